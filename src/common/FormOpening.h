@@ -1,0 +1,36 @@
+#pragma once
+// How a menu action opens a form: the opener registered under the action's name creates the form into
+// its global variable, hides what the profile's rights refuse and shows it.
+
+#include <QMdiArea>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+
+// The main window's MDI area, where MDI children are shown.
+void setWorkspace(QMdiArea* area);
+QMdiArea* workspace();
+
+enum class ShowAs { MdiChild, Window };
+
+// Shows a new form as an MDI child of the main window or as a window of its own; it is freed on close.
+void showForm(QWidget* form, ShowAs how);
+
+// What each right that holds "N" hides, by object name (actions or widgets of the form).
+struct RightsHiding {
+    QStringList incluir{QStringLiteral("actAppend")};
+    QStringList alterar{QStringLiteral("actEdit")};
+    QStringList excluir{QStringLiteral("actDelete")};
+    QStringList imprimir{QStringLiteral("actPrint")};
+    QStringList shownWithRow;  // made visible whenever the profile has a row for the form
+};
+
+// Reads the logged-in profile's row for the form id and hides what each "N" refuses; without a row
+// nothing is hidden. Returns whether a row was found.
+bool applyFormRights(QWidget* form, int formId, const RightsHiding& hiding = {});
+
+// Openers of the menu actions, by action name ("actUnidade").
+using FormOpener = std::function<void()>;
+void registerOpener(const QString& actionName, FormOpener opener);
+FormOpener openerFor(const QString& actionName);

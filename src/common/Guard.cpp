@@ -1,0 +1,18 @@
+#include "common/Guard.h"
+
+#include "common/Prompts.h"
+#include "platform/db/Database.h"
+
+void guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const db::Error& e) {
+        Prompts::error(e.text());
+    } catch (const std::exception& e) {
+        Prompts::error(QString::fromUtf8(e.what()));
+    }
+}
+
+void onTriggered(QAction* action, const std::function<void()>& handler) {
+    QObject::connect(action, &QAction::triggered, action, [handler] { guarded(handler); });
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Qt lets no exception cross the event loop: every handler runs through guarded(), which shows an error it
+// did not catch in the standard error box and leaves the form as it was.
+
+#include <QAction>
+#include <functional>
+
+void guarded(const std::function<void()>& handler);
+
+// Connects an action's trigger to a handler run through guarded().
+void onTriggered(QAction* action, const std::function<void()>& handler);

@@ -1,0 +1,16 @@
+#include "common/Process.h"
+
+#include <QCoreApplication>
+#include <cstdlib>
+
+namespace {
+ProcessEndHandler g_handler;
+}
+
+void setProcessEndHandler(ProcessEndHandler handler) { g_handler = std::move(handler); }
+
+void endProcess(int code) {
+    if (g_handler)
+        g_handler(code);
+    std::_Exit(code);
+}

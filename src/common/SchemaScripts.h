@@ -1,0 +1,9 @@
+#pragma once
+#include "platform/db/Schema.h"
+
+// The DDL of the three databases, and the seed rows of the embedded default when `seed` is set.
+QList<db::Script> schemaScripts(bool seed);
+
+// Rows of semana_epidemiologica for the years first..last (weeks Sunday to Saturday; week 1 is the week
+// that holds 4 January), as a script for the main database.
+QString epidemiologicalWeeksScript(int firstYear, int lastYear);

@@ -1,0 +1,25 @@
+#pragma once
+// Session and hand-off variables: written by a successful login (and by the owner register for the
+// attendance hand-off), read by every form that saves or checks rights.
+
+#include <QDateTime>
+#include <QString>
+
+inline QString UsuarioLogado;
+inline QString PerfilLogado;
+inline QString UnidadeLogada;
+inline QString NomeUsuarioLogado;
+inline QString LoginUsuarioLogado;
+inline QString NomeUnidadeLogada;
+inline QString NomePerfilLogado;
+
+inline int ModoAgendamento = 0;
+inline QString ProprietarioAgendamento;
+inline QString AnimalAgendamento;
+
+inline int IdProprietarioAtual = 0;
+
+// Parameters that the report selection dialogs hand to the reports they open.
+inline QDateTime DataInicialRel;
+inline QDateTime DataFinalRel;
+inline int UnidadeRel = 0;

@@ -1,0 +1,209 @@
+#include "platform/db/DataSet.h"
+
+#include <QRegularExpression>
+
+namespace db {
+
+DataSet::DataSet(QString connectionName, QObject* parent) : QObject(parent), m_query(std::move(connectionName)) {}
+
+void DataSet::setUpdateSql(const QString& insertSql, const QString& modifySql) {
+    m_insertSql = insertSql;
+    m_modifySql = modifySql;
+}
+
+void DataSet::setState(State s) {
+    if (m_state == s)
+        return;
+    m_state = s;
+    emit stateChanged();
+}
+
+void DataSet::open() {
+    if (isEditing())
+        cancel();
+    m_query.open();
+    m_rows = m_query.rows();
+    m_query.close();
+    m_current = m_rows.count() > 0 ? 0 : -1;
+    setState(State::Browse);
+    emit rowsChanged();
+    emit currentChanged();
+}
+
+void DataSet::close() {
+    m_rows.clear();
+    m_current = -1;
+    m_buffer.clear();
+    m_editRow = -1;
+    setState(State::Inactive);
+    emit rowsChanged();
+    emit currentChanged();
+}
+
+void DataSet::refresh() {
+    const int keep = m_current;
+    open();
+    if (keep >= 0 && keep < m_rows.count())
+        moveTo(keep);
+}
+
+void DataSet::moveTo(int row) {
+    if (m_rows.count() == 0)
+        return;
+    if (isEditing())
+        post();
+    row = std::clamp(row, 0, m_rows.count() - 1);
+    if (row == m_current)
+        return;
+    m_current = row;
+    emit currentChanged();
+}
+
+void DataSet::first() { moveTo(0); }
+void DataSet::prior() { moveTo(m_current - 1); }
+void DataSet::next() { moveTo(m_current + 1); }
+void DataSet::last() { moveTo(m_rows.count() - 1); }
+
+bool DataSet::locate(const QString& field, const QVariant& value, bool prefix, bool caseSensitive) {
+    const int col = m_rows.indexOrThrow(field);
+    const Qt::CaseSensitivity cs = caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const QString wanted = toText(value);
+    for (int r = 0; r < m_rows.count(); ++r) {
+        const QVariant& v = m_rows.row(r)[col];
+        bool hit;
+        if (prefix)
+            hit = toText(v).startsWith(wanted, cs);
+        else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong)
+            hit = !v.isNull() && toInt(v) == value.toInt() && toText(v).trimmed() == QString::number(value.toInt());
+        else
+            hit = toText(v).compare(wanted, cs) == 0;
+        if (hit) {
+            moveTo(r);
+            return true;
+        }
+    }
+    return false;
+}
+
+QVariant DataSet::field(const QString& name) const {
+    const int col = m_rows.indexOrThrow(name);
+    if (isEditing())
+        return m_buffer[col];
+    if (m_current < 0 || m_current >= m_rows.count())
+        return {};
+    return m_rows.row(m_current)[col];
+}
+
+QVariant DataSet::oldField(const QString& name) const {
+    const int col = m_rows.indexOrThrow(name);
+    if (m_state == State::Edit && m_editRow >= 0)
+        return m_rows.row(m_editRow)[col];
+    if (m_state == State::Insert)
+        return {};
+    if (m_current < 0 || m_current >= m_rows.count())
+        return {};
+    return m_rows.row(m_current)[col];
+}
+
+QVariant DataSet::cell(int row, const QString& name) const { return cell(row, m_rows.indexOrThrow(name)); }
+
+QVariant DataSet::cell(int row, int column) const {
+    if (row < 0 || row >= m_rows.count() || column < 0 || column >= m_rows.fields().size())
+        return {};
+    if (isEditing() && row == m_current)
+        return m_buffer[column];
+    return m_rows.row(row)[column];
+}
+
+void DataSet::setField(const QString& name, const QVariant& value) {
+    if (!isEditing())
+        throw Error(QStringLiteral("O registro não está em edição."));
+    const int col = m_rows.indexOrThrow(name);
+    if (m_buffer[col] == value && m_buffer[col].isNull() == value.isNull())
+        return;
+    m_buffer[col] = value;
+    emit fieldChanged(m_rows.fields()[col]);
+}
+
+void DataSet::append() {
+    if (m_state == State::Inactive)
+        throw Error(QStringLiteral("A consulta não está aberta."));
+    if (isEditing())
+        post();
+    m_buffer = QVector<QVariant>(m_rows.fields().size());
+    m_editRow = -1;
+    m_rows.append(m_buffer);
+    m_current = m_rows.count() - 1;
+    setState(State::Insert);
+    emit rowsChanged();
+    emit currentChanged();
+    if (onNewRecord)
+        onNewRecord(*this);
+}
+
+void DataSet::edit() {
+    if (m_state == State::Inactive)
+        throw Error(QStringLiteral("A consulta não está aberta."));
+    if (isEditing())
+        return;
+    if (m_current < 0)
+        throw Error(QStringLiteral("Não há registro!"));
+    m_buffer = m_rows.row(m_current);
+    m_editRow = m_current;
+    setState(State::Edit);
+}
+
+void DataSet::cancel() {
+    if (m_state == State::Insert) {
+        m_rows.remove(m_current);
+        m_current = std::min(m_current, m_rows.count() - 1);
+        m_buffer.clear();
+        setState(State::Browse);
+        emit rowsChanged();
+        emit currentChanged();
+    } else if (m_state == State::Edit) {
+        m_buffer.clear();
+        m_editRow = -1;
+        setState(State::Browse);
+        emit rowsChanged();
+        emit currentChanged();
+    }
+}
+
+QVariantHash DataSet::postParams() const {
+    QVariantHash params;
+    const QStringList& names = m_rows.fields();
+    for (int i = 0; i < names.size(); ++i) {
+        params.insert(names[i].toLower(), m_buffer[i]);
+        QVariant old;
+        if (m_state == State::Edit && m_editRow >= 0)
+            old = m_rows.row(m_editRow)[i];
+        params.insert(QStringLiteral("old_") + names[i].toLower(), old);
+    }
+    return params;
+}
+
+void DataSet::post() {
+    if (!isEditing())
+        return;
+    const bool inserting = m_state == State::Insert;
+    const QString& sql = inserting ? m_insertSql : m_modifySql;
+    if (sql.isEmpty())
+        throw Error(QStringLiteral("A consulta não pode ser gravada."));
+    const RowSet returned = run(m_query.connectionName(), sql, postParams());
+    if (inserting && returned.count() > 0) {
+        for (int i = 0; i < returned.fields().size(); ++i) {
+            const int col = m_rows.fieldIndex(returned.fields()[i]);
+            if (col >= 0)
+                m_buffer[col] = returned.row(0)[i];
+        }
+    }
+    m_rows.row(m_current) = m_buffer;
+    m_buffer.clear();
+    m_editRow = -1;
+    setState(State::Browse);
+    emit rowsChanged();
+    emit currentChanged();
+}
+
+}  // namespace db

@@ -1,0 +1,249 @@
+#include "platform/db/Query.h"
+
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace db {
+
+void RowSet::setFields(const QStringList& names) {
+    m_fields = names;
+    m_index.clear();
+    for (int i = 0; i < names.size(); ++i) {
+        const QString key = names[i].toLower();
+        if (!m_index.contains(key))
+            m_index.insert(key, i);
+    }
+}
+
+int RowSet::fieldIndex(const QString& name) const { return m_index.value(name.trimmed().toLower(), -1); }
+
+int RowSet::indexOrThrow(const QString& name) const {
+    const int i = fieldIndex(name);
+    if (i < 0)
+        throw Error(QStringLiteral("Campo não encontrado: %1").arg(name));
+    return i;
+}
+
+namespace {
+
+// Rewrites :name placeholders into positional ones and collects the values in order. Quoted texts,
+// quoted identifiers and comments are left alone, as is the "::" of a cast.
+QString positional(const QString& sql, const QVariantHash& params, QVariantList& values) {
+    QString out;
+    out.reserve(sql.size());
+    const int n = int(sql.size());
+    for (int i = 0; i < n; ++i) {
+        const QChar c = sql[i];
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            int j = i + 1;
+            while (j < n) {
+                if (sql[j] == c) {
+                    if (j + 1 < n && sql[j + 1] == c) { j += 2; continue; }
+                    break;
+                }
+                ++j;
+            }
+            out += sql.mid(i, j - i + 1);
+            i = j;
+            continue;
+        }
+        if (c == QLatin1Char('-') && i + 1 < n && sql[i + 1] == QLatin1Char('-')) {
+            int j = sql.indexOf(QLatin1Char('\n'), i);
+            if (j < 0) j = n - 1;
+            out += sql.mid(i, j - i + 1);
+            i = j;
+            continue;
+        }
+        if (c == QLatin1Char(':') && i + 1 < n && sql[i + 1] == QLatin1Char(':')) {
+            out += QStringLiteral("::");
+            ++i;
+            continue;
+        }
+        if (c == QLatin1Char(':') && i + 1 < n && (sql[i + 1].isLetter() || sql[i + 1] == QLatin1Char('_'))) {
+            int j = i + 1;
+            while (j < n && (sql[j].isLetterOrNumber() || sql[j] == QLatin1Char('_')))
+                ++j;
+            const QString name = sql.mid(i + 1, j - i - 1).toLower();
+            if (!params.contains(name))
+                throw Error(QStringLiteral("Parâmetro sem valor: %1").arg(name));
+            values.append(params.value(name));
+            out += QLatin1Char('?');
+            i = j - 1;
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
+QVariant bindable(const QVariant& v) {
+    switch (v.typeId()) {
+    case QMetaType::QDateTime:
+        return v.isNull() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(storedDateTime(v.toDateTime()));
+    case QMetaType::QDate:
+        return v.isNull() ? QVariant(QMetaType(QMetaType::QString))
+                          : QVariant(storedDateTime(v.toDate().startOfDay()));
+    case QMetaType::Bool:
+        return v.toBool() ? 1 : 0;
+    default:
+        return v;
+    }
+}
+
+// SQLite keeps date-times as text; hand them back as date-times as PostgreSQL does.
+QVariant readable(const QVariant& v) {
+    if (v.typeId() == QMetaType::QString) {
+        const QString s = v.toString();
+        if (s.size() == 19 && s[4] == QLatin1Char('-') && s[7] == QLatin1Char('-') && s[10] == QLatin1Char(' ') &&
+            s[13] == QLatin1Char(':') && s[16] == QLatin1Char(':')) {
+            const QDateTime d = QDateTime::fromString(s, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+            if (d.isValid())
+                return d;
+        }
+    }
+    return v;
+}
+
+}  // namespace
+
+RowSet run(const QString& connectionName, const QString& sql, const QVariantHash& params, int* affected) {
+    QSqlDatabase database = connection(connectionName);
+    QVariantList values;
+    const QString text = positional(sql, params, values);
+    QSqlQuery q(database);
+    q.setForwardOnly(true);
+    if (!q.prepare(text))
+        throw Error(q.lastError().text());
+    for (const QVariant& v : values)
+        q.addBindValue(bindable(v));
+    if (!q.exec())
+        throw Error(q.lastError().text());
+    RowSet rows;
+    if (q.isSelect()) {
+        const QSqlRecord rec = q.record();
+        QStringList names;
+        for (int i = 0; i < rec.count(); ++i)
+            names << rec.fieldName(i);
+        rows.setFields(names);
+        const int cols = int(names.size());
+        while (q.next()) {
+            QVector<QVariant> r(cols);
+            for (int i = 0; i < cols; ++i)
+                r[i] = readable(q.value(i));
+            rows.append(std::move(r));
+        }
+    }
+    if (affected)
+        *affected = q.numRowsAffected();
+    return rows;
+}
+
+Query::Query(QString connectionName) : m_connection(std::move(connectionName)) {}
+
+Query& Query::add(const QString& line) {
+    m_lines << line;
+    return *this;
+}
+
+void Query::clear() {
+    m_lines.clear();
+    m_params.clear();
+    close();
+}
+
+void Query::setSql(const QString& text) {
+    m_lines = QStringList{text};
+}
+
+Query& Query::bind(const QString& name, const QVariant& value) {
+    QString key = name.trimmed().toLower();
+    if (key.startsWith(QLatin1Char(':')))
+        key.remove(0, 1);
+    m_params.insert(key, value);
+    return *this;
+}
+
+void Query::open() {
+    close();
+    m_rows = run(m_connection, text(), m_params);
+    m_row = 0;
+    m_active = true;
+}
+
+int Query::exec() {
+    close();
+    int affected = 0;
+    m_rows = run(m_connection, text(), m_params, &affected);
+    m_row = 0;
+    m_active = m_rows.fields().size() > 0;
+    return affected;
+}
+
+void Query::close() {
+    m_rows.clear();
+    m_row = 0;
+    m_active = false;
+}
+
+QVariant Query::value(const QString& field) const { return value(m_row, field); }
+
+QVariant Query::value(int row, const QString& field) const {
+    const int col = m_rows.indexOrThrow(field);
+    if (row < 0 || row >= m_rows.count())
+        return {};
+    return m_rows.row(row)[col];
+}
+
+QString Query::str(const QString& field) const { return toText(value(field)); }
+int Query::integer(const QString& field) const { return toInt(value(field)); }
+double Query::number(const QString& field) const { return toNumber(value(field)); }
+QDateTime Query::dateTime(const QString& field) const { return toDateTime(value(field)); }
+
+QString toText(const QVariant& v) {
+    if (v.isNull())
+        return {};
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate().toString(QStringLiteral("dd/MM/yyyy"));
+    if (v.typeId() == QMetaType::Double) {
+        QString s = QString::number(v.toDouble(), 'g', 15);
+        return s.replace(QLatin1Char('.'), QLatin1Char(','));
+    }
+    return v.toString();
+}
+
+int toInt(const QVariant& v) {
+    if (v.isNull())
+        return 0;
+    bool ok = false;
+    const int i = v.toString().trimmed().toInt(&ok);
+    if (ok)
+        return i;
+    return int(v.toDouble());
+}
+
+double toNumber(const QVariant& v) {
+    if (v.isNull())
+        return 0.0;
+    if (v.typeId() == QMetaType::QString) {
+        QString s = v.toString().trimmed();
+        s.replace(QLatin1Char(','), QLatin1Char('.'));
+        return s.toDouble();
+    }
+    return v.toDouble();
+}
+
+QDateTime toDateTime(const QVariant& v) {
+    if (v.isNull())
+        return {};
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime();
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate().startOfDay();
+    return parseStoredDateTime(v.toString());
+}
+
+}  // namespace db

@@ -1,0 +1,98 @@
+#pragma once
+// A statement on one of the named connections: SQL text in lines, named parameters (:name) always bound,
+// and the result rows held in memory with a cursor. Field names match case-insensitively.
+
+#include "platform/db/Database.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+
+namespace db {
+
+// Rows of a result, shared by Query and DataSet.
+class RowSet {
+public:
+    void setFields(const QStringList& names);
+    const QStringList& fields() const { return m_fields; }
+    int fieldIndex(const QString& name) const;  // -1 when absent
+    int indexOrThrow(const QString& name) const;
+    int count() const { return int(m_rows.size()); }
+    const QVector<QVariant>& row(int i) const { return m_rows[i]; }
+    QVector<QVariant>& row(int i) { return m_rows[i]; }
+    void append(QVector<QVariant> values) { m_rows.append(std::move(values)); }
+    void insert(int at, QVector<QVariant> values) { m_rows.insert(at, std::move(values)); }
+    void remove(int at) { m_rows.remove(at); }
+    void clear() { m_fields.clear(); m_index.clear(); m_rows.clear(); }
+    void clearRows() { m_rows.clear(); }
+
+private:
+    QStringList m_fields;
+    QHash<QString, int> m_index;
+    QVector<QVector<QVariant>> m_rows;
+};
+
+// Runs `sql` on a connection with the values bound by name and returns the rows (statements without a
+// result return an empty RowSet). Throws db::Error with the server's text.
+RowSet run(const QString& connectionName, const QString& sql, const QVariantHash& params, int* affected = nullptr);
+
+class Query {
+public:
+    explicit Query(QString connectionName = kMain);
+
+    // SQL text, built line by line.
+    Query& add(const QString& line);
+    Query& operator<<(const QString& line) { return add(line); }
+    void clear();                          // text, parameters and rows
+    void setSql(const QString& text);
+    QString text() const { return m_lines.join(QLatin1Char('\n')); }
+    const QStringList& lines() const { return m_lines; }
+    const QString& connectionName() const { return m_connection; }
+
+    Query& bind(const QString& name, const QVariant& value);  // name with or without ':'
+    const QVariantHash& params() const { return m_params; }
+
+    void open();   // runs the text, keeps the rows, cursor on the first
+    int exec();    // runs the text; returns rows affected (a RETURNING clause fills the rows)
+    void close();
+    bool isActive() const { return m_active; }
+
+    int rowCount() const { return m_rows.count(); }
+    bool isEmpty() const { return m_rows.count() == 0; }
+    int row() const { return m_row; }
+    bool eof() const { return m_row >= m_rows.count(); }
+    void first() { m_row = 0; }
+    void next() { if (m_row < m_rows.count()) ++m_row; }
+    void moveTo(int row) { m_row = row; }
+
+    bool hasField(const QString& name) const { return m_rows.fieldIndex(name) >= 0; }
+    QStringList fieldNames() const { return m_rows.fields(); }
+    QVariant value(const QString& field) const;            // null when past the end or no rows
+    QVariant value(int row, const QString& field) const;
+    QString str(const QString& field) const;
+    int integer(const QString& field) const;
+    double number(const QString& field) const;
+    QDateTime dateTime(const QString& field) const;
+    const RowSet& rows() const { return m_rows; }
+
+private:
+    QString m_connection;
+    QStringList m_lines;
+    QVariantHash m_params;
+    RowSet m_rows;
+    int m_row = 0;
+    bool m_active = false;
+};
+
+// Typed readings of a stored value, the same on both engines.
+QString toText(const QVariant& v);
+int toInt(const QVariant& v);
+double toNumber(const QVariant& v);
+QDateTime toDateTime(const QVariant& v);
+
+}  // namespace db

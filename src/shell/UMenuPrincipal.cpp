@@ -1,0 +1,159 @@
+#include "shell/UMenuPrincipal.h"
+
+#include "common/FormOpening.h"
+#include "common/Guard.h"
+#include "common/Process.h"
+#include "common/Prompts.h"
+#include "common/Session.h"
+#include "platform/db/Query.h"
+#include "shell/MenuModel.h"
+
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace {
+const char* kTag = "Tag";
+}
+
+TfrmMenuPrincipal::TfrmMenuPrincipal(QWidget* parent) : QMainWindow(parent), m_mdi(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("frmMenuPrincipal"));
+    setWindowTitle(QStringLiteral("Nurvalia - NURV"));
+    m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(m_mdi);
+    setWorkspace(m_mdi);
+
+    auto* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    const int widths[3] = {200, 300, 50};
+    for (int i = 0; i < 3; ++i) {
+        m_panels[i] = new QLabel(bar);
+        m_panels[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+        m_panels[i]->setMinimumWidth(widths[i]);
+        if (i < 2)
+            m_panels[i]->setAlignment(Qt::AlignCenter);
+        bar->addWidget(m_panels[i], i == 1 ? 1 : 0);
+    }
+
+    buildMenu();
+
+    auto* configura = new QAction(QStringLiteral("actConfiguraMenu"), this);
+    configura->setObjectName(QStringLiteral("actConfiguraMenu"));
+    connect(configura, &QAction::triggered, this, [this] { configuraMenu(); });
+    m_actions.insert(configura->objectName(), configura);
+
+    auto* carteira = new QAction(QStringLiteral("041 - &Carteira de Identificação..."), this);
+    carteira->setObjectName(QStringLiteral("actCarteiraIdentificacao"));
+    onTriggered(carteira, [this] { open(QStringLiteral("actCarteiraIdentificacao")); });
+    m_actions.insert(carteira->objectName(), carteira);
+}
+
+void TfrmMenuPrincipal::buildMenu() {
+    QMenu* current = nullptr;
+    QMenu* top = nullptr;
+    for (const MenuEntry& e : mainMenuEntries()) {
+        switch (e.kind) {
+        case MenuEntry::MenuBegin:
+            top = current = menuBar()->addMenu(e.caption);
+            current->menuAction()->setProperty(kTag, -1);
+            break;
+        case MenuEntry::SubmenuBegin:
+            current = top->addMenu(e.caption);
+            current->menuAction()->setProperty(kTag, -1);
+            break;
+        case MenuEntry::SubmenuEnd:
+            current = top;
+            break;
+        case MenuEntry::Separator:
+            current->addSeparator()->setProperty(kTag, e.tag);
+            break;
+        case MenuEntry::Action: {
+            auto* a = current->addAction(e.caption);
+            a->setObjectName(e.actionName);
+            a->setProperty(kTag, e.tag);
+            m_actions.insert(e.actionName, a);
+            m_menuItems << a;
+            break;
+        }
+        }
+    }
+
+    onTriggered(action(QStringLiteral("actSair")), [] { endProcess(0); });
+    connect(action(QStringLiteral("WindowCascade1")), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
+    connect(action(QStringLiteral("WindowTileHorizontal1")), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
+    connect(action(QStringLiteral("WindowTileVertical1")), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
+    connect(action(QStringLiteral("WindowMinimizeAll1")), &QAction::triggered, m_mdi, [this] {
+        for (auto* w : m_mdi->subWindowList())
+            w->showMinimized();
+    });
+    connect(action(QStringLiteral("WindowArrange1")), &QAction::triggered, m_mdi, [this] {
+        for (auto* w : m_mdi->subWindowList())
+            w->showNormal();
+    });
+    connect(action(QStringLiteral("WindowClose1")), &QAction::triggered, m_mdi, &QMdiArea::closeActiveSubWindow);
+
+    static const QSet<QString> notForms{QStringLiteral("actSair"), QStringLiteral("WindowCascade1"),
+                                        QStringLiteral("WindowTileHorizontal1"), QStringLiteral("WindowTileVertical1"),
+                                        QStringLiteral("WindowMinimizeAll1"), QStringLiteral("WindowArrange1"),
+                                        QStringLiteral("WindowClose1"), QStringLiteral("actManual")};
+    for (auto* a : std::as_const(m_menuItems)) {
+        if (!notForms.contains(a->objectName())) {
+            const QString name = a->objectName();
+            onTriggered(a, [this, name] { open(name); });
+        }
+    }
+}
+
+void TfrmMenuPrincipal::open(const QString& actionName) {
+    if (FormOpener opener = openerFor(actionName))
+        opener();
+}
+
+void TfrmMenuPrincipal::configuraMenu() {
+    auto fail = [] {
+        Prompts::error(QStringLiteral("Erro de autenticação de usuário.\nTente logar novamente."));
+        endProcess(1);
+    };
+    if (PerfilLogado == QLatin1String("1000")) {
+        for (auto* a : std::as_const(m_menuItems))
+            a->setEnabled(true);
+    } else {
+        for (const QString* v : {&UsuarioLogado, &PerfilLogado, &UnidadeLogada, &NomeUsuarioLogado, &LoginUsuarioLogado}) {
+            if (v->trimmed().isEmpty())
+                fail();
+        }
+        QList<ProfileFormRow> rows;
+        try {
+            db::Query q;
+            q << " select perfil_form.*, form.tag from form, perfil_form "
+              << " where form.id_form = perfil_form.id_form "
+              << " and id_perfil = :perfil ";
+            q.bind("perfil", PerfilLogado.trimmed().toInt());
+            q.open();
+            for (q.first(); !q.eof(); q.next())
+                rows.append({q.value("tag").isNull() ? -1 : q.integer("tag"), q.str("visualizar")});
+        } catch (const std::exception&) {
+            fail();
+        }
+        const QSet<int> granted = grantedTags(rows);
+        for (auto* a : std::as_const(m_menuItems)) {
+            const int tag = a->property(kTag).toInt();
+            a->setEnabled(tag == -1 || granted.contains(tag));
+        }
+    }
+    m_panels[0]->setText(statusPanelUser(UsuarioLogado, NomeUsuarioLogado, NomePerfilLogado));
+    m_panels[1]->setText(statusPanelUnit(UnidadeLogada, NomeUnidadeLogada));
+}
+
+void TfrmMenuPrincipal::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    guarded([this] {
+        configuraMenu();
+        m_panels[0]->setText(QStringLiteral("Unidade logada: ") + NomeUnidadeLogada);
+        m_panels[1]->setText(NomeUsuarioLogado + QStringLiteral(" - ") + NomePerfilLogado);
+    });
+}

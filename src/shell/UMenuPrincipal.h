@@ -1,0 +1,39 @@
+#pragma once
+// The MDI main window: the numbered menu that opens every task, configured for the logged-in profile.
+
+#include <QHash>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QPointer>
+
+class QAction;
+
+class TfrmMenuPrincipal : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMenuPrincipal(QWidget* parent = nullptr);
+
+    QAction* action(const QString& name) const { return m_actions.value(name); }
+    QList<QAction*> menuActions() const { return m_actions.values(); }
+    QMdiArea* mdiArea() const { return m_mdi; }
+    QLabel* panel(int i) const { return m_panels[i]; }
+
+    // actConfiguraMenu: enables the items the profile may use and writes the status bar.
+    void configuraMenu();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenu();
+    void open(const QString& actionName);
+
+    QMdiArea* m_mdi;
+    QHash<QString, QAction*> m_actions;
+    QList<QAction*> m_menuItems;  // every item that carries a Tag
+    QLabel* m_panels[3];
+    bool m_shown = false;
+};
+
+inline QPointer<TfrmMenuPrincipal> frmMenuPrincipal;

@@ -1,0 +1,46 @@
+#pragma once
+// Answers every prompt from a script and keeps what was asked, so no test waits on a dialog.
+
+#include "common/Prompts.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+struct RecordedPrompt {
+    Prompts::Kind kind;
+    QString title;
+    QString text;
+};
+
+struct RecordedPreview {
+    std::shared_ptr<report::Report> report;
+    bool modal;
+};
+
+class PromptRecorder : public Prompts::Handler {
+public:
+    PromptRecorder();   // installs itself
+    ~PromptRecorder() override;
+
+    QList<RecordedPrompt> asked;
+    QList<bool> confirmations;  // answers to the next confirmations, in order
+    QStringList fileNames;      // answers to the next file-name prompts, in order
+    QList<RecordedPreview> previews;
+
+    QStringList texts() const;
+    QString last() const { return asked.isEmpty() ? QString() : asked.last().text; }
+    bool saw(const QString& text) const { return texts().contains(text); }
+    void clear() { asked.clear(); previews.clear(); }
+
+    void message(Prompts::Kind kind, const QString& title, const QString& text) override;
+    bool confirm(const QString& title, const QString& text) override;
+    QString fileName(Prompts::Kind kind, const QString& caption, const QString& filter, const QString& suggested) override;
+    void preview(const std::shared_ptr<report::Report>& report, bool modal) override;
+};
+
+// The process end that the system asks for, thrown instead of ending the test program.
+struct ProcessEnded {
+    int code;
+};

@@ -1,0 +1,138 @@
+#include "TestDatabase.h"
+
+#include "common/Process.h"
+#include "common/SchemaScripts.h"
+#include "common/Session.h"
+#include "platform/db/Schema.h"
+
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+bool g_pgReady = false;
+QStringList g_pgTables;
+
+db::Settings pgSettings(const QString& database) {
+    db::Settings s;
+    s.engine = db::Engine::PostgreSQL;
+    s.host = qEnvironmentVariable("NURV_TEST_PGHOST", QStringLiteral("/tmp"));
+    s.port = qEnvironmentVariableIntValue("NURV_TEST_PGPORT");
+    if (s.port == 0)
+        s.port = 5432;
+    s.database = database;
+    s.user = qEnvironmentVariable("NURV_TEST_PGUSER", QStringLiteral("postgres"));
+    return s;
+}
+
+QString pgDatabaseName() { return QStringLiteral("nurv_test_%1").arg(QCoreApplication::applicationPid()); }
+
+void adminExec(const QString& sql) {
+    const QString name = QStringLiteral("nurv_test_admin");
+    {
+        QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        const db::Settings s = pgSettings(QStringLiteral("postgres"));
+        admin.setHostName(s.host);
+        admin.setPort(s.port);
+        admin.setUserName(s.user);
+        admin.setDatabaseName(s.database);
+        if (!admin.open())
+            throw db::Error(admin.lastError().text());
+        QSqlQuery q(admin);
+        if (!q.exec(sql))
+            throw db::Error(q.lastError().text());
+        admin.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+void dropPgDatabase() {
+    if (!g_pgReady)
+        return;
+    db::disconnectAll();
+    try {
+        adminExec(QStringLiteral("drop database if exists %1").arg(pgDatabaseName()));
+    } catch (...) {
+    }
+}
+
+// The PostgreSQL database is made once a process; each test then starts from emptied tables.
+void preparePg() {
+    if (!g_pgReady) {
+        adminExec(QStringLiteral("drop database if exists %1").arg(pgDatabaseName()));
+        adminExec(QStringLiteral("create database %1 encoding 'UTF8' template template0").arg(pgDatabaseName()));
+        g_pgReady = true;
+        std::atexit(dropPgDatabase);
+        db::installSchema(testSettings(), schemaScripts(false));
+        db::connectAll(testSettings());
+        db::Query q;
+        q << "select table_schema || '.' || table_name as name from information_schema.tables"
+          << "where table_schema in ('public', 'padrao', 'zzoo01') and table_type = 'BASE TABLE'";
+        q.open();
+        for (q.first(); !q.eof(); q.next())
+            g_pgTables << q.str("name");
+    } else {
+        db::connectAll(testSettings());
+    }
+    db::Query truncate;
+    truncate.add(QStringLiteral("truncate table %1 restart identity").arg(g_pgTables.join(QStringLiteral(", "))));
+    truncate.exec();
+}
+
+}  // namespace
+
+bool testingPostgres() { return qEnvironmentVariable("NURV_TEST_ENGINE") == QLatin1String("postgres"); }
+
+db::Settings testSettings() {
+    if (testingPostgres())
+        return pgSettings(pgDatabaseName());
+    return {};
+}
+
+void DbTest::SetUp() {
+    setProcessEndHandler([](int code) { throw ProcessEnded{code}; });
+    if (testingPostgres()) {
+        preparePg();
+    } else {
+        m_dir = std::make_unique<QTemporaryDir>();
+        db::Settings s;
+        s.directory = m_dir->path();
+        db::installSchema(s, schemaScripts(false));
+        db::connectAll(s);
+    }
+    for (QString* v : {&UsuarioLogado, &PerfilLogado, &UnidadeLogada, &NomeUsuarioLogado, &LoginUsuarioLogado,
+                       &NomeUnidadeLogada, &NomePerfilLogado})
+        v->clear();
+}
+
+void DbTest::TearDown() {
+    db::rollback();
+    db::disconnectAll();
+    m_dir.reset();
+    setProcessEndHandler({});
+}
+
+void DbTest::loginAsAdmin() {
+    UsuarioLogado = QStringLiteral("1");
+    PerfilLogado = QStringLiteral("1000");
+    UnidadeLogada = QStringLiteral("1");
+    NomeUsuarioLogado = QStringLiteral("ADMINISTRADOR");
+    LoginUsuarioLogado = QStringLiteral("ADMIN");
+    NomeUnidadeLogada = QStringLiteral("UNIDADE CENTRAL");
+    NomePerfilLogado = QStringLiteral("ADMINISTRADOR");
+}
+
+void DbTest::exec(const QString& sql, const QVariantHash& params) {
+    db::run(db::kMain, sql, params);
+}
+
+QVariant DbTest::scalar(const QString& sql, const QVariantHash& params) {
+    const db::RowSet rows = db::run(db::kMain, sql, params);
+    return rows.count() > 0 ? rows.row(0)[0] : QVariant();
+}
+
+int DbTest::count(const QString& table) {
+    return db::toInt(scalar(QStringLiteral("select count(*) from ") + table));
+}
