@@ -114,12 +114,18 @@ RowSet run(const QString& connectionName, const QString& sql, const QVariantHash
     const QString text = positional(sql, params, values);
     QSqlQuery q(database);
     q.setForwardOnly(true);
-    if (!q.prepare(text))
-        throw Error(q.lastError().text());
-    for (const QVariant& v : values)
-        q.addBindValue(bindable(v));
-    if (!q.exec())
-        throw Error(q.lastError().text());
+    if (values.isEmpty()) {
+        // Statements without values run as they are (PostgreSQL prepares only queries and DML).
+        if (!q.exec(text))
+            throw Error(q.lastError().text());
+    } else {
+        if (!q.prepare(text))
+            throw Error(q.lastError().text());
+        for (const QVariant& v : values)
+            q.addBindValue(bindable(v));
+        if (!q.exec())
+            throw Error(q.lastError().text());
+    }
     RowSet rows;
     if (q.isSelect()) {
         const QSqlRecord rec = q.record();

@@ -1,0 +1,131 @@
+#include "TestDatabase.h"
+
+#include "platform/db/DataSet.h"
+#include "platform/db/Schema.h"
+
+using db::Query;
+
+class Database : public DbTest {};
+
+TEST_F(Database, BoundValuesKeepTheirTypesOnBothEngines) {
+    const QDateTime when(QDate(2024, 5, 27), QTime(13, 45, 7));
+    Query ins;
+    ins << "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Descricao, Ind_Status, Inserido_Por, Inserido_Em)"
+        << "values (:id, :nome, :descricao, :status, :por, :em)";
+    ins.bind("id", 7).bind("nome", "CENTRO").bind(":descricao", QVariant()).bind("status", "ATIVO");
+    ins.bind("por", 1).bind("em", when);
+    EXPECT_EQ(ins.exec(), 1);
+
+    Query q;
+    q << "select * from unidade_trabalho where id_unidade_trabalho = :id";
+    q.bind("ID", 7);
+    q.open();
+    ASSERT_EQ(q.rowCount(), 1);
+    // Field names match whatever case the engine returns them in.
+    EXPECT_EQ(q.integer("ID_UNIDADE_TRABALHO"), 7);
+    EXPECT_EQ(q.str("nome"), "CENTRO");
+    EXPECT_TRUE(q.value("Descricao").isNull());
+    EXPECT_EQ(q.dateTime("Inserido_Em"), when);
+    EXPECT_TRUE(q.value("modificado_em").isNull());
+    EXPECT_THROW(q.value("no_such_field"), db::Error);
+
+    Query missing;
+    missing << "select * from unidade_trabalho where id_unidade_trabalho = :id";
+    EXPECT_THROW(missing.open(), db::Error);
+}
+
+TEST_F(Database, DecimalsAndDatesCompareOnTheServer) {
+    exec("insert into receituario_texto_peso (Id_Receituario_Texto_Peso, Peso, Texto) values (1, :p, 'A')", {{"p", 12.5}});
+    EXPECT_DOUBLE_EQ(db::toNumber(scalar("select Peso from receituario_texto_peso")), 12.5);
+    EXPECT_EQ(db::toText(scalar("select Peso from receituario_texto_peso")).left(4), "12,5");
+
+    for (int day = 1; day <= 3; ++day)
+        exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Inserido_Em) values (:id, 'U', :em)",
+             {{"id", day}, {"em", QDateTime(QDate(2024, 1, day), QTime(10, 0))}});
+    EXPECT_EQ(db::toInt(scalar("select count(*) from unidade_trabalho where Inserido_Em >= :d",
+                               {{"d", QDate(2024, 1, 2)}})),
+              2);
+    EXPECT_EQ(db::toInt(scalar("select max(Id_Unidade_Trabalho) from unidade_trabalho where Inserido_Em < :d",
+                               {{"d", QDateTime(QDate(2024, 1, 2), QTime(10, 0))}})),
+              1);
+}
+
+TEST_F(Database, HostileTextIsStoredAndFoundAsPlainText) {
+    const QString hostile = "O'BRIEN'; DROP TABLE unidade_trabalho; --";
+    exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (1, :n)", {{"n", hostile}});
+    EXPECT_EQ(db::toText(scalar("select Nome from unidade_trabalho where Nome = :n", {{"n", hostile}})), hostile);
+    // Colons and apostrophes inside quoted SQL text are not parameters.
+    EXPECT_EQ(db::toText(scalar("select 'a:b '' :c' || :x", {{"x", "!"}})), "a:b ' :c!");
+}
+
+TEST_F(Database, FoldIgnoresCaseAndAccentsOnBothEngines) {
+    EXPECT_EQ(db::fold("JOSÉ Ção"), "jose cao");
+    exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (1, 'SÃO JOSÉ')");
+    EXPECT_EQ(db::toInt(scalar("select count(*) from unidade_trabalho where fold(Nome) = fold(:n)", {{"n", "sao jose"}})), 1);
+    EXPECT_EQ(db::toInt(scalar("select count(*) from unidade_trabalho where fold(Nome) like fold(:n)", {{"n", "São%"}})), 1);
+}
+
+TEST_F(Database, TransactionsCommitRollBackAndNeverDangle) {
+    db::startTransaction();
+    exec("insert into perfil (Id_Perfil, Nome) values (1, 'A')");
+    db::rollback();
+    EXPECT_EQ(count("perfil"), 0);
+
+    {
+        db::Transaction t;
+        exec("insert into perfil (Id_Perfil, Nome) values (2, 'B')");
+        t.commit();
+    }
+    EXPECT_EQ(count("perfil"), 1);
+
+    try {
+        db::Transaction t;
+        exec("insert into perfil (Id_Perfil, Nome) values (3, 'C')");
+        exec("insert into perfil (Id_Perfil, Nome) values (2, 'duplicate key')");
+        t.commit();
+        FAIL() << "duplicate key accepted";
+    } catch (const db::Error&) {
+    }
+    EXPECT_FALSE(db::inTransaction());
+    EXPECT_EQ(count("perfil"), 1);
+    // Outside a transaction every statement stands at once.
+    exec("insert into perfil (Id_Perfil, Nome) values (4, 'D')");
+    EXPECT_EQ(count("perfil"), 2);
+}
+
+TEST_F(Database, ServerMadeKeysComeBackThroughReturning) {
+    Query q;
+    q << "insert into usuario (Nome, Login) values (:n, :l) returning Id_Usuario";
+    q.bind("n", "A").bind("l", "a");
+    q.exec();
+    const int first = q.integer("id_usuario");
+    q.bind("n", "B").bind("l", "b");
+    q.exec();
+    EXPECT_EQ(q.integer("ID_USUARIO"), first + 1);
+    EXPECT_EQ(db::toText(scalar("select Status_Registro from usuario where Id_Usuario = :id", {{"id", first}})), "ATIVO");
+}
+
+TEST_F(Database, ServerTimeIsWholeSecondsOfNow) {
+    const QDateTime t = db::serverTime();
+    EXPECT_EQ(t.time().msec(), 0);
+    EXPECT_LT(std::abs(t.secsTo(QDateTime::currentDateTime())), 5);
+}
+
+TEST_F(Database, ReadOnlyConnectionsAndCrossDatabaseNames) {
+    EXPECT_THROW(db::run(db::kPadrao, "insert into bairro (num_bair, nom_bair) values (1, 'X')", {}), db::Error);
+    EXPECT_THROW(db::run(db::kKelvo, "delete from sa001041", {}), db::Error);
+    // The main connection reads the street register under its schema name; the forms name the
+    // connection in any case.
+    EXPECT_NO_THROW(db::run("Banco_NURV", "select count(*) from padrao.bairro", {}));
+    EXPECT_NO_THROW(db::run("db_padrao", "select count(*) from bairro", {}));
+    EXPECT_THROW(db::connection("OUTRO"), db::Error);
+}
+
+TEST(Schema, StatementsSplitAndKeyTokenPerEngine) {
+    const QString sql = "-- comment\ncreate table a (\n  id @AUTOKEY@,\n  t varchar(5)\n);\n\ninsert into a (t) values ('x;y');\n";
+    const QStringList sqlite = db::splitStatements(sql, db::Engine::SQLite);
+    ASSERT_EQ(sqlite.size(), 2);
+    EXPECT_TRUE(sqlite[0].contains("integer primary key autoincrement"));
+    EXPECT_EQ(sqlite[1], "insert into a (t) values ('x;y')");
+    EXPECT_TRUE(db::splitStatements(sql, db::Engine::PostgreSQL)[0].contains("generated by default as identity"));
+}
