@@ -42,8 +42,13 @@ db::Settings readSettings(const QString& path) {
 }
 
 void ensureEmbeddedDefault(const db::Settings& settings) {
-    if (settings.engine != db::Engine::SQLite || db::schemaInstalled(settings))
+    if (db::schemaInstalled(settings))
         return;
+    if (settings.engine == db::Engine::PostgreSQL) {
+        // A new server database gets the schema; its rows are the centre's to load.
+        db::installSchema(settings, schemaScripts(false));
+        return;
+    }
     try {
         db::installSchema(settings, schemaScripts(true));
     } catch (...) {

@@ -19,5 +19,6 @@ public:
     ~TdtmPrincipal();
 };
 
-// Creates the embedded default (schema, seed rows) when the SQLite settings point at no database yet.
+// Creates the embedded default (schema, seed rows) when the SQLite settings point at no database yet;
+// a new PostgreSQL database gets the schema only.
 void ensureEmbeddedDefault(const db::Settings& settings);
