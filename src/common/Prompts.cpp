@@ -1,5 +1,7 @@
 #include "common/Prompts.h"
 
+#include "platform/report/PreviewWindow.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -45,7 +47,9 @@ public:
         return QFileDialog::getOpenFileName(activeWindow(), caption, suggested, filter);
     }
 
-    void preview(const std::shared_ptr<report::Report>&, bool) override {}
+    void preview(const std::shared_ptr<report::Report>& report, bool modal) override {
+        report::showPreview(report, modal, activeWindow());
+    }
 };
 
 DialogHandler g_dialogs;

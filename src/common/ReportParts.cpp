@@ -1,0 +1,35 @@
+#include "common/ReportParts.h"
+
+QVariant RowSetData::value(int row, const QString& field) const {
+    const int col = m_rows.fieldIndex(field);
+    if (col < 0 || row < 0 || row >= m_rows.count())
+        return {};
+    return m_rows.row(row)[col];
+}
+
+std::shared_ptr<RowSetData> reportData(db::Query& query) {
+    query.open();
+    return std::make_shared<RowSetData>(query.rows());
+}
+
+void addReportHeading(report::Band& band, const QString& code, const QString& title, qreal widthMm) {
+    band.addLabel(QRectF(0, 0, 80, 6), QStringLiteral("Nurvalia - NURV")).setBold().setFontSize(11);
+    band.addSystem(QRectF(widthMm - 50, 0, 50, 5), report::SystemField::DateTime).setAlignment(Qt::AlignRight);
+    band.addLabel(QRectF(widthMm - 50, 5, 50, 5), code).setAlignment(Qt::AlignRight);
+    band.addLabel(QRectF(0, 7, widthMm - 52, 7), title).setBold().setFontSize(12);
+    band.addShape(QRectF(0, band.height() - 1, widthMm, 0.5), report::Shape::HorizontalLine);
+}
+
+void addPageNumber(report::Band& band, qreal widthMm) {
+    band.addShape(QRectF(0, 0, widthMm, 0.5), report::Shape::HorizontalLine);
+    band.addLabel(QRectF(widthMm - 30, 1, 12, 5), QStringLiteral("Pag.:")).setAlignment(Qt::AlignRight);
+    band.addSystem(QRectF(widthMm - 18, 1, 18, 5), report::SystemField::PageNumber).setAlignment(Qt::AlignRight);
+}
+
+QString simNao(const QString& stored) {
+    if (stored == QLatin1String("N"))
+        return QStringLiteral("Não");
+    if (stored == QLatin1String("S"))
+        return QStringLiteral("Sim");
+    return stored;
+}

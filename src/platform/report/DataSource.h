@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+
+#include <vector>
+
+namespace report {
+
+// Rows a report reads. The engine only asks for the number of rows and for a value by row and field name,
+// so any tabular source (a query, an in-memory table) can feed a report.
+class DataSource {
+public:
+    virtual ~DataSource() = default;
+    virtual int rowCount() const = 0;
+    // Field names are matched case-insensitively; an unknown field or row gives a null QVariant.
+    virtual QVariant value(int row, const QString& field) const = 0;
+};
+
+// In-memory table: column names and rows of values.
+class TableData : public DataSource {
+public:
+    TableData() = default;
+    explicit TableData(QStringList columns);
+
+    const QStringList& columns() const { return columns_; }
+    // Appends a row; missing trailing values are null, extra values are dropped.
+    void addRow(const QVariantList& values);
+    void reserve(int rows);
+    // Index of a column, ignoring case; -1 when there is none.
+    int columnIndex(const QString& field) const;
+
+    int rowCount() const override { return rows_; }
+    QVariant value(int row, const QString& field) const override;
+
+private:
+    QStringList columns_;
+    std::vector<QVariant> cells_;  // row-major
+    int rows_ = 0;
+    mutable int lastColumn_ = -1;  // the column asked for last, tried first
+};
+
+}  // namespace report

@@ -1,0 +1,676 @@
+// The layout engine: walks the master rows, prints the bands of each row and breaks them into pages.
+
+#include "platform/report/Drawings.h"
+#include "platform/report/Report.h"
+
+#include <unordered_map>
+
+namespace report {
+
+namespace detail {
+
+namespace {
+
+constexpr qreal kEps = 0.01;  // points
+
+QRectF toPoints(const QRectF& mm)
+{
+    return QRectF(mmToPt(mm.x()), mmToPt(mm.y()), mmToPt(mm.width()), mmToPt(mm.height()));
+}
+
+}  // namespace
+
+// A band printed for one row, before it is put on a page: its elements relative to the band's top-left.
+struct Block {
+    struct Piece {
+        Element element;
+        qreal definedTop = 0;     // where the item was defined, before growing
+        qreal definedBottom = 0;
+        const Item* pageCount = nullptr;  // filled in once the number of pages is known
+    };
+    std::vector<Piece> pieces;
+    qreal height = 0;
+    bool splittable = false;  // holds text of several lines
+
+    void clear()
+    {
+        pieces.clear();
+        height = 0;
+        splittable = false;
+    }
+};
+
+class Engine {
+public:
+    explicit Engine(const Report& report) : report_(report) {}
+
+    Document run();
+
+    int pageNumber() const { return pageNumber_; }
+    const QDateTime& now() const { return now_; }
+    const Report& report() const { return report_; }
+
+private:
+    struct Plan {  // per band: what every item prints with
+        std::vector<QFont> fonts;
+        std::vector<qreal> lineHeights;
+    };
+    struct PageCountSlot {
+        int page;
+        size_t element;
+        const Item* item;
+    };
+
+    void planBands(const std::vector<std::unique_ptr<Band>>& bands);
+    QFont fontOf(const Item& item) const;
+    Context makeContext(const DataSource* data, int row, const std::vector<int>* scope, size_t from,
+                        const Context* master = nullptr) const;
+    Context pageContext() const { return makeContext(data_, row_, &printed_, pageStart_); }
+
+    bool evaluate(const Band& band, const Context& context, Block& block);
+    void growItems(Block& block, qreal definedHeight);
+    QString textOf(const Item& item, const Context& context) const;
+
+    void print(const Band& band, const Context& context);
+    void place(Block& block, const Band& band);
+    bool split(Block& block, qreal room, Block& rest);
+    void put(Block& block, qreal y);
+    void startPage();
+    void finishPage();
+    void newPage();
+    qreal freshRoom() const { return bottom_ - freshTop_; }
+
+    void printRow(int row);
+    void printSubDetail(const SubDetail& sub, const Context& master);
+
+    const Report& report_;
+    Document doc_;
+    const DataSource* data_ = nullptr;
+    QDateTime now_;
+    std::unordered_map<const Band*, Plan> plans_;
+    MetricsCache metrics_;
+
+    std::vector<const Band*> pageHeaders_, titles_, columnHeaders_, details_, summaries_, pageFooters_;
+
+    // page geometry, points
+    qreal top_ = 0, left_ = 0, bottom_ = 0, footerTop_ = 0, freshTop_ = 0;
+    // cursor
+    int pageNumber_ = 0;
+    qreal y_ = 0;
+    bool pageFresh_ = true;  // nothing but page headers and title on the current page yet
+    int row_ = -1;       // master row being printed
+
+    std::vector<int> printed_;  // master rows whose detail printed, in order
+    size_t pageStart_ = 0;      // first of printed_ on the current page
+    std::vector<size_t> groupStart_;
+    std::vector<PageCountSlot> pageCountSlots_;
+    Block block_;      // reused for every band of the rows
+    Block pageBlock_;  // reused for page headers and footers, which print while a row's band is being placed
+};
+
+// ---- planning
+
+QFont Engine::fontOf(const Item& item) const
+{
+    QFont font = item.font_ ? *item.font_ : report_.defaultFont_;
+    if (item.fontSize_)
+        font.setPointSizeF(*item.fontSize_);
+    if (item.bold_)
+        font.setBold(*item.bold_);
+    if (item.italic_)
+        font.setItalic(*item.italic_);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+void Engine::planBands(const std::vector<std::unique_ptr<Band>>& bands)
+{
+    for (const auto& band : bands) {
+        Plan& plan = plans_[band.get()];
+        for (const auto& item : band->items_) {
+            plan.fonts.push_back(fontOf(*item));
+            plan.lineHeights.push_back(metrics_.lineHeight(plan.fonts.back()));
+        }
+    }
+}
+
+Context Engine::makeContext(const DataSource* data, int row, const std::vector<int>* scope, size_t from,
+                            const Context* master) const
+{
+    Context context;
+    context.engine_ = this;
+    context.data_ = data;
+    context.row_ = row;
+    context.scopeRows_ = scope;
+    context.scopeFrom_ = from;
+    context.master_ = master;
+    return context;
+}
+
+// ---- bands
+
+QString Engine::textOf(const Item& item, const Context& context) const
+{
+    switch (item.kind_) {
+    case Item::Kind::Label:
+        return item.text_;
+    case Item::Kind::Field:
+        return report_.format(context.value(item.text_), item.format_);
+    case Item::Kind::Expression:
+        return report_.format(item.expression_ ? item.expression_(context) : QVariant(), item.format_);
+    case Item::Kind::System:
+        switch (item.system_) {
+        case SystemField::Date:
+            return report_.format(now_.date(), item.format_);
+        case SystemField::Time:
+            return report_.format(now_.time(), item.format_);
+        case SystemField::DateTime:
+            return report_.format(now_, item.format_.isEmpty() ? QStringLiteral("dd/MM/yyyy HH:mm:ss") : item.format_);
+        case SystemField::PageNumber:
+            return QString::number(pageNumber_);
+        case SystemField::PageCount:
+            return {};
+        case SystemField::RowNumber:
+            return QString::number(context.row() + 1);
+        case SystemField::ReportTitle:
+            return report_.title_;
+        }
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
+bool Engine::evaluate(const Band& band, const Context& context, Block& block)
+{
+    block.clear();
+    if (band.beforePrint_ && !band.beforePrint_(context))
+        return false;
+    const Plan& plan = plans_.at(&band);
+    const qreal definedHeight = mmToPt(band.height_);
+    bool grew = false;
+    for (size_t i = 0; i < band.items_.size(); ++i) {
+        const Item& item = *band.items_[i];
+        const QRectF box = toPoints(item.geometry_);
+        Block::Piece piece;
+        piece.definedTop = box.top();
+        piece.definedBottom = box.bottom();
+        Element& e = piece.element;
+        e.rect = box;
+        e.frame = item.frame_;
+        switch (item.kind_) {
+        case Item::Kind::Label:
+        case Item::Kind::Field:
+        case Item::Kind::Expression:
+        case Item::Kind::System: {
+            QString text = textOf(item, context);
+            const bool pageCount = item.kind_ == Item::Kind::System && item.system_ == SystemField::PageCount;
+            if (pageCount)
+                piece.pageCount = &item;
+            else if (item.onPrint_)
+                item.onPrint_(text);
+            if (item.kind_ == Item::Kind::Label && text.isEmpty() && item.frame_.isEmpty())
+                continue;
+            if (item.rich_) {
+                auto drawing = std::make_shared<RichTextDrawing>(text, plan.fonts[i], box.width());
+                if (band.grows_ && drawing->height() > box.height() + kEps) {
+                    e.rect.setHeight(drawing->height());
+                    grew = true;
+                }
+                e.kind = Element::Kind::Drawing;
+                e.drawing = std::move(drawing);
+                break;
+            }
+            e.kind = Element::Kind::Text;
+            e.font = plan.fonts[i];
+            e.lineHeight = plan.lineHeights[i];
+            e.alignment = item.alignment_;
+            int lines = 1;
+            if (item.wrap_)
+                text = wrapText(text, e.font, box.width(), &lines);
+            else if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+                text = wrapText(text, e.font, 1e6, &lines);
+            if (lines > 1) {
+                if (band.grows_) {
+                    if (lines * e.lineHeight > box.height() + kEps) {
+                        e.rect.setHeight(lines * e.lineHeight);
+                        grew = true;
+                    }
+                } else {
+                    // A band that does not grow shows the lines its item has room for.
+                    const int fit = qMax(1, int(box.height() / e.lineHeight + 0.5));
+                    if (lines > fit) {
+                        qsizetype at = -1;
+                        for (int k = 0; k < fit; ++k)
+                            at = text.indexOf(QLatin1Char('\n'), at + 1);
+                        text.truncate(at);
+                    }
+                }
+            }
+            e.text = std::move(text);
+            if (e.lineCount() > 1)
+                block.splittable = true;
+            break;
+        }
+        case Item::Kind::Shape:
+            e.penWidth = item.penWidth_;
+            if (item.shape_ == Shape::HorizontalLine) {
+                e.kind = Element::Kind::Line;
+                e.rect = QRectF(box.left(), box.center().y(), box.width(), 0);
+            } else if (item.shape_ == Shape::VerticalLine) {
+                e.kind = Element::Kind::Line;
+                e.rect = QRectF(box.center().x(), box.top(), 0, box.height());
+            } else {
+                e.kind = Element::Kind::Rectangle;
+                e.fill = item.fill_;
+            }
+            break;
+        case Item::Kind::Image:
+            if (item.image_.isNull()) {
+                if (item.frame_.isEmpty())
+                    continue;
+                e.kind = Element::Kind::Rectangle;
+                e.penWidth = 0;
+                break;
+            }
+            e.kind = Element::Kind::Image;
+            e.image = item.image_;
+            if (!item.stretch_) {
+                const QSizeF fitted = QSizeF(item.image_.size()).scaled(box.size(), Qt::KeepAspectRatio);
+                e.rect = QRectF(QPointF(box.center().x() - fitted.width() / 2, box.center().y() - fitted.height() / 2),
+                                fitted);
+            }
+            break;
+        case Item::Kind::Chart: {
+            QChart* chart = item.chart_ ? item.chart_(context) : nullptr;
+            if (!chart)
+                continue;
+            e.kind = Element::Kind::Drawing;
+            e.drawing = std::make_shared<ChartDrawing>(chart, box.size());
+            break;
+        }
+        }
+        block.pieces.push_back(std::move(piece));
+    }
+    block.height = definedHeight;
+    if (grew)
+        growItems(block, definedHeight);
+    return true;
+}
+
+// Items below a grown item move down by its growth; the band grows by the largest move of an item's bottom.
+void Engine::growItems(Block& block, qreal definedHeight)
+{
+    auto& pieces = block.pieces;
+    std::vector<size_t> order(pieces.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return pieces[a].definedTop < pieces[b].definedTop; });
+    std::vector<qreal> shift(pieces.size(), 0.0);
+    qreal deepest = 0;
+    for (size_t n = 0; n < order.size(); ++n) {
+        const size_t i = order[n];
+        for (size_t m = 0; m < n; ++m) {
+            const size_t j = order[m];
+            const qreal growth = pieces[j].element.rect.bottom() - pieces[j].definedBottom;
+            if (growth > kEps && pieces[j].definedBottom <= pieces[i].definedTop + kEps)
+                shift[i] = qMax(shift[i], shift[j] + growth);
+        }
+        pieces[i].element.rect.translate(0, shift[i]);
+        deepest = qMax(deepest, pieces[i].element.rect.bottom() - pieces[i].definedBottom);
+    }
+    block.height = definedHeight + deepest;
+}
+
+// ---- pages
+
+void Engine::put(Block& block, qreal y)
+{
+    Page& page = doc_.pages.back();
+    for (auto& piece : block.pieces) {
+        piece.element.rect.translate(left_, y);
+        if (piece.pageCount)
+            pageCountSlots_.push_back({int(doc_.pages.size()) - 1, page.elements.size(), piece.pageCount});
+        page.elements.push_back(std::move(piece.element));
+    }
+    block.pieces.clear();
+}
+
+void Engine::startPage()
+{
+    doc_.pages.emplace_back();
+    ++pageNumber_;
+    y_ = top_;
+    pageStart_ = printed_.size();
+    const Context context = pageContext();
+    auto printFixed = [&](const std::vector<const Band*>& bands) {
+        for (const Band* band : bands) {
+            if (evaluate(*band, context, pageBlock_)) {
+                const qreal height = pageBlock_.height;
+                put(pageBlock_, y_);
+                y_ += height;
+            }
+        }
+    };
+    printFixed(pageHeaders_);
+    if (pageNumber_ == 1)
+        printFixed(titles_);
+    printFixed(columnHeaders_);
+    pageFresh_ = true;
+}
+
+void Engine::finishPage()
+{
+    qreal y = footerTop_;
+    const Context context = pageContext();
+    for (const Band* band : pageFooters_) {
+        if (evaluate(*band, context, pageBlock_)) {
+            const qreal height = pageBlock_.height;
+            put(pageBlock_, y);
+            y += height;
+        }
+    }
+}
+
+void Engine::newPage()
+{
+    finishPage();
+    startPage();
+}
+
+void Engine::print(const Band& band, const Context& context)
+{
+    if (evaluate(band, context, block_))
+        place(block_, band);
+}
+
+void Engine::place(Block& block, const Band& band)
+{
+    if (band.newPageBefore_ && !pageFresh_)
+        newPage();
+    bool moved = false;
+    for (;;) {
+        const qreal room = bottom_ - y_;
+        if (block.height <= room + kEps) {
+            const qreal height = block.height;
+            put(block, y_);
+            y_ += height;
+            pageFresh_ = false;
+            return;
+        }
+        // A new page helps unless this page is already one (the first may hold less, below the title).
+        const bool movable = !pageFresh_ || (!moved && room + kEps < freshRoom());
+        const bool keepWhole = !block.splittable || (band.keepTogether_ && block.height <= freshRoom() + kEps);
+        Block rest;
+        if (keepWhole || !split(block, room, rest)) {
+            if (movable) {
+                newPage();
+                moved = true;
+                continue;
+            }
+            // Taller than a page and nothing to split: printed as it is, cut off at the page's end.
+            const qreal height = block.height;
+            put(block, y_);
+            y_ += height;
+            pageFresh_ = false;
+            return;
+        }
+        put(block, y_);
+        newPage();
+        moved = true;
+        block = std::move(rest);
+    }
+}
+
+// Cuts a block at a line boundary at or above `room`: the block keeps what lies above the cut, `rest` gets
+// the remainder moved up to its top. False when no line fits above the cut.
+bool Engine::split(Block& block, qreal room, Block& rest)
+{
+    qreal cut = room;
+    for (bool lowered = true; lowered;) {
+        lowered = false;
+        for (const auto& piece : block.pieces) {
+            const Element& e = piece.element;
+            if (e.kind != Element::Kind::Text || e.rect.top() >= cut - kEps || e.rect.bottom() <= cut + kEps)
+                continue;
+            const int fit = int((cut - e.rect.top() + kEps) / e.lineHeight);
+            const qreal boundary = e.rect.top() + fit * e.lineHeight;
+            if (boundary < cut - kEps) {
+                cut = boundary;
+                lowered = true;
+            }
+        }
+    }
+    if (cut <= kEps)
+        return false;
+
+    rest.clear();
+    std::vector<Block::Piece> kept;
+    qreal restBottom = 0;
+    for (auto& piece : block.pieces) {
+        Element& e = piece.element;
+        if (e.rect.bottom() <= cut + kEps) {
+            kept.push_back(std::move(piece));
+            continue;
+        }
+        if (e.rect.top() >= cut - kEps) {
+            e.rect.translate(0, -cut);
+        } else if (e.kind == Element::Kind::Text) {
+            const int fit = qRound((cut - e.rect.top()) / e.lineHeight);
+            qsizetype at = -1;
+            for (int k = 0; k < fit; ++k)
+                at = e.text.indexOf(QLatin1Char('\n'), at + 1);
+            Block::Piece head = piece;
+            head.element.text = e.text.left(at);
+            head.element.rect.setHeight(fit * e.lineHeight);
+            kept.push_back(std::move(head));
+            e.text.remove(0, at + 1);
+            e.rect = QRectF(e.rect.left(), 0, e.rect.width(), e.lineCount() * e.lineHeight);
+            piece.pageCount = nullptr;
+        } else if (e.kind == Element::Kind::Rectangle || e.kind == Element::Kind::Line) {
+            Block::Piece head = piece;
+            head.element.rect.setBottom(cut);
+            kept.push_back(std::move(head));
+            e.rect = QRectF(e.rect.left(), 0, e.rect.width(), e.rect.bottom() - cut);
+        } else {
+            e.rect.moveTop(0);
+        }
+        restBottom = qMax(restBottom, e.rect.bottom());
+        if (e.lineCount() > 1)
+            rest.splittable = true;
+        rest.pieces.push_back(std::move(piece));
+    }
+    rest.height = qMax(block.height - cut, restBottom);
+    block.pieces = std::move(kept);
+    block.height = cut;
+    return true;
+}
+
+// ---- rows
+
+void Engine::printRow(int row)
+{
+    row_ = row;
+    const Context context = makeContext(data_, row, &printed_, 0);
+    bool printed = details_.empty();
+    for (const Band* band : details_) {
+        if (evaluate(*band, context, block_)) {
+            place(block_, *band);
+            printed = true;
+        }
+    }
+    if (!printed)
+        return;
+    printed_.push_back(row);
+    for (const auto& sub : report_.subDetails_)
+        printSubDetail(*sub, context);
+}
+
+void Engine::printSubDetail(const SubDetail& sub, const Context& master)
+{
+    const std::shared_ptr<const DataSource> child = sub.prepare_ ? sub.prepare_(master) : nullptr;
+    if (!child)
+        return;
+    const int rows = child->rowCount();
+    if (rows == 0 && !sub.printIfEmpty_)
+        return;
+    std::vector<int> printed;
+    const Context outer = makeContext(child.get(), -1, &printed, 0, &master);
+    for (const auto& band : sub.headers_)
+        print(*band, outer);
+    for (int row = 0; row < rows; ++row) {
+        const Context context = makeContext(child.get(), row, &printed, 0, &master);
+        bool any = sub.details_.empty();
+        for (const auto& band : sub.details_) {
+            if (evaluate(*band, context, block_)) {
+                place(block_, *band);
+                any = true;
+            }
+        }
+        if (any)
+            printed.push_back(row);
+    }
+    const Context last = makeContext(child.get(), rows - 1, &printed, 0, &master);
+    for (const auto& band : sub.footers_)
+        print(*band, last);
+}
+
+Document Engine::run()
+{
+    if (report_.beforeLayout_)
+        report_.beforeLayout_();
+    now_ = report_.now_.value_or(QDateTime::currentDateTime());
+    data_ = report_.data_.get();
+    const int rows = data_ ? data_->rowCount() : 1;
+
+    const QSizeF page = report_.pageSizeMm();
+    doc_.title = report_.title_;
+    doc_.pageSize = QSizeF(mmToPt(page.width()), mmToPt(page.height()));
+    if (data_ && rows == 0 && !report_.printIfEmpty_)
+        return std::move(doc_);
+
+    planBands(report_.bands_);
+    for (const auto& group : report_.groups_) {
+        planBands(group->headers_);
+        planBands(group->footers_);
+    }
+    for (const auto& sub : report_.subDetails_) {
+        planBands(sub->headers_);
+        planBands(sub->details_);
+        planBands(sub->footers_);
+    }
+    qreal footerHeight = 0, headerHeight = 0;
+    for (const auto& band : report_.bands_) {
+        switch (band->type_) {
+        case BandType::PageHeader: pageHeaders_.push_back(band.get()); headerHeight += mmToPt(band->height_); break;
+        case BandType::Title: titles_.push_back(band.get()); break;
+        case BandType::ColumnHeader: columnHeaders_.push_back(band.get()); headerHeight += mmToPt(band->height_); break;
+        case BandType::Detail: details_.push_back(band.get()); break;
+        case BandType::Summary: summaries_.push_back(band.get()); break;
+        case BandType::PageFooter: pageFooters_.push_back(band.get()); footerHeight += mmToPt(band->height_); break;
+        default: break;
+        }
+    }
+    const QMarginsF margins = report_.margins_;
+    top_ = mmToPt(margins.top());
+    left_ = mmToPt(margins.left());
+    footerTop_ = doc_.pageSize.height() - mmToPt(margins.bottom()) - footerHeight;
+    bottom_ = footerTop_;
+    freshTop_ = top_ + headerHeight;
+
+    const size_t levels = report_.groups_.size();
+    groupStart_.assign(levels, 0);
+    std::vector<QVariant> keys(levels), nextKeys(levels);
+    printed_.reserve(size_t(rows));
+    startPage();
+    for (int row = 0; row < rows; ++row) {
+        row_ = row;
+        size_t changed = levels;
+        if (levels) {
+            const Context context = makeContext(data_, row, &printed_, 0);
+            for (size_t level = 0; level < levels; ++level)
+                nextKeys[level] = report_.groups_[level]->key_(context);
+            changed = 0;
+            if (row > 0) {
+                while (changed < levels && nextKeys[changed] == keys[changed])
+                    ++changed;
+            }
+            for (size_t level = levels; level-- > changed;) {
+                if (row == 0)
+                    break;
+                const Context footer = makeContext(data_, row - 1, &printed_, groupStart_[level]);
+                for (const auto& band : report_.groups_[level]->footers_)
+                    print(*band, footer);
+            }
+            for (size_t level = changed; level < levels; ++level) {
+                keys[level] = nextKeys[level];
+                groupStart_[level] = printed_.size();
+                const Context header = makeContext(data_, row, &printed_, groupStart_[level]);
+                for (const auto& band : report_.groups_[level]->headers_)
+                    print(*band, header);
+            }
+        }
+        printRow(row);
+    }
+    if (rows > 0) {
+        for (size_t level = levels; level-- > 0;) {
+            const Context footer = makeContext(data_, rows - 1, &printed_, groupStart_[level]);
+            for (const auto& band : report_.groups_[level]->footers_)
+                print(*band, footer);
+        }
+    }
+    const Context summary = makeContext(data_, rows - 1, &printed_, 0);
+    for (const Band* band : summaries_)
+        print(*band, summary);
+    finishPage();
+
+    for (const PageCountSlot& slot : pageCountSlots_) {
+        QString text = report_.format(int(doc_.pages.size()), slot.item->format_);
+        if (slot.item->onPrint_)
+            slot.item->onPrint_(text);
+        doc_.pages[size_t(slot.page)].elements[slot.element].text = text;
+    }
+    return std::move(doc_);
+}
+
+}  // namespace detail
+
+// ---- Context
+
+QVariant Context::value(const QString& field) const
+{
+    return data_ && row_ >= 0 ? data_->value(row_, field) : QVariant();
+}
+
+QString Context::text(const QString& field) const
+{
+    return engine_->report().format(value(field));
+}
+
+int Context::pageNumber() const { return engine_->pageNumber(); }
+
+QDateTime Context::now() const { return engine_->now(); }
+
+int Context::count() const
+{
+    return scopeRows_ ? int(scopeRows_->size() - scopeFrom_) : 0;
+}
+
+double Context::sum(const QString& field) const
+{
+    double total = 0;
+    if (!scopeRows_ || !data_)
+        return total;
+    for (size_t i = scopeFrom_; i < scopeRows_->size(); ++i)
+        total += data_->value((*scopeRows_)[i], field).toDouble();
+    return total;
+}
+
+Document Report::layout() const
+{
+    return detail::Engine(*this).run();
+}
+
+}  // namespace report

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "platform/report/Document.h"
+#include "platform/report/Output.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QPrinter;
+class QScrollArea;
+class QSpinBox;
+
+namespace report {
+
+class Report;
+
+namespace detail { class PageView; }
+
+struct SaveChoice {
+    QString path;
+    Format format;
+};
+// The dialogs the preview asks through; the system routes them through its own prompts (and tests
+// through a recorder). Passing an empty function restores the standard Qt dialog.
+using SaveDialog = std::function<std::optional<SaveChoice>(QWidget* parent, const QString& suggestedName)>;
+using PrintDialog = std::function<bool(QPrinter& printer, QWidget* parent)>;
+void setSaveDialog(SaveDialog dialog);
+void setPrintDialog(PrintDialog dialog);
+
+// The window that shows a laid-out report page by page, prints it and saves it as PDF, text, HTML or CSV.
+// Its actions carry object names: actFirst, actPrior, actNext, actLast, actZoomIn, actZoomOut,
+// actFitWidth, actActualSize, actPrint, actSave, actClose.
+class PreviewWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Lays out the report; the window keeps the report alive for as long as it exists.
+    explicit PreviewWindow(std::shared_ptr<const Report> report, QWidget* parent = nullptr);
+    explicit PreviewWindow(Document document, QWidget* parent = nullptr);
+    ~PreviewWindow() override;
+
+    const Document& document() const { return document_; }
+    int currentPage() const { return page_; }   // 1-based; 0 when the report has no page
+    int pageCount() const { return document_.pageCount(); }
+    qreal zoom() const { return zoom_; }        // 1.0 shows the page at its real size
+
+    bool saveAs(const QString& path, Format format, QString* error = nullptr);
+
+public slots:
+    void showPage(int number);
+    void firstPage();
+    void priorPage();
+    void nextPage();
+    void lastPage();
+    void setZoom(qreal zoom);
+    void zoomIn();
+    void zoomOut();
+    void fitWidth();
+    void actualSize();
+    void print();
+    void save();
+
+private:
+    void build();
+    void refresh();
+    QAction* makeAction(const char* name, const QString& text, const QKeySequence& key, void (PreviewWindow::*slot)());
+    void closePreview() { close(); }
+
+    std::shared_ptr<const Report> report_;
+    Document document_;
+    int page_ = 0;
+    qreal zoom_ = 1.0;
+    QScrollArea* scroll_ = nullptr;
+    detail::PageView* view_ = nullptr;
+    QSpinBox* pageBox_ = nullptr;
+    QLabel* pageTotal_ = nullptr;
+};
+
+// Shows a report's preview. The preview window owns a share of the report, so a report form derived from
+// Report lives until its preview is closed; the window is deleted when it closes.
+// Modal: the call returns once the window has closed (nullptr). Not modal: it returns the open window at
+// once and every other window stays usable.
+PreviewWindow* showPreview(std::shared_ptr<const Report> report, bool modal, QWidget* parent = nullptr);
+
+}  // namespace report

@@ -1,0 +1,67 @@
+#include "shell/URelUsuario.h"
+
+#include "common/ReportParts.h"
+
+TfrmRelUsuario::TfrmRelUsuario() {
+    setTitle(QStringLiteral("Usuários cadastrados"));
+    setMargins(2.6);
+    const qreal w = bodyRectMm().width();
+    qryUsuario << "select id_usuario,upper(nome)as nome,id_perfil,Id_Unidade_Trabalho,Bloqueado,Inativo from usuario";
+    setData(reportData(qryUsuario));
+
+    addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL027"), QStringLiteral("Usuários cadastrados"), w);
+
+    const qreal cols[5] = {0, 0.40, 0.50, 0.60, 0.78};
+    report::Band& headings = addBand(report::BandType::ColumnHeader, 7);
+    const char* titles[5] = {"Cód - Nome", "Bloqueado", "Inativo", "Perfil:", "Unidade de trabalho:"};
+    for (int i = 0; i < 5; ++i) {
+        const qreal right = i < 4 ? cols[i + 1] * w : w;
+        headings.addLabel(QRectF(cols[i] * w, 1, right - cols[i] * w, 5), QString::fromUtf8(titles[i])).setBold();
+    }
+
+    report::Band& detail = addBand(report::BandType::Detail, 6);
+    detail.addExpression(QRectF(0, 0.5, cols[1] * w, 5), [](const report::Context& c) {
+        return QVariant(c.text(QStringLiteral("id_usuario")) + QStringLiteral(" - ") + c.text(QStringLiteral("nome")));
+    });
+    detail.addField(QRectF(cols[1] * w, 0.5, (cols[2] - cols[1]) * w, 5), QStringLiteral("Bloqueado"))
+        .setOnPrint([](QString& text) { text = simNao(text); });
+    detail.addField(QRectF(cols[2] * w, 0.5, (cols[3] - cols[2]) * w, 5), QStringLiteral("Inativo"))
+        .setOnPrint([](QString& text) { text = simNao(text); });
+    detail.addExpression(QRectF(cols[3] * w, 0.5, (cols[4] - cols[3]) * w, 5), [this](const report::Context& c) {
+        return QVariant(lookup(QStringLiteral("perfil"), QStringLiteral("id_perfil"), c.value(QStringLiteral("id_perfil"))));
+    });
+    detail.addExpression(QRectF(cols[4] * w, 0.5, w - cols[4] * w, 5), [this](const report::Context& c) {
+        return QVariant(lookup(QStringLiteral("Unidade_Trabalho"), QStringLiteral("Id_Unidade_Trabalho"),
+                               c.value(QStringLiteral("Id_Unidade_Trabalho")))
+                            .left(40));
+    });
+
+    report::Band& summary = addBand(report::BandType::Summary, 8);
+    summary.addLabel(QRectF(0, 2, 40, 5), QStringLiteral("Total de usuário:")).setBold();
+    summary.addExpression(QRectF(40, 2, 30, 5), [this](const report::Context&) {
+        db::Query total;
+        total << "select count(*) as total from usuario";
+        total.open();
+        return QVariant(total.integer("total"));
+    });
+
+    addPageNumber(addBand(report::BandType::PageFooter, 7), w);
+}
+
+// The name of a profile or unit, empty when the id is blank or not found. Both statements are fixed;
+// the id travels as a parameter.
+QString TfrmRelUsuario::lookup(const QString& table, const QString& key, const QVariant& id) const {
+    const QString trimmed = db::toText(id).trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    const QString cacheKey = table + QLatin1Char('/') + trimmed;
+    if (auto it = m_names.constFind(cacheKey); it != m_names.constEnd())
+        return *it;
+    db::Query q;
+    q << QStringLiteral(" select Nome from %1 ").arg(table) << QStringLiteral(" where %1 = :id").arg(key);
+    q.bind(QStringLiteral("id"), trimmed.toInt());
+    q.open();
+    const QString name = q.isEmpty() ? QString() : q.str(QStringLiteral("Nome"));
+    m_names.insert(cacheKey, name);
+    return name;
+}
