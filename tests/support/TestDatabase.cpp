@@ -32,12 +32,7 @@ QString pgDatabaseName() { return QStringLiteral("nurv_test_%1").arg(QCoreApplic
 void adminExec(const QString& sql) {
     const QString name = QStringLiteral("nurv_test_admin");
     {
-        QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        const db::Settings s = pgSettings(QStringLiteral("postgres"));
-        admin.setHostName(s.host);
-        admin.setPort(s.port);
-        admin.setUserName(s.user);
-        admin.setDatabaseName(s.database);
+        QSqlDatabase admin = db::addPostgres(pgSettings(QStringLiteral("postgres")), name);
         if (!admin.open())
             throw db::Error(admin.lastError().text());
         QSqlQuery q(admin);

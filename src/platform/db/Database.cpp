@@ -60,12 +60,7 @@ QSqlDatabase openOne(const Settings& s, const QString& name) {
             options += QStringLiteral(";QSQLITE_OPEN_READONLY");
         database.setConnectOptions(options);
     } else {
-        database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        database.setHostName(s.host);
-        database.setPort(s.port);
-        database.setDatabaseName(s.database);
-        database.setUserName(s.user);
-        database.setPassword(s.password);
+        database = addPostgres(s, name);
     }
     if (!database.open())
         throw Error(database.lastError().text());
@@ -96,6 +91,16 @@ QSqlDatabase openOne(const Settings& s, const QString& name) {
 }
 
 }  // namespace
+
+QSqlDatabase addPostgres(const Settings& s, const QString& name) {
+    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    database.setHostName(s.host);
+    database.setPort(s.port);
+    database.setDatabaseName(s.database);
+    database.setUserName(s.user);
+    database.setPassword(s.password);
+    return database;
+}
 
 QString sqliteFile(const Settings& s, const QString& connection) {
     QString base = QStringLiteral("nurv.db");

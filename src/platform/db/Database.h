@@ -31,6 +31,9 @@ struct Settings {
 // File names of the three SQLite databases inside Settings::directory.
 QString sqliteFile(const Settings& s, const QString& connection);
 
+// A PostgreSQL connection of the given name with the settings' parameters, not yet opened.
+QSqlDatabase addPostgres(const Settings& settings, const QString& name);
+
 class Error : public std::runtime_error {
 public:
     explicit Error(const QString& text) : std::runtime_error(text.toStdString()), m_text(text) {}

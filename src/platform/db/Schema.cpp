@@ -79,12 +79,7 @@ void installSqlite(const Settings& s, const QList<Script>& scripts) {
 void installPostgres(const Settings& s, const QList<Script>& scripts) {
     const QString name = QString::fromLatin1(kInstallConnection);
     {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        database.setHostName(s.host);
-        database.setPort(s.port);
-        database.setDatabaseName(s.database);
-        database.setUserName(s.user);
-        database.setPassword(s.password);
+        QSqlDatabase database = addPostgres(s, name);
         if (!database.open())
             throw Error(database.lastError().text());
         execAll(database, {QStringLiteral("set client_min_messages to warning"),
@@ -147,12 +142,7 @@ bool schemaInstalled(const Settings& s) {
     bool installed = false;
     const QString name = QString::fromLatin1(kInstallConnection) + QStringLiteral("_check");
     {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        database.setHostName(s.host);
-        database.setPort(s.port);
-        database.setDatabaseName(s.database);
-        database.setUserName(s.user);
-        database.setPassword(s.password);
+        QSqlDatabase database = addPostgres(s, name);
         if (!database.open())
             throw Error(database.lastError().text());
         QSqlQuery q(database);
