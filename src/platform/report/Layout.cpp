@@ -308,18 +308,19 @@ void Engine::growItems(Block& block, qreal definedHeight)
         order[i] = i;
     std::stable_sort(order.begin(), order.end(),
                      [&](size_t a, size_t b) { return pieces[a].definedTop < pieces[b].definedTop; });
-    std::vector<qreal> shift(pieces.size(), 0.0);
+    std::vector<qreal> growth(pieces.size()), shift(pieces.size(), 0.0);
+    for (size_t i = 0; i < pieces.size(); ++i)
+        growth[i] = pieces[i].element.rect.bottom() - pieces[i].definedBottom;
     qreal deepest = 0;
     for (size_t n = 0; n < order.size(); ++n) {
         const size_t i = order[n];
         for (size_t m = 0; m < n; ++m) {
             const size_t j = order[m];
-            const qreal growth = pieces[j].element.rect.bottom() - pieces[j].definedBottom;
-            if (growth > kEps && pieces[j].definedBottom <= pieces[i].definedTop + kEps)
-                shift[i] = qMax(shift[i], shift[j] + growth);
+            if (growth[j] > kEps && pieces[j].definedBottom <= pieces[i].definedTop + kEps)
+                shift[i] = qMax(shift[i], shift[j] + growth[j]);
         }
         pieces[i].element.rect.translate(0, shift[i]);
-        deepest = qMax(deepest, pieces[i].element.rect.bottom() - pieces[i].definedBottom);
+        deepest = qMax(deepest, shift[i] + growth[i]);
     }
     block.height = definedHeight + deepest;
 }
@@ -584,6 +585,7 @@ Document Engine::run()
     groupStart_.assign(levels, 0);
     std::vector<QVariant> keys(levels), nextKeys(levels);
     printed_.reserve(size_t(rows));
+    row_ = rows > 0 ? 0 : -1;  // the first page's header shows the first row
     startPage();
     for (int row = 0; row < rows; ++row) {
         row_ = row;
