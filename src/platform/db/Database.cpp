@@ -177,6 +177,12 @@ void rollback() {
     QSqlDatabase main = connection(kMain);
     if (!main.rollback())
         throw Error(main.lastError().text());
+    if (g_settings.engine == Engine::PostgreSQL) {
+        // A statement that failed inside the transaction could not free its prepared form; no query
+        // outlives its call, so none is in use now.
+        QSqlQuery q(main);
+        q.exec(QStringLiteral("deallocate all"));
+    }
 }
 
 bool inTransaction() { return g_transactionDepth > 0; }
