@@ -7,12 +7,18 @@
 #include "shell/URel_Perfil.h"
 #include "shell/ULogin.h"
 #include "shell/UMenuPrincipal.h"
+#include "shell/UUnidade.h"
 
 void registerShellForms() {
     registerOpener(QStringLiteral("actTrocaUsuario"), [] {
         frmLogin_2 = new TfrmLogin_2(frmMenuPrincipal);
         frmLogin_2->setModal(false);
         frmLogin_2->show();
+    });
+    registerOpener(QStringLiteral("actUnidade"), [] {
+        frmUnidade = new TfrmUnidade;
+        applyFormRights(frmUnidade, 1);
+        showForm(frmUnidade, ShowAs::MdiChild);
     });
     // Reports: each use makes a new report, which lives until its preview closes.
     registerOpener(QStringLiteral("actRelUnidadeTrabalho"),

@@ -1,0 +1,404 @@
+#include "common/RegisterForm.h"
+
+#include "common/Guard.h"
+#include "common/Prompts.h"
+#include "common/Session.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+QString withOrderBy(const QString& sql, const QString& field) {
+    static const QRegularExpression order(QStringLiteral("\\border\\b"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch found = order.match(sql);
+    QString head = found.hasMatch() ? sql.left(found.capturedStart()) : sql;
+    if (!head.isEmpty() && !head.back().isSpace())
+        head += QLatin1Char(' ');
+    return head + QStringLiteral("order by ") + field;
+}
+
+QVariant auditUser() {
+    bool ok = false;
+    const int id = UsuarioLogado.trimmed().toInt(&ok);
+    return ok ? QVariant(id) : QVariant();
+}
+
+RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_DeleteOnClose, true);
+    qryPrincipal = new db::DataSet(db::kMain, this);
+    qryPrincipal->setObjectName(QStringLiteral("qryPrincipal"));
+    qryPrincipal->onNewRecord = [this](db::DataSet& data) {
+        for (auto it = m_defaults.cbegin(); it != m_defaults.cend(); ++it)
+            setIfPresent(it.key(), it.value());
+        newRecord(data);
+    };
+
+    using K = QKeySequence;
+    actAppend = makeAction("actAppend", QStringLiteral("Novo"), {K(Qt::CTRL | Qt::Key_Insert)});
+    actEdit = makeAction("actEdit", QStringLiteral("Alterar"), {K(Qt::CTRL | Qt::Key_A)});
+    actDelete = makeAction("actDelete", QStringLiteral("Excluir"), {K(Qt::CTRL | Qt::Key_Delete)});
+    actRefresh = makeAction("actRefresh", QStringLiteral("Atualizar"), {K(Qt::CTRL | Qt::Key_F5)});
+    actPost = makeAction("actPost", QStringLiteral("Gravar"),
+                         {K(Qt::CTRL | Qt::ALT | Qt::Key_Return), K(Qt::CTRL | Qt::ALT | Qt::Key_Enter)});
+    actCancel = makeAction("actCancel", QStringLiteral("Cancelar"), {K(Qt::CTRL | Qt::Key_Backspace)});
+    actFirst = makeAction("actFirst", QStringLiteral("Primeiro"), {K(Qt::CTRL | Qt::Key_Home)});
+    actPrior = makeAction("actPrior", QStringLiteral("Anterior"), {K(Qt::CTRL | Qt::Key_Left)});
+    actNext = makeAction("actNext", QStringLiteral("Próximo"), {K(Qt::CTRL | Qt::Key_Right)});
+    actLast = makeAction("actLast", QStringLiteral("Último"), {K(Qt::CTRL | Qt::Key_End)});
+    // Ctrl+P opens the search: one key on two actions would fire neither.
+    actPrint = makeAction("actPrint", QStringLiteral("Imprimir..."), {});
+    actPesquisar = makeAction("actPesquisar", QStringLiteral("Pesquisar"), {K(Qt::CTRL | Qt::Key_P)});
+    actSair = makeAction("actSair", QStringLiteral("Sair"), {K(Qt::CTRL | Qt::Key_S)});
+    actInformation = makeAction("actInformation", QStringLiteral("Informações..."), {K(Qt::CTRL | Qt::Key_I)});
+    actAjuda = makeAction("actAjuda", QStringLiteral("Ajuda"), {K(Qt::Key_F1)});
+
+    tlbPrincipal = new QToolBar(this);
+    tlbPrincipal->setObjectName(QStringLiteral("tlbPrincipal"));
+    tlbPrincipal->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    tlbPrincipal->addActions({actAppend, actEdit, actDelete, actRefresh});
+    tlbPrincipal->addSeparator();
+    tlbPrincipal->addActions({actPost, actCancel});
+    tlbPrincipal->addSeparator();
+    tlbPrincipal->addActions({actFirst, actPrior, actNext, actLast});
+    tlbPrincipal->addSeparator();
+    tlbPrincipal->addActions({actPrint, actPesquisar});
+    tlbPrincipal->addSeparator();
+    tlbPrincipal->addAction(actSair);
+
+    pgcPrincipal = new QTabWidget(this);
+    pgcPrincipal->setObjectName(QStringLiteral("pgcPrincipal"));
+    pgcPrincipal->setDocumentMode(true);
+    tbsPrincipal = new QWidget(pgcPrincipal);
+    tbsPrincipal->setObjectName(QStringLiteral("tbsPrincipal"));
+    tbsGeral = new QWidget(pgcPrincipal);
+    tbsGeral->setObjectName(QStringLiteral("tbsGeral"));
+    pgcPrincipal->addTab(tbsPrincipal, QStringLiteral("Principal"));
+    pgcPrincipal->addTab(tbsGeral, QStringLiteral("Geral"));
+
+    dbgPrincipal = new QTableView(tbsGeral);
+    dbgPrincipal->setObjectName(QStringLiteral("dbgPrincipal"));
+    auto* geral = new QVBoxLayout(tbsGeral);
+    geral->setContentsMargins(0, 0, 0, 0);
+    geral->addWidget(dbgPrincipal);
+    gridModel = ui::bindGrid(dbgPrincipal, qryPrincipal, {});
+    connect(dbgPrincipal->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int column) { guarded([this, column] { sortBy(column); }); });
+
+    stbPrincipal = new QStatusBar(this);
+    stbPrincipal->setObjectName(QStringLiteral("StatusBar1"));
+    stbPrincipal->setSizeGripEnabled(false);
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = new QLabel(stbPrincipal);
+        panel->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+        panel->setMinimumWidth(150);
+        stbPrincipal->addWidget(panel, i == 2 ? 1 : 0);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(tlbPrincipal);
+    layout->addWidget(pgcPrincipal, 1);
+    layout->addWidget(stbPrincipal);
+
+    onTriggered(actAppend, [this] { append(); });
+    onTriggered(actEdit, [this] { edit(); });
+    onTriggered(actDelete, [this] { remove(); });
+    onTriggered(actRefresh, [this] { refresh(); });
+    onTriggered(actPost, [this] { save(); });
+    onTriggered(actCancel, [this] { cancel(); });
+    onTriggered(actFirst, [this] { qryPrincipal->first(); });
+    onTriggered(actPrior, [this] { qryPrincipal->prior(); });
+    onTriggered(actNext, [this] { qryPrincipal->next(); });
+    onTriggered(actLast, [this] { qryPrincipal->last(); });
+    onTriggered(actPrint, [this] { print(); });
+    onTriggered(actPesquisar, [this] { search(); });
+    onTriggered(actSair, [this] { closeForm(); });
+
+    connect(qryPrincipal, &db::DataSet::stateChanged, this, &RegisterForm::updateActions);
+    connect(qryPrincipal, &db::DataSet::currentChanged, this, &RegisterForm::updateActions);
+    connect(qryPrincipal, &db::DataSet::rowsChanged, this, &RegisterForm::updateActions);
+    updateActions();
+    resize(640, 420);
+}
+
+RegisterForm::~RegisterForm() = default;
+
+QAction* RegisterForm::makeAction(const char* name, const QString& caption, const QList<QKeySequence>& keys) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(caption);
+    action->setStatusTip(caption);
+    action->setShortcuts(keys);
+    // Several registers may be open in the main window at once: each answers its keys only while the focus
+    // is inside it.
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(action);
+    return action;
+}
+
+void RegisterForm::setTable(const QString& table, const QString& keyField, KeyMaker keys) {
+    m_table = table;
+    m_keyField = keyField;
+    m_keyMaker = keys;
+}
+
+void RegisterForm::setUpdateSql(const QString& insertSql, const QString& modifySql) {
+    qryPrincipal->setUpdateSql(insertSql, modifySql);
+}
+
+void RegisterForm::setGridColumns(QList<ui::GridColumn> columns) {
+    gridModel->setColumns(columns);
+    for (int i = 0; i < columns.size(); ++i)
+        dbgPrincipal->setColumnWidth(i, columns[i].width);
+}
+
+void RegisterForm::setNewRowDefaults(const QVariantHash& values) { m_defaults = values; }
+
+void RegisterForm::setReferenceChecks(QList<ReferenceCheck> checks, const QString& refusal) {
+    m_references = std::move(checks);
+    m_referenced = refusal;
+}
+
+void RegisterForm::setDeleteTexts(const QString& confirmation, const QString& serverRefusal) {
+    m_confirmDelete = confirmation;
+    m_deleteRefused = serverRefusal;
+}
+
+void RegisterForm::updateActions() {
+    const bool editing = qryPrincipal->isEditing();
+    const bool onRow = qryPrincipal->isActive() && !editing && qryPrincipal->recNo() >= 0;
+    actAppend->setEnabled(!editing);
+    actEdit->setEnabled(onRow);
+    actDelete->setEnabled(onRow);
+    actRefresh->setEnabled(!editing);
+    actPost->setEnabled(editing);
+    actCancel->setEnabled(editing);
+    actFirst->setEnabled(onRow && !qryPrincipal->bof());
+    actPrior->setEnabled(onRow && !qryPrincipal->bof());
+    actNext->setEnabled(onRow && !qryPrincipal->eof());
+    actLast->setEnabled(onRow && !qryPrincipal->eof());
+}
+
+void RegisterForm::setIfPresent(const QString& field, const QVariant& value) {
+    if (qryPrincipal->hasField(field))
+        qryPrincipal->setField(field, value);
+}
+
+// --- hooks ---
+
+QString RegisterForm::selectAllSql() const { return QStringLiteral("select * from %1 ").arg(m_table); }
+
+QString RegisterForm::emptySelectSql() const { return selectAllSql() + QStringLiteral(" where 1=2 "); }
+
+void RegisterForm::opening() {
+    switch (m_openOnShow) {
+    case OpenOnShow::Empty:
+        qryPrincipal->setSql(emptySelectSql());
+        qryPrincipal->open();
+        break;
+    case OpenOnShow::AllRows:
+        refresh();
+        break;
+    case OpenOnShow::Nothing:
+        break;
+    }
+}
+
+void RegisterForm::newRecord(db::DataSet&) {}
+
+bool RegisterForm::validate() { return true; }
+
+QVariant RegisterForm::newKey() {
+    qryAuxiliar.clear();
+    qryAuxiliar << QStringLiteral(" select max(%1) as MaxKey from %2 ").arg(m_keyField, m_table);
+    qryAuxiliar.open();
+    return qryAuxiliar.integer(QStringLiteral("MaxKey")) + 1;
+}
+
+void RegisterForm::beforePost(bool) {}
+
+void RegisterForm::afterCommit(bool) {}
+
+bool RegisterForm::checkReferences(const QVariant& key) {
+    for (const ReferenceCheck& ref : std::as_const(m_references)) {
+        qryAuxiliar.clear();
+        qryAuxiliar << QStringLiteral(" select %1 from %2 ").arg(ref.column, ref.table)
+                    << QStringLiteral(" where %1 = :key ").arg(ref.column) << QStringLiteral(" limit 1 ");
+        qryAuxiliar.bind(QStringLiteral("key"), key);
+        qryAuxiliar.open();
+        if (!qryAuxiliar.isEmpty()) {
+            Prompts::information(m_referenced);
+            return false;
+        }
+    }
+    return true;
+}
+
+void RegisterForm::deleteRow(const QVariant& key) {
+    qryAuxiliar.clear();
+    qryAuxiliar << QStringLiteral(" delete from %1 where %2 = :key ").arg(m_table, m_keyField);
+    qryAuxiliar.bind(QStringLiteral("key"), key);
+    qryAuxiliar.exec();
+}
+
+QString RegisterForm::sortField(int column) const {
+    const QList<ui::GridColumn>& columns = gridModel->columns();
+    return column >= 0 && column < columns.size() ? columns[column].field : QString();
+}
+
+void RegisterForm::print() {}
+
+void RegisterForm::search() {}
+
+bool RegisterForm::refuse(const QString& message, QWidget* focus) {
+    Prompts::information(message);
+    if (focus)
+        focus->setFocus();
+    return false;
+}
+
+// --- the actions' work ---
+
+void RegisterForm::refresh() {
+    qryPrincipal->setSql(selectAllSql());
+    qryPrincipal->open();
+}
+
+void RegisterForm::append() {
+    qryPrincipal->setSql(emptySelectSql());
+    qryPrincipal->open();
+    qryPrincipal->append();
+}
+
+void RegisterForm::edit() { qryPrincipal->edit(); }
+
+void RegisterForm::cancel() { qryPrincipal->cancel(); }
+
+void RegisterForm::save() {
+    if (!qryPrincipal->isEditing())
+        return;
+    if (!validate())
+        return;
+    const bool inserting = qryPrincipal->state() == db::DataSet::State::Insert;
+    const QDateTime now = db::serverTime();
+    {
+        // A post the server refuses rolls the transaction back here and leaves the row as typed, still
+        // inserting or editing, for another try.
+        db::Transaction transaction;
+        if (inserting) {
+            if (m_keyMaker == KeyMaker::Client)
+                setIfPresent(m_keyField, newKey());
+            setIfPresent(QStringLiteral("Inserido_Em"), now);
+            setIfPresent(QStringLiteral("Inserido_Por"), auditUser());
+        } else {
+            setIfPresent(QStringLiteral("Modificado_Em"), now);
+            setIfPresent(QStringLiteral("Modificado_Por"), auditUser());
+        }
+        beforePost(inserting);
+        qryPrincipal->post();
+        transaction.commit();
+    }
+    afterCommit(inserting);
+    Prompts::information(kOperacaoRealizada);
+}
+
+void RegisterForm::remove() {
+    const bool empty = !qryPrincipal->isActive() || qryPrincipal->recNo() < 0;
+    if (empty && m_emptyCheck == EmptyCheck::BeforeReferences) {
+        Prompts::information(kNaoHaRegistro);
+        return;
+    }
+    const QVariant key = empty ? QVariant() : qryPrincipal->field(m_keyField);
+    if (!checkReferences(key))
+        return;
+    if (!Prompts::confirm(QString(m_confirmDelete).replace(QStringLiteral("%1"), db::toText(key))))
+        return;
+    if (empty) {
+        Prompts::information(kNaoHaRegistro);
+        return;
+    }
+    try {
+        db::Transaction transaction;
+        deleteRow(key);
+        transaction.commit();
+    } catch (const db::Error&) {
+        if (m_deleteRefused.isEmpty())
+            throw;
+        Prompts::information(m_deleteRefused);
+        return;
+    }
+    refresh();
+    Prompts::information(kOperacaoRealizada);
+}
+
+void RegisterForm::sortBy(int column) {
+    db::Query& select = qryPrincipal->query();
+    const QString before = select.text();
+    try {
+        const QString field = sortField(column);
+        if (field.isEmpty())
+            throw db::Error(kNaoFoiPossivelOrdenar);
+        select.setSql(withOrderBy(before, field));  // the parameters of the select stay bound
+        qryPrincipal->open();
+        gridModel->markSortColumn(column);
+    } catch (const std::exception&) {
+        select.setSql(before);
+        Prompts::information(kNaoFoiPossivelOrdenar);
+    }
+}
+
+void RegisterForm::openKey(const QVariant& key) {
+    qryPrincipal->setSql(QStringLiteral(" select * from %1 where %2 = :key ").arg(m_table, m_keyField));
+    qryPrincipal->query().bind(QStringLiteral("key"), key);
+    qryPrincipal->open();
+}
+
+void RegisterForm::closeForm() {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+// --- events ---
+
+void RegisterForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    // The register's keys come before the keys a focused control would keep for itself (Ctrl+A, Ctrl+Home...).
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && sub->mdiArea()) {
+        const QRect area = sub->mdiArea()->viewport()->rect();
+        sub->move(std::max(0, (area.width() - sub->width()) / 2), std::max(0, (area.height() - sub->height()) / 2));
+    }
+    guarded([this] { opening(); });
+    if (m_firstFocus)
+        m_firstFocus->setFocus();
+}
+
+bool RegisterForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+        for (QAction* action : actions()) {
+            if (action->isEnabled() && action->isVisible() && action->shortcuts().contains(pressed)) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

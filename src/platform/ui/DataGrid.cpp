@@ -1,0 +1,164 @@
+#include "platform/ui/DataGrid.h"
+
+#include <QApplication>
+#include <QBrush>
+#include <QFont>
+#include <QHeaderView>
+#include <QPalette>
+#include <QTableView>
+
+namespace ui {
+
+DataGridModel::DataGridModel(db::DataSet* data, QList<GridColumn> columns, QObject* parent)
+    : QAbstractTableModel(parent), m_data(data), m_columns(std::move(columns)) {
+    mapFields();
+    connect(data, &db::DataSet::rowsChanged, this, &DataGridModel::reset);
+    connect(data, &db::DataSet::fieldChanged, this, &DataGridModel::rowChanged);
+}
+
+void DataGridModel::setColumns(QList<GridColumn> columns) {
+    beginResetModel();
+    m_columns = std::move(columns);
+    m_sortColumn = -1;
+    mapFields();
+    endResetModel();
+}
+
+void DataGridModel::mapFields() {
+    m_fieldIndex.clear();
+    for (const GridColumn& c : std::as_const(m_columns))
+        m_fieldIndex << (m_data && !c.field.isEmpty() ? m_data->rows().fieldIndex(c.field) : -1);
+}
+
+void DataGridModel::reset() {
+    beginResetModel();
+    mapFields();
+    endResetModel();
+}
+
+void DataGridModel::rowChanged() {
+    if (!m_data || m_data->recNo() < 0 || m_columns.isEmpty())
+        return;
+    const int row = m_data->recNo();
+    emit dataChanged(index(row, 0), index(row, int(m_columns.size()) - 1));
+}
+
+void DataGridModel::markSortColumn(int column) {
+    const QPalette palette = QApplication::palette();
+    for (int i = 0; i < m_columns.size(); ++i)
+        m_columns[i].color = palette.color(i == column ? QPalette::ToolTipBase : QPalette::Base);
+    m_sortColumn = column;
+    if (!m_columns.isEmpty())
+        emit dataChanged(index(0, 0), index(std::max(0, rowCount() - 1), int(m_columns.size()) - 1));
+}
+
+int DataGridModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid() || !m_data)
+        return 0;
+    return m_data->recordCount();
+}
+
+int DataGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant DataGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !m_data || index.column() >= m_columns.size())
+        return {};
+    const GridColumn& c = m_columns[index.column()];
+    switch (role) {
+    case Qt::DisplayRole:
+        if (c.text)
+            return c.text(*m_data, index.row());
+        return db::toText(m_data->cell(index.row(), m_fieldIndex[index.column()]));
+    case Qt::BackgroundRole:
+        return c.color.isValid() ? QVariant(QBrush(c.color)) : QVariant();
+    case Qt::FontRole:
+        if (c.bold) {
+            QFont f;
+            f.setBold(true);
+            return f;
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant DataGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_columns.size())
+        return m_columns[section].title;
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+namespace {
+
+// Keeps a view's current row and a data set's cursor together.
+class CursorFollower : public QObject {
+public:
+    CursorFollower(QTableView* view, db::DataSet* data) : QObject(view), m_view(view), m_data(data) {
+        connect(data, &db::DataSet::currentChanged, this, &CursorFollower::showCursor);
+        connect(data, &db::DataSet::rowsChanged, this, &CursorFollower::showCursor);
+        connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this](const QModelIndex& current) { rowChosen(current.row()); });
+        showCursor();
+    }
+
+private:
+    void showCursor() {
+        if (!m_data)
+            return;
+        m_syncing = true;
+        const int row = m_data->recNo();
+        QItemSelectionModel* selection = m_view->selectionModel();
+        if (row < 0 || row >= m_view->model()->rowCount()) {
+            selection->clear();
+        } else {
+            const QModelIndex at = m_view->model()->index(row, std::max(0, m_view->currentIndex().column()));
+            selection->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            m_view->scrollTo(at);
+        }
+        m_syncing = false;
+    }
+
+    void rowChosen(int row) {
+        if (m_syncing || !m_data || row < 0 || row == m_data->recNo())
+            return;
+        if (m_data->isEditing()) {
+            showCursor();  // a pending insert or edit is saved by the form, never by a grid click
+            return;
+        }
+        try {
+            m_data->moveTo(row);
+        } catch (const std::exception&) {
+            showCursor();
+        }
+    }
+
+    QTableView* m_view;
+    QPointer<db::DataSet> m_data;
+    bool m_syncing = false;
+};
+
+}  // namespace
+
+DataGridModel* bindGrid(QTableView* view, db::DataSet* data, QList<GridColumn> columns) {
+    auto* model = new DataGridModel(data, std::move(columns), view);
+    view->setModel(model);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->verticalHeader()->hide();
+    view->horizontalHeader()->setSectionsClickable(true);
+    view->horizontalHeader()->setHighlightSections(false);
+    for (int i = 0; i < model->columns().size(); ++i)
+        view->setColumnWidth(i, model->columns()[i].width);
+    new CursorFollower(view, data);
+    return model;
+}
+
+DataGridModel* gridModelOf(QTableView* view) {
+    return view ? qobject_cast<DataGridModel*>(view->model()) : nullptr;
+}
+
+}  // namespace ui

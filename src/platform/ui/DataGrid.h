@@ -1,0 +1,75 @@
+#pragma once
+// A read-only grid over a db::DataSet: columns given in code, and the grid's selected row and the data
+// set's cursor following each other both ways.
+
+#include "platform/db/DataSet.h"
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QList>
+#include <QPointer>
+#include <functional>
+
+class QTableView;
+
+namespace ui {
+
+struct GridColumn {
+    GridColumn() = default;
+    GridColumn(QString title, QString field, int width = 64, QColor color = {}, bool bold = false)
+        : title(std::move(title)), field(std::move(field)), width(width), color(color), bold(bold) {}
+    // A column whose text the caller works out for each row.
+    static GridColumn calculated(QString title, int width,
+                                 std::function<QString(const db::DataSet& data, int row)> text) {
+        GridColumn c(std::move(title), QString(), width);
+        c.text = std::move(text);
+        return c;
+    }
+
+    QString title;
+    QString field;      // the data set's field shown; empty for a calculated column
+    int width = 64;
+    QColor color;       // background; invalid: the window colour
+    bool bold = false;
+    // A calculated column: the text of a row, read from the data set by the caller.
+    std::function<QString(const db::DataSet& data, int row)> text;
+};
+
+class DataGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    DataGridModel(db::DataSet* data, QList<GridColumn> columns, QObject* parent = nullptr);
+
+    db::DataSet* dataSet() const { return m_data; }
+    void setColumns(QList<GridColumn> columns);
+    const QList<GridColumn>& columns() const { return m_columns; }
+
+    // Marks the column a click sorted by: every column takes the window colour, that one the tool-tip colour.
+    void markSortColumn(int column);
+    int sortColumn() const { return m_sortColumn; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    void reset();
+    void rowChanged();
+    void mapFields();
+
+    QPointer<db::DataSet> m_data;
+    QList<GridColumn> m_columns;
+    QList<int> m_fieldIndex;  // of each column in the data set's rows, -1 when absent
+    int m_sortColumn = -1;
+};
+
+// Puts a model of `columns` over `data` into `view` (read only, whole-row selection, column widths set,
+// titles clickable) and keeps the view's row and the data set's cursor together. While the data set is
+// inserting or editing, the grid stays on the row being edited.
+DataGridModel* bindGrid(QTableView* view, db::DataSet* data, QList<GridColumn> columns);
+
+// The grid model a view was bound with, or null.
+DataGridModel* gridModelOf(QTableView* view);
+
+}  // namespace ui

@@ -1,0 +1,325 @@
+#include "platform/ui/FieldLink.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace ui {
+
+namespace {
+
+QString decimalText(const QVariant& v) {
+    if (v.isNull())
+        return {};
+    return QString::number(db::toNumber(v), 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+QVariant fromText(const QString& text, ValueKind kind) {
+    if (text.isEmpty())
+        return {};
+    bool ok = false;
+    switch (kind) {
+    case ValueKind::Integer: {
+        const int i = text.trimmed().toInt(&ok);
+        return ok ? QVariant(i) : QVariant(text);
+    }
+    case ValueKind::Decimal: {
+        QString s = text.trimmed();
+        s.replace(QLatin1Char(','), QLatin1Char('.'));
+        const double d = s.toDouble(&ok);
+        return ok ? QVariant(d) : QVariant(text);
+    }
+    case ValueKind::Text:
+        break;
+    }
+    return text;
+}
+
+bool sameValue(const QVariant& a, const QVariant& b) {
+    return !a.isNull() && !b.isNull() && db::toText(a).trimmed() == db::toText(b).trimmed();
+}
+
+}  // namespace
+
+FieldLink::FieldLink(QWidget* control, db::DataSet* data, QString field)
+    : QObject(control), m_control(control), m_data(data), m_field(std::move(field)) {
+    connect(data, &db::DataSet::stateChanged, this, &FieldLink::refresh);
+    connect(data, &db::DataSet::currentChanged, this, &FieldLink::refresh);
+    connect(data, &db::DataSet::rowsChanged, this, &FieldLink::refresh);
+    connect(data, &db::DataSet::fieldChanged, this, &FieldLink::onFieldChanged);
+}
+
+void FieldLink::setAlwaysReadOnly(bool on) {
+    m_alwaysReadOnly = on;
+    refresh();
+}
+
+bool FieldLink::writable() const { return !m_alwaysReadOnly && m_data && m_data->isEditing(); }
+
+void FieldLink::refresh() {
+    const bool was = m_showing;
+    m_showing = true;
+    display(value());
+    setWritable(writable());
+    m_showing = was;
+}
+
+QVariant FieldLink::value() const {
+    if (!m_data || !m_data->isActive() || !m_data->hasField(m_field))
+        return {};
+    if (!m_data->isEditing() && m_data->recNo() < 0)
+        return {};
+    return m_data->field(m_field);
+}
+
+void FieldLink::write(const QVariant& value) {
+    if (m_showing || !writable())
+        return;
+    m_writing = true;
+    try {
+        m_data->setField(m_field, value);
+    } catch (const std::exception&) {
+        // The field vanished under the control (the data set was reopened on another select): nothing to
+        // write into.
+    }
+    m_writing = false;
+}
+
+void FieldLink::onFieldChanged(const QString& name) {
+    if (!m_writing && name.compare(m_field, Qt::CaseInsensitive) == 0)
+        refresh();
+}
+
+void FieldLink::blockInputWhileReadOnly() {
+    m_control->installEventFilter(this);
+}
+
+bool FieldLink::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_control && !writable()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            return true;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Escape:
+                return false;
+            default:
+                return true;
+            }
+        }
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// --- line edit ---
+
+LineEditLink::LineEditLink(QLineEdit* edit, db::DataSet* data, const QString& field, ValueKind kind)
+    : FieldLink(edit, data, field), m_edit(edit), m_kind(kind) {
+    connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) { write(fromText(text, m_kind)); });
+}
+
+void LineEditLink::display(const QVariant& value) {
+    const QString text = m_kind == ValueKind::Decimal ? decimalText(value) : db::toText(value);
+    if (m_edit->text() != text)
+        m_edit->setText(text);
+}
+
+void LineEditLink::setWritable(bool on) { m_edit->setReadOnly(!on); }
+
+// --- memo ---
+
+MemoLink::MemoLink(QPlainTextEdit* memo, db::DataSet* data, const QString& field)
+    : FieldLink(memo, data, field), m_memo(memo) {
+    connect(memo, &QPlainTextEdit::textChanged, this, [this] {
+        const QString text = m_memo->toPlainText();
+        write(text.isEmpty() ? QVariant() : QVariant(text));
+    });
+}
+
+void MemoLink::display(const QVariant& value) {
+    const QString text = db::toText(value);
+    if (m_memo->toPlainText() != text)
+        m_memo->setPlainText(text);
+}
+
+void MemoLink::setWritable(bool on) { m_memo->setReadOnly(!on); }
+
+// --- check box ---
+
+CheckBoxLink::CheckBoxLink(QCheckBox* box, db::DataSet* data, const QString& field, QString checkedValue,
+                           QString uncheckedValue)
+    : FieldLink(box, data, field), m_box(box), m_checked(std::move(checkedValue)), m_unchecked(std::move(uncheckedValue)) {
+    blockInputWhileReadOnly();
+    connect(box, &QCheckBox::toggled, this, [this](bool on) {
+        if (showing())
+            return;
+        if (!writable()) {
+            refresh();  // changed from code while read only: show the field again
+            return;
+        }
+        write(on ? m_checked : m_unchecked);
+    });
+}
+
+void CheckBoxLink::display(const QVariant& value) {
+    m_box->setChecked(db::toText(value).trimmed().compare(m_checked, Qt::CaseInsensitive) == 0);
+}
+
+void CheckBoxLink::setWritable(bool) {}
+
+// --- combo box ---
+
+ComboBoxLink::ComboBoxLink(QComboBox* combo, db::DataSet* data, const QString& field)
+    : FieldLink(combo, data, field), m_combo(combo) {
+    blockInputWhileReadOnly();
+    connect(combo, &QComboBox::activated, this, [this](int index) {
+        if (showing())
+            return;
+        if (!writable()) {
+            refresh();
+            return;
+        }
+        write(m_combo->itemText(index));
+    });
+    if (QLineEdit* line = combo->lineEdit())
+        connect(line, &QLineEdit::textEdited, this, [this](const QString& text) {
+            write(text.isEmpty() ? QVariant() : QVariant(text));
+        });
+}
+
+void ComboBoxLink::display(const QVariant& value) {
+    const QString text = db::toText(value).trimmed();
+    const int index = text.isEmpty() ? -1 : m_combo->findText(text);
+    if (m_combo->isEditable()) {
+        if (index >= 0)
+            m_combo->setCurrentIndex(index);
+        if (m_combo->currentText() != text)
+            m_combo->setEditText(text);
+    } else {
+        m_combo->setCurrentIndex(index);
+    }
+}
+
+void ComboBoxLink::setWritable(bool on) {
+    if (QLineEdit* line = m_combo->lineEdit())
+        line->setReadOnly(!on);
+}
+
+// --- look-up combo ---
+
+LookupComboLink::LookupComboLink(QComboBox* combo, db::DataSet* data, const QString& field, QString listKeyField,
+                                 QString listShownField)
+    : FieldLink(combo, data, field), m_combo(combo), m_listKey(std::move(listKeyField)),
+      m_listShown(std::move(listShownField)) {
+    blockInputWhileReadOnly();
+    connect(combo, &QComboBox::activated, this, [this](int index) {
+        if (showing())
+            return;
+        if (!writable()) {
+            refresh();
+            return;
+        }
+        write(m_combo->itemData(index));
+    });
+}
+
+void LookupComboLink::setList(const db::RowSet& rows) {
+    // A list without the key or shown field (not opened yet) offers nothing.
+    const int key = rows.fieldIndex(m_listKey);
+    const int shown = rows.fieldIndex(m_listShown);
+    {
+        const QSignalBlocker block(m_combo);
+        m_combo->clear();
+        for (int r = 0; key >= 0 && shown >= 0 && r < rows.count(); ++r)
+            m_combo->addItem(db::toText(rows.row(r)[shown]), rows.row(r)[key]);
+    }
+    refresh();
+}
+
+void LookupComboLink::setListDataSet(db::DataSet* list) {
+    if (m_listData)
+        disconnect(m_listData, nullptr, this, nullptr);
+    m_listData = list;
+    auto reload = [this] { setList(m_listData ? m_listData->rows() : db::RowSet()); };
+    connect(list, &db::DataSet::rowsChanged, this, reload);
+    reload();
+}
+
+QVariant LookupComboLink::currentKey() const {
+    const int index = m_combo->currentIndex();
+    return index >= 0 ? m_combo->itemData(index) : QVariant();
+}
+
+void LookupComboLink::display(const QVariant& value) {
+    int found = -1;
+    for (int i = 0; i < m_combo->count(); ++i) {
+        if (sameValue(m_combo->itemData(i), value)) {
+            found = i;
+            break;
+        }
+    }
+    m_combo->setCurrentIndex(found);
+}
+
+void LookupComboLink::setWritable(bool) {}
+
+// --- binding ---
+
+namespace {
+template <typename Link>
+Link* shown(Link* link) {
+    link->refresh();
+    return link;
+}
+}  // namespace
+
+LineEditLink* bindLineEdit(QLineEdit* edit, db::DataSet* data, const QString& field, ValueKind kind) {
+    return shown(new LineEditLink(edit, data, field, kind));
+}
+
+MemoLink* bindMemo(QPlainTextEdit* memo, db::DataSet* data, const QString& field) {
+    return shown(new MemoLink(memo, data, field));
+}
+
+CheckBoxLink* bindCheckBox(QCheckBox* box, db::DataSet* data, const QString& field, const QString& checkedValue,
+                           const QString& uncheckedValue) {
+    return shown(new CheckBoxLink(box, data, field, checkedValue, uncheckedValue));
+}
+
+ComboBoxLink* bindComboBox(QComboBox* combo, db::DataSet* data, const QString& field) {
+    return shown(new ComboBoxLink(combo, data, field));
+}
+
+LookupComboLink* bindLookupCombo(QComboBox* combo, db::DataSet* data, const QString& field,
+                                 const QString& listKeyField, const QString& listShownField) {
+    return shown(new LookupComboLink(combo, data, field, listKeyField, listShownField));
+}
+
+FieldLink* linkOf(QWidget* control) {
+    return control ? control->findChild<FieldLink*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+QColor readOnlyColour() { return QApplication::palette().color(QPalette::Button); }
+
+void setReadOnlyLook(QWidget* control) {
+    QPalette p = control->palette();
+    p.setColor(QPalette::Base, readOnlyColour());
+    control->setPalette(p);
+}
+
+}  // namespace ui

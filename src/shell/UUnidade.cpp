@@ -1,0 +1,98 @@
+#include "shell/UUnidade.h"
+
+#include "common/FormOpening.h"
+#include "platform/ui/Capitals.h"
+#include "platform/ui/EnterAsTab.h"
+#include "platform/ui/FieldLink.h"
+#include "shell/UUnidadeConsultar.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+TfrmUnidade::TfrmUnidade(QWidget* parent) : RegisterForm(parent) {
+    setObjectName(QStringLiteral("frmUnidade"));
+    setWindowTitle(QStringLiteral("001 - Cadastro de unidade de trabalho."));
+
+    setTable(QStringLiteral("unidade_trabalho"), QStringLiteral("Id_Unidade_Trabalho"));
+    setUpdateSql(
+        QStringLiteral("insert into unidade_Trabalho (Id_Unidade_Trabalho, Nome, Descricao, Ind_Status, "
+                       "Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em) "
+                       "values (:Id_Unidade_Trabalho, :Nome, :Descricao, :Ind_Status, "
+                       ":Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em)"),
+        QStringLiteral("update unidade_Trabalho set Nome = :Nome, Descricao = :Descricao, Ind_Status = :Ind_Status, "
+                       "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
+                       "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
+                       "where Id_Unidade_Trabalho = :OLD_Id_Unidade_Trabalho"));
+    setNewRowDefaults({{QStringLiteral("Ind_Status"), QStringLiteral("ATIVO")}});
+    const QString column = QStringLiteral("id_unidade_trabalho");
+    setReferenceChecks({{QStringLiteral("unidade_trabalho_profissional"), column},
+                        {QStringLiteral("atendimento"), column},
+                        {QStringLiteral("jornada_trabalho"), column},
+                        {QStringLiteral("impedimento"), column},
+                        {QStringLiteral("profissional"), column},
+                        {QStringLiteral("usuario"), column},
+                        {QStringLiteral("jornada_trabalho_execao"), column}},
+                       QStringLiteral("A unidade de trabalho não pode ser excluída, ela esta sendo usado pelo sistema."));
+    setDeleteTexts(QStringLiteral("Você esta preste a deletar a unidade nº: %1\n deseje continuar?"),
+                   QStringLiteral("O registro esta sendo usado pelo sistema e não pode ser excluído!"));
+    setGridColumns({{QStringLiteral("Código"), QStringLiteral("Id_Unidade_Trabalho"), 60, ui::readOnlyColour(), true},
+                    {QStringLiteral("Nome"), QStringLiteral("Nome"), 250},
+                    {QStringLiteral("Status"), QStringLiteral("Ind_Status"), 80},
+                    {QStringLiteral("Descrição"), QStringLiteral("Descricao"), 300}});
+
+    dbeCodigo = new QLineEdit(tbsPrincipal);
+    dbeCodigo->setObjectName(QStringLiteral("dbeCodigo"));
+    dbeCodigo->setMaximumWidth(90);
+    ui::Capitals::install(dbeCodigo);
+    ui::setReadOnlyLook(dbeCodigo);
+    ui::bindLineEdit(dbeCodigo, qryPrincipal, QStringLiteral("Id_Unidade_Trabalho"), ui::ValueKind::Integer)
+        ->setAlwaysReadOnly(true);
+
+    dbeNome = new QLineEdit(tbsPrincipal);
+    dbeNome->setObjectName(QStringLiteral("dbeNome"));
+    dbeNome->setMaxLength(100);
+    ui::Capitals::install(dbeNome);
+    ui::bindLineEdit(dbeNome, qryPrincipal, QStringLiteral("Nome"));
+
+    dbmDescricao = new QPlainTextEdit(tbsPrincipal);
+    dbmDescricao->setObjectName(QStringLiteral("dbmDescricao"));
+    ui::bindMemo(dbmDescricao, qryPrincipal, QStringLiteral("Descricao"));
+
+    dbcAtivo = new QCheckBox(QStringLiteral("Registro inativo."), tbsPrincipal);
+    dbcAtivo->setObjectName(QStringLiteral("dbcAtivo"));
+    ui::bindCheckBox(dbcAtivo, qryPrincipal, QStringLiteral("Ind_Status"), QStringLiteral("INATIVO"),
+                     QStringLiteral("ATIVO"));
+
+    ui::EnterAsTab::install(dbeCodigo);
+    ui::EnterAsTab::install(dbeNome);
+
+    auto* grid = new QGridLayout(tbsPrincipal);
+    grid->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 0, 0);
+    grid->addWidget(dbeCodigo, 0, 1, Qt::AlignLeft);
+    grid->addWidget(new QLabel(QStringLiteral("Nome:"), tbsPrincipal), 1, 0);
+    grid->addWidget(dbeNome, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Descrição:"), tbsPrincipal), 2, 0, Qt::AlignTop);
+    grid->addWidget(dbmDescricao, 2, 1);
+    grid->addWidget(dbcAtivo, 3, 1);
+    grid->setRowStretch(2, 1);
+    setFirstFocus(dbeCodigo);
+}
+
+bool TfrmUnidade::validate() {
+    if (qryPrincipal->str(QStringLiteral("Nome")).trimmed().isEmpty())
+        return refuse(QStringLiteral("Falta preencher o nome da unidade!"), dbeNome);
+    return true;
+}
+
+void TfrmUnidade::print() {
+    if (auto open = openerFor(QStringLiteral("actRelUnidadeTrabalho")))
+        open();
+}
+
+void TfrmUnidade::search() {
+    frmUnidadeConsultar = new TfrmUnidadeConsultar(this);
+    showForm(frmUnidadeConsultar, ShowAs::MdiChild);
+}

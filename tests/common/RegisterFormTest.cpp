@@ -1,0 +1,325 @@
+// The register-form base, on a small register of species: its tool bar, the actions following the main
+// data set, the save and delete sequences with their hooks, and sorting by a grid title.
+
+#include "TestDatabase.h"
+#include "common/RegisterForm.h"
+#include "common/Session.h"
+#include "platform/ui/FieldLink.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QToolBar>
+
+namespace {
+
+class SpeciesRegister : public RegisterForm {
+public:
+    SpeciesRegister() {
+        setTable("especie", "Id_Especie");
+        setUpdateSql("insert into especie (Id_Especie, Nome, Ind_Status, Inserido_Por, Inserido_Em, Modificado_Por, "
+                     "Modificado_Em) values (:Id_Especie, :Nome, :Ind_Status, :Inserido_Por, :Inserido_Em, "
+                     ":Modificado_Por, :Modificado_Em)",
+                     "update especie set Nome = :Nome, Ind_Status = :Ind_Status, Modificado_Por = :Modificado_Por, "
+                     "Modificado_Em = :Modificado_Em where Id_Especie = :OLD_Id_Especie");
+        setNewRowDefaults({{"Ind_Status", "ATIVO"}});
+        setReferenceChecks({{"animal", "id_especie"}, {"raca", "id_especie"}}, "Existe animal desta especie.");
+        setDeleteTexts("Excluir a especie %1?", "");
+        setGridColumns({{"Código", "Id_Especie"},
+                        {"Nome", "Nome"},
+                        ui::GridColumn::calculated("Raças", 60, [](const db::DataSet&, int) { return QString("-"); })});
+        dbeNome = new QLineEdit(tbsPrincipal);
+        dbeNome->setObjectName("dbeNome");
+        ui::bindLineEdit(dbeNome, qryPrincipal, "Nome");
+    }
+
+    QLineEdit* dbeNome;
+    QStringList calls;
+    bool inTransactionAtNewKey = false;
+    bool inTransactionBeforePost = false;
+    bool inTransactionAfterCommit = true;
+    bool failDelete = false;
+
+protected:
+    bool validate() override {
+        calls << "validate";
+        if (qryPrincipal->str("Nome").trimmed().isEmpty())
+            return refuse("Falta preencher o nome!");
+        return true;
+    }
+    void newRecord(db::DataSet& data) override {
+        calls << "newRecord:" + data.str("Ind_Status");
+    }
+    QVariant newKey() override {
+        calls << "newKey";
+        inTransactionAtNewKey = db::inTransaction();
+        return RegisterForm::newKey();
+    }
+    void beforePost(bool inserting) override {
+        calls << (inserting ? "beforePost:insert" : "beforePost:edit");
+        inTransactionBeforePost = db::inTransaction();
+    }
+    void afterCommit(bool) override {
+        calls << "afterCommit";
+        inTransactionAfterCommit = db::inTransaction();
+    }
+    void deleteRow(const QVariant& key) override {
+        RegisterForm::deleteRow(key);
+        if (failDelete) {
+            qryAuxiliar.clear();
+            qryAuxiliar << "delete from no_such_table";
+            qryAuxiliar.exec();
+        }
+    }
+    void print() override { calls << "print"; }
+    void search() override { calls << "search"; }
+};
+
+class RegisterFormTest : public DbTest {
+protected:
+    void SetUp() override {
+        DbTest::SetUp();
+        loginAsAdmin();
+        form = new SpeciesRegister;
+        form->show();
+    }
+    void TearDown() override {
+        delete form.data();
+        DbTest::TearDown();
+    }
+
+    QAction* act(const char* name) { return form->findChild<QAction*>(name); }
+    QStringList enabledActions() {
+        QStringList out;
+        for (const char* name : {"actAppend", "actEdit", "actDelete", "actRefresh", "actPost", "actCancel", "actFirst",
+                                 "actPrior", "actNext", "actLast"})
+            if (act(name)->isEnabled())
+                out << name;
+        return out;
+    }
+
+    QPointer<SpeciesRegister> form;
+};
+
+TEST(WithOrderBy, ReplacesTheOrderClauseOrAppendsOne) {
+    EXPECT_EQ(withOrderBy("select * from t ", "Nome"), "select * from t order by Nome");
+    EXPECT_EQ(withOrderBy("select * from t", "Nome"), "select * from t order by Nome");
+    EXPECT_EQ(withOrderBy("select * from t\n where a = :a ORDER BY b desc", "c"), "select * from t\n where a = :a order by c");
+    EXPECT_EQ(withOrderBy(withOrderBy("select * from t", "a"), "b"), "select * from t order by b");
+    EXPECT_EQ(withOrderBy("select bordero from t", "x"), "select bordero from t order by x") << "only the word order";
+}
+
+TEST_F(RegisterFormTest, ToolBarCarriesEveryActionWithItsCaptionAndKey) {
+    struct Expected {
+        const char* name;
+        QString caption;
+        QKeySequence key;
+    };
+    const QList<Expected> expected{
+        {"actAppend", "Novo", QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+        {"actEdit", "Alterar", QKeySequence(Qt::CTRL | Qt::Key_A)},
+        {"actDelete", "Excluir", QKeySequence(Qt::CTRL | Qt::Key_Delete)},
+        {"actRefresh", "Atualizar", QKeySequence(Qt::CTRL | Qt::Key_F5)},
+        {"actPost", "Gravar", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Return)},
+        {"actCancel", "Cancelar", QKeySequence(Qt::CTRL | Qt::Key_Backspace)},
+        {"actFirst", "Primeiro", QKeySequence(Qt::CTRL | Qt::Key_Home)},
+        {"actPrior", "Anterior", QKeySequence(Qt::CTRL | Qt::Key_Left)},
+        {"actNext", "Próximo", QKeySequence(Qt::CTRL | Qt::Key_Right)},
+        {"actLast", "Último", QKeySequence(Qt::CTRL | Qt::Key_End)},
+        {"actPrint", "Imprimir...", QKeySequence()},
+        {"actPesquisar", "Pesquisar", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"actSair", "Sair", QKeySequence(Qt::CTRL | Qt::Key_S)},
+    };
+    const QList<QAction*> onBar = form->tlbPrincipal->actions();
+    QStringList order;
+    for (QAction* a : onBar)
+        if (!a->isSeparator())
+            order << a->objectName();
+    QStringList names;
+    for (const Expected& e : expected) {
+        names << e.name;
+        QAction* a = act(e.name);
+        ASSERT_NE(a, nullptr) << e.name;
+        EXPECT_EQ(a->text(), e.caption);
+        EXPECT_EQ(a->toolTip(), e.caption) << "the hint is the caption";
+        EXPECT_EQ(a->shortcut(), e.key) << e.name;
+    }
+    EXPECT_EQ(order, names);
+    EXPECT_EQ(act("actInformation")->text(), "Informações...");
+    EXPECT_EQ(act("actAjuda")->shortcut(), QKeySequence(Qt::Key_F1));
+
+    EXPECT_EQ(form->pgcPrincipal->tabText(0), "Principal");
+    EXPECT_EQ(form->pgcPrincipal->tabText(1), "Geral");
+    EXPECT_TRUE(form->testAttribute(Qt::WA_DeleteOnClose));
+}
+
+TEST_F(RegisterFormTest, ActionsFollowTheStateAndCursorOfTheMainDataSet) {
+    EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Browse) << "opened empty on show";
+    EXPECT_EQ(enabledActions(), QStringList({"actAppend", "actRefresh"}));
+
+    exec("insert into especie (Id_Especie, Nome) values (1, 'A'), (2, 'B'), (3, 'C')");
+    act("actRefresh")->trigger();
+    EXPECT_EQ(form->qryPrincipal->recordCount(), 3);
+    EXPECT_EQ(enabledActions(), QStringList({"actAppend", "actEdit", "actDelete", "actRefresh", "actNext", "actLast"}));
+    act("actNext")->trigger();
+    EXPECT_EQ(enabledActions().size(), 8);
+    act("actLast")->trigger();
+    EXPECT_EQ(form->qryPrincipal->str("Nome"), "C");
+    EXPECT_EQ(enabledActions(), QStringList({"actAppend", "actEdit", "actDelete", "actRefresh", "actFirst", "actPrior"}));
+
+    act("actEdit")->trigger();
+    EXPECT_EQ(enabledActions(), QStringList({"actPost", "actCancel"}));
+    act("actCancel")->trigger();
+    act("actAppend")->trigger();
+    EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Insert);
+    EXPECT_EQ(form->qryPrincipal->recordCount(), 1) << "a new row starts on an empty select";
+    EXPECT_EQ(enabledActions(), QStringList({"actPost", "actCancel"}));
+    EXPECT_EQ(form->calls, QStringList({"newRecord:ATIVO"})) << "the hook runs after the defaults";
+
+    act("actPrint")->trigger();
+    act("actPesquisar")->trigger();
+    EXPECT_EQ(form->calls.mid(1), QStringList({"print", "search"}));
+}
+
+TEST_F(RegisterFormTest, RegisterKeysWinOverTheFocusedControl) {
+    exec("insert into especie (Id_Especie, Nome) values (1, 'A')");
+    form->refresh();
+    QApplication::setActiveWindow(form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    form->dbeNome->setFocus();
+    QTest::keyClick(form->dbeNome, Qt::Key_A, Qt::ControlModifier);  // a line edit would select all
+    EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Edit);
+    QTest::keyClick(form->dbeNome, Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Browse);
+    QTest::keyClick(form->dbeNome, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(form->calls, QStringList({"search"})) << "Ctrl+P searches and does not print";
+}
+
+TEST_F(RegisterFormTest, SaveRunsItsStepsInOrderInsideOneTransaction) {
+    form->append();
+    form->save();
+    EXPECT_EQ(prompts.last(), "Falta preencher o nome!");
+    EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Insert);
+    EXPECT_EQ(count("especie"), 0);
+
+    exec("insert into especie (Id_Especie, Nome) values (7, 'X')");
+    prompts.clear();
+    form->calls.clear();
+    QTest::keyClicks(form->dbeNome, "AVE");
+    form->save();
+    EXPECT_EQ(form->calls, QStringList({"validate", "newKey", "beforePost:insert", "afterCommit"}));
+    EXPECT_TRUE(form->inTransactionAtNewKey) << "another workstation's key is seen by the saving transaction";
+    EXPECT_TRUE(form->inTransactionBeforePost);
+    EXPECT_FALSE(form->inTransactionAfterCommit);
+    EXPECT_EQ(prompts.texts(), QStringList({"Operação realizada com sucesso!"}));
+    EXPECT_EQ(db::toInt(scalar("select Id_Especie from especie where Nome = 'AVE'")), 8);
+    EXPECT_EQ(db::toInt(scalar("select Inserido_Por from especie where Nome = 'AVE'")), 1);
+
+    form->save();  // browsing: nothing happens
+    EXPECT_EQ(prompts.asked.size(), 1);
+
+    form->calls.clear();
+    form->edit();
+    form->save();
+    EXPECT_EQ(form->calls, QStringList({"validate", "beforePost:edit", "afterCommit"})) << "an edit keeps its key";
+}
+
+TEST_F(RegisterFormTest, KeyMadeByTheServerIsReadBack) {
+    class Users : public RegisterForm {
+    public:
+        Users() {
+            setTable("usuario", "Id_Usuario", KeyMaker::Server);
+            setUpdateSql("insert into usuario (Nome, Inserido_Por, Inserido_Em) values (:Nome, :Inserido_Por, "
+                         ":Inserido_Em) returning Id_Usuario",
+                         "");
+        }
+    } users;
+    users.show();
+    exec("insert into usuario (Nome) values ('PRIMEIRO')");
+    users.append();
+    users.qryPrincipal->setField("Nome", "SEGUNDO");
+    users.save();
+    const int key = db::toInt(scalar("select Id_Usuario from usuario where Nome = 'SEGUNDO'"));
+    EXPECT_GT(key, 1);
+    EXPECT_EQ(db::toInt(users.qryPrincipal->field("Id_Usuario")), key);
+}
+
+TEST_F(RegisterFormTest, DeleteChecksReferencesAsksAndRunsInATransaction) {
+    exec("insert into especie (Id_Especie, Nome) values (1, 'A'), (2, 'B')");
+    exec("insert into raca (Id_Raca, Id_Especie) values (1, 1)");
+    form->refresh();
+    form->remove();
+    EXPECT_EQ(prompts.texts(), QStringList({"Existe animal desta especie."})) << "refused before any question";
+
+    prompts.clear();
+    form->qryPrincipal->next();
+    prompts.confirmations = {true};
+    form->failDelete = true;  // the server refuses a later statement of the delete
+    EXPECT_THROW(form->remove(), db::Error) << "without a message of its own the server's text reaches the user";
+    EXPECT_FALSE(db::inTransaction());
+    EXPECT_EQ(count("especie"), 2) << "the delete was rolled back";
+    EXPECT_EQ(prompts.asked.first().text, "Excluir a especie 2?");
+
+    form->failDelete = false;
+    prompts.clear();
+    prompts.confirmations = {true};
+    form->remove();
+    EXPECT_EQ(count("especie"), 1);
+    EXPECT_EQ(form->qryPrincipal->recordCount(), 1) << "reloaded with every row";
+    EXPECT_EQ(prompts.last(), "Operação realizada com sucesso!");
+}
+
+TEST_F(RegisterFormTest, EmptyRegisterCanSayNoRecordBeforeAskingAnything) {
+    class Groups : public SpeciesRegister {
+    public:
+        Groups() { setEmptyCheck(EmptyCheck::BeforeReferences); }
+    } groups;
+    groups.show();
+    groups.remove();
+    EXPECT_EQ(prompts.texts(), QStringList({"Não há registro!"}));
+
+    prompts.clear();
+    prompts.confirmations = {true};
+    form->remove();  // the default order asks first
+    ASSERT_EQ(prompts.asked.size(), 2);
+    EXPECT_EQ(prompts.asked[0].kind, Prompts::Kind::Confirmation);
+    EXPECT_EQ(prompts.asked[1].text, "Não há registro!");
+}
+
+TEST_F(RegisterFormTest, SortingByAGridTitleKeepsTheSelectAndItsParameters) {
+    exec("insert into especie (Id_Especie, Nome) values (1, 'C'), (2, 'A'), (3, 'B')");
+    form->openKey(2);
+    emit form->dbgPrincipal->horizontalHeader()->sectionClicked(1);
+    EXPECT_EQ(form->qryPrincipal->recordCount(), 1) << "still the row of the key";
+    EXPECT_EQ(form->qryPrincipal->text().count("order by"), 1);
+
+    form->refresh();
+    emit form->dbgPrincipal->horizontalHeader()->sectionClicked(1);
+    emit form->dbgPrincipal->horizontalHeader()->sectionClicked(1);
+    EXPECT_EQ(form->qryPrincipal->text().count("order by"), 1);
+    QStringList names;
+    for (int r = 0; r < form->qryPrincipal->recordCount(); ++r)
+        names << form->qryPrincipal->cell(r, "Nome").toString();
+    EXPECT_EQ(names, QStringList({"A", "B", "C"}));
+    EXPECT_EQ(form->gridModel->sortColumn(), 1);
+    EXPECT_TRUE(prompts.asked.isEmpty());
+
+    const QString before = form->qryPrincipal->text();
+    emit form->dbgPrincipal->horizontalHeader()->sectionClicked(2);  // a calculated column has no field
+    EXPECT_EQ(prompts.last(), "Não foi possível ordenar por este campo.");
+    EXPECT_EQ(form->qryPrincipal->text(), before);
+    EXPECT_EQ(form->gridModel->sortColumn(), 1);
+}
+
+TEST_F(RegisterFormTest, SairFreesTheForm) {
+    form->findChild<QAction*>("actSair")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form.isNull());
+}
+
+}  // namespace

@@ -1,0 +1,116 @@
+// The grid model over a data set: columns from code, and the grid's row and the data set's cursor kept
+// together both ways.
+
+#include "TestDatabase.h"
+#include "platform/db/DataSet.h"
+#include "platform/ui/DataGrid.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QHeaderView>
+#include <QTableView>
+
+namespace {
+
+class DataGridTest : public DbTest {
+protected:
+    void SetUp() override {
+        DbTest::SetUp();
+        exec("insert into especie (Id_Especie, Nome, Ind_Status) values "
+             "(1, 'CANINA', 'ATIVO'), (2, 'FELINA', 'INATIVO'), (3, 'AVE', 'ATIVO')");
+        data = std::make_unique<db::DataSet>();
+        data->setSql("select * from especie order by Id_Especie");
+        data->setUpdateSql("insert into especie (Id_Especie, Nome) values (:Id_Especie, :Nome)",
+                           "update especie set Nome = :Nome where Id_Especie = :OLD_Id_Especie");
+        data->open();
+        view = std::make_unique<QTableView>();
+        model = ui::bindGrid(view.get(), data.get(),
+                             {{"Código", "Id_Especie", 60, Qt::lightGray, true},
+                              {"Nome", "Nome", 200},
+                              ui::GridColumn::calculated("Situação", 90, [](const db::DataSet& d, int row) {
+                                  return d.cell(row, "Ind_Status").toString() == "ATIVO" ? "sim" : "não";
+                              })});
+    }
+    void TearDown() override {
+        view.reset();
+        data.reset();
+        DbTest::TearDown();
+    }
+
+    QString text(int row, int column) const { return model->index(row, column).data().toString(); }
+    int selectedRow() const { return view->selectionModel()->currentIndex().row(); }
+
+    std::unique_ptr<db::DataSet> data;
+    std::unique_ptr<QTableView> view;
+    ui::DataGridModel* model = nullptr;
+};
+
+TEST_F(DataGridTest, ShowsTheColumnsGivenInCode) {
+    ASSERT_EQ(model->rowCount(), 3);
+    ASSERT_EQ(model->columnCount(), 3);
+    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "Código");
+    EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), "Situação");
+    EXPECT_EQ(text(1, 0), "2");
+    EXPECT_EQ(text(1, 1), "FELINA");
+    EXPECT_EQ(text(1, 2), "não");
+    EXPECT_EQ(text(2, 2), "sim");
+    EXPECT_EQ(view->columnWidth(1), 200);
+    EXPECT_EQ(model->index(0, 0).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::lightGray));
+    EXPECT_TRUE(model->index(0, 0).data(Qt::FontRole).value<QFont>().bold());
+    EXPECT_FALSE(model->index(0, 1).data(Qt::BackgroundRole).isValid());
+    EXPECT_FALSE(model->flags(model->index(0, 1)) & Qt::ItemIsEditable);
+}
+
+TEST_F(DataGridTest, GridRowAndCursorFollowEachOther) {
+    EXPECT_EQ(selectedRow(), 0);
+    data->last();
+    EXPECT_EQ(selectedRow(), 2);
+    view->selectionModel()->setCurrentIndex(model->index(1, 1),
+                                            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    EXPECT_EQ(data->recNo(), 1);
+    EXPECT_EQ(data->str("Nome"), "FELINA");
+
+    data->setSql("select * from especie where Id_Especie > 1 order by Id_Especie");
+    data->open();  // a reopened set: new rows, the cursor on the first
+    EXPECT_EQ(model->rowCount(), 2);
+    EXPECT_EQ(text(0, 1), "FELINA");
+    EXPECT_EQ(selectedRow(), 0);
+
+    data->close();
+    EXPECT_EQ(model->rowCount(), 0);
+    EXPECT_FALSE(view->selectionModel()->currentIndex().isValid());
+}
+
+TEST_F(DataGridTest, StaysOnTheRowBeingEditedAndShowsWhatIsTyped) {
+    data->moveTo(1);
+    data->edit();
+    view->selectionModel()->setCurrentIndex(model->index(0, 0),
+                                            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    EXPECT_EQ(data->recNo(), 1) << "a click elsewhere neither moves nor posts a pending edit";
+    EXPECT_TRUE(data->isEditing());
+    EXPECT_EQ(selectedRow(), 1);
+
+    data->setField("Nome", "GATO");
+    EXPECT_EQ(text(1, 1), "GATO");
+    data->cancel();
+    EXPECT_EQ(text(1, 1), "FELINA");
+
+    data->append();
+    EXPECT_EQ(model->rowCount(), 4);
+    EXPECT_EQ(selectedRow(), 3);
+    data->cancel();
+    EXPECT_EQ(model->rowCount(), 3);
+}
+
+TEST_F(DataGridTest, MarkingTheSortColumnRecoloursEveryColumn) {
+    model->markSortColumn(1);
+    const QPalette palette = QApplication::palette();
+    EXPECT_EQ(model->sortColumn(), 1);
+    EXPECT_EQ(model->index(0, 0).data(Qt::BackgroundRole).value<QBrush>().color(), palette.color(QPalette::Base));
+    EXPECT_EQ(model->index(2, 1).data(Qt::BackgroundRole).value<QBrush>().color(),
+              palette.color(QPalette::ToolTipBase));
+    EXPECT_EQ(model->index(0, 2).data(Qt::BackgroundRole).value<QBrush>().color(), palette.color(QPalette::Base));
+    EXPECT_EQ(ui::gridModelOf(view.get()), model);
+}
+
+}  // namespace

@@ -1,0 +1,230 @@
+// Data-aware controls over a data set of breeds: what they show, when they can be changed and what they
+// write into the fields.
+
+#include "TestDatabase.h"
+#include "platform/db/DataSet.h"
+#include "platform/ui/Capitals.h"
+#include "platform/ui/FieldLink.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace {
+
+// Types a text that may hold accented letters, which QTest::keyClicks cannot type.
+void type(QWidget* widget, const QString& text) {
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+class FieldLinkTest : public DbTest {
+protected:
+    void SetUp() override {
+        DbTest::SetUp();
+        exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA'), (2, 'FELINA')");
+        exec("insert into raca (Id_Raca, Nome, Descricao, Id_Especie, Id_Porte, Ind_Status) values "
+             "(1, 'BEAGLE', 'ORELHAS LONGAS', 1, 2, 'ATIVO'), (2, 'SIAMES', NULL, 2, NULL, 'INATIVO'), "
+             "(3, 'VIRA-LATA', NULL, 9, NULL, 'talvez')");
+        data = std::make_unique<db::DataSet>();
+        data->setSql("select * from raca order by Id_Raca");
+        data->setUpdateSql(
+            "insert into raca (Id_Raca, Nome, Descricao, Id_Especie, Id_Porte, Ind_Status) "
+            "values (:Id_Raca, :Nome, :Descricao, :Id_Especie, :Id_Porte, :Ind_Status)",
+            "update raca set Nome = :Nome, Descricao = :Descricao, Id_Especie = :Id_Especie, Id_Porte = :Id_Porte, "
+            "Ind_Status = :Ind_Status where Id_Raca = :OLD_Id_Raca");
+        data->open();
+    }
+    void TearDown() override {
+        data.reset();
+        DbTest::TearDown();
+    }
+
+    std::unique_ptr<db::DataSet> data;
+};
+
+TEST_F(FieldLinkTest, LineEditShowsTheCurrentRowAndWritesOnlyWhileEditing) {
+    QLineEdit edit;
+    ui::bindLineEdit(&edit, data.get(), "nome");  // field names match whatever their case
+    EXPECT_EQ(edit.text(), "BEAGLE");
+    EXPECT_TRUE(edit.isReadOnly());
+
+    QTest::keyClicks(&edit, "X");  // browsing: typing changes nothing
+    EXPECT_EQ(edit.text(), "BEAGLE");
+    EXPECT_EQ(data->str("Nome"), "BEAGLE");
+
+    data->next();
+    EXPECT_EQ(edit.text(), "SIAMES");
+
+    data->edit();
+    EXPECT_FALSE(edit.isReadOnly());
+    edit.selectAll();
+    QTest::keyClicks(&edit, "PERSA");
+    EXPECT_EQ(data->str("Nome"), "PERSA");
+    data->cancel();
+    EXPECT_EQ(edit.text(), "SIAMES");
+    EXPECT_TRUE(edit.isReadOnly());
+
+    data->edit();
+    edit.selectAll();
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    EXPECT_TRUE(data->field("Nome").isNull()) << "an emptied edit stores null, as a blank name is refused";
+    data->post();
+    EXPECT_TRUE(scalar("select Nome from raca where Id_Raca = 2").isNull());
+
+    data->close();
+    EXPECT_EQ(edit.text(), "");
+}
+
+TEST_F(FieldLinkTest, LineEditFollowsWritesMadeByCode) {
+    QLineEdit edit;
+    ui::bindLineEdit(&edit, data.get(), "Id_Raca", ui::ValueKind::Integer)->setAlwaysReadOnly(true);
+    data->append();
+    EXPECT_EQ(edit.text(), "");
+    EXPECT_TRUE(edit.isReadOnly()) << "a key made by the system is never typed";
+    data->setField("Id_Raca", 4);
+    EXPECT_EQ(edit.text(), "4");
+}
+
+TEST_F(FieldLinkTest, CapitalsEditUpperCasesWhatIsTypedAndStoresIt) {
+    QLineEdit edit;
+    ui::Capitals::install(&edit);
+    ui::bindLineEdit(&edit, data.get(), "Nome");
+    data->edit();
+    edit.clear();
+    type(&edit, "pastor alemão");
+    EXPECT_EQ(edit.text(), "PASTOR ALEMÃO");
+    EXPECT_EQ(data->str("Nome"), "PASTOR ALEMÃO");
+
+    QLineEdit plain;  // the validator alone, as the search edits use it
+    ui::Capitals::install(&plain);
+    QTest::keyClicks(&plain, "o'brien");
+    EXPECT_EQ(plain.text(), "O'BRIEN");
+}
+
+TEST_F(FieldLinkTest, NumberKindsStoreNumbersAndShowTheDecimalComma) {
+    exec("insert into receituario_texto_peso (Id_Receituario_texto_Peso, Peso) values (1, 7.25)");
+    db::DataSet weights;
+    weights.setSql("select * from receituario_texto_peso");
+    weights.setUpdateSql("", "update receituario_texto_peso set Peso = :Peso where Id_Receituario_texto_Peso = :OLD_Id_Receituario_texto_Peso");
+    weights.open();
+    QLineEdit peso;
+    ui::bindLineEdit(&peso, &weights, "Peso", ui::ValueKind::Decimal);
+    EXPECT_EQ(peso.text(), "7,25");
+    weights.edit();
+    peso.clear();
+    QTest::keyClicks(&peso, "12,5");
+    EXPECT_DOUBLE_EQ(weights.field("Peso").toDouble(), 12.5);
+    weights.post();
+    EXPECT_DOUBLE_EQ(db::toNumber(scalar("select Peso from receituario_texto_peso")), 12.5);
+
+    QLineEdit porte;
+    ui::bindLineEdit(&porte, data.get(), "Id_Porte", ui::ValueKind::Integer);
+    data->edit();
+    porte.clear();
+    QTest::keyClicks(&porte, "3");
+    EXPECT_EQ(data->field("Id_Porte").typeId(), QMetaType::Int);
+    data->post();
+    EXPECT_EQ(db::toInt(scalar("select Id_Porte from raca where Id_Raca = 1")), 3);
+}
+
+TEST_F(FieldLinkTest, MemoShowsAndWritesItsField) {
+    QPlainTextEdit memo;
+    ui::bindMemo(&memo, data.get(), "Descricao");
+    EXPECT_EQ(memo.toPlainText(), "ORELHAS LONGAS");
+    EXPECT_TRUE(memo.isReadOnly());
+    data->next();
+    EXPECT_EQ(memo.toPlainText(), "");
+    data->edit();
+    EXPECT_FALSE(memo.isReadOnly());
+    QTest::keyClicks(&memo, "linha um");
+    QTest::keyClick(&memo, Qt::Key_Return);
+    QTest::keyClicks(&memo, "linha dois");
+    data->post();
+    EXPECT_EQ(db::toText(scalar("select Descricao from raca where Id_Raca = 2")), "linha um\nlinha dois");
+}
+
+TEST_F(FieldLinkTest, CheckBoxStoresItsTwoValuesAndIgnoresClicksWhileBrowsing) {
+    QCheckBox box("Registro inativo.");
+    ui::bindCheckBox(&box, data.get(), "Ind_Status", "INATIVO", "ATIVO");
+    EXPECT_FALSE(box.isChecked());  // ATIVO
+    data->next();
+    EXPECT_TRUE(box.isChecked());   // INATIVO
+    data->next();
+    EXPECT_FALSE(box.isChecked()) << "a value that is neither shows clear";
+
+    data->first();
+    QTest::keyClick(&box, Qt::Key_Space);
+    EXPECT_FALSE(box.isChecked());
+    box.click();  // even a change from code is put back while browsing
+    EXPECT_FALSE(box.isChecked());
+    EXPECT_EQ(data->str("Ind_Status"), "ATIVO");
+
+    data->edit();
+    QTest::keyClick(&box, Qt::Key_Space);
+    EXPECT_TRUE(box.isChecked());
+    EXPECT_EQ(data->str("Ind_Status"), "INATIVO");
+    QTest::keyClick(&box, Qt::Key_Space);
+    EXPECT_EQ(data->str("Ind_Status"), "ATIVO");
+}
+
+TEST_F(FieldLinkTest, ComboBoxStoresTheChosenItemText) {
+    QComboBox fixed;
+    fixed.addItems({"ATIVO", "INATIVO"});
+    ui::bindComboBox(&fixed, data.get(), "Ind_Status");
+    EXPECT_EQ(fixed.currentText(), "ATIVO");
+    data->next();
+    EXPECT_EQ(fixed.currentText(), "INATIVO");
+    data->next();
+    EXPECT_EQ(fixed.currentIndex(), -1) << "a value not in the list shows no choice";
+
+    data->first();
+    QTest::keyClick(&fixed, Qt::Key_Down);  // browsing: the list does not move
+    EXPECT_EQ(fixed.currentText(), "ATIVO");
+    data->edit();
+    QTest::keyClick(&fixed, Qt::Key_Down);
+    EXPECT_EQ(data->str("Ind_Status"), "INATIVO");
+
+    QComboBox typed;  // a list that also accepts typing
+    typed.setEditable(true);
+    typed.addItems({"F", "R"});
+    ui::bindComboBox(&typed, data.get(), "Nome");
+    EXPECT_EQ(typed.currentText(), "BEAGLE");
+    typed.lineEdit()->clear();
+    QTest::keyClicks(typed.lineEdit(), "X");
+    EXPECT_EQ(data->str("Nome"), "X");
+}
+
+TEST_F(FieldLinkTest, LookupComboShowsTheListRowOfTheKeyAndStoresTheChosenKey) {
+    db::DataSet species;
+    species.setSql("select Id_Especie, Nome from especie order by Nome");
+    species.open();
+    QComboBox combo;
+    auto* link = ui::bindLookupCombo(&combo, data.get(), "Id_Especie", "Id_Especie", "Nome");
+    link->setListDataSet(&species);
+    ASSERT_EQ(combo.count(), 2);
+    EXPECT_EQ(combo.currentText(), "CANINA");
+    EXPECT_EQ(link->currentKey().toInt(), 1);
+    data->last();
+    EXPECT_EQ(combo.currentIndex(), -1) << "species 9 is in no row of the list";
+    EXPECT_TRUE(link->currentKey().isNull());
+
+    data->first();
+    emit combo.activated(1);  // browsing: the choice is put back
+    EXPECT_EQ(combo.currentText(), "CANINA");
+    data->edit();
+    combo.setCurrentIndex(1);
+    emit combo.activated(1);
+    EXPECT_EQ(data->field("Id_Especie").toInt(), 2);
+    data->post();
+    EXPECT_EQ(db::toInt(scalar("select Id_Especie from raca where Id_Raca = 1")), 2);
+
+    exec("insert into especie (Id_Especie, Nome) values (3, 'AVE')");
+    species.refresh();  // the list follows its data set
+    EXPECT_EQ(combo.count(), 3);
+    EXPECT_EQ(combo.currentText(), "FELINA");
+}
+
+}  // namespace
