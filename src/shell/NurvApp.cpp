@@ -5,6 +5,7 @@
 #include "shell/UdtmPrincipal.h"
 #include "shell/ShellForms.h"
 
+#include <QScreen>
 #include <memory>
 
 int runNurv(QApplication& app) {
@@ -19,6 +20,8 @@ int runNurv(QApplication& app) {
         TfrmLogin_2 login;
         login.exec();
     }
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        main->setGeometry(screen->availableGeometry());
     main->showMaximized();
     return app.exec();
 }

@@ -48,10 +48,8 @@ TfrmLogin_2::TfrmLogin_2(QWidget* parent) : QDialog(parent) {
     auto* buttons = new QHBoxLayout;
     bmpOK = new QPushButton(QStringLiteral("&OK"), this);
     bmpOK->setObjectName(QStringLiteral("bmpOK"));
-    bmpOK->setAutoDefault(false);
     bmpSair = new QPushButton(QStringLiteral("&Sair"), this);
     bmpSair->setObjectName(QStringLiteral("bmpSair"));
-    bmpSair->setAutoDefault(false);
     buttons->addStretch();
     buttons->addWidget(bmpOK);
     buttons->addWidget(bmpSair);
