@@ -1,0 +1,285 @@
+#include "registers/ReferenceForm.h"
+
+#include "common/Prompts.h"
+#include "platform/report/Report.h"
+#include "platform/ui/Capitals.h"
+#include "platform/ui/EnterAsTab.h"
+#include "platform/ui/FieldLink.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QValidator>
+#include <QTabWidget>
+
+namespace {
+
+const QString kAtivo = QStringLiteral("ATIVO");
+const QString kInativo = QStringLiteral("INATIVO");
+const QStringList kAudit{QStringLiteral("Inserido_Por"), QStringLiteral("Inserido_Em"),
+                         QStringLiteral("Modificado_Por"), QStringLiteral("Modificado_Em")};
+
+QString insertSql(const ReferenceTable& t) {
+    const QStringList columns = QStringList{t.key} + t.columns + kAudit;
+    QStringList values;
+    for (const QString& c : columns)
+        values << QLatin1Char(':') + c;
+    return QStringLiteral("insert into %1 (%2) values (%3)")
+        .arg(t.table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+}
+
+QString modifySql(const ReferenceTable& t) {
+    QStringList sets;
+    for (const QString& c : t.columns + kAudit)
+        sets << QStringLiteral("%1 = :%1").arg(c);
+    return QStringLiteral("update %1 set %2 where %3 = :OLD_%3").arg(t.table, sets.join(QStringLiteral(", ")), t.key);
+}
+
+// A weight typed with the decimal comma: up to seven whole digits and three decimals, as the column keeps
+// them. A point typed becomes the comma rather than vanishing (12.5 must not turn into 125).
+class WeightValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        input.replace(QLatin1Char('.'), QLatin1Char(','));
+        static const QRegularExpression weight(
+            QRegularExpression::anchoredPattern(QStringLiteral("\\d{0,7}(,\\d{0,3})?")));
+        return weight.match(input).hasMatch() ? Acceptable : Invalid;
+    }
+};
+
+}  // namespace
+
+QString decimalText(const QVariant& value) {
+    if (value.isNull() || db::toText(value).trimmed().isEmpty())
+        return {};
+    return QString::number(db::toNumber(value), 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+TReferenceForm::TReferenceForm(const ReferenceTable& table, QWidget* parent) : RegisterForm(parent), m_table(table) {
+    setObjectName(table.objectName);
+    setWindowTitle(table.caption);
+
+    setTable(table.table, table.key);
+    setUpdateSql(insertSql(table), modifySql(table));
+    QVariantHash defaults = table.defaults;
+    defaults.insert(QStringLiteral("Ind_Status"), kAtivo);
+    setNewRowDefaults(defaults);
+    setReferenceChecks(table.references, table.refusal);
+    setDeleteTexts(table.confirmation, table.deleteFailure);
+    setOpenOnShow(OpenOnShow::AllRows);
+    setEmptyCheck(EmptyCheck::BeforeReferences);
+
+    QList<ui::GridColumn> columns{{QStringLiteral("Código"), table.key, 60, ui::readOnlyColour(), true}};
+    for (const ReferenceGridColumn& c : table.grid) {
+        ui::GridColumn column{c.title, c.field, c.width};
+        if (c.shows == ReferenceGridColumn::Shows::Decimal) {
+            column.text = [field = c.field](const db::DataSet& data, int row) {
+                return decimalText(data.cell(row, field));
+            };
+        } else if (c.shows == ReferenceGridColumn::Shows::Lookup) {
+            column.field.clear();
+            column.text = [this, field = c.field, sql = c.lookupSql](const db::DataSet& data, int row) {
+                return lookupName(sql, data.cell(row, field));
+            };
+        }
+        columns << column;
+    }
+    setGridColumns(columns);
+    // Names looked up for the grid are read again with the rows.
+    connect(qryPrincipal, &db::DataSet::rowsChanged, this, [this] { m_lookedUp.clear(); });
+
+    m_pages.insert(QString(), tbsPrincipal);
+    auto* principal = new QGridLayout(tbsPrincipal);
+    dbeCodigo = new QLineEdit(tbsPrincipal);
+    dbeCodigo->setObjectName(QStringLiteral("dbeCodigo"));
+    dbeCodigo->setMaximumWidth(90);
+    ui::setReadOnlyLook(dbeCodigo);
+    ui::bindLineEdit(dbeCodigo, qryPrincipal, table.key, ui::ValueKind::Integer)->setAlwaysReadOnly(true);
+    ui::EnterAsTab::install(dbeCodigo);
+    principal->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 0, 0);
+    principal->addWidget(dbeCodigo, 0, 1, Qt::AlignLeft);
+
+    for (const ReferenceControl& control : table.controls)
+        m_controls.insert(control.name, makeControl(control, page(control.page)));
+
+    dbcAtivo = new QCheckBox(QStringLiteral("Registro inativo."), tbsPrincipal);
+    dbcAtivo->setObjectName(QStringLiteral("dbcAtivo"));
+    ui::bindCheckBox(dbcAtivo, qryPrincipal, QStringLiteral("Ind_Status"), kInativo, kAtivo);
+    principal->addWidget(dbcAtivo, principal->rowCount(), 1);
+    // A page without a memo to take the height keeps its controls at the top.
+    for (QWidget* p : std::as_const(m_pages)) {
+        auto* grid = static_cast<QGridLayout*>(p->layout());
+        bool stretches = false;
+        for (int r = 0; r < grid->rowCount(); ++r)
+            stretches = stretches || grid->rowStretch(r) > 0;
+        if (!stretches)
+            grid->setRowStretch(grid->rowCount(), 1);
+    }
+
+    if (!table.search)
+        actPesquisar->setVisible(false);
+    setFirstFocus(dbeCodigo);
+}
+
+QWidget* TReferenceForm::page(const QString& caption) {
+    if (QWidget* found = m_pages.value(caption))
+        return found;
+    auto* added = new QWidget(pgcPrincipal);
+    added->setObjectName(QStringLiteral("tbs%1").arg(m_pages.size()));
+    new QGridLayout(added);
+    pgcPrincipal->addTab(added, caption);
+    m_pages.insert(caption, added);
+    return added;
+}
+
+QWidget* TReferenceForm::makeControl(const ReferenceControl& c, QWidget* on) {
+    auto* layout = static_cast<QGridLayout*>(on->layout());
+    const int row = layout->rowCount();
+    QWidget* widget = nullptr;
+    ui::FieldLink* link = nullptr;
+    switch (c.kind) {
+    case ReferenceControl::Kind::Name:
+    case ReferenceControl::Kind::Decimal: {
+        auto* edit = new QLineEdit(on);
+        if (c.maxLength > 0)
+            edit->setMaxLength(c.maxLength);
+        if (c.kind == ReferenceControl::Kind::Name) {
+            ui::Capitals::install(edit);
+            link = ui::bindLineEdit(edit, qryPrincipal, c.field);
+        } else {
+            edit->setValidator(new WeightValidator(edit));
+            edit->setMaximumWidth(120);
+            link = ui::bindLineEdit(edit, qryPrincipal, c.field, ui::ValueKind::Decimal);
+        }
+        ui::EnterAsTab::install(edit);
+        widget = edit;
+        break;
+    }
+    case ReferenceControl::Kind::Memo: {
+        auto* memo = new QPlainTextEdit(on);
+        link = ui::bindMemo(memo, qryPrincipal, c.field);
+        widget = memo;
+        layout->setRowStretch(row, 1);
+        break;
+    }
+    case ReferenceControl::Kind::Lookup: {
+        auto* combo = new QComboBox(on);
+        auto* lookup = ui::bindLookupCombo(combo, qryPrincipal, c.field, c.listKey, c.listShown);
+        m_lookups.insert(c.name, lookup);
+        ui::EnterAsTab::install(combo);
+        link = lookup;
+        widget = combo;
+        break;
+    }
+    case ReferenceControl::Kind::Flag: {
+        auto* box = new QCheckBox(c.label, on);
+        link = ui::bindCheckBox(box, qryPrincipal, c.field, c.ticked, c.unticked);
+        widget = box;
+        break;
+    }
+    }
+    widget->setObjectName(c.name);
+    if (c.readOnly)
+        link->setAlwaysReadOnly(true);
+    if (c.kind == ReferenceControl::Kind::Flag) {
+        layout->addWidget(widget, row, 1);
+    } else {
+        layout->addWidget(new QLabel(c.label, on), row, 0,
+                          c.kind == ReferenceControl::Kind::Memo ? Qt::AlignTop : Qt::Alignment());
+        layout->addWidget(widget, row, 1);
+    }
+    return widget;
+}
+
+void TReferenceForm::opening() {
+    // The look-up lists show every row of their table, inactive ones included.
+    for (const ReferenceControl& c : m_table.controls) {
+        if (c.kind != ReferenceControl::Kind::Lookup)
+            continue;
+        db::Query list;
+        list << c.listSql;
+        list.open();
+        m_lookups.value(c.name)->setList(list.rows());
+        if (c.hintField.isEmpty())
+            continue;
+        auto* combo = static_cast<QComboBox*>(m_controls.value(c.name));
+        QHash<QString, QString> hints;
+        for (int r = 0; r < list.rowCount(); ++r)
+            hints.insert(db::toText(list.value(r, c.listKey)), db::toText(list.value(r, c.hintField)));
+        const auto showHint = [combo, hints] { combo->setToolTip(hints.value(db::toText(combo->currentData()))); };
+        connect(combo, &QComboBox::currentIndexChanged, this, showHint);
+        showHint();
+    }
+    RegisterForm::opening();
+}
+
+void TReferenceForm::newRecord(db::DataSet&) {
+    if (QWidget* focus = m_controls.value(m_table.newRowFocus)) {
+        pgcPrincipal->setCurrentWidget(focus->parentWidget());
+        focus->setFocus();
+    }
+}
+
+bool TReferenceForm::isBlank(const ReferenceControl& c) const {
+    if (c.kind == ReferenceControl::Kind::Lookup)
+        return m_lookups.value(c.name)->currentKey().isNull();
+    return qryPrincipal->str(c.field).trimmed().isEmpty();
+}
+
+bool TReferenceForm::validate() {
+    for (const ReferenceControl& c : m_table.controls) {
+        if (c.requiredMessage.isEmpty() || !isBlank(c))
+            continue;
+        QWidget* control = m_controls.value(c.name);
+        pgcPrincipal->setCurrentWidget(control->parentWidget());
+        return refuse(c.requiredMessage, control);
+    }
+    return true;
+}
+
+bool TReferenceForm::checkReferences(const QVariant& key) {
+    if (m_table.deleteFailure.isEmpty())
+        return RegisterForm::checkReferences(key);
+    try {
+        return RegisterForm::checkReferences(key);
+    } catch (const db::Error&) {
+        Prompts::information(m_table.deleteFailure);
+        return false;
+    }
+}
+
+QString TReferenceForm::lookupName(const QString& sql, const QVariant& id) {
+    if (db::toText(id).trimmed().isEmpty())
+        return {};
+    const QString cacheKey = sql + QLatin1Char('\x1f') + db::toText(id);
+    const auto found = m_lookedUp.constFind(cacheKey);
+    if (found != m_lookedUp.cend())
+        return *found;
+    QString name;
+    try {
+        db::Query q;
+        q << sql;
+        q.bind(QStringLiteral("id"), id);
+        q.open();
+        name = q.str(q.fieldNames().value(0)).trimmed().left(50);
+    } catch (const std::exception&) {
+        // A grid paints whatever the database says; a failed read leaves the cell empty.
+    }
+    m_lookedUp.insert(cacheKey, name);
+    return name;
+}
+
+void TReferenceForm::print() {
+    if (m_table.report)
+        Prompts::preview(m_table.report(), true);
+}
+
+void TReferenceForm::search() {
+    if (m_table.search)
+        m_table.search(this);
+}
