@@ -4,15 +4,9 @@
 // theirs (ReferenceSearches.h).
 
 #include "common/FormOpening.h"
-#include "platform/db/DataSet.h"
+#include "common/SearchDialog.h"
 
-#include <QPointer>
-#include <QWidget>
-
-class QComboBox;
-class QLineEdit;
 class QPushButton;
-class QTableView;
 class TReferenceForm;
 
 struct ReferenceSearchDialog {
@@ -28,30 +22,22 @@ struct ReferenceSearchDialog {
     QString noKindMessage{}, noTextMessage{};
 };
 
-class TReferenceSearch : public QWidget {
+class TReferenceSearch : public SearchDialog {
     Q_OBJECT
 public:
     // Works on `form` for as long as that register stays open.
     TReferenceSearch(const ReferenceSearchDialog& dialog, TReferenceForm* form, QWidget* parent = nullptr);
 
-    TReferenceForm* form() const { return m_form; }
+    TReferenceForm* form() const;
 
-    QComboBox* cbbSelecao;
-    QLineEdit* edtTexto;
-    QTableView* dbgPrincipal;
     QPushButton* bmpPesquisar;
     QPushButton* bmpOK;
-    db::DataSet* qryPrincipal;
 
     void pesquisar();
     void ok();
 
 private:
-    void showInForm();
-    void sortBy(int column);
-
     const ReferenceSearchDialog& m_dialog;
-    QPointer<TReferenceForm> m_form;
 };
 
 // Opens a new dialog of class `Dialog` on `form` into its global variable.

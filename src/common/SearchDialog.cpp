@@ -1,0 +1,67 @@
+#include "common/SearchDialog.h"
+
+#include "common/Guard.h"
+#include "platform/ui/Capitals.h"
+#include "platform/ui/DataGrid.h"
+#include "platform/ui/FieldLink.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTableView>
+#include <QVBoxLayout>
+
+SearchDialog::SearchDialog(RegisterForm* target, const QString& key, const QString& selectionLabel, QWidget* parent)
+    : QWidget(parent), m_target(target), m_key(key) {
+    setAttribute(Qt::WA_DeleteOnClose, true);
+
+    qryPrincipal = new db::DataSet(db::kMain, this);
+    qryPrincipal->setObjectName(QStringLiteral("qryPrincipal"));
+
+    cbbSelecao = new QComboBox(this);
+    cbbSelecao->setObjectName(QStringLiteral("cbbSelecao"));
+    cbbSelecao->addItems({kSearchByCode, kSearchByName});
+    edtTexto = new QLineEdit(this);
+    edtTexto->setObjectName(QStringLiteral("edtTexto"));
+    ui::Capitals::install(edtTexto);
+
+    dbgPrincipal = new QTableView(this);
+    dbgPrincipal->setObjectName(QStringLiteral("dbgPrincipal"));
+    ui::bindGrid(dbgPrincipal, qryPrincipal,
+                 {{kSearchByCode, key, 60, ui::readOnlyColour()}, {kSearchByName, QStringLiteral("nome"), 300}});
+    connect(dbgPrincipal->horizontalHeader(), &QHeaderView::sectionClicked, this, &SearchDialog::sortBy);
+
+    auto* fields = new QFormLayout;
+    fields->addRow(selectionLabel, cbbSelecao);
+    fields->addRow(QStringLiteral("Texto:"), edtTexto);
+    m_layout = new QVBoxLayout(this);
+    m_layout->addLayout(fields);
+    m_layout->addWidget(dbgPrincipal, 1);
+    resize(420, 360);
+}
+
+void SearchDialog::showInRegister() {
+    if (!m_target || !qryPrincipal->isActive() || qryPrincipal->recNo() < 0)
+        return;
+    const QVariant key = qryPrincipal->field(m_key);
+    if (key.isNull())
+        return;
+    try {
+        m_target->openKey(key);
+    } catch (const std::exception&) {
+    }
+}
+
+void SearchDialog::sortBy(int column) {
+    db::Query& select = qryPrincipal->query();
+    const QString before = select.text();
+    if (before.isEmpty())
+        return;
+    try {
+        select.setSql(withOrderBy(before, ui::gridModelOf(dbgPrincipal)->columns().value(column).field));
+        qryPrincipal->open();
+    } catch (const std::exception&) {
+        select.setSql(before);
+    }
+}
