@@ -2,19 +2,11 @@
 
 #include "RegistersFixture.h"
 
+#include "ReportText.h"
 #include "platform/report/Output.h"
 #include "registers/ReferenceReports.h"
 
 namespace {
-
-QString printed(const report::Report& r) { return report::exportText(r.layout(), report::Format::Text); }
-
-QStringList lines(const report::Report& r) {
-    QStringList out;
-    for (const QString& l : printed(r).split('\n'))
-        out << l.simplified();
-    return out;
-}
 
 struct Listed {
     std::function<std::shared_ptr<report::Report>()> make;
@@ -57,10 +49,10 @@ TEST_F(ListReports, EmptyTablesPrintHeadingSummaryAndFooter) {
         const auto r = l.make();
         const report::Document doc = r->layout();
         EXPECT_EQ(doc.pageCount(), 1);
-        const QString t = printed(*r);
+        const QString t = printedText(*r);
         for (const QString& s : {QString("Nurvalia - NURV"), l.code, l.title, QString("Pag.:")})
             EXPECT_TRUE(t.contains(s)) << s.toStdString();
-        EXPECT_TRUE(lines(*r).contains(l.summary + " 0")) << t.toStdString();
+        EXPECT_TRUE(printedLines(*r).contains(l.summary + " 0")) << t.toStdString();
     }
 }
 
@@ -88,7 +80,7 @@ TEST_F(ListReports, EachRowPrintsKeyNameDescriptionAndStatusAndIsCounted) {
     };
     for (const auto& [index, texts] : expected) {
         const auto r = listed()[index].make();
-        const QString t = printed(*r);
+        const QString t = printedText(*r);
         for (const QString& s : texts)
             EXPECT_TRUE(t.simplified().contains(s)) << s.toStdString() << " in\n" << t.toStdString();
         EXPECT_TRUE(t.contains("ATIVO"));
@@ -98,10 +90,10 @@ TEST_F(ListReports, EachRowPrintsKeyNameDescriptionAndStatusAndIsCounted) {
 TEST_F(ListReports, TheGroupReportReadsItsRowsWhenPrinted) {
     TfrmRelGrupo_Animais report;
     exec("insert into grupo_animal (Id_Grupo_Animal, Nome, Ind_Status) values (3, 'COMUNITARIO', 'ATIVO')");
-    EXPECT_TRUE(printed(report).contains("3 - COMUNITARIO"));
+    EXPECT_TRUE(printedText(report).contains("3 - COMUNITARIO"));
     TfrmRelEspecie_Animal species;
     exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA')");
-    EXPECT_FALSE(printed(species).contains("CANINA"));  // read when made
+    EXPECT_FALSE(printedText(species).contains("CANINA"));  // read when made
 }
 
 TEST_F(ListReports, BreedsPrintTheirStandardCoatAndSize) {
@@ -111,40 +103,40 @@ TEST_F(ListReports, BreedsPrintTheirStandardCoatAndSize) {
         "insert into raca (Id_Raca, Nome, Descricao, Id_Porte, Id_Pelo, Ind_Status) values (5, 'poodle', 'Toy', 1, 2, "
         "'ATIVO')");
     exec("insert into raca (Id_Raca, Nome, Ind_Status) values (6, 'SEM PADRAO', 'ATIVO')");
-    const QString t = printed(TfrmRelRaca());
+    const QString t = printedText(TfrmRelRaca());
     EXPECT_TRUE(t.contains("5 - POODLE")) << t.toStdString();
     EXPECT_TRUE(t.contains("Toy"));
     EXPECT_TRUE(t.contains("Pelo: CURTO - Porte: PEQUENO"));
-    EXPECT_TRUE(lines(TfrmRelRaca()).contains("Pelo: - Porte:"));
-    EXPECT_TRUE(lines(TfrmRelRaca()).contains("Total de grupos: 2"));
+    EXPECT_TRUE(printedLines(TfrmRelRaca()).contains("Pelo: - Porte:"));
+    EXPECT_TRUE(printedLines(TfrmRelRaca()).contains("Total de grupos: 2"));
 
-    const QString coats = printed(TfrmRelPelo());
+    const QString coats = printedText(TfrmRelPelo());
     EXPECT_TRUE(coats.contains("2 - CURTO")) << coats.toStdString();
     EXPECT_EQ(coats.count("CURTO"), 2);  // as name and as description
     EXPECT_TRUE(coats.contains("INATIVO"));
-    EXPECT_TRUE(printed(TfrmRelPorte()).contains("1 - PEQUENO"));
+    EXPECT_TRUE(printedText(TfrmRelPorte()).contains("1 - PEQUENO"));
 }
 
 TEST_F(ListReports, OccurrenceTypesAndWeightTextsPrintTheirOwnFields) {
     exec(
         "insert into tipo_ocorrencia (Id_Tipo_Ocorrencia, Nome, Descricao, Ind_Finaliza_Caso, Ind_Status) "
         "values (1, 'OBITO', 'Morte do animal', 'SIM', 'ATIVO'), (2, 'FUGA', '', 'NAO', 'INATIVO')");
-    const QString types = printed(TfrmRelTipoOcorrencia());
+    const QString types = printedText(TfrmRelTipoOcorrencia());
     EXPECT_TRUE(types.contains("1 - OBITO")) << types.toStdString();
     EXPECT_TRUE(types.contains("Finaliza caso: SIM"));
     EXPECT_TRUE(types.contains("Finaliza caso: NAO"));
     EXPECT_TRUE(types.contains("Aqrivo : INATIVO"));
-    EXPECT_TRUE(lines(TfrmRelTipoOcorrencia()).contains("Total de registro: 2"));
+    EXPECT_TRUE(printedLines(TfrmRelTipoOcorrencia()).contains("Total de registro: 2"));
 
     exec(
         "insert into receituario_texto_peso (Id_Receituario_texto_Peso, Peso, Texto, Ind_Status) "
         "values (1, 12.5, 'Meio comprimido a cada 12 horas.', 'ATIVO'), (2, 30, 'Um comprimido.', 'ATIVO')");
-    const QString weights = printed(TfrmRelTextoPeso());
+    const QString weights = printedText(TfrmRelTextoPeso());
     EXPECT_TRUE(weights.contains("1 - Peso: 12,5 kilo(s)")) << weights.toStdString();
     EXPECT_TRUE(weights.contains("2 - Peso: 30 kilo(s)"));
     EXPECT_TRUE(weights.contains("Meio comprimido a cada 12 horas."));
     EXPECT_TRUE(weights.contains("Registro: ATIVO"));
-    EXPECT_TRUE(lines(TfrmRelTextoPeso()).contains("Total de registro: 2"));
+    EXPECT_TRUE(printedLines(TfrmRelTextoPeso()).contains("Total de registro: 2"));
 }
 
 TEST_F(ListReports, MenuActionsOpenTheNonModalPreviews) {
@@ -160,7 +152,7 @@ TEST_F(ListReports, MenuActionsOpenTheNonModalPreviews) {
         opener();
         ASSERT_EQ(prompts.previews.size(), 1) << action.toStdString();
         EXPECT_FALSE(prompts.previews[0].modal);
-        EXPECT_TRUE(printed(*prompts.previews[0].report).contains(code)) << action.toStdString();
+        EXPECT_TRUE(printedText(*prompts.previews[0].report).contains(code)) << action.toStdString();
     }
     // Each use makes a report of its own.
     openerFor("actRelGrupo")();

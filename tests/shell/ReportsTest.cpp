@@ -2,24 +2,13 @@
 
 #include "common/FormOpening.h"
 #include "common/ReportParts.h"
+#include "ReportText.h"
 #include "platform/report/Output.h"
 #include "shell/ShellForms.h"
 #include "shell/URelUnidade.h"
 #include "shell/URelUsuario.h"
 #include "shell/URel_Perfil.h"
 
-namespace {
-
-QString text(const report::Report& r) { return report::exportText(r.layout(), report::Format::Text); }
-
-QStringList lines(const report::Report& r) {
-    QStringList out;
-    for (const QString& l : text(r).split('\n'))
-        out << l.simplified();
-    return out;
-}
-
-}  // namespace
 
 class ShellReports : public ShellTest {};
 
@@ -28,27 +17,27 @@ TEST_F(ShellReports, EmptyTablesStillPrintHeadingSummaryAndFooter) {
     TfrmRelUnidade units;
     const report::Document doc = units.layout();
     ASSERT_EQ(doc.pageCount(), 1);
-    const QString t = text(units);
+    const QString t = printedText(units);
     for (const char* s : {"Nurvalia - NURV", "REL025", "Unidade de Trabalho", "Total de registro:", "Pag.:"})
         EXPECT_TRUE(t.contains(s)) << s;
-    EXPECT_TRUE(lines(units).contains("Total de registro: 0")) << t.toStdString();
+    EXPECT_TRUE(printedLines(units).contains("Total de registro: 0")) << t.toStdString();
 
     exec("delete from perfil");
     TfrmRel_Perfil profiles;
     EXPECT_TRUE(doc.pageSize.height() > doc.pageSize.width());
     EXPECT_TRUE(profiles.layout().isLandscape());
-    EXPECT_TRUE(text(profiles).contains("Visualizar:"));
+    EXPECT_TRUE(printedText(profiles).contains("Visualizar:"));
 
     TfrmRelUsuario users;
-    EXPECT_TRUE(lines(users).contains("Total de usuário: 0")) << text(users).toStdString();
-    EXPECT_TRUE(text(users).contains("Unidade de trabalho:"));
+    EXPECT_TRUE(printedLines(users).contains("Total de usuário: 0")) << printedText(users).toStdString();
+    EXPECT_TRUE(printedText(users).contains("Unidade de trabalho:"));
 }
 
 TEST_F(ShellReports, WorkUnitsPrintIdNameStatusAndCount) {
     exec("update unidade_trabalho set Descricao = 'Sede do centro' where Id_Unidade_Trabalho = 1");
     TfrmRelUnidade units;
-    const QStringList l = lines(units);
-    const QString t = text(units);
+    const QStringList l = printedLines(units);
+    const QString t = printedText(units);
     EXPECT_TRUE(t.contains("1 - Central")) << t.toStdString();
     EXPECT_TRUE(t.contains("Registro: INATIVO"));
     EXPECT_TRUE(t.contains("Sede do centro"));
@@ -60,7 +49,7 @@ TEST_F(ShellReports, UsersRewriteFlagsAndLookUpNames) {
     addUser("Ana", "ana", 1, "S", "S", "N");
     addUser("Beto", "beto", 2, "S", "NAO", "SIM", "ATIVO", 999);  // profile that does not exist
     TfrmRelUsuario users;
-    const QString t = text(users);
+    const QString t = printedText(users);
     EXPECT_TRUE(t.contains("- ANA")) << t.toStdString();
     EXPECT_TRUE(t.contains("Sim")) << t.toStdString();
     EXPECT_TRUE(t.contains("Não"));
@@ -69,7 +58,7 @@ TEST_F(ShellReports, UsersRewriteFlagsAndLookUpNames) {
     EXPECT_TRUE(t.contains("Operador"));
     EXPECT_TRUE(t.contains(QString(40, 'X')));
     EXPECT_FALSE(t.contains("FIM"));
-    EXPECT_TRUE(lines(users).contains("Total de usuário: 2"));
+    EXPECT_TRUE(printedLines(users).contains("Total de usuário: 2"));
     EXPECT_EQ(simNao("S"), "Sim");
     EXPECT_EQ(simNao("N"), "Não");
     EXPECT_EQ(simNao("NAO"), "NAO");
@@ -84,7 +73,7 @@ TEST_F(ShellReports, ProfilesGroupRightsAndMarkMissingForms) {
              "values (10, :f, 'S', 'N', 'S', 'N', 'S')",
              {{"f", form}});
     TfrmRel_Perfil profiles;
-    const QString t = text(profiles);
+    const QString t = printedText(profiles);
     EXPECT_TRUE(t.contains("Operador")) << t.toStdString();
     EXPECT_TRUE(t.contains("Descrição: Atende o balcão"));
     EXPECT_TRUE(t.contains("Formulário :Cadastro de unidade"));
