@@ -55,10 +55,9 @@ public:
 DialogHandler g_dialogs;
 Handler* g_handler = nullptr;
 
-QString appTitle() {
-    const QString t = QApplication::applicationDisplayName();
-    return t.isEmpty() ? QStringLiteral("Nurvalia ") : t;
-}
+// The application's title: the system's full name and one blank. (Qt's display name is left unset, as
+// it would be appended to every window's caption.)
+QString appTitle() { return QStringLiteral("Nurvalia "); }
 
 }  // namespace
 

@@ -10,7 +10,6 @@
 
 int runNurv(QApplication& app) {
     app.setApplicationName(QStringLiteral("nurv"));
-    app.setApplicationDisplayName(QStringLiteral("Nurvalia "));
     TdtmPrincipal dtmPrincipal;
     registerShellForms();
 

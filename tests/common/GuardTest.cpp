@@ -33,4 +33,6 @@ TEST(Guard, ConfirmationTitleAndAnswers) {
     EXPECT_EQ(prompts.asked[0].title, "Confirmação");
     Prompts::warning("Atenção");
     EXPECT_EQ(prompts.asked.last().title, "Warning");
+    Prompts::information("Pronto");
+    EXPECT_EQ(prompts.asked.last().title, "Nurvalia ");  // the application's title, blank included
 }

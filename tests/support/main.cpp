@@ -5,7 +5,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    app.setApplicationDisplayName(QStringLiteral("Nurvalia "));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
