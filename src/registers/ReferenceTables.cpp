@@ -52,9 +52,9 @@ const ReferenceGridColumn kNomeColumn{QStringLiteral("Nome"), QStringLiteral("No
 const ReferenceGridColumn kStatusColumn{QStringLiteral("Status"), QStringLiteral("Ind_Status"), 80};
 const ReferenceGridColumn kDescricaoColumn{QStringLiteral("Descrição"), QStringLiteral("Descricao"), 300};
 
-// The shape most members share: "Nome:", "Descrição:" and the grid of key, name, status and description.
-ReferenceTable namedTable(const QString& objectName, const QString& caption, const QString& action, int formId,
-                          const QString& table, const QString& key, int nameLength, const QString& nameRequired = {}) {
+// What every member names: its form, menu action, table and key.
+ReferenceTable baseTable(const QString& objectName, const QString& caption, const QString& action, int formId,
+                         const QString& table, const QString& key) {
     ReferenceTable t;
     t.objectName = objectName;
     t.caption = caption;
@@ -62,6 +62,13 @@ ReferenceTable namedTable(const QString& objectName, const QString& caption, con
     t.formId = formId;
     t.table = table;
     t.key = key;
+    return t;
+}
+
+// The shape most members share: "Nome:", "Descrição:" and the grid of key, name, status and description.
+ReferenceTable namedTable(const QString& objectName, const QString& caption, const QString& action, int formId,
+                          const QString& table, const QString& key, int nameLength, const QString& nameRequired = {}) {
+    ReferenceTable t = baseTable(objectName, caption, action, formId, table, key);
     t.columns = {QStringLiteral("Nome"), QStringLiteral("Descricao"), QStringLiteral("Ind_Status")};
     t.controls = {nameEdit(QStringLiteral("Nome"), nameLength, nameRequired), descriptionMemo()};
     t.grid = {kNomeColumn, kStatusColumn, kDescricaoColumn};
@@ -71,13 +78,7 @@ ReferenceTable namedTable(const QString& objectName, const QString& caption, con
 // Coats and sizes: the description is their name.
 ReferenceTable describedTable(const QString& objectName, const QString& caption, const QString& action, int formId,
                               const QString& table, const QString& key) {
-    ReferenceTable t;
-    t.objectName = objectName;
-    t.caption = caption;
-    t.action = action;
-    t.formId = formId;
-    t.table = table;
-    t.key = key;
+    ReferenceTable t = baseTable(objectName, caption, action, formId, table, key);
     t.columns = {QStringLiteral("Descricao"), QStringLiteral("Ind_Status")};
     t.controls = {nameEdit(QStringLiteral("Descricao"), 50)};
     t.grid = {kStatusColumn, {QStringLiteral("Nome"), QStringLiteral("Descricao"), 250}};

@@ -98,6 +98,18 @@ void FieldLink::blockInputWhileReadOnly() {
     m_control->installEventFilter(this);
 }
 
+void FieldLink::writeOnActivated(QComboBox* combo, std::function<QVariant(int)> valueOf) {
+    connect(combo, &QComboBox::activated, this, [this, valueOf = std::move(valueOf)](int index) {
+        if (showing())
+            return;
+        if (!writable()) {
+            refresh();
+            return;
+        }
+        write(valueOf(index));
+    });
+}
+
 bool FieldLink::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_control && !writable()) {
         switch (event->type()) {
@@ -187,15 +199,7 @@ void CheckBoxLink::setWritable(bool) {}
 ComboBoxLink::ComboBoxLink(QComboBox* combo, db::DataSet* data, const QString& field)
     : FieldLink(combo, data, field), m_combo(combo) {
     blockInputWhileReadOnly();
-    connect(combo, &QComboBox::activated, this, [this](int index) {
-        if (showing())
-            return;
-        if (!writable()) {
-            refresh();
-            return;
-        }
-        write(m_combo->itemText(index));
-    });
+    writeOnActivated(combo, [this](int index) { return QVariant(m_combo->itemText(index)); });
     if (QLineEdit* line = combo->lineEdit())
         connect(line, &QLineEdit::textEdited, this, [this](const QString& text) {
             write(text.isEmpty() ? QVariant() : QVariant(text));
@@ -227,15 +231,7 @@ LookupComboLink::LookupComboLink(QComboBox* combo, db::DataSet* data, const QStr
     : FieldLink(combo, data, field), m_combo(combo), m_listKey(std::move(listKeyField)),
       m_listShown(std::move(listShownField)) {
     blockInputWhileReadOnly();
-    connect(combo, &QComboBox::activated, this, [this](int index) {
-        if (showing())
-            return;
-        if (!writable()) {
-            refresh();
-            return;
-        }
-        write(m_combo->itemData(index));
-    });
+    writeOnActivated(combo, [this](int index) { return m_combo->itemData(index); });
 }
 
 void LookupComboLink::setList(const db::RowSet& rows) {

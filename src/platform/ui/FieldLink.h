@@ -1,4 +1,6 @@
 #pragma once
+
+#include <functional>
 // Data-aware controls: a link ties one control to one field of a db::DataSet. The control shows the field
 // of the current row, is editable only while the data set is inserting or editing, and writes into the
 // field as the user types or chooses. Links live as children of their control.
@@ -58,6 +60,8 @@ protected:
     // Swallows the mouse and the keys that would change a control without a read-only mode of its own
     // (check boxes, combo boxes) while it is not writable; moving focus on stays possible.
     void blockInputWhileReadOnly();
+    // Writes the value of the item the user chooses in `combo`; while read only, shows the field again.
+    void writeOnActivated(QComboBox* combo, std::function<QVariant(int index)> valueOf);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
