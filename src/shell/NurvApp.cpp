@@ -1,3 +1,4 @@
+// The program's start-up.
 #include "shell/NurvApp.h"
 
 #include "shell/UMenuPrincipal.h"
@@ -5,11 +6,28 @@
 #include "shell/UdtmPrincipal.h"
 #include "shell/ShellForms.h"
 
+#include <QDebug>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 #include <memory>
+
+QTranslator* installQtTranslations(QCoreApplication& app) {
+    auto translator = std::make_unique<QTranslator>(&app);
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!translator->load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          folder) ||
+        !app.installTranslator(translator.get())) {
+        qWarning().noquote() << QStringLiteral("qtbase_pt_BR.qm não encontrado em %1").arg(folder);
+        return nullptr;
+    }
+    return translator.release();
+}
 
 int runNurv(QApplication& app) {
     app.setApplicationName(QStringLiteral("nurv"));
+    installQtTranslations(app);
     TdtmPrincipal dtmPrincipal;
     registerShellForms();
 

@@ -1,5 +1,11 @@
 #pragma once
 #include <QApplication>
 
+class QTranslator;
+
 // The start-up: data module, main window, login, then the message loop. Returns the exit status.
 int runNurv(QApplication& app);
+
+// Qt's own dialogs (file, print, page set-up, colour) in Brazilian Portuguese: installs the pt_BR catalogue
+// of Qt's base module, owned by `app`. Null when the catalogue is not installed (the dialogs stay in English).
+QTranslator* installQtTranslations(QCoreApplication& app);

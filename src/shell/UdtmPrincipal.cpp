@@ -1,3 +1,4 @@
+// The data module: settings, the embedded default and the three connections.
 #include "shell/UdtmPrincipal.h"
 
 #include "common/Formats.h"
@@ -6,6 +7,7 @@
 #include "common/SchemaScripts.h"
 #include "platform/db/Schema.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -18,54 +20,66 @@ QString configurationPath() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(QStringLiteral("nurv.conf"));
 }
 
-db::Settings readSettings(const QString& path) {
+db::Settings embeddedDefaultSettings() {
     db::Settings s;
     s.directory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (!QFile::exists(path))
-        return s;
+    return s;
+}
+
+db::Settings readSettings(const QString& path) {
+    const auto fail = [&](const QString& why) { throw db::Error(QStringLiteral("%1: %2").arg(path, why)); };
     QSettings ini(path, QSettings::IniFormat);
+    if (ini.status() == QSettings::AccessError || !QFileInfo(path).isFile())
+        fail(QStringLiteral("arquivo de configuração ilegível"));
+    if (ini.status() == QSettings::FormatError)
+        fail(QStringLiteral("arquivo de configuração malformado"));
+    if (!ini.childGroups().contains(QStringLiteral("database")))
+        fail(QStringLiteral("falta a seção [database]"));
+    db::Settings s = embeddedDefaultSettings();
     ini.beginGroup(QStringLiteral("database"));
     const QString engine = ini.value(QStringLiteral("engine"), QStringLiteral("sqlite")).toString().trimmed().toLower();
     if (engine == QLatin1String("postgresql") || engine == QLatin1String("postgres")) {
         s.engine = db::Engine::PostgreSQL;
+        s.directory.clear();
         s.host = ini.value(QStringLiteral("host"), QStringLiteral("localhost")).toString();
         s.port = ini.value(QStringLiteral("port"), 5432).toInt();
         s.database = ini.value(QStringLiteral("name"), QStringLiteral("nurv")).toString();
         s.user = ini.value(QStringLiteral("user")).toString();
         s.password = ini.value(QStringLiteral("password")).toString();
-    } else {
+    } else if (engine == QLatin1String("sqlite")) {
         const QString dir = ini.value(QStringLiteral("directory")).toString();
         if (!dir.isEmpty())
             s.directory = QDir(QFileInfo(path).absolutePath()).absoluteFilePath(dir);
+        const QString main = db::sqliteFile(s, db::kMain);
+        if (!QFileInfo(main).isFile())
+            fail(QStringLiteral("[database] directory=%1: banco de dados principal %2 não encontrado").arg(dir, main));
+    } else {
+        fail(QStringLiteral("[database] engine=%1 desconhecido (sqlite ou postgresql)").arg(engine));
     }
     return s;
 }
 
-void ensureEmbeddedDefault(const db::Settings& settings) {
-    if (db::schemaInstalled(settings))
-        return;
-    if (settings.engine == db::Engine::PostgreSQL) {
-        // A new server database gets the schema; its rows are the centre's to load.
-        db::installSchema(settings, schemaScripts(false));
-        return;
+void ensureEmbeddedDefault(const db::Settings& settings) { db::installSchema(settings, schemaScripts(true)); }
+
+db::Settings prepareDatabases(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        const db::Settings s = embeddedDefaultSettings();
+        ensureEmbeddedDefault(s);
+        return s;
     }
-    try {
-        db::installSchema(settings, schemaScripts(true));
-    } catch (...) {
-        // A half-made database would pass for a good one on the next start.
-        for (const QString& name : {db::kMain, db::kPadrao, db::kKelvo})
-            QFile::remove(db::sqliteFile(settings, name));
-        throw;
-    }
+    const db::Settings s = readSettings(path);
+    // A new server database gets the schema; its rows are the centre's to load.
+    if (s.engine == db::Engine::PostgreSQL && !db::schemaInstalled(s))
+        db::installSchema(s, schemaScripts(false));
+    return s;
 }
 
 TdtmPrincipal::TdtmPrincipal() {
     fmt::installLocale();
     try {
-        const db::Settings settings = readSettings(configurationPath());
-        ensureEmbeddedDefault(settings);
-        db::connectAll(settings);
-    } catch (const std::exception&) {
+        db::connectAll(prepareDatabases(configurationPath()));
+    } catch (const std::exception& e) {
+        qWarning().noquote() << QString::fromUtf8(e.what());
         db::disconnectAll();
         Prompts::warning(QStringLiteral("Falha na conexão com o banco de dados!"));
         endProcess(1);

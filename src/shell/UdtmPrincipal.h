@@ -8,17 +8,26 @@
 // The settings file: $NURV_CONFIG when set, else nurv.conf in the user's configuration folder.
 QString configurationPath();
 
-// The databases the settings file selects; without a file, the embedded default in the user's data folder.
+// The embedded default: the SQLite files in the user's data folder.
+db::Settings embeddedDefaultSettings();
+
+// The databases the settings file at `path` selects. A file that cannot be read or parsed, lacks
+// [database], names an unknown engine or a SQLite folder without its main database throws db::Error
+// naming the file and the key.
 db::Settings readSettings(const QString& path);
+
+// Without a settings file at `path`, the embedded default with its missing files made; else what the file
+// selects, never created (a new PostgreSQL database only gets the schema).
+db::Settings prepareDatabases(const QString& path);
 
 class TdtmPrincipal {
 public:
-    // DataModuleCreate: formats, then the connections in order. A connection that fails shows the
-    // warning and ends the process; nothing is written.
+    // DataModuleCreate: formats, then the connections in order. A connection that fails, or settings that
+    // cannot be used, show the warning and end the process (the reason goes to the standard error stream);
+    // nothing is written.
     TdtmPrincipal();
     ~TdtmPrincipal();
 };
 
-// Creates the embedded default (schema, seed rows) when the SQLite settings point at no database yet;
-// a new PostgreSQL database gets the schema only.
+// Creates the files of the embedded default that are missing (schema, seed rows); existing ones are kept.
 void ensureEmbeddedDefault(const db::Settings& settings);

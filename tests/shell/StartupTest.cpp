@@ -1,33 +1,80 @@
 #include "PromptRecorder.h"
+#include "TestDatabase.h"
 
 #include "common/Process.h"
+#include "common/SchemaScripts.h"
 #include "common/Session.h"
 #include "platform/db/Query.h"
+#include "platform/db/Schema.h"
+#include "shell/NurvApp.h"
 #include "shell/ULogin.h"
 #include "shell/UMenuPrincipal.h"
 #include "shell/UdtmPrincipal.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QHash>
 #include <QLineEdit>
 #include <QLocale>
+#include <QProcess>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <gtest/gtest.h>
+#include <random>
+#include <sys/stat.h>
 
 namespace {
 
+const QStringList kFiles{"nurv.db", "padrao.db", "zzoo01.db"};
+
+// Runs statements on one SQLite file outside the three connections.
+void onFile(const QString& file, const QStringList& statements) {
+    {
+        QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("direct"));
+        d.setDatabaseName(file);
+        ASSERT_TRUE(d.open());
+        QSqlQuery q(d);
+        for (const QString& s : statements)
+            ASSERT_TRUE(q.exec(s)) << s.toStdString();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("direct"));
+}
+
+QByteArray bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int mode(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+QStringList g_warnings;
+void keepWarning(QtMsgType, const QMessageLogContext&, const QString& text) { g_warnings << text; }
+
+// The start-up with its settings file and the user's data folder inside a temporary folder.
 class Startup : public ::testing::Test {
 protected:
     void SetUp() override {
         setProcessEndHandler([](int code) { throw ProcessEnded{code}; });
         config = dir.filePath("nurv.conf");
         qputenv("NURV_CONFIG", config.toUtf8());
+        qputenv("XDG_DATA_HOME", dir.filePath("share").toUtf8());
+        appName = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName(QStringLiteral("nurv"));
     }
     void TearDown() override {
         db::disconnectAll();
         qunsetenv("NURV_CONFIG");
+        qunsetenv("XDG_DATA_HOME");
+        QCoreApplication::setApplicationName(appName);
         setProcessEndHandler({});
     }
     void writeConfig(const QString& text) {
@@ -35,8 +82,23 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text.toUtf8());
     }
+    // The embedded default's folder.
+    QString data(const QString& file = {}) const {
+        return QDir(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/nurv")).filePath(file);
+    }
+    // Every name under the temporary folder, to see that nothing was written.
+    QStringList listing() const {
+        QStringList out;
+        QDirIterator it(dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            out << it.next();
+        out.sort();
+        return out;
+    }
+    int count(const QString& sql) { return db::toInt(db::run(db::kMain, sql, {}).row(0)[0]); }
     QTemporaryDir dir;
     QString config;
+    QString appName;
     PromptRecorder prompts;
 };
 
@@ -56,21 +118,19 @@ TEST_F(Startup, UnreachableDatabaseShowsOnlyTheWarningAndEndsTheProcess) {
     EXPECT_FALSE(db::isConnected());
 }
 
-TEST_F(Startup, MissingStreetRegisterEndsTheStartTheSameWay) {
-    writeConfig("[database]\nengine=sqlite\ndirectory=dados\n");
+TEST_F(Startup, MissingStreetRegisterOfAConfiguredFolderEndsTheStartTheSameWay) {
     { TdtmPrincipal dtm; }
-    db::disconnectAll();
-    ASSERT_TRUE(QFile::remove(dir.filePath("dados/padrao.db")));
+    writeConfig("[database]\nengine=sqlite\ndirectory=share/nurv\n");
+    ASSERT_TRUE(QFile::remove(data("padrao.db")));
     EXPECT_THROW({ TdtmPrincipal dtm; }, ProcessEnded);
     EXPECT_EQ(prompts.last(), "Falha na conexão com o banco de dados!");
-    EXPECT_FALSE(QFile::exists(dir.filePath("dados/padrao.db")));
+    EXPECT_FALSE(QFile::exists(data("padrao.db")));
 }
 
 TEST_F(Startup, EmbeddedDefaultIsCreatedOnFirstStartAndReusedOnTheSecond) {
-    writeConfig("[database]\nengine=sqlite\ndirectory=dados\n");
     {
         TdtmPrincipal dtm;
-        EXPECT_TRUE(QFile::exists(dir.filePath("dados/nurv.db")));
+        EXPECT_TRUE(QFile::exists(data("nurv.db")));
         EXPECT_EQ(db::toText(db::run(db::kMain, "select Login from usuario where Id_Usuario = 1", {}).row(0)[0]), "ADMIN");
         const db::RowSet weeks = db::run(db::kMain,
                                          "select count(*), min(nrideano), max(nrideano) from semana_epidemiologica", {});
@@ -90,7 +150,6 @@ TEST_F(Startup, EmbeddedDefaultIsCreatedOnFirstStartAndReusedOnTheSecond) {
 }
 
 TEST_F(Startup, FirstUserOfTheEmbeddedDefaultLogsIn) {
-    writeConfig("[database]\nengine=sqlite\ndirectory=dados\n");
     TdtmPrincipal dtm;
     TfrmMenuPrincipal main;
     frmMenuPrincipal = &main;
@@ -110,4 +169,128 @@ TEST_F(Startup, FirstUserOfTheEmbeddedDefaultLogsIn) {
     EXPECT_TRUE(login.succeeded()) << prompts.last().toStdString();
     EXPECT_EQ(PerfilLogado, "1000");
     EXPECT_TRUE(main.action("actExtratorTabelasSistema")->isEnabled());
+}
+
+TEST_F(Startup, OnlyMissingFilesAreBuiltPrivateAndTheOthersKeptByteForByte) {
+    { TdtmPrincipal dtm; }
+    EXPECT_EQ(mode(data()), 0700);
+    // A main database made before files carried their completion mark opens as it is.
+    onFile(data("nurv.db"), {"pragma user_version = 0", "insert into perfil (Id_Perfil, Nome) values (77, 'ANTIGO')"});
+    for (const QString missing : {"padrao.db", "zzoo01.db", "nurv.db"}) {
+        SCOPED_TRACE(missing.toStdString());
+        QHash<QString, QByteArray> kept;
+        for (const QString& name : kFiles) {
+            if (name != missing)
+                kept[name] = bytes(data(name));
+        }
+        ASSERT_TRUE(QFile::remove(data(missing)));
+        {
+            TdtmPrincipal dtm;
+            EXPECT_EQ(count("select count(*) from usuario where Login = 'ADMIN'"), 1);
+            EXPECT_EQ(count("select count(*) from perfil where Id_Perfil = 77"), missing == "nurv.db" ? 0 : 1);
+        }
+        for (auto it = kept.cbegin(); it != kept.cend(); ++it)
+            EXPECT_EQ(bytes(data(it.key())), it.value()) << it.key().toStdString();
+        EXPECT_EQ(QDir(data()).entryList(QDir::Files), kFiles);
+        EXPECT_EQ(mode(data(missing)), 0600);
+    }
+    EXPECT_TRUE(prompts.asked.isEmpty());
+}
+
+TEST_F(Startup, FirstStartKilledAtAnyMomentIsFinishedByTheNextStart) {
+    if (testingPostgres())
+        GTEST_SKIP() << "the embedded default is SQLite";
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcess child;
+    const auto start = [&](const QString& home) {
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home);
+        child.setProcessEnvironment(env);
+        child.start(QStringLiteral(NURV_STARTUP_CHILD), {});
+        return child.waitForStarted();
+    };
+    QElapsedTimer whole;
+    whole.start();
+    ASSERT_TRUE(start(dir.filePath("whole")) && child.waitForFinished(20000) && child.exitCode() == 0);
+    const int span = int(whole.elapsed()) + 10;
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    for (int round = 0; round < 30; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        const QString home = dir.filePath(QStringLiteral("round%1").arg(round));
+        ASSERT_TRUE(start(home));
+        if (!child.waitForFinished(std::uniform_int_distribution<int>(0, span)(random))) {
+            child.kill();
+            child.waitForFinished();
+        }
+        qputenv("XDG_DATA_HOME", home.toUtf8());
+        TdtmPrincipal dtm;
+        EXPECT_EQ(count("select count(*) from usuario where Login = 'ADMIN'"), 1);
+        EXPECT_GT(count("select count(*) from semana_epidemiologica"), 41 * 52);
+        EXPECT_EQ(count("select count(*) from padrao.bairro") + count("select count(*) from zzoo01.sa001041"), 0);
+        EXPECT_EQ(QDir(data()).entryList(QDir::Files), kFiles);
+    }
+    EXPECT_TRUE(prompts.asked.isEmpty());
+}
+
+TEST_F(Startup, UnusableSettingsEndTheStartWithTheWarningAndWriteNothing) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("vazio"));
+    const struct {
+        const char* text;  // null: a folder stands where the file should be
+        const char* reason;
+    } cases[] = {
+        {"[database\nengine=sqlite\n", "malformado"},
+        {"", "[database]"},
+        {"[banco]\nengine=sqlite\n", "[database]"},
+        {"[database]\nengine=oracle\n", "engine=oracle"},
+        {"[database]\nengine=sqlite\ndirectory=vazio\n", "directory=vazio"},
+        {nullptr, "ilegível"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        if (c.text) {
+            writeConfig(c.text);
+        } else {
+            ASSERT_TRUE(QFile::remove(config));
+            ASSERT_TRUE(QDir().mkdir(config));
+        }
+        const QStringList before = listing();
+        prompts.clear();
+        g_warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
+        EXPECT_THROW({ TdtmPrincipal dtm; }, ProcessEnded);
+        qInstallMessageHandler(previous);
+        EXPECT_EQ(prompts.texts(), QStringList{"Falha na conexão com o banco de dados!"});
+        // The reason, for an installer to read: the file, then the key.
+        ASSERT_EQ(g_warnings.size(), 1);
+        EXPECT_TRUE(g_warnings[0].startsWith(config + ":")) << g_warnings[0].toStdString();
+        EXPECT_TRUE(g_warnings[0].contains(QString::fromUtf8(c.reason))) << g_warnings[0].toStdString();
+        EXPECT_EQ(listing(), before);
+    }
+}
+
+TEST_F(Startup, FolderNameWithUriCharactersAttachesTheOtherDatabasesReadOnly) {
+    db::Settings s;
+    s.directory = dir.filePath("a#b?c%d e");
+    db::installSchema(s, schemaScripts(false));
+    onFile(db::sqliteFile(s, db::kPadrao), {"insert into bairro (num_bair, nom_bair) values (7, 'CENTRO')"});
+    writeConfig("[database]\nengine=sqlite\ndirectory=a#b?c%d e\n");
+    TdtmPrincipal dtm;
+    EXPECT_EQ(db::toText(db::run(db::kMain, "select nom_bair from padrao.bairro where num_bair = :n", {{"n", 7}}).row(0)[0]),
+              "CENTRO");
+    EXPECT_EQ(count("select count(*) from zzoo01.sa001041"), 0);
+    EXPECT_THROW(db::run(db::kMain, "insert into padrao.bairro (num_bair, nom_bair) values (8, 'NOVO')", {}), db::Error);
+    EXPECT_THROW(db::run(db::kMain, "delete from zzoo01.sa001041", {}), db::Error);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"a#b?c%d e", "nurv.conf"}));
+    EXPECT_EQ(QDir(s.directory).entryList(QDir::Files), kFiles);
+}
+
+TEST(Translations, QtOwnDialogsSpeakPortuguese) {
+    QTranslator* qtbase = installQtTranslations(*QCoreApplication::instance());
+    ASSERT_NE(qtbase, nullptr);
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Procurar em:");
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), "Imprimir");
+    QCoreApplication::removeTranslator(qtbase);
+    delete qtbase;
 }

@@ -4,6 +4,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <QVariant>
 #include <sqlite3.h>
 
@@ -69,7 +70,9 @@ QSqlDatabase openOne(const Settings& s, const QString& name) {
         if (name == kMain) {
             for (const QString& other : {kPadrao, kKelvo}) {
                 const QString schema = other == kPadrao ? QStringLiteral("padrao") : QStringLiteral("zzoo01");
-                const QString uri = QStringLiteral("file:%1?mode=ro").arg(sqliteFile(s, other));
+                // Every byte of the path that a URI could read as syntax ("#", "?", "%", blanks) is escaped.
+                const QString uri = QStringLiteral("file:%1?mode=ro")
+                                        .arg(QString::fromLatin1(QUrl::toPercentEncoding(sqliteFile(s, other), "/")));
                 QSqlQuery q(database);
                 q.prepare(QStringLiteral("attach database ? as ") + schema);
                 q.addBindValue(uri);

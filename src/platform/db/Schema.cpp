@@ -1,6 +1,8 @@
+// Installs a new database: SQLite files built aside and moved into place whole, PostgreSQL in one transaction.
 #include "platform/db/Schema.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -57,22 +59,87 @@ QString connectionOf(Target t) {
     return kMain;
 }
 
-void installSqlite(const Settings& s, const QList<Script>& scripts) {
-    QDir().mkpath(s.directory);
-    for (Target t : {Target::Main, Target::Padrao, Target::Kelvo}) {
-        const QString name = QString::fromLatin1(kInstallConnection) + schemaName(t);
-        {
-            QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            database.setDatabaseName(sqliteFile(s, connectionOf(t)));
+// A SQLite connection of its own on one file, closed and removed when the work is done.
+template <typename Work>
+void withSqliteFile(const QString& file, const QString& name, Work work) {
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        database.setDatabaseName(file);
+        try {
             if (!database.open())
                 throw Error(database.lastError().text());
-            for (const Script& script : scripts) {
-                if (script.target == t)
-                    runInTransaction(database, splitStatements(script.sql, Engine::SQLite));
-            }
+            work(database);
+        } catch (...) {
             database.close();
+            database = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            throw;
         }
-        QSqlDatabase::removeDatabase(name);
+        database.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+const int kCompleteMark = 1;
+const QFile::Permissions kPrivateFile = QFile::ReadOwner | QFile::WriteOwner;
+
+bool carriesMark(const QString& file) {
+    bool complete = false;
+    try {
+        withSqliteFile(file, QString::fromLatin1(kInstallConnection) + QStringLiteral("_mark"), [&](QSqlDatabase& d) {
+            QSqlQuery q(d);
+            complete = q.exec(QStringLiteral("pragma user_version")) && q.next() && q.value(0).toInt() == kCompleteMark;
+        });
+    } catch (const Error&) {
+    }
+    return complete;
+}
+
+void makePrivateFolder(const QString& directory) {
+    const QFileInfo info(directory);
+    if (info.isDir())
+        return;
+    QDir().mkpath(info.absolutePath());
+    if (!QDir().mkdir(info.absoluteFilePath(), kPrivateFile | QFile::ExeOwner) && !QFileInfo(directory).isDir())
+        throw Error(QStringLiteral("Não foi possível criar a pasta %1").arg(directory));
+}
+
+// Builds `part` from nothing: an empty private file first, so the data never sits in a readable one.
+void buildPart(const QString& part, Target t, const QList<Script>& scripts) {
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
+        const QString leftover = part + QLatin1String(suffix);
+        if (QFileInfo::exists(leftover) && !QFile::remove(leftover))
+            throw Error(QStringLiteral("Não foi possível remover %1").arg(leftover));
+    }
+    {
+        QFile file(part);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kPrivateFile))
+            throw Error(QStringLiteral("%1: %2").arg(part, file.errorString()));
+    }
+    withSqliteFile(part, QString::fromLatin1(kInstallConnection) + schemaName(t), [&](QSqlDatabase& d) {
+        for (const Script& script : scripts) {
+            if (script.target == t)
+                runInTransaction(d, splitStatements(script.sql, Engine::SQLite));
+        }
+        runInTransaction(d, {QStringLiteral("pragma user_version = %1").arg(kCompleteMark)});
+    });
+}
+
+void installSqlite(const Settings& s, const QList<Script>& scripts) {
+    makePrivateFolder(s.directory);
+    for (Target t : {Target::Main, Target::Padrao, Target::Kelvo}) {
+        const QString file = sqliteFile(s, connectionOf(t));
+        if (QFileInfo::exists(file))
+            continue;
+        const QString part = file + QStringLiteral(".part");
+        if (!QFileInfo::exists(part) || !carriesMark(part))
+            buildPart(part, t, scripts);
+        // The move never replaces a file: one that appeared meanwhile is kept and the built one dropped.
+        if (!QFile::rename(part, file)) {
+            if (!QFileInfo::exists(file))
+                throw Error(QStringLiteral("Não foi possível criar %1").arg(file));
+            QFile::remove(part);
+        }
     }
 }
 
@@ -82,28 +149,39 @@ void installPostgres(const Settings& s, const QList<Script>& scripts) {
         QSqlDatabase database = addPostgres(s, name);
         if (!database.open())
             throw Error(database.lastError().text());
-        execAll(database, {QStringLiteral("set client_min_messages to warning"),
-                           QStringLiteral("create schema if not exists padrao"),
-                           QStringLiteral("create schema if not exists zzoo01"), QString::fromUtf8(kPgFold)});
+        QStringList statements{QStringLiteral("set client_min_messages to warning"),
+                               QStringLiteral("create schema if not exists padrao"),
+                               QStringLiteral("create schema if not exists zzoo01"), QString::fromUtf8(kPgFold)};
         for (const Script& script : scripts) {
-            QStringList statements{QStringLiteral("set local search_path to %1, public").arg(schemaName(script.target))};
+            statements << QStringLiteral("set local search_path to %1, public").arg(schemaName(script.target));
             statements += splitStatements(script.sql, Engine::PostgreSQL);
-            runInTransaction(database, statements);
         }
-        // Keys that the server makes continue after the highest key written by the scripts.
-        QSqlQuery q(database);
-        if (!q.exec(QStringLiteral("select table_schema, table_name, column_name from information_schema.columns "
-                                   "where is_identity = 'YES' and table_schema in ('public', 'padrao', 'zzoo01')")))
-            throw Error(q.lastError().text());
-        QStringList resets;
-        while (q.next()) {
-            const QString table = q.value(0).toString() + QLatin1Char('.') + q.value(1).toString();
-            const QString column = q.value(2).toString();
-            resets << QStringLiteral("select setval(pg_get_serial_sequence('%1', '%2'), coalesce(max(%2), 0) + 1, false) "
-                                     "from %1")
-                          .arg(table, column);
+        statements << QStringLiteral("set local search_path to public");
+        // All or nothing: a start killed half-way leaves the database as new as it was.
+        if (!database.transaction())
+            throw Error(database.lastError().text());
+        try {
+            execAll(database, statements);
+            // Keys that the server makes continue after the highest key written by the scripts.
+            QSqlQuery q(database);
+            if (!q.exec(QStringLiteral("select table_schema, table_name, column_name from information_schema.columns "
+                                       "where is_identity = 'YES' and table_schema in ('public', 'padrao', 'zzoo01')")))
+                throw Error(q.lastError().text());
+            QStringList resets;
+            while (q.next()) {
+                const QString table = q.value(0).toString() + QLatin1Char('.') + q.value(1).toString();
+                const QString column = q.value(2).toString();
+                resets << QStringLiteral("select setval(pg_get_serial_sequence('%1', '%2'), coalesce(max(%2), 0) + 1, "
+                                         "false) from %1")
+                              .arg(table, column);
+            }
+            execAll(database, resets);
+        } catch (...) {
+            database.rollback();
+            throw;
         }
-        execAll(database, resets);
+        if (!database.commit())
+            throw Error(database.lastError().text());
         database.close();
     }
     QSqlDatabase::removeDatabase(name);
@@ -146,8 +224,7 @@ bool schemaInstalled(const Settings& s) {
         if (!database.open())
             throw Error(database.lastError().text());
         QSqlQuery q(database);
-        if (q.exec(QStringLiteral("select 1 from information_schema.tables where table_schema = 'public' "
-                                  "and table_name = 'unidade_trabalho'")) &&
+        if (q.exec(QStringLiteral("select 1 from information_schema.tables where table_schema = 'public' limit 1")) &&
             q.next())
             installed = true;
         database.close();

@@ -21,11 +21,16 @@ struct Script {
 // in the engine's words.
 QStringList splitStatements(const QString& sql, Engine engine);
 
-// True when the main database already holds the schema (SQLite: its file exists).
+// True when the main database already holds a schema (SQLite: its file exists; PostgreSQL: a table in public).
 bool schemaInstalled(const Settings& settings);
 
-// Creates what is missing (SQLite files, PostgreSQL schemas) and runs the scripts in order, each in one
-// transaction; server-made key sequences are moved past the seeded keys.
+// SQLite: builds each of the three files that is missing, and only those, under a temporary name beside it
+// (the file name plus ".part", private to the user): the scripts in order, each in one transaction, then the
+// completion mark (user_version 1) in a transaction of its own; only then is it moved to its name. A file
+// that exists is never removed or overwritten (one made before the mark existed opens as it is); a leftover
+// temporary file is finished when it carries the mark, else built anew. A folder made here is private.
+// PostgreSQL: the schemas and every script in one transaction; server-made key sequences are moved past the
+// seeded keys.
 void installSchema(const Settings& settings, const QList<Script>& scripts);
 
 }  // namespace db
