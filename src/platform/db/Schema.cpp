@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -127,6 +128,11 @@ void buildPart(const QString& part, Target t, const QList<Script>& scripts) {
 
 void installSqlite(const Settings& s, const QList<Script>& scripts) {
     makePrivateFolder(s.directory);
+    // Two first starts at once must not build into each other's temporary file; the lock of a start that
+    // was killed is taken over.
+    QLockFile lock(sqliteFile(s, kMain) + QStringLiteral(".lock"));
+    if (!lock.lock())
+        throw Error(QStringLiteral("Não foi possível bloquear %1").arg(s.directory));
     for (Target t : {Target::Main, Target::Padrao, Target::Kelvo}) {
         const QString file = sqliteFile(s, connectionOf(t));
         if (QFileInfo::exists(file))

@@ -28,7 +28,8 @@ bool schemaInstalled(const Settings& settings);
 // (the file name plus ".part", private to the user): the scripts in order, each in one transaction, then the
 // completion mark (user_version 1) in a transaction of its own; only then is it moved to its name. A file
 // that exists is never removed or overwritten (one made before the mark existed opens as it is); a leftover
-// temporary file is finished when it carries the mark, else built anew. A folder made here is private.
+// temporary file is finished when it carries the mark, else built anew. A folder made here is private;
+// two installs into one folder take turns.
 // PostgreSQL: the schemas and every script in one transaction; server-made key sequences are moved past the
 // seeded keys.
 void installSchema(const Settings& settings, const QList<Script>& scripts);
