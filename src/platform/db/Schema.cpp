@@ -29,17 +29,23 @@ void execAll(QSqlDatabase& database, const QStringList& statements) {
     }
 }
 
-void runInTransaction(QSqlDatabase& database, const QStringList& statements) {
+// Runs `work` in one transaction, rolled back when it throws.
+template <typename Work>
+void inTransaction(QSqlDatabase& database, Work work) {
     if (!database.transaction())
         throw Error(database.lastError().text());
     try {
-        execAll(database, statements);
+        work();
     } catch (...) {
         database.rollback();
         throw;
     }
     if (!database.commit())
         throw Error(database.lastError().text());
+}
+
+void runInTransaction(QSqlDatabase& database, const QStringList& statements) {
+    inTransaction(database, [&] { execAll(database, statements); });
 }
 
 QString schemaName(Target t) {
@@ -164,9 +170,7 @@ void installPostgres(const Settings& s, const QList<Script>& scripts) {
         }
         statements << QStringLiteral("set local search_path to public");
         // All or nothing: a start killed half-way leaves the database as new as it was.
-        if (!database.transaction())
-            throw Error(database.lastError().text());
-        try {
+        inTransaction(database, [&] {
             execAll(database, statements);
             // Keys that the server makes continue after the highest key written by the scripts.
             QSqlQuery q(database);
@@ -182,12 +186,7 @@ void installPostgres(const Settings& s, const QList<Script>& scripts) {
                               .arg(table, column);
             }
             execAll(database, resets);
-        } catch (...) {
-            database.rollback();
-            throw;
-        }
-        if (!database.commit())
-            throw Error(database.lastError().text());
+        });
         database.close();
     }
     QSqlDatabase::removeDatabase(name);
