@@ -1,6 +1,7 @@
 // The forms registry: a register of the table form; a form that a profile grants cannot be deleted.
 #include "shell/UFrmSistema.h"
 
+#include "common/RegisterControls.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
@@ -50,20 +51,9 @@ TfrmFrmSistema::TfrmFrmSistema(QWidget* parent) : RegisterForm(parent) {
         removed->setVisible(false);
     }
 
-    dbeCodigo = new QLineEdit(tbsPrincipal);
-    dbeCodigo->setObjectName(QStringLiteral("dbeCodigo"));
-    dbeCodigo->setMaximumWidth(90);
-    ui::setReadOnlyLook(dbeCodigo);
-    ui::bindLineEdit(dbeCodigo, qryPrincipal, QStringLiteral("Id_Form"), ui::ValueKind::Integer)
-        ->setAlwaysReadOnly(true);
-    dbeNome = new QLineEdit(tbsPrincipal);
-    dbeNome->setObjectName(QStringLiteral("dbeNome"));
-    dbeNome->setMaxLength(80);
-    ui::Capitals::install(dbeNome);
-    ui::bindLineEdit(dbeNome, qryPrincipal, QStringLiteral("Nome"));
-    dbmDescricao = new QPlainTextEdit(tbsPrincipal);
-    dbmDescricao->setObjectName(QStringLiteral("dbmDescricao"));
-    ui::bindMemo(dbmDescricao, qryPrincipal, QStringLiteral("Descricao"));
+    dbeCodigo = makeKeyEdit(tbsPrincipal, qryPrincipal, QStringLiteral("Id_Form"));
+    dbeNome = makeNameEdit(QStringLiteral("dbeNome"), tbsPrincipal, qryPrincipal, QStringLiteral("Nome"), 80);
+    dbmDescricao = makeDescriptionMemo(tbsPrincipal, qryPrincipal, QStringLiteral("Descricao"));
     dbeTag = new QLineEdit(tbsPrincipal);
     dbeTag->setObjectName(QStringLiteral("dbeTag"));
     dbeTag->setMaximumWidth(90);
@@ -80,9 +70,8 @@ TfrmFrmSistema::TfrmFrmSistema(QWidget* parent) : RegisterForm(parent) {
     dbcAtivo->setObjectName(QStringLiteral("dbcAtivo"));
     ui::bindCheckBox(dbcAtivo, qryPrincipal, QStringLiteral("Ind_Status"), QStringLiteral("INATIVO"),
                      QStringLiteral("ATIVO"));
-    for (QWidget* w : {static_cast<QWidget*>(dbeNome), static_cast<QWidget*>(dbeTag),
-                       static_cast<QWidget*>(dbcTipoForm)})
-        ui::EnterAsTab::install(w);
+    ui::EnterAsTab::install(dbeTag);
+    ui::EnterAsTab::install(dbcTipoForm);
 
     auto* grid = new QGridLayout(tbsPrincipal);
     grid->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 0, 0);

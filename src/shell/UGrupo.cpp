@@ -3,9 +3,7 @@
 
 #include "common/FormOpening.h"
 #include "common/Prompts.h"
-#include "platform/ui/Capitals.h"
-#include "platform/ui/EnterAsTab.h"
-#include "platform/ui/FieldLink.h"
+#include "common/RegisterControls.h"
 #include "shell/PerfilFormPage.h"
 #include "shell/PerfilSql.h"
 #include "shell/UPerfilUsuarioPesquisa.h"
@@ -44,22 +42,9 @@ TfrmGrupo::TfrmGrupo(QWidget* parent) : RegisterForm(parent) {
     setGridColumns({{QStringLiteral("Nome"), QStringLiteral("Nome"), 200},
                     {QStringLiteral("Descrição"), QStringLiteral("Descricao"), 360}});
 
-    dbeCodigo = new QLineEdit(tbsPrincipal);
-    dbeCodigo->setObjectName(QStringLiteral("dbeCodigo"));
-    dbeCodigo->setMaximumWidth(90);
-    ui::setReadOnlyLook(dbeCodigo);
-    ui::bindLineEdit(dbeCodigo, qryPrincipal, QStringLiteral("Id_Perfil"), ui::ValueKind::Integer)
-        ->setAlwaysReadOnly(true);
-    dbeNome = new QLineEdit(tbsPrincipal);
-    dbeNome->setObjectName(QStringLiteral("dbeNome"));
-    dbeNome->setMaxLength(50);
-    ui::Capitals::install(dbeNome);
-    ui::bindLineEdit(dbeNome, qryPrincipal, QStringLiteral("Nome"));
-    dbmDescricao = new QPlainTextEdit(tbsPrincipal);
-    dbmDescricao->setObjectName(QStringLiteral("dbmDescricao"));
-    ui::bindMemo(dbmDescricao, qryPrincipal, QStringLiteral("Descricao"));
-    ui::EnterAsTab::install(dbeCodigo);
-    ui::EnterAsTab::install(dbeNome);
+    dbeCodigo = makeKeyEdit(tbsPrincipal, qryPrincipal, QStringLiteral("Id_Perfil"));
+    dbeNome = makeNameEdit(QStringLiteral("dbeNome"), tbsPrincipal, qryPrincipal, QStringLiteral("Nome"), 50);
+    dbmDescricao = makeDescriptionMemo(tbsPrincipal, qryPrincipal, QStringLiteral("Descricao"));
 
     auto* grid = new QGridLayout(tbsPrincipal);
     grid->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 0, 0);

@@ -4,6 +4,7 @@
 #include "common/FormOpening.h"
 #include "common/PasswordDigest.h"
 #include "common/Prompts.h"
+#include "common/RegisterControls.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
@@ -70,23 +71,9 @@ TfrmUsuario::TfrmUsuario(QWidget* parent) : RegisterForm(parent) {
     ui::bindLookupCombo(dblUnidade, qryPrincipal, QStringLiteral("Id_Unidade_Trabalho"),
                         QStringLiteral("id_unidade_trabalho"), QStringLiteral("nome"));
 
-    dbeCodigo = new QLineEdit(tbsPrincipal);
-    dbeCodigo->setObjectName(QStringLiteral("dbeCodigo"));
-    dbeCodigo->setMaximumWidth(90);
+    dbeCodigo = makeKeyEdit(tbsPrincipal, qryPrincipal, QStringLiteral("Id_Usuario"));
     dbeCodigo->setFocusPolicy(Qt::ClickFocus);  // skipped by Tab
-    ui::setReadOnlyLook(dbeCodigo);
-    ui::bindLineEdit(dbeCodigo, qryPrincipal, QStringLiteral("Id_Usuario"), ui::ValueKind::Integer)
-        ->setAlwaysReadOnly(true);
-
-    auto nameEdit = [this](const char* name, const QString& field, QWidget* on) {
-        auto* edit = new QLineEdit(on);
-        edit->setObjectName(QString::fromLatin1(name));
-        edit->setMaxLength(50);
-        ui::Capitals::install(edit);
-        ui::bindLineEdit(edit, qryPrincipal, field);
-        return edit;
-    };
-    dbeNome = nameEdit("dbeNome", QStringLiteral("Nome"), tbsPrincipal);
+    dbeNome = makeNameEdit(QStringLiteral("dbeNome"), tbsPrincipal, qryPrincipal, QStringLiteral("Nome"), 50);
 
     dblPerfil = new QComboBox(tbsPrincipal);
     dblPerfil->setObjectName(QStringLiteral("dblPerfil"));
@@ -94,7 +81,7 @@ TfrmUsuario::TfrmUsuario(QWidget* parent) : RegisterForm(parent) {
                         QStringLiteral("nome"));
 
     auto* acesso = new QGroupBox(QStringLiteral(" Acesso: "), tbsPrincipal);
-    dbeUsuario = nameEdit("dbeUsuario", QStringLiteral("Login"), acesso);
+    dbeUsuario = makeNameEdit(QStringLiteral("dbeUsuario"), acesso, qryPrincipal, QStringLiteral("Login"), 50);
     // The password is not a field of the row: an edit left blank keeps the stored digest.
     dbeSenha = new QLineEdit(acesso);
     dbeSenha->setObjectName(QStringLiteral("dbeSenha"));
@@ -118,8 +105,7 @@ TfrmUsuario::TfrmUsuario(QWidget* parent) : RegisterForm(parent) {
     usuarioLayout->addWidget(dbcBloqueado);
     usuarioLayout->addWidget(dbcInativo);
 
-    for (QWidget* w : {static_cast<QWidget*>(dblUnidade), static_cast<QWidget*>(dbeNome),
-                       static_cast<QWidget*>(dblPerfil), static_cast<QWidget*>(dbeUsuario),
+    for (QWidget* w : {static_cast<QWidget*>(dblUnidade), static_cast<QWidget*>(dblPerfil),
                        static_cast<QWidget*>(dbeSenha), static_cast<QWidget*>(dbcBloqueado),
                        static_cast<QWidget*>(dbcInativo)})
         ui::EnterAsTab::install(w);
