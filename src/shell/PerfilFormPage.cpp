@@ -16,8 +16,9 @@
 #include <QTreeWidget>
 
 namespace {
-const QString kModo = QStringLiteral("É necessário que o arquivo esteja no modo de inserção ou edição para incluir ou "
-                                     "excluir um novo formulário ou relatório.");
+const QString kModo = QStringLiteral(
+    "É necessário que o arquivo esteja no modo de inserção ou edição para incluir ou excluir um novo formulário "
+    "ou relatório.");
 const QString kSelecioneTipo = QStringLiteral("Selecione o formulário/relatório!");
 const QString kSelecioneForm = QStringLiteral("Falta selecinar o formulário/relatório!");
 const QString kJaNaLista = QStringLiteral("Este formulário/relatório já está na lista!");
@@ -82,10 +83,10 @@ TPerfilFormPage::TPerfilFormPage(db::DataSet* perfil, QWidget* parent) : QWidget
     lvwFormulario->setObjectName(QStringLiteral("lvwFormulario"));
     lvwFormulario->setRootIsDecorated(false);
     lvwFormulario->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvwFormulario->setHeaderLabels({QStringLiteral("Código"), QStringLiteral("Tipo"), QStringLiteral("Nome"),
-                                    QStringLiteral("Visualização"), QStringLiteral("Inclusão"),
-                                    QStringLiteral("Alterar"), QStringLiteral("Exclusão"), QStringLiteral("Impressão"),
-                                    QStringLiteral("Descrição")});
+    QStringList titles{QStringLiteral("Código"), QStringLiteral("Tipo"), QStringLiteral("Nome")};
+    for (const char* caption : {"Visualização", "Inclusão", "Alterar", "Exclusão", "Impressão", "Descrição"})
+        titles << QString::fromUtf8(caption);
+    lvwFormulario->setHeaderLabels(titles);
     lvwFormulario->header()->setMinimumSectionSize(1);
     lvwFormulario->setColumnWidth(Codigo, 1);
     lvwFormulario->setColumnWidth(Nome, 200);

@@ -10,8 +10,9 @@ QList<FormRight> profileRights(const QVariant& idPerfil) {
     if (db::toText(idPerfil).trimmed().isEmpty())
         return out;
     db::Query q;
-    q << " select a.Id_Perfil,a.Id_Form,a.Visualizar,a.Incluir, " << " a.Alterar,a.Excluir,a.Imprimir,b.Tipo_Form,b.Nome "
-      << " from perfil_form a " << " left join form b on (a.id_form = b.id_form) " << " where id_perfil = :perfil ";
+    q << " select a.Id_Perfil,a.Id_Form,a.Visualizar,a.Incluir, "
+      << " a.Alterar,a.Excluir,a.Imprimir,b.Tipo_Form,b.Nome " << " from perfil_form a "
+      << " left join form b on (a.id_form = b.id_form) " << " where id_perfil = :perfil ";
     q.bind("perfil", idPerfil);
     q.open();
     for (q.first(); !q.eof(); q.next()) {

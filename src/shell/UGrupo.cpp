@@ -65,7 +65,8 @@ TfrmGrupo::TfrmGrupo(QWidget* parent) : RegisterForm(parent) {
 bool TfrmGrupo::validate() {
     if (tbsFormulario->isEmpty())
         return refuse(kFaltaFormularios);
-    if (qryPrincipal->state() == db::DataSet::State::Insert && profileNameTaken(qryPrincipal->str(QStringLiteral("Nome"))))
+    const bool inserting = qryPrincipal->state() == db::DataSet::State::Insert;
+    if (inserting && profileNameTaken(qryPrincipal->str(QStringLiteral("Nome"))))
         return refuse(kNomeExiste, dbeNome);
     return true;
 }
