@@ -41,6 +41,19 @@ SearchDialog::SearchDialog(RegisterForm* target, const QString& key, const QStri
     resize(420, 360);
 }
 
+void SearchDialog::addCodeOrNameFilter(db::Query& select, bool byCode, const QString& text, const QString& keyColumn,
+                                       const QString& nameColumn) {
+    if (byCode) {
+        bool number = false;
+        const int code = text.trimmed().toInt(&number);
+        select << QStringLiteral(" where %1 = :codigo ").arg(keyColumn);
+        select.bind(QStringLiteral("codigo"), number ? QVariant(code) : QVariant());
+    } else {
+        select << QStringLiteral(" where substr(fold(%1), 1, length(fold(:texto))) = fold(:texto) ").arg(nameColumn);
+        select.bind(QStringLiteral("texto"), text);
+    }
+}
+
 void SearchDialog::showInRegister() {
     if (!m_target || !qryPrincipal->isActive() || qryPrincipal->recNo() < 0)
         return;

@@ -31,6 +31,11 @@ public:
     QTableView* dbgPrincipal;
     db::DataSet* qryPrincipal;
 
+    // Adds to `select` the filter of the choice: the code typed (a text that is no whole number finds
+    // nothing) or the names that begin with the text, ignoring case and accents. Both travel as parameters.
+    static void addCodeOrNameFilter(db::Query& select, bool byCode, const QString& text, const QString& keyColumn,
+                                    const QString& nameColumn = QStringLiteral("nome"));
+
 protected:
     // Puts the register on the dialog's current row; nothing once the register has closed.
     void showInRegister();

@@ -59,18 +59,7 @@ void TReferenceSearch::pesquisar() {
         return;
     qryPrincipal->close();
     qryPrincipal->setSql(QStringLiteral(" select %1, upper(Nome) as nome  from %2 ").arg(m_dialog.key, m_dialog.table));
-    db::Query& select = qryPrincipal->query();
-    if (kind == kSearchByCode) {
-        // A code that is no number finds nothing.
-        bool number = false;
-        const int code = text.toInt(&number);
-        select << QStringLiteral(" where %1 = :codigo ").arg(m_dialog.key);
-        select.bind(QStringLiteral("codigo"), number ? QVariant(code) : QVariant());
-    } else {
-        // The names that begin with the text, ignoring case and accents.
-        select << QStringLiteral(" where substr(fold(nome), 1, length(fold(:texto))) = fold(:texto) ");
-        select.bind(QStringLiteral("texto"), text);
-    }
+    addCodeOrNameFilter(qryPrincipal->query(), kind == kSearchByCode, text, m_dialog.key);
     qryPrincipal->open();
 }
 

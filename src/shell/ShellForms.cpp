@@ -1,13 +1,19 @@
+// The openers of the shell's menu actions: access control, work units, password, forms registry, about.
 #include "shell/ShellForms.h"
 
 #include "common/FormOpening.h"
 #include "common/Prompts.h"
+#include "shell/UFrmSistema.h"
+#include "shell/UGrupo.h"
+#include "shell/UInformacaoSistema.h"
+#include "shell/ULogin.h"
+#include "shell/UMenuPrincipal.h"
 #include "shell/URelUnidade.h"
 #include "shell/URelUsuario.h"
 #include "shell/URel_Perfil.h"
-#include "shell/ULogin.h"
-#include "shell/UMenuPrincipal.h"
+#include "shell/UTracaSenha.h"
 #include "shell/UUnidade.h"
+#include "shell/UUsuario.h"
 
 void registerShellForms() {
     registerOpener(QStringLiteral("actTrocaUsuario"), [] {
@@ -19,6 +25,28 @@ void registerShellForms() {
         frmUnidade = new TfrmUnidade;
         applyFormRights(frmUnidade, 1);
         showForm(frmUnidade, ShowAs::MdiChild);
+    });
+    registerOpener(QStringLiteral("actPerfil"), [] {
+        frmGrupo = new TfrmGrupo;
+        applyFormRights(frmGrupo, 2, {{}, {}, {}, {}, {}});  // the row is read; it hides nothing
+        showForm(frmGrupo, ShowAs::Window);
+    });
+    registerOpener(QStringLiteral("actUsuario"), [] {
+        frmUsuario = new TfrmUsuario;
+        applyFormRights(frmUsuario, 3);
+        showForm(frmUsuario, ShowAs::MdiChild);
+    });
+    registerOpener(QStringLiteral("actTrocaSenha"), [] {
+        frmTracaSenha = new TfrmTracaSenha;
+        showForm(frmTracaSenha, ShowAs::MdiChild);
+    });
+    registerOpener(QStringLiteral("actFormSistema"), [] {
+        frmFrmSistema = new TfrmFrmSistema;
+        showForm(frmFrmSistema, ShowAs::Window);
+    });
+    registerOpener(QStringLiteral("mnuSistema"), [] {
+        frmInformacaoSistema = new TfrmInformacaoSistema;
+        showForm(frmInformacaoSistema, ShowAs::MdiChild);
     });
     // Reports: each use makes a new report, which lives until its preview closes.
     registerOpener(QStringLiteral("actRelUnidadeTrabalho"),

@@ -1,8 +1,7 @@
 #include "shell/UUnidade.h"
 
 #include "common/FormOpening.h"
-#include "platform/ui/Capitals.h"
-#include "platform/ui/EnterAsTab.h"
+#include "common/RegisterControls.h"
 #include "platform/ui/FieldLink.h"
 #include "shell/UUnidadeConsultar.h"
 
@@ -43,31 +42,14 @@ TfrmUnidade::TfrmUnidade(QWidget* parent) : RegisterForm(parent) {
                     {QStringLiteral("Status"), QStringLiteral("Ind_Status"), 80},
                     {QStringLiteral("Descrição"), QStringLiteral("Descricao"), 300}});
 
-    dbeCodigo = new QLineEdit(tbsPrincipal);
-    dbeCodigo->setObjectName(QStringLiteral("dbeCodigo"));
-    dbeCodigo->setMaximumWidth(90);
-    ui::Capitals::install(dbeCodigo);
-    ui::setReadOnlyLook(dbeCodigo);
-    ui::bindLineEdit(dbeCodigo, qryPrincipal, QStringLiteral("Id_Unidade_Trabalho"), ui::ValueKind::Integer)
-        ->setAlwaysReadOnly(true);
-
-    dbeNome = new QLineEdit(tbsPrincipal);
-    dbeNome->setObjectName(QStringLiteral("dbeNome"));
-    dbeNome->setMaxLength(100);
-    ui::Capitals::install(dbeNome);
-    ui::bindLineEdit(dbeNome, qryPrincipal, QStringLiteral("Nome"));
-
-    dbmDescricao = new QPlainTextEdit(tbsPrincipal);
-    dbmDescricao->setObjectName(QStringLiteral("dbmDescricao"));
-    ui::bindMemo(dbmDescricao, qryPrincipal, QStringLiteral("Descricao"));
+    dbeCodigo = makeKeyEdit(tbsPrincipal, qryPrincipal, QStringLiteral("Id_Unidade_Trabalho"));
+    dbeNome = makeNameEdit(QStringLiteral("dbeNome"), tbsPrincipal, qryPrincipal, QStringLiteral("Nome"), 100);
+    dbmDescricao = makeDescriptionMemo(tbsPrincipal, qryPrincipal, QStringLiteral("Descricao"));
 
     dbcAtivo = new QCheckBox(QStringLiteral("Registro inativo."), tbsPrincipal);
     dbcAtivo->setObjectName(QStringLiteral("dbcAtivo"));
     ui::bindCheckBox(dbcAtivo, qryPrincipal, QStringLiteral("Ind_Status"), QStringLiteral("INATIVO"),
                      QStringLiteral("ATIVO"));
-
-    ui::EnterAsTab::install(dbeCodigo);
-    ui::EnterAsTab::install(dbeNome);
 
     auto* grid = new QGridLayout(tbsPrincipal);
     grid->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 0, 0);

@@ -1,0 +1,19 @@
+#pragma once
+// The controls most registers' detail pages share: the grey key that the system makes, the name in
+// capitals and the free-text description, each bound to its field.
+
+#include "platform/db/DataSet.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+// "dbeCodigo": shows the key, never edits it.
+QLineEdit* makeKeyEdit(QWidget* page, db::DataSet* data, const QString& field);
+
+// A capitals-only edit of `field` where Enter acts as Tab.
+QLineEdit* makeNameEdit(const QString& objectName, QWidget* page, db::DataSet* data, const QString& field,
+                        int maxLength);
+
+// "dbmDescricao": the description memo.
+QPlainTextEdit* makeDescriptionMemo(QWidget* page, db::DataSet* data, const QString& field);

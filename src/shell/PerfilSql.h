@@ -1,0 +1,39 @@
+#pragma once
+// The statements of the profiles and their rights on the system's forms and reports.
+
+#include "platform/db/Query.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <array>
+#include <optional>
+
+// One form or report of a profile's list, with its five rights ("S" or "N"): visualizar, incluir,
+// alterar, excluir, imprimir.
+struct FormRight {
+    QVariant idForm;
+    QString tipoForm;  // "F" or "R"
+    QString nome;
+    QString descricao;
+    std::array<QString, 5> rights;
+};
+
+// The profile's rows of perfil_form, with the form's type and name (none when the form is gone).
+QList<FormRight> profileRights(const QVariant& idPerfil);
+
+// Replaces the profile's rows of perfil_form by `rights`, in the order given. The caller holds the
+// transaction.
+void writeProfileRights(const QVariant& idPerfil, const QList<FormRight>& rights);
+
+// Whether a profile bears the name, trimmed and compared ignoring case and accents.
+bool profileNameTaken(const QString& nome);
+
+// The name of a user (any row of usuario) holding the profile; nothing when none does.
+std::optional<QString> userOfProfile(const QVariant& idPerfil);
+
+// Deletes the profile's rights, then the profile. The caller holds the transaction.
+void deleteProfile(const QVariant& idPerfil);
+
+// The forms ("F") or reports ("R") of the registry, with their key, name and description.
+db::RowSet formsOfType(const QString& tipoForm);

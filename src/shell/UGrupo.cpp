@@ -1,0 +1,101 @@
+// The profiles register: the profile and its rights rows are saved, and deleted, in one transaction.
+#include "shell/UGrupo.h"
+
+#include "common/FormOpening.h"
+#include "common/Prompts.h"
+#include "common/RegisterControls.h"
+#include "shell/PerfilFormPage.h"
+#include "shell/PerfilSql.h"
+#include "shell/UPerfilUsuarioPesquisa.h"
+#include "shell/URel_Perfil.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+namespace {
+const QString kFaltaFormularios = QStringLiteral("Falta selecionar os formulários e relatórios deste perfil.");
+const QString kNomeExiste = QStringLiteral("Já existe um perfil com este nome.");
+const QString kEmUso = QStringLiteral("Você não pode excluir este perfil.\nEle esta sendo usado pelo usuário.");
+const QString kConfirmaExclusao = QStringLiteral("Você esta preste a deletar o registro nº: %1\n deseje continuar?");
+const QString kErroExclusao =
+    QStringLiteral("Erro ao tentar excluir registro, entre em contato com administrador! ");
+}  // namespace
+
+TfrmGrupo::TfrmGrupo(QWidget* parent) : RegisterForm(parent) {
+    setObjectName(QStringLiteral("frmGrupo"));
+    setWindowTitle(QStringLiteral("002 - Perfil de usuário"));
+
+    setTable(QStringLiteral("perfil"), QStringLiteral("Id_Perfil"));
+    setUpdateSql(QStringLiteral("insert into perfil (Id_Perfil, Nome, Descricao, Ind_Status, Inserido_Por, "
+                                "Inserido_Em, Modificado_Por, Modificado_Em) "
+                                "values (:Id_Perfil, :Nome, :Descricao, :Ind_Status, :Inserido_Por, "
+                                ":Inserido_Em, :Modificado_Por, :Modificado_Em)"),
+                 QStringLiteral("update perfil set Nome = :Nome, Descricao = :Descricao, Ind_Status = :Ind_Status, "
+                                "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
+                                "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
+                                "where Id_Perfil = :OLD_Id_Perfil"));
+    setNewRowDefaults({{QStringLiteral("Ind_Status"), QStringLiteral("ATIVO")}});
+    setDeleteTexts(kConfirmaExclusao, kErroExclusao);
+    setGridColumns({{QStringLiteral("Nome"), QStringLiteral("Nome"), 200},
+                    {QStringLiteral("Descrição"), QStringLiteral("Descricao"), 360}});
+
+    dbeCodigo = makeKeyEdit(tbsPrincipal, qryPrincipal, QStringLiteral("Id_Perfil"));
+    dbeNome = makeNameEdit(QStringLiteral("dbeNome"), tbsPrincipal, qryPrincipal, QStringLiteral("Nome"), 50);
+    dbmDescricao = makeDescriptionMemo(tbsPrincipal, qryPrincipal, QStringLiteral("Descricao"));
+
+    auto* grid = new QGridLayout(tbsPrincipal);
+    grid->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 0, 0);
+    grid->addWidget(dbeCodigo, 0, 1, Qt::AlignLeft);
+    grid->addWidget(new QLabel(QStringLiteral("Nome:"), tbsPrincipal), 1, 0);
+    grid->addWidget(dbeNome, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Descrição:"), tbsPrincipal), 2, 0, Qt::AlignTop);
+    grid->addWidget(dbmDescricao, 2, 1);
+    grid->setRowStretch(2, 1);
+
+    tbsFormulario = new TPerfilFormPage(qryPrincipal, pgcPrincipal);
+    tbsFormulario->setObjectName(QStringLiteral("tbsFormulario"));
+    pgcPrincipal->insertTab(1, tbsFormulario, QStringLiteral("Formulário / Relatório"));
+    setFirstFocus(dbeCodigo);
+    resize(760, 480);
+}
+
+bool TfrmGrupo::validate() {
+    if (tbsFormulario->isEmpty())
+        return refuse(kFaltaFormularios);
+    const bool inserting = qryPrincipal->state() == db::DataSet::State::Insert;
+    if (inserting && profileNameTaken(qryPrincipal->str(QStringLiteral("Nome"))))
+        return refuse(kNomeExiste, dbeNome);
+    return true;
+}
+
+void TfrmGrupo::beforePost(bool) {
+    // Inside the save's transaction, the key already set: the rights go or stay with the profile.
+    writeProfileRights(qryPrincipal->field(keyField()), tbsFormulario->rights());
+}
+
+void TfrmGrupo::afterCommit(bool inserting) {
+    if (!inserting)
+        refresh();
+}
+
+bool TfrmGrupo::checkReferences(const QVariant& key) {
+    if (key.isNull())
+        return true;
+    if (const auto user = userOfProfile(key)) {
+        Prompts::information(kEmUso + *user);
+        return false;
+    }
+    return true;
+}
+
+void TfrmGrupo::deleteRow(const QVariant& key) { deleteProfile(key); }
+
+void TfrmGrupo::print() { Prompts::preview(std::make_shared<TfrmRel_Perfil>(), true); }
+
+void TfrmGrupo::search() {
+    frmPerfilUsuarioPesquisa = new TfrmPerfilUsuarioPesquisa(this);
+    showForm(frmPerfilUsuarioPesquisa, ShowAs::Window);
+}

@@ -1,0 +1,20 @@
+// The profiles search dialog: its select and columns.
+#include "shell/UPerfilUsuarioPesquisa.h"
+
+#include "shell/UGrupo.h"
+
+namespace {
+const LocateDialogShape kShape{
+    QStringLiteral("frmPerfilUsuarioPesquisa"),
+    QStringLiteral("Pesquisa"),
+    QStringLiteral(" select id_perfil, nome, descricao from perfil  "),
+    QStringLiteral("id_perfil"),
+    {{QStringLiteral("Códico"), QStringLiteral("id_perfil"), 60},
+     {QStringLiteral("Nome"), QStringLiteral("nome"), 200},
+     {QStringLiteral("Descrição"), QStringLiteral("descricao"), 260}},
+    {},
+};
+}  // namespace
+
+TfrmPerfilUsuarioPesquisa::TfrmPerfilUsuarioPesquisa(TfrmGrupo* grupo, QWidget* parent)
+    : LocateDialog(kShape, grupo, parent) {}

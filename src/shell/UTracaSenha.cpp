@@ -1,0 +1,98 @@
+// The password change: entry checks, the digest compared and replaced in one statement.
+#include "shell/UTracaSenha.h"
+
+#include "common/Guard.h"
+#include "common/PasswordDigest.h"
+#include "common/Prompts.h"
+#include "common/RegisterForm.h"
+#include "common/Session.h"
+#include "platform/ui/Capitals.h"
+#include "platform/ui/EnterAsTab.h"
+#include "shell/UsuarioSql.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString kFaltaAtual = QStringLiteral("Falta digitar a senha atual.");
+const QString kFaltaNova = QStringLiteral("Falta digitar a senha nova.");
+const QString kFaltaConfirmacao = QStringLiteral("Falta digitar a confirmação da nova senha.");
+const QString kNaoConfere = QStringLiteral("A confirmação da senha não confere com a nova senha.");
+const QString kAtualNaoConfere = QStringLiteral("Senha atual não confere.");
+}  // namespace
+
+QString passwordEntryRefusal(const QString& atual, const QString& nova, const QString& confirmacao) {
+    if (atual.isEmpty())
+        return kFaltaAtual;
+    if (nova.isEmpty())
+        return kFaltaNova;
+    if (confirmacao.isEmpty())
+        return kFaltaConfirmacao;
+    if (confirmacao != nova)
+        return kNaoConfere;
+    if (nova.trimmed().isEmpty())
+        return kFaltaNova;  // blanks only
+    return {};
+}
+
+QString changePassword(const QString& userId, const QString& atual, const QString& nova) {
+    bool known = false;
+    const int id = userId.trimmed().toInt(&known);
+    if (!known || !replacePasswordDigest(id, GeraHashSenha(atual.trimmed()), GeraHashSenha(nova.trimmed())))
+        return kAtualNaoConfere;
+    return kOperacaoRealizada;
+}
+
+TfrmTracaSenha::TfrmTracaSenha(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmTracaSenha"));
+    setWindowTitle(QStringLiteral("004 - Troca de senha."));
+    setAttribute(Qt::WA_DeleteOnClose, true);
+
+    auto makeEdit = [this](const char* name) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setEchoMode(QLineEdit::Password);
+        edit->setMaxLength(50);
+        ui::Capitals::install(edit);
+        ui::EnterAsTab::install(edit);
+        return edit;
+    };
+    mkeSenhaAtual = makeEdit("mkeSenhaAtual");
+    mkeSenhaNova = makeEdit("mkeSenhaNova");
+    mkeConfirmaSenhaNova = makeEdit("mkeConfirmaSenhaNova");
+    bmpCancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
+    bmpCancelar->setObjectName(QStringLiteral("bmpCancelar"));
+    bmpOK = new QPushButton(QStringLiteral("&OK"), this);
+    bmpOK->setObjectName(QStringLiteral("bmpOK"));
+    connect(bmpOK, &QPushButton::clicked, this, [this] { guarded([this] { bmpOKClick(); }); });
+    connect(bmpCancelar, &QPushButton::clicked, this, [this] {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            sub->close();
+        else
+            close();
+    });
+
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Senha atual:"), mkeSenhaAtual);
+    fields->addRow(QStringLiteral("Senha nova:"), mkeSenhaNova);
+    fields->addRow(QStringLiteral("Confirma senha nova:"), mkeConfirmaSenhaNova);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(bmpCancelar);
+    buttons->addWidget(bmpOK);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+    resize(340, 150);
+}
+
+void TfrmTracaSenha::bmpOKClick() {
+    QString message = passwordEntryRefusal(mkeSenhaAtual->text(), mkeSenhaNova->text(), mkeConfirmaSenhaNova->text());
+    if (message.isEmpty())
+        message = changePassword(UsuarioLogado, mkeSenhaAtual->text(), mkeSenhaNova->text());
+    Prompts::information(message);
+}

@@ -1,0 +1,214 @@
+// The users register: the password is typed, never shown, and stored only as its digest.
+#include "shell/UUsuario.h"
+
+#include "common/FormOpening.h"
+#include "common/PasswordDigest.h"
+#include "common/Prompts.h"
+#include "common/RegisterControls.h"
+#include "platform/ui/Capitals.h"
+#include "platform/ui/EnterAsTab.h"
+#include "platform/ui/FieldLink.h"
+#include "shell/UUsuarioConsultar.h"
+#include "shell/URelUsuario.h"
+#include "shell/UsuarioSql.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <functional>
+
+namespace {
+const QString kNomeExiste = QStringLiteral("Já existe um usuário cadastrado com este nome.");
+const QString kFaltaSenha = QStringLiteral("Falta digitar a senha!");
+const QString kDeProprietario = QStringLiteral("Este usuário pertence a um proprietário e não pode ser excluído.");
+const QString kConfirmaExclusao =
+    QStringLiteral("Você esta preste a deletar a definitivamento o usuário nº: %1\n deseje continuar?");
+const QString kSim = QStringLiteral("SIM");
+const QString kNao = QStringLiteral("NAO");
+
+// The key of each row of a look-up list against the text its hint shows.
+QHash<QString, QString> hintsOf(const db::Query& list, const QString& key, const std::function<QString(int)>& hint) {
+    QHash<QString, QString> hints;
+    for (int r = 0; r < list.rowCount(); ++r)
+        hints.insert(db::toText(list.value(r, key)), hint(r));
+    return hints;
+}
+}  // namespace
+
+TfrmUsuario::TfrmUsuario(QWidget* parent) : RegisterForm(parent) {
+    setObjectName(QStringLiteral("frmUsuario"));
+    setWindowTitle(QStringLiteral("003 - Cadastro de Usuário."));
+
+    setTable(QStringLiteral("usuario"), QStringLiteral("Id_Usuario"), KeyMaker::Server);
+    setUpdateSql(
+        QStringLiteral("insert into usuario (Id_Unidade_Trabalho, Id_Perfil, Nome, Login, Bloqueado, Inativo, "
+                       "Status_Registro, Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em, senha_crip) "
+                       "values (:Id_Unidade_Trabalho, :Id_Perfil, :Nome, :Login, :Bloqueado, :Inativo, "
+                       ":Status_Registro, :Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em, :senha_crip) "
+                       "returning Id_Usuario"),
+        QStringLiteral("update usuario set Id_Unidade_Trabalho = :Id_Unidade_Trabalho, Id_Perfil = :Id_Perfil, "
+                       "Nome = :Nome, Login = :Login, Bloqueado = :Bloqueado, Inativo = :Inativo, "
+                       "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
+                       "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em, senha_crip = :senha_crip "
+                       "where Id_Usuario = :OLD_Id_Usuario"));
+    setNewRowDefaults({{QStringLiteral("Inativo"), kNao},
+                       {QStringLiteral("Bloqueado"), kNao},
+                       {QStringLiteral("Status_Registro"), QStringLiteral("ATIVO")}});
+    setDeleteTexts(kConfirmaExclusao, QString());
+    setGridColumns({{QStringLiteral("Usuário"), QStringLiteral("Id_Usuario"), 60, ui::readOnlyColour(), true},
+                    {QStringLiteral("Nome"), QStringLiteral("Nome"), 220},
+                    {QStringLiteral("Usuário bloqueado"), QStringLiteral("Bloqueado"), 100},
+                    {QStringLiteral("Usuário inativo"), QStringLiteral("Inativo"), 100},
+                    {QStringLiteral("Grupo de usuário"), QStringLiteral("nome_perfil"), 160},
+                    {QStringLiteral("Unidade"), QStringLiteral("nome_unidade"), 200}});
+
+    dblUnidade = new QComboBox(tbsPrincipal);
+    dblUnidade->setObjectName(QStringLiteral("dblUnidade"));
+    ui::bindLookupCombo(dblUnidade, qryPrincipal, QStringLiteral("Id_Unidade_Trabalho"),
+                        QStringLiteral("id_unidade_trabalho"), QStringLiteral("nome"));
+
+    dbeCodigo = makeKeyEdit(tbsPrincipal, qryPrincipal, QStringLiteral("Id_Usuario"));
+    dbeCodigo->setFocusPolicy(Qt::ClickFocus);  // skipped by Tab
+    dbeNome = makeNameEdit(QStringLiteral("dbeNome"), tbsPrincipal, qryPrincipal, QStringLiteral("Nome"), 50);
+
+    dblPerfil = new QComboBox(tbsPrincipal);
+    dblPerfil->setObjectName(QStringLiteral("dblPerfil"));
+    ui::bindLookupCombo(dblPerfil, qryPrincipal, QStringLiteral("Id_Perfil"), QStringLiteral("id_perfil"),
+                        QStringLiteral("nome"));
+
+    auto* acesso = new QGroupBox(QStringLiteral(" Acesso: "), tbsPrincipal);
+    dbeUsuario = makeNameEdit(QStringLiteral("dbeUsuario"), acesso, qryPrincipal, QStringLiteral("Login"), 50);
+    // The password is not a field of the row: an edit left blank keeps the stored digest.
+    dbeSenha = new QLineEdit(acesso);
+    dbeSenha->setObjectName(QStringLiteral("dbeSenha"));
+    dbeSenha->setEchoMode(QLineEdit::Password);
+    dbeSenha->setMaxLength(50);
+    ui::Capitals::install(dbeSenha);
+    auto* acessoLayout = new QGridLayout(acesso);
+    acessoLayout->addWidget(new QLabel(QStringLiteral("Login:"), acesso), 0, 0);
+    acessoLayout->addWidget(dbeUsuario, 0, 1);
+    acessoLayout->addWidget(new QLabel(QStringLiteral("Senha:"), acesso), 1, 0);
+    acessoLayout->addWidget(dbeSenha, 1, 1);
+
+    auto* usuario = new QGroupBox(QStringLiteral(" Usuário: "), tbsPrincipal);
+    dbcBloqueado = new QCheckBox(QStringLiteral("Bloqueado."), usuario);
+    dbcBloqueado->setObjectName(QStringLiteral("dbcBloqueado"));
+    ui::bindCheckBox(dbcBloqueado, qryPrincipal, QStringLiteral("Bloqueado"), kSim, kNao);
+    dbcInativo = new QCheckBox(QStringLiteral("Inativo."), usuario);
+    dbcInativo->setObjectName(QStringLiteral("dbcInativo"));
+    ui::bindCheckBox(dbcInativo, qryPrincipal, QStringLiteral("Inativo"), kSim, kNao);
+    auto* usuarioLayout = new QVBoxLayout(usuario);
+    usuarioLayout->addWidget(dbcBloqueado);
+    usuarioLayout->addWidget(dbcInativo);
+
+    for (QWidget* w : {static_cast<QWidget*>(dblUnidade), static_cast<QWidget*>(dblPerfil),
+                       static_cast<QWidget*>(dbeSenha), static_cast<QWidget*>(dbcBloqueado),
+                       static_cast<QWidget*>(dbcInativo)})
+        ui::EnterAsTab::install(w);
+
+    auto* grid = new QGridLayout(tbsPrincipal);
+    grid->addWidget(new QLabel(QStringLiteral("Unidade de trabalho:"), tbsPrincipal), 0, 0);
+    grid->addWidget(dblUnidade, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 1, 0);
+    grid->addWidget(dbeCodigo, 1, 1, Qt::AlignLeft);
+    grid->addWidget(new QLabel(QStringLiteral("Nome:"), tbsPrincipal), 2, 0);
+    grid->addWidget(dbeNome, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Perfil:"), tbsPrincipal), 3, 0);
+    grid->addWidget(dblPerfil, 3, 1);
+    grid->addWidget(acesso, 4, 0, 1, 2);
+    grid->addWidget(usuario, 5, 0, 1, 2);
+    grid->setRowStretch(6, 1);
+    setFirstFocus(dblUnidade);
+
+    // The password edit is empty on every row and writable only while inserting or editing.
+    const auto resetPassword = [this] {
+        dbeSenha->clear();
+        dbeSenha->setReadOnly(!qryPrincipal->isEditing());
+    };
+    connect(qryPrincipal, &db::DataSet::stateChanged, this, resetPassword);
+    connect(qryPrincipal, &db::DataSet::currentChanged, this, resetPassword);
+    resetPassword();
+}
+
+QString TfrmUsuario::selectAllSql() const { return usuarioSelectSql(); }
+
+void TfrmUsuario::openUser(const QVariant& id) {
+    qryPrincipal->setSql(selectAllSql() + QStringLiteral(" where u.id_usuario = :key "));
+    qryPrincipal->query().bind(QStringLiteral("key"), id);
+    qryPrincipal->open();
+}
+
+void TfrmUsuario::opening() {
+    db::Query unidades;
+    unidades << " select id_unidade_trabalho, upper(nome) as nome, descricao  from unidade_trabalho "
+             << " where ind_status = 'ATIVO' order by nome";
+    unidades.open();
+    static_cast<ui::LookupComboLink*>(ui::linkOf(dblUnidade))->setList(unidades.rows());
+    const auto unitHints = hintsOf(unidades, QStringLiteral("id_unidade_trabalho"), [&unidades](int r) {
+        return unidades.value(r, QStringLiteral("nome")).toString() + QStringLiteral(" : ") +
+               unidades.value(r, QStringLiteral("descricao")).toString();
+    });
+
+    db::Query perfis;
+    perfis << " select id_perfil, upper(nome) as nome, descricao from perfil order by nome";
+    perfis.open();
+    static_cast<ui::LookupComboLink*>(ui::linkOf(dblPerfil))->setList(perfis.rows());
+    const auto profileHints = hintsOf(perfis, QStringLiteral("id_perfil"), [&perfis](int r) {
+        return perfis.value(r, QStringLiteral("descricao")).toString();
+    });
+
+    connect(dblUnidade, &QComboBox::currentIndexChanged, this,
+            [this, unitHints] { dblUnidade->setToolTip(unitHints.value(db::toText(dblUnidade->currentData()))); });
+    connect(dblPerfil, &QComboBox::currentIndexChanged, this,
+            [this, profileHints] { setToolTip(profileHints.value(db::toText(dblPerfil->currentData()))); });
+    RegisterForm::opening();
+}
+
+void TfrmUsuario::cancel() {
+    RegisterForm::cancel();
+    refresh();
+}
+
+bool TfrmUsuario::validate() {
+    const bool inserting = qryPrincipal->state() == db::DataSet::State::Insert;
+    if (inserting && usuarioNameTaken(qryPrincipal->str(QStringLiteral("Nome"))))
+        return refuse(kNomeExiste, dbeNome);
+    if (inserting && dbeSenha->text().trimmed().isEmpty())
+        return refuse(kFaltaSenha, dbeSenha);
+    return true;
+}
+
+void TfrmUsuario::beforePost(bool) {
+    const QString senha = dbeSenha->text().trimmed();
+    if (!senha.isEmpty())
+        qryPrincipal->setField(QStringLiteral("senha_crip"), GeraHashSenha(senha));
+}
+
+bool TfrmUsuario::checkReferences(const QVariant& key) {
+    if (!key.isNull() && usuarioBelongsToOwner(key)) {
+        Prompts::information(kDeProprietario);
+        return false;
+    }
+    return true;
+}
+
+QString TfrmUsuario::sortField(int column) const {
+    // The names of profile and unit sort by their keys; every field is the user's own.
+    if (column == 4)
+        return QStringLiteral("u.id_perfil");
+    if (column == 5)
+        return QStringLiteral("u.Id_Unidade_Trabalho");
+    const QString field = RegisterForm::sortField(column);
+    return field.isEmpty() ? field : QStringLiteral("u.") + field;
+}
+
+void TfrmUsuario::print() { Prompts::preview(std::make_shared<TfrmRelUsuario>(), true); }
+
+void TfrmUsuario::search() {
+    frmUsuarioConsultar = new TfrmUsuarioConsultar(this);
+    showForm(frmUsuarioConsultar, ShowAs::MdiChild);
+}

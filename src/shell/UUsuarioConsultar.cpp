@@ -1,0 +1,22 @@
+// The users search dialog: its select, columns and how the register shows the chosen user.
+#include "shell/UUsuarioConsultar.h"
+
+#include "shell/UUsuario.h"
+
+namespace {
+const LocateDialogShape kShape{
+    QStringLiteral("frmUsuarioConsultar"),
+    QStringLiteral("Consultar"),
+    QStringLiteral("select id_usuario, nome, login, bloqueado, inativo from usuario "),
+    QStringLiteral("id_usuario"),
+    {{QStringLiteral("Código"), QStringLiteral("id_usuario"), 60},
+     {QStringLiteral("Nome"), QStringLiteral("nome"), 220},
+     {QStringLiteral("Login"), QStringLiteral("login"), 120},
+     {QStringLiteral("Bloqueado"), QStringLiteral("bloqueado"), 70},
+     {QStringLiteral("Inativo"), QStringLiteral("inativo"), 70}},
+    [](RegisterForm* form, const QVariant& key) { static_cast<TfrmUsuario*>(form)->openUser(key); },
+};
+}  // namespace
+
+TfrmUsuarioConsultar::TfrmUsuarioConsultar(TfrmUsuario* usuario, QWidget* parent)
+    : LocateDialog(kShape, usuario, parent) {}

@@ -1,0 +1,14 @@
+#pragma once
+// The users search: by code or by the beginning of the name; OK puts the users register on the user.
+
+#include "shell/LocateDialog.h"
+
+class TfrmUsuario;
+
+class TfrmUsuarioConsultar : public LocateDialog {
+    Q_OBJECT
+public:
+    explicit TfrmUsuarioConsultar(TfrmUsuario* usuario, QWidget* parent = nullptr);
+};
+
+inline QPointer<TfrmUsuarioConsultar> frmUsuarioConsultar;
