@@ -86,7 +86,7 @@ TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
 
     m_origem = new QComboBox(tbsPrincipal);
     m_origem->setObjectName(QStringLiteral("dblUnidadeOrigem"));
-    ui::bindLookupCombo(m_origem, qryPrincipal, QStringLiteral("Id_Unidade_Trabalho"),
+    m_origemList = ui::bindLookupCombo(m_origem, qryPrincipal, QStringLiteral("Id_Unidade_Trabalho"),
                         QStringLiteral("id_Unidade_trabalho"), QStringLiteral("nome"));
 
     m_nome = new QLineEdit(tbsPrincipal);
@@ -185,8 +185,7 @@ void TfrmProfissional::enableLists(bool on) {
 
 void TfrmProfissional::readUnits() {
     const db::RowSet units = ProfissionalSql::activeUnits();
-    if (auto* link = static_cast<ui::LookupComboLink*>(ui::linkOf(m_origem)))
-        link->setList(units);
+    m_origemList->setList(units);
     for (ScheduleGroup* g : std::as_const(m_groups))
         g->setUnits(units);
 }
@@ -251,11 +250,14 @@ void TfrmProfissional::save() {
 }
 
 bool TfrmProfissional::validate() {
-    pgcPrincipal->setCurrentWidget(tbsPrincipal);
+    const auto refuseOnPrincipal = [this](const QString& message, QWidget* focus) {
+        pgcPrincipal->setCurrentWidget(tbsPrincipal);
+        return refuse(message, focus);
+    };
     if (qryPrincipal->str(QStringLiteral("Nome")).trimmed().isEmpty())
-        return refuse(kFaltaNome, m_nome);
+        return refuseOnPrincipal(kFaltaNome, m_nome);
     if (qryPrincipal->field(QStringLiteral("Id_Unidade_Trabalho")).isNull())
-        return refuse(kFaltaUnidadeOrigem, m_origem);
+        return refuseOnPrincipal(kFaltaUnidadeOrigem, m_origem);
     return true;
 }
 

@@ -11,6 +11,10 @@ class QComboBox;
 class QLineEdit;
 class ScheduleGroup;
 
+namespace ui {
+class LookupComboLink;
+}
+
 class TfrmProfissional : public RegisterForm {
     Q_OBJECT
 public:
@@ -43,6 +47,7 @@ private:
     QWidget* addPage(const QString& caption, const QString& nameEdit, ScheduleGroup* group);
 
     QComboBox* m_origem;
+    ui::LookupComboLink* m_origemList;
     QLineEdit* m_nome;
     QList<ScheduleGroup*> m_groups;  // working hours, impediments, extra hours
     bool m_saving = false;

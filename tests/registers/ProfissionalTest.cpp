@@ -262,6 +262,12 @@ TEST_F(Profissionais, DeleteIsRefusedAfterAnAttendanceAndOtherwiseEmptiesAllFour
                      "Id_Profissional from jornada_trabalho_execao"),
               (QStringList{"1", "1", "1", "1", "1"}));
     EXPECT_EQ(f->qryPrincipal->recordCount(), 1);
+
+    // With no professional left, no lists of a deleted one stay on screen.
+    exec("delete from atendimento_profissional");
+    remove(f, true);
+    EXPECT_EQ(count("profissional"), 0);
+    EXPECT_TRUE(rows(f, "ltvAtendimeto").isEmpty());
 }
 
 TEST_F(Profissionais, SearchPutsTheOpeningFormOnTheChosenProfessional) {
