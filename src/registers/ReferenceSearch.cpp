@@ -6,7 +6,6 @@
 #include "platform/ui/Capitals.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/FieldLink.h"
-#include "registers/ReferenceForm.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -18,11 +17,16 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-TReferenceSearch::TReferenceSearch(const ReferenceSearchDialog& dialog, TReferenceForm* form, QWidget* parent)
-    : SearchDialog(form, dialog.key, QStringLiteral("Pesquisar por:"), parent), m_dialog(dialog) {
+TReferenceSearch::TReferenceSearch(const ReferenceSearchDialog& dialog, RegisterForm* form, QWidget* parent)
+    : SearchDialog(form, dialog.key, dialog.selectionLabel, parent), m_dialog(dialog) {
     setObjectName(dialog.objectName);
     setWindowTitle(dialog.caption);
+    cbbSelecao->setEditable(dialog.freeKind);
     cbbSelecao->setCurrentIndex(-1);
+    if (dialog.listsAllOnOpen) {
+        qryPrincipal->setSql(baseSql());
+        qryPrincipal->open();
+    }
     if (dialog.followsCursor)
         connect(qryPrincipal, &db::DataSet::currentChanged, this, &TReferenceSearch::showInRegister);
 
@@ -40,10 +44,12 @@ TReferenceSearch::TReferenceSearch(const ReferenceSearchDialog& dialog, TReferen
     mainLayout()->addLayout(buttons);
 }
 
-TReferenceForm* TReferenceSearch::form() const { return static_cast<TReferenceForm*>(target()); }
+QString TReferenceSearch::baseSql() const {
+    return QStringLiteral(" select %1, upper(Nome) as nome  from %2 ").arg(m_dialog.key, m_dialog.table);
+}
 
 void TReferenceSearch::pesquisar() {
-    const QString kind = cbbSelecao->currentText();
+    const QString kind = cbbSelecao->currentText().trimmed();
     const QString text = edtTexto->text().trimmed();
     if (kind.isEmpty() && !m_dialog.noKindMessage.isEmpty()) {
         Prompts::information(m_dialog.noKindMessage);
@@ -58,12 +64,14 @@ void TReferenceSearch::pesquisar() {
     if (kind != kSearchByCode && kind != kSearchByName)
         return;
     qryPrincipal->close();
-    qryPrincipal->setSql(QStringLiteral(" select %1, upper(Nome) as nome  from %2 ").arg(m_dialog.key, m_dialog.table));
+    qryPrincipal->setSql(baseSql());
     addCodeOrNameFilter(qryPrincipal->query(), kind == kSearchByCode, text, m_dialog.key);
     qryPrincipal->open();
 }
 
 void TReferenceSearch::ok() {
+    if (m_dialog.okNeedsRow && (qryPrincipal->recNo() < 0 || qryPrincipal->field(keyField()).isNull()))
+        return;
     if (!m_dialog.followsCursor)
         showInRegister();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))

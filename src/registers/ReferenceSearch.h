@@ -1,13 +1,12 @@
 #pragma once
-// The search dialog of a reference register: finds rows by code or by the beginning of the name and puts
-// the register that opened it on the chosen row. Procedure types, statuses and medicines each describe
-// theirs (ReferenceSearches.h).
+// The search dialog of a register: finds rows by code or by the beginning of the name and puts the register
+// that opened it on the chosen row. Procedure types, statuses, medicines (ReferenceSearches.h) and
+// professionals (UProfissionalPesquisa.h) each describe theirs.
 
 #include "common/FormOpening.h"
 #include "common/SearchDialog.h"
 
 class QPushButton;
-class TReferenceForm;
 
 struct ReferenceSearchDialog {
     QString objectName{};
@@ -20,15 +19,19 @@ struct ReferenceSearchDialog {
     bool followsCursor = false;
     // A search without a kind or a text is refused with these messages (empty: nothing happens).
     QString noKindMessage{}, noTextMessage{};
+    QString selectionLabel = QStringLiteral("Pesquisar por:");
+    bool freeKind = false;       // the kind may be typed as well as chosen
+    bool listsAllOnOpen = false; // the grid shows every row until the first search
+    bool okNeedsRow = false;     // "&OK" without a current row does nothing (else it closes the dialog)
 };
 
 class TReferenceSearch : public SearchDialog {
     Q_OBJECT
 public:
     // Works on `form` for as long as that register stays open.
-    TReferenceSearch(const ReferenceSearchDialog& dialog, TReferenceForm* form, QWidget* parent = nullptr);
+    TReferenceSearch(const ReferenceSearchDialog& dialog, RegisterForm* form, QWidget* parent = nullptr);
 
-    TReferenceForm* form() const;
+    RegisterForm* form() const { return target(); }
 
     QPushButton* bmpPesquisar;
     QPushButton* bmpOK;
@@ -37,12 +40,14 @@ public:
     void ok();
 
 private:
+    QString baseSql() const;
+
     const ReferenceSearchDialog& m_dialog;
 };
 
 // Opens a new dialog of class `Dialog` on `form` into its global variable.
 template <class Dialog>
-void openReferenceSearch(QPointer<Dialog>& global, const ReferenceSearchDialog& dialog, TReferenceForm* form) {
+void openReferenceSearch(QPointer<Dialog>& global, const ReferenceSearchDialog& dialog, RegisterForm* form) {
     global = new Dialog(form);
     showForm(global, dialog.window);
 }

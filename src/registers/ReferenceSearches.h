@@ -8,7 +8,7 @@ const ReferenceSearchDialog& atendimentoStatusPesquisa();
 const ReferenceSearchDialog& medicamentoPesquisa();
 
 #define NURV_REFERENCE_SEARCH_CONSTRUCTOR(Class, dialog) \
-    explicit Class(TReferenceForm* form, QWidget* parent = nullptr) : TReferenceSearch(dialog(), form, parent) {}
+    explicit Class(RegisterForm* form, QWidget* parent = nullptr) : TReferenceSearch(dialog(), form, parent) {}
 
 // Follows its current row in the procedure-type register.
 class TfrmTipoProcedimentoPesquisa : public TReferenceSearch {

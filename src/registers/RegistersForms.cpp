@@ -3,6 +3,8 @@
 #include "common/FormOpening.h"
 #include "common/Prompts.h"
 #include "registers/ReferenceForms.h"
+#include "registers/UProfissional.h"
+#include "registers/URelProfissional.h"
 
 void registerReferenceForms() {
     for (const ReferenceTable* table : referenceTables()) {
@@ -11,4 +13,11 @@ void registerReferenceForms() {
         if (!table->reportAction.isEmpty())
             registerOpener(table->reportAction, [table] { Prompts::preview(table->report(), false); });
     }
+    registerOpener(QStringLiteral("actProfissional"), [] {
+        frmProfissional = new TfrmProfissional;
+        applyFormRights(frmProfissional, 7);
+        showForm(frmProfissional, ShowAs::MdiChild);
+    });
+    registerOpener(QStringLiteral("actRelProfissional"),
+                   [] { Prompts::preview(std::make_shared<TfrmRelProficional>(), false); });
 }

@@ -1,0 +1,157 @@
+// The professional register's statements.
+
+#include "registers/ProfissionalSql.h"
+
+namespace ProfissionalSql {
+
+namespace {
+
+// One of the three list tables.
+struct ListTable {
+    QString table;
+    QString key;
+};
+
+const ListTable kJornada{QStringLiteral("jornada_trabalho"), QStringLiteral("Id_Jornada_Trabalho")};
+const ListTable kImpedimento{QStringLiteral("impedimento"), QStringLiteral("Id_Impedimento")};
+const ListTable kHoraExtra{QStringLiteral("jornada_trabalho_execao"), QStringLiteral("Id_Jornada_Trabalho_Execao")};
+
+QList<ScheduleEntry> read(const ListTable& t, const QVariant& professional) {
+    const bool working = t.table == kJornada.table;
+    db::Query q;
+    q << QStringLiteral(" select a.Id_Unidade_Trabalho, b.nome as nome_unidade, a.Data_Hora_Inicial, a.Data_Hora_Final, ")
+      << (working ? QStringLiteral(" c.nome as nome_dia ") : QStringLiteral(" null as nome_dia "))
+      << QStringLiteral(" from %1 a ").arg(t.table)
+      << QStringLiteral(" left join unidade_trabalho b on (b.id_Unidade_Trabalho = a.id_Unidade_Trabalho) ");
+    if (working)
+        q << QStringLiteral(" left join dia_semana c on (c.id_dia_semana = a.id_dia_semana) ");
+    q << QStringLiteral(" where a.id_Profissional = :id ");
+    if (working)
+        q << QStringLiteral(" and trim(a.status_registro) = 'ATIVO' ");
+    q << QStringLiteral(" order by a.%1 ").arg(t.key);
+    q.bind(QStringLiteral("id"), professional);
+    q.open();
+    QList<ScheduleEntry> out;
+    for (q.first(); !q.eof(); q.next()) {
+        const QDateTime from = q.dateTime(QStringLiteral("Data_Hora_Inicial"));
+        const QDateTime to = q.dateTime(QStringLiteral("Data_Hora_Final"));
+        out << ScheduleEntry{.unit = q.value(QStringLiteral("Id_Unidade_Trabalho")),
+                             .unitName = q.str(QStringLiteral("nome_unidade")).trimmed(),
+                             .firstDay = from.date(),
+                             .lastDay = to.date(),
+                             .start = from.time(),
+                             .end = to.time(),
+                             .weekday = q.str(QStringLiteral("nome_dia")).trimmed()};
+    }
+    return out;
+}
+
+int highest(const QString& sql, const QVariantHash& params = {}) {
+    db::Query q;
+    q << sql;
+    for (auto it = params.cbegin(); it != params.cend(); ++it)
+        q.bind(it.key(), it.value());
+    q.open();
+    return q.integer(q.fieldNames().value(0));
+}
+
+int highestKey(const ListTable& t) {
+    return highest(QStringLiteral(" select max(%1) as maxkey from %2 ").arg(t.key, t.table));
+}
+
+void deleteRows(const ListTable& t, const QVariant& professional) {
+    db::Query q;
+    q << QStringLiteral(" delete from %1 ").arg(t.table) << QStringLiteral(" where id_Profissional = :id ");
+    q.bind(QStringLiteral("id"), professional);
+    q.exec();
+}
+
+// The key of the weekday of that name; null for a name `dia_semana` does not hold.
+QVariant weekdayKey(const QString& name) {
+    db::Query q;
+    q << QStringLiteral(" select id_Dia_Semana from dia_semana ") << QStringLiteral(" where fold(nome) = fold(:name) ");
+    q.bind(QStringLiteral("name"), name);
+    q.open();
+    return q.isEmpty() ? QVariant() : q.value(QStringLiteral("id_Dia_Semana"));
+}
+
+QVariant moment(const QDate& day, const QTime& time) { return QDateTime(day, time); }
+
+}  // namespace
+
+db::RowSet activeUnits() {
+    db::Query q;
+    q << QStringLiteral(" select id_Unidade_trabalho,upper(nome)as nome from Unidade_trabalho ")
+      << QStringLiteral(" where trim(ind_status) = 'ATIVO'");
+    q.open();
+    return q.rows();
+}
+
+Schedule load(const QVariant& professional) {
+    return {read(kJornada, professional), read(kImpedimento, professional), read(kHoraExtra, professional)};
+}
+
+void save(const QVariant& professional, const Schedule& schedule, bool replacing) {
+    const QVariantHash id{{QStringLiteral("id"), professional}};
+    const int controle =
+        highest(QStringLiteral(" select max(controle) as valor from jornada_trabalho where id_profissional = :id "), id) +
+        1;
+    // Keys read before the deletes: a rewritten row never takes back the key it had.
+    int jornadaKey = highestKey(kJornada);
+    int impedimentoKey = highestKey(kImpedimento);
+    int horaExtraKey = highestKey(kHoraExtra);
+    if (replacing) {
+        for (const ListTable* t : {&kJornada, &kImpedimento, &kHoraExtra})
+            deleteRows(*t, professional);
+    }
+
+    for (const ScheduleEntry& e : schedule.workingHours) {
+        db::Query q;
+        q << QStringLiteral(" insert into jornada_trabalho (Id_Jornada_Trabalho, Id_Profissional, Id_Unidade_Trabalho, ")
+          << QStringLiteral(" Data_Hora_Inicial, Data_Hora_Final, Id_Dia_Semana, Status_Registro, Controle) ")
+          << QStringLiteral(" values (:key, :id, :unit, :from, :to, :day, 'ATIVO', :controle) ");
+        q.bind(QStringLiteral("key"), ++jornadaKey)
+            .bind(QStringLiteral("id"), professional)
+            .bind(QStringLiteral("unit"), e.unit)
+            .bind(QStringLiteral("from"), moment(e.firstDay, e.start))
+            .bind(QStringLiteral("to"), moment(e.lastDay, e.end))
+            .bind(QStringLiteral("day"), weekdayKey(e.weekday))
+            .bind(QStringLiteral("controle"), controle);
+        q.exec();
+    }
+    const auto writePlain = [&professional](const ListTable& t, const QList<ScheduleEntry>& rows, int key) {
+        for (const ScheduleEntry& e : rows) {
+            db::Query q;
+            q << QStringLiteral(" insert into %1 (%2, Id_Profissional, Id_Unidade_Trabalho, ").arg(t.table, t.key)
+              << QStringLiteral(" Data_Hora_Inicial, Data_Hora_Final) values (:key, :id, :unit, :from, :to) ");
+            q.bind(QStringLiteral("key"), ++key)
+                .bind(QStringLiteral("id"), professional)
+                .bind(QStringLiteral("unit"), e.unit)
+                .bind(QStringLiteral("from"), moment(e.firstDay, e.start))
+                .bind(QStringLiteral("to"), moment(e.lastDay, e.end));
+            q.exec();
+        }
+    };
+    writePlain(kImpedimento, schedule.impediments, impedimentoKey);
+    writePlain(kHoraExtra, schedule.extraHours, horaExtraKey);
+}
+
+bool hasAttendance(const QVariant& professional) {
+    db::Query q;
+    q << QStringLiteral(" select id_Profissional from atendimento_profissional ")
+      << QStringLiteral(" where id_Profissional = :id limit 1 ");
+    q.bind(QStringLiteral("id"), professional);
+    q.open();
+    return !q.isEmpty();
+}
+
+void remove(const QVariant& professional) {
+    for (const ListTable* t : {&kJornada, &kImpedimento, &kHoraExtra})
+        deleteRows(*t, professional);
+    db::Query q;
+    q << QStringLiteral(" delete from profissional ") << QStringLiteral(" where id_profissional = :id ");
+    q.bind(QStringLiteral("id"), professional);
+    q.exec();
+}
+
+}  // namespace ProfissionalSql

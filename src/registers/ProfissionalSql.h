@@ -1,0 +1,32 @@
+#pragma once
+// The professional register's statements: its unit list, the three schedule lists read and written, the
+// attendance check and the delete. None of them opens or commits a transaction: the action does.
+
+#include "platform/db/Query.h"
+#include "registers/ScheduleConflict.h"
+
+namespace ProfissionalSql {
+
+// The schedule lists of one professional, in list order.
+struct Schedule {
+    QList<ScheduleEntry> workingHours;
+    QList<ScheduleEntry> impediments;
+    QList<ScheduleEntry> extraHours;
+};
+
+// The active units, names in capitals (id_Unidade_trabalho, nome).
+db::RowSet activeUnits();
+
+Schedule load(const QVariant& professional);
+
+// Replaces the professional's stored lists by `schedule`: every row is written again with new keys, the
+// working hours with the next save number. `replacing`: the professional had rows to delete.
+void save(const QVariant& professional, const Schedule& schedule, bool replacing);
+
+// Whether the professional took part in an attendance.
+bool hasAttendance(const QVariant& professional);
+
+// The professional and its three lists.
+void remove(const QVariant& professional);
+
+}  // namespace ProfissionalSql

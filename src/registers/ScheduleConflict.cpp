@@ -1,0 +1,25 @@
+// The weekday names and the conflict rule of the schedule lists.
+
+#include "registers/ScheduleConflict.h"
+
+const QStringList& weekdayNames() {
+    static const QStringList names{QStringLiteral("Domingo"), QStringLiteral("Segunda"), QStringLiteral("Terça"),
+                                   QStringLiteral("Quarta"),  QStringLiteral("Quinta"),  QStringLiteral("Sexta"),
+                                   QStringLiteral("Sabado")};
+    return names;
+}
+
+bool isReversed(const ScheduleEntry& e) { return e.firstDay > e.lastDay || e.start > e.end; }
+
+bool conflicts(const ScheduleEntry& entry, const QList<ScheduleEntry>& rows, const std::optional<QStringList>& weekdays) {
+    for (const ScheduleEntry& row : rows) {
+        if (isReversed(row))
+            continue;
+        const bool shareDay = entry.firstDay <= row.lastDay && row.firstDay <= entry.lastDay;
+        const bool shareMoment = entry.start <= row.end && row.start <= entry.end;
+        const bool sameWeekday = !weekdays || weekdays->contains(row.weekday);
+        if (shareDay && shareMoment && sameWeekday)
+            return true;
+    }
+    return false;
+}

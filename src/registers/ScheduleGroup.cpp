@@ -1,0 +1,256 @@
+// The schedule list editors of the professional register.
+
+#include "registers/ScheduleGroup.h"
+
+#include "common/Guard.h"
+#include "common/Prompts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QTreeWidget>
+
+namespace {
+
+// What each list row keeps besides its texts; the texts are for display only.
+enum Role {
+    UnitRole = Qt::UserRole,
+    FirstDayRole,
+    LastDayRole,
+    StartRole,
+    EndRole,
+    WeekdayRole,
+};
+
+const QString kDateFormat = QStringLiteral("dd/MM/yyyy");
+const QString kTimeFormat = QStringLiteral("HH:mm:ss");
+
+QStringList columnsOf(ScheduleGroup::Kind kind) {
+    switch (kind) {
+    case ScheduleGroup::Kind::WorkingHours:
+        return {QStringLiteral("Cod. unidade"), QStringLiteral("Unidade"),       QStringLiteral("Data inicial"),
+                QStringLiteral("Hora inical"),  QStringLiteral("Data final"),    QStringLiteral("Hora final"),
+                QStringLiteral("Dia da semana"), QStringLiteral("Cod. semana")};
+    case ScheduleGroup::Kind::Impediments:
+        return {QStringLiteral("Cod. Unidade"), QStringLiteral("Unidade"),      QStringLiteral("Data inical"),
+                QStringLiteral("Data final"),   QStringLiteral("Hora inicial"), QStringLiteral("Hora final")};
+    case ScheduleGroup::Kind::ExtraHours:
+        break;
+    }
+    return {QStringLiteral("Cod. Unidade"), QStringLiteral("Unidade"),      QStringLiteral("Data inicial"),
+            QStringLiteral("Data final"),   QStringLiteral("Hora inicial"), QStringLiteral("Hora final")};
+}
+
+QString captionOf(ScheduleGroup::Kind kind) {
+    return kind == ScheduleGroup::Kind::WorkingHours ? QStringLiteral(" Dias/Hora do atendimento: ")
+                                                     : QStringLiteral(" Impedimento: ");
+}
+
+QTime toSecond(const QTime& t) { return QTime(t.hour(), t.minute(), t.second()); }
+
+}  // namespace
+
+ScheduleGroup::ScheduleGroup(Kind kind, const QString& listName, const QString& suffix,
+                             std::function<bool()> editable, QWidget* parent)
+    : QGroupBox(captionOf(kind), parent), m_kind(kind), m_editable(std::move(editable)) {
+    setObjectName(QStringLiteral("grb") + suffix);
+    auto named = [&suffix](QWidget* w, const QString& name) {
+        w->setObjectName(name + suffix);
+        return w;
+    };
+    m_unit = new QComboBox(this);
+    named(m_unit, QStringLiteral("cbbUnidade"));
+    m_firstDay = new QDateEdit(this);
+    m_lastDay = new QDateEdit(this);
+    for (QDateEdit* d : {m_firstDay, m_lastDay}) {
+        d->setDisplayFormat(kDateFormat);
+        d->setCalendarPopup(true);
+    }
+    named(m_firstDay, QStringLiteral("dtpDataInicial"));
+    named(m_lastDay, QStringLiteral("dtpDataFinal"));
+    m_start = new QTimeEdit(this);
+    m_end = new QTimeEdit(this);
+    for (QTimeEdit* t : {m_start, m_end})
+        t->setDisplayFormat(kTimeFormat);
+    named(m_start, QStringLiteral("dtpHoraInicial"));
+    named(m_end, QStringLiteral("dtpHoraFinal"));
+
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(listName);
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setHeaderLabels(columnsOf(kind));
+    m_list->setColumnWidth(0, 40);
+
+    auto* incluir = new QPushButton(QStringLiteral("&Incluir"), this);
+    named(incluir, QStringLiteral("btnIncluir"));
+    auto* excluir = new QPushButton(QStringLiteral("&Excluir"), this);
+    named(excluir, QStringLiteral("btnExcluir"));
+    connect(incluir, &QPushButton::clicked, this, [this] { guarded([this] { include(); }); });
+    connect(excluir, &QPushButton::clicked, this, [this] { guarded([this] { exclude(); }); });
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(new QLabel(QStringLiteral("Unidade de atendimento:"), this), 0, 0);
+    fields->addWidget(m_unit, 0, 1, 1, 3);
+    fields->addWidget(new QLabel(QStringLiteral("Data inicial:"), this), 1, 0);
+    fields->addWidget(m_firstDay, 1, 1);
+    fields->addWidget(new QLabel(QStringLiteral("Data final:"), this), 1, 2);
+    fields->addWidget(m_lastDay, 1, 3);
+    fields->addWidget(new QLabel(QStringLiteral("Hora inicial:"), this), 2, 0);
+    fields->addWidget(m_start, 2, 1);
+    fields->addWidget(new QLabel(QStringLiteral("Hora final:"), this), 2, 2);
+    fields->addWidget(m_end, 2, 3);
+
+    auto* buttons = new QHBoxLayout;
+    if (kind == Kind::WorkingHours) {
+        auto* days = new QHBoxLayout;
+        for (const QString& name : weekdayNames()) {
+            auto* box = new QCheckBox(name, this);
+            box->setObjectName(QStringLiteral("chk") + QString(name).replace(QStringLiteral("ç"), QStringLiteral("c")));
+            days->addWidget(box);
+            m_days << box;
+        }
+        days->addStretch(1);
+        fields->addLayout(days, 3, 0, 1, 4);
+    }
+    buttons->addStretch(1);
+    buttons->addWidget(incluir);
+    buttons->addWidget(excluir);
+    if (kind == Kind::WorkingHours) {
+        // The group's "&Cancelar" does nothing.
+        auto* cancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
+        named(cancelar, QStringLiteral("btnCancelar"));
+        buttons->addWidget(cancelar);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+    layout->addWidget(m_list, 1);
+}
+
+void ScheduleGroup::setUnits(const db::RowSet& units) {
+    const int key = units.fieldIndex(QStringLiteral("id_Unidade_trabalho"));
+    const int name = units.fieldIndex(QStringLiteral("nome"));
+    m_unit->clear();
+    for (int r = 0; r < units.count(); ++r)
+        m_unit->addItem(db::toText(units.row(r)[name]), units.row(r)[key]);
+    m_unit->setCurrentIndex(-1);
+}
+
+void ScheduleGroup::setMoment(const QDateTime& now) {
+    for (QDateEdit* d : {m_firstDay, m_lastDay})
+        d->setDate(now.date());
+    for (QTimeEdit* t : {m_start, m_end})
+        t->setTime(toSecond(now.time()));
+}
+
+QList<QCheckBox*> ScheduleGroup::tickedDays() const {
+    QList<QCheckBox*> ticked;
+    for (QCheckBox* box : m_days)
+        if (box->isChecked())
+            ticked << box;
+    return ticked;
+}
+
+void ScheduleGroup::include() {
+    if (!m_editable()) {
+        Prompts::information(kClickNovoAlterar);
+        return;
+    }
+    const QList<QCheckBox*> ticked = tickedDays();
+    if (m_kind == Kind::WorkingHours && ticked.isEmpty()) {
+        Prompts::information(kFaltaDiaSemana);
+        return;
+    }
+    if (m_unit->currentText().trimmed().isEmpty() || m_unit->currentIndex() < 0) {
+        Prompts::information(kFaltaUnidadeAtendimento);
+        return;
+    }
+    ScheduleEntry entry{.unit = m_unit->currentData(),
+                        .unitName = m_unit->currentText(),
+                        .firstDay = m_firstDay->date(),
+                        .lastDay = m_lastDay->date(),
+                        .start = toSecond(m_start->time()),
+                        .end = toSecond(m_end->time())};
+    if (isReversed(entry)) {
+        Prompts::information(kInicialMaiorFinal);
+        return;
+    }
+    std::optional<QStringList> weekdays;
+    if (m_kind == Kind::WorkingHours) {
+        weekdays.emplace();
+        for (QCheckBox* box : ticked)
+            weekdays->append(box->text());
+    }
+    if (conflicts(entry, entries(), weekdays)) {
+        Prompts::information(kConflitoHorario);
+        return;
+    }
+    if (!weekdays) {
+        addRow(entry);
+        return;
+    }
+    for (const QString& day : std::as_const(*weekdays)) {
+        entry.weekday = day;
+        addRow(entry);
+    }
+}
+
+void ScheduleGroup::exclude() {
+    if (!m_editable()) {
+        Prompts::information(kClickNovoAlterar);
+        return;
+    }
+    const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty()) {
+        Prompts::information(kSelecioneRegistro);
+        return;
+    }
+    delete selected.first();
+}
+
+void ScheduleGroup::addRow(const ScheduleEntry& e) {
+    const QString unit = db::toText(e.unit);
+    const QString d1 = e.firstDay.toString(kDateFormat), d2 = e.lastDay.toString(kDateFormat);
+    const QString t1 = e.start.toString(kTimeFormat), t2 = e.end.toString(kTimeFormat);
+    const QStringList texts = m_kind == Kind::WorkingHours
+                                  ? QStringList{unit, e.unitName, d1, t1, d2, t2, e.weekday, QString()}
+                                  : QStringList{unit, e.unitName, d1, d2, t1, t2};
+    auto* item = new QTreeWidgetItem(m_list, texts);
+    item->setData(0, UnitRole, e.unit);
+    item->setData(0, FirstDayRole, e.firstDay);
+    item->setData(0, LastDayRole, e.lastDay);
+    item->setData(0, StartRole, e.start);
+    item->setData(0, EndRole, e.end);
+    item->setData(0, WeekdayRole, e.weekday);
+}
+
+QList<ScheduleEntry> ScheduleGroup::entries() const {
+    QList<ScheduleEntry> out;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = m_list->topLevelItem(i);
+        out << ScheduleEntry{.unit = item->data(0, UnitRole),
+                             .unitName = item->text(1),
+                             .firstDay = item->data(0, FirstDayRole).toDate(),
+                             .lastDay = item->data(0, LastDayRole).toDate(),
+                             .start = item->data(0, StartRole).toTime(),
+                             .end = item->data(0, EndRole).toTime(),
+                             .weekday = item->data(0, WeekdayRole).toString()};
+    }
+    return out;
+}
+
+void ScheduleGroup::setEntries(const QList<ScheduleEntry>& entries) {
+    m_list->clear();
+    for (const ScheduleEntry& e : entries)
+        addRow(e);
+}
+
+void ScheduleGroup::clearEntries() { m_list->clear(); }

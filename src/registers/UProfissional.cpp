@@ -1,0 +1,292 @@
+// The professionals register and its schedule lists.
+
+#include "registers/UProfissional.h"
+
+#include "common/FormOpening.h"
+#include "common/Guard.h"
+#include "common/Prompts.h"
+#include "platform/ui/Capitals.h"
+#include "platform/ui/EnterAsTab.h"
+#include "platform/ui/FieldLink.h"
+#include "registers/ProfissionalSql.h"
+#include "registers/ReferenceSearch.h"
+#include "registers/ScheduleGroup.h"
+#include "registers/UProfissionalPesquisa.h"
+#include "registers/URelProfissional.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kFaltaNome = QStringLiteral("Falta preencher o nome do profissional!");
+const QString kFaltaUnidadeOrigem = QStringLiteral("Falta selecionar a unidade de origem!");
+const QString kExcluirDefinitivamente = QStringLiteral("O registro será excluído definitivamente.\n Deseja continuar?");
+const QString kRealizouAtendimento = QStringLiteral("O profissional realizou atendimento e não poderá ser excluído!");
+const QString kSim = QStringLiteral("SIM");
+const QString kNao = QStringLiteral("NAO");
+const QString kPhoneMask = QStringLiteral("(99)99999-9999;_");
+
+// The e-mail is typed in lower case.
+class LowerCaseValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        const QString lower = input.toLower();
+        if (lower.size() == input.size())
+            input = lower;
+        return Acceptable;
+    }
+};
+
+}  // namespace
+
+TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
+    setObjectName(QStringLiteral("frmProfissional"));
+    setWindowTitle(QStringLiteral("007 - Profissional."));
+    setTable(QStringLiteral("profissional"), QStringLiteral("Id_Profissional"), KeyMaker::Client);
+    setUpdateSql(
+        QStringLiteral("insert into profissional (Id_Profissional, Id_Unidade_Trabalho, Nome, Telefone_residencial, "
+                       "Telefone_celular, Telefone_Recado, Email, Inativo, Bloqueado, Ind_Status, "
+                       "Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em) "
+                       "values (:Id_Profissional, :Id_Unidade_Trabalho, :Nome, :Telefone_residencial, "
+                       ":Telefone_celular, :Telefone_Recado, :Email, :Inativo, :Bloqueado, :Ind_Status, "
+                       ":Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em)"),
+        QStringLiteral("update profissional set Id_Unidade_Trabalho = :Id_Unidade_Trabalho, Nome = :Nome, "
+                       "Telefone_residencial = :Telefone_residencial, Telefone_celular = :Telefone_celular, "
+                       "Telefone_Recado = :Telefone_Recado, Email = :Email, Inativo = :Inativo, "
+                       "Bloqueado = :Bloqueado, Ind_Status = :Ind_Status, Inserido_Por = :Inserido_Por, "
+                       "Inserido_Em = :Inserido_Em, Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
+                       "where Id_Profissional = :OLD_Id_Profissional"));
+    setNewRowDefaults({{QStringLiteral("Inativo"), kNao}, {QStringLiteral("Bloqueado"), kNao}});
+
+    // No grid page: the navigation actions move through the professionals.
+    pgcPrincipal->removeTab(pgcPrincipal->indexOf(tbsGeral));
+    tbsGeral->hide();
+
+    actCarrega_Tela = new QAction(this);
+    actCarrega_Tela->setObjectName(QStringLiteral("actCarrega_Tela"));
+    actLimpar_Tela = new QAction(this);
+    actLimpar_Tela->setObjectName(QStringLiteral("actLimpar_Tela"));
+    addActions({actCarrega_Tela, actLimpar_Tela});
+    onTriggered(actCarrega_Tela, [this] { loadLists(); });
+    onTriggered(actLimpar_Tela, [this] { clearLists(); });
+
+    auto* codigo = new QLineEdit(tbsPrincipal);
+    codigo->setObjectName(QStringLiteral("dbeCodigo"));
+    codigo->setMaximumWidth(90);
+    ui::setReadOnlyLook(codigo);
+    ui::bindLineEdit(codigo, qryPrincipal, keyField(), ui::ValueKind::Integer)->setAlwaysReadOnly(true);
+
+    m_origem = new QComboBox(tbsPrincipal);
+    m_origem->setObjectName(QStringLiteral("dblUnidadeOrigem"));
+    m_origemList = ui::bindLookupCombo(m_origem, qryPrincipal, QStringLiteral("Id_Unidade_Trabalho"),
+                        QStringLiteral("id_Unidade_trabalho"), QStringLiteral("nome"));
+
+    m_nome = new QLineEdit(tbsPrincipal);
+    m_nome->setObjectName(QStringLiteral("dbeNome"));
+    m_nome->setMaxLength(100);
+    ui::Capitals::install(m_nome);
+    ui::bindLineEdit(m_nome, qryPrincipal, QStringLiteral("Nome"));
+
+    auto phone = [this](const char* name, const char* field) {
+        auto* edit = new QLineEdit(tbsPrincipal);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setInputMask(kPhoneMask);
+        ui::bindLineEdit(edit, qryPrincipal, QString::fromLatin1(field));
+        return edit;
+    };
+    QLineEdit* residencial = phone("dbeTelefone_residencial", "Telefone_residencial");
+    QLineEdit* celular = phone("dbeTelefone_celular", "Telefone_celular");
+    QLineEdit* recado = phone("dbeTelefone_Recado", "Telefone_Recado");
+
+    auto* email = new QLineEdit(tbsPrincipal);
+    email->setObjectName(QStringLiteral("dbeEmail"));
+    email->setMaxLength(60);
+    email->setValidator(new LowerCaseValidator(email));
+    ui::bindLineEdit(email, qryPrincipal, QStringLiteral("Email"));
+
+    auto* inativo = new QCheckBox(QStringLiteral("Inativo"), tbsPrincipal);
+    inativo->setObjectName(QStringLiteral("dbcInativo"));
+    ui::bindCheckBox(inativo, qryPrincipal, QStringLiteral("Inativo"), kSim, kNao);
+    auto* bloqueado = new QCheckBox(QStringLiteral("Bloqueado"), tbsPrincipal);
+    bloqueado->setObjectName(QStringLiteral("dbcBloqueado"));
+    ui::bindCheckBox(bloqueado, qryPrincipal, QStringLiteral("Bloqueado"), kSim, kNao);
+
+    for (QWidget* w : QList<QWidget*>{codigo, m_origem, m_nome, residencial, celular, recado, email})
+        ui::EnterAsTab::install(w);
+
+    auto editable = [this] { return listsEditable(); };
+    m_groups = {new ScheduleGroup(ScheduleGroup::Kind::WorkingHours, QStringLiteral("ltvAtendimeto"),
+                                  QStringLiteral("Atendimento"), editable, tbsPrincipal),
+                new ScheduleGroup(ScheduleGroup::Kind::Impediments, QStringLiteral("ltvImpedimento"),
+                                  QStringLiteral("Impedimento"), editable),
+                new ScheduleGroup(ScheduleGroup::Kind::ExtraHours, QStringLiteral("ltvHoras_Extra"),
+                                  QStringLiteral("Horas_Extra"), editable)};
+
+    auto* fields = new QGridLayout;
+    auto row = [&](int r, int c, const QString& label, QWidget* w, int span = 1) {
+        fields->addWidget(new QLabel(label, tbsPrincipal), r, c);
+        fields->addWidget(w, r, c + 1, 1, span);
+    };
+    row(0, 0, QStringLiteral("Código:"), codigo);
+    row(0, 2, QStringLiteral("Unidade de origem:"), m_origem, 3);
+    row(1, 0, QStringLiteral("Nome do profissional:"), m_nome, 5);
+    row(2, 0, QStringLiteral("Tel.residencial:"), residencial);
+    row(2, 2, QStringLiteral("Tel. celular:"), celular);
+    row(2, 4, QStringLiteral("Tel. recado:"), recado);
+    row(3, 0, QStringLiteral("E-mail:"), email, 3);
+    fields->addWidget(inativo, 3, 4);
+    fields->addWidget(bloqueado, 3, 5);
+    auto* principal = new QVBoxLayout(tbsPrincipal);
+    principal->addLayout(fields);
+    principal->addWidget(m_groups[0], 1);
+
+    addPage(QStringLiteral("Horários impedido de trabalhar."), QStringLiteral("dbeNomeImpedimento"), m_groups[1]);
+    addPage(QStringLiteral("Horários extras de trabalho."), QStringLiteral("dbeNomeHoras_Extra"), m_groups[2]);
+
+    // The lists follow the professional shown.
+    connect(qryPrincipal, &db::DataSet::currentChanged, this, [this] { actCarrega_Tela->trigger(); });
+    enableLists(false);
+    setFirstFocus(m_origem);
+    resize(760, 560);
+}
+
+QWidget* TfrmProfissional::addPage(const QString& caption, const QString& nameEdit, ScheduleGroup* group) {
+    auto* page = new QWidget(pgcPrincipal);
+    page->setObjectName(QStringLiteral("tbs") + group->objectName().mid(3));
+    auto* nome = new QLineEdit(page);
+    nome->setObjectName(nameEdit);
+    ui::setReadOnlyLook(nome);
+    ui::bindLineEdit(nome, qryPrincipal, QStringLiteral("Nome"))->setAlwaysReadOnly(true);
+    group->setParent(page);
+    auto* layout = new QVBoxLayout(page);
+    auto* name = new QHBoxLayout;
+    name->addWidget(new QLabel(QStringLiteral("Nome do profissional:"), page));
+    name->addWidget(nome, 1);
+    layout->addLayout(name);
+    layout->addWidget(group, 1);
+    pgcPrincipal->addTab(page, caption);
+    return page;
+}
+
+bool TfrmProfissional::listsEditable() const { return qryPrincipal->isEditing(); }
+
+void TfrmProfissional::enableLists(bool on) {
+    for (ScheduleGroup* g : std::as_const(m_groups))
+        g->setEnabled(on);
+}
+
+void TfrmProfissional::readUnits() {
+    const db::RowSet units = ProfissionalSql::activeUnits();
+    m_origemList->setList(units);
+    for (ScheduleGroup* g : std::as_const(m_groups))
+        g->setUnits(units);
+}
+
+void TfrmProfissional::loadLists() {
+    if (m_saving || qryPrincipal->state() != db::DataSet::State::Browse)
+        return;
+    const QVariant key = qryPrincipal->recNo() < 0 ? QVariant() : qryPrincipal->field(keyField());
+    if (db::toText(key).trimmed().isEmpty()) {
+        // No professional shown (the last one deleted): no lists of another one stay on screen.
+        for (ScheduleGroup* g : std::as_const(m_groups))
+            g->clearEntries();
+        return;
+    }
+    const ProfissionalSql::Schedule schedule = ProfissionalSql::load(key);
+    m_groups[0]->setEntries(schedule.workingHours);
+    m_groups[1]->setEntries(schedule.impediments);
+    m_groups[2]->setEntries(schedule.extraHours);
+}
+
+void TfrmProfissional::clearLists() {
+    for (ScheduleGroup* g : std::as_const(m_groups))
+        g->clearEntries();
+    enableLists(false);
+}
+
+void TfrmProfissional::opening() {
+    readUnits();
+    const QDateTime now = db::serverTime();
+    for (ScheduleGroup* g : std::as_const(m_groups))
+        g->setMoment(now);
+    RegisterForm::opening();
+}
+
+void TfrmProfissional::refresh() {
+    RegisterForm::refresh();
+    readUnits();
+}
+
+void TfrmProfissional::append() {
+    RegisterForm::append();
+    actLimpar_Tela->trigger();
+    enableLists(true);
+    pgcPrincipal->setCurrentWidget(tbsPrincipal);
+    m_origem->setFocus();
+}
+
+void TfrmProfissional::edit() {
+    RegisterForm::edit();
+    enableLists(true);
+}
+
+void TfrmProfissional::cancel() {
+    RegisterForm::cancel();
+    actLimpar_Tela->trigger();
+}
+
+void TfrmProfissional::save() {
+    // The lists stay as they are on screen, whether the save succeeds or fails.
+    const QScopedValueRollback saving(m_saving, true);
+    RegisterForm::save();
+}
+
+bool TfrmProfissional::validate() {
+    const auto refuseOnPrincipal = [this](const QString& message, QWidget* focus) {
+        pgcPrincipal->setCurrentWidget(tbsPrincipal);
+        return refuse(message, focus);
+    };
+    if (qryPrincipal->str(QStringLiteral("Nome")).trimmed().isEmpty())
+        return refuseOnPrincipal(kFaltaNome, m_nome);
+    if (qryPrincipal->field(QStringLiteral("Id_Unidade_Trabalho")).isNull())
+        return refuseOnPrincipal(kFaltaUnidadeOrigem, m_origem);
+    return true;
+}
+
+void TfrmProfissional::beforePost(bool inserting) {
+    // Inside the save's transaction: the lists go with the professional or not at all.
+    ProfissionalSql::save(qryPrincipal->field(keyField()),
+                          {m_groups[0]->entries(), m_groups[1]->entries(), m_groups[2]->entries()}, !inserting);
+}
+
+void TfrmProfissional::remove() {
+    if (!qryPrincipal->isActive() || qryPrincipal->recNo() < 0) {
+        Prompts::information(kNaoHaRegistro);
+        return;
+    }
+    const QVariant key = qryPrincipal->field(keyField());
+    if (!Prompts::confirm(kExcluirDefinitivamente))
+        return;
+    if (ProfissionalSql::hasAttendance(key)) {
+        Prompts::information(kRealizouAtendimento);
+        return;
+    }
+    {
+        db::Transaction transaction;
+        ProfissionalSql::remove(key);
+        transaction.commit();
+    }
+    refresh();
+}
+
+void TfrmProfissional::print() { Prompts::preview(std::make_shared<TfrmRelProficional>(), true); }
+
+void TfrmProfissional::search() { openReferenceSearch(frmProfissionalPesquisa, profissionalPesquisa(), this); }

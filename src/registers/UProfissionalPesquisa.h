@@ -1,0 +1,18 @@
+#pragma once
+// The professionals' search dialog: finds professionals by code or by the beginning of the name and puts
+// the professional register that opened it on the chosen one.
+
+#include "registers/ReferenceSearch.h"
+
+#include <QPointer>
+
+const ReferenceSearchDialog& profissionalPesquisa();
+
+class TfrmProfissionalPesquisa : public TReferenceSearch {
+    Q_OBJECT
+public:
+    explicit TfrmProfissionalPesquisa(RegisterForm* form, QWidget* parent = nullptr)
+        : TReferenceSearch(profissionalPesquisa(), form, parent) {}
+};
+
+inline QPointer<TfrmProfissionalPesquisa> frmProfissionalPesquisa;

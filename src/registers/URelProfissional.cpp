@@ -1,0 +1,65 @@
+// The professionals report.
+
+#include "registers/URelProfissional.h"
+
+#include "common/ReportParts.h"
+
+namespace {
+
+QString trimmed(const report::Context& c, const char* field) { return c.text(QString::fromLatin1(field)).trimmed(); }
+
+}  // namespace
+
+TfrmRelProficional::TfrmRelProficional() {
+    setTitle(QStringLiteral("Profissionais cadastrados."));
+    setMargins(2.6);
+    const qreal w = bodyRectMm().width();
+    // The professionals without a unit come first on both engines.
+    qryPrincipal << "select b.nome as nome_unidade_trabalho, a.id_profissional, a.id_unidade_trabalho, "
+                 << "a.nome as nome_profissional,a.telefone_residencial,a.telefone_celular,a.telefone_recado, "
+                    "a.email, a.ind_status "
+                 << "from profissional a"
+                 << "left join unidade_trabalho b on (a.id_unidade_trabalho = b.id_unidade_trabalho )"
+                 << "order by case when a.id_unidade_trabalho is null then 0 else 1 end, a.id_unidade_trabalho, "
+                    "a.id_profissional";
+    setData(reportData(qryPrincipal));
+
+    report::Band& header = addBand(report::BandType::PageHeader, 22);
+    addReportHeading(header, QStringLiteral("Rel.:042"), QStringLiteral("Profissionais cadastrados."), w);
+    header.addExpression(QRectF(0, 15, w, 5), [](const report::Context& c) {
+        return QVariant(trimmed(c, "nome_unidade_trabalho"));
+    }).setBold();
+
+    const qreal phones = w * 0.38, mail = w * 0.66, status = w * 0.86;
+    report::Group& group = addGroup(QStringLiteral("id_unidade_trabalho"));
+    report::Band& groupHeader = group.addHeader(13);
+    groupHeader.addExpression(QRectF(0, 1, w, 5), [](const report::Context& c) {
+        return QVariant(trimmed(c, "nome_unidade_trabalho"));
+    }).setBold();
+    groupHeader.addLabel(QRectF(0, 7, phones, 5), QStringLiteral("Profissional:")).setBold();
+    groupHeader.addLabel(QRectF(phones, 7, mail - phones, 5), QStringLiteral("Telefones")).setBold();
+    groupHeader.addLabel(QRectF(mail, 7, status - mail, 5), QStringLiteral("E-mail")).setBold();
+    groupHeader.addLabel(QRectF(status, 7, w - status, 5), QStringLiteral("Status")).setBold();
+
+    report::Band& detail = addBand(report::BandType::Detail, 6);
+    detail.addExpression(QRectF(0, 0.5, phones, 5), [](const report::Context& c) {
+        return QVariant(trimmed(c, "id_profissional") + QStringLiteral(" - ") + trimmed(c, "nome_profissional"));
+    });
+    detail.addExpression(QRectF(phones, 0.5, mail - phones, 5), [](const report::Context& c) {
+        return QVariant(QStringList{trimmed(c, "telefone_residencial"), trimmed(c, "telefone_celular"),
+                                    trimmed(c, "telefone_recado")}
+                            .join(QStringLiteral(" / ")));
+    });
+    detail.addField(QRectF(mail, 0.5, status - mail, 5), QStringLiteral("email"));
+    detail.addField(QRectF(status, 0.5, w - status, 5), QStringLiteral("ind_status"));
+
+    report::Band& groupFooter = group.addFooter(7);
+    groupFooter.addLabel(QRectF(0, 1, 40, 5), QStringLiteral("Total na unidade:")).setBold();
+    groupFooter.addExpression(QRectF(40, 1, 30, 5), [](const report::Context& c) { return QVariant(c.count()); });
+
+    report::Band& summary = addBand(report::BandType::Summary, 8);
+    summary.addLabel(QRectF(0, 2, 40, 5), QStringLiteral("Total geral:")).setBold();
+    summary.addExpression(QRectF(40, 2, 30, 5), [](const report::Context& c) { return QVariant(c.count()); });
+
+    addPageNumber(addBand(report::BandType::PageFooter, 7), w);
+}
