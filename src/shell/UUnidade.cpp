@@ -59,7 +59,7 @@ TfrmUnidade::TfrmUnidade(QWidget* parent) : RegisterForm(parent) {
 
     dbmDescricao = new QPlainTextEdit(tbsPrincipal);
     dbmDescricao->setObjectName(QStringLiteral("dbmDescricao"));
-    ui::bindMemo(dbmDescricao, qryPrincipal, QStringLiteral("Descricao"));
+    ui::bindMemo(dbmDescricao, qryPrincipal, QStringLiteral("Descricao"), 250);
 
     dbcAtivo = new QCheckBox(QStringLiteral("Registro inativo."), tbsPrincipal);
     dbcAtivo->setObjectName(QStringLiteral("dbcAtivo"));

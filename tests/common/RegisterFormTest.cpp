@@ -183,7 +183,7 @@ TEST_F(RegisterFormTest, ActionsFollowTheStateAndCursorOfTheMainDataSet) {
 
     act("actPrint")->trigger();
     act("actPesquisar")->trigger();
-    EXPECT_EQ(form->calls.mid(1), QStringList({"print", "search"}));
+    EXPECT_EQ(form->calls.mid(1), QStringList({"print"})) << "no search while a row is being typed";
 }
 
 TEST_F(RegisterFormTest, RegisterKeysWinOverTheFocusedControl) {
