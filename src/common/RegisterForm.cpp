@@ -203,9 +203,11 @@ void RegisterForm::focusFirstEditable() {
     if (!qryPrincipal->isEditing())
         return;
     pgcPrincipal->setCurrentWidget(tbsPrincipal);
-    for (QWidget* w = tbsPrincipal->nextInFocusChain(); w && tbsPrincipal->isAncestorOf(w); w = w->nextInFocusChain()) {
+    // The page's controls come in the focus chain in tab order, among the rest of the window's.
+    for (QWidget* w = tbsPrincipal->nextInFocusChain(); w && w != tbsPrincipal; w = w->nextInFocusChain()) {
         const ui::FieldLink* link = ui::linkOf(w);
-        if (link && link->writable() && w->isEnabled() && w->isVisibleTo(tbsPrincipal) && (w->focusPolicy() & Qt::TabFocus)) {
+        if (link && link->writable() && tbsPrincipal->isAncestorOf(w) && w->isEnabled() &&
+            w->isVisibleTo(tbsPrincipal) && (w->focusPolicy() & Qt::TabFocus)) {
             w->setFocus(Qt::OtherFocusReason);
             return;
         }
