@@ -91,8 +91,10 @@ void TfrmMenuPrincipal::buildMenu() {
             endProcess(0);
     });
     connect(action(QStringLiteral("WindowCascade1")), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
-    connect(action(QStringLiteral("WindowTileHorizontal1")), &QAction::triggered, this, [this] { tile(stackedRects); });
-    connect(action(QStringLiteral("WindowTileVertical1")), &QAction::triggered, this, [this] { tile(sideBySideRects); });
+    connect(action(QStringLiteral("WindowTileHorizontal1")), &QAction::triggered, this,
+            [this] { tile(stackedRects); });
+    connect(action(QStringLiteral("WindowTileVertical1")), &QAction::triggered, this,
+            [this] { tile(sideBySideRects); });
     connect(action(QStringLiteral("WindowMinimizeAll1")), &QAction::triggered, m_mdi, [this] {
         for (auto* w : m_mdi->subWindowList())
             w->showMinimized();

@@ -39,8 +39,8 @@ QList<QRect> iconRects(int count, const QRect& area, const QSize& icon) {
     for (int i = 0; i < count; ++i) {
         const int row = i / perRow;
         const int column = i % perRow;
-        rects << QRect(QPoint(area.left() + column * icon.width(), area.top() + area.height() - (row + 1) * icon.height()),
-                       icon);
+        const int top = area.top() + area.height() - (row + 1) * icon.height();
+        rects << QRect(QPoint(area.left() + column * icon.width(), top), icon);
     }
     return rects;
 }

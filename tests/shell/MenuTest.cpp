@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QTest>
 
 class Menu : public ShellTest {
@@ -168,36 +167,6 @@ TEST(WindowArrangement, RowsColumnsAndIconsShareTheWorkArea) {
     };
     for (int i = 0; i < cases.size(); ++i)
         EXPECT_EQ(cases[i].got, cases[i].expected) << "case " << i;
-}
-
-TEST_F(Menu, WindowItemsTileByRowsOrColumnsAndLineTheIconsAlongTheBottom) {
-    main->resize(900, 700);
-    main->show();
-    QList<QMdiSubWindow*> windows;
-    for (int i = 0; i < 3; ++i) {
-        windows << main->mdiArea()->addSubWindow(new QWidget);
-        windows.last()->show();
-    }
-    const QRect area = main->mdiArea()->viewport()->rect();
-    const auto geometries = [&] {
-        QList<QRect> out;
-        for (QMdiSubWindow* w : windows)
-            out << w->geometry();
-        return out;
-    };
-    main->action("WindowTileHorizontal1")->trigger();
-    EXPECT_EQ(geometries(), stackedRects(3, area));
-    main->action("WindowTileVertical1")->trigger();
-    EXPECT_EQ(geometries(), sideBySideRects(3, area));
-
-    main->action("WindowMinimizeAll1")->trigger();
-    windows[0]->move(200, 10);
-    main->action("WindowArrange1")->trigger();
-    const QList<QRect> icons = iconRects(3, area, windows[0]->size());
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(windows[i]->isMinimized()) << "arranging restores nothing";
-        EXPECT_EQ(windows[i]->pos(), icons[i].topLeft()) << i;
-    }
 }
 
 TEST_F(Menu, SairClosesTheRegistersFirstAndExitsOnlyWhenEveryOneClosed) {
