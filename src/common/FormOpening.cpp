@@ -8,6 +8,8 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace {
 
 QPointer<QMdiArea> g_workspace;
@@ -41,6 +43,18 @@ void showForm(QWidget* form, ShowAs how) {
     } else {
         form->setWindowFlag(Qt::Window, true);
         form->show();
+    }
+}
+
+void centreOverWorkspace(QWidget* form) {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget()); sub && sub->mdiArea()) {
+        const QRect area = sub->mdiArea()->viewport()->rect();
+        sub->move(std::max(0, (area.width() - sub->width()) / 2), std::max(0, (area.height() - sub->height()) / 2));
+    } else if (form->isWindow() && g_workspace && g_workspace->isVisible()) {
+        const QWidget* area = g_workspace->viewport();
+        QRect frame = form->frameGeometry();
+        frame.moveCenter(area->mapToGlobal(area->rect().center()));
+        form->move(frame.topLeft());
     }
 }
 

@@ -17,6 +17,10 @@ enum class ShowAs { MdiChild, Window };
 // Shows a new form as an MDI child of the main window or as a window of its own; it is freed on close.
 void showForm(QWidget* form, ShowAs how);
 
+// Centres a form over the MDI work area: its MDI window inside the area, a window of its own over the area
+// on the screen.
+void centreOverWorkspace(QWidget* form);
+
 // What each right that holds "N" hides, by object name (actions or widgets of the form).
 struct RightsHiding {
     QStringList incluir{QStringLiteral("actAppend")};

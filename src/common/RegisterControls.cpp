@@ -29,9 +29,9 @@ QLineEdit* makeNameEdit(const QString& objectName, QWidget* page, db::DataSet* d
     return edit;
 }
 
-QPlainTextEdit* makeDescriptionMemo(QWidget* page, db::DataSet* data, const QString& field) {
+QPlainTextEdit* makeDescriptionMemo(QWidget* page, db::DataSet* data, const QString& field, int maxLength) {
     auto* memo = new QPlainTextEdit(page);
     memo->setObjectName(QStringLiteral("dbmDescricao"));
-    ui::bindMemo(memo, data, field);
+    ui::bindMemo(memo, data, field, maxLength);
     return memo;
 }

@@ -15,5 +15,5 @@ QLineEdit* makeKeyEdit(QWidget* page, db::DataSet* data, const QString& field);
 QLineEdit* makeNameEdit(const QString& objectName, QWidget* page, db::DataSet* data, const QString& field,
                         int maxLength);
 
-// "dbmDescricao": the description memo.
-QPlainTextEdit* makeDescriptionMemo(QWidget* page, db::DataSet* data, const QString& field);
+// "dbmDescricao": the description memo, capped at its column's width (0: a text column without one).
+QPlainTextEdit* makeDescriptionMemo(QWidget* page, db::DataSet* data, const QString& field, int maxLength);

@@ -1,10 +1,13 @@
 #include "common/RegisterForm.h"
 
+#include "common/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/Session.h"
+#include "platform/ui/FieldLink.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -110,8 +113,14 @@ RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
     layout->addWidget(pgcPrincipal, 1);
     layout->addWidget(stbPrincipal);
 
-    onTriggered(actAppend, [this] { append(); });
-    onTriggered(actEdit, [this] { edit(); });
+    onTriggered(actAppend, [this] {
+        append();
+        focusFirstEditable();
+    });
+    onTriggered(actEdit, [this] {
+        edit();
+        focusFirstEditable();
+    });
     onTriggered(actDelete, [this] { remove(); });
     onTriggered(actRefresh, [this] { refresh(); });
     onTriggered(actPost, [this] { save(); });
@@ -187,6 +196,22 @@ void RegisterForm::updateActions() {
     actPrior->setEnabled(onRow && !qryPrincipal->bof());
     actNext->setEnabled(onRow && !qryPrincipal->eof());
     actLast->setEnabled(onRow && !qryPrincipal->eof());
+    actPesquisar->setEnabled(!editing);
+}
+
+void RegisterForm::focusFirstEditable() {
+    if (!qryPrincipal->isEditing())
+        return;
+    pgcPrincipal->setCurrentWidget(tbsPrincipal);
+    // The page's controls come in the focus chain in tab order, among the rest of the window's.
+    for (QWidget* w = tbsPrincipal->nextInFocusChain(); w && w != tbsPrincipal; w = w->nextInFocusChain()) {
+        const ui::FieldLink* link = ui::linkOf(w);
+        if (link && link->writable() && tbsPrincipal->isAncestorOf(w) && w->isEnabled() &&
+            w->isVisibleTo(tbsPrincipal) && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 void RegisterForm::setIfPresent(const QString& field, const QVariant& value) {
@@ -259,6 +284,15 @@ QString RegisterForm::sortField(int column) const {
 void RegisterForm::print() {}
 
 void RegisterForm::search() {}
+
+bool RegisterForm::mayClose() {
+    if (!qryPrincipal->isEditing())
+        return true;
+    if (!Prompts::confirm(kAlteracoesNaoGravadas))
+        return false;
+    qryPrincipal->cancel();
+    return true;
+}
 
 bool RegisterForm::refuse(const QString& message, QWidget* focus) {
     Prompts::information(message);
@@ -342,6 +376,8 @@ void RegisterForm::remove() {
 }
 
 void RegisterForm::sortBy(int column) {
+    if (qryPrincipal->isEditing())
+        return;
     db::Query& select = qryPrincipal->query();
     const QString before = select.text();
     try {
@@ -358,6 +394,8 @@ void RegisterForm::sortBy(int column) {
 }
 
 void RegisterForm::openKey(const QVariant& key) {
+    if (qryPrincipal->isEditing())
+        return;
     qryPrincipal->setSql(QStringLiteral(" select * from %1 where %2 = :key ").arg(m_table, m_keyField));
     qryPrincipal->query().bind(QStringLiteral("key"), key);
     qryPrincipal->open();
@@ -380,13 +418,20 @@ void RegisterForm::showEvent(QShowEvent* event) {
     // The register's keys come before the keys a focused control would keep for itself (Ctrl+A, Ctrl+Home...).
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && sub->mdiArea()) {
-        const QRect area = sub->mdiArea()->viewport()->rect();
-        sub->move(std::max(0, (area.width() - sub->width()) / 2), std::max(0, (area.height() - sub->height()) / 2));
-    }
+    centreOverWorkspace(this);
     guarded([this] { opening(); });
     if (m_firstFocus)
         m_firstFocus->setFocus();
+}
+
+void RegisterForm::closeEvent(QCloseEvent* event) {
+    bool may = false;
+    guarded([&] { may = mayClose(); });
+    if (!may) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 bool RegisterForm::eventFilter(QObject* watched, QEvent* event) {

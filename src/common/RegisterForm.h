@@ -36,6 +36,8 @@ QVariant auditUser();
 inline const QString kOperacaoRealizada = QStringLiteral("Operação realizada com sucesso!");
 inline const QString kNaoHaRegistro = QStringLiteral("Não há registro!");
 inline const QString kNaoFoiPossivelOrdenar = QStringLiteral("Não foi possível ordenar por este campo.");
+inline const QString kAlteracoesNaoGravadas =
+    QStringLiteral("Existem alterações não gravadas. Deseja sair sem gravar?");
 
 class RegisterForm : public QWidget {
     Q_OBJECT
@@ -90,9 +92,10 @@ public:
     virtual void cancel();                // Cancelar
     virtual void save();                  // Gravar: validate, server time, transaction, key, audit, post, commit
     virtual void remove();                // Excluir: references, confirmation, delete in a transaction, reload
+    // While a row is being typed, neither a sort nor a search moves the register: the row would be lost.
     void sortBy(int column);              // a click on the grid title of `column`
     void openKey(const QVariant& key);    // the register holds exactly the row of that key
-    void closeForm();                     // Sair
+    void closeForm();                     // Sair: closes the form, or its MDI window, if mayClose() allows
 
 protected:
     // Set by a register's constructor.
@@ -122,17 +125,22 @@ protected:
     virtual QString sortField(int column) const;        // the grid column's field; empty: cannot sort
     virtual void print();
     virtual void search();
+    // Whether the form may close now, whichever way it is closed (Sair, its key, the window's close box, the
+    // main menu's Sair). By default a row being typed asks first, and Sim discards it.
+    virtual bool mayClose();
 
     // Shows `message`, focuses `focus` and returns false: a validation's refusal.
     bool refuse(const QString& message, QWidget* focus = nullptr);
 
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QAction* makeAction(const char* name, const QString& caption, const QList<QKeySequence>& keys);
     void updateActions();
     void setIfPresent(const QString& field, const QVariant& value);
+    void focusFirstEditable();  // after Novo and Alterar: the first control of "Principal" that edits now
 
     QString m_table, m_keyField;
     KeyMaker m_keyMaker = KeyMaker::Client;

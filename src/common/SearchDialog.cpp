@@ -1,5 +1,6 @@
 #include "common/SearchDialog.h"
 
+#include "common/FormOpening.h"
 #include "common/Guard.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/DataGrid.h"
@@ -9,8 +10,13 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
 
 SearchDialog::SearchDialog(RegisterForm* target, const QString& key, const QString& selectionLabel, QWidget* parent)
     : QWidget(parent), m_target(target), m_key(key) {
@@ -52,6 +58,25 @@ void SearchDialog::addCodeOrNameFilter(db::Query& select, bool byCode, const QSt
         select << QStringLiteral(" where substr(fold(%1), 1, length(fold(:texto))) = fold(:texto) ").arg(nameColumn);
         select.bind(QStringLiteral("texto"), text);
     }
+}
+
+void SearchDialog::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (std::exchange(m_placed, true))
+        return;
+    int columns = 0;
+    for (int i = 0; i < dbgPrincipal->horizontalHeader()->count(); ++i)
+        columns += dbgPrincipal->columnWidth(i);
+    // Room for the row header of a five-digit count and for the scroll bar.
+    const int rowHeader = std::max(dbgPrincipal->verticalHeader()->sizeHint().width(),
+                                   dbgPrincipal->fontMetrics().horizontalAdvance(QStringLiteral("99999")) + 8);
+    dbgPrincipal->setMinimumWidth(columns + rowHeader + dbgPrincipal->verticalScrollBar()->sizeHint().width() +
+                                  2 * dbgPrincipal->frameWidth());
+    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!frame)
+        frame = this;
+    frame->resize(frame->sizeHint().expandedTo(frame->size()));
+    centreOverWorkspace(this);
 }
 
 void SearchDialog::showInRegister() {

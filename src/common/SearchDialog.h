@@ -37,7 +37,11 @@ public:
                                     const QString& nameColumn = QStringLiteral("nome"));
 
 protected:
-    // Puts the register on the dialog's current row; nothing once the register has closed.
+    // On the first show: wide enough for the grid's columns, centred over the work area.
+    void showEvent(QShowEvent* event) override;
+
+    // Puts the register on the dialog's current row; nothing once the register has closed, nor while it
+    // holds a row being typed.
     void showInRegister();
     // Reopens the rows ordered by the clicked column; a failure leaves them as they were.
     void sortBy(int column);
@@ -49,4 +53,5 @@ private:
     QPointer<RegisterForm> m_target;
     QString m_key;
     QVBoxLayout* m_layout;
+    bool m_placed = false;
 };

@@ -54,6 +54,11 @@ public:
 
 }  // namespace
 
+bool isWeight(const QString& text) {
+    static const QRegularExpression weight(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]+(,[0-9]+)?")));
+    return weight.match(text.trimmed()).hasMatch();
+}
+
 QString decimalText(const QVariant& value) {
     if (value.isNull() || db::toText(value).trimmed().isEmpty())
         return {};
@@ -162,7 +167,7 @@ QWidget* TReferenceForm::makeControl(const ReferenceControl& c, QWidget* on) {
     }
     case ReferenceControl::Kind::Memo: {
         auto* memo = new QPlainTextEdit(on);
-        link = ui::bindMemo(memo, qryPrincipal, c.field);
+        link = ui::bindMemo(memo, qryPrincipal, c.field, c.maxLength);
         widget = memo;
         layout->setRowStretch(row, 1);
         break;
@@ -228,6 +233,8 @@ void TReferenceForm::newRecord(db::DataSet&) {
 bool TReferenceForm::isBlank(const ReferenceControl& c) const {
     if (c.kind == ReferenceControl::Kind::Lookup)
         return m_lookups.value(c.name)->currentKey().isNull();
+    if (c.kind == ReferenceControl::Kind::Decimal)  // a lone comma is no weight
+        return !isWeight(static_cast<QLineEdit*>(m_controls.value(c.name))->text());
     return qryPrincipal->str(c.field).trimmed().isEmpty();
 }
 

@@ -127,6 +127,9 @@ private:
     QHash<QString, QString> m_lookedUp;  // names of the grid's looked-up columns, by statement and id
 };
 
+// Whether `text` is a weight: digits, then optionally the decimal comma and more digits ("12", "12,5").
+bool isWeight(const QString& text);
+
 // The weight a decimal field holds, with the decimal comma; empty when null.
 QString decimalText(const QVariant& value);
 

@@ -26,12 +26,13 @@ ReferenceControl nameEdit(const QString& field, int maxLength, const QString& re
             .requiredMessage = required};
 }
 
-ReferenceControl memo(const QString& name, const QString& label, const QString& field) {
-    return {.kind = Kind::Memo, .name = name, .label = label, .field = field};
+// A memo of a column `maxLength` wide (0: a text column without a width).
+ReferenceControl memo(const QString& name, const QString& label, const QString& field, int maxLength = 0) {
+    return {.kind = Kind::Memo, .name = name, .label = label, .field = field, .maxLength = maxLength};
 }
 
 ReferenceControl descriptionMemo() {
-    return memo(QStringLiteral("dbmDescricao"), QStringLiteral("Descrição:"), QStringLiteral("Descricao"));
+    return memo(QStringLiteral("dbmDescricao"), QStringLiteral("Descrição:"), QStringLiteral("Descricao"), 250);
 }
 
 // A look-up over every row of a table, its key stored in the field of the same name.
@@ -139,7 +140,7 @@ const ReferenceTable& racaTable() {
                     t.columns;
         // The size and coat chosen on the page "Padrão da raça" are the breed's standard ones.
         const QString padrao = QStringLiteral("Padrão da raça");
-        t.controls << lookup(QStringLiteral("dblEspecie"), QStringLiteral("Especie:"), QStringLiteral("Id_Especie"),
+        t.controls << lookup(QStringLiteral("dblEspecie"), QStringLiteral("Especie"), QStringLiteral("Id_Especie"),
                              QStringLiteral("nome"), QStringLiteral("select id_especie, nome,descricao from especie"),
                              QStringLiteral("Falta selecionar a especie!"))
                    << ReferenceControl{.kind = Kind::Name,

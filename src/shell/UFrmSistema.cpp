@@ -53,7 +53,7 @@ TfrmFrmSistema::TfrmFrmSistema(QWidget* parent) : RegisterForm(parent) {
 
     dbeCodigo = makeKeyEdit(tbsPrincipal, qryPrincipal, QStringLiteral("Id_Form"));
     dbeNome = makeNameEdit(QStringLiteral("dbeNome"), tbsPrincipal, qryPrincipal, QStringLiteral("Nome"), 80);
-    dbmDescricao = makeDescriptionMemo(tbsPrincipal, qryPrincipal, QStringLiteral("Descricao"));
+    dbmDescricao = makeDescriptionMemo(tbsPrincipal, qryPrincipal, QStringLiteral("Descricao"), 250);
     dbeTag = new QLineEdit(tbsPrincipal);
     dbeTag->setObjectName(QStringLiteral("dbeTag"));
     dbeTag->setMaximumWidth(90);

@@ -44,7 +44,7 @@ TfrmGrupo::TfrmGrupo(QWidget* parent) : RegisterForm(parent) {
 
     dbeCodigo = makeKeyEdit(tbsPrincipal, qryPrincipal, QStringLiteral("Id_Perfil"));
     dbeNome = makeNameEdit(QStringLiteral("dbeNome"), tbsPrincipal, qryPrincipal, QStringLiteral("Nome"), 50);
-    dbmDescricao = makeDescriptionMemo(tbsPrincipal, qryPrincipal, QStringLiteral("Descricao"));
+    dbmDescricao = makeDescriptionMemo(tbsPrincipal, qryPrincipal, QStringLiteral("Descricao"), 0);
 
     auto* grid = new QGridLayout(tbsPrincipal);
     grid->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 0, 0);

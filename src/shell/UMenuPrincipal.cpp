@@ -4,11 +4,15 @@
 #include "common/Guard.h"
 #include "common/Process.h"
 #include "common/Prompts.h"
+#include "common/RegisterForm.h"
 #include "common/Session.h"
 #include "platform/db/Query.h"
 #include "shell/MenuModel.h"
+#include "shell/WindowArrangement.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -65,9 +69,12 @@ void TfrmMenuPrincipal::buildMenu() {
         case MenuEntry::SubmenuEnd:
             current = top;
             break;
-        case MenuEntry::Separator:
-            current->addSeparator()->setProperty(kTag, e.tag);
+        case MenuEntry::Separator: {
+            QAction* separator = current->addSeparator();
+            separator->setProperty(kTag, e.tag);
+            m_menuItems << separator;
             break;
+        }
         case MenuEntry::Action: {
             auto* a = current->addAction(e.caption);
             a->setObjectName(e.actionName);
@@ -79,18 +86,20 @@ void TfrmMenuPrincipal::buildMenu() {
         }
     }
 
-    onTriggered(action(QStringLiteral("actSair")), [] { endProcess(0); });
+    onTriggered(action(QStringLiteral("actSair")), [this] {
+        if (closeForms())
+            endProcess(0);
+    });
     connect(action(QStringLiteral("WindowCascade1")), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
-    connect(action(QStringLiteral("WindowTileHorizontal1")), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
-    connect(action(QStringLiteral("WindowTileVertical1")), &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
+    connect(action(QStringLiteral("WindowTileHorizontal1")), &QAction::triggered, this,
+            [this] { tile(stackedRects); });
+    connect(action(QStringLiteral("WindowTileVertical1")), &QAction::triggered, this,
+            [this] { tile(sideBySideRects); });
     connect(action(QStringLiteral("WindowMinimizeAll1")), &QAction::triggered, m_mdi, [this] {
         for (auto* w : m_mdi->subWindowList())
             w->showMinimized();
     });
-    connect(action(QStringLiteral("WindowArrange1")), &QAction::triggered, m_mdi, [this] {
-        for (auto* w : m_mdi->subWindowList())
-            w->showNormal();
-    });
+    connect(action(QStringLiteral("WindowArrange1")), &QAction::triggered, this, &TfrmMenuPrincipal::arrangeIcons);
     connect(action(QStringLiteral("WindowClose1")), &QAction::triggered, m_mdi, &QMdiArea::closeActiveSubWindow);
 
     static const QSet<QString> notForms{QStringLiteral("actSair"), QStringLiteral("WindowCascade1"),
@@ -98,11 +107,53 @@ void TfrmMenuPrincipal::buildMenu() {
                                         QStringLiteral("WindowMinimizeAll1"), QStringLiteral("WindowArrange1"),
                                         QStringLiteral("WindowClose1"), QStringLiteral("actManual")};
     for (auto* a : std::as_const(m_menuItems)) {
-        if (!notForms.contains(a->objectName())) {
+        if (!a->isSeparator() && !notForms.contains(a->objectName())) {
             const QString name = a->objectName();
             onTriggered(a, [this, name] { open(name); });
         }
     }
+}
+
+void TfrmMenuPrincipal::tile(QList<QRect> (*places)(int count, const QRect& area)) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : m_mdi->subWindowList())
+        if (w->isVisible() && !w->isMinimized())
+            windows << w;
+    const QList<QRect> rects = places(int(windows.size()), m_mdi->viewport()->rect());
+    for (int i = 0; i < windows.size(); ++i) {
+        windows[i]->showNormal();
+        windows[i]->setGeometry(rects[i]);
+    }
+}
+
+void TfrmMenuPrincipal::arrangeIcons() {
+    QList<QMdiSubWindow*> icons;
+    for (QMdiSubWindow* w : m_mdi->subWindowList())
+        if (w->isVisible() && w->isMinimized())
+            icons << w;
+    if (icons.isEmpty())
+        return;
+    const QList<QRect> rects = iconRects(int(icons.size()), m_mdi->viewport()->rect(), icons.first()->size());
+    for (int i = 0; i < icons.size(); ++i)
+        icons[i]->move(rects[i].topLeft());
+}
+
+bool TfrmMenuPrincipal::closeForms() {
+    for (QMdiSubWindow* w : m_mdi->subWindowList())
+        if (w->isVisible() && !w->close())
+            return false;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<RegisterForm*>(w) && w->isVisible() && !w->close())
+            return false;
+    return true;
+}
+
+void TfrmMenuPrincipal::closeEvent(QCloseEvent* event) {
+    if (!closeForms()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void TfrmMenuPrincipal::open(const QString& actionName) {

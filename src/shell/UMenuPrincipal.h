@@ -22,11 +22,19 @@ public:
     // actConfiguraMenu: enables the items the profile may use and writes the status bar.
     void configuraMenu();
 
+    // Closes every MDI window and register window, each asking about a row being typed; false as soon as
+    // one stays open.
+    bool closeForms();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenu();
+    // Puts the MDI windows that are not minimised where `places` says, in the order they were opened.
+    void tile(QList<QRect> (*places)(int count, const QRect& area));
+    void arrangeIcons();
     void open(const QString& actionName);
 
     QMdiArea* m_mdi;

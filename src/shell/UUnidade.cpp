@@ -44,7 +44,7 @@ TfrmUnidade::TfrmUnidade(QWidget* parent) : RegisterForm(parent) {
 
     dbeCodigo = makeKeyEdit(tbsPrincipal, qryPrincipal, QStringLiteral("Id_Unidade_Trabalho"));
     dbeNome = makeNameEdit(QStringLiteral("dbeNome"), tbsPrincipal, qryPrincipal, QStringLiteral("Nome"), 100);
-    dbmDescricao = makeDescriptionMemo(tbsPrincipal, qryPrincipal, QStringLiteral("Descricao"));
+    dbmDescricao = makeDescriptionMemo(tbsPrincipal, qryPrincipal, QStringLiteral("Descricao"), 250);
 
     dbcAtivo = new QCheckBox(QStringLiteral("Registro inativo."), tbsPrincipal);
     dbcAtivo->setObjectName(QStringLiteral("dbcAtivo"));

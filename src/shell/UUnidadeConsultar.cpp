@@ -30,7 +30,7 @@ TfrmUnidadeConsultar::TfrmUnidadeConsultar(TfrmUnidade* unidade, QWidget* parent
 TfrmUnidade* TfrmUnidadeConsultar::unidade() const { return static_cast<TfrmUnidade*>(target()); }
 
 void TfrmUnidadeConsultar::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    SearchDialog::showEvent(event);
     if (m_shown)
         return;
     m_shown = true;

@@ -183,7 +183,7 @@ TEST_F(RegisterFormTest, ActionsFollowTheStateAndCursorOfTheMainDataSet) {
 
     act("actPrint")->trigger();
     act("actPesquisar")->trigger();
-    EXPECT_EQ(form->calls.mid(1), QStringList({"print", "search"}));
+    EXPECT_EQ(form->calls.mid(1), QStringList({"print"})) << "no search while a row is being typed";
 }
 
 TEST_F(RegisterFormTest, RegisterKeysWinOverTheFocusedControl) {
@@ -320,6 +320,42 @@ TEST_F(RegisterFormTest, SairFreesTheForm) {
     form->findChild<QAction*>("actSair")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(form.isNull());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RegisterFormTest, RowBeingTypedSurvivesSortsSearchesAndCloseUntilSimDiscardsIt) {
+    exec("insert into especie (Id_Especie, Nome) values (1, 'A'), (2, 'B')");
+    form->refresh();
+    act("actAppend")->trigger();
+    QTest::keyClicks(form->dbeNome, "NOVA");
+    const auto pending = [this] {
+        return !form.isNull() && form->qryPrincipal->state() == db::DataSet::State::Insert &&
+               form->qryPrincipal->str("Nome") == "NOVA";
+    };
+    emit form->dbgPrincipal->horizontalHeader()->sectionClicked(1);
+    EXPECT_TRUE(pending()) << "a click on a grid title";
+    EXPECT_FALSE(act("actPesquisar")->isEnabled());
+    form->openKey(1);  // what a search dialog does with the row chosen
+    EXPECT_TRUE(pending()) << "a search dialog choosing a row";
+
+    // Sair and its key, answered Não: the form stays as it was.
+    prompts.confirmations = {false, false};
+    act("actSair")->trigger();
+    QApplication::setActiveWindow(form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    QTest::keyClick(form->dbeNome, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(pending());
+    EXPECT_EQ(prompts.texts(), QStringList(2, kAlteracoesNaoGravadas));
+    EXPECT_TRUE(prompts.confirmations.isEmpty());
+
+    prompts.confirmations = {true};
+    QTest::keyClick(form->dbeNome, Qt::Key_S, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form.isNull());
+    EXPECT_EQ(count("especie"), 2) << "Sim discards the row";
 }
 
 }  // namespace

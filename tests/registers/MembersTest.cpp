@@ -2,6 +2,7 @@
 
 #include "RegistersFixture.h"
 
+#include <QLabel>
 #include <QTabWidget>
 
 class Members : public RegistersTest {
@@ -59,6 +60,10 @@ TEST_F(Members, BreedLooksUpSpeciesSizeAndCoatInThatOrderOnTwoPages) {
     EXPECT_EQ(pages->count(), 3);
     EXPECT_EQ(pages->tabText(2), "Padrão da raça");
     EXPECT_EQ(child<QWidget>(form, "dblPorte")->parentWidget(), pages->widget(2));
+    QStringList labels;
+    for (const QLabel* label : form->findChildren<QLabel*>())
+        labels << label->text();
+    EXPECT_TRUE(labels.contains("Especie")) << labels.join('|').toStdString();
 
     trigger(form, "actAppend");
     type(form, "dbeNome", "vira-lata");
@@ -123,6 +128,13 @@ TEST_F(Members, MedicineAsksForTheNameBeforeTheUnitAndShowsTheUnitsName) {
     EXPECT_EQ(gridText(form, 1, "Unidade medida"), "");
 }
 
+TEST(Weight, IsDigitsWithAnOptionalDecimalCommaAndDigits) {
+    for (const char* weight : {"12", "12,5", "0,755", " 7 "})
+        EXPECT_TRUE(isWeight(weight)) << weight;
+    for (const char* notWeight : {"", ",", "12,", ",5", "1,2,3", "1.5", "-3", "١٢"})
+        EXPECT_FALSE(isWeight(QString::fromUtf8(notWeight))) << notWeight;
+}
+
 TEST_F(Members, WeightTextsTakeTheDecimalComma) {
     TReferenceForm* form = open("actReceituario_Texto_Peso");
     EXPECT_FALSE(child<QAction>(form, "actPesquisar")->isVisible());
@@ -132,6 +144,10 @@ TEST_F(Members, WeightTextsTakeTheDecimalComma) {
     type(form, "dbmTexto", "Repetir em 12 horas.");
     trigger(form, "actPost");
     EXPECT_EQ(prompts.last(), "Falta preencher !");
+    type(form, "dbePeso", ",");
+    trigger(form, "actPost");
+    EXPECT_EQ(prompts.last(), "Falta preencher !") << "a lone comma is no weight";
+    EXPECT_EQ(count("receituario_texto_peso"), 0);
     type(form, "dbePeso", "1a2.5x");
     EXPECT_EQ(child<QLineEdit>(form, "dbePeso")->text(), "12,5");
     trigger(form, "actPost");

@@ -54,6 +54,7 @@ protected:
     }
 
     void TearDown() override {
+        prompts.confirmations = QList<bool>(50, true);  // a register left typing a row is closed without it
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w != area && (qobject_cast<TReferenceForm*>(w) || qobject_cast<TReferenceSearch*>(w)))
                 w->close();

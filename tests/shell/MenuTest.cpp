@@ -3,9 +3,14 @@
 #include "common/FormOpening.h"
 #include "common/Session.h"
 #include "shell/MenuModel.h"
+#include "shell/ShellForms.h"
 #include "shell/UMenuPrincipal.h"
+#include "shell/UUnidade.h"
+#include "shell/WindowArrangement.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QTest>
 
 class Menu : public ShellTest {
 protected:
@@ -105,9 +110,13 @@ TEST_F(Menu, CaptionsTagsAndOrder) {
     EXPECT_EQ(main->action("actMapaDisponibilidade")->property("Tag").toInt(), 48);
     EXPECT_EQ(main->action("actRelImprimeCarteirinha")->property("Tag").toInt(), 0);
     int actions = 0;
-    for (const MenuEntry& e : mainMenuEntries())
+    int separatorsOfTagZero = 0;
+    for (const MenuEntry& e : mainMenuEntries()) {
         actions += e.kind == MenuEntry::Action;
+        separatorsOfTagZero += e.kind == MenuEntry::Separator && e.tag == 0;
+    }
     EXPECT_EQ(actions, 63);
+    EXPECT_EQ(separatorsOfTagZero, 4);
 }
 
 // A form with the four standard actions, as register forms have them.
@@ -140,4 +149,47 @@ TEST_F(Menu, FormRightsHideWhatEachNRefusesOnTheNewFormOnly) {
     EXPECT_TRUE(later->findChild<QAction*>("actInformation")->isVisible());
     for (QAction* a : earlier->actions())
         EXPECT_TRUE(a->isVisible());
+}
+
+TEST(WindowArrangement, RowsColumnsAndIconsShareTheWorkArea) {
+    const QRect area(0, 0, 300, 200);
+    struct Case {
+        QList<QRect> got, expected;
+    };
+    const QList<Case> cases{
+        {stackedRects(0, area), {}},
+        {stackedRects(1, area), {area}},
+        {stackedRects(3, area), {{0, 0, 300, 66}, {0, 66, 300, 67}, {0, 133, 300, 67}}},
+        {sideBySideRects(2, area), {{0, 0, 150, 200}, {150, 0, 150, 200}}},
+        {sideBySideRects(3, QRect(10, 5, 100, 50)), {{10, 5, 33, 50}, {43, 5, 33, 50}, {76, 5, 34, 50}}},
+        {iconRects(3, area, {120, 30}), {{0, 170, 120, 30}, {120, 170, 120, 30}, {0, 140, 120, 30}}},
+        {iconRects(1, area, {400, 30}), {{0, 170, 400, 30}}},
+    };
+    for (int i = 0; i < cases.size(); ++i)
+        EXPECT_EQ(cases[i].got, cases[i].expected) << "case " << i;
+}
+
+TEST_F(Menu, SairClosesTheRegistersFirstAndExitsOnlyWhenEveryOneClosed) {
+    registerShellForms();
+    main->show();
+    openerFor("actUnidade")();
+    QPointer<TfrmUnidade> browsing = frmUnidade;
+    openerFor("actUnidade")();
+    QPointer<TfrmUnidade> typing = frmUnidade;
+    typing->findChild<QAction*>("actAppend")->trigger();
+    QTest::keyClicks(typing->dbeNome, "NOVA");
+
+    prompts.confirmations = {false};
+    EXPECT_NO_THROW(main->action("actSair")->trigger()) << "Não: nothing exits";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(typing.isNull());
+    EXPECT_EQ(typing->dbeNome->text(), "NOVA");
+    EXPECT_EQ(prompts.texts(), QStringList({"Existem alterações não gravadas. Deseja sair sem gravar?"}));
+
+    prompts.confirmations = {true};
+    EXPECT_THROW(main->action("actSair")->trigger(), ProcessEnded);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(browsing.isNull());
+    EXPECT_TRUE(typing.isNull());
+    EXPECT_EQ(count("unidade_trabalho"), 4) << "the typed row was discarded";
 }

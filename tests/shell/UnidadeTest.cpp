@@ -6,9 +6,11 @@
 #include "platform/ui/DataGrid.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QSqlDatabase>
 #include <QTableView>
@@ -260,19 +262,62 @@ TEST_F(UnidadeTest, RefusedPostRollsBackAndKeepsWhatWasTyped) {
     EXPECT_FALSE(db::inTransaction());
 }
 
-TEST_F(UnidadeTest, DescriptionLongerThanItsColumnIsRefusedByTheServer) {
-    if (!testingPostgres())
-        GTEST_SKIP() << "SQLite does not hold text to its declared length";
+TEST_F(UnidadeTest, ControlCharactersAndTextPastTheColumnNeverReachTheDatabase) {
     TfrmUnidade* form = openUnidade();
     trigger(form, "actAppend");
-    QTest::keyClicks(form->dbeNome, "longa");
-    form->dbmDescricao->setPlainText(QString(251, 'x'));
+    QApplication::clipboard()->setText(QString("CEN") + QChar(0) + "TRO\t\x1b");
+    form->dbeNome->paste();
+    EXPECT_EQ(form->dbeNome->text(), "CENTRO");
+    const QString tail(10000, 'x');
+    QApplication::clipboard()->setText(QString("a") + QChar(0) + "\tb\r\nc\x07" + tail);
+    form->dbmDescricao->paste();
+    const QString kept = "a\tb\nc" + tail.left(245);
+    EXPECT_EQ(form->dbmDescricao->toPlainText(), kept) << "tabs and line breaks stay, the paste is cut at 250";
+    QTest::keyClick(form->dbmDescricao, Qt::Key_Z);
+    EXPECT_EQ(form->dbmDescricao->toPlainText(), kept) << "typing on a full memo is refused";
     trigger(form, "actPost");
-    EXPECT_EQ(prompts.asked.size(), 1);
-    EXPECT_EQ(prompts.asked[0].kind, Prompts::Kind::Error);
+    EXPECT_EQ(prompts.texts(), QStringList({"Operação realizada com sucesso!"}));
+    EXPECT_EQ(db::toText(scalar("select Nome from unidade_trabalho")), "CENTRO");
+    EXPECT_EQ(db::toText(scalar("select Descricao from unidade_trabalho")), kept);
+}
+
+TEST_F(UnidadeTest, SearchOpensCentredAndWholeAndNeitherItNorTheWindowsCloseBoxLoseATypedRow) {
+    auto* area = new QMdiArea;
+    area->resize(1000, 700);
+    setWorkspace(area);
+    area->show();
+    addUnit(1, "NORTE");
+    addUnit(2, "CENTRO");
+    QPointer<TfrmUnidade> form = openUnidade();
+    QMdiSubWindow* window = area->subWindowList().value(0);
+    trigger(form, "actPesquisar");
+    TfrmUnidadeConsultar* search = frmUnidadeConsultar;
+    QCoreApplication::processEvents();
+    const QRect dialog = qobject_cast<QMdiSubWindow*>(search->parentWidget())->geometry();
+    EXPECT_LE((dialog.center() - area->viewport()->rect().center()).manhattanLength(), 2);
+    EXPECT_GE(search->dbgPrincipal->viewport()->width(),
+              search->dbgPrincipal->columnWidth(0) + search->dbgPrincipal->columnWidth(1)) << "no column is cut";
+
+    trigger(form, "actEdit");
+    EXPECT_EQ(form->focusWidget(), form->dbeNome) << "Alterar";
+    trigger(form, "actCancel");
+    form->dbeCodigo->setFocus();
+    trigger(form, "actAppend");
+    EXPECT_EQ(form->focusWidget(), form->dbeNome) << "Novo";
+    QTest::keyClicks(form->dbeNome, "NOVA");
+    search->qryPrincipal->next();
+    QTest::keyClicks(search->edtTexto, "N");
+    prompts.confirmations = {false};
+    EXPECT_FALSE(window->close()) << "Não keeps the window";
     EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Insert);
-    EXPECT_EQ(count("unidade_trabalho"), 0);
-    EXPECT_FALSE(db::inTransaction());
+    EXPECT_EQ(form->dbeNome->text(), "NOVA");
+
+    prompts.confirmations = {true};
+    EXPECT_TRUE(window->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form.isNull());
+    EXPECT_EQ(prompts.texts(), QStringList(2, "Existem alterações não gravadas. Deseja sair sem gravar?"));
+    EXPECT_EQ(count("unidade_trabalho"), 2);
 }
 
 // A register whose save meets another workstation inserting the same new key between the key's reading

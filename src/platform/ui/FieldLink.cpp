@@ -7,6 +7,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <utility>
 
 namespace ui {
 
@@ -39,11 +44,33 @@ QVariant fromText(const QString& text, ValueKind kind) {
     return text;
 }
 
+// Writes what the user typed into a line edit without its control characters, the cursor kept in place.
+QString typedLine(QLineEdit* edit, const QString& text) {
+    const QString clean = withoutControls(text);
+    if (clean != text) {
+        const int cursor = edit->cursorPosition();
+        edit->setText(clean);
+        edit->setCursorPosition(cursor - int(text.left(cursor).size() - withoutControls(text.left(cursor)).size()));
+    }
+    return clean;
+}
+
 bool sameValue(const QVariant& a, const QVariant& b) {
     return !a.isNull() && !b.isNull() && db::toText(a).trimmed() == db::toText(b).trimmed();
 }
 
 }  // namespace
+
+QString withoutControls(const QString& text, bool keepTabsAndLineBreaks) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const bool kept = keepTabsAndLineBreaks && (c == QLatin1Char('\t') || c == QLatin1Char('\n'));
+        if (kept || c.category() != QChar::Other_Control)
+            out += c;
+    }
+    return out;
+}
 
 FieldLink::FieldLink(QWidget* control, db::DataSet* data, QString field)
     : QObject(control), m_control(control), m_data(data), m_field(std::move(field)) {
@@ -142,7 +169,8 @@ bool FieldLink::eventFilter(QObject* watched, QEvent* event) {
 
 LineEditLink::LineEditLink(QLineEdit* edit, db::DataSet* data, const QString& field, ValueKind kind)
     : FieldLink(edit, data, field), m_edit(edit), m_kind(kind) {
-    connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) { write(fromText(text, m_kind)); });
+    connect(edit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { write(fromText(typedLine(m_edit, text), m_kind)); });
 }
 
 void LineEditLink::display(const QVariant& value) {
@@ -155,12 +183,40 @@ void LineEditLink::setWritable(bool on) { m_edit->setReadOnly(!on); }
 
 // --- memo ---
 
-MemoLink::MemoLink(QPlainTextEdit* memo, db::DataSet* data, const QString& field)
-    : FieldLink(memo, data, field), m_memo(memo) {
+MemoLink::MemoLink(QPlainTextEdit* memo, db::DataSet* data, const QString& field, int maxLength)
+    : FieldLink(memo, data, field), m_memo(memo), m_maxLength(maxLength) {
+    connect(memo->document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
+        m_typedAt = position;
+        m_typed = showing() || !writable() ? 0 : added;
+    });
     connect(memo, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_mending)
+            return;
+        mendTyped();
         const QString text = m_memo->toPlainText();
         write(text.isEmpty() ? QVariant() : QVariant(text));
     });
+}
+
+// What the user typed or pasted loses its control characters, and what would pass the cap is cut: a paste
+// keeps its head, a key typed on a full memo does nothing.
+void MemoLink::mendTyped() {
+    const int added = std::exchange(m_typed, 0);
+    if (added <= 0)
+        return;
+    const QString text = m_memo->toPlainText();
+    const QString inserted = text.mid(m_typedAt, added);
+    QString kept = withoutControls(inserted, true);
+    if (m_maxLength > 0)
+        kept.truncate(std::max<qsizetype>(0, m_maxLength - (text.size() - inserted.size())));
+    if (kept == inserted)
+        return;
+    m_mending = true;
+    QTextCursor cursor(m_memo->document());
+    cursor.setPosition(m_typedAt);
+    cursor.setPosition(m_typedAt + int(inserted.size()), QTextCursor::KeepAnchor);
+    cursor.insertText(kept);
+    m_mending = false;
 }
 
 void MemoLink::display(const QVariant& value) {
@@ -201,7 +257,8 @@ ComboBoxLink::ComboBoxLink(QComboBox* combo, db::DataSet* data, const QString& f
     blockInputWhileReadOnly();
     writeOnActivated(combo, [this](int index) { return QVariant(m_combo->itemText(index)); });
     if (QLineEdit* line = combo->lineEdit())
-        connect(line, &QLineEdit::textEdited, this, [this](const QString& text) {
+        connect(line, &QLineEdit::textEdited, this, [this, line](const QString& typed) {
+            const QString text = typedLine(line, typed);
             write(text.isEmpty() ? QVariant() : QVariant(text));
         });
 }
@@ -288,8 +345,8 @@ LineEditLink* bindLineEdit(QLineEdit* edit, db::DataSet* data, const QString& fi
     return shown(new LineEditLink(edit, data, field, kind));
 }
 
-MemoLink* bindMemo(QPlainTextEdit* memo, db::DataSet* data, const QString& field) {
-    return shown(new MemoLink(memo, data, field));
+MemoLink* bindMemo(QPlainTextEdit* memo, db::DataSet* data, const QString& field, int maxLength) {
+    return shown(new MemoLink(memo, data, field, maxLength));
 }
 
 CheckBoxLink* bindCheckBox(QCheckBox* box, db::DataSet* data, const QString& field, const QString& checkedValue,

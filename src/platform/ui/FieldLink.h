@@ -75,6 +75,10 @@ private:
     bool m_writing = false;
 };
 
+// `text` without NUL and the other control characters a paste can bring into a text control; a memo keeps
+// its tabs and line breaks.
+QString withoutControls(const QString& text, bool keepTabsAndLineBreaks = false);
+
 class LineEditLink : public FieldLink {
     Q_OBJECT
 public:
@@ -92,14 +96,22 @@ private:
 class MemoLink : public FieldLink {
     Q_OBJECT
 public:
-    MemoLink(QPlainTextEdit* memo, db::DataSet* data, const QString& field);
+    // `maxLength` caps the text as a line edit's does (the column's width); 0: no cap.
+    MemoLink(QPlainTextEdit* memo, db::DataSet* data, const QString& field, int maxLength = 0);
+
+    int maxLength() const { return m_maxLength; }
 
 protected:
     void display(const QVariant& value) override;
     void setWritable(bool on) override;
 
 private:
+    void mendTyped();
+
     QPlainTextEdit* m_memo;
+    int m_maxLength;
+    int m_typedAt = 0, m_typed = 0;  // where the last change put text, and how much
+    bool m_mending = false;
 };
 
 // A check box storing one text when ticked and another when clear; a value that is neither shows clear.
@@ -159,7 +171,7 @@ private:
 
 LineEditLink* bindLineEdit(QLineEdit* edit, db::DataSet* data, const QString& field,
                            ValueKind kind = ValueKind::Text);
-MemoLink* bindMemo(QPlainTextEdit* memo, db::DataSet* data, const QString& field);
+MemoLink* bindMemo(QPlainTextEdit* memo, db::DataSet* data, const QString& field, int maxLength = 0);
 CheckBoxLink* bindCheckBox(QCheckBox* box, db::DataSet* data, const QString& field, const QString& checkedValue,
                            const QString& uncheckedValue);
 ComboBoxLink* bindComboBox(QComboBox* combo, db::DataSet* data, const QString& field);
