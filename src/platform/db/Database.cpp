@@ -131,6 +131,8 @@ QSqlDatabase addPostgres(const Settings& s, const QString& name) {
     database.setDatabaseName(s.database);
     database.setUserName(s.user);
     database.setPassword(s.password);
+    // A server host that does not answer must not hold the program for minutes on every try to reconnect.
+    database.setConnectOptions(QStringLiteral("connect_timeout=10"));
     return database;
 }
 
