@@ -2,11 +2,13 @@
 
 #include <QPointer>
 #include <QRegularExpression>
+#include <utility>
 
 namespace db {
 
 namespace {
 
+// A parameter's colon counts as part of its name: ":where" is no keyword.
 bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char(':'); }
 
 bool wordAt(const QString& sql, int at, QLatin1StringView word) {
