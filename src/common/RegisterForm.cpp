@@ -273,7 +273,7 @@ void RegisterForm::deleteRow(const QVariant& key) {
     qryAuxiliar.clear();
     qryAuxiliar << QStringLiteral(" delete from %1 where %2 = :key ").arg(m_table, m_keyField);
     qryAuxiliar.bind(QStringLiteral("key"), key);
-    qryAuxiliar.exec();
+    db::requireAffected(qryAuxiliar.exec());
 }
 
 QString RegisterForm::sortField(int column) const {
@@ -325,9 +325,18 @@ void RegisterForm::save() {
         return;
     const bool inserting = qryPrincipal->state() == db::DataSet::State::Insert;
     const QDateTime now = db::serverTime();
-    {
-        // A post the server refuses rolls the transaction back here and leaves the row as typed, still
-        // inserting or editing, for another try.
+    // What the save itself writes into the row; a failed save takes it back.
+    QStringList own{QStringLiteral("Modificado_Em"), QStringLiteral("Modificado_Por")};
+    if (inserting)
+        own = QStringList{QStringLiteral("Inserido_Em"), QStringLiteral("Inserido_Por")} +
+              (m_keyMaker == KeyMaker::Client ? QStringList{m_keyField} : QStringList{});
+    QVariantHash before;
+    for (const QString& field : std::as_const(own))
+        if (qryPrincipal->hasField(field))
+            before.insert(field, qryPrincipal->field(field));
+    try {
+        // A post or a commit the server refuses rolls the transaction back here and leaves the row as
+        // typed, still inserting or editing, for another try.
         db::Transaction transaction;
         if (inserting) {
             if (m_keyMaker == KeyMaker::Client)
@@ -341,6 +350,11 @@ void RegisterForm::save() {
         beforePost(inserting);
         qryPrincipal->post();
         transaction.commit();
+    } catch (...) {
+        if (qryPrincipal->isEditing())
+            for (auto it = before.cbegin(); it != before.cend(); ++it)
+                qryPrincipal->setField(it.key(), it.value());
+        throw;
     }
     afterCommit(inserting);
     Prompts::information(kOperacaoRealizada);
@@ -365,8 +379,8 @@ void RegisterForm::remove() {
         db::Transaction transaction;
         deleteRow(key);
         transaction.commit();
-    } catch (const db::Error&) {
-        if (m_deleteRefused.isEmpty())
+    } catch (const db::Error& e) {
+        if (m_deleteRefused.isEmpty() || e.kind() != db::Error::Kind::Refused)
             throw;
         Prompts::information(m_deleteRefused);
         return;

@@ -121,7 +121,8 @@ protected:
     virtual void beforePost(bool inserting);            // inside the transaction, audit columns set
     virtual void afterCommit(bool inserting);           // before "Operação realizada com sucesso!"
     virtual bool checkReferences(const QVariant& key);  // false stops the delete; it has said why
-    virtual void deleteRow(const QVariant& key);        // inside the delete's transaction
+    virtual void deleteRow(const QVariant& key);        // inside the delete's transaction; a delete of
+                                                        // its own checks its count with db::requireAffected()
     virtual QString sortField(int column) const;        // the grid column's field; empty: cannot sort
     virtual void print();
     virtual void search();

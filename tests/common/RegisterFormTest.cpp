@@ -11,6 +11,8 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -44,6 +46,7 @@ public:
     bool inTransactionBeforePost = false;
     bool inTransactionAfterCommit = true;
     bool failDelete = false;
+    std::function<void()> duringSave;
 
 protected:
     bool validate() override {
@@ -63,6 +66,8 @@ protected:
     void beforePost(bool inserting) override {
         calls << (inserting ? "beforePost:insert" : "beforePost:edit");
         inTransactionBeforePost = db::inTransaction();
+        if (duringSave)
+            duringSave();
     }
     void afterCommit(bool) override {
         calls << "afterCommit";
@@ -105,6 +110,19 @@ protected:
 
     QPointer<SpeciesRegister> form;
 };
+
+// Runs `work` on a session of another workstation.
+void asAnotherWorkstation(const std::function<void(QSqlDatabase&)>& work) {
+    {
+        QSqlDatabase other = testingPostgres() ? db::addPostgres(testSettings(), "outra")
+                                               : QSqlDatabase::addDatabase("QSQLITE", "outra");
+        if (!testingPostgres())
+            other.setDatabaseName(db::sqliteFile(db::settings(), db::kMain));
+        ASSERT_TRUE(other.open());
+        work(other);
+    }
+    QSqlDatabase::removeDatabase("outra");
+}
 
 TEST(WithOrderBy, ReplacesTheOrderClauseOrAppendsOne) {
     EXPECT_EQ(withOrderBy("select * from t ", "Nome"), "select * from t order by Nome");
@@ -247,6 +265,98 @@ TEST_F(RegisterFormTest, KeyMadeByTheServerIsReadBack) {
     const int key = db::toInt(scalar("select Id_Usuario from usuario where Nome = 'SEGUNDO'"));
     EXPECT_GT(key, 1);
     EXPECT_EQ(db::toInt(users.qryPrincipal->field("Id_Usuario")), key);
+}
+
+// SQLite: another workstation's long read holds the lock the commit needs. PostgreSQL's readers never
+// block a commit; there a deferred unique name refuses it.
+TEST_F(RegisterFormTest, ACommitTheServerRefusesIsAFailedSaveAndARetrySavesOnce) {
+    db::Settings quick = db::settings();
+    quick.busyTimeoutMs = 50;
+    db::connectAll(quick);
+    if (testingPostgres()) {
+        exec("alter table especie add constraint especie_nome unique (Nome) deferrable initially deferred");
+        exec("insert into especie (Id_Especie, Nome) values (99, 'AVE')");
+    }
+    form->append();
+    QTest::keyClicks(form->dbeNome, "AVE");
+    asAnotherWorkstation([this](QSqlDatabase& other) {
+        other.transaction();
+        QSqlQuery(other).exec("select count(*) from especie");
+        act("actPost")->trigger();
+        other.commit();
+    });
+    ASSERT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(prompts.asked[0].kind, Prompts::Kind::Error);
+    EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Insert);
+    EXPECT_EQ(form->dbeNome->text(), "AVE");
+    EXPECT_TRUE(form->qryPrincipal->field("Id_Especie").isNull()) << "no key kept from the failed save";
+    if (testingPostgres())
+        exec("delete from especie; alter table especie drop constraint especie_nome");
+    EXPECT_EQ(count("especie"), 0);
+
+    prompts.clear();
+    act("actPost")->trigger();
+    EXPECT_EQ(prompts.texts(), QStringList({"Operação realizada com sucesso!"}));
+    EXPECT_EQ(count("especie where Nome = 'AVE' and Id_Especie = 1"), 1);
+}
+
+// Two workstations on one row: the second edit would overwrite the first, and a delete finds the row gone.
+// Both are refused in the standard error box, the typed values kept.
+TEST_F(RegisterFormTest, AnotherWorkstationsChangeOrDeleteIsNeverOverwritten) {
+    class Refusing : public SpeciesRegister {
+    public:
+        Refusing() { setDeleteTexts("Excluir?", "Em uso."); }
+    } other;
+    other.show();
+    exec("insert into especie (Id_Especie, Nome) values (1, 'A'), (2, 'B')");
+    other.refresh();
+    for (const char* name : {"PRIMEIRA", "DE NOVO"}) {  // its own change does not stop the next
+        form->openKey(1);
+        form->edit();
+        form->qryPrincipal->setField("Nome", name);
+        act("actPost")->trigger();
+    }
+    other.edit();
+    other.qryPrincipal->setField("Nome", "SEGUNDA");
+    other.findChild<QAction*>("actPost")->trigger();
+    EXPECT_EQ(other.qryPrincipal->state(), db::DataSet::State::Edit);
+    EXPECT_EQ(other.dbeNome->text(), "SEGUNDA");
+    EXPECT_EQ(db::toText(scalar("select Nome from especie where Id_Especie = 1")), "DE NOVO");
+
+    other.cancel();
+    other.qryPrincipal->last();
+    exec("delete from especie where Id_Especie = 2");
+    prompts.confirmations = {true};
+    other.findChild<QAction*>("actDelete")->trigger();
+    EXPECT_EQ(prompts.texts().mid(2), QStringList({db::kRegistroAlterado, "Excluir?", db::kRegistroAlterado}));
+    EXPECT_EQ(prompts.asked.last().kind, Prompts::Kind::Error);
+}
+
+// The server ends the session in the middle of a save: a clear message, the typed values kept, no
+// transaction left open, and the next actions work on new sessions.
+TEST_F(RegisterFormTest, LostServerConnectionIsReportedAndReopenedOnTheNextAction) {
+    if (!testingPostgres())
+        GTEST_SKIP() << "an embedded database has no server to lose";
+    form->append();
+    QTest::keyClicks(form->dbeNome, "AVE");
+    form->duringSave = [] {
+        asAnotherWorkstation([](QSqlDatabase& admin) {
+            QSqlQuery(admin).exec("select pg_terminate_backend(pid, 5000) from pg_stat_activity "
+                                  "where datname = current_database() and pid <> pg_backend_pid()");
+        });
+    };
+    act("actPost")->trigger();
+    EXPECT_EQ(prompts.texts(), QStringList({db::kConexaoPerdida}));
+    EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Insert);
+    EXPECT_EQ(form->dbeNome->text(), "AVE");
+    EXPECT_FALSE(db::inTransaction());
+
+    form->duringSave = nullptr;
+    act("actPost")->trigger();
+    act("actRefresh")->trigger();
+    EXPECT_EQ(prompts.last(), "Operação realizada com sucesso!");
+    EXPECT_EQ(form->qryPrincipal->recordCount(), 1);
+    EXPECT_NO_THROW(db::run(db::kPadrao, "select count(*) from logradouro", {})) << "the read-only ones come back too";
 }
 
 TEST_F(RegisterFormTest, DeleteChecksReferencesAsksAndRunsInATransaction) {

@@ -1,8 +1,57 @@
 #include "platform/db/DataSet.h"
 
+#include <QPointer>
 #include <QRegularExpression>
+#include <utility>
 
 namespace db {
+
+namespace {
+
+// A parameter's colon counts as part of its name: ":where" is no keyword.
+bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char(':'); }
+
+bool wordAt(const QString& sql, int at, QLatin1StringView word) {
+    const int end = at + int(word.size());
+    return QStringView(sql).mid(at, word.size()).compare(word, Qt::CaseInsensitive) == 0 &&
+           (at == 0 || !isWordChar(sql[at - 1])) && (end >= sql.size() || !isWordChar(sql[end]));
+}
+
+}  // namespace
+
+QString withCondition(const QString& sql, const QString& condition) {
+    // The statement's own clause: outside quoted text and parentheses (a sub-select has a where of its own).
+    const int n = int(sql.size());
+    int where = -1;
+    int end = n;
+    int depth = 0;
+    for (int i = 0; i < n && end == n; ++i) {
+        const QChar c = sql[i];
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            for (++i; i < n; ++i) {
+                if (sql[i] != c)
+                    continue;
+                if (i + 1 < n && sql[i + 1] == c)
+                    ++i;  // a doubled quote inside the text
+                else
+                    break;
+            }
+        } else if (c == QLatin1Char('(')) {
+            ++depth;
+        } else if (c == QLatin1Char(')')) {
+            --depth;
+        } else if (depth == 0 && where < 0 && wordAt(sql, i, QLatin1StringView("where"))) {
+            where = i;
+        } else if (depth == 0 && wordAt(sql, i, QLatin1StringView("returning"))) {
+            end = i;
+        }
+    }
+    const QString tail = end < n ? QLatin1Char(' ') + sql.mid(end) : QString();
+    if (where < 0)
+        return sql.left(end).trimmed() + QStringLiteral(" where ") + condition + tail;
+    return sql.left(where) + QStringLiteral("where (") + sql.mid(where + 5, end - where - 5).trimmed() +
+           QStringLiteral(") and ") + condition + tail;
+}
 
 DataSet::DataSet(QString connectionName, QObject* parent) : QObject(parent), m_query(std::move(connectionName)) {}
 
@@ -21,6 +70,7 @@ void DataSet::setState(State s) {
 void DataSet::open() {
     if (isEditing())
         cancel();
+    m_posted.clear();
     m_query.open();
     m_rows = m_query.rows();
     m_query.close();
@@ -31,6 +81,7 @@ void DataSet::open() {
 }
 
 void DataSet::close() {
+    m_posted.clear();
     m_rows.clear();
     m_current = -1;
     m_buffer.clear();
@@ -187,10 +238,16 @@ void DataSet::post() {
     if (!isEditing())
         return;
     const bool inserting = m_state == State::Insert;
-    const QString& sql = inserting ? m_insertSql : m_modifySql;
+    QString sql = inserting ? m_insertSql : m_modifySql;
     if (sql.isEmpty())
         throw Error(QStringLiteral("A consulta não pode ser gravada."));
-    const RowSet returned = run(m_query.connectionName(), sql, postParams());
+    if (!inserting && hasField(QStringLiteral("Modificado_Em")))
+        sql = withCondition(sql, QStringLiteral("Modificado_Em is not distinct from :OLD_Modificado_Em"));
+    int affected = -1;
+    const RowSet returned = run(m_query.connectionName(), sql, postParams(), &affected);
+    if (!inserting)
+        requireAffected(affected);
+    const Posted before{m_state, m_current, m_editRow, m_buffer, m_rows.row(m_current)};
     if (inserting && returned.count() > 0) {
         for (int i = 0; i < returned.fields().size(); ++i) {
             const int col = m_rows.fieldIndex(returned.fields()[i]);
@@ -198,10 +255,39 @@ void DataSet::post() {
                 m_buffer[col] = returned.row(0)[i];
         }
     }
+    if (inTransaction()) {
+        if (m_posted.isEmpty()) {
+            whenTransactionEnds([self = QPointer<DataSet>(this)](bool committed) {
+                if (self)
+                    self->transactionEnded(committed);
+            });
+        }
+        m_posted.append(before);
+    }
     m_rows.row(m_current) = m_buffer;
     m_buffer.clear();
     m_editRow = -1;
     setState(State::Browse);
+    emit rowsChanged();
+    emit currentChanged();
+}
+
+void DataSet::transactionEnded(bool committed) {
+    const QList<Posted> posted = std::exchange(m_posted, {});
+    if (committed || posted.isEmpty())
+        return;
+    const State was = m_state;
+    for (auto it = posted.crbegin(); it != posted.crend(); ++it) {
+        if (m_state == State::Insert)  // a row begun after that post
+            m_rows.remove(m_current);
+        m_rows.row(it->current) = it->row;
+        m_current = it->current;
+        m_editRow = it->editRow;
+        m_buffer = it->buffer;
+        m_state = it->state;
+    }
+    if (m_state != was)
+        emit stateChanged();
     emit rowsChanged();
     emit currentChanged();
 }

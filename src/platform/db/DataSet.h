@@ -9,6 +9,10 @@
 
 namespace db {
 
+// `sql` with `condition` added to the statement's own where clause ("where (<clause>) and <condition>"),
+// whatever follows the clause (a returning list) kept after it; without a where clause, "where <condition>".
+QString withCondition(const QString& sql, const QString& condition);
+
 class DataSet : public QObject {
     Q_OBJECT
 public:
@@ -22,7 +26,9 @@ public:
     QString text() const { return m_query.text(); }
 
     // Statements that post a row: parameters :Field take the row's values, :OLD_Field the values it had
-    // when it was read. An insert with a RETURNING clause writes what it returns into the row.
+    // when it was read. An insert with a RETURNING clause writes what it returns into the row. A modify that
+    // touches no row fails with kRegistroAlterado; where the rows carry Modificado_Em, it touches the row only
+    // while its Modificado_Em is still the one read, so an edit never overwrites another workstation's.
     void setUpdateSql(const QString& insertSql, const QString& modifySql);
 
     void open();
@@ -59,7 +65,10 @@ public:
     void append();  // a new blank row at the end, state Insert
     void edit();
     void cancel();
-    void post();    // throws db::Error and stays inserting or editing when the server refuses
+    // Throws db::Error and stays inserting or editing when the server refuses. Inside a transaction the
+    // post stands only if the transaction commits: a rollback (a refused commit included) puts the data
+    // set back as it was before the transaction's first post, inserting or editing the values as typed.
+    void post();
 
     std::function<void(DataSet&)> onNewRecord;  // defaults of a new row
 
@@ -72,6 +81,16 @@ signals:
 private:
     void setState(State s);
     QVariantHash postParams() const;
+    void transactionEnded(bool committed);
+
+    // A post inside the open transaction, with what it replaced.
+    struct Posted {
+        State state;
+        int current;
+        int editRow;
+        QVector<QVariant> buffer;
+        QVector<QVariant> row;
+    };
 
     Query m_query;
     QString m_insertSql, m_modifySql;
@@ -80,6 +99,7 @@ private:
     State m_state = State::Inactive;
     QVector<QVariant> m_buffer;  // the row being inserted or edited
     int m_editRow = -1;
+    QList<Posted> m_posted;
 };
 
 }  // namespace db

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QVariant>
 #include <sqlite3.h>
+#include <utility>
 
 namespace db {
 
@@ -15,6 +16,22 @@ namespace {
 Settings g_settings;
 bool g_connected = false;
 int g_transactionDepth = 0;
+quint64 g_epoch = 0;
+QList<std::function<void(bool)>> g_transactionEnded;
+
+void bumpEpoch() { ++g_epoch; }
+
+// The transaction is over: tells whoever waits on it how it ended.
+void endTransaction(bool committed) {
+    g_transactionDepth = 0;
+    const QList<std::function<void(bool)>> waiting = std::exchange(g_transactionEnded, {});
+    for (const auto& ended : waiting) {
+        try {
+            ended(committed);
+        } catch (...) {
+        }
+    }
+}
 
 const QStringList& connectionNames() {
     static const QStringList names{kMain, kPadrao, kKelvo};
@@ -46,23 +63,10 @@ void execOrThrow(QSqlDatabase& database, const QString& sql) {
         throw Error(q.lastError().text());
 }
 
-QSqlDatabase openOne(const Settings& s, const QString& name) {
-    if (QSqlDatabase::contains(name))
-        QSqlDatabase::removeDatabase(name);
-    QSqlDatabase database;
-    if (s.engine == Engine::SQLite) {
-        database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        const QString file = sqliteFile(s, name);
-        if (!QFileInfo::exists(file))
-            throw Error(QStringLiteral("Banco de dados não encontrado: %1").arg(file));
-        database.setDatabaseName(file);
-        QString options = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000");
-        if (name != kMain)
-            options += QStringLiteral(";QSQLITE_OPEN_READONLY");
-        database.setConnectOptions(options);
-    } else {
-        database = addPostgres(s, name);
-    }
+// Opens a connection and sets up its session: functions, attached databases, search path, read-only mode.
+void startSession(QSqlDatabase& database, const Settings& s, const QString& name) {
+    if (s.engine == Engine::SQLite && !QFileInfo::exists(database.databaseName()))
+        throw Error(QStringLiteral("Banco de dados não encontrado: %1").arg(database.databaseName()));
     if (!database.open())
         throw Error(database.lastError().text());
     if (s.engine == Engine::SQLite) {
@@ -90,7 +94,35 @@ QSqlDatabase openOne(const Settings& s, const QString& name) {
         if (name != kMain)
             execOrThrow(database, QStringLiteral("set default_transaction_read_only = on"));
     }
+}
+
+QSqlDatabase openOne(const Settings& s, const QString& name) {
+    if (QSqlDatabase::contains(name))
+        QSqlDatabase::removeDatabase(name);
+    QSqlDatabase database;
+    if (s.engine == Engine::SQLite) {
+        database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        database.setDatabaseName(sqliteFile(s, name));
+        QString options = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(s.busyTimeoutMs);
+        if (name != kMain)
+            options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        database.setConnectOptions(options);
+    } else {
+        database = addPostgres(s, name);
+    }
+    startSession(database, s, name);
     return database;
+}
+
+// A connection that was lost, opened again in place with its session settings.
+void reopen(QSqlDatabase& database, const QString& name) {
+    bumpEpoch();
+    try {
+        startSession(database, g_settings, name);
+    } catch (const Error&) {
+        database.close();
+        throw Error(kConexaoPerdida, Error::Kind::ConnectionLost);
+    }
 }
 
 }  // namespace
@@ -102,6 +134,8 @@ QSqlDatabase addPostgres(const Settings& s, const QString& name) {
     database.setDatabaseName(s.database);
     database.setUserName(s.user);
     database.setPassword(s.password);
+    // A server host that does not answer must not hold the program for minutes on every try to reconnect.
+    database.setConnectOptions(QStringLiteral("connect_timeout=10"));
     return database;
 }
 
@@ -120,11 +154,14 @@ void connectAll(const Settings& settings) {
     for (const QString& name : connectionNames())
         openOne(settings, name);
     g_connected = true;
+    bumpEpoch();
 }
 
 void disconnectAll() {
-    g_transactionDepth = 0;
+    if (g_transactionDepth > 0)
+        endTransaction(false);
     g_connected = false;
+    bumpEpoch();
     for (const QString& name : connectionNames()) {
         if (QSqlDatabase::contains(name)) {
             {
@@ -140,23 +177,48 @@ bool isConnected() { return g_connected; }
 Engine engine() { return g_settings.engine; }
 const Settings& settings() { return g_settings; }
 
+void throwFailure(const QSqlDatabase& database, const QSqlError& error) {
+    if (database.isOpen())
+        throw Error(error.text());
+    // The server is gone for this session, and most likely for the others too (a restart ends them all):
+    // each is opened again on its next use. The main connection stays as it is while a transaction waits
+    // for its rollback.
+    bumpEpoch();
+    for (const QString& name : connectionNames()) {
+        if (!QSqlDatabase::contains(name) || (name == kMain && g_transactionDepth > 0))
+            continue;
+        QSqlDatabase::database(name, false).close();
+    }
+    throw Error(kConexaoPerdida, Error::Kind::ConnectionLost);
+}
+
 QSqlDatabase connection(const QString& name) {
     for (const QString& known : connectionNames()) {
         if (known.compare(name.trimmed(), Qt::CaseInsensitive) == 0) {
             if (!QSqlDatabase::contains(known))
                 throw Error(QStringLiteral("Conexão %1 não está aberta.").arg(known));
-            return QSqlDatabase::database(known, false);
+            QSqlDatabase database = QSqlDatabase::database(known, false);
+            if (g_connected && !database.isOpen()) {
+                // The server ended the transaction with the session; it must be rolled back here too before
+                // the main connection serves anything else.
+                if (known == kMain && g_transactionDepth > 0)
+                    throw Error(kConexaoPerdida, Error::Kind::ConnectionLost);
+                reopen(database, known);
+            }
+            return database;
         }
     }
     throw Error(QStringLiteral("Conexão desconhecida: %1").arg(name));
 }
+
+quint64 connectionEpoch() { return g_epoch; }
 
 void startTransaction() {
     if (g_transactionDepth > 0)
         throw Error(QStringLiteral("Já existe uma transação em andamento."));
     QSqlDatabase main = connection(kMain);
     if (!main.transaction())
-        throw Error(main.lastError().text());
+        throwFailure(main, main.lastError());
     g_transactionDepth = 1;
 }
 
@@ -165,39 +227,57 @@ void commit() {
         throw Error(QStringLiteral("Não há transação em andamento."));
     QSqlDatabase main = connection(kMain);
     if (!main.commit()) {
-        const QString text = main.lastError().text();
-        main.rollback();
-        g_transactionDepth = 0;
-        throw Error(text);
+        const QSqlError error = main.lastError();
+        if (main.isOpen())
+            main.rollback();
+        endTransaction(false);
+        throwFailure(main, error);
     }
-    g_transactionDepth = 0;
+    endTransaction(true);
 }
 
 void rollback() {
     if (g_transactionDepth == 0)
         return;
-    g_transactionDepth = 0;
-    QSqlDatabase main = connection(kMain);
-    if (!main.rollback())
+    // Whatever happens below, the transaction is over: a lost connection took it with it.
+    QSqlDatabase main = QSqlDatabase::database(kMain, false);
+    struct Ended {
+        ~Ended() { endTransaction(false); }
+    } ended;
+    if (!main.isOpen())
+        return;
+    if (!main.rollback()) {
+        if (!main.isOpen())
+            return;
         throw Error(main.lastError().text());
+    }
     if (g_settings.engine == Engine::PostgreSQL) {
         // A statement that failed inside the transaction could not free its prepared form; no query
         // outlives its call, so none is in use now.
         QSqlQuery q(main);
         q.exec(QStringLiteral("deallocate all"));
+        bumpEpoch();
     }
 }
 
 bool inTransaction() { return g_transactionDepth > 0; }
+
+void whenTransactionEnds(std::function<void(bool committed)> ended) {
+    if (g_transactionDepth == 0)
+        ended(true);
+    else
+        g_transactionEnded.append(std::move(ended));
+}
 
 QDateTime serverTime() {
     if (g_settings.engine == Engine::SQLite) {
         QDateTime now = QDateTime::currentDateTime();
         return now.addMSecs(-now.time().msec());
     }
-    QSqlQuery q(connection(kMain));
+    QSqlDatabase main = connection(kMain);
+    QSqlQuery q(main);
     if (!q.exec(QStringLiteral("select cast(localtimestamp(0) as text)")) || !q.next())
-        throw Error(q.lastError().text());
+        throwFailure(main, q.lastError());
     return parseStoredDateTime(q.value(0).toString());
 }
 

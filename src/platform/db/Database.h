@@ -6,7 +6,10 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <stdexcept>
+
+class QSqlError;
 
 namespace db {
 
@@ -26,6 +29,7 @@ struct Settings {
     QString database;
     QString user;
     QString password;
+    int busyTimeoutMs = 5000;          // SQLite: how long a statement waits for another connection's lock
 };
 
 // File names of the three SQLite databases inside Settings::directory.
@@ -34,14 +38,33 @@ QString sqliteFile(const Settings& s, const QString& connection);
 // A PostgreSQL connection of the given name with the settings' parameters, not yet opened.
 QSqlDatabase addPostgres(const Settings& settings, const QString& name);
 
+// What the user is told when a row was changed or deleted by another workstation after it was read, and
+// when the server connection was lost (the server stopped, restarted or ended the session).
+inline const QString kRegistroAlterado =
+    QStringLiteral("O registro foi alterado ou excluído por outro usuário. Atualize os dados e tente novamente.");
+inline const QString kConexaoPerdida =
+    QStringLiteral("A conexão com o banco de dados foi perdida. Verifique o servidor e tente novamente.");
+
 class Error : public std::runtime_error {
 public:
-    explicit Error(const QString& text) : std::runtime_error(text.toStdString()), m_text(text) {}
+    enum class Kind {
+        Refused,         // the server refused the statement
+        RowChanged,      // an update or delete found no row: kRegistroAlterado
+        ConnectionLost,  // kConexaoPerdida; the connection is reopened on its next use
+    };
+    explicit Error(const QString& text, Kind kind = Kind::Refused)
+        : std::runtime_error(text.toStdString()), m_text(text), m_kind(kind) {}
     const QString& text() const { return m_text; }
+    Kind kind() const { return m_kind; }
 
 private:
     QString m_text;
+    Kind m_kind;
 };
+
+// The error of a statement that failed on `database`: a connection the driver found broken gives
+// kConexaoPerdida (never the driver's empty text) and every connection is then reopened on its next use.
+[[noreturn]] void throwFailure(const QSqlDatabase& database, const QSqlError& error);
 
 // Opens BANCO_NURV, DB_Padrao and DB_KELVO in that order; the first that fails throws and the rest are not
 // tried. The two last are read only.
@@ -51,14 +74,25 @@ bool isConnected();
 Engine engine();
 const Settings& settings();
 
-// The connection a query names; the match ignores case ("Banco_NURV" is the main one).
+// The connection a query names; the match ignores case ("Banco_NURV" is the main one). A connection that
+// was lost is opened again here, with its session settings; the main one only once its transaction has
+// been rolled back.
 QSqlDatabase connection(const QString& name = kMain);
+
+// Changes whenever a connection is opened, reopened or closed, or its prepared statements are freed:
+// whatever is kept per connection is stale once it moves.
+quint64 connectionEpoch();
 
 // Explicit transactions on the main connection; outside them every statement commits at once.
 void startTransaction();
 void commit();
 void rollback();
 bool inTransaction();
+
+// Runs `ended` when the open transaction ends: with true after its commit, with false after a rollback
+// (a commit the server refused and a lost connection included). Outside a transaction every statement
+// has committed already, and it runs at once with true.
+void whenTransactionEnds(std::function<void(bool committed)> ended);
 
 // Rolls back on destruction unless committed: a failed save never leaves a transaction open.
 class Transaction {

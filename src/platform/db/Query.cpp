@@ -108,6 +108,11 @@ QVariant readable(const QVariant& v) {
 
 }  // namespace
 
+void requireAffected(int affected) {
+    if (affected == 0)
+        throw Error(kRegistroAlterado, Error::Kind::RowChanged);
+}
+
 RowSet run(const QString& connectionName, const QString& sql, const QVariantHash& params, int* affected) {
     QSqlDatabase database = connection(connectionName);
     QVariantList values;
@@ -117,14 +122,14 @@ RowSet run(const QString& connectionName, const QString& sql, const QVariantHash
     if (values.isEmpty()) {
         // Statements without values run as they are (PostgreSQL prepares only queries and DML).
         if (!q.exec(text))
-            throw Error(q.lastError().text());
+            throwFailure(database, q.lastError());
     } else {
         if (!q.prepare(text))
-            throw Error(q.lastError().text());
+            throwFailure(database, q.lastError());
         for (const QVariant& v : values)
             q.addBindValue(bindable(v));
         if (!q.exec())
-            throw Error(q.lastError().text());
+            throwFailure(database, q.lastError());
     }
     RowSet rows;
     if (q.isSelect()) {

@@ -41,6 +41,10 @@ private:
 // result return an empty RowSet). Throws db::Error with the server's text.
 RowSet run(const QString& connectionName, const QString& sql, const QVariantHash& params, int* affected = nullptr);
 
+// An update or delete of one row by its key that touched none: the row was changed or deleted by another
+// workstation since it was read. Throws kRegistroAlterado; use with the count Query::exec() returns.
+void requireAffected(int affected);
+
 class Query {
 public:
     explicit Query(QString connectionName = kMain);

@@ -105,3 +105,35 @@ TEST_F(DataSetTest, EmptyResultStillKnowsItsFields) {
     ds.post();
     EXPECT_EQ(count("perfil"), 4);
 }
+
+TEST(WithCondition, JoinsTheStatementsOwnWhereClause) {
+    EXPECT_EQ(db::withCondition("update t set a = :a where k = :old_k ", "m = 1"),
+              "update t set a = :a where (k = :old_k) and m = 1");
+    EXPECT_EQ(db::withCondition("update t set a = (select b from u where u.k = t.k), c = 'where' WHERE k = 1 or k = 2 "
+                                "returning a", "m = 1"),
+              "update t set a = (select b from u where u.k = t.k), c = 'where' where (k = 1 or k = 2) and m = 1 "
+              "returning a");
+}
+
+// A rollback takes back the posts of its transaction: the row is inserted again as typed, without the key
+// the server returned, so that another try inserts it once.
+TEST_F(DataSetTest, PostsStandOnlyWhenTheirTransactionCommits) {
+    DataSet users;
+    users.setSql("select * from usuario where 1=2");
+    users.setUpdateSql("insert into usuario (Nome) values (:Nome) returning Id_Usuario", "");
+    users.open();
+    users.append();
+    users.setField("Nome", "MARIA");
+    {
+        db::Transaction t;
+        users.post();
+        users.append();  // a second row begun in the same transaction goes with it
+    }
+    EXPECT_EQ(users.state(), DataSet::State::Insert);
+    EXPECT_EQ(users.recordCount(), 1);
+    EXPECT_TRUE(users.field("Id_Usuario").isNull());
+    EXPECT_EQ(users.str("Nome"), "MARIA");
+    users.post();  // outside a transaction a post is final at once
+    EXPECT_EQ(db::toInt(users.field("Id_Usuario")), db::toInt(scalar("select Id_Usuario from usuario")));
+    EXPECT_EQ(count("usuario"), 1);
+}
