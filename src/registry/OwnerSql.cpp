@@ -16,10 +16,11 @@ const QStringList kOwnerColumns{"Nome", "Telefone_Residencial", "Telefone_Celula
                                 "Num_CPF_CNPJ", "Tipo_Pessoa", "Num_CI", "Inserido_Por", "Inserido_Em",
                                 "Modificado_Por", "Modificado_Em", "id_Unidade_Trabalho", "Email_Proprietario"};
 
+// Parameter names are matched in lower case.
 QVariantHash valuesOf(const db::DataSet& data, const QStringList& columns) {
     QVariantHash values;
     for (const QString& c : columns)
-        values.insert(c, data.hasField(c) ? data.field(c) : QVariant());
+        values.insert(c.toLower(), data.hasField(c) ? data.field(c) : QVariant());
     return values;
 }
 
@@ -81,13 +82,13 @@ int insertAddress(const db::DataSet& address) {
 
 void updateAddress(const db::DataSet& address, int addressId) {
     QVariantHash values = valuesOf(address, kAddressColumns);
-    values.insert(QStringLiteral("OLD_KEY"), addressId);
+    values.insert(QStringLiteral("old_key"), addressId);
     db::run(db::kMain, updateSql("endereco", kAddressColumns, "Id_Endereco"), values);
 }
 
 int insertOwner(const db::DataSet& owner, const QVariant& addressId) {
     QVariantHash values = valuesOf(owner, kOwnerColumns);
-    values.insert(QStringLiteral("Id_Endereco"), addressId);
+    values.insert(QStringLiteral("id_endereco"), addressId);
     return returnedKey(db::run(db::kMain,
                                insertSql("proprietario", kOwnerColumns, ", Id_Endereco, Status_Registro",
                                          ", :Id_Endereco, 'ATIVO'", "Id_Proprietario"),
@@ -98,8 +99,8 @@ void updateOwner(const db::DataSet& owner, int ownerId, const QVariant& addressI
     QStringList columns = kOwnerColumns;
     columns << QStringLiteral("Id_Endereco");
     QVariantHash values = valuesOf(owner, kOwnerColumns);
-    values.insert(QStringLiteral("Id_Endereco"), addressId);
-    values.insert(QStringLiteral("OLD_KEY"), ownerId);
+    values.insert(QStringLiteral("id_endereco"), addressId);
+    values.insert(QStringLiteral("old_key"), ownerId);
     db::run(db::kMain, updateSql("proprietario", columns, "Id_Proprietario"), values);
 }
 
