@@ -3,6 +3,8 @@
 #include "ReportText.h"
 
 #include "common/PasswordDigest.h"
+#include "common/SchemaScripts.h"
+#include "platform/db/Schema.h"
 #include "registry/OwnerRules.h"
 #include "registry/WebAccount.h"
 
@@ -181,4 +183,34 @@ TEST_F(RegistryTest, DeleteRefusalsAndSuccess) {
               "SIM/INATIVO");
     trigger("actPrint");
     EXPECT_EQ(prompts.last(), kLocalizeTutor);
+}
+
+TEST_F(RegistryTest, NewOwnerSavedOnTheSampleStreetRegisterOfTheDefaultDatabase) {
+    QStringList statements;
+    for (const char* table : {"TipoLogradouro", "bairro", "logradouro", "logradouroNome", "BairroLogradouro",
+                              "pesquisaLograd", "cepLogradouro", "AreaAbrang", "localidade", "LogradouroImovel"})
+        statements << QStringLiteral("delete from {p}%1").arg(QString::fromLatin1(table));
+    for (const db::Script& script : schemaScripts(true))
+        if (script.target == db::Target::Padrao && script.sql.contains("insert into"))
+            for (QString s : db::splitStatements(script.sql, db::engine()))
+                statements << s.replace("insert into ", "insert into {p}");
+    writePadrao(statements);
+    open();
+    trigger("actAppend");
+    pick("cbbUnidadeProprietario", "UNIDADE CENTRAL");
+    type("dbeNomeProp", "MARIA DA SILVA");
+    type("dbeTelResidencial", "6133334444");
+    type("dbeEmail", "maria@mail.com");
+    type("mkeSenha", "abcdefghij");
+    pick("dblDistrito", "DS1");
+    type("dbeCodLograd", "101");
+    enter("dbeCodLograd");
+    pick("dblTipo_Lograd", "RUA");
+    type("dbeNumImovel", "51");
+    leave("dbeNumImovel");
+    pick("dblBairro", "CENTRO");
+    type("dbeCPF_CNPJ", kCpf1);
+    trigger("actPost");
+    EXPECT_EQ(prompts.last(), kProprietarioCadastrado);
+    EXPECT_EQ(str("select NOM_LOGR || '/' || NUM_CEP from endereco"), "DAS PALMEIRAS/70000101");
 }
