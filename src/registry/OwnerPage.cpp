@@ -183,6 +183,7 @@ OwnerPage::OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* addr
     });
     m_nome->installEventFilter(this);
     m_documento->installEventFilter(this);
+    m_bloqueio->installEventFilter(this);
     for (db::DataSet* data : {m_owner, m_address}) {
         connect(data, &db::DataSet::stateChanged, this, &OwnerPage::updateActions);
         connect(data, &db::DataSet::currentChanged, this, &OwnerPage::updateActions);
@@ -593,6 +594,11 @@ bool OwnerPage::eventFilter(QObject* watched, QEvent* event) {
             guarded([this] { nameLeft(); });
         else if (watched == m_documento)
             guarded([this] { documentLeft(); });
+        else if (watched == m_bloqueio) {
+            QPalette p = m_bloqueio->palette();
+            p.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
+            m_bloqueio->setPalette(p);
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
