@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -430,6 +431,25 @@ void stamp(db::DataSet& data, const char* when, const char* who, const QDateTime
 
 }  // namespace
 
+webaccount::NewAccount OwnerPage::newAccount(int ownerId, const QDateTime& now) const {
+    webaccount::NewAccount account;
+    account.unit = sessionNumber(UnidadeLogada);
+    account.profile = sessionNumber(PerfilLogado);
+    account.name = m_owner->str(QStringLiteral("Nome"));
+    account.login = m_documento->text();
+    account.password = m_senha->text();
+    account.blocked = m_bloqueio->isChecked();
+    account.ownerId = ownerId;
+    account.phone = webPhone(m_owner->str(QStringLiteral("Telefone_Celular")),
+                             m_owner->str(QStringLiteral("Telefone_Residencial")),
+                             m_owner->str(QStringLiteral("Telefone_Recado")));
+    account.document = m_owner->str(QStringLiteral("Num_CPF_CNPJ"));
+    account.email = m_owner->str(QStringLiteral("Email_Proprietario"));
+    account.insertedBy = auditUser();
+    account.insertedAt = now;
+    return account;
+}
+
 void OwnerPage::insertOwner() {
     const QDateTime now = db::serverTime();
     stamp(*m_address, "Inserido_Em", "Inserido_Por", now);
@@ -441,22 +461,7 @@ void OwnerPage::insertOwner() {
         db::Transaction transaction;
         const int addressId = ownersql::insertAddress(*m_address);
         id = ownersql::insertOwner(*m_owner, addressId);
-        webaccount::NewAccount account;
-        account.unit = sessionNumber(UnidadeLogada);
-        account.profile = sessionNumber(PerfilLogado);
-        account.name = m_owner->str(QStringLiteral("Nome"));
-        account.login = m_documento->text();
-        account.password = m_senha->text();
-        account.blocked = m_bloqueio->isChecked();
-        account.ownerId = id;
-        account.phone = webPhone(m_owner->str(QStringLiteral("Telefone_Celular")),
-                                 m_owner->str(QStringLiteral("Telefone_Residencial")),
-                                 m_owner->str(QStringLiteral("Telefone_Recado")));
-        account.document = m_owner->str(QStringLiteral("Num_CPF_CNPJ"));
-        account.email = m_owner->str(QStringLiteral("Email_Proprietario"));
-        account.insertedBy = auditUser();
-        account.insertedAt = now;
-        ownersql::setWebUser(id, webaccount::insert(account));
+        ownersql::setWebUser(id, webaccount::insert(newAccount(id, now)));
         transaction.commit();
     }
     IdProprietarioAtual = id;
@@ -499,22 +504,7 @@ void OwnerPage::updateOwner() {
         change.phone = splitPhone(m_owner->str(QStringLiteral("Telefone_Residencial")));
         if (webaccount::update(change) == 0) {
             // An owner without an account gets one now.
-            webaccount::NewAccount account;
-            account.unit = sessionNumber(UnidadeLogada);
-            account.profile = sessionNumber(PerfilLogado);
-            account.name = change.name;
-            account.login = change.login;
-            account.password = m_senha->text();
-            account.blocked = m_bloqueio->isChecked();
-            account.ownerId = id;
-            account.phone = webPhone(m_owner->str(QStringLiteral("Telefone_Celular")),
-                                     m_owner->str(QStringLiteral("Telefone_Residencial")),
-                                     m_owner->str(QStringLiteral("Telefone_Recado")));
-            account.document = m_owner->str(QStringLiteral("Num_CPF_CNPJ"));
-            account.email = change.email;
-            account.insertedBy = auditUser();
-            account.insertedAt = now;
-            ownersql::setWebUser(id, webaccount::insert(account));
+            ownersql::setWebUser(id, webaccount::insert(newAccount(id, now)));
         }
         transaction.commit();
     } catch (const std::exception&) {
@@ -588,7 +578,27 @@ void OwnerPage::search() {
         TfrmPropAnimal::openOwnerLookup(m_form);
 }
 
+void OwnerPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    // The page's keys come before the keys a focused control would keep for itself (Ctrl+A, Ctrl+Home...).
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
 bool OwnerPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+        for (QAction* action : actions()) {
+            if (action->isEnabled() && action->isVisible() && action->shortcuts().contains(pressed)) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::FocusOut) {
         if (watched == m_nome)
             guarded([this] { nameLeft(); });

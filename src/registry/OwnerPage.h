@@ -3,6 +3,7 @@
 // its action list, and what each action does. The form owns the data sets; the page works on them.
 
 #include "registry/OwnerRules.h"
+#include "registry/WebAccount.h"
 
 #include <QWidget>
 
@@ -71,6 +72,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QAction* makeAction(const char* name, const QString& caption, const QList<QKeySequence>& keys);
@@ -83,6 +85,7 @@ private:
     void updateOwner();
     int ownerId() const;
     void reopenOwner(int id);
+    webaccount::NewAccount newAccount(int ownerId, const QDateTime& now) const;
 
     TfrmPropAnimal* m_form;
     db::DataSet* m_owner;
@@ -100,6 +103,7 @@ private:
     QLineEdit* m_login;
     QLineEdit* m_senha;
     QCheckBox* m_bloqueio;
+    bool m_shown = false;
 };
 
 inline const QString kProprietarioCadastrado =
