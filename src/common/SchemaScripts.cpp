@@ -35,6 +35,7 @@ QList<db::Script> schemaScripts(bool seed) {
                               {db::Target::Kelvo, resource(QStringLiteral("zzoo01.sql"))}};
     if (seed) {
         scripts.append({db::Target::Main, resource(QStringLiteral("seed.sql"))});
+        scripts.append({db::Target::Padrao, resource(QStringLiteral("padrao_seed.sql"))});
         scripts.append({db::Target::Main, epidemiologicalWeeksScript(2000, 2040)});
     }
     return scripts;

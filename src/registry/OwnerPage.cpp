@@ -1,0 +1,614 @@
+// The owner page: controls, actions, and the show, new, edit, save, cancel, refresh, delete and print of
+// an owner with the owner's address and web account.
+#include "registry/OwnerPage.h"
+
+#include "common/Guard.h"
+#include "common/Prompts.h"
+#include "common/RegisterForm.h"
+#include "common/Session.h"
+#include "platform/db/DataSet.h"
+#include "platform/ui/Capitals.h"
+#include "platform/ui/EnterAsTab.h"
+#include "platform/ui/FieldLink.h"
+#include "registry/AddressGroup.h"
+#include "registry/FieldMarks.h"
+#include "registry/OwnerSql.h"
+#include "registry/UPropAnimal.h"
+#include "registry/URelProprietarioGeral.h"
+#include "registry/WebAccount.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+QVariant sessionNumber(const QString& value) {
+    bool ok = false;
+    const int n = value.trimmed().toInt(&ok);
+    return ok ? QVariant(n) : QVariant();
+}
+
+bool blank(const QVariant& v) { return db::toText(v).trimmed().isEmpty(); }
+
+}  // namespace
+
+OwnerPage::OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* addressData, QWidget* parent)
+    : QWidget(parent), m_form(form), m_owner(owner), m_address(addressData) {
+    setObjectName(QStringLiteral("aclProprietario"));
+    using K = QKeySequence;
+    actAppend = makeAction("actAppend", QStringLiteral("Novo"), {K(Qt::CTRL | Qt::Key_Insert)});
+    actEdit = makeAction("actEdit", QStringLiteral("Alterar"), {K(Qt::CTRL | Qt::Key_A)});
+    actDelete = makeAction("actDelete", QStringLiteral("Excluir"), {K(Qt::CTRL | Qt::Key_Delete)});
+    actRefresh = makeAction("actRefresh", QStringLiteral("Atualizar"), {K(Qt::CTRL | Qt::Key_F5)});
+    actPost = makeAction("actPost", QStringLiteral("Gravar"),
+                         {K(Qt::CTRL | Qt::ALT | Qt::Key_Return), K(Qt::CTRL | Qt::ALT | Qt::Key_Enter)});
+    actCancel = makeAction("actCancel", QStringLiteral("Cancelar"), {K(Qt::CTRL | Qt::Key_Backspace)});
+    actFirst = makeAction("actFirst", QStringLiteral("Primeiro"), {K(Qt::CTRL | Qt::Key_Home)});
+    actPrior = makeAction("actPrior", QStringLiteral("Anterior"), {K(Qt::CTRL | Qt::Key_Left)});
+    actNext = makeAction("actNext", QStringLiteral("Próximo"), {K(Qt::CTRL | Qt::Key_Right)});
+    actLast = makeAction("actLast", QStringLiteral("Último"), {K(Qt::CTRL | Qt::Key_End)});
+    // Ctrl+P opens the search: one key on two actions would fire neither.
+    actPrint = makeAction("actPrint", QStringLiteral("Imprimir..."), {});
+    actPesquisar = makeAction("actPesquisar", QStringLiteral("Pesquisar"), {K(Qt::CTRL | Qt::Key_P)});
+    actSair = makeAction("actSair", QStringLiteral("Sair"), {K(Qt::CTRL | Qt::Key_S)});
+    actInformation = makeAction("actInformation", QStringLiteral("Informações..."), {K(Qt::CTRL | Qt::Key_I)});
+    actInformation->setVisible(false);
+
+    m_tools = new QToolBar(this);
+    m_tools->setObjectName(QStringLiteral("tlbProprietario"));
+    m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_tools->addActions({actAppend, actEdit, actDelete, actRefresh});
+    m_tools->addSeparator();
+    m_tools->addActions({actPost, actCancel});
+    m_tools->addSeparator();
+    m_tools->addActions({actFirst, actPrior, actNext, actLast});
+    m_tools->addSeparator();
+    m_tools->addActions({actPrint, actPesquisar, actInformation});
+    m_tools->addSeparator();
+    m_tools->addAction(actSair);
+
+    auto lineEdit = [this](const char* name, const char* field, int maxLength, bool capitals) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setMaxLength(maxLength);
+        if (capitals)
+            ui::Capitals::install(e);
+        ui::bindLineEdit(e, m_owner, QString::fromLatin1(field));
+        ui::EnterAsTab::install(e);
+        resetColourOnLeave(e);
+        return e;
+    };
+    m_codigo = new QLineEdit(this);
+    m_codigo->setObjectName(QStringLiteral("dbeCodigo"));
+    ui::bindLineEdit(m_codigo, m_owner, QStringLiteral("Id_Proprietario"), ui::ValueKind::Integer)->setAlwaysReadOnly(true);
+    ui::setReadOnlyLook(m_codigo);
+    m_unidade = new QComboBox(this);
+    m_unidade->setObjectName(QStringLiteral("cbbUnidadeProprietario"));
+    m_unidadeLink = ui::bindLookupCombo(m_unidade, m_owner, QStringLiteral("id_Unidade_Trabalho"),
+                                        QStringLiteral("id_Unidade_Trabalho"), QStringLiteral("nome"));
+    ui::EnterAsTab::install(m_unidade);
+    resetColourOnLeave(m_unidade);
+    m_nome = lineEdit("dbeNomeProp", "Nome", 50, true);
+    m_telefone = lineEdit("dbeTelResidencial", "Telefone_Residencial", 15, false);
+    m_telefone->setInputMask(QStringLiteral("(00)0000##0000;_"));
+    m_tipoPessoa = new QComboBox(this);
+    m_tipoPessoa->setObjectName(QStringLiteral("dbcTipo_Pessoa"));
+    m_tipoPessoa->addItems({kFisica, kJuridica});
+    ui::bindComboBox(m_tipoPessoa, m_owner, QStringLiteral("Tipo_Pessoa"));
+    ui::EnterAsTab::install(m_tipoPessoa);
+    resetColourOnLeave(m_tipoPessoa);
+    m_documento = lineEdit("dbeCPF_CNPJ", "Num_CPF_CNPJ", 11, false);
+    m_documento->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_documento));
+    m_ci = lineEdit("dbeCI", "Num_CI", 15, true);
+    m_email = lineEdit("dbeEmail", "Email_Proprietario", 100, false);
+    m_login = new QLineEdit(this);
+    m_login->setObjectName(QStringLiteral("edtLogin"));
+    m_login->setReadOnly(true);
+    m_login->setVisible(false);
+    m_senha = new QLineEdit(this);
+    m_senha->setObjectName(QStringLiteral("mkeSenha"));
+    m_senha->setEchoMode(QLineEdit::Password);
+    m_senha->setMaxLength(10);
+    m_senha->setReadOnly(true);
+    ui::EnterAsTab::install(m_senha);
+    resetColourOnLeave(m_senha);
+    m_bloqueio = new QCheckBox(kBloquearAcesso, this);
+    m_bloqueio->setObjectName(QStringLiteral("ckbBloqueioWeb"));
+    m_bloqueio->setEnabled(false);
+    address = new AddressGroup(AddressGroup::Mode::Owner, m_address, this);
+
+    auto* grid = new QGridLayout;
+    auto label = [this](const QString& text) { return new QLabel(text, this); };
+    grid->addWidget(label(QStringLiteral("Código:")), 0, 0);
+    grid->addWidget(m_codigo, 0, 1);
+    grid->addWidget(label(QStringLiteral("Unidade:")), 0, 2);
+    grid->addWidget(m_unidade, 0, 3, 1, 3);
+    grid->addWidget(label(QStringLiteral("Nome:")), 1, 0);
+    grid->addWidget(m_nome, 1, 1, 1, 5);
+    grid->addWidget(label(QStringLiteral("Tel. residencial:")), 2, 0);
+    grid->addWidget(m_telefone, 2, 1);
+    grid->addWidget(label(QStringLiteral("Pessoa:")), 2, 2);
+    grid->addWidget(m_tipoPessoa, 2, 3);
+    grid->addWidget(label(QStringLiteral("CPF/CNPJ:")), 2, 4);
+    grid->addWidget(m_documento, 2, 5);
+    grid->addWidget(label(QStringLiteral("RG:")), 3, 0);
+    grid->addWidget(m_ci, 3, 1);
+    grid->addWidget(label(QStringLiteral("E-mail:")), 3, 2);
+    grid->addWidget(m_email, 3, 3, 1, 3);
+    grid->addWidget(label(QStringLiteral("Senha:")), 4, 0);
+    grid->addWidget(m_senha, 4, 1);
+    grid->addWidget(m_login, 4, 2);
+    grid->addWidget(m_bloqueio, 4, 3, 1, 3);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_tools);
+    layout->addLayout(grid);
+    layout->addWidget(address);
+    layout->addStretch(1);
+    setTabOrder(m_unidade, m_nome);
+
+    onTriggered(actAppend, [this] { append(); });
+    onTriggered(actEdit, [this] { edit(); });
+    onTriggered(actDelete, [this] { remove(); });
+    onTriggered(actRefresh, [this] { refresh(); });
+    onTriggered(actPost, [this] { save(); });
+    onTriggered(actCancel, [this] { cancel(); });
+    onTriggered(actFirst, [this] { m_owner->first(); });
+    onTriggered(actPrior, [this] { m_owner->prior(); });
+    onTriggered(actNext, [this] { m_owner->next(); });
+    onTriggered(actLast, [this] { m_owner->last(); });
+    onTriggered(actPrint, [this] { print(); });
+    onTriggered(actPesquisar, [this] { search(); });
+    onTriggered(actSair, [this] { m_form->closeForm(); });
+
+    connect(m_tipoPessoa, &QComboBox::currentIndexChanged, this, [this] { personTypeChanged(); });
+    connect(m_documento, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (m_owner->isEditing())
+            m_login->setText(text.trimmed());
+    });
+    connect(m_bloqueio, &QCheckBox::toggled, this, [this](bool on) {
+        QPalette p = m_bloqueio->palette();
+        p.setColor(QPalette::WindowText, on ? QColor(Qt::red) : palette().color(QPalette::WindowText));
+        m_bloqueio->setPalette(p);
+        if (!on)
+            m_bloqueio->setText(kBloquearAcesso);
+    });
+    m_nome->installEventFilter(this);
+    m_documento->installEventFilter(this);
+    m_bloqueio->installEventFilter(this);
+    for (db::DataSet* data : {m_owner, m_address}) {
+        connect(data, &db::DataSet::stateChanged, this, &OwnerPage::updateActions);
+        connect(data, &db::DataSet::currentChanged, this, &OwnerPage::updateActions);
+    }
+    updateActions();
+}
+
+QAction* OwnerPage::makeAction(const char* name, const QString& caption, const QList<QKeySequence>& keys) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(caption);
+    action->setShortcuts(keys);
+    // The animal page's actions use the same keys: each list answers only inside its own page.
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(action);
+    return action;
+}
+
+void OwnerPage::updateActions() {
+    const bool editing = busy();
+    const bool onRow = m_owner->isActive() && !editing && m_owner->recNo() >= 0;
+    actAppend->setEnabled(!editing);
+    actEdit->setEnabled(onRow);
+    actDelete->setEnabled(onRow);
+    actRefresh->setEnabled(!editing);
+    actPost->setEnabled(editing);
+    actCancel->setEnabled(editing);
+    actFirst->setEnabled(onRow && !m_owner->bof());
+    actPrior->setEnabled(onRow && !m_owner->bof());
+    actNext->setEnabled(onRow && !m_owner->eof());
+    actLast->setEnabled(onRow && !m_owner->eof());
+    actPesquisar->setEnabled(!editing);
+}
+
+bool OwnerPage::busy() const { return m_owner->isEditing(); }
+
+int OwnerPage::ownerId() const {
+    const QVariant id = m_owner->isActive() ? m_owner->field(QStringLiteral("Id_Proprietario")) : QVariant();
+    return blank(id) ? IdProprietarioAtual : db::toInt(id);
+}
+
+QVariant OwnerPage::chosenUnit() const { return m_unidadeLink->currentKey(); }
+
+void OwnerPage::opening() {
+    m_unidadeLink->setList(db::run(db::kMain,
+                                   QStringLiteral(" select id_Unidade_Trabalho, nome from unidade_Trabalho "
+                                                  " where ind_status = 'ATIVO' order by nome "),
+                                   {}));
+    address->reloadLists();
+    address->reloadNeighbourhoods();
+    ownersql::selectNone(*m_owner);
+}
+
+// --- the web fields ---
+
+void OwnerPage::setWebFieldsOpen(bool open) {
+    m_login->setReadOnly(!open);
+    m_senha->setReadOnly(!open);
+    m_bloqueio->setEnabled(open);
+}
+
+void OwnerPage::setPasswordOpen(bool open) {
+    m_senha->setEnabled(open);
+    QPalette p = m_senha->palette();
+    p.setColor(QPalette::Base, palette().color(open ? QPalette::Base : QPalette::Button));
+    m_senha->setPalette(p);
+}
+
+bool OwnerPage::passwordOpen() const { return m_senha->isEnabled(); }
+
+void OwnerPage::showBlockState(const QString& stored) {
+    const BlockLook look = blockLook(stored);
+    m_bloqueio->setText(look.caption);
+    QPalette p = m_bloqueio->palette();
+    p.setColor(QPalette::WindowText, look.red ? QColor(Qt::red) : palette().color(QPalette::WindowText));
+    m_bloqueio->setPalette(p);
+}
+
+void OwnerPage::showOwnerFields() {
+    const QVariant webUser = m_owner->isActive() ? m_owner->field(QStringLiteral("id_usu_web")) : QVariant();
+    if (!blank(webUser))
+        showBlockState(webaccount::blockOf(webUser));
+    if (!busy()) {
+        // An owner without an address shows an empty one, never the previous owner's.
+        ownersql::selectAddress(*m_address, m_owner->isActive() ? m_owner->field(QStringLiteral("Id_Endereco")) : QVariant());
+    }
+    address->reloadNeighbourhoods();
+    const QVariant id = m_owner->isActive() ? m_owner->field(QStringLiteral("Id_Proprietario")) : QVariant();
+    if (!blank(id)) {
+        const webaccount::Login login = webaccount::loginOf(db::toInt(id));
+        m_login->setText(login.login);
+        m_senha->clear();  // the password is never shown; a new one is typed when the box is open
+        if (const std::optional<bool> blocked = blockedBy(login.bloqueado))
+            m_bloqueio->setChecked(*blocked);
+    } else if (blank(webUser)) {
+        m_login->clear();
+        m_senha->clear();
+    }
+}
+
+void OwnerPage::personTypeChanged() {
+    m_documento->setMaxLength(m_tipoPessoa->currentText() == kJuridica ? 14 : 11);
+}
+
+// --- look-ups of a new owner ---
+
+void OwnerPage::documentLeft() {
+    const QString document = m_documento->text().trimmed();
+    if (m_owner->state() != db::DataSet::State::Insert || document.isEmpty())
+        return;
+    if (const std::optional<int> found = ownersql::ownerByDocumentPrefix(document)) {
+        Prompts::information(kUsuarioCadastrado);
+        reopenOwner(*found);
+    }
+}
+
+void OwnerPage::nameLeft() {
+    const QString name = m_nome->text().trimmed();
+    if (m_owner->state() != db::DataSet::State::Insert || name.isEmpty())
+        return;
+    const std::optional<ownersql::NameMatch> m = ownersql::ownerNamed(name);
+    if (!m)
+        return;
+    const QString question =
+        QStringLiteral("Um Proprietário com o mesmo nome foi localizado. Click em \"SIM\" se o proprietário for o mesmo "
+                       "ou \"NÂO\" caso não seja.\nNome: ") +
+        m->name + QStringLiteral("\nTelefones: ") + m->residential + QStringLiteral(" / ") + m->mobile +
+        QStringLiteral(" / ") + m->message + QStringLiteral("\nEndereço: ") + m->streetType + QStringLiteral(":") +
+        m->streetName + QStringLiteral(",") + m->houseNumber + QStringLiteral(" ") + m->complement;
+    if (Prompts::confirm(question))
+        reopenOwner(m->id);
+}
+
+void OwnerPage::reopenOwner(int id) {
+    m_address->cancel();
+    m_owner->cancel();
+    setWebFieldsOpen(false);
+    ownersql::selectOwner(*m_owner, id);
+}
+
+// --- actions ---
+
+void OwnerPage::append() {
+    setPasswordOpen(true);
+    setWebFieldsOpen(true);
+    m_login->clear();
+    m_senha->clear();
+    ownersql::selectNone(*m_owner);
+    ownersql::selectAddress(*m_address, {});
+    address->reloadNeighbourhoods();
+    m_address->append();
+    m_owner->append();
+    m_address->setField(QStringLiteral("Ind_Endereco_Informado"), QStringLiteral("SIM"));
+    m_owner->setField(QStringLiteral("Tipo_Pessoa"), kFisica);
+    personTypeChanged();
+    m_bloqueio->setChecked(false);
+    showBlockState({});
+    m_unidade->setFocus();
+}
+
+void OwnerPage::edit() {
+    if (!m_owner->isActive() || m_owner->recNo() < 0 || blank(m_owner->field(QStringLiteral("Nome"))))
+        return;
+    const QVariant webUser = m_owner->field(QStringLiteral("id_usu_web"));
+    if (!blank(webUser) && blockedByWeb(webaccount::blockOf(webUser)) && !Prompts::confirm(kBloqueadoWebEditar))
+        return;
+    setWebFieldsOpen(true);
+    m_owner->edit();
+    if (m_address->recNo() >= 0)
+        m_address->edit();
+    else
+        m_address->append();  // an owner without an address gets one on this save
+    setPasswordOpen(!webaccount::hasDigest(ownerId()));
+    personTypeChanged();
+}
+
+OwnerValues OwnerPage::values() const {
+    OwnerValues v;
+    v.inserting = m_owner->state() == db::DataSet::State::Insert;
+    v.editing = m_owner->state() == db::DataSet::State::Edit;
+    v.unit = m_unidade->currentText();
+    v.name = m_nome->text();
+    v.residentialPhone = m_telefone->text();
+    v.personType = m_tipoPessoa->currentText();
+    v.email = m_email->text();
+    v.passwordOpen = passwordOpen();
+    v.password = m_senha->text();
+    v.district = address->districtText();
+    v.streetType = address->streetTypeText();
+    v.streetCode = address->edtCodLograd->text();
+    v.streetSequence = address->edtSeq->text();
+    v.streetName = address->edtLograd->text();
+    v.houseNumber = address->edtNumImovel->text();
+    v.neighbourhood = address->neighbourhoodText();
+    v.document = m_documento->text().trimmed();
+    return v;
+}
+
+void OwnerPage::refuse(const FieldRefusal& refusal) {
+    QWidget* control = m_form->findChild<QWidget*>(refusal.control);
+    if (control && refusal.colour)
+        markRefused(control);
+    if (control)
+        control->setFocus();
+    Prompts::information(refusal.message);
+}
+
+void OwnerPage::save() {
+    if (!busy())
+        return;
+    const OwnerValues v = values();
+    const int self = v.inserting ? 0 : ownerId();
+    const OwnerLookups lookups{
+        [&] { return ownersql::documentTaken(v.document, self); },
+        [&] { return ownersql::ownerEmailCount(v.email, self); },
+        [&] { return webaccount::emailCount(v.email, self); },
+    };
+    if (const std::optional<FieldRefusal> refusal = ValidaCamposProprietario(v, lookups)) {
+        refuse(*refusal);
+        return;
+    }
+    if (v.inserting)
+        insertOwner();
+    else
+        updateOwner();
+}
+
+namespace {
+
+// What both saves write the same way: the neighbourhood's name, the person type, blank phones as null.
+void copyCommonFields(db::DataSet& owner, db::DataSet& address, const QString& neighbourhood, const QString& personType) {
+    if (!neighbourhood.trimmed().isEmpty())
+        address.setField(QStringLiteral("NOM_BAIR"), neighbourhood);
+    owner.setField(QStringLiteral("Tipo_Pessoa"), personType);
+    for (const char* phone : {"Telefone_Residencial", "Telefone_Celular", "Telefone_Recado"})
+        if (phoneBlank(owner.str(QString::fromLatin1(phone))))
+            owner.setField(QString::fromLatin1(phone), QVariant());
+}
+
+void stamp(db::DataSet& data, const char* when, const char* who, const QDateTime& now) {
+    data.setField(QString::fromLatin1(when), now);
+    data.setField(QString::fromLatin1(who), auditUser());
+}
+
+}  // namespace
+
+webaccount::NewAccount OwnerPage::newAccount(int ownerId, const QDateTime& now) const {
+    webaccount::NewAccount account;
+    account.unit = sessionNumber(UnidadeLogada);
+    account.profile = sessionNumber(PerfilLogado);
+    account.name = m_owner->str(QStringLiteral("Nome"));
+    account.login = m_documento->text();
+    account.password = m_senha->text();
+    account.blocked = m_bloqueio->isChecked();
+    account.ownerId = ownerId;
+    account.phone = webPhone(m_owner->str(QStringLiteral("Telefone_Celular")),
+                             m_owner->str(QStringLiteral("Telefone_Residencial")),
+                             m_owner->str(QStringLiteral("Telefone_Recado")));
+    account.document = m_owner->str(QStringLiteral("Num_CPF_CNPJ"));
+    account.email = m_owner->str(QStringLiteral("Email_Proprietario"));
+    account.insertedBy = auditUser();
+    account.insertedAt = now;
+    return account;
+}
+
+void OwnerPage::insertOwner() {
+    const QDateTime now = db::serverTime();
+    stamp(*m_address, "Inserido_Em", "Inserido_Por", now);
+    stamp(*m_owner, "Inserido_Em", "Inserido_Por", now);
+    copyCommonFields(*m_owner, *m_address, address->neighbourhoodText(), m_tipoPessoa->currentText());
+    int id = 0;
+    {
+        // Address, owner and account stand or fall together; a failure keeps the typed owner for another try.
+        db::Transaction transaction;
+        const int addressId = ownersql::insertAddress(*m_address);
+        id = ownersql::insertOwner(*m_owner, addressId);
+        ownersql::setWebUser(id, webaccount::insert(newAccount(id, now)));
+        transaction.commit();
+    }
+    IdProprietarioAtual = id;
+    reopenOwner(id);
+    Prompts::information(kProprietarioCadastrado);
+    m_form->showAnimalPage();
+}
+
+void OwnerPage::updateOwner() {
+    const int id = ownerId();
+    std::optional<bool> blocked = m_bloqueio->isChecked();
+    const QVariant webUser = m_owner->field(QStringLiteral("id_usu_web"));
+    if (!blank(webUser) && blockedByWeb(webaccount::blockOf(webUser)) && Prompts::confirm(kManterBloqueioWeb))
+        blocked.reset();
+    try {
+        const QDateTime now = db::serverTime();
+        stamp(*m_address, "Modificado_Em", "Modificado_Por", now);
+        stamp(*m_owner, "Modificado_Em", "Modificado_Por", now);
+        copyCommonFields(*m_owner, *m_address, address->neighbourhoodText(), m_tipoPessoa->currentText());
+        db::Transaction transaction;
+        QVariant addressId = m_owner->field(QStringLiteral("Id_Endereco"));
+        if (m_address->state() == db::DataSet::State::Insert || blank(addressId)) {
+            stamp(*m_address, "Inserido_Em", "Inserido_Por", now);
+            addressId = ownersql::insertAddress(*m_address);
+        } else {
+            ownersql::updateAddress(*m_address, db::toInt(addressId));
+        }
+        ownersql::updateOwner(*m_owner, id, addressId);
+        webaccount::AccountChange change;
+        change.ownerId = id;
+        change.unit = m_owner->field(QStringLiteral("id_Unidade_Trabalho"));
+        change.name = m_owner->str(QStringLiteral("Nome"));
+        change.login = m_documento->text();
+        if (passwordOpen())
+            change.password = m_senha->text();
+        change.blocked = blocked;
+        change.modifiedBy = auditUser();
+        change.modifiedAt = now;
+        change.email = m_owner->str(QStringLiteral("Email_Proprietario"));
+        change.phone = splitPhone(m_owner->str(QStringLiteral("Telefone_Residencial")));
+        if (webaccount::update(change) == 0) {
+            // An owner without an account gets one now.
+            ownersql::setWebUser(id, webaccount::insert(newAccount(id, now)));
+        }
+        transaction.commit();
+    } catch (const std::exception&) {
+        Prompts::error(kErroAlterar);
+        return;
+    }
+    reopenOwner(id);
+    Prompts::information(kOperacaoRealizada);
+}
+
+void OwnerPage::cancel() {
+    setPasswordOpen(true);
+    m_address->cancel();
+    m_owner->cancel();
+    setWebFieldsOpen(false);
+    try {
+        const QVariant webUser = m_owner->isActive() ? m_owner->field(QStringLiteral("id_usu_web")) : QVariant();
+        if (!blank(webUser)) {
+            const QString stored = webaccount::blockOf(webUser);
+            showBlockState(stored);
+            if (const std::optional<bool> blocked = blockedBy(stored))
+                m_bloqueio->setChecked(*blocked);
+        }
+    } catch (const std::exception&) {
+    }
+}
+
+void OwnerPage::refresh() {
+    setPasswordOpen(true);
+    ownersql::selectActive(*m_owner);
+    address->reloadLists();
+}
+
+void OwnerPage::remove() {
+    if (!m_owner->isActive() || m_owner->recNo() < 0)
+        return;
+    const int id = ownerId();
+    if (ownersql::hasHistory(id) || ownersql::hasAnimals(id)) {
+        Prompts::information(kConstaAnimal);
+        return;
+    }
+    if (!Prompts::confirm(QStringLiteral(" Você irá excluir definitivamente o proprietário ") +
+                          m_owner->str(QStringLiteral("Nome")) + QStringLiteral("\n deseje continuar?")))
+        return;
+    const QVariant addressId = m_owner->field(QStringLiteral("Id_Endereco"));
+    const QDateTime now = db::serverTime();
+    {
+        db::Transaction transaction;
+        ownersql::deleteOwner(id);
+        if (!blank(addressId))
+            ownersql::deleteAddress(addressId);
+        webaccount::deactivate(id, auditUser(), now);
+        transaction.commit();
+    }
+    ownersql::selectNone(*m_owner);
+    ownersql::selectAddress(*m_address, {});
+    Prompts::information(kOperacaoRealizada);
+}
+
+void OwnerPage::print() {
+    if (m_codigo->text().trimmed().isEmpty()) {
+        Prompts::information(kLocalizeTutor);
+        return;
+    }
+    Prompts::preview(std::make_shared<TfrmRelProprietarioGeral>(m_codigo->text().trimmed().toInt()), true);
+}
+
+void OwnerPage::search() {
+    setPasswordOpen(true);
+    if (TfrmPropAnimal::openOwnerLookup)
+        TfrmPropAnimal::openOwnerLookup(m_form);
+}
+
+void OwnerPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    // The page's keys come before the keys a focused control would keep for itself (Ctrl+A, Ctrl+Home...).
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+bool OwnerPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+        for (QAction* action : actions()) {
+            if (action->isEnabled() && action->isVisible() && action->shortcuts().contains(pressed)) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    if (event->type() == QEvent::FocusOut) {
+        if (watched == m_nome)
+            guarded([this] { nameLeft(); });
+        else if (watched == m_documento)
+            guarded([this] { documentLeft(); });
+        else if (watched == m_bloqueio) {
+            QPalette p = m_bloqueio->palette();
+            p.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
+            m_bloqueio->setPalette(p);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

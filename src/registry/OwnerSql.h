@@ -1,0 +1,47 @@
+#pragma once
+// The owner's statements: the owner and address selects, their inserts and updates, the duplicate
+// look-ups and the delete.
+
+#include "platform/db/DataSet.h"
+
+#include <QString>
+#include <optional>
+
+namespace ownersql {
+
+// Selects of the owner data set.
+void selectNone(db::DataSet& owner);              // an empty result, as before a new owner
+void selectActive(db::DataSet& owner);            // every active owner
+void selectOwner(db::DataSet& owner, int ownerId);  // the active owner of that id
+// Selects of an address data set: the row of the key, or an empty result for a null key.
+void selectAddress(db::DataSet& address, const QVariant& addressId);
+
+// Writes the data set's current row: inserts answer the key the server made.
+int insertAddress(const db::DataSet& address);
+void updateAddress(const db::DataSet& address, int addressId);
+int insertOwner(const db::DataSet& owner, const QVariant& addressId);
+void updateOwner(const db::DataSet& owner, int ownerId, const QVariant& addressId);
+void setWebUser(int ownerId, int userId);
+
+// Another active owner with the document (ownerId aside; 0 for a new owner).
+bool documentTaken(const QString& document, int ownerId);
+// The active owner whose document begins as the typed one does: by 9 digits for 11, by 12 for 14.
+std::optional<int> ownerByDocumentPrefix(const QString& document);
+
+// An active owner of the same name (case, accents and outer blanks aside), with what the question shows.
+struct NameMatch {
+    int id = 0;
+    QString name, residential, mobile, message, streetType, streetName, houseNumber, complement;
+};
+std::optional<NameMatch> ownerNamed(const QString& name);
+
+// Other active owners with the e-mail (trimmed, case and accents aside).
+int ownerEmailCount(const QString& email, int ownerId);
+
+// Rows that keep an owner from being deleted.
+bool hasHistory(int ownerId);
+bool hasAnimals(int ownerId);
+void deleteOwner(int ownerId);
+void deleteAddress(const QVariant& addressId);
+
+}  // namespace ownersql

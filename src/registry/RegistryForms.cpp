@@ -1,0 +1,18 @@
+// Openers of the owner and animal registry's menu actions.
+#include "registry/RegistryForms.h"
+
+#include "common/FormOpening.h"
+#include "registry/UPropAnimal.h"
+
+void registerRegistryForms() {
+    registerOpener(QStringLiteral("actProprietario_Animal"), [] {
+        frmPropAnimal = new TfrmPropAnimal;
+        RightsHiding hiding;
+        hiding.incluir << QStringLiteral("actAnimalNovo");
+        hiding.alterar << QStringLiteral("actAnimalAlterar");
+        hiding.excluir << QStringLiteral("actAnimalExcluir");
+        hiding.shownWithRow << QStringLiteral("actInformation");
+        applyFormRights(frmPropAnimal, 6, hiding);
+        showForm(frmPropAnimal, ShowAs::MdiChild);
+    });
+}

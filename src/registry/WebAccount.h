@@ -1,0 +1,70 @@
+#pragma once
+// The owner's web account in usuario: the login is the CPF or CNPJ, the password is kept only as its
+// digest, Bloqueado says whether the owner may log in to the outside web system.
+
+#include "registry/OwnerRules.h"
+
+#include <QDateTime>
+#include <QVariant>
+#include <optional>
+
+namespace webaccount {
+
+struct NewAccount {
+    QVariant unit;     // the session's unit
+    QVariant profile;  // the session's profile
+    QString name;
+    QString login;
+    QString password;  // plain, digested here
+    bool blocked = false;
+    int ownerId = 0;
+    WebPhone phone;
+    QString document;
+    QString email;
+    QVariant insertedBy;
+    QDateTime insertedAt;
+};
+
+// Inserts the account and answers its Id_Usuario.
+int insert(const NewAccount& account);
+
+struct AccountChange {
+    int ownerId = 0;
+    QVariant unit;  // the owner's unit
+    QString name;
+    QString login;
+    std::optional<QString> password;  // a new plain password; none keeps the digest
+    std::optional<bool> blocked;      // none keeps Bloqueado as stored
+    QVariant modifiedBy;
+    QDateTime modifiedAt;
+    QString email;
+    WebPhone phone;  // written only when present
+};
+
+// Updates the owner's accounts; answers how many rows changed (0: the owner has none).
+int update(const AccountChange& change);
+
+// Bloqueado of an account by its id, trimmed; empty when there is none.
+QString blockOf(const QVariant& userId);
+
+struct Login {
+    bool found = false;
+    QString login;
+    QString bloqueado;
+};
+// The login and block state of the owner's account.
+Login loginOf(int ownerId);
+
+// Whether the owner has an active account with a digest, in any unit.
+bool hasDigest(int ownerId);
+
+// Active web users with the e-mail (trimmed, case and accents aside), other than the owner's own account.
+int emailCount(const QString& email, int ownerId);
+
+// Marks the owner's accounts inactive ("Inativo" SIM, Status_Registro INATIVO).
+void deactivate(int ownerId, const QVariant& by, const QDateTime& at);
+
+inline const QString kBloqueadoSim = QStringLiteral("SIM");
+inline const QString kBloqueadoNao = QStringLiteral("NÃO");
+
+}  // namespace webaccount

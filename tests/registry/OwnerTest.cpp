@@ -1,0 +1,216 @@
+// The owner page end to end: insert, edit, duplicates, delete and the owner report, with the rows stored.
+#include "RegistryFixture.h"
+#include "ReportText.h"
+
+#include "common/PasswordDigest.h"
+#include "common/SchemaScripts.h"
+#include "platform/db/Schema.h"
+#include "registry/OwnerRules.h"
+#include "registry/WebAccount.h"
+
+TEST_F(RegistryTest, InsertWritesAddressOwnerAndAccountInOneTransaction) {
+    open();
+    const int id = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
+    EXPECT_EQ(prompts.last(), kProprietarioCadastrado);
+    EXPECT_EQ(frmPropAnimal->PageControl1->currentWidget(), frmPropAnimal->TabSheet2);
+    ASSERT_GT(id, 0);
+    EXPECT_EQ(str("select Status_Registro from proprietario where id_proprietario = :id", {{"id", id}}), "ATIVO");
+    EXPECT_EQ(str("select Tipo_Pessoa from proprietario where id_proprietario = :id", {{"id", id}}), kFisica);
+    EXPECT_EQ(str("select e.NOM_LOGR || '/' || e.NUM_BAIR || '/' || e.NOM_BAIR || '/' || e.NUM_CEP || '/' || "
+                  "e.Ind_Endereco_Informado from proprietario p join endereco e on (p.Id_Endereco = e.Id_Endereco) "
+                  "where p.id_proprietario = :id", {{"id", id}}),
+              "DAS FLORES/1/CENTRO/12345678/SIM");
+    EXPECT_EQ(str("select u.Login || '/' || u.Bloqueado || '/' || u.DDD_TEL_USU || '/' || u.Telefone_usu || '/' || "
+                  "u.Id_Unidade_Trabalho || '/' || u.Id_Perfil from usuario u join proprietario p "
+                  "on (p.id_usu_web = u.Id_Usuario) where p.id_proprietario = :id", {{"id", id}}),
+              kCpf1 + "/NÃO/61/33334444/1/1000");
+    EXPECT_EQ(str("select senha_crip from usuario where Id_proprietario = :id", {{"id", id}}), GeraHashSenha("abcdefghij"));
+    EXPECT_TRUE(child<QLineEdit>("mkeSenha")->text().isEmpty());
+
+    // An account without any phone leaves the phone columns out.
+    webaccount::NewAccount bare;
+    bare.login = "X";
+    bare.ownerId = 999;
+    const int user = webaccount::insert(bare);
+    EXPECT_TRUE(scalar("select DDD_TEL_USU from usuario where Id_Usuario = :u", {{"u", user}}).isNull());
+
+    // A failing account insert leaves neither address nor owner behind, and the typed owner stays for another try.
+    exec("create unique index ux_usuario_login_test on usuario (Login)");
+    exec("insert into usuario (Login, Status_Registro) values (:l, 'INATIVO')", {{"l", kCpf2}});
+    const int owners = count("proprietario"), addresses = count("endereco");
+    trigger("actAppend");
+    fillOwner("JOSE SOUZA", kCpf2, "jose@mail.com");
+    prompts.clear();
+    trigger("actPost");
+    exec("drop index ux_usuario_login_test");
+    EXPECT_EQ(prompts.asked.size(), 1);
+    EXPECT_EQ(prompts.asked.value(0).kind, Prompts::Kind::Error);
+    EXPECT_EQ(count("proprietario"), owners);
+    EXPECT_EQ(count("endereco"), addresses);
+    EXPECT_EQ(frmPropAnimal->qryProprietario->state(), db::DataSet::State::Insert);
+    EXPECT_EQ(child<QLineEdit>("dbeNomeProp")->text(), "JOSE SOUZA");
+}
+
+TEST_F(RegistryTest, EditKeepsDigestsAndBlocksAndGivesMissingAddressAndAccount) {
+    open();
+    const int first = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
+    const QString digest = GeraHashSenha("abcdefghij");
+    // An account in any unit keeps its digest: the password box stays closed.
+    exec("update usuario set Id_Unidade_Trabalho = 7 where Id_proprietario = :id", {{"id", first}});
+    frmPropAnimal->openOwner(first);
+    trigger("actEdit");
+    EXPECT_FALSE(child("mkeSenha")->isEnabled());
+    type("dbeNomeProp", "MARIA DA SILVA SOUZA");
+    trigger("actPost");
+    EXPECT_EQ(prompts.last(), kOperacaoRealizada);
+    EXPECT_EQ(str("select senha_crip from usuario where Id_proprietario = :id", {{"id", first}}), digest);
+    EXPECT_EQ(str("select Nome || '/' || Id_Unidade_Trabalho from usuario where Id_proprietario = :id", {{"id", first}}),
+              "MARIA DA SILVA SOUZA/1");
+
+    // A web block is kept when the operator says so, else written from the box.
+    exec("update usuario set Bloqueado = 'WEB' where Id_proprietario = :id", {{"id", first}});
+    for (bool keep : {true, false}) {
+        frmPropAnimal->openOwner(first);
+        EXPECT_TRUE(child<QCheckBox>("ckbBloqueioWeb")->isChecked());
+        prompts.confirmations << true << keep;
+        trigger("actEdit");
+        child<QCheckBox>("ckbBloqueioWeb")->setChecked(false);
+        trigger("actPost");
+        EXPECT_EQ(str("select Bloqueado from usuario where Id_proprietario = :id", {{"id", first}}), keep ? "WEB" : "NÃO");
+    }
+
+    // An owner kept without address or account, shown after one with an address, shows an empty address; its
+    // edit gives it both.
+    exec("insert into proprietario (Nome, Telefone_Residencial, Num_CPF_CNPJ, Tipo_Pessoa, id_Unidade_Trabalho, "
+         "Email_Proprietario, Status_Registro) values ('JOSE SOUZA', '(61)2222-3333', :d, 'FÍSICA', 1, 'jose@mail.com', 'ATIVO')",
+         {{"d", kCpf2}});
+    const int second = db::toInt(scalar("select max(id_proprietario) from proprietario"));
+    frmPropAnimal->openOwner(first);
+    EXPECT_EQ(child<QLineEdit>("dbeLograd")->text(), "DAS FLORES");
+    frmPropAnimal->openOwner(second);
+    EXPECT_TRUE(child<QLineEdit>("dbeLograd")->text().isEmpty());
+    trigger("actEdit");
+    EXPECT_TRUE(child("mkeSenha")->isEnabled());
+    fillOwner("JOSE SOUZA", kCpf2, "jose@mail.com", "0123456789");
+    trigger("actPost");
+    EXPECT_EQ(prompts.last(), kOperacaoRealizada);
+    EXPECT_EQ(str("select e.NOM_LOGR from proprietario p join endereco e on (p.Id_Endereco = e.Id_Endereco) "
+                  "where p.id_proprietario = :id", {{"id", second}}), "DAS FLORES");
+    EXPECT_EQ(str("select u.senha_crip from proprietario p join usuario u on (p.id_usu_web = u.Id_Usuario) "
+                  "where p.id_proprietario = :id", {{"id", second}}), GeraHashSenha("0123456789"));
+}
+
+TEST_F(RegistryTest, DuplicateDocumentsEmailsAndNames) {
+    open();
+    const int first = saveNewOwner("MARIA D'ÁVILA", kCpf1, "maria@mail.com");
+    const int second = saveNewOwner("JOSE SOUZA", kCpf2, "jose@mail.com");
+
+    // The same document on insert and on edit.
+    trigger("actAppend");
+    fillOwner("ANA LIMA", kCpf1, "ana@mail.com");
+    prompts.clear();
+    trigger("actPost");
+    EXPECT_EQ(prompts.texts(), QStringList{kDocumentoCadastrado});
+    trigger("actCancel");
+    frmPropAnimal->openOwner(second);
+    trigger("actEdit");
+    type("dbeCPF_CNPJ", kCpf1);
+    trigger("actPost");
+    EXPECT_EQ(prompts.last(), kDocumentoCadastrado);
+    type("dbeCPF_CNPJ", kCpf2);
+
+    // An e-mail that only another owner uses is accepted on edit, refused on insert.
+    type("dbeEmail", " MARIA@mail.com ");
+    exec("update usuario set Email_usu = 'outro@mail.com' where Id_proprietario = :id", {{"id", first}});
+    trigger("actPost");
+    EXPECT_EQ(prompts.last(), kOperacaoRealizada);
+    trigger("actAppend");
+    fillOwner("ANA LIMA", "11144477735", "maria@mail.com");
+    trigger("actPost");
+    EXPECT_EQ(prompts.last(), kEmailCadastrado);
+    trigger("actCancel");
+
+    // The name look-up ignores case and accents; confirming shows the owner found.
+    trigger("actAppend");
+    prompts.confirmations << true;
+    type("dbeNomeProp", "maria d'avila");
+    leave("dbeNomeProp");
+    EXPECT_TRUE(prompts.last().startsWith("Um Proprietário com o mesmo nome foi localizado."));
+    EXPECT_TRUE(prompts.last().contains("Endereço: R:DAS FLORES,51 "));
+    EXPECT_EQ(frmPropAnimal->qryProprietario->state(), db::DataSet::State::Browse);
+    EXPECT_EQ(IdProprietarioAtual, first);
+
+    // A document of the same length and beginning on leaving the edit.
+    trigger("actAppend");
+    type("dbeCPF_CNPJ", kCpf2.left(9) + "00");
+    leave("dbeCPF_CNPJ");
+    EXPECT_EQ(prompts.last(), kUsuarioCadastrado);
+    EXPECT_EQ(IdProprietarioAtual, second);
+}
+
+TEST_F(RegistryTest, DeleteRefusalsAndSuccess) {
+    open();
+    const int id = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
+    const QString addressId = str("select Id_Endereco from proprietario where id_proprietario = :id", {{"id", id}});
+    for (const char* blocker : {"insert into animal (Id_Proprietario, Nome) values (:id, 'REX')",
+                                "insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, "
+                                "Id_Proprietario) values (1, 5, :id)"}) {
+        exec(blocker, {{"id", id}});
+        frmPropAnimal->openOwner(id);
+        trigger("actDelete");
+        EXPECT_EQ(prompts.last(), kConstaAnimal);
+        exec("delete from animal");
+    }
+    // The owner report lists this owner's animals by history row.
+    exec("insert into animal (Id_Animal, Id_Proprietario, Nome, Sexo) values (5, :id, 'REX', 'M')", {{"id", id}});
+    trigger("actPrint");
+    ASSERT_EQ(prompts.previews.size(), 1);
+    EXPECT_TRUE(prompts.previews[0].modal);
+    const QString printed = printedText(*prompts.previews[0].report);
+    EXPECT_TRUE(printed.contains("REL049"));
+    EXPECT_TRUE(printed.contains("Animal : 5 REX"));
+    EXPECT_TRUE(printed.contains("CPF/CNPJ : " + kCpf1));
+    exec("delete from animal");
+    exec("delete from histo_muda_proprietario");
+
+    frmPropAnimal->openOwner(id);
+    prompts.confirmations << true;
+    trigger("actDelete");
+    EXPECT_EQ(prompts.last(), kOperacaoRealizada);
+    EXPECT_EQ(count("proprietario"), 0);
+    EXPECT_EQ(db::toInt(scalar("select count(*) from endereco where Id_Endereco = :a", {{"a", addressId.toInt()}})), 0);
+    EXPECT_EQ(str("select Inativo || '/' || Status_Registro from usuario where Id_proprietario = :id", {{"id", id}}),
+              "SIM/INATIVO");
+    trigger("actPrint");
+    EXPECT_EQ(prompts.last(), kLocalizeTutor);
+}
+
+TEST_F(RegistryTest, NewOwnerSavedOnTheSampleStreetRegisterOfTheDefaultDatabase) {
+    QStringList statements;
+    for (const char* table : {"TipoLogradouro", "bairro", "logradouro", "logradouroNome", "BairroLogradouro",
+                              "pesquisaLograd", "cepLogradouro", "AreaAbrang", "localidade", "LogradouroImovel"})
+        statements << QStringLiteral("delete from {p}%1").arg(QString::fromLatin1(table));
+    for (const db::Script& script : schemaScripts(true))
+        if (script.target == db::Target::Padrao && script.sql.contains("insert into"))
+            for (QString s : db::splitStatements(script.sql, db::engine()))
+                statements << s.replace("insert into ", "insert into {p}");
+    writePadrao(statements);
+    open();
+    trigger("actAppend");
+    pick("cbbUnidadeProprietario", "UNIDADE CENTRAL");
+    type("dbeNomeProp", "MARIA DA SILVA");
+    type("dbeTelResidencial", "6133334444");
+    type("dbeEmail", "maria@mail.com");
+    type("mkeSenha", "abcdefghij");
+    pick("dblDistrito", "DS1");
+    type("dbeCodLograd", "101");
+    enter("dbeCodLograd");
+    pick("dblTipo_Lograd", "RUA");
+    type("dbeNumImovel", "51");
+    leave("dbeNumImovel");
+    pick("dblBairro", "CENTRO");
+    type("dbeCPF_CNPJ", kCpf1);
+    trigger("actPost");
+    EXPECT_EQ(prompts.last(), kProprietarioCadastrado);
+    EXPECT_EQ(str("select NOM_LOGR || '/' || NUM_CEP from endereco"), "DAS PALMEIRAS/70000101");
+}

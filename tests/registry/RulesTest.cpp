@@ -1,0 +1,107 @@
+// Check digits, the e-mail form, the owner's save checks in their order and the web phone and block readings.
+#include "common/Documents.h"
+#include "registry/OwnerRules.h"
+
+#include <gtest/gtest.h>
+
+TEST(Documents, CheckDigitsAndEmailForm) {
+    const struct {
+        bool (*check)(const QString&);
+        QString text;
+        bool valid;
+    } cases[] = {
+        {ValidaCPF, "52998224725", true},     {ValidaCPF, "12345678909", true},
+        {ValidaCPF, "52998224726", false},    {ValidaCPF, "52998224715", false},
+        {ValidaCPF, "11111111111", false},    {ValidaCPF, "00000000000", false},
+        {ValidaCPF, "5299822472A", false},    {ValidaCPF, "5299822472", false},
+        {ValidaCPF, "11222333000181", false}, {ValidaCNPJ, "11222333000181", true},
+        {ValidaCNPJ, " 45099719000160 ", true}, {ValidaCNPJ, "11222333000182", false},
+        {ValidaCNPJ, "11222333000171", false}, {ValidaCNPJ, "22222222222222", false},
+        {ValidaCNPJ, "1122233300018X", false}, {ValidaCNPJ, "52998224725", false},
+        {ValidaEmail, "a@bc.d", true},        {ValidaEmail, " joao.silva@mail.com ", true},
+        {ValidaEmail, "@x.com", false},       {ValidaEmail, "a@.bc", false},
+        {ValidaEmail, "a@b.cd", false},       {ValidaEmail, "a@", false},
+        {ValidaEmail, "abc.com", false},      {ValidaEmail, "a@bcd", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.check(c.text), c.valid) << c.text.toStdString();
+}
+
+TEST(OwnerRules, ChecksRunInOrderUntilTheFirstFailure) {
+    OwnerValues o;
+    o.inserting = true;
+    bool documentTaken = true;
+    int owners = 1, users = 1;
+    const OwnerLookups lookups{[&] { return documentTaken; }, [&] { return owners; }, [&] { return users; }};
+    auto failing = [&]() {
+        const auto r = ValidaCamposProprietario(o, lookups);
+        return r ? r->check : 0;
+    };
+    // Each step fills what the previous check refused and expects the next check to answer.
+    const std::vector<std::pair<std::function<void()>, int>> walk{
+        {[] {}, 1},
+        {[&] { o.unit = "UNIDADE CENTRAL"; }, 2},
+        {[&] { o.name = "  MARIA  "; }, 3},
+        {[&] { o.name = "MARIA D'ÁVILA"; o.residentialPhone = "()-"; }, 4},
+        {[&] { o.residentialPhone = "(61)3333-4444"; }, 5},
+        {[&] { o.personType = kFisica; }, 6},
+        {[&] { o.email = "maria@"; }, 7},
+        {[&] { o.email = "maria@mail.com"; o.passwordOpen = true; }, 8},
+        {[&] { o.password = "  abc  "; }, 9},
+        {[&] { o.password = "abcdefghij"; }, 10},
+        {[&] { o.district = "DS1"; }, 11},
+        {[&] { o.streetType = "RUA"; }, 12},
+        {[&] { o.streetCode = "0"; }, 13},
+        {[&] { o.streetSequence = "0"; }, 14},
+        {[&] { o.streetName = "DAS PALMEIRAS"; }, 15},
+        {[&] { o.houseNumber = "10"; }, 16},
+        {[&] { o.neighbourhood = "CENTRO"; o.document = "11111111111"; }, 18},
+        {[&] { o.document = "52998224725"; }, 20},
+        {[&] { documentTaken = false; }, 21},
+        {[&] { owners = 0; }, 21},  // a new owner is refused by a web user's e-mail too
+        {[&] { users = 0; }, 0},
+    };
+    for (size_t i = 0; i < walk.size(); ++i) {
+        walk[i].first();
+        EXPECT_EQ(failing(), walk[i].second) << "step " << i;
+    }
+    // While editing, the e-mail is taken only when an owner and a web user both have it.
+    o.inserting = false;
+    o.editing = true;
+    owners = 1;
+    EXPECT_EQ(failing(), 0);
+    users = 1;
+    EXPECT_EQ(failing(), 21);
+    owners = 0;
+    EXPECT_EQ(failing(), 0);
+    // A closed password box asks for no password; a company is checked as a CNPJ, refused without colour.
+    o.passwordOpen = false;
+    o.password.clear();
+    o.personType = kJuridica;
+    const auto cnpj = ValidaCamposProprietario(o, lookups);
+    ASSERT_TRUE(cnpj);
+    EXPECT_EQ(cnpj->check, 19);
+    EXPECT_EQ(cnpj->message, kCnpjInvalido);
+    EXPECT_FALSE(cnpj->colour);
+    EXPECT_EQ(cnpj->control, "dbeCPF_CNPJ");
+}
+
+TEST(OwnerRules, WebPhoneAndBlockReadings) {
+    const WebPhone mobile = webPhone("(61)98765-4321", "(61)3333-4444", "");
+    EXPECT_TRUE(mobile.present);
+    EXPECT_EQ(mobile.areaCode, "61");
+    EXPECT_EQ(mobile.number, "98765-4321");
+    EXPECT_EQ(webPhone("()-", "(11)2222-3333", "").number, "2222-3333");
+    EXPECT_FALSE(webPhone("()-", "()", "").present);
+
+    EXPECT_EQ(blockedBy("SIM"), true);
+    EXPECT_EQ(blockedBy(" web "), true);
+    EXPECT_EQ(blockedBy("NÃO"), false);
+    EXPECT_EQ(blockedBy("NAO"), false);
+    EXPECT_EQ(blockedBy(""), false);
+    EXPECT_EQ(blockedBy("TALVEZ"), std::nullopt);
+    EXPECT_EQ(blockLook("Web").caption, "Bloquear acesso.(Esta bloqueado pela WEB)");
+    EXPECT_EQ(blockLook("SIM").caption, "Bloquear acesso.(Esta bloqueado pelo legado)");
+    EXPECT_TRUE(blockLook("NÃO").red);
+    EXPECT_FALSE(blockLook("").red);
+}
