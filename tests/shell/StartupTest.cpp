@@ -200,6 +200,13 @@ TEST_F(Startup, FirstStartKilledAtAnyMomentIsFinishedByTheNextStart) {
     whole.start();
     ASSERT_TRUE(start(dir.filePath("whole")) && child.waitForFinished(20000) && child.exitCode() == 0);
     const int span = int(whole.elapsed()) + 10;
+    // The street register of a finished start is the sample one, whole.
+    qputenv("XDG_DATA_HOME", dir.filePath("whole").toUtf8());
+    int streets = 0;
+    {
+        TdtmPrincipal dtm;
+        streets = count("select count(*) from padrao.bairro");
+    }
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
@@ -215,7 +222,8 @@ TEST_F(Startup, FirstStartKilledAtAnyMomentIsFinishedByTheNextStart) {
         TdtmPrincipal dtm;
         EXPECT_EQ(count("select count(*) from usuario where Login = 'ADMIN'"), 1);
         EXPECT_GT(count("select count(*) from semana_epidemiologica"), 41 * 52);
-        EXPECT_EQ(count("select count(*) from padrao.bairro") + count("select count(*) from zzoo01.sa001041"), 0);
+        EXPECT_EQ(count("select count(*) from padrao.bairro"), streets);
+        EXPECT_EQ(count("select count(*) from zzoo01.sa001041"), 0);
         EXPECT_EQ(QDir(data()).entryList(QDir::Files), kFiles);
     }
     EXPECT_TRUE(prompts.asked.isEmpty());
