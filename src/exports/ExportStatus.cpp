@@ -34,3 +34,7 @@ void noticeWaiting(QStatusBar* bar, int panel) {
 }
 
 void noticeDone(QStatusBar* bar, int panel, const QString& text) { showNotice(bar, panel, text, Qt::green); }
+
+void clearNotice(QStatusBar* bar, int panel) {
+    showNotice(bar, panel, QString(), QApplication::palette().color(QPalette::Button));
+}

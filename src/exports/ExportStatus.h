@@ -20,3 +20,5 @@ QStatusBar* makeExportStatusBar(QWidget* parent, int panels);
 void showNotice(QStatusBar* bar, int panel, const QString& text, const QColor& colour);
 void noticeWaiting(QStatusBar* bar, int panel);
 void noticeDone(QStatusBar* bar, int panel, const QString& text = kExportacaoRealizada);
+// Empties the panel and gives the bar its usual colour again (an operation that failed).
+void clearNotice(QStatusBar* bar, int panel);

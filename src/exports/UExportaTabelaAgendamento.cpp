@@ -72,8 +72,13 @@ void TfrmExportaTabelaAgendamento::exportAttendances() {
     if (chosen.trimmed().isEmpty())
         return;
     noticeWaiting(StatusBar1, 0);
-    const db::RowSet rows = ExportsSql::attendances(wholeDays(dtpDataInicio->date(), dtpDataFim->date()),
-                                                    dbcUnidade->currentData());
+    db::RowSet rows;
+    try {
+        rows = ExportsSql::attendances(wholeDays(dtpDataInicio->date(), dtpDataFim->date()), dbcUnidade->currentData());
+    } catch (...) {
+        clearNotice(StatusBar1, 0);
+        throw;  // the database's own error, in the standard error box
+    }
     try {
         const QList<dbase::Field> fields = schedulingFields();
         const int when = rows.indexOrThrow(QStringLiteral("Data_Hora_Atendimento"));
@@ -89,7 +94,7 @@ void TfrmExportaTabelaAgendamento::exportAttendances() {
         }
         writer.close();
     } catch (const std::exception&) {
-        showNotice(StatusBar1, 0, QString(), palette().color(QPalette::Button));
+        clearNotice(StatusBar1, 0);
         Prompts::error(kErroExportarVelmoran);
         return;
     }

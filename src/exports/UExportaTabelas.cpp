@@ -130,7 +130,7 @@ void TfrmExportaTabelas::search() {
         // A failed search leaves nothing to export.
         qryPrincipal->close();
         bpmExportacao->setEnabled(false);
-        showNotice(StatusBar1, 0, QString(), palette().color(QPalette::Button));
+        clearNotice(StatusBar1, 0);
         Prompts::error(kErroAoPesquisar);
         return;
     }
@@ -158,6 +158,7 @@ void TfrmExportaTabelas::exportRows() {
     try {
         dbase::writeTable(table, stagingFields(), qryPrincipal->rows());
     } catch (const std::exception&) {
+        clearNotice(StatusBar1, 1);
         Prompts::error(kErroBatchMove);
         return;
     }

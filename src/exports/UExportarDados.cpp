@@ -91,7 +91,7 @@ void TfrmExportarDados::exportData() {
                           ExportsSql::animals(animalSelectList(ticked)));
         noticeDone(StatusBar1, 0);
     } catch (const std::exception&) {
-        showNotice(StatusBar1, 0, QString(), palette().color(QPalette::Button));
+        clearNotice(StatusBar1, 0);
         Prompts::error(kErroExportacao);
     }
 }

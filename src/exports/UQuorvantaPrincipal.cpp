@@ -68,9 +68,9 @@ TfrmQuorvantaPrincipal::TfrmQuorvantaPrincipal(QWidget* parent) : RegisterForm(p
     setDeleteTexts(kExcluirDefinitivamente, QString());
     actPrint->setVisible(false);
     actPesquisar->setVisible(false);
-    // Ctrl+A answers "Alterar" only from the tool bar; inside an edit it selects the text.
+    // Ctrl+A answers "Alterar" only from the tool bar (the only widget left holding the action); inside an
+    // edit it selects the text.
     removeAction(actEdit);
-    actEdit->setShortcutContext(Qt::WidgetWithChildrenShortcut);
 
     cbbTabela = new QComboBox(this);
     cbbTabela->setObjectName(QStringLiteral("cbbTabela"));

@@ -129,15 +129,16 @@ void Writer::addRow(const QVector<QVariant>& values) {
         const int width = widthOf(f);
         const QVariant v = i < values.size() ? values[i] : QVariant();
         QByteArray bytes;
-        const bool blank = v.isNull() || (f.type != Type::Text && db::toText(v).trimmed().isEmpty());
+        const bool blank = v.isNull() || (f.type != Type::Text && v.typeId() == QMetaType::QString &&
+                                          v.toString().trimmed().isEmpty());
+        // What is shorter than the field is padded with blanks by the library.
         if (blank) {
-            bytes = QByteArray(width, ' ');
         } else if (f.type == Type::Text) {
             bytes = toWindows1252(db::toText(v)).left(width);
-            bytes += QByteArray(width - bytes.size(), ' ');
         } else if (f.type == Type::Date) {
             const QDateTime d = db::toDateTime(v);
-            bytes = d.isValid() ? d.date().toString(QStringLiteral("yyyyMMdd")).toLatin1() : QByteArray(width, ' ');
+            if (d.isValid())
+                bytes = d.date().toString(QStringLiteral("yyyyMMdd")).toLatin1();
         } else {
             const int decimals = f.type == Type::Number ? f.decimals : 0;
             bytes = f.type == Type::Integer ? QByteArray::number(qlonglong(db::toNumber(v)))
