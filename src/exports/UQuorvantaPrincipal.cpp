@@ -68,9 +68,9 @@ TfrmQuorvantaPrincipal::TfrmQuorvantaPrincipal(QWidget* parent) : RegisterForm(p
     setDeleteTexts(kExcluirDefinitivamente, QString());
     actPrint->setVisible(false);
     actPesquisar->setVisible(false);
-    // Ctrl+A answers "Alterar" only from the tool bar (the only widget left holding the action); inside an
-    // edit it selects the text.
+    // Ctrl+A answers "Alterar" only from the tool bar and the grid; inside an edit it selects the text.
     removeAction(actEdit);
+    dbgPrincipal->addAction(actEdit);
 
     cbbTabela = new QComboBox(this);
     cbbTabela->setObjectName(QStringLiteral("cbbTabela"));

@@ -6,6 +6,7 @@
 #include "exports/UQuorvantaPrincipal.h"
 
 #include <QPlainTextEdit>
+#include <QTableView>
 
 namespace {
 
@@ -116,10 +117,16 @@ TEST_F(QuorvantaTest, RefusedPostAndNeverEditedRow) {
     EXPECT_EQ(count("tipo_motivo_nao_vacina"), 1);
     exec("drop index ux_motivo_nome");
 
-    // Ctrl+A selects the text of an edit rather than starting an edit.
+    // Ctrl+A selects the text of an edit; from the grid it starts editing the row.
     trigger("actCancel");
+    trigger("actRefresh");
+    QApplication::setActiveWindow(form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     auto* memo = child<QPlainTextEdit>(form, "dbmDescricao");
     memo->setFocus();
     QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Browse);
+    form->dbgPrincipal->setFocus();
+    QTest::keyClick(form->dbgPrincipal, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Edit);
 }
