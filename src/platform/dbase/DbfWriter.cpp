@@ -5,6 +5,8 @@
 #include "platform/db/Query.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 #include <QSet>
 #include <shapefil.h>
 
@@ -81,11 +83,20 @@ QByteArray toWindows1252(const QString& text) {
 }
 
 Writer::Writer(const QString& fileName, const QList<Field>& fields) : m_fields(fields), m_fileName(fileName) {
-    QFile::remove(fileName);
-    // Language driver 87: Windows ANSI (1252), so readers decode the texts without a side file.
-    m_handle = DBFCreateEx(QFile::encodeName(fileName).constData(), "LDID/87");
-    if (!m_handle)
+    // The library names its file after the given one with the extension replaced by ".dbf": the table is
+    // written under a name of our own in the same folder and takes the chosen name once complete.
+    QTemporaryFile part(QFileInfo(fileName).absolutePath() + QStringLiteral("/nurvXXXXXX.dbf"));
+    part.setAutoRemove(false);
+    if (!part.open())
         throw Error(QStringLiteral("Não foi possível criar o arquivo %1.").arg(fileName));
+    m_partName = part.fileName();
+    part.close();
+    // Language driver 87: Windows ANSI (1252), so readers decode the texts without a side file.
+    m_handle = DBFCreateEx(QFile::encodeName(m_partName).constData(), "LDID/87");
+    if (!m_handle) {
+        QFile::remove(m_partName);
+        throw Error(QStringLiteral("Não foi possível criar o arquivo %1.").arg(fileName));
+    }
     QStringList names;
     for (const Field& f : fields)
         names << f.name;
@@ -102,18 +113,32 @@ Writer::Writer(const QString& fileName, const QList<Field>& fields) : m_fields(f
         const int decimals = f.type == Type::Number ? f.decimals : 0;
         if (DBFAddNativeFieldType(handle(m_handle), toWindows1252(dbfNames[i]).constData(), kind, widthOf(f),
                                   decimals) < 0) {
-            close();
+            discard();
             throw Error(QStringLiteral("Não foi possível criar o campo %1 em %2.").arg(dbfNames[i], fileName));
         }
     }
 }
 
-Writer::~Writer() { close(); }
+Writer::~Writer() { discard(); }
+
+void Writer::discard() {
+    if (!m_handle)
+        return;
+    DBFClose(handle(m_handle));
+    m_handle = nullptr;
+    QFile::remove(m_partName);
+}
 
 void Writer::close() {
-    if (m_handle)
-        DBFClose(handle(m_handle));
+    if (!m_handle)
+        return;
+    DBFClose(handle(m_handle));
     m_handle = nullptr;
+    QFile::remove(m_fileName);
+    if (!QFile::rename(m_partName, m_fileName)) {
+        QFile::remove(m_partName);
+        throw Error(QStringLiteral("Não foi possível gravar o arquivo %1.").arg(m_fileName));
+    }
 }
 
 void Writer::put(int field, QByteArray bytes) {

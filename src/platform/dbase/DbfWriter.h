@@ -55,7 +55,8 @@ QByteArray toWindows1252(const QString& text);
 
 class Writer {
 public:
-    // Creates the table at `fileName` as given (see tableFileName), replacing what was there.
+    // Starts the table that close() puts at `fileName`, exactly as given (see tableFileName), replacing what
+    // was there. A writer destroyed without close() leaves no file and the old one untouched.
     Writer(const QString& fileName, const QList<Field>& fields);
     ~Writer();
     Writer(const Writer&) = delete;
@@ -64,14 +65,16 @@ public:
     // One row: a value per field, in the fields' order; a missing value is null.
     void addRow(const QVector<QVariant>& values);
     int rowCount() const { return m_rows; }
-    void close();  // also done by the destructor
+    void close();
 
 private:
     void put(int field, QByteArray bytes);
+    void discard();
 
     void* m_handle = nullptr;
     QList<Field> m_fields;
     QString m_fileName;
+    QString m_partName;  // where the library writes until close()
     int m_rows = 0;
 };
 

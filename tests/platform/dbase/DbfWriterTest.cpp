@@ -6,6 +6,7 @@
 #include "platform/dbase/DbfWriter.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -57,4 +58,13 @@ TEST(DbfWriter, TypesNullsAndReplacement) {
 
     EXPECT_THROW(dbase::writeTable(file, {dbase::integerField("missing")}, rows), db::Error);
     EXPECT_THROW(dbase::Writer(dir.filePath("no/such/folder/x.dbf"), fields), dbase::Error);
+
+    // A value that does not fit stops the export and leaves the earlier file as it was.
+    third.row(0)[0] = 1e15;
+    EXPECT_THROW(dbase::writeTable(file, fields, third), dbase::Error);
+    EXPECT_EQ(readDbf(file).rows.value(0).value(0), -42);
+
+    // The name is kept exactly, extension case included, and nothing else is left in the folder.
+    dbase::writeTable(dir.filePath("UP.DBF"), fields, rows);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), QStringList({"UP.DBF", "saida.dbf"}));
 }
