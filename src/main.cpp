@@ -1,3 +1,4 @@
+#include "exports/ExportsForms.h"
 #include "registers/RegistersForms.h"
 #include "registry/RegistryForms.h"
 #include "shell/NurvApp.h"
@@ -6,5 +7,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     registerReferenceForms();
     registerRegistryForms();
+    registerExportsForms();
     return runNurv(app);
 }

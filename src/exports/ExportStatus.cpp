@@ -1,0 +1,40 @@
+// The export forms' status bar and its notices.
+
+#include "exports/ExportStatus.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QStatusBar>
+
+QStatusBar* makeExportStatusBar(QWidget* parent, int panels) {
+    auto* bar = new QStatusBar(parent);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    bar->setAutoFillBackground(true);
+    for (int i = 0; i < panels; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+        panel->setMinimumWidth(250);
+        bar->addWidget(panel, i == panels - 1 ? 1 : 0);
+    }
+    return bar;
+}
+
+void showNotice(QStatusBar* bar, int panel, const QString& text, const QColor& colour) {
+    if (auto* label = bar->findChild<QLabel*>(QStringLiteral("StatusBar1Panel%1").arg(panel)))
+        label->setText(text);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Window, colour);
+    bar->setPalette(palette);
+    QCoreApplication::processEvents();
+}
+
+void noticeWaiting(QStatusBar* bar, int panel) {
+    showNotice(bar, panel, kAguardeRecuperacao, QApplication::palette().color(QPalette::Highlight));
+}
+
+void noticeDone(QStatusBar* bar, int panel, const QString& text) { showNotice(bar, panel, text, Qt::green); }
+
+void clearNotice(QStatusBar* bar, int panel) {
+    showNotice(bar, panel, QString(), QApplication::palette().color(QPalette::Button));
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The status bar of the export forms: panels of text on a bar whose colour tells how a long operation
+// goes (the highlight colour while the rows are read, green once written).
+
+#include <QColor>
+#include <QString>
+
+class QStatusBar;
+class QWidget;
+
+inline const QString kAguardeRecuperacao = QStringLiteral("Agrarde a recuperação dos dados...");
+inline const QString kExportacaoRealizada = QStringLiteral("Exportação realizada com sucesso.");
+inline const QString kErroExportarVelmoran =
+    QStringLiteral("Erro ao exportar dados, entre em contato com o a VELMORAN.");
+
+// A status bar named StatusBar1 with `panels` labels named StatusBar1Panel0, StatusBar1Panel1...
+QStatusBar* makeExportStatusBar(QWidget* parent, int panels);
+
+// Writes a panel's text, paints the bar and lets the window show it before the work goes on.
+void showNotice(QStatusBar* bar, int panel, const QString& text, const QColor& colour);
+void noticeWaiting(QStatusBar* bar, int panel);
+void noticeDone(QStatusBar* bar, int panel, const QString& text = kExportacaoRealizada);
+// Empties the panel and gives the bar its usual colour again (an operation that failed).
+void clearNotice(QStatusBar* bar, int panel);

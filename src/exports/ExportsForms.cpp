@@ -1,0 +1,39 @@
+// Openers of the export forms and of the auxiliary vaccination tables.
+
+#include "exports/ExportsForms.h"
+
+#include "common/FormOpening.h"
+#include "exports/UExportaTabelaAgendamento.h"
+#include "exports/UExportaTabelas.h"
+#include "exports/UExportarDados.h"
+#include "exports/UQuorvantaPrincipal.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+// A window of its own, centred on the screen; freed on close. No per-form rights apply.
+template <class Form>
+void openCentred(QPointer<Form>& global, Qt::WindowFlags flags = {}) {
+    global = new Form;
+    if (flags)
+        global->setWindowFlags(Qt::Window | flags);
+    showForm(global, ShowAs::Window);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = global->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        global->move(frame.topLeft());
+    }
+}
+
+}  // namespace
+
+void registerExportsForms() {
+    registerOpener(QStringLiteral("actExportaDados"), [] { openCentred(frmExportarDados); });
+    registerOpener(QStringLiteral("actExtratorTabelasSistema"), [] { openCentred(frmExportaTabelas); });
+    registerOpener(QStringLiteral("actExportaTabelaAgendamento"), [] {
+        openCentred(frmExportaTabelaAgendamento, Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    });
+    registerOpener(QStringLiteral("actQuorvanta"), [] { openCentred(frmQuorvantaPrincipal); });
+}

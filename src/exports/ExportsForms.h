@@ -1,0 +1,4 @@
+#pragma once
+// The menu actions of the exports and the auxiliary vaccination tables: 044, 049, 050 and 060.
+
+void registerExportsForms();

@@ -1,0 +1,34 @@
+#pragma once
+// The exports' statements: every animal with its owner, latest address and latest group; the staging
+// table by period and status; the attendances of a period; and the lists the forms offer.
+
+#include "exports/ExportsRules.h"
+#include "platform/db/DataSet.h"
+#include "platform/db/Query.h"
+
+namespace ExportsSql {
+
+// Every animal, active or not, with the select list given (see animalSelectList).
+db::RowSet animals(const QString& selectList);
+
+// The staging table's rows of a period on the attendance date or on the row's insertion date, of one
+// status or (empty) of any. The count and the rows share the same conditions.
+struct StagingFilter {
+    Period period;
+    bool byAttendanceDate = false;
+    QString status;
+};
+int stagingCount(const StagingFilter& filter);
+void openStaging(db::DataSet& data, const StagingFilter& filter);
+
+// The names of the attendance statuses, in the order the server returns them.
+QStringList attendanceStatuses();
+
+// Every work unit, active or not: id_unidade_trabalho, nome, ind_status.
+db::RowSet workUnits();
+
+// The attendances of a period, booked by one unit (null: by any), with the names behind their keys; the
+// 30 first columns of schedulingFields().
+db::RowSet attendances(const Period& period, const QVariant& bookingUnit);
+
+}  // namespace ExportsSql

@@ -1,0 +1,33 @@
+#pragma once
+// Scheduling-table export (060): the attendances of a period, of one booking unit or of all, with the
+// names behind their keys, into a dBase file.
+
+#include <QPointer>
+#include <QWidget>
+
+class QComboBox;
+class QDateEdit;
+class QPushButton;
+class QStatusBar;
+
+inline const QString kExportacaoConcluida = QStringLiteral("Exportação concluída.");
+
+class TfrmExportaTabelaAgendamento : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmExportaTabelaAgendamento(QWidget* parent = nullptr);
+
+    QDateEdit* dtpDataInicio;
+    QDateEdit* dtpDataFim;
+    QComboBox* dbcUnidade;  // a first empty entry: every unit
+    QPushButton* bmpGeral;     // "Exportar..."
+    QPushButton* bmpCancelar;  // "&Cancelar"
+    QStatusBar* StatusBar1;
+
+    void exportAttendances();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};
+
+inline QPointer<TfrmExportaTabelaAgendamento> frmExportaTabelaAgendamento;

@@ -1,0 +1,173 @@
+// Table extractor (049).
+
+#include "exports/UExportaTabelas.h"
+
+#include "common/Guard.h"
+#include "common/Prompts.h"
+#include "exports/ExportStatus.h"
+#include "exports/ExportsSql.h"
+#include "platform/ui/DataGrid.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kAnimalAtendimento = QStringLiteral("Animal e atendimento");
+
+QDateEdit* dateEdit(QWidget* parent, const char* name) {
+    auto* edit = new QDateEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setCalendarPopup(true);
+    edit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    return edit;
+}
+
+}  // namespace
+
+TfrmExportaTabelas::TfrmExportaTabelas(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmExportaTabelas"));
+    setWindowTitle(QStringLiteral("Exportação de tabelas"));
+    setAttribute(Qt::WA_DeleteOnClose, true);
+    qryPrincipal = new db::DataSet(db::kMain, this);
+    qryPrincipal->setObjectName(QStringLiteral("qryPrincipal"));
+
+    cbbTabela = new QComboBox(this);
+    cbbTabela->setObjectName(QStringLiteral("cbbTabela"));
+    cbbTabela->addItem(kAnimalAtendimento);
+    cbbTabela->setCurrentIndex(-1);
+    dtpInicial = dateEdit(this, "dtpInicial");
+    dtpInicial->setDate(QDate(2000, 1, 1));
+    dtpFinal = dateEdit(this, "dtpFinal");
+    dtpFinal->setDate(QDate::currentDate());
+    cbbStatusAtendimento = new QComboBox(this);
+    cbbStatusAtendimento->setObjectName(QStringLiteral("cbbStatusAtendimento"));
+    cbbStatusAtendimento->setMinimumWidth(200);
+    rdbDtAtendimento = new QRadioButton(QStringLiteral("Dt. atendimento."), this);
+    rdbDtAtendimento->setObjectName(QStringLiteral("rdbDtAtendimento"));
+    rdbCriacaoRegistro = new QRadioButton(QStringLiteral("Dt. criação do reg."), this);
+    rdbCriacaoRegistro->setObjectName(QStringLiteral("rdbCriacaoRegistro"));
+    rdbCriacaoRegistro->setChecked(true);
+    BitBtn1 = new QPushButton(QStringLiteral("&Pesquisar"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    bpmExportacao = new QPushButton(QStringLiteral("&Exportar"), this);
+    bpmExportacao->setObjectName(QStringLiteral("bpmExportacao"));
+    bpmExportacao->setEnabled(false);
+
+    grbDados = new QGroupBox(this);
+    grbDados->setObjectName(QStringLiteral("grbDados"));
+    dbgDados = new QTableView(grbDados);
+    dbgDados->setObjectName(QStringLiteral("dbgDados"));
+    ui::bindGrid(dbgDados, qryPrincipal, {});
+    (new QVBoxLayout(grbDados))->addWidget(dbgDados);
+    StatusBar1 = makeExportStatusBar(this, 2);
+
+    auto* criteria = new QGridLayout;
+    criteria->addWidget(new QLabel(QStringLiteral("Selecionar tabela:"), this), 0, 0);
+    criteria->addWidget(cbbTabela, 1, 0);
+    criteria->addWidget(new QLabel(QStringLiteral("Dt inicial:"), this), 0, 1);
+    criteria->addWidget(dtpInicial, 1, 1);
+    criteria->addWidget(new QLabel(QStringLiteral("Dt final:"), this), 0, 2);
+    criteria->addWidget(dtpFinal, 1, 2);
+    criteria->addWidget(new QLabel(QStringLiteral("Status do atendimento:"), this), 0, 3);
+    criteria->addWidget(cbbStatusAtendimento, 1, 3);
+    criteria->addWidget(rdbDtAtendimento, 0, 4);
+    criteria->addWidget(rdbCriacaoRegistro, 1, 4);
+    criteria->addWidget(BitBtn1, 1, 5);
+    criteria->addWidget(bpmExportacao, 1, 6);
+    criteria->setColumnStretch(7, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(criteria);
+    layout->addWidget(grbDados, 1);
+    layout->addWidget(StatusBar1);
+    resize(1000, 600);
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });
+    connect(bpmExportacao, &QPushButton::clicked, this, [this] { guarded([this] { exportRows(); }); });
+}
+
+void TfrmExportaTabelas::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    guarded([this] {
+        cbbStatusAtendimento->clear();
+        cbbStatusAtendimento->addItem(QString());
+        cbbStatusAtendimento->addItems(ExportsSql::attendanceStatuses());
+        dtpFinal->setDate(QDate::currentDate());
+    });
+}
+
+void TfrmExportaTabelas::search() {
+    if (cbbTabela->currentText().trimmed().isEmpty()) {
+        Prompts::information(kFaltaSelecionarTabela);
+        return;
+    }
+    if (dtpFinal->date() < dtpInicial->date()) {
+        Prompts::information(kDataInicialMaior);
+        return;
+    }
+    noticeWaiting(StatusBar1, 0);
+    grbDados->setTitle(QStringLiteral("Tabela: ") + cbbTabela->currentText());
+    int found = 0;
+    try {
+        ExportsSql::StagingFilter filter;
+        filter.period = wholeDays(dtpInicial->date(), dtpFinal->date());
+        filter.byAttendanceDate = rdbDtAtendimento->isChecked();
+        filter.status = cbbStatusAtendimento->currentText();
+        found = ExportsSql::stagingCount(filter);
+        ExportsSql::openStaging(*qryPrincipal, filter);
+    } catch (const std::exception&) {
+        // A failed search leaves nothing to export.
+        qryPrincipal->close();
+        bpmExportacao->setEnabled(false);
+        clearNotice(StatusBar1, 0);
+        Prompts::error(kErroAoPesquisar);
+        return;
+    }
+    QList<ui::GridColumn> columns;
+    for (const StagingColumn& c : stagingColumns())
+        if (!c.title.isEmpty())
+            columns << ui::GridColumn(c.title, c.field.name, c.width);
+    ui::gridModelOf(dbgDados)->setColumns(columns);
+    for (int i = 0; i < columns.size(); ++i)
+        dbgDados->setColumnWidth(i, columns[i].width);
+    noticeDone(StatusBar1, 0, QStringLiteral("Pesquisa realizada com sucesso. %1 registros").arg(found));
+    bpmExportacao->setEnabled(true);
+    if (found > kExportLimit) {
+        Prompts::warning(limitWarning(found));
+        bpmExportacao->setEnabled(false);
+    }
+}
+
+void TfrmExportaTabelas::exportRows() {
+    const QString chosen = Prompts::saveFileName(windowTitle(), QStringLiteral("DBF (*.dbf)"));
+    if (chosen.trimmed().isEmpty())
+        return;
+    const QString table = dbase::tableFileName(chosen);
+    noticeWaiting(StatusBar1, 1);
+    try {
+        dbase::writeTable(table, stagingFields(), qryPrincipal->rows());
+    } catch (const std::exception&) {
+        clearNotice(StatusBar1, 1);
+        Prompts::error(kErroBatchMove);
+        return;
+    }
+    noticeDone(StatusBar1, 1);
+    try {
+        writeTextLines(dictionaryFileName(table), stagingDictionary());
+    } catch (const std::exception&) {
+        Prompts::error(kErroExportarVelmoran);
+        return;
+    }
+    Prompts::information(kExportacaoConcluidaModelo + dictionaryFileName(table));
+}

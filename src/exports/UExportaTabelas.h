@@ -1,0 +1,50 @@
+#pragma once
+// Table extractor (049): rows of the export staging table by period and attendance status, shown in a grid
+// and written to a dBase file with its data dictionary beside it.
+
+#include "platform/db/DataSet.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QTableView;
+
+inline const QString kFaltaSelecionarTabela = QStringLiteral("Falta selecionar uma tabela para pesquisa.");
+inline const QString kDataInicialMaior = QStringLiteral("A data inicial não pode ser maior que a data final.");
+inline const QString kErroAoPesquisar = QStringLiteral("Erro ao pesquisar.");
+inline const QString kErroBatchMove = QStringLiteral("Erro ao executar o BatchMove4.");
+inline const QString kExportacaoConcluidaModelo = QStringLiteral(
+    "Exportação concluída.\nUm arquivo com o modelo de dados desta exportação será criado em: ");
+
+class TfrmExportaTabelas : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmExportaTabelas(QWidget* parent = nullptr);
+
+    QComboBox* cbbTabela;
+    QDateEdit* dtpInicial;
+    QDateEdit* dtpFinal;
+    QComboBox* cbbStatusAtendimento;
+    QRadioButton* rdbDtAtendimento;
+    QRadioButton* rdbCriacaoRegistro;
+    QPushButton* BitBtn1;         // "&Pesquisar"
+    QPushButton* bpmExportacao;   // "&Exportar"
+    QGroupBox* grbDados;
+    QTableView* dbgDados;
+    QStatusBar* StatusBar1;
+    db::DataSet* qryPrincipal;
+
+    void search();
+    void exportRows();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};
+
+inline QPointer<TfrmExportaTabelas> frmExportaTabelas;

@@ -1,0 +1,180 @@
+// The auxiliary vaccination tables (050).
+
+#include "exports/UQuorvantaPrincipal.h"
+
+#include "platform/ui/FieldLink.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kVacinaSemNome = QStringLiteral("Falta digitar o nome da vacina!");
+const QStringList kStored{QStringLiteral("Nome"),         QStringLiteral("Descricao"),
+                          QStringLiteral("Ind_registro_ativo"), QStringLiteral("Inserido_por"),
+                          QStringLiteral("Inserido_em"),  QStringLiteral("Modificado_por"),
+                          QStringLiteral("Modificado_em")};
+
+// The insert carries the key only when the client makes it; a key made by the server comes back.
+QString insertSql(const AuxiliaryTable& t) {
+    const bool server = t.keys == RegisterForm::KeyMaker::Server;
+    const QStringList columns = server ? kStored : QStringList{t.key} + kStored;
+    QStringList values;
+    for (const QString& c : columns)
+        values << QLatin1Char(':') + c;
+    return QStringLiteral("insert into %1 (%2) values (%3)%4")
+        .arg(t.table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")),
+             server ? QStringLiteral(" returning %1").arg(t.key) : QString());
+}
+
+// The row is found by its key alone: the old values of columns never filled are null and match nothing.
+QString modifySql(const AuxiliaryTable& t) {
+    QStringList sets;
+    for (const QString& c : kStored)
+        sets << QStringLiteral("%1 = :%1").arg(c);
+    return QStringLiteral("update %1 set %2 where %3 = :OLD_%3").arg(t.table, sets.join(QStringLiteral(", ")), t.key);
+}
+
+}  // namespace
+
+const QList<AuxiliaryTable>& auxiliaryTables() {
+    static const QList<AuxiliaryTable> tables{
+        {QStringLiteral("Tipo de Vacina."), QStringLiteral("tipo_vacina"), QStringLiteral("Id_tipo_vacina"),
+         RegisterForm::KeyMaker::Server, kVacinaSemNome, QStringLiteral("Id_tipo_vacina")},
+        {QStringLiteral("Motivo da não vacinação."), QStringLiteral("tipo_motivo_nao_vacina"),
+         QStringLiteral("Id_tipo_motivo_nao_vacina"), RegisterForm::KeyMaker::Client,
+         QStringLiteral("Falta digitar o nome do motivo da não vacinação!"), QStringLiteral("Id_tipo_motivo_nao_vacina")},
+        {QStringLiteral("Intercorrência vacinal."), QStringLiteral("tipo_vacina_ocorrencia"),
+         QStringLiteral("Id_tipo_vacina_ocorrencia"), RegisterForm::KeyMaker::Client, kVacinaSemNome,
+         QStringLiteral("Id_tipo_vacina_ocorrencia")},
+    };
+    return tables;
+}
+
+TfrmQuorvantaPrincipal::TfrmQuorvantaPrincipal(QWidget* parent) : RegisterForm(parent) {
+    setObjectName(QStringLiteral("frmQuorvantaPrincipal"));
+    setWindowTitle(QStringLiteral("Tabelas auxiliares"));
+    setOpenOnShow(OpenOnShow::Nothing);
+    setEmptyCheck(EmptyCheck::BeforeReferences);
+    setNewRowDefaults({{QStringLiteral("Ind_registro_ativo"), QStringLiteral("ATIVO")}});
+    setDeleteTexts(kExcluirDefinitivamente, QString());
+    actPrint->setVisible(false);
+    actPesquisar->setVisible(false);
+    // Ctrl+A answers "Alterar" only from the tool bar and the grid; inside an edit it selects the text.
+    removeAction(actEdit);
+    dbgPrincipal->addAction(actEdit);
+
+    cbbTabela = new QComboBox(this);
+    cbbTabela->setObjectName(QStringLiteral("cbbTabela"));
+    for (const AuxiliaryTable& t : auxiliaryTables())
+        cbbTabela->addItem(t.item);
+    cbbTabela->setCurrentIndex(-1);
+    auto* top = new QHBoxLayout;
+    top->setContentsMargins(6, 6, 6, 0);
+    top->addWidget(new QLabel(QStringLiteral("Selecione uma tabela:"), this));
+    top->addWidget(cbbTabela);
+    top->addStretch(1);
+    static_cast<QVBoxLayout*>(layout())->insertLayout(1, top);
+
+    dbeId = new QLineEdit(tbsPrincipal);
+    dbeId->setObjectName(QStringLiteral("dbeId"));
+    dbeId->setReadOnly(true);
+    dbeId->setMaximumWidth(90);
+    dbeNome = new QLineEdit(tbsPrincipal);
+    dbeNome->setObjectName(QStringLiteral("dbeNome"));
+    dbeNome->setMaxLength(100);
+    dbcAtiviInativo = new QComboBox(tbsPrincipal);
+    dbcAtiviInativo->setObjectName(QStringLiteral("dbcAtiviInativo"));
+    dbcAtiviInativo->addItems({QStringLiteral("ATIVO"), QStringLiteral("INATIVO")});
+    dbmDescricao = new QPlainTextEdit(tbsPrincipal);
+    dbmDescricao->setObjectName(QStringLiteral("dbmDescricao"));
+    dbmDescricao->setMaximumHeight(70);
+    ui::bindLineEdit(dbeNome, qryPrincipal, QStringLiteral("Nome"));
+    ui::bindComboBox(dbcAtiviInativo, qryPrincipal, QStringLiteral("Ind_registro_ativo"));
+    ui::bindMemo(dbmDescricao, qryPrincipal, QStringLiteral("Descricao"));
+
+    // One page: the fields above the grid of the table's rows.
+    auto* page = new QGridLayout(tbsPrincipal);
+    page->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 0, 0);
+    page->addWidget(dbeId, 0, 1, Qt::AlignLeft);
+    page->addWidget(new QLabel(QStringLiteral("Nome:"), tbsPrincipal), 1, 0);
+    page->addWidget(dbeNome, 1, 1);
+    page->addWidget(new QLabel(QStringLiteral("Ativo/Inativo:"), tbsPrincipal), 2, 0);
+    page->addWidget(dbcAtiviInativo, 2, 1, Qt::AlignLeft);
+    page->addWidget(new QLabel(QStringLiteral("Descrição:"), tbsPrincipal), 3, 0, Qt::AlignTop);
+    page->addWidget(dbmDescricao, 3, 1);
+    page->addWidget(new QLabel(QStringLiteral("Histórico:"), tbsPrincipal), 4, 0, 1, 2);
+    page->addWidget(dbgPrincipal, 5, 0, 1, 2);
+    page->setRowStretch(5, 1);
+    pgcPrincipal->removeTab(pgcPrincipal->indexOf(tbsGeral));
+    pgcPrincipal->tabBar()->hide();
+    resize(760, 520);
+
+    connect(cbbTabela, &QComboBox::currentIndexChanged, this, [this](int index) { choose(index); });
+}
+
+void TfrmQuorvantaPrincipal::choose(int index) {
+    if (index < 0 || index >= auxiliaryTables().size())
+        return;
+    m_chosen = &auxiliaryTables()[index];
+    const AuxiliaryTable& t = *m_chosen;
+    setWindowTitle(t.item);
+    qryPrincipal->close();
+    setTable(t.table, t.key, t.keys);
+    setUpdateSql(insertSql(t), modifySql(t));
+    setReferenceChecks({{QStringLiteral("vacina"), t.usedBy}}, kRegistroEmUso);
+    delete ui::linkOf(dbeId);
+    ui::bindLineEdit(dbeId, qryPrincipal, t.key, ui::ValueKind::Integer)->setAlwaysReadOnly(true);
+    setGridColumns({{QStringLiteral("Código"), t.key, 60, ui::readOnlyColour(), true},
+                    {QStringLiteral("Ativo/Inativo:"), QStringLiteral("Ind_registro_ativo"), 90},
+                    {QStringLiteral("Nome:"), QStringLiteral("Nome"), 447},
+                    {QStringLiteral("Descição:"), QStringLiteral("Descricao"), 300}});
+    RegisterForm::refresh();
+}
+
+// Until a table is chosen the table's actions do nothing.
+void TfrmQuorvantaPrincipal::refresh() {
+    if (m_chosen)
+        RegisterForm::refresh();
+}
+
+void TfrmQuorvantaPrincipal::append() {
+    if (m_chosen)
+        RegisterForm::append();
+}
+
+void TfrmQuorvantaPrincipal::edit() {
+    if (m_chosen && qryPrincipal->recNo() >= 0)
+        RegisterForm::edit();
+}
+
+void TfrmQuorvantaPrincipal::save() {
+    if (m_chosen)
+        RegisterForm::save();
+}
+
+void TfrmQuorvantaPrincipal::remove() {
+    if (m_chosen)
+        RegisterForm::remove();
+}
+
+bool TfrmQuorvantaPrincipal::validate() {
+    if (qryPrincipal->str(QStringLiteral("Nome")).trimmed().isEmpty())
+        return refuse(m_chosen->blankName, dbeNome);
+    return true;
+}
+
+void TfrmQuorvantaPrincipal::afterCommit(bool inserting) {
+    if (!inserting)
+        return;
+    RegisterForm::refresh();
+    qryPrincipal->first();
+}

@@ -1,0 +1,195 @@
+// dBase table writer over shapelib's DBF API.
+
+#include "platform/dbase/DbfWriter.h"
+
+#include "platform/db/Query.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <QSet>
+#include <shapefil.h>
+
+namespace dbase {
+
+namespace {
+
+constexpr int kNameLength = 10;
+constexpr int kMaxText = 254;
+
+// Windows-1252's characters in 0x80..0x9F, by byte; 0 where the byte is unused.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+int widthOf(const Field& f) {
+    if (f.width > 0)
+        return f.type == Type::Text ? std::min(f.width, kMaxText) : f.width;
+    switch (f.type) {
+    case Type::Text: return kMaxText;
+    case Type::Integer: return 11;
+    case Type::Number: return 19;
+    case Type::Date: return 8;
+    }
+    return kMaxText;
+}
+
+DBFHandle handle(void* h) { return static_cast<DBFHandle>(h); }
+
+}  // namespace
+
+QString tableFileName(const QString& chosen) {
+    if (chosen.endsWith(QStringLiteral(".dbf"), Qt::CaseInsensitive))
+        return chosen;
+    return chosen + QStringLiteral(".dbf");
+}
+
+QStringList fieldNames(const QStringList& names) {
+    QStringList out;
+    QSet<QString> taken;
+    for (const QString& name : names) {
+        QString candidate = name.left(kNameLength);
+        for (int n = 2; taken.contains(candidate.toLower()); ++n) {
+            const QString tail = QStringLiteral("_%1").arg(n);
+            candidate = name.left(kNameLength - int(tail.size())) + tail;
+        }
+        taken.insert(candidate.toLower());
+        out << candidate;
+    }
+    return out;
+}
+
+QByteArray toWindows1252(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out += char(u);
+            continue;
+        }
+        char byte = '?';
+        for (int i = 0; i < 32; ++i) {
+            if (kHighControls[i] == u && u != 0) {
+                byte = char(0x80 + i);
+                break;
+            }
+        }
+        out += byte;
+    }
+    return out;
+}
+
+Writer::Writer(const QString& fileName, const QList<Field>& fields) : m_fields(fields), m_fileName(fileName) {
+    // The library names its file after the given one with the extension replaced by ".dbf": the table is
+    // written under a name of our own in the same folder and takes the chosen name once complete.
+    QTemporaryFile part(QFileInfo(fileName).absolutePath() + QStringLiteral("/nurvXXXXXX.dbf"));
+    part.setAutoRemove(false);
+    if (!part.open())
+        throw Error(QStringLiteral("Não foi possível criar o arquivo %1.").arg(fileName));
+    m_partName = part.fileName();
+    part.close();
+    // Language driver 87: Windows ANSI (1252), so readers decode the texts without a side file.
+    m_handle = DBFCreateEx(QFile::encodeName(m_partName).constData(), "LDID/87");
+    if (!m_handle) {
+        QFile::remove(m_partName);
+        throw Error(QStringLiteral("Não foi possível criar o arquivo %1.").arg(fileName));
+    }
+    QStringList names;
+    for (const Field& f : fields)
+        names << f.name;
+    const QStringList dbfNames = fieldNames(names);
+    for (int i = 0; i < fields.size(); ++i) {
+        const Field& f = fields[i];
+        char kind = 'C';
+        switch (f.type) {
+        case Type::Text: kind = 'C'; break;
+        case Type::Integer:
+        case Type::Number: kind = 'N'; break;
+        case Type::Date: kind = 'D'; break;
+        }
+        const int decimals = f.type == Type::Number ? f.decimals : 0;
+        if (DBFAddNativeFieldType(handle(m_handle), toWindows1252(dbfNames[i]).constData(), kind, widthOf(f),
+                                  decimals) < 0) {
+            discard();
+            throw Error(QStringLiteral("Não foi possível criar o campo %1 em %2.").arg(dbfNames[i], fileName));
+        }
+    }
+}
+
+Writer::~Writer() { discard(); }
+
+void Writer::discard() {
+    if (!m_handle)
+        return;
+    DBFClose(handle(m_handle));
+    m_handle = nullptr;
+    QFile::remove(m_partName);
+}
+
+void Writer::close() {
+    if (!m_handle)
+        return;
+    DBFClose(handle(m_handle));
+    m_handle = nullptr;
+    QFile::remove(m_fileName);
+    if (!QFile::rename(m_partName, m_fileName)) {
+        QFile::remove(m_partName);
+        throw Error(QStringLiteral("Não foi possível gravar o arquivo %1.").arg(m_fileName));
+    }
+}
+
+void Writer::put(int field, QByteArray bytes) {
+    if (!DBFWriteAttributeDirectly(handle(m_handle), m_rows, field, bytes.data()))
+        throw Error(QStringLiteral("Não foi possível gravar em %1.").arg(m_fileName));
+}
+
+void Writer::addRow(const QVector<QVariant>& values) {
+    if (!m_handle)
+        throw Error(QStringLiteral("O arquivo %1 já foi fechado.").arg(m_fileName));
+    for (int i = 0; i < m_fields.size(); ++i) {
+        const Field& f = m_fields[i];
+        const int width = widthOf(f);
+        const QVariant v = i < values.size() ? values[i] : QVariant();
+        QByteArray bytes;
+        const bool blank = v.isNull() || (f.type != Type::Text && v.typeId() == QMetaType::QString &&
+                                          v.toString().trimmed().isEmpty());
+        // What is shorter than the field is padded with blanks by the library.
+        if (blank) {
+        } else if (f.type == Type::Text) {
+            bytes = toWindows1252(db::toText(v)).left(width);
+        } else if (f.type == Type::Date) {
+            const QDateTime d = db::toDateTime(v);
+            if (d.isValid())
+                bytes = d.date().toString(QStringLiteral("yyyyMMdd")).toLatin1();
+        } else {
+            const int decimals = f.type == Type::Number ? f.decimals : 0;
+            bytes = f.type == Type::Integer ? QByteArray::number(qlonglong(db::toNumber(v)))
+                                            : QByteArray::number(db::toNumber(v), 'f', decimals);
+            if (bytes.size() > width)
+                throw Error(QStringLiteral("O valor %1 não cabe no campo %2.").arg(QString::fromLatin1(bytes), f.name));
+            bytes = QByteArray(width - bytes.size(), ' ') + bytes;
+        }
+        put(i, bytes);
+    }
+    ++m_rows;
+}
+
+void writeTable(const QString& fileName, const QList<Field>& fields, const db::RowSet& rows) {
+    QList<int> columns;
+    for (const Field& f : fields)
+        columns << rows.indexOrThrow(f.name);
+    Writer writer(fileName, fields);
+    QVector<QVariant> values(fields.size());
+    for (int r = 0; r < rows.count(); ++r) {
+        const QVector<QVariant>& row = rows.row(r);
+        for (int i = 0; i < columns.size(); ++i)
+            values[i] = row[columns[i]];
+        writer.addRow(values);
+    }
+    writer.close();
+}
+
+}  // namespace dbase

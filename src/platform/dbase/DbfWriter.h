@@ -1,0 +1,84 @@
+#pragma once
+// dBase table writer: a table is created from a list of typed fields (replacing a file of the same name) and
+// receives rows one at a time, so a result of any size goes to disk without being copied first.
+//
+// Field names are cut to the format's 10 characters; a name that then clashes (ignoring case) with one
+// already taken gets the tail "_2", "_3"... inside the 10. Texts are written in Windows-1252, dates as
+// YYYYMMDD without the time, and a null value of any type as blanks.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <stdexcept>
+
+namespace db {
+class RowSet;
+}
+
+namespace dbase {
+
+class Error : public std::runtime_error {
+public:
+    explicit Error(const QString& text) : std::runtime_error(text.toStdString()) {}
+};
+
+enum class Type {
+    Text,     // C(width), width at most 254
+    Integer,  // N(width, 0)
+    Number,   // N(width, decimals)
+    Date,     // D
+};
+
+struct Field {
+    QString name;  // the result column it is filled from; the table's field name is formed from it
+    Type type = Type::Text;
+    int width = 0;  // 0: the type's usual width (text 254, integer 11, number 19, date 8)
+    int decimals = 0;
+};
+
+// Common fields.
+inline Field textField(const QString& name, int width) { return {name, Type::Text, width, 0}; }
+inline Field integerField(const QString& name) { return {name, Type::Integer, 11, 0}; }
+inline Field numberField(const QString& name) { return {name, Type::Number, 19, 6}; }
+inline Field dateField(const QString& name) { return {name, Type::Date, 8, 0}; }
+
+// The table's file: the chosen name with ".dbf" appended unless it already ends in ".dbf" (any case).
+QString tableFileName(const QString& chosen);
+
+// The table's field names for the given column names, by the rule above.
+QStringList fieldNames(const QStringList& names);
+
+// Windows-1252 bytes of a text; characters outside it become '?'.
+QByteArray toWindows1252(const QString& text);
+
+class Writer {
+public:
+    // Starts the table that close() puts at `fileName`, exactly as given (see tableFileName), replacing what
+    // was there. A writer destroyed without close() leaves no file and the old one untouched.
+    Writer(const QString& fileName, const QList<Field>& fields);
+    ~Writer();
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
+
+    // One row: a value per field, in the fields' order; a missing value is null.
+    void addRow(const QVector<QVariant>& values);
+    int rowCount() const { return m_rows; }
+    void close();
+
+private:
+    void put(int field, QByteArray bytes);
+    void discard();
+
+    void* m_handle = nullptr;
+    QList<Field> m_fields;
+    QString m_fileName;
+    QString m_partName;  // where the library writes until close()
+    int m_rows = 0;
+};
+
+// Writes every row of a result into a new table, each field filled from the result column of its name.
+void writeTable(const QString& fileName, const QList<Field>& fields, const db::RowSet& rows);
+
+}  // namespace dbase

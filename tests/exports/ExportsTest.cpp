@@ -1,0 +1,225 @@
+// The three exports, driven from their menu actions; every file is read back by an independent reader.
+
+#include "ExportsFixture.h"
+
+#include "exports/ExportStatus.h"
+#include "exports/UExportaTabelaAgendamento.h"
+#include "exports/UExportaTabelas.h"
+#include "exports/UExportarDados.h"
+
+#include "exports/ExportsRules.h"
+
+#include <QFile>
+#include <QTableView>
+#include <QTreeWidget>
+
+namespace {
+
+QVariantList column(const DbfContents& dbf, const QString& name) {
+    QVariantList values;
+    for (int r = 0; r < dbf.rows.size(); ++r)
+        values << dbf.value(r, name);
+    return values;
+}
+
+}  // namespace
+
+TEST_F(ExportsTest, AnimalExportOfTickedColumns) {
+    exec("insert into proprietario (Id_Proprietario, Nome, Telefone_Residencial, Telefone_Recado) "
+         "values (1, 'MARIA', '3333', '4444')");
+    exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA')");
+    exec("insert into grupo_animal (Id_Grupo_Animal, Nome) values (1, 'ANTIGO'), (2, 'ATUAL')");
+    exec("insert into endereco (Id_Endereco, NOM_LOGR, End_X) values (1, 'RUA VELHA', 1.5), (2, 'RUA NOVA', 2.25)");
+    exec("insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome, Data_Nascimento) "
+         "values (1, 1, 1, 'REX', '2019-03-04 10:20:30'), (2, null, null, 'MIAU', null)");
+    exec("insert into endereco_animal (Id_Animal, Id_Endereco) values (1, 2), (1, 1)");
+    exec("insert into grupo_animal_animal (Id_Grupo_Animal_Animal, Id_Grupo_Animal, Id_Animal) "
+         "values (1, 1, 1), (2, 2, 1)");
+    auto* form = open("actExportaDados", frmExportarDados);
+    auto* list = child<QTreeWidget>(form, "ltvCampos");
+    ASSERT_EQ(list->topLevelItemCount(), 39);
+
+    // Nothing ticked: the message before any dialog, and no file.
+    click(form, "BitBtn2");
+    EXPECT_EQ(prompts.texts(), QStringList{kErroExportacao});
+    EXPECT_FALSE(askedForFile());
+
+    // Only the animal's name, under a ".txt" name: a dBase file all the same, named with ".dbf" added.
+    list->topLevelItem(26)->setCheckState(0, Qt::Checked);
+    const QString txt = answerSave("nomes.txt");
+    click(form, "BitBtn2");
+    const DbfContents names = readDbf(txt + ".dbf");
+    EXPECT_EQ(names.specs, QStringList{"nome_anima C(100)"});
+    QStringList exported;
+    for (const QVariant& v : column(names, "nome_anima"))
+        exported << v.toString();
+    exported.sort();
+    EXPECT_EQ(exported, QStringList({"MIAU", "REX"}));
+    EXPECT_EQ(panel(form, 0), kExportacaoRealizada);
+
+    // Every column, twice to the same name: the second file replaces the first.
+    QTest::mouseClick(child<QCheckBox>(form, "ccbSeleciona_tuto"), Qt::LeftButton);
+    const QString all = answerSave("todos");
+    click(form, "BitBtn2");
+    exec("delete from animal where Id_Animal = 2");
+    answerSave("todos");
+    click(form, "BitBtn2");
+    const DbfContents dbf = readDbf(all + ".dbf");
+    ASSERT_EQ(dbf.names.size(), 39);
+    EXPECT_EQ(dbf.names.mid(0, 5),
+              QStringList({"id_proprie", "nome_prop", "telefone_r", "telefone_c", "telefone_2"}));
+    EXPECT_EQ(QSet<QString>(dbf.names.begin(), dbf.names.end()).size(), 39);
+    ASSERT_EQ(dbf.rows.size(), 1);
+    EXPECT_EQ(dbf.value(0, "telefone_2"), "4444");
+    EXPECT_EQ(dbf.value(0, "nom_logr"), "RUA NOVA");
+    EXPECT_EQ(dbf.value(0, "end_x"), 2.25);
+    EXPECT_EQ(dbf.value(0, "nome"), "ATUAL");
+    EXPECT_EQ(dbf.value(0, "id_grupo_a"), 2);
+    EXPECT_EQ(dbf.value(0, "nome_espec"), "CANINA");
+    EXPECT_EQ(dbf.value(0, "data_nasci"), "2019-03-04");
+
+    // An animal without owner, address or group exports nulls there.
+    exec("insert into animal (Id_Animal, Nome) values (3, 'SEM DADOS')");
+    answerSave("todos");
+    click(form, "BitBtn2");
+    const DbfContents bare = readDbf(all + ".dbf");
+    const int row = column(bare, "nome_anima").indexOf("SEM DADOS");
+    ASSERT_GE(row, 0);
+    for (const char* name : {"id_proprie", "num_logr", "end_x", "id_grupo_a", "data_nasci"})
+        EXPECT_TRUE(bare.value(row, name).isNull()) << name;
+    EXPECT_EQ(bare.value(row, "nome"), "");
+}
+
+
+TEST_F(ExportsTest, ExtractorPeriodStatusDictionary) {
+    exec("insert into atendimento_status (Id_Atendimento_Status, Nome) values (1, 'AGENDADO'), (2, 'D''ÁGUA')");
+    addStaging(1, "AGENDADO", "2024-05-10 23:59:30", "2024-05-01 10:00:00");
+    addStaging(2, "D'ÁGUA", "2024-05-10 08:00:00", "2024-05-11 00:00:00");
+    addStaging(3, "AGENDADO", "2024-05-11 00:00:00", "2024-05-10 12:00:00");
+    auto* form = open("actExtratorTabelasSistema", frmExportaTabelas);
+    auto* status = child<QComboBox>(form, "cbbStatusAtendimento");
+    EXPECT_EQ(status->count(), 3);
+    EXPECT_EQ(status->itemText(0), "");
+    auto* export_ = child<QPushButton>(form, "bpmExportacao");
+    EXPECT_FALSE(export_->isEnabled());
+
+    click(form, "BitBtn1");
+    EXPECT_EQ(prompts.last(), kFaltaSelecionarTabela);
+    child<QComboBox>(form, "cbbTabela")->setCurrentIndex(0);
+    child<QDateEdit>(form, "dtpInicial")->setDate(QDate(2024, 5, 11));
+    child<QDateEdit>(form, "dtpFinal")->setDate(QDate(2024, 5, 10));
+    click(form, "BitBtn1");
+    EXPECT_EQ(prompts.last(), kDataInicialMaior);
+
+    // The end day is whole, up to its last second, on either date.
+    child<QDateEdit>(form, "dtpInicial")->setDate(QDate(2024, 5, 10));
+    child<QRadioButton>(form, "rdbDtAtendimento")->setChecked(true);
+    click(form, "BitBtn1");
+    EXPECT_EQ(panel(form, 0), "Pesquisa realizada com sucesso. 2 registros");
+    EXPECT_TRUE(export_->isEnabled());
+    child<QRadioButton>(form, "rdbCriacaoRegistro")->setChecked(true);
+    click(form, "BitBtn1");
+    EXPECT_EQ(panel(form, 0), "Pesquisa realizada com sucesso. 1 registros");
+    // A status with an apostrophe is a value like any other.
+    child<QDateEdit>(form, "dtpFinal")->setDate(QDate(2024, 5, 11));
+    status->setCurrentIndex(2);
+    click(form, "BitBtn1");
+    EXPECT_EQ(panel(form, 0), "Pesquisa realizada com sucesso. 1 registros");
+    EXPECT_EQ(form->qryPrincipal->recordCount(), 1);
+    EXPECT_EQ(form->dbgDados->model()->columnCount(), 57);
+    EXPECT_EQ(form->dbgDados->model()->headerData(0, Qt::Horizontal).toString(), "Identificador do proprietário");
+
+    // The export: saida.dbf with every column and saida.dbf.txt with the dictionary.
+    const QString saida = answerSave("saida");
+    prompts.clear();
+    click(form, "bpmExportacao");
+    EXPECT_EQ(prompts.last(), kExportacaoConcluidaModelo + saida + ".dbf.txt");
+    EXPECT_EQ(panel(form, 1), kExportacaoRealizada);
+    const DbfContents dbf = readDbf(saida + ".dbf");
+    EXPECT_EQ(dbf.names.size(), 58);
+    ASSERT_EQ(dbf.rows.size(), 1);
+    EXPECT_EQ(dbf.value(0, "st_atend"), "D'ÁGUA");
+    EXPECT_EQ(dbf.value(0, "prop"), "JOSÉ");
+    EXPECT_EQ(dbf.value(0, "td_atend"), "2024-05-10");
+    EXPECT_EQ(dbf.value(0, "dt_nasc"), "2015-06-07");
+    EXPECT_EQ(dbf.value(0, "p_coox"), 1.25);
+    EXPECT_TRUE(dbf.value(0, "a_coox").isNull());
+    QFile dictionary(saida + ".dbf.txt");
+    ASSERT_TRUE(dictionary.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = dictionary.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 62);  // 61 lines and the empty tail after the last break
+    EXPECT_EQ(lines[0], QByteArray("----------------- Dicion\xE1rio de dados---------------\r"));
+    EXPECT_EQ(lines[60], QByteArray("DT_Nasc: Data de nascimento do animal.\r"));
+
+    // A search that fails leaves nothing to export.
+    exec("alter table Exportacao2 rename to Exportacao2_fora");
+    click(form, "BitBtn1");
+    exec("alter table Exportacao2_fora rename to Exportacao2");
+    EXPECT_EQ(prompts.last(), kErroAoPesquisar);
+    EXPECT_FALSE(export_->isEnabled());
+}
+
+TEST_F(ExportsTest, ExtractorLimit) {
+    exec("insert into Exportacao2 (id_atend, Dt_inse) "
+         "with recursive n(i) as (select 1 union all select i + 1 from n where i < 120000) "
+         "select i, '2024-01-01 10:00:00' from n");
+    auto* form = open("actExtratorTabelasSistema", frmExportaTabelas);
+    child<QComboBox>(form, "cbbTabela")->setCurrentIndex(0);
+    click(form, "BitBtn1");
+    EXPECT_TRUE(child<QPushButton>(form, "bpmExportacao")->isEnabled());
+    EXPECT_TRUE(prompts.asked.isEmpty());
+
+    addStaging(120001, "AGENDADO", "2024-01-01 10:00:00", "2024-01-01 10:00:00");
+    click(form, "BitBtn1");
+    EXPECT_EQ(prompts.last(), limitWarning(120001));
+    EXPECT_FALSE(child<QPushButton>(form, "bpmExportacao")->isEnabled());
+}
+
+TEST_F(ExportsTest, SchedulingExport) {
+    exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (1, 'CENTRAL'), (2, 'NORTE')");
+    exec("insert into usuario (Id_Usuario, Nome) values (1, 'ANA')");
+    exec("insert into atendimento_status (Id_Atendimento_Status, Nome) values (1, 'AGENDADO')");
+    exec("insert into animal (Id_Animal, Nome, Sexo) values (1, 'REX', 'M')");
+    exec("insert into atendimento (Id_Atendimento, Id_Animal, Id_Unidade_Trabalho, Id_Unidade_Agendada, "
+         "Data_Hora_Atendimento, Id_Atendimento_Status, Inserido_Por) values "
+         "(1, 1, 2, 1, '2024-03-31 15:00:00', 1, 1), "
+         "(2, 99, 98, 2, '2024-03-01 00:00:00', 97, 96), "
+         "(3, 1, 1, 1, '2024-04-01 00:00:00', 1, 1)");
+    auto* form = open("actExportaTabelaAgendamento", frmExportaTabelaAgendamento);
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowCloseButtonHint);
+    child<QDateEdit>(form, "dtpDataInicio")->setDate(QDate(2024, 3, 1));
+    child<QDateEdit>(form, "dtpDataFim")->setDate(QDate(2024, 3, 31));
+    auto* unit = child<QComboBox>(form, "dbcUnidade");
+    ASSERT_EQ(unit->count(), 3);
+
+    const QString file = answerSave("agenda.dbf");
+    click(form, "bmpGeral");
+    EXPECT_EQ(prompts.last(), kExportacaoConcluida);
+    DbfContents dbf = readDbf(file);
+    ASSERT_EQ(dbf.names.size(), 32);
+    EXPECT_EQ(dbf.names.mid(0, 8), QStringList({"id_atendim", "id_proprie", "id_animal", "nomeanimal", "id_unidade",
+                                                "nomeunidad", "id_unida_2", "nomeunid_2"}));
+    EXPECT_EQ(dbf.names[9], "id_atend_2");
+    ASSERT_EQ(dbf.rows.size(), 2);
+    const int first = column(dbf, "id_atendim").indexOf(1);
+    const int second = 1 - first;
+    EXPECT_EQ(dbf.value(first, "nomeunidad"), "NORTE");
+    EXPECT_EQ(dbf.value(first, "nomeunid_2"), "CENTRAL");
+    EXPECT_EQ(dbf.value(first, "nomeinseri"), "ANA");
+    EXPECT_EQ(dbf.value(first, "data_hora_"), "2024-03-31");
+    EXPECT_EQ(dbf.value(first, "anoatentid"), 2024);
+    EXPECT_EQ(dbf.value(first, "mesatentid"), 3);
+    for (const char* name : {"nomeanimal", "nomeunidad", "nomeatendi", "nomeinseri"})
+        EXPECT_EQ(dbf.value(second, name), "") << name;
+    EXPECT_TRUE(dbf.value(second, "modificado").isNull());
+
+    // One booking unit, then every unit again; the same name is replaced each time.
+    unit->setCurrentIndex(unit->findText("NORTE"));
+    answerSave("agenda.dbf");
+    click(form, "bmpGeral");
+    EXPECT_EQ(column(readDbf(file), "id_atendim"), QVariantList{2});
+    unit->setCurrentIndex(0);
+    answerSave("agenda.dbf");
+    click(form, "bmpGeral");
+    EXPECT_EQ(readDbf(file).rows.size(), 2);
+}
