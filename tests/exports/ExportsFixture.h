@@ -28,6 +28,7 @@ protected:
     }
 
     void TearDown() override {
+        prompts.confirmations = QList<bool>(50, true);  // a register left typing a row is closed without it
         for (QWidget* w : QApplication::topLevelWidgets())
             w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
