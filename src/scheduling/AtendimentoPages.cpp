@@ -1,7 +1,6 @@
 // The detail pages of the attendance booking form and the statements of the attendance's members.
 #include "scheduling/AtendimentoPages.h"
 
-#include "common/FormOpening.h"
 #include "common/Formats.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"

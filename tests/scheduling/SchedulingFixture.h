@@ -97,7 +97,6 @@ protected:
     QVariant stored(int key, const QString& column) {
         return scalar(QStringLiteral("select %1 from atendimento where Id_Atendimento = :k").arg(column), {{"k", key}});
     }
-
     QString sterilised(int animal) {
         return db::toText(scalar("select Esterilizado from animal where Id_Animal = :a", {{"a", animal}}));
     }
