@@ -33,6 +33,13 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
     return b;
 }
 
+// A date-time column shown dd/mm/yyyy hh:nn:ss on both engines, still sorted by its field.
+ui::GridColumn dateTimeColumn(const QString& title, const QString& field, int width) {
+    ui::GridColumn c(title, field, width);
+    c.text = [field](const db::DataSet& data, int row) { return fmt::dateTime(db::toDateTime(data.cell(row, field))); };
+    return c;
+}
+
 MemberKind medicineKind() {
     MemberKind k;
     k.name = QStringLiteral("Medicamento");
@@ -277,7 +284,7 @@ SummaryPage::SummaryPage(std::function<QVariant()> unitId, std::function<QDate()
     m_grid->setObjectName(QStringLiteral("dbgResumo"));
     m_model = ui::bindGrid(
         m_grid, m_rows,
-        {{QStringLiteral("Data atendimento"), QStringLiteral("Data_Hora_Atendimento"), 130},
+        {dateTimeColumn(QStringLiteral("Data atendimento"), QStringLiteral("Data_Hora_Atendimento"), 130),
          {QStringLiteral("Especie"), QStringLiteral("nomeEspecie"), 120},
          {QStringLiteral("Status do agendamento"), QStringLiteral("nome"), 160},
          ui::GridColumn::calculated(QStringLiteral("Procedimentos"), 200, [this](const db::DataSet& data, int row) {

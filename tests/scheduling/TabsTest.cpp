@@ -107,6 +107,7 @@ TEST_F(SchedulingTest, DaySummaryListsTheUnitsDayWithItsProcedures) {
     ASSERT_EQ(summary->rows()->recordCount(), 2) << "23:59 is the day's, the next midnight is not";
     EXPECT_EQ(grid->model()->index(0, 2).data().toString(), "AGENDADO ") << "by status name first";
     EXPECT_EQ(grid->model()->index(1, 3).data().toString(), "A,B") << "in the order they were recorded";
+    EXPECT_EQ(grid->model()->index(0, 0).data().toString(), "10/03/2026 23:59:00") << "the same on both engines";
 
     prompts.clear();
     summary->sortBy(3);

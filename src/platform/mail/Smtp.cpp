@@ -139,7 +139,7 @@ void send(const Relay& relay, const Message& message) {
     const CURLcode code = curl_easy_perform(c);
     if (code == CURLE_OK)
         return;
-    long connected = 0;
+    curl_off_t connected = 0;
     curl_easy_getinfo(c, CURLINFO_CONNECT_TIME_T, &connected);
     if (code == CURLE_COULDNT_CONNECT || code == CURLE_COULDNT_RESOLVE_HOST ||
         (code == CURLE_OPERATION_TIMEDOUT && connected == 0))
