@@ -316,13 +316,12 @@ void SummaryPage::refresh() {
         m_rows->setSql(m_baseSql + AtendimentoSql::summaryOrder());
         for (auto it = m_params.cbegin(); it != m_params.cend(); ++it)
             m_rows->query().bind(it.key(), it.value());
-        QList<int> ids;
-        // The procedure names are read before the rows are shown, so the grid paints them at once.
-        const db::RowSet found = db::run(db::kMain, m_rows->text(), m_params);
-        for (int r = 0; r < found.count(); ++r)
-            ids << db::toInt(found.row(r)[found.indexOrThrow(QStringLiteral("Id_Atendimento"))]);
-        m_procedures = AtendimentoSql::procedureNames(ids);
         m_rows->open();
+        // Read once here; the grid asks for them each time it paints.
+        QList<int> ids;
+        for (int r = 0; r < m_rows->recordCount(); ++r)
+            ids << db::toInt(m_rows->cell(r, QStringLiteral("Id_Atendimento")));
+        m_procedures = AtendimentoSql::procedureNames(ids);
     } catch (const std::exception&) {
         Prompts::information(kErroResumo);
     }
