@@ -119,5 +119,8 @@ insert into tipo_vacina_ocorrencia (Id_tipo_vacina_ocorrencia, Nome, Descricao, 
 
 insert into receituario_padrao (Id_Receituario_padrao, descricao) values (1, '');
 
--- Orientation text of the notification e-mail: each <br> and the character after it become a dash.
-insert into orientacao_padrao_atend (Id_Orientacao_Padrao_Atend, Texto_padrao_orientacao) values (1, 'Manter o animal em jejum alimentar de 12 horas e hídrico de 6 horas antes da cirurgia.<br> Trazer o animal em caixa de transporte (gatos) ou com coleira e guia (cães).<br> O proprietário ou responsável maior de 18 anos deve comparecer com documento de identidade.<br> Chegar com 30 minutos de antecedência ao local do atendimento.');
+-- Orientation text of the notification e-mail: each <br>, with the line break right after it, becomes " - ".
+insert into orientacao_padrao_atend (Id_Orientacao_Padrao_Atend, Texto_padrao_orientacao) values (1, 'Manter o animal em jejum alimentar de 12 horas e hídrico de 6 horas antes da cirurgia.<br>
+Trazer o animal em caixa de transporte (gatos) ou com coleira e guia (cães).<br>
+O proprietário ou responsável maior de 18 anos deve comparecer com documento de identidade.<br>
+Chegar com 30 minutos de antecedência ao local do atendimento.');

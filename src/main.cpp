@@ -1,12 +1,14 @@
 #include "exports/ExportsForms.h"
 #include "registers/RegistersForms.h"
 #include "registry/RegistryForms.h"
+#include "scheduling/SchedulingForms.h"
 #include "shell/NurvApp.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     registerReferenceForms();
     registerRegistryForms();
+    registerSchedulingForms();
     registerExportsForms();
     return runNurv(app);
 }

@@ -1,0 +1,44 @@
+#pragma once
+// The statements of the attendance booking: its main rows, the lists its combos offer, the animal's
+// sterilised flag, the day summary and what the notification e-mail reads.
+
+#include "platform/db/DataSet.h"
+
+#include <QDate>
+#include <QVariant>
+
+namespace AtendimentoSql {
+
+extern const QString kInsert;  // returns the new Id_Atendimento
+extern const QString kModify;
+
+// The main data set holding one attendance, the attendances of one animal, all of them or none.
+void selectOne(db::DataSet& data, const QVariant& attendanceId);
+void selectOfAnimal(db::DataSet& data, const QVariant& animalId);
+void selectAll(db::DataSet& data);
+void selectNone(db::DataSet& data);
+
+db::RowSet activeOwners();                      // id_Proprietario, nome; by name
+db::RowSet owner(const QVariant& ownerId);      // the one owner, whatever its status
+db::RowSet animalsOf(const QVariant& ownerId);  // id_Proprietario, id_animal, nome
+db::RowSet activeUnits();                       // id_unidade_trabalho, nome; fold(ind_status) not 'inativo'
+db::RowSet statuses();                          // every status
+
+// The unit a handed owner is registered at, null when it has none or the unit is inactive.
+QVariant ownerUnit(const QVariant& ownerId);
+
+QVariant sterilised(const QVariant& animalId);  // animal.esterilizado, null without an animal
+void writeSterilised(const QVariant& animalId, const QString& flag);
+
+// The attendances of a unit on one day, in the summary's columns; the text without its order clause.
+QString daySummarySql();
+QVariantHash daySummaryParams(const QVariant& unitId, const QDate& day);
+QString summaryOrder();
+// The procedure names of each attendance of `ids`, joined with "," in the order they were recorded.
+QHash<int, QString> procedureNames(const QList<int>& ids);
+
+// The first row of the notification e-mail's data for one attendance, and the standard orientation text.
+db::RowSet notificationRow(const QVariant& attendanceId);
+QString standardOrientation();
+
+}  // namespace AtendimentoSql

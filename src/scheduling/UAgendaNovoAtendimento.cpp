@@ -1,0 +1,367 @@
+// The attendance booking form: a register over atendimento without grid page or search, opened preset by
+// the owner and animal register or by the agenda.
+#include "scheduling/UAgendaNovoAtendimento.h"
+
+#include "common/FormOpening.h"
+#include "common/Guard.h"
+#include "common/Prompts.h"
+#include "common/Session.h"
+#include "platform/ui/FieldLink.h"
+#include "scheduling/AtendimentoPages.h"
+#include "scheduling/AtendimentoRules.h"
+#include "scheduling/AtendimentoSql.h"
+#include "scheduling/NotificationMail.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace {
+
+const QString kSim = QStringLiteral("SIM");
+const QString kNao = QStringLiteral("NAO");
+
+// Two radio buttons storing "SIM" and "NAO".
+class RadioPairLink : public ui::FieldLink {
+public:
+    RadioPairLink(QGroupBox* box, QRadioButton* yes, QRadioButton* no, db::DataSet* data, const QString& field)
+        : FieldLink(box, data, field), m_box(box), m_yes(yes), m_no(no) {
+        connect(yes, &QRadioButton::clicked, this, [this] { write(kSim); });
+        connect(no, &QRadioButton::clicked, this, [this] { write(kNao); });
+        refresh();
+    }
+
+protected:
+    void display(const QVariant& value) override {
+        const QString text = db::toText(value).trimmed();
+        m_yes->setAutoExclusive(false);
+        m_no->setAutoExclusive(false);
+        m_yes->setChecked(text == kSim);
+        m_no->setChecked(text == kNao);
+        m_yes->setAutoExclusive(true);
+        m_no->setAutoExclusive(true);
+    }
+    void setWritable(bool on) override { m_box->setEnabled(on); }
+
+private:
+    QGroupBox* m_box;
+    QRadioButton* m_yes;
+    QRadioButton* m_no;
+};
+
+QLineEdit* readOnlyEdit(const char* name, QWidget* parent, db::DataSet* data, const QString& field) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setMaximumWidth(90);
+    ui::bindLineEdit(edit, data, field, ui::ValueKind::Integer)->setAlwaysReadOnly(true);
+    ui::setReadOnlyLook(edit);
+    return edit;
+}
+
+ui::LookupComboLink* lookup(QComboBox*& combo, const char* name, QWidget* parent, db::DataSet* data,
+                            const QString& field, const QString& key, const QString& shown) {
+    combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setMinimumWidth(260);
+    return ui::bindLookupCombo(combo, data, field, key, shown);
+}
+
+QPushButton* pushButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+QVariant handedId(const QString& text) {
+    bool ok = false;
+    const int id = text.trimmed().toInt(&ok);
+    return ok ? QVariant(id) : QVariant();
+}
+
+}  // namespace
+
+TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : RegisterForm(parent) {
+    setObjectName(QStringLiteral("frmAgendaNovoAtendimento"));
+    setWindowTitle(QStringLiteral("Novo atendimento."));
+    setTable(QStringLiteral("atendimento"), QStringLiteral("Id_Atendimento"), KeyMaker::Server);
+    setUpdateSql(AtendimentoSql::kInsert, AtendimentoSql::kModify);
+    setNewRowDefaults({{QStringLiteral("Ind_Autoriza_Cirurgia"), kSim}});
+    setOpenOnShow(OpenOnShow::Nothing);
+
+    // No grid page and no search; the delete's button is hidden and the action never runs.
+    pgcPrincipal->removeTab(pgcPrincipal->indexOf(tbsGeral));
+    pgcPrincipal->setTabText(pgcPrincipal->indexOf(tbsPrincipal), QStringLiteral("Identificação"));
+    actPesquisar->setVisible(false);
+    actPrint->setVisible(false);
+    actDelete->setVisible(false);
+    const auto keepDeleteOff = [this] { actDelete->setEnabled(false); };
+    connect(qryPrincipal, &db::DataSet::stateChanged, this, keepDeleteOff);
+    connect(qryPrincipal, &db::DataSet::currentChanged, this, keepDeleteOff);
+    connect(qryPrincipal, &db::DataSet::rowsChanged, this, keepDeleteOff);
+    keepDeleteOff();
+
+    QWidget* page = tbsPrincipal;
+    dbeCodAnimal = readOnlyEdit("dbeCodAnimal", page, qryPrincipal, QStringLiteral("Id_Animal"));
+    m_animal = lookup(cbbAnimal, "cbbAnimal", page, qryPrincipal, QStringLiteral("Id_Animal"), QStringLiteral("id_animal"),
+                      QStringLiteral("nome"));
+    dbeCodProp = readOnlyEdit("dbeCodProp", page, qryPrincipal, QStringLiteral("Id_Proprietario"));
+    m_owner = lookup(dblNomeProp, "dblNomeProp", page, qryPrincipal, QStringLiteral("Id_Proprietario"),
+                     QStringLiteral("id_Proprietario"), QStringLiteral("nome"));
+    dtpData = new QDateEdit(QDate::currentDate(), page);
+    dtpData->setObjectName(QStringLiteral("dtpData"));
+    dtpData->setCalendarPopup(true);
+    dtpData->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    dtpData->setDateRange(QDate(2000, 1, 1), QDate(2050, 1, 1));
+    mkeHora = new QLineEdit(page);
+    mkeHora->setObjectName(QStringLiteral("mkeHora"));
+    mkeHora->setInputMask(QStringLiteral("99:99;_"));
+    mkeHora->setMaximumWidth(60);
+    dbeId_Atendimento = readOnlyEdit("dbeId_Atendimento", page, qryPrincipal, QStringLiteral("Id_Atendimento"));
+    m_status = lookup(dblStatusAtendimento, "dblStatusAtendimento", page, qryPrincipal,
+                      QStringLiteral("Id_Atendimento_Status"), QStringLiteral("Id_Atendimento_status"), QStringLiteral("nome"));
+    m_unit = lookup(dblUnidadeTrabalho, "dblUnidadeTrabalho", page, qryPrincipal, QStringLiteral("Id_Unidade_Agendada"),
+                    QStringLiteral("id_unidade_trabalho"), QStringLiteral("nome"));
+    dbcEsterilizado = new QComboBox(page);
+    dbcEsterilizado->setObjectName(QStringLiteral("dbcEsterilizado"));
+    dbcEsterilizado->addItems({kSim, kNao});
+    dbcEsterilizado->setCurrentIndex(-1);
+
+    dbrAutorCirurgia = new QGroupBox(QStringLiteral("Autorizado cirurgia:"), page);
+    dbrAutorCirurgia->setObjectName(QStringLiteral("dbrAutorCirurgia"));
+    auto* sim = new QRadioButton(QStringLiteral("Sim"), dbrAutorCirurgia);
+    sim->setObjectName(QStringLiteral("rbtAutorCirurgiaSim"));
+    auto* nao = new QRadioButton(QStringLiteral("Não"), dbrAutorCirurgia);
+    nao->setObjectName(QStringLiteral("rbtAutorCirurgiaNao"));
+    auto* radios = new QHBoxLayout(dbrAutorCirurgia);
+    radios->addWidget(sim);
+    radios->addWidget(nao);
+    new RadioPairLink(dbrAutorCirurgia, sim, nao, qryPrincipal, QStringLiteral("Ind_Autoriza_Cirurgia"));
+
+    // Placed for the surgery authorisation and the prescriptions, which come with their own forms.
+    btnAutorCirurgia = pushButton("btnAutorCirurgia", QStringLiteral("&Autor. cirurgia..."), page);
+    btnReceituario = pushButton("btnReceituario", QStringLiteral("&Receituário..."), page);
+
+    auto* grid = new QGridLayout(page);
+    int row = 0;
+    const auto line = [&](const QString& caption, QWidget* a, QWidget* b = nullptr) {
+        grid->addWidget(new QLabel(caption, page), row, 0);
+        grid->addWidget(a, row, 1, Qt::AlignLeft);
+        if (b)
+            grid->addWidget(b, row, 2);
+        ++row;
+    };
+    line(QStringLiteral("Cód. atend.:"), dbeId_Atendimento);
+    line(QStringLiteral("Cód. prop.:"), dbeCodProp);
+    line(QStringLiteral("Proprietário:"), dblNomeProp);
+    line(QStringLiteral("Cód. animal:"), dbeCodAnimal);
+    line(QStringLiteral("Animal:"), cbbAnimal);
+    line(QStringLiteral("Data:"), dtpData);
+    line(QStringLiteral("Hora:"), mkeHora);
+    line(QStringLiteral("Status atendimento:"), dblStatusAtendimento);
+    line(QStringLiteral("Unidade de Trabalho:"), dblUnidadeTrabalho);
+    line(QStringLiteral("Esterilizado:"), dbcEsterilizado);
+    grid->addWidget(dbrAutorCirurgia, row++, 1, Qt::AlignLeft);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnAutorCirurgia);
+    buttons->addWidget(btnReceituario);
+    buttons->addStretch(1);
+    grid->addLayout(buttons, row++, 0, 1, 3);
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(2, 1);
+
+    const auto attendance = [this] { return rowField(QStringLiteral("Id_Atendimento")); };
+    tbsProfissionais = new MemberPage(professionalKind(), attendance, pgcPrincipal);
+    tbsProfissionais->setObjectName(QStringLiteral("tbsProfissionais"));
+    btnAgendaProf = pushButton("btnAgendaProf", QStringLiteral("&Agenda prof."), tbsProfissionais);
+    tbsProfissionais->buttonRow()->insertWidget(3, btnAgendaProf);
+    connect(btnAgendaProf, &QPushButton::clicked, this, [] {
+        if (auto open = openerFor(QStringLiteral("actSelAgendaProfissional")))
+            guarded(open);
+    });
+    tbsProcedimentos = new MemberPage(procedureKind(), attendance, pgcPrincipal);
+    tbsProcedimentos->setObjectName(QStringLiteral("tbsProcedimentos"));
+    tbsMedicamentoGasto = new MedicinePage(attendance, pgcPrincipal);
+    tbsMedicamentoGasto->setObjectName(QStringLiteral("tbsMedicamentoGasto"));
+    tbsResumo = new SummaryPage([this] { return m_unit->currentKey(); }, [this] { return dtpData->date(); }, pgcPrincipal);
+    tbsResumo->setObjectName(QStringLiteral("tbsResumo"));
+    pgcPrincipal->addTab(tbsProfissionais, QStringLiteral("Profissionais"));
+    pgcPrincipal->addTab(tbsProcedimentos, QStringLiteral("Procedimentos"));
+    pgcPrincipal->addTab(tbsMedicamentoGasto, QStringLiteral("Medicamento gasto"));
+    pgcPrincipal->addTab(tbsResumo, QStringLiteral("Resumo atend."));
+    connect(pgcPrincipal, &QTabWidget::currentChanged, this, [this](int index) {
+        guarded([this, index] {
+            if (pgcPrincipal->widget(m_page) == tbsResumo)
+                tbsResumo->closeSummary();
+            m_page = index;
+            if (pgcPrincipal->widget(index) == tbsProfissionais)
+                tbsProfissionais->loadList();
+        });
+    });
+
+    m_owner->setList(AtendimentoSql::activeOwners());
+    m_unit->setList(AtendimentoSql::activeUnits());
+    m_status->setList(AtendimentoSql::statuses());
+    tbsProcedimentos->loadList();
+    tbsMedicamentoGasto->loadList();
+
+    connect(qryPrincipal, &db::DataSet::currentChanged, this, [this] { guarded([this] { loadRow(); }); });
+    connect(qryPrincipal, &db::DataSet::fieldChanged, this, [this](const QString& name) {
+        guarded([this, name] {
+            if (name.compare(QLatin1String("Id_Proprietario"), Qt::CaseInsensitive) == 0)
+                loadAnimals();
+            else if (name.compare(QLatin1String("Id_Animal"), Qt::CaseInsensitive) == 0)
+                loadSterilised();
+        });
+    });
+    setFirstFocus(dblUnidadeTrabalho);
+    resize(760, 520);
+}
+
+TfrmAgendaNovoAtendimento::~TfrmAgendaNovoAtendimento() {
+    ProprietarioAgendamento.clear();
+    AnimalAgendamento.clear();
+}
+
+TfrmAgendaNovoAtendimento* TfrmAgendaNovoAtendimento::openPreset() {
+    auto* form = new TfrmAgendaNovoAtendimento;
+    frmAgendaNovoAtendimento = form;
+    const QVariant owner = handedId(ProprietarioAgendamento);
+    const QVariant animal = handedId(AnimalAgendamento);
+    if (ModoAgendamento == 1 && !owner.isNull() && !animal.isNull())
+        guarded([&] { form->startPreset(owner, animal); });
+    showForm(form, ShowAs::MdiChild);
+    return form;
+}
+
+TfrmAgendaNovoAtendimento* TfrmAgendaNovoAtendimento::openFromAgenda(const QDate& day, const QVariant& attendanceId) {
+    auto* form = new TfrmAgendaNovoAtendimento;
+    frmAgendaNovoAtendimento = form;
+    form->dtpData->setDate(day);
+    guarded([&] {
+        if (db::toText(attendanceId).trimmed().isEmpty())
+            AtendimentoSql::selectAll(*form->qryPrincipal);
+        else
+            AtendimentoSql::selectOne(*form->qryPrincipal, attendanceId);
+    });
+    showForm(form, ShowAs::MdiChild);
+    return form;
+}
+
+void TfrmAgendaNovoAtendimento::startPreset(const QVariant& ownerId, const QVariant& animalId) {
+    m_owner->setList(AtendimentoSql::owner(ownerId));
+    AtendimentoSql::selectNone(*qryPrincipal);
+    qryPrincipal->append();
+    qryPrincipal->setField(QStringLiteral("Id_Proprietario"), ownerId);
+    qryPrincipal->setField(QStringLiteral("Id_Animal"), animalId);
+    qryPrincipal->setField(QStringLiteral("Id_Unidade_Agendada"), AtendimentoSql::ownerUnit(ownerId));
+    dtpData->setDate(db::serverTime().date());
+}
+
+QVariant TfrmAgendaNovoAtendimento::rowField(const QString& name) const {
+    if (!qryPrincipal->isActive() || (!qryPrincipal->isEditing() && qryPrincipal->recNo() < 0))
+        return {};
+    return qryPrincipal->field(name);
+}
+
+void TfrmAgendaNovoAtendimento::loadRow() {
+    const QVariant when = rowField(QStringLiteral("Data_Hora_Atendimento"));
+    mkeHora->setText(horaText(when));
+    if (!when.isNull())
+        dtpData->setDate(db::toDateTime(when).date());
+    loadAnimals();
+    loadSterilised();
+    const QVariant id = rowField(QStringLiteral("Id_Atendimento"));
+    tbsProfissionais->load(id);
+    tbsProcedimentos->load(id);
+    tbsMedicamentoGasto->load(id);
+}
+
+void TfrmAgendaNovoAtendimento::loadAnimals() {
+    const QVariant owner = rowField(QStringLiteral("Id_Proprietario"));
+    m_animal->setList(owner.isNull() ? db::RowSet() : AtendimentoSql::animalsOf(owner));
+}
+
+void TfrmAgendaNovoAtendimento::loadSterilised() {
+    const QString flag = db::toText(AtendimentoSql::sterilised(rowField(QStringLiteral("Id_Animal")))).trimmed();
+    const QSignalBlocker block(dbcEsterilizado);
+    dbcEsterilizado->setCurrentIndex(dbcEsterilizado->findText(flag));
+}
+
+QWidget* TfrmAgendaNovoAtendimento::controlFor(int which) const {
+    switch (BookingControl(which)) {
+    case BookingControl::Hora: return mkeHora;
+    case BookingControl::Status: return dblStatusAtendimento;
+    case BookingControl::Proprietario: return dblNomeProp;
+    case BookingControl::Animal: return cbbAnimal;
+    case BookingControl::Unidade: return dblUnidadeTrabalho;
+    }
+    return nullptr;
+}
+
+void TfrmAgendaNovoAtendimento::append() {
+    RegisterForm::append();
+    dblUnidadeTrabalho->setFocus();
+}
+
+void TfrmAgendaNovoAtendimento::remove() {}
+
+void TfrmAgendaNovoAtendimento::save() {
+    if (!qryPrincipal->isEditing())
+        return;
+    const QVariant owner = m_owner->currentKey();
+    const QVariant animal = m_animal->currentKey();
+    const QVariant unit = m_unit->currentKey();
+    BookingEntry entry;
+    entry.hora = mkeHora->text();
+    entry.status = !m_status->currentKey().isNull() && !dblStatusAtendimento->currentText().trimmed().isEmpty();
+    entry.owner = !owner.isNull();
+    entry.animal = !animal.isNull();
+    entry.unit = !unit.isNull();
+    if (const std::optional<BookingRefusal> refusal = bookingRefusal(entry)) {
+        refuse(refusal->message, controlFor(int(refusal->control)));
+        return;
+    }
+    const bool inserting = qryPrincipal->state() == db::DataSet::State::Insert;
+    const QString flag = dbcEsterilizado->currentText().trimmed();
+    const QDateTime now = db::serverTime();
+    {
+        // A step that fails rolls the whole save back, the animal's flag included.
+        db::Transaction transaction;
+        qryPrincipal->setField(QStringLiteral("Id_Proprietario"), owner);
+        qryPrincipal->setField(QStringLiteral("Id_Animal"), animal);
+        qryPrincipal->setField(QStringLiteral("Id_Unidade_Agendada"), unit);
+        qryPrincipal->setField(QStringLiteral("Data_Hora_Atendimento"),
+                               QDateTime(dtpData->date(), *parseHora(mkeHora->text())));
+        if (inserting) {
+            qryPrincipal->setField(QStringLiteral("Id_Unidade_Trabalho"), handedId(UnidadeLogada));
+            qryPrincipal->setField(QStringLiteral("Inserido_Em"), now);
+            qryPrincipal->setField(QStringLiteral("Inserido_Por"), auditUser());
+        } else {
+            qryPrincipal->setField(QStringLiteral("Modificado_Em"), now);
+            qryPrincipal->setField(QStringLiteral("Modificado_Por"), auditUser());
+        }
+        if (!flag.isEmpty())
+            AtendimentoSql::writeSterilised(animal, flag);
+        qryPrincipal->post();
+        transaction.commit();
+    }
+    if (inserting) {
+        const QVariant key = qryPrincipal->field(QStringLiteral("Id_Atendimento"));
+        AtendimentoSql::selectOfAnimal(*qryPrincipal, animal);
+        qryPrincipal->locate(QStringLiteral("Id_Atendimento"), key);
+        try {
+            EnviaEmailAgendamento(key);
+        } catch (const std::exception& e) {
+            Prompts::information(kEmailNaoEnviado + QString::fromUtf8(e.what()));
+            return;
+        }
+    }
+    Prompts::information(kOperacaoRealizada);
+}

@@ -1,0 +1,80 @@
+#pragma once
+// "Novo atendimento.": books and edits one attendance of an animal (owner, animal, performing unit, date
+// and hour, status, surgery authorisation, the animal's sterilised flag), with the pages of its
+// professionals, procedures and used medicines and the day summary of the unit. A new booking sends the
+// notification e-mail.
+
+#include "common/RegisterForm.h"
+
+#include <QDate>
+#include <QPointer>
+
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class MemberPage;
+class MedicinePage;
+class SummaryPage;
+
+namespace ui {
+class LookupComboLink;
+}
+
+inline const QString kEmailNaoEnviado =
+    QStringLiteral("Operação realizada com sucesso!\nO e-mail de notificação não foi enviado: ");
+
+class TfrmAgendaNovoAtendimento : public RegisterForm {
+    Q_OBJECT
+public:
+    explicit TfrmAgendaNovoAtendimento(QWidget* parent = nullptr);
+    ~TfrmAgendaNovoAtendimento() override;
+
+    // Opened by the owner and animal register: with the hand-off set (ModoAgendamento 1, both ids), a new
+    // row of the handed owner and animal at the owner's unit on the server's date; else empty.
+    static TfrmAgendaNovoAtendimento* openPreset();
+    // Opened by the agenda on its day: the one attendance, or all of them when the id is null. The hand-off
+    // is not read.
+    static TfrmAgendaNovoAtendimento* openFromAgenda(const QDate& day, const QVariant& attendanceId);
+
+    QLineEdit* dbeCodAnimal;
+    QComboBox* cbbAnimal;
+    QLineEdit* dbeCodProp;
+    QComboBox* dblNomeProp;
+    QDateEdit* dtpData;
+    QLineEdit* mkeHora;
+    QLineEdit* dbeId_Atendimento;
+    QComboBox* dblStatusAtendimento;
+    QComboBox* dblUnidadeTrabalho;
+    QComboBox* dbcEsterilizado;
+    QGroupBox* dbrAutorCirurgia;
+    QPushButton* btnAutorCirurgia;
+    QPushButton* btnReceituario;
+    QPushButton* btnAgendaProf;
+
+    MemberPage* tbsProfissionais;
+    MemberPage* tbsProcedimentos;
+    MedicinePage* tbsMedicamentoGasto;
+    SummaryPage* tbsResumo;
+
+    void append() override;
+    void save() override;
+    void remove() override;  // an attendance is cancelled through its status, never deleted here
+
+private:
+    void startPreset(const QVariant& ownerId, const QVariant& animalId);
+    void loadRow();
+    void loadAnimals();
+    void loadSterilised();
+    QVariant rowField(const QString& name) const;  // null without a current row
+    QWidget* controlFor(int which) const;
+
+    ui::LookupComboLink* m_owner;
+    ui::LookupComboLink* m_animal;
+    ui::LookupComboLink* m_status;
+    ui::LookupComboLink* m_unit;
+    int m_page = 0;
+};
+
+inline QPointer<TfrmAgendaNovoAtendimento> frmAgendaNovoAtendimento;

@@ -1,0 +1,78 @@
+// The notification e-mail of a new booking, through the tests' SMTP sink.
+
+#include "SchedulingFixture.h"
+
+#include "SmtpSink.h"
+#include "scheduling/UAgendaNovoAtendimento.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QTemporaryDir>
+
+namespace {
+
+class NotificationTest : public SchedulingTest {
+protected:
+    void configure(const QString& mailSection) {
+        QFile f(m_dir.filePath("nurv.conf"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(mailSection.toUtf8());
+        f.close();
+        qputenv("NURV_CONFIG", f.fileName().toUtf8());
+    }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(NotificationTest, ANewBookingMailsItsDataAndAChangeMailsNothing) {
+    SmtpSink sink;
+    ASSERT_TRUE(sink.running());
+    configure(QStringLiteral("[mail]\nhost = 127.0.0.1\nport = %1\nhelo = nurv.test\nfrom = zoonoses@cidade.test\n"
+                             "subject = Centro de Controle de Zoonoses - Prefeitura de São Bento\n").arg(sink.port()));
+    exec("insert into orientacao_padrao_atend (Id_Orientacao_Padrao_Atend, Texto_padrao_orientacao) "
+         "values (2, 'Jejum de 12 horas.<br>\r\nLevar documento.'), (1, 'Trazer coleira.<br>\nChegar cedo.')");
+    TfrmAgendaNovoAtendimento* form = newBooking("09:30");
+    trigger(form, "actPost");
+    EXPECT_EQ(prompts.texts(), QStringList({"Operação realizada com sucesso!"}));
+
+    const QList<QJsonObject> got = sink.messages();
+    ASSERT_EQ(got.size(), 1);
+    const QJsonObject& m = got[0];
+    EXPECT_EQ(m["fromName"].toString(), "Procedimento cirurgico agendado para seu animal.");
+    EXPECT_EQ(m["to"].toString(), "zoonoses@cidade.test") << "the staff mailbox, never the owner";
+    EXPECT_EQ(m["subject"].toString(), "Centro de Controle de Zoonoses - Prefeitura de São Bento");
+    const QStringList lines = m["body"].toString().replace("\r\n", "\n").split('\n');
+    ASSERT_GE(lines.size(), 10);
+    EXPECT_EQ(lines[0], "==> Óla ANA");
+    EXPECT_EQ(lines[4], "Procedimento: A definir.");
+    EXPECT_EQ(lines[6], "Data/hora : 10/03/2026 09:30:00");
+    EXPECT_EQ(lines[7], "Local: Av. Norte, 200");
+    EXPECT_EQ(lines[9], "Trazer coleira. - Chegar cedo.") << "the first orientation by key";
+    const QJsonObject picture = m["attachments"].toArray().at(0).toObject();
+    EXPECT_EQ(picture["name"].toString(), "brasao.jpg");
+    EXPECT_EQ(picture["type"].toString(), "image/jpeg");
+    EXPECT_EQ(picture["head"].toString(), "ffd8ff") << "a JPEG";
+
+    trigger(form, "actEdit");
+    choose(form->dblStatusAtendimento, "CANCELADO");
+    trigger(form, "actPost");
+    EXPECT_EQ(sink.messages().size(), 1);
+}
+
+TEST_F(NotificationTest, AnUnreachableRelayLeavesTheBookingSavedAndSaysSo) {
+    SmtpSink sink;
+    configure(QStringLiteral("[mail]\nport = %1\nfrom = z@c.test\n").arg(sink.port()));
+    trigger(newBooking(), "actPost");
+    EXPECT_EQ(prompts.texts(), QStringList({"Operação realizada com sucesso!"})) << "no host, no e-mail";
+    EXPECT_TRUE(sink.messages().isEmpty());
+
+    prompts.clear();
+    configure(QStringLiteral("[mail]\nhost = 127.0.0.1\nport = %1\nfrom = z@c.test\n").arg(SmtpSink::freePort()));
+    TfrmAgendaNovoAtendimento* form = newBooking("11:00");
+    trigger(form, "actPost");
+    EXPECT_EQ(prompts.texts(), QStringList({kEmailNaoEnviado + "Erro de conexão"}));
+    EXPECT_EQ(count("atendimento"), 2);
+    EXPECT_EQ(form->qryPrincipal->recordCount(), 2) << "saved and listed";
+    EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Browse);
+}
+
+}  // namespace

@@ -1,0 +1,52 @@
+# The handler of the tests' SMTP sink (python3 -m aiosmtpd -c smtp_sink.Sink FOLDER): each message received
+# is written into FOLDER as NNNN.json, decoded (envelope, headers, text body, attachments).
+import email
+import email.policy
+import json
+import os
+
+
+class Sink:
+    def __init__(self, folder):
+        self.folder = folder
+        self.count = 0
+
+    @classmethod
+    def from_cli(cls, parser, *args):
+        if len(args) != 1:
+            parser.error("smtp_sink.Sink takes the folder to write into")
+        return cls(args[0])
+
+    async def handle_DATA(self, server, session, envelope):
+        raw = envelope.original_content or envelope.content
+        msg = email.message_from_bytes(raw, policy=email.policy.default)
+        body = ""
+        attachments = []
+        for part in msg.walk():
+            if part.is_multipart():
+                continue
+            payload = part.get_payload(decode=True) or b""
+            if part.get_filename():
+                attachments.append({"name": part.get_filename(), "type": part.get_content_type(),
+                                    "size": len(payload), "head": payload[:3].hex()})
+            elif part.get_content_type() == "text/plain":
+                body = part.get_content()
+        sender = msg["From"]
+        decoded = {
+            "mailFrom": envelope.mail_from,
+            "rcptTos": envelope.rcpt_tos,
+            "fromName": sender.addresses[0].display_name if sender and sender.addresses else "",
+            "fromAddress": sender.addresses[0].addr_spec if sender and sender.addresses else "",
+            "to": str(msg["To"] or ""),
+            "subject": str(msg["Subject"] or ""),
+            "date": str(msg["Date"] or ""),
+            "messageId": str(msg["Message-ID"] or ""),
+            "body": body,
+            "attachments": attachments,
+        }
+        self.count += 1
+        path = os.path.join(self.folder, "%04d.json" % self.count)
+        with open(path + ".tmp", "w", encoding="utf-8") as out:
+            json.dump(decoded, out, ensure_ascii=False)
+        os.replace(path + ".tmp", path)
+        return "250 OK"
