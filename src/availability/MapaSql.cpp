@@ -39,27 +39,27 @@ int proximaChave(const QString& tabela, const QString& chave) {
 
 db::RowSet unidadesAtivas() {
     return db::run(db::kMain,
-                   "select Id_Unidade_Trabalho, upper(Nome) as nome from Unidade_Trabalho where Ind_Status = 'ATIVO'"
+                   "select Id_Unidade_Trabalho, Nome as nome from Unidade_Trabalho where Ind_Status = 'ATIVO'"
                    " order by nome", {});
 }
 
 db::RowSet procedimentosCirurgia() {
     return db::run(db::kMain,
-                   "select Id_Tipo_Procedimento, upper(Nome) as nome from Tipo_Procedimento"
+                   "select Id_Tipo_Procedimento, Nome as nome from Tipo_Procedimento"
                    " where Ind_Status = 'ATIVO' and Id_Tipo_Procedimento = 12", {});
 }
 
 db::RowSet especies(bool soAtivas) {
     if (soAtivas)
         return db::run(db::kMain, "select Id_Especie, Nome as nome from Especie where Ind_Status = 'ATIVO'", {});
-    return db::run(db::kMain, "select Id_Especie, upper(Nome) as nome from especie", {});
+    return db::run(db::kMain, "select Id_Especie, Nome as nome from especie", {});
 }
 
 QHash<int, QString> nomes(const QString& tabela, const QString& chave) {
     QHash<int, QString> out;
-    const db::RowSet rows = db::run(db::kMain, QStringLiteral("select %1, upper(nome) as nome from %2").arg(chave, tabela), {});
+    const db::RowSet rows = db::run(db::kMain, QStringLiteral("select %1, nome from %2").arg(chave, tabela), {});
     for (int i = 0; i < rows.count(); ++i)
-        out.insert(db::toInt(rows.row(i)[0]), db::toText(rows.row(i)[1]));
+        out.insert(db::toInt(rows.row(i)[0]), db::toText(rows.row(i)[1]).toUpper());
     return out;
 }
 

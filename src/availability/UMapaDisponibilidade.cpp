@@ -49,7 +49,7 @@ QComboBox* lista(QWidget* parent, const char* name, const db::RowSet& rows) {
     auto* c = new QComboBox(parent);
     c->setObjectName(QString::fromLatin1(name));
     for (int i = 0; i < rows.count(); ++i)
-        c->addItem(db::toText(rows.row(i)[1]), db::toInt(rows.row(i)[0]));
+        c->addItem(db::toText(rows.row(i)[1]).toUpper(), db::toInt(rows.row(i)[0]));
     c->setCurrentIndex(-1);
     ui::EnterAsTab::install(c);
     return c;

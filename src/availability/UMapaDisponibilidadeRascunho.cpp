@@ -24,11 +24,12 @@ using namespace mapa;
 
 namespace {
 
-QComboBox* lista(QWidget* parent, const char* name, const db::RowSet& rows) {
+QComboBox* lista(QWidget* parent, const char* name, const db::RowSet& rows, bool capitals = true) {
     auto* c = new QComboBox(parent);
     c->setObjectName(QString::fromLatin1(name));
     for (int i = 0; i < rows.count(); ++i)
-        c->addItem(db::toText(rows.row(i)[1]), db::toInt(rows.row(i)[0]));
+        c->addItem(capitals ? db::toText(rows.row(i)[1]).toUpper() : db::toText(rows.row(i)[1]),
+                  db::toInt(rows.row(i)[0]));
     c->setCurrentIndex(-1);
     return c;
 }
@@ -73,7 +74,7 @@ TfrmMapaDisponibilidadeRascunho::TfrmMapaDisponibilidadeRascunho(QWidget* parent
 
     dblUnidade = lista(tbsPrincipal, "dblUnidade", unidadesAtivas());
     dblProcedimento = lista(tbsPrincipal, "dblProcedimento", procedimentosCirurgia());
-    dblEspecie = lista(tbsPrincipal, "dblEspecie", especies(true));
+    dblEspecie = lista(tbsPrincipal, "dblEspecie", especies(true), false);
     const auto edicao = [this](const char* name, const QString& mask) {
         auto* e = new QLineEdit(tbsPrincipal);
         e->setObjectName(QString::fromLatin1(name));
@@ -120,6 +121,10 @@ int TfrmMapaDisponibilidadeRascunho::chaveDe(QComboBox* combo) const {
 
 QString TfrmMapaDisponibilidadeRascunho::selectAllSql() const {
     return QStringLiteral(" select * from Mapa_rascunho where Status_Registro <> 'INATIVO' order by Id_Mapa_rascunho");
+}
+
+QString TfrmMapaDisponibilidadeRascunho::emptySelectSql() const {
+    return QStringLiteral(" select * from Mapa_rascunho  where 1=2 ");
 }
 
 void TfrmMapaDisponibilidadeRascunho::trava(bool locked) {

@@ -37,6 +37,7 @@ public:
 
 protected:
     QString selectAllSql() const override;
+    QString emptySelectSql() const override;
     void print() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
