@@ -1,82 +1,25 @@
 #pragma once
 // 48 - the availability map: surgery vacancy slots per unit, species and date-hour that the outside web
-// system offers to owners. The "Principal" tab edits the published slots; special bookings have a page of
-// their own; the coverage areas, the provisional map, the clone and the month summary open from here.
+// system offers to owners. A shell over its pages: the slot editor ("Principal"), the e-mail page (built
+// disabled) and the special bookings.
 
-#include "availability/MapaSql.h"
-#include "platform/db/DataSet.h"
-
-#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
-class QCalendarWidget;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
+class AgendamentoEspecialPage;
+class MapaPrincipalPage;
 class QStatusBar;
 class QTabWidget;
-class QTableView;
-class AgendamentoEspecialPage;
 
 class TfrmMapaDisponibilidade : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmMapaDisponibilidade(QWidget* parent = nullptr);
 
-    mapa::EstadoMapa EstadoMapa = mapa::EstadoMapa::Vazio;
-    // Coverage-area codes of the next new slot; entry 0 holds none, zero entries are skipped.
-    QList<int> AreasSelecionadas{0};
-
     QTabWidget* pgcPrincipal;
-    QCalendarWidget* calData;
-    QComboBox* dblUnidade_trabalho;
-    QComboBox* dblProcedimento;
-    QComboBox* dblEspecie;
-    QLineEdit* mkeHora;
-    QLineEdit* mkeVagaGeral;
-    QLineEdit* mkeVagaFemea;
-    QPushButton* bmpAreas;
-    QLabel* lblResumo;
-    db::DataSet* qryMapa;
-    QTableView* dbgResume;
-    QStatusBar* stbPrincipal;
+    MapaPrincipalPage* principal;
     AgendamentoEspecialPage* especial;
-
-    void carregaDia();   // the chosen day's slots
-    void novasVagas();
-    void alterar();
-    void gravar();
-    void excluir();
-    void cancelar();
-    void abreAreas();
-    void clonar();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void cliqueFiltro();
-    void mostraLinha();
-    void limpaEditor();
-    void trava(QWidget* control, bool locked);
-    void travaEditor(bool especieTambem);
-    void botoes(bool navegando);
-    void fimGravar();
-    void restauraAreas();
-    int chaveDe(QComboBox* combo) const;
-    void posiciona(QComboBox* combo, const QVariant& key);
-    QWidget* campo(mapa::Campo campo) const;
-    bool insere(const mapa::Vaga& vaga);          // false: refused, the editor stays open
-    bool altera(const mapa::Vaga& vaga);
-    void saidaHora();
-    void saidaQuantidade(QLineEdit* edit);
-
-    QHash<int, QString> m_unidades, m_procedimentos, m_especies;
+    QStatusBar* stbPrincipal;
 };
 
 inline QPointer<TfrmMapaDisponibilidade> frmMapaDisponibilidade;
-
-// Hour text of a stored slot ("HH:mm"; "00:00" at midnight).
-QString horaDaVaga(const QDateTime& value);

@@ -3,7 +3,7 @@
 #include "availability/UMapaDisponibilidadeClone.h"
 
 #include "availability/MapaTexts.h"
-#include "availability/UMapaDisponibilidade.h"
+#include "availability/MapaPrincipalPage.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 
@@ -19,7 +19,7 @@
 
 using namespace mapa;
 
-TfrmMapaDisponibilidadeClone::TfrmMapaDisponibilidadeClone(TfrmMapaDisponibilidade* mapa, VagaOrigem origem)
+TfrmMapaDisponibilidadeClone::TfrmMapaDisponibilidadeClone(MapaPrincipalPage* mapa, VagaOrigem origem)
     : QDialog(mapa), m_mapa(mapa), m_origem(std::move(origem)) {
     setObjectName(QStringLiteral("frmMapaDisponibilidadeClone"));
     setWindowTitle(QStringLiteral("Clonagem de agenda"));

@@ -11,7 +11,7 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QTableWidget;
-class TfrmMapaDisponibilidade;
+class MapaPrincipalPage;
 
 // The slot being cloned, as the map form hands it over.
 struct VagaOrigem {
@@ -26,7 +26,7 @@ inline int DeslocamentoMes = 0;
 class TfrmMapaDisponibilidadeClone : public QDialog {
     Q_OBJECT
 public:
-    TfrmMapaDisponibilidadeClone(TfrmMapaDisponibilidade* mapa, VagaOrigem origem);
+    TfrmMapaDisponibilidadeClone(MapaPrincipalPage* mapa, VagaOrigem origem);
 
     QPlainTextEdit* memOrigem;
     QLabel* lblMes;
@@ -45,7 +45,7 @@ private:
     QString hora() const;
     mapa::GradeMes grade() const;
 
-    QPointer<TfrmMapaDisponibilidade> m_mapa;
+    QPointer<MapaPrincipalPage> m_mapa;
     VagaOrigem m_origem;
     int m_mes = 1, m_ano = 2000;
 };

@@ -4,7 +4,7 @@
 
 #include "availability/MapaSql.h"
 #include "availability/MapaTexts.h"
-#include "availability/UMapaDisponibilidade.h"
+#include "availability/MapaPrincipalPage.h"
 #include "common/Guard.h"
 #include "shell/UdtmPrincipal.h"
 
@@ -31,7 +31,7 @@ QStringList nomesDistritos() {
     return padrao;
 }
 
-TfrmVagasAreaAbrangencia::TfrmVagasAreaAbrangencia(TfrmMapaDisponibilidade* mapa)
+TfrmVagasAreaAbrangencia::TfrmVagasAreaAbrangencia(MapaPrincipalPage* mapa)
     : QDialog(mapa), m_mapa(mapa), m_distritos(nomesDistritos()) {
     setObjectName(QStringLiteral("frmVagasAreaAbrangencia"));
     setWindowTitle(QStringLiteral("Área de abrangências"));

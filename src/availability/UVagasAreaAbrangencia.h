@@ -8,7 +8,7 @@
 class QCheckBox;
 class QComboBox;
 class QListWidget;
-class TfrmMapaDisponibilidade;
+class MapaPrincipalPage;
 
 // The nine health districts in code order: nurv.conf, [mapa] distritos, names separated by ";".
 QStringList nomesDistritos();
@@ -16,7 +16,7 @@ QStringList nomesDistritos();
 class TfrmVagasAreaAbrangencia : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmVagasAreaAbrangencia(TfrmMapaDisponibilidade* mapa);
+    explicit TfrmVagasAreaAbrangencia(MapaPrincipalPage* mapa);
 
     QComboBox* cbbPrincpal;
     QListWidget* cklPrincipal;
@@ -26,7 +26,7 @@ public:
     void concluir();
 
 private:
-    QPointer<TfrmMapaDisponibilidade> m_mapa;
+    QPointer<MapaPrincipalPage> m_mapa;
     QStringList m_distritos;
 };
 

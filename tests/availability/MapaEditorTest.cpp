@@ -23,13 +23,13 @@ TEST_F(MapaTest, MenuAction48OpensTheMapAndASlotIsPublishedAsTheWebSystemReadsIt
 
     chooseDay(f, day);
     typeSlot(f, "NORTE", "CANINA", "00:00", "5", "0");
-    EXPECT_EQ(f->EstadoMapa, EstadoMapa::Novo);
+    EXPECT_EQ(f->principal->EstadoMapa, EstadoMapa::Novo);
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.texts(), QStringList({kSucesso}));
     EXPECT_EQ(published(), QStringList({"1 2 1 10/03/2026 00:00 5 0 0 0 null"}));
-    EXPECT_EQ(f->EstadoMapa, EstadoMapa::Vazio);
-    EXPECT_EQ(f->dbgResume->model()->index(0, 2).data().toString(), "10/03/2026 00:00:00");
-    EXPECT_EQ(f->dbgResume->model()->index(0, 0).data().toString(), "NORTE");
+    EXPECT_EQ(f->principal->EstadoMapa, EstadoMapa::Vazio);
+    EXPECT_EQ(f->principal->dbgResume->model()->index(0, 2).data().toString(), "10/03/2026 00:00:00");
+    EXPECT_EQ(f->principal->dbgResume->model()->index(0, 0).data().toString(), "NORTE");
     EXPECT_EQ(f->stbPrincipal->currentMessage(), " Total de registro: 1");
     const QVariant who = scalar("select Inserido_por from Mapa_disponibilidade_agenda");
     EXPECT_EQ(db::toInt(who), 1);
@@ -39,8 +39,8 @@ TEST_F(MapaTest, MenuAction48OpensTheMapAndASlotIsPublishedAsTheWebSystemReadsIt
     typeSlot(f, "NORTE", "CANINA", "00:00", "3", "0");
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kDuplicado + kReplanejamento);
-    EXPECT_EQ(f->EstadoMapa, EstadoMapa::Novo) << "the editor stays open";
-    f->mkeHora->setText("09:30");
+    EXPECT_EQ(f->principal->EstadoMapa, EstadoMapa::Novo) << "the editor stays open";
+    f->principal->mkeHora->setText("09:30");
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kSucesso);
     EXPECT_EQ(published().size(), 2);
@@ -50,9 +50,9 @@ TEST_F(MapaTest, MenuAction48OpensTheMapAndASlotIsPublishedAsTheWebSystemReadsIt
     typeSlot(f, "SUL", "CANINA", "10:00", "5", "3");
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.texts(), QStringList({kCaninaSeparada}));
-    EXPECT_EQ(f->mkeVagaFemea->text(), "0");
-    EXPECT_TRUE(f->mkeVagaFemea->isReadOnly());
-    f->mkeHora->setText("24:00");
+    EXPECT_EQ(f->principal->mkeVagaFemea->text(), "0");
+    EXPECT_TRUE(f->principal->mkeVagaFemea->isReadOnly());
+    f->principal->mkeHora->setText("24:00");
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kHoraInvalida.arg("24:00")) << "24:00 is never turned into midnight";
     EXPECT_EQ(published().size(), 2);
@@ -63,22 +63,22 @@ TEST_F(MapaTest, CalendarClicksReloadOnlyWhileBrowsingAndCancelClosesTheEditor) 
     addSlot(2, 1, 1, QDateTime(day.addDays(1), QTime(8, 0)), 5, 0);
     TfrmMapaDisponibilidade* f = openMapa();
     chooseDay(f, day);
-    EXPECT_EQ(f->qryMapa->recordCount(), 1);
-    EXPECT_EQ(f->mkeHora->text(), "08:00");
-    EXPECT_TRUE(f->mkeHora->isReadOnly());
+    EXPECT_EQ(f->principal->qryMapa->recordCount(), 1);
+    EXPECT_EQ(f->principal->mkeHora->text(), "08:00");
+    EXPECT_TRUE(f->principal->mkeHora->isReadOnly());
 
     click(f, "bmpNovaVaga");
     chooseDay(f, day.addDays(1));
-    EXPECT_EQ(f->qryMapa->field("Id_Mapa_disponibilidade_agenda").toInt(), 1) << "no reload while typing";
-    EXPECT_EQ(f->calData->selectedDate(), day.addDays(1)) << "the new slot's day moves";
+    EXPECT_EQ(f->principal->qryMapa->field("Id_Mapa_disponibilidade_agenda").toInt(), 1) << "no reload while typing";
+    EXPECT_EQ(f->principal->calData->selectedDate(), day.addDays(1)) << "the new slot's day moves";
     click(f, "bmpCancelar");
-    EXPECT_EQ(f->EstadoMapa, EstadoMapa::Cancelar);
-    EXPECT_EQ(f->qryMapa->field("Id_Mapa_disponibilidade_agenda").toInt(), 2);
+    EXPECT_EQ(f->principal->EstadoMapa, EstadoMapa::Cancelar);
+    EXPECT_EQ(f->principal->qryMapa->field("Id_Mapa_disponibilidade_agenda").toInt(), 2);
 
     click(f, "bmpAlterar");
-    EXPECT_EQ(f->EstadoMapa, EstadoMapa::Alterar);
+    EXPECT_EQ(f->principal->EstadoMapa, EstadoMapa::Alterar);
     chooseDay(f, day);
-    EXPECT_EQ(f->qryMapa->field("Id_Mapa_disponibilidade_agenda").toInt(), 2);
+    EXPECT_EQ(f->principal->qryMapa->field("Id_Mapa_disponibilidade_agenda").toInt(), 2);
     click(f, "bmpAreas");
     EXPECT_EQ(prompts.last(), kAreasEmAlteracao);
     chooseDay(f, QDate(2026, 1, 1));
@@ -102,9 +102,9 @@ TEST_F(MapaTest, AreasChosenInTheDialogGiveOneSlotPerAreaAllOrNothing) {
     EXPECT_EQ(d->cklPrincipal->item(1)->text(), "Distrito 2 - 0102 - VILA B");
     d->chkSelecionarTodos->click();
     d->concluir();
-    EXPECT_EQ(f->AreasSelecionadas, QList<int>({0, 101, 102, 103}));
-    EXPECT_EQ(f->lblResumo->text(), "Resumo: [0101] [0102] [0103]");
-    EXPECT_EQ(f->bmpAreas->text(), kAreasSelecionadas);
+    EXPECT_EQ(f->principal->AreasSelecionadas, QList<int>({0, 101, 102, 103}));
+    EXPECT_EQ(f->principal->lblResumo->text(), "Resumo: [0101] [0102] [0103]");
+    EXPECT_EQ(f->principal->bmpAreas->text(), kAreasSelecionadas);
 
     // A failure on the second area's insert leaves no row at all.
     const QString stop = testingPostgres()
@@ -121,15 +121,15 @@ TEST_F(MapaTest, AreasChosenInTheDialogGiveOneSlotPerAreaAllOrNothing) {
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kErroGravar);
     EXPECT_TRUE(published().isEmpty());
-    EXPECT_EQ(f->AreasSelecionadas, QList<int>({0}));
-    EXPECT_EQ(f->bmpAreas->text(), kAssociarAreas);
+    EXPECT_EQ(f->principal->AreasSelecionadas, QList<int>({0}));
+    EXPECT_EQ(f->principal->bmpAreas->text(), kAssociarAreas);
 
     ASSERT_TRUE(ddl.exec("drop trigger recusa_area" + QString(testingPostgres() ? " on mapa_disponibilidade_agenda" : "")));
     typeSlot(f, "CENTRO", "CANINA", "08:00", "4", "0");
-    f->AreasSelecionadas = {0, 101, 0, 103};
+    f->principal->AreasSelecionadas = {0, 101, 0, 103};
     click(f, "bmpGravar");
     EXPECT_EQ(published(), QStringList({"1 1 1 10/03/2026 08:00 4 0 0 0 101", "2 1 1 10/03/2026 08:00 4 0 0 0 103"}));
-    EXPECT_EQ(f->EstadoMapa, EstadoMapa::Vazio);
+    EXPECT_EQ(f->principal->EstadoMapa, EstadoMapa::Vazio);
 }
 
 TEST_F(MapaTest, UsedSlotsKeepTheirPlaceAndCannotShrinkBelowTheirUseNorBeDeleted) {
@@ -138,16 +138,16 @@ TEST_F(MapaTest, UsedSlotsKeepTheirPlaceAndCannotShrinkBelowTheirUseNorBeDeleted
     TfrmMapaDisponibilidade* f = openMapa();
     chooseDay(f, day);
     click(f, "bmpAlterar");
-    EXPECT_TRUE(f->mkeHora->isReadOnly()) << "a booked slot keeps its hour";
-    EXPECT_FALSE(f->dblEspecie->isEnabled()) << "and its species";
-    f->mkeVagaGeral->setText("3");
+    EXPECT_TRUE(f->principal->mkeHora->isReadOnly()) << "a booked slot keeps its hour";
+    EXPECT_FALSE(f->principal->dblEspecie->isEnabled()) << "and its species";
+    f->principal->mkeVagaGeral->setText("3");
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kUsadaGeral);
-    pick(f->dblUnidade_trabalho, "SUL");
-    f->mkeVagaGeral->setText("4");
+    pick(f->principal->dblUnidade_trabalho, "SUL");
+    f->principal->mkeVagaGeral->setText("4");
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kUsadaNaoMove);
-    pick(f->dblUnidade_trabalho, "CENTRO");
+    pick(f->principal->dblUnidade_trabalho, "CENTRO");
     prompts.confirmations << true;
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kSucesso);

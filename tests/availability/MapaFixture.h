@@ -5,6 +5,7 @@
 #include "TestDatabase.h"
 
 #include "availability/AvailabilityForms.h"
+#include "availability/MapaPrincipalPage.h"
 #include "availability/UMapaDisponibilidade.h"
 #include "common/FormOpening.h"
 
@@ -69,20 +70,20 @@ protected:
 
     // Selects a day on the calendar as a click would.
     static void chooseDay(TfrmMapaDisponibilidade* f, const QDate& day) {
-        f->calData->setSelectedDate(day);
-        emit f->calData->clicked(day);
+        f->principal->calData->setSelectedDate(day);
+        emit f->principal->calData->clicked(day);
     }
 
     // "Novas vagas" and the slot typed into the editor (not saved).
     static void typeSlot(TfrmMapaDisponibilidade* f, const QString& unit, const QString& species, const QString& hour,
                          const QString& general, const QString& female) {
         click(f, "bmpNovaVaga");
-        pick(f->dblUnidade_trabalho, unit);
-        pick(f->dblProcedimento, "CASTRAÇÃO");
-        pick(f->dblEspecie, species);
-        f->mkeHora->setText(hour);
-        f->mkeVagaGeral->setText(general);
-        f->mkeVagaFemea->setText(female);
+        pick(f->principal->dblUnidade_trabalho, unit);
+        pick(f->principal->dblProcedimento, "CASTRAÇÃO");
+        pick(f->principal->dblEspecie, species);
+        f->principal->mkeHora->setText(hour);
+        f->principal->mkeVagaGeral->setText(general);
+        f->principal->mkeVagaFemea->setText(female);
     }
 
     // A published slot written straight into the table, as if saved earlier.
