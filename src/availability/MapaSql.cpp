@@ -39,20 +39,20 @@ int proximaChave(const QString& tabela, const QString& chave) {
 
 db::RowSet unidadesAtivas() {
     return db::run(db::kMain,
-                   "select Id_Unidade_Trabalho, Nome as nome from Unidade_Trabalho where Ind_Status = 'ATIVO'"
+                   "select Id_Unidade_Trabalho, Nome as nome, descricao from Unidade_Trabalho where Ind_Status = 'ATIVO'"
                    " order by nome", {});
 }
 
 db::RowSet procedimentosCirurgia() {
     return db::run(db::kMain,
-                   "select Id_Tipo_Procedimento, Nome as nome from Tipo_Procedimento"
+                   "select Id_Tipo_Procedimento, Nome as nome, descricao from Tipo_Procedimento"
                    " where Ind_Status = 'ATIVO' and Id_Tipo_Procedimento = 12", {});
 }
 
 db::RowSet especies(bool soAtivas) {
     if (soAtivas)
-        return db::run(db::kMain, "select Id_Especie, Nome as nome from Especie where Ind_Status = 'ATIVO'", {});
-    return db::run(db::kMain, "select Id_Especie, Nome as nome from especie", {});
+        return db::run(db::kMain, "select Id_Especie, Nome as nome, Descricao from Especie where Ind_Status = 'ATIVO'", {});
+    return db::run(db::kMain, "select Id_Especie, Nome as nome, Descricao from especie", {});
 }
 
 QHash<int, QString> nomes(const QString& tabela, const QString& chave) {

@@ -22,7 +22,7 @@ struct Vaga {
     QVariant autor;    // who inserted it; null: the logged-in user
 };
 
-// Look-up lists (key and name as stored; the editor shows them in capitals) and upper-case names by key
+// Look-up lists (key, name as stored and description; the editor shows them in capitals) and upper-case names by key
 // for the lists' computed columns (upper-cased here: SQLite's upper() knows no accents).
 db::RowSet unidadesAtivas();
 db::RowSet procedimentosCirurgia();

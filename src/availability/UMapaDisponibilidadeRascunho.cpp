@@ -27,10 +27,15 @@ namespace {
 QComboBox* lista(QWidget* parent, const char* name, const db::RowSet& rows, bool capitals = true) {
     auto* c = new QComboBox(parent);
     c->setObjectName(QString::fromLatin1(name));
-    for (int i = 0; i < rows.count(); ++i)
+    for (int i = 0; i < rows.count(); ++i) {
         c->addItem(capitals ? db::toText(rows.row(i)[1]).toUpper() : db::toText(rows.row(i)[1]),
                   db::toInt(rows.row(i)[0]));
+        c->setItemData(i, db::toText(rows.row(i)[2]), Qt::ToolTipRole);
+    }
     c->setCurrentIndex(-1);
+    // The hint shows the chosen row's description.
+    QObject::connect(c, &QComboBox::currentIndexChanged, c,
+                     [c](int i) { c->setToolTip(i < 0 ? QString() : c->itemData(i, Qt::ToolTipRole).toString()); });
     return c;
 }
 
