@@ -384,8 +384,9 @@ bool MapaPrincipalPage::altera(const Vaga& vaga) {
     if (!Prompts::confirm(kConfirmaAlterar))
         return true;
     if (!alteraVaga(id.toInt(), vaga)) {
-        // The web system booked the slot meanwhile.
-        Prompts::information(recusa(leVaga(id.toInt())).value_or(kUsadaGeral));
+        // The web system booked the slot meanwhile, or it is gone.
+        const Usadas agora = leVaga(id.toInt());
+        Prompts::information(agora.existe ? recusa(agora).value_or(kUsadaGeral) : kErroGravar);
         return false;
     }
     Prompts::information(kSucesso);
@@ -451,7 +452,12 @@ void MapaPrincipalPage::clonar() {
     }
     VagaOrigem origem;
     origem.id = db::toInt(qryMapa->field(QStringLiteral("Id_Mapa_disponibilidade_agenda")));
-    origem.vaga = leVaga(origem.id).vaga;
+    const Usadas fonte = leVaga(origem.id);
+    if (!fonte.existe) {
+        Prompts::information(kSemAgendaClonar);
+        return;
+    }
+    origem.vaga = fonte.vaga;
     origem.especie = m_especies.value(origem.vaga.especie);
     origem.procedimento = m_procedimentos.value(origem.vaga.procedimento);
     frmMapaDisponibilidadeClone = new TfrmMapaDisponibilidadeClone(this, origem);

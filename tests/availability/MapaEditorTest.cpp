@@ -158,8 +158,21 @@ TEST_F(MapaTest, UsedSlotsKeepTheirPlaceAndCannotShrinkBelowTheirUseNorBeDeleted
     EXPECT_EQ(prompts.last(), kUsadoNaoExclui);
     EXPECT_EQ(published().size(), 2);
 
-    // The web system books meanwhile: the statements themselves refuse.
+    // The web system books slot 2 between "Alterar" and "Gravar": the open hour can no longer move.
+    f->principal->qryMapa->moveTo(1);
+    click(f, "bmpAlterar");
+    EXPECT_FALSE(f->principal->mkeHora->isReadOnly());
     exec("update Mapa_disponibilidade_agenda set Qt_vaga_usada_geral = 2 where Id_Mapa_disponibilidade_agenda = 2");
+    f->principal->mkeVagaGeral->setText("1");
+    click(f, "bmpGravar");
+    EXPECT_EQ(prompts.last(), kUsadaGeral);
+    f->principal->mkeVagaGeral->setText("5");
+    f->principal->mkeHora->setText("10:00");
+    click(f, "bmpGravar");
+    EXPECT_EQ(prompts.last(), kUsadaNaoMove);
+    click(f, "bmpCancelar");
+
+    // The statements themselves refuse too, for a booking that lands after the checks.
     Vaga v = leVaga(2).vaga;
     v.geral = 1;
     EXPECT_FALSE(alteraVaga(2, v));
