@@ -4,6 +4,7 @@
 #include "availability/AgendamentoEspecialPage.h"
 
 #include "availability/EspecialSql.h"
+#include "availability/MapaWidgets.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "platform/ui/DataGrid.h"
@@ -22,6 +23,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+using namespace mapa;
+
 namespace {
 
 const QString kCodigoFalta =
@@ -35,41 +38,21 @@ const QString kConfirmaIncluir = QStringLiteral("Você está preste a inserir %1
 const QString kUsadaMaior = QStringLiteral(
     "Não é possivel excluir, a quantidade de agendamento já utilizada é maior que a quantidade que esta tentando "
     "exclúir.");
-const QString kConfirmaExcluir = QStringLiteral("Deseja realmente excluir o registro?");
+const QString kConfirmaRetirar = QStringLiteral("Deseja realmente excluir o registro?");
 const QString kErroExcluir = QStringLiteral("Erro ao tentar excluir o registro.");
 const QString kFaltaOpcao = QStringLiteral("Falta selecionar uma opção de pesquisa.");
 const QString kFaltaDigitar = QStringLiteral("Falta digitar o %1.");
-
-void pinta(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, colour);
-    p.setColor(QPalette::Button, colour);
-    w->setPalette(p);
-}
-
-QLineEdit* campo(QWidget* parent, const char* name) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    ui::EnterAsTab::install(e);
-    return e;
-}
-
-QPushButton* botao(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
 
 }  // namespace
 
 AgendamentoEspecialPage::AgendamentoEspecialPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tbsAgendamentoEspecial"));
     auto* grupo = new QGroupBox(QStringLiteral("Proprietário "), this);
-    edtCodigo = campo(grupo, "edtCodigo");
-    edtNome = campo(grupo, "edtNome");
-    edtDocumento = campo(grupo, "edtDocumento");
-    edtQuantidade = campo(grupo, "edtQuantidade");
-    edtTotal = campo(grupo, "edtTotal");
+    edtCodigo = edicao(grupo, "edtCodigo");
+    edtNome = edicao(grupo, "edtNome");
+    edtDocumento = edicao(grupo, "edtDocumento");
+    edtQuantidade = edicao(grupo, "edtQuantidade");
+    edtTotal = edicao(grupo, "edtTotal");
     edtTotal->setReadOnly(true);
     for (QLineEdit* e : {edtCodigo, edtNome, edtDocumento, edtQuantidade})
         e->installEventFilter(this);
@@ -243,7 +226,7 @@ void AgendamentoEspecialPage::excluir() {
         Prompts::information(kUsadaMaior);
         return;
     }
-    if (!Prompts::confirm(kConfirmaExcluir))
+    if (!Prompts::confirm(kConfirmaRetirar))
         return;
     try {
         especial::retira(db::toInt(qryEspecial->field(QStringLiteral("Id_Agendamento_Especial"))));
@@ -265,7 +248,7 @@ bool AgendamentoEspecialPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut)
         for (QLineEdit* e : {edtCodigo, edtNome, edtDocumento, edtQuantidade})
             if (!e->text().isEmpty())
-                pinta(e, QApplication::palette().color(QPalette::Base));
+                pinta(e, corJanela());
     return QWidget::eventFilter(watched, event);
 }
 

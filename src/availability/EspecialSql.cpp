@@ -9,11 +9,6 @@ namespace especial {
 
 namespace {
 
-int inteiro(const QString& sql, const QVariantHash& params) {
-    const db::RowSet rows = db::run(db::kMain, sql, params);
-    return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
-}
-
 QVariant usuario() { return auditUser().isNull() ? QVariant(QMetaType(QMetaType::Int)) : auditUser(); }
 
 }  // namespace
@@ -62,7 +57,7 @@ void pesquisa(db::DataSet& dados, bool porDocumento, const QString& dado) {
 }
 
 bool existeProprietario(int id) {
-    return inteiro(QStringLiteral("select count(*) as valor from proprietario where id_proprietario = :id"),
+    return mapa::valorInteiro(QStringLiteral("select count(*) as valor from proprietario where id_proprietario = :id"),
                    {{"id", id}}) > 0;
 }
 
@@ -87,14 +82,14 @@ db::RowSet atendimentos(int proprietario) {
 }
 
 int totalReservado(int proprietario) {
-    return inteiro(QStringLiteral(" select sum(Qt_Agendamento_Reservado) as valor from Agendamento_especial "
+    return mapa::valorInteiro(QStringLiteral(" select sum(Qt_Agendamento_Reservado) as valor from Agendamento_especial "
                                   " where Ind_Registro_Excluido = 'FALSE' and Id_Proprietario = :proprietario"),
                    {{"proprietario", proprietario}});
 }
 
 Saldo saldo(int proprietario) {
     return Saldo{totalReservado(proprietario),
-                 inteiro(QStringLiteral(" select count(*) as qt_usado from Atendimento "
+                 mapa::valorInteiro(QStringLiteral(" select count(*) as qt_usado from Atendimento "
                                         " where Id_Atendimento_Status <> 7 and Id_Proprietario = :proprietario"),
                          {{"proprietario", proprietario}})};
 }

@@ -4,6 +4,7 @@
 
 #include "availability/MapaSql.h"
 #include "availability/MapaTexts.h"
+#include "availability/MapaWidgets.h"
 #include "availability/UMapaDisponibilidadeClone.h"
 #include "availability/UMapaDisponibilidadeInformacao.h"
 #include "availability/UMapaDisponibilidadeRascunho.h"
@@ -35,32 +36,6 @@ using namespace mapa;
 
 QString horaDaVaga(const QDateTime& value) { return value.time().toString(QStringLiteral("HH:mm")); }
 
-namespace {
-
-QPushButton* botao(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-QComboBox* lista(QWidget* parent, const char* name, const db::RowSet& rows) {
-    auto* c = new QComboBox(parent);
-    c->setObjectName(QString::fromLatin1(name));
-    for (int i = 0; i < rows.count(); ++i)
-        c->addItem(db::toText(rows.row(i)[1]).toUpper(), db::toInt(rows.row(i)[0]));
-    c->setCurrentIndex(-1);
-    ui::EnterAsTab::install(c);
-    return c;
-}
-
-QLineEdit* edicao(QWidget* parent, const char* name) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    ui::EnterAsTab::install(e);
-    return e;
-}
-
-}  // namespace
 
 MapaPrincipalPage::MapaPrincipalPage(QStatusBar* status, QWidget* parent) : QWidget(parent), stbPrincipal(status) {
     setObjectName(QStringLiteral("tbsPrincipal"));
@@ -69,9 +44,9 @@ MapaPrincipalPage::MapaPrincipalPage(QStatusBar* status, QWidget* parent) : QWid
     calData = new QCalendarWidget(principal);
     calData->setObjectName(QStringLiteral("calData"));
     calData->setSelectedDate(db::serverTime().date());
-    dblUnidade_trabalho = lista(principal, "dblUnidade_trabalho", unidadesAtivas());
-    dblProcedimento = lista(principal, "dblProcedimento", procedimentosCirurgia());
-    dblEspecie = lista(principal, "dblEspecie", especies(false));
+    dblUnidade_trabalho = listaCombo(principal, "dblUnidade_trabalho", unidadesAtivas());
+    dblProcedimento = listaCombo(principal, "dblProcedimento", procedimentosCirurgia());
+    dblEspecie = listaCombo(principal, "dblEspecie", especies(false));
     mkeHora = edicao(principal, "mkeHora");
     mkeHora->setInputMask(QStringLiteral("90:00; "));
     mkeVagaGeral = edicao(principal, "mkeVagaGeral");
@@ -98,32 +73,21 @@ MapaPrincipalPage::MapaPrincipalPage(QStatusBar* status, QWidget* parent) : QWid
     qryMapa = new db::DataSet(db::kMain, this);
     dbgResume = new QTableView(principal);
     dbgResume->setObjectName(QStringLiteral("dbgResume"));
-    const auto nome = [](const QHash<int, QString>& nomes, const char* field) {
-        return [&nomes, field](const db::DataSet& d, int row) {
-            const QVariant key = d.cell(row, QString::fromLatin1(field));
-            return key.isNull() ? QString() : nomes.value(db::toInt(key));
-        };
-    };
     const auto usada = [](const char* field) {
         return [field](const db::DataSet& d, int row) {
             return QString::number(db::toInt(d.cell(row, QString::fromLatin1(field))));
         };
     };
     ui::bindGrid(dbgResume, qryMapa,
-                 {ui::GridColumn::calculated(QStringLiteral("Unidade"), 160, nome(m_unidades, "Id_unidade_trabalho")),
-                  ui::GridColumn::calculated(QStringLiteral("Procedimento"), 120,
-                                             nome(m_procedimentos, "Id_tipo_procedimento")),
-                  ui::GridColumn::calculated(QStringLiteral("Data / hora"), 130,
-                                             [](const db::DataSet& d, int row) {
-                                                 return db::toDateTime(d.cell(row, QStringLiteral("Data_hora_disponibilidade")))
-                                                     .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-                                             }),
+                 {colunaNome(QStringLiteral("Unidade"), 160, m_nomes.unidades, "Id_unidade_trabalho"),
+                  colunaNome(QStringLiteral("Procedimento"), 120, m_nomes.procedimentos, "Id_tipo_procedimento"),
+                  colunaDataHora(QStringLiteral("Data / hora"), 130, "Data_hora_disponibilidade"),
                   {QStringLiteral("Qt.vaga geral"), QStringLiteral("Qt_vaga_disponivel_geral"), 80},
                   {QStringLiteral("Qt.vaga fêmea grande"), QStringLiteral("Qt_vaga_disp_f_grande_porte"), 110},
                   ui::GridColumn::calculated(QStringLiteral("Qt.vaga geral usada"), 110, usada("Qt_vaga_usada_geral")),
                   ui::GridColumn::calculated(QStringLiteral("Qt.vaga fêmea grande usada"), 140,
                                              usada("Qt_vaga_usada_f_grande_porte")),
-                  ui::GridColumn::calculated(QStringLiteral("Especie"), 100, nome(m_especies, "Id_Especie")),
+                  colunaNome(QStringLiteral("Especie"), 100, m_nomes.especies, "Id_Especie"),
                   {QStringLiteral("Área de abrangência"), QStringLiteral("COD_AREA_ABRN"), 110}});
 
     auto* editor = new QGridLayout;
@@ -196,9 +160,7 @@ void MapaPrincipalPage::trava(QWidget* control, bool locked) {
         e->setReadOnly(locked);
     else
         control->setEnabled(!locked);
-    QPalette p = control->palette();
-    p.setColor(QPalette::Base, locked ? ui::readOnlyColour() : QApplication::palette().color(QPalette::Base));
-    control->setPalette(p);
+    pinta(control, locked ? ui::readOnlyColour() : corJanela());
 }
 
 void MapaPrincipalPage::travaEditor(bool especieTambem) {
@@ -224,9 +186,7 @@ void MapaPrincipalPage::cliqueFiltro() {
 
 void MapaPrincipalPage::carregaDia() {
     stbPrincipal->clearMessage();
-    m_unidades = nomes(QStringLiteral("unidade_trabalho"), QStringLiteral("id_unidade_trabalho"));
-    m_procedimentos = nomes(QStringLiteral("tipo_procedimento"), QStringLiteral("id_tipo_procedimento"));
-    m_especies = nomes(QStringLiteral("especie"), QStringLiteral("id_especie"));
+    m_nomes = leNomes();
     abreDia(*qryMapa, calData->selectedDate());
     if (!qryMapa->isEmpty()) {
         stbPrincipal->showMessage(kTotalRegistro + QString::number(qryMapa->recordCount()));
@@ -458,8 +418,8 @@ void MapaPrincipalPage::clonar() {
         return;
     }
     origem.vaga = fonte.vaga;
-    origem.especie = m_especies.value(origem.vaga.especie);
-    origem.procedimento = m_procedimentos.value(origem.vaga.procedimento);
+    origem.especie = m_nomes.especies.value(origem.vaga.especie);
+    origem.procedimento = m_nomes.procedimentos.value(origem.vaga.procedimento);
     frmMapaDisponibilidadeClone = new TfrmMapaDisponibilidadeClone(this, origem);
     frmMapaDisponibilidadeClone->open();
 }

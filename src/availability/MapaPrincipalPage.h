@@ -69,7 +69,7 @@ private:
     void saidaHora();
     void saidaQuantidade(QLineEdit* edit);
 
-    QHash<int, QString> m_unidades, m_procedimentos, m_especies;
+    mapa::NomesMapa m_nomes;
 };
 
 // Hour text of a stored slot ("HH:mm"; "00:00" at midnight).

@@ -26,15 +26,15 @@ const QString kMesmaVaga = QStringLiteral(
     " where Id_unidade_trabalho = :unidade and Id_especie = :especie and Data_hora_disponibilidade = :pdataHora "
     " and id_Tipo_Procedimento = :procedimento");
 
-int inteiro(const QString& sql, const QVariantHash& params) {
+}  // namespace
+
+int valorInteiro(const QString& sql, const QVariantHash& params) {
     const db::RowSet rows = db::run(db::kMain, sql, params);
     return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
 }
 
-}  // namespace
-
 int proximaChave(const QString& tabela, const QString& chave) {
-    return inteiro(QStringLiteral("select max(%1) as valor from %2").arg(chave, tabela), {}) + 1;
+    return valorInteiro(QStringLiteral("select max(%1) as valor from %2").arg(chave, tabela), {}) + 1;
 }
 
 db::RowSet unidadesAtivas() {
@@ -55,12 +55,23 @@ db::RowSet especies(bool soAtivas) {
     return db::run(db::kMain, "select Id_Especie, Nome as nome, Descricao from especie", {});
 }
 
+namespace {
+
 QHash<int, QString> nomes(const QString& tabela, const QString& chave) {
     QHash<int, QString> out;
     const db::RowSet rows = db::run(db::kMain, QStringLiteral("select %1, nome from %2").arg(chave, tabela), {});
     for (int i = 0; i < rows.count(); ++i)
         out.insert(db::toInt(rows.row(i)[0]), db::toText(rows.row(i)[1]).toUpper());
     return out;
+}
+
+}  // namespace
+
+NomesMapa leNomes() {
+    return NomesMapa{nomes(QStringLiteral("unidade_trabalho"), QStringLiteral("id_unidade_trabalho")),
+                     nomes(QStringLiteral("tipo_procedimento"), QStringLiteral("id_tipo_procedimento")),
+                     nomes(QStringLiteral("especie"), QStringLiteral("id_especie")),
+                     nomes(QStringLiteral("usuario"), QStringLiteral("id_usuario"))};
 }
 
 void abreDia(db::DataSet& dados, const QDate& dia) {
@@ -81,7 +92,7 @@ int contaIguais(const Vaga& v, const QVariant& exceto) {
         sql += QStringLiteral(" and id_Mapa_disponibilidade_agenda <> :exceto");
         p.insert(QStringLiteral("exceto"), exceto.toInt());
     }
-    return inteiro(sql, p);
+    return valorInteiro(sql, p);
 }
 
 void insereVaga(int id, const Vaga& v) {
@@ -197,7 +208,7 @@ int contaIguaisRascunho(const Vaga& v, const QVariant& exceto) {
         sql += QStringLiteral(" and id_Mapa_rascunho <> :exceto");
         p.insert(QStringLiteral("exceto"), exceto.toInt());
     }
-    return inteiro(sql, p);
+    return valorInteiro(sql, p);
 }
 
 void insereRascunho(int id, const Vaga& v) {

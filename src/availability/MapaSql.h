@@ -12,6 +12,8 @@ namespace mapa {
 // A client key: the table's highest key plus one (1 for an empty table). Call it inside the transaction
 // of the insert that uses it. Table and column come from the code.
 int proximaChave(const QString& tabela, const QString& chave);
+// The first column of the first row of a count or sum, 0 without rows or for null.
+int valorInteiro(const QString& sql, const QVariantHash& params);
 
 // One published or provisional slot, as written.
 struct Vaga {
@@ -27,7 +29,11 @@ struct Vaga {
 db::RowSet unidadesAtivas();
 db::RowSet procedimentosCirurgia();
 db::RowSet especies(bool soAtivas);
-QHash<int, QString> nomes(const QString& tabela, const QString& chave);
+// Upper-case names by key of the tables the slot lists show.
+struct NomesMapa {
+    QHash<int, QString> unidades, procedimentos, especies, usuarios;
+};
+NomesMapa leNomes();
 
 // The day's slots, every unit, procedure and species.
 void abreDia(db::DataSet& dados, const QDate& dia);

@@ -4,6 +4,7 @@
 
 #include "availability/MapaSql.h"
 #include "availability/MapaTexts.h"
+#include "availability/MapaWidgets.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/ReportParts.h"
@@ -22,82 +23,35 @@
 
 using namespace mapa;
 
-namespace {
-
-QComboBox* lista(QWidget* parent, const char* name, const db::RowSet& rows, bool capitals = true) {
-    auto* c = new QComboBox(parent);
-    c->setObjectName(QString::fromLatin1(name));
-    for (int i = 0; i < rows.count(); ++i) {
-        c->addItem(capitals ? db::toText(rows.row(i)[1]).toUpper() : db::toText(rows.row(i)[1]),
-                  db::toInt(rows.row(i)[0]));
-        c->setItemData(i, db::toText(rows.row(i)[2]), Qt::ToolTipRole);
-    }
-    c->setCurrentIndex(-1);
-    // The hint shows the chosen row's description.
-    QObject::connect(c, &QComboBox::currentIndexChanged, c,
-                     [c](int i) { c->setToolTip(i < 0 ? QString() : c->itemData(i, Qt::ToolTipRole).toString()); });
-    return c;
-}
-
-void pinta(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, colour);
-    w->setPalette(p);
-}
-
-QColor janela() { return QApplication::palette().color(QPalette::Base); }
-
-}  // namespace
 
 TfrmMapaDisponibilidadeRascunho::TfrmMapaDisponibilidadeRascunho(QWidget* parent) : RegisterForm(parent) {
     setObjectName(QStringLiteral("frmMapaDisponibilidadeRascunho"));
     setWindowTitle(QStringLiteral("Mapa de disponibilidade (Temporário)"));
     setTable(QStringLiteral("Mapa_rascunho"), QStringLiteral("Id_Mapa_rascunho"));
     setNewRowDefaults({{QStringLiteral("Status_Registro"), QStringLiteral("ATIVO")}});
-    const auto nome = [](const QHash<int, QString>& nomes, const char* field) {
-        return [&nomes, field](const db::DataSet& d, int row) {
-            const QVariant key = d.cell(row, QString::fromLatin1(field));
-            return key.isNull() ? QString() : nomes.value(db::toInt(key));
-        };
-    };
-    const auto quando = [](const char* field) {
-        return [field](const db::DataSet& d, int row) {
-            return db::toDateTime(d.cell(row, QString::fromLatin1(field))).toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-        };
-    };
-    setGridColumns({ui::GridColumn::calculated(QStringLiteral("Unidade"), 160, nome(m_unidades, "Id_unidade_trabalho")),
-                    ui::GridColumn::calculated(QStringLiteral("Procedimento"), 120,
-                                               nome(m_procedimentos, "Id_tipo_procedimento")),
-                    ui::GridColumn::calculated(QStringLiteral("Espécie"), 100, nome(m_especies, "Id_Especie")),
-                    ui::GridColumn::calculated(QStringLiteral("Data/Hora"), 130, quando("Data_hora_disponibilidade")),
+    setGridColumns({colunaNome(QStringLiteral("Unidade"), 160, m_nomes.unidades, "Id_unidade_trabalho"),
+                    colunaNome(QStringLiteral("Procedimento"), 120, m_nomes.procedimentos, "Id_tipo_procedimento"),
+                    colunaNome(QStringLiteral("Espécie"), 100, m_nomes.especies, "Id_Especie"),
+                    colunaDataHora(QStringLiteral("Data/Hora"), 130, "Data_hora_disponibilidade"),
                     {QStringLiteral("Qt. vaga geral"), QStringLiteral("Qt_vaga_disponivel_geral"), 90},
                     {QStringLiteral("Qt.vaga fêmea grande"), QStringLiteral("Qt_vaga_disp_f_grande_porte"), 110},
-                    ui::GridColumn::calculated(QStringLiteral("Quem inseriu o registro"), 150,
-                                               nome(m_usuarios, "Inserido_por")),
-                    ui::GridColumn::calculated(QStringLiteral("Data de criação do registro"), 140,
-                                               quando("Inserido_em"))});
+                    colunaNome(QStringLiteral("Quem inseriu o registro"), 150, m_nomes.usuarios, "Inserido_por"),
+                    colunaDataHora(QStringLiteral("Data de criação do registro"), 140, "Inserido_em")});
 
-    dblUnidade = lista(tbsPrincipal, "dblUnidade", unidadesAtivas());
-    dblProcedimento = lista(tbsPrincipal, "dblProcedimento", procedimentosCirurgia());
-    dblEspecie = lista(tbsPrincipal, "dblEspecie", especies(true), false);
-    const auto edicao = [this](const char* name, const QString& mask) {
-        auto* e = new QLineEdit(tbsPrincipal);
-        e->setObjectName(QString::fromLatin1(name));
-        if (!mask.isEmpty())
-            e->setInputMask(mask);
-        return e;
-    };
-    mkeData = edicao("mkeData", QStringLiteral("99/99/0000; "));
-    mkeHora = edicao("mkeHora", QStringLiteral("90:00; "));
-    edtVagaGeral = edicao("edtVagaGeral", {});
-    edtVagaFemea = edicao("edtVagaFemea", {});
+    dblUnidade = listaCombo(tbsPrincipal, "dblUnidade", unidadesAtivas());
+    dblProcedimento = listaCombo(tbsPrincipal, "dblProcedimento", procedimentosCirurgia());
+    dblEspecie = listaCombo(tbsPrincipal, "dblEspecie", especies(true), false);
+    mkeData = edicao(tbsPrincipal, "mkeData");
+    mkeData->setInputMask(QStringLiteral("99/99/0000; "));
+    mkeHora = edicao(tbsPrincipal, "mkeHora");
+    mkeHora->setInputMask(QStringLiteral("90:00; "));
+    edtVagaGeral = edicao(tbsPrincipal, "edtVagaGeral");
+    edtVagaFemea = edicao(tbsPrincipal, "edtVagaFemea");
     btnTransferir = new QPushButton(QStringLiteral("Tranferir programação para produção"), tbsPrincipal);
     btnTransferir->setObjectName(QStringLiteral("btnTransferir"));
     for (QWidget* w : std::initializer_list<QWidget*>{dblUnidade, dblProcedimento, dblEspecie, mkeData, mkeHora,
-                                                      edtVagaGeral, edtVagaFemea}) {
-        ui::EnterAsTab::install(w);
+                                                      edtVagaGeral, edtVagaFemea})
         w->installEventFilter(this);
-    }
 
     auto* grid = new QGridLayout(tbsPrincipal);
     int linha = 0;
@@ -137,7 +91,7 @@ void TfrmMapaDisponibilidadeRascunho::trava(bool locked) {
                                                       edtVagaGeral, edtVagaFemea})
         w->setEnabled(!locked);
     edtVagaFemea->setReadOnly(false);
-    pinta(edtVagaFemea, janela());
+    pinta(edtVagaFemea, corJanela());
     dbgPrincipal->setEnabled(locked);
 }
 
@@ -164,10 +118,7 @@ void TfrmMapaDisponibilidadeRascunho::mostraLinha() {
 }
 
 void TfrmMapaDisponibilidadeRascunho::refresh() {
-    m_unidades = nomes(QStringLiteral("unidade_trabalho"), QStringLiteral("id_unidade_trabalho"));
-    m_procedimentos = nomes(QStringLiteral("tipo_procedimento"), QStringLiteral("id_tipo_procedimento"));
-    m_especies = nomes(QStringLiteral("especie"), QStringLiteral("id_especie"));
-    m_usuarios = nomes(QStringLiteral("usuario"), QStringLiteral("id_usuario"));
+    m_nomes = leNomes();
     RegisterForm::refresh();
 }
 
@@ -210,7 +161,7 @@ void TfrmMapaDisponibilidadeRascunho::saidaEspecie() {
     } else {
         edtVagaFemea->setEnabled(true);
         edtVagaFemea->setReadOnly(false);
-        pinta(edtVagaFemea, janela());
+        pinta(edtVagaFemea, corJanela());
     }
 }
 
@@ -288,7 +239,7 @@ void TfrmMapaDisponibilidadeRascunho::transferir() {
         const auto f = [&rows](int i, const char* name) { return rows.row(i)[rows.indexOrThrow(QString::fromLatin1(name))]; };
         QList<std::pair<int, Vaga>> vagas;
         QStringList choques;
-        const QHash<int, QString> unidades = nomes(QStringLiteral("unidade_trabalho"), QStringLiteral("id_unidade_trabalho"));
+        const QHash<int, QString> unidades = leNomes().unidades;
         for (int i = 0; i < rows.count(); ++i) {
             Vaga v{db::toInt(f(i, "Id_unidade_trabalho")), db::toInt(f(i, "Id_tipo_procedimento")),
                    db::toInt(f(i, "Id_Especie")), db::toDateTime(f(i, "Data_hora_disponibilidade")),
@@ -338,7 +289,7 @@ bool TfrmMapaDisponibilidadeRascunho::eventFilter(QObject* watched, QEvent* even
          watched == mkeHora || watched == edtVagaGeral || watched == edtVagaFemea)) {
         auto* w = static_cast<QWidget*>(watched);
         if (w != edtVagaFemea || !edtVagaFemea->isReadOnly())
-            pinta(w, janela());
+            pinta(w, corJanela());
         if (watched == dblEspecie && qryPrincipal->isEditing())
             guarded([this] { saidaEspecie(); });
     }

@@ -2,6 +2,7 @@
 // The provisional map: slots typed, checked against the published map and each other, printed, and
 // transferred all at once into the published map.
 
+#include "availability/MapaSql.h"
 #include "common/RegisterForm.h"
 #include "platform/report/Report.h"
 
@@ -48,7 +49,7 @@ private:
     void saidaEspecie();
     int chaveDe(QComboBox* combo) const;
 
-    QHash<int, QString> m_unidades, m_procedimentos, m_especies, m_usuarios;
+    mapa::NomesMapa m_nomes;
 };
 
 inline QPointer<TfrmMapaDisponibilidadeRascunho> frmMapaDisponibilidadeRascunho;
