@@ -238,10 +238,10 @@ void AgendamentoEspecialPage::excluir() {
 }
 
 void AgendamentoEspecialPage::limpar() {
+    abreLista();
     for (QLineEdit* e : {edtCodigo, edtNome, edtDocumento, edtQuantidade, edtTotal})
         e->clear();
     memInformacoes->clear();
-    abreLista();
 }
 
 bool AgendamentoEspecialPage::eventFilter(QObject* watched, QEvent* event) {

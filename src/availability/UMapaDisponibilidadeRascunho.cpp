@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 
 using namespace mapa;
@@ -70,6 +71,9 @@ TfrmMapaDisponibilidadeRascunho::TfrmMapaDisponibilidadeRascunho(QWidget* parent
     connect(btnTransferir, &QPushButton::clicked, this, [this] { guarded([this] { transferir(); }); });
     QObject::disconnect(actSair, &QAction::triggered, nullptr, nullptr);
     onTriggered(actSair, [this] { sair(); });
+    for (QAction* a : {actPesquisar, actInformation, actAjuda})
+        a->setVisible(false);
+    pgcPrincipal->setTabText(pgcPrincipal->indexOf(tbsGeral), QStringLiteral("Disponível para transferencia:"));
     setOpenOnShow(OpenOnShow::Empty);
     trava(true);
 }
