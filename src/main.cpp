@@ -1,3 +1,4 @@
+#include "availability/AvailabilityForms.h"
 #include "exports/ExportsForms.h"
 #include "registers/RegistersForms.h"
 #include "registry/RegistryForms.h"
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     registerReferenceForms();
     registerRegistryForms();
     registerSchedulingForms();
+    registerAvailabilityForms();
     registerExportsForms();
     return runNurv(app);
 }

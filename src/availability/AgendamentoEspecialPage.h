@@ -1,0 +1,62 @@
+#pragma once
+// The map form's "Agendamento especial" page: an owner's data and history, and the grants of extra web
+// bookings added to or withdrawn from that owner.
+
+#include "platform/db/DataSet.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QTableView;
+
+class AgendamentoEspecialPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit AgendamentoEspecialPage(QWidget* parent = nullptr);
+
+    db::DataSet* qryEspecial;
+    QTableView* dbgEspecial;
+    QLineEdit* edtCodigo;
+    QLineEdit* edtNome;
+    QLineEdit* edtDocumento;
+    QLineEdit* edtQuantidade;
+    QLineEdit* edtTotal;
+    QPlainTextEdit* memInformacoes;
+
+    void abreLista();
+    void carregaInformacoesProprietario();
+    void pesquisar();
+    void pesquisou();   // the search dialog closed
+    void incluir();
+    void excluir();
+    void limpar();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool recusa(const QString& mensagem, QLineEdit* campo);
+};
+
+// The key the owner search hands back; 0 when it hands none.
+inline int IdProprietarioPesquisa = 0;
+
+class TMapaDisponibilidadePesquisa : public QDialog {
+    Q_OBJECT
+public:
+    explicit TMapaDisponibilidadePesquisa(QWidget* parent = nullptr);
+
+    QComboBox* cbbSelecione;
+    QLineEdit* edtDados;
+    db::DataSet* qryPesquisa;
+    QTableView* dbgPesquisa;
+
+    void pesquisar();
+    void ok();
+};
+
+inline QPointer<TMapaDisponibilidadePesquisa> MapaDisponibilidadePesquisa;

@@ -1,0 +1,13 @@
+// Opens the availability map from the main menu.
+
+#include "availability/AvailabilityForms.h"
+
+#include "availability/UMapaDisponibilidade.h"
+#include "common/FormOpening.h"
+
+void registerAvailabilityForms() {
+    registerOpener(QStringLiteral("actMapaDisponibilidade"), [] {
+        frmMapaDisponibilidade = new TfrmMapaDisponibilidade;
+        showForm(frmMapaDisponibilidade, ShowAs::MdiChild);
+    });
+}

@@ -1,0 +1,4 @@
+#pragma once
+// The availability map's menu action: 48 - Mapa disponibilidade.
+
+void registerAvailabilityForms();

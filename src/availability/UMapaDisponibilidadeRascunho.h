@@ -1,0 +1,61 @@
+#pragma once
+// The provisional map: slots typed, checked against the published map and each other, printed, and
+// transferred all at once into the published map.
+
+#include "availability/MapaSql.h"
+#include "common/RegisterForm.h"
+#include "platform/report/Report.h"
+
+#include <QHash>
+#include <QPointer>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+class TfrmMapaDisponibilidadeRascunho : public RegisterForm {
+    Q_OBJECT
+public:
+    explicit TfrmMapaDisponibilidadeRascunho(QWidget* parent = nullptr);
+
+    QComboBox* dblUnidade;
+    QComboBox* dblProcedimento;
+    QComboBox* dblEspecie;
+    QLineEdit* mkeData;
+    QLineEdit* mkeHora;
+    QLineEdit* edtVagaGeral;
+    QLineEdit* edtVagaFemea;
+    QPushButton* btnTransferir;
+
+    void refresh() override;
+    void append() override;
+    void edit() override;
+    void cancel() override;
+    void save() override;
+    void remove() override;
+    void transferir();
+    void sair();
+
+protected:
+    QString selectAllSql() const override;
+    QString emptySelectSql() const override;
+    void print() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void trava(bool locked);
+    void mostraLinha();
+    void limpaCampos();
+    void saidaEspecie();
+    int chaveDe(QComboBox* combo) const;
+
+    mapa::NomesMapa m_nomes;
+};
+
+inline QPointer<TfrmMapaDisponibilidadeRascunho> frmMapaDisponibilidadeRascunho;
+
+// REL51: the active provisional slots with the totals of both quantities.
+class TrelMapaDisponibilidadeRascunho : public report::Report {
+public:
+    TrelMapaDisponibilidadeRascunho();
+};
