@@ -2,6 +2,7 @@
 #include "registry/RegistryForms.h"
 
 #include "common/FormOpening.h"
+#include "registry/UEndereco_Animal.h"
 #include "registry/UPropAnimal.h"
 
 void registerRegistryForms() {
@@ -14,5 +15,10 @@ void registerRegistryForms() {
         hiding.shownWithRow << QStringLiteral("actInformation");
         applyFormRights(frmPropAnimal, 6, hiding);
         showForm(frmPropAnimal, ShowAs::MdiChild);
+    });
+    registerOpener(QStringLiteral("actEndereco_Animal"), [] {
+        frmEndereco_Animal = new TfrmEndereco_Animal;
+        applyFormRights(frmEndereco_Animal, 24);
+        showForm(frmEndereco_Animal, ShowAs::MdiChild);
     });
 }
