@@ -1,10 +1,16 @@
 // The animal page end to end: defaults, the owner's address, a new animal with its companion rows in one
-// transaction, the change's question, and the delete's refusals and cascade.
+// transaction, the change's question, and the delete's refusals and cascade; the animal-address form.
 #include "RegistryFixture.h"
 
-#include "registry/AnimalPage.h"
+#include "DbfReader.h"
 
-#include <QPlainTextEdit>
+#include "registry/AnimalPage.h"
+#include "registry/AnimalSql.h"
+#include "registry/StreetRegister.h"
+#include "registry/UEndereco_Animal.h"
+#include "registry/UPesquisaNovoEndAnimal.h"
+
+#include <QTemporaryDir>
 
 class AnimalTest : public RegistryTest {
 protected:
@@ -166,4 +172,106 @@ TEST_F(AnimalTest, DeleteRefusesAnimalsWithHistoryAndRemovesEveryRowOtherwise) {
     EXPECT_EQ(count("endereco"), addresses - 2);
     EXPECT_EQ(count("endereco_animal") + count("grupo_animal_animal") + count("histo_muda_proprietario"), 0);
     EXPECT_EQ(frmPropAnimal->qryAnimal->recordCount(), 0);
+}
+
+class AnimalAddressTest : public AnimalTest {
+protected:
+    TfrmEndereco_Animal* openAddressForm() {
+        openerFor("actEndereco_Animal")();
+        QCoreApplication::processEvents();
+        return frmEndereco_Animal.data();
+    }
+    template <class T = QWidget>
+    T* in(QWidget* form, const QString& name) {
+        T* found = form->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    void typeIn(QWidget* form, const QString& name, const QString& text) {
+        auto* edit = in<QLineEdit>(form, name);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+};
+
+TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordinates) {
+    open();
+    const int owner = saveNewOwner("JOSÉ D'ÁVILA", kCpf1, "jose@mail.com");
+    saveNewAnimal("REX");
+    const int rex = scalar("select max(id_animal) from animal").toInt();
+    writePadrao({"insert into {p}LogradouroImovel (num_logr, num_imov, val_cood_x, val_cood_y) values "
+                 "(10, '51', 1, 1), (10, '55', 5, 5), (10, '63', 3, 3), (10, '69', 9, 9)"});
+    EXPECT_EQ(CalculaCoordenadas(10, 57).x, 3);
+
+    TfrmEndereco_Animal* form = openAddressForm();
+    prompts.clear();
+    form->actDelete->trigger();  // disabled without an animal
+    form->remove();
+    EXPECT_EQ(prompts.last(), kNaoHaEndereco);
+
+    // The search finds the animal by part of its name and puts the form on a new address for it.
+    form->search();
+    ASSERT_TRUE(frmPesquisaNovoEndAnimal);
+    frmPesquisaNovoEndAnimal->cbbSelecao->setCurrentText(animalsql::kBuscaNomeAnimal);
+    frmPesquisaNovoEndAnimal->mkeTexto->setText("ex");
+    frmPesquisaNovoEndAnimal->search();
+    EXPECT_EQ(frmPesquisaNovoEndAnimal->qryPrincipal->recordCount(), 1);
+    frmPesquisaNovoEndAnimal->choose();
+    EXPECT_EQ(form->animalId(), rex);
+    EXPECT_EQ(in<QLineEdit>(form, "dbeCodProprietario")->text(), QString::number(owner));
+    EXPECT_EQ(form->qryEndereco->state(), db::DataSet::State::Insert);
+
+    // Blank number and impossible start date are refused before anything is written.
+    typeIn(form, "dbeAnimalCodLograd", "10");
+    QTest::keyClick(in(form, "dbeAnimalCodLograd"), Qt::Key_Return);
+    form->save();
+    EXPECT_EQ(prompts.last(), kFaltaNumeroImovel);
+    typeIn(form, "dbeAnimalNumEndereco", "57");
+    typeIn(form, "dbeDataInicial", "31022021");
+    form->save();
+    EXPECT_EQ(prompts.last(), kDataInicialInvalida);
+    EXPECT_EQ(animalsql::addressCount(rex), 1);
+    typeIn(form, "dbeDataInicial", "01032021");
+    form->save();
+    EXPECT_EQ(prompts.last(), kOperacaoRealizada);
+    EXPECT_EQ(animalsql::addressCount(rex), 2);
+    const QVariant newest = animalsql::currentAddress(rex);
+    EXPECT_EQ(str("select NOM_LOGR || '/' || NUM_IMOV_LOGR || '/' || cast(End_X as integer) from endereco "
+                  "where id_endereco = :e", {{"e", newest}}),
+              "DAS FLORES/57/3");
+    EXPECT_EQ(db::toDateTime(scalar("select data_inicial_end from endereco where id_endereco = :e", {{"e", newest}})).date(),
+              QDate(2021, 3, 1));
+    EXPECT_EQ(form->qryTodosEnd->recordCount(), 2);
+
+    // A change works on the most recent address and geocodes it again.
+    form->edit();
+    typeIn(form, "dbeAnimalNumEndereco", "69");
+    form->save();
+    EXPECT_EQ(animalsql::addressCount(rex), 2);
+    EXPECT_EQ(str("select cast(End_X as integer) from endereco where id_endereco = :e", {{"e", newest}}), "9");
+
+    // Two addresses: the most recent goes with its link; one left: refused.
+    const int addresses = count("endereco");
+    prompts.confirmations = {true};
+    form->remove();
+    EXPECT_EQ(animalsql::addressCount(rex), 1);
+    EXPECT_EQ(count("endereco"), addresses - 1);
+    EXPECT_NE(animalsql::currentAddress(rex), newest);
+    form->remove();
+    EXPECT_EQ(prompts.last(), kUnicoEndereco);
+
+    // The export lists every animal with its owner, in Windows-1252, with the clash rule on names.
+    QTemporaryDir dir;
+    prompts.fileNames = {dir.filePath("animais.DBF")};
+    form->exportAnimals();
+    EXPECT_EQ(prompts.last(), kExportacaoConcluida);
+    const DbfContents dbf = readDbf(dir.filePath("animais.DBF"));
+    EXPECT_EQ(dbf.names, QStringList({"id_animal", "nome_raca", "nome", "sexo", "esteriliza", "num_microc", "cor",
+                                      "sinais", "num_pedigr", "id_proprie", "nome_propr", "telefone_r", "telefone_c",
+                                      "telefone_2", "num_cpf_cn", "num_ci"}));
+    ASSERT_EQ(dbf.rows.size(), 1);
+    EXPECT_EQ(dbf.value(0, "nome").toString(), "REX");
+    EXPECT_EQ(dbf.value(0, "nome_propr").toString(), "JOSÉ D'ÁVILA");
+    EXPECT_EQ(dbf.value(0, "id_animal").toInt(), rex);
 }
