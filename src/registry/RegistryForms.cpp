@@ -2,10 +2,12 @@
 #include "registry/RegistryForms.h"
 
 #include "common/FormOpening.h"
+#include "registry/UConsultaProprietario.h"
 #include "registry/UEndereco_Animal.h"
 #include "registry/UPropAnimal.h"
 
 void registerRegistryForms() {
+    TfrmPropAnimal::openOwnerLookup = [](TfrmPropAnimal* form) { TfrmConsultaProprietario::open(form); };
     registerOpener(QStringLiteral("actProprietario_Animal"), [] {
         frmPropAnimal = new TfrmPropAnimal;
         RightsHiding hiding;
