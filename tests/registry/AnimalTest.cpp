@@ -1,5 +1,6 @@
 // The animal page end to end: defaults, the owner's address, a new animal with its companion rows in one
-// transaction, the change's question, and the delete's refusals and cascade; the animal-address form.
+// transaction, the change's question, and the delete's refusals and cascade; the animal-address form; the
+// owner consult and the owner picker.
 #include "RegistryFixture.h"
 
 #include "DbfReader.h"
@@ -7,10 +8,14 @@
 #include "registry/AnimalPage.h"
 #include "registry/AnimalSql.h"
 #include "registry/StreetRegister.h"
+#include "registry/UConsultaProprietario.h"
 #include "registry/UEndereco_Animal.h"
 #include "registry/UPesquisaNovoEndAnimal.h"
+#include "registry/UProprietarioPesquisa.h"
 
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 class AnimalTest : public RegistryTest {
 protected:
@@ -274,4 +279,134 @@ TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordina
     EXPECT_EQ(dbf.value(0, "nome").toString(), "REX");
     EXPECT_EQ(dbf.value(0, "nome_propr").toString(), "JOSÉ D'ÁVILA");
     EXPECT_EQ(dbf.value(0, "id_animal").toInt(), rex);
+}
+
+class OwnerLookupTest : public AnimalTest {
+protected:
+    void SetUp() override {
+        AnimalTest::SetUp();
+        open();
+        jose = saveNewOwner("JOSÉ D'ÁVILA", kCpf2, "jose@mail.com");
+        saveNewAnimal("TOTO");
+        saveNewAnimal("REX");
+        rex = scalar("select max(id_animal) from animal").toInt();
+        exec("update animal set Num_Microchip = '98 76 54' where id_animal = :a", {{"a", rex}});
+        exec("update proprietario set Num_CI = 'MG123' where id_proprietario = :o", {{"o", jose}});
+        saveNewOwner("MARIA SEM BICHO", kCpf1, "maria@mail.com");
+        exec("insert into proprietario (Nome, Num_CPF_CNPJ, Status_Registro) values ('CARLOS SEM CASA', '11144477735', 'ATIVO'), "
+             "('JOSE INATIVO', '22233344405', 'INATIVO')");
+    }
+
+    QStringList owners(const db::DataSet* rows) {
+        QStringList names;
+        for (int i = 0; i < rows->recordCount(); ++i)
+            names << db::toText(rows->cell(i, "nome")).trimmed();
+        names.removeDuplicates();
+        names.sort();
+        return names;
+    }
+
+    int jose = 0, rex = 0;
+};
+
+TEST_F(OwnerLookupTest, ConsultFindsActiveOwnersByEachCriterionAndLocatesTheAnimal) {
+    trigger("actPesquisar");
+    ASSERT_TRUE(frmConsultaProprietario);
+    TfrmConsultaProprietario* consult = frmConsultaProprietario;
+    const QString joseName = "JOSÉ D'ÁVILA";
+    const struct {
+        QString criterion, text;
+        QStringList found;
+    } cases[] = {
+        {kConsultaCodigoProp, QString::number(jose), {joseName}},
+        {kConsultaCodigoProp, "1x", {}},
+        {kConsultaNomeProp, "jose d'av", {joseName}},  // case and accents aside; the inactive JOSE is not listed
+        {kConsultaNomeProp, "MARIA", {"MARIA SEM BICHO"}},  // an owner without animals
+        {kConsultaNomeProp, "CARLOS", {"CARLOS SEM CASA"}},  // an owner without an address
+        {kConsultaDocumento, "123.456.789-09", {joseName}},
+        {kConsultaIdentidade, "mg1", {joseName}},
+        {kConsultaLogradouro, "das fl", {joseName}},  // from the animals: MARIA has none
+        {kConsultaCodAnimal, QString::number(rex), {joseName}},
+        {kConsultaNomeAnimal, "re", {joseName}},
+        {kConsultaMicrochip, "9876", {joseName}},
+    };
+    for (const auto& c : cases) {
+        consult->cbbSelecao->setCurrentText(c.criterion);
+        consult->edtTexto->setText(c.text);
+        consult->search();
+        EXPECT_EQ(owners(consult->qryPrincipal), c.found) << c.criterion.toStdString() << " " << c.text.toStdString();
+    }
+    consult->cbbSelecao->setCurrentText(kConsultaDocumento);
+    consult->edtTexto->setText(" 123.456.789-09 ");
+    consult->search();
+    EXPECT_EQ(consult->edtTexto->text(), kCpf2);
+    EXPECT_EQ(consult->StatusBar1Panel0->text(), "2 registros encontrado.");
+
+    // A microchip typed with blanks finds the animal; OK puts the register on its owner and on it.
+    consult->cbbSelecao->setCurrentText(kConsultaMicrochip);
+    consult->edtTexto->setText("98 76");
+    consult->search();
+    ASSERT_EQ(consult->qryPrincipal->recordCount(), 1);
+    consult->choose();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(frmConsultaProprietario);
+    EXPECT_EQ(frmPropAnimal->qryProprietario->field("Id_Proprietario").toInt(), jose);
+    EXPECT_EQ(frmPropAnimal->qryAnimal->field("Id_Animal").toInt(), rex);
+
+    // OK on an empty result, and a consult whose register has closed.
+    consult = TfrmConsultaProprietario::open(frmPropAnimal);
+    consult->cbbSelecao->setCurrentText(kConsultaNomeProp);
+    consult->edtTexto->setText("ZZZ");
+    consult->search();
+    prompts.clear();
+    consult->choose();
+    EXPECT_EQ(prompts.texts(), QStringList{kNenhumRegistro});
+    consult = TfrmConsultaProprietario::open(frmPropAnimal);
+    area->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(frmPropAnimal);
+    consult->cbbSelecao->setCurrentText(kConsultaNomeProp);
+    consult->edtTexto->setText("MARIA");
+    consult->search();
+    consult->choose();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(frmConsultaProprietario);
+}
+
+TEST_F(OwnerLookupTest, PickerWritesTheSideOfItsTargetWhileItIsOpen) {
+    auto* target = new QWidget;
+    for (const char* name : {"edicodigo_Destino", "ediNome_destino", "ediEndereco_destino", "ediNome_atual"})
+        (new QLineEdit(target))->setObjectName(name);
+    auto* animals = new QTreeWidget(target);
+    animals->setObjectName("ltvAnimal_Prop_destino");
+    auto* picker = new TfrmProprietarioPesquisa(target, 2);
+    prompts.clear();
+    picker->search();
+    EXPECT_EQ(prompts.last(), kSelecioneCampo);
+    picker->cbbSelecao->setCurrentText("Logradouro");
+    picker->search();
+    EXPECT_EQ(prompts.last(), kDigiteTexto);
+    picker->edtTexto->setText("das fl");
+    picker->search();
+    ASSERT_EQ(picker->qryPrincipal->recordCount(), 2);
+    auto box = [&](const char* name) { return target->findChild<QLineEdit*>(name)->text(); };
+    EXPECT_EQ(box("ediNome_destino"), "JOSÉ D'ÁVILA");
+    EXPECT_EQ(box("edicodigo_Destino"), QString::number(jose));
+    EXPECT_EQ(box("ediEndereco_destino"), "R DAS FLORES nº 51; Bairro: CENTRO");
+    EXPECT_TRUE(box("ediNome_atual").isEmpty());
+    ASSERT_EQ(animals->topLevelItemCount(), 2);
+    EXPECT_EQ(animals->topLevelItem(1)->text(0), QString("%1 - REX").arg(rex));
+    EXPECT_EQ(animals->topLevelItem(1)->text(1), "98 76 54");
+    picker->qryPrincipal->next();
+    EXPECT_EQ(box("ediNome_destino"), "MARIA SEM BICHO");
+    EXPECT_EQ(animals->topLevelItemCount(), 0);
+    // The document criterion compares the digits as text.
+    picker->cbbSelecao->setCurrentText("CPF/CNPJ");
+    picker->edtTexto->setText("123.456.789-09");
+    picker->search();
+    EXPECT_EQ(owners(picker->qryPrincipal), QStringList{"JOSÉ D'ÁVILA"});
+    delete target;
+    picker->qryPrincipal->first();  // nothing to write into any more
+    picker->choose();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
