@@ -1,6 +1,7 @@
 // The owner picker and what it writes into the side of the transfer form it serves.
 #include "registry/UProprietarioPesquisa.h"
 
+#include "common/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "platform/ui/DataGrid.h"
@@ -101,6 +102,12 @@ TfrmProprietarioPesquisa::TfrmProprietarioPesquisa(QWidget* target, int side, QW
     layout->addWidget(dbgPrincipal, 1);
     layout->addWidget(ok, 0, Qt::AlignRight);
     resize(640, 380);
+}
+
+TfrmProprietarioPesquisa* TfrmProprietarioPesquisa::open(QWidget* target, int side) {
+    frmProprietarioPesquisa = new TfrmProprietarioPesquisa(target, side);
+    showForm(frmProprietarioPesquisa, ShowAs::MdiChild);
+    return frmProprietarioPesquisa;
 }
 
 void TfrmProprietarioPesquisa::search() {

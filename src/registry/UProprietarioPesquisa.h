@@ -23,6 +23,9 @@ public:
     // `side`: 1 the current owner's boxes, 2 the new owner's.
     TfrmProprietarioPesquisa(QWidget* target, int side, QWidget* parent = nullptr);
 
+    // Creates the picker into frmProprietarioPesquisa and shows it in the work area.
+    static TfrmProprietarioPesquisa* open(QWidget* target, int side);
+
     int side() const { return m_side; }
 
     void search();  // &Pesquisar
