@@ -8,6 +8,7 @@
 #include "common/RegisterForm.h"
 #include "platform/dbase/DbfWriter.h"
 #include "platform/ui/DataGrid.h"
+#include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
 #include "registry/AddressGroup.h"
 #include "registry/AnimalSql.h"
@@ -93,6 +94,8 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     dbeDataInicial->setInputMask(QStringLiteral("00/00/0000;_"));
     address = new AddressGroup(AddressGroup::Mode::Animal, qryEndereco, this);
     address->setSearchTag(4);
+    ui::EnterAsTab::install(cbbAnimal);
+    ui::EnterAsTab::install(dbeDataInicial);
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -113,7 +116,7 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     page2->setObjectName(QStringLiteral("TabSheet2"));
     dbgTodosEnd = new QTableView(page2);
     dbgTodosEnd->setObjectName(QStringLiteral("dbgTodosEnd"));
-    auto* historyGrid = ui::bindGrid(
+    ui::bindGrid(
         dbgTodosEnd, qryTodosEnd,
         {ui::GridColumn::calculated(QStringLiteral("Data inicial do endereço"), 110,
                                     [](const db::DataSet& data, int row) {
@@ -130,7 +133,6 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
          {QStringLiteral("Bairro"), QStringLiteral("NOM_BAIR"), 120},
          {QStringLiteral("CEP"), QStringLiteral("NUM_CEP"), 70},
          {QStringLiteral("Localidade"), QStringLiteral("nom_locl"), 100}});
-    Q_UNUSED(historyGrid);
     connect(dbgTodosEnd->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { guarded([this, column] { sortHistory(column); }); });
     auto* page2Layout = new QVBoxLayout(page2);
@@ -160,6 +162,13 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
             if (animalId() > 0)
                 animalsql::selectAddressHistory(*qryTodosEnd, animalId());
         });
+    });
+    // A typed street name has no code until it is resolved.
+    connect(address->edtLograd, &QLineEdit::textEdited, this, [this] {
+        if (qryEndereco->isEditing()) {
+            qryEndereco->setField(QStringLiteral("NUM_LOGR"), 0);
+            qryEndereco->setField(QStringLiteral("NUM_SEQU_LOGR"), 0);
+        }
     });
     connect(qryEndereco, &db::DataSet::stateChanged, this, &TfrmEndereco_Animal::updateActions);
     connect(qryEndereco, &db::DataSet::currentChanged, this, &TfrmEndereco_Animal::updateActions);
