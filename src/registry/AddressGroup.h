@@ -36,7 +36,8 @@ public:
 
     Mode mode() const { return m_mode; }
     db::DataSet* address() const { return m_address; }
-    int searchTag() const { return m_mode == Mode::Owner ? 1 : 2; }
+    int searchTag() const { return m_searchTag != 0 ? m_searchTag : m_mode == Mode::Owner ? 1 : 2; }
+    void setSearchTag(int tag) { m_searchTag = tag; }  // the street search's target other than the owner form
 
     // Street types, districts and every coverage area, read again.
     void reloadLists();
@@ -84,6 +85,7 @@ private:
     QString str(const char* field) const;
 
     Mode m_mode;
+    int m_searchTag = 0;
     db::DataSet* m_address;
     ui::LookupComboLink* m_types;
     ui::LookupComboLink* m_neighbourhoods;

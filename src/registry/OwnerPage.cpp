@@ -589,16 +589,8 @@ void OwnerPage::showEvent(QShowEvent* event) {
 }
 
 bool OwnerPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
-        for (QAction* action : actions()) {
-            if (action->isEnabled() && action->isVisible() && action->shortcuts().contains(pressed)) {
-                event->ignore();
-                return true;
-            }
-        }
-    }
+    if (pageKeyFirst(this, event))
+        return true;
     if (event->type() == QEvent::FocusOut) {
         if (watched == m_nome)
             guarded([this] { nameLeft(); });

@@ -10,7 +10,7 @@ namespace {
 const QStringList kAddressColumns{
     "Id_Distrito", "COD_AREA_ABRN", "NUM_LOGR", "NUM_SEQU_LOGR", "TIP_LOGR", "NOM_LOGR", "NUM_IMOV_LOGR",
     "DES_CMPL_ENDR", "NUM_BAIR", "NOM_BAIR", "NUM_CEP", "num_locl", "nom_locl", "End_X", "End_Y",
-    "Ind_Endereco_Informado", "Inserido_Por", "Inserido_Em", "Modificado_Por", "Modificado_Em"};
+    "Ind_Endereco_Informado", "data_inicial_end", "Inserido_Por", "Inserido_Em", "Modificado_Por", "Modificado_Em"};
 
 const QStringList kOwnerColumns{"Nome", "Telefone_Residencial", "Telefone_Celular", "Telefone_Recado",
                                 "Num_CPF_CNPJ", "Tipo_Pessoa", "Num_CI", "Inserido_Por", "Inserido_Em",
@@ -83,7 +83,9 @@ int insertAddress(const db::DataSet& address) {
 void updateAddress(const db::DataSet& address, int addressId) {
     QVariantHash values = valuesOf(address, kAddressColumns);
     values.insert(QStringLiteral("old_key"), addressId);
-    db::run(db::kMain, updateSql("endereco", kAddressColumns, "Id_Endereco"), values);
+    int affected = 0;
+    db::run(db::kMain, updateSql("endereco", kAddressColumns, "Id_Endereco"), values, &affected);
+    db::requireAffected(affected);
 }
 
 int insertOwner(const db::DataSet& owner, const QVariant& addressId) {

@@ -2,9 +2,12 @@
 #include "registry/RegistryForms.h"
 
 #include "common/FormOpening.h"
+#include "registry/UConsultaProprietario.h"
+#include "registry/UEndereco_Animal.h"
 #include "registry/UPropAnimal.h"
 
 void registerRegistryForms() {
+    TfrmPropAnimal::openOwnerLookup = [](TfrmPropAnimal* form) { TfrmConsultaProprietario::open(form); };
     registerOpener(QStringLiteral("actProprietario_Animal"), [] {
         frmPropAnimal = new TfrmPropAnimal;
         RightsHiding hiding;
@@ -14,5 +17,10 @@ void registerRegistryForms() {
         hiding.shownWithRow << QStringLiteral("actInformation");
         applyFormRights(frmPropAnimal, 6, hiding);
         showForm(frmPropAnimal, ShowAs::MdiChild);
+    });
+    registerOpener(QStringLiteral("actEndereco_Animal"), [] {
+        frmEndereco_Animal = new TfrmEndereco_Animal;
+        applyFormRights(frmEndereco_Animal, 24);
+        showForm(frmEndereco_Animal, ShowAs::MdiChild);
     });
 }

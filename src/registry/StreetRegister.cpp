@@ -150,3 +150,18 @@ void prepareSearch(db::Query& query, const QString& criterion, const QString& te
 }
 
 }  // namespace street
+
+Coordinates CalculaCoordenadas(int streetCode, int number) {
+    try {
+        const db::RowSet rows = db::run(db::kPadrao,
+                                        QStringLiteral(" select num_imov, val_cood_x, val_cood_y from LogradouroImovel "
+                                                       " where num_logr = :street "),
+                                        {{QStringLiteral("street"), streetCode}});
+        QList<Building> buildings;
+        for (int i = 0; i < rows.count(); ++i)
+            buildings.append({db::toText(rows.row(i)[0]), db::toNumber(rows.row(i)[1]), db::toNumber(rows.row(i)[2])});
+        return geocode(number, buildings);
+    } catch (const std::exception&) {
+        return {0, 0, kGradeNaoEncontrado};
+    }
+}

@@ -4,6 +4,7 @@
 // district and the street search.
 
 #include "platform/db/Query.h"
+#include "registry/AnimalRules.h"
 
 #include <QString>
 #include <optional>
@@ -59,3 +60,7 @@ inline const QString kCriterionNeighbourhood = QStringLiteral("Bairro");
 void prepareSearch(db::Query& query, const QString& criterion, const QString& text);
 
 }  // namespace street
+
+// The coordinates of a house of a street of the register, with their grade (see geocode); a failure to read
+// the register gives "NÃO ENCONTRADO" at 0, 0.
+Coordinates CalculaCoordenadas(int streetCode, int number);

@@ -6,6 +6,8 @@
 #include "common/Prompts.h"
 #include "common/Session.h"
 #include "registry/AddressGroup.h"
+#include "registry/AnimalPage.h"
+#include "registry/AnimalSql.h"
 #include "registry/OwnerPage.h"
 #include "registry/OwnerSql.h"
 
@@ -51,24 +53,15 @@ TfrmPropAnimal::TfrmPropAnimal(QWidget* parent) : QWidget(parent) {
     ownerLayout->setContentsMargins(0, 0, 0, 0);
     ownerLayout->addWidget(ownerPage);
 
-    // The animal page's actions answer only inside it, so their keys never clash with the owner's.
-    ActionList1 = new QWidget(TabSheet2);
-    ActionList1->setObjectName(QStringLiteral("ActionList1"));
-    auto animalAction = [this](const char* name, const QString& caption) {
-        auto* a = new QAction(caption, ActionList1);
-        a->setObjectName(QString::fromLatin1(name));
-        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        ActionList1->addAction(a);
-        return a;
-    };
-    actAnimalNovo = animalAction("actAnimalNovo", QStringLiteral("Novo"));
-    actAnimalAlterar = animalAction("actAnimalAlterar", QStringLiteral("Alterar"));
-    actAnimalExcluir = animalAction("actAnimalExcluir", QStringLiteral("Excluir"));
-    animalAddress = new AddressGroup(AddressGroup::Mode::Animal, qryEndereco_do_animal, TabSheet2);
+    animalPage = new AnimalPage(this, qryAnimal, qryEndereco_do_animal, TabSheet2);
+    ActionList1 = animalPage;
+    actAnimalNovo = animalPage->actAnimalNovo;
+    actAnimalAlterar = animalPage->actAnimalAlterar;
+    actAnimalExcluir = animalPage->actAnimalExcluir;
+    animalAddress = animalPage->address;
     auto* animalLayout = new QVBoxLayout(TabSheet2);
-    animalLayout->addWidget(ActionList1);
-    animalLayout->addWidget(animalAddress);
-    animalLayout->addStretch(1);
+    animalLayout->setContentsMargins(0, 0, 0, 0);
+    animalLayout->addWidget(animalPage);
 
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
@@ -93,6 +86,7 @@ TfrmPropAnimal::TfrmPropAnimal(QWidget* parent) : QWidget(parent) {
             setWindowTitle(qryProprietario->str(QStringLiteral("Nome")));
     });
     connect(qryAnimal, &db::DataSet::currentChanged, this, &TfrmPropAnimal::animalShown);
+    connect(this, &TfrmPropAnimal::animalShown, animalPage, [this] { animalPage->showAnimal(); });
     connect(PageControl1, &QTabWidget::currentChanged, this, &TfrmPropAnimal::pageChanging);
     resize(860, 560);
 }
@@ -107,24 +101,23 @@ void TfrmPropAnimal::showEvent(QShowEvent* event) {
         sub->move(std::max(0, (area.width() - sub->width()) / 2), std::max(0, (area.height() - sub->height()) / 2));
     }
     m_animalToLocate = 0;
-    guarded([this] { ownerPage->opening(); });
+    guarded([this] {
+        animalPage->opening();
+        ownerPage->opening();
+    });
 }
 
 void TfrmPropAnimal::showOwner() {
     ownerPage->showOwnerFields();
+    animalPage->ownerShown();
     const bool onOwner = qryProprietario->isActive() && qryProprietario->recNo() >= 0;
     const QVariant id = onOwner ? qryProprietario->field(QStringLiteral("Id_Proprietario")) : QVariant();
     const QString name = onOwner ? qryProprietario->str(QStringLiteral("Nome")).trimmed() : QString();
     IdProprietarioAtual = db::toText(id).trimmed().isEmpty() ? 0 : db::toInt(id);
     if (!qryAnimal->isEditing()) {
-        if (!name.isEmpty() && IdProprietarioAtual > 0) {
+        if (!name.isEmpty() && IdProprietarioAtual > 0)
             StatusBar1Panel0->setText(QStringLiteral("Prop.:%1 - %2").arg(IdProprietarioAtual).arg(name));
-            qryAnimal->setSql(QStringLiteral(" select * from animal where id_proprietario = :owner order by id_animal "));
-            qryAnimal->query().bind(QStringLiteral("owner"), IdProprietarioAtual);
-        } else {
-            qryAnimal->setSql(QStringLiteral(" select * from animal where 1=2 "));
-        }
-        qryAnimal->open();
+        animalsql::selectAnimals(*qryAnimal, name.isEmpty() ? 0 : IdProprietarioAtual);
         if (qryAnimal->isEmpty() && !qryEndereco_do_animal->isEditing()) {
             qryEndereco_do_animal->setSql(QStringLiteral(" select * from endereco where 1=2 "));
             qryEndereco_do_animal->open();

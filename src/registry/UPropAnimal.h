@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 class QTabWidget;
 class AddressGroup;
+class AnimalPage;
 class OwnerPage;
 
 class TfrmPropAnimal : public QWidget {
@@ -30,7 +31,8 @@ public:
     QWidget* TabSheet2;  // Animal
     QWidget* TabSheet3;  // Vacinas
     OwnerPage* ownerPage;
-    QWidget* ActionList1;  // the animal page's action list
+    AnimalPage* animalPage;
+    QWidget* ActionList1;  // the animal page, which holds the animal's action list
     QAction* actAnimalNovo;
     QAction* actAnimalAlterar;
     QAction* actAnimalExcluir;

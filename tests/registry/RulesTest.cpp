@@ -1,5 +1,7 @@
-// Check digits, the e-mail form, the owner's save checks in their order and the web phone and block readings.
+// Check digits, the e-mail form, the owner's save checks in their order, the web phone and block readings, the
+// house geocoder and the owner consult's filters.
 #include "common/Documents.h"
+#include "registry/AnimalRules.h"
 #include "registry/OwnerRules.h"
 
 #include <gtest/gtest.h>
@@ -104,4 +106,42 @@ TEST(OwnerRules, WebPhoneAndBlockReadings) {
     EXPECT_EQ(blockLook("SIM").caption, "Bloquear acesso.(Esta bloqueado pelo legado)");
     EXPECT_TRUE(blockLook("NÃO").red);
     EXPECT_FALSE(blockLook("").red);
+}
+
+TEST(AnimalRules, HouseCoordinatesFromTheStreetsBuildings) {
+    const QList<Building> block{{"51", 1, 1}, {"55", 5, 5}, {"63", 3, 3}, {"69", 9, 9}};
+    const struct {
+        int number;
+        QList<Building> buildings;
+        Coordinates expected;
+    } cases[] = {
+        {55, block, {5, 5, kGradeExato}},
+        {57, block, {3, 3, kGradeAproximado}},  // lower 55, higher 63: the last one read
+        {57, {{"00057", 7, 7}}, {7, 7, kGradeExato}},
+        {57, {}, {0, 0, kGradeAproximado}},
+        {57, {{"300", 30, 30}}, {0, 0, kGradeAproximado}},                 // beyond 100: no candidate
+        {57, {{"52", 2, 2}, {"60", 6, 6}}, {6, 6, kGradeAproximado}},     // no odd building: either side
+        {12, {{"12A", 1, 1}, {"14", 4, 4}}, {4, 4, kGradeAproximado}},    // a number that does not parse is skipped
+        {12, {{"11", 1, 1}, {"9", 9, 9}}, {1, 1, kGradeAproximado}},  // numeric order ("9" before "11")
+    };
+    for (const auto& c : cases) {
+        const Coordinates got = geocode(c.number, c.buildings);
+        EXPECT_EQ(got.grade, c.expected.grade) << c.number;
+        EXPECT_EQ(got.x, c.expected.x) << c.number;
+        EXPECT_EQ(got.y, c.expected.y) << c.number;
+    }
+}
+
+TEST(AnimalRules, ConsultCriteriaBecomeBoundFilters) {
+    const ConsultFilter document = consultFilter(" CPF / CNPJ ", " 123.456.789-09 ");
+    EXPECT_TRUE(document.fromOwner);
+    EXPECT_EQ(document.shownText, "12345678909");
+    EXPECT_EQ(document.params.value("valor").toString(), "12345678909");
+    const ConsultFilter code = consultFilter("Cód. Animal", "12a");
+    EXPECT_FALSE(code.fromOwner);
+    EXPECT_TRUE(code.params.value("valor").isNull());  // not a whole number: finds nothing
+    const ConsultFilter name = consultFilter("Nome prop.", "D'ÁVILA");
+    EXPECT_FALSE(name.clause.contains("D'"));
+    EXPECT_EQ(consultFilter("Microchip", " 98 76 ").params.value("valor").toString(), "9876");
+    EXPECT_FALSE(consultFilter("Outro", "x").matched);
 }

@@ -1,0 +1,541 @@
+// The animal page: controls, actions, the defaults of a new animal, the copy of the owner's address, and
+// the save, cancel, refresh and delete of an animal with its companion rows.
+#include "registry/AnimalPage.h"
+
+#include "common/Formats.h"
+#include "common/Guard.h"
+#include "common/Prompts.h"
+#include "common/RegisterForm.h"
+#include "common/Session.h"
+#include "platform/db/DataSet.h"
+#include "platform/ui/Capitals.h"
+#include "platform/ui/EnterAsTab.h"
+#include "platform/ui/FieldLink.h"
+#include "registry/AddressGroup.h"
+#include "registry/AnimalSql.h"
+#include "registry/FieldMarks.h"
+#include "registry/OwnerSql.h"
+#include "registry/UPropAnimal.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+bool blank(const QVariant& v) { return db::toText(v).trimmed().isEmpty(); }
+
+// The owner's address fields an animal living with the owner takes.
+const char* const kCopiedFields[] = {"Id_Distrito", "COD_AREA_ABRN", "NUM_LOGR", "NUM_SEQU_LOGR", "TIP_LOGR",
+                                     "NOM_LOGR",    "NUM_IMOV_LOGR", "DES_CMPL_ENDR", "NUM_BAIR", "NOM_BAIR",
+                                     "NUM_CEP",     "num_locl",      "nom_locl",      "End_X",    "End_Y"};
+
+}  // namespace
+
+AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* addressData, QWidget* parent)
+    : QWidget(parent), m_form(form), m_animal(animal), m_address(addressData) {
+    setObjectName(QStringLiteral("ActionList1"));
+    using K = QKeySequence;
+    actAnimalNovo = makeAction("actAnimalNovo", QStringLiteral("Novo"), {K(Qt::CTRL | Qt::Key_Insert)});
+    actAnimalAlterar = makeAction("actAnimalAlterar", QStringLiteral("Alterar"), {K(Qt::CTRL | Qt::Key_A)});
+    actAnimalExcluir = makeAction("actAnimalExcluir", QStringLiteral("Excluir"), {K(Qt::CTRL | Qt::Key_Delete)});
+    actAnimalAtualizar = makeAction("actAnimalAtualizar", QStringLiteral("Atualizar"), {K(Qt::CTRL | Qt::Key_F5)});
+    actAnimalGravar = makeAction("actAnimalGravar", QStringLiteral("Gravar"),
+                                 {K(Qt::CTRL | Qt::ALT | Qt::Key_Return), K(Qt::CTRL | Qt::ALT | Qt::Key_Enter)});
+    actAnimalCancelar = makeAction("actAnimalCancelar", QStringLiteral("Cancelar"), {K(Qt::CTRL | Qt::Key_Backspace)});
+    DataSetFirst1 = makeAction("DataSetFirst1", QStringLiteral("Primeiro"), {K(Qt::CTRL | Qt::Key_Home)});
+    DataSetPrior1 = makeAction("DataSetPrior1", QStringLiteral("Anterior"), {K(Qt::CTRL | Qt::Key_Left)});
+    DataSetNext1 = makeAction("DataSetNext1", QStringLiteral("Próximo"), {K(Qt::CTRL | Qt::Key_Right)});
+    DataSetLast1 = makeAction("DataSetLast1", QStringLiteral("Último"), {K(Qt::CTRL | Qt::Key_End)});
+    actInformacao = makeAction("actInformacao", QStringLiteral("Informações"), {});
+    actMarcaAtendimento = makeAction("actMarcaAtendimento", QStringLiteral("Marcar atendimento"), {});
+    actOcorrencia = makeAction("actOcorrencia", QStringLiteral("Ocorrência"), {});
+    actPreencheEndAnimal = makeAction("actPreencheEndAnimal", QStringLiteral("Preencher endereço"), {});
+
+    m_tools = new QToolBar(this);
+    m_tools->setObjectName(QStringLiteral("ToolBar2"));
+    m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_tools->addActions({actAnimalNovo, actAnimalAlterar, actAnimalExcluir, actAnimalAtualizar});
+    m_tools->addSeparator();
+    m_tools->addActions({actAnimalGravar, actAnimalCancelar});
+    m_tools->addSeparator();
+    m_tools->addActions({DataSetFirst1, DataSetPrior1, DataSetNext1, DataSetLast1});
+    m_tools->addSeparator();
+    m_tools->addActions({actInformacao, actMarcaAtendimento, actOcorrencia});
+    m_tools->addSeparator();
+    m_ownerName = new QLabel(m_tools);
+    m_ownerName->setObjectName(QStringLiteral("lblNomeProprietario"));
+    m_tools->addWidget(m_ownerName);
+
+    auto lineEdit = [this](const char* name, const char* field, int maxLength, bool capitals) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setMaxLength(maxLength);
+        if (capitals)
+            ui::Capitals::install(e);
+        ui::bindLineEdit(e, m_animal, QString::fromLatin1(field));
+        ui::EnterAsTab::install(e);
+        resetColourOnLeave(e);
+        return e;
+    };
+    auto lookup = [this](const char* name, const char* field, const char* key, const char* shown,
+                         ui::LookupComboLink** link) {
+        auto* c = new QComboBox(this);
+        c->setObjectName(QString::fromLatin1(name));
+        *link = ui::bindLookupCombo(c, m_animal, QString::fromLatin1(field), QString::fromLatin1(key),
+                                    QString::fromLatin1(shown));
+        ui::EnterAsTab::install(c);
+        resetColourOnLeave(c);
+        return c;
+    };
+    auto choice = [this](const char* name, const char* field, const QStringList& items) {
+        auto* c = new QComboBox(this);
+        c->setObjectName(QString::fromLatin1(name));
+        c->addItems(items);
+        ui::bindComboBox(c, m_animal, QString::fromLatin1(field));
+        ui::EnterAsTab::install(c);
+        resetColourOnLeave(c);
+        return c;
+    };
+    auto* codigo = new QLineEdit(this);
+    codigo->setObjectName(QStringLiteral("dbeCodAnimal"));
+    ui::bindLineEdit(codigo, m_animal, QStringLiteral("Id_Animal"), ui::ValueKind::Integer)->setAlwaysReadOnly(true);
+    ui::setReadOnlyLook(codigo);
+    m_nome = lineEdit("dbeNomeAnimal", "Nome", 100, true);
+    QComboBox* grupo = lookup("dblGrupo_Animais", "Id_Grupo_Animal", "id_grupo_Animal", "nome", &m_groups);
+    QComboBox* especie = lookup("dblEspecie", "Id_Especie", "id_especie", "nome", &m_species);
+    m_raca = lookup("dblRaca", "Id_Raca", "id_raca", "nome", &m_breeds);
+    m_raca->installEventFilter(this);
+    QComboBox* porte = lookup("dblPorte", "Id_Porte", "id_porte", "descricao", &m_sizes);
+    QComboBox* pelo = lookup("dblPelo", "Id_Pelo", "id_pelo", "descricao", &m_coats);
+    QLineEdit* cor = lineEdit("dbeCor", "Cor", 100, true);
+    QLineEdit* pedigree = lineEdit("dbePedigree", "Num_Pedigree", 50, false);
+    QLineEdit* sinais = lineEdit("dbeSinais", "Sinais", 250, false);
+    QLineEdit* microchip = lineEdit("dbeNumeroMicrochipe", "Num_Microchip", 20, false);
+    QComboBox* sexo = choice("dbcSexo", "Sexo", {QStringLiteral("M"), QStringLiteral("F")});
+    QComboBox* esterilizado = choice("dbcEsterilizado", "Esterilizado", {QStringLiteral("SIM"), QStringLiteral("NAO")});
+    // The birth date is typed dd/mm/yyyy and written into the row by the save.
+    m_nascimento = new QLineEdit(this);
+    m_nascimento->setObjectName(QStringLiteral("dbeDt_Nascimento"));
+    m_nascimento->setInputMask(QStringLiteral("00/00/0000;_"));
+    ui::EnterAsTab::install(m_nascimento);
+    resetColourOnLeave(m_nascimento);
+    BitBtn2 = new QPushButton(QStringLiteral("..."), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setMaximumWidth(30);
+    auto* obs = new QPlainTextEdit(this);
+    obs->setObjectName(QStringLiteral("dbmOBS"));
+    ui::bindMemo(obs, m_animal, QStringLiteral("OBS"), 250);
+    m_copiaEnd = new QCheckBox(QStringLiteral("End. mesmo do propietário."), this);
+    m_copiaEnd->setObjectName(QStringLiteral("ccbCopiaEnd"));
+    address = new AddressGroup(AddressGroup::Mode::Animal, m_address, this);
+
+    auto* grid = new QGridLayout;
+    auto label = [this](const QString& text) { return new QLabel(text, this); };
+    grid->addWidget(label(QStringLiteral("Código:")), 0, 0);
+    grid->addWidget(codigo, 0, 1);
+    grid->addWidget(label(QStringLiteral("Nome:")), 0, 2);
+    grid->addWidget(m_nome, 0, 3, 1, 5);
+    grid->addWidget(label(QStringLiteral("Grupo:")), 1, 0);
+    grid->addWidget(grupo, 1, 1);
+    grid->addWidget(label(QStringLiteral("Espécie:")), 1, 2);
+    grid->addWidget(especie, 1, 3);
+    grid->addWidget(label(QStringLiteral("Raça:")), 1, 4);
+    grid->addWidget(m_raca, 1, 5, 1, 3);
+    grid->addWidget(label(QStringLiteral("Porte:")), 2, 0);
+    grid->addWidget(porte, 2, 1);
+    grid->addWidget(label(QStringLiteral("Pelo:")), 2, 2);
+    grid->addWidget(pelo, 2, 3);
+    grid->addWidget(label(QStringLiteral("Cor:")), 2, 4);
+    grid->addWidget(cor, 2, 5, 1, 3);
+    grid->addWidget(label(QStringLiteral("Sexo:")), 3, 0);
+    grid->addWidget(sexo, 3, 1);
+    grid->addWidget(label(QStringLiteral("Esterilizado:")), 3, 2);
+    grid->addWidget(esterilizado, 3, 3);
+    grid->addWidget(label(QStringLiteral("Nascimento:")), 3, 4);
+    grid->addWidget(m_nascimento, 3, 5);
+    grid->addWidget(BitBtn2, 3, 6);
+    grid->addWidget(label(QStringLiteral("Microchip:")), 4, 0);
+    grid->addWidget(microchip, 4, 1);
+    grid->addWidget(label(QStringLiteral("Pedigree:")), 4, 2);
+    grid->addWidget(pedigree, 4, 3);
+    grid->addWidget(label(QStringLiteral("Sinais:")), 4, 4);
+    grid->addWidget(sinais, 4, 5, 1, 3);
+    grid->addWidget(label(QStringLiteral("Obs.:")), 5, 0);
+    grid->addWidget(obs, 5, 1, 1, 7);
+    grid->addWidget(m_copiaEnd, 6, 0, 1, 4);
+    obs->setMaximumHeight(60);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_tools);
+    layout->addLayout(grid);
+    layout->addWidget(address);
+    layout->addStretch(1);
+
+    onTriggered(actAnimalNovo, [this] { append(); });
+    onTriggered(actAnimalAlterar, [this] { edit(); });
+    onTriggered(actAnimalExcluir, [this] { remove(); });
+    onTriggered(actAnimalAtualizar, [this] { refresh(); });
+    onTriggered(actAnimalGravar, [this] { save(); });
+    onTriggered(actAnimalCancelar, [this] { cancel(); });
+    onTriggered(DataSetFirst1, [this] { m_animal->first(); });
+    onTriggered(DataSetPrior1, [this] { m_animal->prior(); });
+    onTriggered(DataSetNext1, [this] { m_animal->next(); });
+    onTriggered(DataSetLast1, [this] { m_animal->last(); });
+    onTriggered(actPreencheEndAnimal, [this] { copyOwnerAddress(); });
+    connect(m_copiaEnd, &QCheckBox::clicked, this, [this] { actPreencheEndAnimal->trigger(); });
+    connect(m_animal, &db::DataSet::fieldChanged, this, [this](const QString& field) {
+        if (field.compare(QLatin1String("Id_Raca"), Qt::CaseInsensitive) == 0)
+            guarded([this] { breedChosen(); });
+    });
+    for (db::DataSet* data : {m_animal, m_address}) {
+        connect(data, &db::DataSet::stateChanged, this, &AnimalPage::updateActions);
+        connect(data, &db::DataSet::currentChanged, this, &AnimalPage::updateActions);
+    }
+    connect(m_animal, &db::DataSet::stateChanged, this, &AnimalPage::showBirthDate);
+    connect(m_animal, &db::DataSet::currentChanged, this, &AnimalPage::showBirthDate);
+    updateActions();
+    showBirthDate();
+}
+
+QAction* AnimalPage::makeAction(const char* name, const QString& caption, const QList<QKeySequence>& keys) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(caption);
+    action->setShortcuts(keys);
+    // The owner page's actions use the same keys: each list answers only inside its own page.
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(action);
+    return action;
+}
+
+bool AnimalPage::busy() const { return m_animal->isEditing(); }
+
+void AnimalPage::updateActions() {
+    const bool editing = busy();
+    const bool onRow = m_animal->isActive() && !editing && m_animal->recNo() >= 0;
+    actAnimalNovo->setEnabled(!editing);
+    actAnimalAlterar->setEnabled(onRow);
+    actAnimalExcluir->setEnabled(onRow);
+    actAnimalAtualizar->setEnabled(!editing);
+    actAnimalGravar->setEnabled(editing);
+    actAnimalCancelar->setEnabled(editing);
+    DataSetFirst1->setEnabled(onRow && !m_animal->bof());
+    DataSetPrior1->setEnabled(onRow && !m_animal->bof());
+    DataSetNext1->setEnabled(onRow && !m_animal->eof());
+    DataSetLast1->setEnabled(onRow && !m_animal->eof());
+    m_copiaEnd->setEnabled(editing);
+    m_nascimento->setReadOnly(!editing);
+    if (!editing)
+        address->setEnabled(true);
+}
+
+void AnimalPage::showBirthDate() {
+    if (busy())
+        return;  // what is being typed stays
+    const QVariant birth = m_animal->isActive() && m_animal->recNo() >= 0 ? m_animal->field(QStringLiteral("Data_Nascimento"))
+                                                                          : QVariant();
+    m_nascimento->setText(blank(birth) ? QString() : fmt::date(db::toDateTime(birth)));
+}
+
+int AnimalPage::ownerId() const {
+    const db::DataSet* owner = m_form->qryProprietario;
+    const QVariant id = owner->isActive() && owner->recNo() >= 0 ? owner->field(QStringLiteral("Id_Proprietario")) : QVariant();
+    return blank(id) ? IdProprietarioAtual : db::toInt(id);
+}
+
+QString AnimalPage::ownerName() const {
+    const db::DataSet* owner = m_form->qryProprietario;
+    return owner->isActive() && owner->recNo() >= 0 ? owner->str(QStringLiteral("Nome")).trimmed() : QString();
+}
+
+int AnimalPage::animalId() const {
+    const QVariant id = m_animal->isActive() && m_animal->recNo() >= 0 ? m_animal->field(QStringLiteral("Id_Animal")) : QVariant();
+    return blank(id) ? 0 : db::toInt(id);
+}
+
+void AnimalPage::opening() {
+    m_groups->setList(animalsql::groups());
+    m_species->setList(animalsql::species());
+    m_breeds->setList(animalsql::breeds({}));
+    m_sizes->setList(animalsql::sizes());
+    m_coats->setList(animalsql::coats());
+    address->reloadLists();
+}
+
+void AnimalPage::ownerShown() { m_ownerName->setText(ownerName()); }
+
+void AnimalPage::showAnimal() {
+    try {
+        const int id = animalId();
+        if (id > 0) {
+            if (!m_address->isEditing())
+                ownersql::selectAddress(*m_address, animalsql::currentAddress(id));
+        } else if (!busy()) {
+            ownersql::selectAddress(*m_address, {});
+        }
+        address->reloadNeighbourhoods();
+    } catch (const std::exception&) {
+        Prompts::warning(kVerifiqueAnimal);
+    }
+}
+
+void AnimalPage::reloadAnimals(int locateAnimal) {
+    animalsql::selectAnimals(*m_animal, ownerName().isEmpty() ? 0 : ownerId());
+    m_breeds->setList(animalsql::breeds({}));
+    if (locateAnimal > 0)
+        m_animal->locate(QStringLiteral("Id_Animal"), locateAnimal);
+}
+
+void AnimalPage::append() {
+    if (ownerName().isEmpty()) {
+        Prompts::information(kLocalizeProprietario);
+        return;
+    }
+    animalsql::selectAnimals(*m_animal, 0);
+    m_animal->append();
+    ownersql::selectAddress(*m_address, {});
+    m_address->append();
+    m_nascimento->clear();
+    const struct {
+        const char *field, *table, *key, *column;
+        QString name;
+    } defaults[] = {
+        {"Id_Grupo_Animal", "grupo_animal", "id_grupo_animal", "nome", QStringLiteral("DOMICILIADO")},
+        {"Id_Especie", "especie", "id_especie", "nome", QStringLiteral("CANINA")},
+        {"Id_Raca", "raca", "id_raca", "nome", QStringLiteral("SEM RAÇA DEFINIDA - SRD")},
+        {"Id_Porte", "porte", "id_porte", "descricao", QStringLiteral("PEQUENO")},
+        {"Id_Pelo", "pelo", "id_pelo", "descricao", QStringLiteral("CURTO")},
+    };
+    for (const auto& d : defaults) {
+        const QVariant key = animalsql::keyNamed(QString::fromLatin1(d.table), QString::fromLatin1(d.key),
+                                                 QString::fromLatin1(d.column), d.name);
+        if (!blank(key))
+            m_animal->setField(QString::fromLatin1(d.field), key);
+    }
+    m_copiaEnd->setChecked(true);
+    copyOwnerAddress();
+    m_nome->setFocus();
+}
+
+void AnimalPage::copyOwnerAddress() {
+    if (!m_address->isEditing())
+        return;
+    if (!m_copiaEnd->isChecked()) {
+        address->setEnabled(true);
+        return;
+    }
+    const db::DataSet* owner = m_form->qryEndereco;
+    if (!owner->isActive() || owner->recNo() < 0 || blank(owner->field(QStringLiteral("NUM_IMOV_LOGR"))))
+        return;
+    for (const char* field : kCopiedFields)
+        m_address->setField(QString::fromLatin1(field), owner->field(QString::fromLatin1(field)));
+    address->setEnabled(false);
+    address->reloadNeighbourhoods();
+}
+
+void AnimalPage::breedChosen() {
+    if (!busy() || blank(m_animal->field(QStringLiteral("Id_Raca"))))
+        return;
+    const auto [size, coat] = animalsql::breedDefaults(m_animal->field(QStringLiteral("Id_Raca")));
+    if (!blank(size))
+        m_animal->setField(QStringLiteral("Id_Porte"), size);
+    if (!blank(coat))
+        m_animal->setField(QStringLiteral("Id_Pelo"), coat);
+}
+
+void AnimalPage::edit() {
+    if (animalId() == 0) {
+        Prompts::information(kFaltaLocalizarAnimal);
+        return;
+    }
+    m_animal->edit();
+    if (m_address->isActive() && m_address->recNo() >= 0)
+        m_address->edit();
+    else
+        m_address->append();  // an animal without an address gets one on this save
+    m_copiaEnd->setChecked(false);
+    copyOwnerAddress();
+}
+
+AnimalValues AnimalPage::values() const {
+    auto text = [this](const char* name) {
+        if (auto* combo = findChild<QComboBox*>(QString::fromLatin1(name)))
+            return combo->currentText();
+        return findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+    };
+    AnimalValues v;
+    v.name = m_nome->text();
+    v.group = text("dblGrupo_Animais");
+    v.species = text("dblEspecie");
+    v.breed = text("dblRaca");
+    v.size = text("dblPorte");
+    v.coat = text("dblPelo");
+    v.birthDate = m_nascimento->text();
+    v.sex = text("dbcSexo");
+    v.sterilised = text("dbcEsterilizado");
+    v.district = address->districtText();
+    v.neighbourhood = address->neighbourhoodText();
+    v.streetType = address->streetTypeText();
+    v.streetName = address->edtLograd->text();
+    v.houseNumber = address->edtNumImovel->text();
+    return v;
+}
+
+void AnimalPage::save() {
+    if (!busy())
+        return;
+    if (const std::optional<FieldRefusal> refusal = checkAnimal(values())) {
+        if (QWidget* control = findChild<QWidget*>(refusal->control)) {
+            markRefused(control);
+            control->setFocus();
+        }
+        Prompts::information(refusal->message);
+        return;
+    }
+    m_animal->setField(QStringLiteral("Data_Nascimento"), QDateTime(typedDate(m_nascimento->text()).date, QTime(0, 0)));
+    if (!address->neighbourhoodText().trimmed().isEmpty())
+        m_address->setField(QStringLiteral("NOM_BAIR"), address->neighbourhoodText());
+    if (m_animal->state() == db::DataSet::State::Insert)
+        insertAnimal();
+    else
+        updateAnimal();
+}
+
+namespace {
+
+void stamp(db::DataSet& data, const char* when, const char* who, const QDateTime& now) {
+    data.setField(QString::fromLatin1(when), now);
+    data.setField(QString::fromLatin1(who), auditUser());
+}
+
+}  // namespace
+
+void AnimalPage::insertAnimal() {
+    int id = 0;
+    try {
+        const QDateTime now = db::serverTime();
+        m_address->setField(QStringLiteral("End_X"), QVariant());
+        m_address->setField(QStringLiteral("End_Y"), QVariant());
+        stamp(*m_address, "Inserido_Em", "Inserido_Por", now);
+        stamp(*m_animal, "Inserido_Em", "Inserido_Por", now);
+        // The animal, its address, link, group and first owner stand or fall together; a failure keeps
+        // the typed animal for another try.
+        db::Transaction transaction;
+        const int owner = IdProprietarioAtual > 0 ? IdProprietarioAtual : ownerId();
+        const int addressId = ownersql::insertAddress(*m_address);
+        id = animalsql::insertAnimal(*m_animal, owner);
+        animalsql::linkAddress(id, addressId);
+        animalsql::insertGroup(m_animal->field(QStringLiteral("Id_Grupo_Animal")), id, now);
+        animalsql::insertFirstOwner(id, owner, now);
+        transaction.commit();
+    } catch (const std::exception&) {
+        Prompts::information(kErroGravarAnimal);
+        return;
+    }
+    m_address->cancel();
+    m_animal->cancel();
+    reloadAnimals();
+    m_animal->last();
+    Prompts::information(kOperacaoRealizada);
+}
+
+void AnimalPage::updateAnimal() {
+    if (!Prompts::confirm(kAlteracaoAnimal))
+        return;
+    const int id = animalId();
+    try {
+        const QDateTime now = db::serverTime();
+        stamp(*m_address, "Modificado_Em", "Modificado_Por", now);
+        stamp(*m_animal, "Modificado_Em", "Modificado_por", now);
+        db::Transaction transaction;
+        if (m_address->state() == db::DataSet::State::Insert) {
+            stamp(*m_address, "Inserido_Em", "Inserido_Por", now);
+            animalsql::linkAddress(id, ownersql::insertAddress(*m_address));
+        } else {
+            ownersql::updateAddress(*m_address, db::toInt(m_address->field(QStringLiteral("Id_Endereco"))));
+        }
+        animalsql::updateAnimal(*m_animal, id);
+        transaction.commit();
+    } catch (const std::exception&) {
+        Prompts::information(kErroGravarAnimal);
+        return;
+    }
+    m_address->cancel();
+    m_animal->cancel();
+    reloadAnimals(id);
+    Prompts::information(kOperacaoRealizada);
+}
+
+void AnimalPage::cancel() {
+    m_address->cancel();
+    m_animal->cancel();
+    reloadAnimals();
+}
+
+void AnimalPage::refresh() {
+    reloadAnimals();
+    address->reloadNeighbourhoods();
+}
+
+void AnimalPage::remove() {
+    const int id = animalId();
+    if (id == 0)
+        return;
+    const struct {
+        bool (*refuses)(int);
+        const QString& message;
+    } refusals[] = {
+        {[](int a) { return animalsql::historyCount(a) >= 2; }, kDonoAnterior},
+        {animalsql::hasPrivateAttendance, kAtendimentoParticular},
+        {animalsql::hasAttendance, kAtendimento},
+        {animalsql::hasVaccination, kVacinaRegistrada},
+        {animalsql::hasOccurrence, kOcorrenciaRegistrada},
+    };
+    for (const auto& r : refusals) {
+        if (r.refuses(id)) {
+            Prompts::information(r.message);
+            return;
+        }
+    }
+    if (!Prompts::confirm(kExcluirAnimal))
+        return;
+    {
+        db::Transaction transaction;
+        animalsql::deleteAnimal(id);
+        transaction.commit();
+    }
+    reloadAnimals();
+    Prompts::information(kOperacaoRealizada);
+}
+
+void AnimalPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (std::exchange(m_shown, true))
+        return;
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+bool AnimalPage::eventFilter(QObject* watched, QEvent* event) {
+    if (pageKeyFirst(this, event))
+        return true;
+    if (watched == m_raca && event->type() == QEvent::FocusIn && busy()) {
+        guarded([this] {
+            try {
+                m_breeds->setList(animalsql::breeds(m_species->currentKey()));
+            } catch (const std::exception&) {
+                Prompts::information(kErroListaRaca);
+            }
+        });
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,68 @@
+#pragma once
+// The animal's statements: the owner's animals, the reference lists and defaults, a new animal with its
+// link, group and first history row, a change, the delete refusals and cascade, the address history of the
+// animal-address form, its animal search and export.
+
+#include "platform/db/DataSet.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace animalsql {
+
+// The owner's animals ordered by id_animal (an empty result for owner 0).
+void selectAnimals(db::DataSet& animals, int ownerId);
+// The most recent address of an animal (its link with the highest Id_Endereco), null when none.
+QVariant currentAddress(int animalId);
+
+// Reference lists: (key, nome) or (key, descricao) rows.
+db::RowSet groups();
+db::RowSet species();
+db::RowSet breeds(const QVariant& speciesId);  // active breeds of the species (every breed without one)
+db::RowSet sizes();
+db::RowSet coats();
+// The key of the row of a reference table whose shown column equals the name, case and accents aside.
+QVariant keyNamed(const QString& table, const QString& key, const QString& column, const QString& name);
+// A breed's standard size and coat (Id_Porte, Id_Pelo), either null.
+std::pair<QVariant, QVariant> breedDefaults(const QVariant& breedId);
+
+// Writes the data set's current animal for the owner: answers the key the server made.
+int insertAnimal(const db::DataSet& animal, int ownerId);
+void updateAnimal(const db::DataSet& animal, int animalId);
+void linkAddress(int animalId, int addressId);
+void insertGroup(const QVariant& groupId, int animalId, const QDateTime& when);
+// The first row of the animal's ownership history (no previous owner).
+void insertFirstOwner(int animalId, int ownerId, const QDateTime& when);
+
+// What keeps an animal from being deleted.
+int historyCount(int animalId);
+bool hasPrivateAttendance(int animalId);
+bool hasAttendance(int animalId);
+bool hasVaccination(int animalId);
+bool hasOccurrence(int animalId);
+// The animal with its links, every linked address, group and history rows.
+void deleteAnimal(int animalId);
+
+// --- the animal-address form ---
+
+// The owner's animals as the form lists them (id_animal, id_proprietario, nome).
+db::RowSet animalsOf(int ownerId);
+// The animal's addresses, most recent first (id_animal and every column of endereco).
+void selectAddressHistory(db::DataSet& history, int animalId);
+int addressCount(int animalId);
+// Removes the link and the address.
+void deleteAnimalAddress(int animalId, int addressId);
+
+// The animal search of the address form: criterion and text as a filter of its select.
+inline const QString kBuscaNomeAnimal = QStringLiteral("Nome animal");
+inline const QString kBuscaCodigoAnimal = QStringLiteral("Código animal");
+inline const QString kBuscaNomeProprietario = QStringLiteral("Nome proprietário");
+inline const QString kBuscaCodigoProprietario = QStringLiteral("Código proprietário");
+inline const QString kBuscaMicrochip = QStringLiteral("Microchip");
+// Fills `query` with the search, without an order clause; an unknown criterion finds every animal.
+void prepareAnimalSearch(db::Query& query, const QString& criterion, const QString& text);
+
+// Every animal with its owner and breed, for the export.
+db::RowSet exportRows();
+
+}  // namespace animalsql
