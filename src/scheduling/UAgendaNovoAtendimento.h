@@ -17,6 +17,8 @@ class QPushButton;
 class MemberPage;
 class MedicinePage;
 class SummaryPage;
+class ReceituarioPage;
+struct ReceituarioSheet;
 
 namespace ui {
 class LookupComboLink;
@@ -57,6 +59,7 @@ public:
     MemberPage* tbsProcedimentos;
     MedicinePage* tbsMedicamentoGasto;
     SummaryPage* tbsResumo;
+    ReceituarioPage* tbsReceituario;
 
     void append() override;
     void save() override;
@@ -67,6 +70,8 @@ private:
     void loadRow();
     void loadAnimals();
     void loadSterilised();
+    ReceituarioSheet prescriptionSheet() const;  // the sheet's heading as the form shows it now
+    void printSurgeryAuthorisation();
     QVariant rowField(const QString& name) const;  // null without a current row
     QWidget* controlFor(int which) const;
 
