@@ -1,8 +1,8 @@
 #pragma once
 // "Novo atendimento.": books and edits one attendance of an animal (owner, animal, performing unit, date
 // and hour, status, surgery authorisation, the animal's sterilised flag), with the pages of its
-// professionals, procedures and used medicines and the day summary of the unit. A new booking sends the
-// notification e-mail.
+// professionals, procedures, used medicines and prescriptions and the day summary of the unit; it prints
+// the surgery authorisation and the prescription sheet. A new booking sends the notification e-mail.
 
 #include "common/RegisterForm.h"
 

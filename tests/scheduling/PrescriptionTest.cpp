@@ -58,6 +58,10 @@ TEST_F(SchedulingTest, PrescriptionsAreWrittenFromTextsKeyedAndDeleted) {
                                 {{"k", key}})),
               "DOSE 10KG. PADRAO X");
     EXPECT_EQ(page->findChild<QLabel*>("lblTotalReceituario")->text(), "Total de receituário: 1");
+    trigger(page, "DataSetEdit1");
+    memo->setPlainText("Y" + memo->toPlainText());
+    trigger(page, "DataSetPost1");
+    EXPECT_EQ(db::toInt(scalar("select Modificado_Por from receituario where Id_Receituario = 6")), 1);
 
     // The sheet keeps what it was made with, though another booking form opens and this one closes.
     auto* other = TfrmAgendaNovoAtendimento::openFromAgenda(day, addAttendance(kBruno, kToto, QDateTime(day, QTime(10, 0))));
@@ -70,7 +74,7 @@ TEST_F(SchedulingTest, PrescriptionsAreWrittenFromTextsKeyedAndDeleted) {
     const QStringList lines = printedLines(*sheet);
     for (const QString& l : {QString("Proprietário : 10 - ANA"),
                              QString("Atendimento nº: %1 Data/Hora atend.:10/03/2026 09:00:00").arg(key),
-                             QString("DOSE 10KG. PADRAO X"), QString("Animal: 100 - REX"), QString("NORTE")})
+                             QString("YDOSE 10KG. PADRAO X"), QString("Animal: 100 - REX"), QString("NORTE")})
         EXPECT_TRUE(lines.contains(l)) << l.toStdString() << "\n" << printedText(*sheet).toStdString();
     EXPECT_TRUE(printedLines(*prompts.previews[1].report).contains("Proprietário : 11 - BRUNO"));
 
