@@ -107,10 +107,10 @@ TfrmAutorizaCirurgia::TfrmAutorizaCirurgia(const QVariant& ownerId, const QVaria
         y += 6;
     }
     y += 1;
-    detail.addLabel(QRectF(0, y, w, 5), QStringLiteral("Observações relevantes:") + QString(110, QLatin1Char('_')))
+    detail.addLabel(QRectF(0, y, w, 5), QStringLiteral("Observações relevantes:") + QString(100, QLatin1Char('_')))
         .setFontSize(8);
     y += 5;
-    detail.addLabel(QRectF(0, y, w, 5), QString(150, QLatin1Char('_'))).setFontSize(8);
+    detail.addLabel(QRectF(0, y, w, 5), QString(130, QLatin1Char('_'))).setFontSize(8);
     y += 7;
     detail.addExpression(QRectF(0, y, w, 14), [this](const report::Context&) { return QVariant(m_declaration); })
         .setWordWrap()

@@ -99,6 +99,7 @@ TEST_F(SchedulingTest, SurgeryAuthorisationPrintsASavedAttendanceOnly) {
                              QString("Animal: 100-REX , Grupo:, Raça:, Data nasc.:"), QString("Cor não informada.")})
         EXPECT_TRUE(lines.contains(l)) << l.toStdString() << "\n" << printedText(*report).toStdString();
     EXPECT_TRUE(printedText(*report).contains("Assinatura do proprietário ou responsável pelo animal"));
+    EXPECT_EQ(report->layout().pageCount(), 1);
 
     // While the row is being edited nothing is printed.
     form->qryPrincipal->edit();
