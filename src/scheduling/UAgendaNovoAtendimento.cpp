@@ -11,6 +11,9 @@
 #include "scheduling/AtendimentoRules.h"
 #include "scheduling/AtendimentoSql.h"
 #include "scheduling/NotificationMail.h"
+#include "scheduling/ReceituarioPage.h"
+#include "scheduling/ReceituarioSql.h"
+#include "scheduling/UAutorizaCirurgia.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -144,7 +147,6 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
     radios->addWidget(nao);
     new RadioPairLink(dbrAutorCirurgia, sim, nao, qryPrincipal, QStringLiteral("Ind_Autoriza_Cirurgia"));
 
-    // Placed for the surgery authorisation and the prescriptions, which come with their own forms.
     btnAutorCirurgia = pushButton("btnAutorCirurgia", QStringLiteral("&Autor. cirurgia..."), page);
     btnReceituario = pushButton("btnReceituario", QStringLiteral("&Receituário..."), page);
 
@@ -195,6 +197,11 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
     pgcPrincipal->addTab(tbsProcedimentos, QStringLiteral("Procedimentos"));
     pgcPrincipal->addTab(tbsMedicamentoGasto, QStringLiteral("Medicamento gasto"));
     pgcPrincipal->addTab(tbsResumo, QStringLiteral("Resumo atend."));
+    tbsReceituario = new ReceituarioPage([this] { return prescriptionSheet(); }, pgcPrincipal);
+    tbsReceituario->setObjectName(QStringLiteral("tbsReceituario"));
+    pgcPrincipal->addTab(tbsReceituario, QStringLiteral("Receituários"));
+    connect(btnReceituario, &QPushButton::clicked, this, [this] { guarded([this] { tbsReceituario->print(); }); });
+    connect(btnAutorCirurgia, &QPushButton::clicked, this, [this] { guarded([this] { printSurgeryAuthorisation(); }); });
     connect(pgcPrincipal, &QTabWidget::currentChanged, this, [this](int index) {
         guarded([this, index] {
             if (pgcPrincipal->widget(m_page) == tbsResumo)
@@ -281,6 +288,30 @@ void TfrmAgendaNovoAtendimento::loadRow() {
     tbsProfissionais->load(id);
     tbsProcedimentos->load(id);
     tbsMedicamentoGasto->load(id);
+    tbsReceituario->load(id);
+}
+
+ReceituarioSheet TfrmAgendaNovoAtendimento::prescriptionSheet() const {
+    ReceituarioSheet sheet;
+    sheet.ownerId = rowField(QStringLiteral("Id_Proprietario"));
+    sheet.ownerName = dblNomeProp->currentText();
+    sheet.animalId = rowField(QStringLiteral("Id_Animal"));
+    sheet.animalName = cbbAnimal->currentText();
+    sheet.attendanceId = rowField(QStringLiteral("Id_Atendimento"));
+    sheet.attendanceAt = db::toDateTime(rowField(QStringLiteral("Data_Hora_Atendimento")));
+    sheet.unitName = ReceituarioSql::unitName(rowField(QStringLiteral("Id_Unidade_Agendada")));
+    return sheet;
+}
+
+void TfrmAgendaNovoAtendimento::printSurgeryAuthorisation() {
+    if (qryPrincipal->isEditing()) {
+        Prompts::information(kConcluirAntesAutorizacao);
+        return;
+    }
+    Prompts::preview(std::make_shared<TfrmAutorizaCirurgia>(rowField(QStringLiteral("Id_Proprietario")),
+                                                            rowField(QStringLiteral("Id_Animal")),
+                                                            rowField(QStringLiteral("Id_Atendimento"))),
+                     false);
 }
 
 void TfrmAgendaNovoAtendimento::loadAnimals() {

@@ -1,8 +1,8 @@
 #pragma once
 // "Novo atendimento.": books and edits one attendance of an animal (owner, animal, performing unit, date
 // and hour, status, surgery authorisation, the animal's sterilised flag), with the pages of its
-// professionals, procedures and used medicines and the day summary of the unit. A new booking sends the
-// notification e-mail.
+// professionals, procedures, used medicines and prescriptions and the day summary of the unit; it prints
+// the surgery authorisation and the prescription sheet. A new booking sends the notification e-mail.
 
 #include "common/RegisterForm.h"
 
@@ -17,6 +17,8 @@ class QPushButton;
 class MemberPage;
 class MedicinePage;
 class SummaryPage;
+class ReceituarioPage;
+struct ReceituarioSheet;
 
 namespace ui {
 class LookupComboLink;
@@ -57,6 +59,7 @@ public:
     MemberPage* tbsProcedimentos;
     MedicinePage* tbsMedicamentoGasto;
     SummaryPage* tbsResumo;
+    ReceituarioPage* tbsReceituario;
 
     void append() override;
     void save() override;
@@ -67,6 +70,8 @@ private:
     void loadRow();
     void loadAnimals();
     void loadSterilised();
+    ReceituarioSheet prescriptionSheet() const;  // the sheet's heading as the form shows it now
+    void printSurgeryAuthorisation();
     QVariant rowField(const QString& name) const;  // null without a current row
     QWidget* controlFor(int which) const;
 

@@ -16,7 +16,7 @@ namespace {
 
 TEST_F(SchedulingTest, ChecksRefuseWithTheirMessagesAndWriteNothing) {
     TfrmAgendaNovoAtendimento* form = newBooking(" 9:30");
-    EXPECT_EQ(form->pgcPrincipal->count(), 5) << "no grid page";
+    EXPECT_EQ(form->pgcPrincipal->count(), 6) << "no grid page";
     EXPECT_EQ(form->dblNomeProp->itemText(1), "BRUNO") << "active owners by name";
     EXPECT_EQ(form->cbbAnimal->count(), 2) << "ANA's animals only";
     EXPECT_EQ(form->dblUnidadeTrabalho->count(), 2) << "units inactive in any case or blanks are not offered";

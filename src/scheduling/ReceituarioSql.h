@@ -1,0 +1,30 @@
+#pragma once
+// The statements of the prescriptions of an attendance, the texts by weight and the standard text (row 1
+// of receituario_padrao).
+
+#include "platform/db/DataSet.h"
+
+namespace ReceituarioSql {
+
+extern const QString kInsert;
+extern const QString kModify;
+
+// The attendance's prescriptions; none for a blank id.
+void selectOf(db::DataSet& data, const QVariant& attendanceId);
+// Inside the caller's transaction: the highest key plus one (1 on an empty table).
+int nextKey();
+void remove(const QVariant& key);
+
+db::RowSet weightTexts();  // id_receituario_texto_peso, peso, texto; in the server's order
+
+// The standard text: its data set (row 1, or none), its text, and the save of "&Gravar" (inside the caller's
+// transaction; inserts row 1 when it is missing).
+void selectStandard(db::DataSet& data);
+void selectNoStandard(db::DataSet& data);
+QString standardText();
+void writeStandard(const QString& text, bool inserting);
+
+// The name of a work unit, empty when none.
+QString unitName(const QVariant& unitId);
+
+}  // namespace ReceituarioSql

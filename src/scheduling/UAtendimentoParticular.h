@@ -1,0 +1,50 @@
+#pragma once
+// "008 - Atendimento particular.": the procedures an animal had from private veterinarians, for a chosen
+// owner and animal, with the procedure type and the date it was done.
+
+#include "platform/db/DataSet.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+inline const QString kRegistroNaoEncontradoExclusao = QStringLiteral("Registro não encontrado para exclusão.");
+inline const QString kConfirmaExclusaoParticular =
+    QStringLiteral("O registro será excluido definitivamente.\nDeseja continuar?");
+inline const QString kErroGravarCancelada = QStringLiteral("Erro ao gravar!\nOperação cancelada.");
+inline const QString kOperacaoRealizadaMinuscula = QStringLiteral("operação realizada com sucesso!");
+inline const QString kFaltaProcedimentoParticular = QStringLiteral("Falta selecionar o procedimento.");
+
+class TfrmAtendimentoParticular : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmAtendimentoParticular(QWidget* parent = nullptr);
+
+    // Menu action 008: a window of its own, with the rights of form 5.
+    static TfrmAtendimentoParticular* open();
+
+    void incluir();
+    void excluir();
+    void atualiza();
+
+    db::DataSet* atendimentos() const { return m_rows; }
+
+private:
+    void ownerChosen();
+    void animalChosen();
+
+    QLineEdit* dbeCodico;
+    QComboBox* dblProprietario;
+    QLineEdit* DBEdit2;
+    QComboBox* DBLookupComboBox3;
+    QComboBox* DBLookupComboBox1;
+    QLineEdit* mkeDt_Atendimento;
+    QTableView* dbgAtendimento;
+    db::DataSet* m_rows;
+};
+
+inline QPointer<TfrmAtendimentoParticular> frmAtendimentoParticular;

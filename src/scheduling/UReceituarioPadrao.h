@@ -1,0 +1,33 @@
+#pragma once
+// "020 - Receituário padrão.": keeps and prints the standard prescription text (row 1 of receituario_padrao).
+
+#include "platform/db/DataSet.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QPlainTextEdit;
+
+inline const QString kClikAlterar = QStringLiteral("Clik em alterar para editar o registro.");
+inline const QString kErroGravarRegistro = QStringLiteral("Erro ao tentar gravar o registro!");
+
+class TfrmReceituarioPadrao : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmReceituarioPadrao(QWidget* parent = nullptr);
+
+    // Menu action 020: an MDI child with the rights of form 20.
+    static TfrmReceituarioPadrao* open();
+
+    void alterar();
+    void gravar();
+    void imprimir();
+
+    db::DataSet* texto() const { return m_text; }
+
+private:
+    QPlainTextEdit* DBMemo1;
+    db::DataSet* m_text;
+};
+
+inline QPointer<TfrmReceituarioPadrao> frmReceituarioPadrao;

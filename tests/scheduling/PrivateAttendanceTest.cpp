@@ -1,0 +1,93 @@
+// Private attendances: the date typed as dd/mm/yy, and the form's inserts and deletes.
+
+#include "SchedulingFixture.h"
+
+#include "scheduling/AtendimentoParticularRules.h"
+#include "scheduling/AtendimentoRules.h"
+#include "scheduling/UAtendimentoParticular.h"
+
+#include <QPushButton>
+
+namespace {
+
+TEST(PrivateAttendanceDate, TwoDigitYearsAndImpossibleDates) {
+    const struct {
+        const char* text;
+        QDate expected;
+    } cases[] = {
+        {"15/03/24", QDate(2024, 3, 15)}, {"15/03/99", QDate(1999, 3, 15)}, {"01/01/26", QDate(2026, 1, 1)},
+        {"01/01/27", QDate(1927, 1, 1)},  {"31/02/24", QDate()},            {"  /  /  ", QDate()},
+        {"15/03/2_", QDate()},            {"", QDate()},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parseDataRealizacao(c.text, 2026), c.expected) << c.text;
+}
+
+class PrivateAttendance : public SchedulingTest {
+protected:
+    void click(const char* name) { form->findChild<QPushButton*>(name)->click(); }
+    QComboBox* combo(const char* name) { return form->findChild<QComboBox*>(name); }
+    void typeDate(const QString& text) { form->findChild<QLineEdit*>("mkeDt_Atendimento")->setText(text); }
+    QDate stored(int key) {
+        return db::toDateTime(scalar("select dt_Atendimento from atendimento_particular where "
+                                     "Id_Atendimento_Particular = :k", {{"k", key}})).date();
+    }
+
+    TfrmAtendimentoParticular* form = nullptr;
+};
+
+TEST_F(PrivateAttendance, InsertsCheckTheirChoicesAndDateAndDeletesAsk) {
+    exec("update proprietario set Status_Registro = 'INATIVO' where Id_Proprietario = 11");
+    exec("insert into tipo_procedimento (Id_Tipo_Procedimento, Nome) values (3, 'VACINA V10')");
+    form = TfrmAtendimentoParticular::open();
+    EXPECT_TRUE(form->isWindow());
+    EXPECT_GE(combo("dblProprietario")->findText("BRUNO"), 0) << "owners of every status are offered";
+
+    click("bmpIncluir");
+    EXPECT_EQ(prompts.last(), kFaltaAnimal);
+    ASSERT_TRUE(choose(combo("dblProprietario"), "ANA"));
+    ASSERT_TRUE(choose(combo("DBLookupComboBox3"), "REX"));
+    click("bmpIncluir");
+    EXPECT_EQ(prompts.last(), kFaltaProcedimentoParticular);
+    ASSERT_TRUE(choose(combo("DBLookupComboBox1"), "VACINA V10"));
+    for (const QString& bad : {QString("31/02/24"), QString()}) {
+        typeDate(bad);
+        click("bmpIncluir");
+        EXPECT_EQ(prompts.last(), kErroGravarCancelada);
+    }
+    EXPECT_EQ(count("atendimento_particular"), 0);
+
+    typeDate("15/03/24");
+    click("bmpIncluir");
+    EXPECT_EQ(prompts.last(), kOperacaoRealizadaMinuscula);
+    typeDate("15/03/99");
+    click("bmpIncluir");
+    EXPECT_EQ(stored(1), QDate(2024, 3, 15));
+    EXPECT_EQ(stored(2), QDate(1999, 3, 15));
+    db::DataSet* rows = form->atendimentos();
+    ASSERT_EQ(rows->recordCount(), 2);
+    EXPECT_EQ(rows->cell(0, "Cal_Tipo_Atendimento").toString(), "VACINA V10");
+
+    ASSERT_TRUE(choose(combo("DBLookupComboBox3"), "MIMI"));
+    click("bmpExcluir");
+    EXPECT_EQ(prompts.last(), kRegistroNaoEncontradoExclusao);
+    ASSERT_TRUE(choose(combo("DBLookupComboBox3"), "REX"));
+    prompts.confirmations = {false, true};
+    click("bmpExcluir");
+    EXPECT_EQ(count("atendimento_particular"), 2);
+    click("bmpExcluir");
+    EXPECT_EQ(prompts.last(), kConfirmaExclusaoParticular);
+    EXPECT_EQ(count("atendimento_particular"), 1);
+    EXPECT_EQ(rows->recordCount(), 1);
+    form->close();
+
+    exec("delete from perfil_form where Id_Perfil = 1000 and Id_Form = 5");
+    exec("insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
+         "values (1000, 5, 'S', 'N', 'S', 'N', 'S')");
+    form = TfrmAtendimentoParticular::open();
+    EXPECT_TRUE(form->findChild<QPushButton*>("bmpIncluir")->isHidden());
+    EXPECT_TRUE(form->findChild<QPushButton*>("bmpExcluir")->isHidden());
+    EXPECT_FALSE(form->findChild<QPushButton*>("bmpAtualiza")->isHidden());
+}
+
+}  // namespace
