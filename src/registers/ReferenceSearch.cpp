@@ -67,9 +67,9 @@ void TReferenceSearch::pesquisar() {
         select << QStringLiteral(" where %1 = :codigo ").arg(m_dialog.key);
         select.bind(QStringLiteral("codigo"), number ? QVariant(code) : QVariant());
     } else {
-        // The names that begin with the text, ignoring case and accents.
-        select << QStringLiteral(" where substr(fold(nome), 1, length(fold(:texto))) = fold(:texto) ");
-        select.bind(QStringLiteral("texto"), text);
+        // The names that begin with the text, ignoring case and accents (an index on fold(nome) serves it).
+        select << QStringLiteral(" where fold(nome) like :texto escape '\\' ");
+        select.bind(QStringLiteral("texto"), db::likePrefix(text));
     }
     qryPrincipal->open();
 }

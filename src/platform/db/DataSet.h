@@ -25,6 +25,7 @@ public:
     // when it was read. An insert with a RETURNING clause writes what it returns into the row.
     void setUpdateSql(const QString& insertSql, const QString& modifySql);
 
+    // Reads the select's rows. A select that fails leaves the rows of the one before, read again.
     void open();
     void close();
     void refresh();  // reopens the same select, keeping the position where it can
@@ -74,6 +75,8 @@ private:
     QVariantHash postParams() const;
 
     Query m_query;
+    QString m_shownSql;  // what the rows were read with
+    QVariantHash m_shownParams;
     QString m_insertSql, m_modifySql;
     RowSet m_rows;
     int m_current = -1;

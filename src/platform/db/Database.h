@@ -47,6 +47,10 @@ private:
 // tried. The two last are read only.
 void connectAll(const Settings& settings);
 void disconnectAll();
+
+// Changes whenever prepared statements kept for a connection can no longer be trusted: connections opened
+// or closed, or the server's prepared statements dropped. A statement kept from an older epoch is thrown away.
+quint64 connectionEpoch();
 bool isConnected();
 Engine engine();
 const Settings& settings();
@@ -80,11 +84,25 @@ private:
 // The server's local time in whole seconds.
 QDateTime serverTime();
 
-// Case- and accent-free form of a text, as the SQL function fold() computes it on both engines.
+// Case- and accent-free form of a text, as the SQL function fold() computes it on both engines. Below U+0250
+// every character folds through one table, which also writes the server's function (foldTable()); letters with
+// a stroke or bar fold to their plain letter (Ø to o, Ł to l, Đ and Ð to d), ligatures and ß only to lower case.
 QString fold(const QString& text);
+
+// Pairs of characters whose folded form differs from themselves, below U+0250: `from` folds to `to`.
+struct FoldTable {
+    QString from, to;
+};
+const FoldTable& foldTable();
+
+// The pattern of a prefix search: `fold(column) like :prefix escape '\'` finds the texts that begin with `typed`,
+// ignoring case and accents; %, _ and \ typed are matched as themselves.
+QString likePrefix(const QString& typed);
 
 // Text a date-time is stored as on SQLite ("yyyy-MM-dd HH:mm:ss"), and its reading back.
 QString storedDateTime(const QDateTime& value);
 QDateTime parseStoredDateTime(const QString& text);
+// The reading of exactly "yyyy-MM-dd HH:mm:ss" in local time; invalid for any other text.
+QDateTime parseStoredDateTimeText(QStringView text);
 
 }  // namespace db
