@@ -67,8 +67,9 @@ void TReferenceSearch::pesquisar() {
         select << QStringLiteral(" where %1 = :codigo ").arg(m_dialog.key);
         select.bind(QStringLiteral("codigo"), number ? QVariant(code) : QVariant());
     } else {
-        // The names that begin with the text, ignoring case and accents (an index on fold(nome) serves it).
-        select << QStringLiteral(" where fold(nome) like :texto escape '\\' ");
+        // The names that begin with the text, ignoring case and accents. An index on fold(nome) finds them,
+        // so the rows come in key order only when asked to, as they come from the table itself.
+        select << QStringLiteral(" where fold(nome) like :texto escape '\\' ") << QStringLiteral(" order by %1 ").arg(m_dialog.key);
         select.bind(QStringLiteral("texto"), db::likePrefix(text));
     }
     qryPrincipal->open();

@@ -48,20 +48,21 @@ void sqliteFold(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     }
     const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
     const int size = sqlite3_value_bytes(argv[0]);
-    // Plain ASCII, most names, folds byte by byte.
-    QByteArray folded(text, size);
-    bool ascii = true;
-    for (char& c : folded) {
+    // Plain ASCII, most names, folds byte by byte; SQLite copies the result into a register it reuses.
+    static thread_local QByteArray buffer;
+    if (buffer.size() < size)
+        buffer.resize(size);
+    char* folded = buffer.data();
+    for (int i = 0; i < size; ++i) {
+        const char c = text[i];
         if (static_cast<unsigned char>(c) >= 0x80) {
-            ascii = false;
-            break;
+            const QByteArray utf8 = fold(QString::fromUtf8(text, size)).toUtf8();
+            sqlite3_result_text(ctx, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+            return;
         }
-        if (c >= 'A' && c <= 'Z')
-            c = char(c + ('a' - 'A'));
+        folded[i] = c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
     }
-    if (!ascii)
-        folded = fold(QString::fromUtf8(text, size)).toUtf8();
-    sqlite3_result_text(ctx, folded.constData(), int(folded.size()), SQLITE_TRANSIENT);
+    sqlite3_result_text(ctx, folded, size, SQLITE_TRANSIENT);
 }
 
 void registerSqliteFunctions(QSqlDatabase& database) {
