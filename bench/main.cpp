@@ -451,6 +451,16 @@ PlacedPages handPlacedList(const report::TableData& data)
             pages.back().push_back({{(kMargin + kColumns[c]) * pt, y}, kWidths[c] * pt, text, false, c == 3});
         }
     }
+    // The summary below the last row, on a page of its own when the last one is full.
+    const int last = (data.rowCount() - 1) % perPage + 1;
+    qreal y = (kMargin + kHeader + last * kLine + 2) * pt;
+    if ((kMargin + kHeader + last * kLine + 8) > 297 - kMargin - kFooter) {
+        pages.emplace_back();
+        pages.back().push_back({{kMargin * pt, kMargin * pt}, 90 * pt, QStringLiteral("Nurvalia - NURV"), true, false});
+        y = (kMargin + kHeader + 2) * pt;
+    }
+    pages.back().push_back({{kMargin * pt, y}, 40 * pt, QStringLiteral("Total de registro:"), false, false});
+    pages.back().push_back({{(kMargin + 45) * pt, y}, 20 * pt, QString::number(data.rowCount()), false, false});
     return pages;
 }
 
@@ -484,10 +494,10 @@ bool listScenario()
     const auto report = listReport(data);
 
     report::Document document;
-    const double layout = bestOf(5, [&] { document = report->layout(); });
-    const double pdf = bestOf(3, [&] { report::writePdf(document, dir.filePath("engine.pdf")); });
     PlacedPages placed;
-    const double placeFloor = bestOf(5, [&] { placed = handPlacedList(*data); });
+    const auto [layout, placeFloor] = bestOfBoth(9, [&] { document = report->layout(); },
+                                                 [&] { placed = handPlacedList(*data); });
+    const double pdf = bestOf(3, [&] { report::writePdf(document, dir.filePath("engine.pdf")); });
     const double paintFloor = bestOf(3, [&] {
         QPdfWriter writer(dir.filePath("floor.pdf"));
         writer.setPageSize(QPageSize(QPageSize::A4));
@@ -497,9 +507,9 @@ bool listScenario()
     });
 
     std::printf("  rows %d, pages %d (floor %d)\n", kListRows, document.pageCount(), int(placed.size()));
-    std::printf("  layout                          %9.1f ms  (best of 5)\n", layout);
+    std::printf("  layout                          %9.1f ms  (best of 9)\n", layout);
     std::printf("  PDF writing                     %9.1f ms  (best of 3)\n", pdf);
-    std::printf("  floor: format + place           %9.1f ms  (best of 5)\n", placeFloor);
+    std::printf("  floor: format + place           %9.1f ms  (best of 9)\n", placeFloor);
     std::printf("  floor: painting to PDF          %9.1f ms  (best of 3)\n", paintFloor);
     bool ok = true;
     std::printf("list10k: layout ratio %.2f (goal <= 1.5)\n", layout / placeFloor);

@@ -2,10 +2,6 @@
 
 #include <QRegularExpression>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 namespace db {
 
 DataSet::DataSet(QString connectionName, QObject* parent) : QObject(parent), m_query(std::move(connectionName)) {}
@@ -31,13 +27,8 @@ void DataSet::open() {
     const QVariantHash shownParams = m_shownParams;
     const bool wasActive = isActive();
     const int shownRow = m_current;
-    const bool manyReleased = m_rows.count() > 10000;
     m_rows.clearRows();
     m_current = -1;
-#ifdef __GLIBC__
-    if (manyReleased)
-        malloc_trim(0);  // what they held goes back whole, not scattered among the new rows
-#endif
     try {
         m_query.open();
     } catch (...) {

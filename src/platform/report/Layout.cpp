@@ -3,6 +3,7 @@
 #include "platform/report/Drawings.h"
 #include "platform/report/Report.h"
 
+#include <algorithm>
 #include <map>
 #include <unordered_map>
 
@@ -225,7 +226,7 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
     for (size_t i = 0; i < band.items_.size(); ++i) {
         const Item& item = *band.items_[i];
         const QRectF box = toPoints(item.geometry_);
-        Block::Piece piece;
+        Block::Piece& piece = block.pieces.emplace_back();  // made in place: a page holds thousands
         piece.definedTop = box.top();
         piece.definedBottom = box.bottom();
         Element& e = piece.element;
@@ -242,8 +243,10 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
                 piece.pageCount = &item;
             else if (item.onPrint_)
                 item.onPrint_(text);
-            if (item.kind_ == Item::Kind::Label && text.isEmpty() && item.frame_.isEmpty())
+            if (item.kind_ == Item::Kind::Label && text.isEmpty() && item.frame_.isEmpty()) {
+                block.pieces.pop_back();
                 continue;
+            }
             if (item.rich_) {
                 auto drawing = std::make_shared<RichTextDrawing>(text, plan.fonts[i], box.width());
                 if (band.grows_ && drawing->height() > box.height() + kEps) {
@@ -259,9 +262,12 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
             e.lineHeight = plan.lineHeights[i];
             e.alignment = item.alignment_;
             int lines = 1;
+            const bool breaks = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+                return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+            });
             if (item.wrap_)
                 text = wrapText(text, e.font, box.width(), &lines);
-            else if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+            else if (breaks)
                 text = wrapText(text, e.font, 1e6, &lines);
             if (lines > 1) {
                 if (band.grows_) {
@@ -281,7 +287,7 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
                 }
             }
             e.text = std::move(text);
-            if (e.lineCount() > 1)
+            if ((item.wrap_ || breaks) && e.lineCount() > 1)
                 block.splittable = true;
             break;
         }
@@ -300,8 +306,10 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
             break;
         case Item::Kind::Image:
             if (item.image_.isNull()) {
-                if (item.frame_.isEmpty())
+                if (item.frame_.isEmpty()) {
+                    block.pieces.pop_back();
                     continue;
+                }
                 e.kind = Element::Kind::Rectangle;
                 e.penWidth = 0;
                 break;
@@ -316,14 +324,15 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
             break;
         case Item::Kind::Chart: {
             QChart* chart = item.chart_ ? item.chart_(context) : nullptr;
-            if (!chart)
+            if (!chart) {
+                block.pieces.pop_back();
                 continue;
+            }
             e.kind = Element::Kind::Drawing;
             e.drawing = std::make_shared<ChartDrawing>(chart, box.size());
             break;
         }
         }
-        block.pieces.push_back(std::move(piece));
     }
     block.height = definedHeight;
     if (grew)
@@ -373,7 +382,9 @@ void Engine::put(Block& block, qreal y)
 
 void Engine::startPage()
 {
+    const size_t lastCount = doc_.pages.empty() ? 0 : doc_.pages.back().elements.size();
     doc_.pages.emplace_back();
+    doc_.pages.back().elements.reserve(lastCount);  // most pages hold as many elements as the one before
     ++pageNumber_;
     y_ = top_;
     pageStart_ = printed_.size();
