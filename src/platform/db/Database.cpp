@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 
 namespace db {
 
@@ -49,10 +50,13 @@ void sqliteFold(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
     const int size = sqlite3_value_bytes(argv[0]);
     // Plain ASCII, most names, folds byte by byte; SQLite copies the result into a register it reuses.
-    static thread_local QByteArray buffer;
-    if (buffer.size() < size)
-        buffer.resize(size);
-    char* folded = buffer.data();
+    char small[256];
+    std::unique_ptr<char[]> large;
+    char* folded = small;
+    if (size > int(sizeof small)) {
+        large.reset(new char[size_t(size)]);
+        folded = large.get();
+    }
     for (int i = 0; i < size; ++i) {
         const char c = text[i];
         if (static_cast<unsigned char>(c) >= 0x80) {
