@@ -1,10 +1,11 @@
 #include "common/ReportParts.h"
 
-QVariant RowSetData::value(int row, const QString& field) const {
-    const int col = m_rows.fieldIndex(field);
-    if (col < 0 || row < 0 || row >= m_rows.count())
+QVariant RowSetData::value(int row, const QString& field) const { return valueAt(row, m_rows.fieldIndex(field)); }
+
+QVariant RowSetData::valueAt(int row, int column) const {
+    if (column < 0 || column >= m_rows.fields().size() || row < 0 || row >= m_rows.count())
         return {};
-    return m_rows.row(row)[col];
+    return m_rows.row(row)[column];
 }
 
 std::shared_ptr<RowSetData> reportData(db::Query& query) {

@@ -13,6 +13,8 @@ public:
     explicit RowSetData(db::RowSet rows) : m_rows(std::move(rows)) {}
     int rowCount() const override { return m_rows.count(); }
     QVariant value(int row, const QString& field) const override;
+    int columnOf(const QString& field) const override { return m_rows.fieldIndex(field); }
+    QVariant valueAt(int row, int column) const override;
     const db::RowSet& rows() const { return m_rows; }
 
 private:

@@ -55,9 +55,11 @@ void SearchDialog::addCodeOrNameFilter(db::Query& select, bool byCode, const QSt
         select << QStringLiteral(" where %1 = :codigo ").arg(keyColumn);
         select.bind(QStringLiteral("codigo"), number ? QVariant(code) : QVariant());
     } else {
-        select << QStringLiteral(" where substr(fold(%1), 1, length(fold(:texto))) = fold(:texto) ").arg(nameColumn);
-        select.bind(QStringLiteral("texto"), text);
+        select << QStringLiteral(" where ") + db::foldedPrefix(nameColumn, QStringLiteral("texto"));
+        select.bind(QStringLiteral("texto"), db::likePrefix(text));
     }
+    // In key order on both engines (an index on the names would give them in name order).
+    select << QStringLiteral(" order by %1 ").arg(keyColumn);
 }
 
 void SearchDialog::showEvent(QShowEvent* event) {

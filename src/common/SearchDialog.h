@@ -32,7 +32,8 @@ public:
     db::DataSet* qryPrincipal;
 
     // Adds to `select` the filter of the choice: the code typed (a text that is no whole number finds
-    // nothing) or the names that begin with the text, ignoring case and accents. Both travel as parameters.
+    // nothing) or the names that begin with the text, ignoring case and accents, in key order. Both travel as
+    // parameters.
     static void addCodeOrNameFilter(db::Query& select, bool byCode, const QString& text, const QString& keyColumn,
                                     const QString& nameColumn = QStringLiteral("nome"));
 

@@ -83,14 +83,11 @@ TReferenceForm::TReferenceForm(const ReferenceTable& table, QWidget* parent) : R
     for (const ReferenceGridColumn& c : table.grid) {
         ui::GridColumn column{c.title, c.field, c.width};
         if (c.shows == ReferenceGridColumn::Shows::Decimal) {
-            column.text = [field = c.field](const db::DataSet& data, int row) {
-                return decimalText(data.cell(row, field));
-            };
+            column.format = [](const QVariant& value) { return decimalText(value); };
         } else if (c.shows == ReferenceGridColumn::Shows::Lookup) {
             column.field.clear();
-            column.text = [this, field = c.field, sql = c.lookupSql](const db::DataSet& data, int row) {
-                return lookupName(sql, data.cell(row, field));
-            };
+            column.valueField = c.field;
+            column.format = [this, sql = c.lookupSql](const QVariant& value) { return lookupName(sql, value); };
         }
         columns << column;
     }

@@ -1,6 +1,8 @@
 // The animal's save checks, the house geocoder and the owner consult's filters.
 #include "registry/AnimalRules.h"
 
+#include "platform/db/Database.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -123,8 +125,8 @@ ConsultFilter consultFilter(const QString& criterion, const QString& text) {
     f.shownText = text;
     const QString c = criterion.trimmed();
     auto prefix = [&](const QString& column) {
-        f.clause = QStringLiteral(" and substr(fold(%1), 1, length(fold(:valor))) = fold(:valor) ").arg(column);
-        f.params.insert(QStringLiteral("valor"), text);
+        f.clause = QStringLiteral(" and ") + db::foldedPrefix(column, QStringLiteral("valor"));
+        f.params.insert(QStringLiteral("valor"), db::likePrefix(text));
     };
     auto number = [&](const QString& column) {
         f.clause = QStringLiteral(" and %1 = :valor ").arg(column);

@@ -129,8 +129,8 @@ void TfrmProprietarioPesquisa::search() {
            << QStringLiteral(" where 1=1 ");
     const QString text = edtTexto->text().trimmed();
     auto prefix = [&](const char* column) {
-        select << QStringLiteral(" and substr(fold(%1), 1, length(fold(:texto))) = fold(:texto) ").arg(QLatin1String(column));
-        select.bind(QStringLiteral("texto"), text);
+        select << QStringLiteral(" and ") + db::foldedPrefix(QLatin1String(column), QStringLiteral("texto"));
+        select.bind(QStringLiteral("texto"), db::likePrefix(text));
     };
     switch (cbbSelecao->currentIndex()) {
     case 0:

@@ -71,9 +71,36 @@ void DataSet::open() {
     if (isEditing())
         cancel();
     m_posted.clear();
-    m_query.open();
+    // The rows shown go before the new ones are read, so a large select is never held twice; what they
+    // were read with stays, to read them again if the new select fails.
+    const QString shownSql = m_shownSql;
+    const QVariantHash shownParams = m_shownParams;
+    const bool wasActive = isActive();
+    const int shownRow = m_current;
+    m_rows.clearRows();
+    m_current = -1;
+    try {
+        m_query.open();
+    } catch (...) {
+        m_rows.clear();
+        if (wasActive) {
+            try {
+                m_rows = run(m_query.connectionName(), shownSql, shownParams);
+                m_current = m_rows.count() > 0 ? std::clamp(shownRow, 0, m_rows.count() - 1) : -1;
+            } catch (...) {
+                m_rows.clear();
+                m_shownSql.clear();
+                setState(State::Inactive);
+            }
+        }
+        emit rowsChanged();
+        emit currentChanged();
+        throw;
+    }
     m_rows = m_query.rows();
     m_query.close();
+    m_shownSql = m_query.text();
+    m_shownParams = m_query.params();
     m_current = m_rows.count() > 0 ? 0 : -1;
     setState(State::Browse);
     emit rowsChanged();
@@ -83,6 +110,8 @@ void DataSet::open() {
 void DataSet::close() {
     m_posted.clear();
     m_rows.clear();
+    m_shownSql.clear();
+    m_shownParams.clear();
     m_current = -1;
     m_buffer.clear();
     m_editRow = -1;

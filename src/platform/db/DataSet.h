@@ -31,6 +31,7 @@ public:
     // while its Modificado_Em is still the one read, so an edit never overwrites another workstation's.
     void setUpdateSql(const QString& insertSql, const QString& modifySql);
 
+    // Reads the select's rows. A select that fails leaves the rows of the one before, read again.
     void open();
     void close();
     void refresh();  // reopens the same select, keeping the position where it can
@@ -93,6 +94,8 @@ private:
     };
 
     Query m_query;
+    QString m_shownSql;  // what the rows were read with
+    QVariantHash m_shownParams;
     QString m_insertSql, m_modifySql;
     RowSet m_rows;
     int m_current = -1;

@@ -1,5 +1,7 @@
 #include "platform/db/Database.h"
 
+#include "platform/db/Query.h"
+
 #include <QDir>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -9,6 +11,11 @@
 #include <sqlite3.h>
 #include <utility>
 
+#include <array>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+
 namespace db {
 
 namespace {
@@ -16,10 +23,14 @@ namespace {
 Settings g_settings;
 bool g_connected = false;
 int g_transactionDepth = 0;
-quint64 g_epoch = 0;
+quint64 g_epoch = 1;
 QList<std::function<void(bool)>> g_transactionEnded;
 
-void bumpEpoch() { ++g_epoch; }
+// A new epoch: what was prepared on the connections before is gone.
+void newEpoch() {
+    forgetPreparedStatements();
+    ++g_epoch;
+}
 
 // The transaction is over: tells whoever waits on it how it ended.
 void endTransaction(bool committed) {
@@ -33,6 +44,15 @@ void endTransaction(bool committed) {
     }
 }
 
+// Without TZ the C library checks the zone file again on every local-time conversion, and Qt converts once
+// per date-time read. Naming the same file once keeps the zone as the system has it and the check away.
+void pinLocalZone() {
+    if (qEnvironmentVariableIsSet("TZ") || !QFileInfo::exists(QStringLiteral("/etc/localtime")))
+        return;
+    qputenv("TZ", ":/etc/localtime");
+    tzset();
+}
+
 const QStringList& connectionNames() {
     static const QStringList names{kMain, kPadrao, kKelvo};
     return names;
@@ -44,8 +64,25 @@ void sqliteFold(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         return;
     }
     const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
-    const QByteArray folded = fold(QString::fromUtf8(text)).toUtf8();
-    sqlite3_result_text(ctx, folded.constData(), int(folded.size()), SQLITE_TRANSIENT);
+    const int size = sqlite3_value_bytes(argv[0]);
+    // Plain ASCII, most names, folds byte by byte; SQLite copies the result into a register it reuses.
+    char small[256];
+    std::unique_ptr<char[]> large;
+    char* folded = small;
+    if (size > int(sizeof small)) {
+        large.reset(new char[size_t(size)]);
+        folded = large.get();
+    }
+    for (int i = 0; i < size; ++i) {
+        const char c = text[i];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            const QByteArray utf8 = fold(QString::fromUtf8(text, size)).toUtf8();
+            sqlite3_result_text(ctx, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+            return;
+        }
+        folded[i] = c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
+    }
+    sqlite3_result_text(ctx, folded, size, SQLITE_TRANSIENT);
 }
 
 void registerSqliteFunctions(QSqlDatabase& database) {
@@ -116,7 +153,7 @@ QSqlDatabase openOne(const Settings& s, const QString& name) {
 
 // A connection that was lost, opened again in place with its session settings.
 void reopen(QSqlDatabase& database, const QString& name) {
-    bumpEpoch();
+    newEpoch();
     try {
         startSession(database, g_settings, name);
     } catch (const Error&) {
@@ -150,18 +187,19 @@ QString sqliteFile(const Settings& s, const QString& connection) {
 
 void connectAll(const Settings& settings) {
     disconnectAll();
+    pinLocalZone();
     g_settings = settings;
     for (const QString& name : connectionNames())
         openOne(settings, name);
     g_connected = true;
-    bumpEpoch();
+    newEpoch();
 }
 
 void disconnectAll() {
     if (g_transactionDepth > 0)
         endTransaction(false);
     g_connected = false;
-    bumpEpoch();
+    newEpoch();
     for (const QString& name : connectionNames()) {
         if (QSqlDatabase::contains(name)) {
             {
@@ -173,6 +211,8 @@ void disconnectAll() {
     }
 }
 
+quint64 connectionEpoch() { return g_epoch; }
+
 bool isConnected() { return g_connected; }
 Engine engine() { return g_settings.engine; }
 const Settings& settings() { return g_settings; }
@@ -183,7 +223,7 @@ void throwFailure(const QSqlDatabase& database, const QSqlError& error) {
     // The server is gone for this session, and most likely for the others too (a restart ends them all):
     // each is opened again on its next use. The main connection stays as it is while a transaction waits
     // for its rollback.
-    bumpEpoch();
+    newEpoch();
     for (const QString& name : connectionNames()) {
         if (!QSqlDatabase::contains(name) || (name == kMain && g_transactionDepth > 0))
             continue;
@@ -210,8 +250,6 @@ QSqlDatabase connection(const QString& name) {
     }
     throw Error(QStringLiteral("Conexão desconhecida: %1").arg(name));
 }
-
-quint64 connectionEpoch() { return g_epoch; }
 
 void startTransaction() {
     if (g_transactionDepth > 0)
@@ -252,11 +290,12 @@ void rollback() {
         throw Error(main.lastError().text());
     }
     if (g_settings.engine == Engine::PostgreSQL) {
-        // A statement that failed inside the transaction could not free its prepared form; no query
-        // outlives its call, so none is in use now.
+        // A statement that failed inside the transaction could not free its prepared form. The kept
+        // statements go first, while the server still knows them, then whatever is left.
+        forgetPreparedStatements();
         QSqlQuery q(main);
         q.exec(QStringLiteral("deallocate all"));
-        bumpEpoch();
+    newEpoch();
     }
 }
 
@@ -281,24 +320,138 @@ QDateTime serverTime() {
     return parseStoredDateTime(q.value(0).toString());
 }
 
-QString fold(const QString& text) {
-    const QString decomposed = text.normalized(QString::NormalizationForm_D);
-    QString out;
-    out.reserve(decomposed.size());
+namespace {
+
+constexpr char16_t kFoldTableEnd = 0x250;
+
+// Characters with a stroke or bar have no decomposition; they fold to the letter they are drawn on.
+char16_t plainLetter(char16_t c) {
+    switch (c) {
+    case u'Ø': case u'ø': return u'o';
+    case u'Ð': case u'ð': case u'Đ': case u'đ': return u'd';
+    case u'Ł': case u'ł': case u'Ŀ': case u'ŀ': return u'l';
+    case u'Ħ': case u'ħ': return u'h';
+    case u'Ŧ': case u'ŧ': return u't';
+    case u'ı': return u'i';
+    case u'ſ': return u's';
+    case u'ƒ': return u'f';
+    default: return 0;
+    }
+}
+
+// The accents dropped and the case lowered, for text the table does not cover.
+void foldGeneral(QStringView text, QString& out) {
+    const QString decomposed = text.toString().normalized(QString::NormalizationForm_D);
     for (QChar c : decomposed) {
-        if (c.category() == QChar::Mark_NonSpacing)
-            continue;
-        out.append(c.toLower());
+        if (c.category() != QChar::Mark_NonSpacing)
+            out.append(c.toLower());
+    }
+}
+
+const std::array<char16_t, kFoldTableEnd>& foldChars() {
+    static const std::array<char16_t, kFoldTableEnd> table = [] {
+        std::array<char16_t, kFoldTableEnd> t{};
+        for (char16_t c = 0; c < kFoldTableEnd; ++c) {
+            QString folded;
+            foldGeneral(QStringView(&c, 1), folded);
+            const char16_t plain = plainLetter(c);
+            t[c] = plain ? plain : folded.size() == 1 ? folded[0].unicode() : QChar(c).toLower().unicode();
+        }
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
+QString fold(const QString& text) {
+    const auto& table = foldChars();
+    QString out;
+    out.reserve(text.size());
+    qsizetype runStart = -1;  // text the table does not cover, folded as a whole
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool covered = i < text.size() && text[i].unicode() < kFoldTableEnd;
+        if (covered || i == text.size()) {
+            if (runStart >= 0) {
+                foldGeneral(QStringView(text).mid(runStart, i - runStart), out);
+                runStart = -1;
+            }
+            if (covered)
+                out.append(QChar(table[text[i].unicode()]));
+        } else if (runStart < 0) {
+            runStart = i;
+        }
     }
     return out;
+}
+
+const FoldTable& foldTable() {
+    static const FoldTable pairs = [] {
+        FoldTable t;
+        const auto& table = foldChars();
+        for (char16_t c = 0x80; c < kFoldTableEnd; ++c) {
+            if (table[c] != c) {
+                t.from.append(QChar(c));
+                t.to.append(QChar(table[c]));
+            }
+        }
+        return t;
+    }();
+    return pairs;
+}
+
+QString likePrefix(const QString& typed) {
+    QString pattern;
+    const QString folded = fold(typed);
+    pattern.reserve(folded.size() + 2);
+    for (QChar c : folded) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('%') || c == QLatin1Char('_'))
+            pattern.append(QLatin1Char('\\'));
+        pattern.append(c);
+    }
+    pattern.append(QLatin1Char('%'));
+    return pattern;
+}
+
+QString foldedPrefix(const QString& column, const QString& param) {
+    return QStringLiteral("fold(%1) like :%2 escape '\\'").arg(column, param);
 }
 
 QString storedDateTime(const QDateTime& value) {
     return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
+QDateTime parseStoredDateTimeText(QStringView t) {
+    if (t.size() != 19 || t[4] != u'-' || t[7] != u'-' || t[10] != u' ' || t[13] != u':' || t[16] != u':')
+        return {};
+    auto number = [t](int from, int digits, bool& ok) {
+        int n = 0;
+        for (int i = from; i < from + digits; ++i) {
+            const char16_t c = t[i].unicode();
+            if (c < u'0' || c > u'9')
+                ok = false;
+            n = n * 10 + (c - u'0');
+        }
+        return n;
+    };
+    bool ok = true;
+    const QDate date(number(0, 4, ok), number(5, 2, ok), number(8, 2, ok));
+    const QTime time(number(11, 2, ok), number(14, 2, ok), number(17, 2, ok));
+    if (!ok || !date.isValid() || !time.isValid())
+        return {};
+    QDateTime local(date, time);
+    if (!local.isValid() || local.time() != time) {
+        // A time the local clock skips: Qt's own reading decides what it becomes.
+        return QDateTime::fromString(t.toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    return local;
+}
+
 QDateTime parseStoredDateTime(const QString& text) {
     const QString t = text.trimmed();
+    const QDateTime direct = parseStoredDateTimeText(t);
+    if (direct.isValid())
+        return direct;
     static const char* formats[] = {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz",
                                     "yyyy-MM-ddTHH:mm:ss.zzz", "yyyy-MM-dd HH:mm", "yyyy-MM-dd"};
     for (const char* f : formats) {

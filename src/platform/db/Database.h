@@ -70,6 +70,7 @@ private:
 // tried. The two last are read only.
 void connectAll(const Settings& settings);
 void disconnectAll();
+
 bool isConnected();
 Engine engine();
 const Settings& settings();
@@ -114,11 +115,27 @@ private:
 // The server's local time in whole seconds.
 QDateTime serverTime();
 
-// Case- and accent-free form of a text, as the SQL function fold() computes it on both engines.
+// Case- and accent-free form of a text, as the SQL function fold() computes it on both engines. Below U+0250
+// every character folds through one table, which also writes the server's function (foldTable()); letters with
+// a stroke or bar fold to their plain letter (Ø to o, Ł to l, Đ and Ð to d), ligatures and ß only to lower case.
 QString fold(const QString& text);
+
+// Pairs of characters whose folded form differs from themselves, below U+0250: `from` folds to `to`.
+struct FoldTable {
+    QString from, to;
+};
+const FoldTable& foldTable();
+
+// The pattern of a prefix search: `fold(column) like :prefix escape '\'` finds the texts that begin with `typed`,
+// ignoring case and accents; %, _ and \ typed are matched as themselves.
+QString likePrefix(const QString& typed);
+// The condition of such a search on `column` with the parameter `param` (without its colon).
+QString foldedPrefix(const QString& column, const QString& param);
 
 // Text a date-time is stored as on SQLite ("yyyy-MM-dd HH:mm:ss"), and its reading back.
 QString storedDateTime(const QDateTime& value);
 QDateTime parseStoredDateTime(const QString& text);
+// The reading of exactly "yyyy-MM-dd HH:mm:ss" in local time; invalid for any other text.
+QDateTime parseStoredDateTimeText(QStringView text);
 
 }  // namespace db

@@ -5,6 +5,11 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <vector>
+
 namespace db {
 
 void RowSet::setFields(const QStringList& names) {
@@ -93,12 +98,11 @@ QVariant bindable(const QVariant& v) {
 }
 
 // SQLite keeps date-times as text; hand them back as date-times as PostgreSQL does.
-QVariant readable(const QVariant& v) {
+QVariant readable(QVariant v) {
     if (v.typeId() == QMetaType::QString) {
-        const QString s = v.toString();
-        if (s.size() == 19 && s[4] == QLatin1Char('-') && s[7] == QLatin1Char('-') && s[10] == QLatin1Char(' ') &&
-            s[13] == QLatin1Char(':') && s[16] == QLatin1Char(':')) {
-            const QDateTime d = QDateTime::fromString(s, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        const auto* s = static_cast<const QString*>(v.constData());
+        if (s->size() == 19) {
+            const QDateTime d = parseStoredDateTimeText(*s);
             if (d.isValid())
                 return d;
         }
@@ -106,31 +110,60 @@ QVariant readable(const QVariant& v) {
     return v;
 }
 
-}  // namespace
+// Prepared statements kept per connection and text, from one connection epoch. Few statements run over and
+// over (a register's select, its look-ups, its saves); past the limit the least used half goes.
+struct StatementCache {
+    static constexpr size_t kLimit = 64;
+    struct Kept {
+        std::unique_ptr<QSqlQuery> query;
+        quint64 lastUse = 0;
+    };
+    std::map<std::pair<QString, QString>, Kept> kept;
+    quint64 epoch = 0;
+    quint64 uses = 0;
 
-void requireAffected(int affected) {
-    if (affected == 0)
-        throw Error(kRegistroAlterado, Error::Kind::RowChanged);
+    // The kept statement for the text, prepared if new; null when none can be kept now.
+    QSqlQuery* take(const QSqlDatabase& database, const QString& text) {
+        if (epoch != connectionEpoch()) {
+            // Stale statements are dropped outside transactions only: freeing one the server no longer knows
+            // would fail and spoil the transaction on PostgreSQL.
+            if (inTransaction())
+                return nullptr;
+            kept.clear();
+            epoch = connectionEpoch();
+        }
+        const std::pair<QString, QString> key{database.connectionName(), text};
+        auto found = kept.find(key);
+        if (found == kept.end()) {
+            if (kept.size() >= kLimit)
+                dropLeastUsed();
+            auto q = std::make_unique<QSqlQuery>(database);
+            q->setForwardOnly(true);
+            if (!q->prepare(text))
+                throwFailure(database, q->lastError());
+            found = kept.emplace(key, Kept{std::move(q), 0}).first;
+        }
+        found->second.lastUse = ++uses;
+        return found->second.query.get();
+    }
+
+    void dropLeastUsed() {
+        std::vector<quint64> ages;
+        for (const auto& entry : kept)
+            ages.push_back(entry.second.lastUse);
+        std::nth_element(ages.begin(), ages.begin() + ages.size() / 2, ages.end());
+        const quint64 median = ages[ages.size() / 2];
+        for (auto it = kept.begin(); it != kept.end();)
+            it = it->second.lastUse <= median ? kept.erase(it) : std::next(it);
+    }
+};
+
+StatementCache& statements() {
+    static auto* cache = new StatementCache;  // never destroyed after the connections are gone
+    return *cache;
 }
 
-RowSet run(const QString& connectionName, const QString& sql, const QVariantHash& params, int* affected) {
-    QSqlDatabase database = connection(connectionName);
-    QVariantList values;
-    const QString text = positional(sql, params, values);
-    QSqlQuery q(database);
-    q.setForwardOnly(true);
-    if (values.isEmpty()) {
-        // Statements without values run as they are (PostgreSQL prepares only queries and DML).
-        if (!q.exec(text))
-            throwFailure(database, q.lastError());
-    } else {
-        if (!q.prepare(text))
-            throwFailure(database, q.lastError());
-        for (const QVariant& v : values)
-            q.addBindValue(bindable(v));
-        if (!q.exec())
-            throwFailure(database, q.lastError());
-    }
+RowSet readRows(QSqlQuery& q, int* affected) {
     RowSet rows;
     if (q.isSelect()) {
         const QSqlRecord rec = q.record();
@@ -149,6 +182,48 @@ RowSet run(const QString& connectionName, const QString& sql, const QVariantHash
     if (affected)
         *affected = q.numRowsAffected();
     return rows;
+}
+
+}  // namespace
+
+void forgetPreparedStatements() { statements().kept.clear(); }
+
+void requireAffected(int affected) {
+    if (affected == 0)
+        throw Error(kRegistroAlterado, Error::Kind::RowChanged);
+}
+
+RowSet run(const QString& connectionName, const QString& sql, const QVariantHash& params, int* affected) {
+    QSqlDatabase database = connection(connectionName);
+    QVariantList values;
+    const QString text = positional(sql, params, values);
+    if (values.isEmpty()) {
+        // Statements without values run as they are (PostgreSQL prepares only queries and DML).
+        QSqlQuery q(database);
+        q.setForwardOnly(true);
+        if (!q.exec(text))
+            throwFailure(database, q.lastError());
+        return readRows(q, affected);
+    }
+    QSqlQuery* kept = statements().take(database, text);
+    std::unique_ptr<QSqlQuery> once;
+    if (!kept) {
+        once = std::make_unique<QSqlQuery>(database);
+        once->setForwardOnly(true);
+        if (!once->prepare(text))
+            throwFailure(database, once->lastError());
+    }
+    QSqlQuery& q = kept ? *kept : *once;
+    // A kept statement holds no cursor (nor SQLite's read lock) between runs.
+    struct Finish {
+        QSqlQuery& q;
+        ~Finish() { q.finish(); }
+    } finish{q};
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, bindable(values[i]));
+    if (!q.exec())
+        throwFailure(database, q.lastError());
+    return readRows(q, affected);
 }
 
 Query::Query(QString connectionName) : m_connection(std::move(connectionName)) {}

@@ -39,11 +39,15 @@ private:
 
 // Runs `sql` on a connection with the values bound by name and returns the rows (statements without a
 // result return an empty RowSet). Throws db::Error with the server's text.
+// A statement with values is prepared once per connection and kept for its next run.
 RowSet run(const QString& connectionName, const QString& sql, const QVariantHash& params, int* affected = nullptr);
 
 // An update or delete of one row by its key that touched none: the row was changed or deleted by another
 // workstation since it was read. Throws kRegistroAlterado; use with the count Query::exec() returns.
 void requireAffected(int affected);
+
+// Throws away the statements run() keeps (before their connection closes or the server drops them).
+void forgetPreparedStatements();
 
 class Query {
 public:

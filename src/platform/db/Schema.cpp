@@ -14,12 +14,28 @@ namespace {
 
 const char* kInstallConnection = "nurv_install";
 
-// fold(): lower case without accents, as db::fold() computes it for SQLite.
-const char* kPgFold =
-    "create or replace function public.fold(text) returns text language sql immutable as $$ "
-    "select lower(translate($1, "
-    "'ÁÀÂÃÄÅáàâãäåÉÈÊËéèêëÍÌÎÏíìîïÓÒÔÕÖóòôõöÚÙÛÜúùûüÇçÑñÝýÿ', "
-    "'AAAAAAaaaaaaEEEEeeeeIIIIiiiiOOOOOoooooUUUUuuuuCcNnYyy')) $$";
+// fold(): the same table db::fold() folds with, then lower case for the rest.
+QString pgFold() {
+    const FoldTable& table = foldTable();
+    return QStringLiteral("create or replace function public.fold(text) returns text language sql immutable strict "
+                          "parallel safe as $$ select lower(translate($1, '%1', '%2')) $$")
+        .arg(table.from, table.to);
+}
+
+// The name columns that prefix searches filter, indexed for `fold(nome) like :prefix`.
+const char* const kFoldedNameIndexes[][2] = {
+    {"tipo_procedimento", "nome"},
+    {"atendimento_status", "nome"},
+    {"medicamento", "nome"},
+};
+
+QStringList foldedNameIndexes() {
+    QStringList statements;
+    for (const auto& [table, column] : kFoldedNameIndexes)
+        statements << QStringLiteral("create index if not exists ix_%1_fold_%2 on public.%1 (fold(%2) text_pattern_ops)")
+                          .arg(QLatin1String(table), QLatin1String(column));
+    return statements;
+}
 
 void execAll(QSqlDatabase& database, const QStringList& statements) {
     QSqlQuery q(database);
@@ -163,7 +179,7 @@ void installPostgres(const Settings& s, const QList<Script>& scripts) {
             throw Error(database.lastError().text());
         QStringList statements{QStringLiteral("set client_min_messages to warning"),
                                QStringLiteral("create schema if not exists padrao"),
-                               QStringLiteral("create schema if not exists zzoo01"), QString::fromUtf8(kPgFold)};
+                               QStringLiteral("create schema if not exists zzoo01"), pgFold()};
         for (const Script& script : scripts) {
             statements << QStringLiteral("set local search_path to %1, public").arg(schemaName(script.target));
             statements += splitStatements(script.sql, Engine::PostgreSQL);
@@ -186,6 +202,7 @@ void installPostgres(const Settings& s, const QList<Script>& scripts) {
                               .arg(table, column);
             }
             execAll(database, resets);
+            execAll(database, foldedNameIndexes());
         });
         database.close();
     }

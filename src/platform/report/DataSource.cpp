@@ -33,8 +33,12 @@ int TableData::columnIndex(const QString& field) const
 
 QVariant TableData::value(int row, const QString& field) const
 {
-    const int column = columnIndex(field);
-    if (column < 0 || row < 0 || row >= rows_)
+    return valueAt(row, columnIndex(field));
+}
+
+QVariant TableData::valueAt(int row, int column) const
+{
+    if (column < 0 || column >= columns_.size() || row < 0 || row >= rows_)
         return {};
     return cells_[size_t(row) * size_t(columns_.size()) + size_t(column)];
 }

@@ -17,6 +17,10 @@ public:
     virtual int rowCount() const = 0;
     // Field names are matched case-insensitively; an unknown field or row gives a null QVariant.
     virtual QVariant value(int row, const QString& field) const = 0;
+    // The column of a field, so that a field read for many rows is looked up once; -1 when the source has
+    // no columns (it is then read by name) or no such field.
+    virtual int columnOf(const QString& field) const { Q_UNUSED(field); return -1; }
+    virtual QVariant valueAt(int row, int column) const { Q_UNUSED(row); Q_UNUSED(column); return {}; }
 };
 
 // In-memory table: column names and rows of values.
@@ -34,6 +38,8 @@ public:
 
     int rowCount() const override { return rows_; }
     QVariant value(int row, const QString& field) const override;
+    int columnOf(const QString& field) const override { return columnIndex(field); }
+    QVariant valueAt(int row, int column) const override;
 
 private:
     QStringList columns_;

@@ -41,6 +41,13 @@ public:
     virtual std::vector<DrawingLine> lines() const { return {}; }
 };
 
+// The font an element starts with: one shared instance, since a page holds thousands of elements.
+inline const QFont& elementDefaultFont()
+{
+    static const QFont font;
+    return font;
+}
+
 // One positioned thing on a laid-out page. Coordinates are points from the page's top-left corner.
 struct Element {
     enum class Kind : quint8 { Text, Line, Rectangle, Image, Drawing };
@@ -48,7 +55,7 @@ struct Element {
     Kind kind = Kind::Text;
     QRectF rect;
     QString text;            // Text: the printed lines, separated by '\n'
-    QFont font;              // Text
+    QFont font = elementDefaultFont();  // Text
     Qt::Alignment alignment = Qt::AlignLeft;
     qreal lineHeight = 0;    // Text: distance between two lines
     Frame frame;             // drawn around rect (all kinds)

@@ -3,6 +3,8 @@
 #include "platform/report/Drawings.h"
 #include "platform/report/Report.h"
 
+#include <algorithm>
+#include <map>
 #include <unordered_map>
 
 namespace report {
@@ -50,10 +52,24 @@ public:
     const QDateTime& now() const { return now_; }
     const Report& report() const { return report_; }
 
+    // The sum of a field over the master rows printed from `from` on, carried on from the last call with
+    // the same start, so that a running total stays linear in the rows.
+    double printedSum(size_t from, const QString& field) const;
+    bool isPrinted(const std::vector<int>* scope, const DataSource* data) const
+    {
+        return scope == &printed_ && data == data_;
+    }
+
 private:
     struct Plan {  // per band: what every item prints with
         std::vector<QFont> fonts;
         std::vector<qreal> lineHeights;
+        std::vector<int> columns;  // of each field item in the data below
+        const DataSource* columnsOf = nullptr;
+    };
+    struct Running {
+        size_t upTo = 0;
+        double total = 0;
     };
     struct PageCountSlot {
         int page;
@@ -69,7 +85,8 @@ private:
 
     bool evaluate(const Band& band, const Context& context, Block& block);
     void growItems(Block& block, qreal definedHeight);
-    QString textOf(const Item& item, const Context& context) const;
+    QString textOf(const Item& item, const Context& context, int column) const;
+    void resolveColumns(Plan& plan, const Band& band, const DataSource* data) const;
 
     void print(const Band& band, const Context& context);
     void place(Block& block, const Band& band);
@@ -106,6 +123,7 @@ private:
     std::vector<PageCountSlot> pageCountSlots_;
     Block block_;      // reused for every band of the rows
     Block pageBlock_;  // reused for page headers and footers, which print while a row's band is being placed
+    mutable std::map<std::pair<size_t, QString>, Running> printedSums_;
 };
 
 // ---- planning
@@ -149,12 +167,25 @@ Context Engine::makeContext(const DataSource* data, int row, const std::vector<i
 
 // ---- bands
 
-QString Engine::textOf(const Item& item, const Context& context) const
+void Engine::resolveColumns(Plan& plan, const Band& band, const DataSource* data) const
+{
+    plan.columns.assign(band.items_.size(), -1);
+    for (size_t i = 0; data && i < band.items_.size(); ++i) {
+        if (band.items_[i]->kind_ == Item::Kind::Field)
+            plan.columns[i] = data->columnOf(band.items_[i]->text_);
+    }
+    plan.columnsOf = data;
+}
+
+QString Engine::textOf(const Item& item, const Context& context, int column) const
 {
     switch (item.kind_) {
     case Item::Kind::Label:
         return item.text_;
     case Item::Kind::Field:
+        if (column >= 0)
+            return report_.format(context.row() >= 0 ? context.data()->valueAt(context.row(), column) : QVariant(),
+                                  item.format_);
         return report_.format(context.value(item.text_), item.format_);
     case Item::Kind::Expression:
         return report_.format(item.expression_ ? item.expression_(context) : QVariant(), item.format_);
@@ -187,13 +218,15 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
     block.clear();
     if (band.beforePrint_ && !band.beforePrint_(context))
         return false;
-    const Plan& plan = plans_.at(&band);
+    Plan& plan = plans_.at(&band);
+    if (plan.columnsOf != context.data() || plan.columns.size() != band.items_.size())
+        resolveColumns(plan, band, context.data());
     const qreal definedHeight = mmToPt(band.height_);
     bool grew = false;
     for (size_t i = 0; i < band.items_.size(); ++i) {
         const Item& item = *band.items_[i];
         const QRectF box = toPoints(item.geometry_);
-        Block::Piece piece;
+        Block::Piece& piece = block.pieces.emplace_back();  // made in place: a page holds thousands
         piece.definedTop = box.top();
         piece.definedBottom = box.bottom();
         Element& e = piece.element;
@@ -204,14 +237,16 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
         case Item::Kind::Field:
         case Item::Kind::Expression:
         case Item::Kind::System: {
-            QString text = textOf(item, context);
+            QString text = textOf(item, context, plan.columns[i]);
             const bool pageCount = item.kind_ == Item::Kind::System && item.system_ == SystemField::PageCount;
             if (pageCount)
                 piece.pageCount = &item;
             else if (item.onPrint_)
                 item.onPrint_(text);
-            if (item.kind_ == Item::Kind::Label && text.isEmpty() && item.frame_.isEmpty())
+            if (item.kind_ == Item::Kind::Label && text.isEmpty() && item.frame_.isEmpty()) {
+                block.pieces.pop_back();
                 continue;
+            }
             if (item.rich_) {
                 auto drawing = std::make_shared<RichTextDrawing>(text, plan.fonts[i], box.width());
                 if (band.grows_ && drawing->height() > box.height() + kEps) {
@@ -227,9 +262,12 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
             e.lineHeight = plan.lineHeights[i];
             e.alignment = item.alignment_;
             int lines = 1;
+            const bool breaks = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+                return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+            });
             if (item.wrap_)
                 text = wrapText(text, e.font, box.width(), &lines);
-            else if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+            else if (breaks)
                 text = wrapText(text, e.font, 1e6, &lines);
             if (lines > 1) {
                 if (band.grows_) {
@@ -249,7 +287,7 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
                 }
             }
             e.text = std::move(text);
-            if (e.lineCount() > 1)
+            if ((item.wrap_ || breaks) && e.lineCount() > 1)
                 block.splittable = true;
             break;
         }
@@ -268,8 +306,10 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
             break;
         case Item::Kind::Image:
             if (item.image_.isNull()) {
-                if (item.frame_.isEmpty())
+                if (item.frame_.isEmpty()) {
+                    block.pieces.pop_back();
                     continue;
+                }
                 e.kind = Element::Kind::Rectangle;
                 e.penWidth = 0;
                 break;
@@ -284,14 +324,15 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
             break;
         case Item::Kind::Chart: {
             QChart* chart = item.chart_ ? item.chart_(context) : nullptr;
-            if (!chart)
+            if (!chart) {
+                block.pieces.pop_back();
                 continue;
+            }
             e.kind = Element::Kind::Drawing;
             e.drawing = std::make_shared<ChartDrawing>(chart, box.size());
             break;
         }
         }
-        block.pieces.push_back(std::move(piece));
     }
     block.height = definedHeight;
     if (grew)
@@ -341,7 +382,9 @@ void Engine::put(Block& block, qreal y)
 
 void Engine::startPage()
 {
+    const size_t lastCount = doc_.pages.empty() ? 0 : doc_.pages.back().elements.size();
     doc_.pages.emplace_back();
+    doc_.pages.back().elements.reserve(lastCount);  // most pages hold as many elements as the one before
     ++pageNumber_;
     y_ = top_;
     pageStart_ = printed_.size();
@@ -517,6 +560,11 @@ void Engine::printSubDetail(const SubDetail& sub, const Context& master)
     const int rows = child->rowCount();
     if (rows == 0 && !sub.printIfEmpty_)
         return;
+    // A new child source may sit where the last one was: its columns are looked up again.
+    for (const auto* bands : {&sub.headers_, &sub.details_, &sub.footers_}) {
+        for (const auto& band : *bands)
+            plans_.at(band.get()).columnsOf = nullptr;
+    }
     std::vector<int> printed;
     const Context outer = makeContext(child.get(), -1, &printed, 0, &master);
     for (const auto& band : sub.headers_)
@@ -660,14 +708,35 @@ int Context::count() const
     return scopeRows_ ? int(scopeRows_->size() - scopeFrom_) : 0;
 }
 
+namespace {
+
+double sumOf(const DataSource& data, const std::vector<int>& rows, size_t from, const QString& field, double total)
+{
+    const int column = data.columnOf(field);
+    for (size_t i = from; i < rows.size(); ++i)
+        total += (column >= 0 ? data.valueAt(rows[i], column) : data.value(rows[i], field)).toDouble();
+    return total;
+}
+
+}  // namespace
+
+double detail::Engine::printedSum(size_t from, const QString& field) const
+{
+    Running& running = printedSums_[{from, field}];
+    if (running.upTo < from || running.upTo > printed_.size())
+        running = Running{from, 0};
+    running.total = sumOf(*data_, printed_, running.upTo, field, running.total);
+    running.upTo = printed_.size();
+    return running.total;
+}
+
 double Context::sum(const QString& field) const
 {
-    double total = 0;
     if (!scopeRows_ || !data_)
-        return total;
-    for (size_t i = scopeFrom_; i < scopeRows_->size(); ++i)
-        total += data_->value((*scopeRows_)[i], field).toDouble();
-    return total;
+        return 0;
+    if (engine_ && engine_->isPrinted(scopeRows_, data_))
+        return engine_->printedSum(scopeFrom_, field);
+    return sumOf(*data_, *scopeRows_, scopeFrom_, field, 0);
 }
 
 Document Report::layout() const

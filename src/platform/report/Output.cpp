@@ -5,6 +5,8 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include <deque>
 #include <QPrinter>
 
 #include <algorithm>
@@ -44,12 +46,12 @@ private:
         const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : qreal(font.pixelSize());
         deviceFont.setPointSizeF(points * 72.0 / dpi_);
         fonts_.push_back({font, deviceFont, QFontMetricsF(deviceFont, painter_.device())});
-        last_ = nullptr;  // the vector may have moved
         return *(last_ = &fonts_.back());
     }
 
     void setPen(qreal width)
     {
+        blackText_ = false;
         if (width <= 0) {
             painter_.setPen(Qt::NoPen);
         } else {
@@ -62,9 +64,28 @@ private:
     void paintText(const Element& e)
     {
         const FontEntry& entry = fontFor(e.font);
-        painter_.setFont(entry.deviceFont);
-        painter_.setPen(Qt::black);
+        if (&entry != painted_) {
+            painter_.setFont(entry.deviceFont);
+            painted_ = &entry;
+        }
+        if (!blackText_) {
+            painter_.setPen(Qt::black);
+            blackText_ = true;
+        }
         const qreal ascent = entry.metrics.ascent();
+        auto drawLine = [&](const QString& piece, int line) {
+            qreal x = e.rect.left();
+            if (e.alignment & (Qt::AlignRight | Qt::AlignHCenter)) {
+                const qreal slack = e.rect.width() - entry.metrics.horizontalAdvance(piece);
+                x += (e.alignment & Qt::AlignRight) ? slack : slack / 2;
+            }
+            painter_.drawText(QPointF(x, e.rect.top() + line * e.lineHeight + ascent), piece);
+        };
+        if (!e.text.contains(QLatin1Char('\n'))) {
+            if (!e.text.isEmpty())
+                drawLine(e.text, 0);
+            return;
+        }
         qsizetype start = 0;
         for (int line = 0; start <= e.text.size(); ++line) {
             qsizetype end = e.text.indexOf(QLatin1Char('\n'), start);
@@ -72,14 +93,8 @@ private:
                 end = e.text.size();
             const QString piece = e.text.mid(start, end - start);
             start = end + 1;
-            if (piece.isEmpty())
-                continue;
-            qreal x = e.rect.left();
-            if (e.alignment & (Qt::AlignRight | Qt::AlignHCenter)) {
-                const qreal slack = e.rect.width() - entry.metrics.horizontalAdvance(piece);
-                x += (e.alignment & Qt::AlignRight) ? slack : slack / 2;
-            }
-            painter_.drawText(QPointF(x, e.rect.top() + line * e.lineHeight + ascent), piece);
+            if (!piece.isEmpty())
+                drawLine(piece, line);
         }
     }
 
@@ -119,6 +134,8 @@ private:
         case Element::Kind::Drawing:
             if (e.drawing)
                 e.drawing->paint(painter_, e.rect);
+            painted_ = nullptr;  // a drawing sets fonts and pens of its own
+            blackText_ = false;
             break;
         }
         if (!e.frame.isEmpty())
@@ -127,8 +144,10 @@ private:
 
     QPainter& painter_;
     qreal dpi_;
-    std::vector<FontEntry> fonts_;
+    std::deque<FontEntry> fonts_;  // entries stay where they are as others are added
     const FontEntry* last_ = nullptr;
+    const FontEntry* painted_ = nullptr;  // the painter's font
+    bool blackText_ = false;              // the painter's pen is the text's
 };
 
 }  // namespace

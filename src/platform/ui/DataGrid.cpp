@@ -26,8 +26,10 @@ void DataGridModel::setColumns(QList<GridColumn> columns) {
 
 void DataGridModel::mapFields() {
     m_fieldIndex.clear();
-    for (const GridColumn& c : std::as_const(m_columns))
-        m_fieldIndex << (m_data && !c.field.isEmpty() ? m_data->rows().fieldIndex(c.field) : -1);
+    for (const GridColumn& c : std::as_const(m_columns)) {
+        const QString& field = c.field.isEmpty() ? c.valueField : c.field;
+        m_fieldIndex << (m_data && !field.isEmpty() ? m_data->rows().fieldIndex(field) : -1);
+    }
 }
 
 void DataGridModel::reset() {
@@ -70,6 +72,8 @@ QVariant DataGridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         if (c.text)
             return c.text(*m_data, index.row());
+        if (c.format)
+            return c.format(m_data->cell(index.row(), m_fieldIndex[index.column()]));
         return db::toText(m_data->cell(index.row(), m_fieldIndex[index.column()]));
     case Qt::BackgroundRole:
         return c.color.isValid() ? QVariant(QBrush(c.color)) : QVariant();

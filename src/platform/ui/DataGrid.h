@@ -33,6 +33,10 @@ struct GridColumn {
     bool bold = false;
     // A calculated column: the text of a row, read from the data set by the caller.
     std::function<QString(const db::DataSet& data, int row)> text;
+    // A column that shows a field's value in its own way: `format` takes the value of `field`, or of
+    // `valueField` where the column has no field of its own to sort by.
+    std::function<QString(const QVariant& value)> format;
+    QString valueField;
 };
 
 class DataGridModel : public QAbstractTableModel {

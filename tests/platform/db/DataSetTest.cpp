@@ -93,6 +93,16 @@ TEST_F(DataSetTest, CancelAndRefusedPostLoseNothing) {
     EXPECT_THROW(ds.setField("Nome", "fora de edição"), db::Error);
 }
 
+TEST_F(DataSetTest, ASelectThatFailsLeavesTheRowsShownBefore) {
+    ds.open();
+    ds.moveTo(1);
+    ds.setSql("select * from perfil order by no_such_column");
+    EXPECT_THROW(ds.open(), db::Error);
+    EXPECT_EQ(ds.state(), DataSet::State::Browse);
+    EXPECT_EQ(ds.recordCount(), 3);
+    EXPECT_EQ(ds.str("Nome"), "PERFIL 2");
+}
+
 TEST_F(DataSetTest, EmptyResultStillKnowsItsFields) {
     ds.setSql("select * from perfil where 1=2");
     ds.open();
