@@ -1,5 +1,6 @@
 #include "common/RegisterForm.h"
 
+#include "common/DataActions.h"
 #include "common/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
@@ -46,23 +47,21 @@ RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
     };
 
     using K = QKeySequence;
-    actAppend = makeAction("actAppend", QStringLiteral("Novo"), {K(Qt::CTRL | Qt::Key_Insert)});
-    actEdit = makeAction("actEdit", QStringLiteral("Alterar"), {K(Qt::CTRL | Qt::Key_A)});
-    actDelete = makeAction("actDelete", QStringLiteral("Excluir"), {K(Qt::CTRL | Qt::Key_Delete)});
-    actRefresh = makeAction("actRefresh", QStringLiteral("Atualizar"), {K(Qt::CTRL | Qt::Key_F5)});
-    actPost = makeAction("actPost", QStringLiteral("Gravar"),
-                         {K(Qt::CTRL | Qt::ALT | Qt::Key_Return), K(Qt::CTRL | Qt::ALT | Qt::Key_Enter)});
-    actCancel = makeAction("actCancel", QStringLiteral("Cancelar"), {K(Qt::CTRL | Qt::Key_Backspace)});
-    actFirst = makeAction("actFirst", QStringLiteral("Primeiro"), {K(Qt::CTRL | Qt::Key_Home)});
-    actPrior = makeAction("actPrior", QStringLiteral("Anterior"), {K(Qt::CTRL | Qt::Key_Left)});
-    actNext = makeAction("actNext", QStringLiteral("Próximo"), {K(Qt::CTRL | Qt::Key_Right)});
-    actLast = makeAction("actLast", QStringLiteral("Último"), {K(Qt::CTRL | Qt::Key_End)});
-    // Ctrl+P opens the search: one key on two actions would fire neither.
-    actPrint = makeAction("actPrint", QStringLiteral("Imprimir..."), {});
-    actPesquisar = makeAction("actPesquisar", QStringLiteral("Pesquisar"), {K(Qt::CTRL | Qt::Key_P)});
-    actSair = makeAction("actSair", QStringLiteral("Sair"), {K(Qt::CTRL | Qt::Key_S)});
-    actInformation = makeAction("actInformation", QStringLiteral("Informações..."), {K(Qt::CTRL | Qt::Key_I)});
-    actAjuda = makeAction("actAjuda", QStringLiteral("Ajuda"), {K(Qt::Key_F1)});
+    actAppend = makeDataAction(this, DataAction::Append, "actAppend");
+    actEdit = makeDataAction(this, DataAction::Edit, "actEdit");
+    actDelete = makeDataAction(this, DataAction::Delete, "actDelete");
+    actRefresh = makeDataAction(this, DataAction::Refresh, "actRefresh");
+    actPost = makeDataAction(this, DataAction::Post, "actPost");
+    actCancel = makeDataAction(this, DataAction::Cancel, "actCancel");
+    actFirst = makeDataAction(this, DataAction::First, "actFirst");
+    actPrior = makeDataAction(this, DataAction::Prior, "actPrior");
+    actNext = makeDataAction(this, DataAction::Next, "actNext");
+    actLast = makeDataAction(this, DataAction::Last, "actLast");
+    actPrint = makeDataAction(this, DataAction::Print, "actPrint");
+    actPesquisar = makeDataAction(this, DataAction::Search, "actPesquisar");
+    actSair = makeDataAction(this, DataAction::Exit, "actSair");
+    actInformation = makeDataAction(this, DataAction::Information, "actInformation");
+    actAjuda = makeScopedAction(this, "actAjuda", QStringLiteral("Ajuda"), {K(Qt::Key_F1)});
 
     tlbPrincipal = new QToolBar(this);
     tlbPrincipal->setObjectName(QStringLiteral("tlbPrincipal"));
@@ -141,19 +140,6 @@ RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
 }
 
 RegisterForm::~RegisterForm() = default;
-
-QAction* RegisterForm::makeAction(const char* name, const QString& caption, const QList<QKeySequence>& keys) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setToolTip(caption);
-    action->setStatusTip(caption);
-    action->setShortcuts(keys);
-    // Several registers may be open in the main window at once: each answers its keys only while the focus
-    // is inside it.
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(action);
-    return action;
-}
 
 void RegisterForm::setTable(const QString& table, const QString& keyField, KeyMaker keys) {
     m_table = table;

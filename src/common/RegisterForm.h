@@ -138,7 +138,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* makeAction(const char* name, const QString& caption, const QList<QKeySequence>& keys);
     void updateActions();
     void setIfPresent(const QString& field, const QVariant& value);
     void focusFirstEditable();  // after Novo and Alterar: the first control of "Principal" that edits now

@@ -2,6 +2,7 @@
 // the save, cancel, refresh and delete of an animal with its companion rows.
 #include "registry/AnimalPage.h"
 
+#include "common/DataActions.h"
 #include "common/Formats.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
@@ -43,22 +44,20 @@ const char* const kCopiedFields[] = {"Id_Distrito", "COD_AREA_ABRN", "NUM_LOGR",
 AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* addressData, QWidget* parent)
     : QWidget(parent), m_form(form), m_animal(animal), m_address(addressData) {
     setObjectName(QStringLiteral("ActionList1"));
-    using K = QKeySequence;
-    actAnimalNovo = makeAction("actAnimalNovo", QStringLiteral("Novo"), {K(Qt::CTRL | Qt::Key_Insert)});
-    actAnimalAlterar = makeAction("actAnimalAlterar", QStringLiteral("Alterar"), {K(Qt::CTRL | Qt::Key_A)});
-    actAnimalExcluir = makeAction("actAnimalExcluir", QStringLiteral("Excluir"), {K(Qt::CTRL | Qt::Key_Delete)});
-    actAnimalAtualizar = makeAction("actAnimalAtualizar", QStringLiteral("Atualizar"), {K(Qt::CTRL | Qt::Key_F5)});
-    actAnimalGravar = makeAction("actAnimalGravar", QStringLiteral("Gravar"),
-                                 {K(Qt::CTRL | Qt::ALT | Qt::Key_Return), K(Qt::CTRL | Qt::ALT | Qt::Key_Enter)});
-    actAnimalCancelar = makeAction("actAnimalCancelar", QStringLiteral("Cancelar"), {K(Qt::CTRL | Qt::Key_Backspace)});
-    DataSetFirst1 = makeAction("DataSetFirst1", QStringLiteral("Primeiro"), {K(Qt::CTRL | Qt::Key_Home)});
-    DataSetPrior1 = makeAction("DataSetPrior1", QStringLiteral("Anterior"), {K(Qt::CTRL | Qt::Key_Left)});
-    DataSetNext1 = makeAction("DataSetNext1", QStringLiteral("Próximo"), {K(Qt::CTRL | Qt::Key_Right)});
-    DataSetLast1 = makeAction("DataSetLast1", QStringLiteral("Último"), {K(Qt::CTRL | Qt::Key_End)});
-    actInformacao = makeAction("actInformacao", QStringLiteral("Informações"), {});
-    actMarcaAtendimento = makeAction("actMarcaAtendimento", QStringLiteral("Marcar atendimento"), {});
-    actOcorrencia = makeAction("actOcorrencia", QStringLiteral("Ocorrência"), {});
-    actPreencheEndAnimal = makeAction("actPreencheEndAnimal", QStringLiteral("Preencher endereço"), {});
+    actAnimalNovo = makeDataAction(this, DataAction::Append, "actAnimalNovo");
+    actAnimalAlterar = makeDataAction(this, DataAction::Edit, "actAnimalAlterar");
+    actAnimalExcluir = makeDataAction(this, DataAction::Delete, "actAnimalExcluir");
+    actAnimalAtualizar = makeDataAction(this, DataAction::Refresh, "actAnimalAtualizar");
+    actAnimalGravar = makeDataAction(this, DataAction::Post, "actAnimalGravar");
+    actAnimalCancelar = makeDataAction(this, DataAction::Cancel, "actAnimalCancelar");
+    DataSetFirst1 = makeDataAction(this, DataAction::First, "DataSetFirst1");
+    DataSetPrior1 = makeDataAction(this, DataAction::Prior, "DataSetPrior1");
+    DataSetNext1 = makeDataAction(this, DataAction::Next, "DataSetNext1");
+    DataSetLast1 = makeDataAction(this, DataAction::Last, "DataSetLast1");
+    actInformacao = makeScopedAction(this, "actInformacao", QStringLiteral("Informações"));
+    actMarcaAtendimento = makeScopedAction(this, "actMarcaAtendimento", QStringLiteral("Marcar atendimento"));
+    actOcorrencia = makeScopedAction(this, "actOcorrencia", QStringLiteral("Ocorrência"));
+    actPreencheEndAnimal = makeScopedAction(this, "actPreencheEndAnimal", QStringLiteral("Preencher endereço"));
 
     m_tools = new QToolBar(this);
     m_tools->setObjectName(QStringLiteral("ToolBar2"));
@@ -204,17 +203,6 @@ AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* a
     connect(m_animal, &db::DataSet::currentChanged, this, &AnimalPage::showBirthDate);
     updateActions();
     showBirthDate();
-}
-
-QAction* AnimalPage::makeAction(const char* name, const QString& caption, const QList<QKeySequence>& keys) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setToolTip(caption);
-    action->setShortcuts(keys);
-    // The owner page's actions use the same keys: each list answers only inside its own page.
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(action);
-    return action;
 }
 
 bool AnimalPage::busy() const { return m_animal->isEditing(); }

@@ -67,7 +67,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QAction* makeAction(const char* name, const QString& caption, const QList<QKeySequence>& keys);
     void updateActions();
     void showBirthDate();
     void breedChosen();

@@ -2,6 +2,7 @@
 // an owner with the owner's address and web account.
 #include "registry/OwnerPage.h"
 
+#include "common/DataActions.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/RegisterForm.h"
@@ -44,23 +45,20 @@ bool blank(const QVariant& v) { return db::toText(v).trimmed().isEmpty(); }
 OwnerPage::OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* addressData, QWidget* parent)
     : QWidget(parent), m_form(form), m_owner(owner), m_address(addressData) {
     setObjectName(QStringLiteral("aclProprietario"));
-    using K = QKeySequence;
-    actAppend = makeAction("actAppend", QStringLiteral("Novo"), {K(Qt::CTRL | Qt::Key_Insert)});
-    actEdit = makeAction("actEdit", QStringLiteral("Alterar"), {K(Qt::CTRL | Qt::Key_A)});
-    actDelete = makeAction("actDelete", QStringLiteral("Excluir"), {K(Qt::CTRL | Qt::Key_Delete)});
-    actRefresh = makeAction("actRefresh", QStringLiteral("Atualizar"), {K(Qt::CTRL | Qt::Key_F5)});
-    actPost = makeAction("actPost", QStringLiteral("Gravar"),
-                         {K(Qt::CTRL | Qt::ALT | Qt::Key_Return), K(Qt::CTRL | Qt::ALT | Qt::Key_Enter)});
-    actCancel = makeAction("actCancel", QStringLiteral("Cancelar"), {K(Qt::CTRL | Qt::Key_Backspace)});
-    actFirst = makeAction("actFirst", QStringLiteral("Primeiro"), {K(Qt::CTRL | Qt::Key_Home)});
-    actPrior = makeAction("actPrior", QStringLiteral("Anterior"), {K(Qt::CTRL | Qt::Key_Left)});
-    actNext = makeAction("actNext", QStringLiteral("Próximo"), {K(Qt::CTRL | Qt::Key_Right)});
-    actLast = makeAction("actLast", QStringLiteral("Último"), {K(Qt::CTRL | Qt::Key_End)});
-    // Ctrl+P opens the search: one key on two actions would fire neither.
-    actPrint = makeAction("actPrint", QStringLiteral("Imprimir..."), {});
-    actPesquisar = makeAction("actPesquisar", QStringLiteral("Pesquisar"), {K(Qt::CTRL | Qt::Key_P)});
-    actSair = makeAction("actSair", QStringLiteral("Sair"), {K(Qt::CTRL | Qt::Key_S)});
-    actInformation = makeAction("actInformation", QStringLiteral("Informações..."), {K(Qt::CTRL | Qt::Key_I)});
+    actAppend = makeDataAction(this, DataAction::Append, "actAppend");
+    actEdit = makeDataAction(this, DataAction::Edit, "actEdit");
+    actDelete = makeDataAction(this, DataAction::Delete, "actDelete");
+    actRefresh = makeDataAction(this, DataAction::Refresh, "actRefresh");
+    actPost = makeDataAction(this, DataAction::Post, "actPost");
+    actCancel = makeDataAction(this, DataAction::Cancel, "actCancel");
+    actFirst = makeDataAction(this, DataAction::First, "actFirst");
+    actPrior = makeDataAction(this, DataAction::Prior, "actPrior");
+    actNext = makeDataAction(this, DataAction::Next, "actNext");
+    actLast = makeDataAction(this, DataAction::Last, "actLast");
+    actPrint = makeDataAction(this, DataAction::Print, "actPrint");
+    actPesquisar = makeDataAction(this, DataAction::Search, "actPesquisar");
+    actSair = makeDataAction(this, DataAction::Exit, "actSair");
+    actInformation = makeDataAction(this, DataAction::Information, "actInformation");
     actInformation->setVisible(false);
 
     m_tools = new QToolBar(this);
@@ -190,17 +188,6 @@ OwnerPage::OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* addr
         connect(data, &db::DataSet::currentChanged, this, &OwnerPage::updateActions);
     }
     updateActions();
-}
-
-QAction* OwnerPage::makeAction(const char* name, const QString& caption, const QList<QKeySequence>& keys) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setToolTip(caption);
-    action->setShortcuts(keys);
-    // The animal page's actions use the same keys: each list answers only inside its own page.
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(action);
-    return action;
 }
 
 void OwnerPage::updateActions() {

@@ -75,7 +75,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QAction* makeAction(const char* name, const QString& caption, const QList<QKeySequence>& keys);
     void updateActions();
     void setWebFieldsOpen(bool open);
     void showBlockState(const QString& stored);

@@ -2,6 +2,8 @@
 // in one transaction, the delete of the most recent address, the history and the export.
 #include "registry/UEndereco_Animal.h"
 
+#include "common/DataActions.h"
+
 #include "common/Formats.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
@@ -56,17 +58,16 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     qryTodosEnd = new db::DataSet(db::kMain, this);
     qryTodosEnd->setObjectName(QStringLiteral("qryTodosEnd"));
 
-    using K = QKeySequence;
-    actAppend = makeAction("actAppend", QStringLiteral("Novo"), K(Qt::CTRL | Qt::Key_Insert));
-    actEdit = makeAction("actEdit", QStringLiteral("Alterar"), K(Qt::CTRL | Qt::Key_A));
-    actDelete = makeAction("actDelete", QStringLiteral("Excluir"), K(Qt::CTRL | Qt::Key_Delete));
-    actPost = makeAction("actPost", QStringLiteral("Gravar"), K(Qt::CTRL | Qt::ALT | Qt::Key_Return));
-    actCancel = makeAction("actCancel", QStringLiteral("Cancelar"), K(Qt::CTRL | Qt::Key_Backspace));
-    actRefresh = makeAction("actRefresh", QStringLiteral("Atualizar"), K(Qt::CTRL | Qt::Key_F5));
-    actExportacao = makeAction("actExportacao", QStringLiteral("&Exportação..."), {});
-    actPesquisa = makeAction("actPesquisa", QStringLiteral("&Pesquisar..."), {});
-    actPrint = makeAction("actPrint", QStringLiteral("Imprimir..."), {});
-    actInformation = makeAction("actInformation", QStringLiteral("Informações..."), {});
+    actAppend = makeDataAction(this, DataAction::Append, "actAppend");
+    actEdit = makeDataAction(this, DataAction::Edit, "actEdit");
+    actDelete = makeDataAction(this, DataAction::Delete, "actDelete");
+    actPost = makeDataAction(this, DataAction::Post, "actPost");
+    actCancel = makeDataAction(this, DataAction::Cancel, "actCancel");
+    actRefresh = makeDataAction(this, DataAction::Refresh, "actRefresh");
+    actExportacao = makeScopedAction(this, "actExportacao", QStringLiteral("&Exportação..."));
+    actPesquisa = makeScopedAction(this, "actPesquisa", QStringLiteral("&Pesquisar..."));
+    actPrint = makeDataAction(this, DataAction::Print, "actPrint");
+    actInformation = makeDataAction(this, DataAction::Information, "actInformation");
     auto* tools = new QToolBar(this);
     tools->setObjectName(QStringLiteral("ToolBar1"));
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -182,16 +183,6 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     });
     updateActions();
     resize(820, 560);
-}
-
-QAction* TfrmEndereco_Animal::makeAction(const char* name, const QString& caption, const QKeySequence& key) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(QString::fromLatin1(name));
-    if (!key.isEmpty())
-        action->setShortcut(key);
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(action);
-    return action;
 }
 
 void TfrmEndereco_Animal::updateActions() {

@@ -56,7 +56,6 @@ public:
     QAction* actInformation;
 
 private:
-    QAction* makeAction(const char* name, const QString& caption, const QKeySequence& key);
     void animalChosen();
     void updateActions();
     QString animalName() const;

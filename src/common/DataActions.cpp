@@ -1,0 +1,47 @@
+// The shared data-entry actions: captions, keys and their scope.
+#include "common/DataActions.h"
+
+#include <QAction>
+#include <QWidget>
+
+QAction* makeScopedAction(QWidget* owner, const char* objectName, const QString& caption,
+                          const QList<QKeySequence>& keys) {
+    auto* action = new QAction(caption, owner);
+    action->setObjectName(QString::fromLatin1(objectName));
+    action->setToolTip(caption);
+    action->setStatusTip(caption);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    owner->addAction(action);
+    return action;
+}
+
+QAction* makeDataAction(QWidget* owner, DataAction which, const char* objectName) {
+    using K = QKeySequence;
+    struct Shape {
+        QString caption;
+        QList<QKeySequence> keys;
+    };
+    const Shape shape = [which]() -> Shape {
+        switch (which) {
+        case DataAction::Append: return {QStringLiteral("Novo"), {K(Qt::CTRL | Qt::Key_Insert)}};
+        case DataAction::Edit: return {QStringLiteral("Alterar"), {K(Qt::CTRL | Qt::Key_A)}};
+        case DataAction::Delete: return {QStringLiteral("Excluir"), {K(Qt::CTRL | Qt::Key_Delete)}};
+        case DataAction::Refresh: return {QStringLiteral("Atualizar"), {K(Qt::CTRL | Qt::Key_F5)}};
+        case DataAction::Post:
+            return {QStringLiteral("Gravar"), {K(Qt::CTRL | Qt::ALT | Qt::Key_Return), K(Qt::CTRL | Qt::ALT | Qt::Key_Enter)}};
+        case DataAction::Cancel: return {QStringLiteral("Cancelar"), {K(Qt::CTRL | Qt::Key_Backspace)}};
+        case DataAction::First: return {QStringLiteral("Primeiro"), {K(Qt::CTRL | Qt::Key_Home)}};
+        case DataAction::Prior: return {QStringLiteral("Anterior"), {K(Qt::CTRL | Qt::Key_Left)}};
+        case DataAction::Next: return {QStringLiteral("Próximo"), {K(Qt::CTRL | Qt::Key_Right)}};
+        case DataAction::Last: return {QStringLiteral("Último"), {K(Qt::CTRL | Qt::Key_End)}};
+        // Ctrl+P opens the search: one key on two actions would fire neither.
+        case DataAction::Print: return {QStringLiteral("Imprimir..."), {}};
+        case DataAction::Search: return {QStringLiteral("Pesquisar"), {K(Qt::CTRL | Qt::Key_P)}};
+        case DataAction::Exit: return {QStringLiteral("Sair"), {K(Qt::CTRL | Qt::Key_S)}};
+        case DataAction::Information: return {QStringLiteral("Informações..."), {K(Qt::CTRL | Qt::Key_I)}};
+        }
+        return {};
+    }();
+    return makeScopedAction(owner, objectName, shape.caption, shape.keys);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The actions of a data-entry tool bar that the registers and the pages of the larger forms share: their
+// captions and keys are set here once.
+
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+
+class QAction;
+class QWidget;
+
+enum class DataAction { Append, Edit, Delete, Refresh, Post, Cancel, First, Prior, Next, Last, Print, Search, Exit, Information };
+
+// An action of `owner` that answers its keys only while the focus is inside `owner`: several registers in
+// the main window, or two pages of one form, carry the same keys.
+QAction* makeScopedAction(QWidget* owner, const char* objectName, const QString& caption,
+                          const QList<QKeySequence>& keys = {});
+
+// One of the shared actions, with its caption and keys, under the object name the form gives it.
+QAction* makeDataAction(QWidget* owner, DataAction which, const char* objectName);
