@@ -71,7 +71,7 @@ AgendaDailyPage::AgendaDailyPage(QWidget* parent) : QWidget(parent) {
     dblUnidadeTrabalho = lookupBox(this, "dblUnidadeTrabalho");
     dblStatus = lookupBox(this, "dblStatus");
     connect(dblStatus, &QComboBox::activated, this,
-            [this](int i) { window()->setToolTip(dblStatus->itemData(i, Qt::ToolTipRole).toString()); });
+            [this](int i) { dblStatus->setToolTip(dblStatus->itemData(i, Qt::ToolTipRole).toString()); });
     rdgFiltro = named(new QGroupBox(QStringLiteral(" Filtro "), this), "rdgFiltro");
     rdbDia = named(new QRadioButton(QStringLiteral("Dia"), rdgFiltro), "rdbDia");
     rdbMes = named(new QRadioButton(QStringLiteral("Mês"), rdgFiltro), "rdbMes");
