@@ -13,6 +13,7 @@
 #include "scheduling/UInformacaoAgenda.h"
 
 #include <QCalendarWidget>
+#include <QMainWindow>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QHeaderView>
@@ -115,6 +116,10 @@ TEST_F(AgendaTest, DailyListFiltersByPeriodUnitAndActiveOwnerSortsAndClears) {
     EXPECT_TRUE(prompts.asked.isEmpty()) << "a title click on the cleared list does nothing";
     click(form, "BitBtn3");
     EXPECT_EQ(page->qryAtendimento->recordCount(), 4) << "back unfiltered";
+    ASSERT_TRUE(choose(page->dblStatus, "CANCELADO"));
+    click(form, "bmpLimpar_AgendaSemanal");
+    EXPECT_EQ(form->tbsSemanal->dblStatusSemanal->currentText(), "");
+    EXPECT_EQ(page->qryAtendimento->recordCount(), 4) << "the weekly Limpar refreshes unfiltered";
 }
 
 TEST_F(AgendaTest, SaturdayWeekCountsAndTheMissingOrDoubleWeek) {
@@ -143,6 +148,10 @@ TEST_F(AgendaTest, SaturdayWeekCountsAndTheMissingOrDoubleWeek) {
     EXPECT_EQ(gridCell(form, slotRow("15:30"), 2), "2") << "and the grid its counts";
 
     prompts.clear();
+    form->setDay(QDate(2012, 3, 11));
+    click(form, "BitBtn3");
+    EXPECT_EQ(prompts.texts(), QStringList({kNenhumRegistro}));
+    prompts.clear();
     exec("insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep) values (2099, 1, :i, :f)",
          {{"i", at(9, 3, 2012, 0)}, {"f", at(15, 3, 2012, 0)}});
     form->setDay(QDate(2012, 3, 10));
@@ -155,7 +164,16 @@ TEST_F(AgendaTest, SaturdayWeekCountsAndTheMissingOrDoubleWeek) {
 TEST_F(AgendaTest, OpenersOfTheBookingFormAndOnlyTheNewBookingButtonResetsTheHandOff) {
     const int first = addAttendance(kAna, kRex, at(5, 3, 2012));
     addAttendance(kAna, kMimi, at(6, 3, 2012));
+    QMainWindow main;
+    auto* area = new QMdiArea(&main);
+    main.setCentralWidget(area);
+    auto* units = new QAction("001 - &Unidade de trabalho...", &main);
+    units->setObjectName("actUnidade");
+    units->setEnabled(false);
+    main.addAction(units);
+    setWorkspace(area);
     TfrmAgenda* form = agendaOn(QDate(2012, 3, 5));
+    EXPECT_TRUE(form->ppmPrincipal->actions().contains(units)) << "the menu's own action, caption and state";
     ModoAgendamento = 1;
     ProprietarioAgendamento = "10";
     form->ppmPrincipal->findChild<QAction*>("Novoatendimento1")->trigger();
