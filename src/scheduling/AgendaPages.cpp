@@ -4,6 +4,7 @@
 #include "common/Prompts.h"
 #include "common/RegisterForm.h"
 #include "platform/ui/DataGrid.h"
+#include "scheduling/AtendimentoPages.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -47,6 +48,21 @@ QVBoxLayout* labelled(const QString& caption, QWidget* widget) {
 }
 
 }  // namespace
+
+void sortGrid(db::DataSet& data, ui::DataGridModel& model, int column) {
+    db::Query& select = data.query();
+    const QString before = select.text();
+    if (before.isEmpty() || column < 0 || column >= model.columns().size())
+        return;
+    try {
+        select.setSql(withOrderBy(before, model.columns()[column].field));  // the parameters stay bound
+        data.open();
+        model.markSortColumn(column);
+    } catch (const std::exception&) {
+        select.setSql(before);
+        Prompts::information(kNaoFoiPossivelOrdenar);
+    }
+}
 
 void fillLookup(QComboBox* box, const db::RowSet& rows) {
     box->clear();
@@ -112,7 +128,7 @@ AgendaDailyPage::AgendaDailyPage(QWidget* parent) : QWidget(parent) {
                             {QStringLiteral("Cód. agendamento"), QStringLiteral("Id_Atendimento")},
                             {QStringLiteral("Proprietário"), QStringLiteral("nome_proprietario"), 100},
                             {QStringLiteral("Animal"), QStringLiteral("nome_animal"), 100},
-                            {QStringLiteral("Data e hora"), QStringLiteral("Data_Hora_Atendimento"), 120},
+                            dateTimeColumn(QStringLiteral("Data e hora"), QStringLiteral("Data_Hora_Atendimento"), 120),
                             {QStringLiteral("Sexo"), QStringLiteral("sexo")},
                             {QStringLiteral("Espécie"), QStringLiteral("especie"), 50},
                             {QStringLiteral("Porte"), QStringLiteral("porte"), 50},
@@ -167,18 +183,8 @@ void AgendaDailyPage::clear() {
 }
 
 void AgendaDailyPage::sortBy(int column) {
-    if (!m_listed || column < 0 || column >= m_model->columns().size())
-        return;
-    db::Query& select = qryAtendimento->query();
-    const QString before = select.text();
-    try {
-        select.setSql(withOrderBy(before, m_model->columns()[column].field));
-        qryAtendimento->open();
-        m_model->markSortColumn(column);
-    } catch (const std::exception&) {
-        select.setSql(before);
-        Prompts::information(kNaoFoiPossivelOrdenar);
-    }
+    if (m_listed)
+        sortGrid(*qryAtendimento, *m_model, column);
 }
 
 QVariant AgendaDailyPage::currentAttendance() const {

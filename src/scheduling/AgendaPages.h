@@ -20,6 +20,10 @@ namespace ui {
 class DataGridModel;
 }
 
+// Reopens the rows of a grid ordered by the clicked column and marks it; a failure leaves the rows as they
+// were and says so.
+void sortGrid(db::DataSet& data, ui::DataGridModel& model, int column);
+
 // Fills a look-up box with a blank entry and "nome" of each row, keeping the row's first column as the key.
 void fillLookup(QComboBox* box, const db::RowSet& rows);
 // The key of the chosen entry; null when the box shows a blank.

@@ -4,8 +4,8 @@
 #include "common/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/RegisterForm.h"
 #include "platform/ui/DataGrid.h"
+#include "scheduling/AgendaPages.h"
 #include "scheduling/AgendaSql.h"
 #include "scheduling/UAgenda.h"
 
@@ -155,20 +155,7 @@ void TfrmAgendaLocalizarProp::confirm() {
     close();
 }
 
-void TfrmAgendaLocalizarProp::sortBy(int column) {
-    db::Query& select = qryPrincipal->query();
-    const QString before = select.text();
-    if (before.isEmpty() || column < 0 || column >= m_model->columns().size())
-        return;
-    try {
-        select.setSql(withOrderBy(before, m_model->columns()[column].field));
-        qryPrincipal->open();
-        m_model->markSortColumn(column);
-    } catch (const std::exception&) {
-        select.setSql(before);
-        Prompts::information(kNaoFoiPossivelOrdenar);
-    }
-}
+void TfrmAgendaLocalizarProp::sortBy(int column) { sortGrid(*qryPrincipal, *m_model, column); }
 
 bool TfrmAgendaLocalizarProp::eventFilter(QObject* watched, QEvent* event) {
     if (watched == dbgPesquisa && event->type() == QEvent::KeyPress) {

@@ -77,6 +77,7 @@ TEST_F(AgendaTest, DailyListFiltersByPeriodUnitAndActiveOwnerSortsAndClears) {
     EXPECT_EQ(page->qryAtendimento->recordCount(), 1);
     EXPECT_EQ(status(form), "Total registro do dia :1 Total de registro na semana: 3") << "the week counts any owner";
     EXPECT_EQ(gridCell(form, 0, 1), "Segunda 05/03/2012");
+    EXPECT_EQ(ui::gridModelOf(page->dbgPrincipal)->index(0, 4).data().toString(), "05/03/2012 08:00:00");
     EXPECT_EQ(gridCell(form, slotRow("08:00"), 1), "1");
     EXPECT_EQ(gridCell(form, slotRow("10:00"), 2), "1");
     page->rdbMes->setChecked(true);
