@@ -37,6 +37,7 @@ QComboBox* lookupBox(QWidget* parent, const char* name) {
 QCalendarWidget* calendar(QWidget* parent, const char* name) {
     auto* c = named(new QCalendarWidget(parent), name);
     c->setDateRange(QDate(2000, 1, 1), QDate(2100, 1, 1));
+    c->setMaximumSize(420, 240);
     return c;
 }
 
