@@ -33,12 +33,15 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
     return b;
 }
 
-// A date-time column shown dd/mm/yyyy hh:nn:ss on both engines, still sorted by its field.
+}  // namespace
+
 ui::GridColumn dateTimeColumn(const QString& title, const QString& field, int width) {
     ui::GridColumn c(title, field, width);
     c.text = [field](const db::DataSet& data, int row) { return fmt::dateTime(db::toDateTime(data.cell(row, field))); };
     return c;
 }
+
+namespace {
 
 MemberKind medicineKind() {
     MemberKind k;

@@ -16,6 +16,9 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 
+// A date-time column shown dd/mm/yyyy hh:nn:ss on both engines, still sorted by its field.
+ui::GridColumn dateTimeColumn(const QString& title, const QString& field, int width);
+
 inline const QString kConfirmaExclusaoMembro =
     QStringLiteral("Você esta preste a excluir definitivamente um registro!\nDeseja continuar?");
 inline const QString kErroResumo = QStringLiteral("Erro ao tentar ao recuperar os dados!");

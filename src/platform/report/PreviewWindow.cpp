@@ -46,11 +46,12 @@ const FileType kFileTypes[] = {
     {Format::Csv, "Texto separado por vírgulas (*.csv)", "csv"},
 };
 
-std::optional<SaveChoice> askSaveFile(QWidget* parent, const QString& suggestedName)
+std::optional<SaveChoice> askSaveFile(QWidget* parent, const QString& suggestedName, bool textExports)
 {
     QStringList filters;
     for (const FileType& type : kFileTypes)
-        filters << QString::fromUtf8(type.filter);
+        if (textExports || type.format == Format::Pdf)
+            filters << QString::fromUtf8(type.filter);
     QString selected = filters.first();
     QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Salvar relatório"), suggestedName,
                                                 filters.join(QStringLiteral(";;")), &selected);
@@ -260,8 +261,10 @@ void PreviewWindow::print()
 void PreviewWindow::save()
 {
     const SaveDialog& ask = saveDialog();
-    const std::optional<SaveChoice> choice = ask ? ask(this, document_.title) : askSaveFile(this, document_.title);
-    if (!choice)
+    const bool textExports = !report_ || report_->textExports();
+    const std::optional<SaveChoice> choice =
+        ask ? ask(this, document_.title) : askSaveFile(this, document_.title, textExports);
+    if (!choice || (!textExports && choice->format != Format::Pdf))
         return;
     QString error;
     if (!saveAs(choice->path, choice->format, &error))

@@ -228,6 +228,9 @@ public:
     void setData(std::shared_ptr<const DataSource> data) { data_ = std::move(data); }
     std::shared_ptr<const DataSource> data() const { return data_; }
     void setPrintIfEmpty(bool print) { printIfEmpty_ = print; }   // default true
+    // Whether its preview saves text, HTML and CSV besides PDF (default true).
+    void setTextExports(bool on) { textExports_ = on; }
+    bool textExports() const { return textExports_; }
 
     void setDefaultFont(const QFont& font) { defaultFont_ = font; }
     QFont defaultFont() const { return defaultFont_; }
@@ -252,6 +255,7 @@ private:
     QString title_;
     std::shared_ptr<const DataSource> data_;
     bool printIfEmpty_ = true;
+    bool textExports_ = true;
     QFont defaultFont_;
     Formatter formatter_;
     std::optional<QDateTime> now_;

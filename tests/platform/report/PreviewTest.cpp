@@ -90,6 +90,16 @@ TEST(ReportPreview, SavesAndPrintsThroughTheInstalledDialogs)
     ASSERT_TRUE(html.open(QIODevice::ReadOnly));
     EXPECT_TRUE(html.readAll().contains("<td>Nome 3</td>"));
 
+    auto pdfOnly = listOf(3);
+    pdfOnly->setTextExports(false);
+    PreviewWindow restricted(pdfOnly);
+    setSaveDialog([&](QWidget*, const QString&) {
+        return std::optional<SaveChoice>(SaveChoice{dir.filePath("recusado.csv"), Format::Csv});
+    });
+    trigger(restricted, "actSave");
+    setSaveDialog({});
+    EXPECT_FALSE(QFile::exists(dir.filePath("recusado.csv"))) << "a report without text exports saves PDF only";
+
     bool asked = false;
     setPrintDialog([&](QPrinter& printer, QWidget*) {
         asked = true;
