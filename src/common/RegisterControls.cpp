@@ -5,6 +5,9 @@
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
 
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -34,4 +37,23 @@ QPlainTextEdit* makeDescriptionMemo(QWidget* page, db::DataSet* data, const QStr
     memo->setObjectName(QStringLiteral("dbmDescricao"));
     ui::bindMemo(memo, data, field, maxLength);
     return memo;
+}
+
+QCheckBox* makeInactiveBox(QWidget* page, db::DataSet* data, const QString& field) {
+    auto* box = new QCheckBox(QStringLiteral("Registro inativo."), page);
+    box->setObjectName(QStringLiteral("dbcAtivo"));
+    ui::bindCheckBox(box, data, field, QStringLiteral("INATIVO"), QStringLiteral("ATIVO"));
+    return box;
+}
+
+QGridLayout* layoutKeyNameDescription(QWidget* page, QWidget* key, QWidget* name, QWidget* description) {
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(new QLabel(QStringLiteral("Código:"), page), 0, 0);
+    grid->addWidget(key, 0, 1, Qt::AlignLeft);
+    grid->addWidget(new QLabel(QStringLiteral("Nome:"), page), 1, 0);
+    grid->addWidget(name, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Descrição:"), page), 2, 0, Qt::AlignTop);
+    grid->addWidget(description, 2, 1);
+    grid->setRowStretch(2, 1);
+    return grid;
 }

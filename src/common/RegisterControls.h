@@ -4,6 +4,8 @@
 
 #include "platform/db/DataSet.h"
 
+class QCheckBox;
+class QGridLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
@@ -17,3 +19,10 @@ QLineEdit* makeNameEdit(const QString& objectName, QWidget* page, db::DataSet* d
 
 // "dbmDescricao": the description memo, capped at its column's width (0: a text column without one).
 QPlainTextEdit* makeDescriptionMemo(QWidget* page, db::DataSet* data, const QString& field, int maxLength);
+
+// "dbcAtivo": "Registro inativo.", storing "INATIVO" when ticked and "ATIVO" when clear.
+QCheckBox* makeInactiveBox(QWidget* page, db::DataSet* data, const QString& field);
+
+// The detail page's grid: "Código:", "Nome:" and "Descrição:" with their controls in its first three rows,
+// the description growing with the page. A register adds its own rows below.
+QGridLayout* layoutKeyNameDescription(QWidget* page, QWidget* key, QWidget* name, QWidget* description);

@@ -66,26 +66,16 @@ TfrmFrmSistema::TfrmFrmSistema(QWidget* parent) : RegisterForm(parent) {
     dbcTipoForm->lineEdit()->setMaxLength(1);
     ui::Capitals::install(dbcTipoForm->lineEdit());
     ui::bindComboBox(dbcTipoForm, qryPrincipal, QStringLiteral("Tipo_Form"));
-    dbcAtivo = new QCheckBox(QStringLiteral("Registro inativo."), tbsPrincipal);
-    dbcAtivo->setObjectName(QStringLiteral("dbcAtivo"));
-    ui::bindCheckBox(dbcAtivo, qryPrincipal, QStringLiteral("Ind_Status"), QStringLiteral("INATIVO"),
-                     QStringLiteral("ATIVO"));
+    dbcAtivo = makeInactiveBox(tbsPrincipal, qryPrincipal, QStringLiteral("Ind_Status"));
     ui::EnterAsTab::install(dbeTag);
     ui::EnterAsTab::install(dbcTipoForm);
 
-    auto* grid = new QGridLayout(tbsPrincipal);
-    grid->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 0, 0);
-    grid->addWidget(dbeCodigo, 0, 1, Qt::AlignLeft);
-    grid->addWidget(new QLabel(QStringLiteral("Nome:"), tbsPrincipal), 1, 0);
-    grid->addWidget(dbeNome, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Descrição:"), tbsPrincipal), 2, 0, Qt::AlignTop);
-    grid->addWidget(dbmDescricao, 2, 1);
+    QGridLayout* grid = layoutKeyNameDescription(tbsPrincipal, dbeCodigo, dbeNome, dbmDescricao);
     grid->addWidget(new QLabel(QStringLiteral("Tag:"), tbsPrincipal), 3, 0);
     grid->addWidget(dbeTag, 3, 1, Qt::AlignLeft);
     grid->addWidget(new QLabel(QStringLiteral("Tipo formul.:"), tbsPrincipal), 4, 0);
     grid->addWidget(dbcTipoForm, 4, 1, Qt::AlignLeft);
     grid->addWidget(dbcAtivo, 5, 1);
-    grid->setRowStretch(2, 1);
     setFirstFocus(dbeNome);
 }
 

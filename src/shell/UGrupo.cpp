@@ -46,14 +46,7 @@ TfrmGrupo::TfrmGrupo(QWidget* parent) : RegisterForm(parent) {
     dbeNome = makeNameEdit(QStringLiteral("dbeNome"), tbsPrincipal, qryPrincipal, QStringLiteral("Nome"), 50);
     dbmDescricao = makeDescriptionMemo(tbsPrincipal, qryPrincipal, QStringLiteral("Descricao"), 0);
 
-    auto* grid = new QGridLayout(tbsPrincipal);
-    grid->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 0, 0);
-    grid->addWidget(dbeCodigo, 0, 1, Qt::AlignLeft);
-    grid->addWidget(new QLabel(QStringLiteral("Nome:"), tbsPrincipal), 1, 0);
-    grid->addWidget(dbeNome, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Descrição:"), tbsPrincipal), 2, 0, Qt::AlignTop);
-    grid->addWidget(dbmDescricao, 2, 1);
-    grid->setRowStretch(2, 1);
+    layoutKeyNameDescription(tbsPrincipal, dbeCodigo, dbeNome, dbmDescricao);
 
     tbsFormulario = new TPerfilFormPage(qryPrincipal, pgcPrincipal);
     tbsFormulario->setObjectName(QStringLiteral("tbsFormulario"));

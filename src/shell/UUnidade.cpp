@@ -46,20 +46,10 @@ TfrmUnidade::TfrmUnidade(QWidget* parent) : RegisterForm(parent) {
     dbeNome = makeNameEdit(QStringLiteral("dbeNome"), tbsPrincipal, qryPrincipal, QStringLiteral("Nome"), 100);
     dbmDescricao = makeDescriptionMemo(tbsPrincipal, qryPrincipal, QStringLiteral("Descricao"), 250);
 
-    dbcAtivo = new QCheckBox(QStringLiteral("Registro inativo."), tbsPrincipal);
-    dbcAtivo->setObjectName(QStringLiteral("dbcAtivo"));
-    ui::bindCheckBox(dbcAtivo, qryPrincipal, QStringLiteral("Ind_Status"), QStringLiteral("INATIVO"),
-                     QStringLiteral("ATIVO"));
+    dbcAtivo = makeInactiveBox(tbsPrincipal, qryPrincipal, QStringLiteral("Ind_Status"));
 
-    auto* grid = new QGridLayout(tbsPrincipal);
-    grid->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 0, 0);
-    grid->addWidget(dbeCodigo, 0, 1, Qt::AlignLeft);
-    grid->addWidget(new QLabel(QStringLiteral("Nome:"), tbsPrincipal), 1, 0);
-    grid->addWidget(dbeNome, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Descrição:"), tbsPrincipal), 2, 0, Qt::AlignTop);
-    grid->addWidget(dbmDescricao, 2, 1);
+    QGridLayout* grid = layoutKeyNameDescription(tbsPrincipal, dbeCodigo, dbeNome, dbmDescricao);
     grid->addWidget(dbcAtivo, 3, 1);
-    grid->setRowStretch(2, 1);
     setFirstFocus(dbeCodigo);
 }
 
