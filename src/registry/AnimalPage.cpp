@@ -55,9 +55,9 @@ AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* a
     DataSetPrior1 = makeAction("DataSetPrior1", QStringLiteral("Anterior"), {K(Qt::CTRL | Qt::Key_Left)});
     DataSetNext1 = makeAction("DataSetNext1", QStringLiteral("Próximo"), {K(Qt::CTRL | Qt::Key_Right)});
     DataSetLast1 = makeAction("DataSetLast1", QStringLiteral("Último"), {K(Qt::CTRL | Qt::Key_End)});
-    actInformacao = makeAction("actInformacao", QStringLiteral("Informações"), {});
-    actMarcaAtendimento = makeAction("actMarcaAtendimento", QStringLiteral("Marcar atendimento"), {});
-    actOcorrencia = makeAction("actOcorrencia", QStringLiteral("Ocorrência"), {});
+    actInformacao = makeAction("actInformacao", QStringLiteral("&Informação..."), {});
+    actMarcaAtendimento = makeAction("actMarcaAtendimento", QStringLiteral("&Marca atendimento..."), {});
+    actOcorrencia = makeAction("actOcorrencia", QStringLiteral("Ocorrencias..."), {});
     actPreencheEndAnimal = makeAction("actPreencheEndAnimal", QStringLiteral("Preencher endereço"), {});
 
     m_tools = new QToolBar(this);
@@ -191,6 +191,9 @@ AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* a
     onTriggered(DataSetNext1, [this] { m_animal->next(); });
     onTriggered(DataSetLast1, [this] { m_animal->last(); });
     onTriggered(actPreencheEndAnimal, [this] { copyOwnerAddress(); });
+    onTriggered(actMarcaAtendimento, [this] { markAttendance(); });
+    onTriggered(actOcorrencia, [this] { openOccurrences(); });
+    onTriggered(actInformacao, [this] { showInformation(); });
     connect(m_copiaEnd, &QCheckBox::clicked, this, [this] { actPreencheEndAnimal->trigger(); });
     connect(m_animal, &db::DataSet::fieldChanged, this, [this](const QString& field) {
         if (field.compare(QLatin1String("Id_Raca"), Qt::CaseInsensitive) == 0)
