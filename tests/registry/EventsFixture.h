@@ -10,11 +10,14 @@ class EventsTest : public RegistryTest {
 protected:
     void SetUp() override {
         RegistryTest::SetUp();
-        exec("insert into usuario (Id_Usuario, Nome, Login) values (1, 'ADMINISTRADOR', 'ADMIN'), (2, 'OPERADOR', 'OPER')");
+        // Keys made by the server (users 1 and 2, owners 1 to 3), so that the forms' own inserts follow them.
+        exec("insert into usuario (Nome, Login) values ('ADMINISTRADOR', 'ADMIN')");
+        exec("insert into usuario (Nome, Login) values ('OPERADOR', 'OPER')");
         exec("insert into endereco (Id_Endereco, TIP_LOGR, NOM_LOGR, NUM_IMOV_LOGR, DES_CMPL_ENDR, NOM_BAIR, NUM_CEP) "
              "values (501, 'R', 'DAS FLORES', 51, 'CASA 2', 'CENTRO', '12345678')");
-        exec("insert into proprietario (Id_Proprietario, Nome, Id_Endereco, Status_Registro, Num_CPF_CNPJ) values "
-             "(1, 'ANA', 501, 'ATIVO', '52998224725'), (2, 'BIA', null, 'ATIVO', null), (3, 'CAIO', null, 'ATIVO', null)");
+        for (const char* owner : {"'ANA', 501, '52998224725'", "'BIA', null, null", "'CAIO', null, null"})
+            exec(QString("insert into proprietario (Nome, Id_Endereco, Num_CPF_CNPJ, Status_Registro) values (%1, 'ATIVO')")
+                     .arg(owner));
         exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA')");
         exec("insert into raca (Id_Raca, Nome, Id_Especie) values (1, 'POODLE', 1)");
         exec("insert into animal (Id_Animal, Id_Proprietario, Nome, Sexo, Id_Especie, Id_Raca, Data_Nascimento, "
