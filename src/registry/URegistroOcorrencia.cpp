@@ -206,7 +206,8 @@ void TfrmRegistroOcorrencia::fillOwners(int ownerId) {
 }
 
 void TfrmRegistroOcorrencia::reloadLists() {
-    fillCombo(cbbTipoOcorrencia, occurrencesql::types());
+    m_types = occurrencesql::types();
+    fillCombo(cbbTipoOcorrencia, m_types);
     typeChosen();
     fillOwners(0);
 }
@@ -239,9 +240,8 @@ void TfrmRegistroOcorrencia::typeChosen() {
         cbbTipoOcorrencia->setToolTip(QString());
         return;
     }
-    const db::RowSet types = occurrencesql::types();
-    for (int i = 0; i < types.count(); ++i) {
-        const auto& r = types.row(i);
+    for (int i = 0; i < m_types.count(); ++i) {
+        const auto& r = m_types.row(i);
         if (db::toInt(r[0]) == cbbTipoOcorrencia->currentData().toInt())
             cbbTipoOcorrencia->setToolTip(occurrenceTypeHint(db::toText(r[2]).trimmed() == QLatin1String("SIM"),
                                                              db::toText(r[1]).trimmed(), db::toText(r[3]).trimmed()));

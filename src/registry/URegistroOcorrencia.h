@@ -61,6 +61,7 @@ private:
     void closeForm();
 
     QList<QAction*> m_popup;
+    db::RowSet m_types;  // the type list's rows, for the hint
 };
 
 inline QPointer<TfrmRegistroOcorrencia> frmRegistroOcorrencia;
