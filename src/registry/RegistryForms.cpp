@@ -39,8 +39,10 @@ void registerRegistryForms() {
         applyFormRights(frmTransferir_Animal, 20, hiding);
         showForm(frmTransferir_Animal, ShowAs::MdiChild);
         // No border icons: the form closes by its own "&Sair".
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(frmTransferir_Animal->parentWidget()))
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(frmTransferir_Animal->parentWidget())) {
             sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+            sub->show();  // a change of flags hides the window
+        }
     });
     registerOpener(QStringLiteral("actRelAnimaisTransferedos"),
                    [] { Prompts::preview(std::make_shared<TfrmRelAnimaisTransferidos>(), false); });

@@ -51,6 +51,8 @@ TEST_F(TransferTest, RefusalsMovesAndOneTransactionWithThePreviousOwnerFromTheDa
          "Id_Proprietario) values (1, 12, 0, 2)");
     TfrmTransferir_Animal* form = openTransfer();
     ASSERT_TRUE(form);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->parentWidget()->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QPushButton* transfer = form->bmpTransferir;
     transfer->click();
     EXPECT_EQ(prompts.last(), kFaltaPrimeiroProprietario);
