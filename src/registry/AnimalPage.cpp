@@ -54,9 +54,9 @@ AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* a
     DataSetPrior1 = makeDataAction(this, DataAction::Prior, "DataSetPrior1");
     DataSetNext1 = makeDataAction(this, DataAction::Next, "DataSetNext1");
     DataSetLast1 = makeDataAction(this, DataAction::Last, "DataSetLast1");
-    actInformacao = makeScopedAction(this, "actInformacao", QStringLiteral("Informações"));
-    actMarcaAtendimento = makeScopedAction(this, "actMarcaAtendimento", QStringLiteral("Marcar atendimento"));
-    actOcorrencia = makeScopedAction(this, "actOcorrencia", QStringLiteral("Ocorrência"));
+    actInformacao = makeScopedAction(this, "actInformacao", QStringLiteral("&Informação..."));
+    actMarcaAtendimento = makeScopedAction(this, "actMarcaAtendimento", QStringLiteral("&Marca atendimento..."));
+    actOcorrencia = makeScopedAction(this, "actOcorrencia", QStringLiteral("Ocorrencias..."));
     actPreencheEndAnimal = makeScopedAction(this, "actPreencheEndAnimal", QStringLiteral("Preencher endereço"));
 
     m_tools = new QToolBar(this);
@@ -190,6 +190,9 @@ AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* a
     onTriggered(DataSetNext1, [this] { m_animal->next(); });
     onTriggered(DataSetLast1, [this] { m_animal->last(); });
     onTriggered(actPreencheEndAnimal, [this] { copyOwnerAddress(); });
+    onTriggered(actMarcaAtendimento, [this] { markAttendance(); });
+    onTriggered(actOcorrencia, [this] { openOccurrences(); });
+    onTriggered(actInformacao, [this] { showInformation(); });
     connect(m_copiaEnd, &QCheckBox::clicked, this, [this] { actPreencheEndAnimal->trigger(); });
     connect(m_animal, &db::DataSet::fieldChanged, this, [this](const QString& field) {
         if (field.compare(QLatin1String("Id_Raca"), Qt::CaseInsensitive) == 0)

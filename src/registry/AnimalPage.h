@@ -41,6 +41,9 @@ public:
     void refresh();
     void remove();
     void copyOwnerAddress();  // actPreencheEndAnimal
+    void markAttendance();    // actMarcaAtendimento: the hand-off to the booking form
+    void openOccurrences();   // actOcorrencia
+    void showInformation();   // actInformacao
 
     AnimalValues values() const;
 
@@ -111,6 +114,8 @@ inline const QString kAtendimento = QStringLiteral("Animal com registro de atend
 inline const QString kVacinaRegistrada = QStringLiteral("Animal com registro de vacina.\nRegistro não pode ser excluído!");
 inline const QString kOcorrenciaRegistrada =
     QStringLiteral("Animal com registro de ocorrência.\nRegistro não pode ser excluído!");
+inline const QString kAnimalNaoCadastrado = QStringLiteral("É preciso que o animal esteja cadastrado.");
+inline const QString kSemInformacao = QStringLiteral("Sem informação.");
 inline const QString kExcluirAnimal = QStringLiteral(
     "O registro será excluído definitivamente e todo histórico do animal será perdido alterando analises realizada "
     "anteriormente.\nDeseja continuar?");

@@ -180,6 +180,17 @@ void deleteAnimal(int animalId) {
                 byAnimal(animalId));
 }
 
+db::RowSet insertedAndChanged(int animalId) {
+    return db::run(db::kMain,
+                   QStringLiteral("select b.nome as Nome_inseriu, c.nome as Nome_alterou, a.inserido_em, a.Modificado_Em, "
+                                  " a.Modificado_por "
+                                  " from animal a"
+                                  " left join usuario b on (a.inserido_Por = b.id_usuario) "
+                                  " left join usuario c on (a.Modificado_por = c.id_usuario) "
+                                  " where b.nome is not null and a.Id_Animal = :animal "),
+                   byAnimal(animalId));
+}
+
 db::RowSet animalsOf(int ownerId) {
     return db::run(db::kMain,
                    QStringLiteral(" select id_animal, id_proprietario, nome from animal where id_proprietario = :owner "

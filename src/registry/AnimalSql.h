@@ -42,6 +42,9 @@ bool hasVaccination(int animalId);
 bool hasOccurrence(int animalId);
 // The animal with its links, every linked address, group and history rows.
 void deleteAnimal(int animalId);
+// Who inserted and who changed the animal, and when (Nome_inseriu, Nome_alterou, inserido_em,
+// Modificado_Em, Modificado_por); no row when its inserting user is unknown.
+db::RowSet insertedAndChanged(int animalId);
 
 // --- the animal-address form ---
 

@@ -10,6 +10,7 @@
 #include "registry/AnimalSql.h"
 #include "registry/OwnerPage.h"
 #include "registry/OwnerSql.h"
+#include "registry/VaccinationPage.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -63,6 +64,11 @@ TfrmPropAnimal::TfrmPropAnimal(QWidget* parent) : QWidget(parent) {
     animalLayout->setContentsMargins(0, 0, 0, 0);
     animalLayout->addWidget(animalPage);
 
+    vaccinationPage = new VaccinationPage(this, TabSheet3);
+    auto* vaccinationLayout = new QVBoxLayout(TabSheet3);
+    vaccinationLayout->setContentsMargins(0, 0, 0, 0);
+    vaccinationLayout->addWidget(vaccinationPage);
+
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
     status->setSizeGripEnabled(false);
@@ -87,6 +93,7 @@ TfrmPropAnimal::TfrmPropAnimal(QWidget* parent) : QWidget(parent) {
     });
     connect(qryAnimal, &db::DataSet::currentChanged, this, &TfrmPropAnimal::animalShown);
     connect(this, &TfrmPropAnimal::animalShown, animalPage, [this] { animalPage->showAnimal(); });
+    connect(this, &TfrmPropAnimal::animalShown, vaccinationPage, [this] { guarded([this] { vaccinationPage->showVaccinations(); }); });
     connect(PageControl1, &QTabWidget::currentChanged, this, &TfrmPropAnimal::pageChanging);
     resize(860, 560);
 }

@@ -15,6 +15,7 @@ class QTabWidget;
 class AddressGroup;
 class AnimalPage;
 class OwnerPage;
+class VaccinationPage;
 
 class TfrmPropAnimal : public QWidget {
     Q_OBJECT
@@ -32,6 +33,7 @@ public:
     QWidget* TabSheet3;  // Vacinas
     OwnerPage* ownerPage;
     AnimalPage* animalPage;
+    VaccinationPage* vaccinationPage;
     QWidget* ActionList1;  // the animal page, which holds the animal's action list
     QAction* actAnimalNovo;
     QAction* actAnimalAlterar;

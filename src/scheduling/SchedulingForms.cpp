@@ -6,6 +6,7 @@
 #include "scheduling/AgendaDialogs.h"
 #include "scheduling/AgendaReports.h"
 #include "scheduling/UAgenda.h"
+#include "scheduling/UAgendaNovoAtendimento.h"
 #include "scheduling/UAtendimentoParticular.h"
 #include "scheduling/UReceituarioPadrao.h"
 
@@ -17,4 +18,6 @@ void registerSchedulingForms() {
     registerOpener(QStringLiteral("actSelAgendaProfissional"), [] { openSelAgendaProfissional(); });
     registerOpener(QStringLiteral("actAtendimentoParticular"), [] { TfrmAtendimentoParticular::open(); });
     registerOpener(QStringLiteral("actReceituarioPadrao"), [] { TfrmReceituarioPadrao::open(); });
+    // "&Marca atendimento..." of the owner and animal register, after it has set the hand-off variables.
+    registerOpener(QStringLiteral("actMarcaAtendimento"), [] { TfrmAgendaNovoAtendimento::openPreset(); });
 }

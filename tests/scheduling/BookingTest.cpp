@@ -4,6 +4,7 @@
 #include "SchedulingFixture.h"
 
 #include "scheduling/AtendimentoRules.h"
+#include "scheduling/SchedulingForms.h"
 
 #include <QDateEdit>
 #include <QRadioButton>
@@ -90,8 +91,10 @@ TEST_F(SchedulingTest, PresetEntryReadsTheHandOffAndTheAgendaEntryDoesNot) {
     ModoAgendamento = 1;
     ProprietarioAgendamento = " 10 ";
     AnimalAgendamento = "101";
-    auto* form = TfrmAgendaNovoAtendimento::openPreset();
-    EXPECT_EQ(frmAgendaNovoAtendimento, form);
+    registerSchedulingForms();
+    openerFor("actMarcaAtendimento")();  // how the owner register opens it
+    auto* form = frmAgendaNovoAtendimento.data();
+    ASSERT_TRUE(form);
     EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Insert);
     EXPECT_EQ(form->dblNomeProp->currentText(), "ANA");
     EXPECT_EQ(form->cbbAnimal->currentText(), "MIMI");

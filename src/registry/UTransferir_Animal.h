@@ -1,0 +1,47 @@
+#pragma once
+// 021 - animal transfer: two owners side by side, each with the owner's animals; animals moved from one list
+// to the other change owner, with a history row each, when "&Transferir" is pressed.
+
+#include <QPointer>
+#include <QWidget>
+
+class QDateEdit;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+class TfrmTransferir_Animal : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmTransferir_Animal(QWidget* parent = nullptr);
+
+    void moveSelected(bool toSecond);  // ">" and "<"
+    void moveAll(bool toSecond);       // ">>" and "<<"
+    void transfer();                   // &Transferir
+    void clearSides();                 // &Limpar
+
+    QLineEdit* ediCodigo_atual;
+    QLineEdit* ediNome_atual;
+    QLineEdit* ediEndereco_atual;
+    QTreeWidget* ltvAnimal_Prop_atual;
+    QLineEdit* edicodigo_Destino;
+    QLineEdit* ediNome_destino;
+    QLineEdit* ediEndereco_destino;
+    QTreeWidget* ltvAnimal_Prop_destino;
+    QDateEdit* dtpDataTransferencia;
+    QPushButton* bmpTransferir;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool m_shown = false;
+};
+
+inline QPointer<TfrmTransferir_Animal> frmTransferir_Animal;
+
+inline const QString kMesmosProprietarios =
+    QStringLiteral("O primeiro e o segundo proprietário selecionado são os mesmos.");
+inline const QString kFaltaPrimeiroProprietario = QStringLiteral("Falta selecionar o primeiro proprietário!");
+inline const QString kFaltaSegundoProprietario = QStringLiteral("Falta selecionar o segundo proprietário!");
+inline const QString kErroTransferir = QStringLiteral("Erro ao tentar transferir.");

@@ -1,0 +1,34 @@
+#pragma once
+// The vaccination page's statements: the three active look-ups, the animal's vaccinations, the duplicate
+// of a day, the insert and the delete.
+
+#include "platform/db/DataSet.h"
+
+#include <QDate>
+#include <QDateTime>
+
+namespace vaccinationsql {
+
+// (key, Nome, Descricao) of the active rows ("ATIVO", trimmed).
+db::RowSet vaccines();
+db::RowSet reasons();
+db::RowSet intercurrences();
+
+// The grid's rows of the animal (none for animal 0), by date.
+void selectVaccinations(db::DataSet& grid, int animalId);
+
+struct Vaccination {
+    int animal = 0;
+    int vaccine = 0;
+    int reason = 0;
+    int intercurrence = 0;
+    QDate date;
+};
+
+// The same vaccination of the animal on the same day.
+bool recordedOnDay(const Vaccination& v);
+// Inside the caller's transaction: the new row with the next key; answers the key.
+int insertVaccination(const Vaccination& v, const QDateTime& now);
+void deleteVaccination(int vaccinationId);
+
+}  // namespace vaccinationsql
