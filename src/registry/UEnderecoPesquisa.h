@@ -2,23 +2,13 @@
 // The street search of the street register: by street code or name, neighbourhood code or name. A chosen
 // street is written into the address that opened the search, while that address is inserted or edited.
 
-#include "platform/db/DataSet.h"
+#include "registry/PickDialog.h"
 
 #include <QPointer>
-#include <QWidget>
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTableView;
 class StreetTarget;
 
-namespace ui {
-class DataGridModel;
-}
-
-class TfrmEnderecoPesquisa : public QWidget {
+class TfrmEnderecoPesquisa : public PickDialog {
     Q_OBJECT
 public:
     // `tag`: 1 the owner's address, 2 the animal's address of the owner form. `target` is the address it
@@ -31,29 +21,20 @@ public:
 
     int tag() const { return m_tag; }
 
-    void search();       // &Pesquisar
-    void choose();       // &OK: writes the current row into the target, closes
-    void sortBy(int column);
+    void search() override;  // &Pesquisar
+    void choose() override;  // &OK: writes the current row into the target, closes
 
-    QComboBox* cbbSelecao;
-    QLineEdit* mkeTexto;
-    QPushButton* btnPesquisar;
-    QPushButton* btnOK;
-    QTableView* dbgPrincipal;
-    db::DataSet* qryPrincipal;
-    QLabel* lblQuantidade;
-    QLabel* lblCriterio;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    QLineEdit* mkeTexto = textBox();
+    QPushButton* btnPesquisar = searchButton();
+    QPushButton* btnOK = okButton();
+    QLabel* lblQuantidade = statusPanel(0);
+    QLabel* lblCriterio = statusPanel(1);
 
 private:
     StreetTarget* target() const;
 
     int m_tag;
     QPointer<QObject> m_target;
-    QString m_statement;  // the last search, without its order clause
-    ui::DataGridModel* m_grid;
 };
 
 inline QPointer<TfrmEnderecoPesquisa> frmEnderecoPesquisa;

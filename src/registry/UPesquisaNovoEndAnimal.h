@@ -2,43 +2,27 @@
 // The animal search of the animal-address form: by animal or owner name or code, or by microchip; OK puts
 // the address form on the chosen animal with a new address, while that form is open.
 
-#include "platform/db/DataSet.h"
+#include "registry/PickDialog.h"
 
 #include <QPointer>
-#include <QWidget>
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QTableView;
 class TfrmEndereco_Animal;
 
-namespace ui {
-class DataGridModel;
-}
-
-class TfrmPesquisaNovoEndAnimal : public QWidget {
+class TfrmPesquisaNovoEndAnimal : public PickDialog {
     Q_OBJECT
 public:
     explicit TfrmPesquisaNovoEndAnimal(TfrmEndereco_Animal* target, QWidget* parent = nullptr);
 
-    void search();  // &Pesquisar
-    void choose();  // &OK
-    void sortBy(int column);
+    void search() override;  // &Pesquisar
+    void choose() override;  // &OK
+    // Says so when there is nothing to order; the count is shown again after the order.
+    void sortBy(int column) override;
 
-    QComboBox* cbbSelecao;
-    QLineEdit* mkeTexto;
-    QTableView* dbgPrincipal;
-    db::DataSet* qryPrincipal;
-    QLabel* StatusBar1Panel0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    QLineEdit* mkeTexto = textBox();
+    QLabel* StatusBar1Panel0 = statusPanel(0);
 
 private:
     QPointer<TfrmEndereco_Animal> m_target;
-    QString m_statement;
-    ui::DataGridModel* m_grid;
 };
 
 inline QPointer<TfrmPesquisaNovoEndAnimal> frmPesquisaNovoEndAnimal;

@@ -4,19 +4,12 @@
 #include "common/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "platform/ui/DataGrid.h"
-#include "platform/ui/EnterAsTab.h"
 #include "registry/AnimalRules.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTableView>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -31,6 +24,24 @@ const SideNames kSides[] = {
 QString rowAddress(const db::DataSet& data, int row) {
     auto t = [&](const char* f) { return db::toText(data.cell(row, QString::fromLatin1(f))).trimmed(); };
     return pickerAddress(t("TIP_LOGR"), t("NOM_LOGR"), t("NUM_IMOV_LOGR"), t("DES_CMPL_ENDR"), t("nom_bair"));
+}
+
+PickDialogShape pickerShape() {
+    PickDialogShape shape;
+    shape.objectName = QStringLiteral("frmProprietarioPesquisa");
+    shape.caption = QStringLiteral("Pesquisa prorietário.");
+    shape.criteria = {QStringLiteral("Código"), QStringLiteral("Nome"), QStringLiteral("CPF/CNPJ"),
+                      QStringLiteral("Logradouro")};
+    shape.blankCriterion = true;
+    shape.textName = QStringLiteral("edtTexto");
+    shape.searchCaption = QStringLiteral("&Pesquisar");
+    shape.columns = {{QStringLiteral("Cód. prop."), QStringLiteral("id_proprietario"), 70},
+                     {QStringLiteral("Nome"), QStringLiteral("nome"), 200},
+                     {QStringLiteral("Identidade"), QStringLiteral("num_ci"), 100},
+                     ui::GridColumn::calculated(QStringLiteral("Endereço"), 300, rowAddress)};
+    shape.statusPanels = 0;
+    shape.size = {640, 380};
+    return shape;
 }
 
 }  // namespace
@@ -50,40 +61,11 @@ QString pickerAddress(const QString& type, const QString& street, const QString&
 }
 
 TfrmProprietarioPesquisa::TfrmProprietarioPesquisa(QWidget* target, int side, QWidget* parent)
-    : QWidget(parent), m_target(target), m_side(side == 2 ? 2 : 1) {
-    setAttribute(Qt::WA_DeleteOnClose, true);
-    setObjectName(QStringLiteral("frmProprietarioPesquisa"));
-    setWindowTitle(QStringLiteral("Pesquisa prorietário."));
-    cbbSelecao = new QComboBox(this);
-    cbbSelecao->setObjectName(QStringLiteral("cbbSelecao"));
-    cbbSelecao->addItems({QStringLiteral("Código"), QStringLiteral("Nome"), QStringLiteral("CPF/CNPJ"),
-                          QStringLiteral("Logradouro")});
-    cbbSelecao->setCurrentIndex(-1);
-    edtTexto = new QLineEdit(this);
-    edtTexto->setObjectName(QStringLiteral("edtTexto"));
-    ui::EnterAsTab::install(cbbSelecao);
-    ui::EnterAsTab::install(edtTexto);
-    auto* pesquisar = new QPushButton(QStringLiteral("&Pesquisar"), this);
-    pesquisar->setObjectName(QStringLiteral("btnPesquisar"));
+    : PickDialog(pickerShape(), parent, {}), m_target(target), m_side(side == 2 ? 2 : 1) {
     actOK = new QAction(QStringLiteral("&OK"), this);
     actOK->setObjectName(QStringLiteral("actOK"));
     addAction(actOK);
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    qryPrincipal = new db::DataSet(db::kMain, this);
-    qryPrincipal->setObjectName(QStringLiteral("qryPrincipal"));
-    dbgPrincipal = new QTableView(this);
-    dbgPrincipal->setObjectName(QStringLiteral("dbgPrincipal"));
-    ui::bindGrid(dbgPrincipal, qryPrincipal,
-                 {{QStringLiteral("Cód. prop."), QStringLiteral("id_proprietario"), 70},
-                  {QStringLiteral("Nome"), QStringLiteral("nome"), 200},
-                  {QStringLiteral("Identidade"), QStringLiteral("num_ci"), 100},
-                  ui::GridColumn::calculated(QStringLiteral("Endereço"), 300, rowAddress)});
-    dbgPrincipal->installEventFilter(this);
-    connect(pesquisar, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });
     onTriggered(actOK, [this] { choose(); });
-    connect(ok, &QPushButton::clicked, actOK, &QAction::trigger);
-    connect(dbgPrincipal, &QTableView::doubleClicked, actOK, &QAction::trigger);
     connect(qryPrincipal, &db::DataSet::currentChanged, this, [this] {
         guarded([this] {
             if (qryPrincipal->recNo() < 0)
@@ -92,16 +74,6 @@ TfrmProprietarioPesquisa::TfrmProprietarioPesquisa(QWidget* target, int side, QW
             writeAnimals();
         });
     });
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(cbbSelecao);
-    top->addWidget(edtTexto, 1);
-    top->addWidget(pesquisar);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(dbgPrincipal, 1);
-    layout->addWidget(ok, 0, Qt::AlignRight);
-    resize(640, 380);
 }
 
 TfrmProprietarioPesquisa* TfrmProprietarioPesquisa::open(QWidget* target, int side) {
@@ -149,7 +121,7 @@ void TfrmProprietarioPesquisa::search() {
         break;
     }
     select << QStringLiteral(" order by a.nome ");
-    qryPrincipal->open();
+    qryPrincipal->open();  // the rows stay in name order: a title click does not reorder them
 }
 
 void TfrmProprietarioPesquisa::writeBoxes() {
@@ -191,13 +163,6 @@ void TfrmProprietarioPesquisa::choose() {
         close();
 }
 
-bool TfrmProprietarioPesquisa::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == dbgPrincipal && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            actOK->trigger();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+void TfrmProprietarioPesquisa::confirm() {
+    actOK->trigger();
 }

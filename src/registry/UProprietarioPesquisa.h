@@ -3,21 +3,17 @@
 // current one, with the owner's animals, into one side of the form that opened it, by the object names of
 // that side's boxes and list, for as long as that form is open.
 
-#include "platform/db/DataSet.h"
+#include "registry/PickDialog.h"
 
 #include <QPointer>
-#include <QWidget>
 
 class QAction;
-class QComboBox;
-class QLineEdit;
-class QTableView;
 
 // The owner's address as the picker shows it: the parts that are not blank, in their order.
 QString pickerAddress(const QString& type, const QString& street, const QString& number, const QString& complement,
                       const QString& neighbourhood);
 
-class TfrmProprietarioPesquisa : public QWidget {
+class TfrmProprietarioPesquisa : public PickDialog {
     Q_OBJECT
 public:
     // `side`: 1 the current owner's boxes, 2 the new owner's.
@@ -28,17 +24,14 @@ public:
 
     int side() const { return m_side; }
 
-    void search();  // &Pesquisar
-    void choose();  // &OK
+    void search() override;  // &Pesquisar
+    void choose() override;  // &OK
 
-    QComboBox* cbbSelecao;
-    QLineEdit* edtTexto;
-    QTableView* dbgPrincipal;
-    db::DataSet* qryPrincipal;
+    QLineEdit* edtTexto = textBox();
     QAction* actOK;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void confirm() override;  // through actOK
 
 private:
     void writeBoxes();
