@@ -4,6 +4,7 @@
 #include "common/FormOpening.h"
 #include "registry/UConsultaProprietario.h"
 #include "registry/UEndereco_Animal.h"
+#include "registry/UPesquisaAvancado.h"
 #include "registry/UPropAnimal.h"
 
 void registerRegistryForms() {
@@ -22,5 +23,10 @@ void registerRegistryForms() {
         frmEndereco_Animal = new TfrmEndereco_Animal;
         applyFormRights(frmEndereco_Animal, 24);
         showForm(frmEndereco_Animal, ShowAs::MdiChild);
+    });
+    registerOpener(QStringLiteral("actPesquisaAvancado"), [] {
+        frmPesquisaAvancado = new TfrmPesquisaAvancado;
+        showForm(frmPesquisaAvancado, ShowAs::Window);
+        centreOverWorkspace(frmPesquisaAvancado);
     });
 }

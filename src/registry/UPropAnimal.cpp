@@ -10,12 +10,14 @@
 #include "registry/AnimalSql.h"
 #include "registry/OwnerPage.h"
 #include "registry/OwnerSql.h"
+#include "registry/UCalcula_Idade.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -87,6 +89,7 @@ TfrmPropAnimal::TfrmPropAnimal(QWidget* parent) : QWidget(parent) {
     });
     connect(qryAnimal, &db::DataSet::currentChanged, this, &TfrmPropAnimal::animalShown);
     connect(this, &TfrmPropAnimal::animalShown, animalPage, [this] { animalPage->showAnimal(); });
+    connect(animalPage->BitBtn2, &QPushButton::clicked, this, [this] { TfrmCalcula_Idade::open(this); });
     connect(PageControl1, &QTabWidget::currentChanged, this, &TfrmPropAnimal::pageChanging);
     resize(860, 560);
 }
