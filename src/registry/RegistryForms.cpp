@@ -2,10 +2,13 @@
 #include "registry/RegistryForms.h"
 
 #include "common/FormOpening.h"
+#include "common/Prompts.h"
 #include "registry/UConsultaProprietario.h"
 #include "registry/UEndereco_Animal.h"
 #include "registry/UPesquisaAvancado.h"
 #include "registry/UPropAnimal.h"
+#include "registry/URelProprietarioGeral.h"
+#include "registry/USelRelCarteirinha.h"
 
 void registerRegistryForms() {
     TfrmPropAnimal::openOwnerLookup = [](TfrmPropAnimal* form) { TfrmConsultaProprietario::open(form); };
@@ -28,5 +31,11 @@ void registerRegistryForms() {
         frmPesquisaAvancado = new TfrmPesquisaAvancado;
         showForm(frmPesquisaAvancado, ShowAs::Window);
         centreOverWorkspace(frmPesquisaAvancado);
+    });
+    registerOpener(QStringLiteral("actRelProprietarioAnimal"),
+                   [] { Prompts::preview(std::make_shared<TfrmRelProprietarioGeral>(), false); });
+    registerOpener(QStringLiteral("actRelImprimeCarteirinha"), [] {
+        frmSelRelCarteirinha = new TfrmSelRelCarteirinha;
+        showForm(frmSelRelCarteirinha, ShowAs::MdiChild);
     });
 }

@@ -1,5 +1,7 @@
-// The advanced search's criteria as conditions with bound values, and the birth date from an age.
+// The advanced search's criteria as conditions with bound values, the birth date from an age and the
+// texts of an identification card.
 
+#include "registry/CarteirinhaRules.h"
 #include "registry/IdadeRules.h"
 #include "registry/PesquisaAvancadoRules.h"
 
@@ -115,4 +117,14 @@ TEST(AgeCalculation, CountsBackCalendarMonthsToTheMonthsLastDay) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(birthDateFromAge(c.today, c.years, c.months), c.born) << c.years << "/" << c.months;
+}
+
+TEST(CardTexts, CodeAddressAndPhones) {
+    EXPECT_EQ(registrationCode(57), "57-57");
+    EXPECT_EQ(cardPhones("(  )    -    ", "61999990000", "6133330000"), "61999990000");
+    EXPECT_EQ(cardPhones("6133334444", "61999990000", "x"), "6133334444 / 61999990000");
+    EXPECT_EQ(cardPhones("", " ", "6133330000"), "6133330000");
+    EXPECT_EQ(cardPhones("", "", "()-"), "");
+    EXPECT_EQ(cardAddress(true, "R", "DAS FLORES", "51", "", "CENTRO"), "R: DAS FLORES, 51; ; B:CENTRO");
+    EXPECT_EQ(cardAddress(false, "R", "X", "1", "", ""), "");
 }
