@@ -4,6 +4,7 @@
 #include "common/FormOpening.h"
 #include "common/Prompts.h"
 #include "registry/UConsultaProprietario.h"
+#include "registry/frmConsultaLVC.h"
 #include "registry/UEndereco_Animal.h"
 #include "registry/UPesquisaAvancado.h"
 #include "registry/UPropAnimal.h"
@@ -37,5 +38,9 @@ void registerRegistryForms() {
     registerOpener(QStringLiteral("actRelImprimeCarteirinha"), [] {
         frmSelRelCarteirinha = new TfrmSelRelCarteirinha;
         showForm(frmSelRelCarteirinha, ShowAs::MdiChild);
+    });
+    registerOpener(QStringLiteral("actConsultaLVC"), [] {
+        frmConsultaLeishmaniose = new TfrmConsultaLeishmaniose;
+        showForm(frmConsultaLeishmaniose, ShowAs::MdiChild);
     });
 }
