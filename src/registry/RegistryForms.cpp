@@ -3,6 +3,7 @@
 
 #include "common/FormOpening.h"
 #include "common/Prompts.h"
+#include "registry/UAnimaisCadastradoCompleto.h"
 #include "registry/UConsultaProprietario.h"
 #include "registry/frmConsultaLVC.h"
 #include "registry/UEndereco_Animal.h"
@@ -43,4 +44,6 @@ void registerRegistryForms() {
         frmConsultaLeishmaniose = new TfrmConsultaLeishmaniose;
         showForm(frmConsultaLeishmaniose, ShowAs::MdiChild);
     });
+    registerOpener(QStringLiteral("actRelAnimaisCadastradosCompleto"),
+                   [] { Prompts::preview(std::make_shared<TfrmAnimaisCadastradoCompleto>(), false); });
 }
