@@ -3,6 +3,8 @@
 //   nurv-bench NAME...    runs the named scenarios
 //   nurv-bench --list     lists them
 
+#include "RegistryBench.h"
+
 #include "platform/report/Format.h"
 #include "platform/report/Output.h"
 #include "platform/report/Report.h"
@@ -181,6 +183,10 @@ const std::vector<Scenario>& scenarios()
 {
     static const std::vector<Scenario> all = {
         {"list10k", "10,000-row list with page header, page numbers and summary, laid out and written to PDF", listScenario},
+        {"advanced-search", "046 search of one species born in five years among 300,000 animals, against the sqlite3 shell",
+         advancedSearchScenario},
+        {"dbase-export", "100,000 rows of the 046 result written to dBase, against a plain shapelib loop",
+         dbaseExportScenario},
     };
     return all;
 }
