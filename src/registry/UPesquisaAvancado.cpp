@@ -337,5 +337,5 @@ void TfrmPesquisaAvancado::openRegister() {
     const int animal = db::toInt(qryPrincipal->field(QStringLiteral("Id_Animal")));
     openerFor(QStringLiteral("actProprietario_Animal"))();
     if (frmPropAnimal)
-        frmPropAnimal->openOwner(db::toInt(owner), animal);
+        frmPropAnimal->openAnyOwner(db::toInt(owner), animal);
 }

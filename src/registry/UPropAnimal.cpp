@@ -138,6 +138,12 @@ void TfrmPropAnimal::openOwner(int ownerId, int animalToLocate) {
     m_animalToLocate = 0;
 }
 
+void TfrmPropAnimal::openAnyOwner(int ownerId, int animalToLocate) {
+    m_animalToLocate = animalToLocate;
+    ownersql::selectOwnerAnyStatus(*qryProprietario, ownerId);
+    m_animalToLocate = 0;
+}
+
 QString TfrmPropAnimal::busy(Leaving leaving) const {
     if (ownerPage->busy())
         return leaving == Leaving::Page ? kGravarProprietarioProsseguir : kGravarProprietarioFechar;

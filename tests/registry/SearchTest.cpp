@@ -170,6 +170,10 @@ TEST_F(SearchTest, GoesToTheRegisterOnTheOwnerOfTheCurrentRow) {
     ASSERT_FALSE(frmPropAnimal.isNull());
     EXPECT_EQ(db::toInt(frmPropAnimal->qryProprietario->field("Id_Proprietario")), 1);
     EXPECT_EQ(db::toInt(frmPropAnimal->qryAnimal->field("Id_Animal")), 11);
+    QTest::mouseClick(form->rdbRegistroInativo, Qt::LeftButton);
+    press("bmpLocalizar");
+    press("BitBtn2");  // an inactive owner opens too
+    EXPECT_EQ(db::toInt(frmPropAnimal->qryProprietario->field("Id_Proprietario")), 2);
 }
 
 TEST_F(SearchTest, AgeCalculationHandsTheDateOnlyToAnAnimalBeingChanged) {
