@@ -92,12 +92,15 @@ QVariant bindable(const QVariant& v) {
     }
 }
 
-// SQLite keeps date-times as text; hand them back as date-times as PostgreSQL does.
-QVariant readable(QVariant v) {
+// SQLite keeps date-times as text; hand them back as date-times as PostgreSQL does. A local date-time costs
+// microseconds to make, so the values already made for a result are kept in `made` by their text.
+QVariant readable(QVariant v, QHash<QString, QVariant>& made) {
     if (v.typeId() == QMetaType::QString) {
         const QString& s = *static_cast<const QString*>(v.constData());
         if (s.size() == 19 && s[4] == QLatin1Char('-') && s[7] == QLatin1Char('-') && s[10] == QLatin1Char(' ') &&
             s[13] == QLatin1Char(':') && s[16] == QLatin1Char(':')) {
+            if (const auto found = made.constFind(s); found != made.cend())
+                return *found;
             // Read by hand: parsing by a format costs more than the rest of reading a row.
             bool ok = true;
             auto number = [&s, &ok](int from, int size) {
@@ -113,7 +116,7 @@ QVariant readable(QVariant v) {
             const QDate date(number(0, 4), number(5, 2), number(8, 2));
             const QTime time(number(11, 2), number(14, 2), number(17, 2));
             if (ok && date.isValid() && time.isValid())
-                return QDateTime(date, time);
+                return *made.insert(s, QDateTime(date, time));
         }
     }
     return v;
@@ -152,10 +155,11 @@ RowSet run(const QString& connectionName, const QString& sql, const QVariantHash
             names << rec.fieldName(i);
         rows.setFields(names);
         const int cols = int(names.size());
+        QHash<QString, QVariant> made;
         while (q.next()) {
             QVector<QVariant> r(cols);
             for (int i = 0; i < cols; ++i)
-                r[i] = readable(q.value(i));
+                r[i] = readable(q.value(i), made);
             rows.append(std::move(r));
         }
     }
