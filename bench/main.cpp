@@ -6,6 +6,8 @@
 //   build/bench/nurv-bench NAME...                          runs the named scenarios; --list lists them
 // Each scenario ends, on each engine, with the line "<scenario>: ratio <x> (goal <= <y>)".
 
+#include "RegistryBench.h"
+
 #include "common/Prompts.h"
 #include "common/SchemaScripts.h"
 #include "common/SearchDialog.h"
@@ -525,6 +527,10 @@ const std::vector<Scenario>& scenarios()
         {"register-sort", "a title click sorting the same register, with its peak memory", registerSortScenario},
         {"name-search", "the register's search dialog by the beginning of the name", nameSearchScenario},
         {"list10k", "10,000-row list with page header, page numbers and summary, laid out and written to PDF", listScenario},
+        {"advanced-search", "046 search of one species born in five years among 300,000 animals, against the sqlite3 shell",
+         advancedSearchScenario},
+        {"dbase-export", "100,000 rows of the 046 result written to dBase, against a plain shapelib loop",
+         dbaseExportScenario},
     };
     return all;
 }

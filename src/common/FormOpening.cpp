@@ -79,3 +79,13 @@ bool applyFormRights(QWidget* form, int formId, const RightsHiding& hiding) {
 
 void registerOpener(const QString& actionName, FormOpener opener) { openers().insert(actionName, std::move(opener)); }
 FormOpener openerFor(const QString& actionName) { return openers().value(actionName); }
+
+namespace {
+QHash<int, FormOpener>& reportStarters() {
+    static QHash<int, FormOpener> table;
+    return table;
+}
+}  // namespace
+
+void registerReportStarter(int tag, FormOpener start) { reportStarters().insert(tag, std::move(start)); }
+FormOpener reportStarterFor(int tag) { return reportStarters().value(tag); }

@@ -38,3 +38,8 @@ bool applyFormRights(QWidget* form, int formId, const RightsHiding& hiding = {})
 using FormOpener = std::function<void()>;
 void registerOpener(const QString& actionName, FormOpener opener);
 FormOpener openerFor(const QString& actionName);
+
+// What the period-and-unit report selection starts for its Tag once the report parameters are set: each
+// subsystem registers the reports of its own Tags.
+void registerReportStarter(int tag, FormOpener start);
+FormOpener reportStarterFor(int tag);

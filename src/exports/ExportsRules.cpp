@@ -2,8 +2,6 @@
 
 #include "exports/ExportsRules.h"
 
-#include <QFile>
-
 using dbase::dateField;
 using dbase::integerField;
 using dbase::numberField;
@@ -219,16 +217,6 @@ QString limitWarning(int rows) {
     return QStringLiteral("ATENÇÃO: A quantidade máxima para exportação é de 120 mil registros e sua pesquisa "
                           "retornou %1 registros, \n é extremamente recomendável refazer a pesquisa para exportação.")
         .arg(rows);
-}
-
-void writeTextLines(const QString& fileName, const QStringList& lines) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw dbase::Error(file.errorString());
-    for (const QString& line : lines)
-        file.write(dbase::toWindows1252(line) + "\r\n");
-    if (!file.flush())
-        throw dbase::Error(file.errorString());
 }
 
 QList<dbase::Field> schedulingFields() {

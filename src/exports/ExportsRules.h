@@ -58,9 +58,6 @@ QString limitWarning(int rows);
 // The dictionary's file beside a table file.
 inline QString dictionaryFileName(const QString& tableFile) { return tableFile + QStringLiteral(".txt"); }
 
-// Writes lines in Windows-1252, each ended by CR LF, replacing the file. Throws dbase::Error.
-void writeTextLines(const QString& fileName, const QStringList& lines);
-
 // --- the scheduling export (060) ---
 
 // The 32 fields, in order; the two last are the year and the month of the attendance.

@@ -4,7 +4,7 @@
 
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "exports/ExportStatus.h"
+#include "common/ExportStatus.h"
 #include "exports/ExportsSql.h"
 #include "platform/ui/DataGrid.h"
 

@@ -19,8 +19,6 @@ inline const QString kFaltaSelecionarTabela = QStringLiteral("Falta selecionar u
 inline const QString kDataInicialMaior = QStringLiteral("A data inicial não pode ser maior que a data final.");
 inline const QString kErroAoPesquisar = QStringLiteral("Erro ao pesquisar.");
 inline const QString kErroBatchMove = QStringLiteral("Erro ao executar o BatchMove4.");
-inline const QString kExportacaoConcluidaModelo = QStringLiteral(
-    "Exportação concluída.\nUm arquivo com o modelo de dados desta exportação será criado em: ");
 
 class TfrmExportaTabelas : public QWidget {
     Q_OBJECT

@@ -65,6 +65,12 @@ void selectOwner(db::DataSet& owner, int ownerId) {
     owner.open();
 }
 
+void selectOwnerAnyStatus(db::DataSet& owner, int ownerId) {
+    owner.setSql(QStringLiteral(" select * from proprietario where id_proprietario = :id "));
+    owner.query().bind(QStringLiteral("id"), ownerId);
+    owner.open();
+}
+
 void selectAddress(db::DataSet& address, const QVariant& addressId) {
     if (db::toText(addressId).trimmed().isEmpty()) {
         address.setSql(QStringLiteral(" select * from endereco where 1=2 "));

@@ -13,6 +13,7 @@ namespace ownersql {
 void selectNone(db::DataSet& owner);              // an empty result, as before a new owner
 void selectActive(db::DataSet& owner);            // every active owner
 void selectOwner(db::DataSet& owner, int ownerId);  // the active owner of that id
+void selectOwnerAnyStatus(db::DataSet& owner, int ownerId);  // the owner of that id, active or not
 // Selects of an address data set: the row of the key, or an empty result for a null key.
 void selectAddress(db::DataSet& address, const QVariant& addressId);
 

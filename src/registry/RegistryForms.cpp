@@ -3,11 +3,19 @@
 
 #include "common/FormOpening.h"
 #include "common/Prompts.h"
+#include "common/Session.h"
+#include "registry/UAnimaisCadastradoCompleto.h"
+#include "registry/UAnimaisCadastradoConsolidado.h"
+#include "registry/UAnimaisMicrochipados.h"
 #include "registry/UConsultaProprietario.h"
+#include "registry/frmConsultaLVC.h"
 #include "registry/UEndereco_Animal.h"
+#include "registry/UPesquisaAvancado.h"
 #include "registry/UPropAnimal.h"
 #include "registry/URegistroOcorrencia.h"
 #include "registry/URelAnimaisTransferidos.h"
+#include "registry/URelProprietarioGeral.h"
+#include "registry/USelRelCarteirinha.h"
 #include "registry/UTransferir_Animal.h"
 
 #include <QMdiSubWindow>
@@ -46,4 +54,29 @@ void registerRegistryForms() {
     });
     registerOpener(QStringLiteral("actRelAnimaisTransferedos"),
                    [] { Prompts::preview(std::make_shared<TfrmRelAnimaisTransferidos>(), false); });
+    registerOpener(QStringLiteral("actPesquisaAvancado"), [] {
+        frmPesquisaAvancado = new TfrmPesquisaAvancado;
+        showForm(frmPesquisaAvancado, ShowAs::Window);
+        centreOverWorkspace(frmPesquisaAvancado);
+    });
+    registerOpener(QStringLiteral("actRelProprietarioAnimal"),
+                   [] { Prompts::preview(std::make_shared<TfrmRelProprietarioGeral>(), false); });
+    registerOpener(QStringLiteral("actRelImprimeCarteirinha"), [] {
+        frmSelRelCarteirinha = new TfrmSelRelCarteirinha;
+        showForm(frmSelRelCarteirinha, ShowAs::MdiChild);
+    });
+    registerOpener(QStringLiteral("actConsultaLVC"), [] {
+        frmConsultaLeishmaniose = new TfrmConsultaLeishmaniose;
+        showForm(frmConsultaLeishmaniose, ShowAs::MdiChild);
+    });
+    registerOpener(QStringLiteral("actRelAnimaisCadastradosCompleto"),
+                   [] { Prompts::preview(std::make_shared<TfrmAnimaisCadastradoCompleto>(), false); });
+    // The period-and-unit report selection starts these once it has set the report parameters.
+    registerReportStarter(38, [] {
+        Prompts::preview(std::make_shared<TfrmAnimaisCadastradoConsolidado>(DataInicialRel.date(), DataFinalRel.date()),
+                         true);
+    });
+    registerReportStarter(39, [] {
+        TfrmAnimaisMicrochipados::preview(DataInicialRel.date(), DataFinalRel.date(), UnidadeRel);
+    });
 }

@@ -11,12 +11,14 @@
 #include "registry/OwnerPage.h"
 #include "registry/OwnerSql.h"
 #include "registry/VaccinationPage.h"
+#include "registry/UCalcula_Idade.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -94,6 +96,7 @@ TfrmPropAnimal::TfrmPropAnimal(QWidget* parent) : QWidget(parent) {
     connect(qryAnimal, &db::DataSet::currentChanged, this, &TfrmPropAnimal::animalShown);
     connect(this, &TfrmPropAnimal::animalShown, animalPage, [this] { animalPage->showAnimal(); });
     connect(this, &TfrmPropAnimal::animalShown, vaccinationPage, [this] { guarded([this] { vaccinationPage->showVaccinations(); }); });
+    connect(animalPage->BitBtn2, &QPushButton::clicked, this, [this] { TfrmCalcula_Idade::open(this); });
     connect(PageControl1, &QTabWidget::currentChanged, this, &TfrmPropAnimal::pageChanging);
     resize(860, 560);
 }
@@ -139,6 +142,12 @@ void TfrmPropAnimal::showOwner() {
 void TfrmPropAnimal::openOwner(int ownerId, int animalToLocate) {
     m_animalToLocate = animalToLocate;
     ownersql::selectOwner(*qryProprietario, ownerId);
+    m_animalToLocate = 0;
+}
+
+void TfrmPropAnimal::openAnyOwner(int ownerId, int animalToLocate) {
+    m_animalToLocate = animalToLocate;
+    ownersql::selectOwnerAnyStatus(*qryProprietario, ownerId);
     m_animalToLocate = 0;
 }
 

@@ -44,6 +44,8 @@ public:
 
     // Loads that owner, shows it and puts the animal list on the animal (when it is the owner's).
     void openOwner(int ownerId, int animalToLocate = 0);
+    // The same for an owner whatever its status (the advanced search finds inactive owners too).
+    void openAnyOwner(int ownerId, int animalToLocate = 0);
     // Everything that follows a move of the owner set.
     void showOwner();
 

@@ -1,4 +1,4 @@
-// REL049: owners and the animals they have had, one group per owner.
+// REL049: owners and the animals they have had, one group per owner, for one owner or for all.
 #include "registry/URelProprietarioGeral.h"
 
 #include "common/ReportParts.h"
@@ -14,7 +14,7 @@ QString joined(const report::Context& c, std::initializer_list<const char*> fiel
 
 }  // namespace
 
-TfrmRelProprietarioGeral::TfrmRelProprietarioGeral(int ownerId) {
+TfrmRelProprietarioGeral::TfrmRelProprietarioGeral(std::optional<int> ownerId) {
     setTitle(QStringLiteral("Relatório de Animais por Proprietário"));
     setOrientation(report::Orientation::Portrait);
     setMargins(10);
@@ -35,9 +35,12 @@ TfrmRelProprietarioGeral::TfrmRelProprietarioGeral(int ownerId) {
         << " left join especie s on (s.Id_Especie = n.Id_Especie)"
         << " left join raca r on (r.Id_Raca = n.Id_Raca)"
         << " left join grupo_animal g on (g.Id_Grupo_Animal = n.Id_Grupo_Animal)"
-        << " where a.id_proprietario = :owner"
-        << " order by a.id_proprietario, h.Id_Histo_Muda_Proprietario";
-    qryPrincipal.bind(QStringLiteral("owner"), ownerId);
+        << " where 1=1";
+    if (ownerId) {
+        qryPrincipal << " and a.id_proprietario = :owner";
+        qryPrincipal.bind(QStringLiteral("owner"), *ownerId);
+    }
+    qryPrincipal << " order by a.nome, a.id_proprietario, h.Id_Histo_Muda_Proprietario";
     setData(reportData(qryPrincipal));
 
     addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL049"),

@@ -1,11 +1,14 @@
 #pragma once
-// REL049: an owner with the owner's address and every animal the owner has received.
+// REL049: owners, by name, with their address and every animal each has received; one owner or all.
 
 #include "platform/db/Query.h"
 #include "platform/report/Report.h"
 
+#include <optional>
+
 class TfrmRelProprietarioGeral : public report::Report {
 public:
-    explicit TfrmRelProprietarioGeral(int ownerId);  // opens its query for that owner
+    // Opens its query for that owner, or for every owner.
+    explicit TfrmRelProprietarioGeral(std::optional<int> ownerId = std::nullopt);
     db::Query qryPrincipal;
 };

@@ -19,12 +19,6 @@
 
 namespace {
 
-QMap<int, std::function<void()>>& starters() {
-    static QMap<int, std::function<void()>> table{
-        {50, [] { Prompts::preview(std::make_shared<TfrmRelAgendaDiaria>(), true); }}};
-    return table;
-}
-
 QStringList entriesOf(const db::RowSet& rows) {
     QList<QPair<QVariant, QVariant>> pairs;
     for (int r = 0; r < rows.count(); ++r)
@@ -98,18 +92,16 @@ TfrmSelRelDataUnidade::TfrmSelRelDataUnidade(int tag, QWidget* parent) : QWidget
     layOut(this, fields, BitBtn2, QStringLiteral("&Visualizar impr."), BitBtn1, QStringLiteral("&Sair"), [this] { preview(); });
 }
 
-void TfrmSelRelDataUnidade::registerStarter(int tag, std::function<void()> start) { starters().insert(tag, std::move(start)); }
-
 void TfrmSelRelDataUnidade::preview() {
     const std::optional<int> unit = entryId(cbbUnidade->currentText());
     if (!unit) {
-        Prompts::information(kFaltaUnidade);
+        Prompts::information(kFaltaSelecionarUnidade);
         return;
     }
     UnidadeRel = *unit;
     DataInicialRel = atMidnight(dtpDataInicial->date());
     DataFinalRel = atMidnight(dtpDataFinal->date());
-    const std::function<void()> start = starters().value(Tag);
+    const FormOpener start = reportStarterFor(Tag);
     close();
     if (start)
         start();
@@ -172,6 +164,7 @@ void TfrmSelAgendaProfissional::preview() {
     Prompts::preview(std::make_shared<TfrmRelAgendaProfissional>(), false);
 }
 
-void openSelRelAgendaDiaria() { open(new TfrmSelRelDataUnidade(50), frmSelRelDataUnidade); }
+void openSelRelDataUnidade(int tag) { open(new TfrmSelRelDataUnidade(tag), frmSelRelDataUnidade); }
+void openSelRelAgendaDiaria() { openSelRelDataUnidade(50); }
 void openSelRelAgendaMensal() { open(new TfrmSelRelAgendaMensal(51), frmSelRelAgendaMensal); }
 void openSelAgendaProfissional() { open(new TfrmSelAgendaProfissional, frmSelAgendaProfissional); }

@@ -11,7 +11,7 @@ class QComboBox;
 class QDateEdit;
 class QPushButton;
 
-inline const QString kFaltaUnidade = QStringLiteral("Falta selecionar a unidade!");
+inline const QString kFaltaSelecionarUnidade = QStringLiteral("Falta selecionar a unidade!");
 inline const QString kTodos = QStringLiteral("0 - Todos");
 
 // "0 - Todos" and then "id - nome" of each row.
@@ -22,9 +22,8 @@ class TfrmSelRelDataUnidade : public QWidget {
 public:
     explicit TfrmSelRelDataUnidade(int tag, QWidget* parent = nullptr);
 
-    // What "&Visualizar impr." starts for a Tag, once UnidadeRel, DataInicialRel and DataFinalRel are set.
-    static void registerStarter(int tag, std::function<void()> start);
-
+    // "&Visualizar impr." sets UnidadeRel, DataInicialRel and DataFinalRel and starts what
+    // registerReportStarter() holds for the Tag.
     int Tag;
     QComboBox* cbbUnidade;
     QDateEdit* dtpDataInicial;
@@ -72,6 +71,7 @@ inline QPointer<TfrmSelRelAgendaMensal> frmSelRelAgendaMensal;
 inline QPointer<TfrmSelAgendaProfissional> frmSelAgendaProfissional;
 
 // Each opens a new dialog as an MDI child (the daily one with Tag 50, the monthly one with Tag 51).
+void openSelRelDataUnidade(int tag);  // the animals' reports 38 and 39, the daily agenda 50
 void openSelRelAgendaDiaria();
 void openSelRelAgendaMensal();
 void openSelAgendaProfissional();

@@ -11,7 +11,7 @@
 inline const QString kAgendadoRemetente = QStringLiteral("Procedimento cirurgico agendado para seu animal.");
 inline const QString kAlteracaoRemetente =
     QStringLiteral("Alteração no procedimento cirurgico agendado para seu animal.");
-inline const QString kBundledAttachment = QStringLiteral(":/mail/brasao.jpg");
+inline const QString kBundledAttachment = QStringLiteral(":/images/brasao.jpg");
 
 // The [mail] section: host (none: no e-mail at all), port (587), helo, from, to (default: from), subject,
 // attachment (default: the bundled coat of arms).

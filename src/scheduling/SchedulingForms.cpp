@@ -13,6 +13,10 @@
 void registerSchedulingForms() {
     registerOpener(QStringLiteral("actAgenda"), [] { TfrmAgenda::open(); });
     registerOpener(QStringLiteral("actRelAgendaDiaria"), [] { openSelRelAgendaDiaria(); });
+    registerReportStarter(50, [] { Prompts::preview(std::make_shared<TfrmRelAgendaDiaria>(), true); });
+    // The registry's animal reports take their period and unit in the same dialog.
+    registerOpener(QStringLiteral("actRelAnimaisCadastradosConsolidado"), [] { openSelRelDataUnidade(38); });
+    registerOpener(QStringLiteral("actRelAnimaisMicrochipado"), [] { openSelRelDataUnidade(39); });
     registerOpener(QStringLiteral("actRelAgendaMensal"), [] { openSelRelAgendaMensal(); });
     registerOpener(QStringLiteral("actRelAgendaAnual"), [] { Prompts::preview(std::make_shared<TfrmRelAgendaMensal>(), false); });
     registerOpener(QStringLiteral("actSelAgendaProfissional"), [] { openSelAgendaProfissional(); });

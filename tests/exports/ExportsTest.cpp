@@ -2,7 +2,7 @@
 
 #include "ExportsFixture.h"
 
-#include "exports/ExportStatus.h"
+#include "common/ExportStatus.h"
 #include "exports/UExportaTabelaAgendamento.h"
 #include "exports/UExportaTabelas.h"
 #include "exports/UExportarDados.h"

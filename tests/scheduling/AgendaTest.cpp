@@ -225,7 +225,7 @@ TEST_F(AgendaTest, SelectionDialogsHandOverTheirEntriesAndRefuseBlanks) {
         daily->cbbUnidade->setCurrentText(text);
         daily->BitBtn2->click();
     }
-    EXPECT_EQ(prompts.texts(), QStringList({kFaltaUnidade, kFaltaUnidade}));
+    EXPECT_EQ(prompts.texts(), QStringList({kFaltaSelecionarUnidade, kFaltaSelecionarUnidade}));
     EXPECT_TRUE(prompts.previews.isEmpty());
     daily->cbbUnidade->setCurrentText("Todos");
     daily->dtpDataInicial->setDate(QDate(2012, 3, 5));

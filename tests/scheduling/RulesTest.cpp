@@ -73,7 +73,7 @@ TEST(NotificationTextTest, MailSectionDefaults) {
     EXPECT_EQ(s.host, "relay.local");
     EXPECT_EQ(s.port, 587);
     EXPECT_EQ(s.to, "zoonoses@cidade.test") << "the recipient defaults to the sender's mailbox";
-    EXPECT_EQ(s.attachment, ":/mail/brasao.jpg");
+    EXPECT_EQ(s.attachment, ":/images/brasao.jpg");
     EXPECT_TRUE(readMailSettings(dir.filePath("none.conf")).host.isEmpty());
 }
 

@@ -97,14 +97,17 @@ QVariant bindable(const QVariant& v) {
     }
 }
 
-// SQLite keeps date-times as text; hand them back as date-times as PostgreSQL does.
-QVariant readable(QVariant v) {
+// SQLite keeps date-times as text; hand them back as date-times as PostgreSQL does. A local date-time costs
+// microseconds to make, so the values already made for a result are kept in `made` by their text.
+QVariant readable(QVariant v, QHash<QString, QVariant>& made) {
     if (v.typeId() == QMetaType::QString) {
         const auto* s = static_cast<const QString*>(v.constData());
         if (s->size() == 19) {
+            if (const auto found = made.constFind(*s); found != made.cend())
+                return *found;
             const QDateTime d = parseStoredDateTimeText(*s);
             if (d.isValid())
-                return d;
+                return *made.insert(*s, d);
         }
     }
     return v;
@@ -172,10 +175,11 @@ RowSet readRows(QSqlQuery& q, int* affected) {
             names << rec.fieldName(i);
         rows.setFields(names);
         const int cols = int(names.size());
+        QHash<QString, QVariant> made;
         while (q.next()) {
             QVector<QVariant> r(cols);
             for (int i = 0; i < cols; ++i)
-                r[i] = readable(q.value(i));
+                r[i] = readable(q.value(i), made);
             rows.append(std::move(r));
         }
     }

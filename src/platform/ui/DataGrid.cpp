@@ -77,6 +77,13 @@ QVariant DataGridModel::data(const QModelIndex& index, int role) const {
         return db::toText(m_data->cell(index.row(), m_fieldIndex[index.column()]));
     case Qt::BackgroundRole:
         return c.color.isValid() ? QVariant(QBrush(c.color)) : QVariant();
+    case Qt::ForegroundRole:
+        if (m_foreground) {
+            const QColor colour = m_foreground(*m_data, index.row());
+            if (colour.isValid())
+                return QBrush(colour);
+        }
+        return {};
     case Qt::FontRole:
         if (c.bold) {
             QFont f;

@@ -52,6 +52,11 @@ public:
     void markSortColumn(int column);
     int sortColumn() const { return m_sortColumn; }
 
+    // The text colour of each row, worked out by the caller; an invalid colour keeps the default.
+    void setRowForeground(std::function<QColor(const db::DataSet& data, int row)> colour) {
+        m_foreground = std::move(colour);
+    }
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -66,6 +71,7 @@ private:
     QList<GridColumn> m_columns;
     QList<int> m_fieldIndex;  // of each column in the data set's rows, -1 when absent
     int m_sortColumn = -1;
+    std::function<QColor(const db::DataSet& data, int row)> m_foreground;
 };
 
 // Puts a model of `columns` over `data` into `view` (read only, whole-row selection, column widths set,

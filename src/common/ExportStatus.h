@@ -1,15 +1,19 @@
 #pragma once
-// The status bar of the export forms: panels of text on a bar whose colour tells how a long operation
-// goes (the highlight colour while the rows are read, green once written).
+// The status bar of the long searches and exports: panels of text on a bar whose colour tells how a long
+// operation goes (the highlight colour while the rows are read, green once written), and the data
+// dictionary written beside an exported table.
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 class QStatusBar;
 class QWidget;
 
 inline const QString kAguardeRecuperacao = QStringLiteral("Agrarde a recuperação dos dados...");
 inline const QString kExportacaoRealizada = QStringLiteral("Exportação realizada com sucesso.");
+inline const QString kExportacaoConcluidaModelo = QStringLiteral(
+    "Exportação concluída.\nUm arquivo com o modelo de dados desta exportação será criado em: ");
 inline const QString kErroExportarVelmoran =
     QStringLiteral("Erro ao exportar dados, entre em contato com o a VELMORAN.");
 
@@ -22,3 +26,6 @@ void noticeWaiting(QStatusBar* bar, int panel);
 void noticeDone(QStatusBar* bar, int panel, const QString& text = kExportacaoRealizada);
 // Empties the panel and gives the bar its usual colour again (an operation that failed).
 void clearNotice(QStatusBar* bar, int panel);
+
+// Writes lines in Windows-1252, each ended by CR LF, replacing the file. Throws dbase::Error.
+void writeTextLines(const QString& fileName, const QStringList& lines);

@@ -1,8 +1,11 @@
-// The export forms' status bar and its notices.
+// The status bar of long searches and exports, its notices, and the text of a data dictionary.
 
-#include "exports/ExportStatus.h"
+#include "common/ExportStatus.h"
+
+#include "platform/dbase/DbfWriter.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -37,4 +40,15 @@ void noticeDone(QStatusBar* bar, int panel, const QString& text) { showNotice(ba
 
 void clearNotice(QStatusBar* bar, int panel) {
     showNotice(bar, panel, QString(), QApplication::palette().color(QPalette::Button));
+}
+
+void writeTextLines(const QString& fileName, const QStringList& lines) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw dbase::Error(file.errorString());
+    for (const QString& line : lines)
+        file.write(dbase::toWindows1252(line) + "\r\n");
+    if (!file.flush())
+        throw dbase::Error(file.errorString());
+    file.close();
 }

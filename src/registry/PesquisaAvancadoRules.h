@@ -1,0 +1,78 @@
+#pragma once
+// What the advanced search decides without a database: its criteria as SQL conditions with bound values,
+// the 50 columns of its result as dBase fields, its grid's columns with the expression each sorts by, the
+// district items of its list and the data dictionary written beside an export.
+
+#include "platform/dbase/DbfWriter.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariantHash>
+#include <stdexcept>
+
+inline const QString kValorInvalido = QStringLiteral("Valor inválido no campo \"%1\".");
+
+// The criteria as the form's controls hold them: the text of each control by its object name (mkeCodAnimal,
+// cbbEspecie...), the status radio and the birth-date range.
+struct AdvancedCriteria {
+    QHash<QString, QString> texts;
+    bool inactiveOwners = false;
+    bool birthDate = false;  // "Ignorar DT." unchecked
+    QDate bornFrom, bornTo;
+};
+
+// Conditions appended after the joins of the search, starting with the owner status, each on a line of its
+// own, with their values.
+struct SearchFilter {
+    QStringList lines;
+    QVariantHash params;
+    bool folds = false;  // some condition compares folded texts
+};
+
+// A number or list field whose value is no whole number: the control to focus and the message to show.
+class InvalidCriterion : public std::runtime_error {
+public:
+    InvalidCriterion(QString control, QString message)
+        : std::runtime_error(message.toStdString()), control(std::move(control)), message(std::move(message)) {}
+    QString control;
+    QString message;
+};
+
+// One criterion: its control, the caption named when its value is refused, and how it compares.
+enum class Match { Equal, Prefix, Contains, ListId, Number, Digits, Microchip };
+struct Criterion {
+    QString control;
+    QString caption;
+    QString column;
+    Match match;
+};
+const QList<Criterion>& advancedCriteria();
+
+// Text criteria compare folded on both sides as LIKE patterns whose "%" and "_" typed stay wildcards;
+// numbers and list ids are parsed first. Throws InvalidCriterion.
+SearchFilter searchFilter(const AdvancedCriteria& criteria);
+
+// The id of a list item: its text before the first "-", as a whole number; false when it is none.
+bool listItemId(const QString& item, int* id);
+
+// A district item: the full id, " - " and twenty characters of the name from its fifth on.
+QString districtItem(int id, const QString& name);
+
+// A column of the result grid: the field it shows, its title (the field's name when untitled), its width
+// and the expression of the search statement that a click on its title sorts by.
+struct AdvancedGridColumn {
+    QString field;
+    QString title;
+    int width;
+    QString sortBy;
+};
+const QList<AdvancedGridColumn>& advancedGridColumns();
+
+// The result's 50 columns in order, as the fields of the exported table.
+const QList<dbase::Field>& advancedResultFields();
+
+// The 46 lines of the data dictionary.
+QStringList advancedDictionary();

@@ -1,0 +1,147 @@
+// The advanced search's criteria as conditions with bound values, the birth date from an age and the
+// texts of an identification card.
+
+#include "registry/AnimalReportsRules.h"
+#include "registry/CarteirinhaRules.h"
+#include "registry/IdadeRules.h"
+#include "registry/PesquisaAvancadoRules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+SearchFilter filterOf(std::initializer_list<std::pair<const char*, const char*>> texts) {
+    AdvancedCriteria c;
+    for (const auto& [control, text] : texts)
+        c.texts.insert(QString::fromLatin1(control), QString::fromUtf8(text));
+    return searchFilter(c);
+}
+
+}  // namespace
+
+TEST(SearchCriteria, EachKindBindsItsValueAndNoTextReachesTheStatement) {
+    const SearchFilter none = filterOf({{"mkeNomeAnimal", "   "}});
+    EXPECT_EQ(none.lines, QStringList{" where trim(b.Status_Registro) = 'ATIVO'"});
+    EXPECT_TRUE(none.params.isEmpty());
+    EXPECT_FALSE(none.folds);
+
+    struct Case {
+        const char* control;
+        const char* typed;
+        const char* line;
+        QVariant bound;
+    };
+    const Case cases[] = {
+        {"mkeNomeAnimal", "D'ARTAGNAN", " and fold(a.Nome) like fold(:mkeNomeAnimal)", "D'ARTAGNAN%"},
+        {"mkeLogradouro", "DAS_FL%", " and fold(j.NOM_LOGR) like fold(:mkeLogradouro)", "DAS_FL%%"},
+        {"mkeComplemento", "CASA", " and fold(j.DES_CMPL_ENDR) like fold(:mkeComplemento)", "%CASA%"},
+        {"cbbSexo", "M", " and fold(a.Sexo) like fold(:cbbSexo)", "%M%"},
+        {"mkeMicrochip", " 12 34 ", " and replace(fold(a.Num_Microchip), ' ', '') like fold(:mkeMicrochip)", "%1234%"},
+        {"mkePedigree", " P-1 ", " and fold(trim(a.Num_Pedigree)) = fold(:mkePedigree)", "P-1"},
+        {"mkeNumCPF_CNPJ", "529.982.247-25",
+         " and replace(replace(replace(replace(b.Num_CPF_CNPJ, '.', ''), '-', ''), '/', ''), ' ', '') = "
+         ":mkeNumCPF_CNPJ",
+         "52998224725"},
+        {"cbbDistrito", "12 - NORTE", " and j.Id_Distrito = :cbbDistrito", 12},
+        {"cbbEspecie", " 3 -CAO", " and a.Id_Especie = :cbbEspecie", 3},
+        {"mkeCodProprietario", " 42 ", " and b.Id_Proprietario = :mkeCodProprietario", 42},
+    };
+    for (const Case& c : cases) {
+        const SearchFilter f = filterOf({{c.control, c.typed}});
+        ASSERT_EQ(f.lines.size(), 2) << c.control;
+        EXPECT_EQ(f.lines[1], QString::fromUtf8(c.line)) << c.control;
+        EXPECT_EQ(f.params.value(QString::fromLatin1(c.control)), c.bound) << c.control;
+        EXPECT_FALSE(f.lines.join(' ').contains(QString::fromUtf8(c.typed).trimmed())) << c.control;
+    }
+}
+
+TEST(SearchCriteria, StatusMicrochipPresenceAndInclusiveBirthRange) {
+    AdvancedCriteria c;
+    c.inactiveOwners = true;
+    c.texts.insert("cbbComSemMicrochipe", " NAO ");
+    c.birthDate = true;
+    c.bornFrom = QDate(2020, 1, 1);
+    c.bornTo = QDate(2020, 12, 31);
+    SearchFilter f = searchFilter(c);
+    EXPECT_EQ(f.lines.value(0), " where trim(b.Status_Registro) = 'INATIVO'");
+    EXPECT_EQ(f.lines.value(1), " and ((a.num_microchip is null) or (trim(a.num_microchip) = ''))");
+    EXPECT_EQ(f.params.value("dataInicia").toDateTime(), QDateTime(QDate(2020, 1, 1), QTime(0, 0)));
+    EXPECT_EQ(f.params.value("dataFim").toDateTime(), QDateTime(QDate(2021, 1, 1), QTime(0, 0)));
+    c.texts.insert("cbbComSemMicrochipe", "SIM");
+    EXPECT_TRUE(searchFilter(c).lines.value(1).contains("is not null"));
+    c.texts.insert("cbbComSemMicrochipe", "TALVEZ");
+    EXPECT_EQ(searchFilter(c).lines.size(), 2);  // status and birth date only
+}
+
+TEST(SearchCriteria, NumbersAndListItemsThatAreNoWholeNumberAreRefusedNamingTheField) {
+    const std::pair<const char*, const char*> refused[] = {
+        {"mkeCodAnimal", "12a"}, {"mkeNum_Imivel", "1,5"}, {"cbbEspecie", "CAO"}, {"cbbArea", "- 11"}};
+    for (const auto& [control, text] : refused) {
+        try {
+            filterOf({{control, text}});
+            ADD_FAILURE() << control;
+        } catch (const InvalidCriterion& e) {
+            EXPECT_EQ(e.control, QString::fromLatin1(control));
+            EXPECT_TRUE(e.message.startsWith("Valor inválido no campo \"")) << e.message.toStdString();
+        }
+    }
+    EXPECT_EQ(districtItem(12, "DS1 NORTE"), "12 - NORTE");
+}
+
+TEST(SearchResult, ColumnsDictionaryAndSortExpressions) {
+    EXPECT_EQ(advancedResultFields().size(), 50);
+    EXPECT_EQ(advancedDictionary().size(), 46);
+    QStringList names;
+    for (const dbase::Field& f : advancedResultFields())
+        names << f.name;
+    EXPECT_EQ(dbase::fieldNames(names).value(18), "Id_Propr_2");
+    for (const AdvancedGridColumn& c : advancedGridColumns())
+        EXPECT_TRUE(names.contains(c.field)) << c.field.toStdString();
+    EXPECT_EQ(advancedGridColumns().value(4).sortBy, "a.Id_Proprietario");
+}
+
+TEST(AgeCalculation, CountsBackCalendarMonthsToTheMonthsLastDay) {
+    struct Case {
+        QDate today;
+        const char* years;
+        const char* months;
+        QDate born;
+    };
+    const Case cases[] = {
+        {QDate(2026, 5, 31), "2", "3", QDate(2024, 2, 29)},   // leap February
+        {QDate(2027, 5, 31), "2", "3", QDate(2025, 2, 28)},
+        {QDate(2026, 12, 7), "", "", QDate(2026, 12, 7)},
+        {QDate(2026, 3, 31), "", "1", QDate(2026, 2, 28)},
+        {QDate(2026, 1, 15), "0", "13", QDate(2024, 12, 15)},
+        {QDate(2026, 1, 15), "1a", "", QDate()},
+        {QDate(2026, 1, 15), "", "-2", QDate()},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(birthDateFromAge(c.today, c.years, c.months), c.born) << c.years << "/" << c.months;
+}
+
+TEST(CardTexts, CodeAddressAndPhones) {
+    EXPECT_EQ(registrationCode(57), "57-57");
+    EXPECT_EQ(cardPhones("(  )    -    ", "61999990000", "6133330000"), "61999990000");
+    EXPECT_EQ(cardPhones("6133334444", "61999990000", "x"), "6133334444 / 61999990000");
+    EXPECT_EQ(cardPhones("", " ", "6133330000"), "6133330000");
+    EXPECT_EQ(cardPhones("", "", "()-"), "");
+    EXPECT_EQ(cardAddress(true, "R", "DAS FLORES", "51", "", "CENTRO"), "R: DAS FLORES, 51; ; B:CENTRO");
+    EXPECT_EQ(cardAddress(false, "R", "X", "1", "", ""), "");
+}
+
+TEST(RegistryReports, SharesAndAttendancesPerDay) {
+    EXPECT_EQ(shareText(3, 4), "3 - 75,00%");
+    EXPECT_EQ(shareText(1, 3), "1 - 33,33%");
+    EXPECT_EQ(shareText(0, 0), "0 - 0,00%");
+    const QDateTime d1(QDate(2026, 3, 1), QTime(9, 0));
+    const QDateTime d1late(QDate(2026, 3, 1), QTime(23, 59, 59));
+    const QDateTime d2(QDate(2026, 3, 2), QTime(8, 0));
+    const QList<ChartData::Series> s =
+        attendancesPerDay({2, 5}, {{2, "NORTE "}}, {{2, d1}, {2, d1late}, {2, d2}, {3, d1}, {5, QDateTime()}});
+    ASSERT_EQ(s.size(), 2);
+    EXPECT_EQ(s[0].name, "NORTE");
+    EXPECT_EQ(s[0].days, (QList<std::pair<QDate, int>>{{d1.date(), 2}, {d2.date(), 1}}));
+    EXPECT_EQ(s[1].name, "Unidade 5");
+    EXPECT_TRUE(s[1].days.isEmpty());
+}
