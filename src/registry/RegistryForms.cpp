@@ -61,10 +61,12 @@ void registerRegistryForms() {
     });
     registerOpener(QStringLiteral("actRelProprietarioAnimal"),
                    [] { Prompts::preview(std::make_shared<TfrmRelProprietarioGeral>(), false); });
-    registerOpener(QStringLiteral("actRelImprimeCarteirinha"), [] {
+    const FormOpener cards = [] {
         frmSelRelCarteirinha = new TfrmSelRelCarteirinha;
         showForm(frmSelRelCarteirinha, ShowAs::MdiChild);
-    });
+    };
+    registerOpener(QStringLiteral("actRelImprimeCarteirinha"), cards);
+    registerOpener(QStringLiteral("actCarteiraIdentificacao"), cards);  // from the agenda's pop-up menu
     registerOpener(QStringLiteral("actConsultaLVC"), [] {
         frmConsultaLeishmaniose = new TfrmConsultaLeishmaniose;
         showForm(frmConsultaLeishmaniose, ShowAs::MdiChild);
