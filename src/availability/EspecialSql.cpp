@@ -2,6 +2,8 @@
 
 #include "availability/EspecialSql.h"
 
+#include "platform/db/Database.h"
+
 #include "availability/MapaSql.h"
 #include "common/RegisterForm.h"
 
@@ -33,8 +35,8 @@ db::RowSet proprietarios(const QString& codigo, const QString& nome) {
         p.insert(QStringLiteral("codigo"), codigo.trimmed().toInt());
     }
     if (!nome.trimmed().isEmpty()) {
-        sql += QStringLiteral(" and fold(nome) like fold(:nome)");
-        p.insert(QStringLiteral("nome"), QStringLiteral("%") + nome + QStringLiteral("%"));
+        sql += QStringLiteral(" and ") + db::foldedLike(QStringLiteral("nome"), QStringLiteral("nome"));
+        p.insert(QStringLiteral("nome"), db::likeContains(nome));
     }
     return db::run(db::kMain, sql + QStringLiteral(" order by id_proprietario "), p);
 }
@@ -49,8 +51,8 @@ void pesquisa(db::DataSet& dados, bool porDocumento, const QString& dado) {
         q << QStringLiteral(" and Num_CPF_CNPJ = :dado");
         q.bind(QStringLiteral("dado"), dado);
     } else {
-        q << QStringLiteral(" and fold(nome) like fold(:dado)");
-        q.bind(QStringLiteral("dado"), QStringLiteral("%") + dado + QStringLiteral("%"));
+        q << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("nome"), QStringLiteral("dado"));
+        q.bind(QStringLiteral("dado"), db::likeContains(dado));
     }
     q << QStringLiteral(" order by Nome, Id_Proprietario");
     dados.open();

@@ -55,7 +55,7 @@ void SearchDialog::addCodeOrNameFilter(db::Query& select, bool byCode, const QSt
         select << QStringLiteral(" where %1 = :codigo ").arg(keyColumn);
         select.bind(QStringLiteral("codigo"), number ? QVariant(code) : QVariant());
     } else {
-        select << QStringLiteral(" where ") + db::foldedPrefix(nameColumn, QStringLiteral("texto"));
+        select << QStringLiteral(" where ") + db::foldedLike(nameColumn, QStringLiteral("texto"));
         select.bind(QStringLiteral("texto"), db::likePrefix(text));
     }
     // In key order on both engines (an index on the names would give them in name order).

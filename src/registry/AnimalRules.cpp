@@ -125,7 +125,7 @@ ConsultFilter consultFilter(const QString& criterion, const QString& text) {
     f.shownText = text;
     const QString c = criterion.trimmed();
     auto prefix = [&](const QString& column) {
-        f.clause = QStringLiteral(" and ") + db::foldedPrefix(column, QStringLiteral("valor"));
+        f.clause = QStringLiteral(" and ") + db::foldedLike(column, QStringLiteral("valor"));
         f.params.insert(QStringLiteral("valor"), db::likePrefix(text));
     };
     auto number = [&](const QString& column) {
@@ -152,8 +152,9 @@ ConsultFilter consultFilter(const QString& criterion, const QString& text) {
     } else if (c == kConsultaNomeAnimal) {
         prefix(QStringLiteral("a.nome"));
     } else if (c == kConsultaMicrochip) {
-        f.clause = QStringLiteral(" and fold(replace(a.num_microchip, ' ', '')) like '%' || fold(:valor) || '%' ");
-        f.params.insert(QStringLiteral("valor"), QString(text).remove(QLatin1Char(' ')));
+        f.clause = QStringLiteral(" and ") + db::foldedLike(QStringLiteral("replace(a.num_microchip, ' ', '')"),
+                                                             QStringLiteral("valor"));
+        f.params.insert(QStringLiteral("valor"), db::likeContains(QString(text).remove(QLatin1Char(' '))));
     } else {
         f.matched = false;
     }

@@ -1,6 +1,8 @@
 // Statements on animal and its companion tables for the animal page and the animal-address form.
 #include "registry/AnimalSql.h"
 
+#include "platform/db/Database.h"
+
 #include "common/RegisterForm.h"
 #include "registry/AnimalRules.h"
 
@@ -230,8 +232,8 @@ void prepareAnimalSearch(db::Query& query, const QString& criterion, const QStri
           << QStringLiteral(" left join raca c on (a.id_raca = c.id_raca) ") << QStringLiteral(" where 1=1 ");
     const QString c = criterion.trimmed(), t = text.trimmed();
     auto contains = [&](const QString& column, const QString& value) {
-        query << QStringLiteral(" and fold(%1) like '%' || fold(:texto) || '%' ").arg(column);
-        query.bind(QStringLiteral("texto"), value);
+        query << QStringLiteral(" and ") + db::foldedLike(column, QStringLiteral("texto"));
+        query.bind(QStringLiteral("texto"), db::likeContains(value));
     };
     auto equals = [&](const QString& column) {
         query << QStringLiteral(" and %1 = :codigo ").arg(column);

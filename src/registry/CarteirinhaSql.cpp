@@ -2,6 +2,8 @@
 
 #include "registry/CarteirinhaSql.h"
 
+#include "platform/db/Database.h"
+
 namespace CarteirinhaSql {
 
 void openOwners(db::DataSet& data, std::optional<int> code, const QString& name) {
@@ -18,8 +20,8 @@ void openOwners(db::DataSet& data, std::optional<int> code, const QString& name)
         q << " and a.id_proprietario = :codigo ";
         q.bind(QStringLiteral("codigo"), *code);
     } else {
-        q << " and fold(a.nome) like fold(:nome) ";
-        q.bind(QStringLiteral("nome"), name + QLatin1Char('%'));
+        q << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("a.nome"), QStringLiteral("nome"));
+        q.bind(QStringLiteral("nome"), db::likePrefix(name));
     }
     data.open();
 }

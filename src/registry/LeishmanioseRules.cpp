@@ -2,6 +2,8 @@
 
 #include "registry/LeishmanioseRules.h"
 
+#include "platform/db/Database.h"
+
 bool LvcCriteria::blank() const {
     return animal.trimmed().isEmpty() && street.trimmed().isEmpty() && number.trimmed().isEmpty() &&
            sample.trimmed().isEmpty();
@@ -16,9 +18,11 @@ SearchFilter lvcFilter(const LvcCriteria& c) {
     if (!c.sample.trimmed().isEmpty())
         add(QStringLiteral(" and fold(trim(b.codAmostra)) = fold(:amostra)"), "amostra", c.sample.trimmed());
     if (!c.animal.trimmed().isEmpty())
-        add(QStringLiteral(" and fold(b.nomecao) like fold(:nomecao)"), "nomecao", c.animal.trimmed() + '%');
+        add(QStringLiteral(" and ") + db::foldedLike(QStringLiteral("b.nomecao"), QStringLiteral("nomecao")), "nomecao",
+            db::likePrefix(c.animal.trimmed()));
     if (!c.street.trimmed().isEmpty())
-        add(QStringLiteral(" and fold(b.desclograd) like fold(:lograd)"), "lograd", '%' + c.street.trimmed() + '%');
+        add(QStringLiteral(" and ") + db::foldedLike(QStringLiteral("b.desclograd"), QStringLiteral("lograd")), "lograd",
+            db::likeContains(c.street.trimmed()));
     if (!c.number.trimmed().isEmpty()) {
         bool number = false;
         const int value = c.number.trimmed().toInt(&number);

@@ -2,6 +2,8 @@
 
 #include "registry/PesquisaAvancadoRules.h"
 
+#include "platform/db/Database.h"
+
 using dbase::dateField;
 using dbase::integerField;
 using dbase::textField;
@@ -75,14 +77,14 @@ SearchFilter searchFilter(const AdvancedCriteria& criteria) {
             folded(QStringLiteral("fold(trim(%1)) = fold(%2)"), text.trimmed());
             break;
         case Match::Prefix:
-            folded(QStringLiteral("fold(%1) like fold(%2)"), text + QLatin1Char('%'));
+            folded(QStringLiteral("fold(%1) like %2 escape '\\'"), db::likePrefix(text));
             break;
         case Match::Contains:
-            folded(QStringLiteral("fold(%1) like fold(%2)"), QLatin1Char('%') + text + QLatin1Char('%'));
+            folded(QStringLiteral("fold(%1) like %2 escape '\\'"), db::likeContains(text));
             break;
         case Match::Microchip:
-            folded(QStringLiteral("replace(fold(%1), ' ', '') like fold(%2)"),
-                   QLatin1Char('%') + QString(text).remove(QLatin1Char(' ')) + QLatin1Char('%'));
+            folded(QStringLiteral("replace(fold(%1), ' ', '') like %2 escape '\\'"),
+                   db::likeContains(QString(text).remove(QLatin1Char(' '))));
             break;
         case Match::Digits:
             f.lines << QStringLiteral(" and replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), ' ', '') "

@@ -101,7 +101,7 @@ void TfrmProprietarioPesquisa::search() {
            << QStringLiteral(" where 1=1 ");
     const QString text = edtTexto->text().trimmed();
     auto prefix = [&](const char* column) {
-        select << QStringLiteral(" and ") + db::foldedPrefix(QLatin1String(column), QStringLiteral("texto"));
+        select << QStringLiteral(" and ") + db::foldedLike(QLatin1String(column), QStringLiteral("texto"));
         select.bind(QStringLiteral("texto"), db::likePrefix(text));
     };
     switch (cbbSelecao->currentIndex()) {

@@ -1,6 +1,8 @@
 // The agenda's statements, every value bound.
 #include "scheduling/AgendaSql.h"
 
+#include "platform/db/Database.h"
+
 namespace AgendaSql {
 
 namespace {
@@ -160,10 +162,10 @@ void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value) {
       << kActiveOwner;
     switch (by) {
     case LocateBy::OwnerName:
-        q << " and substr(fold(b.nome), 1, length(fold(:texto))) = fold(:texto) ";
+        q << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("b.nome"), QStringLiteral("texto"));
         break;
     case LocateBy::AnimalName:
-        q << " and substr(fold(c.nome), 1, length(fold(:texto))) = fold(:texto) ";
+        q << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("c.nome"), QStringLiteral("texto"));
         break;
     case LocateBy::Attendance:
         q << " and a.id_atendimento = :texto ";
@@ -184,7 +186,8 @@ void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value) {
         q << " and replace(c.num_microchip, ' ', '') like '%' || :texto || '%' ";
         break;
     }
-    q.bind(QStringLiteral("texto"), value);
+    const bool byName = by == LocateBy::OwnerName || by == LocateBy::AnimalName;
+    q.bind(QStringLiteral("texto"), byName ? QVariant(db::likePrefix(db::toText(value))) : value);
     data.open();
 }
 

@@ -142,6 +142,6 @@ TEST(AnimalRules, ConsultCriteriaBecomeBoundFilters) {
     EXPECT_TRUE(code.params.value("valor").isNull());  // not a whole number: finds nothing
     const ConsultFilter name = consultFilter("Nome prop.", "D'ÁVILA");
     EXPECT_FALSE(name.clause.contains("D'"));
-    EXPECT_EQ(consultFilter("Microchip", " 98 76 ").params.value("valor").toString(), "9876");
+    EXPECT_EQ(consultFilter("Microchip", " 98 76 ").params.value("valor").toString(), "%9876%");
     EXPECT_FALSE(consultFilter("Outro", "x").matched);
 }

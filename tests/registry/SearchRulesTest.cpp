@@ -32,11 +32,13 @@ TEST(SearchCriteria, EachKindBindsItsValueAndNoTextReachesTheStatement) {
         QVariant bound;
     };
     const Case cases[] = {
-        {"mkeNomeAnimal", "D'ARTAGNAN", " and fold(a.Nome) like fold(:mkeNomeAnimal)", "D'ARTAGNAN%"},
-        {"mkeLogradouro", "DAS_FL%", " and fold(j.NOM_LOGR) like fold(:mkeLogradouro)", "DAS_FL%%"},
-        {"mkeComplemento", "CASA", " and fold(j.DES_CMPL_ENDR) like fold(:mkeComplemento)", "%CASA%"},
-        {"cbbSexo", "M", " and fold(a.Sexo) like fold(:cbbSexo)", "%M%"},
-        {"mkeMicrochip", " 12 34 ", " and replace(fold(a.Num_Microchip), ' ', '') like fold(:mkeMicrochip)", "%1234%"},
+        // Typed "%" and "_" match themselves.
+        {"mkeNomeAnimal", "D'ARTAGNAN", " and fold(a.Nome) like :mkeNomeAnimal escape '\\'", "d'artagnan%"},
+        {"mkeLogradouro", "DAS_FL%", " and fold(j.NOM_LOGR) like :mkeLogradouro escape '\\'", "das\\_fl\\%%"},
+        {"mkeComplemento", "CASA", " and fold(j.DES_CMPL_ENDR) like :mkeComplemento escape '\\'", "%casa%"},
+        {"cbbSexo", "M", " and fold(a.Sexo) like :cbbSexo escape '\\'", "%m%"},
+        {"mkeMicrochip", " 12 34 ", " and replace(fold(a.Num_Microchip), ' ', '') like :mkeMicrochip escape '\\'",
+         "%1234%"},
         {"mkePedigree", " P-1 ", " and fold(trim(a.Num_Pedigree)) = fold(:mkePedigree)", "P-1"},
         {"mkeNumCPF_CNPJ", "529.982.247-25",
          " and replace(replace(replace(replace(b.Num_CPF_CNPJ, '.', ''), '-', ''), '/', ''), ' ', '') = "

@@ -400,7 +400,9 @@ const FoldTable& foldTable() {
     return pairs;
 }
 
-QString likePrefix(const QString& typed) {
+namespace {
+// The folded text with the pattern characters escaped.
+QString likeLiteral(const QString& typed) {
     QString pattern;
     const QString folded = fold(typed);
     pattern.reserve(folded.size() + 2);
@@ -409,11 +411,15 @@ QString likePrefix(const QString& typed) {
             pattern.append(QLatin1Char('\\'));
         pattern.append(c);
     }
-    pattern.append(QLatin1Char('%'));
     return pattern;
 }
+}  // namespace
 
-QString foldedPrefix(const QString& column, const QString& param) {
+QString likePrefix(const QString& typed) { return likeLiteral(typed) + QLatin1Char('%'); }
+
+QString likeContains(const QString& typed) { return QLatin1Char('%') + likeLiteral(typed) + QLatin1Char('%'); }
+
+QString foldedLike(const QString& column, const QString& param) {
     return QStringLiteral("fold(%1) like :%2 escape '\\'").arg(column, param);
 }
 

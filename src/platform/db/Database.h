@@ -129,8 +129,10 @@ const FoldTable& foldTable();
 // The pattern of a prefix search: `fold(column) like :prefix escape '\'` finds the texts that begin with `typed`,
 // ignoring case and accents; %, _ and \ typed are matched as themselves.
 QString likePrefix(const QString& typed);
+// The same for the texts that contain `typed`.
+QString likeContains(const QString& typed);
 // The condition of such a search on `column` with the parameter `param` (without its colon).
-QString foldedPrefix(const QString& column, const QString& param);
+QString foldedLike(const QString& column, const QString& param);
 
 // Text a date-time is stored as on SQLite ("yyyy-MM-dd HH:mm:ss"), and its reading back.
 QString storedDateTime(const QDateTime& value);
