@@ -1,6 +1,8 @@
 // The shared data-entry actions: captions, keys and their scope.
 #include "common/DataActions.h"
 
+#include "platform/db/DataSet.h"
+
 #include <QAction>
 #include <QWidget>
 
@@ -44,4 +46,24 @@ QAction* makeDataAction(QWidget* owner, DataAction which, const char* objectName
         return {};
     }();
     return makeScopedAction(owner, objectName, shape.caption, shape.keys);
+}
+
+void updateDataActions(const DataActionSet& a, const db::DataSet& data) {
+    const bool editing = data.isEditing();
+    const bool onRow = data.isActive() && !editing && data.recNo() >= 0;
+    const auto enable = [](QAction* action, bool on) {
+        if (action)
+            action->setEnabled(on);
+    };
+    enable(a.append, !editing);
+    enable(a.edit, onRow);
+    enable(a.remove, onRow);
+    enable(a.refresh, !editing);
+    enable(a.post, editing);
+    enable(a.cancel, editing);
+    enable(a.first, onRow && !data.bof());
+    enable(a.prior, onRow && !data.bof());
+    enable(a.next, onRow && !data.eof());
+    enable(a.last, onRow && !data.eof());
+    enable(a.search, !editing);
 }

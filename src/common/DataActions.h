@@ -9,6 +9,10 @@
 class QAction;
 class QWidget;
 
+namespace db {
+class DataSet;
+}
+
 enum class DataAction { Append, Edit, Delete, Refresh, Post, Cancel, First, Prior, Next, Last, Print, Search, Exit, Information };
 
 // An action of `owner` that answers its keys only while the focus is inside `owner`: several registers in
@@ -18,3 +22,22 @@ QAction* makeScopedAction(QWidget* owner, const char* objectName, const QString&
 
 // One of the shared actions, with its caption and keys, under the object name the form gives it.
 QAction* makeDataAction(QWidget* owner, DataAction which, const char* objectName);
+
+// The data actions that follow a data set's state; an action a form does not carry stays null.
+struct DataActionSet {
+    QAction* append = nullptr;
+    QAction* edit = nullptr;
+    QAction* remove = nullptr;
+    QAction* refresh = nullptr;
+    QAction* post = nullptr;
+    QAction* cancel = nullptr;
+    QAction* first = nullptr;
+    QAction* prior = nullptr;
+    QAction* next = nullptr;
+    QAction* last = nullptr;
+    QAction* search = nullptr;
+};
+
+// While a row is typed only Gravar and Cancelar are enabled; otherwise Alterar and Excluir need a current row
+// and the moves a row to move to.
+void updateDataActions(const DataActionSet& actions, const db::DataSet& data);

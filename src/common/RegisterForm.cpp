@@ -170,19 +170,9 @@ void RegisterForm::setDeleteTexts(const QString& confirmation, const QString& se
 }
 
 void RegisterForm::updateActions() {
-    const bool editing = qryPrincipal->isEditing();
-    const bool onRow = qryPrincipal->isActive() && !editing && qryPrincipal->recNo() >= 0;
-    actAppend->setEnabled(!editing);
-    actEdit->setEnabled(onRow);
-    actDelete->setEnabled(onRow);
-    actRefresh->setEnabled(!editing);
-    actPost->setEnabled(editing);
-    actCancel->setEnabled(editing);
-    actFirst->setEnabled(onRow && !qryPrincipal->bof());
-    actPrior->setEnabled(onRow && !qryPrincipal->bof());
-    actNext->setEnabled(onRow && !qryPrincipal->eof());
-    actLast->setEnabled(onRow && !qryPrincipal->eof());
-    actPesquisar->setEnabled(!editing);
+    updateDataActions({actAppend, actEdit, actDelete, actRefresh, actPost, actCancel, actFirst, actPrior, actNext,
+                       actLast, actPesquisar},
+                      *qryPrincipal);
 }
 
 void RegisterForm::focusFirstEditable() {

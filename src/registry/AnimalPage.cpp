@@ -212,17 +212,9 @@ bool AnimalPage::busy() const { return m_animal->isEditing(); }
 
 void AnimalPage::updateActions() {
     const bool editing = busy();
-    const bool onRow = m_animal->isActive() && !editing && m_animal->recNo() >= 0;
-    actAnimalNovo->setEnabled(!editing);
-    actAnimalAlterar->setEnabled(onRow);
-    actAnimalExcluir->setEnabled(onRow);
-    actAnimalAtualizar->setEnabled(!editing);
-    actAnimalGravar->setEnabled(editing);
-    actAnimalCancelar->setEnabled(editing);
-    DataSetFirst1->setEnabled(onRow && !m_animal->bof());
-    DataSetPrior1->setEnabled(onRow && !m_animal->bof());
-    DataSetNext1->setEnabled(onRow && !m_animal->eof());
-    DataSetLast1->setEnabled(onRow && !m_animal->eof());
+    updateDataActions({actAnimalNovo, actAnimalAlterar, actAnimalExcluir, actAnimalAtualizar, actAnimalGravar,
+                       actAnimalCancelar, DataSetFirst1, DataSetPrior1, DataSetNext1, DataSetLast1},
+                      *m_animal);
     m_copiaEnd->setEnabled(editing);
     m_nascimento->setReadOnly(!editing);
     if (!editing)

@@ -191,19 +191,9 @@ OwnerPage::OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* addr
 }
 
 void OwnerPage::updateActions() {
-    const bool editing = busy();
-    const bool onRow = m_owner->isActive() && !editing && m_owner->recNo() >= 0;
-    actAppend->setEnabled(!editing);
-    actEdit->setEnabled(onRow);
-    actDelete->setEnabled(onRow);
-    actRefresh->setEnabled(!editing);
-    actPost->setEnabled(editing);
-    actCancel->setEnabled(editing);
-    actFirst->setEnabled(onRow && !m_owner->bof());
-    actPrior->setEnabled(onRow && !m_owner->bof());
-    actNext->setEnabled(onRow && !m_owner->eof());
-    actLast->setEnabled(onRow && !m_owner->eof());
-    actPesquisar->setEnabled(!editing);
+    updateDataActions({actAppend, actEdit, actDelete, actRefresh, actPost, actCancel, actFirst, actPrior, actNext,
+                       actLast, actPesquisar},
+                      *m_owner);
 }
 
 bool OwnerPage::busy() const { return m_owner->isEditing(); }
