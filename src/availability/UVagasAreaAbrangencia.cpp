@@ -19,10 +19,13 @@
 #include <QVBoxLayout>
 
 QStringList nomesDistritos() {
-    const QStringList nomes = QSettings(configurationPath(), QSettings::IniFormat)
-                                  .value(QStringLiteral("mapa/distritos"))
-                                  .toString()
-                                  .split(QLatin1Char(';'));
+    // In the settings file a ";" outside quotes starts a comment: the names are written in quotes
+    // ("Centro;Norte;..."); names separated by commas are read as well.
+    const QVariant valor = QSettings(configurationPath(), QSettings::IniFormat).value(QStringLiteral("mapa/distritos"));
+    QStringList nomes = valor.typeId() == QMetaType::QStringList ? valor.toStringList()
+                                                                 : valor.toString().split(QLatin1Char(';'));
+    for (QString& nome : nomes)
+        nome = nome.trimmed();
     if (nomes.size() == 9)
         return nomes;
     QStringList padrao;

@@ -7,10 +7,12 @@
 #include "availability/MapaTexts.h"
 #include "availability/UVagasAreaAbrangencia.h"
 
+#include <QFile>
 #include <QListWidget>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 
 using namespace mapa;
 
@@ -130,6 +132,25 @@ TEST_F(MapaTest, AreasChosenInTheDialogGiveOneSlotPerAreaAllOrNothing) {
     click(f, "bmpGravar");
     EXPECT_EQ(published(), QStringList({"1 1 1 10/03/2026 08:00 4 0 0 0 101", "2 1 1 10/03/2026 08:00 4 0 0 0 103"}));
     EXPECT_EQ(f->principal->EstadoMapa, EstadoMapa::Vazio);
+}
+
+TEST_F(MapaTest, DistrictNamesComeFromTheSettingsFileInQuotesOrByCommas) {
+    QTemporaryDir dir;
+    const QString conf = dir.filePath("nurv.conf");
+    const auto names = [&](const QByteArray& line) {
+        QFile file(conf);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[mapa]\n" + line + "\n");
+        file.close();
+        qputenv("NURV_CONFIG", conf.toUtf8());
+        const QStringList read = nomesDistritos();
+        qunsetenv("NURV_CONFIG");
+        return read;
+    };
+    const QStringList nine{"Centro", "Norte", "Sul", "Leste", "Oeste", "Nordeste", "Noroeste", "Sudeste", "Sudoeste"};
+    EXPECT_EQ(names("distritos=\"Centro;Norte;Sul;Leste;Oeste;Nordeste;Noroeste;Sudeste;Sudoeste\""), nine);
+    EXPECT_EQ(names("distritos=Centro, Norte, Sul, Leste, Oeste, Nordeste, Noroeste, Sudeste, Sudoeste"), nine);
+    EXPECT_EQ(names("distritos=Centro;Norte").first(), "Distrito 1");  // not nine: the defaults
 }
 
 TEST_F(MapaTest, UsedSlotsKeepTheirPlaceAndCannotShrinkBelowTheirUseNorBeDeleted) {
