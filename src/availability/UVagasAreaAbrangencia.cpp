@@ -6,7 +6,7 @@
 #include "availability/MapaTexts.h"
 #include "availability/MapaPrincipalPage.h"
 #include "common/Guard.h"
-#include "shell/UdtmPrincipal.h"
+#include "common/Configuration.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,9 +21,8 @@
 QStringList nomesDistritos() {
     // In the settings file a ";" outside quotes starts a comment: the names are written in quotes
     // ("Centro;Norte;..."); names separated by commas are read as well.
-    const QVariant valor = QSettings(configurationPath(), QSettings::IniFormat).value(QStringLiteral("mapa/distritos"));
-    QStringList nomes = valor.typeId() == QMetaType::QStringList ? valor.toStringList()
-                                                                 : valor.toString().split(QLatin1Char(';'));
+    const QString valor = settingText(QSettings(configurationPath(), QSettings::IniFormat), QStringLiteral("mapa/distritos"));
+    QStringList nomes = valor.split(valor.contains(QLatin1Char(';')) ? QLatin1Char(';') : QLatin1Char(','));
     for (QString& nome : nomes)
         nome = nome.trimmed();
     if (nomes.size() == 9)

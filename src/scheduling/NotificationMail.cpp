@@ -1,6 +1,7 @@
 // The notification e-mail of a new attendance.
 #include "scheduling/NotificationMail.h"
 
+#include "common/Configuration.h"
 #include "common/Formats.h"
 #include "scheduling/AtendimentoSql.h"
 
@@ -11,10 +12,7 @@
 #include <QStandardPaths>
 
 MailSettings readMailSettings() {
-    QString path = qEnvironmentVariable("NURV_CONFIG");
-    if (path.isEmpty())
-        path = QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(QStringLiteral("nurv.conf"));
-    return readMailSettings(path);
+    return readMailSettings(configurationPath());
 }
 
 MailSettings readMailSettings(const QString& path) {
@@ -24,8 +22,7 @@ MailSettings readMailSettings(const QString& path) {
     QSettings ini(path, QSettings::IniFormat);
     ini.beginGroup(QStringLiteral("mail"));
     const auto text = [&](const char* key, const QString& fallback = {}) {
-        const QString value = ini.value(QLatin1String(key)).toString().trimmed();
-        return value.isEmpty() ? fallback : value;
+        return settingText(ini, QString::fromLatin1(key), fallback);
     };
     s.host = text("host");
     bool ok = false;

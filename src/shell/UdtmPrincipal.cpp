@@ -13,13 +13,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-QString configurationPath() {
-    const QString env = qEnvironmentVariable("NURV_CONFIG");
-    if (!env.isEmpty())
-        return env;
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(QStringLiteral("nurv.conf"));
-}
-
 db::Settings embeddedDefaultSettings() {
     db::Settings s;
     s.directory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -37,17 +30,17 @@ db::Settings readSettings(const QString& path) {
         fail(QStringLiteral("falta a seção [database]"));
     db::Settings s = embeddedDefaultSettings();
     ini.beginGroup(QStringLiteral("database"));
-    const QString engine = ini.value(QStringLiteral("engine"), QStringLiteral("sqlite")).toString().trimmed().toLower();
+    const QString engine = settingText(ini, QStringLiteral("engine"), QStringLiteral("sqlite")).toLower();
     if (engine == QLatin1String("postgresql") || engine == QLatin1String("postgres")) {
         s.engine = db::Engine::PostgreSQL;
         s.directory.clear();
-        s.host = ini.value(QStringLiteral("host"), QStringLiteral("localhost")).toString();
-        s.port = ini.value(QStringLiteral("port"), 5432).toInt();
-        s.database = ini.value(QStringLiteral("name"), QStringLiteral("nurv")).toString();
-        s.user = ini.value(QStringLiteral("user")).toString();
-        s.password = ini.value(QStringLiteral("password")).toString();
+        s.host = settingText(ini, QStringLiteral("host"), QStringLiteral("localhost"));
+        s.port = settingText(ini, QStringLiteral("port"), QStringLiteral("5432")).toInt();
+        s.database = settingText(ini, QStringLiteral("name"), QStringLiteral("nurv"));
+        s.user = settingText(ini, QStringLiteral("user"));
+        s.password = settingText(ini, QStringLiteral("password"));
     } else if (engine == QLatin1String("sqlite")) {
-        const QString dir = ini.value(QStringLiteral("directory")).toString();
+        const QString dir = settingText(ini, QStringLiteral("directory"));
         if (!dir.isEmpty())
             s.directory = QDir(QFileInfo(path).absolutePath()).absoluteFilePath(dir);
         const QString main = db::sqliteFile(s, db::kMain);

@@ -1,12 +1,10 @@
 #pragma once
 // The data module: fixes the formats, finds the installation's settings and opens the three connections.
 
+#include "common/Configuration.h"
 #include "platform/db/Database.h"
 
 #include <QString>
-
-// The settings file: $NURV_CONFIG when set, else nurv.conf in the user's configuration folder.
-QString configurationPath();
 
 // The embedded default: the SQLite files in the user's data folder.
 db::Settings embeddedDefaultSettings();

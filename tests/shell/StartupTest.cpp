@@ -20,6 +20,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -263,6 +264,18 @@ TEST_F(Startup, UnusableSettingsEndTheStartWithTheWarningAndWriteNothing) {
         EXPECT_TRUE(g_warnings[0].contains(QString::fromUtf8(c.reason))) << g_warnings[0].toStdString();
         EXPECT_EQ(listing(), before);
     }
+}
+
+TEST_F(Startup, ValuesWithCommasAreReadAsWritten) {
+    // Qt's reader splits an unquoted value at its commas: a password or a subject keeps them all the same.
+    writeConfig("[database]\nengine=postgresql\nhost=db.example\nuser=nurv\npassword=a,b c,\n"
+                "[mail]\nsubject=Centro de Zoonoses, Prefeitura\n");
+    const db::Settings s = readSettings(config);
+    EXPECT_EQ(s.password, "a,b c,");
+    EXPECT_EQ(s.host, "db.example");
+    QSettings ini(config, QSettings::IniFormat);
+    EXPECT_EQ(settingText(ini, "mail/subject"), "Centro de Zoonoses, Prefeitura");
+    EXPECT_EQ(settingText(ini, "mail/host", "nenhum"), "nenhum");
 }
 
 TEST_F(Startup, FolderNameWithUriCharactersAttachesTheOtherDatabasesReadOnly) {
