@@ -114,7 +114,9 @@ private:
     Document doc_;
     const DataSource* data_ = nullptr;
     QDateTime now_;
-    std::unordered_map<const Band*, Plan> plans_;
+    std::unordered_map<const Band*, Plan> plans_;  // its entries stay where they are
+    const Band* plannedBand_ = nullptr;
+    Plan* planned_ = nullptr;
     MetricsCache metrics_;
 
     std::vector<const Band*> pageHeaders_, titles_, columnHeaders_, details_, summaries_, pageFooters_;
@@ -241,7 +243,11 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
     block.clear();
     if (band.beforePrint_ && !band.beforePrint_(context))
         return false;
-    Plan& plan = plans_.at(&band);
+    if (&band != plannedBand_) {  // most bands print many times in a row
+        plannedBand_ = &band;
+        planned_ = &plans_.at(&band);
+    }
+    Plan& plan = *planned_;
     if (plan.columnsOf != context.data() || plan.columns.size() != band.items_.size())
         resolveColumns(plan, band, context.data());
     const qreal definedHeight = mmToPt(band.height_);
