@@ -66,23 +66,28 @@ void sqliteFold(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
     const int size = sqlite3_value_bytes(argv[0]);
     // Plain ASCII, most names, folds byte by byte; SQLite copies the result into a register it reuses.
+    // The result goes with its terminating NUL (length -1): a text without one is copied again by the
+    // `like` that reads it, on every row.
     char small[256];
     std::unique_ptr<char[]> large;
     char* folded = small;
-    if (size > int(sizeof small)) {
-        large.reset(new char[size_t(size)]);
+    if (size >= int(sizeof small)) {
+        large.reset(new char[size_t(size) + 1]);
         folded = large.get();
     }
+    bool nul = false;
     for (int i = 0; i < size; ++i) {
         const char c = text[i];
         if (static_cast<unsigned char>(c) >= 0x80) {
             const QByteArray utf8 = fold(QString::fromUtf8(text, size)).toUtf8();
-            sqlite3_result_text(ctx, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+            sqlite3_result_text(ctx, utf8.constData(), utf8.contains('\0') ? int(utf8.size()) : -1, SQLITE_TRANSIENT);
             return;
         }
+        nul = nul || c == 0;
         folded[i] = c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
     }
-    sqlite3_result_text(ctx, folded, size, SQLITE_TRANSIENT);
+    folded[size] = 0;
+    sqlite3_result_text(ctx, folded, nul ? size : -1, SQLITE_TRANSIENT);
 }
 
 void registerSqliteFunctions(QSqlDatabase& database) {

@@ -3,10 +3,16 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlDriver>
 #include <QSqlRecord>
+#include <QSqlResult>
+
+#include <libpq-fe.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
+#include <optional>
 #include <memory>
 #include <vector>
 
@@ -29,6 +35,49 @@ int RowSet::indexOrThrow(const QString& name) const {
     if (i < 0)
         throw Error(QStringLiteral("Campo não encontrado: %1").arg(name));
     return i;
+}
+
+void RowSet::insert(int at, QVector<QVariant> values) {
+    keepOrigins();
+    if (!m_origin.empty())
+        m_origin.insert(m_origin.begin() + at, -1);
+    m_rows.insert(m_rows.begin() + at, std::move(values));
+}
+
+void RowSet::remove(int at) {
+    keepOrigins();
+    if (!m_origin.empty())
+        m_origin.erase(m_origin.begin() + at);
+    m_rows.erase(m_rows.begin() + at);
+}
+
+void RowSet::clear() {
+    m_fields.clear();
+    m_index.clear();
+    clearRows();
+}
+
+void RowSet::clearRows() {
+    m_rows.clear();
+    m_pending.reset();
+    m_pendingRows = 0;
+    m_origin.clear();
+}
+
+void RowSet::setPending(std::shared_ptr<const PendingRows> pending, int rows) {
+    m_rows.assign(size_t(rows), {});
+    m_pending = std::move(pending);
+    m_pendingRows = rows;
+    m_origin.clear();
+}
+
+// Rows inserted or removed among pending ones: each row remembers which pending row it is.
+void RowSet::keepOrigins() {
+    if (!m_pending || !m_origin.empty())
+        return;
+    m_origin.resize(m_rows.size());
+    for (size_t i = 0; i < m_origin.size(); ++i)
+        m_origin[i] = i < size_t(m_pendingRows) ? int(i) : -1;
 }
 
 namespace {
@@ -113,6 +162,85 @@ QVariant readable(QVariant v, QHash<QString, QVariant>& made) {
     return v;
 }
 
+QVariant readable(const QVariant& v) {
+    QHash<QString, QVariant> none;
+    return readable(v, none);
+}
+
+}  // namespace
+
+// A PostgreSQL result kept whole, its rows read into values as they are asked for. Only results whose
+// columns are all of the plain types below are kept so; the values are those the Qt driver gives.
+struct PendingRows {
+    enum class Kind : quint8 { Integer, Text, DateTime };
+    std::unique_ptr<PGresult, decltype(&PQclear)> result{nullptr, &PQclear};
+    std::vector<Kind> kinds;
+
+    static std::optional<Kind> kindOf(Oid type) {
+        switch (type) {
+        case 21: case 23: return Kind::Integer;             // int2, int4
+        case 25: case 1042: case 1043: return Kind::Text;   // text, char, varchar
+        case 1114: return Kind::DateTime;                   // timestamp
+        default: return std::nullopt;
+        }
+    }
+
+    static QVariant dateTime(const char* text, int size) {
+        if (size == 19) {
+            char16_t wide[19];
+            for (int i = 0; i < 19; ++i)
+                wide[i] = char16_t(static_cast<unsigned char>(text[i]));
+            const QDateTime direct = parseStoredDateTimeText(QStringView(wide, 19));
+            if (direct.isValid())
+                return direct;
+        }
+        QString t = QString::fromLatin1(text, size);
+        if (t.size() < 10)
+            return QDateTime();
+        const QChar sign = t[t.size() - 3];
+        if (sign == QLatin1Char('-') || sign == QLatin1Char('+'))
+            t += QLatin1String(":00");
+        return QDateTime::fromString(t, Qt::ISODate).toLocalTime();
+    }
+
+    QVector<QVariant> read(int row) const {
+        const int cols = int(kinds.size());
+        QVector<QVariant> values(cols);
+        PGresult* r = result.get();
+        for (int c = 0; c < cols; ++c) {
+            const Kind kind = kinds[size_t(c)];
+            if (PQgetisnull(r, row, c)) {
+                values[c] = QVariant(QMetaType(kind == Kind::Integer ? QMetaType::Int
+                                               : kind == Kind::Text  ? QMetaType::QString
+                                                                     : QMetaType::QDateTime));
+                continue;
+            }
+            const char* text = PQgetvalue(r, row, c);
+            const int size = PQgetlength(r, row, c);
+            switch (kind) {
+            case Kind::Integer: values[c] = std::atoi(text); break;
+            case Kind::Text: values[c] = readable(QString::fromUtf8(text, size)); break;
+            case Kind::DateTime: values[c] = dateTime(text, size); break;
+            }
+        }
+        return values;
+    }
+};
+
+void RowSet::read(int i) const {
+    const int origin = m_origin.empty() ? i : m_origin[size_t(i)];
+    if (origin >= 0 && origin < m_pendingRows)
+        m_rows[size_t(i)] = m_pending->read(origin);
+}
+
+namespace {
+
+// SQLite hands rows over one by one; PostgreSQL results are taken whole (as Qt's own models take them), which
+// spares the driver a result object per row.
+void readsAhead(QSqlQuery& q, const QSqlDatabase& database) {
+    q.setForwardOnly(database.driver()->dbmsType() != QSqlDriver::PostgreSQL);
+}
+
 // Prepared statements kept per connection and text, from one connection epoch. Few statements run over and
 // over (a register's select, its look-ups, its saves); past the limit the least used half goes.
 struct StatementCache {
@@ -141,7 +269,7 @@ struct StatementCache {
             if (kept.size() >= kLimit)
                 dropLeastUsed();
             auto q = std::make_unique<QSqlQuery>(database);
-            q->setForwardOnly(true);
+            readsAhead(*q, database);
             if (!q->prepare(text))
                 throwFailure(database, q->lastError());
             found = kept.emplace(key, Kept{std::move(q), 0}).first;
@@ -166,21 +294,52 @@ StatementCache& statements() {
     return *cache;
 }
 
+// A PostgreSQL result of plain columns, copied whole to be read row by row as asked for; null otherwise.
+std::shared_ptr<const PendingRows> pendingRows(const QSqlQuery& q) {
+    if (q.isForwardOnly())
+        return nullptr;
+    const QVariant handle = q.result()->handle();
+    // The driver names the handle after libpq's struct.
+    if (qstrcmp(handle.typeName(), "pg_result*") != 0 && qstrcmp(handle.typeName(), "PGresult*") != 0)
+        return nullptr;
+    PGresult* result = *static_cast<PGresult* const*>(handle.constData());
+    if (!result || PQresultStatus(result) != PGRES_TUPLES_OK)
+        return nullptr;
+    auto pending = std::make_shared<PendingRows>();
+    for (int c = 0; c < PQnfields(result); ++c) {
+        const auto kind = PendingRows::kindOf(PQftype(result, c));
+        if (!kind)
+            return nullptr;
+        pending->kinds.push_back(*kind);
+    }
+    pending->result.reset(PQcopyResult(result, PG_COPYRES_ATTRS | PG_COPYRES_TUPLES));
+    return pending->result ? pending : nullptr;
+}
+
 RowSet readRows(QSqlQuery& q, int* affected) {
     RowSet rows;
     if (q.isSelect()) {
-        const QSqlRecord rec = q.record();
-        QStringList names;
-        for (int i = 0; i < rec.count(); ++i)
-            names << rec.fieldName(i);
-        rows.setFields(names);
-        const int cols = int(names.size());
-        QHash<QString, QVariant> made;
-        while (q.next()) {
-            QVector<QVariant> r(cols);
-            for (int i = 0; i < cols; ++i)
-                r[i] = readable(q.value(i), made);
-            rows.append(std::move(r));
+        if (auto pending = pendingRows(q)) {
+            PGresult* result = pending->result.get();
+            QStringList names;
+            for (int i = 0; i < PQnfields(result); ++i)
+                names << QString::fromUtf8(PQfname(result, i));
+            rows.setFields(names);
+            rows.setPending(std::move(pending), PQntuples(result));
+        } else {
+            const QSqlRecord rec = q.record();
+            QStringList names;
+            for (int i = 0; i < rec.count(); ++i)
+                names << rec.fieldName(i);
+            rows.setFields(names);
+            const int cols = int(names.size());
+            QHash<QString, QVariant> made;
+            while (q.next()) {
+                QVector<QVariant> r(cols);
+                for (int i = 0; i < cols; ++i)
+                    r[i] = readable(q.value(i), made);
+                rows.append(std::move(r));
+            }
         }
     }
     if (affected)
@@ -204,7 +363,7 @@ RowSet run(const QString& connectionName, const QString& sql, const QVariantHash
     if (values.isEmpty()) {
         // Statements without values run as they are (PostgreSQL prepares only queries and DML).
         QSqlQuery q(database);
-        q.setForwardOnly(true);
+        readsAhead(q, database);
         if (!q.exec(text))
             throwFailure(database, q.lastError());
         return readRows(q, affected);
@@ -213,7 +372,7 @@ RowSet run(const QString& connectionName, const QString& sql, const QVariantHash
     std::unique_ptr<QSqlQuery> once;
     if (!kept) {
         once = std::make_unique<QSqlQuery>(database);
-        once->setForwardOnly(true);
+        readsAhead(*once, database);
         if (!once->prepare(text))
             throwFailure(database, once->lastError());
     }

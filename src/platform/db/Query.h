@@ -13,9 +13,15 @@
 #include <QVariant>
 #include <QVector>
 
+#include <memory>
+#include <vector>
+
 namespace db {
 
-// Rows of a result, shared by Query and DataSet.
+struct PendingRows;
+
+// Rows of a result, shared by Query and DataSet. Rows of a large result may be kept as the server sent them
+// and read into values the first time they are asked for: every caller sees the same values either way.
 class RowSet {
 public:
     void setFields(const QStringList& names);
@@ -23,18 +29,35 @@ public:
     int fieldIndex(const QString& name) const;  // -1 when absent
     int indexOrThrow(const QString& name) const;
     int count() const { return int(m_rows.size()); }
-    const QVector<QVariant>& row(int i) const { return m_rows[i]; }
-    QVector<QVariant>& row(int i) { return m_rows[i]; }
-    void append(QVector<QVariant> values) { m_rows.append(std::move(values)); }
-    void insert(int at, QVector<QVariant> values) { m_rows.insert(at, std::move(values)); }
-    void remove(int at) { m_rows.remove(at); }
-    void clear() { m_fields.clear(); m_index.clear(); m_rows.clear(); }
-    void clearRows() { m_rows.clear(); }
+    const QVector<QVariant>& row(int i) const { return ready(i); }
+    QVector<QVariant>& row(int i) { return ready(i); }
+    void append(QVector<QVariant> values) { m_rows.push_back(std::move(values)); }
+    void insert(int at, QVector<QVariant> values);
+    void remove(int at);
+    void clear();
+    void clearRows();
+
+    // Rows still as the server sent them, read on first use.
+    void setPending(std::shared_ptr<const PendingRows> pending, int rows);
 
 private:
+    QVector<QVariant>& ready(int i) const
+    {
+        QVector<QVariant>& r = m_rows[size_t(i)];
+        if (m_pending && r.isEmpty())
+            read(i);
+        return r;
+    }
+    void read(int i) const;
+    void keepOrigins();
+
     QStringList m_fields;
     QHash<QString, int> m_index;
-    QVector<QVector<QVariant>> m_rows;
+    // Never shared between copies, so that reading a pending row leaves references to other rows valid.
+    mutable std::vector<QVector<QVariant>> m_rows;
+    std::shared_ptr<const PendingRows> m_pending;
+    int m_pendingRows = 0;
+    std::vector<int> m_origin;  // pending row of each row once rows were inserted or removed; -1 for new ones
 };
 
 // Runs `sql` on a connection with the values bound by name and returns the rows (statements without a

@@ -41,7 +41,7 @@ public:
     virtual std::vector<DrawingLine> lines() const { return {}; }
 };
 
-// The font an element starts with: one shared instance, since a page holds thousands of elements.
+// The font of a text element without one of its own.
 inline const QFont& elementDefaultFont()
 {
     static const QFont font;
@@ -52,18 +52,26 @@ inline const QFont& elementDefaultFont()
 struct Element {
     enum class Kind : quint8 { Text, Line, Rectangle, Image, Drawing };
 
-    Kind kind = Kind::Text;
+    // What lines, rectangles, images and drawings carry besides their box. Text elements, most of a
+    // document, carry none, which keeps them small.
+    struct Figure {
+        qreal penWidth = 0.5;  // Line, Rectangle
+        QColor fill;           // Rectangle: filled when valid
+        QImage image;          // Image: drawn into rect
+        std::shared_ptr<const report::Drawing> drawing;  // Drawing
+    };
+
     QRectF rect;
     QString text;            // Text: the printed lines, separated by '\n'
-    QFont font = elementDefaultFont();  // Text
-    Qt::Alignment alignment = Qt::AlignLeft;
+    // Text: one of the document's fonts (a page holds thousands of elements); null for the default
+    const QFont* font = nullptr;
     qreal lineHeight = 0;    // Text: distance between two lines
     Frame frame;             // drawn around rect (all kinds)
-    qreal penWidth = 0.5;    // Line, Rectangle
-    QColor fill;             // Rectangle: filled when valid
-    QImage image;            // Image: drawn into rect
-    std::shared_ptr<const report::Drawing> drawing;  // Drawing
+    std::shared_ptr<const Figure> figure;  // Line, Rectangle, Image, Drawing
+    Qt::Alignment alignment = Qt::AlignLeft;
+    Kind kind = Kind::Text;
 
+    const QFont& textFont() const { return font ? *font : elementDefaultFont(); }
     int lineCount() const { return kind == Kind::Text ? int(text.count(QLatin1Char('\n'))) + 1 : 0; }
 };
 
@@ -76,6 +84,7 @@ struct Document {
     QString title;
     QSizeF pageSize;  // points; wider than tall in landscape
     std::vector<Page> pages;
+    std::vector<std::shared_ptr<const QFont>> fonts;  // those the elements point to
 
     int pageCount() const { return int(pages.size()); }
     bool isLandscape() const { return pageSize.width() > pageSize.height(); }

@@ -15,6 +15,16 @@ namespace {
 
 constexpr qreal kEps = 0.01;  // points
 
+// One pass over the text, most of whose characters are past the control ones.
+bool hasLineBreak(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() <= u'\r' && (c == QLatin1Char('\n') || c == QLatin1Char('\r')))
+            return true;
+    }
+    return false;
+}
+
 QRectF toPoints(const QRectF& mm)
 {
     return QRectF(mmToPt(mm.x()), mmToPt(mm.y()), mmToPt(mm.width()), mmToPt(mm.height()));
@@ -62,7 +72,7 @@ public:
 
 private:
     struct Plan {  // per band: what every item prints with
-        std::vector<QFont> fonts;
+        std::vector<const QFont*> fonts;  // kept by the document
         std::vector<qreal> lineHeights;
         std::vector<int> columns;  // of each field item in the data below
         const DataSource* columnsOf = nullptr;
@@ -104,7 +114,9 @@ private:
     Document doc_;
     const DataSource* data_ = nullptr;
     QDateTime now_;
-    std::unordered_map<const Band*, Plan> plans_;
+    std::unordered_map<const Band*, Plan> plans_;  // its entries stay where they are
+    const Band* plannedBand_ = nullptr;
+    Plan* planned_ = nullptr;
     MetricsCache metrics_;
 
     std::vector<const Band*> pageHeaders_, titles_, columnHeaders_, details_, summaries_, pageFooters_;
@@ -124,6 +136,7 @@ private:
     Block block_;      // reused for every band of the rows
     Block pageBlock_;  // reused for page headers and footers, which print while a row's band is being placed
     mutable std::map<std::pair<size_t, QString>, Running> printedSums_;
+    mutable std::unordered_map<const Item*, QString> nowTexts_;
 };
 
 // ---- planning
@@ -146,8 +159,9 @@ void Engine::planBands(const std::vector<std::unique_ptr<Band>>& bands)
     for (const auto& band : bands) {
         Plan& plan = plans_[band.get()];
         for (const auto& item : band->items_) {
-            plan.fonts.push_back(fontOf(*item));
-            plan.lineHeights.push_back(metrics_.lineHeight(plan.fonts.back()));
+            doc_.fonts.push_back(std::make_shared<const QFont>(fontOf(*item)));
+            plan.fonts.push_back(doc_.fonts.back().get());
+            plan.lineHeights.push_back(metrics_.lineHeight(*plan.fonts.back()));
         }
     }
 }
@@ -192,11 +206,22 @@ QString Engine::textOf(const Item& item, const Context& context, int column) con
     case Item::Kind::System:
         switch (item.system_) {
         case SystemField::Date:
-            return report_.format(now_.date(), item.format_);
         case SystemField::Time:
-            return report_.format(now_.time(), item.format_);
-        case SystemField::DateTime:
-            return report_.format(now_, item.format_.isEmpty() ? QStringLiteral("dd/MM/yyyy HH:mm:ss") : item.format_);
+        case SystemField::DateTime: {
+            // The moment of the layout reads the same on every page: formatted once per item.
+            QString& text = nowTexts_[&item];
+            if (text.isNull()) {
+                if (item.system_ == SystemField::Date)
+                    text = report_.format(now_.date(), item.format_);
+                else if (item.system_ == SystemField::Time)
+                    text = report_.format(now_.time(), item.format_);
+                else
+                    text = report_.format(now_, item.format_.isEmpty() ? QStringLiteral("dd/MM/yyyy HH:mm:ss") : item.format_);
+                if (text.isNull())
+                    text = QLatin1String("");
+            }
+            return text;
+        }
         case SystemField::PageNumber:
             return QString::number(pageNumber_);
         case SystemField::PageCount:
@@ -218,7 +243,11 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
     block.clear();
     if (band.beforePrint_ && !band.beforePrint_(context))
         return false;
-    Plan& plan = plans_.at(&band);
+    if (&band != plannedBand_) {  // most bands print many times in a row
+        plannedBand_ = &band;
+        planned_ = &plans_.at(&band);
+    }
+    Plan& plan = *planned_;
     if (plan.columnsOf != context.data() || plan.columns.size() != band.items_.size())
         resolveColumns(plan, band, context.data());
     const qreal definedHeight = mmToPt(band.height_);
@@ -248,13 +277,15 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
                 continue;
             }
             if (item.rich_) {
-                auto drawing = std::make_shared<RichTextDrawing>(text, plan.fonts[i], box.width());
+                auto drawing = std::make_shared<RichTextDrawing>(text, *plan.fonts[i], box.width());
                 if (band.grows_ && drawing->height() > box.height() + kEps) {
                     e.rect.setHeight(drawing->height());
                     grew = true;
                 }
                 e.kind = Element::Kind::Drawing;
-                e.drawing = std::move(drawing);
+                auto figure = std::make_shared<Element::Figure>();
+                figure->drawing = std::move(drawing);
+                e.figure = std::move(figure);
                 break;
             }
             e.kind = Element::Kind::Text;
@@ -262,13 +293,11 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
             e.lineHeight = plan.lineHeights[i];
             e.alignment = item.alignment_;
             int lines = 1;
-            const bool breaks = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
-                return c == QLatin1Char('\n') || c == QLatin1Char('\r');
-            });
+            const bool breaks = !item.wrap_ && hasLineBreak(text);
             if (item.wrap_)
-                text = wrapText(text, e.font, box.width(), &lines);
+                text = wrapText(text, *e.font, box.width(), &lines);
             else if (breaks)
-                text = wrapText(text, e.font, 1e6, &lines);
+                text = wrapText(text, *e.font, 1e6, &lines);
             if (lines > 1) {
                 if (band.grows_) {
                     if (lines * e.lineHeight > box.height() + kEps) {
@@ -291,8 +320,9 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
                 block.splittable = true;
             break;
         }
-        case Item::Kind::Shape:
-            e.penWidth = item.penWidth_;
+        case Item::Kind::Shape: {
+            auto figure = std::make_shared<Element::Figure>();
+            figure->penWidth = item.penWidth_;
             if (item.shape_ == Shape::HorizontalLine) {
                 e.kind = Element::Kind::Line;
                 e.rect = QRectF(box.left(), box.center().y(), box.width(), 0);
@@ -301,27 +331,34 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
                 e.rect = QRectF(box.center().x(), box.top(), 0, box.height());
             } else {
                 e.kind = Element::Kind::Rectangle;
-                e.fill = item.fill_;
+                figure->fill = item.fill_;
             }
+            e.figure = std::move(figure);
             break;
-        case Item::Kind::Image:
+        }
+        case Item::Kind::Image: {
             if (item.image_.isNull()) {
                 if (item.frame_.isEmpty()) {
                     block.pieces.pop_back();
                     continue;
                 }
                 e.kind = Element::Kind::Rectangle;
-                e.penWidth = 0;
+                auto figure = std::make_shared<Element::Figure>();
+                figure->penWidth = 0;
+                e.figure = std::move(figure);
                 break;
             }
             e.kind = Element::Kind::Image;
-            e.image = item.image_;
+            auto figure = std::make_shared<Element::Figure>();
+            figure->image = item.image_;
+            e.figure = std::move(figure);
             if (!item.stretch_) {
                 const QSizeF fitted = QSizeF(item.image_.size()).scaled(box.size(), Qt::KeepAspectRatio);
                 e.rect = QRectF(QPointF(box.center().x() - fitted.width() / 2, box.center().y() - fitted.height() / 2),
                                 fitted);
             }
             break;
+        }
         case Item::Kind::Chart: {
             QChart* chart = item.chart_ ? item.chart_(context) : nullptr;
             if (!chart) {
@@ -329,7 +366,9 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
                 continue;
             }
             e.kind = Element::Kind::Drawing;
-            e.drawing = std::make_shared<ChartDrawing>(chart, box.size());
+            auto figure = std::make_shared<Element::Figure>();
+            figure->drawing = std::make_shared<ChartDrawing>(chart, box.size());
+            e.figure = std::move(figure);
             break;
         }
         }

@@ -63,7 +63,7 @@ private:
 
     void paintText(const Element& e)
     {
-        const FontEntry& entry = fontFor(e.font);
+        const FontEntry& entry = fontFor(e.textFont());
         if (&entry != painted_) {
             painter_.setFont(entry.deviceFont);
             painted_ = &entry;
@@ -119,21 +119,21 @@ private:
             paintText(e);
             break;
         case Element::Kind::Line:
-            setPen(e.penWidth);
+            setPen(e.figure->penWidth);
             painter_.drawLine(e.rect.topLeft(), e.rect.bottomRight());
             break;
         case Element::Kind::Rectangle:
-            setPen(e.penWidth);
-            painter_.setBrush(e.fill.isValid() ? QBrush(e.fill) : QBrush(Qt::NoBrush));
+            setPen(e.figure->penWidth);
+            painter_.setBrush(e.figure->fill.isValid() ? QBrush(e.figure->fill) : QBrush(Qt::NoBrush));
             painter_.drawRect(e.rect);
             painter_.setBrush(Qt::NoBrush);
             break;
         case Element::Kind::Image:
-            painter_.drawImage(e.rect, e.image);
+            painter_.drawImage(e.rect, e.figure->image);
             break;
         case Element::Kind::Drawing:
-            if (e.drawing)
-                e.drawing->paint(painter_, e.rect);
+            if (e.figure && e.figure->drawing)
+                e.figure->drawing->paint(painter_, e.rect);
             painted_ = nullptr;  // a drawing sets fonts and pens of its own
             blackText_ = false;
             break;
@@ -227,8 +227,8 @@ std::vector<Row> rowsOf(const Page& page)
             const QStringList lines = e.text.split(QLatin1Char('\n'));
             for (int i = 0; i < lines.size(); ++i)
                 fragments.push_back({e.rect.top() + i * e.lineHeight, e.lineHeight, e.rect.left(), lines.at(i)});
-        } else if (e.kind == Element::Kind::Drawing && e.drawing) {
-            for (const DrawingLine& line : e.drawing->lines())
+        } else if (e.kind == Element::Kind::Drawing && e.figure && e.figure->drawing) {
+            for (const DrawingLine& line : e.figure->drawing->lines())
                 fragments.push_back({e.rect.top() + line.y, line.height, e.rect.left(), line.text});
         }
     }

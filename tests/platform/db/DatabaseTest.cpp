@@ -3,6 +3,8 @@
 #include "platform/db/DataSet.h"
 #include "platform/db/Schema.h"
 
+#include <QSqlQuery>
+
 #include <ctime>
 
 using db::Query;
@@ -34,6 +36,47 @@ TEST_F(Database, BoundValuesKeepTheirTypesOnBothEngines) {
     Query missing;
     missing << "select * from unidade_trabalho where id_unidade_trabalho = :id";
     EXPECT_THROW(missing.open(), db::Error);
+}
+
+// Rows may be read from the server's text only when first asked for: they must still be what the driver gives,
+// types and nulls included, with stored date-time texts as date-times.
+TEST_F(Database, RowsReadAsTheDriverGivesThem) {
+    const QDateTime when(QDate(2024, 2, 29), QTime(23, 59, 59));
+    exec("insert into tipo_procedimento (Id_Tipo_Procedimento, Nome, Inserido_Por, Inserido_Em) values (1, :n, 5, :w)",
+         {{"n", QString::fromUtf8("MARIA D'ÁVILA")}, {"w", when}});
+    exec("insert into tipo_procedimento (Id_Tipo_Procedimento) values (2)", {});
+    const QString sql = "select Id_Tipo_Procedimento, Nome, Inserido_Por, Inserido_Em, Modificado_Em "
+                        "from tipo_procedimento order by Id_Tipo_Procedimento";
+    db::RowSet rows = db::run(db::kMain, sql, {});
+    rows.append(QVector<QVariant>(5, QVariant(9)));
+    QSqlQuery plain(db::connection(db::kMain));
+    ASSERT_TRUE(plain.exec(sql));
+    const db::RowSet copy = rows;
+    int r = 0;
+    for (; plain.next(); ++r) {
+        for (int c = 0; c < 5; ++c) {
+            QVariant driver = plain.value(c);
+            if (c == 3 && !driver.isNull() && driver.typeId() == QMetaType::QString)
+                driver = when;
+            EXPECT_EQ(copy.row(r)[c].typeId(), driver.typeId()) << r << c;
+            EXPECT_EQ(copy.row(r)[c].isNull(), driver.isNull()) << r << c;
+            EXPECT_EQ(copy.row(r)[c], driver) << r << c;
+            EXPECT_EQ(rows.row(r)[c], driver) << r << c;
+        }
+    }
+    EXPECT_EQ(r, 2);
+    EXPECT_EQ(rows.row(0)[3].toDateTime(), when);
+    EXPECT_EQ(rows.row(2)[0], QVariant(9));
+    // Rows removed and inserted before any was read keep each row its own values.
+    db::RowSet fresh = db::run(db::kMain, sql, {});
+    fresh.append(QVector<QVariant>(5, QVariant(9)));
+    fresh.remove(0);
+    fresh.insert(0, QVector<QVariant>(5, QVariant(8)));
+    ASSERT_EQ(fresh.count(), 3);
+    EXPECT_EQ(fresh.row(0)[0], QVariant(8));
+    EXPECT_EQ(fresh.row(1)[0], QVariant(2));
+    EXPECT_TRUE(fresh.row(1)[1].isNull());
+    EXPECT_EQ(fresh.row(2)[0], QVariant(9));
 }
 
 TEST_F(Database, DecimalsAndDatesCompareOnTheServer) {

@@ -202,6 +202,6 @@ TEST(ReportJpeg, ImageItemTakesJpegBytes)
     ASSERT_EQ(document.pages[0].elements.size(), 1u);
     const Element& image = document.pages[0].elements[0];
     EXPECT_EQ(image.kind, Element::Kind::Image);
-    EXPECT_EQ(image.image.size(), QSize(30, 10));
+    EXPECT_EQ(image.figure->image.size(), QSize(30, 10));
     EXPECT_NEAR(image.rect.width(), mmToPt(60), 0.01);
 }
