@@ -146,25 +146,17 @@ QVariant bindable(const QVariant& v) {
     }
 }
 
-// SQLite keeps date-times as text; hand them back as date-times as PostgreSQL does. A local date-time costs
-// microseconds to make, so the values already made for a result are kept in `made` by their text.
-QVariant readable(QVariant v, QHash<QString, QVariant>& made) {
+// SQLite keeps date-times as text; hand them back as date-times as PostgreSQL does.
+QVariant readable(const QVariant& v) {
     if (v.typeId() == QMetaType::QString) {
         const auto* s = static_cast<const QString*>(v.constData());
         if (s->size() == 19) {
-            if (const auto found = made.constFind(*s); found != made.cend())
-                return *found;
             const QDateTime d = parseStoredDateTimeText(*s);
             if (d.isValid())
-                return *made.insert(*s, d);
+                return d;
         }
     }
     return v;
-}
-
-QVariant readable(const QVariant& v) {
-    QHash<QString, QVariant> none;
-    return readable(v, none);
 }
 
 }  // namespace
@@ -333,11 +325,10 @@ RowSet readRows(QSqlQuery& q, int* affected) {
                 names << rec.fieldName(i);
             rows.setFields(names);
             const int cols = int(names.size());
-            QHash<QString, QVariant> made;
             while (q.next()) {
                 QVector<QVariant> r(cols);
                 for (int i = 0; i < cols; ++i)
-                    r[i] = readable(q.value(i), made);
+                    r[i] = readable(q.value(i));
                 rows.append(std::move(r));
             }
         }
