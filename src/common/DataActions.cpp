@@ -67,3 +67,20 @@ void updateDataActions(const DataActionSet& a, const db::DataSet& data) {
     enable(a.last, onRow && !data.eof());
     enable(a.search, !editing);
 }
+
+void RegisterActions::createRegisterActions(QWidget* owner) {
+    actAppend = makeDataAction(owner, DataAction::Append, "actAppend");
+    actEdit = makeDataAction(owner, DataAction::Edit, "actEdit");
+    actDelete = makeDataAction(owner, DataAction::Delete, "actDelete");
+    actRefresh = makeDataAction(owner, DataAction::Refresh, "actRefresh");
+    actPost = makeDataAction(owner, DataAction::Post, "actPost");
+    actCancel = makeDataAction(owner, DataAction::Cancel, "actCancel");
+    actFirst = makeDataAction(owner, DataAction::First, "actFirst");
+    actPrior = makeDataAction(owner, DataAction::Prior, "actPrior");
+    actNext = makeDataAction(owner, DataAction::Next, "actNext");
+    actLast = makeDataAction(owner, DataAction::Last, "actLast");
+    actPrint = makeDataAction(owner, DataAction::Print, "actPrint");
+    actPesquisar = makeDataAction(owner, DataAction::Search, "actPesquisar");
+    actSair = makeDataAction(owner, DataAction::Exit, "actSair");
+    actInformation = makeDataAction(owner, DataAction::Information, "actInformation");
+}

@@ -41,3 +41,29 @@ struct DataActionSet {
 // While a row is typed only Gravar and Cancelar are enabled; otherwise Alterar and Excluir need a current row
 // and the moves a row to move to.
 void updateDataActions(const DataActionSet& actions, const db::DataSet& data);
+
+// The data actions of a register, or of a page that works like one, under their usual object names.
+struct RegisterActions {
+    QAction* actAppend = nullptr;
+    QAction* actEdit = nullptr;
+    QAction* actDelete = nullptr;
+    QAction* actRefresh = nullptr;
+    QAction* actPost = nullptr;
+    QAction* actCancel = nullptr;
+    QAction* actFirst = nullptr;
+    QAction* actPrior = nullptr;
+    QAction* actNext = nullptr;
+    QAction* actLast = nullptr;
+    QAction* actPrint = nullptr;
+    QAction* actPesquisar = nullptr;
+    QAction* actSair = nullptr;
+    QAction* actInformation = nullptr;
+
+    // Makes them on `owner`, with their captions and keys.
+    void createRegisterActions(QWidget* owner);
+    // Those that follow the data set's state.
+    DataActionSet dataActions() const {
+        return {actAppend, actEdit, actDelete, actRefresh, actPost, actCancel, actFirst, actPrior, actNext, actLast,
+                actPesquisar};
+    }
+};

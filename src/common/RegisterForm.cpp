@@ -47,20 +47,7 @@ RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
     };
 
     using K = QKeySequence;
-    actAppend = makeDataAction(this, DataAction::Append, "actAppend");
-    actEdit = makeDataAction(this, DataAction::Edit, "actEdit");
-    actDelete = makeDataAction(this, DataAction::Delete, "actDelete");
-    actRefresh = makeDataAction(this, DataAction::Refresh, "actRefresh");
-    actPost = makeDataAction(this, DataAction::Post, "actPost");
-    actCancel = makeDataAction(this, DataAction::Cancel, "actCancel");
-    actFirst = makeDataAction(this, DataAction::First, "actFirst");
-    actPrior = makeDataAction(this, DataAction::Prior, "actPrior");
-    actNext = makeDataAction(this, DataAction::Next, "actNext");
-    actLast = makeDataAction(this, DataAction::Last, "actLast");
-    actPrint = makeDataAction(this, DataAction::Print, "actPrint");
-    actPesquisar = makeDataAction(this, DataAction::Search, "actPesquisar");
-    actSair = makeDataAction(this, DataAction::Exit, "actSair");
-    actInformation = makeDataAction(this, DataAction::Information, "actInformation");
+    createRegisterActions(this);
     actAjuda = makeScopedAction(this, "actAjuda", QStringLiteral("Ajuda"), {K(Qt::Key_F1)});
 
     tlbPrincipal = new QToolBar(this);
@@ -170,9 +157,7 @@ void RegisterForm::setDeleteTexts(const QString& confirmation, const QString& se
 }
 
 void RegisterForm::updateActions() {
-    updateDataActions({actAppend, actEdit, actDelete, actRefresh, actPost, actCancel, actFirst, actPrior, actNext,
-                       actLast, actPesquisar},
-                      *qryPrincipal);
+    updateDataActions(dataActions(), *qryPrincipal);
 }
 
 void RegisterForm::focusFirstEditable() {

@@ -7,6 +7,7 @@
 // the defaults of a new row, the references that block a delete and its texts, and whichever hooks it
 // overrides (validation, new key, reference checks, delete, print, search...).
 
+#include "common/DataActions.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/DataGrid.h"
 
@@ -39,7 +40,7 @@ inline const QString kNaoFoiPossivelOrdenar = QStringLiteral("Não foi possível
 inline const QString kAlteracoesNaoGravadas =
     QStringLiteral("Existem alterações não gravadas. Deseja sair sem gravar?");
 
-class RegisterForm : public QWidget {
+class RegisterForm : public QWidget, public RegisterActions {
     Q_OBJECT
 public:
     enum class KeyMaker {
@@ -58,20 +59,6 @@ public:
     db::Query qryAuxiliar;
 
     QToolBar* tlbPrincipal;
-    QAction* actAppend;
-    QAction* actEdit;
-    QAction* actDelete;
-    QAction* actRefresh;
-    QAction* actPost;
-    QAction* actCancel;
-    QAction* actFirst;
-    QAction* actPrior;
-    QAction* actNext;
-    QAction* actLast;
-    QAction* actPrint;
-    QAction* actPesquisar;
-    QAction* actSair;
-    QAction* actInformation;
     QAction* actAjuda;
 
     QTabWidget* pgcPrincipal;

@@ -45,20 +45,7 @@ bool blank(const QVariant& v) { return db::toText(v).trimmed().isEmpty(); }
 OwnerPage::OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* addressData, QWidget* parent)
     : QWidget(parent), m_form(form), m_owner(owner), m_address(addressData) {
     setObjectName(QStringLiteral("aclProprietario"));
-    actAppend = makeDataAction(this, DataAction::Append, "actAppend");
-    actEdit = makeDataAction(this, DataAction::Edit, "actEdit");
-    actDelete = makeDataAction(this, DataAction::Delete, "actDelete");
-    actRefresh = makeDataAction(this, DataAction::Refresh, "actRefresh");
-    actPost = makeDataAction(this, DataAction::Post, "actPost");
-    actCancel = makeDataAction(this, DataAction::Cancel, "actCancel");
-    actFirst = makeDataAction(this, DataAction::First, "actFirst");
-    actPrior = makeDataAction(this, DataAction::Prior, "actPrior");
-    actNext = makeDataAction(this, DataAction::Next, "actNext");
-    actLast = makeDataAction(this, DataAction::Last, "actLast");
-    actPrint = makeDataAction(this, DataAction::Print, "actPrint");
-    actPesquisar = makeDataAction(this, DataAction::Search, "actPesquisar");
-    actSair = makeDataAction(this, DataAction::Exit, "actSair");
-    actInformation = makeDataAction(this, DataAction::Information, "actInformation");
+    createRegisterActions(this);
     actInformation->setVisible(false);
 
     m_tools = new QToolBar(this);
@@ -191,9 +178,7 @@ OwnerPage::OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* addr
 }
 
 void OwnerPage::updateActions() {
-    updateDataActions({actAppend, actEdit, actDelete, actRefresh, actPost, actCancel, actFirst, actPrior, actNext,
-                       actLast, actPesquisar},
-                      *m_owner);
+    updateDataActions(dataActions(), *m_owner);
 }
 
 bool OwnerPage::busy() const { return m_owner->isEditing(); }

@@ -2,6 +2,7 @@
 // The owner page of the owner and animal register: the owner with the owner's address and web account,
 // its action list, and what each action does. The form owns the data sets; the page works on them.
 
+#include "common/DataActions.h"
 #include "registry/OwnerRules.h"
 #include "registry/WebAccount.h"
 
@@ -22,7 +23,7 @@ namespace ui {
 class LookupComboLink;
 }
 
-class OwnerPage : public QWidget {
+class OwnerPage : public QWidget, public RegisterActions {
     Q_OBJECT
 public:
     OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* address, QWidget* parent);
@@ -53,20 +54,6 @@ public:
     void setPasswordOpen(bool open);
     bool passwordOpen() const;
 
-    QAction* actAppend;
-    QAction* actEdit;
-    QAction* actDelete;
-    QAction* actRefresh;
-    QAction* actPost;
-    QAction* actCancel;
-    QAction* actFirst;
-    QAction* actPrior;
-    QAction* actNext;
-    QAction* actLast;
-    QAction* actPrint;
-    QAction* actPesquisar;
-    QAction* actSair;
-    QAction* actInformation;
 
     AddressGroup* address;
 
