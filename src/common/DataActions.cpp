@@ -1,6 +1,7 @@
 // The shared data-entry actions: captions, keys and their scope.
 #include "common/DataActions.h"
 
+#include "common/Guard.h"
 #include "platform/db/DataSet.h"
 
 #include <QAction>
@@ -83,4 +84,11 @@ void RegisterActions::createRegisterActions(QWidget* owner) {
     actPesquisar = makeDataAction(owner, DataAction::Search, "actPesquisar");
     actSair = makeDataAction(owner, DataAction::Exit, "actSair");
     actInformation = makeDataAction(owner, DataAction::Information, "actInformation");
+}
+
+void RegisterActions::moveThrough(db::DataSet* data) const {
+    onTriggered(actFirst, [data] { data->first(); });
+    onTriggered(actPrior, [data] { data->prior(); });
+    onTriggered(actNext, [data] { data->next(); });
+    onTriggered(actLast, [data] { data->last(); });
 }

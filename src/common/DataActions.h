@@ -61,6 +61,8 @@ struct RegisterActions {
 
     // Makes them on `owner`, with their captions and keys.
     void createRegisterActions(QWidget* owner);
+    // Primeiro, Anterior, Próximo and Último move `data`'s cursor.
+    void moveThrough(db::DataSet* data) const;
     // Those that follow the data set's state.
     DataActionSet dataActions() const {
         return {actAppend, actEdit, actDelete, actRefresh, actPost, actCancel, actFirst, actPrior, actNext, actLast,

@@ -111,10 +111,7 @@ RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
     onTriggered(actRefresh, [this] { refresh(); });
     onTriggered(actPost, [this] { save(); });
     onTriggered(actCancel, [this] { cancel(); });
-    onTriggered(actFirst, [this] { qryPrincipal->first(); });
-    onTriggered(actPrior, [this] { qryPrincipal->prior(); });
-    onTriggered(actNext, [this] { qryPrincipal->next(); });
-    onTriggered(actLast, [this] { qryPrincipal->last(); });
+    moveThrough(qryPrincipal);
     onTriggered(actPrint, [this] { print(); });
     onTriggered(actPesquisar, [this] { search(); });
     onTriggered(actSair, [this] { closeForm(); });

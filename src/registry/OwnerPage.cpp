@@ -147,10 +147,7 @@ OwnerPage::OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* addr
     onTriggered(actRefresh, [this] { refresh(); });
     onTriggered(actPost, [this] { save(); });
     onTriggered(actCancel, [this] { cancel(); });
-    onTriggered(actFirst, [this] { m_owner->first(); });
-    onTriggered(actPrior, [this] { m_owner->prior(); });
-    onTriggered(actNext, [this] { m_owner->next(); });
-    onTriggered(actLast, [this] { m_owner->last(); });
+    moveThrough(m_owner);
     onTriggered(actPrint, [this] { print(); });
     onTriggered(actPesquisar, [this] { search(); });
     onTriggered(actSair, [this] { m_form->closeForm(); });
