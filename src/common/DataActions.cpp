@@ -5,6 +5,7 @@
 #include "platform/db/DataSet.h"
 
 #include <QAction>
+#include <QToolBar>
 #include <QWidget>
 
 QAction* makeScopedAction(QWidget* owner, const char* objectName, const QString& caption,
@@ -91,4 +92,21 @@ void RegisterActions::moveThrough(db::DataSet* data) const {
     onTriggered(actPrior, [data] { data->prior(); });
     onTriggered(actNext, [data] { data->next(); });
     onTriggered(actLast, [data] { data->last(); });
+}
+
+QToolBar* RegisterActions::makeToolBar(QWidget* parent, const QString& objectName,
+                                       const QList<QAction*>& besideSearch) const {
+    auto* bar = new QToolBar(parent);
+    bar->setObjectName(objectName);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->addActions({actAppend, actEdit, actDelete, actRefresh});
+    bar->addSeparator();
+    bar->addActions({actPost, actCancel});
+    bar->addSeparator();
+    bar->addActions({actFirst, actPrior, actNext, actLast});
+    bar->addSeparator();
+    bar->addActions(QList<QAction*>{actPrint, actPesquisar} + besideSearch);
+    bar->addSeparator();
+    bar->addAction(actSair);
+    return bar;
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 class QAction;
+class QToolBar;
 class QWidget;
 
 namespace db {
@@ -61,6 +62,9 @@ struct RegisterActions {
 
     // Makes them on `owner`, with their captions and keys.
     void createRegisterActions(QWidget* owner);
+    // The tool bar of these actions, in groups: data set, save, moves, print and search (with `besideSearch`),
+    // exit.
+    QToolBar* makeToolBar(QWidget* parent, const QString& objectName, const QList<QAction*>& besideSearch = {}) const;
     // Primeiro, Anterior, Próximo and Último move `data`'s cursor.
     void moveThrough(db::DataSet* data) const;
     // Those that follow the data set's state.

@@ -50,18 +50,7 @@ RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
     createRegisterActions(this);
     actAjuda = makeScopedAction(this, "actAjuda", QStringLiteral("Ajuda"), {K(Qt::Key_F1)});
 
-    tlbPrincipal = new QToolBar(this);
-    tlbPrincipal->setObjectName(QStringLiteral("tlbPrincipal"));
-    tlbPrincipal->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    tlbPrincipal->addActions({actAppend, actEdit, actDelete, actRefresh});
-    tlbPrincipal->addSeparator();
-    tlbPrincipal->addActions({actPost, actCancel});
-    tlbPrincipal->addSeparator();
-    tlbPrincipal->addActions({actFirst, actPrior, actNext, actLast});
-    tlbPrincipal->addSeparator();
-    tlbPrincipal->addActions({actPrint, actPesquisar});
-    tlbPrincipal->addSeparator();
-    tlbPrincipal->addAction(actSair);
+    tlbPrincipal = makeToolBar(this, QStringLiteral("tlbPrincipal"));
 
     pgcPrincipal = new QTabWidget(this);
     pgcPrincipal->setObjectName(QStringLiteral("pgcPrincipal"));

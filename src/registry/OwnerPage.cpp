@@ -48,18 +48,7 @@ OwnerPage::OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* addr
     createRegisterActions(this);
     actInformation->setVisible(false);
 
-    m_tools = new QToolBar(this);
-    m_tools->setObjectName(QStringLiteral("tlbProprietario"));
-    m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    m_tools->addActions({actAppend, actEdit, actDelete, actRefresh});
-    m_tools->addSeparator();
-    m_tools->addActions({actPost, actCancel});
-    m_tools->addSeparator();
-    m_tools->addActions({actFirst, actPrior, actNext, actLast});
-    m_tools->addSeparator();
-    m_tools->addActions({actPrint, actPesquisar, actInformation});
-    m_tools->addSeparator();
-    m_tools->addAction(actSair);
+    m_tools = makeToolBar(this, QStringLiteral("tlbProprietario"), {actInformation});
 
     auto lineEdit = [this](const char* name, const char* field, int maxLength, bool capitals) {
         auto* e = new QLineEdit(this);

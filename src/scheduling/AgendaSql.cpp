@@ -183,11 +183,17 @@ void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value) {
         q << " and b.Num_CI = :texto ";
         break;
     case LocateBy::Microchip:
-        q << " and replace(c.num_microchip, ' ', '') like '%' || :texto || '%' ";
+        q << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("replace(c.num_microchip, ' ', '')"),
+                                                      QStringLiteral("texto"));
         break;
     }
-    const bool byName = by == LocateBy::OwnerName || by == LocateBy::AnimalName;
-    q.bind(QStringLiteral("texto"), byName ? QVariant(db::likePrefix(db::toText(value))) : value);
+    const QString typed = db::toText(value);
+    switch (by) {
+    case LocateBy::OwnerName:
+    case LocateBy::AnimalName: q.bind(QStringLiteral("texto"), db::likePrefix(typed)); break;
+    case LocateBy::Microchip: q.bind(QStringLiteral("texto"), db::likeContains(typed)); break;
+    default: q.bind(QStringLiteral("texto"), value); break;
+    }
     data.open();
 }
 
