@@ -57,3 +57,8 @@ QGridLayout* layoutKeyNameDescription(QWidget* page, QWidget* key, QWidget* name
     grid->setRowStretch(2, 1);
     return grid;
 }
+
+void addLabelled(QGridLayout* grid, const QString& caption, QWidget* control, int row, int column, int span) {
+    grid->addWidget(new QLabel(caption, grid->parentWidget()), row, column);
+    grid->addWidget(control, row, column + 1, 1, span);
+}

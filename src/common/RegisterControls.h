@@ -26,3 +26,6 @@ QCheckBox* makeInactiveBox(QWidget* page, db::DataSet* data, const QString& fiel
 // The detail page's grid: "Código:", "Nome:" and "Descrição:" with their controls in its first three rows,
 // the description growing with the page. A register adds its own rows below.
 QGridLayout* layoutKeyNameDescription(QWidget* page, QWidget* key, QWidget* name, QWidget* description);
+
+// A caption at (row, column) of `grid` and its control beside it, over `span` columns.
+void addLabelled(QGridLayout* grid, const QString& caption, QWidget* control, int row, int column, int span = 1);

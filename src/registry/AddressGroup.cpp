@@ -1,6 +1,8 @@
 // The address group of the owner and animal pages and its look-ups in the street register.
 #include "registry/AddressGroup.h"
 
+#include "common/RegisterControls.h"
+
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "platform/ui/Capitals.h"
@@ -106,29 +108,18 @@ AddressGroup::AddressGroup(Mode mode, db::DataSet* address, QWidget* parent)
             [this] { guarded([this] { openStreetSearch(street::kCriterionName, edtLograd->text(), false); }); });
 
     auto* grid = new QGridLayout(this);
-    auto label = [this](const QString& text) { return new QLabel(text, this); };
-    grid->addWidget(label(QStringLiteral("Distrito:")), 0, 0);
-    grid->addWidget(cbbDistrito, 0, 1, 1, 3);
-    grid->addWidget(label(QStringLiteral("Área:")), 0, 4);
-    grid->addWidget(edtCodArea, 0, 5);
+    addLabelled(grid, QStringLiteral("Distrito:"), cbbDistrito, 0, 0, 3);
+    addLabelled(grid, QStringLiteral("Área:"), edtCodArea, 0, 4);
     grid->addWidget(cbbArea, 0, 6, 1, 2);
-    grid->addWidget(label(QStringLiteral("Tipo:")), 1, 0);
-    grid->addWidget(cbbTipoLograd, 1, 1);
-    grid->addWidget(label(QStringLiteral("Cód.:")), 1, 2);
-    grid->addWidget(edtCodLograd, 1, 3);
-    grid->addWidget(label(QStringLiteral("Seq.:")), 1, 4);
-    grid->addWidget(edtSeq, 1, 5);
-    grid->addWidget(label(QStringLiteral("Logradouro:")), 2, 0);
-    grid->addWidget(edtLograd, 2, 1, 1, 6);
+    addLabelled(grid, QStringLiteral("Tipo:"), cbbTipoLograd, 1, 0);
+    addLabelled(grid, QStringLiteral("Cód.:"), edtCodLograd, 1, 2);
+    addLabelled(grid, QStringLiteral("Seq.:"), edtSeq, 1, 4);
+    addLabelled(grid, QStringLiteral("Logradouro:"), edtLograd, 2, 0, 6);
     grid->addWidget(btnLograd, 2, 7);
-    grid->addWidget(label(QStringLiteral("Número:")), 3, 0);
-    grid->addWidget(edtNumImovel, 3, 1);
-    grid->addWidget(label(QStringLiteral("Complemento:")), 3, 2);
-    grid->addWidget(edtComplemento, 3, 3, 1, 5);
-    grid->addWidget(label(QStringLiteral("Bairro:")), 4, 0);
-    grid->addWidget(cbbBairro, 4, 1, 1, 3);
-    grid->addWidget(label(QStringLiteral("CEP:")), 4, 4);
-    grid->addWidget(edtCep, 4, 5);
+    addLabelled(grid, QStringLiteral("Número:"), edtNumImovel, 3, 0);
+    addLabelled(grid, QStringLiteral("Complemento:"), edtComplemento, 3, 2, 5);
+    addLabelled(grid, QStringLiteral("Bairro:"), cbbBairro, 4, 0, 3);
+    addLabelled(grid, QStringLiteral("CEP:"), edtCep, 4, 4);
     if (mode == Mode::Owner) {
         chkEndOficial = new QCheckBox(QStringLiteral("Endereço oficial."), this);
         chkEndOficial->setObjectName(QStringLiteral("dbcEndOficial"));

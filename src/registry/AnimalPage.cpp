@@ -2,6 +2,8 @@
 // the save, cancel, refresh and delete of an animal with its companion rows.
 #include "registry/AnimalPage.h"
 
+#include "common/RegisterControls.h"
+
 #include "common/DataActions.h"
 #include "common/Formats.h"
 #include "common/Guard.h"
@@ -138,38 +140,22 @@ AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* a
     address = new AddressGroup(AddressGroup::Mode::Animal, m_address, this);
 
     auto* grid = new QGridLayout;
-    auto label = [this](const QString& text) { return new QLabel(text, this); };
-    grid->addWidget(label(QStringLiteral("Código:")), 0, 0);
-    grid->addWidget(codigo, 0, 1);
-    grid->addWidget(label(QStringLiteral("Nome:")), 0, 2);
-    grid->addWidget(m_nome, 0, 3, 1, 5);
-    grid->addWidget(label(QStringLiteral("Grupo:")), 1, 0);
-    grid->addWidget(grupo, 1, 1);
-    grid->addWidget(label(QStringLiteral("Espécie:")), 1, 2);
-    grid->addWidget(especie, 1, 3);
-    grid->addWidget(label(QStringLiteral("Raça:")), 1, 4);
-    grid->addWidget(m_raca, 1, 5, 1, 3);
-    grid->addWidget(label(QStringLiteral("Porte:")), 2, 0);
-    grid->addWidget(porte, 2, 1);
-    grid->addWidget(label(QStringLiteral("Pelo:")), 2, 2);
-    grid->addWidget(pelo, 2, 3);
-    grid->addWidget(label(QStringLiteral("Cor:")), 2, 4);
-    grid->addWidget(cor, 2, 5, 1, 3);
-    grid->addWidget(label(QStringLiteral("Sexo:")), 3, 0);
-    grid->addWidget(sexo, 3, 1);
-    grid->addWidget(label(QStringLiteral("Esterilizado:")), 3, 2);
-    grid->addWidget(esterilizado, 3, 3);
-    grid->addWidget(label(QStringLiteral("Nascimento:")), 3, 4);
-    grid->addWidget(m_nascimento, 3, 5);
+    addLabelled(grid, QStringLiteral("Código:"), codigo, 0, 0);
+    addLabelled(grid, QStringLiteral("Nome:"), m_nome, 0, 2, 5);
+    addLabelled(grid, QStringLiteral("Grupo:"), grupo, 1, 0);
+    addLabelled(grid, QStringLiteral("Espécie:"), especie, 1, 2);
+    addLabelled(grid, QStringLiteral("Raça:"), m_raca, 1, 4, 3);
+    addLabelled(grid, QStringLiteral("Porte:"), porte, 2, 0);
+    addLabelled(grid, QStringLiteral("Pelo:"), pelo, 2, 2);
+    addLabelled(grid, QStringLiteral("Cor:"), cor, 2, 4, 3);
+    addLabelled(grid, QStringLiteral("Sexo:"), sexo, 3, 0);
+    addLabelled(grid, QStringLiteral("Esterilizado:"), esterilizado, 3, 2);
+    addLabelled(grid, QStringLiteral("Nascimento:"), m_nascimento, 3, 4);
     grid->addWidget(BitBtn2, 3, 6);
-    grid->addWidget(label(QStringLiteral("Microchip:")), 4, 0);
-    grid->addWidget(microchip, 4, 1);
-    grid->addWidget(label(QStringLiteral("Pedigree:")), 4, 2);
-    grid->addWidget(pedigree, 4, 3);
-    grid->addWidget(label(QStringLiteral("Sinais:")), 4, 4);
-    grid->addWidget(sinais, 4, 5, 1, 3);
-    grid->addWidget(label(QStringLiteral("Obs.:")), 5, 0);
-    grid->addWidget(obs, 5, 1, 1, 7);
+    addLabelled(grid, QStringLiteral("Microchip:"), microchip, 4, 0);
+    addLabelled(grid, QStringLiteral("Pedigree:"), pedigree, 4, 2);
+    addLabelled(grid, QStringLiteral("Sinais:"), sinais, 4, 4, 3);
+    addLabelled(grid, QStringLiteral("Obs.:"), obs, 5, 0, 7);
     grid->addWidget(m_copiaEnd, 6, 0, 1, 4);
     obs->setMaximumHeight(60);
     auto* layout = new QVBoxLayout(this);

@@ -2,6 +2,8 @@
 // an owner with the owner's address and web account.
 #include "registry/OwnerPage.h"
 
+#include "common/RegisterControls.h"
+
 #include "common/DataActions.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
@@ -101,25 +103,15 @@ OwnerPage::OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* addr
     address = new AddressGroup(AddressGroup::Mode::Owner, m_address, this);
 
     auto* grid = new QGridLayout;
-    auto label = [this](const QString& text) { return new QLabel(text, this); };
-    grid->addWidget(label(QStringLiteral("Código:")), 0, 0);
-    grid->addWidget(m_codigo, 0, 1);
-    grid->addWidget(label(QStringLiteral("Unidade:")), 0, 2);
-    grid->addWidget(m_unidade, 0, 3, 1, 3);
-    grid->addWidget(label(QStringLiteral("Nome:")), 1, 0);
-    grid->addWidget(m_nome, 1, 1, 1, 5);
-    grid->addWidget(label(QStringLiteral("Tel. residencial:")), 2, 0);
-    grid->addWidget(m_telefone, 2, 1);
-    grid->addWidget(label(QStringLiteral("Pessoa:")), 2, 2);
-    grid->addWidget(m_tipoPessoa, 2, 3);
-    grid->addWidget(label(QStringLiteral("CPF/CNPJ:")), 2, 4);
-    grid->addWidget(m_documento, 2, 5);
-    grid->addWidget(label(QStringLiteral("RG:")), 3, 0);
-    grid->addWidget(m_ci, 3, 1);
-    grid->addWidget(label(QStringLiteral("E-mail:")), 3, 2);
-    grid->addWidget(m_email, 3, 3, 1, 3);
-    grid->addWidget(label(QStringLiteral("Senha:")), 4, 0);
-    grid->addWidget(m_senha, 4, 1);
+    addLabelled(grid, QStringLiteral("Código:"), m_codigo, 0, 0);
+    addLabelled(grid, QStringLiteral("Unidade:"), m_unidade, 0, 2, 3);
+    addLabelled(grid, QStringLiteral("Nome:"), m_nome, 1, 0, 5);
+    addLabelled(grid, QStringLiteral("Tel. residencial:"), m_telefone, 2, 0);
+    addLabelled(grid, QStringLiteral("Pessoa:"), m_tipoPessoa, 2, 2);
+    addLabelled(grid, QStringLiteral("CPF/CNPJ:"), m_documento, 2, 4);
+    addLabelled(grid, QStringLiteral("RG:"), m_ci, 3, 0);
+    addLabelled(grid, QStringLiteral("E-mail:"), m_email, 3, 2, 3);
+    addLabelled(grid, QStringLiteral("Senha:"), m_senha, 4, 0);
     grid->addWidget(m_login, 4, 2);
     grid->addWidget(m_bloqueio, 4, 3, 1, 3);
     auto* layout = new QVBoxLayout(this);

@@ -2,6 +2,8 @@
 // checks in one transaction, the delete, REL037 and the export of every occurrence.
 #include "registry/URegistroOcorrencia.h"
 
+#include "common/RegisterControls.h"
+
 #include "common/FormOpening.h"
 #include "common/Formats.h"
 #include "common/Guard.h"
@@ -127,17 +129,12 @@ TfrmRegistroOcorrencia::TfrmRegistroOcorrencia(QWidget* parent) : QWidget(parent
                   {QStringLiteral("Ocorrência"), QStringLiteral("NomeOcorrencia"), 300}});
 
     auto* grid = new QGridLayout;
-    auto label = [this](const QString& text) { return new QLabel(text, this); };
-    grid->addWidget(label(QStringLiteral("Proprietário:")), 0, 0);
-    grid->addWidget(edtCodProprietario, 0, 1);
+    addLabelled(grid, QStringLiteral("Proprietário:"), edtCodProprietario, 0, 0);
     grid->addWidget(dblProprietario, 0, 2, 1, 3);
-    grid->addWidget(label(QStringLiteral("Animal:")), 1, 0);
-    grid->addWidget(edtCodAnimal, 1, 1);
+    addLabelled(grid, QStringLiteral("Animal:"), edtCodAnimal, 1, 0);
     grid->addWidget(dblNomeAnimal, 1, 2, 1, 3);
-    grid->addWidget(label(QStringLiteral("Ocorrência:")), 2, 0);
-    grid->addWidget(cbbTipoOcorrencia, 2, 1, 1, 2);
-    grid->addWidget(label(QStringLiteral("Data:")), 2, 3);
-    grid->addWidget(mkeDataOcorrencia, 2, 4);
+    addLabelled(grid, QStringLiteral("Ocorrência:"), cbbTipoOcorrencia, 2, 0, 2);
+    addLabelled(grid, QStringLiteral("Data:"), mkeDataOcorrencia, 2, 3);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(bmpIncluir);
     buttons->addWidget(bmpExcluir);
