@@ -148,6 +148,14 @@ bool TfrmMenuPrincipal::closeForms() {
     return true;
 }
 
+bool TfrmMenuPrincipal::event(QEvent* event) {
+    // The status bar's panels show the session: a hovered action's status tip would hide them, and its
+    // text already shows as the action's tool tip.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
+}
+
 void TfrmMenuPrincipal::closeEvent(QCloseEvent* event) {
     if (!closeForms()) {
         event->ignore();
@@ -193,8 +201,8 @@ void TfrmMenuPrincipal::configuraMenu() {
             a->setEnabled(tag == -1 || granted.contains(tag));
         }
     }
-    m_panels[0]->setText(statusPanelUser(UsuarioLogado, NomeUsuarioLogado, NomePerfilLogado));
-    m_panels[1]->setText(statusPanelUnit(UnidadeLogada, NomeUnidadeLogada));
+    m_panels[0]->setText(statusPanelUnit(NomeUnidadeLogada));
+    m_panels[1]->setText(statusPanelUser(NomeUsuarioLogado, NomePerfilLogado));
 }
 
 void TfrmMenuPrincipal::showEvent(QShowEvent* event) {
@@ -202,9 +210,5 @@ void TfrmMenuPrincipal::showEvent(QShowEvent* event) {
     if (m_shown)
         return;
     m_shown = true;
-    guarded([this] {
-        configuraMenu();
-        m_panels[0]->setText(QStringLiteral("Unidade logada: ") + NomeUnidadeLogada);
-        m_panels[1]->setText(NomeUsuarioLogado + QStringLiteral(" - ") + NomePerfilLogado);
-    });
+    guarded([this] { configuraMenu(); });
 }

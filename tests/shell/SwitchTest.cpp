@@ -1,0 +1,119 @@
+// The switch of user (005) driven as the operators do it, with windows of the previous user left open, and the
+// main window's status bar panels.
+#include "ShellFixture.h"
+#include "UserInput.h"
+
+#include "common/FormOpening.h"
+#include "common/Session.h"
+#include "platform/report/PreviewWindow.h"
+#include "shell/ShellForms.h"
+#include "shell/UGrupo.h"
+#include "shell/ULogin.h"
+#include "shell/UMenuPrincipal.h"
+#include "shell/UPerfilUsuarioPesquisa.h"
+#include "shell/URelUnidade.h"
+#include "shell/UUnidade.h"
+#include "shell/UUsuario.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+class UserSwitch : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        clara = addUser("Clara", "clara");  // profile 10: the work units only
+        exec("insert into form (Id_Form, Nome, Tipo_Form, tag) values (1, 'TfrmUnidade', 'F', 1)");
+        exec("insert into form (Id_Form, Nome, Tipo_Form, tag) values (2, 'TfrmGrupo', 'F', 2)");
+        exec("insert into form (Id_Form, Nome, Tipo_Form, tag) values (3, 'TfrmUsuario', 'F', 3)");
+        exec("insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
+             "values (10, 1, 'S', 'S', 'S', 'S', 'S')");
+        loginAsAdmin();
+        NomeUnidadeLogada = "Central";
+        main = std::make_unique<TfrmMenuPrincipal>();
+        frmMenuPrincipal = main.get();
+        registerShellForms();
+        main->resize(1366, 700);
+        main->show();
+    }
+    void TearDown() override {
+        // Windows a test left open (a kept row) go with it.
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != main.get() && w->testAttribute(Qt::WA_DeleteOnClose))
+                windows << w;
+        main.reset();
+        qDeleteAll(windows);
+        ShellTest::TearDown();
+    }
+
+    // 005, then the unit, the user and the password typed and OK clicked, as at the keyboard and mouse.
+    TfrmLogin_2* switchTo(const QString& user, const QString& password) {
+        main->action("actTrocaUsuario")->trigger();
+        TfrmLogin_2* login = frmLogin_2;
+        input::chooseItem(login->findChild<QComboBox*>("dblUnidade"), "1 - CENTRAL");
+        input::chooseItem(login->findChild<QComboBox*>("dblUsuario"), user);
+        typePasswordAndOk(login, password);
+        return login;
+    }
+    // Clicks into the password, selects what it holds, types over it and clicks OK.
+    static void typePasswordAndOk(TfrmLogin_2* login, const QString& password) {
+        auto* senha = login->findChild<QLineEdit*>("edtSenha");
+        input::click(senha);
+        input::pressKey(senha, Qt::Key_A, Qt::ControlModifier);
+        input::type(senha, password);
+        input::clickButton(login->findChild<QPushButton*>("bmpOK"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The windows an operator sees besides the main window and the login dialogs: MDI windows and windows of
+    // their own, by title.
+    QStringList openWindows() const {
+        QStringList out;
+        for (QMdiSubWindow* w : main->mdiArea()->subWindowList())
+            if (w->isVisible())
+                out << w->widget()->windowTitle();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != main.get() && !qobject_cast<TfrmLogin_2*>(w) &&
+                (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
+                out << w->windowTitle();
+        out.sort();
+        return out;
+    }
+
+    static QToolButton* toolButton(RegisterForm* form, QAction* action) {
+        return qobject_cast<QToolButton*>(form->tlbPrincipal->widgetForAction(action));
+    }
+
+    void expectAdminSession() {
+        EXPECT_EQ(UsuarioLogado, "1");
+        EXPECT_EQ(PerfilLogado, "1000");
+        EXPECT_EQ(NomeUsuarioLogado, "ADMINISTRADOR");
+        EXPECT_TRUE(main->action("actUsuario")->isEnabled());
+        EXPECT_EQ(main->panel(1)->text(), "ADMINISTRADOR - ADMINISTRADOR");
+    }
+
+    int clara = 0;
+    std::unique_ptr<TfrmMenuPrincipal> main;
+};
+
+TEST_F(UserSwitch, HoveringAToolButtonLeavesTheSessionPanels) {
+    main->action("actUnidade")->trigger();
+    QToolButton* novo = toolButton(frmUnidade, frmUnidade->actAppend);
+    ASSERT_FALSE(novo->statusTip().isEmpty());
+    input::activate(novo);
+    QTest::mouseMove(novo);
+    QStatusTipEvent tip(novo->statusTip());  // what the hover sends, in case the platform sends no hover
+    QApplication::sendEvent(novo, &tip);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(main->panel(0)->isVisible());
+    EXPECT_TRUE(main->panel(1)->isVisible());
+    EXPECT_EQ(main->statusBar()->currentMessage(), "");
+    EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
+}
