@@ -4,7 +4,6 @@
 #include "common/Guard.h"
 #include "common/Process.h"
 #include "common/Prompts.h"
-#include "common/RegisterForm.h"
 #include "common/Session.h"
 #include "platform/db/Query.h"
 #include "shell/MenuModel.h"
@@ -15,6 +14,7 @@
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
 
 namespace {
@@ -138,13 +138,24 @@ void TfrmMenuPrincipal::arrangeIcons() {
         icons[i]->move(rects[i].topLeft());
 }
 
-bool TfrmMenuPrincipal::closeForms() {
+bool TfrmMenuPrincipal::closeForms(const QWidget* keep) {
     for (QMdiSubWindow* w : m_mdi->subWindowList())
         if (w->isVisible() && !w->close())
             return false;
+    // Windows of their own: forms, search dialogs, previews. Closing one may free others (its own dialogs),
+    // so each is looked at again when its turn comes.
+    QList<QPointer<QWidget>> windows;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<RegisterForm*>(w) && w->isVisible() && !w->close())
+        windows << w;
+    for (const QPointer<QWidget>& w : std::as_const(windows)) {
+        if (!w || w == this || w == keep || !w->isVisible())
+            continue;
+        const Qt::WindowType type = w->windowType();
+        if (type != Qt::Window && type != Qt::Dialog && type != Qt::Tool)
+            continue;  // tool tips and pop-up lists come and go by themselves
+        if (!w->close())
             return false;
+    }
     return true;
 }
 

@@ -3,7 +3,6 @@
 #include "ShellFixture.h"
 #include "UserInput.h"
 
-#include "common/FormOpening.h"
 #include "common/Session.h"
 #include "platform/report/PreviewWindow.h"
 #include "shell/ShellForms.h"
@@ -102,6 +101,78 @@ protected:
     int clara = 0;
     std::unique_ptr<TfrmMenuPrincipal> main;
 };
+
+TEST_F(UserSwitch, ClosesEveryWindowOfThePreviousUserAndKeepsTheStartUpPanels) {
+    EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
+    main->action("actUsuario")->trigger();
+    QPointer<TfrmUsuario> usuarios = frmUsuario;
+    input::clickButton(toolButton(usuarios, usuarios->actPesquisar));  // its search, an MDI window
+    main->action("actPerfil")->trigger();
+    QPointer<TfrmGrupo> perfis = frmGrupo;
+    perfis->resize(900, 480);  // widened by the operator: the tool bar's last buttons fit then
+    input::clickButton(toolButton(perfis, perfis->actPesquisar));  // its search, a window of its own
+    QPointer<QWidget> perfisPesquisa = frmPerfilUsuarioPesquisa.data();
+    QPointer<QWidget> preview = report::showPreview(std::make_shared<TfrmRelUnidade>(), false, main.get());
+    main->action("actTrocaUsuario")->trigger();
+    QPointer<TfrmLogin_2> firstSwitch = frmLogin_2.data();  // left open
+    ASSERT_EQ(openWindows().size(), 5) << openWindows().join(" | ").toStdString();
+    ASSERT_TRUE(perfis->isWindow());
+
+    TfrmLogin_2* login = switchTo("CLARA", "SENHA");
+
+    EXPECT_TRUE(prompts.asked.isEmpty()) << prompts.last().toStdString();
+    EXPECT_EQ(UsuarioLogado, QString::number(clara));
+    EXPECT_EQ(PerfilLogado, "10");
+    EXPECT_TRUE(openWindows().isEmpty()) << openWindows().join(" | ").toStdString();
+    EXPECT_TRUE(usuarios.isNull());
+    EXPECT_TRUE(perfis.isNull());
+    EXPECT_TRUE(perfisPesquisa.isNull());
+    EXPECT_TRUE(preview.isNull());
+    EXPECT_FALSE(login->isVisible());
+    EXPECT_FALSE(firstSwitch && firstSwitch->isVisible()) << "the other switch dialog stays open";
+    EXPECT_FALSE(main->action("actUsuario")->isEnabled());
+    EXPECT_FALSE(main->action("actPerfil")->isEnabled());
+    EXPECT_TRUE(main->action("actUnidade")->isEnabled());
+    // The panels keep the start-up format.
+    EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
+    EXPECT_EQ(main->panel(1)->text(), "CLARA - Operador");
+}
+
+TEST_F(UserSwitch, AWrongPasswordClosesNothingAndAKeptRowCancelsTheSwitch) {
+    main->action("actUsuario")->trigger();
+    QPointer<TfrmUsuario> usuarios = frmUsuario;
+    input::clickButton(toolButton(usuarios, usuarios->actAppend));
+    input::clickAndType(usuarios->findChild<QLineEdit*>("dbeNome"), "NOVO OPERADOR");
+    main->action("actPerfil")->trigger();
+    const QStringList before = openWindows();
+    ASSERT_EQ(before.size(), 2);
+
+    TfrmLogin_2* login = switchTo("CLARA", "ERRADA");
+    EXPECT_EQ(prompts.texts(), QStringList({"Senha invalida!"})) << "nothing was asked of the open windows";
+    EXPECT_EQ(openWindows(), before);
+    EXPECT_TRUE(login->isVisible()) << "the dialog stays for another try";
+    expectAdminSession();
+
+    prompts.clear();
+    prompts.confirmations = {false};  // Não: the row being typed stays
+    typePasswordAndOk(login, "SENHA");
+    EXPECT_EQ(prompts.texts(), QStringList({"Existem alterações não gravadas. Deseja sair sem gravar?"}));
+    ASSERT_FALSE(usuarios.isNull());
+    EXPECT_TRUE(usuarios->qryPrincipal->isEditing());
+    EXPECT_EQ(usuarios->findChild<QLineEdit*>("dbeNome")->text(), "NOVO OPERADOR");
+    EXPECT_EQ(openWindows(), before);
+    EXPECT_FALSE(login->isVisible()) << "the switch was cancelled";
+    expectAdminSession();
+    EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
+
+    prompts.clear();
+    prompts.confirmations = {true};  // Sim: the row is discarded and the switch goes on
+    switchTo("CLARA", "SENHA");
+    EXPECT_EQ(prompts.texts(), QStringList({"Existem alterações não gravadas. Deseja sair sem gravar?"}));
+    EXPECT_TRUE(usuarios.isNull());
+    EXPECT_TRUE(openWindows().isEmpty()) << openWindows().join(" | ").toStdString();
+    EXPECT_EQ(UsuarioLogado, QString::number(clara));
+}
 
 TEST_F(UserSwitch, HoveringAToolButtonLeavesTheSessionPanels) {
     main->action("actUnidade")->trigger();
