@@ -3,6 +3,7 @@
 #include "ShellFixture.h"
 #include "UserInput.h"
 
+#include "common/FormOpening.h"
 #include "common/Session.h"
 #include "platform/report/PreviewWindow.h"
 #include "shell/ShellForms.h"
@@ -172,6 +173,21 @@ TEST_F(UserSwitch, AWrongPasswordClosesNothingAndAKeptRowCancelsTheSwitch) {
     EXPECT_TRUE(usuarios.isNull());
     EXPECT_TRUE(openWindows().isEmpty()) << openWindows().join(" | ").toStdString();
     EXPECT_EQ(UsuarioLogado, QString::number(clara));
+}
+
+TEST_F(UserSwitch, FormItemsBoundToAMenuActionFollowTheLoggedInProfile) {
+    QAction item("Usuários", nullptr);
+    bindToMenuAction(&item, "actUsuario");
+    EXPECT_TRUE(item.isEnabled());
+    item.trigger();
+    EXPECT_FALSE(frmUsuario.isNull());
+
+    switchTo("CLARA", "SENHA");
+    ASSERT_EQ(PerfilLogado, "10");
+    EXPECT_FALSE(item.isEnabled());
+    item.trigger();
+    EXPECT_TRUE(frmUsuario.isNull()) << "a withheld menu action opened its form";
+    EXPECT_TRUE(openWindows().isEmpty());
 }
 
 TEST_F(UserSwitch, HoveringAToolButtonLeavesTheSessionPanels) {
