@@ -1,5 +1,6 @@
 #include "common/FormOpening.h"
 
+#include "common/Guard.h"
 #include "common/Session.h"
 #include "platform/db/Query.h"
 
@@ -79,6 +80,23 @@ bool applyFormRights(QWidget* form, int formId, const RightsHiding& hiding) {
 
 void registerOpener(const QString& actionName, FormOpener opener) { openers().insert(actionName, std::move(opener)); }
 FormOpener openerFor(const QString& actionName) { return openers().value(actionName); }
+
+void bindToMenuAction(QAction* item, const QString& name) {
+    QAction* menu = g_workspace ? g_workspace->window()->findChild<QAction*>(name) : nullptr;
+    if (!menu) {
+        QObject::connect(item, &QAction::triggered, item, [name] {
+            if (FormOpener open = openerFor(name))
+                guarded(open);
+        });
+        return;
+    }
+    item->setEnabled(menu->isEnabled());
+    QObject::connect(menu, &QAction::enabledChanged, item, &QAction::setEnabled);
+    QObject::connect(item, &QAction::triggered, menu, [menu] {
+        if (menu->isEnabled())  // a withheld item runs nothing
+            menu->trigger();
+    });
+}
 
 namespace {
 QHash<int, FormOpener>& reportStarters() {

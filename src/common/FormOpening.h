@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <functional>
 
+class QAction;
+
 // The main window's MDI area, where MDI children are shown.
 void setWorkspace(QMdiArea* area);
 QMdiArea* workspace();
@@ -38,6 +40,11 @@ bool applyFormRights(QWidget* form, int formId, const RightsHiding& hiding = {})
 using FormOpener = std::function<void()>;
 void registerOpener(const QString& actionName, FormOpener opener);
 FormOpener openerFor(const QString& actionName);
+
+// Binds a form's own pop-up item or button action to the main window's menu action `name`: the item is
+// enabled only while that menu item is (the logged-in profile's grant) and runs it. Without a main window
+// (a form used on its own) the item runs the action's opener.
+void bindToMenuAction(QAction* item, const QString& name);
 
 // What the period-and-unit report selection starts for its Tag once the report parameters are set: each
 // subsystem registers the reports of its own Tags.

@@ -82,12 +82,8 @@ TfrmRegistroOcorrencia::TfrmRegistroOcorrencia(QWidget* parent) : QWidget(parent
     QAction* tipos = popupAction("actTipoOcorrencia", QStringLiteral("018 - &Tipo de ocorrência..."));
     QAction* registro = popupAction("actProprietario_Animal", QStringLiteral("006 - &Cadastrar Proprietário/Animal..."));
     QAction* sair = popupAction("actSairMenu", QStringLiteral("&Sair"));
-    for (QAction* menuAction : {tipos, registro}) {
-        onTriggered(menuAction, [menuAction] {
-            if (auto open = openerFor(menuAction->objectName()))
-                open();
-        });
-    }
+    for (QAction* menuAction : {tipos, registro})
+        bindToMenuAction(menuAction, menuAction->objectName());
     connect(sair, &QAction::triggered, actSair, &QAction::trigger);
 
     auto lineEdit = [this](const char* name) {

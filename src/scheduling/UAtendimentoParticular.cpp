@@ -18,7 +18,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -135,13 +134,7 @@ TfrmAtendimentoParticular::TfrmAtendimentoParticular(QWidget* parent) : QWidget(
     // The pop-up item runs the main window's procedure-type register.
     auto* procedimento = new QAction(QStringLiteral("Procedimento médico..."), this);
     procedimento->setObjectName(QStringLiteral("actProcedimento"));
-    connect(procedimento, &QAction::triggered, this, [] {
-        QAction* main = workspace() ? workspace()->window()->findChild<QAction*>(QStringLiteral("actProcedimento")) : nullptr;
-        if (main)
-            guarded([main] { main->trigger(); });
-        else if (FormOpener open = openerFor(QStringLiteral("actProcedimento")))
-            guarded(open);
-    });
+    bindToMenuAction(procedimento, QStringLiteral("actProcedimento"));
     addAction(procedimento);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 

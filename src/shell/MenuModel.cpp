@@ -117,11 +117,6 @@ QSet<int> grantedTags(const QList<ProfileFormRow>& rows) {
     return tags;
 }
 
-QString statusPanelUser(const QString& usuario, const QString& nome, const QString& perfil) {
-    return QStringLiteral("Usuário logado: ") + usuario + QStringLiteral(" - ") + nome + QStringLiteral("(") + perfil +
-           QStringLiteral(")");
-}
+QString statusPanelUnit(const QString& nomeUnidade) { return QStringLiteral("Unidade logada: ") + nomeUnidade; }
 
-QString statusPanelUnit(const QString& unidade, const QString& nomeUnidade) {
-    return QStringLiteral("Unidade: ") + unidade + QStringLiteral(" - ") + nomeUnidade;
-}
+QString statusPanelUser(const QString& nome, const QString& perfil) { return nome + QStringLiteral(" - ") + perfil; }

@@ -27,6 +27,7 @@ struct ProfileFormRow {
 // the form, so its item stays withheld).
 QSet<int> grantedTags(const QList<ProfileFormRow>& rows);
 
-// Status bar texts.
-QString statusPanelUser(const QString& usuario, const QString& nome, const QString& perfil);
-QString statusPanelUnit(const QString& unidade, const QString& nomeUnidade);
+// The status bar's two panels, written alike at start-up and after every login (a switch of user included):
+// "Unidade logada: " and the unit's name; the user's name, " - " and the profile's name.
+QString statusPanelUnit(const QString& nomeUnidade);
+QString statusPanelUser(const QString& nome, const QString& perfil);

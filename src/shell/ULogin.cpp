@@ -170,22 +170,39 @@ void TfrmLogin_2::bmpOKClick() {
         Prompts::information(QStringLiteral("Senha invalida!"));
         return;
     }
-    UsuarioLogado = q.str("Id_Usuario");
-    PerfilLogado = q.str("Id_Perfil");
-    UnidadeLogada = q.str("Id_Unidade_Trabalho");
-    NomeUsuarioLogado = q.str("nome");
-    LoginUsuarioLogado = q.str("Login");
+    const QString usuario = q.str("Id_Usuario");
+    const QString perfil = q.str("Id_Perfil");
+    const QString unidadeLogada = q.str("Id_Unidade_Trabalho");
+    const QString nome = q.str("nome");
+    const QString login = q.str("Login");
 
     db::Query names;
     names << " select nome from unidade_Trabalho " << " where id_unidade_trabalho = :unidade ";
-    names.bind("unidade", UnidadeLogada.toInt());
+    names.bind("unidade", unidadeLogada.toInt());
     names.open();
-    NomeUnidadeLogada = names.str("nome");
+    const QString nomeUnidade = names.str("nome");
     names.clear();
     names << " select nome from perfil " << " where id_perfil = :perfil ";
-    names.bind("perfil", PerfilLogado.toInt());
+    names.bind("perfil", perfil.toInt());
     names.open();
-    NomePerfilLogado = names.str("nome");
+    const QString nomePerfil = names.str("nome");
+
+    // No window of the previous user may outlive her session: each closes as its own close does, and one
+    // that the operator keeps (a row being typed) cancels the switch with the previous session in force.
+    if (frmMenuPrincipal && !frmMenuPrincipal->closeForms(this)) {
+        edtSenha->clear();
+        if (!isModal())
+            hide();
+        return;
+    }
+
+    UsuarioLogado = usuario;
+    PerfilLogado = perfil;
+    UnidadeLogada = unidadeLogada;
+    NomeUsuarioLogado = nome;
+    LoginUsuarioLogado = login;
+    NomeUnidadeLogada = nomeUnidade;
+    NomePerfilLogado = nomePerfil;
 
     m_succeeded = true;
     if (frmMenuPrincipal)
@@ -202,8 +219,13 @@ void TfrmLogin_2::bmpSairClick() { endProcess(0); }
 void TfrmLogin_2::reject() {}
 
 void TfrmLogin_2::closeEvent(QCloseEvent* event) {
-    if (!m_succeeded)
+    // The start-up login closes only on success. A switch of user may be closed, as the next switch closes
+    // every window: it is hidden without its password, and the session stays as it was. (QDialog's own close
+    // goes through reject(), which does nothing here.)
+    if (isModal() && !m_succeeded) {
         event->ignore();
-    else
-        QDialog::closeEvent(event);
+        return;
+    }
+    edtSenha->clear();
+    event->accept();
 }

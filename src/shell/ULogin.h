@@ -24,7 +24,7 @@ public:
     QLabel* panel(int i) const { return m_panels[i]; }
 
 public slots:
-    void reject() override;  // no way out but a successful login or Sair
+    void reject() override;  // Esc does nothing: the dialog ends through OK or Sair
 
 protected:
     void showEvent(QShowEvent* event) override;

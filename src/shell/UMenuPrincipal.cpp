@@ -4,7 +4,6 @@
 #include "common/Guard.h"
 #include "common/Process.h"
 #include "common/Prompts.h"
-#include "common/RegisterForm.h"
 #include "common/Session.h"
 #include "platform/db/Query.h"
 #include "shell/MenuModel.h"
@@ -15,6 +14,7 @@
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
 
 namespace {
@@ -138,14 +138,33 @@ void TfrmMenuPrincipal::arrangeIcons() {
         icons[i]->move(rects[i].topLeft());
 }
 
-bool TfrmMenuPrincipal::closeForms() {
+bool TfrmMenuPrincipal::closeForms(const QWidget* keep) {
     for (QMdiSubWindow* w : m_mdi->subWindowList())
         if (w->isVisible() && !w->close())
             return false;
+    // Windows of their own: forms, search dialogs, previews. Closing one may free others (its own dialogs),
+    // so each is looked at again when its turn comes.
+    QList<QPointer<QWidget>> windows;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<RegisterForm*>(w) && w->isVisible() && !w->close())
+        windows << w;
+    for (const QPointer<QWidget>& w : std::as_const(windows)) {
+        if (!w || w == this || w == keep || !w->isVisible())
+            continue;
+        const Qt::WindowType type = w->windowType();
+        if (type != Qt::Window && type != Qt::Dialog && type != Qt::Tool)
+            continue;  // tool tips and pop-up lists come and go by themselves
+        if (!w->close())
             return false;
+    }
     return true;
+}
+
+bool TfrmMenuPrincipal::event(QEvent* event) {
+    // The status bar's panels show the session: a hovered action's status tip would hide them, and its
+    // text already shows as the action's tool tip.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
 }
 
 void TfrmMenuPrincipal::closeEvent(QCloseEvent* event) {
@@ -193,8 +212,8 @@ void TfrmMenuPrincipal::configuraMenu() {
             a->setEnabled(tag == -1 || granted.contains(tag));
         }
     }
-    m_panels[0]->setText(statusPanelUser(UsuarioLogado, NomeUsuarioLogado, NomePerfilLogado));
-    m_panels[1]->setText(statusPanelUnit(UnidadeLogada, NomeUnidadeLogada));
+    m_panels[0]->setText(statusPanelUnit(NomeUnidadeLogada));
+    m_panels[1]->setText(statusPanelUser(NomeUsuarioLogado, NomePerfilLogado));
 }
 
 void TfrmMenuPrincipal::showEvent(QShowEvent* event) {
@@ -202,9 +221,5 @@ void TfrmMenuPrincipal::showEvent(QShowEvent* event) {
     if (m_shown)
         return;
     m_shown = true;
-    guarded([this] {
-        configuraMenu();
-        m_panels[0]->setText(QStringLiteral("Unidade logada: ") + NomeUnidadeLogada);
-        m_panels[1]->setText(NomeUsuarioLogado + QStringLiteral(" - ") + NomePerfilLogado);
-    });
+    guarded([this] { configuraMenu(); });
 }

@@ -22,11 +22,12 @@ public:
     // actConfiguraMenu: enables the items the profile may use and writes the status bar.
     void configuraMenu();
 
-    // Closes every MDI window and register window, each asking about a row being typed; false as soon as
-    // one stays open.
-    bool closeForms();
+    // Closes every MDI window and every window of its own but this one and `keep`, each as its own close
+    // does (asking about a row being typed); false as soon as one stays open.
+    bool closeForms(const QWidget* keep = nullptr);
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -68,8 +68,8 @@ TEST_F(Menu, RowsGrantTheirTagsAndTagZeroGrantsEveryUnnumberedItem) {
                          "actRelAgendaMensal", "actRelImprimeCarteirinha", "actRelProprietarioAnimal", "actUnidade"};
     expected.sort();
     EXPECT_EQ(enabled(), expected);
-    EXPECT_EQ(main->panel(0)->text(), "Usuário logado: 5 - ANA(Operador)");
-    EXPECT_EQ(main->panel(1)->text(), "Unidade: 1 - Central");
+    EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
+    EXPECT_EQ(main->panel(1)->text(), "ANA - Operador");
 }
 
 TEST_F(Menu, VisualizarNWithholdsTheItem) {

@@ -1,0 +1,206 @@
+// The switch of user (005) driven as the operators do it, with windows of the previous user left open, and the
+// main window's status bar panels.
+#include "ShellFixture.h"
+#include "UserInput.h"
+
+#include "common/FormOpening.h"
+#include "common/Session.h"
+#include "platform/report/PreviewWindow.h"
+#include "shell/ShellForms.h"
+#include "shell/UGrupo.h"
+#include "shell/ULogin.h"
+#include "shell/UMenuPrincipal.h"
+#include "shell/UPerfilUsuarioPesquisa.h"
+#include "shell/URelUnidade.h"
+#include "shell/UUnidade.h"
+#include "shell/UUsuario.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+class UserSwitch : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        clara = addUser("Clara", "clara");  // profile 10: the work units only
+        exec("insert into form (Id_Form, Nome, Tipo_Form, tag) values (1, 'TfrmUnidade', 'F', 1)");
+        exec("insert into form (Id_Form, Nome, Tipo_Form, tag) values (2, 'TfrmGrupo', 'F', 2)");
+        exec("insert into form (Id_Form, Nome, Tipo_Form, tag) values (3, 'TfrmUsuario', 'F', 3)");
+        exec("insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
+             "values (10, 1, 'S', 'S', 'S', 'S', 'S')");
+        loginAsAdmin();
+        NomeUnidadeLogada = "Central";
+        main = std::make_unique<TfrmMenuPrincipal>();
+        frmMenuPrincipal = main.get();
+        registerShellForms();
+        main->resize(1366, 700);
+        main->show();
+    }
+    void TearDown() override {
+        // Windows a test left open (a kept row) go with it.
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != main.get() && w->testAttribute(Qt::WA_DeleteOnClose))
+                windows << w;
+        main.reset();
+        qDeleteAll(windows);
+        ShellTest::TearDown();
+    }
+
+    // 005, then the unit, the user and the password typed and OK clicked, as at the keyboard and mouse.
+    TfrmLogin_2* switchTo(const QString& user, const QString& password) {
+        main->action("actTrocaUsuario")->trigger();
+        TfrmLogin_2* login = frmLogin_2;
+        input::chooseItem(login->findChild<QComboBox*>("dblUnidade"), "1 - CENTRAL");
+        input::chooseItem(login->findChild<QComboBox*>("dblUsuario"), user);
+        typePasswordAndOk(login, password);
+        return login;
+    }
+    // Clicks into the password, selects what it holds, types over it and clicks OK.
+    static void typePasswordAndOk(TfrmLogin_2* login, const QString& password) {
+        auto* senha = login->findChild<QLineEdit*>("edtSenha");
+        input::click(senha);
+        input::pressKey(senha, Qt::Key_A, Qt::ControlModifier);
+        input::type(senha, password);
+        input::clickButton(login->findChild<QPushButton*>("bmpOK"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The windows an operator sees besides the main window and the login dialogs: MDI windows and windows of
+    // their own, by title.
+    QStringList openWindows() const {
+        QStringList out;
+        for (QMdiSubWindow* w : main->mdiArea()->subWindowList())
+            if (w->isVisible())
+                out << w->widget()->windowTitle();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != main.get() && !qobject_cast<TfrmLogin_2*>(w) &&
+                (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
+                out << w->windowTitle();
+        out.sort();
+        return out;
+    }
+
+    static QToolButton* toolButton(RegisterForm* form, QAction* action) {
+        return qobject_cast<QToolButton*>(form->tlbPrincipal->widgetForAction(action));
+    }
+
+    void expectAdminSession() {
+        EXPECT_EQ(UsuarioLogado, "1");
+        EXPECT_EQ(PerfilLogado, "1000");
+        EXPECT_EQ(NomeUsuarioLogado, "ADMINISTRADOR");
+        EXPECT_TRUE(main->action("actUsuario")->isEnabled());
+        EXPECT_EQ(main->panel(1)->text(), "ADMINISTRADOR - ADMINISTRADOR");
+    }
+
+    int clara = 0;
+    std::unique_ptr<TfrmMenuPrincipal> main;
+};
+
+TEST_F(UserSwitch, ClosesEveryWindowOfThePreviousUserAndKeepsTheStartUpPanels) {
+    EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
+    main->action("actUsuario")->trigger();
+    QPointer<TfrmUsuario> usuarios = frmUsuario;
+    input::clickButton(toolButton(usuarios, usuarios->actPesquisar));  // its search, an MDI window
+    main->action("actPerfil")->trigger();
+    QPointer<TfrmGrupo> perfis = frmGrupo;
+    perfis->resize(900, 480);  // widened by the operator: the tool bar's last buttons fit then
+    input::clickButton(toolButton(perfis, perfis->actPesquisar));  // its search, a window of its own
+    QPointer<QWidget> perfisPesquisa = frmPerfilUsuarioPesquisa.data();
+    QPointer<QWidget> preview = report::showPreview(std::make_shared<TfrmRelUnidade>(), false, main.get());
+    main->action("actTrocaUsuario")->trigger();
+    QPointer<TfrmLogin_2> firstSwitch = frmLogin_2.data();  // left open
+    ASSERT_EQ(openWindows().size(), 5) << openWindows().join(" | ").toStdString();
+    ASSERT_TRUE(perfis->isWindow());
+
+    TfrmLogin_2* login = switchTo("CLARA", "SENHA");
+
+    EXPECT_TRUE(prompts.asked.isEmpty()) << prompts.last().toStdString();
+    EXPECT_EQ(UsuarioLogado, QString::number(clara));
+    EXPECT_EQ(PerfilLogado, "10");
+    EXPECT_TRUE(openWindows().isEmpty()) << openWindows().join(" | ").toStdString();
+    EXPECT_TRUE(usuarios.isNull());
+    EXPECT_TRUE(perfis.isNull());
+    EXPECT_TRUE(perfisPesquisa.isNull());
+    EXPECT_TRUE(preview.isNull());
+    EXPECT_FALSE(login->isVisible());
+    EXPECT_FALSE(firstSwitch && firstSwitch->isVisible()) << "the other switch dialog stays open";
+    EXPECT_FALSE(main->action("actUsuario")->isEnabled());
+    EXPECT_FALSE(main->action("actPerfil")->isEnabled());
+    EXPECT_TRUE(main->action("actUnidade")->isEnabled());
+    // The panels keep the start-up format.
+    EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
+    EXPECT_EQ(main->panel(1)->text(), "CLARA - Operador");
+}
+
+TEST_F(UserSwitch, AWrongPasswordClosesNothingAndAKeptRowCancelsTheSwitch) {
+    main->action("actUsuario")->trigger();
+    QPointer<TfrmUsuario> usuarios = frmUsuario;
+    input::clickButton(toolButton(usuarios, usuarios->actAppend));
+    input::clickAndType(usuarios->findChild<QLineEdit*>("dbeNome"), "NOVO OPERADOR");
+    main->action("actPerfil")->trigger();
+    const QStringList before = openWindows();
+    ASSERT_EQ(before.size(), 2);
+
+    TfrmLogin_2* login = switchTo("CLARA", "ERRADA");
+    EXPECT_EQ(prompts.texts(), QStringList({"Senha invalida!"})) << "nothing was asked of the open windows";
+    EXPECT_EQ(openWindows(), before);
+    EXPECT_TRUE(login->isVisible()) << "the dialog stays for another try";
+    expectAdminSession();
+
+    prompts.clear();
+    prompts.confirmations = {false};  // Não: the row being typed stays
+    typePasswordAndOk(login, "SENHA");
+    EXPECT_EQ(prompts.texts(), QStringList({"Existem alterações não gravadas. Deseja sair sem gravar?"}));
+    ASSERT_FALSE(usuarios.isNull());
+    EXPECT_TRUE(usuarios->qryPrincipal->isEditing());
+    EXPECT_EQ(usuarios->findChild<QLineEdit*>("dbeNome")->text(), "NOVO OPERADOR");
+    EXPECT_EQ(openWindows(), before);
+    EXPECT_FALSE(login->isVisible()) << "the switch was cancelled";
+    expectAdminSession();
+    EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
+
+    prompts.clear();
+    prompts.confirmations = {true};  // Sim: the row is discarded and the switch goes on
+    switchTo("CLARA", "SENHA");
+    EXPECT_EQ(prompts.texts(), QStringList({"Existem alterações não gravadas. Deseja sair sem gravar?"}));
+    EXPECT_TRUE(usuarios.isNull());
+    EXPECT_TRUE(openWindows().isEmpty()) << openWindows().join(" | ").toStdString();
+    EXPECT_EQ(UsuarioLogado, QString::number(clara));
+}
+
+TEST_F(UserSwitch, FormItemsBoundToAMenuActionFollowTheLoggedInProfile) {
+    QAction item("Usuários", nullptr);
+    bindToMenuAction(&item, "actUsuario");
+    EXPECT_TRUE(item.isEnabled());
+    item.trigger();
+    EXPECT_FALSE(frmUsuario.isNull());
+
+    switchTo("CLARA", "SENHA");
+    ASSERT_EQ(PerfilLogado, "10");
+    EXPECT_FALSE(item.isEnabled());
+    item.trigger();
+    EXPECT_TRUE(frmUsuario.isNull()) << "a withheld menu action opened its form";
+    EXPECT_TRUE(openWindows().isEmpty());
+}
+
+TEST_F(UserSwitch, HoveringAToolButtonLeavesTheSessionPanels) {
+    main->action("actUnidade")->trigger();
+    QToolButton* novo = toolButton(frmUnidade, frmUnidade->actAppend);
+    ASSERT_FALSE(novo->statusTip().isEmpty());
+    input::activate(novo);
+    QTest::mouseMove(novo);
+    QStatusTipEvent tip(novo->statusTip());  // what the hover sends, in case the platform sends no hover
+    QApplication::sendEvent(novo, &tip);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(main->panel(0)->isVisible());
+    EXPECT_TRUE(main->panel(1)->isVisible());
+    EXPECT_EQ(main->statusBar()->currentMessage(), "");
+    EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
+}
