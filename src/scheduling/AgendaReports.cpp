@@ -100,8 +100,8 @@ TfrmRelAgendaDiaria::TfrmRelAgendaDiaria() {
     report::Band& header = addBand(report::BandType::PageHeader, 28);
     addReportHeading(header, QStringLiteral("REL050"), QStringLiteral("Agenda Diária"), w);
     header.addLabel(QRectF(0, 15, w, 5), day(first) + QStringLiteral(" a ") + day(last));
-    // Each column holds its title and, but for the names, what it prints in full.
-    const QList<qreal> at{0, 0.16, 0.288, 0.392, 0.488, 0.577, 0.666, 0.726, 0.787, 0.826, 0.915};
+    // Each column holds its title and, but for the names, what it usually prints in full.
+    const QList<qreal> at{0, 0.146, 0.27, 0.374, 0.47, 0.559, 0.669, 0.726, 0.794, 0.833, 0.918};
     const QStringList titles{"Proprietário:", "Animal:", "Hora:", "Autor. cirurgia:", "Status atend.:", "Prof. marcou:",
                              "Espécie:", "Porte:", "Sexo:", "Tel. Contato:", "Status prop.:"};
     QList<Cell> headings;
