@@ -25,8 +25,9 @@ constexpr qreal kMeasureScale = 10.0;
 const QPaintDevice* measureDevice();
 
 // How wide text prints in one font, as the layout measures it (points). Shaping a text is slow next to
-// the rest of the layout, so most texts are first held against the sum of their characters' advances,
-// which a line of Latin-1 text never exceeds: only a text near or over its width is shaped.
+// the rest of the layout, so a text is first held against the sum of its characters' advances, which a
+// shaped line of Latin-1 text exceeds only by kerning apart (a little room is left for it): only a text
+// near or over its width, or of other characters, is shaped.
 class TextMeasure {
 public:
     explicit TextMeasure(const QFont& font);
