@@ -308,20 +308,20 @@ TrelMapaDisponibilidadeRascunho::TrelMapaDisponibilidadeRascunho() {
     setData(reportData(q));
     addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL51"),
                      QStringLiteral("Programação de cotas "), w);
-    const QList<qreal> x{0, w * 0.28, w * 0.46, w * 0.60, w * 0.78, w * 0.88, w};
+    const QList<qreal> x{0, w * 0.28, w * 0.46, w * 0.60, w * 0.76, w * 0.85, w};
     report::Band& header = addBand(report::BandType::ColumnHeader, 7);
     const QStringList titulos{"Unidade trabalho", "Procedimento", "Especie", "Data/Hora", "Qt. Geral", "Qt. Fêmea grande"};
     for (int i = 0; i < titulos.size(); ++i)
-        header.addLabel(QRectF(x[i], 1, x[i + 1] - x[i], 5), titulos[i]).setBold();
+        header.addLabel(QRectF(x[i], 1, x[i + 1] - x[i] - 1, 5), titulos[i]).setBold();  // a millimetre apart
     report::Band& detail = addBand(report::BandType::Detail, 6);
-    detail.addField(QRectF(x[0], 0.5, x[1] - x[0], 5), QStringLiteral("unidade_trabalho"));
-    detail.addField(QRectF(x[1], 0.5, x[2] - x[1], 5), QStringLiteral("tipo_procedimento"));
-    detail.addField(QRectF(x[2], 0.5, x[3] - x[2], 5), QStringLiteral("especie"));
-    detail.addExpression(QRectF(x[3], 0.5, x[4] - x[3], 5), [](const report::Context& c) {
+    detail.addField(QRectF(x[0], 0.5, x[1] - x[0] - 1, 5), QStringLiteral("unidade_trabalho"));
+    detail.addField(QRectF(x[1], 0.5, x[2] - x[1] - 1, 5), QStringLiteral("tipo_procedimento"));
+    detail.addField(QRectF(x[2], 0.5, x[3] - x[2] - 1, 5), QStringLiteral("especie"));
+    detail.addExpression(QRectF(x[3], 0.5, x[4] - x[3] - 1, 5), [](const report::Context& c) {
         return QVariant(db::toDateTime(c.value(QStringLiteral("Data_hora_disponibilidade")))
                             .toString(QStringLiteral("dd/MM/yyyy HH:mm")));
     });
-    detail.addField(QRectF(x[4], 0.5, x[5] - x[4], 5), QStringLiteral("Qt_vaga_disponivel_geral"));
+    detail.addField(QRectF(x[4], 0.5, x[5] - x[4] - 1, 5), QStringLiteral("Qt_vaga_disponivel_geral"));
     detail.addField(QRectF(x[5], 0.5, x[6] - x[5], 5), QStringLiteral("Qt_vaga_disp_f_grande_porte"));
     report::Band& summary = addBand(report::BandType::Summary, 8);
     summary.addLabel(QRectF(x[3], 2, x[4] - x[3], 5), QStringLiteral("Totais:")).setBold();

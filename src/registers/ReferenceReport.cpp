@@ -21,7 +21,7 @@ TReferenceReport::TReferenceReport(const ReferenceListReport& list) {
     report::Band& detail = addBand(report::BandType::Detail, 7).setGrows();
     qreal y = 1;
     detail
-        .addExpression(QRectF(0, y, w * 0.7, 5),
+        .addExpression(QRectF(0, y, w * 0.7 - 1, 5),  // a millimetre short of the status
                        [&list](const report::Context& c) {
                            const QString name = list.nameText ? list.nameText(c) : trimmed(c, list.name);
                            return QVariant(trimmed(c, list.key) + QStringLiteral(" - ") + name);

@@ -30,27 +30,29 @@ TfrmRelProficional::TfrmRelProficional() {
         return QVariant(trimmed(c, "nome_unidade_trabalho"));
     }).setBold();
 
-    const qreal phones = w * 0.38, mail = w * 0.66, status = w * 0.86;
+    // Room for three phones.
+    const qreal phones = w * 0.30, mail = w * 0.72, status = w * 0.92;
     report::Group& group = addGroup(QStringLiteral("id_unidade_trabalho"));
     report::Band& groupHeader = group.addHeader(13);
     groupHeader.addExpression(QRectF(0, 1, w, 5), [](const report::Context& c) {
         return QVariant(trimmed(c, "nome_unidade_trabalho"));
     }).setBold();
-    groupHeader.addLabel(QRectF(0, 7, phones, 5), QStringLiteral("Profissional:")).setBold();
-    groupHeader.addLabel(QRectF(phones, 7, mail - phones, 5), QStringLiteral("Telefones")).setBold();
-    groupHeader.addLabel(QRectF(mail, 7, status - mail, 5), QStringLiteral("E-mail")).setBold();
+    // Each column a millimetre short of the next.
+    groupHeader.addLabel(QRectF(0, 7, phones - 1, 5), QStringLiteral("Profissional:")).setBold();
+    groupHeader.addLabel(QRectF(phones, 7, mail - phones - 1, 5), QStringLiteral("Telefones")).setBold();
+    groupHeader.addLabel(QRectF(mail, 7, status - mail - 1, 5), QStringLiteral("E-mail")).setBold();
     groupHeader.addLabel(QRectF(status, 7, w - status, 5), QStringLiteral("Status")).setBold();
 
     report::Band& detail = addBand(report::BandType::Detail, 6);
-    detail.addExpression(QRectF(0, 0.5, phones, 5), [](const report::Context& c) {
+    detail.addExpression(QRectF(0, 0.5, phones - 1, 5), [](const report::Context& c) {
         return QVariant(trimmed(c, "id_profissional") + QStringLiteral(" - ") + trimmed(c, "nome_profissional"));
     });
-    detail.addExpression(QRectF(phones, 0.5, mail - phones, 5), [](const report::Context& c) {
+    detail.addExpression(QRectF(phones, 0.5, mail - phones - 1, 5), [](const report::Context& c) {
         return QVariant(QStringList{trimmed(c, "telefone_residencial"), trimmed(c, "telefone_celular"),
                                     trimmed(c, "telefone_recado")}
                             .join(QStringLiteral(" / ")));
     });
-    detail.addField(QRectF(mail, 0.5, status - mail, 5), QStringLiteral("email"));
+    detail.addField(QRectF(mail, 0.5, status - mail - 1, 5), QStringLiteral("email"));
     detail.addField(QRectF(status, 0.5, w - status, 5), QStringLiteral("ind_status"));
 
     report::Band& groupFooter = group.addFooter(7);

@@ -42,22 +42,23 @@ TfrmAnimaisCadastradoCompleto::TfrmAnimaisCadastradoCompleto() {
     }).setBold();
 
     report::Band& detail = addBand(report::BandType::Detail, 22);
-    auto line = [&detail](qreal x, qreal y, qreal width, const QString& caption, const char* field) {
+    // A caption and its value from x up to a millimetre before the next column at `right`.
+    auto line = [&detail](qreal x, qreal right, qreal y, const QString& caption, const char* field) {
         const QString name = QString::fromLatin1(field);
-        detail.addExpression(QRectF(x, y, width, 5), [caption, name](const report::Context& c) {
+        detail.addExpression(QRectF(x, y, right - x - 1, 5), [caption, name](const report::Context& c) {
             return QVariant(caption + c.text(name).trimmed());
         });
     };
-    line(8, 1, w * 0.45, QStringLiteral("Nome do Animal :"), "nome_animal");
-    line(w * 0.45, 1, w * 0.2, QStringLiteral("Sexo : "), "Sexo");
-    line(w * 0.65, 1, w * 0.35, QStringLiteral("Data Nasc. : "), "Data_Nascimento");
-    line(8, 6, w * 0.45, QStringLiteral("Proprietario :"), "nome_proprietario");
-    line(w * 0.45, 6, w * 0.3, QStringLiteral("Raça :"), "nome_raca");
-    line(w * 0.75, 6, w * 0.25, QStringLiteral("Cor : "), "Cor");
-    line(8, 11, w * 0.45, QStringLiteral("Pedigree :"), "Num_Pedigree");
-    line(w * 0.45, 11, w * 0.2, QStringLiteral("Esterilizado :"), "Esterilizado");
-    line(w * 0.65, 11, w * 0.35, QStringLiteral("Microchip :"), "Num_Microchip");
-    line(8, 16, w - 8, QStringLiteral("Obs:"), "OBS");
+    line(8, w * 0.45, 1, QStringLiteral("Nome do Animal :"), "nome_animal");
+    line(w * 0.45, w * 0.65, 1, QStringLiteral("Sexo : "), "Sexo");
+    line(w * 0.65, w, 1, QStringLiteral("Data Nasc. : "), "Data_Nascimento");
+    line(8, w * 0.45, 6, QStringLiteral("Proprietario :"), "nome_proprietario");
+    line(w * 0.45, w * 0.75, 6, QStringLiteral("Raça :"), "nome_raca");
+    line(w * 0.75, w, 6, QStringLiteral("Cor : "), "Cor");
+    line(8, w * 0.45, 11, QStringLiteral("Pedigree :"), "Num_Pedigree");
+    line(w * 0.45, w * 0.65, 11, QStringLiteral("Esterilizado :"), "Esterilizado");
+    line(w * 0.65, w, 11, QStringLiteral("Microchip :"), "Num_Microchip");
+    line(8, w, 16, QStringLiteral("Obs:"), "OBS");
 
     addShares(group.addFooter(7), w, QStringLiteral("Chipados : "), QStringLiteral("Esterilizados : "));
     addShares(species.addFooter(7), w, QStringLiteral("Total de Chipados da Espécie : "),

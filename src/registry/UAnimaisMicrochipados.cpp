@@ -44,8 +44,8 @@ TfrmAnimaisMicrochipados::TfrmAnimaisMicrochipados(const QDate& first, const QDa
     qreal x = 0;
     for (int i = 0; i < columns.size(); ++i) {
         const qreal width = columns[i].second * w;
-        titles.addLabel(QRectF(x, 0.5, width, 5), columns[i].first).setBold();
-        detail.addExpression(QRectF(x, 0, width, 5), values[i]);
+        titles.addLabel(QRectF(x, 0.5, width - 1, 5), columns[i].first).setBold();  // a millimetre apart
+        detail.addExpression(QRectF(x, 0, width - 1, 5), values[i]);
         x += width;
     }
 

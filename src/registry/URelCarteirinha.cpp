@@ -73,11 +73,12 @@ TfrmRelCarteirinha::TfrmRelCarteirinha(int animalId, bool portrait) {
             .setFontSize(8);
         const qreal columnW = (cardW - 6) / 2;
         for (int i = 0; i < values.size(); ++i) {
-            const bool wide = values[i].first == QLatin1String("Endereço");
+            const bool wide = values[i].first == QStringLiteral("Endereço");
             const qreal vx = x + 3 + (wide ? 0 : (i % 2) * columnW);
             const qreal vy = y + 21 + (i / 2) * 10;
-            card.addLabel(QRectF(vx, vy, columnW, 4), values[i].first).setFontSize(6).setBold();
-            card.addExpression(QRectF(vx, vy + 4, wide ? cardW - 6 : columnW, 5), values[i].second).setFontSize(8);
+            // A millimetre between the two columns.
+            card.addLabel(QRectF(vx, vy, columnW - 1, 4), values[i].first).setFontSize(6).setBold();
+            card.addExpression(QRectF(vx, vy + 4, wide ? cardW - 6 : columnW - 1, 5), values[i].second).setFontSize(8);
         }
     };
     side(0, 0,

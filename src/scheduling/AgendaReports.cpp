@@ -100,7 +100,8 @@ TfrmRelAgendaDiaria::TfrmRelAgendaDiaria() {
     report::Band& header = addBand(report::BandType::PageHeader, 28);
     addReportHeading(header, QStringLiteral("REL050"), QStringLiteral("Agenda Diária"), w);
     header.addLabel(QRectF(0, 15, w, 5), day(first) + QStringLiteral(" a ") + day(last));
-    const QList<qreal> at{0, 0.17, 0.31, 0.41, 0.48, 0.57, 0.66, 0.74, 0.81, 0.85, 0.93};
+    // Each column holds its title and, but for the names, what it usually prints in full.
+    const QList<qreal> at{0, 0.146, 0.27, 0.374, 0.47, 0.559, 0.669, 0.726, 0.794, 0.833, 0.918};
     const QStringList titles{"Proprietário:", "Animal:", "Hora:", "Autor. cirurgia:", "Status atend.:", "Prof. marcou:",
                              "Espécie:", "Porte:", "Sexo:", "Tel. Contato:", "Status prop.:"};
     QList<Cell> headings;

@@ -93,7 +93,7 @@ TfrmAutorizaCirurgia::TfrmAutorizaCirurgia(const QVariant& ownerId, const QVaria
     detail.addShape(QRectF(0, y + 1, w, 0.5), report::Shape::HorizontalLine);
     y += 3;
 
-    const qreal boxes = w - 95;
+    const qreal boxes = w - 77;  // right of the longest question
     for (const Question& q : kQuestions) {
         detail.addLabel(QRectF(0, y, boxes, 5), q.text).setFontSize(8);
         detail.addShape(QRectF(boxes, y + 0.5, 3.5, 3.5), report::Shape::Rectangle);

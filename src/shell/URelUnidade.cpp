@@ -12,7 +12,7 @@ TfrmRelUnidade::TfrmRelUnidade() {
     addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL025"), QStringLiteral("Unidade de Trabalho"), w);
 
     report::Band& detail = addBand(report::BandType::Detail, 16).setGrows();
-    detail.addExpression(QRectF(0, 1, w * 0.7, 5), [](const report::Context& c) {
+    detail.addExpression(QRectF(0, 1, w * 0.7 - 1, 5), [](const report::Context& c) {
         return QVariant(c.text(QStringLiteral("id_unidade_trabalho")) + QStringLiteral(" - ") + c.text(QStringLiteral("nome")));
     }).setBold();
     detail.addExpression(QRectF(w * 0.7, 1, w * 0.3, 5), [](const report::Context& c) {

@@ -14,23 +14,25 @@ TfrmRelUsuario::TfrmRelUsuario() {
     const qreal cols[5] = {0, 0.40, 0.50, 0.60, 0.78};
     report::Band& headings = addBand(report::BandType::ColumnHeader, 7);
     const char* titles[5] = {"Cód - Nome", "Bloqueado", "Inativo", "Perfil:", "Unidade de trabalho:"};
-    for (int i = 0; i < 5; ++i) {
-        const qreal right = i < 4 ? cols[i + 1] * w : w;
-        headings.addLabel(QRectF(cols[i] * w, 1, right - cols[i] * w, 5), QString::fromUtf8(titles[i])).setBold();
-    }
+    // Column i, a millimetre short of the next one.
+    const auto column = [&cols, w](int i, qreal y) {
+        return QRectF(cols[i] * w, y, (i < 4 ? cols[i + 1] * w - 1 : w) - cols[i] * w, 5);
+    };
+    for (int i = 0; i < 5; ++i)
+        headings.addLabel(column(i, 1), QString::fromUtf8(titles[i])).setBold();
 
     report::Band& detail = addBand(report::BandType::Detail, 6);
-    detail.addExpression(QRectF(0, 0.5, cols[1] * w, 5), [](const report::Context& c) {
+    detail.addExpression(column(0, 0.5), [](const report::Context& c) {
         return QVariant(c.text(QStringLiteral("id_usuario")) + QStringLiteral(" - ") + c.text(QStringLiteral("nome")));
     });
-    detail.addField(QRectF(cols[1] * w, 0.5, (cols[2] - cols[1]) * w, 5), QStringLiteral("Bloqueado"))
+    detail.addField(column(1, 0.5), QStringLiteral("Bloqueado"))
         .setOnPrint([](QString& text) { text = simNao(text); });
-    detail.addField(QRectF(cols[2] * w, 0.5, (cols[3] - cols[2]) * w, 5), QStringLiteral("Inativo"))
+    detail.addField(column(2, 0.5), QStringLiteral("Inativo"))
         .setOnPrint([](QString& text) { text = simNao(text); });
-    detail.addExpression(QRectF(cols[3] * w, 0.5, (cols[4] - cols[3]) * w, 5), [this](const report::Context& c) {
+    detail.addExpression(column(3, 0.5), [this](const report::Context& c) {
         return QVariant(lookup(QStringLiteral("perfil"), QStringLiteral("id_perfil"), c.value(QStringLiteral("id_perfil"))));
     });
-    detail.addExpression(QRectF(cols[4] * w, 0.5, w - cols[4] * w, 5), [this](const report::Context& c) {
+    detail.addExpression(column(4, 0.5), [this](const report::Context& c) {
         return QVariant(lookup(QStringLiteral("Unidade_Trabalho"), QStringLiteral("Id_Unidade_Trabalho"),
                                c.value(QStringLiteral("Id_Unidade_Trabalho")))
                             .left(40));

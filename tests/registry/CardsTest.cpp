@@ -59,6 +59,16 @@ TEST_F(CardsTest, SelectionFindsAnOwnersAnimalsAndPreviewsEachLayout) {
                               "1-ADMINISTRADOR", "UNIDADE DE CONTROLE DE ZOONOSES"})
         EXPECT_TRUE(landscape.contains(QString::fromUtf8(shown))) << shown;
     EXPECT_FALSE(landscape.contains("---"));
+    // The address runs across the card rather than in one of its two columns.
+    int addresses = 0;
+    const report::Document cards = prompts.previews.last().report->layout();
+    for (const report::Element& e : cards.pages[0].elements) {
+        if (e.text.startsWith("R: DAS FLORES")) {
+            EXPECT_GT(e.rect.width(), report::mmToPt(100));
+            ++addresses;
+        }
+    }
+    EXPECT_EQ(addresses, 1);
 
     press(form, "btnImpHorizontal");  // the portrait page
     const QString portrait = printedText(*prompts.previews.last().report);

@@ -48,6 +48,10 @@ inline const QFont& elementDefaultFont()
     return font;
 }
 
+// How wide a line of text prints in a font, in points, as the layout measures it to keep every text
+// within its width.
+qreal textWidth(const QString& line, const QFont& font);
+
 // One positioned thing on a laid-out page. Coordinates are points from the page's top-left corner.
 struct Element {
     enum class Kind : quint8 { Text, Line, Rectangle, Image, Drawing };

@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QFontMetricsF>
 
+#include <array>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -22,14 +24,70 @@ namespace report::detail {
 constexpr qreal kMeasureScale = 10.0;
 const QPaintDevice* measureDevice();
 
-// Metrics of the fonts a layout uses, made once per font.
-class MetricsCache {
+// How wide text prints in one font, as the layout measures it (points). Shaping a text is slow next to
+// the rest of the layout, so a text is first held against the sum of its characters' advances, which a
+// shaped line of Latin-1 text exceeds only by kerning apart (a little room is left for it): only a text
+// near or over its width, or of other characters, is shaped.
+class TextMeasure {
 public:
-    const QFontMetricsF& metrics(const QFont& font);
-    qreal lineHeight(const QFont& font) { return metrics(font).lineSpacing() / kMeasureScale; }
+    explicit TextMeasure(const QFont& font);
+    const QFont& font() const { return font_; }
+    qreal lineHeight() const { return lineHeight_; }
+    qreal width(QStringView text) const;  // shaped
+
+    // A width in the units of the bound, with a little room for fonts that kern apart.
+    static qint64 boundOf(qreal widthPt);
+    // Whether the line is no wider than widthPt; `bound` is boundOf(widthPt).
+    bool fits(QStringView line, qreal widthPt, qint64 bound) const
+    {
+        return isSurelyWithin(line, bound) || width(line) <= widthPt;
+    }
+    // The longest beginning of a line that does not fit, of whole characters and without trailing blanks,
+    // no wider than widthPt.
+    QString cut(const QString& line, qreal widthPt, qint64 bound) const;
+    // Cuts every line of a text of lines joined by '\n'.
+    void cutLines(QString& text, qreal widthPt, qint64 bound) const;
+
+    // Whether the sum of the advances of the line's characters is known and within the bound, which
+    // tells that it fits and holds no control character such as a line break. Two characters a step,
+    // every one looked up: most lines of a list end here.
+    bool isSurelyWithin(QStringView line, qint64 bound) const
+    {
+        const char16_t* p = line.utf16();
+        const qsizetype n = line.size();
+        qint64 a = 0, b = 0;
+        char16_t seen = 0;
+        qsizetype i = 0;
+        for (; i + 1 < n; i += 2) {
+            seen |= p[i] | p[i + 1];
+            a += advances_[p[i] & 0xFF];
+            b += advances_[p[i + 1] & 0xFF];
+        }
+        if (i < n) {
+            seen |= p[i];
+            a += advances_[p[i] & 0xFF];
+        }
+        return seen <= 0xFF && a + b <= bound;
+    }
 
 private:
-    std::vector<std::pair<QFont, QFontMetricsF>> entries_;
+    // The sum of the advances of the leading characters, up to `limit` or the first one it cannot bound;
+    // *count tells how many were summed.
+    qint64 leadingBound(QStringView line, qint64 limit, qsizetype* count) const;
+
+    QFont font_;
+    QFontMetricsF metrics_;
+    qreal lineHeight_;
+    std::array<qint32, 256> advances_;  // of each Latin-1 character, rounded up; huge for control ones
+};
+
+// The measures of the fonts a layout uses, made once per font; they stay where they are.
+class MetricsCache {
+public:
+    const TextMeasure& measure(const QFont& font);
+
+private:
+    std::deque<TextMeasure> entries_;
 };
 
 // Breaks text into lines no wider than widthPt; '\n' always breaks. Returns the lines joined by '\n'.

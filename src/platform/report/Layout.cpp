@@ -30,6 +30,24 @@ QRectF toPoints(const QRectF& mm)
     return QRectF(mmToPt(mm.x()), mmToPt(mm.y()), mmToPt(mm.width()), mmToPt(mm.height()));
 }
 
+// How wide the text of a band's item may print, in points: its own width or, when it has none, up to the
+// nearest item that starts right of it on its line (its height overlapping the item's); never past the
+// right margin, bodyWidth from the left one.
+qreal textWidthOf(const Band& band, size_t index, qreal bodyWidth)
+{
+    constexpr qreal eps = 1e-6;  // millimetres
+    const QRectF box = band.items()[index]->geometry();
+    qreal right = box.width() > 0 ? box.right() : ptToMm(bodyWidth);
+    if (box.width() <= 0) {
+        for (const auto& other : band.items()) {
+            const QRectF next = other->geometry();
+            if (next.left() > box.left() + eps && next.top() < box.bottom() - eps && box.top() < next.bottom() - eps)
+                right = qMin(right, next.left());
+        }
+    }
+    return qMax<qreal>(0, qMin(mmToPt(right), bodyWidth) - mmToPt(box.left()));
+}
+
 }  // namespace
 
 // A band printed for one row, before it is put on a page: its elements relative to the band's top-left.
@@ -73,7 +91,9 @@ public:
 private:
     struct Plan {  // per band: what every item prints with
         std::vector<const QFont*> fonts;  // kept by the document
-        std::vector<qreal> lineHeights;
+        std::vector<const TextMeasure*> measures;
+        std::vector<qreal> widths;    // of the text of each item (textWidthOf)
+        std::vector<qint64> bounds;   // TextMeasure::boundOf(width)
         std::vector<int> columns;  // of each field item in the data below
         const DataSource* columnsOf = nullptr;
     };
@@ -122,7 +142,7 @@ private:
     std::vector<const Band*> pageHeaders_, titles_, columnHeaders_, details_, summaries_, pageFooters_;
 
     // page geometry, points
-    qreal top_ = 0, left_ = 0, bottom_ = 0, footerTop_ = 0, freshTop_ = 0;
+    qreal top_ = 0, left_ = 0, bottom_ = 0, footerTop_ = 0, freshTop_ = 0, bodyWidth_ = 0;
     // cursor
     int pageNumber_ = 0;
     qreal y_ = 0;
@@ -158,10 +178,12 @@ void Engine::planBands(const std::vector<std::unique_ptr<Band>>& bands)
 {
     for (const auto& band : bands) {
         Plan& plan = plans_[band.get()];
-        for (const auto& item : band->items_) {
-            doc_.fonts.push_back(std::make_shared<const QFont>(fontOf(*item)));
+        for (size_t i = 0; i < band->items_.size(); ++i) {
+            doc_.fonts.push_back(std::make_shared<const QFont>(fontOf(*band->items_[i])));
             plan.fonts.push_back(doc_.fonts.back().get());
-            plan.lineHeights.push_back(metrics_.lineHeight(*plan.fonts.back()));
+            plan.measures.push_back(&metrics_.measure(*plan.fonts.back()));
+            plan.widths.push_back(textWidthOf(*band, i, bodyWidth_));
+            plan.bounds.push_back(TextMeasure::boundOf(plan.widths.back()));
         }
     }
 }
@@ -276,8 +298,10 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
                 block.pieces.pop_back();
                 continue;
             }
+            const qreal width = plan.widths[i];
+            e.rect.setWidth(width);
             if (item.rich_) {
-                auto drawing = std::make_shared<RichTextDrawing>(text, *plan.fonts[i], box.width());
+                auto drawing = std::make_shared<RichTextDrawing>(text, *plan.fonts[i], width);
                 if (band.grows_ && drawing->height() > box.height() + kEps) {
                     e.rect.setHeight(drawing->height());
                     grew = true;
@@ -290,30 +314,40 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
             }
             e.kind = Element::Kind::Text;
             e.font = plan.fonts[i];
-            e.lineHeight = plan.lineHeights[i];
+            const TextMeasure& measure = *plan.measures[i];
+            e.lineHeight = measure.lineHeight();
             e.alignment = item.alignment_;
-            int lines = 1;
-            const bool breaks = !item.wrap_ && hasLineBreak(text);
-            if (item.wrap_)
-                text = wrapText(text, *e.font, box.width(), &lines);
-            else if (breaks)
-                text = wrapText(text, *e.font, 1e6, &lines);
-            if (lines > 1) {
-                if (band.grows_) {
-                    if (lines * e.lineHeight > box.height() + kEps) {
-                        e.rect.setHeight(lines * e.lineHeight);
-                        grew = true;
-                    }
-                } else {
-                    // A band that does not grow shows the lines its item has room for.
-                    const int fit = qMax(1, int(box.height() / e.lineHeight + 0.5));
-                    if (lines > fit) {
-                        qsizetype at = -1;
-                        for (int k = 0; k < fit; ++k)
-                            at = text.indexOf(QLatin1Char('\n'), at + 1);
-                        text.truncate(at);
+            // Most texts are one line well within their width, which one look at their characters tells.
+            bool breaks = false;
+            if (item.wrap_ || !measure.isSurelyWithin(text, plan.bounds[i])) {
+                int lines = 1;
+                breaks = !item.wrap_ && hasLineBreak(text);
+                if (item.wrap_)
+                    text = wrapText(text, *e.font, width, &lines);
+                else if (breaks)
+                    text = wrapText(text, *e.font, 1e6, &lines);
+                if (lines > 1) {
+                    if (band.grows_) {
+                        if (lines * e.lineHeight > box.height() + kEps) {
+                            e.rect.setHeight(lines * e.lineHeight);
+                            grew = true;
+                        }
+                    } else {
+                        // A band that does not grow shows the lines its item has room for.
+                        const int fit = qMax(1, int(box.height() / e.lineHeight + 0.5));
+                        if (lines > fit) {
+                            qsizetype at = -1;
+                            for (int k = 0; k < fit; ++k)
+                                at = text.indexOf(QLatin1Char('\n'), at + 1);
+                            text.truncate(at);
+                        }
                     }
                 }
+                // A text never prints past its width: what the page shows, the exports write.
+                if (lines > 1)
+                    measure.cutLines(text, width, plan.bounds[i]);
+                else if (!measure.fits(text, width, plan.bounds[i]))
+                    text = measure.cut(text, width, plan.bounds[i]);
             }
             e.text = std::move(text);
             if ((item.wrap_ || breaks) && e.lineCount() > 1)
@@ -639,6 +673,7 @@ Document Engine::run()
     if (data_ && rows == 0 && !report_.printIfEmpty_)
         return std::move(doc_);
 
+    bodyWidth_ = mmToPt(report_.bodyRectMm().width());
     planBands(report_.bands_);
     for (const auto& group : report_.groups_) {
         planBands(group->headers_);
@@ -719,7 +754,9 @@ Document Engine::run()
         QString text = report_.format(int(doc_.pages.size()), slot.item->format_);
         if (slot.item->onPrint_)
             slot.item->onPrint_(text);
-        doc_.pages[size_t(slot.page)].elements[slot.element].text = text;
+        Element& e = doc_.pages[size_t(slot.page)].elements[slot.element];
+        metrics_.measure(e.textFont()).cutLines(text, e.rect.width(), TextMeasure::boundOf(e.rect.width()));
+        e.text = std::move(text);
     }
     return std::move(doc_);
 }
