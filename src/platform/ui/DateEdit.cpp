@@ -94,6 +94,7 @@ DateReading readDate(const QString& text, const DateRules& rules, bool finished)
 
 DateEdit::DateEdit(QWidget* parent) : QLineEdit(parent) {
     setInputMask(kMask);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);  // a date is as wide as a date wherever it is
     connect(this, &QLineEdit::textEdited, this, [this] {
         m_edited = true;
         edited();
@@ -177,16 +178,20 @@ void DateEdit::changedByCode() {
         take({}, false);
 }
 
-// Leaving the box (or Enter, a click elsewhere, a shortcut): what is there now is taken or refused.
-void DateEdit::settle() {
+// Leaving the box (or Enter, a click elsewhere, a shortcut): what is there now is taken or refused. True when
+// a picker went back to its date just now: what the clerk did to leave it must not act on that date.
+bool DateEdit::settle() {
     const DateReading typed = readDate(displayText(), rules(), true);
     if (typed.kind == DateReading::Complete) {
         write(typed.date);  // a two-digit year is shown whole
         take(typed.date, true);
     } else if (typed.kind != DateReading::Empty || !m_emptyAllowed) {
-        if (m_emptyAllowed ? !m_refused : displayText() != m_date.toString(kFormat))
+        if (m_emptyAllowed ? !m_refused : displayText() != m_date.toString(kFormat)) {
             refuse();
+            return !m_emptyAllowed;
+        }
     }
+    return false;
 }
 
 void DateEdit::take(const QDate& date, bool byClerk) {
@@ -292,10 +297,13 @@ void DateEdit::chosen(const QDate& date) {
 }
 
 bool DateEdit::event(QEvent* event) {
-    // A shortcut (a form's action) reads the box: what was typed is taken or refused first.
+    // A shortcut (a form's action) reads the box: what was typed is taken or refused first, and a picker that
+    // went back keeps the key, so that the action does not run on a date the clerk did not type.
     if (event->type() == QEvent::ShortcutOverride &&
-        (static_cast<QKeyEvent*>(event)->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        settle();
+        (static_cast<QKeyEvent*>(event)->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && settle()) {
+        event->accept();
+        return true;
+    }
     return QLineEdit::event(event);
 }
 
@@ -307,12 +315,17 @@ bool DateEdit::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    // A click anywhere else (a tool button that takes no focus, another window) leaves the box.
+    // A click anywhere else (a tool button that takes no focus, another window) leaves the box; the click that
+    // made a picker go back to its date does nothing else.
     if (event->type() == QEvent::MouseButtonPress) {
+        if (std::exchange(m_swallowPress, false)) {
+            qApp->removeEventFilter(this);
+            return true;
+        }
         auto* target = qobject_cast<QWidget*>(watched);
         if (target && target != this && !isAncestorOf(target) &&
             !(m_calendar && (target == m_calendar || m_calendar->isAncestorOf(target))))
-            settle();
+            return settle();
     }
     return false;
 }
@@ -362,15 +375,19 @@ void DateEdit::mousePressEvent(QMouseEvent* event) {
 
 void DateEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    m_swallowPress = false;
     if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::PopupFocusReason)
         m_clickedSection = Day;
     qApp->installEventFilter(this);
 }
 
 void DateEdit::focusOutEvent(QFocusEvent* event) {
-    qApp->removeEventFilter(this);
-    if (event->reason() != Qt::PopupFocusReason)  // not for the calendar or a context menu
-        settle();
+    // Not for the calendar or a context menu. A click gives the focus before it is delivered: the filter stays
+    // for that click when it made a picker go back.
+    const bool reverted = event->reason() != Qt::PopupFocusReason && settle();
+    m_swallowPress = reverted && event->reason() == Qt::MouseFocusReason;
+    if (!m_swallowPress)
+        qApp->removeEventFilter(this);
     QLineEdit::focusOutEvent(event);
 }
 

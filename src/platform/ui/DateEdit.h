@@ -80,7 +80,7 @@ private:
     DateRules rules() const;
     void edited();
     void changedByCode();
-    void settle();
+    bool settle();
     void take(const QDate& date, bool byClerk);
     void refuse();
     void write(const QDate& date);
@@ -97,6 +97,7 @@ private:
     bool m_refused = false;
     bool m_writing = false;  // the box writes its own text
     bool m_edited = false;   // the text change under way is the clerk's
+    bool m_swallowPress = false;  // the click that made a picker go back does nothing else
     int m_clickedSection = 0;
     QAction* m_calendarAction = nullptr;
     QPointer<QCalendarWidget> m_calendar;

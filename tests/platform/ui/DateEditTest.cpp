@@ -3,8 +3,10 @@
 #include "UserInput.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCalendarWidget>
 #include <QSignalSpy>
+#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -79,7 +81,10 @@ protected:
         picker->setDateRange(QDate(2000, 1, 1), QDate(2050, 1, 1));
         box = new ui::DateEdit(window.get());
         other = new QLineEdit(window.get());
-        for (QWidget* w : {static_cast<QWidget*>(picker), static_cast<QWidget*>(box), static_cast<QWidget*>(other)})
+        button = new QPushButton(QStringLiteral("Gravar"), window.get());
+        tool = new QToolButton(window.get());  // as a tool bar's, it takes no focus
+        tool->setFocusPolicy(Qt::NoFocus);
+        for (QWidget* w : std::initializer_list<QWidget*>{picker, box, other, button, tool})
             layout->addWidget(w);
         window->show();
         input::activate(window.get());
@@ -95,6 +100,8 @@ protected:
     ui::DateEdit* picker;
     ui::DateEdit* box;
     QLineEdit* other;
+    QPushButton* button;
+    QToolButton* tool;
 };
 
 TEST_F(DateEditTest, TypedDigitsStartFromTheDayWhereverTheClickLands) {
@@ -139,6 +146,19 @@ TEST_F(DateEditTest, AnImpossibleDateIsRefusedNeverMovedToAnother) {
     input::pressKey(picker, Qt::Key_Tab);
     EXPECT_EQ(picker->date(), QDate(2026, 12, 21));
     EXPECT_TRUE(picker->isRefused());
+
+    // The click that makes a picker go back does nothing else: no action runs on a date the clerk did not type.
+    QSignalSpy pressed(button, &QPushButton::clicked), used(tool, &QToolButton::clicked);
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{button, tool}) {
+        input::clickAndType(picker, "0101");
+        input::click(b);
+        EXPECT_EQ(picker->date(), QDate(2026, 12, 21));
+        EXPECT_TRUE(picker->isRefused());
+        EXPECT_EQ(pressed.count() + used.count(), 0);
+    }
+    input::click(button);
+    input::click(tool);
+    EXPECT_EQ(pressed.count() + used.count(), 2) << "the next click acts";
 
     // A box that may stay empty keeps what it refused for its form's check, and holds no date meanwhile.
     input::clickAndType(box, "21122026");
