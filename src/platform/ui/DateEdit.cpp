@@ -319,7 +319,8 @@ bool DateEdit::eventFilter(QObject* watched, QEvent* event) {
     // made a picker go back to its date does nothing else.
     if (event->type() == QEvent::MouseButtonPress) {
         if (std::exchange(m_swallowPress, false)) {
-            qApp->removeEventFilter(this);
+            if (!hasFocus())  // a work-area window clicked gives the focus back to its box at once
+                qApp->removeEventFilter(this);
             return true;
         }
         auto* target = qobject_cast<QWidget*>(watched);
@@ -375,7 +376,6 @@ void DateEdit::mousePressEvent(QMouseEvent* event) {
 
 void DateEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    m_swallowPress = false;
     if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::PopupFocusReason)
         m_clickedSection = Day;
     qApp->installEventFilter(this);

@@ -5,6 +5,8 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCalendarWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSignalSpy>
 #include <QPushButton>
 #include <QToolButton>
@@ -71,23 +73,26 @@ TEST(ReadDate, TakesOnlyCompletePossibleDatesAsTyped) {
     EXPECT_EQ(ui::fullYear(27, 2026), 1927);
 }
 
-// A window with a picker and a box that may stay empty, and a button to click away to.
+// A form in a work area with a picker, a box that may stay empty, and controls to click away to.
 class DateEditTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        window = std::make_unique<QWidget>();
-        auto* layout = new QVBoxLayout(window.get());
-        picker = new ui::DateEdit(QDate(2026, 12, 7), window.get());
+        window = std::make_unique<QMdiArea>();
+        auto* form = new QWidget;
+        auto* layout = new QVBoxLayout(form);
+        picker = new ui::DateEdit(QDate(2026, 12, 7), form);
         picker->setDateRange(QDate(2000, 1, 1), QDate(2050, 1, 1));
-        box = new ui::DateEdit(window.get());
-        other = new QLineEdit(window.get());
-        button = new QPushButton(QStringLiteral("Gravar"), window.get());
-        tool = new QToolButton(window.get());  // as a tool bar's, it takes no focus
+        box = new ui::DateEdit(form);
+        other = new QLineEdit(form);
+        button = new QPushButton(QStringLiteral("Gravar"), form);
+        tool = new QToolButton(form);  // as a tool bar's, it takes no focus
         tool->setFocusPolicy(Qt::NoFocus);
         for (QWidget* w : std::initializer_list<QWidget*>{picker, box, other, button, tool})
             layout->addWidget(w);
+        window->addSubWindow(form)->show();
+        window->resize(500, 400);
         window->show();
-        input::activate(window.get());
+        input::activate(form);
     }
     // Where a section of the date lies in the box: the middle of its characters.
     static QPoint at(ui::DateEdit* edit, int character) {
@@ -96,7 +101,7 @@ protected:
                     metrics.horizontalAdvance(QLatin1Char('0')) / 2,
                 edit->height() / 2};
     }
-    std::unique_ptr<QWidget> window;
+    std::unique_ptr<QMdiArea> window;
     ui::DateEdit* picker;
     ui::DateEdit* box;
     QLineEdit* other;
