@@ -7,6 +7,7 @@
 #include "platform/db/Query.h"
 #include "platform/db/Schema.h"
 #include "platform/dbase/DbfWriter.h"
+#include "platform/ui/DateEdit.h"
 #include "registry/PesquisaAvancadoRules.h"
 #include "registry/PesquisaAvancadoSql.h"
 #include "registry/UPesquisaAvancado.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>

@@ -4,10 +4,10 @@
 
 #include "availability/AgendamentoEspecialPage.h"
 #include "availability/MapaPrincipalPage.h"
+#include "platform/ui/DateEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -30,8 +30,8 @@ QWidget* paginaEmail(QWidget* parent) {
     };
     auto* filtro = new QFormLayout;
     filtro->addRow(QStringLiteral("Status do atendimento:"), nomeado(new QComboBox(page), "cbbStatusAtendimento"));
-    filtro->addRow(QStringLiteral("Data inicial:"), nomeado(new QDateEdit(page), "dtpDataInicial"));
-    filtro->addRow(QStringLiteral("Data final:"), nomeado(new QDateEdit(page), "dtpDataFinal"));
+    filtro->addRow(QStringLiteral("Data inicial:"), nomeado(new ui::DateEdit(QDate(2000, 1, 1), page), "dtpDataInicial"));
+    filtro->addRow(QStringLiteral("Data final:"), nomeado(new ui::DateEdit(QDate(2000, 1, 1), page), "dtpDataFinal"));
     filtro->addRow(QStringLiteral("Assunto:"), nomeado(new QLineEdit(page), "edtAssunto"));
     filtro->addRow(QStringLiteral("Mensagem:"), nomeado(new QPlainTextEdit(page), "memMensagem"));
     auto* botoes = new QHBoxLayout;

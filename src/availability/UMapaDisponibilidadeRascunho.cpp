@@ -8,6 +8,7 @@
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/ReportParts.h"
+#include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
 
@@ -42,8 +43,9 @@ TfrmMapaDisponibilidadeRascunho::TfrmMapaDisponibilidadeRascunho(QWidget* parent
     dblUnidade = listaCombo(tbsPrincipal, "dblUnidade", unidadesAtivas());
     dblProcedimento = listaCombo(tbsPrincipal, "dblProcedimento", procedimentosCirurgia());
     dblEspecie = listaCombo(tbsPrincipal, "dblEspecie", especies(true), false);
-    mkeData = edicao(tbsPrincipal, "mkeData");
-    mkeData->setInputMask(QStringLiteral("99/99/0000; "));
+    mkeData = new ui::DateEdit(tbsPrincipal);
+    mkeData->setObjectName(QStringLiteral("mkeData"));
+    ui::EnterAsTab::install(mkeData);
     mkeHora = edicao(tbsPrincipal, "mkeHora");
     mkeHora->setInputMask(QStringLiteral("90:00; "));
     edtVagaGeral = edicao(tbsPrincipal, "edtVagaGeral");
@@ -100,7 +102,8 @@ void TfrmMapaDisponibilidadeRascunho::trava(bool locked) {
 }
 
 void TfrmMapaDisponibilidadeRascunho::limpaCampos() {
-    for (QLineEdit* e : {mkeData, mkeHora, edtVagaGeral, edtVagaFemea})
+    mkeData->setDate({});
+    for (QLineEdit* e : {mkeHora, edtVagaGeral, edtVagaFemea})
         e->clear();
 }
 
@@ -108,7 +111,7 @@ void TfrmMapaDisponibilidadeRascunho::mostraLinha() {
     if (qryPrincipal->recNo() < 0 || qryPrincipal->isEmpty() || qryPrincipal->state() == db::DataSet::State::Insert)
         return;
     const QDateTime quando = db::toDateTime(qryPrincipal->field(QStringLiteral("Data_hora_disponibilidade")));
-    mkeData->setText(quando.toString(QStringLiteral("dd/MM/yyyy")));
+    mkeData->setDate(quando.date());
     mkeHora->setText(quando.toString(QStringLiteral("HH:mm")));
     edtVagaGeral->setText(qryPrincipal->str(QStringLiteral("Qt_vaga_disponivel_geral")));
     edtVagaFemea->setText(qryPrincipal->str(QStringLiteral("Qt_vaga_disp_f_grande_porte")));
@@ -192,7 +195,7 @@ void TfrmMapaDisponibilidadeRascunho::save() {
     const bool inserindo = qryPrincipal->state() == db::DataSet::State::Insert;
     const QVariant id = inserindo ? QVariant() : qryPrincipal->field(keyField());
     Vaga vaga{chaveDe(dblUnidade), chaveDe(dblProcedimento), chaveDe(dblEspecie),
-              QDateTime(QDate::fromString(mkeData->text().trimmed(), QStringLiteral("dd/MM/yyyy")),
+              QDateTime(mkeData->date(),
                         *horaValida(mkeHora->text())),
               *numero(digitada.geral), *numero(digitada.femea), 0, 0, {}, {}};
     try {

@@ -13,6 +13,10 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
+namespace ui {
+class DateEdit;
+}
+
 class TfrmMapaDisponibilidadeRascunho : public RegisterForm {
     Q_OBJECT
 public:
@@ -21,7 +25,7 @@ public:
     QComboBox* dblUnidade;
     QComboBox* dblProcedimento;
     QComboBox* dblEspecie;
-    QLineEdit* mkeData;
+    ui::DateEdit* mkeData;
     QLineEdit* mkeHora;
     QLineEdit* edtVagaGeral;
     QLineEdit* edtVagaFemea;

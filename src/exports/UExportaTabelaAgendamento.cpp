@@ -6,9 +6,9 @@
 #include "common/Prompts.h"
 #include "common/ExportStatus.h"
 #include "exports/ExportsSql.h"
+#include "platform/ui/DateEdit.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -20,14 +20,10 @@ TfrmExportaTabelaAgendamento::TfrmExportaTabelaAgendamento(QWidget* parent) : QW
     setWindowTitle(QStringLiteral("Exporta Agendamento"));
     setAttribute(Qt::WA_DeleteOnClose, true);
 
-    dtpDataInicio = new QDateEdit(QDate::currentDate(), this);
+    dtpDataInicio = new ui::DateEdit(QDate::currentDate(), this);
     dtpDataInicio->setObjectName(QStringLiteral("dtpDataInicio"));
-    dtpDataFim = new QDateEdit(QDate::currentDate(), this);
+    dtpDataFim = new ui::DateEdit(QDate::currentDate(), this);
     dtpDataFim->setObjectName(QStringLiteral("dtpDataFim"));
-    for (QDateEdit* d : {dtpDataInicio, dtpDataFim}) {
-        d->setCalendarPopup(true);
-        d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    }
     dbcUnidade = new QComboBox(this);
     dbcUnidade->setObjectName(QStringLiteral("dbcUnidade"));
     dbcUnidade->setMinimumWidth(250);

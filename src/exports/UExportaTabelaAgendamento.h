@@ -6,9 +6,12 @@
 #include <QWidget>
 
 class QComboBox;
-class QDateEdit;
 class QPushButton;
 class QStatusBar;
+
+namespace ui {
+class DateEdit;
+}
 
 inline const QString kExportacaoConcluida = QStringLiteral("Exportação concluída.");
 
@@ -17,8 +20,8 @@ class TfrmExportaTabelaAgendamento : public QWidget {
 public:
     explicit TfrmExportaTabelaAgendamento(QWidget* parent = nullptr);
 
-    QDateEdit* dtpDataInicio;
-    QDateEdit* dtpDataFim;
+    ui::DateEdit* dtpDataInicio;
+    ui::DateEdit* dtpDataFim;
     QComboBox* dbcUnidade;  // a first empty entry: every unit
     QPushButton* bmpGeral;     // "Exportar..."
     QPushButton* bmpCancelar;  // "&Cancelar"

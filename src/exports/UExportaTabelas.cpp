@@ -7,9 +7,9 @@
 #include "common/ExportStatus.h"
 #include "exports/ExportsSql.h"
 #include "platform/ui/DataGrid.h"
+#include "platform/ui/DateEdit.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,11 +24,9 @@ namespace {
 
 const QString kAnimalAtendimento = QStringLiteral("Animal e atendimento");
 
-QDateEdit* dateEdit(QWidget* parent, const char* name) {
-    auto* edit = new QDateEdit(parent);
+ui::DateEdit* datePicker(QWidget* parent, const char* name, const QDate& start) {
+    auto* edit = new ui::DateEdit(start, parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setCalendarPopup(true);
-    edit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     return edit;
 }
 
@@ -45,10 +43,8 @@ TfrmExportaTabelas::TfrmExportaTabelas(QWidget* parent) : QWidget(parent) {
     cbbTabela->setObjectName(QStringLiteral("cbbTabela"));
     cbbTabela->addItem(kAnimalAtendimento);
     cbbTabela->setCurrentIndex(-1);
-    dtpInicial = dateEdit(this, "dtpInicial");
-    dtpInicial->setDate(QDate(2000, 1, 1));
-    dtpFinal = dateEdit(this, "dtpFinal");
-    dtpFinal->setDate(QDate::currentDate());
+    dtpInicial = datePicker(this, "dtpInicial", QDate(2000, 1, 1));
+    dtpFinal = datePicker(this, "dtpFinal", QDate::currentDate());
     cbbStatusAtendimento = new QComboBox(this);
     cbbStatusAtendimento->setObjectName(QStringLiteral("cbbStatusAtendimento"));
     cbbStatusAtendimento->setMinimumWidth(200);

@@ -8,12 +8,15 @@
 #include <QWidget>
 
 class QComboBox;
-class QDateEdit;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QTableView;
+
+namespace ui {
+class DateEdit;
+}
 
 inline const QString kFaltaSelecionarTabela = QStringLiteral("Falta selecionar uma tabela para pesquisa.");
 inline const QString kDataInicialMaior = QStringLiteral("A data inicial não pode ser maior que a data final.");
@@ -26,8 +29,8 @@ public:
     explicit TfrmExportaTabelas(QWidget* parent = nullptr);
 
     QComboBox* cbbTabela;
-    QDateEdit* dtpInicial;
-    QDateEdit* dtpFinal;
+    ui::DateEdit* dtpInicial;
+    ui::DateEdit* dtpFinal;
     QComboBox* cbbStatusAtendimento;
     QRadioButton* rdbDtAtendimento;
     QRadioButton* rdbCriacaoRegistro;

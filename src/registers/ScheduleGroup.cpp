@@ -4,10 +4,10 @@
 
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "platform/ui/DateEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -66,12 +66,8 @@ ScheduleGroup::ScheduleGroup(Kind kind, const QString& listName, const QString& 
     };
     m_unit = new QComboBox(this);
     named(m_unit, QStringLiteral("cbbUnidade"));
-    m_firstDay = new QDateEdit(this);
-    m_lastDay = new QDateEdit(this);
-    for (QDateEdit* d : {m_firstDay, m_lastDay}) {
-        d->setDisplayFormat(kDateFormat);
-        d->setCalendarPopup(true);
-    }
+    m_firstDay = new ui::DateEdit(QDate::currentDate(), this);
+    m_lastDay = new ui::DateEdit(QDate::currentDate(), this);
     named(m_firstDay, QStringLiteral("dtpDataInicial"));
     named(m_lastDay, QStringLiteral("dtpDataFinal"));
     m_start = new QTimeEdit(this);
@@ -145,7 +141,7 @@ void ScheduleGroup::setUnits(const db::RowSet& units) {
 }
 
 void ScheduleGroup::setMoment(const QDateTime& now) {
-    for (QDateEdit* d : {m_firstDay, m_lastDay})
+    for (ui::DateEdit* d : {m_firstDay, m_lastDay})
         d->setDate(now.date());
     for (QTimeEdit* t : {m_start, m_end})
         t->setTime(toSecond(now.time()));

@@ -11,11 +11,14 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QPushButton;
 class QTimeEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
+
+namespace ui {
+class DateEdit;
+}
 
 inline const QString kClickNovoAlterar = QStringLiteral("Para incluir um intervalo clique em novo ou em alterar!");
 inline const QString kFaltaDiaSemana = QStringLiteral("Falta selecionar um dia da semana.");
@@ -55,8 +58,8 @@ private:
     Kind m_kind;
     std::function<bool()> m_editable;
     QComboBox* m_unit;
-    QDateEdit* m_firstDay;
-    QDateEdit* m_lastDay;
+    ui::DateEdit* m_firstDay;
+    ui::DateEdit* m_lastDay;
     QTimeEdit* m_start;
     QTimeEdit* m_end;
     QList<QCheckBox*> m_days;

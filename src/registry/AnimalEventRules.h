@@ -4,13 +4,6 @@
 #include <QDate>
 #include <QString>
 
-// The occurrence date box holds dd/mm/yy: the year is 20yy, or 19yy when 20yy would lie after the current
-// year. An impossible date ("31/02/24") or an incomplete one is invalid.
-QDate occurrenceDate(const QString& typed, const QDate& today);
-
-// Whether the date box holds nothing but its separators and blanks.
-bool dateBoxEmpty(const QString& typed);
-
 // The hint of a chosen occurrence type: the closing note when it closes the case, its name, its description.
 QString occurrenceTypeHint(bool closesCase, const QString& name, const QString& description);
 

@@ -5,13 +5,13 @@
 #include "common/RegisterControls.h"
 
 #include "common/DataActions.h"
-#include "common/Formats.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/RegisterForm.h"
 #include "common/Session.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/Capitals.h"
+#include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
 #include "registry/AddressGroup.h"
@@ -124,9 +124,8 @@ AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* a
     QComboBox* sexo = choice("dbcSexo", "Sexo", {QStringLiteral("M"), QStringLiteral("F")});
     QComboBox* esterilizado = choice("dbcEsterilizado", "Esterilizado", {QStringLiteral("SIM"), QStringLiteral("NAO")});
     // The birth date is typed dd/mm/yyyy and written into the row by the save.
-    m_nascimento = new QLineEdit(this);
+    m_nascimento = new ui::DateEdit(this);
     m_nascimento->setObjectName(QStringLiteral("dbeDt_Nascimento"));
-    m_nascimento->setInputMask(QStringLiteral("00/00/0000;_"));
     ui::EnterAsTab::install(m_nascimento);
     resetColourOnLeave(m_nascimento);
     BitBtn2 = new QPushButton(QStringLiteral("..."), this);
@@ -212,7 +211,7 @@ void AnimalPage::showBirthDate() {
         return;  // what is being typed stays
     const QVariant birth = m_animal->isActive() && m_animal->recNo() >= 0 ? m_animal->field(QStringLiteral("Data_Nascimento"))
                                                                           : QVariant();
-    m_nascimento->setText(blank(birth) ? QString() : fmt::date(db::toDateTime(birth)));
+    m_nascimento->setDate(blank(birth) ? QDate() : db::toDateTime(birth).date());
 }
 
 int AnimalPage::ownerId() const {
@@ -273,7 +272,7 @@ void AnimalPage::append() {
     m_animal->append();
     ownersql::selectAddress(*m_address, {});
     m_address->append();
-    m_nascimento->clear();
+    m_nascimento->setDate({});
     const struct {
         const char *field, *table, *key, *column;
         QString name;
@@ -370,7 +369,7 @@ void AnimalPage::save() {
         Prompts::information(refusal->message);
         return;
     }
-    m_animal->setField(QStringLiteral("Data_Nascimento"), QDateTime(typedDate(m_nascimento->text()).date, QTime(0, 0)));
+    m_animal->setField(QStringLiteral("Data_Nascimento"), QDateTime(m_nascimento->date(), QTime(0, 0)));
     if (!address->neighbourhoodText().trimmed().isEmpty())
         m_address->setField(QStringLiteral("NOM_BAIR"), address->neighbourhoodText());
     if (m_animal->state() == db::DataSet::State::Insert)

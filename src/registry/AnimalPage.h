@@ -21,6 +21,7 @@ namespace db {
 class DataSet;
 }
 namespace ui {
+class DateEdit;
 class LookupComboLink;
 }
 
@@ -86,7 +87,7 @@ private:
     QToolBar* m_tools;
     QLabel* m_ownerName;
     QLineEdit* m_nome;
-    QLineEdit* m_nascimento;
+    ui::DateEdit* m_nascimento;
     QCheckBox* m_copiaEnd;
     ui::LookupComboLink* m_groups;
     ui::LookupComboLink* m_species;

@@ -2,19 +2,14 @@
 #include "registry/AnimalRules.h"
 
 #include "platform/db/Database.h"
+#include "platform/ui/DateEdit.h"
 
 #include <algorithm>
 #include <cmath>
 
 TypedDate typedDate(const QString& text) {
-    TypedDate d;
-    const QString digits = digitsOf(text);
-    if (digits.isEmpty())
-        return d;
-    d.blank = false;
-    if (digits.size() == 8)
-        d.date = QDate::fromString(digits, QStringLiteral("ddMMyyyy"));
-    return d;
+    const ui::DateReading read = ui::readDate(text, {}, true);
+    return {read.kind == ui::DateReading::Empty, read.date};
 }
 
 std::optional<FieldRefusal> checkAnimal(const AnimalValues& a) {

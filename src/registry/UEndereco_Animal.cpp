@@ -10,6 +10,7 @@
 #include "common/RegisterForm.h"
 #include "platform/dbase/DbfWriter.h"
 #include "platform/ui/DataGrid.h"
+#include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
 #include "registry/AddressGroup.h"
@@ -90,9 +91,8 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     busca->setMaximumWidth(30);
     cbbAnimal = new QComboBox(this);
     cbbAnimal->setObjectName(QStringLiteral("cbbAnimal"));
-    dbeDataInicial = new QLineEdit(this);
+    dbeDataInicial = new ui::DateEdit(this);
     dbeDataInicial->setObjectName(QStringLiteral("dbeDataInicial"));
-    dbeDataInicial->setInputMask(QStringLiteral("00/00/0000;_"));
     address = new AddressGroup(AddressGroup::Mode::Animal, qryEndereco, this);
     address->setSearchTag(4);
     ui::EnterAsTab::install(cbbAnimal);
@@ -234,7 +234,7 @@ void TfrmEndereco_Animal::animalChosen() {
         ownersql::selectAddress(*qryEndereco, {});
     }
     const QVariant start = qryEndereco->recNo() >= 0 ? qryEndereco->field(QStringLiteral("data_inicial_end")) : QVariant();
-    dbeDataInicial->setText(blank(start) ? QString() : fmt::date(db::toDateTime(start)));
+    dbeDataInicial->setDate(blank(start) ? QDate() : db::toDateTime(start).date());
     address->reloadNeighbourhoods();
     updateActions();
 }
@@ -244,7 +244,7 @@ void TfrmEndereco_Animal::append() {
         return;
     ownersql::selectAddress(*qryEndereco, {});
     qryEndereco->append();
-    dbeDataInicial->clear();
+    dbeDataInicial->setDate({});
     address->reloadNeighbourhoods();
 }
 

@@ -16,6 +16,10 @@ class QTabWidget;
 class QTableView;
 class AddressGroup;
 
+namespace ui {
+class DateEdit;
+}
+
 class TfrmEndereco_Animal : public QWidget {
     Q_OBJECT
 public:
@@ -38,7 +42,7 @@ public:
     db::DataSet* qryEndereco;
     db::DataSet* qryTodosEnd;
     QComboBox* cbbAnimal;
-    QLineEdit* dbeDataInicial;
+    ui::DateEdit* dbeDataInicial;
     AddressGroup* address;
     QTabWidget* PageControl1;
     QTableView* dbgTodosEnd;

@@ -8,6 +8,7 @@
 #include "common/Prompts.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/DataGrid.h"
+#include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "registry/PesquisaAvancadoSql.h"
 #include "registry/UPropAnimal.h"
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -71,11 +71,9 @@ private:
     int m_at = 0;
 };
 
-QDateEdit* datePicker(QWidget* parent, const char* name, const QDate& date) {
-    auto* edit = new QDateEdit(date, parent);
+ui::DateEdit* datePicker(QWidget* parent, const char* name, const QDate& date) {
+    auto* edit = new ui::DateEdit(date, parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setCalendarPopup(true);
-    edit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     edit->setEnabled(false);
     return edit;
 }

@@ -12,11 +12,14 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QTableView;
+
+namespace ui {
+class DateEdit;
+}
 
 inline const QString kPesquisaAguarde = QStringLiteral("A pesquisa pode levar alguns minutos, aguarde...");
 inline const QString kErroNaPesquisa = QStringLiteral("Erro na pesquisa.");
@@ -40,8 +43,8 @@ public:
     QTableView* dbgPrincipal;
     QStatusBar* StatusBar1;
     QCheckBox* ckbIgnoraData;
-    QDateEdit* dtpDataInicio;
-    QDateEdit* dtpDataFim;
+    ui::DateEdit* dtpDataInicio;
+    ui::DateEdit* dtpDataFim;
     QRadioButton* rdbRegistroAtivo;
     QRadioButton* rdbRegistroInativo;
 

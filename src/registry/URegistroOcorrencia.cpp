@@ -10,6 +10,7 @@
 #include "common/Prompts.h"
 #include "platform/dbase/DbfWriter.h"
 #include "platform/ui/DataGrid.h"
+#include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "registry/AnimalEventRules.h"
 #include "registry/OccurrenceSql.h"
@@ -110,8 +111,11 @@ TfrmRegistroOcorrencia::TfrmRegistroOcorrencia(QWidget* parent) : QWidget(parent
     edtCodAnimal = lineEdit("edtCodAnimal");
     dblNomeAnimal = combo("dblNomeAnimal");
     cbbTipoOcorrencia = combo("cbbTipoOcorrencia");
-    mkeDataOcorrencia = lineEdit("mkeDataOcorrencia");
-    mkeDataOcorrencia->setInputMask(QStringLiteral("99/99/99;_"));
+    // dd/mm/yyyy, or a two-digit year: the latest such year up to the current one.
+    mkeDataOcorrencia = new ui::DateEdit(this);
+    mkeDataOcorrencia->setObjectName(QStringLiteral("mkeDataOcorrencia"));
+    mkeDataOcorrencia->setTwoDigitYears(true);
+    ui::EnterAsTab::install(mkeDataOcorrencia);
     bmpIncluir = button("bmpIncluir", QStringLiteral("&Incluir"));
     bmpExcluir = button("bmpExcluir", QStringLiteral("&Excluir"));
     bmpAtualizar = button("bmpAtualizar", QStringLiteral("&Atualizar"));
@@ -242,8 +246,7 @@ void TfrmRegistroOcorrencia::typeChosen() {
 }
 
 void TfrmRegistroOcorrencia::add() {
-    const QString typed = mkeDataOcorrencia->text();
-    if (dateBoxEmpty(typed)) {
+    if (mkeDataOcorrencia->isBlank()) {
         Prompts::information(kFaltaDigitarData);
         return;
     }
@@ -257,7 +260,7 @@ void TfrmRegistroOcorrencia::add() {
         Prompts::information(kFaltaAnimalOcorrencia);
         return;
     }
-    const QDate date = occurrenceDate(typed, QDate::currentDate());
+    const QDate date = mkeDataOcorrencia->date();  // none while the box shows a refused date
     if (!date.isValid()) {
         Prompts::information(kFaltaDataOcorrencia);
         return;

@@ -13,6 +13,10 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 
+namespace ui {
+class DateEdit;
+}
+
 class TfrmRegistroOcorrencia : public QWidget {
     Q_OBJECT
 public:
@@ -39,7 +43,7 @@ public:
     QLineEdit* edtCodAnimal;
     QComboBox* dblNomeAnimal;
     QComboBox* cbbTipoOcorrencia;
-    QLineEdit* mkeDataOcorrencia;
+    ui::DateEdit* mkeDataOcorrencia;
     QPushButton* bmpIncluir;
     QPushButton* bmpExcluir;
     QPushButton* bmpAtualizar;

@@ -6,11 +6,11 @@
 #include "common/Prompts.h"
 #include "common/RegisterForm.h"
 #include "platform/db/Database.h"
+#include "platform/ui/DateEdit.h"
 #include "registry/AnimalEventRules.h"
 #include "registry/TransferSql.h"
 #include "registry/UProprietarioPesquisa.h"
 
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -97,10 +97,8 @@ TfrmTransferir_Animal::TfrmTransferir_Animal(QWidget* parent) : QWidget(parent) 
     for (QPushButton* b : {one, back, all, allBack})
         moves->addWidget(b);
     moves->addStretch(1);
-    dtpDataTransferencia = new QDateEdit(QDate::currentDate(), this);
+    dtpDataTransferencia = new ui::DateEdit(QDate::currentDate(), this);
     dtpDataTransferencia->setObjectName(QStringLiteral("dtpDataTransferencia"));
-    dtpDataTransferencia->setCalendarPopup(true);
-    dtpDataTransferencia->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     bmpTransferir = button("bmpTransferir", QStringLiteral("&Transferir"));
     QPushButton* limpar = button("bmpLimpar", QStringLiteral("&Limpar"));
     QPushButton* sair = button("bmpSair", QStringLiteral("&Sair"));

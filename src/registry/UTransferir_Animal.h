@@ -5,10 +5,13 @@
 #include <QPointer>
 #include <QWidget>
 
-class QDateEdit;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+
+namespace ui {
+class DateEdit;
+}
 
 class TfrmTransferir_Animal : public QWidget {
     Q_OBJECT
@@ -28,7 +31,7 @@ public:
     QLineEdit* ediNome_destino;
     QLineEdit* ediEndereco_destino;
     QTreeWidget* ltvAnimal_Prop_destino;
-    QDateEdit* dtpDataTransferencia;
+    ui::DateEdit* dtpDataTransferencia;
     QPushButton* bmpTransferir;
 
 protected:

@@ -8,12 +8,12 @@
 #include "common/RegisterForm.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/DataGrid.h"
+#include "platform/ui/DateEdit.h"
 #include "registry/AnimalEventRules.h"
 #include "registry/UPropAnimal.h"
 #include "registry/VaccinationSql.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -41,10 +41,8 @@ VaccinationPage::VaccinationPage(TfrmPropAnimal* form, QWidget* parent) : QWidge
     dblTipoVacina = combo("dblTipoVacina");
     dblMotivoNaoVacina = combo("dblMotivoNaoVacina");
     dblIntercorrenciaVacina = combo("dblIntercorrenciaVacina");
-    dtpData = new QDateEdit(QDate::currentDate(), this);
+    dtpData = new ui::DateEdit(QDate::currentDate(), this);
     dtpData->setObjectName(QStringLiteral("dtpData"));
-    dtpData->setCalendarPopup(true);
-    dtpData->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     BitBtn3 = new QPushButton(QStringLiteral("&Inserir"), this);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
     BitBtn5 = new QPushButton(QStringLiteral("&Excluir"), this);

@@ -5,9 +5,12 @@
 #include <QWidget>
 
 class QComboBox;
-class QDateEdit;
 class QPushButton;
 class QTableView;
+
+namespace ui {
+class DateEdit;
+}
 class TfrmPropAnimal;
 
 namespace db {
@@ -26,7 +29,7 @@ public:
     QComboBox* dblTipoVacina;
     QComboBox* dblMotivoNaoVacina;
     QComboBox* dblIntercorrenciaVacina;
-    QDateEdit* dtpData;
+    ui::DateEdit* dtpData;
     QPushButton* BitBtn3;
     QPushButton* BitBtn5;
     QTableView* dbgVacinaGrid;

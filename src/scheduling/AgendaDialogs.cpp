@@ -5,12 +5,12 @@
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/Session.h"
+#include "platform/ui/DateEdit.h"
 #include "scheduling/AgendaReports.h"
 #include "scheduling/AgendaRules.h"
 #include "scheduling/AgendaSql.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QMap>
@@ -36,11 +36,9 @@ QComboBox* combo(QWidget* parent, const char* name, const QStringList& items, bo
     return c;
 }
 
-QDateEdit* datePicker(QWidget* parent, const char* name, const QDate& start) {
-    auto* d = new QDateEdit(start, parent);
+ui::DateEdit* datePicker(QWidget* parent, const char* name, const QDate& start) {
+    auto* d = new ui::DateEdit(start, parent);
     d->setObjectName(QLatin1String(name));
-    d->setCalendarPopup(true);
-    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     return d;
 }
 

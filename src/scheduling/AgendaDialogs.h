@@ -8,8 +8,11 @@
 #include <functional>
 
 class QComboBox;
-class QDateEdit;
 class QPushButton;
+
+namespace ui {
+class DateEdit;
+}
 
 inline const QString kFaltaSelecionarUnidade = QStringLiteral("Falta selecionar a unidade!");
 inline const QString kTodos = QStringLiteral("0 - Todos");
@@ -26,8 +29,8 @@ public:
     // registerReportStarter() holds for the Tag.
     int Tag;
     QComboBox* cbbUnidade;
-    QDateEdit* dtpDataInicial;
-    QDateEdit* dtpDataFinal;
+    ui::DateEdit* dtpDataInicial;
+    ui::DateEdit* dtpDataFinal;
     QPushButton* BitBtn2;  // "&Visualizar impr."
     QPushButton* BitBtn1;  // "&Sair"
 
@@ -57,8 +60,8 @@ public:
     explicit TfrmSelAgendaProfissional(QWidget* parent = nullptr);
 
     QComboBox* cbbProfissional;
-    QDateEdit* dtpInicial;
-    QDateEdit* dtpFinal;
+    ui::DateEdit* dtpInicial;
+    ui::DateEdit* dtpFinal;
     QPushButton* BitBtn2;  // "&Visualizar..."
     QPushButton* BitBtn1;  // "&Cancelar"
 

@@ -6,6 +6,7 @@
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/Session.h"
+#include "platform/ui/DateEdit.h"
 #include "platform/ui/FieldLink.h"
 #include "scheduling/AtendimentoPages.h"
 #include "scheduling/AtendimentoRules.h"
@@ -16,7 +17,6 @@
 #include "scheduling/UAutorizaCirurgia.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -117,10 +117,8 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
     dbeCodProp = readOnlyEdit("dbeCodProp", page, qryPrincipal, QStringLiteral("Id_Proprietario"));
     m_owner = lookup(dblNomeProp, "dblNomeProp", page, qryPrincipal, QStringLiteral("Id_Proprietario"),
                      QStringLiteral("id_Proprietario"), QStringLiteral("nome"));
-    dtpData = new QDateEdit(QDate::currentDate(), page);
+    dtpData = new ui::DateEdit(QDate::currentDate(), page);
     dtpData->setObjectName(QStringLiteral("dtpData"));
-    dtpData->setCalendarPopup(true);
-    dtpData->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     dtpData->setDateRange(QDate(2000, 1, 1), QDate(2050, 1, 1));
     mkeHora = new QLineEdit(page);
     mkeHora->setObjectName(QStringLiteral("mkeHora"));

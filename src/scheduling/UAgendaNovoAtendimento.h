@@ -10,7 +10,6 @@
 #include <QPointer>
 
 class QComboBox;
-class QDateEdit;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -21,6 +20,7 @@ class ReceituarioPage;
 struct ReceituarioSheet;
 
 namespace ui {
+class DateEdit;
 class LookupComboLink;
 }
 
@@ -44,7 +44,7 @@ public:
     QComboBox* cbbAnimal;
     QLineEdit* dbeCodProp;
     QComboBox* dblNomeProp;
-    QDateEdit* dtpData;
+    ui::DateEdit* dtpData;
     QLineEdit* mkeHora;
     QLineEdit* dbeId_Atendimento;
     QComboBox* dblStatusAtendimento;

@@ -7,8 +7,8 @@
 #include "common/Prompts.h"
 #include "platform/db/Database.h"
 #include "platform/ui/DataGrid.h"
+#include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
-#include "scheduling/AtendimentoParticularRules.h"
 #include "scheduling/AtendimentoParticularSql.h"
 #include "scheduling/AtendimentoRules.h"
 
@@ -71,8 +71,9 @@ TfrmAtendimentoParticular::TfrmAtendimentoParticular(QWidget* parent) : QWidget(
     DBEdit2->setReadOnly(true);
     DBLookupComboBox3 = combo("DBLookupComboBox3");
     DBLookupComboBox1 = combo("DBLookupComboBox1");
-    mkeDt_Atendimento = edit("mkeDt_Atendimento");
-    mkeDt_Atendimento->setInputMask(QStringLiteral("99/99/99;_"));
+    mkeDt_Atendimento = new ui::DateEdit(page);
+    mkeDt_Atendimento->setObjectName(QStringLiteral("mkeDt_Atendimento"));
+    mkeDt_Atendimento->setTwoDigitYears(true);
     for (QWidget* w : {static_cast<QWidget*>(dbeCodico), static_cast<QWidget*>(dblProprietario),
                        static_cast<QWidget*>(DBEdit2), static_cast<QWidget*>(DBLookupComboBox3),
                        static_cast<QWidget*>(DBLookupComboBox1), static_cast<QWidget*>(mkeDt_Atendimento)})
@@ -197,7 +198,7 @@ void TfrmAtendimentoParticular::incluir() {
         return;
     }
     // An empty or impossible date stores nothing, as any failure of the insert.
-    const QDate done = parseDataRealizacao(mkeDt_Atendimento->text(), db::serverTime().date().year());
+    const QDate done = mkeDt_Atendimento->date();
     if (!done.isValid()) {
         Prompts::error(kErroGravarCancelada);
         return;

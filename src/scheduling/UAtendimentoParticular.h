@@ -12,6 +12,10 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 
+namespace ui {
+class DateEdit;
+}
+
 inline const QString kRegistroNaoEncontradoExclusao = QStringLiteral("Registro não encontrado para exclusão.");
 inline const QString kConfirmaExclusaoParticular =
     QStringLiteral("O registro será excluido definitivamente.\nDeseja continuar?");
@@ -42,7 +46,7 @@ private:
     QLineEdit* DBEdit2;
     QComboBox* DBLookupComboBox3;
     QComboBox* DBLookupComboBox1;
-    QLineEdit* mkeDt_Atendimento;
+    ui::DateEdit* mkeDt_Atendimento;
     QTableView* dbgAtendimento;
     db::DataSet* m_rows;
 };

@@ -1,10 +1,12 @@
 // The provisional map with its transfer, and the clone of a slot over a month.
 
 #include "MapaFixture.h"
+#include "UserInput.h"
 
 #include "availability/MapaTexts.h"
 #include "availability/UMapaDisponibilidadeClone.h"
 #include "availability/UMapaDisponibilidadeRascunho.h"
+#include "platform/ui/DateEdit.h"
 #include "ReportText.h"
 
 #include <QAction>
@@ -22,7 +24,7 @@ void typeDraft(TfrmMapaDisponibilidadeRascunho* r, const QString& unit, const QS
     r->dblUnidade->setCurrentIndex(r->dblUnidade->findText(unit));
     r->dblProcedimento->setCurrentIndex(0);
     r->dblEspecie->setCurrentIndex(r->dblEspecie->findText("Canina"));
-    r->mkeData->setText(date);
+    input::clickAndType(r->mkeData, date);
     r->mkeHora->setText(hour);
     r->edtVagaGeral->setText(general);
     r->edtVagaFemea->setText("0");

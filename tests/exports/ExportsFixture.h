@@ -3,15 +3,16 @@
 
 #include "DbfReader.h"
 #include "TestDatabase.h"
+#include "UserInput.h"
 
 #include "common/FormOpening.h"
 #include "exports/ExportsForms.h"
+#include "platform/ui/DateEdit.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -106,13 +106,13 @@ TEST_F(ExportsTest, ExtractorPeriodStatusDictionary) {
     click(form, "BitBtn1");
     EXPECT_EQ(prompts.last(), kFaltaSelecionarTabela);
     child<QComboBox>(form, "cbbTabela")->setCurrentIndex(0);
-    child<QDateEdit>(form, "dtpInicial")->setDate(QDate(2024, 5, 11));
-    child<QDateEdit>(form, "dtpFinal")->setDate(QDate(2024, 5, 10));
+    input::clickAndType(child<ui::DateEdit>(form, "dtpInicial"), "11052024");
+    input::clickAndType(child<ui::DateEdit>(form, "dtpFinal"), "10052024");
     click(form, "BitBtn1");
     EXPECT_EQ(prompts.last(), kDataInicialMaior);
 
     // The end day is whole, up to its last second, on either date.
-    child<QDateEdit>(form, "dtpInicial")->setDate(QDate(2024, 5, 10));
+    input::clickAndType(child<ui::DateEdit>(form, "dtpInicial"), "10052024");
     child<QRadioButton>(form, "rdbDtAtendimento")->setChecked(true);
     click(form, "BitBtn1");
     EXPECT_EQ(panel(form, 0), "Pesquisa realizada com sucesso. 2 registros");
@@ -121,7 +121,7 @@ TEST_F(ExportsTest, ExtractorPeriodStatusDictionary) {
     click(form, "BitBtn1");
     EXPECT_EQ(panel(form, 0), "Pesquisa realizada com sucesso. 1 registros");
     // A status with an apostrophe is a value like any other.
-    child<QDateEdit>(form, "dtpFinal")->setDate(QDate(2024, 5, 11));
+    input::clickAndType(child<ui::DateEdit>(form, "dtpFinal"), "11052024");
     status->setCurrentIndex(2);
     click(form, "BitBtn1");
     EXPECT_EQ(panel(form, 0), "Pesquisa realizada com sucesso. 1 registros");
@@ -187,8 +187,8 @@ TEST_F(ExportsTest, SchedulingExport) {
          "(3, 1, 1, 1, '2024-04-01 00:00:00', 1, 1)");
     auto* form = open("actExportaTabelaAgendamento", frmExportaTabelaAgendamento);
     EXPECT_FALSE(form->windowFlags() & Qt::WindowCloseButtonHint);
-    child<QDateEdit>(form, "dtpDataInicio")->setDate(QDate(2024, 3, 1));
-    child<QDateEdit>(form, "dtpDataFim")->setDate(QDate(2024, 3, 31));
+    input::clickAndType(child<ui::DateEdit>(form, "dtpDataInicio"), "01032024");
+    input::clickAndType(child<ui::DateEdit>(form, "dtpDataFim"), "31032024");
     auto* unit = child<QComboBox>(form, "dbcUnidade");
     ASSERT_EQ(unit->count(), 3);
 

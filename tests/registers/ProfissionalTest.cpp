@@ -4,12 +4,13 @@
 #include "RegistersFixture.h"
 
 #include "ReportText.h"
+#include "UserInput.h"
+#include "platform/ui/DateEdit.h"
 #include "registers/ScheduleConflict.h"
 #include "registers/ScheduleGroup.h"
 #include "registers/UProfissional.h"
 #include "registers/UProfissionalPesquisa.h"
 
-#include <QDateEdit>
 #include <QScopeGuard>
 #include <QTimeEdit>
 #include <QTreeWidget>
@@ -79,9 +80,10 @@ protected:
     static void include(QWidget* f, const QString& group, const QString& unit, QDate d1, QDate d2, const char* t1,
                         const char* t2) {
         auto* units = child<QComboBox>(f, "cbbUnidade" + group);
+        input::turnToPage(units);
         units->setCurrentIndex(units->findText(unit));
-        child<QDateEdit>(f, "dtpDataInicial" + group)->setDate(d1);
-        child<QDateEdit>(f, "dtpDataFinal" + group)->setDate(d2);
+        input::clickAndType(child<ui::DateEdit>(f, "dtpDataInicial" + group), d1.toString("ddMMyyyy"));
+        input::clickAndType(child<ui::DateEdit>(f, "dtpDataFinal" + group), d2.toString("ddMMyyyy"));
         child<QTimeEdit>(f, "dtpHoraInicial" + group)->setTime(at(t1));
         child<QTimeEdit>(f, "dtpHoraFinal" + group)->setTime(at(t2));
         child<QPushButton>(f, "btnIncluir" + group)->click();

@@ -3,14 +3,15 @@
 #include "EventsFixture.h"
 
 #include "DbfReader.h"
+#include "UserInput.h"
 
+#include "platform/ui/DateEdit.h"
 #include "registry/AnimalEventRules.h"
 #include "registry/AnimalPage.h"
 #include "registry/UEndereco_Animal.h"
 #include "registry/URegistroOcorrencia.h"
 #include "registry/VaccinationPage.h"
 
-#include <QDateEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -27,8 +28,8 @@ protected:
     // Chooses the type, types the date and presses Incluir.
     void add(TfrmRegistroOcorrencia* f, int type, const QString& date) {
         choose(f->cbbTipoOcorrencia, type);
-        f->mkeDataOcorrencia->setText(date);
-        f->bmpIncluir->click();
+        input::clickAndType(f->mkeDataOcorrencia, date);
+        input::clickButton(f->bmpIncluir);
     }
 
     int occurrences(int animal) {
@@ -43,8 +44,8 @@ TEST_F(OccurrenceTest, AddChecksInOrderClosingTypeBlocksEveryLaterAddAndFailureR
     choose(f->dblProprietario, 3);  // CAIO has no animal
     f->bmpIncluir->click();
     EXPECT_EQ(prompts.last(), kFaltaDigitarData);
-    f->mkeDataOcorrencia->setText("31/02/24");
-    f->bmpIncluir->click();
+    input::clickAndType(f->mkeDataOcorrencia, "31/02/24");
+    input::clickButton(f->bmpIncluir);
     EXPECT_EQ(prompts.last(), kFaltaOcorrencia);
     add(f, 1, "31/02/24");
     EXPECT_EQ(prompts.last(), kFaltaAnimalOcorrencia);
@@ -54,9 +55,11 @@ TEST_F(OccurrenceTest, AddChecksInOrderClosingTypeBlocksEveryLaterAddAndFailureR
     EXPECT_EQ(prompts.last(), kFaltaDataOcorrencia);
     EXPECT_EQ(count("ocorrencia"), 0);
 
-    add(f, 1, "05/03/24");
+    // Four digits of the year are stored as typed (never read as dd/mm/yy: 07/12/20).
+    add(f, 1, "07122026");
     EXPECT_EQ(prompts.last(), kOcorrenciaRealizada);
-    EXPECT_EQ(storedDate("select Dt_Ocorrencia from ocorrencia"), QDate(2024, 3, 5));
+    EXPECT_EQ(storedDate("select Dt_Ocorrencia from ocorrencia"), QDate(2026, 12, 7));
+    EXPECT_EQ(f->mkeDataOcorrencia->text(), "07/12/2026");
     EXPECT_EQ(str("select Inserido_Por from ocorrencia"), "1");
     EXPECT_EQ(f->qryOcorrencia->recordCount(), 1);
     EXPECT_EQ(f->qryOcorrencia->str("NomeOcorrencia"), "CONSULTA");
@@ -70,7 +73,7 @@ TEST_F(OccurrenceTest, AddChecksInOrderClosingTypeBlocksEveryLaterAddAndFailureR
     EXPECT_EQ(storedDate("select max(Dt_Ocorrencia) from ocorrencia where Dt_Ocorrencia < :d", {{"d", QDateTime(QDate(2000, 1, 1), QTime(0, 0))}}),
               QDate(1999, 3, 6));
     // A closing occurrence, dated after the others, blocks every further add whatever its date.
-    add(f, 2, "10/03/24");
+    add(f, 2, "10/12/2026");
     EXPECT_EQ(prompts.last(), kOcorrenciaRealizada);
     choose(f->cbbTipoOcorrencia, 2);
     EXPECT_TRUE(f->cbbTipoOcorrencia->toolTip().startsWith(kFinalizaCaso));
@@ -181,7 +184,7 @@ TEST_F(OccurrenceTest, VaccinationPageRefusesInconsistentChoicesAsksOnDuplicates
     EXPECT_EQ(count("vacina"), 0);
 
     pick3("V10", kNaoSeAplica, kNaoSeAplica);
-    page->dtpData->setDate(QDate(2024, 3, 5));
+    input::clickAndType(page->dtpData, "05032024");
     page->BitBtn3->click();
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
     EXPECT_EQ(str("select Id_Animal || '/' || Id_tipo_vacina || '/' || Id_tipo_motivo_nao_vacina || '/' || "

@@ -2,7 +2,9 @@
 
 #include "ReportText.h"
 #include "RegistryFixture.h"
+#include "UserInput.h"
 
+#include "platform/ui/DateEdit.h"
 #include "registry/UAnimaisCadastradoCompleto.h"
 #include "registry/UAnimaisCadastradoConsolidado.h"
 #include "registry/UAnimaisMicrochipados.h"
@@ -10,7 +12,6 @@
 #include "scheduling/SchedulingForms.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QPushButton>
 
 class RegistryReportsTest : public RegistryTest {
@@ -67,8 +68,8 @@ TEST_F(RegistryReportsTest, MenuActionsTakeTheirPeriodAndUnitFromTheAgendasSelec
     ASSERT_TRUE(frmSelRelDataUnidade);
     EXPECT_EQ(frmSelRelDataUnidade->Tag, 39);
     frmSelRelDataUnidade->cbbUnidade->setEditText("3 - SUL");
-    frmSelRelDataUnidade->dtpDataInicial->setDate(QDate(2026, 3, 1));
-    frmSelRelDataUnidade->dtpDataFinal->setDate(QDate(2026, 3, 31));
+    input::clickAndType(frmSelRelDataUnidade->dtpDataInicial, "01032026");
+    input::clickAndType(frmSelRelDataUnidade->dtpDataFinal, "31/03/2026");
     frmSelRelDataUnidade->BitBtn2->click();
     ASSERT_EQ(prompts.previews.size(), 1);
     EXPECT_TRUE(prompts.previews[0].modal);

@@ -2,13 +2,14 @@
 
 #include "DbfReader.h"
 #include "RegistryFixture.h"
+#include "UserInput.h"
 
 #include "common/ExportStatus.h"
+#include "platform/ui/DateEdit.h"
 #include "registry/PesquisaAvancadoRules.h"
 #include "registry/UCalcula_Idade.h"
 #include "registry/UPesquisaAvancado.h"
 
-#include <QDateEdit>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -95,9 +96,9 @@ TEST_F(SearchTest, FindsAnimalsWithCurrentAddressAndGroupByEachCriterion) {
     EXPECT_EQ(found({{"mkeNomeAnimal", "O'B"}}), QStringList{});
     EXPECT_EQ(prompts.last(), "Registro não encontrado!");
 
-    at<QCheckBox>("ckbIgnoraData")->setChecked(false);
-    form->dtpDataInicio->setDate(QDate(2020, 12, 31));
-    form->dtpDataFim->setDate(QDate(2020, 12, 31));
+    input::clickButton(at<QCheckBox>("ckbIgnoraData"));
+    input::clickAndType(form->dtpDataInicio, "31122020");
+    input::clickAndType(form->dtpDataFim, "31122020");
     EXPECT_EQ(found({}), QStringList{"RÉX"});  // born at 10:00 on the end day
     at<QCheckBox>("ckbIgnoraData")->setChecked(true);
 

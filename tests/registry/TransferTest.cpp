@@ -1,12 +1,13 @@
 // The animal transfer through the owner picker: refusals, the moves between the lists, every moved animal
 // with its history row in one transaction (previous owner as the database holds it), and REL043.
 #include "EventsFixture.h"
+#include "UserInput.h"
 
+#include "platform/ui/DateEdit.h"
 #include "registry/URelAnimaisTransferidos.h"
 #include "registry/UProprietarioPesquisa.h"
 #include "registry/UTransferir_Animal.h"
 
-#include <QDateEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -96,7 +97,7 @@ TEST_F(TransferTest, RefusalsMovesAndOneTransactionWithThePreviousOwnerFromTheDa
     // an animal deleted meanwhile is skipped.
     exec("update animal set id_proprietario = 3 where id_animal = 10");
     (new QTreeWidgetItem(form->ltvAnimal_Prop_destino, {"77 - SUMIU"}));
-    form->dtpDataTransferencia->setDate(QDate(2024, 4, 6));
+    input::clickAndType(form->dtpDataTransferencia, "06042024");
     transfer->click();
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
     EXPECT_EQ(prompts.asked.last().kind, Prompts::Kind::Warning);

@@ -228,7 +228,8 @@ TEST_F(AgendaTest, SelectionDialogsHandOverTheirEntriesAndRefuseBlanks) {
     EXPECT_EQ(prompts.texts(), QStringList({kFaltaSelecionarUnidade, kFaltaSelecionarUnidade}));
     EXPECT_TRUE(prompts.previews.isEmpty());
     daily->cbbUnidade->setCurrentText("Todos");
-    daily->dtpDataInicial->setDate(QDate(2012, 3, 5));
+    input::activate(daily);
+    input::clickAndType(daily->dtpDataInicial, "05032012");
     daily->BitBtn2->click();
     EXPECT_EQ(UnidadeRel, -1);
     EXPECT_EQ(DataInicialRel, at(5, 3, 2012, 0));

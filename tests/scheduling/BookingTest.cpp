@@ -6,7 +6,6 @@
 #include "scheduling/AtendimentoRules.h"
 #include "scheduling/SchedulingForms.h"
 
-#include <QDateEdit>
 #include <QRadioButton>
 #include <QSqlError>
 #include <QSqlQuery>

@@ -1,8 +1,7 @@
-// Private attendances: the date typed as dd/mm/yy, and the form's inserts and deletes.
+// Private attendances: the form's inserts with the date typed, and its deletes.
 
 #include "SchedulingFixture.h"
 
-#include "scheduling/AtendimentoParticularRules.h"
 #include "scheduling/AtendimentoRules.h"
 #include "scheduling/UAtendimentoParticular.h"
 
@@ -10,24 +9,16 @@
 
 namespace {
 
-TEST(PrivateAttendanceDate, TwoDigitYearsAndImpossibleDates) {
-    const struct {
-        const char* text;
-        QDate expected;
-    } cases[] = {
-        {"15/03/24", QDate(2024, 3, 15)}, {"15/03/99", QDate(1999, 3, 15)}, {"01/01/26", QDate(2026, 1, 1)},
-        {"01/01/27", QDate(1927, 1, 1)},  {"31/02/24", QDate()},            {"  /  /  ", QDate()},
-        {"15/03/2_", QDate()},            {"", QDate()},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(parseDataRealizacao(c.text, 2026), c.expected) << c.text;
-}
-
 class PrivateAttendance : public SchedulingTest {
 protected:
-    void click(const char* name) { form->findChild<QPushButton*>(name)->click(); }
+    void click(const char* name) { input::clickButton(form->findChild<QPushButton*>(name)); }
     QComboBox* combo(const char* name) { return form->findChild<QComboBox*>(name); }
-    void typeDate(const QString& text) { form->findChild<QLineEdit*>("mkeDt_Atendimento")->setText(text); }
+    void typeDate(const QString& text) {
+        auto* box = form->findChild<ui::DateEdit*>("mkeDt_Atendimento");
+        input::click(box);
+        input::pressKey(box, Qt::Key_Delete);  // the selected date goes
+        input::type(box, text);
+    }
     QDate stored(int key) {
         return db::toDateTime(scalar("select dt_Atendimento from atendimento_particular where "
                                      "Id_Atendimento_Particular = :k", {{"k", key}})).date();
@@ -50,22 +41,26 @@ TEST_F(PrivateAttendance, InsertsCheckTheirChoicesAndDateAndDeletesAsk) {
     click("bmpIncluir");
     EXPECT_EQ(prompts.last(), kFaltaProcedimentoParticular);
     ASSERT_TRUE(choose(combo("DBLookupComboBox1"), "VACINA V10"));
-    for (const QString& bad : {QString("31/02/24"), QString()}) {
+    for (const QString& bad : {QString("31/02/24"), QString("15/03/2"), QString()}) {
         typeDate(bad);
         click("bmpIncluir");
         EXPECT_EQ(prompts.last(), kErroGravarCancelada);
     }
     EXPECT_EQ(count("atendimento_particular"), 0);
 
+    // dd/mm/yyyy as the other date boxes, a two-digit year as the latest such year up to this one
     typeDate("15/03/24");
     click("bmpIncluir");
     EXPECT_EQ(prompts.last(), kOperacaoRealizadaMinuscula);
-    typeDate("15/03/99");
+    typeDate("150399");
+    click("bmpIncluir");
+    typeDate("07122026");
     click("bmpIncluir");
     EXPECT_EQ(stored(1), QDate(2024, 3, 15));
     EXPECT_EQ(stored(2), QDate(1999, 3, 15));
+    EXPECT_EQ(stored(3), QDate(2026, 12, 7));
     db::DataSet* rows = form->atendimentos();
-    ASSERT_EQ(rows->recordCount(), 2);
+    ASSERT_EQ(rows->recordCount(), 3);
     EXPECT_EQ(rows->cell(0, "Cal_Tipo_Atendimento").toString(), "VACINA V10");
 
     ASSERT_TRUE(choose(combo("DBLookupComboBox3"), "MIMI"));
@@ -74,11 +69,11 @@ TEST_F(PrivateAttendance, InsertsCheckTheirChoicesAndDateAndDeletesAsk) {
     ASSERT_TRUE(choose(combo("DBLookupComboBox3"), "REX"));
     prompts.confirmations = {false, true};
     click("bmpExcluir");
-    EXPECT_EQ(count("atendimento_particular"), 2);
+    EXPECT_EQ(count("atendimento_particular"), 3);
     click("bmpExcluir");
     EXPECT_EQ(prompts.last(), kConfirmaExclusaoParticular);
-    EXPECT_EQ(count("atendimento_particular"), 1);
-    EXPECT_EQ(rows->recordCount(), 1);
+    EXPECT_EQ(count("atendimento_particular"), 2);
+    EXPECT_EQ(rows->recordCount(), 2);
     form->close();
 
     exec("delete from perfil_form where Id_Perfil = 1000 and Id_Form = 5");

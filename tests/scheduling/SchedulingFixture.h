@@ -3,15 +3,16 @@
 // animals, and helpers to drive the attendance booking form as a user would.
 
 #include "TestDatabase.h"
+#include "UserInput.h"
 
 #include "common/FormOpening.h"
 #include "common/Session.h"
+#include "platform/ui/DateEdit.h"
 #include "scheduling/UAgendaNovoAtendimento.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPointer>
@@ -85,7 +86,8 @@ protected:
     TfrmAgendaNovoAtendimento* newBooking(const QString& hora = "09:30") {
         auto* form = TfrmAgendaNovoAtendimento::openFromAgenda(day, {});
         form->append();
-        form->dtpData->setDate(day);
+        input::activate(form);  // the work area, as on the screen
+        input::clickAndType(form->dtpData, day.toString("ddMMyyyy"));
         EXPECT_TRUE(choose(form->dblUnidadeTrabalho, "NORTE"));
         EXPECT_TRUE(choose(form->dblStatusAtendimento, "AGENDADO "));
         EXPECT_TRUE(choose(form->dblNomeProp, "ANA"));

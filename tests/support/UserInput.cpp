@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QWidget>
 
@@ -161,6 +164,20 @@ void chooseItem(QComboBox* combo, const QString& text) {
         return;
     }
     chooseItem(combo, index);
+}
+
+void turnToPage(QWidget* widget) {
+    QList<QPair<QTabWidget*, QWidget*>> pages;  // innermost first
+    for (QWidget* w = widget; w && !w->isWindow(); w = w->parentWidget()) {
+        auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget());
+        if (auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr)
+            pages.prepend({tabs, w});
+    }
+    for (const auto& [tabs, page] : pages) {
+        const int index = tabs->indexOf(page);
+        if (tabs->currentIndex() != index)
+            click(tabs->tabBar(), tabs->tabBar()->tabRect(index).center());
+    }
 }
 
 }  // namespace input

@@ -42,4 +42,7 @@ void chooseItem(QComboBox* combo, int index);
 // The widget that holds the focus in the application now.
 QWidget* focused();
 
+// Clicks the tab of every page that hides `widget`, outermost first, as a clerk turns to the page it is on.
+void turnToPage(QWidget* widget);
+
 }  // namespace input
