@@ -7,6 +7,7 @@
 #include "registry/OwnerRules.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QSqlDriver>
 #include <future>
 #include <sqlite3.h>
@@ -194,5 +195,38 @@ TEST_F(RegistryTest, AnOwnerSavedMeanwhileWithTheSameDocumentEmailOrLoginIsRefus
         trigger("actCancel");
         exec("delete from proprietario");
         exec("delete from usuario");
+    }
+}
+
+// Two processes save a new owner with one document at the same moment, twenty times, each having passed the
+// checks before either saves: each time one owner and one web login are stored and the other save is refused.
+TEST_F(RegistryTest, TwoProcessesSavingOneDocumentStoreOneOwner) {
+    const QString where = testingPostgres() ? db::settings().database : db::settings().directory;
+    for (int round = 0; round < 20; ++round) {
+        const QString document = QString("9%1").arg(round, 10, 10, QChar('0'));
+        QProcess first, second;
+        QStringList outputs;
+        for (QProcess* child : {&first, &second}) {
+            child->start(NURV_OWNER_RACE_CHILD, {where, document});
+            ASSERT_TRUE(child->waitForStarted());
+        }
+        // Both connected, then both past the checks made before the save's transaction, then both saving.
+        for (const char* step : {"ready", "checked"}) {
+            for (QProcess* child : {&first, &second}) {
+                while (!child->canReadLine() && child->waitForReadyRead(30000)) {
+                }
+                ASSERT_EQ(child->readLine().trimmed(), step) << child->readAllStandardError().toStdString();
+            }
+            for (QProcess* child : {&first, &second})
+                child->write("go\n");
+        }
+        for (QProcess* child : {&first, &second}) {
+            ASSERT_TRUE(child->waitForFinished(60000));
+            outputs << QString::fromUtf8(child->readAllStandardOutput()).trimmed();
+        }
+        outputs.sort();
+        EXPECT_EQ(outputs, QStringList({"refused", "saved"})) << "round " << round;
+        EXPECT_EQ(count(QString("proprietario where Num_CPF_CNPJ = '%1'").arg(document)), 1) << "round " << round;
+        EXPECT_EQ(count(QString("usuario where Login = '%1'").arg(document)), 1) << "round " << round;
     }
 }
