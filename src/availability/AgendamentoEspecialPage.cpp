@@ -229,9 +229,10 @@ void AgendamentoEspecialPage::excluir() {
     if (!Prompts::confirm(kConfirmaRetirar))
         return;
     try {
-        especial::retira(db::toInt(qryEspecial->field(QStringLiteral("Id_Agendamento_Especial"))));
-    } catch (const std::exception&) {
-        Prompts::error(kErroExcluir);
+        especial::retira(db::toInt(qryEspecial->field(QStringLiteral("Id_Agendamento_Especial"))),
+                         db::readValues(*qryEspecial));
+    } catch (const std::exception& e) {
+        Prompts::error(failureText(e, kErroExcluir));
         return;
     }
     abreLista();

@@ -5,7 +5,7 @@
 #include "platform/db/Database.h"
 
 #include "availability/MapaSql.h"
-#include "common/RegisterForm.h"
+#include "common/Session.h"
 
 namespace especial {
 
@@ -108,13 +108,11 @@ void concede(int proprietario, int quantidade) {
              {"agora", db::serverTime()}});
 }
 
-bool retira(int concessao) {
-    int affected = 0;
-    db::run(db::kMain,
-            "update Agendamento_especial set Ind_Registro_Excluido = 'TRUE', Excluido_Em = :agora,"
-            " Excluido_Por = :usuario where id_agendamento_especial = :id",
-            {{"agora", db::serverTime()}, {"usuario", usuario()}, {"id", concessao}}, &affected);
-    return affected > 0;
+void retira(int concessao, const db::RowValues& lida) {
+    db::runGuarded("update Agendamento_especial set Ind_Registro_Excluido = 'TRUE', Excluido_Em = :agora,"
+                   " Excluido_Por = :usuario where id_agendamento_especial = :id",
+                   {{"agora", db::serverTime()}, {"usuario", usuario()}, {"id", concessao}}, lida,
+                   {QStringLiteral("Ind_Registro_Excluido"), QStringLiteral("Qt_Agendamento_Reservado")});
 }
 
 }  // namespace especial

@@ -2,6 +2,7 @@
 // Statements of the special bookings: grants of extra web bookings to an owner, and the owner's history.
 
 #include "platform/db/DataSet.h"
+#include "platform/db/EditedRow.h"
 
 namespace especial {
 
@@ -23,6 +24,7 @@ struct Saldo {
 };
 Saldo saldo(int proprietario);
 void concede(int proprietario, int quantidade);      // reads its key: call inside a transaction
-bool retira(int concessao);
+// Marks the grant as read (`lida`) removed; kRegistroAlterado when another workstation changed it meanwhile.
+void retira(int concessao, const db::RowValues& lida);
 
 }  // namespace especial

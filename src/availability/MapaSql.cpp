@@ -2,7 +2,9 @@
 
 #include "availability/MapaSql.h"
 
-#include "common/RegisterForm.h"
+#include "common/Session.h"
+#include "platform/db/EditedRow.h"
+#include "platform/db/Keys.h"
 
 namespace mapa {
 
@@ -33,9 +35,7 @@ int valorInteiro(const QString& sql, const QVariantHash& params) {
     return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
 }
 
-int proximaChave(const QString& tabela, const QString& chave) {
-    return valorInteiro(QStringLiteral("select max(%1) as valor from %2").arg(chave, tabela), {}) + 1;
-}
+int proximaChave(const QString& tabela, const QString& chave) { return db::nextKey(tabela, chave); }
 
 db::RowSet unidadesAtivas() {
     return db::run(db::kMain,
@@ -223,20 +223,23 @@ void insereRascunho(int id, const Vaga& v) {
             p);
 }
 
-void alteraRascunho(int id, const Vaga& v) {
+const QStringList kColunasRascunho{"Id_unidade_trabalho", "Id_tipo_procedimento", "Data_hora_disponibilidade",
+                                   "Qt_vaga_disponivel_geral", "Qt_vaga_disp_f_grande_porte", "Id_Especie",
+                                   "Status_Registro"};
+
+void alteraRascunho(int id, const Vaga& v, const db::RowValues& lida) {
     QVariantHash p = valores(v);
     p.insert(QStringLiteral("id"), id);
-    db::run(db::kMain,
-            " update Mapa_rascunho set Id_unidade_trabalho = :unidade, Id_tipo_procedimento = :procedimento,"
-            " Data_hora_disponibilidade = :pdataHora, Qt_vaga_disponivel_geral = :geral,"
-            " Qt_vaga_disp_f_grande_porte = :femea, Id_Especie = :especie, modificado_por = :usuario,"
-            " modificado_em = :agora where id_mapa_rascunho = :id",
-            p);
+    db::runGuarded(" update Mapa_rascunho set Id_unidade_trabalho = :unidade, Id_tipo_procedimento = :procedimento,"
+                   " Data_hora_disponibilidade = :pdataHora, Qt_vaga_disponivel_geral = :geral,"
+                   " Qt_vaga_disp_f_grande_porte = :femea, Id_Especie = :especie, modificado_por = :usuario,"
+                   " modificado_em = :agora where id_mapa_rascunho = :id",
+                   p, lida, kColunasRascunho);
 }
 
-void inativaRascunho(int id) {
-    db::run(db::kMain, " update Mapa_rascunho set Status_Registro = 'INATIVO' where id_mapa_rascunho = :id",
-            {{"id", id}});
+void inativaRascunho(int id, const db::RowValues& lida) {
+    db::runGuarded(" update Mapa_rascunho set Status_Registro = 'INATIVO' where id_mapa_rascunho = :id", {{"id", id}},
+                   lida, kColunasRascunho);
 }
 
 db::RowSet rascunhosAtivos() {

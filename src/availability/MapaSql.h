@@ -4,13 +4,14 @@
 
 #include "availability/MapaRules.h"
 #include "platform/db/DataSet.h"
+#include "platform/db/EditedRow.h"
 
 #include <QHash>
 
 namespace mapa {
 
-// A client key: the table's highest key plus one (1 for an empty table). Call it inside the transaction
-// of the insert that uses it. Table and column come from the code.
+// A client key: the table's highest key plus one (1 for an empty table), db::nextKey(). Call it inside the
+// transaction of the insert that uses it. Table and column come from the code.
 int proximaChave(const QString& tabela, const QString& chave);
 // The first column of the first row of a count or sum, 0 without rows or for null.
 int valorInteiro(const QString& sql, const QVariantHash& params);
@@ -65,8 +66,10 @@ db::RowSet unidadesClone();
 void abreRascunho(db::DataSet& dados, bool ativos);
 int contaIguaisRascunho(const Vaga& v, const QVariant& exceto);
 void insereRascunho(int id, const Vaga& v);
-void alteraRascunho(int id, const Vaga& v);
-void inativaRascunho(int id);
+// Change and inactivate a provisional slot as read (`lida`): kRegistroAlterado when another workstation
+// changed it meanwhile.
+void alteraRascunho(int id, const Vaga& v, const db::RowValues& lida);
+void inativaRascunho(int id, const db::RowValues& lida);
 db::RowSet rascunhosAtivos();
 void marcaTransferido(int idRascunho, int idPublicado);
 db::Query relatorioRascunho();

@@ -211,10 +211,10 @@ void TfrmMapaDisponibilidadeRascunho::save() {
         if (inserindo)
             insereRascunho(proximaChave(table(), keyField()), vaga);
         else
-            alteraRascunho(id.toInt(), vaga);
+            alteraRascunho(id.toInt(), vaga, db::readValues(*qryPrincipal));
         t.commit();
-    } catch (const std::exception&) {
-        Prompts::error(kErroGravar);
+    } catch (const std::exception& e) {
+        Prompts::error(failureText(e, kErroGravar));
         return;
     }
     qryPrincipal->cancel();
@@ -228,7 +228,11 @@ void TfrmMapaDisponibilidadeRascunho::remove() {
         return;
     if (!Prompts::confirm(kConfirmaExcluirRascunho))
         return;
-    inativaRascunho(db::toInt(qryPrincipal->field(keyField())));
+    {
+        db::Transaction t;
+        inativaRascunho(db::toInt(qryPrincipal->field(keyField())), db::readValues(*qryPrincipal));
+        t.commit();
+    }
     refresh();
     Prompts::warning(kSucesso);
 }

@@ -16,3 +16,10 @@ void guarded(const std::function<void()>& handler) {
 void onTriggered(QAction* action, const std::function<void()>& handler) {
     QObject::connect(action, &QAction::triggered, action, [handler] { guarded(handler); });
 }
+
+QString failureText(const std::exception& error, const QString& saveMessage) {
+    const auto* failure = dynamic_cast<const db::Error*>(&error);
+    return failure && failure->kind() != db::Error::Kind::Refused && failure->kind() != db::Error::Kind::KeyConflict
+               ? failure->text()
+               : saveMessage;
+}

@@ -3,9 +3,14 @@
 // did not catch in the standard error box and leaves the form as it was.
 
 #include <QAction>
+#include <exception>
 #include <functional>
 
 void guarded(const std::function<void()>& handler);
 
 // Connects an action's trigger to a handler run through guarded().
 void onTriggered(QAction* action, const std::function<void()>& handler);
+
+// What a save that failed tells the operator: a row changed by another workstation, a busy database or a
+// lost connection say so in their own words; any other failure gives the save's own message.
+QString failureText(const std::exception& error, const QString& saveMessage);

@@ -5,6 +5,8 @@
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/Session.h"
+#include "platform/db/EditedRow.h"
+#include "platform/db/Keys.h"
 #include "platform/ui/FieldLink.h"
 
 #include <QAction>
@@ -28,12 +30,6 @@ QString withOrderBy(const QString& sql, const QString& field) {
     if (!head.isEmpty() && !head.back().isSpace())
         head += QLatin1Char(' ');
     return head + QStringLiteral("order by ") + field;
-}
-
-QVariant auditUser() {
-    bool ok = false;
-    const int id = UsuarioLogado.trimmed().toInt(&ok);
-    return ok ? QVariant(id) : QVariant();
 }
 
 RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
@@ -190,12 +186,7 @@ void RegisterForm::newRecord(db::DataSet&) {}
 
 bool RegisterForm::validate() { return true; }
 
-QVariant RegisterForm::newKey() {
-    qryAuxiliar.clear();
-    qryAuxiliar << QStringLiteral(" select max(%1) as MaxKey from %2 ").arg(m_keyField, m_table);
-    qryAuxiliar.open();
-    return qryAuxiliar.integer(QStringLiteral("MaxKey")) + 1;
-}
+QVariant RegisterForm::newKey() { return db::nextKey(m_table, m_keyField); }
 
 void RegisterForm::beforePost(bool) {}
 
@@ -217,10 +208,11 @@ bool RegisterForm::checkReferences(const QVariant& key) {
 }
 
 void RegisterForm::deleteRow(const QVariant& key) {
-    qryAuxiliar.clear();
-    qryAuxiliar << QStringLiteral(" delete from %1 where %2 = :key ").arg(m_table, m_keyField);
-    qryAuxiliar.bind(QStringLiteral("key"), key);
-    db::requireAffected(qryAuxiliar.exec());
+    // The row goes only as it was read: the columns its modify statement writes and Modificado_Em.
+    QStringList compared;
+    for (const db::Assignment& a : db::assignments(qryPrincipal->modifySql()))
+        compared << a.column;
+    db::deleteRow({m_table, m_keyField, key, compared, {}, db::readValues(*qryPrincipal)});
 }
 
 QString RegisterForm::sortField(int column) const {
@@ -286,16 +278,25 @@ void RegisterForm::save() {
         // typed, still inserting or editing, for another try.
         db::Transaction transaction;
         if (inserting) {
-            if (m_keyMaker == KeyMaker::Client)
-                setIfPresent(m_keyField, newKey());
             setIfPresent(QStringLiteral("Inserido_Em"), now);
             setIfPresent(QStringLiteral("Inserido_Por"), auditUser());
         } else {
             setIfPresent(QStringLiteral("Modificado_Em"), now);
             setIfPresent(QStringLiteral("Modificado_Por"), auditUser());
         }
-        beforePost(inserting);
-        qryPrincipal->post();
+        auto post = [&] {
+            beforePost(inserting);
+            qryPrincipal->post();
+        };
+        if (inserting && m_keyMaker == KeyMaker::Client) {
+            // A key another system took meanwhile is tried once more with the next one.
+            db::insertWithNewKey(m_keyField, [this] { return db::toInt(newKey()); }, [&](int key) {
+                setIfPresent(m_keyField, key);
+                post();
+            });
+        } else {
+            post();
+        }
         transaction.commit();
     } catch (...) {
         if (qryPrincipal->isEditing())

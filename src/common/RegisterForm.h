@@ -8,6 +8,7 @@
 // overrides (validation, new key, reference checks, delete, print, search...).
 
 #include "common/DataActions.h"
+#include "common/Session.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/DataGrid.h"
 
@@ -30,9 +31,6 @@ struct ReferenceCheck {
 // `sql` with its order clause replaced: the text from the first word "order" on is dropped and
 // "order by <field>" appended. The field comes from the code (a grid's column list), never from typing.
 QString withOrderBy(const QString& sql, const QString& field);
-
-// The user of the audit columns: UsuarioLogado as a number, null when no one is logged in.
-QVariant auditUser();
 
 inline const QString kOperacaoRealizada = QStringLiteral("Operação realizada com sucesso!");
 inline const QString kNaoHaRegistro = QStringLiteral("Não há registro!");

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QVariant>
 
 inline QString UsuarioLogado;
 inline QString PerfilLogado;
@@ -18,6 +19,13 @@ inline QString ProprietarioAgendamento;
 inline QString AnimalAgendamento;
 
 inline int IdProprietarioAtual = 0;
+
+// The user of the audit columns: UsuarioLogado as a number, null when no one is logged in.
+inline QVariant auditUser() {
+    bool ok = false;
+    const int id = UsuarioLogado.trimmed().toInt(&ok);
+    return ok ? QVariant(id) : QVariant();
+}
 
 // Parameters that the report selection dialogs hand to the reports they open.
 inline QDateTime DataInicialRel;

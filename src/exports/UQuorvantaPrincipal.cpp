@@ -2,6 +2,7 @@
 
 #include "exports/UQuorvantaPrincipal.h"
 
+#include "platform/db/EditedRow.h"
 #include "platform/ui/FieldLink.h"
 
 #include <QComboBox>
@@ -35,13 +36,8 @@ QString insertSql(const AuxiliaryTable& t) {
              server ? QStringLiteral(" returning %1").arg(t.key) : QString());
 }
 
-// The row is found by its key alone: the old values of columns never filled are null and match nothing.
-QString modifySql(const AuxiliaryTable& t) {
-    QStringList sets;
-    for (const QString& c : kStored)
-        sets << QStringLiteral("%1 = :%1").arg(c);
-    return QStringLiteral("update %1 set %2 where %3 = :OLD_%3").arg(t.table, sets.join(QStringLiteral(", ")), t.key);
-}
+// The row is found by its key and written only while it holds what was read (db::guarded()).
+QString modifySql(const AuxiliaryTable& t) { return db::modifySql(t.table, kStored, t.key); }
 
 }  // namespace
 

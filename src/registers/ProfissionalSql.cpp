@@ -2,6 +2,8 @@
 
 #include "registers/ProfissionalSql.h"
 
+#include "platform/db/Keys.h"
+
 namespace ProfissionalSql {
 
 namespace {
@@ -46,18 +48,7 @@ QList<ScheduleEntry> read(const ListTable& t, const QVariant& professional) {
     return out;
 }
 
-int highest(const QString& sql, const QVariantHash& params = {}) {
-    db::Query q;
-    q << sql;
-    for (auto it = params.cbegin(); it != params.cend(); ++it)
-        q.bind(it.key(), it.value());
-    q.open();
-    return q.integer(q.fieldNames().value(0));
-}
-
-int highestKey(const ListTable& t) {
-    return highest(QStringLiteral(" select max(%1) as maxkey from %2 ").arg(t.key, t.table));
-}
+int highestKey(const ListTable& t) { return db::nextKey(t.table, t.key) - 1; }
 
 void deleteRows(const ListTable& t, const QVariant& professional) {
     db::Query q;
@@ -94,8 +85,7 @@ Schedule load(const QVariant& professional) {
 void save(const QVariant& professional, const Schedule& schedule, bool replacing) {
     const QVariantHash id{{QStringLiteral("id"), professional}};
     const int controle =
-        highest(QStringLiteral(" select max(controle) as valor from jornada_trabalho where id_profissional = :id "), id) +
-        1;
+        db::nextKey(QStringLiteral("jornada_trabalho"), QStringLiteral("controle"), QStringLiteral("id_profissional = :id"), id);
     // Keys read before the deletes: a rewritten row never takes back the key it had.
     int jornadaKey = highestKey(kJornada);
     int impedimentoKey = highestKey(kImpedimento);
@@ -145,13 +135,11 @@ bool hasAttendance(const QVariant& professional) {
     return !q.isEmpty();
 }
 
-void remove(const QVariant& professional) {
+void remove(const QVariant& professional, const db::RowValues& read) {
+    db::runGuarded(QStringLiteral(" delete from profissional where id_profissional = :id "),
+                   {{QStringLiteral("id"), professional}}, read);
     for (const ListTable* t : {&kJornada, &kImpedimento, &kHoraExtra})
         deleteRows(*t, professional);
-    db::Query q;
-    q << QStringLiteral(" delete from profissional ") << QStringLiteral(" where id_profissional = :id ");
-    q.bind(QStringLiteral("id"), professional);
-    q.exec();
 }
 
 }  // namespace ProfissionalSql

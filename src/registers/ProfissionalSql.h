@@ -2,6 +2,7 @@
 // The professional register's statements: its unit list, the three schedule lists read and written, the
 // attendance check and the delete. None of them opens or commits a transaction: the action does.
 
+#include "platform/db/EditedRow.h"
 #include "platform/db/Query.h"
 #include "registers/ScheduleConflict.h"
 
@@ -26,7 +27,7 @@ void save(const QVariant& professional, const Schedule& schedule, bool replacing
 // Whether the professional took part in an attendance.
 bool hasAttendance(const QVariant& professional);
 
-// The professional and its three lists.
-void remove(const QVariant& professional);
+// The professional as read and its three lists (kRegistroAlterado when another workstation changed it meanwhile).
+void remove(const QVariant& professional, const db::RowValues& read);
 
 }  // namespace ProfissionalSql

@@ -1,6 +1,7 @@
 #include "registers/ReferenceForm.h"
 
 #include "common/Prompts.h"
+#include "platform/db/EditedRow.h"
 #include "platform/report/Report.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
@@ -32,12 +33,7 @@ QString insertSql(const ReferenceTable& t) {
         .arg(t.table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
 }
 
-QString modifySql(const ReferenceTable& t) {
-    QStringList sets;
-    for (const QString& c : t.columns + kAudit)
-        sets << QStringLiteral("%1 = :%1").arg(c);
-    return QStringLiteral("update %1 set %2 where %3 = :OLD_%3").arg(t.table, sets.join(QStringLiteral(", ")), t.key);
-}
+QString modifySql(const ReferenceTable& t) { return db::modifySql(t.table, t.columns + kAudit, t.key); }
 
 // A weight typed with the decimal comma: up to seven whole digits and three decimals, as the column keeps
 // them. A point typed becomes the comma rather than vanishing (12.5 must not turn into 125).

@@ -281,7 +281,7 @@ void TfrmProfissional::remove() {
     }
     {
         db::Transaction transaction;
-        ProfissionalSql::remove(key);
+        ProfissionalSql::remove(key, db::readValues(*qryPrincipal));
         transaction.commit();
     }
     refresh();

@@ -6,6 +6,7 @@
 
 #include "common/DataActions.h"
 #include "common/Guard.h"
+#include "platform/db/EditedRow.h"
 #include "common/Prompts.h"
 #include "common/RegisterForm.h"
 #include "common/Session.h"
@@ -399,14 +400,14 @@ void AnimalPage::insertAnimal() {
         // the typed animal for another try.
         db::Transaction transaction;
         const int owner = IdProprietarioAtual > 0 ? IdProprietarioAtual : ownerId();
-        const int addressId = ownersql::insertAddress(*m_address);
-        id = animalsql::insertAnimal(*m_animal, owner);
+        const int addressId = ownersql::insertAddress(db::typedValues(*m_address));
+        id = animalsql::insertAnimal(db::typedValues(*m_animal), owner);
         animalsql::linkAddress(id, addressId);
         animalsql::insertGroup(m_animal->field(QStringLiteral("Id_Grupo_Animal")), id, now);
         animalsql::insertFirstOwner(id, owner, now);
         transaction.commit();
-    } catch (const std::exception&) {
-        Prompts::information(kErroGravarAnimal);
+    } catch (const std::exception& e) {
+        Prompts::information(failureText(e, kErroGravarAnimal));
         return;
     }
     m_address->cancel();
@@ -427,14 +428,15 @@ void AnimalPage::updateAnimal() {
         db::Transaction transaction;
         if (m_address->state() == db::DataSet::State::Insert) {
             stamp(*m_address, "Inserido_Em", "Inserido_Por", now);
-            animalsql::linkAddress(id, ownersql::insertAddress(*m_address));
+            animalsql::linkAddress(id, ownersql::insertAddress(db::typedValues(*m_address)));
         } else {
-            ownersql::updateAddress(*m_address, db::toInt(m_address->field(QStringLiteral("Id_Endereco"))));
+            ownersql::updateAddress(db::typedValues(*m_address), db::readValues(*m_address),
+                                    db::toInt(m_address->field(QStringLiteral("Id_Endereco"))));
         }
-        animalsql::updateAnimal(*m_animal, id);
+        animalsql::updateAnimal(db::typedValues(*m_animal), db::readValues(*m_animal), id);
         transaction.commit();
-    } catch (const std::exception&) {
-        Prompts::information(kErroGravarAnimal);
+    } catch (const std::exception& e) {
+        Prompts::information(failureText(e, kErroGravarAnimal));
         return;
     }
     m_address->cancel();
@@ -478,7 +480,7 @@ void AnimalPage::remove() {
         return;
     {
         db::Transaction transaction;
-        animalsql::deleteAnimal(id);
+        animalsql::deleteAnimal(id, db::readValues(*m_animal));
         transaction.commit();
     }
     reloadAnimals();

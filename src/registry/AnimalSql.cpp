@@ -3,8 +3,10 @@
 
 #include "platform/db/Database.h"
 
-#include "common/RegisterForm.h"
+#include "common/Session.h"
+#include "platform/db/Keys.h"
 #include "registry/AnimalRules.h"
+#include "registry/OwnerSql.h"
 
 #include <QStringList>
 
@@ -17,10 +19,10 @@ const QStringList kAnimalColumns{"Id_Especie", "Id_Raca", "Id_Grupo_Animal", "No
                                  "Num_Pedigree", "OBS", "Ind_End_Animal_Prop", "Inserido_Por", "Inserido_Em",
                                  "Modificado_por", "Modificado_Em"};
 
-QVariantHash valuesOf(const db::DataSet& data, const QStringList& columns) {
+QVariantHash valuesOf(const db::RowValues& row, const QStringList& columns) {
     QVariantHash values;
     for (const QString& c : columns)
-        values.insert(c.toLower(), data.hasField(c) ? data.field(c) : QVariant());
+        values.insert(c.toLower(), row.value(c.toLower()));
     return values;
 }
 
@@ -91,7 +93,7 @@ std::pair<QVariant, QVariant> breedDefaults(const QVariant& breedId) {
     return {rows.row(0)[0], rows.row(0)[1]};
 }
 
-int insertAnimal(const db::DataSet& animal, int ownerId) {
+int insertAnimal(const db::RowValues& animal, int ownerId) {
     QStringList params;
     for (const QString& c : kAnimalColumns)
         params << QLatin1Char(':') + c;
@@ -106,17 +108,9 @@ int insertAnimal(const db::DataSet& animal, int ownerId) {
     return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
 }
 
-void updateAnimal(const db::DataSet& animal, int animalId) {
-    QStringList sets;
-    for (const QString& c : kAnimalColumns)
-        sets << c + QStringLiteral(" = :") + c;
-    QVariantHash values = valuesOf(animal, kAnimalColumns);
-    values.insert(QStringLiteral("old_key"), animalId);
-    int affected = 0;
-    db::run(db::kMain,
-            QStringLiteral(" update animal set %1 where Id_Animal = :OLD_KEY ").arg(sets.join(QStringLiteral(", "))), values,
-            &affected);
-    db::requireAffected(affected);
+void updateAnimal(const db::RowValues& typed, const db::RowValues& read, int animalId) {
+    db::updateRow({QStringLiteral("animal"), QStringLiteral("Id_Animal"), animalId, kAnimalColumns,
+                   valuesOf(typed, kAnimalColumns), read});
 }
 
 void linkAddress(int animalId, int addressId) {
@@ -132,19 +126,26 @@ void insertGroup(const QVariant& groupId, int animalId, const QDateTime& when) {
 }
 
 void insertFirstOwner(int animalId, int ownerId, const QDateTime& when) {
-    const db::RowSet top = db::run(
-        db::kMain,
-        QStringLiteral(" select coalesce(max(id_Histo_Muda_Proprietario), 0) + 1 as proximo from Histo_Muda_Proprietario "),
-        {});
-    db::run(db::kMain,
-            QStringLiteral(" insert into Histo_Muda_Proprietario (Id_Histo_Muda_Proprietario, Id_Animal, "
-                           " Id_Anterior_Proprietario, Id_Proprietario, Dt_Muda_Proprietario, Inserido_Por, Inserido_Em) "
-                           " values (:id, :animal, 0, :owner, :quando, :por, :quando) "),
-            {{QStringLiteral("id"), db::toInt(top.row(0)[0])},
-             {QStringLiteral("animal"), animalId},
-             {QStringLiteral("owner"), ownerId},
-             {QStringLiteral("quando"), when},
-             {QStringLiteral("por"), auditUser()}});
+    insertOwnerChange(animalId, 0, ownerId, when, when);
+}
+
+void insertOwnerChange(int animalId, const QVariant& previousOwner, int ownerId, const QDateTime& date,
+                       const QDateTime& now) {
+    db::insertWithNewKey(QStringLiteral("Histo_Muda_Proprietario"), QStringLiteral("Id_Histo_Muda_Proprietario"),
+                         [&](int key) {
+                             db::run(db::kMain,
+                                     QStringLiteral(" insert into Histo_Muda_Proprietario (Id_Histo_Muda_Proprietario, "
+                                                    " Id_Animal, Id_Anterior_Proprietario, Id_Proprietario, "
+                                                    " Dt_Muda_Proprietario, Inserido_Por, Inserido_Em) "
+                                                    " values (:id, :animal, :previous, :owner, :quando, :por, :agora) "),
+                                     {{QStringLiteral("id"), key},
+                                      {QStringLiteral("animal"), animalId},
+                                      {QStringLiteral("previous"), previousOwner},
+                                      {QStringLiteral("owner"), ownerId},
+                                      {QStringLiteral("quando"), date},
+                                      {QStringLiteral("por"), auditUser()},
+                                      {QStringLiteral("agora"), now}});
+                         });
 }
 
 int historyCount(int animalId) {
@@ -169,7 +170,8 @@ bool hasOccurrence(int animalId) {
     return any(QStringLiteral(" select id_animal from ocorrencia where id_animal = :animal limit 1 "), animalId);
 }
 
-void deleteAnimal(int animalId) {
+void deleteAnimal(int animalId, const db::RowValues& read) {
+    db::deleteRow({QStringLiteral("animal"), QStringLiteral("Id_Animal"), animalId, kAnimalColumns, {}, read});
     const db::RowSet addresses =
         db::run(db::kMain, QStringLiteral(" select id_endereco from endereco_animal where id_animal = :animal "),
                 byAnimal(animalId));
@@ -177,7 +179,7 @@ void deleteAnimal(int animalId) {
     for (int i = 0; i < addresses.count(); ++i)
         db::run(db::kMain, QStringLiteral(" delete from endereco where id_endereco = :address "),
                 {{QStringLiteral("address"), addresses.row(i)[0]}});
-    for (const char* table : {"grupo_animal_animal", "Histo_Muda_Proprietario", "animal"})
+    for (const char* table : {"grupo_animal_animal", "Histo_Muda_Proprietario"})
         db::run(db::kMain, QStringLiteral(" delete from %1 where id_animal = :animal ").arg(QLatin1String(table)),
                 byAnimal(animalId));
 }
@@ -212,14 +214,13 @@ int addressCount(int animalId) {
     return count(QStringLiteral(" select count(*) as valor from endereco_animal where id_animal = :animal "), animalId);
 }
 
-void deleteAnimalAddress(int animalId, int addressId) {
+void deleteAnimalAddress(int animalId, int addressId, const db::RowValues& read) {
     const QVariantHash both{{QStringLiteral("animal"), animalId}, {QStringLiteral("address"), addressId}};
     int affected = 0;
     db::run(db::kMain, QStringLiteral(" delete from endereco_animal where id_endereco = :address and id_animal = :animal "),
             both, &affected);
     db::requireAffected(affected);
-    db::run(db::kMain, QStringLiteral(" delete from endereco where id_endereco = :address "),
-            {{QStringLiteral("address"), addressId}});
+    ownersql::deleteAddress(addressId, read);
 }
 
 void prepareAnimalSearch(db::Query& query, const QString& criterion, const QString& text) {

@@ -4,6 +4,7 @@
 // animal-address form, its animal search and export.
 
 #include "platform/db/DataSet.h"
+#include "platform/db/EditedRow.h"
 
 #include <QDateTime>
 #include <QString>
@@ -26,13 +27,18 @@ QVariant keyNamed(const QString& table, const QString& key, const QString& colum
 // A breed's standard size and coat (Id_Porte, Id_Pelo), either null.
 std::pair<QVariant, QVariant> breedDefaults(const QVariant& breedId);
 
-// Writes the data set's current animal for the owner: answers the key the server made.
-int insertAnimal(const db::DataSet& animal, int ownerId);
-void updateAnimal(const db::DataSet& animal, int animalId);
+// Writes an animal from its values by column (db::typedValues() of a data set) for the owner: answers the key
+// the server made. The update writes the row only while it still holds the values read, else throws
+// kRegistroAlterado.
+int insertAnimal(const db::RowValues& animal, int ownerId);
+void updateAnimal(const db::RowValues& typed, const db::RowValues& read, int animalId);
 void linkAddress(int animalId, int addressId);
 void insertGroup(const QVariant& groupId, int animalId, const QDateTime& when);
 // The first row of the animal's ownership history (no previous owner).
 void insertFirstOwner(int animalId, int ownerId, const QDateTime& when);
+// A row of the animal's ownership history, its key the next of the table (db::insertWithNewKey()).
+void insertOwnerChange(int animalId, const QVariant& previousOwner, int ownerId, const QDateTime& date,
+                       const QDateTime& now);
 
 // What keeps an animal from being deleted.
 int historyCount(int animalId);
@@ -40,8 +46,9 @@ bool hasPrivateAttendance(int animalId);
 bool hasAttendance(int animalId);
 bool hasVaccination(int animalId);
 bool hasOccurrence(int animalId);
-// The animal with its links, every linked address, group and history rows.
-void deleteAnimal(int animalId);
+// The animal as read with its links, every linked address, group and history rows; kRegistroAlterado when
+// another workstation changed the animal meanwhile.
+void deleteAnimal(int animalId, const db::RowValues& read);
 // Who inserted and who changed the animal, and when (Nome_inseriu, Nome_alterou, inserido_em,
 // Modificado_Em, Modificado_por); no row when its inserting user is unknown.
 db::RowSet insertedAndChanged(int animalId);
@@ -53,8 +60,8 @@ db::RowSet animalsOf(int ownerId);
 // The animal's addresses, most recent first (id_animal and every column of endereco).
 void selectAddressHistory(db::DataSet& history, int animalId);
 int addressCount(int animalId);
-// Removes the link and the address.
-void deleteAnimalAddress(int animalId, int addressId);
+// Removes the link and the address as read (kRegistroAlterado when another workstation changed it meanwhile).
+void deleteAnimalAddress(int animalId, int addressId, const db::RowValues& read);
 
 // The animal search of the address form: criterion and text as a filter of its select.
 inline const QString kBuscaNomeAnimal = QStringLiteral("Nome animal");

@@ -1,7 +1,8 @@
 // Statements on ocorrencia and its lists, for the occurrence register and its report and export.
 #include "registry/OccurrenceSql.h"
 
-#include "common/RegisterForm.h"
+#include "common/Session.h"
+#include "platform/db/Keys.h"
 
 namespace occurrencesql {
 
@@ -55,23 +56,22 @@ QString closingOccurrence(int animalId) {
 }
 
 int insertOccurrence(int animalId, int typeId, const QDate& date, const QDateTime& now) {
-    const db::RowSet max = db::run(db::kMain, QStringLiteral(" select max(id_ocorrencia) from ocorrencia "), {});
-    const int id = db::toInt(max.row(0)[0]) + 1;
-    db::run(db::kMain,
-            QStringLiteral(" insert into ocorrencia (Id_Ocorrencia, Id_Animal, Id_Tipo_Ocorrencia, Dt_Ocorrencia, "
-                           " Inserido_Por, Inserido_Em) values (:id, :animal, :type, :date, :user, :now) "),
-            {{QStringLiteral("id"), id},
-             {QStringLiteral("animal"), animalId},
-             {QStringLiteral("type"), typeId},
-             {QStringLiteral("date"), QDateTime(date, QTime(0, 0))},
-             {QStringLiteral("user"), auditUser()},
-             {QStringLiteral("now"), now}});
-    return id;
+    return db::insertWithNewKey(QStringLiteral("ocorrencia"), QStringLiteral("Id_Ocorrencia"), [&](int id) {
+        db::run(db::kMain,
+                QStringLiteral(" insert into ocorrencia (Id_Ocorrencia, Id_Animal, Id_Tipo_Ocorrencia, Dt_Ocorrencia, "
+                               " Inserido_Por, Inserido_Em) values (:id, :animal, :type, :date, :user, :now) "),
+                {{QStringLiteral("id"), id},
+                 {QStringLiteral("animal"), animalId},
+                 {QStringLiteral("type"), typeId},
+                 {QStringLiteral("date"), QDateTime(date, QTime(0, 0))},
+                 {QStringLiteral("user"), auditUser()},
+                 {QStringLiteral("now"), now}});
+    });
 }
 
-void deleteOccurrence(int occurrenceId) {
-    db::run(db::kMain, QStringLiteral(" delete from ocorrencia where Id_Ocorrencia = :id "),
-            {{QStringLiteral("id"), occurrenceId}});
+void deleteOccurrence(int occurrenceId, const db::RowValues& read) {
+    db::runGuarded(QStringLiteral(" delete from ocorrencia where Id_Ocorrencia = :id "),
+                   {{QStringLiteral("id"), occurrenceId}}, read);
 }
 
 void prepareReport(db::Query& query, int animalId, int ownerId) {

@@ -3,6 +3,7 @@
 // checks before an add, the add and delete, and the report and export of occurrences.
 
 #include "platform/db/DataSet.h"
+#include "platform/db/EditedRow.h"
 
 #include <QDateTime>
 
@@ -24,7 +25,8 @@ QString closingOccurrence(int animalId);
 
 // Inside the caller's transaction: the new occurrence with the next key; answers the key.
 int insertOccurrence(int animalId, int typeId, const QDate& date, const QDateTime& now);
-void deleteOccurrence(int occurrenceId);
+// The occurrence as read (kRegistroAlterado when another workstation changed it meanwhile).
+void deleteOccurrence(int occurrenceId, const db::RowValues& read);
 
 // The report's statement for one animal of one owner, by date; without animal (0), every occurrence.
 void prepareReport(db::Query& query, int animalId, int ownerId);

@@ -10,6 +10,7 @@
 #include "common/RegisterForm.h"
 #include "common/Session.h"
 #include "platform/db/DataSet.h"
+#include "platform/db/EditedRow.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
@@ -213,8 +214,9 @@ void OwnerPage::showOwnerFields() {
     }
     address->reloadNeighbourhoods();
     const QVariant id = m_owner->isActive() ? m_owner->field(QStringLiteral("Id_Proprietario")) : QVariant();
+    m_accounts = blank(id) ? webaccount::Accounts() : webaccount::accountsOf(db::toInt(id));
     if (!blank(id)) {
-        const webaccount::Login login = webaccount::loginOf(db::toInt(id));
+        const webaccount::Login login = webaccount::loginOf(m_accounts);
         m_login->setText(login.login);
         m_senha->clear();  // the password is never shown; a new one is typed when the box is open
         if (const std::optional<bool> blocked = blockedBy(login.bloqueado))
@@ -337,19 +339,20 @@ void OwnerPage::save() {
         return;
     const OwnerValues v = values();
     const int self = v.inserting ? 0 : ownerId();
-    const OwnerLookups lookups{
-        [&] { return ownersql::documentTaken(v.document, self); },
-        [&] { return ownersql::ownerEmailCount(v.email, self); },
-        [&] { return webaccount::emailCount(v.email, self); },
-    };
-    if (const std::optional<FieldRefusal> refusal = ValidaCamposProprietario(v, lookups)) {
+    if (const std::optional<FieldRefusal> refusal = ValidaCamposProprietario(v, ownersql::lookups(v, self))) {
         refuse(*refusal);
         return;
     }
-    if (v.inserting)
-        insertOwner();
-    else
-        updateOwner();
+    try {
+        if (v.inserting)
+            insertOwner(v);
+        else
+            updateOwner(v);
+    } catch (const DuplicateFound& found) {
+        // Another workstation stored the same document, e-mail or login since the checks above: the typed
+        // owner stays for the operator to mend.
+        refuse(found.refusal);
+    }
 }
 
 namespace {
@@ -390,7 +393,13 @@ webaccount::NewAccount OwnerPage::newAccount(int ownerId, const QDateTime& now) 
     return account;
 }
 
-void OwnerPage::insertOwner() {
+// Inside the save's transaction: the duplicate checks again, held against every other workstation's save.
+void OwnerPage::checkDuplicatesAgain(const OwnerValues& v, int ownerId) {
+    if (std::optional<FieldRefusal> refusal = ownersql::holdAndCheckDuplicates(v, ownerId))
+        throw DuplicateFound{*refusal};
+}
+
+void OwnerPage::insertOwner(const OwnerValues& v) {
     const QDateTime now = db::serverTime();
     stamp(*m_address, "Inserido_Em", "Inserido_Por", now);
     stamp(*m_owner, "Inserido_Em", "Inserido_Por", now);
@@ -399,8 +408,9 @@ void OwnerPage::insertOwner() {
     {
         // Address, owner and account stand or fall together; a failure keeps the typed owner for another try.
         db::Transaction transaction;
-        const int addressId = ownersql::insertAddress(*m_address);
-        id = ownersql::insertOwner(*m_owner, addressId);
+        checkDuplicatesAgain(v, 0);
+        const int addressId = ownersql::insertAddress(db::typedValues(*m_address));
+        id = ownersql::insertOwner(db::typedValues(*m_owner), addressId);
         ownersql::setWebUser(id, webaccount::insert(newAccount(id, now)));
         transaction.commit();
     }
@@ -410,7 +420,7 @@ void OwnerPage::insertOwner() {
     m_form->showAnimalPage();
 }
 
-void OwnerPage::updateOwner() {
+void OwnerPage::updateOwner(const OwnerValues& v) {
     const int id = ownerId();
     std::optional<bool> blocked = m_bloqueio->isChecked();
     const QVariant webUser = m_owner->field(QStringLiteral("id_usu_web"));
@@ -422,14 +432,15 @@ void OwnerPage::updateOwner() {
         stamp(*m_owner, "Modificado_Em", "Modificado_Por", now);
         copyCommonFields(*m_owner, *m_address, address->neighbourhoodText(), m_tipoPessoa->currentText());
         db::Transaction transaction;
+        checkDuplicatesAgain(v, id);
         QVariant addressId = m_owner->field(QStringLiteral("Id_Endereco"));
         if (m_address->state() == db::DataSet::State::Insert || blank(addressId)) {
             stamp(*m_address, "Inserido_Em", "Inserido_Por", now);
-            addressId = ownersql::insertAddress(*m_address);
+            addressId = ownersql::insertAddress(db::typedValues(*m_address));
         } else {
-            ownersql::updateAddress(*m_address, db::toInt(addressId));
+            ownersql::updateAddress(db::typedValues(*m_address), db::readValues(*m_address), db::toInt(addressId));
         }
-        ownersql::updateOwner(*m_owner, id, addressId);
+        ownersql::updateOwner(db::typedValues(*m_owner), db::readValues(*m_owner), id, addressId);
         webaccount::AccountChange change;
         change.ownerId = id;
         change.unit = m_owner->field(QStringLiteral("id_Unidade_Trabalho"));
@@ -442,13 +453,15 @@ void OwnerPage::updateOwner() {
         change.modifiedAt = now;
         change.email = m_owner->str(QStringLiteral("Email_Proprietario"));
         change.phone = splitPhone(m_owner->str(QStringLiteral("Telefone_Residencial")));
-        if (webaccount::update(change) == 0) {
+        if (webaccount::update(change, m_accounts) == 0) {
             // An owner without an account gets one now.
             ownersql::setWebUser(id, webaccount::insert(newAccount(id, now)));
         }
         transaction.commit();
-    } catch (const std::exception&) {
-        Prompts::error(kErroAlterar);
+    } catch (const DuplicateFound&) {
+        throw;
+    } catch (const std::exception& e) {
+        Prompts::error(failureText(e, kErroAlterar));
         return;
     }
     reopenOwner(id);
@@ -462,6 +475,7 @@ void OwnerPage::cancel() {
     setWebFieldsOpen(false);
     try {
         const QVariant webUser = m_owner->isActive() ? m_owner->field(QStringLiteral("id_usu_web")) : QVariant();
+        m_accounts = webaccount::accountsOf(ownerId());
         if (!blank(webUser)) {
             const QString stored = webaccount::blockOf(webUser);
             showBlockState(stored);
@@ -493,9 +507,9 @@ void OwnerPage::remove() {
     const QDateTime now = db::serverTime();
     {
         db::Transaction transaction;
-        ownersql::deleteOwner(id);
+        ownersql::deleteOwner(id, db::readValues(*m_owner));
         if (!blank(addressId))
-            ownersql::deleteAddress(addressId);
+            ownersql::deleteAddress(addressId, db::readValues(*m_address));
         webaccount::deactivate(id, auditUser(), now);
         transaction.commit();
     }

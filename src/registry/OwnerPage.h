@@ -67,8 +67,13 @@ private:
     void showBlockState(const QString& stored);
     void personTypeChanged();
     void refuse(const FieldRefusal& refusal);
-    void insertOwner();
-    void updateOwner();
+    // A duplicate that another workstation's save stored between the checks and the transaction.
+    struct DuplicateFound {
+        FieldRefusal refusal;
+    };
+    void checkDuplicatesAgain(const OwnerValues& v, int ownerId);
+    void insertOwner(const OwnerValues& v);
+    void updateOwner(const OwnerValues& v);
     int ownerId() const;
     void reopenOwner(int id);
     webaccount::NewAccount newAccount(int ownerId, const QDateTime& now) const;
@@ -90,6 +95,7 @@ private:
     QLineEdit* m_senha;
     QCheckBox* m_bloqueio;
     bool m_shown = false;
+    webaccount::Accounts m_accounts;  // the owner's web accounts as shown
 };
 
 inline const QString kProprietarioCadastrado =
@@ -101,5 +107,4 @@ inline const QString kManterBloqueioWeb =
     QStringLiteral("Este tutor está bloqueado pelo sistema web. \nDeseja manter este bloqueio?");
 inline const QString kConstaAnimal =
     QStringLiteral("Consta registro de animal(s) para este proprietário!\nO registro não pode ser excluído.");
-inline const QString kUsuarioCadastrado = QStringLiteral("Usuário já cadastrado!");
 inline const QString kLocalizeTutor = QStringLiteral("Localize um tutor para gerar o relatório.");

@@ -3,9 +3,10 @@
 
 #include "common/Documents.h"
 
+#include <algorithm>
 #include <vector>
 
-std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& o, const OwnerLookups& lookups) {
+std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& o, const OwnerLookups& lookups, int firstCheck) {
     const QString name = o.name.trimmed();
     const QString email = o.email.trimmed();
     const QString password = o.password.trimmed();
@@ -47,8 +48,10 @@ std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& o, const
              return false;
          },
          "dbeEmail", kEmailCadastrado},
+        {[&] { return (o.inserting || o.editing) && lookups.loginTaken && lookups.loginTaken(); }, "dbeCPF_CNPJ",
+         kUsuarioCadastrado, false},
     };
-    for (size_t i = 0; i < checks.size(); ++i)
+    for (size_t i = size_t(std::max(firstCheck, 1)) - 1; i < checks.size(); ++i)
         if (checks[i].fails())
             return FieldRefusal{int(i) + 1, checks[i].control, checks[i].message, checks[i].colour};
     return std::nullopt;

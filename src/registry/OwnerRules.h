@@ -26,6 +26,7 @@ inline const QString kCpfInvalido = QStringLiteral("CPF Inválido.");
 inline const QString kCnpjInvalido = QStringLiteral("CNPJ invalido!");
 inline const QString kDocumentoCadastrado = QStringLiteral("CPF/CNPJ já cadastrado.");
 inline const QString kEmailCadastrado = QStringLiteral("E-mail já cadastrado na base de dados.");
+inline const QString kUsuarioCadastrado = QStringLiteral("Usuário já cadastrado!");
 
 inline const QString kFisica = QStringLiteral("FÍSICA");
 inline const QString kJuridica = QStringLiteral("JURÍDICA");
@@ -56,6 +57,7 @@ struct OwnerLookups {
     std::function<bool()> documentTaken;   // another active owner has the document
     std::function<int()> ownerEmailCount;  // other active owners with the e-mail
     std::function<int()> userEmailCount;   // active web users with the e-mail, the owner's own account aside
+    std::function<bool()> loginTaken;      // an active web user other than the owner's own has the login
 };
 
 // The first failing check: its number, the control to colour and focus, the message.
@@ -66,7 +68,10 @@ struct FieldRefusal {
     bool colour = true;  // the document's check-digit and duplicate refusals only focus
 };
 
-std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& owner, const OwnerLookups& lookups);
+// The checks from `firstCheck` on; kFirstDuplicateCheck runs only the duplicate look-ups (document, e-mail, login).
+std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& owner, const OwnerLookups& lookups,
+                                                     int firstCheck = 1);
+inline constexpr int kFirstDuplicateCheck = 20;
 
 // A masked phone edit shows its literals even when nothing was typed: such a phone is blank.
 bool phoneBlank(const QString& phone);

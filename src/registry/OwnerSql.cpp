@@ -1,6 +1,9 @@
 // Statements on proprietario and endereco for the owner register.
 #include "registry/OwnerSql.h"
 
+#include "platform/db/Keys.h"
+#include "registry/WebAccount.h"
+
 #include <QStringList>
 
 namespace ownersql {
@@ -17,10 +20,10 @@ const QStringList kOwnerColumns{"Nome", "Telefone_Residencial", "Telefone_Celula
                                 "Modificado_Por", "Modificado_Em", "id_Unidade_Trabalho", "Email_Proprietario"};
 
 // Parameter names are matched in lower case.
-QVariantHash valuesOf(const db::DataSet& data, const QStringList& columns) {
+QVariantHash valuesOf(const db::RowValues& row, const QStringList& columns) {
     QVariantHash values;
     for (const QString& c : columns)
-        values.insert(c.toLower(), data.hasField(c) ? data.field(c) : QVariant());
+        values.insert(c.toLower(), row.value(c.toLower()));
     return values;
 }
 
@@ -31,13 +34,6 @@ QString insertSql(const QString& table, QStringList columns, const QString& extr
         params << QLatin1Char(':') + c;
     return QStringLiteral(" insert into %1 (%2%3) values (%4%5) returning %6 ")
         .arg(table, columns.join(QStringLiteral(", ")), extraColumns, params.join(QStringLiteral(", ")), extraValues, key);
-}
-
-QString updateSql(const QString& table, const QStringList& columns, const QString& key) {
-    QStringList sets;
-    for (const QString& c : columns)
-        sets << c + QStringLiteral(" = :") + c;
-    return QStringLiteral(" update %1 set %2 where %3 = :OLD_KEY ").arg(table, sets.join(QStringLiteral(", ")), key);
 }
 
 int returnedKey(const db::RowSet& rows) { return rows.count() ? db::toInt(rows.row(0)[0]) : 0; }
@@ -81,20 +77,17 @@ void selectAddress(db::DataSet& address, const QVariant& addressId) {
     address.open();
 }
 
-int insertAddress(const db::DataSet& address) {
+int insertAddress(const db::RowValues& address) {
     return returnedKey(db::run(db::kMain, insertSql("endereco", kAddressColumns, {}, {}, "Id_Endereco"),
                                valuesOf(address, kAddressColumns)));
 }
 
-void updateAddress(const db::DataSet& address, int addressId) {
-    QVariantHash values = valuesOf(address, kAddressColumns);
-    values.insert(QStringLiteral("old_key"), addressId);
-    int affected = 0;
-    db::run(db::kMain, updateSql("endereco", kAddressColumns, "Id_Endereco"), values, &affected);
-    db::requireAffected(affected);
+void updateAddress(const db::RowValues& typed, const db::RowValues& read, int addressId) {
+    db::updateRow({QStringLiteral("endereco"), QStringLiteral("Id_Endereco"), addressId, kAddressColumns,
+                   valuesOf(typed, kAddressColumns), read});
 }
 
-int insertOwner(const db::DataSet& owner, const QVariant& addressId) {
+int insertOwner(const db::RowValues& owner, const QVariant& addressId) {
     QVariantHash values = valuesOf(owner, kOwnerColumns);
     values.insert(QStringLiteral("id_endereco"), addressId);
     return returnedKey(db::run(db::kMain,
@@ -103,13 +96,11 @@ int insertOwner(const db::DataSet& owner, const QVariant& addressId) {
                                values));
 }
 
-void updateOwner(const db::DataSet& owner, int ownerId, const QVariant& addressId) {
-    QStringList columns = kOwnerColumns;
-    columns << QStringLiteral("Id_Endereco");
-    QVariantHash values = valuesOf(owner, kOwnerColumns);
+void updateOwner(const db::RowValues& typed, const db::RowValues& read, int ownerId, const QVariant& addressId) {
+    QVariantHash values = valuesOf(typed, kOwnerColumns);
     values.insert(QStringLiteral("id_endereco"), addressId);
-    values.insert(QStringLiteral("old_key"), ownerId);
-    db::run(db::kMain, updateSql("proprietario", columns, "Id_Proprietario"), values);
+    db::updateRow({QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), ownerId,
+                   kOwnerColumns + QStringList{QStringLiteral("Id_Endereco")}, values, read});
 }
 
 void setWebUser(int ownerId, int userId) {
@@ -168,6 +159,23 @@ int ownerEmailCount(const QString& email, int ownerId) {
     return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
 }
 
+OwnerLookups lookups(const OwnerValues& owner, int ownerId) {
+    return {
+        [=] { return documentTaken(owner.document, ownerId); },
+        [=] { return ownerEmailCount(owner.email, ownerId); },
+        [=] { return webaccount::emailCount(owner.email, ownerId); },
+        [=] { return webaccount::loginTaken(owner.document, ownerId); },
+    };
+}
+
+std::optional<FieldRefusal> holdAndCheckDuplicates(const OwnerValues& owner, int ownerId) {
+    // Always in this order, so that two saves never wait for each other's next value.
+    db::holdValue(QStringLiteral("Num_CPF_CNPJ"), owner.document.trimmed());
+    db::holdValue(QStringLiteral("Email"), db::fold(owner.email.trimmed()));
+    db::holdValue(QStringLiteral("Login"), db::fold(owner.document.trimmed()));
+    return ValidaCamposProprietario(owner, lookups(owner, ownerId), kFirstDuplicateCheck);
+}
+
 bool hasHistory(int ownerId) {
     return any(QStringLiteral(" select id_animal from Histo_muda_proprietario where id_proprietario = :owner limit 1 "),
                ownerId);
@@ -178,14 +186,14 @@ bool hasAnimals(int ownerId) {
                ownerId);
 }
 
-void deleteOwner(int ownerId) {
-    db::run(db::kMain, QStringLiteral(" delete from proprietario where id_proprietario = :owner "),
-            {{QStringLiteral("owner"), ownerId}});
+void deleteOwner(int ownerId, const db::RowValues& read) {
+    db::deleteRow({QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), ownerId,
+                   kOwnerColumns + QStringList{QStringLiteral("Id_Endereco")}, {}, read});
 }
 
-void deleteAddress(const QVariant& addressId) {
-    db::run(db::kMain, QStringLiteral(" delete from endereco where id_endereco = :id "),
-            {{QStringLiteral("id"), db::toInt(addressId)}});
+void deleteAddress(const QVariant& addressId, const db::RowValues& read) {
+    db::deleteRow({QStringLiteral("endereco"), QStringLiteral("Id_Endereco"), db::toInt(addressId), kAddressColumns, {},
+                   read});
 }
 
 }  // namespace ownersql

@@ -1,7 +1,8 @@
 // Statements on animal and histo_muda_proprietario for the animal transfer and its report.
 #include "registry/TransferSql.h"
 
-#include "common/RegisterForm.h"
+#include "platform/db/EditedRow.h"
+#include "registry/AnimalSql.h"
 
 namespace transfersql {
 
@@ -17,25 +18,10 @@ int moveAnimals(const QList<int>& animals, int ownerId, const QDate& date, const
         const QVariant previous = current.row(0)[0];
         if (!db::toText(previous).trimmed().isEmpty() && db::toInt(previous) == ownerId)
             continue;
-        db::run(db::kMain, QStringLiteral(" update animal set id_proprietario = :owner where id_animal = :animal "),
-                {{QStringLiteral("owner"), ownerId}, {QStringLiteral("animal"), animal}});
-        const int key = db::toInt(db::run(db::kMain,
-                                          QStringLiteral(" select max(id_Histo_Muda_Proprietario) as max "
-                                                         " from Histo_Muda_Proprietario "),
-                                          {})
-                                      .row(0)[0]) +
-                        1;
-        db::run(db::kMain,
-                QStringLiteral(" insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, "
-                               " Id_Anterior_Proprietario, Id_Proprietario, Dt_Muda_Proprietario, Inserido_Por, "
-                               " Inserido_Em) values (:key, :animal, :previous, :owner, :date, :user, :now) "),
-                {{QStringLiteral("key"), key},
-                 {QStringLiteral("animal"), animal},
-                 {QStringLiteral("previous"), previous},
-                 {QStringLiteral("owner"), ownerId},
-                 {QStringLiteral("date"), QDateTime(date, QTime(0, 0))},
-                 {QStringLiteral("user"), auditUser()},
-                 {QStringLiteral("now"), now}});
+        db::updateRow({QStringLiteral("animal"), QStringLiteral("Id_Animal"), animal,
+                       {QStringLiteral("Id_Proprietario")}, {{QStringLiteral("id_proprietario"), ownerId}},
+                       {{QStringLiteral("id_proprietario"), previous}}});
+        animalsql::insertOwnerChange(animal, previous, ownerId, QDateTime(date, QTime(0, 0)), now);
         ++moved;
     }
     return moved;

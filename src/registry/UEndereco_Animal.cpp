@@ -6,6 +6,7 @@
 
 #include "common/Formats.h"
 #include "common/Guard.h"
+#include "platform/db/EditedRow.h"
 #include "common/Prompts.h"
 #include "common/RegisterForm.h"
 #include "platform/dbase/DbfWriter.h"
@@ -285,9 +286,10 @@ void TfrmEndereco_Animal::save() {
     {
         db::Transaction transaction;
         if (inserting)
-            animalsql::linkAddress(animalId(), ownersql::insertAddress(*qryEndereco));
+            animalsql::linkAddress(animalId(), ownersql::insertAddress(db::typedValues(*qryEndereco)));
         else
-            ownersql::updateAddress(*qryEndereco, db::toInt(qryEndereco->field(QStringLiteral("Id_Endereco"))));
+            ownersql::updateAddress(db::typedValues(*qryEndereco), db::readValues(*qryEndereco),
+                                    db::toInt(qryEndereco->field(QStringLiteral("Id_Endereco"))));
         transaction.commit();
     }
     animalChosen();
@@ -310,7 +312,8 @@ void TfrmEndereco_Animal::remove() {
         return;
     {
         db::Transaction transaction;
-        animalsql::deleteAnimalAddress(id, db::toInt(qryEndereco->field(QStringLiteral("Id_Endereco"))));
+        animalsql::deleteAnimalAddress(id, db::toInt(qryEndereco->field(QStringLiteral("Id_Endereco"))),
+                                       db::readValues(*qryEndereco));
         transaction.commit();
     }
     animalChosen();

@@ -294,7 +294,7 @@ void TfrmRegistroOcorrencia::remove() {
         return;
     {
         db::Transaction transaction;
-        occurrencesql::deleteOccurrence(db::toInt(id));
+        occurrencesql::deleteOccurrence(db::toInt(id), db::readValues(*qryOcorrencia));
         transaction.commit();
     }
     animalChosen();

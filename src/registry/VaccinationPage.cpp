@@ -149,7 +149,11 @@ void VaccinationPage::remove() {
         Prompts::information(kNadaParaExcluir);
         return;
     }
-    if (Prompts::confirm(kExcluirVacina))
-        vaccinationsql::deleteVaccination(db::toInt(qryVacinaGrid->field(QStringLiteral("Id_vacina"))));
+    if (Prompts::confirm(kExcluirVacina)) {
+        db::Transaction transaction;
+        vaccinationsql::deleteVaccination(db::toInt(qryVacinaGrid->field(QStringLiteral("Id_vacina"))),
+                                          db::readValues(*qryVacinaGrid));
+        transaction.commit();
+    }
     showVaccinations();
 }

@@ -1,7 +1,8 @@
 // Statements on vacina and its three auxiliary tables.
 #include "registry/VaccinationSql.h"
 
-#include "common/RegisterForm.h"
+#include "common/Session.h"
+#include "platform/db/Keys.h"
 
 namespace vaccinationsql {
 
@@ -58,23 +59,24 @@ bool recordedOnDay(const Vaccination& v) {
 }
 
 int insertVaccination(const Vaccination& v, const QDateTime& now) {
-    const int id = db::toInt(db::run(db::kMain, QStringLiteral("select max(id_vacina) from vacina"), {}).row(0)[0]) + 1;
     QVariantHash p = params(v);
-    p.insert(QStringLiteral("id"), id);
     p.insert(QStringLiteral("date"), QDateTime(v.date, QTime(0, 0)));
     p.insert(QStringLiteral("user"), auditUser());
     p.insert(QStringLiteral("now"), now);
-    db::run(db::kMain,
-            QStringLiteral(" insert into vacina (Id_vacina, Id_Animal, Id_tipo_vacina, Id_tipo_vacina_ocorrencia, "
-                           " Id_tipo_motivo_nao_vacina, Data_atividade, Inserido_por, Inserido_em, Modificado_por, "
-                           " Modificado_em) values (:id, :animal, :vaccine, :intercurrence, :reason, :date, :user, :now, "
-                           " null, null) "),
-            p);
-    return id;
+    return db::insertWithNewKey(QStringLiteral("vacina"), QStringLiteral("Id_vacina"), [&](int id) {
+        p.insert(QStringLiteral("id"), id);
+        db::run(db::kMain,
+                QStringLiteral(" insert into vacina (Id_vacina, Id_Animal, Id_tipo_vacina, Id_tipo_vacina_ocorrencia, "
+                               " Id_tipo_motivo_nao_vacina, Data_atividade, Inserido_por, Inserido_em, Modificado_por, "
+                               " Modificado_em) values (:id, :animal, :vaccine, :intercurrence, :reason, :date, :user, "
+                               " :now, null, null) "),
+                p);
+    });
 }
 
-void deleteVaccination(int vaccinationId) {
-    db::run(db::kMain, QStringLiteral("delete from vacina where id_vacina = :id"), {{QStringLiteral("id"), vaccinationId}});
+void deleteVaccination(int vaccinationId, const db::RowValues& read) {
+    db::runGuarded(QStringLiteral("delete from vacina where id_vacina = :id"), {{QStringLiteral("id"), vaccinationId}},
+                   read);
 }
 
 }  // namespace vaccinationsql

@@ -3,6 +3,7 @@
 // of a day, the insert and the delete.
 
 #include "platform/db/DataSet.h"
+#include "platform/db/EditedRow.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -29,6 +30,7 @@ struct Vaccination {
 bool recordedOnDay(const Vaccination& v);
 // Inside the caller's transaction: the new row with the next key; answers the key.
 int insertVaccination(const Vaccination& v, const QDateTime& now);
-void deleteVaccination(int vaccinationId);
+// The vaccination as read (kRegistroAlterado when another workstation changed it meanwhile).
+void deleteVaccination(int vaccinationId, const db::RowValues& read);
 
 }  // namespace vaccinationsql

@@ -39,35 +39,56 @@ int insert(const NewAccount& a) {
     return q.integer(QStringLiteral("Id_Usuario"));
 }
 
-int update(const AccountChange& c) {
-    db::Query q;
-    q << QStringLiteral(" update usuario set Id_Unidade_Trabalho = :unit, Nome = :nome, Login = :login ");
-    if (c.password) {
-        q << QStringLiteral(" , senha_crip = :senha ");
-        q.bind(QStringLiteral("senha"), GeraHashSenha(c.password->trimmed()));
+Accounts accountsOf(int ownerId) {
+    const db::RowSet rows = db::run(db::kMain,
+                                    QStringLiteral(" select * from usuario where id_proprietario = :owner "
+                                                   " order by id_usuario "),
+                                    {{QStringLiteral("owner"), ownerId}});
+    Accounts accounts;
+    for (int r = 0; r < rows.count(); ++r) {
+        db::RowValues values;
+        for (int c = 0; c < rows.fields().size(); ++c)
+            values.insert(rows.fields()[c].toLower(), rows.row(r)[c]);
+        accounts.append(values);
     }
-    if (c.blocked) {
-        q << QStringLiteral(" , Bloqueado = :bloqueado ");
-        q.bind(QStringLiteral("bloqueado"), *c.blocked ? kBloqueadoSim : kBloqueadoNao);
+    return accounts;
+}
+
+int update(const AccountChange& c, const Accounts& read) {
+    QList<int> readIds;
+    for (const db::RowValues& account : read)
+        readIds << db::toInt(account.value(QStringLiteral("id_usuario")));
+    QList<int> ids;
+    for (const db::RowValues& account : accountsOf(c.ownerId))
+        ids << db::toInt(account.value(QStringLiteral("id_usuario")));
+    if (ids != readIds)
+        throw db::Error(db::kRegistroAlterado, db::Error::Kind::RowChanged);
+
+    db::EditedRow row{QStringLiteral("usuario"), QStringLiteral("Id_Usuario"), {}, {}, {}, {}};
+    auto set = [&row](const QString& column, const QVariant& value) {
+        row.columns << column;
+        row.typed.insert(column.toLower(), value);
+    };
+    set(QStringLiteral("Id_Unidade_Trabalho"), c.unit);
+    set(QStringLiteral("Nome"), c.name);
+    set(QStringLiteral("Login"), c.login.trimmed());
+    if (c.password)
+        set(QStringLiteral("senha_crip"), GeraHashSenha(c.password->trimmed()));
+    if (c.blocked)
+        set(QStringLiteral("Bloqueado"), *c.blocked ? kBloqueadoSim : kBloqueadoNao);
+    set(QStringLiteral("Modificado_Por"), c.modifiedBy);
+    set(QStringLiteral("Modificado_Em"), c.modifiedAt);
+    set(QStringLiteral("Email_usu"), c.email);
+    if (c.phone.present && !c.phone.areaCode.trimmed().isEmpty())
+        set(QStringLiteral("DDD_TEL_USU"), c.phone.areaCode);
+    if (c.phone.present && !c.phone.number.trimmed().isEmpty())
+        set(QStringLiteral("Telefone_usu"), c.phone.number);
+    for (const db::RowValues& account : read) {
+        row.key = account.value(QStringLiteral("id_usuario"));
+        row.read = account;
+        db::updateRow(row);
     }
-    q << QStringLiteral(" , Modificado_Por = :por, Modificado_Em = :em, Email_usu = :email ");
-    if (c.phone.present && !c.phone.areaCode.trimmed().isEmpty()) {
-        q << QStringLiteral(" , DDD_TEL_USU = :ddd ");
-        q.bind(QStringLiteral("ddd"), c.phone.areaCode);
-    }
-    if (c.phone.present && !c.phone.number.trimmed().isEmpty()) {
-        q << QStringLiteral(" , Telefone_usu = :telefone ");
-        q.bind(QStringLiteral("telefone"), c.phone.number);
-    }
-    q << QStringLiteral(" where Id_proprietario = :owner ");
-    q.bind(QStringLiteral("unit"), c.unit);
-    q.bind(QStringLiteral("nome"), c.name);
-    q.bind(QStringLiteral("login"), c.login.trimmed());
-    q.bind(QStringLiteral("por"), c.modifiedBy);
-    q.bind(QStringLiteral("em"), c.modifiedAt);
-    q.bind(QStringLiteral("email"), c.email);
-    q.bind(QStringLiteral("owner"), c.ownerId);
-    return q.exec();
+    return int(read.size());
 }
 
 QString blockOf(const QVariant& userId) {
@@ -78,14 +99,11 @@ QString blockOf(const QVariant& userId) {
     return rows.count() ? db::toText(rows.row(0)[0]).trimmed() : QString();
 }
 
-Login loginOf(int ownerId) {
-    const db::RowSet rows = db::run(db::kMain,
-                                    QStringLiteral(" select Login, Bloqueado from usuario where id_proprietario = :owner "
-                                                   " order by id_usuario "),
-                                    {{QStringLiteral("owner"), ownerId}});
-    if (rows.count() == 0)
+Login loginOf(const Accounts& accounts) {
+    if (accounts.isEmpty())
         return {};
-    return {true, db::toText(rows.row(0)[0]).trimmed(), db::toText(rows.row(0)[1]).trimmed()};
+    return {true, db::toText(accounts.first().value(QStringLiteral("login"))).trimmed(),
+            db::toText(accounts.first().value(QStringLiteral("bloqueado"))).trimmed()};
 }
 
 bool hasDigest(int ownerId) {
@@ -107,6 +125,15 @@ int emailCount(const QString& email, int ownerId) {
                                                    " and coalesce(Id_proprietario, 0) <> :owner "),
                                     {{QStringLiteral("email"), email.trimmed()}, {QStringLiteral("owner"), ownerId}});
     return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
+}
+
+bool loginTaken(const QString& login, int ownerId) {
+    return db::run(db::kMain,
+                   QStringLiteral(" select id_usuario from usuario where fold(trim(Login)) = fold(:login) "
+                                  " and Status_Registro = 'ATIVO' "
+                                  " and (:owner = 0 or coalesce(Id_proprietario, 0) <> :owner) limit 1 "),
+                   {{QStringLiteral("login"), login.trimmed()}, {QStringLiteral("owner"), ownerId}})
+               .count() > 0;
 }
 
 void deactivate(int ownerId, const QVariant& by, const QDateTime& at) {

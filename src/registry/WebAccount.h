@@ -2,9 +2,11 @@
 // The owner's web account in usuario: the login is the CPF or CNPJ, the password is kept only as its
 // digest, Bloqueado says whether the owner may log in to the outside web system.
 
+#include "platform/db/EditedRow.h"
 #include "registry/OwnerRules.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QVariant>
 #include <optional>
 
@@ -41,8 +43,14 @@ struct AccountChange {
     WebPhone phone;  // written only when present
 };
 
-// Updates the owner's accounts; answers how many rows changed (0: the owner has none).
-int update(const AccountChange& change);
+// The owner's accounts, every column, in the order of Id_Usuario: what the owner page shows and what an
+// update of them is guarded with.
+using Accounts = QList<db::RowValues>;
+Accounts accountsOf(int ownerId);
+
+// Updates the owner's accounts as they were read; answers how many (0: the owner had none, and still has
+// none). An account changed, added or removed meanwhile by another workstation throws kRegistroAlterado.
+int update(const AccountChange& change, const Accounts& read);
 
 // Bloqueado of an account by its id, trimmed; empty when there is none.
 QString blockOf(const QVariant& userId);
@@ -52,14 +60,18 @@ struct Login {
     QString login;
     QString bloqueado;
 };
-// The login and block state of the owner's account.
-Login loginOf(int ownerId);
+// The login and block state of the first of the owner's accounts.
+Login loginOf(const Accounts& accounts);
 
 // Whether the owner has an active account with a digest, in any unit.
 bool hasDigest(int ownerId);
 
 // Active web users with the e-mail (trimmed, case and accents aside), other than the owner's own account.
 int emailCount(const QString& email, int ownerId);
+
+// An active user, other than the owner's own accounts (every user for owner 0), logs in with `login` (trimmed,
+// case and accents aside).
+bool loginTaken(const QString& login, int ownerId);
 
 // Marks the owner's accounts inactive ("Inativo" SIM, Status_Registro INATIVO).
 void deactivate(int ownerId, const QVariant& by, const QDateTime& at);

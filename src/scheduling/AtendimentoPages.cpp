@@ -3,6 +3,8 @@
 
 #include "common/Formats.h"
 #include "common/Guard.h"
+#include "platform/db/EditedRow.h"
+#include "platform/db/Keys.h"
 #include "common/Prompts.h"
 #include "common/RegisterForm.h"
 #include "scheduling/AtendimentoSql.h"
@@ -222,7 +224,11 @@ void MemberPage::remove() {
             return;
         keys.insert(f.toLower(), v);
     }
-    db::run(db::kMain, m_kind.deleteSql, keys);
+    {
+        db::Transaction transaction;
+        db::runGuarded(m_kind.deleteSql, keys, db::readValues(*m_members));
+        transaction.commit();
+    }
     m_members->open();
 }
 
@@ -271,9 +277,8 @@ bool MedicinePage::checks(const QVariant& item) {
 QVariantHash MedicinePage::extraColumns() {
     double quantity = 0;
     fmt::parseDecimal(mkeQuandidade->text(), &quantity);
-    const db::RowSet last = db::run(
-        db::kMain, QStringLiteral("select max(Id_Medicamento_Gasto) as maior from Medicamento_Gasto"), {});
-    return {{QStringLiteral("Id_Medicamento_Gasto"), db::toInt(last.row(0)[0]) + 1},
+    return {{QStringLiteral("Id_Medicamento_Gasto"),
+             db::nextKey(QStringLiteral("Medicamento_Gasto"), QStringLiteral("Id_Medicamento_Gasto"))},
             {QStringLiteral("Quantidade"), quantity}};
 }
 

@@ -1,7 +1,9 @@
 // The private attendances' statements.
 #include "scheduling/AtendimentoParticularSql.h"
 
-#include "common/RegisterForm.h"
+#include "common/Session.h"
+#include "platform/db/EditedRow.h"
+#include "platform/db/Keys.h"
 
 namespace AtendimentoParticularSql {
 
@@ -30,27 +32,25 @@ void selectOfAnimal(db::DataSet& data, const QVariant& animalId) {
 }
 
 int insert(const QVariant& animalId, const QVariant& typeId, const QDate& done) {
-    const db::RowSet top =
-        db::run(db::kMain, QStringLiteral(" select max(id_atendimento_particular) as max from atendimento_particular "), {});
-    const int key = db::toInt(top.row(0)[0]) + 1;
-    db::run(db::kMain,
-            QStringLiteral("insert into atendimento_particular (Id_Atendimento_Particular, Id_Animal, "
-                           "Id_Tipo_Procedimento, dt_Atendimento, Inserido_Por, Inserido_Em) "
-                           "values (:key, :animal, :type, :done, :por, :em)"),
-            {{QStringLiteral("key"), key},
-             {QStringLiteral("animal"), animalId},
-             {QStringLiteral("type"), typeId},
-             {QStringLiteral("done"), QDateTime(done, QTime(0, 0))},
-             {QStringLiteral("por"), auditUser()},
-             {QStringLiteral("em"), db::serverTime()}});
-    return key;
+    const QDateTime now = db::serverTime();
+    return db::insertWithNewKey(
+        QStringLiteral("atendimento_particular"), QStringLiteral("Id_Atendimento_Particular"), [&](int key) {
+            db::run(db::kMain,
+                    QStringLiteral("insert into atendimento_particular (Id_Atendimento_Particular, Id_Animal, "
+                                   "Id_Tipo_Procedimento, dt_Atendimento, Inserido_Por, Inserido_Em) "
+                                   "values (:key, :animal, :type, :done, :por, :em)"),
+                    {{QStringLiteral("key"), key},
+                     {QStringLiteral("animal"), animalId},
+                     {QStringLiteral("type"), typeId},
+                     {QStringLiteral("done"), QDateTime(done, QTime(0, 0))},
+                     {QStringLiteral("por"), auditUser()},
+                     {QStringLiteral("em"), now}});
+        });
 }
 
-void remove(const QVariant& key) {
-    int affected = 0;
-    db::run(db::kMain, QStringLiteral("delete from atendimento_particular where Id_Atendimento_Particular = :key"),
-            {{QStringLiteral("key"), key}}, &affected);
-    db::requireAffected(affected);
+void remove(const QVariant& key, const db::RowValues& read) {
+    db::runGuarded(QStringLiteral("delete from atendimento_particular where Id_Atendimento_Particular = :key"),
+                   {{QStringLiteral("key"), key}}, read);
 }
 
 }  // namespace AtendimentoParticularSql

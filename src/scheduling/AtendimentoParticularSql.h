@@ -3,6 +3,7 @@
 // with its key and the delete.
 
 #include "platform/db/DataSet.h"
+#include "platform/db/EditedRow.h"
 
 #include <QDate>
 
@@ -15,8 +16,9 @@ db::RowSet procedureTypes();                   // Id_Tipo_Procedimento, Nome, de
 // The animal's private attendances with the type's name as Cal_Tipo_Atendimento; none for a null animal.
 void selectOfAnimal(db::DataSet& data, const QVariant& animalId);
 
-// Inside the caller's transaction: the highest key plus one; returns it.
+// Inside the caller's transaction, with the key db::nextKey() gives; returns it.
 int insert(const QVariant& animalId, const QVariant& typeId, const QDate& done);
-void remove(const QVariant& key);
+// The row as read (kRegistroAlterado when another workstation changed it meanwhile).
+void remove(const QVariant& key, const db::RowValues& read);
 
 }  // namespace AtendimentoParticularSql

@@ -1,6 +1,8 @@
 // The attendance booking's statements.
 #include "scheduling/AtendimentoSql.h"
 
+#include "platform/db/EditedRow.h"
+
 #include <QStringList>
 
 namespace AtendimentoSql {
@@ -90,9 +92,9 @@ QVariant sterilised(const QVariant& animalId) {
     return rows.count() > 0 ? rows.row(0)[1] : QVariant();
 }
 
-void writeSterilised(const QVariant& animalId, const QString& flag) {
-    run(QStringLiteral("update animal set esterilizado = :esterilizado where id_animal = :id"),
-        {{QStringLiteral("esterilizado"), flag}, {QStringLiteral("id"), animalId}});
+void writeSterilised(const QVariant& animalId, const QString& flag, const QVariant& read) {
+    db::updateRow({QStringLiteral("animal"), QStringLiteral("Id_Animal"), animalId, {QStringLiteral("Esterilizado")},
+                   {{QStringLiteral("esterilizado"), flag}}, {{QStringLiteral("esterilizado"), read}}});
 }
 
 QString daySummarySql() {

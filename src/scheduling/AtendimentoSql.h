@@ -28,7 +28,8 @@ db::RowSet statuses();                          // every status
 QVariant ownerUnit(const QVariant& ownerId);
 
 QVariant sterilised(const QVariant& animalId);  // animal.esterilizado, null without an animal
-void writeSterilised(const QVariant& animalId, const QString& flag);
+// Writes the flag while the animal still holds `read`, else kRegistroAlterado.
+void writeSterilised(const QVariant& animalId, const QString& flag, const QVariant& read);
 
 // The attendances of a unit on one day, in the summary's columns; the text without its order clause.
 QString daySummarySql();

@@ -165,7 +165,7 @@ void ReceituarioPage::remove() {
         return;
     {
         db::Transaction transaction;
-        ReceituarioSql::remove(m_rows->field(QStringLiteral("Id_Receituario")));
+        ReceituarioSql::remove(m_rows->field(QStringLiteral("Id_Receituario")), db::readValues(*m_rows));
         transaction.commit();
     }
     load(m_attendance);

@@ -1,7 +1,9 @@
 // The prescriptions' statements.
 #include "scheduling/ReceituarioSql.h"
 
-#include "common/RegisterForm.h"
+#include "common/Session.h"
+#include "platform/db/EditedRow.h"
+#include "platform/db/Keys.h"
 
 namespace ReceituarioSql {
 
@@ -35,16 +37,11 @@ void selectOf(db::DataSet& data, const QVariant& attendanceId) {
     data.open();
 }
 
-int nextKey() {
-    const db::RowSet top =
-        run(QStringLiteral(" select Id_Receituario as max from Receituario order by Id_Receituario desc limit 1"));
-    return top.count() == 0 ? 1 : db::toInt(top.row(0)[0]) + 1;
-}
+int nextKey() { return db::nextKey(QStringLiteral("Receituario"), QStringLiteral("Id_Receituario")); }
 
-void remove(const QVariant& key) {
-    int affected = 0;
-    run(QStringLiteral("delete from receituario where Id_Receituario = :key"), {{QStringLiteral("key"), key}}, &affected);
-    db::requireAffected(affected);
+void remove(const QVariant& key, const db::RowValues& read) {
+    db::runGuarded(QStringLiteral("delete from receituario where Id_Receituario = :key"), {{QStringLiteral("key"), key}},
+                   read);
 }
 
 db::RowSet weightTexts() {
@@ -68,15 +65,20 @@ QString standardText() {
     return r.count() == 0 ? QString() : db::toText(r.row(0)[0]);
 }
 
-void writeStandard(const QString& text, bool inserting) {
+void writeStandard(const QString& text, const db::RowValues& read) {
     const QVariantHash params{{QStringLiteral("text"), text},
                               {QStringLiteral("por"), auditUser()},
                               {QStringLiteral("em"), db::serverTime()}};
+    if (!read.isEmpty()) {
+        // The text as read is compared too: a change saved meanwhile by another workstation is not overwritten.
+        db::runGuarded(QStringLiteral(" update receituario_Padrao set descricao = :text, Modificado_Por = :por, "
+                                      "Modificado_Em = :em where Id_Receituario_padrao = 1"),
+                       params, read, {QStringLiteral("descricao")});
+        return;
+    }
     int affected = 0;
-    run(inserting ? QStringLiteral(" update receituario_Padrao set descricao = :text, Inserido_Por = :por, "
-                                   "Inserido_Em = :em where Id_Receituario_padrao = 1")
-                  : QStringLiteral(" update receituario_Padrao set descricao = :text, Modificado_Por = :por, "
-                                   "Modificado_Em = :em where Id_Receituario_padrao = 1"),
+    run(QStringLiteral(" update receituario_Padrao set descricao = :text, Inserido_Por = :por, "
+                       "Inserido_Em = :em where Id_Receituario_padrao = 1"),
         params, &affected);
     if (affected == 0)
         run(QStringLiteral("insert into receituario_Padrao (Id_Receituario_padrao, descricao, Inserido_Por, Inserido_Em) "

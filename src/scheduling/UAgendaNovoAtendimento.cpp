@@ -318,7 +318,9 @@ void TfrmAgendaNovoAtendimento::loadAnimals() {
 }
 
 void TfrmAgendaNovoAtendimento::loadSterilised() {
-    const QString flag = db::toText(AtendimentoSql::sterilised(rowField(QStringLiteral("Id_Animal")))).trimmed();
+    m_sterilisedAnimal = rowField(QStringLiteral("Id_Animal"));
+    m_sterilisedRead = AtendimentoSql::sterilised(m_sterilisedAnimal);
+    const QString flag = db::toText(m_sterilisedRead).trimmed();
     const QSignalBlocker block(dbcEsterilizado);
     dbcEsterilizado->setCurrentIndex(dbcEsterilizado->findText(flag));
 }
@@ -376,8 +378,13 @@ void TfrmAgendaNovoAtendimento::save() {
             qryPrincipal->setField(QStringLiteral("Modificado_Em"), now);
             qryPrincipal->setField(QStringLiteral("Modificado_Por"), auditUser());
         }
-        if (!flag.isEmpty())
-            AtendimentoSql::writeSterilised(animal, flag);
+        if (!flag.isEmpty()) {
+            // The flag of another animal than the one shown is read now; an unchanged flag is not written.
+            const QVariant read =
+                animal == m_sterilisedAnimal ? m_sterilisedRead : AtendimentoSql::sterilised(animal);
+            if (flag != db::toText(read).trimmed())
+                AtendimentoSql::writeSterilised(animal, flag, read);
+        }
         qryPrincipal->post();
         transaction.commit();
     }

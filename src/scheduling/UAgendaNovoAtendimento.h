@@ -80,6 +80,8 @@ private:
     ui::LookupComboLink* m_status;
     ui::LookupComboLink* m_unit;
     int m_page = 0;
+    // The animal's sterilised flag as shown, and of which animal.
+    QVariant m_sterilisedAnimal, m_sterilisedRead;
 };
 
 inline QPointer<TfrmAgendaNovoAtendimento> frmAgendaNovoAtendimento;

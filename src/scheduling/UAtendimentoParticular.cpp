@@ -225,7 +225,7 @@ void TfrmAtendimentoParticular::excluir() {
         return;
     {
         db::Transaction transaction;
-        AtendimentoParticularSql::remove(key);
+        AtendimentoParticularSql::remove(key, db::readValues(*m_rows));
         transaction.commit();
     }
     m_rows->refresh();

@@ -77,14 +77,13 @@ void TfrmReceituarioPadrao::gravar() {
         Prompts::information(kClikAlterar);
         return;
     }
-    const bool inserting = m_text->state() == db::DataSet::State::Insert;
     const QString text = m_text->str(QStringLiteral("descricao"));
     try {
         db::Transaction transaction;
-        ReceituarioSql::writeStandard(text, inserting);
+        ReceituarioSql::writeStandard(text, db::readValues(*m_text));
         transaction.commit();
-    } catch (const std::exception&) {
-        Prompts::information(kErroGravarRegistro);
+    } catch (const std::exception& e) {
+        Prompts::information(failureText(e, kErroGravarRegistro));
         return;
     }
     m_text->cancel();

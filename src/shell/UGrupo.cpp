@@ -84,7 +84,10 @@ bool TfrmGrupo::checkReferences(const QVariant& key) {
     return true;
 }
 
-void TfrmGrupo::deleteRow(const QVariant& key) { deleteProfile(key); }
+void TfrmGrupo::deleteRow(const QVariant& key) {
+    RegisterForm::deleteRow(key);  // the profile as read, then its rights
+    deleteProfile(key);
+}
 
 void TfrmGrupo::print() { Prompts::preview(std::make_shared<TfrmRel_Perfil>(), true); }
 

@@ -1,7 +1,7 @@
 // The users' statements; every value travels as a parameter.
 #include "shell/UsuarioSql.h"
 
-#include "common/RegisterForm.h"
+#include "common/Session.h"
 #include "platform/db/Query.h"
 
 QString usuarioSelectSql() {

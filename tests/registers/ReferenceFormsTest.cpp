@@ -324,6 +324,28 @@ TEST_P(EveryRegister, AnEditSetsOnlyTheModifyingAudit) {
     EXPECT_FALSE(cell("Modificado_Em", 1).isNull());
 }
 
+// Another workstation saves the row within the same second, between this one's read and its save: the save
+// is refused in the error box, keeps what was typed and leaves the other's value.
+TEST_P(EveryRegister, AnotherWorkstationsChangeInTheSameSecondIsNotReverted) {
+    TReferenceForm* form = open(GetParam().action);
+    addRow(form, "ANTES");
+    trigger(form, "actRefresh");
+    trigger(form, "actEdit");
+    const ReferenceControl& first = table().controls.first();
+    const bool decimal = first.kind == ReferenceControl::Kind::Decimal;
+    type(form, first.name, decimal ? "7,25" : "DEPOIS");
+    {
+        OtherWorkstation station;
+        ASSERT_TRUE(station.exec(QString("update %1 set %2 = ? where %3 = 1").arg(GetParam().table, first.field, GetParam().key),
+                                 {decimal ? QVariant(99) : QVariant("OUTRO")}));
+    }
+    prompts.clear();
+    trigger(form, "actPost");
+    EXPECT_EQ(prompts.texts(), QStringList{db::kRegistroAlterado});
+    EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Edit);
+    EXPECT_EQ(db::toText(cell(first.field, 1)).trimmed(), decimal ? "99" : "OUTRO");
+}
+
 TEST_P(EveryRegister, TheSaveAsksForEachMissingFieldInTurn) {
     TReferenceForm* form = open(GetParam().action);
     trigger(form, "actAppend");

@@ -22,7 +22,10 @@ void click(QWidget* form, const char* name) {
 TEST_F(SchedulingTest, PrescriptionsAreWrittenFromTextsKeyedAndDeleted) {
     exec("insert into receituario_texto_peso (Id_Receituario_texto_Peso, Peso, Texto) values (1, 10, 'DOSE 10KG. ')");
     exec("insert into receituario_padrao (Id_Receituario_padrao, descricao) values (1, 'PADRAO ')");
-    EXPECT_EQ(ReceituarioSql::nextKey(), 1);
+    {
+        db::Transaction transaction;
+        EXPECT_EQ(ReceituarioSql::nextKey(), 1);
+    }
 
     // A booking not yet saved has no prescriptions.
     auto* unsaved = newBooking();

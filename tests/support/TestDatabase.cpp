@@ -6,6 +6,7 @@
 #include "platform/db/Schema.h"
 
 #include <QCoreApplication>
+#include <atomic>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -130,4 +131,52 @@ QVariant DbTest::scalar(const QString& sql, const QVariantHash& params) {
 
 int DbTest::count(const QString& table) {
     return db::toInt(scalar(QStringLiteral("select count(*) from ") + table));
+}
+
+OtherWorkstation::OtherWorkstation(int waitMs) {
+    static std::atomic<int> made{0};
+    m_name = QStringLiteral("outra_estacao_%1").arg(++made);
+    QSqlDatabase other;
+    if (testingPostgres()) {
+        other = db::addPostgres(testSettings(), m_name);
+    } else {
+        other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        other.setDatabaseName(db::sqliteFile(db::settings(), db::kMain));
+        other.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(waitMs));
+    }
+    if (!other.open())
+        throw db::Error(other.lastError().text());
+    if (testingPostgres())
+        exec(QStringLiteral("set lock_timeout = %1").arg(waitMs));
+}
+
+OtherWorkstation::~OtherWorkstation() {
+    {
+        QSqlDatabase other = QSqlDatabase::database(m_name, false);
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+QSqlDatabase OtherWorkstation::database() const { return QSqlDatabase::database(m_name, false); }
+
+bool OtherWorkstation::exec(const QString& sql, const QVariantList& values, QString* error) {
+    QSqlQuery q(database());
+    bool ok = values.isEmpty() ? q.exec(sql) : q.prepare(sql);
+    if (ok && !values.isEmpty()) {
+        for (const QVariant& v : values)
+            q.addBindValue(v.typeId() == QMetaType::QDateTime ? QVariant(db::storedDateTime(v.toDateTime())) : v);
+        ok = q.exec();
+    }
+    if (!ok && error)
+        *error = q.lastError().text();
+    return ok;
+}
+
+QVariant OtherWorkstation::scalar(const QString& sql, const QVariantList& values) {
+    QSqlQuery q(database());
+    q.prepare(sql);
+    for (const QVariant& v : values)
+        q.addBindValue(v);
+    return q.exec() && q.next() ? q.value(0) : QVariant();
 }

@@ -5,6 +5,7 @@
 #include "PromptRecorder.h"
 #include "platform/db/Query.h"
 
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -30,3 +31,22 @@ protected:
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
+
+// Another workstation: a connection of its own to the database under test (the same SQLite file, the same
+// PostgreSQL database), usable from the thread that makes it. Its statements wait `waitMs` for a lock.
+class OtherWorkstation {
+public:
+    explicit OtherWorkstation(int waitMs = 50);
+    ~OtherWorkstation();
+    OtherWorkstation(const OtherWorkstation&) = delete;
+    OtherWorkstation& operator=(const OtherWorkstation&) = delete;
+
+    // Runs a statement with its values in order ("?"); false, with the server's text in `error`, when refused.
+    bool exec(const QString& sql, const QVariantList& values = {}, QString* error = nullptr);
+    QVariant scalar(const QString& sql, const QVariantList& values = {});
+    QSqlDatabase database() const;
+
+private:
+    QString m_name;
+};
+

@@ -1,5 +1,7 @@
 #include "platform/db/DataSet.h"
 
+#include "platform/db/EditedRow.h"
+
 #include <QPointer>
 #include <QRegularExpression>
 #include <utility>
@@ -270,10 +272,11 @@ void DataSet::post() {
     QString sql = inserting ? m_insertSql : m_modifySql;
     if (sql.isEmpty())
         throw Error(QStringLiteral("A consulta não pode ser gravada."));
-    if (!inserting && hasField(QStringLiteral("Modificado_Em")))
-        sql = withCondition(sql, QStringLiteral("Modificado_Em is not distinct from :OLD_Modificado_Em"));
+    QVariantHash params = postParams();
+    if (!inserting)
+        sql = guarded(sql, params);
     int affected = -1;
-    const RowSet returned = run(m_query.connectionName(), sql, postParams(), &affected);
+    const RowSet returned = run(m_query.connectionName(), sql, params, &affected);
     if (!inserting)
         requireAffected(affected);
     const Posted before{m_state, m_current, m_editRow, m_buffer, m_rows.row(m_current)};

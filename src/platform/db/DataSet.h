@@ -26,10 +26,12 @@ public:
     QString text() const { return m_query.text(); }
 
     // Statements that post a row: parameters :Field take the row's values, :OLD_Field the values it had
-    // when it was read. An insert with a RETURNING clause writes what it returns into the row. A modify that
-    // touches no row fails with kRegistroAlterado; where the rows carry Modificado_Em, it touches the row only
-    // while its Modificado_Em is still the one read, so an edit never overwrites another workstation's.
+    // when it was read. An insert with a RETURNING clause writes what it returns into the row. A modify is
+    // guarded (db::guarded()): it touches the row only while its Modificado_Em and every column it sets still
+    // hold the values read, so an edit never overwrites another workstation's; touching no row fails with
+    // kRegistroAlterado.
     void setUpdateSql(const QString& insertSql, const QString& modifySql);
+    const QString& modifySql() const { return m_modifySql; }
 
     // Reads the select's rows. A select that fails leaves the rows of the one before, read again.
     void open();

@@ -135,6 +135,8 @@ void startSession(QSqlDatabase& database, const Settings& s, const QString& name
             execOrThrow(database, QStringLiteral("set search_path to zzoo01, public"));
         if (name != kMain)
             execOrThrow(database, QStringLiteral("set default_transaction_read_only = on"));
+        else
+            execOrThrow(database, QStringLiteral("set lock_timeout = %1").arg(qMax(0, s.busyTimeoutMs)));
     }
 }
 
@@ -222,9 +224,30 @@ bool isConnected() { return g_connected; }
 Engine engine() { return g_settings.engine; }
 const Settings& settings() { return g_settings; }
 
+namespace {
+
+// SQLite's result codes (primary or extended) and PostgreSQL's states.
+Error::Kind kindOf(const QSqlError& error) {
+    static const QStringList conflicts{QStringLiteral("19"), QStringLiteral("1555"), QStringLiteral("2067"),
+                                       QStringLiteral("23505")};
+    static const QStringList busy{QStringLiteral("5"), QStringLiteral("261"), QStringLiteral("517"),
+                                  QStringLiteral("6"), QStringLiteral("55P03"), QStringLiteral("40P01")};
+    const QString code = error.nativeErrorCode().trimmed();
+    if (busy.contains(code))
+        return Error::Kind::Busy;
+    // SQLite gives one code to every constraint: only a repeated key counts here.
+    if (conflicts.contains(code) && (code == QLatin1String("23505") || error.text().contains(QLatin1String("UNIQUE"))))
+        return Error::Kind::KeyConflict;
+    return Error::Kind::Refused;
+}
+
+}  // namespace
+
 void throwFailure(const QSqlDatabase& database, const QSqlError& error) {
-    if (database.isOpen())
-        throw Error(error.text());
+    if (database.isOpen()) {
+        const Error::Kind kind = kindOf(error);
+        throw Error(kind == Error::Kind::Busy ? kBancoOcupado : error.text(), kind);
+    }
     // The server is gone for this session, and most likely for the others too (a restart ends them all):
     // each is opened again on its next use. The main connection stays as it is while a transaction waits
     // for its rollback.
@@ -260,8 +283,13 @@ void startTransaction() {
     if (g_transactionDepth > 0)
         throw Error(QStringLiteral("Já existe uma transação em andamento."));
     QSqlDatabase main = connection(kMain);
-    if (!main.transaction())
+    if (g_settings.engine == Engine::SQLite) {
+        QSqlQuery begin(main);
+        if (!begin.exec(QStringLiteral("begin immediate")))
+            throwFailure(main, begin.lastError());
+    } else if (!main.transaction()) {
         throwFailure(main, main.lastError());
+    }
     g_transactionDepth = 1;
 }
 

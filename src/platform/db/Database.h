@@ -29,7 +29,8 @@ struct Settings {
     QString database;
     QString user;
     QString password;
-    int busyTimeoutMs = 5000;          // SQLite: how long a statement waits for another connection's lock
+    int busyTimeoutMs = 5000;          // how long a statement waits for another workstation's lock (SQLite's
+                                       // busy timeout, PostgreSQL's lock_timeout on the main connection)
 };
 
 // File names of the three SQLite databases inside Settings::directory.
@@ -44,6 +45,9 @@ inline const QString kRegistroAlterado =
     QStringLiteral("O registro foi alterado ou excluído por outro usuário. Atualize os dados e tente novamente.");
 inline const QString kConexaoPerdida =
     QStringLiteral("A conexão com o banco de dados foi perdida. Verifique o servidor e tente novamente.");
+// What a save is told when another workstation's save held what it needed for longer than it waits.
+inline const QString kBancoOcupado =
+    QStringLiteral("O banco de dados está ocupado por outra estação de trabalho. Aguarde e tente novamente.");
 
 class Error : public std::runtime_error {
 public:
@@ -51,6 +55,8 @@ public:
         Refused,         // the server refused the statement
         RowChanged,      // an update or delete found no row: kRegistroAlterado
         ConnectionLost,  // kConexaoPerdida; the connection is reopened on its next use
+        KeyConflict,     // a row with the same key exists (the server's text)
+        Busy,            // kBancoOcupado: another workstation held a lock for longer than the statement waits
     };
     explicit Error(const QString& text, Kind kind = Kind::Refused)
         : std::runtime_error(text.toStdString()), m_text(text), m_kind(kind) {}
@@ -84,7 +90,9 @@ QSqlDatabase connection(const QString& name = kMain);
 // whatever is kept per connection is stale once it moves.
 quint64 connectionEpoch();
 
-// Explicit transactions on the main connection; outside them every statement commits at once.
+// Explicit transactions on the main connection; outside them every statement commits at once. On SQLite a
+// transaction takes the write lock as it starts ("begin immediate"): the checks and keys read inside it
+// stay true until it ends, and another workstation's save waits for it (at most busyTimeoutMs).
 void startTransaction();
 void commit();
 void rollback();

@@ -1,0 +1,233 @@
+// Two workstations on one database: the guarded write of an edited row, client keys and held values.
+#include "TestDatabase.h"
+
+#include "platform/db/DataSet.h"
+#include "platform/db/EditedRow.h"
+#include "platform/db/Keys.h"
+
+TEST(Guard, AddsTheReadValueOfModifiedAndOfEveryColumnTheStatementSets) {
+    const QDateTime read(QDate(2026, 3, 4), QTime(10, 20, 30, 500));
+    struct Case {
+        QString sql;
+        QVariantHash params;
+        QStringList alsoCompared;
+        QString expected;
+    };
+    const QList<Case> cases{
+        {"update t set A = :A, B = :x, C = 'K', D = coalesce(:d, 0) where K = :OLD_K",
+         {{"old_a", 1}, {"old_x", "s"}, {"old_d", 2}, {"old_modificado_em", QVariant()}},
+         {},
+         "update t set A = :A, B = :x, C = 'K', D = coalesce(:d, 0) where (K = :OLD_K) and (Modificado_Em is not "
+         "distinct from :old_modificado_em and A is not distinct from :old_a and B is not distinct from :old_x)"},
+        {"update t set Nome = :Nome where K = :k", {{"old_nome", "A"}, {"old_modificado_em", read}}, {},
+         "update t set Nome = :Nome where (K = :k) and (Modificado_Em >= :old_modificado_em_from and Modificado_Em < "
+         ":old_modificado_em_to and Nome is not distinct from :old_nome)"},
+        {"update t set Nome = :Nome where K = :k", {}, {}, "update t set Nome = :Nome where K = :k"},
+        {"delete from t where K = :k", {{"old_nome", "A"}, {"old_cor", QVariant()}}, {"Nome", "Cor", "Peso"},
+         "delete from t where (K = :k) and (Nome is not distinct from :old_nome and Cor is not distinct from :old_cor)"},
+        {"update t set a = f(:x, :y), b = :b where k = :k returning k", {{"old_b", 1}}, {},
+         "update t set a = f(:x, :y), b = :b where (k = :k) and (b is not distinct from :old_b) returning k"},
+    };
+    for (const Case& c : cases) {
+        QVariantHash params = c.params;
+        EXPECT_EQ(db::guarded(c.sql, params, c.alsoCompared), c.expected) << c.sql.toStdString();
+    }
+    QVariantHash params{{"old_modificado_em", read}};
+    db::guarded("update t set x = :x where k = :k", params);
+    EXPECT_EQ(params.value("old_modificado_em_from").toDateTime(), QDateTime(read.date(), QTime(10, 20, 30)));
+    EXPECT_EQ(params.value("old_modificado_em_to").toDateTime(), QDateTime(read.date(), QTime(10, 20, 31)));
+}
+
+class ConcurrencyTest : public DbTest {
+protected:
+    void SetUp() override {
+        DbTest::SetUp();
+        stamp = db::serverTime();
+    }
+    // Another workstation's statement with the values in order.
+    void other(const QString& sql, const QVariantList& values = {}) {
+        OtherWorkstation station;
+        QString error;
+        ASSERT_TRUE(station.exec(sql, values, &error)) << error.toStdString();
+    }
+    QDateTime stamp;
+};
+
+// An edit read before another workstation saved the same row, within the same second or later, is refused
+// and leaves the other's values; a change to a column the edit does not write, or a fraction of a second
+// stored by another system, does not stop it.
+TEST_F(ConcurrencyTest, AnEditNeverRevertsAnotherWorkstationsChange) {
+    struct Case {
+        const char* what;
+        QString change;  // by the other workstation, on row :id
+        bool refused;
+    };
+    const QList<Case> cases{
+        {"nothing", {}, false},
+        {"a written column, same second", "update perfil set Descricao = 'OUTRA' where Id_Perfil = ?", true},
+        {"the name, same second", "update perfil set Nome = 'OUTRO' where Id_Perfil = ?", true},
+        {"a later save", "update perfil set Modificado_Em = ? where Id_Perfil = ?", true},
+        {"a column not written", "update perfil set Ind_Status = 'INATIVO' where Id_Perfil = ?", false},
+        {"deleted", "delete from perfil where Id_Perfil = ?", true},
+    };
+    for (int i = 0; i < cases.size(); ++i)
+        exec("insert into perfil (Id_Perfil, Nome, Descricao, Modificado_Em) values (:id, 'P', 'D', :em)",
+             {{"id", i + 1}, {"em", stamp}});
+    db::DataSet profiles;
+    profiles.setSql("select * from perfil order by Id_Perfil");
+    profiles.setUpdateSql({}, "update perfil set Nome = :Nome, Descricao = :Descricao, Modificado_Em = :Modificado_Em "
+                              "where Id_Perfil = :OLD_Id_Perfil");
+    profiles.open();
+    for (int i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        profiles.moveTo(i);
+        profiles.edit();
+        profiles.setField("Nome", "MINHA");
+        profiles.setField("Modificado_Em", stamp);
+        if (c.change.contains("Modificado_Em = ?"))
+            other(c.change, {stamp.addSecs(1), i + 1});
+        else if (!c.change.isEmpty())
+            other(c.change, {i + 1});
+        if (c.refused) {
+            try {
+                profiles.post();
+                ADD_FAILURE() << c.what;
+            } catch (const db::Error& e) {
+                EXPECT_EQ(e.kind(), db::Error::Kind::RowChanged) << c.what;
+            }
+            EXPECT_EQ(profiles.state(), db::DataSet::State::Edit) << c.what;
+            profiles.cancel();
+        } else {
+            EXPECT_NO_THROW(profiles.post()) << c.what;
+        }
+        const QString stored = db::toText(scalar("select Nome from perfil where Id_Perfil = :id", {{"id", i + 1}}));
+        EXPECT_EQ(stored == "MINHA", !c.refused) << c.what;
+    }
+
+    // A date-time stored by another system with a fraction of a second still matches the second read.
+    if (testingPostgres())
+        other("update perfil set Modificado_Em = ? where Id_Perfil = 1", {"2026-03-04 10:20:30.250"});
+    else
+        other("update perfil set Modificado_Em = '2026-03-04 10:20:30.250' where Id_Perfil = ?", {1});
+    profiles.refresh();
+    profiles.moveTo(0);
+    profiles.edit();
+    profiles.setField("Descricao", "FRACAO");
+    EXPECT_NO_THROW(profiles.post());
+    EXPECT_EQ(db::toText(scalar("select Descricao from perfil where Id_Perfil = 1")), "FRACAO");
+}
+
+// Values of every kind the forms read and write back compare equal to what is stored, on both engines.
+TEST_F(ConcurrencyTest, RowsWrittenByValuesCompareEveryKindOfValue) {
+    exec("insert into endereco (Id_Distrito, NOM_LOGR, NUM_IMOV_LOGR, End_X, End_Y, data_inicial_end, Modificado_Em) "
+         "values (1, 'RUA', 10, -46.12345678, 2.5, :d, :em)",
+         {{"d", QDateTime(QDate(2020, 1, 2), QTime(0, 0))}, {"em", stamp}});
+    const db::RowSet rows = db::run(db::kMain, "select * from endereco", {});
+    db::RowValues read;
+    for (int c = 0; c < rows.fields().size(); ++c)
+        read.insert(rows.fields()[c].toLower(), rows.row(0)[c]);
+    const QStringList columns{"Id_Distrito", "NOM_LOGR", "NUM_IMOV_LOGR", "End_X", "End_Y", "data_inicial_end",
+                              "Modificado_Em", "DES_CMPL_ENDR"};
+    db::RowValues typed = read;
+    typed.insert("des_cmpl_endr", "CASA");
+    const QVariant key = read.value("id_endereco");
+    EXPECT_NO_THROW(db::updateRow({"endereco", "Id_Endereco", key, columns, typed, read}));
+    EXPECT_EQ(db::toText(scalar("select DES_CMPL_ENDR from endereco")), "CASA");
+    // The row now holds "CASA": the same values read before are stale.
+    EXPECT_THROW(db::updateRow({"endereco", "Id_Endereco", key, columns, typed, read}), db::Error);
+    EXPECT_THROW(db::deleteRow({"endereco", "Id_Endereco", key, columns, {}, read}), db::Error);
+    read.insert("des_cmpl_endr", "CASA");
+    EXPECT_NO_THROW(db::deleteRow({"endereco", "Id_Endereco", key, columns, {}, read}));
+    EXPECT_EQ(count("endereco"), 0);
+}
+
+// While one workstation's save reads a key, the other's waits for it to end, a bounded time, and is then
+// refused with a clear message; once the first has ended the second reads the next key.
+TEST_F(ConcurrencyTest, KeysFromTwoWorkstationsNeverMeet) {
+    EXPECT_THROW(db::nextKey("especie", "Id_Especie"), db::Error) << "only inside the saving transaction";
+    db::Settings quick = db::settings();
+    quick.busyTimeoutMs = 50;
+    db::connectAll(quick);
+    // The other workstation's save begins and reads a key, as db::nextKey() does on each engine.
+    auto otherReadsAKey = [](OtherWorkstation& station) {
+        if (!testingPostgres())
+            return station.exec("begin immediate");
+        return station.exec("begin") &&
+               station.exec("select pg_advisory_xact_lock(hashtext('nextKey'), hashtext('especie'))");
+    };
+    {
+        db::Transaction transaction;
+        const int key = db::nextKey("especie", "Id_Especie");
+        EXPECT_EQ(key, 1);
+        exec("insert into especie (Id_Especie, Nome) values (:k, 'A')", {{"k", key}});
+        OtherWorkstation station;
+        EXPECT_FALSE(otherReadsAKey(station)) << "the other workstation waits for this save, then gives up";
+        station.exec("rollback");
+        transaction.commit();
+    }
+    {
+        OtherWorkstation station;
+        ASSERT_TRUE(otherReadsAKey(station));
+        EXPECT_EQ(station.scalar("select max(Id_Especie) + 1 from especie").toInt(), 2);
+        ASSERT_TRUE(station.exec("insert into especie (Id_Especie, Nome) values (2, 'B')"));
+        // Meanwhile this workstation's save is refused after its wait, with a clear message.
+        try {
+            db::Transaction transaction;
+            db::nextKey("especie", "Id_Especie");
+            ADD_FAILURE() << "a key read while the other workstation's save holds it";
+        } catch (const db::Error& e) {
+            EXPECT_EQ(e.kind(), db::Error::Kind::Busy);
+            EXPECT_EQ(e.text(), db::kBancoOcupado);
+        }
+        EXPECT_FALSE(db::inTransaction());
+        ASSERT_TRUE(station.exec("commit"));
+    }
+    db::Transaction transaction;
+    EXPECT_EQ(db::nextKey("especie", "Id_Especie"), 3);
+    EXPECT_EQ(db::nextKey("jornada_trabalho", "controle", "id_profissional = :id", {{"id", 3}}), 1);
+}
+
+// A key taken all the same (a row the outside system inserted) is tried once with the next; a second
+// conflict is reported as a changed record; a repeated value of another column is the server's refusal.
+TEST_F(ConcurrencyTest, AKeyConflictIsRetriedOnce) {
+    exec("insert into especie (Id_Especie, Nome) values (1, 'A')");
+    auto insert = [this](int key) {
+        exec("insert into especie (Id_Especie, Nome) values (:k, :n)", {{"k", key}, {"n", QString("N%1").arg(key)}});
+    };
+    db::Transaction transaction;
+    QList<int> tried;
+    const int stale = db::insertWithNewKey("Id_Especie", [&] {
+        tried << (tried.isEmpty() ? 1 : db::nextKey("especie", "Id_Especie"));
+        return tried.last();
+    }, insert);
+    EXPECT_EQ(stale, 2);
+    EXPECT_EQ(tried, QList<int>({1, 2}));
+    try {
+        db::insertWithNewKey("Id_Especie", [] { return 1; }, insert);
+        ADD_FAILURE() << "a key that stays taken";
+    } catch (const db::Error& e) {
+        EXPECT_EQ(e.kind(), db::Error::Kind::RowChanged);
+        EXPECT_EQ(e.text(), db::kRegistroAlterado);
+    }
+    if (testingPostgres()) {
+        // The outside system inserts the very key without the lock, and commits first.
+        EXPECT_EQ(db::insertWithNewKey("especie", "Id_Especie", [&](int key) {
+                      if (key == 3)
+                          other("insert into especie (Id_Especie, Nome) values (3, 'FORA')");
+                      insert(key);
+                  }),
+                  4);
+    }
+    exec("create unique index ux_especie_nome_test on especie (Nome)");
+    try {
+        db::insertWithNewKey("especie", "Id_Especie", [this](int key) {
+            exec("insert into especie (Id_Especie, Nome) values (:k, 'A')", {{"k", key}});
+        });
+        ADD_FAILURE() << "a repeated name";
+    } catch (const db::Error& e) {
+        EXPECT_EQ(e.kind(), db::Error::Kind::KeyConflict);
+    }
+    exec("drop index ux_especie_nome_test");
+    transaction.commit();
+    EXPECT_EQ(count("especie"), testingPostgres() ? 4 : 2) << "the transaction went on after each conflict";
+}

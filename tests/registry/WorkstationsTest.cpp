@@ -1,0 +1,232 @@
+// The owner and animal register under two workstations: a change saved meanwhile by the other is never
+// reverted, and an owner saved by the other with the same document, e-mail or login while this one's save
+// waits is refused with the typed owner kept.
+#include "AnimalFixture.h"
+
+#include "registry/AnimalPage.h"
+#include "registry/OwnerRules.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSqlDriver>
+#include <future>
+#include <sqlite3.h>
+#include <thread>
+
+// Each row the owner and animal pages write back, changed by another workstation within the same second
+// (its Modificado_Em untouched) between the form's read and its save: the save is refused with the typed
+// values kept and the other's change stays; read again, the same edit saves.
+TEST_F(AnimalTest, AnotherWorkstationsChangeIsNeverReverted) {
+    open();
+    const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
+    saveNewAnimal("REX");
+    const int animal = scalar("select max(id_animal) from animal").toInt();
+    const int ownerAddress = scalar("select id_endereco from proprietario where id_proprietario = :o", {{"o", owner}}).toInt();
+    const int animalAddress = scalar("select max(id_endereco) from endereco_animal").toInt();
+    struct Case {
+        const char* what;
+        QString change, stored;  // by the other workstation, and what it stored, of row :id
+        int id;
+        bool animalSide;
+    };
+    const QList<Case> cases{
+        {"owner", "update proprietario set Num_CI = 'OUTRO' where id_proprietario = ?",
+         "select Num_CI from proprietario where id_proprietario = :id", owner, false},
+        {"owner's address", "update endereco set DES_CMPL_ENDR = 'OUTRO' where id_endereco = ?",
+         "select DES_CMPL_ENDR from endereco where id_endereco = :id", ownerAddress, false},
+        {"web account", "update usuario set Email_usu = 'OUTRO' where id_proprietario = ?",
+         "select Email_usu from usuario where id_proprietario = :id", owner, false},
+        {"web account of the outside system", "insert into usuario (Login, Nome, Email_usu, Id_proprietario) values ('W', 'W', 'OUTRO', ?)",
+         "select Email_usu from usuario where Login = 'W' and id_proprietario = :id", owner, false},
+        {"animal", "update animal set Cor = 'OUTRO' where id_animal = ?",
+         "select Cor from animal where id_animal = :id", animal, true},
+        {"animal's address", "update endereco set DES_CMPL_ENDR = 'OUTRO' where id_endereco = ?",
+         "select DES_CMPL_ENDR from endereco where id_endereco = :id", animalAddress, true},
+    };
+    for (const Case& c : cases) {
+        frmPropAnimal->openOwner(owner, animal);
+        const char* edit = c.animalSide ? "actAnimalAlterar" : "actEdit";
+        const char* post = c.animalSide ? "actAnimalGravar" : "actPost";
+        const QString name = c.animalSide ? "dbeNomeAnimal" : "dbeNomeProp";
+        const QString typed = c.animalSide ? "REX II" : "MARIA DE SOUZA";
+        db::DataSet* edited = c.animalSide ? frmPropAnimal->qryAnimal : frmPropAnimal->qryProprietario;
+        trigger(edit);
+        type(name, typed);
+        {
+            OtherWorkstation station;
+            QString error;
+            ASSERT_TRUE(station.exec(c.change, {c.id}, &error)) << error.toStdString();
+        }
+        prompts.clear();
+        prompts.confirmations = {true};
+        trigger(post);
+        EXPECT_EQ(prompts.last(), db::kRegistroAlterado) << c.what;
+        EXPECT_EQ(edited->state(), db::DataSet::State::Edit) << c.what;
+        EXPECT_EQ(child<QLineEdit>(name)->text(), typed) << c.what;
+        EXPECT_EQ(str(c.stored, {{"id", c.id}}), "OUTRO") << c.what;
+        EXPECT_EQ(str("select Nome from proprietario"), "MARIA DA SILVA") << c.what;
+        EXPECT_EQ(str("select Nome from animal"), "REX") << c.what;
+        trigger(c.animalSide ? "actAnimalCancelar" : "actCancel");
+    }
+    exec("delete from usuario where Login = 'W'");
+
+    // Read again, the same edits save and keep what the other workstation stored.
+    frmPropAnimal->openOwner(owner, animal);
+    trigger("actEdit");
+    type("dbeNomeProp", "MARIA DE SOUZA");
+    trigger("actPost");
+    EXPECT_EQ(prompts.last(), kOperacaoRealizada);
+    trigger("actAnimalAlterar");
+    type("dbeNomeAnimal", "REX II");
+    prompts.confirmations = {true};
+    trigger("actAnimalGravar");
+    EXPECT_EQ(prompts.last(), kOperacaoRealizada);
+    EXPECT_EQ(str("select Nome || '/' || Num_CI from proprietario"), "MARIA DE SOUZA/OUTRO");
+    EXPECT_EQ(str("select Nome || '/' || Cor from animal"), "REX II/OUTRO");
+    EXPECT_EQ(str("select Email_usu from usuario where id_proprietario = :o", {{"o", owner}}), "maria@mail.com");
+}
+
+namespace {
+
+// Another workstation saving an owner on a thread of its own: it holds what its save holds (SQLite's write
+// lock; PostgreSQL's locks of the document, e-mail and login), writes its row, and commits only once this
+// workstation's save is waiting for it.
+class RacingSave {
+public:
+    RacingSave(QString sql, QVariantList values, QString document, QString email)
+        : m_thread([this, sql = std::move(sql), values = std::move(values), document = std::move(document),
+                    email = std::move(email)] { run(sql, values, document, email); }) {
+        m_ready.get_future().wait();
+        if (!testingPostgres()) {
+            // SQLite calls the busy handler of the waiting connection: that is when the other commits.
+            m_raw = *static_cast<sqlite3* const*>(db::connection().driver()->handle().data());
+            sqlite3_busy_handler(m_raw, &RacingSave::busy, this);
+        }
+    }
+    ~RacingSave() {
+        if (!m_woken)
+            m_commitNow.set_value();
+        m_thread.join();
+        if (m_raw)
+            sqlite3_busy_timeout(m_raw, db::settings().busyTimeoutMs);
+    }
+
+private:
+    static int busy(void* self, int) {
+        auto* race = static_cast<RacingSave*>(self);
+        if (!race->m_woken) {
+            race->m_woken = true;
+            race->m_commitNow.set_value();
+            race->m_committed.get_future().wait();
+        }
+        return 1;
+    }
+
+    void run(const QString& sql, const QVariantList& values, const QString& document, const QString& email) {
+        {
+            OtherWorkstation station(5000);
+            if (testingPostgres()) {
+                station.exec("begin");
+                for (const auto& [kind, value] : {std::pair{QString("Num_CPF_CNPJ"), document},
+                                                  std::pair{QString("Email"), db::fold(email)},
+                                                  std::pair{QString("Login"), db::fold(document)}})
+                    station.exec("select pg_advisory_xact_lock(hashtext(?), hashtext(?))", {kind, value});
+            } else {
+                station.exec("begin immediate");
+            }
+            station.exec(sql, values);
+            m_ready.set_value();
+            auto commitNow = m_commitNow.get_future();
+            if (testingPostgres()) {
+                // Commits once this workstation's save waits for one of the locks.
+                QElapsedTimer bound;
+                bound.start();
+                while (station.scalar("select count(*) from pg_locks where locktype = 'advisory' and not granted")
+                               .toInt() == 0 &&
+                       bound.elapsed() < 10000) {
+                }
+            } else {
+                commitNow.wait_for(std::chrono::seconds(10));
+            }
+            station.exec("commit");
+        }
+        m_committed.set_value();
+    }
+
+    std::promise<void> m_ready, m_commitNow, m_committed;
+    bool m_woken = false;
+    sqlite3* m_raw = nullptr;
+    std::thread m_thread;
+};
+
+}  // namespace
+
+// The other workstation's owner is not yet stored when this one's checks run, and is stored while this
+// one's save waits for it: the save finds it, refuses with the check's own message and keeps the typed owner.
+TEST_F(RegistryTest, AnOwnerSavedMeanwhileWithTheSameDocumentEmailOrLoginIsRefused) {
+    open();
+    struct Case {
+        const char* what;
+        QString sql;
+        QVariantList values;
+        QString document, email, message;
+    };
+    const QString insertOwner = "insert into proprietario (Nome, Num_CPF_CNPJ, Email_Proprietario, Status_Registro) "
+                                "values ('OUTRO DONO', ?, ?, 'ATIVO')";
+    const QList<Case> cases{
+        {"document", insertOwner, {kCpf1, "outro@mail.com"}, kCpf1, "ana@mail.com", kDocumentoCadastrado},
+        {"e-mail", insertOwner, {"11144477735", "ana@mail.com"}, kCpf1, "ana@mail.com", kEmailCadastrado},
+        {"login", "insert into usuario (Login, Nome, Status_Registro) values (?, 'OPERADOR', 'ATIVO')", {kCpf1},
+         kCpf1, "ana@mail.com", kUsuarioCadastrado},
+    };
+    for (const Case& c : cases) {
+        trigger("actAppend");
+        fillOwner("ANA LIMA", c.document, c.email);
+        prompts.clear();
+        {
+            RacingSave other(c.sql, c.values, c.document, c.email);
+            trigger("actPost");
+        }
+        EXPECT_EQ(prompts.texts(), QStringList{c.message}) << c.what;
+        EXPECT_EQ(frmPropAnimal->qryProprietario->state(), db::DataSet::State::Insert) << c.what;
+        EXPECT_EQ(child<QLineEdit>("dbeNomeProp")->text(), "ANA LIMA") << c.what;
+        EXPECT_EQ(count("proprietario where Nome = 'ANA LIMA'"), 0) << c.what;
+        EXPECT_EQ(count("usuario where Nome = 'ANA LIMA'"), 0) << c.what;
+        trigger("actCancel");
+        exec("delete from proprietario");
+        exec("delete from usuario");
+    }
+}
+
+// Two processes save a new owner with one document at the same moment, twenty times, each having passed the
+// checks before either saves: each time one owner and one web login are stored and the other save is refused.
+TEST_F(RegistryTest, TwoProcessesSavingOneDocumentStoreOneOwner) {
+    const QString where = testingPostgres() ? db::settings().database : db::settings().directory;
+    for (int round = 0; round < 20; ++round) {
+        const QString document = QString("9%1").arg(round, 10, 10, QChar('0'));
+        QProcess first, second;
+        QStringList outputs;
+        for (QProcess* child : {&first, &second}) {
+            child->start(NURV_OWNER_RACE_CHILD, {where, document});
+            ASSERT_TRUE(child->waitForStarted());
+        }
+        // Both connected, then both past the checks made before the save's transaction, then both saving.
+        for (const char* step : {"ready", "checked"}) {
+            for (QProcess* child : {&first, &second}) {
+                while (!child->canReadLine() && child->waitForReadyRead(30000)) {
+                }
+                ASSERT_EQ(child->readLine().trimmed(), step) << child->readAllStandardError().toStdString();
+            }
+            for (QProcess* child : {&first, &second})
+                child->write("go\n");
+        }
+        for (QProcess* child : {&first, &second}) {
+            ASSERT_TRUE(child->waitForFinished(60000));
+            outputs << QString::fromUtf8(child->readAllStandardOutput()).trimmed();
+        }
+        outputs.sort();
+        EXPECT_EQ(outputs, QStringList({"refused", "saved"})) << "round " << round;
+        EXPECT_EQ(count(QString("proprietario where Num_CPF_CNPJ = '%1'").arg(document)), 1) << "round " << round;
+        EXPECT_EQ(count(QString("usuario where Login = '%1'").arg(document)), 1) << "round " << round;
+    }
+}
