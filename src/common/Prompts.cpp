@@ -1,5 +1,6 @@
 #include "common/Prompts.h"
 
+#include "common/FormOpening.h"
 #include "platform/report/PreviewWindow.h"
 
 #include <QApplication>
@@ -48,7 +49,7 @@ public:
     }
 
     void preview(const std::shared_ptr<report::Report>& report, bool modal) override {
-        report::showPreview(report, modal, activeWindow());
+        report::showPreview(report, modal, activeWindow(), placeOverWorkspace);
     }
 };
 

@@ -57,7 +57,6 @@ void registerRegistryForms() {
     registerOpener(QStringLiteral("actPesquisaAvancado"), [] {
         frmPesquisaAvancado = new TfrmPesquisaAvancado;
         showForm(frmPesquisaAvancado, ShowAs::Window);
-        centreOverWorkspace(frmPesquisaAvancado);
     });
     registerOpener(QStringLiteral("actRelProprietarioAnimal"),
                    [] { Prompts::preview(std::make_shared<TfrmRelProprietarioGeral>(), false); });

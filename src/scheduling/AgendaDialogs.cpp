@@ -68,7 +68,6 @@ template <typename Dialog>
 void open(Dialog* dialog, QPointer<Dialog>& global) {
     global = dialog;
     showForm(dialog, ShowAs::MdiChild);
-    centreOverWorkspace(dialog);
 }
 
 }  // namespace

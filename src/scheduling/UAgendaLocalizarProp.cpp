@@ -98,8 +98,7 @@ TfrmAgendaLocalizarProp::TfrmAgendaLocalizarProp(TfrmAgenda* agenda, QWidget* pa
 TfrmAgendaLocalizarProp* TfrmAgendaLocalizarProp::open(TfrmAgenda* agenda) {
     auto* form = new TfrmAgendaLocalizarProp(agenda);
     frmAgendaLocalizarProp = form;
-    showForm(form, ShowAs::MdiChild);
-    centreOverWorkspace(form);
+    showForm(form, ShowAs::MdiChild, agenda);
     return form;
 }
 

@@ -164,7 +164,6 @@ TfrmAtendimentoParticular* TfrmAtendimentoParticular::open() {
     hiding.imprimir = {};
     applyFormRights(form, 5, hiding);
     showForm(form, ShowAs::Window);
-    centreOverWorkspace(form);
     form->dbeCodico->setFocus();
     return form;
 }

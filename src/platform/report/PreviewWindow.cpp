@@ -271,11 +271,13 @@ void PreviewWindow::save()
         QMessageBox::warning(this, QStringLiteral("Aviso"), error);
 }
 
-PreviewWindow* showPreview(std::shared_ptr<const Report> report, bool modal, QWidget* parent)
+PreviewWindow* showPreview(std::shared_ptr<const Report> report, bool modal, QWidget* parent, const Placement& place)
 {
     auto* window = new PreviewWindow(std::move(report), parent ? parent->window() : nullptr);
     window->setWindowFlag(Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    if (place)
+        place(window);
     if (!modal) {
         window->show();
         return window;
