@@ -72,6 +72,42 @@ void placeMdiWindow(QMdiSubWindow* sub, QWidget* opener) {
     sub->move(centredWithin(sub->size(), over, bounds).topLeft());
 }
 
+void placeWindow(QWidget* window, QWidget* opener);
+
+// The helper object of class T that `owner` keeps, if any (the helpers below carry no meta-object of their own).
+template <class T>
+T* helperOf(const QObject* owner) {
+    for (QObject* child : owner->children())
+        if (auto* helper = dynamic_cast<T*>(child))
+            return helper;
+    return nullptr;
+}
+
+// Places a window once more when the window manager has framed it, as its frame may differ from the guess.
+class PlaceWhenFramed : public QObject {
+public:
+    PlaceWhenFramed(QWidget* window, QWidget* opener) : QObject(window), m_window(window), m_opener(opener) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_window && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+            m_window->isVisible() && m_window->frameGeometry() != m_window->geometry()) {
+            QWidget* window = m_window;
+            QWidget* opener = m_opener;
+            deleteLater();
+            window->removeEventFilter(this);
+            placeWindow(window, opener);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* m_window;
+    QPointer<QWidget> m_opener;
+};
+
 void placeWindow(QWidget* window, QWidget* opener) {
     const QRect bounds = workAreaOnScreen();
     const QMargins frame = frameMargins(window);
@@ -79,6 +115,8 @@ void placeWindow(QWidget* window, QWidget* opener) {
     const QRect over = opener ? windowOnScreen(opener) : bounds;
     // A window's position is that of its frame.
     window->move(centredWithin(window->size().grownBy(frame), over, bounds).topLeft());
+    if (window->frameGeometry() == window->geometry() && !helperOf<PlaceWhenFramed>(window))
+        new PlaceWhenFramed(window, opener);
 }
 
 // Kept by every form that showForm shows: closes the form's MDI window once the form has closed, and gives
@@ -136,7 +174,7 @@ private:
     bool m_asking = false;
 };
 
-FormFrame* frameOf(const QWidget* form) { return form->findChild<FormFrame*>(QString(), Qt::FindDirectChildrenOnly); }
+FormFrame* frameOf(const QWidget* form) { return helperOf<FormFrame>(form); }
 
 QHash<QString, FormOpener>& openers() {
     static QHash<QString, FormOpener> map;
@@ -161,10 +199,17 @@ void showForm(QWidget* form, ShowAs how, QWidget* opener) {
     form->setAttribute(Qt::WA_DeleteOnClose, true);
     new FormFrame(form, opener);
     if (how == ShowAs::MdiChild && g_workspace) {
-        QMdiSubWindow* sub = g_workspace->addSubWindow(form);
+        // The MDI window takes the size the form asks for; it would take only what its contents need.
+        const QSize asked = form->testAttribute(Qt::WA_Resized) ? form->size() : QSize();
+        // A form that customises its frame (no border icons) has its MDI window drawn so.
+        const Qt::WindowFlags frame = form->windowFlags() & ~Qt::WindowType_Mask;
+        QMdiSubWindow* sub =
+            g_workspace->addSubWindow(form, frame.testFlag(Qt::CustomizeWindowHint) ? frame : Qt::WindowFlags());
         sub->setAttribute(Qt::WA_DeleteOnClose, true);
         sub->show();
         form->show();
+        if (asked.isValid())
+            sub->resize(sub->size().expandedTo(sub->size() - form->size() + asked));
         // Placed once shown, when the form's layout has given the window its size.
         placeMdiWindow(sub, opener);
     } else {
