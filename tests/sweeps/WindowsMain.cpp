@@ -1,6 +1,7 @@
 // The window sweeps run on a screen of 1366 by 768 without window frames, the smallest screen the program
 // is used on.
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
