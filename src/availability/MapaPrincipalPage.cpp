@@ -129,14 +129,14 @@ MapaPrincipalPage::MapaPrincipalPage(QStatusBar* status, QWidget* parent) : QWid
     liga(cancelarB, &MapaPrincipalPage::cancelar);
     liga(bmpAreas, &MapaPrincipalPage::abreAreas);
     liga(clonarB, &MapaPrincipalPage::clonar);
-    connect(rascunho, &QPushButton::clicked, this, [] {
+    connect(rascunho, &QPushButton::clicked, this, [this] {
         frmMapaDisponibilidadeRascunho = new TfrmMapaDisponibilidadeRascunho;
-        showForm(frmMapaDisponibilidadeRascunho, ShowAs::MdiChild);
+        showForm(frmMapaDisponibilidadeRascunho, ShowAs::MdiChild, this);
     });
-    connect(informacao, &QPushButton::clicked, this, [] {
-        guarded([] {
+    connect(informacao, &QPushButton::clicked, this, [this] {
+        guarded([this] {
             frmMapaDisponibilidadeInformacao = new TfrmMapaDisponibilidadeInformacao;
-            showForm(frmMapaDisponibilidadeInformacao, ShowAs::Window);
+            showForm(frmMapaDisponibilidadeInformacao, ShowAs::Window, this);
         });
     });
     connect(qryMapa, &db::DataSet::currentChanged, this, [this] { mostraLinha(); });

@@ -16,12 +16,23 @@ QMdiArea* workspace();
 
 enum class ShowAs { MdiChild, Window };
 
-// Shows a new form as an MDI child of the main window or as a window of its own; it is freed on close.
-void showForm(QWidget* form, ShowAs how);
+// Shows a new form as an MDI child of the main window or as a window of its own; it is freed on close, and
+// closing it (its own button, close() or the frame's close box) removes its MDI window too. It is fitted into
+// the work area and centred over it (an MDI window takes the frame hints the form has set); a dialog that a form opens names that form as its `opener` and opens
+// centred over the opener's window, and once the dialog has closed the opener's window comes back to the
+// front with the focus where it was.
+void showForm(QWidget* form, ShowAs how, QWidget* opener = nullptr);
 
-// Centres a form over the MDI work area: its MDI window inside the area, a window of its own over the area
-// on the screen.
+// Fits a shown form (its MDI window, or its own window on the screen) into the work area and centres it over
+// the area, or over the window of the opener it was shown with.
 void centreOverWorkspace(QWidget* form);
+
+// The work area on the screen: the main window's MDI area while it is shown, else the screen's free area.
+QRect workAreaOnScreen();
+
+// Fits a window that is about to be shown into the work area and centres it there (report previews and
+// other windows that platform code creates).
+void placeOverWorkspace(QWidget* window);
 
 // What each right that holds "N" hides, by object name (actions or widgets of the form).
 struct RightsHiding {

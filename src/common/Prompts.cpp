@@ -1,5 +1,6 @@
 #include "common/Prompts.h"
 
+#include "common/FormOpening.h"
 #include "platform/report/PreviewWindow.h"
 
 #include <QApplication>
@@ -48,7 +49,7 @@ public:
     }
 
     void preview(const std::shared_ptr<report::Report>& report, bool modal) override {
-        report::showPreview(report, modal, activeWindow());
+        report::showPreview(report, modal, activeWindow(), placeOverWorkspace);
     }
 };
 
@@ -66,8 +67,8 @@ Handler* handler() { return g_handler ? g_handler : &g_dialogs; }
 
 void information(const QString& text) { handler()->message(Kind::Information, appTitle(), text); }
 bool confirm(const QString& text) { return handler()->confirm(QStringLiteral("Confirmação"), text); }
-void warning(const QString& text) { handler()->message(Kind::Warning, QStringLiteral("Warning"), text); }
-void error(const QString& text) { handler()->message(Kind::Error, QStringLiteral("Error"), text); }
+void warning(const QString& text) { handler()->message(Kind::Warning, QStringLiteral("Aviso"), text); }
+void error(const QString& text) { handler()->message(Kind::Error, QStringLiteral("Erro"), text); }
 
 QString saveFileName(const QString& caption, const QString& filter, const QString& suggested) {
     return handler()->fileName(Kind::SaveFile, caption, filter, suggested);

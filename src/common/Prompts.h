@@ -28,8 +28,8 @@ Handler* handler();
 
 void information(const QString& text);          // one OK button, titled with the application's title
 bool confirm(const QString& text);              // "Confirmação", buttons "&Sim" and "&Não"; true for Sim
-void warning(const QString& text);              // "Warning"
-void error(const QString& text);                // "Error"
+void warning(const QString& text);              // "Aviso"
+void error(const QString& text);                // "Erro"
 QString saveFileName(const QString& caption, const QString& filter, const QString& suggested = {});
 QString openFileName(const QString& caption, const QString& filter);
 

@@ -8,23 +8,16 @@
 #include "exports/UExportarDados.h"
 #include "exports/UQuorvantaPrincipal.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace {
 
-// A window of its own, centred on the screen; freed on close. No per-form rights apply.
+// A window of its own, centred over the work area; freed on close. No per-form rights apply.
 template <class Form>
 void openCentred(QPointer<Form>& global, Qt::WindowFlags flags = {}) {
     global = new Form;
     if (flags)
         global->setWindowFlags(Qt::Window | flags);
     showForm(global, ShowAs::Window);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = global->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        global->move(frame.topLeft());
-    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "common/RegisterForm.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/DataGrid.h"
+#include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
 
 #include <QComboBox>
@@ -35,6 +36,7 @@ TReferenceSearch::TReferenceSearch(const ReferenceSearchDialog& dialog, Register
     bmpOK = new QPushButton(QStringLiteral("&OK"), this);
     bmpOK->setObjectName(QStringLiteral("bmpOK"));
     connect(bmpPesquisar, &QPushButton::clicked, this, [this] { guarded([this] { pesquisar(); }); });
+    ui::EnterAsTab::pressOnEnter(edtTexto, bmpPesquisar);
     connect(bmpOK, &QPushButton::clicked, this, [this] { guarded([this] { ok(); }); });
 
     auto* buttons = new QHBoxLayout;

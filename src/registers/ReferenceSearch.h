@@ -49,5 +49,5 @@ private:
 template <class Dialog>
 void openReferenceSearch(QPointer<Dialog>& global, const ReferenceSearchDialog& dialog, RegisterForm* form) {
     global = new Dialog(form);
-    showForm(global, dialog.window);
+    showForm(global, dialog.window, form);
 }

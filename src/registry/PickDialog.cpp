@@ -26,10 +26,10 @@ PickDialog::PickDialog(const PickDialogShape& shape, QWidget* parent, Qt::Window
         cbbSelecao->setCurrentIndex(-1);
     m_text = new QLineEdit(this);
     m_text->setObjectName(shape.textName);
-    ui::EnterAsTab::install(cbbSelecao);
-    ui::EnterAsTab::install(m_text);
     m_search = new QPushButton(shape.searchCaption, this);
     m_search->setObjectName(QStringLiteral("btn") + QString(shape.searchCaption).remove(QLatin1Char('&')));
+    ui::EnterAsTab::install(cbbSelecao);
+    ui::EnterAsTab::pressOnEnter(m_text, m_search);
     m_ok = new QPushButton(QStringLiteral("&OK"), this);
     m_ok->setObjectName(QStringLiteral("btnOK"));
     qryPrincipal = new db::DataSet(shape.connection, this);

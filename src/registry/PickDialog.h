@@ -1,8 +1,8 @@
 #pragma once
 // The shape of the registry's look-up dialogs: a criterion and a text with the search button on top, the grid
 // of the rows found (a click on a title orders them by that column), the status panels and "&OK" at the
-// bottom; "&OK", a double click or Enter in the grid chooses the current row. Each dialog gives its columns,
-// its criteria, its search and what choosing does.
+// bottom; Enter in the text runs the search; "&OK", a double click or Enter in the grid chooses the current
+// row. Each dialog gives its columns, its criteria, its search and what choosing does.
 
 #include "platform/db/DataSet.h"
 #include "platform/ui/DataGrid.h"

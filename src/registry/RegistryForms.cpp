@@ -18,7 +18,6 @@
 #include "registry/USelRelCarteirinha.h"
 #include "registry/UTransferir_Animal.h"
 
-#include <QMdiSubWindow>
 
 void registerRegistryForms() {
     TfrmPropAnimal::openOwnerLookup = [](TfrmPropAnimal* form) { TfrmConsultaProprietario::open(form); };
@@ -45,19 +44,15 @@ void registerRegistryForms() {
         hiding.incluir = hiding.alterar = {QStringLiteral("bmpTransferir")};
         hiding.excluir = hiding.imprimir = {};
         applyFormRights(frmTransferir_Animal, 20, hiding);
-        showForm(frmTransferir_Animal, ShowAs::MdiChild);
         // No border icons: the form closes by its own "&Sair".
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(frmTransferir_Animal->parentWidget())) {
-            sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-            sub->show();  // a change of flags hides the window
-        }
+        frmTransferir_Animal->setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        showForm(frmTransferir_Animal, ShowAs::MdiChild);
     });
     registerOpener(QStringLiteral("actRelAnimaisTransferedos"),
                    [] { Prompts::preview(std::make_shared<TfrmRelAnimaisTransferidos>(), false); });
     registerOpener(QStringLiteral("actPesquisaAvancado"), [] {
         frmPesquisaAvancado = new TfrmPesquisaAvancado;
         showForm(frmPesquisaAvancado, ShowAs::Window);
-        centreOverWorkspace(frmPesquisaAvancado);
     });
     registerOpener(QStringLiteral("actRelProprietarioAnimal"),
                    [] { Prompts::preview(std::make_shared<TfrmRelProprietarioGeral>(), false); });

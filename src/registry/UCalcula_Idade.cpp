@@ -2,6 +2,7 @@
 
 #include "registry/UCalcula_Idade.h"
 
+#include "common/FormOpening.h"
 #include "common/Guard.h"
 #include "platform/db/Database.h"
 #include "platform/ui/EnterAsTab.h"
@@ -9,12 +10,10 @@
 #include "registry/UPropAnimal.h"
 
 #include <QFormLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 
 TfrmCalcula_Idade::TfrmCalcula_Idade(TfrmPropAnimal* opener, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint), m_opener(opener) {
@@ -55,10 +54,7 @@ TfrmCalcula_Idade::TfrmCalcula_Idade(TfrmPropAnimal* opener, QWidget* parent)
 
 void TfrmCalcula_Idade::open(TfrmPropAnimal* opener) {
     frmCalcula_Idade = new TfrmCalcula_Idade(opener);
-    frmCalcula_Idade->adjustSize();
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        frmCalcula_Idade->move(screen->availableGeometry().center() - frmCalcula_Idade->rect().center());
-    frmCalcula_Idade->show();
+    showForm(frmCalcula_Idade, ShowAs::Window, opener);
 }
 
 void TfrmCalcula_Idade::calculate() {

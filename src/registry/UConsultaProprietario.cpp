@@ -1,6 +1,7 @@
 // The owner consult and its hand-over of the chosen owner to the register.
 #include "registry/UConsultaProprietario.h"
 
+#include "common/FormOpening.h"
 #include "common/Prompts.h"
 #include "registry/AnimalRules.h"
 #include "registry/UPropAnimal.h"
@@ -56,7 +57,7 @@ TfrmConsultaProprietario::TfrmConsultaProprietario(TfrmPropAnimal* opener, QWidg
 
 TfrmConsultaProprietario* TfrmConsultaProprietario::open(TfrmPropAnimal* opener) {
     frmConsultaProprietario = new TfrmConsultaProprietario(opener);
-    frmConsultaProprietario->show();
+    showForm(frmConsultaProprietario, ShowAs::Window, opener);
     return frmConsultaProprietario;
 }
 

@@ -1,6 +1,7 @@
 // The street search dialog and its hand-back into the address that opened it.
 #include "registry/UEnderecoPesquisa.h"
 
+#include "common/FormOpening.h"
 #include "platform/ui/Capitals.h"
 #include "registry/AddressGroup.h"
 
@@ -44,7 +45,7 @@ TfrmEnderecoPesquisa* TfrmEnderecoPesquisa::open(int tag, QObject* target, const
     dialog->mkeTexto->setText(text);
     if (runNow)
         dialog->search();
-    dialog->show();
+    showForm(dialog, ShowAs::Window, qobject_cast<QWidget*>(target));
     return dialog;
 }
 

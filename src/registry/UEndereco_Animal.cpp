@@ -3,6 +3,7 @@
 #include "registry/UEndereco_Animal.h"
 
 #include "common/DataActions.h"
+#include "common/FormOpening.h"
 
 #include "common/Formats.h"
 #include "common/Guard.h"
@@ -204,7 +205,7 @@ QString TfrmEndereco_Animal::animalName() const { return cbbAnimal->currentText(
 
 void TfrmEndereco_Animal::search() {
     frmPesquisaNovoEndAnimal = new TfrmPesquisaNovoEndAnimal(this);
-    frmPesquisaNovoEndAnimal->show();
+    showForm(frmPesquisaNovoEndAnimal, ShowAs::Window, this);
 }
 
 void TfrmEndereco_Animal::chooseAnimal(int ownerId, int chosen) {

@@ -53,7 +53,7 @@ public:
         combo->setEditable(true);
         combo->addItems(fixed);
         combo->setCurrentIndex(-1);
-        combo->setMinimumWidth(140);
+        combo->setMinimumWidth(120);  // the form fits a 1366-pixel screen
         if (enterMoves)
             ui::EnterAsTab::install(combo);
         place(label, combo);

@@ -78,7 +78,7 @@ TfrmProprietarioPesquisa::TfrmProprietarioPesquisa(QWidget* target, int side, QW
 
 TfrmProprietarioPesquisa* TfrmProprietarioPesquisa::open(QWidget* target, int side) {
     frmProprietarioPesquisa = new TfrmProprietarioPesquisa(target, side);
-    showForm(frmProprietarioPesquisa, ShowAs::MdiChild);
+    showForm(frmProprietarioPesquisa, ShowAs::MdiChild, target);
     return frmProprietarioPesquisa;
 }
 

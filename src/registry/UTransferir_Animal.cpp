@@ -190,5 +190,5 @@ void TfrmTransferir_Animal::transfer() {
     transfersql::moveAnimals(animalsOf(ltvAnimal_Prop_atual), first.toInt(), date, now);
     transfersql::moveAnimals(animalsOf(ltvAnimal_Prop_destino), second.toInt(), date, now);
     transaction.commit();
-    Prompts::warning(kOperacaoRealizada);
+    Prompts::information(kOperacaoRealizada);
 }

@@ -66,7 +66,6 @@ template <typename Dialog>
 void open(Dialog* dialog, QPointer<Dialog>& global) {
     global = dialog;
     showForm(dialog, ShowAs::MdiChild);
-    centreOverWorkspace(dialog);
 }
 
 }  // namespace

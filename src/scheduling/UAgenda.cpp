@@ -107,7 +107,6 @@ TfrmAgenda* TfrmAgenda::open() {
     frmAgenda = form;
     form->setDay(db::serverTime().date());
     showForm(form, ShowAs::MdiChild);
-    centreOverWorkspace(form);
     return form;
 }
 
@@ -235,5 +234,5 @@ void TfrmAgenda::showStatistics() {
     auto* window = new TfrmInformacaoAgenda(lines);
     frmInformacaoAgenda = window;
     window->setWindowModality(Qt::ApplicationModal);
-    window->show();
+    showForm(window, ShowAs::Window, this);
 }

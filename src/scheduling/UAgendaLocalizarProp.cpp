@@ -5,6 +5,7 @@
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "platform/ui/DataGrid.h"
+#include "platform/ui/EnterAsTab.h"
 #include "scheduling/AgendaPages.h"
 #include "scheduling/AgendaSql.h"
 #include "scheduling/UAgenda.h"
@@ -77,6 +78,7 @@ TfrmAgendaLocalizarProp::TfrmAgendaLocalizarProp(TfrmAgenda* agenda, QWidget* pa
     connect(dbgPesquisa, &QTableView::doubleClicked, this, [this] { guarded([this] { confirm(); }); });
     dbgPesquisa->installEventFilter(this);
     connect(btnPesquisar, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });
+    ui::EnterAsTab::pressOnEnter(edtTexto, btnPesquisar);
     connect(btnOK, &QPushButton::clicked, this, [this] { guarded([this] { confirm(); }); });
 
     auto* fields = new QFormLayout;
@@ -96,8 +98,7 @@ TfrmAgendaLocalizarProp::TfrmAgendaLocalizarProp(TfrmAgenda* agenda, QWidget* pa
 TfrmAgendaLocalizarProp* TfrmAgendaLocalizarProp::open(TfrmAgenda* agenda) {
     auto* form = new TfrmAgendaLocalizarProp(agenda);
     frmAgendaLocalizarProp = form;
-    showForm(form, ShowAs::MdiChild);
-    centreOverWorkspace(form);
+    showForm(form, ShowAs::MdiChild, agenda);
     return form;
 }
 

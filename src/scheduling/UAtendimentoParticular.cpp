@@ -158,7 +158,6 @@ TfrmAtendimentoParticular* TfrmAtendimentoParticular::open() {
     hiding.imprimir = {};
     applyFormRights(form, 5, hiding);
     showForm(form, ShowAs::Window);
-    centreOverWorkspace(form);
     form->dbeCodico->setFocus();
     return form;
 }

@@ -56,7 +56,6 @@ TfrmReceituarioPadrao* TfrmReceituarioPadrao::open() {
     hiding.imprimir = {QStringLiteral("bmpImprimir")};
     applyFormRights(form, 20, hiding);
     showForm(form, ShowAs::MdiChild);
-    centreOverWorkspace(form);
     return form;
 }
 

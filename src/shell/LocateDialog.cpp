@@ -3,6 +3,7 @@
 
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "platform/ui/EnterAsTab.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -37,6 +38,7 @@ LocateDialog::LocateDialog(const LocateDialogShape& shape, RegisterForm* form, Q
     bmpOK = new QPushButton(QStringLiteral("&OK"), this);
     bmpOK->setObjectName(QStringLiteral("bmpOK"));
     connect(bmpLocalizar, &QPushButton::clicked, this, [this] { guarded([this] { localizar(); }); });
+    ui::EnterAsTab::pressOnEnter(edtTexto, bmpLocalizar);
     connect(bmpOK, &QPushButton::clicked, this, [this] { guarded([this] { ok(); }); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

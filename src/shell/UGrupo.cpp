@@ -93,5 +93,5 @@ void TfrmGrupo::print() { Prompts::preview(std::make_shared<TfrmRel_Perfil>(), t
 
 void TfrmGrupo::search() {
     frmPerfilUsuarioPesquisa = new TfrmPerfilUsuarioPesquisa(this);
-    showForm(frmPerfilUsuarioPesquisa, ShowAs::Window);
+    showForm(frmPerfilUsuarioPesquisa, ShowAs::Window, this);
 }

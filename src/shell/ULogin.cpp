@@ -68,8 +68,10 @@ TfrmLogin_2::TfrmLogin_2(QWidget* parent) : QDialog(parent) {
     }
     layout->addWidget(status);
 
-    for (QWidget* w : {static_cast<QWidget*>(dblUnidade), static_cast<QWidget*>(dblUsuario), static_cast<QWidget*>(edtSenha)})
-        ui::EnterAsTab::install(w);
+    // Enter moves on from the two lists; in the password it presses OK, the dialog's default button.
+    ui::EnterAsTab::install(dblUnidade);
+    ui::EnterAsTab::install(dblUsuario);
+    bmpOK->setDefault(true);
 
     connect(dblUnidade, &QComboBox::activated, this, [this] { guarded([this] { dblUnidadeClick(); }); });
     connect(dblUsuario, &QComboBox::activated, this, [this] { guarded([this] { dblUsuarioClick(); }); });

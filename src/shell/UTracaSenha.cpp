@@ -87,6 +87,9 @@ TfrmTracaSenha::TfrmTracaSenha(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);
+    // Enter in the last box moves on to OK, not to Cancelar.
+    setTabOrder(mkeConfirmaSenhaNova, bmpOK);
+    setTabOrder(bmpOK, bmpCancelar);
     resize(340, 150);
 }
 

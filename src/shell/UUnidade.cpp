@@ -66,5 +66,5 @@ void TfrmUnidade::print() {
 
 void TfrmUnidade::search() {
     frmUnidadeConsultar = new TfrmUnidadeConsultar(this);
-    showForm(frmUnidadeConsultar, ShowAs::MdiChild);
+    showForm(frmUnidadeConsultar, ShowAs::MdiChild, this);
 }

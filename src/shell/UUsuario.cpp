@@ -210,5 +210,5 @@ void TfrmUsuario::print() { Prompts::preview(std::make_shared<TfrmRelUsuario>(),
 
 void TfrmUsuario::search() {
     frmUsuarioConsultar = new TfrmUsuarioConsultar(this);
-    showForm(frmUsuarioConsultar, ShowAs::MdiChild);
+    showForm(frmUsuarioConsultar, ShowAs::MdiChild, this);
 }

@@ -14,7 +14,7 @@ TEST(Guard, UncaughtErrorsReachTheStandardErrorBoxAndStopThere) {
     guarded([&] { ++after; });
     ASSERT_EQ(prompts.asked.size(), 2);
     EXPECT_EQ(prompts.asked[0].kind, Prompts::Kind::Error);
-    EXPECT_EQ(prompts.asked[0].title, "Error");
+    EXPECT_EQ(prompts.asked[0].title, "Erro");
     EXPECT_EQ(prompts.asked[0].text, "violação de chave");
     EXPECT_EQ(prompts.asked[1].text, "falhou");
     EXPECT_EQ(after, 1);
@@ -32,7 +32,7 @@ TEST(Guard, ConfirmationTitleAndAnswers) {
     EXPECT_FALSE(Prompts::confirm("De novo?"));
     EXPECT_EQ(prompts.asked[0].title, "Confirmação");
     Prompts::warning("Atenção");
-    EXPECT_EQ(prompts.asked.last().title, "Warning");
+    EXPECT_EQ(prompts.asked.last().title, "Aviso");
     Prompts::information("Pronto");
     EXPECT_EQ(prompts.asked.last().title, "Nurvalia ");  // the application's title, blank included
 }

@@ -100,7 +100,7 @@ TEST_F(TransferTest, RefusalsMovesAndOneTransactionWithThePreviousOwnerFromTheDa
     input::clickAndType(form->dtpDataTransferencia, "06042024");
     transfer->click();
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
-    EXPECT_EQ(prompts.asked.last().kind, Prompts::Kind::Warning);
+    EXPECT_EQ(prompts.asked.last().kind, Prompts::Kind::Information);
     EXPECT_EQ(history(), "1:12 0>2, 2:10 3>2, 3:11 1>2");
     EXPECT_EQ(storedDate("select Dt_Muda_Proprietario from histo_muda_proprietario where Id_Histo_Muda_Proprietario = 3"),
               QDate(2024, 4, 6));

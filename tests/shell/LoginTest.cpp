@@ -1,4 +1,5 @@
 #include "ShellFixture.h"
+#include "UserInput.h"
 
 #include "common/Session.h"
 #include "shell/ShellForms.h"
@@ -140,14 +141,17 @@ TEST_F(Login, NoCloseWithoutLoginAndSairEndsTheProcess) {
     }
 }
 
-TEST_F(Login, EnterActsAsTabInTheControls) {
+TEST_F(Login, EnterMovesOnFromTheListsAndLogsInFromThePasswordWithOneEnter) {
     dialog->show();
-    QApplication::setActiveWindow(dialog.get());
-    senha->setFocus();
-    QTest::keyClick(senha, Qt::Key_Return);
-    EXPECT_FALSE(senha->hasFocus());
-    EXPECT_FALSE(dialog->succeeded());
-    EXPECT_TRUE(prompts.asked.isEmpty());
+    input::chooseItem(unidade, "1 - CENTRAL");
+    input::pressEnter(unidade);
+    EXPECT_EQ(input::focused(), usuario);
+    input::chooseItem(usuario, "ANA");
+    input::clickAndType(senha, "SENHA");
+    input::pressEnter(senha);
+    EXPECT_TRUE(prompts.asked.isEmpty()) << prompts.last().toStdString();
+    EXPECT_TRUE(dialog->succeeded());
+    EXPECT_EQ(UsuarioLogado, QString::number(ana));
 }
 
 TEST_F(Login, SwitchUserKeepsTheSessionUntilASuccessfulLogin) {

@@ -255,7 +255,7 @@ void PreviewWindow::print()
     if (!(ask ? ask(printer, this) : askPrinter(printer, this)))
         return;
     if (!printDocument(document_, printer))
-        QMessageBox::warning(this, QStringLiteral("Warning"), QStringLiteral("Não foi possível imprimir o relatório."));
+        QMessageBox::warning(this, QStringLiteral("Aviso"), QStringLiteral("Não foi possível imprimir o relatório."));
 }
 
 void PreviewWindow::save()
@@ -268,14 +268,16 @@ void PreviewWindow::save()
         return;
     QString error;
     if (!saveAs(choice->path, choice->format, &error))
-        QMessageBox::warning(this, QStringLiteral("Warning"), error);
+        QMessageBox::warning(this, QStringLiteral("Aviso"), error);
 }
 
-PreviewWindow* showPreview(std::shared_ptr<const Report> report, bool modal, QWidget* parent)
+PreviewWindow* showPreview(std::shared_ptr<const Report> report, bool modal, QWidget* parent, const Placement& place)
 {
     auto* window = new PreviewWindow(std::move(report), parent ? parent->window() : nullptr);
     window->setWindowFlag(Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    if (place)
+        place(window);
     if (!modal) {
         window->show();
         return window;

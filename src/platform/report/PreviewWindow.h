@@ -80,10 +80,15 @@ private:
     QLabel* pageTotal_ = nullptr;
 };
 
+// Gives a window that is about to be shown its size and place on the screen.
+using Placement = std::function<void(QWidget* window)>;
+
 // Shows a report's preview. The preview window owns a share of the report, so a report form derived from
-// Report lives until its preview is closed; the window is deleted when it closes.
+// Report lives until its preview is closed; the window is deleted when it closes. It belongs to `parent`'s
+// window and is put where `place` says (the window system decides without one).
 // Modal: the call returns once the window has closed (nullptr). Not modal: it returns the open window at
 // once and every other window stays usable.
-PreviewWindow* showPreview(std::shared_ptr<const Report> report, bool modal, QWidget* parent = nullptr);
+PreviewWindow* showPreview(std::shared_ptr<const Report> report, bool modal, QWidget* parent = nullptr,
+                           const Placement& place = {});
 
 }  // namespace report
