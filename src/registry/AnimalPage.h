@@ -72,6 +72,7 @@ protected:
 private:
     void updateActions();
     void showBirthDate();
+    void reloadBreeds();
     void breedChosen();
     void reloadAnimals(int locateAnimal = 0);
     void insertAnimal();

@@ -131,3 +131,23 @@ QVariant DbTest::scalar(const QString& sql, const QVariantHash& params) {
 int DbTest::count(const QString& table) {
     return db::toInt(scalar(QStringLiteral("select count(*) from ") + table));
 }
+
+void DbTest::writePadrao(const QStringList& statements) {
+    if (testingPostgres()) {
+        for (const QString& s : statements)
+            db::run(db::kMain, QString(s).replace(QStringLiteral("{p}"), QStringLiteral("padrao.")), {});
+        return;
+    }
+    const QString name = QStringLiteral("padrao_fixture");
+    {
+        QSqlDatabase padrao = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        padrao.setDatabaseName(db::sqliteFile(db::settings(), db::kPadrao));
+        ASSERT_TRUE(padrao.open());
+        for (const QString& s : statements) {
+            QSqlQuery q(padrao);
+            ASSERT_TRUE(q.exec(QString(s).replace(QStringLiteral("{p}"), QString()))) << q.lastError().text().toStdString();
+        }
+        padrao.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
