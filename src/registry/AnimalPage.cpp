@@ -265,6 +265,7 @@ void AnimalPage::reloadAnimals(int locateAnimal) {
     m_breeds->setList(animalsql::breeds({}));
     if (locateAnimal > 0)
         m_animal->locate(QStringLiteral("Id_Animal"), locateAnimal);
+    emit animalsListed();
 }
 
 void AnimalPage::append() {

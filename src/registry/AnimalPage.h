@@ -65,6 +65,10 @@ public:
     AddressGroup* address;
     QPushButton* BitBtn2;  // the age calculation, beside the birth date
 
+signals:
+    // The owner's animals were listed again (after a save, a delete, a cancel or a refresh).
+    void animalsListed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;

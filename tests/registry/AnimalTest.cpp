@@ -15,6 +15,7 @@
 #include "registry/UProprietarioPesquisa.h"
 
 #include <QLabel>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -162,6 +163,39 @@ TEST_F(AnimalTest, SpeciesAndBreedClickedInTheirListsAreStoredAndTheBreedsFollow
     trigger("actAnimalGravar");
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
     EXPECT_EQ(str("select Id_Especie || '/' || Id_Raca from animal where Id_Proprietario = :o", {{"o", owner}}), "1/2");
+}
+
+// The caption and the owner panel once showed the owner before the one typed, and a count of animals from
+// before the animals just added.
+TEST_F(AnimalTest, CaptionAndPanelFollowTheOwnerTypedAndTheAnimalsAdded) {
+    open();
+    const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
+    auto title = [] { return frmPropAnimal->windowTitle().toStdString(); };
+    auto panel = [] { return frmPropAnimal->StatusBar1Panel0->text().toStdString(); };
+    EXPECT_EQ(title(), "Prop.: MARIA DA SILVA ele tem \"0\" animal(s) em seu nome.");
+    EXPECT_EQ(panel(), QString("Prop.:%1 - MARIA DA SILVA").arg(owner).toStdString());
+    saveNewAnimal("REX");
+    EXPECT_EQ(title(), "Prop.: MARIA DA SILVA ele tem \"1\" animal(s) em seu nome.");
+    saveNewAnimal("TOTO");
+    EXPECT_EQ(title(), "Prop.: MARIA DA SILVA ele tem \"2\" animal(s) em seu nome.");
+    prompts.confirmations = {true};
+    trigger("actAnimalExcluir");
+    EXPECT_EQ(title(), "Prop.: MARIA DA SILVA ele tem \"1\" animal(s) em seu nome.");
+
+    // A name typed shows in the caption and the panel as it is typed, a new owner's without a code.
+    QTabBar* pages = frmPropAnimal->PageControl1->tabBar();
+    input::click(pages, pages->tabRect(0).center());
+    trigger("actEdit");
+    input::clickAndType(child("dbeNomeProp"), "S");
+    EXPECT_EQ(title(), "MARIA DA SILVAS");
+    EXPECT_EQ(panel(), QString("Prop.:%1 - MARIA DA SILVAS").arg(owner).toStdString());
+    trigger("actCancel");
+    trigger("actAppend");
+    EXPECT_EQ(panel(), "") << "no owner is shown yet";
+    input::clickAndType(child("dbeNomeProp"), "JOSÉ");
+    EXPECT_EQ(title(), "JOSÉ");
+    EXPECT_EQ(panel(), "Prop.: - JOSÉ");
+    trigger("actCancel");
 }
 
 TEST_F(AnimalTest, FailedSaveLeavesNothingAndMissingGroupIsRefused) {
