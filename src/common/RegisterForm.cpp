@@ -121,9 +121,7 @@ void RegisterForm::setUpdateSql(const QString& insertSql, const QString& modifyS
 }
 
 void RegisterForm::setGridColumns(QList<ui::GridColumn> columns) {
-    gridModel->setColumns(columns);
-    for (int i = 0; i < columns.size(); ++i)
-        dbgPrincipal->setColumnWidth(i, columns[i].width);
+    gridModel->setColumns(std::move(columns));
 }
 
 void RegisterForm::setNewRowDefaults(const QVariantHash& values) { m_defaults = values; }

@@ -135,8 +135,6 @@ void TfrmExportaTabelas::search() {
         if (!c.title.isEmpty())
             columns << ui::GridColumn(c.title, c.field.name, c.width);
     ui::gridModelOf(dbgDados)->setColumns(columns);
-    for (int i = 0; i < columns.size(); ++i)
-        dbgDados->setColumnWidth(i, columns[i].width);
     noticeDone(StatusBar1, 0, QStringLiteral("Pesquisa realizada com sucesso. %1 registros").arg(found));
     bpmExportacao->setEnabled(true);
     if (found > kExportLimit) {

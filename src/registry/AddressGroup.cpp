@@ -133,11 +133,15 @@ AddressGroup::AddressGroup(Mode mode, db::DataSet* address, QWidget* parent)
                 set("NUM_SEQU_LOGR", 0);
             }
         });
-        connect(m_address, &db::DataSet::fieldChanged, this, [this](const QString& field) {
-            if (field.compare(QLatin1String("NUM_LOGR"), Qt::CaseInsensitive) == 0)
-                guarded([this] { reloadNeighbourhoods(); });
-        });
     }
+    // The neighbourhoods follow the street and the areas the district, read when those change: never on
+    // entering or leaving a list, which would drop the item being clicked in it.
+    connect(m_address, &db::DataSet::fieldChanged, this, [this](const QString& field) {
+        if (field.compare(QLatin1String("NUM_LOGR"), Qt::CaseInsensitive) == 0)
+            guarded([this] { reloadNeighbourhoods(); });
+        else if (field.compare(QLatin1String("Id_Distrito"), Qt::CaseInsensitive) == 0)
+            guarded([this] { districtChosen(); });
+    });
 }
 
 void AddressGroup::set(const char* field, const QVariant& value) {
@@ -169,8 +173,6 @@ void AddressGroup::applyStreet(const street::Street& chosen) {
     set("TIP_LOGR", chosen.type);
     set("NUM_SEQU_LOGR", chosen.sequence);
     if (!db::toText(chosen.neighbourhood).trimmed().isEmpty()) {
-        if (m_mode == Mode::Animal)
-            reloadNeighbourhoods();
         set("NUM_BAIR", chosen.neighbourhood);
         set("NOM_BAIR", chosen.neighbourhoodName);
     }
@@ -253,7 +255,7 @@ void AddressGroup::houseNumberLeft() {
     set("NUM_CEP", cep.isEmpty() ? QVariant() : QVariant(cep));
 }
 
-void AddressGroup::districtLeft() {
+void AddressGroup::districtChosen() {
     if (!takesStreet() || cbbDistrito->currentText().trimmed().isEmpty())
         return;
     m_areas->setList(street::areas(m_districts->currentKey()));
@@ -278,11 +280,7 @@ bool AddressGroup::eventFilter(QObject* watched, QEvent* event) {
         guarded([this] { streetNameLeft(); });
     else if (watched == edtNumImovel && left)
         guarded([this] { houseNumberLeft(); });
-    else if (watched == cbbDistrito && left)
-        guarded([this] { districtLeft(); });
     else if (watched == edtCodArea && left)
         guarded([this] { areaCodeLeft(); });
-    else if (watched == cbbBairro && m_mode == Mode::Animal && event->type() == QEvent::FocusIn)
-        guarded([this] { reloadNeighbourhoods(); });
     return QGroupBox::eventFilter(watched, event);
 }

@@ -60,7 +60,7 @@ public:
     void streetNameLeft();
     void postalCodeTaken();
     void houseNumberLeft();
-    void districtLeft();
+    void districtChosen();  // the coverage areas of the district chosen
     void areaCodeLeft();
 
     QComboBox* cbbTipoLograd;

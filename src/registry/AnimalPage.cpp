@@ -115,7 +115,6 @@ AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* a
     QComboBox* grupo = lookup("dblGrupo_Animais", "Id_Grupo_Animal", "id_grupo_Animal", "nome", &m_groups);
     QComboBox* especie = lookup("dblEspecie", "Id_Especie", "id_especie", "nome", &m_species);
     m_raca = lookup("dblRaca", "Id_Raca", "id_raca", "nome", &m_breeds);
-    m_raca->installEventFilter(this);
     QComboBox* porte = lookup("dblPorte", "Id_Porte", "id_porte", "descricao", &m_sizes);
     QComboBox* pelo = lookup("dblPelo", "Id_Pelo", "id_pelo", "descricao", &m_coats);
     QLineEdit* cor = lineEdit("dbeCor", "Cor", 100, true);
@@ -183,7 +182,11 @@ AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* a
     connect(m_animal, &db::DataSet::fieldChanged, this, [this](const QString& field) {
         if (field.compare(QLatin1String("Id_Raca"), Qt::CaseInsensitive) == 0)
             guarded([this] { breedChosen(); });
+        else if (field.compare(QLatin1String("Id_Especie"), Qt::CaseInsensitive) == 0)
+            guarded([this] { reloadBreeds(); });
     });
+    // While an animal is typed, its breed list holds the breeds of its species.
+    connect(m_animal, &db::DataSet::stateChanged, this, [this] { guarded([this] { reloadBreeds(); }); });
     for (db::DataSet* data : {m_animal, m_address}) {
         connect(data, &db::DataSet::stateChanged, this, &AnimalPage::updateActions);
         connect(data, &db::DataSet::currentChanged, this, &AnimalPage::updateActions);
@@ -262,6 +265,7 @@ void AnimalPage::reloadAnimals(int locateAnimal) {
     m_breeds->setList(animalsql::breeds({}));
     if (locateAnimal > 0)
         m_animal->locate(QStringLiteral("Id_Animal"), locateAnimal);
+    emit animalsListed();
 }
 
 void AnimalPage::append() {
@@ -309,6 +313,18 @@ void AnimalPage::copyOwnerAddress() {
         m_address->setField(QString::fromLatin1(field), owner->field(QString::fromLatin1(field)));
     address->setEnabled(false);
     address->reloadNeighbourhoods();
+}
+
+// The breeds of the species shown, read when the species changes or the typing of an animal starts; never
+// on entering the list, where reading it again would drop the breed being clicked.
+void AnimalPage::reloadBreeds() {
+    if (!busy())
+        return;
+    try {
+        m_breeds->setList(animalsql::breeds(m_animal->field(QStringLiteral("Id_Especie"))));
+    } catch (const std::exception&) {
+        Prompts::information(kErroListaRaca);
+    }
 }
 
 void AnimalPage::breedChosen() {
@@ -498,14 +514,5 @@ void AnimalPage::showEvent(QShowEvent* event) {
 bool AnimalPage::eventFilter(QObject* watched, QEvent* event) {
     if (pageKeyFirst(this, event))
         return true;
-    if (watched == m_raca && event->type() == QEvent::FocusIn && busy()) {
-        guarded([this] {
-            try {
-                m_breeds->setList(animalsql::breeds(m_species->currentKey()));
-            } catch (const std::exception&) {
-                Prompts::information(kErroListaRaca);
-            }
-        });
-    }
     return QWidget::eventFilter(watched, event);
 }

@@ -66,6 +66,10 @@ public:
     AddressGroup* address;
     QPushButton* BitBtn2;  // the age calculation, beside the birth date
 
+signals:
+    // The owner's animals were listed again (after a save, a delete, a cancel or a refresh).
+    void animalsListed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -73,6 +77,7 @@ protected:
 private:
     void updateActions();
     void showBirthDate();
+    void reloadBreeds();
     void breedChosen();
     void reloadAnimals(int locateAnimal = 0);
     void insertAnimal();

@@ -131,7 +131,7 @@ const QList<AdvancedGridColumn>& advancedGridColumns() {
         {"nome_Prop", "Proprietário", 147, "b.nome"},
         {"desc_pelo", "Pelo", 109, "g.descricao"},
         {"Sexo", "Sexo", 64, "a.Sexo"},
-        {"Data_Nascimento", "Dt. nasc.", 68, "a.Data_Nascimento"},
+        {"Data_Nascimento", "Dt. nasc.", 68, "a.Data_Nascimento", true},
         {"Esterilizado", "Esterilizado", 64, "a.Esterilizado"},
         {"desc_porte", "Porte", 87, "h.descricao"},
         {"Num_Microchip", "Microchip", 112, "a.Num_Microchip"},

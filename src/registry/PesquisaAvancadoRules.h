@@ -68,6 +68,7 @@ struct AdvancedGridColumn {
     QString title;
     int width;
     QString sortBy;
+    bool date = false;  // a date shown dd/mm/yyyy, without its time
 };
 const QList<AdvancedGridColumn>& advancedGridColumns();
 

@@ -4,6 +4,7 @@
 
 #include "common/ExportStatus.h"
 #include "common/FormOpening.h"
+#include "common/Formats.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "platform/ui/Capitals.h"
@@ -30,6 +31,8 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -157,8 +160,14 @@ TfrmPesquisaAvancado::TfrmPesquisaAvancado(QWidget* parent) : QWidget(parent) {
     dbgPrincipal = new QTableView(this);
     dbgPrincipal->setObjectName(QStringLiteral("dbgPrincipal"));
     QList<ui::GridColumn> columns;
-    for (const AdvancedGridColumn& c : advancedGridColumns())
+    for (const AdvancedGridColumn& c : advancedGridColumns()) {
         columns << ui::GridColumn(c.title, c.field, c.width);
+        if (c.date) {  // the whole date shows
+            columns.last().format = [](const QVariant& value) { return fmt::date(db::toDateTime(value)); };
+            columns.last().width =
+                std::max(c.width, dbgPrincipal->fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) + 12);
+        }
+    }
     ui::bindGrid(dbgPrincipal, qryPrincipal, columns);
     StatusBar1 = makeExportStatusBar(this, 3);
 

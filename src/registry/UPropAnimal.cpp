@@ -90,9 +90,12 @@ TfrmPropAnimal::TfrmPropAnimal(QWidget* parent) : QWidget(parent) {
 
     connect(qryProprietario, &db::DataSet::currentChanged, this, [this] { guarded([this] { showOwner(); }); });
     connect(qryProprietario, &db::DataSet::fieldChanged, this, [this](const QString& field) {
-        if (field.compare(QLatin1String("Nome"), Qt::CaseInsensitive) == 0)
+        if (field.compare(QLatin1String("Nome"), Qt::CaseInsensitive) == 0) {
             setWindowTitle(qryProprietario->str(QStringLiteral("Nome")));
+            showOwnerPanel();
+        }
     });
+    connect(animalPage, &AnimalPage::animalsListed, this, &TfrmPropAnimal::showCaption);
     connect(qryAnimal, &db::DataSet::currentChanged, this, &TfrmPropAnimal::animalShown);
     connect(this, &TfrmPropAnimal::animalShown, animalPage, [this] { animalPage->showAnimal(); });
     connect(this, &TfrmPropAnimal::animalShown, vaccinationPage, [this] { guarded([this] { vaccinationPage->showVaccinations(); }); });
@@ -122,11 +125,10 @@ void TfrmPropAnimal::showOwner() {
     animalPage->ownerShown();
     const bool onOwner = qryProprietario->isActive() && qryProprietario->recNo() >= 0;
     const QVariant id = onOwner ? qryProprietario->field(QStringLiteral("Id_Proprietario")) : QVariant();
-    const QString name = onOwner ? qryProprietario->str(QStringLiteral("Nome")).trimmed() : QString();
+    const QString name = ownerName();
     IdProprietarioAtual = db::toText(id).trimmed().isEmpty() ? 0 : db::toInt(id);
     if (!qryAnimal->isEditing()) {
-        if (!name.isEmpty() && IdProprietarioAtual > 0)
-            StatusBar1Panel0->setText(QStringLiteral("Prop.:%1 - %2").arg(IdProprietarioAtual).arg(name));
+        showOwnerPanel();
         animalsql::selectAnimals(*qryAnimal, name.isEmpty() ? 0 : IdProprietarioAtual);
         if (qryAnimal->isEmpty() && !qryEndereco_do_animal->isEditing()) {
             qryEndereco_do_animal->setSql(QStringLiteral(" select * from endereco where 1=2 "));
@@ -135,8 +137,24 @@ void TfrmPropAnimal::showOwner() {
         if (m_animalToLocate != 0)
             qryAnimal->locate(QStringLiteral("id_animal"), m_animalToLocate);
     }
-    if (onOwner)
-        setWindowTitle(QStringLiteral("Prop.: %1 ele tem \"%2\" animal(s) em seu nome.").arg(name).arg(qryAnimal->recordCount()));
+    showCaption();
+}
+
+QString TfrmPropAnimal::ownerName() const {
+    const bool onOwner = qryProprietario->isActive() && qryProprietario->recNo() >= 0;
+    return onOwner ? qryProprietario->str(QStringLiteral("Nome")).trimmed() : QString();
+}
+
+void TfrmPropAnimal::showCaption() {
+    if (qryProprietario->isActive() && qryProprietario->recNo() >= 0)
+        setWindowTitle(QStringLiteral("Prop.: %1 ele tem \"%2\" animal(s) em seu nome.").arg(ownerName()).arg(qryAnimal->recordCount()));
+}
+
+// The owner on show, also while typed: a new owner has no code yet; no name, no owner.
+void TfrmPropAnimal::showOwnerPanel() {
+    const QString name = ownerName();
+    const QString code = name.isEmpty() ? QString() : qryProprietario->str(QStringLiteral("Id_Proprietario")).trimmed();
+    StatusBar1Panel0->setText(name.isEmpty() ? QString() : QStringLiteral("Prop.:%1 - %2").arg(code, name));
 }
 
 void TfrmPropAnimal::openOwner(int ownerId, int animalToLocate) {

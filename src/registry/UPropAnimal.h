@@ -69,6 +69,10 @@ protected:
 
 private:
     void pageChanging(int index);
+    QString ownerName() const;
+    // "Prop.: name ele tem "n" animal(s) em seu nome." for the owner on show and the animals listed.
+    void showCaption();
+    void showOwnerPanel();
 
     int m_animalToLocate = 0;
     bool m_shown = false;

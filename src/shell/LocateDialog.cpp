@@ -28,8 +28,6 @@ LocateDialog::LocateDialog(const LocateDialogShape& shape, RegisterForm* form, Q
     setWindowTitle(shape.caption);
     cbbSelecao->setCurrentIndex(-1);
     ui::gridModelOf(dbgPrincipal)->setColumns(shape.columns);
-    for (int i = 0; i < shape.columns.size(); ++i)
-        dbgPrincipal->setColumnWidth(i, shape.columns[i].width);
     dbgPrincipal->installEventFilter(this);
     connect(dbgPrincipal, &QTableView::doubleClicked, this, [this] { guarded([this] { ok(); }); });
 

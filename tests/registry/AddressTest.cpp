@@ -82,7 +82,6 @@ TEST_F(RegistryTest, AddressGroupFillsFromCodeNameAndPostalCode) {
 
     // The areas follow the district; a code of no area listed is named.
     pick("dblDistrito", "DS2");
-    leave("dblDistrito");
     type("dbeCodArea", "11");
     leave("dbeCodArea");
     EXPECT_EQ(prompts.last(), kAreaNaoEncontradaRegional);

@@ -4,6 +4,7 @@
 #include "AnimalFixture.h"
 
 #include "DbfReader.h"
+#include "UserInput.h"
 
 #include "registry/AnimalPage.h"
 #include "registry/AnimalSql.h"
@@ -14,6 +15,7 @@
 #include "registry/UProprietarioPesquisa.h"
 
 #include <QLabel>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -78,6 +80,95 @@ TEST_F(AnimalTest, NewAnimalTakesDefaultsOwnerAddressAndWritesItsRowsTogether) {
     trigger("actAnimalGravar");
     EXPECT_EQ(str("select Nome from animal where id_animal = :a", {{"a", toto}}), "TOTO II");
     EXPECT_EQ(child<QLineEdit>("dbeNomeAnimal")->text(), "TOTO II");
+}
+
+// The fault as a clerk met it: a breed clicked in the list was lost when the list was read again as the
+// popup closed, and the save asked for a breed.
+TEST_F(AnimalTest, SpeciesAndBreedClickedInTheirListsAreStoredAndTheBreedsFollowTheSpecies) {
+    exec("insert into raca (Id_Raca, Nome, Id_Especie, Id_Porte, Id_Pelo, Ind_Status) values "
+         "(3, 'SIAMES', 2, 1, 1, 'ATIVO'), (4, 'PERSA', 2, 1, 2, 'ATIVO'), (5, 'ANGORA', 2, 1, 2, 'INATIVO')");
+    open();
+    const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
+    frmPropAnimal->showAnimalPage();
+    trigger("actAnimalNovo");
+    auto* especie = child<QComboBox>("dblEspecie");
+    auto* raca = child<QComboBox>("dblRaca");
+    auto items = [](QComboBox* combo) {
+        QStringList texts;
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i);
+        return texts.join('|').toStdString();
+    };
+    EXPECT_EQ(items(raca), "POODLE|SEM RACA DEFINIDA - SRD") << "the breeds of the default species";
+    input::chooseItem(especie, "FELINA");
+    EXPECT_EQ(especie->currentText(), "FELINA");
+    EXPECT_EQ(items(raca), "PERSA|SIAMES") << "the active breeds of the species chosen";
+    input::chooseItem(raca, "PERSA");
+    EXPECT_EQ(raca->currentText().toStdString(), "PERSA");
+    EXPECT_EQ(frmPropAnimal->qryAnimal->field("Id_Raca").toInt(), 4);
+    EXPECT_EQ(child<QComboBox>("dblPelo")->currentText(), "LONGO") << "the breed's own coat";
+    // Back into the list and out again, by mouse and by keyboard: the choice stays.
+    input::click(raca, QPoint(raca->width() - 6, raca->height() / 2));
+    input::pressKey(raca, Qt::Key_Escape);
+    input::click(child("dbeNomeAnimal"));
+    EXPECT_EQ(raca->currentText(), "PERSA");
+    input::clickAndType(child("dbeNomeAnimal"), "MIMI");
+    type("dbeDt_Nascimento", "01022020");
+    pick("dbcSexo", "F");
+    pick("dbcEsterilizado", "NAO");
+    prompts.clear();
+    trigger("actAnimalGravar");
+    EXPECT_EQ(prompts.texts(), QStringList{kOperacaoRealizada});
+    EXPECT_EQ(str("select Nome || '/' || Id_Especie || '/' || Id_Raca from animal where Id_Proprietario = :o",
+                  {{"o", owner}}),
+              "MIMI/2/4");
+    EXPECT_EQ(raca->currentText(), "PERSA") << "the saved animal shows its breed";
+
+    // A change of species offers the new species' breeds; its breed is chosen again and stored.
+    trigger("actAnimalAlterar");
+    EXPECT_EQ(raca->currentText(), "PERSA");
+    input::chooseItem(especie, "CANINA");
+    EXPECT_EQ(items(raca), "POODLE|SEM RACA DEFINIDA - SRD");
+    EXPECT_EQ(raca->currentIndex(), -1) << "a breed of the other species is no choice";
+    input::chooseItem(raca, "POODLE");
+    prompts.clear();
+    prompts.confirmations = {true};
+    trigger("actAnimalGravar");
+    EXPECT_EQ(prompts.last(), kOperacaoRealizada);
+    EXPECT_EQ(str("select Id_Especie || '/' || Id_Raca from animal where Id_Proprietario = :o", {{"o", owner}}), "1/2");
+}
+
+// The caption and the owner panel once showed the owner before the one typed, and a count of animals from
+// before the animals just added.
+TEST_F(AnimalTest, CaptionAndPanelFollowTheOwnerTypedAndTheAnimalsAdded) {
+    open();
+    const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
+    auto title = [] { return frmPropAnimal->windowTitle().toStdString(); };
+    auto panel = [] { return frmPropAnimal->StatusBar1Panel0->text().toStdString(); };
+    EXPECT_EQ(title(), "Prop.: MARIA DA SILVA ele tem \"0\" animal(s) em seu nome.");
+    EXPECT_EQ(panel(), QString("Prop.:%1 - MARIA DA SILVA").arg(owner).toStdString());
+    saveNewAnimal("REX");
+    EXPECT_EQ(title(), "Prop.: MARIA DA SILVA ele tem \"1\" animal(s) em seu nome.");
+    saveNewAnimal("TOTO");
+    EXPECT_EQ(title(), "Prop.: MARIA DA SILVA ele tem \"2\" animal(s) em seu nome.");
+    prompts.confirmations = {true};
+    trigger("actAnimalExcluir");
+    EXPECT_EQ(title(), "Prop.: MARIA DA SILVA ele tem \"1\" animal(s) em seu nome.");
+
+    // A name typed shows in the caption and the panel as it is typed, a new owner's without a code.
+    QTabBar* pages = frmPropAnimal->PageControl1->tabBar();
+    input::click(pages, pages->tabRect(0).center());
+    trigger("actEdit");
+    input::clickAndType(child("dbeNomeProp"), "S");
+    EXPECT_EQ(title(), "MARIA DA SILVAS");
+    EXPECT_EQ(panel(), QString("Prop.:%1 - MARIA DA SILVAS").arg(owner).toStdString());
+    trigger("actCancel");
+    trigger("actAppend");
+    EXPECT_EQ(panel(), "") << "no owner is shown yet";
+    input::clickAndType(child("dbeNomeProp"), "JOSÉ");
+    EXPECT_EQ(title(), "JOSÉ");
+    EXPECT_EQ(panel(), "Prop.: - JOSÉ");
+    trigger("actCancel");
 }
 
 TEST_F(AnimalTest, FailedSaveLeavesNothingAndMissingGroupIsRefused) {

@@ -71,28 +71,6 @@ protected:
         DbTest::TearDown();
     }
 
-    // The street register is read only for the system; the tests write it by a connection of their own
-    // (SQLite) or through the schema (PostgreSQL).
-    static void writePadrao(const QStringList& statements) {
-        if (testingPostgres()) {
-            for (const QString& s : statements)
-                db::run(db::kMain, QString(s).replace("{p}", "padrao."), {});
-            return;
-        }
-        const QString name = QStringLiteral("padrao_fixture");
-        {
-            QSqlDatabase padrao = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            padrao.setDatabaseName(db::sqliteFile(db::settings(), db::kPadrao));
-            ASSERT_TRUE(padrao.open());
-            for (const QString& s : statements) {
-                QSqlQuery q(padrao);
-                ASSERT_TRUE(q.exec(QString(s).replace("{p}", ""))) << q.lastError().text().toStdString();
-            }
-            padrao.close();
-        }
-        QSqlDatabase::removeDatabase(name);
-    }
-
     TfrmPropAnimal* open() {
         openerFor("actProprietario_Animal")();
         QCoreApplication::processEvents();

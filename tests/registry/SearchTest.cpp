@@ -86,6 +86,12 @@ TEST_F(SearchTest, FindsAnimalsWithCurrentAddressAndGroupByEachCriterion) {
     EXPECT_EQ(at<QLabel>("StatusBar1Panel0")->text(), "Operação concluída.");
     EXPECT_EQ(form->qryPrincipal->str("nome_distrito"), "DS2");
     EXPECT_EQ(db::toDateTime(form->qryPrincipal->field("Dt_Entrada_Grupo")).date(), QDate(2022, 2, 2));
+    // The grid shows the birth date without its time.
+    const QAbstractItemModel* grid = form->dbgPrincipal->model();
+    int born = 0;
+    while (born < grid->columnCount() && grid->headerData(born, Qt::Horizontal).toString() != "Dt. nasc.")
+        ++born;
+    EXPECT_EQ(grid->index(0, born).data().toString(), "31/12/2020");
 
     EXPECT_EQ(found({{"mkeNomeAnimal", "rex"}}), QStringList{"RÉX"});  // case and accents ignored
     EXPECT_EQ(found({{"mkeMicrochip", "12 34"}}), QStringList{"RÉX"});

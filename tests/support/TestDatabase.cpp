@@ -180,3 +180,23 @@ QVariant OtherWorkstation::scalar(const QString& sql, const QVariantList& values
         q.addBindValue(v);
     return q.exec() && q.next() ? q.value(0) : QVariant();
 }
+
+void DbTest::writePadrao(const QStringList& statements) {
+    if (testingPostgres()) {
+        for (const QString& s : statements)
+            db::run(db::kMain, QString(s).replace(QStringLiteral("{p}"), QStringLiteral("padrao.")), {});
+        return;
+    }
+    const QString name = QStringLiteral("padrao_fixture");
+    {
+        QSqlDatabase padrao = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        padrao.setDatabaseName(db::sqliteFile(db::settings(), db::kPadrao));
+        ASSERT_TRUE(padrao.open());
+        for (const QString& s : statements) {
+            QSqlQuery q(padrao);
+            ASSERT_TRUE(q.exec(QString(s).replace(QStringLiteral("{p}"), QString()))) << q.lastError().text().toStdString();
+        }
+        padrao.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}

@@ -25,6 +25,9 @@ protected:
     void exec(const QString& sql, const QVariantHash& params = {});
     QVariant scalar(const QString& sql, const QVariantHash& params = {});
     int count(const QString& table);
+    // Writes rows into the street register, read only for the system: "{p}" in a statement stands for its
+    // schema. The tests write it by a connection of their own (SQLite) or through the schema (PostgreSQL).
+    static void writePadrao(const QStringList& statements);
 
     PromptRecorder prompts;
 

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QPalette>
+#include <QScrollBar>
 #include <QTableView>
 
 namespace ui {
@@ -22,6 +23,7 @@ void DataGridModel::setColumns(QList<GridColumn> columns) {
     m_sortColumn = -1;
     mapFields();
     endResetModel();
+    emit columnsReplaced();
 }
 
 void DataGridModel::mapFields() {
@@ -151,6 +153,14 @@ private:
     bool m_syncing = false;
 };
 
+// The given widths, widened to the titles, the grid back on its first column.
+void applyWidths(QTableView* view, const DataGridModel* model) {
+    QHeaderView* header = view->horizontalHeader();
+    for (int i = 0; i < model->columns().size(); ++i)
+        view->setColumnWidth(i, std::max(model->columns()[i].width, header->sectionSizeHint(i)));
+    view->horizontalScrollBar()->setValue(0);
+}
+
 }  // namespace
 
 DataGridModel* bindGrid(QTableView* view, db::DataSet* data, QList<GridColumn> columns) {
@@ -162,8 +172,8 @@ DataGridModel* bindGrid(QTableView* view, db::DataSet* data, QList<GridColumn> c
     view->verticalHeader()->hide();
     view->horizontalHeader()->setSectionsClickable(true);
     view->horizontalHeader()->setHighlightSections(false);
-    for (int i = 0; i < model->columns().size(); ++i)
-        view->setColumnWidth(i, model->columns()[i].width);
+    applyWidths(view, model);
+    QObject::connect(model, &DataGridModel::columnsReplaced, view, [view, model] { applyWidths(view, model); });
     new CursorFollower(view, data);
     return model;
 }

@@ -45,6 +45,7 @@ public:
     DataGridModel(db::DataSet* data, QList<GridColumn> columns, QObject* parent = nullptr);
 
     db::DataSet* dataSet() const { return m_data; }
+    // Replaces the columns; the grids bound to the model take their widths again.
     void setColumns(QList<GridColumn> columns);
     const QList<GridColumn>& columns() const { return m_columns; }
 
@@ -62,6 +63,9 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+signals:
+    void columnsReplaced();
+
 private:
     void reset();
     void rowChanged();
@@ -74,9 +78,10 @@ private:
     std::function<QColor(const db::DataSet& data, int row)> m_foreground;
 };
 
-// Puts a model of `columns` over `data` into `view` (read only, whole-row selection, column widths set,
-// titles clickable) and keeps the view's row and the data set's cursor together. While the data set is
-// inserting or editing, the grid stays on the row being edited.
+// Puts a model of `columns` over `data` into `view` (read only, whole-row selection, titles clickable) and
+// keeps the view's row and the data set's cursor together. Each column is as wide as given, and at least as
+// wide as its title, now and whenever the columns are replaced; the grid shows its first column. While the
+// data set is inserting or editing, the grid stays on the row being edited.
 DataGridModel* bindGrid(QTableView* view, db::DataSet* data, QList<GridColumn> columns);
 
 // The grid model a view was bound with, or null.

@@ -295,13 +295,18 @@ void LookupComboLink::setList(const db::RowSet& rows) {
     // A list without the key or shown field (not opened yet) offers nothing.
     const int key = rows.fieldIndex(m_listKey);
     const int shown = rows.fieldIndex(m_listShown);
-    {
+    const int count = key >= 0 && shown >= 0 ? rows.count() : 0;
+    // The same rows read again leave the list alone: an open list and the item being clicked stay.
+    bool same = count == m_combo->count();
+    for (int r = 0; same && r < count; ++r)
+        same = m_combo->itemText(r) == db::toText(rows.row(r)[shown]) && m_combo->itemData(r) == rows.row(r)[key];
+    if (!same) {
         const QSignalBlocker block(m_combo);
         m_combo->clear();
-        for (int r = 0; key >= 0 && shown >= 0 && r < rows.count(); ++r)
+        for (int r = 0; r < count; ++r)
             m_combo->addItem(db::toText(rows.row(r)[shown]), rows.row(r)[key]);
     }
-    refresh();
+    refresh();  // the field's key, shown again when it is in the new list
 }
 
 void LookupComboLink::setListDataSet(db::DataSet* list) {

@@ -22,6 +22,24 @@ void type(QWidget* widget, const QString& text) {
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
+// Reads a look-up combo's list again each time the combo takes the focus.
+class ReadAgainOnFocus : public QObject {
+public:
+    ReadAgainOnFocus(ui::LookupComboLink* link, db::DataSet* list) : m_link(link), m_list(list) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            ++reads;
+            m_link->setList(m_list->rows());
+        }
+        return false;
+    }
+    int reads = 0;
+
+private:
+    ui::LookupComboLink* m_link;
+    db::DataSet* m_list;
+};
+
 class FieldLinkTest : public DbTest {
 protected:
     void SetUp() override {
@@ -230,6 +248,24 @@ TEST_F(FieldLinkTest, LookupComboShowsTheListRowOfTheKeyAndStoresTheChosenKey) {
     species.refresh();  // the list follows its data set
     EXPECT_EQ(combo.count(), 3);
     EXPECT_EQ(combo.currentText(), "FELINA");
+
+    // A form that reads the list again whenever the combo takes the focus, as its own popup closes: the
+    // same rows leave the list alone and the item clicked is chosen.
+    ReadAgainOnFocus again(link, &species);
+    combo.installEventFilter(&again);
+    data->edit();
+    input::chooseItem(&combo, "AVE");
+    EXPECT_GT(again.reads, 0);
+    EXPECT_EQ(combo.currentText(), "AVE");
+    EXPECT_EQ(data->field("Id_Especie").toInt(), 3);
+    // Other rows: the key chosen stays shown while it is in them, and shows nothing once it is not.
+    exec("delete from especie where Id_Especie = 1");
+    species.refresh();
+    EXPECT_EQ(combo.currentText(), "AVE");
+    exec("delete from especie where Id_Especie = 3");
+    species.refresh();
+    EXPECT_EQ(combo.currentIndex(), -1);
+    data->cancel();
 }
 
 }  // namespace
