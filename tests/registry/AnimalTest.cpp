@@ -4,6 +4,7 @@
 #include "RegistryFixture.h"
 
 #include "DbfReader.h"
+#include "ForeignReaders.h"
 
 #include "registry/AnimalPage.h"
 #include "registry/AnimalSql.h"
@@ -267,6 +268,7 @@ TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordina
     EXPECT_EQ(prompts.last(), kUnicoEndereco);
 
     // The export lists every animal with its owner, in Windows-1252, with the clash rule on names.
+    exec("update animal set Cor = :c", {{"c", kNameBeyondLatin1}});
     QTemporaryDir dir;
     prompts.fileNames = {dir.filePath("animais.DBF")};
     form->exportAnimals();
@@ -278,6 +280,7 @@ TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordina
     ASSERT_EQ(dbf.rows.size(), 1);
     EXPECT_EQ(dbf.value(0, "nome").toString(), "REX");
     EXPECT_EQ(dbf.value(0, "nome_propr").toString(), "JOSÉ D'ÁVILA");
+    expectForeignReadable(dir.filePath("animais.DBF"), "cor", kNameBeyondLatin1Written);
     EXPECT_EQ(dbf.value(0, "id_animal").toInt(), rex);
 }
 

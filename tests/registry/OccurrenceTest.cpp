@@ -3,6 +3,7 @@
 #include "EventsFixture.h"
 
 #include "DbfReader.h"
+#include "ForeignReaders.h"
 
 #include "registry/AnimalEventRules.h"
 #include "registry/AnimalPage.h"
@@ -134,6 +135,7 @@ TEST_F(OccurrenceTest, RightsHideButtonsPrintRefusesAndReportAndExportHoldTheRow
     EXPECT_EQ(printedText(*prompts.previews[0].report).count("PROPRIETÁRIO:"), 1);
 
     // The export holds every occurrence of every animal.
+    exec("update proprietario set Nome = :n where Nome = 'BIA'", {{"n", kNameBeyondLatin1}});
     QTemporaryDir dir;
     prompts.fileNames = {dir.filePath("ocorrencias")};
     f->actExportarIntercorrencia->trigger();
@@ -150,7 +152,8 @@ TEST_F(OccurrenceTest, RightsHideButtonsPrintRefusesAndReportAndExportHoldTheRow
     EXPECT_EQ(dbf.value(0, "nomeanimal").toString(), "REX");
     EXPECT_EQ(dbf.value(0, "nometipo_o").toString(), "OBITO");
     EXPECT_EQ(dbf.value(0, "nom_logr").toString(), "DAS FLORES");
-    EXPECT_EQ(dbf.value(2, "nomepropri").toString(), "BIA");
+    EXPECT_EQ(dbf.value(2, "nomepropri").toString(), kNameBeyondLatin1Written);
+    expectForeignReadable(dir.filePath("ocorrencias.dbf"), "nomepropri", kNameBeyondLatin1Written);
     EXPECT_TRUE(dbf.value(2, "nom_logr").toString().isEmpty());
 }
 
