@@ -2,6 +2,7 @@
 
 #include "platform/db/Query.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -102,7 +103,7 @@ void registerSqliteFunctions(QSqlDatabase& database) {
 void execOrThrow(QSqlDatabase& database, const QString& sql) {
     QSqlQuery q(database);
     if (!q.exec(sql))
-        throw Error(q.lastError().text());
+        throw failure(q.lastError());
 }
 
 // Opens a connection and sets up its session: functions, attached databases, search path, read-only mode.
@@ -110,7 +111,7 @@ void startSession(QSqlDatabase& database, const Settings& s, const QString& name
     if (s.engine == Engine::SQLite && !QFileInfo::exists(database.databaseName()))
         throw Error(QStringLiteral("Banco de dados não encontrado: %1").arg(database.databaseName()));
     if (!database.open())
-        throw Error(database.lastError().text());
+        throw failure(database.lastError());
     if (s.engine == Engine::SQLite) {
         registerSqliteFunctions(database);
         if (name == kMain) {
@@ -123,10 +124,12 @@ void startSession(QSqlDatabase& database, const Settings& s, const QString& name
                 q.prepare(QStringLiteral("attach database ? as ") + schema);
                 q.addBindValue(uri);
                 if (!q.exec())
-                    throw Error(q.lastError().text());
+                    throw failure(q.lastError());
             }
         }
     } else {
+        if (name == kMain)
+            requireUtf8(database);
         execOrThrow(database, QStringLiteral("set client_encoding to 'UTF8'"));
         execOrThrow(database, QStringLiteral("set datestyle to 'ISO, DMY'"));
         if (name == kPadrao)
@@ -181,6 +184,17 @@ QSqlDatabase addPostgres(const Settings& s, const QString& name) {
     return database;
 }
 
+void requireUtf8(QSqlDatabase& database) {
+    QSqlQuery q(database);
+    if (!q.exec(QStringLiteral("show server_encoding")) || !q.next())
+        throw failure(q.lastError());
+    const QString encoding = q.value(0).toString().trimmed();
+    if (encoding.compare(QLatin1String("UTF8"), Qt::CaseInsensitive) != 0)
+        throw Error(QStringLiteral("banco de dados %1: codificação %2; o NURV exige um banco de dados UTF8 "
+                                   "(createdb --encoding=UTF8 --template=template0)")
+                        .arg(database.databaseName(), encoding));
+}
+
 QString sqliteFile(const Settings& s, const QString& connection) {
     QString base = QStringLiteral("nurv.db");
     if (connection.compare(kPadrao, Qt::CaseInsensitive) == 0)
@@ -222,9 +236,48 @@ bool isConnected() { return g_connected; }
 Engine engine() { return g_settings.engine; }
 const Settings& settings() { return g_settings; }
 
+QString knownCause(const QString& nativeCode, const QString& databaseText) {
+    const QString code = nativeCode.trimmed();
+    if (code.size() == 5) {
+        // PostgreSQL's SQLSTATE.
+        if (code == QLatin1String("55P03") || code == QLatin1String("40P01"))
+            return kBancoEmUso;
+        if (code == QLatin1String("53100"))
+            return kBancoDiscoCheio;
+        if (code == QLatin1String("25006"))  // a server that only reads (a standby), or a session set so
+            return kBancoSomenteLeitura;
+        return {};
+    }
+    bool number = false;
+    switch (code.toInt(&number) & 0xff) {  // SQLite's extended codes keep the primary one in their low byte
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return kBancoEmUso;
+    case SQLITE_READONLY: return kBancoSomenteLeitura;
+    case SQLITE_FULL: return kBancoDiscoCheio;
+    default: break;
+    }
+    // A driver that gives no code: SQLite's own texts.
+    const QString text = databaseText.toLower();
+    if (text.contains(QLatin1String("database is locked")) || text.contains(QLatin1String("database table is locked")))
+        return kBancoEmUso;
+    if (text.contains(QLatin1String("readonly database")))
+        return kBancoSomenteLeitura;
+    if (text.contains(QLatin1String("database or disk is full")))
+        return kBancoDiscoCheio;
+    return {};
+}
+
+Error failure(const QSqlError& error) {
+    const QString known = knownCause(error.nativeErrorCode(), error.databaseText());
+    if (known.isEmpty())
+        return Error(error.text());
+    qWarning().noquote() << error.text();
+    return Error(known, Error::Kind::Unavailable);
+}
+
 void throwFailure(const QSqlDatabase& database, const QSqlError& error) {
     if (database.isOpen())
-        throw Error(error.text());
+        throw failure(error);
     // The server is gone for this session, and most likely for the others too (a restart ends them all):
     // each is opened again on its next use. The main connection stays as it is while a transaction waits
     // for its rollback.
@@ -292,7 +345,7 @@ void rollback() {
     if (!main.rollback()) {
         if (!main.isOpen())
             return;
-        throw Error(main.lastError().text());
+        throw failure(main.lastError());
     }
     if (g_settings.engine == Engine::PostgreSQL) {
         // A statement that failed inside the transaction could not free its prepared form. The kept

@@ -177,6 +177,7 @@ void installPostgres(const Settings& s, const QList<Script>& scripts) {
         QSqlDatabase database = addPostgres(s, name);
         if (!database.open())
             throw Error(database.lastError().text());
+        requireUtf8(database);  // a database in another encoding is refused before anything is made in it
         QStringList statements{QStringLiteral("set client_min_messages to warning"),
                                QStringLiteral("create schema if not exists padrao"),
                                QStringLiteral("create schema if not exists zzoo01"), pgFold()};
