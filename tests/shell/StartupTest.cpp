@@ -21,6 +21,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -264,6 +266,93 @@ TEST_F(Startup, UnusableSettingsEndTheStartWithTheWarningAndWriteNothing) {
         EXPECT_TRUE(g_warnings[0].contains(QString::fromUtf8(c.reason))) << g_warnings[0].toStdString();
         EXPECT_EQ(listing(), before);
     }
+}
+
+TEST_F(Startup, AnEmptyOrForeignDatabaseEndsTheStartWithTheWarningAndWritesNothing) {
+    if (testingPostgres())
+        GTEST_SKIP() << "the files of the embedded default";
+    { TdtmPrincipal dtm; }
+    db::disconnectAll();
+    // Another program's SQLite database.
+    const QString foreign = dir.filePath("outro.db");
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "outro");
+        other.setDatabaseName(foreign);
+        ASSERT_TRUE(other.open());
+        QSqlQuery(other).exec("create table clientes (id integer primary key, nome text)");
+        other.close();
+    }
+    QSqlDatabase::removeDatabase("outro");
+    const struct {
+        const char* file;
+        QByteArray content;
+        const char* reason;
+    } cases[] = {
+        {"nurv.db", QByteArray(), "no such table: usuario"},
+        {"nurv.db", QByteArray("planilha;de;outro;programa\n").repeated(20), "file is not a database"},
+        {"nurv.db", bytes(foreign), "no such table: usuario"},
+        {"padrao.db", QByteArray(), "no such table: logradouro"},
+        {"zzoo01.db", QByteArray("x").repeated(600), "file is not a database"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const QByteArray kept = bytes(data(c.file));
+        {
+            QFile f(data(c.file));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(c.content);
+        }
+        const QStringList before = listing();
+        prompts.clear();
+        g_warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
+        EXPECT_THROW({ TdtmPrincipal dtm; }, ProcessEnded);
+        qInstallMessageHandler(previous);
+        EXPECT_EQ(prompts.texts(), QStringList{"Falha na conexão com o banco de dados!"});
+        ASSERT_EQ(g_warnings.size(), 1);
+        EXPECT_TRUE(g_warnings[0].startsWith(data(c.file) + ":")) << g_warnings[0].toStdString();
+        EXPECT_TRUE(g_warnings[0].contains(c.reason)) << g_warnings[0].toStdString();
+        EXPECT_EQ(listing(), before);
+        EXPECT_EQ(bytes(data(c.file)), c.content) << "never rebuilt over";
+        QFile f(data(c.file));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(kept);
+    }
+}
+
+TEST_F(Startup, APostgresDatabaseNotInUtf8IsRefusedBeforeAnythingIsMadeInIt) {
+    if (!testingPostgres())
+        GTEST_SKIP() << "a PostgreSQL server";
+    db::Settings admin = testSettings();
+    admin.database = "postgres";
+    const QString name = QStringLiteral("nurv_latin1_%1").arg(QCoreApplication::applicationPid());
+    const auto adminExec = [&](const QString& sql) {
+        {
+            QSqlDatabase server = db::addPostgres(admin, "admin");
+            ASSERT_TRUE(server.open());
+            QSqlQuery q(server);
+            EXPECT_TRUE(q.exec(sql)) << q.lastError().text().toStdString();
+        }
+        QSqlDatabase::removeDatabase("admin");
+    };
+    adminExec("drop database if exists " + name);
+    adminExec("create database " + name + " encoding 'LATIN1' template template0 lc_collate 'C' lc_ctype 'C'");
+    writeConfig(QStringLiteral("[database]\nengine=postgresql\nhost=%1\nport=%2\nname=%3\nuser=%4\n")
+                    .arg(admin.host, QString::number(admin.port), name, admin.user));
+    g_warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
+    EXPECT_THROW({ TdtmPrincipal dtm; }, ProcessEnded);
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(prompts.texts(), QStringList{"Falha na conexão com o banco de dados!"});
+    ASSERT_FALSE(g_warnings.isEmpty());
+    EXPECT_TRUE(g_warnings.last().contains(name + ": codificação LATIN1")) << g_warnings.last().toStdString();
+    EXPECT_TRUE(g_warnings.last().contains("UTF8")) << g_warnings.last().toStdString();
+    // Nothing was made in it: the same database, converted to UTF8 by its owner, starts as a new one.
+    db::Settings latin1 = admin;
+    latin1.database = name;
+    EXPECT_FALSE(db::schemaInstalled(latin1));
+    QSqlDatabase::removeDatabase("nurv_install");
+    adminExec("drop database " + name);
 }
 
 TEST_F(Startup, ValuesWithCommasAreReadAsWritten) {

@@ -12,6 +12,7 @@
 #include <sqlite3.h>
 #include <utility>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <ctime>
@@ -113,6 +114,8 @@ void startSession(QSqlDatabase& database, const Settings& s, const QString& name
     if (!database.open())
         throw failure(database.lastError());
     if (s.engine == Engine::SQLite) {
+        // A file that is no database fails here, under its own name, rather than when another is attached.
+        execOrThrow(database, QStringLiteral("select count(*) from sqlite_master"));
         registerSqliteFunctions(database);
         if (name == kMain) {
             for (const QString& other : {kPadrao, kKelvo}) {
@@ -124,7 +127,7 @@ void startSession(QSqlDatabase& database, const Settings& s, const QString& name
                 q.prepare(QStringLiteral("attach database ? as ") + schema);
                 q.addBindValue(uri);
                 if (!q.exec())
-                    throw failure(q.lastError());
+                    throw Error(QStringLiteral("%1: %2").arg(sqliteFile(s, other), failure(q.lastError()).text()));
             }
         }
     } else {
@@ -155,7 +158,16 @@ QSqlDatabase openOne(const Settings& s, const QString& name) {
     } else {
         database = addPostgres(s, name);
     }
-    startSession(database, s, name);
+    try {
+        startSession(database, s, name);
+    } catch (const Error& e) {
+        // Which of the three files it was: one that is no database fails only when it is attached or read.
+        const bool named = std::any_of(connectionNames().cbegin(), connectionNames().cend(),
+                                       [&](const QString& c) { return e.text().contains(sqliteFile(s, c)); });
+        if (s.engine == Engine::SQLite && !named)
+            throw Error(QStringLiteral("%1: %2").arg(database.databaseName(), e.text()), e.kind());
+        throw;
+    }
     return database;
 }
 
