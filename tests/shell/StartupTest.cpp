@@ -84,6 +84,17 @@ protected:
         return out;
     }
     int count(const QString& sql) { return db::toInt(db::run(db::kMain, sql, {}).row(0)[0]); }
+    // A start that must end with the connection warning and nothing else; what it wrote to the standard
+    // error stream.
+    QStringList refusedStart() {
+        prompts.clear();
+        g_warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
+        EXPECT_THROW({ TdtmPrincipal dtm; }, ProcessEnded);
+        qInstallMessageHandler(previous);
+        EXPECT_EQ(prompts.texts(), QStringList{"Falha na conexão com o banco de dados!"});
+        return g_warnings;
+    }
     QTemporaryDir dir;
     QString config;
     QString appName;
@@ -254,16 +265,11 @@ TEST_F(Startup, UnusableSettingsEndTheStartWithTheWarningAndWriteNothing) {
             ASSERT_TRUE(QDir().mkdir(config));
         }
         const QStringList before = listing();
-        prompts.clear();
-        g_warnings.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
-        EXPECT_THROW({ TdtmPrincipal dtm; }, ProcessEnded);
-        qInstallMessageHandler(previous);
-        EXPECT_EQ(prompts.texts(), QStringList{"Falha na conexão com o banco de dados!"});
+        const QStringList warnings = refusedStart();
         // The reason, for an installer to read: the file, then the key.
-        ASSERT_EQ(g_warnings.size(), 1);
-        EXPECT_TRUE(g_warnings[0].startsWith(config + ":")) << g_warnings[0].toStdString();
-        EXPECT_TRUE(g_warnings[0].contains(QString::fromUtf8(c.reason))) << g_warnings[0].toStdString();
+        ASSERT_EQ(warnings.size(), 1);
+        EXPECT_TRUE(warnings[0].startsWith(config + ":")) << warnings[0].toStdString();
+        EXPECT_TRUE(warnings[0].contains(QString::fromUtf8(c.reason))) << warnings[0].toStdString();
         EXPECT_EQ(listing(), before);
     }
 }
@@ -303,15 +309,10 @@ TEST_F(Startup, AnEmptyOrForeignDatabaseEndsTheStartWithTheWarningAndWritesNothi
             f.write(c.content);
         }
         const QStringList before = listing();
-        prompts.clear();
-        g_warnings.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
-        EXPECT_THROW({ TdtmPrincipal dtm; }, ProcessEnded);
-        qInstallMessageHandler(previous);
-        EXPECT_EQ(prompts.texts(), QStringList{"Falha na conexão com o banco de dados!"});
-        ASSERT_EQ(g_warnings.size(), 1);
-        EXPECT_TRUE(g_warnings[0].startsWith(data(c.file) + ":")) << g_warnings[0].toStdString();
-        EXPECT_TRUE(g_warnings[0].contains(c.reason)) << g_warnings[0].toStdString();
+        const QStringList warnings = refusedStart();
+        ASSERT_EQ(warnings.size(), 1);
+        EXPECT_TRUE(warnings[0].startsWith(data(c.file) + ":")) << warnings[0].toStdString();
+        EXPECT_TRUE(warnings[0].contains(c.reason)) << warnings[0].toStdString();
         EXPECT_EQ(listing(), before);
         EXPECT_EQ(bytes(data(c.file)), c.content) << "never rebuilt over";
         QFile f(data(c.file));
@@ -339,19 +340,14 @@ TEST_F(Startup, APostgresDatabaseNotInUtf8IsRefusedBeforeAnythingIsMadeInIt) {
     adminExec("create database " + name + " encoding 'LATIN1' template template0 lc_collate 'C' lc_ctype 'C'");
     writeConfig(QStringLiteral("[database]\nengine=postgresql\nhost=%1\nport=%2\nname=%3\nuser=%4\n")
                     .arg(admin.host, QString::number(admin.port), name, admin.user));
-    g_warnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
-    EXPECT_THROW({ TdtmPrincipal dtm; }, ProcessEnded);
-    qInstallMessageHandler(previous);
-    EXPECT_EQ(prompts.texts(), QStringList{"Falha na conexão com o banco de dados!"});
-    ASSERT_FALSE(g_warnings.isEmpty());
-    EXPECT_TRUE(g_warnings.last().contains(name + ": codificação LATIN1")) << g_warnings.last().toStdString();
-    EXPECT_TRUE(g_warnings.last().contains("UTF8")) << g_warnings.last().toStdString();
+    const QStringList warnings = refusedStart();
+    ASSERT_EQ(warnings.size(), 1) << warnings.join('\n').toStdString();
+    EXPECT_TRUE(warnings[0].contains(name + ": codificação LATIN1")) << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[0].contains("UTF8")) << warnings[0].toStdString();
     // Nothing was made in it: the same database, converted to UTF8 by its owner, starts as a new one.
     db::Settings latin1 = admin;
     latin1.database = name;
     EXPECT_FALSE(db::schemaInstalled(latin1));
-    QSqlDatabase::removeDatabase("nurv_install");
     adminExec("drop database " + name);
 }
 
