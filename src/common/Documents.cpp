@@ -14,6 +14,10 @@ bool allDigits(const QString& text) {
 
 bool allEqual(const QString& text) { return text.count(text.front()) == text.size(); }
 
+bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isCapital(QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('Z'); }
+
+// A digit's value; a capital letter's is its code minus 48 ("A" is 17), as the register counts them.
 int digit(const QString& text, int i) { return text[i].unicode() - '0'; }
 
 // CPF rule: weights from count+1 down to 2; 11 - (sum mod 11), 10 and 11 giving 0.
@@ -46,10 +50,23 @@ bool ValidaCPF(const QString& text) {
 }
 
 bool ValidaCNPJ(const QString& text) {
-    const QString digits = text.trimmed();
-    if (digits.size() != 14 || !allDigits(digits) || allEqual(digits))
+    const QString number = text.trimmed();
+    if (number.size() != 14 || !allDigits(number.right(2)) || allEqual(number))
         return false;
-    return cnpjDigit(digits, 12) == digit(digits, 12) && cnpjDigit(digits, 13) == digit(digits, 13);
+    for (int i = 0; i < 12; ++i)
+        if (!isDigit(number[i]) && !isCapital(number[i]))
+            return false;
+    return cnpjDigit(number, 12) == digit(number, 12) && cnpjDigit(number, 13) == digit(number, 13);
+}
+
+QString documentKey(const QString& text) {
+    QString key;
+    for (const QChar c : text) {
+        const QChar upper = c.toUpper();
+        if (isDigit(upper) || isCapital(upper))
+            key += upper;
+    }
+    return key;
 }
 
 bool ValidaEmail(const QString& text) {

@@ -6,8 +6,13 @@
 
 // Eleven digits whose two last are the check digits of the nine first; eleven equal digits are refused.
 bool ValidaCPF(const QString& text);
-// Fourteen digits (trimmed) whose two last are the check digits of the twelve first; fourteen equal digits
-// are refused.
+// Fourteen characters (trimmed) whose two last are digits and the check digits of the twelve first, which
+// are digits or, in the register's alphanumeric form, capital letters (each valued as its character code
+// minus 48); fourteen equal digits are refused.
 bool ValidaCNPJ(const QString& text);
 // Something before the first "@", and after it a "." that is neither its first nor its second character.
 bool ValidaEmail(const QString& text);
+
+// A CPF or CNPJ as it is stored and compared: its digits and letters, in capitals, without punctuation or
+// blanks. A number of digits only is its digits.
+QString documentKey(const QString& text);

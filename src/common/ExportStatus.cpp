@@ -3,9 +3,9 @@
 #include "common/ExportStatus.h"
 
 #include "platform/dbase/DbfWriter.h"
+#include "platform/files/Replacement.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -43,12 +43,8 @@ void clearNotice(QStatusBar* bar, int panel) {
 }
 
 void writeTextLines(const QString& fileName, const QStringList& lines) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw dbase::Error(file.errorString());
+    QByteArray bytes;
     for (const QString& line : lines)
-        file.write(dbase::toWindows1252(line) + "\r\n");
-    if (!file.flush())
-        throw dbase::Error(file.errorString());
-    file.close();
+        bytes += dbase::exportBytes(line) + "\r\n";
+    files::writeWhole(fileName, bytes);
 }

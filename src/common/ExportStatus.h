@@ -27,5 +27,6 @@ void noticeDone(QStatusBar* bar, int panel, const QString& text = kExportacaoRea
 // Empties the panel and gives the bar its usual colour again (an operation that failed).
 void clearNotice(QStatusBar* bar, int panel);
 
-// Writes lines in Windows-1252, each ended by CR LF, replacing the file. Throws dbase::Error.
+// Writes lines in Windows-1252 as the dBase tables are (dbase::exportBytes), each ended by CR LF, replacing
+// the file whole (files::writeWhole). Throws files::Error.
 void writeTextLines(const QString& fileName, const QStringList& lines);

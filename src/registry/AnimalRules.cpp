@@ -1,6 +1,7 @@
 // The animal's save checks, the house geocoder and the owner consult's filters.
 #include "registry/AnimalRules.h"
 
+#include "common/Documents.h"
 #include "platform/db/Database.h"
 #include "platform/ui/DateEdit.h"
 
@@ -135,7 +136,7 @@ ConsultFilter consultFilter(const QString& criterion, const QString& text) {
         prefix(QStringLiteral("b.nome"));
     } else if (c == kConsultaDocumento) {
         f.fromOwner = true;
-        f.shownText = digitsOf(text.trimmed());
+        f.shownText = documentKey(text);
         f.clause = QStringLiteral(" and substr(b.Num_CPF_CNPJ, 1, length(:valor)) = :valor ");
         f.params.insert(QStringLiteral("valor"), f.shownText);
     } else if (c == kConsultaIdentidade) {

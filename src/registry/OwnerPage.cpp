@@ -29,9 +29,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -42,6 +44,26 @@ QVariant sessionNumber(const QString& value) {
 }
 
 bool blank(const QVariant& v) { return db::toText(v).trimmed().isEmpty(); }
+
+// The document box keeps what documentTyped() keeps of the person type chosen now, the cursor after the
+// same characters.
+class DocumentValidator : public QValidator {
+public:
+    DocumentValidator(const QComboBox* personType, QObject* parent) : QValidator(parent), m_personType(personType) {}
+
+    State validate(QString& input, int& pos) const override {
+        const QString type = m_personType->currentText();
+        const QString kept = documentTyped(type, input);
+        if (kept != input) {
+            pos = int(std::min(documentTyped(type, input.left(pos)).size(), kept.size()));
+            input = kept;
+        }
+        return Acceptable;
+    }
+
+private:
+    const QComboBox* m_personType;
+};
 
 }  // namespace
 
@@ -83,8 +105,8 @@ OwnerPage::OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* addr
     ui::bindComboBox(m_tipoPessoa, m_owner, QStringLiteral("Tipo_Pessoa"));
     ui::EnterAsTab::install(m_tipoPessoa);
     resetColourOnLeave(m_tipoPessoa);
-    m_documento = lineEdit("dbeCPF_CNPJ", "Num_CPF_CNPJ", 11, false);
-    m_documento->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_documento));
+    m_documento = lineEdit("dbeCPF_CNPJ", "Num_CPF_CNPJ", documentBoxLength(kFisica), false);
+    m_documento->setValidator(new DocumentValidator(m_tipoPessoa, m_documento));
     m_ci = lineEdit("dbeCI", "Num_CI", 15, true);
     m_email = lineEdit("dbeEmail", "Email_Proprietario", 100, false);
     m_login = new QLineEdit(this);
@@ -228,7 +250,7 @@ void OwnerPage::showOwnerFields() {
 }
 
 void OwnerPage::personTypeChanged() {
-    m_documento->setMaxLength(m_tipoPessoa->currentText() == kJuridica ? 14 : 11);
+    m_documento->setMaxLength(documentBoxLength(m_tipoPessoa->currentText()));
 }
 
 // --- look-ups of a new owner ---

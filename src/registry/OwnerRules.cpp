@@ -57,6 +57,18 @@ std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& o, const
     return std::nullopt;
 }
 
+QString documentTyped(const QString& personType, const QString& text) {
+    const bool company = personType == kJuridica;
+    const QString key = documentKey(text);
+    QString kept;
+    for (const QChar c : key)
+        if (company || c.isDigit())
+            kept += c;
+    return kept.left(company ? 14 : 11);
+}
+
+int documentBoxLength(const QString& personType) { return personType == kJuridica ? 18 : 14; }
+
 bool phoneBlank(const QString& phone) {
     for (QChar c : phone)
         if (c.isDigit())

@@ -73,6 +73,13 @@ std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& owner, c
                                                      int firstCheck = 1);
 inline constexpr int kFirstDuplicateCheck = 20;
 
+// What the document box keeps of a typed or pasted text: for a legal person (kJuridica) the letters and
+// digits of the alphanumeric CNPJ, letters in capitals, at most 14; for anyone else the digits of a CPF, at
+// most 11. Punctuation and blanks are dropped, so the document is stored and compared without them.
+QString documentTyped(const QString& personType, const QString& text);
+// How many characters the box lets in at once: a number pasted with its punctuation fits.
+int documentBoxLength(const QString& personType);
+
 // A masked phone edit shows its literals even when nothing was typed: such a phone is blank.
 bool phoneBlank(const QString& phone);
 

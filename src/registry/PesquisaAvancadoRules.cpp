@@ -2,6 +2,7 @@
 
 #include "registry/PesquisaAvancadoRules.h"
 
+#include "common/Documents.h"
 #include "platform/db/Database.h"
 
 using dbase::dateField;
@@ -32,7 +33,7 @@ const QList<Criterion>& advancedCriteria() {
         {"mkeCodProprietario", "Cód. proprietário", "b.Id_Proprietario", Match::Number},
         {"edtNome", "Nome do proprietário", "b.nome", Match::Prefix},
         {"cbbTipoPessoa", "Tipo pessoa", "b.Tipo_Pessoa", Match::Equal},
-        {"mkeNumCPF_CNPJ", "CPF / CNPJ", "b.Num_CPF_CNPJ", Match::Digits},
+        {"mkeNumCPF_CNPJ", "CPF / CNPJ", "b.Num_CPF_CNPJ", Match::Document},
         {"mkeIdentidade", "Identidade", "b.Num_CI", Match::Equal},
     };
     return criteria;
@@ -45,18 +46,6 @@ bool listItemId(const QString& item, int* id) {
 }
 
 QString districtItem(int id, const QString& name) { return QString::number(id) + " - " + name.mid(4, 20); }
-
-namespace {
-
-QString digitsOf(const QString& text) {
-    QString digits;
-    for (QChar c : text)
-        if (c.isDigit())
-            digits += c;
-    return digits;
-}
-
-}  // namespace
 
 SearchFilter searchFilter(const AdvancedCriteria& criteria) {
     SearchFilter f;
@@ -86,11 +75,11 @@ SearchFilter searchFilter(const AdvancedCriteria& criteria) {
             folded(QStringLiteral("replace(fold(%1), ' ', '') like %2 escape '\\'"),
                    db::likeContains(QString(text).remove(QLatin1Char(' '))));
             break;
-        case Match::Digits:
+        case Match::Document:
             f.lines << QStringLiteral(" and replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), ' ', '') "
                                       "= %2")
                            .arg(c.column, param);
-            f.params.insert(c.control, digitsOf(text));
+            f.params.insert(c.control, documentKey(text));
             break;
         case Match::Number:
         case Match::ListId: {

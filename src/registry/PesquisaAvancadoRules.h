@@ -42,7 +42,7 @@ public:
 };
 
 // One criterion: its control, the caption named when its value is refused, and how it compares.
-enum class Match { Equal, Prefix, Contains, ListId, Number, Digits, Microchip };
+enum class Match { Equal, Prefix, Contains, ListId, Number, Document, Microchip };
 struct Criterion {
     QString control;
     QString caption;

@@ -2,6 +2,7 @@
 #include "registry/PickDialog.h"
 
 #include "common/Guard.h"
+#include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 
 #include <QComboBox>
@@ -26,6 +27,7 @@ PickDialog::PickDialog(const PickDialogShape& shape, QWidget* parent, Qt::Window
         cbbSelecao->setCurrentIndex(-1);
     m_text = new QLineEdit(this);
     m_text->setObjectName(shape.textName);
+    ui::dropControlsAsTyped(m_text);
     m_search = new QPushButton(shape.searchCaption, this);
     m_search->setObjectName(QStringLiteral("btn") + QString(shape.searchCaption).remove(QLatin1Char('&')));
     ui::EnterAsTab::install(cbbSelecao);

@@ -46,6 +46,7 @@ public:
     QLineEdit* text(const char* name, const QString& label) {
         auto* edit = new QLineEdit(m_box);
         edit->setObjectName(QString::fromLatin1(name));
+        ui::dropControlsAsTyped(edit);
         ui::EnterAsTab::install(edit);
         place(label, edit);
         return edit;

@@ -1,6 +1,7 @@
 // The owner picker and what it writes into the side of the transfer form it serves.
 #include "registry/UProprietarioPesquisa.h"
 
+#include "common/Documents.h"
 #include "common/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
@@ -114,7 +115,7 @@ void TfrmProprietarioPesquisa::search() {
         break;
     case 2:
         select << QStringLiteral(" and a.Num_CPF_CNPJ = :documento ");
-        select.bind(QStringLiteral("documento"), digitsOf(text));
+        select.bind(QStringLiteral("documento"), documentKey(text));
         break;
     default:
         prefix("b.NOM_LOGR");

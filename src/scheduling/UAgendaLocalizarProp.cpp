@@ -1,9 +1,11 @@
 // The agenda's attendance locator.
 #include "scheduling/UAgendaLocalizarProp.h"
 
+#include "common/Documents.h"
 #include "common/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "platform/ui/Capitals.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/EnterAsTab.h"
 #include "scheduling/AgendaPages.h"
@@ -58,6 +60,7 @@ TfrmAgendaLocalizarProp::TfrmAgendaLocalizarProp(TfrmAgenda* agenda, QWidget* pa
     cbbSelecao->addItem(QString());
     edtTexto = new QLineEdit(this);
     edtTexto->setObjectName(QStringLiteral("edtTexto"));
+    ui::dropControlsAsTyped(edtTexto);
     btnPesquisar = new QPushButton(QStringLiteral("&Pesquisar"), this);
     btnPesquisar->setObjectName(QStringLiteral("btnPesquisar"));
     btnOK = new QPushButton(QStringLiteral("&OK"), this);
@@ -128,7 +131,7 @@ void TfrmAgendaLocalizarProp::search() {
     }
     case LocateBy::Cpf:
     case LocateBy::Identity:
-        value = digitsOf(text);
+        value = found->second == LocateBy::Cpf ? documentKey(text) : digitsOf(text);
         if (value.toString().isEmpty()) {
             Prompts::information(kFaltaCampoPesquisa);
             return;

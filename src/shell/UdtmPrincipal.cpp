@@ -5,6 +5,7 @@
 #include "common/Process.h"
 #include "common/Prompts.h"
 #include "common/SchemaScripts.h"
+#include "platform/db/Query.h"
 #include "platform/db/Schema.h"
 
 #include <QDebug>
@@ -67,10 +68,30 @@ db::Settings prepareDatabases(const QString& path) {
     return s;
 }
 
+void checkSystemTables(const db::Settings& settings) {
+    const struct {
+        const QString& connection;
+        const char* schema;
+        const char* table;
+    } probes[] = {{db::kMain, "public", "usuario"}, {db::kPadrao, "padrao", "logradouro"}, {db::kKelvo, "zzoo01", "sa001041"}};
+    for (const auto& p : probes) {
+        try {
+            db::run(p.connection, QStringLiteral("select 1 from %1 where 1=2").arg(QLatin1String(p.table)), {});
+        } catch (const db::Error& e) {
+            const QString where = settings.engine == db::Engine::SQLite
+                                      ? db::sqliteFile(settings, p.connection)
+                                      : QStringLiteral("%1 (%2)").arg(settings.database, QLatin1String(p.schema));
+            throw db::Error(QStringLiteral("%1: não é um banco de dados do NURV: %2").arg(where, e.text()));
+        }
+    }
+}
+
 TdtmPrincipal::TdtmPrincipal() {
     fmt::installLocale();
     try {
-        db::connectAll(prepareDatabases(configurationPath()));
+        const db::Settings settings = prepareDatabases(configurationPath());
+        db::connectAll(settings);
+        checkSystemTables(settings);
     } catch (const std::exception& e) {
         qWarning().noquote() << QString::fromUtf8(e.what());
         db::disconnectAll();

@@ -18,11 +18,15 @@ db::Settings readSettings(const QString& path);
 // selects, never created (a new PostgreSQL database only gets the schema).
 db::Settings prepareDatabases(const QString& path);
 
+// Throws db::Error naming the file (SQLite) or the database and schema (PostgreSQL) when an open
+// connection lacks the first table the system reads there: an empty file, another program's database.
+void checkSystemTables(const db::Settings& settings);
+
 class TdtmPrincipal {
 public:
-    // DataModuleCreate: formats, then the connections in order. A connection that fails, or settings that
-    // cannot be used, show the warning and end the process (the reason goes to the standard error stream);
-    // nothing is written.
+    // DataModuleCreate: formats, then the connections in order. A connection that fails, a database that is
+    // not the system's, or settings that cannot be used, show the warning and end the process (the reason
+    // goes to the standard error stream); nothing is written.
     TdtmPrincipal();
     ~TdtmPrincipal();
 };

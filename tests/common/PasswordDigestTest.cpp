@@ -1,4 +1,5 @@
 #include "common/PasswordDigest.h"
+#include "platform/dbase/DbfWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,8 @@ TEST(PasswordDigest, KnownVectorsAndWindows1252Bytes) {
 }
 
 TEST(PasswordDigest, Windows1252Encoding) {
-    EXPECT_EQ(toWindows1252(QStringLiteral("Aé€Ÿ")), QByteArray("A\xe9\x80\x9f"));
-    EXPECT_EQ(toWindows1252(QStringLiteral("日")), QByteArray("?"));
+    EXPECT_EQ(dbase::toWindows1252(QStringLiteral("Aé€Ÿ")), QByteArray("A\xe9\x80\x9f"));
+    EXPECT_EQ(dbase::toWindows1252(QStringLiteral("日")), QByteArray("?"));
+    // A digest is of the characters as typed: a letter and its accent typed apart stay apart.
+    EXPECT_EQ(dbase::toWindows1252(QStringLiteral("e\u0301")), QByteArray("e?"));
 }

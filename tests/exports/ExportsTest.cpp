@@ -1,6 +1,7 @@
-// The three exports, driven from their menu actions; every file is read back by an independent reader.
+// The three exports, driven from their menu actions; every file is read back by independent readers.
 
 #include "ExportsFixture.h"
+#include "ForeignReaders.h"
 
 #include "common/ExportStatus.h"
 #include "exports/UExportaTabelaAgendamento.h"
@@ -31,7 +32,8 @@ TEST_F(ExportsTest, AnimalExportOfTickedColumns) {
     exec("insert into grupo_animal (Id_Grupo_Animal, Nome) values (1, 'ANTIGO'), (2, 'ATUAL')");
     exec("insert into endereco (Id_Endereco, NOM_LOGR, End_X) values (1, 'RUA VELHA', 1.5), (2, 'RUA NOVA', 2.25)");
     exec("insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome, Data_Nascimento) "
-         "values (1, 1, 1, 'REX', '2019-03-04 10:20:30'), (2, null, null, 'MIAU', null)");
+         "values (1, 1, 1, 'REX', '2019-03-04 10:20:30'), (2, null, null, :miau, null)",
+         {{"miau", kNameBeyondLatin1}});
     exec("insert into endereco_animal (Id_Animal, Id_Endereco) values (1, 2), (1, 1)");
     exec("insert into grupo_animal_animal (Id_Grupo_Animal_Animal, Id_Grupo_Animal, Id_Animal) "
          "values (1, 1, 1), (2, 2, 1)");
@@ -54,8 +56,9 @@ TEST_F(ExportsTest, AnimalExportOfTickedColumns) {
     for (const QVariant& v : column(names, "nome_anima"))
         exported << v.toString();
     exported.sort();
-    EXPECT_EQ(exported, QStringList({"MIAU", "REX"}));
+    EXPECT_EQ(exported, QStringList({"REX", kNameBeyondLatin1Written}));
     EXPECT_EQ(panel(form, 0), kExportacaoRealizada);
+    expectForeignReadable(txt + ".dbf", "nome_anima", kNameBeyondLatin1Written);
 
     // Every column, twice to the same name: the second file replaces the first.
     QTest::mouseClick(child<QCheckBox>(form, "ccbSeleciona_tuto"), Qt::LeftButton);
@@ -96,6 +99,7 @@ TEST_F(ExportsTest, ExtractorPeriodStatusDictionary) {
     addStaging(1, "AGENDADO", "2024-05-10 23:59:30", "2024-05-01 10:00:00");
     addStaging(2, "D'ÁGUA", "2024-05-10 08:00:00", "2024-05-11 00:00:00");
     addStaging(3, "AGENDADO", "2024-05-11 00:00:00", "2024-05-10 12:00:00");
+    exec("update Exportacao2 set prop = :p where id_atend = 2", {{"p", kNameBeyondLatin1}});
     auto* form = open("actExtratorTabelasSistema", frmExportaTabelas);
     auto* status = child<QComboBox>(form, "cbbStatusAtendimento");
     EXPECT_EQ(status->count(), 3);
@@ -139,7 +143,9 @@ TEST_F(ExportsTest, ExtractorPeriodStatusDictionary) {
     EXPECT_EQ(dbf.names.size(), 58);
     ASSERT_EQ(dbf.rows.size(), 1);
     EXPECT_EQ(dbf.value(0, "st_atend"), "D'ÁGUA");
-    EXPECT_EQ(dbf.value(0, "prop"), "JOSÉ");
+    EXPECT_EQ(dbf.value(0, "prop"), kNameBeyondLatin1Written);
+    expectForeignReadable(saida + ".dbf", "prop", kNameBeyondLatin1Written);
+    EXPECT_EQ(fileMode(saida + ".dbf.txt"), newFileMode());
     EXPECT_EQ(dbf.value(0, "td_atend"), "2024-05-10");
     EXPECT_EQ(dbf.value(0, "dt_nasc"), "2015-06-07");
     EXPECT_EQ(dbf.value(0, "p_coox"), 1.25);
@@ -179,7 +185,7 @@ TEST_F(ExportsTest, SchedulingExport) {
     exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (1, 'CENTRAL'), (2, 'NORTE')");
     exec("insert into usuario (Id_Usuario, Nome) values (1, 'ANA')");
     exec("insert into atendimento_status (Id_Atendimento_Status, Nome) values (1, 'AGENDADO')");
-    exec("insert into animal (Id_Animal, Nome, Sexo) values (1, 'REX', 'M')");
+    exec("insert into animal (Id_Animal, Nome, Sexo) values (1, :rex, 'M')", {{"rex", kNameBeyondLatin1}});
     exec("insert into atendimento (Id_Atendimento, Id_Animal, Id_Unidade_Trabalho, Id_Unidade_Agendada, "
          "Data_Hora_Atendimento, Id_Atendimento_Status, Inserido_Por) values "
          "(1, 1, 2, 1, '2024-03-31 15:00:00', 1, 1), "
@@ -203,6 +209,8 @@ TEST_F(ExportsTest, SchedulingExport) {
     ASSERT_EQ(dbf.rows.size(), 2);
     const int first = column(dbf, "id_atendim").indexOf(1);
     const int second = 1 - first;
+    EXPECT_EQ(dbf.value(first, "nomeanimal"), kNameBeyondLatin1Written);
+    expectForeignReadable(file, "nomeanimal", kNameBeyondLatin1Written);
     EXPECT_EQ(dbf.value(first, "nomeunidad"), "NORTE");
     EXPECT_EQ(dbf.value(first, "nomeunid_2"), "CENTRAL");
     EXPECT_EQ(dbf.value(first, "nomeinseri"), "ANA");

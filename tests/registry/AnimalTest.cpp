@@ -5,17 +5,22 @@
 
 #include "DbfReader.h"
 #include "UserInput.h"
+#include "ForeignReaders.h"
 
 #include "registry/AnimalPage.h"
 #include "registry/AnimalSql.h"
 #include "registry/StreetRegister.h"
+#include "UserInput.h"
 #include "registry/UConsultaProprietario.h"
+#include "registry/UEnderecoPesquisa.h"
 #include "registry/UEndereco_Animal.h"
 #include "registry/UPesquisaNovoEndAnimal.h"
 #include "registry/UProprietarioPesquisa.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QTabBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -331,6 +336,7 @@ TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordina
     EXPECT_EQ(prompts.last(), kUnicoEndereco);
 
     // The export lists every animal with its owner, in Windows-1252, with the clash rule on names.
+    exec("update animal set Cor = :c", {{"c", kNameBeyondLatin1}});
     QTemporaryDir dir;
     prompts.fileNames = {dir.filePath("animais.DBF")};
     form->exportAnimals();
@@ -342,6 +348,7 @@ TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordina
     ASSERT_EQ(dbf.rows.size(), 1);
     EXPECT_EQ(dbf.value(0, "nome").toString(), "REX");
     EXPECT_EQ(dbf.value(0, "nome_propr").toString(), "JOSÉ D'ÁVILA");
+    expectForeignReadable(dir.filePath("animais.DBF"), "cor", kNameBeyondLatin1Written);
     EXPECT_EQ(dbf.value(0, "id_animal").toInt(), rex);
 }
 
@@ -435,6 +442,54 @@ TEST_F(OwnerLookupTest, ConsultFindsActiveOwnersByEachCriterionAndLocatesTheAnim
     consult->choose();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(frmConsultaProprietario);
+}
+
+TEST_F(OwnerLookupTest, WhatAPasteBringsIntoALookUpNeverReachesTheServer) {
+    // Mended: a NUL pasted into the owner consult reached PostgreSQL, which refused the statement with a raw
+    // error. Every look-up's box drops it, and the direction overrides, as the register's edits do.
+    trigger("actPesquisar");
+    ASSERT_TRUE(frmConsultaProprietario);
+    auto* target = new QWidget;
+    for (const char* name : {"edicodigo_atual", "ediNome_atual", "ediEndereco_atual"})
+        (new QLineEdit(target))->setObjectName(name);
+    (new QTreeWidget(target))->setObjectName("ltvAnimal_Prop_atual");
+    const QString nul(QChar(0));
+    auto* picker = new TfrmProprietarioPesquisa(target, 1);
+    auto* streets = new TfrmEnderecoPesquisa(1, nullptr);
+    const struct {
+        PickDialog* dialog;
+        QLineEdit* box;
+        QString criterion, pasted, shown;
+    } cases[] = {
+        {frmConsultaProprietario, frmConsultaProprietario->edtTexto, kConsultaNomeProp,
+         "jos" + nul + QString::fromUtf8("é\u202E d'av"), QString::fromUtf8("josé d'av")},
+        {frmConsultaProprietario, frmConsultaProprietario->edtTexto, kConsultaDocumento, "123" + nul + "45678909",
+         kCpf2},
+        {picker, picker->edtTexto, "Nome", "mar" + nul + "ia\x1b", "maria"},
+        {streets, streets->mkeTexto, street::kCriterionName, "das" + nul + QString::fromUtf8(" fl\u2066"), "DAS FL"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pasted.toStdString());
+        QLineEdit* box = c.box;
+        c.dialog->show();
+        input::chooseItem(c.dialog->cbbSelecao, c.criterion);
+        input::click(box);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QApplication::clipboard()->setText(c.pasted);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box->text(), c.shown);
+        prompts.clear();
+        QPushButton* search = nullptr;
+        for (QPushButton* b : c.dialog->findChildren<QPushButton*>())
+            if (b->objectName() != "btnOK")
+                search = b;
+        input::clickButton(search);
+        EXPECT_TRUE(prompts.asked.isEmpty()) << prompts.last().toStdString();
+        EXPECT_GT(c.dialog->qryPrincipal->recordCount(), 0);
+    }
+    delete picker;
+    delete streets;
+    delete target;
 }
 
 TEST_F(OwnerLookupTest, PickerWritesTheSideOfItsTargetWhileItIsOpen) {

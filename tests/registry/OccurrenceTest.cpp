@@ -4,6 +4,7 @@
 
 #include "DbfReader.h"
 #include "UserInput.h"
+#include "ForeignReaders.h"
 
 #include "platform/ui/DateEdit.h"
 #include "registry/AnimalEventRules.h"
@@ -137,6 +138,7 @@ TEST_F(OccurrenceTest, RightsHideButtonsPrintRefusesAndReportAndExportHoldTheRow
     EXPECT_EQ(printedText(*prompts.previews[0].report).count("PROPRIETÁRIO:"), 1);
 
     // The export holds every occurrence of every animal.
+    exec("update proprietario set Nome = :n where Nome = 'BIA'", {{"n", kNameBeyondLatin1}});
     QTemporaryDir dir;
     prompts.fileNames = {dir.filePath("ocorrencias")};
     f->actExportarIntercorrencia->trigger();
@@ -153,7 +155,8 @@ TEST_F(OccurrenceTest, RightsHideButtonsPrintRefusesAndReportAndExportHoldTheRow
     EXPECT_EQ(dbf.value(0, "nomeanimal").toString(), "REX");
     EXPECT_EQ(dbf.value(0, "nometipo_o").toString(), "OBITO");
     EXPECT_EQ(dbf.value(0, "nom_logr").toString(), "DAS FLORES");
-    EXPECT_EQ(dbf.value(2, "nomepropri").toString(), "BIA");
+    EXPECT_EQ(dbf.value(2, "nomepropri").toString(), kNameBeyondLatin1Written);
+    expectForeignReadable(dir.filePath("ocorrencias.dbf"), "nomepropri", kNameBeyondLatin1Written);
     EXPECT_TRUE(dbf.value(2, "nom_logr").toString().isEmpty());
 }
 

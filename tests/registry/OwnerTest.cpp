@@ -1,6 +1,9 @@
 // The owner page end to end: insert, edit, duplicates, delete and the owner report, with the rows stored.
 #include "RegistryFixture.h"
 #include "ReportText.h"
+#include "UserInput.h"
+
+#include <QTabBar>
 
 #include "common/PasswordDigest.h"
 #include "common/SchemaScripts.h"
@@ -98,6 +101,58 @@ TEST_F(RegistryTest, EditKeepsDigestsAndBlocksAndGivesMissingAddressAndAccount) 
                   "where p.id_proprietario = :id", {{"id", second}}), "DAS FLORES");
     EXPECT_EQ(str("select u.senha_crip from proprietario p join usuario u on (p.id_usu_web = u.Id_Usuario) "
                   "where p.id_proprietario = :id", {{"id", second}}), GeraHashSenha("0123456789"));
+}
+
+TEST_F(RegistryTest, ALegalPersonIsSavedWithTheAlphanumericCnpjAsTypedWithoutPunctuation) {
+    open();
+    auto* document = child<QLineEdit>("dbeCPF_CNPJ");
+    const auto retype = [&](const QString& text) {
+        input::click(document);
+        QTest::keyClick(document, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(document, Qt::Key_Delete);
+        input::type(document, text);
+    };
+    const auto typeDocument = [&](const QString& personType, const QString& text) {
+        input::chooseItem(child<QComboBox>("dbcTipo_Pessoa"), personType);
+        retype(text);
+    };
+    trigger("actAppend");
+    fillOwner("PET SHOP ESTRELA", "", "pet@mail.com");
+    typeDocument(kJuridica, "12.abc.345/01de-35");
+    EXPECT_EQ(document->text(), "12ABC34501DE35");
+    prompts.clear();
+    trigger("actPost");
+    EXPECT_EQ(prompts.texts(), QStringList{kProprietarioCadastrado});
+    const int id = IdProprietarioAtual;
+    EXPECT_EQ(str("select Tipo_Pessoa || '/' || Num_CPF_CNPJ from proprietario where id_proprietario = :id", {{"id", id}}),
+              kJuridica + "/12ABC34501DE35");
+    EXPECT_EQ(str("select Login || '/' || Num_CPF_CNPJ from usuario where Id_proprietario = :id", {{"id", id}}),
+              "12ABC34501DE35/12ABC34501DE35") << "the web login is the number as stored";
+
+    // A check digit off is refused; the same number typed as printed is the same company's, on saving and
+    // on leaving the box.
+    QTabBar* tabs = frmPropAnimal->PageControl1->tabBar();
+    input::click(tabs, tabs->tabRect(0).center());
+    trigger("actAppend");
+    fillOwner("OUTRA EMPRESA LTDA", "", "outra@mail.com");
+    typeDocument(kJuridica, "A1B2C3D4E5F669");
+    trigger("actPost");
+    EXPECT_EQ(prompts.last(), kCnpjInvalido);
+    retype("12.abc.345/01de-35");
+    trigger("actPost");
+    EXPECT_EQ(prompts.last(), kDocumentoCadastrado);
+    input::click(child("dbeNomeProp"));
+    EXPECT_EQ(prompts.last(), kUsuarioCadastrado);
+    EXPECT_EQ(IdProprietarioAtual, id);
+
+    // A person's box keeps digits only: a CPF is digits.
+    trigger("actAppend");
+    typeDocument(kFisica, "529.982.247-25");
+    EXPECT_EQ(document->text(), kCpf1);
+    retype("12ABC3450");
+    EXPECT_EQ(document->text(), "123450");
+    trigger("actCancel");
+    EXPECT_EQ(count("proprietario"), 1);
 }
 
 TEST_F(RegistryTest, DuplicateDocumentsEmailsAndNames) {

@@ -29,6 +29,50 @@ TEST(Documents, CheckDigitsAndEmailForm) {
         EXPECT_EQ(c.check(c.text), c.valid) << c.text.toStdString();
 }
 
+TEST(Documents, AlphanumericCnpjAndTheDocumentAsTypedAndStored) {
+    const struct {
+        QString text;
+        bool valid;
+    } cnpjs[] = {
+        {"12ABC34501DE35", true},  // the register's published example
+        {" 12ABC34501DE35 ", true},
+        {"ABCDEFGHIJKL80", true},
+        {"Z0000000000Z31", true},
+        {"A1B2C3D4E5F668", true},
+        {"00000000000A04", true},
+        {"12ABC34501DE36", false},  // a check digit off
+        {"12ABC34501DE45", false},
+        {"12ABD34501DE35", false},  // a letter changed
+        {"21ABC34501DE35", false},  // two characters swapped
+        {"12abc34501de35", false},  // letters are capitals: lower case is another number
+        {"12.ABC.345/01DE-35", false},  // the number is kept without its punctuation
+        {"12ABC34501DE3", false},
+        {"12ABC34501DE3A", false},  // the check digits are digits
+        {QString::fromUtf8("12ÁBC34501DE35"), false},
+        {"11222333000181", true},  // a number of digits only, as ever
+        {"00000000000000", false},
+    };
+    for (const auto& c : cnpjs)
+        EXPECT_EQ(ValidaCNPJ(c.text), c.valid) << c.text.toStdString();
+    EXPECT_FALSE(ValidaCPF("12ABC345019")) << "a CPF stays digits only";
+
+    const struct {
+        QString personType, typed, kept;
+    } boxes[] = {
+        {kJuridica, "12.abc.345/01de-35", "12ABC34501DE35"},
+        {kJuridica, "11.222.333/0001-81", "11222333000181"},
+        {kJuridica, "12ABC34501DE35XYZ", "12ABC34501DE35"},
+        {kFisica, "529.982.247-25", "52998224725"},
+        {kFisica, "12abc345019", "12345019"},
+        {kFisica, "123456789012", "12345678901"},
+        {"", " 529 982 ", "529982"},
+    };
+    for (const auto& b : boxes)
+        EXPECT_EQ(documentTyped(b.personType, b.typed), b.kept) << b.typed.toStdString();
+    EXPECT_EQ(documentKey(" 12.abc.345/01de-35 "), "12ABC34501DE35");
+    EXPECT_EQ(documentKey("529.982.247-25"), "52998224725");
+}
+
 TEST(OwnerRules, ChecksRunInOrderUntilTheFirstFailure) {
     OwnerValues o;
     o.inserting = true;
@@ -137,6 +181,7 @@ TEST(AnimalRules, ConsultCriteriaBecomeBoundFilters) {
     EXPECT_TRUE(document.fromOwner);
     EXPECT_EQ(document.shownText, "12345678909");
     EXPECT_EQ(document.params.value("valor").toString(), "12345678909");
+    EXPECT_EQ(consultFilter("CPF / CNPJ", "12.abc.345/01de-35").params.value("valor").toString(), "12ABC34501DE35");
     const ConsultFilter code = consultFilter("Cód. Animal", "12a");
     EXPECT_FALSE(code.fromOwner);
     EXPECT_TRUE(code.params.value("valor").isNull());  // not a whole number: finds nothing

@@ -1,6 +1,7 @@
 // 046 - the advanced search driven as an operator would: criteria, sort, export and the jump to the register.
 
 #include "DbfReader.h"
+#include "ForeignReaders.h"
 #include "RegistryFixture.h"
 #include "UserInput.h"
 
@@ -154,6 +155,7 @@ TEST_F(SearchTest, ExportWritesTheTableAndItsDictionaryEvenBeforeAnySearch) {
     EXPECT_TRUE(text.startsWith("----------------- Dicion\xe1rio de dados"));
     EXPECT_EQ(prompts.last(), kExportacaoConcluidaModelo + empty + ".txt");
 
+    exec("update animal set Nome = :n where Id_Animal = 11", {{"n", kNameBeyondLatin1}});
     press("bmpLocalizar");
     const QString named = dir.filePath("saida.dbf");
     prompts.fileNames = {named};
@@ -166,6 +168,8 @@ TEST_F(SearchTest, ExportWritesTheTableAndItsDictionaryEvenBeforeAnySearch) {
     EXPECT_EQ(table.value(0, "nome_anima").toString(), "RÉX");
     EXPECT_EQ(table.value(0, "Data_Nasci").toString(), "2020-12-31");
     EXPECT_EQ(table.value(1, "id_especie").toInt(), 2);
+    expectForeignReadable(named, "nome_anima", kNameBeyondLatin1Written);
+    EXPECT_EQ(fileMode(named + ".txt"), newFileMode());
 }
 
 TEST_F(SearchTest, GoesToTheRegisterOnTheOwnerOfTheCurrentRow) {

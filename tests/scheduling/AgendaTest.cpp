@@ -338,8 +338,8 @@ TEST_F(AgendaTest, MonthlyAnnualAndProfessionalReports) {
 
 TEST_F(AgendaTest, LocatorFindsByDocumentsMicrochipAndNamePrefixesAndShowsTheChoice) {
     exec("update proprietario set Num_CPF_CNPJ = '12345678901', Num_CI = '4455' where Id_Proprietario = 10");
-    exec("insert into proprietario (Id_Proprietario, Nome, Status_Registro) values (13, 'MÁRCIO', 'ATIVO'), "
-         "(14, 'D''ÁVILA', 'ATIVO')");
+    exec("insert into proprietario (Id_Proprietario, Nome, Status_Registro, Num_CPF_CNPJ) values "
+         "(13, 'MÁRCIO', 'ATIVO', '12ABC34501DE35'), (14, 'D''ÁVILA', 'ATIVO', null)");
     exec("insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip) values (130, 13, 'LUA', '982000123'), "
          "(140, 14, 'SOL', '982 000 777')");
     const int rex = addAttendance(kAna, kRex, at(5, 3, 2012));
@@ -358,6 +358,7 @@ TEST_F(AgendaTest, LocatorFindsByDocumentsMicrochipAndNamePrefixesAndShowsTheCho
         return ids;
     };
     EXPECT_EQ(find("CPF/CNPJ", "123.456.789-01"), QList<int>{rex});
+    EXPECT_EQ(find("CPF/CNPJ", "12.abc.345/01de-35"), QList<int>{lua}) << "an alphanumeric CNPJ, typed as printed";
     EXPECT_EQ(find("Identidade", "44.55"), QList<int>{rex});
     EXPECT_EQ(find("Microchip", "982 000 1"), QList<int>{lua});
     EXPECT_EQ(find("Microchip", "982000777"), QList<int>{sol});
@@ -368,7 +369,7 @@ TEST_F(AgendaTest, LocatorFindsByDocumentsMicrochipAndNamePrefixesAndShowsTheCho
     EXPECT_EQ(find("Cód. Animal", "140"), QList<int>{sol});
     prompts.clear();
     find("Código atendimento", "abc");
-    find("CPF/CNPJ", "abc");
+    find("CPF/CNPJ", "./-");
     find("", "1");
     EXPECT_EQ(prompts.texts(), QStringList({kErroConsulta, kFaltaCampoPesquisa, kFaltaCampoPesquisa}));
 

@@ -3,6 +3,7 @@
 #include "SchedulingFixture.h"
 
 #include "SmtpSink.h"
+#include "platform/mail/Smtp.h"
 #include "scheduling/UAgendaNovoAtendimento.h"
 
 #include <QFile>
@@ -73,6 +74,14 @@ TEST_F(NotificationTest, AnUnreachableRelayLeavesTheBookingSavedAndSaysSo) {
     EXPECT_EQ(count("atendimento"), 2);
     EXPECT_EQ(form->qryPrincipal->recordCount(), 2) << "saved and listed";
     EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Browse);
+
+    // A relay that refuses the mailbox says so in the user's words.
+    prompts.clear();
+    configure(QStringLiteral("[mail]\nhost = 127.0.0.1\nport = %1\nfrom = z@c.test\nto = recusado@c.test\n")
+                  .arg(sink.port()));
+    trigger(newBooking("11:30"), "actPost");
+    EXPECT_EQ(prompts.texts(), QStringList({kEmailNaoEnviado + mail::kDestinatarioRecusado}));
+    EXPECT_EQ(count("atendimento"), 3);
 }
 
 }  // namespace

@@ -21,6 +21,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -82,6 +84,17 @@ protected:
         return out;
     }
     int count(const QString& sql) { return db::toInt(db::run(db::kMain, sql, {}).row(0)[0]); }
+    // A start that must end with the connection warning and nothing else; what it wrote to the standard
+    // error stream.
+    QStringList refusedStart() {
+        prompts.clear();
+        g_warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
+        EXPECT_THROW({ TdtmPrincipal dtm; }, ProcessEnded);
+        qInstallMessageHandler(previous);
+        EXPECT_EQ(prompts.texts(), QStringList{"Falha na conexão com o banco de dados!"});
+        return g_warnings;
+    }
     QTemporaryDir dir;
     QString config;
     QString appName;
@@ -252,18 +265,90 @@ TEST_F(Startup, UnusableSettingsEndTheStartWithTheWarningAndWriteNothing) {
             ASSERT_TRUE(QDir().mkdir(config));
         }
         const QStringList before = listing();
-        prompts.clear();
-        g_warnings.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
-        EXPECT_THROW({ TdtmPrincipal dtm; }, ProcessEnded);
-        qInstallMessageHandler(previous);
-        EXPECT_EQ(prompts.texts(), QStringList{"Falha na conexão com o banco de dados!"});
+        const QStringList warnings = refusedStart();
         // The reason, for an installer to read: the file, then the key.
-        ASSERT_EQ(g_warnings.size(), 1);
-        EXPECT_TRUE(g_warnings[0].startsWith(config + ":")) << g_warnings[0].toStdString();
-        EXPECT_TRUE(g_warnings[0].contains(QString::fromUtf8(c.reason))) << g_warnings[0].toStdString();
+        ASSERT_EQ(warnings.size(), 1);
+        EXPECT_TRUE(warnings[0].startsWith(config + ":")) << warnings[0].toStdString();
+        EXPECT_TRUE(warnings[0].contains(QString::fromUtf8(c.reason))) << warnings[0].toStdString();
         EXPECT_EQ(listing(), before);
     }
+}
+
+TEST_F(Startup, AnEmptyOrForeignDatabaseEndsTheStartWithTheWarningAndWritesNothing) {
+    if (testingPostgres())
+        GTEST_SKIP() << "the files of the embedded default";
+    { TdtmPrincipal dtm; }
+    db::disconnectAll();
+    // Another program's SQLite database.
+    const QString foreign = dir.filePath("outro.db");
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "outro");
+        other.setDatabaseName(foreign);
+        ASSERT_TRUE(other.open());
+        QSqlQuery(other).exec("create table clientes (id integer primary key, nome text)");
+        other.close();
+    }
+    QSqlDatabase::removeDatabase("outro");
+    const struct {
+        const char* file;
+        QByteArray content;
+        const char* reason;
+    } cases[] = {
+        {"nurv.db", QByteArray(), "no such table: usuario"},
+        {"nurv.db", QByteArray("planilha;de;outro;programa\n").repeated(20), "file is not a database"},
+        {"nurv.db", bytes(foreign), "no such table: usuario"},
+        {"padrao.db", QByteArray(), "no such table: logradouro"},
+        {"zzoo01.db", QByteArray("x").repeated(600), "file is not a database"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        const QByteArray kept = bytes(data(c.file));
+        {
+            QFile f(data(c.file));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(c.content);
+        }
+        const QStringList before = listing();
+        const QStringList warnings = refusedStart();
+        ASSERT_EQ(warnings.size(), 1);
+        EXPECT_TRUE(warnings[0].startsWith(data(c.file) + ":")) << warnings[0].toStdString();
+        EXPECT_TRUE(warnings[0].contains(c.reason)) << warnings[0].toStdString();
+        EXPECT_EQ(listing(), before);
+        EXPECT_EQ(bytes(data(c.file)), c.content) << "never rebuilt over";
+        QFile f(data(c.file));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(kept);
+    }
+}
+
+TEST_F(Startup, APostgresDatabaseNotInUtf8IsRefusedBeforeAnythingIsMadeInIt) {
+    if (!testingPostgres())
+        GTEST_SKIP() << "a PostgreSQL server";
+    db::Settings admin = testSettings();
+    admin.database = "postgres";
+    const QString name = QStringLiteral("nurv_latin1_%1").arg(QCoreApplication::applicationPid());
+    const auto adminExec = [&](const QString& sql) {
+        {
+            QSqlDatabase server = db::addPostgres(admin, "admin");
+            ASSERT_TRUE(server.open());
+            QSqlQuery q(server);
+            EXPECT_TRUE(q.exec(sql)) << q.lastError().text().toStdString();
+        }
+        QSqlDatabase::removeDatabase("admin");
+    };
+    adminExec("drop database if exists " + name);
+    adminExec("create database " + name + " encoding 'LATIN1' template template0 lc_collate 'C' lc_ctype 'C'");
+    writeConfig(QStringLiteral("[database]\nengine=postgresql\nhost=%1\nport=%2\nname=%3\nuser=%4\n")
+                    .arg(admin.host, QString::number(admin.port), name, admin.user));
+    const QStringList warnings = refusedStart();
+    ASSERT_EQ(warnings.size(), 1) << warnings.join('\n').toStdString();
+    EXPECT_TRUE(warnings[0].contains(name + ": codificação LATIN1")) << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[0].contains("UTF8")) << warnings[0].toStdString();
+    // Nothing was made in it: the same database, converted to UTF8 by its owner, starts as a new one.
+    db::Settings latin1 = admin;
+    latin1.database = name;
+    EXPECT_FALSE(db::schemaInstalled(latin1));
+    adminExec("drop database " + name);
 }
 
 TEST_F(Startup, ValuesWithCommasAreReadAsWritten) {

@@ -1,6 +1,7 @@
 #pragma once
 // An SMTP relay for the tests: aiosmtpd on a free loopback port, started by the constructor and stopped by
-// the destructor, keeping every message it receives, read back decoded.
+// the destructor, keeping every message it receives, read back decoded. It refuses (550) the recipient
+// "recusado@" of any domain.
 
 #include <QJsonObject>
 #include <QList>

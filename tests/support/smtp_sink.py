@@ -17,6 +17,13 @@ class Sink:
             parser.error("smtp_sink.Sink takes the folder to write into")
         return cls(args[0])
 
+    async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        # The mailbox "recusado" is refused, as a relay refuses a recipient it does not serve.
+        if address.lower().startswith("recusado@"):
+            return "550 5.1.1 Mailbox unavailable"
+        envelope.rcpt_tos.append(address)
+        return "250 OK"
+
     async def handle_DATA(self, server, session, envelope):
         raw = envelope.original_content or envelope.content
         msg = email.message_from_bytes(raw, policy=email.policy.default)

@@ -2,6 +2,7 @@
 
 #include "platform/db/Query.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -11,6 +12,7 @@
 #include <sqlite3.h>
 #include <utility>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <ctime>
@@ -102,7 +104,7 @@ void registerSqliteFunctions(QSqlDatabase& database) {
 void execOrThrow(QSqlDatabase& database, const QString& sql) {
     QSqlQuery q(database);
     if (!q.exec(sql))
-        throw Error(q.lastError().text());
+        throw failure(q.lastError());
 }
 
 // Opens a connection and sets up its session: functions, attached databases, search path, read-only mode.
@@ -110,8 +112,10 @@ void startSession(QSqlDatabase& database, const Settings& s, const QString& name
     if (s.engine == Engine::SQLite && !QFileInfo::exists(database.databaseName()))
         throw Error(QStringLiteral("Banco de dados não encontrado: %1").arg(database.databaseName()));
     if (!database.open())
-        throw Error(database.lastError().text());
+        throw failure(database.lastError());
     if (s.engine == Engine::SQLite) {
+        // A file that is no database fails here, under its own name, rather than when another is attached.
+        execOrThrow(database, QStringLiteral("select count(*) from sqlite_master"));
         registerSqliteFunctions(database);
         if (name == kMain) {
             for (const QString& other : {kPadrao, kKelvo}) {
@@ -123,10 +127,12 @@ void startSession(QSqlDatabase& database, const Settings& s, const QString& name
                 q.prepare(QStringLiteral("attach database ? as ") + schema);
                 q.addBindValue(uri);
                 if (!q.exec())
-                    throw Error(q.lastError().text());
+                    throw Error(QStringLiteral("%1: %2").arg(sqliteFile(s, other), failure(q.lastError()).text()));
             }
         }
     } else {
+        if (name == kMain)
+            requireUtf8(database);
         execOrThrow(database, QStringLiteral("set client_encoding to 'UTF8'"));
         execOrThrow(database, QStringLiteral("set datestyle to 'ISO, DMY'"));
         if (name == kPadrao)
@@ -154,7 +160,16 @@ QSqlDatabase openOne(const Settings& s, const QString& name) {
     } else {
         database = addPostgres(s, name);
     }
-    startSession(database, s, name);
+    try {
+        startSession(database, s, name);
+    } catch (const Error& e) {
+        // Which of the three files it was: one that is no database fails only when it is attached or read.
+        const bool named = std::any_of(connectionNames().cbegin(), connectionNames().cend(),
+                                       [&](const QString& c) { return e.text().contains(sqliteFile(s, c)); });
+        if (s.engine == Engine::SQLite && !named)
+            throw Error(QStringLiteral("%1: %2").arg(database.databaseName(), e.text()), e.kind());
+        throw;
+    }
     return database;
 }
 
@@ -181,6 +196,17 @@ QSqlDatabase addPostgres(const Settings& s, const QString& name) {
     // A server host that does not answer must not hold the program for minutes on every try to reconnect.
     database.setConnectOptions(QStringLiteral("connect_timeout=10"));
     return database;
+}
+
+void requireUtf8(QSqlDatabase& database) {
+    QSqlQuery q(database);
+    if (!q.exec(QStringLiteral("show server_encoding")) || !q.next())
+        throw failure(q.lastError());
+    const QString encoding = q.value(0).toString().trimmed();
+    if (encoding.compare(QLatin1String("UTF8"), Qt::CaseInsensitive) != 0)
+        throw Error(QStringLiteral("banco de dados %1: codificação %2; o NURV exige um banco de dados UTF8 "
+                                   "(createdb --encoding=UTF8 --template=template0)")
+                        .arg(database.databaseName(), encoding));
 }
 
 QString sqliteFile(const Settings& s, const QString& connection) {
@@ -243,11 +269,51 @@ Error::Kind kindOf(const QSqlError& error) {
 
 }  // namespace
 
-void throwFailure(const QSqlDatabase& database, const QSqlError& error) {
-    if (database.isOpen()) {
-        const Error::Kind kind = kindOf(error);
-        throw Error(kind == Error::Kind::Busy ? kBancoOcupado : error.text(), kind);
+QString knownCause(const QString& nativeCode, const QString& databaseText) {
+    const QString code = nativeCode.trimmed();
+    if (code.size() == 5) {
+        // PostgreSQL's SQLSTATE.
+        if (code == QLatin1String("55P03") || code == QLatin1String("40P01"))
+            return kBancoEmUso;
+        if (code == QLatin1String("53100"))
+            return kBancoDiscoCheio;
+        if (code == QLatin1String("25006"))  // a server that only reads (a standby), or a session set so
+            return kBancoSomenteLeitura;
+        return {};
     }
+    bool number = false;
+    switch (code.toInt(&number) & 0xff) {  // SQLite's extended codes keep the primary one in their low byte
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return kBancoEmUso;
+    case SQLITE_READONLY: return kBancoSomenteLeitura;
+    case SQLITE_FULL: return kBancoDiscoCheio;
+    default: break;
+    }
+    // A driver that gives no code: SQLite's own texts.
+    const QString text = databaseText.toLower();
+    if (text.contains(QLatin1String("database is locked")) || text.contains(QLatin1String("database table is locked")))
+        return kBancoEmUso;
+    if (text.contains(QLatin1String("readonly database")))
+        return kBancoSomenteLeitura;
+    if (text.contains(QLatin1String("database or disk is full")))
+        return kBancoDiscoCheio;
+    return {};
+}
+
+Error failure(const QSqlError& error) {
+    const Error::Kind kind = kindOf(error);
+    const QString known = kind == Error::Kind::KeyConflict
+                              ? QString()
+                              : knownCause(error.nativeErrorCode(), error.databaseText());
+    if (known.isEmpty())
+        return Error(error.text(), kind);
+    qWarning().noquote() << error.text();
+    return Error(known, known == kBancoEmUso ? Error::Kind::Busy : Error::Kind::Unavailable);
+}
+
+void throwFailure(const QSqlDatabase& database, const QSqlError& error) {
+    if (database.isOpen())
+        throw failure(error);
     // The server is gone for this session, and most likely for the others too (a restart ends them all):
     // each is opened again on its next use. The main connection stays as it is while a transaction waits
     // for its rollback.
@@ -320,7 +386,7 @@ void rollback() {
     if (!main.rollback()) {
         if (!main.isOpen())
             return;
-        throw Error(main.lastError().text());
+        throw failure(main.lastError());
     }
     if (g_settings.engine == Engine::PostgreSQL) {
         // A statement that failed inside the transaction could not free its prepared form. The kept

@@ -38,6 +38,9 @@ QString sqliteFile(const Settings& s, const QString& connection);
 
 // A PostgreSQL connection of the given name with the settings' parameters, not yet opened.
 QSqlDatabase addPostgres(const Settings& settings, const QString& name);
+// Refuses an open PostgreSQL database whose encoding is not UTF8 (LATIN1, WIN1252, SQL_ASCII...): the
+// thrown text names the database and its encoding.
+void requireUtf8(QSqlDatabase& database);
 
 // What the user is told when a row was changed or deleted by another workstation after it was read, and
 // when the server connection was lost (the server stopped, restarted or ended the session).
@@ -45,9 +48,16 @@ inline const QString kRegistroAlterado =
     QStringLiteral("O registro foi alterado ou excluído por outro usuário. Atualize os dados e tente novamente.");
 inline const QString kConexaoPerdida =
     QStringLiteral("A conexão com o banco de dados foi perdida. Verifique o servidor e tente novamente.");
-// What a save is told when another workstation's save held what it needed for longer than it waits.
-inline const QString kBancoOcupado =
-    QStringLiteral("O banco de dados está ocupado por outra estação de trabalho. Aguarde e tente novamente.");
+
+// What the user is told when the database cannot take a write for a cause outside the program: another
+// workstation holds it, its files are read only, its disk is full.
+inline const QString kBancoEmUso = QStringLiteral(
+    "O banco de dados está em uso por outra estação de trabalho. Aguarde alguns instantes e tente novamente.");
+inline const QString kBancoSomenteLeitura = QStringLiteral(
+    "O banco de dados está somente para leitura e não aceita gravações. Peça ao administrador a permissão de "
+    "gravação nos arquivos do banco de dados ou no servidor.");
+inline const QString kBancoDiscoCheio = QStringLiteral(
+    "O disco do banco de dados está cheio. Libere espaço no disco e tente novamente.");
 
 class Error : public std::runtime_error {
 public:
@@ -56,7 +66,8 @@ public:
         RowChanged,      // an update or delete found no row: kRegistroAlterado
         ConnectionLost,  // kConexaoPerdida; the connection is reopened on its next use
         KeyConflict,     // a row with the same key exists (the server's text)
-        Busy,            // kBancoOcupado: another workstation held a lock for longer than the statement waits
+        Busy,            // kBancoEmUso: another workstation held a lock for longer than the statement waits
+        Unavailable,     // the database could not take the statement: kBancoSomenteLeitura, kBancoDiscoCheio
     };
     explicit Error(const QString& text, Kind kind = Kind::Refused)
         : std::runtime_error(text.toStdString()), m_text(text), m_kind(kind) {}
@@ -68,12 +79,20 @@ private:
     Kind m_kind;
 };
 
+// The user's sentence for a failure of a known cause, from the driver's error code (SQLite's result code,
+// PostgreSQL's SQLSTATE) or its text; empty for any other failure.
+QString knownCause(const QString& nativeCode, const QString& databaseText);
+
 // The error of a statement that failed on `database`: a connection the driver found broken gives
-// kConexaoPerdida (never the driver's empty text) and every connection is then reopened on its next use.
+// kConexaoPerdida (never the driver's empty text) and every connection is then reopened on its next use;
+// a known cause gives its sentence (Kind::Unavailable), the driver's text going to the standard error
+// stream; any other failure keeps the driver's text.
 [[noreturn]] void throwFailure(const QSqlDatabase& database, const QSqlError& error);
+// The same error for a failure outside a statement (a commit, a rollback, opening a session).
+Error failure(const QSqlError& error);
 
 // Opens BANCO_NURV, DB_Padrao and DB_KELVO in that order; the first that fails throws and the rest are not
-// tried. The two last are read only.
+// tried. The two last are read only. A PostgreSQL database not in UTF8 is refused (requireUtf8).
 void connectAll(const Settings& settings);
 void disconnectAll();
 

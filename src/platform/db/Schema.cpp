@@ -103,6 +103,12 @@ void withSqliteFile(const QString& file, const QString& name, Work work) {
     QSqlDatabase::removeDatabase(name);
 }
 
+// A connection of its own is removed when the work on it ends, also when the work fails.
+struct Dropped {
+    QString name;
+    ~Dropped() { QSqlDatabase::removeDatabase(name); }
+};
+
 const int kCompleteMark = 1;
 const QFile::Permissions kPrivateFile = QFile::ReadOwner | QFile::WriteOwner;
 
@@ -173,10 +179,12 @@ void installSqlite(const Settings& s, const QList<Script>& scripts) {
 
 void installPostgres(const Settings& s, const QList<Script>& scripts) {
     const QString name = QString::fromLatin1(kInstallConnection);
+    const Dropped dropped{name};
     {
         QSqlDatabase database = addPostgres(s, name);
         if (!database.open())
             throw Error(database.lastError().text());
+        requireUtf8(database);  // a database in another encoding is refused before anything is made in it
         QStringList statements{QStringLiteral("set client_min_messages to warning"),
                                QStringLiteral("create schema if not exists padrao"),
                                QStringLiteral("create schema if not exists zzoo01"), pgFold()};
@@ -206,7 +214,6 @@ void installPostgres(const Settings& s, const QList<Script>& scripts) {
         });
         database.close();
     }
-    QSqlDatabase::removeDatabase(name);
 }
 
 }  // namespace
@@ -241,6 +248,7 @@ bool schemaInstalled(const Settings& s) {
         return QFileInfo::exists(sqliteFile(s, kMain));
     bool installed = false;
     const QString name = QString::fromLatin1(kInstallConnection) + QStringLiteral("_check");
+    const Dropped dropped{name};
     {
         QSqlDatabase database = addPostgres(s, name);
         if (!database.open())
@@ -251,7 +259,6 @@ bool schemaInstalled(const Settings& s) {
             installed = true;
         database.close();
     }
-    QSqlDatabase::removeDatabase(name);
     return installed;
 }
 

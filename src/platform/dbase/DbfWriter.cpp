@@ -3,12 +3,16 @@
 #include "platform/dbase/DbfWriter.h"
 
 #include "platform/db/Query.h"
+#include "platform/files/Replacement.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <QSet>
 #include <shapefil.h>
+#include <cerrno>
+#include <cstring>
+#include <utility>
 
 namespace dbase {
 
@@ -38,6 +42,79 @@ int widthOf(const Field& f) {
 
 DBFHandle handle(void* h) { return static_cast<DBFHandle>(h); }
 
+// The library's own file calls, wrapped so that a failed write (a full disk) is seen: the library itself
+// goes on as if it had been written. The writer whose call is under way is told the system's error.
+thread_local int* t_error = nullptr;
+
+const SAHooks& plainHooks() {
+    static const SAHooks hooks = [] {
+        SAHooks h;
+        SASetupDefaultHooks(&h);
+        return h;
+    }();
+    return hooks;
+}
+
+void failed() {
+    if (t_error && *t_error == 0)
+        *t_error = errno != 0 ? errno : EIO;
+}
+
+SAOffset writeChecked(void* data, SAOffset size, SAOffset count, SAFile file) {
+    const SAOffset written = plainHooks().FWrite(data, size, count, file);
+    if (written != count)
+        failed();
+    return written;
+}
+
+// A seek writes out what the stream holds first.
+SAOffset seekChecked(SAFile file, SAOffset offset, int whence) {
+    const SAOffset result = plainHooks().FSeek(file, offset, whence);
+    if (result != 0)
+        failed();
+    return result;
+}
+
+int flushChecked(SAFile file) {
+    const int result = plainHooks().FFlush(file);
+    if (result != 0)
+        failed();
+    return result;
+}
+
+int closeChecked(SAFile file) {
+    const int result = plainHooks().FClose(file);
+    if (result != 0)
+        failed();
+    return result;
+}
+
+SAHooks* checkedHooks() {
+    static SAHooks hooks = [] {
+        SAHooks h = plainHooks();
+        h.FWrite = writeChecked;
+        h.FSeek = seekChecked;
+        h.FFlush = flushChecked;
+        h.FClose = closeChecked;
+        return h;
+    }();
+    return &hooks;
+}
+
+// Marks the writer whose library call runs in its scope.
+class Watch {
+public:
+    explicit Watch(int* error) : m_previous(std::exchange(t_error, error)) {}
+    ~Watch() { t_error = m_previous; }
+
+private:
+    int* m_previous;
+};
+
+// Language driver 0x03: Windows ANSI, code page 1252, in every reader (87 reads as ISO-8859-1 in some).
+const char* const kCodePage = "LDID/3";
+const QByteArray kCodePageName = QByteArrayLiteral("1252");
+
 }  // namespace
 
 QString tableFileName(const QString& chosen) {
@@ -64,8 +141,7 @@ QStringList fieldNames(const QStringList& names) {
 QByteArray toWindows1252(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
+    for (const char32_t u : text.toUcs4()) {
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
             out += char(u);
             continue;
@@ -82,19 +158,31 @@ QByteArray toWindows1252(const QString& text) {
     return out;
 }
 
+QByteArray exportBytes(const QString& text) { return toWindows1252(text.normalized(QString::NormalizationForm_C)); }
+
+QString codePageFileName(const QString& tableFile) {
+    const QFileInfo info(tableFile);
+    const QString suffix = info.suffix();
+    const QString base = suffix.isEmpty() ? tableFile : tableFile.left(tableFile.size() - suffix.size() - 1);
+    return base + (suffix == suffix.toUpper() && suffix != suffix.toLower() ? QStringLiteral(".CPG")
+                                                                             : QStringLiteral(".cpg"));
+}
+
 Writer::Writer(const QString& fileName, const QList<Field>& fields) : m_fields(fields), m_fileName(fileName) {
     // The library names its file after the given one with the extension replaced by ".dbf": the table is
-    // written under a name of our own in the same folder and takes the chosen name once complete.
-    QTemporaryFile part(QFileInfo(fileName).absolutePath() + QStringLiteral("/nurvXXXXXX.dbf"));
-    part.setAutoRemove(false);
-    if (!part.open())
-        throw Error(QStringLiteral("Não foi possível criar o arquivo %1.").arg(fileName));
-    m_partName = part.fileName();
-    part.close();
-    // Language driver 87: Windows ANSI (1252), so readers decode the texts without a side file.
-    m_handle = DBFCreateEx(QFile::encodeName(m_partName).constData(), "LDID/87");
-    if (!m_handle) {
-        QFile::remove(m_partName);
+    // written under a temporary name ending in ".dbf" in the same folder and takes the chosen name once
+    // complete.
+    try {
+        m_part = std::make_unique<files::Replacement>(fileName, QStringLiteral("dbf"));
+    } catch (const files::Error& e) {
+        throw Error(e.text());
+    }
+    {
+        Watch watch(&m_error);
+        m_handle = DBFCreateLL(QFile::encodeName(m_part->partName()).constData(), kCodePage, checkedHooks());
+    }
+    if (!m_handle || m_error != 0) {
+        discard();
         throw Error(QStringLiteral("Não foi possível criar o arquivo %1.").arg(fileName));
     }
     QStringList names;
@@ -111,7 +199,8 @@ Writer::Writer(const QString& fileName, const QList<Field>& fields) : m_fields(f
         case Type::Date: kind = 'D'; break;
         }
         const int decimals = f.type == Type::Number ? f.decimals : 0;
-        if (DBFAddNativeFieldType(handle(m_handle), toWindows1252(dbfNames[i]).constData(), kind, widthOf(f),
+        Watch watch(&m_error);
+        if (DBFAddNativeFieldType(handle(m_handle), exportBytes(dbfNames[i]).constData(), kind, widthOf(f),
                                   decimals) < 0) {
             discard();
             throw Error(QStringLiteral("Não foi possível criar o campo %1 em %2.").arg(dbfNames[i], fileName));
@@ -122,28 +211,45 @@ Writer::Writer(const QString& fileName, const QList<Field>& fields) : m_fields(f
 Writer::~Writer() { discard(); }
 
 void Writer::discard() {
-    if (!m_handle)
-        return;
-    DBFClose(handle(m_handle));
-    m_handle = nullptr;
-    QFile::remove(m_partName);
+    if (m_handle) {
+        Watch watch(&m_error);
+        DBFClose(handle(m_handle));
+        m_handle = nullptr;
+    }
+    m_part.reset();
+}
+
+void Writer::check() {
+    if (m_error != 0) {
+        discard();
+        qWarning().noquote() << QStringLiteral("%1: %2").arg(m_fileName, QString::fromLocal8Bit(std::strerror(m_error)));
+        throw Error(files::writeFailure(m_fileName, m_error));
+    }
 }
 
 void Writer::close() {
     if (!m_handle)
         return;
-    DBFClose(handle(m_handle));
-    m_handle = nullptr;
-    QFile::remove(m_fileName);
-    if (!QFile::rename(m_partName, m_fileName)) {
-        QFile::remove(m_partName);
-        throw Error(QStringLiteral("Não foi possível gravar o arquivo %1.").arg(m_fileName));
+    {
+        Watch watch(&m_error);
+        DBFClose(handle(m_handle));
+        m_handle = nullptr;
     }
+    check();
+    try {
+        files::writeWhole(codePageFileName(m_fileName), kCodePageName);
+        m_part->commit();
+    } catch (const files::Error& e) {
+        discard();
+        throw Error(e.text());
+    }
+    m_part.reset();
 }
 
 void Writer::put(int field, QByteArray bytes) {
-    if (!DBFWriteAttributeDirectly(handle(m_handle), m_rows, field, bytes.data()))
-        throw Error(QStringLiteral("Não foi possível gravar em %1.").arg(m_fileName));
+    Watch watch(&m_error);
+    if (!DBFWriteAttributeDirectly(handle(m_handle), m_rows, field, bytes.data()) && m_error == 0)
+        m_error = EIO;
 }
 
 void Writer::addRow(const QVector<QVariant>& values) {
@@ -159,7 +265,7 @@ void Writer::addRow(const QVector<QVariant>& values) {
         // What is shorter than the field is padded with blanks by the library.
         if (blank) {
         } else if (f.type == Type::Text) {
-            bytes = toWindows1252(db::toText(v)).left(width);
+            bytes = exportBytes(db::toText(v)).left(width);
         } else if (f.type == Type::Date) {
             const QDateTime d = db::toDateTime(v);
             if (d.isValid())
@@ -174,6 +280,7 @@ void Writer::addRow(const QVector<QVariant>& values) {
         }
         put(i, bytes);
     }
+    check();
     ++m_rows;
 }
 

@@ -4,17 +4,24 @@
 //
 // Field names are cut to the format's 10 characters; a name that then clashes (ignoring case) with one
 // already taken gets the tail "_2", "_3"... inside the 10. Texts are written in Windows-1252, dates as
-// YYYYMMDD without the time, and a null value of any type as blanks.
+// YYYYMMDD without the time, and a null value of any type as blanks. The table says so to its readers twice:
+// by language driver 0x03 (Windows ANSI) in its header, and by the side file of the same name ending in
+// ".cpg" that holds "1252", which GIS programs read.
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <memory>
 #include <stdexcept>
 
 namespace db {
 class RowSet;
+}
+
+namespace files {
+class Replacement;
 }
 
 namespace dbase {
@@ -50,13 +57,20 @@ QString tableFileName(const QString& chosen);
 // The table's field names for the given column names, by the rule above.
 QStringList fieldNames(const QStringList& names);
 
-// Windows-1252 bytes of a text; characters outside it become '?'.
+// Windows-1252 bytes of a text; each character outside it becomes one '?', whatever its size in UTF-16.
 QByteArray toWindows1252(const QString& text);
+// The bytes an export writes for a text: its composed form (an accent typed as a letter of its own joins
+// its letter) in Windows-1252.
+QByteArray exportBytes(const QString& text);
+
+// The code-page side file of a table file: its name with the extension ".cpg" ("CPG" beside ".DBF").
+QString codePageFileName(const QString& tableFile);
 
 class Writer {
 public:
     // Starts the table that close() puts at `fileName`, exactly as given (see tableFileName), replacing what
-    // was there. A writer destroyed without close() leaves no file and the old one untouched.
+    // was there, with its code-page side file. A writer destroyed without close() leaves no file and the old
+    // ones untouched.
     Writer(const QString& fileName, const QList<Field>& fields);
     ~Writer();
     Writer(const Writer&) = delete;
@@ -71,10 +85,13 @@ private:
     void put(int field, QByteArray bytes);
     void discard();
 
+    void check();
+
     void* m_handle = nullptr;
     QList<Field> m_fields;
     QString m_fileName;
-    QString m_partName;  // where the library writes until close()
+    std::unique_ptr<files::Replacement> m_part;  // where the library writes until close()
+    int m_error = 0;                            // why the library could not write (errno)
     int m_rows = 0;
 };
 

@@ -2,6 +2,7 @@
 #include "platform/mail/Smtp.h"
 
 #include <QDateTime>
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QUuid>
@@ -53,7 +54,37 @@ const char* typeOf(const QString& path) {
     return "application/octet-stream";
 }
 
+// The library's own words for a failure, with the relay's last reply.
+QString technicalText(int code, const QString& reply) {
+    QString text = QString::fromUtf8(curl_easy_strerror(CURLcode(code)));
+    if (!reply.trimmed().isEmpty())
+        text += QStringLiteral(": ") + reply.trimmed();
+    return text;
+}
+
 }  // namespace
+
+QString relayFailure(int curlCode, const QString& reply, bool connected) {
+    const QString last = reply.trimmed();
+    switch (curlCode) {
+    case CURLE_COULDNT_CONNECT:
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return kErroConexao;
+    case CURLE_OPERATION_TIMEDOUT:
+        return connected ? kServidorNaoRespondeu : kErroConexao;
+    case CURLE_WEIRD_SERVER_REPLY:
+        return kRespostaInesperada;
+    default:
+        break;
+    }
+    if (last.startsWith(QLatin1String("RCPT failed"), Qt::CaseInsensitive))
+        return kDestinatarioRecusado;
+    if (last.startsWith(QLatin1String("MAIL failed"), Qt::CaseInsensitive))
+        return kRemetenteRecusado;
+    if (curlCode == CURLE_SEND_ERROR || curlCode == CURLE_RECV_ERROR || curlCode == CURLE_GOT_NOTHING)
+        return kConexaoInterrompida;
+    return technicalText(curlCode, reply);
+}
 
 QByteArray headerWords(const QString& text) {
     bool ascii = true;
@@ -141,13 +172,11 @@ void send(const Relay& relay, const Message& message) {
         return;
     curl_off_t connected = 0;
     curl_easy_getinfo(c, CURLINFO_CONNECT_TIME_T, &connected);
-    if (code == CURLE_COULDNT_CONNECT || code == CURLE_COULDNT_RESOLVE_HOST ||
-        (code == CURLE_OPERATION_TIMEDOUT && connected == 0))
-        throw Error(kErroConexao);
-    QString text = QString::fromUtf8(curl_easy_strerror(code));
-    if (reply[0])
-        text += QStringLiteral(": ") + QString::fromUtf8(reply).trimmed();
-    throw Error(text);
+    const QString told = relayFailure(int(code), QString::fromUtf8(reply), connected != 0);
+    qWarning().noquote() << QStringLiteral("smtp://%1:%2: %3")
+                                .arg(relay.host.trimmed(), QString::number(relay.port),
+                                     technicalText(int(code), QString::fromUtf8(reply)));
+    throw Error(told);
 }
 
 }  // namespace mail

@@ -19,6 +19,21 @@ private:
 
 inline const QString kErroConexao = QStringLiteral("Erro de conexão");
 inline const QString kAnexoNaoEncontrado = QStringLiteral("Anexo não encontrado: ");
+// The relay's failures that have a known cause, as the user is told them.
+inline const QString kDestinatarioRecusado = QStringLiteral(
+    "O servidor de e-mail recusou o destinatário. Peça ao administrador que confira o endereço \"to\" da "
+    "seção [mail] do arquivo de configuração.");
+inline const QString kRemetenteRecusado = QStringLiteral(
+    "O servidor de e-mail recusou o remetente. Peça ao administrador que confira o endereço \"from\" da "
+    "seção [mail] do arquivo de configuração.");
+inline const QString kServidorNaoRespondeu = QStringLiteral(
+    "O servidor de e-mail não respondeu a tempo. Tente novamente mais tarde; se persistir, avise o administrador "
+    "da rede.");
+inline const QString kRespostaInesperada = QStringLiteral(
+    "O servidor de e-mail respondeu de forma inesperada. Peça ao administrador que confira \"host\" e \"port\" "
+    "da seção [mail] do arquivo de configuração.");
+inline const QString kConexaoInterrompida = QStringLiteral(
+    "A conexão com o servidor de e-mail caiu durante o envio. Tente novamente mais tarde.");
 
 struct Relay {
     QString host;
@@ -38,8 +53,13 @@ struct Message {
 // Encodes a header text as RFC 2047 words when it is not plain ASCII.
 QByteArray headerWords(const QString& text);
 
-// Sends the message. A relay that cannot be reached throws kErroConexao; any other failure throws the
-// library's text with the relay's last reply. Connect timeout 10 s, whole dialogue 60 s.
+// What the user is told for a failed dialogue: the library's result code, its text of the relay's last
+// reply, and whether the connection had been made. A relay that cannot be reached is kErroConexao; the
+// other known causes have their sentence above; any other failure is the library's own text.
+QString relayFailure(int curlCode, const QString& reply, bool connected);
+
+// Sends the message. Failures throw relayFailure()'s text, the library's own text then going to the
+// standard error stream. Connect timeout 10 s, whole dialogue 60 s.
 void send(const Relay& relay, const Message& message);
 
 }  // namespace mail

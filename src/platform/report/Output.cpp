@@ -1,6 +1,7 @@
 #include "platform/report/Output.h"
 
-#include <QFile>
+#include "platform/files/Replacement.h"
+
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -374,23 +375,22 @@ QString exportText(const Document& document, Format format)
 
 bool save(const Document& document, const QString& path, Format format, QString* error)
 {
-    if (format == Format::Pdf) {
-        if (writePdf(document, path))
-            return true;
+    // Every format is written aside and replaces the earlier file only once whole.
+    try {
+        files::Replacement file(path, format == Format::Pdf ? QStringLiteral("pdf") : QStringLiteral("tmp"));
+        if (format == Format::Pdf) {
+            if (!writePdf(document, file.partName())) {
+                if (error)
+                    *error = QStringLiteral("Não foi possível gravar o arquivo %1.").arg(path);
+                return false;
+            }
+        } else {
+            file.write(exportText(document, format).toUtf8());
+        }
+        file.commit();
+    } catch (const files::Error& e) {
         if (error)
-            *error = QStringLiteral("Não foi possível gravar o arquivo %1.").arg(path);
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = exportText(document, format).toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
+            *error = e.text();
         return false;
     }
     return true;

@@ -26,7 +26,8 @@ bool writePdf(const Document& document, const QString& path);
 // Csv writes one line per row, separated by ",", with fields quoted when they hold a comma or a quote.
 QString exportText(const Document& document, Format format);
 
-// Writes the document in a format; false and a message in *error when the file cannot be written.
+// Writes the document in a format, replacing the file whole (files::Replacement): false and the user's
+// message in *error when it cannot be written, the earlier file then left as it was.
 bool save(const Document& document, const QString& path, Format format, QString* error = nullptr);
 
 }  // namespace report

@@ -1,21 +1,29 @@
 #pragma once
-// Capitals-only edits: what is typed or pasted is turned to upper case as it arrives.
+// Typed text cleaned as it arrives: search boxes and capitals-only edits drop the control and
+// direction-override characters that a paste can bring (withoutControls), as the data-aware edits do, and a
+// capitals-only edit also turns what is typed or pasted to upper case.
 
 #include <QLineEdit>
 #include <QValidator>
 
 namespace ui {
 
-class UpperCaseValidator : public QValidator {
+class TypedTextValidator : public QValidator {
     Q_OBJECT
 public:
-    using QValidator::QValidator;
+    TypedTextValidator(bool capitals, QObject* parent) : QValidator(parent), m_capitals(capitals) {}
     State validate(QString& input, int& pos) const override;
+
+private:
+    bool m_capitals;
 };
 
 struct Capitals {
-    // Makes `edit` upper-case what is typed; an earlier validator of the edit is replaced.
+    // Makes `edit` upper-case what is typed and drop control characters; an earlier validator is replaced.
     static void install(QLineEdit* edit);
 };
+
+// Makes a search box drop control characters as they are typed or pasted; an earlier validator is replaced.
+void dropControlsAsTyped(QLineEdit* edit);
 
 }  // namespace ui

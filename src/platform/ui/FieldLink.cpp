@@ -65,8 +65,10 @@ QString withoutControls(const QString& text, bool keepTabsAndLineBreaks) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool direction = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
         const bool kept = keepTabsAndLineBreaks && (c == QLatin1Char('\t') || c == QLatin1Char('\n'));
-        if (kept || c.category() != QChar::Other_Control)
+        if (kept || (c.category() != QChar::Other_Control && !direction))
             out += c;
     }
     return out;

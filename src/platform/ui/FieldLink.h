@@ -75,8 +75,9 @@ private:
     bool m_writing = false;
 };
 
-// `text` without NUL and the other control characters a paste can bring into a text control; a memo keeps
-// its tabs and line breaks.
+// `text` without NUL and the other control characters a paste can bring into a text control, nor the
+// direction embeddings, overrides and isolates (U+202A to U+202E, U+2066 to U+2069) that make a name read
+// otherwise than it is stored; a memo keeps its tabs and line breaks.
 QString withoutControls(const QString& text, bool keepTabsAndLineBreaks = false);
 
 class LineEditLink : public FieldLink {

@@ -177,7 +177,7 @@ TEST_F(ConcurrencyTest, KeysFromTwoWorkstationsNeverMeet) {
             ADD_FAILURE() << "a key read while the other workstation's save holds it";
         } catch (const db::Error& e) {
             EXPECT_EQ(e.kind(), db::Error::Kind::Busy);
-            EXPECT_EQ(e.text(), db::kBancoOcupado);
+            EXPECT_EQ(e.text(), db::kBancoEmUso);
         }
         EXPECT_FALSE(db::inTransaction());
         ASSERT_TRUE(station.exec("commit"));

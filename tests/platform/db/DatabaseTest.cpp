@@ -4,6 +4,7 @@
 #include "platform/db/Schema.h"
 
 #include <QSqlQuery>
+#include <functional>
 
 #include <ctime>
 
@@ -251,4 +252,125 @@ TEST_F(Database, FoldIsTheSameOnBothEnginesForEveryWesternLetter) {
     exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (1, :n)", {{"n", "ȘTEFAN"}});
     EXPECT_EQ(db::toInt(scalar("select count(*) from unidade_trabalho where fold(Nome) like :p escape '\\'",
                                {{"p", db::likePrefix("stef")}})), 1);
+}
+
+TEST(DatabaseErrors, KnownCausesAreToldAsWhatTheUserCanDo) {
+    const struct {
+        const char* code;
+        const char* text;
+        const QString& told;
+    } cases[] = {
+        {"5", "database is locked", db::kBancoEmUso},
+        {"517", "database is locked", db::kBancoEmUso},  // an extended code of the same cause
+        {"6", "database table is locked", db::kBancoEmUso},
+        {"", "database is locked", db::kBancoEmUso},  // a driver that gives no code
+        {"8", "attempt to write a readonly database", db::kBancoSomenteLeitura},
+        {"1032", "attempt to write a readonly database", db::kBancoSomenteLeitura},
+        {"13", "database or disk is full", db::kBancoDiscoCheio},
+        {"", "database or disk is full", db::kBancoDiscoCheio},
+        {"53100", "could not extend file \"base/16384/2619\": No space left on device", db::kBancoDiscoCheio},
+        {"55P03", "canceling statement due to lock timeout", db::kBancoEmUso},
+        {"40P01", "deadlock detected", db::kBancoEmUso},
+        {"25006", "cannot execute INSERT in a read-only transaction", db::kBancoSomenteLeitura},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(db::knownCause(c.code, c.text), c.told) << c.code << " " << c.text;
+    // Everything else keeps the server's own text.
+    for (const auto& [code, text] : {std::pair{"19", "UNIQUE constraint failed: perfil.Id_Perfil"},
+                                     std::pair{"1", "no such table: x"}, std::pair{"23505", "duplicate key value"},
+                                     std::pair{"", "syntax error"}})
+        EXPECT_EQ(db::knownCause(code, text), QString()) << code;
+}
+
+namespace {
+
+QStringList g_logged;
+void keepLogged(QtMsgType, const QMessageLogContext&, const QString& text) { g_logged << text; }
+
+// The user's text and the standard error stream's of a statement that fails.
+std::pair<QString, db::Error::Kind> failureOf(const std::function<void()>& statement) {
+    g_logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepLogged);
+    std::pair<QString, db::Error::Kind> told{QString(), db::Error::Kind::Refused};
+    try {
+        statement();
+    } catch (const db::Error& e) {
+        told = {e.text(), e.kind()};
+    }
+    qInstallMessageHandler(previous);
+    return told;
+}
+
+}  // namespace
+
+TEST_F(Database, AnotherWorkstationsLockAndAReadOnlyDatabaseAreToldInPortuguese) {
+    const QString other = QStringLiteral("another_workstation");
+    db::Settings settings = db::settings();
+    settings.busyTimeoutMs = 0;  // the lock is met at once, not after waiting for it
+    db::connectAll(settings);
+    {
+        QSqlDatabase workstation = testingPostgres() ? db::addPostgres(settings, other)
+                                                     : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), other);
+        if (!testingPostgres())
+            workstation.setDatabaseName(db::sqliteFile(settings, db::kMain));
+        ASSERT_TRUE(workstation.open());
+        QSqlQuery hold(workstation);
+        // The other workstation is in the middle of writing to the table.
+        ASSERT_TRUE(hold.exec(testingPostgres() ? "begin" : "begin immediate"));
+        ASSERT_TRUE(hold.exec(testingPostgres() ? "lock table perfil in access exclusive mode"
+                                                : "insert into perfil (Id_Perfil, Nome) values (9, 'OUTRA')"));
+        if (testingPostgres())
+            exec("set lock_timeout = 1");
+        const auto locked = failureOf([&] { exec("insert into perfil (Id_Perfil, Nome) values (1, 'A')"); });
+        EXPECT_EQ(locked.first, db::kBancoEmUso);
+        EXPECT_EQ(locked.second, db::Error::Kind::Busy);
+        ASSERT_EQ(g_logged.size(), 1);
+        EXPECT_TRUE(g_logged[0].contains(testingPostgres() ? "lock timeout" : "database is locked"))
+            << g_logged[0].toStdString();
+
+        // Once it is done, the same insert goes through.
+        ASSERT_TRUE(hold.exec("rollback"));
+        exec("insert into perfil (Id_Perfil, Nome) values (1, 'A')");
+        EXPECT_EQ(count("perfil"), 1);
+        if (!testingPostgres()) {
+            // A workstation in the middle of reading keeps a commit from finishing: nothing of it stays.
+            ASSERT_TRUE(hold.exec("begin"));
+            ASSERT_TRUE(hold.exec("select count(*) from perfil") && hold.next());
+            const auto commit = failureOf([&] {
+                db::Transaction t;
+                exec("insert into perfil (Id_Perfil, Nome) values (3, 'C')");
+                t.commit();
+            });
+            EXPECT_EQ(commit.first, db::kBancoEmUso);
+            EXPECT_TRUE(g_logged.value(0).contains("Unable to commit transaction")) << g_logged.value(0).toStdString();
+            EXPECT_FALSE(db::inTransaction());
+            hold.finish();
+            ASSERT_TRUE(hold.exec("rollback"));
+            EXPECT_EQ(count("perfil"), 1);
+        }
+        workstation.close();
+    }
+    QSqlDatabase::removeDatabase(other);
+
+    // A database that only reads: a file the user may only read (SQLite opens it read only), a server in
+    // read-only mode.
+    if (testingPostgres()) {
+        exec("set default_transaction_read_only = on");
+    } else {
+        QSqlDatabase main = QSqlDatabase::database(db::kMain);
+        main.close();
+        main.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        ASSERT_TRUE(main.open());
+    }
+    const auto readOnly = failureOf([&] {
+        db::Transaction t;
+        exec("insert into perfil (Id_Perfil, Nome) values (2, 'B')");
+        t.commit();
+    });
+    EXPECT_EQ(readOnly.first, db::kBancoSomenteLeitura);
+    ASSERT_EQ(g_logged.size(), 1);
+    EXPECT_TRUE(g_logged[0].contains(testingPostgres() ? "read-only" : "readonly")) << g_logged[0].toStdString();
+    EXPECT_FALSE(db::inTransaction());
+    if (testingPostgres())
+        exec("set default_transaction_read_only = off");
 }

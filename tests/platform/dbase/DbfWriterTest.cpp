@@ -1,6 +1,7 @@
-// The dBase writer: its naming rules, and a table read back by an independent reader.
+// The dBase writer: its naming rules, and a table read back by independent readers.
 
 #include "DbfReader.h"
+#include "ForeignReaders.h"
 
 #include "platform/db/Query.h"
 #include "platform/dbase/DbfWriter.h"
@@ -23,6 +24,14 @@ TEST(DbfWriter, NamesAndFileNames) {
     for (const auto& [chosen, expected] : files)
         EXPECT_EQ(dbase::tableFileName(chosen), expected);
     EXPECT_EQ(dbase::toWindows1252(QStringLiteral("Ação €1 ✓")), QByteArray("A\xE7\xE3o \x80" "1 ?"));
+    // One "?" per character, whatever its size in UTF-16; exports join an accent typed apart to its letter.
+    EXPECT_EQ(dbase::toWindows1252(QString::fromUtf8("🐶x")), QByteArray("?x"));
+    EXPECT_EQ(dbase::exportBytes(QString::fromUtf8("e\u0301 🐶 日")), QByteArray("\xE9 ? ?"));
+    const QList<std::pair<QString, QString>> sides{{"/tmp/a.dbf", "/tmp/a.cpg"},
+                                                   {"/tmp/A.DBF", "/tmp/A.CPG"},
+                                                   {"/tmp/v1.2/a.txt.dbf", "/tmp/v1.2/a.txt.cpg"}};
+    for (const auto& [table, side] : sides)
+        EXPECT_EQ(dbase::codePageFileName(table), side);
 }
 
 TEST(DbfWriter, TypesNullsAndReplacement) {
@@ -64,7 +73,23 @@ TEST(DbfWriter, TypesNullsAndReplacement) {
     EXPECT_THROW(dbase::writeTable(file, fields, third), dbase::Error);
     EXPECT_EQ(readDbf(file).rows.value(0).value(0), -42);
 
-    // The name is kept exactly, extension case included, and nothing else is left in the folder.
+    // The name is kept exactly, extension case included, and nothing else is left in the folder but the
+    // code-page side files.
     dbase::writeTable(dir.filePath("UP.DBF"), fields, rows);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), QStringList({"UP.DBF", "saida.dbf"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+              QStringList({"UP.CPG", "UP.DBF", "saida.cpg", "saida.dbf"}));
+}
+
+TEST(DbfWriter, ReadersOfGisAndStatisticsSeeWindows1252AndTheUmasksMode) {
+    QTemporaryDir dir;
+    const mode_t before = ::umask(027);
+    db::RowSet rows;
+    rows.setFields({"nome", "x"});
+    rows.append({kNameBeyondLatin1, 1.5});
+    // Each of the 254 characters beyond Windows-1252 takes one byte: the text is cut at the field's width.
+    rows.append({QString::fromUtf8("🐶").repeated(300), 2.0});
+    dbase::writeTable(dir.filePath("animais.dbf"), {dbase::textField("nome", 254), dbase::numberField("x")}, rows);
+    expectForeignReadable(dir.filePath("animais.dbf"), "nome", kNameBeyondLatin1Written);
+    EXPECT_TRUE(readWithDbfread(dir.filePath("animais.dbf")).column("nome").contains(QString(254, QLatin1Char('?'))));
+    ::umask(before);
 }

@@ -1,3 +1,4 @@
+#include "ForeignReaders.h"
 #include "ReportTesting.h"
 
 #include "platform/report/Jpeg.h"
@@ -98,22 +99,81 @@ TEST(ReportExport, HtmlWritesATablePerPageWithEscapedCells)
     EXPECT_TRUE(html.trimmed().endsWith("</html>"));
 }
 
-TEST(ReportExport, SaveWritesTheChosenFormatAndReportsFailures)
+// The cells of a saved CSV (Python's csv module) or HTML file (its html.parser, with the declared charset
+// last), as whoever receives the file reads them.
+QStringList cellsReadByPython(const QString& kind, const QString& path)
+{
+    static const char* script = R"(
+import csv, html.parser, json, sys
+kind, path = sys.argv[1], sys.argv[2]
+if kind == 'csv':
+    with open(path, encoding='utf-8', newline='') as f:
+        cells = [c for row in csv.reader(f) for c in row]
+else:
+    class Cells(html.parser.HTMLParser):
+        def __init__(self):
+            super().__init__()
+            self.cells, self.inside, self.charset = [], False, None
+        def handle_starttag(self, tag, attrs):
+            if tag == 'td':
+                self.inside = True
+                self.cells.append('')
+            if tag == 'meta':
+                self.charset = dict(attrs).get('charset')
+        def handle_endtag(self, tag):
+            if tag == 'td':
+                self.inside = False
+        def handle_data(self, data):
+            if self.inside:
+                self.cells[-1] += data
+    parser = Cells()
+    with open(path, encoding='utf-8') as f:
+        parser.feed(f.read())
+    cells = parser.cells + ['charset=%s' % parser.charset]
+print(json.dumps(cells))
+)";
+    QStringList cells;
+    const QJsonDocument json = QJsonDocument::fromJson(
+        runReader(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromLatin1(script), kind, path}));
+    for (const QJsonValue& v : json.array())
+        cells << v.toString();
+    return cells;
+}
+
+TEST(ReportExport, SavesEveryFormatWholeInTheUmasksModeForOtherReadersAndReportsFailures)
 {
     Report report;
     defineList(report);
-    report.setData(awkwardNames());
+    auto data = awkwardNames();
+    data->addRow({4, kNameBeyondLatin1, 2});
+    report.setData(data);
     const Document document = report.layout();
     QTemporaryDir dir;
-    const QString path = dir.filePath("lista.csv");
-    ASSERT_TRUE(save(document, path, Format::Csv));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(file.readAll()), exportText(document, Format::Csv));
+    const mode_t before = ::umask(027);
+    const std::pair<Format, QString> saves[] = {
+        {Format::Csv, "lista.csv"}, {Format::Html, "lista.html"}, {Format::Text, "lista.txt"}, {Format::Pdf, "lista.pdf"}};
+    for (const auto& [format, name] : saves) {
+        ASSERT_TRUE(save(document, dir.filePath(name), format)) << name.toStdString();
+        EXPECT_EQ(fileMode(dir.filePath(name)), 0640) << name.toStdString();
+    }
+    ::umask(before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+              QStringList({"lista.csv", "lista.html", "lista.pdf", "lista.txt"}));
+    QFile text(dir.filePath("lista.txt"));
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(text.readAll()), exportText(document, Format::Text));
+    // The text exports are UTF-8 and say so: every character reaches the reader as it was.
+    const QStringList csv = cellsReadByPython("csv", dir.filePath("lista.csv"));
+    EXPECT_TRUE(csv.contains("Silva, João"));
+    EXPECT_TRUE(csv.contains(kNameBeyondLatin1)) << csv.join('|').toStdString();
+    const QStringList html = cellsReadByPython("html", dir.filePath("lista.html"));
+    EXPECT_TRUE(html.contains("A & B <c>"));
+    EXPECT_TRUE(html.contains(kNameBeyondLatin1)) << html.join('|').toStdString();
+    EXPECT_EQ(html.value(html.size() - 1), "charset=utf-8");
 
     QString error;
     EXPECT_FALSE(save(document, dir.filePath("missing/lista.txt"), Format::Text, &error));
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(error, "A pasta do arquivo " + dir.filePath("missing/lista.txt") + " não existe. Escolha outra pasta.");
 }
 
 TEST(ReportExport, PdfReadsBackWithEveryPage)

@@ -8,6 +8,8 @@
 #include "platform/ui/FieldLink.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -122,6 +124,41 @@ TEST_F(FieldLinkTest, CapitalsEditUpperCasesWhatIsTypedAndStoresIt) {
     ui::Capitals::install(&plain);
     QTest::keyClicks(&plain, "o'brien");
     EXPECT_EQ(plain.text(), "O'BRIEN");
+}
+
+TEST_F(FieldLinkTest, PastedControlAndDirectionCharactersReachNeitherTheFieldNorASearch) {
+    const struct {
+        QString pasted, kept, keptInAMemo;
+    } cases[] = {
+        {QString("RE") + QChar(0) + "X\x1b", "REX", "REX"},
+        {"ANA\tSILVA\r\n", "ANASILVA", "ANA\tSILVA\n"},
+        // Embeddings, overrides and isolates make a name read otherwise than it is stored.
+        {QString::fromUtf8("\u202EXER\u202C"), "XER", "XER"},
+        {QString::fromUtf8("a\u202Ab\u202Bc\u202Dd\u2066e\u2067f\u2068g\u2069"), "abcdefg", "abcdefg"},
+        // A mark that only sets the direction of its neighbours stays, as letters of any script do.
+        {QString::fromUtf8("ANA\u200F שלום"), QString::fromUtf8("ANA\u200F שלום"), QString::fromUtf8("ANA\u200F שלום")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ui::withoutControls(c.pasted), c.kept);
+        EXPECT_EQ(ui::withoutControls(c.pasted, true), c.keptInAMemo);
+    }
+
+    // Pasted with Ctrl+V into a bound edit, a search box and a capitals search box, between typed letters.
+    QLineEdit bound, search, capitals;
+    ui::bindLineEdit(&bound, data.get(), "Nome");
+    ui::dropControlsAsTyped(&search);
+    ui::Capitals::install(&capitals);
+    data->edit();
+    bound.clear();
+    for (QLineEdit* box : {&bound, &search, &capitals}) {
+        QTest::keyClicks(box, "ab");
+        QTest::keyClick(box, Qt::Key_Left);
+        QApplication::clipboard()->setText(QString("x") + QChar(0) + QString::fromUtf8("\u202Ey"));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box->text(), box == &capitals ? "AXYB" : "axyb");
+        EXPECT_EQ(box->cursorPosition(), 3) << "after what was pasted";
+    }
+    EXPECT_EQ(data->str("Nome"), "axyb");
 }
 
 TEST_F(FieldLinkTest, NumberKindsStoreNumbersAndShowTheDecimalComma) {
