@@ -21,6 +21,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+using namespace common;
+
 QString withOrderBy(const QString& sql, const QString& field) {
     static const QRegularExpression order(QStringLiteral("\\border\\b"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch found = order.match(sql);

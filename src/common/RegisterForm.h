@@ -34,11 +34,13 @@ QString withOrderBy(const QString& sql, const QString& field);
 // The user of the audit columns: UsuarioLogado as a number, null when no one is logged in.
 QVariant auditUser();
 
+namespace common {
 inline const QString kOperacaoRealizada = QStringLiteral("Operação realizada com sucesso!");
 inline const QString kNaoHaRegistro = QStringLiteral("Não há registro!");
 inline const QString kNaoFoiPossivelOrdenar = QStringLiteral("Não foi possível ordenar por este campo.");
 inline const QString kAlteracoesNaoGravadas =
     QStringLiteral("Existem alterações não gravadas. Deseja sair sem gravar?");
+}  // namespace common
 
 class RegisterForm : public QWidget, public RegisterActions {
     Q_OBJECT

@@ -10,7 +10,9 @@ class QDateEdit;
 class QPushButton;
 class QStatusBar;
 
+namespace exports {
 inline const QString kExportacaoConcluida = QStringLiteral("Exportação concluída.");
+}  // namespace exports
 
 class TfrmExportaTabelaAgendamento : public QWidget {
     Q_OBJECT

@@ -20,6 +20,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+using namespace common;
+using namespace exports;
+
 namespace {
 
 const QString kAnimalAtendimento = QStringLiteral("Animal e atendimento");

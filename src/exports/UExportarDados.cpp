@@ -16,6 +16,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+using namespace exports;
+
 TfrmExportarDados::TfrmExportarDados(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmExportarDados"));
     setWindowTitle(QStringLiteral("044 - Exportação de dados."));

@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+using namespace registry;
+
 namespace {
 
 struct Names {

@@ -93,6 +93,7 @@ private:
     ui::LookupComboLink* m_areas;
 };
 
+namespace registry {
 inline const QString kCepInvalido = QStringLiteral("CEP invalido!");
 inline const QString kCepLocalizado =
     QStringLiteral("Endereço do CEP correspondente localizado.\nDeseja preencher os campos?");
@@ -101,3 +102,4 @@ inline const QString kCepNaoEncontrado = QStringLiteral("CEP não encontrado: ")
 inline const QString kAreaNaoEncontrada = QStringLiteral("Área não encontrada!");
 inline const QString kAreaNaoEncontradaRegional =
     QStringLiteral("Área não encontrada!\nVerifica o a regional selecionada contem esta área.");
+}  // namespace registry

@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+using namespace registry;
+
 QDate occurrenceDate(const QString& typed, const QDate& today) {
     const QStringList parts = typed.trimmed().split(QLatin1Char('/'));
     if (parts.size() != 3)

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace registry;
+
 TypedDate typedDate(const QString& text) {
     TypedDate d;
     const QString digits = digitsOf(text);

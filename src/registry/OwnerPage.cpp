@@ -32,6 +32,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+using namespace common;
+using namespace registry;
+
 namespace {
 
 QVariant sessionNumber(const QString& value) {

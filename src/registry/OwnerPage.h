@@ -92,6 +92,7 @@ private:
     bool m_shown = false;
 };
 
+namespace registry {
 inline const QString kProprietarioCadastrado =
     QStringLiteral("Proprietário cadastrado com sucesso.\nCadastre o(s) animal(s).");
 inline const QString kErroAlterar = QStringLiteral("Um erro ocorreu ao tentar alterar o registro.");
@@ -103,3 +104,4 @@ inline const QString kConstaAnimal =
     QStringLiteral("Consta registro de animal(s) para este proprietário!\nO registro não pode ser excluído.");
 inline const QString kUsuarioCadastrado = QStringLiteral("Usuário já cadastrado!");
 inline const QString kLocalizeTutor = QStringLiteral("Localize um tutor para gerar o relatório.");
+}  // namespace registry

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+using namespace registry;
+
 std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& o, const OwnerLookups& lookups) {
     const QString name = o.name.trimmed();
     const QString email = o.email.trimmed();

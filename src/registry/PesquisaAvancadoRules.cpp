@@ -4,6 +4,8 @@
 
 #include "platform/db/Database.h"
 
+using namespace registry;
+
 using dbase::dateField;
 using dbase::integerField;
 using dbase::textField;

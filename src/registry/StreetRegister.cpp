@@ -1,6 +1,8 @@
 // Statements on the street register: the look-ups of the address entry and the street search.
 #include "registry/StreetRegister.h"
 
+using namespace registry;
+
 namespace street {
 
 namespace {

@@ -31,6 +31,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+using namespace common;
+using namespace registry;
+
 namespace {
 
 const QString kDefaultOrder = QStringLiteral("a.Id_Proprietario, a.Id_Animal");

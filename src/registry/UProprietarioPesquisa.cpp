@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
+using namespace registry;
+
 namespace {
 
 struct SideNames {

@@ -30,6 +30,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+using namespace registry;
+
 namespace {
 
 // The export's columns: every occurrence with its animal, owner and owner's address.

@@ -21,6 +21,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+using namespace common;
+using namespace registry;
+
 namespace {
 
 QList<int> animalsOf(const QTreeWidget* list) {

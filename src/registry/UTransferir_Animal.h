@@ -40,8 +40,10 @@ private:
 
 inline QPointer<TfrmTransferir_Animal> frmTransferir_Animal;
 
+namespace registry {
 inline const QString kMesmosProprietarios =
     QStringLiteral("O primeiro e o segundo proprietário selecionado são os mesmos.");
 inline const QString kFaltaPrimeiroProprietario = QStringLiteral("Falta selecionar o primeiro proprietário!");
 inline const QString kFaltaSegundoProprietario = QStringLiteral("Falta selecionar o segundo proprietário!");
 inline const QString kErroTransferir = QStringLiteral("Erro ao tentar transferir.");
+}  // namespace registry

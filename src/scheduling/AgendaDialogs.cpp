@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace scheduling;
+
 namespace {
 
 QStringList entriesOf(const db::RowSet& rows) {

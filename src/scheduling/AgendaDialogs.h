@@ -11,8 +11,10 @@ class QComboBox;
 class QDateEdit;
 class QPushButton;
 
+namespace scheduling {
 inline const QString kFaltaSelecionarUnidade = QStringLiteral("Falta selecionar a unidade!");
 inline const QString kTodos = QStringLiteral("0 - Todos");
+}  // namespace scheduling
 
 // "0 - Todos" and then "id - nome" of each row.
 QStringList selectionEntries(const QList<QPair<QVariant, QVariant>>& idsAndNames);

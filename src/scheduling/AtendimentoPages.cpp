@@ -15,6 +15,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+using namespace scheduling;
+
 namespace {
 
 const QString kFaltaProfissional = QStringLiteral("Falta selecionar o profissional.");

@@ -19,6 +19,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+using namespace scheduling;
+
 namespace {
 
 using AgendaSql::LocateBy;

@@ -14,6 +14,9 @@
 #include <QTimeEdit>
 #include <QTreeWidget>
 
+using namespace common;
+using namespace registers;
+
 namespace {
 
 QDate day(int d, int m) { return QDate(2027, m, d); }

@@ -17,6 +17,9 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+using namespace common;
+using namespace registry;
+
 class AnimalTest : public RegistryTest {
 protected:
     void SetUp() override {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace registry;
+
 TEST(EventRules, OccurrenceDatesHintsVaccinationChoicesAndTransferIds) {
     const QDate today(2026, 12, 7);
     const struct {

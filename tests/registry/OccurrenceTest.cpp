@@ -14,6 +14,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+using namespace common;
+using namespace registry;
+
 class OccurrenceTest : public EventsTest {
 protected:
     TfrmRegistroOcorrencia* openRegister() {

@@ -8,6 +8,9 @@
 #include "registry/OwnerRules.h"
 #include "registry/WebAccount.h"
 
+using namespace common;
+using namespace registry;
+
 TEST_F(RegistryTest, InsertWritesAddressOwnerAndAccountInOneTransaction) {
     open();
     const int id = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");

@@ -13,6 +13,8 @@
 #include <QDateEdit>
 #include <QPushButton>
 
+using namespace scheduling;
+
 class RegistryReportsTest : public RegistryTest {
 protected:
     void SetUp() override {

@@ -17,6 +17,9 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+using namespace common;
+using namespace registry;
+
 class SearchTest : public RegistryTest {
 protected:
     void SetUp() override {

@@ -10,6 +10,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+using namespace common;
+using namespace registry;
+
 class TransferTest : public EventsTest {
 protected:
     TfrmTransferir_Animal* openTransfer() {

@@ -24,6 +24,8 @@
 #include <QTableView>
 #include <QTableWidget>
 
+using namespace scheduling;
+
 namespace {
 
 class AgendaTest : public SchedulingTest {

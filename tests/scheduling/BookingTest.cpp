@@ -13,6 +13,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+using namespace scheduling;
+
 namespace {
 
 TEST_F(SchedulingTest, ChecksRefuseWithTheirMessagesAndWriteNothing) {

@@ -9,6 +9,8 @@
 #include <QJsonArray>
 #include <QTemporaryDir>
 
+using namespace scheduling;
+
 namespace {
 
 class NotificationTest : public SchedulingTest {

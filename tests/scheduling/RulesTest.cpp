@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace scheduling;
+
 namespace {
 
 TEST(BookingRulesTest, TimeBoxAcceptsOnlyWholeHoursAndMinutesOfTheDay) {
