@@ -1,0 +1,164 @@
+// Every subsystem linked as the application is, its forms opened from the main menu: each refusal reads
+// its own subsystem's text, whichever library the linker met first with a message of the same name.
+#include "TestDatabase.h"
+#include "UserInput.h"
+
+#include "availability/AvailabilityForms.h"
+#include "common/EpiWeeks.h"
+#include "common/FormOpening.h"
+#include "exports/ExportsForms.h"
+#include "registers/RegistersForms.h"
+#include "registry/RegistryForms.h"
+#include "scheduling/SchedulingForms.h"
+#include "shell/ShellForms.h"
+#include "shell/UMenuPrincipal.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QToolButton>
+#include <functional>
+
+namespace {
+
+class AllLibraries : public DbTest {
+protected:
+    void SetUp() override {
+        DbTest::SetUp();
+        loginAsAdmin();
+        registerShellForms();
+        registerReferenceForms();
+        registerRegistryForms();
+        registerSchedulingForms();
+        registerAvailabilityForms();
+        registerExportsForms();
+        main = new TfrmMenuPrincipal;
+        frmMenuPrincipal = main;
+        main->resize(1366, 768);
+        main->show();
+        main->configuraMenu();
+        exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (2, 'NORTE', 'ATIVO')");
+        exec("insert into atendimento_status (Id_Atendimento_Status, Nome) values (1, 'AGENDADO')");
+        exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA')");
+        exec("insert into proprietario (Id_Proprietario, Nome, Status_Registro) values (10, 'ANA', 'ATIVO')");
+        exec("insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome) values (100, 10, 1, 'REX')");
+        const int year = QDate::currentDate().year();
+        for (int y : {year - 1, year, year + 1})
+            for (const EpiWeek& w : epiWeeksOfYear(y))
+                exec("insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep) values (:a, :n, :i, :f)",
+                     {{"a", y}, {"n", w.week}, {"i", QDateTime(w.first, QTime(0, 0))}, {"f", QDateTime(w.last, QTime(0, 0))}});
+    }
+
+    void TearDown() override {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (!w->parentWidget())
+                windows << w;
+        for (const QPointer<QWidget>& w : windows)
+            delete w.data();
+        setWorkspace(nullptr);
+        DbTest::TearDown();
+    }
+
+    // The forms shown now: MDI windows and windows of their own.
+    QList<QWidget*> forms() const {
+        QList<QWidget*> out;
+        for (QMdiSubWindow* sub : main->mdiArea()->subWindowList())
+            out << sub->widget();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != main)
+                out << w;
+        return out;
+    }
+    // What a menu item or a button opened: the form that was not there before.
+    QWidget* opened(const std::function<void()>& open) {
+        const QList<QWidget*> before = forms();
+        open();
+        QCoreApplication::processEvents();
+        for (QWidget* w : forms())
+            if (!before.contains(w))
+                return w;
+        ADD_FAILURE() << "nothing opened";
+        return nullptr;
+    }
+    QWidget* menu(const char* item) {
+        QAction* action = main->action(QString::fromLatin1(item));
+        EXPECT_TRUE(action && action->isEnabled()) << item;
+        return action ? opened([action] { action->trigger(); }) : nullptr;
+    }
+
+    template <class T = QWidget>
+    static T* child(QWidget* form, const char* name) {
+        T* w = form ? form->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    static void press(QWidget* form, const char* button) { input::clickButton(child<QAbstractButton>(form, button)); }
+    // Clicks the tool button that shows the action.
+    static void tool(QWidget* form, const char* action) {
+        QAction* a = child<QAction>(form, action);
+        for (QObject* o : a ? a->associatedObjects() : QObjectList())
+            if (auto* b = qobject_cast<QToolButton*>(o); b && b->isVisible())
+                return input::clickButton(b);
+        ADD_FAILURE() << action << " has no tool button a clerk can see";
+    }
+
+    TfrmMenuPrincipal* main = nullptr;
+};
+
+TEST_F(AllLibraries, EverySubsystemRefusesWithItsOwnTexts) {
+    const struct {
+        const char* item;
+        std::function<void(QWidget*)> drive;
+        QString refusal;
+    } cases[] = {
+        // 1 - the shell
+        {"actTrocaSenha", [](QWidget* f) { press(f, "bmpOK"); }, "Falta digitar a senha atual."},
+        {"actFormSistema", [](QWidget* f) { tool(f, "actAppend"); tool(f, "actPost"); },
+         "Falta preencher o nome do formulário!"},
+        // 2 - owners and animals
+        {"actProprietario_Animal", [](QWidget* f) { tool(f, "actAppend"); tool(f, "actPost"); },
+         "Falta preencher campo unidade."},
+        {"actTransferir_Animal", [](QWidget* f) { press(f, "bmpTransferir"); }, "Falta selecionar o primeiro proprietário!"},
+        // 3 - the agenda and the booking
+        {"actAgenda", [](QWidget* f) { press(f, "BitBtn3"); }, "Nenhum registro encontrado."},
+        {"actAgenda",
+         [this](QWidget* f) {
+             QWidget* booking = opened([f] { press(f, "BitBtn1"); });
+             tool(booking, "actAppend");
+             input::chooseItem(child<QComboBox>(booking, "dblStatusAtendimento"), "AGENDADO");
+             input::chooseItem(child<QComboBox>(booking, "dblNomeProp"), "ANA");
+             input::chooseItem(child<QComboBox>(booking, "cbbAnimal"), "REX");
+             auto* hora = child<QLineEdit>(booking, "mkeHora");
+             input::click(hora);
+             input::pressKey(hora, Qt::Key_Home);
+             input::type(hora, "0930");
+             tool(booking, "actPost");
+         },
+         "Falta selecionar a unidade de trabalho."},
+        // 4 - the professionals
+        {"actProfissional", [](QWidget* f) { tool(f, "actAppend"); press(f, "btnIncluirAtendimento"); },
+         "Falta selecionar um dia da semana."},
+        // 5 - the availability map
+        {"actMapaDisponibilidade", [](QWidget* f) { press(f, "bmpNovaVaga"); press(f, "bmpGravar"); },
+         "O preenchimento do campo \"Unidade\" é obrigatório."},
+        // 6 - the exports
+        {"actExtratorTabelasSistema", [](QWidget* f) { press(f, "BitBtn1"); }, "Falta selecionar uma tabela para pesquisa."},
+    };
+    for (const auto& c : cases) {
+        prompts.clear();
+        QWidget* form = menu(c.item);
+        ASSERT_NE(form, nullptr) << c.item;
+        c.drive(form);
+        EXPECT_EQ(prompts.texts(), QStringList{c.refusal}) << c.item << ": " << prompts.texts().join(" | ").toStdString();
+        qDeleteAll(main->mdiArea()->subWindowList());  // without the question about rows being typed
+        for (QWidget* w : forms())
+            delete w;
+    }
+}
+
+}  // namespace
