@@ -343,7 +343,7 @@ void OwnerPage::save() {
     const OwnerLookups lookups{
         [&] { return ownersql::documentTaken(v.document, self); },
         [&] { return ownersql::ownerEmailCount(v.email, self); },
-        [&] { return webaccount::emailCount(v.email, self); },
+        [&] { return webaccount::emailCount(v.email, v.inserting ? std::nullopt : std::optional<int>(self)); },
     };
     if (const std::optional<FieldRefusal> refusal = ValidaCamposProprietario(v, lookups)) {
         refuse(*refusal);

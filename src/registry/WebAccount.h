@@ -58,8 +58,9 @@ Login loginOf(int ownerId);
 // Whether the owner has an active account with a digest, in any unit.
 bool hasDigest(int ownerId);
 
-// Active web users with the e-mail (trimmed, case and accents aside), other than the owner's own account.
-int emailCount(const QString& email, int ownerId);
+// Active web users with the e-mail (trimmed, case and accents aside): every one for a new owner
+// (`ownerId` none), else those other than the owner's own account.
+int emailCount(const QString& email, std::optional<int> ownerId);
 
 // Marks the owner's accounts inactive ("Inativo" SIM, Status_Registro INATIVO).
 void deactivate(int ownerId, const QVariant& by, const QDateTime& at);
