@@ -119,11 +119,18 @@ db::RowSet neighbourhoods(const QString& streetCode) {
     return read(head + order);
 }
 
-db::RowSet areas(const QVariant& district) {
+db::RowSet neighbourhoodsByName() {
+    return read(QStringLiteral(" select min(num_bair) as num_bair, nom_bair, tip_bair from bairro "
+                               " where fold(tip_clss_bair) in ('o','p') "
+                               " group by nom_bair, tip_bair order by nom_bair, tip_bair "));
+}
+
+db::RowSet areas(const QVariant& district, bool activeOnly) {
     if (district.isNull() || db::toText(district).trimmed().isEmpty())
         return read(QStringLiteral(" select cod_area_abrn, des_area_abrn from areaAbrang order by des_area_abrn "));
-    return read(QStringLiteral(" select cod_area_abrn, des_area_abrn from areaAbrang "
-                               " where cod_ditr_sani = :district and sit_regt = 'A' order by des_area_abrn "),
+    return read(QStringLiteral(" select cod_area_abrn, des_area_abrn from areaAbrang where cod_ditr_sani = :district ") +
+                    (activeOnly ? QStringLiteral(" and sit_regt = 'A' ") : QString()) +
+                    QStringLiteral(" order by des_area_abrn "),
                 {{"district", db::toInt(district)}});
 }
 

@@ -96,8 +96,7 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     dbeDataInicial = new QLineEdit(this);
     dbeDataInicial->setObjectName(QStringLiteral("dbeDataInicial"));
     dbeDataInicial->setInputMask(QStringLiteral("00/00/0000;_"));
-    address = new AddressGroup(AddressGroup::Mode::Animal, qryEndereco, this);
-    address->setSearchTag(4);
+    address = new AddressGroup(AddressGroup::Mode::AnimalForm, qryEndereco, this);
     ui::EnterAsTab::install(cbbAnimal);
     ui::EnterAsTab::install(dbeDataInicial);
 
@@ -167,19 +166,11 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
                 animalsql::selectAddressHistory(*qryTodosEnd, animalId());
         });
     });
-    // A typed street name has no code until it is resolved.
-    connect(address->edtLograd, &QLineEdit::textEdited, this, [this] {
-        if (qryEndereco->isEditing()) {
-            qryEndereco->setField(QStringLiteral("NUM_LOGR"), 0);
-            qryEndereco->setField(QStringLiteral("NUM_SEQU_LOGR"), 0);
-        }
-    });
     connect(qryEndereco, &db::DataSet::stateChanged, this, &TfrmEndereco_Animal::updateActions);
     connect(qryEndereco, &db::DataSet::currentChanged, this, &TfrmEndereco_Animal::updateActions);
 
     guarded([this] {
         address->reloadLists();
-        address->reloadNeighbourhoods();
         qryProprietario->setSql(QStringLiteral(" select id_proprietario, nome from proprietario where 1=2 "));
         qryProprietario->open();
         ownersql::selectAddress(*qryEndereco, {});
@@ -238,7 +229,6 @@ void TfrmEndereco_Animal::animalChosen() {
     }
     const QVariant start = qryEndereco->recNo() >= 0 ? qryEndereco->field(QStringLiteral("data_inicial_end")) : QVariant();
     dbeDataInicial->setText(blank(start) ? QString() : fmt::date(db::toDateTime(start)));
-    address->reloadNeighbourhoods();
     updateActions();
 }
 
@@ -248,7 +238,6 @@ void TfrmEndereco_Animal::append() {
     ownersql::selectAddress(*qryEndereco, {});
     qryEndereco->append();
     dbeDataInicial->clear();
-    address->reloadNeighbourhoods();
 }
 
 void TfrmEndereco_Animal::edit() {
