@@ -1,6 +1,8 @@
 // Statements on the street register: the look-ups of the address entry and the street search.
 #include "registry/StreetRegister.h"
 
+#include "platform/db/Database.h"
+
 using namespace registry;
 
 namespace street {
@@ -147,14 +149,14 @@ void prepareSearch(db::Query& query, const QString& criterion, const QString& te
         query << QStringLiteral(" and num_logr = :texto ");
         query.bind(QStringLiteral("texto"), whole(t));
     } else if (c == kCriterionName) {
-        query << QStringLiteral(" and nom_logr like :texto ");
-        query.bind(QStringLiteral("texto"), t + QLatin1Char('%'));
+        query << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("nom_logr"), QStringLiteral("texto"));
+        query.bind(QStringLiteral("texto"), db::likePrefix(t));
     } else if (c == kCriterionNeighbourhoodCode) {
         query << QStringLiteral(" and num_bair = :texto ");
         query.bind(QStringLiteral("texto"), whole(t));
     } else if (c == kCriterionNeighbourhood) {
-        query << QStringLiteral(" and nom_bair like :texto ");
-        query.bind(QStringLiteral("texto"), t + QLatin1Char('%'));
+        query << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("nom_bair"), QStringLiteral("texto"));
+        query.bind(QStringLiteral("texto"), db::likePrefix(t));
     }
 }
 
