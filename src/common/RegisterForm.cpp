@@ -316,9 +316,12 @@ void RegisterForm::remove() {
         return;
     }
     const QVariant key = empty ? QVariant() : qryPrincipal->field(m_keyField);
-    if (!checkReferences(key))
+    const bool questionFirst = m_deleteOrder == DeleteOrder::QuestionFirst;
+    if (!questionFirst && !checkReferences(key))
         return;
     if (!Prompts::confirm(QString(m_confirmDelete).replace(QStringLiteral("%1"), db::toText(key))))
+        return;
+    if (questionFirst && !checkReferences(key))
         return;
     if (empty) {
         Prompts::information(kNaoHaRegistro);
