@@ -7,7 +7,10 @@
 
 class QDateEdit;
 class QLineEdit;
+class QListView;
+class QMenu;
 class QPushButton;
+class QStackedWidget;
 class QTreeWidget;
 
 class TfrmTransferir_Animal : public QWidget {
@@ -20,6 +23,11 @@ public:
     void transfer();                   // &Transferir
     void clearSides();                 // &Limpar
 
+    // The views of the first list, chosen in its pop-up menu: the columns, or the captions alone in a list,
+    // as large icons or side by side.
+    enum class ListView { Detalhe, Lista, Icone, LadoALado };
+    void setFirstListView(ListView view);
+
     QLineEdit* ediCodigo_atual;
     QLineEdit* ediNome_atual;
     QLineEdit* ediEndereco_atual;
@@ -28,6 +36,8 @@ public:
     QLineEdit* ediNome_destino;
     QLineEdit* ediEndereco_destino;
     QTreeWidget* ltvAnimal_Prop_destino;
+    QListView* lvwAnimal_Prop_atual;  // the first list's animals in its other views
+    QMenu* ppmAnimal_Prop_atual;
     QDateEdit* dtpDataTransferencia;
     QPushButton* bmpTransferir;
 
@@ -35,6 +45,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QStackedWidget* buildFirstListViews(QWidget* parent);
+
+    QStackedWidget* m_firstViews = nullptr;
     bool m_shown = false;
 };
 
