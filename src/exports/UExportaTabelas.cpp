@@ -153,7 +153,7 @@ void TfrmExportaTabelas::search() {
 }
 
 void TfrmExportaTabelas::exportRows() {
-    const QString chosen = Prompts::saveFileName(windowTitle(), QStringLiteral("DBF (*.dbf)"));
+    const QString chosen = Prompts::saveFileName(windowTitle(), Prompts::kFiltroDbase);
     if (chosen.trimmed().isEmpty())
         return;
     const QString table = dbase::tableFileName(chosen);

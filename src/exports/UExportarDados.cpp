@@ -84,7 +84,7 @@ void TfrmExportarDados::exportData() {
         Prompts::information(kErroExportacao);
         return;
     }
-    const QString chosen = Prompts::saveFileName(windowTitle(), QStringLiteral("DBF (*.dbf)"));
+    const QString chosen = Prompts::saveFileName(windowTitle(), Prompts::kFiltroDbase);
     if (chosen.trimmed().isEmpty())
         return;
     try {

@@ -336,7 +336,7 @@ void TfrmEndereco_Animal::sortHistory(int column) {
 }
 
 void TfrmEndereco_Animal::exportAnimals() {
-    const QString chosen = Prompts::saveFileName(QStringLiteral("Exportação do endereço do animal."), QStringLiteral("dbf|dbf"));
+    const QString chosen = Prompts::saveFileName(QStringLiteral("Exportação do endereço do animal."), Prompts::kFiltroDbase);
     if (chosen.trimmed().isEmpty())
         return;
     try {

@@ -303,7 +303,7 @@ void TfrmPesquisaAvancado::exportRows() {
                       !qryPrincipal->field(QStringLiteral("Id_Proprietario")).isNull();
     if (!rows && !Prompts::confirm(kNaoHaRegistroExportar))
         return;
-    const QString chosen = Prompts::saveFileName(windowTitle(), QStringLiteral("Texto (*.txt);;DBF (*.dbf)"));
+    const QString chosen = Prompts::saveFileName(windowTitle(), Prompts::kFiltroDbase + QStringLiteral(";;Texto (*.txt)"));
     if (chosen.trimmed().isEmpty())
         return;
     const QString table = dbase::tableFileName(chosen);

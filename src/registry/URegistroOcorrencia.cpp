@@ -320,7 +320,7 @@ void TfrmRegistroOcorrencia::print() {
 }
 
 void TfrmRegistroOcorrencia::exportAll() {
-    const QString chosen = Prompts::saveFileName(QStringLiteral("Exportar dados da intercorrência."), QStringLiteral("dbf|dbf"));
+    const QString chosen = Prompts::saveFileName(QStringLiteral("Exportar dados da intercorrência."), Prompts::kFiltroDbase);
     if (chosen.trimmed().isEmpty())
         return;
     try {

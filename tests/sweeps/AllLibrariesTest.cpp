@@ -1,5 +1,6 @@
 // Every subsystem linked as the application is, its forms opened from the main menu: each refusal reads
-// its own subsystem's text, whichever library the linker met first with a message of the same name.
+// its own subsystem's text, whichever library the linker met first with a message of the same name; every
+// export's save dialog offers its files from the documents folder.
 #include "TestDatabase.h"
 #include "UserInput.h"
 
@@ -16,7 +17,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QStandardPaths>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -84,6 +88,12 @@ protected:
                 return w;
         ADD_FAILURE() << "nothing opened";
         return nullptr;
+    }
+    // Every form gone, without the question about rows being typed.
+    void closeForms() {
+        qDeleteAll(main->mdiArea()->subWindowList());
+        for (QWidget* w : forms())
+            delete w;
     }
     QWidget* menu(const char* item) {
         QAction* action = main->action(QString::fromLatin1(item));
@@ -155,9 +165,44 @@ TEST_F(AllLibraries, EverySubsystemRefusesWithItsOwnTexts) {
         ASSERT_NE(form, nullptr) << c.item;
         c.drive(form);
         EXPECT_EQ(prompts.texts(), QStringList{c.refusal}) << c.item << ": " << prompts.texts().join(" | ").toStdString();
-        qDeleteAll(main->mdiArea()->subWindowList());  // without the question about rows being typed
-        for (QWidget* w : forms())
-            delete w;
+        closeForms();
+    }
+}
+
+TEST_F(AllLibraries, EverySaveDialogOffersItsFilesFromTheDocumentsFolder) {
+    const QString dbf = "Arquivos dBase (*.dbf)";
+    const struct {
+        const char* item;
+        std::function<void(QWidget*)> drive;
+        QString filter;
+    } cases[] = {
+        {"actEndereco_Animal", [](QWidget* f) { tool(f, "actExportacao"); }, dbf},
+        {"actRegistroOcorrencia", [](QWidget* f) { tool(f, "actExportarIntercorrencia"); }, dbf},
+        {"actPesquisaAvancado", [](QWidget* f) { press(f, "BitBtn1"); }, dbf + ";;Texto (*.txt)"},
+        {"actExportaDados", [](QWidget* f) { press(f, "ccbSeleciona_tuto"); press(f, "BitBtn2"); }, dbf},
+        {"actExtratorTabelasSistema",
+         [](QWidget* f) {
+             input::chooseItem(child<QComboBox>(f, "cbbTabela"), "Animal e atendimento");
+             press(f, "BitBtn1");
+             press(f, "bpmExportacao");
+         },
+         dbf},
+        {"actExportaTabelaAgendamento", [](QWidget* f) { press(f, "bmpGeral"); }, QString()},
+    };
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty() || !QDir(documents).exists())
+        documents = QDir::homePath();
+    for (const auto& c : cases) {
+        prompts.clear();
+        prompts.confirmations << true;  // the advanced search's question on an empty result
+        prompts.fileNames << QString();  // the clerk cancels the dialog
+        c.drive(menu(c.item));
+        ASSERT_EQ(prompts.fileDialogs.size(), 1) << c.item;
+        EXPECT_EQ(prompts.fileDialogs[0].filter, c.filter) << c.item;
+        EXPECT_EQ(QFileInfo(prompts.fileDialogs[0].suggested).absoluteFilePath(), QDir(documents).absolutePath())
+            << c.item << ": " << prompts.fileDialogs[0].suggested.toStdString();
+        prompts.confirmations.clear();
+        closeForms();
     }
 }
 
