@@ -127,8 +127,8 @@ void TfrmExportaTabelas::search() {
         filter.period = wholeDays(dtpInicial->date(), dtpFinal->date());
         filter.byAttendanceDate = rdbDtAtendimento->isChecked();
         filter.status = cbbStatusAtendimento->currentText();
-        found = ExportsSql::stagingCount(filter);
         ExportsSql::openStaging(*qryPrincipal, filter);
+        found = qryPrincipal->recordCount();  // the rows the export writes, so that the limit holds for them
     } catch (const std::exception&) {
         // A failed search leaves nothing to export.
         qryPrincipal->close();
