@@ -46,6 +46,15 @@ void showForm(QWidget* form, ShowAs how) {
     }
 }
 
+void setWindowButtons(QWidget* form, Qt::WindowFlags buttons) {
+    if (buttons.testFlag(Qt::WindowSystemMenuHint))
+        buttons |= Qt::WindowCloseButtonHint;
+    QWidget* window = qobject_cast<QMdiSubWindow*>(form->parentWidget()) ? form->parentWidget() : form;
+    const Qt::WindowFlags kind = window == form ? Qt::Window : Qt::SubWindow;
+    window->setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint | buttons);
+    window->show();  // a change of flags hides the window
+}
+
 void centreOverWorkspace(QWidget* form) {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget()); sub && sub->mdiArea()) {
         const QRect area = sub->mdiArea()->viewport()->rect();

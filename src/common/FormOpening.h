@@ -17,6 +17,11 @@ enum class ShowAs { MdiChild, Window };
 // Shows a new form as an MDI child of the main window or as a window of its own; it is freed on close.
 void showForm(QWidget* form, ShowAs how);
 
+// The window buttons of a shown form besides its title: Qt::WindowSystemMenuHint gives the system menu and
+// the close button, Qt::WindowMinimizeButtonHint and Qt::WindowMaximizeButtonHint their buttons; none: a
+// window that closes by its own buttons only.
+void setWindowButtons(QWidget* form, Qt::WindowFlags buttons);
+
 // Centres a form over the MDI work area: its MDI window inside the area, a window of its own over the area
 // on the screen.
 void centreOverWorkspace(QWidget* form);

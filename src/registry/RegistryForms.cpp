@@ -18,7 +18,6 @@
 #include "registry/USelRelCarteirinha.h"
 #include "registry/UTransferir_Animal.h"
 
-#include <QMdiSubWindow>
 
 void registerRegistryForms() {
     TfrmPropAnimal::openOwnerLookup = [](TfrmPropAnimal* form) { TfrmConsultaProprietario::open(form); };
@@ -46,11 +45,7 @@ void registerRegistryForms() {
         hiding.excluir = hiding.imprimir = {};
         applyFormRights(frmTransferir_Animal, 20, hiding);
         showForm(frmTransferir_Animal, ShowAs::MdiChild);
-        // No border icons: the form closes by its own "&Sair".
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(frmTransferir_Animal->parentWidget())) {
-            sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-            sub->show();  // a change of flags hides the window
-        }
+        setWindowButtons(frmTransferir_Animal, {});  // no border icons: the form closes by its own "&Sair"
     });
     registerOpener(QStringLiteral("actRelAnimaisTransferedos"),
                    [] { Prompts::preview(std::make_shared<TfrmRelAnimaisTransferidos>(), false); });

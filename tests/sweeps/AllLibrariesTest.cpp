@@ -20,6 +20,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
 #include <QStandardPaths>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -204,6 +206,67 @@ TEST_F(AllLibraries, EverySaveDialogOffersItsFilesFromTheDocumentsFolder) {
         prompts.confirmations.clear();
         closeForms();
     }
+}
+
+TEST_F(AllLibraries, EveryFormTheMenuOpensIsNamedAfterItsGlobalVariable) {
+    QStringList unnamed;
+    for (QAction* action : main->menuActions()) {
+        if (!openerFor(action->objectName()) || !action->isEnabled())
+            continue;
+        prompts.clear();
+        prompts.confirmations = QList<bool>(5, false);
+        const QList<QWidget*> before = forms();
+        action->trigger();
+        QCoreApplication::processEvents();
+        for (QWidget* w : forms())
+            if (!before.contains(w) && !w->objectName().startsWith("frm"))
+                unnamed << action->objectName() + ": " + w->metaObject()->className() + " '" + w->objectName() + "'";
+        closeForms();
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join("\n").toStdString();
+}
+
+TEST_F(AllLibraries, TheAgendaReportDialogsHaveTheirWindowButtonsAndThePeriodGroup) {
+    const struct {
+        const char* item;
+        const char* name;
+        Qt::WindowFlags buttons;
+    } dialogs[] = {
+        {"actRelAgendaDiaria", "frmSelRelDataUnidade", Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint},
+        {"actRelAgendaMensal", "frmSelRelAgendaMensal", Qt::WindowSystemMenuHint},
+        {"actSelAgendaProfissional", "frmSelAgendaProfissional", {}},
+    };
+    const Qt::WindowFlags anyButton = Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                      Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+    for (const auto& d : dialogs) {
+        QWidget* dialog = menu(d.item);
+        ASSERT_NE(dialog, nullptr) << d.item;
+        EXPECT_EQ(dialog->objectName(), d.name);
+        const Qt::WindowFlags flags = dialog->parentWidget()->windowFlags() & anyButton;
+        EXPECT_EQ(flags, d.buttons | (d.buttons ? Qt::WindowCloseButtonHint : Qt::WindowFlags())) << d.item;
+        EXPECT_TRUE(dialog->isVisible()) << d.item;
+        closeForms();
+    }
+    QWidget* daily = menu("actRelAgendaDiaria");
+    auto* periodo = child<QGroupBox>(daily, "GroupBox1");
+    ASSERT_NE(periodo, nullptr);
+    EXPECT_EQ(periodo->title(), " Periodo ");
+    QStringList captions;
+    for (QLabel* label : periodo->findChildren<QLabel*>())
+        captions << label->text();
+    EXPECT_EQ(captions, QStringList({"Inicio:", "Fim:"}));
+    EXPECT_TRUE(periodo->isAncestorOf(child<QWidget>(daily, "dtpDataInicial")));
+    EXPECT_TRUE(periodo->isAncestorOf(child<QWidget>(daily, "dtpDataFinal")));
+
+    // The agenda's locator and statistics windows.
+    QWidget* agenda = menu("actAgenda");
+    EXPECT_EQ(opened([agenda] { press(agenda, "bmpLocalizar"); })->objectName(), "frmAgendaLocalizarProp");
+    press(agenda, "BitBtn3");
+    exec("insert into atendimento (Id_Proprietario, Id_Animal, Id_Unidade_Trabalho, Id_Unidade_Agendada, "
+         "Data_Hora_Atendimento, Id_Atendimento_Status) values (10, 100, 1, 2, :w, 1)",
+         {{"w", QDateTime(db::serverTime().date(), QTime(9, 0))}});
+    press(agenda, "BitBtn3");
+    EXPECT_EQ(opened([agenda] { press(agenda, "bmpInformacao"); })->objectName(), "frmInformacaoAgenda");
 }
 
 }  // namespace
