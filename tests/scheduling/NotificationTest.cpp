@@ -60,6 +60,31 @@ TEST_F(NotificationTest, ANewBookingMailsItsDataAndAChangeMailsNothing) {
     EXPECT_EQ(sink.messages().size(), 1);
 }
 
+TEST_F(NotificationTest, EveryReaderReadsTheSenderSubjectAndAttachmentAsWritten) {
+    SmtpSink sink;
+    const QString picture = m_dir.filePath("brasão.jpg");
+    QFile file(picture);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\xff\xd8\xff\xe0");
+    file.close();
+    QString subject;
+    while (subject.size() < 1094)
+        subject += "Centro de Controle de Zoonoses - Prefeitura Municipal - ";
+    configure(QStringLiteral("[mail]\nhost = 127.0.0.1\nport = %1\nfrom = z@c.test\nsubject = %2\nattachment = %3\n")
+                  .arg(sink.port())
+                  .arg(subject, picture));
+    TfrmAgendaNovoAtendimento* form = newBooking("10:00");
+    choose(form->dblStatusAtendimento, "CANCELADO");
+    trigger(form, "actPost");
+    ASSERT_EQ(sink.messages().size(), 1);
+    const QJsonObject m = sink.messages()[0];
+    EXPECT_EQ(m["fromName"].toString(), "Alteração no procedimento cirurgico agendado para seu animal.");
+    EXPECT_EQ(m["subject"].toString(), subject.trimmed());
+    EXPECT_EQ(m["attachments"].toArray().at(0).toObject()["name"].toString(), "brasão.jpg");
+    for (const QJsonValue& line : m["headerLines"].toArray())
+        EXPECT_LT(line.toString().size(), 998) << "a relay refuses longer lines";
+}
+
 TEST_F(NotificationTest, AnUnreachableRelayLeavesTheBookingSavedAndSaysSo) {
     SmtpSink sink;
     configure(QStringLiteral("[mail]\nport = %1\nfrom = z@c.test\n").arg(sink.port()));
