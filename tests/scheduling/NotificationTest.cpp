@@ -5,7 +5,6 @@
 #include "SmtpSink.h"
 #include "scheduling/UAgendaNovoAtendimento.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QTemporaryDir>
 
@@ -16,11 +15,8 @@ namespace {
 class NotificationTest : public SchedulingTest {
 protected:
     void configure(const QString& mailSection) {
-        QFile f(m_dir.filePath("nurv.conf"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(mailSection.toUtf8());
-        f.close();
-        qputenv("NURV_CONFIG", f.fileName().toUtf8());
+        writeFile(m_dir.filePath("nurv.conf"), mailSection.toUtf8());
+        qputenv("NURV_CONFIG", m_dir.filePath("nurv.conf").toUtf8());
     }
     QTemporaryDir m_dir;
 };
@@ -63,10 +59,7 @@ TEST_F(NotificationTest, ANewBookingMailsItsDataAndAChangeMailsNothing) {
 TEST_F(NotificationTest, EveryReaderReadsTheSenderSubjectAndAttachmentAsWritten) {
     SmtpSink sink;
     const QString picture = m_dir.filePath("brasão.jpg");
-    QFile file(picture);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\xff\xd8\xff\xe0");
-    file.close();
+    writeFile(picture, "\xff\xd8\xff\xe0");
     QString subject;
     while (subject.size() < 1094)
         subject += "Centro de Controle de Zoonoses - Prefeitura Municipal - ";

@@ -2,9 +2,9 @@
 // an attachment that is not there.
 
 #include "SmtpSink.h"
+#include "TestDatabase.h"
 #include "platform/mail/Smtp.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -40,10 +40,7 @@ TEST(SmtpTest, ReadersDecodeWhatWasWrittenAndAMissingAttachmentSendsNothing) {
     SmtpSink sink;
     QTemporaryDir dir;
     const QString picture = dir.filePath("brasão da cidade.jpg");
-    QFile file(picture);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\xff\xd8\xff\xe0");
-    file.close();
+    writeFile(picture, "\xff\xd8\xff\xe0");
     const QString sender = "Alteração no procedimento cirurgico agendado para seu animal.";
     QString subject;
     while (subject.size() < 1094)
