@@ -34,6 +34,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+using namespace common;
+using namespace registry;
 
 namespace {
 

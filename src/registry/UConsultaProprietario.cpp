@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+using namespace registry;
+
 namespace {
 
 const QString kColumns = QStringLiteral(

@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+using namespace registry;
+
 namespace {
 
 PickDialogShape searchShape() {

@@ -27,4 +27,6 @@ private:
 
 inline QPointer<TfrmPesquisaNovoEndAnimal> frmPesquisaNovoEndAnimal;
 
+namespace registry {
 inline const QString kNadaOrdenar = QStringLiteral("Não há registro a ser ordenado!");
+}  // namespace registry

@@ -23,6 +23,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+using namespace registry;
+
 TfrmPropAnimal::TfrmPropAnimal(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose, true);
     setObjectName(QStringLiteral("frmPropAnimal"));

@@ -19,6 +19,9 @@
 #include <QPushButton>
 #include <QTableView>
 
+using namespace common;
+using namespace registry;
+
 namespace {
 
 void fillList(QComboBox* combo, const db::RowSet& rows) {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace registry;
+
 TEST(Documents, CheckDigitsAndEmailForm) {
     const struct {
         bool (*check)(const QString&);
