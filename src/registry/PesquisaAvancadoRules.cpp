@@ -51,14 +51,6 @@ QString districtItem(int id, const QString& name) { return QString::number(id) +
 
 namespace {
 
-QString digitsOf(const QString& text) {
-    QString digits;
-    for (QChar c : text)
-        if (c.isDigit())
-            digits += c;
-    return digits;
-}
-
 // The folded text as typed, the one pattern search of the program: its "%" and "_" stay wildcards and only
 // "\" is escaped, so that it matches itself on both engines.
 QString typedPattern(const QString& typed) { return db::fold(typed).replace(QLatin1Char('\\'), QStringLiteral("\\\\")); }
