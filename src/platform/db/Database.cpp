@@ -390,19 +390,63 @@ QString fold(const QString& text) {
     return out;
 }
 
-const FoldTable& foldTable() {
-    static const FoldTable pairs = [] {
-        FoldTable t;
-        const auto& table = foldChars();
-        for (char16_t c = 0x80; c < kFoldTableEnd; ++c) {
-            if (table[c] != c) {
-                t.from.append(QChar(c));
-                t.to.append(QChar(table[c]));
-            }
+const std::vector<FoldedCharacter>& foldedCharacters() {
+    static const std::vector<FoldedCharacter> all = [] {
+        std::vector<FoldedCharacter> changed;
+        for (char32_t c = 1; c < 0x10000; ++c) {
+            if (QChar::isSurrogate(c))
+                continue;
+            const QString one{QChar(char16_t(c))};
+            QString folded = fold(one);
+            if (folded != one)
+                changed.push_back({char16_t(c), std::move(folded)});
         }
-        return t;
+        return changed;
     }();
-    return pairs;
+    return all;
+}
+
+QString postgresFoldFunction() {
+    // Three ways, the cheapest that gives fold()'s result: plain ASCII is lowered; ASCII with Latin letters
+    // whose decomposition is an ASCII letter and accents (the names of this country) drops the accents of
+    // the decomposition; anything else goes through the whole table, whose few expansions the final decomposition
+    // makes (Hangul) or a replacement first. translate() searches its list from the start for every character of the text: the
+    // common letters come first, the dropped marks last, as translate() wants them.
+    QString latin;
+    QString from, to, removed;
+    QString wide = QStringLiteral("$1");  // expansions that the final decomposition does not make alone
+    const QString common = QStringLiteral(" abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    for (QChar c : common) {
+        from += c;
+        to += fold(QString(c));
+    }
+    for (const FoldedCharacter& f : foldedCharacters()) {
+        const QChar c(f.character);
+        if (c.unicode() >= 0x80 && c.unicode() < kFoldTableEnd) {
+            const QString d = QString(c).normalized(QString::NormalizationForm_D);
+            bool accentsOnly = d.size() > 1 && d[0].unicode() < 0x80;
+            for (qsizetype i = 1; i < d.size(); ++i)
+                accentsOnly = accentsOnly && d[i].unicode() >= 0x300 && d[i].unicode() <= 0x36f;
+            if (accentsOnly && f.folded == QString(d[0].toLower()))
+                latin += c;
+        }
+        if (common.contains(c))
+            continue;
+        if (f.folded.isEmpty())
+            removed += c;
+        else if (f.folded.toUcs4().size() == 1)
+            from += c, to += f.folded;
+        else if (c.unicode() < 0xAC00 || c.unicode() > 0xD7A3)
+            wide = QStringLiteral("replace(%1, '%2', '%3')").arg(wide, QString(c), f.folded);
+    }
+    return QStringLiteral(
+               "create or replace function public.fold(text) returns text language sql immutable parallel safe as $$ "
+               "select case when octet_length($1) = length($1) then lower($1 collate \"C\") "
+               "when $1 ~ '^[\\x01-\\x7f%1]*$' then "
+               "lower(regexp_replace(normalize($1, NFD), '[\\u0300-\\u036f]', '', 'g') collate \"C\") "
+               "else normalize(translate(%4, '%2', '%3'), NFD) end $$")
+        .arg(latin, QString(from + removed).replace(QLatin1Char('\''), QStringLiteral("''")),
+             QString(to).replace(QLatin1Char('\''), QStringLiteral("''")), wide);
 }
 
 namespace {

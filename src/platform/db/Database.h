@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 class QSqlError;
 
@@ -116,15 +117,21 @@ private:
 QDateTime serverTime();
 
 // Case- and accent-free form of a text, as the SQL function fold() computes it on both engines. Below U+0250
-// every character folds through one table, which also writes the server's function (foldTable()); letters with
-// a stroke or bar fold to their plain letter (Ø to o, Ł to l, Đ and Ð to d), ligatures and ß only to lower case.
+// every character folds through one table; letters with a stroke or bar fold to their plain letter (Ø to o,
+// Ł to l, Đ and Ð to d), ligatures and ß only to lower case. Above it, accents are dropped from the canonical
+// decomposition and the rest lowered.
 QString fold(const QString& text);
 
-// Pairs of characters whose folded form differs from themselves, below U+0250: `from` folds to `to`.
-struct FoldTable {
-    QString from, to;
+// Every character below U+10000 whose folded form differs from itself, with that form (empty for the marks
+// that fold drops, several characters for a Hangul syllable): what writes the server's function.
+struct FoldedCharacter {
+    char16_t character;
+    QString folded;
 };
-const FoldTable& foldTable();
+const std::vector<FoldedCharacter>& foldedCharacters();
+
+// The statement that (re)defines fold() on PostgreSQL, equal to fold() for every character it changes.
+QString postgresFoldFunction();
 
 // The pattern of a prefix search: `fold(column) like :prefix escape '\'` finds the texts that begin with `typed`,
 // ignoring case and accents; %, _ and \ typed are matched as themselves.

@@ -14,14 +14,6 @@ namespace {
 
 const char* kInstallConnection = "nurv_install";
 
-// fold(): the same table db::fold() folds with, then lower case for the rest.
-QString pgFold() {
-    const FoldTable& table = foldTable();
-    return QStringLiteral("create or replace function public.fold(text) returns text language sql immutable strict "
-                          "parallel safe as $$ select lower(translate($1, '%1', '%2')) $$")
-        .arg(table.from, table.to);
-}
-
 // The name columns that prefix searches filter, indexed for `fold(nome) like :prefix`.
 const char* const kFoldedNameIndexes[][2] = {
     {"tipo_procedimento", "nome"},
@@ -179,7 +171,7 @@ void installPostgres(const Settings& s, const QList<Script>& scripts) {
             throw Error(database.lastError().text());
         QStringList statements{QStringLiteral("set client_min_messages to warning"),
                                QStringLiteral("create schema if not exists padrao"),
-                               QStringLiteral("create schema if not exists zzoo01"), pgFold()};
+                               QStringLiteral("create schema if not exists zzoo01"), postgresFoldFunction()};
         for (const Script& script : scripts) {
             statements << QStringLiteral("set local search_path to %1, public").arg(schemaName(script.target));
             statements += splitStatements(script.sql, Engine::PostgreSQL);
