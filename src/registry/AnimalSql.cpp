@@ -232,8 +232,7 @@ void prepareAnimalSearch(db::Query& query, const QString& criterion, const QStri
           << QStringLiteral(" left join raca c on (a.id_raca = c.id_raca) ") << QStringLiteral(" where 1=1 ");
     const QString c = criterion.trimmed(), t = text.trimmed();
     auto contains = [&](const QString& column, const QString& value) {
-        query << QStringLiteral(" and ") + db::foldedLike(column, QStringLiteral("texto"));
-        query.bind(QStringLiteral("texto"), db::likeContains(value));
+        query.andWhere(db::foldedContains(column, QStringLiteral("texto"), value));
     };
     auto equals = [&](const QString& column) {
         query << QStringLiteral(" and %1 = :codigo ").arg(column);

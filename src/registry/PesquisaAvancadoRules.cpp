@@ -73,22 +73,33 @@ SearchFilter searchFilter(const AdvancedCriteria& criteria) {
             f.folds = true;
         };
         switch (c.match) {
+        // "column >= ''" (true for every text, never for null) lets the planners start from the index of an
+        // outer-joined table.
         case Match::Equal:
-            folded(QStringLiteral("fold(trim(%1)) = fold(%2)"), text.trimmed());
+            folded(QStringLiteral("%1 >= '' and fold(trim(%1)) = fold(%2)"), text.trimmed());
             break;
-        case Match::Prefix:
-            folded(QStringLiteral("fold(%1) like %2 escape '\\'"), db::likePrefix(text));
+        case Match::Prefix: {
+            const db::Condition condition = db::foldedPrefix(c.column, c.control, text);
+            f.lines << QStringLiteral(" and ") + condition.sql;
+            f.params.insert(condition.values);
+            f.folds = true;
             break;
+        }
         case Match::Contains:
-            folded(QStringLiteral("fold(%1) like %2 escape '\\'"), db::likeContains(text));
+        case Match::Microchip: {
+            const db::Condition condition =
+                c.match == Match::Contains
+                    ? db::foldedContains(c.column, c.control, text)
+                    : db::foldedContains(QStringLiteral("replace(%1, ' ', '')").arg(c.column), c.control,
+                                         QString(text).remove(QLatin1Char(' ')));
+            f.lines << QStringLiteral(" and ") + condition.sql;
+            f.params.insert(condition.values);
+            f.folds = true;
             break;
-        case Match::Microchip:
-            folded(QStringLiteral("replace(fold(%1), ' ', '') like %2 escape '\\'"),
-                   db::likeContains(QString(text).remove(QLatin1Char(' '))));
-            break;
+        }
         case Match::Digits:
-            f.lines << QStringLiteral(" and replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), ' ', '') "
-                                      "= %2")
+            f.lines << QStringLiteral(" and %1 >= '' and replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), "
+                                      "' ', '') = %2")
                            .arg(c.column, param);
             f.params.insert(c.control, digitsOf(text));
             break;

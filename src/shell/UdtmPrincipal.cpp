@@ -71,6 +71,7 @@ TdtmPrincipal::TdtmPrincipal() {
     fmt::installLocale();
     try {
         db::connectAll(prepareDatabases(configurationPath()));
+        db::upgradeSchema(searchIndexScript());
     } catch (const std::exception& e) {
         qWarning().noquote() << QString::fromUtf8(e.what());
         db::disconnectAll();

@@ -62,6 +62,7 @@ void preparePg() {
         std::atexit(dropPgDatabase);
         db::installSchema(testSettings(), schemaScripts(false));
         db::connectAll(testSettings());
+        db::upgradeSchema(searchIndexScript());
         db::Query q;
         q << "select table_schema || '.' || table_name as name from information_schema.tables"
           << "where table_schema in ('public', 'padrao', 'zzoo01') and table_type = 'BASE TABLE'";
@@ -96,6 +97,7 @@ void DbTest::SetUp() {
         s.directory = m_dir->path();
         db::installSchema(s, schemaScripts(false));
         db::connectAll(s);
+        db::upgradeSchema(searchIndexScript());
     }
     for (QString* v : {&UsuarioLogado, &PerfilLogado, &UnidadeLogada, &NomeUsuarioLogado, &LoginUsuarioLogado,
                        &NomeUnidadeLogada, &NomePerfilLogado})

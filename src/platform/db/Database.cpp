@@ -129,6 +129,10 @@ void startSession(QSqlDatabase& database, const Settings& s, const QString& name
     } else {
         execOrThrow(database, QStringLiteral("set client_encoding to 'UTF8'"));
         execOrThrow(database, QStringLiteral("set datestyle to 'ISO, DMY'"));
+        // The planner orders joins freely up to this many tables: the advanced search joins ten, and must be
+        // free to start from the index of the one its criterion names.
+        execOrThrow(database, QStringLiteral("set join_collapse_limit = 12"));
+        execOrThrow(database, QStringLiteral("set from_collapse_limit = 12"));
         if (name == kPadrao)
             execOrThrow(database, QStringLiteral("set search_path to padrao, public"));
         if (name == kKelvo)
@@ -463,6 +467,41 @@ QString likeLiteral(const QString& typed) {
     return pattern;
 }
 }  // namespace
+
+namespace {
+// The first text after every text that begins with `text`, in code point order (SQLite's order of UTF-8 texts);
+// empty when there is none.
+QString successor(const QString& text) {
+    QList<uint> points = text.toUcs4();
+    while (!points.isEmpty()) {
+        uint& last = points.last();
+        if (last < 0x10FFFF) {
+            last = last == 0xD7FF ? 0xE000 : last + 1;
+            return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), points.size());
+        }
+        points.removeLast();
+    }
+    return {};
+}
+}  // namespace
+
+Condition foldedPrefix(const QString& column, const QString& param, const QString& typed) {
+    // "column >= ''" holds for every text and never for null: it tells both planners that a row missing from
+    // an outer join cannot match, so that the search may start from the index of the searched table.
+    if (engine() == Engine::PostgreSQL)
+        return {QStringLiteral("%1 >= '' and ").arg(column) + foldedLike(column, param), {{param, likePrefix(typed)}}};
+    const QString folded = fold(typed);
+    const QString end = successor(folded);
+    if (end.isEmpty())
+        return {QStringLiteral("%1 >= '' and fold(%1) >= :%2").arg(column, param), {{param, folded}}};
+    const QString endParam = param + QStringLiteral("_end");
+    return {QStringLiteral("%1 >= '' and fold(%1) >= :%2 and fold(%1) < :%3").arg(column, param, endParam),
+            {{param, folded}, {endParam, end}}};
+}
+
+Condition foldedContains(const QString& column, const QString& param, const QString& typed) {
+    return {QStringLiteral("%1 >= '' and ").arg(column) + foldedLike(column, param), {{param, likeContains(typed)}}};
+}
 
 QString likePrefix(const QString& typed) { return likeLiteral(typed) + QLatin1Char('%'); }
 

@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QVariantHash>
 #include <functional>
 #include <stdexcept>
 #include <vector>
@@ -132,6 +133,22 @@ const std::vector<FoldedCharacter>& foldedCharacters();
 
 // The statement that (re)defines fold() on PostgreSQL, equal to fold() for every character it changes.
 QString postgresFoldFunction();
+
+// A condition of a search and the values it binds.
+struct Condition {
+    QString sql;
+    QVariantHash values;
+};
+
+// The texts of `column` that begin with `typed`, ignoring case and accents (%, _ and \ typed are themselves),
+// in the shape the index on fold(column) serves on the engine: a range of fold(column) on SQLite, whose `like`
+// no index serves, and a `like` on PostgreSQL, whose pattern index turns it into a range. Binds `param` and
+// `param`_end.
+Condition foldedPrefix(const QString& column, const QString& param, const QString& typed);
+
+// The texts of `column` (a column or an expression over one) that contain `typed`, ignoring case and accents:
+// on PostgreSQL the trigram index on fold(column) serves it. Binds `param`.
+Condition foldedContains(const QString& column, const QString& param, const QString& typed);
 
 // The pattern of a prefix search: `fold(column) like :prefix escape '\'` finds the texts that begin with `typed`,
 // ignoring case and accents; %, _ and \ typed are matched as themselves.

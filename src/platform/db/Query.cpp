@@ -342,12 +342,22 @@ RowSet readRows(QSqlQuery& q, int* affected) {
 
 void forgetPreparedStatements() { statements().kept.clear(); }
 
+namespace {
+std::function<void(const QString&, const QString&, const QVariantHash&)> g_observer;
+}
+
+void setStatementObserver(std::function<void(const QString&, const QString&, const QVariantHash&)> observer) {
+    g_observer = std::move(observer);
+}
+
 void requireAffected(int affected) {
     if (affected == 0)
         throw Error(kRegistroAlterado, Error::Kind::RowChanged);
 }
 
 RowSet run(const QString& connectionName, const QString& sql, const QVariantHash& params, int* affected) {
+    if (g_observer)
+        g_observer(connectionName, sql, params);
     QSqlDatabase database = connection(connectionName);
     QVariantList values;
     const QString text = positional(sql, params, values);
@@ -403,6 +413,17 @@ Query& Query::bind(const QString& name, const QVariant& value) {
         key.remove(0, 1);
     m_params.insert(key, value);
     return *this;
+}
+
+Query& Query::bind(const QVariantHash& values) {
+    for (auto it = values.begin(); it != values.end(); ++it)
+        bind(it.key(), it.value());
+    return *this;
+}
+
+Query& Query::andWhere(const Condition& condition) {
+    add(QStringLiteral(" and ") + condition.sql);
+    return bind(condition.values);
 }
 
 void Query::open() {

@@ -13,6 +13,7 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -69,6 +70,10 @@ RowSet run(const QString& connectionName, const QString& sql, const QVariantHash
 // workstation since it was read. Throws kRegistroAlterado; use with the count Query::exec() returns.
 void requireAffected(int affected);
 
+// Called with each statement run() is about to run on a connection and its values (tests read the plans of
+// what the forms run); an empty function stops it.
+void setStatementObserver(std::function<void(const QString& connection, const QString& sql, const QVariantHash& params)> observer);
+
 // Throws away the statements run() keeps (before their connection closes or the server drops them).
 void forgetPreparedStatements();
 
@@ -86,6 +91,9 @@ public:
     const QString& connectionName() const { return m_connection; }
 
     Query& bind(const QString& name, const QVariant& value);  // name with or without ':'
+    Query& bind(const QVariantHash& values);
+    // Adds " and <condition>" and binds its values.
+    Query& andWhere(const Condition& condition);
     const QVariantHash& params() const { return m_params; }
 
     void open();   // runs the text, keeps the rows, cursor on the first
