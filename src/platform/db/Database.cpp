@@ -260,9 +260,20 @@ QSqlDatabase connection(const QString& name) {
     throw Error(QStringLiteral("Conexão desconhecida: %1").arg(name));
 }
 
+namespace {
+QList<std::function<void()>>& transactionHooks() {
+    static QList<std::function<void()>> hooks;
+    return hooks;
+}
+}  // namespace
+
+void beforeEachTransaction(std::function<void()> hook) { transactionHooks().append(std::move(hook)); }
+
 void startTransaction() {
     if (g_transactionDepth > 0)
         throw Error(QStringLiteral("Já existe uma transação em andamento."));
+    for (const auto& hook : std::as_const(transactionHooks()))
+        hook();
     QSqlDatabase main = connection(kMain);
     if (!main.transaction())
         throwFailure(main, main.lastError());

@@ -97,6 +97,9 @@ bool inTransaction();
 // has committed already, and it runs at once with true.
 void whenTransactionEnds(std::function<void(bool committed)> ended);
 
+// Runs `hook` before every transaction starts, from now on.
+void beforeEachTransaction(std::function<void()> hook);
+
 // Rolls back on destruction unless committed: a failed save never leaves a transaction open.
 class Transaction {
 public:

@@ -66,6 +66,21 @@ private:
 // A statement with values is prepared once per connection and kept for its next run.
 RowSet run(const QString& connectionName, const QString& sql, const QVariantHash& params, int* affected = nullptr);
 
+// The rows of a select read as they are asked for, as Qt's own model reads them: SQLite steps its statement a
+// batch at a time; a PostgreSQL result stays as the server sent it, never copied, each row read into values
+// when first asked for. Destroying the cursor frees the statement and what it holds.
+class Cursor {
+public:
+    virtual ~Cursor() = default;
+    // Reads rows into `rows` until it holds more than `row` rows or the result has ended; true once it has.
+    // Throws db::Error when the statement fails on the way.
+    virtual bool fetch(RowSet& rows, int row) = 0;
+};
+
+// Runs the select and gives its cursor; `rows` gets the field names, and on PostgreSQL every row, pending.
+std::unique_ptr<Cursor> openCursor(const QString& connectionName, const QString& sql, const QVariantHash& params,
+                                   RowSet& rows);
+
 // An update or delete of one row by its key that touched none: the row was changed or deleted by another
 // workstation since it was read. Throws kRegistroAlterado; use with the count Query::exec() returns.
 void requireAffected(int affected);
