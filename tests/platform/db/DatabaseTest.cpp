@@ -110,6 +110,33 @@ TEST_F(Database, FoldIgnoresCaseAndAccentsOnBothEngines) {
     EXPECT_EQ(db::toInt(scalar("select count(*) from unidade_trabalho where fold(Nome) like fold(:n)", {{"n", "São%"}})), 1);
 }
 
+TEST_F(Database, PrefixAndContainsSearchesFindExactlyWhatWasTyped) {
+    const QStringList names{"JOSÉ MARIA", "JOSE", "JOSF", "JOS", "JO%É", "JO_X", "JOAO", "ÿÿ", "ÿ", "zé"};
+    for (int i = 0; i < names.size(); ++i)
+        exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (:id, :n)", {{"id", i + 1}, {"n", names[i]}});
+    exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (99, null)");
+    auto found = [&](const db::Condition& c) {
+        db::Query q;
+        q << "select Nome from unidade_trabalho where 1=1";
+        q.andWhere(c);
+        q << " order by Id_Unidade_Trabalho";
+        q.open();
+        QStringList all;
+        for (q.first(); !q.eof(); q.next())
+            all << q.str("Nome");
+        return all;
+    };
+    auto prefix = [&](const QString& typed) { return found(db::foldedPrefix("Nome", "p", typed)); };
+    EXPECT_EQ(prefix("josé"), (QStringList{"JOSÉ MARIA", "JOSE"}));
+    EXPECT_EQ(prefix("JOS"), (QStringList{"JOSÉ MARIA", "JOSE", "JOSF", "JOS"}));
+    EXPECT_EQ(prefix("jo%"), (QStringList{"JO%É"}));
+    EXPECT_EQ(prefix("jo_"), (QStringList{"JO_X"}));
+    EXPECT_EQ(prefix("ÿ"), (QStringList{"ÿÿ", "ÿ"}));
+    EXPECT_EQ(prefix("").size(), names.size());
+    EXPECT_EQ(found(db::foldedContains("Nome", "p", "%é")), (QStringList{"JO%É"}));
+    EXPECT_EQ(found(db::foldedContains("Nome", "p", "Sé")), (QStringList{"JOSÉ MARIA", "JOSE"}));
+}
+
 TEST_F(Database, TransactionsCommitRollBackAndNeverDangle) {
     db::startTransaction();
     exec("insert into perfil (Id_Perfil, Nome) values (1, 'A')");
