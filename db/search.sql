@@ -2,7 +2,10 @@
 -- missing (a database of an earlier version gets them then). Each serves one expression exactly as the
 -- statements write it.
 -- @PATTERN@ names PostgreSQL's pattern operator class, which lets a `like 'abc%'` use the index (SQLite
--- searches a prefix as a range instead); a statement marked @POSTGRESQL@ runs on PostgreSQL only.
+-- searches a prefix as a range instead); a statement marked @POSTGRESQL@ runs on PostgreSQL only, one marked
+-- @SQLITE@ on SQLite only.
+-- A text anywhere in a column: PostgreSQL's trigram index (pg_trgm); on SQLite a full-text table of the
+-- trigram tokenizer holding fold() of the texts under the row's key, kept by triggers (filled once when made).
 -- On SQLite an index over fold() needs fold() on every connection that writes the table: a tool other than
 -- NURV that writes these tables in nurv.db must define fold() first (NURV's own connections do).
 
@@ -39,6 +42,18 @@ create index if not exists ix_animal_fold_trim_num_pedigree on animal (fold(trim
 create index if not exists ix_animal_trgm_nome on animal using gin (fold(Nome) gin_trgm_ops) @POSTGRESQL@;
 create index if not exists ix_animal_trgm_microchip on animal
     using gin (fold(replace(Num_Microchip, ' ', '')) gin_trgm_ops) @POSTGRESQL@;
+
+-- SQLite's full-text tables of the owners' and animals' names and microchips.
+create virtual table if not exists proprietario_fold using fts5(nome, content='', tokenize='trigram') @SQLITE@;
+insert into proprietario_fold (rowid, nome) select Id_Proprietario, fold(Nome) from proprietario where not exists (select 1 from proprietario_fold_docsize) @SQLITE@;
+create trigger if not exists tr_proprietario_fold_insert after insert on proprietario begin insert into proprietario_fold (rowid, nome) values (new.Id_Proprietario, fold(new.Nome)); end @SQLITE@;
+create trigger if not exists tr_proprietario_fold_delete after delete on proprietario begin insert into proprietario_fold (proprietario_fold, rowid, nome) values ('delete', old.Id_Proprietario, fold(old.Nome)); end @SQLITE@;
+create trigger if not exists tr_proprietario_fold_update after update of Id_Proprietario, Nome on proprietario begin insert into proprietario_fold (proprietario_fold, rowid, nome) values ('delete', old.Id_Proprietario, fold(old.Nome)); insert into proprietario_fold (rowid, nome) values (new.Id_Proprietario, fold(new.Nome)); end @SQLITE@;
+create virtual table if not exists animal_fold using fts5(nome, microchip, content='', tokenize='trigram') @SQLITE@;
+insert into animal_fold (rowid, nome, microchip) select Id_Animal, fold(Nome), fold(replace(Num_Microchip, ' ', '')) from animal where not exists (select 1 from animal_fold_docsize) @SQLITE@;
+create trigger if not exists tr_animal_fold_insert after insert on animal begin insert into animal_fold (rowid, nome, microchip) values (new.Id_Animal, fold(new.Nome), fold(replace(new.Num_Microchip, ' ', ''))); end @SQLITE@;
+create trigger if not exists tr_animal_fold_delete after delete on animal begin insert into animal_fold (animal_fold, rowid, nome, microchip) values ('delete', old.Id_Animal, fold(old.Nome), fold(replace(old.Num_Microchip, ' ', ''))); end @SQLITE@;
+create trigger if not exists tr_animal_fold_update after update of Id_Animal, Nome, Num_Microchip on animal begin insert into animal_fold (animal_fold, rowid, nome, microchip) values ('delete', old.Id_Animal, fold(old.Nome), fold(replace(old.Num_Microchip, ' ', ''))); insert into animal_fold (rowid, nome, microchip) values (new.Id_Animal, fold(new.Nome), fold(replace(new.Num_Microchip, ' ', ''))); end @SQLITE@;
 
 -- Users and web accounts: name and e-mail whole; the operators of a work unit.
 create index if not exists ix_usuario_fold_trim_nome on usuario (fold(trim(Nome)));

@@ -6,6 +6,7 @@
 
 #include "availability/MapaSql.h"
 #include "common/RegisterForm.h"
+#include "common/TextIndexes.h"
 
 namespace especial {
 
@@ -35,7 +36,8 @@ db::RowSet proprietarios(const QString& codigo, const QString& nome) {
         p.insert(QStringLiteral("codigo"), codigo.trimmed().toInt());
     }
     if (!nome.trimmed().isEmpty()) {
-        const db::Condition condition = db::foldedContains(QStringLiteral("nome"), QStringLiteral("nome"), nome);
+        const db::Condition condition = db::foldedContains(QStringLiteral("nome"), QStringLiteral("nome"), nome,
+                                                           textindex::ownerName(QStringLiteral("Id_Proprietario")));
         sql += QStringLiteral(" and ") + condition.sql;
         p.insert(condition.values);
     }
@@ -52,7 +54,8 @@ void pesquisa(db::DataSet& dados, bool porDocumento, const QString& dado) {
         q << QStringLiteral(" and Num_CPF_CNPJ = :dado");
         q.bind(QStringLiteral("dado"), dado);
     } else {
-        q.andWhere(db::foldedContains(QStringLiteral("nome"), QStringLiteral("dado"), dado));
+        q.andWhere(db::foldedContains(QStringLiteral("nome"), QStringLiteral("dado"), dado,
+                                      textindex::ownerName(QStringLiteral("Id_Proprietario"))));
     }
     q << QStringLiteral(" order by Nome, Id_Proprietario");
     dados.open();

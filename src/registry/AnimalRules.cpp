@@ -1,6 +1,7 @@
 // The animal's save checks, the house geocoder and the owner consult's filters.
 #include "registry/AnimalRules.h"
 
+#include "common/TextIndexes.h"
 #include "platform/db/Database.h"
 
 #include <algorithm>
@@ -157,8 +158,9 @@ ConsultFilter consultFilter(const QString& criterion, const QString& text) {
     } else if (c == kConsultaNomeAnimal) {
         prefix(QStringLiteral("a.nome"));
     } else if (c == kConsultaMicrochip) {
-        const db::Condition condition = db::foldedContains(QStringLiteral("replace(a.Num_Microchip, ' ', '')"),
-                                                           QStringLiteral("valor"), QString(text).remove(QLatin1Char(' ')));
+        const db::Condition condition =
+            db::foldedContains(QStringLiteral("replace(a.Num_Microchip, ' ', '')"), QStringLiteral("valor"),
+                               QString(text).remove(QLatin1Char(' ')), textindex::microchip(QStringLiteral("a.Id_Animal")));
         f.clause = QStringLiteral(" and ") + condition.sql;
         f.params.insert(condition.values);
     } else {

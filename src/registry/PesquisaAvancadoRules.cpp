@@ -2,6 +2,7 @@
 
 #include "registry/PesquisaAvancadoRules.h"
 
+#include "common/TextIndexes.h"
 #include "platform/db/Database.h"
 
 using dbase::dateField;
@@ -73,10 +74,10 @@ SearchFilter searchFilter(const AdvancedCriteria& criteria) {
             f.folds = true;
         };
         switch (c.match) {
-        // "column >= ''" (true for every text, never for null) lets the planners start from the index of an
-        // outer-joined table.
+        // "(column || '') >= ''" (true for every text, never for null, served by no index) lets the planners
+        // start from the index of an outer-joined table.
         case Match::Equal:
-            folded(QStringLiteral("%1 >= '' and fold(trim(%1)) = fold(%2)"), text.trimmed());
+            folded(QStringLiteral("(%1 || '') >= '' and fold(trim(%1)) = fold(%2)"), text.trimmed());
             break;
         case Match::Prefix: {
             const db::Condition condition = db::foldedPrefix(c.column, c.control, text);
@@ -91,14 +92,15 @@ SearchFilter searchFilter(const AdvancedCriteria& criteria) {
                 c.match == Match::Contains
                     ? db::foldedContains(c.column, c.control, text)
                     : db::foldedContains(QStringLiteral("replace(%1, ' ', '')").arg(c.column), c.control,
-                                         QString(text).remove(QLatin1Char(' ')));
+                                         QString(text).remove(QLatin1Char(' ')),
+                                         textindex::microchip(QStringLiteral("a.Id_Animal")));
             f.lines << QStringLiteral(" and ") + condition.sql;
             f.params.insert(condition.values);
             f.folds = true;
             break;
         }
         case Match::Digits:
-            f.lines << QStringLiteral(" and %1 >= '' and replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), "
+            f.lines << QStringLiteral(" and (%1 || '') >= '' and replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), "
                                       "' ', '') = %2")
                            .arg(c.column, param);
             f.params.insert(c.control, digitsOf(text));

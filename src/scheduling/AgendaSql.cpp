@@ -1,6 +1,7 @@
 // The agenda's statements, every value bound.
 #include "scheduling/AgendaSql.h"
 
+#include "common/TextIndexes.h"
 #include "platform/db/Database.h"
 
 namespace AgendaSql {
@@ -184,7 +185,7 @@ void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value) {
         break;
     case LocateBy::Microchip:
         q.andWhere(db::foldedContains(QStringLiteral("replace(c.Num_Microchip, ' ', '')"), QStringLiteral("texto"),
-                                      db::toText(value)));
+                                      db::toText(value), textindex::microchip(QStringLiteral("c.Id_Animal"))));
         break;
     }
     if (by != LocateBy::OwnerName && by != LocateBy::AnimalName && by != LocateBy::Microchip)

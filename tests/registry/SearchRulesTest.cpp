@@ -35,20 +35,21 @@ TEST(SearchCriteria, EachKindBindsItsValueAndNoTextReachesTheStatement) {
         // A beginning is a range of the folded text (on SQLite, where these run); typed "%" and "_" match
         // themselves.
         {"mkeNomeAnimal", "D'ARTAGNAN",
-         " and a.Nome >= '' and fold(a.Nome) >= :mkeNomeAnimal and fold(a.Nome) < :mkeNomeAnimal_end", "d'artagnan"},
+         " and (a.Nome || '') >= '' and fold(a.Nome) >= :mkeNomeAnimal and fold(a.Nome) < :mkeNomeAnimal_end", "d'artagnan"},
         {"mkeLogradouro", "DAS_FL%",
-         " and j.NOM_LOGR >= '' and fold(j.NOM_LOGR) >= :mkeLogradouro and fold(j.NOM_LOGR) < :mkeLogradouro_end",
+         " and (j.NOM_LOGR || '') >= '' and fold(j.NOM_LOGR) >= :mkeLogradouro and fold(j.NOM_LOGR) < :mkeLogradouro_end",
          "das_fl%"},
-        {"mkeComplemento", "CASA", " and j.DES_CMPL_ENDR >= '' and fold(j.DES_CMPL_ENDR) like :mkeComplemento escape '\\'",
+        {"mkeComplemento", "CASA", " and (j.DES_CMPL_ENDR || '') >= '' and fold(j.DES_CMPL_ENDR) like :mkeComplemento escape '\\'",
          "%casa%"},
-        {"cbbSexo", "M", " and a.Sexo >= '' and fold(a.Sexo) like :cbbSexo escape '\\'", "%m%"},
+        {"cbbSexo", "M", " and (a.Sexo || '') >= '' and fold(a.Sexo) like :cbbSexo escape '\\'", "%m%"},
+        // On SQLite the full-text table of the microchips finds the rows, the like keeps the match exact.
         {"mkeMicrochip", " 12 34 ",
-         " and replace(a.Num_Microchip, ' ', '') >= '' and fold(replace(a.Num_Microchip, ' ', '')) like :mkeMicrochip "
-         "escape '\\'",
+         " and a.Id_Animal = a.Id_Animal and a.Id_Animal in (select rowid from animal_fold where microchip match "
+         ":mkeMicrochip_words) and fold(replace(a.Num_Microchip, ' ', '')) like :mkeMicrochip escape '\\'",
          "%1234%"},
-        {"mkePedigree", " P-1 ", " and a.Num_Pedigree >= '' and fold(trim(a.Num_Pedigree)) = fold(:mkePedigree)", "P-1"},
+        {"mkePedigree", " P-1 ", " and (a.Num_Pedigree || '') >= '' and fold(trim(a.Num_Pedigree)) = fold(:mkePedigree)", "P-1"},
         {"mkeNumCPF_CNPJ", "529.982.247-25",
-         " and b.Num_CPF_CNPJ >= '' and replace(replace(replace(replace(b.Num_CPF_CNPJ, '.', ''), '-', ''), '/', ''), "
+         " and (b.Num_CPF_CNPJ || '') >= '' and replace(replace(replace(replace(b.Num_CPF_CNPJ, '.', ''), '-', ''), '/', ''), "
          "' ', '') = :mkeNumCPF_CNPJ",
          "52998224725"},
         {"cbbDistrito", "12 - NORTE", " and j.Id_Distrito = :cbbDistrito", 12},

@@ -497,21 +497,32 @@ QString successor(const QString& text) {
 }  // namespace
 
 Condition foldedPrefix(const QString& column, const QString& param, const QString& typed) {
-    // "column >= ''" holds for every text and never for null: it tells both planners that a row missing from
-    // an outer join cannot match, so that the search may start from the index of the searched table.
+    // "(column || '') >= ''" holds for every text and never for null, and no index serves it: it tells both
+    // planners that a row missing from an outer join cannot match, so that the search may start from the
+    // index of the searched table.
     if (engine() == Engine::PostgreSQL)
-        return {QStringLiteral("%1 >= '' and ").arg(column) + foldedLike(column, param), {{param, likePrefix(typed)}}};
+        return {QStringLiteral("(%1 || '') >= '' and ").arg(column) + foldedLike(column, param), {{param, likePrefix(typed)}}};
     const QString folded = fold(typed);
     const QString end = successor(folded);
     if (end.isEmpty())
-        return {QStringLiteral("%1 >= '' and fold(%1) >= :%2").arg(column, param), {{param, folded}}};
+        return {QStringLiteral("(%1 || '') >= '' and fold(%1) >= :%2").arg(column, param), {{param, folded}}};
     const QString endParam = param + QStringLiteral("_end");
-    return {QStringLiteral("%1 >= '' and fold(%1) >= :%2 and fold(%1) < :%3").arg(column, param, endParam),
+    return {QStringLiteral("(%1 || '') >= '' and fold(%1) >= :%2 and fold(%1) < :%3").arg(column, param, endParam),
             {{param, folded}, {endParam, end}}};
 }
 
-Condition foldedContains(const QString& column, const QString& param, const QString& typed) {
-    return {QStringLiteral("%1 >= '' and ").arg(column) + foldedLike(column, param), {{param, likeContains(typed)}}};
+Condition foldedContains(const QString& column, const QString& param, const QString& typed, const TextIndex& index) {
+    const QString folded = fold(typed);
+    if (engine() == Engine::PostgreSQL || index.table.isEmpty() || folded.toUcs4().size() < 3)
+        return {QStringLiteral("(%1 || '') >= '' and ").arg(column) + foldedLike(column, param), {{param, likeContains(typed)}}};
+    // The full-text table finds the rows whose text holds every three characters in a row; the like keeps the
+    // match exact. "key = key" (true but for null) lets the planner start from the full-text table when the
+    // searched table is outer-joined.
+    const QString words = param + QStringLiteral("_words");
+    return {QStringLiteral("%1 = %1 and %1 in (select rowid from %2 where %3 match :%4) and ")
+                    .arg(index.key, index.table, index.column, words) +
+                foldedLike(column, param),
+            {{param, likeContains(typed)}, {words, QLatin1Char('"') + QString(folded).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"')}}};
 }
 
 QString likePrefix(const QString& typed) { return likeLiteral(typed) + QLatin1Char('%'); }

@@ -149,9 +149,18 @@ struct Condition {
 // `param`_end.
 Condition foldedPrefix(const QString& column, const QString& param, const QString& typed);
 
+// The trigram index that SQLite keeps of a searched text: a full-text table (FTS5, trigram tokenizer) whose
+// rowid is the row's key and whose `column` holds fold() of the text, kept by triggers.
+struct TextIndex {
+    QString table;
+    QString column;
+    QString key;  // the searched row's key, as the statement names it
+};
+
 // The texts of `column` (a column or an expression over one) that contain `typed`, ignoring case and accents:
-// on PostgreSQL the trigram index on fold(column) serves it. Binds `param`.
-Condition foldedContains(const QString& column, const QString& param, const QString& typed);
+// on PostgreSQL the trigram index on fold(column) serves it, on SQLite `index` where one is given and three
+// characters or more are typed. Binds `param` (and `param`_words).
+Condition foldedContains(const QString& column, const QString& param, const QString& typed, const TextIndex& index = {});
 
 // The pattern of a prefix search: `fold(column) like :prefix escape '\'` finds the texts that begin with `typed`,
 // ignoring case and accents; %, _ and \ typed are matched as themselves.
