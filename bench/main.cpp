@@ -331,29 +331,37 @@ bool nameSearchScenario()
 
 const QString kOwnerPrefix = QStringLiteral("MA");
 
+// A look-up dialog, shown with its criterion and text chosen, searched and painted, against the floor's
+// statement in Qt's own model and view.
+bool timeSearch(const QString& name, QWidget& dialog, const std::function<void()>& search, QTableView* grid,
+                const db::DataSet& found, const QString& floorSql)
+{
+    PrintedPrompts prompts;
+    Prompts::setHandler(&prompts);
+    dialog.resize(900, 560);
+    dialog.show();
+    ModelFloor floor;
+    const Pairs p = pairsOf(kPairs, [&] { search(); drawn(grid); }, [&] { floor.run(floorSql, false); });
+    const int rows = found.recordCount();
+    Prompts::setHandler(nullptr);
+    printTimes(QStringLiteral("%1 rows found (the floor's first screen %2)").arg(rows).arg(floor.rows()), p, kPairs);
+    return printRatio(name, p.ratio, 2) && !prompts.failed && rows > 0;
+}
+
 // The owner consult (the picker of 006 and of the bookings) by the beginning of the name.
 bool ownerSearchScenario()
 {
     return onEachEngine(fillRegistry, [](const BenchDatabase&) {
-        PrintedPrompts prompts;
-        Prompts::setHandler(&prompts);
         TfrmProprietarioPesquisa picker(nullptr, 1);
-        picker.resize(900, 560);
-        picker.show();
         picker.cbbSelecao->setCurrentIndex(1);
         picker.edtTexto->setText(kOwnerPrefix);
-        ModelFloor floor;
         // What a developer would write without folding: the name's own index, searched as a range.
-        const QString sql = QStringLiteral(
-            " select a.id_proprietario, a.nome, a.num_CPF_CNPJ, b.NOM_LOGR, b.TIP_LOGR, b.NUM_IMOV_LOGR, b.DES_CMPL_ENDR, "
-            " b.nom_bair, a.num_ci, a.id_endereco from proprietario a left join endereco b on (a.id_endereco = b.id_endereco) "
-            " where 1=1 and a.nome >= 'MA' and a.nome < 'MB' order by a.nome ");
-        const Pairs p = pairsOf(kPairs, [&] { picker.search(); drawn(picker.dbgPrincipal); },
-                                [&] { floor.run(sql, false); });
-        const int found = picker.qryPrincipal->recordCount();
-        Prompts::setHandler(nullptr);
-        printTimes(QStringLiteral("owners named MA... (%1, floor %2)").arg(found).arg(floor.rows()), p, kPairs);
-        return printRatio(QStringLiteral("owner-search"), p.ratio, 2) && !prompts.failed && found > 0;
+        return timeSearch(QStringLiteral("owner-search"), picker, [&] { picker.search(); }, picker.dbgPrincipal,
+                          *picker.qryPrincipal,
+                          " select a.id_proprietario, a.nome, a.num_CPF_CNPJ, b.NOM_LOGR, b.TIP_LOGR, b.NUM_IMOV_LOGR, "
+                          " b.DES_CMPL_ENDR, b.nom_bair, a.num_ci, a.id_endereco from proprietario a "
+                          " left join endereco b on (a.id_endereco = b.id_endereco) "
+                          " where 1=1 and a.nome >= 'MA' and a.nome < 'MB' order by a.nome ");
     });
 }
 
@@ -361,26 +369,16 @@ bool ownerSearchScenario()
 bool agendaLocateScenario()
 {
     return onEachEngine(fillRegistry, [](const BenchDatabase&) {
-        PrintedPrompts prompts;
-        Prompts::setHandler(&prompts);
         TfrmAgendaLocalizarProp locator(nullptr);
-        locator.resize(900, 560);
-        locator.show();
         locator.cbbSelecao->setCurrentIndex(0);
         locator.edtTexto->setText(kOwnerPrefix);
-        ModelFloor floor;
-        const QString sql = QStringLiteral(
-            "select b.nome as nome_proprietario, c.nome as nome_animal, a.id_proprietario, a.id_animal, a.id_atendimento, "
-            " b.Num_CPF_CNPJ, b.Num_CI, c.Num_Microchip from atendimento a "
-            " left join proprietario b on (a.id_proprietario = b.id_proprietario) "
-            " left join animal c on (a.id_animal = c.id_animal) "
-            " where b.status_registro = 'ATIVO' and b.nome >= 'MA' and b.nome < 'MB' ");
-        const Pairs p = pairsOf(kPairs, [&] { locator.search(); drawn(locator.dbgPesquisa); },
-                                [&] { floor.run(sql, false); });
-        const int found = locator.qryPrincipal->recordCount();
-        Prompts::setHandler(nullptr);
-        printTimes(QStringLiteral("attendances of owners MA... (%1, floor %2)").arg(found).arg(floor.rows()), p, kPairs);
-        return printRatio(QStringLiteral("agenda-locate"), p.ratio, 2) && !prompts.failed && found > 0;
+        return timeSearch(QStringLiteral("agenda-locate"), locator, [&] { locator.search(); }, locator.dbgPesquisa,
+                          *locator.qryPrincipal,
+                          "select b.nome as nome_proprietario, c.nome as nome_animal, a.id_proprietario, a.id_animal, "
+                          " a.id_atendimento, b.Num_CPF_CNPJ, b.Num_CI, c.Num_Microchip from atendimento a "
+                          " left join proprietario b on (a.id_proprietario = b.id_proprietario) "
+                          " left join animal c on (a.id_animal = c.id_animal) "
+                          " where b.status_registro = 'ATIVO' and b.nome >= 'MA' and b.nome < 'MB' ");
     });
 }
 
