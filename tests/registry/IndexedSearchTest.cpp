@@ -5,6 +5,9 @@
 #include "UserInput.h"
 
 #include "availability/EspecialSql.h"
+#include "common/SchemaScripts.h"
+#include "common/TextIndexes.h"
+#include "platform/db/Schema.h"
 #include "platform/db/Query.h"
 #include "registry/AnimalRules.h"
 #include "registry/AnimalSql.h"
@@ -287,4 +290,39 @@ TEST_F(IndexedSearches, TextAnywhereFindsTheRowsAsTheyAreNow) {
     EXPECT_EQ(chips("00012"), QList<int>{9002});
     EXPECT_EQ(owners("silv"), QStringList{"MARIA SILVEIRA"});
     EXPECT_EQ(owners("ão"), QStringList{"JOÃO PEREIRA"});  // two characters: no full-text table, same result
+}
+
+// A database made before: at the start its fold() becomes this version's (PostgreSQL), the indexes over it are
+// built again, and missing indexes and full-text tables are made with the rows already there.
+TEST_F(IndexedSearches, ADatabaseMadeBeforeGetsFoldAndItsIndexesAtStart) {
+    db::setStatementObserver({});
+    if (testingPostgres()) {
+        exec("drop index ix_proprietario_trgm_nome");
+        exec("create or replace function public.fold(text) returns text language sql immutable strict "
+             "as $$ select lower($1) $$");
+        exec("reindex index ix_proprietario_fold_nome");
+    } else {
+        for (const char* made : {"index ix_proprietario_fold_nome", "table proprietario_fold",
+                                 "trigger tr_proprietario_fold_insert", "trigger tr_proprietario_fold_delete",
+                                 "trigger tr_proprietario_fold_update"})
+            exec(QStringLiteral("drop %1").arg(QLatin1String(made)));
+    }
+    exec("insert into proprietario (Id_Proprietario, Nome) values (9001, 'JOSÉ ÁVILA')");
+    db::upgradeSchema(searchIndexScript());
+    EXPECT_EQ(db::toText(scalar("select fold(:t)", {{"t", "JOSÉ Ω"}})), db::fold("JOSÉ Ω"));
+    auto found = [&](const db::Condition& c) {
+        db::Query q;
+        q << "select Nome from proprietario where 1=1";
+        q.andWhere(c);
+        q.open();
+        return q.rowCount() == 1 ? q.str("Nome") : QString();
+    };
+    // Through the index (PostgreSQL is told to read no table whole): its entry is the new fold's.
+    EXPECT_EQ(found(db::foldedPrefix("Nome", "p", "jose av")), "JOSÉ ÁVILA");
+    EXPECT_EQ(found(db::foldedContains("Nome", "p", "avil", textindex::ownerName("Id_Proprietario"))), "JOSÉ ÁVILA");
+    const QString plan = testingPostgres()
+                             ? db::toText(scalar("explain select Nome from proprietario where fold(Nome) like 'jose%'"))
+                             : db::toText(db::run(db::kMain, "explain query plan select Nome from proprietario where "
+                                                             "fold(Nome) >= 'jose' and fold(Nome) < 'josf'", {}).row(0)[3]);
+    EXPECT_TRUE(plan.contains("ix_proprietario_fold_nome")) << plan.toStdString();
 }

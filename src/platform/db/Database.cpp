@@ -421,7 +421,7 @@ const std::vector<FoldedCharacter>& foldedCharacters() {
     return all;
 }
 
-QString postgresFoldFunction() {
+QStringList postgresFoldFunctions() {
     // Three ways, the cheapest that gives fold()'s result: plain ASCII is lowered; ASCII with Latin letters
     // whose decomposition is an ASCII letter and accents (the names of this country) drops the accents of
     // the decomposition; anything else goes through the whole table, whose few expansions the final decomposition
@@ -454,14 +454,18 @@ QString postgresFoldFunction() {
         else if (c.unicode() < 0xAC00 || c.unicode() > 0xD7A3)
             wide = QStringLiteral("replace(%1, '%2', '%3')").arg(wide, QString(c), f.folded);
     }
-    return QStringLiteral(
-               "create or replace function public.fold(text) returns text language sql immutable parallel safe as $$ "
-               "select case when octet_length($1) = length($1) then lower($1 collate \"C\") "
-               "when $1 ~ '^[\\x01-\\x7f%1]*$' then "
-               "lower(regexp_replace(normalize($1, NFD), '[\\u0300-\\u036f]', '', 'g') collate \"C\") "
-               "else normalize(translate(%4, '%2', '%3'), NFD) end $$")
-        .arg(latin, QString(from + removed).replace(QLatin1Char('\''), QStringLiteral("''")),
-             QString(to).replace(QLatin1Char('\''), QStringLiteral("''")), wide);
+    // The rare way is a function of its own, never written into the statements that call fold(), which the
+    // server plans with fold()'s text in place.
+    return {QStringLiteral("create or replace function public.fold_table(text) returns text language plpgsql immutable "
+                           "strict parallel safe as $$ begin return normalize(translate(%3, '%1', '%2'), NFD); end $$")
+                .arg(QString(from + removed).replace(QLatin1Char('\''), QStringLiteral("''")),
+                     QString(to).replace(QLatin1Char('\''), QStringLiteral("''")), wide),
+            QStringLiteral("create or replace function public.fold(text) returns text language sql immutable parallel "
+                           "safe as $$ select case when octet_length($1) = length($1) then lower($1 collate \"C\") "
+                           "when $1 ~ '^[\\x01-\\x7f%1]*$' then "
+                           "lower(regexp_replace(normalize($1, NFD), '[\\u0300-\\u036f]', '', 'g') collate \"C\") "
+                           "else public.fold_table($1) end $$")
+                .arg(latin)};
 }
 
 namespace {

@@ -134,8 +134,8 @@ struct FoldedCharacter {
 };
 const std::vector<FoldedCharacter>& foldedCharacters();
 
-// The statement that (re)defines fold() on PostgreSQL, equal to fold() for every character it changes.
-QString postgresFoldFunction();
+// The statements that (re)define fold() on PostgreSQL, equal to fold() for every character it changes.
+QStringList postgresFoldFunctions();
 
 // A condition of a search and the values it binds.
 struct Condition {

@@ -159,7 +159,8 @@ void installPostgres(const Settings& s, const QList<Script>& scripts) {
             throw Error(database.lastError().text());
         QStringList statements{QStringLiteral("set client_min_messages to warning"),
                                QStringLiteral("create schema if not exists padrao"),
-                               QStringLiteral("create schema if not exists zzoo01"), postgresFoldFunction()};
+                               QStringLiteral("create schema if not exists zzoo01")};
+        statements += postgresFoldFunctions();
         for (const Script& script : scripts) {
             statements << QStringLiteral("set local search_path to %1, public").arg(schemaName(script.target));
             statements += splitStatements(script.sql, Engine::PostgreSQL);
@@ -262,15 +263,20 @@ void execOne(QSqlDatabase& database, const QString& sql) {
 
 // fold() as this version defines it; where it was another, the indexes over it are built again.
 void upgradeFold(QSqlDatabase& database) {
-    const QString definition = postgresFoldFunction();
-    const qsizetype open = definition.indexOf(QStringLiteral("$$")) + 2;
-    const QString body = definition.mid(open, definition.lastIndexOf(QStringLiteral("$$")) - open);
+    const QStringList definitions = postgresFoldFunctions();
+    QString bodies;
+    for (const QString& definition : definitions) {
+        const qsizetype open = definition.indexOf(QStringLiteral("$$")) + 2;
+        bodies += definition.mid(open, definition.lastIndexOf(QStringLiteral("$$")) - open);
+    }
     QSqlQuery q(database);
-    if (!q.exec(QStringLiteral("select prosrc from pg_proc where oid = to_regprocedure('public.fold(text)')")))
+    if (!q.exec(QStringLiteral("select coalesce((select prosrc from pg_proc where oid = "
+                               "to_regprocedure('public.fold_table(text)')), '') || (select prosrc from pg_proc "
+                               "where oid = to_regprocedure('public.fold(text)'))")))
         throw Error(q.lastError().text());
-    if (q.next() && q.value(0).toString() == body)
+    if (q.next() && q.value(0).toString() == bodies)
         return;
-    execOne(database, definition);
+    execAll(database, definitions);
     if (!q.exec(QStringLiteral("select cast(indexrelid as regclass) from pg_index where pg_get_indexdef(indexrelid) "
                                "like '%fold(%'")))
         throw Error(q.lastError().text());
@@ -287,12 +293,29 @@ void upgradeSchema(const QString& indexes) {
     const Engine e = engine();
     if (e == Engine::PostgreSQL) {
         execOne(database, QStringLiteral("set client_min_messages to warning"));
-        // Two workstations starting at once take turns; the lock ends with the session's transaction.
+        // Two workstations starting at once take turns; the lock ends with the session's transaction. The
+        // indexes are built again by a session of its own: one that has used them keeps their expressions
+        // with the fold() it read then, and would build them with it.
         tryStep(QStringLiteral("fold"), [&] {
-            inTransaction(database, [&] {
-                execOne(database, QStringLiteral("select pg_advisory_xact_lock(7305001)"));
-                upgradeFold(database);
-            });
+            const QString name = QString::fromLatin1(kInstallConnection) + QStringLiteral("_fold");
+            {
+                QSqlDatabase own = addPostgres(settings(), name);
+                try {
+                    if (!own.open())
+                        throw Error(own.lastError().text());
+                    inTransaction(own, [&] {
+                        execOne(own, QStringLiteral("select pg_advisory_xact_lock(7305001)"));
+                        upgradeFold(own);
+                    });
+                } catch (...) {
+                    own.close();
+                    own = QSqlDatabase();
+                    QSqlDatabase::removeDatabase(name);
+                    throw;
+                }
+                own.close();
+            }
+            QSqlDatabase::removeDatabase(name);
         });
         tryStep(QStringLiteral("pg_trgm"), [&] { execOne(database, QStringLiteral("create extension if not exists pg_trgm")); });
     }
