@@ -100,8 +100,8 @@ SearchFilter searchFilter(const AdvancedCriteria& criteria) {
             break;
         }
         case Match::Digits:
-            f.lines << QStringLiteral(" and (%1 || '') >= '' and replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), "
-                                      "' ', '') = %2")
+            f.lines << QStringLiteral(" and (%1 || '') >= '' and "
+                                      "replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), ' ', '') = %2")
                            .arg(c.column, param);
             f.params.insert(c.control, digitsOf(text));
             break;

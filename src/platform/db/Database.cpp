@@ -424,9 +424,9 @@ const std::vector<FoldedCharacter>& foldedCharacters() {
 QStringList postgresFoldFunctions() {
     // Three ways, the cheapest that gives fold()'s result: plain ASCII is lowered; ASCII with Latin letters
     // whose decomposition is an ASCII letter and accents (the names of this country) drops the accents of
-    // the decomposition; anything else goes through the whole table, whose few expansions the final decomposition
-    // makes (Hangul) or a replacement first. translate() searches its list from the start for every character of the text: the
-    // common letters come first, the dropped marks last, as translate() wants them.
+    // the decomposition; anything else goes through the whole table, whose few expansions the final
+    // decomposition makes (Hangul) or a replacement first. translate() searches its list from the start for
+    // every character of the text: the common letters come first, the dropped marks last, as it wants them.
     QString latin;
     QString from, to, removed;
     QString wide = QStringLiteral("$1");  // expansions that the final decomposition does not make alone
@@ -505,7 +505,8 @@ Condition foldedPrefix(const QString& column, const QString& param, const QStrin
     // planners that a row missing from an outer join cannot match, so that the search may start from the
     // index of the searched table.
     if (engine() == Engine::PostgreSQL)
-        return {QStringLiteral("(%1 || '') >= '' and ").arg(column) + foldedLike(column, param), {{param, likePrefix(typed)}}};
+        return {QStringLiteral("(%1 || '') >= '' and ").arg(column) + foldedLike(column, param),
+                {{param, likePrefix(typed)}}};
     const QString folded = fold(typed);
     const QString end = successor(folded);
     if (end.isEmpty())
@@ -518,7 +519,8 @@ Condition foldedPrefix(const QString& column, const QString& param, const QStrin
 Condition foldedContains(const QString& column, const QString& param, const QString& typed, const TextIndex& index) {
     const QString folded = fold(typed);
     if (engine() == Engine::PostgreSQL || index.table.isEmpty() || folded.toUcs4().size() < 3)
-        return {QStringLiteral("(%1 || '') >= '' and ").arg(column) + foldedLike(column, param), {{param, likeContains(typed)}}};
+        return {QStringLiteral("(%1 || '') >= '' and ").arg(column) + foldedLike(column, param),
+                {{param, likeContains(typed)}}};
     // The full-text table finds the rows whose text holds every three characters in a row; the like keeps the
     // match exact. "key = key" (true but for null) lets the planner start from the full-text table when the
     // searched table is outer-joined.
@@ -526,7 +528,8 @@ Condition foldedContains(const QString& column, const QString& param, const QStr
     return {QStringLiteral("%1 = %1 and %1 in (select rowid from %2 where %3 match :%4) and ")
                     .arg(index.key, index.table, index.column, words) +
                 foldedLike(column, param),
-            {{param, likeContains(typed)}, {words, QLatin1Char('"') + QString(folded).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"')}}};
+            {{param, likeContains(typed)},
+             {words, QLatin1Char('"') + QString(folded).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"')}}};
 }
 
 QString likePrefix(const QString& typed) { return likeLiteral(typed) + QLatin1Char('%'); }

@@ -160,7 +160,8 @@ struct TextIndex {
 // The texts of `column` (a column or an expression over one) that contain `typed`, ignoring case and accents:
 // on PostgreSQL the trigram index on fold(column) serves it, on SQLite `index` where one is given and three
 // characters or more are typed. Binds `param` (and `param`_words).
-Condition foldedContains(const QString& column, const QString& param, const QString& typed, const TextIndex& index = {});
+Condition foldedContains(const QString& column, const QString& param, const QString& typed,
+                         const TextIndex& index = {});
 
 // The pattern of a prefix search: `fold(column) like :prefix escape '\'` finds the texts that begin with `typed`,
 // ignoring case and accents; %, _ and \ typed are matched as themselves.

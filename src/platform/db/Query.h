@@ -87,7 +87,8 @@ void requireAffected(int affected);
 
 // Called with each statement run() is about to run on a connection and its values (tests read the plans of
 // what the forms run); an empty function stops it.
-void setStatementObserver(std::function<void(const QString& connection, const QString& sql, const QVariantHash& params)> observer);
+void setStatementObserver(
+    std::function<void(const QString& connection, const QString& sql, const QVariantHash& params)> observer);
 
 // Throws away the statements run() keeps (before their connection closes or the server drops them).
 void forgetPreparedStatements();

@@ -317,7 +317,8 @@ void upgradeSchema(const QString& indexes) {
             }
             QSqlDatabase::removeDatabase(name);
         });
-        tryStep(QStringLiteral("pg_trgm"), [&] { execOne(database, QStringLiteral("create extension if not exists pg_trgm")); });
+        tryStep(QStringLiteral("pg_trgm"),
+                [&] { execOne(database, QStringLiteral("create extension if not exists pg_trgm")); });
     }
     for (const QString& statement : splitStatements(indexes, e)) {
         tryStep(statement.section(QLatin1Char(' '), 5, 5), [&] {
