@@ -1,6 +1,6 @@
 #pragma once
-// Scenarios of the owner and animal registry: the advanced search against the sqlite3 shell, and its
-// dBase export against a plain shapelib loop.
+// Scenarios of the owner and animal registry: the advanced search against Qt's own model over the same statement,
+// and its dBase export against a plain shapelib loop.
 
 bool advancedSearchScenario();
 bool dbaseExportScenario();

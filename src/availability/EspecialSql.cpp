@@ -6,6 +6,7 @@
 
 #include "availability/MapaSql.h"
 #include "common/Session.h"
+#include "common/TextIndexes.h"
 
 namespace especial {
 
@@ -35,8 +36,10 @@ db::RowSet proprietarios(const QString& codigo, const QString& nome) {
         p.insert(QStringLiteral("codigo"), codigo.trimmed().toInt());
     }
     if (!nome.trimmed().isEmpty()) {
-        sql += QStringLiteral(" and ") + db::foldedLike(QStringLiteral("nome"), QStringLiteral("nome"));
-        p.insert(QStringLiteral("nome"), db::likeContains(nome));
+        const db::Condition condition = db::foldedContains(QStringLiteral("nome"), QStringLiteral("nome"), nome,
+                                                           textindex::ownerName(QStringLiteral("Id_Proprietario")));
+        sql += QStringLiteral(" and ") + condition.sql;
+        p.insert(condition.values);
     }
     return db::run(db::kMain, sql + QStringLiteral(" order by id_proprietario "), p);
 }
@@ -51,8 +54,8 @@ void pesquisa(db::DataSet& dados, bool porDocumento, const QString& dado) {
         q << QStringLiteral(" and Num_CPF_CNPJ = :dado");
         q.bind(QStringLiteral("dado"), dado);
     } else {
-        q << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("nome"), QStringLiteral("dado"));
-        q.bind(QStringLiteral("dado"), db::likeContains(dado));
+        q.andWhere(db::foldedContains(QStringLiteral("nome"), QStringLiteral("dado"), dado,
+                                      textindex::ownerName(QStringLiteral("Id_Proprietario"))));
     }
     q << QStringLiteral(" order by Nome, Id_Proprietario");
     dados.open();

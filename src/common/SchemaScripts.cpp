@@ -29,6 +29,8 @@ QString epidemiologicalWeeksScript(int firstYear, int lastYear) {
     return sql;
 }
 
+QString searchIndexScript() { return resource(QStringLiteral("search.sql")); }
+
 QList<db::Script> schemaScripts(bool seed) {
     QList<db::Script> scripts{{db::Target::Main, resource(QStringLiteral("main.sql"))},
                               {db::Target::Padrao, resource(QStringLiteral("padrao.sql"))},

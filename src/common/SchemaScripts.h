@@ -4,6 +4,9 @@
 // The DDL of the three databases, and the seed rows of the embedded default when `seed` is set.
 QList<db::Script> schemaScripts(bool seed);
 
+// The indexes of the searches, for db::upgradeSchema() at every start.
+QString searchIndexScript();
+
 // Rows of semana_epidemiologica for the years first..last (weeks Sunday to Saturday; week 1 is the week
 // that holds 4 January), as a script for the main database.
 QString epidemiologicalWeeksScript(int firstYear, int lastYear);

@@ -57,8 +57,8 @@ void SearchDialog::addCodeOrNameFilter(db::Query& select, bool byCode, const QSt
         select << QStringLiteral(" where %1 = :codigo ").arg(keyColumn);
         select.bind(QStringLiteral("codigo"), number ? QVariant(code) : QVariant());
     } else {
-        select << QStringLiteral(" where ") + db::foldedLike(nameColumn, QStringLiteral("texto"));
-        select.bind(QStringLiteral("texto"), db::likePrefix(text));
+        select << QStringLiteral(" where 1=1 ");
+        select.andWhere(db::foldedPrefix(nameColumn, QStringLiteral("texto"), text));
     }
     // In key order on both engines (an index on the names would give them in name order).
     select << QStringLiteral(" order by %1 ").arg(keyColumn);

@@ -2,6 +2,7 @@
 #include "registry/AnimalRules.h"
 
 #include "common/Documents.h"
+#include "common/TextIndexes.h"
 #include "platform/db/Database.h"
 #include "platform/ui/DateEdit.h"
 
@@ -103,14 +104,6 @@ Coordinates geocode(int number, const QList<Building>& buildings) {
     return {0, 0, kGradeDistancia};
 }
 
-QString digitsOf(const QString& text) {
-    QString digits;
-    for (const QChar c : text)
-        if (c.isDigit())
-            digits += c;
-    return digits;
-}
-
 QVariant wholeNumber(const QString& text) {
     bool ok = false;
     const int n = text.trimmed().toInt(&ok);
@@ -123,8 +116,9 @@ ConsultFilter consultFilter(const QString& criterion, const QString& text) {
     f.shownText = text;
     const QString c = criterion.trimmed();
     auto prefix = [&](const QString& column) {
-        f.clause = QStringLiteral(" and ") + db::foldedLike(column, QStringLiteral("valor"));
-        f.params.insert(QStringLiteral("valor"), db::likePrefix(text));
+        const db::Condition condition = db::foldedPrefix(column, QStringLiteral("valor"), text);
+        f.clause = QStringLiteral(" and ") + condition.sql;
+        f.params.insert(condition.values);
     };
     auto number = [&](const QString& column) {
         f.clause = QStringLiteral(" and %1 = :valor ").arg(column);
@@ -139,7 +133,11 @@ ConsultFilter consultFilter(const QString& criterion, const QString& text) {
     } else if (c == kConsultaDocumento) {
         f.fromOwner = true;
         f.shownText = documentKey(text);
-        f.clause = QStringLiteral(" and substr(b.Num_CPF_CNPJ, 1, length(:valor)) = :valor ");
+        // The folded prefix finds the owners through its index; the plain comparison keeps the match exact.
+        const db::Condition condition = db::foldedPrefix(QStringLiteral("b.Num_CPF_CNPJ"), QStringLiteral("digitos"),
+                                                         f.shownText);
+        f.clause = QStringLiteral(" and %1 and substr(b.Num_CPF_CNPJ, 1, length(:valor)) = :valor ").arg(condition.sql);
+        f.params.insert(condition.values);
         f.params.insert(QStringLiteral("valor"), f.shownText);
     } else if (c == kConsultaIdentidade) {
         prefix(QStringLiteral("b.Num_CI"));
@@ -150,9 +148,11 @@ ConsultFilter consultFilter(const QString& criterion, const QString& text) {
     } else if (c == kConsultaNomeAnimal) {
         prefix(QStringLiteral("a.nome"));
     } else if (c == kConsultaMicrochip) {
-        f.clause = QStringLiteral(" and ") + db::foldedLike(QStringLiteral("replace(a.num_microchip, ' ', '')"),
-                                                             QStringLiteral("valor"));
-        f.params.insert(QStringLiteral("valor"), db::likeContains(QString(text).remove(QLatin1Char(' '))));
+        const db::Condition condition =
+            db::foldedContains(QStringLiteral("replace(a.Num_Microchip, ' ', '')"), QStringLiteral("valor"),
+                               QString(text).remove(QLatin1Char(' ')), textindex::microchip(QStringLiteral("a.Id_Animal")));
+        f.clause = QStringLiteral(" and ") + condition.sql;
+        f.params.insert(condition.values);
     } else {
         f.matched = false;
     }

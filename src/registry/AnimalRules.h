@@ -92,7 +92,5 @@ struct ConsultFilter {
 };
 ConsultFilter consultFilter(const QString& criterion, const QString& text);
 
-// Digits of a text, everything else dropped.
-QString digitsOf(const QString& text);
 // A whole number typed, or null (a criterion that is no whole number finds nothing).
 QVariant wholeNumber(const QString& text);

@@ -5,6 +5,7 @@
 
 #include "common/Session.h"
 #include "platform/db/Keys.h"
+#include "common/TextIndexes.h"
 #include "registry/AnimalRules.h"
 #include "registry/OwnerSql.h"
 
@@ -233,8 +234,8 @@ void prepareAnimalSearch(db::Query& query, const QString& criterion, const QStri
           << QStringLiteral(" left join raca c on (a.id_raca = c.id_raca) ") << QStringLiteral(" where 1=1 ");
     const QString c = criterion.trimmed(), t = text.trimmed();
     auto contains = [&](const QString& column, const QString& value) {
-        query << QStringLiteral(" and ") + db::foldedLike(column, QStringLiteral("texto"));
-        query.bind(QStringLiteral("texto"), db::likeContains(value));
+        query.andWhere(db::foldedContains(column, QStringLiteral("texto"), value,
+                                          textindex::animalName(QStringLiteral("a.Id_Animal"))));
     };
     auto equals = [&](const QString& column) {
         query << QStringLiteral(" and %1 = :codigo ").arg(column);

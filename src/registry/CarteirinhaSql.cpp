@@ -20,8 +20,7 @@ void openOwners(db::DataSet& data, std::optional<int> code, const QString& name)
         q << " and a.id_proprietario = :codigo ";
         q.bind(QStringLiteral("codigo"), *code);
     } else {
-        q << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("a.nome"), QStringLiteral("nome"));
-        q.bind(QStringLiteral("nome"), db::likePrefix(name));
+        q.andWhere(db::foldedPrefix(QStringLiteral("a.nome"), QStringLiteral("nome"), name));
     }
     data.open();
 }

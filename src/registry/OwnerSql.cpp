@@ -121,14 +121,18 @@ std::optional<int> ownerByDocumentPrefix(const QString& document) {
     if (d.size() != 11 && d.size() != 14)
         return std::nullopt;
     const int length = d.size() == 11 ? 9 : 12;
+    // The folded prefix finds the owners through its index; the plain comparison keeps the match exact.
+    const db::Condition folded = db::foldedPrefix(QStringLiteral("Num_CPF_CNPJ"), QStringLiteral("folded"), d.left(length));
+    QVariantHash values = folded.values;
+    values.insert({{QStringLiteral("length"), length},
+                   {QStringLiteral("prefix"), d.left(length)},
+                   {QStringLiteral("size"), int(d.size())}});
     const db::RowSet rows = db::run(db::kMain,
                                     QStringLiteral(" select id_proprietario from proprietario "
-                                                   " where substr(Num_CPF_CNPJ, 1, :length) = :prefix "
+                                                   " where %1 and substr(Num_CPF_CNPJ, 1, :length) = :prefix "
                                                    " and length(trim(Num_CPF_CNPJ)) = :size "
-                                                   " and Status_Registro = 'ATIVO' limit 1 "),
-                                    {{QStringLiteral("length"), length},
-                                     {QStringLiteral("prefix"), d.left(length)},
-                                     {QStringLiteral("size"), int(d.size())}});
+                                                   " and Status_Registro = 'ATIVO' limit 1 ").arg(folded.sql),
+                                    values);
     if (rows.count() == 0)
         return std::nullopt;
     return db::toInt(rows.row(0)[0]);

@@ -3,6 +3,7 @@
 #include "registry/PesquisaAvancadoRules.h"
 
 #include "common/Documents.h"
+#include "common/TextIndexes.h"
 #include "platform/db/Database.h"
 
 using namespace registry;
@@ -49,14 +50,6 @@ bool listItemId(const QString& item, int* id) {
 
 QString districtItem(int id, const QString& name) { return QString::number(id) + " - " + name.mid(4, 20); }
 
-namespace {
-
-// The folded text as typed, the one pattern search of the program: its "%" and "_" stay wildcards and only
-// "\" is escaped, so that it matches itself on both engines.
-QString typedPattern(const QString& typed) { return db::fold(typed).replace(QLatin1Char('\\'), QStringLiteral("\\\\")); }
-
-}  // namespace
-
 SearchFilter searchFilter(const AdvancedCriteria& criteria) {
     SearchFilter f;
     f.lines << (criteria.inactiveOwners ? QStringLiteral(" where trim(b.Status_Registro) = 'INATIVO'")
@@ -72,22 +65,34 @@ SearchFilter searchFilter(const AdvancedCriteria& criteria) {
             f.folds = true;
         };
         switch (c.match) {
+        // "(column || '') >= ''" (true for every text, never for null, served by no index) lets the planners
+        // start from the index of an outer-joined table.
         case Match::Equal:
-            folded(QStringLiteral("fold(trim(%1)) = fold(%2)"), text.trimmed());
+            folded(QStringLiteral("(%1 || '') >= '' and fold(trim(%1)) = fold(%2)"), text.trimmed());
             break;
-        case Match::Prefix:
-            folded(QStringLiteral("fold(%1) like %2 escape '\\'"), typedPattern(text) + QLatin1Char('%'));
+        case Match::Prefix: {
+            const db::Condition condition = db::foldedPattern(c.column, c.control, text, false);
+            f.lines << QStringLiteral(" and ") + condition.sql;
+            f.params.insert(condition.values);
+            f.folds = true;
             break;
+        }
         case Match::Contains:
-            folded(QStringLiteral("fold(%1) like %2 escape '\\'"), QLatin1Char('%') + typedPattern(text) + QLatin1Char('%'));
+        case Match::Microchip: {
+            const db::Condition condition =
+                c.match == Match::Contains
+                    ? db::foldedPattern(c.column, c.control, text, true)
+                    : db::foldedPattern(QStringLiteral("replace(%1, ' ', '')").arg(c.column), c.control,
+                                        QString(text).remove(QLatin1Char(' ')), true,
+                                        textindex::microchip(QStringLiteral("a.Id_Animal")));
+            f.lines << QStringLiteral(" and ") + condition.sql;
+            f.params.insert(condition.values);
+            f.folds = true;
             break;
-        case Match::Microchip:
-            folded(QStringLiteral("replace(fold(%1), ' ', '') like %2 escape '\\'"),
-                   QLatin1Char('%') + typedPattern(QString(text).remove(QLatin1Char(' '))) + QLatin1Char('%'));
-            break;
+        }
         case Match::Document:
-            f.lines << QStringLiteral(" and replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), ' ', '') "
-                                      "= %2")
+            f.lines << QStringLiteral(" and (%1 || '') >= '' and "
+                                      "replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), ' ', '') = %2")
                            .arg(c.column, param);
             f.params.insert(c.control, documentKey(text));
             break;

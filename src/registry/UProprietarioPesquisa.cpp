@@ -104,8 +104,7 @@ void TfrmProprietarioPesquisa::search() {
            << QStringLiteral(" where 1=1 ");
     const QString text = edtTexto->text().trimmed();
     auto prefix = [&](const char* column) {
-        select << QStringLiteral(" and ") + db::foldedLike(QLatin1String(column), QStringLiteral("texto"));
-        select.bind(QStringLiteral("texto"), db::likePrefix(text));
+        select.andWhere(db::foldedPrefix(QLatin1String(column), QStringLiteral("texto"), text));
     };
     switch (cbbSelecao->currentIndex()) {
     case 0:

@@ -1,6 +1,7 @@
 // The agenda's statements, every value bound.
 #include "scheduling/AgendaSql.h"
 
+#include "common/TextIndexes.h"
 #include "platform/db/Database.h"
 
 namespace AgendaSql {
@@ -162,10 +163,10 @@ void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value) {
       << kActiveOwner;
     switch (by) {
     case LocateBy::OwnerName:
-        q << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("b.nome"), QStringLiteral("texto"));
+        q.andWhere(db::foldedPrefix(QStringLiteral("b.nome"), QStringLiteral("texto"), db::toText(value)));
         break;
     case LocateBy::AnimalName:
-        q << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("c.nome"), QStringLiteral("texto"));
+        q.andWhere(db::foldedPrefix(QStringLiteral("c.nome"), QStringLiteral("texto"), db::toText(value)));
         break;
     case LocateBy::Attendance:
         q << " and a.id_atendimento = :texto ";
@@ -183,17 +184,12 @@ void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value) {
         q << " and b.Num_CI = :texto ";
         break;
     case LocateBy::Microchip:
-        q << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("replace(c.num_microchip, ' ', '')"),
-                                                      QStringLiteral("texto"));
+        q.andWhere(db::foldedContains(QStringLiteral("replace(c.Num_Microchip, ' ', '')"), QStringLiteral("texto"),
+                                      db::toText(value), textindex::microchip(QStringLiteral("c.Id_Animal"))));
         break;
     }
-    const QString typed = db::toText(value);
-    switch (by) {
-    case LocateBy::OwnerName:
-    case LocateBy::AnimalName: q.bind(QStringLiteral("texto"), db::likePrefix(typed)); break;
-    case LocateBy::Microchip: q.bind(QStringLiteral("texto"), db::likeContains(typed)); break;
-    default: q.bind(QStringLiteral("texto"), value); break;
-    }
+    if (by != LocateBy::OwnerName && by != LocateBy::AnimalName && by != LocateBy::Microchip)
+        q.bind(QStringLiteral("texto"), value);
     data.open();
 }
 

@@ -67,6 +67,7 @@ void preparePg() {
         std::atexit(dropPgDatabase);
         db::installSchema(testSettings(), schemaScripts(false));
         db::connectAll(testSettings());
+        db::upgradeSchema(searchIndexScript());
         db::Query q;
         q << "select table_schema || '.' || table_name as name from information_schema.tables"
           << "where table_schema in ('public', 'padrao', 'zzoo01') and table_type = 'BASE TABLE'";
@@ -101,6 +102,7 @@ void DbTest::SetUp() {
         s.directory = m_dir->path();
         db::installSchema(s, schemaScripts(false));
         db::connectAll(s);
+        db::upgradeSchema(searchIndexScript());
     }
     for (QString* v : {&UsuarioLogado, &PerfilLogado, &UnidadeLogada, &NomeUsuarioLogado, &LoginUsuarioLogado,
                        &NomeUnidadeLogada, &NomePerfilLogado})
@@ -165,6 +167,8 @@ OtherWorkstation::OtherWorkstation(int waitMs) {
     }
     if (!other.open())
         throw db::Error(other.lastError().text());
+    if (!testingPostgres())
+        db::registerSqliteFunctions(other);  // the indexes over fold() need it, as on every workstation
     if (testingPostgres())
         exec(QStringLiteral("set lock_timeout = %1").arg(waitMs));
 }

@@ -3,6 +3,7 @@
 #include "platform/db/EditedRow.h"
 
 #include <QPointer>
+#include <set>
 #include <QRegularExpression>
 #include <utility>
 
@@ -55,7 +56,66 @@ QString withCondition(const QString& sql, const QString& condition) {
            QStringLiteral(") and ") + condition + tail;
 }
 
+namespace {
+
+// The data sets still reading a select. A rollback on SQLite ends the statements that read: before a
+// transaction starts, they read the rest of their rows.
+std::set<const DataSet*>& reading() {
+    static std::set<const DataSet*> sets;
+    return sets;
+}
+
+}  // namespace
+
 DataSet::DataSet(QString connectionName, QObject* parent) : QObject(parent), m_query(std::move(connectionName)) {}
+
+DataSet::~DataSet() { reading().erase(this); }
+
+bool DataSet::fetchTo(int row) const {
+    if (row < m_rows.count())
+        return true;
+    if (!m_cursor)
+        return false;
+    const int before = m_rows.count();
+    bool ended = true;
+    try {
+        ended = m_cursor->fetch(m_rows, row);
+    } catch (...) {
+        endCursor();
+        if (m_rows.count() > before)
+            emit const_cast<DataSet*>(this)->rowsFetched();
+        throw;
+    }
+    if (ended)
+        endCursor();
+    if (m_rows.count() > before)
+        emit const_cast<DataSet*>(this)->rowsFetched();
+    return row < m_rows.count();
+}
+
+void DataSet::endCursor() const {
+    m_cursor.reset();
+    reading().erase(this);
+}
+
+void DataSet::fetchMore() { fetchTo(m_rows.count() + kFirstRows - 1); }
+
+int DataSet::recordCount() const {
+    fetchAll();
+    return m_rows.count();
+}
+
+bool DataSet::eof() const {
+    if (m_current < 0)
+        return true;
+    fetchTo(m_current + 1);
+    return m_current >= m_rows.count() - 1;
+}
+
+const RowSet& DataSet::rows() const {
+    fetchAll();
+    return m_rows;
+}
 
 void DataSet::setUpdateSql(const QString& insertSql, const QString& modifySql) {
     m_insertSql = insertSql;
@@ -79,11 +139,24 @@ void DataSet::open() {
     const QVariantHash shownParams = m_shownParams;
     const bool wasActive = isActive();
     const int shownRow = m_current;
+    endCursor();
     m_rows.clearRows();
     m_current = -1;
     try {
-        m_query.open();
+        static const bool readBeforeTransactions = [] {
+            beforeEachTransaction([] {
+                const std::set<const DataSet*> sets = reading();
+                for (const DataSet* set : sets)
+                    set->fetchAll();
+            });
+            return true;
+        }();
+        Q_UNUSED(readBeforeTransactions);
+        m_cursor = openCursor(m_query.connectionName(), m_query.text(), m_query.params(), m_rows);
+        reading().insert(this);
+        fetchTo(kFirstRows - 1);
     } catch (...) {
+        endCursor();
         m_rows.clear();
         if (wasActive) {
             try {
@@ -99,8 +172,6 @@ void DataSet::open() {
         emit currentChanged();
         throw;
     }
-    m_rows = m_query.rows();
-    m_query.close();
     m_shownSql = m_query.text();
     m_shownParams = m_query.params();
     m_current = m_rows.count() > 0 ? 0 : -1;
@@ -110,6 +181,7 @@ void DataSet::open() {
 }
 
 void DataSet::close() {
+    endCursor();
     m_posted.clear();
     m_rows.clear();
     m_shownSql.clear();
@@ -125,7 +197,7 @@ void DataSet::close() {
 void DataSet::refresh() {
     const int keep = m_current;
     open();
-    if (keep >= 0 && keep < m_rows.count())
+    if (keep >= 0 && fetchTo(keep))
         moveTo(keep);
 }
 
@@ -134,6 +206,8 @@ void DataSet::moveTo(int row) {
         return;
     if (isEditing())
         post();
+    if (row > 0)
+        fetchTo(row);
     row = std::clamp(row, 0, m_rows.count() - 1);
     if (row == m_current)
         return;
@@ -144,13 +218,16 @@ void DataSet::moveTo(int row) {
 void DataSet::first() { moveTo(0); }
 void DataSet::prior() { moveTo(m_current - 1); }
 void DataSet::next() { moveTo(m_current + 1); }
-void DataSet::last() { moveTo(m_rows.count() - 1); }
+void DataSet::last() {
+    fetchAll();
+    moveTo(m_rows.count() - 1);
+}
 
 bool DataSet::locate(const QString& field, const QVariant& value, bool prefix, bool caseSensitive) {
     const int col = m_rows.indexOrThrow(field);
     const Qt::CaseSensitivity cs = caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
     const QString wanted = toText(value);
-    for (int r = 0; r < m_rows.count(); ++r) {
+    for (int r = 0; fetchTo(r); ++r) {
         const QVariant& v = m_rows.row(r)[col];
         bool hit;
         if (prefix)
@@ -190,7 +267,7 @@ QVariant DataSet::oldField(const QString& name) const {
 QVariant DataSet::cell(int row, const QString& name) const { return cell(row, m_rows.indexOrThrow(name)); }
 
 QVariant DataSet::cell(int row, int column) const {
-    if (row < 0 || row >= m_rows.count() || column < 0 || column >= m_rows.fields().size())
+    if (row < 0 || column < 0 || column >= m_rows.fields().size() || !fetchTo(row))
         return {};
     if (isEditing() && row == m_current)
         return m_buffer[column];
@@ -212,6 +289,7 @@ void DataSet::append() {
         throw Error(QStringLiteral("A consulta não está aberta."));
     if (isEditing())
         post();
+    fetchAll();  // the new row goes after every row of the select
     m_buffer = QVector<QVariant>(m_rows.fields().size());
     m_editRow = -1;
     m_rows.append(m_buffer);
@@ -272,6 +350,7 @@ void DataSet::post() {
     QString sql = inserting ? m_insertSql : m_modifySql;
     if (sql.isEmpty())
         throw Error(QStringLiteral("A consulta não pode ser gravada."));
+    fetchAll();  // a statement still reading must not see the rows change under it
     QVariantHash params = postParams();
     if (!inserting)
         sql = guarded(sql, params);

@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <functional>
+#include <limits>
+#include <memory>
 
 namespace db {
 
@@ -19,6 +21,7 @@ public:
     enum class State { Inactive, Browse, Insert, Edit };
 
     explicit DataSet(QString connectionName = kMain, QObject* parent = nullptr);
+    ~DataSet() override;
 
     // The select, in lines, with its parameters.
     Query& query() { return m_query; }
@@ -33,19 +36,26 @@ public:
     void setUpdateSql(const QString& insertSql, const QString& modifySql);
     const QString& modifySql() const { return m_modifySql; }
 
-    // Reads the select's rows. A select that fails leaves the rows of the one before, read again.
+    // Runs the select and reads its first rows (kFirstRows); the rest are read as they are asked for: a grid
+    // scrolling, a move, a count. A select that fails leaves the rows of the one before, read again.
     void open();
+    static constexpr int kFirstRows = 256;
     void close();
     void refresh();  // reopens the same select, keeping the position where it can
     bool isActive() const { return m_state != State::Inactive; }
     State state() const { return m_state; }
     bool isEditing() const { return m_state == State::Insert || m_state == State::Edit; }
 
-    int recordCount() const { return m_rows.count(); }
+    int recordCount() const;  // reads every row first
     bool isEmpty() const { return m_rows.count() == 0; }
     int recNo() const { return m_current; }  // -1 without a current row
     bool bof() const { return m_current <= 0; }
-    bool eof() const { return m_current < 0 || m_current >= m_rows.count() - 1; }
+    bool eof() const;
+
+    // The rows read so far, and whether the select has more; fetchMore() reads the next kFirstRows of them.
+    int fetchedCount() const { return m_rows.count(); }
+    bool canFetchMore() const { return m_cursor != nullptr; }
+    void fetchMore();
     void first();
     void prior();
     void next();
@@ -57,13 +67,14 @@ public:
 
     QStringList fieldNames() const { return m_rows.fields(); }
     bool hasField(const QString& name) const { return m_rows.fieldIndex(name) >= 0; }
+    int fieldIndex(const QString& name) const { return m_rows.fieldIndex(name); }  // -1 when absent
     QVariant field(const QString& name) const;  // the current row, with pending changes
     QString str(const QString& name) const { return toText(field(name)); }
     QVariant oldField(const QString& name) const;
     QVariant cell(int row, const QString& name) const;
     QVariant cell(int row, int column) const;
     void setField(const QString& name, const QVariant& value);  // only while inserting or editing
-    const RowSet& rows() const { return m_rows; }
+    const RowSet& rows() const;  // every row, read first
 
     void append();  // a new blank row at the end, state Insert
     void edit();
@@ -80,9 +91,14 @@ signals:
     void currentChanged();                 // the cursor moved or the rows were replaced
     void fieldChanged(const QString& name);
     void rowsChanged();                    // rows read, posted or cancelled
+    void rowsFetched();                    // more of the select's rows were read, after those there were
 
 private:
     void setState(State s);
+    // Reads rows until `row` is there or the select has ended; true when it is there.
+    bool fetchTo(int row) const;
+    void fetchAll() const { fetchTo(std::numeric_limits<int>::max() - 1); }
+    void endCursor() const;
     QVariantHash postParams() const;
     void transactionEnded(bool committed);
 
@@ -99,7 +115,8 @@ private:
     QString m_shownSql;  // what the rows were read with
     QVariantHash m_shownParams;
     QString m_insertSql, m_modifySql;
-    RowSet m_rows;
+    mutable RowSet m_rows;
+    mutable std::unique_ptr<Cursor> m_cursor;  // while the select has rows not read yet
     int m_current = -1;
     State m_state = State::Inactive;
     QVector<QVariant> m_buffer;  // the row being inserted or edited

@@ -92,14 +92,6 @@ void sqliteFold(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_text(ctx, folded, nul ? size : -1, SQLITE_TRANSIENT);
 }
 
-void registerSqliteFunctions(QSqlDatabase& database) {
-    const QVariant handle = database.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        throw Error(QStringLiteral("O driver SQLite não expõe a conexão."));
-    sqlite3* raw = *static_cast<sqlite3* const*>(handle.data());
-    sqlite3_create_function(raw, "fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqliteFold, nullptr,
-                            nullptr);
-}
 
 void execOrThrow(QSqlDatabase& database, const QString& sql) {
     QSqlQuery q(database);
@@ -135,6 +127,10 @@ void startSession(QSqlDatabase& database, const Settings& s, const QString& name
             requireUtf8(database);
         execOrThrow(database, QStringLiteral("set client_encoding to 'UTF8'"));
         execOrThrow(database, QStringLiteral("set datestyle to 'ISO, DMY'"));
+        // The planner orders joins freely up to this many tables: the advanced search joins ten, and must be
+        // free to start from the index of the one its criterion names.
+        execOrThrow(database, QStringLiteral("set join_collapse_limit = 12"));
+        execOrThrow(database, QStringLiteral("set from_collapse_limit = 12"));
         if (name == kPadrao)
             execOrThrow(database, QStringLiteral("set search_path to padrao, public"));
         if (name == kKelvo)
@@ -185,6 +181,15 @@ void reopen(QSqlDatabase& database, const QString& name) {
 }
 
 }  // namespace
+
+void registerSqliteFunctions(QSqlDatabase& database) {
+    const QVariant handle = database.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw Error(QStringLiteral("O driver SQLite não expõe a conexão."));
+    sqlite3* raw = *static_cast<sqlite3* const*>(handle.data());
+    sqlite3_create_function(raw, "fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqliteFold, nullptr,
+                            nullptr);
+}
 
 QSqlDatabase addPostgres(const Settings& s, const QString& name) {
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
@@ -345,9 +350,20 @@ QSqlDatabase connection(const QString& name) {
     throw Error(QStringLiteral("Conexão desconhecida: %1").arg(name));
 }
 
+namespace {
+QList<std::function<void()>>& transactionHooks() {
+    static QList<std::function<void()>> hooks;
+    return hooks;
+}
+}  // namespace
+
+void beforeEachTransaction(std::function<void()> hook) { transactionHooks().append(std::move(hook)); }
+
 void startTransaction() {
     if (g_transactionDepth > 0)
         throw Error(QStringLiteral("Já existe uma transação em andamento."));
+    for (const auto& hook : std::as_const(transactionHooks()))
+        hook();
     QSqlDatabase main = connection(kMain);
     if (g_settings.engine == Engine::SQLite) {
         QSqlQuery begin(main);
@@ -484,19 +500,67 @@ QString fold(const QString& text) {
     return out;
 }
 
-const FoldTable& foldTable() {
-    static const FoldTable pairs = [] {
-        FoldTable t;
-        const auto& table = foldChars();
-        for (char16_t c = 0x80; c < kFoldTableEnd; ++c) {
-            if (table[c] != c) {
-                t.from.append(QChar(c));
-                t.to.append(QChar(table[c]));
-            }
+const std::vector<FoldedCharacter>& foldedCharacters() {
+    static const std::vector<FoldedCharacter> all = [] {
+        std::vector<FoldedCharacter> changed;
+        for (char32_t c = 1; c < 0x10000; ++c) {
+            if (QChar::isSurrogate(c))
+                continue;
+            const QString one{QChar(char16_t(c))};
+            QString folded = fold(one);
+            if (folded != one)
+                changed.push_back({char16_t(c), std::move(folded)});
         }
-        return t;
+        return changed;
     }();
-    return pairs;
+    return all;
+}
+
+QStringList postgresFoldFunctions() {
+    // Three ways, the cheapest that gives fold()'s result: plain ASCII is lowered; ASCII with Latin letters
+    // whose decomposition is an ASCII letter and accents (the names of this country) drops the accents of
+    // the decomposition; anything else goes through the whole table, whose few expansions the final
+    // decomposition makes (Hangul) or a replacement first. translate() searches its list from the start for
+    // every character of the text: the common letters come first, the dropped marks last, as it wants them.
+    QString latin;
+    QString from, to, removed;
+    QString wide = QStringLiteral("$1");  // expansions that the final decomposition does not make alone
+    const QString common = QStringLiteral(" abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    for (QChar c : common) {
+        from += c;
+        to += fold(QString(c));
+    }
+    for (const FoldedCharacter& f : foldedCharacters()) {
+        const QChar c(f.character);
+        if (c.unicode() >= 0x80 && c.unicode() < kFoldTableEnd) {
+            const QString d = QString(c).normalized(QString::NormalizationForm_D);
+            bool accentsOnly = d.size() > 1 && d[0].unicode() < 0x80;
+            for (qsizetype i = 1; i < d.size(); ++i)
+                accentsOnly = accentsOnly && d[i].unicode() >= 0x300 && d[i].unicode() <= 0x36f;
+            if (accentsOnly && f.folded == QString(d[0].toLower()))
+                latin += c;
+        }
+        if (common.contains(c))
+            continue;
+        if (f.folded.isEmpty())
+            removed += c;
+        else if (f.folded.toUcs4().size() == 1)
+            from += c, to += f.folded;
+        else if (c.unicode() < 0xAC00 || c.unicode() > 0xD7A3)
+            wide = QStringLiteral("replace(%1, '%2', '%3')").arg(wide, QString(c), f.folded);
+    }
+    // The rare way is a function of its own, never written into the statements that call fold(), which the
+    // server plans with fold()'s text in place.
+    return {QStringLiteral("create or replace function public.fold_table(text) returns text language plpgsql immutable "
+                           "strict parallel safe as $$ begin return normalize(translate(%3, '%1', '%2'), NFD); end $$")
+                .arg(QString(from + removed).replace(QLatin1Char('\''), QStringLiteral("''")),
+                     QString(to).replace(QLatin1Char('\''), QStringLiteral("''")), wide),
+            QStringLiteral("create or replace function public.fold(text) returns text language sql immutable parallel "
+                           "safe as $$ select case when octet_length($1) = length($1) then lower($1 collate \"C\") "
+                           "when $1 ~ '^[\\x01-\\x7f%1]*$' then "
+                           "lower(regexp_replace(normalize($1, NFD), '[\\u0300-\\u036f]', '', 'g') collate \"C\") "
+                           "else public.fold_table($1) end $$")
+                .arg(latin)};
 }
 
 namespace {
@@ -513,6 +577,75 @@ QString likeLiteral(const QString& typed) {
     return pattern;
 }
 }  // namespace
+
+namespace {
+// The first text after every text that begins with `text`, in code point order (SQLite's order of UTF-8 texts);
+// empty when there is none.
+QString successor(const QString& text) {
+    QList<uint> points = text.toUcs4();
+    while (!points.isEmpty()) {
+        uint& last = points.last();
+        if (last < 0x10FFFF) {
+            last = last == 0xD7FF ? 0xE000 : last + 1;
+            return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), points.size());
+        }
+        points.removeLast();
+    }
+    return {};
+}
+}  // namespace
+
+Condition foldedPrefix(const QString& column, const QString& param, const QString& typed) {
+    // "(column || '') >= ''" holds for every text and never for null, and no index serves it: it tells both
+    // planners that a row missing from an outer join cannot match, so that the search may start from the
+    // index of the searched table.
+    if (engine() == Engine::PostgreSQL)
+        return {QStringLiteral("(%1 || '') >= '' and ").arg(column) + foldedLike(column, param),
+                {{param, likePrefix(typed)}}};
+    const QString folded = fold(typed);
+    const QString end = successor(folded);
+    if (end.isEmpty())
+        return {QStringLiteral("(%1 || '') >= '' and fold(%1) >= :%2").arg(column, param), {{param, folded}}};
+    const QString endParam = param + QStringLiteral("_end");
+    return {QStringLiteral("(%1 || '') >= '' and fold(%1) >= :%2 and fold(%1) < :%3").arg(column, param, endParam),
+            {{param, folded}, {endParam, end}}};
+}
+
+Condition foldedContains(const QString& column, const QString& param, const QString& typed, const TextIndex& index) {
+    const QString folded = fold(typed);
+    if (engine() == Engine::PostgreSQL || index.table.isEmpty() || folded.toUcs4().size() < 3)
+        return {QStringLiteral("(%1 || '') >= '' and ").arg(column) + foldedLike(column, param),
+                {{param, likeContains(typed)}}};
+    // The full-text table finds the rows whose text holds every three characters in a row; the like keeps the
+    // match exact. "key = key" (true but for null) lets the planner start from the full-text table when the
+    // searched table is outer-joined.
+    const QString words = param + QStringLiteral("_words");
+    return {QStringLiteral("%1 = %1 and %1 in (select rowid from %2 where %3 match :%4) and ")
+                    .arg(index.key, index.table, index.column, words) +
+                foldedLike(column, param),
+            {{param, likeContains(typed)},
+             {words, QLatin1Char('"') + QString(folded).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"')}}};
+}
+
+Condition foldedPattern(const QString& column, const QString& param, const QString& typed, bool anywhere,
+                        const TextIndex& index) {
+    const QString folded = fold(typed);
+    qsizetype wild = -1;
+    for (qsizetype i = 0; i < folded.size() && wild < 0; ++i)
+        if (folded[i] == QLatin1Char('%') || folded[i] == QLatin1Char('_'))
+            wild = i;
+    if (wild < 0)
+        return anywhere ? foldedContains(column, param, typed, index) : foldedPrefix(column, param, typed);
+    const QString pattern = (anywhere ? QStringLiteral("%") : QString()) +
+                            QString(folded).replace(QLatin1Char('\\'), QStringLiteral("\\\\")) + QLatin1Char('%');
+    Condition c{QStringLiteral("(%1 || '') >= '' and ").arg(column) + foldedLike(column, param), {{param, pattern}}};
+    if (!anywhere && wild > 0 && engine() == Engine::SQLite) {
+        const Condition head = foldedPrefix(column, param + QStringLiteral("_head"), folded.left(wild));
+        c.sql = head.sql + QStringLiteral(" and ") + foldedLike(column, param);
+        c.values.insert(head.values);
+    }
+    return c;
+}
 
 QString likePrefix(const QString& typed) { return likeLiteral(typed) + QLatin1Char('%'); }
 

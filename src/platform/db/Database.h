@@ -6,8 +6,10 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QVariantHash>
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 class QSqlError;
 
@@ -35,6 +37,10 @@ struct Settings {
 
 // File names of the three SQLite databases inside Settings::directory.
 QString sqliteFile(const Settings& s, const QString& connection);
+
+// Defines on an open SQLite connection the functions that the statements and the indexes of NURV's tables
+// need (fold()); a connection opened outside this layer that writes those tables needs them too.
+void registerSqliteFunctions(QSqlDatabase& database);
 
 // A PostgreSQL connection of the given name with the settings' parameters, not yet opened.
 QSqlDatabase addPostgres(const Settings& settings, const QString& name);
@@ -122,6 +128,9 @@ bool inTransaction();
 // has committed already, and it runs at once with true.
 void whenTransactionEnds(std::function<void(bool committed)> ended);
 
+// Runs `hook` before every transaction starts, from now on.
+void beforeEachTransaction(std::function<void()> hook);
+
 // Rolls back on destruction unless committed: a failed save never leaves a transaction open.
 class Transaction {
 public:
@@ -143,15 +152,55 @@ private:
 QDateTime serverTime();
 
 // Case- and accent-free form of a text, as the SQL function fold() computes it on both engines. Below U+0250
-// every character folds through one table, which also writes the server's function (foldTable()); letters with
-// a stroke or bar fold to their plain letter (Ø to o, Ł to l, Đ and Ð to d), ligatures and ß only to lower case.
+// every character folds through one table; letters with a stroke or bar fold to their plain letter (Ø to o,
+// Ł to l, Đ and Ð to d), ligatures and ß only to lower case. Above it, accents are dropped from the canonical
+// decomposition and the rest lowered.
 QString fold(const QString& text);
 
-// Pairs of characters whose folded form differs from themselves, below U+0250: `from` folds to `to`.
-struct FoldTable {
-    QString from, to;
+// Every character below U+10000 whose folded form differs from itself, with that form (empty for the marks
+// that fold drops, several characters for a Hangul syllable): what writes the server's function.
+struct FoldedCharacter {
+    char16_t character;
+    QString folded;
 };
-const FoldTable& foldTable();
+const std::vector<FoldedCharacter>& foldedCharacters();
+
+// The statements that (re)define fold() on PostgreSQL, equal to fold() for every character it changes.
+QStringList postgresFoldFunctions();
+
+// A condition of a search and the values it binds.
+struct Condition {
+    QString sql;
+    QVariantHash values;
+};
+
+// The texts of `column` that begin with `typed`, ignoring case and accents (%, _ and \ typed are themselves),
+// in the shape the index on fold(column) serves on the engine: a range of fold(column) on SQLite, whose `like`
+// no index serves, and a `like` on PostgreSQL, whose pattern index turns it into a range. Binds `param` and
+// `param`_end.
+Condition foldedPrefix(const QString& column, const QString& param, const QString& typed);
+
+// The trigram index that SQLite keeps of a searched text: a full-text table (FTS5, trigram tokenizer) whose
+// rowid is the row's key and whose `column` holds fold() of the text, kept by triggers.
+struct TextIndex {
+    QString table;
+    QString column;
+    QString key;  // the searched row's key, as the statement names it
+};
+
+// The texts of `column` (a column or an expression over one) that contain `typed`, ignoring case and accents:
+// on PostgreSQL the trigram index on fold(column) serves it, on SQLite `index` where one is given and three
+// characters or more are typed. Binds `param` (and `param`_words).
+Condition foldedContains(const QString& column, const QString& param, const QString& typed,
+                         const TextIndex& index = {});
+
+// A search that the clerk may write as a pattern: `typed` folded, its % and _ kept as wildcards (a backslash
+// typed matches itself), at the beginning of the text or `anywhere` in it. Without a wildcard it is foldedPrefix or
+// foldedContains; with one, the like of the pattern, and on SQLite a range of the literal beginning before
+// the first wildcard, so that the index on fold(column) still serves a prefix. Binds `param` and others
+// beginning with it.
+Condition foldedPattern(const QString& column, const QString& param, const QString& typed, bool anywhere,
+                        const TextIndex& index = {});
 
 // The pattern of a prefix search: `fold(column) like :prefix escape '\'` finds the texts that begin with `typed`,
 // ignoring case and accents; %, _ and \ typed are matched as themselves.

@@ -164,7 +164,7 @@ QVariant readable(const QVariant& v) {
 // A PostgreSQL result kept whole, its rows read into values as they are asked for. Only results whose
 // columns are all of the plain types below are kept so; the values are those the Qt driver gives.
 struct PendingRows {
-    enum class Kind : quint8 { Integer, Text, DateTime };
+    enum class Kind : quint8 { Integer, Text, DateTime, LongLong, Double, Bool, Date };
     std::unique_ptr<PGresult, decltype(&PQclear)> result{nullptr, &PQclear};
     std::vector<Kind> kinds;
 
@@ -175,6 +175,32 @@ struct PendingRows {
         case 1114: return Kind::DateTime;                   // timestamp
         default: return std::nullopt;
         }
+    }
+    // Every type, read as the Qt driver reads it (numbers with its default precision, as doubles); a type it
+    // does not know is text.
+    static Kind anyKindOf(Oid type) {
+        if (const auto plain = kindOf(type))
+            return *plain;
+        switch (type) {
+        case 20: return Kind::LongLong;                    // int8
+        case 700: case 701: case 1700: return Kind::Double; // float4, float8, numeric
+        case 16: return Kind::Bool;
+        case 1082: return Kind::Date;
+        case 1184: return Kind::DateTime;                  // timestamptz
+        default: return Kind::Text;
+        }
+    }
+    static QMetaType::Type metaType(Kind kind) {
+        switch (kind) {
+        case Kind::Integer: return QMetaType::Int;
+        case Kind::Text: return QMetaType::QString;
+        case Kind::DateTime: return QMetaType::QDateTime;
+        case Kind::LongLong: return QMetaType::LongLong;
+        case Kind::Double: return QMetaType::Double;
+        case Kind::Bool: return QMetaType::Bool;
+        case Kind::Date: return QMetaType::QDate;
+        }
+        return QMetaType::QString;
     }
 
     static QVariant dateTime(const char* text, int size) {
@@ -202,9 +228,7 @@ struct PendingRows {
         for (int c = 0; c < cols; ++c) {
             const Kind kind = kinds[size_t(c)];
             if (PQgetisnull(r, row, c)) {
-                values[c] = QVariant(QMetaType(kind == Kind::Integer ? QMetaType::Int
-                                               : kind == Kind::Text  ? QMetaType::QString
-                                                                     : QMetaType::QDateTime));
+                values[c] = QVariant(QMetaType(metaType(kind)));
                 continue;
             }
             const char* text = PQgetvalue(r, row, c);
@@ -213,6 +237,10 @@ struct PendingRows {
             case Kind::Integer: values[c] = std::atoi(text); break;
             case Kind::Text: values[c] = readable(QString::fromUtf8(text, size)); break;
             case Kind::DateTime: values[c] = dateTime(text, size); break;
+            case Kind::LongLong: values[c] = QByteArray(text, size).toLongLong(); break;
+            case Kind::Double: values[c] = QByteArray(text, size).toDouble(); break;
+            case Kind::Bool: values[c] = text[0] == 't'; break;
+            case Kind::Date: values[c] = QDate::fromString(QString::fromLatin1(text, size), Qt::ISODate); break;
             }
         }
         return values;
@@ -342,12 +370,22 @@ RowSet readRows(QSqlQuery& q, int* affected) {
 
 void forgetPreparedStatements() { statements().kept.clear(); }
 
+namespace {
+std::function<void(const QString&, const QString&, const QVariantHash&)> g_observer;
+}
+
+void setStatementObserver(std::function<void(const QString&, const QString&, const QVariantHash&)> observer) {
+    g_observer = std::move(observer);
+}
+
 void requireAffected(int affected) {
     if (affected == 0)
         throw Error(kRegistroAlterado, Error::Kind::RowChanged);
 }
 
 RowSet run(const QString& connectionName, const QString& sql, const QVariantHash& params, int* affected) {
+    if (g_observer)
+        g_observer(connectionName, sql, params);
     QSqlDatabase database = connection(connectionName);
     QVariantList values;
     const QString text = positional(sql, params, values);
@@ -380,6 +418,124 @@ RowSet run(const QString& connectionName, const QString& sql, const QVariantHash
     return readRows(q, affected);
 }
 
+namespace {
+
+// SQLite: the statement stepped a batch at a time, on a query of its own (the kept ones are shared).
+class SqliteCursor : public Cursor {
+public:
+    SqliteCursor(QSqlDatabase database, const QString& text, const QVariantList& values, RowSet& rows)
+        : m_database(database), m_query(database) {
+        m_query.setForwardOnly(true);
+        if (!m_query.prepare(text))
+            throwFailure(m_database, m_query.lastError());
+        for (int i = 0; i < values.size(); ++i)
+            m_query.bindValue(i, bindable(values[i]));
+        if (!m_query.exec())
+            throwFailure(m_database, m_query.lastError());
+        const QSqlRecord rec = m_query.record();
+        QStringList names;
+        for (int i = 0; i < rec.count(); ++i)
+            names << rec.fieldName(i);
+        rows.setFields(names);
+    }
+
+    bool fetch(RowSet& rows, int row) override {
+        if (m_ended)
+            return true;
+        const int cols = int(rows.fields().size());
+        while (rows.count() <= row) {
+            if (!m_query.next()) {
+                // A statement that failed half-way (a rollback ends SQLite's reading ones) is no end of rows.
+                const QSqlError error = m_query.lastError();
+                m_query.finish();
+                m_ended = true;
+                if (error.isValid())
+                    throwFailure(m_database, error);
+                return true;
+            }
+            QVector<QVariant> r(cols);
+            for (int i = 0; i < cols; ++i)
+                r[i] = readable(m_query.value(i));
+            rows.append(std::move(r));
+        }
+        return false;
+    }
+
+private:
+    QSqlDatabase m_database;
+    QSqlQuery m_query;
+    bool m_ended = false;
+};
+
+// PostgreSQL: the result as libpq received it, owned by the rows that read it; no statement stays prepared.
+class PostgresCursor : public Cursor {
+public:
+    bool fetch(RowSet&, int) override { return true; }
+};
+
+PGconn* postgresConnection(const QSqlDatabase& database) {
+    const QVariant handle = database.driver()->handle();
+    if (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0)
+        throw Error(QStringLiteral("O driver PostgreSQL não expõe a conexão."));
+    return *static_cast<PGconn* const*>(handle.constData());
+}
+
+void readWhole(QSqlDatabase database, const QString& text, const QVariantList& values, RowSet& rows) {
+    PGconn* connection = postgresConnection(database);
+    std::vector<QByteArray> texts(size_t(values.size()));
+    std::vector<const char*> pointers(size_t(values.size()), nullptr);
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant v = bindable(values[i]);
+        if (v.isNull())
+            continue;
+        texts[size_t(i)] = v.typeId() == QMetaType::Double ? QByteArray::number(v.toDouble(), 'g', 17)
+                                                           : v.toString().toUtf8();
+        pointers[size_t(i)] = texts[size_t(i)].constData();
+    }
+    // Positional markers as the server writes them.
+    QString numbered;
+    int n = 0;
+    bool quoted = false;
+    for (QChar c : text) {
+        quoted = quoted != (c == QLatin1Char('\''));
+        numbered += !quoted && c == QLatin1Char('?') ? QStringLiteral("$%1").arg(++n) : QString(c);
+    }
+    auto pending = std::make_shared<PendingRows>();
+    pending->result.reset(PQexecParams(connection, numbered.toUtf8().constData(), int(values.size()), nullptr,
+                                       pointers.data(), nullptr, nullptr, 0));
+    PGresult* result = pending->result.get();
+    if (!result || PQresultStatus(result) != PGRES_TUPLES_OK) {
+        const QString message = QString::fromUtf8(result ? PQresultErrorMessage(result) : PQerrorMessage(connection));
+        if (PQstatus(connection) != CONNECTION_OK)
+            database.close();
+        throwFailure(database, QSqlError(QString(), message.trimmed(), QSqlError::StatementError));
+    }
+    QStringList names;
+    for (int c = 0; c < PQnfields(result); ++c) {
+        names << QString::fromUtf8(PQfname(result, c));
+        pending->kinds.push_back(PendingRows::anyKindOf(PQftype(result, c)));
+    }
+    rows.setFields(names);
+    rows.setPending(std::move(pending), PQntuples(result));
+}
+
+}  // namespace
+
+std::unique_ptr<Cursor> openCursor(const QString& connectionName, const QString& sql, const QVariantHash& params,
+                                   RowSet& rows) {
+    if (g_observer)
+        g_observer(connectionName, sql, params);
+    QSqlDatabase database = connection(connectionName);
+    QVariantList values;
+    const QString text = positional(sql, params, values);
+    rows.clear();
+    if (database.driver()->dbmsType() == QSqlDriver::PostgreSQL) {
+        readWhole(database, text, values, rows);
+        return std::make_unique<PostgresCursor>();
+    }
+    return std::make_unique<SqliteCursor>(database, text, values, rows);
+}
+
 Query::Query(QString connectionName) : m_connection(std::move(connectionName)) {}
 
 Query& Query::add(const QString& line) {
@@ -403,6 +559,17 @@ Query& Query::bind(const QString& name, const QVariant& value) {
         key.remove(0, 1);
     m_params.insert(key, value);
     return *this;
+}
+
+Query& Query::bind(const QVariantHash& values) {
+    for (auto it = values.begin(); it != values.end(); ++it)
+        bind(it.key(), it.value());
+    return *this;
+}
+
+Query& Query::andWhere(const Condition& condition) {
+    add(QStringLiteral(" and ") + condition.sql);
+    return bind(condition.values);
 }
 
 void Query::open() {

@@ -13,6 +13,7 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -65,9 +66,29 @@ private:
 // A statement with values is prepared once per connection and kept for its next run.
 RowSet run(const QString& connectionName, const QString& sql, const QVariantHash& params, int* affected = nullptr);
 
+// The rows of a select read as they are asked for, as Qt's own model reads them: SQLite steps its statement a
+// batch at a time; a PostgreSQL result stays as the server sent it, never copied, each row read into values
+// when first asked for. Destroying the cursor frees the statement and what it holds.
+class Cursor {
+public:
+    virtual ~Cursor() = default;
+    // Reads rows into `rows` until it holds more than `row` rows or the result has ended; true once it has.
+    // Throws db::Error when the statement fails on the way.
+    virtual bool fetch(RowSet& rows, int row) = 0;
+};
+
+// Runs the select and gives its cursor; `rows` gets the field names, and on PostgreSQL every row, pending.
+std::unique_ptr<Cursor> openCursor(const QString& connectionName, const QString& sql, const QVariantHash& params,
+                                   RowSet& rows);
+
 // An update or delete of one row by its key that touched none: the row was changed or deleted by another
 // workstation since it was read. Throws kRegistroAlterado; use with the count Query::exec() returns.
 void requireAffected(int affected);
+
+// Called with each statement run() is about to run on a connection and its values (tests read the plans of
+// what the forms run); an empty function stops it.
+void setStatementObserver(
+    std::function<void(const QString& connection, const QString& sql, const QVariantHash& params)> observer);
 
 // Throws away the statements run() keeps (before their connection closes or the server drops them).
 void forgetPreparedStatements();
@@ -86,6 +107,9 @@ public:
     const QString& connectionName() const { return m_connection; }
 
     Query& bind(const QString& name, const QVariant& value);  // name with or without ':'
+    Query& bind(const QVariantHash& values);
+    // Adds " and <condition>" and binds its values.
+    Query& andWhere(const Condition& condition);
     const QVariantHash& params() const { return m_params; }
 
     void open();   // runs the text, keeps the rows, cursor on the first

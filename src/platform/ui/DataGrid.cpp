@@ -13,7 +13,9 @@ namespace ui {
 DataGridModel::DataGridModel(db::DataSet* data, QList<GridColumn> columns, QObject* parent)
     : QAbstractTableModel(parent), m_data(data), m_columns(std::move(columns)) {
     mapFields();
+    m_rows = data->fetchedCount();
     connect(data, &db::DataSet::rowsChanged, this, &DataGridModel::reset);
+    connect(data, &db::DataSet::rowsFetched, this, &DataGridModel::rowsFetched);
     connect(data, &db::DataSet::fieldChanged, this, &DataGridModel::rowChanged);
 }
 
@@ -30,14 +32,33 @@ void DataGridModel::mapFields() {
     m_fieldIndex.clear();
     for (const GridColumn& c : std::as_const(m_columns)) {
         const QString& field = c.field.isEmpty() ? c.valueField : c.field;
-        m_fieldIndex << (m_data && !field.isEmpty() ? m_data->rows().fieldIndex(field) : -1);
+        m_fieldIndex << (m_data && !field.isEmpty() ? m_data->fieldIndex(field) : -1);
     }
 }
 
 void DataGridModel::reset() {
     beginResetModel();
     mapFields();
+    m_rows = m_data ? m_data->fetchedCount() : 0;
     endResetModel();
+}
+
+void DataGridModel::rowsFetched() {
+    const int now = m_data ? m_data->fetchedCount() : 0;
+    if (now <= m_rows)
+        return;
+    beginInsertRows({}, m_rows, now - 1);
+    m_rows = now;
+    endInsertRows();
+}
+
+bool DataGridModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && m_data && m_data->canFetchMore();
+}
+
+void DataGridModel::fetchMore(const QModelIndex& parent) {
+    if (!parent.isValid() && m_data)
+        m_data->fetchMore();
 }
 
 void DataGridModel::rowChanged() {
@@ -59,7 +80,7 @@ void DataGridModel::markSortColumn(int column) {
 int DataGridModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() || !m_data)
         return 0;
-    return m_data->recordCount();
+    return m_rows;
 }
 
 int DataGridModel::columnCount(const QModelIndex& parent) const {

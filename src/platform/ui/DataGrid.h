@@ -58,7 +58,10 @@ public:
         m_foreground = std::move(colour);
     }
 
+    // The rows the data set has read; scrolling on asks it for more, as Qt's own model does.
     int rowCount(const QModelIndex& parent = {}) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
@@ -68,12 +71,14 @@ signals:
 
 private:
     void reset();
+    void rowsFetched();
     void rowChanged();
     void mapFields();
 
     QPointer<db::DataSet> m_data;
     QList<GridColumn> m_columns;
     QList<int> m_fieldIndex;  // of each column in the data set's rows, -1 when absent
+    int m_rows = 0;           // the data set's rows the views know of
     int m_sortColumn = -1;
     std::function<QColor(const db::DataSet& data, int row)> m_foreground;
 };

@@ -3,6 +3,7 @@
 #include "platform/db/DataSet.h"
 
 #include <QSignalSpy>
+#include <QSqlQuery>
 
 using db::DataSet;
 
@@ -146,4 +147,73 @@ TEST_F(DataSetTest, PostsStandOnlyWhenTheirTransactionCommits) {
     users.post();  // outside a transaction a post is final at once
     EXPECT_EQ(db::toInt(users.field("Id_Usuario")), db::toInt(scalar("select Id_Usuario from usuario")));
     EXPECT_EQ(count("usuario"), 1);
+}
+
+// A large select is read a screen at a time on SQLite (PostgreSQL sends a result whole, its rows read into
+// values when first shown), and reads what a plain query reads: values, nulls, the count, the last row,
+// another order.
+TEST_F(DataSetTest, ReadsAsItIsAskedWhatAPlainQueryReads) {
+    constexpr int kRows = 1000;
+    {
+        db::Transaction t;
+        for (int i = 1; i <= kRows; ++i) {
+            exec("insert into endereco (Id_Endereco, Id_Distrito, NOM_LOGR, End_X, data_endereco) "
+                 "values (:id, :d, :n, :x, :t)",
+                 {{"id", i},
+                  {"d", i % 3 ? QVariant(i % 50) : QVariant(QMetaType(QMetaType::Int))},
+                  {"n", i % 7 ? QVariant(QStringLiteral("RUA Ç %1").arg(i % 97)) : QVariant(QMetaType(QMetaType::QString))},
+                  {"x", i % 5 ? QVariant(i * 0.25) : QVariant(QMetaType(QMetaType::Double))},
+                  {"t", i % 11 ? QVariant(QDateTime(QDate(2020, 1, 1), QTime(8, 0)).addSecs(i * 3671))
+                               : QVariant(QMetaType(QMetaType::QDateTime))}});
+        }
+        t.commit();
+    }
+    auto expectSameRows = [](DataSet& data, const QString& sql, int rows) {
+        QSqlQuery plain(db::connection());
+        ASSERT_TRUE(plain.exec(sql));
+        int r = 0;
+        for (; plain.next() && r < rows; ++r) {
+            EXPECT_EQ(db::toInt(data.cell(r, 0)), plain.value(0).toInt()) << r;
+            EXPECT_EQ(data.cell(r, 1).isNull(), plain.value(1).isNull()) << r;
+            EXPECT_EQ(db::toInt(data.cell(r, 1)), db::toInt(plain.value(1))) << r;
+            EXPECT_EQ(db::toText(data.cell(r, 2)), plain.value(2).toString()) << r;
+            EXPECT_EQ(data.cell(r, 3).isNull(), plain.value(3).isNull()) << r;
+            EXPECT_DOUBLE_EQ(db::toNumber(data.cell(r, 3)), db::toNumber(plain.value(3))) << r;
+            EXPECT_EQ(db::toDateTime(data.cell(r, 4)), db::toDateTime(plain.value(4))) << r;
+        }
+        EXPECT_EQ(r, rows);
+    };
+    const QString select = "select Id_Endereco, Id_Distrito, NOM_LOGR, End_X, data_endereco from endereco ";
+    QSignalSpy fetched(&ds, &DataSet::rowsFetched);
+    const int firstRows = testingPostgres() ? kRows : DataSet::kFirstRows;
+    ds.setSql(select + "order by Id_Endereco");
+    ds.open();
+    EXPECT_EQ(ds.fetchedCount(), firstRows);
+    EXPECT_FALSE(ds.isEmpty());
+    ds.moveTo(DataSet::kFirstRows - 1);
+    EXPECT_FALSE(ds.eof());  // the next row is read to know
+    ds.next();
+    EXPECT_EQ(db::toInt(ds.field("Id_Endereco")), DataSet::kFirstRows + 1);
+    expectSameRows(ds, select + "order by Id_Endereco", kRows);
+    EXPECT_EQ(ds.recordCount(), kRows);
+    EXPECT_FALSE(ds.canFetchMore());
+    EXPECT_EQ(fetched.count() > 0, !testingPostgres());
+
+    // The last row of a select just opened, and the count of one read in part.
+    ds.open();
+    ds.last();
+    EXPECT_TRUE(ds.eof());
+    EXPECT_EQ(ds.recNo(), kRows - 1);
+    EXPECT_EQ(db::toInt(ds.field("Id_Endereco")), kRows);
+    ds.open();
+    EXPECT_EQ(ds.recordCount(), kRows);
+
+    // Another order is read again from the start, a screen at a time.
+    const QString byName = select + "order by NOM_LOGR desc, Id_Endereco";
+    ds.setSql(byName);
+    ds.open();
+    EXPECT_EQ(ds.fetchedCount(), firstRows);
+    expectSameRows(ds, byName, kRows);
+    EXPECT_TRUE(ds.locate("Id_Endereco", 7));  // read up to wherever the row lies
+    EXPECT_EQ(db::toInt(ds.field("Id_Endereco")), 7);
 }
