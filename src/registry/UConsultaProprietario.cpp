@@ -4,7 +4,6 @@
 #include "common/FormOpening.h"
 #include "common/Prompts.h"
 #include "registry/AnimalRules.h"
-#include "registry/UPropAnimal.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -52,11 +51,11 @@ PickDialogShape consultShape() {
 
 }  // namespace
 
-TfrmConsultaProprietario::TfrmConsultaProprietario(TfrmPropAnimal* opener, QWidget* parent)
-    : PickDialog(consultShape(), parent, Qt::Window | Qt::WindowStaysOnTopHint), m_opener(opener) {}
+TfrmConsultaProprietario::TfrmConsultaProprietario(Taker take, QWidget* parent)
+    : PickDialog(consultShape(), parent, Qt::Window | Qt::WindowStaysOnTopHint), m_take(std::move(take)) {}
 
-TfrmConsultaProprietario* TfrmConsultaProprietario::open(TfrmPropAnimal* opener) {
-    frmConsultaProprietario = new TfrmConsultaProprietario(opener);
+TfrmConsultaProprietario* TfrmConsultaProprietario::open(QWidget* opener, Taker take) {
+    frmConsultaProprietario = new TfrmConsultaProprietario(std::move(take));
     showForm(frmConsultaProprietario, ShowAs::Window, opener);
     return frmConsultaProprietario;
 }
@@ -88,9 +87,10 @@ void TfrmConsultaProprietario::choose() {
                                : QVariant();
     if (db::toText(owner).trimmed().isEmpty()) {
         Prompts::information(kNenhumRegistro);
-    } else if (m_opener) {
+    } else if (m_take) {
         const QVariant animal = qryPrincipal->field(QStringLiteral("Id_Animal"));
-        m_opener->openOwner(db::toInt(owner), db::toText(animal).trimmed().isEmpty() ? 0 : db::toInt(animal));
+        if (!m_take(db::toInt(owner), db::toText(animal).trimmed().isEmpty() ? 0 : db::toInt(animal)))
+            return;
     }
     close();
 }

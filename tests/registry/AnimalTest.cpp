@@ -425,14 +425,16 @@ TEST_F(OwnerLookupTest, ConsultFindsActiveOwnersByEachCriterionAndLocatesTheAnim
     EXPECT_EQ(frmPropAnimal->qryAnimal->field("Id_Animal").toInt(), rex);
 
     // OK on an empty result, and a consult whose register has closed.
-    consult = TfrmConsultaProprietario::open(frmPropAnimal);
+    trigger("actPesquisar");
+    consult = frmConsultaProprietario;
     consult->cbbSelecao->setCurrentText(kConsultaNomeProp);
     consult->edtTexto->setText("ZZZ");
     consult->search();
     prompts.clear();
     consult->choose();
     EXPECT_EQ(prompts.texts(), QStringList{kNenhumRegistro});
-    consult = TfrmConsultaProprietario::open(frmPropAnimal);
+    trigger("actPesquisar");
+    consult = frmConsultaProprietario;
     area->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_FALSE(frmPropAnimal);

@@ -78,7 +78,7 @@ TEST(OwnerRules, ChecksRunInOrderUntilTheFirstFailure) {
     o.inserting = true;
     bool documentTaken = true;
     int owners = 1, users = 1;
-    const OwnerLookups lookups{[&] { return documentTaken; }, [&] { return owners; }, [&] { return users; }};
+    const OwnerLookups lookups{[&] { return documentTaken; }, [&] { return owners; }, [&] { return users; }, {}};
     auto failing = [&]() {
         const auto r = ValidaCamposProprietario(o, lookups);
         return r ? r->check : 0;
