@@ -10,8 +10,9 @@
 
 namespace {
 
+// The owner's id and name are named as the grid's titles order them: both tables have such columns.
 const QString kColumns = QStringLiteral(
-    " select b.Id_Proprietario, b.nome, b.Telefone_Residencial, b.Telefone_Celular, "
+    " select b.Id_Proprietario as Id_Proprietario, b.nome as nome, b.Telefone_Residencial, b.Telefone_Celular, "
     " b.Telefone_Recado, b.Num_CPF_CNPJ, b.Num_CI, a.Id_Animal, a.nome as nome_animal, "
     " a.num_microchip, c.Id_Endereco, c.TIP_LOGR, c.NOM_LOGR, c.NUM_IMOV_LOGR, "
     " c.DES_CMPL_ENDR, c.NOM_BAIR ");
