@@ -62,6 +62,17 @@ protected:
 
     int shownOwner() { return db::toInt(frmPropAnimal->qryProprietario->field("Id_Proprietario")); }
 
+    // OK in the consult on JOSE, and Sim to the question: the typing goes, the consult closes, JOSE is shown.
+    void letGoThroughConsult(QPointer<TfrmConsultaProprietario>& consult) {
+        prompts.clear();
+        prompts.confirmations = {true};
+        input::clickButton(consult->findChild<QPushButton*>("btnOK"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(prompts.texts(), QStringList{kAlteracoesNaoGravadas});
+        EXPECT_TRUE(consult.isNull());
+        EXPECT_EQ(shownOwner(), jose);
+    }
+
     int maria = 0, jose = 0;
 };
 
@@ -110,13 +121,7 @@ TEST_F(MovesTest, EveryMoveAsksWhileAnAnimalIsTypedAndTheAnimalStaysWithItsOwner
 
     // Sim drops the typed animal and moves: the consult's OK puts the register on JOSE.
     typeAnimal("TOTO");
-    prompts.clear();
-    prompts.confirmations = {true};
-    input::clickButton(consult->findChild<QPushButton*>("btnOK"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(prompts.texts(), QStringList{kAlteracoesNaoGravadas});
-    EXPECT_TRUE(consult.isNull());
-    EXPECT_EQ(shownOwner(), jose);
+    letGoThroughConsult(consult);
     EXPECT_FALSE(frmPropAnimal->qryAnimal->isEditing());
     EXPECT_EQ(frmPropAnimal->qryAnimal->recordCount(), 0) << "JOSE's animals";
     EXPECT_EQ(count("animal"), 1) << "TOTO was dropped";
@@ -183,13 +188,7 @@ TEST_F(MovesTest, EveryMoveIsRefusedOrAsksWhileAnOwnerIsTyped) {
     EXPECT_EQ(name->text(), "MARIA DA SILVA");
 
     // Sim drops it: the consult's OK shows JOSE, and no owner was written.
-    prompts.clear();
-    prompts.confirmations = {true};
-    input::clickButton(consult->findChild<QPushButton*>("btnOK"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(prompts.texts(), QStringList{kAlteracoesNaoGravadas});
-    EXPECT_TRUE(consult.isNull());
-    EXPECT_EQ(shownOwner(), jose);
+    letGoThroughConsult(consult);
     EXPECT_EQ(frmPropAnimal->qryProprietario->state(), db::DataSet::State::Browse);
     EXPECT_EQ(count("proprietario"), 2);
 }
