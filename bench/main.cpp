@@ -45,6 +45,8 @@
 #include <memory>
 #include <vector>
 
+using namespace common;
+
 namespace {
 
 struct Scenario {

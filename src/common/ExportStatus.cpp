@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QStatusBar>
 
+using namespace common;
+
 QStatusBar* makeExportStatusBar(QWidget* parent, int panels) {
     auto* bar = new QStatusBar(parent);
     bar->setObjectName(QStringLiteral("StatusBar1"));

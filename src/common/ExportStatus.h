@@ -10,12 +10,14 @@
 class QStatusBar;
 class QWidget;
 
+namespace common {
 inline const QString kAguardeRecuperacao = QStringLiteral("Agrarde a recuperação dos dados...");
 inline const QString kExportacaoRealizada = QStringLiteral("Exportação realizada com sucesso.");
 inline const QString kExportacaoConcluidaModelo = QStringLiteral(
     "Exportação concluída.\nUm arquivo com o modelo de dados desta exportação será criado em: ");
 inline const QString kErroExportarVelmoran =
     QStringLiteral("Erro ao exportar dados, entre em contato com o a VELMORAN.");
+}  // namespace common
 
 // A status bar named StatusBar1 with `panels` labels named StatusBar1Panel0, StatusBar1Panel1...
 QStatusBar* makeExportStatusBar(QWidget* parent, int panels);
@@ -23,7 +25,7 @@ QStatusBar* makeExportStatusBar(QWidget* parent, int panels);
 // Writes a panel's text, paints the bar and lets the window show it before the work goes on.
 void showNotice(QStatusBar* bar, int panel, const QString& text, const QColor& colour);
 void noticeWaiting(QStatusBar* bar, int panel);
-void noticeDone(QStatusBar* bar, int panel, const QString& text = kExportacaoRealizada);
+void noticeDone(QStatusBar* bar, int panel, const QString& text = common::kExportacaoRealizada);
 // Empties the panel and gives the bar its usual colour again (an operation that failed).
 void clearNotice(QStatusBar* bar, int panel);
 

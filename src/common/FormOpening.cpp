@@ -221,6 +221,15 @@ void showForm(QWidget* form, ShowAs how, QWidget* opener) {
     }
 }
 
+void setWindowButtons(QWidget* form, Qt::WindowFlags buttons) {
+    if (buttons.testFlag(Qt::WindowSystemMenuHint))
+        buttons |= Qt::WindowCloseButtonHint;
+    QWidget* window = qobject_cast<QMdiSubWindow*>(form->parentWidget()) ? form->parentWidget() : form;
+    const Qt::WindowFlags kind = window == form ? Qt::Window : Qt::SubWindow;
+    window->setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint | buttons);
+    window->show();  // a change of flags hides the window
+}
+
 void centreOverWorkspace(QWidget* form) {
     FormFrame* frame = frameOf(form);
     QWidget* opener = frame ? frame->opener() : nullptr;

@@ -23,6 +23,11 @@ enum class ShowAs { MdiChild, Window };
 // front with the focus where it was.
 void showForm(QWidget* form, ShowAs how, QWidget* opener = nullptr);
 
+// The window buttons of a shown form besides its title: Qt::WindowSystemMenuHint gives the system menu and
+// the close button, Qt::WindowMinimizeButtonHint and Qt::WindowMaximizeButtonHint their buttons; none: a
+// window that closes by its own buttons only.
+void setWindowButtons(QWidget* form, Qt::WindowFlags buttons);
+
 // Fits a shown form (its MDI window, or its own window on the screen) into the work area and centres it over
 // the area, or over the window of the opener it was shown with.
 void centreOverWorkspace(QWidget* form);

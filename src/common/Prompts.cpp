@@ -71,7 +71,7 @@ void warning(const QString& text) { handler()->message(Kind::Warning, QStringLit
 void error(const QString& text) { handler()->message(Kind::Error, QStringLiteral("Erro"), text); }
 
 QString saveFileName(const QString& caption, const QString& filter, const QString& suggested) {
-    return handler()->fileName(Kind::SaveFile, caption, filter, suggested);
+    return handler()->fileName(Kind::SaveFile, caption, filter, report::savePathFor(suggested));
 }
 
 QString openFileName(const QString& caption, const QString& filter) {

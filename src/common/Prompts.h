@@ -13,6 +13,9 @@ namespace Prompts {
 
 enum class Kind { Information, Confirmation, Warning, Error, SaveFile, OpenFile, Preview };
 
+// The file filter of the dBase tables the exports write.
+inline const QString kFiltroDbase = QStringLiteral("Arquivos dBase (*.dbf)");
+
 class Handler {
 public:
     virtual ~Handler() = default;
@@ -30,6 +33,7 @@ void information(const QString& text);          // one OK button, titled with th
 bool confirm(const QString& text);              // "Confirmação", buttons "&Sim" and "&Não"; true for Sim
 void warning(const QString& text);              // "Aviso"
 void error(const QString& text);                // "Erro"
+// A save dialog opens in the user's documents folder (see report::savePathFor).
 QString saveFileName(const QString& caption, const QString& filter, const QString& suggested = {});
 QString openFileName(const QString& caption, const QString& filter);
 

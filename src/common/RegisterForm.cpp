@@ -23,6 +23,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+using namespace common;
+
 QString withOrderBy(const QString& sql, const QString& field) {
     static const QRegularExpression order(QStringLiteral("\\border\\b"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch found = order.match(sql);
@@ -313,9 +315,12 @@ void RegisterForm::remove() {
         return;
     }
     const QVariant key = empty ? QVariant() : qryPrincipal->field(m_keyField);
-    if (!checkReferences(key))
+    const bool questionFirst = m_deleteOrder == DeleteOrder::QuestionFirst;
+    if (!questionFirst && !checkReferences(key))
         return;
     if (!Prompts::confirm(QString(m_confirmDelete).replace(QStringLiteral("%1"), db::toText(key))))
+        return;
+    if (questionFirst && !checkReferences(key))
         return;
     if (empty) {
         Prompts::information(kNaoHaRegistro);

@@ -32,11 +32,13 @@ struct ReferenceCheck {
 // "order by <field>" appended. The field comes from the code (a grid's column list), never from typing.
 QString withOrderBy(const QString& sql, const QString& field);
 
+namespace common {
 inline const QString kOperacaoRealizada = QStringLiteral("Operação realizada com sucesso!");
 inline const QString kNaoHaRegistro = QStringLiteral("Não há registro!");
 inline const QString kNaoFoiPossivelOrdenar = QStringLiteral("Não foi possível ordenar por este campo.");
 inline const QString kAlteracoesNaoGravadas =
     QStringLiteral("Existem alterações não gravadas. Deseja sair sem gravar?");
+}  // namespace common
 
 class RegisterForm : public QWidget, public RegisterActions {
     Q_OBJECT
@@ -49,6 +51,8 @@ public:
     // Where a delete on an empty register says "Não há registro!": after the reference checks and the
     // confirmation (the work-unit register), or before anything is asked.
     enum class EmptyCheck { AfterConfirmation, BeforeReferences };
+    // Whether a delete checks the references before its question (most registers) or after it.
+    enum class DeleteOrder { ReferencesFirst, QuestionFirst };
 
     explicit RegisterForm(QWidget* parent = nullptr);
     ~RegisterForm() override;
@@ -76,7 +80,8 @@ public:
     virtual void edit();                  // Alterar
     virtual void cancel();                // Cancelar
     virtual void save();                  // Gravar: validate, server time, transaction, key, audit, post, commit
-    virtual void remove();                // Excluir: references, confirmation, delete in a transaction, reload
+    virtual void remove();                // Excluir: references and confirmation (setDeleteOrder), delete in a
+                                          // transaction, reload
     // While a row is being typed, neither a sort nor a search moves the register: the row would be lost.
     void sortBy(int column);              // a click on the grid title of `column`
     void openKey(const QVariant& key);    // the register holds exactly the row of that key
@@ -94,6 +99,7 @@ protected:
     void setDeleteTexts(const QString& confirmation, const QString& serverRefusal);
     void setOpenOnShow(OpenOnShow how) { m_openOnShow = how; }
     void setEmptyCheck(EmptyCheck when) { m_emptyCheck = when; }
+    void setDeleteOrder(DeleteOrder order) { m_deleteOrder = order; }
     void setFirstFocus(QWidget* control) { m_firstFocus = control; }
 
     // Hooks.
@@ -135,6 +141,7 @@ private:
     QString m_confirmDelete, m_deleteRefused;
     OpenOnShow m_openOnShow = OpenOnShow::Empty;
     EmptyCheck m_emptyCheck = EmptyCheck::AfterConfirmation;
+    DeleteOrder m_deleteOrder = DeleteOrder::ReferencesFirst;
     QWidget* m_firstFocus = nullptr;
     bool m_shown = false;
 };

@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <utility>
 
+using namespace common;
+
 SearchDialog::SearchDialog(RegisterForm* target, const QString& key, const QString& selectionLabel, QWidget* parent)
     : QWidget(parent), m_target(target), m_key(key) {
     setAttribute(Qt::WA_DeleteOnClose, true);

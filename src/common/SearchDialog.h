@@ -15,8 +15,10 @@ class QLineEdit;
 class QTableView;
 class QVBoxLayout;
 
+namespace common {
 inline const QString kSearchByCode = QStringLiteral("Código");
 inline const QString kSearchByName = QStringLiteral("Nome");
+}  // namespace common
 
 class SearchDialog : public QWidget {
     Q_OBJECT

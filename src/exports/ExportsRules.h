@@ -38,7 +38,9 @@ Period wholeDays(const QDate& start, const QDate& end);
 
 // --- the staging table Exportacao2 (049) ---
 
+namespace exports {
 inline constexpr int kExportLimit = 120000;
+}  // namespace exports
 
 // A column of Exportacao2 in the table's order: its field and, for the 57 the grid shows, title and width.
 struct StagingColumn {

@@ -40,14 +40,6 @@ void stagingWhere(db::Query& q, const StagingFilter& filter) {
 
 }  // namespace
 
-int stagingCount(const StagingFilter& filter) {
-    db::Query q;
-    q << "select count(*) as valor from Exportacao2 ";
-    stagingWhere(q, filter);
-    q.open();
-    return q.integer("valor");
-}
-
 void openStaging(db::DataSet& data, const StagingFilter& filter) {
     db::Query& q = data.query();
     q.clear();

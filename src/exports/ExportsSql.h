@@ -12,13 +12,12 @@ namespace ExportsSql {
 db::RowSet animals(const QString& selectList);
 
 // The staging table's rows of a period on the attendance date or on the row's insertion date, of one
-// status or (empty) of any. The count and the rows share the same conditions.
+// status or (empty) of any; the search counts these rows.
 struct StagingFilter {
     Period period;
     bool byAttendanceDate = false;
     QString status;
 };
-int stagingCount(const StagingFilter& filter);
 void openStaging(db::DataSet& data, const StagingFilter& filter);
 
 // The names of the attendance statuses, in the order the server returns them.

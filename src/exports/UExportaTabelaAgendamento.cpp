@@ -15,6 +15,9 @@
 #include <QShowEvent>
 #include <QStatusBar>
 
+using namespace common;
+using namespace exports;
+
 TfrmExportaTabelaAgendamento::TfrmExportaTabelaAgendamento(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmExportaTabelaAgendamento"));
     setWindowTitle(QStringLiteral("Exporta Agendamento"));

@@ -13,7 +13,9 @@ namespace ui {
 class DateEdit;
 }
 
+namespace exports {
 inline const QString kExportacaoConcluida = QStringLiteral("Exportação concluída.");
+}  // namespace exports
 
 class TfrmExportaTabelaAgendamento : public QWidget {
     Q_OBJECT

@@ -20,6 +20,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+using namespace common;
+using namespace exports;
+
 namespace {
 
 const QString kAnimalAtendimento = QStringLiteral("Animal e atendimento");
@@ -120,8 +123,8 @@ void TfrmExportaTabelas::search() {
         filter.period = wholeDays(dtpInicial->date(), dtpFinal->date());
         filter.byAttendanceDate = rdbDtAtendimento->isChecked();
         filter.status = cbbStatusAtendimento->currentText();
-        found = ExportsSql::stagingCount(filter);
         ExportsSql::openStaging(*qryPrincipal, filter);
+        found = qryPrincipal->recordCount();  // the rows the export writes, so that the limit holds for them
     } catch (const std::exception&) {
         // A failed search leaves nothing to export.
         qryPrincipal->close();
@@ -144,7 +147,7 @@ void TfrmExportaTabelas::search() {
 }
 
 void TfrmExportaTabelas::exportRows() {
-    const QString chosen = Prompts::saveFileName(windowTitle(), QStringLiteral("DBF (*.dbf)"));
+    const QString chosen = Prompts::saveFileName(windowTitle(), Prompts::kFiltroDbase);
     if (chosen.trimmed().isEmpty())
         return;
     const QString table = dbase::tableFileName(chosen);

@@ -18,10 +18,12 @@ namespace ui {
 class DateEdit;
 }
 
+namespace exports {
 inline const QString kFaltaSelecionarTabela = QStringLiteral("Falta selecionar uma tabela para pesquisa.");
 inline const QString kDataInicialMaior = QStringLiteral("A data inicial não pode ser maior que a data final.");
 inline const QString kErroAoPesquisar = QStringLiteral("Erro ao pesquisar.");
 inline const QString kErroBatchMove = QStringLiteral("Erro ao executar o BatchMove4.");
+}  // namespace exports
 
 class TfrmExportaTabelas : public QWidget {
     Q_OBJECT

@@ -16,6 +16,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+using namespace exports;
+
 TfrmExportarDados::TfrmExportarDados(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmExportarDados"));
     setWindowTitle(QStringLiteral("044 - Exportação de dados."));
@@ -82,7 +84,7 @@ void TfrmExportarDados::exportData() {
         Prompts::information(kErroExportacao);
         return;
     }
-    const QString chosen = Prompts::saveFileName(windowTitle(), QStringLiteral("DBF (*.dbf)"));
+    const QString chosen = Prompts::saveFileName(windowTitle(), Prompts::kFiltroDbase);
     if (chosen.trimmed().isEmpty())
         return;
     try {

@@ -10,9 +10,11 @@ class QPushButton;
 class QStatusBar;
 class QTreeWidget;
 
+namespace exports {
 inline const QString kErroExportacao = QStringLiteral(
     "Um erro ocorreu durante a tentativa de exportação.'Verifique se tem algum campo selecionada para ser exportado "
     "ou entre em contato com a equipe de  desenvolvimento de sistema da Velmoran.");
+}  // namespace exports
 
 class TfrmExportarDados : public QWidget {
     Q_OBJECT

@@ -16,6 +16,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+using namespace exports;
+
 namespace {
 
 const QString kVacinaSemNome = QStringLiteral("Falta digitar o nome da vacina!");

@@ -24,9 +24,11 @@ struct AuxiliaryTable {
 // The three, in the list's order.
 const QList<AuxiliaryTable>& auxiliaryTables();
 
+namespace exports {
 inline const QString kRegistroEmUso = QStringLiteral("O registro não pode ser excluído.\nEle está sendo usado.");
 inline const QString kExcluirDefinitivamente =
     QStringLiteral("O registro será excluído definitivamente.\nDeseja continuar?");
+}  // namespace exports
 
 class TfrmQuorvantaPrincipal : public RegisterForm {
     Q_OBJECT

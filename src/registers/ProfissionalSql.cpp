@@ -29,7 +29,7 @@ QList<ScheduleEntry> read(const ListTable& t, const QVariant& professional) {
         q << QStringLiteral(" left join dia_semana c on (c.id_dia_semana = a.id_dia_semana) ");
     q << QStringLiteral(" where a.id_Profissional = :id ");
     if (working)
-        q << QStringLiteral(" and trim(a.status_registro) = 'ATIVO' ");
+        q << QStringLiteral(" and fold(trim(a.status_registro)) = 'ativo' ");
     q << QStringLiteral(" order by a.%1 ").arg(t.key);
     q.bind(QStringLiteral("id"), professional);
     q.open();
@@ -73,7 +73,7 @@ QVariant moment(const QDate& day, const QTime& time) { return QDateTime(day, tim
 db::RowSet activeUnits() {
     db::Query q;
     q << QStringLiteral(" select id_Unidade_trabalho,upper(nome)as nome from Unidade_trabalho ")
-      << QStringLiteral(" where trim(ind_status) = 'ATIVO'");
+      << QStringLiteral(" where fold(trim(ind_status)) = 'ativo'");
     q.open();
     return q.rows();
 }

@@ -18,6 +18,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+using namespace common;
+
 TReferenceSearch::TReferenceSearch(const ReferenceSearchDialog& dialog, RegisterForm* form, QWidget* parent)
     : SearchDialog(form, dialog.key, dialog.selectionLabel, parent), m_dialog(dialog) {
     setObjectName(dialog.objectName);

@@ -2,6 +2,10 @@
 
 #include "registers/ScheduleConflict.h"
 
+#include "platform/db/Database.h"
+
+#include <algorithm>
+
 const QStringList& weekdayNames() {
     static const QStringList names{QStringLiteral("Domingo"), QStringLiteral("Segunda"), QStringLiteral("Terça"),
                                    QStringLiteral("Quarta"),  QStringLiteral("Quinta"),  QStringLiteral("Sexta"),
@@ -17,7 +21,9 @@ bool conflicts(const ScheduleEntry& entry, const QList<ScheduleEntry>& rows, con
             continue;
         const bool shareDay = entry.firstDay <= row.lastDay && row.firstDay <= entry.lastDay;
         const bool shareMoment = entry.start <= row.end && row.start <= entry.end;
-        const bool sameWeekday = !weekdays || weekdays->contains(row.weekday);
+        const bool sameWeekday = !weekdays || std::any_of(weekdays->begin(), weekdays->end(), [&](const QString& day) {
+                                     return db::fold(day.trimmed()) == db::fold(row.weekday.trimmed());
+                                 });
         if (shareDay && shareMoment && sameWeekday)
             return true;
     }

@@ -29,7 +29,8 @@ const QStringList& weekdayNames();
 bool isReversed(const ScheduleEntry& entry);
 
 // Whether `entry` meets some row of `rows`: they share a day and a moment (ends included, to the second)
-// and, when `weekdays` is given (working hours), the row's weekday is one of them. The unit plays no part;
+// and, when `weekdays` is given (working hours), the row's weekday is one of them (blanks, case and accents
+// aside, as the weekday's key is looked up). The unit plays no part;
 // a row whose own range is reversed never meets anything.
 bool conflicts(const ScheduleEntry& entry, const QList<ScheduleEntry>& rows,
                const std::optional<QStringList>& weekdays = std::nullopt);

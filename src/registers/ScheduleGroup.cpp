@@ -16,6 +16,8 @@
 #include <QTimeEdit>
 #include <QTreeWidget>
 
+using namespace registers;
+
 namespace {
 
 // What each list row keeps besides its texts; the texts are for display only.

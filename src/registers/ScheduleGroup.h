@@ -20,6 +20,7 @@ namespace ui {
 class DateEdit;
 }
 
+namespace registers {
 inline const QString kClickNovoAlterar = QStringLiteral("Para incluir um intervalo clique em novo ou em alterar!");
 inline const QString kFaltaDiaSemana = QStringLiteral("Falta selecionar um dia da semana.");
 inline const QString kFaltaUnidadeAtendimento = QStringLiteral("Falta selecionar a unidade de atendimento.");
@@ -27,6 +28,7 @@ inline const QString kInicialMaiorFinal = QStringLiteral("Data/hora inicial maio
 inline const QString kConflitoHorario =
     QStringLiteral("Conflito entre horário/data.\nVerifique se o horário/data esta coincidindo. ");
 inline const QString kSelecioneRegistro = QStringLiteral("Selecione o registro a ser excluído.");
+}  // namespace registers
 
 class ScheduleGroup : public QGroupBox {
     Q_OBJECT

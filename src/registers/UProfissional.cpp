@@ -23,6 +23,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+using namespace common;
+
 namespace {
 
 const QString kFaltaNome = QStringLiteral("Falta preencher o nome do profissional!");

@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+using namespace registry;
+
 namespace {
 
 struct Names {
@@ -126,6 +128,8 @@ AddressGroup::AddressGroup(Mode mode, db::DataSet* address, QWidget* parent)
         ui::bindCheckBox(chkEndOficial, m_address, QStringLiteral("Ind_Endereco_Informado"), QStringLiteral("SIM"),
                          QStringLiteral("NAO"));
         grid->addWidget(chkEndOficial, 4, 6, 1, 2);
+    }
+    if (mode != Mode::Animal) {
         // A typed name has no code until it is resolved.
         connect(edtLograd, &QLineEdit::textEdited, this, [this] {
             if (m_address->isEditing()) {
@@ -159,9 +163,14 @@ void AddressGroup::reloadLists() {
                                                 " order by Id_Distrito "),
                                  {}));
     m_areas->setList(street::areas());
+    if (m_mode == Mode::AnimalForm)
+        m_neighbourhoods->setList(street::neighbourhoodsByName());
 }
 
-void AddressGroup::reloadNeighbourhoods() { m_neighbourhoods->setList(street::neighbourhoods(str("NUM_LOGR"))); }
+void AddressGroup::reloadNeighbourhoods() {
+    if (m_mode != Mode::AnimalForm)
+        m_neighbourhoods->setList(street::neighbourhoods(str("NUM_LOGR")));
+}
 
 bool AddressGroup::takesStreet() const { return m_address->isEditing(); }
 
@@ -182,8 +191,8 @@ QString AddressGroup::districtText() const { return cbbDistrito->currentText(); 
 QString AddressGroup::streetTypeText() const { return cbbTipoLograd->currentText(); }
 QString AddressGroup::neighbourhoodText() const { return cbbBairro->currentText(); }
 
-void AddressGroup::openStreetSearch(const QString& criterion, const QString& text, bool runNow) {
-    TfrmEnderecoPesquisa::open(searchTag(), this, criterion, text, runNow);
+void AddressGroup::openStreetSearch(const QString& criterion, const QString& text, bool runNow, bool modal) {
+    TfrmEnderecoPesquisa::open(searchTag(), this, criterion, text, runNow, modal);
 }
 
 void AddressGroup::streetCodeEntered() {
@@ -198,7 +207,8 @@ void AddressGroup::streetCodeEntered() {
         edtLograd->setFocus();
         return;
     }
-    openStreetSearch(street::kCriterionCode, code, false);
+    const bool animalForm = m_mode == Mode::AnimalForm;
+    openStreetSearch(street::kCriterionCode, code, animalForm, animalForm);
 }
 
 void AddressGroup::streetNameLeft() {
@@ -220,7 +230,7 @@ void AddressGroup::postalCodeTaken() {
     if (!takesStreet())
         return;
     const QString typed = edtCep->text().trimmed();
-    if (m_mode == Mode::Animal && typed.isEmpty())
+    if (m_mode != Mode::Owner && typed.isEmpty())
         return;
     const QString digits = street::postalDigits(typed);
     if (digits.size() != 8) {
@@ -249,7 +259,7 @@ void AddressGroup::postalCodeTaken() {
 void AddressGroup::houseNumberLeft() {
     const QString number = edtNumImovel->text().trimmed();
     const QString code = edtCodLograd->text().trimmed();
-    if (!takesStreet() || number.isEmpty() || code.isEmpty())
+    if (m_mode == Mode::AnimalForm || !takesStreet() || number.isEmpty() || code.isEmpty())
         return;
     const QString cep = street::postalCodeByNumber(code.toInt(), number.toInt(), m_mode == Mode::Animal);
     set("NUM_CEP", cep.isEmpty() ? QVariant() : QVariant(cep));
@@ -258,7 +268,7 @@ void AddressGroup::houseNumberLeft() {
 void AddressGroup::districtChosen() {
     if (!takesStreet() || cbbDistrito->currentText().trimmed().isEmpty())
         return;
-    m_areas->setList(street::areas(m_districts->currentKey()));
+    m_areas->setList(street::areas(m_districts->currentKey(), m_mode != Mode::AnimalForm));
 }
 
 void AddressGroup::areaCodeLeft() {
@@ -274,7 +284,7 @@ bool AddressGroup::eventFilter(QObject* watched, QEvent* event) {
     const bool left = event->type() == QEvent::FocusOut;
     if (watched == edtCodLograd && enter)
         guarded([this] { streetCodeEntered(); });
-    else if (watched == edtCep && ((m_mode == Mode::Owner && enter) || (m_mode == Mode::Animal && left)))
+    else if (watched == edtCep && ((m_mode != Mode::Animal && enter) || (m_mode == Mode::Animal && left)))
         guarded([this] { postalCodeTaken(); });
     else if (watched == edtLograd && left)
         guarded([this] { streetNameLeft(); });

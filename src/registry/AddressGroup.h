@@ -30,18 +30,22 @@ class AddressGroup : public QGroupBox, public StreetTarget {
 public:
     // The owner mode has the official-address box, takes the postal code on Enter and checks the area
     // code; the animal mode takes the postal code on leaving and its numbers keep to the number's side.
-    enum class Mode { Owner, Animal };
+    // The animal-address form (024) takes the postal code on Enter, finds no postal code from the number,
+    // lists every neighbourhood of classes "O" and "P" once and every area of a district, and searches an
+    // unresolved street code at once in a modal search.
+    enum class Mode { Owner, Animal, AnimalForm };
 
     AddressGroup(Mode mode, db::DataSet* address, QWidget* parent = nullptr);
 
     Mode mode() const { return m_mode; }
     db::DataSet* address() const { return m_address; }
-    int searchTag() const { return m_searchTag != 0 ? m_searchTag : m_mode == Mode::Owner ? 1 : 2; }
-    void setSearchTag(int tag) { m_searchTag = tag; }  // the street search's target other than the owner form
+    int searchTag() const { return m_mode == Mode::Owner ? 1 : m_mode == Mode::Animal ? 2 : 4; }
 
-    // Street types, districts and every coverage area, read again.
+    // Street types, districts and every coverage area, read again (and the animal-address form's
+    // neighbourhoods).
     void reloadLists();
-    // The neighbourhoods of the address's street (every one of class "P" when it has none).
+    // The neighbourhoods of the address's street (every one of class "P" when it has none); the
+    // animal-address form's list does not follow the street.
     void reloadNeighbourhoods();
 
     bool takesStreet() const override;
@@ -53,7 +57,7 @@ public:
     QString neighbourhoodText() const;
 
     // Opens the street search for this address.
-    void openStreetSearch(const QString& criterion, const QString& text, bool runNow);
+    void openStreetSearch(const QString& criterion, const QString& text, bool runNow, bool modal = false);
 
     // What the controls do; the events call them.
     void streetCodeEntered();
@@ -85,7 +89,6 @@ private:
     QString str(const char* field) const;
 
     Mode m_mode;
-    int m_searchTag = 0;
     db::DataSet* m_address;
     ui::LookupComboLink* m_types;
     ui::LookupComboLink* m_neighbourhoods;
@@ -93,6 +96,7 @@ private:
     ui::LookupComboLink* m_areas;
 };
 
+namespace registry {
 inline const QString kCepInvalido = QStringLiteral("CEP invalido!");
 inline const QString kCepLocalizado =
     QStringLiteral("Endereço do CEP correspondente localizado.\nDeseja preencher os campos?");
@@ -101,3 +105,4 @@ inline const QString kCepNaoEncontrado = QStringLiteral("CEP não encontrado: ")
 inline const QString kAreaNaoEncontrada = QStringLiteral("Área não encontrada!");
 inline const QString kAreaNaoEncontradaRegional =
     QStringLiteral("Área não encontrada!\nVerifica o a regional selecionada contem esta área.");
+}  // namespace registry

@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+using namespace registry;
+
 QString occurrenceTypeHint(bool closesCase, const QString& name, const QString& description) {
     return (closesCase ? kFinalizaCaso : QString()) + QStringLiteral("\n") + name + QStringLiteral("\n") +
            QStringLiteral(" : ") + description;

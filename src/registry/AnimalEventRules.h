@@ -14,5 +14,7 @@ bool vaccinationConsistent(const QString& vaccine, const QString& reason, const 
 // The animal of an item of the transfer lists: the number before the first "-" of "id - nome"; 0 when none.
 int transferAnimalId(const QString& caption);
 
+namespace registry {
 inline const QString kNaoSeAplica = QStringLiteral("Não se aplica");
 inline const QString kFinalizaCaso = QStringLiteral("Esta ocorrência finaliza o caso.");
+}  // namespace registry

@@ -31,6 +31,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+using namespace common;
+using namespace registry;
+
 namespace {
 
 bool blank(const QVariant& v) { return db::toText(v).trimmed().isEmpty(); }

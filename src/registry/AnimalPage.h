@@ -123,6 +123,7 @@ private:
     bool m_shown = false;
 };
 
+namespace registry {
 inline const QString kLocalizeProprietario =
     QStringLiteral("Você deve localizar o proprietário para inserir um novo animal!");
 inline const QString kFaltaLocalizarAnimal = QStringLiteral("Falta localizar o animal!");
@@ -145,3 +146,4 @@ inline const QString kSemInformacao = QStringLiteral("Sem informação.");
 inline const QString kExcluirAnimal = QStringLiteral(
     "O registro será excluído definitivamente e todo histórico do animal será perdido alterando analises realizada "
     "anteriormente.\nDeseja continuar?");
+}  // namespace registry

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace registry;
+
 TypedDate typedDate(const QString& text) {
     const ui::DateReading read = ui::readDate(text, {}, true);
     return {read.kind == ui::DateReading::Empty, read.date};

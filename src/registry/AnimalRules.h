@@ -10,6 +10,7 @@
 #include <QVariantHash>
 #include <optional>
 
+namespace registry {
 inline const QString kFaltaNomeAnimal = QStringLiteral("Falta digitar o nome do animal.");
 inline const QString kSelecioneGrupo = QStringLiteral("Selecione o grupo de animal.");
 inline const QString kSelecioneEspecie = QStringLiteral("Selecione a espécie do animal.");
@@ -24,6 +25,7 @@ inline const QString kFaltaBairroAnimal = QStringLiteral("Falta informar o bairr
 inline const QString kFaltaTipoLogradouro = QStringLiteral("Falta informar o tipo de logradouro.");
 inline const QString kFaltaLogradouro = QStringLiteral("Falta informar o logradouro.");
 inline const QString kFaltaNumeroImovel = QStringLiteral("Falta informar o número do imóvel.");
+}  // namespace registry
 
 // The animal as the page holds it when saving: the texts its controls show.
 struct AnimalValues {
@@ -50,10 +52,12 @@ struct Building {
     double x = 0, y = 0;
 };
 
+namespace registry {
 inline const QString kGradeExato = QStringLiteral("EXATO");
 inline const QString kGradeAproximado = QStringLiteral("APROXIMADO");
 inline const QString kGradeDistancia = QStringLiteral("DISTANCIA EXCESSIVA");
 inline const QString kGradeNaoEncontrado = QStringLiteral("NÃO ENCONTRADO");
+}  // namespace registry
 
 struct Coordinates {
     double x = 0, y = 0;
@@ -66,6 +70,7 @@ Coordinates geocode(int number, const QList<Building>& buildings);
 
 // --- the owner consult ---
 
+namespace registry {
 inline const QString kConsultaCodigoProp = QStringLiteral("Código prop.");
 inline const QString kConsultaNomeProp = QStringLiteral("Nome prop.");
 inline const QString kConsultaDocumento = QStringLiteral("CPF / CNPJ");
@@ -74,6 +79,7 @@ inline const QString kConsultaLogradouro = QStringLiteral("Logradouro");
 inline const QString kConsultaCodAnimal = QStringLiteral("Cód. Animal");
 inline const QString kConsultaNomeAnimal = QStringLiteral("Nome Animal");
 inline const QString kConsultaMicrochip = QStringLiteral("Microchip");
+}  // namespace registry
 
 // A search criterion as a filter: the clause with its bound values, whether the rows start from the owner
 // (so owners without animals or address are listed), and the text the search box shows afterwards.

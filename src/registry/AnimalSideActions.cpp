@@ -10,6 +10,8 @@
 #include "registry/AnimalSql.h"
 #include "registry/URegistroOcorrencia.h"
 
+using namespace registry;
+
 void AnimalPage::markAttendance() {
     ModoAgendamento = 0;
     ProprietarioAgendamento.clear();

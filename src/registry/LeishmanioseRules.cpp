@@ -4,6 +4,8 @@
 
 #include "platform/db/Database.h"
 
+using namespace registry;
+
 bool LvcCriteria::blank() const {
     return animal.trimmed().isEmpty() && street.trimmed().isEmpty() && number.trimmed().isEmpty() &&
            sample.trimmed().isEmpty();

@@ -8,8 +8,10 @@
 #include <QList>
 #include <QString>
 
+namespace registry {
 inline const QString kFaltaTextoPesquisa = QStringLiteral("Falta preencher o texto para a pesquisa!");
 inline const QString kRegistrosEncontrados = QStringLiteral(" registros encontrados.");
+}  // namespace registry
 
 struct LvcCriteria {
     QString animal;  // "Nome do animal:", from the start of the name

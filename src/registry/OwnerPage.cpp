@@ -32,6 +32,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+using namespace common;
+using namespace registry;
 
 namespace {
 

@@ -110,6 +110,7 @@ private:
     webaccount::Accounts m_accounts;  // the owner's web accounts as shown
 };
 
+namespace registry {
 inline const QString kProprietarioCadastrado =
     QStringLiteral("Proprietário cadastrado com sucesso.\nCadastre o(s) animal(s).");
 inline const QString kErroAlterar = QStringLiteral("Um erro ocorreu ao tentar alterar o registro.");
@@ -120,3 +121,4 @@ inline const QString kManterBloqueioWeb =
 inline const QString kConstaAnimal =
     QStringLiteral("Consta registro de animal(s) para este proprietário!\nO registro não pode ser excluído.");
 inline const QString kLocalizeTutor = QStringLiteral("Localize um tutor para gerar o relatório.");
+}  // namespace registry

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+using namespace registry;
+
 std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& o, const OwnerLookups& lookups, int firstCheck) {
     const QString name = o.name.trimmed();
     const QString email = o.email.trimmed();

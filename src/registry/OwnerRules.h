@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+namespace registry {
 inline const QString kFaltaUnidade = QStringLiteral("Falta preencher campo unidade.");
 inline const QString kFaltaNome = QStringLiteral("Falta preencher campo nome do proprietário.");
 inline const QString kFaltaSobrenome = QStringLiteral("Falta informar o sobre nome do proprietário.");
@@ -31,6 +32,7 @@ inline const QString kUsuarioCadastrado = QStringLiteral("Usuário já cadastrad
 
 inline const QString kFisica = QStringLiteral("FÍSICA");
 inline const QString kJuridica = QStringLiteral("JURÍDICA");
+}  // namespace registry
 
 // The owner as the form holds it when saving.
 struct OwnerValues {
@@ -114,4 +116,6 @@ struct BlockLook {
 };
 BlockLook blockLook(const QString& stored);
 
+namespace registry {
 inline const QString kBloquearAcesso = QStringLiteral("Bloquear acesso.");
+}  // namespace registry

@@ -163,7 +163,7 @@ OwnerLookups lookups(const OwnerValues& owner, int ownerId) {
     return {
         [=] { return documentTaken(owner.document, ownerId); },
         [=] { return ownerEmailCount(owner.email, ownerId); },
-        [=] { return webaccount::emailCount(owner.email, ownerId); },
+        [=] { return webaccount::emailCount(owner.email, owner.inserting ? std::nullopt : std::optional<int>(ownerId)); },
         [=] { return webaccount::loginTaken(owner.document, ownerId); },
     };
 }

@@ -5,6 +5,8 @@
 #include "common/Documents.h"
 #include "platform/db/Database.h"
 
+using namespace registry;
+
 using dbase::dateField;
 using dbase::integerField;
 using dbase::textField;
@@ -47,6 +49,14 @@ bool listItemId(const QString& item, int* id) {
 
 QString districtItem(int id, const QString& name) { return QString::number(id) + " - " + name.mid(4, 20); }
 
+namespace {
+
+// The folded text as typed, the one pattern search of the program: its "%" and "_" stay wildcards and only
+// "\" is escaped, so that it matches itself on both engines.
+QString typedPattern(const QString& typed) { return db::fold(typed).replace(QLatin1Char('\\'), QStringLiteral("\\\\")); }
+
+}  // namespace
+
 SearchFilter searchFilter(const AdvancedCriteria& criteria) {
     SearchFilter f;
     f.lines << (criteria.inactiveOwners ? QStringLiteral(" where trim(b.Status_Registro) = 'INATIVO'")
@@ -66,14 +76,14 @@ SearchFilter searchFilter(const AdvancedCriteria& criteria) {
             folded(QStringLiteral("fold(trim(%1)) = fold(%2)"), text.trimmed());
             break;
         case Match::Prefix:
-            folded(QStringLiteral("fold(%1) like %2 escape '\\'"), db::likePrefix(text));
+            folded(QStringLiteral("fold(%1) like %2 escape '\\'"), typedPattern(text) + QLatin1Char('%'));
             break;
         case Match::Contains:
-            folded(QStringLiteral("fold(%1) like %2 escape '\\'"), db::likeContains(text));
+            folded(QStringLiteral("fold(%1) like %2 escape '\\'"), QLatin1Char('%') + typedPattern(text) + QLatin1Char('%'));
             break;
         case Match::Microchip:
             folded(QStringLiteral("replace(fold(%1), ' ', '') like %2 escape '\\'"),
-                   db::likeContains(QString(text).remove(QLatin1Char(' '))));
+                   QLatin1Char('%') + typedPattern(QString(text).remove(QLatin1Char(' '))) + QLatin1Char('%'));
             break;
         case Match::Document:
             f.lines << QStringLiteral(" and replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), ' ', '') "

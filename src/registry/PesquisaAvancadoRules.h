@@ -13,7 +13,9 @@
 #include <QVariantHash>
 #include <stdexcept>
 
+namespace registry {
 inline const QString kValorInvalido = QStringLiteral("Valor inválido no campo \"%1\".");
+}  // namespace registry
 
 // The criteria as the form's controls hold them: the text of each control by its object name (mkeCodAnimal,
 // cbbEspecie...), the status radio and the birth-date range.

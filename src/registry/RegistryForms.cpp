@@ -41,9 +41,8 @@ void registerRegistryForms() {
         hiding.incluir = hiding.alterar = {QStringLiteral("bmpTransferir")};
         hiding.excluir = hiding.imprimir = {};
         applyFormRights(frmTransferir_Animal, 20, hiding);
-        // No border icons: the form closes by its own "&Sair".
-        frmTransferir_Animal->setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint);
         showForm(frmTransferir_Animal, ShowAs::MdiChild);
+        setWindowButtons(frmTransferir_Animal, {});  // no border icons: the form closes by its own "&Sair"
     });
     registerOpener(QStringLiteral("actRelAnimaisTransferedos"),
                    [] { Prompts::preview(std::make_shared<TfrmRelAnimaisTransferidos>(), false); });

@@ -1,6 +1,10 @@
 // Statements on the street register: the look-ups of the address entry and the street search.
 #include "registry/StreetRegister.h"
 
+#include "platform/db/Database.h"
+
+using namespace registry;
+
 namespace street {
 
 namespace {
@@ -117,11 +121,18 @@ db::RowSet neighbourhoods(const QString& streetCode) {
     return read(head + order);
 }
 
-db::RowSet areas(const QVariant& district) {
+db::RowSet neighbourhoodsByName() {
+    return read(QStringLiteral(" select min(num_bair) as num_bair, nom_bair, tip_bair from bairro "
+                               " where fold(tip_clss_bair) in ('o','p') "
+                               " group by nom_bair, tip_bair order by nom_bair, tip_bair "));
+}
+
+db::RowSet areas(const QVariant& district, bool activeOnly) {
     if (district.isNull() || db::toText(district).trimmed().isEmpty())
         return read(QStringLiteral(" select cod_area_abrn, des_area_abrn from areaAbrang order by des_area_abrn "));
-    return read(QStringLiteral(" select cod_area_abrn, des_area_abrn from areaAbrang "
-                               " where cod_ditr_sani = :district and sit_regt = 'A' order by des_area_abrn "),
+    return read(QStringLiteral(" select cod_area_abrn, des_area_abrn from areaAbrang where cod_ditr_sani = :district ") +
+                    (activeOnly ? QStringLiteral(" and sit_regt = 'A' ") : QString()) +
+                    QStringLiteral(" order by des_area_abrn "),
                 {{"district", db::toInt(district)}});
 }
 
@@ -138,14 +149,14 @@ void prepareSearch(db::Query& query, const QString& criterion, const QString& te
         query << QStringLiteral(" and num_logr = :texto ");
         query.bind(QStringLiteral("texto"), whole(t));
     } else if (c == kCriterionName) {
-        query << QStringLiteral(" and nom_logr like :texto ");
-        query.bind(QStringLiteral("texto"), t + QLatin1Char('%'));
+        query << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("nom_logr"), QStringLiteral("texto"));
+        query.bind(QStringLiteral("texto"), db::likePrefix(t));
     } else if (c == kCriterionNeighbourhoodCode) {
         query << QStringLiteral(" and num_bair = :texto ");
         query.bind(QStringLiteral("texto"), whole(t));
     } else if (c == kCriterionNeighbourhood) {
-        query << QStringLiteral(" and nom_bair like :texto ");
-        query.bind(QStringLiteral("texto"), t + QLatin1Char('%'));
+        query << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("nom_bair"), QStringLiteral("texto"));
+        query.bind(QStringLiteral("texto"), db::likePrefix(t));
     }
 }
 

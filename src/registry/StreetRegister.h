@@ -45,8 +45,13 @@ QString postalCodeByNumber(int streetCode, int number, bool sameSideOnly);
 // street has none or no code is given.
 db::RowSet neighbourhoods(const QString& streetCode);
 
-// Active coverage areas (cod_area_abrn, des_area_abrn) of a health district; all areas without a district.
-db::RowSet areas(const QVariant& district = {});
+// Neighbourhoods (num_bair, nom_bair, tip_bair) of classes "O" and "P": each name and type once, with its
+// lowest number, by name and type.
+db::RowSet neighbourhoodsByName();
+
+// Coverage areas (cod_area_abrn, des_area_abrn) of a health district, the active ones only when asked; all
+// areas without a district.
+db::RowSet areas(const QVariant& district = {}, bool activeOnly = true);
 
 // Street types (Tip_Logr, Des_Tip_Logr).
 db::RowSet streetTypes();

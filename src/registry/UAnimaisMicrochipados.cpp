@@ -6,6 +6,8 @@
 #include "common/ReportParts.h"
 #include "registry/AnimalReportsSql.h"
 
+using namespace registry;
+
 TfrmAnimaisMicrochipados::TfrmAnimaisMicrochipados(const QDate& first, const QDate& last, int unit) {
     setTitle(QStringLiteral("Animais Microchipado"));
     setOrientation(report::Orientation::Landscape);

@@ -7,7 +7,9 @@
 
 #include <QDate>
 
+namespace registry {
 inline const QString kErroGerarRelatorio = QStringLiteral("Erro ao gerar o relatório.");
+}  // namespace registry
 
 class TfrmAnimaisMicrochipados : public report::Report {
 public:

@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+using namespace registry;
+
 namespace {
 
 // The owner's id and name are named as the grid's titles order them: both tables have such columns.

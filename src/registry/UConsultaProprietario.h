@@ -31,5 +31,7 @@ private:
 
 inline QPointer<TfrmConsultaProprietario> frmConsultaProprietario;
 
+namespace registry {
 inline const QString kFaltaCampoTexto = QStringLiteral("Falta selecionar o campo ou o texto para a pesquisa. ");
 inline const QString kNenhumRegistro = QStringLiteral("Nenhum registro localizado!");
+}  // namespace registry

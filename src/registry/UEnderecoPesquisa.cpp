@@ -38,8 +38,10 @@ TfrmEnderecoPesquisa::TfrmEnderecoPesquisa(int tag, QObject* target, QWidget* pa
 }
 
 TfrmEnderecoPesquisa* TfrmEnderecoPesquisa::open(int tag, QObject* target, const QString& criterion,
-                                                 const QString& text, bool runNow) {
+                                                 const QString& text, bool runNow, bool modal) {
     auto* dialog = new TfrmEnderecoPesquisa(tag, target);
+    if (modal)
+        dialog->setWindowModality(Qt::ApplicationModal);
     frmEnderecoPesquisa = dialog;
     dialog->cbbSelecao->setCurrentText(criterion);
     dialog->mkeTexto->setText(text);

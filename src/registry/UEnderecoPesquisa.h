@@ -11,13 +11,14 @@ class StreetTarget;
 class TfrmEnderecoPesquisa : public PickDialog {
     Q_OBJECT
 public:
-    // `tag`: 1 the owner's address, 2 the animal's address of the owner form. `target` is the address it
-    // writes into, left alone once it is gone.
+    // `tag`: 1 the owner's address, 2 the animal's address of the owner form, 4 the animal-address form's.
+    // `target` is the address it writes into, left alone once it is gone.
     TfrmEnderecoPesquisa(int tag, QObject* target, QWidget* parent = nullptr);
 
-    // Creates the search into frmEnderecoPesquisa with the criterion and text, runs it when asked, shows it.
+    // Creates the search into frmEnderecoPesquisa with the criterion and text, runs it when asked, shows it
+    // (modal when asked: the other windows take no input until it closes).
     static TfrmEnderecoPesquisa* open(int tag, QObject* target, const QString& criterion, const QString& text,
-                                      bool runNow);
+                                      bool runNow, bool modal = false);
 
     int tag() const { return m_tag; }
 

@@ -33,6 +33,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+using namespace common;
+using namespace registry;
+
 namespace {
 
 bool blank(const QVariant& v) { return db::toText(v).trimmed().isEmpty(); }
@@ -95,8 +98,7 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     cbbAnimal->setObjectName(QStringLiteral("cbbAnimal"));
     dbeDataInicial = new ui::DateEdit(this);
     dbeDataInicial->setObjectName(QStringLiteral("dbeDataInicial"));
-    address = new AddressGroup(AddressGroup::Mode::Animal, qryEndereco, this);
-    address->setSearchTag(4);
+    address = new AddressGroup(AddressGroup::Mode::AnimalForm, qryEndereco, this);
     ui::EnterAsTab::install(cbbAnimal);
     ui::EnterAsTab::install(dbeDataInicial);
 
@@ -166,19 +168,11 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
                 animalsql::selectAddressHistory(*qryTodosEnd, animalId());
         });
     });
-    // A typed street name has no code until it is resolved.
-    connect(address->edtLograd, &QLineEdit::textEdited, this, [this] {
-        if (qryEndereco->isEditing()) {
-            qryEndereco->setField(QStringLiteral("NUM_LOGR"), 0);
-            qryEndereco->setField(QStringLiteral("NUM_SEQU_LOGR"), 0);
-        }
-    });
     connect(qryEndereco, &db::DataSet::stateChanged, this, &TfrmEndereco_Animal::updateActions);
     connect(qryEndereco, &db::DataSet::currentChanged, this, &TfrmEndereco_Animal::updateActions);
 
     guarded([this] {
         address->reloadLists();
-        address->reloadNeighbourhoods();
         qryProprietario->setSql(QStringLiteral(" select id_proprietario, nome from proprietario where 1=2 "));
         qryProprietario->open();
         ownersql::selectAddress(*qryEndereco, {});
@@ -238,7 +232,6 @@ void TfrmEndereco_Animal::animalChosen() {
     }
     const QVariant start = qryEndereco->recNo() >= 0 ? qryEndereco->field(QStringLiteral("data_inicial_end")) : QVariant();
     dbeDataInicial->setDate(blank(start) ? QDate() : db::toDateTime(start).date());
-    address->reloadNeighbourhoods();
     updateActions();
 }
 
@@ -248,7 +241,6 @@ void TfrmEndereco_Animal::append() {
     ownersql::selectAddress(*qryEndereco, {});
     qryEndereco->append();
     dbeDataInicial->setDate({});
-    address->reloadNeighbourhoods();
 }
 
 void TfrmEndereco_Animal::edit() {
@@ -349,7 +341,7 @@ void TfrmEndereco_Animal::sortHistory(int column) {
 }
 
 void TfrmEndereco_Animal::exportAnimals() {
-    const QString chosen = Prompts::saveFileName(QStringLiteral("Exportação do endereço do animal."), QStringLiteral("dbf|dbf"));
+    const QString chosen = Prompts::saveFileName(QStringLiteral("Exportação do endereço do animal."), Prompts::kFiltroDbase);
     if (chosen.trimmed().isEmpty())
         return;
     try {

@@ -68,6 +68,7 @@ private:
 
 inline QPointer<TfrmEndereco_Animal> frmEndereco_Animal;
 
+namespace registry {
 inline const QString kNaoHaEndereco = QStringLiteral("Não há registro de endereço.");
 inline const QString kUnicoEndereco = QStringLiteral("O animal só tem um endereço e este não pode ser excluído!");
 inline const QString kDataInicialInvalida = QStringLiteral("Data inicial do endereço inválida.");
@@ -75,3 +76,4 @@ inline const QString kExportacaoConcluida = QStringLiteral("Exportação conclu�
 inline const QString kErroExportar =
     QStringLiteral("Erro ao exportar dados, entre em contato com o a VELMORAN.");
 inline const QString kNaoOrdenar = QStringLiteral("Não foi possível ordenar por este campo.");
+}  // namespace registry

@@ -33,6 +33,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+using namespace common;
+using namespace registry;
 
 namespace {
 
@@ -308,7 +310,7 @@ void TfrmPesquisaAvancado::exportRows() {
                       !qryPrincipal->field(QStringLiteral("Id_Proprietario")).isNull();
     if (!rows && !Prompts::confirm(kNaoHaRegistroExportar))
         return;
-    const QString chosen = Prompts::saveFileName(windowTitle(), QStringLiteral("Texto (*.txt);;DBF (*.dbf)"));
+    const QString chosen = Prompts::saveFileName(windowTitle(), Prompts::kFiltroDbase + QStringLiteral(";;Texto (*.txt)"));
     if (chosen.trimmed().isEmpty())
         return;
     const QString table = dbase::tableFileName(chosen);

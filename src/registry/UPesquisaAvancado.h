@@ -21,6 +21,7 @@ namespace ui {
 class DateEdit;
 }
 
+namespace registry {
 inline const QString kPesquisaAguarde = QStringLiteral("A pesquisa pode levar alguns minutos, aguarde...");
 inline const QString kErroNaPesquisa = QStringLiteral("Erro na pesquisa.");
 inline const QString kErroTentarPesquisar =
@@ -33,6 +34,7 @@ inline const QString kNaoHaRegistroExportar =
     QStringLiteral("Não há registro para ser exportado.\nDeseja continuar a operação? ");
 inline const QString kErroExportarPara = QStringLiteral("Erro ao exportar dados para %1.\nEntre em contato com o "
                                                         "administrador do sistema.");
+}  // namespace registry
 
 class TfrmPesquisaAvancado : public QWidget {
     Q_OBJECT

@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+using namespace registry;
+
 namespace {
 
 PickDialogShape searchShape() {

@@ -26,4 +26,6 @@ signals:
 
 inline QPointer<TfrmPesquisaNovoEndAnimal> frmPesquisaNovoEndAnimal;
 
+namespace registry {
 inline const QString kNadaOrdenar = QStringLiteral("Não há registro a ser ordenado!");
+}  // namespace registry

@@ -25,6 +25,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+using namespace common;
+using namespace registry;
+
 namespace {
 
 // A page laid out to fill its tab.

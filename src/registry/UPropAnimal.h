@@ -89,9 +89,11 @@ private:
 
 inline QPointer<TfrmPropAnimal> frmPropAnimal;
 
+namespace registry {
 inline const QString kGravarProprietarioProsseguir = QStringLiteral(
     "Você deve gravar ou cancelar a operação em andamento no cadastro do proprietário antes de prosseguir!");
 inline const QString kGravarProprietarioFechar = QStringLiteral(
     "Você deve gravar ou cancelar a operação em andamento no cadastro do proprietário antes de fechar o formulário!");
 inline const QString kGravarAnimalFechar = QStringLiteral(
     "Você deve gravar ou cancelar a operação em andamento no cadastro do animal antes de fechar o formulário!");
+}  // namespace registry

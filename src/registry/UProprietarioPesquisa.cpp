@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
+using namespace registry;
+
 namespace {
 
 struct SideNames {

@@ -43,5 +43,7 @@ private:
 
 inline QPointer<TfrmProprietarioPesquisa> frmProprietarioPesquisa;
 
+namespace registry {
 inline const QString kSelecioneCampo = QStringLiteral("Selecione o campo a ser pesquisado.");
 inline const QString kDigiteTexto = QStringLiteral("Digite o texto à ser pesquisado.");
+}  // namespace registry

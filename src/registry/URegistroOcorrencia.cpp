@@ -31,6 +31,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+using namespace registry;
+
 namespace {
 
 // The export's columns: every occurrence with its animal, owner and owner's address.
@@ -317,7 +319,7 @@ void TfrmRegistroOcorrencia::print() {
 }
 
 void TfrmRegistroOcorrencia::exportAll() {
-    const QString chosen = Prompts::saveFileName(QStringLiteral("Exportar dados da intercorrência."), QStringLiteral("dbf|dbf"));
+    const QString chosen = Prompts::saveFileName(QStringLiteral("Exportar dados da intercorrência."), Prompts::kFiltroDbase);
     if (chosen.trimmed().isEmpty())
         return;
     try {

@@ -70,6 +70,7 @@ private:
 
 inline QPointer<TfrmRegistroOcorrencia> frmRegistroOcorrencia;
 
+namespace registry {
 inline const QString kFaltaDigitarData = QStringLiteral("Falta digitar a data.");
 inline const QString kFaltaOcorrencia = QStringLiteral("Falta selecionar a ocorrência.");
 inline const QString kFaltaAnimalOcorrencia = QStringLiteral("Falta selecionar o animal");
@@ -83,3 +84,4 @@ inline const QString kOcorrenciaNaoEncontrada = QStringLiteral("Registro não en
 inline const QString kExcluirOcorrencia = QStringLiteral("O registro será excluido definitivamente.\nDeseja continuar?");
 inline const QString kSemIntercorrencia = QStringLiteral("Não há intercorrência para este animal.");
 inline const QString kRegistroNaoLocalizado = QStringLiteral("Registro não localizado.");
+}  // namespace registry

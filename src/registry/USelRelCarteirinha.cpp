@@ -17,6 +17,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+using namespace registry;
+
 namespace {
 
 const QString kPorNome = QStringLiteral("Nome proprietário");

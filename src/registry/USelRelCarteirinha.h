@@ -11,11 +11,13 @@ class QComboBox;
 class QLineEdit;
 class QTableView;
 
+namespace registry {
 inline const QString kFaltaTipoConsulta = QStringLiteral("Falta selecionar o tipo de consulta!");
 inline const QString kFaltaTextoConsulta = QStringLiteral("Falta digitar o texto a ser consultado!");
 inline const QString kProprietarioNaoEncontrado = QStringLiteral("Proprietário não encontrado!");
 inline const QString kAnimalNaoEncontrado = QStringLiteral("Animal não encontrado.");
 inline const QString kCodigoProprietarioInvalido = QStringLiteral("Valor inválido no campo \"Cód. proprietário\".");
+}  // namespace registry
 
 class TfrmSelRelCarteirinha : public QWidget {
     Q_OBJECT

@@ -16,10 +16,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+using namespace common;
+using namespace registry;
 
 namespace {
 
@@ -86,7 +92,7 @@ TfrmTransferir_Animal::TfrmTransferir_Animal(QWidget* parent) : QWidget(parent) 
         grid->addWidget(*s.name, 2, 1);
         grid->addWidget(new QLabel(QStringLiteral("Endereço:"), box), 3, 0);
         grid->addWidget(*s.address, 3, 1);
-        grid->addWidget(*s.animals, 4, 0, 1, 2);
+        grid->addWidget(i == 0 ? static_cast<QWidget*>(buildFirstListViews(box)) : *s.animals, 4, 0, 1, 2);
     }
     QPushButton* one = button("btnMoveUm", QStringLiteral(">"));
     QPushButton* back = button("btnVoltaUm", QStringLiteral("<"));
@@ -131,6 +137,60 @@ TfrmTransferir_Animal::TfrmTransferir_Animal(QWidget* parent) : QWidget(parent) 
             close();
     });
     resize(900, 520);
+}
+
+QStackedWidget* TfrmTransferir_Animal::buildFirstListViews(QWidget* parent) {
+    // One list of items, the tree's: the other views show it and share its selection.
+    m_firstViews = new QStackedWidget(parent);
+    m_firstViews->addWidget(ltvAnimal_Prop_atual);
+    lvwAnimal_Prop_atual = new QListView(m_firstViews);
+    lvwAnimal_Prop_atual->setObjectName(QStringLiteral("lvwAnimal_Prop_atual"));
+    lvwAnimal_Prop_atual->setModel(ltvAnimal_Prop_atual->model());
+    lvwAnimal_Prop_atual->setSelectionModel(ltvAnimal_Prop_atual->selectionModel());
+    lvwAnimal_Prop_atual->setResizeMode(QListView::Adjust);
+    lvwAnimal_Prop_atual->setWrapping(true);
+    m_firstViews->addWidget(lvwAnimal_Prop_atual);
+
+    ppmAnimal_Prop_atual = new QMenu(this);
+    ppmAnimal_Prop_atual->setObjectName(QStringLiteral("ppmAnimal_Prop_atual"));
+    const struct {
+        const char* name;
+        const char* caption;
+        ListView view;
+    } items[] = {{"Detalhe1", "Detalhe", ListView::Detalhe},
+                 {"Lista1", "Lista", ListView::Lista},
+                 {"Icone1", "Icone", ListView::Icone},
+                 {"Ladoalado1", "Lado a lado", ListView::LadoALado}};
+    for (const auto& item : items) {
+        QAction* action = ppmAnimal_Prop_atual->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(QString::fromLatin1(item.name));
+        const ListView view = item.view;
+        connect(action, &QAction::triggered, this, [this, view] { setFirstListView(view); });
+    }
+    for (QAbstractItemView* v : {static_cast<QAbstractItemView*>(ltvAnimal_Prop_atual),
+                                 static_cast<QAbstractItemView*>(lvwAnimal_Prop_atual)}) {
+        v->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(v, &QWidget::customContextMenuRequested, this,
+                [this, v](const QPoint& at) { ppmAnimal_Prop_atual->popup(v->viewport()->mapToGlobal(at)); });
+    }
+    return m_firstViews;
+}
+
+void TfrmTransferir_Animal::setFirstListView(ListView view) {
+    if (view == ListView::Detalhe) {
+        m_firstViews->setCurrentWidget(ltvAnimal_Prop_atual);
+        return;
+    }
+    QListView* list = lvwAnimal_Prop_atual;
+    const int small = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    const int large = style()->pixelMetric(QStyle::PM_LargeIconSize);
+    list->setViewMode(view == ListView::Icone ? QListView::IconMode : QListView::ListMode);
+    list->setMovement(QListView::Static);  // icons stay where the list puts them
+    list->setFlow(view == ListView::Lista ? QListView::TopToBottom : QListView::LeftToRight);
+    list->setIconSize(QSize(view == ListView::Icone ? large : small, view == ListView::Icone ? large : small));
+    list->setWrapping(true);
+    list->setSpacing(view == ListView::Icone ? 8 : 2);
+    m_firstViews->setCurrentWidget(list);
 }
 
 void TfrmTransferir_Animal::showEvent(QShowEvent* event) {
@@ -191,5 +251,5 @@ void TfrmTransferir_Animal::transfer() {
                       transfersql::moveAnimals(animalsOf(ltvAnimal_Prop_destino), second.toInt(), date, now);
     transaction.commit();
     // Pressed again, every animal already has its list's owner: nothing was written.
-    Prompts::information(moved > 0 ? kOperacaoRealizada : registry::kNenhumAnimalTransferido);
+    Prompts::information(moved > 0 ? kOperacaoRealizada : kNenhumAnimalTransferido);
 }

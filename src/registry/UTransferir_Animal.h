@@ -6,7 +6,10 @@
 #include <QWidget>
 
 class QLineEdit;
+class QListView;
+class QMenu;
 class QPushButton;
+class QStackedWidget;
 class QTreeWidget;
 
 namespace ui {
@@ -23,6 +26,11 @@ public:
     void transfer();                   // &Transferir
     void clearSides();                 // &Limpar
 
+    // The views of the first list, chosen in its pop-up menu: the columns, or the captions alone in a list,
+    // as large icons or side by side.
+    enum class ListView { Detalhe, Lista, Icone, LadoALado };
+    void setFirstListView(ListView view);
+
     QLineEdit* ediCodigo_atual;
     QLineEdit* ediNome_atual;
     QLineEdit* ediEndereco_atual;
@@ -31,6 +39,8 @@ public:
     QLineEdit* ediNome_destino;
     QLineEdit* ediEndereco_destino;
     QTreeWidget* ltvAnimal_Prop_destino;
+    QListView* lvwAnimal_Prop_atual;  // the first list's animals in its other views
+    QMenu* ppmAnimal_Prop_atual;
     ui::DateEdit* dtpDataTransferencia;
     QPushButton* bmpTransferir;
 
@@ -38,17 +48,19 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QStackedWidget* buildFirstListViews(QWidget* parent);
+
+    QStackedWidget* m_firstViews = nullptr;
     bool m_shown = false;
 };
 
 inline QPointer<TfrmTransferir_Animal> frmTransferir_Animal;
 
+namespace registry {
 inline const QString kMesmosProprietarios =
     QStringLiteral("O primeiro e o segundo proprietário selecionado são os mesmos.");
 inline const QString kFaltaPrimeiroProprietario = QStringLiteral("Falta selecionar o primeiro proprietário!");
 inline const QString kFaltaSegundoProprietario = QStringLiteral("Falta selecionar o segundo proprietário!");
 inline const QString kErroTransferir = QStringLiteral("Erro ao tentar transferir.");
-
-namespace registry {
 inline const QString kNenhumAnimalTransferido = QStringLiteral("Nenhum animal foi transferido.");
-}
+}  // namespace registry

@@ -18,6 +18,9 @@
 #include <QPushButton>
 #include <QTableView>
 
+using namespace common;
+using namespace registry;
+
 namespace {
 
 void fillList(QComboBox* combo, const db::RowSet& rows) {

@@ -42,6 +42,7 @@ private:
     bool m_listsOpen = false;
 };
 
+namespace registry {
 inline const QString kFaltaSelecionarAnimal = QStringLiteral("Falta selecionar o animal.");
 inline const QString kFaltaVacina = QStringLiteral("Falta selecionar a vacina.");
 inline const QString kFaltaMotivo = QStringLiteral(
@@ -54,3 +55,4 @@ inline const QString kVacinaIdentica =
 inline const QString kCanceladaPeloUsuario = QStringLiteral("Operação cancelada pelo usuário.");
 inline const QString kNadaParaExcluir = QStringLiteral("Não há registro para ser excluído.");
 inline const QString kExcluirVacina = QStringLiteral("Deseja realmente excluir o registro?");
+}  // namespace registry

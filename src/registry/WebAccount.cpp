@@ -117,13 +117,16 @@ bool hasDigest(int ownerId) {
     return false;
 }
 
-int emailCount(const QString& email, int ownerId) {
-    const db::RowSet rows = db::run(db::kMain,
-                                    QStringLiteral(" select count(*) as valor from usuario usu "
-                                                   " where fold(trim(Email_usu)) = fold(:email) "
-                                                   " and Status_Registro = 'ATIVO' "
-                                                   " and coalesce(Id_proprietario, 0) <> :owner "),
-                                    {{QStringLiteral("email"), email.trimmed()}, {QStringLiteral("owner"), ownerId}});
+int emailCount(const QString& email, std::optional<int> ownerId) {
+    QString sql = QStringLiteral(" select count(*) as valor from usuario usu "
+                                 " where fold(trim(Email_usu)) = fold(:email) "
+                                 " and Status_Registro = 'ATIVO' ");
+    QVariantHash params{{QStringLiteral("email"), email.trimmed()}};
+    if (ownerId) {
+        sql += QStringLiteral(" and coalesce(Id_proprietario, 0) <> :owner ");
+        params.insert(QStringLiteral("owner"), *ownerId);
+    }
+    const db::RowSet rows = db::run(db::kMain, sql, params);
     return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
 }
 

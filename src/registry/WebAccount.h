@@ -66,8 +66,9 @@ Login loginOf(const Accounts& accounts);
 // Whether the owner has an active account with a digest, in any unit.
 bool hasDigest(int ownerId);
 
-// Active web users with the e-mail (trimmed, case and accents aside), other than the owner's own account.
-int emailCount(const QString& email, int ownerId);
+// Active web users with the e-mail (trimmed, case and accents aside): every one for a new owner
+// (`ownerId` none), else those other than the owner's own account.
+int emailCount(const QString& email, std::optional<int> ownerId);
 
 // An active user, other than the owner's own accounts (every user for owner 0), logs in with `login` (trimmed,
 // case and accents aside).

@@ -21,6 +21,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+using namespace registry;
+
 namespace {
 
 QLabel* legend(QWidget* parent, const QString& caption, const QColor& colour) {

@@ -12,10 +12,13 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMap>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+using namespace scheduling;
 
 namespace {
 
@@ -62,10 +65,12 @@ void layOut(QWidget* dialog, QFormLayout* fields, QPushButton*& run, const QStri
 
 QDateTime atMidnight(const QDate& d) { return QDateTime(d, QTime(0, 0)); }
 
+// `buttons`: the window buttons the dialog has besides its title.
 template <typename Dialog>
-void open(Dialog* dialog, QPointer<Dialog>& global) {
+void open(Dialog* dialog, QPointer<Dialog>& global, Qt::WindowFlags buttons) {
     global = dialog;
     showForm(dialog, ShowAs::MdiChild);
+    setWindowButtons(dialog, buttons);
 }
 
 }  // namespace
@@ -78,14 +83,19 @@ QStringList selectionEntries(const QList<QPair<QVariant, QVariant>>& idsAndNames
 }
 
 TfrmSelRelDataUnidade::TfrmSelRelDataUnidade(int tag, QWidget* parent) : QWidget(parent), Tag(tag) {
+    setObjectName(QStringLiteral("frmSelRelDataUnidade"));
     setWindowTitle(QStringLiteral("Seleção de relatório."));
     cbbUnidade = combo(this, "cbbUnidade", entriesOf(AgendaSql::activeUnits()), true);
     dtpDataInicial = datePicker(this, "dtpDataInicial", QDate(2000, 1, 1));
     dtpDataFinal = datePicker(this, "dtpDataFinal", QDate(2020, 12, 31));
+    auto* periodo = new QGroupBox(QStringLiteral(" Periodo "), this);
+    periodo->setObjectName(QStringLiteral("GroupBox1"));
+    auto* dates = new QFormLayout(periodo);
+    dates->addRow(QStringLiteral("Inicio:"), dtpDataInicial);
+    dates->addRow(QStringLiteral("Fim:"), dtpDataFinal);
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Unidade :"), cbbUnidade);
-    fields->addRow(QStringLiteral("Inicio:"), dtpDataInicial);
-    fields->addRow(QStringLiteral("Fim:"), dtpDataFinal);
+    fields->addRow(periodo);
     layOut(this, fields, BitBtn2, QStringLiteral("&Visualizar impr."), BitBtn1, QStringLiteral("&Sair"), [this] { preview(); });
 }
 
@@ -105,6 +115,7 @@ void TfrmSelRelDataUnidade::preview() {
 }
 
 TfrmSelRelAgendaMensal::TfrmSelRelAgendaMensal(int tag, QWidget* parent) : QWidget(parent), Tag(tag) {
+    setObjectName(QStringLiteral("frmSelRelAgendaMensal"));
     QStringList years;
     for (int y = 2005; y <= db::serverTime().date().year() + 1; ++y)
         years << QString::number(y);
@@ -136,6 +147,7 @@ void TfrmSelRelAgendaMensal::preview() {
 }
 
 TfrmSelAgendaProfissional::TfrmSelAgendaProfissional(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmSelAgendaProfissional"));
     setWindowTitle(QStringLiteral("Agenda profissional."));
     cbbProfissional = combo(this, "cbbProfissional", entriesOf(AgendaSql::professionals()), true);
     cbbProfissional->setCurrentIndex(0);
@@ -161,7 +173,9 @@ void TfrmSelAgendaProfissional::preview() {
     Prompts::preview(std::make_shared<TfrmRelAgendaProfissional>(), false);
 }
 
-void openSelRelDataUnidade(int tag) { open(new TfrmSelRelDataUnidade(tag), frmSelRelDataUnidade); }
+void openSelRelDataUnidade(int tag) {
+    open(new TfrmSelRelDataUnidade(tag), frmSelRelDataUnidade, Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);
+}
 void openSelRelAgendaDiaria() { openSelRelDataUnidade(50); }
-void openSelRelAgendaMensal() { open(new TfrmSelRelAgendaMensal(51), frmSelRelAgendaMensal); }
-void openSelAgendaProfissional() { open(new TfrmSelAgendaProfissional, frmSelAgendaProfissional); }
+void openSelRelAgendaMensal() { open(new TfrmSelRelAgendaMensal(51), frmSelRelAgendaMensal, Qt::WindowSystemMenuHint); }
+void openSelAgendaProfissional() { open(new TfrmSelAgendaProfissional, frmSelAgendaProfissional, {}); }

@@ -14,8 +14,10 @@ namespace ui {
 class DateEdit;
 }
 
+namespace scheduling {
 inline const QString kFaltaSelecionarUnidade = QStringLiteral("Falta selecionar a unidade!");
 inline const QString kTodos = QStringLiteral("0 - Todos");
+}  // namespace scheduling
 
 // "0 - Todos" and then "id - nome" of each row.
 QStringList selectionEntries(const QList<QPair<QVariant, QVariant>>& idsAndNames);

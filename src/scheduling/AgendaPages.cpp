@@ -19,6 +19,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+using namespace common;
+
 namespace {
 
 template <typename W>

@@ -8,6 +8,8 @@
 
 #include <QList>
 
+using namespace scheduling;
+
 namespace {
 
 // One cell of a row of columns: where it starts (a share of the width) and what it prints.

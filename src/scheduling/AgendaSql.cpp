@@ -39,7 +39,7 @@ void addFilter(db::Query& q, const Filter& f, bool withPeriod = true) {
     }
 }
 
-const char* const kActiveOwner = " where trim(b.status_registro) = 'ATIVO' and 1=1 ";
+const char* const kActiveOwner = " where fold(trim(b.status_registro)) = 'ativo' and 1=1 ";
 
 QVariantHash weekParams(const QDate& day) {
     return {{QStringLiteral("dia"), QDateTime(day, QTime(0, 0))},
@@ -51,14 +51,14 @@ QVariantHash weekParams(const QDate& day) {
 db::RowSet units() { return rows(QStringLiteral("select id_unidade_trabalho,upper(nome) as nome from unidade_trabalho")); }
 
 db::RowSet activeUnits() {
-    return rows(QStringLiteral(" select id_unidade_trabalho, nome from unidade_trabalho  where trim(ind_status) = 'ATIVO'"));
+    return rows(QStringLiteral(" select id_unidade_trabalho, nome from unidade_trabalho  where fold(trim(ind_status)) = 'ativo'"));
 }
 
 db::RowSet unitsAsStored() { return rows(QStringLiteral(" select id_unidade_trabalho, nome from unidade_trabalho ")); }
 
 db::RowSet statuses() {
     return rows(QStringLiteral("select  id_atendimento_status, nome, descricao, ind_status from Atendimento_status "
-                               "where coalesce(trim(ind_status), '') <> 'INATIVO'"));
+                               "where fold(trim(coalesce(ind_status, ''))) <> 'inativo'"));
 }
 
 db::RowSet professionals() { return rows(QStringLiteral(" select id_profissional, nome from profissional  ")); }

@@ -20,7 +20,7 @@ struct Filter {
 };
 
 db::RowSet units();              // id_unidade_trabalho, nome in capitals; every unit
-db::RowSet activeUnits();        // id_unidade_trabalho, nome; units whose ind_status is 'ATIVO'
+db::RowSet activeUnits();        // id_unidade_trabalho, nome; units whose ind_status is "ATIVO" in any case
 db::RowSet unitsAsStored();      // id_unidade_trabalho, nome; every unit
 db::RowSet statuses();           // id_atendimento_status, nome, descricao, ind_status; not 'INATIVO'
 db::RowSet professionals();      // id_profissional, nome; every professional

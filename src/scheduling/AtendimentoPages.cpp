@@ -17,6 +17,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+using namespace scheduling;
+
 namespace {
 
 const QString kFaltaProfissional = QStringLiteral("Falta selecionar o profissional.");

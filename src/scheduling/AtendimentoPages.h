@@ -19,10 +19,12 @@ class QTableView;
 // A date-time column shown dd/mm/yyyy hh:nn:ss on both engines, still sorted by its field.
 ui::GridColumn dateTimeColumn(const QString& title, const QString& field, int width);
 
+namespace scheduling {
 inline const QString kConfirmaExclusaoMembro =
     QStringLiteral("Você esta preste a excluir definitivamente um registro!\nDeseja continuar?");
 inline const QString kErroResumo = QStringLiteral("Erro ao tentar ao recuperar os dados!");
 inline const QString kNaoPodeOrdenar = QStringLiteral("Não pode ser ordenado por este campo!");
+}  // namespace scheduling
 
 // How one kind of member is offered, listed, checked, added and removed.
 struct MemberKind {

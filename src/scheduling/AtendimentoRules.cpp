@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+using namespace scheduling;
+
 std::optional<QTime> parseHora(const QString& text) {
     static const QRegularExpression shape(QStringLiteral("^([0-9]{2}):([0-9]{2})$"));
     const QRegularExpressionMatch m = shape.match(text.trimmed());

@@ -5,11 +5,13 @@
 #include <QTime>
 #include <optional>
 
+namespace scheduling {
 inline const QString kHoraInvalida = QStringLiteral("Falta preencher a hora do atendimento ou hora invalida!");
 inline const QString kFaltaStatus = QStringLiteral("Falta selecionar o status.");
 inline const QString kFaltaProprietario = QStringLiteral("Falta selecionar o proprietário.");
 inline const QString kFaltaAnimal = QStringLiteral("Falta selecionar o animal.");
 inline const QString kFaltaUnidade = QStringLiteral("Falta selecionar a unidade de trabalho.");
+}  // namespace scheduling
 
 // The time typed as "hh:mm" (00:00 to 23:59, two digits each, blanks around ignored); none otherwise.
 std::optional<QTime> parseHora(const QString& text);

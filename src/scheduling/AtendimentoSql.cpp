@@ -52,7 +52,7 @@ void selectNone(db::DataSet& data) { select(data, QStringLiteral(" where 1=2 "))
 
 db::RowSet activeOwners() {
     return run(QStringLiteral("select b.id_Proprietario, b.nome from proprietario b "
-                              "where trim(b.status_registro) = 'ATIVO' order by b.nome"));
+                              "where fold(trim(b.status_registro)) = 'ativo' order by b.nome"));
 }
 
 db::RowSet owner(const QVariant& ownerId) {

@@ -29,7 +29,7 @@ QList<CirurgiaRow> rows(const QVariant& ownerId, const QVariant& animalId, const
       << " left join porte l on (c.id_porte = l.id_porte) "
       << " left join pelo p on (c.id_pelo = p.id_pelo) "
       << " left join endereco m on (b.id_endereco = m.id_endereco) "
-      << " where trim(b.status_registro) = 'ATIVO' "
+      << " where fold(trim(b.status_registro)) = 'ativo' "
       << " and a.Id_Proprietario = :owner "
       << " and a.Id_Animal = :animal "
       << " and a.Id_atendimento = :id ";

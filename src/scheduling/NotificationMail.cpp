@@ -11,6 +11,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+using namespace scheduling;
+
 MailSettings readMailSettings() {
     return readMailSettings(configurationPath());
 }

@@ -8,10 +8,12 @@
 #include <QString>
 #include <QStringList>
 
+namespace scheduling {
 inline const QString kAgendadoRemetente = QStringLiteral("Procedimento cirurgico agendado para seu animal.");
 inline const QString kAlteracaoRemetente =
     QStringLiteral("Alteração no procedimento cirurgico agendado para seu animal.");
 inline const QString kBundledAttachment = QStringLiteral(":/images/brasao.jpg");
+}  // namespace scheduling
 
 // The [mail] section: host (none: no e-mail at all), port (587), helo, from, to (default: from), subject,
 // attachment (default: the bundled coat of arms).
@@ -22,7 +24,7 @@ struct MailSettings {
     QString from;
     QString to;
     QString subject;
-    QString attachment = kBundledAttachment;
+    QString attachment = scheduling::kBundledAttachment;
 };
 
 // Reads the [mail] section of the settings file: $NURV_CONFIG when set, else nurv.conf in the user's

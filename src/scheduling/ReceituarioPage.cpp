@@ -20,6 +20,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+using namespace common;
+using namespace scheduling;
+
 namespace {
 
 bool blank(const QVariant& v) { return db::toText(v).trimmed().isEmpty(); }

@@ -13,10 +13,12 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace scheduling {
 inline const QString kReceituarioNaoCriado =
     QStringLiteral("Registro não reconhecido.\nReceituário não pode ser criado.");
 inline const QString kConfirmaExclusaoReceituario =
     QStringLiteral(" Você esta preste a excluir definitivamente um receituario \nDeseja continuar?");
+}  // namespace scheduling
 
 class ReceituarioPage : public QWidget {
     Q_OBJECT

@@ -3,6 +3,8 @@
 
 #include "common/Formats.h"
 
+using namespace scheduling;
+
 TextInsertion insertText(bool editing, const std::optional<QString>& inserted, const QString& current) {
     if (!editing)
         return {current, kClickNovoOuAlterar};

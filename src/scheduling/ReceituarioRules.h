@@ -8,9 +8,11 @@
 #include <QVariant>
 #include <optional>
 
+namespace scheduling {
 inline const QString kClickNovoOuAlterar =
     QStringLiteral("Click em \"Novo\" para inserir um novo texto ou \"Alterar\" para alterar o texto atual!");
 inline const QString kFaltaPeso = QStringLiteral("Falta selecionar o peso.");
+}  // namespace scheduling
 
 // The prescription's text with `inserted` directly in front of `current`, or the refusal: kClickNovoOuAlterar
 // while the prescription is not being inserted or edited, kFaltaPeso for a weight text with no weight chosen

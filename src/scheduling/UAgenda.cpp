@@ -24,6 +24,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+using namespace scheduling;
+
 namespace {
 
 void onClick(QPushButton* button, QObject* context, const std::function<void()>& handler) {

@@ -14,6 +14,7 @@ class QMenu;
 class QStatusBar;
 class QTabWidget;
 
+namespace scheduling {
 inline const QString kSemanaNaoCadastrada =
     QStringLiteral("Semana epidemiológica não cadastrada, entre em contato com o administrador do sistema!");
 inline const QString kErroPesquisarSemana = QStringLiteral(
@@ -21,6 +22,7 @@ inline const QString kErroPesquisarSemana = QStringLiteral(
 inline const QString kErroPreencherAgenda = QStringLiteral(
     "Erro ao tentar preencher a agenda. Talvez a tabela de semana epidemiológica não contempla esta data!");
 inline const QString kNenhumRegistro = QStringLiteral("Nenhum registro encontrado.");
+}  // namespace scheduling
 
 class TfrmAgenda : public QWidget {
     Q_OBJECT

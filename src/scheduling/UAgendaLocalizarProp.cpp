@@ -22,6 +22,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+using namespace scheduling;
+
 namespace {
 
 using AgendaSql::LocateBy;
@@ -52,6 +54,7 @@ QString withoutBlanks(const QString& text) {
 }  // namespace
 
 TfrmAgendaLocalizarProp::TfrmAgendaLocalizarProp(TfrmAgenda* agenda, QWidget* parent) : QWidget(parent), m_agenda(agenda) {
+    setObjectName(QStringLiteral("frmAgendaLocalizarProp"));
     setWindowTitle(QStringLiteral("Localizar"));
     cbbSelecao = new QComboBox(this);
     cbbSelecao->setObjectName(QStringLiteral("cbbSelecao"));

@@ -17,11 +17,13 @@ namespace ui {
 class DataGridModel;
 }
 
+namespace scheduling {
 inline const QString kFaltaCampoPesquisa =
     QStringLiteral("Falta selecionar o campo de pesquisa ou digitar o texto a ser localizado.");
 inline const QString kErroConsulta =
     QStringLiteral("Um erro ocorreu durante a execução da consulta, verifique o texto digitado!");
 inline const QString kNenhumAtendimento = QStringLiteral("Nenhum atendimento encontrado na pesquisa: ");
+}  // namespace scheduling
 
 class TfrmAgendaLocalizarProp : public QWidget {
     Q_OBJECT

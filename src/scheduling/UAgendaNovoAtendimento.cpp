@@ -26,6 +26,9 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+using namespace common;
+using namespace scheduling;
+
 namespace {
 
 const QString kSim = QStringLiteral("SIM");

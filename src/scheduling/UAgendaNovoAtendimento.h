@@ -24,8 +24,10 @@ class DateEdit;
 class LookupComboLink;
 }
 
+namespace scheduling {
 inline const QString kEmailNaoEnviado =
     QStringLiteral("Operação realizada com sucesso!\nO e-mail de notificação não foi enviado: ");
+}  // namespace scheduling
 
 class TfrmAgendaNovoAtendimento : public RegisterForm {
     Q_OBJECT

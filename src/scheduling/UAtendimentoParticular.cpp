@@ -24,6 +24,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+using namespace scheduling;
+
 namespace {
 
 void fill(QComboBox* combo, const db::RowSet& rows, const QString& key, const QString& shown) {

@@ -16,12 +16,14 @@ namespace ui {
 class DateEdit;
 }
 
+namespace scheduling {
 inline const QString kRegistroNaoEncontradoExclusao = QStringLiteral("Registro não encontrado para exclusão.");
 inline const QString kConfirmaExclusaoParticular =
     QStringLiteral("O registro será excluido definitivamente.\nDeseja continuar?");
 inline const QString kErroGravarCancelada = QStringLiteral("Erro ao gravar!\nOperação cancelada.");
 inline const QString kOperacaoRealizadaMinuscula = QStringLiteral("operação realizada com sucesso!");
 inline const QString kFaltaProcedimentoParticular = QStringLiteral("Falta selecionar o procedimento.");
+}  // namespace scheduling
 
 class TfrmAtendimentoParticular : public QWidget {
     Q_OBJECT

@@ -6,9 +6,11 @@
 #include "platform/report/Report.h"
 #include "scheduling/AutorizaCirurgiaRules.h"
 
+namespace scheduling {
 inline const QString kConcluirAntesAutorizacao = QStringLiteral(
     "Você esta cadastrando ou alterando um atendimento, é necessário concluir esta operação clicando "
     "primeiramente em \"GRAVAR\" antes de imprimir a autorização para cirurgia.");
+}  // namespace scheduling
 
 class TfrmAutorizaCirurgia : public report::Report {
 public:

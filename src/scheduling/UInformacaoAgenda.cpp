@@ -33,6 +33,7 @@ QStringList agendaStatistics(const AgendaSql::Filter& filter) {
 }
 
 TfrmInformacaoAgenda::TfrmInformacaoAgenda(const QStringList& lines, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frmInformacaoAgenda"));
     setWindowTitle(QStringLiteral("Informação de agendamento."));
     setAttribute(Qt::WA_DeleteOnClose);
     memPrincipal = new QPlainTextEdit(this);

@@ -9,8 +9,10 @@
 
 class QPlainTextEdit;
 
+namespace scheduling {
 inline const QString kNenhumRegistroEstatistica = QStringLiteral("Nenhum registro encontrado!");
 inline const QString kErroPesquisa = QStringLiteral("Erro ao tentar realizar a pesquisa.");
+}  // namespace scheduling
 
 // The statistics' lines, the first one empty.
 QStringList agendaStatistics(const AgendaSql::Filter& filter);

@@ -14,6 +14,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace common;
+using namespace scheduling;
+
 TfrmReceituarioPadrao::TfrmReceituarioPadrao(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmReceituarioPadrao"));
     setWindowTitle(QStringLiteral("020 - Receituário padrão."));

@@ -8,8 +8,10 @@
 
 class QPlainTextEdit;
 
+namespace scheduling {
 inline const QString kClikAlterar = QStringLiteral("Clik em alterar para editar o registro.");
 inline const QString kErroGravarRegistro = QStringLiteral("Erro ao tentar gravar o registro!");
+}  // namespace scheduling
 
 class TfrmReceituarioPadrao : public QWidget {
     Q_OBJECT

@@ -16,6 +16,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+using namespace common;
+
 namespace {
 const QString kFaltaSelecionar = QStringLiteral("Falta selecionar o campo ou o texto para a pesquisa. ");
 const QString kNenhumRegistro = QStringLiteral("Nenhum registro localizado!");

@@ -1,4 +1,5 @@
-// The forms registry: a register of the table form; a form that a profile grants cannot be deleted.
+// The forms registry: a register of the table form; a form that a profile grants cannot be deleted, which
+// the delete says once its question is answered.
 #include "shell/UFrmSistema.h"
 
 #include "common/RegisterControls.h"
@@ -37,7 +38,7 @@ TfrmFrmSistema::TfrmFrmSistema(QWidget* parent) : RegisterForm(parent) {
                                 "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
                                 "where Id_Form = :OLD_Id_Form"));
     setOpenOnShow(OpenOnShow::Nothing);
-    setEmptyCheck(EmptyCheck::BeforeReferences);
+    setDeleteOrder(DeleteOrder::QuestionFirst);
     setNewRowDefaults({{QStringLiteral("Ind_Status"), QStringLiteral("ATIVO")}});
     setReferenceChecks({{QStringLiteral("perfil_form"), QStringLiteral("id_form")}}, kEmUso);
     setDeleteTexts(kConfirmaExclusao, QString());

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace common;
+
 namespace {
 const QString kFaltaAtual = QStringLiteral("Falta digitar a senha atual.");
 const QString kFaltaNova = QStringLiteral("Falta digitar a senha nova.");

@@ -14,6 +14,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+using namespace common;
+
 namespace {
 const QString kKey = QStringLiteral("id_unidade_trabalho");
 }  // namespace

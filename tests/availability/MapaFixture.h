@@ -42,12 +42,7 @@ protected:
     }
 
     void TearDown() override {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (!w->parentWidget())
-                windows << w;
-        for (const QPointer<QWidget>& w : windows)
-            delete w.data();
+        deleteTopLevelWindows();
         DbTest::TearDown();
     }
 

@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QToolBar>
 
+using namespace common;
+
 namespace {
 
 class SpeciesRegister : public RegisterForm {

@@ -14,6 +14,9 @@
 #include <QTableView>
 #include <QTreeWidget>
 
+using namespace common;
+using namespace exports;
+
 namespace {
 
 QVariantList column(const DbfContents& dbf, const QString& name) {

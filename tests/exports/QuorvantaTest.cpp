@@ -8,6 +8,9 @@
 #include <QPlainTextEdit>
 #include <QTableView>
 
+using namespace common;
+using namespace exports;
+
 namespace {
 
 struct Case {

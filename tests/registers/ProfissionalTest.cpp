@@ -15,6 +15,9 @@
 #include <QTimeEdit>
 #include <QTreeWidget>
 
+using namespace common;
+using namespace registers;
+
 namespace {
 
 QDate day(int d, int m) { return QDate(2027, m, d); }
@@ -50,6 +53,13 @@ TEST(ScheduleConflictRule, SharedDayMomentAndWeekday) {
         {entry(day(31, 1), day(5, 2), "09:00", "10:00"), blocked, std::nullopt, true},  // touching days
         {entry(day(10, 1), day(10, 1), "09:00", "10:00"), reversedRow, std::nullopt, false},
         {entry(day(10, 1), day(10, 1), "18:00", "08:00"), {}, std::nullopt, false},
+        // A weekday as another program stored it: blanks, case and accents aside.
+        {entry(day(1, 1), day(31, 1), "10:00", "11:00"), {entry(day(1, 1), day(31, 1), "08:00", "12:00", " segunda ")},
+         monday, true},
+        {entry(day(1, 1), day(31, 1), "10:00", "11:00"), {entry(day(1, 1), day(31, 1), "08:00", "12:00", "TERCA")},
+         QStringList{"Terça"}, true},
+        {entry(day(1, 1), day(31, 1), "10:00", "11:00"), {entry(day(1, 1), day(31, 1), "08:00", "12:00", "quarta")},
+         monday, false},
     };
     for (int i = 0; i < cases.size(); ++i)
         EXPECT_EQ(conflicts(cases[i].entry, cases[i].rows, cases[i].weekdays), cases[i].conflict) << "case " << i;
@@ -185,6 +195,27 @@ TEST_F(Profissionais, ListEditingRefusesWhatItMustAndAddsOneRowPerTickedDay) {
     trigger(f, "actCancel");
     EXPECT_TRUE(rows(f, "ltvAtendimeto").isEmpty());
     EXPECT_FALSE(child<QWidget>(f, "grbAtendimento")->isEnabled());
+}
+
+TEST_F(Profissionais, StoredWeekdaysAndStatusesInAnotherCaseStillCount) {
+    exec("update dia_semana set nome = 'segunda' where id_Dia_Semana = 2");
+    exec("update unidade_trabalho set Ind_Status = ' ativo' where Id_Unidade_Trabalho = 2");
+    exec("insert into profissional (Id_Profissional, Id_Unidade_Trabalho, Nome) values (1, 1, 'ANA')");
+    exec("insert into jornada_trabalho (Id_Jornada_Trabalho, Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial, "
+         "Data_Hora_Final, Id_Dia_Semana, Status_Registro, Controle) values (1, 1, 2, :a, :b, 2, 'Ativo ', 1)",
+         {{"a", QDateTime(day(1, 1), at("08:00"))}, {"b", QDateTime(day(31, 1), at("12:00"))}});
+    TfrmProfissional* f = openForm();
+    trigger(f, "actRefresh");
+    EXPECT_EQ(rows(f, "ltvAtendimeto"), QStringList{"2|Norte|01/01/2027|08:00:00|31/01/2027|12:00:00|segunda|"})
+        << "an active row of an active unit";
+    EXPECT_GE(child<QComboBox>(f, "cbbUnidadeAtendimento")->findText("NORTE"), 0);
+
+    trigger(f, "actEdit");
+    input::click(child<QCheckBox>(f, "chkSegunda"));
+    include(f, "Atendimento", "CENTRAL", day(10, 1), day(20, 1), "09:00", "10:00");
+    EXPECT_EQ(prompts.texts(), QStringList{"Conflito entre horário/data.\nVerifique se o horário/data esta coincidindo. "});
+    EXPECT_EQ(rows(f, "ltvAtendimeto").size(), 1);
+    trigger(f, "actCancel");
 }
 
 TEST_F(Profissionais, SaveWritesTheProfessionalAndItsListsTogether) {

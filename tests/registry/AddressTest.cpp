@@ -4,6 +4,8 @@
 
 #include <QMdiSubWindow>
 
+using namespace registry;
+
 TEST_F(RegistryTest, StreetRegisterLookUps) {
     EXPECT_EQ(street::byCode("10").count(), 1);
     EXPECT_EQ(street::byCode("40").count(), 2);

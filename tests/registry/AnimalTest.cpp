@@ -26,6 +26,9 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+using namespace common;
+using namespace registry;
+
 TEST_F(AnimalTest, NewAnimalTakesDefaultsOwnerAddressAndWritesItsRowsTogether) {
     open();
     const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
@@ -352,6 +355,72 @@ TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordina
     EXPECT_EQ(dbf.value(0, "nome_propr").toString(), "JOSÉ D'ÁVILA");
     expectForeignReadable(dir.filePath("animais.DBF"), "cor", kNameBeyondLatin1Written);
     EXPECT_EQ(dbf.value(0, "id_animal").toInt(), rex);
+}
+
+TEST_F(AnimalAddressTest, TheAnimalAddressFormKeepsItsOwnStreetRules) {
+    writePadrao({"insert into {p}bairro (num_bair, nom_bair, tip_bair, tip_clss_bair) values (4, 'CENTRO', 'B', 'O'), "
+                 "(5, 'RURAL', 'B', 'R')",
+                 "insert into {p}logradouro (num_logr, nom_logr) values (50, 'DA FABRICA')",
+                 "insert into {p}pesquisaLograd (num_logr, num_sequ_logr, tip_logr, nom_logr, tip_bair, num_bair, nom_bair, "
+                 "tip_clss_bair, ind_bair_cord) values (50, 1, 'R', 'DA FABRICA', 'B', 3, 'INDUSTRIAL', 'O', 'N')"});
+    open();
+    const int owner = saveNewOwner("JOSE SOUZA", kCpf1, "jose@mail.com");
+    saveNewAnimal("REX");
+    TfrmEndereco_Animal* form = openAddressForm();
+    form->chooseAnimal(owner, scalar("select max(id_animal) from animal").toInt());
+    ASSERT_EQ(form->qryEndereco->state(), db::DataSet::State::Insert);
+    auto* bairro = in<QComboBox>(form, "dblAnimalBairro");
+    auto items = [](QComboBox* combo) {
+        QStringList texts;
+        for (int i = 0; i < combo->count(); ++i)
+            if (!combo->itemText(i).isEmpty())
+                texts << combo->itemText(i);
+        return texts;
+    };
+    // Classes "O" and "P", each name once, whatever the street; a street's neighbourhood of class "O" shows.
+    EXPECT_EQ(items(bairro), QStringList({"CENTRO", "INDUSTRIAL", "JARDIM"}));
+    input::clickAndType(in(form, "dbeAnimalLograd"), "DA FABRICA");
+    input::click(in(form, "dbeAnimalComplementoLograd"));
+    EXPECT_EQ(form->qryEndereco->str("NUM_LOGR"), "50");
+    EXPECT_EQ(bairro->currentText(), "INDUSTRIAL");
+
+    // A street code of several rows or none is searched at once in a modal search.
+    for (const char* code : {"40", "99"}) {
+        auto* box = in<QLineEdit>(form, "dbeAnimalCodLograd");
+        input::click(box);
+        input::pressKey(box, Qt::Key_A, Qt::ControlModifier);
+        input::type(box, code);
+        input::pressEnter(box);
+        ASSERT_TRUE(frmEnderecoPesquisa) << code;
+        EXPECT_EQ(frmEnderecoPesquisa->tag(), 4);
+        EXPECT_EQ(frmEnderecoPesquisa->cbbSelecao->currentText(), "Núm lograd.");
+        EXPECT_TRUE(frmEnderecoPesquisa->isModal());
+        EXPECT_EQ(frmEnderecoPesquisa->qryPrincipal->recordCount(), QString(code) == "40" ? 2 : 0);
+        delete frmEnderecoPesquisa.data();
+    }
+
+    // The postal code is looked up on Enter only, and the house number leaves a typed one alone.
+    auto* cep = in<QLineEdit>(form, "dbeAnimalCep");
+    prompts.clear();
+    input::clickAndType(cep, "87654321");
+    input::clickAndType(in(form, "dbeAnimalNumEndereco"), "57");
+    input::click(in(form, "dbeAnimalComplementoLograd"));
+    EXPECT_TRUE(prompts.asked.isEmpty()) << prompts.last().toStdString();
+    EXPECT_EQ(cep->text(), "87654321");
+    input::click(cep);
+    input::pressEnter(cep);
+    EXPECT_EQ(prompts.texts(), QStringList{"CEP não encontrado: 87654321"});
+    prompts.confirmations << true;
+    input::clickAndType(cep, "12345678");
+    input::pressEnter(cep);
+    EXPECT_EQ(prompts.last(), "Endereço do CEP correspondente localizado.\nDeseja preencher os campos?");
+    EXPECT_EQ(form->qryEndereco->str("NOM_LOGR"), "DAS FLORES");
+
+    // Leaving the district lists every area of it, whatever its status.
+    input::chooseItem(in<QComboBox>(form, "dblAnimalDistrito"), "DS1");
+    input::click(in(form, "dbeAnimalCodArea"));
+    EXPECT_EQ(items(in<QComboBox>(form, "dblAnimalArea")), QStringList({"AREA 11", "AREA 12"}));
+    form->cancel();
 }
 
 class OwnerLookupTest : public AnimalTest {

@@ -9,6 +9,8 @@
 
 #include <QPushButton>
 
+using namespace registry;
+
 class CardsTest : public RegistryTest {
 protected:
     void SetUp() override {

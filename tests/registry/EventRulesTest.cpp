@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace registry;
+
 TEST(EventRules, OccurrenceHintsVaccinationChoicesAndTransferIds) {
     EXPECT_EQ(occurrenceTypeHint(true, "OBITO", "morte"), kFinalizaCaso + "\nOBITO\n : morte");
     EXPECT_EQ(occurrenceTypeHint(false, "FUGA", "x"), "\nFUGA\n : x");

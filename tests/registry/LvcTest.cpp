@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTableView>
 
+using namespace registry;
+
 class LvcTest : public RegistryTest {
 protected:
     void SetUp() override {

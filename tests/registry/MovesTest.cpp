@@ -14,6 +14,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
+using namespace common;
+using namespace registry;
+
 class MovesTest : public AnimalTest {
 protected:
     void SetUp() override {

@@ -16,6 +16,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+using namespace common;
+using namespace registry;
+
 class OccurrenceTest : public EventsTest {
 protected:
     TfrmRegistroOcorrencia* openRegister() {
@@ -78,9 +81,15 @@ TEST_F(OccurrenceTest, AddChecksInOrderClosingTypeBlocksEveryLaterAddAndFailureR
     EXPECT_EQ(prompts.last(), kOcorrenciaRealizada);
     choose(f->cbbTipoOcorrencia, 2);
     EXPECT_TRUE(f->cbbTipoOcorrencia->toolTip().startsWith(kFinalizaCaso));
+    // The same-type question comes first, the closed case's refusal after it; No ends the add before it.
+    prompts.clear();
     prompts.confirmations = {true};
     add(f, 1, "01/01/20");
-    EXPECT_EQ(prompts.last(), kOcorrenciaImpede.arg("OBITO"));
+    EXPECT_EQ(prompts.texts(), QStringList({kOcorrenciaIdentica, kOcorrenciaImpede.arg("OBITO")}));
+    prompts.clear();
+    prompts.confirmations = {false};
+    add(f, 1, "01/01/20");
+    EXPECT_EQ(prompts.texts(), QStringList{kOcorrenciaIdentica});
     EXPECT_EQ(occurrences(10), 3);
 
     // A failed insert rolls back and says so.

@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
         typed.unit = QStringLiteral("UNIDADE CENTRAL");
         typed.name = QStringLiteral("CORRIDA DE TESTE");
         typed.residentialPhone = QStringLiteral("(61)3333-4444");
-        typed.personType = kFisica;
+        typed.personType = registry::kFisica;
         typed.email = document + QStringLiteral("@mail.com");
         typed.passwordOpen = true;
         typed.password = QStringLiteral("abcdefghij");

@@ -11,6 +11,9 @@
 #include "registry/OwnerRules.h"
 #include "registry/WebAccount.h"
 
+using namespace common;
+using namespace registry;
+
 TEST_F(RegistryTest, InsertWritesAddressOwnerAndAccountInOneTransaction) {
     open();
     const int id = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
@@ -208,6 +211,34 @@ TEST_F(RegistryTest, DuplicateDocumentsEmailsAndNames) {
     leave("dbeCPF_CNPJ");
     EXPECT_EQ(prompts.texts(), QStringList({kUsuarioCadastrado, kAlteracoesNaoGravadas}));
     EXPECT_EQ(IdProprietarioAtual, second);
+}
+
+TEST_F(RegistryTest, EmailOfAWebUserWithoutOwnerIsTakenAndAnEditIgnoresOnlyTheOwnersOwnAccount) {
+    open();
+    exec("insert into usuario (Login, Email_usu, Status_Registro) values ('WEB', ' web@mail.com ', 'ATIVO')");
+    trigger("actAppend");
+    fillOwner("ANA LIMA", kCpf1, "WEB@mail.com");
+    prompts.clear();
+    trigger("actPost");
+    EXPECT_EQ(prompts.texts(), QStringList{"E-mail já cadastrado na base de dados."}) << "a new owner is checked against every web user";
+    type("dbeEmail", "ana@mail.com");
+    trigger("actPost");
+    const int ana = IdProprietarioAtual;
+    ASSERT_EQ(str("select Email_usu from usuario where Id_proprietario = :id", {{"id", ana}}), "ana@mail.com");
+
+    // Another owner with the e-mail: the edit passes while only Ana's own account has it, not once a web
+    // user without owner has it too.
+    exec("insert into proprietario (Nome, Email_Proprietario, Status_Registro) values ('OUTRA', 'ana@mail.com', 'ATIVO')");
+    for (const bool webUserToo : {false, true}) {
+        if (webUserToo)
+            exec("update usuario set Email_usu = 'ana@mail.com' where Login = 'WEB'");
+        frmPropAnimal->openOwner(ana);
+        trigger("actEdit");
+        prompts.clear();
+        trigger("actPost");
+        EXPECT_EQ(prompts.last(), webUserToo ? "E-mail já cadastrado na base de dados." : "Operação realizada com sucesso!");
+        trigger("actCancel");
+    }
 }
 
 TEST_F(RegistryTest, DeleteRefusalsAndSuccess) {

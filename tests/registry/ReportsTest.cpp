@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QPushButton>
 
+using namespace scheduling;
+
 class RegistryReportsTest : public RegistryTest {
 protected:
     void SetUp() override {

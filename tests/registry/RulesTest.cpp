@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace registry;
+
 TEST(Documents, CheckDigitsAndEmailForm) {
     const struct {
         bool (*check)(const QString&);
@@ -78,7 +80,8 @@ TEST(OwnerRules, ChecksRunInOrderUntilTheFirstFailure) {
     o.inserting = true;
     bool documentTaken = true;
     int owners = 1, users = 1;
-    const OwnerLookups lookups{[&] { return documentTaken; }, [&] { return owners; }, [&] { return users; }, {}};
+    const OwnerLookups lookups{[&] { return documentTaken; }, [&] { return owners; }, [&] { return users; },
+                               [] { return false; }};
     auto failing = [&]() {
         const auto r = ValidaCamposProprietario(o, lookups);
         return r ? r->check : 0;

@@ -10,6 +10,9 @@
 #include "registry/OwnerSave.h"
 #include "registry/OwnerSql.h"
 
+using namespace common;
+using namespace registry;
+
 namespace {
 
 // A complete new owner as the owner page would hand it over: the checks' texts and the rows typed.

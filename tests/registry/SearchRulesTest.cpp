@@ -32,9 +32,10 @@ TEST(SearchCriteria, EachKindBindsItsValueAndNoTextReachesTheStatement) {
         QVariant bound;
     };
     const Case cases[] = {
-        // Typed "%" and "_" match themselves.
+        // Typed "%" and "_" stay wildcards; a typed "\\" matches itself.
         {"mkeNomeAnimal", "D'ARTAGNAN", " and fold(a.Nome) like :mkeNomeAnimal escape '\\'", "d'artagnan%"},
-        {"mkeLogradouro", "DAS_FL%", " and fold(j.NOM_LOGR) like :mkeLogradouro escape '\\'", "das\\_fl\\%%"},
+        {"mkeLogradouro", "DAS_FL%", " and fold(j.NOM_LOGR) like :mkeLogradouro escape '\\'", "das_fl%%"},
+        {"edtCor", "PRETO\\B", " and fold(a.Cor) like :edtCor escape '\\'", "preto\\\\b%"},
         {"mkeComplemento", "CASA", " and fold(j.DES_CMPL_ENDR) like :mkeComplemento escape '\\'", "%casa%"},
         {"cbbSexo", "M", " and fold(a.Sexo) like :cbbSexo escape '\\'", "%m%"},
         {"mkeMicrochip", " 12 34 ", " and replace(fold(a.Num_Microchip), ' ', '') like :mkeMicrochip escape '\\'",

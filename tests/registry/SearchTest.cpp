@@ -19,6 +19,9 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+using namespace common;
+using namespace registry;
+
 class SearchTest : public RegistryTest {
 protected:
     void SetUp() override {
@@ -116,6 +119,33 @@ TEST_F(SearchTest, FindsAnimalsWithCurrentAddressAndGroupByEachCriterion) {
     QTest::mouseClick(form->rdbRegistroInativo, Qt::LeftButton);
     EXPECT_FALSE(form->qryPrincipal->isActive());
     EXPECT_EQ(found({}), QStringList{"TOM"});
+}
+
+TEST_F(SearchTest, TypedWildcardsStayPatternsHereAndMatchThemselvesInTheStreetSearch) {
+    auto typeAndSearch = [](QLineEdit* box, QAbstractButton* search, const QString& text) {
+        input::click(box);
+        input::pressKey(box, Qt::Key_A, Qt::ControlModifier);
+        input::type(box, text.isEmpty() ? QStringLiteral(" ") : text);
+        input::clickButton(search);
+    };
+    // The advanced search builds its pattern from the text as typed: "%" and "_" are wildcards, "\" itself.
+    for (const auto& [typed, names] : std::initializer_list<std::pair<QString, QStringList>>{
+             {"S_TE", {"RÉX"}}, {"%T", {"RÉX"}}, {"S\\", {}}, {"S_T_", {"RÉX"}}}) {
+        typeAndSearch(at<QLineEdit>("mkeLogradouro"), at<QPushButton>("bmpLocalizar"), typed);
+        EXPECT_EQ(animals(), names) << typed.toStdString();
+    }
+    typeAndSearch(at<QLineEdit>("mkeLogradouro"), at<QPushButton>("bmpLocalizar"), "");
+    typeAndSearch(at<QLineEdit>("edtNome"), at<QPushButton>("bmpLocalizar"), "a_a");
+    EXPECT_EQ(animals(), QStringList({"RÉX", "MIA"}));
+
+    // The street search takes them as themselves.
+    auto* street = TfrmEnderecoPesquisa::open(1, nullptr, street::kCriterionName, QString(), false);
+    for (const auto& [typed, rows] : std::initializer_list<std::pair<QString, int>>{
+             {"D_S", 0}, {"DAS", 1}, {"das fl", 1}, {"%", 0}, {"SE_E", 0}, {"SETE", 2}}) {
+        typeAndSearch(street->mkeTexto, street->btnPesquisar, typed);
+        EXPECT_EQ(street->qryPrincipal->recordCount(), rows) << typed.toStdString();
+    }
+    delete street;
 }
 
 TEST_F(SearchTest, SortsTheLastSearchByTheClickedColumnWhateverTheControlsSayNow) {

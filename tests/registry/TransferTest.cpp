@@ -8,8 +8,18 @@
 #include "registry/UProprietarioPesquisa.h"
 #include "registry/UTransferir_Animal.h"
 
+#include "UserInput.h"
+
+#include <QContextMenuEvent>
+#include <QDateEdit>
+#include <QListView>
+#include <QMenu>
+#include <QTest>
 #include <QPushButton>
 #include <QTreeWidget>
+
+using namespace common;
+using namespace registry;
 
 class TransferTest : public EventsTest {
 protected:
@@ -46,6 +56,56 @@ protected:
         return rows.join(", ");
     }
 };
+
+TEST_F(TransferTest, TheFirstListsPopUpMenuShowsItsAnimalsInEachViewAndTheyStillMove) {
+    TfrmTransferir_Animal* form = openTransfer();
+    pickOwner(form, 1, 1);
+    pickOwner(form, 2, 2);
+    // A right click on the list shows the menu; a click on an item sets the view.
+    auto choose = [&](QAbstractItemView* list, const char* item) {
+        // The right click, and the context menu event the window system sends with it.
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), list->viewport()->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(list->viewport(), &event);
+        QMenu* menu = form->ppmAnimal_Prop_atual;
+        EXPECT_TRUE(menu->isVisible()) << item;
+        QAction* action = menu->findChild<QAction*>(item);
+        ASSERT_NE(action, nullptr) << item;
+        input::click(menu, menu->actionGeometry(action).center());
+        EXPECT_FALSE(menu->isVisible());
+    };
+    QStringList captions;
+    for (QAction* a : form->ppmAnimal_Prop_atual->actions())
+        captions << a->text();
+    EXPECT_EQ(captions, QStringList({"Detalhe", "Lista", "Icone", "Lado a lado"}));
+    QListView* list = form->lvwAnimal_Prop_atual;
+    const struct {
+        const char* item;
+        QListView::ViewMode mode;
+        QListView::Flow flow;
+    } views[] = {{"Lista1", QListView::ListMode, QListView::TopToBottom},
+                 {"Icone1", QListView::IconMode, QListView::LeftToRight},
+                 {"Ladoalado1", QListView::ListMode, QListView::LeftToRight}};
+    QAbstractItemView* shown = form->ltvAnimal_Prop_atual;
+    for (const auto& v : views) {
+        choose(shown, v.item);
+        shown = list;
+        EXPECT_TRUE(list->isVisible()) << v.item;
+        EXPECT_FALSE(form->ltvAnimal_Prop_atual->isVisible()) << v.item;
+        EXPECT_EQ(list->viewMode(), v.mode) << v.item;
+        EXPECT_EQ(list->flow(), v.flow) << v.item;
+        EXPECT_EQ(list->model()->rowCount(), 2) << v.item;
+    }
+
+    // An animal clicked in the icons moves with ">"; the details show what is left.
+    input::click(list->viewport(), list->visualRect(list->model()->index(1, 0)).center());
+    input::clickButton(form->findChild<QPushButton*>("btnMoveUm"));
+    EXPECT_EQ(list->model()->rowCount(), 1);
+    EXPECT_EQ(TransferTest::captions(form->ltvAnimal_Prop_destino), QStringList({"12 - LOLA", "11 - TOTO"}));
+    choose(list, "Detalhe1");
+    EXPECT_TRUE(form->ltvAnimal_Prop_atual->isVisible());
+    EXPECT_EQ(TransferTest::captions(form->ltvAnimal_Prop_atual), QStringList({"10 - REX"}));
+}
 
 TEST_F(TransferTest, RefusalsMovesAndOneTransactionWithThePreviousOwnerFromTheDatabase) {
     exec("insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Anterior_Proprietario, "

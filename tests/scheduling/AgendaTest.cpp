@@ -2,6 +2,7 @@
 // statistics; the attendance locator.
 
 #include "SchedulingFixture.h"
+#include "UserInput.h"
 
 #include "ReportText.h"
 #include "common/EpiWeeks.h"
@@ -23,6 +24,8 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
+
+using namespace scheduling;
 
 namespace {
 
@@ -191,6 +194,27 @@ TEST_F(AgendaTest, OpenersOfTheBookingFormAndOnlyTheNewBookingButtonResetsTheHan
     EXPECT_TRUE(ProprietarioAgendamento.isEmpty());
     EXPECT_EQ(frmAgendaNovoAtendimento->qryPrincipal->recordCount(), 1);
     EXPECT_EQ(db::toInt(frmAgendaNovoAtendimento->qryPrincipal->field("Id_Atendimento")), first);
+}
+
+TEST_F(AgendaTest, StoredStatusesCountInAnyCaseAndWithBlanks) {
+    exec("update proprietario set Status_Registro = ' ativo ' where Id_Proprietario = 11");
+    exec("update unidade_trabalho set Ind_Status = 'Ativo' where Id_Unidade_Trabalho = 2");
+    exec("insert into atendimento_status (Id_Atendimento_Status, Nome, Ind_Status) values (3, 'ANTIGO', 'inativo ')");
+    addAttendance(kBruno, kToto, at(5, 3, 2012));
+    workspace()->show();
+    TfrmAgenda* form = agendaOn(QDate(2012, 3, 5));
+    input::clickButton(form->findChild<QPushButton*>("BitBtn3"));
+    EXPECT_EQ(form->tbsPrincipal->qryAtendimento->recordCount(), 1) << "Bruno is an active owner";
+    EXPECT_EQ(form->tbsPrincipal->dblStatus->findText("ANTIGO"), -1) << "an inactive status is not offered";
+
+    auto* daily = new TfrmSelRelDataUnidade(50);
+    showForm(daily, ShowAs::MdiChild);
+    EXPECT_GE(daily->cbbUnidade->findText("2 - NORTE"), 0) << "an active unit";
+    delete daily;
+
+    input::clickButton(form->findChild<QPushButton*>("BitBtn1"));
+    ASSERT_TRUE(frmAgendaNovoAtendimento);
+    EXPECT_GE(frmAgendaNovoAtendimento->dblNomeProp->findText("BRUNO"), 0) << "the booking offers Bruno";
 }
 
 TEST_F(AgendaTest, StatisticsPerUnitWithStatusCountsAndDetails) {

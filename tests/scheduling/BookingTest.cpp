@@ -2,15 +2,21 @@
 // entry of the owner register and the agenda's entry.
 
 #include "SchedulingFixture.h"
+#include "UserInput.h"
 
 #include "scheduling/AtendimentoRules.h"
 #include "scheduling/SchedulingForms.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QDateEdit>
 #include <QRadioButton>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTest>
+
+using namespace scheduling;
 
 namespace {
 
@@ -69,6 +75,27 @@ TEST_F(SchedulingTest, NewBookingStoresItsColumnsAndTheFlagAndListsTheAnimal) {
     auto* reopened = TfrmAgendaNovoAtendimento::openFromAgenda(QDate(2000, 1, 1), key);
     EXPECT_EQ(reopened->mkeHora->text(), "00:00");
     EXPECT_EQ(reopened->dtpData->date(), day);
+}
+
+TEST_F(SchedulingTest, AnEditWritesTheAnimalsSterilisedFlag) {
+    const int key = addAttendance(kAna, kRex, QDateTime(day, QTime(9, 0)));
+    workspace()->show();
+    auto* form = TfrmAgendaNovoAtendimento::openFromAgenda(day, key);
+    ASSERT_EQ(form->dbcEsterilizado->currentText(), "NAO");
+    auto tool = [form](const char* name) {
+        for (QObject* o : form->findChild<QAction*>(name)->associatedObjects())
+            if (auto* b = qobject_cast<QAbstractButton*>(o); b && b->isVisible())
+                return input::clickButton(b);
+        ADD_FAILURE() << name;
+    };
+    for (const char* flag : {"SIM", "NAO"}) {
+        tool("actEdit");
+        input::chooseItem(form->dbcEsterilizado, flag);
+        tool("actPost");
+        EXPECT_EQ(prompts.last(), "Operação realizada com sucesso!");
+        EXPECT_EQ(sterilised(kRex), flag);
+        EXPECT_EQ(db::toInt(stored(key, "Modificado_Por")), 1);
+    }
 }
 
 TEST_F(SchedulingTest, AFailedSaveLeavesTheAnimalsFlagAsItWas) {

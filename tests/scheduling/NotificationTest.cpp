@@ -6,20 +6,18 @@
 #include "platform/mail/Smtp.h"
 #include "scheduling/UAgendaNovoAtendimento.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QTemporaryDir>
+
+using namespace scheduling;
 
 namespace {
 
 class NotificationTest : public SchedulingTest {
 protected:
     void configure(const QString& mailSection) {
-        QFile f(m_dir.filePath("nurv.conf"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(mailSection.toUtf8());
-        f.close();
-        qputenv("NURV_CONFIG", f.fileName().toUtf8());
+        writeFile(m_dir.filePath("nurv.conf"), mailSection.toUtf8());
+        qputenv("NURV_CONFIG", m_dir.filePath("nurv.conf").toUtf8());
     }
     QTemporaryDir m_dir;
 };
@@ -57,6 +55,28 @@ TEST_F(NotificationTest, ANewBookingMailsItsDataAndAChangeMailsNothing) {
     choose(form->dblStatusAtendimento, "CANCELADO");
     trigger(form, "actPost");
     EXPECT_EQ(sink.messages().size(), 1);
+}
+
+TEST_F(NotificationTest, EveryReaderReadsTheSenderSubjectAndAttachmentAsWritten) {
+    SmtpSink sink;
+    const QString picture = m_dir.filePath("brasão.jpg");
+    writeFile(picture, "\xff\xd8\xff\xe0");
+    QString subject;
+    while (subject.size() < 1094)
+        subject += "Centro de Controle de Zoonoses - Prefeitura Municipal - ";
+    configure(QStringLiteral("[mail]\nhost = 127.0.0.1\nport = %1\nfrom = z@c.test\nsubject = %2\nattachment = %3\n")
+                  .arg(sink.port())
+                  .arg(subject, picture));
+    TfrmAgendaNovoAtendimento* form = newBooking("10:00");
+    choose(form->dblStatusAtendimento, "CANCELADO");
+    trigger(form, "actPost");
+    ASSERT_EQ(sink.messages().size(), 1);
+    const QJsonObject m = sink.messages()[0];
+    EXPECT_EQ(m["fromName"].toString(), "Alteração no procedimento cirurgico agendado para seu animal.");
+    EXPECT_EQ(m["subject"].toString(), subject.trimmed());
+    EXPECT_EQ(m["attachments"].toArray().at(0).toObject()["name"].toString(), "brasão.jpg");
+    for (const QJsonValue& line : m["headerLines"].toArray())
+        EXPECT_LT(line.toString().size(), 998) << "a relay refuses longer lines";
 }
 
 TEST_F(NotificationTest, AnUnreachableRelayLeavesTheBookingSavedAndSaysSo) {

@@ -11,6 +11,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace common;
+using namespace scheduling;
+
 namespace {
 
 void click(QWidget* form, const char* name) {

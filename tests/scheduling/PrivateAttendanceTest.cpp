@@ -7,6 +7,8 @@
 
 #include <QPushButton>
 
+using namespace scheduling;
+
 namespace {
 
 class PrivateAttendance : public SchedulingTest {

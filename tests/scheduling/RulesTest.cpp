@@ -1,11 +1,13 @@
 // The booking's pure rules and the notification's text, by tables.
 
+#include "TestDatabase.h"
 #include "scheduling/AtendimentoRules.h"
 #include "scheduling/NotificationMail.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+using namespace scheduling;
 
 namespace {
 
@@ -65,10 +67,7 @@ TEST(NotificationTextTest, SenderBodyAndOrientationLines) {
 TEST(NotificationTextTest, MailSectionDefaults) {
     QTemporaryDir dir;
     const QString path = dir.filePath("nurv.conf");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("[mail]\nhost = relay.local\nfrom = zoonoses@cidade.test\nsubject = CCZ\n");
-    f.close();
+    writeFile(path, "[mail]\nhost = relay.local\nfrom = zoonoses@cidade.test\nsubject = CCZ\n");
     const MailSettings s = readMailSettings(path);
     EXPECT_EQ(s.host, "relay.local");
     EXPECT_EQ(s.port, 587);

@@ -40,12 +40,7 @@ protected:
     }
 
     void TearDown() override {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (!w->parentWidget())
-                windows << w;
-        for (const QPointer<QWidget>& w : windows)
-            delete w.data();
+        deleteTopLevelWindows();
         setWorkspace(nullptr);
         ModoAgendamento = 0;
         ProprietarioAgendamento.clear();

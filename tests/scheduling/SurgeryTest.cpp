@@ -8,6 +8,8 @@
 
 #include <QPushButton>
 
+using namespace scheduling;
+
 namespace {
 
 TEST(SurgeryLines, EachLineWithItsFallbacks) {

@@ -12,6 +12,8 @@
 #include <QTabWidget>
 #include <QTableView>
 
+using namespace scheduling;
+
 namespace {
 
 void click(QWidget* page, const QString& name) {

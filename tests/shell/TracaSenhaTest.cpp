@@ -63,8 +63,7 @@ TEST_F(AccessTest, FormsRegistryKeysStatusAndTheDeleteOfAGrantedForm) {
     EXPECT_FALSE(form->findChild<QAction*>("actPrint")->isVisible());
     EXPECT_FALSE(form->findChild<QAction*>("actPesquisar")->isVisible());
     EXPECT_FALSE(form->qryPrincipal->isActive()) << "nothing is opened on show";
-    form->remove();
-    EXPECT_EQ(prompts.last(), "Não há registro!");
+    EXPECT_FALSE(form->findChild<QAction*>("actDelete")->isEnabled()) << "Excluir cannot be pressed on an empty table";
 
     trigger(form, "actAppend");
     EXPECT_EQ(form->qryPrincipal->str("Ind_Status"), "ATIVO");
@@ -82,20 +81,24 @@ TEST_F(AccessTest, FormsRegistryKeysStatusAndTheDeleteOfAGrantedForm) {
     EXPECT_EQ(column(*form->qryPrincipal, "Id_Form"), QStringList({"1", "2"}));
     EXPECT_EQ(scalar("select Tag from form where Id_Form = 2").toInt(), 12);
 
+    // A granted form: the question first, then the refusal; a form no profile grants goes on Sim.
     exec("insert into perfil_form values (10, 2, 'S', 'S', 'S', 'S', 'S')");
+    const QString question = "O registro será excluído definitivamente.\nDeseja continuar?";
     form->qryPrincipal->last();
     prompts.clear();
+    prompts.confirmations = {false, true};
     trigger(form, "actDelete");
-    EXPECT_EQ(prompts.texts(), QStringList({"O formulário está sendo usado por um perfil e não pode ser excluído."}));
+    trigger(form, "actDelete");
+    EXPECT_EQ(prompts.texts(),
+              QStringList({question, question, "O formulário está sendo usado por um perfil e não pode ser excluído."}));
+    EXPECT_EQ(count("form"), 2);
     form->qryPrincipal->first();
+    prompts.clear();
     prompts.confirmations = {false, true};
     trigger(form, "actDelete");
     EXPECT_EQ(count("form"), 2);
     trigger(form, "actDelete");
-    EXPECT_EQ(prompts.texts(), QStringList({"O formulário está sendo usado por um perfil e não pode ser excluído.",
-                                            "O registro será excluído definitivamente.\nDeseja continuar?",
-                                            "O registro será excluído definitivamente.\nDeseja continuar?",
-                                            "Operação realizada com sucesso!"}));
+    EXPECT_EQ(prompts.texts(), QStringList({question, question, "Operação realizada com sucesso!"}));
     EXPECT_EQ(count("form"), 1);
 }
 

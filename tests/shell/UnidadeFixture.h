@@ -26,12 +26,7 @@ protected:
     }
 
     void TearDown() override {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (!w->parentWidget())  // popups and dialogs go with the window they belong to
-                windows << w;
-        for (const QPointer<QWidget>& w : windows)
-            delete w.data();
+        deleteTopLevelWindows();
         setWorkspace(nullptr);
         DbTest::TearDown();
     }

@@ -25,8 +25,10 @@ bool PromptRecorder::confirm(const QString& title, const QString& text) {
     return confirmations.takeFirst();
 }
 
-QString PromptRecorder::fileName(Prompts::Kind kind, const QString& caption, const QString&, const QString&) {
+QString PromptRecorder::fileName(Prompts::Kind kind, const QString& caption, const QString& filter,
+                                 const QString& suggested) {
     asked.append({kind, caption, caption});
+    fileDialogs.append({caption, filter, suggested});
     if (fileNames.isEmpty()) {
         ADD_FAILURE() << "unscripted file name: " << caption.toStdString();
         return {};

@@ -14,6 +14,12 @@ struct RecordedPrompt {
     QString text;
 };
 
+struct RecordedFileDialog {
+    QString caption;
+    QString filter;
+    QString suggested;  // the name and folder the dialog opens on
+};
+
 struct RecordedPreview {
     std::shared_ptr<report::Report> report;
     bool modal;
@@ -28,11 +34,12 @@ public:
     QList<bool> confirmations;  // answers to the next confirmations, in order
     QStringList fileNames;      // answers to the next file-name prompts, in order
     QList<RecordedPreview> previews;
+    QList<RecordedFileDialog> fileDialogs;
 
     QStringList texts() const;
     QString last() const { return asked.isEmpty() ? QString() : asked.last().text; }
     bool saw(const QString& text) const { return texts().contains(text); }
-    void clear() { asked.clear(); previews.clear(); }
+    void clear() { asked.clear(); previews.clear(); fileDialogs.clear(); }
 
     void message(Prompts::Kind kind, const QString& title, const QString& text) override;
     bool confirm(const QString& title, const QString& text) override;

@@ -17,7 +17,8 @@ public:
     bool running() const { return m_running; }
 
     // The messages received so far, in order: mailFrom, rcptTos, fromName, fromAddress, to, subject, date,
-    // messageId, body (the decoded text) and attachments (name, type, size, head: the first bytes in hex).
+    // messageId, body (the decoded text), attachments (name, type, size, head: the first bytes in hex) and
+    // headerLines (the message's header lines as they arrived, folded).
     QList<QJsonObject> messages() const;
 
     // A loopback port nothing listens on when it returns.

@@ -5,8 +5,12 @@
 #include "common/Session.h"
 #include "platform/db/Schema.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <atomic>
+#include <QFile>
+#include <QPointer>
+#include <QWidget>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -101,6 +105,21 @@ void DbTest::SetUp() {
     for (QString* v : {&UsuarioLogado, &PerfilLogado, &UnidadeLogada, &NomeUsuarioLogado, &LoginUsuarioLogado,
                        &NomeUnidadeLogada, &NomePerfilLogado})
         v->clear();
+}
+
+void deleteTopLevelWindows() {
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!w->parentWidget())
+            windows << w;
+    for (const QPointer<QWidget>& w : windows)
+        delete w.data();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    file.write(bytes);
 }
 
 void DbTest::TearDown() {

@@ -14,6 +14,11 @@
 db::Settings testSettings();
 bool testingPostgres();
 
+// Deletes every window a test left (popups and dialogs go with the window they belong to).
+void deleteTopLevelWindows();
+// Writes `bytes` into the file at `path`, replacing it; fails the test when it cannot.
+void writeFile(const QString& path, const QByteArray& bytes);
+
 class DbTest : public ::testing::Test {
 protected:
     void SetUp() override;

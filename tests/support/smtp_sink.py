@@ -50,6 +50,7 @@ class Sink:
             "messageId": str(msg["Message-ID"] or ""),
             "body": body,
             "attachments": attachments,
+            "headerLines": raw.split(b"\r\n\r\n", 1)[0].decode("latin-1").split("\r\n"),
         }
         self.count += 1
         path = os.path.join(self.folder, "%04d.json" % self.count)

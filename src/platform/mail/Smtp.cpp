@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QUuid>
 #include <curl/curl.h>
+
+#include <algorithm>
 #include <memory>
 
 namespace mail {
@@ -25,20 +27,99 @@ void initialiseOnce() {
         throw Error(QStringLiteral("libcurl não pôde ser iniciada."));
 }
 
-QByteArray mailbox(const QString& name, const QString& address) {
-    const QByteArray addr = '<' + address.trimmed().toUtf8() + '>';
-    return name.isEmpty() ? addr : headerWords(name) + ' ' + addr;
+constexpr qsizetype kFoldAt = 78;       // the length a folded line stays below where the text allows
+constexpr qsizetype kWordBytes = 45;    // UTF-8 bytes of one encoded word: 60 Base64 characters, 72 in all
+
+bool printable(QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; }
+// What a display name cannot hold outside quotes (RFC 5322's specials).
+bool special(QChar c) { return QStringLiteral("()<>[]:;@\\,.\"").contains(c); }
+
+QByteArray encodedWord(const QByteArray& utf8) { return "=?UTF-8?B?" + utf8.toBase64() + "?="; }
+
+// Text as encoded words of whole characters, each cut after its last blank when the next character does
+// not fit: a reader that keeps the space between encoded words and one that drops it read the same text.
+QList<QByteArray> encodedWords(const QString& text) {
+    QList<QByteArray> words;
+    QByteArray chunk;
+    qsizetype afterBlank = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype len = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QByteArray bytes = text.mid(i, len).toUtf8();
+        if (chunk.size() + bytes.size() > kWordBytes) {
+            const qsizetype cut = afterBlank > 0 ? afterBlank : chunk.size();
+            words << encodedWord(chunk.left(cut));
+            chunk = chunk.mid(cut);
+            afterBlank = 0;
+        }
+        chunk += bytes;
+        if (text[i] == QLatin1Char(' '))
+            afterBlank = chunk.size();
+        i += len;
+    }
+    if (!chunk.isEmpty() || words.isEmpty())
+        words << (chunk.isEmpty() ? QByteArray() : encodedWord(chunk));
+    return words;
+}
+
+// The text as tokens that blanks join: plain words as they are, each run of words that need encoding (and
+// the blanks between them) as encoded words.
+QList<QByteArray> tokens(const QString& text, bool phrase) {
+    const auto needsEncoding = [phrase](const QString& word) {
+        if (word.size() > kFoldAt - 2 || word.contains(QLatin1String("=?")))
+            return true;
+        for (QChar c : word)
+            if (!printable(c) || (phrase && special(c)))
+                return true;
+        return false;
+    };
+    QList<QByteArray> out;
+    QStringList run;
+    const auto endRun = [&] {
+        if (!run.isEmpty())
+            out << encodedWords(run.join(QLatin1Char(' ')));
+        run.clear();
+    };
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        if (needsEncoding(word) || (word.isEmpty() && !run.isEmpty())) {
+            run << word;
+        } else {
+            endRun();
+            out << word.toLatin1();
+        }
+    }
+    endRun();
+    return out;
+}
+
+// "Name:" and the tokens, each after a blank, with a line break before the blank wherever the line would
+// reach kFoldAt; never right after the name nor before an empty token.
+QByteArray folded(const QByteArray& name, const QList<QByteArray>& tokens) {
+    QByteArray out = name + ':';
+    qsizetype line = out.size();
+    bool first = true;
+    for (const QByteArray& token : tokens) {
+        if (!first && !token.isEmpty() && line + 1 + token.size() >= kFoldAt) {
+            out += "\r\n";
+            line = 0;
+        }
+        out += ' ' + token;
+        line += 1 + token.size();
+        first = false;
+    }
+    return out;
 }
 
 // The library copies what these setters receive, so the buffers may go once each call returns.
 void addPart(curl_mime* mime, const QByteArray& data, const char* type, const char* encoder,
-             const QByteArray& fileName = {}) {
+             const QByteArray& disposition = {}) {
     curl_mimepart* part = curl_mime_addpart(mime);
     curl_mime_data(part, data.constData(), size_t(data.size()));
     curl_mime_type(part, type);
     curl_mime_encoder(part, encoder);
-    if (!fileName.isEmpty())
-        curl_mime_filename(part, fileName.constData());
+    if (!disposition.isEmpty()) {
+        curl_slist* headers = curl_slist_append(nullptr, ("Content-Disposition: " + disposition).constData());
+        curl_mime_headers(part, headers, 1);  // the part frees the list
+    }
 }
 
 const char* typeOf(const QString& path) {
@@ -86,32 +167,47 @@ QString relayFailure(int curlCode, const QString& reply, bool connected) {
     return technicalText(curlCode, reply);
 }
 
-QByteArray headerWords(const QString& text) {
+QByteArray textHeader(const QByteArray& name, const QString& text) { return folded(name, tokens(text, false)); }
+
+QByteArray mailboxHeader(const QByteArray& name, const QString& displayName, const QString& address) {
+    QList<QByteArray> words;
+    const QString display = displayName.trimmed();
     bool ascii = true;
-    for (QChar c : text)
-        ascii = ascii && c.unicode() >= 0x20 && c.unicode() < 0x7f;
-    if (ascii)
-        return text.toLatin1();
-    // Words of at most 45 bytes of UTF-8 (60 encoded characters) that never split a character.
-    QByteArray out;
-    QByteArray chunk;
-    const auto flush = [&] {
-        if (chunk.isEmpty())
-            return;
-        if (!out.isEmpty())
-            out += "\r\n ";
-        out += "=?UTF-8?B?" + chunk.toBase64() + "?=";
-        chunk.clear();
-    };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype len = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QByteArray bytes = text.mid(i, len).toUtf8();
-        if (chunk.size() + bytes.size() > 45)
-            flush();
-        chunk += bytes;
-        i += len - 1;
+    for (QChar c : display)
+        ascii = ascii && printable(c);
+    if (!display.isEmpty() && ascii && std::any_of(display.begin(), display.end(), special)) {
+        QString quoted = display;
+        quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+        for (const QString& word : (QLatin1Char('"') + quoted + QLatin1Char('"')).split(QLatin1Char(' ')))
+            words << word.toLatin1();
+    } else if (!display.isEmpty()) {
+        words = tokens(display, true);
     }
-    flush();
+    words << '<' + address.trimmed().toUtf8() + '>';
+    return folded(name, words);
+}
+
+QByteArray attachmentDisposition(const QString& fileName) {
+    if (std::all_of(fileName.begin(), fileName.end(),
+                    [](QChar c) { return printable(c) && c != QLatin1Char('"') && c != QLatin1Char('\\'); }))
+        return "attachment; filename=\"" + fileName.toLatin1() + '"';
+    const QByteArray value = fileName.toUtf8().toPercentEncoding("!#$&+^`{}|~");
+    // Pieces of at most 60 characters that never cut a "%XX".
+    QList<QByteArray> pieces;
+    for (qsizetype at = 0; at < value.size();) {
+        qsizetype end = std::min(at + 60, value.size());
+        if (end < value.size() && value[end - 1] == '%')
+            end -= 1;
+        else if (end < value.size() && end - 2 >= at && value[end - 2] == '%')
+            end -= 2;
+        pieces << value.mid(at, end - at);
+        at = end;
+    }
+    if (pieces.size() == 1)
+        return "attachment; filename*=UTF-8''" + pieces[0];
+    QByteArray out = "attachment";
+    for (qsizetype i = 0; i < pieces.size(); ++i)
+        out += ";\r\n filename*" + QByteArray::number(i) + "*=" + (i == 0 ? "UTF-8''" : "") + pieces[i];
     return out;
 }
 
@@ -133,10 +229,10 @@ void send(const Relay& relay, const Message& message) {
     curl_easy_setopt(c, CURLOPT_USE_SSL, long(CURLUSESSL_NONE));
 
     std::unique_ptr<curl_slist, CurlDeleter> recipients;
-    QList<QByteArray> toHeader;
+    QStringList toHeader;
     for (const QString& to : message.to) {
         recipients.reset(curl_slist_append(recipients.release(), ('<' + to.trimmed().toUtf8() + '>').constData()));
-        toHeader << to.trimmed().toUtf8();
+        toHeader << to.trimmed();
     }
     curl_easy_setopt(c, CURLOPT_MAIL_RCPT, recipients.get());
 
@@ -144,9 +240,9 @@ void send(const Relay& relay, const Message& message) {
     const QList<QByteArray> headers = {
         "Date: " + QDateTime::currentDateTime().toString(Qt::RFC2822Date).toLatin1(),
         "Message-ID: <" + QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() + '@' + domain.toUtf8() + '>',
-        "From: " + mailbox(message.fromName, message.fromAddress),
-        "To: " + toHeader.join(", "),
-        "Subject: " + headerWords(message.subject),
+        mailboxHeader("From", message.fromName, message.fromAddress),
+        textHeader("To", toHeader.join(QStringLiteral(", "))),
+        textHeader("Subject", message.subject),
     };
     std::unique_ptr<curl_slist, CurlDeleter> headerList;
     for (const QByteArray& h : headers)
@@ -161,7 +257,7 @@ void send(const Relay& relay, const Message& message) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             throw Error(kAnexoNaoEncontrado + path);
-        addPart(mime.get(), file.readAll(), typeOf(path), "base64", QFileInfo(path).fileName().toUtf8());
+        addPart(mime.get(), file.readAll(), typeOf(path), "base64", attachmentDisposition(QFileInfo(path).fileName()));
     }
     curl_easy_setopt(c, CURLOPT_MIMEPOST, mime.get());
 

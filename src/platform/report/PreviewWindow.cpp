@@ -3,6 +3,7 @@
 #include "platform/report/Report.h"
 
 #include <QAction>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,6 +15,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -53,7 +55,7 @@ std::optional<SaveChoice> askSaveFile(QWidget* parent, const QString& suggestedN
         if (textExports || type.format == Format::Pdf)
             filters << QString::fromUtf8(type.filter);
     QString selected = filters.first();
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Salvar relatório"), suggestedName,
+    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Salvar relatório"), savePathFor(suggestedName),
                                                 filters.join(QStringLiteral(";;")), &selected);
     if (path.isEmpty())
         return std::nullopt;
@@ -80,6 +82,15 @@ constexpr qreal kMaxZoom = 8.0;
 }  // namespace
 
 void setSaveDialog(SaveDialog dialog) { saveDialog() = std::move(dialog); }
+
+QString savePathFor(const QString& suggestedName) {
+    if (QDir::isAbsolutePath(suggestedName))
+        return suggestedName;
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(suggestedName);
+}
 void setPrintDialog(PrintDialog dialog) { printDialog() = std::move(dialog); }
 
 namespace detail {

@@ -32,6 +32,10 @@ using PrintDialog = std::function<bool(QPrinter& printer, QWidget* parent)>;
 void setSaveDialog(SaveDialog dialog);
 void setPrintDialog(PrintDialog dialog);
 
+// Where a save dialog opens for a suggested name: the user's documents folder (the home folder without
+// one), never the working directory; a name with its folder stays as it is.
+QString savePathFor(const QString& suggestedName);
+
 // The window that shows a laid-out report page by page, prints it and saves it as PDF, text, HTML or CSV.
 // Its actions carry object names: actFirst, actPrior, actNext, actLast, actZoomIn, actZoomOut,
 // actFitWidth, actActualSize, actPrint, actSave, actClose.
