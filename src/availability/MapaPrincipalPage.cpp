@@ -34,8 +34,6 @@
 
 using namespace mapa;
 
-QString horaDaVaga(const QDateTime& value) { return value.time().toString(QStringLiteral("HH:mm")); }
-
 
 MapaPrincipalPage::MapaPrincipalPage(QStatusBar* status, QWidget* parent) : QWidget(parent), stbPrincipal(status) {
     setObjectName(QStringLiteral("tbsPrincipal"));
@@ -401,6 +399,14 @@ void MapaPrincipalPage::abreAreas() {
         return;
     }
     frmVagasAreaAbrangencia = new TfrmVagasAreaAbrangencia(this);
+    connect(frmVagasAreaAbrangencia, &TfrmVagasAreaAbrangencia::areasEscolhidas, this,
+            [this](const QList<int>& areas, const QString& resumo) {
+                AreasSelecionadas = areas;
+                bmpAreas->setText(mapa::kAreasSelecionadas);
+                bmpAreas->setStyleSheet(QStringLiteral("color: green"));
+                lblResumo->setText(QStringLiteral("Resumo:") + resumo);
+                lblResumo->setEnabled(true);
+            });
     frmVagasAreaAbrangencia->open();
 }
 
@@ -421,6 +427,7 @@ void MapaPrincipalPage::clonar() {
     origem.especie = m_nomes.especies.value(origem.vaga.especie);
     origem.procedimento = m_nomes.procedimentos.value(origem.vaga.procedimento);
     frmMapaDisponibilidadeClone = new TfrmMapaDisponibilidadeClone(this, origem);
+    connect(frmMapaDisponibilidadeClone, &TfrmMapaDisponibilidadeClone::vagasGeradas, this, [this] { carregaDia(); });
     frmMapaDisponibilidadeClone->open();
 }
 

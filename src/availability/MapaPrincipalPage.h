@@ -71,6 +71,3 @@ private:
 
     mapa::NomesMapa m_nomes;
 };
-
-// Hour text of a stored slot ("HH:mm"; "00:00" at midnight).
-QString horaDaVaga(const QDateTime& value);

@@ -254,4 +254,6 @@ QString textoResumoMes(const QList<LinhaResumo>& linhas) {
     return out.join(QLatin1Char('\n'));
 }
 
+QString horaDaVaga(const QDateTime& value) { return value.time().toString(QStringLiteral("HH:mm")); }
+
 }  // namespace mapa

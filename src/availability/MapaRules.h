@@ -29,6 +29,8 @@ std::optional<int> numero(const QString& text);
 
 // The check on leaving the hour: the message, or nothing when the text passes (or nothing was typed).
 std::optional<QString> checaSaidaHora(const QString& text);
+// Hour text of a stored slot ("HH:mm"; "00:00" at midnight).
+QString horaDaVaga(const QDateTime& value);
 // Leaving a quantity: Aceita, or the message with whether the field is to be emptied.
 enum class SaidaQuantidade { Aceita, Limpa, Mantem };
 SaidaQuantidade checaSaidaQuantidade(const QString& text);

@@ -3,7 +3,6 @@
 #include "availability/UMapaDisponibilidadeClone.h"
 
 #include "availability/MapaTexts.h"
-#include "availability/MapaPrincipalPage.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 
@@ -19,8 +18,8 @@
 
 using namespace mapa;
 
-TfrmMapaDisponibilidadeClone::TfrmMapaDisponibilidadeClone(MapaPrincipalPage* mapa, VagaOrigem origem)
-    : QDialog(mapa), m_mapa(mapa), m_origem(std::move(origem)) {
+TfrmMapaDisponibilidadeClone::TfrmMapaDisponibilidadeClone(QWidget* mapa, VagaOrigem origem)
+    : QDialog(mapa), m_origem(std::move(origem)) {
     setObjectName(QStringLiteral("frmMapaDisponibilidadeClone"));
     setWindowTitle(QStringLiteral("Clonagem de agenda"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -151,12 +150,10 @@ void TfrmMapaDisponibilidadeClone::gerar() {
         }
         t.commit();
     } catch (const std::exception&) {
-        if (m_mapa)
-            m_mapa->carregaDia();
+        emit vagasGeradas();
         Prompts::error(kErroGravar);
         return;
     }
-    if (m_mapa)
-        m_mapa->carregaDia();
+    emit vagasGeradas();
     Prompts::information(existentes > 0 ? kSucesso + kJaExistiam.arg(existentes) : kSucesso);
 }

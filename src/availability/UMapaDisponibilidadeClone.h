@@ -11,7 +11,6 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QTableWidget;
-class MapaPrincipalPage;
 
 // The slot being cloned, as the map form hands it over.
 struct VagaOrigem {
@@ -26,7 +25,7 @@ inline int DeslocamentoMes = 0;
 class TfrmMapaDisponibilidadeClone : public QDialog {
     Q_OBJECT
 public:
-    TfrmMapaDisponibilidadeClone(MapaPrincipalPage* mapa, VagaOrigem origem);
+    TfrmMapaDisponibilidadeClone(QWidget* mapa, VagaOrigem origem);
 
     QPlainTextEdit* memOrigem;
     QLabel* lblMes;
@@ -41,11 +40,14 @@ public:
     void segundaSexta(bool marcar);
     void gerar();
 
+signals:
+    // The generation wrote its slots, or failed: the map shows the day again.
+    void vagasGeradas();
+
 private:
     QString hora() const;
     mapa::GradeMes grade() const;
 
-    QPointer<MapaPrincipalPage> m_mapa;
     VagaOrigem m_origem;
     int m_mes = 1, m_ano = 2000;
 };

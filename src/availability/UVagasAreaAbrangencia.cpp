@@ -4,7 +4,6 @@
 
 #include "availability/MapaSql.h"
 #include "availability/MapaTexts.h"
-#include "availability/MapaPrincipalPage.h"
 #include "common/Guard.h"
 #include "common/Configuration.h"
 
@@ -33,8 +32,8 @@ QStringList nomesDistritos() {
     return padrao;
 }
 
-TfrmVagasAreaAbrangencia::TfrmVagasAreaAbrangencia(MapaPrincipalPage* mapa)
-    : QDialog(mapa), m_mapa(mapa), m_distritos(nomesDistritos()) {
+TfrmVagasAreaAbrangencia::TfrmVagasAreaAbrangencia(QWidget* mapa)
+    : QDialog(mapa), m_distritos(nomesDistritos()) {
     setObjectName(QStringLiteral("frmVagasAreaAbrangencia"));
     setWindowTitle(QStringLiteral("Área de abrangências"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -105,23 +104,17 @@ void TfrmVagasAreaAbrangencia::carregaAreas(int distrito) {
 }
 
 void TfrmVagasAreaAbrangencia::concluir() {
-    if (m_mapa) {
-        QList<int> escolhidas(cklPrincipal->count() + 1, 0);
-        QString resumo;
-        int k = 1;
-        for (int i = 0; i < cklPrincipal->count(); ++i) {
-            const QListWidgetItem* item = cklPrincipal->item(i);
-            if (item->checkState() != Qt::Checked)
-                continue;
-            const int area = item->data(Qt::UserRole).toInt();
-            escolhidas[k++] = area;
-            resumo += QStringLiteral(" [%1]").arg(area, 4, 10, QLatin1Char('0'));
-        }
-        m_mapa->AreasSelecionadas = escolhidas;
-        m_mapa->bmpAreas->setText(mapa::kAreasSelecionadas);
-        m_mapa->bmpAreas->setStyleSheet(QStringLiteral("color: green"));
-        m_mapa->lblResumo->setText(QStringLiteral("Resumo:") + resumo);
-        m_mapa->lblResumo->setEnabled(true);
+    QList<int> escolhidas(cklPrincipal->count() + 1, 0);
+    QString resumo;
+    int k = 1;
+    for (int i = 0; i < cklPrincipal->count(); ++i) {
+        const QListWidgetItem* item = cklPrincipal->item(i);
+        if (item->checkState() != Qt::Checked)
+            continue;
+        const int area = item->data(Qt::UserRole).toInt();
+        escolhidas[k++] = area;
+        resumo += QStringLiteral(" [%1]").arg(area, 4, 10, QLatin1Char('0'));
     }
+    emit areasEscolhidas(escolhidas, resumo);
     accept();
 }

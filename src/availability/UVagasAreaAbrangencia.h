@@ -8,7 +8,6 @@
 class QCheckBox;
 class QComboBox;
 class QListWidget;
-class MapaPrincipalPage;
 
 // The nine health districts in code order: nurv.conf, [mapa] distritos, names separated by ";".
 QStringList nomesDistritos();
@@ -16,7 +15,7 @@ QStringList nomesDistritos();
 class TfrmVagasAreaAbrangencia : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmVagasAreaAbrangencia(MapaPrincipalPage* mapa);
+    explicit TfrmVagasAreaAbrangencia(QWidget* mapa);
 
     QComboBox* cbbPrincpal;
     QListWidget* cklPrincipal;
@@ -25,8 +24,11 @@ public:
     void carregaAreas(int distrito);
     void concluir();
 
+signals:
+    // The areas ticked, by code after an empty entry 0, and their codes as the summary shows them.
+    void areasEscolhidas(const QList<int>& areas, const QString& resumo);
+
 private:
-    QPointer<MapaPrincipalPage> m_mapa;
     QStringList m_distritos;
 };
 

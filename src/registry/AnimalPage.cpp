@@ -1,12 +1,11 @@
-// The animal page: controls, actions, the defaults of a new animal, the copy of the owner's address, and
-// the save, cancel, refresh and delete of an animal with its companion rows.
+// The animal page: its data sets, controls and actions, the defaults of a new animal, the copy of the owner's
+// address, the cancel, refresh and delete of an animal, and the animal as typed handed back as values.
 #include "registry/AnimalPage.h"
 
 #include "common/RegisterControls.h"
 
 #include "common/DataActions.h"
 #include "common/Guard.h"
-#include "platform/db/EditedRow.h"
 #include "common/Prompts.h"
 #include "common/RegisterForm.h"
 #include "common/Session.h"
@@ -19,7 +18,6 @@
 #include "registry/AnimalSql.h"
 #include "registry/FieldMarks.h"
 #include "registry/OwnerSql.h"
-#include "registry/UPropAnimal.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -47,9 +45,25 @@ const char* const kCopiedFields[] = {"Id_Distrito", "COD_AREA_ABRN", "NUM_LOGR",
 
 }  // namespace
 
-AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* addressData, QWidget* parent)
-    : QWidget(parent), m_form(form), m_animal(animal), m_address(addressData) {
+AnimalPage::AnimalPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ActionList1"));
+    createDataSets();
+    createActions();
+    createToolBar();
+    createFields();
+    connectControls();
+    updateActions();
+    showBirthDate();
+}
+
+void AnimalPage::createDataSets() {
+    m_animal = new db::DataSet(db::kMain, this);
+    m_animal->setObjectName(QStringLiteral("qryAnimal"));
+    m_address = new db::DataSet(db::kMain, this);
+    m_address->setObjectName(QStringLiteral("qryEndereco_do_animal"));
+}
+
+void AnimalPage::createActions() {
     actAnimalNovo = makeDataAction(this, DataAction::Append, "actAnimalNovo");
     actAnimalAlterar = makeDataAction(this, DataAction::Edit, "actAnimalAlterar");
     actAnimalExcluir = makeDataAction(this, DataAction::Delete, "actAnimalExcluir");
@@ -64,7 +78,9 @@ AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* a
     actMarcaAtendimento = makeScopedAction(this, "actMarcaAtendimento", QStringLiteral("&Marca atendimento..."));
     actOcorrencia = makeScopedAction(this, "actOcorrencia", QStringLiteral("Ocorrencias..."));
     actPreencheEndAnimal = makeScopedAction(this, "actPreencheEndAnimal", QStringLiteral("Preencher endereço"));
+}
 
+void AnimalPage::createToolBar() {
     m_tools = new QToolBar(this);
     m_tools->setObjectName(QStringLiteral("ToolBar2"));
     m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -79,7 +95,9 @@ AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* a
     m_ownerName = new QLabel(m_tools);
     m_ownerName->setObjectName(QStringLiteral("lblNomeProprietario"));
     m_tools->addWidget(m_ownerName);
+}
 
+void AnimalPage::createFields() {
     auto lineEdit = [this](const char* name, const char* field, int maxLength, bool capitals) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QString::fromLatin1(name));
@@ -166,17 +184,14 @@ AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* a
     layout->addLayout(grid);
     layout->addWidget(address);
     layout->addStretch(1);
+}
 
+// The page's own actions and controls; Atualizar, the moves and the save are the form's.
+void AnimalPage::connectControls() {
     onTriggered(actAnimalNovo, [this] { append(); });
     onTriggered(actAnimalAlterar, [this] { edit(); });
     onTriggered(actAnimalExcluir, [this] { remove(); });
-    onTriggered(actAnimalAtualizar, [this] { refresh(); });
-    onTriggered(actAnimalGravar, [this] { save(); });
     onTriggered(actAnimalCancelar, [this] { cancel(); });
-    onTriggered(DataSetFirst1, [this] { m_animal->first(); });
-    onTriggered(DataSetPrior1, [this] { m_animal->prior(); });
-    onTriggered(DataSetNext1, [this] { m_animal->next(); });
-    onTriggered(DataSetLast1, [this] { m_animal->last(); });
     onTriggered(actPreencheEndAnimal, [this] { copyOwnerAddress(); });
     onTriggered(actMarcaAtendimento, [this] { markAttendance(); });
     onTriggered(actOcorrencia, [this] { openOccurrences(); });
@@ -196,8 +211,10 @@ AnimalPage::AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* a
     }
     connect(m_animal, &db::DataSet::stateChanged, this, &AnimalPage::showBirthDate);
     connect(m_animal, &db::DataSet::currentChanged, this, &AnimalPage::showBirthDate);
-    updateActions();
-    showBirthDate();
+    connect(m_animal, &db::DataSet::currentChanged, this, [this] {
+        showAnimal();
+        emit animalShown(m_animal->state() == db::DataSet::State::Insert ? 0 : animalId());
+    });
 }
 
 bool AnimalPage::busy() const { return m_animal->isEditing(); }
@@ -221,17 +238,6 @@ void AnimalPage::showBirthDate() {
     m_nascimento->setDate(blank(birth) ? QDate() : db::toDateTime(birth).date());
 }
 
-int AnimalPage::ownerId() const {
-    const db::DataSet* owner = m_form->qryProprietario;
-    const QVariant id = owner->isActive() && owner->recNo() >= 0 ? owner->field(QStringLiteral("Id_Proprietario")) : QVariant();
-    return blank(id) ? IdProprietarioAtual : db::toInt(id);
-}
-
-QString AnimalPage::ownerName() const {
-    const db::DataSet* owner = m_form->qryProprietario;
-    return owner->isActive() && owner->recNo() >= 0 ? owner->str(QStringLiteral("Nome")).trimmed() : QString();
-}
-
 int AnimalPage::animalId() const {
     const QVariant id = m_animal->isActive() && m_animal->recNo() >= 0 ? m_animal->field(QStringLiteral("Id_Animal")) : QVariant();
     return blank(id) ? 0 : db::toInt(id);
@@ -246,7 +252,19 @@ void AnimalPage::opening() {
     address->reloadLists();
 }
 
-void AnimalPage::ownerShown() { m_ownerName->setText(ownerName()); }
+int AnimalPage::animalCount() const { return m_animal->isActive() ? m_animal->recordCount() : 0; }
+
+void AnimalPage::showOwner(const OwnerShown& owner, int animalToLocate) {
+    m_owner = owner;
+    m_ownerName->setText(owner.name);
+    if (busy())
+        return;  // the animal being typed stays, for the owner it was typed for
+    animalsql::selectAnimals(*m_animal, owner.name.isEmpty() ? 0 : owner.id);
+    if (m_animal->isEmpty() && !m_address->isEditing())
+        ownersql::selectAddress(*m_address, {});
+    if (animalToLocate != 0)
+        m_animal->locate(QStringLiteral("id_animal"), animalToLocate);
+}
 
 void AnimalPage::showAnimal() {
     try {
@@ -264,7 +282,7 @@ void AnimalPage::showAnimal() {
 }
 
 void AnimalPage::reloadAnimals(int locateAnimal) {
-    animalsql::selectAnimals(*m_animal, ownerName().isEmpty() ? 0 : ownerId());
+    animalsql::selectAnimals(*m_animal, m_owner.name.isEmpty() ? 0 : m_owner.id);
     m_breeds->setList(animalsql::breeds({}));
     if (locateAnimal > 0)
         m_animal->locate(QStringLiteral("Id_Animal"), locateAnimal);
@@ -272,10 +290,11 @@ void AnimalPage::reloadAnimals(int locateAnimal) {
 }
 
 void AnimalPage::append() {
-    if (ownerName().isEmpty()) {
+    if (m_owner.name.isEmpty()) {
         Prompts::information(kLocalizeProprietario);
         return;
     }
+    m_typedFor = m_owner.id;
     animalsql::selectAnimals(*m_animal, 0);
     m_animal->append();
     ownersql::selectAddress(*m_address, {});
@@ -309,11 +328,11 @@ void AnimalPage::copyOwnerAddress() {
         address->setEnabled(true);
         return;
     }
-    const db::DataSet* owner = m_form->qryEndereco;
-    if (!owner->isActive() || owner->recNo() < 0 || blank(owner->field(QStringLiteral("NUM_IMOV_LOGR"))))
+    const QVariantHash& owner = m_owner.address;
+    if (blank(owner.value(QStringLiteral("num_imov_logr"))))
         return;
     for (const char* field : kCopiedFields)
-        m_address->setField(QString::fromLatin1(field), owner->field(QString::fromLatin1(field)));
+        m_address->setField(QString::fromLatin1(field), owner.value(QString::fromLatin1(field).toLower()));
     address->setEnabled(false);
     address->reloadNeighbourhoods();
 }
@@ -378,90 +397,41 @@ AnimalValues AnimalPage::values() const {
     return v;
 }
 
-void AnimalPage::save() {
-    if (!busy())
-        return;
-    if (const std::optional<FieldRefusal> refusal = checkAnimal(values())) {
-        if (QWidget* control = findChild<QWidget*>(refusal->control)) {
-            markRefused(control);
-            control->setFocus();
-        }
-        Prompts::information(refusal->message);
-        return;
-    }
-    m_animal->setField(QStringLiteral("Data_Nascimento"), QDateTime(m_nascimento->date(), QTime(0, 0)));
-    if (!address->neighbourhoodText().trimmed().isEmpty())
-        m_address->setField(QStringLiteral("NOM_BAIR"), address->neighbourhoodText());
-    if (m_animal->state() == db::DataSet::State::Insert)
-        insertAnimal();
-    else
-        updateAnimal();
+AnimalSave AnimalPage::typedAnimal() const {
+    AnimalSave animal;
+    animal.checked = values();
+    animal.inserting = m_animal->state() == db::DataSet::State::Insert;
+    animal.ownerId = m_typedFor;
+    animal.animalId = animal.inserting ? 0 : animalId();
+    animal.birthDate = m_nascimento->date();
+    animal.animal = db::typedValues(*m_animal);
+    animal.animalRead = db::readValues(*m_animal);
+    animal.address = db::typedValues(*m_address);
+    animal.addressRead = db::readValues(*m_address);
+    return animal;
 }
 
-namespace {
-
-void stamp(db::DataSet& data, const char* when, const char* who, const QDateTime& now) {
-    data.setField(QString::fromLatin1(when), now);
-    data.setField(QString::fromLatin1(who), auditUser());
+void AnimalPage::refuse(const FieldRefusal& refusal) {
+    if (QWidget* control = refusal.control.isEmpty() ? nullptr : findChild<QWidget*>(refusal.control)) {
+        markRefused(control);
+        control->setFocus();
+    }
+    Prompts::information(refusal.message);
 }
 
-}  // namespace
-
-void AnimalPage::insertAnimal() {
-    int id = 0;
-    try {
-        const QDateTime now = db::serverTime();
-        m_address->setField(QStringLiteral("End_X"), QVariant());
-        m_address->setField(QStringLiteral("End_Y"), QVariant());
-        stamp(*m_address, "Inserido_Em", "Inserido_Por", now);
-        stamp(*m_animal, "Inserido_Em", "Inserido_Por", now);
-        // The animal, its address, link, group and first owner stand or fall together; a failure keeps
-        // the typed animal for another try.
-        db::Transaction transaction;
-        const int owner = IdProprietarioAtual > 0 ? IdProprietarioAtual : ownerId();
-        const int addressId = ownersql::insertAddress(db::typedValues(*m_address));
-        id = animalsql::insertAnimal(db::typedValues(*m_animal), owner);
-        animalsql::linkAddress(id, addressId);
-        animalsql::insertGroup(m_animal->field(QStringLiteral("Id_Grupo_Animal")), id, now);
-        animalsql::insertFirstOwner(id, owner, now);
-        transaction.commit();
-    } catch (const std::exception& e) {
-        Prompts::information(failureText(e, kErroGravarAnimal));
-        return;
-    }
+void AnimalPage::showStored(int id, bool inserted) {
     m_address->cancel();
     m_animal->cancel();
-    reloadAnimals();
-    m_animal->last();
-    Prompts::information(kOperacaoRealizada);
+    reloadAnimals(inserted ? 0 : id);
+    if (inserted)
+        m_animal->last();
 }
 
-void AnimalPage::updateAnimal() {
-    if (!Prompts::confirm(kAlteracaoAnimal))
+void AnimalPage::setBirthDate(const QDate& date) {
+    if (!busy() || !date.isValid())
         return;
-    const int id = animalId();
-    try {
-        const QDateTime now = db::serverTime();
-        stamp(*m_address, "Modificado_Em", "Modificado_Por", now);
-        stamp(*m_animal, "Modificado_Em", "Modificado_por", now);
-        db::Transaction transaction;
-        if (m_address->state() == db::DataSet::State::Insert) {
-            stamp(*m_address, "Inserido_Em", "Inserido_Por", now);
-            animalsql::linkAddress(id, ownersql::insertAddress(db::typedValues(*m_address)));
-        } else {
-            ownersql::updateAddress(db::typedValues(*m_address), db::readValues(*m_address),
-                                    db::toInt(m_address->field(QStringLiteral("Id_Endereco"))));
-        }
-        animalsql::updateAnimal(db::typedValues(*m_animal), db::readValues(*m_animal), id);
-        transaction.commit();
-    } catch (const std::exception& e) {
-        Prompts::information(failureText(e, kErroGravarAnimal));
-        return;
-    }
-    m_address->cancel();
-    m_animal->cancel();
-    reloadAnimals(id);
-    Prompts::information(kOperacaoRealizada);
+    m_animal->setField(QStringLiteral("Data_Nascimento"), date.startOfDay());
+    m_nascimento->setDate(date);
 }
 
 void AnimalPage::cancel() {

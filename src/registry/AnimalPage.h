@@ -1,9 +1,11 @@
 #pragma once
-// The animal page of the owner and animal register: the owner's animals one at a time with the current
-// animal's address, its action list, and the new, edit, save, cancel, refresh and delete of an animal with
-// its address link, group and ownership history. The form owns the data sets; the page works on them.
+// The animal page of the owner and animal register: the animals of the owner it is given, one at a time with the
+// current animal's address, in data sets of its own; its action list, and the new, edit, cancel, refresh and
+// delete of an animal. It hands the typed animal back as values (typedAnimal()) for the owner it was typed
+// for, and says by signals what it shows; the form that holds it decides the moves and runs the save.
 
-#include "registry/AnimalRules.h"
+#include "registry/AnimalSave.h"
+#include "registry/OwnerRules.h"
 
 #include <QWidget>
 
@@ -15,7 +17,6 @@ class QLineEdit;
 class QPushButton;
 class QToolBar;
 class AddressGroup;
-class TfrmPropAnimal;
 
 namespace db {
 class DataSet;
@@ -28,16 +29,21 @@ class LookupComboLink;
 class AnimalPage : public QWidget {
     Q_OBJECT
 public:
-    AnimalPage(TfrmPropAnimal* form, db::DataSet* animal, db::DataSet* address, QWidget* parent);
+    explicit AnimalPage(QWidget* parent = nullptr);
+
+    db::DataSet* animalData() const { return m_animal; }
+    db::DataSet* addressData() const { return m_address; }
 
     bool busy() const;  // the animal is being inserted or edited
+    int animalId() const;  // the animal on show, 0 for none or a new one
+    int animalCount() const;
 
-    void opening();      // the reference lists
-    void showAnimal();   // the current animal's address, after a move of the animal set
-    void ownerShown();   // the owner's name on the tool bar
+    void opening();  // the reference lists
+    // The owner on show: its name on the tool bar and, unless an animal is being typed, its animals, on
+    // `animalToLocate` when it is one of them.
+    void showOwner(const OwnerShown& owner, int animalToLocate = 0);
     void append();
     void edit();
-    void save();
     void cancel();
     void refresh();
     void remove();
@@ -45,6 +51,15 @@ public:
     void markAttendance();    // actMarcaAtendimento: the hand-off to the booking form
     void openOccurrences();   // actOcorrencia
     void showInformation();   // actInformacao
+    // A birth date from the age calculation, taken only while an animal is typed.
+    void setBirthDate(const QDate& date);
+
+    // The animal as typed, for saveAnimal(): a new one for the owner shown when its typing began.
+    AnimalSave typedAnimal() const;
+    // A check that failed: its control coloured and focused, its message shown.
+    void refuse(const FieldRefusal& refusal);
+    // The animal saved: the typing closes and the owner's animals are listed on it.
+    void showStored(int animalId, bool inserted);
 
     AnimalValues values() const;
 
@@ -67,6 +82,8 @@ public:
     QPushButton* BitBtn2;  // the age calculation, beside the birth date
 
 signals:
+    // The animal set moved: the animal on show (0 for none or a new one).
+    void animalShown(int animalId);
     // The owner's animals were listed again (after a save, a delete, a cancel or a refresh).
     void animalsListed();
 
@@ -75,31 +92,34 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void createDataSets();
+    void createActions();
+    void createToolBar();
+    void createFields();
+    void connectControls();
+
     void updateActions();
+    void showAnimal();  // the current animal's address, after a move of the animal set
     void showBirthDate();
     void reloadBreeds();
     void breedChosen();
     void reloadAnimals(int locateAnimal = 0);
-    void insertAnimal();
-    void updateAnimal();
-    int ownerId() const;
-    QString ownerName() const;
-    int animalId() const;
 
-    TfrmPropAnimal* m_form;
-    db::DataSet* m_animal;
-    db::DataSet* m_address;
-    QToolBar* m_tools;
-    QLabel* m_ownerName;
-    QLineEdit* m_nome;
-    ui::DateEdit* m_nascimento;
-    QCheckBox* m_copiaEnd;
-    ui::LookupComboLink* m_groups;
-    ui::LookupComboLink* m_species;
-    ui::LookupComboLink* m_breeds;
-    ui::LookupComboLink* m_sizes;
-    ui::LookupComboLink* m_coats;
-    QComboBox* m_raca;
+    db::DataSet* m_animal = nullptr;
+    db::DataSet* m_address = nullptr;
+    OwnerShown m_owner;   // the owner on show
+    int m_typedFor = 0;   // the owner a new animal is being typed for
+    QToolBar* m_tools = nullptr;
+    QLabel* m_ownerName = nullptr;
+    QLineEdit* m_nome = nullptr;
+    ui::DateEdit* m_nascimento = nullptr;
+    QCheckBox* m_copiaEnd = nullptr;
+    ui::LookupComboLink* m_groups = nullptr;
+    ui::LookupComboLink* m_species = nullptr;
+    ui::LookupComboLink* m_breeds = nullptr;
+    ui::LookupComboLink* m_sizes = nullptr;
+    ui::LookupComboLink* m_coats = nullptr;
+    QComboBox* m_raca = nullptr;
     bool m_shown = false;
 };
 

@@ -19,13 +19,13 @@ void AnimalPage::markAttendance() {
     const bool onAnimal = m_animal->isActive() && m_animal->recNo() >= 0;
     const QString animalName = onAnimal ? m_animal->str(QStringLiteral("Nome")).trimmed() : QString();
     // A new animal or one being changed is not yet what the database holds.
-    if (ownerName().isEmpty() || animalName.isEmpty() || busy() || animalId() == 0) {
+    if (m_owner.name.isEmpty() || animalName.isEmpty() || busy() || animalId() == 0) {
         Prompts::error(kAnimalNaoCadastrado);
         return;
     }
     AnimalAgendamento = QString::number(animalId());
     ModoAgendamento = 1;
-    ProprietarioAgendamento = QString::number(ownerId());
+    ProprietarioAgendamento = QString::number(m_owner.id);
     // The booking form belongs to the scheduling, which registers how it opens preset.
     if (const FormOpener open = openerFor(QStringLiteral("actMarcaAtendimento")))
         open();
@@ -33,8 +33,8 @@ void AnimalPage::markAttendance() {
 
 void AnimalPage::openOccurrences() {
     TfrmRegistroOcorrencia* form = TfrmRegistroOcorrencia::create();
-    if (ownerId() > 0)
-        form->showFor(ownerId(), animalId());
+    if (m_owner.id > 0)
+        form->showFor(m_owner.id, animalId());
     showForm(form, ShowAs::MdiChild);
 }
 

@@ -227,7 +227,7 @@ void deleteAnimalAddress(int animalId, int addressId, const db::RowValues& read)
 void prepareAnimalSearch(db::Query& query, const QString& criterion, const QString& text) {
     query.clear();
     query << QStringLiteral(" select a.Id_Animal, c.nome as nome_raca, a.Nome as nome_animal, a.Sexo, a.Esterilizado, ")
-          << QStringLiteral(" a.Num_Microchip, a.Cor, a.Sinais, a.Num_Pedigree, b.Id_Proprietario, ")
+          << QStringLiteral(" a.Num_Microchip, a.Cor, a.Sinais, a.Num_Pedigree, b.Id_Proprietario as Id_Proprietario, ")
           << QStringLiteral(" b.Nome as nome_Proprietario, b.Telefone_Residencial, b.Telefone_Celular, ")
           << QStringLiteral(" b.Telefone_Recado, b.Num_CPF_CNPJ, b.Num_CI from animal a ")
           << QStringLiteral(" left join proprietario b on (a.id_proprietario = b.id_proprietario) ")

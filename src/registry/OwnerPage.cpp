@@ -1,5 +1,5 @@
-// The owner page: controls, actions, and the show, new, edit, save, cancel, refresh, delete and print of
-// an owner with the owner's address and web account.
+// The owner page: its data sets, controls and actions, and the show, new, edit, cancel, refresh, delete and
+// print of an owner with the owner's address and web account; the owner as typed handed back as values.
 #include "registry/OwnerPage.h"
 
 #include "common/RegisterControls.h"
@@ -10,14 +10,12 @@
 #include "common/RegisterForm.h"
 #include "common/Session.h"
 #include "platform/db/DataSet.h"
-#include "platform/db/EditedRow.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
 #include "registry/AddressGroup.h"
 #include "registry/FieldMarks.h"
 #include "registry/OwnerSql.h"
-#include "registry/UPropAnimal.h"
 #include "registry/URelProprietarioGeral.h"
 #include "registry/WebAccount.h"
 
@@ -38,12 +36,6 @@ using namespace common;
 using namespace registry;
 
 namespace {
-
-QVariant sessionNumber(const QString& value) {
-    bool ok = false;
-    const int n = value.trimmed().toInt(&ok);
-    return ok ? QVariant(n) : QVariant();
-}
 
 bool blank(const QVariant& v) { return db::toText(v).trimmed().isEmpty(); }
 
@@ -69,14 +61,26 @@ private:
 
 }  // namespace
 
-OwnerPage::OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* addressData, QWidget* parent)
-    : QWidget(parent), m_form(form), m_owner(owner), m_address(addressData) {
+OwnerPage::OwnerPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("aclProprietario"));
+    createDataSets();
     createRegisterActions(this);
     actInformation->setVisible(false);
+    createControls();
+    layOut();
+    connectControls();
+    updateActions();
+}
 
+void OwnerPage::createDataSets() {
+    m_owner = new db::DataSet(db::kMain, this);
+    m_owner->setObjectName(QStringLiteral("qryProprietario"));
+    m_address = new db::DataSet(db::kMain, this);
+    m_address->setObjectName(QStringLiteral("qryEndereco"));
+}
+
+void OwnerPage::createControls() {
     m_tools = makeToolBar(this, QStringLiteral("tlbProprietario"), {actInformation});
-
     auto lineEdit = [this](const char* name, const char* field, int maxLength, bool capitals) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QString::fromLatin1(name));
@@ -126,7 +130,9 @@ OwnerPage::OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* addr
     m_bloqueio->setObjectName(QStringLiteral("ckbBloqueioWeb"));
     m_bloqueio->setEnabled(false);
     address = new AddressGroup(AddressGroup::Mode::Owner, m_address, this);
+}
 
+void OwnerPage::layOut() {
     auto* grid = new QGridLayout;
     addLabelled(grid, QStringLiteral("Código:"), m_codigo, 0, 0);
     addLabelled(grid, QStringLiteral("Unidade:"), m_unidade, 0, 2, 3);
@@ -146,18 +152,23 @@ OwnerPage::OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* addr
     layout->addWidget(address);
     layout->addStretch(1);
     setTabOrder(m_unidade, m_nome);
+}
 
-    onTriggered(actAppend, [this] { append(); });
+// The page's own actions and controls; the moves, the save and Sair are the form's.
+void OwnerPage::connectControls() {
     onTriggered(actEdit, [this] { edit(); });
-    onTriggered(actDelete, [this] { remove(); });
-    onTriggered(actRefresh, [this] { refresh(); });
-    onTriggered(actPost, [this] { save(); });
     onTriggered(actCancel, [this] { cancel(); });
-    moveThrough(m_owner);
     onTriggered(actPrint, [this] { print(); });
-    onTriggered(actPesquisar, [this] { search(); });
-    onTriggered(actSair, [this] { m_form->closeForm(); });
-
+    connect(m_owner, &db::DataSet::currentChanged, this, [this] {
+        guarded([this] {
+            showOwnerFields();
+            emit ownerShown(shown());
+        });
+    });
+    connect(m_owner, &db::DataSet::fieldChanged, this, [this](const QString& field) {
+        if (field.compare(QLatin1String("Nome"), Qt::CaseInsensitive) == 0)
+            emit nameTyped(ownerId(), m_owner->str(QStringLiteral("Nome")));
+    });
     connect(m_tipoPessoa, &QComboBox::currentIndexChanged, this, [this] { personTypeChanged(); });
     connect(m_documento, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (m_owner->isEditing())
@@ -177,7 +188,6 @@ OwnerPage::OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* addr
         connect(data, &db::DataSet::stateChanged, this, &OwnerPage::updateActions);
         connect(data, &db::DataSet::currentChanged, this, &OwnerPage::updateActions);
     }
-    updateActions();
 }
 
 void OwnerPage::updateActions() {
@@ -187,8 +197,20 @@ void OwnerPage::updateActions() {
 bool OwnerPage::busy() const { return m_owner->isEditing(); }
 
 int OwnerPage::ownerId() const {
-    const QVariant id = m_owner->isActive() ? m_owner->field(QStringLiteral("Id_Proprietario")) : QVariant();
-    return blank(id) ? IdProprietarioAtual : db::toInt(id);
+    const QVariant id = m_owner->isActive() && m_owner->recNo() >= 0 ? m_owner->field(QStringLiteral("Id_Proprietario"))
+                                                                      : QVariant();
+    return blank(id) ? 0 : db::toInt(id);
+}
+
+OwnerShown OwnerPage::shown() const {
+    OwnerShown owner;
+    if (!m_owner->isActive() || m_owner->recNo() < 0)
+        return owner;
+    owner.id = ownerId();
+    owner.name = m_owner->str(QStringLiteral("Nome")).trimmed();
+    if (m_address->isActive() && m_address->recNo() >= 0)
+        owner.address = db::typedValues(*m_address);
+    return owner;
 }
 
 QVariant OwnerPage::chosenUnit() const { return m_unidadeLink->currentKey(); }
@@ -201,6 +223,13 @@ void OwnerPage::opening() {
     address->reloadLists();
     address->reloadNeighbourhoods();
     ownersql::selectNone(*m_owner);
+}
+
+void OwnerPage::open(int ownerId, bool anyStatus) {
+    if (anyStatus)
+        ownersql::selectOwnerAnyStatus(*m_owner, ownerId);
+    else
+        ownersql::selectOwner(*m_owner, ownerId);
 }
 
 // --- the web fields ---
@@ -237,9 +266,9 @@ void OwnerPage::showOwnerFields() {
         ownersql::selectAddress(*m_address, m_owner->isActive() ? m_owner->field(QStringLiteral("Id_Endereco")) : QVariant());
     }
     address->reloadNeighbourhoods();
-    const QVariant id = m_owner->isActive() ? m_owner->field(QStringLiteral("Id_Proprietario")) : QVariant();
-    m_accounts = blank(id) ? webaccount::Accounts() : webaccount::accountsOf(db::toInt(id));
-    if (!blank(id)) {
+    const int id = ownerId();
+    m_accounts = id == 0 ? webaccount::Accounts() : webaccount::accountsOf(id);
+    if (id != 0) {
         const webaccount::Login login = webaccount::loginOf(m_accounts);
         m_login->setText(login.login);
         m_senha->clear();  // the password is never shown; a new one is typed when the box is open
@@ -263,7 +292,7 @@ void OwnerPage::documentLeft() {
         return;
     if (const std::optional<int> found = ownersql::ownerByDocumentPrefix(document)) {
         Prompts::information(kUsuarioCadastrado);
-        reopenOwner(*found);
+        emit existingOwnerFound(*found);
     }
 }
 
@@ -281,10 +310,10 @@ void OwnerPage::nameLeft() {
         QStringLiteral(" / ") + m->message + QStringLiteral("\nEndereço: ") + m->streetType + QStringLiteral(":") +
         m->streetName + QStringLiteral(",") + m->houseNumber + QStringLiteral(" ") + m->complement;
     if (Prompts::confirm(question))
-        reopenOwner(m->id);
+        emit existingOwnerFound(m->id);
 }
 
-void OwnerPage::reopenOwner(int id) {
+void OwnerPage::showStored(int id) {
     m_address->cancel();
     m_owner->cancel();
     setWebFieldsOpen(false);
@@ -314,8 +343,7 @@ void OwnerPage::append() {
 void OwnerPage::edit() {
     if (!m_owner->isActive() || m_owner->recNo() < 0 || blank(m_owner->field(QStringLiteral("Nome"))))
         return;
-    const QVariant webUser = m_owner->field(QStringLiteral("id_usu_web"));
-    if (!blank(webUser) && blockedByWeb(webaccount::blockOf(webUser)) && !Prompts::confirm(kBloqueadoWebEditar))
+    if (blockedByWeb() && !Prompts::confirm(kBloqueadoWebEditar))
         return;
     setWebFieldsOpen(true);
     m_owner->edit();
@@ -325,6 +353,12 @@ void OwnerPage::edit() {
         m_address->append();  // an owner without an address gets one on this save
     setPasswordOpen(!webaccount::hasDigest(ownerId()));
     personTypeChanged();
+}
+
+bool OwnerPage::blockedByWeb() const {
+    const QVariant webUser = m_owner->isActive() && m_owner->recNo() >= 0 ? m_owner->field(QStringLiteral("id_usu_web"))
+                                                                          : QVariant();
+    return !blank(webUser) && ::blockedByWeb(webaccount::blockOf(webUser));
 }
 
 OwnerValues OwnerPage::values() const {
@@ -349,147 +383,26 @@ OwnerValues OwnerPage::values() const {
     return v;
 }
 
+OwnerSave OwnerPage::typedOwner() const {
+    OwnerSave owner;
+    owner.checked = values();
+    owner.ownerId = owner.checked.inserting ? 0 : ownerId();
+    owner.owner = db::typedValues(*m_owner);
+    owner.ownerRead = db::readValues(*m_owner);
+    owner.address = db::typedValues(*m_address);
+    owner.addressRead = db::readValues(*m_address);
+    owner.blocked = m_bloqueio->isChecked();
+    owner.accounts = m_accounts;
+    return owner;
+}
+
 void OwnerPage::refuse(const FieldRefusal& refusal) {
-    QWidget* control = m_form->findChild<QWidget*>(refusal.control);
+    QWidget* control = refusal.control.isEmpty() ? nullptr : findChild<QWidget*>(refusal.control);
     if (control && refusal.colour)
         markRefused(control);
     if (control)
         control->setFocus();
     Prompts::information(refusal.message);
-}
-
-void OwnerPage::save() {
-    if (!busy())
-        return;
-    const OwnerValues v = values();
-    const int self = v.inserting ? 0 : ownerId();
-    if (const std::optional<FieldRefusal> refusal = ValidaCamposProprietario(v, ownersql::lookups(v, self))) {
-        refuse(*refusal);
-        return;
-    }
-    try {
-        if (v.inserting)
-            insertOwner(v);
-        else
-            updateOwner(v);
-    } catch (const DuplicateFound& found) {
-        // Another workstation stored the same document, e-mail or login since the checks above: the typed
-        // owner stays for the operator to mend.
-        refuse(found.refusal);
-    }
-}
-
-namespace {
-
-// What both saves write the same way: the neighbourhood's name, the person type, blank phones as null.
-void copyCommonFields(db::DataSet& owner, db::DataSet& address, const QString& neighbourhood, const QString& personType) {
-    if (!neighbourhood.trimmed().isEmpty())
-        address.setField(QStringLiteral("NOM_BAIR"), neighbourhood);
-    owner.setField(QStringLiteral("Tipo_Pessoa"), personType);
-    for (const char* phone : {"Telefone_Residencial", "Telefone_Celular", "Telefone_Recado"})
-        if (phoneBlank(owner.str(QString::fromLatin1(phone))))
-            owner.setField(QString::fromLatin1(phone), QVariant());
-}
-
-void stamp(db::DataSet& data, const char* when, const char* who, const QDateTime& now) {
-    data.setField(QString::fromLatin1(when), now);
-    data.setField(QString::fromLatin1(who), auditUser());
-}
-
-}  // namespace
-
-webaccount::NewAccount OwnerPage::newAccount(int ownerId, const QDateTime& now) const {
-    webaccount::NewAccount account;
-    account.unit = sessionNumber(UnidadeLogada);
-    account.profile = sessionNumber(PerfilLogado);
-    account.name = m_owner->str(QStringLiteral("Nome"));
-    account.login = m_documento->text();
-    account.password = m_senha->text();
-    account.blocked = m_bloqueio->isChecked();
-    account.ownerId = ownerId;
-    account.phone = webPhone(m_owner->str(QStringLiteral("Telefone_Celular")),
-                             m_owner->str(QStringLiteral("Telefone_Residencial")),
-                             m_owner->str(QStringLiteral("Telefone_Recado")));
-    account.document = m_owner->str(QStringLiteral("Num_CPF_CNPJ"));
-    account.email = m_owner->str(QStringLiteral("Email_Proprietario"));
-    account.insertedBy = auditUser();
-    account.insertedAt = now;
-    return account;
-}
-
-// Inside the save's transaction: the duplicate checks again, held against every other workstation's save.
-void OwnerPage::checkDuplicatesAgain(const OwnerValues& v, int ownerId) {
-    if (std::optional<FieldRefusal> refusal = ownersql::holdAndCheckDuplicates(v, ownerId))
-        throw DuplicateFound{*refusal};
-}
-
-void OwnerPage::insertOwner(const OwnerValues& v) {
-    const QDateTime now = db::serverTime();
-    stamp(*m_address, "Inserido_Em", "Inserido_Por", now);
-    stamp(*m_owner, "Inserido_Em", "Inserido_Por", now);
-    copyCommonFields(*m_owner, *m_address, address->neighbourhoodText(), m_tipoPessoa->currentText());
-    int id = 0;
-    {
-        // Address, owner and account stand or fall together; a failure keeps the typed owner for another try.
-        db::Transaction transaction;
-        checkDuplicatesAgain(v, 0);
-        const int addressId = ownersql::insertAddress(db::typedValues(*m_address));
-        id = ownersql::insertOwner(db::typedValues(*m_owner), addressId);
-        ownersql::setWebUser(id, webaccount::insert(newAccount(id, now)));
-        transaction.commit();
-    }
-    IdProprietarioAtual = id;
-    reopenOwner(id);
-    Prompts::information(kProprietarioCadastrado);
-    m_form->showAnimalPage();
-}
-
-void OwnerPage::updateOwner(const OwnerValues& v) {
-    const int id = ownerId();
-    std::optional<bool> blocked = m_bloqueio->isChecked();
-    const QVariant webUser = m_owner->field(QStringLiteral("id_usu_web"));
-    if (!blank(webUser) && blockedByWeb(webaccount::blockOf(webUser)) && Prompts::confirm(kManterBloqueioWeb))
-        blocked.reset();
-    try {
-        const QDateTime now = db::serverTime();
-        stamp(*m_address, "Modificado_Em", "Modificado_Por", now);
-        stamp(*m_owner, "Modificado_Em", "Modificado_Por", now);
-        copyCommonFields(*m_owner, *m_address, address->neighbourhoodText(), m_tipoPessoa->currentText());
-        db::Transaction transaction;
-        checkDuplicatesAgain(v, id);
-        QVariant addressId = m_owner->field(QStringLiteral("Id_Endereco"));
-        if (m_address->state() == db::DataSet::State::Insert || blank(addressId)) {
-            stamp(*m_address, "Inserido_Em", "Inserido_Por", now);
-            addressId = ownersql::insertAddress(db::typedValues(*m_address));
-        } else {
-            ownersql::updateAddress(db::typedValues(*m_address), db::readValues(*m_address), db::toInt(addressId));
-        }
-        ownersql::updateOwner(db::typedValues(*m_owner), db::readValues(*m_owner), id, addressId);
-        webaccount::AccountChange change;
-        change.ownerId = id;
-        change.unit = m_owner->field(QStringLiteral("id_Unidade_Trabalho"));
-        change.name = m_owner->str(QStringLiteral("Nome"));
-        change.login = m_documento->text();
-        if (passwordOpen())
-            change.password = m_senha->text();
-        change.blocked = blocked;
-        change.modifiedBy = auditUser();
-        change.modifiedAt = now;
-        change.email = m_owner->str(QStringLiteral("Email_Proprietario"));
-        change.phone = splitPhone(m_owner->str(QStringLiteral("Telefone_Residencial")));
-        if (webaccount::update(change, m_accounts) == 0) {
-            // An owner without an account gets one now.
-            ownersql::setWebUser(id, webaccount::insert(newAccount(id, now)));
-        }
-        transaction.commit();
-    } catch (const DuplicateFound&) {
-        throw;
-    } catch (const std::exception& e) {
-        Prompts::error(failureText(e, kErroAlterar));
-        return;
-    }
-    reopenOwner(id);
-    Prompts::information(kOperacaoRealizada);
 }
 
 void OwnerPage::cancel() {
@@ -548,12 +461,6 @@ void OwnerPage::print() {
         return;
     }
     Prompts::preview(std::make_shared<TfrmRelProprietarioGeral>(m_codigo->text().trimmed().toInt()), true);
-}
-
-void OwnerPage::search() {
-    setPasswordOpen(true);
-    if (TfrmPropAnimal::openOwnerLookup)
-        TfrmPropAnimal::openOwnerLookup(m_form);
 }
 
 void OwnerPage::showEvent(QShowEvent* event) {

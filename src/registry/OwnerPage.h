@@ -1,10 +1,12 @@
 #pragma once
-// The owner page of the owner and animal register: the owner with the owner's address and web account,
-// its action list, and what each action does. The form owns the data sets; the page works on them.
+// The owner page of the owner and animal register: the owner with the owner's address and web account in
+// data sets of its own, its action list, and the showing, new, edit, cancel, refresh, delete and print of an
+// owner. It hands the typed owner back as values (typedOwner()) with its checks' refusals shown on its own
+// controls, and says by signals what it shows; the form that holds it decides every move of the register and
+// runs the save.
 
 #include "common/DataActions.h"
-#include "registry/OwnerRules.h"
-#include "registry/WebAccount.h"
+#include "registry/OwnerSave.h"
 
 #include <QWidget>
 
@@ -14,7 +16,6 @@ class QComboBox;
 class QLineEdit;
 class QToolBar;
 class AddressGroup;
-class TfrmPropAnimal;
 
 namespace db {
 class DataSet;
@@ -26,26 +27,32 @@ class LookupComboLink;
 class OwnerPage : public QWidget, public RegisterActions {
     Q_OBJECT
 public:
-    OwnerPage(TfrmPropAnimal* form, db::DataSet* owner, db::DataSet* address, QWidget* parent);
+    explicit OwnerPage(QWidget* parent = nullptr);
+
+    db::DataSet* ownerData() const { return m_owner; }
+    db::DataSet* addressData() const { return m_address; }
 
     bool busy() const;  // the owner is being inserted or edited
+    OwnerShown shown() const;
 
-    // The actions' work.
+    // The actions' work that stays on the page.
     void opening();  // the look-up lists, an empty owner set
+    void open(int ownerId, bool anyStatus = false);  // the active owner of that id (any owner with anyStatus)
     void append();
     void edit();
-    void save();
     void cancel();
     void refresh();
     void remove();
     void print();
-    void search();
 
-    // Steps of showing an owner that belong to this page: block box, address, login.
-    void showOwnerFields();
-    // The document and name look-ups of a new owner (on leaving their edits).
-    void documentLeft();
-    void nameLeft();
+    // The owner as typed, for saveOwner().
+    OwnerSave typedOwner() const;
+    // The stored block of the owner's web account is the web system's ("WEB").
+    bool blockedByWeb() const;
+    // A check that failed: its control coloured and focused, its message shown.
+    void refuse(const FieldRefusal& refusal);
+    // The owner saved: the typing closes and the stored owner is shown.
+    void showStored(int ownerId);
 
     // The owner's values as the save checks them.
     OwnerValues values() const;
@@ -54,46 +61,51 @@ public:
     void setPasswordOpen(bool open);
     bool passwordOpen() const;
 
-
     AddressGroup* address;
+
+signals:
+    // The owner set moved: the owner on show, or none.
+    void ownerShown(const OwnerShown& owner);
+    // The name is being typed: as it stands now.
+    void nameTyped(int ownerId, const QString& name);
+    // A new owner's document or name is an active owner's, and the operator was told or said it is the same.
+    void existingOwnerFound(int ownerId);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    void createDataSets();
+    void createControls();
+    void layOut();
+    void connectControls();
+
     void updateActions();
+    void showOwnerFields();
     void setWebFieldsOpen(bool open);
     void showBlockState(const QString& stored);
     void personTypeChanged();
-    void refuse(const FieldRefusal& refusal);
-    // A duplicate that another workstation's save stored between the checks and the transaction.
-    struct DuplicateFound {
-        FieldRefusal refusal;
-    };
-    void checkDuplicatesAgain(const OwnerValues& v, int ownerId);
-    void insertOwner(const OwnerValues& v);
-    void updateOwner(const OwnerValues& v);
+    // The document and name look-ups of a new owner (on leaving their edits).
+    void documentLeft();
+    void nameLeft();
     int ownerId() const;
-    void reopenOwner(int id);
-    webaccount::NewAccount newAccount(int ownerId, const QDateTime& now) const;
 
-    TfrmPropAnimal* m_form;
-    db::DataSet* m_owner;
-    db::DataSet* m_address;
-    QToolBar* m_tools;
-    QLineEdit* m_codigo;
-    QComboBox* m_unidade;
-    ui::LookupComboLink* m_unidadeLink;
-    QLineEdit* m_nome;
-    QLineEdit* m_telefone;
-    QComboBox* m_tipoPessoa;
-    QLineEdit* m_documento;
-    QLineEdit* m_ci;
-    QLineEdit* m_email;
-    QLineEdit* m_login;
-    QLineEdit* m_senha;
-    QCheckBox* m_bloqueio;
+    db::DataSet* m_owner = nullptr;
+    db::DataSet* m_address = nullptr;
+    QToolBar* m_tools = nullptr;
+    QLineEdit* m_codigo = nullptr;
+    QComboBox* m_unidade = nullptr;
+    ui::LookupComboLink* m_unidadeLink = nullptr;
+    QLineEdit* m_nome = nullptr;
+    QLineEdit* m_telefone = nullptr;
+    QComboBox* m_tipoPessoa = nullptr;
+    QLineEdit* m_documento = nullptr;
+    QLineEdit* m_ci = nullptr;
+    QLineEdit* m_email = nullptr;
+    QLineEdit* m_login = nullptr;
+    QLineEdit* m_senha = nullptr;
+    QCheckBox* m_bloqueio = nullptr;
     bool m_shown = false;
     webaccount::Accounts m_accounts;  // the owner's web accounts as shown
 };

@@ -3,6 +3,7 @@
 // account's phone, and how the stored block state reads.
 
 #include <QString>
+#include <QVariantHash>
 #include <functional>
 #include <optional>
 
@@ -52,6 +53,14 @@ struct OwnerValues {
     QString houseNumber;
     QString neighbourhood;
     QString document;
+};
+
+// The owner on show, as the owner page hands it to the form and the form to the animal page: its id (0 for none
+// or a new one), its name and its address by column (empty without one).
+struct OwnerShown {
+    int id = 0;
+    QString name;
+    QVariantHash address;
 };
 
 // The checks that read the database, asked only when the checks before them passed.

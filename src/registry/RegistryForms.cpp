@@ -7,7 +7,6 @@
 #include "registry/UAnimaisCadastradoCompleto.h"
 #include "registry/UAnimaisCadastradoConsolidado.h"
 #include "registry/UAnimaisMicrochipados.h"
-#include "registry/UConsultaProprietario.h"
 #include "registry/frmConsultaLVC.h"
 #include "registry/UEndereco_Animal.h"
 #include "registry/UPesquisaAvancado.h"
@@ -18,9 +17,7 @@
 #include "registry/USelRelCarteirinha.h"
 #include "registry/UTransferir_Animal.h"
 
-
 void registerRegistryForms() {
-    TfrmPropAnimal::openOwnerLookup = [](TfrmPropAnimal* form) { TfrmConsultaProprietario::open(form); };
     registerOpener(QStringLiteral("actProprietario_Animal"), [] {
         frmPropAnimal = new TfrmPropAnimal;
         RightsHiding hiding;

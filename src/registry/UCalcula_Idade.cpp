@@ -7,7 +7,6 @@
 #include "platform/db/Database.h"
 #include "platform/ui/EnterAsTab.h"
 #include "registry/IdadeRules.h"
-#include "registry/UPropAnimal.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -15,8 +14,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-TfrmCalcula_Idade::TfrmCalcula_Idade(TfrmPropAnimal* opener, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint), m_opener(opener) {
+TfrmCalcula_Idade::TfrmCalcula_Idade(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmCalcula_Idade"));
     setWindowTitle(QStringLiteral("Calcula Idade"));
     setAttribute(Qt::WA_DeleteOnClose, true);
@@ -52,9 +51,10 @@ TfrmCalcula_Idade::TfrmCalcula_Idade(TfrmPropAnimal* opener, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, [this] { guarded([this] { accept(); }); });
 }
 
-void TfrmCalcula_Idade::open(TfrmPropAnimal* opener) {
-    frmCalcula_Idade = new TfrmCalcula_Idade(opener);
+TfrmCalcula_Idade* TfrmCalcula_Idade::open(QWidget* opener) {
+    frmCalcula_Idade = new TfrmCalcula_Idade;
     showForm(frmCalcula_Idade, ShowAs::Window, opener);
+    return frmCalcula_Idade;
 }
 
 void TfrmCalcula_Idade::calculate() {
@@ -64,13 +64,8 @@ void TfrmCalcula_Idade::calculate() {
 }
 
 void TfrmCalcula_Idade::accept() {
-    const QString text = mkeDataNescimento->text();
-    const QDate born = QDate::fromString(text, QStringLiteral("dd/MM/yyyy"));
-    if (m_opener && m_opener->qryAnimal->isEditing() && born.isValid()) {
-        m_opener->qryAnimal->setField(QStringLiteral("Data_Nascimento"), born.startOfDay());
-        // The page writes the birth date from its box when the animal is saved.
-        if (auto* box = m_opener->findChild<QLineEdit*>(QStringLiteral("dbeDt_Nascimento")))
-            box->setText(text);
-    }
+    const QDate born = QDate::fromString(mkeDataNescimento->text(), QStringLiteral("dd/MM/yyyy"));
+    if (born.isValid())
+        emit birthDateChosen(born);
     close();
 }

@@ -1,20 +1,20 @@
 #pragma once
 // The age calculation: an animal's birth date estimated from its age in years and months, counted back
-// from the server's date, handed to the animal being entered or changed in the register that opened it.
+// from the server's date, handed to the form that opened it.
 
 #include <QPointer>
 #include <QWidget>
 
+class QDate;
 class QLineEdit;
-class TfrmPropAnimal;
 
 class TfrmCalcula_Idade : public QWidget {
     Q_OBJECT
 public:
-    explicit TfrmCalcula_Idade(TfrmPropAnimal* opener, QWidget* parent = nullptr);
+    explicit TfrmCalcula_Idade(QWidget* parent = nullptr);
 
-    // Opens the dialog on `opener`, centred on the screen.
-    static void open(TfrmPropAnimal* opener);
+    // Opens the dialog over `opener`.
+    static TfrmCalcula_Idade* open(QWidget* opener);
 
     QLineEdit* edtAno;
     QLineEdit* edtMeses;
@@ -23,8 +23,9 @@ public:
     void calculate();  // "&Calcular"
     void accept();     // "&OK"
 
-private:
-    QPointer<TfrmPropAnimal> m_opener;
+signals:
+    // OK with a date calculated.
+    void birthDateChosen(const QDate& date);
 };
 
 inline QPointer<TfrmCalcula_Idade> frmCalcula_Idade;

@@ -4,7 +4,6 @@
 #include "common/FormOpening.h"
 #include "common/Prompts.h"
 #include "registry/AnimalRules.h"
-#include "registry/UPropAnimal.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -13,8 +12,9 @@ using namespace registry;
 
 namespace {
 
+// The owner's id and name are named as the grid's titles order them: both tables have such columns.
 const QString kColumns = QStringLiteral(
-    " select b.Id_Proprietario, b.nome, b.Telefone_Residencial, b.Telefone_Celular, "
+    " select b.Id_Proprietario as Id_Proprietario, b.nome as nome, b.Telefone_Residencial, b.Telefone_Celular, "
     " b.Telefone_Recado, b.Num_CPF_CNPJ, b.Num_CI, a.Id_Animal, a.nome as nome_animal, "
     " a.num_microchip, c.Id_Endereco, c.TIP_LOGR, c.NOM_LOGR, c.NUM_IMOV_LOGR, "
     " c.DES_CMPL_ENDR, c.NOM_BAIR ");
@@ -54,11 +54,11 @@ PickDialogShape consultShape() {
 
 }  // namespace
 
-TfrmConsultaProprietario::TfrmConsultaProprietario(TfrmPropAnimal* opener, QWidget* parent)
-    : PickDialog(consultShape(), parent, Qt::Window | Qt::WindowStaysOnTopHint), m_opener(opener) {}
+TfrmConsultaProprietario::TfrmConsultaProprietario(Taker take, QWidget* parent)
+    : PickDialog(consultShape(), parent, Qt::Window | Qt::WindowStaysOnTopHint), m_take(std::move(take)) {}
 
-TfrmConsultaProprietario* TfrmConsultaProprietario::open(TfrmPropAnimal* opener) {
-    frmConsultaProprietario = new TfrmConsultaProprietario(opener);
+TfrmConsultaProprietario* TfrmConsultaProprietario::open(QWidget* opener, Taker take) {
+    frmConsultaProprietario = new TfrmConsultaProprietario(std::move(take));
     showForm(frmConsultaProprietario, ShowAs::Window, opener);
     return frmConsultaProprietario;
 }
@@ -90,9 +90,10 @@ void TfrmConsultaProprietario::choose() {
                                : QVariant();
     if (db::toText(owner).trimmed().isEmpty()) {
         Prompts::information(kNenhumRegistro);
-    } else if (m_opener) {
+    } else if (m_take) {
         const QVariant animal = qryPrincipal->field(QStringLiteral("Id_Animal"));
-        m_opener->openOwner(db::toInt(owner), db::toText(animal).trimmed().isEmpty() ? 0 : db::toInt(animal));
+        if (!m_take(db::toInt(owner), db::toText(animal).trimmed().isEmpty() ? 0 : db::toInt(animal)))
+            return;
     }
     close();
 }

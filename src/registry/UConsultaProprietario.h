@@ -1,20 +1,23 @@
 #pragma once
 // The owner consult of the owner and animal register: active owners by owner, document, identity, street or
-// animal data; the chosen owner (and animal) is loaded into the register that opened it, while it is open.
+// animal data; the chosen owner (and animal) is handed to the register that opened it.
 
 #include "registry/PickDialog.h"
 
 #include <QPointer>
-
-class TfrmPropAnimal;
+#include <functional>
 
 class TfrmConsultaProprietario : public PickDialog {
     Q_OBJECT
 public:
-    explicit TfrmConsultaProprietario(TfrmPropAnimal* opener, QWidget* parent = nullptr);
+    // Takes the owner and the animal chosen (0 for none); false when the register kept what it shows, so the
+    // consult stays open.
+    using Taker = std::function<bool(int ownerId, int animalId)>;
 
-    // Creates the consult for the register and shows it.
-    static TfrmConsultaProprietario* open(TfrmPropAnimal* opener);
+    explicit TfrmConsultaProprietario(Taker take, QWidget* parent = nullptr);
+
+    // Creates the consult over the register and shows it.
+    static TfrmConsultaProprietario* open(QWidget* opener, Taker take);
 
     void search() override;  // &Localizar
     void choose() override;  // &OK
@@ -23,7 +26,7 @@ public:
     QLabel* StatusBar1Panel0 = statusPanel(0);
 
 private:
-    QPointer<TfrmPropAnimal> m_opener;
+    Taker m_take;
 };
 
 inline QPointer<TfrmConsultaProprietario> frmConsultaProprietario;

@@ -198,7 +198,8 @@ int TfrmEndereco_Animal::animalId() const { return cbbAnimal->currentIndex() >= 
 QString TfrmEndereco_Animal::animalName() const { return cbbAnimal->currentText(); }
 
 void TfrmEndereco_Animal::search() {
-    frmPesquisaNovoEndAnimal = new TfrmPesquisaNovoEndAnimal(this);
+    frmPesquisaNovoEndAnimal = new TfrmPesquisaNovoEndAnimal;
+    connect(frmPesquisaNovoEndAnimal, &TfrmPesquisaNovoEndAnimal::animalChosen, this, &TfrmEndereco_Animal::chooseAnimal);
     showForm(frmPesquisaNovoEndAnimal, ShowAs::Window, this);
 }
 

@@ -3,7 +3,6 @@
 
 #include "common/Prompts.h"
 #include "registry/AnimalSql.h"
-#include "registry/UEndereco_Animal.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -35,8 +34,8 @@ PickDialogShape searchShape() {
 
 }  // namespace
 
-TfrmPesquisaNovoEndAnimal::TfrmPesquisaNovoEndAnimal(TfrmEndereco_Animal* target, QWidget* parent)
-    : PickDialog(searchShape(), parent, Qt::Window), m_target(target) {
+TfrmPesquisaNovoEndAnimal::TfrmPesquisaNovoEndAnimal(QWidget* parent)
+    : PickDialog(searchShape(), parent, Qt::Window) {
     setWindowModality(Qt::ApplicationModal);
     animalsql::prepareAnimalSearch(qryPrincipal->query(), {}, {});
     qryPrincipal->query().add(QStringLiteral(" and 1=2 "));
@@ -58,8 +57,8 @@ void TfrmPesquisaNovoEndAnimal::sortBy(int column) {
 }
 
 void TfrmPesquisaNovoEndAnimal::choose() {
-    if (m_target && qryPrincipal->recNo() >= 0 && !db::toText(qryPrincipal->field(QStringLiteral("Id_Animal"))).isEmpty())
-        m_target->chooseAnimal(db::toInt(qryPrincipal->field(QStringLiteral("Id_Proprietario"))),
+    if (qryPrincipal->recNo() >= 0 && !db::toText(qryPrincipal->field(QStringLiteral("Id_Animal"))).isEmpty())
+        emit animalChosen(db::toInt(qryPrincipal->field(QStringLiteral("Id_Proprietario"))),
                                db::toInt(qryPrincipal->field(QStringLiteral("Id_Animal"))));
     close();
 }

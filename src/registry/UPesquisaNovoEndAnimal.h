@@ -1,17 +1,15 @@
 #pragma once
 // The animal search of the animal-address form: by animal or owner name or code, or by microchip; OK puts
-// the address form on the chosen animal with a new address, while that form is open.
+// the chosen animal to the form that opened it.
 
 #include "registry/PickDialog.h"
 
 #include <QPointer>
 
-class TfrmEndereco_Animal;
-
 class TfrmPesquisaNovoEndAnimal : public PickDialog {
     Q_OBJECT
 public:
-    explicit TfrmPesquisaNovoEndAnimal(TfrmEndereco_Animal* target, QWidget* parent = nullptr);
+    explicit TfrmPesquisaNovoEndAnimal(QWidget* parent = nullptr);
 
     void search() override;  // &Pesquisar
     void choose() override;  // &OK
@@ -21,8 +19,9 @@ public:
     QLineEdit* mkeTexto = textBox();
     QLabel* StatusBar1Panel0 = statusPanel(0);
 
-private:
-    QPointer<TfrmEndereco_Animal> m_target;
+signals:
+    // OK on a row: its owner and animal.
+    void animalChosen(int ownerId, int animalId);
 };
 
 inline QPointer<TfrmPesquisaNovoEndAnimal> frmPesquisaNovoEndAnimal;

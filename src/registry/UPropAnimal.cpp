@@ -1,17 +1,19 @@
-// The owner and animal register's shell: pages, data sets, the showing of an owner and the vetoes on
+// The owner and animal register's shell: its pages, the values it hands between them, every move of the
+// register behind one question while something is typed, the saves over the pages' values, and the vetoes on
 // leaving a pending insert or edit.
 #include "registry/UPropAnimal.h"
 
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/RegisterForm.h"
 #include "common/Session.h"
-#include "registry/AddressGroup.h"
+#include "platform/db/DataSet.h"
 #include "registry/AnimalPage.h"
-#include "registry/AnimalSql.h"
 #include "registry/OwnerPage.h"
 #include "registry/OwnerSql.h"
-#include "registry/VaccinationPage.h"
 #include "registry/UCalcula_Idade.h"
+#include "registry/UConsultaProprietario.h"
+#include "registry/VaccinationPage.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -23,87 +25,127 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+using namespace common;
 using namespace registry;
+
+namespace {
+
+// A page laid out to fill its tab.
+template <class Page>
+Page* fill(QWidget* tab, Page* page) {
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page);
+    return page;
+}
+
+}  // namespace
 
 TfrmPropAnimal::TfrmPropAnimal(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose, true);
     setObjectName(QStringLiteral("frmPropAnimal"));
     setWindowTitle(QStringLiteral("006 - Cadastro de proprietário e animal."));
+    createPages();
+    createStatusBar();
+    connectPages();
+    connectMoves();
+    resize(860, 560);
+}
 
-    auto dataSet = [this](const char* name) {
-        auto* d = new db::DataSet(db::kMain, this);
-        d->setObjectName(QString::fromLatin1(name));
-        return d;
-    };
-    qryProprietario = dataSet("qryProprietario");
-    qryEndereco = dataSet("qryEndereco");
-    qryAnimal = dataSet("qryAnimal");
-    qryEndereco_do_animal = dataSet("qryEndereco_do_animal");
-
+void TfrmPropAnimal::createPages() {
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setDocumentMode(true);
-    TabSheet1 = new QWidget(PageControl1);
-    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    TabSheet2 = new QWidget(PageControl1);
-    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    TabSheet3 = new QWidget(PageControl1);
-    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("Proprietário"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Animal"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("Vacinas"));
-
-    ownerPage = new OwnerPage(this, qryProprietario, qryEndereco, TabSheet1);
-    auto* ownerLayout = new QVBoxLayout(TabSheet1);
-    ownerLayout->setContentsMargins(0, 0, 0, 0);
-    ownerLayout->addWidget(ownerPage);
-
-    animalPage = new AnimalPage(this, qryAnimal, qryEndereco_do_animal, TabSheet2);
+    auto tab = [this](const char* name, const QString& caption) {
+        auto* sheet = new QWidget(PageControl1);
+        sheet->setObjectName(QString::fromLatin1(name));
+        PageControl1->addTab(sheet, caption);
+        return sheet;
+    };
+    TabSheet1 = tab("TabSheet1", QStringLiteral("Proprietário"));
+    TabSheet2 = tab("TabSheet2", QStringLiteral("Animal"));
+    TabSheet3 = tab("TabSheet3", QStringLiteral("Vacinas"));
+    ownerPage = fill(TabSheet1, new OwnerPage(TabSheet1));
+    animalPage = fill(TabSheet2, new AnimalPage(TabSheet2));
+    vaccinationPage = fill(TabSheet3, new VaccinationPage(TabSheet3));
+    qryProprietario = ownerPage->ownerData();
+    qryEndereco = ownerPage->addressData();
+    qryAnimal = animalPage->animalData();
+    qryEndereco_do_animal = animalPage->addressData();
     ActionList1 = animalPage;
     actAnimalNovo = animalPage->actAnimalNovo;
     actAnimalAlterar = animalPage->actAnimalAlterar;
     actAnimalExcluir = animalPage->actAnimalExcluir;
     animalAddress = animalPage->address;
-    auto* animalLayout = new QVBoxLayout(TabSheet2);
-    animalLayout->setContentsMargins(0, 0, 0, 0);
-    animalLayout->addWidget(animalPage);
+}
 
-    vaccinationPage = new VaccinationPage(this, TabSheet3);
-    auto* vaccinationLayout = new QVBoxLayout(TabSheet3);
-    vaccinationLayout->setContentsMargins(0, 0, 0, 0);
-    vaccinationLayout->addWidget(vaccinationPage);
-
+void TfrmPropAnimal::createStatusBar() {
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
     status->setSizeGripEnabled(false);
-    StatusBar1Panel0 = new QLabel(status);
-    StatusBar1Panel0->setObjectName(QStringLiteral("StatusBar1Panel0"));
-    StatusBar1Panel0->setMinimumWidth(200);
-    StatusBar1Panel1 = new QLabel(status);
-    StatusBar1Panel1->setObjectName(QStringLiteral("StatusBar1Panel1"));
-    StatusBar1Panel1->setMinimumWidth(200);
-    status->addWidget(StatusBar1Panel0);
-    status->addWidget(StatusBar1Panel1);
-
+    auto panel = [status](const char* name) {
+        auto* label = new QLabel(status);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setMinimumWidth(200);
+        status->addWidget(label);
+        return label;
+    };
+    StatusBar1Panel0 = panel("StatusBar1Panel0");
+    StatusBar1Panel1 = panel("StatusBar1Panel1");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(PageControl1, 1);
     layout->addWidget(status);
+}
 
-    connect(qryProprietario, &db::DataSet::currentChanged, this, [this] { guarded([this] { showOwner(); }); });
-    connect(qryProprietario, &db::DataSet::fieldChanged, this, [this](const QString& field) {
-        if (field.compare(QLatin1String("Nome"), Qt::CaseInsensitive) == 0) {
-            setWindowTitle(qryProprietario->str(QStringLiteral("Nome")));
-            showOwnerPanel();
-        }
+// What one page shows, the form hands to the others.
+void TfrmPropAnimal::connectPages() {
+    connect(ownerPage, &OwnerPage::ownerShown, this, [this](const OwnerShown& owner) { ownerShown(owner); });
+    connect(ownerPage, &OwnerPage::nameTyped, this, [this](int id, const QString& name) {
+        setWindowTitle(name);
+        showOwnerPanel(id, name.trimmed());
     });
+    // A new owner found already registered: the register goes to it as on any other move.
+    connect(ownerPage, &OwnerPage::existingOwnerFound, this, [this](int id) { openOwner(id); });
     connect(animalPage, &AnimalPage::animalsListed, this, &TfrmPropAnimal::showCaption);
-    connect(qryAnimal, &db::DataSet::currentChanged, this, &TfrmPropAnimal::animalShown);
-    connect(this, &TfrmPropAnimal::animalShown, animalPage, [this] { animalPage->showAnimal(); });
-    connect(this, &TfrmPropAnimal::animalShown, vaccinationPage, [this] { guarded([this] { vaccinationPage->showVaccinations(); }); });
-    connect(animalPage->BitBtn2, &QPushButton::clicked, this, [this] { TfrmCalcula_Idade::open(this); });
+    connect(animalPage, &AnimalPage::animalShown, vaccinationPage,
+            [this](int animal) { guarded([this, animal] { vaccinationPage->showVaccinations(animal); }); });
+    connect(animalPage->BitBtn2, &QPushButton::clicked, this, [this] {
+        TfrmCalcula_Idade* age = TfrmCalcula_Idade::open(this);
+        connect(age, &TfrmCalcula_Idade::birthDateChosen, animalPage, &AnimalPage::setBirthDate);
+    });
     connect(PageControl1, &QTabWidget::currentChanged, this, &TfrmPropAnimal::pageChanging);
-    resize(860, 560);
+    onTriggered(ownerPage->actPost, [this] { postOwner(); });
+    onTriggered(animalPage->actAnimalGravar, [this] { postAnimal(); });
+    onTriggered(ownerPage->actSair, [this] { closeForm(); });
+}
+
+// Every action that leaves the owner or the animal on show. Those a typed row disables are refused by that;
+// the others ask first.
+void TfrmPropAnimal::connectMoves() {
+    const struct {
+        QAction* action;
+        std::function<void()> move;
+    } moves[] = {
+        {ownerPage->actFirst, [this] { qryProprietario->first(); }},
+        {ownerPage->actPrior, [this] { qryProprietario->prior(); }},
+        {ownerPage->actNext, [this] { qryProprietario->next(); }},
+        {ownerPage->actLast, [this] { qryProprietario->last(); }},
+        {ownerPage->actRefresh, [this] { ownerPage->refresh(); }},
+        {ownerPage->actPesquisar, [this] { openConsult(); }},
+        {ownerPage->actAppend, [this] { ownerPage->append(); }},
+        {ownerPage->actDelete, [this] { ownerPage->remove(); }},
+        {animalPage->DataSetFirst1, [this] { qryAnimal->first(); }},
+        {animalPage->DataSetPrior1, [this] { qryAnimal->prior(); }},
+        {animalPage->DataSetNext1, [this] { qryAnimal->next(); }},
+        {animalPage->DataSetLast1, [this] { qryAnimal->last(); }},
+        {animalPage->actAnimalAtualizar, [this] { animalPage->refresh(); }},
+    };
+    for (const auto& m : moves)
+        onTriggered(m.action, [this, move = m.move] {
+            if (mayMove())
+                move();
+        });
 }
 
 void TfrmPropAnimal::showEvent(QShowEvent* event) {
@@ -122,59 +164,127 @@ void TfrmPropAnimal::showEvent(QShowEvent* event) {
     });
 }
 
-void TfrmPropAnimal::showOwner() {
-    ownerPage->showOwnerFields();
-    animalPage->ownerShown();
-    const bool onOwner = qryProprietario->isActive() && qryProprietario->recNo() >= 0;
-    const QVariant id = onOwner ? qryProprietario->field(QStringLiteral("Id_Proprietario")) : QVariant();
-    const QString name = ownerName();
-    IdProprietarioAtual = db::toText(id).trimmed().isEmpty() ? 0 : db::toInt(id);
-    if (!qryAnimal->isEditing()) {
-        showOwnerPanel();
-        animalsql::selectAnimals(*qryAnimal, name.isEmpty() ? 0 : IdProprietarioAtual);
-        if (qryAnimal->isEmpty() && !qryEndereco_do_animal->isEditing()) {
-            qryEndereco_do_animal->setSql(QStringLiteral(" select * from endereco where 1=2 "));
-            qryEndereco_do_animal->open();
-        }
-        if (m_animalToLocate != 0)
-            qryAnimal->locate(QStringLiteral("id_animal"), m_animalToLocate);
-    }
-    showCaption();
+bool TfrmPropAnimal::mayMove() {
+    if (!ownerPage->busy() && !animalPage->busy())
+        return true;
+    if (!Prompts::confirm(kAlteracoesNaoGravadas))
+        return false;
+    if (animalPage->busy())
+        animalPage->cancel();
+    if (ownerPage->busy())
+        ownerPage->cancel();
+    return true;
 }
 
-QString TfrmPropAnimal::ownerName() const {
-    const bool onOwner = qryProprietario->isActive() && qryProprietario->recNo() >= 0;
-    return onOwner ? qryProprietario->str(QStringLiteral("Nome")).trimmed() : QString();
+bool TfrmPropAnimal::openOwner(int ownerId, int animalToLocate) { return moveToOwner(ownerId, animalToLocate, false); }
+
+bool TfrmPropAnimal::openAnyOwner(int ownerId, int animalToLocate) { return moveToOwner(ownerId, animalToLocate, true); }
+
+bool TfrmPropAnimal::moveToOwner(int ownerId, int animalToLocate, bool anyStatus) {
+    if (!mayMove())
+        return false;
+    m_animalToLocate = animalToLocate;
+    ownerPage->open(ownerId, anyStatus);
+    m_animalToLocate = 0;
+    return true;
+}
+
+void TfrmPropAnimal::openConsult() {
+    ownerPage->setPasswordOpen(true);
+    // The consult is modeless: its OK asks again when something has been typed meanwhile, and a register
+    // closed meanwhile takes nothing.
+    TfrmConsultaProprietario::open(this, [form = QPointer<TfrmPropAnimal>(this)](int owner, int animal) {
+        return !form || form->openOwner(owner, animal);
+    });
+}
+
+void TfrmPropAnimal::ownerShown(const OwnerShown& owner) {
+    IdProprietarioAtual = owner.id;
+    if (!animalPage->busy())
+        showOwnerPanel(owner.id, owner.name);
+    animalPage->showOwner(owner, m_animalToLocate);
+    showCaption();
 }
 
 void TfrmPropAnimal::showCaption() {
     if (qryProprietario->isActive() && qryProprietario->recNo() >= 0)
-        setWindowTitle(QStringLiteral("Prop.: %1 ele tem \"%2\" animal(s) em seu nome.").arg(ownerName()).arg(qryAnimal->recordCount()));
+        setWindowTitle(QStringLiteral("Prop.: %1 ele tem \"%2\" animal(s) em seu nome.")
+                           .arg(ownerPage->shown().name)
+                           .arg(animalPage->animalCount()));
 }
 
-// The owner on show, also while typed: a new owner has no code yet; no name, no owner.
-void TfrmPropAnimal::showOwnerPanel() {
-    const QString name = ownerName();
-    const QString code = name.isEmpty() ? QString() : qryProprietario->str(QStringLiteral("Id_Proprietario")).trimmed();
+void TfrmPropAnimal::showOwnerPanel(int ownerId, const QString& name) {
+    const QString code = ownerId > 0 ? QString::number(ownerId) : QString();
     StatusBar1Panel0->setText(name.isEmpty() ? QString() : QStringLiteral("Prop.:%1 - %2").arg(code, name));
 }
 
-void TfrmPropAnimal::openOwner(int ownerId, int animalToLocate) {
-    m_animalToLocate = animalToLocate;
-    ownersql::selectOwner(*qryProprietario, ownerId);
-    m_animalToLocate = 0;
+void TfrmPropAnimal::postOwner() {
+    if (!ownerPage->busy())
+        return;
+    OwnerSave owner = ownerPage->typedOwner();
+    const bool inserting = owner.checked.inserting;
+    if (!inserting && ownerPage->blockedByWeb()) {
+        // The checks come first, as on every save; then whether the web system's block stays.
+        if (const std::optional<FieldRefusal> refusal = checkOwner(owner)) {
+            ownerPage->refuse(*refusal);
+            return;
+        }
+        owner.keepBlock = Prompts::confirm(kManterBloqueioWeb);
+    }
+    OwnerSaved saved;
+    try {
+        saved = saveOwner(owner);
+    } catch (const std::exception& e) {
+        if (inserting)
+            throw;  // the standard error box; the typed owner stays for another try
+        Prompts::error(failureText(e, kErroAlterar));
+        return;
+    }
+    if (saved.refusal) {
+        ownerPage->refuse(*saved.refusal);
+        return;
+    }
+    ownerPage->showStored(saved.ownerId);
+    if (inserting) {
+        Prompts::information(kProprietarioCadastrado);
+        showAnimalPage();
+    } else {
+        Prompts::information(kOperacaoRealizada);
+    }
 }
 
-void TfrmPropAnimal::openAnyOwner(int ownerId, int animalToLocate) {
-    m_animalToLocate = animalToLocate;
-    ownersql::selectOwnerAnyStatus(*qryProprietario, ownerId);
-    m_animalToLocate = 0;
+void TfrmPropAnimal::postAnimal() {
+    if (!animalPage->busy())
+        return;
+    const AnimalSave animal = animalPage->typedAnimal();
+    if (!animal.inserting) {
+        // The checks come first, as on every save; then the question of a change.
+        if (const std::optional<FieldRefusal> refusal = checkAnimal(animal.checked)) {
+            animalPage->refuse(*refusal);
+            return;
+        }
+        if (!Prompts::confirm(kAlteracaoAnimal))
+            return;
+    }
+    AnimalSaved saved;
+    try {
+        saved = saveAnimal(animal);
+    } catch (const std::exception& e) {
+        Prompts::information(failureText(e, kErroGravarAnimal));
+        return;
+    }
+    if (saved.refusal) {
+        animalPage->refuse(*saved.refusal);
+        return;
+    }
+    animalPage->showStored(saved.animalId, animal.inserting);
+    Prompts::information(kOperacaoRealizada);
 }
 
 QString TfrmPropAnimal::busy(Leaving leaving) const {
     if (ownerPage->busy())
         return leaving == Leaving::Page ? kGravarProprietarioProsseguir : kGravarProprietarioFechar;
-    if (leaving == Leaving::Form && qryAnimal->isEditing())
+    if (leaving == Leaving::Form && animalPage->busy())
         return kGravarAnimalFechar;
     return {};
 }

@@ -1,13 +1,11 @@
 #pragma once
 // 006 - the owner and animal register: one owner at a time, with the owner's address and web account on
 // the first page, the owner's animals on the second and the current animal's vaccinations on the third.
-// The form is a shell: each page does its own work; the form owns the data sets and wires the pages.
-
-#include "platform/db/DataSet.h"
+// The form is a shell over its pages: it hands each page the values it shows, decides every move of the
+// register (a row being typed asks before it is left) and runs the saves over the values the pages type.
 
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 
 class QAction;
 class QLabel;
@@ -16,12 +14,18 @@ class AddressGroup;
 class AnimalPage;
 class OwnerPage;
 class VaccinationPage;
+struct OwnerShown;
+
+namespace db {
+class DataSet;
+}
 
 class TfrmPropAnimal : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmPropAnimal(QWidget* parent = nullptr);
 
+    // The pages' data sets, under the register's names.
     db::DataSet* qryProprietario;
     db::DataSet* qryEndereco;
     db::DataSet* qryAnimal;
@@ -42,12 +46,11 @@ public:
     QLabel* StatusBar1Panel0;
     QLabel* StatusBar1Panel1;
 
-    // Loads that owner, shows it and puts the animal list on the animal (when it is the owner's).
-    void openOwner(int ownerId, int animalToLocate = 0);
+    // Puts the register on the active owner of that id, and the animal list on the animal when it is the
+    // owner's. An owner or animal being typed asks first; false when the operator keeps it.
+    bool openOwner(int ownerId, int animalToLocate = 0);
     // The same for an owner whatever its status (the advanced search finds inactive owners too).
-    void openAnyOwner(int ownerId, int animalToLocate = 0);
-    // Everything that follows a move of the owner set.
-    void showOwner();
+    bool openAnyOwner(int ownerId, int animalToLocate = 0);
 
     enum class Leaving { Page, Form };
     // Why the operator may not leave now (a pending insert or edit), or empty.
@@ -56,23 +59,29 @@ public:
     void showAnimalPage();
     void closeForm();
 
-    // The owner look-up that Pesquisar opens, set by the look-up's own unit.
-    static inline std::function<void(TfrmPropAnimal*)> openOwnerLookup;
-
-signals:
-    // The animal set moved: the animal and vaccination pages show the current animal.
-    void animalShown();
-
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void createPages();
+    void createStatusBar();
+    void connectPages();
+    void connectMoves();
+
+    // Whether the register may leave the owner and the animal it shows: at once when neither is being typed,
+    // else when the operator lets the typing go, and then what was typed is dropped.
+    bool mayMove();
+    bool moveToOwner(int ownerId, int animalToLocate, bool anyStatus);
+    void openConsult();
+    void postOwner();
+    void postAnimal();
+    void ownerShown(const OwnerShown& owner);
     void pageChanging(int index);
-    QString ownerName() const;
     // "Prop.: name ele tem "n" animal(s) em seu nome." for the owner on show and the animals listed.
     void showCaption();
-    void showOwnerPanel();
+    // The owner on show, also while typed: a new owner has no code yet; no name, no owner.
+    void showOwnerPanel(int ownerId, const QString& name);
 
     int m_animalToLocate = 0;
     bool m_shown = false;

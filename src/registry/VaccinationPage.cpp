@@ -10,7 +10,6 @@
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
 #include "registry/AnimalEventRules.h"
-#include "registry/UPropAnimal.h"
 #include "registry/VaccinationSql.h"
 
 #include <QComboBox>
@@ -33,7 +32,7 @@ void fillList(QComboBox* combo, const db::RowSet& rows) {
 
 }  // namespace
 
-VaccinationPage::VaccinationPage(TfrmPropAnimal* form, QWidget* parent) : QWidget(parent), m_form(form) {
+VaccinationPage::VaccinationPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("VaccinationPage"));
     auto combo = [this](const char* name) {
         auto* c = new QComboBox(this);
@@ -95,18 +94,13 @@ void VaccinationPage::showEvent(QShowEvent* event) {
     });
 }
 
-int VaccinationPage::animalId() const {
-    const db::DataSet* animal = m_form->qryAnimal;
-    if (!animal->isActive() || animal->recNo() < 0 || animal->state() == db::DataSet::State::Insert)
-        return 0;
-    const QVariant id = animal->field(QStringLiteral("Id_Animal"));
-    return db::toText(id).trimmed().isEmpty() ? 0 : db::toInt(id);
+void VaccinationPage::showVaccinations(int animalId) {
+    m_animalId = animalId;
+    vaccinationsql::selectVaccinations(*qryVacinaGrid, animalId);
 }
 
-void VaccinationPage::showVaccinations() { vaccinationsql::selectVaccinations(*qryVacinaGrid, animalId()); }
-
 void VaccinationPage::insert() {
-    const int animal = animalId();
+    const int animal = m_animalId;
     const struct {
         bool refused;
         QComboBox* control;
@@ -143,7 +137,7 @@ void VaccinationPage::insert() {
         vaccinationsql::insertVaccination(v, db::serverTime());
         transaction.commit();
     }
-    showVaccinations();
+    showVaccinations(m_animalId);
     Prompts::information(kOperacaoRealizada);
 }
 
@@ -158,5 +152,5 @@ void VaccinationPage::remove() {
                                           db::readValues(*qryVacinaGrid));
         transaction.commit();
     }
-    showVaccinations();
+    showVaccinations(m_animalId);
 }

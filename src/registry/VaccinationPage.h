@@ -11,7 +11,6 @@ class QTableView;
 namespace ui {
 class DateEdit;
 }
-class TfrmPropAnimal;
 
 namespace db {
 class DataSet;
@@ -20,9 +19,9 @@ class DataSet;
 class VaccinationPage : public QWidget {
     Q_OBJECT
 public:
-    VaccinationPage(TfrmPropAnimal* form, QWidget* parent);
+    explicit VaccinationPage(QWidget* parent = nullptr);
 
-    void showVaccinations();  // the current animal's rows, after a move of the animal set
+    void showVaccinations(int animalId);  // the animal's rows (none for 0), after a move of the animal set
     void insert();            // BitBtn3
     void remove();            // BitBtn5
 
@@ -39,9 +38,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    int animalId() const;
-
-    TfrmPropAnimal* m_form;
+    int m_animalId = 0;  // the animal on show
     bool m_listsOpen = false;
 };
 

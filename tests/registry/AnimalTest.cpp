@@ -18,8 +18,10 @@
 #include "registry/UProprietarioPesquisa.h"
 
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTabBar>
+#include <QTableView>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -494,14 +496,16 @@ TEST_F(OwnerLookupTest, ConsultFindsActiveOwnersByEachCriterionAndLocatesTheAnim
     EXPECT_EQ(frmPropAnimal->qryAnimal->field("Id_Animal").toInt(), rex);
 
     // OK on an empty result, and a consult whose register has closed.
-    consult = TfrmConsultaProprietario::open(frmPropAnimal);
+    trigger("actPesquisar");
+    consult = frmConsultaProprietario;
     consult->cbbSelecao->setCurrentText(kConsultaNomeProp);
     consult->edtTexto->setText("ZZZ");
     consult->search();
     prompts.clear();
     consult->choose();
     EXPECT_EQ(prompts.texts(), QStringList{kNenhumRegistro});
-    consult = TfrmConsultaProprietario::open(frmPropAnimal);
+    trigger("actPesquisar");
+    consult = frmConsultaProprietario;
     area->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_FALSE(frmPropAnimal);
@@ -511,6 +515,41 @@ TEST_F(OwnerLookupTest, ConsultFindsActiveOwnersByEachCriterionAndLocatesTheAnim
     consult->choose();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(frmConsultaProprietario);
+}
+
+// Mended: on SQLite a click on "Proprietario" or "Cód. Prop." of the owner consult, and on "Cód. Prop." of the
+// animal-address form's search, ended in the database's error: both joined tables have such a column.
+TEST_F(OwnerLookupTest, EveryTitleOfTheOwnerAndAnimalSearchesOrdersTheirRowsOnSqliteToo) {
+    trigger("actPesquisar");
+    TfrmConsultaProprietario* consult = frmConsultaProprietario;
+    input::chooseItem(consult->cbbSelecao, kConsultaNomeProp);
+    input::clickAndType(consult->edtTexto, "J");
+    input::clickButton(consult->findChild<QPushButton*>("btnLocalizar"));
+    auto* animals = new TfrmPesquisaNovoEndAnimal;
+    animals->show();
+    input::chooseItem(animals->cbbSelecao, animalsql::kBuscaNomeAnimal);
+    input::clickAndType(animals->mkeTexto, "O");
+    input::clickButton(animals->findChild<QPushButton*>("btnPesquisar"));
+    for (PickDialog* dialog : std::initializer_list<PickDialog*>{consult, animals}) {
+        const int found = dialog->qryPrincipal->recordCount();
+        ASSERT_GT(found, 0) << dialog->objectName().toStdString();
+        QHeaderView* titles = dialog->dbgPrincipal->horizontalHeader();
+        const auto* grid = static_cast<const ui::DataGridModel*>(dialog->dbgPrincipal->model());
+        for (int column = 0; column < grid->columns().size(); ++column) {
+            const QString field = grid->columns()[column].field;
+            if (field.isEmpty())
+                continue;  // a calculated column does not order
+            prompts.clear();
+            dialog->dbgPrincipal->scrollTo(grid->index(0, column));
+            input::click(titles->viewport(), QPoint(titles->sectionViewportPosition(column) + titles->sectionSize(column) / 2,
+                                                  titles->height() / 2));
+            EXPECT_TRUE(prompts.asked.isEmpty()) << field.toStdString() << ": " << prompts.last().toStdString();
+            EXPECT_TRUE(dialog->qryPrincipal->query().text().endsWith(" order by " + field)) << field.toStdString();
+            EXPECT_EQ(grid->sortColumn(), column) << field.toStdString();
+            EXPECT_EQ(dialog->qryPrincipal->recordCount(), found) << field.toStdString();
+        }
+    }
+    animals->close();
 }
 
 TEST_F(OwnerLookupTest, WhatAPasteBringsIntoALookUpNeverReachesTheServer) {

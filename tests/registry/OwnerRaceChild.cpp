@@ -1,9 +1,9 @@
-// One workstation saving a new owner in a process of its own, as the owner page's save does, step by step as
-// the test says: two of them race for one document.
+// One workstation saving a new owner in a process of its own through the register's save, saveOwner(), after
+// the duplicate checks made before the save, step by step as the test says: two of them race for one document.
 #include "common/Session.h"
 #include "platform/db/Database.h"
+#include "registry/OwnerSave.h"
 #include "registry/OwnerSql.h"
-#include "registry/WebAccount.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -35,35 +35,38 @@ int main(int argc, char** argv) {
         std::string go;
         std::getline(std::cin, go);
 
-        OwnerValues owner;
-        owner.inserting = true;
-        owner.document = document;
-        owner.email = document + QStringLiteral("@mail.com");
-        if (ValidaCamposProprietario(owner, ownersql::lookups(owner, 0), kFirstDuplicateCheck)) {
+        OwnerSave owner;
+        OwnerValues& typed = owner.checked;
+        typed.inserting = true;
+        typed.unit = QStringLiteral("UNIDADE CENTRAL");
+        typed.name = QStringLiteral("CORRIDA DE TESTE");
+        typed.residentialPhone = QStringLiteral("(61)3333-4444");
+        typed.personType = registry::kFisica;
+        typed.email = document + QStringLiteral("@mail.com");
+        typed.passwordOpen = true;
+        typed.password = QStringLiteral("abcdefghij");
+        typed.district = QStringLiteral("DS1");
+        typed.streetType = QStringLiteral("RUA");
+        typed.streetCode = QStringLiteral("10");
+        typed.streetSequence = QStringLiteral("1");
+        typed.streetName = QStringLiteral("DAS FLORES");
+        typed.houseNumber = QStringLiteral("51");
+        typed.neighbourhood = QStringLiteral("CENTRO");
+        typed.document = document;
+        owner.owner = {{QStringLiteral("nome"), typed.name},
+                       {QStringLiteral("telefone_residencial"), typed.residentialPhone},
+                       {QStringLiteral("num_cpf_cnpj"), document},
+                       {QStringLiteral("email_proprietario"), typed.email}};
+        owner.address = {{QStringLiteral("nom_logr"), typed.streetName}, {QStringLiteral("num_imov_logr"), 51}};
+        if (ValidaCamposProprietario(typed, ownersql::lookups(typed, 0), kFirstDuplicateCheck)) {
             std::cout << "refused" << std::endl;
             return 0;
         }
         // Both workstations have passed the checks before either saves: the worst moment.
         std::cout << "checked" << std::endl;
         std::getline(std::cin, go);
-        db::Transaction transaction;
-        if (ownersql::holdAndCheckDuplicates(owner, 0)) {
-            std::cout << "refused" << std::endl;
-            return 0;
-        }
-        const int address = ownersql::insertAddress({{QStringLiteral("nom_logr"), QStringLiteral("RUA")}});
-        const int id = ownersql::insertOwner({{QStringLiteral("nome"), QStringLiteral("CORRIDA")},
-                                              {QStringLiteral("num_cpf_cnpj"), document},
-                                              {QStringLiteral("email_proprietario"), owner.email}},
-                                             address);
-        webaccount::NewAccount account;
-        account.login = document;
-        account.ownerId = id;
-        account.document = document;
-        account.email = owner.email;
-        ownersql::setWebUser(id, webaccount::insert(account));
-        transaction.commit();
-        std::cout << "saved" << std::endl;
+        const OwnerSaved saved = saveOwner(owner);
+        std::cout << (saved.refusal ? "refused" : "saved") << std::endl;
     } catch (const std::exception& e) {
         std::cout << e.what() << std::endl;
     }

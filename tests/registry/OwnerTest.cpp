@@ -144,8 +144,10 @@ TEST_F(RegistryTest, ALegalPersonIsSavedWithTheAlphanumericCnpjAsTypedWithoutPun
     retype("12.abc.345/01de-35");
     trigger("actPost");
     EXPECT_EQ(prompts.last(), kDocumentoCadastrado);
+    prompts.clear();
+    prompts.confirmations = {true};  // the typed company is dropped for the one registered
     input::click(child("dbeNomeProp"));
-    EXPECT_EQ(prompts.last(), kUsuarioCadastrado);
+    EXPECT_EQ(prompts.texts(), QStringList({kUsuarioCadastrado, kAlteracoesNaoGravadas}));
     EXPECT_EQ(IdProprietarioAtual, id);
 
     // A person's box keeps digits only: a CPF is digits.
@@ -188,21 +190,26 @@ TEST_F(RegistryTest, DuplicateDocumentsEmailsAndNames) {
     EXPECT_EQ(prompts.last(), kEmailCadastrado);
     trigger("actCancel");
 
-    // The name look-up ignores case and accents; confirming shows the owner found.
+    // The name look-up ignores case and accents; confirming, and letting the typed owner go, shows the owner found.
     trigger("actAppend");
-    prompts.confirmations << true;
+    prompts.clear();
+    prompts.confirmations << true << true;
     type("dbeNomeProp", "maria d'avila");
     leave("dbeNomeProp");
-    EXPECT_TRUE(prompts.last().startsWith("Um Proprietário com o mesmo nome foi localizado."));
-    EXPECT_TRUE(prompts.last().contains("Endereço: R:DAS FLORES,51 "));
+    ASSERT_EQ(prompts.asked.size(), 2);
+    EXPECT_TRUE(prompts.asked[0].text.startsWith("Um Proprietário com o mesmo nome foi localizado."));
+    EXPECT_TRUE(prompts.asked[0].text.contains("Endereço: R:DAS FLORES,51 "));
+    EXPECT_EQ(prompts.last(), kAlteracoesNaoGravadas);
     EXPECT_EQ(frmPropAnimal->qryProprietario->state(), db::DataSet::State::Browse);
     EXPECT_EQ(IdProprietarioAtual, first);
 
     // A document of the same length and beginning on leaving the edit.
     trigger("actAppend");
+    prompts.clear();
+    prompts.confirmations << true;
     type("dbeCPF_CNPJ", kCpf2.left(9) + "00");
     leave("dbeCPF_CNPJ");
-    EXPECT_EQ(prompts.last(), kUsuarioCadastrado);
+    EXPECT_EQ(prompts.texts(), QStringList({kUsuarioCadastrado, kAlteracoesNaoGravadas}));
     EXPECT_EQ(IdProprietarioAtual, second);
 }
 

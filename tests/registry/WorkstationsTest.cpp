@@ -3,6 +3,7 @@
 // waits is refused with the typed owner kept.
 #include "AnimalFixture.h"
 
+#include "common/Documents.h"
 #include "registry/AnimalPage.h"
 #include "registry/OwnerRules.h"
 
@@ -206,7 +207,9 @@ TEST_F(RegistryTest, AnOwnerSavedMeanwhileWithTheSameDocumentEmailOrLoginIsRefus
 TEST_F(RegistryTest, TwoProcessesSavingOneDocumentStoreOneOwner) {
     const QString where = testingPostgres() ? db::settings().database : db::settings().directory;
     for (int round = 0; round < 20; ++round) {
-        const QString document = QString("9%1").arg(round, 10, 10, QChar('0'));
+        QString document;
+        for (int digits = 0; !ValidaCPF(document); ++digits)
+            document = QString("9%1%2").arg(round, 8, 10, QChar('0')).arg(digits, 2, 10, QChar('0'));
         QProcess first, second;
         QStringList outputs;
         for (QProcess* child : {&first, &second}) {
