@@ -13,6 +13,9 @@
 #include <sqlite3.h>
 #include <thread>
 
+using namespace common;
+using namespace registry;
+
 // Each row the owner and animal pages write back, changed by another workstation within the same second
 // (its Modificado_Em untouched) between the form's read and its save: the save is refused with the typed
 // values kept and the other's change stays; read again, the same edit saves.
