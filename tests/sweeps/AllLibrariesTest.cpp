@@ -1,17 +1,12 @@
 // Every subsystem linked as the application is, its forms opened from the main menu: each refusal reads
 // its own subsystem's text, whichever library the linker met first with a message of the same name; every
 // export's save dialog offers its files from the documents folder.
+#include "EveryOpener.h"
 #include "TestDatabase.h"
 #include "UserInput.h"
 
-#include "availability/AvailabilityForms.h"
 #include "common/EpiWeeks.h"
 #include "common/FormOpening.h"
-#include "exports/ExportsForms.h"
-#include "registers/RegistersForms.h"
-#include "registry/RegistryForms.h"
-#include "scheduling/SchedulingForms.h"
-#include "shell/ShellForms.h"
 #include "shell/UMenuPrincipal.h"
 
 #include <QAbstractButton>
@@ -36,12 +31,7 @@ protected:
     void SetUp() override {
         DbTest::SetUp();
         loginAsAdmin();
-        registerShellForms();
-        registerReferenceForms();
-        registerRegistryForms();
-        registerSchedulingForms();
-        registerAvailabilityForms();
-        registerExportsForms();
+        registerEveryOpener();
         main = new TfrmMenuPrincipal;
         frmMenuPrincipal = main;
         main->resize(1366, 768);

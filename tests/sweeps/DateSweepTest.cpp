@@ -1,19 +1,14 @@
 // Every date box and picker of the program, reached as a clerk reaches it: each form opened by its menu
 // opener (and the forms those open), each date entry found by its class, clicked and typed into.
+#include "EveryOpener.h"
 #include "TestDatabase.h"
 #include "UserInput.h"
 
-#include "availability/AvailabilityForms.h"
 #include "common/FormOpening.h"
-#include "exports/ExportsForms.h"
 #include "platform/ui/DateEdit.h"
-#include "registers/RegistersForms.h"
-#include "registry/RegistryForms.h"
 #include "registry/UEndereco_Animal.h"
 #include "registry/UPropAnimal.h"
-#include "scheduling/SchedulingForms.h"
 #include "shell/MenuModel.h"
-#include "shell/ShellForms.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -60,12 +55,7 @@ protected:
     void SetUp() override {
         DbTest::SetUp();
         loginAsAdmin();
-        registerShellForms();
-        registerRegistryForms();
-        registerSchedulingForms();
-        registerReferenceForms();
-        registerAvailabilityForms();
-        registerExportsForms();
+        registerEveryOpener();
         exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (1, 'UNIDADE CENTRAL', 'ATIVO')");
         exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA')");
         exec("insert into proprietario (Id_Proprietario, Nome, Id_Unidade_Trabalho, Status_Registro) "

@@ -3,20 +3,15 @@
 // clerk does before its lists matter, and then opens the further windows the form leads to: the sweeps
 // over all forms visit each window so opened.
 
+#include "EveryOpener.h"
 #include "TestDatabase.h"
 #include "UserInput.h"
 
-#include "availability/AvailabilityForms.h"
 #include "availability/UMapaDisponibilidade.h"
 #include "common/FormOpening.h"
-#include "exports/ExportsForms.h"
-#include "registers/RegistersForms.h"
-#include "registry/RegistryForms.h"
 #include "registry/UEndereco_Animal.h"
 #include "registry/UPropAnimal.h"
-#include "scheduling/SchedulingForms.h"
 #include "shell/MenuModel.h"
-#include "shell/ShellForms.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -181,12 +176,7 @@ protected:
         for (const char* row : sweep::kStreets)
             streets << QString::fromUtf8(row);
         writePadrao(streets);
-        registerShellForms();
-        registerReferenceForms();
-        registerRegistryForms();
-        registerSchedulingForms();
-        registerAvailabilityForms();
-        registerExportsForms();
+        registerEveryOpener();
         area = new QMdiArea;
         area->resize(1366, 700);
         area->show();

@@ -2,6 +2,7 @@
 // 50 to 100 characters, memos of 250): no text passes its width or the right margin, and no two texts of a
 // printed line lie over each other.
 
+#include "EveryOpener.h"
 #include "ReportGeometry.h"
 #include "TestDatabase.h"
 
@@ -13,17 +14,13 @@
 #include "platform/report/Output.h"
 #include "registers/ReferenceForm.h"
 #include "registers/ReferenceForms.h"
-#include "registers/RegistersForms.h"
-#include "registry/RegistryForms.h"
 #include "registry/URelCarteirinha_Verdical.h"
 #include "registry/URelProprietarioGeral.h"
 #include "registry/URelRegistroOcorrencia.h"
 #include "scheduling/AgendaReports.h"
-#include "scheduling/SchedulingForms.h"
 #include "scheduling/UAutorizaCirurgia.h"
 #include "scheduling/UReceituarioPadraoImp.h"
 #include "scheduling/URelReceituario.h"
-#include "shell/ShellForms.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -190,10 +187,7 @@ protected:
 }  // namespace
 
 TEST_F(ReportSweepTest, EveryReportKeepsLongValuesWithinTheirColumnsAndMargins) {
-    registerShellForms();
-    registerReferenceForms();
-    registerRegistryForms();
-    registerSchedulingForms();
+    registerEveryOpener();
     // The reports of the menu.
     for (const char* action : {"actRelUnidadeTrabalho", "actRelPerfil", "actRelUsuario", "actRelProfissional",
                                "actRelAgendaAnual", "actRelAnimaisTransferedos", "actRelProprietarioAnimal",

@@ -2,15 +2,10 @@
 // The program's main window as on a 1366x768 screen (a work area of 1366 by 700) with every subsystem's menu
 // openers, and the checks of where a window lies.
 
+#include "EveryOpener.h"
 #include "TestDatabase.h"
 
-#include "availability/AvailabilityForms.h"
 #include "common/FormOpening.h"
-#include "exports/ExportsForms.h"
-#include "registers/RegistersForms.h"
-#include "registry/RegistryForms.h"
-#include "scheduling/SchedulingForms.h"
-#include "shell/ShellForms.h"
 #include "shell/UMenuPrincipal.h"
 
 #include <QApplication>
@@ -26,12 +21,7 @@ inline constexpr QSize kWorkArea{1366, 700};
 
 // The main window, shown, its work area resized to kWorkArea; every subsystem's openers registered.
 inline std::unique_ptr<TfrmMenuPrincipal> openMainWindow() {
-    registerShellForms();
-    registerReferenceForms();
-    registerRegistryForms();
-    registerSchedulingForms();
-    registerAvailabilityForms();
-    registerExportsForms();
+    registerEveryOpener();
     auto main = std::make_unique<TfrmMenuPrincipal>();
     frmMenuPrincipal = main.get();
     main->show();
