@@ -1,8 +1,7 @@
 // Every subsystem linked as the application is, its forms opened from the main menu: each refusal reads
 // its own subsystem's text, whichever library the linker met first with a message of the same name; every
 // export's save dialog offers its files from the documents folder.
-#include "EveryOpener.h"
-#include "TestDatabase.h"
+#include "SweepTest.h"
 #include "UserInput.h"
 
 #include "common/EpiWeeks.h"
@@ -26,22 +25,16 @@
 
 namespace {
 
-class AllLibraries : public DbTest {
+class AllLibraries : public SweepTest {
 protected:
     void SetUp() override {
-        DbTest::SetUp();
-        loginAsAdmin();
-        registerEveryOpener();
+        SweepTest::SetUp();
+        seedEveryList();
         main = new TfrmMenuPrincipal;
         frmMenuPrincipal = main;
         main->resize(1366, 768);
         main->show();
         main->configuraMenu();
-        exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (2, 'NORTE', 'ATIVO')");
-        exec("insert into atendimento_status (Id_Atendimento_Status, Nome) values (1, 'AGENDADO')");
-        exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA')");
-        exec("insert into proprietario (Id_Proprietario, Nome, Status_Registro) values (10, 'ANA', 'ATIVO')");
-        exec("insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome) values (100, 10, 1, 'REX')");
         const int year = QDate::currentDate().year();
         for (int y : {year - 1, year, year + 1})
             for (const EpiWeek& w : epiWeeksOfYear(y))
@@ -128,7 +121,7 @@ TEST_F(AllLibraries, EverySubsystemRefusesWithItsOwnTexts) {
              QWidget* booking = opened([f] { press(f, "BitBtn1"); });
              tool(booking, "actAppend");
              input::chooseItem(child<QComboBox>(booking, "dblStatusAtendimento"), "AGENDADO");
-             input::chooseItem(child<QComboBox>(booking, "dblNomeProp"), "ANA");
+             input::chooseItem(child<QComboBox>(booking, "dblNomeProp"), "MARIA DA SILVA");
              input::chooseItem(child<QComboBox>(booking, "cbbAnimal"), "REX");
              auto* hora = child<QLineEdit>(booking, "mkeHora");
              input::click(hora);
@@ -248,7 +241,7 @@ TEST_F(AllLibraries, TheAgendaReportDialogsHaveTheirWindowButtonsAndThePeriodGro
     EXPECT_EQ(opened([agenda] { press(agenda, "bmpLocalizar"); })->objectName(), "frmAgendaLocalizarProp");
     press(agenda, "BitBtn3");
     exec("insert into atendimento (Id_Proprietario, Id_Animal, Id_Unidade_Trabalho, Id_Unidade_Agendada, "
-         "Data_Hora_Atendimento, Id_Atendimento_Status) values (10, 100, 1, 2, :w, 1)",
+         "Data_Hora_Atendimento, Id_Atendimento_Status) values (1, 1, 1, 2, :w, 1)",
          {{"w", QDateTime(db::serverTime().date(), QTime(9, 0))}});
     press(agenda, "BitBtn3");
     EXPECT_EQ(opened([agenda] { press(agenda, "bmpInformacao"); })->objectName(), "frmInformacaoAgenda");

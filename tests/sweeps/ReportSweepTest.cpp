@@ -2,9 +2,8 @@
 // 50 to 100 characters, memos of 250): no text passes its width or the right margin, and no two texts of a
 // printed line lie over each other.
 
-#include "EveryOpener.h"
 #include "ReportGeometry.h"
-#include "TestDatabase.h"
+#include "SweepTest.h"
 
 #include "availability/UMapaDisponibilidadeRascunho.h"
 #include "common/FormOpening.h"
@@ -108,11 +107,10 @@ std::map<QString, QString> reportClasses() {
     return bases;
 }
 
-class ReportSweepTest : public DbTest {
+class ReportSweepTest : public SweepTest {
 protected:
     void SetUp() override {
-        DbTest::SetUp();
-        loginAsAdmin();
+        SweepTest::SetUp();
         seed();
     }
 
@@ -187,7 +185,6 @@ protected:
 }  // namespace
 
 TEST_F(ReportSweepTest, EveryReportKeepsLongValuesWithinTheirColumnsAndMargins) {
-    registerEveryOpener();
     // The reports of the menu.
     for (const char* action : {"actRelUnidadeTrabalho", "actRelPerfil", "actRelUsuario", "actRelProfissional",
                                "actRelAgendaAnual", "actRelAnimaisTransferedos", "actRelProprietarioAnimal",

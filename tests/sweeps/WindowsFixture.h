@@ -2,8 +2,7 @@
 // The program's main window as on a 1366x768 screen (a work area of 1366 by 700) with every subsystem's menu
 // openers, and the checks of where a window lies.
 
-#include "EveryOpener.h"
-#include "TestDatabase.h"
+#include "SweepTest.h"
 
 #include "common/FormOpening.h"
 #include "shell/UMenuPrincipal.h"
@@ -19,9 +18,8 @@
 
 inline constexpr QSize kWorkArea{1366, 700};
 
-// The main window, shown, its work area resized to kWorkArea; every subsystem's openers registered.
+// The main window, shown, its work area resized to kWorkArea.
 inline std::unique_ptr<TfrmMenuPrincipal> openMainWindow() {
-    registerEveryOpener();
     auto main = std::make_unique<TfrmMenuPrincipal>();
     frmMenuPrincipal = main.get();
     main->show();
@@ -68,11 +66,11 @@ inline void expectPlaced(const QRect& frame, const QRect& area, const QString& w
     expectPlaced(frame, area, area, what);
 }
 
-class WindowsTest : public DbTest {
+class WindowsTest : public SweepTest {
 protected:
     void SetUp() override {
-        DbTest::SetUp();
-        loginAsAdmin();
+        SweepTest::SetUp();
+        seedUnit();
         main = openMainWindow();
         area = main->mdiArea();
     }
