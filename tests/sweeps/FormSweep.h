@@ -21,8 +21,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSet>
-#include <QStackedWidget>
-#include <QTabWidget>
 
 #include <functional>
 
@@ -44,19 +42,6 @@ inline bool triggerNearest(QWidget* widget, const QStringList& captions, const s
         }
     }
     return done();
-}
-
-// Makes the pages that hold `widget` the current ones, as a click on their tabs would.
-inline void reveal(QWidget* widget) {
-    QList<QPair<QTabWidget*, QWidget*>> pages;
-    for (QWidget* w = widget; w && w->parentWidget(); w = w->parentWidget()) {
-        auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget());
-        if (auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr)
-            pages.prepend({tabs, w});
-    }
-    for (const auto& [tabs, page] : pages)
-        tabs->setCurrentWidget(page);
-    QCoreApplication::processEvents();
 }
 
 // What a clerk does first in a form before its lists matter, where the menu's opening is not enough.
@@ -167,7 +152,7 @@ protected:
                 auto* act = qobject_cast<QAction*>(trigger);
                 auto* button = qobject_cast<QAbstractButton*>(trigger);
                 if (button)
-                    sweep::reveal(button);
+                    input::turnToPage(button);
                 if ((act && act->isEnabled() && act->isVisible()) || (button && button->isEnabled() && button->isVisible())) {
                     const auto windows = opening([&] { act ? act->trigger() : input::clickButton(button); });
                     for (const QPointer<QWidget>& window : windows)
