@@ -59,15 +59,11 @@ protected:
         return out;
     }
     // What a menu item or a button opened: the form that was not there before.
-    QWidget* opened(const std::function<void()>& open) {
-        const QList<QWidget*> before = forms();
-        open();
-        QCoreApplication::processEvents();
-        for (QWidget* w : forms())
-            if (!before.contains(w))
-                return w;
-        ADD_FAILURE() << "nothing opened";
-        return nullptr;
+    static QWidget* opened(const std::function<void()>& open) {
+        const QList<QPointer<QWidget>> windows = opening(open);
+        if (windows.isEmpty())
+            ADD_FAILURE() << "nothing opened";
+        return windows.isEmpty() ? nullptr : windows.first().data();
     }
     // Every form gone, without the question about rows being typed.
     void closeForms() {
@@ -193,11 +189,8 @@ TEST_F(AllLibraries, EveryFormTheMenuOpensIsNamedAfterItsGlobalVariable) {
             continue;
         prompts.clear();
         prompts.confirmations = QList<bool>(5, false);
-        const QList<QWidget*> before = forms();
-        action->trigger();
-        QCoreApplication::processEvents();
-        for (QWidget* w : forms())
-            if (!before.contains(w) && !w->objectName().startsWith("frm"))
+        for (const QPointer<QWidget>& w : opening([action] { action->trigger(); }))
+            if (w && !w->objectName().startsWith("frm"))
                 unnamed << action->objectName() + ": " + w->metaObject()->className() + " '" + w->objectName() + "'";
         closeForms();
     }

@@ -98,25 +98,6 @@ protected:
         DbTest::TearDown();
     }
 
-    // The windows (forms of the work area and windows of their own) that `open` brings up.
-    QList<QPointer<QWidget>> opening(const std::function<void()>& open) {
-        QSet<QWidget*> before;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            before.insert(w);
-        for (QMdiSubWindow* s : area->subWindowList())
-            before.insert(s->widget());
-        open();
-        QCoreApplication::processEvents();
-        QList<QPointer<QWidget>> opened;
-        for (QMdiSubWindow* s : area->subWindowList())
-            if (!before.contains(s->widget()))
-                opened << s->widget();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (!before.contains(w) && w->isVisible() && !qobject_cast<QMenu*>(w) && !w->inherits("QComboBoxPrivateContainer"))
-                opened << w;
-        return opened;
-    }
-
     static void close(QWidget* form) {
         if (!form)
             return;

@@ -4,6 +4,8 @@
 
 #include "TestDatabase.h"
 
+#include "common/FormOpening.h"
+
 #include "availability/AvailabilityForms.h"
 #include "exports/ExportsForms.h"
 #include "registers/RegistersForms.h"
@@ -11,7 +13,14 @@
 #include "scheduling/SchedulingForms.h"
 #include "shell/ShellForms.h"
 
+#include <QApplication>
 #include <QDateTime>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QSet>
+
+#include <functional>
 
 // Every subsystem's menu openers and report starters, so that a sweep opens each form as its menu item does.
 inline void registerEveryOpener() {
@@ -120,5 +129,24 @@ protected:
         for (const char* row : sweep::kStreets)
             streets << QString::fromUtf8(row);
         writePadrao(streets);
+    }
+
+    // The windows (forms of the work area and windows of their own) that `open` brings up.
+    static QList<QPointer<QWidget>> opening(const std::function<void()>& open) {
+        QSet<QWidget*> before;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            before.insert(w);
+        for (QMdiSubWindow* s : workspace()->subWindowList())
+            before.insert(s->widget());
+        open();
+        QCoreApplication::processEvents();
+        QList<QPointer<QWidget>> opened;
+        for (QMdiSubWindow* s : workspace()->subWindowList())
+            if (!before.contains(s->widget()))
+                opened << s->widget();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (!before.contains(w) && w->isVisible() && !qobject_cast<QMenu*>(w) && !w->inherits("QComboBoxPrivateContainer"))
+                opened << w;
+        return opened;
     }
 };
