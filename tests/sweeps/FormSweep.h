@@ -17,10 +17,8 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
-#include <QSet>
 
 #include <functional>
 

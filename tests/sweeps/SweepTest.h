@@ -4,9 +4,8 @@
 
 #include "TestDatabase.h"
 
-#include "common/FormOpening.h"
-
 #include "availability/AvailabilityForms.h"
+#include "common/FormOpening.h"
 #include "exports/ExportsForms.h"
 #include "registers/RegistersForms.h"
 #include "registry/RegistryForms.h"
@@ -133,7 +132,7 @@ protected:
         writePadrao(streets);
     }
 
-    // The windows (forms of the work area and windows of their own) that `open` brings up.
+    // The windows (forms of the work area, workspace(), and windows of their own) that `open` brings up.
     static QList<QPointer<QWidget>> opening(const std::function<void()>& open) {
         QSet<QWidget*> before;
         for (QWidget* w : QApplication::topLevelWidgets())
