@@ -1,17 +1,11 @@
 // Every subsystem linked as the application is, its forms opened from the main menu: each refusal reads
 // its own subsystem's text, whichever library the linker met first with a message of the same name; every
 // export's save dialog offers its files from the documents folder.
-#include "TestDatabase.h"
+#include "SweepTest.h"
 #include "UserInput.h"
 
-#include "availability/AvailabilityForms.h"
 #include "common/EpiWeeks.h"
 #include "common/FormOpening.h"
-#include "exports/ExportsForms.h"
-#include "registers/RegistersForms.h"
-#include "registry/RegistryForms.h"
-#include "scheduling/SchedulingForms.h"
-#include "shell/ShellForms.h"
 #include "shell/UMenuPrincipal.h"
 
 #include <QAbstractButton>
@@ -31,32 +25,23 @@
 
 namespace {
 
-class AllLibraries : public DbTest {
+class AllLibraries : public SweepTest {
 protected:
     void SetUp() override {
-        DbTest::SetUp();
-        loginAsAdmin();
-        registerShellForms();
-        registerReferenceForms();
-        registerRegistryForms();
-        registerSchedulingForms();
-        registerAvailabilityForms();
-        registerExportsForms();
+        SweepTest::SetUp();
+        seedEveryList();
         main = new TfrmMenuPrincipal;
         frmMenuPrincipal = main;
         main->resize(1366, 768);
         main->show();
         main->configuraMenu();
-        exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (2, 'NORTE', 'ATIVO')");
-        exec("insert into atendimento_status (Id_Atendimento_Status, Nome) values (1, 'AGENDADO')");
-        exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA')");
-        exec("insert into proprietario (Id_Proprietario, Nome, Status_Registro) values (10, 'ANA', 'ATIVO')");
-        exec("insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome) values (100, 10, 1, 'REX')");
         const int year = QDate::currentDate().year();
+        db::Transaction weeks;  // one commit: quicker on SQLite
         for (int y : {year - 1, year, year + 1})
             for (const EpiWeek& w : epiWeeksOfYear(y))
                 exec("insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep) values (:a, :n, :i, :f)",
                      {{"a", y}, {"n", w.week}, {"i", QDateTime(w.first, QTime(0, 0))}, {"f", QDateTime(w.last, QTime(0, 0))}});
+        weeks.commit();
     }
 
     void TearDown() override {
@@ -76,15 +61,11 @@ protected:
         return out;
     }
     // What a menu item or a button opened: the form that was not there before.
-    QWidget* opened(const std::function<void()>& open) {
-        const QList<QWidget*> before = forms();
-        open();
-        QCoreApplication::processEvents();
-        for (QWidget* w : forms())
-            if (!before.contains(w))
-                return w;
-        ADD_FAILURE() << "nothing opened";
-        return nullptr;
+    static QWidget* opened(const std::function<void()>& open) {
+        const QList<QPointer<QWidget>> windows = opening(open);
+        if (windows.isEmpty())
+            ADD_FAILURE() << "nothing opened";
+        return windows.isEmpty() ? nullptr : windows.first().data();
     }
     // Every form gone, without the question about rows being typed.
     void closeForms() {
@@ -138,7 +119,7 @@ TEST_F(AllLibraries, EverySubsystemRefusesWithItsOwnTexts) {
              QWidget* booking = opened([f] { press(f, "BitBtn1"); });
              tool(booking, "actAppend");
              input::chooseItem(child<QComboBox>(booking, "dblStatusAtendimento"), "AGENDADO");
-             input::chooseItem(child<QComboBox>(booking, "dblNomeProp"), "ANA");
+             input::chooseItem(child<QComboBox>(booking, "dblNomeProp"), "MARIA DA SILVA");
              input::chooseItem(child<QComboBox>(booking, "cbbAnimal"), "REX");
              auto* hora = child<QLineEdit>(booking, "mkeHora");
              input::click(hora);
@@ -210,11 +191,8 @@ TEST_F(AllLibraries, EveryFormTheMenuOpensIsNamedAfterItsGlobalVariable) {
             continue;
         prompts.clear();
         prompts.confirmations = QList<bool>(5, false);
-        const QList<QWidget*> before = forms();
-        action->trigger();
-        QCoreApplication::processEvents();
-        for (QWidget* w : forms())
-            if (!before.contains(w) && !w->objectName().startsWith("frm"))
+        for (const QPointer<QWidget>& w : opening([action] { action->trigger(); }))
+            if (w && !w->objectName().startsWith("frm"))
                 unnamed << action->objectName() + ": " + w->metaObject()->className() + " '" + w->objectName() + "'";
         closeForms();
     }
@@ -258,7 +236,7 @@ TEST_F(AllLibraries, TheAgendaReportDialogsHaveTheirWindowButtonsAndThePeriodGro
     EXPECT_EQ(opened([agenda] { press(agenda, "bmpLocalizar"); })->objectName(), "frmAgendaLocalizarProp");
     press(agenda, "BitBtn3");
     exec("insert into atendimento (Id_Proprietario, Id_Animal, Id_Unidade_Trabalho, Id_Unidade_Agendada, "
-         "Data_Hora_Atendimento, Id_Atendimento_Status) values (10, 100, 1, 2, :w, 1)",
+         "Data_Hora_Atendimento, Id_Atendimento_Status) values (1, 1, 1, 2, :w, 1)",
          {{"w", QDateTime(db::serverTime().date(), QTime(9, 0))}});
     press(agenda, "BitBtn3");
     EXPECT_EQ(opened([agenda] { press(agenda, "bmpInformacao"); })->objectName(), "frmInformacaoAgenda");

@@ -26,7 +26,7 @@ protected:
     // Chooses another item of `combo` (the one item of a list of one) with a click in its list; empty when
     // done, else why a clerk could not.
     QString tryChoose(QComboBox* combo, const QString& where) {
-        sweep::reveal(combo);
+        input::turnToPage(combo);
         if (!combo->isVisible() || !combo->isEnabled())
             return combo->isVisible() ? QStringLiteral("disabled") : QStringLiteral("hidden");
         if (combo->count() == 0) {  // a list read when it is first opened
@@ -94,7 +94,7 @@ protected:
                     first = combo;
             if (!data || !first)
                 continue;
-            sweep::reveal(first);
+            input::turnToPage(first);
             if (!sweep::triggerNearest(first, {"Alterar", "Edit", "Novo", "Insert"}, [&] { return data && data->isEditing(); }))
                 continue;
             pass(data);

@@ -31,7 +31,6 @@ class DialogWindows : public WindowsTest {
 protected:
     void SetUp() override {
         WindowsTest::SetUp();
-        exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (1, 'UNIDADE CENTRAL', 'ATIVO')");
         exec("insert into proprietario (Id_Proprietario, Nome, Status_Registro) values "
              "(1, 'ANA SILVA', 'ATIVO'), (2, 'ANTONIO SOUZA', 'ATIVO'), (3, 'BIA', 'ATIVO')");
         exec("insert into animal (Id_Animal, Id_Proprietario, Nome) values (10, 1, 'REX'), (12, 2, 'LOLA')");

@@ -3,7 +3,7 @@
 // printed line lie over each other.
 
 #include "ReportGeometry.h"
-#include "TestDatabase.h"
+#include "SweepTest.h"
 
 #include "availability/UMapaDisponibilidadeRascunho.h"
 #include "common/FormOpening.h"
@@ -13,17 +13,13 @@
 #include "platform/report/Output.h"
 #include "registers/ReferenceForm.h"
 #include "registers/ReferenceForms.h"
-#include "registers/RegistersForms.h"
-#include "registry/RegistryForms.h"
 #include "registry/URelCarteirinha_Verdical.h"
 #include "registry/URelProprietarioGeral.h"
 #include "registry/URelRegistroOcorrencia.h"
 #include "scheduling/AgendaReports.h"
-#include "scheduling/SchedulingForms.h"
 #include "scheduling/UAutorizaCirurgia.h"
 #include "scheduling/UReceituarioPadraoImp.h"
 #include "scheduling/URelReceituario.h"
-#include "shell/ShellForms.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -111,15 +107,15 @@ std::map<QString, QString> reportClasses() {
     return bases;
 }
 
-class ReportSweepTest : public DbTest {
+class ReportSweepTest : public SweepTest {
 protected:
     void SetUp() override {
-        DbTest::SetUp();
-        loginAsAdmin();
+        SweepTest::SetUp();
         seed();
     }
 
     void seed() {
+        db::Transaction rows;  // one commit: quicker on SQLite
         exec("insert into unidade_trabalho (Id_Unidade_Trabalho) values (1), (2)");
         exec("insert into usuario (Id_Usuario, Id_Unidade_Trabalho, Id_Perfil) values (1, 1, 1000), (2, 2, 1000)");
         exec("insert into perfil (Id_Perfil) values (1000)");
@@ -184,16 +180,13 @@ protected:
             if (!sets.isEmpty())
                 exec(QStringLiteral("update %1 set %2").arg(table, sets.join(QStringLiteral(", "))), values);
         }
+        rows.commit();
     }
 };
 
 }  // namespace
 
 TEST_F(ReportSweepTest, EveryReportKeepsLongValuesWithinTheirColumnsAndMargins) {
-    registerShellForms();
-    registerReferenceForms();
-    registerRegistryForms();
-    registerSchedulingForms();
     // The reports of the menu.
     for (const char* action : {"actRelUnidadeTrabalho", "actRelPerfil", "actRelUsuario", "actRelProfissional",
                                "actRelAgendaAnual", "actRelAnimaisTransferedos", "actRelProprietarioAnimal",

@@ -2,15 +2,9 @@
 // The program's main window as on a 1366x768 screen (a work area of 1366 by 700) with every subsystem's menu
 // openers, and the checks of where a window lies.
 
-#include "TestDatabase.h"
+#include "SweepTest.h"
 
-#include "availability/AvailabilityForms.h"
 #include "common/FormOpening.h"
-#include "exports/ExportsForms.h"
-#include "registers/RegistersForms.h"
-#include "registry/RegistryForms.h"
-#include "scheduling/SchedulingForms.h"
-#include "shell/ShellForms.h"
 #include "shell/UMenuPrincipal.h"
 
 #include <QApplication>
@@ -24,14 +18,8 @@
 
 inline constexpr QSize kWorkArea{1366, 700};
 
-// The main window, shown, its work area resized to kWorkArea; every subsystem's openers registered.
+// The main window, shown, its work area resized to kWorkArea.
 inline std::unique_ptr<TfrmMenuPrincipal> openMainWindow() {
-    registerShellForms();
-    registerReferenceForms();
-    registerRegistryForms();
-    registerSchedulingForms();
-    registerAvailabilityForms();
-    registerExportsForms();
     auto main = std::make_unique<TfrmMenuPrincipal>();
     frmMenuPrincipal = main.get();
     main->show();
@@ -78,11 +66,11 @@ inline void expectPlaced(const QRect& frame, const QRect& area, const QString& w
     expectPlaced(frame, area, area, what);
 }
 
-class WindowsTest : public DbTest {
+class WindowsTest : public SweepTest {
 protected:
     void SetUp() override {
-        DbTest::SetUp();
-        loginAsAdmin();
+        SweepTest::SetUp();
+        seedUnit();
         main = openMainWindow();
         area = main->mdiArea();
     }

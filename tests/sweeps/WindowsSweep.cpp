@@ -52,13 +52,7 @@ QString titles(const QList<QMdiSubWindow*>& windows) {
 
 }  // namespace
 
-class WindowsSweep : public WindowsTest {
-protected:
-    void SetUp() override {
-        WindowsTest::SetUp();
-        exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (1, 'UNIDADE CENTRAL', 'ATIVO')");
-    }
-};
+class WindowsSweep : public WindowsTest {};
 
 TEST_F(WindowsSweep, EveryMenuWindowOpensInsideTheWorkAreaCentredAndLeavesNothingBehind) {
     int opened = 0;
