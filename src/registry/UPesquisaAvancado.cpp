@@ -192,8 +192,7 @@ TfrmPesquisaAvancado::TfrmPesquisaAvancado(QWidget* parent) : QWidget(parent) {
     connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded([this] { exportRows(); }); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded([this] { openRegister(); }); });
     connect(bmpSair, &QPushButton::clicked, this, &QWidget::close);
-    connect(dbgPrincipal->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { guarded([this, column] { sortBy(column); }); });
+    ui::onTitleClick(dbgPrincipal, [this](int column) { guarded([this, column] { sortBy(column); }); });
 }
 
 void TfrmPesquisaAvancado::showEvent(QShowEvent* event) {

@@ -7,12 +7,17 @@
 #include <QString>
 #include <QColor>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QPainter;
 
 namespace report {
+
+// Long work tells how far it has gone, `done` of `total` steps (master rows laid out, pages written); an
+// exception the call throws stops the work, and whatever it was writing keeps its earlier content.
+using Progress = std::function<void(qint64 done, qint64 total)>;
 
 constexpr qreal kPointsPerMm = 72.0 / 25.4;
 inline constexpr qreal mmToPt(qreal mm) { return mm * kPointsPerMm; }

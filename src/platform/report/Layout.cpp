@@ -72,7 +72,7 @@ struct Block {
 
 class Engine {
 public:
-    explicit Engine(const Report& report) : report_(report) {}
+    Engine(const Report& report, const Progress& progress) : report_(report), progress_(progress) {}
 
     Document run();
 
@@ -131,6 +131,7 @@ private:
     void printSubDetail(const SubDetail& sub, const Context& master);
 
     const Report& report_;
+    const Progress& progress_;
     Document doc_;
     const DataSource* data_ = nullptr;
     QDateTime now_;
@@ -710,6 +711,8 @@ Document Engine::run()
     row_ = rows > 0 ? 0 : -1;  // the first page's header shows the first row
     startPage();
     for (int row = 0; row < rows; ++row) {
+        if (progress_)
+            progress_(row, rows);
         row_ = row;
         size_t changed = levels;
         if (levels) {
@@ -815,9 +818,9 @@ double Context::sum(const QString& field) const
     return sumOf(*data_, *scopeRows_, scopeFrom_, field, 0);
 }
 
-Document Report::layout() const
+Document Report::layout(const Progress& progress) const
 {
-    return detail::Engine(*this).run();
+    return detail::Engine(*this, progress).run();
 }
 
 }  // namespace report

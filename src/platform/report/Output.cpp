@@ -161,7 +161,7 @@ void paintPage(QPainter& painter, const Page& page)
     painter.restore();
 }
 
-bool paintDocument(const Document& document, QPagedPaintDevice& device)
+bool paintDocument(const Document& document, QPagedPaintDevice& device, const Progress& progress)
 {
     const QSizeF portrait(qMin(document.pageSize.width(), document.pageSize.height()),
                           qMax(document.pageSize.width(), document.pageSize.height()));
@@ -177,6 +177,8 @@ bool paintDocument(const Document& document, QPagedPaintDevice& device)
     painter.scale(scale, scale);
     PagePainter pages(painter);
     for (size_t i = 0; i < document.pages.size(); ++i) {
+        if (progress)
+            progress(qint64(i), qint64(document.pages.size()));
         if (i > 0 && !device.newPage())
             return false;
         pages.paint(document.pages[i]);
@@ -184,21 +186,31 @@ bool paintDocument(const Document& document, QPagedPaintDevice& device)
     return painter.end();
 }
 
-bool printDocument(const Document& document, QPrinter& printer)
+bool printDocument(const Document& document, QPrinter& printer, const Progress& progress)
 {
     printer.setFullPage(true);
     if (!document.title.isEmpty())
         printer.setDocName(document.title);
-    return paintDocument(document, printer);
+    if (!progress)
+        return paintDocument(document, printer);
+    // A print stopped midway sends no page to the printer.
+    return paintDocument(document, printer, [&](qint64 done, qint64 total) {
+        try {
+            progress(done, total);
+        } catch (...) {
+            printer.abort();
+            throw;
+        }
+    });
 }
 
-bool writePdf(const Document& document, const QString& path)
+bool writePdf(const Document& document, const QString& path, const Progress& progress)
 {
     QPdfWriter writer(path);
     writer.setTitle(document.title);
     writer.setCreator(QStringLiteral("NURV"));
     writer.setResolution(1200);
-    return paintDocument(document, writer);
+    return paintDocument(document, writer, progress);
 }
 
 // ---- text exports
@@ -356,13 +368,15 @@ std::unique_ptr<RowWriter> writerFor(Format format)
 
 }  // namespace
 
-QString exportText(const Document& document, Format format)
+QString exportText(const Document& document, Format format, const Progress& progress)
 {
     const std::unique_ptr<RowWriter> writer = writerFor(format);
     if (!writer)
         return {};
     writer->begin(document);
     for (size_t i = 0; i < document.pages.size(); ++i) {
+        if (progress)
+            progress(qint64(i), qint64(document.pages.size()));
         writer->beginPage(int(i) + 1);
         for (const Row& row : rowsOf(document.pages[i]))
             writer->row(row);
@@ -372,22 +386,22 @@ QString exportText(const Document& document, Format format)
     return std::move(writer->out);
 }
 
-bool save(const Document& document, const QString& path, Format format, QString* error)
+bool save(const Document& document, const QString& path, Format format, QString* error, const Progress& progress)
 {
     if (format == Format::Pdf) {
-        if (writePdf(document, path))
+        if (writePdf(document, path, progress))
             return true;
         if (error)
             *error = QStringLiteral("Não foi possível gravar o arquivo %1.").arg(path);
         return false;
     }
+    const QByteArray bytes = exportText(document, format, progress).toUtf8();
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    const QByteArray bytes = exportText(document, format).toUtf8();
     if (file.write(bytes) != bytes.size()) {
         if (error)
             *error = file.errorString();

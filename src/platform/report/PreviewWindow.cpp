@@ -33,6 +33,20 @@ PrintDialog& printDialog()
     return dialog;
 }
 
+LongWork& longWork()
+{
+    static LongWork run;
+    return run;
+}
+
+bool runLong(const QString& text, const std::function<void(const Progress&)>& work)
+{
+    if (const LongWork& run = longWork())
+        return run(text, work);
+    work({});
+    return true;
+}
+
 struct FileType {
     Format format;
     const char* filter;
@@ -81,6 +95,7 @@ constexpr qreal kMaxZoom = 8.0;
 
 void setSaveDialog(SaveDialog dialog) { saveDialog() = std::move(dialog); }
 void setPrintDialog(PrintDialog dialog) { printDialog() = std::move(dialog); }
+void setLongWork(LongWork run) { longWork() = std::move(run); }
 
 namespace detail {
 
@@ -122,11 +137,11 @@ private:
 
 }  // namespace detail
 
-PreviewWindow::PreviewWindow(std::shared_ptr<const Report> report, QWidget* parent)
+PreviewWindow::PreviewWindow(std::shared_ptr<const Report> report, QWidget* parent, const Progress& progress)
     : QMainWindow(parent), report_(std::move(report))
 {
     if (report_)
-        document_ = report_->layout();
+        document_ = report_->layout(progress);
     build();
 }
 
@@ -242,9 +257,9 @@ void PreviewWindow::fitWidth()
         setZoom(available / pageWidth);
 }
 
-bool PreviewWindow::saveAs(const QString& path, Format format, QString* error)
+bool PreviewWindow::saveAs(const QString& path, Format format, QString* error, const Progress& progress)
 {
-    return report::save(document_, path, format, error);
+    return report::save(document_, path, format, error, progress);
 }
 
 void PreviewWindow::print()
@@ -254,7 +269,11 @@ void PreviewWindow::print()
     const PrintDialog& ask = printDialog();
     if (!(ask ? ask(printer, this) : askPrinter(printer, this)))
         return;
-    if (!printDocument(document_, printer))
+    bool printed = false;
+    if (!runLong(QStringLiteral("Imprimindo o relatório..."),
+                 [&](const Progress& progress) { printed = printDocument(document_, printer, progress); }))
+        return;
+    if (!printed)
         QMessageBox::warning(this, QStringLiteral("Warning"), QStringLiteral("Não foi possível imprimir o relatório."));
 }
 
@@ -267,15 +286,29 @@ void PreviewWindow::save()
     if (!choice || (!textExports && choice->format != Format::Pdf))
         return;
     QString error;
-    if (!saveAs(choice->path, choice->format, &error))
+    bool saved = false;
+    if (!runLong(QStringLiteral("Salvando o relatório..."),
+                 [&](const Progress& progress) { saved = saveAs(choice->path, choice->format, &error, progress); }))
+        return;
+    if (!saved)
         QMessageBox::warning(this, QStringLiteral("Warning"), error);
 }
 
 PreviewWindow* showPreview(std::shared_ptr<const Report> report, bool modal, QWidget* parent)
 {
-    auto* window = new PreviewWindow(std::move(report), parent ? parent->window() : nullptr);
+    return showPreview(makePreview(std::move(report), parent), modal);
+}
+
+PreviewWindow* makePreview(std::shared_ptr<const Report> report, QWidget* parent, const Progress& progress)
+{
+    auto* window = new PreviewWindow(std::move(report), parent ? parent->window() : nullptr, progress);
     window->setWindowFlag(Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    return window;
+}
+
+PreviewWindow* showPreview(PreviewWindow* window, bool modal)
+{
     if (!modal) {
         window->show();
         return window;

@@ -31,6 +31,10 @@ using SaveDialog = std::function<std::optional<SaveChoice>(QWidget* parent, cons
 using PrintDialog = std::function<bool(QPrinter& printer, QWidget* parent)>;
 void setSaveDialog(SaveDialog dialog);
 void setPrintDialog(PrintDialog dialog);
+// How the preview runs long work (saving, printing): the system shows its progress and lets the user
+// cancel, the function then returning false. An empty function runs the work as it is.
+using LongWork = std::function<bool(const QString& text, const std::function<void(const Progress&)>& work)>;
+void setLongWork(LongWork run);
 
 // The window that shows a laid-out report page by page, prints it and saves it as PDF, text, HTML or CSV.
 // Its actions carry object names: actFirst, actPrior, actNext, actLast, actZoomIn, actZoomOut,
@@ -38,8 +42,10 @@ void setPrintDialog(PrintDialog dialog);
 class PreviewWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Lays out the report; the window keeps the report alive for as long as it exists.
-    explicit PreviewWindow(std::shared_ptr<const Report> report, QWidget* parent = nullptr);
+    // Lays out the report, stepping `progress` (which may throw to stop); the window keeps the report alive
+    // for as long as it exists.
+    explicit PreviewWindow(std::shared_ptr<const Report> report, QWidget* parent = nullptr,
+                           const Progress& progress = {});
     explicit PreviewWindow(Document document, QWidget* parent = nullptr);
     ~PreviewWindow() override;
 
@@ -48,7 +54,7 @@ public:
     int pageCount() const { return document_.pageCount(); }
     qreal zoom() const { return zoom_; }        // 1.0 shows the page at its real size
 
-    bool saveAs(const QString& path, Format format, QString* error = nullptr);
+    bool saveAs(const QString& path, Format format, QString* error = nullptr, const Progress& progress = {});
 
 public slots:
     void showPage(int number);
@@ -85,5 +91,8 @@ private:
 // Modal: the call returns once the window has closed (nullptr). Not modal: it returns the open window at
 // once and every other window stays usable.
 PreviewWindow* showPreview(std::shared_ptr<const Report> report, bool modal, QWidget* parent = nullptr);
+// The same in two steps: the window with the report laid out (not shown yet), then shown.
+PreviewWindow* makePreview(std::shared_ptr<const Report> report, QWidget* parent, const Progress& progress = {});
+PreviewWindow* showPreview(PreviewWindow* window, bool modal);
 
 }  // namespace report

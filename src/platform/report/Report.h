@@ -244,7 +244,7 @@ public:
     Group& addGroup(Expression key);
     SubDetail& addSubDetail(ChildData prepare);
 
-    Document layout() const;
+    Document layout(const Progress& progress = {}) const;
 
 private:
     friend class detail::Engine;
