@@ -2,6 +2,7 @@
 
 #include "common/ExportStatus.h"
 
+#include "common/Prompts.h"
 #include "platform/dbase/DbfWriter.h"
 
 #include <QApplication>
@@ -51,4 +52,17 @@ void writeTextLines(const QString& fileName, const QStringList& lines) {
     if (!file.flush())
         throw dbase::Error(file.errorString());
     file.close();
+}
+
+void writeWithNotice(QStatusBar* bar, int panel,
+                     const std::function<void(const std::function<void(qint64, qint64)>& progress)>& write) {
+    noticeWaiting(bar, panel);
+    try {
+        const std::unique_ptr<Prompts::Progress> progress = Prompts::progress(common::kExportandoDados);
+        write(Prompts::stepsOf(*progress));
+    } catch (...) {
+        clearNotice(bar, panel);
+        throw;
+    }
+    noticeDone(bar, panel);
 }

@@ -13,6 +13,7 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -64,6 +65,12 @@ private:
 // result return an empty RowSet). Throws db::Error with the server's text.
 // A statement with values is prepared once per connection and kept for its next run.
 RowSet run(const QString& connectionName, const QString& sql, const QVariantHash& params, int* affected = nullptr);
+
+// Runs a select as run() does and hands its rows to `each` one at a time, in order, each as the values of
+// `fields` (the result's field names), never holding more than the row at hand: a result of any size is read
+// in little memory. What `each` throws stops the reading and is thrown here.
+void forEachRow(const QString& connectionName, const QString& sql, const QVariantHash& params,
+                const std::function<void(const QStringList& fields, const QVector<QVariant>& row)>& each);
 
 // An update or delete of one row by its key that touched none: the row was changed or deleted by another
 // workstation since it was read. Throws kRegistroAlterado; use with the count Query::exec() returns.
