@@ -1,5 +1,6 @@
 #pragma once
-// Sending one e-mail through an SMTP relay: plain SMTP without authentication or TLS, synchronous.
+// Sending one e-mail through an SMTP relay: plain SMTP without authentication or TLS, synchronous, every
+// wait of the exchange bounded.
 
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,9 @@ struct Relay {
     QString host;
     int port = 587;
     QString helo;  // the name the client gives itself; empty: the library's default
+    // Seconds the whole exchange may take; the connection and each reply of the relay wait at most half of
+    // it (at least a second), so a relay that stops answering fails the send within this time.
+    int timeout = 20;
 };
 
 struct Message {
@@ -38,8 +42,9 @@ struct Message {
 // Encodes a header text as RFC 2047 words when it is not plain ASCII.
 QByteArray headerWords(const QString& text);
 
-// Sends the message. A relay that cannot be reached throws kErroConexao; any other failure throws the
-// library's text with the relay's last reply. Connect timeout 10 s, whole dialogue 60 s.
+// Sends the message. A relay that cannot be reached throws kErroConexao; any other failure (a relay that
+// stops answering included) throws the library's text with the relay's last reply. Safe to call from a
+// thread of its own.
 void send(const Relay& relay, const Message& message);
 
 }  // namespace mail
