@@ -1,6 +1,6 @@
 #include "platform/report/Output.h"
 
-#include <QFile>
+#include <QSaveFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -176,14 +176,17 @@ bool paintDocument(const Document& document, QPagedPaintDevice& device, const Pr
     const qreal scale = device.logicalDpiX() / 72.0;
     painter.scale(scale, scale);
     PagePainter pages(painter);
-    for (size_t i = 0; i < document.pages.size(); ++i) {
+    bool paged = true;
+    document.pages.forEach([&](size_t i, const Page& page) {
         if (progress)
             progress(qint64(i), qint64(document.pages.size()));
-        if (i > 0 && !device.newPage())
-            return false;
-        pages.paint(document.pages[i]);
-    }
-    return painter.end();
+        if (!paged || (i > 0 && !device.newPage())) {
+            paged = false;
+            return;
+        }
+        pages.paint(page);
+    });
+    return painter.end() && paged;
 }
 
 bool printDocument(const Document& document, QPrinter& printer, const Progress& progress)
@@ -368,22 +371,32 @@ std::unique_ptr<RowWriter> writerFor(Format format)
 
 }  // namespace
 
-QString exportText(const Document& document, Format format, const Progress& progress)
+void writeText(const Document& document, Format format, const std::function<void(const QString& part)>& out,
+               const Progress& progress)
 {
     const std::unique_ptr<RowWriter> writer = writerFor(format);
     if (!writer)
-        return {};
+        return;
     writer->begin(document);
-    for (size_t i = 0; i < document.pages.size(); ++i) {
+    document.pages.forEach([&](size_t i, const Page& page) {
         if (progress)
             progress(qint64(i), qint64(document.pages.size()));
         writer->beginPage(int(i) + 1);
-        for (const Row& row : rowsOf(document.pages[i]))
+        for (const Row& row : rowsOf(page))
             writer->row(row);
         writer->endPage(i + 1 == document.pages.size());
-    }
+        out(writer->out);  // a page at a time: a long document never sits whole in memory
+        writer->out.clear();
+    });
     writer->end();
-    return std::move(writer->out);
+    out(writer->out);
+}
+
+QString exportText(const Document& document, Format format, const Progress& progress)
+{
+    QString text;
+    writeText(document, format, [&](const QString& part) { text += part; }, progress);
+    return text;
 }
 
 bool save(const Document& document, const QString& path, Format format, QString* error, const Progress& progress)
@@ -395,14 +408,15 @@ bool save(const Document& document, const QString& path, Format format, QString*
             *error = QStringLiteral("Não foi possível gravar o arquivo %1.").arg(path);
         return false;
     }
-    const QByteArray bytes = exportText(document, format, progress).toUtf8();
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // Written aside and put in place once whole: a failure or a stop midway leaves the earlier file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    writeText(document, format, [&](const QString& part) { file.write(part.toUtf8()); }, progress);
+    if (!file.commit()) {
         if (error)
             *error = file.errorString();
         return false;

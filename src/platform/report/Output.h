@@ -26,6 +26,9 @@ bool writePdf(const Document& document, const QString& path, const Progress& pro
 // Text lays them out in columns, with a form feed between pages; Html writes a table per page;
 // Csv writes one line per row, separated by ",", with fields quoted when they hold a comma or a quote.
 QString exportText(const Document& document, Format format, const Progress& progress = {});
+// The same handed to `out` a page at a time.
+void writeText(const Document& document, Format format, const std::function<void(const QString& part)>& out,
+               const Progress& progress = {});
 
 // Writes the document in a format; false and a message in *error when the file cannot be written. What
 // `progress` throws stops the writing before the file is touched.

@@ -209,8 +209,11 @@ void PreviewWindow::build()
 
 void PreviewWindow::refresh()
 {
-    const Page* page = page_ > 0 ? &document_.pages[size_t(page_ - 1)] : nullptr;
-    view_->show(page, document_.pageSize, zoom_);
+    if (page_ != shownPage_) {  // a page made again when it is not kept
+        current_ = page_ > 0 ? document_.pages[size_t(page_ - 1)] : Page();
+        shownPage_ = page_;
+    }
+    view_->show(page_ > 0 ? &current_ : nullptr, document_.pageSize, zoom_);
     {
         const QSignalBlocker block(pageBox_);
         pageBox_->setValue(page_);

@@ -79,6 +79,8 @@ private:
     std::shared_ptr<const Report> report_;
     Document document_;
     int page_ = 0;
+    Page current_;        // the page shown
+    int shownPage_ = -1;  // its number
     qreal zoom_ = 1.0;
     QScrollArea* scroll_ = nullptr;
     detail::PageView* view_ = nullptr;
