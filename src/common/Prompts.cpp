@@ -7,9 +7,11 @@
 #include "platform/ui/WaitCursor.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 
@@ -24,7 +26,39 @@ namespace Prompts {
 
 namespace {
 
-QWidget* activeWindow() { return QApplication::activeWindow(); }
+// The window a dialog stands over: the active one or, while none is (the moment after another dialog has
+// closed), the last window the user worked in that was no dialog, so that closing the new dialog gives the
+// user that window back rather than whichever the window manager picks.
+QPointer<QWidget> g_worked;  // the last window that was no dialog to take the focus
+
+// Follows the focus from the first action on (see working()).
+void watchWindows() {
+    static const bool watching = [] {
+        if (!qApp)
+            return false;
+        QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
+            if (now && !qobject_cast<QDialog*>(now->window()))
+                g_worked = now->window();
+        });
+        return true;
+    }();
+    Q_UNUSED(watching);
+}
+
+QWidget* activeWindow() {
+    watchWindows();
+    QWidget* active = QApplication::activeWindow();
+    if (active && !qobject_cast<QDialog*>(active))
+        g_worked = active;
+    return active ? active : g_worked.data();
+}
+
+// The window the user works in, never a dialog: what a window that must outlive the dialogs of the moment
+// (a progress dialog) stands over.
+QWidget* workWindow() {
+    QWidget* active = activeWindow();
+    return g_worked ? g_worked.data() : active;
+}
 
 // The application's title: the system's full name and one blank. (Qt's display name is left unset, as
 // it would be appended to every window's caption.)
@@ -69,7 +103,7 @@ public:
 
 private:
     void show() {
-        m_dialog = std::make_unique<QProgressDialog>(activeWindow());
+        m_dialog = std::make_unique<QProgressDialog>(workWindow());
         m_dialog->setWindowTitle(appTitle());
         m_dialog->setLabelText(m_text);
         m_dialog->setWindowModality(Qt::ApplicationModal);
@@ -143,7 +177,7 @@ public:
         report::PreviewWindow* window = nullptr;
         {
             const std::unique_ptr<Progress> laying = Prompts::progress(kMontandoRelatorio);
-            window = report::makePreview(report, activeWindow(), stepsOf(*laying));
+            window = report::makePreview(report, workWindow(), stepsOf(*laying));
         }
         const ui::CursorPause pause;  // the user reads the preview
         report::showPreview(window, modal);
@@ -241,7 +275,10 @@ std::unique_ptr<Progress> progress(const QString& text, bool cancellable) {
     return std::make_unique<Tracked>(text, cancellable);
 }
 
-bool working() { return Tracked::active(); }
+bool working() {
+    watchWindows();
+    return Tracked::active();
+}
 
 std::function<void(qint64, qint64)> stepsOf(Progress& progress) {
     return [&progress](qint64 done, qint64 total) { progress.step(done, total); };
