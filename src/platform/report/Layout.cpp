@@ -159,6 +159,7 @@ private:
     Progress progress_;
     Document doc_;
     std::vector<std::shared_ptr<const QFont>> fonts_;  // those the elements point to, shared with documents
+    std::shared_ptr<const DataSource> dataOwner_;
     const DataSource* data_ = nullptr;
     int rows_ = 0;
     QDateTime now_;
@@ -720,7 +721,8 @@ bool Engine::prepare()
     if (report_.beforeLayout_)
         report_.beforeLayout_();
     now_ = report_.now_.value_or(QDateTime::currentDateTime());
-    data_ = report_.data_.get();
+    dataOwner_ = report_.data_;  // pages made again read these rows, whatever the report reads later
+    data_ = dataOwner_.get();
     rows_ = data_ ? data_->rowCount() : 1;
 
     const QSizeF page = report_.pageSizeMm();
