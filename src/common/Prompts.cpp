@@ -81,13 +81,13 @@ public:
                 return;
             show();
         }
-        if (total > 0) {
-            m_dialog->setMaximum(1000);
-            m_dialog->setValue(int(std::clamp<qint64>(done * 1000 / total, 0, 1000)));
-        } else {
-            m_dialog->setMaximum(0);  // a bar that only shows the work goes on
-        }
         if (m_events.elapsed() >= kEventsEveryMs) {
+            if (total > 0) {
+                m_dialog->setMaximum(1000);
+                m_dialog->setValue(int(std::clamp<qint64>(done * 1000 / total, 0, 1000)));
+            } else {
+                m_dialog->setMaximum(0);  // a bar that only shows the work goes on
+            }
             QCoreApplication::processEvents();
             m_events.restart();
         }
