@@ -152,6 +152,7 @@ create table animal (
     Modificado_Em timestamp
 );
 create index ix_animal_id_proprietario on animal (Id_Proprietario);
+create index ix_animal_inserido_em on animal (Inserido_Em);
 
 -- Address history of an animal: the current address is the highest Id_Endereco.
 create table endereco_animal (
@@ -211,6 +212,7 @@ create table ocorrencia (
     Modificado_Em timestamp
 );
 create index ix_ocorrencia_animal on ocorrencia (Id_Animal);
+create index ix_ocorrencia_dt_ocorrencia on ocorrencia (Dt_Ocorrencia);
 
 -- Attendances
 
@@ -252,6 +254,7 @@ create table procedimento (
     Modificado_Em timestamp
 );
 create index ix_procedimento_atendimento on procedimento (Id_Atendimento);
+create index ix_procedimento_inserido_em on procedimento (Inserido_Em);
 
 create table medicamento_gasto (
     Id_Medicamento_Gasto integer not null primary key,

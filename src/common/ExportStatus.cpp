@@ -2,6 +2,7 @@
 
 #include "common/ExportStatus.h"
 
+#include "common/Prompts.h"
 #include "platform/dbase/DbfWriter.h"
 #include "platform/files/Replacement.h"
 
@@ -49,4 +50,17 @@ void writeTextLines(const QString& fileName, const QStringList& lines) {
     for (const QString& line : lines)
         bytes += dbase::exportBytes(line) + "\r\n";
     files::writeWhole(fileName, bytes);
+}
+
+void writeWithNotice(QStatusBar* bar, int panel,
+                     const std::function<void(const std::function<void(qint64, qint64)>& progress)>& write) {
+    noticeWaiting(bar, panel);
+    try {
+        const std::unique_ptr<Prompts::Progress> progress = Prompts::progress(common::kExportandoDados);
+        write(Prompts::stepsOf(*progress));
+    } catch (...) {
+        clearNotice(bar, panel);
+        throw;
+    }
+    noticeDone(bar, panel);
 }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QStatusBar;
 class QWidget;
 
@@ -32,3 +34,13 @@ void clearNotice(QStatusBar* bar, int panel);
 // Writes lines in Windows-1252 as the dBase tables are (dbase::exportBytes), each ended by CR LF, replacing
 // the file whole (files::writeWhole). Throws files::Error.
 void writeTextLines(const QString& fileName, const QStringList& lines);
+
+namespace common {
+inline const QString kExportandoDados = QStringLiteral("Exportando os dados...");
+}  // namespace common
+
+// Runs an export's writing under its progress ("Cancelar" included), the panel waiting meanwhile and done
+// after; a writing that fails or is cancelled clears the panel, and its failure (or Prompts::Cancelled) goes
+// on to the caller. `write` gets the progress to step after each row.
+void writeWithNotice(QStatusBar* bar, int panel,
+                     const std::function<void(const std::function<void(qint64, qint64)>& progress)>& write);

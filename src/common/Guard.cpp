@@ -1,11 +1,18 @@
+// The handler guard: the wait cursor, the standard error box and the refusal of actions during long work.
 #include "common/Guard.h"
 
 #include "common/Prompts.h"
 #include "platform/db/Database.h"
+#include "platform/ui/WaitCursor.h"
 
 void guarded(const std::function<void()>& handler) {
+    // Long work lets the window repaint; what the user clicks meanwhile is not for now.
+    if (Prompts::working())
+        return;
+    const ui::WaitCursor wait;
     try {
         handler();
+    } catch (const Prompts::Cancelled&) {
     } catch (const db::Error& e) {
         Prompts::error(e.text());
     } catch (const std::exception& e) {

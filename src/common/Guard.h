@@ -1,6 +1,8 @@
 #pragma once
 // Qt lets no exception cross the event loop: every handler runs through guarded(), which shows an error it
-// did not catch in the standard error box and leaves the form as it was.
+// did not catch in the standard error box and leaves the form as it was. A handler runs under the wait
+// cursor, which goes with it whatever way it ends; one the user cancelled (Prompts::Cancelled) ends without
+// a message. While long work shows its progress, no other handler runs.
 
 #include <QAction>
 #include <exception>

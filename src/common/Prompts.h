@@ -1,8 +1,10 @@
 #pragma once
-// Every modal interaction of the system: message boxes, yes/no questions, file names and report previews.
-// Production shows Qt dialogs; tests install a handler that answers from a script and keeps what was asked.
+// Every modal interaction of the system: message boxes, yes/no questions, file names, report previews and the
+// progress of long work. Production shows Qt dialogs; tests install a handler that answers from a script and
+// keeps what was asked.
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace report {
@@ -11,10 +13,27 @@ class Report;
 
 namespace Prompts {
 
+inline const QString kMontandoRelatorio = QStringLiteral("Montando o relatório...");
+
 enum class Kind { Information, Confirmation, Warning, Error, SaveFile, OpenFile, Preview };
 
 // The file filter of the dBase tables the exports write.
 inline const QString kFiltroDbase = QStringLiteral("Arquivos dBase (*.dbf)");
+
+// What Progress::step throws once the user has pressed "Cancelar": the work stops where it is and leaves
+// nothing half-written (a file being written keeps its earlier content), and guarded() ends the action
+// without a message. It is no std::exception, so the handlers' catches of failures let it pass.
+struct Cancelled {};
+
+// How far long work has gone.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // `done` of `total` steps (total 0: not known). Throws Cancelled once the user has cancelled.
+    virtual void step(qint64 done, qint64 total) = 0;
+    // What the work is doing now.
+    virtual void setText(const QString& text) = 0;
+};
 
 class Handler {
 public:
@@ -23,6 +42,8 @@ public:
     virtual bool confirm(const QString& title, const QString& text) = 0;
     virtual QString fileName(Kind kind, const QString& caption, const QString& filter, const QString& suggested) = 0;
     virtual void preview(const std::shared_ptr<report::Report>& report, bool modal) = 0;
+    // The progress of long work; without "Cancelar" when not `cancellable`. By default nothing shows.
+    virtual std::unique_ptr<Progress> progress(const QString& text, bool cancellable);
 };
 
 // Installs a handler (nullptr: the Qt dialogs again). The caller keeps ownership.
@@ -37,8 +58,23 @@ void error(const QString& text);                // "Erro"
 QString saveFileName(const QString& caption, const QString& filter, const QString& suggested = {});
 QString openFileName(const QString& caption, const QString& filter);
 
-// The report's preview. Modal: returns when the preview closes. Non-modal: the other windows stay usable;
-// the preview keeps the report alive until it closes.
+// The report's preview, laid out under the wait cursor and with the progress of long work. Modal: returns
+// when the preview closes. Non-modal: the other windows stay usable; the preview keeps the report alive
+// until it closes. Throws Cancelled when the user cancels the layout: no preview then.
 void preview(const std::shared_ptr<report::Report>& report, bool modal);
+
+// The progress of long work, from now until the object goes: the wait cursor at once, and a dialog with a
+// bar (and "Cancelar" when `cancellable`) once the work has taken a moment. Meanwhile no other action runs
+// (see guarded()). A progress made while another lives shows in the other's dialog, with its own text.
+std::unique_ptr<Progress> progress(const QString& text, bool cancellable = true);
+// Whether long work is under way.
+bool working();
+// A progress as the platform's pieces take it: a call per step, which may throw Cancelled.
+std::function<void(qint64 done, qint64 total)> stepsOf(Progress& progress);
+
+// Runs `work` on a thread of its own (work that touches no database and no widget: the e-mail) and waits
+// for it as for long work without "Cancelar", the window painted meanwhile; what the work throws is thrown
+// here.
+void runAside(const QString& text, const std::function<void()>& work);
 
 }  // namespace Prompts

@@ -66,8 +66,7 @@ RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
     geral->setContentsMargins(0, 0, 0, 0);
     geral->addWidget(dbgPrincipal);
     gridModel = ui::bindGrid(dbgPrincipal, qryPrincipal, {});
-    connect(dbgPrincipal->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { guarded([this, column] { sortBy(column); }); });
+    ui::onTitleClick(dbgPrincipal, [this](int column) { guarded([this, column] { sortBy(column); }); });
 
     stbPrincipal = new QStatusBar(this);
     stbPrincipal->setObjectName(QStringLiteral("StatusBar1"));

@@ -1,4 +1,7 @@
+// What the system's reports share: their data, heading, page footer and the "S"/"N" rewrite.
 #include "common/ReportParts.h"
+
+#include "common/Prompts.h"
 
 QVariant RowSetData::value(int row, const QString& field) const { return valueAt(row, m_rows.fieldIndex(field)); }
 
@@ -11,6 +14,20 @@ QVariant RowSetData::valueAt(int row, int column) const {
 std::shared_ptr<RowSetData> reportData(db::Query& query) {
     query.open();
     return std::make_shared<RowSetData>(query.rows());
+}
+
+std::shared_ptr<report::TableData> largeReportData(const db::Query& query) {
+    const std::unique_ptr<Prompts::Progress> reading = Prompts::progress(common::kLendoDados);
+    std::shared_ptr<report::TableData> data;
+    qint64 read = 0;
+    db::forEachRow(query.connectionName(), query.text(), query.params(),
+                   [&](const QStringList& fields, const QVector<QVariant>& row) {
+                       if (!data)
+                           data = std::make_shared<report::TableData>(fields);
+                       data->addRow(row);
+                       reading->step(++read, 0);
+                   });
+    return data ? data : std::make_shared<report::TableData>();
 }
 
 void addReportHeading(report::Band& band, const QString& code, const QString& title, qreal widthMm) {

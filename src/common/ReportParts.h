@@ -24,6 +24,15 @@ private:
 // Opens the query and hands its rows to the report.
 std::shared_ptr<RowSetData> reportData(db::Query& query);
 
+namespace common {
+inline const QString kLendoDados = QStringLiteral("Lendo os dados...");
+}  // namespace common
+
+// The rows of a query that may return very many of them (every owner, every animal), for a report: read as
+// the server hands them over into a packed table, with the progress of long work ("Cancelar" throws
+// Prompts::Cancelled). The query itself is not opened.
+std::shared_ptr<report::TableData> largeReportData(const db::Query& query);
+
 // "Nurvalia - NURV", the report's title, its code and the date and time of printing, across the band.
 void addReportHeading(report::Band& band, const QString& code, const QString& title, qreal widthMm);
 

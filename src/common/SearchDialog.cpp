@@ -38,7 +38,7 @@ SearchDialog::SearchDialog(RegisterForm* target, const QString& key, const QStri
     dbgPrincipal->setObjectName(QStringLiteral("dbgPrincipal"));
     ui::bindGrid(dbgPrincipal, qryPrincipal,
                  {{kSearchByCode, key, 60, ui::readOnlyColour()}, {kSearchByName, QStringLiteral("nome"), 300}});
-    connect(dbgPrincipal->horizontalHeader(), &QHeaderView::sectionClicked, this, &SearchDialog::sortBy);
+    ui::onTitleClick(dbgPrincipal, [this](int column) { sortBy(column); });
 
     auto* fields = new QFormLayout;
     fields->addRow(selectionLabel, cbbSelecao);

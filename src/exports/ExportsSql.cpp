@@ -4,8 +4,8 @@
 
 namespace ExportsSql {
 
-db::RowSet animals(const QString& selectList) {
-    db::Query q;
+void prepareAnimals(db::Query& q, const QString& selectList) {
+    q.clear();
     q << " select " << selectList << " from animal a"
       << " left join proprietario b on (a.id_proprietario = b.id_proprietario)"
       << " left join  especie c on (a.Id_especie = c.id_especie)"
@@ -19,8 +19,6 @@ db::RowSet animals(const QString& selectList) {
       << "  (select max(y.Id_Grupo_Animal_Animal) from Grupo_Animal_Animal y where a.Id_animal = y.id_animal))"
       << " left join grupo_animal j on (i.id_grupo_animal = j.id_grupo_animal)"
       << " where 1=1 ";
-    q.open();
-    return q.rows();
 }
 
 namespace {
@@ -65,8 +63,8 @@ db::RowSet workUnits() {
     return q.rows();
 }
 
-db::RowSet attendances(const Period& period, const QVariant& bookingUnit) {
-    db::Query q;
+void prepareAttendances(db::Query& q, const Period& period, const QVariant& bookingUnit) {
+    q.clear();
     q << " select a.Id_Atendimento, " << " a.Id_Proprietario, " << " a.Id_Animal, d.nome as NomeAnimal, "
       << " a.Id_Unidade_Trabalho, c.nome as NomeUnidadeTrabalho, "
       << " a.Id_Unidade_Agendada,b.nome as NomeUnidadeAgendada, " << " a.Data_Hora_Atendimento, "
@@ -90,8 +88,6 @@ db::RowSet attendances(const Period& period, const QVariant& bookingUnit) {
         q << " and a.id_unidade_Agendada = :unidade ";
         q.bind("unidade", bookingUnit);
     }
-    q.open();
-    return q.rows();
 }
 
 }  // namespace ExportsSql

@@ -8,8 +8,8 @@
 
 namespace ExportsSql {
 
-// Every animal, active or not, with the select list given (see animalSelectList).
-db::RowSet animals(const QString& selectList);
+// Every animal, active or not, with the select list given (see animalSelectList), to be read as it comes.
+void prepareAnimals(db::Query& query, const QString& selectList);
 
 // The staging table's rows of a period on the attendance date or on the row's insertion date, of one
 // status or (empty) of any; the search counts these rows.
@@ -27,7 +27,7 @@ QStringList attendanceStatuses();
 db::RowSet workUnits();
 
 // The attendances of a period, booked by one unit (null: by any), with the names behind their keys; the
-// 30 first columns of schedulingFields().
-db::RowSet attendances(const Period& period, const QVariant& bookingUnit);
+// 30 first columns of schedulingFields(). To be read as it comes.
+void prepareAttendances(db::Query& query, const Period& period, const QVariant& bookingUnit);
 
 }  // namespace ExportsSql

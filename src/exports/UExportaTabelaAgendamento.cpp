@@ -70,33 +70,29 @@ void TfrmExportaTabelaAgendamento::exportAttendances() {
     const QString chosen = Prompts::saveFileName(windowTitle(), QString());
     if (chosen.trimmed().isEmpty())
         return;
-    noticeWaiting(StatusBar1, 0);
-    db::RowSet rows;
+    db::Query select;
+    ExportsSql::prepareAttendances(select, wholeDays(dtpDataInicio->date(), dtpDataFim->date()),
+                                   dbcUnidade->currentData());
+    const QList<dbase::Field> fields = schedulingFields();
+    int when = 0;
+    while (fields[when].name != QLatin1String("Data_Hora_Atendimento"))
+        ++when;
     try {
-        rows = ExportsSql::attendances(wholeDays(dtpDataInicio->date(), dtpDataFim->date()), dbcUnidade->currentData());
-    } catch (...) {
-        clearNotice(StatusBar1, 0);
+        writeWithNotice(StatusBar1, 0, [&](const dbase::Progress& progress) {
+            // The two last fields: the year and the month of the attendance.
+            const auto yearAndMonth = [&](QVector<QVariant>& values) {
+                const QDateTime at = db::toDateTime(values[when]);
+                values[fields.size() - 2] = at.isValid() ? QVariant(at.date().year()) : QVariant();
+                values[fields.size() - 1] = at.isValid() ? QVariant(at.date().month()) : QVariant();
+            };
+            dbase::writeSelect(dbase::tableFileName(chosen), fields, select.connectionName(), select.text(),
+                               select.params(), yearAndMonth, progress);
+        });
+    } catch (const db::Error&) {
         throw;  // the database's own error, in the standard error box
-    }
-    try {
-        const QList<dbase::Field> fields = schedulingFields();
-        const int when = rows.indexOrThrow(QStringLiteral("Data_Hora_Atendimento"));
-        dbase::Writer writer(dbase::tableFileName(chosen), fields);
-        QVector<QVariant> values(fields.size());
-        for (int r = 0; r < rows.count(); ++r) {
-            const QVector<QVariant>& row = rows.row(r);
-            std::copy(row.begin(), row.end(), values.begin());
-            const QDateTime at = db::toDateTime(row[when]);
-            values[fields.size() - 2] = at.isValid() ? QVariant(at.date().year()) : QVariant();
-            values[fields.size() - 1] = at.isValid() ? QVariant(at.date().month()) : QVariant();
-            writer.addRow(values);
-        }
-        writer.close();
     } catch (const std::exception&) {
-        clearNotice(StatusBar1, 0);
         Prompts::error(kErroExportarVelmoran);
         return;
     }
-    noticeDone(StatusBar1, 0);
     Prompts::information(kExportacaoConcluida);
 }

@@ -151,15 +151,14 @@ void TfrmExportaTabelas::exportRows() {
     if (chosen.trimmed().isEmpty())
         return;
     const QString table = dbase::tableFileName(chosen);
-    noticeWaiting(StatusBar1, 1);
     try {
-        dbase::writeTable(table, stagingFields(), qryPrincipal->rows());
+        writeWithNotice(StatusBar1, 1, [&](const dbase::Progress& progress) {
+            dbase::writeTable(table, stagingFields(), qryPrincipal->rows(), progress);
+        });
     } catch (const std::exception&) {
-        clearNotice(StatusBar1, 1);
         Prompts::error(kErroBatchMove);
         return;
     }
-    noticeDone(StatusBar1, 1);
     try {
         writeTextLines(dictionaryFileName(table), stagingDictionary());
     } catch (const std::exception&) {

@@ -87,13 +87,14 @@ void TfrmExportarDados::exportData() {
     const QString chosen = Prompts::saveFileName(windowTitle(), Prompts::kFiltroDbase);
     if (chosen.trimmed().isEmpty())
         return;
+    db::Query select;
+    ExportsSql::prepareAnimals(select, animalSelectList(ticked));
     try {
-        noticeWaiting(StatusBar1, 0);
-        dbase::writeTable(dbase::tableFileName(chosen), animalFields(ticked),
-                          ExportsSql::animals(animalSelectList(ticked)));
-        noticeDone(StatusBar1, 0);
+        writeWithNotice(StatusBar1, 0, [&](const dbase::Progress& progress) {
+            dbase::writeSelect(dbase::tableFileName(chosen), animalFields(ticked), select.connectionName(),
+                               select.text(), select.params(), {}, progress);
+        });
     } catch (const std::exception&) {
-        clearNotice(StatusBar1, 0);
         Prompts::error(kErroExportacao);
     }
 }

@@ -8,13 +8,13 @@ QString shareText(int count, int total) {
 }
 
 QList<ChartData::Series> attendancesPerDay(const QList<int>& units, const QMap<int, QString>& names,
-                                           const QList<UnitAttendance>& attendances) {
+                                           const QList<UnitDayCount>& counts) {
     QList<ChartData::Series> series;
     for (int unit : units) {
         QMap<QDate, int> perDay;
-        for (const UnitAttendance& a : attendances)
-            if (a.unit == unit && a.when.isValid())
-                ++perDay[a.when.date()];
+        for (const UnitDayCount& c : counts)
+            if (c.unit == unit && c.day.isValid() && c.count > 0)
+                perDay[c.day] += c.count;
         ChartData::Series s;
         s.name = names.value(unit, QStringLiteral("Unidade %1").arg(unit)).trimmed();
         for (auto it = perDay.begin(); it != perDay.end(); ++it)

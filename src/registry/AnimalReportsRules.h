@@ -25,13 +25,14 @@ struct ChartData {
     QList<Series> series;  // lines
 };
 
-// One attendance as the attendances chart reads it.
-struct UnitAttendance {
+// How many attendances a unit has on a day, as the attendances chart reads them.
+struct UnitDayCount {
     int unit;
-    QDateTime when;
+    QDate day;
+    int count;
 };
 
 // A series for each unit of `units`, in that order, named by `names` (or "Unidade N"), holding the number of
-// its attendances on each day that has any.
+// its attendances on each day that has any, in day order.
 QList<ChartData::Series> attendancesPerDay(const QList<int>& units, const QMap<int, QString>& names,
-                                           const QList<UnitAttendance>& attendances);
+                                           const QList<UnitDayCount>& counts);

@@ -60,17 +60,25 @@ QList<ChartData> consolidatedCharts(const QDate& first, const QDate& last) {
                                      {});
     for (int i = 0; i < named.count(); ++i)
         names.insert(db::toInt(named.row(i)[0]), db::toText(named.row(i)[1]));
-    QList<UnitAttendance> attendances;
+    // Counted by the server, day by day; the period is a range on the stored moment, which its index serves.
+    QList<UnitDayCount> counts;
     const db::RowSet rows = db::run(db::kMain,
-                                    " select a.Id_Unidade_Trabalho, a.Data_Hora_Atendimento from atendimento a "
-                                    " where a.Id_Unidade_Trabalho in (2, 5, 6, 7) "
-                                    " and a.Data_Hora_Atendimento >= :pDataInicial "
-                                    " and a.Data_Hora_Atendimento < :pDataFinal ",
+                                    " select a.Id_Unidade_Trabalho, date(a.Data_Hora_Atendimento) as dia, "
+                                    " count(*) as total from atendimento a "
+                                    " where a.Data_Hora_Atendimento >= :pDataInicial "
+                                    " and a.Data_Hora_Atendimento < :pDataFinal "
+                                    " and a.Id_Unidade_Trabalho in (2, 5, 6, 7) "
+                                    " group by a.Id_Unidade_Trabalho, date(a.Data_Hora_Atendimento) ",
                                     p);
-    for (int i = 0; i < rows.count(); ++i)
-        attendances << UnitAttendance{db::toInt(rows.row(i)[0]), db::toDateTime(rows.row(i)[1])};
+    for (int i = 0; i < rows.count(); ++i) {
+        const QVariant day = rows.row(i)[1];
+        counts << UnitDayCount{db::toInt(rows.row(i)[0]),
+                               day.typeId() == QMetaType::QDate ? day.toDate()
+                                                                : QDate::fromString(db::toText(day), Qt::ISODate),
+                               db::toInt(rows.row(i)[2])};
+    }
     ChartData lines{QStringLiteral("Quantitativo de Atendimentos por Unidade"), ChartData::Kind::Lines, {}, {}};
-    lines.series = attendancesPerDay(units, names, attendances);
+    lines.series = attendancesPerDay(units, names, counts);
     charts << lines;
     return charts;
 }

@@ -47,8 +47,7 @@ PickDialog::PickDialog(const PickDialogShape& shape, QWidget* parent, Qt::Window
     connect(m_search, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });
     connect(m_ok, &QPushButton::clicked, this, [this] { confirm(); });
     connect(dbgPrincipal, &QTableView::doubleClicked, this, [this] { confirm(); });
-    connect(dbgPrincipal->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { guarded([this, column] { sortBy(column); }); });
+    ui::onTitleClick(dbgPrincipal, [this](int column) { guarded([this, column] { sortBy(column); }); });
 
     auto* top = new QHBoxLayout;
     top->addWidget(cbbSelecao);

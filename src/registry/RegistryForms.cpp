@@ -17,6 +17,19 @@
 #include "registry/USelRelCarteirinha.h"
 #include "registry/UTransferir_Animal.h"
 
+#include <QMdiSubWindow>
+
+namespace {
+
+// A report over every owner or every animal: reading its rows and laying them out show one progress.
+template <class Report>
+void previewOfAll() {
+    const std::unique_ptr<Prompts::Progress> progress = Prompts::progress(Prompts::kMontandoRelatorio);
+    Prompts::preview(std::make_shared<Report>(), false);
+}
+
+}  // namespace
+
 void registerRegistryForms() {
     registerOpener(QStringLiteral("actProprietario_Animal"), [] {
         frmPropAnimal = new TfrmPropAnimal;
@@ -50,8 +63,7 @@ void registerRegistryForms() {
         frmPesquisaAvancado = new TfrmPesquisaAvancado;
         showForm(frmPesquisaAvancado, ShowAs::Window);
     });
-    registerOpener(QStringLiteral("actRelProprietarioAnimal"),
-                   [] { Prompts::preview(std::make_shared<TfrmRelProprietarioGeral>(), false); });
+    registerOpener(QStringLiteral("actRelProprietarioAnimal"), [] { previewOfAll<TfrmRelProprietarioGeral>(); });
     const FormOpener cards = [] {
         frmSelRelCarteirinha = new TfrmSelRelCarteirinha;
         showForm(frmSelRelCarteirinha, ShowAs::MdiChild);
@@ -63,7 +75,7 @@ void registerRegistryForms() {
         showForm(frmConsultaLeishmaniose, ShowAs::MdiChild);
     });
     registerOpener(QStringLiteral("actRelAnimaisCadastradosCompleto"),
-                   [] { Prompts::preview(std::make_shared<TfrmAnimaisCadastradoCompleto>(), false); });
+                   [] { previewOfAll<TfrmAnimaisCadastradoCompleto>(); });
     // The period-and-unit report selection starts these once it has set the report parameters.
     registerReportStarter(38, [] {
         Prompts::preview(std::make_shared<TfrmAnimaisCadastradoConsolidado>(DataInicialRel.date(), DataFinalRel.date()),

@@ -26,7 +26,7 @@ TfrmAnimaisCadastradoCompleto::TfrmAnimaisCadastradoCompleto() {
     setMargins(10);
     const qreal w = bodyRectMm().width();
     AnimalReportsSql::prepareComplete(qryPrincipal);
-    setData(reportData(qryPrincipal));
+    setData(largeReportData(qryPrincipal));
 
     addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL037"),
                      QStringLiteral("Animais Cadastrados Completo"), w);

@@ -14,7 +14,7 @@ TfrmAnimaisMicrochipados::TfrmAnimaisMicrochipados(const QDate& first, const QDa
     setMargins(10);
     const qreal w = bodyRectMm().width();
     AnimalReportsSql::prepareMicrochipped(qryPrincipal, first, last, unit);
-    setData(reportData(qryPrincipal));
+    setData(largeReportData(qryPrincipal));
 
     report::Band& header = addBand(report::BandType::PageHeader, 22);
     addReportHeading(header, QStringLiteral("REL039"), QStringLiteral("Animais Microchipado"), w);

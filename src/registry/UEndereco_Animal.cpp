@@ -138,8 +138,7 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
          {QStringLiteral("Bairro"), QStringLiteral("NOM_BAIR"), 120},
          {QStringLiteral("CEP"), QStringLiteral("NUM_CEP"), 70},
          {QStringLiteral("Localidade"), QStringLiteral("nom_locl"), 100}});
-    connect(dbgTodosEnd->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { guarded([this, column] { sortHistory(column); }); });
+    ui::onTitleClick(dbgTodosEnd, [this](int column) { guarded([this, column] { sortHistory(column); }); });
     auto* page2Layout = new QVBoxLayout(page2);
     page2Layout->addWidget(dbgTodosEnd);
     PageControl1->addTab(page1, QStringLiteral("Endereço"));

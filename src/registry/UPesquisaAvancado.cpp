@@ -204,8 +204,7 @@ TfrmPesquisaAvancado::TfrmPesquisaAvancado(QWidget* parent) : QWidget(parent) {
     connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded([this] { exportRows(); }); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded([this] { openRegister(); }); });
     connect(bmpSair, &QPushButton::clicked, this, &QWidget::close);
-    connect(dbgPrincipal->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { guarded([this, column] { sortBy(column); }); });
+    ui::onTitleClick(dbgPrincipal, [this](int column) { guarded([this, column] { sortBy(column); }); });
 }
 
 void TfrmPesquisaAvancado::showEvent(QShowEvent* event) {
@@ -314,20 +313,21 @@ void TfrmPesquisaAvancado::exportRows() {
     if (chosen.trimmed().isEmpty())
         return;
     const QString table = dbase::tableFileName(chosen);
-    noticeWaiting(StatusBar1, 0);
     try {
-        dbase::Writer writer(table, advancedResultFields());
-        if (qryPrincipal->isActive())
-            for (int r = 0; r < qryPrincipal->rows().count(); ++r)
+        writeWithNotice(StatusBar1, 0, [&](const dbase::Progress& progress) {
+            dbase::Writer writer(table, advancedResultFields());
+            const int count = qryPrincipal->isActive() ? qryPrincipal->rows().count() : 0;
+            for (int r = 0; r < count; ++r) {
                 writer.addRow(qryPrincipal->rows().row(r));
-        writer.close();
+                progress(r + 1, count);
+            }
+            writer.close();
+        });
     } catch (const std::exception&) {
-        clearNotice(StatusBar1, 0);
         const QFileInfo file(table);
         Prompts::error(kErroExportarPara.arg(file.absolutePath() + QLatin1Char('/') + file.fileName()));
         return;
     }
-    noticeDone(StatusBar1, 0);
     const QString dictionary = chosen + QStringLiteral(".txt");
     try {
         writeTextLines(dictionary, advancedDictionary());

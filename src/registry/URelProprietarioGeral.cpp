@@ -41,7 +41,7 @@ TfrmRelProprietarioGeral::TfrmRelProprietarioGeral(std::optional<int> ownerId) {
         qryPrincipal.bind(QStringLiteral("owner"), *ownerId);
     }
     qryPrincipal << " order by a.nome, a.id_proprietario, h.Id_Histo_Muda_Proprietario";
-    setData(reportData(qryPrincipal));
+    setData(largeReportData(qryPrincipal));
 
     addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL049"),
                      QStringLiteral("Relatório de Animais por Proprietário"), w);

@@ -89,8 +89,7 @@ TfrmConsultaLeishmaniose::TfrmConsultaLeishmaniose(QWidget* parent) : QWidget(pa
     resize(1000, 600);
 
     connect(consultar, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });
-    connect(dbgPrincipal->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { guarded([this, column] { sortBy(column); }); });
+    ui::onTitleClick(dbgPrincipal, [this](int column) { guarded([this, column] { sortBy(column); }); });
 }
 
 void TfrmConsultaLeishmaniose::search() {

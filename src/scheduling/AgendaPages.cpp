@@ -137,7 +137,7 @@ AgendaDailyPage::AgendaDailyPage(QWidget* parent) : QWidget(parent) {
                             {QStringLiteral("Porte"), QStringLiteral("porte"), 50},
                             {QStringLiteral("Unidade que agendou."), QStringLiteral("nome_unidade_trabalho"), 150},
                             {QStringLiteral("Unida agendada."), QStringLiteral("nome_unidade_agendada"), 150}});
-    connect(dbgPrincipal->horizontalHeader(), &QHeaderView::sectionClicked, this, &AgendaDailyPage::sortBy);
+    ui::onTitleClick(dbgPrincipal, [this](int column) { sortBy(column); });
 
     auto* filters = new QVBoxLayout;
     filters->addLayout(labelled(QStringLiteral("Unidade de Trabalho:"), dblUnidadeTrabalho));

@@ -300,8 +300,7 @@ SummaryPage::SummaryPage(std::function<QVariant()> unitId, std::function<QDate()
          ui::GridColumn::calculated(QStringLiteral("Procedimentos"), 200, [this](const db::DataSet& data, int row) {
              return m_procedures.value(db::toInt(data.cell(row, QStringLiteral("Id_Atendimento"))));
          })});
-    connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { guarded([this, column] { sortBy(column); }); });
+    ui::onTitleClick(m_grid, [this](int column) { guarded([this, column] { sortBy(column); }); });
 
     auto* atualizar = button(QStringLiteral("btnAtualizarResumo"), QStringLiteral("&Atualizar"), this);
     connect(atualizar, &QPushButton::clicked, this, [this] { guarded([this] { refresh(); }); });

@@ -3,6 +3,7 @@
 
 #include "common/Configuration.h"
 #include "common/Formats.h"
+#include "common/Prompts.h"
 #include "scheduling/AtendimentoSql.h"
 
 #include <QDir>
@@ -31,6 +32,9 @@ MailSettings readMailSettings(const QString& path) {
     const int port = text("port").toInt(&ok);
     if (ok && port > 0 && port < 65536)
         s.port = port;
+    const int timeout = text("timeout").toInt(&ok);
+    if (ok && timeout > 0)
+        s.timeout = timeout;
     s.helo = text("helo");
     s.from = text("from");
     s.to = text("to", s.from);
@@ -94,5 +98,7 @@ void EnviaEmailAgendamento(const QVariant& attendanceId) {
         data.when = db::toDateTime(rows.row(0)[rows.indexOrThrow(QStringLiteral("Data_Hora_Atendimento"))]);
     }
     data.orientation = AtendimentoSql::standardOrientation();
-    mail::send({settings.host, settings.port, settings.helo}, notificationMessage(data, settings));
+    const mail::Message message = notificationMessage(data, settings);
+    Prompts::runAside(scheduling::kEnviandoEmail,
+                      [&] { mail::send({settings.host, settings.port, settings.helo, settings.timeout}, message); });
 }

@@ -15,11 +15,16 @@ inline const QString kAlteracaoRemetente =
 inline const QString kBundledAttachment = QStringLiteral(":/images/brasao.jpg");
 }  // namespace scheduling
 
+namespace scheduling {
+inline const QString kEnviandoEmail = QStringLiteral("Enviando o e-mail de notificação...");
+}  // namespace scheduling
+
 // The [mail] section: host (none: no e-mail at all), port (587), helo, from, to (default: from), subject,
-// attachment (default: the bundled coat of arms).
+// attachment (default: the bundled coat of arms), timeout (seconds the send may take, 20).
 struct MailSettings {
     QString host;
     int port = 587;
+    int timeout = 20;
     QString helo;
     QString from;
     QString to;
@@ -55,6 +60,6 @@ QStringList notificationLines(const NotificationData& data);
 // The message for the data, addressed as the settings say.
 mail::Message notificationMessage(const NotificationData& data, const MailSettings& settings);
 
-// Sends the notification of a newly booked attendance; without a configured host nothing is sent. Throws
-// mail::Error or db::Error.
+// Sends the notification of a newly booked attendance; without a configured host nothing is sent. The window
+// is painted while the relay answers, and takes no other action meanwhile. Throws mail::Error or db::Error.
 void EnviaEmailAgendamento(const QVariant& attendanceId);

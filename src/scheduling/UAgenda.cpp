@@ -6,6 +6,7 @@
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/Session.h"
+#include "platform/ui/WaitCursor.h"
 #include "scheduling/AgendaDialogs.h"
 #include "scheduling/AgendaReports.h"
 #include "scheduling/UAgendaLocalizarProp.h"
@@ -69,6 +70,7 @@ TfrmAgenda::TfrmAgenda(QWidget* parent) : QWidget(parent) {
             [daily, weekly] { daily->mcdPrincipal->setSelectedDate(weekly->mclAgendaSemanal->selectedDate()); });
     // A click on the daily calendar shows a failure in the status bar rather than in a box.
     connect(daily->mcdPrincipal, &QCalendarWidget::clicked, this, [this] {
+        const ui::WaitCursor wait;
         try {
             refresh();
         } catch (const std::exception& e) {

@@ -80,7 +80,7 @@ TfrmAgendaLocalizarProp::TfrmAgendaLocalizarProp(TfrmAgenda* agenda, QWidget* pa
                             {QStringLiteral("CPF / CNPJ"), QStringLiteral("Num_CPF_CNPJ"), 100},
                             {QStringLiteral("Identidade"), QStringLiteral("Num_CI"), 100},
                             {QStringLiteral("Microchip"), QStringLiteral("Num_Microchip"), 110}});
-    connect(dbgPesquisa->horizontalHeader(), &QHeaderView::sectionClicked, this, &TfrmAgendaLocalizarProp::sortBy);
+    ui::onTitleClick(dbgPesquisa, [this](int column) { sortBy(column); });
     connect(dbgPesquisa, &QTableView::doubleClicked, this, [this] { guarded([this] { confirm(); }); });
     dbgPesquisa->installEventFilter(this);
     connect(btnPesquisar, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });

@@ -10,6 +10,7 @@
 
 #include "exports/ExportsRules.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTableView>
 #include <QTreeWidget>
@@ -233,4 +234,72 @@ TEST_F(ExportsTest, SchedulingExport) {
     answerSave("agenda.dbf");
     click(form, "bmpGeral");
     EXPECT_EQ(readDbf(file).rows.size(), 2);
+}
+
+// "Cancelar" on the progress of any export stops it and leaves the file of the export before untouched;
+// the next export writes as usual.
+TEST_F(ExportsTest, CancelledExportsKeepTheEarlierFile) {
+    exec("insert into animal (Id_Animal, Nome, Data_Nascimento) values (1, 'REX', '2019-03-04 00:00:00')");
+    exec("insert into atendimento (Id_Atendimento, Id_Animal, Data_Hora_Atendimento) values "
+         "(1, 1, '2024-03-10 09:00:00')");
+    addStaging(1, "AGENDADO", "2024-03-10 09:00:00", "2024-03-10 09:00:00");
+    auto* data = open("actExportaDados", frmExportarDados);
+    QTest::mouseClick(child<QCheckBox>(data, "ccbSeleciona_tuto"), Qt::LeftButton);
+    auto* agenda = open("actExportaTabelaAgendamento", frmExportaTabelaAgendamento);
+    input::clickAndType(child<ui::DateEdit>(agenda, "dtpDataInicio"), "01032024");
+    input::clickAndType(child<ui::DateEdit>(agenda, "dtpDataFim"), "31032024");
+    auto* extractor = open("actExtratorTabelasSistema", frmExportaTabelas);
+    child<QComboBox>(extractor, "cbbTabela")->setCurrentIndex(0);
+    input::clickAndType(child<ui::DateEdit>(extractor, "dtpInicial"), "01032024");
+    struct Case {
+        QWidget* form;
+        const char* button;
+        int panel;
+        const char* file;
+    };
+    const QList<Case> cases = {{data, "BitBtn2", 0, "dados.dbf"},
+                               {agenda, "bmpGeral", 0, "agenda.dbf"},
+                               {extractor, "bpmExportacao", 1, "extrator.dbf"}};
+    const auto bytes = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    // A second row for each export to stop at.
+    const auto addRows = [&] {
+        exec("insert into animal (Id_Animal, Nome) values (2, 'MIAU')");
+        exec("insert into atendimento (Id_Atendimento, Id_Animal, Data_Hora_Atendimento) values "
+             "(2, 2, '2024-03-11 09:00:00')");
+        addStaging(2, "AGENDADO", "2024-03-11 09:00:00", "2024-03-11 09:00:00");
+    };
+    for (int round = 0; round < 3; ++round) {
+        if (round == 1)
+            addRows();
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.file);
+            if (c.form == extractor)
+                click(extractor, "BitBtn1");  // the rows of the day
+            const QString path = answerSave(c.file);
+            const QByteArray before = bytes(path);
+            prompts.clear();
+            prompts.cancelAfterSteps = round == 1 ? 1 : -1;
+            click(c.form, c.button);
+            const DbfContents dbf = readDbf(path);
+            if (round == 1) {
+                EXPECT_EQ(bytes(path), before) << "the earlier file, untouched";
+                EXPECT_EQ(dbf.rows.size(), 1);
+                EXPECT_EQ(panel(c.form, c.panel), "") << "no success shown";
+                for (const RecordedPrompt& p : prompts.asked)
+                    EXPECT_EQ(p.kind, Prompts::Kind::SaveFile) << "a cancel is no failure: " << p.text.toStdString();
+            } else {
+                EXPECT_EQ(dbf.rows.size(), round == 0 ? 1 : 2);
+                EXPECT_EQ(panel(c.form, c.panel), kExportacaoRealizada);
+            }
+            EXPECT_EQ(prompts.progresses, QStringList{common::kExportandoDados});
+        }
+    }
+    // What a cancelled export wrote aside is gone: only the three tables with their code-page files and the
+    // extractor's dictionary.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList({"agenda.cpg", "agenda.dbf", "dados.cpg", "dados.dbf", "extrator.cpg", "extrator.dbf",
+                           "extrator.dbf.txt"}));
 }

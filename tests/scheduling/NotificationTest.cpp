@@ -4,8 +4,11 @@
 
 #include "SmtpSink.h"
 #include "platform/mail/Smtp.h"
+#include "scheduling/NotificationMail.h"
 #include "scheduling/UAgendaNovoAtendimento.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QJsonArray>
 #include <QTemporaryDir>
 
@@ -102,6 +105,34 @@ TEST_F(NotificationTest, AnUnreachableRelayLeavesTheBookingSavedAndSaysSo) {
     trigger(newBooking("11:30"), "actPost");
     EXPECT_EQ(prompts.texts(), QStringList({kEmailNaoEnviado + mail::kDestinatarioRecusado}));
     EXPECT_EQ(count("atendimento"), 3);
+}
+
+// A relay that stops answering, before its greeting or after taking the message, fails the e-mail within
+// the configured time (here 2 s: a second for each reply), the booking saved and the failure said as for
+// any other; the send runs as long work, the window painted meanwhile.
+TEST_F(NotificationTest, ARelayThatStopsAnsweringFailsTheMailWithinItsTime) {
+    SilentRelay silent;
+    SmtpSink stalling(SmtpSink::Answers::NotTheMessage);
+    ASSERT_TRUE(stalling.running());
+    int booked = 0;
+    for (const int port : {silent.port(), stalling.port()}) {
+        SCOPED_TRACE(port == silent.port() ? "silent from the start" : "silent after the message");
+        configure(QStringLiteral("[mail]\nhost = 127.0.0.1\nport = %1\nfrom = z@c.test\ntimeout = 2\n").arg(port));
+        prompts.clear();
+        TfrmAgendaNovoAtendimento* form = newBooking(QStringLiteral("1%1:00").arg(booked));
+        QElapsedTimer waited;
+        waited.start();
+        trigger(form, "actPost");
+        // Far below the 20 s of the default and the minutes an unbounded wait takes: the configured bound.
+        EXPECT_LT(waited.elapsed(), 10000);
+        ASSERT_EQ(prompts.asked.size(), 1);
+        EXPECT_TRUE(prompts.last().startsWith(kEmailNaoEnviado)) << prompts.last().toStdString();
+        EXPECT_NE(prompts.last(), kEmailNaoEnviado + "Erro de conexão") << "the relay was reached";
+        EXPECT_EQ(prompts.progresses, QStringList{scheduling::kEnviandoEmail});
+        EXPECT_EQ(count("atendimento"), ++booked);
+        EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Browse);
+    }
+    EXPECT_TRUE(stalling.messages().isEmpty());
 }
 
 }  // namespace

@@ -73,6 +73,7 @@ TEST(NotificationTextTest, MailSectionDefaults) {
     EXPECT_EQ(s.port, 587);
     EXPECT_EQ(s.to, "zoonoses@cidade.test") << "the recipient defaults to the sender's mailbox";
     EXPECT_EQ(s.attachment, ":/images/brasao.jpg");
+    EXPECT_EQ(s.timeout, 20) << "seconds the send may take";
     EXPECT_TRUE(readMailSettings(dir.filePath("none.conf")).host.isEmpty());
 }
 

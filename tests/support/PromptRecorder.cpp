@@ -1,6 +1,32 @@
 #include "PromptRecorder.h"
 
+#include <QGuiApplication>
 #include <gtest/gtest.h>
+
+namespace {
+
+// Long work as a test sees it: its steps counted, "Cancelar" pressed where the test says.
+class RecordedProgress : public Prompts::Progress {
+public:
+    RecordedProgress(PromptRecorder& recorder, bool cancellable) : m_recorder(recorder), m_cancellable(cancellable) {}
+    void step(qint64, qint64) override {
+        ++m_steps;
+        if (m_recorder.duringWork)
+            m_recorder.duringWork();
+        if (m_cancellable && m_recorder.cancelAfterSteps >= 0 && m_steps >= m_recorder.cancelAfterSteps) {
+            m_recorder.cancelAfterSteps = -1;
+            throw Prompts::Cancelled{};
+        }
+    }
+    void setText(const QString& text) override { m_recorder.progresses << text; }
+
+private:
+    PromptRecorder& m_recorder;
+    bool m_cancellable;
+    int m_steps = 0;
+};
+
+}  // namespace
 
 PromptRecorder::PromptRecorder() { Prompts::setHandler(this); }
 PromptRecorder::~PromptRecorder() { Prompts::setHandler(nullptr); }
@@ -13,10 +39,12 @@ QStringList PromptRecorder::texts() const {
 }
 
 void PromptRecorder::message(Prompts::Kind kind, const QString& title, const QString& text) {
+    cursorDuringPrompt = cursorDuringPrompt || QGuiApplication::overrideCursor();
     asked.append({kind, title, text});
 }
 
 bool PromptRecorder::confirm(const QString& title, const QString& text) {
+    cursorDuringPrompt = cursorDuringPrompt || QGuiApplication::overrideCursor();
     asked.append({Prompts::Kind::Confirmation, title, text});
     if (confirmations.isEmpty()) {
         ADD_FAILURE() << "unscripted confirmation: " << text.toStdString();
@@ -39,4 +67,9 @@ QString PromptRecorder::fileName(Prompts::Kind kind, const QString& caption, con
 void PromptRecorder::preview(const std::shared_ptr<report::Report>& report, bool modal) {
     asked.append({Prompts::Kind::Preview, {}, {}});
     previews.append({report, modal});
+}
+
+std::unique_ptr<Prompts::Progress> PromptRecorder::progress(const QString& text, bool cancellable) {
+    progresses << text;
+    return std::make_unique<RecordedProgress>(*this, cancellable);
 }

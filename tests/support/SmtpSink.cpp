@@ -43,16 +43,18 @@ int SmtpSink::freePort() {
     return ntohs(a.sin_port);
 }
 
-SmtpSink::SmtpSink() {
+SmtpSink::SmtpSink(Answers mode) {
     m_port = freePort();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("PYTHONPATH"), QFileInfo(QStringLiteral(NURV_SMTP_SINK_SCRIPT)).absolutePath());
     m_process.setProcessEnvironment(env);
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(QStringLiteral("/usr/bin/python3"),
-                    {QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"), QStringLiteral("-l"),
-                     QStringLiteral("127.0.0.1:%1").arg(m_port), QStringLiteral("-c"), QStringLiteral("smtp_sink.Sink"),
-                     m_folder.path()});
+    QStringList arguments{QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"), QStringLiteral("-l"),
+                          QStringLiteral("127.0.0.1:%1").arg(m_port), QStringLiteral("-c"),
+                          QStringLiteral("smtp_sink.Sink"), m_folder.path()};
+    if (mode == Answers::NotTheMessage)
+        arguments << QStringLiteral("stall");
+    m_process.start(QStringLiteral("/usr/bin/python3"), arguments);
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < 10000 && m_process.state() != QProcess::NotRunning) {
@@ -84,4 +86,21 @@ QList<QJsonObject> SmtpSink::messages() const {
             out << QJsonDocument::fromJson(file.readAll()).object();
     }
     return out;
+}
+
+SilentRelay::SilentRelay() {
+    m_socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a = loopback(0);
+    socklen_t len = sizeof a;
+    if (m_socket < 0 || ::bind(m_socket, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0 ||
+        ::listen(m_socket, 8) != 0 || ::getsockname(m_socket, reinterpret_cast<sockaddr*>(&a), &len) != 0) {
+        ADD_FAILURE() << "the silent relay could not listen";
+        return;
+    }
+    m_port = ntohs(a.sin_port);
+}
+
+SilentRelay::~SilentRelay() {
+    if (m_socket >= 0)
+        ::close(m_socket);
 }

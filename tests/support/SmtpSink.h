@@ -10,7 +10,10 @@
 
 class SmtpSink {
 public:
-    SmtpSink();   // fails the test when the sink does not answer within a few seconds
+    // Always: answers every command. NotTheMessage: takes the envelope and the message, then never answers.
+    enum class Answers { Always, NotTheMessage };
+
+    explicit SmtpSink(Answers answers = Answers::Always);  // fails the test when the sink does not start
     ~SmtpSink();
 
     int port() const { return m_port; }
@@ -29,4 +32,19 @@ private:
     QProcess m_process;
     int m_port = 0;
     bool m_running = false;
+};
+
+// A relay that takes the connection and never says a word: a loopback port that listens and never accepts
+// (the system completes the connection all the same).
+class SilentRelay {
+public:
+    SilentRelay();
+    ~SilentRelay();
+    SilentRelay(const SilentRelay&) = delete;
+    SilentRelay& operator=(const SilentRelay&) = delete;
+    int port() const { return m_port; }
+
+private:
+    int m_socket = -1;
+    int m_port = 0;
 };

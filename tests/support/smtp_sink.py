@@ -1,5 +1,7 @@
-# The handler of the tests' SMTP sink (python3 -m aiosmtpd -c smtp_sink.Sink FOLDER): each message received
-# is written into FOLDER as NNNN.json, decoded (envelope, headers, text body, attachments).
+# The handler of the tests' SMTP sink (python3 -m aiosmtpd -c smtp_sink.Sink FOLDER [stall]): each message
+# received is written into FOLDER as NNNN.json, decoded (envelope, headers, text body, attachments). With
+# "stall" the relay takes the envelope and the message, then never answers it.
+import asyncio
 import email
 import email.policy
 import json
@@ -7,15 +9,16 @@ import os
 
 
 class Sink:
-    def __init__(self, folder):
+    def __init__(self, folder, stall=False):
         self.folder = folder
+        self.stall = stall
         self.count = 0
 
     @classmethod
     def from_cli(cls, parser, *args):
-        if len(args) != 1:
-            parser.error("smtp_sink.Sink takes the folder to write into")
-        return cls(args[0])
+        if len(args) not in (1, 2) or (len(args) == 2 and args[1] != "stall"):
+            parser.error("smtp_sink.Sink takes the folder to write into, and optionally stall")
+        return cls(args[0], len(args) == 2)
 
     async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
         # The mailbox "recusado" is refused, as a relay refuses a recipient it does not serve.
@@ -25,6 +28,8 @@ class Sink:
         return "250 OK"
 
     async def handle_DATA(self, server, session, envelope):
+        if self.stall:
+            await asyncio.sleep(3600)
         raw = envelope.original_content or envelope.content
         msg = email.message_from_bytes(raw, policy=email.policy.default)
         body = ""

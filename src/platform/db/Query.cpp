@@ -536,6 +536,36 @@ std::unique_ptr<Cursor> openCursor(const QString& connectionName, const QString&
     return std::make_unique<SqliteCursor>(database, text, values, rows);
 }
 
+void forEachRow(const QString& connectionName, const QString& sql, const QVariantHash& params,
+                const std::function<void(const QStringList& fields, const QVector<QVariant>& row)>& each) {
+    if (g_observer)
+        g_observer(connectionName, sql, params);
+    QSqlDatabase database = connection(connectionName);
+    QVariantList values;
+    const QString text = positional(sql, params, values);
+    // Forward only: SQLite steps its rows and PostgreSQL sends them one by one (its single-row mode).
+    QSqlQuery q(database);
+    q.setForwardOnly(true);
+    if (!q.prepare(text))
+        throwFailure(database, q.lastError());
+    for (int i = 0; i < values.size(); ++i)
+        q.bindValue(i, bindable(values[i]));
+    if (!q.exec())
+        throwFailure(database, q.lastError());
+    const QSqlRecord rec = q.record();
+    QStringList fields;
+    for (int i = 0; i < rec.count(); ++i)
+        fields << rec.fieldName(i);
+    QVector<QVariant> row(fields.size());
+    while (q.next()) {
+        for (int i = 0; i < row.size(); ++i)
+            row[i] = readable(q.value(i));
+        each(fields, row);
+    }
+    if (q.lastError().isValid())
+        throwFailure(database, q.lastError());
+}
+
 Query::Query(QString connectionName) : m_connection(std::move(connectionName)) {}
 
 Query& Query::add(const QString& line) {

@@ -81,6 +81,12 @@ public:
 std::unique_ptr<Cursor> openCursor(const QString& connectionName, const QString& sql, const QVariantHash& params,
                                    RowSet& rows);
 
+// Runs a select as run() does and hands its rows to `each` one at a time, in order, each as the values of
+// `fields` (the result's field names), never holding more than the row at hand: a result of any size is read
+// in little memory. What `each` throws stops the reading and is thrown here.
+void forEachRow(const QString& connectionName, const QString& sql, const QVariantHash& params,
+                const std::function<void(const QStringList& fields, const QVector<QVariant>& row)>& each);
+
 // An update or delete of one row by its key that touched none: the row was changed or deleted by another
 // workstation since it was read. Throws kRegistroAlterado; use with the count Query::exec() returns.
 void requireAffected(int affected);

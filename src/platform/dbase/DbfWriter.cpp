@@ -284,18 +284,59 @@ void Writer::addRow(const QVector<QVariant>& values) {
     ++m_rows;
 }
 
-void writeTable(const QString& fileName, const QList<Field>& fields, const db::RowSet& rows) {
+namespace {
+
+// The result column of each field by its name, -1 for one the result lacks.
+QList<int> columnsOf(const QList<Field>& fields, const QStringList& names) {
+    QList<int> columns;
+    for (const Field& f : fields) {
+        int found = -1;
+        for (int c = 0; c < names.size() && found < 0; ++c)
+            if (names[c].compare(f.name, Qt::CaseInsensitive) == 0)
+                found = c;
+        columns << found;
+    }
+    return columns;
+}
+
+void pick(const QList<int>& columns, const QVector<QVariant>& row, QVector<QVariant>& values) {
+    for (int i = 0; i < columns.size(); ++i)
+        values[i] = columns[i] >= 0 ? row[columns[i]] : QVariant();
+}
+
+}  // namespace
+
+void writeTable(const QString& fileName, const QList<Field>& fields, const db::RowSet& rows, const Progress& progress) {
     QList<int> columns;
     for (const Field& f : fields)
         columns << rows.indexOrThrow(f.name);
     Writer writer(fileName, fields);
     QVector<QVariant> values(fields.size());
     for (int r = 0; r < rows.count(); ++r) {
-        const QVector<QVariant>& row = rows.row(r);
-        for (int i = 0; i < columns.size(); ++i)
-            values[i] = row[columns[i]];
+        pick(columns, rows.row(r), values);
         writer.addRow(values);
+        if (progress)
+            progress(r + 1, rows.count());
     }
+    writer.close();
+}
+
+void writeSelect(const QString& fileName, const QList<Field>& fields, const QString& connectionName,
+                 const QString& sql, const QVariantHash& params, const RowAdjustment& adjust,
+                 const Progress& progress) {
+    Writer writer(fileName, fields);
+    QList<int> columns;
+    QVector<QVariant> values(fields.size());
+    db::forEachRow(connectionName, sql, params, [&](const QStringList& names, const QVector<QVariant>& row) {
+        if (columns.isEmpty())
+            columns = columnsOf(fields, names);
+        pick(columns, row, values);
+        if (adjust)
+            adjust(values);
+        writer.addRow(values);
+        if (progress)
+            progress(writer.rowCount(), 0);
+    });
     writer.close();
 }
 

@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -95,7 +96,20 @@ private:
     int m_rows = 0;
 };
 
+// A call after each row written (rows written, rows in all or 0 when not known). What it throws stops the
+// writing, and the table's earlier file stays as it was.
+using Progress = std::function<void(qint64 written, qint64 total)>;
+// What a row's values, in the fields' order, become before they are written.
+using RowAdjustment = std::function<void(QVector<QVariant>& values)>;
+
 // Writes every row of a result into a new table, each field filled from the result column of its name.
-void writeTable(const QString& fileName, const QList<Field>& fields, const db::RowSet& rows);
+void writeTable(const QString& fileName, const QList<Field>& fields, const db::RowSet& rows,
+                const Progress& progress = {});
+
+// The same for the rows of a select, written as they are read (see db::forEachRow); a field whose column the
+// result lacks is left to `adjust`.
+void writeSelect(const QString& fileName, const QList<Field>& fields, const QString& connectionName,
+                 const QString& sql, const QVariantHash& params, const RowAdjustment& adjust = {},
+                 const Progress& progress = {});
 
 }  // namespace dbase

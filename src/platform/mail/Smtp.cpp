@@ -223,8 +223,11 @@ void send(const Relay& relay, const Message& message) {
     const QByteArray from = '<' + message.fromAddress.trimmed().toUtf8() + '>';
     curl_easy_setopt(c, CURLOPT_URL, url.constData());
     curl_easy_setopt(c, CURLOPT_MAIL_FROM, from.constData());
-    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, 10L);
-    curl_easy_setopt(c, CURLOPT_TIMEOUT, 60L);
+    const long whole = std::max(1, relay.timeout);
+    const long wait = std::max(1L, whole / 2);
+    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, wait);
+    curl_easy_setopt(c, CURLOPT_SERVER_RESPONSE_TIMEOUT, wait);  // each reply of the relay
+    curl_easy_setopt(c, CURLOPT_TIMEOUT, whole);
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_USE_SSL, long(CURLUSESSL_NONE));
 

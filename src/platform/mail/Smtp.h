@@ -1,5 +1,6 @@
 #pragma once
-// Sending one e-mail through an SMTP relay: plain SMTP without authentication or TLS, synchronous.
+// Sending one e-mail through an SMTP relay: plain SMTP without authentication or TLS, synchronous, every
+// wait of the exchange bounded.
 
 #include <QString>
 #include <QStringList>
@@ -39,6 +40,9 @@ struct Relay {
     QString host;
     int port = 587;
     QString helo;  // the name the client gives itself; empty: the library's default
+    // Seconds the whole exchange may take; the connection and each reply of the relay wait at most half of
+    // it (at least a second), so a relay that stops answering fails the send within this time.
+    int timeout = 20;
 };
 
 struct Message {
@@ -66,7 +70,8 @@ QByteArray attachmentDisposition(const QString& fileName);
 QString relayFailure(int curlCode, const QString& reply, bool connected);
 
 // Sends the message. Failures throw relayFailure()'s text, the library's own text then going to the
-// standard error stream. Connect timeout 10 s, whole dialogue 60 s.
+// standard error stream; a relay that stops answering fails within the relay's timeout. Safe to call from
+// a thread of its own.
 void send(const Relay& relay, const Message& message);
 
 }  // namespace mail

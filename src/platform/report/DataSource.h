@@ -23,7 +23,9 @@ public:
     virtual QVariant valueAt(int row, int column) const { Q_UNUSED(row); Q_UNUSED(column); return {}; }
 };
 
-// In-memory table: column names and rows of values.
+// In-memory table: column names and rows of values. The values are kept packed (texts as UTF-8, numbers and
+// moments in a few bytes each, one buffer for every row), so a table of a few hundred thousand rows of dozens
+// of columns holds little more than its texts; each is made a QVariant again when it is read.
 class TableData : public DataSource {
 public:
     TableData() = default;
@@ -42,10 +44,16 @@ public:
     QVariant valueAt(int row, int column) const override;
 
 private:
+    const char* cell(int row, int column) const;
+
     QStringList columns_;
-    std::vector<QVariant> cells_;  // row-major
+    std::vector<char> packed_;       // the rows' values one after the other, row-major
+    std::vector<quint64> rowStarts_;  // where each row begins in packed_
     int rows_ = 0;
     mutable int lastColumn_ = -1;  // the column asked for last, tried first
+    // Where each value of the row read last begins: the values of a row are mostly read together.
+    mutable int cachedRow_ = -1;
+    mutable std::vector<quint32> cachedOffsets_;
 };
 
 }  // namespace report

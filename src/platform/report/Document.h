@@ -7,12 +7,17 @@
 #include <QString>
 #include <QColor>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QPainter;
 
 namespace report {
+
+// Long work tells how far it has gone, `done` of `total` steps (master rows laid out, pages written); an
+// exception the call throws stops the work, and whatever it was writing keeps its earlier content.
+using Progress = std::function<void(qint64 done, qint64 total)>;
 
 constexpr qreal kPointsPerMm = 72.0 / 25.4;
 inline constexpr qreal mmToPt(qreal mm) { return mm * kPointsPerMm; }
@@ -83,11 +88,79 @@ struct Page {
     std::vector<Element> elements;
 };
 
+// Makes the pages of a document that does not keep them.
+class PageSource {
+public:
+    virtual ~PageSource() = default;
+    // The page made last stays until the next is asked for.
+    virtual const Page& page(size_t index) const = 0;
+    // Every page in order, each made once.
+    virtual void walk(const std::function<void(size_t index, const Page& page)>& each) const = 0;
+};
+
+// The pages of a laid-out report. A document of up to some thousands of pages keeps them; a larger one keeps
+// none and makes a page again whenever it is asked for (its report lives as long as the document), so that
+// it takes the memory of a page or two whatever its length: such a page stays only until another is asked
+// for (copy it to keep it).
+class PageList {
+public:
+    size_t size() const { return source_ ? count_ : kept_.size(); }
+    bool empty() const { return size() == 0; }
+    const Page& operator[](size_t index) const { return source_ ? source_->page(index) : kept_[index]; }
+    const Page& front() const { return (*this)[0]; }
+    const Page& back() const { return (*this)[size() - 1]; }
+    // Every page in order, each made once: how the printer and the exports go through a document.
+    void forEach(const std::function<void(size_t index, const Page& page)>& each) const;
+
+    class Iterator {
+    public:
+        Iterator(const PageList* list, size_t index) : list_(list), index_(index) {}
+        const Page& operator*() const { return (*list_)[index_]; }
+        Iterator& operator++()
+        {
+            ++index_;
+            return *this;
+        }
+        bool operator!=(const Iterator& other) const { return index_ != other.index_; }
+
+    private:
+        const PageList* list_;
+        size_t index_;
+    };
+    Iterator begin() const { return {this, 0}; }
+    Iterator end() const { return {this, size()}; }
+
+    // The layout's side.
+    std::vector<Page>& kept() { return kept_; }
+    void makeWith(std::shared_ptr<const PageSource> source, size_t count)
+    {
+        kept_.clear();
+        source_ = std::move(source);
+        count_ = count;
+    }
+    bool isMade() const { return source_ != nullptr; }
+
+private:
+    std::vector<Page> kept_;
+    std::shared_ptr<const PageSource> source_;
+    size_t count_ = 0;
+};
+
+inline void PageList::forEach(const std::function<void(size_t index, const Page& page)>& each) const
+{
+    if (source_) {
+        source_->walk(each);
+        return;
+    }
+    for (size_t i = 0; i < kept_.size(); ++i)
+        each(i, kept_[i]);
+}
+
 // The laid-out report: what the preview shows, the printer prints and the exports write.
 struct Document {
     QString title;
     QSizeF pageSize;  // points; wider than tall in landscape
-    std::vector<Page> pages;
+    PageList pages;
     std::vector<std::shared_ptr<const QFont>> fonts;  // those the elements point to
 
     int pageCount() const { return int(pages.size()); }

@@ -72,9 +72,17 @@ struct Block {
 
 class Engine {
 public:
-    explicit Engine(const Report& report) : report_(report) {}
+    Engine(const Report& report, Progress progress) : report_(report), progress_(std::move(progress)) {}
 
-    Document run();
+    // The first layout: every page, kept while the document is small; `owner` (null for a report not owned
+    // by a shared pointer) lets the document make its pages again instead.
+    Document run(std::shared_ptr<const Report> owner);
+    // After a run that kept no page: page `number` (1-based) made again, or every page in order.
+    Page makePage(int number);
+    void walkPages(const std::function<void(size_t index, const Page& page)>& each);
+
+    int pageTotal() const { return pageTotal_; }
+    bool keptNone() const { return keptNone_; }
 
     int pageNumber() const { return pageNumber_; }
     const QDateTime& now() const { return now_; }
@@ -106,7 +114,20 @@ private:
         size_t element;
         const Item* item;
     };
+    // Where the layout stood at the start of a master row's turn (or of the end, row == rows): what it
+    // needs to go on from there and make again the pages that begin in that turn.
+    struct Checkpoint {
+        int row = 0;
+        int pageNumber = 0;  // 0: before the first page
+        qreal y = 0;
+        bool pageFresh = true;
+        size_t pageStart = 0;
+        size_t printed = 0;  // master rows printed before
+        std::vector<QVariant> keys;
+        std::vector<size_t> groupStart;
+    };
 
+    bool prepare();
     void planBands(const std::vector<std::unique_ptr<Band>>& bands);
     QFont fontOf(const Item& item) const;
     Context makeContext(const DataSource* data, int row, const std::vector<int>* scope, size_t from,
@@ -127,12 +148,20 @@ private:
     void newPage();
     qreal freshRoom() const { return bottom_ - freshTop_; }
 
+    Checkpoint here(int row) const;
+    void walkFrom(const Checkpoint& from);
+    void turn(int row);
+    void finish();
     void printRow(int row);
     void printSubDetail(const SubDetail& sub, const Context& master);
 
     const Report& report_;
+    Progress progress_;
     Document doc_;
+    std::vector<std::shared_ptr<const QFont>> fonts_;  // those the elements point to, shared with documents
+    std::shared_ptr<const DataSource> dataOwner_;
     const DataSource* data_ = nullptr;
+    int rows_ = 0;
     QDateTime now_;
     std::unordered_map<const Band*, Plan> plans_;  // its entries stay where they are
     const Band* plannedBand_ = nullptr;
@@ -151,12 +180,25 @@ private:
 
     std::vector<int> printed_;  // master rows whose detail printed, in order
     size_t pageStart_ = 0;      // first of printed_ on the current page
+    std::vector<QVariant> keys_;  // of the groups in force
     std::vector<size_t> groupStart_;
     std::vector<PageCountSlot> pageCountSlots_;
     Block block_;      // reused for every band of the rows
     Block pageBlock_;  // reused for page headers and footers, which print while a row's band is being placed
     mutable std::map<std::pair<size_t, QString>, Running> printedSums_;
     mutable std::unordered_map<const Item*, QString> nowTexts_;
+
+    // The pages: the one being laid out, whether it is wanted, and what happens to it once finished.
+    Page page_;
+    bool keepingPage_ = true;
+    std::function<void(Page& page)> pageDone_;
+    int wanted_ = 0;     // the one page made again; 0: every page
+    bool stop_ = false;  // the page wanted is made
+    Checkpoint turnStart_;                  // of the turn under way
+    std::vector<Checkpoint> pageOrigins_;   // of each page, the turn in which it began
+    std::vector<int> allPrinted_;           // printed_ at the end of the first layout
+    int pageTotal_ = 0;                     // known once the first layout is over
+    bool keptNone_ = false;                 // the first layout left its pages to be made again
 };
 
 // ---- planning
@@ -179,8 +221,8 @@ void Engine::planBands(const std::vector<std::unique_ptr<Band>>& bands)
     for (const auto& band : bands) {
         Plan& plan = plans_[band.get()];
         for (size_t i = 0; i < band->items_.size(); ++i) {
-            doc_.fonts.push_back(std::make_shared<const QFont>(fontOf(*band->items_[i])));
-            plan.fonts.push_back(doc_.fonts.back().get());
+            fonts_.push_back(std::make_shared<const QFont>(fontOf(*band->items_[i])));
+            plan.fonts.push_back(fonts_.back().get());
             plan.measures.push_back(&metrics_.measure(*plan.fonts.back()));
             plan.widths.push_back(textWidthOf(*band, i, bodyWidth_));
             plan.bounds.push_back(TextMeasure::boundOf(plan.widths.back()));
@@ -290,7 +332,9 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
         case Item::Kind::System: {
             QString text = textOf(item, context, plan.columns[i]);
             const bool pageCount = item.kind_ == Item::Kind::System && item.system_ == SystemField::PageCount;
-            if (pageCount)
+            if (pageCount && pageTotal_ > 0)  // a page made again: the number is known
+                text = report_.format(pageTotal_, item.format_);
+            if (pageCount && pageTotal_ == 0)
                 piece.pageCount = &item;
             else if (item.onPrint_)
                 item.onPrint_(text);
@@ -443,22 +487,30 @@ void Engine::growItems(Block& block, qreal definedHeight)
 
 void Engine::put(Block& block, qreal y)
 {
-    Page& page = doc_.pages.back();
+    if (!keepingPage_) {
+        block.pieces.clear();
+        return;
+    }
     for (auto& piece : block.pieces) {
         piece.element.rect.translate(left_, y);
         if (piece.pageCount)
-            pageCountSlots_.push_back({int(doc_.pages.size()) - 1, page.elements.size(), piece.pageCount});
-        page.elements.push_back(std::move(piece.element));
+            pageCountSlots_.push_back({pageNumber_ - 1, page_.elements.size(), piece.pageCount});
+        page_.elements.push_back(std::move(piece.element));
     }
     block.pieces.clear();
 }
 
 void Engine::startPage()
 {
-    const size_t lastCount = doc_.pages.empty() ? 0 : doc_.pages.back().elements.size();
-    doc_.pages.emplace_back();
-    doc_.pages.back().elements.reserve(lastCount);  // most pages hold as many elements as the one before
     ++pageNumber_;
+    if (pageTotal_ == 0)
+        pageOrigins_.push_back(turnStart_);
+    // A page made again for itself alone keeps its elements; the ones before it only move the cursor.
+    keepingPage_ = pageDone_ && (wanted_ == 0 || pageNumber_ == wanted_);
+    const size_t lastCount = page_.elements.size();
+    page_.elements.clear();
+    if (keepingPage_)
+        page_.elements.reserve(lastCount);  // most pages hold as many elements as the one before
     y_ = top_;
     pageStart_ = printed_.size();
     const Context context = pageContext();
@@ -489,6 +541,10 @@ void Engine::finishPage()
             y += height;
         }
     }
+    if (keepingPage_ && pageDone_)
+        pageDone_(page_);
+    if (wanted_ != 0 && pageNumber_ >= wanted_)
+        stop_ = true;
 }
 
 void Engine::newPage()
@@ -659,19 +715,21 @@ void Engine::printSubDetail(const SubDetail& sub, const Context& master)
         print(*band, last);
 }
 
-Document Engine::run()
+// The page geometry, the bands by type and their plans; false when the report prints nothing.
+bool Engine::prepare()
 {
     if (report_.beforeLayout_)
         report_.beforeLayout_();
     now_ = report_.now_.value_or(QDateTime::currentDateTime());
-    data_ = report_.data_.get();
-    const int rows = data_ ? data_->rowCount() : 1;
+    dataOwner_ = report_.data_;  // pages made again read these rows, whatever the report reads later
+    data_ = dataOwner_.get();
+    rows_ = data_ ? data_->rowCount() : 1;
 
     const QSizeF page = report_.pageSizeMm();
     doc_.title = report_.title_;
     doc_.pageSize = QSizeF(mmToPt(page.width()), mmToPt(page.height()));
-    if (data_ && rows == 0 && !report_.printIfEmpty_)
-        return std::move(doc_);
+    if (data_ && rows_ == 0 && !report_.printIfEmpty_)
+        return false;
 
     bodyWidth_ = mmToPt(report_.bodyRectMm().width());
     planBands(report_.bands_);
@@ -702,64 +760,207 @@ Document Engine::run()
     footerTop_ = doc_.pageSize.height() - mmToPt(margins.bottom()) - footerHeight;
     bottom_ = footerTop_;
     freshTop_ = top_ + headerHeight;
+    return true;
+}
 
-    const size_t levels = report_.groups_.size();
-    groupStart_.assign(levels, 0);
-    std::vector<QVariant> keys(levels), nextKeys(levels);
-    printed_.reserve(size_t(rows));
-    row_ = rows > 0 ? 0 : -1;  // the first page's header shows the first row
-    startPage();
-    for (int row = 0; row < rows; ++row) {
-        row_ = row;
-        size_t changed = levels;
-        if (levels) {
-            const Context context = makeContext(data_, row, &printed_, 0);
-            for (size_t level = 0; level < levels; ++level)
-                nextKeys[level] = report_.groups_[level]->key_(context);
-            changed = 0;
-            if (row > 0) {
-                while (changed < levels && nextKeys[changed] == keys[changed])
-                    ++changed;
-            }
-            for (size_t level = levels; level-- > changed;) {
-                if (row == 0)
-                    break;
-                const Context footer = makeContext(data_, row - 1, &printed_, groupStart_[level]);
-                for (const auto& band : report_.groups_[level]->footers_)
-                    print(*band, footer);
-            }
-            for (size_t level = changed; level < levels; ++level) {
-                keys[level] = nextKeys[level];
-                groupStart_[level] = printed_.size();
-                const Context header = makeContext(data_, row, &printed_, groupStart_[level]);
-                for (const auto& band : report_.groups_[level]->headers_)
-                    print(*band, header);
-            }
-        }
-        printRow(row);
+Engine::Checkpoint Engine::here(int row) const
+{
+    return Checkpoint{row, pageNumber_, y_, pageFresh_, pageStart_, printed_.size(), keys_, groupStart_};
+}
+
+// Goes on from a checkpoint to the end, or until the page wanted is made.
+void Engine::walkFrom(const Checkpoint& from)
+{
+    pageNumber_ = from.pageNumber;
+    y_ = from.y;
+    pageFresh_ = from.pageFresh;
+    pageStart_ = from.pageStart;
+    if (allPrinted_.size() >= from.printed)
+        printed_.assign(allPrinted_.begin(), allPrinted_.begin() + qsizetype(from.printed));
+    keys_ = from.keys;
+    groupStart_ = from.groupStart;
+    printedSums_.clear();
+    stop_ = false;
+    keepingPage_ = false;  // the page under way began before: it is not wanted
+    turnStart_ = from;
+    if (from.pageNumber == 0) {
+        row_ = rows_ > 0 ? 0 : -1;  // the first page's header shows the first row
+        startPage();
     }
-    if (rows > 0) {
-        for (size_t level = levels; level-- > 0;) {
-            const Context footer = makeContext(data_, rows - 1, &printed_, groupStart_[level]);
+    for (int row = from.row; row < rows_ && !stop_; ++row)
+        turn(row);
+    if (!stop_)
+        finish();
+}
+
+// A master row: the footers of the groups it ends, the headers of those it begins, its detail.
+void Engine::turn(int row)
+{
+    turnStart_ = here(row);
+    if (progress_)
+        progress_(row, rows_);
+    row_ = row;
+    const size_t levels = report_.groups_.size();
+    if (levels) {
+        const Context context = makeContext(data_, row, &printed_, 0);
+        std::vector<QVariant> nextKeys(levels);
+        for (size_t level = 0; level < levels; ++level)
+            nextKeys[level] = report_.groups_[level]->key_(context);
+        size_t changed = 0;
+        if (row > 0) {
+            while (changed < levels && nextKeys[changed] == keys_[changed])
+                ++changed;
+        }
+        for (size_t level = levels; level-- > changed;) {
+            if (row == 0)
+                break;
+            const Context footer = makeContext(data_, row - 1, &printed_, groupStart_[level]);
+            for (const auto& band : report_.groups_[level]->footers_)
+                print(*band, footer);
+        }
+        for (size_t level = changed; level < levels; ++level) {
+            keys_[level] = nextKeys[level];
+            groupStart_[level] = printed_.size();
+            const Context header = makeContext(data_, row, &printed_, groupStart_[level]);
+            for (const auto& band : report_.groups_[level]->headers_)
+                print(*band, header);
+        }
+    }
+    printRow(row);
+}
+
+// After the last row: the last groups' footers, the summary and the last page's footer.
+void Engine::finish()
+{
+    turnStart_ = here(rows_);
+    if (rows_ > 0 && data_) {
+        for (size_t level = report_.groups_.size(); level-- > 0;) {
+            const Context footer = makeContext(data_, rows_ - 1, &printed_, groupStart_[level]);
             for (const auto& band : report_.groups_[level]->footers_)
                 print(*band, footer);
         }
     }
-    const Context summary = makeContext(data_, rows - 1, &printed_, 0);
+    const Context summary = makeContext(data_, rows_ - 1, &printed_, 0);
     for (const Band* band : summaries_)
         print(*band, summary);
     finishPage();
+}
 
-    for (const PageCountSlot& slot : pageCountSlots_) {
-        QString text = report_.format(int(doc_.pages.size()), slot.item->format_);
-        if (slot.item->onPrint_)
-            slot.item->onPrint_(text);
-        Element& e = doc_.pages[size_t(slot.page)].elements[slot.element];
-        metrics_.measure(e.textFont()).cutLines(text, e.rect.width(), TextMeasure::boundOf(e.rect.width()));
-        e.text = std::move(text);
+Document Engine::run(std::shared_ptr<const Report> owner)
+{
+    if (!prepare())
+        return std::move(doc_);
+    const size_t levels = report_.groups_.size();
+    keys_.assign(levels, QVariant());
+    groupStart_.assign(levels, 0);
+    printed_.reserve(size_t(rows_));
+
+    // Pages are kept until they hold more items than the report's budget; a report owned by a shared
+    // pointer then keeps none and makes them again when asked.
+    std::vector<Page>& kept = doc_.pages.kept();
+    qint64 items = 0;
+    bool keeping = true;
+    pageDone_ = [&](Page& page) {
+        items += qint64(page.elements.size());
+        if (owner && items > report_.keptItems_) {
+            keeping = false;
+            kept.clear();
+            kept.shrink_to_fit();
+            pageCountSlots_.clear();
+            pageDone_ = nullptr;
+            return;
+        }
+        kept.push_back(std::move(page));
+    };
+    walkFrom(Checkpoint{0, 0, 0, true, 0, 0, keys_, groupStart_});
+    pageDone_ = nullptr;
+    progress_ = {};
+    pageTotal_ = pageNumber_;
+    allPrinted_ = std::move(printed_);
+    printed_.clear();
+
+    doc_.fonts = fonts_;
+    keptNone_ = !keeping;
+    if (keeping) {
+        for (const PageCountSlot& slot : pageCountSlots_) {
+            QString text = report_.format(pageTotal_, slot.item->format_);
+            if (slot.item->onPrint_)
+                slot.item->onPrint_(text);
+            Element& e = kept[size_t(slot.page)].elements[slot.element];
+            metrics_.measure(e.textFont()).cutLines(text, e.rect.width(), TextMeasure::boundOf(e.rect.width()));
+            e.text = std::move(text);
+        }
+        pageCountSlots_.clear();
     }
     return std::move(doc_);
 }
+
+Page Engine::makePage(int number)
+{
+    Page made;
+    if (number < 1 || number > int(pageOrigins_.size()))
+        return made;
+    wanted_ = number;
+    pageDone_ = [&made](Page& page) { made = std::move(page); };
+    walkFrom(pageOrigins_[size_t(number - 1)]);
+    pageDone_ = nullptr;
+    wanted_ = 0;
+    return made;
+}
+
+void Engine::walkPages(const std::function<void(size_t index, const Page& page)>& each)
+{
+    pageDone_ = [&](Page& page) { each(size_t(pageNumber_ - 1), page); };
+    walkFrom(pageOrigins_.front());
+    pageDone_ = nullptr;
+}
+
+namespace {
+
+// The pages of a document that keeps none, made again by the engine that laid them out, which lives (with
+// the report it reads) as long as the document.
+class Remade : public PageSource {
+    struct Busy {
+        explicit Busy(bool& flag) : flag(flag) { flag = true; }
+        ~Busy() { flag = false; }
+        bool& flag;
+    };
+
+public:
+    Remade(std::shared_ptr<const Report> report, std::unique_ptr<Engine> engine)
+        : report_(std::move(report)), engine_(std::move(engine)) {}
+
+    const Page& page(size_t index) const override
+    {
+        static const Page nothing;
+        if (busy_)  // asked while every page is being made (a repaint meanwhile): nothing to show
+            return nothing;
+        if (index != lastIndex_) {
+            const Busy busy(busy_);
+            last_ = engine_->makePage(int(index) + 1);
+            lastIndex_ = index;
+        }
+        return last_;
+    }
+
+    void walk(const std::function<void(size_t index, const Page& page)>& each) const override
+    {
+        if (busy_)
+            return;
+        const Busy busy(busy_);
+        engine_->walkPages(each);
+        lastIndex_ = size_t(-1);  // the engine's page under way is no more the one kept
+    }
+
+private:
+    std::shared_ptr<const Report> report_;
+    std::unique_ptr<Engine> engine_;
+    mutable bool busy_ = false;
+    mutable Page last_;
+    mutable size_t lastIndex_ = size_t(-1);
+};
+
+}  // namespace
 
 }  // namespace detail
 
@@ -815,9 +1016,16 @@ double Context::sum(const QString& field) const
     return sumOf(*data_, *scopeRows_, scopeFrom_, field, 0);
 }
 
-Document Report::layout() const
+Document Report::layout(const Progress& progress) const
 {
-    return detail::Engine(*this).run();
+    std::shared_ptr<const Report> owner = weak_from_this().lock();
+    auto engine = std::make_unique<detail::Engine>(*this, progress);
+    Document document = engine->run(owner);
+    if (engine->keptNone()) {
+        const auto pages = size_t(engine->pageTotal());
+        document.pages.makeWith(std::make_shared<detail::Remade>(std::move(owner), std::move(engine)), pages);
+    }
+    return document;
 }
 
 }  // namespace report

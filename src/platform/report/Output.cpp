@@ -162,7 +162,7 @@ void paintPage(QPainter& painter, const Page& page)
     painter.restore();
 }
 
-bool paintDocument(const Document& document, QPagedPaintDevice& device)
+bool paintDocument(const Document& document, QPagedPaintDevice& device, const Progress& progress)
 {
     const QSizeF portrait(qMin(document.pageSize.width(), document.pageSize.height()),
                           qMax(document.pageSize.width(), document.pageSize.height()));
@@ -177,29 +177,44 @@ bool paintDocument(const Document& document, QPagedPaintDevice& device)
     const qreal scale = device.logicalDpiX() / 72.0;
     painter.scale(scale, scale);
     PagePainter pages(painter);
-    for (size_t i = 0; i < document.pages.size(); ++i) {
-        if (i > 0 && !device.newPage())
-            return false;
-        pages.paint(document.pages[i]);
-    }
-    return painter.end();
+    bool paged = true;
+    document.pages.forEach([&](size_t i, const Page& page) {
+        if (progress)
+            progress(qint64(i), qint64(document.pages.size()));
+        if (!paged || (i > 0 && !device.newPage())) {
+            paged = false;
+            return;
+        }
+        pages.paint(page);
+    });
+    return painter.end() && paged;
 }
 
-bool printDocument(const Document& document, QPrinter& printer)
+bool printDocument(const Document& document, QPrinter& printer, const Progress& progress)
 {
     printer.setFullPage(true);
     if (!document.title.isEmpty())
         printer.setDocName(document.title);
-    return paintDocument(document, printer);
+    if (!progress)
+        return paintDocument(document, printer);
+    // A print stopped midway sends no page to the printer.
+    return paintDocument(document, printer, [&](qint64 done, qint64 total) {
+        try {
+            progress(done, total);
+        } catch (...) {
+            printer.abort();
+            throw;
+        }
+    });
 }
 
-bool writePdf(const Document& document, const QString& path)
+bool writePdf(const Document& document, const QString& path, const Progress& progress)
 {
     QPdfWriter writer(path);
     writer.setTitle(document.title);
     writer.setCreator(QStringLiteral("NURV"));
     writer.setResolution(1200);
-    return paintDocument(document, writer);
+    return paintDocument(document, writer, progress);
 }
 
 // ---- text exports
@@ -357,35 +372,48 @@ std::unique_ptr<RowWriter> writerFor(Format format)
 
 }  // namespace
 
-QString exportText(const Document& document, Format format)
+void writeText(const Document& document, Format format, const std::function<void(const QString& part)>& out,
+               const Progress& progress)
 {
     const std::unique_ptr<RowWriter> writer = writerFor(format);
     if (!writer)
-        return {};
+        return;
     writer->begin(document);
-    for (size_t i = 0; i < document.pages.size(); ++i) {
+    document.pages.forEach([&](size_t i, const Page& page) {
+        if (progress)
+            progress(qint64(i), qint64(document.pages.size()));
         writer->beginPage(int(i) + 1);
-        for (const Row& row : rowsOf(document.pages[i]))
+        for (const Row& row : rowsOf(page))
             writer->row(row);
         writer->endPage(i + 1 == document.pages.size());
-    }
+        out(writer->out);  // a page at a time: a long document never sits whole in memory
+        writer->out.clear();
+    });
     writer->end();
-    return std::move(writer->out);
+    out(writer->out);
 }
 
-bool save(const Document& document, const QString& path, Format format, QString* error)
+QString exportText(const Document& document, Format format, const Progress& progress)
 {
-    // Every format is written aside and replaces the earlier file only once whole.
+    QString text;
+    writeText(document, format, [&](const QString& part) { text += part; }, progress);
+    return text;
+}
+
+bool save(const Document& document, const QString& path, Format format, QString* error, const Progress& progress)
+{
+    // Every format is written aside and replaces the earlier file only once whole: a failure or a stop
+    // midway leaves the earlier file.
     try {
         files::Replacement file(path, format == Format::Pdf ? QStringLiteral("pdf") : QStringLiteral("tmp"));
         if (format == Format::Pdf) {
-            if (!writePdf(document, file.partName())) {
+            if (!writePdf(document, file.partName(), progress)) {
                 if (error)
                     *error = QStringLiteral("Não foi possível gravar o arquivo %1.").arg(path);
                 return false;
             }
         } else {
-            file.write(exportText(document, format).toUtf8());
+            writeText(document, format, [&](const QString& part) { file.write(part.toUtf8()); }, progress);
         }
         file.commit();
     } catch (const files::Error& e) {

@@ -35,6 +35,20 @@ PrintDialog& printDialog()
     return dialog;
 }
 
+LongWork& longWork()
+{
+    static LongWork run;
+    return run;
+}
+
+bool runLong(const QString& text, const std::function<void(const Progress&)>& work)
+{
+    if (const LongWork& run = longWork())
+        return run(text, work);
+    work({});
+    return true;
+}
+
 struct FileType {
     Format format;
     const char* filter;
@@ -92,6 +106,7 @@ QString savePathFor(const QString& suggestedName) {
     return QDir(folder).filePath(suggestedName);
 }
 void setPrintDialog(PrintDialog dialog) { printDialog() = std::move(dialog); }
+void setLongWork(LongWork run) { longWork() = std::move(run); }
 
 namespace detail {
 
@@ -133,11 +148,11 @@ private:
 
 }  // namespace detail
 
-PreviewWindow::PreviewWindow(std::shared_ptr<const Report> report, QWidget* parent)
+PreviewWindow::PreviewWindow(std::shared_ptr<const Report> report, QWidget* parent, const Progress& progress)
     : QMainWindow(parent), report_(std::move(report))
 {
     if (report_)
-        document_ = report_->layout();
+        document_ = report_->layout(progress);
     build();
 }
 
@@ -205,8 +220,11 @@ void PreviewWindow::build()
 
 void PreviewWindow::refresh()
 {
-    const Page* page = page_ > 0 ? &document_.pages[size_t(page_ - 1)] : nullptr;
-    view_->show(page, document_.pageSize, zoom_);
+    if (page_ != shownPage_) {  // a page made again when it is not kept
+        current_ = page_ > 0 ? document_.pages[size_t(page_ - 1)] : Page();
+        shownPage_ = page_;
+    }
+    view_->show(page_ > 0 ? &current_ : nullptr, document_.pageSize, zoom_);
     {
         const QSignalBlocker block(pageBox_);
         pageBox_->setValue(page_);
@@ -253,9 +271,9 @@ void PreviewWindow::fitWidth()
         setZoom(available / pageWidth);
 }
 
-bool PreviewWindow::saveAs(const QString& path, Format format, QString* error)
+bool PreviewWindow::saveAs(const QString& path, Format format, QString* error, const Progress& progress)
 {
-    return report::save(document_, path, format, error);
+    return report::save(document_, path, format, error, progress);
 }
 
 void PreviewWindow::print()
@@ -265,7 +283,11 @@ void PreviewWindow::print()
     const PrintDialog& ask = printDialog();
     if (!(ask ? ask(printer, this) : askPrinter(printer, this)))
         return;
-    if (!printDocument(document_, printer))
+    bool printed = false;
+    if (!runLong(QStringLiteral("Imprimindo o relatório..."),
+                 [&](const Progress& progress) { printed = printDocument(document_, printer, progress); }))
+        return;
+    if (!printed)
         QMessageBox::warning(this, QStringLiteral("Aviso"), QStringLiteral("Não foi possível imprimir o relatório."));
 }
 
@@ -278,17 +300,32 @@ void PreviewWindow::save()
     if (!choice || (!textExports && choice->format != Format::Pdf))
         return;
     QString error;
-    if (!saveAs(choice->path, choice->format, &error))
+    bool saved = false;
+    if (!runLong(QStringLiteral("Salvando o relatório..."),
+                 [&](const Progress& progress) { saved = saveAs(choice->path, choice->format, &error, progress); }))
+        return;
+    if (!saved)
         QMessageBox::warning(this, QStringLiteral("Aviso"), error);
 }
 
 PreviewWindow* showPreview(std::shared_ptr<const Report> report, bool modal, QWidget* parent, const Placement& place)
 {
-    auto* window = new PreviewWindow(std::move(report), parent ? parent->window() : nullptr);
-    window->setWindowFlag(Qt::Window);
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    PreviewWindow* window = makePreview(std::move(report), parent);
     if (place)
         place(window);
+    return showPreview(window, modal);
+}
+
+PreviewWindow* makePreview(std::shared_ptr<const Report> report, QWidget* parent, const Progress& progress)
+{
+    auto* window = new PreviewWindow(std::move(report), parent ? parent->window() : nullptr, progress);
+    window->setWindowFlag(Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    return window;
+}
+
+PreviewWindow* showPreview(PreviewWindow* window, bool modal)
+{
     if (!modal) {
         window->show();
         return window;

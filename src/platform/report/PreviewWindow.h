@@ -31,6 +31,10 @@ using SaveDialog = std::function<std::optional<SaveChoice>(QWidget* parent, cons
 using PrintDialog = std::function<bool(QPrinter& printer, QWidget* parent)>;
 void setSaveDialog(SaveDialog dialog);
 void setPrintDialog(PrintDialog dialog);
+// How the preview runs long work (saving, printing): the system shows its progress and lets the user
+// cancel, the function then returning false. An empty function runs the work as it is.
+using LongWork = std::function<bool(const QString& text, const std::function<void(const Progress&)>& work)>;
+void setLongWork(LongWork run);
 
 // Where a save dialog opens for a suggested name: the user's documents folder (the home folder without
 // one), never the working directory; a name with its folder stays as it is.
@@ -42,8 +46,10 @@ QString savePathFor(const QString& suggestedName);
 class PreviewWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Lays out the report; the window keeps the report alive for as long as it exists.
-    explicit PreviewWindow(std::shared_ptr<const Report> report, QWidget* parent = nullptr);
+    // Lays out the report, stepping `progress` (which may throw to stop); the window keeps the report alive
+    // for as long as it exists.
+    explicit PreviewWindow(std::shared_ptr<const Report> report, QWidget* parent = nullptr,
+                           const Progress& progress = {});
     explicit PreviewWindow(Document document, QWidget* parent = nullptr);
     ~PreviewWindow() override;
 
@@ -52,7 +58,7 @@ public:
     int pageCount() const { return document_.pageCount(); }
     qreal zoom() const { return zoom_; }        // 1.0 shows the page at its real size
 
-    bool saveAs(const QString& path, Format format, QString* error = nullptr);
+    bool saveAs(const QString& path, Format format, QString* error = nullptr, const Progress& progress = {});
 
 public slots:
     void showPage(int number);
@@ -77,6 +83,8 @@ private:
     std::shared_ptr<const Report> report_;
     Document document_;
     int page_ = 0;
+    Page current_;        // the page shown
+    int shownPage_ = -1;  // its number
     qreal zoom_ = 1.0;
     QScrollArea* scroll_ = nullptr;
     detail::PageView* view_ = nullptr;
@@ -94,5 +102,8 @@ using Placement = std::function<void(QWidget* window)>;
 // once and every other window stays usable.
 PreviewWindow* showPreview(std::shared_ptr<const Report> report, bool modal, QWidget* parent = nullptr,
                            const Placement& place = {});
+// The same in two steps: the window with the report laid out (not shown yet), then shown.
+PreviewWindow* makePreview(std::shared_ptr<const Report> report, QWidget* parent, const Progress& progress = {});
+PreviewWindow* showPreview(PreviewWindow* window, bool modal);
 
 }  // namespace report

@@ -204,7 +204,7 @@ private:
 
 // A banded report defined in code. A report form of the system may derive from it to keep its queries
 // and state alive as long as the report (see showPreview).
-class Report {
+class Report : public std::enable_shared_from_this<Report> {
 public:
     Report();
     virtual ~Report();
@@ -244,7 +244,13 @@ public:
     Group& addGroup(Expression key);
     SubDetail& addSubDetail(ChildData prepare);
 
-    Document layout() const;
+    // Lays the report out, stepping `progress` by master row. A report owned by a shared pointer whose
+    // pages hold more than the budget's items in all keeps no page: the document makes each again from the
+    // report when it is asked for, and holds a share of the report for that. Bands, hooks and expressions
+    // must then print the same each time they run for the same rows.
+    Document layout(const Progress& progress = {}) const;
+    // How many laid-out items (texts, lines, pictures) a document keeps at most; default 200,000.
+    void setKeptItems(qint64 items) { keptItems_ = items; }
 
 private:
     friend class detail::Engine;
@@ -260,6 +266,7 @@ private:
     Formatter formatter_;
     std::optional<QDateTime> now_;
     std::function<void()> beforeLayout_;
+    qint64 keptItems_ = 200000;
     std::vector<std::unique_ptr<Band>> bands_;
     std::vector<std::unique_ptr<Group>> groups_;
     std::vector<std::unique_ptr<SubDetail>> subDetails_;

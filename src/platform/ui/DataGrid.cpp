@@ -1,5 +1,7 @@
 #include "platform/ui/DataGrid.h"
 
+#include "platform/ui/WaitCursor.h"
+
 #include <QApplication>
 #include <QBrush>
 #include <QFont>
@@ -201,6 +203,13 @@ DataGridModel* bindGrid(QTableView* view, db::DataSet* data, QList<GridColumn> c
 
 DataGridModel* gridModelOf(QTableView* view) {
     return view ? qobject_cast<DataGridModel*>(view->model()) : nullptr;
+}
+
+void onTitleClick(QTableView* view, std::function<void(int column)> sort) {
+    QObject::connect(view->horizontalHeader(), &QHeaderView::sectionClicked, view, [sort = std::move(sort)](int column) {
+        const WaitCursor wait;
+        sort(column);
+    });
 }
 
 }  // namespace ui

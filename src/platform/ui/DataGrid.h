@@ -92,4 +92,8 @@ DataGridModel* bindGrid(QTableView* view, db::DataSet* data, QList<GridColumn> c
 // The grid model a view was bound with, or null.
 DataGridModel* gridModelOf(QTableView* view);
 
+// Runs `sort` with the clicked column's index on every click on one of the view's titles, under the wait
+// cursor (a sort reads the rows again).
+void onTitleClick(QTableView* view, std::function<void(int column)> sort);
+
 }  // namespace ui

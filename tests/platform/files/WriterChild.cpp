@@ -31,7 +31,7 @@ report::Document document() {
             e.text = kLine;
             page.elements.push_back(e);
         }
-        d.pages.push_back(std::move(page));
+        d.pages.kept().push_back(std::move(page));
     }
     return d;
 }

@@ -574,3 +574,140 @@ TEST(ReportSums, RunningTotalsOfRowsGroupsAndPagesStayExactAndLinear)
     const qsizetype lastGroup = texts.lastIndexOf("Grupo:");
     EXPECT_EQ(texts.value(lastGroup + 1), QString::number((upTo(16000).toDouble() - upTo(12000).toDouble()), 'f', 1));
 }
+
+// ---- long documents
+
+namespace {
+
+// Everything a page shows, as text: kind, box, text, font, alignment, frame and what a figure draws.
+QStringList dump(const Page& page)
+{
+    QStringList out;
+    for (const Element& e : page.elements) {
+        QString line = QStringLiteral("%1 %2,%3 %4x%5 [%6] %7 %8 %9")
+                           .arg(int(e.kind))
+                           .arg(e.rect.x(), 0, 'f', 2).arg(e.rect.y(), 0, 'f', 2)
+                           .arg(e.rect.width(), 0, 'f', 2).arg(e.rect.height(), 0, 'f', 2)
+                           .arg(e.text, e.textFont().toString())
+                           .arg(int(e.alignment)).arg(int(e.frame.edges));
+        if (e.figure) {
+            line += QStringLiteral(" pen %1 fill %2").arg(e.figure->penWidth).arg(e.figure->fill.name());
+            if (e.figure->drawing)
+                for (const DrawingLine& l : e.figure->drawing->lines())
+                    line += QLatin1Char(' ') + l.text;
+        }
+        out << line;
+    }
+    return out;
+}
+
+// Owners in groups of three per district, each with a long note and a few animals: groups with sums,
+// sub-details, text split across pages, "Pag. n de N", a summary.
+std::shared_ptr<Report> busyReport()
+{
+    auto owners = std::make_shared<TableData>(QStringList{"distrito", "id", "nome", "nota", "valor"});
+    for (int i = 1; i <= 90; ++i) {
+        QStringList note;
+        for (int k = 0; k < i % 7; ++k)
+            note << QStringLiteral("Observação %1 do proprietário %2").arg(k + 1).arg(i);
+        owners->addRow({i / 3, i, QStringLiteral("Proprietário %1").arg(i), note.join('\n'), i * 0.5});
+    }
+    auto report = std::make_shared<Report>();
+    report->setData(owners);
+    report->setMargins(10);
+    Band& header = report->addBand(BandType::PageHeader, 10);
+    header.addLabel({0, 0, 60, 5}, "Proprietários").setBold();
+    header.addExpression({100, 0, 80, 5}, [](const Context& c) { return "Primeiro: " + c.text("nome"); });
+    report->addBand(BandType::Title, 12).addLabel({0, 0, 100, 8}, "Relatório").setFontSize(14);
+    Group& district = report->addGroup(QStringLiteral("distrito"));
+    district.addHeader(7).addField({0, 1, 40, 5}, "distrito").setFrame(Qt::BottomEdge);
+    Band& districtFooter = district.addFooter(6);
+    districtFooter.addExpression({0, 0, 60, 5}, [](const Context& c) { return c.sum("valor"); });
+    districtFooter.addShape({0, 5, 180, 0.5}, Shape::HorizontalLine);
+    Band& detail = report->addBand(BandType::Detail, 12).setGrows();
+    detail.addField({0, 0, 80, 5}, "nome");
+    detail.addMemo({10, 6, 150, 5}, QString()).setOnPrint([](QString&) {});
+    detail.addExpression({10, 6, 150, 5}, [](const Context& c) { return c.text("nota"); }).setWordWrap();
+    SubDetail& animals = report->addSubDetail([](const Context& master) {
+        auto rows = std::make_shared<TableData>(QStringList{"animal"});
+        for (int k = 0; k < master.value("id").toInt() % 4; ++k)
+            rows->addRow({QStringLiteral("Animal %1.%2").arg(master.value("id").toInt()).arg(k)});
+        return rows;
+    });
+    animals.addDetail(5).addField({20, 0, 60, 5}, "animal");
+    Band& footer = report->addBand(BandType::PageFooter, 8);
+    footer.addExpression({100, 2, 40, 5}, [](const Context& c) { return "Soma: " + QString::number(c.sum("valor")); });
+    footer.addSystem({150, 2, 12, 5}, SystemField::PageNumber);
+    footer.addLabel({162, 2, 6, 5}, "de");
+    footer.addSystem({168, 2, 12, 5}, SystemField::PageCount);
+    report->addBand(BandType::Summary, 8).addExpression({0, 0, 80, 5}, [](const Context& c) {
+        return "Total: " + QString::number(c.count());
+    });
+    return report;
+}
+
+}  // namespace
+
+// A document too large to keep makes each page again when asked for: the same pages, in any order, as the
+// document that keeps them, and the same text export.
+TEST(ReportLongDocuments, PagesMadeAgainAreThePagesKept)
+{
+    const auto report = busyReport();
+    const Document kept = report->layout();
+    ASSERT_FALSE(kept.pages.isMade());
+    ASSERT_GE(kept.pageCount(), 4);
+    report->setKeptItems(10);
+    const Document made = report->layout();
+    ASSERT_TRUE(made.pages.isMade());
+    ASSERT_EQ(made.pageCount(), kept.pageCount());
+    EXPECT_EQ(besideLabel(made.pages.back(), "de"), QString::number(kept.pageCount()));
+    std::vector<size_t> order;
+    for (size_t i = kept.pages.size(); i-- > 0;)
+        order.push_back(i);
+    order.push_back(2);
+    order.push_back(0);
+    for (size_t i : order)
+        EXPECT_EQ(dump(made.pages[i]), dump(kept.pages[i])) << "page " << i + 1;
+    EXPECT_EQ(exportText(made, Format::Text), exportText(kept, Format::Text));
+    size_t walked = 0;
+    made.pages.forEach([&](size_t i, const Page& page) {
+        EXPECT_EQ(i, walked++);
+        EXPECT_EQ(dump(page), dump(kept.pages[i]));
+    });
+    EXPECT_EQ(walked, kept.pages.size());
+
+    // A report on the stack keeps its pages whatever their number: nothing could make them again.
+    Report local;
+    defineList(local);
+    local.setData(numberedRows(200));
+    local.setKeptItems(10);
+    EXPECT_FALSE(local.layout().pages.isMade());
+}
+
+TEST(ReportLongDocuments, APackedTableGivesBackWhatItWasGiven)
+{
+    const QVariantList values = {QVariant(),
+                                 QVariant(QMetaType(QMetaType::QString)),
+                                 QVariant(QMetaType(QMetaType::Int)),
+                                 0, -1, 2147483647, qint64(-5000000000), 1.25, -0.0, true, false,
+                                 QString(), QStringLiteral("Ação, \"aspas\" e 日本"), QString(300, QChar(u'é')),
+                                 QDate(2026, 3, 10), QTime(23, 59, 58, 7),
+                                 QDateTime(QDate(2024, 2, 29), QTime(9, 30)), QDateTime(QDate(1999, 12, 31), QTime(23, 0), Qt::UTC),
+                                 QByteArray("\x00\x01", 2), QVariant(QStringList{"a", "b"})};
+    TableData table(QStringList{"v"} + QStringList(int(values.size()) - 1, QString()));
+    for (int r = 0; r < 3; ++r)
+        table.addRow(values);
+    table.addRow({7});  // missing values are null
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < values.size(); ++c) {
+            const QVariant got = table.valueAt(r, c);
+            EXPECT_EQ(got, values[c]) << "column " << c;
+            EXPECT_EQ(got.isNull(), values[c].isNull()) << "column " << c;
+            EXPECT_EQ(got.metaType(), values[c].metaType()) << "column " << c;
+        }
+    }
+    EXPECT_EQ(table.valueAt(3, 0), 7);
+    EXPECT_FALSE(table.valueAt(3, 5).isValid());
+    EXPECT_FALSE(table.valueAt(4, 0).isValid());
+    EXPECT_EQ(table.value(1, "V"), QVariant());  // by name, ignoring case
+}

@@ -113,6 +113,60 @@ TEST(ReportPreview, SavesAndPrintsThroughTheInstalledDialogs)
     EXPECT_GT(QFileInfo(dir.filePath("impresso.pdf")).size(), 0);
 }
 
+// Saving runs as the system's long work, a step a page; a save the user cancels leaves the earlier file as
+// it was, in every text format.
+TEST(ReportPreview, ACancelledSaveKeepsTheEarlierFile)
+{
+    QTemporaryDir dir;
+    PreviewWindow window(listOf(120));
+    ASSERT_GE(window.pageCount(), 3);
+    QStringList works;
+    int steps = 0;
+    int cancelAt = -1;
+    setLongWork([&](const QString& text, const std::function<void(const Progress&)>& work) {
+        works << text;
+        try {
+            work([&](qint64 done, qint64 total) {
+                EXPECT_EQ(total, window.pageCount());
+                EXPECT_EQ(done, steps++);
+                if (steps == cancelAt)
+                    throw 0;  // what the system's "Cancelar" throws is the system's own
+            });
+        } catch (int) {
+            return false;
+        }
+        return true;
+    });
+    for (const auto& [name, format] : {std::pair{"lista.txt", Format::Text}, std::pair{"lista.html", Format::Html},
+                                      std::pair{"lista.csv", Format::Csv}}) {
+        SCOPED_TRACE(name);
+        const QString path = dir.filePath(QLatin1String(name));
+        {
+            QFile earlier(path);
+            ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+            earlier.write("anterior");
+        }
+        setSaveDialog([&](QWidget*, const QString&) { return std::optional<SaveChoice>(SaveChoice{path, format}); });
+        steps = 0;
+        cancelAt = 2;
+        trigger(window, "actSave");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), "anterior");
+        file.close();
+        steps = 0;
+        cancelAt = -1;
+        trigger(window, "actSave");
+        EXPECT_EQ(steps, window.pageCount()) << "a step a page";
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().contains("Nome 120"));
+    }
+    setSaveDialog({});
+    setLongWork({});
+    EXPECT_EQ(works.size(), 6);
+    EXPECT_EQ(works.value(0), "Salvando o relatório...");
+}
+
 TEST(ReportPreview, NonModalPreviewKeepsItsReportUntilItCloses)
 {
     std::weak_ptr<Report> watch;
