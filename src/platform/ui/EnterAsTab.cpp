@@ -1,6 +1,8 @@
 // Enter as Tab in the controls that ask for it, Enter as a press on every focused push button.
 #include "platform/ui/EnterAsTab.h"
 
+#include "platform/ui/MaskedEdit.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -38,14 +40,15 @@ protected:
     }
 };
 
-void installEnterPressesButton() {
+void installClerkConventions() {
     QCoreApplication::instance()->installEventFilter(new EnterPressesButton(QCoreApplication::instance()));
+    installMaskedClick();
 }
 
 }  // namespace
 
-// Every program that links this unit gets the button behaviour as its application starts.
-Q_COREAPP_STARTUP_FUNCTION(installEnterPressesButton)
+// Every program that links this unit gets the button and masked-box behaviour as its application starts.
+Q_COREAPP_STARTUP_FUNCTION(installClerkConventions)
 
 void EnterAsTab::install(QWidget* control) {
     static EnterAsTab* filter = new EnterAsTab(qApp);
