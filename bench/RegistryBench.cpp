@@ -10,9 +10,9 @@
 #include "platform/db/Schema.h"
 #include "platform/dbase/DbfWriter.h"
 #include "platform/ui/DateEdit.h"
-#include "registry/PesquisaAvancadoRules.h"
-#include "registry/PesquisaAvancadoSql.h"
-#include "registry/UPesquisaAvancado.h"
+#include "registry/search/PesquisaAvancadoRules.h"
+#include "registry/search/PesquisaAvancadoSql.h"
+#include "registry/search/UPesquisaAvancado.h"
 
 #include <QApplication>
 #include <QCheckBox>

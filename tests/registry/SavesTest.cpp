@@ -5,10 +5,10 @@
 
 #include "common/PasswordDigest.h"
 #include "platform/db/EditedRow.h"
-#include "registry/AnimalSave.h"
-#include "registry/AnimalSql.h"
-#include "registry/OwnerSave.h"
-#include "registry/OwnerSql.h"
+#include "registry/animal/AnimalSave.h"
+#include "registry/animal/AnimalSql.h"
+#include "registry/owner/OwnerSave.h"
+#include "registry/owner/OwnerSql.h"
 
 using namespace common;
 using namespace registry;

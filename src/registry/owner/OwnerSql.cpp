@@ -1,0 +1,203 @@
+// Statements on proprietario and endereco for the owner register.
+#include "registry/owner/OwnerSql.h"
+
+#include "platform/db/Keys.h"
+#include "registry/owner/WebAccountSql.h"
+
+#include <QStringList>
+
+namespace ownersql {
+
+namespace {
+
+const QStringList kAddressColumns{
+    "Id_Distrito", "COD_AREA_ABRN", "NUM_LOGR", "NUM_SEQU_LOGR", "TIP_LOGR", "NOM_LOGR", "NUM_IMOV_LOGR",
+    "DES_CMPL_ENDR", "NUM_BAIR", "NOM_BAIR", "NUM_CEP", "num_locl", "nom_locl", "End_X", "End_Y",
+    "Ind_Endereco_Informado", "data_inicial_end", "Inserido_Por", "Inserido_Em", "Modificado_Por", "Modificado_Em"};
+
+const QStringList kOwnerColumns{"Nome", "Telefone_Residencial", "Telefone_Celular", "Telefone_Recado",
+                                "Num_CPF_CNPJ", "Tipo_Pessoa", "Num_CI", "Inserido_Por", "Inserido_Em",
+                                "Modificado_Por", "Modificado_Em", "id_Unidade_Trabalho", "Email_Proprietario"};
+
+// Parameter names are matched in lower case.
+QVariantHash valuesOf(const db::RowValues& row, const QStringList& columns) {
+    QVariantHash values;
+    for (const QString& c : columns)
+        values.insert(c.toLower(), row.value(c.toLower()));
+    return values;
+}
+
+QString insertSql(const QString& table, QStringList columns, const QString& extraColumns, const QString& extraValues,
+                  const QString& key) {
+    QStringList params;
+    for (const QString& c : columns)
+        params << QLatin1Char(':') + c;
+    return QStringLiteral(" insert into %1 (%2%3) values (%4%5) returning %6 ")
+        .arg(table, columns.join(QStringLiteral(", ")), extraColumns, params.join(QStringLiteral(", ")), extraValues, key);
+}
+
+int returnedKey(const db::RowSet& rows) { return rows.count() ? db::toInt(rows.row(0)[0]) : 0; }
+
+bool any(const QString& sql, int ownerId) {
+    return db::run(db::kMain, sql, {{QStringLiteral("owner"), ownerId}}).count() > 0;
+}
+
+}  // namespace
+
+void selectNone(db::DataSet& owner) {
+    owner.setSql(QStringLiteral(" select * from proprietario where 1=2 "));
+    owner.open();
+}
+
+void selectActive(db::DataSet& owner) {
+    owner.setSql(QStringLiteral(" select * from proprietario where status_registro = :status order by id_proprietario "));
+    owner.query().bind(QStringLiteral("status"), QStringLiteral("ATIVO"));
+    owner.open();
+}
+
+void selectOwner(db::DataSet& owner, int ownerId) {
+    owner.setSql(QStringLiteral(" select * from proprietario where id_proprietario = :id and Status_Registro = 'ATIVO' "));
+    owner.query().bind(QStringLiteral("id"), ownerId);
+    owner.open();
+}
+
+void selectOwnerAnyStatus(db::DataSet& owner, int ownerId) {
+    owner.setSql(QStringLiteral(" select * from proprietario where id_proprietario = :id "));
+    owner.query().bind(QStringLiteral("id"), ownerId);
+    owner.open();
+}
+
+void selectAddress(db::DataSet& address, const QVariant& addressId) {
+    if (db::toText(addressId).trimmed().isEmpty()) {
+        address.setSql(QStringLiteral(" select * from endereco where 1=2 "));
+    } else {
+        address.setSql(QStringLiteral(" select * from endereco where id_endereco = :id "));
+        address.query().bind(QStringLiteral("id"), db::toInt(addressId));
+    }
+    address.open();
+}
+
+int insertAddress(const db::RowValues& address) {
+    return returnedKey(db::run(db::kMain, insertSql("endereco", kAddressColumns, {}, {}, "Id_Endereco"),
+                               valuesOf(address, kAddressColumns)));
+}
+
+void updateAddress(const db::RowValues& typed, const db::RowValues& read, int addressId) {
+    db::updateRow({QStringLiteral("endereco"), QStringLiteral("Id_Endereco"), addressId, kAddressColumns,
+                   valuesOf(typed, kAddressColumns), read});
+}
+
+int insertOwner(const db::RowValues& owner, const QVariant& addressId) {
+    QVariantHash values = valuesOf(owner, kOwnerColumns);
+    values.insert(QStringLiteral("id_endereco"), addressId);
+    return returnedKey(db::run(db::kMain,
+                               insertSql("proprietario", kOwnerColumns, ", Id_Endereco, Status_Registro",
+                                         ", :Id_Endereco, 'ATIVO'", "Id_Proprietario"),
+                               values));
+}
+
+void updateOwner(const db::RowValues& typed, const db::RowValues& read, int ownerId, const QVariant& addressId) {
+    QVariantHash values = valuesOf(typed, kOwnerColumns);
+    values.insert(QStringLiteral("id_endereco"), addressId);
+    db::updateRow({QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), ownerId,
+                   kOwnerColumns + QStringList{QStringLiteral("Id_Endereco")}, values, read});
+}
+
+void setWebUser(int ownerId, int userId) {
+    db::run(db::kMain, QStringLiteral(" update proprietario set id_usu_web = :user where id_proprietario = :owner "),
+            {{QStringLiteral("user"), userId}, {QStringLiteral("owner"), ownerId}});
+}
+
+bool documentTaken(const QString& document, int ownerId) {
+    return db::run(db::kMain,
+                   QStringLiteral(" select id_Proprietario from Proprietario where Num_CPF_CNPJ = :doc "
+                                  " and Status_Registro = 'ATIVO' and id_proprietario <> :owner limit 1 "),
+                   {{QStringLiteral("doc"), document.trimmed()}, {QStringLiteral("owner"), ownerId}})
+               .count() > 0;
+}
+
+std::optional<int> ownerByDocumentPrefix(const QString& document) {
+    const QString d = document.trimmed();
+    if (d.size() != 11 && d.size() != 14)
+        return std::nullopt;
+    const int length = d.size() == 11 ? 9 : 12;
+    // The folded prefix finds the owners through its index; the plain comparison keeps the match exact.
+    const db::Condition folded = db::foldedPrefix(QStringLiteral("Num_CPF_CNPJ"), QStringLiteral("folded"), d.left(length));
+    QVariantHash values = folded.values;
+    values.insert({{QStringLiteral("length"), length},
+                   {QStringLiteral("prefix"), d.left(length)},
+                   {QStringLiteral("size"), int(d.size())}});
+    const db::RowSet rows = db::run(db::kMain,
+                                    QStringLiteral(" select id_proprietario from proprietario "
+                                                   " where %1 and substr(Num_CPF_CNPJ, 1, :length) = :prefix "
+                                                   " and length(trim(Num_CPF_CNPJ)) = :size "
+                                                   " and Status_Registro = 'ATIVO' limit 1 ").arg(folded.sql),
+                                    values);
+    if (rows.count() == 0)
+        return std::nullopt;
+    return db::toInt(rows.row(0)[0]);
+}
+
+std::optional<NameMatch> ownerNamed(const QString& name) {
+    const db::RowSet rows = db::run(
+        db::kMain,
+        QStringLiteral(" select a.id_proprietario, a.Nome, a.Telefone_Residencial, a.Telefone_Celular, a.Telefone_Recado, "
+                       " b.TIP_LOGR, b.NOM_LOGR, b.NUM_IMOV_LOGR, b.DES_CMPL_ENDR "
+                       " from proprietario a left join endereco b on (a.id_endereco = b.id_endereco) "
+                       " where fold(trim(a.nome)) = fold(:name) and a.Status_Registro = 'ATIVO' "
+                       " order by a.id_proprietario limit 1 "),
+        {{QStringLiteral("name"), name.trimmed()}});
+    if (rows.count() == 0)
+        return std::nullopt;
+    const auto& r = rows.row(0);
+    auto t = [&](int i) { return db::toText(r[i]).trimmed(); };
+    return NameMatch{db::toInt(r[0]), t(1), t(2), t(3), t(4), t(5), t(6), t(7), t(8)};
+}
+
+int ownerEmailCount(const QString& email, int ownerId) {
+    const db::RowSet rows = db::run(db::kMain,
+                                    QStringLiteral(" select count(*) as valor from proprietario pr "
+                                                   " where fold(trim(Email_Proprietario)) = fold(:email) "
+                                                   " and Status_Registro = 'ATIVO' and id_proprietario <> :owner "),
+                                    {{QStringLiteral("email"), email.trimmed()}, {QStringLiteral("owner"), ownerId}});
+    return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
+}
+
+OwnerLookups lookups(const OwnerValues& owner, int ownerId) {
+    return {
+        [=] { return documentTaken(owner.document, ownerId); },
+        [=] { return ownerEmailCount(owner.email, ownerId); },
+        [=] { return webaccount::emailCount(owner.email, owner.inserting ? std::nullopt : std::optional<int>(ownerId)); },
+        [=] { return webaccount::loginTaken(owner.document, ownerId); },
+    };
+}
+
+std::optional<FieldRefusal> holdAndCheckDuplicates(const OwnerValues& owner, int ownerId) {
+    // Always in this order, so that two saves never wait for each other's next value.
+    db::holdValue(QStringLiteral("Num_CPF_CNPJ"), owner.document.trimmed());
+    db::holdValue(QStringLiteral("Email"), db::fold(owner.email.trimmed()));
+    db::holdValue(QStringLiteral("Login"), db::fold(owner.document.trimmed()));
+    return ValidaCamposProprietario(owner, lookups(owner, ownerId), kFirstDuplicateCheck);
+}
+
+bool hasHistory(int ownerId) {
+    return any(QStringLiteral(" select id_animal from Histo_muda_proprietario where id_proprietario = :owner limit 1 "),
+               ownerId);
+}
+
+bool hasAnimals(int ownerId) {
+    return any(QStringLiteral(" select id_proprietario, id_animal from animal where id_proprietario = :owner limit 1 "),
+               ownerId);
+}
+
+void deleteOwner(int ownerId, const db::RowValues& read) {
+    db::deleteRow({QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), ownerId,
+                   kOwnerColumns + QStringList{QStringLiteral("Id_Endereco")}, {}, read});
+}
+
+void deleteAddress(const QVariant& addressId, const db::RowValues& read) {
+    db::deleteRow({QStringLiteral("endereco"), QStringLiteral("Id_Endereco"), db::toInt(addressId), kAddressColumns, {},
+                   read});
+}
+
+}  // namespace ownersql

@@ -1,0 +1,60 @@
+#pragma once
+// The owner's statements: the owner and address selects, their inserts and updates, the duplicate
+// look-ups and the delete.
+
+#include "platform/db/DataSet.h"
+#include "platform/db/EditedRow.h"
+#include "registry/owner/OwnerRules.h"
+
+#include <QString>
+#include <optional>
+
+namespace ownersql {
+
+// Selects of the owner data set.
+void selectNone(db::DataSet& owner);              // an empty result, as before a new owner
+void selectActive(db::DataSet& owner);            // every active owner
+void selectOwner(db::DataSet& owner, int ownerId);  // the active owner of that id
+void selectOwnerAnyStatus(db::DataSet& owner, int ownerId);  // the owner of that id, active or not
+// Selects of an address data set: the row of the key, or an empty result for a null key.
+void selectAddress(db::DataSet& address, const QVariant& addressId);
+
+// Writes an address or an owner from its values by column (db::typedValues() of a data set): inserts answer
+// the key the server made; updates write the row only while it still holds the values read (`read`), else
+// throw kRegistroAlterado.
+int insertAddress(const db::RowValues& address);
+void updateAddress(const db::RowValues& typed, const db::RowValues& read, int addressId);
+int insertOwner(const db::RowValues& owner, const QVariant& addressId);
+void updateOwner(const db::RowValues& typed, const db::RowValues& read, int ownerId, const QVariant& addressId);
+void setWebUser(int ownerId, int userId);
+
+// Another active owner with the document (ownerId aside; 0 for a new owner).
+bool documentTaken(const QString& document, int ownerId);
+// The active owner whose document begins as the typed one does: by 9 digits for 11, by 12 for 14.
+std::optional<int> ownerByDocumentPrefix(const QString& document);
+
+// An active owner of the same name (case, accents and outer blanks aside), with what the question shows.
+struct NameMatch {
+    int id = 0;
+    QString name, residential, mobile, message, streetType, streetName, houseNumber, complement;
+};
+std::optional<NameMatch> ownerNamed(const QString& name);
+
+// Other active owners with the e-mail (trimmed, case and accents aside).
+int ownerEmailCount(const QString& email, int ownerId);
+
+// The duplicate look-ups of the owner's checks, for the owner of that id (0 for a new owner).
+OwnerLookups lookups(const OwnerValues& owner, int ownerId);
+// Inside the owner save's transaction, before anything is written: holds the owner's document, e-mail and
+// web login until the transaction ends, so that no other workstation saves the same meanwhile, and runs the
+// duplicate checks again with what every earlier save stored. Answers the first that fails.
+std::optional<FieldRefusal> holdAndCheckDuplicates(const OwnerValues& owner, int ownerId);
+
+// Rows that keep an owner from being deleted.
+bool hasHistory(int ownerId);
+bool hasAnimals(int ownerId);
+// Delete the owner and an address as read; kRegistroAlterado when another workstation changed either meanwhile.
+void deleteOwner(int ownerId, const db::RowValues& read);
+void deleteAddress(const QVariant& addressId, const db::RowValues& read);
+
+}  // namespace ownersql
