@@ -9,6 +9,7 @@
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
 #include "registry/FieldMarks.h"
+#include "registry/address/AddressSql.h"
 #include "registry/address/UEnderecoPesquisa.h"
 
 #include <QCheckBox>
@@ -158,10 +159,7 @@ QString AddressGroup::str(const char* field) const {
 
 void AddressGroup::reloadLists() {
     m_types->setList(street::streetTypes());
-    m_districts->setList(db::run(db::kMain,
-                                 QStringLiteral(" select Id_Distrito, Nome from distrito where ind_status = 'ATIVO' "
-                                                " order by Id_Distrito "),
-                                 {}));
+    m_districts->setList(addresssql::districts());
     m_areas->setList(street::areas());
     if (m_mode == Mode::AnimalForm)
         m_neighbourhoods->setList(street::neighbourhoodsByName());

@@ -140,6 +140,16 @@ db::RowSet streetTypes() {
     return read(QStringLiteral(" select Tip_Logr, Des_Tip_Logr from TipoLogradouro order by Des_Tip_Logr "));
 }
 
+QList<Building> buildings(int streetCode) {
+    const db::RowSet rows = read(QStringLiteral(" select num_imov, val_cood_x, val_cood_y from LogradouroImovel "
+                                                " where num_logr = :street "),
+                                 {{"street", streetCode}});
+    QList<Building> found;
+    for (int i = 0; i < rows.count(); ++i)
+        found.append({db::toText(rows.row(i)[0]), db::toNumber(rows.row(i)[1]), db::toNumber(rows.row(i)[2])});
+    return found;
+}
+
 void prepareSearch(db::Query& query, const QString& criterion, const QString& text) {
     query.clear();
     query << kStreetColumns;
@@ -164,14 +174,7 @@ void prepareSearch(db::Query& query, const QString& criterion, const QString& te
 
 Coordinates CalculaCoordenadas(int streetCode, int number) {
     try {
-        const db::RowSet rows = db::run(db::kPadrao,
-                                        QStringLiteral(" select num_imov, val_cood_x, val_cood_y from LogradouroImovel "
-                                                       " where num_logr = :street "),
-                                        {{QStringLiteral("street"), streetCode}});
-        QList<Building> buildings;
-        for (int i = 0; i < rows.count(); ++i)
-            buildings.append({db::toText(rows.row(i)[0]), db::toNumber(rows.row(i)[1]), db::toNumber(rows.row(i)[2])});
-        return geocode(number, buildings);
+        return geocode(number, street::buildings(streetCode));
     } catch (const std::exception&) {
         return {0, 0, kGradeNaoEncontrado};
     }

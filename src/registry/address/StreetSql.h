@@ -56,6 +56,9 @@ db::RowSet areas(const QVariant& district = {}, bool activeOnly = true);
 // Street types (Tip_Logr, Des_Tip_Logr).
 db::RowSet streetTypes();
 
+// The buildings of a street with their coordinates.
+QList<Building> buildings(int streetCode);
+
 // The street search: the criterion ("Núm lograd.", "Logradouro", "Núm. bairro", "Bairro") and its text.
 inline const QString kCriterionCode = QStringLiteral("Núm lograd.");
 inline const QString kCriterionName = QStringLiteral("Logradouro");

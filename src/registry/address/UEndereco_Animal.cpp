@@ -16,6 +16,7 @@
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
 #include "registry/address/AddressGroup.h"
+#include "registry/address/AddressSql.h"
 #include "registry/animal/AnimalSql.h"
 #include "registry/FieldMarks.h"
 #include "registry/owner/OwnerSql.h"
@@ -164,7 +165,7 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
         guarded([this] {
             if (animalId() > 0)
-                animalsql::selectAddressHistory(*qryTodosEnd, animalId());
+                addresssql::selectAnimalHistory(*qryTodosEnd, animalId());
         });
     });
     connect(qryEndereco, &db::DataSet::stateChanged, this, &TfrmEndereco_Animal::updateActions);
@@ -172,9 +173,8 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
 
     guarded([this] {
         address->reloadLists();
-        qryProprietario->setSql(QStringLiteral(" select id_proprietario, nome from proprietario where 1=2 "));
-        qryProprietario->open();
-        ownersql::selectAddress(*qryEndereco, {});
+        ownersql::selectNone(*qryProprietario);
+        addresssql::selectAddress(*qryEndereco, {});
     });
     updateActions();
     resize(820, 560);
@@ -203,9 +203,7 @@ void TfrmEndereco_Animal::search() {
 }
 
 void TfrmEndereco_Animal::chooseAnimal(int ownerId, int chosen) {
-    qryProprietario->setSql(QStringLiteral(" select * from proprietario where id_proprietario = :owner "));
-    qryProprietario->query().bind(QStringLiteral("owner"), ownerId);
-    qryProprietario->open();
+    ownersql::selectOwnerAnyStatus(*qryProprietario, ownerId);
     const db::RowSet animals = animalsql::animalsOf(ownerId);
     {
         const QSignalBlocker quiet(cbbAnimal);
@@ -224,10 +222,10 @@ void TfrmEndereco_Animal::animalChosen() {
         qryEndereco->cancel();
     const int id = animalId();
     if (id > 0) {
-        animalsql::selectAddressHistory(*qryTodosEnd, id);
-        ownersql::selectAddress(*qryEndereco, animalsql::currentAddress(id));
+        addresssql::selectAnimalHistory(*qryTodosEnd, id);
+        addresssql::selectAddress(*qryEndereco, addresssql::currentAnimalAddress(id));
     } else {
-        ownersql::selectAddress(*qryEndereco, {});
+        addresssql::selectAddress(*qryEndereco, {});
     }
     const QVariant start = qryEndereco->recNo() >= 0 ? qryEndereco->field(QStringLiteral("data_inicial_end")) : QVariant();
     dbeDataInicial->setDate(blank(start) ? QDate() : db::toDateTime(start).date());
@@ -237,7 +235,7 @@ void TfrmEndereco_Animal::animalChosen() {
 void TfrmEndereco_Animal::append() {
     if (animalId() == 0)
         return;
-    ownersql::selectAddress(*qryEndereco, {});
+    addresssql::selectAddress(*qryEndereco, {});
     qryEndereco->append();
     dbeDataInicial->setDate({});
 }
@@ -279,9 +277,9 @@ void TfrmEndereco_Animal::save() {
     {
         db::Transaction transaction;
         if (inserting)
-            animalsql::linkAddress(animalId(), ownersql::insertAddress(db::typedValues(*qryEndereco)));
+            addresssql::linkAnimal(animalId(), addresssql::insertAddress(db::typedValues(*qryEndereco)));
         else
-            ownersql::updateAddress(db::typedValues(*qryEndereco), db::readValues(*qryEndereco),
+            addresssql::updateAddress(db::typedValues(*qryEndereco), db::readValues(*qryEndereco),
                                     db::toInt(qryEndereco->field(QStringLiteral("Id_Endereco"))));
         transaction.commit();
     }
@@ -291,7 +289,7 @@ void TfrmEndereco_Animal::save() {
 
 void TfrmEndereco_Animal::remove() {
     const int id = animalId();
-    const int addresses = id > 0 ? animalsql::addressCount(id) : 0;
+    const int addresses = id > 0 ? addresssql::animalAddressCount(id) : 0;
     if (addresses == 0) {
         Prompts::information(kNaoHaEndereco);
         return;
@@ -305,7 +303,7 @@ void TfrmEndereco_Animal::remove() {
         return;
     {
         db::Transaction transaction;
-        animalsql::deleteAnimalAddress(id, db::toInt(qryEndereco->field(QStringLiteral("Id_Endereco"))),
+        addresssql::deleteAnimalAddress(id, db::toInt(qryEndereco->field(QStringLiteral("Id_Endereco"))),
                                        db::readValues(*qryEndereco));
         transaction.commit();
     }
@@ -316,7 +314,7 @@ void TfrmEndereco_Animal::remove() {
 void TfrmEndereco_Animal::refresh() {
     if (animalId() == 0)
         return;
-    animalsql::selectAddressHistory(*qryTodosEnd, animalId());
+    addresssql::selectAnimalHistory(*qryTodosEnd, animalId());
     StatusBar1Panel0->setText(animalName() + QStringLiteral(" já teve ") + QString::number(qryTodosEnd->recordCount()) +
                               QStringLiteral(" endereço."));
 }
@@ -327,15 +325,12 @@ void TfrmEndereco_Animal::sortHistory(int column) {
     if (animalId() == 0 || column < 0 || column >= columns.size())
         return;
     const QString field = columns[column].field.isEmpty() ? QStringLiteral("data_inicial_end") : columns[column].field;
-    QString statement = qryTodosEnd->text();
-    statement = statement.left(statement.indexOf(QStringLiteral("order"), 0, Qt::CaseInsensitive));
-    qryTodosEnd->query().setSql(statement + QStringLiteral("order by b.") + field);
     try {
-        qryTodosEnd->open();
+        addresssql::selectAnimalHistory(*qryTodosEnd, animalId(), field);
         grid->markSortColumn(column);
     } catch (const std::exception&) {
         Prompts::information(kNaoOrdenar);
-        animalsql::selectAddressHistory(*qryTodosEnd, animalId());
+        addresssql::selectAnimalHistory(*qryTodosEnd, animalId());
     }
 }
 

@@ -15,9 +15,9 @@
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
 #include "registry/address/AddressGroup.h"
+#include "registry/address/AddressSql.h"
 #include "registry/animal/AnimalSql.h"
 #include "registry/FieldMarks.h"
-#include "registry/owner/OwnerSql.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -261,7 +261,7 @@ void AnimalPage::showOwner(const OwnerShown& owner, int animalToLocate) {
         return;  // the animal being typed stays, for the owner it was typed for
     animalsql::selectAnimals(*m_animal, owner.name.isEmpty() ? 0 : owner.id);
     if (m_animal->isEmpty() && !m_address->isEditing())
-        ownersql::selectAddress(*m_address, {});
+        addresssql::selectAddress(*m_address, {});
     if (animalToLocate != 0)
         m_animal->locate(QStringLiteral("id_animal"), animalToLocate);
 }
@@ -271,9 +271,9 @@ void AnimalPage::showAnimal() {
         const int id = animalId();
         if (id > 0) {
             if (!m_address->isEditing())
-                ownersql::selectAddress(*m_address, animalsql::currentAddress(id));
+                addresssql::selectAddress(*m_address, addresssql::currentAnimalAddress(id));
         } else if (!busy()) {
-            ownersql::selectAddress(*m_address, {});
+            addresssql::selectAddress(*m_address, {});
         }
         address->reloadNeighbourhoods();
     } catch (const std::exception&) {
@@ -297,7 +297,7 @@ void AnimalPage::append() {
     m_typedFor = m_owner.id;
     animalsql::selectAnimals(*m_animal, 0);
     m_animal->append();
-    ownersql::selectAddress(*m_address, {});
+    addresssql::selectAddress(*m_address, {});
     m_address->append();
     m_nascimento->setDate({});
     const struct {

@@ -2,8 +2,8 @@
 #include "registry/animal/AnimalSave.h"
 
 #include "common/Session.h"
+#include "registry/address/AddressSql.h"
 #include "registry/animal/AnimalSql.h"
-#include "registry/owner/OwnerSql.h"
 
 namespace {
 
@@ -33,9 +33,9 @@ AnimalSaved saveAnimal(const AnimalSave& s) {
         address.insert(QStringLiteral("end_y"), QVariant());
         stamp(address, "inserido_em", "inserido_por", now);
         stamp(animal, "inserido_em", "inserido_por", now);
-        const int addressId = ownersql::insertAddress(address);
+        const int addressId = addresssql::insertAddress(address);
         id = animalsql::insertAnimal(animal, s.ownerId);
-        animalsql::linkAddress(id, addressId);
+        addresssql::linkAnimal(id, addressId);
         animalsql::insertGroup(animal.value(QStringLiteral("id_grupo_animal")), id, now);
         animalsql::insertFirstOwner(id, s.ownerId, now);
     } else {
@@ -43,9 +43,9 @@ AnimalSaved saveAnimal(const AnimalSave& s) {
         stamp(animal, "modificado_em", "modificado_por", now);
         if (s.addressRead.isEmpty()) {
             stamp(address, "inserido_em", "inserido_por", now);
-            animalsql::linkAddress(id, ownersql::insertAddress(address));
+            addresssql::linkAnimal(id, addresssql::insertAddress(address));
         } else {
-            ownersql::updateAddress(address, s.addressRead, db::toInt(address.value(QStringLiteral("id_endereco"))));
+            addresssql::updateAddress(address, s.addressRead, db::toInt(address.value(QStringLiteral("id_endereco"))));
         }
         animalsql::updateAnimal(animal, s.animalRead, id);
     }

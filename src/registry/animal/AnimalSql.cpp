@@ -7,7 +7,6 @@
 #include "platform/db/Keys.h"
 #include "common/TextIndexes.h"
 #include "registry/animal/AnimalRules.h"
-#include "registry/owner/OwnerSql.h"
 
 #include <QStringList>
 
@@ -46,14 +45,6 @@ void selectAnimals(db::DataSet& animals, int ownerId) {
         animals.setSql(QStringLiteral(" select * from animal where 1=2 "));
     }
     animals.open();
-}
-
-QVariant currentAddress(int animalId) {
-    const db::RowSet rows = db::run(db::kMain,
-                                    QStringLiteral(" select id_endereco from endereco_animal where id_animal = :animal "
-                                                   " order by id_endereco desc limit 1 "),
-                                    byAnimal(animalId));
-    return rows.count() ? rows.row(0)[0] : QVariant();
 }
 
 db::RowSet groups() {
@@ -112,11 +103,6 @@ int insertAnimal(const db::RowValues& animal, int ownerId) {
 void updateAnimal(const db::RowValues& typed, const db::RowValues& read, int animalId) {
     db::updateRow({QStringLiteral("animal"), QStringLiteral("Id_Animal"), animalId, kAnimalColumns,
                    valuesOf(typed, kAnimalColumns), read});
-}
-
-void linkAddress(int animalId, int addressId) {
-    db::run(db::kMain, QStringLiteral(" insert into endereco_animal (id_animal, id_endereco) values (:animal, :address) "),
-            {{QStringLiteral("animal"), animalId}, {QStringLiteral("address"), addressId}});
 }
 
 void insertGroup(const QVariant& groupId, int animalId, const QDateTime& when) {
@@ -201,27 +187,6 @@ db::RowSet animalsOf(int ownerId) {
                    QStringLiteral(" select id_animal, id_proprietario, nome from animal where id_proprietario = :owner "
                                   " order by id_animal "),
                    {{QStringLiteral("owner"), ownerId}});
-}
-
-void selectAddressHistory(db::DataSet& history, int animalId) {
-    history.setSql(QStringLiteral(" select a.id_animal, b.* from endereco_animal a "
-                                  " left join endereco b on (a.id_endereco = b.id_endereco) "
-                                  " where a.id_animal = :animal order by a.id_endereco desc "));
-    history.query().bind(QStringLiteral("animal"), animalId);
-    history.open();
-}
-
-int addressCount(int animalId) {
-    return count(QStringLiteral(" select count(*) as valor from endereco_animal where id_animal = :animal "), animalId);
-}
-
-void deleteAnimalAddress(int animalId, int addressId, const db::RowValues& read) {
-    const QVariantHash both{{QStringLiteral("animal"), animalId}, {QStringLiteral("address"), addressId}};
-    int affected = 0;
-    db::run(db::kMain, QStringLiteral(" delete from endereco_animal where id_endereco = :address and id_animal = :animal "),
-            both, &affected);
-    db::requireAffected(affected);
-    ownersql::deleteAddress(addressId, read);
 }
 
 void prepareAnimalSearch(db::Query& query, const QString& criterion, const QString& text) {

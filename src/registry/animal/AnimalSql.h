@@ -1,7 +1,7 @@
 #pragma once
 // The animal's statements: the owner's animals, the reference lists and defaults, a new animal with its
-// link, group and first history row, a change, the delete refusals and cascade, the address history of the
-// animal-address form, its animal search and export.
+// group and first history row, a change, the delete refusals and cascade, and the animal-address form's
+// animal list, animal search and export.
 
 #include "platform/db/DataSet.h"
 #include "platform/db/EditedRow.h"
@@ -13,8 +13,6 @@ namespace animalsql {
 
 // The owner's animals ordered by id_animal (an empty result for owner 0).
 void selectAnimals(db::DataSet& animals, int ownerId);
-// The most recent address of an animal (its link with the highest Id_Endereco), null when none.
-QVariant currentAddress(int animalId);
 
 // Reference lists: (key, nome) or (key, descricao) rows.
 db::RowSet groups();
@@ -32,7 +30,6 @@ std::pair<QVariant, QVariant> breedDefaults(const QVariant& breedId);
 // kRegistroAlterado.
 int insertAnimal(const db::RowValues& animal, int ownerId);
 void updateAnimal(const db::RowValues& typed, const db::RowValues& read, int animalId);
-void linkAddress(int animalId, int addressId);
 void insertGroup(const QVariant& groupId, int animalId, const QDateTime& when);
 // The first row of the animal's ownership history (no previous owner).
 void insertFirstOwner(int animalId, int ownerId, const QDateTime& when);
@@ -57,11 +54,6 @@ db::RowSet insertedAndChanged(int animalId);
 
 // The owner's animals as the form lists them (id_animal, id_proprietario, nome).
 db::RowSet animalsOf(int ownerId);
-// The animal's addresses, most recent first (id_animal and every column of endereco).
-void selectAddressHistory(db::DataSet& history, int animalId);
-int addressCount(int animalId);
-// Removes the link and the address as read (kRegistroAlterado when another workstation changed it meanwhile).
-void deleteAnimalAddress(int animalId, int addressId, const db::RowValues& read);
 
 // The animal search of the address form: criterion and text as a filter of its select.
 inline const QString kBuscaNomeAnimal = QStringLiteral("Nome animal");

@@ -14,6 +14,7 @@
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
 #include "registry/address/AddressGroup.h"
+#include "registry/address/AddressSql.h"
 #include "registry/FieldMarks.h"
 #include "registry/owner/OwnerSql.h"
 #include "registry/owner/URelProprietarioGeral.h"
@@ -263,7 +264,7 @@ void OwnerPage::showOwnerFields() {
         showBlockState(webaccount::blockOf(webUser));
     if (!busy()) {
         // An owner without an address shows an empty one, never the previous owner's.
-        ownersql::selectAddress(*m_address, m_owner->isActive() ? m_owner->field(QStringLiteral("Id_Endereco")) : QVariant());
+        addresssql::selectAddress(*m_address, m_owner->isActive() ? m_owner->field(QStringLiteral("Id_Endereco")) : QVariant());
     }
     address->reloadNeighbourhoods();
     const int id = ownerId();
@@ -328,7 +329,7 @@ void OwnerPage::append() {
     m_login->clear();
     m_senha->clear();
     ownersql::selectNone(*m_owner);
-    ownersql::selectAddress(*m_address, {});
+    addresssql::selectAddress(*m_address, {});
     address->reloadNeighbourhoods();
     m_address->append();
     m_owner->append();
@@ -446,12 +447,12 @@ void OwnerPage::remove() {
         db::Transaction transaction;
         ownersql::deleteOwner(id, db::readValues(*m_owner));
         if (!blank(addressId))
-            ownersql::deleteAddress(addressId, db::readValues(*m_address));
+            addresssql::deleteAddress(addressId, db::readValues(*m_address));
         webaccount::deactivate(id, auditUser(), now);
         transaction.commit();
     }
     ownersql::selectNone(*m_owner);
-    ownersql::selectAddress(*m_address, {});
+    addresssql::selectAddress(*m_address, {});
     Prompts::information(kOperacaoRealizada);
 }
 

@@ -2,6 +2,7 @@
 #include "registry/owner/OwnerSave.h"
 
 #include "common/Session.h"
+#include "registry/address/AddressSql.h"
 #include "registry/owner/OwnerSql.h"
 
 namespace {
@@ -87,16 +88,16 @@ OwnerSaved saveOwner(const OwnerSave& s) {
     if (inserting) {
         stamp(address, "inserido_em", "inserido_por", now);
         stamp(owner, "inserido_em", "inserido_por", now);
-        id = ownersql::insertOwner(owner, ownersql::insertAddress(address));
+        id = ownersql::insertOwner(owner, addresssql::insertAddress(address));
         ownersql::setWebUser(id, webaccount::insert(newAccount(s, owner, id, now)));
     } else {
         stamp(address, "modificado_em", "modificado_por", now);
         stamp(owner, "modificado_em", "modificado_por", now);
         if (newAddress) {
             stamp(address, "inserido_em", "inserido_por", now);
-            addressId = ownersql::insertAddress(address);
+            addressId = addresssql::insertAddress(address);
         } else {
-            ownersql::updateAddress(address, s.addressRead, db::toInt(addressId));
+            addresssql::updateAddress(address, s.addressRead, db::toInt(addressId));
         }
         ownersql::updateOwner(owner, s.ownerRead, id, addressId);
         // An owner without an account gets one now.

@@ -1,4 +1,4 @@
-// Statements on proprietario and endereco for the owner register.
+// Statements on proprietario for the owner register.
 #include "registry/owner/OwnerSql.h"
 
 #include "platform/db/Keys.h"
@@ -9,11 +9,6 @@
 namespace ownersql {
 
 namespace {
-
-const QStringList kAddressColumns{
-    "Id_Distrito", "COD_AREA_ABRN", "NUM_LOGR", "NUM_SEQU_LOGR", "TIP_LOGR", "NOM_LOGR", "NUM_IMOV_LOGR",
-    "DES_CMPL_ENDR", "NUM_BAIR", "NOM_BAIR", "NUM_CEP", "num_locl", "nom_locl", "End_X", "End_Y",
-    "Ind_Endereco_Informado", "data_inicial_end", "Inserido_Por", "Inserido_Em", "Modificado_Por", "Modificado_Em"};
 
 const QStringList kOwnerColumns{"Nome", "Telefone_Residencial", "Telefone_Celular", "Telefone_Recado",
                                 "Num_CPF_CNPJ", "Tipo_Pessoa", "Num_CI", "Inserido_Por", "Inserido_Em",
@@ -65,26 +60,6 @@ void selectOwnerAnyStatus(db::DataSet& owner, int ownerId) {
     owner.setSql(QStringLiteral(" select * from proprietario where id_proprietario = :id "));
     owner.query().bind(QStringLiteral("id"), ownerId);
     owner.open();
-}
-
-void selectAddress(db::DataSet& address, const QVariant& addressId) {
-    if (db::toText(addressId).trimmed().isEmpty()) {
-        address.setSql(QStringLiteral(" select * from endereco where 1=2 "));
-    } else {
-        address.setSql(QStringLiteral(" select * from endereco where id_endereco = :id "));
-        address.query().bind(QStringLiteral("id"), db::toInt(addressId));
-    }
-    address.open();
-}
-
-int insertAddress(const db::RowValues& address) {
-    return returnedKey(db::run(db::kMain, insertSql("endereco", kAddressColumns, {}, {}, "Id_Endereco"),
-                               valuesOf(address, kAddressColumns)));
-}
-
-void updateAddress(const db::RowValues& typed, const db::RowValues& read, int addressId) {
-    db::updateRow({QStringLiteral("endereco"), QStringLiteral("Id_Endereco"), addressId, kAddressColumns,
-                   valuesOf(typed, kAddressColumns), read});
 }
 
 int insertOwner(const db::RowValues& owner, const QVariant& addressId) {
@@ -193,11 +168,6 @@ bool hasAnimals(int ownerId) {
 void deleteOwner(int ownerId, const db::RowValues& read) {
     db::deleteRow({QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), ownerId,
                    kOwnerColumns + QStringList{QStringLiteral("Id_Endereco")}, {}, read});
-}
-
-void deleteAddress(const QVariant& addressId, const db::RowValues& read) {
-    db::deleteRow({QStringLiteral("endereco"), QStringLiteral("Id_Endereco"), db::toInt(addressId), kAddressColumns, {},
-                   read});
 }
 
 }  // namespace ownersql

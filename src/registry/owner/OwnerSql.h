@@ -1,6 +1,5 @@
 #pragma once
-// The owner's statements: the owner and address selects, their inserts and updates, the duplicate
-// look-ups and the delete.
+// The owner's statements: the owner selects, the insert and update, the duplicate look-ups and the delete.
 
 #include "platform/db/DataSet.h"
 #include "platform/db/EditedRow.h"
@@ -16,14 +15,10 @@ void selectNone(db::DataSet& owner);              // an empty result, as before 
 void selectActive(db::DataSet& owner);            // every active owner
 void selectOwner(db::DataSet& owner, int ownerId);  // the active owner of that id
 void selectOwnerAnyStatus(db::DataSet& owner, int ownerId);  // the owner of that id, active or not
-// Selects of an address data set: the row of the key, or an empty result for a null key.
-void selectAddress(db::DataSet& address, const QVariant& addressId);
 
-// Writes an address or an owner from its values by column (db::typedValues() of a data set): inserts answer
-// the key the server made; updates write the row only while it still holds the values read (`read`), else
-// throw kRegistroAlterado.
-int insertAddress(const db::RowValues& address);
-void updateAddress(const db::RowValues& typed, const db::RowValues& read, int addressId);
+// Writes an owner from its values by column (db::typedValues() of a data set): the insert answers the key the
+// server made; the update writes the row only while it still holds the values read (`read`), else throws
+// kRegistroAlterado.
 int insertOwner(const db::RowValues& owner, const QVariant& addressId);
 void updateOwner(const db::RowValues& typed, const db::RowValues& read, int ownerId, const QVariant& addressId);
 void setWebUser(int ownerId, int userId);
@@ -53,8 +48,7 @@ std::optional<FieldRefusal> holdAndCheckDuplicates(const OwnerValues& owner, int
 // Rows that keep an owner from being deleted.
 bool hasHistory(int ownerId);
 bool hasAnimals(int ownerId);
-// Delete the owner and an address as read; kRegistroAlterado when another workstation changed either meanwhile.
+// Delete the owner as read; kRegistroAlterado when another workstation changed it meanwhile.
 void deleteOwner(int ownerId, const db::RowValues& read);
-void deleteAddress(const QVariant& addressId, const db::RowValues& read);
 
 }  // namespace ownersql

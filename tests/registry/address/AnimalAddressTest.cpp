@@ -6,6 +6,7 @@
 #include "ForeignReaders.h"
 #include "UserInput.h"
 
+#include "registry/address/AddressSql.h"
 #include "registry/address/StreetSql.h"
 #include "registry/address/UEnderecoPesquisa.h"
 #include "registry/address/UEndereco_Animal.h"
@@ -75,12 +76,12 @@ TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordina
     typeIn(form, "dbeDataInicial", "31022021");
     form->save();
     EXPECT_EQ(prompts.last(), kDataInicialInvalida);
-    EXPECT_EQ(animalsql::addressCount(rex), 1);
+    EXPECT_EQ(addresssql::animalAddressCount(rex), 1);
     typeIn(form, "dbeDataInicial", "01032021");
     form->save();
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
-    EXPECT_EQ(animalsql::addressCount(rex), 2);
-    const QVariant newest = animalsql::currentAddress(rex);
+    EXPECT_EQ(addresssql::animalAddressCount(rex), 2);
+    const QVariant newest = addresssql::currentAnimalAddress(rex);
     EXPECT_EQ(str("select NOM_LOGR || '/' || NUM_IMOV_LOGR || '/' || cast(End_X as integer) from endereco "
                   "where id_endereco = :e", {{"e", newest}}),
               "DAS FLORES/57/3");
@@ -92,16 +93,16 @@ TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordina
     form->edit();
     typeIn(form, "dbeAnimalNumEndereco", "69");
     form->save();
-    EXPECT_EQ(animalsql::addressCount(rex), 2);
+    EXPECT_EQ(addresssql::animalAddressCount(rex), 2);
     EXPECT_EQ(str("select cast(End_X as integer) from endereco where id_endereco = :e", {{"e", newest}}), "9");
 
     // Two addresses: the most recent goes with its link; one left: refused.
     const int addresses = count("endereco");
     prompts.confirmations = {true};
     form->remove();
-    EXPECT_EQ(animalsql::addressCount(rex), 1);
+    EXPECT_EQ(addresssql::animalAddressCount(rex), 1);
     EXPECT_EQ(count("endereco"), addresses - 1);
-    EXPECT_NE(animalsql::currentAddress(rex), newest);
+    EXPECT_NE(addresssql::currentAnimalAddress(rex), newest);
     form->remove();
     EXPECT_EQ(prompts.last(), kUnicoEndereco);
 
