@@ -150,7 +150,7 @@ QList<Building> buildings(int streetCode) {
     return found;
 }
 
-void prepareSearch(db::Query& query, const QString& criterion, const QString& text) {
+void prepareSearch(db::Query& query, const QString& criterion, const QString& text, const QString& orderBy) {
     query.clear();
     query << kStreetColumns;
     const QString c = criterion.trimmed();
@@ -168,6 +168,7 @@ void prepareSearch(db::Query& query, const QString& criterion, const QString& te
         query << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("nom_bair"), QStringLiteral("texto"));
         query.bind(QStringLiteral("texto"), db::likePrefix(t));
     }
+    query << (orderBy.isEmpty() ? QStringLiteral(" order by nom_logr ") : QStringLiteral(" order by ") + orderBy);
 }
 
 }  // namespace street

@@ -64,8 +64,9 @@ inline const QString kCriterionCode = QStringLiteral("Núm lograd.");
 inline const QString kCriterionName = QStringLiteral("Logradouro");
 inline const QString kCriterionNeighbourhoodCode = QStringLiteral("Núm. bairro");
 inline const QString kCriterionNeighbourhood = QStringLiteral("Bairro");
-// Fills `query` (on the register's connection) with the search statement, without order clause.
-void prepareSearch(db::Query& query, const QString& criterion, const QString& text);
+// Fills `query` (on the register's connection) with the search statement, by street name or by the result's
+// column `orderBy` when one is given.
+void prepareSearch(db::Query& query, const QString& criterion, const QString& text, const QString& orderBy = {});
 
 }  // namespace street
 

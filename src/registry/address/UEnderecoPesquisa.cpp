@@ -52,8 +52,9 @@ TfrmEnderecoPesquisa* TfrmEnderecoPesquisa::open(int tag, QObject* target, const
 }
 
 void TfrmEnderecoPesquisa::search() {
-    street::prepareSearch(qryPrincipal->query(), cbbSelecao->currentText(), mkeTexto->text());
-    openRows(QStringLiteral(" order by nom_logr "));
+    openRows([criterion = cbbSelecao->currentText(), text = mkeTexto->text()](db::Query& query, const QString& orderBy) {
+        street::prepareSearch(query, criterion, text, orderBy);
+    });
     lblCriterio->setText(cbbSelecao->currentText().trimmed() + QStringLiteral(" - ") + mkeTexto->text().trimmed());
 }
 

@@ -37,14 +37,14 @@ PickDialogShape searchShape() {
 TfrmPesquisaNovoEndAnimal::TfrmPesquisaNovoEndAnimal(QWidget* parent)
     : PickDialog(searchShape(), parent, Qt::Window) {
     setWindowModality(Qt::ApplicationModal);
-    animalsql::prepareAnimalSearch(qryPrincipal->query(), {}, {});
-    qryPrincipal->query().add(QStringLiteral(" and 1=2 "));
+    animalsql::prepareNoAnimal(qryPrincipal->query());
     qryPrincipal->open();
 }
 
 void TfrmPesquisaNovoEndAnimal::search() {
-    animalsql::prepareAnimalSearch(qryPrincipal->query(), cbbSelecao->currentText(), mkeTexto->text());
-    openRows();
+    openRows([criterion = cbbSelecao->currentText(), text = mkeTexto->text()](db::Query& query, const QString& orderBy) {
+        animalsql::prepareAnimalSearch(query, criterion, text, orderBy);
+    });
 }
 
 void TfrmPesquisaNovoEndAnimal::sortBy(int column) {

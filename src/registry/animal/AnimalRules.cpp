@@ -1,9 +1,6 @@
-// The animal's save checks, the house geocoder and the owner consult's filters.
+// The animal's save checks, the house geocoder and a whole number typed.
 #include "registry/animal/AnimalRules.h"
 
-#include "common/Documents.h"
-#include "common/TextIndexes.h"
-#include "platform/db/Database.h"
 #include "platform/ui/DateEdit.h"
 
 #include <algorithm>
@@ -108,53 +105,4 @@ QVariant wholeNumber(const QString& text) {
     bool ok = false;
     const int n = text.trimmed().toInt(&ok);
     return ok ? QVariant(n) : QVariant();
-}
-
-ConsultFilter consultFilter(const QString& criterion, const QString& text) {
-    ConsultFilter f;
-    f.matched = true;
-    f.shownText = text;
-    const QString c = criterion.trimmed();
-    auto prefix = [&](const QString& column) {
-        const db::Condition condition = db::foldedPrefix(column, QStringLiteral("valor"), text);
-        f.clause = QStringLiteral(" and ") + condition.sql;
-        f.params.insert(condition.values);
-    };
-    auto number = [&](const QString& column) {
-        f.clause = QStringLiteral(" and %1 = :valor ").arg(column);
-        f.params.insert(QStringLiteral("valor"), wholeNumber(text));
-    };
-    if (c == kConsultaCodigoProp) {
-        f.fromOwner = true;
-        number(QStringLiteral("b.id_proprietario"));
-    } else if (c == kConsultaNomeProp) {
-        f.fromOwner = true;
-        prefix(QStringLiteral("b.nome"));
-    } else if (c == kConsultaDocumento) {
-        f.fromOwner = true;
-        f.shownText = documentKey(text);
-        // The folded prefix finds the owners through its index; the plain comparison keeps the match exact.
-        const db::Condition condition = db::foldedPrefix(QStringLiteral("b.Num_CPF_CNPJ"), QStringLiteral("digitos"),
-                                                         f.shownText);
-        f.clause = QStringLiteral(" and %1 and substr(b.Num_CPF_CNPJ, 1, length(:valor)) = :valor ").arg(condition.sql);
-        f.params.insert(condition.values);
-        f.params.insert(QStringLiteral("valor"), f.shownText);
-    } else if (c == kConsultaIdentidade) {
-        prefix(QStringLiteral("b.Num_CI"));
-    } else if (c == kConsultaLogradouro) {
-        prefix(QStringLiteral("c.NOM_LOGR"));
-    } else if (c == kConsultaCodAnimal) {
-        number(QStringLiteral("a.id_animal"));
-    } else if (c == kConsultaNomeAnimal) {
-        prefix(QStringLiteral("a.nome"));
-    } else if (c == kConsultaMicrochip) {
-        const db::Condition condition =
-            db::foldedContains(QStringLiteral("replace(a.Num_Microchip, ' ', '')"), QStringLiteral("valor"),
-                               QString(text).remove(QLatin1Char(' ')), textindex::microchip(QStringLiteral("a.Id_Animal")));
-        f.clause = QStringLiteral(" and ") + condition.sql;
-        f.params.insert(condition.values);
-    } else {
-        f.matched = false;
-    }
-    return f;
 }

@@ -1,13 +1,13 @@
 #pragma once
-// Rules of an animal's record without a database: the checks before a save in their fixed order, the
-// coordinates of a house from the buildings of its street, and the owner consult's criteria as filters.
+// Rules of an animal's record without a database: the checks before a save in their fixed order, a typed
+// date, the coordinates of a house from the buildings of its street, and a whole number typed in a search.
 
 #include "registry/owner/OwnerRules.h"
 
 #include <QDate>
 #include <QList>
 #include <QString>
-#include <QVariantHash>
+#include <QVariant>
 #include <optional>
 
 namespace registry {
@@ -67,30 +67,6 @@ struct Coordinates {
 // Where house `number` lies among the street's buildings: the building of that number, else the nearest
 // buildings below and above within 100 numbers (of the number's side when there are any).
 Coordinates geocode(int number, const QList<Building>& buildings);
-
-// --- the owner consult ---
-
-namespace registry {
-inline const QString kConsultaCodigoProp = QStringLiteral("Código prop.");
-inline const QString kConsultaNomeProp = QStringLiteral("Nome prop.");
-inline const QString kConsultaDocumento = QStringLiteral("CPF / CNPJ");
-inline const QString kConsultaIdentidade = QStringLiteral("C. Identidade");
-inline const QString kConsultaLogradouro = QStringLiteral("Logradouro");
-inline const QString kConsultaCodAnimal = QStringLiteral("Cód. Animal");
-inline const QString kConsultaNomeAnimal = QStringLiteral("Nome Animal");
-inline const QString kConsultaMicrochip = QStringLiteral("Microchip");
-}  // namespace registry
-
-// A search criterion as a filter: the clause with its bound values, whether the rows start from the owner
-// (so owners without animals or address are listed), and the text the search box shows afterwards.
-struct ConsultFilter {
-    bool matched = false;
-    bool fromOwner = false;
-    QString clause;
-    QVariantHash params;
-    QString shownText;
-};
-ConsultFilter consultFilter(const QString& criterion, const QString& text);
 
 // A whole number typed, or null (a criterion that is no whole number finds nothing).
 QVariant wholeNumber(const QString& text);

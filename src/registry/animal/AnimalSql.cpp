@@ -189,7 +189,7 @@ db::RowSet animalsOf(int ownerId) {
                    {{QStringLiteral("owner"), ownerId}});
 }
 
-void prepareAnimalSearch(db::Query& query, const QString& criterion, const QString& text) {
+void prepareAnimalSearch(db::Query& query, const QString& criterion, const QString& text, const QString& orderBy) {
     query.clear();
     query << QStringLiteral(" select a.Id_Animal, c.nome as nome_raca, a.Nome as nome_animal, a.Sexo, a.Esterilizado, ")
           << QStringLiteral(" a.Num_Microchip, a.Cor, a.Sinais, a.Num_Pedigree, b.Id_Proprietario as Id_Proprietario, ")
@@ -216,6 +216,13 @@ void prepareAnimalSearch(db::Query& query, const QString& criterion, const QStri
         equals(QStringLiteral("a.id_proprietario"));
     else if (c == kBuscaMicrochip)
         contains(QStringLiteral("replace(a.num_microchip, ' ', '')"), QString(t).remove(QLatin1Char(' ')));
+    if (!orderBy.isEmpty())
+        query << QStringLiteral(" order by ") + orderBy;  // a column of the search's grid, never what is typed
+}
+
+void prepareNoAnimal(db::Query& query) {
+    prepareAnimalSearch(query, {}, {});
+    query << QStringLiteral(" and 1=2 ");
 }
 
 db::RowSet exportRows() {

@@ -61,8 +61,11 @@ inline const QString kBuscaCodigoAnimal = QStringLiteral("Código animal");
 inline const QString kBuscaNomeProprietario = QStringLiteral("Nome proprietário");
 inline const QString kBuscaCodigoProprietario = QStringLiteral("Código proprietário");
 inline const QString kBuscaMicrochip = QStringLiteral("Microchip");
-// Fills `query` with the search, without an order clause; an unknown criterion finds every animal.
-void prepareAnimalSearch(db::Query& query, const QString& criterion, const QString& text);
+// Fills `query` with the search, ordered by the result's column `orderBy` when one is given; an unknown
+// criterion finds every animal.
+void prepareAnimalSearch(db::Query& query, const QString& criterion, const QString& text, const QString& orderBy = {});
+// The search's columns without a row, as the search shows before its first run.
+void prepareNoAnimal(db::Query& query);
 
 // Every animal with its owner and breed, for the export.
 db::RowSet exportRows();

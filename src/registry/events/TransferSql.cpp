@@ -1,10 +1,50 @@
-// Statements on animal and histo_muda_proprietario for the animal transfer and its report.
+// Statements on proprietario, animal and histo_muda_proprietario for the animal transfer, its owner picker and
+// its report.
 #include "registry/events/TransferSql.h"
 
+#include "common/Documents.h"
 #include "platform/db/EditedRow.h"
+#include "registry/animal/AnimalRules.h"
 #include "registry/animal/AnimalSql.h"
 
 namespace transfersql {
+
+void prepareOwnerSearch(db::Query& query, PickBy by, const QString& text) {
+    query.clear();
+    query << QStringLiteral(" select a.id_proprietario, a.nome, a.num_CPF_CNPJ, b.NOM_LOGR, ")
+          << QStringLiteral(" b.TIP_LOGR, b.NUM_IMOV_LOGR, b.DES_CMPL_ENDR, b.nom_bair, a.num_ci, a.id_endereco ")
+          << QStringLiteral(" from proprietario a ")
+          << QStringLiteral(" left outer join endereco b on (a.id_endereco = b.id_endereco) ")
+          << QStringLiteral(" where 1=1 ");
+    const QString t = text.trimmed();
+    auto prefix = [&](const char* column) {
+        query.andWhere(db::foldedPrefix(QLatin1String(column), QStringLiteral("texto"), t));
+    };
+    switch (by) {
+    case PickBy::Code:
+        query << QStringLiteral(" and a.id_proprietario = :codigo ");
+        query.bind(QStringLiteral("codigo"), wholeNumber(t));
+        break;
+    case PickBy::Name:
+        prefix("a.nome");
+        break;
+    case PickBy::Document:
+        query << QStringLiteral(" and a.Num_CPF_CNPJ = :documento ");
+        query.bind(QStringLiteral("documento"), documentKey(t));
+        break;
+    case PickBy::Street:
+        prefix("b.NOM_LOGR");
+        break;
+    }
+    query << QStringLiteral(" order by a.nome ");
+}
+
+db::RowSet animalsOf(const QVariant& ownerId) {
+    return db::run(db::kMain,
+                   QStringLiteral(" select id_animal, nome, num_microchip, num_pedigree from animal "
+                                  " where id_proprietario = :owner order by id_animal "),
+                   {{QStringLiteral("owner"), ownerId}});
+}
 
 int moveAnimals(const QList<int>& animals, int ownerId, const QDate& date, const QDateTime& now) {
     int moved = 0;

@@ -1,16 +1,17 @@
 // The owner picker and what it writes into the side of the transfer form it serves.
 #include "registry/events/UProprietarioPesquisa.h"
 
-#include "common/Documents.h"
 #include "common/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "registry/animal/AnimalRules.h"
+#include "registry/events/TransferSql.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 using namespace registry;
 
@@ -95,34 +96,10 @@ void TfrmProprietarioPesquisa::search() {
         Prompts::information(kDigiteTexto);
         return;
     }
-    db::Query& select = qryPrincipal->query();
-    select.clear();
-    select << QStringLiteral(" select a.id_proprietario, a.nome, a.num_CPF_CNPJ, b.NOM_LOGR, ")
-           << QStringLiteral(" b.TIP_LOGR, b.NUM_IMOV_LOGR, b.DES_CMPL_ENDR, b.nom_bair, a.num_ci, a.id_endereco ")
-           << QStringLiteral(" from proprietario a ")
-           << QStringLiteral(" left outer join endereco b on (a.id_endereco = b.id_endereco) ")
-           << QStringLiteral(" where 1=1 ");
-    const QString text = edtTexto->text().trimmed();
-    auto prefix = [&](const char* column) {
-        select.andWhere(db::foldedPrefix(QLatin1String(column), QStringLiteral("texto"), text));
-    };
-    switch (cbbSelecao->currentIndex()) {
-    case 0:
-        select << QStringLiteral(" and a.id_proprietario = :codigo ");
-        select.bind(QStringLiteral("codigo"), wholeNumber(text));
-        break;
-    case 1:
-        prefix("a.nome");
-        break;
-    case 2:
-        select << QStringLiteral(" and a.Num_CPF_CNPJ = :documento ");
-        select.bind(QStringLiteral("documento"), documentKey(text));
-        break;
-    default:
-        prefix("b.NOM_LOGR");
-        break;
-    }
-    select << QStringLiteral(" order by a.nome ");
+    using transfersql::PickBy;
+    const PickBy by[] = {PickBy::Code, PickBy::Name, PickBy::Document, PickBy::Street};
+    transfersql::prepareOwnerSearch(qryPrincipal->query(), by[std::min(cbbSelecao->currentIndex(), 3)],
+                                    edtTexto->text());
     qryPrincipal->open();  // the rows stay in name order: a title click does not reorder them
 }
 
@@ -146,10 +123,7 @@ void TfrmProprietarioPesquisa::writeAnimals() {
     if (!list)
         return;
     list->clear();
-    const db::RowSet animals = db::run(db::kMain,
-                                       QStringLiteral(" select id_animal, nome, num_microchip, num_pedigree from animal "
-                                                      " where id_proprietario = :owner order by id_animal "),
-                                       {{QStringLiteral("owner"), qryPrincipal->field(QStringLiteral("id_proprietario"))}});
+    const db::RowSet animals = transfersql::animalsOf(qryPrincipal->field(QStringLiteral("id_proprietario")));
     for (int i = 0; i < animals.count(); ++i) {
         const auto& r = animals.row(i);
         new QTreeWidgetItem(list, {db::toText(r[0]) + QStringLiteral(" - ") + db::toText(r[1]).trimmed(),

@@ -1,6 +1,6 @@
 #pragma once
 // Rules of an owner's record without a database: the checks before a save in their fixed order, the web
-// account's phone, and how the stored block state reads.
+// account's phone, how the stored block state reads, and the owner consult's criteria.
 
 #include <QString>
 #include <QVariantHash>
@@ -118,4 +118,16 @@ BlockLook blockLook(const QString& stored);
 
 namespace registry {
 inline const QString kBloquearAcesso = QStringLiteral("Bloquear acesso.");
+}  // namespace registry
+
+// The criteria of the owner consult.
+namespace registry {
+inline const QString kConsultaCodigoProp = QStringLiteral("Código prop.");
+inline const QString kConsultaNomeProp = QStringLiteral("Nome prop.");
+inline const QString kConsultaDocumento = QStringLiteral("CPF / CNPJ");
+inline const QString kConsultaIdentidade = QStringLiteral("C. Identidade");
+inline const QString kConsultaLogradouro = QStringLiteral("Logradouro");
+inline const QString kConsultaCodAnimal = QStringLiteral("Cód. Animal");
+inline const QString kConsultaNomeAnimal = QStringLiteral("Nome Animal");
+inline const QString kConsultaMicrochip = QStringLiteral("Microchip");
 }  // namespace registry

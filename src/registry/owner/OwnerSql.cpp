@@ -1,10 +1,15 @@
-// Statements on proprietario for the owner register.
+// Statements on proprietario for the owner register and its consult.
 #include "registry/owner/OwnerSql.h"
 
+#include "common/Documents.h"
+#include "common/TextIndexes.h"
 #include "platform/db/Keys.h"
+#include "registry/animal/AnimalRules.h"
 #include "registry/owner/WebAccountSql.h"
 
 #include <QStringList>
+
+using namespace registry;
 
 namespace ownersql {
 
@@ -32,6 +37,19 @@ QString insertSql(const QString& table, QStringList columns, const QString& extr
 }
 
 int returnedKey(const db::RowSet& rows) { return rows.count() ? db::toInt(rows.row(0)[0]) : 0; }
+
+// The consult's owner id and name are named as the grid's titles order them: both tables have such columns.
+const QString kConsultColumns = QStringLiteral(
+    " select b.Id_Proprietario as Id_Proprietario, b.nome as nome, b.Telefone_Residencial, b.Telefone_Celular, "
+    " b.Telefone_Recado, b.Num_CPF_CNPJ, b.Num_CI, a.Id_Animal, a.nome as nome_animal, "
+    " a.num_microchip, c.Id_Endereco, c.TIP_LOGR, c.NOM_LOGR, c.NUM_IMOV_LOGR, "
+    " c.DES_CMPL_ENDR, c.NOM_BAIR ");
+const QString kConsultFromOwner = QStringLiteral(
+    " from proprietario b left join animal a on (a.id_proprietario = b.id_proprietario) "
+    " left join endereco c on (b.id_endereco = c.id_endereco) ");
+const QString kConsultFromAnimal = QStringLiteral(
+    " from animal a left join proprietario b on (a.id_proprietario = b.id_proprietario) "
+    " left join endereco c on (b.id_endereco = c.id_endereco) ");
 
 bool any(const QString& sql, int ownerId) {
     return db::run(db::kMain, sql, {{QStringLiteral("owner"), ownerId}}).count() > 0;
@@ -168,6 +186,69 @@ bool hasAnimals(int ownerId) {
 void deleteOwner(int ownerId, const db::RowValues& read) {
     db::deleteRow({QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), ownerId,
                    kOwnerColumns + QStringList{QStringLiteral("Id_Endereco")}, {}, read});
+}
+
+ConsultFilter consultFilter(const QString& criterion, const QString& text) {
+    ConsultFilter f;
+    f.matched = true;
+    f.shownText = text;
+    const QString c = criterion.trimmed();
+    auto prefix = [&](const QString& column) {
+        const db::Condition condition = db::foldedPrefix(column, QStringLiteral("valor"), text);
+        f.clause = QStringLiteral(" and ") + condition.sql;
+        f.params.insert(condition.values);
+    };
+    auto number = [&](const QString& column) {
+        f.clause = QStringLiteral(" and %1 = :valor ").arg(column);
+        f.params.insert(QStringLiteral("valor"), wholeNumber(text));
+    };
+    if (c == kConsultaCodigoProp) {
+        f.fromOwner = true;
+        number(QStringLiteral("b.id_proprietario"));
+    } else if (c == kConsultaNomeProp) {
+        f.fromOwner = true;
+        prefix(QStringLiteral("b.nome"));
+    } else if (c == kConsultaDocumento) {
+        f.fromOwner = true;
+        f.shownText = documentKey(text);
+        // The folded prefix finds the owners through its index; the plain comparison keeps the match exact.
+        const db::Condition condition = db::foldedPrefix(QStringLiteral("b.Num_CPF_CNPJ"), QStringLiteral("digitos"),
+                                                         f.shownText);
+        f.clause = QStringLiteral(" and %1 and substr(b.Num_CPF_CNPJ, 1, length(:valor)) = :valor ").arg(condition.sql);
+        f.params.insert(condition.values);
+        f.params.insert(QStringLiteral("valor"), f.shownText);
+    } else if (c == kConsultaIdentidade) {
+        prefix(QStringLiteral("b.Num_CI"));
+    } else if (c == kConsultaLogradouro) {
+        prefix(QStringLiteral("c.NOM_LOGR"));
+    } else if (c == kConsultaCodAnimal) {
+        number(QStringLiteral("a.id_animal"));
+    } else if (c == kConsultaNomeAnimal) {
+        prefix(QStringLiteral("a.nome"));
+    } else if (c == kConsultaMicrochip) {
+        const db::Condition condition =
+            db::foldedContains(QStringLiteral("replace(a.Num_Microchip, ' ', '')"), QStringLiteral("valor"),
+                               QString(text).remove(QLatin1Char(' ')), textindex::microchip(QStringLiteral("a.Id_Animal")));
+        f.clause = QStringLiteral(" and ") + condition.sql;
+        f.params.insert(condition.values);
+    } else {
+        f.matched = false;
+    }
+    return f;
+}
+
+void prepareConsult(db::Query& query, const ConsultFilter& filter, const QString& orderBy) {
+    query.clear();
+    query << kConsultColumns;
+    if (filter.matched) {
+        query << (filter.fromOwner ? kConsultFromOwner : kConsultFromAnimal)
+              << QStringLiteral(" where b.status_registro = 'ATIVO' ") << filter.clause;
+        query.bind(filter.params);
+    } else {
+        query << kConsultFromAnimal << QStringLiteral(" where 1=2 ");
+    }
+    if (!orderBy.isEmpty())
+        query << QStringLiteral(" order by ") + orderBy;  // a column of the consult's grid, never what is typed
 }
 
 }  // namespace ownersql

@@ -1,11 +1,13 @@
 #pragma once
-// The owner's statements: the owner selects, the insert and update, the duplicate look-ups and the delete.
+// The owner's statements: the owner selects, the insert and update, the duplicate look-ups, the delete and
+// the owner consult.
 
 #include "platform/db/DataSet.h"
 #include "platform/db/EditedRow.h"
 #include "registry/owner/OwnerRules.h"
 
 #include <QString>
+#include <QVariantHash>
 #include <optional>
 
 namespace ownersql {
@@ -50,5 +52,21 @@ bool hasHistory(int ownerId);
 bool hasAnimals(int ownerId);
 // Delete the owner as read; kRegistroAlterado when another workstation changed it meanwhile.
 void deleteOwner(int ownerId, const db::RowValues& read);
+
+// --- the owner consult ---
+
+// A criterion of the consult as a filter: the clause with its bound values, whether the rows start from the
+// owner (so owners without animals or address are listed), and the text the search box shows afterwards.
+struct ConsultFilter {
+    bool matched = false;
+    bool fromOwner = false;
+    QString clause;
+    QVariantHash params;
+    QString shownText;
+};
+ConsultFilter consultFilter(const QString& criterion, const QString& text);
+// Fills `query` with the consult of active owners with their animals and address that `filter` keeps (no
+// row for a criterion it does not know), ordered by the result's column `orderBy` when one is given.
+void prepareConsult(db::Query& query, const ConsultFilter& filter, const QString& orderBy = {});
 
 }  // namespace ownersql

@@ -3,7 +3,7 @@
 
 #include "common/FormOpening.h"
 #include "common/Prompts.h"
-#include "registry/animal/AnimalRules.h"
+#include "registry/owner/OwnerSql.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,19 +11,6 @@
 using namespace registry;
 
 namespace {
-
-// The owner's id and name are named as the grid's titles order them: both tables have such columns.
-const QString kColumns = QStringLiteral(
-    " select b.Id_Proprietario as Id_Proprietario, b.nome as nome, b.Telefone_Residencial, b.Telefone_Celular, "
-    " b.Telefone_Recado, b.Num_CPF_CNPJ, b.Num_CI, a.Id_Animal, a.nome as nome_animal, "
-    " a.num_microchip, c.Id_Endereco, c.TIP_LOGR, c.NOM_LOGR, c.NUM_IMOV_LOGR, "
-    " c.DES_CMPL_ENDR, c.NOM_BAIR ");
-const QString kFromOwner = QStringLiteral(
-    " from proprietario b left join animal a on (a.id_proprietario = b.id_proprietario) "
-    " left join endereco c on (b.id_endereco = c.id_endereco) ");
-const QString kFromAnimal = QStringLiteral(
-    " from animal a left join proprietario b on (a.id_proprietario = b.id_proprietario) "
-    " left join endereco c on (b.id_endereco = c.id_endereco) ");
 
 QString ownerAddress(const db::DataSet& data, int row) {
     auto t = [&](const char* f) { return db::toText(data.cell(row, QString::fromLatin1(f))).trimmed(); };
@@ -68,20 +55,10 @@ void TfrmConsultaProprietario::search() {
         Prompts::information(kFaltaCampoTexto);
         return;
     }
-    const ConsultFilter filter = consultFilter(cbbSelecao->currentText(), edtTexto->text());
-    db::Query& select = qryPrincipal->query();
-    select.clear();
-    select << kColumns;
-    if (filter.matched) {
-        select << (filter.fromOwner ? kFromOwner : kFromAnimal) << QStringLiteral(" where b.status_registro = 'ATIVO' ")
-               << filter.clause;
-        for (auto it = filter.params.begin(); it != filter.params.end(); ++it)
-            select.bind(it.key(), it.value());
+    const ownersql::ConsultFilter filter = ownersql::consultFilter(cbbSelecao->currentText(), edtTexto->text());
+    if (filter.matched)
         edtTexto->setText(filter.shownText);
-    } else {
-        select << kFromAnimal << QStringLiteral(" where 1=2 ");
-    }
-    openRows();
+    openRows([filter](db::Query& query, const QString& orderBy) { ownersql::prepareConsult(query, filter, orderBy); });
 }
 
 void TfrmConsultaProprietario::choose() {

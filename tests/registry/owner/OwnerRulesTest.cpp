@@ -1,8 +1,8 @@
 // Check digits, the e-mail form, the owner's save checks in their order, the web phone and block readings and
 // the owner consult's filters.
 #include "common/Documents.h"
-#include "registry/animal/AnimalRules.h"
 #include "registry/owner/OwnerRules.h"
+#include "registry/owner/OwnerSql.h"
 
 #include <gtest/gtest.h>
 
@@ -155,7 +155,9 @@ TEST(OwnerRules, WebPhoneAndBlockReadings) {
     EXPECT_FALSE(blockLook("").red);
 }
 
-TEST(AnimalRules, ConsultCriteriaBecomeBoundFilters) {
+TEST(OwnerConsult, CriteriaBecomeBoundFilters) {
+    using ownersql::ConsultFilter;
+    using ownersql::consultFilter;
     const ConsultFilter document = consultFilter(" CPF / CNPJ ", " 123.456.789-09 ");
     EXPECT_TRUE(document.fromOwner);
     EXPECT_EQ(document.shownText, "12345678909");

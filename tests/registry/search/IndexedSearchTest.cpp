@@ -260,7 +260,7 @@ TEST_F(IndexedSearches, TextAnywhereFindsTheRowsAsTheyAreNow) {
         return names;
     };
     auto chips = [](const QString& typed) {
-        const ConsultFilter f = consultFilter(kConsultaMicrochip, typed);
+        const ownersql::ConsultFilter f = ownersql::consultFilter(kConsultaMicrochip, typed);
         db::Query q;
         q << "select a.Id_Animal from animal a where 1=1" << f.clause << " order by a.Id_Animal";
         q.bind(f.params);
