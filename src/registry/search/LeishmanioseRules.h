@@ -1,8 +1,6 @@
 #pragma once
-// What the leishmaniasis results query decides without a database: its criteria as conditions with bound
-// values, the colour of a row by its result, and its grid's columns with the column each sorts by.
-
-#include "registry/search/PesquisaAvancadoRules.h"
+// What the leishmaniasis results query decides without a database: its criteria as typed, the colour of a
+// row by its result, and its grid's columns.
 
 #include <QColor>
 #include <QList>
@@ -21,9 +19,6 @@ struct LvcCriteria {
     bool blank() const;
 };
 
-// The conditions after the join of bulletins and samples, in the order sample, animal, street, number.
-SearchFilter lvcFilter(const LvcCriteria& criteria);
-
 // The text colour of a sample's row: red for a confirmed positive ("PO", "RE"), blue for a confirmed
 // non-reactive ("NR"), green for a confirmed "IN" or "MO"; invalid (the default) otherwise.
 QColor lvcColour(const QString& result, const QString& confirmation);
@@ -31,6 +26,5 @@ QColor lvcColour(const QString& result, const QString& confirmation);
 struct LvcColumn {
     QString title;
     QString field;
-    QString sortBy;
 };
 const QList<LvcColumn>& lvcColumns();

@@ -1,46 +1,11 @@
-// The advanced search's criteria, columns and data dictionary.
+// The advanced search's list items, columns and data dictionary.
 
 #include "registry/search/PesquisaAvancadoRules.h"
 
-#include "common/Documents.h"
-#include "common/TextIndexes.h"
-#include "platform/db/Database.h"
-
-using namespace registry;
 
 using dbase::dateField;
 using dbase::integerField;
 using dbase::textField;
-
-const QList<Criterion>& advancedCriteria() {
-    static const QList<Criterion> criteria{
-        {"cbbEsterilizado", "Esterilizado", "a.Esterilizado", Match::Equal},
-        {"cbbDistrito", "Distrito", "j.Id_Distrito", Match::ListId},
-        {"cbbArea", "Área", "j.COD_AREA_ABRN", Match::ListId},
-        {"cbbBairro", "Bairro", "j.NUM_BAIR", Match::ListId},
-        {"mkeLogradouro", "Logradouro", "j.NOM_LOGR", Match::Prefix},
-        {"mkeNum_Imivel", "Nº imóvel", "j.NUM_IMOV_LOGR", Match::Number},
-        {"mkeComplemento", "Complemento", "j.DES_CMPL_ENDR", Match::Contains},
-        {"mkeCodAnimal", "Cód. animal", "a.Id_Animal", Match::Number},
-        {"mkeNomeAnimal", "Nome do animal", "a.Nome", Match::Prefix},
-        {"cbbGrupo", "Grupo", "a.Id_Grupo_Animal", Match::ListId},
-        {"cbbEspecie", "Espécie", "a.Id_Especie", Match::ListId},
-        {"cbbRaca", "Raça", "a.Id_Raca", Match::ListId},
-        {"cbbPorte", "Porte", "a.Id_Porte", Match::ListId},
-        {"cbbPelo", "Pelo", "a.Id_Pelo", Match::ListId},
-        {"edtCor", "Cor", "a.Cor", Match::Prefix},
-        {"cbbSexo", "Sexo", "a.Sexo", Match::Contains},
-        {"mkePedigree", "Pedigree", "a.Num_Pedigree", Match::Equal},
-        {"mkeMicrochip", "Microchip", "a.Num_Microchip", Match::Microchip},
-        {"mkeSinais", "Sinais", "a.Sinais", Match::Contains},
-        {"mkeCodProprietario", "Cód. proprietário", "b.Id_Proprietario", Match::Number},
-        {"edtNome", "Nome do proprietário", "b.nome", Match::Prefix},
-        {"cbbTipoPessoa", "Tipo pessoa", "b.Tipo_Pessoa", Match::Equal},
-        {"mkeNumCPF_CNPJ", "CPF / CNPJ", "b.Num_CPF_CNPJ", Match::Document},
-        {"mkeIdentidade", "Identidade", "b.Num_CI", Match::Equal},
-    };
-    return criteria;
-}
 
 bool listItemId(const QString& item, int* id) {
     bool number = false;
@@ -50,117 +15,42 @@ bool listItemId(const QString& item, int* id) {
 
 QString districtItem(int id, const QString& name) { return QString::number(id) + " - " + name.mid(4, 20); }
 
-SearchFilter searchFilter(const AdvancedCriteria& criteria) {
-    SearchFilter f;
-    f.lines << (criteria.inactiveOwners ? QStringLiteral(" where trim(b.Status_Registro) = 'INATIVO'")
-                                        : QStringLiteral(" where trim(b.Status_Registro) = 'ATIVO'"));
-    for (const Criterion& c : advancedCriteria()) {
-        const QString text = criteria.texts.value(c.control);
-        if (text.trimmed().isEmpty())
-            continue;
-        const QString param = QLatin1Char(':') + c.control;
-        auto folded = [&](const QString& comparison, const QString& value) {
-            f.lines << QStringLiteral(" and %1").arg(comparison.arg(c.column, param));
-            f.params.insert(c.control, value);
-            f.folds = true;
-        };
-        switch (c.match) {
-        // "(column || '') >= ''" (true for every text, never for null, served by no index) lets the planners
-        // start from the index of an outer-joined table.
-        case Match::Equal:
-            folded(QStringLiteral("(%1 || '') >= '' and fold(trim(%1)) = fold(%2)"), text.trimmed());
-            break;
-        case Match::Prefix: {
-            const db::Condition condition = db::foldedPattern(c.column, c.control, text, false);
-            f.lines << QStringLiteral(" and ") + condition.sql;
-            f.params.insert(condition.values);
-            f.folds = true;
-            break;
-        }
-        case Match::Contains:
-        case Match::Microchip: {
-            const db::Condition condition =
-                c.match == Match::Contains
-                    ? db::foldedPattern(c.column, c.control, text, true)
-                    : db::foldedPattern(QStringLiteral("replace(%1, ' ', '')").arg(c.column), c.control,
-                                        QString(text).remove(QLatin1Char(' ')), true,
-                                        textindex::microchip(QStringLiteral("a.Id_Animal")));
-            f.lines << QStringLiteral(" and ") + condition.sql;
-            f.params.insert(condition.values);
-            f.folds = true;
-            break;
-        }
-        case Match::Document:
-            f.lines << QStringLiteral(" and (%1 || '') >= '' and "
-                                      "replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), ' ', '') = %2")
-                           .arg(c.column, param);
-            f.params.insert(c.control, documentKey(text));
-            break;
-        case Match::Number:
-        case Match::ListId: {
-            int id = 0;
-            bool number = false;
-            if (c.match == Match::Number)
-                id = text.trimmed().toInt(&number);
-            else
-                number = listItemId(text, &id);
-            if (!number)
-                throw InvalidCriterion(c.control, kValorInvalido.arg(c.caption));
-            f.lines << QStringLiteral(" and %1 = %2").arg(c.column, param);
-            f.params.insert(c.control, id);
-            break;
-        }
-        }
-    }
-    const QString chip = criteria.texts.value(QStringLiteral("cbbComSemMicrochipe")).trimmed();
-    if (chip == QLatin1String("NAO"))
-        f.lines << QStringLiteral(" and ((a.num_microchip is null) or (trim(a.num_microchip) = ''))");
-    else if (chip == QLatin1String("SIM"))
-        f.lines << QStringLiteral(" and ((a.num_microchip is not null) and (trim(a.num_microchip) <> ''))");
-    if (criteria.birthDate) {
-        f.lines << QStringLiteral(" and a.Data_Nascimento >= :dataInicia and a.Data_Nascimento < :dataFim");
-        f.params.insert(QStringLiteral("dataInicia"), criteria.bornFrom.startOfDay());
-        f.params.insert(QStringLiteral("dataFim"), criteria.bornTo.addDays(1).startOfDay());
-    }
-    return f;
-}
-
 const QList<AdvancedGridColumn>& advancedGridColumns() {
     static const QList<AdvancedGridColumn> columns{
-        {"stRegist", "Situação registro.", 85, "b.Status_Registro"},
-        {"nome_especie", "Especie", 108, "e.nome"},
-        {"nome_raca", "Raça", 92, "f.nome"},
-        {"nome_animal", "Animal", 102, "a.Nome"},
-        {"Id_Proprietario", "Cód. prop.", 64, "a.Id_Proprietario"},
-        {"nome_Prop", "Proprietário", 147, "b.nome"},
-        {"desc_pelo", "Pelo", 109, "g.descricao"},
-        {"Sexo", "Sexo", 64, "a.Sexo"},
-        {"Data_Nascimento", "Dt. nasc.", 68, "a.Data_Nascimento", true},
-        {"Esterilizado", "Esterilizado", 64, "a.Esterilizado"},
-        {"desc_porte", "Porte", 87, "h.descricao"},
-        {"Num_Microchip", "Microchip", 112, "a.Num_Microchip"},
-        {"Cor", "Cor", 128, "a.Cor"},
-        {"Sinais", "Sinais", 200, "a.Sinais"},
-        {"Num_Pedigree", "Pedigree", 150, "a.Num_Pedigree"},
-        {"Obs_animal", "Obs animal", 234, "a.OBS"},
-        {"Ind_End_Animal_Prop", "End. mesmo prop.", 92, "a.Ind_End_Animal_Prop"},
-        {"Telefone_Residencial", "Tel. residencial", 64, "b.Telefone_Residencial"},
-        {"Telefone_Celular", "Tel. celular", 64, "b.Telefone_Celular"},
-        {"Telefone_Recado", "Tel. recado", 64, "b.Telefone_Recado"},
-        {"Tipo_Pessoa", "Tipo pessoa", 64, "b.Tipo_Pessoa"},
-        {"Num_CPF_CNPJ", "CPF / CNPJ", 64, "b.Num_CPF_CNPJ"},
-        {"Num_CI", "Identidade", 64, "b.Num_CI"},
-        {"Dt_Entrada_Grupo", "Dt. entrada grupo", 64, "d.Dt_Entrada_Grupo"},
-        {"COD_AREA_ABRN", "Área", 64, "j.COD_AREA_ABRN"},
-        {"nom_locl", "Localidade", 183, "j.nom_locl"},
-        {"nome_distrito", "Distrito de origem", 172, "l.nome"},
-        {"NUM_LOGR", "Núm. lograd.", 64, "j.NUM_LOGR"},
-        {"TIP_LOGR", "Tipo lograd.", 64, "j.TIP_LOGR"},
-        {"NOM_LOGR", "Logradouro", 231, "j.NOM_LOGR"},
-        {"NUM_IMOV_LOGR", "Núm. Imóvel", 64, "j.NUM_IMOV_LOGR"},
-        {"DES_CMPL_ENDR", "Complemento", 230, "j.DES_CMPL_ENDR"},
-        {"NOM_BAIR", "Bairro", 184, "j.NOM_BAIR"},
-        {"NUM_CEP", "CEP", 64, "j.NUM_CEP"},
+        {"stRegist", "Situação registro.", 85},
+        {"nome_especie", "Especie", 108},
+        {"nome_raca", "Raça", 92},
+        {"nome_animal", "Animal", 102},
+        {"Id_Proprietario", "Cód. prop.", 64},
+        {"nome_Prop", "Proprietário", 147},
+        {"desc_pelo", "Pelo", 109},
+        {"Sexo", "Sexo", 64},
+        {"Data_Nascimento", "Dt. nasc.", 68, true},
+        {"Esterilizado", "Esterilizado", 64},
+        {"desc_porte", "Porte", 87},
+        {"Num_Microchip", "Microchip", 112},
+        {"Cor", "Cor", 128},
+        {"Sinais", "Sinais", 200},
+        {"Num_Pedigree", "Pedigree", 150},
+        {"Obs_animal", "Obs animal", 234},
+        {"Ind_End_Animal_Prop", "End. mesmo prop.", 92},
+        {"Telefone_Residencial", "Tel. residencial", 64},
+        {"Telefone_Celular", "Tel. celular", 64},
+        {"Telefone_Recado", "Tel. recado", 64},
+        {"Tipo_Pessoa", "Tipo pessoa", 64},
+        {"Num_CPF_CNPJ", "CPF / CNPJ", 64},
+        {"Num_CI", "Identidade", 64},
+        {"Dt_Entrada_Grupo", "Dt. entrada grupo", 64},
+        {"COD_AREA_ABRN", "Área", 64},
+        {"nom_locl", "Localidade", 183},
+        {"nome_distrito", "Distrito de origem", 172},
+        {"NUM_LOGR", "Núm. lograd.", 64},
+        {"TIP_LOGR", "Tipo lograd.", 64},
+        {"NOM_LOGR", "Logradouro", 231},
+        {"NUM_IMOV_LOGR", "Núm. Imóvel", 64},
+        {"DES_CMPL_ENDR", "Complemento", 230},
+        {"NOM_BAIR", "Bairro", 184},
+        {"NUM_CEP", "CEP", 64},
     };
     return columns;
 }

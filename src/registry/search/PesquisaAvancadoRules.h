@@ -1,7 +1,7 @@
 #pragma once
-// What the advanced search decides without a database: its criteria as SQL conditions with bound values,
-// the 50 columns of its result as dBase fields, its grid's columns with the expression each sorts by, the
-// district items of its list and the data dictionary written beside an export.
+// What the advanced search decides without a database: the criteria as typed, the refusal of a number that
+// is none, the 50 columns of its result as dBase fields, its grid's columns, the district items of its list
+// and the data dictionary written beside an export.
 
 #include "platform/dbase/DbfWriter.h"
 
@@ -26,14 +26,6 @@ struct AdvancedCriteria {
     QDate bornFrom, bornTo;
 };
 
-// Conditions appended after the joins of the search, starting with the owner status, each on a line of its
-// own, with their values.
-struct SearchFilter {
-    QStringList lines;
-    QVariantHash params;
-    bool folds = false;  // some condition compares folded texts
-};
-
 // A number or list field whose value is no whole number: the control to focus and the message to show.
 class InvalidCriterion : public std::runtime_error {
 public:
@@ -43,33 +35,17 @@ public:
     QString message;
 };
 
-// One criterion: its control, the caption named when its value is refused, and how it compares.
-enum class Match { Equal, Prefix, Contains, ListId, Number, Document, Microchip };
-struct Criterion {
-    QString control;
-    QString caption;
-    QString column;
-    Match match;
-};
-const QList<Criterion>& advancedCriteria();
-
-// Text criteria compare folded on both sides as LIKE patterns whose "%" and "_" typed stay wildcards;
-// numbers and list ids are parsed first. Throws InvalidCriterion.
-SearchFilter searchFilter(const AdvancedCriteria& criteria);
-
 // The id of a list item: its text before the first "-", as a whole number; false when it is none.
 bool listItemId(const QString& item, int* id);
 
 // A district item: the full id, " - " and twenty characters of the name from its fifth on.
 QString districtItem(int id, const QString& name);
 
-// A column of the result grid: the field it shows, its title (the field's name when untitled), its width
-// and the expression of the search statement that a click on its title sorts by.
+// A column of the result grid: the field it shows, its title (the field's name when untitled) and its width.
 struct AdvancedGridColumn {
     QString field;
     QString title;
     int width;
-    QString sortBy;
     bool date = false;  // a date shown dd/mm/yyyy, without its time
 };
 const QList<AdvancedGridColumn>& advancedGridColumns();

@@ -38,8 +38,6 @@ using namespace registry;
 
 namespace {
 
-const QString kDefaultOrder = QStringLiteral("a.Id_Proprietario, a.Id_Animal");
-
 // A labelled control in a group's grid, four per row.
 class Boxes {
 public:
@@ -231,7 +229,7 @@ void TfrmPesquisaAvancado::fillLists() {
 
 AdvancedCriteria TfrmPesquisaAvancado::criteria() const {
     AdvancedCriteria c;
-    for (const Criterion& criterion : advancedCriteria()) {
+    for (const PesquisaAvancadoSql::Criterion& criterion : PesquisaAvancadoSql::advancedCriteria()) {
         if (auto* combo = findChild<QComboBox*>(criterion.control))
             c.texts.insert(criterion.control, combo->currentText());
         else if (auto* edit = findChild<QLineEdit*>(criterion.control))
@@ -249,7 +247,7 @@ AdvancedCriteria TfrmPesquisaAvancado::criteria() const {
 void TfrmPesquisaAvancado::search() {
     SearchFilter filter;
     try {
-        filter = searchFilter(criteria());
+        filter = PesquisaAvancadoSql::searchFilter(criteria());
     } catch (const InvalidCriterion& refused) {
         Prompts::information(refused.message);
         if (auto* control = findChild<QWidget*>(refused.control))
@@ -262,7 +260,7 @@ void TfrmPesquisaAvancado::search() {
     showNotice(StatusBar1, 0, kPesquisaAguarde, Qt::yellow);
     bool found = false;
     try {
-        PesquisaAvancadoSql::open(*qryPrincipal, filter, kDefaultOrder);
+        PesquisaAvancadoSql::open(*qryPrincipal, filter);
         m_last = filter;
         ui::gridModelOf(dbgPrincipal)->markSortColumn(-1);
         showNotice(StatusBar1, 2, kTotalRegistro + QString::number(qryPrincipal->recordCount()), Qt::yellow);
@@ -282,14 +280,14 @@ void TfrmPesquisaAvancado::search() {
 void TfrmPesquisaAvancado::sortBy(int column) {
     if (!m_last)
         return;
-    const QString expression = advancedGridColumns().value(column).sortBy;
-    if (expression.isEmpty())
+    const QString field = advancedGridColumns().value(column).field;
+    if (PesquisaAvancadoSql::sortExpression(field).isEmpty())
         return;
     try {
-        PesquisaAvancadoSql::open(*qryPrincipal, *m_last, expression);
+        PesquisaAvancadoSql::open(*qryPrincipal, *m_last, field);
         ui::gridModelOf(dbgPrincipal)->markSortColumn(column);
     } catch (const std::exception&) {
-        PesquisaAvancadoSql::open(*qryPrincipal, *m_last, kDefaultOrder);
+        PesquisaAvancadoSql::open(*qryPrincipal, *m_last);
         Prompts::error(kErroOrdenar);
     }
 }

@@ -4,7 +4,7 @@
 // the owner of the chosen row opened in the owner and animal register.
 
 #include "platform/db/DataSet.h"
-#include "registry/search/PesquisaAvancadoRules.h"
+#include "registry/search/PesquisaAvancadoSql.h"
 
 #include <QPointer>
 #include <QWidget>

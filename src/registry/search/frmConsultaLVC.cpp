@@ -98,7 +98,7 @@ void TfrmConsultaLeishmaniose::search() {
         Prompts::information(kFaltaTextoPesquisa);
         return;
     }
-    const SearchFilter filter = lvcFilter(c);
+    const SearchFilter filter = LeishmanioseSql::lvcFilter(c);
     m_last.reset();
     LeishmanioseSql::open(*qryPrincipal, filter);
     m_last = filter;
@@ -108,9 +108,9 @@ void TfrmConsultaLeishmaniose::search() {
 }
 
 void TfrmConsultaLeishmaniose::sortBy(int column) {
-    const QString expression = lvcColumns().value(column).sortBy;
-    if (!m_last || expression.isEmpty())
+    const QString field = lvcColumns().value(column).field;
+    if (!m_last || LeishmanioseSql::sortExpression(field).isEmpty())
         return;
-    LeishmanioseSql::open(*qryPrincipal, *m_last, expression);
+    LeishmanioseSql::open(*qryPrincipal, *m_last, field);
     ui::gridModelOf(dbgPrincipal)->markSortColumn(column);
 }

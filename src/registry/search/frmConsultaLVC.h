@@ -3,7 +3,7 @@
 // bulletins found by animal, street, house number or sample code, coloured by their confirmed result.
 
 #include "platform/db/DataSet.h"
-#include "registry/search/PesquisaAvancadoRules.h"
+#include "registry/search/PesquisaAvancadoSql.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -231,7 +231,7 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
         expectIndexed(QStringLiteral("advanced search by ") + control, [&] {
             AdvancedCriteria criteria;
             criteria.texts.insert(QString::fromLatin1(control), "1234");
-            const SearchFilter filter = searchFilter(criteria);
+            const SearchFilter filter = PesquisaAvancadoSql::searchFilter(criteria);
             db::Query search;
             search << PesquisaAvancadoSql::selectLines().join('\n') << filter.lines.join('\n');
             search.bind(filter.params);

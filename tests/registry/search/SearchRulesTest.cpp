@@ -1,6 +1,8 @@
-// The advanced search's criteria as conditions with bound values, and its result's columns and dictionary.
+// The advanced search's criteria as conditions with bound values, and its result's columns, their sort
+// expressions and its dictionary.
 
 #include "registry/search/PesquisaAvancadoRules.h"
+#include "registry/search/PesquisaAvancadoSql.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +12,7 @@ SearchFilter filterOf(std::initializer_list<std::pair<const char*, const char*>>
     AdvancedCriteria c;
     for (const auto& [control, text] : texts)
         c.texts.insert(QString::fromLatin1(control), QString::fromUtf8(text));
-    return searchFilter(c);
+    return PesquisaAvancadoSql::searchFilter(c);
 }
 
 }  // namespace
@@ -71,15 +73,15 @@ TEST(SearchCriteria, StatusMicrochipPresenceAndInclusiveBirthRange) {
     c.birthDate = true;
     c.bornFrom = QDate(2020, 1, 1);
     c.bornTo = QDate(2020, 12, 31);
-    SearchFilter f = searchFilter(c);
+    SearchFilter f = PesquisaAvancadoSql::searchFilter(c);
     EXPECT_EQ(f.lines.value(0), " where trim(b.Status_Registro) = 'INATIVO'");
     EXPECT_EQ(f.lines.value(1), " and ((a.num_microchip is null) or (trim(a.num_microchip) = ''))");
     EXPECT_EQ(f.params.value("dataInicia").toDateTime(), QDateTime(QDate(2020, 1, 1), QTime(0, 0)));
     EXPECT_EQ(f.params.value("dataFim").toDateTime(), QDateTime(QDate(2021, 1, 1), QTime(0, 0)));
     c.texts.insert("cbbComSemMicrochipe", "SIM");
-    EXPECT_TRUE(searchFilter(c).lines.value(1).contains("is not null"));
+    EXPECT_TRUE(PesquisaAvancadoSql::searchFilter(c).lines.value(1).contains("is not null"));
     c.texts.insert("cbbComSemMicrochipe", "TALVEZ");
-    EXPECT_EQ(searchFilter(c).lines.size(), 2);  // status and birth date only
+    EXPECT_EQ(PesquisaAvancadoSql::searchFilter(c).lines.size(), 2);  // status and birth date only
 }
 
 TEST(SearchCriteria, NumbersAndListItemsThatAreNoWholeNumberAreRefusedNamingTheField) {
@@ -104,7 +106,9 @@ TEST(SearchResult, ColumnsDictionaryAndSortExpressions) {
     for (const dbase::Field& f : advancedResultFields())
         names << f.name;
     EXPECT_EQ(dbase::fieldNames(names).value(18), "Id_Propr_2");
-    for (const AdvancedGridColumn& c : advancedGridColumns())
+    for (const AdvancedGridColumn& c : advancedGridColumns()) {
         EXPECT_TRUE(names.contains(c.field)) << c.field.toStdString();
-    EXPECT_EQ(advancedGridColumns().value(4).sortBy, "a.Id_Proprietario");
+        EXPECT_FALSE(PesquisaAvancadoSql::sortExpression(c.field).isEmpty()) << c.field.toStdString();
+    }
+    EXPECT_EQ(PesquisaAvancadoSql::sortExpression(advancedGridColumns().value(4).field), "a.Id_Proprietario");
 }
