@@ -300,22 +300,8 @@ void AnimalPage::append() {
     addresssql::selectAddress(*m_address, {});
     m_address->append();
     m_nascimento->setDate({});
-    const struct {
-        const char *field, *table, *key, *column;
-        QString name;
-    } defaults[] = {
-        {"Id_Grupo_Animal", "grupo_animal", "id_grupo_animal", "nome", QStringLiteral("DOMICILIADO")},
-        {"Id_Especie", "especie", "id_especie", "nome", QStringLiteral("CANINA")},
-        {"Id_Raca", "raca", "id_raca", "nome", QStringLiteral("SEM RAÇA DEFINIDA - SRD")},
-        {"Id_Porte", "porte", "id_porte", "descricao", QStringLiteral("PEQUENO")},
-        {"Id_Pelo", "pelo", "id_pelo", "descricao", QStringLiteral("CURTO")},
-    };
-    for (const auto& d : defaults) {
-        const QVariant key = animalsql::keyNamed(QString::fromLatin1(d.table), QString::fromLatin1(d.key),
-                                                 QString::fromLatin1(d.column), d.name);
-        if (!blank(key))
-            m_animal->setField(QString::fromLatin1(d.field), key);
-    }
+    for (const auto& [field, key] : animalsql::newAnimalKeys())
+        m_animal->setField(field, key);
     m_copiaEnd->setChecked(true);
     copyOwnerAddress();
     m_nome->setFocus();

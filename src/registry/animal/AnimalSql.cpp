@@ -35,6 +35,16 @@ int count(const QString& sql, int animalId) {
     return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
 }
 
+// The key of the row of a reference table whose shown column equals the name, case and accents aside.
+QVariant keyNamed(const QString& table, const QString& key, const QString& column, const QString& name) {
+    // Table and column names come from this unit's own code, never from what is typed.
+    const db::RowSet rows = db::run(db::kMain,
+                                    QStringLiteral(" select %1 from %2 where fold(trim(%3)) = fold(:name) order by %1 limit 1 ")
+                                        .arg(key, table, column),
+                                    {{QStringLiteral("name"), name}});
+    return rows.count() ? rows.row(0)[0] : QVariant();
+}
+
 }  // namespace
 
 void selectAnimals(db::DataSet& animals, int ownerId) {
@@ -68,13 +78,25 @@ db::RowSet sizes() { return db::run(db::kMain, QStringLiteral(" select id_porte,
 
 db::RowSet coats() { return db::run(db::kMain, QStringLiteral(" select id_pelo, descricao from pelo order by descricao "), {}); }
 
-QVariant keyNamed(const QString& table, const QString& key, const QString& column, const QString& name) {
-    // Table and column names come from the page's own code, never from what is typed.
-    const db::RowSet rows = db::run(db::kMain,
-                                    QStringLiteral(" select %1 from %2 where fold(trim(%3)) = fold(:name) order by %1 limit 1 ")
-                                        .arg(key, table, column),
-                                    {{QStringLiteral("name"), name}});
-    return rows.count() ? rows.row(0)[0] : QVariant();
+QList<std::pair<QString, QVariant>> newAnimalKeys() {
+    const struct {
+        const char *field, *table, *key, *column;
+        QString name;
+    } defaults[] = {
+        {"Id_Grupo_Animal", "grupo_animal", "id_grupo_animal", "nome", QStringLiteral("DOMICILIADO")},
+        {"Id_Especie", "especie", "id_especie", "nome", QStringLiteral("CANINA")},
+        {"Id_Raca", "raca", "id_raca", "nome", QStringLiteral("SEM RAÇA DEFINIDA - SRD")},
+        {"Id_Porte", "porte", "id_porte", "descricao", QStringLiteral("PEQUENO")},
+        {"Id_Pelo", "pelo", "id_pelo", "descricao", QStringLiteral("CURTO")},
+    };
+    QList<std::pair<QString, QVariant>> keys;
+    for (const auto& d : defaults) {
+        const QVariant key = keyNamed(QString::fromLatin1(d.table), QString::fromLatin1(d.key),
+                                      QString::fromLatin1(d.column), d.name);
+        if (!db::toText(key).trimmed().isEmpty())
+            keys.append({QString::fromLatin1(d.field), key});
+    }
+    return keys;
 }
 
 std::pair<QVariant, QVariant> breedDefaults(const QVariant& breedId) {

@@ -20,8 +20,10 @@ db::RowSet species();
 db::RowSet breeds(const QVariant& speciesId);  // active breeds of the species (every breed without one)
 db::RowSet sizes();
 db::RowSet coats();
-// The key of the row of a reference table whose shown column equals the name, case and accents aside.
-QVariant keyNamed(const QString& table, const QString& key, const QString& column, const QString& name);
+// The keys a new animal starts with, by field of animal (Id_Grupo_Animal, Id_Especie, Id_Raca, Id_Porte,
+// Id_Pelo): those of the group DOMICILIADO, the species CANINA, the breed SEM RAÇA DEFINIDA - SRD, the size
+// PEQUENO and the coat CURTO (case and accents aside), each only when the table has it.
+QList<std::pair<QString, QVariant>> newAnimalKeys();
 // A breed's standard size and coat (Id_Porte, Id_Pelo), either null.
 std::pair<QVariant, QVariant> breedDefaults(const QVariant& breedId);
 

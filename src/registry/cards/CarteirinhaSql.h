@@ -1,5 +1,6 @@
 #pragma once
-// The card selection's statement: owners found by code or by the start of the name, one row per animal.
+// The cards' statements: the selection's owners found by code or by the start of the name, one row per
+// animal, and the card of one animal with its owner and the owner's address.
 
 #include "platform/db/DataSet.h"
 
@@ -9,5 +10,9 @@ namespace CarteirinhaSql {
 
 // Opens `data` on the owners whose code is `code` (when set) or whose name begins with `name`.
 void openOwners(db::DataSet& data, std::optional<int> code, const QString& name);
+
+// Fills `query` with the animal's card: the animal with its species, breed, group and coat, its owner and
+// the owner's address.
+void prepareCard(db::Query& query, int animalId);
 
 }  // namespace CarteirinhaSql

@@ -6,6 +6,7 @@
 #include "common/Session.h"
 #include "platform/db/Database.h"
 #include "registry/cards/CarteirinhaRules.h"
+#include "registry/cards/CarteirinhaSql.h"
 
 #include <QFile>
 
@@ -26,23 +27,7 @@ TfrmRelCarteirinha::TfrmRelCarteirinha(int animalId, bool portrait) {
     setTitle(QStringLiteral("Carteira de identificação"));
     setOrientation(portrait ? report::Orientation::Portrait : report::Orientation::Landscape);
     setMargins(10);
-    qryCarteirinha
-        << " SELECT a.id_Proprietario, b.nome as nomeProprietario, a.id_Animal, a.nome as nomeAnimal, a.id_Especie , "
-        << " c.nome as nomeEspecie , a.id_Raca, d.nome as nomeRaca , a.Sexo, a.Data_Nascimento, "
-        << " a.Num_Microchip, a.Cor ,f.descricao as nomePelo, a.Esterilizado, a.id_grupo_animal, e.nome as "
-           "NomeGrupoAnimal, "
-        << " a.id_pelo, b.Telefone_Residencial, b.Telefone_Celular, b.Telefone_Recado, "
-        << " g.Id_Endereco, g.Id_Distrito, g.TIP_LOGR, g.NOM_LOGR, g.NUM_IMOV_LOGR, g.DES_CMPL_ENDR,g.NOM_BAIR,"
-           "b.num_cpf_cnpj, b.Num_ci "
-        << " FROM Animal a "
-        << " left join Proprietario b on(a.id_Proprietario = b.id_Proprietario) "
-        << " left join especie c on(a.id_especie = c.id_especie) "
-        << " left join raca d on(a.id_raca = d.id_raca) "
-        << " left join grupo_animal e on(a.id_grupo_animal = e.id_grupo_animal) "
-        << " left join pelo f on(a.id_pelo = f.id_Pelo) "
-        << " left join endereco g on(b.id_endereco = g.id_endereco) "
-        << " where a.id_animal = :animal ";
-    qryCarteirinha.bind(QStringLiteral("animal"), animalId);
+    CarteirinhaSql::prepareCard(qryCarteirinha, animalId);
     setData(reportData(qryCarteirinha));
 
     const QRectF body = bodyRectMm();

@@ -99,4 +99,11 @@ void prepareReport(db::Query& query, int animalId, int ownerId) {
     }
 }
 
+db::RowSet allOccurrences() {
+    db::Query rows;
+    prepareReport(rows, 0, 0);
+    rows.open();
+    return rows.rows();
+}
+
 }  // namespace occurrencesql

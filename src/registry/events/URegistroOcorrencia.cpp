@@ -323,10 +323,7 @@ void TfrmRegistroOcorrencia::exportAll() {
     if (chosen.trimmed().isEmpty())
         return;
     try {
-        db::Query rows;
-        occurrencesql::prepareReport(rows, 0, 0);
-        rows.open();
-        dbase::writeTable(dbase::tableFileName(chosen), kExportFields, rows.rows());
+        dbase::writeTable(dbase::tableFileName(chosen), kExportFields, occurrencesql::allOccurrences());
     } catch (const std::exception&) {
         Prompts::information(kErroExportar);
         return;

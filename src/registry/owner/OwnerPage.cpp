@@ -217,10 +217,7 @@ OwnerShown OwnerPage::shown() const {
 QVariant OwnerPage::chosenUnit() const { return m_unidadeLink->currentKey(); }
 
 void OwnerPage::opening() {
-    m_unidadeLink->setList(db::run(db::kMain,
-                                   QStringLiteral(" select id_Unidade_Trabalho, nome from unidade_Trabalho "
-                                                  " where ind_status = 'ATIVO' order by nome "),
-                                   {}));
+    m_unidadeLink->setList(ownersql::units());
     address->reloadLists();
     address->reloadNeighbourhoods();
     ownersql::selectNone(*m_owner);

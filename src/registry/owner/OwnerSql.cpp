@@ -57,6 +57,13 @@ bool any(const QString& sql, int ownerId) {
 
 }  // namespace
 
+db::RowSet units() {
+    return db::run(db::kMain,
+                   QStringLiteral(" select id_Unidade_Trabalho, nome from unidade_Trabalho "
+                                  " where ind_status = 'ATIVO' order by nome "),
+                   {});
+}
+
 void selectNone(db::DataSet& owner) {
     owner.setSql(QStringLiteral(" select * from proprietario where 1=2 "));
     owner.open();
@@ -235,6 +242,31 @@ ConsultFilter consultFilter(const QString& criterion, const QString& text) {
         f.matched = false;
     }
     return f;
+}
+
+void prepareOwnersReport(db::Query& query, std::optional<int> ownerId) {
+    query.clear();
+    query << "select a.id_proprietario, a.nome, a.Telefone_Residencial, a.Telefone_Celular, a.Telefone_Recado,"
+          << " a.Num_CPF_CNPJ, a.Tipo_Pessoa, a.Num_CI, a.Id_Endereco,"
+          << " e.Id_Distrito, e.COD_AREA_ABRN, e.NUM_LOGR, e.NUM_SEQU_LOGR, e.TIP_LOGR, e.NOM_LOGR, e.NUM_IMOV_LOGR,"
+          << " e.DES_CMPL_ENDR, e.NUM_BAIR, e.NOM_BAIR, e.NUM_CEP, e.num_locl, e.nom_locl,"
+          << " h.Id_Histo_Muda_Proprietario, h.id_animal, h.dt_muda_proprietario, h.Id_Proprietario as idProprietarioAtual,"
+          << " n.Id_Animal as Animal, n.Id_Especie, n.Id_Raca, n.Id_Grupo_Animal, n.Nome as NomeAnimal, n.Sexo,"
+          << " n.Data_Nascimento, n.Esterilizado, n.Num_Microchip,"
+          << " s.Nome as nome_especie, r.Nome as nome_raca, g.Nome as nome_grupo_animal"
+          << " from proprietario a"
+          << " left join endereco e on (a.Id_Endereco = e.Id_Endereco)"
+          << " left join histo_muda_proprietario h on (h.Id_Proprietario = a.id_proprietario)"
+          << " left join animal n on (n.Id_Animal = h.id_animal)"
+          << " left join especie s on (s.Id_Especie = n.Id_Especie)"
+          << " left join raca r on (r.Id_Raca = n.Id_Raca)"
+          << " left join grupo_animal g on (g.Id_Grupo_Animal = n.Id_Grupo_Animal)"
+          << " where 1=1";
+    if (ownerId) {
+        query << " and a.id_proprietario = :owner";
+        query.bind(QStringLiteral("owner"), *ownerId);
+    }
+    query << " order by a.nome, a.id_proprietario, h.Id_Histo_Muda_Proprietario";
 }
 
 void prepareConsult(db::Query& query, const ConsultFilter& filter, const QString& orderBy) {

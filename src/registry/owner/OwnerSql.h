@@ -1,6 +1,6 @@
 #pragma once
-// The owner's statements: the owner selects, the insert and update, the duplicate look-ups, the delete and
-// the owner consult.
+// The owner's statements: the owner selects, the insert and update, the duplicate look-ups, the delete, REL049
+// and the owner consult.
 
 #include "platform/db/DataSet.h"
 #include "platform/db/EditedRow.h"
@@ -11,6 +11,9 @@
 #include <optional>
 
 namespace ownersql {
+
+// The active work units an owner belongs to (id_Unidade_Trabalho, nome), by name.
+db::RowSet units();
 
 // Selects of the owner data set.
 void selectNone(db::DataSet& owner);              // an empty result, as before a new owner
@@ -52,6 +55,12 @@ bool hasHistory(int ownerId);
 bool hasAnimals(int ownerId);
 // Delete the owner as read; kRegistroAlterado when another workstation changed it meanwhile.
 void deleteOwner(int ownerId, const db::RowValues& read);
+
+// --- REL049 ---
+
+// Fills `query` with the owners by name (the one owner when given), each with the owner's address and every
+// animal the owner has received, in the order of the history.
+void prepareOwnersReport(db::Query& query, std::optional<int> ownerId);
 
 // --- the owner consult ---
 
