@@ -100,8 +100,8 @@ bool advancedSearchScenario() {
     criteria.birthDate = true;
     criteria.bornFrom = QDate(2010, 1, 1);
     criteria.bornTo = QDate(2014, 12, 31);
-    const SearchFilter filter = PesquisaAvancadoSql::searchFilter(criteria);
-    const QString statement = PesquisaAvancadoSql::selectLines().join('\n') + '\n' + filter.lines.join('\n') +
+    const SearchFilter filter = pesquisaavancadosql::searchFilter(criteria);
+    const QString statement = pesquisaavancadosql::selectLines().join('\n') + '\n' + filter.lines.join('\n') +
                               "\n order by a.Id_Proprietario, a.Id_Animal";
     QSqlQueryModel model;
     QTableView view;

@@ -173,7 +173,7 @@ TEST_F(OwnerLookupTest, WhatAPasteBringsIntoALookUpNeverReachesTheServer) {
         {frmConsultaProprietario, frmConsultaProprietario->edtTexto, kConsultaDocumento, "123" + nul + "45678909",
          kCpf2},
         {picker, picker->edtTexto, "Nome", "mar" + nul + "ia\x1b", "maria"},
-        {streets, streets->mkeTexto, street::kCriterionName, "das" + nul + QString::fromUtf8(" fl\u2066"), "DAS FL"},
+        {streets, streets->mkeTexto, streetsql::kCriterionName, "das" + nul + QString::fromUtf8(" fl\u2066"), "DAS FL"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pasted.toStdString());

@@ -57,7 +57,7 @@ OwnerSave storedOwner(int id, const QString& document) {
     s.ownerRead = db::readValues(owner);
     s.address = db::typedValues(address);
     s.addressRead = db::readValues(address);
-    s.accounts = webaccount::accountsOf(id);
+    s.accounts = webaccountsql::accountsOf(id);
     return s;
 }
 

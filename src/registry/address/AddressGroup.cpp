@@ -108,7 +108,7 @@ AddressGroup::AddressGroup(Mode mode, db::DataSet* address, QWidget* parent)
     btnLograd->setToolTip(QStringLiteral("Localizar logradouro."));
     btnLograd->setMaximumWidth(30);
     connect(btnLograd, &QPushButton::clicked, this,
-            [this] { guarded([this] { openStreetSearch(street::kCriterionName, edtLograd->text(), false); }); });
+            [this] { guarded([this] { openStreetSearch(streetsql::kCriterionName, edtLograd->text(), false); }); });
 
     auto* grid = new QGridLayout(this);
     addLabelled(grid, QStringLiteral("Distrito:"), cbbDistrito, 0, 0, 3);
@@ -158,21 +158,21 @@ QString AddressGroup::str(const char* field) const {
 }
 
 void AddressGroup::reloadLists() {
-    m_types->setList(street::streetTypes());
+    m_types->setList(streetsql::streetTypes());
     m_districts->setList(addresssql::districts());
-    m_areas->setList(street::areas());
+    m_areas->setList(streetsql::areas());
     if (m_mode == Mode::AnimalForm)
-        m_neighbourhoods->setList(street::neighbourhoodsByName());
+        m_neighbourhoods->setList(streetsql::neighbourhoodsByName());
 }
 
 void AddressGroup::reloadNeighbourhoods() {
     if (m_mode != Mode::AnimalForm)
-        m_neighbourhoods->setList(street::neighbourhoods(str("NUM_LOGR")));
+        m_neighbourhoods->setList(streetsql::neighbourhoods(str("NUM_LOGR")));
 }
 
 bool AddressGroup::takesStreet() const { return m_address->isEditing(); }
 
-void AddressGroup::applyStreet(const street::Street& chosen) {
+void AddressGroup::applyStreet(const streetsql::Street& chosen) {
     if (!takesStreet())
         return;
     set("NUM_LOGR", chosen.code);
@@ -197,7 +197,7 @@ void AddressGroup::streetCodeEntered() {
     const QString code = edtCodLograd->text().trimmed();
     if (code.isEmpty() || !takesStreet())
         return;
-    const db::RowSet rows = street::byCode(code);
+    const db::RowSet rows = streetsql::byCode(code);
     if (rows.count() == 1) {
         set("NUM_LOGR", rows.row(0)[0]);
         set("NUM_SEQU_LOGR", 1);
@@ -206,14 +206,14 @@ void AddressGroup::streetCodeEntered() {
         return;
     }
     const bool animalForm = m_mode == Mode::AnimalForm;
-    openStreetSearch(street::kCriterionCode, code, animalForm, animalForm);
+    openStreetSearch(streetsql::kCriterionCode, code, animalForm, animalForm);
 }
 
 void AddressGroup::streetNameLeft() {
     const QString name = edtLograd->text().trimmed();
     if (name.isEmpty() || !takesStreet())
         return;
-    if (const auto found = street::uniqueByName(name)) {
+    if (const auto found = streetsql::uniqueByName(name)) {
         set("NUM_LOGR", found->code);
         set("NUM_SEQU_LOGR", found->sequence);
         set("TIP_LOGR", found->type);
@@ -221,7 +221,7 @@ void AddressGroup::streetNameLeft() {
         set("NOM_BAIR", found->neighbourhoodName);
         return;
     }
-    openStreetSearch(street::kCriterionName, name, true);
+    openStreetSearch(streetsql::kCriterionName, name, true);
 }
 
 void AddressGroup::postalCodeTaken() {
@@ -230,12 +230,12 @@ void AddressGroup::postalCodeTaken() {
     const QString typed = edtCep->text().trimmed();
     if (m_mode != Mode::Owner && typed.isEmpty())
         return;
-    const QString digits = street::postalDigits(typed);
+    const QString digits = streetsql::postalDigits(typed);
     if (digits.size() != 8) {
         Prompts::information(kCepInvalido);
         return;
     }
-    const std::optional<int> streetCode = street::streetOfPostalCode(digits);
+    const std::optional<int> streetCode = streetsql::streetOfPostalCode(digits);
     if (!streetCode) {
         Prompts::information(kCepNaoEncontrado + typed);
         set("NUM_CEP", QVariant());
@@ -243,7 +243,7 @@ void AddressGroup::postalCodeTaken() {
     }
     if (!Prompts::confirm(kCepLocalizado))
         return;
-    const std::optional<street::Street> name = street::currentName(*streetCode);
+    const std::optional<streetsql::Street> name = streetsql::currentName(*streetCode);
     if (!name) {
         Prompts::information(kLogradouroNaoEncontrado);
         return;
@@ -259,14 +259,14 @@ void AddressGroup::houseNumberLeft() {
     const QString code = edtCodLograd->text().trimmed();
     if (m_mode == Mode::AnimalForm || !takesStreet() || number.isEmpty() || code.isEmpty())
         return;
-    const QString cep = street::postalCodeByNumber(code.toInt(), number.toInt(), m_mode == Mode::Animal);
+    const QString cep = streetsql::postalCodeByNumber(code.toInt(), number.toInt(), m_mode == Mode::Animal);
     set("NUM_CEP", cep.isEmpty() ? QVariant() : QVariant(cep));
 }
 
 void AddressGroup::districtChosen() {
     if (!takesStreet() || cbbDistrito->currentText().trimmed().isEmpty())
         return;
-    m_areas->setList(street::areas(m_districts->currentKey(), m_mode != Mode::AnimalForm));
+    m_areas->setList(streetsql::areas(m_districts->currentKey(), m_mode != Mode::AnimalForm));
 }
 
 void AddressGroup::areaCodeLeft() {

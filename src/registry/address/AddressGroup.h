@@ -22,7 +22,7 @@ class StreetTarget {
 public:
     virtual ~StreetTarget() = default;
     virtual bool takesStreet() const = 0;  // the address is being inserted or edited
-    virtual void applyStreet(const street::Street& chosen) = 0;
+    virtual void applyStreet(const streetsql::Street& chosen) = 0;
 };
 
 class AddressGroup : public QGroupBox, public StreetTarget {
@@ -49,7 +49,7 @@ public:
     void reloadNeighbourhoods();
 
     bool takesStreet() const override;
-    void applyStreet(const street::Street& chosen) override;
+    void applyStreet(const streetsql::Street& chosen) override;
 
     // The texts the save checks and stores.
     QString districtText() const;

@@ -5,7 +5,7 @@
 
 using namespace registry;
 
-namespace street {
+namespace streetsql {
 
 namespace {
 
@@ -171,11 +171,11 @@ void prepareSearch(db::Query& query, const QString& criterion, const QString& te
     query << (orderBy.isEmpty() ? QStringLiteral(" order by nom_logr ") : QStringLiteral(" order by ") + orderBy);
 }
 
-}  // namespace street
+}  // namespace streetsql
 
 Coordinates CalculaCoordenadas(int streetCode, int number) {
     try {
-        return geocode(number, street::buildings(streetCode));
+        return geocode(number, streetsql::buildings(streetCode));
     } catch (const std::exception&) {
         return {0, 0, kGradeNaoEncontrado};
     }

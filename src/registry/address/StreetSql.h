@@ -9,7 +9,7 @@
 #include <QString>
 #include <optional>
 
-namespace street {
+namespace streetsql {
 
 // A street of the register as an address takes it.
 struct Street {
@@ -68,7 +68,7 @@ inline const QString kCriterionNeighbourhood = QStringLiteral("Bairro");
 // column `orderBy` when one is given.
 void prepareSearch(db::Query& query, const QString& criterion, const QString& text, const QString& orderBy = {});
 
-}  // namespace street
+}  // namespace streetsql
 
 // The coordinates of a house of a street of the register, with their grade (see geocode); a failure to read
 // the register gives "NÃO ENCONTRADO" at 0, 0.

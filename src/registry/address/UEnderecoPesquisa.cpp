@@ -15,8 +15,8 @@ PickDialogShape streetShape() {
     PickDialogShape shape;
     shape.objectName = QStringLiteral("frmEnderecoPesquisa");
     shape.caption = QStringLiteral("Pesquisa endereço.");
-    shape.criteria = {street::kCriterionCode, street::kCriterionName, street::kCriterionNeighbourhoodCode,
-                      street::kCriterionNeighbourhood};
+    shape.criteria = {streetsql::kCriterionCode, streetsql::kCriterionName, streetsql::kCriterionNeighbourhoodCode,
+                      streetsql::kCriterionNeighbourhood};
     shape.textName = QStringLiteral("mkeTexto");
     shape.searchCaption = QStringLiteral("&Pesquisar");
     shape.connection = db::kPadrao;
@@ -53,7 +53,7 @@ TfrmEnderecoPesquisa* TfrmEnderecoPesquisa::open(int tag, QObject* target, const
 
 void TfrmEnderecoPesquisa::search() {
     openRows([criterion = cbbSelecao->currentText(), text = mkeTexto->text()](db::Query& query, const QString& orderBy) {
-        street::prepareSearch(query, criterion, text, orderBy);
+        streetsql::prepareSearch(query, criterion, text, orderBy);
     });
     lblCriterio->setText(cbbSelecao->currentText().trimmed() + QStringLiteral(" - ") + mkeTexto->text().trimmed());
 }
@@ -63,7 +63,7 @@ StreetTarget* TfrmEnderecoPesquisa::target() const { return dynamic_cast<StreetT
 void TfrmEnderecoPesquisa::choose() {
     StreetTarget* into = target();
     if (into && into->takesStreet() && qryPrincipal->isActive() && qryPrincipal->recNo() >= 0) {
-        street::Street chosen;
+        streetsql::Street chosen;
         chosen.code = qryPrincipal->field(QStringLiteral("NUM_LOGR"));
         chosen.sequence = qryPrincipal->field(QStringLiteral("NUM_SEQU_LOGR"));
         chosen.type = qryPrincipal->str(QStringLiteral("tip_logr")).trimmed();

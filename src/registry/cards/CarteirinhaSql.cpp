@@ -4,7 +4,7 @@
 
 #include "platform/db/Database.h"
 
-namespace CarteirinhaSql {
+namespace carteirinhasql {
 
 void openOwners(db::DataSet& data, std::optional<int> code, const QString& name) {
     db::Query& q = data.query();
@@ -45,4 +45,4 @@ void prepareCard(db::Query& query, int animalId) {
     query.bind(QStringLiteral("animal"), animalId);
 }
 
-}  // namespace CarteirinhaSql
+}  // namespace carteirinhasql

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace CarteirinhaSql {
+namespace carteirinhasql {
 
 // Opens `data` on the owners whose code is `code` (when set) or whose name begins with `name`.
 void openOwners(db::DataSet& data, std::optional<int> code, const QString& name);
@@ -15,4 +15,4 @@ void openOwners(db::DataSet& data, std::optional<int> code, const QString& name)
 // the owner's address.
 void prepareCard(db::Query& query, int animalId);
 
-}  // namespace CarteirinhaSql
+}  // namespace carteirinhasql

@@ -27,7 +27,7 @@ TfrmRelCarteirinha::TfrmRelCarteirinha(int animalId, bool portrait) {
     setTitle(QStringLiteral("Carteira de identificação"));
     setOrientation(portrait ? report::Orientation::Portrait : report::Orientation::Landscape);
     setMargins(10);
-    CarteirinhaSql::prepareCard(qryCarteirinha, animalId);
+    carteirinhasql::prepareCard(qryCarteirinha, animalId);
     setData(reportData(qryCarteirinha));
 
     const QRectF body = bodyRectMm();

@@ -99,7 +99,7 @@ void TfrmSelRelCarteirinha::search() {
             return;
         }
     }
-    CarteirinhaSql::openOwners(*qryPrincipal, code, text);
+    carteirinhasql::openOwners(*qryPrincipal, code, text);
     if (qryPrincipal->isEmpty())
         Prompts::information(kProprietarioNaoEncontrado);
 }

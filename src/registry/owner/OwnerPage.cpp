@@ -258,16 +258,16 @@ void OwnerPage::showBlockState(const QString& stored) {
 void OwnerPage::showOwnerFields() {
     const QVariant webUser = m_owner->isActive() ? m_owner->field(QStringLiteral("id_usu_web")) : QVariant();
     if (!blank(webUser))
-        showBlockState(webaccount::blockOf(webUser));
+        showBlockState(webaccountsql::blockOf(webUser));
     if (!busy()) {
         // An owner without an address shows an empty one, never the previous owner's.
         addresssql::selectAddress(*m_address, m_owner->isActive() ? m_owner->field(QStringLiteral("Id_Endereco")) : QVariant());
     }
     address->reloadNeighbourhoods();
     const int id = ownerId();
-    m_accounts = id == 0 ? webaccount::Accounts() : webaccount::accountsOf(id);
+    m_accounts = id == 0 ? webaccountsql::Accounts() : webaccountsql::accountsOf(id);
     if (id != 0) {
-        const webaccount::Login login = webaccount::loginOf(m_accounts);
+        const webaccountsql::Login login = webaccountsql::loginOf(m_accounts);
         m_login->setText(login.login);
         m_senha->clear();  // the password is never shown; a new one is typed when the box is open
         if (const std::optional<bool> blocked = blockedBy(login.bloqueado))
@@ -349,14 +349,14 @@ void OwnerPage::edit() {
         m_address->edit();
     else
         m_address->append();  // an owner without an address gets one on this save
-    setPasswordOpen(!webaccount::hasDigest(ownerId()));
+    setPasswordOpen(!webaccountsql::hasDigest(ownerId()));
     personTypeChanged();
 }
 
 bool OwnerPage::blockedByWeb() const {
     const QVariant webUser = m_owner->isActive() && m_owner->recNo() >= 0 ? m_owner->field(QStringLiteral("id_usu_web"))
                                                                           : QVariant();
-    return !blank(webUser) && ::blockedByWeb(webaccount::blockOf(webUser));
+    return !blank(webUser) && ::blockedByWeb(webaccountsql::blockOf(webUser));
 }
 
 OwnerValues OwnerPage::values() const {
@@ -410,9 +410,9 @@ void OwnerPage::cancel() {
     setWebFieldsOpen(false);
     try {
         const QVariant webUser = m_owner->isActive() ? m_owner->field(QStringLiteral("id_usu_web")) : QVariant();
-        m_accounts = webaccount::accountsOf(ownerId());
+        m_accounts = webaccountsql::accountsOf(ownerId());
         if (!blank(webUser)) {
-            const QString stored = webaccount::blockOf(webUser);
+            const QString stored = webaccountsql::blockOf(webUser);
             showBlockState(stored);
             if (const std::optional<bool> blocked = blockedBy(stored))
                 m_bloqueio->setChecked(*blocked);
@@ -445,7 +445,7 @@ void OwnerPage::remove() {
         ownersql::deleteOwner(id, db::readValues(*m_owner));
         if (!blank(addressId))
             addresssql::deleteAddress(addressId, db::readValues(*m_address));
-        webaccount::deactivate(id, auditUser(), now);
+        webaccountsql::deactivate(id, auditUser(), now);
         transaction.commit();
     }
     ownersql::selectNone(*m_owner);

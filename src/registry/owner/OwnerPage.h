@@ -107,7 +107,7 @@ private:
     QLineEdit* m_senha = nullptr;
     QCheckBox* m_bloqueio = nullptr;
     bool m_shown = false;
-    webaccount::Accounts m_accounts;  // the owner's web accounts as shown
+    webaccountsql::Accounts m_accounts;  // the owner's web accounts as shown
 };
 
 namespace registry {

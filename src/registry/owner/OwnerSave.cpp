@@ -20,8 +20,8 @@ void stamp(db::RowValues& row, const char* when, const char* who, const QDateTim
     row.insert(QString::fromLatin1(who), auditUser());
 }
 
-webaccount::NewAccount newAccount(const OwnerSave& s, const db::RowValues& owner, int ownerId, const QDateTime& now) {
-    webaccount::NewAccount account;
+webaccountsql::NewAccount newAccount(const OwnerSave& s, const db::RowValues& owner, int ownerId, const QDateTime& now) {
+    webaccountsql::NewAccount account;
     account.unit = sessionNumber(UnidadeLogada);
     account.profile = sessionNumber(PerfilLogado);
     account.name = text(owner, "nome");
@@ -38,8 +38,8 @@ webaccount::NewAccount newAccount(const OwnerSave& s, const db::RowValues& owner
     return account;
 }
 
-webaccount::AccountChange accountChange(const OwnerSave& s, const db::RowValues& owner, const QDateTime& now) {
-    webaccount::AccountChange change;
+webaccountsql::AccountChange accountChange(const OwnerSave& s, const db::RowValues& owner, const QDateTime& now) {
+    webaccountsql::AccountChange change;
     change.ownerId = s.ownerId;
     change.unit = owner.value(QStringLiteral("id_unidade_trabalho"));
     change.name = text(owner, "nome");
@@ -89,7 +89,7 @@ OwnerSaved saveOwner(const OwnerSave& s) {
         stamp(address, "inserido_em", "inserido_por", now);
         stamp(owner, "inserido_em", "inserido_por", now);
         id = ownersql::insertOwner(owner, addresssql::insertAddress(address));
-        ownersql::setWebUser(id, webaccount::insert(newAccount(s, owner, id, now)));
+        ownersql::setWebUser(id, webaccountsql::insert(newAccount(s, owner, id, now)));
     } else {
         stamp(address, "modificado_em", "modificado_por", now);
         stamp(owner, "modificado_em", "modificado_por", now);
@@ -101,8 +101,8 @@ OwnerSaved saveOwner(const OwnerSave& s) {
         }
         ownersql::updateOwner(owner, s.ownerRead, id, addressId);
         // An owner without an account gets one now.
-        if (webaccount::update(accountChange(s, owner, now), s.accounts) == 0)
-            ownersql::setWebUser(id, webaccount::insert(newAccount(s, owner, id, now)));
+        if (webaccountsql::update(accountChange(s, owner, now), s.accounts) == 0)
+            ownersql::setWebUser(id, webaccountsql::insert(newAccount(s, owner, id, now)));
     }
     transaction.commit();
     return {{}, id};

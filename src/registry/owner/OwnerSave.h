@@ -20,7 +20,7 @@ struct OwnerSave {
     db::RowValues addressRead;   // and as read; empty when the address is new
     bool blocked = false;        // "Bloquear acesso." ticked
     bool keepBlock = false;      // an edit leaves Bloqueado as stored (the web system's block is kept)
-    webaccount::Accounts accounts;  // the owner's web accounts as read
+    webaccountsql::Accounts accounts;  // the owner's web accounts as read
 };
 
 struct OwnerSaved {

@@ -167,8 +167,8 @@ OwnerLookups lookups(const OwnerValues& owner, int ownerId) {
     return {
         [=] { return documentTaken(owner.document, ownerId); },
         [=] { return ownerEmailCount(owner.email, ownerId); },
-        [=] { return webaccount::emailCount(owner.email, owner.inserting ? std::nullopt : std::optional<int>(ownerId)); },
-        [=] { return webaccount::loginTaken(owner.document, ownerId); },
+        [=] { return webaccountsql::emailCount(owner.email, owner.inserting ? std::nullopt : std::optional<int>(ownerId)); },
+        [=] { return webaccountsql::loginTaken(owner.document, ownerId); },
     };
 }
 

@@ -4,7 +4,7 @@
 #include "common/PasswordDigest.h"
 #include "platform/db/Query.h"
 
-namespace webaccount {
+namespace webaccountsql {
 
 int insert(const NewAccount& a) {
     db::Query q;
@@ -146,4 +146,4 @@ void deactivate(int ownerId, const QVariant& by, const QDateTime& at) {
             {{QStringLiteral("por"), by}, {QStringLiteral("em"), at}, {QStringLiteral("owner"), ownerId}});
 }
 
-}  // namespace webaccount
+}  // namespace webaccountsql

@@ -10,7 +10,7 @@
 #include <QVariant>
 #include <optional>
 
-namespace webaccount {
+namespace webaccountsql {
 
 struct NewAccount {
     QVariant unit;     // the session's unit
@@ -80,4 +80,4 @@ void deactivate(int ownerId, const QVariant& by, const QDateTime& at);
 inline const QString kBloqueadoSim = QStringLiteral("SIM");
 inline const QString kBloqueadoNao = QStringLiteral("NÃO");
 
-}  // namespace webaccount
+}  // namespace webaccountsql

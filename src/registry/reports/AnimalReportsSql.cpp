@@ -3,7 +3,7 @@
 #include "registry/reports/AnimalReportsSql.h"
 
 
-namespace AnimalReportsSql {
+namespace animalreportssql {
 
 namespace {
 
@@ -122,4 +122,4 @@ void prepareComplete(db::Query& q) {
       << "order by a.id_especie, a.id_grupo_animal, a.Id_Animal";
 }
 
-}  // namespace AnimalReportsSql
+}  // namespace animalreportssql

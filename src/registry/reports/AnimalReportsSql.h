@@ -4,7 +4,7 @@
 #include "platform/db/Query.h"
 #include "registry/reports/AnimalReportsRules.h"
 
-namespace AnimalReportsSql {
+namespace animalreportssql {
 
 // The six charts of the consolidated report over the days from `first` to `last`, both included.
 QList<ChartData> consolidatedCharts(const QDate& first, const QDate& last);
@@ -16,4 +16,4 @@ void prepareMicrochipped(db::Query& q, const QDate& first, const QDate& last, in
 // Every animal by species and animal group, with flags of a microchip and of the sterilisation.
 void prepareComplete(db::Query& q);
 
-}  // namespace AnimalReportsSql
+}  // namespace animalreportssql

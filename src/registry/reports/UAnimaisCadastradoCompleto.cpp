@@ -25,7 +25,7 @@ TfrmAnimaisCadastradoCompleto::TfrmAnimaisCadastradoCompleto() {
     setOrientation(report::Orientation::Portrait);
     setMargins(10);
     const qreal w = bodyRectMm().width();
-    AnimalReportsSql::prepareComplete(qryPrincipal);
+    animalreportssql::prepareComplete(qryPrincipal);
     setData(largeReportData(qryPrincipal));
 
     addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL037"),

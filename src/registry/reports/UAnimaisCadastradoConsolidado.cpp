@@ -74,7 +74,7 @@ TfrmAnimaisCadastradoConsolidado::TfrmAnimaisCadastradoConsolidado(const QDate& 
     setOrientation(report::Orientation::Landscape);
     setMargins(10);
     const qreal w = bodyRectMm().width();
-    charts = AnimalReportsSql::consolidatedCharts(first, last);
+    charts = animalreportssql::consolidatedCharts(first, last);
 
     report::Band& title = addBand(report::BandType::Title, 22);
     addReportHeading(title, QStringLiteral("REL038"), QStringLiteral("Animais Cadastrados Consolidado"), w);

@@ -13,7 +13,7 @@ TfrmAnimaisMicrochipados::TfrmAnimaisMicrochipados(const QDate& first, const QDa
     setOrientation(report::Orientation::Landscape);
     setMargins(10);
     const qreal w = bodyRectMm().width();
-    AnimalReportsSql::prepareMicrochipped(qryPrincipal, first, last, unit);
+    animalreportssql::prepareMicrochipped(qryPrincipal, first, last, unit);
     setData(largeReportData(qryPrincipal));
 
     report::Band& header = addBand(report::BandType::PageHeader, 22);

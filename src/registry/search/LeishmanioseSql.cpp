@@ -4,7 +4,7 @@
 
 using namespace registry;
 
-namespace LeishmanioseSql {
+namespace leishmaniosesql {
 
 SearchFilter lvcFilter(const LvcCriteria& c) {
     SearchFilter f;
@@ -74,4 +74,4 @@ void open(db::DataSet& data, const SearchFilter& filter, const QString& sortFiel
     data.open();
 }
 
-}  // namespace LeishmanioseSql
+}  // namespace leishmaniosesql

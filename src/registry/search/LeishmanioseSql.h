@@ -6,7 +6,7 @@
 #include "registry/search/LeishmanioseRules.h"
 #include "registry/search/PesquisaAvancadoSql.h"
 
-namespace LeishmanioseSql {
+namespace leishmaniosesql {
 
 // The conditions after the join of bulletins and samples, in the order sample, animal, street, number.
 // Throws InvalidCriterion for a number that is none.
@@ -19,4 +19,4 @@ QString sortExpression(const QString& field);
 // `sortField` when one is given.
 void open(db::DataSet& data, const SearchFilter& filter, const QString& sortField = {});
 
-}  // namespace LeishmanioseSql
+}  // namespace leishmaniosesql

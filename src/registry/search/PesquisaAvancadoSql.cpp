@@ -7,7 +7,7 @@
 
 using namespace registry;
 
-namespace PesquisaAvancadoSql {
+namespace pesquisaavancadosql {
 
 namespace {
 
@@ -234,4 +234,4 @@ void open(db::DataSet& data, const SearchFilter& filter, const QString& sortFiel
     data.open();
 }
 
-}  // namespace PesquisaAvancadoSql
+}  // namespace pesquisaavancadosql

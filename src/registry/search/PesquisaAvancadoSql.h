@@ -15,7 +15,7 @@ struct SearchFilter {
     bool folds = false;  // some condition compares folded texts
 };
 
-namespace PesquisaAvancadoSql {
+namespace pesquisaavancadosql {
 
 // The items of each list, in the order the server gives the rows.
 QStringList districtItems();
@@ -52,4 +52,4 @@ QString sortExpression(const QString& field);
 // and animal.
 void open(db::DataSet& data, const SearchFilter& filter, const QString& sortField = {});
 
-}  // namespace PesquisaAvancadoSql
+}  // namespace pesquisaavancadosql

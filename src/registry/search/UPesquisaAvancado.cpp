@@ -213,7 +213,7 @@ void TfrmPesquisaAvancado::showEvent(QShowEvent* event) {
 }
 
 void TfrmPesquisaAvancado::fillLists() {
-    using namespace PesquisaAvancadoSql;
+    using namespace pesquisaavancadosql;
     const std::pair<const char*, QStringList (*)()> lists[] = {
         {"cbbDistrito", districtItems}, {"cbbArea", areaItems},       {"cbbBairro", neighbourhoodItems},
         {"cbbGrupo", groupItems},       {"cbbEspecie", speciesItems}, {"cbbRaca", breedItems},
@@ -229,7 +229,7 @@ void TfrmPesquisaAvancado::fillLists() {
 
 AdvancedCriteria TfrmPesquisaAvancado::criteria() const {
     AdvancedCriteria c;
-    for (const PesquisaAvancadoSql::Criterion& criterion : PesquisaAvancadoSql::advancedCriteria()) {
+    for (const pesquisaavancadosql::Criterion& criterion : pesquisaavancadosql::advancedCriteria()) {
         if (auto* combo = findChild<QComboBox*>(criterion.control))
             c.texts.insert(criterion.control, combo->currentText());
         else if (auto* edit = findChild<QLineEdit*>(criterion.control))
@@ -247,7 +247,7 @@ AdvancedCriteria TfrmPesquisaAvancado::criteria() const {
 void TfrmPesquisaAvancado::search() {
     SearchFilter filter;
     try {
-        filter = PesquisaAvancadoSql::searchFilter(criteria());
+        filter = pesquisaavancadosql::searchFilter(criteria());
     } catch (const InvalidCriterion& refused) {
         Prompts::information(refused.message);
         if (auto* control = findChild<QWidget*>(refused.control))
@@ -260,7 +260,7 @@ void TfrmPesquisaAvancado::search() {
     showNotice(StatusBar1, 0, kPesquisaAguarde, Qt::yellow);
     bool found = false;
     try {
-        PesquisaAvancadoSql::open(*qryPrincipal, filter);
+        pesquisaavancadosql::open(*qryPrincipal, filter);
         m_last = filter;
         ui::gridModelOf(dbgPrincipal)->markSortColumn(-1);
         showNotice(StatusBar1, 2, kTotalRegistro + QString::number(qryPrincipal->recordCount()), Qt::yellow);
@@ -281,13 +281,13 @@ void TfrmPesquisaAvancado::sortBy(int column) {
     if (!m_last)
         return;
     const QString field = advancedGridColumns().value(column).field;
-    if (PesquisaAvancadoSql::sortExpression(field).isEmpty())
+    if (pesquisaavancadosql::sortExpression(field).isEmpty())
         return;
     try {
-        PesquisaAvancadoSql::open(*qryPrincipal, *m_last, field);
+        pesquisaavancadosql::open(*qryPrincipal, *m_last, field);
         ui::gridModelOf(dbgPrincipal)->markSortColumn(column);
     } catch (const std::exception&) {
-        PesquisaAvancadoSql::open(*qryPrincipal, *m_last);
+        pesquisaavancadosql::open(*qryPrincipal, *m_last);
         Prompts::error(kErroOrdenar);
     }
 }

@@ -98,9 +98,9 @@ void TfrmConsultaLeishmaniose::search() {
         Prompts::information(kFaltaTextoPesquisa);
         return;
     }
-    const SearchFilter filter = LeishmanioseSql::lvcFilter(c);
+    const SearchFilter filter = leishmaniosesql::lvcFilter(c);
     m_last.reset();
-    LeishmanioseSql::open(*qryPrincipal, filter);
+    leishmaniosesql::open(*qryPrincipal, filter);
     m_last = filter;
     ui::gridModelOf(dbgPrincipal)->markSortColumn(-1);
     showNotice(StatusBar1, 2, QString::number(qryPrincipal->recordCount()) + kRegistrosEncontrados,
@@ -109,8 +109,8 @@ void TfrmConsultaLeishmaniose::search() {
 
 void TfrmConsultaLeishmaniose::sortBy(int column) {
     const QString field = lvcColumns().value(column).field;
-    if (!m_last || LeishmanioseSql::sortExpression(field).isEmpty())
+    if (!m_last || leishmaniosesql::sortExpression(field).isEmpty())
         return;
-    LeishmanioseSql::open(*qryPrincipal, *m_last, field);
+    leishmaniosesql::open(*qryPrincipal, *m_last, field);
     ui::gridModelOf(dbgPrincipal)->markSortColumn(column);
 }

@@ -7,14 +7,14 @@
 using namespace registry;
 
 TEST_F(RegistryTest, StreetRegisterLookUps) {
-    EXPECT_EQ(street::byCode("10").count(), 1);
-    EXPECT_EQ(street::byCode("40").count(), 2);
-    EXPECT_EQ(street::countByName("SETE"), 2);
-    EXPECT_FALSE(street::uniqueByName("SETE"));
-    EXPECT_FALSE(street::uniqueByName("NENHUMA"));
-    ASSERT_TRUE(street::uniqueByName("DAS FLORES"));
-    EXPECT_EQ(street::uniqueByName("DAS FLORES")->neighbourhoodName, "CENTRO");
-    EXPECT_EQ(street::postalDigits("12345-678"), "12345678");
+    EXPECT_EQ(streetsql::byCode("10").count(), 1);
+    EXPECT_EQ(streetsql::byCode("40").count(), 2);
+    EXPECT_EQ(streetsql::countByName("SETE"), 2);
+    EXPECT_FALSE(streetsql::uniqueByName("SETE"));
+    EXPECT_FALSE(streetsql::uniqueByName("NENHUMA"));
+    ASSERT_TRUE(streetsql::uniqueByName("DAS FLORES"));
+    EXPECT_EQ(streetsql::uniqueByName("DAS FLORES")->neighbourhoodName, "CENTRO");
+    EXPECT_EQ(streetsql::postalDigits("12345-678"), "12345678");
     // Text bounds with blanks compare as numbers; the number's side first, any side after it for the owner only;
     // a bound that is no number skips its row.
     const struct {
@@ -24,11 +24,11 @@ TEST_F(RegistryTest, StreetRegisterLookUps) {
     } numbers[] = {{51, false, "12345678"}, {52, false, "12345680"}, {100, true, "12345680"},
                    {150, false, "12345695"}, {150, true, ""},        {300, false, ""}};
     for (const auto& n : numbers)
-        EXPECT_EQ(street::postalCodeByNumber(10, n.number, n.sameSideOnly), n.cep) << n.number;
+        EXPECT_EQ(streetsql::postalCodeByNumber(10, n.number, n.sameSideOnly), n.cep) << n.number;
     // A street without a neighbourhood of class "P" offers every one of that class, whatever its letter case.
-    EXPECT_EQ(street::neighbourhoods("20").count(), 1);
-    EXPECT_EQ(street::neighbourhoods("30").count(), 2);
-    EXPECT_EQ(street::areas(1).count(), 1);
+    EXPECT_EQ(streetsql::neighbourhoods("20").count(), 1);
+    EXPECT_EQ(streetsql::neighbourhoods("30").count(), 2);
+    EXPECT_EQ(streetsql::areas(1).count(), 1);
 }
 
 TEST_F(RegistryTest, AddressGroupFillsFromCodeNameAndPostalCode) {
@@ -104,7 +104,7 @@ TEST_F(RegistryTest, StreetSearchWritesOnlyIntoAnEditedLiveTarget) {
     open();
     AddressGroup* group = frmPropAnimal->ownerPage->address;
     auto choose = [&](QObject* target) {
-        auto* dialog = TfrmEnderecoPesquisa::open(1, target, street::kCriterionName, "SETE", true);
+        auto* dialog = TfrmEnderecoPesquisa::open(1, target, streetsql::kCriterionName, "SETE", true);
         dialog->qryPrincipal->locate("num_logr", 20);
         dialog->choose();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -127,7 +127,7 @@ TEST_F(RegistryTest, StreetSearchWritesOnlyIntoAnEditedLiveTarget) {
     ASSERT_TRUE(frmPropAnimal);
 
     // A search whose form has closed does nothing.
-    auto* dialog = TfrmEnderecoPesquisa::open(1, group, street::kCriterionName, "SETE", true);
+    auto* dialog = TfrmEnderecoPesquisa::open(1, group, streetsql::kCriterionName, "SETE", true);
     trigger("actCancel");
     area->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

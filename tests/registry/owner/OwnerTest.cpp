@@ -34,10 +34,10 @@ TEST_F(RegistryTest, InsertWritesAddressOwnerAndAccountInOneTransaction) {
     EXPECT_TRUE(child<QLineEdit>("mkeSenha")->text().isEmpty());
 
     // An account without any phone leaves the phone columns out.
-    webaccount::NewAccount bare;
+    webaccountsql::NewAccount bare;
     bare.login = "X";
     bare.ownerId = 999;
-    const int user = webaccount::insert(bare);
+    const int user = webaccountsql::insert(bare);
     EXPECT_TRUE(scalar("select DDD_TEL_USU from usuario where Id_Usuario = :u", {{"u", user}}).isNull());
 
     // A failing account insert leaves neither address nor owner behind, and the typed owner stays for another try.

@@ -220,8 +220,8 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
             animals.open();
         });
     }
-    expectIndexed("cards by owner name", [&] { CarteirinhaSql::openOwners(located, std::nullopt, "SILVA"); });
-    expectIndexed("cards by owner", [&] { CarteirinhaSql::openOwners(located, 5, {}); });
+    expectIndexed("cards by owner name", [&] { carteirinhasql::openOwners(located, std::nullopt, "SILVA"); });
+    expectIndexed("cards by owner", [&] { carteirinhasql::openOwners(located, 5, {}); });
     expectIndexed("special booking owners", [&] { especial::proprietarios({}, "SILVA"); });
     expectIndexed("special booking search by name", [&] { especial::pesquisa(located, false, "SILVA"); });
     expectIndexed("special booking search by document", [&] { especial::pesquisa(located, true, "52998224725"); });
@@ -231,9 +231,9 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
         expectIndexed(QStringLiteral("advanced search by ") + control, [&] {
             AdvancedCriteria criteria;
             criteria.texts.insert(QString::fromLatin1(control), "1234");
-            const SearchFilter filter = PesquisaAvancadoSql::searchFilter(criteria);
+            const SearchFilter filter = pesquisaavancadosql::searchFilter(criteria);
             db::Query search;
-            search << PesquisaAvancadoSql::selectLines().join('\n') << filter.lines.join('\n');
+            search << pesquisaavancadosql::selectLines().join('\n') << filter.lines.join('\n');
             search.bind(filter.params);
             search.open();
         }, QByteArray(control) == "mkeLogradouro");
@@ -242,7 +242,7 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
     expectIndexed("owner save: company root", [] { ownersql::ownerByDocumentPrefix("11222333000181"); });
     expectIndexed("owner save: same name", [] { ownersql::ownerNamed("JOSÉ DA SILVA"); });
     expectIndexed("owner save: e-mail", [] { ownersql::ownerEmailCount("Ana@Exemplo.com", 1); });
-    expectIndexed("web account: e-mail", [] { webaccount::emailCount("Ana@Exemplo.com", 1); });
+    expectIndexed("web account: e-mail", [] { webaccountsql::emailCount("Ana@Exemplo.com", 1); });
     expectIndexed("user save: name", [] { usuarioNameTaken("ANA"); });
     expectIndexed("user: web account", [] { usuarioBelongsToOwner(3); });
 }

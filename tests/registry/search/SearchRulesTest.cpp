@@ -12,7 +12,7 @@ SearchFilter filterOf(std::initializer_list<std::pair<const char*, const char*>>
     AdvancedCriteria c;
     for (const auto& [control, text] : texts)
         c.texts.insert(QString::fromLatin1(control), QString::fromUtf8(text));
-    return PesquisaAvancadoSql::searchFilter(c);
+    return pesquisaavancadosql::searchFilter(c);
 }
 
 }  // namespace
@@ -73,15 +73,15 @@ TEST(SearchCriteria, StatusMicrochipPresenceAndInclusiveBirthRange) {
     c.birthDate = true;
     c.bornFrom = QDate(2020, 1, 1);
     c.bornTo = QDate(2020, 12, 31);
-    SearchFilter f = PesquisaAvancadoSql::searchFilter(c);
+    SearchFilter f = pesquisaavancadosql::searchFilter(c);
     EXPECT_EQ(f.lines.value(0), " where trim(b.Status_Registro) = 'INATIVO'");
     EXPECT_EQ(f.lines.value(1), " and ((a.num_microchip is null) or (trim(a.num_microchip) = ''))");
     EXPECT_EQ(f.params.value("dataInicia").toDateTime(), QDateTime(QDate(2020, 1, 1), QTime(0, 0)));
     EXPECT_EQ(f.params.value("dataFim").toDateTime(), QDateTime(QDate(2021, 1, 1), QTime(0, 0)));
     c.texts.insert("cbbComSemMicrochipe", "SIM");
-    EXPECT_TRUE(PesquisaAvancadoSql::searchFilter(c).lines.value(1).contains("is not null"));
+    EXPECT_TRUE(pesquisaavancadosql::searchFilter(c).lines.value(1).contains("is not null"));
     c.texts.insert("cbbComSemMicrochipe", "TALVEZ");
-    EXPECT_EQ(PesquisaAvancadoSql::searchFilter(c).lines.size(), 2);  // status and birth date only
+    EXPECT_EQ(pesquisaavancadosql::searchFilter(c).lines.size(), 2);  // status and birth date only
 }
 
 TEST(SearchCriteria, NumbersAndListItemsThatAreNoWholeNumberAreRefusedNamingTheField) {
@@ -108,7 +108,7 @@ TEST(SearchResult, ColumnsDictionaryAndSortExpressions) {
     EXPECT_EQ(dbase::fieldNames(names).value(18), "Id_Propr_2");
     for (const AdvancedGridColumn& c : advancedGridColumns()) {
         EXPECT_TRUE(names.contains(c.field)) << c.field.toStdString();
-        EXPECT_FALSE(PesquisaAvancadoSql::sortExpression(c.field).isEmpty()) << c.field.toStdString();
+        EXPECT_FALSE(pesquisaavancadosql::sortExpression(c.field).isEmpty()) << c.field.toStdString();
     }
-    EXPECT_EQ(PesquisaAvancadoSql::sortExpression(advancedGridColumns().value(4).field), "a.Id_Proprietario");
+    EXPECT_EQ(pesquisaavancadosql::sortExpression(advancedGridColumns().value(4).field), "a.Id_Proprietario");
 }

@@ -139,7 +139,7 @@ TEST_F(SearchTest, TypedWildcardsStayPatternsHereAndMatchThemselvesInTheStreetSe
     EXPECT_EQ(animals(), QStringList({"RÉX", "MIA"}));
 
     // The street search takes them as themselves.
-    auto* street = TfrmEnderecoPesquisa::open(1, nullptr, street::kCriterionName, QString(), false);
+    auto* street = TfrmEnderecoPesquisa::open(1, nullptr, streetsql::kCriterionName, QString(), false);
     for (const auto& [typed, rows] : std::initializer_list<std::pair<QString, int>>{
              {"D_S", 0}, {"DAS", 1}, {"das fl", 1}, {"%", 0}, {"SE_E", 0}, {"SETE", 2}}) {
         typeAndSearch(street->mkeTexto, street->btnPesquisar, typed);
