@@ -58,13 +58,31 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose, true);
     setObjectName(QStringLiteral("frmEndereco_Animal"));
     setWindowTitle(QStringLiteral("024 - Endereço do animal."));
+    createDataSets();
+    createActions();
+    createControls();
+    createPages();
+    layOut();
+    connectControls();
+    guarded([this] {
+        address->reloadLists();
+        ownersql::selectNone(*qryProprietario);
+        addresssql::selectAddress(*qryEndereco, {});
+    });
+    updateActions();
+    resize(820, 560);
+}
+
+void TfrmEndereco_Animal::createDataSets() {
     qryProprietario = new db::DataSet(db::kMain, this);
     qryProprietario->setObjectName(QStringLiteral("qryProprietario"));
     qryEndereco = new db::DataSet(db::kMain, this);
     qryEndereco->setObjectName(QStringLiteral("qryEndereco"));
     qryTodosEnd = new db::DataSet(db::kMain, this);
     qryTodosEnd->setObjectName(QStringLiteral("qryTodosEnd"));
+}
 
+void TfrmEndereco_Animal::createActions() {
     actAppend = makeDataAction(this, DataAction::Append, "actAppend");
     actEdit = makeDataAction(this, DataAction::Edit, "actEdit");
     actDelete = makeDataAction(this, DataAction::Delete, "actDelete");
@@ -75,26 +93,29 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     actPesquisa = makeScopedAction(this, "actPesquisa", QStringLiteral("&Pesquisar..."));
     actPrint = makeDataAction(this, DataAction::Print, "actPrint");
     actInformation = makeDataAction(this, DataAction::Information, "actInformation");
-    auto* tools = new QToolBar(this);
-    tools->setObjectName(QStringLiteral("ToolBar1"));
-    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    tools->addActions({actAppend, actEdit, actDelete});
-    tools->addSeparator();
-    tools->addActions({actPost, actCancel});
-    tools->addSeparator();
-    tools->addActions({actExportacao, actPesquisa});
+    m_tools = new QToolBar(this);
+    m_tools->setObjectName(QStringLiteral("ToolBar1"));
+    m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_tools->addActions({actAppend, actEdit, actDelete});
+    m_tools->addSeparator();
+    m_tools->addActions({actPost, actCancel});
+    m_tools->addSeparator();
+    m_tools->addActions({actExportacao, actPesquisa});
+}
 
-    auto* codigo = new QLineEdit(this);
-    codigo->setObjectName(QStringLiteral("dbeCodProprietario"));
-    ui::bindLineEdit(codigo, qryProprietario, QStringLiteral("Id_Proprietario"), ui::ValueKind::Integer)->setAlwaysReadOnly(true);
-    auto* nome = new QLineEdit(this);
-    nome->setObjectName(QStringLiteral("dbeNomeProprietario"));
-    ui::bindLineEdit(nome, qryProprietario, QStringLiteral("Nome"))->setAlwaysReadOnly(true);
-    for (QLineEdit* e : {codigo, nome})
+void TfrmEndereco_Animal::createControls() {
+    m_ownerCode = new QLineEdit(this);
+    m_ownerCode->setObjectName(QStringLiteral("dbeCodProprietario"));
+    ui::bindLineEdit(m_ownerCode, qryProprietario, QStringLiteral("Id_Proprietario"), ui::ValueKind::Integer)
+        ->setAlwaysReadOnly(true);
+    m_ownerName = new QLineEdit(this);
+    m_ownerName->setObjectName(QStringLiteral("dbeNomeProprietario"));
+    ui::bindLineEdit(m_ownerName, qryProprietario, QStringLiteral("Nome"))->setAlwaysReadOnly(true);
+    for (QLineEdit* e : {m_ownerCode, m_ownerName})
         ui::setReadOnlyLook(e);
-    auto* busca = new QPushButton(QStringLiteral("..."), this);
-    busca->setObjectName(QStringLiteral("btnPesquisa"));
-    busca->setMaximumWidth(30);
+    m_searchButton = new QPushButton(QStringLiteral("..."), this);
+    m_searchButton->setObjectName(QStringLiteral("btnPesquisa"));
+    m_searchButton->setMaximumWidth(30);
     cbbAnimal = new QComboBox(this);
     cbbAnimal->setObjectName(QStringLiteral("cbbAnimal"));
     dbeDataInicial = new ui::DateEdit(this);
@@ -102,16 +123,19 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     address = new AddressGroup(AddressGroup::Mode::AnimalForm, qryEndereco, this);
     ui::EnterAsTab::install(cbbAnimal);
     ui::EnterAsTab::install(dbeDataInicial);
+}
 
+// The address entry on the first page, the animal's address history on the second.
+void TfrmEndereco_Animal::createPages() {
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     auto* page1 = new QWidget(PageControl1);
     page1->setObjectName(QStringLiteral("TabSheet1"));
     auto* grid = new QGridLayout(page1);
     grid->addWidget(new QLabel(QStringLiteral("Proprietário:"), page1), 0, 0);
-    grid->addWidget(codigo, 0, 1);
-    grid->addWidget(nome, 0, 2, 1, 3);
-    grid->addWidget(busca, 0, 5);
+    grid->addWidget(m_ownerCode, 0, 1);
+    grid->addWidget(m_ownerName, 0, 2, 1, 3);
+    grid->addWidget(m_searchButton, 0, 5);
     grid->addWidget(new QLabel(QStringLiteral("Animal:"), page1), 1, 0);
     grid->addWidget(cbbAnimal, 1, 1, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Data inicial do endereço:"), page1), 1, 3);
@@ -120,7 +144,15 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     grid->setRowStretch(3, 1);
     auto* page2 = new QWidget(PageControl1);
     page2->setObjectName(QStringLiteral("TabSheet2"));
-    dbgTodosEnd = new QTableView(page2);
+    createHistoryGrid(page2);
+    auto* page2Layout = new QVBoxLayout(page2);
+    page2Layout->addWidget(dbgTodosEnd);
+    PageControl1->addTab(page1, QStringLiteral("Endereço"));
+    PageControl1->addTab(page2, QStringLiteral("Histórico de endereços do animal."));
+}
+
+void TfrmEndereco_Animal::createHistoryGrid(QWidget* page) {
+    dbgTodosEnd = new QTableView(page);
     dbgTodosEnd->setObjectName(QStringLiteral("dbgTodosEnd"));
     ui::bindGrid(
         dbgTodosEnd, qryTodosEnd,
@@ -140,18 +172,19 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
          {QStringLiteral("CEP"), QStringLiteral("NUM_CEP"), 70},
          {QStringLiteral("Localidade"), QStringLiteral("nom_locl"), 100}});
     ui::onTitleClick(dbgTodosEnd, [this](int column) { guarded([this, column] { sortHistory(column); }); });
-    auto* page2Layout = new QVBoxLayout(page2);
-    page2Layout->addWidget(dbgTodosEnd);
-    PageControl1->addTab(page1, QStringLiteral("Endereço"));
-    PageControl1->addTab(page2, QStringLiteral("Histórico de endereços do animal."));
+}
+
+void TfrmEndereco_Animal::layOut() {
     StatusBar1Panel0 = new QLabel(this);
     StatusBar1Panel0->setObjectName(QStringLiteral("StatusBar1Panel0"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(tools);
+    layout->addWidget(m_tools);
     layout->addWidget(PageControl1, 1);
     layout->addWidget(StatusBar1Panel0);
+}
 
+void TfrmEndereco_Animal::connectControls() {
     onTriggered(actAppend, [this] { append(); });
     onTriggered(actEdit, [this] { edit(); });
     onTriggered(actDelete, [this] { remove(); });
@@ -160,7 +193,7 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     onTriggered(actRefresh, [this] { refresh(); });
     onTriggered(actExportacao, [this] { exportAnimals(); });
     onTriggered(actPesquisa, [this] { search(); });
-    connect(busca, &QPushButton::clicked, actPesquisa, &QAction::trigger);
+    connect(m_searchButton, &QPushButton::clicked, actPesquisa, &QAction::trigger);
     connect(cbbAnimal, &QComboBox::currentIndexChanged, this, [this] { guarded([this] { animalChosen(); }); });
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
         guarded([this] {
@@ -170,14 +203,6 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     });
     connect(qryEndereco, &db::DataSet::stateChanged, this, &TfrmEndereco_Animal::updateActions);
     connect(qryEndereco, &db::DataSet::currentChanged, this, &TfrmEndereco_Animal::updateActions);
-
-    guarded([this] {
-        address->reloadLists();
-        ownersql::selectNone(*qryProprietario);
-        addresssql::selectAddress(*qryEndereco, {});
-    });
-    updateActions();
-    resize(820, 560);
 }
 
 void TfrmEndereco_Animal::updateActions() {

@@ -12,8 +12,10 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 class QTableView;
+class QToolBar;
 class AddressGroup;
 
 namespace ui {
@@ -60,10 +62,23 @@ public:
     QAction* actInformation;
 
 private:
+    void createDataSets();
+    void createActions();
+    void createControls();
+    void createPages();
+    void createHistoryGrid(QWidget* page);
+    void layOut();
+    void connectControls();
+
     void animalChosen();
     void updateActions();
     QString animalName() const;
     void sortHistory(int column);
+
+    QToolBar* m_tools = nullptr;
+    QLineEdit* m_ownerCode = nullptr;
+    QLineEdit* m_ownerName = nullptr;
+    QPushButton* m_searchButton = nullptr;
 };
 
 inline QPointer<TfrmEndereco_Animal> frmEndereco_Animal;

@@ -51,6 +51,7 @@ AnimalPage::AnimalPage(QWidget* parent) : QWidget(parent) {
     createActions();
     createToolBar();
     createFields();
+    layOut();
     connectControls();
     updateActions();
     showBirthDate();
@@ -128,56 +129,58 @@ void AnimalPage::createFields() {
         resetColourOnLeave(c);
         return c;
     };
-    auto* codigo = new QLineEdit(this);
-    codigo->setObjectName(QStringLiteral("dbeCodAnimal"));
-    ui::bindLineEdit(codigo, m_animal, QStringLiteral("Id_Animal"), ui::ValueKind::Integer)->setAlwaysReadOnly(true);
-    ui::setReadOnlyLook(codigo);
-    m_nome = lineEdit("dbeNomeAnimal", "Nome", 100, true);
-    QComboBox* grupo = lookup("dblGrupo_Animais", "Id_Grupo_Animal", "id_grupo_Animal", "nome", &m_groups);
-    QComboBox* especie = lookup("dblEspecie", "Id_Especie", "id_especie", "nome", &m_species);
-    m_raca = lookup("dblRaca", "Id_Raca", "id_raca", "nome", &m_breeds);
-    QComboBox* porte = lookup("dblPorte", "Id_Porte", "id_porte", "descricao", &m_sizes);
-    QComboBox* pelo = lookup("dblPelo", "Id_Pelo", "id_pelo", "descricao", &m_coats);
-    QLineEdit* cor = lineEdit("dbeCor", "Cor", 100, true);
-    QLineEdit* pedigree = lineEdit("dbePedigree", "Num_Pedigree", 50, false);
-    QLineEdit* sinais = lineEdit("dbeSinais", "Sinais", 250, false);
-    QLineEdit* microchip = lineEdit("dbeNumeroMicrochipe", "Num_Microchip", 20, false);
-    QComboBox* sexo = choice("dbcSexo", "Sexo", {QStringLiteral("M"), QStringLiteral("F")});
-    QComboBox* esterilizado = choice("dbcEsterilizado", "Esterilizado", {QStringLiteral("SIM"), QStringLiteral("NAO")});
+    m_code = new QLineEdit(this);
+    m_code->setObjectName(QStringLiteral("dbeCodAnimal"));
+    ui::bindLineEdit(m_code, m_animal, QStringLiteral("Id_Animal"), ui::ValueKind::Integer)->setAlwaysReadOnly(true);
+    ui::setReadOnlyLook(m_code);
+    m_name = lineEdit("dbeNomeAnimal", "Nome", 100, true);
+    m_groupBox = lookup("dblGrupo_Animais", "Id_Grupo_Animal", "id_grupo_Animal", "nome", &m_groups);
+    m_speciesBox = lookup("dblEspecie", "Id_Especie", "id_especie", "nome", &m_species);
+    m_breedBox = lookup("dblRaca", "Id_Raca", "id_raca", "nome", &m_breeds);
+    m_sizeBox = lookup("dblPorte", "Id_Porte", "id_porte", "descricao", &m_sizes);
+    m_coatBox = lookup("dblPelo", "Id_Pelo", "id_pelo", "descricao", &m_coats);
+    m_colour = lineEdit("dbeCor", "Cor", 100, true);
+    m_pedigree = lineEdit("dbePedigree", "Num_Pedigree", 50, false);
+    m_marks = lineEdit("dbeSinais", "Sinais", 250, false);
+    m_microchip = lineEdit("dbeNumeroMicrochipe", "Num_Microchip", 20, false);
+    m_sex = choice("dbcSexo", "Sexo", {QStringLiteral("M"), QStringLiteral("F")});
+    m_sterilised = choice("dbcEsterilizado", "Esterilizado", {QStringLiteral("SIM"), QStringLiteral("NAO")});
     // The birth date is typed dd/mm/yyyy and written into the row by the save.
-    m_nascimento = new ui::DateEdit(this);
-    m_nascimento->setObjectName(QStringLiteral("dbeDt_Nascimento"));
-    ui::EnterAsTab::install(m_nascimento);
-    resetColourOnLeave(m_nascimento);
+    m_birthDate = new ui::DateEdit(this);
+    m_birthDate->setObjectName(QStringLiteral("dbeDt_Nascimento"));
+    ui::EnterAsTab::install(m_birthDate);
+    resetColourOnLeave(m_birthDate);
     BitBtn2 = new QPushButton(QStringLiteral("..."), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setMaximumWidth(30);
-    auto* obs = new QPlainTextEdit(this);
-    obs->setObjectName(QStringLiteral("dbmOBS"));
-    ui::bindMemo(obs, m_animal, QStringLiteral("OBS"), 250);
-    m_copiaEnd = new QCheckBox(QStringLiteral("End. mesmo do propietário."), this);
-    m_copiaEnd->setObjectName(QStringLiteral("ccbCopiaEnd"));
+    m_notes = new QPlainTextEdit(this);
+    m_notes->setObjectName(QStringLiteral("dbmOBS"));
+    ui::bindMemo(m_notes, m_animal, QStringLiteral("OBS"), 250);
+    m_sameAddress = new QCheckBox(QStringLiteral("End. mesmo do propietário."), this);
+    m_sameAddress->setObjectName(QStringLiteral("ccbCopiaEnd"));
     address = new AddressGroup(AddressGroup::Mode::Animal, m_address, this);
+}
 
+void AnimalPage::layOut() {
     auto* grid = new QGridLayout;
-    addLabelled(grid, QStringLiteral("Código:"), codigo, 0, 0);
-    addLabelled(grid, QStringLiteral("Nome:"), m_nome, 0, 2, 5);
-    addLabelled(grid, QStringLiteral("Grupo:"), grupo, 1, 0);
-    addLabelled(grid, QStringLiteral("Espécie:"), especie, 1, 2);
-    addLabelled(grid, QStringLiteral("Raça:"), m_raca, 1, 4, 3);
-    addLabelled(grid, QStringLiteral("Porte:"), porte, 2, 0);
-    addLabelled(grid, QStringLiteral("Pelo:"), pelo, 2, 2);
-    addLabelled(grid, QStringLiteral("Cor:"), cor, 2, 4, 3);
-    addLabelled(grid, QStringLiteral("Sexo:"), sexo, 3, 0);
-    addLabelled(grid, QStringLiteral("Esterilizado:"), esterilizado, 3, 2);
-    addLabelled(grid, QStringLiteral("Nascimento:"), m_nascimento, 3, 4);
+    addLabelled(grid, QStringLiteral("Código:"), m_code, 0, 0);
+    addLabelled(grid, QStringLiteral("Nome:"), m_name, 0, 2, 5);
+    addLabelled(grid, QStringLiteral("Grupo:"), m_groupBox, 1, 0);
+    addLabelled(grid, QStringLiteral("Espécie:"), m_speciesBox, 1, 2);
+    addLabelled(grid, QStringLiteral("Raça:"), m_breedBox, 1, 4, 3);
+    addLabelled(grid, QStringLiteral("Porte:"), m_sizeBox, 2, 0);
+    addLabelled(grid, QStringLiteral("Pelo:"), m_coatBox, 2, 2);
+    addLabelled(grid, QStringLiteral("Cor:"), m_colour, 2, 4, 3);
+    addLabelled(grid, QStringLiteral("Sexo:"), m_sex, 3, 0);
+    addLabelled(grid, QStringLiteral("Esterilizado:"), m_sterilised, 3, 2);
+    addLabelled(grid, QStringLiteral("Nascimento:"), m_birthDate, 3, 4);
     grid->addWidget(BitBtn2, 3, 6);
-    addLabelled(grid, QStringLiteral("Microchip:"), microchip, 4, 0);
-    addLabelled(grid, QStringLiteral("Pedigree:"), pedigree, 4, 2);
-    addLabelled(grid, QStringLiteral("Sinais:"), sinais, 4, 4, 3);
-    addLabelled(grid, QStringLiteral("Obs.:"), obs, 5, 0, 7);
-    grid->addWidget(m_copiaEnd, 6, 0, 1, 4);
-    obs->setMaximumHeight(60);
+    addLabelled(grid, QStringLiteral("Microchip:"), m_microchip, 4, 0);
+    addLabelled(grid, QStringLiteral("Pedigree:"), m_pedigree, 4, 2);
+    addLabelled(grid, QStringLiteral("Sinais:"), m_marks, 4, 4, 3);
+    addLabelled(grid, QStringLiteral("Obs.:"), m_notes, 5, 0, 7);
+    grid->addWidget(m_sameAddress, 6, 0, 1, 4);
+    m_notes->setMaximumHeight(60);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tools);
@@ -196,7 +199,7 @@ void AnimalPage::connectControls() {
     onTriggered(actMarcaAtendimento, [this] { markAttendance(); });
     onTriggered(actOcorrencia, [this] { openOccurrences(); });
     onTriggered(actInformacao, [this] { showInformation(); });
-    connect(m_copiaEnd, &QCheckBox::clicked, this, [this] { actPreencheEndAnimal->trigger(); });
+    connect(m_sameAddress, &QCheckBox::clicked, this, [this] { actPreencheEndAnimal->trigger(); });
     connect(m_animal, &db::DataSet::fieldChanged, this, [this](const QString& field) {
         if (field.compare(QLatin1String("Id_Raca"), Qt::CaseInsensitive) == 0)
             guarded([this] { breedChosen(); });
@@ -224,8 +227,8 @@ void AnimalPage::updateActions() {
     updateDataActions({actAnimalNovo, actAnimalAlterar, actAnimalExcluir, actAnimalAtualizar, actAnimalGravar,
                        actAnimalCancelar, DataSetFirst1, DataSetPrior1, DataSetNext1, DataSetLast1},
                       *m_animal);
-    m_copiaEnd->setEnabled(editing);
-    m_nascimento->setReadOnly(!editing);
+    m_sameAddress->setEnabled(editing);
+    m_birthDate->setReadOnly(!editing);
     if (!editing)
         address->setEnabled(true);
 }
@@ -235,7 +238,7 @@ void AnimalPage::showBirthDate() {
         return;  // what is being typed stays
     const QVariant birth = m_animal->isActive() && m_animal->recNo() >= 0 ? m_animal->field(QStringLiteral("Data_Nascimento"))
                                                                           : QVariant();
-    m_nascimento->setDate(blank(birth) ? QDate() : db::toDateTime(birth).date());
+    m_birthDate->setDate(blank(birth) ? QDate() : db::toDateTime(birth).date());
 }
 
 int AnimalPage::animalId() const {
@@ -299,18 +302,18 @@ void AnimalPage::append() {
     m_animal->append();
     addresssql::selectAddress(*m_address, {});
     m_address->append();
-    m_nascimento->setDate({});
+    m_birthDate->setDate({});
     for (const auto& [field, key] : animalsql::newAnimalKeys())
         m_animal->setField(field, key);
-    m_copiaEnd->setChecked(true);
+    m_sameAddress->setChecked(true);
     copyOwnerAddress();
-    m_nome->setFocus();
+    m_name->setFocus();
 }
 
 void AnimalPage::copyOwnerAddress() {
     if (!m_address->isEditing())
         return;
-    if (!m_copiaEnd->isChecked()) {
+    if (!m_sameAddress->isChecked()) {
         address->setEnabled(true);
         return;
     }
@@ -355,7 +358,7 @@ void AnimalPage::edit() {
         m_address->edit();
     else
         m_address->append();  // an animal without an address gets one on this save
-    m_copiaEnd->setChecked(false);
+    m_sameAddress->setChecked(false);
     copyOwnerAddress();
 }
 
@@ -366,13 +369,13 @@ AnimalValues AnimalPage::values() const {
         return findChild<QLineEdit*>(QString::fromLatin1(name))->text();
     };
     AnimalValues v;
-    v.name = m_nome->text();
+    v.name = m_name->text();
     v.group = text("dblGrupo_Animais");
     v.species = text("dblEspecie");
     v.breed = text("dblRaca");
     v.size = text("dblPorte");
     v.coat = text("dblPelo");
-    v.birthDate = m_nascimento->text();
+    v.birthDate = m_birthDate->text();
     v.sex = text("dbcSexo");
     v.sterilised = text("dbcEsterilizado");
     v.district = address->districtText();
@@ -389,7 +392,7 @@ AnimalSave AnimalPage::typedAnimal() const {
     animal.inserting = m_animal->state() == db::DataSet::State::Insert;
     animal.ownerId = m_typedFor;
     animal.animalId = animal.inserting ? 0 : animalId();
-    animal.birthDate = m_nascimento->date();
+    animal.birthDate = m_birthDate->date();
     animal.animal = db::typedValues(*m_animal);
     animal.animalRead = db::readValues(*m_animal);
     animal.address = db::typedValues(*m_address);
@@ -417,7 +420,7 @@ void AnimalPage::setBirthDate(const QDate& date) {
     if (!busy() || !date.isValid())
         return;
     m_animal->setField(QStringLiteral("Data_Nascimento"), date.startOfDay());
-    m_nascimento->setDate(date);
+    m_birthDate->setDate(date);
 }
 
 void AnimalPage::cancel() {

@@ -14,6 +14,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QToolBar;
 class AddressGroup;
@@ -96,6 +97,7 @@ private:
     void createActions();
     void createToolBar();
     void createFields();
+    void layOut();
     void connectControls();
 
     void updateActions();
@@ -111,15 +113,27 @@ private:
     int m_typedFor = 0;   // the owner a new animal is being typed for
     QToolBar* m_tools = nullptr;
     QLabel* m_ownerName = nullptr;
-    QLineEdit* m_nome = nullptr;
-    ui::DateEdit* m_nascimento = nullptr;
-    QCheckBox* m_copiaEnd = nullptr;
+    QLineEdit* m_code = nullptr;
+    QLineEdit* m_name = nullptr;
+    ui::DateEdit* m_birthDate = nullptr;
+    QCheckBox* m_sameAddress = nullptr;
     ui::LookupComboLink* m_groups = nullptr;
     ui::LookupComboLink* m_species = nullptr;
     ui::LookupComboLink* m_breeds = nullptr;
     ui::LookupComboLink* m_sizes = nullptr;
     ui::LookupComboLink* m_coats = nullptr;
-    QComboBox* m_raca = nullptr;
+    QComboBox* m_groupBox = nullptr;
+    QComboBox* m_speciesBox = nullptr;
+    QComboBox* m_breedBox = nullptr;
+    QComboBox* m_sizeBox = nullptr;
+    QComboBox* m_coatBox = nullptr;
+    QLineEdit* m_colour = nullptr;
+    QLineEdit* m_pedigree = nullptr;
+    QLineEdit* m_marks = nullptr;  // "Sinais:"
+    QLineEdit* m_microchip = nullptr;
+    QComboBox* m_sex = nullptr;
+    QComboBox* m_sterilised = nullptr;
+    QPlainTextEdit* m_notes = nullptr;
     bool m_shown = false;
 };
 

@@ -67,15 +67,27 @@ TfrmRegistroOcorrencia::TfrmRegistroOcorrencia(QWidget* parent) : QWidget(parent
     setWindowTitle(QStringLiteral("022 - Registro Ocorrência."));
     qryOcorrencia = new db::DataSet(db::kMain, this);
     qryOcorrencia->setObjectName(QStringLiteral("qryOcorrencia"));
+    createActions();
+    createPopupMenu();
+    createControls();
+    layOut();
+    connectControls();
+    guarded([this] { reloadLists(); });
+    resize(640, 480);
+}
 
+void TfrmRegistroOcorrencia::createActions() {
     actPrint = makeAction("actPrint", QStringLiteral("Imprimir..."));
     actExportarIntercorrencia = makeAction("actExportarIntercorrencia", QStringLiteral("&Exportar dados da intercorrência..."));
     actSair = makeAction("actSair", QStringLiteral("Sair"));
-    auto* tools = new QToolBar(this);
-    tools->setObjectName(QStringLiteral("ToolBar1"));
-    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    tools->addActions({actPrint, actExportarIntercorrencia, actSair});
-    // The pop-up menu: two actions of the main menu and Sair.
+    m_tools = new QToolBar(this);
+    m_tools->setObjectName(QStringLiteral("ToolBar1"));
+    m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_tools->addActions({actPrint, actExportarIntercorrencia, actSair});
+}
+
+// The pop-up menu: two actions of the main menu and Sair.
+void TfrmRegistroOcorrencia::createPopupMenu() {
     auto popupAction = [this](const char* name, const QString& caption) {
         auto* action = new QAction(caption, this);  // reached through the pop-up menu only
         action->setObjectName(QString::fromLatin1(name));
@@ -88,7 +100,9 @@ TfrmRegistroOcorrencia::TfrmRegistroOcorrencia(QWidget* parent) : QWidget(parent
     for (QAction* menuAction : {tipos, registro})
         bindToMenuAction(menuAction, menuAction->objectName());
     connect(sair, &QAction::triggered, actSair, &QAction::trigger);
+}
 
+void TfrmRegistroOcorrencia::createControls() {
     auto lineEdit = [this](const char* name) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QString::fromLatin1(name));
@@ -129,7 +143,9 @@ TfrmRegistroOcorrencia::TfrmRegistroOcorrencia(QWidget* parent) : QWidget(parent
                                                  return fmt::date(db::toDateTime(data.cell(row, QStringLiteral("Dt_Ocorrencia"))));
                                              }),
                   {QStringLiteral("Ocorrência"), QStringLiteral("NomeOcorrencia"), 300}});
+}
 
+void TfrmRegistroOcorrencia::layOut() {
     auto* grid = new QGridLayout;
     addLabelled(grid, QStringLiteral("Proprietário:"), edtCodProprietario, 0, 0);
     grid->addWidget(dblProprietario, 0, 2, 1, 3);
@@ -144,11 +160,13 @@ TfrmRegistroOcorrencia::TfrmRegistroOcorrencia(QWidget* parent) : QWidget(parent
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(tools);
+    layout->addWidget(m_tools);
     layout->addLayout(grid);
     layout->addLayout(buttons);
     layout->addWidget(dbgOcorrencia, 1);
+}
 
+void TfrmRegistroOcorrencia::connectControls() {
     onTriggered(actPrint, [this] { print(); });
     onTriggered(actExportarIntercorrencia, [this] { exportAll(); });
     onTriggered(actSair, [this] { closeForm(); });
@@ -166,8 +184,6 @@ TfrmRegistroOcorrencia::TfrmRegistroOcorrencia(QWidget* parent) : QWidget(parent
                 list->setCurrentIndex(at);
         });
     }
-    guarded([this] { reloadLists(); });
-    resize(640, 480);
 }
 
 TfrmRegistroOcorrencia* TfrmRegistroOcorrencia::create() {

@@ -12,6 +12,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QToolBar;
 
 namespace ui {
 class DateEdit;
@@ -57,6 +58,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void createActions();
+    void createPopupMenu();
+    void createControls();
+    void layOut();
+    void connectControls();
     QAction* makeAction(const char* name, const QString& caption);
     void fillOwners(int ownerId);
     void ownerChosen();
@@ -64,6 +70,7 @@ private:
     void typeChosen();
     void closeForm();
 
+    QToolBar* m_tools = nullptr;
     QList<QAction*> m_popup;
     db::RowSet m_types;  // the type list's rows, for the hint
 };

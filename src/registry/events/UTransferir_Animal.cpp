@@ -42,11 +42,21 @@ TfrmTransferir_Animal::TfrmTransferir_Animal(QWidget* parent) : QWidget(parent) 
     setAttribute(Qt::WA_DeleteOnClose, true);
     setObjectName(QStringLiteral("frmTransferir_Animal"));
     setWindowTitle(QStringLiteral("021 - Transferir animal."));
-    auto button = [this](const char* name, const QString& caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        return b;
-    };
+    createSides();
+    createButtons();
+    layOut();
+    connectControls();
+    resize(900, 520);
+}
+
+QPushButton* TfrmTransferir_Animal::makeButton(const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+// Each side: the search of its owner, the owner's code, name and address, and the owner's animals.
+void TfrmTransferir_Animal::createSides() {
     struct Side {
         QLineEdit **code, **name, **address;
         QTreeWidget** animals;
@@ -62,11 +72,10 @@ TfrmTransferir_Animal::TfrmTransferir_Animal(QWidget* parent) : QWidget(parent) 
          "ediNome_destino", "ediEndereco_destino", "ltvAnimal_Prop_destino", "btnLocalizarDestino",
          QStringLiteral("Próximo proprietário:"), QStringLiteral("Localizar próximo proprietário..."), 2},
     };
-    QGroupBox* boxes[2];
     for (int i = 0; i < 2; ++i) {
         const Side& s = sides[i];
         auto* box = new QGroupBox(s.caption, this);
-        boxes[i] = box;
+        m_sides[i] = box;
         auto edit = [box](const char* name) {
             auto* e = new QLineEdit(box);
             e->setObjectName(QString::fromLatin1(name));
@@ -94,49 +103,55 @@ TfrmTransferir_Animal::TfrmTransferir_Animal(QWidget* parent) : QWidget(parent) 
         grid->addWidget(*s.address, 3, 1);
         grid->addWidget(i == 0 ? static_cast<QWidget*>(buildFirstListViews(box)) : *s.animals, 4, 0, 1, 2);
     }
-    QPushButton* one = button("btnMoveUm", QStringLiteral(">"));
-    QPushButton* back = button("btnVoltaUm", QStringLiteral("<"));
-    QPushButton* all = button("btnMoveTodos", QStringLiteral(">>"));
-    QPushButton* allBack = button("btnVoltaTodos", QStringLiteral("<<"));
-    auto* moves = new QVBoxLayout;
-    moves->addStretch(1);
-    for (QPushButton* b : {one, back, all, allBack})
-        moves->addWidget(b);
-    moves->addStretch(1);
+}
+
+void TfrmTransferir_Animal::createButtons() {
+    m_moveOne = makeButton("btnMoveUm", QStringLiteral(">"));
+    m_backOne = makeButton("btnVoltaUm", QStringLiteral("<"));
+    m_moveAll = makeButton("btnMoveTodos", QStringLiteral(">>"));
+    m_backAll = makeButton("btnVoltaTodos", QStringLiteral("<<"));
     dtpDataTransferencia = new ui::DateEdit(QDate::currentDate(), this);
     dtpDataTransferencia->setObjectName(QStringLiteral("dtpDataTransferencia"));
-    bmpTransferir = button("bmpTransferir", QStringLiteral("&Transferir"));
-    QPushButton* limpar = button("bmpLimpar", QStringLiteral("&Limpar"));
-    QPushButton* sair = button("bmpSair", QStringLiteral("&Sair"));
+    bmpTransferir = makeButton("bmpTransferir", QStringLiteral("&Transferir"));
+    m_clear = makeButton("bmpLimpar", QStringLiteral("&Limpar"));
+    m_leave = makeButton("bmpSair", QStringLiteral("&Sair"));
+}
 
+void TfrmTransferir_Animal::layOut() {
+    auto* moves = new QVBoxLayout;
+    moves->addStretch(1);
+    for (QPushButton* b : {m_moveOne, m_backOne, m_moveAll, m_backAll})
+        moves->addWidget(b);
+    moves->addStretch(1);
     auto* sidesLayout = new QHBoxLayout;
-    sidesLayout->addWidget(boxes[0], 1);
+    sidesLayout->addWidget(m_sides[0], 1);
     sidesLayout->addLayout(moves);
-    sidesLayout->addWidget(boxes[1], 1);
+    sidesLayout->addWidget(m_sides[1], 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(new QLabel(QStringLiteral("Data da transferência:"), this));
     bottom->addWidget(dtpDataTransferencia);
     bottom->addStretch(1);
     bottom->addWidget(bmpTransferir);
-    bottom->addWidget(limpar);
-    bottom->addWidget(sair);
+    bottom->addWidget(m_clear);
+    bottom->addWidget(m_leave);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(sidesLayout, 1);
     layout->addLayout(bottom);
+}
 
-    connect(one, &QPushButton::clicked, this, [this] { moveSelected(true); });
-    connect(back, &QPushButton::clicked, this, [this] { moveSelected(false); });
-    connect(all, &QPushButton::clicked, this, [this] { moveAll(true); });
-    connect(allBack, &QPushButton::clicked, this, [this] { moveAll(false); });
+void TfrmTransferir_Animal::connectControls() {
+    connect(m_moveOne, &QPushButton::clicked, this, [this] { moveSelected(true); });
+    connect(m_backOne, &QPushButton::clicked, this, [this] { moveSelected(false); });
+    connect(m_moveAll, &QPushButton::clicked, this, [this] { moveAll(true); });
+    connect(m_backAll, &QPushButton::clicked, this, [this] { moveAll(false); });
     connect(bmpTransferir, &QPushButton::clicked, this, [this] { guarded([this] { transfer(); }); });
-    connect(limpar, &QPushButton::clicked, this, &TfrmTransferir_Animal::clearSides);
-    connect(sair, &QPushButton::clicked, this, [this] {
+    connect(m_clear, &QPushButton::clicked, this, &TfrmTransferir_Animal::clearSides);
+    connect(m_leave, &QPushButton::clicked, this, [this] {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
             sub->close();
         else
             close();
     });
-    resize(900, 520);
 }
 
 QStackedWidget* TfrmTransferir_Animal::buildFirstListViews(QWidget* parent) {
@@ -157,10 +172,10 @@ QStackedWidget* TfrmTransferir_Animal::buildFirstListViews(QWidget* parent) {
         const char* name;
         const char* caption;
         ListView view;
-    } items[] = {{"Detalhe1", "Detalhe", ListView::Detalhe},
-                 {"Lista1", "Lista", ListView::Lista},
-                 {"Icone1", "Icone", ListView::Icone},
-                 {"Ladoalado1", "Lado a lado", ListView::LadoALado}};
+    } items[] = {{"Detalhe1", "Detalhe", ListView::Details},
+                 {"Lista1", "Lista", ListView::List},
+                 {"Icone1", "Icone", ListView::Icons},
+                 {"Ladoalado1", "Lado a lado", ListView::SideBySide}};
     for (const auto& item : items) {
         QAction* action = ppmAnimal_Prop_atual->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
@@ -177,19 +192,19 @@ QStackedWidget* TfrmTransferir_Animal::buildFirstListViews(QWidget* parent) {
 }
 
 void TfrmTransferir_Animal::setFirstListView(ListView view) {
-    if (view == ListView::Detalhe) {
+    if (view == ListView::Details) {
         m_firstViews->setCurrentWidget(ltvAnimal_Prop_atual);
         return;
     }
     QListView* list = lvwAnimal_Prop_atual;
     const int small = style()->pixelMetric(QStyle::PM_SmallIconSize);
     const int large = style()->pixelMetric(QStyle::PM_LargeIconSize);
-    list->setViewMode(view == ListView::Icone ? QListView::IconMode : QListView::ListMode);
+    list->setViewMode(view == ListView::Icons ? QListView::IconMode : QListView::ListMode);
     list->setMovement(QListView::Static);  // icons stay where the list puts them
-    list->setFlow(view == ListView::Lista ? QListView::TopToBottom : QListView::LeftToRight);
-    list->setIconSize(QSize(view == ListView::Icone ? large : small, view == ListView::Icone ? large : small));
+    list->setFlow(view == ListView::List ? QListView::TopToBottom : QListView::LeftToRight);
+    list->setIconSize(QSize(view == ListView::Icons ? large : small, view == ListView::Icons ? large : small));
     list->setWrapping(true);
-    list->setSpacing(view == ListView::Icone ? 8 : 2);
+    list->setSpacing(view == ListView::Icons ? 8 : 2);
     m_firstViews->setCurrentWidget(list);
 }
 

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QGroupBox;
 class QLineEdit;
 class QListView;
 class QMenu;
@@ -28,7 +29,7 @@ public:
 
     // The views of the first list, chosen in its pop-up menu: the columns, or the captions alone in a list,
     // as large icons or side by side.
-    enum class ListView { Detalhe, Lista, Icone, LadoALado };
+    enum class ListView { Details, List, Icons, SideBySide };
     void setFirstListView(ListView view);
 
     QLineEdit* ediCodigo_atual;
@@ -48,8 +49,20 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void createSides();
+    void createButtons();
+    void layOut();
+    void connectControls();
+    QPushButton* makeButton(const char* name, const QString& caption);
     QStackedWidget* buildFirstListViews(QWidget* parent);
 
+    QGroupBox* m_sides[2] = {};
+    QPushButton* m_moveOne = nullptr;  // ">"
+    QPushButton* m_backOne = nullptr;  // "<"
+    QPushButton* m_moveAll = nullptr;  // ">>"
+    QPushButton* m_backAll = nullptr;  // "<<"
+    QPushButton* m_clear = nullptr;    // "&Limpar"
+    QPushButton* m_leave = nullptr;    // "&Sair"
     QStackedWidget* m_firstViews = nullptr;
     bool m_shown = false;
 };

@@ -93,66 +93,66 @@ void OwnerPage::createControls() {
         resetColourOnLeave(e);
         return e;
     };
-    m_codigo = new QLineEdit(this);
-    m_codigo->setObjectName(QStringLiteral("dbeCodigo"));
-    ui::bindLineEdit(m_codigo, m_owner, QStringLiteral("Id_Proprietario"), ui::ValueKind::Integer)->setAlwaysReadOnly(true);
-    ui::setReadOnlyLook(m_codigo);
-    m_unidade = new QComboBox(this);
-    m_unidade->setObjectName(QStringLiteral("cbbUnidadeProprietario"));
-    m_unidadeLink = ui::bindLookupCombo(m_unidade, m_owner, QStringLiteral("id_Unidade_Trabalho"),
+    m_code = new QLineEdit(this);
+    m_code->setObjectName(QStringLiteral("dbeCodigo"));
+    ui::bindLineEdit(m_code, m_owner, QStringLiteral("Id_Proprietario"), ui::ValueKind::Integer)->setAlwaysReadOnly(true);
+    ui::setReadOnlyLook(m_code);
+    m_unit = new QComboBox(this);
+    m_unit->setObjectName(QStringLiteral("cbbUnidadeProprietario"));
+    m_unitLink = ui::bindLookupCombo(m_unit, m_owner, QStringLiteral("id_Unidade_Trabalho"),
                                         QStringLiteral("id_Unidade_Trabalho"), QStringLiteral("nome"));
-    ui::EnterAsTab::install(m_unidade);
-    resetColourOnLeave(m_unidade);
-    m_nome = lineEdit("dbeNomeProp", "Nome", 50, true);
-    m_telefone = lineEdit("dbeTelResidencial", "Telefone_Residencial", 15, false);
-    m_telefone->setInputMask(QStringLiteral("(00)0000##0000;_"));
-    m_tipoPessoa = new QComboBox(this);
-    m_tipoPessoa->setObjectName(QStringLiteral("dbcTipo_Pessoa"));
-    m_tipoPessoa->addItems({kFisica, kJuridica});
-    ui::bindComboBox(m_tipoPessoa, m_owner, QStringLiteral("Tipo_Pessoa"));
-    ui::EnterAsTab::install(m_tipoPessoa);
-    resetColourOnLeave(m_tipoPessoa);
-    m_documento = lineEdit("dbeCPF_CNPJ", "Num_CPF_CNPJ", documentBoxLength(kFisica), false);
-    m_documento->setValidator(new DocumentValidator(m_tipoPessoa, m_documento));
-    m_ci = lineEdit("dbeCI", "Num_CI", 15, true);
+    ui::EnterAsTab::install(m_unit);
+    resetColourOnLeave(m_unit);
+    m_name = lineEdit("dbeNomeProp", "Nome", 50, true);
+    m_phone = lineEdit("dbeTelResidencial", "Telefone_Residencial", 15, false);
+    m_phone->setInputMask(QStringLiteral("(00)0000##0000;_"));
+    m_personType = new QComboBox(this);
+    m_personType->setObjectName(QStringLiteral("dbcTipo_Pessoa"));
+    m_personType->addItems({kFisica, kJuridica});
+    ui::bindComboBox(m_personType, m_owner, QStringLiteral("Tipo_Pessoa"));
+    ui::EnterAsTab::install(m_personType);
+    resetColourOnLeave(m_personType);
+    m_document = lineEdit("dbeCPF_CNPJ", "Num_CPF_CNPJ", documentBoxLength(kFisica), false);
+    m_document->setValidator(new DocumentValidator(m_personType, m_document));
+    m_identity = lineEdit("dbeCI", "Num_CI", 15, true);
     m_email = lineEdit("dbeEmail", "Email_Proprietario", 100, false);
     m_login = new QLineEdit(this);
     m_login->setObjectName(QStringLiteral("edtLogin"));
     m_login->setReadOnly(true);
     m_login->setVisible(false);
-    m_senha = new QLineEdit(this);
-    m_senha->setObjectName(QStringLiteral("mkeSenha"));
-    m_senha->setEchoMode(QLineEdit::Password);
-    m_senha->setMaxLength(10);
-    m_senha->setReadOnly(true);
-    ui::EnterAsTab::install(m_senha);
-    resetColourOnLeave(m_senha);
-    m_bloqueio = new QCheckBox(kBloquearAcesso, this);
-    m_bloqueio->setObjectName(QStringLiteral("ckbBloqueioWeb"));
-    m_bloqueio->setEnabled(false);
+    m_password = new QLineEdit(this);
+    m_password->setObjectName(QStringLiteral("mkeSenha"));
+    m_password->setEchoMode(QLineEdit::Password);
+    m_password->setMaxLength(10);
+    m_password->setReadOnly(true);
+    ui::EnterAsTab::install(m_password);
+    resetColourOnLeave(m_password);
+    m_block = new QCheckBox(kBloquearAcesso, this);
+    m_block->setObjectName(QStringLiteral("ckbBloqueioWeb"));
+    m_block->setEnabled(false);
     address = new AddressGroup(AddressGroup::Mode::Owner, m_address, this);
 }
 
 void OwnerPage::layOut() {
     auto* grid = new QGridLayout;
-    addLabelled(grid, QStringLiteral("Código:"), m_codigo, 0, 0);
-    addLabelled(grid, QStringLiteral("Unidade:"), m_unidade, 0, 2, 3);
-    addLabelled(grid, QStringLiteral("Nome:"), m_nome, 1, 0, 5);
-    addLabelled(grid, QStringLiteral("Tel. residencial:"), m_telefone, 2, 0);
-    addLabelled(grid, QStringLiteral("Pessoa:"), m_tipoPessoa, 2, 2);
-    addLabelled(grid, QStringLiteral("CPF/CNPJ:"), m_documento, 2, 4);
-    addLabelled(grid, QStringLiteral("RG:"), m_ci, 3, 0);
+    addLabelled(grid, QStringLiteral("Código:"), m_code, 0, 0);
+    addLabelled(grid, QStringLiteral("Unidade:"), m_unit, 0, 2, 3);
+    addLabelled(grid, QStringLiteral("Nome:"), m_name, 1, 0, 5);
+    addLabelled(grid, QStringLiteral("Tel. residencial:"), m_phone, 2, 0);
+    addLabelled(grid, QStringLiteral("Pessoa:"), m_personType, 2, 2);
+    addLabelled(grid, QStringLiteral("CPF/CNPJ:"), m_document, 2, 4);
+    addLabelled(grid, QStringLiteral("RG:"), m_identity, 3, 0);
     addLabelled(grid, QStringLiteral("E-mail:"), m_email, 3, 2, 3);
-    addLabelled(grid, QStringLiteral("Senha:"), m_senha, 4, 0);
+    addLabelled(grid, QStringLiteral("Senha:"), m_password, 4, 0);
     grid->addWidget(m_login, 4, 2);
-    grid->addWidget(m_bloqueio, 4, 3, 1, 3);
+    grid->addWidget(m_block, 4, 3, 1, 3);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tools);
     layout->addLayout(grid);
     layout->addWidget(address);
     layout->addStretch(1);
-    setTabOrder(m_unidade, m_nome);
+    setTabOrder(m_unit, m_name);
 }
 
 // The page's own actions and controls; the moves, the save and Sair are the form's.
@@ -170,21 +170,21 @@ void OwnerPage::connectControls() {
         if (field.compare(QLatin1String("Nome"), Qt::CaseInsensitive) == 0)
             emit nameTyped(ownerId(), m_owner->str(QStringLiteral("Nome")));
     });
-    connect(m_tipoPessoa, &QComboBox::currentIndexChanged, this, [this] { personTypeChanged(); });
-    connect(m_documento, &QLineEdit::textChanged, this, [this](const QString& text) {
+    connect(m_personType, &QComboBox::currentIndexChanged, this, [this] { personTypeChanged(); });
+    connect(m_document, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (m_owner->isEditing())
             m_login->setText(text.trimmed());
     });
-    connect(m_bloqueio, &QCheckBox::toggled, this, [this](bool on) {
-        QPalette p = m_bloqueio->palette();
+    connect(m_block, &QCheckBox::toggled, this, [this](bool on) {
+        QPalette p = m_block->palette();
         p.setColor(QPalette::WindowText, on ? QColor(Qt::red) : palette().color(QPalette::WindowText));
-        m_bloqueio->setPalette(p);
+        m_block->setPalette(p);
         if (!on)
-            m_bloqueio->setText(kBloquearAcesso);
+            m_block->setText(kBloquearAcesso);
     });
-    m_nome->installEventFilter(this);
-    m_documento->installEventFilter(this);
-    m_bloqueio->installEventFilter(this);
+    m_name->installEventFilter(this);
+    m_document->installEventFilter(this);
+    m_block->installEventFilter(this);
     for (db::DataSet* data : {m_owner, m_address}) {
         connect(data, &db::DataSet::stateChanged, this, &OwnerPage::updateActions);
         connect(data, &db::DataSet::currentChanged, this, &OwnerPage::updateActions);
@@ -214,10 +214,8 @@ OwnerShown OwnerPage::shown() const {
     return owner;
 }
 
-QVariant OwnerPage::chosenUnit() const { return m_unidadeLink->currentKey(); }
-
 void OwnerPage::opening() {
-    m_unidadeLink->setList(ownersql::units());
+    m_unitLink->setList(ownersql::units());
     address->reloadLists();
     address->reloadNeighbourhoods();
     ownersql::selectNone(*m_owner);
@@ -234,25 +232,25 @@ void OwnerPage::open(int ownerId, bool anyStatus) {
 
 void OwnerPage::setWebFieldsOpen(bool open) {
     m_login->setReadOnly(!open);
-    m_senha->setReadOnly(!open);
-    m_bloqueio->setEnabled(open);
+    m_password->setReadOnly(!open);
+    m_block->setEnabled(open);
 }
 
 void OwnerPage::setPasswordOpen(bool open) {
-    m_senha->setEnabled(open);
-    QPalette p = m_senha->palette();
+    m_password->setEnabled(open);
+    QPalette p = m_password->palette();
     p.setColor(QPalette::Base, palette().color(open ? QPalette::Base : QPalette::Button));
-    m_senha->setPalette(p);
+    m_password->setPalette(p);
 }
 
-bool OwnerPage::passwordOpen() const { return m_senha->isEnabled(); }
+bool OwnerPage::passwordOpen() const { return m_password->isEnabled(); }
 
 void OwnerPage::showBlockState(const QString& stored) {
     const BlockLook look = blockLook(stored);
-    m_bloqueio->setText(look.caption);
-    QPalette p = m_bloqueio->palette();
+    m_block->setText(look.caption);
+    QPalette p = m_block->palette();
     p.setColor(QPalette::WindowText, look.red ? QColor(Qt::red) : palette().color(QPalette::WindowText));
-    m_bloqueio->setPalette(p);
+    m_block->setPalette(p);
 }
 
 void OwnerPage::showOwnerFields() {
@@ -269,23 +267,23 @@ void OwnerPage::showOwnerFields() {
     if (id != 0) {
         const webaccountsql::Login login = webaccountsql::loginOf(m_accounts);
         m_login->setText(login.login);
-        m_senha->clear();  // the password is never shown; a new one is typed when the box is open
+        m_password->clear();  // the password is never shown; a new one is typed when the box is open
         if (const std::optional<bool> blocked = blockedBy(login.bloqueado))
-            m_bloqueio->setChecked(*blocked);
+            m_block->setChecked(*blocked);
     } else if (blank(webUser)) {
         m_login->clear();
-        m_senha->clear();
+        m_password->clear();
     }
 }
 
 void OwnerPage::personTypeChanged() {
-    m_documento->setMaxLength(documentBoxLength(m_tipoPessoa->currentText()));
+    m_document->setMaxLength(documentBoxLength(m_personType->currentText()));
 }
 
 // --- look-ups of a new owner ---
 
 void OwnerPage::documentLeft() {
-    const QString document = m_documento->text().trimmed();
+    const QString document = m_document->text().trimmed();
     if (m_owner->state() != db::DataSet::State::Insert || document.isEmpty())
         return;
     if (const std::optional<int> found = ownersql::ownerByDocumentPrefix(document)) {
@@ -295,7 +293,7 @@ void OwnerPage::documentLeft() {
 }
 
 void OwnerPage::nameLeft() {
-    const QString name = m_nome->text().trimmed();
+    const QString name = m_name->text().trimmed();
     if (m_owner->state() != db::DataSet::State::Insert || name.isEmpty())
         return;
     const std::optional<ownersql::NameMatch> m = ownersql::ownerNamed(name);
@@ -324,7 +322,7 @@ void OwnerPage::append() {
     setPasswordOpen(true);
     setWebFieldsOpen(true);
     m_login->clear();
-    m_senha->clear();
+    m_password->clear();
     ownersql::selectNone(*m_owner);
     addresssql::selectAddress(*m_address, {});
     address->reloadNeighbourhoods();
@@ -333,9 +331,9 @@ void OwnerPage::append() {
     m_address->setField(QStringLiteral("Ind_Endereco_Informado"), QStringLiteral("SIM"));
     m_owner->setField(QStringLiteral("Tipo_Pessoa"), kFisica);
     personTypeChanged();
-    m_bloqueio->setChecked(false);
+    m_block->setChecked(false);
     showBlockState({});
-    m_unidade->setFocus();
+    m_unit->setFocus();
 }
 
 void OwnerPage::edit() {
@@ -363,13 +361,13 @@ OwnerValues OwnerPage::values() const {
     OwnerValues v;
     v.inserting = m_owner->state() == db::DataSet::State::Insert;
     v.editing = m_owner->state() == db::DataSet::State::Edit;
-    v.unit = m_unidade->currentText();
-    v.name = m_nome->text();
-    v.residentialPhone = m_telefone->text();
-    v.personType = m_tipoPessoa->currentText();
+    v.unit = m_unit->currentText();
+    v.name = m_name->text();
+    v.residentialPhone = m_phone->text();
+    v.personType = m_personType->currentText();
     v.email = m_email->text();
     v.passwordOpen = passwordOpen();
-    v.password = m_senha->text();
+    v.password = m_password->text();
     v.district = address->districtText();
     v.streetType = address->streetTypeText();
     v.streetCode = address->edtCodLograd->text();
@@ -377,7 +375,7 @@ OwnerValues OwnerPage::values() const {
     v.streetName = address->edtLograd->text();
     v.houseNumber = address->edtNumImovel->text();
     v.neighbourhood = address->neighbourhoodText();
-    v.document = m_documento->text().trimmed();
+    v.document = m_document->text().trimmed();
     return v;
 }
 
@@ -389,7 +387,7 @@ OwnerSave OwnerPage::typedOwner() const {
     owner.ownerRead = db::readValues(*m_owner);
     owner.address = db::typedValues(*m_address);
     owner.addressRead = db::readValues(*m_address);
-    owner.blocked = m_bloqueio->isChecked();
+    owner.blocked = m_block->isChecked();
     owner.accounts = m_accounts;
     return owner;
 }
@@ -415,9 +413,10 @@ void OwnerPage::cancel() {
             const QString stored = webaccountsql::blockOf(webUser);
             showBlockState(stored);
             if (const std::optional<bool> blocked = blockedBy(stored))
-                m_bloqueio->setChecked(*blocked);
+                m_block->setChecked(*blocked);
         }
     } catch (const std::exception&) {
+        // The block state is only shown here: Cancelar never fails on it, and a look-up that fails leaves the box.
     }
 }
 
@@ -454,11 +453,11 @@ void OwnerPage::remove() {
 }
 
 void OwnerPage::print() {
-    if (m_codigo->text().trimmed().isEmpty()) {
+    if (m_code->text().trimmed().isEmpty()) {
         Prompts::information(kLocalizeTutor);
         return;
     }
-    Prompts::preview(std::make_shared<TfrmRelProprietarioGeral>(m_codigo->text().trimmed().toInt()), true);
+    Prompts::preview(std::make_shared<TfrmRelProprietarioGeral>(m_code->text().trimmed().toInt()), true);
 }
 
 void OwnerPage::showEvent(QShowEvent* event) {
@@ -475,14 +474,14 @@ bool OwnerPage::eventFilter(QObject* watched, QEvent* event) {
     if (pageKeyFirst(this, event))
         return true;
     if (event->type() == QEvent::FocusOut) {
-        if (watched == m_nome)
+        if (watched == m_name)
             guarded([this] { nameLeft(); });
-        else if (watched == m_documento)
+        else if (watched == m_document)
             guarded([this] { documentLeft(); });
-        else if (watched == m_bloqueio) {
-            QPalette p = m_bloqueio->palette();
+        else if (watched == m_block) {
+            QPalette p = m_block->palette();
             p.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
-            m_bloqueio->setPalette(p);
+            m_block->setPalette(p);
         }
     }
     return QWidget::eventFilter(watched, event);

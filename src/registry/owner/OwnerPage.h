@@ -56,8 +56,6 @@ public:
 
     // The owner's values as the save checks them.
     OwnerValues values() const;
-    // The unit chosen in the unit list (the attendance form reads it).
-    QVariant chosenUnit() const;
     void setPasswordOpen(bool open);
     bool passwordOpen() const;
 
@@ -94,18 +92,18 @@ private:
     db::DataSet* m_owner = nullptr;
     db::DataSet* m_address = nullptr;
     QToolBar* m_tools = nullptr;
-    QLineEdit* m_codigo = nullptr;
-    QComboBox* m_unidade = nullptr;
-    ui::LookupComboLink* m_unidadeLink = nullptr;
-    QLineEdit* m_nome = nullptr;
-    QLineEdit* m_telefone = nullptr;
-    QComboBox* m_tipoPessoa = nullptr;
-    QLineEdit* m_documento = nullptr;
-    QLineEdit* m_ci = nullptr;
+    QLineEdit* m_code = nullptr;
+    QComboBox* m_unit = nullptr;
+    ui::LookupComboLink* m_unitLink = nullptr;
+    QLineEdit* m_name = nullptr;
+    QLineEdit* m_phone = nullptr;
+    QComboBox* m_personType = nullptr;
+    QLineEdit* m_document = nullptr;
+    QLineEdit* m_identity = nullptr;
     QLineEdit* m_email = nullptr;
     QLineEdit* m_login = nullptr;
-    QLineEdit* m_senha = nullptr;
-    QCheckBox* m_bloqueio = nullptr;
+    QLineEdit* m_password = nullptr;
+    QCheckBox* m_block = nullptr;
     bool m_shown = false;
     webaccountsql::Accounts m_accounts;  // the owner's web accounts as shown
 };

@@ -96,9 +96,19 @@ TfrmPesquisaAvancado::TfrmPesquisaAvancado(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose, true);
     qryPrincipal = new db::DataSet(db::kMain, this);
     qryPrincipal->setObjectName(QStringLiteral("qryPrincipal"));
+    createAnimalCriteria();
+    createAddressCriteria();
+    createOwnerCriteria();
+    createButtons();
+    createGrid();
+    layOut();
+    connectControls();
+    resize(1200, 760);
+}
 
-    auto* animal = new QGroupBox(QStringLiteral(" Dados do animal: "), this);
-    Boxes a(animal);
+void TfrmPesquisaAvancado::createAnimalCriteria() {
+    m_animalBox = new QGroupBox(QStringLiteral(" Dados do animal: "), this);
+    Boxes a(m_animalBox);
     a.text("mkeCodAnimal", QStringLiteral("Cód. animal:"));
     ui::Capitals::install(a.text("mkeNomeAnimal", QStringLiteral("Nome do animal:")));
     a.list("cbbGrupo", QStringLiteral("Grupo:"), {}, false);
@@ -114,12 +124,12 @@ TfrmPesquisaAvancado::TfrmPesquisaAvancado(QWidget* parent) : QWidget(parent) {
     a.list("cbbComSemMicrochipe", QStringLiteral("Microchipado:"), {QStringLiteral("SIM"), QStringLiteral("NAO")},
            false);
     a.list("cbbEsterilizado", QStringLiteral("Esterilizado:"), {QStringLiteral("SIM"), QStringLiteral("NAO")});
-    ckbIgnoraData = new QCheckBox(QStringLiteral("Ignorar DT."), animal);
+    ckbIgnoraData = new QCheckBox(QStringLiteral("Ignorar DT."), m_animalBox);
     ckbIgnoraData->setObjectName(QStringLiteral("ckbIgnoraData"));
     ckbIgnoraData->setChecked(true);
-    dtpDataInicio = datePicker(animal, "dtpDataInicio", QDate(1990, 1, 1));
-    dtpDataFim = datePicker(animal, "dtpDataFim", QDate(2030, 12, 31));
-    auto* born = new QGroupBox(QStringLiteral("Nascido entre :"), animal);
+    dtpDataInicio = datePicker(m_animalBox, "dtpDataInicio", QDate(1990, 1, 1));
+    dtpDataFim = datePicker(m_animalBox, "dtpDataFim", QDate(2030, 12, 31));
+    auto* born = new QGroupBox(QStringLiteral("Nascido entre :"), m_animalBox);
     auto* bornRow = new QHBoxLayout(born);
     bornRow->addWidget(ckbIgnoraData);
     bornRow->addWidget(new QLabel(QStringLiteral("De"), born));
@@ -127,37 +137,45 @@ TfrmPesquisaAvancado::TfrmPesquisaAvancado(QWidget* parent) : QWidget(parent) {
     bornRow->addWidget(new QLabel(QStringLiteral("a"), born));
     bornRow->addWidget(dtpDataFim);
     a.place(QString(), born);
+}
 
-    auto* address = new QGroupBox(QStringLiteral("Endereço do animal: "), this);
-    Boxes e(address);
+void TfrmPesquisaAvancado::createAddressCriteria() {
+    m_addressBox = new QGroupBox(QStringLiteral("Endereço do animal: "), this);
+    Boxes e(m_addressBox);
     e.list("cbbDistrito", QStringLiteral("Distrito:"));
     e.list("cbbArea", QStringLiteral("Área:"));
     e.list("cbbBairro", QStringLiteral("Bairro:"));
     ui::Capitals::install(e.text("mkeLogradouro", QStringLiteral("Logradouro:")));
     e.text("mkeNum_Imivel", QStringLiteral("Nº imóvel:"));
     ui::Capitals::install(e.text("mkeComplemento", QStringLiteral("Complemento:")));
+}
 
-    auto* owner = new QGroupBox(QStringLiteral(" Dados do proprietário: "), this);
-    Boxes o(owner);
+void TfrmPesquisaAvancado::createOwnerCriteria() {
+    m_ownerBox = new QGroupBox(QStringLiteral(" Dados do proprietário: "), this);
+    Boxes o(m_ownerBox);
     o.text("mkeCodProprietario", QStringLiteral("Cód. proprietário:"));
     ui::Capitals::install(o.text("edtNome", QStringLiteral("Nome:")));
     o.list("cbbTipoPessoa", QStringLiteral("Tipo pessoa:"), {QStringLiteral("FÍSICA"), QStringLiteral("JURÍDICA")});
     o.text("mkeNumCPF_CNPJ", QStringLiteral("CPF / CNPJ:"));
     o.text("mkeIdentidade", QStringLiteral("Identidade:"));
+}
 
+void TfrmPesquisaAvancado::createButtons() {
     rdbRegistroAtivo = new QRadioButton(QStringLiteral("Regtros ativos."), this);
     rdbRegistroAtivo->setObjectName(QStringLiteral("rdbRegistroAtivo"));
     rdbRegistroAtivo->setChecked(true);
     rdbRegistroInativo = new QRadioButton(QStringLiteral("Regitros inativos."), this);
     rdbRegistroInativo->setObjectName(QStringLiteral("rdbRegistroInativo"));
-    auto* bmpLocalizar = button(this, "bmpLocalizar", QStringLiteral("&Pesquisar"));
-    auto* BitBtn1 = button(this, "BitBtn1", QStringLiteral("&Exportar..."));
-    auto* BitBtn2 = button(this, "BitBtn2", QStringLiteral("Ir para cadastro..."));
-    auto* bmpSair = button(this, "bmpSair", QStringLiteral("&Sair"));
-    auto* actAtualizar = new QAction(QStringLiteral("Atualizar"), this);
-    actAtualizar->setObjectName(QStringLiteral("actAtualizar"));
-    addAction(actAtualizar);
+    m_search = button(this, "bmpLocalizar", QStringLiteral("&Pesquisar"));
+    m_export = button(this, "BitBtn1", QStringLiteral("&Exportar..."));
+    m_toRegister = button(this, "BitBtn2", QStringLiteral("Ir para cadastro..."));
+    m_leave = button(this, "bmpSair", QStringLiteral("&Sair"));
+    m_refresh = new QAction(QStringLiteral("Atualizar"), this);
+    m_refresh->setObjectName(QStringLiteral("actAtualizar"));
+    addAction(m_refresh);
+}
 
+void TfrmPesquisaAvancado::createGrid() {
     dbgPrincipal = new QTableView(this);
     dbgPrincipal->setObjectName(QStringLiteral("dbgPrincipal"));
     QList<ui::GridColumn> columns;
@@ -171,37 +189,40 @@ TfrmPesquisaAvancado::TfrmPesquisaAvancado(QWidget* parent) : QWidget(parent) {
     }
     ui::bindGrid(dbgPrincipal, qryPrincipal, columns);
     StatusBar1 = makeExportStatusBar(this, 3);
+}
 
+void TfrmPesquisaAvancado::layOut() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(rdbRegistroAtivo);
     buttons->addWidget(rdbRegistroInativo);
     buttons->addStretch(1);
-    for (QPushButton* b : {bmpLocalizar, BitBtn1, BitBtn2, bmpSair})
+    for (QPushButton* b : {m_search, m_export, m_toRegister, m_leave})
         buttons->addWidget(b);
     auto* boxes = new QHBoxLayout;
-    boxes->addWidget(animal, 2);
+    boxes->addWidget(m_animalBox, 2);
     auto* right = new QVBoxLayout;
-    right->addWidget(address);
-    right->addWidget(owner);
+    right->addWidget(m_addressBox);
+    right->addWidget(m_ownerBox);
     boxes->addLayout(right, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(boxes);
     layout->addLayout(buttons);
     layout->addWidget(dbgPrincipal, 1);
     layout->addWidget(StatusBar1);
-    resize(1200, 760);
+}
 
-    onTriggered(actAtualizar, [this] { fillLists(); });
+void TfrmPesquisaAvancado::connectControls() {
+    onTriggered(m_refresh, [this] { fillLists(); });
     connect(ckbIgnoraData, &QCheckBox::toggled, this, [this](bool ignore) {
         dtpDataInicio->setEnabled(!ignore);
         dtpDataFim->setEnabled(!ignore);
     });
     connect(rdbRegistroAtivo, &QRadioButton::clicked, this, [this] { guarded([this] { statusChosen(); }); });
     connect(rdbRegistroInativo, &QRadioButton::clicked, this, [this] { guarded([this] { statusChosen(); }); });
-    connect(bmpLocalizar, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded([this] { exportRows(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded([this] { openRegister(); }); });
-    connect(bmpSair, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_search, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });
+    connect(m_export, &QPushButton::clicked, this, [this] { guarded([this] { exportRows(); }); });
+    connect(m_toRegister, &QPushButton::clicked, this, [this] { guarded([this] { openRegister(); }); });
+    connect(m_leave, &QPushButton::clicked, this, &QWidget::close);
     ui::onTitleClick(dbgPrincipal, [this](int column) { guarded([this, column] { sortBy(column); }); });
 }
 

@@ -10,8 +10,10 @@
 #include <QWidget>
 #include <optional>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -60,11 +62,27 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void createAnimalCriteria();
+    void createAddressCriteria();
+    void createOwnerCriteria();
+    void createButtons();
+    void createGrid();
+    void layOut();
+    void connectControls();
+
     AdvancedCriteria criteria() const;
     void statusChosen();
 
     std::optional<SearchFilter> m_last;  // the criteria of the last search
     bool m_filled = false;
+    QGroupBox* m_animalBox = nullptr;
+    QGroupBox* m_addressBox = nullptr;
+    QGroupBox* m_ownerBox = nullptr;
+    QPushButton* m_search = nullptr;      // "&Pesquisar"
+    QPushButton* m_export = nullptr;      // "&Exportar..."
+    QPushButton* m_toRegister = nullptr;  // "Ir para cadastro..."
+    QPushButton* m_leave = nullptr;       // "&Sair"
+    QAction* m_refresh = nullptr;         // actAtualizar
 };
 
 inline QPointer<TfrmPesquisaAvancado> frmPesquisaAvancado;
