@@ -72,7 +72,8 @@ QVariant currentAnimalAddress(int animalId) {
 }
 
 void linkAnimal(int animalId, int addressId) {
-    db::run(db::kMain, QStringLiteral(" insert into endereco_animal (id_animal, id_endereco) values (:animal, :address) "),
+    db::run(db::kMain,
+            QStringLiteral(" insert into endereco_animal (id_animal, id_endereco) values (:animal, :address) "),
             {{QStringLiteral("animal"), animalId}, {QStringLiteral("address"), addressId}});
 }
 
@@ -81,7 +82,8 @@ void selectAnimalHistory(db::DataSet& history, int animalId, const QString& orde
     history.setSql(QStringLiteral(" select a.id_animal, b.* from endereco_animal a "
                                   " left join endereco b on (a.id_endereco = b.id_endereco) "
                                   " where a.id_animal = :animal ") +
-                   (orderBy.isEmpty() ? QStringLiteral("order by a.id_endereco desc ") : QStringLiteral("order by b.") + orderBy));
+                   (orderBy.isEmpty() ? QStringLiteral("order by a.id_endereco desc ")
+                                      : QStringLiteral("order by b.") + orderBy));
     history.query().bind(QStringLiteral("animal"), animalId);
     history.open();
 }
@@ -96,8 +98,9 @@ int animalAddressCount(int animalId) {
 void deleteAnimalAddress(int animalId, int addressId, const db::RowValues& read) {
     const QVariantHash both{{QStringLiteral("animal"), animalId}, {QStringLiteral("address"), addressId}};
     int affected = 0;
-    db::run(db::kMain, QStringLiteral(" delete from endereco_animal where id_endereco = :address and id_animal = :animal "),
-            both, &affected);
+    db::run(db::kMain,
+            QStringLiteral(" delete from endereco_animal where id_endereco = :address and id_animal = :animal "), both,
+            &affected);
     db::requireAffected(affected);
     deleteAddress(addressId, read);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Reads of the city's street register (the read-only padrao database): streets by code and by name, postal
 // codes, the postal code of a house number, the neighbourhoods of a street, the coverage areas of a
-// district and the street search.
+// district, the buildings of a street with the coordinates of a house, and the street search.
 
 #include "platform/db/Query.h"
 #include "registry/animal/AnimalRules.h"

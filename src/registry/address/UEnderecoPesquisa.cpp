@@ -52,7 +52,8 @@ TfrmEnderecoPesquisa* TfrmEnderecoPesquisa::open(int tag, QObject* target, const
 }
 
 void TfrmEnderecoPesquisa::search() {
-    openRows([criterion = cbbSelecao->currentText(), text = mkeTexto->text()](db::Query& query, const QString& orderBy) {
+    const QString criterion = cbbSelecao->currentText(), text = mkeTexto->text();
+    openRows([criterion, text](db::Query& query, const QString& orderBy) {
         streetsql::prepareSearch(query, criterion, text, orderBy);
     });
     lblCriterio->setText(cbbSelecao->currentText().trimmed() + QStringLiteral(" - ") + mkeTexto->text().trimmed());

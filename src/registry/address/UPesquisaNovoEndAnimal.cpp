@@ -42,7 +42,8 @@ TfrmPesquisaNovoEndAnimal::TfrmPesquisaNovoEndAnimal(QWidget* parent)
 }
 
 void TfrmPesquisaNovoEndAnimal::search() {
-    openRows([criterion = cbbSelecao->currentText(), text = mkeTexto->text()](db::Query& query, const QString& orderBy) {
+    const QString criterion = cbbSelecao->currentText(), text = mkeTexto->text();
+    openRows([criterion, text](db::Query& query, const QString& orderBy) {
         animalsql::prepareAnimalSearch(query, criterion, text, orderBy);
     });
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The owner's web account in usuario: the login is the CPF or CNPJ, the password is kept only as its
-// digest, Bloqueado says whether the owner may log in to the outside web system.
+// The statements of the owner's web account in usuario: the login is the CPF or CNPJ, the password is kept
+// only as its digest, Bloqueado says whether the owner may log in to the outside web system.
 
 #include "platform/db/EditedRow.h"
 #include "registry/owner/OwnerRules.h"
