@@ -10,9 +10,9 @@
 #include "platform/db/Schema.h"
 #include "platform/dbase/DbfWriter.h"
 #include "platform/ui/DateEdit.h"
-#include "registry/PesquisaAvancadoRules.h"
-#include "registry/PesquisaAvancadoSql.h"
-#include "registry/UPesquisaAvancado.h"
+#include "registry/search/PesquisaAvancadoRules.h"
+#include "registry/search/PesquisaAvancadoSql.h"
+#include "registry/search/UPesquisaAvancado.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -100,8 +100,8 @@ bool advancedSearchScenario() {
     criteria.birthDate = true;
     criteria.bornFrom = QDate(2010, 1, 1);
     criteria.bornTo = QDate(2014, 12, 31);
-    const SearchFilter filter = searchFilter(criteria);
-    const QString statement = PesquisaAvancadoSql::selectLines().join('\n') + '\n' + filter.lines.join('\n') +
+    const SearchFilter filter = pesquisaavancadosql::searchFilter(criteria);
+    const QString statement = pesquisaavancadosql::selectLines().join('\n') + '\n' + filter.lines.join('\n') +
                               "\n order by a.Id_Proprietario, a.Id_Animal";
     QSqlQueryModel model;
     QTableView view;

@@ -23,8 +23,8 @@
 #include "platform/report/Report.h"
 #include "registers/ReferenceForms.h"
 #include "registers/ReferenceSearches.h"
-#include "registry/UProprietarioPesquisa.h"
-#include "registry/URelProprietarioGeral.h"
+#include "registry/events/UProprietarioPesquisa.h"
+#include "registry/owner/URelProprietarioGeral.h"
 #include "scheduling/UAgendaLocalizarProp.h"
 
 #include <QAction>

@@ -70,11 +70,9 @@ ui::GridColumn PickDialogShape::column(const char* title, const char* field, int
     return ui::GridColumn(QString::fromUtf8(title), QString::fromLatin1(field), width);
 }
 
-void PickDialog::openRows(const QString& order) {
-    db::Query& select = qryPrincipal->query();
-    m_statement = select.text();
-    if (!order.isEmpty())
-        select.add(order);
+void PickDialog::openRows(Search search) {
+    m_lastSearch = std::move(search);
+    m_lastSearch(qryPrincipal->query(), {});
     qryPrincipal->open();
     showCount();
 }
@@ -86,9 +84,9 @@ void PickDialog::showCount() {
 
 void PickDialog::sortBy(int column) {
     const QList<ui::GridColumn>& columns = m_grid->columns();
-    if (m_statement.isEmpty() || column < 0 || column >= columns.size() || columns[column].field.isEmpty())
+    if (!m_lastSearch || column < 0 || column >= columns.size() || columns[column].field.isEmpty())
         return;
-    qryPrincipal->query().setSql(m_statement + QStringLiteral(" order by ") + columns[column].field);  // values stay bound
+    m_lastSearch(qryPrincipal->query(), columns[column].field);
     qryPrincipal->open();
     m_grid->markSortColumn(column);
 }

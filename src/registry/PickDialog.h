@@ -2,13 +2,16 @@
 // The shape of the registry's look-up dialogs: a criterion and a text with the search button on top, the grid
 // of the rows found (a click on a title orders them by that column), the status panels and "&OK" at the
 // bottom; Enter in the text runs the search; "&OK", a double click or Enter in the grid chooses the current
-// row. Each dialog gives its columns, its criteria, its search and what choosing does.
+// row. Each dialog gives its columns, its criteria, its search (a statement of its subject's SQL unit) and what
+// choosing does.
 
 #include "platform/db/DataSet.h"
 #include "platform/ui/DataGrid.h"
 
 #include <QSize>
 #include <QWidget>
+
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -36,6 +39,10 @@ struct PickDialogShape {
 class PickDialog : public QWidget {
     Q_OBJECT
 public:
+    // A search as its SQL unit prepares it: the statement with its values into the query, ordered by the
+    // result's column `orderBy` when one is given, else in the search's own order.
+    using Search = std::function<void(db::Query& query, const QString& orderBy)>;
+
     PickDialog(const PickDialogShape& shape, QWidget* parent, Qt::WindowFlags flags);
 
     virtual void search() = 0;
@@ -53,16 +60,16 @@ protected:
     // What "&OK", a double click and Enter in the grid do: choose() under the handler guard.
     virtual void confirm();
 
-    // Opens the query of qryPrincipal, keeping its text for the orders of a title click, with `order`
-    // appended for this opening only, and shows the count.
-    void openRows(const QString& order = {});
+    // Opens `search` in its own order into qryPrincipal, keeping it for the orders of a title click, and
+    // shows the count.
+    void openRows(Search search);
     void showCount();
 
     QLineEdit* textBox() const { return m_text; }
     QPushButton* searchButton() const { return m_search; }
     QPushButton* okButton() const { return m_ok; }
     QLabel* statusPanel(int index) const { return m_panels.value(index); }
-    bool hasStatement() const { return !m_statement.isEmpty(); }
+    bool hasStatement() const { return bool(m_lastSearch); }
 
 private:
     QLineEdit* m_text;
@@ -71,5 +78,5 @@ private:
     QList<QLabel*> m_panels;
     ui::DataGridModel* m_grid;
     QString m_countText;
-    QString m_statement;  // the last search, without an order
+    Search m_lastSearch;  // the last search, with the values it was run with
 };

@@ -8,12 +8,12 @@
 #include "common/RegisterForm.h"
 #include "common/Session.h"
 #include "platform/db/DataSet.h"
-#include "registry/AnimalPage.h"
-#include "registry/OwnerPage.h"
-#include "registry/OwnerSql.h"
-#include "registry/UCalcula_Idade.h"
-#include "registry/UConsultaProprietario.h"
-#include "registry/VaccinationPage.h"
+#include "registry/animal/AnimalPage.h"
+#include "registry/owner/OwnerPage.h"
+#include "registry/owner/OwnerSql.h"
+#include "registry/animal/UCalcula_Idade.h"
+#include "registry/owner/UConsultaProprietario.h"
+#include "registry/events/VaccinationPage.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -4,8 +4,8 @@
 #include "AnimalFixture.h"
 #include "UserInput.h"
 
-#include "registry/AnimalPage.h"
-#include "registry/UConsultaProprietario.h"
+#include "registry/animal/AnimalPage.h"
+#include "registry/owner/UConsultaProprietario.h"
 
 #include <QHeaderView>
 #include <QPushButton>

@@ -2,8 +2,8 @@
 // the duplicate checks made before the save, step by step as the test says: two of them race for one document.
 #include "common/Session.h"
 #include "platform/db/Database.h"
-#include "registry/OwnerSave.h"
-#include "registry/OwnerSql.h"
+#include "registry/owner/OwnerSave.h"
+#include "registry/owner/OwnerSql.h"
 
 #include <QCoreApplication>
 #include <cstdio>

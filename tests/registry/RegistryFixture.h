@@ -8,10 +8,10 @@
 #include "common/RegisterForm.h"
 #include "common/Session.h"
 #include "platform/db/Database.h"
-#include "registry/AddressGroup.h"
-#include "registry/OwnerPage.h"
+#include "registry/address/AddressGroup.h"
+#include "registry/owner/OwnerPage.h"
 #include "registry/RegistryForms.h"
-#include "registry/UEnderecoPesquisa.h"
+#include "registry/address/UEnderecoPesquisa.h"
 #include "registry/UPropAnimal.h"
 
 #include <QAction>

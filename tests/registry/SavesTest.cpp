@@ -5,10 +5,11 @@
 
 #include "common/PasswordDigest.h"
 #include "platform/db/EditedRow.h"
-#include "registry/AnimalSave.h"
-#include "registry/AnimalSql.h"
-#include "registry/OwnerSave.h"
-#include "registry/OwnerSql.h"
+#include "registry/address/AddressSql.h"
+#include "registry/animal/AnimalSave.h"
+#include "registry/animal/AnimalSql.h"
+#include "registry/owner/OwnerSave.h"
+#include "registry/owner/OwnerSql.h"
 
 using namespace common;
 using namespace registry;
@@ -46,7 +47,7 @@ OwnerSave newOwner(const QString& name, const QString& document) {
 OwnerSave storedOwner(int id, const QString& document) {
     db::DataSet owner, address;
     ownersql::selectOwner(owner, id);
-    ownersql::selectAddress(address, owner.field("Id_Endereco"));
+    addresssql::selectAddress(address, owner.field("Id_Endereco"));
     OwnerSave s = newOwner(owner.str("Nome"), document);
     s.checked.inserting = false;
     s.checked.editing = true;
@@ -56,7 +57,7 @@ OwnerSave storedOwner(int id, const QString& document) {
     s.ownerRead = db::readValues(owner);
     s.address = db::typedValues(address);
     s.addressRead = db::readValues(address);
-    s.accounts = webaccount::accountsOf(id);
+    s.accounts = webaccountsql::accountsOf(id);
     return s;
 }
 
@@ -76,7 +77,7 @@ AnimalSave storedAnimal(int ownerId, int animalId) {
     db::DataSet animals, address;
     animalsql::selectAnimals(animals, ownerId);
     animals.locate("Id_Animal", animalId);
-    ownersql::selectAddress(address, animalsql::currentAddress(animalId));
+    addresssql::selectAddress(address, addresssql::currentAnimalAddress(animalId));
     AnimalSave a = newAnimal(ownerId);
     a.inserting = false;
     a.animalId = animalId;
@@ -189,7 +190,7 @@ TEST_F(RegistryTest, SaveAnimalOnValuesRefusesInsertsForItsOwnerAndChangesInOneT
     ASSERT_FALSE(saveAnimal(change).refusal);
     EXPECT_EQ(str("select a.Cor || '/' || e.DES_CMPL_ENDR || '/' || a.Modificado_por from animal a "
                   "join endereco e on (e.Id_Endereco = :e) where a.Id_Animal = :a",
-                  {{"a", rex}, {"e", animalsql::currentAddress(rex)}}),
+                  {{"a", rex}, {"e", addresssql::currentAnimalAddress(rex)}}),
               "PRETO/FUNDOS/1");
 
     // The animal changed meanwhile by another workstation: its address written before it is taken back too.
@@ -203,7 +204,7 @@ TEST_F(RegistryTest, SaveAnimalOnValuesRefusesInsertsForItsOwnerAndChangesInOneT
     EXPECT_EQ(failure([&] { saveAnimal(change); }), db::kRegistroAlterado);
     EXPECT_FALSE(db::inTransaction());
     EXPECT_EQ(str("select a.Cor || '/' || e.DES_CMPL_ENDR from animal a join endereco e on (e.Id_Endereco = :e) "
-                  "where a.Id_Animal = :a", {{"a", rex}, {"e", animalsql::currentAddress(rex)}}),
+                  "where a.Id_Animal = :a", {{"a", rex}, {"e", addresssql::currentAnimalAddress(rex)}}),
               "PRETO/FUNDOS");
     EXPECT_EQ(count("animal"), 1);
 }

@@ -4,8 +4,8 @@
 #include "AnimalFixture.h"
 
 #include "common/Documents.h"
-#include "registry/AnimalPage.h"
-#include "registry/OwnerRules.h"
+#include "registry/animal/AnimalPage.h"
+#include "registry/owner/OwnerRules.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

@@ -5,9 +5,9 @@
 #include "UserInput.h"
 
 #include "../registry/RegistryFixture.h"
-#include "registry/UConsultaProprietario.h"
-#include "registry/UProprietarioPesquisa.h"
-#include "registry/UTransferir_Animal.h"
+#include "registry/owner/UConsultaProprietario.h"
+#include "registry/events/UProprietarioPesquisa.h"
+#include "registry/events/UTransferir_Animal.h"
 #include "shell/UTracaSenha.h"
 
 #include <QAbstractItemModel>

@@ -8,7 +8,7 @@
 
 #include "availability/UMapaDisponibilidade.h"
 #include "common/FormOpening.h"
-#include "registry/UEndereco_Animal.h"
+#include "registry/address/UEndereco_Animal.h"
 #include "registry/UPropAnimal.h"
 #include "shell/MenuModel.h"
 

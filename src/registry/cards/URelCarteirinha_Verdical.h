@@ -1,0 +1,9 @@
+#pragma once
+// The identification card on an A4 portrait page.
+
+#include "registry/cards/URelCarteirinha.h"
+
+class TfrmRelCarteirinha_Verdical : public TfrmRelCarteirinha {
+public:
+    explicit TfrmRelCarteirinha_Verdical(int animalId) : TfrmRelCarteirinha(animalId, true) {}
+};

@@ -1,0 +1,82 @@
+// Statements on vacina and its three auxiliary tables.
+#include "registry/events/VaccinationSql.h"
+
+#include "common/Session.h"
+#include "platform/db/Keys.h"
+
+namespace vaccinationsql {
+
+namespace {
+
+db::RowSet active(const QString& select) {
+    return db::run(db::kMain, select + QStringLiteral(" where trim(Ind_registro_ativo) = 'ATIVO' order by Nome "), {});
+}
+
+QVariantHash params(const Vaccination& v) {
+    return {{QStringLiteral("animal"), v.animal},
+            {QStringLiteral("vaccine"), v.vaccine},
+            {QStringLiteral("reason"), v.reason},
+            {QStringLiteral("intercurrence"), v.intercurrence}};
+}
+
+}  // namespace
+
+db::RowSet vaccines() { return active(QStringLiteral("select Id_tipo_vacina, Nome, Descricao from Tipo_vacina")); }
+
+db::RowSet reasons() {
+    return active(QStringLiteral("SELECT ID_tipo_motivo_nao_vacina, Nome, Descricao FROM tipo_motivo_nao_vacina"));
+}
+
+db::RowSet intercurrences() {
+    return active(QStringLiteral("select Id_tipo_vacina_ocorrencia, Nome, Descricao from tipo_vacina_ocorrencia"));
+}
+
+void selectVaccinations(db::DataSet& grid, int animalId) {
+    grid.setSql(QStringLiteral(
+        "select vac.Id_vacina, ani.Nome as nomeAnimal, vac.Data_atividade, upper(tv.nome) as nomeTipoVacina, "
+        " upper(tvo.Nome) as NomeOcorrencia, upper(mnv.Nome) as NomeMotivoNaoVacina "
+        " from vacina  vac "
+        " left join Tipo_vacina tv on (vac.Id_tipo_vacina = tv.Id_tipo_vacina) "
+        " left join Tipo_vacina_ocorrencia tvo on (vac.Id_tipo_vacina_ocorrencia = tvo.Id_tipo_vacina_ocorrencia) "
+        " left join Tipo_motivo_nao_vacina mnv on (vac.Id_tipo_motivo_nao_vacina = mnv.Id_tipo_motivo_nao_vacina) "
+        " left join animal ani on (vac.Id_Animal = ani.Id_Animal)"
+        " where vac.Id_animal = :animal order by vac.Data_atividade, vac.Id_vacina "));
+    grid.query().bind(QStringLiteral("animal"), animalId);
+    grid.open();
+}
+
+bool recordedOnDay(const Vaccination& v) {
+    QVariantHash p = params(v);
+    p.insert(QStringLiteral("from"), QDateTime(v.date, QTime(0, 0)));
+    p.insert(QStringLiteral("to"), QDateTime(v.date.addDays(1), QTime(0, 0)));
+    return db::run(db::kMain,
+                   QStringLiteral(" select Id_Animal from vacina where Id_Animal = :animal "
+                                  " and Id_tipo_vacina = :vaccine and Id_tipo_vacina_ocorrencia = :intercurrence "
+                                  " and Id_tipo_motivo_nao_vacina = :reason "
+                                  " and Data_atividade >= :from and Data_atividade < :to limit 1 "),
+                   p)
+               .count() > 0;
+}
+
+int insertVaccination(const Vaccination& v, const QDateTime& now) {
+    QVariantHash p = params(v);
+    p.insert(QStringLiteral("date"), QDateTime(v.date, QTime(0, 0)));
+    p.insert(QStringLiteral("user"), auditUser());
+    p.insert(QStringLiteral("now"), now);
+    return db::insertWithNewKey(QStringLiteral("vacina"), QStringLiteral("Id_vacina"), [&](int id) {
+        p.insert(QStringLiteral("id"), id);
+        db::run(db::kMain,
+                QStringLiteral(" insert into vacina (Id_vacina, Id_Animal, Id_tipo_vacina, Id_tipo_vacina_ocorrencia, "
+                               " Id_tipo_motivo_nao_vacina, Data_atividade, Inserido_por, Inserido_em, Modificado_por, "
+                               " Modificado_em) values (:id, :animal, :vaccine, :intercurrence, :reason, :date, :user, "
+                               " :now, null, null) "),
+                p);
+    });
+}
+
+void deleteVaccination(int vaccinationId, const db::RowValues& read) {
+    db::runGuarded(QStringLiteral("delete from vacina where id_vacina = :id"), {{QStringLiteral("id"), vaccinationId}},
+                   read);
+}
+
+}  // namespace vaccinationsql

@@ -1,0 +1,109 @@
+// The owner's save over values: checks, then address, owner and web account in one transaction.
+#include "registry/owner/OwnerSave.h"
+
+#include "common/Session.h"
+#include "registry/address/AddressSql.h"
+#include "registry/owner/OwnerSql.h"
+
+namespace {
+
+QVariant sessionNumber(const QString& value) {
+    bool ok = false;
+    const int n = value.trimmed().toInt(&ok);
+    return ok ? QVariant(n) : QVariant();
+}
+
+QString text(const db::RowValues& row, const char* column) { return db::toText(row.value(QString::fromLatin1(column))); }
+
+void stamp(db::RowValues& row, const char* when, const char* who, const QDateTime& now) {
+    row.insert(QString::fromLatin1(when), now);
+    row.insert(QString::fromLatin1(who), auditUser());
+}
+
+webaccountsql::NewAccount newAccount(const OwnerSave& s, const db::RowValues& owner, int ownerId, const QDateTime& now) {
+    webaccountsql::NewAccount account;
+    account.unit = sessionNumber(UnidadeLogada);
+    account.profile = sessionNumber(PerfilLogado);
+    account.name = text(owner, "nome");
+    account.login = s.checked.document;
+    account.password = s.checked.password;
+    account.blocked = s.blocked;
+    account.ownerId = ownerId;
+    account.phone = webPhone(text(owner, "telefone_celular"), text(owner, "telefone_residencial"),
+                             text(owner, "telefone_recado"));
+    account.document = text(owner, "num_cpf_cnpj");
+    account.email = text(owner, "email_proprietario");
+    account.insertedBy = auditUser();
+    account.insertedAt = now;
+    return account;
+}
+
+webaccountsql::AccountChange accountChange(const OwnerSave& s, const db::RowValues& owner, const QDateTime& now) {
+    webaccountsql::AccountChange change;
+    change.ownerId = s.ownerId;
+    change.unit = owner.value(QStringLiteral("id_unidade_trabalho"));
+    change.name = text(owner, "nome");
+    change.login = s.checked.document;
+    if (s.checked.passwordOpen)
+        change.password = s.checked.password;
+    if (!s.keepBlock)
+        change.blocked = s.blocked;
+    change.modifiedBy = auditUser();
+    change.modifiedAt = now;
+    change.email = text(owner, "email_proprietario");
+    change.phone = splitPhone(text(owner, "telefone_residencial"));
+    return change;
+}
+
+}  // namespace
+
+std::optional<FieldRefusal> checkOwner(const OwnerSave& s) {
+    return ValidaCamposProprietario(s.checked, ownersql::lookups(s.checked, s.checked.inserting ? 0 : s.ownerId));
+}
+
+OwnerSaved saveOwner(const OwnerSave& s) {
+    const bool inserting = s.checked.inserting;
+    const int self = inserting ? 0 : s.ownerId;
+    if (std::optional<FieldRefusal> refusal = checkOwner(s))
+        return {refusal, 0};
+
+    // What both saves write the same way: the neighbourhood's name, the person type, blank phones as null.
+    db::RowValues owner = s.owner;
+    db::RowValues address = s.address;
+    if (!s.checked.neighbourhood.trimmed().isEmpty())
+        address.insert(QStringLiteral("nom_bair"), s.checked.neighbourhood);
+    owner.insert(QStringLiteral("tipo_pessoa"), s.checked.personType);
+    for (const char* phone : {"telefone_residencial", "telefone_celular", "telefone_recado"})
+        if (phoneBlank(text(owner, phone)))
+            owner.insert(QString::fromLatin1(phone), QVariant());
+    const QDateTime now = db::serverTime();
+    QVariant addressId = s.ownerRead.value(QStringLiteral("id_endereco"));
+    const bool newAddress = s.addressRead.isEmpty() || db::toText(addressId).trimmed().isEmpty();
+
+    // Address, owner and account stand or fall together; a refusal or failure leaves nothing behind.
+    db::Transaction transaction;
+    if (std::optional<FieldRefusal> refusal = ownersql::holdAndCheckDuplicates(s.checked, self))
+        return {refusal, 0};
+    int id = s.ownerId;
+    if (inserting) {
+        stamp(address, "inserido_em", "inserido_por", now);
+        stamp(owner, "inserido_em", "inserido_por", now);
+        id = ownersql::insertOwner(owner, addresssql::insertAddress(address));
+        ownersql::setWebUser(id, webaccountsql::insert(newAccount(s, owner, id, now)));
+    } else {
+        stamp(address, "modificado_em", "modificado_por", now);
+        stamp(owner, "modificado_em", "modificado_por", now);
+        if (newAddress) {
+            stamp(address, "inserido_em", "inserido_por", now);
+            addressId = addresssql::insertAddress(address);
+        } else {
+            addresssql::updateAddress(address, s.addressRead, db::toInt(addressId));
+        }
+        ownersql::updateOwner(owner, s.ownerRead, id, addressId);
+        // An owner without an account gets one now.
+        if (webaccountsql::update(accountChange(s, owner, now), s.accounts) == 0)
+            ownersql::setWebUser(id, webaccountsql::insert(newAccount(s, owner, id, now)));
+    }
+    transaction.commit();
+    return {{}, id};
+}

@@ -1,0 +1,45 @@
+// The leishmaniasis results query's criteria, colours and columns.
+
+#include "registry/search/LeishmanioseRules.h"
+
+bool LvcCriteria::blank() const {
+    return animal.trimmed().isEmpty() && street.trimmed().isEmpty() && number.trimmed().isEmpty() &&
+           sample.trimmed().isEmpty();
+}
+
+QColor lvcColour(const QString& result, const QString& confirmation) {
+    if (confirmation.trimmed() != QLatin1String("OK"))
+        return {};
+    const QString r = result.trimmed();
+    if (r == QLatin1String("PO") || r == QLatin1String("RE"))
+        return Qt::red;
+    if (r == QLatin1String("NR"))
+        return Qt::blue;
+    if (r == QLatin1String("IN") || r == QLatin1String("MO"))
+        return Qt::darkGreen;
+    return {};
+}
+
+const QList<LvcColumn>& lvcColumns() {
+    static const QList<LvcColumn> columns{
+        {"Resultado exame.", "resultamostra"},
+        {"Conf. resultado", "confamostra"},
+        {"Inquerito", "numinca"},
+        {"Distrito", "numdistrito"},
+        {"Cód. Amostra", "codAmostra"},
+        {"Proprietário", "nompropri"},
+        {"Animal", "nomecao"},
+        {"Sexo", "caosexo"},
+        {"Tipo Lograd.:", "tipolograd"},
+        {"Logradouro", "desclograd"},
+        {"Nº Imovel", "numendprop"},
+        {"Complemento", "aptocomprop"},
+        {"Boletim", "numboletim"},
+        {"Quadra", "numquart"},
+        {"Dt. confirmação", "dtconfamostra"},
+        {"tpocorlaudo", "tpocorlaudo"},
+        {"Sexo", "caosexo"},
+        {"Cód. lab.", "codlab"},
+    };
+    return columns;
+}
