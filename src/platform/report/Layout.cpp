@@ -53,6 +53,8 @@ qreal textWidthOf(const Band& band, size_t index, qreal bodyWidth)
 // A band printed for one row, before it is put on a page: its elements relative to the band's top-left.
 struct Block {
     struct Piece {
+        // Made member by member: a defaulted constructor would clear the whole piece first, every time.
+        Piece() {}
         Element element;
         qreal definedTop = 0;     // where the item was defined, before growing
         qreal definedBottom = 0;
@@ -100,6 +102,7 @@ private:
     struct Plan {  // per band: what every item prints with
         std::vector<const QFont*> fonts;  // kept by the document
         std::vector<const TextMeasure*> measures;
+        std::vector<QRectF> boxes;    // of each item, in points
         std::vector<qreal> widths;    // of the text of each item (textWidthOf)
         std::vector<qint64> bounds;   // TextMeasure::boundOf(width)
         std::vector<int> columns;  // of each field item in the data below
@@ -149,6 +152,7 @@ private:
     qreal freshRoom() const { return bottom_ - freshTop_; }
 
     Checkpoint here(int row) const;
+    void markTurn(int row);
     void walkFrom(const Checkpoint& from);
     void turn(int row);
     void finish();
@@ -190,6 +194,7 @@ private:
 
     // The pages: the one being laid out, whether it is wanted, and what happens to it once finished.
     Page page_;
+    size_t lastPageSize_ = 0;  // elements of the page finished last
     bool keepingPage_ = true;
     std::function<void(Page& page)> pageDone_;
     int wanted_ = 0;     // the one page made again; 0: every page
@@ -224,6 +229,7 @@ void Engine::planBands(const std::vector<std::unique_ptr<Band>>& bands)
             fonts_.push_back(std::make_shared<const QFont>(fontOf(*band->items_[i])));
             plan.fonts.push_back(fonts_.back().get());
             plan.measures.push_back(&metrics_.measure(*plan.fonts.back()));
+            plan.boxes.push_back(toPoints(band->items_[i]->geometry_));
             plan.widths.push_back(textWidthOf(*band, i, bodyWidth_));
             plan.bounds.push_back(TextMeasure::boundOf(plan.widths.back()));
         }
@@ -318,7 +324,7 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
     bool grew = false;
     for (size_t i = 0; i < band.items_.size(); ++i) {
         const Item& item = *band.items_[i];
-        const QRectF box = toPoints(item.geometry_);
+        const QRectF& box = plan.boxes[i];
         Block::Piece& piece = block.pieces.emplace_back();  // made in place: a page holds thousands
         piece.definedTop = box.top();
         piece.definedBottom = box.bottom();
@@ -507,10 +513,9 @@ void Engine::startPage()
         pageOrigins_.push_back(turnStart_);
     // A page made again for itself alone keeps its elements; the ones before it only move the cursor.
     keepingPage_ = pageDone_ && (wanted_ == 0 || pageNumber_ == wanted_);
-    const size_t lastCount = page_.elements.size();
     page_.elements.clear();
     if (keepingPage_)
-        page_.elements.reserve(lastCount);  // most pages hold as many elements as the one before
+        page_.elements.reserve(lastPageSize_);  // most pages hold as many elements as the one before
     y_ = top_;
     pageStart_ = printed_.size();
     const Context context = pageContext();
@@ -541,8 +546,9 @@ void Engine::finishPage()
             y += height;
         }
     }
+    lastPageSize_ = page_.elements.size();
     if (keepingPage_ && pageDone_)
-        pageDone_(page_);
+        pageDone_(page_);  // takes the page's elements
     if (wanted_ != 0 && pageNumber_ >= wanted_)
         stop_ = true;
 }
@@ -768,6 +774,20 @@ Engine::Checkpoint Engine::here(int row) const
     return Checkpoint{row, pageNumber_, y_, pageFresh_, pageStart_, printed_.size(), keys_, groupStart_};
 }
 
+// here(row) kept as the start of the turn under way, its lists copied in place: a turn begins every row.
+void Engine::markTurn(int row)
+{
+    Checkpoint& t = turnStart_;
+    t.row = row;
+    t.pageNumber = pageNumber_;
+    t.y = y_;
+    t.pageFresh = pageFresh_;
+    t.pageStart = pageStart_;
+    t.printed = printed_.size();
+    t.keys = keys_;
+    t.groupStart = groupStart_;
+}
+
 // Goes on from a checkpoint to the end, or until the page wanted is made.
 void Engine::walkFrom(const Checkpoint& from)
 {
@@ -796,7 +816,7 @@ void Engine::walkFrom(const Checkpoint& from)
 // A master row: the footers of the groups it ends, the headers of those it begins, its detail.
 void Engine::turn(int row)
 {
-    turnStart_ = here(row);
+    markTurn(row);
     if (progress_)
         progress_(row, rows_);
     row_ = row;
@@ -832,7 +852,7 @@ void Engine::turn(int row)
 // After the last row: the last groups' footers, the summary and the last page's footer.
 void Engine::finish()
 {
-    turnStart_ = here(rows_);
+    markTurn(rows_);
     if (rows_ > 0 && data_) {
         for (size_t level = report_.groups_.size(); level-- > 0;) {
             const Context footer = makeContext(data_, rows_ - 1, &printed_, groupStart_[level]);
