@@ -137,12 +137,14 @@ private:
                         const Context* master = nullptr) const;
     Context pageContext() const { return makeContext(data_, row_, &printed_, pageStart_); }
 
-    bool evaluate(const Band& band, const Context& context, Block& block);
+    // The band's elements for the context, into the block or, where `onto` is given, straight onto that
+    // page where the cursor stands; false when its hook skips it.
+    bool evaluate(const Band& band, const Context& context, Block& block, Page* onto = nullptr);
     void growItems(Block& block, qreal definedHeight);
     QString textOf(const Item& item, const Context& context, int column) const;
     void resolveColumns(Plan& plan, const Band& band, const DataSource* data) const;
 
-    void print(const Band& band, const Context& context);
+    bool print(const Band& band, const Context& context);
     void place(Block& block, const Band& band);
     bool split(Block& block, qreal room, Block& rest);
     void put(Block& block, qreal y);
@@ -151,7 +153,6 @@ private:
     void newPage();
     qreal freshRoom() const { return bottom_ - freshTop_; }
 
-    Checkpoint here(int row) const;
     void markTurn(int row);
     void walkFrom(const Checkpoint& from);
     void turn(int row);
@@ -308,7 +309,7 @@ QString Engine::textOf(const Item& item, const Context& context, int column) con
     return {};
 }
 
-bool Engine::evaluate(const Band& band, const Context& context, Block& block)
+bool Engine::evaluate(const Band& band, const Context& context, Block& block, Page* onto)
 {
     block.clear();
     if (band.beforePrint_ && !band.beforePrint_(context))
@@ -325,10 +326,19 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
     for (size_t i = 0; i < band.items_.size(); ++i) {
         const Item& item = *band.items_[i];
         const QRectF& box = plan.boxes[i];
-        Block::Piece& piece = block.pieces.emplace_back();  // made in place: a page holds thousands
-        piece.definedTop = box.top();
-        piece.definedBottom = box.bottom();
-        Element& e = piece.element;
+        // Made in place: a page holds thousands.
+        Block::Piece* piece = onto ? nullptr : &block.pieces.emplace_back();
+        Element& e = piece ? piece->element : onto->elements.emplace_back();
+        auto drop = [&] {
+            if (piece)
+                block.pieces.pop_back();
+            else
+                onto->elements.pop_back();
+        };
+        if (piece) {
+            piece->definedTop = box.top();
+            piece->definedBottom = box.bottom();
+        }
         e.rect = box;
         e.frame = item.frame_;
         switch (item.kind_) {
@@ -340,12 +350,15 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
             const bool pageCount = item.kind_ == Item::Kind::System && item.system_ == SystemField::PageCount;
             if (pageCount && pageTotal_ > 0)  // a page made again: the number is known
                 text = report_.format(pageTotal_, item.format_);
-            if (pageCount && pageTotal_ == 0)
-                piece.pageCount = &item;
-            else if (item.onPrint_)
+            if (pageCount && pageTotal_ == 0) {
+                if (piece)
+                    piece->pageCount = &item;
+                else
+                    pageCountSlots_.push_back({pageNumber_ - 1, onto->elements.size() - 1, &item});
+            } else if (item.onPrint_)
                 item.onPrint_(text);
             if (item.kind_ == Item::Kind::Label && text.isEmpty() && item.frame_.isEmpty()) {
-                block.pieces.pop_back();
+                drop();
                 continue;
             }
             const qreal width = plan.widths[i];
@@ -423,7 +436,7 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
         case Item::Kind::Image: {
             if (item.image_.isNull()) {
                 if (item.frame_.isEmpty()) {
-                    block.pieces.pop_back();
+                    drop();
                     continue;
                 }
                 e.kind = Element::Kind::Rectangle;
@@ -446,7 +459,7 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
         case Item::Kind::Chart: {
             QChart* chart = item.chart_ ? item.chart_(context) : nullptr;
             if (!chart) {
-                block.pieces.pop_back();
+                drop();
                 continue;
             }
             e.kind = Element::Kind::Drawing;
@@ -456,6 +469,8 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
             break;
         }
         }
+        if (onto)
+            e.rect.translate(left_, y_);
     }
     block.height = definedHeight;
     if (grew)
@@ -559,10 +574,22 @@ void Engine::newPage()
     startPage();
 }
 
-void Engine::print(const Band& band, const Context& context)
+bool Engine::print(const Band& band, const Context& context)
 {
-    if (evaluate(band, context, block_))
-        place(block_, band);
+    // A band of its defined height that fits below the cursor goes straight onto the page, as most rows
+    // of a list do; what may grow, split or move on is placed once made.
+    const qreal height = mmToPt(band.height_);
+    if (keepingPage_ && !band.grows_ && !(band.newPageBefore_ && !pageFresh_) && height <= bottom_ - y_ + kEps) {
+        if (!evaluate(band, context, block_, &page_))
+            return false;
+        y_ += height;
+        pageFresh_ = false;
+        return true;
+    }
+    if (!evaluate(band, context, block_))
+        return false;
+    place(block_, band);
+    return true;
 }
 
 void Engine::place(Block& block, const Band& band)
@@ -675,10 +702,8 @@ void Engine::printRow(int row)
     const Context context = makeContext(data_, row, &printed_, 0);
     bool printed = details_.empty();
     for (const Band* band : details_) {
-        if (evaluate(*band, context, block_)) {
-            place(block_, *band);
+        if (print(*band, context))
             printed = true;
-        }
     }
     if (!printed)
         return;
@@ -708,10 +733,8 @@ void Engine::printSubDetail(const SubDetail& sub, const Context& master)
         const Context context = makeContext(child.get(), row, &printed, 0, &master);
         bool any = sub.details_.empty();
         for (const auto& band : sub.details_) {
-            if (evaluate(*band, context, block_)) {
-                place(block_, *band);
+            if (print(*band, context))
                 any = true;
-            }
         }
         if (any)
             printed.push_back(row);
@@ -769,12 +792,7 @@ bool Engine::prepare()
     return true;
 }
 
-Engine::Checkpoint Engine::here(int row) const
-{
-    return Checkpoint{row, pageNumber_, y_, pageFresh_, pageStart_, printed_.size(), keys_, groupStart_};
-}
-
-// here(row) kept as the start of the turn under way, its lists copied in place: a turn begins every row.
+// Notes where the layout stands as the turn of `row` begins, in place: a turn begins every row.
 void Engine::markTurn(int row)
 {
     Checkpoint& t = turnStart_;
@@ -784,8 +802,10 @@ void Engine::markTurn(int row)
     t.pageFresh = pageFresh_;
     t.pageStart = pageStart_;
     t.printed = printed_.size();
-    t.keys = keys_;
-    t.groupStart = groupStart_;
+    if (!keys_.empty()) {
+        t.keys = keys_;
+        t.groupStart = groupStart_;
+    }
 }
 
 // Goes on from a checkpoint to the end, or until the page wanted is made.
