@@ -152,7 +152,6 @@ create table animal (
     Modificado_Em timestamp
 );
 create index ix_animal_id_proprietario on animal (Id_Proprietario);
-create index ix_animal_inserido_em on animal (Inserido_Em);
 
 -- Address history of an animal: the current address is the highest Id_Endereco.
 create table endereco_animal (
@@ -212,7 +211,6 @@ create table ocorrencia (
     Modificado_Em timestamp
 );
 create index ix_ocorrencia_animal on ocorrencia (Id_Animal);
-create index ix_ocorrencia_dt_ocorrencia on ocorrencia (Dt_Ocorrencia);
 
 -- Attendances
 
@@ -254,7 +252,6 @@ create table procedimento (
     Modificado_Em timestamp
 );
 create index ix_procedimento_atendimento on procedimento (Id_Atendimento);
-create index ix_procedimento_inserido_em on procedimento (Inserido_Em);
 
 create table medicamento_gasto (
     Id_Medicamento_Gasto integer not null primary key,

@@ -1,6 +1,6 @@
--- Indexes of the searches and of the saves' checks on the large tables, made at every start where they are
--- missing (a database of an earlier version gets them then). Each serves one expression exactly as the
--- statements write it.
+-- Indexes of the searches, of the saves' checks and of the periods the reports count on the large tables,
+-- made at every start where they are missing (a database of an earlier version gets them then). Each serves
+-- one expression exactly as the statements write it.
 -- @PATTERN@ names PostgreSQL's pattern operator class, which lets a `like 'abc%'` use the index (SQLite
 -- searches a prefix as a range instead); a statement marked @POSTGRESQL@ runs on PostgreSQL only, one marked
 -- @SQLITE@ on SQLite only.
@@ -59,3 +59,9 @@ create trigger if not exists tr_animal_fold_update after update of Id_Animal, No
 create index if not exists ix_usuario_fold_trim_nome on usuario (fold(trim(Nome)));
 create index if not exists ix_usuario_fold_trim_email on usuario (fold(trim(Email_usu)));
 create index if not exists ix_usuario_unidade on usuario (Id_Unidade_Trabalho);
+
+-- Periods the consolidated statistics count: animals and procedures by their insertion, occurrences by their
+-- date (attendances by their moment: ix_atendimento_data_hora, made with the table).
+create index if not exists ix_animal_inserido_em on animal (Inserido_Em);
+create index if not exists ix_ocorrencia_dt_ocorrencia on ocorrencia (Dt_Ocorrencia);
+create index if not exists ix_procedimento_inserido_em on procedimento (Inserido_Em);

@@ -41,6 +41,8 @@ void RowSet::insert(int at, QVector<QVariant> values) {
     keepOrigins();
     if (!m_origin.empty())
         m_origin.insert(m_origin.begin() + at, -1);
+    if (!m_raw.empty())
+        m_raw.insert(m_raw.begin() + at, false);
     m_rows.insert(m_rows.begin() + at, std::move(values));
 }
 
@@ -48,6 +50,8 @@ void RowSet::remove(int at) {
     keepOrigins();
     if (!m_origin.empty())
         m_origin.erase(m_origin.begin() + at);
+    if (!m_raw.empty())
+        m_raw.erase(m_raw.begin() + at);
     m_rows.erase(m_rows.begin() + at);
 }
 
@@ -62,6 +66,7 @@ void RowSet::clearRows() {
     m_pending.reset();
     m_pendingRows = 0;
     m_origin.clear();
+    m_raw.clear();
 }
 
 void RowSet::setPending(std::shared_ptr<const PendingRows> pending, int rows) {
@@ -69,6 +74,7 @@ void RowSet::setPending(std::shared_ptr<const PendingRows> pending, int rows) {
     m_pending = std::move(pending);
     m_pendingRows = rows;
     m_origin.clear();
+    m_raw.clear();
 }
 
 // Rows inserted or removed among pending ones: each row remembers which pending row it is.
@@ -247,6 +253,19 @@ struct PendingRows {
     }
 };
 
+void RowSet::appendRead(QVector<QVariant> values) {
+    if (m_raw.empty())
+        m_raw.assign(m_rows.size(), false);
+    m_raw.push_back(true);
+    m_rows.push_back(std::move(values));
+}
+
+void RowSet::settle(int i) const {
+    for (QVariant& v : m_rows[size_t(i)])
+        v = readable(v);
+    m_raw[size_t(i)] = false;
+}
+
 void RowSet::read(int i) const {
     const int origin = m_origin.empty() ? i : m_origin[size_t(i)];
     if (origin >= 0 && origin < m_pendingRows)
@@ -356,8 +375,8 @@ RowSet readRows(QSqlQuery& q, int* affected) {
             while (q.next()) {
                 QVector<QVariant> r(cols);
                 for (int i = 0; i < cols; ++i)
-                    r[i] = readable(q.value(i));
-                rows.append(std::move(r));
+                    r[i] = q.value(i);
+                rows.appendRead(std::move(r));
             }
         }
     }
@@ -455,8 +474,8 @@ public:
             }
             QVector<QVariant> r(cols);
             for (int i = 0; i < cols; ++i)
-                r[i] = readable(m_query.value(i));
-            rows.append(std::move(r));
+                r[i] = m_query.value(i);
+            rows.appendRead(std::move(r));
         }
         return false;
     }

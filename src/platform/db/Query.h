@@ -32,7 +32,15 @@ public:
     int count() const { return int(m_rows.size()); }
     const QVector<QVariant>& row(int i) const { return ready(i); }
     QVector<QVariant>& row(int i) { return ready(i); }
-    void append(QVector<QVariant> values) { m_rows.push_back(std::move(values)); }
+    void append(QVector<QVariant> values)
+    {
+        if (!m_raw.empty())
+            m_raw.push_back(false);
+        m_rows.push_back(std::move(values));
+    }
+    // A row as the driver hands it over: its stored date-time texts become date-times when the row is first
+    // used, so that rows only counted or passed over cost no conversion.
+    void appendRead(QVector<QVariant> values);
     void insert(int at, QVector<QVariant> values);
     void remove(int at);
     void clear();
@@ -47,9 +55,12 @@ private:
         QVector<QVariant>& r = m_rows[size_t(i)];
         if (m_pending && r.isEmpty())
             read(i);
+        else if (!m_raw.empty() && m_raw[size_t(i)])
+            settle(i);
         return r;
     }
     void read(int i) const;
+    void settle(int i) const;
     void keepOrigins();
 
     QStringList m_fields;
@@ -59,6 +70,7 @@ private:
     std::shared_ptr<const PendingRows> m_pending;
     int m_pendingRows = 0;
     std::vector<int> m_origin;  // pending row of each row once rows were inserted or removed; -1 for new ones
+    mutable std::vector<bool> m_raw;  // of each row once one was appended as read: still as read
 };
 
 // Runs `sql` on a connection with the values bound by name and returns the rows (statements without a

@@ -70,6 +70,8 @@ struct Element {
         std::shared_ptr<const report::Drawing> drawing;  // Drawing
     };
 
+    Element() {}  // member by member: a page holds thousands, made in place
+
     QRectF rect;
     QString text;            // Text: the printed lines, separated by '\n'
     // Text: one of the document's fonts (a page holds thousands of elements); null for the default

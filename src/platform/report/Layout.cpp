@@ -53,6 +53,8 @@ qreal textWidthOf(const Band& band, size_t index, qreal bodyWidth)
 // A band printed for one row, before it is put on a page: its elements relative to the band's top-left.
 struct Block {
     struct Piece {
+        // Made member by member: a defaulted constructor would clear the whole piece first, every time.
+        Piece() {}
         Element element;
         qreal definedTop = 0;     // where the item was defined, before growing
         qreal definedBottom = 0;
@@ -100,6 +102,7 @@ private:
     struct Plan {  // per band: what every item prints with
         std::vector<const QFont*> fonts;  // kept by the document
         std::vector<const TextMeasure*> measures;
+        std::vector<QRectF> boxes;    // of each item, in points
         std::vector<qreal> widths;    // of the text of each item (textWidthOf)
         std::vector<qint64> bounds;   // TextMeasure::boundOf(width)
         std::vector<int> columns;  // of each field item in the data below
@@ -134,12 +137,14 @@ private:
                         const Context* master = nullptr) const;
     Context pageContext() const { return makeContext(data_, row_, &printed_, pageStart_); }
 
-    bool evaluate(const Band& band, const Context& context, Block& block);
+    // The band's elements for the context, into the block or, where `onto` is given, straight onto that
+    // page where the cursor stands; false when its hook skips it.
+    bool evaluate(const Band& band, const Context& context, Block& block, Page* onto = nullptr);
     void growItems(Block& block, qreal definedHeight);
     QString textOf(const Item& item, const Context& context, int column) const;
     void resolveColumns(Plan& plan, const Band& band, const DataSource* data) const;
 
-    void print(const Band& band, const Context& context);
+    bool print(const Band& band, const Context& context);
     void place(Block& block, const Band& band);
     bool split(Block& block, qreal room, Block& rest);
     void put(Block& block, qreal y);
@@ -148,7 +153,7 @@ private:
     void newPage();
     qreal freshRoom() const { return bottom_ - freshTop_; }
 
-    Checkpoint here(int row) const;
+    void markTurn(int row);
     void walkFrom(const Checkpoint& from);
     void turn(int row);
     void finish();
@@ -190,6 +195,7 @@ private:
 
     // The pages: the one being laid out, whether it is wanted, and what happens to it once finished.
     Page page_;
+    size_t lastPageSize_ = 0;  // elements of the page finished last
     bool keepingPage_ = true;
     std::function<void(Page& page)> pageDone_;
     int wanted_ = 0;     // the one page made again; 0: every page
@@ -224,6 +230,7 @@ void Engine::planBands(const std::vector<std::unique_ptr<Band>>& bands)
             fonts_.push_back(std::make_shared<const QFont>(fontOf(*band->items_[i])));
             plan.fonts.push_back(fonts_.back().get());
             plan.measures.push_back(&metrics_.measure(*plan.fonts.back()));
+            plan.boxes.push_back(toPoints(band->items_[i]->geometry_));
             plan.widths.push_back(textWidthOf(*band, i, bodyWidth_));
             plan.bounds.push_back(TextMeasure::boundOf(plan.widths.back()));
         }
@@ -302,7 +309,7 @@ QString Engine::textOf(const Item& item, const Context& context, int column) con
     return {};
 }
 
-bool Engine::evaluate(const Band& band, const Context& context, Block& block)
+bool Engine::evaluate(const Band& band, const Context& context, Block& block, Page* onto)
 {
     block.clear();
     if (band.beforePrint_ && !band.beforePrint_(context))
@@ -318,11 +325,20 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
     bool grew = false;
     for (size_t i = 0; i < band.items_.size(); ++i) {
         const Item& item = *band.items_[i];
-        const QRectF box = toPoints(item.geometry_);
-        Block::Piece& piece = block.pieces.emplace_back();  // made in place: a page holds thousands
-        piece.definedTop = box.top();
-        piece.definedBottom = box.bottom();
-        Element& e = piece.element;
+        const QRectF& box = plan.boxes[i];
+        // Made in place: a page holds thousands.
+        Block::Piece* piece = onto ? nullptr : &block.pieces.emplace_back();
+        Element& e = piece ? piece->element : onto->elements.emplace_back();
+        auto drop = [&] {
+            if (piece)
+                block.pieces.pop_back();
+            else
+                onto->elements.pop_back();
+        };
+        if (piece) {
+            piece->definedTop = box.top();
+            piece->definedBottom = box.bottom();
+        }
         e.rect = box;
         e.frame = item.frame_;
         switch (item.kind_) {
@@ -334,12 +350,15 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
             const bool pageCount = item.kind_ == Item::Kind::System && item.system_ == SystemField::PageCount;
             if (pageCount && pageTotal_ > 0)  // a page made again: the number is known
                 text = report_.format(pageTotal_, item.format_);
-            if (pageCount && pageTotal_ == 0)
-                piece.pageCount = &item;
-            else if (item.onPrint_)
+            if (pageCount && pageTotal_ == 0) {
+                if (piece)
+                    piece->pageCount = &item;
+                else
+                    pageCountSlots_.push_back({pageNumber_ - 1, onto->elements.size() - 1, &item});
+            } else if (item.onPrint_)
                 item.onPrint_(text);
             if (item.kind_ == Item::Kind::Label && text.isEmpty() && item.frame_.isEmpty()) {
-                block.pieces.pop_back();
+                drop();
                 continue;
             }
             const qreal width = plan.widths[i];
@@ -417,7 +436,7 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
         case Item::Kind::Image: {
             if (item.image_.isNull()) {
                 if (item.frame_.isEmpty()) {
-                    block.pieces.pop_back();
+                    drop();
                     continue;
                 }
                 e.kind = Element::Kind::Rectangle;
@@ -440,7 +459,7 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
         case Item::Kind::Chart: {
             QChart* chart = item.chart_ ? item.chart_(context) : nullptr;
             if (!chart) {
-                block.pieces.pop_back();
+                drop();
                 continue;
             }
             e.kind = Element::Kind::Drawing;
@@ -450,6 +469,8 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
             break;
         }
         }
+        if (onto)
+            e.rect.translate(left_, y_);
     }
     block.height = definedHeight;
     if (grew)
@@ -507,10 +528,9 @@ void Engine::startPage()
         pageOrigins_.push_back(turnStart_);
     // A page made again for itself alone keeps its elements; the ones before it only move the cursor.
     keepingPage_ = pageDone_ && (wanted_ == 0 || pageNumber_ == wanted_);
-    const size_t lastCount = page_.elements.size();
     page_.elements.clear();
     if (keepingPage_)
-        page_.elements.reserve(lastCount);  // most pages hold as many elements as the one before
+        page_.elements.reserve(lastPageSize_);  // most pages hold as many elements as the one before
     y_ = top_;
     pageStart_ = printed_.size();
     const Context context = pageContext();
@@ -541,8 +561,9 @@ void Engine::finishPage()
             y += height;
         }
     }
+    lastPageSize_ = page_.elements.size();
     if (keepingPage_ && pageDone_)
-        pageDone_(page_);
+        pageDone_(page_);  // takes the page's elements
     if (wanted_ != 0 && pageNumber_ >= wanted_)
         stop_ = true;
 }
@@ -553,10 +574,22 @@ void Engine::newPage()
     startPage();
 }
 
-void Engine::print(const Band& band, const Context& context)
+bool Engine::print(const Band& band, const Context& context)
 {
-    if (evaluate(band, context, block_))
-        place(block_, band);
+    // A band of its defined height that fits below the cursor goes straight onto the page, as most rows
+    // of a list do; what may grow, split or move on is placed once made.
+    const qreal height = mmToPt(band.height_);
+    if (keepingPage_ && !band.grows_ && !(band.newPageBefore_ && !pageFresh_) && height <= bottom_ - y_ + kEps) {
+        if (!evaluate(band, context, block_, &page_))
+            return false;
+        y_ += height;
+        pageFresh_ = false;
+        return true;
+    }
+    if (!evaluate(band, context, block_))
+        return false;
+    place(block_, band);
+    return true;
 }
 
 void Engine::place(Block& block, const Band& band)
@@ -669,10 +702,8 @@ void Engine::printRow(int row)
     const Context context = makeContext(data_, row, &printed_, 0);
     bool printed = details_.empty();
     for (const Band* band : details_) {
-        if (evaluate(*band, context, block_)) {
-            place(block_, *band);
+        if (print(*band, context))
             printed = true;
-        }
     }
     if (!printed)
         return;
@@ -702,10 +733,8 @@ void Engine::printSubDetail(const SubDetail& sub, const Context& master)
         const Context context = makeContext(child.get(), row, &printed, 0, &master);
         bool any = sub.details_.empty();
         for (const auto& band : sub.details_) {
-            if (evaluate(*band, context, block_)) {
-                place(block_, *band);
+            if (print(*band, context))
                 any = true;
-            }
         }
         if (any)
             printed.push_back(row);
@@ -763,9 +792,20 @@ bool Engine::prepare()
     return true;
 }
 
-Engine::Checkpoint Engine::here(int row) const
+// Notes where the layout stands as the turn of `row` begins, in place: a turn begins every row.
+void Engine::markTurn(int row)
 {
-    return Checkpoint{row, pageNumber_, y_, pageFresh_, pageStart_, printed_.size(), keys_, groupStart_};
+    Checkpoint& t = turnStart_;
+    t.row = row;
+    t.pageNumber = pageNumber_;
+    t.y = y_;
+    t.pageFresh = pageFresh_;
+    t.pageStart = pageStart_;
+    t.printed = printed_.size();
+    if (!keys_.empty()) {
+        t.keys = keys_;
+        t.groupStart = groupStart_;
+    }
 }
 
 // Goes on from a checkpoint to the end, or until the page wanted is made.
@@ -796,7 +836,7 @@ void Engine::walkFrom(const Checkpoint& from)
 // A master row: the footers of the groups it ends, the headers of those it begins, its detail.
 void Engine::turn(int row)
 {
-    turnStart_ = here(row);
+    markTurn(row);
     if (progress_)
         progress_(row, rows_);
     row_ = row;
@@ -832,7 +872,7 @@ void Engine::turn(int row)
 // After the last row: the last groups' footers, the summary and the last page's footer.
 void Engine::finish()
 {
-    turnStart_ = here(rows_);
+    markTurn(rows_);
     if (rows_ > 0 && data_) {
         for (size_t level = report_.groups_.size(); level-- > 0;) {
             const Context footer = makeContext(data_, rows_ - 1, &printed_, groupStart_[level]);

@@ -180,6 +180,9 @@ TEST_F(DataSetTest, ReadsAsItIsAskedWhatAPlainQueryReads) {
             EXPECT_EQ(data.cell(r, 3).isNull(), plain.value(3).isNull()) << r;
             EXPECT_DOUBLE_EQ(db::toNumber(data.cell(r, 3)), db::toNumber(plain.value(3))) << r;
             EXPECT_EQ(db::toDateTime(data.cell(r, 4)), db::toDateTime(plain.value(4))) << r;
+            if (!plain.value(4).isNull()) {
+                EXPECT_EQ(data.cell(r, 4).typeId(), QMetaType::QDateTime) << r;
+            }
         }
         EXPECT_EQ(r, rows);
     };
@@ -216,4 +219,35 @@ TEST_F(DataSetTest, ReadsAsItIsAskedWhatAPlainQueryReads) {
     expectSameRows(ds, byName, kRows);
     EXPECT_TRUE(ds.locate("Id_Endereco", 7));  // read up to wherever the row lies
     EXPECT_EQ(db::toInt(ds.field("Id_Endereco")), 7);
+}
+
+// Rows kept as the driver handed them over turn their stored date-time texts into date-times when first
+// used, whatever rows were put in or taken out meanwhile; rows the program put in are left as they are.
+TEST(RowSet, RowsAsReadBecomeTypedWhenFirstUsedAmongRowsPutInAndTakenOut) {
+    const QString stamp = QStringLiteral("2024-02-29 23:59:58");
+    const QDateTime moment(QDate(2024, 2, 29), QTime(23, 59, 58));
+    db::RowSet rows;
+    rows.setFields({"id", "em", "nota"});
+    for (int i = 0; i < 4; ++i)
+        rows.appendRead({i, stamp, QStringLiteral("texto %1").arg(i)});
+    rows.append({10, stamp, QString()});
+    rows.insert(1, {11, stamp, QString()});
+    rows.remove(0);
+    rows.appendRead({4, QStringLiteral("2024-02-30 10:00:00"), stamp});
+    const db::RowSet copy = rows;  // shares the rows as read, each converted on its own side
+    const QList<int> ids{11, 1, 2, 3, 10, 4};
+    ASSERT_EQ(rows.count(), ids.size());
+    for (int r = rows.count(); r-- > 0;) {
+        const QVector<QVariant>& row = rows.row(r);
+        EXPECT_EQ(row[0].toInt(), ids[r]) << r;
+        const bool read = ids[r] < 10;
+        if (ids[r] == 4) {
+            EXPECT_EQ(row[1], QVariant(QStringLiteral("2024-02-30 10:00:00")));  // no such day: stays text
+            EXPECT_EQ(row[2], QVariant(moment));
+        } else {
+            EXPECT_EQ(row[1], read ? QVariant(moment) : QVariant(stamp)) << r;
+        }
+    }
+    EXPECT_EQ(copy.row(1)[1], QVariant(moment));
+    EXPECT_EQ(copy.row(0)[1], QVariant(stamp));
 }

@@ -118,6 +118,42 @@ TEST(ReportPages, SystemFieldsPrintTheFixedTimeAndTheNumberOfPages)
     }
 }
 
+// A row may print the number of pages, known only once the last is laid out, and leaves out an empty label
+// unless it is framed; the same whether the pages are kept or made again.
+TEST(ReportPages, RowsPrintTheNumberOfPagesAndLeaveOutUnframedEmptyLabels)
+{
+    const auto report = std::make_shared<Report>();
+    report->setMargins(10);
+    report->addBand(BandType::PageHeader, 17).addLabel({0, 0, 80, 6}, QStringLiteral("Nurvalia - NURV"));
+    Band& detail = report->addBand(BandType::Detail, 5);
+    detail.addField({0, 0, 15, 5}, QStringLiteral("id"));
+    detail.addLabel({20, 0, 10, 5}, QString());
+    detail.addLabel({40, 0, 10, 5}, QString()).setFrame(Qt::BottomEdge);
+    detail.addSystem({60, 0, 20, 5}, SystemField::PageCount).setOnPrint([](QString& text) { text = "de " + text; });
+    report->addBand(BandType::PageFooter, 10).addSystem({163, 2, 15, 5}, SystemField::PageNumber);
+    report->setData(numberedRows(120));  // 50 rows a page
+
+    const Document kept = report->layout();
+    report->setKeptItems(10);
+    const Document made = report->layout();
+    ASSERT_TRUE(made.pages.isMade());
+    for (const Document* document : {&kept, &made}) {
+        ASSERT_EQ(document->pageCount(), 3);
+        for (int p = 0; p < 3; ++p) {
+            const Page& page = document->pages[size_t(p)];
+            const QStringList texts = textsOf(page);
+            const int rows = p < 2 ? 50 : 20;
+            EXPECT_EQ(texts.count("de 3"), rows) << "page " << p + 1;
+            EXPECT_EQ(texts.count(QString()), rows) << "page " << p + 1;  // the framed label only
+            for (const Element& e : page.elements) {
+                if (e.text == "de 3")
+                    EXPECT_NEAR(e.rect.left(), mmToPt(10 + 60), 0.01);
+            }
+            EXPECT_EQ(int(page.elements.size()), 1 + 3 * rows + 1);
+        }
+    }
+}
+
 TEST(ReportPages, PageBandsSeeTheRowBeingPrintedAndCountTheRowsOfTheirPage)
 {
     Report report;

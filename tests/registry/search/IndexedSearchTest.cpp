@@ -9,6 +9,7 @@
 #include "common/TextIndexes.h"
 #include "platform/db/Schema.h"
 #include "platform/db/Query.h"
+#include "registry/reports/AnimalReportsSql.h"
 #include "registry/animal/AnimalRules.h"
 #include "registry/animal/AnimalSql.h"
 #include "registry/cards/CarteirinhaSql.h"
@@ -31,6 +32,8 @@ using namespace registry;
 namespace {
 
 const QStringList kLargeTables{"proprietario", "animal", "atendimento", "endereco", "usuario"};
+// The tables whose rows the reports count over a period.
+const QStringList kCountedTables{"animal", "atendimento", "ocorrencia", "procedimento"};
 
 struct Recorded {
     QString sql;
@@ -72,8 +75,8 @@ QString planText(const Recorded& r) {
     return lines.join(QLatin1Char('\n'));
 }
 
-// The large tables that the plan reads whole; empty when it reads each through an index.
-QStringList wholeReads(const Recorded& r) {
+// Those of `tables` that the plan reads whole; empty when it reads each through an index.
+QStringList wholeReads(const Recorded& r, const QStringList& tables) {
     QStringList read;
     if (testingPostgres()) {
         // A sequential scan, or an index scan without a condition (the planner's way round a sequential scan
@@ -85,7 +88,7 @@ QStringList wholeReads(const Recorded& r) {
             const QString table = node.value(QStringLiteral("Relation Name")).toString().toLower();
             const bool whole = type == QLatin1String("Seq Scan") ||
                                (type.startsWith(QLatin1String("Index")) && !node.contains(QStringLiteral("Index Cond")));
-            if (whole && kLargeTables.contains(table))
+            if (whole && tables.contains(table))
                 read << table;
             for (const QJsonValue& child : node.value(QStringLiteral("Plans")).toArray())
                 walk(child.toObject());
@@ -96,23 +99,23 @@ QStringList wholeReads(const Recorded& r) {
         return read;
     }
     // SQLite names a table by its alias: the statement's own from and join clauses say which table it is.
-    QHash<QString, QString> tables;
+    QHash<QString, QString> named;
     static const QRegularExpression source(QStringLiteral("(?:from|join)\\s+(\\w+)(?:\\s+(?:as\\s+)?(\\w+))?"),
                                            QRegularExpression::CaseInsensitiveOption);
     auto sources = source.globalMatch(r.sql);
     while (sources.hasNext()) {
         const QRegularExpressionMatch m = sources.next();
         const QString table = m.captured(1).toLower();
-        tables.insert(table, table);
+        named.insert(table, table);
         if (!m.captured(2).isEmpty())
-            tables.insert(m.captured(2).toLower(), table);
+            named.insert(m.captured(2).toLower(), table);
     }
     const db::RowSet plan = db::run(db::kMain, QStringLiteral("explain query plan ") + r.sql, r.params);
     static const QRegularExpression scan(QStringLiteral("^SCAN (\\w+)"));
     for (int i = 0; i < plan.count(); ++i) {
         const QRegularExpressionMatch m = scan.match(db::toText(plan.row(i)[3]));
-        if (m.hasMatch() && kLargeTables.contains(tables.value(m.captured(1).toLower())))
-            read << tables.value(m.captured(1).toLower());
+        if (m.hasMatch() && tables.contains(named.value(m.captured(1).toLower())))
+            read << named.value(m.captured(1).toLower());
     }
     return read;
 }
@@ -153,10 +156,11 @@ protected:
         RegistryTest::TearDown();
     }
 
-    // Runs `search` and fails for each statement it ran whose plan reads a large table whole. SQLite cannot
+    // Runs `search` and fails for each statement it ran whose plan reads one of `tables` whole. SQLite cannot
     // start the advanced search from an address, which the search joins through the animal's address history:
     // that search (`sqliteScans`) is checked on PostgreSQL only.
-    void expectIndexed(const QString& what, const std::function<void()>& search, bool sqliteScans = false) {
+    void expectIndexed(const QString& what, const std::function<void()>& search, bool sqliteScans = false,
+                       const QStringList& tables = kLargeTables) {
         m_recorded.clear();
         search();
         EXPECT_FALSE(m_recorded.isEmpty()) << what.toStdString();
@@ -164,7 +168,7 @@ protected:
             return;
         m_explaining = true;
         for (const Recorded& r : std::as_const(m_recorded)) {
-            const QStringList read = wholeReads(r);
+            const QStringList read = wholeReads(r, tables);
             EXPECT_TRUE(read.isEmpty()) << what.toStdString() << " reads " << read.join(", ").toStdString()
                                         << " whole:\n" << r.sql.toStdString() << "\n" << planText(r).toStdString();
         }
@@ -245,6 +249,10 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
     expectIndexed("web account: e-mail", [] { webaccountsql::emailCount("Ana@Exemplo.com", 1); });
     expectIndexed("user save: name", [] { usuarioNameTaken("ANA"); });
     expectIndexed("user: web account", [] { usuarioBelongsToOwner(3); });
+    // The consolidated statistics count their period's rows through the index of the moment they filter.
+    expectIndexed("consolidated statistics", [] {
+        animalreportssql::consolidatedCharts(QDate(2024, 3, 1), QDate(2024, 3, 31));
+    }, false, kCountedTables);
 }
 
 // A text found anywhere in a name or microchip: the rows as they are after each insert, change and deletion
@@ -298,6 +306,9 @@ TEST_F(IndexedSearches, TextAnywhereFindsTheRowsAsTheyAreNow) {
 // built again, and missing indexes and full-text tables are made with the rows already there.
 TEST_F(IndexedSearches, ADatabaseMadeBeforeGetsFoldAndItsIndexesAtStart) {
     db::setStatementObserver({});
+    const QStringList periods{"ix_animal_inserido_em", "ix_ocorrencia_dt_ocorrencia", "ix_procedimento_inserido_em"};
+    for (const QString& index : periods)
+        exec("drop index " + index);
     if (testingPostgres()) {
         exec("drop index ix_proprietario_trgm_nome");
         exec("create or replace function public.fold(text) returns text language sql immutable strict "
@@ -327,4 +338,9 @@ TEST_F(IndexedSearches, ADatabaseMadeBeforeGetsFoldAndItsIndexesAtStart) {
                              : db::toText(db::run(db::kMain, "explain query plan select Nome from proprietario where "
                                                              "fold(Nome) >= 'jose' and fold(Nome) < 'josf'", {}).row(0)[3]);
     EXPECT_TRUE(plan.contains("ix_proprietario_fold_nome")) << plan.toStdString();
+    for (const QString& index : periods) {
+        const QString made = testingPostgres() ? "select count(*) from pg_indexes where indexname = :n"
+                                               : "select count(*) from sqlite_master where type = 'index' and name = :n";
+        EXPECT_EQ(db::toInt(scalar(made, {{"n", index}})), 1) << index.toStdString();
+    }
 }
