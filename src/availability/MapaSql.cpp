@@ -192,14 +192,6 @@ db::RowSet unidadesClone() {
                    {{"central", QStringLiteral("NÍVEL CENTRAL")}});
 }
 
-void abreRascunho(db::DataSet& dados, bool ativos) {
-    dados.close();
-    dados.setSql(ativos ? QStringLiteral(" select * from Mapa_rascunho where Status_Registro <> 'INATIVO'"
-                                         " order by Id_Mapa_rascunho")
-                        : QStringLiteral(" select * from Mapa_rascunho  where 1=2 "));
-    dados.open();
-}
-
 int contaIguaisRascunho(const Vaga& v, const QVariant& exceto) {
     QString sql = QStringLiteral("select count(*) as valor from Mapa_rascunho ") + kMesmaVaga +
                   QStringLiteral(" and Status_Registro <> 'INATIVO'");

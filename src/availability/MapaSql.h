@@ -63,7 +63,6 @@ QList<LinhaResumo> linhasResumo(const QDate& inicio);
 db::RowSet unidadesClone();
 
 // Provisional slots.
-void abreRascunho(db::DataSet& dados, bool ativos);
 int contaIguaisRascunho(const Vaga& v, const QVariant& exceto);
 void insereRascunho(int id, const Vaga& v);
 // Change and inactivate a provisional slot as read (`lida`): kRegistroAlterado when another workstation

@@ -92,6 +92,7 @@ void SearchDialog::showInRegister() {
     try {
         m_target->openKey(key);
     } catch (const std::exception&) {
+        // A row that cannot be shown leaves the register on the row it held; the search goes on.
     }
 }
 

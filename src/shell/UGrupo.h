@@ -15,8 +15,6 @@ class TfrmGrupo : public RegisterForm {
 public:
     explicit TfrmGrupo(QWidget* parent = nullptr);
 
-    TPerfilFormPage* formularios() const { return tbsFormulario; }
-
 protected:
     bool validate() override;
     void beforePost(bool inserting) override;

@@ -65,5 +65,6 @@ void TfrmUnidadeConsultar::edtTextoKeyUp() {
         if (qryPrincipal->recNo() == before)
             showInRegister();  // a move has shown it already
     } catch (const std::exception&) {
+        // Typing goes on whatever a look-up meets: the register keeps the unit it showed.
     }
 }

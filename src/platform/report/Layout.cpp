@@ -400,7 +400,6 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block)
         }
         case Item::Kind::Shape: {
             auto figure = std::make_shared<Element::Figure>();
-            figure->penWidth = item.penWidth_;
             if (item.shape_ == Shape::HorizontalLine) {
                 e.kind = Element::Kind::Line;
                 e.rect = QRectF(box.left(), box.center().y(), box.width(), 0);
@@ -561,8 +560,6 @@ void Engine::print(const Band& band, const Context& context)
 
 void Engine::place(Block& block, const Band& band)
 {
-    if (band.newPageBefore_ && !pageFresh_)
-        newPage();
     bool moved = false;
     for (;;) {
         const qreal room = bottom_ - y_;
