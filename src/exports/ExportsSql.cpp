@@ -2,7 +2,7 @@
 
 #include "exports/ExportsSql.h"
 
-namespace ExportsSql {
+namespace exportssql {
 
 void prepareAnimals(db::Query& q, const QString& selectList) {
     q.clear();
@@ -90,4 +90,4 @@ void prepareAttendances(db::Query& q, const Period& period, const QVariant& book
     }
 }
 
-}  // namespace ExportsSql
+}  // namespace exportssql

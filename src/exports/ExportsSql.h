@@ -6,7 +6,7 @@
 #include "platform/db/DataSet.h"
 #include "platform/db/Query.h"
 
-namespace ExportsSql {
+namespace exportssql {
 
 // Every animal, active or not, with the select list given (see animalSelectList), to be read as it comes.
 void prepareAnimals(db::Query& query, const QString& selectList);
@@ -30,4 +30,4 @@ db::RowSet workUnits();
 // 30 first columns of schedulingFields(). To be read as it comes.
 void prepareAttendances(db::Query& query, const Period& period, const QVariant& bookingUnit);
 
-}  // namespace ExportsSql
+}  // namespace exportssql

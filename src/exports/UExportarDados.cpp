@@ -88,7 +88,7 @@ void TfrmExportarDados::exportData() {
     if (chosen.trimmed().isEmpty())
         return;
     db::Query select;
-    ExportsSql::prepareAnimals(select, animalSelectList(ticked));
+    exportssql::prepareAnimals(select, animalSelectList(ticked));
     try {
         writeWithNotice(StatusBar1, 0, [&](const dbase::Progress& progress) {
             dbase::writeSelect(dbase::tableFileName(chosen), animalFields(ticked), select.connectionName(),

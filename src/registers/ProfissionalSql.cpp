@@ -4,7 +4,7 @@
 
 #include "platform/db/Keys.h"
 
-namespace ProfissionalSql {
+namespace profissionalsql {
 
 namespace {
 
@@ -142,4 +142,4 @@ void remove(const QVariant& professional, const db::RowValues& read) {
         deleteRows(*t, professional);
 }
 
-}  // namespace ProfissionalSql
+}  // namespace profissionalsql

@@ -6,7 +6,7 @@
 #include "platform/db/Query.h"
 #include "registers/ScheduleConflict.h"
 
-namespace ProfissionalSql {
+namespace profissionalsql {
 
 // The schedule lists of one professional, in list order.
 struct Schedule {
@@ -30,4 +30,4 @@ bool hasAttendance(const QVariant& professional);
 // The professional as read and its three lists (kRegistroAlterado when another workstation changed it meanwhile).
 void remove(const QVariant& professional, const db::RowValues& read);
 
-}  // namespace ProfissionalSql
+}  // namespace profissionalsql

@@ -186,7 +186,7 @@ void TfrmProfissional::enableLists(bool on) {
 }
 
 void TfrmProfissional::readUnits() {
-    const db::RowSet units = ProfissionalSql::activeUnits();
+    const db::RowSet units = profissionalsql::activeUnits();
     m_origemList->setList(units);
     for (ScheduleGroup* g : std::as_const(m_groups))
         g->setUnits(units);
@@ -202,7 +202,7 @@ void TfrmProfissional::loadLists() {
             g->clearEntries();
         return;
     }
-    const ProfissionalSql::Schedule schedule = ProfissionalSql::load(key);
+    const profissionalsql::Schedule schedule = profissionalsql::load(key);
     m_groups[0]->setEntries(schedule.workingHours);
     m_groups[1]->setEntries(schedule.impediments);
     m_groups[2]->setEntries(schedule.extraHours);
@@ -265,7 +265,7 @@ bool TfrmProfissional::validate() {
 
 void TfrmProfissional::beforePost(bool inserting) {
     // Inside the save's transaction: the lists go with the professional or not at all.
-    ProfissionalSql::save(qryPrincipal->field(keyField()),
+    profissionalsql::save(qryPrincipal->field(keyField()),
                           {m_groups[0]->entries(), m_groups[1]->entries(), m_groups[2]->entries()}, !inserting);
 }
 
@@ -277,13 +277,13 @@ void TfrmProfissional::remove() {
     const QVariant key = qryPrincipal->field(keyField());
     if (!Prompts::confirm(kExcluirDefinitivamente))
         return;
-    if (ProfissionalSql::hasAttendance(key)) {
+    if (profissionalsql::hasAttendance(key)) {
         Prompts::information(kRealizouAtendimento);
         return;
     }
     {
         db::Transaction transaction;
-        ProfissionalSql::remove(key, db::readValues(*qryPrincipal));
+        profissionalsql::remove(key, db::readValues(*qryPrincipal));
         transaction.commit();
     }
     refresh();

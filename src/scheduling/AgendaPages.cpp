@@ -161,20 +161,20 @@ AgendaPeriod AgendaDailyPage::period() const {
     return rdbAno->isChecked() ? AgendaPeriod::Ano : rdbMes->isChecked() ? AgendaPeriod::Mes : AgendaPeriod::Dia;
 }
 
-AgendaSql::Filter AgendaDailyPage::filter() const {
+agendasql::Filter AgendaDailyPage::filter() const {
     return {lookupKey(dblUnidadeTrabalho), lookupKey(dblStatus), mcdPrincipal->selectedDate(), period()};
 }
 
 int AgendaDailyPage::load() {
     m_listed = false;
-    AgendaSql::selectDailyList(*qryAtendimento, filter());
+    agendasql::selectDailyList(*qryAtendimento, filter());
     m_listed = true;
     return qryAtendimento->recordCount();
 }
 
 void AgendaDailyPage::showAttendance(const QVariant& id) {
     m_listed = false;
-    AgendaSql::selectDailyListOf(*qryAtendimento, id);
+    agendasql::selectDailyListOf(*qryAtendimento, id);
     m_listed = true;
 }
 
@@ -182,7 +182,7 @@ void AgendaDailyPage::clear() {
     dblUnidadeTrabalho->setCurrentIndex(0);
     dblStatus->setCurrentIndex(0);
     m_listed = false;
-    AgendaSql::selectCleared(*qryAtendimento);
+    agendasql::selectCleared(*qryAtendimento);
 }
 
 void AgendaDailyPage::sortBy(int column) {

@@ -4,7 +4,7 @@
 #include "common/TextIndexes.h"
 #include "platform/db/Database.h"
 
-namespace AgendaSql {
+namespace agendasql {
 
 namespace {
 
@@ -193,4 +193,4 @@ void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value) {
     data.open();
 }
 
-}  // namespace AgendaSql
+}  // namespace agendasql

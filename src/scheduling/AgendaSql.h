@@ -9,7 +9,7 @@
 #include <QList>
 #include <QVariant>
 
-namespace AgendaSql {
+namespace agendasql {
 
 // What the daily list, the weekly counts and the statistics filter on; a null unit or status: all.
 struct Filter {
@@ -46,4 +46,4 @@ db::RowSet statusCounts(const Filter& filter, const QVariant& unitId);
 enum class LocateBy { OwnerName, AnimalName, Attendance, Owner, Animal, Cpf, Identity, Microchip };
 void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value);
 
-}  // namespace AgendaSql
+}  // namespace agendasql

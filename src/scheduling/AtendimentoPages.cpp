@@ -320,9 +320,9 @@ void SummaryPage::refresh() {
         return;
     }
     try {
-        m_baseSql = AtendimentoSql::daySummarySql();
-        m_params = AtendimentoSql::daySummaryParams(unit, m_day());
-        m_rows->setSql(m_baseSql + AtendimentoSql::summaryOrder());
+        m_baseSql = atendimentosql::daySummarySql();
+        m_params = atendimentosql::daySummaryParams(unit, m_day());
+        m_rows->setSql(m_baseSql + atendimentosql::summaryOrder());
         for (auto it = m_params.cbegin(); it != m_params.cend(); ++it)
             m_rows->query().bind(it.key(), it.value());
         m_rows->open();
@@ -330,7 +330,7 @@ void SummaryPage::refresh() {
         QList<int> ids;
         for (int r = 0; r < m_rows->recordCount(); ++r)
             ids << db::toInt(m_rows->cell(r, QStringLiteral("Id_Atendimento")));
-        m_procedures = AtendimentoSql::procedureNames(ids);
+        m_procedures = atendimentosql::procedureNames(ids);
     } catch (const std::exception&) {
         Prompts::information(kErroResumo);
     }

@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-namespace AtendimentoSql {
+namespace atendimentosql {
 
 namespace {
 
@@ -158,4 +158,4 @@ QString standardOrientation() {
     return rows.count() > 0 ? db::toText(rows.row(0)[0]).left(4000) : QString();
 }
 
-}  // namespace AtendimentoSql
+}  // namespace atendimentosql

@@ -7,7 +7,7 @@
 #include <QDate>
 #include <QVariant>
 
-namespace AtendimentoSql {
+namespace atendimentosql {
 
 extern const QString kInsert;  // returns the new Id_Atendimento
 extern const QString kModify;
@@ -42,4 +42,4 @@ QHash<int, QString> procedureNames(const QList<int>& ids);
 db::RowSet notificationRow(const QVariant& attendanceId);
 QString standardOrientation();
 
-}  // namespace AtendimentoSql
+}  // namespace atendimentosql

@@ -97,7 +97,7 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
     setObjectName(QStringLiteral("frmAgendaNovoAtendimento"));
     setWindowTitle(QStringLiteral("Novo atendimento."));
     setTable(QStringLiteral("atendimento"), QStringLiteral("Id_Atendimento"), KeyMaker::Server);
-    setUpdateSql(AtendimentoSql::kInsert, AtendimentoSql::kModify);
+    setUpdateSql(atendimentosql::kInsert, atendimentosql::kModify);
     setNewRowDefaults({{QStringLiteral("Ind_Autoriza_Cirurgia"), kSim}});
     setOpenOnShow(OpenOnShow::Nothing);
 
@@ -213,9 +213,9 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
         });
     });
 
-    m_owner->setList(AtendimentoSql::activeOwners());
-    m_unit->setList(AtendimentoSql::activeUnits());
-    m_status->setList(AtendimentoSql::statuses());
+    m_owner->setList(atendimentosql::activeOwners());
+    m_unit->setList(atendimentosql::activeUnits());
+    m_status->setList(atendimentosql::statuses());
     tbsProcedimentos->loadList();
     tbsMedicamentoGasto->loadList();
 
@@ -254,21 +254,21 @@ TfrmAgendaNovoAtendimento* TfrmAgendaNovoAtendimento::openFromAgenda(const QDate
     form->dtpData->setDate(day);
     guarded([&] {
         if (db::toText(attendanceId).trimmed().isEmpty())
-            AtendimentoSql::selectAll(*form->qryPrincipal);
+            atendimentosql::selectAll(*form->qryPrincipal);
         else
-            AtendimentoSql::selectOne(*form->qryPrincipal, attendanceId);
+            atendimentosql::selectOne(*form->qryPrincipal, attendanceId);
     });
     showForm(form, ShowAs::MdiChild);
     return form;
 }
 
 void TfrmAgendaNovoAtendimento::startPreset(const QVariant& ownerId, const QVariant& animalId) {
-    m_owner->setList(AtendimentoSql::owner(ownerId));
-    AtendimentoSql::selectNone(*qryPrincipal);
+    m_owner->setList(atendimentosql::owner(ownerId));
+    atendimentosql::selectNone(*qryPrincipal);
     qryPrincipal->append();
     qryPrincipal->setField(QStringLiteral("Id_Proprietario"), ownerId);
     qryPrincipal->setField(QStringLiteral("Id_Animal"), animalId);
-    qryPrincipal->setField(QStringLiteral("Id_Unidade_Agendada"), AtendimentoSql::ownerUnit(ownerId));
+    qryPrincipal->setField(QStringLiteral("Id_Unidade_Agendada"), atendimentosql::ownerUnit(ownerId));
     dtpData->setDate(db::serverTime().date());
 }
 
@@ -300,7 +300,7 @@ ReceituarioSheet TfrmAgendaNovoAtendimento::prescriptionSheet() const {
     sheet.animalName = cbbAnimal->currentText();
     sheet.attendanceId = rowField(QStringLiteral("Id_Atendimento"));
     sheet.attendanceAt = db::toDateTime(rowField(QStringLiteral("Data_Hora_Atendimento")));
-    sheet.unitName = ReceituarioSql::unitName(rowField(QStringLiteral("Id_Unidade_Agendada")));
+    sheet.unitName = receituariosql::unitName(rowField(QStringLiteral("Id_Unidade_Agendada")));
     return sheet;
 }
 
@@ -317,12 +317,12 @@ void TfrmAgendaNovoAtendimento::printSurgeryAuthorisation() {
 
 void TfrmAgendaNovoAtendimento::loadAnimals() {
     const QVariant owner = rowField(QStringLiteral("Id_Proprietario"));
-    m_animal->setList(owner.isNull() ? db::RowSet() : AtendimentoSql::animalsOf(owner));
+    m_animal->setList(owner.isNull() ? db::RowSet() : atendimentosql::animalsOf(owner));
 }
 
 void TfrmAgendaNovoAtendimento::loadSterilised() {
     m_sterilisedAnimal = rowField(QStringLiteral("Id_Animal"));
-    m_sterilisedRead = AtendimentoSql::sterilised(m_sterilisedAnimal);
+    m_sterilisedRead = atendimentosql::sterilised(m_sterilisedAnimal);
     const QString flag = db::toText(m_sterilisedRead).trimmed();
     const QSignalBlocker block(dbcEsterilizado);
     dbcEsterilizado->setCurrentIndex(dbcEsterilizado->findText(flag));
@@ -384,16 +384,16 @@ void TfrmAgendaNovoAtendimento::save() {
         if (!flag.isEmpty()) {
             // The flag of another animal than the one shown is read now; an unchanged flag is not written.
             const QVariant read =
-                animal == m_sterilisedAnimal ? m_sterilisedRead : AtendimentoSql::sterilised(animal);
+                animal == m_sterilisedAnimal ? m_sterilisedRead : atendimentosql::sterilised(animal);
             if (flag != db::toText(read).trimmed())
-                AtendimentoSql::writeSterilised(animal, flag, read);
+                atendimentosql::writeSterilised(animal, flag, read);
         }
         qryPrincipal->post();
         transaction.commit();
     }
     if (inserting) {
         const QVariant key = qryPrincipal->field(QStringLiteral("Id_Atendimento"));
-        AtendimentoSql::selectOfAnimal(*qryPrincipal, animal);
+        atendimentosql::selectOfAnimal(*qryPrincipal, animal);
         qryPrincipal->locate(QStringLiteral("Id_Atendimento"), key);
         try {
             EnviaEmailAgendamento(key);

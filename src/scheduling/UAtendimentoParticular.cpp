@@ -143,10 +143,10 @@ TfrmAtendimentoParticular::TfrmAtendimentoParticular(QWidget* parent) : QWidget(
 
     connect(dblProprietario, &QComboBox::currentIndexChanged, this, [this] { guarded([this] { ownerChosen(); }); });
     connect(DBLookupComboBox3, &QComboBox::currentIndexChanged, this, [this] { guarded([this] { animalChosen(); }); });
-    fill(dblProprietario, AtendimentoParticularSql::owners(), QStringLiteral("id_proprietario"), QStringLiteral("nome"));
-    fill(DBLookupComboBox1, AtendimentoParticularSql::procedureTypes(), QStringLiteral("Id_Tipo_Procedimento"),
+    fill(dblProprietario, atendimentoparticularsql::owners(), QStringLiteral("id_proprietario"), QStringLiteral("nome"));
+    fill(DBLookupComboBox1, atendimentoparticularsql::procedureTypes(), QStringLiteral("Id_Tipo_Procedimento"),
          QStringLiteral("Nome"));
-    AtendimentoParticularSql::selectOfAnimal(*m_rows, {});
+    atendimentoparticularsql::selectOfAnimal(*m_rows, {});
     resize(560, 460);
 }
 
@@ -167,7 +167,7 @@ TfrmAtendimentoParticular* TfrmAtendimentoParticular::open() {
 void TfrmAtendimentoParticular::ownerChosen() {
     const QVariant owner = chosen(dblProprietario);
     dbeCodico->setText(db::toText(owner));
-    fill(DBLookupComboBox3, owner.isNull() ? db::RowSet() : AtendimentoParticularSql::animalsOf(owner),
+    fill(DBLookupComboBox3, owner.isNull() ? db::RowSet() : atendimentoparticularsql::animalsOf(owner),
          QStringLiteral("id_animal"), QStringLiteral("nome"));
     animalChosen();
 }
@@ -175,12 +175,12 @@ void TfrmAtendimentoParticular::ownerChosen() {
 void TfrmAtendimentoParticular::animalChosen() {
     const QVariant animal = chosen(DBLookupComboBox3);
     DBEdit2->setText(db::toText(animal));
-    AtendimentoParticularSql::selectOfAnimal(*m_rows, animal);
+    atendimentoparticularsql::selectOfAnimal(*m_rows, animal);
 }
 
 void TfrmAtendimentoParticular::atualiza() {
     const QVariant current = chosen(DBLookupComboBox1);
-    fill(DBLookupComboBox1, AtendimentoParticularSql::procedureTypes(), QStringLiteral("Id_Tipo_Procedimento"),
+    fill(DBLookupComboBox1, atendimentoparticularsql::procedureTypes(), QStringLiteral("Id_Tipo_Procedimento"),
          QStringLiteral("Nome"));
     DBLookupComboBox1->setCurrentIndex(DBLookupComboBox1->findData(current));
 }
@@ -206,13 +206,13 @@ void TfrmAtendimentoParticular::incluir() {
     }
     try {
         db::Transaction transaction;
-        AtendimentoParticularSql::insert(animal, type, done);
+        atendimentoparticularsql::insert(animal, type, done);
         transaction.commit();
     } catch (const std::exception&) {
         Prompts::error(kErroGravarCancelada);
         return;
     }
-    AtendimentoParticularSql::selectOfAnimal(*m_rows, animal);
+    atendimentoparticularsql::selectOfAnimal(*m_rows, animal);
     Prompts::information(kOperacaoRealizadaMinuscula);
 }
 
@@ -226,7 +226,7 @@ void TfrmAtendimentoParticular::excluir() {
         return;
     {
         db::Transaction transaction;
-        AtendimentoParticularSql::remove(key, db::readValues(*m_rows));
+        atendimentoparticularsql::remove(key, db::readValues(*m_rows));
         transaction.commit();
     }
     m_rows->refresh();

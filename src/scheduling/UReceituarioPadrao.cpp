@@ -45,7 +45,7 @@ TfrmReceituarioPadrao::TfrmReceituarioPadrao(QWidget* parent) : QWidget(parent) 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(DBMemo1, 1);
     layout->addLayout(buttons);
-    ReceituarioSql::selectStandard(*m_text);
+    receituariosql::selectStandard(*m_text);
     resize(520, 380);
 }
 
@@ -63,9 +63,9 @@ TfrmReceituarioPadrao* TfrmReceituarioPadrao::open() {
 }
 
 void TfrmReceituarioPadrao::alterar() {
-    ReceituarioSql::selectStandard(*m_text);
+    receituariosql::selectStandard(*m_text);
     if (m_text->isEmpty()) {
-        ReceituarioSql::selectNoStandard(*m_text);
+        receituariosql::selectNoStandard(*m_text);
         m_text->append();
     } else {
         m_text->first();
@@ -82,14 +82,14 @@ void TfrmReceituarioPadrao::gravar() {
     const QString text = m_text->str(QStringLiteral("descricao"));
     try {
         db::Transaction transaction;
-        ReceituarioSql::writeStandard(text, db::readValues(*m_text));
+        receituariosql::writeStandard(text, db::readValues(*m_text));
         transaction.commit();
     } catch (const std::exception& e) {
         Prompts::information(failureText(e, kErroGravarRegistro));
         return;
     }
     m_text->cancel();
-    ReceituarioSql::selectStandard(*m_text);
+    receituariosql::selectStandard(*m_text);
     Prompts::information(kOperacaoRealizada);
 }
 

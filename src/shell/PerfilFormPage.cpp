@@ -29,7 +29,7 @@ const QString kRelatorio = QStringLiteral("Relatório");
 // The list's columns: the form's id, type and name, the five rights, the description.
 enum Column { Codigo, Tipo, Nome, FirstRight, Descricao = FirstRight + 5 };
 
-QTreeWidgetItem* makeItem(const FormRight& right) {
+QTreeWidgetItem* makeItem(const perfilsql::FormRight& right) {
     QStringList texts{db::toText(right.idForm), formTypeText(right.tipoForm), right.nome};
     for (const QString& r : right.rights)
         texts << r;
@@ -118,7 +118,7 @@ void TPerfilFormPage::load() {
     showName();
     if (!m_perfil->isActive() || m_perfil->recNo() < 0)
         return;
-    for (const FormRight& right : profileRights(m_perfil->field(QStringLiteral("Id_Perfil"))))
+    for (const perfilsql::FormRight& right : perfilsql::rights(m_perfil->field(QStringLiteral("Id_Perfil"))))
         lvwFormulario->addTopLevelItem(makeItem(right));
 }
 
@@ -129,7 +129,7 @@ void TPerfilFormPage::chooseType() {
                                                                              : QString();
     if (tipo.isEmpty())
         return;
-    const db::RowSet forms = formsOfType(tipo);
+    const db::RowSet forms = perfilsql::formsOfType(tipo);
     const int id = forms.fieldIndex(QStringLiteral("Id_Form"));
     const int nome = forms.fieldIndex(QStringLiteral("Nome"));
     const int descricao = forms.fieldIndex(QStringLiteral("Descricao"));
@@ -140,11 +140,11 @@ void TPerfilFormPage::chooseType() {
     dblFormulario->setCurrentIndex(-1);
 }
 
-QList<FormRight> TPerfilFormPage::rights() const {
-    QList<FormRight> out;
+QList<perfilsql::FormRight> TPerfilFormPage::rights() const {
+    QList<perfilsql::FormRight> out;
     for (int i = 0; i < lvwFormulario->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = lvwFormulario->topLevelItem(i);
-        FormRight right{item->data(Codigo, Qt::UserRole), item->data(Tipo, Qt::UserRole).toString(),
+        perfilsql::FormRight right{item->data(Codigo, Qt::UserRole), item->data(Tipo, Qt::UserRole).toString(),
                         item->text(Nome), item->text(Descricao), {}};
         for (int r = 0; r < 5; ++r)
             right.rights[r] = item->text(FirstRight + r);
@@ -163,11 +163,11 @@ void TPerfilFormPage::bmpIncluirClick() {
     if (dblFormulario->currentIndex() < 0)
         return Prompts::information(kSelecioneForm);
     const QVariant id = dblFormulario->currentData();
-    for (const FormRight& listed : rights()) {
+    for (const perfilsql::FormRight& listed : rights()) {
         if (db::toText(listed.idForm) == db::toText(id))
             return Prompts::information(kJaNaLista);
     }
-    FormRight right{id, cbbForm_Rel->currentIndex() == 1 ? QStringLiteral("R") : QStringLiteral("F"),
+    perfilsql::FormRight right{id, cbbForm_Rel->currentIndex() == 1 ? QStringLiteral("R") : QStringLiteral("F"),
                     dblFormulario->currentText(),
                     dblFormulario->itemData(dblFormulario->currentIndex(), Qt::ToolTipRole).toString(), {}};
     for (int r = 0; r < 5; ++r)

@@ -23,7 +23,7 @@ public:
     TPerfilFormPage(db::DataSet* perfil, QWidget* parent = nullptr);
 
     void load();                        // actCarregaLista: the current profile's rows
-    QList<FormRight> rights() const;    // the list as shown
+    QList<perfilsql::FormRight> rights() const;  // the list as shown
     bool isEmpty() const;
 
     void bmpIncluirClick();

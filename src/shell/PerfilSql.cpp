@@ -5,7 +5,9 @@ namespace {
 const std::array<const char*, 5> kRightColumns{"Visualizar", "Incluir", "Alterar", "Excluir", "Imprimir"};
 }  // namespace
 
-QList<FormRight> profileRights(const QVariant& idPerfil) {
+namespace perfilsql {
+
+QList<FormRight> rights(const QVariant& idPerfil) {
     QList<FormRight> out;
     if (db::toText(idPerfil).trimmed().isEmpty())
         return out;
@@ -24,7 +26,7 @@ QList<FormRight> profileRights(const QVariant& idPerfil) {
     return out;
 }
 
-void writeProfileRights(const QVariant& idPerfil, const QList<FormRight>& rights) {
+void writeRights(const QVariant& idPerfil, const QList<FormRight>& rights) {
     db::Query q;
     q << " delete from perfil_form " << " where id_perfil = :perfil ";
     q.bind("perfil", idPerfil);
@@ -40,7 +42,7 @@ void writeProfileRights(const QVariant& idPerfil, const QList<FormRight>& rights
     }
 }
 
-bool profileNameTaken(const QString& nome) {
+bool nameTaken(const QString& nome) {
     db::Query q;
     q << " select nome from perfil " << " where fold(trim(nome)) = fold(:nome) " << " limit 1 ";
     q.bind("nome", nome.trimmed());
@@ -48,7 +50,7 @@ bool profileNameTaken(const QString& nome) {
     return !q.isEmpty();
 }
 
-std::optional<QString> userOfProfile(const QVariant& idPerfil) {
+std::optional<QString> userOf(const QVariant& idPerfil) {
     db::Query q;
     q << " select nome from usuario " << " where id_perfil = :perfil " << " limit 1 ";
     q.bind("perfil", idPerfil);
@@ -76,3 +78,5 @@ db::RowSet formsOfType(const QString& tipoForm) {
     q.open();
     return q.rows();
 }
+
+}  // namespace perfilsql

@@ -9,6 +9,8 @@
 #include <array>
 #include <optional>
 
+namespace perfilsql {
+
 // One form or report of a profile's list, with its five rights ("S" or "N"): visualizar, incluir,
 // alterar, excluir, imprimir.
 struct FormRight {
@@ -20,20 +22,22 @@ struct FormRight {
 };
 
 // The profile's rows of perfil_form, with the form's type and name (none when the form is gone).
-QList<FormRight> profileRights(const QVariant& idPerfil);
+QList<FormRight> rights(const QVariant& idPerfil);
 
 // Replaces the profile's rows of perfil_form by `rights`, in the order given. The caller holds the
 // transaction.
-void writeProfileRights(const QVariant& idPerfil, const QList<FormRight>& rights);
+void writeRights(const QVariant& idPerfil, const QList<FormRight>& rights);
 
 // Whether a profile bears the name, trimmed and compared ignoring case and accents.
-bool profileNameTaken(const QString& nome);
+bool nameTaken(const QString& nome);
 
 // The name of a user (any row of usuario) holding the profile; nothing when none does.
-std::optional<QString> userOfProfile(const QVariant& idPerfil);
+std::optional<QString> userOf(const QVariant& idPerfil);
 
 // Deletes the profile's rights, then the profile. The caller holds the transaction.
 void deleteProfile(const QVariant& idPerfil);
 
 // The forms ("F") or reports ("R") of the registry, with their key, name and description.
 db::RowSet formsOfType(const QString& tipoForm);
+
+}  // namespace perfilsql

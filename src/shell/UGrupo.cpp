@@ -59,14 +59,14 @@ bool TfrmGrupo::validate() {
     if (tbsFormulario->isEmpty())
         return refuse(kFaltaFormularios);
     const bool inserting = qryPrincipal->state() == db::DataSet::State::Insert;
-    if (inserting && profileNameTaken(qryPrincipal->str(QStringLiteral("Nome"))))
+    if (inserting && perfilsql::nameTaken(qryPrincipal->str(QStringLiteral("Nome"))))
         return refuse(kNomeExiste, dbeNome);
     return true;
 }
 
 void TfrmGrupo::beforePost(bool) {
     // Inside the save's transaction, the key already set: the rights go or stay with the profile.
-    writeProfileRights(qryPrincipal->field(keyField()), tbsFormulario->rights());
+    perfilsql::writeRights(qryPrincipal->field(keyField()), tbsFormulario->rights());
 }
 
 void TfrmGrupo::afterCommit(bool inserting) {
@@ -77,7 +77,7 @@ void TfrmGrupo::afterCommit(bool inserting) {
 bool TfrmGrupo::checkReferences(const QVariant& key) {
     if (key.isNull())
         return true;
-    if (const auto user = userOfProfile(key)) {
+    if (const auto user = perfilsql::userOf(key)) {
         Prompts::information(kEmUso + *user);
         return false;
     }
@@ -86,7 +86,7 @@ bool TfrmGrupo::checkReferences(const QVariant& key) {
 
 void TfrmGrupo::deleteRow(const QVariant& key) {
     RegisterForm::deleteRow(key);  // the profile as read, then its rights
-    deleteProfile(key);
+    perfilsql::deleteProfile(key);
 }
 
 void TfrmGrupo::print() { Prompts::preview(std::make_shared<TfrmRel_Perfil>(), true); }

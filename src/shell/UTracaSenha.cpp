@@ -44,7 +44,7 @@ QString passwordEntryRefusal(const QString& atual, const QString& nova, const QS
 QString changePassword(const QString& userId, const QString& atual, const QString& nova) {
     bool known = false;
     const int id = userId.trimmed().toInt(&known);
-    if (!known || !replacePasswordDigest(id, GeraHashSenha(atual.trimmed()), GeraHashSenha(nova.trimmed())))
+    if (!known || !usuariosql::replacePasswordDigest(id, GeraHashSenha(atual.trimmed()), GeraHashSenha(nova.trimmed())))
         return kAtualNaoConfere;
     return kOperacaoRealizada;
 }

@@ -134,7 +134,7 @@ TfrmUsuario::TfrmUsuario(QWidget* parent) : RegisterForm(parent) {
     resetPassword();
 }
 
-QString TfrmUsuario::selectAllSql() const { return usuarioSelectSql(); }
+QString TfrmUsuario::selectAllSql() const { return usuariosql::selectSql(); }
 
 void TfrmUsuario::openUser(const QVariant& id) {
     qryPrincipal->setSql(selectAllSql() + QStringLiteral(" where u.id_usuario = :key "));
@@ -175,7 +175,7 @@ void TfrmUsuario::cancel() {
 
 bool TfrmUsuario::validate() {
     const bool inserting = qryPrincipal->state() == db::DataSet::State::Insert;
-    if (inserting && usuarioNameTaken(qryPrincipal->str(QStringLiteral("Nome"))))
+    if (inserting && usuariosql::nameTaken(qryPrincipal->str(QStringLiteral("Nome"))))
         return refuse(kNomeExiste, dbeNome);
     if (inserting && dbeSenha->text().trimmed().isEmpty())
         return refuse(kFaltaSenha, dbeSenha);
@@ -189,7 +189,7 @@ void TfrmUsuario::beforePost(bool) {
 }
 
 bool TfrmUsuario::checkReferences(const QVariant& key) {
-    if (!key.isNull() && usuarioBelongsToOwner(key)) {
+    if (!key.isNull() && usuariosql::belongsToOwner(key)) {
         Prompts::information(kDeProprietario);
         return false;
     }

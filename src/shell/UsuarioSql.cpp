@@ -4,13 +4,15 @@
 #include "common/Session.h"
 #include "platform/db/Query.h"
 
-QString usuarioSelectSql() {
+namespace usuariosql {
+
+QString selectSql() {
     return QStringLiteral(" select u.*, p.nome as nome_perfil, t.nome as nome_unidade from usuario u "
                           " left join perfil p on (p.id_perfil = u.id_perfil) "
                           " left join unidade_trabalho t on (t.id_unidade_trabalho = u.id_unidade_trabalho) ");
 }
 
-bool usuarioNameTaken(const QString& nome) {
+bool nameTaken(const QString& nome) {
     db::Query q;
     q << " select nome from usuario " << " where fold(trim(nome)) = fold(:nome) " << " limit 1 ";
     q.bind("nome", nome.trimmed());
@@ -18,7 +20,7 @@ bool usuarioNameTaken(const QString& nome) {
     return !q.isEmpty();
 }
 
-bool usuarioBelongsToOwner(const QVariant& idUsuario) {
+bool belongsToOwner(const QVariant& idUsuario) {
     db::Query q;
     q << " select u.id_usuario from usuario u "
       << " where u.id_usuario = :id "
@@ -37,3 +39,5 @@ bool replacePasswordDigest(int idUsuario, const QString& currentDigest, const QS
     q.bind("id", idUsuario).bind("atual", currentDigest);
     return q.exec() > 0;
 }
+
+}  // namespace usuariosql

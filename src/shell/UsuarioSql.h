@@ -5,15 +5,19 @@
 #include <QString>
 #include <QVariant>
 
+namespace usuariosql {
+
 // Every user with "nome_perfil" and "nome_unidade" from left joins; filters and order follow it.
-QString usuarioSelectSql();
+QString selectSql();
 
 // Whether another user bears the name, trimmed and compared ignoring case and accents.
-bool usuarioNameTaken(const QString& nome);
+bool nameTaken(const QString& nome);
 
 // Whether the user is an owner's web account (its Id_proprietario set, or an owner naming it).
-bool usuarioBelongsToOwner(const QVariant& idUsuario);
+bool belongsToOwner(const QVariant& idUsuario);
 
 // Stores `newDigest` as the user's password digest, with the audit of the change, only while the stored
 // digest is `currentDigest`. Returns whether a row changed.
 bool replacePasswordDigest(int idUsuario, const QString& currentDigest, const QString& newDigest);
+
+}  // namespace usuariosql

@@ -206,13 +206,13 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
         }
     }
     db::DataSet located;
-    const QList<std::pair<AgendaSql::LocateBy, QVariant>> locates{
-        {AgendaSql::LocateBy::OwnerName, "SILVA"}, {AgendaSql::LocateBy::AnimalName, "REX"},
-        {AgendaSql::LocateBy::Attendance, 5},      {AgendaSql::LocateBy::Owner, 5},
-        {AgendaSql::LocateBy::Animal, 5},          {AgendaSql::LocateBy::Cpf, "52998224725"},
-        {AgendaSql::LocateBy::Identity, "1234"},   {AgendaSql::LocateBy::Microchip, "9876"}};
+    const QList<std::pair<agendasql::LocateBy, QVariant>> locates{
+        {agendasql::LocateBy::OwnerName, "SILVA"}, {agendasql::LocateBy::AnimalName, "REX"},
+        {agendasql::LocateBy::Attendance, 5},      {agendasql::LocateBy::Owner, 5},
+        {agendasql::LocateBy::Animal, 5},          {agendasql::LocateBy::Cpf, "52998224725"},
+        {agendasql::LocateBy::Identity, "1234"},   {agendasql::LocateBy::Microchip, "9876"}};
     for (const auto& [by, value] : locates)
-        expectIndexed("agenda locator " + QString::number(int(by)), [&] { AgendaSql::selectLocated(located, by, value); });
+        expectIndexed("agenda locator " + QString::number(int(by)), [&] { agendasql::selectLocated(located, by, value); });
     for (const QString& criterion : {animalsql::kBuscaNomeAnimal, animalsql::kBuscaCodigoAnimal}) {
         expectIndexed("animal search by " + criterion, [&] {
             db::DataSet animals;
@@ -243,8 +243,8 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
     expectIndexed("owner save: same name", [] { ownersql::ownerNamed("JOSÉ DA SILVA"); });
     expectIndexed("owner save: e-mail", [] { ownersql::ownerEmailCount("Ana@Exemplo.com", 1); });
     expectIndexed("web account: e-mail", [] { webaccount::emailCount("Ana@Exemplo.com", 1); });
-    expectIndexed("user save: name", [] { usuarioNameTaken("ANA"); });
-    expectIndexed("user: web account", [] { usuarioBelongsToOwner(3); });
+    expectIndexed("user save: name", [] { usuariosql::nameTaken("ANA"); });
+    expectIndexed("user: web account", [] { usuariosql::belongsToOwner(3); });
 }
 
 // A text found anywhere in a name or microchip: the rows as they are after each insert, change and deletion
