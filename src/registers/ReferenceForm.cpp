@@ -61,7 +61,7 @@ QString decimalText(const QVariant& value) {
     return QString::number(db::toNumber(value), 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
-TReferenceForm::TReferenceForm(const ReferenceTable& table, QWidget* parent) : RegisterForm(parent), m_table(table) {
+ReferenceForm::ReferenceForm(const ReferenceTable& table, QWidget* parent) : RegisterForm(parent), m_table(table) {
     setObjectName(table.objectName);
     setWindowTitle(table.caption);
 
@@ -124,7 +124,7 @@ TReferenceForm::TReferenceForm(const ReferenceTable& table, QWidget* parent) : R
     setFirstFocus(dbeCodigo);
 }
 
-QWidget* TReferenceForm::page(const QString& caption) {
+QWidget* ReferenceForm::page(const QString& caption) {
     if (QWidget* found = m_pages.value(caption))
         return found;
     auto* added = new QWidget(pgcPrincipal);
@@ -135,7 +135,7 @@ QWidget* TReferenceForm::page(const QString& caption) {
     return added;
 }
 
-QWidget* TReferenceForm::makeControl(const ReferenceControl& c, QWidget* on) {
+QWidget* ReferenceForm::makeControl(const ReferenceControl& c, QWidget* on) {
     auto* layout = static_cast<QGridLayout*>(on->layout());
     const int row = layout->rowCount();
     QWidget* widget = nullptr;
@@ -194,7 +194,7 @@ QWidget* TReferenceForm::makeControl(const ReferenceControl& c, QWidget* on) {
     return widget;
 }
 
-void TReferenceForm::opening() {
+void ReferenceForm::opening() {
     // The look-up lists show every row of their table, inactive ones included.
     for (const ReferenceControl& c : m_table.controls) {
         if (c.kind != ReferenceControl::Kind::Lookup)
@@ -216,14 +216,14 @@ void TReferenceForm::opening() {
     RegisterForm::opening();
 }
 
-void TReferenceForm::newRecord(db::DataSet&) {
+void ReferenceForm::newRecord(db::DataSet&) {
     if (QWidget* focus = m_controls.value(m_table.newRowFocus)) {
         pgcPrincipal->setCurrentWidget(focus->parentWidget());
         focus->setFocus();
     }
 }
 
-bool TReferenceForm::isBlank(const ReferenceControl& c) const {
+bool ReferenceForm::isBlank(const ReferenceControl& c) const {
     if (c.kind == ReferenceControl::Kind::Lookup)
         return m_lookups.value(c.name)->currentKey().isNull();
     if (c.kind == ReferenceControl::Kind::Decimal)  // a lone comma is no weight
@@ -231,7 +231,7 @@ bool TReferenceForm::isBlank(const ReferenceControl& c) const {
     return qryPrincipal->str(c.field).trimmed().isEmpty();
 }
 
-bool TReferenceForm::validate() {
+bool ReferenceForm::validate() {
     for (const ReferenceControl& c : m_table.controls) {
         if (c.requiredMessage.isEmpty() || !isBlank(c))
             continue;
@@ -242,7 +242,7 @@ bool TReferenceForm::validate() {
     return true;
 }
 
-bool TReferenceForm::checkReferences(const QVariant& key) {
+bool ReferenceForm::checkReferences(const QVariant& key) {
     if (m_table.deleteFailure.isEmpty())
         return RegisterForm::checkReferences(key);
     try {
@@ -253,7 +253,7 @@ bool TReferenceForm::checkReferences(const QVariant& key) {
     }
 }
 
-QString TReferenceForm::lookupName(const QString& sql, const QVariant& id) {
+QString ReferenceForm::lookupName(const QString& sql, const QVariant& id) {
     if (db::toText(id).trimmed().isEmpty())
         return {};
     const QString cacheKey = sql + QLatin1Char('\x1f') + db::toText(id);
@@ -274,12 +274,12 @@ QString TReferenceForm::lookupName(const QString& sql, const QVariant& id) {
     return name;
 }
 
-void TReferenceForm::print() {
+void ReferenceForm::print() {
     if (m_table.report)
         Prompts::preview(m_table.report(), true);
 }
 
-void TReferenceForm::search() {
+void ReferenceForm::search() {
     if (m_table.search)
         m_table.search(this);
 }

@@ -20,7 +20,7 @@
 
 using namespace common;
 
-TReferenceSearch::TReferenceSearch(const ReferenceSearchDialog& dialog, RegisterForm* form, QWidget* parent)
+ReferenceSearch::ReferenceSearch(const ReferenceSearchDialog& dialog, RegisterForm* form, QWidget* parent)
     : SearchDialog(form, dialog.key, dialog.selectionLabel, parent), m_dialog(dialog) {
     setObjectName(dialog.objectName);
     setWindowTitle(dialog.caption);
@@ -31,7 +31,7 @@ TReferenceSearch::TReferenceSearch(const ReferenceSearchDialog& dialog, Register
         qryPrincipal->open();
     }
     if (dialog.followsCursor)
-        connect(qryPrincipal, &db::DataSet::currentChanged, this, &TReferenceSearch::showInRegister);
+        connect(qryPrincipal, &db::DataSet::currentChanged, this, &ReferenceSearch::showInRegister);
 
     bmpPesquisar = new QPushButton(dialog.searchCaption, this);
     bmpPesquisar->setObjectName(QStringLiteral("bmpPesquisar"));
@@ -48,11 +48,11 @@ TReferenceSearch::TReferenceSearch(const ReferenceSearchDialog& dialog, Register
     mainLayout()->addLayout(buttons);
 }
 
-QString TReferenceSearch::baseSql() const {
+QString ReferenceSearch::baseSql() const {
     return QStringLiteral(" select %1, upper(Nome) as nome  from %2 ").arg(m_dialog.key, m_dialog.table);
 }
 
-void TReferenceSearch::pesquisar() {
+void ReferenceSearch::pesquisar() {
     const QString kind = cbbSelecao->currentText().trimmed();
     const QString text = edtTexto->text().trimmed();
     if (kind.isEmpty() && !m_dialog.noKindMessage.isEmpty()) {
@@ -73,7 +73,7 @@ void TReferenceSearch::pesquisar() {
     qryPrincipal->open();
 }
 
-void TReferenceSearch::ok() {
+void ReferenceSearch::ok() {
     if (m_dialog.okNeedsRow && (qryPrincipal->recNo() < 0 || qryPrincipal->field(keyField()).isNull()))
         return;
     if (!m_dialog.followsCursor)

@@ -213,7 +213,7 @@ const ReferenceTable& statusAtendimentoTable() {
         t.deleteFailure = QStringLiteral("Erro ao tentar excluir o registro!");
         t.reportAction = QStringLiteral("actRelTipoStatusAtendimento");
         t.report = make<TfrmRelStatusAtendimento>;
-        t.search = [](TReferenceForm* form) {
+        t.search = [](ReferenceForm* form) {
             openReferenceSearch(frmAtendimentoStatusPesquisa, atendimentoStatusPesquisa(), form);
         };
         t.open = [] { openReferenceForm(frmStatusAtendimento, statusAtendimentoTable()); };
@@ -260,7 +260,7 @@ const ReferenceTable& medicamentoTable() {
         t.confirmation = presteA(QStringLiteral("excluir definitivamento o medicamento"));
         t.reportAction = QStringLiteral("actRelMedicamento");
         t.report = make<TfrmRelMedicamento>;
-        t.search = [](TReferenceForm* form) {
+        t.search = [](ReferenceForm* form) {
             openReferenceSearch(frmMedicamentoPesquisa, medicamentoPesquisa(), form);
         };
         t.open = [] { openReferenceForm(frmMedicamento, medicamentoTable()); };
@@ -283,7 +283,7 @@ const ReferenceTable& procedimentoTable() {
         t.refusal = kJaEstaSendoUsado;
         t.confirmation = presteA(QStringLiteral("deletar o procedimento"));
         t.report = make<TfrmRelTipoProcedimento>;
-        t.search = [](TReferenceForm* form) {
+        t.search = [](ReferenceForm* form) {
             openReferenceSearch(frmTipoProcedimentoPesquisa, tipoProcedimentoPesquisa(), form);
         };
         t.open = [] { openReferenceForm(frmProcedimento, procedimentoTable()); };

@@ -49,7 +49,7 @@ QString formTypeText(const QString& tipoForm) {
     return {};
 }
 
-TPerfilFormPage::TPerfilFormPage(db::DataSet* perfil, QWidget* parent) : QWidget(parent), m_perfil(perfil) {
+PerfilFormPage::PerfilFormPage(db::DataSet* perfil, QWidget* parent) : QWidget(parent), m_perfil(perfil) {
     lblNomePerfil = new QLabel(this);
     lblNomePerfil->setObjectName(QStringLiteral("lblNomePerfil"));
     lblNomePerfil->setAlignment(Qt::AlignCenter);
@@ -105,15 +105,15 @@ TPerfilFormPage::TPerfilFormPage(db::DataSet* perfil, QWidget* parent) : QWidget
     connect(bmpIncluir, &QPushButton::clicked, this, [this] { guarded([this] { bmpIncluirClick(); }); });
     connect(bmpExcluir, &QPushButton::clicked, this, [this] { guarded([this] { bmpExcluirClick(); }); });
     connect(m_perfil, &db::DataSet::currentChanged, this, [this] { guarded([this] { load(); }); });
-    connect(m_perfil, &db::DataSet::fieldChanged, this, &TPerfilFormPage::showName);
+    connect(m_perfil, &db::DataSet::fieldChanged, this, &PerfilFormPage::showName);
 }
 
-void TPerfilFormPage::showName() {
+void PerfilFormPage::showName() {
     lblNomePerfil->setText(m_perfil->isActive() && m_perfil->recNo() >= 0 ? m_perfil->str(QStringLiteral("Nome"))
                                                                            : QString());
 }
 
-void TPerfilFormPage::load() {
+void PerfilFormPage::load() {
     lvwFormulario->clear();
     showName();
     if (!m_perfil->isActive() || m_perfil->recNo() < 0)
@@ -122,7 +122,7 @@ void TPerfilFormPage::load() {
         lvwFormulario->addTopLevelItem(makeItem(right));
 }
 
-void TPerfilFormPage::chooseType() {
+void PerfilFormPage::chooseType() {
     dblFormulario->clear();
     const QString tipo = cbbForm_Rel->currentText().contains(kRelatorio)     ? QStringLiteral("R")
                          : cbbForm_Rel->currentText().contains(kFormulario) ? QStringLiteral("F")
@@ -140,7 +140,7 @@ void TPerfilFormPage::chooseType() {
     dblFormulario->setCurrentIndex(-1);
 }
 
-QList<perfilsql::FormRight> TPerfilFormPage::rights() const {
+QList<perfilsql::FormRight> PerfilFormPage::rights() const {
     QList<perfilsql::FormRight> out;
     for (int i = 0; i < lvwFormulario->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = lvwFormulario->topLevelItem(i);
@@ -153,9 +153,9 @@ QList<perfilsql::FormRight> TPerfilFormPage::rights() const {
     return out;
 }
 
-bool TPerfilFormPage::isEmpty() const { return lvwFormulario->topLevelItemCount() == 0; }
+bool PerfilFormPage::isEmpty() const { return lvwFormulario->topLevelItemCount() == 0; }
 
-void TPerfilFormPage::bmpIncluirClick() {
+void PerfilFormPage::bmpIncluirClick() {
     if (!m_perfil->isEditing())
         return Prompts::information(kModo);
     if (cbbForm_Rel->currentIndex() < 0)
@@ -175,7 +175,7 @@ void TPerfilFormPage::bmpIncluirClick() {
     lvwFormulario->addTopLevelItem(makeItem(right));
 }
 
-void TPerfilFormPage::bmpExcluirClick() {
+void PerfilFormPage::bmpExcluirClick() {
     if (!m_perfil->isEditing())
         return Prompts::information(kModo);
     QTreeWidgetItem* item = lvwFormulario->currentItem();

@@ -16,11 +16,11 @@ namespace db {
 class DataSet;
 }
 
-class TPerfilFormPage : public QWidget {
+class PerfilFormPage : public QWidget {
     Q_OBJECT
 public:
     // `perfil` is the profile data set the page follows: its list reloads at every move of the cursor.
-    TPerfilFormPage(db::DataSet* perfil, QWidget* parent = nullptr);
+    PerfilFormPage(db::DataSet* perfil, QWidget* parent = nullptr);
 
     void load();                        // actCarregaLista: the current profile's rows
     QList<perfilsql::FormRight> rights() const;  // the list as shown

@@ -48,7 +48,7 @@ TfrmGrupo::TfrmGrupo(QWidget* parent) : RegisterForm(parent) {
 
     layoutKeyNameDescription(tbsPrincipal, dbeCodigo, dbeNome, dbmDescricao);
 
-    tbsFormulario = new TPerfilFormPage(qryPrincipal, pgcPrincipal);
+    tbsFormulario = new PerfilFormPage(qryPrincipal, pgcPrincipal);
     tbsFormulario->setObjectName(QStringLiteral("tbsFormulario"));
     pgcPrincipal->insertTab(1, tbsFormulario, QStringLiteral("Formulário / Relatório"));
     setFirstFocus(dbeCodigo);

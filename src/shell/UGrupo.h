@@ -8,7 +8,7 @@
 
 class QLineEdit;
 class QPlainTextEdit;
-class TPerfilFormPage;
+class PerfilFormPage;
 
 class TfrmGrupo : public RegisterForm {
     Q_OBJECT
@@ -28,7 +28,7 @@ private:
     QLineEdit* dbeCodigo;
     QLineEdit* dbeNome;
     QPlainTextEdit* dbmDescricao;
-    TPerfilFormPage* tbsFormulario;
+    PerfilFormPage* tbsFormulario;
 };
 
 inline QPointer<TfrmGrupo> frmGrupo;
