@@ -222,9 +222,9 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
     }
     expectIndexed("cards by owner name", [&] { CarteirinhaSql::openOwners(located, std::nullopt, "SILVA"); });
     expectIndexed("cards by owner", [&] { CarteirinhaSql::openOwners(located, 5, {}); });
-    expectIndexed("special booking owners", [&] { especial::proprietarios({}, "SILVA"); });
-    expectIndexed("special booking search by name", [&] { especial::pesquisa(located, false, "SILVA"); });
-    expectIndexed("special booking search by document", [&] { especial::pesquisa(located, true, "52998224725"); });
+    expectIndexed("special booking owners", [&] { especialsql::owners({}, "SILVA"); });
+    expectIndexed("special booking search by name", [&] { especialsql::searchOwners(located, false, "SILVA"); });
+    expectIndexed("special booking search by document", [&] { especialsql::searchOwners(located, true, "52998224725"); });
     // The advanced search by each criterion that names one owner, animal or street.
     for (const char* control : {"mkeLogradouro", "mkeCodAnimal", "mkeNomeAnimal", "mkeMicrochip", "mkeCodProprietario",
                                 "edtNome", "mkeNumCPF_CNPJ", "mkeIdentidade", "mkePedigree"}) {
@@ -271,7 +271,7 @@ TEST_F(IndexedSearches, TextAnywhereFindsTheRowsAsTheyAreNow) {
         return ids;
     };
     auto owners = [](const QString& typed) {
-        const db::RowSet rows = especial::proprietarios({}, typed);
+        const db::RowSet rows = especialsql::owners({}, typed);
         QStringList names;
         for (int r = 0; r < rows.count(); ++r)
             names << db::toText(rows.row(r)[1]);
