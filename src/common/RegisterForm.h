@@ -28,10 +28,6 @@ struct ReferenceCheck {
     QString column;
 };
 
-// `sql` with its order clause replaced: the text from the first word "order" on is dropped and
-// "order by <field>" appended. The field comes from the code (a grid's column list), never from typing.
-QString withOrderBy(const QString& sql, const QString& field);
-
 namespace common {
 inline const QString kOperacaoRealizada = QStringLiteral("Operação realizada com sucesso!");
 inline const QString kNaoHaRegistro = QStringLiteral("Não há registro!");

@@ -1,5 +1,6 @@
 #include "registers/ReferenceSearch.h"
 
+#include "common/RegisterSql.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/RegisterForm.h"
@@ -69,7 +70,7 @@ void ReferenceSearch::pesquisar() {
         return;
     qryPrincipal->close();
     qryPrincipal->setSql(baseSql());
-    addCodeOrNameFilter(qryPrincipal->query(), kind == kSearchByCode, text, m_dialog.key);
+    registersql::addCodeOrNameFilter(qryPrincipal->query(), kind == kSearchByCode, text, m_dialog.key);
     qryPrincipal->open();
 }
 

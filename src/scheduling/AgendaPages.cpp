@@ -1,6 +1,7 @@
 // The agenda's daily and weekly pages.
 #include "scheduling/AgendaPages.h"
 
+#include "common/RegisterSql.h"
 #include "common/Prompts.h"
 #include "common/RegisterForm.h"
 #include "platform/ui/DataGrid.h"
@@ -58,7 +59,7 @@ void sortGrid(db::DataSet& data, ui::DataGridModel& model, int column) {
     if (before.isEmpty() || column < 0 || column >= model.columns().size())
         return;
     try {
-        select.setSql(withOrderBy(before, model.columns()[column].field));  // the parameters stay bound
+        select.setSql(registersql::withOrderBy(before, model.columns()[column].field));  // the parameters stay bound
         data.open();
         model.markSortColumn(column);
     } catch (const std::exception&) {

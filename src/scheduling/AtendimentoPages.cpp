@@ -1,6 +1,7 @@
 // The detail pages of the attendance booking form and the statements of the attendance's members.
 #include "scheduling/AtendimentoPages.h"
 
+#include "common/RegisterSql.h"
 #include "common/Formats.h"
 #include "common/Guard.h"
 #include "platform/db/EditedRow.h"
@@ -350,7 +351,7 @@ void SummaryPage::sortBy(int column) {
     try {
         if (field.isEmpty())
             throw db::Error(kNaoPodeOrdenar);
-        openWith(withOrderBy(m_baseSql, field));
+        openWith(registersql::withOrderBy(m_baseSql, field));
         m_model->markSortColumn(column);
     } catch (const std::exception&) {
         openWith(m_baseSql);

@@ -1,6 +1,7 @@
 // The code-or-name search dialog of the user and profile registers.
 #include "shell/LocateDialog.h"
 
+#include "common/RegisterSql.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "platform/ui/EnterAsTab.h"
@@ -65,7 +66,7 @@ void LocateDialog::localizar() {
     }
     qryPrincipal->close();
     qryPrincipal->setSql(m_shape.select);
-    addCodeOrNameFilter(qryPrincipal->query(), kind == kSearchByCode, text, m_shape.key);
+    registersql::addCodeOrNameFilter(qryPrincipal->query(), kind == kSearchByCode, text, m_shape.key);
     qryPrincipal->open();
     findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"))->setText(kEncontrados.arg(qryPrincipal->recordCount()));
 }

@@ -7,6 +7,32 @@ const std::array<const char*, 5> kRightColumns{"Visualizar", "Incluir", "Alterar
 
 namespace perfilsql {
 
+QString insertSql() {
+    return QStringLiteral("insert into perfil (Id_Perfil, Nome, Descricao, Ind_Status, Inserido_Por, "
+                          "Inserido_Em, Modificado_Por, Modificado_Em) "
+                          "values (:Id_Perfil, :Nome, :Descricao, :Ind_Status, :Inserido_Por, "
+                          ":Inserido_Em, :Modificado_Por, :Modificado_Em)");
+}
+
+QString modifySql() {
+    return QStringLiteral("update perfil set Nome = :Nome, Descricao = :Descricao, Ind_Status = :Ind_Status, "
+                          "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
+                          "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
+                          "where Id_Perfil = :OLD_Id_Perfil");
+}
+
+QString searchSql() { return QStringLiteral(" select id_perfil, nome, descricao from perfil  "); }
+
+void prepareRightsReport(db::Query& q) {
+    q << "select a.id_perfil, a.id_form, a.visualizar, a.incluir, a.alterar, a.excluir, a.imprimir "
+      << ",b.nome as nome_perfil, b.descricao as desc_perfil, b.ind_status,"
+      << "c.nome as nome_form, c.descricao as desc_form, c.tipo_form"
+      << "from perfil_form a"
+      << "left join perfil b on (a.id_perfil = b.id_perfil)"
+      << "left join form c on (a.id_form = c.id_form)"
+      << "order by b.nome";
+}
+
 QList<FormRight> rights(const QVariant& idPerfil) {
     QList<FormRight> out;
     if (db::toText(idPerfil).trimmed().isEmpty())
@@ -69,6 +95,19 @@ void deleteProfile(const QVariant& idPerfil) {
     q << "delete from Perfil where id_Perfil = :perfil ";
     q.bind("perfil", idPerfil);
     q.exec();
+}
+
+QList<ProfileFormRow> menuRows(int idPerfil) {
+    db::Query q;
+    q << " select perfil_form.*, form.tag from form, perfil_form "
+      << " where form.id_form = perfil_form.id_form "
+      << " and id_perfil = :perfil ";
+    q.bind("perfil", idPerfil);
+    q.open();
+    QList<ProfileFormRow> rows;
+    for (q.first(); !q.eof(); q.next())
+        rows.append({q.value("tag").isNull() ? -1 : q.integer("tag"), q.str("visualizar")});
+    return rows;
 }
 
 db::RowSet formsOfType(const QString& tipoForm) {

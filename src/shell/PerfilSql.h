@@ -2,6 +2,7 @@
 // The statements of the profiles and their rights on the system's forms and reports.
 
 #include "platform/db/Query.h"
+#include "shell/MenuModel.h"
 
 #include <QList>
 #include <QString>
@@ -10,6 +11,16 @@
 #include <optional>
 
 namespace perfilsql {
+
+// The register's update statements, over the fields of its data set (":OLD_" the key as read).
+QString insertSql();
+QString modifySql();
+
+// Every profile's code, name and description, for the search dialog.
+QString searchSql();
+
+// REL001: every right of every profile, with the profile's and the form's names, by profile.
+void prepareRightsReport(db::Query& q);
 
 // One form or report of a profile's list, with its five rights ("S" or "N"): visualizar, incluir,
 // alterar, excluir, imprimir.
@@ -36,6 +47,9 @@ std::optional<QString> userOf(const QVariant& idPerfil);
 
 // Deletes the profile's rights, then the profile. The caller holds the transaction.
 void deleteProfile(const QVariant& idPerfil);
+
+// The profile's rows of perfil_form with their forms' tags (-1 for a form without one), for the menu.
+QList<ProfileFormRow> menuRows(int idPerfil);
 
 // The forms ("F") or reports ("R") of the registry, with their key, name and description.
 db::RowSet formsOfType(const QString& tipoForm);

@@ -29,14 +29,7 @@ TfrmGrupo::TfrmGrupo(QWidget* parent) : RegisterForm(parent) {
     setWindowTitle(QStringLiteral("002 - Perfil de usuário"));
 
     setTable(QStringLiteral("perfil"), QStringLiteral("Id_Perfil"));
-    setUpdateSql(QStringLiteral("insert into perfil (Id_Perfil, Nome, Descricao, Ind_Status, Inserido_Por, "
-                                "Inserido_Em, Modificado_Por, Modificado_Em) "
-                                "values (:Id_Perfil, :Nome, :Descricao, :Ind_Status, :Inserido_Por, "
-                                ":Inserido_Em, :Modificado_Por, :Modificado_Em)"),
-                 QStringLiteral("update perfil set Nome = :Nome, Descricao = :Descricao, Ind_Status = :Ind_Status, "
-                                "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
-                                "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
-                                "where Id_Perfil = :OLD_Id_Perfil"));
+    setUpdateSql(perfilsql::insertSql(), perfilsql::modifySql());
     setNewRowDefaults({{QStringLiteral("Ind_Status"), QStringLiteral("ATIVO")}});
     setDeleteTexts(kConfirmaExclusao, kErroExclusao);
     setGridColumns({{QStringLiteral("Nome"), QStringLiteral("Nome"), 200},

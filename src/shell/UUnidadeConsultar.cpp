@@ -5,6 +5,7 @@
 #include "platform/ui/Capitals.h"
 #include "platform/ui/FieldLink.h"
 #include "shell/UUnidade.h"
+#include "shell/UnidadeSql.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -37,7 +38,7 @@ void TfrmUnidadeConsultar::showEvent(QShowEvent* event) {
         return;
     m_shown = true;
     guarded([this] {
-        qryPrincipal->setSql(QStringLiteral("select id_unidade_trabalho, nome from unidade_trabalho "));
+        qryPrincipal->setSql(unidadesql::consultSql());
         qryPrincipal->open();
     });
     cbbSelecao->setCurrentText(kSearchByName);

@@ -44,17 +44,7 @@ TfrmUsuario::TfrmUsuario(QWidget* parent) : RegisterForm(parent) {
     setWindowTitle(QStringLiteral("003 - Cadastro de Usuário."));
 
     setTable(QStringLiteral("usuario"), QStringLiteral("Id_Usuario"), KeyMaker::Server);
-    setUpdateSql(
-        QStringLiteral("insert into usuario (Id_Unidade_Trabalho, Id_Perfil, Nome, Login, Bloqueado, Inativo, "
-                       "Status_Registro, Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em, senha_crip) "
-                       "values (:Id_Unidade_Trabalho, :Id_Perfil, :Nome, :Login, :Bloqueado, :Inativo, "
-                       ":Status_Registro, :Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em, :senha_crip) "
-                       "returning Id_Usuario"),
-        QStringLiteral("update usuario set Id_Unidade_Trabalho = :Id_Unidade_Trabalho, Id_Perfil = :Id_Perfil, "
-                       "Nome = :Nome, Login = :Login, Bloqueado = :Bloqueado, Inativo = :Inativo, "
-                       "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
-                       "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em, senha_crip = :senha_crip "
-                       "where Id_Usuario = :OLD_Id_Usuario"));
+    setUpdateSql(usuariosql::insertSql(), usuariosql::modifySql());
     setNewRowDefaults({{QStringLiteral("Inativo"), kNao},
                        {QStringLiteral("Bloqueado"), kNao},
                        {QStringLiteral("Status_Registro"), QStringLiteral("ATIVO")}});
@@ -137,16 +127,12 @@ TfrmUsuario::TfrmUsuario(QWidget* parent) : RegisterForm(parent) {
 QString TfrmUsuario::selectAllSql() const { return usuariosql::selectSql(); }
 
 void TfrmUsuario::openUser(const QVariant& id) {
-    qryPrincipal->setSql(selectAllSql() + QStringLiteral(" where u.id_usuario = :key "));
-    qryPrincipal->query().bind(QStringLiteral("key"), id);
-    qryPrincipal->open();
+    usuariosql::selectUser(*qryPrincipal, id);
 }
 
 void TfrmUsuario::opening() {
     db::Query unidades;
-    unidades << " select id_unidade_trabalho, upper(nome) as nome, descricao  from unidade_trabalho "
-             << " where ind_status = 'ATIVO' order by nome";
-    unidades.open();
+    usuariosql::openUnits(unidades);
     static_cast<ui::LookupComboLink*>(ui::linkOf(dblUnidade))->setList(unidades.rows());
     const auto unitHints = hintsOf(unidades, QStringLiteral("id_unidade_trabalho"), [&unidades](int r) {
         return unidades.value(r, QStringLiteral("nome")).toString() + QStringLiteral(" : ") +
@@ -154,8 +140,7 @@ void TfrmUsuario::opening() {
     });
 
     db::Query perfis;
-    perfis << " select id_perfil, upper(nome) as nome, descricao from perfil order by nome";
-    perfis.open();
+    usuariosql::openProfiles(perfis);
     static_cast<ui::LookupComboLink*>(ui::linkOf(dblPerfil))->setList(perfis.rows());
     const auto profileHints = hintsOf(perfis, QStringLiteral("id_perfil"), [&perfis](int r) {
         return perfis.value(r, QStringLiteral("descricao")).toString();

@@ -2,12 +2,13 @@
 #include "shell/UUsuarioConsultar.h"
 
 #include "shell/UUsuario.h"
+#include "shell/UsuarioSql.h"
 
 namespace {
 const LocateDialogShape kShape{
     QStringLiteral("frmUsuarioConsultar"),
     QStringLiteral("Consultar"),
-    QStringLiteral("select id_usuario, nome, login, bloqueado, inativo from usuario "),
+    usuariosql::consultSql(),
     QStringLiteral("id_usuario"),
     {{QStringLiteral("Código"), QStringLiteral("id_usuario"), 60},
      {QStringLiteral("Nome"), QStringLiteral("nome"), 220},

@@ -12,6 +12,62 @@ QString selectSql() {
                           " left join unidade_trabalho t on (t.id_unidade_trabalho = u.id_unidade_trabalho) ");
 }
 
+void selectUser(db::DataSet& data, const QVariant& idUsuario) {
+    data.setSql(selectSql() + QStringLiteral(" where u.id_usuario = :key "));
+    data.query().bind(QStringLiteral("key"), idUsuario);
+    data.open();
+}
+
+QString insertSql() {
+    return QStringLiteral("insert into usuario (Id_Unidade_Trabalho, Id_Perfil, Nome, Login, Bloqueado, Inativo, "
+                          "Status_Registro, Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em, senha_crip) "
+                          "values (:Id_Unidade_Trabalho, :Id_Perfil, :Nome, :Login, :Bloqueado, :Inativo, "
+                          ":Status_Registro, :Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em, :senha_crip) "
+                          "returning Id_Usuario");
+}
+
+QString modifySql() {
+    return QStringLiteral("update usuario set Id_Unidade_Trabalho = :Id_Unidade_Trabalho, Id_Perfil = :Id_Perfil, "
+                          "Nome = :Nome, Login = :Login, Bloqueado = :Bloqueado, Inativo = :Inativo, "
+                          "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
+                          "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em, senha_crip = :senha_crip "
+                          "where Id_Usuario = :OLD_Id_Usuario");
+}
+
+void openUnits(db::Query& q) {
+    q.clear();
+    q << " select id_unidade_trabalho, upper(nome) as nome, descricao  from unidade_trabalho "
+      << " where ind_status = 'ATIVO' order by nome";
+    q.open();
+}
+
+void openProfiles(db::Query& q) {
+    q.clear();
+    q << " select id_perfil, upper(nome) as nome, descricao from perfil order by nome";
+    q.open();
+}
+
+QString consultSql() { return QStringLiteral("select id_usuario, nome, login, bloqueado, inativo from usuario "); }
+
+void prepareReport(db::Query& q) {
+    q << "select id_usuario,upper(nome)as nome,id_perfil,Id_Unidade_Trabalho,Bloqueado,Inativo from usuario";
+}
+
+int userCount() {
+    db::Query total;
+    total << "select count(*) as total from usuario";
+    total.open();
+    return total.integer("total");
+}
+
+QString nameIn(const QString& table, const QString& keyColumn, int id) {
+    db::Query q;
+    q << QStringLiteral(" select Nome from %1 ").arg(table) << QStringLiteral(" where %1 = :id").arg(keyColumn);
+    q.bind(QStringLiteral("id"), id);
+    q.open();
+    return q.isEmpty() ? QString() : q.str(QStringLiteral("Nome"));
+}
+
 bool nameTaken(const QString& nome) {
     db::Query q;
     q << " select nome from usuario " << " where fold(trim(nome)) = fold(:nome) " << " limit 1 ";
