@@ -51,26 +51,16 @@ namespace {
 MemberKind medicineKind() {
     MemberKind k;
     k.name = QStringLiteral("Medicamento");
-    k.table = QStringLiteral("medicamento_gasto");
+    k.statements = atendimentosql::medicineStatements();
     k.itemField = QStringLiteral("Id_Medicamento");
-    k.listSql = QStringLiteral("select a.Id_Medicamento, a.Nome as nome_medicamento, a.Descricao, a.Id_Unidade_Medida, "
-                               "b.nome as nome_Medida from medicamento a left outer join Unidade_Medida b "
-                               "on (a.Id_Unidade_Medida = b.Id_Unidade_Medida) order by a.Nome");
     k.listKey = QStringLiteral("Id_Medicamento");
     k.listShown = QStringLiteral("nome_medicamento");
-    k.companionSql = QStringLiteral("select g.*, m.Nome as NomeMedicamento, u.nome as UnidadeMedida "
-                                    "from medicamento_gasto g left join medicamento m on (g.Id_Medicamento = m.Id_Medicamento) "
-                                    "left join Unidade_Medida u on (m.Id_Unidade_Medida = u.Id_Unidade_Medida) "
-                                    "where g.id_atendimento = :id order by g.Id_Medicamento_Gasto");
     k.columns = {{QStringLiteral("Medicamento"), QStringLiteral("NomeMedicamento"), 300},
                  {QStringLiteral("Quant."), QStringLiteral("Quantidade"), 60},
                  {QStringLiteral("Medida"), QStringLiteral("UnidadeMedida"), 150}};
-    k.duplicateSql = QStringLiteral("select id_Medicamento_Gasto from Medicamento_Gasto "
-                                    "where id_Atendimento = :id and id_Medicamento = :item");
     k.duplicateMessage = kProcedimentoIncluido;
     k.noChoiceMessage = kFaltaMedicamento;
     k.deleteFields = {QStringLiteral("Id_Medicamento_Gasto")};
-    k.deleteSql = QStringLiteral("delete from Medicamento_Gasto where Id_Medicamento_Gasto = :Id_Medicamento_Gasto");
     return k;
 }
 
@@ -79,45 +69,28 @@ MemberKind medicineKind() {
 MemberKind professionalKind() {
     MemberKind k;
     k.name = QStringLiteral("Profissional");
-    k.table = QStringLiteral("atendimento_profissional");
+    k.statements = atendimentosql::professionalStatements();
     k.itemField = QStringLiteral("Id_Profissional");
-    k.listSql = QStringLiteral("select id_profissional, nome from profissional "
-                               "where trim(coalesce(Inativo, '')) <> 'SIM' order by nome");
     k.listKey = QStringLiteral("id_profissional");
     k.listShown = QStringLiteral("nome");
-    k.companionSql = QStringLiteral("select ap.*, p.nome as ProfissionalNome from atendimento_profissional ap "
-                                    "left join profissional p on (ap.Id_Profissional = p.Id_Profissional) "
-                                    "where ap.id_atendimento = :id order by p.nome");
     k.columns = {{QStringLiteral("Profissional"), QStringLiteral("ProfissionalNome"), 400}};
-    k.duplicateSql = QStringLiteral("select id_profissional from Atendimento_Profissional "
-                                    "where id_profissional = :item and id_atendimento = :id");
     k.duplicateMessage = QStringLiteral("Este profissional já foi incluído.");
     k.noChoiceMessage = kFaltaProfissional;
     k.deleteFields = {QStringLiteral("Id_Profissional"), QStringLiteral("Id_Atendimento")};
-    k.deleteSql = QStringLiteral("delete from Atendimento_Profissional "
-                                 "where Id_Profissional = :Id_Profissional and Id_Atendimento = :Id_Atendimento");
     return k;
 }
 
 MemberKind procedureKind() {
     MemberKind k;
     k.name = QStringLiteral("Procedimento");
-    k.table = QStringLiteral("procedimento");
+    k.statements = atendimentosql::procedureStatements();
     k.itemField = QStringLiteral("Id_Tipo_Procedimento");
-    k.listSql = QStringLiteral("select id_tipo_procedimento, nome, descricao from tipo_procedimento order by nome");
     k.listKey = QStringLiteral("id_tipo_procedimento");
     k.listShown = QStringLiteral("nome");
-    k.companionSql = QStringLiteral("select p.*, t.nome as NomeProcedimento from procedimento p "
-                                    "left join tipo_procedimento t on (p.id_tipo_procedimento = t.id_tipo_procedimento) "
-                                    "where p.id_atendimento = :id order by p.id_procedimento");
     k.columns = {{QStringLiteral("Procedimento"), QStringLiteral("NomeProcedimento"), 400}};
-    k.duplicateSql = QStringLiteral("select id_procedimento from procedimento "
-                                    "where id_tipo_Procedimento = :item and id_atendimento = :id");
     k.duplicateMessage = kProcedimentoIncluido;
     k.noChoiceMessage = kFaltaProcedimento;
     k.deleteFields = {QStringLiteral("Id_Atendimento"), QStringLiteral("Id_Tipo_Procedimento")};
-    k.deleteSql = QStringLiteral("delete from procedimento "
-                                 "where Id_Atendimento = :Id_Atendimento and Id_Tipo_Procedimento = :Id_Tipo_Procedimento");
     return k;
 }
 
@@ -150,7 +123,7 @@ MemberPage::MemberPage(MemberKind kind, std::function<QVariant()> attendanceId, 
 }
 
 void MemberPage::loadList() {
-    m_listRows = db::run(db::kMain, m_kind.listSql, {});
+    m_listRows = atendimentosql::memberChoices(m_kind.statements);
     const QSignalBlocker block(m_list);
     m_list->clear();
     const int key = m_listRows.indexOrThrow(m_kind.listKey);
@@ -161,9 +134,7 @@ void MemberPage::loadList() {
 }
 
 void MemberPage::load(const QVariant& attendanceId) {
-    m_members->setSql(m_kind.companionSql);
-    m_members->query().bind(QStringLiteral("id"), blank(attendanceId) ? QVariant() : attendanceId);
-    m_members->open();
+    atendimentosql::selectMembers(*m_members, m_kind.statements, blank(attendanceId) ? QVariant() : attendanceId);
 }
 
 QVariant MemberPage::chosen() const {
@@ -186,8 +157,7 @@ void MemberPage::add() {
     const QVariant id = m_attendanceId();
     if (blank(id))
         return;  // an attendance not saved yet has no members
-    const QVariantHash pair{{QStringLiteral("item"), item}, {QStringLiteral("id"), id}};
-    if (db::run(db::kMain, m_kind.duplicateSql, pair).count() > 0) {
+    if (atendimentosql::isMember(m_kind.statements, item, id)) {
         Prompts::information(m_kind.duplicateMessage);
         return;
     }
@@ -199,17 +169,7 @@ void MemberPage::add() {
         values.insert(QStringLiteral("Id_Atendimento"), id);
         values.insert(QStringLiteral("Inserido_Por"), auditUser());
         values.insert(QStringLiteral("Inserido_Em"), now);
-        const QStringList columns = values.keys();
-        QStringList params;
-        QVariantHash bound;  // parameters go by their lower-case names
-        for (const QString& c : columns) {
-            params << QLatin1Char(':') + c;
-            bound.insert(c.toLower(), values.value(c));
-        }
-        db::run(db::kMain,
-                QStringLiteral("insert into %1 (%2) values (%3)")
-                    .arg(m_kind.table, columns.join(QStringLiteral(", ")), params.join(QStringLiteral(", "))),
-                bound);
+        atendimentosql::insertMember(m_kind.statements, values);
         transaction.commit();
     }
     load(id);
@@ -229,7 +189,7 @@ void MemberPage::remove() {
     }
     {
         db::Transaction transaction;
-        db::runGuarded(m_kind.deleteSql, keys, db::readValues(*m_members));
+        atendimentosql::deleteMember(m_kind.statements, keys, db::readValues(*m_members));
         transaction.commit();
     }
     m_members->open();

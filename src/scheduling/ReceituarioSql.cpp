@@ -94,4 +94,6 @@ QString unitName(const QVariant& unitId) {
     return r.count() == 0 ? QString() : db::toText(r.row(0)[0]);
 }
 
+void prepareStandardReport(db::Query& q) { q << " select descricao from receituario_padrao "; }
+
 }  // namespace receituariosql

@@ -30,4 +30,7 @@ void writeStandard(const QString& text, const db::RowValues& read);
 // The name of a work unit, empty when none.
 QString unitName(const QVariant& unitId);
 
+// REL001: the standard prescription's text.
+void prepareStandardReport(db::Query& q);
+
 }  // namespace receituariosql
