@@ -190,6 +190,12 @@ db::RowSet cloneUnits() {
                    {{"central", QStringLiteral("NÍVEL CENTRAL")}});
 }
 
+QString provisionalSelect() {
+    return QStringLiteral(" select * from Mapa_rascunho where Status_Registro <> 'INATIVO' order by Id_Mapa_rascunho");
+}
+
+QString provisionalNone() { return QStringLiteral(" select * from Mapa_rascunho  where 1=2 "); }
+
 int countSameProvisional(const Slot& v, const QVariant& other) {
     QString sql = QStringLiteral("select count(*) as valor from Mapa_rascunho ") + kSameSlot +
                   QStringLiteral(" and Status_Registro <> 'INATIVO'");

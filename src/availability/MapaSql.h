@@ -59,7 +59,9 @@ QList<availability::SummaryLine> summaryLines(const QDate& monthStart);
 // Units the clone offers: active ones, without the central level.
 db::RowSet cloneUnits();
 
-// Provisional slots.
+// Provisional slots: the register's select of those not inactivated, and its empty select.
+QString provisionalSelect();
+QString provisionalNone();
 int countSameProvisional(const Slot& v, const QVariant& other);
 void insertProvisional(int id, const Slot& v);
 // Change and inactivate a provisional slot as read (`read`): kRegistroAlterado when another workstation

@@ -86,11 +86,11 @@ int TfrmMapaDisponibilidadeRascunho::keyOf(QComboBox* combo) const {
 }
 
 QString TfrmMapaDisponibilidadeRascunho::selectAllSql() const {
-    return QStringLiteral(" select * from Mapa_rascunho where Status_Registro <> 'INATIVO' order by Id_Mapa_rascunho");
+    return mapasql::provisionalSelect();
 }
 
 QString TfrmMapaDisponibilidadeRascunho::emptySelectSql() const {
-    return QStringLiteral(" select * from Mapa_rascunho  where 1=2 ");
+    return mapasql::provisionalNone();
 }
 
 void TfrmMapaDisponibilidadeRascunho::lock(bool locked) {

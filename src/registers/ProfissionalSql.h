@@ -15,6 +15,13 @@ struct Schedule {
     QList<ScheduleEntry> extraHours;
 };
 
+// The register's update statements, over the fields of its data set (":OLD_" the key as read).
+QString insertSql();
+QString modifySql();
+
+// The professionals report: every professional with the name of her unit, those without a unit first.
+void prepareReport(db::Query& q);
+
 // The active units, names in capitals (id_Unidade_trabalho, nome).
 db::RowSet activeUnits();
 

@@ -1,11 +1,11 @@
 #include "registers/ReferenceForm.h"
 
 #include "common/Prompts.h"
-#include "platform/db/EditedRow.h"
 #include "platform/report/Report.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "registers/ReferenceSql.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,20 +21,6 @@ namespace {
 
 const QString kAtivo = QStringLiteral("ATIVO");
 const QString kInativo = QStringLiteral("INATIVO");
-const QStringList kAudit{QStringLiteral("Inserido_Por"), QStringLiteral("Inserido_Em"),
-                         QStringLiteral("Modificado_Por"), QStringLiteral("Modificado_Em")};
-
-QString insertSql(const ReferenceTable& t) {
-    const QStringList columns = QStringList{t.key} + t.columns + kAudit;
-    QStringList values;
-    for (const QString& c : columns)
-        values << QLatin1Char(':') + c;
-    return QStringLiteral("insert into %1 (%2) values (%3)")
-        .arg(t.table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
-}
-
-QString modifySql(const ReferenceTable& t) { return db::modifySql(t.table, t.columns + kAudit, t.key); }
-
 // A weight typed with the decimal comma: up to seven whole digits and three decimals, as the column keeps
 // them. A point typed becomes the comma rather than vanishing (12.5 must not turn into 125).
 class WeightValidator : public QValidator {
@@ -66,7 +52,8 @@ ReferenceForm::ReferenceForm(const ReferenceTable& table, QWidget* parent) : Reg
     setWindowTitle(table.caption);
 
     setTable(table.table, table.key);
-    setUpdateSql(insertSql(table), modifySql(table));
+    setUpdateSql(referencesql::insertSql(table.table, table.key, table.columns),
+                 referencesql::modifySql(table.table, table.key, table.columns));
     QVariantHash defaults = table.defaults;
     defaults.insert(QStringLiteral("Ind_Status"), kAtivo);
     setNewRowDefaults(defaults);
@@ -200,8 +187,7 @@ void ReferenceForm::opening() {
         if (c.kind != ReferenceControl::Kind::Lookup)
             continue;
         db::Query list;
-        list << c.listSql;
-        list.open();
+        referencesql::openList(list, c.listSql);
         m_lookups.value(c.name)->setList(list.rows());
         if (c.hintField.isEmpty())
             continue;
@@ -262,11 +248,7 @@ QString ReferenceForm::lookupName(const QString& sql, const QVariant& id) {
         return *found;
     QString name;
     try {
-        db::Query q;
-        q << sql;
-        q.bind(QStringLiteral("id"), id);
-        q.open();
-        name = q.str(q.fieldNames().value(0)).trimmed().left(50);
+        name = referencesql::lookedUpText(sql, id).left(50);
     } catch (const std::exception&) {
         // A grid paints whatever the database says; a failed read leaves the cell empty.
     }

@@ -4,6 +4,7 @@
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/RegisterForm.h"
+#include "registers/ReferenceSql.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/EnterAsTab.h"
@@ -50,7 +51,7 @@ ReferenceSearch::ReferenceSearch(const ReferenceSearchDialog& dialog, RegisterFo
 }
 
 QString ReferenceSearch::baseSql() const {
-    return QStringLiteral(" select %1, upper(Nome) as nome  from %2 ").arg(m_dialog.key, m_dialog.table);
+    return referencesql::searchSql(m_dialog.key, m_dialog.table);
 }
 
 void ReferenceSearch::pesquisar() {

@@ -3,6 +3,7 @@
 #include "registers/ReferenceForms.h"
 #include "registers/ReferenceReports.h"
 #include "registers/ReferenceSearches.h"
+#include "registers/ReferenceSql.h"
 
 namespace {
 
@@ -141,7 +142,7 @@ const ReferenceTable& racaTable() {
         // The size and coat chosen on the page "Padrão da raça" are the breed's standard ones.
         const QString padrao = QStringLiteral("Padrão da raça");
         t.controls << lookup(QStringLiteral("dblEspecie"), QStringLiteral("Especie"), QStringLiteral("Id_Especie"),
-                             QStringLiteral("nome"), QStringLiteral("select id_especie, nome,descricao from especie"),
+                             QStringLiteral("nome"), referencesql::speciesList(),
                              QStringLiteral("Falta selecionar a especie!"))
                    << ReferenceControl{.kind = Kind::Name,
                                        .name = QStringLiteral("dbeNomePadrao"),
@@ -150,10 +151,10 @@ const ReferenceTable& racaTable() {
                                        .page = padrao,
                                        .readOnly = true}
                    << lookup(QStringLiteral("dblPorte"), QStringLiteral("Porte:"), QStringLiteral("Id_Porte"),
-                             QStringLiteral("descricao"), QStringLiteral("select id_porte, descricao from porte"),
+                             QStringLiteral("descricao"), referencesql::sizeList(),
                              QStringLiteral("Falta selecionar o porte do animal!"), padrao)
                    << lookup(QStringLiteral("dblPelo"), QStringLiteral("Pêlo:"), QStringLiteral("Id_Pelo"),
-                             QStringLiteral("descricao"), QStringLiteral("select id_pelo, descricao from pelo"),
+                             QStringLiteral("descricao"), referencesql::coatList(),
                              QStringLiteral("Falta selecionar o tipo de pelo do animal!"), padrao);
         t.references = {{QStringLiteral("animal"), QStringLiteral("id_raca")}};
         t.refusal = QStringLiteral("O registro não pode ser excluído.\nExiste animal com esta raça.");
@@ -248,12 +249,12 @@ const ReferenceTable& medicamentoTable() {
         t.columns.prepend(QStringLiteral("Id_Unidade_Medida"));
         ReferenceControl unidade = lookup(
             QStringLiteral("dblUnidadeMedida"), QStringLiteral("Unidade medida:"), QStringLiteral("Id_Unidade_Medida"),
-            QStringLiteral("nome"), QStringLiteral("select id_Unidade_Medida, nome, descricao from unidade_Medida"),
+            QStringLiteral("nome"), referencesql::measureUnitList(),
             QStringLiteral("Falta selecionar a unidade de medida!"));
         unidade.hintField = QStringLiteral("descricao");
         t.controls.insert(1, unidade);
         t.grid.insert(1, {QStringLiteral("Unidade medida"), QStringLiteral("Id_Unidade_Medida"), 150, Shows::Lookup,
-                          QStringLiteral(" select nome from unidade_medida  where id_unidade_medida = :id")});
+                          referencesql::measureUnitName()});
         t.newRowFocus = QStringLiteral("dbeNome");
         t.references = {{QStringLiteral("medicamento_gasto"), QStringLiteral("id_medicamento")}};
         t.refusal = kJaEstaSendoUsado;

@@ -53,19 +53,7 @@ TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
     setObjectName(QStringLiteral("frmProfissional"));
     setWindowTitle(QStringLiteral("007 - Profissional."));
     setTable(QStringLiteral("profissional"), QStringLiteral("Id_Profissional"), KeyMaker::Client);
-    setUpdateSql(
-        QStringLiteral("insert into profissional (Id_Profissional, Id_Unidade_Trabalho, Nome, Telefone_residencial, "
-                       "Telefone_celular, Telefone_Recado, Email, Inativo, Bloqueado, Ind_Status, "
-                       "Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em) "
-                       "values (:Id_Profissional, :Id_Unidade_Trabalho, :Nome, :Telefone_residencial, "
-                       ":Telefone_celular, :Telefone_Recado, :Email, :Inativo, :Bloqueado, :Ind_Status, "
-                       ":Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em)"),
-        QStringLiteral("update profissional set Id_Unidade_Trabalho = :Id_Unidade_Trabalho, Nome = :Nome, "
-                       "Telefone_residencial = :Telefone_residencial, Telefone_celular = :Telefone_celular, "
-                       "Telefone_Recado = :Telefone_Recado, Email = :Email, Inativo = :Inativo, "
-                       "Bloqueado = :Bloqueado, Ind_Status = :Ind_Status, Inserido_Por = :Inserido_Por, "
-                       "Inserido_Em = :Inserido_Em, Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
-                       "where Id_Profissional = :OLD_Id_Profissional"));
+    setUpdateSql(profissionalsql::insertSql(), profissionalsql::modifySql());
     setNewRowDefaults({{QStringLiteral("Inativo"), kNao}, {QStringLiteral("Bloqueado"), kNao}});
 
     // No grid page: the navigation actions move through the professionals.
