@@ -182,6 +182,8 @@ void RegisterForm::beforePost(bool) {}
 
 void RegisterForm::afterCommit(bool) {}
 
+QString RegisterForm::savedMessage(bool) const { return kOperacaoRealizada; }
+
 bool RegisterForm::checkReferences(const QVariant& key) {
     for (const ReferenceCheck& ref : std::as_const(m_references)) {
         if (registersql::isReferenced(ref.table, ref.column, key)) {
@@ -290,7 +292,7 @@ void RegisterForm::save() {
         throw;
     }
     afterCommit(inserting);
-    Prompts::information(kOperacaoRealizada);
+    Prompts::information(savedMessage(inserting));
 }
 
 void RegisterForm::remove() {

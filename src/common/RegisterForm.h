@@ -106,7 +106,8 @@ protected:
     virtual bool validate();                            // false stops the save (see refuse())
     virtual QVariant newKey();                          // KeyMaker::Client: the highest key plus one
     virtual void beforePost(bool inserting);            // inside the transaction, audit columns set
-    virtual void afterCommit(bool inserting);           // before "Operação realizada com sucesso!"
+    virtual void afterCommit(bool inserting);           // before the message of savedMessage()
+    virtual QString savedMessage(bool inserting) const; // "Operação realizada com sucesso!"
     virtual bool checkReferences(const QVariant& key);  // false stops the delete; it has said why
     virtual void deleteRow(const QVariant& key);        // inside the delete's transaction; a delete of
                                                         // its own checks its count with db::requireAffected()

@@ -346,61 +346,53 @@ void TfrmAgendaNovoAtendimento::append() {
 
 void TfrmAgendaNovoAtendimento::remove() {}
 
-void TfrmAgendaNovoAtendimento::save() {
-    if (!qryPrincipal->isEditing())
-        return;
-    const QVariant owner = m_owner->currentKey();
-    const QVariant animal = m_animal->currentKey();
-    const QVariant unit = m_unit->currentKey();
+bool TfrmAgendaNovoAtendimento::validate() {
     BookingEntry entry;
     entry.hora = mkeHora->text();
     entry.status = !m_status->currentKey().isNull() && !dblStatusAtendimento->currentText().trimmed().isEmpty();
-    entry.owner = !owner.isNull();
-    entry.animal = !animal.isNull();
-    entry.unit = !unit.isNull();
-    if (const std::optional<BookingRefusal> refusal = bookingRefusal(entry)) {
-        refuse(refusal->message, controlFor(int(refusal->control)));
-        return;
-    }
-    const bool inserting = qryPrincipal->state() == db::DataSet::State::Insert;
+    entry.owner = !m_owner->currentKey().isNull();
+    entry.animal = !m_animal->currentKey().isNull();
+    entry.unit = !m_unit->currentKey().isNull();
+    if (const std::optional<BookingRefusal> refusal = bookingRefusal(entry))
+        return refuse(refusal->message, controlFor(int(refusal->control)));
+    return true;
+}
+
+void TfrmAgendaNovoAtendimento::beforePost(bool inserting) {
+    // A step that fails rolls the whole save back, the animal's flag included.
+    const QVariant animal = m_animal->currentKey();
+    qryPrincipal->setField(QStringLiteral("Id_Proprietario"), m_owner->currentKey());
+    qryPrincipal->setField(QStringLiteral("Id_Animal"), animal);
+    qryPrincipal->setField(QStringLiteral("Id_Unidade_Agendada"), m_unit->currentKey());
+    qryPrincipal->setField(QStringLiteral("Data_Hora_Atendimento"),
+                           QDateTime(dtpData->date(), *parseHora(mkeHora->text())));
+    if (inserting)
+        qryPrincipal->setField(QStringLiteral("Id_Unidade_Trabalho"), handedId(UnidadeLogada));
     const QString flag = dbcEsterilizado->currentText().trimmed();
-    const QDateTime now = db::serverTime();
-    {
-        // A step that fails rolls the whole save back, the animal's flag included.
-        db::Transaction transaction;
-        qryPrincipal->setField(QStringLiteral("Id_Proprietario"), owner);
-        qryPrincipal->setField(QStringLiteral("Id_Animal"), animal);
-        qryPrincipal->setField(QStringLiteral("Id_Unidade_Agendada"), unit);
-        qryPrincipal->setField(QStringLiteral("Data_Hora_Atendimento"),
-                               QDateTime(dtpData->date(), *parseHora(mkeHora->text())));
-        if (inserting) {
-            qryPrincipal->setField(QStringLiteral("Id_Unidade_Trabalho"), handedId(UnidadeLogada));
-            qryPrincipal->setField(QStringLiteral("Inserido_Em"), now);
-            qryPrincipal->setField(QStringLiteral("Inserido_Por"), auditUser());
-        } else {
-            qryPrincipal->setField(QStringLiteral("Modificado_Em"), now);
-            qryPrincipal->setField(QStringLiteral("Modificado_Por"), auditUser());
-        }
-        if (!flag.isEmpty()) {
-            // The flag of another animal than the one shown is read now; an unchanged flag is not written.
-            const QVariant read =
-                animal == m_sterilisedAnimal ? m_sterilisedRead : atendimentosql::sterilised(animal);
-            if (flag != db::toText(read).trimmed())
-                atendimentosql::writeSterilised(animal, flag, read);
-        }
-        qryPrincipal->post();
-        transaction.commit();
+    if (!flag.isEmpty()) {
+        // The flag of another animal than the one shown is read now; an unchanged flag is not written.
+        const QVariant read = animal == m_sterilisedAnimal ? m_sterilisedRead : atendimentosql::sterilised(animal);
+        if (flag != db::toText(read).trimmed())
+            atendimentosql::writeSterilised(animal, flag, read);
     }
-    if (inserting) {
-        const QVariant key = qryPrincipal->field(QStringLiteral("Id_Atendimento"));
-        atendimentosql::selectOfAnimal(*qryPrincipal, animal);
-        qryPrincipal->locate(QStringLiteral("Id_Atendimento"), key);
-        try {
-            EnviaEmailAgendamento(key);
-        } catch (const std::exception& e) {
-            Prompts::information(kEmailNaoEnviado + QString::fromUtf8(e.what()));
-            return;
-        }
+}
+
+void TfrmAgendaNovoAtendimento::afterCommit(bool inserting) {
+    m_mailFailure.reset();
+    if (!inserting)
+        return;
+    const QVariant key = qryPrincipal->field(QStringLiteral("Id_Atendimento"));
+    atendimentosql::selectOfAnimal(*qryPrincipal, qryPrincipal->field(QStringLiteral("Id_Animal")));
+    qryPrincipal->locate(QStringLiteral("Id_Atendimento"), key);
+    try {
+        EnviaEmailAgendamento(key);
+    } catch (const std::exception& e) {
+        m_mailFailure = QString::fromUtf8(e.what());
     }
-    Prompts::information(kOperacaoRealizada);
+}
+
+QString TfrmAgendaNovoAtendimento::savedMessage(bool inserting) const {
+    if (inserting && m_mailFailure)
+        return kEmailNaoEnviado + *m_mailFailure;
+    return RegisterForm::savedMessage(inserting);
 }
