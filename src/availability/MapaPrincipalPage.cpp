@@ -38,39 +38,74 @@ using namespace availability;
 
 MapaPrincipalPage::MapaPrincipalPage(QStatusBar* status, QWidget* parent) : QWidget(parent), stbPrincipal(status) {
     setObjectName(QStringLiteral("tbsPrincipal"));
-    QWidget* page = this;
+    createEditor();
+    QLayout* buttons = createButtons();
+    createDayList();
+    layoutPage(buttons);
+    lockEditor(true);
+    setBrowsing(true);
+    findChild<QPushButton*>(QStringLiteral("bmpAlterar"))->setEnabled(false);
+    findChild<QPushButton*>(QStringLiteral("bmpExcluir"))->setEnabled(false);
+}
 
-    calData = new QCalendarWidget(page);
+void MapaPrincipalPage::createEditor() {
+    calData = new QCalendarWidget(this);
     calData->setObjectName(QStringLiteral("calData"));
     calData->setSelectedDate(db::serverTime().date());
-    dblUnidade_trabalho = lookupCombo(page, "dblUnidade_trabalho", mapasql::activeUnits());
-    dblProcedimento = lookupCombo(page, "dblProcedimento", mapasql::surgeryProcedures());
-    dblEspecie = lookupCombo(page, "dblEspecie", mapasql::speciesList(false));
-    mkeHora = lineEdit(page, "mkeHora");
+    dblUnidade_trabalho = lookupCombo(this, "dblUnidade_trabalho", mapasql::activeUnits());
+    dblProcedimento = lookupCombo(this, "dblProcedimento", mapasql::surgeryProcedures());
+    dblEspecie = lookupCombo(this, "dblEspecie", mapasql::speciesList(false));
+    mkeHora = lineEdit(this, "mkeHora");
     mkeHora->setInputMask(QStringLiteral("90:00; "));
-    mkeVagaGeral = lineEdit(page, "mkeVagaGeral");
-    mkeVagaFemea = lineEdit(page, "mkeVagaFemea");
+    mkeVagaGeral = lineEdit(this, "mkeVagaGeral");
+    mkeVagaFemea = lineEdit(this, "mkeVagaFemea");
     for (QLineEdit* e : {mkeHora, mkeVagaGeral, mkeVagaFemea})
         e->installEventFilter(this);
     for (QLineEdit* e : {mkeVagaGeral, mkeVagaFemea})
         e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), e));
+    connect(calData, &QCalendarWidget::clicked, this, [this] { guarded([this] { filterClick(); }); });
+    for (QComboBox* c : {dblUnidade_trabalho, dblProcedimento})
+        connect(c, &QComboBox::activated, this, [this] { guarded([this] { filterClick(); }); });
+}
 
-    auto* filterB = button(page, "bmpFiltroRegistro", QStringLiteral("Filtrar registros"));
-    filterB->setVisible(false);
-    auto* newB = button(page, "bmpNovaVaga", QStringLiteral("Novas vagas"));
-    auto* changeB = button(page, "bmpAlterar", QStringLiteral("Alterar"));
-    auto* saveB = button(page, "bmpGravar", QStringLiteral("Gravar"));
-    auto* deleteB = button(page, "bmpExcluir", QStringLiteral("Excluir"));
-    auto* cancelB = button(page, "bmpCancelar", QStringLiteral("Cancelar"));
-    bmpAreas = button(page, "bmpAreas", kAssociarAreas);
-    auto* cloneB = button(page, "BitBtn5", QStringLiteral("&Clonar agenda"));
-    auto* provisionalB = button(page, "BitBtn7", QStringLiteral("Criar rascunho..."));
-    auto* informationB = button(page, "BitBtn6", QStringLiteral("Informação"));
-    lblResumo = new QLabel(page);
+QLayout* MapaPrincipalPage::createButtons() {
+    const auto onClick = [this](const char* name, const QString& caption, void (MapaPrincipalPage::*f)()) {
+        QPushButton* b = button(this, name, caption);
+        connect(b, &QPushButton::clicked, this, [this, f] { guarded([this, f] { (this->*f)(); }); });
+        return b;
+    };
+    onClick("bmpFiltroRegistro", QStringLiteral("Filtrar registros"), &MapaPrincipalPage::loadDay)->setVisible(false);
+    auto* row = new QHBoxLayout;
+    row->addWidget(onClick("bmpNovaVaga", QStringLiteral("Novas vagas"), &MapaPrincipalPage::newSlots));
+    row->addWidget(onClick("bmpAlterar", QStringLiteral("Alterar"), &MapaPrincipalPage::change));
+    row->addWidget(onClick("bmpGravar", QStringLiteral("Gravar"), &MapaPrincipalPage::save));
+    row->addWidget(onClick("bmpExcluir", QStringLiteral("Excluir"), &MapaPrincipalPage::remove));
+    row->addWidget(onClick("bmpCancelar", QStringLiteral("Cancelar"), &MapaPrincipalPage::cancel));
+    bmpAreas = onClick("bmpAreas", kAssociarAreas, &MapaPrincipalPage::openAreas);
+    row->addWidget(bmpAreas);
+    row->addWidget(onClick("BitBtn5", QStringLiteral("&Clonar agenda"), &MapaPrincipalPage::clone));
+    auto* provisionalB = button(this, "BitBtn7", QStringLiteral("Criar rascunho..."));
+    connect(provisionalB, &QPushButton::clicked, this, [this] {
+        frmMapaDisponibilidadeRascunho = new TfrmMapaDisponibilidadeRascunho;
+        showForm(frmMapaDisponibilidadeRascunho, ShowAs::MdiChild, this);
+    });
+    row->addWidget(provisionalB);
+    auto* informationB = button(this, "BitBtn6", QStringLiteral("Informação"));
+    connect(informationB, &QPushButton::clicked, this, [this] {
+        guarded([this] {
+            frmMapaDisponibilidadeInformacao = new TfrmMapaDisponibilidadeInformacao;
+            showForm(frmMapaDisponibilidadeInformacao, ShowAs::Window, this);
+        });
+    });
+    row->addWidget(informationB);
+    return row;
+}
+
+void MapaPrincipalPage::createDayList() {
+    lblResumo = new QLabel(this);
     lblResumo->setObjectName(QStringLiteral("lblResumo"));
-
     qryMapa = new db::DataSet(db::kMain, this);
-    dbgResume = new QTableView(page);
+    dbgResume = new QTableView(this);
     dbgResume->setObjectName(QStringLiteral("dbgResume"));
     const auto used = [](const char* field) {
         return [field](const db::DataSet& d, int row) {
@@ -88,62 +123,26 @@ MapaPrincipalPage::MapaPrincipalPage(QStatusBar* status, QWidget* parent) : QWid
                                              used("Qt_vaga_usada_f_grande_porte")),
                   nameColumn(QStringLiteral("Especie"), 100, m_names.species, "Id_Especie"),
                   {QStringLiteral("Área de abrangência"), QStringLiteral("COD_AREA_ABRN"), 110}});
+    connect(qryMapa, &db::DataSet::currentChanged, this, [this] { showRow(); });
+}
 
+void MapaPrincipalPage::layoutPage(QLayout* buttons) {
     auto* editor = new QGridLayout;
-    editor->addWidget(new QLabel(QStringLiteral("Unidade:"), page), 0, 0);
-    editor->addWidget(dblUnidade_trabalho, 0, 1);
-    editor->addWidget(new QLabel(QStringLiteral("Procedimento:"), page), 1, 0);
-    editor->addWidget(dblProcedimento, 1, 1);
-    editor->addWidget(new QLabel(QStringLiteral("Hora:"), page), 2, 0);
-    editor->addWidget(mkeHora, 2, 1);
-    editor->addWidget(new QLabel(QStringLiteral("Qt. vagas geral:"), page), 3, 0);
-    editor->addWidget(mkeVagaGeral, 3, 1);
-    editor->addWidget(new QLabel(QStringLiteral("Qt.vaga fêmea grande:"), page), 4, 0);
-    editor->addWidget(mkeVagaFemea, 4, 1);
-    editor->addWidget(new QLabel(QStringLiteral("Espécie:"), page), 5, 0);
-    editor->addWidget(dblEspecie, 5, 1);
-    auto* buttonRow = new QHBoxLayout;
-    for (QPushButton* b : {newB, changeB, saveB, deleteB, cancelB, bmpAreas, cloneB, provisionalB, informationB})
-        buttonRow->addWidget(b);
+    int row = 0;
+    for (auto [caption, control] : std::initializer_list<std::pair<const char*, QWidget*>>{
+             {"Unidade:", dblUnidade_trabalho}, {"Procedimento:", dblProcedimento}, {"Hora:", mkeHora},
+             {"Qt. vagas geral:", mkeVagaGeral}, {"Qt.vaga fêmea grande:", mkeVagaFemea}, {"Espécie:", dblEspecie}}) {
+        editor->addWidget(new QLabel(QString::fromUtf8(caption), this), row, 0);
+        editor->addWidget(control, row++, 1);
+    }
     auto* top = new QHBoxLayout;
     top->addWidget(calData);
     top->addLayout(editor, 1);
-    auto* col = new QVBoxLayout(page);
+    auto* col = new QVBoxLayout(this);
     col->addLayout(top);
-    col->addLayout(buttonRow);
+    col->addLayout(buttons);
     col->addWidget(lblResumo);
     col->addWidget(dbgResume, 1);
-
-    connect(filterB, &QPushButton::clicked, this, [this] { guarded([this] { loadDay(); }); });
-    connect(calData, &QCalendarWidget::clicked, this, [this] { guarded([this] { filterClick(); }); });
-    for (QComboBox* c : {dblUnidade_trabalho, dblProcedimento})
-        connect(c, &QComboBox::activated, this, [this] { guarded([this] { filterClick(); }); });
-    const auto onClick = [this](QPushButton* b, void (MapaPrincipalPage::*f)()) {
-        connect(b, &QPushButton::clicked, this, [this, f] { guarded([this, f] { (this->*f)(); }); });
-    };
-    onClick(newB, &MapaPrincipalPage::newSlots);
-    onClick(changeB, &MapaPrincipalPage::change);
-    onClick(saveB, &MapaPrincipalPage::save);
-    onClick(deleteB, &MapaPrincipalPage::remove);
-    onClick(cancelB, &MapaPrincipalPage::cancel);
-    onClick(bmpAreas, &MapaPrincipalPage::openAreas);
-    onClick(cloneB, &MapaPrincipalPage::clone);
-    connect(provisionalB, &QPushButton::clicked, this, [this] {
-        frmMapaDisponibilidadeRascunho = new TfrmMapaDisponibilidadeRascunho;
-        showForm(frmMapaDisponibilidadeRascunho, ShowAs::MdiChild, this);
-    });
-    connect(informationB, &QPushButton::clicked, this, [this] {
-        guarded([this] {
-            frmMapaDisponibilidadeInformacao = new TfrmMapaDisponibilidadeInformacao;
-            showForm(frmMapaDisponibilidadeInformacao, ShowAs::Window, this);
-        });
-    });
-    connect(qryMapa, &db::DataSet::currentChanged, this, [this] { showRow(); });
-
-    lockEditor(true);
-    setBrowsing(true);
-    findChild<QPushButton*>(QStringLiteral("bmpAlterar"))->setEnabled(false);
-    findChild<QPushButton*>(QStringLiteral("bmpExcluir"))->setEnabled(false);
 }
 
 int MapaPrincipalPage::keyOf(QComboBox* combo) const {

@@ -12,6 +12,7 @@
 class QCalendarWidget;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
@@ -53,6 +54,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The constructor's parts: the calendar and the slot editor, the buttons (their row), the day list and
+    // the page's layout.
+    void createEditor();
+    QLayout* createButtons();
+    void createDayList();
+    void layoutPage(QLayout* buttons);
+
     void filterClick();
     void showRow();
     void clearEditor();

@@ -52,6 +52,24 @@ public:
 TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
     setObjectName(QStringLiteral("frmProfissional"));
     setWindowTitle(QStringLiteral("007 - Profissional."));
+    describeRegister();
+    createActions();
+    QLayout* fields = createFields();
+    createGroups();
+    auto* principal = new QVBoxLayout(tbsPrincipal);
+    principal->addLayout(fields);
+    principal->addWidget(m_groups[0], 1);
+    addPage(QStringLiteral("Horários impedido de trabalhar."), QStringLiteral("dbeNomeImpedimento"), m_groups[1]);
+    addPage(QStringLiteral("Horários extras de trabalho."), QStringLiteral("dbeNomeHoras_Extra"), m_groups[2]);
+
+    // The lists follow the professional shown.
+    connect(qryPrincipal, &db::DataSet::currentChanged, this, [this] { actCarrega_Tela->trigger(); });
+    enableLists(false);
+    setFirstFocus(m_homeUnit);
+    resize(760, 560);
+}
+
+void TfrmProfissional::describeRegister() {
     setTable(QStringLiteral("profissional"), QStringLiteral("Id_Profissional"), KeyMaker::Client);
     setUpdateSql(profissionalsql::insertSql(), profissionalsql::modifySql());
     setNewRowDefaults({{QStringLiteral("Inativo"), kNao}, {QStringLiteral("Bloqueado"), kNao}});
@@ -59,7 +77,9 @@ TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
     // No grid page: the navigation actions move through the professionals.
     pgcPrincipal->removeTab(pgcPrincipal->indexOf(tbsGeral));
     tbsGeral->hide();
+}
 
+void TfrmProfissional::createActions() {
     actCarrega_Tela = new QAction(this);
     actCarrega_Tela->setObjectName(QStringLiteral("actCarrega_Tela"));
     actLimpar_Tela = new QAction(this);
@@ -67,23 +87,25 @@ TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
     addActions({actCarrega_Tela, actLimpar_Tela});
     onTriggered(actCarrega_Tela, [this] { loadLists(); });
     onTriggered(actLimpar_Tela, [this] { clearLists(); });
+}
 
+QLayout* TfrmProfissional::createFields() {
     auto* codigo = new QLineEdit(tbsPrincipal);
     codigo->setObjectName(QStringLiteral("dbeCodigo"));
     codigo->setMaximumWidth(90);
     ui::setReadOnlyLook(codigo);
     ui::bindLineEdit(codigo, qryPrincipal, keyField(), ui::ValueKind::Integer)->setAlwaysReadOnly(true);
 
-    m_origem = new QComboBox(tbsPrincipal);
-    m_origem->setObjectName(QStringLiteral("dblUnidadeOrigem"));
-    m_origemList = ui::bindLookupCombo(m_origem, qryPrincipal, QStringLiteral("Id_Unidade_Trabalho"),
-                        QStringLiteral("id_Unidade_trabalho"), QStringLiteral("nome"));
+    m_homeUnit = new QComboBox(tbsPrincipal);
+    m_homeUnit->setObjectName(QStringLiteral("dblUnidadeOrigem"));
+    m_homeUnitList = ui::bindLookupCombo(m_homeUnit, qryPrincipal, QStringLiteral("Id_Unidade_Trabalho"),
+                                         QStringLiteral("id_Unidade_trabalho"), QStringLiteral("nome"));
 
-    m_nome = new QLineEdit(tbsPrincipal);
-    m_nome->setObjectName(QStringLiteral("dbeNome"));
-    m_nome->setMaxLength(100);
-    ui::Capitals::install(m_nome);
-    ui::bindLineEdit(m_nome, qryPrincipal, QStringLiteral("Nome"));
+    m_name = new QLineEdit(tbsPrincipal);
+    m_name->setObjectName(QStringLiteral("dbeNome"));
+    m_name->setMaxLength(100);
+    ui::Capitals::install(m_name);
+    ui::bindLineEdit(m_name, qryPrincipal, QStringLiteral("Nome"));
 
     auto phone = [this](const char* name, const char* field) {
         auto* edit = new QLineEdit(tbsPrincipal);
@@ -109,16 +131,8 @@ TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
     bloqueado->setObjectName(QStringLiteral("dbcBloqueado"));
     ui::bindCheckBox(bloqueado, qryPrincipal, QStringLiteral("Bloqueado"), kSim, kNao);
 
-    for (QWidget* w : QList<QWidget*>{codigo, m_origem, m_nome, residencial, celular, recado, email})
+    for (QWidget* w : QList<QWidget*>{codigo, m_homeUnit, m_name, residencial, celular, recado, email})
         ui::EnterAsTab::install(w);
-
-    auto editable = [this] { return listsEditable(); };
-    m_groups = {new ScheduleGroup(ScheduleGroup::Kind::WorkingHours, QStringLiteral("ltvAtendimeto"),
-                                  QStringLiteral("Atendimento"), editable, tbsPrincipal),
-                new ScheduleGroup(ScheduleGroup::Kind::Impediments, QStringLiteral("ltvImpedimento"),
-                                  QStringLiteral("Impedimento"), editable),
-                new ScheduleGroup(ScheduleGroup::Kind::ExtraHours, QStringLiteral("ltvHoras_Extra"),
-                                  QStringLiteral("Horas_Extra"), editable)};
 
     auto* fields = new QGridLayout;
     auto row = [&](int r, int c, const QString& label, QWidget* w, int span = 1) {
@@ -126,26 +140,25 @@ TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
         fields->addWidget(w, r, c + 1, 1, span);
     };
     row(0, 0, QStringLiteral("Código:"), codigo);
-    row(0, 2, QStringLiteral("Unidade de origem:"), m_origem, 3);
-    row(1, 0, QStringLiteral("Nome do profissional:"), m_nome, 5);
+    row(0, 2, QStringLiteral("Unidade de origem:"), m_homeUnit, 3);
+    row(1, 0, QStringLiteral("Nome do profissional:"), m_name, 5);
     row(2, 0, QStringLiteral("Tel.residencial:"), residencial);
     row(2, 2, QStringLiteral("Tel. celular:"), celular);
     row(2, 4, QStringLiteral("Tel. recado:"), recado);
     row(3, 0, QStringLiteral("E-mail:"), email, 3);
     fields->addWidget(inativo, 3, 4);
     fields->addWidget(bloqueado, 3, 5);
-    auto* principal = new QVBoxLayout(tbsPrincipal);
-    principal->addLayout(fields);
-    principal->addWidget(m_groups[0], 1);
+    return fields;
+}
 
-    addPage(QStringLiteral("Horários impedido de trabalhar."), QStringLiteral("dbeNomeImpedimento"), m_groups[1]);
-    addPage(QStringLiteral("Horários extras de trabalho."), QStringLiteral("dbeNomeHoras_Extra"), m_groups[2]);
-
-    // The lists follow the professional shown.
-    connect(qryPrincipal, &db::DataSet::currentChanged, this, [this] { actCarrega_Tela->trigger(); });
-    enableLists(false);
-    setFirstFocus(m_origem);
-    resize(760, 560);
+void TfrmProfissional::createGroups() {
+    auto editable = [this] { return listsEditable(); };
+    m_groups = {new ScheduleGroup(ScheduleGroup::Kind::WorkingHours, QStringLiteral("ltvAtendimeto"),
+                                  QStringLiteral("Atendimento"), editable, tbsPrincipal),
+                new ScheduleGroup(ScheduleGroup::Kind::Impediments, QStringLiteral("ltvImpedimento"),
+                                  QStringLiteral("Impedimento"), editable),
+                new ScheduleGroup(ScheduleGroup::Kind::ExtraHours, QStringLiteral("ltvHoras_Extra"),
+                                  QStringLiteral("Horas_Extra"), editable)};
 }
 
 QWidget* TfrmProfissional::addPage(const QString& caption, const QString& nameEdit, ScheduleGroup* group) {
@@ -175,7 +188,7 @@ void TfrmProfissional::enableLists(bool on) {
 
 void TfrmProfissional::readUnits() {
     const db::RowSet units = profissionalsql::activeUnits();
-    m_origemList->setList(units);
+    m_homeUnitList->setList(units);
     for (ScheduleGroup* g : std::as_const(m_groups))
         g->setUnits(units);
 }
@@ -220,7 +233,7 @@ void TfrmProfissional::append() {
     actLimpar_Tela->trigger();
     enableLists(true);
     pgcPrincipal->setCurrentWidget(tbsPrincipal);
-    m_origem->setFocus();
+    m_homeUnit->setFocus();
 }
 
 void TfrmProfissional::edit() {
@@ -245,9 +258,9 @@ bool TfrmProfissional::validate() {
         return refuse(message, focus);
     };
     if (qryPrincipal->str(QStringLiteral("Nome")).trimmed().isEmpty())
-        return refuseOnPrincipal(kFaltaNome, m_nome);
+        return refuseOnPrincipal(kFaltaNome, m_name);
     if (qryPrincipal->field(QStringLiteral("Id_Unidade_Trabalho")).isNull())
-        return refuseOnPrincipal(kFaltaUnidadeOrigem, m_origem);
+        return refuseOnPrincipal(kFaltaUnidadeOrigem, m_homeUnit);
     return true;
 }
 

@@ -96,6 +96,17 @@ QVariant handedId(const QString& text) {
 TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : RegisterForm(parent) {
     setObjectName(QStringLiteral("frmAgendaNovoAtendimento"));
     setWindowTitle(QStringLiteral("Novo atendimento."));
+    describeRegister();
+    createIdentification();
+    layoutIdentification();
+    createPages();
+    loadLists();
+    connectRow();
+    setFirstFocus(dblUnidadeTrabalho);
+    resize(760, 520);
+}
+
+void TfrmAgendaNovoAtendimento::describeRegister() {
     setTable(QStringLiteral("atendimento"), QStringLiteral("Id_Atendimento"), KeyMaker::Server);
     setUpdateSql(atendimentosql::kInsert, atendimentosql::kModify);
     setNewRowDefaults({{QStringLiteral("Ind_Autoriza_Cirurgia"), kSim}});
@@ -112,7 +123,9 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
     connect(qryPrincipal, &db::DataSet::currentChanged, this, keepDeleteOff);
     connect(qryPrincipal, &db::DataSet::rowsChanged, this, keepDeleteOff);
     keepDeleteOff();
+}
 
+void TfrmAgendaNovoAtendimento::createIdentification() {
     QWidget* page = tbsPrincipal;
     dbeCodAnimal = readOnlyEdit("dbeCodAnimal", page, qryPrincipal, QStringLiteral("Id_Animal"));
     m_animal = lookup(cbbAnimal, "cbbAnimal", page, qryPrincipal, QStringLiteral("Id_Animal"), QStringLiteral("id_animal"),
@@ -136,8 +149,15 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
     dbcEsterilizado->setObjectName(QStringLiteral("dbcEsterilizado"));
     dbcEsterilizado->addItems({kSim, kNao});
     dbcEsterilizado->setCurrentIndex(-1);
+    createSurgeryAuthorisation();
 
-    dbrAutorCirurgia = new QGroupBox(QStringLiteral("Autorizado cirurgia:"), page);
+    btnAutorCirurgia = pushButton("btnAutorCirurgia", QStringLiteral("&Autor. cirurgia..."), page);
+    btnReceituario = pushButton("btnReceituario", QStringLiteral("&Receituário..."), page);
+    connect(btnAutorCirurgia, &QPushButton::clicked, this, [this] { guarded([this] { printSurgeryAuthorisation(); }); });
+}
+
+void TfrmAgendaNovoAtendimento::createSurgeryAuthorisation() {
+    dbrAutorCirurgia = new QGroupBox(QStringLiteral("Autorizado cirurgia:"), tbsPrincipal);
     dbrAutorCirurgia->setObjectName(QStringLiteral("dbrAutorCirurgia"));
     auto* sim = new QRadioButton(QStringLiteral("Sim"), dbrAutorCirurgia);
     sim->setObjectName(QStringLiteral("rbtAutorCirurgiaSim"));
@@ -147,18 +167,15 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
     radios->addWidget(sim);
     radios->addWidget(nao);
     new RadioPairLink(dbrAutorCirurgia, sim, nao, qryPrincipal, QStringLiteral("Ind_Autoriza_Cirurgia"));
+}
 
-    btnAutorCirurgia = pushButton("btnAutorCirurgia", QStringLiteral("&Autor. cirurgia..."), page);
-    btnReceituario = pushButton("btnReceituario", QStringLiteral("&Receituário..."), page);
-
+void TfrmAgendaNovoAtendimento::layoutIdentification() {
+    QWidget* page = tbsPrincipal;
     auto* grid = new QGridLayout(page);
     int row = 0;
-    const auto line = [&](const QString& caption, QWidget* a, QWidget* b = nullptr) {
+    const auto line = [&](const QString& caption, QWidget* a) {
         grid->addWidget(new QLabel(caption, page), row, 0);
-        grid->addWidget(a, row, 1, Qt::AlignLeft);
-        if (b)
-            grid->addWidget(b, row, 2);
-        ++row;
+        grid->addWidget(a, row++, 1, Qt::AlignLeft);
     };
     line(QStringLiteral("Cód. atend.:"), dbeId_Atendimento);
     line(QStringLiteral("Cód. prop.:"), dbeCodProp);
@@ -178,7 +195,9 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
     grid->addLayout(buttons, row++, 0, 1, 3);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(2, 1);
+}
 
+void TfrmAgendaNovoAtendimento::createPages() {
     const auto attendance = [this] { return rowField(QStringLiteral("Id_Atendimento")); };
     tbsProfissionais = new MemberPage(professionalKind(), attendance, pgcPrincipal);
     tbsProfissionais->setObjectName(QStringLiteral("tbsProfissionais"));
@@ -202,7 +221,6 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
     tbsReceituario->setObjectName(QStringLiteral("tbsReceituario"));
     pgcPrincipal->addTab(tbsReceituario, QStringLiteral("Receituários"));
     connect(btnReceituario, &QPushButton::clicked, this, [this] { guarded([this] { tbsReceituario->print(); }); });
-    connect(btnAutorCirurgia, &QPushButton::clicked, this, [this] { guarded([this] { printSurgeryAuthorisation(); }); });
     connect(pgcPrincipal, &QTabWidget::currentChanged, this, [this](int index) {
         guarded([this, index] {
             if (pgcPrincipal->widget(m_page) == tbsResumo)
@@ -212,13 +230,17 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
                 tbsProfissionais->loadList();
         });
     });
+}
 
+void TfrmAgendaNovoAtendimento::loadLists() {
     m_owner->setList(atendimentosql::activeOwners());
     m_unit->setList(atendimentosql::activeUnits());
     m_status->setList(atendimentosql::statuses());
     tbsProcedimentos->loadList();
     tbsMedicamentoGasto->loadList();
+}
 
+void TfrmAgendaNovoAtendimento::connectRow() {
     connect(qryPrincipal, &db::DataSet::currentChanged, this, [this] { guarded([this] { loadRow(); }); });
     connect(qryPrincipal, &db::DataSet::fieldChanged, this, [this](const QString& name) {
         guarded([this, name] {
@@ -228,8 +250,6 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
                 loadSterilised();
         });
     });
-    setFirstFocus(dblUnidadeTrabalho);
-    resize(760, 520);
 }
 
 TfrmAgendaNovoAtendimento::~TfrmAgendaNovoAtendimento() {

@@ -77,6 +77,15 @@ protected:
     QString savedMessage(bool inserting) const override;  // says when the e-mail was not sent, and why
 
 private:
+    // The constructor's parts, in order.
+    void describeRegister();      // table, statements, defaults; no grid page, search, print or delete
+    void createIdentification();  // the controls of "Identificação"
+    void createSurgeryAuthorisation();
+    void layoutIdentification();
+    void createPages();           // professionals, procedures, used medicines, day summary, prescriptions
+    void loadLists();             // the owners, units and statuses offered, the procedures and medicines
+    void connectRow();            // a move or a changed owner or animal shows what goes with the row
+
     void startPreset(const QVariant& ownerId, const QVariant& animalId);
     void loadRow();
     void loadAnimals();

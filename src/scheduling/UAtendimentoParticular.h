@@ -8,8 +8,10 @@
 #include <QWidget>
 
 class QComboBox;
+class QLayout;
 class QLineEdit;
 class QPushButton;
+class QStatusBar;
 class QTableView;
 
 namespace ui {
@@ -40,6 +42,15 @@ public:
     db::DataSet* atendimentos() const { return m_rows; }
 
 private:
+    // The constructor's parts: the page "Principal" with its grid, the buttons (their row), the status bar,
+    // the pop-up menu and the lists offered.
+    QWidget* createPage(QWidget* tabs);
+    QTableView* createGrid(QWidget* page);
+    QLayout* createButtons();
+    QStatusBar* createStatusBar();
+    void createPopup();
+    void loadLists();
+
     void ownerChosen();
     void animalChosen();
 
