@@ -53,9 +53,9 @@ RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
 
     dbgPrincipal = new QTableView(tbsGeral);
     dbgPrincipal->setObjectName(QStringLiteral("dbgPrincipal"));
-    auto* geral = new QVBoxLayout(tbsGeral);
-    geral->setContentsMargins(0, 0, 0, 0);
-    geral->addWidget(dbgPrincipal);
+    auto* gridPage = new QVBoxLayout(tbsGeral);
+    gridPage->setContentsMargins(0, 0, 0, 0);
+    gridPage->addWidget(dbgPrincipal);
     gridModel = ui::bindGrid(dbgPrincipal, qryPrincipal, {});
     ui::onTitleClick(dbgPrincipal, [this](int column) { guarded([this, column] { sortBy(column); }); });
 

@@ -65,7 +65,7 @@ void TfrmExportarDados::showEvent(QShowEvent* event) {
 void TfrmExportarDados::fillList() {
     ltvCampos->clear();
     for (const AnimalColumn& c : animalColumns()) {
-        auto* item = new QTreeWidgetItem(ltvCampos, {c.campo, c.descricao});
+        auto* item = new QTreeWidgetItem(ltvCampos, {c.caption, c.description});
         item->setCheckState(0, Qt::Unchecked);
     }
 }

@@ -39,7 +39,7 @@ ReferenceSearch::ReferenceSearch(const ReferenceSearchDialog& dialog, RegisterFo
     bmpPesquisar->setObjectName(QStringLiteral("bmpPesquisar"));
     bmpOK = new QPushButton(QStringLiteral("&OK"), this);
     bmpOK->setObjectName(QStringLiteral("bmpOK"));
-    connect(bmpPesquisar, &QPushButton::clicked, this, [this] { guarded([this] { pesquisar(); }); });
+    connect(bmpPesquisar, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });
     ui::EnterAsTab::pressOnEnter(edtTexto, bmpPesquisar);
     connect(bmpOK, &QPushButton::clicked, this, [this] { guarded([this] { ok(); }); });
 
@@ -54,7 +54,7 @@ QString ReferenceSearch::baseSql() const {
     return referencesql::searchSql(m_dialog.key, m_dialog.table);
 }
 
-void ReferenceSearch::pesquisar() {
+void ReferenceSearch::search() {
     const QString kind = cbbSelecao->currentText().trimmed();
     const QString text = edtTexto->text().trimmed();
     if (kind.isEmpty() && !m_dialog.noKindMessage.isEmpty()) {

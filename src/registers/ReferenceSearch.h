@@ -36,7 +36,7 @@ public:
     QPushButton* bmpPesquisar;
     QPushButton* bmpOK;
 
-    void pesquisar();
+    void search();
     void ok();
 
 private:

@@ -140,7 +140,7 @@ const ReferenceTable& racaTable() {
         t.columns = QStringList{QStringLiteral("Id_Especie"), QStringLiteral("Id_Porte"), QStringLiteral("Id_Pelo")} +
                     t.columns;
         // The size and coat chosen on the page "Padrão da raça" are the breed's standard ones.
-        const QString padrao = QStringLiteral("Padrão da raça");
+        const QString standard = QStringLiteral("Padrão da raça");
         t.controls << lookup(QStringLiteral("dblEspecie"), QStringLiteral("Especie"), QStringLiteral("Id_Especie"),
                              QStringLiteral("nome"), referencesql::speciesList(),
                              QStringLiteral("Falta selecionar a especie!"))
@@ -148,14 +148,14 @@ const ReferenceTable& racaTable() {
                                        .name = QStringLiteral("dbeNomePadrao"),
                                        .label = QStringLiteral("Raça:"),
                                        .field = QStringLiteral("Nome"),
-                                       .page = padrao,
+                                       .page = standard,
                                        .readOnly = true}
                    << lookup(QStringLiteral("dblPorte"), QStringLiteral("Porte:"), QStringLiteral("Id_Porte"),
                              QStringLiteral("descricao"), referencesql::sizeList(),
-                             QStringLiteral("Falta selecionar o porte do animal!"), padrao)
+                             QStringLiteral("Falta selecionar o porte do animal!"), standard)
                    << lookup(QStringLiteral("dblPelo"), QStringLiteral("Pêlo:"), QStringLiteral("Id_Pelo"),
                              QStringLiteral("descricao"), referencesql::coatList(),
-                             QStringLiteral("Falta selecionar o tipo de pelo do animal!"), padrao);
+                             QStringLiteral("Falta selecionar o tipo de pelo do animal!"), standard);
         t.references = {{QStringLiteral("animal"), QStringLiteral("id_raca")}};
         t.refusal = QStringLiteral("O registro não pode ser excluído.\nExiste animal com esta raça.");
         t.confirmation = kAlertaExclusao;

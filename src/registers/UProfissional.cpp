@@ -90,11 +90,11 @@ void TfrmProfissional::createActions() {
 }
 
 QLayout* TfrmProfissional::createFields() {
-    auto* codigo = new QLineEdit(tbsPrincipal);
-    codigo->setObjectName(QStringLiteral("dbeCodigo"));
-    codigo->setMaximumWidth(90);
-    ui::setReadOnlyLook(codigo);
-    ui::bindLineEdit(codigo, qryPrincipal, keyField(), ui::ValueKind::Integer)->setAlwaysReadOnly(true);
+    auto* code = new QLineEdit(tbsPrincipal);
+    code->setObjectName(QStringLiteral("dbeCodigo"));
+    code->setMaximumWidth(90);
+    ui::setReadOnlyLook(code);
+    ui::bindLineEdit(code, qryPrincipal, keyField(), ui::ValueKind::Integer)->setAlwaysReadOnly(true);
 
     m_homeUnit = new QComboBox(tbsPrincipal);
     m_homeUnit->setObjectName(QStringLiteral("dblUnidadeOrigem"));
@@ -114,9 +114,9 @@ QLayout* TfrmProfissional::createFields() {
         ui::bindLineEdit(edit, qryPrincipal, QString::fromLatin1(field));
         return edit;
     };
-    QLineEdit* residencial = phone("dbeTelefone_residencial", "Telefone_residencial");
-    QLineEdit* celular = phone("dbeTelefone_celular", "Telefone_celular");
-    QLineEdit* recado = phone("dbeTelefone_Recado", "Telefone_Recado");
+    QLineEdit* homePhone = phone("dbeTelefone_residencial", "Telefone_residencial");
+    QLineEdit* mobilePhone = phone("dbeTelefone_celular", "Telefone_celular");
+    QLineEdit* messagePhone = phone("dbeTelefone_Recado", "Telefone_Recado");
 
     auto* email = new QLineEdit(tbsPrincipal);
     email->setObjectName(QStringLiteral("dbeEmail"));
@@ -124,14 +124,14 @@ QLayout* TfrmProfissional::createFields() {
     email->setValidator(new LowerCaseValidator(email));
     ui::bindLineEdit(email, qryPrincipal, QStringLiteral("Email"));
 
-    auto* inativo = new QCheckBox(QStringLiteral("Inativo"), tbsPrincipal);
-    inativo->setObjectName(QStringLiteral("dbcInativo"));
-    ui::bindCheckBox(inativo, qryPrincipal, QStringLiteral("Inativo"), kSim, kNao);
-    auto* bloqueado = new QCheckBox(QStringLiteral("Bloqueado"), tbsPrincipal);
-    bloqueado->setObjectName(QStringLiteral("dbcBloqueado"));
-    ui::bindCheckBox(bloqueado, qryPrincipal, QStringLiteral("Bloqueado"), kSim, kNao);
+    auto* inactive = new QCheckBox(QStringLiteral("Inativo"), tbsPrincipal);
+    inactive->setObjectName(QStringLiteral("dbcInativo"));
+    ui::bindCheckBox(inactive, qryPrincipal, QStringLiteral("Inativo"), kSim, kNao);
+    auto* blocked = new QCheckBox(QStringLiteral("Bloqueado"), tbsPrincipal);
+    blocked->setObjectName(QStringLiteral("dbcBloqueado"));
+    ui::bindCheckBox(blocked, qryPrincipal, QStringLiteral("Bloqueado"), kSim, kNao);
 
-    for (QWidget* w : QList<QWidget*>{codigo, m_homeUnit, m_name, residencial, celular, recado, email})
+    for (QWidget* w : QList<QWidget*>{code, m_homeUnit, m_name, homePhone, mobilePhone, messagePhone, email})
         ui::EnterAsTab::install(w);
 
     auto* fields = new QGridLayout;
@@ -139,15 +139,15 @@ QLayout* TfrmProfissional::createFields() {
         fields->addWidget(new QLabel(label, tbsPrincipal), r, c);
         fields->addWidget(w, r, c + 1, 1, span);
     };
-    row(0, 0, QStringLiteral("Código:"), codigo);
+    row(0, 0, QStringLiteral("Código:"), code);
     row(0, 2, QStringLiteral("Unidade de origem:"), m_homeUnit, 3);
     row(1, 0, QStringLiteral("Nome do profissional:"), m_name, 5);
-    row(2, 0, QStringLiteral("Tel.residencial:"), residencial);
-    row(2, 2, QStringLiteral("Tel. celular:"), celular);
-    row(2, 4, QStringLiteral("Tel. recado:"), recado);
+    row(2, 0, QStringLiteral("Tel.residencial:"), homePhone);
+    row(2, 2, QStringLiteral("Tel. celular:"), mobilePhone);
+    row(2, 4, QStringLiteral("Tel. recado:"), messagePhone);
     row(3, 0, QStringLiteral("E-mail:"), email, 3);
-    fields->addWidget(inativo, 3, 4);
-    fields->addWidget(bloqueado, 3, 5);
+    fields->addWidget(inactive, 3, 4);
+    fields->addWidget(blocked, 3, 5);
     return fields;
 }
 

@@ -107,15 +107,15 @@ MemberPage::MemberPage(MemberKind kind, std::function<QVariant()> attendanceId, 
     m_grid->setObjectName(QStringLiteral("dbg") + m_kind.name);
     ui::bindGrid(m_grid, m_members, m_kind.columns);
 
-    auto* incluir = button(QStringLiteral("btnIncluir") + m_kind.name, QStringLiteral("&Incluir"), this);
-    auto* excluir = button(QStringLiteral("btnExcluir") + m_kind.name, QStringLiteral("&Excluir"), this);
-    connect(incluir, &QPushButton::clicked, this, [this] { guarded([this] { add(); }); });
-    connect(excluir, &QPushButton::clicked, this, [this] { guarded([this] { remove(); }); });
+    auto* addB = button(QStringLiteral("btnIncluir") + m_kind.name, QStringLiteral("&Incluir"), this);
+    auto* removeB = button(QStringLiteral("btnExcluir") + m_kind.name, QStringLiteral("&Excluir"), this);
+    connect(addB, &QPushButton::clicked, this, [this] { guarded([this] { add(); }); });
+    connect(removeB, &QPushButton::clicked, this, [this] { guarded([this] { remove(); }); });
 
     m_buttons = new QHBoxLayout;
     m_buttons->addWidget(m_list);
-    m_buttons->addWidget(incluir);
-    m_buttons->addWidget(excluir);
+    m_buttons->addWidget(addB);
+    m_buttons->addWidget(removeB);
     m_buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(m_buttons);
@@ -263,10 +263,10 @@ SummaryPage::SummaryPage(std::function<QVariant()> unitId, std::function<QDate()
          })});
     ui::onTitleClick(m_grid, [this](int column) { guarded([this, column] { sortBy(column); }); });
 
-    auto* atualizar = button(QStringLiteral("btnAtualizarResumo"), QStringLiteral("&Atualizar"), this);
-    connect(atualizar, &QPushButton::clicked, this, [this] { guarded([this] { refresh(); }); });
+    auto* refreshB = button(QStringLiteral("btnAtualizarResumo"), QStringLiteral("&Atualizar"), this);
+    connect(refreshB, &QPushButton::clicked, this, [this] { guarded([this] { refresh(); }); });
     auto* row = new QHBoxLayout;
-    row->addWidget(atualizar);
+    row->addWidget(refreshB);
     row->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);

@@ -159,14 +159,14 @@ void TfrmAgendaNovoAtendimento::createIdentification() {
 void TfrmAgendaNovoAtendimento::createSurgeryAuthorisation() {
     dbrAutorCirurgia = new QGroupBox(QStringLiteral("Autorizado cirurgia:"), tbsPrincipal);
     dbrAutorCirurgia->setObjectName(QStringLiteral("dbrAutorCirurgia"));
-    auto* sim = new QRadioButton(QStringLiteral("Sim"), dbrAutorCirurgia);
-    sim->setObjectName(QStringLiteral("rbtAutorCirurgiaSim"));
-    auto* nao = new QRadioButton(QStringLiteral("Não"), dbrAutorCirurgia);
-    nao->setObjectName(QStringLiteral("rbtAutorCirurgiaNao"));
+    auto* yes = new QRadioButton(QStringLiteral("Sim"), dbrAutorCirurgia);
+    yes->setObjectName(QStringLiteral("rbtAutorCirurgiaSim"));
+    auto* no = new QRadioButton(QStringLiteral("Não"), dbrAutorCirurgia);
+    no->setObjectName(QStringLiteral("rbtAutorCirurgiaNao"));
     auto* radios = new QHBoxLayout(dbrAutorCirurgia);
-    radios->addWidget(sim);
-    radios->addWidget(nao);
-    new RadioPairLink(dbrAutorCirurgia, sim, nao, qryPrincipal, QStringLiteral("Ind_Autoriza_Cirurgia"));
+    radios->addWidget(yes);
+    radios->addWidget(no);
+    new RadioPairLink(dbrAutorCirurgia, yes, no, qryPrincipal, QStringLiteral("Ind_Autoriza_Cirurgia"));
 }
 
 void TfrmAgendaNovoAtendimento::layoutIdentification() {
@@ -300,7 +300,7 @@ QVariant TfrmAgendaNovoAtendimento::rowField(const QString& name) const {
 
 void TfrmAgendaNovoAtendimento::loadRow() {
     const QVariant when = rowField(QStringLiteral("Data_Hora_Atendimento"));
-    mkeHora->setText(horaText(when));
+    mkeHora->setText(hourText(when));
     if (!when.isNull())
         dtpData->setDate(db::toDateTime(when).date());
     loadAnimals();
@@ -368,7 +368,7 @@ void TfrmAgendaNovoAtendimento::remove() {}
 
 bool TfrmAgendaNovoAtendimento::validate() {
     BookingEntry entry;
-    entry.hora = mkeHora->text();
+    entry.hour = mkeHora->text();
     entry.status = !m_status->currentKey().isNull() && !dblStatusAtendimento->currentText().trimmed().isEmpty();
     entry.owner = !m_owner->currentKey().isNull();
     entry.animal = !m_animal->currentKey().isNull();
@@ -385,7 +385,7 @@ void TfrmAgendaNovoAtendimento::beforePost(bool inserting) {
     qryPrincipal->setField(QStringLiteral("Id_Animal"), animal);
     qryPrincipal->setField(QStringLiteral("Id_Unidade_Agendada"), m_unit->currentKey());
     qryPrincipal->setField(QStringLiteral("Data_Hora_Atendimento"),
-                           QDateTime(dtpData->date(), *parseHora(mkeHora->text())));
+                           QDateTime(dtpData->date(), *parseHour(mkeHora->text())));
     if (inserting)
         qryPrincipal->setField(QStringLiteral("Id_Unidade_Trabalho"), handedId(UnidadeLogada));
     const QString flag = dbcEsterilizado->currentText().trimmed();

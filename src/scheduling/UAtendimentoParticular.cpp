@@ -132,9 +132,9 @@ QLayout* TfrmAtendimentoParticular::createButtons() {
     auto* bmpExcluir = button("bmpExcluir", QStringLiteral("&Excluir"), this);
     auto* bmpSair = button("bmpSair", QStringLiteral("&Sair"), this);
     auto* bmpAtualiza = button("bmpAtualiza", QStringLiteral("&Atualiza"), this);
-    connect(bmpIncluir, &QPushButton::clicked, this, [this] { guarded([this] { incluir(); }); });
-    connect(bmpExcluir, &QPushButton::clicked, this, [this] { guarded([this] { excluir(); }); });
-    connect(bmpAtualiza, &QPushButton::clicked, this, [this] { guarded([this] { atualiza(); }); });
+    connect(bmpIncluir, &QPushButton::clicked, this, [this] { guarded([this] { add(); }); });
+    connect(bmpExcluir, &QPushButton::clicked, this, [this] { guarded([this] { remove(); }); });
+    connect(bmpAtualiza, &QPushButton::clicked, this, [this] { guarded([this] { refresh(); }); });
     connect(bmpSair, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {bmpIncluir, bmpExcluir, bmpSair, bmpAtualiza})
@@ -154,10 +154,10 @@ QStatusBar* TfrmAtendimentoParticular::createStatusBar() {
 
 void TfrmAtendimentoParticular::createPopup() {
     // The pop-up item runs the main window's procedure-type register.
-    auto* procedimento = new QAction(QStringLiteral("Procedimento médico..."), this);
-    procedimento->setObjectName(QStringLiteral("actProcedimento"));
-    bindToMenuAction(procedimento, QStringLiteral("actProcedimento"));
-    addAction(procedimento);
+    auto* procedureItem = new QAction(QStringLiteral("Procedimento médico..."), this);
+    procedureItem->setObjectName(QStringLiteral("actProcedimento"));
+    bindToMenuAction(procedureItem, QStringLiteral("actProcedimento"));
+    addAction(procedureItem);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -196,14 +196,14 @@ void TfrmAtendimentoParticular::animalChosen() {
     atendimentoparticularsql::selectOfAnimal(*m_rows, animal);
 }
 
-void TfrmAtendimentoParticular::atualiza() {
+void TfrmAtendimentoParticular::refresh() {
     const QVariant current = chosen(DBLookupComboBox1);
     fill(DBLookupComboBox1, atendimentoparticularsql::procedureTypes(), QStringLiteral("Id_Tipo_Procedimento"),
          QStringLiteral("Nome"));
     DBLookupComboBox1->setCurrentIndex(DBLookupComboBox1->findData(current));
 }
 
-void TfrmAtendimentoParticular::incluir() {
+void TfrmAtendimentoParticular::add() {
     const QVariant animal = chosen(DBLookupComboBox3);
     const QVariant type = chosen(DBLookupComboBox1);
     if (animal.isNull()) {
@@ -234,7 +234,7 @@ void TfrmAtendimentoParticular::incluir() {
     Prompts::information(kOperacaoRealizadaMinuscula);
 }
 
-void TfrmAtendimentoParticular::excluir() {
+void TfrmAtendimentoParticular::remove() {
     const QVariant key = m_rows->recNo() < 0 ? QVariant() : m_rows->field(QStringLiteral("Id_Atendimento_Particular"));
     if (db::toText(key).trimmed().isEmpty()) {
         Prompts::information(kRegistroNaoEncontradoExclusao);

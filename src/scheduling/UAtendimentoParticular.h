@@ -35,11 +35,11 @@ public:
     // Menu action 008: a window of its own, with the rights of form 5.
     static TfrmAtendimentoParticular* open();
 
-    void incluir();
-    void excluir();
-    void atualiza();
+    void add();
+    void remove();
+    void refresh();
 
-    db::DataSet* atendimentos() const { return m_rows; }
+    db::DataSet* attendances() const { return m_rows; }
 
 private:
     // The constructor's parts: the page "Principal" with its grid, the buttons (their row), the status bar,

@@ -37,10 +37,10 @@ TfrmReceituarioPadrao::TfrmReceituarioPadrao(QWidget* parent) : QWidget(parent) 
             connect(b, &QPushButton::clicked, this, &QWidget::close);
         buttons->addWidget(b);
     };
-    button("bmpGravar", QStringLiteral("&Gravar"), &TfrmReceituarioPadrao::gravar);
-    button("bmpAlterar", QStringLiteral("&Alterar"), &TfrmReceituarioPadrao::alterar);
+    button("bmpGravar", QStringLiteral("&Gravar"), &TfrmReceituarioPadrao::save);
+    button("bmpAlterar", QStringLiteral("&Alterar"), &TfrmReceituarioPadrao::change);
     button("bmpSair", QStringLiteral("&Sair"), nullptr);
-    button("bmpImprimir", QStringLiteral("&Imprimir..."), &TfrmReceituarioPadrao::imprimir);
+    button("bmpImprimir", QStringLiteral("&Imprimir..."), &TfrmReceituarioPadrao::print);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(DBMemo1, 1);
@@ -62,7 +62,7 @@ TfrmReceituarioPadrao* TfrmReceituarioPadrao::open() {
     return form;
 }
 
-void TfrmReceituarioPadrao::alterar() {
+void TfrmReceituarioPadrao::change() {
     receituariosql::selectStandard(*m_text);
     if (m_text->isEmpty()) {
         receituariosql::selectNoStandard(*m_text);
@@ -74,7 +74,7 @@ void TfrmReceituarioPadrao::alterar() {
     DBMemo1->setFocus();
 }
 
-void TfrmReceituarioPadrao::gravar() {
+void TfrmReceituarioPadrao::save() {
     if (!m_text->isEditing()) {
         Prompts::information(kClikAlterar);
         return;
@@ -93,4 +93,4 @@ void TfrmReceituarioPadrao::gravar() {
     Prompts::information(kOperacaoRealizada);
 }
 
-void TfrmReceituarioPadrao::imprimir() { Prompts::preview(std::make_shared<TfrmreceituarioPadraoImp>(), true); }
+void TfrmReceituarioPadrao::print() { Prompts::preview(std::make_shared<TfrmreceituarioPadraoImp>(), true); }

@@ -38,7 +38,7 @@ LocateDialog::LocateDialog(const LocateDialogShape& shape, RegisterForm* form, Q
     bmpLocalizar->setObjectName(QStringLiteral("bmpLocalizar"));
     bmpOK = new QPushButton(QStringLiteral("&OK"), this);
     bmpOK->setObjectName(QStringLiteral("bmpOK"));
-    connect(bmpLocalizar, &QPushButton::clicked, this, [this] { guarded([this] { localizar(); }); });
+    connect(bmpLocalizar, &QPushButton::clicked, this, [this] { guarded([this] { locate(); }); });
     ui::EnterAsTab::pressOnEnter(edtTexto, bmpLocalizar);
     connect(bmpOK, &QPushButton::clicked, this, [this] { guarded([this] { ok(); }); });
     auto* buttons = new QHBoxLayout;
@@ -57,7 +57,7 @@ LocateDialog::LocateDialog(const LocateDialogShape& shape, RegisterForm* form, Q
     resize(560, 380);
 }
 
-void LocateDialog::localizar() {
+void LocateDialog::locate() {
     const QString kind = cbbSelecao->currentText();
     const QString text = edtTexto->text().trimmed();
     if ((kind != kSearchByCode && kind != kSearchByName) || text.isEmpty()) {

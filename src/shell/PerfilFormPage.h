@@ -20,7 +20,7 @@ class PerfilFormPage : public QWidget {
     Q_OBJECT
 public:
     // `perfil` is the profile data set the page follows: its list reloads at every move of the cursor.
-    PerfilFormPage(db::DataSet* perfil, QWidget* parent = nullptr);
+    PerfilFormPage(db::DataSet* profile, QWidget* parent = nullptr);
 
     void load();                        // actCarregaLista: the current profile's rows
     QList<perfilsql::FormRight> rights() const;  // the list as shown
@@ -33,7 +33,7 @@ private:
     void chooseType();
     void showName();
 
-    db::DataSet* m_perfil;
+    db::DataSet* m_profile;
     QLabel* lblNomePerfil;
     QComboBox* cbbForm_Rel;
     QComboBox* dblFormulario;
@@ -44,4 +44,4 @@ private:
 };
 
 // "Formulário" for a form ("F"), "Relatório" for a report ("R"), else nothing.
-QString formTypeText(const QString& tipoForm);
+QString formTypeText(const QString& formType);

@@ -33,15 +33,15 @@ void prepareRightsReport(db::Query& q) {
       << "order by b.nome";
 }
 
-QList<FormRight> rights(const QVariant& idPerfil) {
+QList<FormRight> rights(const QVariant& profileId) {
     QList<FormRight> out;
-    if (db::toText(idPerfil).trimmed().isEmpty())
+    if (db::toText(profileId).trimmed().isEmpty())
         return out;
     db::Query q;
     q << " select a.Id_Perfil,a.Id_Form,a.Visualizar,a.Incluir, "
       << " a.Alterar,a.Excluir,a.Imprimir,b.Tipo_Form,b.Nome " << " from perfil_form a "
       << " left join form b on (a.id_form = b.id_form) " << " where id_perfil = :perfil ";
-    q.bind("perfil", idPerfil);
+    q.bind("perfil", profileId);
     q.open();
     for (q.first(); !q.eof(); q.next()) {
         FormRight right{q.value("Id_Form"), q.str("Tipo_Form").trimmed(), q.str("Nome"), QString(), {}};
@@ -52,57 +52,57 @@ QList<FormRight> rights(const QVariant& idPerfil) {
     return out;
 }
 
-void writeRights(const QVariant& idPerfil, const QList<FormRight>& rights) {
+void writeRights(const QVariant& profileId, const QList<FormRight>& rights) {
     db::Query q;
     q << " delete from perfil_form " << " where id_perfil = :perfil ";
-    q.bind("perfil", idPerfil);
+    q.bind("perfil", profileId);
     q.exec();
     for (const FormRight& right : rights) {
         db::Query insert;
         insert << "insert into Perfil_Form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
                << "values (:perfil, :form, :v0, :v1, :v2, :v3, :v4)";
-        insert.bind("perfil", idPerfil).bind("form", right.idForm);
+        insert.bind("perfil", profileId).bind("form", right.formId);
         for (size_t i = 0; i < right.rights.size(); ++i)
             insert.bind(QStringLiteral("v%1").arg(i), right.rights[i]);
         insert.exec();
     }
 }
 
-bool nameTaken(const QString& nome) {
+bool nameTaken(const QString& name) {
     db::Query q;
     q << " select nome from perfil " << " where fold(trim(nome)) = fold(:nome) " << " limit 1 ";
-    q.bind("nome", nome.trimmed());
+    q.bind("nome", name.trimmed());
     q.open();
     return !q.isEmpty();
 }
 
-std::optional<QString> userOf(const QVariant& idPerfil) {
+std::optional<QString> userOf(const QVariant& profileId) {
     db::Query q;
     q << " select nome from usuario " << " where id_perfil = :perfil " << " limit 1 ";
-    q.bind("perfil", idPerfil);
+    q.bind("perfil", profileId);
     q.open();
     if (q.isEmpty())
         return std::nullopt;
     return q.str("nome");
 }
 
-void deleteProfile(const QVariant& idPerfil) {
+void deleteProfile(const QVariant& profileId) {
     db::Query q;
     q << " delete from perfil_form where id_perfil = :perfil ";
-    q.bind("perfil", idPerfil);
+    q.bind("perfil", profileId);
     q.exec();
     q.clear();
     q << "delete from Perfil where id_Perfil = :perfil ";
-    q.bind("perfil", idPerfil);
+    q.bind("perfil", profileId);
     q.exec();
 }
 
-QList<ProfileFormRow> menuRows(int idPerfil) {
+QList<ProfileFormRow> menuRows(int profileId) {
     db::Query q;
     q << " select perfil_form.*, form.tag from form, perfil_form "
       << " where form.id_form = perfil_form.id_form "
       << " and id_perfil = :perfil ";
-    q.bind("perfil", idPerfil);
+    q.bind("perfil", profileId);
     q.open();
     QList<ProfileFormRow> rows;
     for (q.first(); !q.eof(); q.next())
@@ -110,10 +110,10 @@ QList<ProfileFormRow> menuRows(int idPerfil) {
     return rows;
 }
 
-db::RowSet formsOfType(const QString& tipoForm) {
+db::RowSet formsOfType(const QString& formType) {
     db::Query q;
     q << " select * from form where tipo_form = :tipo ";
-    q.bind("tipo", tipoForm);
+    q.bind("tipo", formType);
     q.open();
     return q.rows();
 }

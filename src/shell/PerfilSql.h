@@ -25,33 +25,33 @@ void prepareRightsReport(db::Query& q);
 // One form or report of a profile's list, with its five rights ("S" or "N"): visualizar, incluir,
 // alterar, excluir, imprimir.
 struct FormRight {
-    QVariant idForm;
-    QString tipoForm;  // "F" or "R"
-    QString nome;
-    QString descricao;
+    QVariant formId;
+    QString formType;  // "F" or "R"
+    QString name;
+    QString description;
     std::array<QString, 5> rights;
 };
 
 // The profile's rows of perfil_form, with the form's type and name (none when the form is gone).
-QList<FormRight> rights(const QVariant& idPerfil);
+QList<FormRight> rights(const QVariant& profileId);
 
 // Replaces the profile's rows of perfil_form by `rights`, in the order given. The caller holds the
 // transaction.
-void writeRights(const QVariant& idPerfil, const QList<FormRight>& rights);
+void writeRights(const QVariant& profileId, const QList<FormRight>& rights);
 
 // Whether a profile bears the name, trimmed and compared ignoring case and accents.
-bool nameTaken(const QString& nome);
+bool nameTaken(const QString& name);
 
 // The name of a user (any row of usuario) holding the profile; nothing when none does.
-std::optional<QString> userOf(const QVariant& idPerfil);
+std::optional<QString> userOf(const QVariant& profileId);
 
 // Deletes the profile's rights, then the profile. The caller holds the transaction.
-void deleteProfile(const QVariant& idPerfil);
+void deleteProfile(const QVariant& profileId);
 
 // The profile's rows of perfil_form with their forms' tags (-1 for a form without one), for the menu.
-QList<ProfileFormRow> menuRows(int idPerfil);
+QList<ProfileFormRow> menuRows(int profileId);
 
 // The forms ("F") or reports ("R") of the registry, with their key, name and description.
-db::RowSet formsOfType(const QString& tipoForm);
+db::RowSet formsOfType(const QString& formType);
 
 }  // namespace perfilsql

@@ -94,11 +94,11 @@ void TfrmLogin_2::FormShow() {
 }
 
 void TfrmLogin_2::dblUnidadeClick() {
-    const QString unidade = dblUnidade->currentData().toString().trimmed();
-    if (unidade.isEmpty())
+    const QString unit = dblUnidade->currentData().toString().trimmed();
+    if (unit.isEmpty())
         return;
     dblUsuario->clear();
-    for (const loginsql::Operator& user : loginsql::operatorsOf(unidade.toInt()))
+    for (const loginsql::Operator& user : loginsql::operatorsOf(unit.toInt()))
         dblUsuario->addItem(user.name, QVariantList{user.key, user.profile});
     dblUsuario->setCurrentIndex(-1);
 }
@@ -108,10 +108,10 @@ void TfrmLogin_2::dblUsuarioClick() {
     if (data.size() < 2)
         return;
     m_panels[0]->setText(data[0].toString() + QStringLiteral(" - ") + dblUsuario->currentText().toUpper());
-    const QString perfil = data[1].toString().trimmed();
-    if (perfil.isEmpty())
+    const QString profile = data[1].toString().trimmed();
+    if (profile.isEmpty())
         return;
-    if (const auto caption = loginsql::profileCaption(perfil.toInt()))
+    if (const auto caption = loginsql::profileCaption(profile.toInt()))
         m_panels[1]->setText(*caption);
 }
 

@@ -17,5 +17,5 @@ const LocateDialogShape kShape{
 };
 }  // namespace
 
-TfrmPerfilUsuarioPesquisa::TfrmPerfilUsuarioPesquisa(TfrmGrupo* grupo, QWidget* parent)
-    : LocateDialog(kShape, grupo, parent) {}
+TfrmPerfilUsuarioPesquisa::TfrmPerfilUsuarioPesquisa(TfrmGrupo* form, QWidget* parent)
+    : LocateDialog(kShape, form, parent) {}

@@ -27,9 +27,9 @@ TfrmRelUsuario::TfrmRelUsuario() {
         return QVariant(c.text(QStringLiteral("id_usuario")) + QStringLiteral(" - ") + c.text(QStringLiteral("nome")));
     });
     detail.addField(column(1, 0.5), QStringLiteral("Bloqueado"))
-        .setOnPrint([](QString& text) { text = simNao(text); });
+        .setOnPrint([](QString& text) { text = yesNo(text); });
     detail.addField(column(2, 0.5), QStringLiteral("Inativo"))
-        .setOnPrint([](QString& text) { text = simNao(text); });
+        .setOnPrint([](QString& text) { text = yesNo(text); });
     detail.addExpression(column(3, 0.5), [this](const report::Context& c) {
         return QVariant(lookup(QStringLiteral("perfil"), QStringLiteral("id_perfil"), c.value(QStringLiteral("id_perfil"))));
     });

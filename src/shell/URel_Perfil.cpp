@@ -3,12 +3,12 @@
 #include "common/ReportParts.h"
 #include "shell/PerfilSql.h"
 
-QString rightsFormName(const QString& tipoForm, const QString& nomeForm) {
-    const QString tipo = tipoForm.trimmed();
-    if (tipo == QLatin1String("F"))
-        return QStringLiteral("Formulário :") + nomeForm;
-    if (tipo == QLatin1String("R"))
-        return QStringLiteral("Relatório :") + nomeForm;
+QString rightsFormName(const QString& formType, const QString& formName) {
+    const QString type = formType.trimmed();
+    if (type == QLatin1String("F"))
+        return QStringLiteral("Formulário :") + formName;
+    if (type == QLatin1String("R"))
+        return QStringLiteral("Relatório :") + formName;
     return QStringLiteral("-----------------");
 }
 

@@ -21,8 +21,8 @@ namespace {
 const QString kKey = QStringLiteral("id_unidade_trabalho");
 }  // namespace
 
-TfrmUnidadeConsultar::TfrmUnidadeConsultar(TfrmUnidade* unidade, QWidget* parent)
-    : SearchDialog(unidade, kKey, QStringLiteral("Selecione:"), parent) {
+TfrmUnidadeConsultar::TfrmUnidadeConsultar(TfrmUnidade* unit, QWidget* parent)
+    : SearchDialog(unit, kKey, QStringLiteral("Selecione:"), parent) {
     setObjectName(QStringLiteral("frmUnidadeConsultar"));
     setWindowTitle(QStringLiteral("Consultar"));
     setWindowFlags(windowFlags() | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint);
@@ -30,7 +30,7 @@ TfrmUnidadeConsultar::TfrmUnidadeConsultar(TfrmUnidade* unidade, QWidget* parent
     connect(qryPrincipal, &db::DataSet::currentChanged, this, &TfrmUnidadeConsultar::showInRegister);
 }
 
-TfrmUnidade* TfrmUnidadeConsultar::unidade() const { return static_cast<TfrmUnidade*>(target()); }
+TfrmUnidade* TfrmUnidadeConsultar::unit() const { return static_cast<TfrmUnidade*>(target()); }
 
 void TfrmUnidadeConsultar::showEvent(QShowEvent* event) {
     SearchDialog::showEvent(event);

@@ -147,19 +147,19 @@ void TfrmUsuario::openUser(const QVariant& id) {
 }
 
 void TfrmUsuario::opening() {
-    db::Query unidades;
-    usuariosql::openUnits(unidades);
-    static_cast<ui::LookupComboLink*>(ui::linkOf(dblUnidade))->setList(unidades.rows());
-    const auto unitHints = hintsOf(unidades, QStringLiteral("id_unidade_trabalho"), [&unidades](int r) {
-        return unidades.value(r, QStringLiteral("nome")).toString() + QStringLiteral(" : ") +
-               unidades.value(r, QStringLiteral("descricao")).toString();
+    db::Query units;
+    usuariosql::openUnits(units);
+    static_cast<ui::LookupComboLink*>(ui::linkOf(dblUnidade))->setList(units.rows());
+    const auto unitHints = hintsOf(units, QStringLiteral("id_unidade_trabalho"), [&units](int r) {
+        return units.value(r, QStringLiteral("nome")).toString() + QStringLiteral(" : ") +
+               units.value(r, QStringLiteral("descricao")).toString();
     });
 
-    db::Query perfis;
-    usuariosql::openProfiles(perfis);
-    static_cast<ui::LookupComboLink*>(ui::linkOf(dblPerfil))->setList(perfis.rows());
-    const auto profileHints = hintsOf(perfis, QStringLiteral("id_perfil"), [&perfis](int r) {
-        return perfis.value(r, QStringLiteral("descricao")).toString();
+    db::Query profiles;
+    usuariosql::openProfiles(profiles);
+    static_cast<ui::LookupComboLink*>(ui::linkOf(dblPerfil))->setList(profiles.rows());
+    const auto profileHints = hintsOf(profiles, QStringLiteral("id_perfil"), [&profiles](int r) {
+        return profiles.value(r, QStringLiteral("descricao")).toString();
     });
 
     connect(dblUnidade, &QComboBox::currentIndexChanged, this,
@@ -184,9 +184,9 @@ bool TfrmUsuario::validate() {
 }
 
 void TfrmUsuario::beforePost(bool) {
-    const QString senha = dbeSenha->text().trimmed();
-    if (!senha.isEmpty())
-        qryPrincipal->setField(QStringLiteral("senha_crip"), GeraHashSenha(senha));
+    const QString password = dbeSenha->text().trimmed();
+    if (!password.isEmpty())
+        qryPrincipal->setField(QStringLiteral("senha_crip"), GeraHashSenha(password));
 }
 
 bool TfrmUsuario::checkReferences(const QVariant& key) {

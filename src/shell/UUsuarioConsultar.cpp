@@ -19,5 +19,5 @@ const LocateDialogShape kShape{
 };
 }  // namespace
 
-TfrmUsuarioConsultar::TfrmUsuarioConsultar(TfrmUsuario* usuario, QWidget* parent)
-    : LocateDialog(kShape, usuario, parent) {}
+TfrmUsuarioConsultar::TfrmUsuarioConsultar(TfrmUsuario* form, QWidget* parent)
+    : LocateDialog(kShape, form, parent) {}

@@ -12,9 +12,9 @@ QString selectSql() {
                           " left join unidade_trabalho t on (t.id_unidade_trabalho = u.id_unidade_trabalho) ");
 }
 
-void selectUser(db::DataSet& data, const QVariant& idUsuario) {
+void selectUser(db::DataSet& data, const QVariant& userId) {
     data.setSql(selectSql() + QStringLiteral(" where u.id_usuario = :key "));
-    data.query().bind(QStringLiteral("key"), idUsuario);
+    data.query().bind(QStringLiteral("key"), userId);
     data.open();
 }
 
@@ -68,31 +68,31 @@ QString nameIn(const QString& table, const QString& keyColumn, int id) {
     return q.isEmpty() ? QString() : q.str(QStringLiteral("Nome"));
 }
 
-bool nameTaken(const QString& nome) {
+bool nameTaken(const QString& name) {
     db::Query q;
     q << " select nome from usuario " << " where fold(trim(nome)) = fold(:nome) " << " limit 1 ";
-    q.bind("nome", nome.trimmed());
+    q.bind("nome", name.trimmed());
     q.open();
     return !q.isEmpty();
 }
 
-bool belongsToOwner(const QVariant& idUsuario) {
+bool belongsToOwner(const QVariant& userId) {
     db::Query q;
     q << " select u.id_usuario from usuario u "
       << " where u.id_usuario = :id "
       << " and (u.id_proprietario is not null "
       << "      or exists (select 1 from proprietario p where p.id_usu_web = u.id_usuario)) ";
-    q.bind("id", idUsuario);
+    q.bind("id", userId);
     q.open();
     return !q.isEmpty();
 }
 
-bool replacePasswordDigest(int idUsuario, const QString& currentDigest, const QString& newDigest) {
+bool replacePasswordDigest(int userId, const QString& currentDigest, const QString& newDigest) {
     db::Query q;
     q << " update usuario set senha_crip = :nova, Modificado_Por = :por, Modificado_Em = :em "
       << " where id_usuario = :id and senha_crip = :atual ";
     q.bind("nova", newDigest).bind("por", auditUser()).bind("em", db::serverTime());
-    q.bind("id", idUsuario).bind("atual", currentDigest);
+    q.bind("id", userId).bind("atual", currentDigest);
     return q.exec() > 0;
 }
 

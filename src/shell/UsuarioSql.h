@@ -12,7 +12,7 @@ namespace usuariosql {
 // Every user with "nome_perfil" and "nome_unidade" from left joins; filters and order follow it.
 QString selectSql();
 // The same select, opened on the one user of that key.
-void selectUser(db::DataSet& data, const QVariant& idUsuario);
+void selectUser(db::DataSet& data, const QVariant& userId);
 
 // The register's update statements, over the fields of its data set (":OLD_" the key as read); the insert
 // returns the key the server made.
@@ -34,13 +34,13 @@ int userCount();
 QString nameIn(const QString& table, const QString& keyColumn, int id);
 
 // Whether another user bears the name, trimmed and compared ignoring case and accents.
-bool nameTaken(const QString& nome);
+bool nameTaken(const QString& name);
 
 // Whether the user is an owner's web account (its Id_proprietario set, or an owner naming it).
-bool belongsToOwner(const QVariant& idUsuario);
+bool belongsToOwner(const QVariant& userId);
 
 // Stores `newDigest` as the user's password digest, with the audit of the change, only while the stored
 // digest is `currentDigest`. Returns whether a row changed.
-bool replacePasswordDigest(int idUsuario, const QString& currentDigest, const QString& newDigest);
+bool replacePasswordDigest(int userId, const QString& currentDigest, const QString& newDigest);
 
 }  // namespace usuariosql
