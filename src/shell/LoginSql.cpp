@@ -5,6 +5,20 @@
 
 namespace loginsql {
 
+namespace {
+
+// The "nome" of the first row of a look-up by one key; empty without a row.
+QString nameBy(const QStringList& lines, const char* param, int key) {
+    db::Query q;
+    for (const QString& line : lines)
+        q << line;
+    q.bind(param, key);
+    q.open();
+    return q.str("nome");
+}
+
+}  // namespace
+
 QList<Unit> activeUnits() {
     db::Query q;
     q << "select id_unidade_Trabalho, cast(id_unidade_Trabalho as varchar(10)) || ' - ' || upper(nome) as nome  from unidade_trabalho"
@@ -69,19 +83,11 @@ std::optional<LoggedUser> check(int user, const QString& digest, int unit) {
 }
 
 QString unitName(int unit) {
-    db::Query q;
-    q << " select nome from unidade_Trabalho " << " where id_unidade_trabalho = :unidade ";
-    q.bind("unidade", unit);
-    q.open();
-    return q.str("nome");
+    return nameBy({" select nome from unidade_Trabalho ", " where id_unidade_trabalho = :unidade "}, "unidade", unit);
 }
 
 QString profileName(int profile) {
-    db::Query q;
-    q << " select nome from perfil " << " where id_perfil = :perfil ";
-    q.bind("perfil", profile);
-    q.open();
-    return q.str("nome");
+    return nameBy({" select nome from perfil ", " where id_perfil = :perfil "}, "perfil", profile);
 }
 
 }  // namespace loginsql
