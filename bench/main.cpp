@@ -320,7 +320,7 @@ bool nameSearchScenario()
             ModelFloor floor;
             const QString sql = QStringLiteral("select Id_Tipo_Procedimento, Nome, Descricao, Ind_Status from tipo_procedimento "
                                                "where Nome >= 'MA' and Nome < 'MB' order by Id_Tipo_Procedimento");
-            const Pairs p = pairsOf(9, [&] { search.pesquisar(); drawn(search.dbgPrincipal); },
+            const Pairs p = pairsOf(9, [&] { search.search(); drawn(search.dbgPrincipal); },
                                     [&] { floor.run(sql, false); });
             const int found = search.qryPrincipal->recordCount();
             Prompts::setHandler(nullptr);

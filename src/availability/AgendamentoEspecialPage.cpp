@@ -23,7 +23,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-using namespace mapa;
+using namespace availability;
 
 namespace {
 
@@ -47,22 +47,22 @@ const QString kFaltaDigitar = QStringLiteral("Falta digitar o %1.");
 
 AgendamentoEspecialPage::AgendamentoEspecialPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tbsAgendamentoEspecial"));
-    auto* grupo = new QGroupBox(QStringLiteral("Proprietário "), this);
-    edtCodigo = edicao(grupo, "edtCodigo");
-    edtNome = edicao(grupo, "edtNome");
-    edtDocumento = edicao(grupo, "edtDocumento");
-    edtQuantidade = edicao(grupo, "edtQuantidade");
-    edtTotal = edicao(grupo, "edtTotal");
+    auto* group = new QGroupBox(QStringLiteral("Proprietário "), this);
+    edtCodigo = lineEdit(group, "edtCodigo");
+    edtNome = lineEdit(group, "edtNome");
+    edtDocumento = lineEdit(group, "edtDocumento");
+    edtQuantidade = lineEdit(group, "edtQuantidade");
+    edtTotal = lineEdit(group, "edtTotal");
     edtTotal->setReadOnly(true);
     for (QLineEdit* e : {edtCodigo, edtNome, edtDocumento, edtQuantidade})
         e->installEventFilter(this);
     memInformacoes = new QPlainTextEdit(this);
     memInformacoes->setObjectName(QStringLiteral("memInformacoes"));
     memInformacoes->setReadOnly(true);
-    auto* pesquisarB = botao(grupo, "btnPesquisar", QStringLiteral("&Pesquisar proprietário"));
-    auto* incluirB = botao(grupo, "btnIncluir", QStringLiteral("&Incluir"));
-    auto* excluirB = botao(grupo, "btnExcluir", QStringLiteral("&Excluir"));
-    auto* limparB = botao(grupo, "btnLimpar", QStringLiteral("&Limpar"));
+    auto* searchB = button(group, "btnPesquisar", QStringLiteral("&Pesquisar proprietário"));
+    auto* addB = button(group, "btnIncluir", QStringLiteral("&Incluir"));
+    auto* deleteB = button(group, "btnExcluir", QStringLiteral("&Excluir"));
+    auto* clearB = button(group, "btnLimpar", QStringLiteral("&Limpar"));
 
     qryEspecial = new db::DataSet(db::kMain, this);
     dbgEspecial = new QTableView(this);
@@ -73,173 +73,173 @@ AgendamentoEspecialPage::AgendamentoEspecialPage(QWidget* parent) : QWidget(pare
                   {QStringLiteral("Qt. acrecido"), QStringLiteral("Qt_Agendamento_Reservado"), 90},
                   {QStringLiteral("Data da inserção"), QStringLiteral("Inserido_Em"), 140}});
 
-    auto* g = new QGridLayout(grupo);
-    int linha = 0;
-    for (auto [texto, w] : std::initializer_list<std::pair<const char*, QLineEdit*>>{
+    auto* g = new QGridLayout(group);
+    int row = 0;
+    for (auto [caption, w] : std::initializer_list<std::pair<const char*, QLineEdit*>>{
              {"Código: ", edtCodigo}, {"Nome:", edtNome}, {"CPF/CNPJ:", edtDocumento},
              {"Qt. agend.", edtQuantidade}, {"Total acrecido:", edtTotal}}) {
-        g->addWidget(new QLabel(QString::fromUtf8(texto), grupo), linha, 0);
-        g->addWidget(w, linha++, 1);
+        g->addWidget(new QLabel(QString::fromUtf8(caption), group), row, 0);
+        g->addWidget(w, row++, 1);
     }
-    auto* botoes = new QHBoxLayout;
-    for (QPushButton* b : {pesquisarB, incluirB, excluirB, limparB})
-        botoes->addWidget(b);
-    g->addLayout(botoes, linha, 0, 1, 2);
-    auto* topo = new QHBoxLayout;
-    topo->addWidget(grupo);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {searchB, addB, deleteB, clearB})
+        buttons->addWidget(b);
+    g->addLayout(buttons, row, 0, 1, 2);
+    auto* top = new QHBoxLayout;
+    top->addWidget(group);
     auto* info = new QVBoxLayout;
     info->addWidget(new QLabel(QStringLiteral("Informações adicionais:"), this));
     info->addWidget(memInformacoes);
-    topo->addLayout(info, 1);
+    top->addLayout(info, 1);
     auto* col = new QVBoxLayout(this);
-    col->addLayout(topo);
+    col->addLayout(top);
     col->addWidget(dbgEspecial, 1);
 
-    const auto liga = [this](QPushButton* b, void (AgendamentoEspecialPage::*f)()) {
+    const auto onClick = [this](QPushButton* b, void (AgendamentoEspecialPage::*f)()) {
         connect(b, &QPushButton::clicked, this, [this, f] { guarded([this, f] { (this->*f)(); }); });
     };
-    liga(pesquisarB, &AgendamentoEspecialPage::pesquisar);
-    liga(incluirB, &AgendamentoEspecialPage::incluir);
-    liga(excluirB, &AgendamentoEspecialPage::excluir);
-    liga(limparB, &AgendamentoEspecialPage::limpar);
+    onClick(searchB, &AgendamentoEspecialPage::search);
+    onClick(addB, &AgendamentoEspecialPage::add);
+    onClick(deleteB, &AgendamentoEspecialPage::remove);
+    onClick(clearB, &AgendamentoEspecialPage::clear);
     connect(qryEspecial, &db::DataSet::currentChanged, this, [this] {
         if (qryEspecial->recNo() < 0 || qryEspecial->isEmpty() || qryEspecial->field(QStringLiteral("Id_Proprietario")).isNull())
             return;
         edtCodigo->setText(qryEspecial->str(QStringLiteral("Id_Proprietario")));
         for (QLineEdit* e : {edtNome, edtDocumento, edtQuantidade, edtTotal})
             e->clear();
-        guarded([this] { carregaInformacoesProprietario(); });
+        guarded([this] { CarregaInformacoesProprietario(); });
     });
-    abreLista();
+    openList();
 }
 
-void AgendamentoEspecialPage::abreLista() {
-    const QString codigo = edtCodigo->text().trimmed();
-    especial::abreConcessoes(*qryEspecial);
-    if (!codigo.isEmpty())
-        qryEspecial->locate(QStringLiteral("Id_Proprietario"), codigo.toInt());
+void AgendamentoEspecialPage::openList() {
+    const QString code = edtCodigo->text().trimmed();
+    especialsql::openGrants(*qryEspecial);
+    if (!code.isEmpty())
+        qryEspecial->locate(QStringLiteral("Id_Proprietario"), code.toInt());
 }
 
-void AgendamentoEspecialPage::carregaInformacoesProprietario() {
-    const QString codigo = edtCodigo->text().trimmed();
-    if (!codigo.isEmpty() || !edtNome->text().trimmed().isEmpty()) {
-        const db::RowSet donos = especial::proprietarios(codigo, edtNome->text().trimmed());
-        if (donos.count() == 1) {
-            const auto f = [&donos](const char* n) { return db::toText(donos.row(0)[donos.indexOrThrow(QString::fromLatin1(n))]); };
+void AgendamentoEspecialPage::CarregaInformacoesProprietario() {
+    const QString code = edtCodigo->text().trimmed();
+    if (!code.isEmpty() || !edtNome->text().trimmed().isEmpty()) {
+        const db::RowSet owners = especialsql::owners(code, edtNome->text().trimmed());
+        if (owners.count() == 1) {
+            const auto f = [&owners](const char* n) { return db::toText(owners.row(0)[owners.indexOrThrow(QString::fromLatin1(n))]); };
             edtCodigo->setText(f("id_proprietario"));
             edtNome->setText(f("Nome"));
             edtDocumento->setText(f("Num_CPF_CNPJ"));
             memInformacoes->clear();
             memInformacoes->appendPlainText(QStringLiteral("Proprietário:") + f("Nome"));
-            const QString tipo = f("Tipo_Pessoa").trimmed();
-            const QString rotulo = tipo == QStringLiteral("FÍSICA")     ? QStringLiteral("CPF:")
-                                   : tipo == QStringLiteral("JURÍDICA") ? QStringLiteral("CNPJ:")
+            const QString personType = f("Tipo_Pessoa").trimmed();
+            const QString label = personType == QStringLiteral("FÍSICA")     ? QStringLiteral("CPF:")
+                                   : personType == QStringLiteral("JURÍDICA") ? QStringLiteral("CNPJ:")
                                                                         : QStringLiteral("CNPJ/CPF:");
-            memInformacoes->appendPlainText(rotulo + f("Num_CPF_CNPJ"));
+            memInformacoes->appendPlainText(label + f("Num_CPF_CNPJ"));
             const QString email = f("Email_Proprietario").trimmed();
             memInformacoes->appendPlainText(email.isEmpty()
                                                 ? QStringLiteral("E-Mail: Não informado no cadastro de proprietário. ")
                                                 : QStringLiteral("E-Mail:") + f("Email_Proprietario"));
             memInformacoes->appendPlainText(
                 QStringLiteral("Registro inserido na data ") +
-                db::toDateTime(donos.row(0)[donos.indexOrThrow(QStringLiteral("Inserido_Em"))])
+                db::toDateTime(owners.row(0)[owners.indexOrThrow(QStringLiteral("Inserido_Em"))])
                     .toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")));
         }
     }
-    const QString chave = edtCodigo->text().trimmed();
-    if (chave.isEmpty())
+    const QString key = edtCodigo->text().trimmed();
+    if (key.isEmpty())
         return;
-    const int dono = chave.toInt();
-    const db::RowSet status = especial::atendimentosPorStatus(dono);
+    const int owner = key.toInt();
+    const db::RowSet status = especialsql::attendancesByStatus(owner);
     for (int i = 0; i < status.count(); ++i)
         memInformacoes->appendPlainText(db::toText(status.row(i)[0]) + QStringLiteral(" = ") +
                                         QString::number(db::toInt(status.row(i)[1])));
-    edtTotal->setText(QString::number(especial::totalReservado(dono)));
-    const db::RowSet lista = especial::atendimentos(dono);
-    if (lista.count() && !db::toText(lista.row(0)[0]).trimmed().isEmpty()) {
+    edtTotal->setText(QString::number(especialsql::SomaReservadoProprietario(owner)));
+    const db::RowSet list = especialsql::attendances(owner);
+    if (list.count() && !db::toText(list.row(0)[0]).trimmed().isEmpty()) {
         memInformacoes->appendPlainText(
             QStringLiteral("Animal | Status do atendimento | Data do atendimento | Unidade de atendimento"));
-        for (int i = 0; i < lista.count(); ++i)
+        for (int i = 0; i < list.count(); ++i)
             memInformacoes->appendPlainText(
-                QStringList{db::toText(lista.row(i)[0]), db::toText(lista.row(i)[1]),
-                            db::toDateTime(lista.row(i)[2]).toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")),
-                            db::toText(lista.row(i)[3])}
+                QStringList{db::toText(list.row(i)[0]), db::toText(list.row(i)[1]),
+                            db::toDateTime(list.row(i)[2]).toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")),
+                            db::toText(list.row(i)[3])}
                     .join(QStringLiteral(" | ")));
     }
 }
 
-void AgendamentoEspecialPage::pesquisar() {
+void AgendamentoEspecialPage::search() {
     IdProprietarioPesquisa = 0;
     MapaDisponibilidadePesquisa = new TMapaDisponibilidadePesquisa(this);
-    connect(MapaDisponibilidadePesquisa, &QDialog::finished, this, [this] { guarded([this] { pesquisou(); }); });
+    connect(MapaDisponibilidadePesquisa, &QDialog::finished, this, [this] { guarded([this] { searched(); }); });
     MapaDisponibilidadePesquisa->open();
 }
 
-void AgendamentoEspecialPage::pesquisou() {
+void AgendamentoEspecialPage::searched() {
     if (IdProprietarioPesquisa == 0)
         return;
     edtCodigo->setText(QString::number(IdProprietarioPesquisa));
     edtNome->clear();
     edtDocumento->clear();
-    carregaInformacoesProprietario();
+    CarregaInformacoesProprietario();
 }
 
-bool AgendamentoEspecialPage::recusa(const QString& mensagem, QLineEdit* campo) {
-    pinta(campo, Qt::yellow);
-    campo->setFocus();
-    Prompts::information(mensagem);
+bool AgendamentoEspecialPage::refuse(const QString& message, QLineEdit* field) {
+    paint(field, Qt::yellow);
+    field->setFocus();
+    Prompts::information(message);
     return false;
 }
 
-void AgendamentoEspecialPage::incluir() {
+void AgendamentoEspecialPage::add() {
     if (edtCodigo->text().trimmed().isEmpty())
-        return void(recusa(kCodigoFalta, edtCodigo));
+        return void(refuse(kCodigoFalta, edtCodigo));
     if (edtNome->text().trimmed().isEmpty())
-        return void(recusa(kNomeFalta, edtNome));
+        return void(refuse(kNomeFalta, edtNome));
     if (edtDocumento->text().trimmed().isEmpty())
-        return void(recusa(kDocumentoFalta, edtDocumento));
+        return void(refuse(kDocumentoFalta, edtDocumento));
     if (edtQuantidade->text().trimmed().isEmpty())
-        return void(recusa(kQuantidadeFalta, edtQuantidade));
+        return void(refuse(kQuantidadeFalta, edtQuantidade));
     bool ok = false;
-    const int quantidade = edtQuantidade->text().trimmed().toInt(&ok);
-    if (!ok || quantidade < 1 || quantidade > 999)
-        return void(recusa(kQuantidadeInvalida, edtQuantidade));
-    const int dono = edtCodigo->text().trimmed().toInt();
-    if (!especial::existeProprietario(dono))
-        return void(recusa(kNaoEncontrado, edtCodigo));
-    if (!Prompts::confirm(kConfirmaIncluir.arg(quantidade).arg(edtNome->text())))
+    const int quantity = edtQuantidade->text().trimmed().toInt(&ok);
+    if (!ok || quantity < 1 || quantity > 999)
+        return void(refuse(kQuantidadeInvalida, edtQuantidade));
+    const int owner = edtCodigo->text().trimmed().toInt();
+    if (!especialsql::ownerExists(owner))
+        return void(refuse(kNaoEncontrado, edtCodigo));
+    if (!Prompts::confirm(kConfirmaIncluir.arg(quantity).arg(edtNome->text())))
         return;
     {
         db::Transaction t;
-        especial::concede(dono, quantidade);
+        especialsql::grant(owner, quantity);
         t.commit();
     }
-    abreLista();
+    openList();
 }
 
-void AgendamentoEspecialPage::excluir() {
+void AgendamentoEspecialPage::remove() {
     if (qryEspecial->isEmpty() || qryEspecial->recNo() < 0)
         return;
-    const int dono = db::toInt(qryEspecial->field(QStringLiteral("Id_Proprietario")));
-    const especial::Saldo s = especial::saldo(dono);
-    if (db::toInt(qryEspecial->field(QStringLiteral("Qt_Agendamento_Reservado"))) < s.usada - s.acrescida) {
+    const int owner = db::toInt(qryEspecial->field(QStringLiteral("Id_Proprietario")));
+    const especialsql::Balance s = especialsql::balance(owner);
+    if (db::toInt(qryEspecial->field(QStringLiteral("Qt_Agendamento_Reservado"))) < s.used - s.granted) {
         Prompts::information(kUsadaMaior);
         return;
     }
     if (!Prompts::confirm(kConfirmaRetirar))
         return;
     try {
-        especial::retira(db::toInt(qryEspecial->field(QStringLiteral("Id_Agendamento_Especial"))),
+        especialsql::withdraw(db::toInt(qryEspecial->field(QStringLiteral("Id_Agendamento_Especial"))),
                          db::readValues(*qryEspecial));
     } catch (const std::exception& e) {
         Prompts::error(failureText(e, kErroExcluir));
         return;
     }
-    abreLista();
+    openList();
 }
 
-void AgendamentoEspecialPage::limpar() {
-    abreLista();
+void AgendamentoEspecialPage::clear() {
+    openList();
     for (QLineEdit* e : {edtCodigo, edtNome, edtDocumento, edtQuantidade, edtTotal})
         e->clear();
     memInformacoes->clear();
@@ -249,7 +249,7 @@ bool AgendamentoEspecialPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut)
         for (QLineEdit* e : {edtCodigo, edtNome, edtDocumento, edtQuantidade})
             if (!e->text().isEmpty())
-                pinta(e, corJanela());
+                paint(e, windowColour());
     return QWidget::eventFilter(watched, event);
 }
 
@@ -272,26 +272,26 @@ TMapaDisponibilidadePesquisa::TMapaDisponibilidadePesquisa(QWidget* parent) : QD
                   {QStringLiteral("Tipo pessoa"), QStringLiteral("Tipo_Pessoa"), 90},
                   {QStringLiteral("CPF/CNPJ"), QStringLiteral("Num_CPF_CNPJ"), 120},
                   {QStringLiteral("E-mail"), QStringLiteral("Email_Proprietario"), 200}});
-    auto* pesquisarB = botao(this, "btnPesquisar", QStringLiteral("&Pesquisar"));
-    auto* okB = botao(this, "btnOK", QStringLiteral("&OK"));
-    auto* linha = new QHBoxLayout;
-    linha->addWidget(new QLabel(QStringLiteral("Selecione:"), this));
-    linha->addWidget(cbbSelecione);
-    linha->addWidget(new QLabel(QStringLiteral("Dados:"), this));
-    linha->addWidget(edtDados, 1);
-    linha->addWidget(pesquisarB);
+    auto* searchB = button(this, "btnPesquisar", QStringLiteral("&Pesquisar"));
+    auto* okB = button(this, "btnOK", QStringLiteral("&OK"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Selecione:"), this));
+    row->addWidget(cbbSelecione);
+    row->addWidget(new QLabel(QStringLiteral("Dados:"), this));
+    row->addWidget(edtDados, 1);
+    row->addWidget(searchB);
     auto* col = new QVBoxLayout(this);
-    col->addLayout(linha);
+    col->addLayout(row);
     col->addWidget(dbgPesquisa, 1);
     col->addWidget(okB, 0, Qt::AlignRight);
     resize(720, 420);
-    connect(pesquisarB, &QPushButton::clicked, this, [this] { guarded([this] { pesquisar(); }); });
+    connect(searchB, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });
     connect(okB, &QPushButton::clicked, this, [this] { ok(); });
 }
 
-void TMapaDisponibilidadePesquisa::pesquisar() {
+void TMapaDisponibilidadePesquisa::search() {
     if (cbbSelecione->currentIndex() < 0) {
-        pinta(cbbSelecione, Qt::yellow);
+        paint(cbbSelecione, Qt::yellow);
         cbbSelecione->setFocus();
         Prompts::information(kFaltaOpcao);
         return;
@@ -300,7 +300,7 @@ void TMapaDisponibilidadePesquisa::pesquisar() {
         Prompts::information(kFaltaDigitar.arg(cbbSelecione->currentText()));
         return;
     }
-    especial::pesquisa(*qryPesquisa, cbbSelecione->currentIndex() == 0, edtDados->text().trimmed());
+    especialsql::searchOwners(*qryPesquisa, cbbSelecione->currentIndex() == 0, edtDados->text().trimmed());
 }
 
 void TMapaDisponibilidadePesquisa::ok() {

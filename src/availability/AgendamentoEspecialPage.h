@@ -27,19 +27,19 @@ public:
     QLineEdit* edtTotal;
     QPlainTextEdit* memInformacoes;
 
-    void abreLista();
-    void carregaInformacoesProprietario();
-    void pesquisar();
-    void pesquisou();   // the search dialog closed
-    void incluir();
-    void excluir();
-    void limpar();
+    void openList();
+    void CarregaInformacoesProprietario();
+    void search();
+    void searched();   // the search dialog closed
+    void add();
+    void remove();
+    void clear();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool recusa(const QString& mensagem, QLineEdit* campo);
+    bool refuse(const QString& message, QLineEdit* field);
 };
 
 // The key the owner search hands back; 0 when it hands none.
@@ -55,7 +55,7 @@ public:
     db::DataSet* qryPesquisa;
     QTableView* dbgPesquisa;
 
-    void pesquisar();
+    void search();
     void ok();
 };
 

@@ -4,27 +4,27 @@
 #include "platform/db/DataSet.h"
 #include "platform/db/EditedRow.h"
 
-namespace especial {
+namespace especialsql {
 
 // The standing grants with their owners' names.
-void abreConcessoes(db::DataSet& dados);
+void openGrants(db::DataSet& data);
 // Owners by key and/or part of the name (either may be empty).
-db::RowSet proprietarios(const QString& codigo, const QString& nome);
+db::RowSet owners(const QString& code, const QString& name);
 // The search dialog: by document or by part of the name.
-void pesquisa(db::DataSet& dados, bool porDocumento, const QString& dado);
-bool existeProprietario(int id);
+void searchOwners(db::DataSet& data, bool byDocument, const QString& text);
+bool ownerExists(int id);
 // Attendances per status (not status 7): name and count.
-db::RowSet atendimentosPorStatus(int proprietario);
+db::RowSet attendancesByStatus(int owner);
 // Every attendance: animal, status, date-time, unit, by date.
-db::RowSet atendimentos(int proprietario);
-int totalReservado(int proprietario);
+db::RowSet attendances(int owner);
+int SomaReservadoProprietario(int owner);
 // Granted (standing) and used (attendances not of status 7).
-struct Saldo {
-    int acrescida = 0, usada = 0;
+struct Balance {
+    int granted = 0, used = 0;
 };
-Saldo saldo(int proprietario);
-void concede(int proprietario, int quantidade);      // reads its key: call inside a transaction
-// Marks the grant as read (`lida`) removed; kRegistroAlterado when another workstation changed it meanwhile.
-void retira(int concessao, const db::RowValues& lida);
+Balance balance(int owner);
+void grant(int owner, int quantity);      // reads its key: call inside a transaction
+// Marks the grant as read (`read`) removed; kRegistroAlterado when another workstation changed it meanwhile.
+void withdraw(int grantId, const db::RowValues& read);
 
-}  // namespace especial
+}  // namespace especialsql

@@ -12,6 +12,7 @@
 #include "common/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "platform/db/Keys.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
@@ -32,273 +33,272 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-using namespace mapa;
+using namespace availability;
 
 
 MapaPrincipalPage::MapaPrincipalPage(QStatusBar* status, QWidget* parent) : QWidget(parent), stbPrincipal(status) {
     setObjectName(QStringLiteral("tbsPrincipal"));
-    QWidget* principal = this;
+    createEditor();
+    QLayout* buttons = createButtons();
+    createDayList();
+    layoutPage(buttons);
+    lockEditor(true);
+    setBrowsing(true);
+    findChild<QPushButton*>(QStringLiteral("bmpAlterar"))->setEnabled(false);
+    findChild<QPushButton*>(QStringLiteral("bmpExcluir"))->setEnabled(false);
+}
 
-    calData = new QCalendarWidget(principal);
+void MapaPrincipalPage::createEditor() {
+    calData = new QCalendarWidget(this);
     calData->setObjectName(QStringLiteral("calData"));
     calData->setSelectedDate(db::serverTime().date());
-    dblUnidade_trabalho = listaCombo(principal, "dblUnidade_trabalho", unidadesAtivas());
-    dblProcedimento = listaCombo(principal, "dblProcedimento", procedimentosCirurgia());
-    dblEspecie = listaCombo(principal, "dblEspecie", especies(false));
-    mkeHora = edicao(principal, "mkeHora");
+    dblUnidade_trabalho = lookupCombo(this, "dblUnidade_trabalho", mapasql::activeUnits());
+    dblProcedimento = lookupCombo(this, "dblProcedimento", mapasql::surgeryProcedures());
+    dblEspecie = lookupCombo(this, "dblEspecie", mapasql::speciesList(false));
+    mkeHora = lineEdit(this, "mkeHora");
     mkeHora->setInputMask(QStringLiteral("90:00; "));
-    mkeVagaGeral = edicao(principal, "mkeVagaGeral");
-    mkeVagaFemea = edicao(principal, "mkeVagaFemea");
+    mkeVagaGeral = lineEdit(this, "mkeVagaGeral");
+    mkeVagaFemea = lineEdit(this, "mkeVagaFemea");
     for (QLineEdit* e : {mkeHora, mkeVagaGeral, mkeVagaFemea})
         e->installEventFilter(this);
     for (QLineEdit* e : {mkeVagaGeral, mkeVagaFemea})
         e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), e));
-
-    auto* filtro = botao(principal, "bmpFiltroRegistro", QStringLiteral("Filtrar registros"));
-    filtro->setVisible(false);
-    auto* nova = botao(principal, "bmpNovaVaga", QStringLiteral("Novas vagas"));
-    auto* alterarB = botao(principal, "bmpAlterar", QStringLiteral("Alterar"));
-    auto* gravarB = botao(principal, "bmpGravar", QStringLiteral("Gravar"));
-    auto* excluirB = botao(principal, "bmpExcluir", QStringLiteral("Excluir"));
-    auto* cancelarB = botao(principal, "bmpCancelar", QStringLiteral("Cancelar"));
-    bmpAreas = botao(principal, "bmpAreas", kAssociarAreas);
-    auto* clonarB = botao(principal, "BitBtn5", QStringLiteral("&Clonar agenda"));
-    auto* rascunho = botao(principal, "BitBtn7", QStringLiteral("Criar rascunho..."));
-    auto* informacao = botao(principal, "BitBtn6", QStringLiteral("Informação"));
-    lblResumo = new QLabel(principal);
-    lblResumo->setObjectName(QStringLiteral("lblResumo"));
-
-    qryMapa = new db::DataSet(db::kMain, this);
-    dbgResume = new QTableView(principal);
-    dbgResume->setObjectName(QStringLiteral("dbgResume"));
-    const auto usada = [](const char* field) {
-        return [field](const db::DataSet& d, int row) {
-            return QString::number(db::toInt(d.cell(row, QString::fromLatin1(field))));
-        };
-    };
-    ui::bindGrid(dbgResume, qryMapa,
-                 {colunaNome(QStringLiteral("Unidade"), 160, m_nomes.unidades, "Id_unidade_trabalho"),
-                  colunaNome(QStringLiteral("Procedimento"), 120, m_nomes.procedimentos, "Id_tipo_procedimento"),
-                  colunaDataHora(QStringLiteral("Data / hora"), 130, "Data_hora_disponibilidade"),
-                  {QStringLiteral("Qt.vaga geral"), QStringLiteral("Qt_vaga_disponivel_geral"), 80},
-                  {QStringLiteral("Qt.vaga fêmea grande"), QStringLiteral("Qt_vaga_disp_f_grande_porte"), 110},
-                  ui::GridColumn::calculated(QStringLiteral("Qt.vaga geral usada"), 110, usada("Qt_vaga_usada_geral")),
-                  ui::GridColumn::calculated(QStringLiteral("Qt.vaga fêmea grande usada"), 140,
-                                             usada("Qt_vaga_usada_f_grande_porte")),
-                  colunaNome(QStringLiteral("Especie"), 100, m_nomes.especies, "Id_Especie"),
-                  {QStringLiteral("Área de abrangência"), QStringLiteral("COD_AREA_ABRN"), 110}});
-
-    auto* editor = new QGridLayout;
-    editor->addWidget(new QLabel(QStringLiteral("Unidade:"), principal), 0, 0);
-    editor->addWidget(dblUnidade_trabalho, 0, 1);
-    editor->addWidget(new QLabel(QStringLiteral("Procedimento:"), principal), 1, 0);
-    editor->addWidget(dblProcedimento, 1, 1);
-    editor->addWidget(new QLabel(QStringLiteral("Hora:"), principal), 2, 0);
-    editor->addWidget(mkeHora, 2, 1);
-    editor->addWidget(new QLabel(QStringLiteral("Qt. vagas geral:"), principal), 3, 0);
-    editor->addWidget(mkeVagaGeral, 3, 1);
-    editor->addWidget(new QLabel(QStringLiteral("Qt.vaga fêmea grande:"), principal), 4, 0);
-    editor->addWidget(mkeVagaFemea, 4, 1);
-    editor->addWidget(new QLabel(QStringLiteral("Espécie:"), principal), 5, 0);
-    editor->addWidget(dblEspecie, 5, 1);
-    auto* botoesL = new QHBoxLayout;
-    for (QPushButton* b : {nova, alterarB, gravarB, excluirB, cancelarB, bmpAreas, clonarB, rascunho, informacao})
-        botoesL->addWidget(b);
-    auto* topo = new QHBoxLayout;
-    topo->addWidget(calData);
-    topo->addLayout(editor, 1);
-    auto* col = new QVBoxLayout(principal);
-    col->addLayout(topo);
-    col->addLayout(botoesL);
-    col->addWidget(lblResumo);
-    col->addWidget(dbgResume, 1);
-
-    connect(filtro, &QPushButton::clicked, this, [this] { guarded([this] { carregaDia(); }); });
-    connect(calData, &QCalendarWidget::clicked, this, [this] { guarded([this] { cliqueFiltro(); }); });
+    connect(calData, &QCalendarWidget::clicked, this, [this] { guarded([this] { filterClick(); }); });
     for (QComboBox* c : {dblUnidade_trabalho, dblProcedimento})
-        connect(c, &QComboBox::activated, this, [this] { guarded([this] { cliqueFiltro(); }); });
-    const auto liga = [this](QPushButton* b, void (MapaPrincipalPage::*f)()) {
+        connect(c, &QComboBox::activated, this, [this] { guarded([this] { filterClick(); }); });
+}
+
+QLayout* MapaPrincipalPage::createButtons() {
+    const auto onClick = [this](const char* name, const QString& caption, void (MapaPrincipalPage::*f)()) {
+        QPushButton* b = button(this, name, caption);
         connect(b, &QPushButton::clicked, this, [this, f] { guarded([this, f] { (this->*f)(); }); });
+        return b;
     };
-    liga(nova, &MapaPrincipalPage::novasVagas);
-    liga(alterarB, &MapaPrincipalPage::alterar);
-    liga(gravarB, &MapaPrincipalPage::gravar);
-    liga(excluirB, &MapaPrincipalPage::excluir);
-    liga(cancelarB, &MapaPrincipalPage::cancelar);
-    liga(bmpAreas, &MapaPrincipalPage::abreAreas);
-    liga(clonarB, &MapaPrincipalPage::clonar);
-    connect(rascunho, &QPushButton::clicked, this, [this] {
+    onClick("bmpFiltroRegistro", QStringLiteral("Filtrar registros"), &MapaPrincipalPage::loadDay)->setVisible(false);
+    auto* row = new QHBoxLayout;
+    row->addWidget(onClick("bmpNovaVaga", QStringLiteral("Novas vagas"), &MapaPrincipalPage::newSlots));
+    row->addWidget(onClick("bmpAlterar", QStringLiteral("Alterar"), &MapaPrincipalPage::change));
+    row->addWidget(onClick("bmpGravar", QStringLiteral("Gravar"), &MapaPrincipalPage::save));
+    row->addWidget(onClick("bmpExcluir", QStringLiteral("Excluir"), &MapaPrincipalPage::remove));
+    row->addWidget(onClick("bmpCancelar", QStringLiteral("Cancelar"), &MapaPrincipalPage::cancel));
+    bmpAreas = onClick("bmpAreas", kAssociarAreas, &MapaPrincipalPage::openAreas);
+    row->addWidget(bmpAreas);
+    row->addWidget(onClick("BitBtn5", QStringLiteral("&Clonar agenda"), &MapaPrincipalPage::clone));
+    auto* provisionalB = button(this, "BitBtn7", QStringLiteral("Criar rascunho..."));
+    connect(provisionalB, &QPushButton::clicked, this, [this] {
         frmMapaDisponibilidadeRascunho = new TfrmMapaDisponibilidadeRascunho;
         showForm(frmMapaDisponibilidadeRascunho, ShowAs::MdiChild, this);
     });
-    connect(informacao, &QPushButton::clicked, this, [this] {
+    row->addWidget(provisionalB);
+    auto* informationB = button(this, "BitBtn6", QStringLiteral("Informação"));
+    connect(informationB, &QPushButton::clicked, this, [this] {
         guarded([this] {
             frmMapaDisponibilidadeInformacao = new TfrmMapaDisponibilidadeInformacao;
             showForm(frmMapaDisponibilidadeInformacao, ShowAs::Window, this);
         });
     });
-    connect(qryMapa, &db::DataSet::currentChanged, this, [this] { mostraLinha(); });
-
-    travaEditor(true);
-    botoes(true);
-    findChild<QPushButton*>(QStringLiteral("bmpAlterar"))->setEnabled(false);
-    findChild<QPushButton*>(QStringLiteral("bmpExcluir"))->setEnabled(false);
+    row->addWidget(informationB);
+    return row;
 }
 
-int MapaPrincipalPage::chaveDe(QComboBox* combo) const {
+void MapaPrincipalPage::createDayList() {
+    lblResumo = new QLabel(this);
+    lblResumo->setObjectName(QStringLiteral("lblResumo"));
+    qryMapa = new db::DataSet(db::kMain, this);
+    dbgResume = new QTableView(this);
+    dbgResume->setObjectName(QStringLiteral("dbgResume"));
+    const auto used = [](const char* field) {
+        return [field](const db::DataSet& d, int row) {
+            return QString::number(db::toInt(d.cell(row, QString::fromLatin1(field))));
+        };
+    };
+    ui::bindGrid(dbgResume, qryMapa,
+                 {nameColumn(QStringLiteral("Unidade"), 160, m_names.units, "Id_unidade_trabalho"),
+                  nameColumn(QStringLiteral("Procedimento"), 120, m_names.procedures, "Id_tipo_procedimento"),
+                  dateTimeColumn(QStringLiteral("Data / hora"), 130, "Data_hora_disponibilidade"),
+                  {QStringLiteral("Qt.vaga geral"), QStringLiteral("Qt_vaga_disponivel_geral"), 80},
+                  {QStringLiteral("Qt.vaga fêmea grande"), QStringLiteral("Qt_vaga_disp_f_grande_porte"), 110},
+                  ui::GridColumn::calculated(QStringLiteral("Qt.vaga geral usada"), 110, used("Qt_vaga_usada_geral")),
+                  ui::GridColumn::calculated(QStringLiteral("Qt.vaga fêmea grande usada"), 140,
+                                             used("Qt_vaga_usada_f_grande_porte")),
+                  nameColumn(QStringLiteral("Especie"), 100, m_names.species, "Id_Especie"),
+                  {QStringLiteral("Área de abrangência"), QStringLiteral("COD_AREA_ABRN"), 110}});
+    connect(qryMapa, &db::DataSet::currentChanged, this, [this] { showRow(); });
+}
+
+void MapaPrincipalPage::layoutPage(QLayout* buttons) {
+    auto* editor = new QGridLayout;
+    int row = 0;
+    for (auto [caption, control] : std::initializer_list<std::pair<const char*, QWidget*>>{
+             {"Unidade:", dblUnidade_trabalho}, {"Procedimento:", dblProcedimento}, {"Hora:", mkeHora},
+             {"Qt. vagas geral:", mkeVagaGeral}, {"Qt.vaga fêmea grande:", mkeVagaFemea}, {"Espécie:", dblEspecie}}) {
+        editor->addWidget(new QLabel(QString::fromUtf8(caption), this), row, 0);
+        editor->addWidget(control, row++, 1);
+    }
+    auto* top = new QHBoxLayout;
+    top->addWidget(calData);
+    top->addLayout(editor, 1);
+    auto* col = new QVBoxLayout(this);
+    col->addLayout(top);
+    col->addLayout(buttons);
+    col->addWidget(lblResumo);
+    col->addWidget(dbgResume, 1);
+}
+
+int MapaPrincipalPage::keyOf(QComboBox* combo) const {
     return combo->currentIndex() < 0 ? -1 : combo->currentData().toInt();
 }
 
-void MapaPrincipalPage::posiciona(QComboBox* combo, const QVariant& key) {
+void MapaPrincipalPage::showKey(QComboBox* combo, const QVariant& key) {
     combo->setCurrentIndex(key.isNull() ? -1 : combo->findData(db::toInt(key)));
 }
 
-void MapaPrincipalPage::trava(QWidget* control, bool locked) {
+void MapaPrincipalPage::lock(QWidget* control, bool locked) {
     if (auto* e = qobject_cast<QLineEdit*>(control))
         e->setReadOnly(locked);
     else
         control->setEnabled(!locked);
-    pinta(control, locked ? ui::readOnlyColour() : corJanela());
+    paint(control, locked ? ui::readOnlyColour() : windowColour());
 }
 
-void MapaPrincipalPage::travaEditor(bool especieTambem) {
+void MapaPrincipalPage::lockEditor(bool speciesToo) {
     for (QWidget* w : {static_cast<QWidget*>(mkeHora), static_cast<QWidget*>(mkeVagaGeral),
                        static_cast<QWidget*>(mkeVagaFemea)})
-        trava(w, true);
-    if (especieTambem)
-        trava(dblEspecie, true);
+        lock(w, true);
+    if (speciesToo)
+        lock(dblEspecie, true);
 }
 
 // Browsing: Excluir, Alterar and Novas vagas on, Gravar and the areas off; editing the other way round.
-void MapaPrincipalPage::botoes(bool navegando) {
+void MapaPrincipalPage::setBrowsing(bool browsing) {
     for (const char* n : {"bmpExcluir", "bmpAlterar", "bmpNovaVaga"})
-        findChild<QPushButton*>(QString::fromLatin1(n))->setEnabled(navegando);
-    findChild<QPushButton*>(QStringLiteral("bmpGravar"))->setEnabled(!navegando);
-    bmpAreas->setEnabled(!navegando);
+        findChild<QPushButton*>(QString::fromLatin1(n))->setEnabled(browsing);
+    findChild<QPushButton*>(QStringLiteral("bmpGravar"))->setEnabled(!browsing);
+    bmpAreas->setEnabled(!browsing);
 }
 
-void MapaPrincipalPage::cliqueFiltro() {
-    if (recarregaDia(EstadoMapa))
-        carregaDia();
+void MapaPrincipalPage::filterClick() {
+    if (reloadsDay(EstadoMapa))
+        loadDay();
 }
 
-void MapaPrincipalPage::carregaDia() {
+void MapaPrincipalPage::loadDay() {
     stbPrincipal->clearMessage();
-    m_nomes = leNomes();
-    abreDia(*qryMapa, calData->selectedDate());
+    m_names = mapasql::readNames();
+    mapasql::openDay(*qryMapa, calData->selectedDate());
     if (!qryMapa->isEmpty()) {
         stbPrincipal->showMessage(kTotalRegistro + QString::number(qryMapa->recordCount()));
     } else {
         stbPrincipal->showMessage(kNenhumRegistro);
-        limpaEditor();
+        clearEditor();
     }
     findChild<QPushButton*>(QStringLiteral("bmpAlterar"))->setEnabled(!qryMapa->isEmpty());
     findChild<QPushButton*>(QStringLiteral("bmpExcluir"))->setEnabled(!qryMapa->isEmpty());
 }
 
-void MapaPrincipalPage::mostraLinha() {
+void MapaPrincipalPage::showRow() {
     if (qryMapa->recNo() < 0 || qryMapa->isEmpty())
         return;
-    const QDateTime quando = db::toDateTime(qryMapa->field(QStringLiteral("Data_hora_disponibilidade")));
-    calData->setSelectedDate(quando.date());
-    mkeHora->setText(horaDaVaga(quando));
+    const QDateTime when = db::toDateTime(qryMapa->field(QStringLiteral("Data_hora_disponibilidade")));
+    calData->setSelectedDate(when.date());
+    mkeHora->setText(slotHour(when));
     mkeVagaGeral->setText(qryMapa->str(QStringLiteral("Qt_vaga_disponivel_geral")));
     mkeVagaFemea->setText(qryMapa->str(QStringLiteral("Qt_vaga_disp_f_grande_porte")));
-    posiciona(dblUnidade_trabalho, qryMapa->field(QStringLiteral("Id_unidade_trabalho")));
-    posiciona(dblProcedimento, qryMapa->field(QStringLiteral("Id_tipo_procedimento")));
-    posiciona(dblEspecie, qryMapa->field(QStringLiteral("Id_Especie")));
-    travaEditor(true);
-    botoes(true);
+    showKey(dblUnidade_trabalho, qryMapa->field(QStringLiteral("Id_unidade_trabalho")));
+    showKey(dblProcedimento, qryMapa->field(QStringLiteral("Id_tipo_procedimento")));
+    showKey(dblEspecie, qryMapa->field(QStringLiteral("Id_Especie")));
+    lockEditor(true);
+    setBrowsing(true);
 }
 
-void MapaPrincipalPage::limpaEditor() {
+void MapaPrincipalPage::clearEditor() {
     for (QLineEdit* e : {mkeHora, mkeVagaGeral, mkeVagaFemea})
         e->clear();
     for (QComboBox* c : {dblUnidade_trabalho, dblProcedimento, dblEspecie})
         c->setCurrentIndex(-1);
 }
 
-void MapaPrincipalPage::novasVagas() {
+void MapaPrincipalPage::newSlots() {
     for (QWidget* w : {static_cast<QWidget*>(mkeHora), static_cast<QWidget*>(mkeVagaGeral),
                        static_cast<QWidget*>(mkeVagaFemea), static_cast<QWidget*>(dblEspecie)})
-        trava(w, false);
+        lock(w, false);
     mkeHora->setFocus();
-    botoes(false);
+    setBrowsing(false);
     findChild<QPushButton*>(QStringLiteral("bmpNovaVaga"))->setEnabled(true);
-    limpaEditor();
-    EstadoMapa = proximoEstado(EstadoMapa, EventoMapa::NovasVagas);
+    clearEditor();
+    EstadoMapa = nextState(EstadoMapa, MapEvent::NewSlots);
     lblResumo->setEnabled(false);
 }
 
-void MapaPrincipalPage::alterar() {
+void MapaPrincipalPage::change() {
     if (qryMapa->isEmpty() || qryMapa->recNo() < 0)
         return;
-    EstadoMapa = proximoEstado(EstadoMapa, EventoMapa::Alterar);
-    mkeHora->setText(horaDaVaga(db::toDateTime(qryMapa->field(QStringLiteral("Data_hora_disponibilidade")))));
+    EstadoMapa = nextState(EstadoMapa, MapEvent::Change);
+    mkeHora->setText(slotHour(db::toDateTime(qryMapa->field(QStringLiteral("Data_hora_disponibilidade")))));
     mkeVagaGeral->setText(qryMapa->str(QStringLiteral("Qt_vaga_disponivel_geral")));
     mkeVagaFemea->setText(qryMapa->str(QStringLiteral("Qt_vaga_disp_f_grande_porte")));
     // A slot already booked keeps its hour and species.
-    const bool usada = db::toInt(qryMapa->field(QStringLiteral("Qt_vaga_usada_geral"))) > 0 ||
+    const bool used = db::toInt(qryMapa->field(QStringLiteral("Qt_vaga_usada_geral"))) > 0 ||
                        db::toInt(qryMapa->field(QStringLiteral("Qt_vaga_usada_f_grande_porte"))) > 0;
-    trava(mkeHora, usada);
-    trava(dblEspecie, usada);
-    trava(mkeVagaGeral, false);
-    trava(mkeVagaFemea, false);
+    lock(mkeHora, used);
+    lock(dblEspecie, used);
+    lock(mkeVagaGeral, false);
+    lock(mkeVagaFemea, false);
     mkeHora->setFocus();
-    botoes(false);
+    setBrowsing(false);
 }
 
-QWidget* MapaPrincipalPage::campo(Campo c) const {
+QWidget* MapaPrincipalPage::controlFor(SlotField c) const {
     switch (c) {
-    case Campo::Unidade: return dblUnidade_trabalho;
-    case Campo::Procedimento: return dblProcedimento;
-    case Campo::Especie: return dblEspecie;
-    case Campo::Hora: return mkeHora;
-    case Campo::Geral: return mkeVagaGeral;
-    case Campo::Femea: return mkeVagaFemea;
+    case SlotField::Unit: return dblUnidade_trabalho;
+    case SlotField::Procedure: return dblProcedimento;
+    case SlotField::Species: return dblEspecie;
+    case SlotField::Hour: return mkeHora;
+    case SlotField::General: return mkeVagaGeral;
+    case SlotField::Female: return mkeVagaFemea;
     default: return nullptr;
     }
 }
 
-void MapaPrincipalPage::gravar() {
-    VagaDigitada digitada{dblUnidade_trabalho->currentText(), dblProcedimento->currentText(),
-                          dblEspecie->currentText(), chaveDe(dblEspecie), {}, mkeHora->text(),
+void MapaPrincipalPage::save() {
+    TypedSlot typed{dblUnidade_trabalho->currentText(), dblProcedimento->currentText(),
+                          dblEspecie->currentText(), keyOf(dblEspecie), {}, mkeHora->text(),
                           mkeVagaGeral->text(), mkeVagaFemea->text()};
-    const auto recusa = checaGravarMapa(digitada);
-    mkeVagaGeral->setText(digitada.geral);
-    mkeVagaFemea->setText(digitada.femea);
-    if (recusa) {
-        if (recusa->zeraFemea)
-            trava(mkeVagaFemea, true);
-        if (QWidget* w = campo(recusa->campo))
+    const auto refusal = checkMapSave(typed);
+    mkeVagaGeral->setText(typed.general);
+    mkeVagaFemea->setText(typed.female);
+    if (refusal) {
+        if (refusal->zeroesFemale)
+            lock(mkeVagaFemea, true);
+        if (QWidget* w = controlFor(refusal->field))
             w->setFocus();
-        Prompts::information(recusa->mensagem);
+        Prompts::information(refusal->message);
         return;
     }
-    const Vaga vaga{chaveDe(dblUnidade_trabalho), chaveDe(dblProcedimento), chaveDe(dblEspecie),
-                    dataHora(calData->selectedDate(), mkeHora->text()), numero(digitada.geral).value_or(0),
-                    numero(digitada.femea).value_or(0), 0, 0, {}, {}};
+    const mapasql::Slot slot{keyOf(dblUnidade_trabalho), keyOf(dblProcedimento), keyOf(dblEspecie),
+                    slotDateTime(calData->selectedDate(), mkeHora->text()), wholeNumber(typed.general).value_or(0),
+                    wholeNumber(typed.female).value_or(0), 0, 0, {}, {}};
     try {
-        if (EstadoMapa == mapa::EstadoMapa::Novo && !insere(vaga))
+        if (EstadoMapa == availability::MapState::New && !insertNew(slot))
             return;
-        if (EstadoMapa == mapa::EstadoMapa::Alterar && !altera(vaga))
+        if (EstadoMapa == availability::MapState::Changing && !saveChange(slot))
             return;
     } catch (const std::exception&) {
         Prompts::error(kErroGravar);
     }
-    fimGravar();
+    endSave();
 }
 
-bool MapaPrincipalPage::insere(const Vaga& vaga) {
+bool MapaPrincipalPage::insertNew(const mapasql::Slot& slot) {
     {
         db::Transaction t;
-        if (contaIguais(vaga) > 0) {
+        if (mapasql::countSame(slot) > 0) {
             Prompts::information(kDuplicado + kReplanejamento);
             return false;
         }
-        const bool comAreas = AreasSelecionadas.size() > 1 && AreasSelecionadas[1] != 0;
+        const bool withAreas = AreasSelecionadas.size() > 1 && AreasSelecionadas[1] != 0;
         QList<QVariant> areas;
-        if (comAreas) {
+        if (withAreas) {
             for (int i = 1; i < AreasSelecionadas.size(); ++i)
                 if (AreasSelecionadas[i] != 0)
                     areas << AreasSelecionadas[i];
@@ -306,147 +306,147 @@ bool MapaPrincipalPage::insere(const Vaga& vaga) {
             areas << QVariant();
         }
         for (const QVariant& area : std::as_const(areas)) {
-            Vaga v = vaga;
+            mapasql::Slot v = slot;
             v.area = area;
-            insereVaga(proximaChave(QStringLiteral("Mapa_disponibilidade_agenda"),
+            mapasql::insertSlot(db::nextKey(QStringLiteral("Mapa_disponibilidade_agenda"),
                                     QStringLiteral("Id_Mapa_disponibilidade_agenda")), v);
         }
         t.commit();
-        if (comAreas)
-            EstadoMapa = proximoEstado(EstadoMapa, EventoMapa::GravouComAreas);
+        if (withAreas)
+            EstadoMapa = nextState(EstadoMapa, MapEvent::SavedWithAreas);
     }
     Prompts::information(kSucesso);
     return true;
 }
 
-bool MapaPrincipalPage::altera(const Vaga& vaga) {
+bool MapaPrincipalPage::saveChange(const mapasql::Slot& slot) {
     const QVariant id = qryMapa->field(QStringLiteral("Id_Mapa_disponibilidade_agenda"));
-    if (contaIguais(vaga, id) > 0) {
+    if (mapasql::countSame(slot, id) > 0) {
         Prompts::information(kDuplicado + kReplanejamento);
         return false;
     }
     // Tells why the slot as it now stands refuses the change, if it does.
-    const auto recusa = [&vaga](const Usadas& atual) -> std::optional<QString> {
-        if (auto m = checaUsadas(atual.geral, atual.femea, vaga.geral, vaga.femea))
+    const auto refusalOf = [&slot](const mapasql::SlotUse& current) -> std::optional<QString> {
+        if (auto m = checkUsedCounts(current.general, current.female, slot.general, slot.female))
             return m;
-        const bool move = atual.vaga.unidade != vaga.unidade || atual.vaga.procedimento != vaga.procedimento ||
-                          atual.vaga.especie != vaga.especie || atual.vaga.dataHora != vaga.dataHora;
-        if ((atual.geral > 0 || atual.femea > 0) && move)
+        const bool move = current.slot.unit != slot.unit || current.slot.procedure != slot.procedure ||
+                          current.slot.species != slot.species || current.slot.dateTime != slot.dateTime;
+        if ((current.general > 0 || current.female > 0) && move)
             return kUsadaNaoMove;
         return std::nullopt;
     };
-    if (auto m = recusa(leVaga(id.toInt()))) {
+    if (auto m = refusalOf(mapasql::readSlot(id.toInt()))) {
         Prompts::information(*m);
         return false;
     }
     if (!Prompts::confirm(kConfirmaAlterar))
         return true;
-    if (!alteraVaga(id.toInt(), vaga)) {
+    if (!mapasql::updateSlot(id.toInt(), slot)) {
         // The web system booked the slot meanwhile, or it is gone.
-        const Usadas agora = leVaga(id.toInt());
-        Prompts::information(agora.existe ? recusa(agora).value_or(kUsadaGeral) : kErroGravar);
+        const mapasql::SlotUse now = mapasql::readSlot(id.toInt());
+        Prompts::information(now.exists ? refusalOf(now).value_or(kUsadaGeral) : kErroGravar);
         return false;
     }
     Prompts::information(kSucesso);
     return true;
 }
 
-void MapaPrincipalPage::fimGravar() {
-    travaEditor(true);
-    botoes(true);
-    cancelar();
-    EstadoMapa = proximoEstado(EstadoMapa, EventoMapa::FimGravar);
+void MapaPrincipalPage::endSave() {
+    lockEditor(true);
+    setBrowsing(true);
+    cancel();
+    EstadoMapa = nextState(EstadoMapa, MapEvent::SaveEnded);
     findChild<QPushButton*>(QStringLiteral("bmpGravar"))->setEnabled(false);
     bmpAreas->setEnabled(false);
     bmpAreas->setText(kAssociarAreas);
     bmpAreas->setStyleSheet(QString());
-    restauraAreas();
+    resetAreas();
 }
 
-void MapaPrincipalPage::restauraAreas() {
+void MapaPrincipalPage::resetAreas() {
     AreasSelecionadas = {0};
     lblResumo->clear();
 }
 
-void MapaPrincipalPage::excluir() {
+void MapaPrincipalPage::remove() {
     if (qryMapa->isEmpty() || qryMapa->recNo() < 0)
         return;
     if (Prompts::confirm(kConfirmaExcluir)) {
         const int id = db::toInt(qryMapa->field(QStringLiteral("Id_Mapa_disponibilidade_agenda")));
-        const Usadas u = leVaga(id);
-        if (u.geral >= 1 || u.femea >= 1 || (!excluiVaga(id) && leVaga(id).existe)) {
+        const mapasql::SlotUse u = mapasql::readSlot(id);
+        if (u.general >= 1 || u.female >= 1 || (!mapasql::deleteSlot(id) && mapasql::readSlot(id).exists)) {
             Prompts::information(kUsadoNaoExclui);
             return;
         }
         Prompts::information(kExcluido);
     }
-    travaEditor(true);
-    cancelar();
+    lockEditor(true);
+    cancel();
 }
 
-void MapaPrincipalPage::cancelar() {
-    travaEditor(false);
-    botoes(true);
-    EstadoMapa = proximoEstado(EstadoMapa, EventoMapa::Cancelar);
-    limpaEditor();
-    carregaDia();
-    restauraAreas();
+void MapaPrincipalPage::cancel() {
+    lockEditor(false);
+    setBrowsing(true);
+    EstadoMapa = nextState(EstadoMapa, MapEvent::Cancel);
+    clearEditor();
+    loadDay();
+    resetAreas();
 }
 
-void MapaPrincipalPage::abreAreas() {
-    if (EstadoMapa == mapa::EstadoMapa::Alterar) {
+void MapaPrincipalPage::openAreas() {
+    if (EstadoMapa == availability::MapState::Changing) {
         Prompts::information(kAreasEmAlteracao);
         return;
     }
     frmVagasAreaAbrangencia = new TfrmVagasAreaAbrangencia(this);
-    connect(frmVagasAreaAbrangencia, &TfrmVagasAreaAbrangencia::areasEscolhidas, this,
-            [this](const QList<int>& areas, const QString& resumo) {
+    connect(frmVagasAreaAbrangencia, &TfrmVagasAreaAbrangencia::areasChosen, this,
+            [this](const QList<int>& areas, const QString& summary) {
                 AreasSelecionadas = areas;
-                bmpAreas->setText(mapa::kAreasSelecionadas);
+                bmpAreas->setText(availability::kAreasSelecionadas);
                 bmpAreas->setStyleSheet(QStringLiteral("color: green"));
-                lblResumo->setText(QStringLiteral("Resumo:") + resumo);
+                lblResumo->setText(QStringLiteral("Resumo:") + summary);
                 lblResumo->setEnabled(true);
             });
     frmVagasAreaAbrangencia->open();
 }
 
-void MapaPrincipalPage::clonar() {
+void MapaPrincipalPage::clone() {
     if (qryMapa->isEmpty() || qryMapa->recNo() < 0 ||
         qryMapa->field(QStringLiteral("Id_Mapa_disponibilidade_agenda")).isNull()) {
         Prompts::information(kSemAgendaClonar);
         return;
     }
-    VagaOrigem origem;
-    origem.id = db::toInt(qryMapa->field(QStringLiteral("Id_Mapa_disponibilidade_agenda")));
-    const Usadas fonte = leVaga(origem.id);
-    if (!fonte.existe) {
+    VagaOrigem source;
+    source.id = db::toInt(qryMapa->field(QStringLiteral("Id_Mapa_disponibilidade_agenda")));
+    const mapasql::SlotUse stored = mapasql::readSlot(source.id);
+    if (!stored.exists) {
         Prompts::information(kSemAgendaClonar);
         return;
     }
-    origem.vaga = fonte.vaga;
-    origem.especie = m_nomes.especies.value(origem.vaga.especie);
-    origem.procedimento = m_nomes.procedimentos.value(origem.vaga.procedimento);
-    frmMapaDisponibilidadeClone = new TfrmMapaDisponibilidadeClone(this, origem);
-    connect(frmMapaDisponibilidadeClone, &TfrmMapaDisponibilidadeClone::vagasGeradas, this, [this] { carregaDia(); });
+    source.slot = stored.slot;
+    source.species = m_names.species.value(source.slot.species);
+    source.procedure = m_names.procedures.value(source.slot.procedure);
+    frmMapaDisponibilidadeClone = new TfrmMapaDisponibilidadeClone(this, source);
+    connect(frmMapaDisponibilidadeClone, &TfrmMapaDisponibilidadeClone::slotsGenerated, this, [this] { loadDay(); });
     frmMapaDisponibilidadeClone->open();
 }
 
-void MapaPrincipalPage::saidaHora() {
-    if (EstadoMapa != mapa::EstadoMapa::Novo && EstadoMapa != mapa::EstadoMapa::Alterar)
+void MapaPrincipalPage::hourExit() {
+    if (EstadoMapa != availability::MapState::New && EstadoMapa != availability::MapState::Changing)
         return;
-    if (const auto m = checaSaidaHora(mkeHora->text())) {
+    if (const auto m = checkHourExit(mkeHora->text())) {
         mkeHora->clear();
         Prompts::information(*m);
         QTimer::singleShot(0, mkeHora, [e = mkeHora] { e->setFocus(); });
     }
 }
 
-void MapaPrincipalPage::saidaQuantidade(QLineEdit* edit) {
-    const SaidaQuantidade s = checaSaidaQuantidade(edit->text());
-    if (s == SaidaQuantidade::Aceita)
+void MapaPrincipalPage::quantityExit(QLineEdit* edit) {
+    const QuantityExit s = checkQuantityExit(edit->text());
+    if (s == QuantityExit::Accept)
         return;
     Prompts::information(kValorInvalido);
-    if (s == SaidaQuantidade::Limpa) {
+    if (s == QuantityExit::Clear) {
         edit->clear();
         QTimer::singleShot(0, edit, [edit] { edit->setFocus(); });
     }
@@ -455,9 +455,9 @@ void MapaPrincipalPage::saidaQuantidade(QLineEdit* edit) {
 bool MapaPrincipalPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
         if (watched == mkeHora)
-            guarded([this] { saidaHora(); });
+            guarded([this] { hourExit(); });
         else if (watched == mkeVagaGeral || watched == mkeVagaFemea)
-            guarded([this, watched] { saidaQuantidade(static_cast<QLineEdit*>(watched)); });
+            guarded([this, watched] { quantityExit(static_cast<QLineEdit*>(watched)); });
     }
     return QWidget::eventFilter(watched, event);
 }

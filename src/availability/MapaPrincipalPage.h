@@ -12,6 +12,7 @@
 class QCalendarWidget;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
@@ -23,7 +24,7 @@ public:
     // Messages of the day list go to the form's status bar.
     MapaPrincipalPage(QStatusBar* status, QWidget* parent);
 
-    mapa::EstadoMapa EstadoMapa = mapa::EstadoMapa::Vazio;
+    availability::MapState EstadoMapa = availability::MapState::Empty;
     // Coverage-area codes of the next new slot; entry 0 holds none, zero entries are skipped.
     QList<int> AreasSelecionadas{0};
 
@@ -40,34 +41,41 @@ public:
     QTableView* dbgResume;
     QStatusBar* stbPrincipal;
 
-    void carregaDia();   // the chosen day's slots
-    void novasVagas();
-    void alterar();
-    void gravar();
-    void excluir();
-    void cancelar();
-    void abreAreas();
-    void clonar();
+    void loadDay();   // the chosen day's slots
+    void newSlots();
+    void change();
+    void save();
+    void remove();
+    void cancel();
+    void openAreas();
+    void clone();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void cliqueFiltro();
-    void mostraLinha();
-    void limpaEditor();
-    void trava(QWidget* control, bool locked);
-    void travaEditor(bool especieTambem);
-    void botoes(bool navegando);
-    void fimGravar();
-    void restauraAreas();
-    int chaveDe(QComboBox* combo) const;
-    void posiciona(QComboBox* combo, const QVariant& key);
-    QWidget* campo(mapa::Campo campo) const;
-    bool insere(const mapa::Vaga& vaga);          // false: refused, the editor stays open
-    bool altera(const mapa::Vaga& vaga);
-    void saidaHora();
-    void saidaQuantidade(QLineEdit* edit);
+    // The constructor's parts: the calendar and the slot editor, the buttons (their row), the day list and
+    // the page's layout.
+    void createEditor();
+    QLayout* createButtons();
+    void createDayList();
+    void layoutPage(QLayout* buttons);
 
-    mapa::NomesMapa m_nomes;
+    void filterClick();
+    void showRow();
+    void clearEditor();
+    void lock(QWidget* control, bool locked);
+    void lockEditor(bool speciesToo);
+    void setBrowsing(bool browsing);
+    void endSave();
+    void resetAreas();
+    int keyOf(QComboBox* combo) const;
+    void showKey(QComboBox* combo, const QVariant& key);
+    QWidget* controlFor(availability::SlotField field) const;
+    bool insertNew(const mapasql::Slot& slot);          // false: refused, the editor stays open
+    bool saveChange(const mapasql::Slot& slot);
+    void hourExit();
+    void quantityExit(QLineEdit* edit);
+
+    mapasql::MapNames m_names;
 };

@@ -4,41 +4,41 @@
 
 #include "availability/MapaTexts.h"
 
-namespace mapa {
+namespace availability {
 
-EstadoMapa proximoEstado(EstadoMapa atual, EventoMapa evento) {
-    switch (evento) {
-    case EventoMapa::NovasVagas: return EstadoMapa::Novo;
-    case EventoMapa::Alterar: return EstadoMapa::Alterar;
-    case EventoMapa::Cancelar:
-    case EventoMapa::Excluir: return EstadoMapa::Cancelar;
-    case EventoMapa::GravouComAreas: return atual == EstadoMapa::Novo ? EstadoMapa::NovoComArea : atual;
-    case EventoMapa::FimGravar: return EstadoMapa::Vazio;
+MapState nextState(MapState current, MapEvent event) {
+    switch (event) {
+    case MapEvent::NewSlots: return MapState::New;
+    case MapEvent::Change: return MapState::Changing;
+    case MapEvent::Cancel:
+    case MapEvent::Delete: return MapState::Cancelled;
+    case MapEvent::SavedWithAreas: return current == MapState::New ? MapState::NewWithAreas : current;
+    case MapEvent::SaveEnded: return MapState::Empty;
     }
-    return atual;
+    return current;
 }
 
-QString estadoTexto(EstadoMapa estado) {
-    switch (estado) {
-    case EstadoMapa::Vazio: return {};
-    case EstadoMapa::Novo: return QStringLiteral("novo");
-    case EstadoMapa::Alterar: return QStringLiteral("alterar");
-    case EstadoMapa::Cancelar: return QStringLiteral("cancelar");
-    case EstadoMapa::NovoComArea: return QStringLiteral("novoComArea");
+QString stateText(MapState state) {
+    switch (state) {
+    case MapState::Empty: return {};
+    case MapState::New: return QStringLiteral("novo");
+    case MapState::Changing: return QStringLiteral("alterar");
+    case MapState::Cancelled: return QStringLiteral("cancelar");
+    case MapState::NewWithAreas: return QStringLiteral("novoComArea");
     }
     return {};
 }
 
-bool recarregaDia(EstadoMapa estado) { return estado != EstadoMapa::Novo && estado != EstadoMapa::Alterar; }
+bool reloadsDay(MapState state) { return state != MapState::New && state != MapState::Changing; }
 
-std::optional<QTime> horaValida(const QString& text) {
+std::optional<QTime> validHour(const QString& text) {
     const QTime t = QTime::fromString(text.trimmed(), QStringLiteral("H:mm"));
     if (!t.isValid())
         return std::nullopt;
     return t;
 }
 
-std::optional<int> numero(const QString& text) {
+std::optional<int> wholeNumber(const QString& text) {
     bool ok = false;
     const int n = text.trimmed().toInt(&ok);
     if (!ok)
@@ -49,211 +49,211 @@ std::optional<int> numero(const QString& text) {
 namespace {
 
 // A mask's text with its separators and blanks taken out: empty when nothing was typed.
-bool semDigitos(const QString& text, QChar separador) {
+bool nothingTyped(const QString& text, QChar separator) {
     QString t = text;
-    t.remove(separador);
+    t.remove(separator);
     return t.trimmed().isEmpty();
 }
 
-bool ehZero(const QString& text) { return numero(text) == 0; }
+bool isZero(const QString& text) { return wholeNumber(text) == 0; }
 
-bool ehCanina(const QString& especie) { return especie.trimmed().compare(QStringLiteral("CANINA"), Qt::CaseInsensitive) == 0; }
+bool isCanine(const QString& species) { return species.trimmed().compare(QStringLiteral("CANINA"), Qt::CaseInsensitive) == 0; }
 
-int valor(const QString& text) { return numero(text).value_or(0); }
+int quantityOf(const QString& text) { return wholeNumber(text).value_or(0); }
 
 }  // namespace
 
-std::optional<QString> checaSaidaHora(const QString& text) {
-    if (semDigitos(text, QLatin1Char(':')) || horaValida(text))
+std::optional<QString> checkHourExit(const QString& text) {
+    if (nothingTyped(text, QLatin1Char(':')) || validHour(text))
         return std::nullopt;
     return kHoraInvalida.arg(text);
 }
 
-SaidaQuantidade checaSaidaQuantidade(const QString& text) {
+QuantityExit checkQuantityExit(const QString& text) {
     const QString t = text.trimmed();
     if (t.isEmpty())
-        return SaidaQuantidade::Aceita;
-    const auto n = numero(t);
+        return QuantityExit::Accept;
+    const auto n = wholeNumber(t);
     if (!n)
-        return SaidaQuantidade::Mantem;
-    return (t.size() > 3 || *n < 0) ? SaidaQuantidade::Limpa : SaidaQuantidade::Aceita;
+        return QuantityExit::Keep;
+    return (t.size() > 3 || *n < 0) ? QuantityExit::Clear : QuantityExit::Accept;
 }
 
-std::optional<Recusa> checaGravarMapa(VagaDigitada& v) {
-    if (v.geral.trimmed().isEmpty())
-        v.geral = QStringLiteral("0");
-    if (v.femea.trimmed().isEmpty())
-        v.femea = QStringLiteral("0");
-    if (!ehZero(v.geral) && !ehZero(v.femea) && ehCanina(v.especie)) {
-        v.femea = QStringLiteral("0");
-        return Recusa{kCaninaSeparada, Campo::Femea, true};
+std::optional<Refusal> checkMapSave(TypedSlot& v) {
+    if (v.general.trimmed().isEmpty())
+        v.general = QStringLiteral("0");
+    if (v.female.trimmed().isEmpty())
+        v.female = QStringLiteral("0");
+    if (!isZero(v.general) && !isZero(v.female) && isCanine(v.species)) {
+        v.female = QStringLiteral("0");
+        return Refusal{kCaninaSeparada, SlotField::Female, true};
     }
-    if (v.idEspecie == 2 && valor(v.femea) > 0)
-        return Recusa{kFelinoFemea, Campo::Femea};
-    if (v.unidade.trimmed().isEmpty())
-        return Recusa{kUnidadeObrigatoria, Campo::Unidade};
-    if (v.procedimento.trimmed().isEmpty())
-        return Recusa{kProcedimentoObrigatorio, Campo::Procedimento};
-    if (semDigitos(v.hora, QLatin1Char(':')))
-        return Recusa{kHoraObrigatoria, Campo::Hora};
-    if (!horaValida(v.hora))
-        return Recusa{kHoraInvalida.arg(v.hora), Campo::Hora};
-    const auto geral = numero(v.geral), femea = numero(v.femea);
-    if (!geral)
-        return Recusa{kGeralInvalido, Campo::Geral};
-    if (!femea)
-        return Recusa{kFemeaInvalida, Campo::Femea};
-    if (*geral < 0)
-        return Recusa{kGeralNegativo, Campo::Geral};
-    if (*femea < 0)
-        return Recusa{kFemeaNegativa, Campo::Femea};
-    if (v.especie.trimmed().isEmpty())
-        return Recusa{kFaltaEspecie, Campo::Especie};
-    if (v.geral.trimmed().size() > 3)
-        return Recusa{kGeralInvalido + kAte999, Campo::Geral};
-    if (v.femea.trimmed().size() > 3)
-        return Recusa{kFemeaInvalida + kAte999, Campo::Femea};
-    if (*geral == 0 && *femea == 0)
-        return Recusa{kNenhumaVaga, Campo::Geral};
+    if (v.speciesId == 2 && quantityOf(v.female) > 0)
+        return Refusal{kFelinoFemea, SlotField::Female};
+    if (v.unit.trimmed().isEmpty())
+        return Refusal{kUnidadeObrigatoria, SlotField::Unit};
+    if (v.procedure.trimmed().isEmpty())
+        return Refusal{kProcedimentoObrigatorio, SlotField::Procedure};
+    if (nothingTyped(v.hour, QLatin1Char(':')))
+        return Refusal{kHoraObrigatoria, SlotField::Hour};
+    if (!validHour(v.hour))
+        return Refusal{kHoraInvalida.arg(v.hour), SlotField::Hour};
+    const auto general = wholeNumber(v.general), female = wholeNumber(v.female);
+    if (!general)
+        return Refusal{kGeralInvalido, SlotField::General};
+    if (!female)
+        return Refusal{kFemeaInvalida, SlotField::Female};
+    if (*general < 0)
+        return Refusal{kGeralNegativo, SlotField::General};
+    if (*female < 0)
+        return Refusal{kFemeaNegativa, SlotField::Female};
+    if (v.species.trimmed().isEmpty())
+        return Refusal{kFaltaEspecie, SlotField::Species};
+    if (v.general.trimmed().size() > 3)
+        return Refusal{kGeralInvalido + kAte999, SlotField::General};
+    if (v.female.trimmed().size() > 3)
+        return Refusal{kFemeaInvalida + kAte999, SlotField::Female};
+    if (*general == 0 && *female == 0)
+        return Refusal{kNenhumaVaga, SlotField::General};
     return std::nullopt;
 }
 
-std::optional<Recusa> checaGravarRascunho(VagaDigitada& v) {
-    if (v.unidade.trimmed().isEmpty())
-        return Recusa{kFaltaUnidade, Campo::Unidade};
-    if (v.procedimento.trimmed().isEmpty())
-        return Recusa{kFaltaProcedimento, Campo::Procedimento};
-    if (v.especie.trimmed().isEmpty())
-        return Recusa{kFaltaEspecieRascunho, Campo::Especie};
-    if (semDigitos(v.data, QLatin1Char('/')))
-        return Recusa{kFaltaData, Campo::Data};
-    if (semDigitos(v.hora, QLatin1Char(':')))
-        return Recusa{kFaltaHorario, Campo::Hora};
-    if (v.geral.trimmed().isEmpty())
-        return Recusa{kFaltaGeral, Campo::Geral, false, true};
-    if (v.femea.trimmed().isEmpty()) {
-        if (v.idEspecie != 2)
-            return Recusa{kFaltaFemea, Campo::Femea, false, true};
-        v.femea = QStringLiteral("0");
+std::optional<Refusal> checkProvisionalSave(TypedSlot& v) {
+    if (v.unit.trimmed().isEmpty())
+        return Refusal{kFaltaUnidade, SlotField::Unit};
+    if (v.procedure.trimmed().isEmpty())
+        return Refusal{kFaltaProcedimento, SlotField::Procedure};
+    if (v.species.trimmed().isEmpty())
+        return Refusal{kFaltaEspecieRascunho, SlotField::Species};
+    if (nothingTyped(v.date, QLatin1Char('/')))
+        return Refusal{kFaltaData, SlotField::Date};
+    if (nothingTyped(v.hour, QLatin1Char(':')))
+        return Refusal{kFaltaHorario, SlotField::Hour};
+    if (v.general.trimmed().isEmpty())
+        return Refusal{kFaltaGeral, SlotField::General, false, true};
+    if (v.female.trimmed().isEmpty()) {
+        if (v.speciesId != 2)
+            return Refusal{kFaltaFemea, SlotField::Female, false, true};
+        v.female = QStringLiteral("0");
     }
-    const auto geral = numero(v.geral), femea = numero(v.femea);
-    if (geral && *geral < 0)
-        return Recusa{kGeralNegativo, Campo::Geral};
-    if (femea && *femea < 0)
-        return Recusa{kFemeaNegativa, Campo::Femea};
-    if (!QDate::fromString(v.data.trimmed(), QStringLiteral("dd/MM/yyyy")).isValid())
-        return Recusa{kDataInvalida, Campo::Data, false, true};
-    if (!horaValida(v.hora))
-        return Recusa{kHoraInvalidaRascunho, Campo::Hora, false, true};
-    if (!ehZero(v.geral) && !ehZero(v.femea) && ehCanina(v.especie)) {
-        v.femea = QStringLiteral("0");
-        return Recusa{kCaninaSeparada, Campo::Femea, true};
+    const auto general = wholeNumber(v.general), female = wholeNumber(v.female);
+    if (general && *general < 0)
+        return Refusal{kGeralNegativo, SlotField::General};
+    if (female && *female < 0)
+        return Refusal{kFemeaNegativa, SlotField::Female};
+    if (!QDate::fromString(v.date.trimmed(), QStringLiteral("dd/MM/yyyy")).isValid())
+        return Refusal{kDataInvalida, SlotField::Date, false, true};
+    if (!validHour(v.hour))
+        return Refusal{kHoraInvalidaRascunho, SlotField::Hour, false, true};
+    if (!isZero(v.general) && !isZero(v.female) && isCanine(v.species)) {
+        v.female = QStringLiteral("0");
+        return Refusal{kCaninaSeparada, SlotField::Female, true};
     }
-    if (v.idEspecie == 2 && valor(v.femea) > 0)
-        return Recusa{kFelinaFemea, Campo::Femea};
-    if (!geral || *geral > 99)
-        return Recusa{kGeralInvalido + kAte99, Campo::Geral};
-    if (!femea || *femea > 99)
-        return Recusa{kFemeaInvalida + kAte99, Campo::Femea};
-    if (*geral == 0 && *femea == 0)
-        return Recusa{kNenhumaVaga, Campo::Geral};
+    if (v.speciesId == 2 && quantityOf(v.female) > 0)
+        return Refusal{kFelinaFemea, SlotField::Female};
+    if (!general || *general > 99)
+        return Refusal{kGeralInvalido + kAte99, SlotField::General};
+    if (!female || *female > 99)
+        return Refusal{kFemeaInvalida + kAte99, SlotField::Female};
+    if (*general == 0 && *female == 0)
+        return Refusal{kNenhumaVaga, SlotField::General};
     return std::nullopt;
 }
 
-QDateTime dataHora(const QDate& dia, const QString& hora) {
-    return QDateTime(dia, horaValida(hora).value_or(QTime(0, 0)));
+QDateTime slotDateTime(const QDate& day, const QString& hour) {
+    return QDateTime(day, validHour(hour).value_or(QTime(0, 0)));
 }
 
-std::optional<QString> checaUsadas(int usadaGeral, int usadaFemea, int geral, int femea) {
-    if (usadaGeral > geral)
+std::optional<QString> checkUsedCounts(int usedGeneral, int usedFemale, int general, int female) {
+    if (usedGeneral > general)
         return kUsadaGeral;
-    if (usadaFemea > femea)
+    if (usedFemale > female)
         return kUsadaFemea;
     return std::nullopt;
 }
 
-GradeMes gradeMes(int ano, int mes) {
-    static const QStringList dias{"Domingo", "Segunda-feira", "Terça-feira", "Quarta-feira",
+MonthGrid monthGrid(int year, int month) {
+    static const QStringList days{"Domingo", "Segunda-feira", "Terça-feira", "Quarta-feira",
                                   "Quinta-feira", "Sexta-feira", "Sábado"};
-    GradeMes g{};
+    MonthGrid g{};
     for (int c = 0; c < 7; ++c)
-        g[0][c] = dias[c];
-    const QDate primeiro(ano, mes, 1);
-    int celula = primeiro.dayOfWeek() % 7;  // Sunday first
-    for (int dia = 1; dia <= primeiro.daysInMonth(); ++dia, ++celula)
-        g[1 + celula / 7][celula % 7] = QString::number(dia);
+        g[0][c] = days[c];
+    const QDate first(year, month, 1);
+    int cell = first.dayOfWeek() % 7;  // Sunday first
+    for (int day = 1; day <= first.daysInMonth(); ++day, ++cell)
+        g[1 + cell / 7][cell % 7] = QString::number(day);
     return g;
 }
 
-QString nomeMes(int mes) {
-    static const QStringList nomes{"Janeiro", "Fevereiro", "Março", "Abril", "Maio", "Junho",
+QString NomeMes(int month) {
+    static const QStringList names{"Janeiro", "Fevereiro", "Março", "Abril", "Maio", "Junho",
                                    "Julho", "Agosto", "Setembro", "Outubro", "Novembro", "Dezembro"};
-    return mes >= 1 && mes <= 12 ? nomes[mes - 1] : QString();
+    return month >= 1 && month <= 12 ? names[month - 1] : QString();
 }
 
-QDate mesDeslocado(const QDate& hoje, int deslocamento) {
-    return QDate(hoje.year(), hoje.month(), 1).addMonths(deslocamento);
+QDate shiftedMonth(const QDate& today, int offset) {
+    return QDate(today.year(), today.month(), 1).addMonths(offset);
 }
 
-QString alternaMarca(const QString& celula, const QString& hora) {
-    if (celula.trimmed().isEmpty())
-        return celula;
-    if (celula.size() < 3)
-        return celula.left(2) + QStringLiteral("  ") + hora;
-    return celula.left(2);
+QString toggleMark(const QString& cell, const QString& hour) {
+    if (cell.trimmed().isEmpty())
+        return cell;
+    if (cell.size() < 3)
+        return cell.left(2) + QStringLiteral("  ") + hour;
+    return cell.left(2);
 }
 
-bool marcada(const QString& celula) { return celula.trimmed().size() >= 3; }
+bool isMarked(const QString& cell) { return cell.trimmed().size() >= 3; }
 
-QList<int> diasMarcados(const GradeMes& grade) {
-    QList<int> dias;
+QList<int> markedDays(const MonthGrid& grid) {
+    QList<int> days;
     for (int c = 0; c < 7; ++c)
         for (int r = 1; r < 7; ++r)
-            if (marcada(grade[r][c]))
-                dias << grade[r][c].left(2).trimmed().toInt();
-    return dias;
+            if (isMarked(grid[r][c]))
+                days << grid[r][c].left(2).trimmed().toInt();
+    return days;
 }
 
-QString textoResumoMes(const QList<LinhaResumo>& linhas) {
+QString monthSummaryText(const QList<SummaryLine>& lines) {
     QStringList out{QString()};
-    int geral = 0, femea = 0, usadaGeral = 0, usadaFemea = 0;
-    const auto fecha = [&] {
+    int general = 0, female = 0, usedGeneral = 0, usedFemale = 0;
+    const auto closeUnit = [&] {
         out << QString(95, QLatin1Char('-'));
         out << QStringLiteral("Total de vagas geral:%1 total de vagas Fêmea:%2  qt usada geral: %3 qt usada fêmea:%4")
-                   .arg(geral).arg(femea).arg(usadaGeral).arg(usadaFemea);
+                   .arg(general).arg(female).arg(usedGeneral).arg(usedFemale);
         out << QStringLiteral("  ");
     };
-    int unidadeAnterior = 0;
-    QString diaAnterior;
-    for (const LinhaResumo& l : linhas) {
-        if (l.idUnidade != unidadeAnterior) {
-            if (unidadeAnterior != 0)
-                fecha();
-            out << QStringLiteral("==============") + l.unidade + QStringLiteral("=============");
-            geral = femea = usadaGeral = usadaFemea = 0;
-            diaAnterior.clear();
-            unidadeAnterior = l.idUnidade;
+    int previousUnit = 0;
+    QString previousDay;
+    for (const SummaryLine& l : lines) {
+        if (l.unitId != previousUnit) {
+            if (previousUnit != 0)
+                closeUnit();
+            out << QStringLiteral("==============") + l.unit + QStringLiteral("=============");
+            general = female = usedGeneral = usedFemale = 0;
+            previousDay.clear();
+            previousUnit = l.unitId;
         }
-        const QDate d = l.dataHora.date();
-        const QString dia = QStringLiteral("Dia %1 de %2 de %3")
-                                .arg(d.day(), 2, 10, QLatin1Char('0')).arg(nomeMes(d.month())).arg(d.year());
-        if (dia != diaAnterior)
-            out << dia;
-        diaAnterior = dia;
+        const QDate d = l.dateTime.date();
+        const QString day = QStringLiteral("Dia %1 de %2 de %3")
+                                .arg(d.day(), 2, 10, QLatin1Char('0')).arg(NomeMes(d.month())).arg(d.year());
+        if (day != previousDay)
+            out << day;
+        previousDay = day;
         const QString area = l.area.isNull() ? QStringLiteral(" Vaga para toda regional")
-                                             : QStringLiteral(" %1 - %2").arg(l.area.toString(), l.nomeArea);
+                                             : QStringLiteral(" %1 - %2").arg(l.area.toString(), l.areaName);
         out << QStringLiteral("   *  %1Hs %2, vagas geral:%3, vagas para fêmea:%4, qt usada geral:%5, qt usada fêmea:%6")
-                   .arg(l.dataHora.toString(QStringLiteral("HH:mm")), area)
-                   .arg(l.geral).arg(l.femea).arg(l.usadaGeral).arg(l.usadaFemea);
-        geral += l.geral;
-        femea += l.femea;
-        usadaGeral += l.usadaGeral;
-        usadaFemea += l.usadaFemea;
+                   .arg(l.dateTime.toString(QStringLiteral("HH:mm")), area)
+                   .arg(l.general).arg(l.female).arg(l.usedGeneral).arg(l.usedFemale);
+        general += l.general;
+        female += l.female;
+        usedGeneral += l.usedGeneral;
+        usedFemale += l.usedFemale;
     }
-    fecha();
+    closeUnit();
     return out.join(QLatin1Char('\n'));
 }
 
-QString horaDaVaga(const QDateTime& value) { return value.time().toString(QStringLiteral("HH:mm")); }
+QString slotHour(const QDateTime& value) { return value.time().toString(QStringLiteral("HH:mm")); }
 
-}  // namespace mapa
+}  // namespace availability

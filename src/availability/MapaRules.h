@@ -12,80 +12,80 @@
 #include <array>
 #include <optional>
 
-namespace mapa {
+namespace availability {
 
 // The editor's state (EstadoMapa) and what moves it.
-enum class EstadoMapa { Vazio, Novo, Alterar, Cancelar, NovoComArea };
-enum class EventoMapa { NovasVagas, Alterar, Cancelar, Excluir, GravouComAreas, FimGravar };
-EstadoMapa proximoEstado(EstadoMapa atual, EventoMapa evento);
-QString estadoTexto(EstadoMapa estado);  // "", "novo", "alterar", "cancelar", "novoComArea"
+enum class MapState { Empty, New, Changing, Cancelled, NewWithAreas };
+enum class MapEvent { NewSlots, Change, Cancel, Delete, SavedWithAreas, SaveEnded };
+MapState nextState(MapState current, MapEvent event);
+QString stateText(MapState state);  // "", "novo", "alterar", "cancelar", "novoComArea"
 // Calendar and combo clicks reload the day unless a slot is being typed.
-bool recarregaDia(EstadoMapa estado);
+bool reloadsDay(MapState state);
 
 // A typed "HH:MM" as a time; "24:00" and anything else that is no clock time is invalid.
-std::optional<QTime> horaValida(const QString& text);
+std::optional<QTime> validHour(const QString& text);
 // Whole number of a quantity text, or nothing when it is not one.
-std::optional<int> numero(const QString& text);
+std::optional<int> wholeNumber(const QString& text);
 
 // The check on leaving the hour: the message, or nothing when the text passes (or nothing was typed).
-std::optional<QString> checaSaidaHora(const QString& text);
+std::optional<QString> checkHourExit(const QString& text);
 // Hour text of a stored slot ("HH:mm"; "00:00" at midnight).
-QString horaDaVaga(const QDateTime& value);
-// Leaving a quantity: Aceita, or the message with whether the field is to be emptied.
-enum class SaidaQuantidade { Aceita, Limpa, Mantem };
-SaidaQuantidade checaSaidaQuantidade(const QString& text);
+QString slotHour(const QDateTime& value);
+// Leaving a quantity: Accept, or the message with whether the field is to be emptied.
+enum class QuantityExit { Accept, Clear, Keep };
+QuantityExit checkQuantityExit(const QString& text);
 
 // The fields a check refers to.
-enum class Campo { Nenhum, Unidade, Procedimento, Especie, Data, Hora, Geral, Femea };
+enum class SlotField { None, Unit, Procedure, Species, Date, Hour, General, Female };
 
-struct Recusa {
-    QString mensagem;
-    Campo campo = Campo::Nenhum;
-    bool zeraFemea = false;  // the large-female field is set to "0" (and locked, in the editor)
-    bool aviso = false;      // a warning box rather than an information box
+struct Refusal {
+    QString message;
+    SlotField field = SlotField::None;
+    bool zeroesFemale = false;  // the large-female field is set to "0" (and locked, in the editor)
+    bool asWarning = false;      // a warning box rather than an information box
 };
 
 // What the editor's save checks, as typed.
-struct VagaDigitada {
-    QString unidade, procedimento, especie;  // the combos' texts
-    int idEspecie = -1;
-    QString data;                            // the provisional map's date field ("dd/mm/yyyy")
-    QString hora, geral, femea;
+struct TypedSlot {
+    QString unit, procedure, species;  // the combos' texts
+    int speciesId = -1;
+    QString date;                            // the provisional map's date field ("dd/mm/yyyy")
+    QString hour, general, female;
 };
 
 // The map editor's save: the first refusal in the order the operator is told, or nothing. Empty quantities
-// become "0" first (written back into `vaga`).
-std::optional<Recusa> checaGravarMapa(VagaDigitada& vaga);
+// become "0" first (written back into `slot`).
+std::optional<Refusal> checkMapSave(TypedSlot& slot);
 // The provisional map's save (quantities 0 to 99); an empty large-female quantity of species 2 counts 0.
-std::optional<Recusa> checaGravarRascunho(VagaDigitada& vaga);
+std::optional<Refusal> checkProvisionalSave(TypedSlot& slot);
 
 // The slot's date-time: the day at the typed hour, seconds 0.
-QDateTime dataHora(const QDate& dia, const QString& hora);
+QDateTime slotDateTime(const QDate& day, const QString& hour);
 
 // A used count raised above the new quantity: the refusal of an update, checking general first.
-std::optional<QString> checaUsadas(int usadaGeral, int usadaFemea, int geral, int femea);
+std::optional<QString> checkUsedCounts(int usedGeneral, int usedFemale, int general, int female);
 
 // The clone's month: row 0 the weekday names, rows 1 to 6 the day numbers from the weekday of the 1st.
-using GradeMes = std::array<std::array<QString, 7>, 7>;
-GradeMes gradeMes(int ano, int mes);
-QString nomeMes(int mes);
-// The month `deslocamento` months from `hoje` (the first of it).
-QDate mesDeslocado(const QDate& hoje, int deslocamento);
+using MonthGrid = std::array<std::array<QString, 7>, 7>;
+MonthGrid monthGrid(int year, int month);
+QString NomeMes(int month);
+// The month `offset` months from `today` (the first of it).
+QDate shiftedMonth(const QDate& today, int offset);
 // A cell toggled by a click: marked with the hour, or back to its day. Cells without a day stay as they are.
-QString alternaMarca(const QString& celula, const QString& hora);
-bool marcada(const QString& celula);
+QString toggleMark(const QString& cell, const QString& hour);
+bool isMarked(const QString& cell);
 // Marked days in generation order: columns Sunday to Saturday, rows top to bottom.
-QList<int> diasMarcados(const GradeMes& grade);
+QList<int> markedDays(const MonthGrid& grid);
 
 // One row of the month summary: a unit, day-hour and area with its sums.
-struct LinhaResumo {
-    QString unidade;
-    int idUnidade = 0;
-    QDateTime dataHora;
+struct SummaryLine {
+    QString unit;
+    int unitId = 0;
+    QDateTime dateTime;
     QVariant area;        // null: the whole region
-    QString nomeArea;
-    int geral = 0, femea = 0, usadaGeral = 0, usadaFemea = 0;
+    QString areaName;
+    int general = 0, female = 0, usedGeneral = 0, usedFemale = 0;
 };
-QString textoResumoMes(const QList<LinhaResumo>& linhas);
+QString monthSummaryText(const QList<SummaryLine>& lines);
 
-}  // namespace mapa
+}  // namespace availability

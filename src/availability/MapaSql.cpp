@@ -6,60 +6,58 @@
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
 
-namespace mapa {
+namespace mapasql {
 
 namespace {
 
-QVariant semValor() { return QVariant(QMetaType(QMetaType::Int)); }
+QVariant noValue() { return QVariant(QMetaType(QMetaType::Int)); }
 
-QVariant chaveOuNada(const QVariant& area) { return area.isNull() ? semValor() : QVariant(area.toInt()); }
+QVariant keyOrNull(const QVariant& area) { return area.isNull() ? noValue() : QVariant(area.toInt()); }
 
 // The values that every slot statement binds.
-QVariantHash valores(const Vaga& v) {
-    return {{"unidade", v.unidade},       {"procedimento", v.procedimento}, {"especie", v.especie},
-            {"pdatahora", v.dataHora},    {"geral", v.geral},               {"femea", v.femea},
-            {"usadageral", v.usadaGeral}, {"usadafemea", v.usadaFemea},     {"area", chaveOuNada(v.area)},
-            {"usuario", auditUser().isNull() ? semValor() : auditUser()},   {"agora", db::serverTime()},
-            {"autor", v.autor.isNull() ? (auditUser().isNull() ? semValor() : auditUser()) : v.autor}};
+QVariantHash slotValues(const Slot& v) {
+    return {{"unidade", v.unit},       {"procedimento", v.procedure}, {"especie", v.species},
+            {"pdatahora", v.dateTime},    {"geral", v.general},               {"femea", v.female},
+            {"usadageral", v.usedGeneral}, {"usadafemea", v.usedFemale},     {"area", keyOrNull(v.area)},
+            {"usuario", auditUser().isNull() ? noValue() : auditUser()},   {"agora", db::serverTime()},
+            {"autor", v.author.isNull() ? (auditUser().isNull() ? noValue() : auditUser()) : v.author}};
 }
 
 // The four values that make two slots the same, in a where clause.
-const QString kMesmaVaga = QStringLiteral(
+const QString kSameSlot = QStringLiteral(
     " where Id_unidade_trabalho = :unidade and Id_especie = :especie and Data_hora_disponibilidade = :pdataHora "
     " and id_Tipo_Procedimento = :procedimento");
 
 }  // namespace
 
-int valorInteiro(const QString& sql, const QVariantHash& params) {
+int intValue(const QString& sql, const QVariantHash& params) {
     const db::RowSet rows = db::run(db::kMain, sql, params);
     return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
 }
 
-int proximaChave(const QString& tabela, const QString& chave) { return db::nextKey(tabela, chave); }
-
-db::RowSet unidadesAtivas() {
+db::RowSet activeUnits() {
     return db::run(db::kMain,
                    "select Id_Unidade_Trabalho, Nome as nome, descricao from Unidade_Trabalho where Ind_Status = 'ATIVO'"
                    " order by nome", {});
 }
 
-db::RowSet procedimentosCirurgia() {
+db::RowSet surgeryProcedures() {
     return db::run(db::kMain,
                    "select Id_Tipo_Procedimento, Nome as nome, descricao from Tipo_Procedimento"
                    " where Ind_Status = 'ATIVO' and Id_Tipo_Procedimento = 12", {});
 }
 
-db::RowSet especies(bool soAtivas) {
-    if (soAtivas)
+db::RowSet speciesList(bool activeOnly) {
+    if (activeOnly)
         return db::run(db::kMain, "select Id_Especie, Nome as nome, Descricao from Especie where Ind_Status = 'ATIVO'", {});
     return db::run(db::kMain, "select Id_Especie, Nome as nome, Descricao from especie", {});
 }
 
 namespace {
 
-QHash<int, QString> nomes(const QString& tabela, const QString& chave) {
+QHash<int, QString> namesOf(const QString& table, const QString& key) {
     QHash<int, QString> out;
-    const db::RowSet rows = db::run(db::kMain, QStringLiteral("select %1, nome from %2").arg(chave, tabela), {});
+    const db::RowSet rows = db::run(db::kMain, QStringLiteral("select %1, nome from %2").arg(key, table), {});
     for (int i = 0; i < rows.count(); ++i)
         out.insert(db::toInt(rows.row(i)[0]), db::toText(rows.row(i)[1]).toUpper());
     return out;
@@ -67,36 +65,36 @@ QHash<int, QString> nomes(const QString& tabela, const QString& chave) {
 
 }  // namespace
 
-NomesMapa leNomes() {
-    return NomesMapa{nomes(QStringLiteral("unidade_trabalho"), QStringLiteral("id_unidade_trabalho")),
-                     nomes(QStringLiteral("tipo_procedimento"), QStringLiteral("id_tipo_procedimento")),
-                     nomes(QStringLiteral("especie"), QStringLiteral("id_especie")),
-                     nomes(QStringLiteral("usuario"), QStringLiteral("id_usuario"))};
+MapNames readNames() {
+    return MapNames{namesOf(QStringLiteral("unidade_trabalho"), QStringLiteral("id_unidade_trabalho")),
+                     namesOf(QStringLiteral("tipo_procedimento"), QStringLiteral("id_tipo_procedimento")),
+                     namesOf(QStringLiteral("especie"), QStringLiteral("id_especie")),
+                     namesOf(QStringLiteral("usuario"), QStringLiteral("id_usuario"))};
 }
 
-void abreDia(db::DataSet& dados, const QDate& dia) {
-    dados.close();
-    db::Query& q = dados.query();
+void openDay(db::DataSet& data, const QDate& day) {
+    data.close();
+    db::Query& q = data.query();
     q.clear();
     q << QStringLiteral(" select * from  Mapa_disponibilidade_agenda where 1=1")
       << QStringLiteral(" and Data_hora_disponibilidade >= :dia and Data_hora_disponibilidade < :proximoDia")
       << QStringLiteral(" order by Data_hora_disponibilidade, Id_Mapa_disponibilidade_agenda");
-    q.bind(QStringLiteral("dia"), dia.startOfDay()).bind(QStringLiteral("proximoDia"), dia.addDays(1).startOfDay());
-    dados.open();
+    q.bind(QStringLiteral("dia"), day.startOfDay()).bind(QStringLiteral("proximoDia"), day.addDays(1).startOfDay());
+    data.open();
 }
 
-int contaIguais(const Vaga& v, const QVariant& exceto) {
-    QString sql = QStringLiteral("select count(*) as valor from Mapa_disponibilidade_agenda ") + kMesmaVaga;
-    QVariantHash p = valores(v);
-    if (!exceto.isNull()) {
+int countSame(const Slot& v, const QVariant& other) {
+    QString sql = QStringLiteral("select count(*) as valor from Mapa_disponibilidade_agenda ") + kSameSlot;
+    QVariantHash p = slotValues(v);
+    if (!other.isNull()) {
         sql += QStringLiteral(" and id_Mapa_disponibilidade_agenda <> :exceto");
-        p.insert(QStringLiteral("exceto"), exceto.toInt());
+        p.insert(QStringLiteral("exceto"), other.toInt());
     }
-    return valorInteiro(sql, p);
+    return intValue(sql, p);
 }
 
-void insereVaga(int id, const Vaga& v) {
-    QVariantHash p = valores(v);
+void insertSlot(int id, const Slot& v) {
+    QVariantHash p = slotValues(v);
     p.insert(QStringLiteral("id"), id);
     db::run(db::kMain,
             "insert into Mapa_disponibilidade_agenda (Id_Mapa_disponibilidade_agenda,Id_unidade_trabalho,"
@@ -107,8 +105,8 @@ void insereVaga(int id, const Vaga& v) {
             p);
 }
 
-bool alteraVaga(int id, const Vaga& v) {
-    QVariantHash p = valores(v);
+bool updateSlot(int id, const Slot& v) {
+    QVariantHash p = slotValues(v);
     p.insert(QStringLiteral("id"), id);
     int affected = 0;
     db::run(db::kMain,
@@ -125,7 +123,7 @@ bool alteraVaga(int id, const Vaga& v) {
     return affected > 0;
 }
 
-bool excluiVaga(int id) {
+bool deleteSlot(int id) {
     int affected = 0;
     db::run(db::kMain,
             "delete from Mapa_disponibilidade_agenda where id_Mapa_disponibilidade_agenda = :id"
@@ -134,35 +132,35 @@ bool excluiVaga(int id) {
     return affected > 0;
 }
 
-Usadas leVaga(int id) {
+SlotUse readSlot(int id) {
     const db::RowSet rows = db::run(db::kMain,
                                     "select * from Mapa_disponibilidade_agenda where Id_Mapa_disponibilidade_agenda = :id",
                                     {{"id", id}});
-    Usadas u;
+    SlotUse u;
     if (!rows.count())
         return u;
     const auto f = [&](const char* name) { return rows.row(0)[rows.indexOrThrow(QString::fromLatin1(name))]; };
-    u.existe = true;
-    u.geral = db::toInt(f("Qt_vaga_usada_geral"));
-    u.femea = db::toInt(f("Qt_vaga_usada_f_grande_porte"));
-    u.vaga = Vaga{db::toInt(f("Id_unidade_trabalho")), db::toInt(f("Id_tipo_procedimento")), db::toInt(f("Id_Especie")),
+    u.exists = true;
+    u.general = db::toInt(f("Qt_vaga_usada_geral"));
+    u.female = db::toInt(f("Qt_vaga_usada_f_grande_porte"));
+    u.slot = Slot{db::toInt(f("Id_unidade_trabalho")), db::toInt(f("Id_tipo_procedimento")), db::toInt(f("Id_Especie")),
                   db::toDateTime(f("Data_hora_disponibilidade")), db::toInt(f("Qt_vaga_disponivel_geral")),
-                  db::toInt(f("Qt_vaga_disp_f_grande_porte")), u.geral, u.femea, f("COD_AREA_ABRN"), {}};
+                  db::toInt(f("Qt_vaga_disp_f_grande_porte")), u.general, u.female, f("COD_AREA_ABRN"), {}};
     return u;
 }
 
-db::RowSet areas(int distrito) {
-    if (distrito == 0)
+db::RowSet areas(int district) {
+    if (district == 0)
         return db::run(db::kMain,
                        "select COD_AREA_ABRN, DES_AREA_ABRN, COD_DITR_SANI from padrao.AreaAbrang where SIT_REGT = 'A'"
                        " order by COD_DITR_SANI, COD_AREA_ABRN", {});
     return db::run(db::kMain,
                    "select COD_AREA_ABRN, DES_AREA_ABRN, COD_DITR_SANI from padrao.AreaAbrang where SIT_REGT = 'A'"
                    " and COD_DITR_SANI = :distrito order by COD_AREA_ABRN",
-                   {{"distrito", distrito}});
+                   {{"distrito", district}});
 }
 
-QList<LinhaResumo> linhasResumo(const QDate& inicio) {
+QList<availability::SummaryLine> summaryLines(const QDate& monthStart) {
     const db::RowSet rows = db::run(
         db::kMain,
         " select ut.Nome, md.Id_unidade_trabalho, md.Data_hora_disponibilidade, md.COD_AREA_ABRN, aa.DES_AREA_ABRN,"
@@ -175,44 +173,42 @@ QList<LinhaResumo> linhasResumo(const QDate& inicio) {
         " where md.Data_hora_disponibilidade >= :inicio and md.Data_hora_disponibilidade < :fim"
         " group by ut.Nome, md.Id_unidade_trabalho, md.Data_hora_disponibilidade, md.COD_AREA_ABRN, aa.DES_AREA_ABRN"
         " order by ut.Nome, md.Id_unidade_trabalho, md.Data_hora_disponibilidade, md.COD_AREA_ABRN",
-        {{"inicio", inicio.startOfDay()}, {"fim", inicio.addMonths(1).startOfDay()}});
-    QList<LinhaResumo> out;
+        {{"inicio", monthStart.startOfDay()}, {"fim", monthStart.addMonths(1).startOfDay()}});
+    QList<availability::SummaryLine> out;
     for (int i = 0; i < rows.count(); ++i) {
         const auto& r = rows.row(i);
-        out << LinhaResumo{db::toText(r[0]), db::toInt(r[1]), db::toDateTime(r[2]), r[3], db::toText(r[4]),
+        out << availability::SummaryLine{db::toText(r[0]), db::toInt(r[1]), db::toDateTime(r[2]), r[3], db::toText(r[4]),
                            db::toInt(r[5]), db::toInt(r[6]), db::toInt(r[7]), db::toInt(r[8])};
     }
     return out;
 }
 
-db::RowSet unidadesClone() {
+db::RowSet cloneUnits() {
     return db::run(db::kMain,
                    " select Id_Unidade_Trabalho, Nome from Unidade_Trabalho where Ind_Status = 'ATIVO'"
                    " and nome <> :central order by Id_Unidade_Trabalho",
                    {{"central", QStringLiteral("NÍVEL CENTRAL")}});
 }
 
-void abreRascunho(db::DataSet& dados, bool ativos) {
-    dados.close();
-    dados.setSql(ativos ? QStringLiteral(" select * from Mapa_rascunho where Status_Registro <> 'INATIVO'"
-                                         " order by Id_Mapa_rascunho")
-                        : QStringLiteral(" select * from Mapa_rascunho  where 1=2 "));
-    dados.open();
+QString provisionalSelect() {
+    return QStringLiteral(" select * from Mapa_rascunho where Status_Registro <> 'INATIVO' order by Id_Mapa_rascunho");
 }
 
-int contaIguaisRascunho(const Vaga& v, const QVariant& exceto) {
-    QString sql = QStringLiteral("select count(*) as valor from Mapa_rascunho ") + kMesmaVaga +
+QString provisionalNone() { return QStringLiteral(" select * from Mapa_rascunho  where 1=2 "); }
+
+int countSameProvisional(const Slot& v, const QVariant& other) {
+    QString sql = QStringLiteral("select count(*) as valor from Mapa_rascunho ") + kSameSlot +
                   QStringLiteral(" and Status_Registro <> 'INATIVO'");
-    QVariantHash p = valores(v);
-    if (!exceto.isNull()) {
+    QVariantHash p = slotValues(v);
+    if (!other.isNull()) {
         sql += QStringLiteral(" and id_Mapa_rascunho <> :exceto");
-        p.insert(QStringLiteral("exceto"), exceto.toInt());
+        p.insert(QStringLiteral("exceto"), other.toInt());
     }
-    return valorInteiro(sql, p);
+    return intValue(sql, p);
 }
 
-void insereRascunho(int id, const Vaga& v) {
-    QVariantHash p = valores(v);
+void insertProvisional(int id, const Slot& v) {
+    QVariantHash p = slotValues(v);
     p.insert(QStringLiteral("id"), id);
     db::run(db::kMain,
             " insert into Mapa_rascunho (Id_Mapa_rascunho, Id_unidade_trabalho, Id_tipo_procedimento,"
@@ -223,37 +219,37 @@ void insereRascunho(int id, const Vaga& v) {
             p);
 }
 
-const QStringList kColunasRascunho{"Id_unidade_trabalho", "Id_tipo_procedimento", "Data_hora_disponibilidade",
+const QStringList kProvisionalColumns{"Id_unidade_trabalho", "Id_tipo_procedimento", "Data_hora_disponibilidade",
                                    "Qt_vaga_disponivel_geral", "Qt_vaga_disp_f_grande_porte", "Id_Especie",
                                    "Status_Registro"};
 
-void alteraRascunho(int id, const Vaga& v, const db::RowValues& lida) {
-    QVariantHash p = valores(v);
+void updateProvisional(int id, const Slot& v, const db::RowValues& read) {
+    QVariantHash p = slotValues(v);
     p.insert(QStringLiteral("id"), id);
     db::runGuarded(" update Mapa_rascunho set Id_unidade_trabalho = :unidade, Id_tipo_procedimento = :procedimento,"
                    " Data_hora_disponibilidade = :pdataHora, Qt_vaga_disponivel_geral = :geral,"
                    " Qt_vaga_disp_f_grande_porte = :femea, Id_Especie = :especie, modificado_por = :usuario,"
                    " modificado_em = :agora where id_mapa_rascunho = :id",
-                   p, lida, kColunasRascunho);
+                   p, read, kProvisionalColumns);
 }
 
-void inativaRascunho(int id, const db::RowValues& lida) {
+void deactivateProvisional(int id, const db::RowValues& read) {
     db::runGuarded(" update Mapa_rascunho set Status_Registro = 'INATIVO' where id_mapa_rascunho = :id", {{"id", id}},
-                   lida, kColunasRascunho);
+                   read, kProvisionalColumns);
 }
 
-db::RowSet rascunhosAtivos() {
+db::RowSet activeProvisionals() {
     return db::run(db::kMain, "select * from Mapa_rascunho where Status_Registro = 'ATIVO' order by Id_Mapa_rascunho", {});
 }
 
-void marcaTransferido(int idRascunho, int idPublicado) {
+void markTransferred(int provisionalId, int publishedId) {
     db::run(db::kMain,
             " update Mapa_rascunho set status_registro = 'INATIVO', ID_Mapa_disponibilidade_agenda = :publicado"
             " where id_mapa_rascunho = :id",
-            {{"publicado", idPublicado}, {"id", idRascunho}});
+            {{"publicado", publishedId}, {"id", provisionalId}});
 }
 
-db::Query relatorioRascunho() {
+db::Query provisionalReport() {
     db::Query q;
     q << " select mr.Id_unidade_trabalho, ut.Nome as unidade_trabalho, mr.Id_tipo_procedimento,"
          " tp.Nome as tipo_procedimento, Data_hora_disponibilidade, Qt_vaga_disponivel_geral,"
@@ -265,4 +261,4 @@ db::Query relatorioRascunho() {
     return q;
 }
 
-}  // namespace mapa
+}  // namespace mapasql

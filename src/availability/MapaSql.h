@@ -8,70 +8,68 @@
 
 #include <QHash>
 
-namespace mapa {
+namespace mapasql {
 
-// A client key: the table's highest key plus one (1 for an empty table), db::nextKey(). Call it inside the
-// transaction of the insert that uses it. Table and column come from the code.
-int proximaChave(const QString& tabela, const QString& chave);
 // The first column of the first row of a count or sum, 0 without rows or for null.
-int valorInteiro(const QString& sql, const QVariantHash& params);
+int intValue(const QString& sql, const QVariantHash& params);
 
 // One published or provisional slot, as written.
-struct Vaga {
-    int unidade = 0, procedimento = 0, especie = 0;
-    QDateTime dataHora;
-    int geral = 0, femea = 0, usadaGeral = 0, usadaFemea = 0;
+struct Slot {
+    int unit = 0, procedure = 0, species = 0;
+    QDateTime dateTime;
+    int general = 0, female = 0, usedGeneral = 0, usedFemale = 0;
     QVariant area;     // null: the whole region
-    QVariant autor;    // who inserted it; null: the logged-in user
+    QVariant author;    // who inserted it; null: the logged-in user
 };
 
 // Look-up lists (key, name as stored and description; the editor shows them in capitals) and upper-case names by key
 // for the lists' computed columns (upper-cased here: SQLite's upper() knows no accents).
-db::RowSet unidadesAtivas();
-db::RowSet procedimentosCirurgia();
-db::RowSet especies(bool soAtivas);
+db::RowSet activeUnits();
+db::RowSet surgeryProcedures();
+db::RowSet speciesList(bool activeOnly);
 // Upper-case names by key of the tables the slot lists show.
-struct NomesMapa {
-    QHash<int, QString> unidades, procedimentos, especies, usuarios;
+struct MapNames {
+    QHash<int, QString> units, procedures, species, users;
 };
-NomesMapa leNomes();
+MapNames readNames();
 
 // The day's slots, every unit, procedure and species.
-void abreDia(db::DataSet& dados, const QDate& dia);
+void openDay(db::DataSet& data, const QDate& day);
 
-// Slots with the same unit, species, date-hour and procedure (any area), leaving out the key `exceto`.
-int contaIguais(const Vaga& v, const QVariant& exceto = {});
-void insereVaga(int id, const Vaga& v);
+// Slots with the same unit, species, date-hour and procedure (any area), leaving out the key `other`.
+int countSame(const Slot& v, const QVariant& other = {});
+void insertSlot(int id, const Slot& v);
 // The update leaves a slot whose used counts exceed the new quantities, or a used slot that would move.
-bool alteraVaga(int id, const Vaga& v);
+bool updateSlot(int id, const Slot& v);
 // The delete leaves a used slot.
-bool excluiVaga(int id);
-struct Usadas {
-    bool existe = false;
-    int geral = 0, femea = 0;
-    Vaga vaga;
+bool deleteSlot(int id);
+struct SlotUse {
+    bool exists = false;
+    int general = 0, female = 0;
+    Slot slot;
 };
-Usadas leVaga(int id);
+SlotUse readSlot(int id);
 
 // Coverage areas of a health district (0: every district), active only.
-db::RowSet areas(int distrito);
+db::RowSet areas(int district);
 
-// The summary rows of the month that begins on `inicio`.
-QList<LinhaResumo> linhasResumo(const QDate& inicio);
+// The summary rows of the month that begins on `monthStart`.
+QList<availability::SummaryLine> summaryLines(const QDate& monthStart);
 
 // Units the clone offers: active ones, without the central level.
-db::RowSet unidadesClone();
+db::RowSet cloneUnits();
 
-// Provisional slots.
-void abreRascunho(db::DataSet& dados, bool ativos);
-int contaIguaisRascunho(const Vaga& v, const QVariant& exceto);
-void insereRascunho(int id, const Vaga& v);
-// Change and inactivate a provisional slot as read (`lida`): kRegistroAlterado when another workstation
+// Provisional slots: the register's select of those not inactivated, and its empty select.
+QString provisionalSelect();
+QString provisionalNone();
+int countSameProvisional(const Slot& v, const QVariant& other);
+void insertProvisional(int id, const Slot& v);
+// Change and inactivate a provisional slot as read (`read`): kRegistroAlterado when another workstation
 // changed it meanwhile.
-void alteraRascunho(int id, const Vaga& v, const db::RowValues& lida);
-void inativaRascunho(int id, const db::RowValues& lida);
-db::RowSet rascunhosAtivos();
-void marcaTransferido(int idRascunho, int idPublicado);
-db::Query relatorioRascunho();
+void updateProvisional(int id, const Slot& v, const db::RowValues& read);
+void deactivateProvisional(int id, const db::RowValues& read);
+db::RowSet activeProvisionals();
+void markTransferred(int provisionalId, int publishedId);
+db::Query provisionalReport();
 
-}  // namespace mapa
+}  // namespace mapasql

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace mapa {
+namespace availability {
 
 inline const QString kSucesso = QStringLiteral("Operação realizada com sucesso.");
 inline const QString kErroGravar = QStringLiteral("Erro ao tentar gravar.");
@@ -83,4 +83,4 @@ inline const QString kSairEditando = QStringLiteral(
     "Tem registro no modo de edição ou inserção.\n"
     "Fechar este formulário implica no cancelamento destas operações.\nDeseja sair assim mesmo?");
 
-}  // namespace mapa
+}  // namespace availability

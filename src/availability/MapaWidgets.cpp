@@ -9,27 +9,27 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace mapa {
+namespace availability {
 
-QPushButton* botao(QWidget* parent, const char* name, const QString& caption) {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     return b;
 }
 
-QLineEdit* edicao(QWidget* parent, const char* name) {
+QLineEdit* lineEdit(QWidget* parent, const char* name) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(QString::fromLatin1(name));
     ui::EnterAsTab::install(e);
     return e;
 }
 
-QComboBox* listaCombo(QWidget* parent, const char* name, const db::RowSet& rows, bool maiusculas) {
+QComboBox* lookupCombo(QWidget* parent, const char* name, const db::RowSet& rows, bool capitals) {
     auto* c = new QComboBox(parent);
     c->setObjectName(QString::fromLatin1(name));
     for (int i = 0; i < rows.count(); ++i) {
-        const QString nome = db::toText(rows.row(i)[1]);
-        c->addItem(maiusculas ? nome.toUpper() : nome, db::toInt(rows.row(i)[0]));
+        const QString name = db::toText(rows.row(i)[1]);
+        c->addItem(capitals ? name.toUpper() : name, db::toInt(rows.row(i)[0]));
         c->setItemData(i, db::toText(rows.row(i)[2]), Qt::ToolTipRole);
     }
     c->setCurrentIndex(-1);
@@ -39,26 +39,26 @@ QComboBox* listaCombo(QWidget* parent, const char* name, const db::RowSet& rows,
     return c;
 }
 
-void pinta(QWidget* control, const QColor& colour) {
+void paint(QWidget* control, const QColor& colour) {
     QPalette p = control->palette();
     p.setColor(QPalette::Base, colour);
     p.setColor(QPalette::Button, colour);
     control->setPalette(p);
 }
 
-QColor corJanela() { return QApplication::palette().color(QPalette::Base); }
+QColor windowColour() { return QApplication::palette().color(QPalette::Base); }
 
-ui::GridColumn colunaNome(const QString& titulo, int largura, const QHash<int, QString>& nomes, const char* campo) {
-    return ui::GridColumn::calculated(titulo, largura, [&nomes, campo](const db::DataSet& d, int row) {
-        const QVariant key = d.cell(row, QString::fromLatin1(campo));
-        return key.isNull() ? QString() : nomes.value(db::toInt(key));
+ui::GridColumn nameColumn(const QString& title, int width, const QHash<int, QString>& names, const char* field) {
+    return ui::GridColumn::calculated(title, width, [&names, field](const db::DataSet& d, int row) {
+        const QVariant key = d.cell(row, QString::fromLatin1(field));
+        return key.isNull() ? QString() : names.value(db::toInt(key));
     });
 }
 
-ui::GridColumn colunaDataHora(const QString& titulo, int largura, const char* campo) {
-    return ui::GridColumn::calculated(titulo, largura, [campo](const db::DataSet& d, int row) {
-        return db::toDateTime(d.cell(row, QString::fromLatin1(campo))).toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+ui::GridColumn dateTimeColumn(const QString& title, int width, const char* field) {
+    return ui::GridColumn::calculated(title, width, [field](const db::DataSet& d, int row) {
+        return db::toDateTime(d.cell(row, QString::fromLatin1(field))).toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     });
 }
 
-}  // namespace mapa
+}  // namespace availability

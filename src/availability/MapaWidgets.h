@@ -14,21 +14,21 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-namespace mapa {
+namespace availability {
 
-QPushButton* botao(QWidget* parent, const char* name, const QString& caption);
+QPushButton* button(QWidget* parent, const char* name, const QString& caption);
 // An edit where Enter acts as Tab.
-QLineEdit* edicao(QWidget* parent, const char* name);
+QLineEdit* lineEdit(QWidget* parent, const char* name);
 // A combo of a look-up list's rows (key, name, description): the name shown (in capitals when asked), the
 // key as item data, the description as the hint of the chosen row; nothing chosen; Enter acts as Tab.
-QComboBox* listaCombo(QWidget* parent, const char* name, const db::RowSet& rows, bool maiusculas = true);
+QComboBox* lookupCombo(QWidget* parent, const char* name, const db::RowSet& rows, bool capitals = true);
 // The field's background: yellow after a refusal, the window colour when open, grey when locked.
-void pinta(QWidget* control, const QColor& colour);
-QColor corJanela();
+void paint(QWidget* control, const QColor& colour);
+QColor windowColour();
 
-// A grid column showing the name that `nomes` gives the row's key in `campo` (the hash is read when drawn).
-ui::GridColumn colunaNome(const QString& titulo, int largura, const QHash<int, QString>& nomes, const char* campo);
+// A grid column showing the name that `names` gives the row's key in `field` (the hash is read when drawn).
+ui::GridColumn nameColumn(const QString& title, int width, const QHash<int, QString>& names, const char* field);
 // A grid column of a date-time as dd/mm/yyyy hh:mm:ss.
-ui::GridColumn colunaDataHora(const QString& titulo, int largura, const char* campo);
+ui::GridColumn dateTimeColumn(const QString& title, int width, const char* field);
 
-}  // namespace mapa
+}  // namespace availability

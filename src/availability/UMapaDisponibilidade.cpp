@@ -21,29 +21,29 @@
 namespace {
 
 // The e-mail page: its controls are shown, and the page stays disabled.
-QWidget* paginaEmail(QWidget* parent) {
+QWidget* emailPage(QWidget* parent) {
     auto* page = new QWidget(parent);
     page->setObjectName(QStringLiteral("tbsEmail"));
-    const auto nomeado = [](QWidget* w, const char* name) {
+    const auto named = [](QWidget* w, const char* name) {
         w->setObjectName(QString::fromLatin1(name));
         return w;
     };
-    auto* filtro = new QFormLayout;
-    filtro->addRow(QStringLiteral("Status do atendimento:"), nomeado(new QComboBox(page), "cbbStatusAtendimento"));
-    filtro->addRow(QStringLiteral("Data inicial:"), nomeado(new ui::DateEdit(QDate(2000, 1, 1), page), "dtpDataInicial"));
-    filtro->addRow(QStringLiteral("Data final:"), nomeado(new ui::DateEdit(QDate(2000, 1, 1), page), "dtpDataFinal"));
-    filtro->addRow(QStringLiteral("Assunto:"), nomeado(new QLineEdit(page), "edtAssunto"));
-    filtro->addRow(QStringLiteral("Mensagem:"), nomeado(new QPlainTextEdit(page), "memMensagem"));
-    auto* botoes = new QHBoxLayout;
+    auto* filter = new QFormLayout;
+    filter->addRow(QStringLiteral("Status do atendimento:"), named(new QComboBox(page), "cbbStatusAtendimento"));
+    filter->addRow(QStringLiteral("Data inicial:"), named(new ui::DateEdit(QDate(2000, 1, 1), page), "dtpDataInicial"));
+    filter->addRow(QStringLiteral("Data final:"), named(new ui::DateEdit(QDate(2000, 1, 1), page), "dtpDataFinal"));
+    filter->addRow(QStringLiteral("Assunto:"), named(new QLineEdit(page), "edtAssunto"));
+    filter->addRow(QStringLiteral("Mensagem:"), named(new QPlainTextEdit(page), "memMensagem"));
+    auto* buttons = new QHBoxLayout;
     for (auto [name, caption] : std::initializer_list<std::pair<const char*, const char*>>{
              {"btnPesquisarEmail", "Pesquisar"}, {"btnLimparEmail", "Limpar"}, {"btnAnexar", "Enexar arquivo"},
              {"btnEnviar", "Enviar"}})
-        botoes->addWidget(nomeado(new QPushButton(QString::fromUtf8(caption), page), name));
+        buttons->addWidget(named(new QPushButton(QString::fromUtf8(caption), page), name));
     auto* col = new QVBoxLayout(page);
-    col->addLayout(filtro);
-    col->addLayout(botoes);
-    col->addWidget(nomeado(new QListWidget(page), "cklProprietarios"), 1);
-    col->addWidget(nomeado(new QCheckBox(QStringLiteral("Selecionar todos"), page), "chkSelecionarTodosEmail"));
+    col->addLayout(filter);
+    col->addLayout(buttons);
+    col->addWidget(named(new QListWidget(page), "cklProprietarios"), 1);
+    col->addWidget(named(new QCheckBox(QStringLiteral("Selecionar todos"), page), "chkSelecionarTodosEmail"));
     return page;
 }
 
@@ -58,12 +58,12 @@ TfrmMapaDisponibilidade::TfrmMapaDisponibilidade(QWidget* parent) : QWidget(pare
     stbPrincipal->setObjectName(QStringLiteral("stbPrincipal"));
     pgcPrincipal = new QTabWidget(this);
     pgcPrincipal->setObjectName(QStringLiteral("pgcPrincipal"));
-    principal = new MapaPrincipalPage(stbPrincipal, pgcPrincipal);
-    QWidget* email = paginaEmail(pgcPrincipal);
-    especial = new AgendamentoEspecialPage(pgcPrincipal);
-    pgcPrincipal->addTab(principal, QStringLiteral("Principal"));
+    mainPage = new MapaPrincipalPage(stbPrincipal, pgcPrincipal);
+    QWidget* email = emailPage(pgcPrincipal);
+    specialPage = new AgendamentoEspecialPage(pgcPrincipal);
+    pgcPrincipal->addTab(mainPage, QStringLiteral("Principal"));
     pgcPrincipal->addTab(email, QStringLiteral("Envio de e-mail"));
-    pgcPrincipal->addTab(especial, QStringLiteral("Agendamento especial"));
+    pgcPrincipal->addTab(specialPage, QStringLiteral("Agendamento especial"));
     pgcPrincipal->setTabToolTip(2, QStringLiteral("Usuário especial"));
     pgcPrincipal->setTabEnabled(1, false);
 

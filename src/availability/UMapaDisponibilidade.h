@@ -17,8 +17,8 @@ public:
     explicit TfrmMapaDisponibilidade(QWidget* parent = nullptr);
 
     QTabWidget* pgcPrincipal;
-    MapaPrincipalPage* principal;
-    AgendamentoEspecialPage* especial;
+    MapaPrincipalPage* mainPage;
+    AgendamentoEspecialPage* specialPage;
     QStatusBar* stbPrincipal;
 };
 

@@ -5,6 +5,7 @@
 #include "availability/MapaTexts.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "platform/db/Keys.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,10 +17,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-using namespace mapa;
+using namespace availability;
 
-TfrmMapaDisponibilidadeClone::TfrmMapaDisponibilidadeClone(QWidget* mapa, VagaOrigem origem)
-    : QDialog(mapa), m_origem(std::move(origem)) {
+TfrmMapaDisponibilidadeClone::TfrmMapaDisponibilidadeClone(QWidget* map, VagaOrigem source)
+    : QDialog(map), m_source(std::move(source)) {
     setObjectName(QStringLiteral("frmMapaDisponibilidadeClone"));
     setWindowTitle(QStringLiteral("Clonagem de agenda"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -38,122 +39,122 @@ TfrmMapaDisponibilidadeClone::TfrmMapaDisponibilidadeClone(QWidget* mapa, VagaOr
     chkSegundaSexta->setObjectName(QStringLiteral("chkSegundaSexta"));
     cbbUnidade = new QComboBox(this);
     cbbUnidade->setObjectName(QStringLiteral("cbbUnidade"));
-    auto* anterior = new QPushButton(QStringLiteral("<<"), this);
-    anterior->setObjectName(QStringLiteral("btnAnterior"));
-    auto* proximo = new QPushButton(QStringLiteral(">>"), this);
-    proximo->setObjectName(QStringLiteral("btnProximo"));
-    auto* gerarB = new QPushButton(QStringLiteral("Gerar agenda"), this);
-    gerarB->setObjectName(QStringLiteral("btnGerar"));
+    auto* previousB = new QPushButton(QStringLiteral("<<"), this);
+    previousB->setObjectName(QStringLiteral("btnAnterior"));
+    auto* nextB = new QPushButton(QStringLiteral(">>"), this);
+    nextB->setObjectName(QStringLiteral("btnProximo"));
+    auto* generateB = new QPushButton(QStringLiteral("Gerar agenda"), this);
+    generateB->setObjectName(QStringLiteral("btnGerar"));
 
-    auto* topo = new QHBoxLayout;
-    topo->addWidget(anterior);
-    topo->addWidget(lblMes, 1, Qt::AlignCenter);
-    topo->addWidget(proximo);
-    auto* baixo = new QHBoxLayout;
-    baixo->addWidget(chkSegundaSexta);
-    baixo->addWidget(cbbUnidade, 1);
-    baixo->addWidget(gerarB);
+    auto* top = new QHBoxLayout;
+    top->addWidget(previousB);
+    top->addWidget(lblMes, 1, Qt::AlignCenter);
+    top->addWidget(nextB);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(chkSegundaSexta);
+    bottom->addWidget(cbbUnidade, 1);
+    bottom->addWidget(generateB);
     auto* col = new QVBoxLayout(this);
     col->addWidget(memOrigem);
-    col->addLayout(topo);
+    col->addLayout(top);
     col->addWidget(strGrade, 1);
-    col->addLayout(baixo);
+    col->addLayout(bottom);
     resize(760, 560);
 
-    connect(anterior, &QPushButton::clicked, this, [this] { guarded([this] { desloca(-1); }); });
-    connect(proximo, &QPushButton::clicked, this, [this] { guarded([this] { desloca(1); }); });
-    connect(strGrade, &QTableWidget::cellClicked, this, [this](int r, int c) { alterna(r, c); });
-    connect(chkSegundaSexta, &QCheckBox::toggled, this, [this](bool on) { segundaSexta(on); });
-    connect(gerarB, &QPushButton::clicked, this, [this] { guarded([this] { gerar(); }); });
-    montaMes();
+    connect(previousB, &QPushButton::clicked, this, [this] { guarded([this] { shift(-1); }); });
+    connect(nextB, &QPushButton::clicked, this, [this] { guarded([this] { shift(1); }); });
+    connect(strGrade, &QTableWidget::cellClicked, this, [this](int r, int c) { toggle(r, c); });
+    connect(chkSegundaSexta, &QCheckBox::toggled, this, [this](bool on) { markWeekdays(on); });
+    connect(generateB, &QPushButton::clicked, this, [this] { guarded([this] { generate(); }); });
+    buildMonth();
 }
 
-QString TfrmMapaDisponibilidadeClone::hora() const { return horaDaVaga(m_origem.vaga.dataHora); }
+QString TfrmMapaDisponibilidadeClone::hour() const { return slotHour(m_source.slot.dateTime); }
 
-void TfrmMapaDisponibilidadeClone::montaMes() {
-    memOrigem->setPlainText(QStringList{QStringLiteral("Especie:") + m_origem.especie,
-                                        QStringLiteral("Hora: ") + hora(),
-                                        QStringLiteral("Proced.: ") + m_origem.procedimento,
-                                        QStringLiteral("Vagas geral: ") + QString::number(m_origem.vaga.geral),
-                                        QStringLiteral("Vagas fem. grand.:") + QString::number(m_origem.vaga.femea)}
+void TfrmMapaDisponibilidadeClone::buildMonth() {
+    memOrigem->setPlainText(QStringList{QStringLiteral("Especie:") + m_source.species,
+                                        QStringLiteral("Hora: ") + hour(),
+                                        QStringLiteral("Proced.: ") + m_source.procedure,
+                                        QStringLiteral("Vagas geral: ") + QString::number(m_source.slot.general),
+                                        QStringLiteral("Vagas fem. grand.:") + QString::number(m_source.slot.female)}
                                 .join(QLatin1Char('\n')));
     cbbUnidade->clear();
     UnidadesClone.clear();
     cbbUnidade->addItem(QStringLiteral("Todas unidades"), 0);
-    const db::RowSet unidades = unidadesClone();
-    for (int i = 0; i < unidades.count(); ++i) {
-        const int key = db::toInt(unidades.row(i)[0]);
-        cbbUnidade->addItem(QStringLiteral("%1 - %2").arg(key).arg(db::toText(unidades.row(i)[1])), key);
+    const db::RowSet units = mapasql::cloneUnits();
+    for (int i = 0; i < units.count(); ++i) {
+        const int key = db::toInt(units.row(i)[0]);
+        cbbUnidade->addItem(QStringLiteral("%1 - %2").arg(key).arg(db::toText(units.row(i)[1])), key);
         UnidadesClone << key;
     }
-    const QDate mes = mesDeslocado(db::serverTime().date(), DeslocamentoMes);
-    m_mes = mes.month();
-    m_ano = mes.year();
-    lblMes->setText(nomeMes(m_mes) + QStringLiteral(" de ") + QString::number(m_ano));
-    const GradeMes g = gradeMes(m_ano, m_mes);
+    const QDate month = shiftedMonth(db::serverTime().date(), DeslocamentoMes);
+    m_month = month.month();
+    m_year = month.year();
+    lblMes->setText(NomeMes(m_month) + QStringLiteral(" de ") + QString::number(m_year));
+    const MonthGrid g = monthGrid(m_year, m_month);
     for (int r = 0; r < 7; ++r)
         for (int c = 0; c < 7; ++c)
             strGrade->setItem(r, c, new QTableWidgetItem(g[r][c]));
 }
 
-void TfrmMapaDisponibilidadeClone::desloca(int meses) {
+void TfrmMapaDisponibilidadeClone::shift(int months) {
     chkSegundaSexta->setChecked(false);
-    DeslocamentoMes += meses;
-    montaMes();
+    DeslocamentoMes += months;
+    buildMonth();
 }
 
-void TfrmMapaDisponibilidadeClone::alterna(int row, int column) {
+void TfrmMapaDisponibilidadeClone::toggle(int row, int column) {
     if (row < 1)
         return;
     QTableWidgetItem* item = strGrade->item(row, column);
-    item->setText(alternaMarca(item->text(), hora()));
+    item->setText(toggleMark(item->text(), hour()));
 }
 
-void TfrmMapaDisponibilidadeClone::segundaSexta(bool marcar) {
-    if (!marcar)
+void TfrmMapaDisponibilidadeClone::markWeekdays(bool mark) {
+    if (!mark)
         return;
     for (int r = 1; r < 7; ++r)
         for (int c = 1; c <= 5; ++c) {
             QTableWidgetItem* item = strGrade->item(r, c);
             if (!item->text().trimmed().isEmpty())
-                item->setText(item->text().left(2) + QStringLiteral(" (") + hora() + QStringLiteral(")"));
+                item->setText(item->text().left(2) + QStringLiteral(" (") + hour() + QStringLiteral(")"));
         }
 }
 
-GradeMes TfrmMapaDisponibilidadeClone::grade() const {
-    GradeMes g{};
+MonthGrid TfrmMapaDisponibilidadeClone::grid() const {
+    MonthGrid g{};
     for (int r = 0; r < 7; ++r)
         for (int c = 0; c < 7; ++c)
             g[r][c] = strGrade->item(r, c)->text();
     return g;
 }
 
-void TfrmMapaDisponibilidadeClone::gerar() {
-    const QList<int> unidades = cbbUnidade->currentIndex() > 0 ? QList<int>{cbbUnidade->currentData().toInt()}
+void TfrmMapaDisponibilidadeClone::generate() {
+    const QList<int> units = cbbUnidade->currentIndex() > 0 ? QList<int>{cbbUnidade->currentData().toInt()}
                                                                 : UnidadesClone;
-    int existentes = 0;
+    int existing = 0;
     try {
         db::Transaction t;
-        for (int dia : diasMarcados(grade())) {
-            for (int unidade : unidades) {
-                Vaga v = m_origem.vaga;
-                v.unidade = unidade;
+        for (int day : markedDays(grid())) {
+            for (int unit : units) {
+                mapasql::Slot v = m_source.slot;
+                v.unit = unit;
                 v.area = QVariant();
-                v.dataHora = QDateTime(QDate(m_ano, m_mes, dia), m_origem.vaga.dataHora.time());
-                if (contaIguais(v) > 0) {
-                    ++existentes;
+                v.dateTime = QDateTime(QDate(m_year, m_month, day), m_source.slot.dateTime.time());
+                if (mapasql::countSame(v) > 0) {
+                    ++existing;
                     continue;
                 }
-                insereVaga(proximaChave(QStringLiteral("Mapa_disponibilidade_agenda"),
+                mapasql::insertSlot(db::nextKey(QStringLiteral("Mapa_disponibilidade_agenda"),
                                         QStringLiteral("Id_Mapa_disponibilidade_agenda")), v);
             }
         }
         t.commit();
     } catch (const std::exception&) {
-        emit vagasGeradas();
+        emit slotsGenerated();
         Prompts::error(kErroGravar);
         return;
     }
-    emit vagasGeradas();
-    Prompts::information(existentes > 0 ? kSucesso + kJaExistiam.arg(existentes) : kSucesso);
+    emit slotsGenerated();
+    Prompts::information(existing > 0 ? kSucesso + kJaExistiam.arg(existing) : kSucesso);
 }

@@ -15,8 +15,8 @@ class QTableWidget;
 // The slot being cloned, as the map form hands it over.
 struct VagaOrigem {
     int id = 0;
-    mapa::Vaga vaga;
-    QString especie, procedimento;
+    mapasql::Slot slot;
+    QString species, procedure;
 };
 
 // Months away from the current one; kept while the program runs.
@@ -25,7 +25,7 @@ inline int DeslocamentoMes = 0;
 class TfrmMapaDisponibilidadeClone : public QDialog {
     Q_OBJECT
 public:
-    TfrmMapaDisponibilidadeClone(QWidget* mapa, VagaOrigem origem);
+    TfrmMapaDisponibilidadeClone(QWidget* map, VagaOrigem source);
 
     QPlainTextEdit* memOrigem;
     QLabel* lblMes;
@@ -34,22 +34,22 @@ public:
     QComboBox* cbbUnidade;
     QList<int> UnidadesClone;
 
-    void montaMes();
-    void desloca(int meses);
-    void alterna(int row, int column);
-    void segundaSexta(bool marcar);
-    void gerar();
+    void buildMonth();
+    void shift(int months);
+    void toggle(int row, int column);
+    void markWeekdays(bool mark);
+    void generate();
 
 signals:
     // The generation wrote its slots, or failed: the map shows the day again.
-    void vagasGeradas();
+    void slotsGenerated();
 
 private:
-    QString hora() const;
-    mapa::GradeMes grade() const;
+    QString hour() const;
+    availability::MonthGrid grid() const;
 
-    VagaOrigem m_origem;
-    int m_mes = 1, m_ano = 2000;
+    VagaOrigem m_source;
+    int m_month = 1, m_year = 2000;
 };
 
 inline QPointer<TfrmMapaDisponibilidadeClone> frmMapaDisponibilidadeClone;

@@ -16,25 +16,25 @@ TfrmMapaDisponibilidadeInformacao::TfrmMapaDisponibilidadeInformacao(QWidget* pa
     memInformacao = new QPlainTextEdit(this);
     memInformacao->setObjectName(QStringLiteral("memInformacao"));
     memInformacao->setReadOnly(true);
-    auto* sair = new QPushButton(QStringLiteral("&Sair"), this);
-    sair->setObjectName(QStringLiteral("btnSair"));
+    auto* leaveB = new QPushButton(QStringLiteral("&Sair"), this);
+    leaveB->setObjectName(QStringLiteral("btnSair"));
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("stbPrincipal"));
     auto* col = new QVBoxLayout(this);
     col->addWidget(memInformacao, 1);
-    col->addWidget(sair, 0, Qt::AlignRight);
+    col->addWidget(leaveB, 0, Qt::AlignRight);
     col->addWidget(status);
     resize(760, 520);
-    connect(sair, &QPushButton::clicked, this, &QWidget::close);
+    connect(leaveB, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void TfrmMapaDisponibilidadeInformacao::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (m_montado)
+    if (m_built)
         return;
-    m_montado = true;
+    m_built = true;
     guarded([this] {
-        const QDate hoje = db::serverTime().date();
-        memInformacao->setPlainText(mapa::textoResumoMes(mapa::linhasResumo(QDate(hoje.year(), hoje.month(), 1))));
+        const QDate today = db::serverTime().date();
+        memInformacao->setPlainText(availability::monthSummaryText(mapasql::summaryLines(QDate(today.year(), today.month(), 1))));
     });
 }

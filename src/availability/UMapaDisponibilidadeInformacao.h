@@ -16,7 +16,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    bool m_montado = false;
+    bool m_built = false;
 };
 
 inline QPointer<TfrmMapaDisponibilidadeInformacao> frmMapaDisponibilidadeInformacao;

@@ -8,6 +8,7 @@
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/ReportParts.h"
+#include "platform/db/Keys.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
@@ -23,7 +24,7 @@
 #include <QTabWidget>
 #include <QTableView>
 
-using namespace mapa;
+using namespace availability;
 
 
 TfrmMapaDisponibilidadeRascunho::TfrmMapaDisponibilidadeRascunho(QWidget* parent) : RegisterForm(parent) {
@@ -31,25 +32,25 @@ TfrmMapaDisponibilidadeRascunho::TfrmMapaDisponibilidadeRascunho(QWidget* parent
     setWindowTitle(QStringLiteral("Mapa de disponibilidade (Temporário)"));
     setTable(QStringLiteral("Mapa_rascunho"), QStringLiteral("Id_Mapa_rascunho"));
     setNewRowDefaults({{QStringLiteral("Status_Registro"), QStringLiteral("ATIVO")}});
-    setGridColumns({colunaNome(QStringLiteral("Unidade"), 160, m_nomes.unidades, "Id_unidade_trabalho"),
-                    colunaNome(QStringLiteral("Procedimento"), 120, m_nomes.procedimentos, "Id_tipo_procedimento"),
-                    colunaNome(QStringLiteral("Espécie"), 100, m_nomes.especies, "Id_Especie"),
-                    colunaDataHora(QStringLiteral("Data/Hora"), 130, "Data_hora_disponibilidade"),
+    setGridColumns({nameColumn(QStringLiteral("Unidade"), 160, m_names.units, "Id_unidade_trabalho"),
+                    nameColumn(QStringLiteral("Procedimento"), 120, m_names.procedures, "Id_tipo_procedimento"),
+                    nameColumn(QStringLiteral("Espécie"), 100, m_names.species, "Id_Especie"),
+                    dateTimeColumn(QStringLiteral("Data/Hora"), 130, "Data_hora_disponibilidade"),
                     {QStringLiteral("Qt. vaga geral"), QStringLiteral("Qt_vaga_disponivel_geral"), 90},
                     {QStringLiteral("Qt.vaga fêmea grande"), QStringLiteral("Qt_vaga_disp_f_grande_porte"), 110},
-                    colunaNome(QStringLiteral("Quem inseriu o registro"), 150, m_nomes.usuarios, "Inserido_por"),
-                    colunaDataHora(QStringLiteral("Data de criação do registro"), 140, "Inserido_em")});
+                    nameColumn(QStringLiteral("Quem inseriu o registro"), 150, m_names.users, "Inserido_por"),
+                    dateTimeColumn(QStringLiteral("Data de criação do registro"), 140, "Inserido_em")});
 
-    dblUnidade = listaCombo(tbsPrincipal, "dblUnidade", unidadesAtivas());
-    dblProcedimento = listaCombo(tbsPrincipal, "dblProcedimento", procedimentosCirurgia());
-    dblEspecie = listaCombo(tbsPrincipal, "dblEspecie", especies(true), false);
+    dblUnidade = lookupCombo(tbsPrincipal, "dblUnidade", mapasql::activeUnits());
+    dblProcedimento = lookupCombo(tbsPrincipal, "dblProcedimento", mapasql::surgeryProcedures());
+    dblEspecie = lookupCombo(tbsPrincipal, "dblEspecie", mapasql::speciesList(true), false);
     mkeData = new ui::DateEdit(tbsPrincipal);
     mkeData->setObjectName(QStringLiteral("mkeData"));
     ui::EnterAsTab::install(mkeData);
-    mkeHora = edicao(tbsPrincipal, "mkeHora");
+    mkeHora = lineEdit(tbsPrincipal, "mkeHora");
     mkeHora->setInputMask(QStringLiteral("90:00; "));
-    edtVagaGeral = edicao(tbsPrincipal, "edtVagaGeral");
-    edtVagaFemea = edicao(tbsPrincipal, "edtVagaFemea");
+    edtVagaGeral = lineEdit(tbsPrincipal, "edtVagaGeral");
+    edtVagaFemea = lineEdit(tbsPrincipal, "edtVagaFemea");
     btnTransferir = new QPushButton(QStringLiteral("Tranferir programação para produção"), tbsPrincipal);
     btnTransferir->setObjectName(QStringLiteral("btnTransferir"));
     for (QWidget* w : std::initializer_list<QWidget*>{dblUnidade, dblProcedimento, dblEspecie, mkeData, mkeHora,
@@ -57,75 +58,75 @@ TfrmMapaDisponibilidadeRascunho::TfrmMapaDisponibilidadeRascunho(QWidget* parent
         w->installEventFilter(this);
 
     auto* grid = new QGridLayout(tbsPrincipal);
-    int linha = 0;
-    grid->addWidget(new QLabel(QStringLiteral("Vagas:"), tbsPrincipal), linha++, 0);
-    for (auto [texto, w] : std::initializer_list<std::pair<const char*, QWidget*>>{
+    int row = 0;
+    grid->addWidget(new QLabel(QStringLiteral("Vagas:"), tbsPrincipal), row++, 0);
+    for (auto [caption, w] : std::initializer_list<std::pair<const char*, QWidget*>>{
              {"Unidade:", dblUnidade}, {"Procedimento:", dblProcedimento}, {"Espécie:", dblEspecie},
              {"Data:", mkeData}, {"Hora:", mkeHora}, {"Qt. vaga geral:", edtVagaGeral},
              {"Qt.vaga fêmea grande:", edtVagaFemea}}) {
-        grid->addWidget(new QLabel(QString::fromUtf8(texto), tbsPrincipal), linha, 0);
-        grid->addWidget(w, linha++, 1);
+        grid->addWidget(new QLabel(QString::fromUtf8(caption), tbsPrincipal), row, 0);
+        grid->addWidget(w, row++, 1);
     }
-    grid->addWidget(btnTransferir, linha++, 1, Qt::AlignLeft);
-    grid->setRowStretch(linha, 1);
+    grid->addWidget(btnTransferir, row++, 1, Qt::AlignLeft);
+    grid->setRowStretch(row, 1);
 
-    connect(qryPrincipal, &db::DataSet::currentChanged, this, [this] { mostraLinha(); });
-    connect(btnTransferir, &QPushButton::clicked, this, [this] { guarded([this] { transferir(); }); });
+    connect(qryPrincipal, &db::DataSet::currentChanged, this, [this] { showRow(); });
+    connect(btnTransferir, &QPushButton::clicked, this, [this] { guarded([this] { transfer(); }); });
     QObject::disconnect(actSair, &QAction::triggered, nullptr, nullptr);
-    onTriggered(actSair, [this] { sair(); });
+    onTriggered(actSair, [this] { leave(); });
     for (QAction* a : {actPesquisar, actInformation, actAjuda})
         a->setVisible(false);
     pgcPrincipal->setTabText(pgcPrincipal->indexOf(tbsGeral), QStringLiteral("Disponível para transferencia:"));
     setOpenOnShow(OpenOnShow::Empty);
-    trava(true);
+    lock(true);
 }
 
-int TfrmMapaDisponibilidadeRascunho::chaveDe(QComboBox* combo) const {
+int TfrmMapaDisponibilidadeRascunho::keyOf(QComboBox* combo) const {
     return combo->currentIndex() < 0 ? -1 : combo->currentData().toInt();
 }
 
 QString TfrmMapaDisponibilidadeRascunho::selectAllSql() const {
-    return QStringLiteral(" select * from Mapa_rascunho where Status_Registro <> 'INATIVO' order by Id_Mapa_rascunho");
+    return mapasql::provisionalSelect();
 }
 
 QString TfrmMapaDisponibilidadeRascunho::emptySelectSql() const {
-    return QStringLiteral(" select * from Mapa_rascunho  where 1=2 ");
+    return mapasql::provisionalNone();
 }
 
-void TfrmMapaDisponibilidadeRascunho::trava(bool locked) {
+void TfrmMapaDisponibilidadeRascunho::lock(bool locked) {
     for (QWidget* w : std::initializer_list<QWidget*>{dblUnidade, dblProcedimento, dblEspecie, mkeData, mkeHora,
                                                       edtVagaGeral, edtVagaFemea})
         w->setEnabled(!locked);
     edtVagaFemea->setReadOnly(false);
-    pinta(edtVagaFemea, corJanela());
+    paint(edtVagaFemea, windowColour());
     dbgPrincipal->setEnabled(locked);
 }
 
-void TfrmMapaDisponibilidadeRascunho::limpaCampos() {
+void TfrmMapaDisponibilidadeRascunho::clearFields() {
     mkeData->setDate({});
     for (QLineEdit* e : {mkeHora, edtVagaGeral, edtVagaFemea})
         e->clear();
 }
 
-void TfrmMapaDisponibilidadeRascunho::mostraLinha() {
+void TfrmMapaDisponibilidadeRascunho::showRow() {
     if (qryPrincipal->recNo() < 0 || qryPrincipal->isEmpty() || qryPrincipal->state() == db::DataSet::State::Insert)
         return;
-    const QDateTime quando = db::toDateTime(qryPrincipal->field(QStringLiteral("Data_hora_disponibilidade")));
-    mkeData->setDate(quando.date());
-    mkeHora->setText(quando.toString(QStringLiteral("HH:mm")));
+    const QDateTime when = db::toDateTime(qryPrincipal->field(QStringLiteral("Data_hora_disponibilidade")));
+    mkeData->setDate(when.date());
+    mkeHora->setText(when.toString(QStringLiteral("HH:mm")));
     edtVagaGeral->setText(qryPrincipal->str(QStringLiteral("Qt_vaga_disponivel_geral")));
     edtVagaFemea->setText(qryPrincipal->str(QStringLiteral("Qt_vaga_disp_f_grande_porte")));
-    const auto posiciona = [this](QComboBox* c, const char* field) {
+    const auto showKey = [this](QComboBox* c, const char* field) {
         const QVariant key = qryPrincipal->field(QString::fromLatin1(field));
         c->setCurrentIndex(key.isNull() ? -1 : c->findData(db::toInt(key)));
     };
-    posiciona(dblUnidade, "Id_unidade_trabalho");
-    posiciona(dblProcedimento, "Id_tipo_procedimento");
-    posiciona(dblEspecie, "Id_Especie");
+    showKey(dblUnidade, "Id_unidade_trabalho");
+    showKey(dblProcedimento, "Id_tipo_procedimento");
+    showKey(dblEspecie, "Id_Especie");
 }
 
 void TfrmMapaDisponibilidadeRascunho::refresh() {
-    m_nomes = leNomes();
+    m_names = mapasql::readNames();
     RegisterForm::refresh();
 }
 
@@ -133,8 +134,8 @@ void TfrmMapaDisponibilidadeRascunho::append() {
     RegisterForm::append();
     for (QComboBox* c : {dblUnidade, dblProcedimento, dblEspecie})
         c->setCurrentIndex(-1);
-    limpaCampos();
-    trava(false);
+    clearFields();
+    lock(false);
     // The large-female quantity opens when the species is left.
     edtVagaFemea->setReadOnly(true);
 }
@@ -143,82 +144,82 @@ void TfrmMapaDisponibilidadeRascunho::edit() {
     if (qryPrincipal->isEmpty())
         return;
     RegisterForm::edit();
-    trava(false);
-    mostraLinha();
+    lock(false);
+    showRow();
 }
 
 void TfrmMapaDisponibilidadeRascunho::cancel() {
     RegisterForm::cancel();
-    trava(true);
+    lock(true);
     for (QComboBox* c : {dblUnidade, dblProcedimento, dblEspecie})
         c->setCurrentIndex(-1);
-    limpaCampos();
+    clearFields();
 }
 
-void TfrmMapaDisponibilidadeRascunho::saidaEspecie() {
-    const QString femea = edtVagaFemea->text().trimmed();
-    const bool felino = chaveDe(dblEspecie) == 2;
-    if (felino && !femea.isEmpty() && femea != QStringLiteral("0"))
+void TfrmMapaDisponibilidadeRascunho::speciesExit() {
+    const QString female = edtVagaFemea->text().trimmed();
+    const bool feline = keyOf(dblEspecie) == 2;
+    if (feline && !female.isEmpty() && female != QStringLiteral("0"))
         Prompts::information(kFelinoSaida);
-    if (felino) {
+    if (feline) {
         edtVagaFemea->setText(QStringLiteral("0"));
         edtVagaFemea->setEnabled(false);
         edtVagaFemea->setReadOnly(true);
-        pinta(edtVagaFemea, ui::readOnlyColour());
+        paint(edtVagaFemea, ui::readOnlyColour());
     } else {
         edtVagaFemea->setEnabled(true);
         edtVagaFemea->setReadOnly(false);
-        pinta(edtVagaFemea, corJanela());
+        paint(edtVagaFemea, windowColour());
     }
 }
 
 void TfrmMapaDisponibilidadeRascunho::save() {
     if (!qryPrincipal->isEditing())
         return;
-    VagaDigitada digitada{dblUnidade->currentText(), dblProcedimento->currentText(), dblEspecie->currentText(),
-                          chaveDe(dblEspecie), mkeData->text(), mkeHora->text(), edtVagaGeral->text(),
+    TypedSlot typed{dblUnidade->currentText(), dblProcedimento->currentText(), dblEspecie->currentText(),
+                          keyOf(dblEspecie), mkeData->text(), mkeHora->text(), edtVagaGeral->text(),
                           edtVagaFemea->text()};
-    const auto recusa = checaGravarRascunho(digitada);
-    edtVagaFemea->setText(digitada.femea);
-    if (recusa) {
-        const QHash<Campo, QWidget*> campos{{Campo::Unidade, dblUnidade}, {Campo::Procedimento, dblProcedimento},
-                                           {Campo::Especie, dblEspecie},  {Campo::Data, mkeData},
-                                           {Campo::Hora, mkeHora},        {Campo::Geral, edtVagaGeral},
-                                           {Campo::Femea, edtVagaFemea}};
-        if (QWidget* w = campos.value(recusa->campo)) {
-            pinta(w, Qt::yellow);
+    const auto refusal = checkProvisionalSave(typed);
+    edtVagaFemea->setText(typed.female);
+    if (refusal) {
+        const QHash<SlotField, QWidget*> fields{{SlotField::Unit, dblUnidade}, {SlotField::Procedure, dblProcedimento},
+                                           {SlotField::Species, dblEspecie},  {SlotField::Date, mkeData},
+                                           {SlotField::Hour, mkeHora},        {SlotField::General, edtVagaGeral},
+                                           {SlotField::Female, edtVagaFemea}};
+        if (QWidget* w = fields.value(refusal->field)) {
+            paint(w, Qt::yellow);
             w->setFocus();
         }
-        recusa->aviso ? Prompts::warning(recusa->mensagem) : Prompts::information(recusa->mensagem);
+        refusal->asWarning ? Prompts::warning(refusal->message) : Prompts::information(refusal->message);
         return;
     }
-    const bool inserindo = qryPrincipal->state() == db::DataSet::State::Insert;
-    const QVariant id = inserindo ? QVariant() : qryPrincipal->field(keyField());
-    Vaga vaga{chaveDe(dblUnidade), chaveDe(dblProcedimento), chaveDe(dblEspecie),
+    const bool inserting = qryPrincipal->state() == db::DataSet::State::Insert;
+    const QVariant id = inserting ? QVariant() : qryPrincipal->field(keyField());
+    mapasql::Slot slot{keyOf(dblUnidade), keyOf(dblProcedimento), keyOf(dblEspecie),
               QDateTime(mkeData->date(),
-                        *horaValida(mkeHora->text())),
-              *numero(digitada.geral), *numero(digitada.femea), 0, 0, {}, {}};
+                        *validHour(mkeHora->text())),
+              *wholeNumber(typed.general), *wholeNumber(typed.female), 0, 0, {}, {}};
     try {
         db::Transaction t;
-        if (contaIguais(vaga) > 0) {
+        if (mapasql::countSame(slot) > 0) {
             Prompts::information(kDuplicadoProducao + kReplanejamento);
             return;
         }
-        if (contaIguaisRascunho(vaga, id) > 0) {
+        if (mapasql::countSameProvisional(slot, id) > 0) {
             Prompts::information(kDuplicado + kReplanejamento);
             return;
         }
-        if (inserindo)
-            insereRascunho(proximaChave(table(), keyField()), vaga);
+        if (inserting)
+            mapasql::insertProvisional(db::nextKey(table(), keyField()), slot);
         else
-            alteraRascunho(id.toInt(), vaga, db::readValues(*qryPrincipal));
+            mapasql::updateProvisional(id.toInt(), slot, db::readValues(*qryPrincipal));
         t.commit();
     } catch (const std::exception& e) {
         Prompts::error(failureText(e, kErroGravar));
         return;
     }
     qryPrincipal->cancel();
-    trava(true);
+    lock(true);
     refresh();
     Prompts::warning(kSucesso);
 }
@@ -230,14 +231,14 @@ void TfrmMapaDisponibilidadeRascunho::remove() {
         return;
     {
         db::Transaction t;
-        inativaRascunho(db::toInt(qryPrincipal->field(keyField())), db::readValues(*qryPrincipal));
+        mapasql::deactivateProvisional(db::toInt(qryPrincipal->field(keyField())), db::readValues(*qryPrincipal));
         t.commit();
     }
     refresh();
     Prompts::warning(kSucesso);
 }
 
-void TfrmMapaDisponibilidadeRascunho::transferir() {
+void TfrmMapaDisponibilidadeRascunho::transfer() {
     if (qryPrincipal->isEditing()) {
         Prompts::warning(kEditandoTransferir);
         return;
@@ -246,29 +247,29 @@ void TfrmMapaDisponibilidadeRascunho::transferir() {
         return;
     try {
         db::Transaction t;
-        const db::RowSet rows = rascunhosAtivos();
+        const db::RowSet rows = mapasql::activeProvisionals();
         const auto f = [&rows](int i, const char* name) { return rows.row(i)[rows.indexOrThrow(QString::fromLatin1(name))]; };
-        QList<std::pair<int, Vaga>> vagas;
-        QStringList choques;
-        const QHash<int, QString> unidades = leNomes().unidades;
+        QList<std::pair<int, mapasql::Slot>> toPublish;
+        QStringList clashes;
+        const QHash<int, QString> units = mapasql::readNames().units;
         for (int i = 0; i < rows.count(); ++i) {
-            Vaga v{db::toInt(f(i, "Id_unidade_trabalho")), db::toInt(f(i, "Id_tipo_procedimento")),
+            mapasql::Slot v{db::toInt(f(i, "Id_unidade_trabalho")), db::toInt(f(i, "Id_tipo_procedimento")),
                    db::toInt(f(i, "Id_Especie")), db::toDateTime(f(i, "Data_hora_disponibilidade")),
                    db::toInt(f(i, "Qt_vaga_disponivel_geral")), db::toInt(f(i, "Qt_vaga_disp_f_grande_porte")), 0, 0, {}, f(i, "Inserido_por")};
-            if (contaIguais(v) > 0)
-                choques << unidades.value(v.unidade) + QStringLiteral(", ") +
-                               v.dataHora.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
-            vagas.append({db::toInt(f(i, "Id_Mapa_rascunho")), v});
+            if (mapasql::countSame(v) > 0)
+                clashes << units.value(v.unit) + QStringLiteral(", ") +
+                               v.dateTime.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+            toPublish.append({db::toInt(f(i, "Id_Mapa_rascunho")), v});
         }
-        if (!choques.isEmpty()) {
-            Prompts::warning(kDuplicadoProducao + QLatin1Char('\n') + choques.join(QLatin1Char('\n')));
+        if (!clashes.isEmpty()) {
+            Prompts::warning(kDuplicadoProducao + QLatin1Char('\n') + clashes.join(QLatin1Char('\n')));
             return;
         }
-        for (const auto& [rascunho, v] : vagas) {
-            const int chave = proximaChave(QStringLiteral("Mapa_disponibilidade_agenda"),
+        for (const auto& [provisionalId, v] : toPublish) {
+            const int key = db::nextKey(QStringLiteral("Mapa_disponibilidade_agenda"),
                                            QStringLiteral("Id_Mapa_disponibilidade_agenda"));
-            insereVaga(chave, v);
-            marcaTransferido(rascunho, chave);
+            mapasql::insertSlot(key, v);
+            mapasql::markTransferred(provisionalId, key);
         }
         t.commit();
     } catch (const db::Error& e) {
@@ -277,11 +278,11 @@ void TfrmMapaDisponibilidadeRascunho::transferir() {
         return;
     }
     refresh();
-    limpaCampos();
+    clearFields();
     Prompts::warning(kSucesso);
 }
 
-void TfrmMapaDisponibilidadeRascunho::sair() {
+void TfrmMapaDisponibilidadeRascunho::leave() {
     if (qryPrincipal->isEditing()) {
         if (!Prompts::confirm(kSairEditando))
             return;
@@ -300,9 +301,9 @@ bool TfrmMapaDisponibilidadeRascunho::eventFilter(QObject* watched, QEvent* even
          watched == mkeHora || watched == edtVagaGeral || watched == edtVagaFemea)) {
         auto* w = static_cast<QWidget*>(watched);
         if (w != edtVagaFemea || !edtVagaFemea->isReadOnly())
-            pinta(w, corJanela());
+            paint(w, windowColour());
         if (watched == dblEspecie && qryPrincipal->isEditing())
-            guarded([this] { saidaEspecie(); });
+            guarded([this] { speciesExit(); });
     }
     return RegisterForm::eventFilter(watched, event);
 }
@@ -311,15 +312,15 @@ TrelMapaDisponibilidadeRascunho::TrelMapaDisponibilidadeRascunho() {
     setTitle(QStringLiteral("Programação de cotas "));
     setMargins(1.0);
     const qreal w = bodyRectMm().width();
-    db::Query q = relatorioRascunho();
+    db::Query q = mapasql::provisionalReport();
     setData(reportData(q));
     addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL51"),
                      QStringLiteral("Programação de cotas "), w);
     const QList<qreal> x{0, w * 0.28, w * 0.46, w * 0.60, w * 0.76, w * 0.85, w};
     report::Band& header = addBand(report::BandType::ColumnHeader, 7);
-    const QStringList titulos{"Unidade trabalho", "Procedimento", "Especie", "Data/Hora", "Qt. Geral", "Qt. Fêmea grande"};
-    for (int i = 0; i < titulos.size(); ++i)
-        header.addLabel(QRectF(x[i], 1, x[i + 1] - x[i] - 1, 5), titulos[i]).setBold();  // a millimetre apart
+    const QStringList titles{"Unidade trabalho", "Procedimento", "Especie", "Data/Hora", "Qt. Geral", "Qt. Fêmea grande"};
+    for (int i = 0; i < titles.size(); ++i)
+        header.addLabel(QRectF(x[i], 1, x[i + 1] - x[i] - 1, 5), titles[i]).setBold();  // a millimetre apart
     report::Band& detail = addBand(report::BandType::Detail, 6);
     detail.addField(QRectF(x[0], 0.5, x[1] - x[0] - 1, 5), QStringLiteral("unidade_trabalho"));
     detail.addField(QRectF(x[1], 0.5, x[2] - x[1] - 1, 5), QStringLiteral("tipo_procedimento"));

@@ -37,8 +37,8 @@ public:
     void cancel() override;
     void save() override;
     void remove() override;
-    void transferir();
-    void sair();
+    void transfer();
+    void leave();
 
 protected:
     QString selectAllSql() const override;
@@ -47,13 +47,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void trava(bool locked);
-    void mostraLinha();
-    void limpaCampos();
-    void saidaEspecie();
-    int chaveDe(QComboBox* combo) const;
+    void lock(bool locked);
+    void showRow();
+    void clearFields();
+    void speciesExit();
+    int keyOf(QComboBox* combo) const;
 
-    mapa::NomesMapa m_nomes;
+    mapasql::MapNames m_names;
 };
 
 inline QPointer<TfrmMapaDisponibilidadeRascunho> frmMapaDisponibilidadeRascunho;

@@ -10,26 +10,26 @@ class QComboBox;
 class QListWidget;
 
 // The nine health districts in code order: nurv.conf, [mapa] distritos, names separated by ";".
-QStringList nomesDistritos();
+QStringList districtNames();
 
 class TfrmVagasAreaAbrangencia : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmVagasAreaAbrangencia(QWidget* mapa);
+    explicit TfrmVagasAreaAbrangencia(QWidget* map);
 
     QComboBox* cbbPrincpal;
     QListWidget* cklPrincipal;
     QCheckBox* chkSelecionarTodos;
 
-    void carregaAreas(int distrito);
-    void concluir();
+    void loadAreas(int district);
+    void finish();
 
 signals:
     // The areas ticked, by code after an empty entry 0, and their codes as the summary shows them.
-    void areasEscolhidas(const QList<int>& areas, const QString& resumo);
+    void areasChosen(const QList<int>& areas, const QString& summary);
 
 private:
-    QStringList m_distritos;
+    QStringList m_districts;
 };
 
 inline QPointer<TfrmVagasAreaAbrangencia> frmVagasAreaAbrangencia;

@@ -3,9 +3,9 @@
 #include "common/FormOpening.h"
 
 #include "common/Guard.h"
+#include "common/RightsSql.h"
 #include "common/Session.h"
 #include "common/WindowPlacement.h"
-#include "platform/db/Query.h"
 
 #include <QAction>
 #include <QApplication>
@@ -251,16 +251,12 @@ QRect workAreaOnScreen() {
 void placeOverWorkspace(QWidget* window) { placeWindow(window, nullptr); }
 
 bool applyFormRights(QWidget* form, int formId, const RightsHiding& hiding) {
-    db::Query q;
-    q << " select id_perfil,id_form, visualizar, incluir, alterar, excluir, imprimir "
-      << " from perfil_form "
-      << " where id_perfil = :perfil "
-      << " and id_form = :form ";
-    q.bind("perfil", PerfilLogado.trimmed().toInt()).bind("form", formId);
-    q.open();
-    if (q.isEmpty())
+    const auto rights = rightssql::formRights(PerfilLogado.trimmed().toInt(), formId);
+    if (!rights)
         return false;
-    auto refused = [&](const char* right) { return q.str(QString::fromLatin1(right)).trimmed() == QLatin1String("N"); };
+    auto refused = [&](const char* right) {
+        return rights->value(QString::fromLatin1(right)).trimmed() == QLatin1String("N");
+    };
     if (refused("incluir")) hide(form, hiding.incluir);
     if (refused("alterar")) hide(form, hiding.alterar);
     if (refused("excluir")) hide(form, hiding.excluir);

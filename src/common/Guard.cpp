@@ -13,6 +13,7 @@ void guarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const Prompts::Cancelled&) {
+        // The user pressed "Cancelar": the work stopped where it was, and nothing more is to be said.
     } catch (const db::Error& e) {
         Prompts::error(e.text());
     } catch (const std::exception& e) {

@@ -158,10 +158,8 @@ public:
         return box.clickedButton() == yes;
     }
 
-    QString fileName(Kind kind, const QString& caption, const QString& filter, const QString& suggested) override {
-        if (kind == Kind::SaveFile)
-            return QFileDialog::getSaveFileName(activeWindow(), caption, suggested, filter);
-        return QFileDialog::getOpenFileName(activeWindow(), caption, suggested, filter);
+    QString fileName(Kind, const QString& caption, const QString& filter, const QString& suggested) override {
+        return QFileDialog::getSaveFileName(activeWindow(), caption, suggested, filter);
     }
 
     void preview(const std::shared_ptr<report::Report>& report, bool modal) override {
@@ -263,10 +261,6 @@ QString saveFileName(const QString& caption, const QString& filter, const QStrin
     return handler()->fileName(Kind::SaveFile, caption, filter, report::savePathFor(suggested));
 }
 
-QString openFileName(const QString& caption, const QString& filter) {
-    const ui::CursorPause pause;
-    return handler()->fileName(Kind::OpenFile, caption, filter, {});
-}
 
 void preview(const std::shared_ptr<report::Report>& report, bool modal) {
     const ui::WaitCursor wait;  // the layout

@@ -15,7 +15,7 @@ namespace Prompts {
 
 inline const QString kMontandoRelatorio = QStringLiteral("Montando o relatório...");
 
-enum class Kind { Information, Confirmation, Warning, Error, SaveFile, OpenFile, Preview };
+enum class Kind { Information, Confirmation, Warning, Error, SaveFile, Preview };
 
 // The file filter of the dBase tables the exports write.
 inline const QString kFiltroDbase = QStringLiteral("Arquivos dBase (*.dbf)");
@@ -56,7 +56,6 @@ void warning(const QString& text);              // "Aviso"
 void error(const QString& text);                // "Erro"
 // A save dialog opens in the user's documents folder (see report::savePathFor).
 QString saveFileName(const QString& caption, const QString& filter, const QString& suggested = {});
-QString openFileName(const QString& caption, const QString& filter);
 
 // The report's preview, laid out under the wait cursor and with the progress of long work. Modal: returns
 // when the preview closes. Non-modal: the other windows stay usable; the preview keeps the report alive

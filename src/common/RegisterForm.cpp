@@ -4,6 +4,7 @@
 #include "common/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/RegisterSql.h"
 #include "common/Session.h"
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -24,15 +24,6 @@
 #include <QVBoxLayout>
 
 using namespace common;
-
-QString withOrderBy(const QString& sql, const QString& field) {
-    static const QRegularExpression order(QStringLiteral("\\border\\b"), QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch found = order.match(sql);
-    QString head = found.hasMatch() ? sql.left(found.capturedStart()) : sql;
-    if (!head.isEmpty() && !head.back().isSpace())
-        head += QLatin1Char(' ');
-    return head + QStringLiteral("order by ") + field;
-}
 
 RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose, true);
@@ -62,9 +53,9 @@ RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
 
     dbgPrincipal = new QTableView(tbsGeral);
     dbgPrincipal->setObjectName(QStringLiteral("dbgPrincipal"));
-    auto* geral = new QVBoxLayout(tbsGeral);
-    geral->setContentsMargins(0, 0, 0, 0);
-    geral->addWidget(dbgPrincipal);
+    auto* gridPage = new QVBoxLayout(tbsGeral);
+    gridPage->setContentsMargins(0, 0, 0, 0);
+    gridPage->addWidget(dbgPrincipal);
     gridModel = ui::bindGrid(dbgPrincipal, qryPrincipal, {});
     ui::onTitleClick(dbgPrincipal, [this](int column) { guarded([this, column] { sortBy(column); }); });
 
@@ -163,9 +154,9 @@ void RegisterForm::setIfPresent(const QString& field, const QVariant& value) {
 
 // --- hooks ---
 
-QString RegisterForm::selectAllSql() const { return QStringLiteral("select * from %1 ").arg(m_table); }
+QString RegisterForm::selectAllSql() const { return registersql::selectAll(m_table); }
 
-QString RegisterForm::emptySelectSql() const { return selectAllSql() + QStringLiteral(" where 1=2 "); }
+QString RegisterForm::emptySelectSql() const { return registersql::selectNone(m_table); }
 
 void RegisterForm::opening() {
     switch (m_openOnShow) {
@@ -191,14 +182,11 @@ void RegisterForm::beforePost(bool) {}
 
 void RegisterForm::afterCommit(bool) {}
 
+QString RegisterForm::savedMessage(bool) const { return kOperacaoRealizada; }
+
 bool RegisterForm::checkReferences(const QVariant& key) {
     for (const ReferenceCheck& ref : std::as_const(m_references)) {
-        qryAuxiliar.clear();
-        qryAuxiliar << QStringLiteral(" select %1 from %2 ").arg(ref.column, ref.table)
-                    << QStringLiteral(" where %1 = :key ").arg(ref.column) << QStringLiteral(" limit 1 ");
-        qryAuxiliar.bind(QStringLiteral("key"), key);
-        qryAuxiliar.open();
-        if (!qryAuxiliar.isEmpty()) {
+        if (registersql::isReferenced(ref.table, ref.column, key)) {
             Prompts::information(m_referenced);
             return false;
         }
@@ -304,7 +292,7 @@ void RegisterForm::save() {
         throw;
     }
     afterCommit(inserting);
-    Prompts::information(kOperacaoRealizada);
+    Prompts::information(savedMessage(inserting));
 }
 
 void RegisterForm::remove() {
@@ -348,7 +336,7 @@ void RegisterForm::sortBy(int column) {
         const QString field = sortField(column);
         if (field.isEmpty())
             throw db::Error(kNaoFoiPossivelOrdenar);
-        select.setSql(withOrderBy(before, field));  // the parameters of the select stay bound
+        select.setSql(registersql::withOrderBy(before, field));  // the parameters of the select stay bound
         qryPrincipal->open();
         gridModel->markSortColumn(column);
     } catch (const std::exception&) {
@@ -360,9 +348,7 @@ void RegisterForm::sortBy(int column) {
 void RegisterForm::openKey(const QVariant& key) {
     if (qryPrincipal->isEditing())
         return;
-    qryPrincipal->setSql(QStringLiteral(" select * from %1 where %2 = :key ").arg(m_table, m_keyField));
-    qryPrincipal->query().bind(QStringLiteral("key"), key);
-    qryPrincipal->open();
+    registersql::selectKey(*qryPrincipal, m_table, m_keyField, key);
 }
 
 void RegisterForm::closeForm() {

@@ -28,10 +28,6 @@ struct ReferenceCheck {
     QString column;
 };
 
-// `sql` with its order clause replaced: the text from the first word "order" on is dropped and
-// "order by <field>" appended. The field comes from the code (a grid's column list), never from typing.
-QString withOrderBy(const QString& sql, const QString& field);
-
 namespace common {
 inline const QString kOperacaoRealizada = QStringLiteral("Operação realizada com sucesso!");
 inline const QString kNaoHaRegistro = QStringLiteral("Não há registro!");
@@ -110,7 +106,8 @@ protected:
     virtual bool validate();                            // false stops the save (see refuse())
     virtual QVariant newKey();                          // KeyMaker::Client: the highest key plus one
     virtual void beforePost(bool inserting);            // inside the transaction, audit columns set
-    virtual void afterCommit(bool inserting);           // before "Operação realizada com sucesso!"
+    virtual void afterCommit(bool inserting);           // before the message of savedMessage()
+    virtual QString savedMessage(bool inserting) const; // "Operação realizada com sucesso!"
     virtual bool checkReferences(const QVariant& key);  // false stops the delete; it has said why
     virtual void deleteRow(const QVariant& key);        // inside the delete's transaction; a delete of
                                                         // its own checks its count with db::requireAffected()

@@ -44,7 +44,7 @@ void addPageNumber(report::Band& band, qreal widthMm) {
     band.addSystem(QRectF(widthMm - 18, 1, 18, 5), report::SystemField::PageNumber).setAlignment(Qt::AlignRight);
 }
 
-QString simNao(const QString& stored) {
+QString yesNo(const QString& stored) {
     if (stored == QLatin1String("N"))
         return QStringLiteral("Não");
     if (stored == QLatin1String("S"))

@@ -40,4 +40,4 @@ void addReportHeading(report::Band& band, const QString& code, const QString& ti
 void addPageNumber(report::Band& band, qreal widthMm);
 
 // "Sim" for "S", "Não" for "N", anything else as stored.
-QString simNao(const QString& stored);
+QString yesNo(const QString& stored);

@@ -2,6 +2,7 @@
 
 #include "common/FormOpening.h"
 #include "common/Guard.h"
+#include "common/RegisterSql.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/FieldLink.h"
@@ -49,21 +50,6 @@ SearchDialog::SearchDialog(RegisterForm* target, const QString& key, const QStri
     resize(420, 360);
 }
 
-void SearchDialog::addCodeOrNameFilter(db::Query& select, bool byCode, const QString& text, const QString& keyColumn,
-                                       const QString& nameColumn) {
-    if (byCode) {
-        bool number = false;
-        const int code = text.trimmed().toInt(&number);
-        select << QStringLiteral(" where %1 = :codigo ").arg(keyColumn);
-        select.bind(QStringLiteral("codigo"), number ? QVariant(code) : QVariant());
-    } else {
-        select << QStringLiteral(" where 1=1 ");
-        select.andWhere(db::foldedPrefix(nameColumn, QStringLiteral("texto"), text));
-    }
-    // In key order on both engines (an index on the names would give them in name order).
-    select << QStringLiteral(" order by %1 ").arg(keyColumn);
-}
-
 void SearchDialog::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (std::exchange(m_placed, true))
@@ -92,6 +78,7 @@ void SearchDialog::showInRegister() {
     try {
         m_target->openKey(key);
     } catch (const std::exception&) {
+        // A row that cannot be shown leaves the register on the row it held; the search goes on.
     }
 }
 
@@ -101,7 +88,7 @@ void SearchDialog::sortBy(int column) {
     if (before.isEmpty())
         return;
     try {
-        select.setSql(withOrderBy(before, ui::gridModelOf(dbgPrincipal)->columns().value(column).field));
+        select.setSql(registersql::withOrderBy(before, ui::gridModelOf(dbgPrincipal)->columns().value(column).field));
         qryPrincipal->open();
     } catch (const std::exception&) {
         select.setSql(before);

@@ -33,12 +33,6 @@ public:
     QTableView* dbgPrincipal;
     db::DataSet* qryPrincipal;
 
-    // Adds to `select` the filter of the choice: the code typed (a text that is no whole number finds
-    // nothing) or the names that begin with the text, ignoring case and accents, in key order. Both travel as
-    // parameters.
-    static void addCodeOrNameFilter(db::Query& select, bool byCode, const QString& text, const QString& keyColumn,
-                                    const QString& nameColumn = QStringLiteral("nome"));
-
 protected:
     // On the first show: wide enough for the grid's columns, centred over the work area.
     void showEvent(QShowEvent* event) override;

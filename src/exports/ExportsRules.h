@@ -14,8 +14,8 @@
 
 // One row of the check list: what it shows, the select-list item it stands for and the field it becomes.
 struct AnimalColumn {
-    QString campo;
-    QString descricao;
+    QString caption;
+    QString description;
     QString select;  // "b.nome as nome_Prop"
     dbase::Field field;
 };

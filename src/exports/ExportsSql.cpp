@@ -2,7 +2,9 @@
 
 #include "exports/ExportsSql.h"
 
-namespace ExportsSql {
+#include "platform/db/EditedRow.h"
+
+namespace exportssql {
 
 void prepareAnimals(db::Query& q, const QString& selectList) {
     q.clear();
@@ -90,4 +92,27 @@ void prepareAttendances(db::Query& q, const Period& period, const QVariant& book
     }
 }
 
-}  // namespace ExportsSql
+namespace {
+
+const QStringList kAuxiliaryStored{QStringLiteral("Nome"),         QStringLiteral("Descricao"),
+                                   QStringLiteral("Ind_registro_ativo"), QStringLiteral("Inserido_por"),
+                                   QStringLiteral("Inserido_em"),  QStringLiteral("Modificado_por"),
+                                   QStringLiteral("Modificado_em")};
+
+}  // namespace
+
+QString auxiliaryInsertSql(const QString& table, const QString& key, bool serverKey) {
+    const QStringList columns = serverKey ? kAuxiliaryStored : QStringList{key} + kAuxiliaryStored;
+    QStringList values;
+    for (const QString& c : columns)
+        values << QLatin1Char(':') + c;
+    return QStringLiteral("insert into %1 (%2) values (%3)%4")
+        .arg(table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")),
+             serverKey ? QStringLiteral(" returning %1").arg(key) : QString());
+}
+
+QString auxiliaryModifySql(const QString& table, const QString& key) {
+    return db::modifySql(table, kAuxiliaryStored, key);
+}
+
+}  // namespace exportssql

@@ -58,7 +58,7 @@ void TfrmExportaTabelaAgendamento::showEvent(QShowEvent* event) {
     guarded([this] {
         dbcUnidade->clear();
         dbcUnidade->addItem(QString(), QVariant());
-        const db::RowSet units = ExportsSql::workUnits();
+        const db::RowSet units = exportssql::workUnits();
         const int id = units.indexOrThrow(QStringLiteral("id_unidade_trabalho"));
         const int nome = units.indexOrThrow(QStringLiteral("nome"));
         for (int r = 0; r < units.count(); ++r)
@@ -71,7 +71,7 @@ void TfrmExportaTabelaAgendamento::exportAttendances() {
     if (chosen.trimmed().isEmpty())
         return;
     db::Query select;
-    ExportsSql::prepareAttendances(select, wholeDays(dtpDataInicio->date(), dtpDataFim->date()),
+    exportssql::prepareAttendances(select, wholeDays(dtpDataInicio->date(), dtpDataFim->date()),
                                    dbcUnidade->currentData());
     const QList<dbase::Field> fields = schedulingFields();
     int when = 0;

@@ -101,7 +101,7 @@ void TfrmExportaTabelas::showEvent(QShowEvent* event) {
     guarded([this] {
         cbbStatusAtendimento->clear();
         cbbStatusAtendimento->addItem(QString());
-        cbbStatusAtendimento->addItems(ExportsSql::attendanceStatuses());
+        cbbStatusAtendimento->addItems(exportssql::attendanceStatuses());
         dtpFinal->setDate(QDate::currentDate());
     });
 }
@@ -119,11 +119,11 @@ void TfrmExportaTabelas::search() {
     grbDados->setTitle(QStringLiteral("Tabela: ") + cbbTabela->currentText());
     int found = 0;
     try {
-        ExportsSql::StagingFilter filter;
+        exportssql::StagingFilter filter;
         filter.period = wholeDays(dtpInicial->date(), dtpFinal->date());
         filter.byAttendanceDate = rdbDtAtendimento->isChecked();
         filter.status = cbbStatusAtendimento->currentText();
-        ExportsSql::openStaging(*qryPrincipal, filter);
+        exportssql::openStaging(*qryPrincipal, filter);
         found = qryPrincipal->recordCount();  // the rows the export writes, so that the limit holds for them
     } catch (const std::exception&) {
         // A failed search leaves nothing to export.

@@ -65,7 +65,7 @@ void TfrmExportarDados::showEvent(QShowEvent* event) {
 void TfrmExportarDados::fillList() {
     ltvCampos->clear();
     for (const AnimalColumn& c : animalColumns()) {
-        auto* item = new QTreeWidgetItem(ltvCampos, {c.campo, c.descricao});
+        auto* item = new QTreeWidgetItem(ltvCampos, {c.caption, c.description});
         item->setCheckState(0, Qt::Unchecked);
     }
 }
@@ -88,7 +88,7 @@ void TfrmExportarDados::exportData() {
     if (chosen.trimmed().isEmpty())
         return;
     db::Query select;
-    ExportsSql::prepareAnimals(select, animalSelectList(ticked));
+    exportssql::prepareAnimals(select, animalSelectList(ticked));
     try {
         writeWithNotice(StatusBar1, 0, [&](const dbase::Progress& progress) {
             dbase::writeSelect(dbase::tableFileName(chosen), animalFields(ticked), select.connectionName(),

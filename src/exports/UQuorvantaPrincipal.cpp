@@ -2,7 +2,7 @@
 
 #include "exports/UQuorvantaPrincipal.h"
 
-#include "platform/db/EditedRow.h"
+#include "exports/ExportsSql.h"
 #include "platform/ui/FieldLink.h"
 
 #include <QComboBox>
@@ -21,26 +21,6 @@ using namespace exports;
 namespace {
 
 const QString kVacinaSemNome = QStringLiteral("Falta digitar o nome da vacina!");
-const QStringList kStored{QStringLiteral("Nome"),         QStringLiteral("Descricao"),
-                          QStringLiteral("Ind_registro_ativo"), QStringLiteral("Inserido_por"),
-                          QStringLiteral("Inserido_em"),  QStringLiteral("Modificado_por"),
-                          QStringLiteral("Modificado_em")};
-
-// The insert carries the key only when the client makes it; a key made by the server comes back.
-QString insertSql(const AuxiliaryTable& t) {
-    const bool server = t.keys == RegisterForm::KeyMaker::Server;
-    const QStringList columns = server ? kStored : QStringList{t.key} + kStored;
-    QStringList values;
-    for (const QString& c : columns)
-        values << QLatin1Char(':') + c;
-    return QStringLiteral("insert into %1 (%2) values (%3)%4")
-        .arg(t.table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")),
-             server ? QStringLiteral(" returning %1").arg(t.key) : QString());
-}
-
-// The row is found by its key and written only while it holds what was read (db::guarded()).
-QString modifySql(const AuxiliaryTable& t) { return db::modifySql(t.table, kStored, t.key); }
-
 }  // namespace
 
 const QList<AuxiliaryTable>& auxiliaryTables() {
@@ -127,7 +107,8 @@ void TfrmQuorvantaPrincipal::choose(int index) {
     setWindowTitle(t.item);
     qryPrincipal->close();
     setTable(t.table, t.key, t.keys);
-    setUpdateSql(insertSql(t), modifySql(t));
+    setUpdateSql(exportssql::auxiliaryInsertSql(t.table, t.key, t.keys == RegisterForm::KeyMaker::Server),
+                 exportssql::auxiliaryModifySql(t.table, t.key));
     setReferenceChecks({{QStringLiteral("vacina"), t.usedBy}}, kRegistroEmUso);
     delete ui::linkOf(dbeId);
     ui::bindLineEdit(dbeId, qryPrincipal, t.key, ui::ValueKind::Integer)->setAlwaysReadOnly(true);

@@ -4,7 +4,36 @@
 
 #include "platform/db/Keys.h"
 
-namespace ProfissionalSql {
+namespace profissionalsql {
+
+QString insertSql() {
+    return QStringLiteral("insert into profissional (Id_Profissional, Id_Unidade_Trabalho, Nome, Telefone_residencial, "
+                          "Telefone_celular, Telefone_Recado, Email, Inativo, Bloqueado, Ind_Status, "
+                          "Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em) "
+                          "values (:Id_Profissional, :Id_Unidade_Trabalho, :Nome, :Telefone_residencial, "
+                          ":Telefone_celular, :Telefone_Recado, :Email, :Inativo, :Bloqueado, :Ind_Status, "
+                          ":Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em)");
+}
+
+QString modifySql() {
+    return QStringLiteral("update profissional set Id_Unidade_Trabalho = :Id_Unidade_Trabalho, Nome = :Nome, "
+                          "Telefone_residencial = :Telefone_residencial, Telefone_celular = :Telefone_celular, "
+                          "Telefone_Recado = :Telefone_Recado, Email = :Email, Inativo = :Inativo, "
+                          "Bloqueado = :Bloqueado, Ind_Status = :Ind_Status, Inserido_Por = :Inserido_Por, "
+                          "Inserido_Em = :Inserido_Em, Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
+                          "where Id_Profissional = :OLD_Id_Profissional");
+}
+
+void prepareReport(db::Query& q) {
+    // The professionals without a unit come first on both engines.
+    q << "select b.nome as nome_unidade_trabalho, a.id_profissional, a.id_unidade_trabalho, "
+      << "a.nome as nome_profissional,a.telefone_residencial,a.telefone_celular,a.telefone_recado, "
+         "a.email, a.ind_status "
+      << "from profissional a"
+      << "left join unidade_trabalho b on (a.id_unidade_trabalho = b.id_unidade_trabalho )"
+      << "order by case when a.id_unidade_trabalho is null then 0 else 1 end, a.id_unidade_trabalho, "
+         "a.id_profissional";
+}
 
 namespace {
 
@@ -142,4 +171,4 @@ void remove(const QVariant& professional, const db::RowValues& read) {
         deleteRows(*t, professional);
 }
 
-}  // namespace ProfissionalSql
+}  // namespace profissionalsql

@@ -6,7 +6,7 @@
 #include "platform/db/Query.h"
 #include "registers/ScheduleConflict.h"
 
-namespace ProfissionalSql {
+namespace profissionalsql {
 
 // The schedule lists of one professional, in list order.
 struct Schedule {
@@ -14,6 +14,13 @@ struct Schedule {
     QList<ScheduleEntry> impediments;
     QList<ScheduleEntry> extraHours;
 };
+
+// The register's update statements, over the fields of its data set (":OLD_" the key as read).
+QString insertSql();
+QString modifySql();
+
+// The professionals report: every professional with the name of her unit, those without a unit first.
+void prepareReport(db::Query& q);
 
 // The active units, names in capitals (id_Unidade_trabalho, nome).
 db::RowSet activeUnits();
@@ -30,4 +37,4 @@ bool hasAttendance(const QVariant& professional);
 // The professional as read and its three lists (kRegistroAlterado when another workstation changed it meanwhile).
 void remove(const QVariant& professional, const db::RowValues& read);
 
-}  // namespace ProfissionalSql
+}  // namespace profissionalsql

@@ -1,11 +1,11 @@
 #include "registers/ReferenceForm.h"
 
 #include "common/Prompts.h"
-#include "platform/db/EditedRow.h"
 #include "platform/report/Report.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "registers/ReferenceSql.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,20 +21,6 @@ namespace {
 
 const QString kAtivo = QStringLiteral("ATIVO");
 const QString kInativo = QStringLiteral("INATIVO");
-const QStringList kAudit{QStringLiteral("Inserido_Por"), QStringLiteral("Inserido_Em"),
-                         QStringLiteral("Modificado_Por"), QStringLiteral("Modificado_Em")};
-
-QString insertSql(const ReferenceTable& t) {
-    const QStringList columns = QStringList{t.key} + t.columns + kAudit;
-    QStringList values;
-    for (const QString& c : columns)
-        values << QLatin1Char(':') + c;
-    return QStringLiteral("insert into %1 (%2) values (%3)")
-        .arg(t.table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
-}
-
-QString modifySql(const ReferenceTable& t) { return db::modifySql(t.table, t.columns + kAudit, t.key); }
-
 // A weight typed with the decimal comma: up to seven whole digits and three decimals, as the column keeps
 // them. A point typed becomes the comma rather than vanishing (12.5 must not turn into 125).
 class WeightValidator : public QValidator {
@@ -61,12 +47,13 @@ QString decimalText(const QVariant& value) {
     return QString::number(db::toNumber(value), 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
-TReferenceForm::TReferenceForm(const ReferenceTable& table, QWidget* parent) : RegisterForm(parent), m_table(table) {
+ReferenceForm::ReferenceForm(const ReferenceTable& table, QWidget* parent) : RegisterForm(parent), m_table(table) {
     setObjectName(table.objectName);
     setWindowTitle(table.caption);
 
     setTable(table.table, table.key);
-    setUpdateSql(insertSql(table), modifySql(table));
+    setUpdateSql(referencesql::insertSql(table.table, table.key, table.columns),
+                 referencesql::modifySql(table.table, table.key, table.columns));
     QVariantHash defaults = table.defaults;
     defaults.insert(QStringLiteral("Ind_Status"), kAtivo);
     setNewRowDefaults(defaults);
@@ -124,7 +111,7 @@ TReferenceForm::TReferenceForm(const ReferenceTable& table, QWidget* parent) : R
     setFirstFocus(dbeCodigo);
 }
 
-QWidget* TReferenceForm::page(const QString& caption) {
+QWidget* ReferenceForm::page(const QString& caption) {
     if (QWidget* found = m_pages.value(caption))
         return found;
     auto* added = new QWidget(pgcPrincipal);
@@ -135,7 +122,7 @@ QWidget* TReferenceForm::page(const QString& caption) {
     return added;
 }
 
-QWidget* TReferenceForm::makeControl(const ReferenceControl& c, QWidget* on) {
+QWidget* ReferenceForm::makeControl(const ReferenceControl& c, QWidget* on) {
     auto* layout = static_cast<QGridLayout*>(on->layout());
     const int row = layout->rowCount();
     QWidget* widget = nullptr;
@@ -194,14 +181,13 @@ QWidget* TReferenceForm::makeControl(const ReferenceControl& c, QWidget* on) {
     return widget;
 }
 
-void TReferenceForm::opening() {
+void ReferenceForm::opening() {
     // The look-up lists show every row of their table, inactive ones included.
     for (const ReferenceControl& c : m_table.controls) {
         if (c.kind != ReferenceControl::Kind::Lookup)
             continue;
         db::Query list;
-        list << c.listSql;
-        list.open();
+        referencesql::openList(list, c.listSql);
         m_lookups.value(c.name)->setList(list.rows());
         if (c.hintField.isEmpty())
             continue;
@@ -216,14 +202,14 @@ void TReferenceForm::opening() {
     RegisterForm::opening();
 }
 
-void TReferenceForm::newRecord(db::DataSet&) {
+void ReferenceForm::newRecord(db::DataSet&) {
     if (QWidget* focus = m_controls.value(m_table.newRowFocus)) {
         pgcPrincipal->setCurrentWidget(focus->parentWidget());
         focus->setFocus();
     }
 }
 
-bool TReferenceForm::isBlank(const ReferenceControl& c) const {
+bool ReferenceForm::isBlank(const ReferenceControl& c) const {
     if (c.kind == ReferenceControl::Kind::Lookup)
         return m_lookups.value(c.name)->currentKey().isNull();
     if (c.kind == ReferenceControl::Kind::Decimal)  // a lone comma is no weight
@@ -231,7 +217,7 @@ bool TReferenceForm::isBlank(const ReferenceControl& c) const {
     return qryPrincipal->str(c.field).trimmed().isEmpty();
 }
 
-bool TReferenceForm::validate() {
+bool ReferenceForm::validate() {
     for (const ReferenceControl& c : m_table.controls) {
         if (c.requiredMessage.isEmpty() || !isBlank(c))
             continue;
@@ -242,7 +228,7 @@ bool TReferenceForm::validate() {
     return true;
 }
 
-bool TReferenceForm::checkReferences(const QVariant& key) {
+bool ReferenceForm::checkReferences(const QVariant& key) {
     if (m_table.deleteFailure.isEmpty())
         return RegisterForm::checkReferences(key);
     try {
@@ -253,7 +239,7 @@ bool TReferenceForm::checkReferences(const QVariant& key) {
     }
 }
 
-QString TReferenceForm::lookupName(const QString& sql, const QVariant& id) {
+QString ReferenceForm::lookupName(const QString& sql, const QVariant& id) {
     if (db::toText(id).trimmed().isEmpty())
         return {};
     const QString cacheKey = sql + QLatin1Char('\x1f') + db::toText(id);
@@ -262,11 +248,7 @@ QString TReferenceForm::lookupName(const QString& sql, const QVariant& id) {
         return *found;
     QString name;
     try {
-        db::Query q;
-        q << sql;
-        q.bind(QStringLiteral("id"), id);
-        q.open();
-        name = q.str(q.fieldNames().value(0)).trimmed().left(50);
+        name = referencesql::lookedUpText(sql, id).left(50);
     } catch (const std::exception&) {
         // A grid paints whatever the database says; a failed read leaves the cell empty.
     }
@@ -274,12 +256,12 @@ QString TReferenceForm::lookupName(const QString& sql, const QVariant& id) {
     return name;
 }
 
-void TReferenceForm::print() {
+void ReferenceForm::print() {
     if (m_table.report)
         Prompts::preview(m_table.report(), true);
 }
 
-void TReferenceForm::search() {
+void ReferenceForm::search() {
     if (m_table.search)
         m_table.search(this);
 }

@@ -65,7 +65,7 @@ struct ReferenceGridColumn {
     QString lookupSql{};
 };
 
-class TReferenceForm;
+class ReferenceForm;
 
 struct ReferenceTable {
     QString objectName;  // frmGrupoAnimais
@@ -93,13 +93,13 @@ struct ReferenceTable {
     // Pesquisar: the search dialog (none: the button is hidden).
     std::function<std::shared_ptr<report::Report>()> report;
     QString reportAction;
-    std::function<void(TReferenceForm* form)> search;
+    std::function<void(ReferenceForm* form)> search;
 };
 
-class TReferenceForm : public RegisterForm {
+class ReferenceForm : public RegisterForm {
     Q_OBJECT
 public:
-    TReferenceForm(const ReferenceTable& table, QWidget* parent = nullptr);
+    ReferenceForm(const ReferenceTable& table, QWidget* parent = nullptr);
 
     const ReferenceTable& description() const { return m_table; }
 

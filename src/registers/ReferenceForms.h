@@ -22,69 +22,69 @@ const ReferenceTable& receituarioTextoPesoTable();
 QList<const ReferenceTable*> referenceTables();
 
 #define NURV_REFERENCE_FORM_CONSTRUCTOR(Class, table) \
-    explicit Class(QWidget* parent = nullptr) : TReferenceForm(table(), parent) {}
+    explicit Class(QWidget* parent = nullptr) : ReferenceForm(table(), parent) {}
 
-class TfrmGrupoAnimais : public TReferenceForm {
+class TfrmGrupoAnimais : public ReferenceForm {
     Q_OBJECT
 public:
     NURV_REFERENCE_FORM_CONSTRUCTOR(TfrmGrupoAnimais, grupoAnimaisTable)
 };
 
-class TfrmEspecieAnimal : public TReferenceForm {
+class TfrmEspecieAnimal : public ReferenceForm {
     Q_OBJECT
 public:
     NURV_REFERENCE_FORM_CONSTRUCTOR(TfrmEspecieAnimal, especieAnimalTable)
 };
 
-class TfrmRaca : public TReferenceForm {
+class TfrmRaca : public ReferenceForm {
     Q_OBJECT
 public:
     NURV_REFERENCE_FORM_CONSTRUCTOR(TfrmRaca, racaTable)
 };
 
-class TfrmPelo : public TReferenceForm {
+class TfrmPelo : public ReferenceForm {
     Q_OBJECT
 public:
     NURV_REFERENCE_FORM_CONSTRUCTOR(TfrmPelo, peloTable)
 };
 
-class TfrmPorteAnimal : public TReferenceForm {
+class TfrmPorteAnimal : public ReferenceForm {
     Q_OBJECT
 public:
     NURV_REFERENCE_FORM_CONSTRUCTOR(TfrmPorteAnimal, porteAnimalTable)
 };
 
-class TfrmStatusAtendimento : public TReferenceForm {
+class TfrmStatusAtendimento : public ReferenceForm {
     Q_OBJECT
 public:
     NURV_REFERENCE_FORM_CONSTRUCTOR(TfrmStatusAtendimento, statusAtendimentoTable)
 };
 
-class TfrmUnidadeMedida : public TReferenceForm {
+class TfrmUnidadeMedida : public ReferenceForm {
     Q_OBJECT
 public:
     NURV_REFERENCE_FORM_CONSTRUCTOR(TfrmUnidadeMedida, unidadeMedidaTable)
 };
 
-class TfrmMedicamento : public TReferenceForm {
+class TfrmMedicamento : public ReferenceForm {
     Q_OBJECT
 public:
     NURV_REFERENCE_FORM_CONSTRUCTOR(TfrmMedicamento, medicamentoTable)
 };
 
-class TfrmProcedimento : public TReferenceForm {
+class TfrmProcedimento : public ReferenceForm {
     Q_OBJECT
 public:
     NURV_REFERENCE_FORM_CONSTRUCTOR(TfrmProcedimento, procedimentoTable)
 };
 
-class TfrmTipoOcorrencia : public TReferenceForm {
+class TfrmTipoOcorrencia : public ReferenceForm {
     Q_OBJECT
 public:
     NURV_REFERENCE_FORM_CONSTRUCTOR(TfrmTipoOcorrencia, tipoOcorrenciaTable)
 };
 
-class TfrmReceituario_Texto_Peso : public TReferenceForm {
+class TfrmReceituario_Texto_Peso : public ReferenceForm {
     Q_OBJECT
 public:
     NURV_REFERENCE_FORM_CONSTRUCTOR(TfrmReceituario_Texto_Peso, receituarioTextoPesoTable)

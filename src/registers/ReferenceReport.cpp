@@ -6,7 +6,7 @@ namespace {
 QString trimmed(const report::Context& c, const QString& field) { return c.text(field).trimmed(); }
 }  // namespace
 
-TReferenceReport::TReferenceReport(const ReferenceListReport& list) {
+ReferenceReport::ReferenceReport(const ReferenceListReport& list) {
     setTitle(list.title);
     setMargins(2.6);
     const qreal w = bodyRectMm().width();

@@ -26,9 +26,9 @@ struct ReferenceListReport {
     bool opensWhenPrinting = false;
 };
 
-class TReferenceReport : public report::Report {
+class ReferenceReport : public report::Report {
 public:
-    explicit TReferenceReport(const ReferenceListReport& list);
+    explicit ReferenceReport(const ReferenceListReport& list);
 
     db::Query qryPrincipal;
 };

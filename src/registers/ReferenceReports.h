@@ -17,9 +17,9 @@ const ReferenceListReport& relTipoOcorrencia();
 const ReferenceListReport& relTextoPeso();
 
 #define NURV_REFERENCE_REPORT(Class, list)    \
-    class Class : public TReferenceReport {   \
+    class Class : public ReferenceReport {   \
     public:                                   \
-        Class() : TReferenceReport(list()) {} \
+        Class() : ReferenceReport(list()) {} \
     };
 
 NURV_REFERENCE_REPORT(TfrmRelGrupo_Animais, relGrupoAnimais)

@@ -1,8 +1,10 @@
 #include "registers/ReferenceSearch.h"
 
+#include "common/RegisterSql.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/RegisterForm.h"
+#include "registers/ReferenceSql.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/EnterAsTab.h"
@@ -20,7 +22,7 @@
 
 using namespace common;
 
-TReferenceSearch::TReferenceSearch(const ReferenceSearchDialog& dialog, RegisterForm* form, QWidget* parent)
+ReferenceSearch::ReferenceSearch(const ReferenceSearchDialog& dialog, RegisterForm* form, QWidget* parent)
     : SearchDialog(form, dialog.key, dialog.selectionLabel, parent), m_dialog(dialog) {
     setObjectName(dialog.objectName);
     setWindowTitle(dialog.caption);
@@ -31,13 +33,13 @@ TReferenceSearch::TReferenceSearch(const ReferenceSearchDialog& dialog, Register
         qryPrincipal->open();
     }
     if (dialog.followsCursor)
-        connect(qryPrincipal, &db::DataSet::currentChanged, this, &TReferenceSearch::showInRegister);
+        connect(qryPrincipal, &db::DataSet::currentChanged, this, &ReferenceSearch::showInRegister);
 
     bmpPesquisar = new QPushButton(dialog.searchCaption, this);
     bmpPesquisar->setObjectName(QStringLiteral("bmpPesquisar"));
     bmpOK = new QPushButton(QStringLiteral("&OK"), this);
     bmpOK->setObjectName(QStringLiteral("bmpOK"));
-    connect(bmpPesquisar, &QPushButton::clicked, this, [this] { guarded([this] { pesquisar(); }); });
+    connect(bmpPesquisar, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });
     ui::EnterAsTab::pressOnEnter(edtTexto, bmpPesquisar);
     connect(bmpOK, &QPushButton::clicked, this, [this] { guarded([this] { ok(); }); });
 
@@ -48,11 +50,11 @@ TReferenceSearch::TReferenceSearch(const ReferenceSearchDialog& dialog, Register
     mainLayout()->addLayout(buttons);
 }
 
-QString TReferenceSearch::baseSql() const {
-    return QStringLiteral(" select %1, upper(Nome) as nome  from %2 ").arg(m_dialog.key, m_dialog.table);
+QString ReferenceSearch::baseSql() const {
+    return referencesql::searchSql(m_dialog.key, m_dialog.table);
 }
 
-void TReferenceSearch::pesquisar() {
+void ReferenceSearch::search() {
     const QString kind = cbbSelecao->currentText().trimmed();
     const QString text = edtTexto->text().trimmed();
     if (kind.isEmpty() && !m_dialog.noKindMessage.isEmpty()) {
@@ -69,11 +71,11 @@ void TReferenceSearch::pesquisar() {
         return;
     qryPrincipal->close();
     qryPrincipal->setSql(baseSql());
-    addCodeOrNameFilter(qryPrincipal->query(), kind == kSearchByCode, text, m_dialog.key);
+    registersql::addCodeOrNameFilter(qryPrincipal->query(), kind == kSearchByCode, text, m_dialog.key);
     qryPrincipal->open();
 }
 
-void TReferenceSearch::ok() {
+void ReferenceSearch::ok() {
     if (m_dialog.okNeedsRow && (qryPrincipal->recNo() < 0 || qryPrincipal->field(keyField()).isNull()))
         return;
     if (!m_dialog.followsCursor)

@@ -25,18 +25,18 @@ struct ReferenceSearchDialog {
     bool okNeedsRow = false;     // "&OK" without a current row does nothing (else it closes the dialog)
 };
 
-class TReferenceSearch : public SearchDialog {
+class ReferenceSearch : public SearchDialog {
     Q_OBJECT
 public:
     // Works on `form` for as long as that register stays open.
-    TReferenceSearch(const ReferenceSearchDialog& dialog, RegisterForm* form, QWidget* parent = nullptr);
+    ReferenceSearch(const ReferenceSearchDialog& dialog, RegisterForm* form, QWidget* parent = nullptr);
 
     RegisterForm* form() const { return target(); }
 
     QPushButton* bmpPesquisar;
     QPushButton* bmpOK;
 
-    void pesquisar();
+    void search();
     void ok();
 
 private:

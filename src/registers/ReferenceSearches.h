@@ -8,22 +8,22 @@ const ReferenceSearchDialog& atendimentoStatusPesquisa();
 const ReferenceSearchDialog& medicamentoPesquisa();
 
 #define NURV_REFERENCE_SEARCH_CONSTRUCTOR(Class, dialog) \
-    explicit Class(RegisterForm* form, QWidget* parent = nullptr) : TReferenceSearch(dialog(), form, parent) {}
+    explicit Class(RegisterForm* form, QWidget* parent = nullptr) : ReferenceSearch(dialog(), form, parent) {}
 
 // Follows its current row in the procedure-type register.
-class TfrmTipoProcedimentoPesquisa : public TReferenceSearch {
+class TfrmTipoProcedimentoPesquisa : public ReferenceSearch {
     Q_OBJECT
 public:
     NURV_REFERENCE_SEARCH_CONSTRUCTOR(TfrmTipoProcedimentoPesquisa, tipoProcedimentoPesquisa)
 };
 
-class TfrmAtendimentoStatusPesquisa : public TReferenceSearch {
+class TfrmAtendimentoStatusPesquisa : public ReferenceSearch {
     Q_OBJECT
 public:
     NURV_REFERENCE_SEARCH_CONSTRUCTOR(TfrmAtendimentoStatusPesquisa, atendimentoStatusPesquisa)
 };
 
-class TfrmMedicamentoPesquisa : public TReferenceSearch {
+class TfrmMedicamentoPesquisa : public ReferenceSearch {
     Q_OBJECT
 public:
     NURV_REFERENCE_SEARCH_CONSTRUCTOR(TfrmMedicamentoPesquisa, medicamentoPesquisa)

@@ -3,6 +3,7 @@
 #include "registers/ReferenceForms.h"
 #include "registers/ReferenceReports.h"
 #include "registers/ReferenceSearches.h"
+#include "registers/ReferenceSql.h"
 
 namespace {
 
@@ -139,22 +140,22 @@ const ReferenceTable& racaTable() {
         t.columns = QStringList{QStringLiteral("Id_Especie"), QStringLiteral("Id_Porte"), QStringLiteral("Id_Pelo")} +
                     t.columns;
         // The size and coat chosen on the page "Padrão da raça" are the breed's standard ones.
-        const QString padrao = QStringLiteral("Padrão da raça");
+        const QString standard = QStringLiteral("Padrão da raça");
         t.controls << lookup(QStringLiteral("dblEspecie"), QStringLiteral("Especie"), QStringLiteral("Id_Especie"),
-                             QStringLiteral("nome"), QStringLiteral("select id_especie, nome,descricao from especie"),
+                             QStringLiteral("nome"), referencesql::speciesList(),
                              QStringLiteral("Falta selecionar a especie!"))
                    << ReferenceControl{.kind = Kind::Name,
                                        .name = QStringLiteral("dbeNomePadrao"),
                                        .label = QStringLiteral("Raça:"),
                                        .field = QStringLiteral("Nome"),
-                                       .page = padrao,
+                                       .page = standard,
                                        .readOnly = true}
                    << lookup(QStringLiteral("dblPorte"), QStringLiteral("Porte:"), QStringLiteral("Id_Porte"),
-                             QStringLiteral("descricao"), QStringLiteral("select id_porte, descricao from porte"),
-                             QStringLiteral("Falta selecionar o porte do animal!"), padrao)
+                             QStringLiteral("descricao"), referencesql::sizeList(),
+                             QStringLiteral("Falta selecionar o porte do animal!"), standard)
                    << lookup(QStringLiteral("dblPelo"), QStringLiteral("Pêlo:"), QStringLiteral("Id_Pelo"),
-                             QStringLiteral("descricao"), QStringLiteral("select id_pelo, descricao from pelo"),
-                             QStringLiteral("Falta selecionar o tipo de pelo do animal!"), padrao);
+                             QStringLiteral("descricao"), referencesql::coatList(),
+                             QStringLiteral("Falta selecionar o tipo de pelo do animal!"), standard);
         t.references = {{QStringLiteral("animal"), QStringLiteral("id_raca")}};
         t.refusal = QStringLiteral("O registro não pode ser excluído.\nExiste animal com esta raça.");
         t.confirmation = kAlertaExclusao;
@@ -213,7 +214,7 @@ const ReferenceTable& statusAtendimentoTable() {
         t.deleteFailure = QStringLiteral("Erro ao tentar excluir o registro!");
         t.reportAction = QStringLiteral("actRelTipoStatusAtendimento");
         t.report = make<TfrmRelStatusAtendimento>;
-        t.search = [](TReferenceForm* form) {
+        t.search = [](ReferenceForm* form) {
             openReferenceSearch(frmAtendimentoStatusPesquisa, atendimentoStatusPesquisa(), form);
         };
         t.open = [] { openReferenceForm(frmStatusAtendimento, statusAtendimentoTable()); };
@@ -248,19 +249,19 @@ const ReferenceTable& medicamentoTable() {
         t.columns.prepend(QStringLiteral("Id_Unidade_Medida"));
         ReferenceControl unidade = lookup(
             QStringLiteral("dblUnidadeMedida"), QStringLiteral("Unidade medida:"), QStringLiteral("Id_Unidade_Medida"),
-            QStringLiteral("nome"), QStringLiteral("select id_Unidade_Medida, nome, descricao from unidade_Medida"),
+            QStringLiteral("nome"), referencesql::measureUnitList(),
             QStringLiteral("Falta selecionar a unidade de medida!"));
         unidade.hintField = QStringLiteral("descricao");
         t.controls.insert(1, unidade);
         t.grid.insert(1, {QStringLiteral("Unidade medida"), QStringLiteral("Id_Unidade_Medida"), 150, Shows::Lookup,
-                          QStringLiteral(" select nome from unidade_medida  where id_unidade_medida = :id")});
+                          referencesql::measureUnitName()});
         t.newRowFocus = QStringLiteral("dbeNome");
         t.references = {{QStringLiteral("medicamento_gasto"), QStringLiteral("id_medicamento")}};
         t.refusal = kJaEstaSendoUsado;
         t.confirmation = presteA(QStringLiteral("excluir definitivamento o medicamento"));
         t.reportAction = QStringLiteral("actRelMedicamento");
         t.report = make<TfrmRelMedicamento>;
-        t.search = [](TReferenceForm* form) {
+        t.search = [](ReferenceForm* form) {
             openReferenceSearch(frmMedicamentoPesquisa, medicamentoPesquisa(), form);
         };
         t.open = [] { openReferenceForm(frmMedicamento, medicamentoTable()); };
@@ -283,7 +284,7 @@ const ReferenceTable& procedimentoTable() {
         t.refusal = kJaEstaSendoUsado;
         t.confirmation = presteA(QStringLiteral("deletar o procedimento"));
         t.report = make<TfrmRelTipoProcedimento>;
-        t.search = [](TReferenceForm* form) {
+        t.search = [](ReferenceForm* form) {
             openReferenceSearch(frmTipoProcedimentoPesquisa, tipoProcedimentoPesquisa(), form);
         };
         t.open = [] { openReferenceForm(frmProcedimento, procedimentoTable()); };

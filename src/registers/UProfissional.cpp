@@ -52,26 +52,34 @@ public:
 TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
     setObjectName(QStringLiteral("frmProfissional"));
     setWindowTitle(QStringLiteral("007 - Profissional."));
+    describeRegister();
+    createActions();
+    QLayout* fields = createFields();
+    createGroups();
+    auto* principal = new QVBoxLayout(tbsPrincipal);
+    principal->addLayout(fields);
+    principal->addWidget(m_groups[0], 1);
+    addPage(QStringLiteral("Horários impedido de trabalhar."), QStringLiteral("dbeNomeImpedimento"), m_groups[1]);
+    addPage(QStringLiteral("Horários extras de trabalho."), QStringLiteral("dbeNomeHoras_Extra"), m_groups[2]);
+
+    // The lists follow the professional shown.
+    connect(qryPrincipal, &db::DataSet::currentChanged, this, [this] { actCarrega_Tela->trigger(); });
+    enableLists(false);
+    setFirstFocus(m_homeUnit);
+    resize(760, 560);
+}
+
+void TfrmProfissional::describeRegister() {
     setTable(QStringLiteral("profissional"), QStringLiteral("Id_Profissional"), KeyMaker::Client);
-    setUpdateSql(
-        QStringLiteral("insert into profissional (Id_Profissional, Id_Unidade_Trabalho, Nome, Telefone_residencial, "
-                       "Telefone_celular, Telefone_Recado, Email, Inativo, Bloqueado, Ind_Status, "
-                       "Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em) "
-                       "values (:Id_Profissional, :Id_Unidade_Trabalho, :Nome, :Telefone_residencial, "
-                       ":Telefone_celular, :Telefone_Recado, :Email, :Inativo, :Bloqueado, :Ind_Status, "
-                       ":Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em)"),
-        QStringLiteral("update profissional set Id_Unidade_Trabalho = :Id_Unidade_Trabalho, Nome = :Nome, "
-                       "Telefone_residencial = :Telefone_residencial, Telefone_celular = :Telefone_celular, "
-                       "Telefone_Recado = :Telefone_Recado, Email = :Email, Inativo = :Inativo, "
-                       "Bloqueado = :Bloqueado, Ind_Status = :Ind_Status, Inserido_Por = :Inserido_Por, "
-                       "Inserido_Em = :Inserido_Em, Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
-                       "where Id_Profissional = :OLD_Id_Profissional"));
+    setUpdateSql(profissionalsql::insertSql(), profissionalsql::modifySql());
     setNewRowDefaults({{QStringLiteral("Inativo"), kNao}, {QStringLiteral("Bloqueado"), kNao}});
 
     // No grid page: the navigation actions move through the professionals.
     pgcPrincipal->removeTab(pgcPrincipal->indexOf(tbsGeral));
     tbsGeral->hide();
+}
 
+void TfrmProfissional::createActions() {
     actCarrega_Tela = new QAction(this);
     actCarrega_Tela->setObjectName(QStringLiteral("actCarrega_Tela"));
     actLimpar_Tela = new QAction(this);
@@ -79,23 +87,25 @@ TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
     addActions({actCarrega_Tela, actLimpar_Tela});
     onTriggered(actCarrega_Tela, [this] { loadLists(); });
     onTriggered(actLimpar_Tela, [this] { clearLists(); });
+}
 
-    auto* codigo = new QLineEdit(tbsPrincipal);
-    codigo->setObjectName(QStringLiteral("dbeCodigo"));
-    codigo->setMaximumWidth(90);
-    ui::setReadOnlyLook(codigo);
-    ui::bindLineEdit(codigo, qryPrincipal, keyField(), ui::ValueKind::Integer)->setAlwaysReadOnly(true);
+QLayout* TfrmProfissional::createFields() {
+    auto* code = new QLineEdit(tbsPrincipal);
+    code->setObjectName(QStringLiteral("dbeCodigo"));
+    code->setMaximumWidth(90);
+    ui::setReadOnlyLook(code);
+    ui::bindLineEdit(code, qryPrincipal, keyField(), ui::ValueKind::Integer)->setAlwaysReadOnly(true);
 
-    m_origem = new QComboBox(tbsPrincipal);
-    m_origem->setObjectName(QStringLiteral("dblUnidadeOrigem"));
-    m_origemList = ui::bindLookupCombo(m_origem, qryPrincipal, QStringLiteral("Id_Unidade_Trabalho"),
-                        QStringLiteral("id_Unidade_trabalho"), QStringLiteral("nome"));
+    m_homeUnit = new QComboBox(tbsPrincipal);
+    m_homeUnit->setObjectName(QStringLiteral("dblUnidadeOrigem"));
+    m_homeUnitList = ui::bindLookupCombo(m_homeUnit, qryPrincipal, QStringLiteral("Id_Unidade_Trabalho"),
+                                         QStringLiteral("id_Unidade_trabalho"), QStringLiteral("nome"));
 
-    m_nome = new QLineEdit(tbsPrincipal);
-    m_nome->setObjectName(QStringLiteral("dbeNome"));
-    m_nome->setMaxLength(100);
-    ui::Capitals::install(m_nome);
-    ui::bindLineEdit(m_nome, qryPrincipal, QStringLiteral("Nome"));
+    m_name = new QLineEdit(tbsPrincipal);
+    m_name->setObjectName(QStringLiteral("dbeNome"));
+    m_name->setMaxLength(100);
+    ui::Capitals::install(m_name);
+    ui::bindLineEdit(m_name, qryPrincipal, QStringLiteral("Nome"));
 
     auto phone = [this](const char* name, const char* field) {
         auto* edit = new QLineEdit(tbsPrincipal);
@@ -104,9 +114,9 @@ TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
         ui::bindLineEdit(edit, qryPrincipal, QString::fromLatin1(field));
         return edit;
     };
-    QLineEdit* residencial = phone("dbeTelefone_residencial", "Telefone_residencial");
-    QLineEdit* celular = phone("dbeTelefone_celular", "Telefone_celular");
-    QLineEdit* recado = phone("dbeTelefone_Recado", "Telefone_Recado");
+    QLineEdit* homePhone = phone("dbeTelefone_residencial", "Telefone_residencial");
+    QLineEdit* mobilePhone = phone("dbeTelefone_celular", "Telefone_celular");
+    QLineEdit* messagePhone = phone("dbeTelefone_Recado", "Telefone_Recado");
 
     auto* email = new QLineEdit(tbsPrincipal);
     email->setObjectName(QStringLiteral("dbeEmail"));
@@ -114,16 +124,34 @@ TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
     email->setValidator(new LowerCaseValidator(email));
     ui::bindLineEdit(email, qryPrincipal, QStringLiteral("Email"));
 
-    auto* inativo = new QCheckBox(QStringLiteral("Inativo"), tbsPrincipal);
-    inativo->setObjectName(QStringLiteral("dbcInativo"));
-    ui::bindCheckBox(inativo, qryPrincipal, QStringLiteral("Inativo"), kSim, kNao);
-    auto* bloqueado = new QCheckBox(QStringLiteral("Bloqueado"), tbsPrincipal);
-    bloqueado->setObjectName(QStringLiteral("dbcBloqueado"));
-    ui::bindCheckBox(bloqueado, qryPrincipal, QStringLiteral("Bloqueado"), kSim, kNao);
+    auto* inactive = new QCheckBox(QStringLiteral("Inativo"), tbsPrincipal);
+    inactive->setObjectName(QStringLiteral("dbcInativo"));
+    ui::bindCheckBox(inactive, qryPrincipal, QStringLiteral("Inativo"), kSim, kNao);
+    auto* blocked = new QCheckBox(QStringLiteral("Bloqueado"), tbsPrincipal);
+    blocked->setObjectName(QStringLiteral("dbcBloqueado"));
+    ui::bindCheckBox(blocked, qryPrincipal, QStringLiteral("Bloqueado"), kSim, kNao);
 
-    for (QWidget* w : QList<QWidget*>{codigo, m_origem, m_nome, residencial, celular, recado, email})
+    for (QWidget* w : QList<QWidget*>{code, m_homeUnit, m_name, homePhone, mobilePhone, messagePhone, email})
         ui::EnterAsTab::install(w);
 
+    auto* fields = new QGridLayout;
+    auto row = [&](int r, int c, const QString& label, QWidget* w, int span = 1) {
+        fields->addWidget(new QLabel(label, tbsPrincipal), r, c);
+        fields->addWidget(w, r, c + 1, 1, span);
+    };
+    row(0, 0, QStringLiteral("Código:"), code);
+    row(0, 2, QStringLiteral("Unidade de origem:"), m_homeUnit, 3);
+    row(1, 0, QStringLiteral("Nome do profissional:"), m_name, 5);
+    row(2, 0, QStringLiteral("Tel.residencial:"), homePhone);
+    row(2, 2, QStringLiteral("Tel. celular:"), mobilePhone);
+    row(2, 4, QStringLiteral("Tel. recado:"), messagePhone);
+    row(3, 0, QStringLiteral("E-mail:"), email, 3);
+    fields->addWidget(inactive, 3, 4);
+    fields->addWidget(blocked, 3, 5);
+    return fields;
+}
+
+void TfrmProfissional::createGroups() {
     auto editable = [this] { return listsEditable(); };
     m_groups = {new ScheduleGroup(ScheduleGroup::Kind::WorkingHours, QStringLiteral("ltvAtendimeto"),
                                   QStringLiteral("Atendimento"), editable, tbsPrincipal),
@@ -131,33 +159,6 @@ TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
                                   QStringLiteral("Impedimento"), editable),
                 new ScheduleGroup(ScheduleGroup::Kind::ExtraHours, QStringLiteral("ltvHoras_Extra"),
                                   QStringLiteral("Horas_Extra"), editable)};
-
-    auto* fields = new QGridLayout;
-    auto row = [&](int r, int c, const QString& label, QWidget* w, int span = 1) {
-        fields->addWidget(new QLabel(label, tbsPrincipal), r, c);
-        fields->addWidget(w, r, c + 1, 1, span);
-    };
-    row(0, 0, QStringLiteral("Código:"), codigo);
-    row(0, 2, QStringLiteral("Unidade de origem:"), m_origem, 3);
-    row(1, 0, QStringLiteral("Nome do profissional:"), m_nome, 5);
-    row(2, 0, QStringLiteral("Tel.residencial:"), residencial);
-    row(2, 2, QStringLiteral("Tel. celular:"), celular);
-    row(2, 4, QStringLiteral("Tel. recado:"), recado);
-    row(3, 0, QStringLiteral("E-mail:"), email, 3);
-    fields->addWidget(inativo, 3, 4);
-    fields->addWidget(bloqueado, 3, 5);
-    auto* principal = new QVBoxLayout(tbsPrincipal);
-    principal->addLayout(fields);
-    principal->addWidget(m_groups[0], 1);
-
-    addPage(QStringLiteral("Horários impedido de trabalhar."), QStringLiteral("dbeNomeImpedimento"), m_groups[1]);
-    addPage(QStringLiteral("Horários extras de trabalho."), QStringLiteral("dbeNomeHoras_Extra"), m_groups[2]);
-
-    // The lists follow the professional shown.
-    connect(qryPrincipal, &db::DataSet::currentChanged, this, [this] { actCarrega_Tela->trigger(); });
-    enableLists(false);
-    setFirstFocus(m_origem);
-    resize(760, 560);
 }
 
 QWidget* TfrmProfissional::addPage(const QString& caption, const QString& nameEdit, ScheduleGroup* group) {
@@ -186,8 +187,8 @@ void TfrmProfissional::enableLists(bool on) {
 }
 
 void TfrmProfissional::readUnits() {
-    const db::RowSet units = ProfissionalSql::activeUnits();
-    m_origemList->setList(units);
+    const db::RowSet units = profissionalsql::activeUnits();
+    m_homeUnitList->setList(units);
     for (ScheduleGroup* g : std::as_const(m_groups))
         g->setUnits(units);
 }
@@ -202,7 +203,7 @@ void TfrmProfissional::loadLists() {
             g->clearEntries();
         return;
     }
-    const ProfissionalSql::Schedule schedule = ProfissionalSql::load(key);
+    const profissionalsql::Schedule schedule = profissionalsql::load(key);
     m_groups[0]->setEntries(schedule.workingHours);
     m_groups[1]->setEntries(schedule.impediments);
     m_groups[2]->setEntries(schedule.extraHours);
@@ -232,7 +233,7 @@ void TfrmProfissional::append() {
     actLimpar_Tela->trigger();
     enableLists(true);
     pgcPrincipal->setCurrentWidget(tbsPrincipal);
-    m_origem->setFocus();
+    m_homeUnit->setFocus();
 }
 
 void TfrmProfissional::edit() {
@@ -257,15 +258,15 @@ bool TfrmProfissional::validate() {
         return refuse(message, focus);
     };
     if (qryPrincipal->str(QStringLiteral("Nome")).trimmed().isEmpty())
-        return refuseOnPrincipal(kFaltaNome, m_nome);
+        return refuseOnPrincipal(kFaltaNome, m_name);
     if (qryPrincipal->field(QStringLiteral("Id_Unidade_Trabalho")).isNull())
-        return refuseOnPrincipal(kFaltaUnidadeOrigem, m_origem);
+        return refuseOnPrincipal(kFaltaUnidadeOrigem, m_homeUnit);
     return true;
 }
 
 void TfrmProfissional::beforePost(bool inserting) {
     // Inside the save's transaction: the lists go with the professional or not at all.
-    ProfissionalSql::save(qryPrincipal->field(keyField()),
+    profissionalsql::save(qryPrincipal->field(keyField()),
                           {m_groups[0]->entries(), m_groups[1]->entries(), m_groups[2]->entries()}, !inserting);
 }
 
@@ -277,13 +278,13 @@ void TfrmProfissional::remove() {
     const QVariant key = qryPrincipal->field(keyField());
     if (!Prompts::confirm(kExcluirDefinitivamente))
         return;
-    if (ProfissionalSql::hasAttendance(key)) {
+    if (profissionalsql::hasAttendance(key)) {
         Prompts::information(kRealizouAtendimento);
         return;
     }
     {
         db::Transaction transaction;
-        ProfissionalSql::remove(key, db::readValues(*qryPrincipal));
+        profissionalsql::remove(key, db::readValues(*qryPrincipal));
         transaction.commit();
     }
     refresh();

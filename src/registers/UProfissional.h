@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLayout;
 class QLineEdit;
 class ScheduleGroup;
 
@@ -40,15 +41,22 @@ protected:
     void search() override;
 
 private:
+    // The constructor's parts: table, statements and defaults without a grid page; the list actions; the
+    // fields of "Principal", laid out; the three schedule groups.
+    void describeRegister();
+    void createActions();
+    QLayout* createFields();
+    void createGroups();
+
     void loadLists();   // actCarrega_Tela
     void clearLists();  // actLimpar_Tela
     void enableLists(bool on);
     void readUnits();
     QWidget* addPage(const QString& caption, const QString& nameEdit, ScheduleGroup* group);
 
-    QComboBox* m_origem;
-    ui::LookupComboLink* m_origemList;
-    QLineEdit* m_nome;
+    QComboBox* m_homeUnit;
+    ui::LookupComboLink* m_homeUnitList;
+    QLineEdit* m_name;
     QList<ScheduleGroup*> m_groups;  // working hours, impediments, extra hours
     bool m_saving = false;
 };

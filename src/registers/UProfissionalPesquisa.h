@@ -8,11 +8,11 @@
 
 const ReferenceSearchDialog& profissionalPesquisa();
 
-class TfrmProfissionalPesquisa : public TReferenceSearch {
+class TfrmProfissionalPesquisa : public ReferenceSearch {
     Q_OBJECT
 public:
     explicit TfrmProfissionalPesquisa(RegisterForm* form, QWidget* parent = nullptr)
-        : TReferenceSearch(profissionalPesquisa(), form, parent) {}
+        : ReferenceSearch(profissionalPesquisa(), form, parent) {}
 };
 
 inline QPointer<TfrmProfissionalPesquisa> frmProfissionalPesquisa;

@@ -3,6 +3,7 @@
 #include "registers/URelProfissional.h"
 
 #include "common/ReportParts.h"
+#include "registers/ProfissionalSql.h"
 
 namespace {
 
@@ -14,14 +15,7 @@ TfrmRelProficional::TfrmRelProficional() {
     setTitle(QStringLiteral("Profissionais cadastrados."));
     setMargins(2.6);
     const qreal w = bodyRectMm().width();
-    // The professionals without a unit come first on both engines.
-    qryPrincipal << "select b.nome as nome_unidade_trabalho, a.id_profissional, a.id_unidade_trabalho, "
-                 << "a.nome as nome_profissional,a.telefone_residencial,a.telefone_celular,a.telefone_recado, "
-                    "a.email, a.ind_status "
-                 << "from profissional a"
-                 << "left join unidade_trabalho b on (a.id_unidade_trabalho = b.id_unidade_trabalho )"
-                 << "order by case when a.id_unidade_trabalho is null then 0 else 1 end, a.id_unidade_trabalho, "
-                    "a.id_profissional";
+    profissionalsql::prepareReport(qryPrincipal);
     setData(reportData(qryPrincipal));
 
     report::Band& header = addBand(report::BandType::PageHeader, 22);

@@ -85,7 +85,7 @@ QStringList selectionEntries(const QList<QPair<QVariant, QVariant>>& idsAndNames
 TfrmSelRelDataUnidade::TfrmSelRelDataUnidade(int tag, QWidget* parent) : QWidget(parent), Tag(tag) {
     setObjectName(QStringLiteral("frmSelRelDataUnidade"));
     setWindowTitle(QStringLiteral("Seleção de relatório."));
-    cbbUnidade = combo(this, "cbbUnidade", entriesOf(AgendaSql::activeUnits()), true);
+    cbbUnidade = combo(this, "cbbUnidade", entriesOf(agendasql::activeUnits()), true);
     dtpDataInicial = datePicker(this, "dtpDataInicial", QDate(2000, 1, 1));
     dtpDataFinal = datePicker(this, "dtpDataFinal", QDate(2020, 12, 31));
     auto* periodo = new QGroupBox(QStringLiteral(" Periodo "), this);
@@ -124,7 +124,7 @@ TfrmSelRelAgendaMensal::TfrmSelRelAgendaMensal(int tag, QWidget* parent) : QWidg
                              "09 - Setembro", "10 - Outubro",  "11 - Novembro", "12 - Dezembro"};
     cbbAno = combo(this, "cbbAno", years, true);
     cbbMes = combo(this, "cbbMes", months, true);
-    cbbUnidade = combo(this, "cbbUnidade", entriesOf(AgendaSql::unitsAsStored()), true);
+    cbbUnidade = combo(this, "cbbUnidade", entriesOf(agendasql::unitsAsStored()), true);
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Ano:"), cbbAno);
     fields->addRow(QStringLiteral("Mês:"), cbbMes);
@@ -149,7 +149,7 @@ void TfrmSelRelAgendaMensal::preview() {
 TfrmSelAgendaProfissional::TfrmSelAgendaProfissional(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmSelAgendaProfissional"));
     setWindowTitle(QStringLiteral("Agenda profissional."));
-    cbbProfissional = combo(this, "cbbProfissional", entriesOf(AgendaSql::professionals()), true);
+    cbbProfissional = combo(this, "cbbProfissional", entriesOf(agendasql::professionals()), true);
     cbbProfissional->setCurrentIndex(0);
     dtpInicial = datePicker(this, "dtpInicial", QDate(2010, 1, 1));
     dtpFinal = datePicker(this, "dtpFinal", QDate(2010, 12, 31));

@@ -1,6 +1,7 @@
 // The agenda's daily and weekly pages.
 #include "scheduling/AgendaPages.h"
 
+#include "common/RegisterSql.h"
 #include "common/Prompts.h"
 #include "common/RegisterForm.h"
 #include "platform/ui/DataGrid.h"
@@ -58,7 +59,7 @@ void sortGrid(db::DataSet& data, ui::DataGridModel& model, int column) {
     if (before.isEmpty() || column < 0 || column >= model.columns().size())
         return;
     try {
-        select.setSql(withOrderBy(before, model.columns()[column].field));  // the parameters stay bound
+        select.setSql(registersql::withOrderBy(before, model.columns()[column].field));  // the parameters stay bound
         data.open();
         model.markSortColumn(column);
     } catch (const std::exception&) {
@@ -161,20 +162,20 @@ AgendaPeriod AgendaDailyPage::period() const {
     return rdbAno->isChecked() ? AgendaPeriod::Ano : rdbMes->isChecked() ? AgendaPeriod::Mes : AgendaPeriod::Dia;
 }
 
-AgendaSql::Filter AgendaDailyPage::filter() const {
+agendasql::Filter AgendaDailyPage::filter() const {
     return {lookupKey(dblUnidadeTrabalho), lookupKey(dblStatus), mcdPrincipal->selectedDate(), period()};
 }
 
 int AgendaDailyPage::load() {
     m_listed = false;
-    AgendaSql::selectDailyList(*qryAtendimento, filter());
+    agendasql::selectDailyList(*qryAtendimento, filter());
     m_listed = true;
     return qryAtendimento->recordCount();
 }
 
 void AgendaDailyPage::showAttendance(const QVariant& id) {
     m_listed = false;
-    AgendaSql::selectDailyListOf(*qryAtendimento, id);
+    agendasql::selectDailyListOf(*qryAtendimento, id);
     m_listed = true;
 }
 
@@ -182,7 +183,7 @@ void AgendaDailyPage::clear() {
     dblUnidadeTrabalho->setCurrentIndex(0);
     dblStatus->setCurrentIndex(0);
     m_listed = false;
-    AgendaSql::selectCleared(*qryAtendimento);
+    agendasql::selectCleared(*qryAtendimento);
 }
 
 void AgendaDailyPage::sortBy(int column) {

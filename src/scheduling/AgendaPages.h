@@ -55,7 +55,7 @@ public:
     db::DataSet* qryAtendimento;
 
     AgendaPeriod period() const;
-    AgendaSql::Filter filter() const;
+    agendasql::Filter filter() const;
 
     int load();                                 // the list of the filter; its row count
     void showAttendance(const QVariant& id);    // the list of that one attendance

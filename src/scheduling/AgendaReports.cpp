@@ -5,6 +5,7 @@
 #include "common/ReportParts.h"
 #include "common/Session.h"
 #include "scheduling/AgendaRules.h"
+#include "scheduling/AgendaSql.h"
 
 #include <QList>
 
@@ -76,26 +77,7 @@ TfrmRelAgendaDiaria::TfrmRelAgendaDiaria() {
     const QDateTime first = DataInicialRel, last = DataFinalRel;
     const int unit = UnidadeRel;
     const auto [from, to] = daysRange(first.date(), last.date());
-    qryPrincipal << " select a.Id_Atendimento, a.Id_Proprietario, a.Id_Animal, a.Id_Unidade_Trabalho, a.Id_Unidade_Agendada,"
-                 << " a.Data_Hora_Atendimento, a.Id_Atendimento_Status, a.Inserido_Por, a.Ind_Autoriza_Cirurgia,"
-                 << " b.nome as nome_Prop, c.nome as nome_Animal, d.nome as nome_Unidade_Agendada, e.nome as nome_Status"
-                 << " ,f.descricao as porte, g.nome as especie, c.sexo, b.Telefone_Residencial, b.Telefone_Celular, "
-                    "b.Telefone_Recado, b.Status_Registro as Status_Registro_prop, u.nome as nome_usuario "
-                 << "  from atendimento a"
-                 << " left join proprietario b on (a.id_proprietario = b.id_proprietario)"
-                 << " left join animal c on (a.id_animal = c.id_animal)"
-                 << " left join unidade_trabalho d on (d.id_unidade_trabalho = a.id_unidade_agendada)"
-                 << " left join Atendimento_Status e on (a.id_Atendimento_Status = e.id_Atendimento_Status)"
-                 << " left join porte f on (c.id_porte = f.id_porte)"
-                 << " left join especie g on (c.id_especie = g.id_especie)"
-                 << " left join usuario u on (u.id_usuario = a.inserido_por)"
-                 << " where 1=1"
-                 << " and a.Data_Hora_Atendimento >= :dataInicia and a.Data_Hora_Atendimento < :dataFim ";
-    if (unit > 0)
-        qryPrincipal << " and  a.Id_Unidade_Agendada = :unidade ";
-    qryPrincipal << "order by a.Id_Unidade_Agendada,a.Data_Hora_Atendimento";
-    qryPrincipal.bind(QStringLiteral("dataInicia"), from).bind(QStringLiteral("dataFim"), to);
-    qryPrincipal.bind(QStringLiteral("unidade"), unit);
+    agendasql::prepareDailyReport(qryPrincipal, from, to, unit);
     setData(reportData(qryPrincipal));
 
     const qreal w = bodyRectMm().width();
@@ -160,22 +142,7 @@ TfrmRelAgendaRelatorioMensal::TfrmRelAgendaRelatorioMensal(int year, int month, 
     setMargins(8);
     setNow(db::serverTime());
     const auto [from, to] = periodRange(QDate(year, month, 1), AgendaPeriod::Mes);
-    qryPrincipal << " select  a.id_unidade_Agendada, b.nome as nome_Unidade_Agendada, d.id_tipo_procedimento, "
-                 << " w.id_profissional, c.nome, e.nome  as nomeTipoProc,  count(*) as qt "
-                 << " from atendimento a "
-                 << " left join atendimento_profissional w on (a.id_atendimento = w.id_atendimento) "
-                 << " left join unidade_trabalho b on (a.id_unidade_Agendada = b.id_unidade_trabalho) "
-                 << " left join profissional c on (w.id_profissional = c.id_profissional) "
-                 << " left join procedimento d on (a.id_atendimento = d.id_atendimento) "
-                 << " left join Tipo_procedimento e on (d.id_tipo_procedimento = e.id_tipo_procedimento) "
-                 << " where a.Data_Hora_Atendimento >= :inicio and a.Data_Hora_Atendimento < :fim ";
-    if (unit != 0)
-        qryPrincipal << " and (a.id_unidade_Agendada = :unidade) ";
-    qryPrincipal << " and w.id_profissional is not null "
-                 << " and d.id_procedimento is not null "
-                 << " group by  a.id_unidade_Agendada, b.nome,w.id_profissional, c.nome, d.id_tipo_procedimento,e.nome "
-                 << " order by a.id_unidade_Agendada, c.nome, d.id_tipo_procedimento";
-    qryPrincipal.bind(QStringLiteral("inicio"), from).bind(QStringLiteral("fim"), to).bind(QStringLiteral("unidade"), unit);
+    agendasql::prepareMonthlyReport(qryPrincipal, from, to, unit);
     setData(reportData(qryPrincipal));
 
     const qreal w = bodyRectMm().width();
@@ -205,16 +172,7 @@ TfrmRelAgendaMensal::TfrmRelAgendaMensal() {
     setOrientation(report::Orientation::Landscape);
     setMargins(8);
     setNow(db::serverTime());
-    qryPrincipal << "select a.Id_Atendimento, a.Id_Proprietario, a.Id_Animal, a.Id_Unidade_Agendada,"
-                 << "a.Data_Hora_Atendimento, a.Id_Atendimento_Status, a.Ind_Autoriza_Cirurgia,"
-                 << "b.nome as nome_proprietario, c.nome as nome_animal, d.nome as nome_unidade_agendada,"
-                 << "e.nome as nome_status_atendimento"
-                 << "from atendimento a"
-                 << "left join proprietario b on (a.id_proprietario = b.id_proprietario )"
-                 << "left join animal c on (a.id_animal = c.id_animal )"
-                 << "left join Unidade_trabalho d on (a.Id_Unidade_Agendada = d.id_Unidade_trabalho )"
-                 << "left join Atendimento_Status e on (a.Id_Atendimento_Status = e.Id_Atendimento_Status )"
-                 << "order by a.Id_Unidade_Agendada,a.Id_Atendimento_Status,a.Data_Hora_Atendimento";
+    agendasql::prepareYearReport(qryPrincipal);
     setData(reportData(qryPrincipal));
 
     const qreal w = bodyRectMm().width();
@@ -251,23 +209,7 @@ TfrmRelAgendaProfissional::TfrmRelAgendaProfissional() {
     const QDateTime first = DataInicialProf, last = DataFinalProf;
     const QString professional = ProfissionalRel.trimmed();
     const auto [from, to] = daysRange(first.date(), last.date());
-    qryPrincipal << " select w.Data_Hora_Atendimento, y.id_profissional, f.nome as Nome_Prof, "
-                 << " w.Id_Atendimento, w.Id_Proprietario, w.Id_Animal, w.Id_Unidade_Trabalho, w.Id_Unidade_Agendada, "
-                 << " e.Id_Atendimento_Status, w.Inserido_Por, w.Ind_Autoriza_Cirurgia, "
-                 << " b.nome as nome_Prop, c.nome as nome_Animal, d.nome as nome_Unidade_Agendada, e.nome as nome_Status "
-                 << " from atendimento_profissional y "
-                 << " left join Atendimento w on (y.id_Atendimento = w.id_Atendimento) "
-                 << " left join proprietario b on (w.id_proprietario = b.id_proprietario) "
-                 << " left join animal c on (w.id_animal = c.id_animal) "
-                 << " left join unidade_trabalho d on (d.id_unidade_trabalho = w.id_unidade_agendada) "
-                 << " left join Atendimento_Status e on (e.id_Atendimento_Status = w.id_Atendimento_Status) "
-                 << " left join Profissional f on (y.id_Profissional = f.id_profissional) "
-                 << " where w.Data_Hora_Atendimento >= :DataInicial and w.Data_Hora_Atendimento < :DataFinal ";
-    if (professional != QLatin1String("0"))
-        qryPrincipal << " and y.id_profissional = :profissional ";
-    qryPrincipal << " order by f.nome, w.Data_Hora_Atendimento ";
-    qryPrincipal.bind(QStringLiteral("DataInicial"), from).bind(QStringLiteral("DataFinal"), to);
-    qryPrincipal.bind(QStringLiteral("profissional"), professional.toInt());
+    agendasql::prepareProfessionalReport(qryPrincipal, from, to, professional);
     setData(reportData(qryPrincipal));
 
     const qreal w = bodyRectMm().width();

@@ -4,7 +4,7 @@
 #include "common/TextIndexes.h"
 #include "platform/db/Database.h"
 
-namespace AgendaSql {
+namespace agendasql {
 
 namespace {
 
@@ -193,4 +193,81 @@ void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value) {
     data.open();
 }
 
-}  // namespace AgendaSql
+// --- reports ---
+
+void prepareDailyReport(db::Query& q, const QDateTime& from, const QDateTime& to, int unit) {
+    q << " select a.Id_Atendimento, a.Id_Proprietario, a.Id_Animal, a.Id_Unidade_Trabalho, a.Id_Unidade_Agendada,"
+      << " a.Data_Hora_Atendimento, a.Id_Atendimento_Status, a.Inserido_Por, a.Ind_Autoriza_Cirurgia,"
+      << " b.nome as nome_Prop, c.nome as nome_Animal, d.nome as nome_Unidade_Agendada, e.nome as nome_Status"
+      << " ,f.descricao as porte, g.nome as especie, c.sexo, b.Telefone_Residencial, b.Telefone_Celular, "
+         "b.Telefone_Recado, b.Status_Registro as Status_Registro_prop, u.nome as nome_usuario "
+      << "  from atendimento a"
+      << " left join proprietario b on (a.id_proprietario = b.id_proprietario)"
+      << " left join animal c on (a.id_animal = c.id_animal)"
+      << " left join unidade_trabalho d on (d.id_unidade_trabalho = a.id_unidade_agendada)"
+      << " left join Atendimento_Status e on (a.id_Atendimento_Status = e.id_Atendimento_Status)"
+      << " left join porte f on (c.id_porte = f.id_porte)"
+      << " left join especie g on (c.id_especie = g.id_especie)"
+      << " left join usuario u on (u.id_usuario = a.inserido_por)"
+      << " where 1=1"
+      << " and a.Data_Hora_Atendimento >= :dataInicia and a.Data_Hora_Atendimento < :dataFim ";
+    if (unit > 0)
+        q << " and  a.Id_Unidade_Agendada = :unidade ";
+    q << "order by a.Id_Unidade_Agendada,a.Data_Hora_Atendimento";
+    q.bind(QStringLiteral("dataInicia"), from).bind(QStringLiteral("dataFim"), to);
+    q.bind(QStringLiteral("unidade"), unit);
+}
+
+void prepareMonthlyReport(db::Query& q, const QDateTime& from, const QDateTime& to, int unit) {
+    q << " select  a.id_unidade_Agendada, b.nome as nome_Unidade_Agendada, d.id_tipo_procedimento, "
+      << " w.id_profissional, c.nome, e.nome  as nomeTipoProc,  count(*) as qt "
+      << " from atendimento a "
+      << " left join atendimento_profissional w on (a.id_atendimento = w.id_atendimento) "
+      << " left join unidade_trabalho b on (a.id_unidade_Agendada = b.id_unidade_trabalho) "
+      << " left join profissional c on (w.id_profissional = c.id_profissional) "
+      << " left join procedimento d on (a.id_atendimento = d.id_atendimento) "
+      << " left join Tipo_procedimento e on (d.id_tipo_procedimento = e.id_tipo_procedimento) "
+      << " where a.Data_Hora_Atendimento >= :inicio and a.Data_Hora_Atendimento < :fim ";
+    if (unit != 0)
+        q << " and (a.id_unidade_Agendada = :unidade) ";
+    q << " and w.id_profissional is not null "
+      << " and d.id_procedimento is not null "
+      << " group by  a.id_unidade_Agendada, b.nome,w.id_profissional, c.nome, d.id_tipo_procedimento,e.nome "
+      << " order by a.id_unidade_Agendada, c.nome, d.id_tipo_procedimento";
+    q.bind(QStringLiteral("inicio"), from).bind(QStringLiteral("fim"), to).bind(QStringLiteral("unidade"), unit);
+}
+
+void prepareYearReport(db::Query& q) {
+    q << "select a.Id_Atendimento, a.Id_Proprietario, a.Id_Animal, a.Id_Unidade_Agendada,"
+      << "a.Data_Hora_Atendimento, a.Id_Atendimento_Status, a.Ind_Autoriza_Cirurgia,"
+      << "b.nome as nome_proprietario, c.nome as nome_animal, d.nome as nome_unidade_agendada,"
+      << "e.nome as nome_status_atendimento"
+      << "from atendimento a"
+      << "left join proprietario b on (a.id_proprietario = b.id_proprietario )"
+      << "left join animal c on (a.id_animal = c.id_animal )"
+      << "left join Unidade_trabalho d on (a.Id_Unidade_Agendada = d.id_Unidade_trabalho )"
+      << "left join Atendimento_Status e on (a.Id_Atendimento_Status = e.Id_Atendimento_Status )"
+      << "order by a.Id_Unidade_Agendada,a.Id_Atendimento_Status,a.Data_Hora_Atendimento";
+}
+
+void prepareProfessionalReport(db::Query& q, const QDateTime& from, const QDateTime& to, const QString& professional) {
+    q << " select w.Data_Hora_Atendimento, y.id_profissional, f.nome as Nome_Prof, "
+      << " w.Id_Atendimento, w.Id_Proprietario, w.Id_Animal, w.Id_Unidade_Trabalho, w.Id_Unidade_Agendada, "
+      << " e.Id_Atendimento_Status, w.Inserido_Por, w.Ind_Autoriza_Cirurgia, "
+      << " b.nome as nome_Prop, c.nome as nome_Animal, d.nome as nome_Unidade_Agendada, e.nome as nome_Status "
+      << " from atendimento_profissional y "
+      << " left join Atendimento w on (y.id_Atendimento = w.id_Atendimento) "
+      << " left join proprietario b on (w.id_proprietario = b.id_proprietario) "
+      << " left join animal c on (w.id_animal = c.id_animal) "
+      << " left join unidade_trabalho d on (d.id_unidade_trabalho = w.id_unidade_agendada) "
+      << " left join Atendimento_Status e on (e.id_Atendimento_Status = w.id_Atendimento_Status) "
+      << " left join Profissional f on (y.id_Profissional = f.id_profissional) "
+      << " where w.Data_Hora_Atendimento >= :DataInicial and w.Data_Hora_Atendimento < :DataFinal ";
+    if (professional != QLatin1String("0"))
+        q << " and y.id_profissional = :profissional ";
+    q << " order by f.nome, w.Data_Hora_Atendimento ";
+    q.bind(QStringLiteral("DataInicial"), from).bind(QStringLiteral("DataFinal"), to);
+    q.bind(QStringLiteral("profissional"), professional.toInt());
+}
+
+}  // namespace agendasql

@@ -9,7 +9,7 @@
 #include <QList>
 #include <QVariant>
 
-namespace AgendaSql {
+namespace agendasql {
 
 // What the daily list, the weekly counts and the statistics filter on; a null unit or status: all.
 struct Filter {
@@ -46,4 +46,14 @@ db::RowSet statusCounts(const Filter& filter, const QVariant& unitId);
 enum class LocateBy { OwnerName, AnimalName, Attendance, Owner, Animal, Cpf, Identity, Microchip };
 void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value);
 
-}  // namespace AgendaSql
+// The agenda's reports, each prepared into its query with every value bound: REL050, the attendances of
+// [from, to) with their owners, animals and statuses, at one unit when `unit` is above 0; REL051, a month's
+// attendances counted per unit, professional and procedure, at one unit when `unit` is not 0; REL052, every
+// attendance by unit and status; Rel.:042, a professional's attendances of [from, to), every
+// professional's for "0".
+void prepareDailyReport(db::Query& q, const QDateTime& from, const QDateTime& to, int unit);
+void prepareMonthlyReport(db::Query& q, const QDateTime& from, const QDateTime& to, int unit);
+void prepareYearReport(db::Query& q);
+void prepareProfessionalReport(db::Query& q, const QDateTime& from, const QDateTime& to, const QString& professional);
+
+}  // namespace agendasql

@@ -1,6 +1,7 @@
 // The detail pages of the attendance booking form and the statements of the attendance's members.
 #include "scheduling/AtendimentoPages.h"
 
+#include "common/RegisterSql.h"
 #include "common/Formats.h"
 #include "common/Guard.h"
 #include "platform/db/EditedRow.h"
@@ -50,26 +51,16 @@ namespace {
 MemberKind medicineKind() {
     MemberKind k;
     k.name = QStringLiteral("Medicamento");
-    k.table = QStringLiteral("medicamento_gasto");
+    k.statements = atendimentosql::medicineStatements();
     k.itemField = QStringLiteral("Id_Medicamento");
-    k.listSql = QStringLiteral("select a.Id_Medicamento, a.Nome as nome_medicamento, a.Descricao, a.Id_Unidade_Medida, "
-                               "b.nome as nome_Medida from medicamento a left outer join Unidade_Medida b "
-                               "on (a.Id_Unidade_Medida = b.Id_Unidade_Medida) order by a.Nome");
     k.listKey = QStringLiteral("Id_Medicamento");
     k.listShown = QStringLiteral("nome_medicamento");
-    k.companionSql = QStringLiteral("select g.*, m.Nome as NomeMedicamento, u.nome as UnidadeMedida "
-                                    "from medicamento_gasto g left join medicamento m on (g.Id_Medicamento = m.Id_Medicamento) "
-                                    "left join Unidade_Medida u on (m.Id_Unidade_Medida = u.Id_Unidade_Medida) "
-                                    "where g.id_atendimento = :id order by g.Id_Medicamento_Gasto");
     k.columns = {{QStringLiteral("Medicamento"), QStringLiteral("NomeMedicamento"), 300},
                  {QStringLiteral("Quant."), QStringLiteral("Quantidade"), 60},
                  {QStringLiteral("Medida"), QStringLiteral("UnidadeMedida"), 150}};
-    k.duplicateSql = QStringLiteral("select id_Medicamento_Gasto from Medicamento_Gasto "
-                                    "where id_Atendimento = :id and id_Medicamento = :item");
     k.duplicateMessage = kProcedimentoIncluido;
     k.noChoiceMessage = kFaltaMedicamento;
     k.deleteFields = {QStringLiteral("Id_Medicamento_Gasto")};
-    k.deleteSql = QStringLiteral("delete from Medicamento_Gasto where Id_Medicamento_Gasto = :Id_Medicamento_Gasto");
     return k;
 }
 
@@ -78,45 +69,28 @@ MemberKind medicineKind() {
 MemberKind professionalKind() {
     MemberKind k;
     k.name = QStringLiteral("Profissional");
-    k.table = QStringLiteral("atendimento_profissional");
+    k.statements = atendimentosql::professionalStatements();
     k.itemField = QStringLiteral("Id_Profissional");
-    k.listSql = QStringLiteral("select id_profissional, nome from profissional "
-                               "where trim(coalesce(Inativo, '')) <> 'SIM' order by nome");
     k.listKey = QStringLiteral("id_profissional");
     k.listShown = QStringLiteral("nome");
-    k.companionSql = QStringLiteral("select ap.*, p.nome as ProfissionalNome from atendimento_profissional ap "
-                                    "left join profissional p on (ap.Id_Profissional = p.Id_Profissional) "
-                                    "where ap.id_atendimento = :id order by p.nome");
     k.columns = {{QStringLiteral("Profissional"), QStringLiteral("ProfissionalNome"), 400}};
-    k.duplicateSql = QStringLiteral("select id_profissional from Atendimento_Profissional "
-                                    "where id_profissional = :item and id_atendimento = :id");
     k.duplicateMessage = QStringLiteral("Este profissional já foi incluído.");
     k.noChoiceMessage = kFaltaProfissional;
     k.deleteFields = {QStringLiteral("Id_Profissional"), QStringLiteral("Id_Atendimento")};
-    k.deleteSql = QStringLiteral("delete from Atendimento_Profissional "
-                                 "where Id_Profissional = :Id_Profissional and Id_Atendimento = :Id_Atendimento");
     return k;
 }
 
 MemberKind procedureKind() {
     MemberKind k;
     k.name = QStringLiteral("Procedimento");
-    k.table = QStringLiteral("procedimento");
+    k.statements = atendimentosql::procedureStatements();
     k.itemField = QStringLiteral("Id_Tipo_Procedimento");
-    k.listSql = QStringLiteral("select id_tipo_procedimento, nome, descricao from tipo_procedimento order by nome");
     k.listKey = QStringLiteral("id_tipo_procedimento");
     k.listShown = QStringLiteral("nome");
-    k.companionSql = QStringLiteral("select p.*, t.nome as NomeProcedimento from procedimento p "
-                                    "left join tipo_procedimento t on (p.id_tipo_procedimento = t.id_tipo_procedimento) "
-                                    "where p.id_atendimento = :id order by p.id_procedimento");
     k.columns = {{QStringLiteral("Procedimento"), QStringLiteral("NomeProcedimento"), 400}};
-    k.duplicateSql = QStringLiteral("select id_procedimento from procedimento "
-                                    "where id_tipo_Procedimento = :item and id_atendimento = :id");
     k.duplicateMessage = kProcedimentoIncluido;
     k.noChoiceMessage = kFaltaProcedimento;
     k.deleteFields = {QStringLiteral("Id_Atendimento"), QStringLiteral("Id_Tipo_Procedimento")};
-    k.deleteSql = QStringLiteral("delete from procedimento "
-                                 "where Id_Atendimento = :Id_Atendimento and Id_Tipo_Procedimento = :Id_Tipo_Procedimento");
     return k;
 }
 
@@ -133,15 +107,15 @@ MemberPage::MemberPage(MemberKind kind, std::function<QVariant()> attendanceId, 
     m_grid->setObjectName(QStringLiteral("dbg") + m_kind.name);
     ui::bindGrid(m_grid, m_members, m_kind.columns);
 
-    auto* incluir = button(QStringLiteral("btnIncluir") + m_kind.name, QStringLiteral("&Incluir"), this);
-    auto* excluir = button(QStringLiteral("btnExcluir") + m_kind.name, QStringLiteral("&Excluir"), this);
-    connect(incluir, &QPushButton::clicked, this, [this] { guarded([this] { add(); }); });
-    connect(excluir, &QPushButton::clicked, this, [this] { guarded([this] { remove(); }); });
+    auto* addB = button(QStringLiteral("btnIncluir") + m_kind.name, QStringLiteral("&Incluir"), this);
+    auto* removeB = button(QStringLiteral("btnExcluir") + m_kind.name, QStringLiteral("&Excluir"), this);
+    connect(addB, &QPushButton::clicked, this, [this] { guarded([this] { add(); }); });
+    connect(removeB, &QPushButton::clicked, this, [this] { guarded([this] { remove(); }); });
 
     m_buttons = new QHBoxLayout;
     m_buttons->addWidget(m_list);
-    m_buttons->addWidget(incluir);
-    m_buttons->addWidget(excluir);
+    m_buttons->addWidget(addB);
+    m_buttons->addWidget(removeB);
     m_buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(m_buttons);
@@ -149,7 +123,7 @@ MemberPage::MemberPage(MemberKind kind, std::function<QVariant()> attendanceId, 
 }
 
 void MemberPage::loadList() {
-    m_listRows = db::run(db::kMain, m_kind.listSql, {});
+    m_listRows = atendimentosql::memberChoices(m_kind.statements);
     const QSignalBlocker block(m_list);
     m_list->clear();
     const int key = m_listRows.indexOrThrow(m_kind.listKey);
@@ -160,9 +134,7 @@ void MemberPage::loadList() {
 }
 
 void MemberPage::load(const QVariant& attendanceId) {
-    m_members->setSql(m_kind.companionSql);
-    m_members->query().bind(QStringLiteral("id"), blank(attendanceId) ? QVariant() : attendanceId);
-    m_members->open();
+    atendimentosql::selectMembers(*m_members, m_kind.statements, blank(attendanceId) ? QVariant() : attendanceId);
 }
 
 QVariant MemberPage::chosen() const {
@@ -185,8 +157,7 @@ void MemberPage::add() {
     const QVariant id = m_attendanceId();
     if (blank(id))
         return;  // an attendance not saved yet has no members
-    const QVariantHash pair{{QStringLiteral("item"), item}, {QStringLiteral("id"), id}};
-    if (db::run(db::kMain, m_kind.duplicateSql, pair).count() > 0) {
+    if (atendimentosql::isMember(m_kind.statements, item, id)) {
         Prompts::information(m_kind.duplicateMessage);
         return;
     }
@@ -198,17 +169,7 @@ void MemberPage::add() {
         values.insert(QStringLiteral("Id_Atendimento"), id);
         values.insert(QStringLiteral("Inserido_Por"), auditUser());
         values.insert(QStringLiteral("Inserido_Em"), now);
-        const QStringList columns = values.keys();
-        QStringList params;
-        QVariantHash bound;  // parameters go by their lower-case names
-        for (const QString& c : columns) {
-            params << QLatin1Char(':') + c;
-            bound.insert(c.toLower(), values.value(c));
-        }
-        db::run(db::kMain,
-                QStringLiteral("insert into %1 (%2) values (%3)")
-                    .arg(m_kind.table, columns.join(QStringLiteral(", ")), params.join(QStringLiteral(", "))),
-                bound);
+        atendimentosql::insertMember(m_kind.statements, values);
         transaction.commit();
     }
     load(id);
@@ -228,7 +189,7 @@ void MemberPage::remove() {
     }
     {
         db::Transaction transaction;
-        db::runGuarded(m_kind.deleteSql, keys, db::readValues(*m_members));
+        atendimentosql::deleteMember(m_kind.statements, keys, db::readValues(*m_members));
         transaction.commit();
     }
     m_members->open();
@@ -302,10 +263,10 @@ SummaryPage::SummaryPage(std::function<QVariant()> unitId, std::function<QDate()
          })});
     ui::onTitleClick(m_grid, [this](int column) { guarded([this, column] { sortBy(column); }); });
 
-    auto* atualizar = button(QStringLiteral("btnAtualizarResumo"), QStringLiteral("&Atualizar"), this);
-    connect(atualizar, &QPushButton::clicked, this, [this] { guarded([this] { refresh(); }); });
+    auto* refreshB = button(QStringLiteral("btnAtualizarResumo"), QStringLiteral("&Atualizar"), this);
+    connect(refreshB, &QPushButton::clicked, this, [this] { guarded([this] { refresh(); }); });
     auto* row = new QHBoxLayout;
-    row->addWidget(atualizar);
+    row->addWidget(refreshB);
     row->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
@@ -320,9 +281,9 @@ void SummaryPage::refresh() {
         return;
     }
     try {
-        m_baseSql = AtendimentoSql::daySummarySql();
-        m_params = AtendimentoSql::daySummaryParams(unit, m_day());
-        m_rows->setSql(m_baseSql + AtendimentoSql::summaryOrder());
+        m_baseSql = atendimentosql::daySummarySql();
+        m_params = atendimentosql::daySummaryParams(unit, m_day());
+        m_rows->setSql(m_baseSql + atendimentosql::summaryOrder());
         for (auto it = m_params.cbegin(); it != m_params.cend(); ++it)
             m_rows->query().bind(it.key(), it.value());
         m_rows->open();
@@ -330,7 +291,7 @@ void SummaryPage::refresh() {
         QList<int> ids;
         for (int r = 0; r < m_rows->recordCount(); ++r)
             ids << db::toInt(m_rows->cell(r, QStringLiteral("Id_Atendimento")));
-        m_procedures = AtendimentoSql::procedureNames(ids);
+        m_procedures = atendimentosql::procedureNames(ids);
     } catch (const std::exception&) {
         Prompts::information(kErroResumo);
     }
@@ -350,7 +311,7 @@ void SummaryPage::sortBy(int column) {
     try {
         if (field.isEmpty())
             throw db::Error(kNaoPodeOrdenar);
-        openWith(withOrderBy(m_baseSql, field));
+        openWith(registersql::withOrderBy(m_baseSql, field));
         m_model->markSortColumn(column);
     } catch (const std::exception&) {
         openWith(m_baseSql);

@@ -3,6 +3,7 @@
 // procedures and used medicines), each added and removed at once, and the day summary of a unit.
 
 #include "platform/db/DataSet.h"
+#include "scheduling/AtendimentoSql.h"
 #include "platform/ui/DataGrid.h"
 
 #include <QHash>
@@ -29,16 +30,13 @@ inline const QString kNaoPodeOrdenar = QStringLiteral("Não pode ser ordenado po
 // How one kind of member is offered, listed, checked, added and removed.
 struct MemberKind {
     QString name;                 // the controls' names: dbl<name>, dbg<name>, btnIncluir<name>, btnExcluir<name>
-    QString table;                // the member table
+    atendimentosql::MemberStatements statements;
     QString itemField;            // the chosen item's column
-    QString listSql, listKey, listShown;
-    QString companionSql;         // the attendance's members, :id
+    QString listKey, listShown;   // the columns of the choices: the item's key and the text shown
     QList<ui::GridColumn> columns;
-    QString duplicateSql;         // :item and :id; any row found is a duplicate
     QString duplicateMessage;
     QString noChoiceMessage;
     QStringList deleteFields;     // fields of the grid row the delete binds, by the same names
-    QString deleteSql;
 };
 
 class MemberPage : public QWidget {

@@ -5,7 +5,7 @@
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
 
-namespace AtendimentoParticularSql {
+namespace atendimentoparticularsql {
 
 db::RowSet owners() {
     return db::run(db::kMain, QStringLiteral("select id_proprietario, nome from proprietario order by nome"), {});
@@ -53,4 +53,4 @@ void remove(const QVariant& key, const db::RowValues& read) {
                    {{QStringLiteral("key"), key}}, read);
 }
 
-}  // namespace AtendimentoParticularSql
+}  // namespace atendimentoparticularsql

@@ -7,7 +7,7 @@
 
 #include <QDate>
 
-namespace AtendimentoParticularSql {
+namespace atendimentoparticularsql {
 
 db::RowSet owners();                           // id_proprietario, nome; every owner, whatever its status
 db::RowSet animalsOf(const QVariant& ownerId);  // id_animal, nome
@@ -21,4 +21,4 @@ int insert(const QVariant& animalId, const QVariant& typeId, const QDate& done);
 // The row as read (kRegistroAlterado when another workstation changed it meanwhile).
 void remove(const QVariant& key, const db::RowValues& read);
 
-}  // namespace AtendimentoParticularSql
+}  // namespace atendimentoparticularsql

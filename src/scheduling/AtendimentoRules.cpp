@@ -7,7 +7,7 @@
 
 using namespace scheduling;
 
-std::optional<QTime> parseHora(const QString& text) {
+std::optional<QTime> parseHour(const QString& text) {
     static const QRegularExpression shape(QStringLiteral("^([0-9]{2}):([0-9]{2})$"));
     const QRegularExpressionMatch m = shape.match(text.trimmed());
     if (!m.hasMatch())
@@ -19,7 +19,7 @@ std::optional<QTime> parseHora(const QString& text) {
     return QTime(hour, minute);
 }
 
-QString horaText(const QVariant& dateTime) {
+QString hourText(const QVariant& dateTime) {
     if (dateTime.isNull())
         return {};
     const QDateTime value = db::toDateTime(dateTime);
@@ -27,7 +27,7 @@ QString horaText(const QVariant& dateTime) {
 }
 
 std::optional<BookingRefusal> bookingRefusal(const BookingEntry& entry) {
-    if (!parseHora(entry.hora))
+    if (!parseHour(entry.hour))
         return BookingRefusal{BookingControl::Hora, kHoraInvalida};
     if (!entry.status)
         return BookingRefusal{BookingControl::Status, kFaltaStatus};

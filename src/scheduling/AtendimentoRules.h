@@ -14,14 +14,14 @@ inline const QString kFaltaUnidade = QStringLiteral("Falta selecionar a unidade 
 }  // namespace scheduling
 
 // The time typed as "hh:mm" (00:00 to 23:59, two digits each, blanks around ignored); none otherwise.
-std::optional<QTime> parseHora(const QString& text);
+std::optional<QTime> parseHour(const QString& text);
 
 // What the time box shows for a stored date-time: hh:mm, "00:00" at midnight; empty for none.
-QString horaText(const QVariant& dateTime);
+QString hourText(const QVariant& dateTime);
 
 // What the operator has filled in when saving an attendance.
 struct BookingEntry {
-    QString hora;
+    QString hour;
     bool status = false;
     bool owner = false;
     bool animal = false;

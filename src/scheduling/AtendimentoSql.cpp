@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-namespace AtendimentoSql {
+namespace atendimentosql {
 
 namespace {
 
@@ -158,4 +158,74 @@ QString standardOrientation() {
     return rows.count() > 0 ? db::toText(rows.row(0)[0]).left(4000) : QString();
 }
 
-}  // namespace AtendimentoSql
+// --- members ---
+
+MemberStatements medicineStatements() {
+    return {QStringLiteral("medicamento_gasto"),
+            QStringLiteral("select a.Id_Medicamento, a.Nome as nome_medicamento, a.Descricao, a.Id_Unidade_Medida, "
+                           "b.nome as nome_Medida from medicamento a left outer join Unidade_Medida b "
+                           "on (a.Id_Unidade_Medida = b.Id_Unidade_Medida) order by a.Nome"),
+            QStringLiteral("select g.*, m.Nome as NomeMedicamento, u.nome as UnidadeMedida "
+                           "from medicamento_gasto g left join medicamento m on (g.Id_Medicamento = m.Id_Medicamento) "
+                           "left join Unidade_Medida u on (m.Id_Unidade_Medida = u.Id_Unidade_Medida) "
+                           "where g.id_atendimento = :id order by g.Id_Medicamento_Gasto"),
+            QStringLiteral("select id_Medicamento_Gasto from Medicamento_Gasto "
+                           "where id_Atendimento = :id and id_Medicamento = :item"),
+            QStringLiteral("delete from Medicamento_Gasto where Id_Medicamento_Gasto = :Id_Medicamento_Gasto")};
+}
+
+MemberStatements professionalStatements() {
+    return {QStringLiteral("atendimento_profissional"),
+            QStringLiteral("select id_profissional, nome from profissional "
+                           "where trim(coalesce(Inativo, '')) <> 'SIM' order by nome"),
+            QStringLiteral("select ap.*, p.nome as ProfissionalNome from atendimento_profissional ap "
+                           "left join profissional p on (ap.Id_Profissional = p.Id_Profissional) "
+                           "where ap.id_atendimento = :id order by p.nome"),
+            QStringLiteral("select id_profissional from Atendimento_Profissional "
+                           "where id_profissional = :item and id_atendimento = :id"),
+            QStringLiteral("delete from Atendimento_Profissional "
+                           "where Id_Profissional = :Id_Profissional and Id_Atendimento = :Id_Atendimento")};
+}
+
+MemberStatements procedureStatements() {
+    return {QStringLiteral("procedimento"),
+            QStringLiteral("select id_tipo_procedimento, nome, descricao from tipo_procedimento order by nome"),
+            QStringLiteral("select p.*, t.nome as NomeProcedimento from procedimento p "
+                           "left join tipo_procedimento t on (p.id_tipo_procedimento = t.id_tipo_procedimento) "
+                           "where p.id_atendimento = :id order by p.id_procedimento"),
+            QStringLiteral("select id_procedimento from procedimento "
+                           "where id_tipo_Procedimento = :item and id_atendimento = :id"),
+            QStringLiteral("delete from procedimento "
+                           "where Id_Atendimento = :Id_Atendimento and Id_Tipo_Procedimento = :Id_Tipo_Procedimento")};
+}
+
+db::RowSet memberChoices(const MemberStatements& member) { return run(member.listSql); }
+
+void selectMembers(db::DataSet& data, const MemberStatements& member, const QVariant& attendanceId) {
+    data.setSql(member.companionSql);
+    data.query().bind(QStringLiteral("id"), attendanceId);
+    data.open();
+}
+
+bool isMember(const MemberStatements& member, const QVariant& item, const QVariant& attendanceId) {
+    return run(member.duplicateSql, {{QStringLiteral("item"), item}, {QStringLiteral("id"), attendanceId}}).count() > 0;
+}
+
+void insertMember(const MemberStatements& member, const QVariantHash& values) {
+    const QStringList columns = values.keys();
+    QStringList params;
+    QVariantHash bound;  // parameters go by their lower-case names
+    for (const QString& c : columns) {
+        params << QLatin1Char(':') + c;
+        bound.insert(c.toLower(), values.value(c));
+    }
+    run(QStringLiteral("insert into %1 (%2) values (%3)")
+            .arg(member.table, columns.join(QStringLiteral(", ")), params.join(QStringLiteral(", "))),
+        bound);
+}
+
+void deleteMember(const MemberStatements& member, const QVariantHash& keys, const db::RowValues& read) {
+    db::runGuarded(member.deleteSql, keys, read);
+}
+
+}  // namespace atendimentosql

@@ -3,11 +3,12 @@
 // sterilised flag, the day summary and what the notification e-mail reads.
 
 #include "platform/db/DataSet.h"
+#include "platform/db/EditedRow.h"
 
 #include <QDate>
 #include <QVariant>
 
-namespace AtendimentoSql {
+namespace atendimentosql {
 
 extern const QString kInsert;  // returns the new Id_Atendimento
 extern const QString kModify;
@@ -38,8 +39,29 @@ QString summaryOrder();
 // The procedure names of each attendance of `ids`, joined with "," in the order they were recorded.
 QHash<int, QString> procedureNames(const QList<int>& ids);
 
+// The statements of one kind of an attendance's members: its professionals, procedures or used medicines.
+struct MemberStatements {
+    QString table;         // the member table
+    QString listSql;       // the choices offered
+    QString companionSql;  // the attendance's members, :id
+    QString duplicateSql;  // :item and :id; any row found is a duplicate
+    QString deleteSql;     // bound by fields of the member's row, by their lower-case names
+};
+MemberStatements medicineStatements();
+MemberStatements professionalStatements();
+MemberStatements procedureStatements();
+
+db::RowSet memberChoices(const MemberStatements& member);
+void selectMembers(db::DataSet& data, const MemberStatements& member, const QVariant& attendanceId);
+bool isMember(const MemberStatements& member, const QVariant& item, const QVariant& attendanceId);
+// Inserts a member row of `values` by column. The caller holds the transaction.
+void insertMember(const MemberStatements& member, const QVariantHash& values);
+// Deletes the member of `keys` while it still holds what was read (`read`), else kRegistroAlterado. The
+// caller holds the transaction.
+void deleteMember(const MemberStatements& member, const QVariantHash& keys, const db::RowValues& read);
+
 // The first row of the notification e-mail's data for one attendance, and the standard orientation text.
 db::RowSet notificationRow(const QVariant& attendanceId);
 QString standardOrientation();
 
-}  // namespace AtendimentoSql
+}  // namespace atendimentosql

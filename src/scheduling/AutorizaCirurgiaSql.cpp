@@ -3,7 +3,7 @@
 
 #include "platform/db/Query.h"
 
-namespace AutorizaCirurgiaSql {
+namespace autorizacirurgiasql {
 
 QList<CirurgiaRow> rows(const QVariant& ownerId, const QVariant& animalId, const QVariant& attendanceId) {
     db::Query q;
@@ -82,4 +82,4 @@ QList<QPair<QString, QString>> procedures(const QVariant& attendanceId) {
     return out;
 }
 
-}  // namespace AutorizaCirurgiaSql
+}  // namespace autorizacirurgiasql

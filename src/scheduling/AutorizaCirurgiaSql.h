@@ -4,7 +4,7 @@
 
 #include "scheduling/AutorizaCirurgiaRules.h"
 
-namespace AutorizaCirurgiaSql {
+namespace autorizacirurgiasql {
 
 // The attendance of that owner (status 'ATIVO') and animal; the reference tables, the address and the size
 // and coat read where they exist.
@@ -13,4 +13,4 @@ QList<CirurgiaRow> rows(const QVariant& ownerId, const QVariant& animalId, const
 // Name and description of each procedure type of the attendance, in the order they were recorded.
 QList<QPair<QString, QString>> procedures(const QVariant& attendanceId);
 
-}  // namespace AutorizaCirurgiaSql
+}  // namespace autorizacirurgiasql

@@ -86,7 +86,7 @@ void EnviaEmailAgendamento(const QVariant& attendanceId) {
     if (settings.host.isEmpty())
         return;
     NotificationData data;
-    const db::RowSet rows = AtendimentoSql::notificationRow(attendanceId);
+    const db::RowSet rows = atendimentosql::notificationRow(attendanceId);
     if (rows.count() > 0) {
         const auto text = [&](const char* field) { return db::toText(rows.row(0)[rows.indexOrThrow(QLatin1String(field))]); };
         data.owner = text("nome_proprietario");
@@ -97,7 +97,7 @@ void EnviaEmailAgendamento(const QVariant& attendanceId) {
         data.place = text("end_local_atendimento");
         data.when = db::toDateTime(rows.row(0)[rows.indexOrThrow(QStringLiteral("Data_Hora_Atendimento"))]);
     }
-    data.orientation = AtendimentoSql::standardOrientation();
+    data.orientation = atendimentosql::standardOrientation();
     const mail::Message message = notificationMessage(data, settings);
     Prompts::runAside(scheduling::kEnviandoEmail,
                       [&] { mail::send({settings.host, settings.port, settings.helo, settings.timeout}, message); });

@@ -33,7 +33,7 @@ ReceituarioPage::ReceituarioPage(std::function<ReceituarioSheet()> sheet, QWidge
     : QWidget(parent), m_sheet(std::move(sheet)) {
     m_rows = new db::DataSet(db::kMain, this);
     m_rows->setObjectName(QStringLiteral("qryReceituario"));
-    m_rows->setUpdateSql(ReceituarioSql::kInsert, ReceituarioSql::kModify);
+    m_rows->setUpdateSql(receituariosql::kInsert, receituariosql::kModify);
 
     auto* tools = new QToolBar(this);
     tools->setObjectName(QStringLiteral("ToolBar1"));
@@ -119,7 +119,7 @@ bool ReceituarioPage::eventFilter(QObject* watched, QEvent* event) {
 
 void ReceituarioPage::load(const QVariant& attendanceId) {
     m_attendance = attendanceId;
-    ReceituarioSql::selectOf(*m_rows, attendanceId);
+    receituariosql::selectOf(*m_rows, attendanceId);
     m_total->setText(QStringLiteral("Total de receituário: %1").arg(m_rows->recordCount()));
 }
 
@@ -144,7 +144,7 @@ void ReceituarioPage::post() {
     {
         db::Transaction transaction;
         if (m_rows->state() == db::DataSet::State::Insert) {
-            m_rows->setField(QStringLiteral("Id_Receituario"), ReceituarioSql::nextKey());
+            m_rows->setField(QStringLiteral("Id_Receituario"), receituariosql::nextKey());
             m_rows->setField(QStringLiteral("Id_Atendimento"), m_attendance);
             m_rows->setField(QStringLiteral("Inserido_Em"), db::serverTime());
             m_rows->setField(QStringLiteral("Inserido_Por"), auditUser());
@@ -168,7 +168,7 @@ void ReceituarioPage::remove() {
         return;
     {
         db::Transaction transaction;
-        ReceituarioSql::remove(m_rows->field(QStringLiteral("Id_Receituario")), db::readValues(*m_rows));
+        receituariosql::remove(m_rows->field(QStringLiteral("Id_Receituario")), db::readValues(*m_rows));
         transaction.commit();
     }
     load(m_attendance);
@@ -178,7 +178,7 @@ void ReceituarioPage::remove() {
 void ReceituarioPage::loadWeights() {
     if (m_weightsRead)
         return;
-    const db::RowSet rows = ReceituarioSql::weightTexts();
+    const db::RowSet rows = receituariosql::weightTexts();
     const QSignalBlocker block(dblTexto_Peso);
     dblTexto_Peso->clear();
     for (int i = 0; i < rows.count(); ++i) {
@@ -209,7 +209,7 @@ void ReceituarioPage::insertWeightText() {
 }
 
 void ReceituarioPage::insertStandardText() {
-    insertText(m_rows->isEditing() ? ReceituarioSql::standardText() : QString(), nullptr);
+    insertText(m_rows->isEditing() ? receituariosql::standardText() : QString(), nullptr);
 }
 
 void ReceituarioPage::print() {

@@ -5,7 +5,7 @@
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
 
-namespace ReceituarioSql {
+namespace receituariosql {
 
 namespace {
 
@@ -94,4 +94,6 @@ QString unitName(const QVariant& unitId) {
     return r.count() == 0 ? QString() : db::toText(r.row(0)[0]);
 }
 
-}  // namespace ReceituarioSql
+void prepareStandardReport(db::Query& q) { q << " select descricao from receituario_padrao "; }
+
+}  // namespace receituariosql

@@ -5,7 +5,7 @@
 #include "platform/db/DataSet.h"
 #include "platform/db/EditedRow.h"
 
-namespace ReceituarioSql {
+namespace receituariosql {
 
 extern const QString kInsert;
 extern const QString kModify;
@@ -30,4 +30,7 @@ void writeStandard(const QString& text, const db::RowValues& read);
 // The name of a work unit, empty when none.
 QString unitName(const QVariant& unitId);
 
-}  // namespace ReceituarioSql
+// REL001: the standard prescription's text.
+void prepareStandardReport(db::Query& q);
+
+}  // namespace receituariosql

@@ -58,10 +58,10 @@ TfrmAgenda::TfrmAgenda(QWidget* parent) : QWidget(parent) {
 
     AgendaDailyPage* daily = tbsPrincipal;
     AgendaWeekPage* weekly = tbsSemanal;
-    fillLookup(daily->dblUnidadeTrabalho, AgendaSql::units());
-    fillLookup(weekly->dblUnidadeSemanal, AgendaSql::units());
-    fillLookup(daily->dblStatus, AgendaSql::statuses());
-    fillLookup(weekly->dblStatusSemanal, AgendaSql::statuses());
+    fillLookup(daily->dblUnidadeTrabalho, agendasql::units());
+    fillLookup(weekly->dblUnidadeSemanal, agendasql::units());
+    fillLookup(daily->dblStatus, agendasql::statuses());
+    fillLookup(weekly->dblStatusSemanal, agendasql::statuses());
     mirror(daily->dblUnidadeTrabalho, weekly->dblUnidadeSemanal);
     mirror(daily->dblStatus, weekly->dblStatusSemanal);
     connect(daily->mcdPrincipal, &QCalendarWidget::selectionChanged, this,
@@ -157,7 +157,7 @@ bool TfrmAgenda::loadList() {
     m_dayCount = 0;
     int weeks = 1;
     try {
-        weeks = AgendaSql::weekRowCount(tbsSemanal->mclAgendaSemanal->selectedDate());
+        weeks = agendasql::weekRowCount(tbsSemanal->mclAgendaSemanal->selectedDate());
     } catch (const std::exception&) {
         Prompts::information(kErroPesquisarSemana);
     }
@@ -173,7 +173,7 @@ void TfrmAgenda::refresh() {
     try {
         if (!loadList())
             throw db::Error(kErroPreencherAgenda);
-        const db::RowSet rows = AgendaSql::weekRows(tbsSemanal->mclAgendaSemanal->selectedDate());
+        const db::RowSet rows = agendasql::weekRows(tbsSemanal->mclAgendaSemanal->selectedDate());
         if (rows.count() == 0)
             throw db::Error(kErroPreencherAgenda);
         m_week = {db::toInt(rows.row(0)[0]), db::toInt(rows.row(0)[1]), db::toDateTime(rows.row(0)[2]).date(),
@@ -191,7 +191,7 @@ void TfrmAgenda::refresh() {
 
 void TfrmAgenda::countWeek() {
     const QDate sunday = WeekGrid::weekSunday(m_week.first);
-    const WeekGrid::Counts counts = WeekGrid::count(AgendaSql::weekTimes(tbsPrincipal->filter(), sunday), sunday);
+    const WeekGrid::Counts counts = WeekGrid::count(agendasql::weekTimes(tbsPrincipal->filter(), sunday), sunday);
     m_weekCount = counts.total;
     tbsSemanal->writeCounts(counts);
     StatusBar1->showMessage(weekStatusText(tbsPrincipal->period(), m_dayCount, m_weekCount));
@@ -202,7 +202,7 @@ void TfrmAgenda::showAttendance(const QVariant& id) { tbsPrincipal->showAttendan
 void TfrmAgenda::enterWeekPage(const QDate& today) {
     if (m_weekDrawn)
         return;
-    const db::RowSet rows = AgendaSql::weekRows(today);
+    const db::RowSet rows = agendasql::weekRows(today);
     if (rows.count() > 0)
         m_week = {db::toInt(rows.row(0)[0]), db::toInt(rows.row(0)[1]), db::toDateTime(rows.row(0)[2]).date(),
                   db::toDateTime(rows.row(0)[3]).date()};

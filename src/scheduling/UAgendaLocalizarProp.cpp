@@ -26,7 +26,7 @@ using namespace scheduling;
 
 namespace {
 
-using AgendaSql::LocateBy;
+using agendasql::LocateBy;
 
 const QList<QPair<QString, LocateBy>>& choices() {
     static const QList<QPair<QString, LocateBy>> list{
@@ -147,7 +147,7 @@ void TfrmAgendaLocalizarProp::search() {
         break;
     }
     try {
-        AgendaSql::selectLocated(*qryPrincipal, found->second, value);
+        agendasql::selectLocated(*qryPrincipal, found->second, value);
     } catch (const std::exception&) {
         Prompts::information(kErroConsulta);
         return;

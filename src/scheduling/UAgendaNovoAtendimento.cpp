@@ -96,8 +96,19 @@ QVariant handedId(const QString& text) {
 TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : RegisterForm(parent) {
     setObjectName(QStringLiteral("frmAgendaNovoAtendimento"));
     setWindowTitle(QStringLiteral("Novo atendimento."));
+    describeRegister();
+    createIdentification();
+    layoutIdentification();
+    createPages();
+    loadLists();
+    connectRow();
+    setFirstFocus(dblUnidadeTrabalho);
+    resize(760, 520);
+}
+
+void TfrmAgendaNovoAtendimento::describeRegister() {
     setTable(QStringLiteral("atendimento"), QStringLiteral("Id_Atendimento"), KeyMaker::Server);
-    setUpdateSql(AtendimentoSql::kInsert, AtendimentoSql::kModify);
+    setUpdateSql(atendimentosql::kInsert, atendimentosql::kModify);
     setNewRowDefaults({{QStringLiteral("Ind_Autoriza_Cirurgia"), kSim}});
     setOpenOnShow(OpenOnShow::Nothing);
 
@@ -112,7 +123,9 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
     connect(qryPrincipal, &db::DataSet::currentChanged, this, keepDeleteOff);
     connect(qryPrincipal, &db::DataSet::rowsChanged, this, keepDeleteOff);
     keepDeleteOff();
+}
 
+void TfrmAgendaNovoAtendimento::createIdentification() {
     QWidget* page = tbsPrincipal;
     dbeCodAnimal = readOnlyEdit("dbeCodAnimal", page, qryPrincipal, QStringLiteral("Id_Animal"));
     m_animal = lookup(cbbAnimal, "cbbAnimal", page, qryPrincipal, QStringLiteral("Id_Animal"), QStringLiteral("id_animal"),
@@ -136,29 +149,33 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
     dbcEsterilizado->setObjectName(QStringLiteral("dbcEsterilizado"));
     dbcEsterilizado->addItems({kSim, kNao});
     dbcEsterilizado->setCurrentIndex(-1);
-
-    dbrAutorCirurgia = new QGroupBox(QStringLiteral("Autorizado cirurgia:"), page);
-    dbrAutorCirurgia->setObjectName(QStringLiteral("dbrAutorCirurgia"));
-    auto* sim = new QRadioButton(QStringLiteral("Sim"), dbrAutorCirurgia);
-    sim->setObjectName(QStringLiteral("rbtAutorCirurgiaSim"));
-    auto* nao = new QRadioButton(QStringLiteral("Não"), dbrAutorCirurgia);
-    nao->setObjectName(QStringLiteral("rbtAutorCirurgiaNao"));
-    auto* radios = new QHBoxLayout(dbrAutorCirurgia);
-    radios->addWidget(sim);
-    radios->addWidget(nao);
-    new RadioPairLink(dbrAutorCirurgia, sim, nao, qryPrincipal, QStringLiteral("Ind_Autoriza_Cirurgia"));
+    createSurgeryAuthorisation();
 
     btnAutorCirurgia = pushButton("btnAutorCirurgia", QStringLiteral("&Autor. cirurgia..."), page);
     btnReceituario = pushButton("btnReceituario", QStringLiteral("&Receituário..."), page);
+    connect(btnAutorCirurgia, &QPushButton::clicked, this, [this] { guarded([this] { printSurgeryAuthorisation(); }); });
+}
 
+void TfrmAgendaNovoAtendimento::createSurgeryAuthorisation() {
+    dbrAutorCirurgia = new QGroupBox(QStringLiteral("Autorizado cirurgia:"), tbsPrincipal);
+    dbrAutorCirurgia->setObjectName(QStringLiteral("dbrAutorCirurgia"));
+    auto* yes = new QRadioButton(QStringLiteral("Sim"), dbrAutorCirurgia);
+    yes->setObjectName(QStringLiteral("rbtAutorCirurgiaSim"));
+    auto* no = new QRadioButton(QStringLiteral("Não"), dbrAutorCirurgia);
+    no->setObjectName(QStringLiteral("rbtAutorCirurgiaNao"));
+    auto* radios = new QHBoxLayout(dbrAutorCirurgia);
+    radios->addWidget(yes);
+    radios->addWidget(no);
+    new RadioPairLink(dbrAutorCirurgia, yes, no, qryPrincipal, QStringLiteral("Ind_Autoriza_Cirurgia"));
+}
+
+void TfrmAgendaNovoAtendimento::layoutIdentification() {
+    QWidget* page = tbsPrincipal;
     auto* grid = new QGridLayout(page);
     int row = 0;
-    const auto line = [&](const QString& caption, QWidget* a, QWidget* b = nullptr) {
+    const auto line = [&](const QString& caption, QWidget* a) {
         grid->addWidget(new QLabel(caption, page), row, 0);
-        grid->addWidget(a, row, 1, Qt::AlignLeft);
-        if (b)
-            grid->addWidget(b, row, 2);
-        ++row;
+        grid->addWidget(a, row++, 1, Qt::AlignLeft);
     };
     line(QStringLiteral("Cód. atend.:"), dbeId_Atendimento);
     line(QStringLiteral("Cód. prop.:"), dbeCodProp);
@@ -178,7 +195,9 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
     grid->addLayout(buttons, row++, 0, 1, 3);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(2, 1);
+}
 
+void TfrmAgendaNovoAtendimento::createPages() {
     const auto attendance = [this] { return rowField(QStringLiteral("Id_Atendimento")); };
     tbsProfissionais = new MemberPage(professionalKind(), attendance, pgcPrincipal);
     tbsProfissionais->setObjectName(QStringLiteral("tbsProfissionais"));
@@ -202,7 +221,6 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
     tbsReceituario->setObjectName(QStringLiteral("tbsReceituario"));
     pgcPrincipal->addTab(tbsReceituario, QStringLiteral("Receituários"));
     connect(btnReceituario, &QPushButton::clicked, this, [this] { guarded([this] { tbsReceituario->print(); }); });
-    connect(btnAutorCirurgia, &QPushButton::clicked, this, [this] { guarded([this] { printSurgeryAuthorisation(); }); });
     connect(pgcPrincipal, &QTabWidget::currentChanged, this, [this](int index) {
         guarded([this, index] {
             if (pgcPrincipal->widget(m_page) == tbsResumo)
@@ -212,13 +230,17 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
                 tbsProfissionais->loadList();
         });
     });
+}
 
-    m_owner->setList(AtendimentoSql::activeOwners());
-    m_unit->setList(AtendimentoSql::activeUnits());
-    m_status->setList(AtendimentoSql::statuses());
+void TfrmAgendaNovoAtendimento::loadLists() {
+    m_owner->setList(atendimentosql::activeOwners());
+    m_unit->setList(atendimentosql::activeUnits());
+    m_status->setList(atendimentosql::statuses());
     tbsProcedimentos->loadList();
     tbsMedicamentoGasto->loadList();
+}
 
+void TfrmAgendaNovoAtendimento::connectRow() {
     connect(qryPrincipal, &db::DataSet::currentChanged, this, [this] { guarded([this] { loadRow(); }); });
     connect(qryPrincipal, &db::DataSet::fieldChanged, this, [this](const QString& name) {
         guarded([this, name] {
@@ -228,8 +250,6 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
                 loadSterilised();
         });
     });
-    setFirstFocus(dblUnidadeTrabalho);
-    resize(760, 520);
 }
 
 TfrmAgendaNovoAtendimento::~TfrmAgendaNovoAtendimento() {
@@ -254,21 +274,21 @@ TfrmAgendaNovoAtendimento* TfrmAgendaNovoAtendimento::openFromAgenda(const QDate
     form->dtpData->setDate(day);
     guarded([&] {
         if (db::toText(attendanceId).trimmed().isEmpty())
-            AtendimentoSql::selectAll(*form->qryPrincipal);
+            atendimentosql::selectAll(*form->qryPrincipal);
         else
-            AtendimentoSql::selectOne(*form->qryPrincipal, attendanceId);
+            atendimentosql::selectOne(*form->qryPrincipal, attendanceId);
     });
     showForm(form, ShowAs::MdiChild);
     return form;
 }
 
 void TfrmAgendaNovoAtendimento::startPreset(const QVariant& ownerId, const QVariant& animalId) {
-    m_owner->setList(AtendimentoSql::owner(ownerId));
-    AtendimentoSql::selectNone(*qryPrincipal);
+    m_owner->setList(atendimentosql::owner(ownerId));
+    atendimentosql::selectNone(*qryPrincipal);
     qryPrincipal->append();
     qryPrincipal->setField(QStringLiteral("Id_Proprietario"), ownerId);
     qryPrincipal->setField(QStringLiteral("Id_Animal"), animalId);
-    qryPrincipal->setField(QStringLiteral("Id_Unidade_Agendada"), AtendimentoSql::ownerUnit(ownerId));
+    qryPrincipal->setField(QStringLiteral("Id_Unidade_Agendada"), atendimentosql::ownerUnit(ownerId));
     dtpData->setDate(db::serverTime().date());
 }
 
@@ -280,7 +300,7 @@ QVariant TfrmAgendaNovoAtendimento::rowField(const QString& name) const {
 
 void TfrmAgendaNovoAtendimento::loadRow() {
     const QVariant when = rowField(QStringLiteral("Data_Hora_Atendimento"));
-    mkeHora->setText(horaText(when));
+    mkeHora->setText(hourText(when));
     if (!when.isNull())
         dtpData->setDate(db::toDateTime(when).date());
     loadAnimals();
@@ -300,7 +320,7 @@ ReceituarioSheet TfrmAgendaNovoAtendimento::prescriptionSheet() const {
     sheet.animalName = cbbAnimal->currentText();
     sheet.attendanceId = rowField(QStringLiteral("Id_Atendimento"));
     sheet.attendanceAt = db::toDateTime(rowField(QStringLiteral("Data_Hora_Atendimento")));
-    sheet.unitName = ReceituarioSql::unitName(rowField(QStringLiteral("Id_Unidade_Agendada")));
+    sheet.unitName = receituariosql::unitName(rowField(QStringLiteral("Id_Unidade_Agendada")));
     return sheet;
 }
 
@@ -317,12 +337,12 @@ void TfrmAgendaNovoAtendimento::printSurgeryAuthorisation() {
 
 void TfrmAgendaNovoAtendimento::loadAnimals() {
     const QVariant owner = rowField(QStringLiteral("Id_Proprietario"));
-    m_animal->setList(owner.isNull() ? db::RowSet() : AtendimentoSql::animalsOf(owner));
+    m_animal->setList(owner.isNull() ? db::RowSet() : atendimentosql::animalsOf(owner));
 }
 
 void TfrmAgendaNovoAtendimento::loadSterilised() {
     m_sterilisedAnimal = rowField(QStringLiteral("Id_Animal"));
-    m_sterilisedRead = AtendimentoSql::sterilised(m_sterilisedAnimal);
+    m_sterilisedRead = atendimentosql::sterilised(m_sterilisedAnimal);
     const QString flag = db::toText(m_sterilisedRead).trimmed();
     const QSignalBlocker block(dbcEsterilizado);
     dbcEsterilizado->setCurrentIndex(dbcEsterilizado->findText(flag));
@@ -346,61 +366,53 @@ void TfrmAgendaNovoAtendimento::append() {
 
 void TfrmAgendaNovoAtendimento::remove() {}
 
-void TfrmAgendaNovoAtendimento::save() {
-    if (!qryPrincipal->isEditing())
-        return;
-    const QVariant owner = m_owner->currentKey();
-    const QVariant animal = m_animal->currentKey();
-    const QVariant unit = m_unit->currentKey();
+bool TfrmAgendaNovoAtendimento::validate() {
     BookingEntry entry;
-    entry.hora = mkeHora->text();
+    entry.hour = mkeHora->text();
     entry.status = !m_status->currentKey().isNull() && !dblStatusAtendimento->currentText().trimmed().isEmpty();
-    entry.owner = !owner.isNull();
-    entry.animal = !animal.isNull();
-    entry.unit = !unit.isNull();
-    if (const std::optional<BookingRefusal> refusal = bookingRefusal(entry)) {
-        refuse(refusal->message, controlFor(int(refusal->control)));
-        return;
-    }
-    const bool inserting = qryPrincipal->state() == db::DataSet::State::Insert;
+    entry.owner = !m_owner->currentKey().isNull();
+    entry.animal = !m_animal->currentKey().isNull();
+    entry.unit = !m_unit->currentKey().isNull();
+    if (const std::optional<BookingRefusal> refusal = bookingRefusal(entry))
+        return refuse(refusal->message, controlFor(int(refusal->control)));
+    return true;
+}
+
+void TfrmAgendaNovoAtendimento::beforePost(bool inserting) {
+    // A step that fails rolls the whole save back, the animal's flag included.
+    const QVariant animal = m_animal->currentKey();
+    qryPrincipal->setField(QStringLiteral("Id_Proprietario"), m_owner->currentKey());
+    qryPrincipal->setField(QStringLiteral("Id_Animal"), animal);
+    qryPrincipal->setField(QStringLiteral("Id_Unidade_Agendada"), m_unit->currentKey());
+    qryPrincipal->setField(QStringLiteral("Data_Hora_Atendimento"),
+                           QDateTime(dtpData->date(), *parseHour(mkeHora->text())));
+    if (inserting)
+        qryPrincipal->setField(QStringLiteral("Id_Unidade_Trabalho"), handedId(UnidadeLogada));
     const QString flag = dbcEsterilizado->currentText().trimmed();
-    const QDateTime now = db::serverTime();
-    {
-        // A step that fails rolls the whole save back, the animal's flag included.
-        db::Transaction transaction;
-        qryPrincipal->setField(QStringLiteral("Id_Proprietario"), owner);
-        qryPrincipal->setField(QStringLiteral("Id_Animal"), animal);
-        qryPrincipal->setField(QStringLiteral("Id_Unidade_Agendada"), unit);
-        qryPrincipal->setField(QStringLiteral("Data_Hora_Atendimento"),
-                               QDateTime(dtpData->date(), *parseHora(mkeHora->text())));
-        if (inserting) {
-            qryPrincipal->setField(QStringLiteral("Id_Unidade_Trabalho"), handedId(UnidadeLogada));
-            qryPrincipal->setField(QStringLiteral("Inserido_Em"), now);
-            qryPrincipal->setField(QStringLiteral("Inserido_Por"), auditUser());
-        } else {
-            qryPrincipal->setField(QStringLiteral("Modificado_Em"), now);
-            qryPrincipal->setField(QStringLiteral("Modificado_Por"), auditUser());
-        }
-        if (!flag.isEmpty()) {
-            // The flag of another animal than the one shown is read now; an unchanged flag is not written.
-            const QVariant read =
-                animal == m_sterilisedAnimal ? m_sterilisedRead : AtendimentoSql::sterilised(animal);
-            if (flag != db::toText(read).trimmed())
-                AtendimentoSql::writeSterilised(animal, flag, read);
-        }
-        qryPrincipal->post();
-        transaction.commit();
+    if (!flag.isEmpty()) {
+        // The flag of another animal than the one shown is read now; an unchanged flag is not written.
+        const QVariant read = animal == m_sterilisedAnimal ? m_sterilisedRead : atendimentosql::sterilised(animal);
+        if (flag != db::toText(read).trimmed())
+            atendimentosql::writeSterilised(animal, flag, read);
     }
-    if (inserting) {
-        const QVariant key = qryPrincipal->field(QStringLiteral("Id_Atendimento"));
-        AtendimentoSql::selectOfAnimal(*qryPrincipal, animal);
-        qryPrincipal->locate(QStringLiteral("Id_Atendimento"), key);
-        try {
-            EnviaEmailAgendamento(key);
-        } catch (const std::exception& e) {
-            Prompts::information(kEmailNaoEnviado + QString::fromUtf8(e.what()));
-            return;
-        }
+}
+
+void TfrmAgendaNovoAtendimento::afterCommit(bool inserting) {
+    m_mailFailure.reset();
+    if (!inserting)
+        return;
+    const QVariant key = qryPrincipal->field(QStringLiteral("Id_Atendimento"));
+    atendimentosql::selectOfAnimal(*qryPrincipal, qryPrincipal->field(QStringLiteral("Id_Animal")));
+    qryPrincipal->locate(QStringLiteral("Id_Atendimento"), key);
+    try {
+        EnviaEmailAgendamento(key);
+    } catch (const std::exception& e) {
+        m_mailFailure = QString::fromUtf8(e.what());
     }
-    Prompts::information(kOperacaoRealizada);
+}
+
+QString TfrmAgendaNovoAtendimento::savedMessage(bool inserting) const {
+    if (inserting && m_mailFailure)
+        return kEmailNaoEnviado + *m_mailFailure;
+    return RegisterForm::savedMessage(inserting);
 }

@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QPointer>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -64,10 +65,27 @@ public:
     ReceituarioPage* tbsReceituario;
 
     void append() override;
-    void save() override;
     void remove() override;  // an attendance is cancelled through its status, never deleted here
 
+protected:
+    bool validate() override;
+    // Inside the save's transaction: the row takes the owner, animal, unit and date-hour shown (and, when
+    // new, the login unit), and the animal's sterilised flag is written with it.
+    void beforePost(bool inserting) override;
+    // A new attendance: the animal's attendances are shown on it, and the notification e-mail goes.
+    void afterCommit(bool inserting) override;
+    QString savedMessage(bool inserting) const override;  // says when the e-mail was not sent, and why
+
 private:
+    // The constructor's parts, in order.
+    void describeRegister();      // table, statements, defaults; no grid page, search, print or delete
+    void createIdentification();  // the controls of "Identificação"
+    void createSurgeryAuthorisation();
+    void layoutIdentification();
+    void createPages();           // professionals, procedures, used medicines, day summary, prescriptions
+    void loadLists();             // the owners, units and statuses offered, the procedures and medicines
+    void connectRow();            // a move or a changed owner or animal shows what goes with the row
+
     void startPreset(const QVariant& ownerId, const QVariant& animalId);
     void loadRow();
     void loadAnimals();
@@ -84,6 +102,7 @@ private:
     int m_page = 0;
     // The animal's sterilised flag as shown, and of which animal.
     QVariant m_sterilisedAnimal, m_sterilisedRead;
+    std::optional<QString> m_mailFailure;  // why the last new attendance's e-mail was not sent
 };
 
 inline QPointer<TfrmAgendaNovoAtendimento> frmAgendaNovoAtendimento;

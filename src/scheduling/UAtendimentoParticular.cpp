@@ -51,9 +51,19 @@ TfrmAtendimentoParticular::TfrmAtendimentoParticular(QWidget* parent) : QWidget(
     setObjectName(QStringLiteral("frmAtendimentoParticular"));
     setWindowTitle(QStringLiteral("008 - Atendimento particular."));
     auto* tabs = new QTabWidget(this);
-    auto* page = new QWidget(tabs);
-    tabs->addTab(page, QStringLiteral("Principal"));
+    tabs->addTab(createPage(tabs), QStringLiteral("Principal"));
+    QLayout* buttons = createButtons();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(createStatusBar());
+    createPopup();
+    loadLists();
+    resize(560, 460);
+}
 
+QWidget* TfrmAtendimentoParticular::createPage(QWidget* tabs) {
+    auto* page = new QWidget(tabs);
     const auto edit = [page](const char* name) {
         auto* e = new QLineEdit(page);
         e->setObjectName(QLatin1String(name));
@@ -80,19 +90,8 @@ TfrmAtendimentoParticular::TfrmAtendimentoParticular(QWidget* parent) : QWidget(
                        static_cast<QWidget*>(DBEdit2), static_cast<QWidget*>(DBLookupComboBox3),
                        static_cast<QWidget*>(DBLookupComboBox1), static_cast<QWidget*>(mkeDt_Atendimento)})
         ui::EnterAsTab::install(w);
-
-    m_rows = new db::DataSet(db::kMain, this);
-    m_rows->setObjectName(QStringLiteral("qryAtendimento"));
-    dbgAtendimento = new QTableView(page);
-    dbgAtendimento->setObjectName(QStringLiteral("dbgAtendimento"));
-    ui::GridColumn date(QStringLiteral("Data"), QStringLiteral("dt_Atendimento"), 90);
-    date.text = [](const db::DataSet& data, int row) {
-        return fmt::date(db::toDateTime(data.cell(row, QStringLiteral("dt_Atendimento"))));
-    };
-    ui::bindGrid(dbgAtendimento, m_rows,
-                 {{QStringLiteral("Código"), QStringLiteral("Id_Atendimento_Particular"), 60, QColor(Qt::lightGray)},
-                  date,
-                  {QStringLiteral("Atendimento"), QStringLiteral("Cal_Tipo_Atendimento"), 300}});
+    connect(dblProprietario, &QComboBox::currentIndexChanged, this, [this] { guarded([this] { ownerChosen(); }); });
+    connect(DBLookupComboBox3, &QComboBox::currentIndexChanged, this, [this] { guarded([this] { animalChosen(); }); });
 
     auto* grid = new QGridLayout;
     int row = 0;
@@ -108,46 +107,65 @@ TfrmAtendimentoParticular::TfrmAtendimentoParticular(QWidget* parent) : QWidget(
     line(QStringLiteral("Data  realização:"), mkeDt_Atendimento);
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->addLayout(grid);
-    pageLayout->addWidget(dbgAtendimento, 1);
+    pageLayout->addWidget(createGrid(page), 1);
+    return page;
+}
 
+QTableView* TfrmAtendimentoParticular::createGrid(QWidget* page) {
+    m_rows = new db::DataSet(db::kMain, this);
+    m_rows->setObjectName(QStringLiteral("qryAtendimento"));
+    dbgAtendimento = new QTableView(page);
+    dbgAtendimento->setObjectName(QStringLiteral("dbgAtendimento"));
+    ui::GridColumn date(QStringLiteral("Data"), QStringLiteral("dt_Atendimento"), 90);
+    date.text = [](const db::DataSet& data, int row) {
+        return fmt::date(db::toDateTime(data.cell(row, QStringLiteral("dt_Atendimento"))));
+    };
+    ui::bindGrid(dbgAtendimento, m_rows,
+                 {{QStringLiteral("Código"), QStringLiteral("Id_Atendimento_Particular"), 60, QColor(Qt::lightGray)},
+                  date,
+                  {QStringLiteral("Atendimento"), QStringLiteral("Cal_Tipo_Atendimento"), 300}});
+    return dbgAtendimento;
+}
+
+QLayout* TfrmAtendimentoParticular::createButtons() {
     auto* bmpIncluir = button("bmpIncluir", QStringLiteral("&Incluir"), this);
     auto* bmpExcluir = button("bmpExcluir", QStringLiteral("&Excluir"), this);
     auto* bmpSair = button("bmpSair", QStringLiteral("&Sair"), this);
     auto* bmpAtualiza = button("bmpAtualiza", QStringLiteral("&Atualiza"), this);
-    connect(bmpIncluir, &QPushButton::clicked, this, [this] { guarded([this] { incluir(); }); });
-    connect(bmpExcluir, &QPushButton::clicked, this, [this] { guarded([this] { excluir(); }); });
-    connect(bmpAtualiza, &QPushButton::clicked, this, [this] { guarded([this] { atualiza(); }); });
+    connect(bmpIncluir, &QPushButton::clicked, this, [this] { guarded([this] { add(); }); });
+    connect(bmpExcluir, &QPushButton::clicked, this, [this] { guarded([this] { remove(); }); });
+    connect(bmpAtualiza, &QPushButton::clicked, this, [this] { guarded([this] { refresh(); }); });
     connect(bmpSair, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {bmpIncluir, bmpExcluir, bmpSair, bmpAtualiza})
         buttons->addWidget(b);
     buttons->addStretch(1);
+    return buttons;
+}
 
+QStatusBar* TfrmAtendimentoParticular::createStatusBar() {
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
     status->setSizeGripEnabled(false);
     for (int i = 0; i < 3; ++i)
         status->addWidget(new QLabel(status), 1);
+    return status;
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs, 1);
-    layout->addLayout(buttons);
-    layout->addWidget(status);
-
+void TfrmAtendimentoParticular::createPopup() {
     // The pop-up item runs the main window's procedure-type register.
-    auto* procedimento = new QAction(QStringLiteral("Procedimento médico..."), this);
-    procedimento->setObjectName(QStringLiteral("actProcedimento"));
-    bindToMenuAction(procedimento, QStringLiteral("actProcedimento"));
-    addAction(procedimento);
+    auto* procedureItem = new QAction(QStringLiteral("Procedimento médico..."), this);
+    procedureItem->setObjectName(QStringLiteral("actProcedimento"));
+    bindToMenuAction(procedureItem, QStringLiteral("actProcedimento"));
+    addAction(procedureItem);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+}
 
-    connect(dblProprietario, &QComboBox::currentIndexChanged, this, [this] { guarded([this] { ownerChosen(); }); });
-    connect(DBLookupComboBox3, &QComboBox::currentIndexChanged, this, [this] { guarded([this] { animalChosen(); }); });
-    fill(dblProprietario, AtendimentoParticularSql::owners(), QStringLiteral("id_proprietario"), QStringLiteral("nome"));
-    fill(DBLookupComboBox1, AtendimentoParticularSql::procedureTypes(), QStringLiteral("Id_Tipo_Procedimento"),
+void TfrmAtendimentoParticular::loadLists() {
+    fill(dblProprietario, atendimentoparticularsql::owners(), QStringLiteral("id_proprietario"), QStringLiteral("nome"));
+    fill(DBLookupComboBox1, atendimentoparticularsql::procedureTypes(), QStringLiteral("Id_Tipo_Procedimento"),
          QStringLiteral("Nome"));
-    AtendimentoParticularSql::selectOfAnimal(*m_rows, {});
-    resize(560, 460);
+    atendimentoparticularsql::selectOfAnimal(*m_rows, {});
 }
 
 TfrmAtendimentoParticular* TfrmAtendimentoParticular::open() {
@@ -167,7 +185,7 @@ TfrmAtendimentoParticular* TfrmAtendimentoParticular::open() {
 void TfrmAtendimentoParticular::ownerChosen() {
     const QVariant owner = chosen(dblProprietario);
     dbeCodico->setText(db::toText(owner));
-    fill(DBLookupComboBox3, owner.isNull() ? db::RowSet() : AtendimentoParticularSql::animalsOf(owner),
+    fill(DBLookupComboBox3, owner.isNull() ? db::RowSet() : atendimentoparticularsql::animalsOf(owner),
          QStringLiteral("id_animal"), QStringLiteral("nome"));
     animalChosen();
 }
@@ -175,17 +193,17 @@ void TfrmAtendimentoParticular::ownerChosen() {
 void TfrmAtendimentoParticular::animalChosen() {
     const QVariant animal = chosen(DBLookupComboBox3);
     DBEdit2->setText(db::toText(animal));
-    AtendimentoParticularSql::selectOfAnimal(*m_rows, animal);
+    atendimentoparticularsql::selectOfAnimal(*m_rows, animal);
 }
 
-void TfrmAtendimentoParticular::atualiza() {
+void TfrmAtendimentoParticular::refresh() {
     const QVariant current = chosen(DBLookupComboBox1);
-    fill(DBLookupComboBox1, AtendimentoParticularSql::procedureTypes(), QStringLiteral("Id_Tipo_Procedimento"),
+    fill(DBLookupComboBox1, atendimentoparticularsql::procedureTypes(), QStringLiteral("Id_Tipo_Procedimento"),
          QStringLiteral("Nome"));
     DBLookupComboBox1->setCurrentIndex(DBLookupComboBox1->findData(current));
 }
 
-void TfrmAtendimentoParticular::incluir() {
+void TfrmAtendimentoParticular::add() {
     const QVariant animal = chosen(DBLookupComboBox3);
     const QVariant type = chosen(DBLookupComboBox1);
     if (animal.isNull()) {
@@ -206,17 +224,17 @@ void TfrmAtendimentoParticular::incluir() {
     }
     try {
         db::Transaction transaction;
-        AtendimentoParticularSql::insert(animal, type, done);
+        atendimentoparticularsql::insert(animal, type, done);
         transaction.commit();
     } catch (const std::exception&) {
         Prompts::error(kErroGravarCancelada);
         return;
     }
-    AtendimentoParticularSql::selectOfAnimal(*m_rows, animal);
+    atendimentoparticularsql::selectOfAnimal(*m_rows, animal);
     Prompts::information(kOperacaoRealizadaMinuscula);
 }
 
-void TfrmAtendimentoParticular::excluir() {
+void TfrmAtendimentoParticular::remove() {
     const QVariant key = m_rows->recNo() < 0 ? QVariant() : m_rows->field(QStringLiteral("Id_Atendimento_Particular"));
     if (db::toText(key).trimmed().isEmpty()) {
         Prompts::information(kRegistroNaoEncontradoExclusao);
@@ -226,7 +244,7 @@ void TfrmAtendimentoParticular::excluir() {
         return;
     {
         db::Transaction transaction;
-        AtendimentoParticularSql::remove(key, db::readValues(*m_rows));
+        atendimentoparticularsql::remove(key, db::readValues(*m_rows));
         transaction.commit();
     }
     m_rows->refresh();

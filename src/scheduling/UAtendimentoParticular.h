@@ -8,8 +8,10 @@
 #include <QWidget>
 
 class QComboBox;
+class QLayout;
 class QLineEdit;
 class QPushButton;
+class QStatusBar;
 class QTableView;
 
 namespace ui {
@@ -33,13 +35,22 @@ public:
     // Menu action 008: a window of its own, with the rights of form 5.
     static TfrmAtendimentoParticular* open();
 
-    void incluir();
-    void excluir();
-    void atualiza();
+    void add();
+    void remove();
+    void refresh();
 
-    db::DataSet* atendimentos() const { return m_rows; }
+    db::DataSet* attendances() const { return m_rows; }
 
 private:
+    // The constructor's parts: the page "Principal" with its grid, the buttons (their row), the status bar,
+    // the pop-up menu and the lists offered.
+    QWidget* createPage(QWidget* tabs);
+    QTableView* createGrid(QWidget* page);
+    QLayout* createButtons();
+    QStatusBar* createStatusBar();
+    void createPopup();
+    void loadLists();
+
     void ownerChosen();
     void animalChosen();
 

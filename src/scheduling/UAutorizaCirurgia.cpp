@@ -59,9 +59,9 @@ TfrmAutorizaCirurgia::TfrmAutorizaCirurgia(const QVariant& ownerId, const QVaria
     setMargins(2.6);
     setNow(db::serverTime());
     if (!blank(ownerId) && !blank(animalId) && !blank(attendanceId))
-        m_rows = AutorizaCirurgiaSql::rows(ownerId, animalId, attendanceId);
+        m_rows = autorizacirurgiasql::rows(ownerId, animalId, attendanceId);
     m_declaration = declarationText(attendanceId, blank(attendanceId) ? QList<QPair<QString, QString>>()
-                                                                      : AutorizaCirurgiaSql::procedures(attendanceId));
+                                                                      : autorizacirurgiasql::procedures(attendanceId));
     setData(std::make_shared<CountData>(int(m_rows.size())));
     const qreal w = bodyRectMm().width();
 

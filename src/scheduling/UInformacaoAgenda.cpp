@@ -4,9 +4,9 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-QStringList agendaStatistics(const AgendaSql::Filter& filter) {
+QStringList agendaStatistics(const agendasql::Filter& filter) {
     QStringList lines{QString(), statisticsHeading(filter.day, filter.period)};
-    const db::RowSet rows = AgendaSql::statisticsRows(filter);
+    const db::RowSet rows = agendasql::statisticsRows(filter);
     const auto text = [&rows](int r, const char* field) {
         return db::toText(rows.row(r)[rows.indexOrThrow(QLatin1String(field))]);
     };
@@ -18,7 +18,7 @@ QStringList agendaStatistics(const AgendaSql::Filter& filter) {
             lines << QStringLiteral(" ") << QStringLiteral(" ")
                   << QStringLiteral("___________________  ") + text(r, "nome_unidade_agendada") +
                          QStringLiteral("  ___________________");
-            const db::RowSet counts = AgendaSql::statusCounts(filter, rowUnit);
+            const db::RowSet counts = agendasql::statusCounts(filter, rowUnit);
             for (int c = 0; c < counts.count(); ++c)
                 if (!db::toText(counts.row(c)[0]).trimmed().isEmpty())
                     lines << db::toText(counts.row(c)[0]) + QStringLiteral(" : ") + db::toText(counts.row(c)[1]);

@@ -15,7 +15,7 @@ inline const QString kErroPesquisa = QStringLiteral("Erro ao tentar realizar a p
 }  // namespace scheduling
 
 // The statistics' lines, the first one empty.
-QStringList agendaStatistics(const AgendaSql::Filter& filter);
+QStringList agendaStatistics(const agendasql::Filter& filter);
 
 class TfrmInformacaoAgenda : public QWidget {
     Q_OBJECT

@@ -37,15 +37,15 @@ TfrmReceituarioPadrao::TfrmReceituarioPadrao(QWidget* parent) : QWidget(parent) 
             connect(b, &QPushButton::clicked, this, &QWidget::close);
         buttons->addWidget(b);
     };
-    button("bmpGravar", QStringLiteral("&Gravar"), &TfrmReceituarioPadrao::gravar);
-    button("bmpAlterar", QStringLiteral("&Alterar"), &TfrmReceituarioPadrao::alterar);
+    button("bmpGravar", QStringLiteral("&Gravar"), &TfrmReceituarioPadrao::save);
+    button("bmpAlterar", QStringLiteral("&Alterar"), &TfrmReceituarioPadrao::change);
     button("bmpSair", QStringLiteral("&Sair"), nullptr);
-    button("bmpImprimir", QStringLiteral("&Imprimir..."), &TfrmReceituarioPadrao::imprimir);
+    button("bmpImprimir", QStringLiteral("&Imprimir..."), &TfrmReceituarioPadrao::print);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(DBMemo1, 1);
     layout->addLayout(buttons);
-    ReceituarioSql::selectStandard(*m_text);
+    receituariosql::selectStandard(*m_text);
     resize(520, 380);
 }
 
@@ -62,10 +62,10 @@ TfrmReceituarioPadrao* TfrmReceituarioPadrao::open() {
     return form;
 }
 
-void TfrmReceituarioPadrao::alterar() {
-    ReceituarioSql::selectStandard(*m_text);
+void TfrmReceituarioPadrao::change() {
+    receituariosql::selectStandard(*m_text);
     if (m_text->isEmpty()) {
-        ReceituarioSql::selectNoStandard(*m_text);
+        receituariosql::selectNoStandard(*m_text);
         m_text->append();
     } else {
         m_text->first();
@@ -74,7 +74,7 @@ void TfrmReceituarioPadrao::alterar() {
     DBMemo1->setFocus();
 }
 
-void TfrmReceituarioPadrao::gravar() {
+void TfrmReceituarioPadrao::save() {
     if (!m_text->isEditing()) {
         Prompts::information(kClikAlterar);
         return;
@@ -82,15 +82,15 @@ void TfrmReceituarioPadrao::gravar() {
     const QString text = m_text->str(QStringLiteral("descricao"));
     try {
         db::Transaction transaction;
-        ReceituarioSql::writeStandard(text, db::readValues(*m_text));
+        receituariosql::writeStandard(text, db::readValues(*m_text));
         transaction.commit();
     } catch (const std::exception& e) {
         Prompts::information(failureText(e, kErroGravarRegistro));
         return;
     }
     m_text->cancel();
-    ReceituarioSql::selectStandard(*m_text);
+    receituariosql::selectStandard(*m_text);
     Prompts::information(kOperacaoRealizada);
 }
 
-void TfrmReceituarioPadrao::imprimir() { Prompts::preview(std::make_shared<TfrmreceituarioPadraoImp>(), true); }
+void TfrmReceituarioPadrao::print() { Prompts::preview(std::make_shared<TfrmreceituarioPadraoImp>(), true); }

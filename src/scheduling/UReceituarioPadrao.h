@@ -21,11 +21,11 @@ public:
     // Menu action 020: an MDI child with the rights of form 20.
     static TfrmReceituarioPadrao* open();
 
-    void alterar();
-    void gravar();
-    void imprimir();
+    void change();
+    void save();
+    void print();
 
-    db::DataSet* texto() const { return m_text; }
+    db::DataSet* standardText() const { return m_text; }
 
 private:
     QPlainTextEdit* DBMemo1;

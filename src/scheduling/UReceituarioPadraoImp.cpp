@@ -2,12 +2,13 @@
 #include "scheduling/UReceituarioPadraoImp.h"
 
 #include "common/ReportParts.h"
+#include "scheduling/ReceituarioSql.h"
 
 TfrmreceituarioPadraoImp::TfrmreceituarioPadraoImp() {
     setTitle(QStringLiteral("Texto do receituário"));
     setMargins(2.6);
     const qreal w = bodyRectMm().width();
-    qryPrincipal << " select descricao from receituario_padrao ";
+    receituariosql::prepareStandardReport(qryPrincipal);
     setData(reportData(qryPrincipal));
     addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL001"), QStringLiteral("Texto do receituário"), w);
     report::Band& detail = addBand(report::BandType::Detail, 7);

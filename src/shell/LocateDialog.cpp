@@ -1,6 +1,7 @@
 // The code-or-name search dialog of the user and profile registers.
 #include "shell/LocateDialog.h"
 
+#include "common/RegisterSql.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "platform/ui/EnterAsTab.h"
@@ -37,7 +38,7 @@ LocateDialog::LocateDialog(const LocateDialogShape& shape, RegisterForm* form, Q
     bmpLocalizar->setObjectName(QStringLiteral("bmpLocalizar"));
     bmpOK = new QPushButton(QStringLiteral("&OK"), this);
     bmpOK->setObjectName(QStringLiteral("bmpOK"));
-    connect(bmpLocalizar, &QPushButton::clicked, this, [this] { guarded([this] { localizar(); }); });
+    connect(bmpLocalizar, &QPushButton::clicked, this, [this] { guarded([this] { locate(); }); });
     ui::EnterAsTab::pressOnEnter(edtTexto, bmpLocalizar);
     connect(bmpOK, &QPushButton::clicked, this, [this] { guarded([this] { ok(); }); });
     auto* buttons = new QHBoxLayout;
@@ -56,7 +57,7 @@ LocateDialog::LocateDialog(const LocateDialogShape& shape, RegisterForm* form, Q
     resize(560, 380);
 }
 
-void LocateDialog::localizar() {
+void LocateDialog::locate() {
     const QString kind = cbbSelecao->currentText();
     const QString text = edtTexto->text().trimmed();
     if ((kind != kSearchByCode && kind != kSearchByName) || text.isEmpty()) {
@@ -65,7 +66,7 @@ void LocateDialog::localizar() {
     }
     qryPrincipal->close();
     qryPrincipal->setSql(m_shape.select);
-    addCodeOrNameFilter(qryPrincipal->query(), kind == kSearchByCode, text, m_shape.key);
+    registersql::addCodeOrNameFilter(qryPrincipal->query(), kind == kSearchByCode, text, m_shape.key);
     qryPrincipal->open();
     findChild<QLabel*>(QStringLiteral("StatusBar1Panel0"))->setText(kEncontrados.arg(qryPrincipal->recordCount()));
 }

@@ -31,7 +31,7 @@ public:
     QPushButton* bmpOK;
     QStatusBar* stbPrincipal;
 
-    void localizar();
+    void locate();
     void ok();
 
 protected:

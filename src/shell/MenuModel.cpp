@@ -117,6 +117,6 @@ QSet<int> grantedTags(const QList<ProfileFormRow>& rows) {
     return tags;
 }
 
-QString statusPanelUnit(const QString& nomeUnidade) { return QStringLiteral("Unidade logada: ") + nomeUnidade; }
+QString statusPanelUnit(const QString& unitName) { return QStringLiteral("Unidade logada: ") + unitName; }
 
-QString statusPanelUser(const QString& nome, const QString& perfil) { return nome + QStringLiteral(" - ") + perfil; }
+QString statusPanelUser(const QString& userName, const QString& profileName) { return userName + QStringLiteral(" - ") + profileName; }

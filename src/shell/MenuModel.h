@@ -29,5 +29,5 @@ QSet<int> grantedTags(const QList<ProfileFormRow>& rows);
 
 // The status bar's two panels, written alike at start-up and after every login (a switch of user included):
 // "Unidade logada: " and the unit's name; the user's name, " - " and the profile's name.
-QString statusPanelUnit(const QString& nomeUnidade);
-QString statusPanelUser(const QString& nome, const QString& perfil);
+QString statusPanelUnit(const QString& unitName);
+QString statusPanelUser(const QString& userName, const QString& profileName);

@@ -29,27 +29,27 @@ const QString kRelatorio = QStringLiteral("Relatório");
 // The list's columns: the form's id, type and name, the five rights, the description.
 enum Column { Codigo, Tipo, Nome, FirstRight, Descricao = FirstRight + 5 };
 
-QTreeWidgetItem* makeItem(const FormRight& right) {
-    QStringList texts{db::toText(right.idForm), formTypeText(right.tipoForm), right.nome};
+QTreeWidgetItem* makeItem(const perfilsql::FormRight& right) {
+    QStringList texts{db::toText(right.formId), formTypeText(right.formType), right.name};
     for (const QString& r : right.rights)
         texts << r;
-    texts << right.descricao;
+    texts << right.description;
     auto* item = new QTreeWidgetItem(texts);
-    item->setData(Codigo, Qt::UserRole, right.idForm);
-    item->setData(Tipo, Qt::UserRole, right.tipoForm);
+    item->setData(Codigo, Qt::UserRole, right.formId);
+    item->setData(Tipo, Qt::UserRole, right.formType);
     return item;
 }
 }  // namespace
 
-QString formTypeText(const QString& tipoForm) {
-    if (tipoForm == QLatin1String("F"))
+QString formTypeText(const QString& formType) {
+    if (formType == QLatin1String("F"))
         return kFormulario;
-    if (tipoForm == QLatin1String("R"))
+    if (formType == QLatin1String("R"))
         return kRelatorio;
     return {};
 }
 
-TPerfilFormPage::TPerfilFormPage(db::DataSet* perfil, QWidget* parent) : QWidget(parent), m_perfil(perfil) {
+PerfilFormPage::PerfilFormPage(db::DataSet* profile, QWidget* parent) : QWidget(parent), m_profile(profile) {
     lblNomePerfil = new QLabel(this);
     lblNomePerfil->setObjectName(QStringLiteral("lblNomePerfil"));
     lblNomePerfil->setAlignment(Qt::AlignCenter);
@@ -104,47 +104,47 @@ TPerfilFormPage::TPerfilFormPage(db::DataSet* perfil, QWidget* parent) : QWidget
     connect(cbbForm_Rel, &QComboBox::currentIndexChanged, this, [this] { guarded([this] { chooseType(); }); });
     connect(bmpIncluir, &QPushButton::clicked, this, [this] { guarded([this] { bmpIncluirClick(); }); });
     connect(bmpExcluir, &QPushButton::clicked, this, [this] { guarded([this] { bmpExcluirClick(); }); });
-    connect(m_perfil, &db::DataSet::currentChanged, this, [this] { guarded([this] { load(); }); });
-    connect(m_perfil, &db::DataSet::fieldChanged, this, &TPerfilFormPage::showName);
+    connect(m_profile, &db::DataSet::currentChanged, this, [this] { guarded([this] { load(); }); });
+    connect(m_profile, &db::DataSet::fieldChanged, this, &PerfilFormPage::showName);
 }
 
-void TPerfilFormPage::showName() {
-    lblNomePerfil->setText(m_perfil->isActive() && m_perfil->recNo() >= 0 ? m_perfil->str(QStringLiteral("Nome"))
+void PerfilFormPage::showName() {
+    lblNomePerfil->setText(m_profile->isActive() && m_profile->recNo() >= 0 ? m_profile->str(QStringLiteral("Nome"))
                                                                            : QString());
 }
 
-void TPerfilFormPage::load() {
+void PerfilFormPage::load() {
     lvwFormulario->clear();
     showName();
-    if (!m_perfil->isActive() || m_perfil->recNo() < 0)
+    if (!m_profile->isActive() || m_profile->recNo() < 0)
         return;
-    for (const FormRight& right : profileRights(m_perfil->field(QStringLiteral("Id_Perfil"))))
+    for (const perfilsql::FormRight& right : perfilsql::rights(m_profile->field(QStringLiteral("Id_Perfil"))))
         lvwFormulario->addTopLevelItem(makeItem(right));
 }
 
-void TPerfilFormPage::chooseType() {
+void PerfilFormPage::chooseType() {
     dblFormulario->clear();
-    const QString tipo = cbbForm_Rel->currentText().contains(kRelatorio)     ? QStringLiteral("R")
+    const QString type = cbbForm_Rel->currentText().contains(kRelatorio)     ? QStringLiteral("R")
                          : cbbForm_Rel->currentText().contains(kFormulario) ? QStringLiteral("F")
                                                                              : QString();
-    if (tipo.isEmpty())
+    if (type.isEmpty())
         return;
-    const db::RowSet forms = formsOfType(tipo);
+    const db::RowSet forms = perfilsql::formsOfType(type);
     const int id = forms.fieldIndex(QStringLiteral("Id_Form"));
-    const int nome = forms.fieldIndex(QStringLiteral("Nome"));
-    const int descricao = forms.fieldIndex(QStringLiteral("Descricao"));
+    const int name = forms.fieldIndex(QStringLiteral("Nome"));
+    const int description = forms.fieldIndex(QStringLiteral("Descricao"));
     for (int r = 0; r < forms.count(); ++r) {
-        dblFormulario->addItem(db::toText(forms.row(r)[nome]), forms.row(r)[id]);
-        dblFormulario->setItemData(r, db::toText(forms.row(r)[descricao]), Qt::ToolTipRole);
+        dblFormulario->addItem(db::toText(forms.row(r)[name]), forms.row(r)[id]);
+        dblFormulario->setItemData(r, db::toText(forms.row(r)[description]), Qt::ToolTipRole);
     }
     dblFormulario->setCurrentIndex(-1);
 }
 
-QList<FormRight> TPerfilFormPage::rights() const {
-    QList<FormRight> out;
+QList<perfilsql::FormRight> PerfilFormPage::rights() const {
+    QList<perfilsql::FormRight> out;
     for (int i = 0; i < lvwFormulario->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = lvwFormulario->topLevelItem(i);
-        FormRight right{item->data(Codigo, Qt::UserRole), item->data(Tipo, Qt::UserRole).toString(),
+        perfilsql::FormRight right{item->data(Codigo, Qt::UserRole), item->data(Tipo, Qt::UserRole).toString(),
                         item->text(Nome), item->text(Descricao), {}};
         for (int r = 0; r < 5; ++r)
             right.rights[r] = item->text(FirstRight + r);
@@ -153,21 +153,21 @@ QList<FormRight> TPerfilFormPage::rights() const {
     return out;
 }
 
-bool TPerfilFormPage::isEmpty() const { return lvwFormulario->topLevelItemCount() == 0; }
+bool PerfilFormPage::isEmpty() const { return lvwFormulario->topLevelItemCount() == 0; }
 
-void TPerfilFormPage::bmpIncluirClick() {
-    if (!m_perfil->isEditing())
+void PerfilFormPage::bmpIncluirClick() {
+    if (!m_profile->isEditing())
         return Prompts::information(kModo);
     if (cbbForm_Rel->currentIndex() < 0)
         return Prompts::information(kSelecioneTipo);
     if (dblFormulario->currentIndex() < 0)
         return Prompts::information(kSelecioneForm);
     const QVariant id = dblFormulario->currentData();
-    for (const FormRight& listed : rights()) {
-        if (db::toText(listed.idForm) == db::toText(id))
+    for (const perfilsql::FormRight& listed : rights()) {
+        if (db::toText(listed.formId) == db::toText(id))
             return Prompts::information(kJaNaLista);
     }
-    FormRight right{id, cbbForm_Rel->currentIndex() == 1 ? QStringLiteral("R") : QStringLiteral("F"),
+    perfilsql::FormRight right{id, cbbForm_Rel->currentIndex() == 1 ? QStringLiteral("R") : QStringLiteral("F"),
                     dblFormulario->currentText(),
                     dblFormulario->itemData(dblFormulario->currentIndex(), Qt::ToolTipRole).toString(), {}};
     for (int r = 0; r < 5; ++r)
@@ -175,8 +175,8 @@ void TPerfilFormPage::bmpIncluirClick() {
     lvwFormulario->addTopLevelItem(makeItem(right));
 }
 
-void TPerfilFormPage::bmpExcluirClick() {
-    if (!m_perfil->isEditing())
+void PerfilFormPage::bmpExcluirClick() {
+    if (!m_profile->isEditing())
         return Prompts::information(kModo);
     QTreeWidgetItem* item = lvwFormulario->currentItem();
     if (!item || !item->isSelected())

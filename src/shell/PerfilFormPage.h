@@ -16,14 +16,14 @@ namespace db {
 class DataSet;
 }
 
-class TPerfilFormPage : public QWidget {
+class PerfilFormPage : public QWidget {
     Q_OBJECT
 public:
     // `perfil` is the profile data set the page follows: its list reloads at every move of the cursor.
-    TPerfilFormPage(db::DataSet* perfil, QWidget* parent = nullptr);
+    PerfilFormPage(db::DataSet* profile, QWidget* parent = nullptr);
 
     void load();                        // actCarregaLista: the current profile's rows
-    QList<FormRight> rights() const;    // the list as shown
+    QList<perfilsql::FormRight> rights() const;  // the list as shown
     bool isEmpty() const;
 
     void bmpIncluirClick();
@@ -33,7 +33,7 @@ private:
     void chooseType();
     void showName();
 
-    db::DataSet* m_perfil;
+    db::DataSet* m_profile;
     QLabel* lblNomePerfil;
     QComboBox* cbbForm_Rel;
     QComboBox* dblFormulario;
@@ -44,4 +44,4 @@ private:
 };
 
 // "Formulário" for a form ("F"), "Relatório" for a report ("R"), else nothing.
-QString formTypeText(const QString& tipoForm);
+QString formTypeText(const QString& formType);

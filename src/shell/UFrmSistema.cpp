@@ -6,6 +6,7 @@
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "shell/FormRegistrySql.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,15 +29,7 @@ TfrmFrmSistema::TfrmFrmSistema(QWidget* parent) : RegisterForm(parent) {
     setWindowTitle(QStringLiteral("047 - Formulário do sistema "));
 
     setTable(QStringLiteral("form"), QStringLiteral("Id_Form"));
-    setUpdateSql(QStringLiteral("insert into form (Id_Form, Nome, Descricao, Tipo_Form, Tag, Ind_Status, Inserido_Por, "
-                                "Inserido_Em, Modificado_Por, Modificado_Em) "
-                                "values (:Id_Form, :Nome, :Descricao, :Tipo_Form, :Tag, :Ind_Status, :Inserido_Por, "
-                                ":Inserido_Em, :Modificado_Por, :Modificado_Em)"),
-                 QStringLiteral("update form set Id_Form = :Id_Form, Nome = :Nome, Descricao = :Descricao, "
-                                "Tipo_Form = :Tipo_Form, Tag = :Tag, Ind_Status = :Ind_Status, "
-                                "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
-                                "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
-                                "where Id_Form = :OLD_Id_Form"));
+    setUpdateSql(formregistrysql::insertSql(), formregistrysql::modifySql());
     setOpenOnShow(OpenOnShow::Nothing);
     setDeleteOrder(DeleteOrder::QuestionFirst);
     setNewRowDefaults({{QStringLiteral("Ind_Status"), QStringLiteral("ATIVO")}});

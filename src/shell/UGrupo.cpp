@@ -29,14 +29,7 @@ TfrmGrupo::TfrmGrupo(QWidget* parent) : RegisterForm(parent) {
     setWindowTitle(QStringLiteral("002 - Perfil de usuário"));
 
     setTable(QStringLiteral("perfil"), QStringLiteral("Id_Perfil"));
-    setUpdateSql(QStringLiteral("insert into perfil (Id_Perfil, Nome, Descricao, Ind_Status, Inserido_Por, "
-                                "Inserido_Em, Modificado_Por, Modificado_Em) "
-                                "values (:Id_Perfil, :Nome, :Descricao, :Ind_Status, :Inserido_Por, "
-                                ":Inserido_Em, :Modificado_Por, :Modificado_Em)"),
-                 QStringLiteral("update perfil set Nome = :Nome, Descricao = :Descricao, Ind_Status = :Ind_Status, "
-                                "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
-                                "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
-                                "where Id_Perfil = :OLD_Id_Perfil"));
+    setUpdateSql(perfilsql::insertSql(), perfilsql::modifySql());
     setNewRowDefaults({{QStringLiteral("Ind_Status"), QStringLiteral("ATIVO")}});
     setDeleteTexts(kConfirmaExclusao, kErroExclusao);
     setGridColumns({{QStringLiteral("Nome"), QStringLiteral("Nome"), 200},
@@ -48,7 +41,7 @@ TfrmGrupo::TfrmGrupo(QWidget* parent) : RegisterForm(parent) {
 
     layoutKeyNameDescription(tbsPrincipal, dbeCodigo, dbeNome, dbmDescricao);
 
-    tbsFormulario = new TPerfilFormPage(qryPrincipal, pgcPrincipal);
+    tbsFormulario = new PerfilFormPage(qryPrincipal, pgcPrincipal);
     tbsFormulario->setObjectName(QStringLiteral("tbsFormulario"));
     pgcPrincipal->insertTab(1, tbsFormulario, QStringLiteral("Formulário / Relatório"));
     setFirstFocus(dbeCodigo);
@@ -59,14 +52,14 @@ bool TfrmGrupo::validate() {
     if (tbsFormulario->isEmpty())
         return refuse(kFaltaFormularios);
     const bool inserting = qryPrincipal->state() == db::DataSet::State::Insert;
-    if (inserting && profileNameTaken(qryPrincipal->str(QStringLiteral("Nome"))))
+    if (inserting && perfilsql::nameTaken(qryPrincipal->str(QStringLiteral("Nome"))))
         return refuse(kNomeExiste, dbeNome);
     return true;
 }
 
 void TfrmGrupo::beforePost(bool) {
     // Inside the save's transaction, the key already set: the rights go or stay with the profile.
-    writeProfileRights(qryPrincipal->field(keyField()), tbsFormulario->rights());
+    perfilsql::writeRights(qryPrincipal->field(keyField()), tbsFormulario->rights());
 }
 
 void TfrmGrupo::afterCommit(bool inserting) {
@@ -77,7 +70,7 @@ void TfrmGrupo::afterCommit(bool inserting) {
 bool TfrmGrupo::checkReferences(const QVariant& key) {
     if (key.isNull())
         return true;
-    if (const auto user = userOfProfile(key)) {
+    if (const auto user = perfilsql::userOf(key)) {
         Prompts::information(kEmUso + *user);
         return false;
     }
@@ -86,7 +79,7 @@ bool TfrmGrupo::checkReferences(const QVariant& key) {
 
 void TfrmGrupo::deleteRow(const QVariant& key) {
     RegisterForm::deleteRow(key);  // the profile as read, then its rights
-    deleteProfile(key);
+    perfilsql::deleteProfile(key);
 }
 
 void TfrmGrupo::print() { Prompts::preview(std::make_shared<TfrmRel_Perfil>(), true); }

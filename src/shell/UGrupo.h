@@ -8,14 +8,12 @@
 
 class QLineEdit;
 class QPlainTextEdit;
-class TPerfilFormPage;
+class PerfilFormPage;
 
 class TfrmGrupo : public RegisterForm {
     Q_OBJECT
 public:
     explicit TfrmGrupo(QWidget* parent = nullptr);
-
-    TPerfilFormPage* formularios() const { return tbsFormulario; }
 
 protected:
     bool validate() override;
@@ -30,7 +28,7 @@ private:
     QLineEdit* dbeCodigo;
     QLineEdit* dbeNome;
     QPlainTextEdit* dbmDescricao;
-    TPerfilFormPage* tbsFormulario;
+    PerfilFormPage* tbsFormulario;
 };
 
 inline QPointer<TfrmGrupo> frmGrupo;

@@ -5,8 +5,8 @@
 #include "common/Process.h"
 #include "common/Prompts.h"
 #include "common/Session.h"
-#include "platform/db/Query.h"
 #include "platform/ui/EnterAsTab.h"
+#include "shell/LoginSql.h"
 #include "shell/UMenuPrincipal.h"
 
 #include <QAbstractItemView>
@@ -86,39 +86,20 @@ void TfrmLogin_2::showEvent(QShowEvent* event) {
 }
 
 void TfrmLogin_2::FormShow() {
-    db::Query q;
-    q << "select id_unidade_Trabalho, cast(id_unidade_Trabalho as varchar(10)) || ' - ' || upper(nome) as nome  from unidade_trabalho"
-      << "where ind_status = 'ATIVO'";
-    q.open();
+    const QList<loginsql::Unit> units = loginsql::activeUnits();
     dblUnidade->clear();
-    for (q.first(); !q.eof(); q.next())
-        dblUnidade->addItem(q.str("nome"), q.str("id_unidade_Trabalho"));
+    for (const loginsql::Unit& unit : units)
+        dblUnidade->addItem(unit.caption, unit.key);
     dblUnidade->setCurrentIndex(-1);
 }
 
 void TfrmLogin_2::dblUnidadeClick() {
-    const QString unidade = dblUnidade->currentData().toString().trimmed();
-    if (unidade.isEmpty())
+    const QString unit = dblUnidade->currentData().toString().trimmed();
+    if (unit.isEmpty())
         return;
     dblUsuario->clear();
-    db::Query q;
-    q << " select Id_Usuario, id_perfil, "
-      << " upper(Nome) as nome, Senha, senha_crip from usuario"
-      << " where  Id_Unidade_Trabalho = :unidade "
-      << " and trim(Bloqueado) = 'NAO' "
-      << " and trim(inativo) = 'NAO' "
-      << " and (login is not null) and (trim(login) <> '') "
-      << " and (nome is not null) and (trim(nome) <> '') "
-      << " and Id_Unidade_Trabalho <> 15 "
-      << " and trim(Status_Registro) = 'ATIVO'"
-      // Owners' web accounts share the table; they are never operators.
-      << " and id_proprietario is null "
-      << " and not exists (select 1 from proprietario p where p.id_usu_web = usuario.Id_Usuario) "
-      << " order by nome ";
-    q.bind("unidade", unidade.toInt());
-    q.open();
-    for (q.first(); !q.eof(); q.next())
-        dblUsuario->addItem(q.str("nome"), QVariantList{q.str("Id_Usuario"), q.str("id_perfil")});
+    for (const loginsql::Operator& user : loginsql::operatorsOf(unit.toInt()))
+        dblUsuario->addItem(user.name, QVariantList{user.key, user.profile});
     dblUsuario->setCurrentIndex(-1);
 }
 
@@ -127,15 +108,11 @@ void TfrmLogin_2::dblUsuarioClick() {
     if (data.size() < 2)
         return;
     m_panels[0]->setText(data[0].toString() + QStringLiteral(" - ") + dblUsuario->currentText().toUpper());
-    const QString perfil = data[1].toString().trimmed();
-    if (perfil.isEmpty())
+    const QString profile = data[1].toString().trimmed();
+    if (profile.isEmpty())
         return;
-    db::Query q;
-    q << " select upper(nome)as nome from perfil " << " where id_perfil = :perfil";
-    q.bind("perfil", perfil.toInt());
-    q.open();
-    if (!q.isEmpty())
-        m_panels[1]->setText(q.str("nome"));
+    if (const auto caption = loginsql::profileCaption(profile.toInt()))
+        m_panels[1]->setText(*caption);
 }
 
 void TfrmLogin_2::bmpOKClick() {
@@ -152,42 +129,15 @@ void TfrmLogin_2::bmpOKClick() {
         Prompts::information(QStringLiteral("Falta digitar a senha!"));
         return;
     }
-    const QVariantList user = dblUsuario->currentData().toList();
-    db::Query q;
-    q << " select Id_Usuario, Id_Unidade_Trabalho, Id_Perfil, upper(Nome) as nome, Login, Senha, senha_crip  "
-      << " from usuario "
-      << " where Id_Usuario = :usuario "
-      << " and senha_crip = :digest "
-      << " and id_unidade_trabalho = :unidade "
-      << " and trim(Bloqueado) = 'NAO' "
-      << " and trim(inativo) = 'NAO' "
-      << " and trim(Status_Registro) = 'ATIVO' "
-      << " and id_proprietario is null "
-      << " and not exists (select 1 from proprietario p where p.id_usu_web = usuario.Id_Usuario) ";
-    q.bind("usuario", user.value(0).toString().toInt())
-        .bind("digest", digest)
-        .bind("unidade", dblUnidade->currentData().toString().trimmed().toInt());
-    q.open();
-    if (q.isEmpty() || q.str("id_usuario").trimmed().isEmpty()) {
+    const QVariantList chosen = dblUsuario->currentData().toList();
+    const auto user = loginsql::check(chosen.value(0).toString().toInt(), digest,
+                                      dblUnidade->currentData().toString().trimmed().toInt());
+    if (!user) {
         Prompts::information(QStringLiteral("Senha invalida!"));
         return;
     }
-    const QString usuario = q.str("Id_Usuario");
-    const QString perfil = q.str("Id_Perfil");
-    const QString unidadeLogada = q.str("Id_Unidade_Trabalho");
-    const QString nome = q.str("nome");
-    const QString login = q.str("Login");
-
-    db::Query names;
-    names << " select nome from unidade_Trabalho " << " where id_unidade_trabalho = :unidade ";
-    names.bind("unidade", unidadeLogada.toInt());
-    names.open();
-    const QString nomeUnidade = names.str("nome");
-    names.clear();
-    names << " select nome from perfil " << " where id_perfil = :perfil ";
-    names.bind("perfil", perfil.toInt());
-    names.open();
-    const QString nomePerfil = names.str("nome");
+    const QString unitName = loginsql::unitName(user->unit.toInt());
+    const QString profileName = loginsql::profileName(user->profile.toInt());
 
     // No window of the previous user may outlive her session: each closes as its own close does, and one
     // that the operator keeps (a row being typed) cancels the switch with the previous session in force.
@@ -198,13 +148,13 @@ void TfrmLogin_2::bmpOKClick() {
         return;
     }
 
-    UsuarioLogado = usuario;
-    PerfilLogado = perfil;
-    UnidadeLogada = unidadeLogada;
-    NomeUsuarioLogado = nome;
-    LoginUsuarioLogado = login;
-    NomeUnidadeLogada = nomeUnidade;
-    NomePerfilLogado = nomePerfil;
+    UsuarioLogado = user->key;
+    PerfilLogado = user->profile;
+    UnidadeLogada = user->unit;
+    NomeUsuarioLogado = user->name;
+    LoginUsuarioLogado = user->login;
+    NomeUnidadeLogada = unitName;
+    NomePerfilLogado = profileName;
 
     m_succeeded = true;
     if (frmMenuPrincipal)

@@ -5,8 +5,8 @@
 #include "common/Process.h"
 #include "common/Prompts.h"
 #include "common/Session.h"
-#include "platform/db/Query.h"
 #include "shell/MenuModel.h"
+#include "shell/PerfilSql.h"
 #include "shell/WindowArrangement.h"
 
 #include <QAction>
@@ -195,14 +195,7 @@ void TfrmMenuPrincipal::configuraMenu() {
         }
         QList<ProfileFormRow> rows;
         try {
-            db::Query q;
-            q << " select perfil_form.*, form.tag from form, perfil_form "
-              << " where form.id_form = perfil_form.id_form "
-              << " and id_perfil = :perfil ";
-            q.bind("perfil", PerfilLogado.trimmed().toInt());
-            q.open();
-            for (q.first(); !q.eof(); q.next())
-                rows.append({q.value("tag").isNull() ? -1 : q.integer("tag"), q.str("visualizar")});
+            rows = perfilsql::menuRows(PerfilLogado.trimmed().toInt());
         } catch (const std::exception&) {
             fail();
         }

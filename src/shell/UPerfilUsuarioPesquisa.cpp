@@ -1,13 +1,14 @@
 // The profiles search dialog: its select and columns.
 #include "shell/UPerfilUsuarioPesquisa.h"
 
+#include "shell/PerfilSql.h"
 #include "shell/UGrupo.h"
 
 namespace {
 const LocateDialogShape kShape{
     QStringLiteral("frmPerfilUsuarioPesquisa"),
     QStringLiteral("Pesquisa"),
-    QStringLiteral(" select id_perfil, nome, descricao from perfil  "),
+    perfilsql::searchSql(),
     QStringLiteral("id_perfil"),
     {{QStringLiteral("Códico"), QStringLiteral("id_perfil"), 60},
      {QStringLiteral("Nome"), QStringLiteral("nome"), 200},
@@ -16,5 +17,5 @@ const LocateDialogShape kShape{
 };
 }  // namespace
 
-TfrmPerfilUsuarioPesquisa::TfrmPerfilUsuarioPesquisa(TfrmGrupo* grupo, QWidget* parent)
-    : LocateDialog(kShape, grupo, parent) {}
+TfrmPerfilUsuarioPesquisa::TfrmPerfilUsuarioPesquisa(TfrmGrupo* form, QWidget* parent)
+    : LocateDialog(kShape, form, parent) {}

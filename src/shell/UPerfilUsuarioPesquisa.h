@@ -9,7 +9,7 @@ class TfrmGrupo;
 class TfrmPerfilUsuarioPesquisa : public LocateDialog {
     Q_OBJECT
 public:
-    explicit TfrmPerfilUsuarioPesquisa(TfrmGrupo* grupo, QWidget* parent = nullptr);
+    explicit TfrmPerfilUsuarioPesquisa(TfrmGrupo* form, QWidget* parent = nullptr);
 };
 
 inline QPointer<TfrmPerfilUsuarioPesquisa> frmPerfilUsuarioPesquisa;

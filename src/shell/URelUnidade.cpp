@@ -1,12 +1,13 @@
 #include "shell/URelUnidade.h"
 
 #include "common/ReportParts.h"
+#include "shell/UnidadeSql.h"
 
 TfrmRelUnidade::TfrmRelUnidade() {
     setTitle(QStringLiteral("Unidade de Trabalho"));
     setMargins(2.6);
     const qreal w = bodyRectMm().width();
-    qryUnidade << "select id_unidade_trabalho, nome, descricao, ind_status from unidade_trabalho";
+    unidadesql::prepareReport(qryUnidade);
     setData(reportData(qryUnidade));
 
     addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL025"), QStringLiteral("Unidade de Trabalho"), w);

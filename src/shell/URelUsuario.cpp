@@ -1,12 +1,13 @@
 #include "shell/URelUsuario.h"
 
 #include "common/ReportParts.h"
+#include "shell/UsuarioSql.h"
 
 TfrmRelUsuario::TfrmRelUsuario() {
     setTitle(QStringLiteral("Usuários cadastrados"));
     setMargins(2.6);
     const qreal w = bodyRectMm().width();
-    qryUsuario << "select id_usuario,upper(nome)as nome,id_perfil,Id_Unidade_Trabalho,Bloqueado,Inativo from usuario";
+    usuariosql::prepareReport(qryUsuario);
     setData(reportData(qryUsuario));
 
     addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL027"), QStringLiteral("Usuários cadastrados"), w);
@@ -26,9 +27,9 @@ TfrmRelUsuario::TfrmRelUsuario() {
         return QVariant(c.text(QStringLiteral("id_usuario")) + QStringLiteral(" - ") + c.text(QStringLiteral("nome")));
     });
     detail.addField(column(1, 0.5), QStringLiteral("Bloqueado"))
-        .setOnPrint([](QString& text) { text = simNao(text); });
+        .setOnPrint([](QString& text) { text = yesNo(text); });
     detail.addField(column(2, 0.5), QStringLiteral("Inativo"))
-        .setOnPrint([](QString& text) { text = simNao(text); });
+        .setOnPrint([](QString& text) { text = yesNo(text); });
     detail.addExpression(column(3, 0.5), [this](const report::Context& c) {
         return QVariant(lookup(QStringLiteral("perfil"), QStringLiteral("id_perfil"), c.value(QStringLiteral("id_perfil"))));
     });
@@ -40,18 +41,12 @@ TfrmRelUsuario::TfrmRelUsuario() {
 
     report::Band& summary = addBand(report::BandType::Summary, 8);
     summary.addLabel(QRectF(0, 2, 40, 5), QStringLiteral("Total de usuário:")).setBold();
-    summary.addExpression(QRectF(40, 2, 30, 5), [this](const report::Context&) {
-        db::Query total;
-        total << "select count(*) as total from usuario";
-        total.open();
-        return QVariant(total.integer("total"));
-    });
+    summary.addExpression(QRectF(40, 2, 30, 5), [](const report::Context&) { return QVariant(usuariosql::userCount()); });
 
     addPageNumber(addBand(report::BandType::PageFooter, 7), w);
 }
 
-// The name of a profile or unit, empty when the id is blank or not found. Both statements are fixed;
-// the id travels as a parameter.
+// The name of a profile or unit, empty when the id is blank or not found.
 QString TfrmRelUsuario::lookup(const QString& table, const QString& key, const QVariant& id) const {
     const QString trimmed = db::toText(id).trimmed();
     if (trimmed.isEmpty())
@@ -59,11 +54,7 @@ QString TfrmRelUsuario::lookup(const QString& table, const QString& key, const Q
     const QString cacheKey = table + QLatin1Char('/') + trimmed;
     if (auto it = m_names.constFind(cacheKey); it != m_names.constEnd())
         return *it;
-    db::Query q;
-    q << QStringLiteral(" select Nome from %1 ").arg(table) << QStringLiteral(" where %1 = :id").arg(key);
-    q.bind(QStringLiteral("id"), trimmed.toInt());
-    q.open();
-    const QString name = q.isEmpty() ? QString() : q.str(QStringLiteral("Nome"));
+    const QString name = usuariosql::nameIn(table, key, trimmed.toInt());
     m_names.insert(cacheKey, name);
     return name;
 }

@@ -1,13 +1,14 @@
 #include "shell/URel_Perfil.h"
 
 #include "common/ReportParts.h"
+#include "shell/PerfilSql.h"
 
-QString rightsFormName(const QString& tipoForm, const QString& nomeForm) {
-    const QString tipo = tipoForm.trimmed();
-    if (tipo == QLatin1String("F"))
-        return QStringLiteral("Formulário :") + nomeForm;
-    if (tipo == QLatin1String("R"))
-        return QStringLiteral("Relatório :") + nomeForm;
+QString rightsFormName(const QString& formType, const QString& formName) {
+    const QString type = formType.trimmed();
+    if (type == QLatin1String("F"))
+        return QStringLiteral("Formulário :") + formName;
+    if (type == QLatin1String("R"))
+        return QStringLiteral("Relatório :") + formName;
     return QStringLiteral("-----------------");
 }
 
@@ -16,13 +17,7 @@ TfrmRel_Perfil::TfrmRel_Perfil() {
     setOrientation(report::Orientation::Landscape);
     setMargins(2.6);
     const qreal w = bodyRectMm().width();
-    qryPerfil << "select a.id_perfil, a.id_form, a.visualizar, a.incluir, a.alterar, a.excluir, a.imprimir "
-              << ",b.nome as nome_perfil, b.descricao as desc_perfil, b.ind_status,"
-              << "c.nome as nome_form, c.descricao as desc_form, c.tipo_form"
-              << "from perfil_form a"
-              << "left join perfil b on (a.id_perfil = b.id_perfil)"
-              << "left join form c on (a.id_form = c.id_form)"
-              << "order by b.nome";
+    perfilsql::prepareRightsReport(qryPerfil);
     setData(reportData(qryPerfil));
 
     static const char* rights[5] = {"visualizar", "incluir", "alterar", "excluir", "imprimir"};

@@ -11,4 +11,4 @@ public:
 };
 
 // The form's name as the rights line prints it: prefixed by its type, dashes when no form stands behind.
-QString rightsFormName(const QString& tipoForm, const QString& nomeForm);
+QString rightsFormName(const QString& formType, const QString& formName);

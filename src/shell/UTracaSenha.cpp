@@ -27,24 +27,24 @@ const QString kNaoConfere = QStringLiteral("A confirmação da senha não confer
 const QString kAtualNaoConfere = QStringLiteral("Senha atual não confere.");
 }  // namespace
 
-QString passwordEntryRefusal(const QString& atual, const QString& nova, const QString& confirmacao) {
-    if (atual.isEmpty())
+QString passwordEntryRefusal(const QString& current, const QString& chosen, const QString& confirmation) {
+    if (current.isEmpty())
         return kFaltaAtual;
-    if (nova.isEmpty())
+    if (chosen.isEmpty())
         return kFaltaNova;
-    if (confirmacao.isEmpty())
+    if (confirmation.isEmpty())
         return kFaltaConfirmacao;
-    if (confirmacao != nova)
+    if (confirmation != chosen)
         return kNaoConfere;
-    if (nova.trimmed().isEmpty())
+    if (chosen.trimmed().isEmpty())
         return kFaltaNova;  // blanks only
     return {};
 }
 
-QString changePassword(const QString& userId, const QString& atual, const QString& nova) {
+QString changePassword(const QString& userId, const QString& current, const QString& chosen) {
     bool known = false;
     const int id = userId.trimmed().toInt(&known);
-    if (!known || !replacePasswordDigest(id, GeraHashSenha(atual.trimmed()), GeraHashSenha(nova.trimmed())))
+    if (!known || !usuariosql::replacePasswordDigest(id, GeraHashSenha(current.trimmed()), GeraHashSenha(chosen.trimmed())))
         return kAtualNaoConfere;
     return kOperacaoRealizada;
 }

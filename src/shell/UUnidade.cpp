@@ -4,6 +4,7 @@
 #include "common/RegisterControls.h"
 #include "platform/ui/FieldLink.h"
 #include "shell/UUnidadeConsultar.h"
+#include "shell/UnidadeSql.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -16,15 +17,7 @@ TfrmUnidade::TfrmUnidade(QWidget* parent) : RegisterForm(parent) {
     setWindowTitle(QStringLiteral("001 - Cadastro de unidade de trabalho."));
 
     setTable(QStringLiteral("unidade_trabalho"), QStringLiteral("Id_Unidade_Trabalho"));
-    setUpdateSql(
-        QStringLiteral("insert into unidade_Trabalho (Id_Unidade_Trabalho, Nome, Descricao, Ind_Status, "
-                       "Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em) "
-                       "values (:Id_Unidade_Trabalho, :Nome, :Descricao, :Ind_Status, "
-                       ":Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em)"),
-        QStringLiteral("update unidade_Trabalho set Nome = :Nome, Descricao = :Descricao, Ind_Status = :Ind_Status, "
-                       "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
-                       "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
-                       "where Id_Unidade_Trabalho = :OLD_Id_Unidade_Trabalho"));
+    setUpdateSql(unidadesql::insertSql(), unidadesql::modifySql());
     setNewRowDefaults({{QStringLiteral("Ind_Status"), QStringLiteral("ATIVO")}});
     const QString column = QStringLiteral("id_unidade_trabalho");
     setReferenceChecks({{QStringLiteral("unidade_trabalho_profissional"), column},

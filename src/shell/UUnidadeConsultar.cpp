@@ -5,6 +5,7 @@
 #include "platform/ui/Capitals.h"
 #include "platform/ui/FieldLink.h"
 #include "shell/UUnidade.h"
+#include "shell/UnidadeSql.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -20,8 +21,8 @@ namespace {
 const QString kKey = QStringLiteral("id_unidade_trabalho");
 }  // namespace
 
-TfrmUnidadeConsultar::TfrmUnidadeConsultar(TfrmUnidade* unidade, QWidget* parent)
-    : SearchDialog(unidade, kKey, QStringLiteral("Selecione:"), parent) {
+TfrmUnidadeConsultar::TfrmUnidadeConsultar(TfrmUnidade* unit, QWidget* parent)
+    : SearchDialog(unit, kKey, QStringLiteral("Selecione:"), parent) {
     setObjectName(QStringLiteral("frmUnidadeConsultar"));
     setWindowTitle(QStringLiteral("Consultar"));
     setWindowFlags(windowFlags() | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint);
@@ -29,7 +30,7 @@ TfrmUnidadeConsultar::TfrmUnidadeConsultar(TfrmUnidade* unidade, QWidget* parent
     connect(qryPrincipal, &db::DataSet::currentChanged, this, &TfrmUnidadeConsultar::showInRegister);
 }
 
-TfrmUnidade* TfrmUnidadeConsultar::unidade() const { return static_cast<TfrmUnidade*>(target()); }
+TfrmUnidade* TfrmUnidadeConsultar::unit() const { return static_cast<TfrmUnidade*>(target()); }
 
 void TfrmUnidadeConsultar::showEvent(QShowEvent* event) {
     SearchDialog::showEvent(event);
@@ -37,7 +38,7 @@ void TfrmUnidadeConsultar::showEvent(QShowEvent* event) {
         return;
     m_shown = true;
     guarded([this] {
-        qryPrincipal->setSql(QStringLiteral("select id_unidade_trabalho, nome from unidade_trabalho "));
+        qryPrincipal->setSql(unidadesql::consultSql());
         qryPrincipal->open();
     });
     cbbSelecao->setCurrentText(kSearchByName);
@@ -65,5 +66,6 @@ void TfrmUnidadeConsultar::edtTextoKeyUp() {
         if (qryPrincipal->recNo() == before)
             showInRegister();  // a move has shown it already
     } catch (const std::exception&) {
+        // Typing goes on whatever a look-up meets: the register keeps the unit it showed.
     }
 }

@@ -10,9 +10,9 @@ class TfrmUnidadeConsultar : public SearchDialog {
     Q_OBJECT
 public:
     // Works on `unidade` for as long as that register stays open.
-    explicit TfrmUnidadeConsultar(TfrmUnidade* unidade, QWidget* parent = nullptr);
+    explicit TfrmUnidadeConsultar(TfrmUnidade* unit, QWidget* parent = nullptr);
 
-    TfrmUnidade* unidade() const;
+    TfrmUnidade* unit() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -42,19 +42,30 @@ QHash<QString, QString> hintsOf(const db::Query& list, const QString& key, const
 TfrmUsuario::TfrmUsuario(QWidget* parent) : RegisterForm(parent) {
     setObjectName(QStringLiteral("frmUsuario"));
     setWindowTitle(QStringLiteral("003 - Cadastro de Usuário."));
+    describeRegister();
+    createFields();
+    QWidget* access = createAccess();
+    QWidget* flags = createFlags();
+    for (QWidget* w : {static_cast<QWidget*>(dblUnidade), static_cast<QWidget*>(dblPerfil),
+                       static_cast<QWidget*>(dbeSenha), static_cast<QWidget*>(dbcBloqueado),
+                       static_cast<QWidget*>(dbcInativo)})
+        ui::EnterAsTab::install(w);
+    layoutPrincipal(access, flags);
+    setFirstFocus(dblUnidade);
 
+    // The password edit is empty on every row and writable only while inserting or editing.
+    const auto resetPassword = [this] {
+        dbeSenha->clear();
+        dbeSenha->setReadOnly(!qryPrincipal->isEditing());
+    };
+    connect(qryPrincipal, &db::DataSet::stateChanged, this, resetPassword);
+    connect(qryPrincipal, &db::DataSet::currentChanged, this, resetPassword);
+    resetPassword();
+}
+
+void TfrmUsuario::describeRegister() {
     setTable(QStringLiteral("usuario"), QStringLiteral("Id_Usuario"), KeyMaker::Server);
-    setUpdateSql(
-        QStringLiteral("insert into usuario (Id_Unidade_Trabalho, Id_Perfil, Nome, Login, Bloqueado, Inativo, "
-                       "Status_Registro, Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em, senha_crip) "
-                       "values (:Id_Unidade_Trabalho, :Id_Perfil, :Nome, :Login, :Bloqueado, :Inativo, "
-                       ":Status_Registro, :Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em, :senha_crip) "
-                       "returning Id_Usuario"),
-        QStringLiteral("update usuario set Id_Unidade_Trabalho = :Id_Unidade_Trabalho, Id_Perfil = :Id_Perfil, "
-                       "Nome = :Nome, Login = :Login, Bloqueado = :Bloqueado, Inativo = :Inativo, "
-                       "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
-                       "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em, senha_crip = :senha_crip "
-                       "where Id_Usuario = :OLD_Id_Usuario"));
+    setUpdateSql(usuariosql::insertSql(), usuariosql::modifySql());
     setNewRowDefaults({{QStringLiteral("Inativo"), kNao},
                        {QStringLiteral("Bloqueado"), kNao},
                        {QStringLiteral("Status_Registro"), QStringLiteral("ATIVO")}});
@@ -65,7 +76,9 @@ TfrmUsuario::TfrmUsuario(QWidget* parent) : RegisterForm(parent) {
                     {QStringLiteral("Usuário inativo"), QStringLiteral("Inativo"), 100},
                     {QStringLiteral("Grupo de usuário"), QStringLiteral("nome_perfil"), 160},
                     {QStringLiteral("Unidade"), QStringLiteral("nome_unidade"), 200}});
+}
 
+void TfrmUsuario::createFields() {
     dblUnidade = new QComboBox(tbsPrincipal);
     dblUnidade->setObjectName(QStringLiteral("dblUnidade"));
     ui::bindLookupCombo(dblUnidade, qryPrincipal, QStringLiteral("Id_Unidade_Trabalho"),
@@ -79,37 +92,40 @@ TfrmUsuario::TfrmUsuario(QWidget* parent) : RegisterForm(parent) {
     dblPerfil->setObjectName(QStringLiteral("dblPerfil"));
     ui::bindLookupCombo(dblPerfil, qryPrincipal, QStringLiteral("Id_Perfil"), QStringLiteral("id_perfil"),
                         QStringLiteral("nome"));
+}
 
-    auto* acesso = new QGroupBox(QStringLiteral(" Acesso: "), tbsPrincipal);
-    dbeUsuario = makeNameEdit(QStringLiteral("dbeUsuario"), acesso, qryPrincipal, QStringLiteral("Login"), 50);
+QWidget* TfrmUsuario::createAccess() {
+    auto* access = new QGroupBox(QStringLiteral(" Acesso: "), tbsPrincipal);
+    dbeUsuario = makeNameEdit(QStringLiteral("dbeUsuario"), access, qryPrincipal, QStringLiteral("Login"), 50);
     // The password is not a field of the row: an edit left blank keeps the stored digest.
-    dbeSenha = new QLineEdit(acesso);
+    dbeSenha = new QLineEdit(access);
     dbeSenha->setObjectName(QStringLiteral("dbeSenha"));
     dbeSenha->setEchoMode(QLineEdit::Password);
     dbeSenha->setMaxLength(50);
     ui::Capitals::install(dbeSenha);
-    auto* acessoLayout = new QGridLayout(acesso);
-    acessoLayout->addWidget(new QLabel(QStringLiteral("Login:"), acesso), 0, 0);
-    acessoLayout->addWidget(dbeUsuario, 0, 1);
-    acessoLayout->addWidget(new QLabel(QStringLiteral("Senha:"), acesso), 1, 0);
-    acessoLayout->addWidget(dbeSenha, 1, 1);
+    auto* layout = new QGridLayout(access);
+    layout->addWidget(new QLabel(QStringLiteral("Login:"), access), 0, 0);
+    layout->addWidget(dbeUsuario, 0, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Senha:"), access), 1, 0);
+    layout->addWidget(dbeSenha, 1, 1);
+    return access;
+}
 
-    auto* usuario = new QGroupBox(QStringLiteral(" Usuário: "), tbsPrincipal);
-    dbcBloqueado = new QCheckBox(QStringLiteral("Bloqueado."), usuario);
+QWidget* TfrmUsuario::createFlags() {
+    auto* flags = new QGroupBox(QStringLiteral(" Usuário: "), tbsPrincipal);
+    dbcBloqueado = new QCheckBox(QStringLiteral("Bloqueado."), flags);
     dbcBloqueado->setObjectName(QStringLiteral("dbcBloqueado"));
     ui::bindCheckBox(dbcBloqueado, qryPrincipal, QStringLiteral("Bloqueado"), kSim, kNao);
-    dbcInativo = new QCheckBox(QStringLiteral("Inativo."), usuario);
+    dbcInativo = new QCheckBox(QStringLiteral("Inativo."), flags);
     dbcInativo->setObjectName(QStringLiteral("dbcInativo"));
     ui::bindCheckBox(dbcInativo, qryPrincipal, QStringLiteral("Inativo"), kSim, kNao);
-    auto* usuarioLayout = new QVBoxLayout(usuario);
-    usuarioLayout->addWidget(dbcBloqueado);
-    usuarioLayout->addWidget(dbcInativo);
+    auto* layout = new QVBoxLayout(flags);
+    layout->addWidget(dbcBloqueado);
+    layout->addWidget(dbcInativo);
+    return flags;
+}
 
-    for (QWidget* w : {static_cast<QWidget*>(dblUnidade), static_cast<QWidget*>(dblPerfil),
-                       static_cast<QWidget*>(dbeSenha), static_cast<QWidget*>(dbcBloqueado),
-                       static_cast<QWidget*>(dbcInativo)})
-        ui::EnterAsTab::install(w);
-
+void TfrmUsuario::layoutPrincipal(QWidget* access, QWidget* flags) {
     auto* grid = new QGridLayout(tbsPrincipal);
     grid->addWidget(new QLabel(QStringLiteral("Unidade de trabalho:"), tbsPrincipal), 0, 0);
     grid->addWidget(dblUnidade, 0, 1);
@@ -119,46 +135,31 @@ TfrmUsuario::TfrmUsuario(QWidget* parent) : RegisterForm(parent) {
     grid->addWidget(dbeNome, 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("Perfil:"), tbsPrincipal), 3, 0);
     grid->addWidget(dblPerfil, 3, 1);
-    grid->addWidget(acesso, 4, 0, 1, 2);
-    grid->addWidget(usuario, 5, 0, 1, 2);
+    grid->addWidget(access, 4, 0, 1, 2);
+    grid->addWidget(flags, 5, 0, 1, 2);
     grid->setRowStretch(6, 1);
-    setFirstFocus(dblUnidade);
-
-    // The password edit is empty on every row and writable only while inserting or editing.
-    const auto resetPassword = [this] {
-        dbeSenha->clear();
-        dbeSenha->setReadOnly(!qryPrincipal->isEditing());
-    };
-    connect(qryPrincipal, &db::DataSet::stateChanged, this, resetPassword);
-    connect(qryPrincipal, &db::DataSet::currentChanged, this, resetPassword);
-    resetPassword();
 }
 
-QString TfrmUsuario::selectAllSql() const { return usuarioSelectSql(); }
+QString TfrmUsuario::selectAllSql() const { return usuariosql::selectSql(); }
 
 void TfrmUsuario::openUser(const QVariant& id) {
-    qryPrincipal->setSql(selectAllSql() + QStringLiteral(" where u.id_usuario = :key "));
-    qryPrincipal->query().bind(QStringLiteral("key"), id);
-    qryPrincipal->open();
+    usuariosql::selectUser(*qryPrincipal, id);
 }
 
 void TfrmUsuario::opening() {
-    db::Query unidades;
-    unidades << " select id_unidade_trabalho, upper(nome) as nome, descricao  from unidade_trabalho "
-             << " where ind_status = 'ATIVO' order by nome";
-    unidades.open();
-    static_cast<ui::LookupComboLink*>(ui::linkOf(dblUnidade))->setList(unidades.rows());
-    const auto unitHints = hintsOf(unidades, QStringLiteral("id_unidade_trabalho"), [&unidades](int r) {
-        return unidades.value(r, QStringLiteral("nome")).toString() + QStringLiteral(" : ") +
-               unidades.value(r, QStringLiteral("descricao")).toString();
+    db::Query units;
+    usuariosql::openUnits(units);
+    static_cast<ui::LookupComboLink*>(ui::linkOf(dblUnidade))->setList(units.rows());
+    const auto unitHints = hintsOf(units, QStringLiteral("id_unidade_trabalho"), [&units](int r) {
+        return units.value(r, QStringLiteral("nome")).toString() + QStringLiteral(" : ") +
+               units.value(r, QStringLiteral("descricao")).toString();
     });
 
-    db::Query perfis;
-    perfis << " select id_perfil, upper(nome) as nome, descricao from perfil order by nome";
-    perfis.open();
-    static_cast<ui::LookupComboLink*>(ui::linkOf(dblPerfil))->setList(perfis.rows());
-    const auto profileHints = hintsOf(perfis, QStringLiteral("id_perfil"), [&perfis](int r) {
-        return perfis.value(r, QStringLiteral("descricao")).toString();
+    db::Query profiles;
+    usuariosql::openProfiles(profiles);
+    static_cast<ui::LookupComboLink*>(ui::linkOf(dblPerfil))->setList(profiles.rows());
+    const auto profileHints = hintsOf(profiles, QStringLiteral("id_perfil"), [&profiles](int r) {
+        return profiles.value(r, QStringLiteral("descricao")).toString();
     });
 
     connect(dblUnidade, &QComboBox::currentIndexChanged, this,
@@ -175,7 +176,7 @@ void TfrmUsuario::cancel() {
 
 bool TfrmUsuario::validate() {
     const bool inserting = qryPrincipal->state() == db::DataSet::State::Insert;
-    if (inserting && usuarioNameTaken(qryPrincipal->str(QStringLiteral("Nome"))))
+    if (inserting && usuariosql::nameTaken(qryPrincipal->str(QStringLiteral("Nome"))))
         return refuse(kNomeExiste, dbeNome);
     if (inserting && dbeSenha->text().trimmed().isEmpty())
         return refuse(kFaltaSenha, dbeSenha);
@@ -183,13 +184,13 @@ bool TfrmUsuario::validate() {
 }
 
 void TfrmUsuario::beforePost(bool) {
-    const QString senha = dbeSenha->text().trimmed();
-    if (!senha.isEmpty())
-        qryPrincipal->setField(QStringLiteral("senha_crip"), GeraHashSenha(senha));
+    const QString password = dbeSenha->text().trimmed();
+    if (!password.isEmpty())
+        qryPrincipal->setField(QStringLiteral("senha_crip"), GeraHashSenha(password));
 }
 
 bool TfrmUsuario::checkReferences(const QVariant& key) {
-    if (!key.isNull() && usuarioBelongsToOwner(key)) {
+    if (!key.isNull() && usuariosql::belongsToOwner(key)) {
         Prompts::information(kDeProprietario);
         return false;
     }

@@ -31,6 +31,14 @@ protected:
     void search() override;
 
 private:
+    // The constructor's parts: table, statements, defaults and grid; the unit, code, name and profile; the
+    // login and password box; the blocked and inactive box; the page "Principal" laid out.
+    void describeRegister();
+    void createFields();
+    QWidget* createAccess();
+    QWidget* createFlags();
+    void layoutPrincipal(QWidget* access, QWidget* flags);
+
     QComboBox* dblUnidade;
     QLineEdit* dbeCodigo;
     QLineEdit* dbeNome;

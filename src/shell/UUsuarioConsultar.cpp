@@ -2,12 +2,13 @@
 #include "shell/UUsuarioConsultar.h"
 
 #include "shell/UUsuario.h"
+#include "shell/UsuarioSql.h"
 
 namespace {
 const LocateDialogShape kShape{
     QStringLiteral("frmUsuarioConsultar"),
     QStringLiteral("Consultar"),
-    QStringLiteral("select id_usuario, nome, login, bloqueado, inativo from usuario "),
+    usuariosql::consultSql(),
     QStringLiteral("id_usuario"),
     {{QStringLiteral("Código"), QStringLiteral("id_usuario"), 60},
      {QStringLiteral("Nome"), QStringLiteral("nome"), 220},
@@ -18,5 +19,5 @@ const LocateDialogShape kShape{
 };
 }  // namespace
 
-TfrmUsuarioConsultar::TfrmUsuarioConsultar(TfrmUsuario* usuario, QWidget* parent)
-    : LocateDialog(kShape, usuario, parent) {}
+TfrmUsuarioConsultar::TfrmUsuarioConsultar(TfrmUsuario* form, QWidget* parent)
+    : LocateDialog(kShape, form, parent) {}

@@ -8,7 +8,7 @@ class TfrmUsuario;
 class TfrmUsuarioConsultar : public LocateDialog {
     Q_OBJECT
 public:
-    explicit TfrmUsuarioConsultar(TfrmUsuario* usuario, QWidget* parent = nullptr);
+    explicit TfrmUsuarioConsultar(TfrmUsuario* form, QWidget* parent = nullptr);
 };
 
 inline QPointer<TfrmUsuarioConsultar> frmUsuarioConsultar;

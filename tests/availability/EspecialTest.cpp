@@ -48,7 +48,7 @@ TEST_F(EspecialTest, GrantsTotalsAndWithdrawalsFollowTheSelectedGrantsOwner) {
     addGrant(4, 2, 4);
     addAttendances(2, 9, 1);
     addAttendances(2, 2, 7);
-    AgendamentoEspecialPage* p = openMapa()->especial;
+    AgendamentoEspecialPage* p = openMapa()->specialPage;
     ASSERT_EQ(p->qryEspecial->recordCount(), 3) << "withdrawn grants are not listed";
     EXPECT_EQ(p->edtCodigo->text(), "1") << "the first grant's owner is loaded";
     EXPECT_EQ(p->edtTotal->text(), "5");
@@ -61,58 +61,58 @@ TEST_F(EspecialTest, GrantsTotalsAndWithdrawalsFollowTheSelectedGrantsOwner) {
     EXPECT_EQ(p->memInformacoes->toPlainText().split('\n')[1], "CNPJ:12345678000199");
     EXPECT_TRUE(p->memInformacoes->toPlainText().contains("STATUS 1 = 9"));
     p->edtCodigo->setText("1");
-    p->excluir();
+    p->remove();
     EXPECT_EQ(prompts.last().left(30), "Não é possivel excluir, a quan");
     EXPECT_EQ(str("select Ind_Registro_Excluido from agendamento_especial where Id_Agendamento_Especial = 4"), "FALSE");
 
     p->qryEspecial->first();  // owner 1's newest grant
     prompts.confirmations << true;
-    p->excluir();
+    p->remove();
     EXPECT_EQ(str("select Ind_Registro_Excluido from agendamento_especial where Id_Agendamento_Especial = 2"), "TRUE");
     EXPECT_EQ(str("select Excluido_por from agendamento_especial where Id_Agendamento_Especial = 2"), "1");
 
     // New grants: a whole number from 1 to 999, for an owner that exists, with the next key.
-    p->limpar();
+    p->clear();
     p->edtCodigo->setText("2");
     p->edtNome->setText("CLÍNICA BOA VIDA");
     p->edtDocumento->setText("12345678000199");
     for (const QString bad : {"0", "1000", "2x"}) {
         p->edtQuantidade->setText(bad);
-        p->incluir();
+        p->add();
         EXPECT_EQ(prompts.last(), "Quantidade inválida.") << bad.toStdString();
     }
     p->edtQuantidade->setText("6");
     prompts.confirmations << true;
-    p->incluir();
+    p->add();
     EXPECT_EQ(prompts.last(), "Você está preste a inserir 6 vagas para CLÍNICA BOA VIDA deseja continuar?");
     EXPECT_EQ(str("select Qt_Agendamento_Reservado from agendamento_especial where Id_Agendamento_Especial = 5"), "6");
     p->edtCodigo->setText("77");
     p->edtQuantidade->setText("1");
-    p->incluir();
+    p->add();
     EXPECT_EQ(prompts.last(), "Código do proprietário não encontrado na base de dados.");
 }
 
 TEST_F(EspecialTest, TheOwnerSearchBindsWhatIsTypedAndHandsBackOnlyAChosenRow) {
-    AgendamentoEspecialPage* p = openMapa()->especial;
+    AgendamentoEspecialPage* p = openMapa()->specialPage;
     IdProprietarioPesquisa = 5;
-    p->pesquisar();
+    p->search();
     TMapaDisponibilidadePesquisa* d = MapaDisponibilidadePesquisa;
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(IdProprietarioPesquisa, 0) << "reset on each opening";
-    d->pesquisar();
+    d->search();
     EXPECT_EQ(prompts.last(), "Falta selecionar uma opção de pesquisa.");
     d->cbbSelecione->setCurrentIndex(1);
-    d->pesquisar();
+    d->search();
     EXPECT_EQ(prompts.last(), "Falta digitar o Nome.");
     d->edtDados->setText("d'ávila");
-    d->pesquisar();
+    d->search();
     ASSERT_EQ(d->qryPesquisa->recordCount(), 1);
     d->ok();
     EXPECT_EQ(p->edtCodigo->text(), "1");
     EXPECT_EQ(p->edtNome->text(), "ANA D'ÁVILA");
 
-    p->limpar();
-    p->pesquisar();
+    p->clear();
+    p->search();
     MapaDisponibilidadePesquisa->ok();  // no search run: nothing handed back
     EXPECT_EQ(p->edtCodigo->text(), "");
 }

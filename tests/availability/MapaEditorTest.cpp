@@ -14,7 +14,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
-using namespace mapa;
+using namespace availability;
 
 TEST_F(MapaTest, MenuAction48OpensTheMapAndASlotIsPublishedAsTheWebSystemReadsIt) {
     TfrmMapaDisponibilidade* f = openMapa();
@@ -25,13 +25,13 @@ TEST_F(MapaTest, MenuAction48OpensTheMapAndASlotIsPublishedAsTheWebSystemReadsIt
 
     chooseDay(f, day);
     typeSlot(f, "NORTE", "CANINA", "00:00", "5", "0");
-    EXPECT_EQ(f->principal->EstadoMapa, EstadoMapa::Novo);
+    EXPECT_EQ(f->mainPage->EstadoMapa, MapState::New);
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.texts(), QStringList({kSucesso}));
     EXPECT_EQ(published(), QStringList({"1 2 1 10/03/2026 00:00 5 0 0 0 null"}));
-    EXPECT_EQ(f->principal->EstadoMapa, EstadoMapa::Vazio);
-    EXPECT_EQ(f->principal->dbgResume->model()->index(0, 2).data().toString(), "10/03/2026 00:00:00");
-    EXPECT_EQ(f->principal->dbgResume->model()->index(0, 0).data().toString(), "NORTE");
+    EXPECT_EQ(f->mainPage->EstadoMapa, MapState::Empty);
+    EXPECT_EQ(f->mainPage->dbgResume->model()->index(0, 2).data().toString(), "10/03/2026 00:00:00");
+    EXPECT_EQ(f->mainPage->dbgResume->model()->index(0, 0).data().toString(), "NORTE");
     EXPECT_EQ(f->stbPrincipal->currentMessage(), " Total de registro: 1");
     const QVariant who = scalar("select Inserido_por from Mapa_disponibilidade_agenda");
     EXPECT_EQ(db::toInt(who), 1);
@@ -41,8 +41,8 @@ TEST_F(MapaTest, MenuAction48OpensTheMapAndASlotIsPublishedAsTheWebSystemReadsIt
     typeSlot(f, "NORTE", "CANINA", "00:00", "3", "0");
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kDuplicado + kReplanejamento);
-    EXPECT_EQ(f->principal->EstadoMapa, EstadoMapa::Novo) << "the editor stays open";
-    f->principal->mkeHora->setText("09:30");
+    EXPECT_EQ(f->mainPage->EstadoMapa, MapState::New) << "the editor stays open";
+    f->mainPage->mkeHora->setText("09:30");
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kSucesso);
     EXPECT_EQ(published().size(), 2);
@@ -52,9 +52,9 @@ TEST_F(MapaTest, MenuAction48OpensTheMapAndASlotIsPublishedAsTheWebSystemReadsIt
     typeSlot(f, "SUL", "CANINA", "10:00", "5", "3");
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.texts(), QStringList({kCaninaSeparada}));
-    EXPECT_EQ(f->principal->mkeVagaFemea->text(), "0");
-    EXPECT_TRUE(f->principal->mkeVagaFemea->isReadOnly());
-    f->principal->mkeHora->setText("24:00");
+    EXPECT_EQ(f->mainPage->mkeVagaFemea->text(), "0");
+    EXPECT_TRUE(f->mainPage->mkeVagaFemea->isReadOnly());
+    f->mainPage->mkeHora->setText("24:00");
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kHoraInvalida.arg("24:00")) << "24:00 is never turned into midnight";
     EXPECT_EQ(published().size(), 2);
@@ -65,22 +65,22 @@ TEST_F(MapaTest, CalendarClicksReloadOnlyWhileBrowsingAndCancelClosesTheEditor) 
     addSlot(2, 1, 1, QDateTime(day.addDays(1), QTime(8, 0)), 5, 0);
     TfrmMapaDisponibilidade* f = openMapa();
     chooseDay(f, day);
-    EXPECT_EQ(f->principal->qryMapa->recordCount(), 1);
-    EXPECT_EQ(f->principal->mkeHora->text(), "08:00");
-    EXPECT_TRUE(f->principal->mkeHora->isReadOnly());
+    EXPECT_EQ(f->mainPage->qryMapa->recordCount(), 1);
+    EXPECT_EQ(f->mainPage->mkeHora->text(), "08:00");
+    EXPECT_TRUE(f->mainPage->mkeHora->isReadOnly());
 
     click(f, "bmpNovaVaga");
     chooseDay(f, day.addDays(1));
-    EXPECT_EQ(f->principal->qryMapa->field("Id_Mapa_disponibilidade_agenda").toInt(), 1) << "no reload while typing";
-    EXPECT_EQ(f->principal->calData->selectedDate(), day.addDays(1)) << "the new slot's day moves";
+    EXPECT_EQ(f->mainPage->qryMapa->field("Id_Mapa_disponibilidade_agenda").toInt(), 1) << "no reload while typing";
+    EXPECT_EQ(f->mainPage->calData->selectedDate(), day.addDays(1)) << "the new slot's day moves";
     click(f, "bmpCancelar");
-    EXPECT_EQ(f->principal->EstadoMapa, EstadoMapa::Cancelar);
-    EXPECT_EQ(f->principal->qryMapa->field("Id_Mapa_disponibilidade_agenda").toInt(), 2);
+    EXPECT_EQ(f->mainPage->EstadoMapa, MapState::Cancelled);
+    EXPECT_EQ(f->mainPage->qryMapa->field("Id_Mapa_disponibilidade_agenda").toInt(), 2);
 
     click(f, "bmpAlterar");
-    EXPECT_EQ(f->principal->EstadoMapa, EstadoMapa::Alterar);
+    EXPECT_EQ(f->mainPage->EstadoMapa, MapState::Changing);
     chooseDay(f, day);
-    EXPECT_EQ(f->principal->qryMapa->field("Id_Mapa_disponibilidade_agenda").toInt(), 2);
+    EXPECT_EQ(f->mainPage->qryMapa->field("Id_Mapa_disponibilidade_agenda").toInt(), 2);
     click(f, "bmpAreas");
     EXPECT_EQ(prompts.last(), kAreasEmAlteracao);
     chooseDay(f, QDate(2026, 1, 1));
@@ -103,10 +103,10 @@ TEST_F(MapaTest, AreasChosenInTheDialogGiveOneSlotPerAreaAllOrNothing) {
     ASSERT_EQ(d->cklPrincipal->count(), 3);
     EXPECT_EQ(d->cklPrincipal->item(1)->text(), "Distrito 2 - 0102 - VILA B");
     d->chkSelecionarTodos->click();
-    d->concluir();
-    EXPECT_EQ(f->principal->AreasSelecionadas, QList<int>({0, 101, 102, 103}));
-    EXPECT_EQ(f->principal->lblResumo->text(), "Resumo: [0101] [0102] [0103]");
-    EXPECT_EQ(f->principal->bmpAreas->text(), kAreasSelecionadas);
+    d->finish();
+    EXPECT_EQ(f->mainPage->AreasSelecionadas, QList<int>({0, 101, 102, 103}));
+    EXPECT_EQ(f->mainPage->lblResumo->text(), "Resumo: [0101] [0102] [0103]");
+    EXPECT_EQ(f->mainPage->bmpAreas->text(), kAreasSelecionadas);
 
     // A failure on the second area's insert leaves no row at all.
     const QString stop = testingPostgres()
@@ -123,15 +123,15 @@ TEST_F(MapaTest, AreasChosenInTheDialogGiveOneSlotPerAreaAllOrNothing) {
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kErroGravar);
     EXPECT_TRUE(published().isEmpty());
-    EXPECT_EQ(f->principal->AreasSelecionadas, QList<int>({0}));
-    EXPECT_EQ(f->principal->bmpAreas->text(), kAssociarAreas);
+    EXPECT_EQ(f->mainPage->AreasSelecionadas, QList<int>({0}));
+    EXPECT_EQ(f->mainPage->bmpAreas->text(), kAssociarAreas);
 
     ASSERT_TRUE(ddl.exec("drop trigger recusa_area" + QString(testingPostgres() ? " on mapa_disponibilidade_agenda" : "")));
     typeSlot(f, "CENTRO", "CANINA", "08:00", "4", "0");
-    f->principal->AreasSelecionadas = {0, 101, 0, 103};
+    f->mainPage->AreasSelecionadas = {0, 101, 0, 103};
     click(f, "bmpGravar");
     EXPECT_EQ(published(), QStringList({"1 1 1 10/03/2026 08:00 4 0 0 0 101", "2 1 1 10/03/2026 08:00 4 0 0 0 103"}));
-    EXPECT_EQ(f->principal->EstadoMapa, EstadoMapa::Vazio);
+    EXPECT_EQ(f->mainPage->EstadoMapa, MapState::Empty);
 }
 
 TEST_F(MapaTest, DistrictNamesComeFromTheSettingsFileInQuotesOrByCommas) {
@@ -143,7 +143,7 @@ TEST_F(MapaTest, DistrictNamesComeFromTheSettingsFileInQuotesOrByCommas) {
         file.write("[mapa]\n" + line + "\n");
         file.close();
         qputenv("NURV_CONFIG", conf.toUtf8());
-        const QStringList read = nomesDistritos();
+        const QStringList read = districtNames();
         qunsetenv("NURV_CONFIG");
         return read;
     };
@@ -159,16 +159,16 @@ TEST_F(MapaTest, UsedSlotsKeepTheirPlaceAndCannotShrinkBelowTheirUseNorBeDeleted
     TfrmMapaDisponibilidade* f = openMapa();
     chooseDay(f, day);
     click(f, "bmpAlterar");
-    EXPECT_TRUE(f->principal->mkeHora->isReadOnly()) << "a booked slot keeps its hour";
-    EXPECT_FALSE(f->principal->dblEspecie->isEnabled()) << "and its species";
-    f->principal->mkeVagaGeral->setText("3");
+    EXPECT_TRUE(f->mainPage->mkeHora->isReadOnly()) << "a booked slot keeps its hour";
+    EXPECT_FALSE(f->mainPage->dblEspecie->isEnabled()) << "and its species";
+    f->mainPage->mkeVagaGeral->setText("3");
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kUsadaGeral);
-    pick(f->principal->dblUnidade_trabalho, "SUL");
-    f->principal->mkeVagaGeral->setText("4");
+    pick(f->mainPage->dblUnidade_trabalho, "SUL");
+    f->mainPage->mkeVagaGeral->setText("4");
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kUsadaNaoMove);
-    pick(f->principal->dblUnidade_trabalho, "CENTRO");
+    pick(f->mainPage->dblUnidade_trabalho, "CENTRO");
     prompts.confirmations << true;
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kSucesso);
@@ -180,30 +180,30 @@ TEST_F(MapaTest, UsedSlotsKeepTheirPlaceAndCannotShrinkBelowTheirUseNorBeDeleted
     EXPECT_EQ(published().size(), 2);
 
     // The web system books slot 2 between "Alterar" and "Gravar": the open hour can no longer move.
-    f->principal->qryMapa->moveTo(1);
+    f->mainPage->qryMapa->moveTo(1);
     click(f, "bmpAlterar");
-    EXPECT_FALSE(f->principal->mkeHora->isReadOnly());
+    EXPECT_FALSE(f->mainPage->mkeHora->isReadOnly());
     exec("update Mapa_disponibilidade_agenda set Qt_vaga_usada_geral = 2 where Id_Mapa_disponibilidade_agenda = 2");
-    f->principal->mkeVagaGeral->setText("1");
+    f->mainPage->mkeVagaGeral->setText("1");
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kUsadaGeral);
-    f->principal->mkeVagaGeral->setText("5");
-    f->principal->mkeHora->setText("10:00");
+    f->mainPage->mkeVagaGeral->setText("5");
+    f->mainPage->mkeHora->setText("10:00");
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kUsadaNaoMove);
     click(f, "bmpCancelar");
 
     // The statements themselves refuse too, for a booking that lands after the checks.
-    Vaga v = leVaga(2).vaga;
-    v.geral = 1;
-    EXPECT_FALSE(alteraVaga(2, v));
-    v.geral = 5;
-    v.dataHora = v.dataHora.addSecs(3600);
-    EXPECT_FALSE(alteraVaga(2, v)) << "a booked slot does not move";
-    EXPECT_FALSE(excluiVaga(2));
+    mapasql::Slot v = mapasql::readSlot(2).slot;
+    v.general = 1;
+    EXPECT_FALSE(mapasql::updateSlot(2, v));
+    v.general = 5;
+    v.dateTime = v.dateTime.addSecs(3600);
+    EXPECT_FALSE(mapasql::updateSlot(2, v)) << "a booked slot does not move";
+    EXPECT_FALSE(mapasql::deleteSlot(2));
     EXPECT_EQ(published()[1], "2 1 1 10/03/2026 09:00 5 0 2 0 null");
     exec("update Mapa_disponibilidade_agenda set Qt_vaga_usada_geral = 0 where Id_Mapa_disponibilidade_agenda = 2");
-    EXPECT_TRUE(excluiVaga(2));
+    EXPECT_TRUE(mapasql::deleteSlot(2));
 }
 
 TEST_F(MapaTest, TheMonthSummaryReadsTheServersMonth) {
@@ -211,9 +211,9 @@ TEST_F(MapaTest, TheMonthSummaryReadsTheServersMonth) {
     addSlot(1, 2, 1, QDateTime(QDate(today.year(), today.month(), 3), QTime(8, 0)), 5, 0, 1, 0);
     addSlot(2, 1, 1, QDateTime(QDate(today.year(), today.month(), 3), QTime(8, 0)), 2, 0);
     addSlot(3, 1, 1, QDateTime(QDate(today.year(), today.month(), 1).addMonths(1), QTime(8, 0)), 9, 0);
-    const QList<LinhaResumo> rows = linhasResumo(QDate(today.year(), today.month(), 1));
+    const QList<SummaryLine> rows = mapasql::summaryLines(QDate(today.year(), today.month(), 1));
     ASSERT_EQ(rows.size(), 2) << "next month's slot is not read";
-    EXPECT_EQ(rows[0].unidade, "CENTRO");
-    EXPECT_EQ(rows[1].usadaGeral, 1);
+    EXPECT_EQ(rows[0].unit, "CENTRO");
+    EXPECT_EQ(rows[1].usedGeneral, 1);
     EXPECT_TRUE(rows[0].area.isNull());
 }

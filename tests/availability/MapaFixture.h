@@ -31,10 +31,10 @@ protected:
         DbTest::SetUp();
         loginAsAdmin();
         registerAvailabilityForms();
-        for (auto [id, nome] : std::initializer_list<std::pair<int, const char*>>{
+        for (auto [id, name] : std::initializer_list<std::pair<int, const char*>>{
                  {1, "CENTRO"}, {2, "NORTE"}, {3, "SUL"}, {4, "LESTE"}})
             exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (:id, :n, 'ATIVO')",
-                 {{"id", id}, {"n", nome}});
+                 {{"id", id}, {"n", name}});
         exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (9, 'NÍVEL CENTRAL', 'ATIVO')");
         exec("insert into tipo_procedimento (Id_Tipo_Procedimento, Nome, Ind_Status) values (12, 'Castração', 'ATIVO')");
         exec("insert into especie (Id_Especie, Nome, Ind_Status) values (1, 'Canina', 'ATIVO')");
@@ -65,20 +65,20 @@ protected:
 
     // Selects a day on the calendar as a click would.
     static void chooseDay(TfrmMapaDisponibilidade* f, const QDate& day) {
-        f->principal->calData->setSelectedDate(day);
-        emit f->principal->calData->clicked(day);
+        f->mainPage->calData->setSelectedDate(day);
+        emit f->mainPage->calData->clicked(day);
     }
 
     // "Novas vagas" and the slot typed into the editor (not saved).
     static void typeSlot(TfrmMapaDisponibilidade* f, const QString& unit, const QString& species, const QString& hour,
                          const QString& general, const QString& female) {
         click(f, "bmpNovaVaga");
-        pick(f->principal->dblUnidade_trabalho, unit);
-        pick(f->principal->dblProcedimento, "CASTRAÇÃO");
-        pick(f->principal->dblEspecie, species);
-        f->principal->mkeHora->setText(hour);
-        f->principal->mkeVagaGeral->setText(general);
-        f->principal->mkeVagaFemea->setText(female);
+        pick(f->mainPage->dblUnidade_trabalho, unit);
+        pick(f->mainPage->dblProcedimento, "CASTRAÇÃO");
+        pick(f->mainPage->dblEspecie, species);
+        f->mainPage->mkeHora->setText(hour);
+        f->mainPage->mkeVagaGeral->setText(general);
+        f->mainPage->mkeVagaFemea->setText(female);
     }
 
     // A published slot written straight into the table, as if saved earlier.

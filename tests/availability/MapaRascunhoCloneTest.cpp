@@ -14,7 +14,7 @@
 #include <QLabel>
 #include <QTableWidget>
 
-using namespace mapa;
+using namespace availability;
 
 namespace {
 
@@ -114,7 +114,7 @@ TEST_F(MapaTest, CloneCopiesTheSlotOverMarkedDaysAndUnitsSkippingExistingOnes) {
     TfrmMapaDisponibilidadeClone* c = frmMapaDisponibilidadeClone;
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->UnidadesClone, QList<int>({1, 2, 3, 4})) << "never the central level";
-    EXPECT_EQ(c->lblMes->text(), nomeMes(today.month()) + " de " + QString::number(today.year()));
+    EXPECT_EQ(c->lblMes->text(), NomeMes(today.month()) + " de " + QString::number(today.year()));
 
     // Marks on the 1st (already there for unit 1), the 2nd and the 3rd.
     QList<std::pair<int, int>> cells;
@@ -123,15 +123,15 @@ TEST_F(MapaTest, CloneCopiesTheSlotOverMarkedDaysAndUnitsSkippingExistingOnes) {
             if (QStringList{"1", "2", "3"}.contains(c->strGrade->item(r, col)->text()))
                 cells.append({r, col});
     for (auto [r, col] : cells)
-        c->alterna(r, col);
-    c->gerar();
+        c->toggle(r, col);
+    c->generate();
     EXPECT_EQ(prompts.last(), kSucesso + kJaExistiam.arg(1));
     // Inserted by column from Sunday to Saturday, top to bottom, then by unit; used counts copied, no area.
-    GradeMes marked = gradeMes(today.year(), today.month());
+    MonthGrid marked = monthGrid(today.year(), today.month());
     for (auto [r, col] : cells)
-        marked[r][col] = alternaMarca(marked[r][col], "08:00");
+        marked[r][col] = toggleMark(marked[r][col], "08:00");
     QStringList expected{published().first()};
-    for (int d : diasMarcados(marked))
+    for (int d : markedDays(marked))
         for (int unit : {1, 2, 3, 4})
             if (d != 1 || unit != 1)
                 expected << QStringLiteral("%1 %2 1 %3 08:00 5 0 2 0 null")
@@ -139,7 +139,7 @@ TEST_F(MapaTest, CloneCopiesTheSlotOverMarkedDaysAndUnitsSkippingExistingOnes) {
                                 .arg(QDate(today.year(), today.month(), d).toString("dd/MM/yyyy"));
     EXPECT_EQ(published(), expected);
 
-    c->desloca(-(today.month()));  // back into last year's December
+    c->shift(-(today.month()));  // back into last year's December
     EXPECT_EQ(c->lblMes->text(), "Dezembro de " + QString::number(today.year() - 1));
     EXPECT_EQ(DeslocamentoMes, -today.month());
     DeslocamentoMes = 0;

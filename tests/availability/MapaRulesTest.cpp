@@ -8,26 +8,26 @@
 // Texts in failure messages as text.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
-using namespace mapa;
+using namespace availability;
 
 namespace {
 
-VagaDigitada typed(const QString& hour, const QString& general, const QString& female, const QString& species = "GATO",
+TypedSlot typed(const QString& hour, const QString& general, const QString& female, const QString& species = "GATO",
                    int speciesKey = 3) {
-    return VagaDigitada{"CENTRO", "CASTRAÇÃO", species, speciesKey, "10/03/2026", hour, general, female};
+    return TypedSlot{"CENTRO", "CASTRAÇÃO", species, speciesKey, "10/03/2026", hour, general, female};
 }
 
 }  // namespace
 
 TEST(MapaRules, TheEditorsSaveRefusesInItsOrder) {
     struct Case {
-        VagaDigitada slot;
+        TypedSlot slot;
         QString refusal;  // empty: saved
         QString femaleAfter;
     };
-    VagaDigitada noUnit = typed("08:00", "5", "0");
-    noUnit.unidade.clear();
-    VagaDigitada noSpecies = typed("08:00", "5", "0", "", -1);
+    TypedSlot noUnit = typed("08:00", "5", "0");
+    noUnit.unit.clear();
+    TypedSlot noSpecies = typed("08:00", "5", "0", "", -1);
     const QList<Case> cases{
         {typed("08:00", "5", "0", "CANINA", 1), {}, "0"},
         {typed("08:00", "5", "3", "CANINA", 1), kCaninaSeparada, "0"},
@@ -46,22 +46,22 @@ TEST(MapaRules, TheEditorsSaveRefusesInItsOrder) {
         {typed("08:00", "999", "0"), {}, "0"},
     };
     for (Case c : cases) {
-        const auto refusal = checaGravarMapa(c.slot);
-        EXPECT_EQ(refusal ? refusal->mensagem : QString(), c.refusal) << c.slot.geral.toStdString() << "/"
-                                                                       << c.slot.hora.toStdString();
-        EXPECT_EQ(c.slot.femea, c.femaleAfter);
+        const auto refusal = checkMapSave(c.slot);
+        EXPECT_EQ(refusal ? refusal->message : QString(), c.refusal) << c.slot.general.toStdString() << "/"
+                                                                       << c.slot.hour.toStdString();
+        EXPECT_EQ(c.slot.female, c.femaleAfter);
     }
 }
 
 TEST(MapaRules, TheProvisionalSaveTakesUpTo99AndTreatsAnEmptyCatFemaleAsZero) {
     struct Case {
-        VagaDigitada slot;
+        TypedSlot slot;
         QString refusal;
     };
-    VagaDigitada noDate = typed("08:00", "5", "0");
-    noDate.data = "  /  /    ";
-    VagaDigitada badDate = typed("08:00", "5", "0");
-    badDate.data = "31/02/2026";
+    TypedSlot noDate = typed("08:00", "5", "0");
+    noDate.date = "  /  /    ";
+    TypedSlot badDate = typed("08:00", "5", "0");
+    badDate.date = "31/02/2026";
     const QList<Case> cases{
         {typed("08:00", "99", "0"), {}},
         {typed("08:00", "100", "0"), kGeralInvalido + kAte99},
@@ -76,83 +76,83 @@ TEST(MapaRules, TheProvisionalSaveTakesUpTo99AndTreatsAnEmptyCatFemaleAsZero) {
         {typed("08:00", "0", "0"), kNenhumaVaga},
     };
     for (Case c : cases) {
-        const auto refusal = checaGravarRascunho(c.slot);
-        EXPECT_EQ(refusal ? refusal->mensagem : QString(), c.refusal)
-            << c.slot.geral.toStdString() << "/" << c.slot.femea.toStdString();
+        const auto refusal = checkProvisionalSave(c.slot);
+        EXPECT_EQ(refusal ? refusal->message : QString(), c.refusal)
+            << c.slot.general.toStdString() << "/" << c.slot.female.toStdString();
     }
 }
 
 TEST(MapaRules, FieldExitChecksAndUsedCounts) {
-    EXPECT_EQ(checaSaidaHora("24:00"), kHoraInvalida.arg("24:00"));
-    EXPECT_EQ(checaSaidaHora(":"), std::nullopt);
-    EXPECT_EQ(checaSaidaHora("23:59"), std::nullopt);
-    EXPECT_EQ(checaSaidaQuantidade("0"), SaidaQuantidade::Aceita);
-    EXPECT_EQ(checaSaidaQuantidade("999"), SaidaQuantidade::Aceita);
-    EXPECT_EQ(checaSaidaQuantidade("1000"), SaidaQuantidade::Limpa);
-    EXPECT_EQ(checaSaidaQuantidade("1x"), SaidaQuantidade::Mantem);
-    EXPECT_EQ(checaUsadas(4, 0, 3, 0), kUsadaGeral);
-    EXPECT_EQ(checaUsadas(4, 2, 4, 1), kUsadaFemea);
-    EXPECT_EQ(checaUsadas(4, 2, 4, 2), std::nullopt);
-    EXPECT_EQ(dataHora(QDate(2026, 3, 10), "00:00"), QDateTime(QDate(2026, 3, 10), QTime(0, 0)));
+    EXPECT_EQ(checkHourExit("24:00"), kHoraInvalida.arg("24:00"));
+    EXPECT_EQ(checkHourExit(":"), std::nullopt);
+    EXPECT_EQ(checkHourExit("23:59"), std::nullopt);
+    EXPECT_EQ(checkQuantityExit("0"), QuantityExit::Accept);
+    EXPECT_EQ(checkQuantityExit("999"), QuantityExit::Accept);
+    EXPECT_EQ(checkQuantityExit("1000"), QuantityExit::Clear);
+    EXPECT_EQ(checkQuantityExit("1x"), QuantityExit::Keep);
+    EXPECT_EQ(checkUsedCounts(4, 0, 3, 0), kUsadaGeral);
+    EXPECT_EQ(checkUsedCounts(4, 2, 4, 1), kUsadaFemea);
+    EXPECT_EQ(checkUsedCounts(4, 2, 4, 2), std::nullopt);
+    EXPECT_EQ(slotDateTime(QDate(2026, 3, 10), "00:00"), QDateTime(QDate(2026, 3, 10), QTime(0, 0)));
 }
 
 TEST(MapaRules, TheEditorsStates) {
-    using E = EventoMapa;
-    using S = EstadoMapa;
+    using E = MapEvent;
+    using S = MapState;
     struct Case {
         S from;
         E event;
         S to;
     };
-    const QList<Case> cases{{S::Vazio, E::NovasVagas, S::Novo},       {S::Vazio, E::Alterar, S::Alterar},
-                            {S::Novo, E::Cancelar, S::Cancelar},      {S::Alterar, E::Excluir, S::Cancelar},
-                            {S::Novo, E::GravouComAreas, S::NovoComArea}, {S::Alterar, E::GravouComAreas, S::Alterar},
-                            {S::NovoComArea, E::FimGravar, S::Vazio}};
+    const QList<Case> cases{{S::Empty, E::NewSlots, S::New},       {S::Empty, E::Change, S::Changing},
+                            {S::New, E::Cancel, S::Cancelled},      {S::Changing, E::Delete, S::Cancelled},
+                            {S::New, E::SavedWithAreas, S::NewWithAreas}, {S::Changing, E::SavedWithAreas, S::Changing},
+                            {S::NewWithAreas, E::SaveEnded, S::Empty}};
     for (const Case& c : cases)
-        EXPECT_EQ(proximoEstado(c.from, c.event), c.to) << estadoTexto(c.from).toStdString();
-    EXPECT_EQ(estadoTexto(S::NovoComArea), "novoComArea");
-    EXPECT_FALSE(recarregaDia(S::Novo));
-    EXPECT_FALSE(recarregaDia(S::Alterar));
-    EXPECT_TRUE(recarregaDia(S::Cancelar));
-    EXPECT_TRUE(recarregaDia(S::Vazio));
+        EXPECT_EQ(nextState(c.from, c.event), c.to) << stateText(c.from).toStdString();
+    EXPECT_EQ(stateText(S::NewWithAreas), "novoComArea");
+    EXPECT_FALSE(reloadsDay(S::New));
+    EXPECT_FALSE(reloadsDay(S::Changing));
+    EXPECT_TRUE(reloadsDay(S::Cancelled));
+    EXPECT_TRUE(reloadsDay(S::Empty));
 }
 
 TEST(MapaRules, TheCloneMonthGridAndItsMarks) {
     // August 2026 begins on a Saturday: day 1 at row 1, column 6; day 31 reaches row 6.
-    const GradeMes g = gradeMes(2026, 8);
+    const MonthGrid g = monthGrid(2026, 8);
     EXPECT_EQ(g[0][0], "Domingo");
     EXPECT_EQ(g[0][6], "Sábado");
     EXPECT_EQ(g[1][6], "1");
     EXPECT_EQ(g[1][5], "");
     EXPECT_EQ(g[2][0], "2");
     EXPECT_EQ(g[6][1], "31");
-    EXPECT_EQ(mesDeslocado(QDate(2026, 1, 20), -1), QDate(2025, 12, 1));
-    EXPECT_EQ(mesDeslocado(QDate(2026, 12, 5), 1), QDate(2027, 1, 1));
-    EXPECT_EQ(nomeMes(4), "Abril");
+    EXPECT_EQ(shiftedMonth(QDate(2026, 1, 20), -1), QDate(2025, 12, 1));
+    EXPECT_EQ(shiftedMonth(QDate(2026, 12, 5), 1), QDate(2027, 1, 1));
+    EXPECT_EQ(NomeMes(4), "Abril");
 
-    EXPECT_EQ(alternaMarca("5", "08:00"), "5  08:00");
-    EXPECT_EQ(alternaMarca("5  08:00", "08:00"), "5 ");
-    EXPECT_EQ(alternaMarca("", "08:00"), "") << "a cell without a day cannot be marked";
-    GradeMes marked = g;
-    marked[2][3] = alternaMarca(g[2][3], "08:00");  // Wednesday 5th
-    marked[1][6] = alternaMarca(g[1][6], "08:00");  // Saturday 1st
-    marked[3][0] = alternaMarca(g[3][0], "08:00");  // Sunday 9th
-    EXPECT_EQ(diasMarcados(marked), QList<int>({9, 5, 1})) << "columns Sunday to Saturday, rows top to bottom";
+    EXPECT_EQ(toggleMark("5", "08:00"), "5  08:00");
+    EXPECT_EQ(toggleMark("5  08:00", "08:00"), "5 ");
+    EXPECT_EQ(toggleMark("", "08:00"), "") << "a cell without a day cannot be marked";
+    MonthGrid marked = g;
+    marked[2][3] = toggleMark(g[2][3], "08:00");  // Wednesday 5th
+    marked[1][6] = toggleMark(g[1][6], "08:00");  // Saturday 1st
+    marked[3][0] = toggleMark(g[3][0], "08:00");  // Sunday 9th
+    EXPECT_EQ(markedDays(marked), QList<int>({9, 5, 1})) << "columns Sunday to Saturday, rows top to bottom";
 }
 
 TEST(MapaRules, TheMonthSummaryText) {
     const QString dashes(95, '-');
-    EXPECT_EQ(textoResumoMes({}),
+    EXPECT_EQ(monthSummaryText({}),
               "\n" + dashes + "\nTotal de vagas geral:0 total de vagas Fêmea:0  qt usada geral: 0 qt usada fêmea:0\n  ");
 
     const auto at = [](int d, int h) { return QDateTime(QDate(2026, 12, d), QTime(h, 0)); };
-    const QList<LinhaResumo> rows{
+    const QList<SummaryLine> rows{
         {"CENTRO", 1, at(3, 8), QVariant(), {}, 5, 0, 1, 0},
         {"CENTRO", 1, at(3, 8), QVariant(120), "VILA", 2, 1, 0, 0},
         {"CENTRO", 1, at(10, 9), QVariant(), {}, 4, 0, 0, 0},
         {"NORTE", 2, at(3, 8), QVariant(), {}, 3, 2, 0, 1},
     };
-    const QStringList lines = textoResumoMes(rows).split('\n');
+    const QStringList lines = monthSummaryText(rows).split('\n');
     const QStringList expected{
         "",
         "==============CENTRO=============",

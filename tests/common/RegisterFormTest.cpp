@@ -2,6 +2,7 @@
 // data set, the save and delete sequences with their hooks, and sorting by a grid title.
 
 #include "TestDatabase.h"
+#include "common/RegisterSql.h"
 #include "common/RegisterForm.h"
 #include "common/Session.h"
 #include "platform/ui/FieldLink.h"
@@ -127,11 +128,11 @@ void asAnotherWorkstation(const std::function<void(QSqlDatabase&)>& work) {
 }
 
 TEST(WithOrderBy, ReplacesTheOrderClauseOrAppendsOne) {
-    EXPECT_EQ(withOrderBy("select * from t ", "Nome"), "select * from t order by Nome");
-    EXPECT_EQ(withOrderBy("select * from t", "Nome"), "select * from t order by Nome");
-    EXPECT_EQ(withOrderBy("select * from t\n where a = :a ORDER BY b desc", "c"), "select * from t\n where a = :a order by c");
-    EXPECT_EQ(withOrderBy(withOrderBy("select * from t", "a"), "b"), "select * from t order by b");
-    EXPECT_EQ(withOrderBy("select bordero from t", "x"), "select bordero from t order by x") << "only the word order";
+    EXPECT_EQ(registersql::withOrderBy("select * from t ", "Nome"), "select * from t order by Nome");
+    EXPECT_EQ(registersql::withOrderBy("select * from t", "Nome"), "select * from t order by Nome");
+    EXPECT_EQ(registersql::withOrderBy("select * from t\n where a = :a ORDER BY b desc", "c"), "select * from t\n where a = :a order by c");
+    EXPECT_EQ(registersql::withOrderBy(registersql::withOrderBy("select * from t", "a"), "b"), "select * from t order by b");
+    EXPECT_EQ(registersql::withOrderBy("select bordero from t", "x"), "select bordero from t order by x") << "only the word order";
 }
 
 TEST_F(RegisterFormTest, ToolBarCarriesEveryActionWithItsCaptionAndKey) {

@@ -138,23 +138,23 @@ TEST_F(ExportsTest, ExtractorPeriodStatusDictionary) {
     EXPECT_EQ(form->dbgDados->model()->headerData(0, Qt::Horizontal).toString(), "Identificador do proprietário");
 
     // The export: saida.dbf with every column and saida.dbf.txt with the dictionary.
-    const QString saida = answerSave("saida");
+    const QString written = answerSave("saida");
     prompts.clear();
     click(form, "bpmExportacao");
-    EXPECT_EQ(prompts.last(), kExportacaoConcluidaModelo + saida + ".dbf.txt");
+    EXPECT_EQ(prompts.last(), kExportacaoConcluidaModelo + written + ".dbf.txt");
     EXPECT_EQ(panel(form, 1), kExportacaoRealizada);
-    const DbfContents dbf = readDbf(saida + ".dbf");
+    const DbfContents dbf = readDbf(written + ".dbf");
     EXPECT_EQ(dbf.names.size(), 58);
     ASSERT_EQ(dbf.rows.size(), 1);
     EXPECT_EQ(dbf.value(0, "st_atend"), "D'ÁGUA");
     EXPECT_EQ(dbf.value(0, "prop"), kNameBeyondLatin1Written);
-    expectForeignReadable(saida + ".dbf", "prop", kNameBeyondLatin1Written);
-    EXPECT_EQ(fileMode(saida + ".dbf.txt"), newFileMode());
+    expectForeignReadable(written + ".dbf", "prop", kNameBeyondLatin1Written);
+    EXPECT_EQ(fileMode(written + ".dbf.txt"), newFileMode());
     EXPECT_EQ(dbf.value(0, "td_atend"), "2024-05-10");
     EXPECT_EQ(dbf.value(0, "dt_nasc"), "2015-06-07");
     EXPECT_EQ(dbf.value(0, "p_coox"), 1.25);
     EXPECT_TRUE(dbf.value(0, "a_coox").isNull());
-    QFile dictionary(saida + ".dbf.txt");
+    QFile dictionary(written + ".dbf.txt");
     ASSERT_TRUE(dictionary.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = dictionary.readAll().split('\n');
     ASSERT_EQ(lines.size(), 62);  // 61 lines and the empty tail after the last break

@@ -51,7 +51,7 @@ TEST_F(Members, BreedLooksUpSpeciesSizeAndCoatInThatOrderOnTwoPages) {
     exec(
         "insert into porte (Id_porte, Descricao, Ind_Status) values (1, 'PEQUENO', 'ATIVO'), (3, 'GRANDE', 'INATIVO')");
     exec("insert into pelo (Id_pelo, Descricao, Ind_Status) values (4, 'CURTO', 'ATIVO'), (5, 'LONGO', 'INATIVO')");
-    TReferenceForm* form = open("actRaca");
+    ReferenceForm* form = open("actRaca");
     // Every row is offered, inactive ones included.
     EXPECT_EQ(items(form, "dblEspecie"), (QStringList{"CANINA", "FELINA"}));
     EXPECT_EQ(items(form, "dblPorte"), (QStringList{"PEQUENO", "GRANDE"}));
@@ -86,7 +86,7 @@ TEST_F(Members, BreedLooksUpSpeciesSizeAndCoatInThatOrderOnTwoPages) {
 
     // A species that is gone shows no choice and is asked for again.
     exec("delete from especie where Id_Especie = 2");
-    TReferenceForm* again = open("actRaca");
+    ReferenceForm* again = open("actRaca");
     EXPECT_EQ(child<QComboBox>(again, "dblEspecie")->currentIndex(), -1);
     EXPECT_EQ(child<QComboBox>(again, "dblPorte")->currentText(), "GRANDE");
     trigger(again, "actEdit");
@@ -98,7 +98,7 @@ TEST_F(Members, MedicineAsksForTheNameBeforeTheUnitAndShowsTheUnitsName) {
     exec(
         "insert into unidade_medida (Id_Unidade_Medida, Nome, Descricao, Ind_Status) values "
         "(1, 'ML', 'Mililitro', 'ATIVO'), (2, 'MG', 'Miligrama', 'INATIVO')");
-    TReferenceForm* form = open("actMedicamento");
+    ReferenceForm* form = open("actMedicamento");
     EXPECT_EQ(items(form, "dblUnidadeMedida"), (QStringList{"ML", "MG"}));
     area->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(area));
@@ -136,7 +136,7 @@ TEST(Weight, IsDigitsWithAnOptionalDecimalCommaAndDigits) {
 }
 
 TEST_F(Members, WeightTextsTakeTheDecimalComma) {
-    TReferenceForm* form = open("actReceituario_Texto_Peso");
+    ReferenceForm* form = open("actReceituario_Texto_Peso");
     EXPECT_FALSE(child<QAction>(form, "actPesquisar")->isVisible());
     trigger(form, "actAppend");
     type(form, "dbmTexto", "Dar meio comprimido.");
@@ -155,7 +155,7 @@ TEST_F(Members, WeightTextsTakeTheDecimalComma) {
     EXPECT_DOUBLE_EQ(scalar("select Peso from receituario_texto_peso").toDouble(), 12.5);
     EXPECT_EQ(str("select Texto from receituario_texto_peso"), "Dar meio comprimido.\nRepetir em 12 horas.");
 
-    TReferenceForm* again = open("actReceituario_Texto_Peso");
+    ReferenceForm* again = open("actReceituario_Texto_Peso");
     EXPECT_EQ(child<QLineEdit>(again, "dbePeso")->text(), "12,5");
     EXPECT_EQ(gridText(again, 0, "Peso"), "12,5");
     trigger(again, "actEdit");
@@ -165,7 +165,7 @@ TEST_F(Members, WeightTextsTakeTheDecimalComma) {
 }
 
 TEST_F(Members, OccurrenceTypesCloseTheCaseOnlyWhenTicked) {
-    TReferenceForm* form = open("actTipoOcorrencia");
+    ReferenceForm* form = open("actTipoOcorrencia");
     trigger(form, "actAppend");
     EXPECT_FALSE(child<QCheckBox>(form, "dbcFinalizaCaso")->isChecked());
     EXPECT_EQ(child<QCheckBox>(form, "dbcFinalizaCaso")->text(), "Finaliza o caso.");
@@ -192,7 +192,7 @@ TEST_F(Members, OccurrenceTypesCloseTheCaseOnlyWhenTicked) {
 
 TEST_F(Members, StatusesAnswerAnyDeleteErrorWithTheirOwnMessage) {
     exec("insert into atendimento_status (Id_Atendimento_Status, Nome) values (1, 'AGENDADO')");
-    TReferenceForm* form = open("actStatusAtendimento");
+    ReferenceForm* form = open("actStatusAtendimento");
     exec("alter table atendimento rename to atendimento_fora");
     remove(form, true);
     exec("alter table atendimento_fora rename to atendimento");
@@ -201,7 +201,7 @@ TEST_F(Members, StatusesAnswerAnyDeleteErrorWithTheirOwnMessage) {
 
     // The others show the database's error in the error box.
     exec("insert into unidade_medida (Id_Unidade_Medida, Nome) values (1, 'ML')");
-    TReferenceForm* units = open("actUnidadeMedida");
+    ReferenceForm* units = open("actUnidadeMedida");
     prompts.clear();
     exec("alter table medicamento rename to medicamento_fora");
     remove(units, true);
@@ -212,7 +212,7 @@ TEST_F(Members, StatusesAnswerAnyDeleteErrorWithTheirOwnMessage) {
 }
 
 TEST_F(Members, AFailedSaveRollsBackAndKeepsTheRowForAnotherTry) {
-    TReferenceForm* form = open("actGrupoAnimais");
+    ReferenceForm* form = open("actGrupoAnimais");
     trigger(form, "actAppend");
     type(form, "dbeNome", "errantes");
     exec("alter table grupo_animal rename to grupo_fora");
@@ -229,7 +229,7 @@ TEST_F(Members, AFailedSaveRollsBackAndKeepsTheRowForAnotherTry) {
 
 TEST_F(Members, NewKeysFollowTheHighestEvenAfterGaps) {
     exec("insert into porte (Id_porte, Descricao) values (7, 'ENORME')");
-    TReferenceForm* form = open("actPorteAnimal");
+    ReferenceForm* form = open("actPorteAnimal");
     trigger(form, "actAppend");
     type(form, "dbeNome", "mini");
     trigger(form, "actPost");
@@ -237,7 +237,7 @@ TEST_F(Members, NewKeysFollowTheHighestEvenAfterGaps) {
 }
 
 TEST_F(Members, EnterMovesOnInNamesButBreaksLinesInDescriptions) {
-    TReferenceForm* form = open("actGrupoAnimais");
+    ReferenceForm* form = open("actGrupoAnimais");
     area->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(area));
     trigger(form, "actAppend");

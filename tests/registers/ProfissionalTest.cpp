@@ -234,9 +234,9 @@ TEST_F(Profissionais, SaveWritesTheProfessionalAndItsListsTogether) {
     EXPECT_EQ(stored("select Id_Profissional, Id_Unidade_Trabalho, Nome, Inativo, Bloqueado, Inserido_Por from "
                      "profissional"),
               QStringList{"1|1|ANA|NAO|NAO|1"});
-    const char* jornada = "select Id_Jornada_Trabalho, Id_Unidade_Trabalho, Data_Hora_Inicial, Data_Hora_Final, "
+    const char* workingHours = "select Id_Jornada_Trabalho, Id_Unidade_Trabalho, Data_Hora_Inicial, Data_Hora_Final, "
                           "Id_Dia_Semana, Status_Registro, Controle from jornada_trabalho order by 1";
-    EXPECT_EQ(stored(jornada), (QStringList{"1|2|01/01/2027 08:00|31/01/2027 12:00|2|ATIVO|1",
+    EXPECT_EQ(stored(workingHours), (QStringList{"1|2|01/01/2027 08:00|31/01/2027 12:00|2|ATIVO|1",
                                             "2|2|01/01/2027 08:00|31/01/2027 12:00|4|ATIVO|1"}));
     const char* others = "select 'I', Id_Impedimento, Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial, "
                          "Data_Hora_Final from impedimento union all select 'E', Id_Jornada_Trabalho_Execao, "
@@ -248,7 +248,7 @@ TEST_F(Profissionais, SaveWritesTheProfessionalAndItsListsTogether) {
     // An edit that leaves the lists alone rewrites them with new keys and the next save number.
     trigger(f, "actEdit");
     trigger(f, "actPost");
-    EXPECT_EQ(stored(jornada), (QStringList{"3|2|01/01/2027 08:00|31/01/2027 12:00|2|ATIVO|2",
+    EXPECT_EQ(stored(workingHours), (QStringList{"3|2|01/01/2027 08:00|31/01/2027 12:00|2|ATIVO|2",
                                             "4|2|01/01/2027 08:00|31/01/2027 12:00|4|ATIVO|2"}));
     EXPECT_EQ(stored(others), (QStringList{"I|2|1|1|15/01/2027 09:00|20/01/2027 10:00",
                                            "E|2|1|2|01/02/2027 18:00|01/02/2027 20:00"}));

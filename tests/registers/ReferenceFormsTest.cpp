@@ -218,7 +218,7 @@ protected:
     }
 
     // Fills what the save asks for, as typed and chosen by the user.
-    void fill(TReferenceForm* form, const QString& name) {
+    void fill(ReferenceForm* form, const QString& name) {
         for (const ReferenceControl& c : table().controls) {
             switch (c.kind) {
             case ReferenceControl::Kind::Name:
@@ -248,7 +248,7 @@ protected:
                       {{"k", key}});
     }
 
-    int addRow(TReferenceForm* form, const QString& name) {
+    int addRow(ReferenceForm* form, const QString& name) {
         trigger(form, "actAppend");
         fill(form, name);
         prompts.clear();
@@ -260,7 +260,7 @@ protected:
 
 TEST_P(EveryRegister, OpensFromItsMenuActionWithItsCaptionWindowAndRights) {
     const Member& m = GetParam();
-    TReferenceForm* form = open(m.action);
+    ReferenceForm* form = open(m.action);
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->windowTitle(), m.caption);
     EXPECT_EQ(qobject_cast<QMdiSubWindow*>(form->parentWidget()) != nullptr, m.mdiChild);
@@ -273,7 +273,7 @@ TEST_P(EveryRegister, OpensFromItsMenuActionWithItsCaptionWindowAndRights) {
         "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
         "values (1000, :f, 'S', 'N', 'N', 'N', 'N')",
         {{"f", table().formId}});
-    TReferenceForm* second = open(m.action);
+    ReferenceForm* second = open(m.action);
     EXPECT_NE(second, form);
     for (const char* a : {"actAppend", "actEdit", "actDelete", "actPrint"}) {
         EXPECT_FALSE(child<QAction>(second, a)->isVisible()) << a;
@@ -282,7 +282,7 @@ TEST_P(EveryRegister, OpensFromItsMenuActionWithItsCaptionWindowAndRights) {
 }
 
 TEST_P(EveryRegister, NewRowsTakeTheNextKeyAndTheAuditOfTheirInsert) {
-    TReferenceForm* form = open(GetParam().action);
+    ReferenceForm* form = open(GetParam().action);
     EXPECT_EQ(addRow(form, "PRIMEIRO"), 1);
     trigger(form, "actAppend");
     EXPECT_TRUE(child<QLineEdit>(form, "dbeCodigo")->isReadOnly());
@@ -303,7 +303,7 @@ TEST_P(EveryRegister, NewRowsTakeTheNextKeyAndTheAuditOfTheirInsert) {
 }
 
 TEST_P(EveryRegister, AnEditSetsOnlyTheModifyingAudit) {
-    TReferenceForm* form = open(GetParam().action);
+    ReferenceForm* form = open(GetParam().action);
     addRow(form, "ANTES");
     exec(QString("update %1 set Inserido_Em = :t where %2 = 1").arg(GetParam().table, GetParam().key),
          {{"t", QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5))}});
@@ -327,7 +327,7 @@ TEST_P(EveryRegister, AnEditSetsOnlyTheModifyingAudit) {
 // Another workstation saves the row within the same second, between this one's read and its save: the save
 // is refused in the error box, keeps what was typed and leaves the other's value.
 TEST_P(EveryRegister, AnotherWorkstationsChangeInTheSameSecondIsNotReverted) {
-    TReferenceForm* form = open(GetParam().action);
+    ReferenceForm* form = open(GetParam().action);
     addRow(form, "ANTES");
     trigger(form, "actRefresh");
     trigger(form, "actEdit");
@@ -347,7 +347,7 @@ TEST_P(EveryRegister, AnotherWorkstationsChangeInTheSameSecondIsNotReverted) {
 }
 
 TEST_P(EveryRegister, TheSaveAsksForEachMissingFieldInTurn) {
-    TReferenceForm* form = open(GetParam().action);
+    ReferenceForm* form = open(GetParam().action);
     trigger(form, "actAppend");
     for (const QString& message : GetParam().required) {
         prompts.clear();
@@ -379,7 +379,7 @@ TEST_P(EveryRegister, TheSaveAsksForEachMissingFieldInTurn) {
 
 TEST_P(EveryRegister, EachReferenceBlocksTheDeleteWithTheRegistersOwnText) {
     const Member& m = GetParam();
-    TReferenceForm* form = open(m.action);
+    ReferenceForm* form = open(m.action);
     addRow(form, "USADO");
     for (const Reference& ref : m.references) {
         SCOPED_TRACE(ref.table.toStdString());
@@ -410,7 +410,7 @@ TEST_P(EveryRegister, EachReferenceBlocksTheDeleteWithTheRegistersOwnText) {
 
 TEST_P(EveryRegister, TheDeleteAsksFirstAndReloadsOnYes) {
     const Member& m = GetParam();
-    TReferenceForm* form = open(m.action);
+    ReferenceForm* form = open(m.action);
     addRow(form, "UM");
     addRow(form, "DOIS");
     trigger(form, "actRefresh");
@@ -432,7 +432,7 @@ TEST_P(EveryRegister, TheDeleteAsksFirstAndReloadsOnYes) {
 }
 
 TEST_P(EveryRegister, AnEmptyTableHasNothingToDelete) {
-    TReferenceForm* form = open(GetParam().action);
+    ReferenceForm* form = open(GetParam().action);
     EXPECT_FALSE(child<QAction>(form, "actDelete")->isEnabled());
     form->remove();
     EXPECT_EQ(prompts.texts(), QStringList{"Não há registro!"});
@@ -440,9 +440,9 @@ TEST_P(EveryRegister, AnEmptyTableHasNothingToDelete) {
 
 TEST_P(EveryRegister, OpensShowingEveryRowAndPrintsItsListInTheModalPreview) {
     const Member& m = GetParam();
-    TReferenceForm* first = open(m.action);
+    ReferenceForm* first = open(m.action);
     addRow(first, "LISTADO");
-    TReferenceForm* form = open(m.action);
+    ReferenceForm* form = open(m.action);
     EXPECT_EQ(form->qryPrincipal->recordCount(), 1);
     auto* grid = child<QTableView>(form, "dbgPrincipal");
     EXPECT_EQ(grid->model()->rowCount(), 1);

@@ -24,8 +24,8 @@
 #include <functional>
 
 // The newest register that a menu action opened, through its global variable.
-inline TReferenceForm* newestForm(const QString& action) {
-    static const QHash<QString, std::function<TReferenceForm*()>> globals{
+inline ReferenceForm* newestForm(const QString& action) {
+    static const QHash<QString, std::function<ReferenceForm*()>> globals{
         {"actGrupoAnimais", [] { return frmGrupoAnimais.data(); }},
         {"actEspecie", [] { return frmEspecieAnimal.data(); }},
         {"actRaca", [] { return frmRaca.data(); }},
@@ -56,7 +56,7 @@ protected:
     void TearDown() override {
         prompts.confirmations = QList<bool>(50, true);  // a register left typing a row is closed without it
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w != area && (qobject_cast<TReferenceForm*>(w) || qobject_cast<TReferenceSearch*>(w)))
+            if (w != area && (qobject_cast<ReferenceForm*>(w) || qobject_cast<ReferenceSearch*>(w)))
                 w->close();
         area->closeAllSubWindows();
         delete area;
@@ -64,7 +64,7 @@ protected:
         DbTest::TearDown();
     }
 
-    TReferenceForm* open(const QString& action) {
+    ReferenceForm* open(const QString& action) {
         const FormOpener opener = openerFor(action);
         EXPECT_TRUE(bool(opener)) << action.toStdString();
         opener();

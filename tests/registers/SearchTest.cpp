@@ -22,7 +22,7 @@ protected:
     }
 
     template <class Dialog>
-    Dialog* search(TReferenceForm* form, QPointer<Dialog>& global) {
+    Dialog* search(ReferenceForm* form, QPointer<Dialog>& global) {
         trigger(form, "actPesquisar");
         QCoreApplication::processEvents();
         EXPECT_FALSE(global.isNull());
@@ -32,7 +32,7 @@ protected:
         return global.data();
     }
 
-    static void find(TReferenceSearch* dialog, const QString& kind, const QString& text) {
+    static void find(ReferenceSearch* dialog, const QString& kind, const QString& text) {
         auto* combo = dialog->cbbSelecao;
         combo->setCurrentIndex(combo->findText(kind));
         dialog->edtTexto->clear();
@@ -40,7 +40,7 @@ protected:
         QTest::mouseClick(dialog->bmpPesquisar, Qt::LeftButton);
     }
 
-    static QStringList found(TReferenceSearch* dialog) {
+    static QStringList found(ReferenceSearch* dialog) {
         QStringList out;
         QAbstractItemModel* model = dialog->dbgPrincipal->model();
         for (int r = 0; r < model->rowCount(); ++r)
@@ -48,7 +48,7 @@ protected:
         return out;
     }
 
-    static QStringList keys(TReferenceForm* form) {
+    static QStringList keys(ReferenceForm* form) {
         QStringList out;
         for (int r = 0; r < form->qryPrincipal->recordCount(); ++r)
             out << db::toText(form->qryPrincipal->cell(r, form->keyField()));
@@ -57,7 +57,7 @@ protected:
 };
 
 TEST_F(Searches, ProcedureSearchMovesItsRegisterAsSoonAsRowsAreFound) {
-    TReferenceForm* form = open("actProcedimento");
+    ReferenceForm* form = open("actProcedimento");
     ASSERT_EQ(form->qryPrincipal->recordCount(), 4);
     auto* dialog = search(form, frmTipoProcedimentoPesquisa);
     ASSERT_NE(dialog, nullptr);
@@ -99,7 +99,7 @@ TEST_F(Searches, ProcedureSearchMovesItsRegisterAsSoonAsRowsAreFound) {
 }
 
 TEST_F(Searches, TypedTextIsOnlyEverAValue) {
-    TReferenceForm* form = open("actProcedimento");
+    ReferenceForm* form = open("actProcedimento");
     auto* dialog = search(form, frmTipoProcedimentoPesquisa);
     for (const char* hostile : {"X' OR '1'='1", "%", "_ASTRACAO", "'; DELETE FROM TIPO_PROCEDIMENTO; --"}) {
         find(dialog, "Nome", hostile);
@@ -122,7 +122,7 @@ TEST_F(Searches, WildcardsEscapesAndApostrophesTypedMatchOnlyThemselves) {
              {26, "X\\Y"}, {27, "XY"}, {28, "ȘTEFAN"}})
         exec("insert into tipo_procedimento (Id_Tipo_Procedimento, Nome, Ind_Status) values (:i, :n, 'ATIVO')",
              {{"i", id}, {"n", nome}});
-    TReferenceForm* form = open("actProcedimento");
+    ReferenceForm* form = open("actProcedimento");
     auto* dialog = search(form, frmTipoProcedimentoPesquisa);
     ASSERT_NE(dialog, nullptr);
     const QList<std::pair<QString, QStringList>> cases = {
@@ -136,9 +136,9 @@ TEST_F(Searches, WildcardsEscapesAndApostrophesTypedMatchOnlyThemselves) {
 }
 
 TEST_F(Searches, ADialogServesTheRegisterThatOpenedItAndLeavesItAloneOnceClosed) {
-    TReferenceForm* older = open("actProcedimento");
+    ReferenceForm* older = open("actProcedimento");
     auto* dialog = search(older, frmTipoProcedimentoPesquisa);
-    TReferenceForm* newer = open("actProcedimento");
+    ReferenceForm* newer = open("actProcedimento");
     EXPECT_EQ(frmProcedimento.data(), newer);
     find(dialog, "Nome", "VAC");
     EXPECT_EQ(keys(older), QStringList{"8"});
@@ -154,7 +154,7 @@ TEST_F(Searches, ADialogServesTheRegisterThatOpenedItAndLeavesItAloneOnceClosed)
 }
 
 TEST_F(Searches, StatusSearchPositionsItsRegisterOnOk) {
-    TReferenceForm* form = open("actStatusAtendimento");
+    ReferenceForm* form = open("actStatusAtendimento");
     auto* dialog = search(form, frmAtendimentoStatusPesquisa);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), "Pesquisa status atendimento.");
@@ -181,7 +181,7 @@ TEST_F(Searches, StatusSearchPositionsItsRegisterOnOk) {
 }
 
 TEST_F(Searches, MedicineSearchAsksForAKindAndATextFirst) {
-    TReferenceForm* form = open("actMedicamento");
+    ReferenceForm* form = open("actMedicamento");
     auto* dialog = search(form, frmMedicamentoPesquisa);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), "Pesquisa");

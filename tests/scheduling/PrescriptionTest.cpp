@@ -27,7 +27,7 @@ TEST_F(SchedulingTest, PrescriptionsAreWrittenFromTextsKeyedAndDeleted) {
     exec("insert into receituario_padrao (Id_Receituario_padrao, descricao) values (1, 'PADRAO ')");
     {
         db::Transaction transaction;
-        EXPECT_EQ(ReceituarioSql::nextKey(), 1);
+        EXPECT_EQ(receituariosql::nextKey(), 1);
     }
 
     // A booking not yet saved has no prescriptions.

@@ -61,7 +61,7 @@ TEST_F(PrivateAttendance, InsertsCheckTheirChoicesAndDateAndDeletesAsk) {
     EXPECT_EQ(stored(1), QDate(2024, 3, 15));
     EXPECT_EQ(stored(2), QDate(1999, 3, 15));
     EXPECT_EQ(stored(3), QDate(2026, 12, 7));
-    db::DataSet* rows = form->atendimentos();
+    db::DataSet* rows = form->attendances();
     ASSERT_EQ(rows->recordCount(), 3);
     EXPECT_EQ(rows->cell(0, "Cal_Tipo_Atendimento").toString(), "VACINA V10");
 

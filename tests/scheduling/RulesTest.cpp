@@ -18,11 +18,11 @@ TEST(BookingRulesTest, TimeBoxAcceptsOnlyWholeHoursAndMinutesOfTheDay) {
     } cases[] = {{"00:00", true}, {"23:59", true}, {" 09:30 ", true}, {"24:00", false}, {"12:60", false},
                  {"__:__", false}, {" 9:30", false}, {":", false}, {"", false}, {"1a:00", false}};
     for (const auto& c : cases)
-        EXPECT_EQ(parseHora(c.text).has_value(), c.ok) << c.text;
-    EXPECT_EQ(*parseHora("07:05"), QTime(7, 5));
-    EXPECT_EQ(horaText(QDateTime(QDate(2026, 3, 10), QTime(0, 0))), "00:00") << "midnight is a time too";
-    EXPECT_EQ(horaText(QDateTime(QDate(2026, 3, 10), QTime(14, 7, 30))), "14:07");
-    EXPECT_EQ(horaText(QVariant()), "");
+        EXPECT_EQ(parseHour(c.text).has_value(), c.ok) << c.text;
+    EXPECT_EQ(*parseHour("07:05"), QTime(7, 5));
+    EXPECT_EQ(hourText(QDateTime(QDate(2026, 3, 10), QTime(0, 0))), "00:00") << "midnight is a time too";
+    EXPECT_EQ(hourText(QDateTime(QDate(2026, 3, 10), QTime(14, 7, 30))), "14:07");
+    EXPECT_EQ(hourText(QVariant()), "");
 }
 
 TEST(BookingRulesTest, TheSaveChecksTimeStatusOwnerAnimalAndUnitInThatOrder) {

@@ -61,9 +61,9 @@ TEST_F(ShellReports, UsersRewriteFlagsAndLookUpNames) {
     EXPECT_FALSE(t.contains(QString(41, 'i')));
     EXPECT_FALSE(t.contains("FIM"));
     EXPECT_TRUE(printedLines(users).contains("Total de usuário: 2"));
-    EXPECT_EQ(simNao("S"), "Sim");
-    EXPECT_EQ(simNao("N"), "Não");
-    EXPECT_EQ(simNao("NAO"), "NAO");
+    EXPECT_EQ(yesNo("S"), "Sim");
+    EXPECT_EQ(yesNo("N"), "Não");
+    EXPECT_EQ(yesNo("NAO"), "NAO");
 }
 
 TEST_F(ShellReports, ProfilesGroupRightsAndMarkMissingForms) {

@@ -106,13 +106,13 @@ protected:
 TEST_F(UserSwitch, ClosesEveryWindowOfThePreviousUserAndKeepsTheStartUpPanels) {
     EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
     main->action("actUsuario")->trigger();
-    QPointer<TfrmUsuario> usuarios = frmUsuario;
-    input::clickButton(toolButton(usuarios, usuarios->actPesquisar));  // its search, an MDI window
+    QPointer<TfrmUsuario> users = frmUsuario;
+    input::clickButton(toolButton(users, users->actPesquisar));  // its search, an MDI window
     main->action("actPerfil")->trigger();
     QPointer<TfrmGrupo> perfis = frmGrupo;
     perfis->resize(900, 480);  // widened by the operator: the tool bar's last buttons fit then
     input::clickButton(toolButton(perfis, perfis->actPesquisar));  // its search, a window of its own
-    QPointer<QWidget> perfisPesquisa = frmPerfilUsuarioPesquisa.data();
+    QPointer<QWidget> profileSearch = frmPerfilUsuarioPesquisa.data();
     QPointer<QWidget> preview = report::showPreview(std::make_shared<TfrmRelUnidade>(), false, main.get());
     main->action("actTrocaUsuario")->trigger();
     QPointer<TfrmLogin_2> firstSwitch = frmLogin_2.data();  // left open
@@ -125,9 +125,9 @@ TEST_F(UserSwitch, ClosesEveryWindowOfThePreviousUserAndKeepsTheStartUpPanels) {
     EXPECT_EQ(UsuarioLogado, QString::number(clara));
     EXPECT_EQ(PerfilLogado, "10");
     EXPECT_TRUE(openWindows().isEmpty()) << openWindows().join(" | ").toStdString();
-    EXPECT_TRUE(usuarios.isNull());
+    EXPECT_TRUE(users.isNull());
     EXPECT_TRUE(perfis.isNull());
-    EXPECT_TRUE(perfisPesquisa.isNull());
+    EXPECT_TRUE(profileSearch.isNull());
     EXPECT_TRUE(preview.isNull());
     EXPECT_FALSE(login->isVisible());
     EXPECT_FALSE(firstSwitch && firstSwitch->isVisible()) << "the other switch dialog stays open";
@@ -141,9 +141,9 @@ TEST_F(UserSwitch, ClosesEveryWindowOfThePreviousUserAndKeepsTheStartUpPanels) {
 
 TEST_F(UserSwitch, AWrongPasswordClosesNothingAndAKeptRowCancelsTheSwitch) {
     main->action("actUsuario")->trigger();
-    QPointer<TfrmUsuario> usuarios = frmUsuario;
-    input::clickButton(toolButton(usuarios, usuarios->actAppend));
-    input::clickAndType(usuarios->findChild<QLineEdit*>("dbeNome"), "NOVO OPERADOR");
+    QPointer<TfrmUsuario> users = frmUsuario;
+    input::clickButton(toolButton(users, users->actAppend));
+    input::clickAndType(users->findChild<QLineEdit*>("dbeNome"), "NOVO OPERADOR");
     main->action("actPerfil")->trigger();
     const QStringList before = openWindows();
     ASSERT_EQ(before.size(), 2);
@@ -158,9 +158,9 @@ TEST_F(UserSwitch, AWrongPasswordClosesNothingAndAKeptRowCancelsTheSwitch) {
     prompts.confirmations = {false};  // Não: the row being typed stays
     typePasswordAndOk(login, "SENHA");
     EXPECT_EQ(prompts.texts(), QStringList({"Existem alterações não gravadas. Deseja sair sem gravar?"}));
-    ASSERT_FALSE(usuarios.isNull());
-    EXPECT_TRUE(usuarios->qryPrincipal->isEditing());
-    EXPECT_EQ(usuarios->findChild<QLineEdit*>("dbeNome")->text(), "NOVO OPERADOR");
+    ASSERT_FALSE(users.isNull());
+    EXPECT_TRUE(users->qryPrincipal->isEditing());
+    EXPECT_EQ(users->findChild<QLineEdit*>("dbeNome")->text(), "NOVO OPERADOR");
     EXPECT_EQ(openWindows(), before);
     EXPECT_FALSE(login->isVisible()) << "the switch was cancelled";
     expectAdminSession();
@@ -170,7 +170,7 @@ TEST_F(UserSwitch, AWrongPasswordClosesNothingAndAKeptRowCancelsTheSwitch) {
     prompts.confirmations = {true};  // Sim: the row is discarded and the switch goes on
     switchTo("CLARA", "SENHA");
     EXPECT_EQ(prompts.texts(), QStringList({"Existem alterações não gravadas. Deseja sair sem gravar?"}));
-    EXPECT_TRUE(usuarios.isNull());
+    EXPECT_TRUE(users.isNull());
     EXPECT_TRUE(openWindows().isEmpty()) << openWindows().join(" | ").toStdString();
     EXPECT_EQ(UsuarioLogado, QString::number(clara));
 }

@@ -400,7 +400,7 @@ TEST_F(UnidadeTest, PesquisarOpensANewSearchOnThisRegisterEachTime) {
     trigger(form, "actPesquisar");
     QPointer<TfrmUnidadeConsultar> first = frmUnidadeConsultar;
     ASSERT_FALSE(first.isNull());
-    EXPECT_EQ(first->unidade(), form);
+    EXPECT_EQ(first->unit(), form);
     EXPECT_EQ(first->windowTitle(), "Consultar");
     trigger(form, "actPesquisar");
     EXPECT_NE(frmUnidadeConsultar, first);

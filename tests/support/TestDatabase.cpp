@@ -55,6 +55,8 @@ void dropPgDatabase() {
     try {
         adminExec(QStringLiteral("drop database if exists %1").arg(pgDatabaseName()));
     } catch (...) {
+        // Tidying at exit only: a database left behind goes with the throwaway cluster, or with the next
+        // program of the same process id.
     }
 }
 

@@ -90,7 +90,7 @@ std::map<QString, QString> reportClasses() {
                 all[m.captured(1)] = m.captured(2);
         }
         for (auto m = reference.globalMatch(text); m.hasNext();)
-            all[m.next().captured(1)] = QStringLiteral("TReferenceReport");
+            all[m.next().captured(1)] = QStringLiteral("ReferenceReport");
     }
     const auto isReport = [&all](QString name) {
         for (int depth = 0; depth < 8 && all.count(name); ++depth) {

@@ -42,6 +42,7 @@ void endTransaction(bool committed) {
         try {
             ended(committed);
         } catch (...) {
+            // One waiter's failure keeps neither the others nor the end of the transaction from happening.
         }
     }
 }

@@ -137,6 +137,7 @@ public:
     Transaction() { startTransaction(); m_open = true; }
     ~Transaction() {
         if (m_open) {
+            // A destructor may not throw; a rollback that fails has ended the transaction all the same.
             try { rollback(); } catch (...) {}
         }
     }

@@ -100,6 +100,7 @@ bool carriesMark(const QString& file) {
             complete = q.exec(QStringLiteral("pragma user_version")) && q.next() && q.value(0).toInt() == kCompleteMark;
         });
     } catch (const Error&) {
+        // A part that cannot be read as a database carries no mark: it is built again.
     }
     return complete;
 }

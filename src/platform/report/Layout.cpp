@@ -419,7 +419,6 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block, Pa
         }
         case Item::Kind::Shape: {
             auto figure = std::make_shared<Element::Figure>();
-            figure->penWidth = item.penWidth_;
             if (item.shape_ == Shape::HorizontalLine) {
                 e.kind = Element::Kind::Line;
                 e.rect = QRectF(box.left(), box.center().y(), box.width(), 0);
@@ -579,7 +578,7 @@ bool Engine::print(const Band& band, const Context& context)
     // A band of its defined height that fits below the cursor goes straight onto the page, as most rows
     // of a list do; what may grow, split or move on is placed once made.
     const qreal height = mmToPt(band.height_);
-    if (keepingPage_ && !band.grows_ && !(band.newPageBefore_ && !pageFresh_) && height <= bottom_ - y_ + kEps) {
+    if (keepingPage_ && !band.grows_ && height <= bottom_ - y_ + kEps) {
         if (!evaluate(band, context, block_, &page_))
             return false;
         y_ += height;
@@ -594,8 +593,6 @@ bool Engine::print(const Band& band, const Context& context)
 
 void Engine::place(Block& block, const Band& band)
 {
-    if (band.newPageBefore_ && !pageFresh_)
-        newPage();
     bool moved = false;
     for (;;) {
         const qreal room = bottom_ - y_;

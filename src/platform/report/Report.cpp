@@ -20,7 +20,6 @@ Item& Item::setWordWrap(bool wrap) { wrap_ = wrap; return *this; }
 Item& Item::setRichText(bool rich) { rich_ = rich; return *this; }
 Item& Item::setOnPrint(PrintHook hook) { onPrint_ = std::move(hook); return *this; }
 Item& Item::setFill(const QColor& color) { fill_ = color; return *this; }
-Item& Item::setPenWidth(qreal points) { penWidth_ = points; return *this; }
 Item& Item::setStretch(bool stretch) { stretch_ = stretch; return *this; }
 
 // ---- Band
@@ -28,7 +27,6 @@ Item& Item::setStretch(bool stretch) { stretch_ = stretch; return *this; }
 Band& Band::setHeight(qreal mm) { height_ = mm; return *this; }
 Band& Band::setGrows(bool grows) { grows_ = grows; return *this; }
 Band& Band::setKeepTogether(bool keep) { keepTogether_ = keep; return *this; }
-Band& Band::setNewPageBefore(bool newPage) { newPageBefore_ = newPage; return *this; }
 Band& Band::setBeforePrint(BandHook hook) { beforePrint_ = std::move(hook); return *this; }
 
 Item& Band::add(Item* item)

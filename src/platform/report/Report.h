@@ -93,7 +93,6 @@ public:
     Item& setRichText(bool rich = true);            // the text is HTML
     Item& setOnPrint(PrintHook hook);               // rewrites the text just before it prints
     Item& setFill(const QColor& color);             // shapes
-    Item& setPenWidth(qreal points);                // shapes
     Item& setStretch(bool stretch = true);          // images: fill the box instead of keeping proportions
 
     Kind kind() const { return kind_; }
@@ -120,7 +119,6 @@ private:
     Qt::Alignment alignment_ = Qt::AlignLeft;
     Frame frame_;
     QColor fill_;
-    qreal penWidth_ = 0.5;
     bool wrap_ = false;
     bool rich_ = false;
     bool stretch_ = false;
@@ -135,7 +133,6 @@ public:
     Band& setHeight(qreal mm);
     Band& setGrows(bool grows = true);          // stretches to its tallest wrapped item; items below it move down
     Band& setKeepTogether(bool keep = true);    // moves whole to the next page instead of splitting its text
-    Band& setNewPageBefore(bool newPage = true);
     Band& setBeforePrint(BandHook hook);
 
     Item& addLabel(const QRectF& mm, const QString& text);
@@ -163,7 +160,6 @@ private:
     qreal height_;
     bool grows_ = false;
     bool keepTogether_ = false;
-    bool newPageBefore_ = false;
     BandHook beforePrint_;
     std::vector<std::unique_ptr<Item>> items_;
 };
@@ -233,7 +229,6 @@ public:
     bool textExports() const { return textExports_; }
 
     void setDefaultFont(const QFont& font) { defaultFont_ = font; }
-    QFont defaultFont() const { return defaultFont_; }
     void setFormatter(Formatter formatter) { formatter_ = std::move(formatter); }
     QString format(const QVariant& value, const QString& format = {}) const;
     void setNow(const QDateTime& now) { now_ = now; }   // fixes the printing time; default: when laid out

@@ -39,7 +39,6 @@ public:
 
     // A control that never edits its field (a key made by the system), whatever the data set's state.
     void setAlwaysReadOnly(bool on);
-    bool alwaysReadOnly() const { return m_alwaysReadOnly; }
 
     // Whether the user may change the field through the control now.
     bool writable() const;

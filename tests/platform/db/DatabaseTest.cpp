@@ -158,6 +158,7 @@ TEST_F(Database, TransactionsCommitRollBackAndNeverDangle) {
         t.commit();
         FAIL() << "duplicate key accepted";
     } catch (const db::Error&) {
+        // Expected: the duplicate key fails the insert, and the transaction is rolled back.
     }
     EXPECT_FALSE(db::inTransaction());
     EXPECT_EQ(count("perfil"), 1);

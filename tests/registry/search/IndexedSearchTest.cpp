@@ -210,13 +210,13 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
         }
     }
     db::DataSet located;
-    const QList<std::pair<AgendaSql::LocateBy, QVariant>> locates{
-        {AgendaSql::LocateBy::OwnerName, "SILVA"}, {AgendaSql::LocateBy::AnimalName, "REX"},
-        {AgendaSql::LocateBy::Attendance, 5},      {AgendaSql::LocateBy::Owner, 5},
-        {AgendaSql::LocateBy::Animal, 5},          {AgendaSql::LocateBy::Cpf, "52998224725"},
-        {AgendaSql::LocateBy::Identity, "1234"},   {AgendaSql::LocateBy::Microchip, "9876"}};
+    const QList<std::pair<agendasql::LocateBy, QVariant>> locates{
+        {agendasql::LocateBy::OwnerName, "SILVA"}, {agendasql::LocateBy::AnimalName, "REX"},
+        {agendasql::LocateBy::Attendance, 5},      {agendasql::LocateBy::Owner, 5},
+        {agendasql::LocateBy::Animal, 5},          {agendasql::LocateBy::Cpf, "52998224725"},
+        {agendasql::LocateBy::Identity, "1234"},   {agendasql::LocateBy::Microchip, "9876"}};
     for (const auto& [by, value] : locates)
-        expectIndexed("agenda locator " + QString::number(int(by)), [&] { AgendaSql::selectLocated(located, by, value); });
+        expectIndexed("agenda locator " + QString::number(int(by)), [&] { agendasql::selectLocated(located, by, value); });
     for (const QString& criterion : {animalsql::kBuscaNomeAnimal, animalsql::kBuscaCodigoAnimal}) {
         expectIndexed("animal search by " + criterion, [&] {
             db::DataSet animals;
@@ -226,9 +226,9 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
     }
     expectIndexed("cards by owner name", [&] { carteirinhasql::openOwners(located, std::nullopt, "SILVA"); });
     expectIndexed("cards by owner", [&] { carteirinhasql::openOwners(located, 5, {}); });
-    expectIndexed("special booking owners", [&] { especial::proprietarios({}, "SILVA"); });
-    expectIndexed("special booking search by name", [&] { especial::pesquisa(located, false, "SILVA"); });
-    expectIndexed("special booking search by document", [&] { especial::pesquisa(located, true, "52998224725"); });
+    expectIndexed("special booking owners", [&] { especialsql::owners({}, "SILVA"); });
+    expectIndexed("special booking search by name", [&] { especialsql::searchOwners(located, false, "SILVA"); });
+    expectIndexed("special booking search by document", [&] { especialsql::searchOwners(located, true, "52998224725"); });
     // The advanced search by each criterion that names one owner, animal or street.
     for (const char* control : {"mkeLogradouro", "mkeCodAnimal", "mkeNomeAnimal", "mkeMicrochip", "mkeCodProprietario",
                                 "edtNome", "mkeNumCPF_CNPJ", "mkeIdentidade", "mkePedigree"}) {
@@ -247,8 +247,8 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
     expectIndexed("owner save: same name", [] { ownersql::ownerNamed("JOSÉ DA SILVA"); });
     expectIndexed("owner save: e-mail", [] { ownersql::ownerEmailCount("Ana@Exemplo.com", 1); });
     expectIndexed("web account: e-mail", [] { webaccountsql::emailCount("Ana@Exemplo.com", 1); });
-    expectIndexed("user save: name", [] { usuarioNameTaken("ANA"); });
-    expectIndexed("user: web account", [] { usuarioBelongsToOwner(3); });
+    expectIndexed("user save: name", [] { usuariosql::nameTaken("ANA"); });
+    expectIndexed("user: web account", [] { usuariosql::belongsToOwner(3); });
     // The consolidated statistics count their period's rows through the index of the moment they filter.
     expectIndexed("consolidated statistics", [] {
         animalreportssql::consolidatedCharts(QDate(2024, 3, 1), QDate(2024, 3, 31));
@@ -279,7 +279,7 @@ TEST_F(IndexedSearches, TextAnywhereFindsTheRowsAsTheyAreNow) {
         return ids;
     };
     auto owners = [](const QString& typed) {
-        const db::RowSet rows = especial::proprietarios({}, typed);
+        const db::RowSet rows = especialsql::owners({}, typed);
         QStringList names;
         for (int r = 0; r < rows.count(); ++r)
             names << db::toText(rows.row(r)[1]);

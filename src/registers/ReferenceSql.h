@@ -1,0 +1,47 @@
+#pragma once
+// The reference tables' statements: the update statements and the search select built from a table's
+// description, the look-up lists and names of the registers, and the selects of the list reports.
+
+#include "platform/db/Query.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+namespace referencesql {
+
+// The register's update statements over `columns` besides the key and the audit columns (table, key and
+// columns come from the descriptions, never from typing); the modify finds the row by its key as read.
+QString insertSql(const QString& table, const QString& key, const QStringList& columns);
+QString modifySql(const QString& table, const QString& key, const QStringList& columns);
+
+// The search dialog's rows: the key and the name in capitals.
+QString searchSql(const QString& key, const QString& table);
+
+// A look-up list of the registers, opened into `q`.
+void openList(db::Query& q, const QString& listSql);
+// The first column of a name look-up (":id" takes `id`), trimmed; empty without a row.
+QString lookedUpText(const QString& lookupSql, const QVariant& id);
+
+// The look-up lists: species (id_especie, nome, descricao), sizes and coats (key, descricao) and measure
+// units (id_Unidade_Medida, nome, descricao); the name of a measure unit by its key.
+QString speciesList();
+QString sizeList();
+QString coatList();
+QString measureUnitList();
+QString measureUnitName();
+
+// The list reports' selects.
+QString groupReport();
+QString speciesReport();
+QString breedReport();
+QString coatReport();
+QString sizeReport();
+QString attendanceStatusReport();
+QString measureUnitReport();
+QString medicineReport();
+QString procedureTypeReport();
+QString occurrenceTypeReport();
+QString weightTextReport();
+
+}  // namespace referencesql
