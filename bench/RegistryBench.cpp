@@ -4,7 +4,7 @@
 
 #include "BenchMethod.h"
 
-#include "common/SchemaScripts.h"
+#include "common/schema/SchemaScripts.h"
 #include "platform/db/Database.h"
 #include "platform/db/Query.h"
 #include "platform/db/Schema.h"

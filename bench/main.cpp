@@ -15,7 +15,7 @@
 #include "RegistryBench.h"
 
 #include "common/Prompts.h"
-#include "common/SchemaScripts.h"
+#include "common/schema/SchemaScripts.h"
 #include "platform/db/Query.h"
 #include "platform/db/Schema.h"
 #include "platform/report/Format.h"
@@ -25,7 +25,7 @@
 #include "registers/ReferenceSearches.h"
 #include "registry/events/UProprietarioPesquisa.h"
 #include "registry/owner/URelProprietarioGeral.h"
-#include "scheduling/UAgendaLocalizarProp.h"
+#include "scheduling/agenda/UAgendaLocalizarProp.h"
 
 #include <QAction>
 #include <QApplication>

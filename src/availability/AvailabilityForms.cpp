@@ -3,7 +3,7 @@
 #include "availability/AvailabilityForms.h"
 
 #include "availability/UMapaDisponibilidade.h"
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 
 void registerAvailabilityForms() {
     registerOpener(QStringLiteral("actMapaDisponibilidade"), [] {

@@ -6,8 +6,8 @@
 #include "platform/db/Keys.h"
 
 #include "availability/MapaSql.h"
-#include "common/Session.h"
-#include "common/TextIndexes.h"
+#include "common/access/Session.h"
+#include "common/schema/TextIndexes.h"
 
 namespace especialsql {
 

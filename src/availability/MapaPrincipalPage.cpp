@@ -9,7 +9,7 @@
 #include "availability/UMapaDisponibilidadeInformacao.h"
 #include "availability/UMapaDisponibilidadeRascunho.h"
 #include "availability/UVagasAreaAbrangencia.h"
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "platform/db/Keys.h"

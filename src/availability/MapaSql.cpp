@@ -2,7 +2,7 @@
 
 #include "availability/MapaSql.h"
 
-#include "common/Session.h"
+#include "common/access/Session.h"
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
 

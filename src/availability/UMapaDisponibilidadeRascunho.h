@@ -3,7 +3,7 @@
 // transferred all at once into the published map.
 
 #include "availability/MapaSql.h"
-#include "common/RegisterForm.h"
+#include "common/register/RegisterForm.h"
 #include "platform/report/Report.h"
 
 #include <QHash>

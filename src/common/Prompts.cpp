@@ -2,7 +2,7 @@
 // progress of long work.
 #include "common/Prompts.h"
 
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "platform/report/PreviewWindow.h"
 #include "platform/report/Report.h"
 #include "platform/ui/WaitCursor.h"

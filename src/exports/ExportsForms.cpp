@@ -2,7 +2,7 @@
 
 #include "exports/ExportsForms.h"
 
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "exports/UExportaTabelaAgendamento.h"
 #include "exports/UExportaTabelas.h"
 #include "exports/UExportarDados.h"

@@ -2,7 +2,7 @@
 // The auxiliary vaccination tables: vaccine types, reasons for not vaccinating and vaccination occurrence
 // types, kept in one register form whose table the operator picks in a list. Each table is a description.
 
-#include "common/RegisterForm.h"
+#include "common/register/RegisterForm.h"
 
 #include <QPointer>
 

@@ -4,8 +4,8 @@
 // prescription texts by weight are each a description (ReferenceTables.cpp) and a thin class
 // (ReferenceForms.h); what one of them does differently is a line of its description.
 
-#include "common/FormOpening.h"
-#include "common/RegisterForm.h"
+#include "common/access/FormOpening.h"
+#include "common/register/RegisterForm.h"
 
 #include <QHash>
 #include <QList>

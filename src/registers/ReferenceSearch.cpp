@@ -1,9 +1,9 @@
 #include "registers/ReferenceSearch.h"
 
-#include "common/RegisterSql.h"
+#include "common/register/RegisterSql.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/RegisterForm.h"
+#include "common/register/RegisterForm.h"
 #include "registers/ReferenceSql.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/DataGrid.h"

@@ -3,8 +3,8 @@
 // that opened it on the chosen row. Procedure types, statuses, medicines (ReferenceSearches.h) and
 // professionals (UProfissionalPesquisa.h) each describe theirs.
 
-#include "common/FormOpening.h"
-#include "common/SearchDialog.h"
+#include "common/access/FormOpening.h"
+#include "common/register/SearchDialog.h"
 
 class QPushButton;
 

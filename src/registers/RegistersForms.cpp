@@ -1,6 +1,6 @@
 #include "registers/RegistersForms.h"
 
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "common/Prompts.h"
 #include "registers/ReferenceForms.h"
 #include "registers/UProfissional.h"

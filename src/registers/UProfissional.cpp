@@ -2,7 +2,7 @@
 
 #include "registers/UProfissional.h"
 
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "platform/ui/Capitals.h"

@@ -2,7 +2,7 @@
 // 007 - the professionals register: a professional's home unit, name, phones, e-mail and flags, with the
 // weekly working hours, impediments and extra hours edited on the same form and saved together.
 
-#include "common/RegisterForm.h"
+#include "common/register/RegisterForm.h"
 
 #include <QPointer>
 

@@ -1,9 +1,9 @@
 // Openers of the owner and animal registry's menu actions.
 #include "registry/RegistryForms.h"
 
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "common/Prompts.h"
-#include "common/Session.h"
+#include "common/access/Session.h"
 #include "registry/reports/UAnimaisCadastradoCompleto.h"
 #include "registry/reports/UAnimaisCadastradoConsolidado.h"
 #include "registry/reports/UAnimaisMicrochipados.h"

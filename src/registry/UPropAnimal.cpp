@@ -5,8 +5,8 @@
 
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/RegisterForm.h"
-#include "common/Session.h"
+#include "common/register/RegisterForm.h"
+#include "common/access/Session.h"
 #include "platform/db/DataSet.h"
 #include "registry/animal/AnimalPage.h"
 #include "registry/owner/OwnerPage.h"

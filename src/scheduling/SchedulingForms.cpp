@@ -1,14 +1,14 @@
 // The attendance scheduling's menu openers.
 #include "scheduling/SchedulingForms.h"
 
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "common/Prompts.h"
-#include "scheduling/AgendaDialogs.h"
-#include "scheduling/AgendaReports.h"
-#include "scheduling/UAgenda.h"
-#include "scheduling/UAgendaNovoAtendimento.h"
-#include "scheduling/UAtendimentoParticular.h"
-#include "scheduling/UReceituarioPadrao.h"
+#include "scheduling/agenda/AgendaDialogs.h"
+#include "scheduling/agenda/AgendaReports.h"
+#include "scheduling/agenda/UAgenda.h"
+#include "scheduling/booking/UAgendaNovoAtendimento.h"
+#include "scheduling/private/UAtendimentoParticular.h"
+#include "scheduling/prescriptions/UReceituarioPadrao.h"
 
 void registerSchedulingForms() {
     registerOpener(QStringLiteral("actAgenda"), [] { TfrmAgenda::open(); });

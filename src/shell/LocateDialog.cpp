@@ -1,7 +1,7 @@
 // The code-or-name search dialog of the user and profile registers.
 #include "shell/LocateDialog.h"
 
-#include "common/RegisterSql.h"
+#include "common/register/RegisterSql.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "platform/ui/EnterAsTab.h"

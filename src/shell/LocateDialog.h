@@ -3,7 +3,7 @@
 // to list the matching rows with their count in the status bar, and "&OK" (or a double click, or Enter in
 // the grid) to put the register on the chosen row and close.
 
-#include "common/SearchDialog.h"
+#include "common/register/SearchDialog.h"
 #include "platform/ui/DataGrid.h"
 
 #include <functional>

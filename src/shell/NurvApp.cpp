@@ -1,8 +1,8 @@
 // The program's start-up.
 #include "shell/NurvApp.h"
 
-#include "shell/UMenuPrincipal.h"
-#include "shell/ULogin.h"
+#include "shell/menu/UMenuPrincipal.h"
+#include "shell/login/ULogin.h"
 #include "shell/UdtmPrincipal.h"
 #include "shell/ShellForms.h"
 

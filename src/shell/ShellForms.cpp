@@ -1,19 +1,19 @@
 // The openers of the shell's menu actions: access control, work units, password, forms registry, about.
 #include "shell/ShellForms.h"
 
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "common/Prompts.h"
-#include "shell/UFrmSistema.h"
-#include "shell/UGrupo.h"
-#include "shell/UInformacaoSistema.h"
-#include "shell/ULogin.h"
-#include "shell/UMenuPrincipal.h"
-#include "shell/URelUnidade.h"
-#include "shell/URelUsuario.h"
-#include "shell/URel_Perfil.h"
-#include "shell/UTracaSenha.h"
-#include "shell/UUnidade.h"
-#include "shell/UUsuario.h"
+#include "shell/forms/UFrmSistema.h"
+#include "shell/profiles/UGrupo.h"
+#include "shell/menu/UInformacaoSistema.h"
+#include "shell/login/ULogin.h"
+#include "shell/menu/UMenuPrincipal.h"
+#include "shell/units/URelUnidade.h"
+#include "shell/users/URelUsuario.h"
+#include "shell/profiles/URel_Perfil.h"
+#include "shell/login/UTracaSenha.h"
+#include "shell/units/UUnidade.h"
+#include "shell/users/UUsuario.h"
 
 void registerShellForms() {
     registerOpener(QStringLiteral("actTrocaUsuario"), [] {

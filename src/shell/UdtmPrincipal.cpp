@@ -1,10 +1,10 @@
 // The data module: settings, the embedded default and the three connections.
 #include "shell/UdtmPrincipal.h"
 
-#include "common/Formats.h"
+#include "common/rules/Formats.h"
 #include "common/Process.h"
 #include "common/Prompts.h"
-#include "common/SchemaScripts.h"
+#include "common/schema/SchemaScripts.h"
 #include "platform/db/Query.h"
 #include "platform/db/Schema.h"
 

@@ -7,7 +7,7 @@
 #include "availability/AvailabilityForms.h"
 #include "availability/MapaPrincipalPage.h"
 #include "availability/UMapaDisponibilidade.h"
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

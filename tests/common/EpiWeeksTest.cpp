@@ -1,4 +1,4 @@
-#include "common/EpiWeeks.h"
+#include "common/rules/EpiWeeks.h"
 
 #include <gtest/gtest.h>
 

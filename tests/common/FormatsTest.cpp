@@ -1,4 +1,4 @@
-#include "common/Formats.h"
+#include "common/rules/Formats.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "common/PasswordDigest.h"
+#include "common/access/PasswordDigest.h"
 #include "platform/dbase/DbfWriter.h"
 
 #include <gtest/gtest.h>

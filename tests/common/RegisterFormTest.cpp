@@ -2,9 +2,9 @@
 // data set, the save and delete sequences with their hooks, and sorting by a grid title.
 
 #include "TestDatabase.h"
-#include "common/RegisterSql.h"
-#include "common/RegisterForm.h"
-#include "common/Session.h"
+#include "common/register/RegisterSql.h"
+#include "common/register/RegisterForm.h"
+#include "common/access/Session.h"
 #include "platform/ui/FieldLink.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 #include "TestDatabase.h"
 #include "UserInput.h"
 
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "exports/ExportsForms.h"
 #include "platform/ui/DateEdit.h"
 

@@ -2,7 +2,7 @@
 
 #include "ExportsFixture.h"
 
-#include "common/RegisterForm.h"
+#include "common/register/RegisterForm.h"
 #include "exports/UQuorvantaPrincipal.h"
 
 #include <QPlainTextEdit>

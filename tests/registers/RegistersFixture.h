@@ -4,7 +4,7 @@
 
 #include "TestDatabase.h"
 
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "registers/ReferenceForms.h"
 #include "registers/ReferenceSearches.h"
 #include "registers/RegistersForms.h"

@@ -1,6 +1,6 @@
 // One workstation saving a new owner in a process of its own through the register's save, saveOwner(), after
 // the duplicate checks made before the save, step by step as the test says: two of them race for one document.
-#include "common/Session.h"
+#include "common/access/Session.h"
 #include "platform/db/Database.h"
 #include "registry/owner/OwnerSave.h"
 #include "registry/owner/OwnerSql.h"

@@ -4,9 +4,9 @@
 
 #include "TestDatabase.h"
 
-#include "common/FormOpening.h"
-#include "common/RegisterForm.h"
-#include "common/Session.h"
+#include "common/access/FormOpening.h"
+#include "common/register/RegisterForm.h"
+#include "common/access/Session.h"
 #include "platform/db/Database.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/owner/OwnerPage.h"

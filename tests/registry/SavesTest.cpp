@@ -3,7 +3,7 @@
 // refuse or fail.
 #include "RegistryFixture.h"
 
-#include "common/PasswordDigest.h"
+#include "common/access/PasswordDigest.h"
 #include "platform/db/EditedRow.h"
 #include "registry/address/AddressSql.h"
 #include "registry/animal/AnimalSave.h"

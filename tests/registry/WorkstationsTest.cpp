@@ -3,7 +3,7 @@
 // waits is refused with the typed owner kept.
 #include "AnimalFixture.h"
 
-#include "common/Documents.h"
+#include "common/rules/Documents.h"
 #include "registry/animal/AnimalPage.h"
 #include "registry/owner/OwnerRules.h"
 

@@ -1,8 +1,8 @@
 // The agenda's pure rules by tables: the weekly grid's slots, titles and counts, the periods, the
 // selection entries and the daily agenda's contact phone.
 
-#include "scheduling/AgendaRules.h"
-#include "scheduling/WeekGrid.h"
+#include "scheduling/agenda/AgendaRules.h"
+#include "scheduling/agenda/WeekGrid.h"
 
 #include <gtest/gtest.h>
 

@@ -5,13 +5,13 @@
 #include "UserInput.h"
 
 #include "ReportText.h"
-#include "common/EpiWeeks.h"
+#include "common/rules/EpiWeeks.h"
 #include "platform/ui/DataGrid.h"
-#include "scheduling/AgendaDialogs.h"
-#include "scheduling/AgendaReports.h"
-#include "scheduling/UAgenda.h"
-#include "scheduling/UAgendaLocalizarProp.h"
-#include "scheduling/UInformacaoAgenda.h"
+#include "scheduling/agenda/AgendaDialogs.h"
+#include "scheduling/agenda/AgendaReports.h"
+#include "scheduling/agenda/UAgenda.h"
+#include "scheduling/agenda/UAgendaLocalizarProp.h"
+#include "scheduling/agenda/UInformacaoAgenda.h"
 
 #include <QCalendarWidget>
 #include <QMainWindow>

@@ -4,7 +4,7 @@
 #include "SchedulingFixture.h"
 #include "UserInput.h"
 
-#include "scheduling/AtendimentoRules.h"
+#include "scheduling/booking/AtendimentoRules.h"
 #include "scheduling/SchedulingForms.h"
 
 #include <QAbstractButton>

@@ -4,8 +4,8 @@
 
 #include "SmtpSink.h"
 #include "platform/mail/Smtp.h"
-#include "scheduling/NotificationMail.h"
-#include "scheduling/UAgendaNovoAtendimento.h"
+#include "scheduling/booking/NotificationMail.h"
+#include "scheduling/booking/UAgendaNovoAtendimento.h"
 
 #include <QElapsedTimer>
 #include <QFile>

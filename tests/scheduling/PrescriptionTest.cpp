@@ -3,9 +3,9 @@
 #include "SchedulingFixture.h"
 
 #include "ReportText.h"
-#include "scheduling/ReceituarioPage.h"
-#include "scheduling/ReceituarioSql.h"
-#include "scheduling/UReceituarioPadrao.h"
+#include "scheduling/prescriptions/ReceituarioPage.h"
+#include "scheduling/prescriptions/ReceituarioSql.h"
+#include "scheduling/prescriptions/UReceituarioPadrao.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -2,8 +2,8 @@
 
 #include "SchedulingFixture.h"
 
-#include "scheduling/AtendimentoRules.h"
-#include "scheduling/UAtendimentoParticular.h"
+#include "scheduling/booking/AtendimentoRules.h"
+#include "scheduling/private/UAtendimentoParticular.h"
 
 #include <QPushButton>
 

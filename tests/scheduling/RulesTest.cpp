@@ -1,8 +1,8 @@
 // The booking's pure rules and the notification's text, by tables.
 
 #include "TestDatabase.h"
-#include "scheduling/AtendimentoRules.h"
-#include "scheduling/NotificationMail.h"
+#include "scheduling/booking/AtendimentoRules.h"
+#include "scheduling/booking/NotificationMail.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

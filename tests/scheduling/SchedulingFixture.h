@@ -5,10 +5,10 @@
 #include "TestDatabase.h"
 #include "UserInput.h"
 
-#include "common/FormOpening.h"
-#include "common/Session.h"
+#include "common/access/FormOpening.h"
+#include "common/access/Session.h"
 #include "platform/ui/DateEdit.h"
-#include "scheduling/UAgendaNovoAtendimento.h"
+#include "scheduling/booking/UAgendaNovoAtendimento.h"
 
 #include <QAction>
 #include <QApplication>

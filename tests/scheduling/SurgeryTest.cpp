@@ -3,8 +3,8 @@
 #include "SchedulingFixture.h"
 
 #include "ReportText.h"
-#include "scheduling/AutorizaCirurgiaRules.h"
-#include "scheduling/UAutorizaCirurgia.h"
+#include "scheduling/booking/AutorizaCirurgiaRules.h"
+#include "scheduling/booking/UAutorizaCirurgia.h"
 
 #include <QPushButton>
 

@@ -3,7 +3,7 @@
 
 #include "SchedulingFixture.h"
 
-#include "scheduling/AtendimentoPages.h"
+#include "scheduling/booking/AtendimentoPages.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -4,8 +4,8 @@
 
 #include "UnidadeFixture.h"
 
-#include "common/PasswordDigest.h"
-#include "shell/ULogin.h"
+#include "common/access/PasswordDigest.h"
+#include "shell/login/ULogin.h"
 
 #include <QComboBox>
 #include <QLineEdit>

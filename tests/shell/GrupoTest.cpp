@@ -2,9 +2,9 @@
 
 #include "AccessFixture.h"
 
-#include "shell/PerfilFormPage.h"
-#include "shell/UGrupo.h"
-#include "shell/UPerfilUsuarioPesquisa.h"
+#include "shell/profiles/PerfilFormPage.h"
+#include "shell/profiles/UGrupo.h"
+#include "shell/profiles/UPerfilUsuarioPesquisa.h"
 
 #include <QCheckBox>
 #include <QTabWidget>

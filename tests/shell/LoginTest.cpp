@@ -1,10 +1,10 @@
 #include "ShellFixture.h"
 #include "UserInput.h"
 
-#include "common/Session.h"
+#include "common/access/Session.h"
 #include "shell/ShellForms.h"
-#include "shell/ULogin.h"
-#include "shell/UMenuPrincipal.h"
+#include "shell/login/ULogin.h"
+#include "shell/menu/UMenuPrincipal.h"
 
 #include <QLineEdit>
 #include <QPushButton>

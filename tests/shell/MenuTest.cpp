@@ -1,12 +1,12 @@
 #include "ShellFixture.h"
 
-#include "common/FormOpening.h"
-#include "common/Session.h"
-#include "shell/MenuModel.h"
+#include "common/access/FormOpening.h"
+#include "common/access/Session.h"
+#include "shell/menu/MenuModel.h"
 #include "shell/ShellForms.h"
-#include "shell/UMenuPrincipal.h"
-#include "shell/UUnidade.h"
-#include "shell/WindowArrangement.h"
+#include "shell/menu/UMenuPrincipal.h"
+#include "shell/units/UUnidade.h"
+#include "shell/menu/WindowArrangement.h"
 
 #include <QAction>
 #include <QLineEdit>

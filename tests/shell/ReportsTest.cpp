@@ -1,13 +1,13 @@
 #include "ShellFixture.h"
 
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "common/ReportParts.h"
 #include "ReportText.h"
 #include "platform/report/Output.h"
 #include "shell/ShellForms.h"
-#include "shell/URelUnidade.h"
-#include "shell/URelUsuario.h"
-#include "shell/URel_Perfil.h"
+#include "shell/units/URelUnidade.h"
+#include "shell/users/URelUsuario.h"
+#include "shell/profiles/URel_Perfil.h"
 
 
 class ShellReports : public ShellTest {};

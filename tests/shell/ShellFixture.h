@@ -1,7 +1,7 @@
 #pragma once
 #include "TestDatabase.h"
 
-#include "common/PasswordDigest.h"
+#include "common/access/PasswordDigest.h"
 
 #include <QComboBox>
 

@@ -2,13 +2,13 @@
 #include "TestDatabase.h"
 
 #include "common/Process.h"
-#include "common/SchemaScripts.h"
-#include "common/Session.h"
+#include "common/schema/SchemaScripts.h"
+#include "common/access/Session.h"
 #include "platform/db/Query.h"
 #include "platform/db/Schema.h"
 #include "shell/NurvApp.h"
-#include "shell/ULogin.h"
-#include "shell/UMenuPrincipal.h"
+#include "shell/login/ULogin.h"
+#include "shell/menu/UMenuPrincipal.h"
 #include "shell/UdtmPrincipal.h"
 
 #include <QComboBox>

@@ -3,17 +3,17 @@
 #include "ShellFixture.h"
 #include "UserInput.h"
 
-#include "common/FormOpening.h"
-#include "common/Session.h"
+#include "common/access/FormOpening.h"
+#include "common/access/Session.h"
 #include "platform/report/PreviewWindow.h"
 #include "shell/ShellForms.h"
-#include "shell/UGrupo.h"
-#include "shell/ULogin.h"
-#include "shell/UMenuPrincipal.h"
-#include "shell/UPerfilUsuarioPesquisa.h"
-#include "shell/URelUnidade.h"
-#include "shell/UUnidade.h"
-#include "shell/UUsuario.h"
+#include "shell/profiles/UGrupo.h"
+#include "shell/login/ULogin.h"
+#include "shell/menu/UMenuPrincipal.h"
+#include "shell/profiles/UPerfilUsuarioPesquisa.h"
+#include "shell/units/URelUnidade.h"
+#include "shell/units/UUnidade.h"
+#include "shell/users/UUsuario.h"
 
 #include <QApplication>
 #include <QLineEdit>

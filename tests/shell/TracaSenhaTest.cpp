@@ -2,10 +2,10 @@
 
 #include "AccessFixture.h"
 
-#include "common/Session.h"
-#include "shell/UFrmSistema.h"
-#include "shell/UInformacaoSistema.h"
-#include "shell/UTracaSenha.h"
+#include "common/access/Session.h"
+#include "shell/forms/UFrmSistema.h"
+#include "shell/menu/UInformacaoSistema.h"
+#include "shell/login/UTracaSenha.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -4,10 +4,10 @@
 
 #include "TestDatabase.h"
 
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "shell/ShellForms.h"
-#include "shell/UUnidade.h"
-#include "shell/UUnidadeConsultar.h"
+#include "shell/units/UUnidade.h"
+#include "shell/units/UUnidadeConsultar.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "UnidadeFixture.h"
 
-#include "common/Session.h"
+#include "common/access/Session.h"
 #include "platform/ui/DataGrid.h"
 
 #include <QCheckBox>

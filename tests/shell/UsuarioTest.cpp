@@ -2,8 +2,8 @@
 
 #include "AccessFixture.h"
 
-#include "shell/UUsuario.h"
-#include "shell/UUsuarioConsultar.h"
+#include "shell/users/UUsuario.h"
+#include "shell/users/UUsuarioConsultar.h"
 
 #include <QCheckBox>
 #include <QTableView>

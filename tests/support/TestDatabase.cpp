@@ -1,8 +1,8 @@
 #include "TestDatabase.h"
 
 #include "common/Process.h"
-#include "common/SchemaScripts.h"
-#include "common/Session.h"
+#include "common/schema/SchemaScripts.h"
+#include "common/access/Session.h"
 #include "platform/db/Schema.h"
 
 #include <QApplication>

@@ -4,9 +4,9 @@
 #include "SweepTest.h"
 #include "UserInput.h"
 
-#include "common/EpiWeeks.h"
-#include "common/FormOpening.h"
-#include "shell/UMenuPrincipal.h"
+#include "common/rules/EpiWeeks.h"
+#include "common/access/FormOpening.h"
+#include "shell/menu/UMenuPrincipal.h"
 
 #include <QAbstractButton>
 #include <QAction>

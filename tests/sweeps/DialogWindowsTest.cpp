@@ -8,7 +8,7 @@
 #include "registry/owner/UConsultaProprietario.h"
 #include "registry/events/UProprietarioPesquisa.h"
 #include "registry/events/UTransferir_Animal.h"
-#include "shell/UTracaSenha.h"
+#include "shell/login/UTracaSenha.h"
 
 #include <QAbstractItemModel>
 #include <QAction>

@@ -7,10 +7,10 @@
 #include "UserInput.h"
 
 #include "availability/UMapaDisponibilidade.h"
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "registry/address/UEndereco_Animal.h"
 #include "registry/UPropAnimal.h"
-#include "shell/MenuModel.h"
+#include "shell/menu/MenuModel.h"
 
 #include <QAbstractButton>
 #include <QAction>

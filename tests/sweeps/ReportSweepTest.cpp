@@ -6,9 +6,9 @@
 #include "SweepTest.h"
 
 #include "availability/UMapaDisponibilidadeRascunho.h"
-#include "common/FormOpening.h"
-#include "common/SchemaScripts.h"
-#include "common/Session.h"
+#include "common/access/FormOpening.h"
+#include "common/schema/SchemaScripts.h"
+#include "common/access/Session.h"
 #include "platform/db/Schema.h"
 #include "platform/report/Output.h"
 #include "registers/ReferenceForm.h"
@@ -16,10 +16,10 @@
 #include "registry/cards/URelCarteirinha_Verdical.h"
 #include "registry/owner/URelProprietarioGeral.h"
 #include "registry/events/URelRegistroOcorrencia.h"
-#include "scheduling/AgendaReports.h"
-#include "scheduling/UAutorizaCirurgia.h"
-#include "scheduling/UReceituarioPadraoImp.h"
-#include "scheduling/URelReceituario.h"
+#include "scheduling/agenda/AgendaReports.h"
+#include "scheduling/booking/UAutorizaCirurgia.h"
+#include "scheduling/prescriptions/UReceituarioPadraoImp.h"
+#include "scheduling/prescriptions/URelReceituario.h"
 
 #include <QDirIterator>
 #include <QFile>

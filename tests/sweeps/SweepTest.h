@@ -5,7 +5,7 @@
 #include "TestDatabase.h"
 
 #include "availability/AvailabilityForms.h"
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "exports/ExportsForms.h"
 #include "registers/RegistersForms.h"
 #include "registry/RegistryForms.h"

@@ -4,8 +4,8 @@
 
 #include "SweepTest.h"
 
-#include "common/FormOpening.h"
-#include "shell/UMenuPrincipal.h"
+#include "common/access/FormOpening.h"
+#include "shell/menu/UMenuPrincipal.h"
 
 #include <QApplication>
 #include <QMdiArea>

@@ -3,9 +3,9 @@
 #include "WindowsFixture.h"
 #include "UserInput.h"
 
-#include "common/Session.h"
-#include "shell/MenuModel.h"
-#include "shell/URelUnidade.h"
+#include "common/access/Session.h"
+#include "shell/menu/MenuModel.h"
+#include "shell/units/URelUnidade.h"
 
 #include <QAction>
 #include <QComboBox>

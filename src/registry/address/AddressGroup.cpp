@@ -1,7 +1,7 @@
 // The address group of the owner and animal pages and its look-ups in the street register.
 #include "registry/address/AddressGroup.h"
 
-#include "common/RegisterControls.h"
+#include "common/register/RegisterControls.h"
 
 #include "common/Guard.h"
 #include "common/Prompts.h"

@@ -1,7 +1,7 @@
 // The street search dialog and its hand-back into the address that opened it.
 #include "registry/address/UEnderecoPesquisa.h"
 
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "platform/ui/Capitals.h"
 #include "registry/address/AddressGroup.h"
 

@@ -2,14 +2,14 @@
 // in one transaction, the delete of the most recent address, the history and the export.
 #include "registry/address/UEndereco_Animal.h"
 
-#include "common/DataActions.h"
-#include "common/FormOpening.h"
+#include "common/register/DataActions.h"
+#include "common/access/FormOpening.h"
 
-#include "common/Formats.h"
+#include "common/rules/Formats.h"
 #include "common/Guard.h"
 #include "platform/db/EditedRow.h"
 #include "common/Prompts.h"
-#include "common/RegisterForm.h"
+#include "common/register/RegisterForm.h"
 #include "platform/dbase/DbfWriter.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"

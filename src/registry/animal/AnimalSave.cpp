@@ -1,7 +1,7 @@
 // The animal's save over values: checks, then the animal and its companion rows in one transaction.
 #include "registry/animal/AnimalSave.h"
 
-#include "common/Session.h"
+#include "common/access/Session.h"
 #include "registry/address/AddressSql.h"
 #include "registry/animal/AnimalSql.h"
 

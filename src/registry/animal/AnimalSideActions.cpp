@@ -2,10 +2,10 @@
 // occurrence register on the current animal, and who inserted and changed the animal.
 #include "registry/animal/AnimalPage.h"
 
-#include "common/FormOpening.h"
-#include "common/Formats.h"
+#include "common/access/FormOpening.h"
+#include "common/rules/Formats.h"
 #include "common/Prompts.h"
-#include "common/Session.h"
+#include "common/access/Session.h"
 #include "platform/db/DataSet.h"
 #include "registry/animal/AnimalSql.h"
 #include "registry/events/URegistroOcorrencia.h"

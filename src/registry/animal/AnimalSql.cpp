@@ -3,9 +3,9 @@
 
 #include "platform/db/Database.h"
 
-#include "common/Session.h"
+#include "common/access/Session.h"
 #include "platform/db/Keys.h"
-#include "common/TextIndexes.h"
+#include "common/schema/TextIndexes.h"
 #include "registry/animal/AnimalRules.h"
 
 #include <QStringList>

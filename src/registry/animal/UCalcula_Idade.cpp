@@ -2,7 +2,7 @@
 
 #include "registry/animal/UCalcula_Idade.h"
 
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "common/Guard.h"
 #include "platform/db/Database.h"
 #include "platform/ui/EnterAsTab.h"

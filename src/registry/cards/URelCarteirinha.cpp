@@ -3,7 +3,7 @@
 #include "registry/cards/URelCarteirinha.h"
 
 #include "common/ReportParts.h"
-#include "common/Session.h"
+#include "common/access/Session.h"
 #include "platform/db/Database.h"
 #include "registry/cards/CarteirinhaRules.h"
 #include "registry/cards/CarteirinhaSql.h"

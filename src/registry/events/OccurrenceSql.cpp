@@ -1,7 +1,7 @@
 // Statements on ocorrencia and its lists, for the occurrence register and its report and export.
 #include "registry/events/OccurrenceSql.h"
 
-#include "common/Session.h"
+#include "common/access/Session.h"
 #include "platform/db/Keys.h"
 
 namespace occurrencesql {

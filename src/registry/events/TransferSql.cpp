@@ -2,7 +2,7 @@
 // its report.
 #include "registry/events/TransferSql.h"
 
-#include "common/Documents.h"
+#include "common/rules/Documents.h"
 #include "platform/db/EditedRow.h"
 #include "registry/animal/AnimalRules.h"
 #include "registry/animal/AnimalSql.h"

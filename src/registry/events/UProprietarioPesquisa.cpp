@@ -1,7 +1,7 @@
 // The owner picker and what it writes into the side of the transfer form it serves.
 #include "registry/events/UProprietarioPesquisa.h"
 
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "registry/events/TransferSql.h"

@@ -2,10 +2,10 @@
 // checks in one transaction, the delete, REL037 and the export of every occurrence.
 #include "registry/events/URegistroOcorrencia.h"
 
-#include "common/RegisterControls.h"
+#include "common/register/RegisterControls.h"
 
-#include "common/FormOpening.h"
-#include "common/Formats.h"
+#include "common/access/FormOpening.h"
+#include "common/rules/Formats.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "platform/dbase/DbfWriter.h"

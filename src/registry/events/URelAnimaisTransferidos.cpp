@@ -2,7 +2,7 @@
 // of owner; nothing at all without history rows.
 #include "registry/events/URelAnimaisTransferidos.h"
 
-#include "common/Formats.h"
+#include "common/rules/Formats.h"
 #include "common/ReportParts.h"
 #include "registry/events/TransferSql.h"
 

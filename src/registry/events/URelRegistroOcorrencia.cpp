@@ -1,7 +1,7 @@
 // REL037: a heading naming the animal, the animal and owner once, then one line per occurrence by date.
 #include "registry/events/URelRegistroOcorrencia.h"
 
-#include "common/Formats.h"
+#include "common/rules/Formats.h"
 #include "common/ReportParts.h"
 #include "registry/events/OccurrenceSql.h"
 

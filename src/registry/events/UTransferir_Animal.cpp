@@ -4,7 +4,7 @@
 
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/RegisterForm.h"
+#include "common/register/RegisterForm.h"
 #include "platform/db/Database.h"
 #include "platform/ui/DateEdit.h"
 #include "registry/events/AnimalEventRules.h"

@@ -2,10 +2,10 @@
 // question, the delete and the history grid of the current animal.
 #include "registry/events/VaccinationPage.h"
 
-#include "common/Formats.h"
+#include "common/rules/Formats.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/RegisterForm.h"
+#include "common/register/RegisterForm.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"

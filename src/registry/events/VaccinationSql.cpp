@@ -1,7 +1,7 @@
 // Statements on vacina and its three auxiliary tables.
 #include "registry/events/VaccinationSql.h"
 
-#include "common/Session.h"
+#include "common/access/Session.h"
 #include "platform/db/Keys.h"
 
 namespace vaccinationsql {

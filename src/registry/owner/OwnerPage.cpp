@@ -2,13 +2,13 @@
 // print of an owner with the owner's address and web account; the owner as typed handed back as values.
 #include "registry/owner/OwnerPage.h"
 
-#include "common/RegisterControls.h"
+#include "common/register/RegisterControls.h"
 
-#include "common/DataActions.h"
+#include "common/register/DataActions.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/RegisterForm.h"
-#include "common/Session.h"
+#include "common/register/RegisterForm.h"
+#include "common/access/Session.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"

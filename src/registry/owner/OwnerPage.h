@@ -5,7 +5,7 @@
 // controls, and says by signals what it shows; the form that holds it decides every move of the register and
 // runs the save.
 
-#include "common/DataActions.h"
+#include "common/register/DataActions.h"
 #include "registry/owner/OwnerSave.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 // The owner's save checks in order, the web phone split and the block state's readings.
 #include "registry/owner/OwnerRules.h"
 
-#include "common/Documents.h"
+#include "common/rules/Documents.h"
 
 #include <algorithm>
 #include <vector>

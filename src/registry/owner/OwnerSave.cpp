@@ -1,7 +1,7 @@
 // The owner's save over values: checks, then address, owner and web account in one transaction.
 #include "registry/owner/OwnerSave.h"
 
-#include "common/Session.h"
+#include "common/access/Session.h"
 #include "registry/address/AddressSql.h"
 #include "registry/owner/OwnerSql.h"
 

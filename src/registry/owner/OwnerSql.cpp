@@ -1,8 +1,8 @@
 // Statements on proprietario for the owner register and its consult.
 #include "registry/owner/OwnerSql.h"
 
-#include "common/Documents.h"
-#include "common/TextIndexes.h"
+#include "common/rules/Documents.h"
+#include "common/schema/TextIndexes.h"
 #include "platform/db/Keys.h"
 #include "registry/animal/AnimalRules.h"
 #include "registry/owner/WebAccountSql.h"

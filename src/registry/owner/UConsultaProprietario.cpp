@@ -1,7 +1,7 @@
 // The owner consult and its hand-over of the chosen owner to the register.
 #include "registry/owner/UConsultaProprietario.h"
 
-#include "common/FormOpening.h"
+#include "common/access/FormOpening.h"
 #include "common/Prompts.h"
 #include "registry/owner/OwnerSql.h"
 

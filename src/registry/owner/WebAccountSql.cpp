@@ -1,7 +1,7 @@
 // Statements on the owner's web account in usuario.
 #include "registry/owner/WebAccountSql.h"
 
-#include "common/PasswordDigest.h"
+#include "common/access/PasswordDigest.h"
 #include "platform/db/Query.h"
 
 namespace webaccountsql {

@@ -2,8 +2,8 @@
 
 #include "registry/search/PesquisaAvancadoSql.h"
 
-#include "common/Documents.h"
-#include "common/TextIndexes.h"
+#include "common/rules/Documents.h"
+#include "common/schema/TextIndexes.h"
 
 using namespace registry;
 

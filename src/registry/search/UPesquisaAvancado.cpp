@@ -3,8 +3,8 @@
 #include "registry/search/UPesquisaAvancado.h"
 
 #include "common/ExportStatus.h"
-#include "common/FormOpening.h"
-#include "common/Formats.h"
+#include "common/access/FormOpening.h"
+#include "common/rules/Formats.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "platform/ui/Capitals.h"

@@ -3,7 +3,7 @@
 #include "ReportText.h"
 #include "RegistryFixture.h"
 
-#include "common/Session.h"
+#include "common/access/Session.h"
 #include "registry/owner/URelProprietarioGeral.h"
 #include "registry/cards/USelRelCarteirinha.h"
 

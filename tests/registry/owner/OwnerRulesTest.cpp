@@ -1,6 +1,6 @@
 // Check digits, the e-mail form, the owner's save checks in their order, the web phone and block readings and
 // the owner consult's filters.
-#include "common/Documents.h"
+#include "common/rules/Documents.h"
 #include "registry/owner/OwnerRules.h"
 #include "registry/owner/OwnerSql.h"
 

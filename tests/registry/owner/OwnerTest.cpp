@@ -5,8 +5,8 @@
 
 #include <QTabBar>
 
-#include "common/PasswordDigest.h"
-#include "common/SchemaScripts.h"
+#include "common/access/PasswordDigest.h"
+#include "common/schema/SchemaScripts.h"
 #include "platform/db/Schema.h"
 #include "registry/owner/OwnerRules.h"
 #include "registry/owner/WebAccountSql.h"

@@ -8,7 +8,7 @@
 #include "registry/reports/UAnimaisCadastradoCompleto.h"
 #include "registry/reports/UAnimaisCadastradoConsolidado.h"
 #include "registry/reports/UAnimaisMicrochipados.h"
-#include "scheduling/AgendaDialogs.h"
+#include "scheduling/agenda/AgendaDialogs.h"
 #include "scheduling/SchedulingForms.h"
 
 #include <QComboBox>

@@ -5,8 +5,8 @@
 #include "UserInput.h"
 
 #include "availability/EspecialSql.h"
-#include "common/SchemaScripts.h"
-#include "common/TextIndexes.h"
+#include "common/schema/SchemaScripts.h"
+#include "common/schema/TextIndexes.h"
 #include "platform/db/Schema.h"
 #include "platform/db/Query.h"
 #include "registry/reports/AnimalReportsSql.h"
@@ -19,8 +19,8 @@
 #include "registry/owner/UConsultaProprietario.h"
 #include "registry/events/UProprietarioPesquisa.h"
 #include "registry/owner/WebAccountSql.h"
-#include "scheduling/AgendaSql.h"
-#include "shell/UsuarioSql.h"
+#include "scheduling/agenda/AgendaSql.h"
+#include "shell/users/UsuarioSql.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,0 +1,64 @@
+// Builders of the detail-page controls that registers share.
+#include "common/register/RegisterControls.h"
+
+#include "platform/ui/Capitals.h"
+#include "platform/ui/EnterAsTab.h"
+#include "platform/ui/FieldLink.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+QLineEdit* makeKeyEdit(QWidget* page, db::DataSet* data, const QString& field) {
+    auto* edit = new QLineEdit(page);
+    edit->setObjectName(QStringLiteral("dbeCodigo"));
+    edit->setMaximumWidth(90);
+    ui::setReadOnlyLook(edit);
+    ui::bindLineEdit(edit, data, field, ui::ValueKind::Integer)->setAlwaysReadOnly(true);
+    ui::EnterAsTab::install(edit);
+    return edit;
+}
+
+QLineEdit* makeNameEdit(const QString& objectName, QWidget* page, db::DataSet* data, const QString& field,
+                        int maxLength) {
+    auto* edit = new QLineEdit(page);
+    edit->setObjectName(objectName);
+    edit->setMaxLength(maxLength);
+    ui::Capitals::install(edit);
+    ui::bindLineEdit(edit, data, field);
+    ui::EnterAsTab::install(edit);
+    return edit;
+}
+
+QPlainTextEdit* makeDescriptionMemo(QWidget* page, db::DataSet* data, const QString& field, int maxLength) {
+    auto* memo = new QPlainTextEdit(page);
+    memo->setObjectName(QStringLiteral("dbmDescricao"));
+    ui::bindMemo(memo, data, field, maxLength);
+    return memo;
+}
+
+QCheckBox* makeInactiveBox(QWidget* page, db::DataSet* data, const QString& field) {
+    auto* box = new QCheckBox(QStringLiteral("Registro inativo."), page);
+    box->setObjectName(QStringLiteral("dbcAtivo"));
+    ui::bindCheckBox(box, data, field, QStringLiteral("INATIVO"), QStringLiteral("ATIVO"));
+    return box;
+}
+
+QGridLayout* layoutKeyNameDescription(QWidget* page, QWidget* key, QWidget* name, QWidget* description) {
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(new QLabel(QStringLiteral("Código:"), page), 0, 0);
+    grid->addWidget(key, 0, 1, Qt::AlignLeft);
+    grid->addWidget(new QLabel(QStringLiteral("Nome:"), page), 1, 0);
+    grid->addWidget(name, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Descrição:"), page), 2, 0, Qt::AlignTop);
+    grid->addWidget(description, 2, 1);
+    grid->setRowStretch(2, 1);
+    return grid;
+}
+
+void addLabelled(QGridLayout* grid, const QString& caption, QWidget* control, int row, int column, int span) {
+    grid->addWidget(new QLabel(caption, grid->parentWidget()), row, column);
+    grid->addWidget(control, row, column + 1, 1, span);
+}

@@ -1,0 +1,44 @@
+#include "common/schema/SchemaScripts.h"
+
+#include "common/rules/EpiWeeks.h"
+
+#include <QFile>
+
+namespace {
+
+QString resource(const QString& name) {
+    QFile f(QStringLiteral(":/db/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        throw db::Error(QStringLiteral("Script não encontrado: %1").arg(name));
+    return QString::fromUtf8(f.readAll());
+}
+
+}  // namespace
+
+QString epidemiologicalWeeksScript(int firstYear, int lastYear) {
+    QString sql;
+    for (int year = firstYear; year <= lastYear; ++year) {
+        for (const EpiWeek& w : epiWeeksOfYear(year)) {
+            sql += QStringLiteral("insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep, dsidesep) "
+                                  "values (%1, %2, '%3 00:00:00', '%4 00:00:00', 'SEMANA %2/%1');\n")
+                       .arg(year)
+                       .arg(w.week)
+                       .arg(w.first.toString(QStringLiteral("yyyy-MM-dd")), w.last.toString(QStringLiteral("yyyy-MM-dd")));
+        }
+    }
+    return sql;
+}
+
+QString searchIndexScript() { return resource(QStringLiteral("search.sql")); }
+
+QList<db::Script> schemaScripts(bool seed) {
+    QList<db::Script> scripts{{db::Target::Main, resource(QStringLiteral("main.sql"))},
+                              {db::Target::Padrao, resource(QStringLiteral("padrao.sql"))},
+                              {db::Target::Kelvo, resource(QStringLiteral("zzoo01.sql"))}};
+    if (seed) {
+        scripts.append({db::Target::Main, resource(QStringLiteral("seed.sql"))});
+        scripts.append({db::Target::Padrao, resource(QStringLiteral("padrao_seed.sql"))});
+        scripts.append({db::Target::Main, epidemiologicalWeeksScript(2000, 2040)});
+    }
+    return scripts;
+}

@@ -1,0 +1,56 @@
+// The private attendances' statements.
+#include "scheduling/private/AtendimentoParticularSql.h"
+
+#include "common/access/Session.h"
+#include "platform/db/EditedRow.h"
+#include "platform/db/Keys.h"
+
+namespace atendimentoparticularsql {
+
+db::RowSet owners() {
+    return db::run(db::kMain, QStringLiteral("select id_proprietario, nome from proprietario order by nome"), {});
+}
+
+db::RowSet animalsOf(const QVariant& ownerId) {
+    return db::run(db::kMain,
+                   QStringLiteral(" select id_animal, nome from animal \n where id_proprietario = :id \n order by nome "),
+                   {{QStringLiteral("id"), ownerId}});
+}
+
+db::RowSet procedureTypes() {
+    return db::run(db::kMain, QStringLiteral("select Id_Tipo_Procedimento, Nome, descricao from tipo_procedimento"), {});
+}
+
+void selectOfAnimal(db::DataSet& data, const QVariant& animalId) {
+    data.close();
+    data.setSql(QStringLiteral(
+        " select a.*, b.nome as Cal_Tipo_Atendimento from atendimento_particular a \n"
+        " left join tipo_procedimento b on (a.id_tipo_procedimento = b.id_tipo_procedimento) \n"
+        " where a.id_animal = :id \n order by a.Id_Atendimento_Particular"));
+    data.query().bind(QStringLiteral("id"), animalId);
+    data.open();
+}
+
+int insert(const QVariant& animalId, const QVariant& typeId, const QDate& done) {
+    const QDateTime now = db::serverTime();
+    return db::insertWithNewKey(
+        QStringLiteral("atendimento_particular"), QStringLiteral("Id_Atendimento_Particular"), [&](int key) {
+            db::run(db::kMain,
+                    QStringLiteral("insert into atendimento_particular (Id_Atendimento_Particular, Id_Animal, "
+                                   "Id_Tipo_Procedimento, dt_Atendimento, Inserido_Por, Inserido_Em) "
+                                   "values (:key, :animal, :type, :done, :por, :em)"),
+                    {{QStringLiteral("key"), key},
+                     {QStringLiteral("animal"), animalId},
+                     {QStringLiteral("type"), typeId},
+                     {QStringLiteral("done"), QDateTime(done, QTime(0, 0))},
+                     {QStringLiteral("por"), auditUser()},
+                     {QStringLiteral("em"), now}});
+        });
+}
+
+void remove(const QVariant& key, const db::RowValues& read) {
+    db::runGuarded(QStringLiteral("delete from atendimento_particular where Id_Atendimento_Particular = :key"),
+                   {{QStringLiteral("key"), key}}, read);
+}
+
+}  // namespace atendimentoparticularsql

@@ -1,0 +1,121 @@
+// The profiles' statements; every value travels as a parameter.
+#include "shell/profiles/PerfilSql.h"
+
+namespace {
+const std::array<const char*, 5> kRightColumns{"Visualizar", "Incluir", "Alterar", "Excluir", "Imprimir"};
+}  // namespace
+
+namespace perfilsql {
+
+QString insertSql() {
+    return QStringLiteral("insert into perfil (Id_Perfil, Nome, Descricao, Ind_Status, Inserido_Por, "
+                          "Inserido_Em, Modificado_Por, Modificado_Em) "
+                          "values (:Id_Perfil, :Nome, :Descricao, :Ind_Status, :Inserido_Por, "
+                          ":Inserido_Em, :Modificado_Por, :Modificado_Em)");
+}
+
+QString modifySql() {
+    return QStringLiteral("update perfil set Nome = :Nome, Descricao = :Descricao, Ind_Status = :Ind_Status, "
+                          "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
+                          "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
+                          "where Id_Perfil = :OLD_Id_Perfil");
+}
+
+QString searchSql() { return QStringLiteral(" select id_perfil, nome, descricao from perfil  "); }
+
+void prepareRightsReport(db::Query& q) {
+    q << "select a.id_perfil, a.id_form, a.visualizar, a.incluir, a.alterar, a.excluir, a.imprimir "
+      << ",b.nome as nome_perfil, b.descricao as desc_perfil, b.ind_status,"
+      << "c.nome as nome_form, c.descricao as desc_form, c.tipo_form"
+      << "from perfil_form a"
+      << "left join perfil b on (a.id_perfil = b.id_perfil)"
+      << "left join form c on (a.id_form = c.id_form)"
+      << "order by b.nome";
+}
+
+QList<FormRight> rights(const QVariant& profileId) {
+    QList<FormRight> out;
+    if (db::toText(profileId).trimmed().isEmpty())
+        return out;
+    db::Query q;
+    q << " select a.Id_Perfil,a.Id_Form,a.Visualizar,a.Incluir, "
+      << " a.Alterar,a.Excluir,a.Imprimir,b.Tipo_Form,b.Nome " << " from perfil_form a "
+      << " left join form b on (a.id_form = b.id_form) " << " where id_perfil = :perfil ";
+    q.bind("perfil", profileId);
+    q.open();
+    for (q.first(); !q.eof(); q.next()) {
+        FormRight right{q.value("Id_Form"), q.str("Tipo_Form").trimmed(), q.str("Nome"), QString(), {}};
+        for (size_t i = 0; i < kRightColumns.size(); ++i)
+            right.rights[i] = q.str(QString::fromLatin1(kRightColumns[i])).trimmed();
+        out << right;
+    }
+    return out;
+}
+
+void writeRights(const QVariant& profileId, const QList<FormRight>& rights) {
+    db::Query q;
+    q << " delete from perfil_form " << " where id_perfil = :perfil ";
+    q.bind("perfil", profileId);
+    q.exec();
+    for (const FormRight& right : rights) {
+        db::Query insert;
+        insert << "insert into Perfil_Form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
+               << "values (:perfil, :form, :v0, :v1, :v2, :v3, :v4)";
+        insert.bind("perfil", profileId).bind("form", right.formId);
+        for (size_t i = 0; i < right.rights.size(); ++i)
+            insert.bind(QStringLiteral("v%1").arg(i), right.rights[i]);
+        insert.exec();
+    }
+}
+
+bool nameTaken(const QString& name) {
+    db::Query q;
+    q << " select nome from perfil " << " where fold(trim(nome)) = fold(:nome) " << " limit 1 ";
+    q.bind("nome", name.trimmed());
+    q.open();
+    return !q.isEmpty();
+}
+
+std::optional<QString> userOf(const QVariant& profileId) {
+    db::Query q;
+    q << " select nome from usuario " << " where id_perfil = :perfil " << " limit 1 ";
+    q.bind("perfil", profileId);
+    q.open();
+    if (q.isEmpty())
+        return std::nullopt;
+    return q.str("nome");
+}
+
+void deleteProfile(const QVariant& profileId) {
+    db::Query q;
+    q << " delete from perfil_form where id_perfil = :perfil ";
+    q.bind("perfil", profileId);
+    q.exec();
+    q.clear();
+    q << "delete from Perfil where id_Perfil = :perfil ";
+    q.bind("perfil", profileId);
+    q.exec();
+}
+
+QList<ProfileFormRow> menuRows(int profileId) {
+    db::Query q;
+    q << " select perfil_form.*, form.tag from form, perfil_form "
+      << " where form.id_form = perfil_form.id_form "
+      << " and id_perfil = :perfil ";
+    q.bind("perfil", profileId);
+    q.open();
+    QList<ProfileFormRow> rows;
+    for (q.first(); !q.eof(); q.next())
+        rows.append({q.value("tag").isNull() ? -1 : q.integer("tag"), q.str("visualizar")});
+    return rows;
+}
+
+db::RowSet formsOfType(const QString& formType) {
+    db::Query q;
+    q << " select * from form where tipo_form = :tipo ";
+    q.bind("tipo", formType);
+    q.open();
+    return q.rows();
+}
+
+}  // namespace perfilsql

@@ -1,0 +1,57 @@
+#pragma once
+// The statements of the profiles and their rights on the system's forms and reports.
+
+#include "platform/db/Query.h"
+#include "shell/menu/MenuModel.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <array>
+#include <optional>
+
+namespace perfilsql {
+
+// The register's update statements, over the fields of its data set (":OLD_" the key as read).
+QString insertSql();
+QString modifySql();
+
+// Every profile's code, name and description, for the search dialog.
+QString searchSql();
+
+// REL001: every right of every profile, with the profile's and the form's names, by profile.
+void prepareRightsReport(db::Query& q);
+
+// One form or report of a profile's list, with its five rights ("S" or "N"): visualizar, incluir,
+// alterar, excluir, imprimir.
+struct FormRight {
+    QVariant formId;
+    QString formType;  // "F" or "R"
+    QString name;
+    QString description;
+    std::array<QString, 5> rights;
+};
+
+// The profile's rows of perfil_form, with the form's type and name (none when the form is gone).
+QList<FormRight> rights(const QVariant& profileId);
+
+// Replaces the profile's rows of perfil_form by `rights`, in the order given. The caller holds the
+// transaction.
+void writeRights(const QVariant& profileId, const QList<FormRight>& rights);
+
+// Whether a profile bears the name, trimmed and compared ignoring case and accents.
+bool nameTaken(const QString& name);
+
+// The name of a user (any row of usuario) holding the profile; nothing when none does.
+std::optional<QString> userOf(const QVariant& profileId);
+
+// Deletes the profile's rights, then the profile. The caller holds the transaction.
+void deleteProfile(const QVariant& profileId);
+
+// The profile's rows of perfil_form with their forms' tags (-1 for a form without one), for the menu.
+QList<ProfileFormRow> menuRows(int profileId);
+
+// The forms ("F") or reports ("R") of the registry, with their key, name and description.
+db::RowSet formsOfType(const QString& formType);
+
+}  // namespace perfilsql

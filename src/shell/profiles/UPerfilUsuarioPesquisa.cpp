@@ -1,0 +1,21 @@
+// The profiles search dialog: its select and columns.
+#include "shell/profiles/UPerfilUsuarioPesquisa.h"
+
+#include "shell/profiles/PerfilSql.h"
+#include "shell/profiles/UGrupo.h"
+
+namespace {
+const LocateDialogShape kShape{
+    QStringLiteral("frmPerfilUsuarioPesquisa"),
+    QStringLiteral("Pesquisa"),
+    perfilsql::searchSql(),
+    QStringLiteral("id_perfil"),
+    {{QStringLiteral("Códico"), QStringLiteral("id_perfil"), 60},
+     {QStringLiteral("Nome"), QStringLiteral("nome"), 200},
+     {QStringLiteral("Descrição"), QStringLiteral("descricao"), 260}},
+    {},
+};
+}  // namespace
+
+TfrmPerfilUsuarioPesquisa::TfrmPerfilUsuarioPesquisa(TfrmGrupo* form, QWidget* parent)
+    : LocateDialog(kShape, form, parent) {}

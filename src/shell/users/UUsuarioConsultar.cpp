@@ -1,0 +1,23 @@
+// The users search dialog: its select, columns and how the register shows the chosen user.
+#include "shell/users/UUsuarioConsultar.h"
+
+#include "shell/users/UUsuario.h"
+#include "shell/users/UsuarioSql.h"
+
+namespace {
+const LocateDialogShape kShape{
+    QStringLiteral("frmUsuarioConsultar"),
+    QStringLiteral("Consultar"),
+    usuariosql::consultSql(),
+    QStringLiteral("id_usuario"),
+    {{QStringLiteral("Código"), QStringLiteral("id_usuario"), 60},
+     {QStringLiteral("Nome"), QStringLiteral("nome"), 220},
+     {QStringLiteral("Login"), QStringLiteral("login"), 120},
+     {QStringLiteral("Bloqueado"), QStringLiteral("bloqueado"), 70},
+     {QStringLiteral("Inativo"), QStringLiteral("inativo"), 70}},
+    [](RegisterForm* form, const QVariant& key) { static_cast<TfrmUsuario*>(form)->openUser(key); },
+};
+}  // namespace
+
+TfrmUsuarioConsultar::TfrmUsuarioConsultar(TfrmUsuario* form, QWidget* parent)
+    : LocateDialog(kShape, form, parent) {}
