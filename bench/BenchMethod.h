@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the bench measures: the program's work (A) and its floor (B) in turns, medians of the pairs' ratios,
 // and the process's peak memory over a piece of work.

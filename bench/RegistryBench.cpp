@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced search over 300,000 generated animals, and the dBase export of 100,000 result rows.
 
 #include "RegistryBench.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // nurv-bench: the program's own work (A) timed against a floor (B), the same work done with Qt's own model and
 // view or a hand-written loop and the index a competent developer would add. Each scenario runs A and B in
 // turns in one process, after one warm-up of each, for at least five pairs, and gives the median of the pairs'

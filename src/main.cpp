@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's entry point: registers every subsystem's menu openers and runs the start-up.
 #include "availability/AvailabilityForms.h"
 #include "exports/ExportsForms.h"
 #include "registers/RegistersForms.h"

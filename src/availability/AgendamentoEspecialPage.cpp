@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Special bookings: the grant list, the owner's information, adding and withdrawing grants, and the owner
 // search.
 

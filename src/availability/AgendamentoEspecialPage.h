@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The map form's "Agendamento especial" page: an owner's data and history, and the grants of extra web
 // bookings added to or withdrawn from that owner.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the availability map from the main menu.
 
 #include "availability/AvailabilityForms.h"

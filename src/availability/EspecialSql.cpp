@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statements of the special bookings, every value bound.
 
 #include "availability/EspecialSql.h"

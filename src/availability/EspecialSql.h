@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Statements of the special bookings: grants of extra web bookings to an owner, and the owner's history.
 

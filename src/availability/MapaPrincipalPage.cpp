@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The availability map's slot editor and day list.
 
 #include "availability/MapaPrincipalPage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The availability map's "Principal" page: the editor of the published slots (per unit, procedure, species
 // and date-hour), the chosen day's list, and the buttons that open the coverage areas, the provisional map,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The availability map's pure rules, free of widgets and of the database.
 
 #include "availability/MapaRules.h"

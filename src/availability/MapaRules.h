@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The availability map's pure rules: the editor's states, the field checks and the save's check order, the
 // provisional slot's checks, the clone's month grid and the month summary's text.

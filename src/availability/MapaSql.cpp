@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statements of the availability map, every value bound.
 
 #include "availability/MapaSql.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The availability map's statements: published slots, provisional slots, coverage areas, the month
 // summary and special bookings. Nothing here commits: the user's action holds the transaction.

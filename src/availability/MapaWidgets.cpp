@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Controls shared by the availability map's forms.
 
 #include "availability/MapaWidgets.h"

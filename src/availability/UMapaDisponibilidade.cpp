@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The availability map form: its three pages and the status bar they share.
 
 #include "availability/UMapaDisponibilidade.h"

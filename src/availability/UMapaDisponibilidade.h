@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 48 - the availability map: surgery vacancy slots per unit, species and date-hour that the outside web
 // system offers to owners. A shell over its pages: the slot editor ("Principal"), the e-mail page (built

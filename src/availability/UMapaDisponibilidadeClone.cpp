@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clone dialog: a month grid whose marked days receive a copy of the source slot.
 
 #include "availability/UMapaDisponibilidadeClone.h"

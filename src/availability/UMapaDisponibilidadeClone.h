@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clone of a published slot over chosen days of a month, for one unit or for every unit.
 

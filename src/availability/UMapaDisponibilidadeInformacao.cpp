@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month summary form: the text is built once, when it is first shown.
 
 #include "availability/UMapaDisponibilidadeInformacao.h"

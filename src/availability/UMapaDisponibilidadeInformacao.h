@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The month summary: every published slot of the server's current month, by unit and day, with totals.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The provisional map form, its transfer into the published map, and its report.
 
 #include "availability/UMapaDisponibilidadeRascunho.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The provisional map: slots typed, checked against the published map and each other, printed, and
 // transferred all at once into the published map.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coverage-area dialog: areas of a health district ticked and handed to the map editor.
 
 #include "availability/UVagasAreaAbrangencia.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the settings file is, and its values read as the installer wrote them.
 #include "common/Configuration.h"
 

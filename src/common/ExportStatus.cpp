@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status bar of long searches and exports, its notices, and the text of a data dictionary.
 
 #include "common/ExportStatus.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The status bar of the long searches and exports: panels of text on a bar whose colour tells how a long
 // operation goes (the highlight colour while the rows are read, green once written), and the data

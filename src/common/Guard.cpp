@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The handler guard: the wait cursor, the standard error box and the refusal of actions during long work.
 #include "common/Guard.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt lets no exception cross the event loop: every handler runs through guarded(), which shows an error it
 // did not catch in the standard error box and leaves the form as it was. A handler runs under the wait

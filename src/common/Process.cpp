@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The process's end: the handler a test installed, else an immediate exit with the status given.
 #include "common/Process.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The prompts: Qt's dialogs in production, the handler a test installs otherwise; the wait cursor and the
 // progress of long work.
 #include "common/Prompts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every modal interaction of the system: message boxes, yes/no questions, file names, report previews and the
 // progress of long work. Production shows Qt dialogs; tests install a handler that answers from a script and

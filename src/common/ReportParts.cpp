@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the system's reports share: their data, heading, page footer and the "S"/"N" rewrite.
 #include "common/ReportParts.h"
 

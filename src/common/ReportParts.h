@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the system's reports share: query rows as report data, the heading every report prints, the page
 // footer, and the "S"/"N" rewrite.

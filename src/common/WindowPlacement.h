@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a window goes: inside the work area, centred over the area or over the window that opened it.
 // Plain rectangles, so the rules are tested without windows.

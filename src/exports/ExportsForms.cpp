@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Openers of the export forms and of the auxiliary vaccination tables.
 
 #include "exports/ExportsForms.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exports' column lists, periods, data dictionary and limit.
 
 #include "exports/ExportsRules.h"

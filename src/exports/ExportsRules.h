@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the exports decide without a database: the columns an operator may export and their dBase fields,
 // the whole-day periods, the staging table's columns and data dictionary, and the export limit.

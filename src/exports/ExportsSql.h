@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exports' statements: every animal with its owner, latest address and latest group; the staging
 // table by period and status; the attendances of a period; and the lists the forms offer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scheduling-table export (060).
 
 #include "exports/UExportaTabelaAgendamento.h"

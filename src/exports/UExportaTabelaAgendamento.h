@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scheduling-table export (060): the attendances of a period, of one booking unit or of all, with the
 // names behind their keys, into a dBase file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Table extractor (049).
 
 #include "exports/UExportaTabelas.h"

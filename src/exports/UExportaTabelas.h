@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Table extractor (049): rows of the export staging table by period and attendance status, shown in a grid
 // and written to a dBase file with its data dictionary beside it.

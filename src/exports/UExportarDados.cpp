@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data export (044).
 
 #include "exports/UExportarDados.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Data export (044): chosen columns of every animal, with its owner, latest address and latest group, into
 // a dBase file.

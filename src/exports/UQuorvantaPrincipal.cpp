@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The auxiliary vaccination tables (050).
 
 #include "exports/UQuorvantaPrincipal.h"

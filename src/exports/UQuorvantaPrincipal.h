@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The auxiliary vaccination tables: vaccine types, reasons for not vaccinating and vaccination occurrence
 // types, kept in one register form whose table the operator picks in a list. Each table is a description.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The professional register's statements.
 
 #include "registers/ProfissionalSql.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The professional register's statements: its unit list, the three schedule lists read and written, the
 // attendance check and the delete. None of them opens or commits a transaction: the action does.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The reference-table register built from its table's description: its pages, checks and look-ups.
 #include "registers/ReferenceForm.h"
 
 #include "common/Prompts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reference-table register: one register form driven by a description of its table. Groups, species,
 // breeds, coats, sizes, statuses, measure units, medicines, procedure types, occurrence types and the

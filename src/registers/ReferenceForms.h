@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eleven reference-table registers (009 to 019). Each is its table's description; the classes only
 // give the description a name, and the global variables refer to the newest instance of each.

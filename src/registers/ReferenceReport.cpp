@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The list report of a reference table, laid out from the table's description.
 #include "registers/ReferenceReport.h"
 
 #include "common/ReportParts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list report of a reference table: the common heading, one entry per row (key " - " name, the
 // status, any extra lines, the description), a summary with the number of rows and the page number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The descriptions of the reference tables' list reports.
 
 #include "registers/ReferenceReports.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list reports of the reference tables: each register prints its own, and menu actions 028 to 036
 // open eight of them.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The reference registers' search dialog: the search by code or name and the hand-back of the row.
 #include "registers/ReferenceSearch.h"
 
 #include "common/register/RegisterSql.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search dialog of a register: finds rows by code or by the beginning of the name and puts the register
 // that opened it on the chosen row. Procedure types, statuses, medicines (ReferenceSearches.h) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reference tables' statements: the update statements and the search select built from a table's
 // description, the look-up lists and names of the registers, and the selects of the list reports.

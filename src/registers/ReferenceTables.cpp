@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The descriptions of the eleven reference registers and of the three search dialogs.
 
 #include "registers/ReferenceForms.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The reference registers' menu openers, each a description of its table handed to the one register.
 #include "registers/RegistersForms.h"
 
 #include "common/access/FormOpening.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weekday names and the conflict rule of the schedule lists.
 
 #include "registers/ScheduleConflict.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of a professional's schedule lists (working hours, impediments and extra hours): the weekday
 // names and whether a new entry may join its list.

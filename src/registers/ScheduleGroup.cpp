@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule list editors of the professional register.
 
 #include "registers/ScheduleGroup.h"

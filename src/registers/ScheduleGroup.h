@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A schedule list editor of the professional register: a unit, first and last day, start and end time
 // (and, for working hours, the weekday boxes), the list of entries and its "&Incluir" and "&Excluir"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The professionals register and its schedule lists.
 
 #include "registers/UProfissional.h"

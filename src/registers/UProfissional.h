@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 007 - the professionals register: a professional's home unit, name, phones, e-mail and flags, with the
 // weekly working hours, impediments and extra hours edited on the same form and saved together.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The description of the professionals' search dialog.
 
 #include "registers/UProfissionalPesquisa.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The professionals' search dialog: finds professionals by code or by the beginning of the name and puts
 // the professional register that opened it on the chosen one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Rel.:042" - the professionals by their home unit, with the number of each unit and the total.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A refused field of the owner and animal forms is coloured yellow until the operator leaves it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The look-up dialogs' common construction, title-click order and choosing keys.
 #include "registry/PickDialog.h"
 

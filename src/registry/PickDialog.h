@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shape of the registry's look-up dialogs: a criterion and a text with the search button on top, the grid
 // of the rows found (a click on a title orders them by that column), the status panels and "&OK" at the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Openers of the owner and animal registry's menu actions.
 #include "registry/RegistryForms.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The owner and animal register's shell: its pages, the values it hands between them, every move of the
 // register behind one question while something is typed, the saves over the pages' values, and the vetoes on
 // leaving a pending insert or edit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 006 - the owner and animal register: one owner at a time, with the owner's address and web account on
 // the first page, the owner's animals on the second and the current animal's vaccinations on the third.

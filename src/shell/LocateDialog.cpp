@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The code-or-name search dialog of the user and profile registers.
 #include "shell/LocateDialog.h"
 

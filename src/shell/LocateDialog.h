@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search style of the user and profile registers: "Selecione:" code or name, the text, "&Localizar"
 // to list the matching rows with their count in the status bar, and "&OK" (or a double click, or Enter in

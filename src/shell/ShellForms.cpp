@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The openers of the shell's menu actions: access control, work units, password, forms registry, about.
 #include "shell/ShellForms.h"
 

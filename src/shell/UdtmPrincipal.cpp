@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data module: settings, the embedded default and the three connections.
 #include "shell/UdtmPrincipal.h"
 

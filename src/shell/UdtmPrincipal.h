@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data module: fixes the formats, finds the installation's settings and opens the three connections.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Special bookings: grants added and withdrawn for an owner, the owner's information and the owner search.
 
 #include "MapaFixture.h"

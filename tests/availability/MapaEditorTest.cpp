@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map editor driven through its buttons: publishing, changing and deleting slots as the web system
 // then reads them.
 

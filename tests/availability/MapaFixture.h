@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The availability map opened as the menu opens it, over a few units, the surgery procedure and two
 // species, with helpers to type a slot and read the published rows back as the web system would.

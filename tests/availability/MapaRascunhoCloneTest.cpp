@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The provisional map with its transfer, and the clone of a slot over a month.
 
 #include "MapaFixture.h"

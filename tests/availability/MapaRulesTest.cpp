@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The availability map's rules, case by case, without widgets or database.
 
 #include "availability/MapaRules.h"

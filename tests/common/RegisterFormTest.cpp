@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The register-form base, on a small register of species: its tool bar, the actions following the main
 // data set, the save and delete sequences with their hooks, and sorting by a grid title.
 

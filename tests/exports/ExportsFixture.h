@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opens the export forms as the menu does and answers their save dialogs with files of a temporary folder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three exports, driven from their menu actions; every file is read back by independent readers.
 
 #include "ExportsFixture.h"

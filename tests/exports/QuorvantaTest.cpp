@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The auxiliary vaccination tables: one form over three tables, each with its key maker, texts and in-use check.
 
 #include "ExportsFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What single registers do beyond the family's common steps.
 
 #include "RegistersFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The professionals register: the conflict rule of its lists, list editing, the save of the professional
 // with its lists, the delete, the search and the report.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every reference register does, run over each of the eleven.
 
 #include "RegistersFixture.h"

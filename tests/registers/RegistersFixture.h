@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opens the reference registers as the menu does, inside a main-window workspace, and drives them as a
 // user would.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list reports of the reference tables and the menu actions that open them.
 
 #include "RegistersFixture.h"

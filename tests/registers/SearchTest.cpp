@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search dialogs of procedure types, statuses and medicines.
 
 #include "RegistersFixture.h"

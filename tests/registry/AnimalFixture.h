@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The owner and animal register with the animal look-up lists filled, and a new animal typed as an operator would.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The owner consult and the owner picker, and what every look-up of the register shares: the order of a
 // title click and the text a paste brings.
 #include "AnimalFixture.h"

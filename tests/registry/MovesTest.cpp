@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every move of the owner and animal register while an animal or an owner is typed, made as the clerk makes
 // it: the moves that a typed row disables stay disabled, the others ask; Não keeps the typed row and the owner
 // on show, Sim drops the row and moves. A typed animal is always saved under the owner it was typed for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One workstation saving a new owner in a process of its own through the register's save, saveOwner(), after
 // the duplicate checks made before the save, step by step as the test says: two of them race for one document.
 #include "common/access/Session.h"

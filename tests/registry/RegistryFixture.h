@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opens the owner and animal register as menu 006 does, over a small street register written into padrao,
 // and drives it as an operator would.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The register's saves as plain functions over values, without a widget: saveOwner() and saveAnimal() check,
 // write every row of a new or changed owner or animal in one transaction, and leave nothing behind when they
 // refuse or fail.

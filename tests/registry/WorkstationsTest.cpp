@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The owner and animal register under two workstations: a change saved meanwhile by the other is never
 // reverted, and an owner saved by the other with the same document, e-mail or login while this one's save
 // waits is refused with the typed owner kept.

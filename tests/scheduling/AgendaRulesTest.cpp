@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The agenda's pure rules by tables: the weekly grid's slots, titles and counts, the periods, the
 // selection entries and the daily agenda's contact phone.
 

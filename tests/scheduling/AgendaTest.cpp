@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The agenda: its daily list, weekly grid and openers; the report dialogs, the agenda reports and the
 // statistics; the attendance locator.
 

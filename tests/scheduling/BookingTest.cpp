@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The attendance booking form: its checks, the save of a new and of a changed attendance, the preset
 // entry of the owner register and the agenda's entry.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prescriptions of an attendance (the booking form's page and its sheet) and the standard text's editor.
 
 #include "SchedulingFixture.h"

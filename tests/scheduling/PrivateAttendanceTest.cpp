@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Private attendances: the form's inserts with the date typed, and its deletes.
 
 #include "SchedulingFixture.h"

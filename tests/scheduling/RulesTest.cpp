@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The booking's pure rules and the notification's text, by tables.
 
 #include "TestDatabase.h"

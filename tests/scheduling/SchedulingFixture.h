@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A logged-in session (user 1 of unit 1), a main window's MDI area, a few units, statuses, owners and
 // animals, and helpers to drive the attendance booking form as a user would.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The surgery authorisation: its computed lines, and the report printed from the booking form.
 
 #include "SchedulingFixture.h"

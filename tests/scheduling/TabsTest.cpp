@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The booking form's pages: professionals, procedures and used medicines of an attendance, and the day
 // summary of the performing unit.
 

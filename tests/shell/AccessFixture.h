@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Users, profiles and the forms registry for the access-control registers, and the login dialog driven
 // as a user would, to prove which password a user logs in with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profiles register: its rights list, saved and deleted with the profile in one transaction.
 
 #include "AccessFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A first start in a process of its own, so that a test can kill it at any moment.
 #include "shell/UdtmPrincipal.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The switch of user (005) driven as the operators do it, with windows of the previous user left open, and the
 // main window's status bar panels.
 #include "ShellFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The password change, from the entry rules to the next login; and the forms registry and about box.
 
 #include "AccessFixture.h"

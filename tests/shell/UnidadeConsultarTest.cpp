@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The work-unit search: moving by code or name as the user types, and the register following.
 
 #include "UnidadeFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A logged-in administrator, the shell's openers registered, and helpers to drive the work-unit register
 // and its search as a user would.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The work-unit register, driven through its controls and actions.
 
 #include "UnidadeFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The users register and its search: keys, passwords, names, owners' accounts.
 
 #include "AccessFixture.h"

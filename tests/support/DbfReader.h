@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a dBase file back through an independent reader (Debian's python3-dbf, run as a subprocess): its
 // field names and types and every row's values, texts stripped, dates as yyyy-MM-dd, nulls as null.

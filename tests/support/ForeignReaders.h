@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads an exported dBase table back as the programs that receive it do: GDAL/OGR (ogrinfo, the reader of
 // GIS programs, which also reads the ".cpg" side file) and python3's dbfread (which trusts the language

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers every prompt from a script and keeps what was asked, so no test waits on a dialog.
 

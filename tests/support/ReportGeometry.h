@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the texts of laid-out pages keep to their widths: no line wider than its box or passing the right
 // margin, no two texts of a printed line over each other. Lines are measured as the layout measures them.

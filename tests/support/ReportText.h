@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a report prints, as the text export writes it: whole, and line by line with blanks folded.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tests' SMTP sink: an aiosmtpd process and the folder its handler writes the messages into.
 #include "SmtpSink.h"
 

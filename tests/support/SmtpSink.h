@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An SMTP relay for the tests: aiosmtpd on a free loopback port, started by the constructor and stopped by
 // the destructor, keeping every message it receives, read back decoded. It refuses (550) the recipient

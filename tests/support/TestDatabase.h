@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh database for every test, on the engine that NURV_TEST_ENGINE names (sqlite by default;
 // postgres reaches the throwaway cluster of the test script through NURV_TEST_PGHOST and NURV_TEST_PGPORT).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A clerk's clicks, keys and popup choices as real input events, for the tests that drive forms.
 #include "UserInput.h"
 

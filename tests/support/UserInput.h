@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Acts on the program as a clerk does, through real input events only: a click where the control is, keys
 // typed into the box that has the focus, Enter, a click on a combo's popup item. A helper that cannot do

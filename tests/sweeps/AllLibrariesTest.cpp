@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every subsystem linked as the application is, its forms opened from the main menu: each refusal reads
 // its own subsystem's text, whichever library the linker met first with a message of the same name; every
 // export's save dialog offers its files from the documents folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One sweep over the combo boxes of every form the menu opens and of the windows those lead to: each list a
 // clerk can reach takes a choice clicked in its popup and shows it, and a data-aware list writes it into its
 // field. A combo the sweep cannot reach fails the sweep too, so a new list in any form is tried or named

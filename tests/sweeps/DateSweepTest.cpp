@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every date box and picker of the program, reached as a clerk reaches it: each form opened by its menu
 // opener and each window it leads to, each date entry found by its class, clicked and typed into.
 #include "FormSweep.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The searches a form opens, driven with the clerk's keys at a 1366x768 screen: each opens over the window that
 // opened it, Enter in its text box runs it, and once it closes its opener is in front again with the focus
 // where it was; Enter on a focused button presses it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opens every form as the menu does, with reference rows enough for its lists and grids, does first what a
 // clerk does before its lists matter, and then opens the further windows the form leads to: the sweeps

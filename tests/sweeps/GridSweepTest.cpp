@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One sweep over the grids of every form the menu opens and of the windows those lead to: each grid opens
 // on its first column, and each column is at least as wide as its title. (The lists of list views keep the
 // widths their forms give, a key column narrow or hidden.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every report of the program, laid out over rows whose every text is as long as its column holds (names of
 // 50 to 100 characters, memos of 250): no text passes its width or the right margin, and no two texts of a
 // printed line lie over each other.

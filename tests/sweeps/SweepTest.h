@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the sweeps over the program's forms start from: the administrator logged in, every subsystem's menu
 // openers registered as the application registers them at its start, and the rows the forms' lists show.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that fit a window into the work area and centre it, as a table.
 #include "common/WindowPlacement.h"
 

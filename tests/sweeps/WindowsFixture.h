@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's main window as on a 1366x768 screen (a work area of 1366 by 700) with every subsystem's menu
 // openers, and the checks of where a window lies.

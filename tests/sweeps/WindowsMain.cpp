@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window sweeps run on a screen of 1366 by 768 without window frames, the smallest screen the program
 // is used on.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window the menu opens, at a 1366x768 screen: inside the work area, centred, and gone with nothing left
 // behind once closed by its own button; the same for the report selections once they have started their report.
 #include "WindowsFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How forms open: the openers of the menu, the rights that hide actions, and where a form's window goes and
 // how it goes away.
 #include "common/access/FormOpening.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a menu action opens a form: the opener registered under the action's name creates the form into
 // its global variable, hides what the profile's rights refuse and shows it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The password digest over the text's Windows-1252 bytes.
 #include "common/access/PasswordDigest.h"
 

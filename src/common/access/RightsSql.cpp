@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rights look-up of the form openers; every value travels as a parameter.
 #include "common/access/RightsSql.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statement of a profile's rights on one form, which every opener that hides actions reads.
 

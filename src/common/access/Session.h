@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Session and hand-off variables: written by a successful login (and by the owner register for the
 // attendance hand-off), read by every form that saves or checks rights.

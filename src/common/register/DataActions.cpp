@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared data-entry actions: captions, keys and their scope.
 #include "common/register/DataActions.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The actions of a data-entry tool bar that the registers and the pages of the larger forms share: their
 // captions and keys are set here once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builders of the detail-page controls that registers share.
 #include "common/register/RegisterControls.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls most registers' detail pages share: the grey key that the system makes, the name in
 // capitals and the free-text description, each bound to its field.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The register form's tool bar, states and save: the checks, the audit stamps, the post in one transaction.
 #include "common/register/RegisterForm.h"
 
 #include "common/register/DataActions.h"

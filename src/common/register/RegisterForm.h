@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The register form: the shape every data-entry form of the system shares. A main data set posted through
 // its insert and modify statements (qryPrincipal), a scratch query (qryAuxiliar), a tool bar of data-set

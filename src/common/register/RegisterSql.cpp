@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The registers' shared statements; every value travels as a parameter.
 #include "common/register/RegisterSql.h"
 

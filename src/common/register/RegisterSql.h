@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statements every register shares, built from its table and key: the selects of the register and of
 // its search dialogs, the order of a re-sort, and the look-up of the rows that block a delete.

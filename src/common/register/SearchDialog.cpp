@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The register's search dialog: its controls, the search as the user types and the hand-back of the row.
 #include "common/register/SearchDialog.h"
 
 #include "common/access/FormOpening.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shape of a register's search dialog: a choice between "Código" and "Nome", a text in capitals, a
 // grid of codes and names that sorts by a click on a title, and the register it serves, which it puts on

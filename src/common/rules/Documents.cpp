@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Check digits of CPF and CNPJ numbers and the e-mail form test.
 #include "common/rules/Documents.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Brazilian document numbers (CPF of a person, CNPJ of a company) by their check digits, and the form of
 // an e-mail address.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The epidemiological week of a day and the first day of a week, over plain dates.
 #include "common/rules/EpiWeeks.h"
 
 namespace {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The system's fixed formats: the locale the program runs under and the texts of dates and numbers.
 #include "common/rules/Formats.h"
 
 #include <QLocale>

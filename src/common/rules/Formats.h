@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The formats the system fixes whatever the machine's locale: dates dd/mm/yyyy, decimal comma.
 

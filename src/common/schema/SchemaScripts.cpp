@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The schema scripts read from the program's resources, and the rows of the epidemiological weeks.
 #include "common/schema/SchemaScripts.h"
 
 #include "common/rules/EpiWeeks.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The data set's cursor, its editing states, its lazy fetch and the post of an inserted or edited row.
 #include "platform/db/DataSet.h"
 
 #include "platform/db/EditedRow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rows of a select with a cursor and an editing state, posted through insert and modify statements:
 // what register forms, grids and data-aware controls sit on.

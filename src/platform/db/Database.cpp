@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The named connections, their transactions, the server's time and the translation of drivers' errors.
 #include "platform/db/Database.h"
 
 #include "platform/db/Query.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three named connections, transactions on the main one, the server time and the one SQL dialect
 // that both engines run.

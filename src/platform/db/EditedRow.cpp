@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The guarded update and delete of an edited row, and the guard added to a hand-written modify statement.
 #include "platform/db/EditedRow.h"
 

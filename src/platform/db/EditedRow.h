@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one guarded way to write a row a user edited: the update or delete of the row by its key stands only
 // while the row still holds what was read, its Modificado_Em and every column the write sets, so that another

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Client keys as the highest plus one and unique values, each held for the saving transaction.
 #include "platform/db/Keys.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keys made by the client and values that must stay unique, under many workstations at once: both are read
 // inside the saving transaction while no other workstation's save can read the same.

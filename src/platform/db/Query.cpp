@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Running a statement: its lines, its bound parameters, the rows read and the errors turned into ours.
 #include "platform/db/Query.h"
 
 #include <QRegularExpression>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A statement on one of the named connections: SQL text in lines, named parameters (:name) always bound,
 // and the result rows held in memory with a cursor. Field names match case-insensitively.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Installs a new database: SQLite files built aside and moved into place whole, PostgreSQL in one transaction.
 #include "platform/db/Schema.h"
 

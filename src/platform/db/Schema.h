@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Installs a new database: the DDL scripts of the main database and of the two read-only ones, and seed
 // rows where asked. "@AUTOKEY@" in a script stands for an integer key that the server makes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dBase table writer over shapelib's DBF API.
 
 #include "platform/dbase/DbfWriter.h"

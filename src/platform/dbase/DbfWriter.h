@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // dBase table writer: a table is created from a list of typed fields (replacing a file of the same name) and
 // receives rows one at a time, so a result of any size goes to disk without being copied first.

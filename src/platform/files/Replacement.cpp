@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files replaced whole through a locked temporary file beside them, and the clearing of the temporary
 // files that killed programs left behind.
 #include "platform/files/Replacement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files replaced whole. What is written goes to a temporary file beside the final one and takes the final
 // name only once it is complete and on disk, so a full disk, a failure or a killed program never leaves a

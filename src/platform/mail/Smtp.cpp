@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SMTP client over libcurl: the message is built as a MIME tree and sent in one dialogue.
 #include "platform/mail/Smtp.h"
 

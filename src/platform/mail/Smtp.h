@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sending one e-mail through an SMTP relay: plain SMTP without authentication or TLS, synchronous, every
 // wait of the exchange bounded.

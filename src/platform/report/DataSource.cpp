@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Report data: the interface the engine reads and the packed in-memory table.
 #include "platform/report/DataSource.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Text measuring and the drawings of a page: texts, lines, boxes and pictures, in points.
 #include "platform/report/Drawings.h"
 
 #include <QAbstractTextDocumentLayout>

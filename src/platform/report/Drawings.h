@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Internal to the report engine: text measuring and the drawings it places on pages.

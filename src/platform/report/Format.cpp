@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The printed text of a value by its type: dates, date-times, numbers with a decimal comma.
 #include "platform/report/Format.h"
 
 #include <QDate>

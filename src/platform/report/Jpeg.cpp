@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// JPEG decoding through libjpeg; its fatal errors jump back and fail the decode instead of ending the process.
 #include "platform/report/Jpeg.h"
 
 #include <csetjmp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout engine: walks the master rows, prints the bands of each row and breaks them into pages.
 
 #include "platform/report/Drawings.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Painting a laid-out page on a printer, a picture or a PDF.
 #include "platform/report/Output.h"
 
 #include "platform/files/Replacement.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The preview window: its pages, zoom, page moves, print and save, and the dialogs it asks through.
 #include "platform/report/PreviewWindow.h"
 
 #include "platform/report/Report.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A report's bands, their data rows and the counts and sums of each band's scope.
 #include "platform/report/Report.h"
 
 #include "platform/report/Format.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Validators that clean typed text: control characters dropped, capitals where asked.
 #include "platform/ui/Capitals.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Typed text cleaned as it arrives: search boxes and capitals-only edits drop the control and
 // direction-override characters that a paste can bring (withoutControls), as the data-aware edits do, and a

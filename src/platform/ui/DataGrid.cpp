@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The read-only grid over a data set: its model, its columns, its sort by a title click and the row it follows.
 #include "platform/ui/DataGrid.h"
 
 #include "platform/ui/WaitCursor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A read-only grid over a db::DataSet: columns given in code, and the grid's selected row and the data
 // set's cursor following each other both ways.

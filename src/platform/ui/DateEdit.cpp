@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date entry shared by every date box and picker: reading what was typed, taking or refusing it, the
 // arrow keys and the calendar.
 #include "platform/ui/DateEdit.h"

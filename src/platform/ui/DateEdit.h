@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one date entry of the program, for date boxes and date pickers alike: dd/mm/yyyy typed from the day
 // on wherever the click lands ("/" typed or skipped), a date taken only once it is complete and possible and

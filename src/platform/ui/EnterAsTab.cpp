@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enter as Tab in the controls that ask for it, Enter as a press on every focused push button.
 #include "platform/ui/EnterAsTab.h"
 

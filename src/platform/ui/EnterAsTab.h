@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Enter key as the old platform handled it: in the controls meant to act so it acts as Tab (the key is
 // swallowed and focus moves on); on a focused push button it presses the button, in every window of a

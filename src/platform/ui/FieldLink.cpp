@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The links between controls and fields: each control shows its field and writes it back while editing.
 #include "platform/ui/FieldLink.h"
 
 #include <QApplication>

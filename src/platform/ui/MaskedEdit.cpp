@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A click into a masked line edit puts the cursor where typing can go on.
 #include "platform/ui/MaskedEdit.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Masked line edits (hours, phones, postal codes) as a clerk uses them: a click anywhere in the box and then
 // typing fills it from where typing can go on, never from a place past the end where no key is taken.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wait cursor: the innermost live object's shape, shown as the application's one override cursor.
 #include "platform/ui/WaitCursor.h"
 

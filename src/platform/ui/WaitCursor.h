@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application's wait cursor while work runs: one object per piece of work, nested ones sharing the one
 // cursor, which goes when the last of them does (an exception leaving its scope included). A pause lifts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The address group of the owner and animal pages and its look-ups in the street register.
 #include "registry/address/AddressGroup.h"
 

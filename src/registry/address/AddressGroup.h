@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The address of an owner or of an animal, bound to a row of endereco and filled from the city's street
 // register: by street code, by street name, by postal code, the postal code from the house number, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statements on endereco and endereco_animal for the owner's and the animals' addresses.
 #include "registry/address/AddressSql.h"
 

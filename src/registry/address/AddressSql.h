@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The address's statements: an address row by its key, its insert, guarded update and delete, the districts
 // an address takes, and an animal's addresses through endereco_animal (the current one, the history, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statements on the street register: the look-ups of the address entry and the street search.
 #include "registry/address/StreetSql.h"
 

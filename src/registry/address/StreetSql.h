@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads of the city's street register (the read-only padrao database): streets by code and by name, postal
 // codes, the postal code of a house number, the neighbourhoods of a street, the coverage areas of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The street search dialog and its hand-back into the address that opened it.
 #include "registry/address/UEnderecoPesquisa.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The street search of the street register: by street code or name, neighbourhood code or name. A chosen
 // street is written into the address that opened the search, while that address is inserted or edited.

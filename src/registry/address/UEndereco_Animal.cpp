@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animal-address form: choosing the animal, a new or changed address geocoded and saved with its link
 // in one transaction, the delete of the most recent address, the history and the export.
 #include "registry/address/UEndereco_Animal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 024 - an animal's address history: the animal is found through its search, a new address is entered for
 // it (or its most recent one changed or deleted), geocoded against the street register, and every animal

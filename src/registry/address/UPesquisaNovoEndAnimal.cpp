@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animal search of the animal-address form.
 #include "registry/address/UPesquisaNovoEndAnimal.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The animal search of the animal-address form: by animal or owner name or code, or by microchip; OK puts
 // the chosen animal to the form that opened it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animal page: its data sets, controls and actions, the defaults of a new animal, the copy of the owner's
 // address, the cancel, refresh and delete of an animal, and the animal as typed handed back as values.
 #include "registry/animal/AnimalPage.h"

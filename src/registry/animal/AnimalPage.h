@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The animal page of the owner and animal register: the animals of the owner it is given, one at a time with the
 // current animal's address, in data sets of its own; its action list, and the new, edit, cancel, refresh and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animal's save checks, the house geocoder and a whole number typed.
 #include "registry/animal/AnimalRules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rules of an animal's record without a database: the checks before a save in their fixed order, a typed
 // date, the coordinates of a house from the buildings of its street, and a whole number typed in a search.

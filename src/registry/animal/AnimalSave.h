@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The save of an animal as a plain function over the values the animal page hands back: the checks in their
 // fixed order, then, in one transaction, a new animal with its address, address link, group and first owner, or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animal page's actions that reach beyond the register: the hand-off to the booking form, the
 // occurrence register on the current animal, and who inserted and changed the animal.
 #include "registry/animal/AnimalPage.h"

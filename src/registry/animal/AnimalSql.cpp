@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statements on animal and its companion tables for the animal page and the animal-address form.
 #include "registry/animal/AnimalSql.h"
 

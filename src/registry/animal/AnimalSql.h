@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The animal's statements: the owner's animals, the reference lists and defaults, a new animal with its
 // group and first history row, a change, the delete refusals and cascade, and the animal-address form's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth date estimated from an age.
 
 #include "registry/animal/IdadeRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The birth date estimated from an age in whole years and months, counted back from a day.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The age calculation of the owner and animal register.
 
 #include "registry/animal/UCalcula_Idade.h"

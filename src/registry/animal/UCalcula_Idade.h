@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The age calculation: an animal's birth date estimated from its age in years and months, counted back
 // from the server's date, handed to the form that opened it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of an identification card.
 
 #include "registry/cards/CarteirinhaRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of an identification card: registration code, address, phones, and the portrait layout's
 // dashes for an empty value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card selection's and the card's statements.
 
 #include "registry/cards/CarteirinhaSql.h"

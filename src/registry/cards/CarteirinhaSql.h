@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cards' statements: the selection's owners found by code or by the start of the name, one row per
 // animal, and the card of one animal with its owner and the owner's address.

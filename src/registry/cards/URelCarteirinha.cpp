@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The identification card layouts.
 
 #include "registry/cards/URelCarteirinha.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The identification card of one animal, front and back, on an A4 landscape page (side by side) or, for
 // the portrait layout, an A4 portrait page (one above the other, "---" for some blank values).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing of identification cards (041).
 
 #include "registry/cards/USelRelCarteirinha.h"

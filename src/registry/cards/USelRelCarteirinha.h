@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing of identification cards: an owner's animals found by the owner's code or name, and the card of
 // the chosen animal previewed in either layout.

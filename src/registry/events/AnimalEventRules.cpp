@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Occurrence hints, the vaccination's consistency and the transfer list's animal ids.
 #include "registry/events/AnimalEventRules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statements on ocorrencia and its lists, for the occurrence register and its report and export.
 #include "registry/events/OccurrenceSql.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The occurrence register's statements: the owner, animal and type lists, the animal's occurrences, the
 // checks before an add, the add and delete, and the report and export of occurrences.

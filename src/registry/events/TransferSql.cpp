@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statements on proprietario, animal and histo_muda_proprietario for the animal transfer, its owner picker and
 // its report.
 #include "registry/events/TransferSql.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The animal transfer's statements: the owner picker's search and the picked owner's animals, the change of
 // owner with its history row, and the ownership history that REL043 prints.

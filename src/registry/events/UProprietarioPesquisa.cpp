@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The owner picker and what it writes into the side of the transfer form it serves.
 #include "registry/events/UProprietarioPesquisa.h"
 

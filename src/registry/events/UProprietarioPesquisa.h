@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The owner picker of the animal transfer: finds owners by code, name, document or street and writes the
 // current one, with the owner's animals, into one side of the form that opened it, by the object names of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The occurrence register: lists that follow one another (owner, animal, occurrences), the add with its
 // checks in one transaction, the delete, REL037 and the export of every occurrence.
 #include "registry/events/URegistroOcorrencia.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 022 - the occurrence register: an owner's animal and its dated occurrences, added and deleted one at a
 // time, printed (REL037) and exported, every occurrence, to a dBase table.

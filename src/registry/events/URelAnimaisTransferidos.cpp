@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // REL043 on Letter paper: a shaded, framed header per animal with its current owner, and a line per change
 // of owner; nothing at all without history rows.
 #include "registry/events/URelAnimaisTransferidos.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // REL043: every row of the ownership history, grouped by animal under the animal's current owner.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // REL037: a heading naming the animal, the animal and owner once, then one line per occurrence by date.
 #include "registry/events/URelRegistroOcorrencia.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // REL037: the occurrences of one animal of one owner, with the animal and the owner's address.
 

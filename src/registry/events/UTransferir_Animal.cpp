@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animal transfer form: the two sides that the owner picker fills, the moves between the lists and the
 // transfer of every moved animal in one transaction.
 #include "registry/events/UTransferir_Animal.h"

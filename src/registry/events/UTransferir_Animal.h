@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 021 - animal transfer: two owners side by side, each with the owner's animals; animals moved from one list
 // to the other change owner, with a history row each, when "&Transferir" is pressed.

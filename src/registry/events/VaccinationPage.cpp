@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vaccination page: three active look-ups, the date, the insert with its refusals and duplicate
 // question, the delete and the history grid of the current animal.
 #include "registry/events/VaccinationPage.h"

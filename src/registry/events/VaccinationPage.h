@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The vaccination page of the owner and animal register: the current animal's vaccinations (a vaccine
 // given, a reason for not vaccinating or an intercurrence, on a date), inserted and deleted one at a time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statements on vacina and its three auxiliary tables.
 #include "registry/events/VaccinationSql.h"
 

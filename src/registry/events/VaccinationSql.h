@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The vaccination page's statements: the three active look-ups, the animal's vaccinations, the duplicate
 // of a day, the insert and the delete.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The owner page: its data sets, controls and actions, and the show, new, edit, cancel, refresh, delete and
 // print of an owner with the owner's address and web account; the owner as typed handed back as values.
 #include "registry/owner/OwnerPage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The owner page of the owner and animal register: the owner with the owner's address and web account in
 // data sets of its own, its action list, and the showing, new, edit, cancel, refresh, delete and print of an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The owner's save checks in order, the web phone split and the block state's readings.
 #include "registry/owner/OwnerRules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rules of an owner's record without a database: the checks before a save in their fixed order, the web
 // account's phone, how the stored block state reads, and the owner consult's criteria.

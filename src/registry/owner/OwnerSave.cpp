@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The owner's save over values: checks, then address, owner and web account in one transaction.
 #include "registry/owner/OwnerSave.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The save of an owner as a plain function over the values the owner page hands back: the checks in their
 // fixed order, then the address, the owner and the web account in one transaction, where the duplicate checks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statements on proprietario for the owner register and its consult.
 #include "registry/owner/OwnerSql.h"
 

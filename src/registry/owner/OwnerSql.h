@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The owner's statements: the owner selects, the insert and update, the duplicate look-ups, the delete, REL049
 // and the owner consult.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The owner consult and its hand-over of the chosen owner to the register.
 #include "registry/owner/UConsultaProprietario.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The owner consult of the owner and animal register: active owners by owner, document, identity, street or
 // animal data; the chosen owner (and animal) is handed to the register that opened it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // REL049: owners and the animals they have had, one group per owner, for one owner or for all.
 #include "registry/owner/URelProprietarioGeral.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // REL049: owners, by name, with their address and every animal each has received; one owner or all.
 

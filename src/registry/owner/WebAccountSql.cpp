@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statements on the owner's web account in usuario.
 #include "registry/owner/WebAccountSql.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statements of the owner's web account in usuario: the login is the CPF or CNPJ, the password is kept
 // only as its digest, Bloqueado says whether the owner may log in to the outside web system.

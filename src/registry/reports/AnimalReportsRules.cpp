@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counts, shares and chart data of the registry's period reports.
 
 #include "registry/reports/AnimalReportsRules.h"

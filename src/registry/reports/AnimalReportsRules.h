@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the registry's period reports work out without a database: a count with its share of a total,
 // the data of a chart, and the attendances of each unit counted per day.

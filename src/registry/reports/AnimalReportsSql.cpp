@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statements of the registry's reports.
 
 #include "registry/reports/AnimalReportsSql.h"

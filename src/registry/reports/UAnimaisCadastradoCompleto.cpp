@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // REL037: animals registered, complete.
 
 #include "registry/reports/UAnimaisCadastradoCompleto.h"

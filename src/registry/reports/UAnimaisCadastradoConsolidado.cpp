@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // REL038: animals registered, consolidated.
 
 #include "registry/reports/UAnimaisCadastradoConsolidado.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // REL038: the animals, occurrences, procedures and attendances of a period, counted in six charts.
 

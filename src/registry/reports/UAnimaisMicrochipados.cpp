@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // REL039: microchipped animals.
 
 #include "registry/reports/UAnimaisMicrochipados.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // REL039: the microchipped animals registered in a period, by the owner's work unit, with a count per
 // unit and a grand total.

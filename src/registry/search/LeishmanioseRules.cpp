@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The leishmaniasis results query's criteria, colours and columns.
 
 #include "registry/search/LeishmanioseRules.h"

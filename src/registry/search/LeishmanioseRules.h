@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the leishmaniasis results query decides without a database: its criteria as typed, the colour of a
 // row by its result, and its grid's columns.

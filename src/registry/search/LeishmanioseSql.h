@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The leishmaniasis results query's statement, on the sibling system's read-only connection: its criteria as
 // conditions with bound values, and the column each column of its grid sorts by.

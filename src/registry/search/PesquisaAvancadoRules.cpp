@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced search's list items, columns and data dictionary.
 
 #include "registry/search/PesquisaAvancadoRules.h"

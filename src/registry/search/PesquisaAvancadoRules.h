@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the advanced search decides without a database: the criteria as typed, the refusal of a number that
 // is none, the 50 columns of its result as dBase fields, its grid's columns, the district items of its list

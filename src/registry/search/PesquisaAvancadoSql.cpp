@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced search's statements and conditions.
 
 #include "registry/search/PesquisaAvancadoSql.h"

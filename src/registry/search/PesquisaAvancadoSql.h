@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The advanced search's statements: the items of its eight lists, its criteria as conditions with bound
 // values, the search itself and the expression each column of its grid sorts by.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 046 - advanced search of owners and animals.
 
 #include "registry/search/UPesquisaAvancado.h"

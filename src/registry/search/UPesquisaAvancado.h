@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 046 - advanced search: animals with their current owner, group and address by any combination of
 // criteria, sorted by a click on a column title, exported to a dBase table with its data dictionary, and

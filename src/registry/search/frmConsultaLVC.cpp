@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 045 - leishmaniasis results of the sibling system.
 
 #include "registry/search/frmConsultaLVC.h"

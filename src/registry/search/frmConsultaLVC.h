@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 045 - canine visceral leishmaniasis results kept by the sibling system: samples with their collection
 // bulletins found by animal, street, house number or sample code, coloured by their confirmed result.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report selection dialogs of the agenda.
 #include "scheduling/agenda/AgendaDialogs.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The selection dialogs of the agenda reports: a unit and a period (daily agenda, and the registered
 // animals' reports by their Tag), a year, month and unit (monthly agenda), a professional and a period

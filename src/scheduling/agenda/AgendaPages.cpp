@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The agenda's daily and weekly pages.
 #include "scheduling/agenda/AgendaPages.h"
 

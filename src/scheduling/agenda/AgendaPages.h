@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two pages of the agenda: "Principal" with its filters, the daily list and the buttons of the
 // reports, and "Agenda semanal" with the week's calendar, the mirrored filters and the grid of counts.

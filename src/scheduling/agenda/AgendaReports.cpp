@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daily, monthly, annual and professionals' agenda reports.
 #include "scheduling/agenda/AgendaReports.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The agenda's printed reports: "REL050" the daily agenda of a period per unit and day, "REL051" the
 // monthly counts per unit, professional and procedure type, "REL052" the annual list per unit and status

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The agenda's periods, status text, selection entries and contact phones.
 #include "scheduling/agenda/AgendaRules.h"
 

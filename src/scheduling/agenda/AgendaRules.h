@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pure rules of the agenda and its reports: the period a filter covers, the status bar's text, the id of
 // a selection entry and the contact phone the daily agenda prints.

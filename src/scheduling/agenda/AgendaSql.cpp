@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The agenda's statements, every value bound.
 #include "scheduling/agenda/AgendaSql.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statements of the agenda: its look-up lists, the daily list, the epidemiological week of a day, the
 // week's attendance times, the statistics and the locator's search.

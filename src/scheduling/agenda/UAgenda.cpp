@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The agenda form: wires its two pages, runs the refresh, opens the booking form, the locator, the
 // reports and the statistics.
 #include "scheduling/agenda/UAgenda.h"

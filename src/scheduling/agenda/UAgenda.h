@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "023 - Agenda": the booked attendances by day, month or year per performing unit and status, the week's
 // counts per weekday and half-hour slot, and the doors to the booking form, the locator, the agenda

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The agenda's attendance locator.
 #include "scheduling/agenda/UAgendaLocalizarProp.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Localizar": finds the attendances of active owners by owner or animal name, codes, CPF/CNPJ, identity
 // or microchip; its "&OK" shows the chosen one in the agenda that opened it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The agenda's statistics window and its text.
 #include "scheduling/agenda/UInformacaoAgenda.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Informação de agendamento.": the statistics of the agenda's filters, per performing unit its counts by
 // status and the attendances grouped by time, status, species, sex and size.

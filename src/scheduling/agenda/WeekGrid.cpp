@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Slots, titles and counts of the agenda's weekly grid.
 #include "scheduling/agenda/WeekGrid.h"
 

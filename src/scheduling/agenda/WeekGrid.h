@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The agenda's weekly grid: the half-hour slots of the working day, the dated titles of a week and the
 // counts of a week's attendances per weekday and slot. Plain values only; the form paints them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The detail pages of the attendance booking form and the statements of the attendance's members.
 #include "scheduling/booking/AtendimentoPages.h"
 

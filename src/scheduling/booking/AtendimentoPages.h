@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The detail pages of the attendance booking form: the members of an attendance (its professionals,
 // procedures and used medicines), each added and removed at once, and the day summary of a unit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The attendance booking's checks and its time box.
 #include "scheduling/booking/AtendimentoRules.h"
 

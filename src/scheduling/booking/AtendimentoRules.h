@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the attendance booking, over plain values: the time box and the order of the save's checks.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The attendance booking's statements.
 #include "scheduling/booking/AtendimentoSql.h"
 

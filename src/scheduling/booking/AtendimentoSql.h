@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statements of the attendance booking: its main rows, the lists its combos offer, the animal's
 // sterilised flag, the day summary and what the notification e-mail reads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The surgery authorisation's lines.
 #include "scheduling/booking/AutorizaCirurgiaRules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lines of the surgery authorisation over one attendance's row: attendance, owner, phones, address,
 // animal, the animal's details, colour and the declaration of the procedures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The surgery authorisation's statements.
 #include "scheduling/booking/AutorizaCirurgiaSql.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statements of the surgery authorisation: the attendance with its owner, animal and address, and the
 // procedure types it declares.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notification e-mail of a new attendance.
 #include "scheduling/booking/NotificationMail.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notification e-mail of a new attendance: its settings in nurv.conf ([mail]), the text built from
 // the attendance's data, and the send.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The attendance booking form: a register over atendimento without grid page or search, opened preset by
 // the owner and animal register or by the agenda.
 #include "scheduling/booking/UAgendaNovoAtendimento.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Novo atendimento.": books and edits one attendance of an animal (owner, animal, performing unit, date
 // and hour, status, surgery authorisation, the animal's sterilised flag), with the pages of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Rel:0053" - the registration and consent form of a sterilisation surgery for one saved attendance: the
 // attendance, owner, animal and address, a questionnaire filled by hand, the declaration of the procedures,

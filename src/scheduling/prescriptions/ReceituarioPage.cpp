@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The prescriptions page of the booking form.
 #include "scheduling/prescriptions/ReceituarioPage.h"
 

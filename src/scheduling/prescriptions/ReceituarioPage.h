@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Receituários" page of the attendance booking form: the prescriptions of the current attendance,
 // written from typed text, the standard text and the texts by weight, and printed one at a time.

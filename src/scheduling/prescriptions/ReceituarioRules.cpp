@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The prescriptions' rules.
 #include "scheduling/prescriptions/ReceituarioRules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the prescriptions over plain values: putting a text in front of the prescription, and the
 // lines of the prescription sheet.

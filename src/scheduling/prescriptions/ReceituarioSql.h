@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statements of the prescriptions of an attendance, the texts by weight and the standard text (row 1
 // of receituario_padrao).

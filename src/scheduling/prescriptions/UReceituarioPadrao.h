@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "020 - Receituário padrão.": keeps and prints the standard prescription text (row 1 of receituario_padrao).
 

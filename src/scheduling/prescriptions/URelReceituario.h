@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "REL001" - the prescription sheet of one prescription of an attendance, with its owner, animal and
 // performing unit as they were when the sheet was made.

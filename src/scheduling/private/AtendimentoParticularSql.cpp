@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The private attendances' statements.
 #include "scheduling/private/AtendimentoParticularSql.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statements of the private attendances: the lists the form offers, the animal's rows, the insert
 // with its key and the delete.

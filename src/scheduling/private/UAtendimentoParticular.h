@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "008 - Atendimento particular.": the procedures an animal had from private veterinarians, for a chosen
 // owner and animal, with the procedure type and the date it was done.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forms registry's statements; every value travels as a parameter.
 #include "shell/forms/FormRegistrySql.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forms registry: a register of the table form; a form that a profile grants cannot be deleted, which
 // the delete says once its question is answered.
 #include "shell/forms/UFrmSistema.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 047 - the registry of the system's forms and reports: the rows the profiles grant and whose Tag the
 // menu matches.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The login's statements; every value travels as a parameter.
 #include "shell/login/LoginSql.h"
 

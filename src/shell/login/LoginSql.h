@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The login's statements: the units and operators the dialog lists, the check of the password and the
 // names the session keeps.

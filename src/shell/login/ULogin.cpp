@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The login dialog's lists, the password check and the session it writes.
 #include "shell/login/ULogin.h"
 
 #include "common/Guard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The login dialog: a work unit, a user of that unit and the password. Serves the start-up (modal) and
 // the switch of user (modeless).

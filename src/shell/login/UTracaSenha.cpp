@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The password change: entry checks, the digest compared and replaced in one statement.
 #include "shell/login/UTracaSenha.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 004 - the logged-in user's own password change: the current password, the new one twice.
 

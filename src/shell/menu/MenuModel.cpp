@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main menu's items and the rule of what a profile may use.
 #include "shell/menu/MenuModel.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main menu as data: every item's caption, action name, Tag and place, and the rule that decides
 // which items a profile may use.

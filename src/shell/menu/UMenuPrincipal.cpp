@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window: its menu built for the logged-in profile, its status panels and its work area.
 #include "shell/menu/UMenuPrincipal.h"
 
 #include "common/access/FormOpening.h"

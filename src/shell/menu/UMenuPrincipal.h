@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The MDI main window: the numbered menu that opens every task, configured for the logged-in profile.
 

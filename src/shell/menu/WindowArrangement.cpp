@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rectangles of the window arrangements of the main menu.
 
 #include "shell/menu/WindowArrangement.h"

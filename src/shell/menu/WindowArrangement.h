@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the "&Janelas" menu puts the MDI windows: rectangles worked out from a count and the work area.
 

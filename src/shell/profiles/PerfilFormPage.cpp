@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rights list of a profile: loading, adding and removing rows, reading them back for the save.
 #include "shell/profiles/PerfilFormPage.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page "Formulário / Relatório" of the profiles register: the profile's forms and reports with their
 // five rights, edited in memory while the profile is inserted or edited and written with it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profiles register: the profile and its rights rows are saved, and deleted, in one transaction.
 #include "shell/profiles/UGrupo.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 002 - the profiles register: each profile with its forms and reports and the five rights on each,
 // which the menu and the forms read for the logged-in user.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profiles search dialog: its select and columns.
 #include "shell/profiles/UPerfilUsuarioPesquisa.h"
 

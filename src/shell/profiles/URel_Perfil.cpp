@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// REL001's layout: the profiles and their rights on every form.
 #include "shell/profiles/URel_Perfil.h"
 
 #include "common/ReportParts.h"

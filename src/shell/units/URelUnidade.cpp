@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// REL025's layout: the work units.
 #include "shell/units/URelUnidade.h"
 
 #include "common/ReportParts.h"

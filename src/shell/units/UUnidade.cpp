@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The work-unit register's pages, checks and search.
 #include "shell/units/UUnidade.h"
 
 #include "common/access/FormOpening.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 001 - the work-unit register: the centre's sites, to which users, professionals, schedules and
 // attendances are tied.

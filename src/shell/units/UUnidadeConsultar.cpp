@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The work-unit search: the list filtered as the user types and the hand-back of the unit.
 #include "shell/units/UUnidadeConsultar.h"
 
 #include "common/Guard.h"

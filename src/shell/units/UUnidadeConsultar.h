@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The work-unit search: finds a unit by code or by the beginning of its name as the user types and keeps
 // the register that opened it on the unit found.

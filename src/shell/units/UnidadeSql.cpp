@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The work units' statements; every value travels as a parameter.
 #include "shell/units/UnidadeSql.h"
 

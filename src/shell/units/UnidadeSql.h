@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The work units' statements: the register's insert and modify, the consult's select and REL025's query.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// REL027's layout: the users with their profile and unit.
 #include "shell/users/URelUsuario.h"
 
 #include "common/ReportParts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The users register: the password is typed, never shown, and stored only as its digest.
 #include "shell/users/UUsuario.h"
 

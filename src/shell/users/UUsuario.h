@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 003 - the users register: the operators who may log in, with their unit, profile, login, password
 // digest and the blocked and inactive flags. The owners' web accounts live in the same table.

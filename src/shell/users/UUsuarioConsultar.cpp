@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The users search dialog: its select, columns and how the register shows the chosen user.
 #include "shell/users/UUsuarioConsultar.h"
 

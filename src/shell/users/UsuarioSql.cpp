@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The users' statements; every value travels as a parameter.
 #include "shell/users/UsuarioSql.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statements of the users: the register's select with the profile's and unit's names, the checks of
 // a save and a delete, and the change of one's own password.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two workstations on one database: the guarded write of an edited row, client keys and held values.
 #include "TestDatabase.h"
 

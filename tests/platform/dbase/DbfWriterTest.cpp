@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dBase writer: its naming rules, and a table read back by independent readers.
 
 #include "DbfReader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files replaced whole: the mode a new file gets, what the user is told, the leftovers of a killed export,
 // and a full disk under every writer of the program (a child process with a file-size limit).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes one file the way an export does, in a process of its own so that a test can give it a full disk
 // (a file-size limit) or kill it half-way. Prints the error the user would be told and exits 0 when the
 // writer refused; exits 3 when it wrote.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SMTP client: headers folded and encoded so that every reader reads them alike, attachment names, an
 // attachment that is not there, and what the user is told of a relay that fails.
 

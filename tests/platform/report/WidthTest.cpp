@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text keeps to its width: its own, or up to the next item of its line, never past the right margin.
 
 #include "ReportGeometry.h"

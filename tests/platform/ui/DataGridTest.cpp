@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid model over a data set: columns from code, and the grid's row and the data set's cursor kept
 // together both ways.
 

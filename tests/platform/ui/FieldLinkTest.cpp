@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data-aware controls over a data set of breeds: what they show, when they can be changed and what they
 // write into the fields.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where typing goes on in a masked box (hours, phones) after a click anywhere in it: the click that X11 delivers
 // leaves the cursor where it landed, past the end of an empty hour box, and the typed hour was lost.
 #include "platform/ui/MaskedEdit.h"

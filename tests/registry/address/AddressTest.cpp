@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Address entry from the street register, the street search's hand-back, and the vetoes on leaving a
 // pending owner.
 #include "RegistryFixture.h"

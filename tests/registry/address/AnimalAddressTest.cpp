@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animal-address form: new, changed and deleted addresses with their links and coordinates, and the
 // form's own street rules.
 #include "AnimalFixture.h"

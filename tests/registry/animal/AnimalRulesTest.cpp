@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The house geocoder and the birth date from an age, by table.
 #include "registry/animal/AnimalRules.h"
 #include "registry/animal/IdadeRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animal page end to end: defaults, the owner's address, a new animal with its companion rows in one
 // transaction, the change's question, and the delete's refusals and cascade.
 #include "AnimalFixture.h"

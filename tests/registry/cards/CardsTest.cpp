@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 041 - identification cards and REL049 for every owner, read from what they print.
 
 #include "ReportText.h"

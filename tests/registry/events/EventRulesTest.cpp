@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of an animal's events by table: the occurrence type hint, the vaccination's one choice and the
 // transfer list's animal ids.
 #include "registry/events/AnimalEventRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Two owners with an address and three animals written straight into the database, and the occurrence and
 // vaccination types, for the occurrence register, the vaccination page and the transfer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The occurrence register (checks of an add in their order, the closing type, rollback, rights, REL037 and
 // the export read back by an independent reader), the vaccination page and the owner register's side actions.
 #include "EventsFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animal transfer through the owner picker: refusals, the moves between the lists, every moved animal
 // with its history row in one transaction (previous owner as the database holds it), and REL043.
 #include "EventsFixture.h"

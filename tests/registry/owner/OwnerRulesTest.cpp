@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Check digits, the e-mail form, the owner's save checks in their order, the web phone and block readings and
 // the owner consult's filters.
 #include "common/rules/Documents.h"

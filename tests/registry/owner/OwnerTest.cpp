@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The owner page end to end: insert, edit, duplicates, delete and the owner report, with the rows stored.
 #include "RegistryFixture.h"
 #include "ReportText.h"

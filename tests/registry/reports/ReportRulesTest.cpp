@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shares and the attendances per day of the registry's period reports.
 #include "registry/reports/AnimalReportsRules.h"
 

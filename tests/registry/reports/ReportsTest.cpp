@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // REL037, REL038 and REL039 over seeded rows, read from what they print and from the charts' data.
 
 #include "ReportText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every search and every save check that the forms run on the large tables reads them through an index: the
 // statements are recorded as the forms run them, and the engine's plan of each must read no large table whole.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 045 - leishmaniasis results read from the sibling system's tables: criteria, sort and row colours.
 
 #include "RegistryFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advanced search's criteria as conditions with bound values, and its result's columns, their sort
 // expressions and its dictionary.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 046 - the advanced search driven as an operator would: criteria, sort, export and the jump to the register.
 
 #include "DbfReader.h"
