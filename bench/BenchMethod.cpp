@@ -4,10 +4,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <malloc.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <malloc.h>
 #include <vector>
 
 namespace {

@@ -8,8 +8,8 @@
 #include <functional>
 
 struct Pairs {
-    double ratio;   // median of the pairs' A/B
-    double a, b;    // median milliseconds of each
+    double ratio;  // median of the pairs' A/B
+    double a, b;   // median milliseconds of each
 };
 
 // One warm-up of each, then `pairs` pairs, B first in every second pair so that a drifting machine weighs on

@@ -36,36 +36,43 @@ constexpr int kAnimals = 300000;
 
 // Owners, addresses, animals with a second (current) address and group row each, written by the server.
 void generate() {
-    const QString numbers = QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) ");
+    const QString numbers =
+        QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) ");
     db::Transaction t;
     db::run(db::kMain, "insert into especie (Id_Especie, Nome) values (1, 'CANINA'), (2, 'FELINA'), (3, 'AVE')", {});
     db::run(db::kMain, "insert into distrito (Id_Distrito, Nome) values (1, 'DS1 NORTE'), (2, 'DS2 SUL')", {});
-    db::run(db::kMain, numbers.arg(kAnimals / 3) +
-                           "insert into proprietario (Id_Proprietario, Nome, Num_CPF_CNPJ, Status_Registro, "
-                           "Telefone_Residencial) select i, 'PROPRIETARIO ' || i, '000' || i, "
-                           "case when i % 10 = 0 then 'INATIVO' else 'ATIVO' end, '6133334444' from n",
+    db::run(db::kMain,
+            numbers.arg(kAnimals / 3) +
+                "insert into proprietario (Id_Proprietario, Nome, Num_CPF_CNPJ, Status_Registro, "
+                "Telefone_Residencial) select i, 'PROPRIETARIO ' || i, '000' || i, "
+                "case when i % 10 = 0 then 'INATIVO' else 'ATIVO' end, '6133334444' from n",
             {});
-    db::run(db::kMain, numbers.arg(2 * kAnimals) +
-                           "insert into endereco (Id_Endereco, Id_Distrito, COD_AREA_ABRN, NUM_LOGR, TIP_LOGR, "
-                           "NOM_LOGR, NUM_IMOV_LOGR, NUM_BAIR, NOM_BAIR, NUM_CEP) select i, 1 + i % 2, 11, i % 500, "
-                           "'R', 'RUA ' || (i % 500), i % 900, 1, 'CENTRO', '12345678' from n",
+    db::run(db::kMain,
+            numbers.arg(2 * kAnimals) +
+                "insert into endereco (Id_Endereco, Id_Distrito, COD_AREA_ABRN, NUM_LOGR, TIP_LOGR, "
+                "NOM_LOGR, NUM_IMOV_LOGR, NUM_BAIR, NOM_BAIR, NUM_CEP) select i, 1 + i % 2, 11, i % 500, "
+                "'R', 'RUA ' || (i % 500), i % 900, 1, 'CENTRO', '12345678' from n",
             {});
-    db::run(db::kMain, numbers.arg(kAnimals) +
-                           "insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Id_Grupo_Animal, Nome, Sexo, "
-                           "Data_Nascimento, Esterilizado, Num_Microchip, Cor) select i, 1 + i % " +
-                           QString::number(kAnimals / 3) +
-                           ", 1 + i % 3, 1, 'ANIMAL ' || i, 'M', "
-                           "printf('%04d-%02d-%02d 00:00:00', 2005 + i % 20, 1 + i % 12, 1 + i % 28), 'NAO', "
-                           "case when i % 4 = 0 then '' else 'CHIP' || i end, 'PRETO' from n",
+    db::run(db::kMain,
+            numbers.arg(kAnimals) +
+                "insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Id_Grupo_Animal, Nome, Sexo, "
+                "Data_Nascimento, Esterilizado, Num_Microchip, Cor) select i, 1 + i % " +
+                QString::number(kAnimals / 3) +
+                ", 1 + i % 3, 1, 'ANIMAL ' || i, 'M', "
+                "printf('%04d-%02d-%02d 00:00:00', 2005 + i % 20, 1 + i % 12, 1 + i % 28), 'NAO', "
+                "case when i % 4 = 0 then '' else 'CHIP' || i end, 'PRETO' from n",
             {});
-    db::run(db::kMain, numbers.arg(kAnimals) +
-                           "insert into endereco_animal (Id_Animal, Id_Endereco) select i, i from n union all "
-                           "select i, " + QString::number(kAnimals) + " + i from n",
+    db::run(db::kMain,
+            numbers.arg(kAnimals) +
+                "insert into endereco_animal (Id_Animal, Id_Endereco) select i, i from n union all "
+                "select i, " +
+                QString::number(kAnimals) + " + i from n",
             {});
-    db::run(db::kMain, numbers.arg(kAnimals) +
-                           "insert into grupo_animal_animal (Id_Grupo_Animal_Animal, Id_Grupo_Animal, Id_Animal, "
-                           "Dt_Entrada_Grupo) select i, 1, i, '2020-01-01 00:00:00' from n union all select "
-                           + QString::number(kAnimals) + " + i, 2, i, '2021-01-01 00:00:00' from n",
+    db::run(db::kMain,
+            numbers.arg(kAnimals) +
+                "insert into grupo_animal_animal (Id_Grupo_Animal_Animal, Id_Grupo_Animal, Id_Animal, "
+                "Dt_Entrada_Grupo) select i, 1, i, '2020-01-01 00:00:00' from n union all select " +
+                QString::number(kAnimals) + " + i, 2, i, '2021-01-01 00:00:00' from n",
             {});
     t.commit();
 }
@@ -115,7 +122,8 @@ bool advancedSearchScenario() {
         q.prepare(statement);
         for (auto it = filter.params.begin(); it != filter.params.end(); ++it) {
             const QVariant v = it.value();
-            q.bindValue(':' + it.key(), v.typeId() == QMetaType::QDateTime ? QVariant(db::storedDateTime(v.toDateTime())) : v);
+            q.bindValue(':' + it.key(),
+                        v.typeId() == QMetaType::QDateTime ? QVariant(db::storedDateTime(v.toDateTime())) : v);
         }
         q.exec();
         model.setQuery(std::move(q));
@@ -125,12 +133,15 @@ bool advancedSearchScenario() {
         view.viewport()->repaint();
     };
     int rows = 0;
-    const Pairs p = pairsOf(5, [&] {
-        form->search();
-        form->dbgPrincipal->viewport()->repaint();
-        QApplication::processEvents();
-        rows = form->qryPrincipal->recordCount();
-    }, floor);
+    const Pairs p = pairsOf(
+        5,
+        [&] {
+            form->search();
+            form->dbgPrincipal->viewport()->repaint();
+            QApplication::processEvents();
+            rows = form->qryPrincipal->recordCount();
+        },
+        floor);
     const QString count = form->findChild<QLabel*>(QStringLiteral("StatusBar1Panel2"))->text();
     delete form;
     model.clear();
@@ -155,7 +166,9 @@ bool dbaseExportScenario() {
         for (int c = 0; c < fields.size(); ++c) {
             switch (fields[c].type) {
             case dbase::Type::Integer: row[c] = r + c; break;
-            case dbase::Type::Date: row[c] = QDateTime(QDate(2000 + r % 25, 1 + r % 12, 1 + r % 28), QTime(0, 0)); break;
+            case dbase::Type::Date:
+                row[c] = QDateTime(QDate(2000 + r % 25, 1 + r % 12, 1 + r % 28), QTime(0, 0));
+                break;
             default: row[c] = QStringLiteral("TEXTO %1 É %2").arg(r).arg(c).left(fields[c].width); break;
             }
         }
@@ -191,8 +204,7 @@ bool dbaseExportScenario() {
                 else if (fields[c].type == dbase::Type::Date) {
                     QByteArray date = v.toDateTime().toString(QStringLiteral("yyyyMMdd")).toLatin1();
                     DBFWriteAttributeDirectly(h, r, c, date.data());
-                }
-                else
+                } else
                     DBFWriteStringAttribute(h, r, c, v.toString().toLatin1().constData());
             }
         }

@@ -32,23 +32,23 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QTabWidget>
 #include <QTableView>
-#include <QFontMetricsF>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QTemporaryDir>
 
+#include <malloc.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
-#include <malloc.h>
 #include <memory>
 #include <vector>
 
@@ -65,8 +65,7 @@ struct Scenario {
 // Messages a form would show go to the standard error stream: the bench never waits on a dialog.
 class PrintedPrompts : public Prompts::Handler {
 public:
-    void message(Prompts::Kind, const QString&, const QString& text) override
-    {
+    void message(Prompts::Kind, const QString&, const QString& text) override {
         std::fprintf(stderr, "  message: %s\n", qPrintable(text));
         failed = true;
     }
@@ -78,18 +77,15 @@ public:
 
 // ---- the method: pairs in turns, medians, peaks
 
-void drawn(QAbstractItemView* view)
-{
+void drawn(QAbstractItemView* view) {
     QCoreApplication::processEvents();
     view->viewport()->repaint();
 }
 
-
 // ---- databases
 
 // libpq's "key=value" words of NURV_BENCH_PG (host, port, user, password); the bench makes its own database.
-db::Settings postgresSettings(const QString& database)
-{
+db::Settings postgresSettings(const QString& database) {
     db::Settings s;
     s.engine = db::Engine::PostgreSQL;
     s.host = QStringLiteral("/var/run/postgresql");
@@ -97,16 +93,19 @@ db::Settings postgresSettings(const QString& database)
     s.database = database;
     for (const QString& word : qEnvironmentVariable("NURV_BENCH_PG").split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString key = word.section(QLatin1Char('='), 0, 0), value = word.section(QLatin1Char('='), 1);
-        if (key == QLatin1String("host")) s.host = value;
-        else if (key == QLatin1String("port")) s.port = value.toInt();
-        else if (key == QLatin1String("user")) s.user = value;
-        else if (key == QLatin1String("password")) s.password = value;
+        if (key == QLatin1String("host"))
+            s.host = value;
+        else if (key == QLatin1String("port"))
+            s.port = value.toInt();
+        else if (key == QLatin1String("user"))
+            s.user = value;
+        else if (key == QLatin1String("password"))
+            s.password = value;
     }
     return s;
 }
 
-void adminExec(const QString& sql)
-{
+void adminExec(const QString& sql) {
     const QString name = QStringLiteral("nurv_bench_admin");
     {
         QSqlDatabase admin = db::addPostgres(postgresSettings(QStringLiteral("postgres")), name);
@@ -123,8 +122,7 @@ void exec(const QString& sql) { db::run(db::kMain, sql, {}); }
 // start makes them on a database that has its rows), then analysed; dropped on destruction.
 class BenchDatabase {
 public:
-    BenchDatabase(db::Engine engine, const std::function<void()>& fill) : engine_(engine)
-    {
+    BenchDatabase(db::Engine engine, const std::function<void()>& fill) : engine_(engine) {
         if (engine == db::Engine::SQLite) {
             settings_.directory = dir_.path();
         } else {
@@ -138,8 +136,7 @@ public:
         db::upgradeSchema(searchIndexScript());
         exec(engine == db::Engine::SQLite ? QStringLiteral("analyze main") : QStringLiteral("analyze"));
     }
-    ~BenchDatabase()
-    {
+    ~BenchDatabase() {
         db::disconnectAll();
         if (engine_ == db::Engine::PostgreSQL)
             adminExec(QStringLiteral("drop database if exists %1").arg(settings_.database));
@@ -153,8 +150,7 @@ private:
 };
 
 // Runs `scenario` on SQLite, then on PostgreSQL where NURV_BENCH_PG names a server.
-bool onEachEngine(const std::function<void()>& fill, const std::function<bool(const BenchDatabase&)>& scenario)
-{
+bool onEachEngine(const std::function<void()>& fill, const std::function<bool(const BenchDatabase&)>& scenario) {
     bool ok = true;
     for (db::Engine engine : {db::Engine::SQLite, db::Engine::PostgreSQL}) {
         if (engine == db::Engine::PostgreSQL && qEnvironmentVariableIsEmpty("NURV_BENCH_PG"))
@@ -168,8 +164,7 @@ bool onEachEngine(const std::function<void()>& fill, const std::function<bool(co
 }
 
 // n(i) for i = 1..count, on both engines.
-QString numbers(int count)
-{
+QString numbers(int count) {
     return QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) ").arg(count);
 }
 
@@ -177,14 +172,14 @@ const QString kAlphabet = QStringLiteral("'ABCDEFGHIJKLMNOPQRSTUVWXYZ'");
 
 // 100,000 procedure types: names of two varied letters and a number, both audit columns filled.
 constexpr int kRegisterRows = 100000;
-void fillProcedures()
-{
+void fillProcedures() {
     db::Transaction t;
     exec(numbers(kRegisterRows) +
-         QStringLiteral("insert into tipo_procedimento (Id_Tipo_Procedimento, Nome, Descricao, Ind_Status, Inserido_Por, "
-                        "Inserido_Em, Modificado_Por, Modificado_Em) select i, substr(%1, 1 + (i * 7) %% 26, 1) || "
-                        "substr(%1, 1 + (i * 11 / 26) %% 26, 1) || ' PROCEDIMENTO ' || i, 'Descrição do procedimento ' || i, "
-                        "'ATIVO', 1, '2019-01-01 08:00:00', 1, '2020-02-02 09:30:00' from n")
+         QStringLiteral(
+             "insert into tipo_procedimento (Id_Tipo_Procedimento, Nome, Descricao, Ind_Status, Inserido_Por, "
+             "Inserido_Em, Modificado_Por, Modificado_Em) select i, substr(%1, 1 + (i * 7) %% 26, 1) || "
+             "substr(%1, 1 + (i * 11 / 26) %% 26, 1) || ' PROCEDIMENTO ' || i, 'Descrição do procedimento ' || i, "
+             "'ATIVO', 1, '2019-01-01 08:00:00', 1, '2020-02-02 09:30:00' from n")
              .arg(kAlphabet)
              .replace(QStringLiteral("%%"), QStringLiteral("%")));
     t.commit();
@@ -193,12 +188,12 @@ void fillProcedures()
 // 200,000 owners (a third with an accented name, one in ten inactive), each with an address; 300,000 animals;
 // 500,000 attendances.
 constexpr int kOwners = 200000, kAnimals = 300000, kAttendances = 500000;
-void fillRegistry()
-{
+void fillRegistry() {
     db::Transaction t;
     exec(QStringLiteral("insert into especie (Id_Especie, Nome) values (1, 'CANINA'), (2, 'FELINA')"));
-    exec(numbers(kOwners) + QStringLiteral("insert into endereco (Id_Endereco, TIP_LOGR, NOM_LOGR, NUM_IMOV_LOGR, NOM_BAIR) "
-                                           "select i, 'R', 'RUA ' || (i % 700), i % 900, 'CENTRO' from n"));
+    exec(numbers(kOwners) +
+         QStringLiteral("insert into endereco (Id_Endereco, TIP_LOGR, NOM_LOGR, NUM_IMOV_LOGR, NOM_BAIR) "
+                        "select i, 'R', 'RUA ' || (i % 700), i % 900, 'CENTRO' from n"));
     exec(numbers(kOwners) +
          QStringLiteral("insert into proprietario (Id_Proprietario, Nome, Num_CPF_CNPJ, Num_CI, Status_Registro, "
                         "Id_Endereco, Telefone_Residencial) select i, substr(%1, 1 + (i * 7) %% 26, 1) || "
@@ -209,9 +204,12 @@ void fillRegistry()
              .replace(QStringLiteral("%%"), QStringLiteral("%")));
     exec(numbers(kAnimals) + QStringLiteral("insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome, Sexo, "
                                             "Num_Microchip) select i, 1 + i % %1, 1 + i % 2, 'ANIMAL ' || i, 'M', "
-                                            "'CHIP' || i from n").arg(kOwners));
+                                            "'CHIP' || i from n")
+                                 .arg(kOwners));
     exec(numbers(kAttendances) + QStringLiteral("insert into atendimento (Id_Atendimento, Id_Proprietario, Id_Animal) "
-                                                "select i, 1 + i % %1, 1 + i % %2 from n").arg(kOwners).arg(kAnimals));
+                                                "select i, 1 + i % %1, 1 + i % %2 from n")
+                                     .arg(kOwners)
+                                     .arg(kAnimals));
     t.commit();
 }
 
@@ -222,22 +220,19 @@ constexpr int kPairs = 7;
 // Qt's own model and view over the same select: lazy (its first screen) or every row fetched.
 class ModelFloor {
 public:
-    ModelFloor()
-    {
+    ModelFloor() {
         view_.setModel(&model_);
         view_.resize(900, 560);
         view_.show();
     }
-    void run(const QString& sql, bool everyRow)
-    {
+    void run(const QString& sql, bool everyRow) {
         model_.setQuery(sql, db::connection(db::kMain));
         while (everyRow && model_.canFetchMore())
             model_.fetchMore();
         drawn(&view_);
     }
     // Runs a statement with its values bound.
-    void run(const QString& sql, const QVariantHash& values, bool everyRow)
-    {
+    void run(const QString& sql, const QVariantHash& values, bool everyRow) {
         QSqlQuery q(db::connection(db::kMain));
         q.prepare(sql);
         for (auto it = values.begin(); it != values.end(); ++it)
@@ -259,8 +254,7 @@ private:
 // The procedure-type register: Atualizar (or a title click) to its first screen painted, against Qt's lazy model;
 // then with every row read (the register's count), against the model fetching every row, and the peak memory
 // of both.
-bool registerScenario(const QString& name, bool sort)
-{
+bool registerScenario(const QString& name, bool sort) {
     return onEachEngine(fillProcedures, [&](const BenchDatabase&) {
         PrintedPrompts prompts;
         Prompts::setHandler(&prompts);
@@ -278,8 +272,13 @@ bool registerScenario(const QString& name, bool sort)
                 form->actRefresh->trigger();
         };
         ModelFloor floor;
-        const Pairs first = pairsOf(kPairs, [&] { open(); drawn(form->dbgPrincipal); },
-                                    [&] { floor.run(sql, false); });
+        const Pairs first = pairsOf(
+            kPairs,
+            [&] {
+                open();
+                drawn(form->dbgPrincipal);
+            },
+            [&] { floor.run(sql, false); });
         const int shown = form->dbgPrincipal->model()->rowCount();
         auto everyRow = [&] {
             open();
@@ -288,8 +287,13 @@ bool registerScenario(const QString& name, bool sort)
         };
         const Pairs all = pairsOf(5, everyRow, [&] { floor.run(sql, true); });
         const int count = form->qryPrincipal->recordCount();
-        const double peak = peakRatioOf(3, [&] { form->qryPrincipal->close(); floor.clear(); }, everyRow,
-                                        [&] { floor.run(sql, true); });
+        const double peak = peakRatioOf(
+            3,
+            [&] {
+                form->qryPrincipal->close();
+                floor.clear();
+            },
+            everyRow, [&] { floor.run(sql, true); });
         Prompts::setHandler(nullptr);
         printTimes(QStringLiteral("first screen (%1 rows in the grid)").arg(shown), first, kPairs);
         printTimes(QStringLiteral("every row (%1)").arg(count), all, 5);
@@ -302,8 +306,7 @@ bool registerScenario(const QString& name, bool sort)
 }
 
 // The register's search dialog by the beginning of the name, against the same select with an index on the name.
-bool nameSearchScenario()
-{
+bool nameSearchScenario() {
     return onEachEngine(
         [] {
             fillProcedures();
@@ -319,10 +322,16 @@ bool nameSearchScenario()
             search.cbbSelecao->setCurrentText(kSearchByName);
             search.edtTexto->setText(QStringLiteral("MA"));
             ModelFloor floor;
-            const QString sql = QStringLiteral("select Id_Tipo_Procedimento, Nome, Descricao, Ind_Status from tipo_procedimento "
-                                               "where Nome >= 'MA' and Nome < 'MB' order by Id_Tipo_Procedimento");
-            const Pairs p = pairsOf(9, [&] { search.search(); drawn(search.dbgPrincipal); },
-                                    [&] { floor.run(sql, false); });
+            const QString sql = QStringLiteral(
+                "select Id_Tipo_Procedimento, Nome, Descricao, Ind_Status from tipo_procedimento "
+                "where Nome >= 'MA' and Nome < 'MB' order by Id_Tipo_Procedimento");
+            const Pairs p = pairsOf(
+                9,
+                [&] {
+                    search.search();
+                    drawn(search.dbgPrincipal);
+                },
+                [&] { floor.run(sql, false); });
             const int found = search.qryPrincipal->recordCount();
             Prompts::setHandler(nullptr);
             printTimes(QStringLiteral("search, prefix MA (%1 rows, floor %2)").arg(found).arg(floor.rows()), p, 9);
@@ -337,14 +346,19 @@ const QString kOwnerPrefix = QStringLiteral("MA");
 // A look-up dialog, shown with its criterion and text chosen, searched and painted, against the floor's
 // statement in Qt's own model and view.
 bool timeSearch(const QString& name, QWidget& dialog, const std::function<void()>& search, QTableView* grid,
-                const db::DataSet& found, const QString& floorSql)
-{
+                const db::DataSet& found, const QString& floorSql) {
     PrintedPrompts prompts;
     Prompts::setHandler(&prompts);
     dialog.resize(900, 560);
     dialog.show();
     ModelFloor floor;
-    const Pairs p = pairsOf(kPairs, [&] { search(); drawn(grid); }, [&] { floor.run(floorSql, false); });
+    const Pairs p = pairsOf(
+        kPairs,
+        [&] {
+            search();
+            drawn(grid);
+        },
+        [&] { floor.run(floorSql, false); });
     const int rows = found.recordCount();
     Prompts::setHandler(nullptr);
     printTimes(QStringLiteral("%1 rows found (the floor's first screen %2)").arg(rows).arg(floor.rows()), p, kPairs);
@@ -352,42 +366,40 @@ bool timeSearch(const QString& name, QWidget& dialog, const std::function<void()
 }
 
 // The owner consult (the picker of 006 and of the bookings) by the beginning of the name.
-bool ownerSearchScenario()
-{
+bool ownerSearchScenario() {
     return onEachEngine(fillRegistry, [](const BenchDatabase&) {
         TfrmProprietarioPesquisa picker(nullptr, 1);
         picker.cbbSelecao->setCurrentIndex(1);
         picker.edtTexto->setText(kOwnerPrefix);
         // What a developer would write without folding: the name's own index, searched as a range.
-        return timeSearch(QStringLiteral("owner-search"), picker, [&] { picker.search(); }, picker.dbgPrincipal,
-                          *picker.qryPrincipal,
-                          " select a.id_proprietario, a.nome, a.num_CPF_CNPJ, b.NOM_LOGR, b.TIP_LOGR, b.NUM_IMOV_LOGR, "
-                          " b.DES_CMPL_ENDR, b.nom_bair, a.num_ci, a.id_endereco from proprietario a "
-                          " left join endereco b on (a.id_endereco = b.id_endereco) "
-                          " where 1=1 and a.nome >= 'MA' and a.nome < 'MB' order by a.nome ");
+        return timeSearch(
+            QStringLiteral("owner-search"), picker, [&] { picker.search(); }, picker.dbgPrincipal, *picker.qryPrincipal,
+            " select a.id_proprietario, a.nome, a.num_CPF_CNPJ, b.NOM_LOGR, b.TIP_LOGR, b.NUM_IMOV_LOGR, "
+            " b.DES_CMPL_ENDR, b.nom_bair, a.num_ci, a.id_endereco from proprietario a "
+            " left join endereco b on (a.id_endereco = b.id_endereco) "
+            " where 1=1 and a.nome >= 'MA' and a.nome < 'MB' order by a.nome ");
     });
 }
 
 // The agenda's locator by the beginning of the owner's name.
-bool agendaLocateScenario()
-{
+bool agendaLocateScenario() {
     return onEachEngine(fillRegistry, [](const BenchDatabase&) {
         TfrmAgendaLocalizarProp locator(nullptr);
         locator.cbbSelecao->setCurrentIndex(0);
         locator.edtTexto->setText(kOwnerPrefix);
-        return timeSearch(QStringLiteral("agenda-locate"), locator, [&] { locator.search(); }, locator.dbgPesquisa,
-                          *locator.qryPrincipal,
-                          "select b.nome as nome_proprietario, c.nome as nome_animal, a.id_proprietario, a.id_animal, "
-                          " a.id_atendimento, b.Num_CPF_CNPJ, b.Num_CI, c.Num_Microchip from atendimento a "
-                          " left join proprietario b on (a.id_proprietario = b.id_proprietario) "
-                          " left join animal c on (a.id_animal = c.id_animal) "
-                          " where b.status_registro = 'ATIVO' and b.nome >= 'MA' and b.nome < 'MB' ");
+        return timeSearch(
+            QStringLiteral("agenda-locate"), locator, [&] { locator.search(); }, locator.dbgPesquisa,
+            *locator.qryPrincipal,
+            "select b.nome as nome_proprietario, c.nome as nome_animal, a.id_proprietario, a.id_animal, "
+            " a.id_atendimento, b.Num_CPF_CNPJ, b.Num_CI, c.Num_Microchip from atendimento a "
+            " left join proprietario b on (a.id_proprietario = b.id_proprietario) "
+            " left join animal c on (a.id_animal = c.id_animal) "
+            " where b.status_registro = 'ATIVO' and b.nome >= 'MA' and b.nome < 'MB' ");
     });
 }
 
 // REL049 for every owner: the laid-out report's peak memory.
-bool rel049Scenario()
-{
+bool rel049Scenario() {
     bool ok = true;
     const BenchDatabase database(db::Engine::SQLite, fillRegistry);
     int pages = 0;
@@ -408,18 +420,16 @@ constexpr qreal kMargin = 10, kHeader = 17, kLine = 5, kFooter = 10;  // millime
 const qreal kColumns[4] = {0, 20, 80, 160};
 const qreal kWidths[4] = {18, 58, 78, 30};
 
-std::shared_ptr<report::TableData> listRows()
-{
+std::shared_ptr<report::TableData> listRows() {
     auto data = std::make_shared<report::TableData>(QStringList{"id", "nome", "descricao", "valor"});
     data->reserve(kListRows);
     for (int i = 1; i <= kListRows; ++i)
-        data->addRow({i, QStringLiteral("Proprietário %1").arg(i), QStringLiteral("Animal %1, canino, porte médio").arg(i),
-                      i * 1.25});
+        data->addRow({i, QStringLiteral("Proprietário %1").arg(i),
+                      QStringLiteral("Animal %1, canino, porte médio").arg(i), i * 1.25});
     return data;
 }
 
-std::shared_ptr<report::Report> listReport(std::shared_ptr<report::TableData> data)
-{
+std::shared_ptr<report::Report> listReport(std::shared_ptr<report::TableData> data) {
     using namespace report;
     auto report = std::make_shared<Report>();
     report->setTitle(QStringLiteral("Lista de proprietários"));
@@ -450,16 +460,15 @@ std::shared_ptr<report::Report> listReport(std::shared_ptr<report::TableData> da
 // The floor: the same cells formatted and placed page by page with no engine at all. Like the engine, it
 // measures no text that does not wrap (none here): a right-aligned text is measured when it is painted.
 struct Placed {
-    QPointF at;      // points from the page's top-left
-    qreal width;     // of the cell, for right alignment
+    QPointF at;   // points from the page's top-left
+    qreal width;  // of the cell, for right alignment
     QString text;
     bool bold;
     bool right;
 };
 using PlacedPages = std::vector<std::vector<Placed>>;
 
-PlacedPages handPlacedList(const report::TableData& data)
-{
+PlacedPages handPlacedList(const report::TableData& data) {
     const char* fields[4] = {"id", "nome", "descricao", "valor"};
     const QStringList headings = {"Cód.", "Nome", "Descrição", "Valor"};
     const QString stamp = report::formatValue(QDateTime::currentDateTime(), QStringLiteral("dd/MM/yyyy HH:mm:ss"));
@@ -478,7 +487,8 @@ PlacedPages handPlacedList(const report::TableData& data)
             page.push_back({{kMargin * pt, kMargin * pt}, 90 * pt, QStringLiteral("Nurvalia - NURV"), true, false});
             page.push_back({{(kMargin + 140) * pt, kMargin * pt}, 50 * pt, stamp, false, true});
             for (int c = 0; c < 4; ++c)
-                page.push_back({{(kMargin + kColumns[c]) * pt, (kMargin + 10) * pt}, kWidths[c] * pt, headings[c], true, false});
+                page.push_back(
+                    {{(kMargin + kColumns[c]) * pt, (kMargin + 10) * pt}, kWidths[c] * pt, headings[c], true, false});
             const qreal footer = (297 - kMargin - kFooter + 2) * pt;
             page.push_back({{(kMargin + 160) * pt, footer}, 12 * pt, QStringLiteral("Pag.:"), false, false});
             page.push_back({{(kMargin + 173) * pt, footer}, 15 * pt, QString::number(pages.size()), false, false});
@@ -502,8 +512,7 @@ PlacedPages handPlacedList(const report::TableData& data)
     return pages;
 }
 
-void handPaintedList(const PlacedPages& pages, QPdfWriter& writer)
-{
+void handPaintedList(const PlacedPages& pages, QPdfWriter& writer) {
     QPainter painter(&writer);
     const qreal dpi = writer.logicalDpiY();
     painter.scale(dpi / 72.0, dpi / 72.0);
@@ -525,25 +534,28 @@ void handPaintedList(const PlacedPages& pages, QPdfWriter& writer)
     }
 }
 
-bool listScenario()
-{
+bool listScenario() {
     QTemporaryDir dir;
     const auto data = listRows();
     const auto report = listReport(data);
     report::Document document;
     PlacedPages placed;
-    const Pairs layout = pairsOf(9, [&] { document = report->layout(); }, [&] { placed = handPlacedList(*data); });
-    const Pairs whole = pairsOf(5, [&] {
-        document = report->layout();
-        report::writePdf(document, dir.filePath("engine.pdf"));
-    }, [&] {
-        placed = handPlacedList(*data);
-        QPdfWriter writer(dir.filePath("floor.pdf"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(1200);
-        handPaintedList(placed, writer);
-    });
+    const Pairs layout = pairsOf(
+        9, [&] { document = report->layout(); }, [&] { placed = handPlacedList(*data); });
+    const Pairs whole = pairsOf(
+        5,
+        [&] {
+            document = report->layout();
+            report::writePdf(document, dir.filePath("engine.pdf"));
+        },
+        [&] {
+            placed = handPlacedList(*data);
+            QPdfWriter writer(dir.filePath("floor.pdf"));
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            writer.setResolution(1200);
+            handPaintedList(placed, writer);
+        });
     std::printf("  rows %d, pages %d (floor %d)\n", kListRows, document.pageCount(), int(placed.size()));
     printTimes(QStringLiteral("layout"), layout, 9);
     printTimes(QStringLiteral("layout and PDF"), whole, 5);
@@ -551,18 +563,20 @@ bool listScenario()
     return printRatio(QStringLiteral("list10k"), whole.ratio, 1.2) && ok;
 }
 
-const std::vector<Scenario>& scenarios()
-{
+const std::vector<Scenario>& scenarios() {
     static const std::vector<Scenario> all = {
-        {"register-open", "the procedure-type register over 100,000 rows: Atualizar to its first screen painted, then every row",
+        {"register-open",
+         "the procedure-type register over 100,000 rows: Atualizar to its first screen painted, then every row",
          [] { return registerScenario(QStringLiteral("register-open"), false); }},
         {"register-sort", "the same register sorted by a title click",
          [] { return registerScenario(QStringLiteral("register-sort"), true); }},
         {"name-search", "the register's search dialog by the beginning of the name", nameSearchScenario},
         {"owner-search", "the owner consult by the beginning of the name over 200,000 owners", ownerSearchScenario},
         {"agenda-locate", "the agenda's locator by the owner's name over 500,000 attendances", agendaLocateScenario},
-        {"list10k", "10,000-row list with page header, page numbers and summary, laid out and written to PDF", listScenario},
-        {"advanced-search", "046 search of one species born in five years among 300,000 animals", advancedSearchScenario},
+        {"list10k", "10,000-row list with page header, page numbers and summary, laid out and written to PDF",
+         listScenario},
+        {"advanced-search", "046 search of one species born in five years among 300,000 animals",
+         advancedSearchScenario},
         {"dbase-export", "100,000 rows of the 046 result written to dBase, against a plain shapelib loop",
          dbaseExportScenario},
         {"rel049-all", "REL049 for every one of 200,000 owners: its peak memory", rel049Scenario},
@@ -572,8 +586,7 @@ const std::vector<Scenario>& scenarios()
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -586,7 +599,7 @@ int main(int argc, char** argv)
             return 0;
         }
         const auto found = std::find_if(scenarios().begin(), scenarios().end(),
-                                         [&](const Scenario& s) { return std::strcmp(s.name, argv[i]) == 0; });
+                                        [&](const Scenario& s) { return std::strcmp(s.name, argv[i]) == 0; });
         if (found == scenarios().end()) {
             std::fprintf(stderr, "nurv-bench: no scenario named %s (try --list)\n", argv[i]);
             return 2;

@@ -76,9 +76,11 @@ AgendamentoEspecialPage::AgendamentoEspecialPage(QWidget* parent) : QWidget(pare
 
     auto* g = new QGridLayout(group);
     int row = 0;
-    for (auto [caption, w] : std::initializer_list<std::pair<const char*, QLineEdit*>>{
-             {"Código: ", edtCodigo}, {"Nome:", edtNome}, {"CPF/CNPJ:", edtDocumento},
-             {"Qt. agend.", edtQuantidade}, {"Total acrecido:", edtTotal}}) {
+    for (auto [caption, w] : std::initializer_list<std::pair<const char*, QLineEdit*>>{{"Código: ", edtCodigo},
+                                                                                       {"Nome:", edtNome},
+                                                                                       {"CPF/CNPJ:", edtDocumento},
+                                                                                       {"Qt. agend.", edtQuantidade},
+                                                                                       {"Total acrecido:", edtTotal}}) {
         g->addWidget(new QLabel(QString::fromUtf8(caption), group), row, 0);
         g->addWidget(w, row++, 1);
     }
@@ -104,7 +106,8 @@ AgendamentoEspecialPage::AgendamentoEspecialPage(QWidget* parent) : QWidget(pare
     onClick(deleteB, &AgendamentoEspecialPage::remove);
     onClick(clearB, &AgendamentoEspecialPage::clear);
     connect(qryEspecial, &db::DataSet::currentChanged, this, [this] {
-        if (qryEspecial->recNo() < 0 || qryEspecial->isEmpty() || qryEspecial->field(QStringLiteral("Id_Proprietario")).isNull())
+        if (qryEspecial->recNo() < 0 || qryEspecial->isEmpty() ||
+            qryEspecial->field(QStringLiteral("Id_Proprietario")).isNull())
             return;
         edtCodigo->setText(qryEspecial->str(QStringLiteral("Id_Proprietario")));
         for (QLineEdit* e : {edtNome, edtDocumento, edtQuantidade, edtTotal})
@@ -126,7 +129,9 @@ void AgendamentoEspecialPage::CarregaInformacoesProprietario() {
     if (!code.isEmpty() || !edtNome->text().trimmed().isEmpty()) {
         const db::RowSet owners = especialsql::owners(code, edtNome->text().trimmed());
         if (owners.count() == 1) {
-            const auto f = [&owners](const char* n) { return db::toText(owners.row(0)[owners.indexOrThrow(QString::fromLatin1(n))]); };
+            const auto f = [&owners](const char* n) {
+                return db::toText(owners.row(0)[owners.indexOrThrow(QString::fromLatin1(n))]);
+            };
             edtCodigo->setText(f("id_proprietario"));
             edtNome->setText(f("Nome"));
             edtDocumento->setText(f("Num_CPF_CNPJ"));
@@ -134,8 +139,8 @@ void AgendamentoEspecialPage::CarregaInformacoesProprietario() {
             memInformacoes->appendPlainText(QStringLiteral("Proprietário:") + f("Nome"));
             const QString personType = f("Tipo_Pessoa").trimmed();
             const QString label = personType == QStringLiteral("FÍSICA")     ? QStringLiteral("CPF:")
-                                   : personType == QStringLiteral("JURÍDICA") ? QStringLiteral("CNPJ:")
-                                                                        : QStringLiteral("CNPJ/CPF:");
+                                  : personType == QStringLiteral("JURÍDICA") ? QStringLiteral("CNPJ:")
+                                                                             : QStringLiteral("CNPJ/CPF:");
             memInformacoes->appendPlainText(label + f("Num_CPF_CNPJ"));
             const QString email = f("Email_Proprietario").trimmed();
             memInformacoes->appendPlainText(email.isEmpty()
@@ -231,7 +236,7 @@ void AgendamentoEspecialPage::remove() {
         return;
     try {
         especialsql::withdraw(db::toInt(qryEspecial->field(QStringLiteral("Id_Agendamento_Especial"))),
-                         db::readValues(*qryEspecial));
+                              db::readValues(*qryEspecial));
     } catch (const std::exception& e) {
         Prompts::error(failureText(e, kErroExcluir));
         return;

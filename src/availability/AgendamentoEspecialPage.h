@@ -31,7 +31,7 @@ public:
     void openList();
     void CarregaInformacoesProprietario();
     void search();
-    void searched();   // the search dialog closed
+    void searched();  // the search dialog closed
     void add();
     void remove();
     void clear();

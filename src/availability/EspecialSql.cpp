@@ -20,11 +20,11 @@ QVariant auditor() { return auditUser().isNull() ? QVariant(QMetaType(QMetaType:
 
 void openGrants(db::DataSet& data) {
     data.close();
-    data.setSql(QStringLiteral(
-        "select agen.*, nome from agendamento_especial agen"
-        " left join proprietario prop on (prop.Id_proprietario = agen.Id_proprietario)"
-        " where Ind_Registro_Excluido = 'FALSE'"
-        " order by agen.id_proprietario, agen.inserido_em desc"));
+    data.setSql(
+        QStringLiteral("select agen.*, nome from agendamento_especial agen"
+                       " left join proprietario prop on (prop.Id_proprietario = agen.Id_proprietario)"
+                       " where Ind_Registro_Excluido = 'FALSE'"
+                       " order by agen.id_proprietario, agen.inserido_em desc"));
     data.open();
 }
 
@@ -50,7 +50,8 @@ void searchOwners(db::DataSet& data, bool byDocument, const QString& text) {
     data.close();
     db::Query& q = data.query();
     q.clear();
-    q << QStringLiteral(" select Nome, Num_CPF_CNPJ, Tipo_Pessoa, Email_Proprietario, Id_Proprietario from proprietario ")
+    q << QStringLiteral(
+             " select Nome, Num_CPF_CNPJ, Tipo_Pessoa, Email_Proprietario, Id_Proprietario from proprietario ")
       << QStringLiteral(" where 1=1 ");
     if (byDocument) {
         q << QStringLiteral(" and Num_CPF_CNPJ = :dado");
@@ -65,7 +66,7 @@ void searchOwners(db::DataSet& data, bool byDocument, const QString& text) {
 
 bool ownerExists(int id) {
     return mapasql::intValue(QStringLiteral("select count(*) as valor from proprietario where id_proprietario = :id"),
-                   {{"id", id}}) > 0;
+                             {{"id", id}}) > 0;
 }
 
 db::RowSet attendancesByStatus(int owner) {
@@ -89,16 +90,18 @@ db::RowSet attendances(int owner) {
 }
 
 int SomaReservadoProprietario(int owner) {
-    return mapasql::intValue(QStringLiteral(" select sum(Qt_Agendamento_Reservado) as valor from Agendamento_especial "
-                                  " where Ind_Registro_Excluido = 'FALSE' and Id_Proprietario = :proprietario"),
-                   {{"proprietario", owner}});
+    return mapasql::intValue(
+        QStringLiteral(" select sum(Qt_Agendamento_Reservado) as valor from Agendamento_especial "
+                       " where Ind_Registro_Excluido = 'FALSE' and Id_Proprietario = :proprietario"),
+        {{"proprietario", owner}});
 }
 
 Balance balance(int owner) {
-    return Balance{SomaReservadoProprietario(owner),
-                 mapasql::intValue(QStringLiteral(" select count(*) as qt_usado from Atendimento "
-                                        " where Id_Atendimento_Status <> 7 and Id_Proprietario = :proprietario"),
-                         {{"proprietario", owner}})};
+    return Balance{
+        SomaReservadoProprietario(owner),
+        mapasql::intValue(QStringLiteral(" select count(*) as qt_usado from Atendimento "
+                                         " where Id_Atendimento_Status <> 7 and Id_Proprietario = :proprietario"),
+                          {{"proprietario", owner}})};
 }
 
 void grant(int owner, int quantity) {
@@ -114,10 +117,11 @@ void grant(int owner, int quantity) {
 }
 
 void withdraw(int grantId, const db::RowValues& read) {
-    db::runGuarded("update Agendamento_especial set Ind_Registro_Excluido = 'TRUE', Excluido_Em = :agora,"
-                   " Excluido_Por = :usuario where id_agendamento_especial = :id",
-                   {{"agora", db::serverTime()}, {"usuario", auditor()}, {"id", grantId}}, read,
-                   {QStringLiteral("Ind_Registro_Excluido"), QStringLiteral("Qt_Agendamento_Reservado")});
+    db::runGuarded(
+        "update Agendamento_especial set Ind_Registro_Excluido = 'TRUE', Excluido_Em = :agora,"
+        " Excluido_Por = :usuario where id_agendamento_especial = :id",
+        {{"agora", db::serverTime()}, {"usuario", auditor()}, {"id", grantId}}, read,
+        {QStringLiteral("Ind_Registro_Excluido"), QStringLiteral("Qt_Agendamento_Reservado")});
 }
 
 }  // namespace especialsql

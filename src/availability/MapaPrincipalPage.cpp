@@ -10,9 +10,9 @@
 #include "availability/UMapaDisponibilidadeInformacao.h"
 #include "availability/UMapaDisponibilidadeRascunho.h"
 #include "availability/UVagasAreaAbrangencia.h"
-#include "common/access/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "platform/db/Keys.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/EnterAsTab.h"
@@ -35,7 +35,6 @@
 #include <QVBoxLayout>
 
 using namespace availability;
-
 
 MapaPrincipalPage::MapaPrincipalPage(QStatusBar* status, QWidget* parent) : QWidget(parent), stbPrincipal(status) {
     setObjectName(QStringLiteral("tbsPrincipal"));
@@ -130,9 +129,13 @@ void MapaPrincipalPage::createDayList() {
 void MapaPrincipalPage::layoutPage(QLayout* buttons) {
     auto* editor = new QGridLayout;
     int row = 0;
-    for (auto [caption, control] : std::initializer_list<std::pair<const char*, QWidget*>>{
-             {"Unidade:", dblUnidade_trabalho}, {"Procedimento:", dblProcedimento}, {"Hora:", mkeHora},
-             {"Qt. vagas geral:", mkeVagaGeral}, {"Qt.vaga fêmea grande:", mkeVagaFemea}, {"Espécie:", dblEspecie}}) {
+    for (auto [caption, control] :
+         std::initializer_list<std::pair<const char*, QWidget*>>{{"Unidade:", dblUnidade_trabalho},
+                                                                 {"Procedimento:", dblProcedimento},
+                                                                 {"Hora:", mkeHora},
+                                                                 {"Qt. vagas geral:", mkeVagaGeral},
+                                                                 {"Qt.vaga fêmea grande:", mkeVagaFemea},
+                                                                 {"Espécie:", dblEspecie}}) {
         editor->addWidget(new QLabel(QString::fromUtf8(caption), this), row, 0);
         editor->addWidget(control, row++, 1);
     }
@@ -163,8 +166,8 @@ void MapaPrincipalPage::lock(QWidget* control, bool locked) {
 }
 
 void MapaPrincipalPage::lockEditor(bool speciesToo) {
-    for (QWidget* w : {static_cast<QWidget*>(mkeHora), static_cast<QWidget*>(mkeVagaGeral),
-                       static_cast<QWidget*>(mkeVagaFemea)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(mkeHora), static_cast<QWidget*>(mkeVagaGeral), static_cast<QWidget*>(mkeVagaFemea)})
         lock(w, true);
     if (speciesToo)
         lock(dblEspecie, true);
@@ -240,7 +243,7 @@ void MapaPrincipalPage::change() {
     mkeVagaFemea->setText(qryMapa->str(QStringLiteral("Qt_vaga_disp_f_grande_porte")));
     // A slot already booked keeps its hour and species.
     const bool used = db::toInt(qryMapa->field(QStringLiteral("Qt_vaga_usada_geral"))) > 0 ||
-                       db::toInt(qryMapa->field(QStringLiteral("Qt_vaga_usada_f_grande_porte"))) > 0;
+                      db::toInt(qryMapa->field(QStringLiteral("Qt_vaga_usada_f_grande_porte"))) > 0;
     lock(mkeHora, used);
     lock(dblEspecie, used);
     lock(mkeVagaGeral, false);
@@ -262,9 +265,14 @@ QWidget* MapaPrincipalPage::controlFor(SlotField c) const {
 }
 
 void MapaPrincipalPage::save() {
-    TypedSlot typed{dblUnidade_trabalho->currentText(), dblProcedimento->currentText(),
-                          dblEspecie->currentText(), keyOf(dblEspecie), {}, mkeHora->text(),
-                          mkeVagaGeral->text(), mkeVagaFemea->text()};
+    TypedSlot typed{dblUnidade_trabalho->currentText(),
+                    dblProcedimento->currentText(),
+                    dblEspecie->currentText(),
+                    keyOf(dblEspecie),
+                    {},
+                    mkeHora->text(),
+                    mkeVagaGeral->text(),
+                    mkeVagaFemea->text()};
     const auto refusal = checkMapSave(typed);
     mkeVagaGeral->setText(typed.general);
     mkeVagaFemea->setText(typed.female);
@@ -276,9 +284,16 @@ void MapaPrincipalPage::save() {
         Prompts::information(refusal->message);
         return;
     }
-    const mapasql::Slot slot{keyOf(dblUnidade_trabalho), keyOf(dblProcedimento), keyOf(dblEspecie),
-                    slotDateTime(calData->selectedDate(), mkeHora->text()), wholeNumber(typed.general).value_or(0),
-                    wholeNumber(typed.female).value_or(0), 0, 0, {}, {}};
+    const mapasql::Slot slot{keyOf(dblUnidade_trabalho),
+                             keyOf(dblProcedimento),
+                             keyOf(dblEspecie),
+                             slotDateTime(calData->selectedDate(), mkeHora->text()),
+                             wholeNumber(typed.general).value_or(0),
+                             wholeNumber(typed.female).value_or(0),
+                             0,
+                             0,
+                             {},
+                             {}};
     try {
         if (EstadoMapa == availability::MapState::New && !insertNew(slot))
             return;
@@ -310,7 +325,8 @@ bool MapaPrincipalPage::insertNew(const mapasql::Slot& slot) {
             mapasql::Slot v = slot;
             v.area = area;
             mapasql::insertSlot(db::nextKey(QStringLiteral("Mapa_disponibilidade_agenda"),
-                                    QStringLiteral("Id_Mapa_disponibilidade_agenda")), v);
+                                            QStringLiteral("Id_Mapa_disponibilidade_agenda")),
+                                v);
         }
         t.commit();
         if (withAreas)

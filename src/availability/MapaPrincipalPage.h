@@ -42,7 +42,7 @@ public:
     QTableView* dbgResume;
     QStatusBar* stbPrincipal;
 
-    void loadDay();   // the chosen day's slots
+    void loadDay();  // the chosen day's slots
     void newSlots();
     void change();
     void save();
@@ -73,7 +73,7 @@ private:
     int keyOf(QComboBox* combo) const;
     void showKey(QComboBox* combo, const QVariant& key);
     QWidget* controlFor(availability::SlotField field) const;
-    bool insertNew(const mapasql::Slot& slot);          // false: refused, the editor stays open
+    bool insertNew(const mapasql::Slot& slot);  // false: refused, the editor stays open
     bool saveChange(const mapasql::Slot& slot);
     void hourExit();
     void quantityExit(QLineEdit* edit);

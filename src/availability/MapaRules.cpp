@@ -58,7 +58,9 @@ bool nothingTyped(const QString& text, QChar separator) {
 
 bool isZero(const QString& text) { return wholeNumber(text) == 0; }
 
-bool isCanine(const QString& species) { return species.trimmed().compare(QStringLiteral("CANINA"), Qt::CaseInsensitive) == 0; }
+bool isCanine(const QString& species) {
+    return species.trimmed().compare(QStringLiteral("CANINA"), Qt::CaseInsensitive) == 0;
+}
 
 int quantityOf(const QString& text) { return wholeNumber(text).value_or(0); }
 
@@ -174,8 +176,8 @@ std::optional<QString> checkUsedCounts(int usedGeneral, int usedFemale, int gene
 }
 
 MonthGrid monthGrid(int year, int month) {
-    static const QStringList days{"Domingo", "Segunda-feira", "Terça-feira", "Quarta-feira",
-                                  "Quinta-feira", "Sexta-feira", "Sábado"};
+    static const QStringList days{"Domingo",      "Segunda-feira", "Terça-feira", "Quarta-feira",
+                                  "Quinta-feira", "Sexta-feira",   "Sábado"};
     MonthGrid g{};
     for (int c = 0; c < 7; ++c)
         g[0][c] = days[c];
@@ -187,14 +189,12 @@ MonthGrid monthGrid(int year, int month) {
 }
 
 QString NomeMes(int month) {
-    static const QStringList names{"Janeiro", "Fevereiro", "Março", "Abril", "Maio", "Junho",
-                                   "Julho", "Agosto", "Setembro", "Outubro", "Novembro", "Dezembro"};
+    static const QStringList names{"Janeiro", "Fevereiro", "Março",    "Abril",   "Maio",     "Junho",
+                                   "Julho",   "Agosto",    "Setembro", "Outubro", "Novembro", "Dezembro"};
     return month >= 1 && month <= 12 ? names[month - 1] : QString();
 }
 
-QDate shiftedMonth(const QDate& today, int offset) {
-    return QDate(today.year(), today.month(), 1).addMonths(offset);
-}
+QDate shiftedMonth(const QDate& today, int offset) { return QDate(today.year(), today.month(), 1).addMonths(offset); }
 
 QString toggleMark(const QString& cell, const QString& hour) {
     if (cell.trimmed().isEmpty())
@@ -221,7 +221,10 @@ QString monthSummaryText(const QList<SummaryLine>& lines) {
     const auto closeUnit = [&] {
         out << QString(95, QLatin1Char('-'));
         out << QStringLiteral("Total de vagas geral:%1 total de vagas Fêmea:%2  qt usada geral: %3 qt usada fêmea:%4")
-                   .arg(general).arg(female).arg(usedGeneral).arg(usedFemale);
+                   .arg(general)
+                   .arg(female)
+                   .arg(usedGeneral)
+                   .arg(usedFemale);
         out << QStringLiteral("  ");
     };
     int previousUnit = 0;
@@ -237,15 +240,21 @@ QString monthSummaryText(const QList<SummaryLine>& lines) {
         }
         const QDate d = l.dateTime.date();
         const QString day = QStringLiteral("Dia %1 de %2 de %3")
-                                .arg(d.day(), 2, 10, QLatin1Char('0')).arg(NomeMes(d.month())).arg(d.year());
+                                .arg(d.day(), 2, 10, QLatin1Char('0'))
+                                .arg(NomeMes(d.month()))
+                                .arg(d.year());
         if (day != previousDay)
             out << day;
         previousDay = day;
         const QString area = l.area.isNull() ? QStringLiteral(" Vaga para toda regional")
                                              : QStringLiteral(" %1 - %2").arg(l.area.toString(), l.areaName);
-        out << QStringLiteral("   *  %1Hs %2, vagas geral:%3, vagas para fêmea:%4, qt usada geral:%5, qt usada fêmea:%6")
+        out << QStringLiteral(
+                   "   *  %1Hs %2, vagas geral:%3, vagas para fêmea:%4, qt usada geral:%5, qt usada fêmea:%6")
                    .arg(l.dateTime.toString(QStringLiteral("HH:mm")), area)
-                   .arg(l.general).arg(l.female).arg(l.usedGeneral).arg(l.usedFemale);
+                   .arg(l.general)
+                   .arg(l.female)
+                   .arg(l.usedGeneral)
+                   .arg(l.usedFemale);
         general += l.general;
         female += l.female;
         usedGeneral += l.usedGeneral;

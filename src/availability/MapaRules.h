@@ -43,14 +43,14 @@ struct Refusal {
     QString message;
     SlotField field = SlotField::None;
     bool zeroesFemale = false;  // the large-female field is set to "0" (and locked, in the editor)
-    bool asWarning = false;      // a warning box rather than an information box
+    bool asWarning = false;     // a warning box rather than an information box
 };
 
 // What the editor's save checks, as typed.
 struct TypedSlot {
     QString unit, procedure, species;  // the combos' texts
     int speciesId = -1;
-    QString date;                            // the provisional map's date field ("dd/mm/yyyy")
+    QString date;  // the provisional map's date field ("dd/mm/yyyy")
     QString hour, general, female;
 };
 
@@ -83,7 +83,7 @@ struct SummaryLine {
     QString unit;
     int unitId = 0;
     QDateTime dateTime;
-    QVariant area;        // null: the whole region
+    QVariant area;  // null: the whole region
     QString areaName;
     int general = 0, female = 0, usedGeneral = 0, usedFemale = 0;
 };

@@ -17,10 +17,17 @@ QVariant keyOrNull(const QVariant& area) { return area.isNull() ? noValue() : QV
 
 // The values that every slot statement binds.
 QVariantHash slotValues(const Slot& v) {
-    return {{"unidade", v.unit},       {"procedimento", v.procedure}, {"especie", v.species},
-            {"pdatahora", v.dateTime},    {"geral", v.general},               {"femea", v.female},
-            {"usadageral", v.usedGeneral}, {"usadafemea", v.usedFemale},     {"area", keyOrNull(v.area)},
-            {"usuario", auditUser().isNull() ? noValue() : auditUser()},   {"agora", db::serverTime()},
+    return {{"unidade", v.unit},
+            {"procedimento", v.procedure},
+            {"especie", v.species},
+            {"pdatahora", v.dateTime},
+            {"geral", v.general},
+            {"femea", v.female},
+            {"usadageral", v.usedGeneral},
+            {"usadafemea", v.usedFemale},
+            {"area", keyOrNull(v.area)},
+            {"usuario", auditUser().isNull() ? noValue() : auditUser()},
+            {"agora", db::serverTime()},
             {"autor", v.author.isNull() ? (auditUser().isNull() ? noValue() : auditUser()) : v.author}};
 }
 
@@ -37,20 +44,24 @@ int intValue(const QString& sql, const QVariantHash& params) {
 }
 
 db::RowSet activeUnits() {
-    return db::run(db::kMain,
-                   "select Id_Unidade_Trabalho, Nome as nome, descricao from Unidade_Trabalho where Ind_Status = 'ATIVO'"
-                   " order by nome", {});
+    return db::run(
+        db::kMain,
+        "select Id_Unidade_Trabalho, Nome as nome, descricao from Unidade_Trabalho where Ind_Status = 'ATIVO'"
+        " order by nome",
+        {});
 }
 
 db::RowSet surgeryProcedures() {
     return db::run(db::kMain,
                    "select Id_Tipo_Procedimento, Nome as nome, descricao from Tipo_Procedimento"
-                   " where Ind_Status = 'ATIVO' and Id_Tipo_Procedimento = 12", {});
+                   " where Ind_Status = 'ATIVO' and Id_Tipo_Procedimento = 12",
+                   {});
 }
 
 db::RowSet speciesList(bool activeOnly) {
     if (activeOnly)
-        return db::run(db::kMain, "select Id_Especie, Nome as nome, Descricao from Especie where Ind_Status = 'ATIVO'", {});
+        return db::run(db::kMain, "select Id_Especie, Nome as nome, Descricao from Especie where Ind_Status = 'ATIVO'",
+                       {});
     return db::run(db::kMain, "select Id_Especie, Nome as nome, Descricao from especie", {});
 }
 
@@ -68,9 +79,9 @@ QHash<int, QString> namesOf(const QString& table, const QString& key) {
 
 MapNames readNames() {
     return MapNames{namesOf(QStringLiteral("unidade_trabalho"), QStringLiteral("id_unidade_trabalho")),
-                     namesOf(QStringLiteral("tipo_procedimento"), QStringLiteral("id_tipo_procedimento")),
-                     namesOf(QStringLiteral("especie"), QStringLiteral("id_especie")),
-                     namesOf(QStringLiteral("usuario"), QStringLiteral("id_usuario"))};
+                    namesOf(QStringLiteral("tipo_procedimento"), QStringLiteral("id_tipo_procedimento")),
+                    namesOf(QStringLiteral("especie"), QStringLiteral("id_especie")),
+                    namesOf(QStringLiteral("usuario"), QStringLiteral("id_usuario"))};
 }
 
 void openDay(db::DataSet& data, const QDate& day) {
@@ -110,17 +121,18 @@ bool updateSlot(int id, const Slot& v) {
     QVariantHash p = slotValues(v);
     p.insert(QStringLiteral("id"), id);
     int affected = 0;
-    db::run(db::kMain,
-            "update Mapa_disponibilidade_agenda set Id_unidade_trabalho = :unidade, Id_tipo_procedimento = :procedimento,"
-            " Data_hora_disponibilidade = :pdataHora, Qt_vaga_disponivel_geral = :geral,"
-            " Qt_vaga_disp_f_grande_porte = :femea, Modificado_por = :usuario, Modificado_em = :agora,"
-            " Id_especie = :especie\n"
-            "where id_Mapa_disponibilidade_agenda = :id"
-            " and coalesce(Qt_vaga_usada_geral,0) <= :geral and coalesce(Qt_vaga_usada_f_grande_porte,0) <= :femea"
-            " and ((coalesce(Qt_vaga_usada_geral,0) = 0 and coalesce(Qt_vaga_usada_f_grande_porte,0) = 0)"
-            "  or (Id_unidade_trabalho = :unidade and Id_tipo_procedimento = :procedimento"
-            "      and Id_especie = :especie and Data_hora_disponibilidade = :pdataHora))",
-            p, &affected);
+    db::run(
+        db::kMain,
+        "update Mapa_disponibilidade_agenda set Id_unidade_trabalho = :unidade, Id_tipo_procedimento = :procedimento,"
+        " Data_hora_disponibilidade = :pdataHora, Qt_vaga_disponivel_geral = :geral,"
+        " Qt_vaga_disp_f_grande_porte = :femea, Modificado_por = :usuario, Modificado_em = :agora,"
+        " Id_especie = :especie\n"
+        "where id_Mapa_disponibilidade_agenda = :id"
+        " and coalesce(Qt_vaga_usada_geral,0) <= :geral and coalesce(Qt_vaga_usada_f_grande_porte,0) <= :femea"
+        " and ((coalesce(Qt_vaga_usada_geral,0) = 0 and coalesce(Qt_vaga_usada_f_grande_porte,0) = 0)"
+        "  or (Id_unidade_trabalho = :unidade and Id_tipo_procedimento = :procedimento"
+        "      and Id_especie = :especie and Data_hora_disponibilidade = :pdataHora))",
+        p, &affected);
     return affected > 0;
 }
 
@@ -134,9 +146,9 @@ bool deleteSlot(int id) {
 }
 
 SlotUse readSlot(int id) {
-    const db::RowSet rows = db::run(db::kMain,
-                                    "select * from Mapa_disponibilidade_agenda where Id_Mapa_disponibilidade_agenda = :id",
-                                    {{"id", id}});
+    const db::RowSet rows =
+        db::run(db::kMain, "select * from Mapa_disponibilidade_agenda where Id_Mapa_disponibilidade_agenda = :id",
+                {{"id", id}});
     SlotUse u;
     if (!rows.count())
         return u;
@@ -144,9 +156,16 @@ SlotUse readSlot(int id) {
     u.exists = true;
     u.general = db::toInt(f("Qt_vaga_usada_geral"));
     u.female = db::toInt(f("Qt_vaga_usada_f_grande_porte"));
-    u.slot = Slot{db::toInt(f("Id_unidade_trabalho")), db::toInt(f("Id_tipo_procedimento")), db::toInt(f("Id_Especie")),
-                  db::toDateTime(f("Data_hora_disponibilidade")), db::toInt(f("Qt_vaga_disponivel_geral")),
-                  db::toInt(f("Qt_vaga_disp_f_grande_porte")), u.general, u.female, f("COD_AREA_ABRN"), {}};
+    u.slot = Slot{db::toInt(f("Id_unidade_trabalho")),
+                  db::toInt(f("Id_tipo_procedimento")),
+                  db::toInt(f("Id_Especie")),
+                  db::toDateTime(f("Data_hora_disponibilidade")),
+                  db::toInt(f("Qt_vaga_disponivel_geral")),
+                  db::toInt(f("Qt_vaga_disp_f_grande_porte")),
+                  u.general,
+                  u.female,
+                  f("COD_AREA_ABRN"),
+                  {}};
     return u;
 }
 
@@ -154,7 +173,8 @@ db::RowSet areas(int district) {
     if (district == 0)
         return db::run(db::kMain,
                        "select COD_AREA_ABRN, DES_AREA_ABRN, COD_DITR_SANI from padrao.AreaAbrang where SIT_REGT = 'A'"
-                       " order by COD_DITR_SANI, COD_AREA_ABRN", {});
+                       " order by COD_DITR_SANI, COD_AREA_ABRN",
+                       {});
     return db::run(db::kMain,
                    "select COD_AREA_ABRN, DES_AREA_ABRN, COD_DITR_SANI from padrao.AreaAbrang where SIT_REGT = 'A'"
                    " and COD_DITR_SANI = :distrito order by COD_AREA_ABRN",
@@ -165,7 +185,8 @@ QList<availability::SummaryLine> summaryLines(const QDate& monthStart) {
     const db::RowSet rows = db::run(
         db::kMain,
         " select ut.Nome, md.Id_unidade_trabalho, md.Data_hora_disponibilidade, md.COD_AREA_ABRN, aa.DES_AREA_ABRN,"
-        " coalesce(sum(md.Qt_vaga_disponivel_geral),0) as geral, coalesce(sum(md.Qt_vaga_disp_f_grande_porte),0) as femea,"
+        " coalesce(sum(md.Qt_vaga_disponivel_geral),0) as geral, coalesce(sum(md.Qt_vaga_disp_f_grande_porte),0) as "
+        "femea,"
         " coalesce(sum(md.Qt_vaga_usada_geral),0) as usada_geral,"
         " coalesce(sum(md.Qt_vaga_usada_f_grande_porte),0) as usada_femea"
         " from Mapa_disponibilidade_agenda md"
@@ -178,8 +199,9 @@ QList<availability::SummaryLine> summaryLines(const QDate& monthStart) {
     QList<availability::SummaryLine> out;
     for (int i = 0; i < rows.count(); ++i) {
         const auto& r = rows.row(i);
-        out << availability::SummaryLine{db::toText(r[0]), db::toInt(r[1]), db::toDateTime(r[2]), r[3], db::toText(r[4]),
-                           db::toInt(r[5]), db::toInt(r[6]), db::toInt(r[7]), db::toInt(r[8])};
+        out << availability::SummaryLine{db::toText(r[0]), db::toInt(r[1]), db::toDateTime(r[2]), r[3],
+                                         db::toText(r[4]), db::toInt(r[5]), db::toInt(r[6]),      db::toInt(r[7]),
+                                         db::toInt(r[8])};
     }
     return out;
 }
@@ -220,18 +242,20 @@ void insertProvisional(int id, const Slot& v) {
             p);
 }
 
-const QStringList kProvisionalColumns{"Id_unidade_trabalho", "Id_tipo_procedimento", "Data_hora_disponibilidade",
-                                   "Qt_vaga_disponivel_geral", "Qt_vaga_disp_f_grande_porte", "Id_Especie",
-                                   "Status_Registro"};
+const QStringList kProvisionalColumns{
+    "Id_unidade_trabalho",      "Id_tipo_procedimento",        "Data_hora_disponibilidade",
+    "Qt_vaga_disponivel_geral", "Qt_vaga_disp_f_grande_porte", "Id_Especie",
+    "Status_Registro"};
 
 void updateProvisional(int id, const Slot& v, const db::RowValues& read) {
     QVariantHash p = slotValues(v);
     p.insert(QStringLiteral("id"), id);
-    db::runGuarded(" update Mapa_rascunho set Id_unidade_trabalho = :unidade, Id_tipo_procedimento = :procedimento,"
-                   " Data_hora_disponibilidade = :pdataHora, Qt_vaga_disponivel_geral = :geral,"
-                   " Qt_vaga_disp_f_grande_porte = :femea, Id_Especie = :especie, modificado_por = :usuario,"
-                   " modificado_em = :agora where id_mapa_rascunho = :id",
-                   p, read, kProvisionalColumns);
+    db::runGuarded(
+        " update Mapa_rascunho set Id_unidade_trabalho = :unidade, Id_tipo_procedimento = :procedimento,"
+        " Data_hora_disponibilidade = :pdataHora, Qt_vaga_disponivel_geral = :geral,"
+        " Qt_vaga_disp_f_grande_porte = :femea, Id_Especie = :especie, modificado_por = :usuario,"
+        " modificado_em = :agora where id_mapa_rascunho = :id",
+        p, read, kProvisionalColumns);
 }
 
 void deactivateProvisional(int id, const db::RowValues& read) {
@@ -240,7 +264,8 @@ void deactivateProvisional(int id, const db::RowValues& read) {
 }
 
 db::RowSet activeProvisionals() {
-    return db::run(db::kMain, "select * from Mapa_rascunho where Status_Registro = 'ATIVO' order by Id_Mapa_rascunho", {});
+    return db::run(db::kMain, "select * from Mapa_rascunho where Status_Registro = 'ATIVO' order by Id_Mapa_rascunho",
+                   {});
 }
 
 void markTransferred(int provisionalId, int publishedId) {

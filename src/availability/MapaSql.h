@@ -19,8 +19,8 @@ struct Slot {
     int unit = 0, procedure = 0, species = 0;
     QDateTime dateTime;
     int general = 0, female = 0, usedGeneral = 0, usedFemale = 0;
-    QVariant area;     // null: the whole region
-    QVariant author;    // who inserted it; null: the logged-in user
+    QVariant area;    // null: the whole region
+    QVariant author;  // who inserted it; null: the logged-in user
 };
 
 // Look-up lists (key, name as stored and description; the editor shows them in capitals) and upper-case names by key

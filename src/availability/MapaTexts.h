@@ -78,8 +78,8 @@ inline const QString kFelinoSaida = QStringLiteral(
 inline const QString kConfirmaExcluirRascunho = QStringLiteral("O registro será excluído.\nConfirma a exclusão?");
 inline const QString kEditandoTransferir =
     QStringLiteral("Um registro esta sendo editado ou inserido. Finalise a operação para continuar.");
-inline const QString kConfirmaTransferir = QStringLiteral(
-    "Deseja realmente transferir a programação para produção?\nEsta operação será definitiva.");
+inline const QString kConfirmaTransferir =
+    QStringLiteral("Deseja realmente transferir a programação para produção?\nEsta operação será definitiva.");
 inline const QString kSairEditando = QStringLiteral(
     "Tem registro no modo de edição ou inserção.\n"
     "Fechar este formulário implica no cancelamento destas operações.\nDeseja sair assim mesmo?");

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Controls the availability map's forms build alike: named buttons, edits and look-up combos, grid columns
-// of names looked up by key and of date-times, and the field colours of a refusal (yellow), a locked field and an open one.
+// of names looked up by key and of date-times, and the field colours of a refusal (yellow), a locked field
+// and an open one.
 
 #include "platform/db/Query.h"
 #include "platform/ui/DataGrid.h"

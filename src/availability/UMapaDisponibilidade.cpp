@@ -36,9 +36,11 @@ QWidget* emailPage(QWidget* parent) {
     filter->addRow(QStringLiteral("Assunto:"), named(new QLineEdit(page), "edtAssunto"));
     filter->addRow(QStringLiteral("Mensagem:"), named(new QPlainTextEdit(page), "memMensagem"));
     auto* buttons = new QHBoxLayout;
-    for (auto [name, caption] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"btnPesquisarEmail", "Pesquisar"}, {"btnLimparEmail", "Limpar"}, {"btnAnexar", "Enexar arquivo"},
-             {"btnEnviar", "Enviar"}})
+    for (auto [name, caption] :
+         std::initializer_list<std::pair<const char*, const char*>>{{"btnPesquisarEmail", "Pesquisar"},
+                                                                    {"btnLimparEmail", "Limpar"},
+                                                                    {"btnAnexar", "Enexar arquivo"},
+                                                                    {"btnEnviar", "Enviar"}})
         buttons->addWidget(named(new QPushButton(QString::fromUtf8(caption), page), name));
     auto* col = new QVBoxLayout(page);
     col->addLayout(filter);

@@ -131,8 +131,8 @@ MonthGrid TfrmMapaDisponibilidadeClone::grid() const {
 }
 
 void TfrmMapaDisponibilidadeClone::generate() {
-    const QList<int> units = cbbUnidade->currentIndex() > 0 ? QList<int>{cbbUnidade->currentData().toInt()}
-                                                                : UnidadesClone;
+    const QList<int> units =
+        cbbUnidade->currentIndex() > 0 ? QList<int>{cbbUnidade->currentData().toInt()} : UnidadesClone;
     int existing = 0;
     try {
         db::Transaction t;
@@ -147,7 +147,8 @@ void TfrmMapaDisponibilidadeClone::generate() {
                     continue;
                 }
                 mapasql::insertSlot(db::nextKey(QStringLiteral("Mapa_disponibilidade_agenda"),
-                                        QStringLiteral("Id_Mapa_disponibilidade_agenda")), v);
+                                                QStringLiteral("Id_Mapa_disponibilidade_agenda")),
+                                    v);
             }
         }
         t.commit();

@@ -36,6 +36,7 @@ void TfrmMapaDisponibilidadeInformacao::showEvent(QShowEvent* event) {
     m_built = true;
     guarded([this] {
         const QDate today = db::serverTime().date();
-        memInformacao->setPlainText(availability::monthSummaryText(mapasql::summaryLines(QDate(today.year(), today.month(), 1))));
+        memInformacao->setPlainText(
+            availability::monthSummaryText(mapasql::summaryLines(QDate(today.year(), today.month(), 1))));
     });
 }

@@ -27,7 +27,6 @@
 
 using namespace availability;
 
-
 TfrmMapaDisponibilidadeRascunho::TfrmMapaDisponibilidadeRascunho(QWidget* parent) : RegisterForm(parent) {
     setObjectName(QStringLiteral("frmMapaDisponibilidadeRascunho"));
     setWindowTitle(QStringLiteral("Mapa de disponibilidade (Temporário)"));
@@ -61,10 +60,14 @@ TfrmMapaDisponibilidadeRascunho::TfrmMapaDisponibilidadeRascunho(QWidget* parent
     auto* grid = new QGridLayout(tbsPrincipal);
     int row = 0;
     grid->addWidget(new QLabel(QStringLiteral("Vagas:"), tbsPrincipal), row++, 0);
-    for (auto [caption, w] : std::initializer_list<std::pair<const char*, QWidget*>>{
-             {"Unidade:", dblUnidade}, {"Procedimento:", dblProcedimento}, {"Espécie:", dblEspecie},
-             {"Data:", mkeData}, {"Hora:", mkeHora}, {"Qt. vaga geral:", edtVagaGeral},
-             {"Qt.vaga fêmea grande:", edtVagaFemea}}) {
+    for (auto [caption, w] :
+         std::initializer_list<std::pair<const char*, QWidget*>>{{"Unidade:", dblUnidade},
+                                                                 {"Procedimento:", dblProcedimento},
+                                                                 {"Espécie:", dblEspecie},
+                                                                 {"Data:", mkeData},
+                                                                 {"Hora:", mkeHora},
+                                                                 {"Qt. vaga geral:", edtVagaGeral},
+                                                                 {"Qt.vaga fêmea grande:", edtVagaFemea}}) {
         grid->addWidget(new QLabel(QString::fromUtf8(caption), tbsPrincipal), row, 0);
         grid->addWidget(w, row++, 1);
     }
@@ -86,13 +89,9 @@ int TfrmMapaDisponibilidadeRascunho::keyOf(QComboBox* combo) const {
     return combo->currentIndex() < 0 ? -1 : combo->currentData().toInt();
 }
 
-QString TfrmMapaDisponibilidadeRascunho::selectAllSql() const {
-    return mapasql::provisionalSelect();
-}
+QString TfrmMapaDisponibilidadeRascunho::selectAllSql() const { return mapasql::provisionalSelect(); }
 
-QString TfrmMapaDisponibilidadeRascunho::emptySelectSql() const {
-    return mapasql::provisionalNone();
-}
+QString TfrmMapaDisponibilidadeRascunho::emptySelectSql() const { return mapasql::provisionalNone(); }
 
 void TfrmMapaDisponibilidadeRascunho::lock(bool locked) {
     for (QWidget* w : std::initializer_list<QWidget*>{dblUnidade, dblProcedimento, dblEspecie, mkeData, mkeHora,
@@ -177,16 +176,18 @@ void TfrmMapaDisponibilidadeRascunho::speciesExit() {
 void TfrmMapaDisponibilidadeRascunho::save() {
     if (!qryPrincipal->isEditing())
         return;
-    TypedSlot typed{dblUnidade->currentText(), dblProcedimento->currentText(), dblEspecie->currentText(),
-                          keyOf(dblEspecie), mkeData->text(), mkeHora->text(), edtVagaGeral->text(),
-                          edtVagaFemea->text()};
+    TypedSlot typed{dblUnidade->currentText(), dblProcedimento->currentText(),
+                    dblEspecie->currentText(), keyOf(dblEspecie),
+                    mkeData->text(),           mkeHora->text(),
+                    edtVagaGeral->text(),      edtVagaFemea->text()};
     const auto refusal = checkProvisionalSave(typed);
     edtVagaFemea->setText(typed.female);
     if (refusal) {
-        const QHash<SlotField, QWidget*> fields{{SlotField::Unit, dblUnidade}, {SlotField::Procedure, dblProcedimento},
-                                           {SlotField::Species, dblEspecie},  {SlotField::Date, mkeData},
-                                           {SlotField::Hour, mkeHora},        {SlotField::General, edtVagaGeral},
-                                           {SlotField::Female, edtVagaFemea}};
+        const QHash<SlotField, QWidget*> fields{
+            {SlotField::Unit, dblUnidade},    {SlotField::Procedure, dblProcedimento},
+            {SlotField::Species, dblEspecie}, {SlotField::Date, mkeData},
+            {SlotField::Hour, mkeHora},       {SlotField::General, edtVagaGeral},
+            {SlotField::Female, edtVagaFemea}};
         if (QWidget* w = fields.value(refusal->field)) {
             paint(w, Qt::yellow);
             w->setFocus();
@@ -196,10 +197,16 @@ void TfrmMapaDisponibilidadeRascunho::save() {
     }
     const bool inserting = qryPrincipal->state() == db::DataSet::State::Insert;
     const QVariant id = inserting ? QVariant() : qryPrincipal->field(keyField());
-    mapasql::Slot slot{keyOf(dblUnidade), keyOf(dblProcedimento), keyOf(dblEspecie),
-              QDateTime(mkeData->date(),
-                        *validHour(mkeHora->text())),
-              *wholeNumber(typed.general), *wholeNumber(typed.female), 0, 0, {}, {}};
+    mapasql::Slot slot{keyOf(dblUnidade),
+                       keyOf(dblProcedimento),
+                       keyOf(dblEspecie),
+                       QDateTime(mkeData->date(), *validHour(mkeHora->text())),
+                       *wholeNumber(typed.general),
+                       *wholeNumber(typed.female),
+                       0,
+                       0,
+                       {},
+                       {}};
     try {
         db::Transaction t;
         if (mapasql::countSame(slot) > 0) {
@@ -249,14 +256,23 @@ void TfrmMapaDisponibilidadeRascunho::transfer() {
     try {
         db::Transaction t;
         const db::RowSet rows = mapasql::activeProvisionals();
-        const auto f = [&rows](int i, const char* name) { return rows.row(i)[rows.indexOrThrow(QString::fromLatin1(name))]; };
+        const auto f = [&rows](int i, const char* name) {
+            return rows.row(i)[rows.indexOrThrow(QString::fromLatin1(name))];
+        };
         QList<std::pair<int, mapasql::Slot>> toPublish;
         QStringList clashes;
         const QHash<int, QString> units = mapasql::readNames().units;
         for (int i = 0; i < rows.count(); ++i) {
-            mapasql::Slot v{db::toInt(f(i, "Id_unidade_trabalho")), db::toInt(f(i, "Id_tipo_procedimento")),
-                   db::toInt(f(i, "Id_Especie")), db::toDateTime(f(i, "Data_hora_disponibilidade")),
-                   db::toInt(f(i, "Qt_vaga_disponivel_geral")), db::toInt(f(i, "Qt_vaga_disp_f_grande_porte")), 0, 0, {}, f(i, "Inserido_por")};
+            mapasql::Slot v{db::toInt(f(i, "Id_unidade_trabalho")),
+                            db::toInt(f(i, "Id_tipo_procedimento")),
+                            db::toInt(f(i, "Id_Especie")),
+                            db::toDateTime(f(i, "Data_hora_disponibilidade")),
+                            db::toInt(f(i, "Qt_vaga_disponivel_geral")),
+                            db::toInt(f(i, "Qt_vaga_disp_f_grande_porte")),
+                            0,
+                            0,
+                            {},
+                            f(i, "Inserido_por")};
             if (mapasql::countSame(v) > 0)
                 clashes << units.value(v.unit) + QStringLiteral(", ") +
                                v.dateTime.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
@@ -268,7 +284,7 @@ void TfrmMapaDisponibilidadeRascunho::transfer() {
         }
         for (const auto& [provisionalId, v] : toPublish) {
             const int key = db::nextKey(QStringLiteral("Mapa_disponibilidade_agenda"),
-                                           QStringLiteral("Id_Mapa_disponibilidade_agenda"));
+                                        QStringLiteral("Id_Mapa_disponibilidade_agenda"));
             mapasql::insertSlot(key, v);
             mapasql::markTransferred(provisionalId, key);
         }
@@ -319,7 +335,8 @@ TrelMapaDisponibilidadeRascunho::TrelMapaDisponibilidadeRascunho() {
                      QStringLiteral("Programação de cotas "), w);
     const QList<qreal> x{0, w * 0.28, w * 0.46, w * 0.60, w * 0.76, w * 0.85, w};
     report::Band& header = addBand(report::BandType::ColumnHeader, 7);
-    const QStringList titles{"Unidade trabalho", "Procedimento", "Especie", "Data/Hora", "Qt. Geral", "Qt. Fêmea grande"};
+    const QStringList titles{"Unidade trabalho", "Procedimento", "Especie",
+                             "Data/Hora",        "Qt. Geral",    "Qt. Fêmea grande"};
     for (int i = 0; i < titles.size(); ++i)
         header.addLabel(QRectF(x[i], 1, x[i + 1] - x[i] - 1, 5), titles[i]).setBold();  // a millimetre apart
     report::Band& detail = addBand(report::BandType::Detail, 6);

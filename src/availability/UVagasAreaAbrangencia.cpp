@@ -5,8 +5,8 @@
 
 #include "availability/MapaSql.h"
 #include "availability/MapaTexts.h"
-#include "common/Guard.h"
 #include "common/Configuration.h"
+#include "common/Guard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,7 +21,8 @@
 QStringList districtNames() {
     // In the settings file a ";" outside quotes starts a comment: the names are written in quotes
     // ("Centro;Norte;..."); names separated by commas are read as well.
-    const QString text = settingText(QSettings(configurationPath(), QSettings::IniFormat), QStringLiteral("mapa/distritos"));
+    const QString text =
+        settingText(QSettings(configurationPath(), QSettings::IniFormat), QStringLiteral("mapa/distritos"));
     QStringList names = text.split(text.contains(QLatin1Char(';')) ? QLatin1Char(';') : QLatin1Char(','));
     for (QString& name : names)
         name = name.trimmed();
@@ -33,14 +34,14 @@ QStringList districtNames() {
     return defaults;
 }
 
-TfrmVagasAreaAbrangencia::TfrmVagasAreaAbrangencia(QWidget* map)
-    : QDialog(map), m_districts(districtNames()) {
+TfrmVagasAreaAbrangencia::TfrmVagasAreaAbrangencia(QWidget* map) : QDialog(map), m_districts(districtNames()) {
     setObjectName(QStringLiteral("frmVagasAreaAbrangencia"));
     setWindowTitle(QStringLiteral("Área de abrangências"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::WindowModal);
 
-    auto* group = new QGroupBox(QStringLiteral("Selecionar áreas de abrangência para disposnibilização de vagas na web."), this);
+    auto* group =
+        new QGroupBox(QStringLiteral("Selecionar áreas de abrangência para disposnibilização de vagas na web."), this);
     cbbPrincpal = new QComboBox(group);
     cbbPrincpal->setObjectName(QStringLiteral("cbbPrincpal"));
     cbbPrincpal->setPlaceholderText(QStringLiteral("Selecionar..."));
@@ -75,9 +76,8 @@ TfrmVagasAreaAbrangencia::TfrmVagasAreaAbrangencia(QWidget* map)
     col->addLayout(buttons);
     resize(560, 480);
 
-    connect(cbbPrincpal, &QComboBox::currentIndexChanged, this, [this](int i) {
-        guarded([this, i] { loadAreas(i < 0 ? 0 : cbbPrincpal->itemData(i).toInt()); });
-    });
+    connect(cbbPrincpal, &QComboBox::currentIndexChanged, this,
+            [this](int i) { guarded([this, i] { loadAreas(i < 0 ? 0 : cbbPrincpal->itemData(i).toInt()); }); });
     connect(chkSelecionarTodos, &QCheckBox::clicked, this, [this](bool on) {
         for (int i = 0; i < cklPrincipal->count(); ++i)
             cklPrincipal->item(i)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
@@ -95,8 +95,9 @@ void TfrmVagasAreaAbrangencia::loadAreas(int district) {
         if (districtCode >= 1 && districtCode <= 9)
             name = m_districts[districtCode - 1];
         const int area = db::toInt(rows.row(i)[0]);
-        auto* item = new QListWidgetItem(QStringLiteral("%1 - %2 - %3").arg(name).arg(area, 4, 10, QLatin1Char('0'))
-                                             .arg(db::toText(rows.row(i)[1])), cklPrincipal);
+        auto* item = new QListWidgetItem(
+            QStringLiteral("%1 - %2 - %3").arg(name).arg(area, 4, 10, QLatin1Char('0')).arg(db::toText(rows.row(i)[1])),
+            cklPrincipal);
         item->setData(Qt::UserRole, area);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);

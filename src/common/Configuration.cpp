@@ -11,7 +11,8 @@ QString configurationPath() {
     const QString env = qEnvironmentVariable("NURV_CONFIG");
     if (!env.isEmpty())
         return env;
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).filePath(QStringLiteral("nurv.conf"));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+        .filePath(QStringLiteral("nurv.conf"));
 }
 
 namespace {

@@ -16,8 +16,8 @@ class QWidget;
 namespace common {
 inline const QString kAguardeRecuperacao = QStringLiteral("Agrarde a recuperação dos dados...");
 inline const QString kExportacaoRealizada = QStringLiteral("Exportação realizada com sucesso.");
-inline const QString kExportacaoConcluidaModelo = QStringLiteral(
-    "Exportação concluída.\nUm arquivo com o modelo de dados desta exportação será criado em: ");
+inline const QString kExportacaoConcluidaModelo =
+    QStringLiteral("Exportação concluída.\nUm arquivo com o modelo de dados desta exportação será criado em: ");
 inline const QString kErroExportarVelmoran =
     QStringLiteral("Erro ao exportar dados, entre em contato com o a VELMORAN.");
 }  // namespace common

@@ -262,7 +262,6 @@ QString saveFileName(const QString& caption, const QString& filter, const QStrin
     return handler()->fileName(Kind::SaveFile, caption, filter, report::savePathFor(suggested));
 }
 
-
 void preview(const std::shared_ptr<report::Report>& report, bool modal) {
     const ui::WaitCursor wait;  // the layout
     handler()->preview(report, modal);

@@ -51,10 +51,10 @@ public:
 void setHandler(Handler* handler);
 Handler* handler();
 
-void information(const QString& text);          // one OK button, titled with the application's title
-bool confirm(const QString& text);              // "Confirmação", buttons "&Sim" and "&Não"; true for Sim
-void warning(const QString& text);              // "Aviso"
-void error(const QString& text);                // "Erro"
+void information(const QString& text);  // one OK button, titled with the application's title
+bool confirm(const QString& text);      // "Confirmação", buttons "&Sim" and "&Não"; true for Sim
+void warning(const QString& text);      // "Aviso"
+void error(const QString& text);        // "Erro"
 // A save dialog opens in the user's documents folder (see report::savePathFor).
 QString saveFileName(const QString& caption, const QString& filter, const QString& suggested = {});
 

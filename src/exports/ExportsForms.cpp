@@ -9,7 +9,6 @@
 #include "exports/UExportarDados.h"
 #include "exports/UQuorvantaPrincipal.h"
 
-
 namespace {
 
 // A window of its own, centred over the work area; freed on close. No per-form rights apply.
@@ -26,8 +25,7 @@ void openCentred(QPointer<Form>& global, Qt::WindowFlags flags = {}) {
 void registerExportsForms() {
     registerOpener(QStringLiteral("actExportaDados"), [] { openCentred(frmExportarDados); });
     registerOpener(QStringLiteral("actExtratorTabelasSistema"), [] { openCentred(frmExportaTabelas); });
-    registerOpener(QStringLiteral("actExportaTabelaAgendamento"), [] {
-        openCentred(frmExportaTabelaAgendamento, Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    });
+    registerOpener(QStringLiteral("actExportaTabelaAgendamento"),
+                   [] { openCentred(frmExportaTabelaAgendamento, Qt::CustomizeWindowHint | Qt::WindowTitleHint); });
     registerOpener(QStringLiteral("actQuorvanta"), [] { openCentred(frmQuorvantaPrincipal); });
 }

@@ -72,9 +72,7 @@ QList<dbase::Field> animalFields(const QList<int>& ticked) {
     return fields;
 }
 
-Period wholeDays(const QDate& start, const QDate& end) {
-    return {start.startOfDay(), end.addDays(1).startOfDay()};
-}
+Period wholeDays(const QDate& start, const QDate& end) { return {start.startOfDay(), end.addDays(1).startOfDay()}; }
 
 const QList<StagingColumn>& stagingColumns() {
     static const QList<StagingColumn> columns{
@@ -215,8 +213,9 @@ QStringList stagingDictionary() {
 }
 
 QString limitWarning(int rows) {
-    return QStringLiteral("ATENÇÃO: A quantidade máxima para exportação é de 120 mil registros e sua pesquisa "
-                          "retornou %1 registros, \n é extremamente recomendável refazer a pesquisa para exportação.")
+    return QStringLiteral(
+               "ATENÇÃO: A quantidade máxima para exportação é de 120 mil registros e sua pesquisa "
+               "retornou %1 registros, \n é extremamente recomendável refazer a pesquisa para exportação.")
         .arg(rows);
 }
 

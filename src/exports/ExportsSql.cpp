@@ -68,22 +68,37 @@ db::RowSet workUnits() {
 
 void prepareAttendances(db::Query& q, const Period& period, const QVariant& bookingUnit) {
     q.clear();
-    q << " select a.Id_Atendimento, " << " a.Id_Proprietario, " << " a.Id_Animal, d.nome as NomeAnimal, "
+    q << " select a.Id_Atendimento, "
+      << " a.Id_Proprietario, "
+      << " a.Id_Animal, d.nome as NomeAnimal, "
       << " a.Id_Unidade_Trabalho, c.nome as NomeUnidadeTrabalho, "
-      << " a.Id_Unidade_Agendada,b.nome as NomeUnidadeAgendada, " << " a.Data_Hora_Atendimento, "
-      << " a.Id_Atendimento_Status, e.nome as NomeAtendimentoStatus, " << " a.Inserido_Por, f.nome as NomeInseridoPor, "
-      << " a.Inserido_Em, " << " a.Modificado_Por, g.nome as NomeModificadoPor, " << " a.Modificado_Em, "
-      << " a.Ind_Autoriza_Cirurgia, " << " d.sexo, " << " d.id_pelo, h.descricao as nomePelo, "
-      << " d.id_especie, i.nome as nomeEspecie, " << " d.id_raca, j.nome as nomeRaca, " << " d.esterilizado, "
-      << " d.id_porte, l.descricao as nomePorte, " << " d.cor, " << " d.sinais  " << " from atendimento a "
+      << " a.Id_Unidade_Agendada,b.nome as NomeUnidadeAgendada, "
+      << " a.Data_Hora_Atendimento, "
+      << " a.Id_Atendimento_Status, e.nome as NomeAtendimentoStatus, "
+      << " a.Inserido_Por, f.nome as NomeInseridoPor, "
+      << " a.Inserido_Em, "
+      << " a.Modificado_Por, g.nome as NomeModificadoPor, "
+      << " a.Modificado_Em, "
+      << " a.Ind_Autoriza_Cirurgia, "
+      << " d.sexo, "
+      << " d.id_pelo, h.descricao as nomePelo, "
+      << " d.id_especie, i.nome as nomeEspecie, "
+      << " d.id_raca, j.nome as nomeRaca, "
+      << " d.esterilizado, "
+      << " d.id_porte, l.descricao as nomePorte, "
+      << " d.cor, "
+      << " d.sinais  "
+      << " from atendimento a "
       << " left join unidade_trabalho b on (a.id_unidade_Agendada = b.id_unidade_trabalho) "
       << " left join unidade_trabalho c on (a.Id_Unidade_Trabalho = c.id_unidade_trabalho) "
       << " left join animal d on (a.Id_Animal = d.id_animal) "
       << " left join Atendimento_Status e on (a.id_Atendimento_Status = e.id_Atendimento_Status) "
       << " left join Usuario f on (a.Inserido_Por = f.id_usuario) "
       << " left join Usuario g on (a.Modificado_Por = g.id_usuario) "
-      << " left join pelo h on (d.id_pelo = h.id_pelo) " << " left join especie i on (d.id_especie = i.id_especie) "
-      << " left join raca j on (d.id_raca = j.id_raca) " << " left join porte l on (d.id_porte = l.id_porte) "
+      << " left join pelo h on (d.id_pelo = h.id_pelo) "
+      << " left join especie i on (d.id_especie = i.id_especie) "
+      << " left join raca j on (d.id_raca = j.id_raca) "
+      << " left join porte l on (d.id_porte = l.id_porte) "
       << " where 1=1 "
       << " and (a.Data_Hora_Atendimento >= :dataInicia and a.Data_Hora_Atendimento < :dataFim )";
     q.bind("dataInicia", period.from).bind("dataFim", period.before);
@@ -95,10 +110,10 @@ void prepareAttendances(db::Query& q, const Period& period, const QVariant& book
 
 namespace {
 
-const QStringList kAuxiliaryStored{QStringLiteral("Nome"),         QStringLiteral("Descricao"),
-                                   QStringLiteral("Ind_registro_ativo"), QStringLiteral("Inserido_por"),
-                                   QStringLiteral("Inserido_em"),  QStringLiteral("Modificado_por"),
-                                   QStringLiteral("Modificado_em")};
+const QStringList kAuxiliaryStored{
+    QStringLiteral("Nome"),         QStringLiteral("Descricao"),   QStringLiteral("Ind_registro_ativo"),
+    QStringLiteral("Inserido_por"), QStringLiteral("Inserido_em"), QStringLiteral("Modificado_por"),
+    QStringLiteral("Modificado_em")};
 
 }  // namespace
 

@@ -25,7 +25,7 @@ public:
 
     ui::DateEdit* dtpDataInicio;
     ui::DateEdit* dtpDataFim;
-    QComboBox* dbcUnidade;  // a first empty entry: every unit
+    QComboBox* dbcUnidade;     // a first empty entry: every unit
     QPushButton* bmpGeral;     // "Exportar..."
     QPushButton* bmpCancelar;  // "&Cancelar"
     QStatusBar* StatusBar1;

@@ -3,9 +3,9 @@
 
 #include "exports/UExportaTabelas.h"
 
+#include "common/ExportStatus.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/ExportStatus.h"
 #include "exports/ExportsSql.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
@@ -15,8 +15,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>

@@ -37,8 +37,8 @@ public:
     QComboBox* cbbStatusAtendimento;
     QRadioButton* rdbDtAtendimento;
     QRadioButton* rdbCriacaoRegistro;
-    QPushButton* BitBtn1;         // "&Pesquisar"
-    QPushButton* bpmExportacao;   // "&Exportar"
+    QPushButton* BitBtn1;        // "&Pesquisar"
+    QPushButton* bpmExportacao;  // "&Exportar"
     QGroupBox* grbDados;
     QTableView* dbgDados;
     QStatusBar* StatusBar1;

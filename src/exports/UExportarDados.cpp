@@ -3,9 +3,9 @@
 
 #include "exports/UExportarDados.h"
 
+#include "common/ExportStatus.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/ExportStatus.h"
 #include "exports/ExportsSql.h"
 
 #include <QCheckBox>

@@ -8,21 +8,23 @@
 namespace profissionalsql {
 
 QString insertSql() {
-    return QStringLiteral("insert into profissional (Id_Profissional, Id_Unidade_Trabalho, Nome, Telefone_residencial, "
-                          "Telefone_celular, Telefone_Recado, Email, Inativo, Bloqueado, Ind_Status, "
-                          "Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em) "
-                          "values (:Id_Profissional, :Id_Unidade_Trabalho, :Nome, :Telefone_residencial, "
-                          ":Telefone_celular, :Telefone_Recado, :Email, :Inativo, :Bloqueado, :Ind_Status, "
-                          ":Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em)");
+    return QStringLiteral(
+        "insert into profissional (Id_Profissional, Id_Unidade_Trabalho, Nome, Telefone_residencial, "
+        "Telefone_celular, Telefone_Recado, Email, Inativo, Bloqueado, Ind_Status, "
+        "Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em) "
+        "values (:Id_Profissional, :Id_Unidade_Trabalho, :Nome, :Telefone_residencial, "
+        ":Telefone_celular, :Telefone_Recado, :Email, :Inativo, :Bloqueado, :Ind_Status, "
+        ":Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em)");
 }
 
 QString modifySql() {
-    return QStringLiteral("update profissional set Id_Unidade_Trabalho = :Id_Unidade_Trabalho, Nome = :Nome, "
-                          "Telefone_residencial = :Telefone_residencial, Telefone_celular = :Telefone_celular, "
-                          "Telefone_Recado = :Telefone_Recado, Email = :Email, Inativo = :Inativo, "
-                          "Bloqueado = :Bloqueado, Ind_Status = :Ind_Status, Inserido_Por = :Inserido_Por, "
-                          "Inserido_Em = :Inserido_Em, Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
-                          "where Id_Profissional = :OLD_Id_Profissional");
+    return QStringLiteral(
+        "update profissional set Id_Unidade_Trabalho = :Id_Unidade_Trabalho, Nome = :Nome, "
+        "Telefone_residencial = :Telefone_residencial, Telefone_celular = :Telefone_celular, "
+        "Telefone_Recado = :Telefone_Recado, Email = :Email, Inativo = :Inativo, "
+        "Bloqueado = :Bloqueado, Ind_Status = :Ind_Status, Inserido_Por = :Inserido_Por, "
+        "Inserido_Em = :Inserido_Em, Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
+        "where Id_Profissional = :OLD_Id_Profissional");
 }
 
 void prepareReport(db::Query& q) {
@@ -51,7 +53,8 @@ const ListTable kHoraExtra{QStringLiteral("jornada_trabalho_execao"), QStringLit
 QList<ScheduleEntry> read(const ListTable& t, const QVariant& professional) {
     const bool working = t.table == kJornada.table;
     db::Query q;
-    q << QStringLiteral(" select a.Id_Unidade_Trabalho, b.nome as nome_unidade, a.Data_Hora_Inicial, a.Data_Hora_Final, ")
+    q << QStringLiteral(
+             " select a.Id_Unidade_Trabalho, b.nome as nome_unidade, a.Data_Hora_Inicial, a.Data_Hora_Final, ")
       << (working ? QStringLiteral(" c.nome as nome_dia ") : QStringLiteral(" null as nome_dia "))
       << QStringLiteral(" from %1 a ").arg(t.table)
       << QStringLiteral(" left join unidade_trabalho b on (b.id_Unidade_Trabalho = a.id_Unidade_Trabalho) ");
@@ -114,8 +117,8 @@ Schedule load(const QVariant& professional) {
 
 void save(const QVariant& professional, const Schedule& schedule, bool replacing) {
     const QVariantHash id{{QStringLiteral("id"), professional}};
-    const int controle =
-        db::nextKey(QStringLiteral("jornada_trabalho"), QStringLiteral("controle"), QStringLiteral("id_profissional = :id"), id);
+    const int controle = db::nextKey(QStringLiteral("jornada_trabalho"), QStringLiteral("controle"),
+                                     QStringLiteral("id_profissional = :id"), id);
     // Keys read before the deletes: a rewritten row never takes back the key it had.
     int jornadaKey = highestKey(kJornada);
     int impedimentoKey = highestKey(kImpedimento);
@@ -127,7 +130,8 @@ void save(const QVariant& professional, const Schedule& schedule, bool replacing
 
     for (const ScheduleEntry& e : schedule.workingHours) {
         db::Query q;
-        q << QStringLiteral(" insert into jornada_trabalho (Id_Jornada_Trabalho, Id_Profissional, Id_Unidade_Trabalho, ")
+        q << QStringLiteral(
+                 " insert into jornada_trabalho (Id_Jornada_Trabalho, Id_Profissional, Id_Unidade_Trabalho, ")
           << QStringLiteral(" Data_Hora_Inicial, Data_Hora_Final, Id_Dia_Semana, Status_Registro, Controle) ")
           << QStringLiteral(" values (:key, :id, :unit, :from, :to, :day, 'ATIVO', :controle) ");
         q.bind(QStringLiteral("key"), ++jornadaKey)

@@ -16,8 +16,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QValidator>
 #include <QTabWidget>
+#include <QValidator>
 
 namespace {
 

@@ -32,8 +32,7 @@ QString text(const report::Context& c, const char* field) { return c.text(QStrin
 const ReferenceListReport& relGrupoAnimais() {
     static const ReferenceListReport r = [] {
         ReferenceListReport r = listReport(QStringLiteral("REL028"), QStringLiteral("Grupo de animais"),
-                                           referencesql::groupReport(),
-                                           QStringLiteral("Id_Grupo_Animal"));
+                                           referencesql::groupReport(), QStringLiteral("Id_Grupo_Animal"));
         r.opensWhenPrinting = true;
         return r;
     }();
@@ -41,18 +40,15 @@ const ReferenceListReport& relGrupoAnimais() {
 }
 
 const ReferenceListReport& relEspecieAnimal() {
-    static const ReferenceListReport r =
-        listReport(QStringLiteral("REL029"), QStringLiteral("Espécies de Animais"),
-                   referencesql::speciesReport(),
-                   QStringLiteral("Id_especie"));
+    static const ReferenceListReport r = listReport(QStringLiteral("REL029"), QStringLiteral("Espécies de Animais"),
+                                                    referencesql::speciesReport(), QStringLiteral("Id_especie"));
     return r;
 }
 
 const ReferenceListReport& relRaca() {
     static const ReferenceListReport r = [] {
         ReferenceListReport r =
-            listReport(QStringLiteral("REL030"), QStringLiteral("Raças de Animais"),
-                       referencesql::breedReport(),
+            listReport(QStringLiteral("REL030"), QStringLiteral("Raças de Animais"), referencesql::breedReport(),
                        QStringLiteral("id_raca"), QStringLiteral("nome"), QStringLiteral("desc_raca"));
         r.extraLines << [](const report::Context& c) {
             return QStringLiteral("Pelo: ") + text(c, "desc_pelo") + QStringLiteral(" - Porte: ") +
@@ -65,40 +61,35 @@ const ReferenceListReport& relRaca() {
 
 const ReferenceListReport& relPelo() {
     static const ReferenceListReport r =
-        listReport(QStringLiteral("REL031"), QStringLiteral("Tipo de Pelo dos Animais"),
-                   referencesql::coatReport(), QStringLiteral("id_pelo"),
-                   QStringLiteral("descricao"));
+        listReport(QStringLiteral("REL031"), QStringLiteral("Tipo de Pelo dos Animais"), referencesql::coatReport(),
+                   QStringLiteral("id_pelo"), QStringLiteral("descricao"));
     return r;
 }
 
 const ReferenceListReport& relPorte() {
     static const ReferenceListReport r =
-        listReport(QStringLiteral("REL032"), QStringLiteral("Porte de Animal"),
-                   referencesql::sizeReport(), QStringLiteral("id_porte"),
-                   QStringLiteral("descricao"));
+        listReport(QStringLiteral("REL032"), QStringLiteral("Porte de Animal"), referencesql::sizeReport(),
+                   QStringLiteral("id_porte"), QStringLiteral("descricao"));
     return r;
 }
 
 const ReferenceListReport& relStatusAtendimento() {
-    static const ReferenceListReport r = listReport(
-        QStringLiteral("REL033"), QStringLiteral("Status do Atendimento"),
-        referencesql::attendanceStatusReport(),
-        QStringLiteral("id_atendimento_status"));
+    static const ReferenceListReport r =
+        listReport(QStringLiteral("REL033"), QStringLiteral("Status do Atendimento"),
+                   referencesql::attendanceStatusReport(), QStringLiteral("id_atendimento_status"));
     return r;
 }
 
 const ReferenceListReport& relUnidadeMedida() {
     static const ReferenceListReport r =
-        listReport(QStringLiteral("REL035"), QStringLiteral("Unidade de Medida"),
-                   referencesql::measureUnitReport(),
+        listReport(QStringLiteral("REL035"), QStringLiteral("Unidade de Medida"), referencesql::measureUnitReport(),
                    QStringLiteral("id_unidade_medida"));
     return r;
 }
 
 const ReferenceListReport& relMedicamento() {
     static const ReferenceListReport r =
-        listReport(QStringLiteral("REL036"), QStringLiteral("Medicamentos Cadastrados"),
-                   referencesql::medicineReport(),
+        listReport(QStringLiteral("REL036"), QStringLiteral("Medicamentos Cadastrados"), referencesql::medicineReport(),
                    QStringLiteral("id_medicamento"));
     return r;
 }
@@ -106,17 +97,14 @@ const ReferenceListReport& relMedicamento() {
 const ReferenceListReport& relTipoProcedimento() {
     static const ReferenceListReport r =
         listReport(QStringLiteral("REL001"), QStringLiteral("Procedimentos Médico"),
-                   referencesql::procedureTypeReport(),
-                   QStringLiteral("id_tipo_procedimento"));
+                   referencesql::procedureTypeReport(), QStringLiteral("id_tipo_procedimento"));
     return r;
 }
 
 const ReferenceListReport& relTipoOcorrencia() {
     static const ReferenceListReport r = [] {
-        ReferenceListReport r =
-            listReport(QStringLiteral("REL001"), QStringLiteral("Tipo de Ocorrência"),
-                       referencesql::occurrenceTypeReport(),
-                       QStringLiteral("id_tipo_ocorrencia"));
+        ReferenceListReport r = listReport(QStringLiteral("REL001"), QStringLiteral("Tipo de Ocorrência"),
+                                           referencesql::occurrenceTypeReport(), QStringLiteral("id_tipo_ocorrencia"));
         r.statusPrefix = QStringLiteral("Aqrivo : ");
         r.extraLines <<
             [](const report::Context& c) { return QStringLiteral("Finaliza caso: ") + text(c, "ind_finaliza_caso"); };
@@ -130,8 +118,8 @@ const ReferenceListReport& relTextoPeso() {
     static const ReferenceListReport r = [] {
         ReferenceListReport r =
             listReport(QStringLiteral("REL001"), QStringLiteral("Relação peso e texto para o receituário"),
-                       referencesql::weightTextReport(),
-                       QStringLiteral("id_receituario_texto_peso"), QStringLiteral("texto"), QStringLiteral("texto"));
+                       referencesql::weightTextReport(), QStringLiteral("id_receituario_texto_peso"),
+                       QStringLiteral("texto"), QStringLiteral("texto"));
         r.nameText = [](const report::Context& c) {
             return QStringLiteral("Peso: ") + decimalText(c.value(QStringLiteral("peso"))) + QStringLiteral(" kilo(s)");
         };

@@ -17,9 +17,9 @@ const ReferenceListReport& relTipoProcedimento();
 const ReferenceListReport& relTipoOcorrencia();
 const ReferenceListReport& relTextoPeso();
 
-#define NURV_REFERENCE_REPORT(Class, list)    \
+#define NURV_REFERENCE_REPORT(Class, list)   \
     class Class : public ReferenceReport {   \
-    public:                                   \
+    public:                                  \
         Class() : ReferenceReport(list()) {} \
     };
 

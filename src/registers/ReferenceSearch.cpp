@@ -2,15 +2,15 @@
 // The reference registers' search dialog: the search by code or name and the hand-back of the row.
 #include "registers/ReferenceSearch.h"
 
-#include "common/register/RegisterSql.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/register/RegisterForm.h"
-#include "registers/ReferenceSql.h"
+#include "common/register/RegisterSql.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "registers/ReferenceSql.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -52,9 +52,7 @@ ReferenceSearch::ReferenceSearch(const ReferenceSearchDialog& dialog, RegisterFo
     mainLayout()->addLayout(buttons);
 }
 
-QString ReferenceSearch::baseSql() const {
-    return referencesql::searchSql(m_dialog.key, m_dialog.table);
-}
+QString ReferenceSearch::baseSql() const { return referencesql::searchSql(m_dialog.key, m_dialog.table); }
 
 void ReferenceSearch::search() {
     const QString kind = cbbSelecao->currentText().trimmed();

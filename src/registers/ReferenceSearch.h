@@ -21,9 +21,9 @@ struct ReferenceSearchDialog {
     // A search without a kind or a text is refused with these messages (empty: nothing happens).
     QString noKindMessage{}, noTextMessage{};
     QString selectionLabel = QStringLiteral("Pesquisar por:");
-    bool freeKind = false;       // the kind may be typed as well as chosen
-    bool listsAllOnOpen = false; // the grid shows every row until the first search
-    bool okNeedsRow = false;     // "&OK" without a current row does nothing (else it closes the dialog)
+    bool freeKind = false;        // the kind may be typed as well as chosen
+    bool listsAllOnOpen = false;  // the grid shows every row until the first search
+    bool okNeedsRow = false;      // "&OK" without a current row does nothing (else it closes the dialog)
 };
 
 class ReferenceSearch : public SearchDialog {

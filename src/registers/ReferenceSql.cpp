@@ -79,7 +79,9 @@ QString measureUnitReport() {
     return QStringLiteral("select id_unidade_medida, nome, descricao, ind_status from unidade_medida ");
 }
 
-QString medicineReport() { return QStringLiteral("select id_medicamento, nome, descricao, ind_status from medicamento"); }
+QString medicineReport() {
+    return QStringLiteral("select id_medicamento, nome, descricao, ind_status from medicamento");
+}
 
 QString procedureTypeReport() {
     return QStringLiteral("select id_tipo_procedimento, nome, descricao, ind_status  from tipo_procedimento");

@@ -248,10 +248,10 @@ const ReferenceTable& medicamentoTable() {
                        QStringLiteral("actMedicamento"), 16, QStringLiteral("medicamento"),
                        QStringLiteral("Id_Medicamento"), 100, QStringLiteral("Falta digitar o nome do medicamento!"));
         t.columns.prepend(QStringLiteral("Id_Unidade_Medida"));
-        ReferenceControl unidade = lookup(
-            QStringLiteral("dblUnidadeMedida"), QStringLiteral("Unidade medida:"), QStringLiteral("Id_Unidade_Medida"),
-            QStringLiteral("nome"), referencesql::measureUnitList(),
-            QStringLiteral("Falta selecionar a unidade de medida!"));
+        ReferenceControl unidade =
+            lookup(QStringLiteral("dblUnidadeMedida"), QStringLiteral("Unidade medida:"),
+                   QStringLiteral("Id_Unidade_Medida"), QStringLiteral("nome"), referencesql::measureUnitList(),
+                   QStringLiteral("Falta selecionar a unidade de medida!"));
         unidade.hintField = QStringLiteral("descricao");
         t.controls.insert(1, unidade);
         t.grid.insert(1, {QStringLiteral("Unidade medida"), QStringLiteral("Id_Unidade_Medida"), 150, Shows::Lookup,

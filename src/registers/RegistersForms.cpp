@@ -2,8 +2,8 @@
 // The reference registers' menu openers, each a description of its table handed to the one register.
 #include "registers/RegistersForms.h"
 
-#include "common/access/FormOpening.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "registers/ReferenceForms.h"
 #include "registers/UProfissional.h"
 #include "registers/URelProfissional.h"

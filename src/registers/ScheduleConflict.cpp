@@ -16,15 +16,16 @@ const QStringList& weekdayNames() {
 
 bool isReversed(const ScheduleEntry& e) { return e.firstDay > e.lastDay || e.start > e.end; }
 
-bool conflicts(const ScheduleEntry& entry, const QList<ScheduleEntry>& rows, const std::optional<QStringList>& weekdays) {
+bool conflicts(const ScheduleEntry& entry, const QList<ScheduleEntry>& rows,
+               const std::optional<QStringList>& weekdays) {
     for (const ScheduleEntry& row : rows) {
         if (isReversed(row))
             continue;
         const bool shareDay = entry.firstDay <= row.lastDay && row.firstDay <= entry.lastDay;
         const bool shareMoment = entry.start <= row.end && row.start <= entry.end;
         const bool sameWeekday = !weekdays || std::any_of(weekdays->begin(), weekdays->end(), [&](const QString& day) {
-                                     return db::fold(day.trimmed()) == db::fold(row.weekday.trimmed());
-                                 });
+            return db::fold(day.trimmed()) == db::fold(row.weekday.trimmed());
+        });
         if (shareDay && shareMoment && sameWeekday)
             return true;
     }

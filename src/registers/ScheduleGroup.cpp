@@ -37,14 +37,13 @@ const QString kTimeFormat = QStringLiteral("HH:mm:ss");
 QStringList columnsOf(ScheduleGroup::Kind kind) {
     switch (kind) {
     case ScheduleGroup::Kind::WorkingHours:
-        return {QStringLiteral("Cod. unidade"), QStringLiteral("Unidade"),       QStringLiteral("Data inicial"),
-                QStringLiteral("Hora inical"),  QStringLiteral("Data final"),    QStringLiteral("Hora final"),
+        return {QStringLiteral("Cod. unidade"),  QStringLiteral("Unidade"),    QStringLiteral("Data inicial"),
+                QStringLiteral("Hora inical"),   QStringLiteral("Data final"), QStringLiteral("Hora final"),
                 QStringLiteral("Dia da semana"), QStringLiteral("Cod. semana")};
     case ScheduleGroup::Kind::Impediments:
         return {QStringLiteral("Cod. Unidade"), QStringLiteral("Unidade"),      QStringLiteral("Data inical"),
                 QStringLiteral("Data final"),   QStringLiteral("Hora inicial"), QStringLiteral("Hora final")};
-    case ScheduleGroup::Kind::ExtraHours:
-        break;
+    case ScheduleGroup::Kind::ExtraHours: break;
     }
     return {QStringLiteral("Cod. Unidade"), QStringLiteral("Unidade"),      QStringLiteral("Data inicial"),
             QStringLiteral("Data final"),   QStringLiteral("Hora inicial"), QStringLiteral("Hora final")};
@@ -59,8 +58,8 @@ QTime toSecond(const QTime& t) { return QTime(t.hour(), t.minute(), t.second());
 
 }  // namespace
 
-ScheduleGroup::ScheduleGroup(Kind kind, const QString& listName, const QString& suffix,
-                             std::function<bool()> editable, QWidget* parent)
+ScheduleGroup::ScheduleGroup(Kind kind, const QString& listName, const QString& suffix, std::function<bool()> editable,
+                             QWidget* parent)
     : QGroupBox(captionOf(kind), parent), m_kind(kind), m_editable(std::move(editable)) {
     setObjectName(QStringLiteral("grb") + suffix);
     auto named = [&suffix](QWidget* w, const QString& name) {

@@ -3,9 +3,9 @@
 
 #include "registers/UProfissional.h"
 
-#include "common/access/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"

@@ -21,17 +21,19 @@ TfrmRelProficional::TfrmRelProficional() {
 
     report::Band& header = addBand(report::BandType::PageHeader, 22);
     addReportHeading(header, QStringLiteral("Rel.:042"), QStringLiteral("Profissionais cadastrados."), w);
-    header.addExpression(QRectF(0, 15, w, 5), [](const report::Context& c) {
-        return QVariant(trimmed(c, "nome_unidade_trabalho"));
-    }).setBold();
+    header
+        .addExpression(QRectF(0, 15, w, 5),
+                       [](const report::Context& c) { return QVariant(trimmed(c, "nome_unidade_trabalho")); })
+        .setBold();
 
     // Room for three phones.
     const qreal phones = w * 0.30, mail = w * 0.72, status = w * 0.92;
     report::Group& group = addGroup(QStringLiteral("id_unidade_trabalho"));
     report::Band& groupHeader = group.addHeader(13);
-    groupHeader.addExpression(QRectF(0, 1, w, 5), [](const report::Context& c) {
-        return QVariant(trimmed(c, "nome_unidade_trabalho"));
-    }).setBold();
+    groupHeader
+        .addExpression(QRectF(0, 1, w, 5),
+                       [](const report::Context& c) { return QVariant(trimmed(c, "nome_unidade_trabalho")); })
+        .setBold();
     // Each column a millimetre short of the next.
     groupHeader.addLabel(QRectF(0, 7, phones - 1, 5), QStringLiteral("Profissional:")).setBold();
     groupHeader.addLabel(QRectF(phones, 7, mail - phones - 1, 5), QStringLiteral("Telefones")).setBold();

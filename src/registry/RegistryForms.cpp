@@ -2,21 +2,21 @@
 // Openers of the owner and animal registry's menu actions.
 #include "registry/RegistryForms.h"
 
-#include "common/access/FormOpening.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "common/access/Session.h"
+#include "registry/UPropAnimal.h"
+#include "registry/address/UEndereco_Animal.h"
+#include "registry/cards/USelRelCarteirinha.h"
+#include "registry/events/URegistroOcorrencia.h"
+#include "registry/events/URelAnimaisTransferidos.h"
+#include "registry/events/UTransferir_Animal.h"
+#include "registry/owner/URelProprietarioGeral.h"
 #include "registry/reports/UAnimaisCadastradoCompleto.h"
 #include "registry/reports/UAnimaisCadastradoConsolidado.h"
 #include "registry/reports/UAnimaisMicrochipados.h"
-#include "registry/search/frmConsultaLVC.h"
-#include "registry/address/UEndereco_Animal.h"
 #include "registry/search/UPesquisaAvancado.h"
-#include "registry/UPropAnimal.h"
-#include "registry/events/URegistroOcorrencia.h"
-#include "registry/events/URelAnimaisTransferidos.h"
-#include "registry/owner/URelProprietarioGeral.h"
-#include "registry/cards/USelRelCarteirinha.h"
-#include "registry/events/UTransferir_Animal.h"
+#include "registry/search/frmConsultaLVC.h"
 
 #include <QMdiSubWindow>
 
@@ -82,7 +82,6 @@ void registerRegistryForms() {
         Prompts::preview(std::make_shared<TfrmAnimaisCadastradoConsolidado>(DataInicialRel.date(), DataFinalRel.date()),
                          true);
     });
-    registerReportStarter(39, [] {
-        TfrmAnimaisMicrochipados::preview(DataInicialRel.date(), DataFinalRel.date(), UnidadeRel);
-    });
+    registerReportStarter(
+        39, [] { TfrmAnimaisMicrochipados::preview(DataInicialRel.date(), DataFinalRel.date(), UnidadeRel); });
 }

@@ -6,15 +6,15 @@
 
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/register/RegisterForm.h"
 #include "common/access/Session.h"
+#include "common/register/RegisterForm.h"
 #include "platform/db/DataSet.h"
 #include "registry/animal/AnimalPage.h"
+#include "registry/animal/UCalcula_Idade.h"
+#include "registry/events/VaccinationPage.h"
 #include "registry/owner/OwnerPage.h"
 #include "registry/owner/OwnerSql.h"
-#include "registry/animal/UCalcula_Idade.h"
 #include "registry/owner/UConsultaProprietario.h"
-#include "registry/events/VaccinationPage.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -179,7 +179,9 @@ bool TfrmPropAnimal::mayMove() {
 
 bool TfrmPropAnimal::openOwner(int ownerId, int animalToLocate) { return moveToOwner(ownerId, animalToLocate, false); }
 
-bool TfrmPropAnimal::openAnyOwner(int ownerId, int animalToLocate) { return moveToOwner(ownerId, animalToLocate, true); }
+bool TfrmPropAnimal::openAnyOwner(int ownerId, int animalToLocate) {
+    return moveToOwner(ownerId, animalToLocate, true);
+}
 
 bool TfrmPropAnimal::moveToOwner(int ownerId, int animalToLocate, bool anyStatus) {
     if (!mayMove())

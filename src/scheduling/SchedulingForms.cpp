@@ -2,14 +2,14 @@
 // The attendance scheduling's menu openers.
 #include "scheduling/SchedulingForms.h"
 
-#include "common/access/FormOpening.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "scheduling/agenda/AgendaDialogs.h"
 #include "scheduling/agenda/AgendaReports.h"
 #include "scheduling/agenda/UAgenda.h"
 #include "scheduling/booking/UAgendaNovoAtendimento.h"
-#include "scheduling/private/UAtendimentoParticular.h"
 #include "scheduling/prescriptions/UReceituarioPadrao.h"
+#include "scheduling/private/UAtendimentoParticular.h"
 
 void registerSchedulingForms() {
     registerOpener(QStringLiteral("actAgenda"), [] { TfrmAgenda::open(); });
@@ -19,7 +19,8 @@ void registerSchedulingForms() {
     registerOpener(QStringLiteral("actRelAnimaisCadastradosConsolidado"), [] { openSelRelDataUnidade(38); });
     registerOpener(QStringLiteral("actRelAnimaisMicrochipado"), [] { openSelRelDataUnidade(39); });
     registerOpener(QStringLiteral("actRelAgendaMensal"), [] { openSelRelAgendaMensal(); });
-    registerOpener(QStringLiteral("actRelAgendaAnual"), [] { Prompts::preview(std::make_shared<TfrmRelAgendaMensal>(), false); });
+    registerOpener(QStringLiteral("actRelAgendaAnual"),
+                   [] { Prompts::preview(std::make_shared<TfrmRelAgendaMensal>(), false); });
     registerOpener(QStringLiteral("actSelAgendaProfissional"), [] { openSelAgendaProfissional(); });
     registerOpener(QStringLiteral("actAtendimentoParticular"), [] { TfrmAtendimentoParticular::open(); });
     registerOpener(QStringLiteral("actReceituarioPadrao"), [] { TfrmReceituarioPadrao::open(); });

@@ -2,9 +2,9 @@
 // The code-or-name search dialog of the user and profile registers.
 #include "shell/LocateDialog.h"
 
-#include "common/register/RegisterSql.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/register/RegisterSql.h"
 #include "platform/ui/EnterAsTab.h"
 
 #include <QComboBox>

@@ -2,10 +2,10 @@
 // The program's start-up.
 #include "shell/NurvApp.h"
 
-#include "shell/menu/UMenuPrincipal.h"
-#include "shell/login/ULogin.h"
-#include "shell/UdtmPrincipal.h"
 #include "shell/ShellForms.h"
+#include "shell/UdtmPrincipal.h"
+#include "shell/login/ULogin.h"
+#include "shell/menu/UMenuPrincipal.h"
 
 #include <QDebug>
 #include <QLibraryInfo>

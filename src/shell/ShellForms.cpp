@@ -2,18 +2,18 @@
 // The openers of the shell's menu actions: access control, work units, password, forms registry, about.
 #include "shell/ShellForms.h"
 
-#include "common/access/FormOpening.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "shell/forms/UFrmSistema.h"
-#include "shell/profiles/UGrupo.h"
-#include "shell/menu/UInformacaoSistema.h"
 #include "shell/login/ULogin.h"
-#include "shell/menu/UMenuPrincipal.h"
-#include "shell/units/URelUnidade.h"
-#include "shell/users/URelUsuario.h"
-#include "shell/profiles/URel_Perfil.h"
 #include "shell/login/UTracaSenha.h"
+#include "shell/menu/UInformacaoSistema.h"
+#include "shell/menu/UMenuPrincipal.h"
+#include "shell/profiles/UGrupo.h"
+#include "shell/profiles/URel_Perfil.h"
+#include "shell/units/URelUnidade.h"
 #include "shell/units/UUnidade.h"
+#include "shell/users/URelUsuario.h"
 #include "shell/users/UUsuario.h"
 
 void registerShellForms() {

@@ -2,9 +2,9 @@
 // The data module: settings, the embedded default and the three connections.
 #include "shell/UdtmPrincipal.h"
 
-#include "common/rules/Formats.h"
 #include "common/Process.h"
 #include "common/Prompts.h"
+#include "common/rules/Formats.h"
 #include "common/schema/SchemaScripts.h"
 #include "platform/db/Query.h"
 #include "platform/db/Schema.h"
@@ -74,7 +74,8 @@ void checkSystemTables(const db::Settings& settings) {
         const QString& connection;
         const char* schema;
         const char* table;
-    } probes[] = {{db::kMain, "public", "usuario"}, {db::kPadrao, "padrao", "logradouro"}, {db::kKelvo, "zzoo01", "sa001041"}};
+    } probes[] = {
+        {db::kMain, "public", "usuario"}, {db::kPadrao, "padrao", "logradouro"}, {db::kKelvo, "zzoo01", "sa001041"}};
     for (const auto& p : probes) {
         try {
             db::run(p.connection, QStringLiteral("select 1 from %1 where 1=2").arg(QLatin1String(p.table)), {});

@@ -110,16 +110,18 @@ TEST_F(MapaTest, AreasChosenInTheDialogGiveOneSlotPerAreaAllOrNothing) {
     EXPECT_EQ(f->mainPage->bmpAreas->text(), kAreasSelecionadas);
 
     // A failure on the second area's insert leaves no row at all.
-    const QString stop = testingPostgres()
-        ? "create or replace function recusa_area() returns trigger language plpgsql as $$ begin"
-          " if new.COD_AREA_ABRN = 102 then raise exception 'recusada'; end if; return new; end $$"
-        : "create trigger recusa_area before insert on mapa_disponibilidade_agenda when new.COD_AREA_ABRN = 102"
-          " begin select raise(abort, 'recusada'); end";
+    const QString stop =
+        testingPostgres()
+            ? "create or replace function recusa_area() returns trigger language plpgsql as $$ begin"
+              " if new.COD_AREA_ABRN = 102 then raise exception 'recusada'; end if; return new; end $$"
+            : "create trigger recusa_area before insert on mapa_disponibilidade_agenda when new.COD_AREA_ABRN = 102"
+              " begin select raise(abort, 'recusada'); end";
     QSqlQuery ddl(db::connection());
     ASSERT_TRUE(ddl.exec(stop)) << ddl.lastError().text().toStdString();
     if (testingPostgres()) {
-        ASSERT_TRUE(ddl.exec("create trigger recusa_area before insert on mapa_disponibilidade_agenda"
-                             " for each row execute function recusa_area()"));
+        ASSERT_TRUE(
+            ddl.exec("create trigger recusa_area before insert on mapa_disponibilidade_agenda"
+                     " for each row execute function recusa_area()"));
     }
     click(f, "bmpGravar");
     EXPECT_EQ(prompts.last(), kErroGravar);
@@ -127,7 +129,8 @@ TEST_F(MapaTest, AreasChosenInTheDialogGiveOneSlotPerAreaAllOrNothing) {
     EXPECT_EQ(f->mainPage->AreasSelecionadas, QList<int>({0}));
     EXPECT_EQ(f->mainPage->bmpAreas->text(), kAssociarAreas);
 
-    ASSERT_TRUE(ddl.exec("drop trigger recusa_area" + QString(testingPostgres() ? " on mapa_disponibilidade_agenda" : "")));
+    ASSERT_TRUE(
+        ddl.exec("drop trigger recusa_area" + QString(testingPostgres() ? " on mapa_disponibilidade_agenda" : "")));
     typeSlot(f, "CENTRO", "CANINA", "08:00", "4", "0");
     f->mainPage->AreasSelecionadas = {0, 101, 0, 103};
     click(f, "bmpGravar");

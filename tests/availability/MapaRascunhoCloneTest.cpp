@@ -4,11 +4,11 @@
 #include "MapaFixture.h"
 #include "UserInput.h"
 
+#include "ReportText.h"
 #include "availability/MapaTexts.h"
 #include "availability/UMapaDisponibilidadeClone.h"
 #include "availability/UMapaDisponibilidadeRascunho.h"
 #include "platform/ui/DateEdit.h"
-#include "ReportText.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -136,7 +136,8 @@ TEST_F(MapaTest, CloneCopiesTheSlotOverMarkedDaysAndUnitsSkippingExistingOnes) {
         for (int unit : {1, 2, 3, 4})
             if (d != 1 || unit != 1)
                 expected << QStringLiteral("%1 %2 1 %3 08:00 5 0 2 0 null")
-                                .arg(expected.size() + 1).arg(unit)
+                                .arg(expected.size() + 1)
+                                .arg(unit)
                                 .arg(QDate(today.year(), today.month(), d).toString("dd/MM/yyyy"));
     EXPECT_EQ(published(), expected);
 

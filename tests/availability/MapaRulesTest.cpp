@@ -14,7 +14,7 @@ using namespace availability;
 namespace {
 
 TypedSlot typed(const QString& hour, const QString& general, const QString& female, const QString& species = "GATO",
-                   int speciesKey = 3) {
+                int speciesKey = 3) {
     return TypedSlot{"CENTRO", "CASTRAÇÃO", species, speciesKey, "10/03/2026", hour, general, female};
 }
 
@@ -48,8 +48,8 @@ TEST(MapaRules, TheEditorsSaveRefusesInItsOrder) {
     };
     for (Case c : cases) {
         const auto refusal = checkMapSave(c.slot);
-        EXPECT_EQ(refusal ? refusal->message : QString(), c.refusal) << c.slot.general.toStdString() << "/"
-                                                                       << c.slot.hour.toStdString();
+        EXPECT_EQ(refusal ? refusal->message : QString(), c.refusal)
+            << c.slot.general.toStdString() << "/" << c.slot.hour.toStdString();
         EXPECT_EQ(c.slot.female, c.femaleAfter);
     }
 }
@@ -105,9 +105,12 @@ TEST(MapaRules, TheEditorsStates) {
         E event;
         S to;
     };
-    const QList<Case> cases{{S::Empty, E::NewSlots, S::New},       {S::Empty, E::Change, S::Changing},
-                            {S::New, E::Cancel, S::Cancelled},      {S::Changing, E::Delete, S::Cancelled},
-                            {S::New, E::SavedWithAreas, S::NewWithAreas}, {S::Changing, E::SavedWithAreas, S::Changing},
+    const QList<Case> cases{{S::Empty, E::NewSlots, S::New},
+                            {S::Empty, E::Change, S::Changing},
+                            {S::New, E::Cancel, S::Cancelled},
+                            {S::Changing, E::Delete, S::Cancelled},
+                            {S::New, E::SavedWithAreas, S::NewWithAreas},
+                            {S::Changing, E::SavedWithAreas, S::Changing},
                             {S::NewWithAreas, E::SaveEnded, S::Empty}};
     for (const Case& c : cases)
         EXPECT_EQ(nextState(c.from, c.event), c.to) << stateText(c.from).toStdString();
@@ -143,8 +146,9 @@ TEST(MapaRules, TheCloneMonthGridAndItsMarks) {
 
 TEST(MapaRules, TheMonthSummaryText) {
     const QString dashes(95, '-');
-    EXPECT_EQ(monthSummaryText({}),
-              "\n" + dashes + "\nTotal de vagas geral:0 total de vagas Fêmea:0  qt usada geral: 0 qt usada fêmea:0\n  ");
+    EXPECT_EQ(
+        monthSummaryText({}),
+        "\n" + dashes + "\nTotal de vagas geral:0 total de vagas Fêmea:0  qt usada geral: 0 qt usada fêmea:0\n  ");
 
     const auto at = [](int d, int h) { return QDateTime(QDate(2026, 12, d), QTime(h, 0)); };
     const QList<SummaryLine> rows{

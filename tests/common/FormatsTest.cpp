@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/rules/Formats.h"
 
-#include <QLocale>
 #include <gtest/gtest.h>
+#include <QLocale>
 
 TEST(Formats, DatesAreDayMonthYear) {
     EXPECT_EQ(fmt::date(QDate(2024, 5, 27)), "27/05/2024");

@@ -4,10 +4,10 @@
 #include "common/Guard.h"
 #include "platform/db/Database.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QCursor>
 #include <QGuiApplication>
-#include <gtest/gtest.h>
 
 TEST(Guard, UncaughtErrorsReachTheStandardErrorBoxAndStopThere) {
     PromptRecorder prompts;
@@ -66,10 +66,10 @@ TEST(Guard, AHandlerRunsUnderTheWaitCursorWhichGoesHoweverItEnds) {
     // Neither a throw of another kind nor a question asked midway leaves the cursor behind.
     prompts.confirmations = {true};
     EXPECT_THROW(guarded([&] {
-        Prompts::confirm("Continuar?");
-        seen << cursorShown();
-        throw 42;
-    }),
+                     Prompts::confirm("Continuar?");
+                     seen << cursorShown();
+                     throw 42;
+                 }),
                  int);
     EXPECT_EQ(seen.last(), Qt::WaitCursor) << "back after the question";
     EXPECT_FALSE(prompts.cursorDuringPrompt);
@@ -118,6 +118,7 @@ TEST(Guard, WorkAsideThrowsItsFailureHere) {
     bool ran = false;
     Prompts::runAside("Enviando...", [&] { ran = true; });
     EXPECT_TRUE(ran);
-    EXPECT_THROW(Prompts::runAside("Enviando...", [] { throw std::runtime_error("sem resposta"); }), std::runtime_error);
+    EXPECT_THROW(Prompts::runAside("Enviando...", [] { throw std::runtime_error("sem resposta"); }),
+                 std::runtime_error);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

@@ -3,9 +3,9 @@
 // data set, the save and delete sequences with their hooks, and sorting by a grid title.
 
 #include "TestDatabase.h"
-#include "common/register/RegisterSql.h"
-#include "common/register/RegisterForm.h"
 #include "common/access/Session.h"
+#include "common/register/RegisterForm.h"
+#include "common/register/RegisterSql.h"
 #include "platform/ui/FieldLink.h"
 
 #include <QAction>
@@ -28,11 +28,12 @@ class SpeciesRegister : public RegisterForm {
 public:
     SpeciesRegister() {
         setTable("especie", "Id_Especie");
-        setUpdateSql("insert into especie (Id_Especie, Nome, Ind_Status, Inserido_Por, Inserido_Em, Modificado_Por, "
-                     "Modificado_Em) values (:Id_Especie, :Nome, :Ind_Status, :Inserido_Por, :Inserido_Em, "
-                     ":Modificado_Por, :Modificado_Em)",
-                     "update especie set Nome = :Nome, Ind_Status = :Ind_Status, Modificado_Por = :Modificado_Por, "
-                     "Modificado_Em = :Modificado_Em where Id_Especie = :OLD_Id_Especie");
+        setUpdateSql(
+            "insert into especie (Id_Especie, Nome, Ind_Status, Inserido_Por, Inserido_Em, Modificado_Por, "
+            "Modificado_Em) values (:Id_Especie, :Nome, :Ind_Status, :Inserido_Por, :Inserido_Em, "
+            ":Modificado_Por, :Modificado_Em)",
+            "update especie set Nome = :Nome, Ind_Status = :Ind_Status, Modificado_Por = :Modificado_Por, "
+            "Modificado_Em = :Modificado_Em where Id_Especie = :OLD_Id_Especie");
         setNewRowDefaults({{"Ind_Status", "ATIVO"}});
         setReferenceChecks({{"animal", "id_especie"}, {"raca", "id_especie"}}, "Existe animal desta especie.");
         setDeleteTexts("Excluir a especie %1?", "");
@@ -59,9 +60,7 @@ protected:
             return refuse("Falta preencher o nome!");
         return true;
     }
-    void newRecord(db::DataSet& data) override {
-        calls << "newRecord:" + data.str("Ind_Status");
-    }
+    void newRecord(db::DataSet& data) override { calls << "newRecord:" + data.str("Ind_Status"); }
     QVariant newKey() override {
         calls << "newKey";
         inTransactionAtNewKey = db::inTransaction();
@@ -131,9 +130,12 @@ void asAnotherWorkstation(const std::function<void(QSqlDatabase&)>& work) {
 TEST(WithOrderBy, ReplacesTheOrderClauseOrAppendsOne) {
     EXPECT_EQ(registersql::withOrderBy("select * from t ", "Nome"), "select * from t order by Nome");
     EXPECT_EQ(registersql::withOrderBy("select * from t", "Nome"), "select * from t order by Nome");
-    EXPECT_EQ(registersql::withOrderBy("select * from t\n where a = :a ORDER BY b desc", "c"), "select * from t\n where a = :a order by c");
-    EXPECT_EQ(registersql::withOrderBy(registersql::withOrderBy("select * from t", "a"), "b"), "select * from t order by b");
-    EXPECT_EQ(registersql::withOrderBy("select bordero from t", "x"), "select bordero from t order by x") << "only the word order";
+    EXPECT_EQ(registersql::withOrderBy("select * from t\n where a = :a ORDER BY b desc", "c"),
+              "select * from t\n where a = :a order by c");
+    EXPECT_EQ(registersql::withOrderBy(registersql::withOrderBy("select * from t", "a"), "b"),
+              "select * from t order by b");
+    EXPECT_EQ(registersql::withOrderBy("select bordero from t", "x"), "select bordero from t order by x")
+        << "only the word order";
 }
 
 TEST_F(RegisterFormTest, ToolBarCarriesEveryActionWithItsCaptionAndKey) {
@@ -192,7 +194,8 @@ TEST_F(RegisterFormTest, ActionsFollowTheStateAndCursorOfTheMainDataSet) {
     EXPECT_EQ(enabledActions().size(), 8);
     act("actLast")->trigger();
     EXPECT_EQ(form->qryPrincipal->str("Nome"), "C");
-    EXPECT_EQ(enabledActions(), QStringList({"actAppend", "actEdit", "actDelete", "actRefresh", "actFirst", "actPrior"}));
+    EXPECT_EQ(enabledActions(),
+              QStringList({"actAppend", "actEdit", "actDelete", "actRefresh", "actFirst", "actPrior"}));
 
     act("actEdit")->trigger();
     EXPECT_EQ(enabledActions(), QStringList({"actPost", "actCancel"}));
@@ -256,9 +259,10 @@ TEST_F(RegisterFormTest, KeyMadeByTheServerIsReadBack) {
     public:
         Users() {
             setTable("usuario", "Id_Usuario", KeyMaker::Server);
-            setUpdateSql("insert into usuario (Nome, Inserido_Por, Inserido_Em) values (:Nome, :Inserido_Por, "
-                         ":Inserido_Em) returning Id_Usuario",
-                         "");
+            setUpdateSql(
+                "insert into usuario (Nome, Inserido_Por, Inserido_Em) values (:Nome, :Inserido_Por, "
+                ":Inserido_Em) returning Id_Usuario",
+                "");
         }
     } users;
     users.show();
@@ -345,8 +349,9 @@ TEST_F(RegisterFormTest, LostServerConnectionIsReportedAndReopenedOnTheNextActio
     QTest::keyClicks(form->dbeNome, "AVE");
     form->duringSave = [] {
         asAnotherWorkstation([](QSqlDatabase& admin) {
-            QSqlQuery(admin).exec("select pg_terminate_backend(pid, 5000) from pg_stat_activity "
-                                  "where datname = current_database() and pid <> pg_backend_pid()");
+            QSqlQuery(admin).exec(
+                "select pg_terminate_backend(pid, 5000) from pg_stat_activity "
+                "where datname = current_database() and pid <> pg_backend_pid()");
         });
     };
     act("actPost")->trigger();

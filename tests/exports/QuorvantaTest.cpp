@@ -67,7 +67,8 @@ TEST_F(QuorvantaTest, KeysNamesAndInUseDeletes) {
         typeName("USADO");
         trigger("actPost");
         EXPECT_EQ(prompts.last(), kOperacaoRealizada);
-        const int used = db::toInt(scalar(QStringLiteral("select %1 from %2 where Nome = 'USADO'").arg(c.key, c.table)));
+        const int used =
+            db::toInt(scalar(QStringLiteral("select %1 from %2 where Nome = 'USADO'").arg(c.key, c.table)));
         if (c.item != 0) {
             EXPECT_EQ(used, 1);
         }
@@ -95,8 +96,9 @@ TEST_F(QuorvantaTest, KeysNamesAndInUseDeletes) {
 }
 
 TEST_F(QuorvantaTest, RefusedPostAndNeverEditedRow) {
-    exec("insert into tipo_motivo_nao_vacina (Id_tipo_motivo_nao_vacina, Nome, Ind_registro_ativo) "
-         "values (7, 'CHUVA', 'ATIVO')");
+    exec(
+        "insert into tipo_motivo_nao_vacina (Id_tipo_motivo_nao_vacina, Nome, Ind_registro_ativo) "
+        "values (7, 'CHUVA', 'ATIVO')");
     exec("create unique index ux_motivo_nome on tipo_motivo_nao_vacina (Nome)");
     child<QComboBox>(form, "cbbTabela")->setCurrentIndex(1);
     ASSERT_EQ(form->qryPrincipal->recordCount(), 1);
@@ -105,8 +107,7 @@ TEST_F(QuorvantaTest, RefusedPostAndNeverEditedRow) {
     trigger("actEdit");
     typeName("SOL");
     trigger("actPost");
-    EXPECT_EQ(db::toText(scalar("select Nome from tipo_motivo_nao_vacina where Id_tipo_motivo_nao_vacina = 7")),
-              "SOL");
+    EXPECT_EQ(db::toText(scalar("select Nome from tipo_motivo_nao_vacina where Id_tipo_motivo_nao_vacina = 7")), "SOL");
     EXPECT_EQ(db::toInt(scalar("select Modificado_por from tipo_motivo_nao_vacina")), 1);
 
     // A save the server refuses: the error box, the transaction rolled back, the row still being inserted.

@@ -45,7 +45,9 @@ TEST(ScheduleConflictRule, SharedDayMomentAndWeekday) {
         {entry(day(10, 1), day(20, 1), "14:00", "18:00"), hours, monday, false},
         {entry(day(1, 1), day(31, 1), "12:00", "14:00"), hours, monday, true},
         {{.firstDay = day(1, 1), .lastDay = day(31, 1), .start = QTime(12, 0, 1), .end = at("14:00")},
-         hours, monday, false},
+         hours,
+         monday,
+         false},
         {entry(day(1, 1), day(31, 1), "12:01", "14:00"), hours, monday, false},
         {entry(day(1, 1), day(31, 1), "08:00", "12:00"), hours, QStringList{"Terça"}, false},
         {entry(day(1, 1), day(31, 1), "10:00", "11:00"), hours, QStringList{"Segunda", "Quarta"}, true},
@@ -55,12 +57,18 @@ TEST(ScheduleConflictRule, SharedDayMomentAndWeekday) {
         {entry(day(10, 1), day(10, 1), "09:00", "10:00"), reversedRow, std::nullopt, false},
         {entry(day(10, 1), day(10, 1), "18:00", "08:00"), {}, std::nullopt, false},
         // A weekday as another program stored it: blanks, case and accents aside.
-        {entry(day(1, 1), day(31, 1), "10:00", "11:00"), {entry(day(1, 1), day(31, 1), "08:00", "12:00", " segunda ")},
-         monday, true},
-        {entry(day(1, 1), day(31, 1), "10:00", "11:00"), {entry(day(1, 1), day(31, 1), "08:00", "12:00", "TERCA")},
-         QStringList{"Terça"}, true},
-        {entry(day(1, 1), day(31, 1), "10:00", "11:00"), {entry(day(1, 1), day(31, 1), "08:00", "12:00", "quarta")},
-         monday, false},
+        {entry(day(1, 1), day(31, 1), "10:00", "11:00"),
+         {entry(day(1, 1), day(31, 1), "08:00", "12:00", " segunda ")},
+         monday,
+         true},
+        {entry(day(1, 1), day(31, 1), "10:00", "11:00"),
+         {entry(day(1, 1), day(31, 1), "08:00", "12:00", "TERCA")},
+         QStringList{"Terça"},
+         true},
+        {entry(day(1, 1), day(31, 1), "10:00", "11:00"),
+         {entry(day(1, 1), day(31, 1), "08:00", "12:00", "quarta")},
+         monday,
+         false},
     };
     for (int i = 0; i < cases.size(); ++i)
         EXPECT_EQ(conflicts(cases[i].entry, cases[i].rows, cases[i].weekdays), cases[i].conflict) << "case " << i;
@@ -74,8 +82,9 @@ class Profissionais : public RegistersTest {
 protected:
     void SetUp() override {
         RegistersTest::SetUp();
-        exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values "
-             "(1, 'CENTRAL', 'ATIVO'), (2, 'Norte', 'ATIVO'), (3, 'VELHA', 'INATIVO')");
+        exec(
+            "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values "
+            "(1, 'CENTRAL', 'ATIVO'), (2, 'Norte', 'ATIVO'), (3, 'VELHA', 'INATIVO')");
         for (int i = 0; i < weekdayNames().size(); ++i)
             exec("insert into dia_semana (id_Dia_Semana, nome) values (:i, :n)",
                  {{"i", i + 1}, {"n", weekdayNames()[i]}});
@@ -168,7 +177,7 @@ TEST_F(Profissionais, ListEditingRefusesWhatItMustAndAddsOneRowPerTickedDay) {
     include(f, "Atendimento", "NORTE", day(1, 1), day(31, 1), "08:00", "12:00");
     EXPECT_TRUE(prompts.asked.isEmpty());
     EXPECT_EQ(rows(f, "ltvAtendimeto"), (QStringList{"2|NORTE|01/01/2027|08:00:00|31/01/2027|12:00:00|Segunda|",
-                                                      "2|NORTE|01/01/2027|08:00:00|31/01/2027|12:00:00|Quarta|"}));
+                                                     "2|NORTE|01/01/2027|08:00:00|31/01/2027|12:00:00|Quarta|"}));
     include(f, "Atendimento", "CENTRAL", day(31, 1), day(2, 2), "12:00", "13:00");
     EXPECT_EQ(prompts.last(), kConflitoHorario);
     EXPECT_EQ(rows(f, "ltvAtendimeto").size(), 2);
@@ -202,9 +211,10 @@ TEST_F(Profissionais, StoredWeekdaysAndStatusesInAnotherCaseStillCount) {
     exec("update dia_semana set nome = 'segunda' where id_Dia_Semana = 2");
     exec("update unidade_trabalho set Ind_Status = ' ativo' where Id_Unidade_Trabalho = 2");
     exec("insert into profissional (Id_Profissional, Id_Unidade_Trabalho, Nome) values (1, 1, 'ANA')");
-    exec("insert into jornada_trabalho (Id_Jornada_Trabalho, Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial, "
-         "Data_Hora_Final, Id_Dia_Semana, Status_Registro, Controle) values (1, 1, 2, :a, :b, 2, 'Ativo ', 1)",
-         {{"a", QDateTime(day(1, 1), at("08:00"))}, {"b", QDateTime(day(31, 1), at("12:00"))}});
+    exec(
+        "insert into jornada_trabalho (Id_Jornada_Trabalho, Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial, "
+        "Data_Hora_Final, Id_Dia_Semana, Status_Registro, Controle) values (1, 1, 2, :a, :b, 2, 'Ativo ', 1)",
+        {{"a", QDateTime(day(1, 1), at("08:00"))}, {"b", QDateTime(day(31, 1), at("12:00"))}});
     TfrmProfissional* f = openForm();
     trigger(f, "actRefresh");
     EXPECT_EQ(rows(f, "ltvAtendimeto"), QStringList{"2|Norte|01/01/2027|08:00:00|31/01/2027|12:00:00|segunda|"})
@@ -214,7 +224,8 @@ TEST_F(Profissionais, StoredWeekdaysAndStatusesInAnotherCaseStillCount) {
     trigger(f, "actEdit");
     input::click(child<QCheckBox>(f, "chkSegunda"));
     include(f, "Atendimento", "CENTRAL", day(10, 1), day(20, 1), "09:00", "10:00");
-    EXPECT_EQ(prompts.texts(), QStringList{"Conflito entre horário/data.\nVerifique se o horário/data esta coincidindo. "});
+    EXPECT_EQ(prompts.texts(),
+              QStringList{"Conflito entre horário/data.\nVerifique se o horário/data esta coincidindo. "});
     EXPECT_EQ(rows(f, "ltvAtendimeto").size(), 1);
     trigger(f, "actCancel");
 }
@@ -235,24 +246,26 @@ TEST_F(Profissionais, SaveWritesTheProfessionalAndItsListsTogether) {
     EXPECT_EQ(stored("select Id_Profissional, Id_Unidade_Trabalho, Nome, Inativo, Bloqueado, Inserido_Por from "
                      "profissional"),
               QStringList{"1|1|ANA|NAO|NAO|1"});
-    const char* workingHours = "select Id_Jornada_Trabalho, Id_Unidade_Trabalho, Data_Hora_Inicial, Data_Hora_Final, "
-                          "Id_Dia_Semana, Status_Registro, Controle from jornada_trabalho order by 1";
+    const char* workingHours =
+        "select Id_Jornada_Trabalho, Id_Unidade_Trabalho, Data_Hora_Inicial, Data_Hora_Final, "
+        "Id_Dia_Semana, Status_Registro, Controle from jornada_trabalho order by 1";
     EXPECT_EQ(stored(workingHours), (QStringList{"1|2|01/01/2027 08:00|31/01/2027 12:00|2|ATIVO|1",
-                                            "2|2|01/01/2027 08:00|31/01/2027 12:00|4|ATIVO|1"}));
-    const char* others = "select 'I', Id_Impedimento, Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial, "
-                         "Data_Hora_Final from impedimento union all select 'E', Id_Jornada_Trabalho_Execao, "
-                         "Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial, Data_Hora_Final from "
-                         "jornada_trabalho_execao order by 1 desc";
-    EXPECT_EQ(stored(others), (QStringList{"I|1|1|1|15/01/2027 09:00|20/01/2027 10:00",
-                                           "E|1|1|2|01/02/2027 18:00|01/02/2027 20:00"}));
+                                                 "2|2|01/01/2027 08:00|31/01/2027 12:00|4|ATIVO|1"}));
+    const char* others =
+        "select 'I', Id_Impedimento, Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial, "
+        "Data_Hora_Final from impedimento union all select 'E', Id_Jornada_Trabalho_Execao, "
+        "Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial, Data_Hora_Final from "
+        "jornada_trabalho_execao order by 1 desc";
+    EXPECT_EQ(stored(others),
+              (QStringList{"I|1|1|1|15/01/2027 09:00|20/01/2027 10:00", "E|1|1|2|01/02/2027 18:00|01/02/2027 20:00"}));
 
     // An edit that leaves the lists alone rewrites them with new keys and the next save number.
     trigger(f, "actEdit");
     trigger(f, "actPost");
     EXPECT_EQ(stored(workingHours), (QStringList{"3|2|01/01/2027 08:00|31/01/2027 12:00|2|ATIVO|2",
-                                            "4|2|01/01/2027 08:00|31/01/2027 12:00|4|ATIVO|2"}));
-    EXPECT_EQ(stored(others), (QStringList{"I|2|1|1|15/01/2027 09:00|20/01/2027 10:00",
-                                           "E|2|1|2|01/02/2027 18:00|01/02/2027 20:00"}));
+                                                 "4|2|01/01/2027 08:00|31/01/2027 12:00|4|ATIVO|2"}));
+    EXPECT_EQ(stored(others),
+              (QStringList{"I|2|1|1|15/01/2027 09:00|20/01/2027 10:00", "E|2|1|2|01/02/2027 18:00|01/02/2027 20:00"}));
 
     // Reading the professional again shows the stored lists.
     trigger(f, "actRefresh");
@@ -307,9 +320,10 @@ TEST_F(Profissionais, DeleteIsRefusedAfterAnAttendanceAndOtherwiseEmptiesAllFour
 TEST_F(Profissionais, SearchPutsTheOpeningFormOnTheChosenProfessional) {
     for (const auto& [id, nome] : QList<std::pair<int, QString>>{{1, "JOÃO"}, {2, "JOSE"}, {3, "MARIA"}})
         exec("insert into profissional (Id_Profissional, Nome) values (:i, :n)", {{"i", id}, {"n", nome}});
-    exec("insert into impedimento (Id_Impedimento, Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial, "
-         "Data_Hora_Final) values (1, 2, 1, :a, :b)",
-         {{"a", QDateTime(day(1, 3), at("08:00"))}, {"b", QDateTime(day(2, 3), at("09:30"))}});
+    exec(
+        "insert into impedimento (Id_Impedimento, Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial, "
+        "Data_Hora_Final) values (1, 2, 1, :a, :b)",
+        {{"a", QDateTime(day(1, 3), at("08:00"))}, {"b", QDateTime(day(2, 3), at("09:30"))}});
     TfrmProfissional* f = openForm();
     trigger(f, "actPesquisar");
     TfrmProfissionalPesquisa* d = frmProfissionalPesquisa;
@@ -340,10 +354,11 @@ TEST_F(Profissionais, SearchPutsTheOpeningFormOnTheChosenProfessional) {
 }
 
 TEST_F(Profissionais, ReportGroupsByUnitWithTotals) {
-    exec("insert into profissional (Id_Profissional, Id_Unidade_Trabalho, Nome, Telefone_residencial, "
-         "Telefone_celular, Telefone_Recado, Email) values "
-         "(1, 2, 'ANA', '(11)1111-1111', '(11)92222-2222', '', 'ana@x.br'), (2, 1, 'BRUNO', null, null, null, null), "
-         "(3, 2, 'CARLA', null, null, null, null), (4, null, 'DIEGO', null, null, null, null)");
+    exec(
+        "insert into profissional (Id_Profissional, Id_Unidade_Trabalho, Nome, Telefone_residencial, "
+        "Telefone_celular, Telefone_Recado, Email) values "
+        "(1, 2, 'ANA', '(11)1111-1111', '(11)92222-2222', '', 'ana@x.br'), (2, 1, 'BRUNO', null, null, null, null), "
+        "(3, 2, 'CARLA', null, null, null, null), (4, null, 'DIEGO', null, null, null, null)");
     TfrmProfissional* f = openForm();
     trigger(f, "actPrint");
     ASSERT_EQ(prompts.previews.size(), 1);

@@ -226,20 +226,15 @@ protected:
                 if (!c.readOnly)
                     type(form, c.name, name);
                 break;
-            case ReferenceControl::Kind::Decimal:
-                type(form, c.name, "12,5");
-                break;
-            case ReferenceControl::Kind::Memo:
-                type(form, c.name, "Texto de " + name);
-                break;
+            case ReferenceControl::Kind::Decimal: type(form, c.name, "12,5"); break;
+            case ReferenceControl::Kind::Memo: type(form, c.name, "Texto de " + name); break;
             case ReferenceControl::Kind::Lookup: {
                 auto* combo = child<QComboBox>(form, c.name);
                 ASSERT_GT(combo->count(), 0) << c.name.toStdString();
                 pick(form, c.name, combo->itemText(0));
                 break;
             }
-            case ReferenceControl::Kind::Flag:
-                break;
+            case ReferenceControl::Kind::Flag: break;
             }
         }
     }
@@ -337,8 +332,9 @@ TEST_P(EveryRegister, AnotherWorkstationsChangeInTheSameSecondIsNotReverted) {
     type(form, first.name, decimal ? "7,25" : "DEPOIS");
     {
         OtherWorkstation station;
-        ASSERT_TRUE(station.exec(QString("update %1 set %2 = ? where %3 = 1").arg(GetParam().table, first.field, GetParam().key),
-                                 {decimal ? QVariant(99) : QVariant("OUTRO")}));
+        ASSERT_TRUE(station.exec(
+            QString("update %1 set %2 = ? where %3 = 1").arg(GetParam().table, first.field, GetParam().key),
+            {decimal ? QVariant(99) : QVariant("OUTRO")}));
     }
     prompts.clear();
     trigger(form, "actPost");

@@ -118,17 +118,27 @@ TEST_F(Searches, TypedTextIsOnlyEverAValue) {
 }
 
 TEST_F(Searches, WildcardsEscapesAndApostrophesTypedMatchOnlyThemselves) {
-    for (const auto& [id, nome] : QList<std::pair<int, QString>>{
-             {20, "50% DESCONTO"}, {21, "500 DESCONTO"}, {22, "A_B"}, {23, "AXB"}, {24, "D'ÁGUA"}, {25, "DAGUA"},
-             {26, "X\\Y"}, {27, "XY"}, {28, "ȘTEFAN"}})
+    for (const auto& [id, nome] : QList<std::pair<int, QString>>{{20, "50% DESCONTO"},
+                                                                 {21, "500 DESCONTO"},
+                                                                 {22, "A_B"},
+                                                                 {23, "AXB"},
+                                                                 {24, "D'ÁGUA"},
+                                                                 {25, "DAGUA"},
+                                                                 {26, "X\\Y"},
+                                                                 {27, "XY"},
+                                                                 {28, "ȘTEFAN"}})
         exec("insert into tipo_procedimento (Id_Tipo_Procedimento, Nome, Ind_Status) values (:i, :n, 'ATIVO')",
              {{"i", id}, {"n", nome}});
     ReferenceForm* form = open("actProcedimento");
     auto* dialog = search(form, frmTipoProcedimentoPesquisa);
     ASSERT_NE(dialog, nullptr);
-    const QList<std::pair<QString, QStringList>> cases = {
-        {"50%", {"20 50% DESCONTO"}}, {"a_", {"22 A_B"}}, {"d'a", {"24 D'ÁGUA"}},
-        {"x\\", {"26 X\\Y"}}, {"stefan", {"28 ȘTEFAN"}}, {"%", {}}, {"_", {}}};
+    const QList<std::pair<QString, QStringList>> cases = {{"50%", {"20 50% DESCONTO"}},
+                                                          {"a_", {"22 A_B"}},
+                                                          {"d'a", {"24 D'ÁGUA"}},
+                                                          {"x\\", {"26 X\\Y"}},
+                                                          {"stefan", {"28 ȘTEFAN"}},
+                                                          {"%", {}},
+                                                          {"_", {}}};
     for (const auto& [typed, expected] : cases) {
         find(dialog, "Nome", typed);
         EXPECT_EQ(found(dialog), expected) << typed.toStdString();

@@ -22,7 +22,6 @@
 using namespace common;
 using namespace registry;
 
-
 class OwnerLookupTest : public AnimalTest {
 protected:
     void SetUp() override {
@@ -35,8 +34,10 @@ protected:
         exec("update animal set Num_Microchip = '98 76 54' where id_animal = :a", {{"a", rex}});
         exec("update proprietario set Num_CI = 'MG123' where id_proprietario = :o", {{"o", jose}});
         saveNewOwner("MARIA SEM BICHO", kCpf1, "maria@mail.com");
-        exec("insert into proprietario (Nome, Num_CPF_CNPJ, Status_Registro) values ('CARLOS SEM CASA', '11144477735', 'ATIVO'), "
-             "('JOSE INATIVO', '22233344405', 'INATIVO')");
+        exec(
+            "insert into proprietario (Nome, Num_CPF_CNPJ, Status_Registro) values ('CARLOS SEM CASA', '11144477735', "
+            "'ATIVO'), "
+            "('JOSE INATIVO', '22233344405', 'INATIVO')");
     }
 
     QStringList owners(const db::DataSet* rows) {
@@ -62,8 +63,8 @@ TEST_F(OwnerLookupTest, ConsultFindsActiveOwnersByEachCriterionAndLocatesTheAnim
     } cases[] = {
         {kConsultaCodigoProp, QString::number(jose), {joseName}},
         {kConsultaCodigoProp, "1x", {}},
-        {kConsultaNomeProp, "jose d'av", {joseName}},  // case and accents aside; the inactive JOSE is not listed
-        {kConsultaNomeProp, "MARIA", {"MARIA SEM BICHO"}},  // an owner without animals
+        {kConsultaNomeProp, "jose d'av", {joseName}},        // case and accents aside; the inactive JOSE is not listed
+        {kConsultaNomeProp, "MARIA", {"MARIA SEM BICHO"}},   // an owner without animals
         {kConsultaNomeProp, "CARLOS", {"CARLOS SEM CASA"}},  // an owner without an address
         {kConsultaDocumento, "123.456.789-09", {joseName}},
         {kConsultaIdentidade, "mg1", {joseName}},
@@ -141,8 +142,9 @@ TEST_F(OwnerLookupTest, EveryTitleOfTheOwnerAndAnimalSearchesOrdersTheirRowsOnSq
                 continue;  // a calculated column does not order
             prompts.clear();
             dialog->dbgPrincipal->scrollTo(grid->index(0, column));
-            input::click(titles->viewport(), QPoint(titles->sectionViewportPosition(column) + titles->sectionSize(column) / 2,
-                                                  titles->height() / 2));
+            input::click(titles->viewport(),
+                         QPoint(titles->sectionViewportPosition(column) + titles->sectionSize(column) / 2,
+                                titles->height() / 2));
             EXPECT_TRUE(prompts.asked.isEmpty()) << field.toStdString() << ": " << prompts.last().toStdString();
             EXPECT_TRUE(dialog->qryPrincipal->query().text().endsWith(" order by " + field)) << field.toStdString();
             EXPECT_EQ(grid->sortColumn(), column) << field.toStdString();

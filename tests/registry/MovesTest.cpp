@@ -87,8 +87,8 @@ TEST_F(MovesTest, EveryMoveAsksWhileAnAnimalIsTypedAndTheAnimalStaysWithItsOwner
     typeAnimal("REX");
     EXPECT_EQ(shownOwner(), maria);
     // The animal's own moves are refused: a typed row disables them.
-    for (const char* move : {"DataSetFirst1", "DataSetPrior1", "DataSetNext1", "DataSetLast1", "actAnimalAtualizar",
-                             "actAnimalNovo"})
+    for (const char* move :
+         {"DataSetFirst1", "DataSetPrior1", "DataSetNext1", "DataSetLast1", "actAnimalAtualizar", "actAnimalNovo"})
         EXPECT_FALSE(enabled(move)) << move;
 
     const struct {
@@ -152,14 +152,15 @@ TEST_F(MovesTest, EveryMoveIsRefusedOrAsksWhileAnOwnerIsTyped) {
         EXPECT_EQ(child<QLineEdit>("dbeNomeProp")->text(), "ANA LIMA") << what;
     };
     // Refused: a typed owner disables the moves of the tool bar.
-    for (const char* move : {"actFirst", "actPrior", "actNext", "actLast", "actRefresh", "actPesquisar", "actAppend",
-                             "actDelete"})
+    for (const char* move :
+         {"actFirst", "actPrior", "actNext", "actLast", "actRefresh", "actPesquisar", "actAppend", "actDelete"})
         EXPECT_FALSE(enabled(move)) << move;
 
     // A title click orders the consult's rows and leaves the register alone.
     prompts.clear();
     QHeaderView* titles = consult->dbgPrincipal->horizontalHeader();
-    input::click(titles->viewport(), QPoint(titles->sectionViewportPosition(1) + titles->sectionSize(1) / 2, titles->height() / 2));
+    input::click(titles->viewport(),
+                 QPoint(titles->sectionViewportPosition(1) + titles->sectionSize(1) / 2, titles->height() / 2));
     EXPECT_TRUE(consult->qryPrincipal->query().text().endsWith(" order by nome"));
     EXPECT_TRUE(prompts.asked.isEmpty());
     typedKept("a title click");

@@ -6,14 +6,14 @@
 #include "TestDatabase.h"
 
 #include "common/access/FormOpening.h"
-#include "common/register/RegisterForm.h"
 #include "common/access/Session.h"
+#include "common/register/RegisterForm.h"
 #include "platform/db/Database.h"
-#include "registry/address/AddressGroup.h"
-#include "registry/owner/OwnerPage.h"
 #include "registry/RegistryForms.h"
-#include "registry/address/UEnderecoPesquisa.h"
 #include "registry/UPropAnimal.h"
+#include "registry/address/AddressGroup.h"
+#include "registry/address/UEnderecoPesquisa.h"
+#include "registry/owner/OwnerPage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,7 +33,9 @@ protected:
         DbTest::SetUp();
         loginAsAdmin();
         registerRegistryForms();
-        exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (1, 'UNIDADE CENTRAL', 'ATIVO')");
+        exec(
+            "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (1, 'UNIDADE CENTRAL', "
+            "'ATIVO')");
         exec("insert into distrito (Id_Distrito, Nome, Ind_Status) values (1, 'DS1', 'ATIVO'), (2, 'DS2', 'ATIVO')");
         writePadrao({
             "insert into {p}TipoLogradouro (Tip_Logr, Des_Tip_Logr) values ('R', 'RUA'), ('AV', 'AVENIDA')",
@@ -41,7 +43,8 @@ protected:
             "(2, 'JARDIM', 'B', 'p'), (3, 'INDUSTRIAL', 'B', 'O')",
             "insert into {p}logradouro (num_logr, nom_logr) values (10, 'DAS FLORES'), (20, 'SETE'), (21, 'SETE'), "
             "(30, 'SEM BAIRRO')",
-            "insert into {p}logradouroNome (num_logr, num_sequ_logr, tip_logr, nom_logr) values (10, 1, 'R', 'DAS FLORES'), "
+            "insert into {p}logradouroNome (num_logr, num_sequ_logr, tip_logr, nom_logr) values (10, 1, 'R', 'DAS "
+            "FLORES'), "
             "(20, 1, 'AV', 'SETE'), (21, 1, 'R', 'SETE'), (30, 1, 'R', 'SEM BAIRRO')",
             "insert into {p}pesquisaLograd (num_logr, num_sequ_logr, tip_logr, nom_logr, tip_bair, num_bair, nom_bair, "
             "tip_clss_bair, ind_bair_cord) values (10, 1, 'R', 'DAS FLORES', 'B', 1, 'CENTRO', 'P', 'N'), "
@@ -110,7 +113,8 @@ protected:
     void enter(const QString& control) { QTest::keyClick(child(control), Qt::Key_Return); }
 
     // Types a complete owner into a new or edited row; the address by its street code.
-    void fillOwner(const QString& name, const QString& document, const QString& email, const QString& password = "abcdefghij") {
+    void fillOwner(const QString& name, const QString& document, const QString& email,
+                   const QString& password = "abcdefghij") {
         pick("cbbUnidadeProprietario", "UNIDADE CENTRAL");
         type("dbeNomeProp", name);
         type("dbeTelResidencial", "6133334444");
@@ -135,7 +139,9 @@ protected:
         return IdProprietarioAtual;
     }
 
-    QString str(const QString& sql, const QVariantHash& params = {}) { return db::toText(scalar(sql, params)).trimmed(); }
+    QString str(const QString& sql, const QVariantHash& params = {}) {
+        return db::toText(scalar(sql, params)).trimmed();
+    }
 
     QMdiArea* area = nullptr;
 };

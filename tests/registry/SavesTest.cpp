@@ -37,9 +37,13 @@ OwnerSave newOwner(const QString& name, const QString& document) {
     v.houseNumber = "51";
     v.neighbourhood = "CENTRO";
     v.document = document;
-    s.owner = {{"nome", name}, {"telefone_residencial", v.residentialPhone}, {"telefone_celular", "(__)_____-____"},
-               {"num_cpf_cnpj", document}, {"email_proprietario", v.email}, {"id_unidade_trabalho", 1}};
-    s.address = {{"id_distrito", 1}, {"num_logr", 10}, {"num_sequ_logr", 1}, {"tip_logr", "R"},
+    s.owner = {{"nome", name},
+               {"telefone_residencial", v.residentialPhone},
+               {"telefone_celular", "(__)_____-____"},
+               {"num_cpf_cnpj", document},
+               {"email_proprietario", v.email},
+               {"id_unidade_trabalho", 1}};
+    s.address = {{"id_distrito", 1},         {"num_logr", 10},      {"num_sequ_logr", 1}, {"tip_logr", "R"},
                  {"nom_logr", "DAS FLORES"}, {"num_imov_logr", 51}, {"num_bair", 1}};
     return s;
 }
@@ -64,8 +68,8 @@ OwnerSave storedOwner(int id, const QString& document) {
 
 AnimalSave newAnimal(int ownerId) {
     AnimalSave a;
-    a.checked = {"REX", "DOMICILIADO", "CANINA", "SRD", "PEQUENO", "CURTO", "01/02/2020", "M", "NAO",
-                 "DS1", "CENTRO", "RUA", "DAS FLORES", "51"};
+    a.checked = {"REX", "DOMICILIADO", "CANINA", "SRD",    "PEQUENO", "CURTO",      "01/02/2020",
+                 "M",   "NAO",         "DS1",    "CENTRO", "RUA",     "DAS FLORES", "51"};
     a.inserting = true;
     a.ownerId = ownerId;
     a.birthDate = QDate(2020, 2, 1);
@@ -115,12 +119,16 @@ TEST_F(RegistryTest, SaveOwnerOnValuesRefusesInsertsAndEditsInOneTransactionWith
     ASSERT_FALSE(saved.refusal) << saved.refusal->message.toStdString();
     const int id = saved.ownerId;
     EXPECT_EQ(str("select p.Nome || '/' || p.Tipo_Pessoa || '/' || coalesce(p.Telefone_Celular, 'nenhum') || '/' || "
-                  "e.NOM_BAIR || '/' || p.Inserido_Por from proprietario p join endereco e on (e.Id_Endereco = p.Id_Endereco) "
-                  "where p.Id_Proprietario = :id", {{"id", id}}),
+                  "e.NOM_BAIR || '/' || p.Inserido_Por from proprietario p join endereco e on (e.Id_Endereco = "
+                  "p.Id_Endereco) "
+                  "where p.Id_Proprietario = :id",
+                  {{"id", id}}),
               "MARIA DA SILVA/" + kFisica + "/nenhum/CENTRO/1");
-    EXPECT_EQ(str("select u.Login || '/' || u.senha_crip from usuario u join proprietario p on (p.id_usu_web = u.Id_Usuario) "
-                  "where p.Id_Proprietario = :id", {{"id", id}}),
-              kCpf1 + "/" + GeraHashSenha("abcdefghij"));
+    EXPECT_EQ(
+        str("select u.Login || '/' || u.senha_crip from usuario u join proprietario p on (p.id_usu_web = u.Id_Usuario) "
+            "where p.Id_Proprietario = :id",
+            {{"id", id}}),
+        kCpf1 + "/" + GeraHashSenha("abcdefghij"));
     // The same document again is refused.
     saved = saveOwner(newOwner("ANA LIMA", kCpf1));
     ASSERT_TRUE(saved.refusal);
@@ -136,8 +144,10 @@ TEST_F(RegistryTest, SaveOwnerOnValuesRefusesInsertsAndEditsInOneTransactionWith
     ASSERT_FALSE(saved.refusal) << saved.refusal->message.toStdString();
     EXPECT_EQ(saved.ownerId, id);
     EXPECT_EQ(str("select p.Nome || '/' || e.DES_CMPL_ENDR || '/' || u.Nome || '/' || u.senha_crip from proprietario p "
-                  "join endereco e on (e.Id_Endereco = p.Id_Endereco) join usuario u on (u.Id_Proprietario = p.Id_Proprietario) "
-                  "where p.Id_Proprietario = :id", {{"id", id}}),
+                  "join endereco e on (e.Id_Endereco = p.Id_Endereco) join usuario u on (u.Id_Proprietario = "
+                  "p.Id_Proprietario) "
+                  "where p.Id_Proprietario = :id",
+                  {{"id", id}}),
               "MARIA DE SOUZA/CASA 2/MARIA DE SOUZA/" + GeraHashSenha("abcdefghij"));
 
     // The owner changed meanwhile by another workstation: the address written before it is taken back too.
@@ -151,7 +161,8 @@ TEST_F(RegistryTest, SaveOwnerOnValuesRefusesInsertsAndEditsInOneTransactionWith
     EXPECT_EQ(failure([&] { saveOwner(change); }), db::kRegistroAlterado);
     EXPECT_FALSE(db::inTransaction());
     EXPECT_EQ(str("select p.Nome || '/' || e.DES_CMPL_ENDR from proprietario p join endereco e "
-                  "on (e.Id_Endereco = p.Id_Endereco) where p.Id_Proprietario = :id", {{"id", id}}),
+                  "on (e.Id_Endereco = p.Id_Endereco) where p.Id_Proprietario = :id",
+                  {{"id", id}}),
               "MARIA DE SOUZA/CASA 2");
 }
 
@@ -173,14 +184,16 @@ TEST_F(RegistryTest, SaveAnimalOnValuesRefusesInsertsForItsOwnerAndChangesInOneT
     saved = saveAnimal(newAnimal(owner));
     ASSERT_FALSE(saved.refusal);
     const int rex = saved.animalId;
-    EXPECT_EQ(str("select a.Id_Proprietario || '/' || a.Id_faixa_peso_animal || '/' || g.Id_Grupo_Animal || '/' || "
-                  "h.Id_Anterior_Proprietario || '>' || h.Id_Proprietario || '/' || e.NOM_BAIR || '/' || "
-                  "coalesce(cast(e.End_X as text), 'sem X') from animal a "
-                  "join grupo_animal_animal g on (g.Id_Animal = a.Id_Animal) "
-                  "join histo_muda_proprietario h on (h.Id_Animal = a.Id_Animal) "
-                  "join endereco_animal l on (l.Id_Animal = a.Id_Animal) join endereco e on (e.Id_Endereco = l.Id_Endereco) "
-                  "where a.Id_Animal = :a", {{"a", rex}}),
-              QString("%1/1/1/0>%1/CENTRO/sem X").arg(owner));
+    EXPECT_EQ(
+        str("select a.Id_Proprietario || '/' || a.Id_faixa_peso_animal || '/' || g.Id_Grupo_Animal || '/' || "
+            "h.Id_Anterior_Proprietario || '>' || h.Id_Proprietario || '/' || e.NOM_BAIR || '/' || "
+            "coalesce(cast(e.End_X as text), 'sem X') from animal a "
+            "join grupo_animal_animal g on (g.Id_Animal = a.Id_Animal) "
+            "join histo_muda_proprietario h on (h.Id_Animal = a.Id_Animal) "
+            "join endereco_animal l on (l.Id_Animal = a.Id_Animal) join endereco e on (e.Id_Endereco = l.Id_Endereco) "
+            "where a.Id_Animal = :a",
+            {{"a", rex}}),
+        QString("%1/1/1/0>%1/CENTRO/sem X").arg(owner));
     EXPECT_EQ(db::toDateTime(scalar("select Data_Nascimento from animal where Id_Animal = :a", {{"a", rex}})).date(),
               QDate(2020, 2, 1));
 
@@ -205,7 +218,8 @@ TEST_F(RegistryTest, SaveAnimalOnValuesRefusesInsertsForItsOwnerAndChangesInOneT
     EXPECT_EQ(failure([&] { saveAnimal(change); }), db::kRegistroAlterado);
     EXPECT_FALSE(db::inTransaction());
     EXPECT_EQ(str("select a.Cor || '/' || e.DES_CMPL_ENDR from animal a join endereco e on (e.Id_Endereco = :e) "
-                  "where a.Id_Animal = :a", {{"a", rex}, {"e", addresssql::currentAnimalAddress(rex)}}),
+                  "where a.Id_Animal = :a",
+                  {{"a", rex}, {"e", addresssql::currentAnimalAddress(rex)}}),
               "PRETO/FUNDOS");
     EXPECT_EQ(count("animal"), 1);
 }

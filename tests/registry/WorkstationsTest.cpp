@@ -8,11 +8,11 @@
 #include "registry/animal/AnimalPage.h"
 #include "registry/owner/OwnerRules.h"
 
+#include <sqlite3.h>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSqlDriver>
 #include <future>
-#include <sqlite3.h>
 #include <thread>
 
 using namespace common;
@@ -26,7 +26,8 @@ TEST_F(AnimalTest, AnotherWorkstationsChangeIsNeverReverted) {
     const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
     saveNewAnimal("REX");
     const int animal = scalar("select max(id_animal) from animal").toInt();
-    const int ownerAddress = scalar("select id_endereco from proprietario where id_proprietario = :o", {{"o", owner}}).toInt();
+    const int ownerAddress =
+        scalar("select id_endereco from proprietario where id_proprietario = :o", {{"o", owner}}).toInt();
     const int animalAddress = scalar("select max(id_endereco) from endereco_animal").toInt();
     struct Case {
         const char* what;
@@ -41,7 +42,8 @@ TEST_F(AnimalTest, AnotherWorkstationsChangeIsNeverReverted) {
          "select DES_CMPL_ENDR from endereco where id_endereco = :id", ownerAddress, false},
         {"web account", "update usuario set Email_usu = 'OUTRO' where id_proprietario = ?",
          "select Email_usu from usuario where id_proprietario = :id", owner, false},
-        {"web account of the outside system", "insert into usuario (Login, Nome, Email_usu, Id_proprietario) values ('W', 'W', 'OUTRO', ?)",
+        {"web account of the outside system",
+         "insert into usuario (Login, Nome, Email_usu, Id_proprietario) values ('W', 'W', 'OUTRO', ?)",
          "select Email_usu from usuario where Login = 'W' and id_proprietario = :id", owner, false},
         {"animal", "update animal set Cor = 'OUTRO' where id_animal = ?",
          "select Cor from animal where id_animal = :id", animal, true},
@@ -132,9 +134,9 @@ private:
             OtherWorkstation station(5000);
             if (testingPostgres()) {
                 station.exec("begin");
-                for (const auto& [kind, value] : {std::pair{QString("Num_CPF_CNPJ"), document},
-                                                  std::pair{QString("Email"), db::fold(email)},
-                                                  std::pair{QString("Login"), db::fold(document)}})
+                for (const auto& [kind, value] :
+                     {std::pair{QString("Num_CPF_CNPJ"), document}, std::pair{QString("Email"), db::fold(email)},
+                      std::pair{QString("Login"), db::fold(document)}})
                     station.exec("select pg_advisory_xact_lock(hashtext(?), hashtext(?))", {kind, value});
             } else {
                 station.exec("begin immediate");
@@ -176,13 +178,18 @@ TEST_F(RegistryTest, AnOwnerSavedMeanwhileWithTheSameDocumentEmailOrLoginIsRefus
         QVariantList values;
         QString document, email, message;
     };
-    const QString insertOwner = "insert into proprietario (Nome, Num_CPF_CNPJ, Email_Proprietario, Status_Registro) "
-                                "values ('OUTRO DONO', ?, ?, 'ATIVO')";
+    const QString insertOwner =
+        "insert into proprietario (Nome, Num_CPF_CNPJ, Email_Proprietario, Status_Registro) "
+        "values ('OUTRO DONO', ?, ?, 'ATIVO')";
     const QList<Case> cases{
         {"document", insertOwner, {kCpf1, "outro@mail.com"}, kCpf1, "ana@mail.com", kDocumentoCadastrado},
         {"e-mail", insertOwner, {"11144477735", "ana@mail.com"}, kCpf1, "ana@mail.com", kEmailCadastrado},
-        {"login", "insert into usuario (Login, Nome, Status_Registro) values (?, 'OPERADOR', 'ATIVO')", {kCpf1},
-         kCpf1, "ana@mail.com", kUsuarioCadastrado},
+        {"login",
+         "insert into usuario (Login, Nome, Status_Registro) values (?, 'OPERADOR', 'ATIVO')",
+         {kCpf1},
+         kCpf1,
+         "ana@mail.com",
+         kUsuarioCadastrado},
     };
     for (const Case& c : cases) {
         trigger("actAppend");

@@ -27,13 +27,14 @@ TEST(WeekGridTest, SlotsRunFromTheirLabelToTheNextWithGapsAfterTwoAndFourPm) {
     const struct {
         QTime time;
         const char* slot;
-    } cases[] = {{QTime(6, 59), nullptr},   {QTime(7, 0), "07:00"},  {QTime(9, 10), "09:00"},
-                 {QTime(14, 45), "14:00"},  {QTime(15, 29), "14:00"}, {QTime(15, 30), "15:30"},
-                 {QTime(16, 10), "15:30"},  {QTime(16, 29), "15:30"}, {QTime(16, 30), "16:30"},
+    } cases[] = {{QTime(6, 59), nullptr},      {QTime(7, 0), "07:00"},   {QTime(9, 10), "09:00"},
+                 {QTime(14, 45), "14:00"},     {QTime(15, 29), "14:00"}, {QTime(15, 30), "15:30"},
+                 {QTime(16, 10), "15:30"},     {QTime(16, 29), "15:30"}, {QTime(16, 30), "16:30"},
                  {QTime(19, 29, 59), "19:00"}, {QTime(19, 30), nullptr}, {QTime(23, 0), nullptr}};
     for (const auto& c : cases) {
         const int slot = WeekGrid::slotOf(c.time);
-        EXPECT_EQ(slot == 0 ? QString() : WeekGrid::slotLabels()[slot - 1], QString::fromLatin1(c.slot)) << c.time.toString().toStdString();
+        EXPECT_EQ(slot == 0 ? QString() : WeekGrid::slotLabels()[slot - 1], QString::fromLatin1(c.slot))
+            << c.time.toString().toStdString();
     }
     EXPECT_EQ(WeekGrid::slotLabels().size(), WeekGrid::kSlots);
 }
@@ -47,21 +48,21 @@ TEST(WeekGridTest, TitlesRunMondayToSundayAfterTheSundayOfTheWeeksFirstDay) {
 }
 
 TEST(WeekGridTest, CountsAcrossNewYearAndLeavesSundaysAndOffHoursToTheTotal) {
-    const WeekGrid::Counts newYear = WeekGrid::count(
-        {at(29, 12, 2012, 10, 0), at(30, 12, 2012, 10, 0), at(31, 12, 2012, 9, 10), at(1, 1, 2013, 14, 45),
-         at(5, 1, 2013, 19, 29), at(6, 1, 2013, 10, 0)},
-        QDate(2012, 12, 30));
+    const WeekGrid::Counts newYear =
+        WeekGrid::count({at(29, 12, 2012, 10, 0), at(30, 12, 2012, 10, 0), at(31, 12, 2012, 9, 10),
+                         at(1, 1, 2013, 14, 45), at(5, 1, 2013, 19, 29), at(6, 1, 2013, 10, 0)},
+                        QDate(2012, 12, 30));
     EXPECT_EQ(newYear.total, 4) << "29/12 and 06/01 lie outside the week";
     EXPECT_EQ(cell(newYear, "Segunda", "09:00"), 1);
     EXPECT_EQ(cell(newYear, "Terça", "14:00"), 1);
     EXPECT_EQ(cell(newYear, "Sabado", "19:00"), 1);
     EXPECT_EQ(filled(newYear), 3) << "the Sunday only in the total";
 
-    const WeekGrid::Counts march = WeekGrid::count(
-        {at(4, 3, 2012, 10, 0), at(6, 3, 2012, 14, 45), at(6, 3, 2012, 16, 10), at(6, 3, 2012, 16, 29),
-         at(6, 3, 2012, 16, 30), at(6, 3, 2012, 19, 29), at(6, 3, 2012, 19, 30), at(7, 3, 2012, 6, 45),
-         at(10, 3, 2012, 7, 0)},
-        QDate(2012, 3, 4));
+    const WeekGrid::Counts march =
+        WeekGrid::count({at(4, 3, 2012, 10, 0), at(6, 3, 2012, 14, 45), at(6, 3, 2012, 16, 10), at(6, 3, 2012, 16, 29),
+                         at(6, 3, 2012, 16, 30), at(6, 3, 2012, 19, 29), at(6, 3, 2012, 19, 30), at(7, 3, 2012, 6, 45),
+                         at(10, 3, 2012, 7, 0)},
+                        QDate(2012, 3, 4));
     EXPECT_EQ(march.total, 9);
     EXPECT_EQ(cell(march, "Terça", "14:00"), 1);
     EXPECT_EQ(cell(march, "Terça", "15:30"), 2);
@@ -74,7 +75,8 @@ TEST(WeekGridTest, CountsAcrossNewYearAndLeavesSundaysAndOffHoursToTheTotal) {
 TEST(AgendaRulesTest, PeriodsAreHalfOpenAndEntriesGiveTheirIds) {
     const QDate d(2012, 3, 5);
     EXPECT_EQ(periodRange(d, AgendaPeriod::Dia), std::make_pair(at(5, 3, 2012, 0, 0), at(6, 3, 2012, 0, 0)));
-    EXPECT_EQ(periodRange(QDate(2012, 12, 9), AgendaPeriod::Mes), std::make_pair(at(1, 12, 2012, 0, 0), at(1, 1, 2013, 0, 0)));
+    EXPECT_EQ(periodRange(QDate(2012, 12, 9), AgendaPeriod::Mes),
+              std::make_pair(at(1, 12, 2012, 0, 0), at(1, 1, 2013, 0, 0)));
     EXPECT_EQ(periodRange(d, AgendaPeriod::Ano), std::make_pair(at(1, 1, 2012, 0, 0), at(1, 1, 2013, 0, 0)));
     EXPECT_EQ(daysRange(d, d), std::make_pair(at(5, 3, 2012, 0, 0), at(6, 3, 2012, 0, 0)));
     EXPECT_EQ(weekStatusText(AgendaPeriod::Mes, 3, 9), "Total registro do mês :3 Total de registro na semana: 9");
@@ -85,8 +87,15 @@ TEST(AgendaRulesTest, PeriodsAreHalfOpenAndEntriesGiveTheirIds) {
     const struct {
         const char* text;
         std::optional<int> id;
-    } entries[] = {{"12 - CENTRO", 12}, {" 7 - NORTE - ANEXO", 7}, {"0 - Todos", 0}, {"Todos", -1}, {"33", 33},
-                   {"", std::nullopt}, {"  ", std::nullopt}, {"CENTRO", std::nullopt}, {"1.5 - X", std::nullopt}};
+    } entries[] = {{"12 - CENTRO", 12},
+                   {" 7 - NORTE - ANEXO", 7},
+                   {"0 - Todos", 0},
+                   {"Todos", -1},
+                   {"33", 33},
+                   {"", std::nullopt},
+                   {"  ", std::nullopt},
+                   {"CENTRO", std::nullopt},
+                   {"1.5 - X", std::nullopt}};
     for (const auto& e : entries)
         EXPECT_EQ(entryId(e.text), e.id) << e.text;
 }

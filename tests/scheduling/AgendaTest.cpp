@@ -15,13 +15,13 @@
 #include "scheduling/agenda/UInformacaoAgenda.h"
 
 #include <QCalendarWidget>
+#include <QHeaderView>
 #include <QMainWindow>
 #include <QMenu>
-#include <QRegularExpression>
-#include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
@@ -38,15 +38,21 @@ protected:
         SchedulingTest::SetUp();
         for (int year : {2011, 2012, 2013})
             for (const EpiWeek& w : epiWeeksOfYear(year))
-                exec("insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep, dsidesep) "
-                     "values (:a, :n, :i, :f, :d)",
-                     {{"a", year}, {"n", w.week}, {"i", QDateTime(w.first, QTime(0, 0))},
-                      {"f", QDateTime(w.last, QTime(0, 0))}, {"d", QString("SEMANA %1/%2").arg(w.week).arg(year)}});
+                exec(
+                    "insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep, dsidesep) "
+                    "values (:a, :n, :i, :f, :d)",
+                    {{"a", year},
+                     {"n", w.week},
+                     {"i", QDateTime(w.first, QTime(0, 0))},
+                     {"f", QDateTime(w.last, QTime(0, 0))},
+                     {"d", QString("SEMANA %1/%2").arg(w.week).arg(year)}});
         exec("insert into proprietario (Id_Proprietario, Nome, Status_Registro) values (12, 'CARLOS', 'INATIVO')");
         exec("insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome) values (120, 12, 1, 'BIDU')");
     }
 
-    static QDateTime at(int d, int m, int y, int h = 8, int min = 0) { return QDateTime(QDate(y, m, d), QTime(h, min)); }
+    static QDateTime at(int d, int m, int y, int h = 8, int min = 0) {
+        return QDateTime(QDate(y, m, d), QTime(h, min));
+    }
 
     TfrmAgenda* agendaOn(const QDate& d) {
         TfrmAgenda* form = TfrmAgenda::open();
@@ -128,9 +134,9 @@ TEST_F(AgendaTest, DailyListFiltersByPeriodUnitAndActiveOwnerSortsAndClears) {
 }
 
 TEST_F(AgendaTest, SaturdayWeekCountsAndTheMissingOrDoubleWeek) {
-    for (const QDateTime& t : {at(4, 3, 2012, 10), at(6, 3, 2012, 14, 45), at(6, 3, 2012, 16, 10), at(6, 3, 2012, 16, 29),
-                               at(6, 3, 2012, 16, 30), at(6, 3, 2012, 19, 29), at(6, 3, 2012, 19, 30),
-                               at(7, 3, 2012, 6, 45), at(10, 3, 2012, 7)})
+    for (const QDateTime& t : {at(4, 3, 2012, 10), at(6, 3, 2012, 14, 45), at(6, 3, 2012, 16, 10),
+                               at(6, 3, 2012, 16, 29), at(6, 3, 2012, 16, 30), at(6, 3, 2012, 19, 29),
+                               at(6, 3, 2012, 19, 30), at(7, 3, 2012, 6, 45), at(10, 3, 2012, 7)})
         addAttendance(kAna, kRex, t);
     TfrmAgenda* form = agendaOn(QDate(2012, 3, 10));
     form->enterWeekPage(QDate(2012, 3, 10));
@@ -228,14 +234,14 @@ TEST_F(AgendaTest, StatisticsPerUnitWithStatusCountsAndDetails) {
     click(form, "BitBtn3");
     click(form, "bmpInformacao");
     ASSERT_TRUE(frmInformacaoAgenda);
-    EXPECT_EQ(frmInformacaoAgenda->memPrincipal->toPlainText().toStdString(),
-              QStringList({"", "Dados dos dia 05/03/2012", " ", " ", "___________________  CENTRAL  ___________________",
-                           "Detalhes:", "05/03/2012 10:00:00 AGENDADO , CANINA, ,  : 1", " ", " ",
-                           "___________________  NORTE  ___________________", "AGENDADO  : 1", "CANCELADO : 1",
-                           "Detalhes:", "05/03/2012 08:00:00 AGENDADO , CANINA, ,  : 1",
-                           "05/03/2012 09:00:00 CANCELADO, CANINA, ,  : 1"})
-                  .join('\n')
-                  .toStdString())
+    EXPECT_EQ(
+        frmInformacaoAgenda->memPrincipal->toPlainText().toStdString(),
+        QStringList({"", "Dados dos dia 05/03/2012", " ", " ", "___________________  CENTRAL  ___________________",
+                     "Detalhes:", "05/03/2012 10:00:00 AGENDADO , CANINA, ,  : 1", " ", " ",
+                     "___________________  NORTE  ___________________", "AGENDADO  : 1", "CANCELADO : 1", "Detalhes:",
+                     "05/03/2012 08:00:00 AGENDADO , CANINA, ,  : 1", "05/03/2012 09:00:00 CANCELADO, CANINA, ,  : 1"})
+            .join('\n')
+            .toStdString())
         << "the inactive owner counts in the details only";
 }
 
@@ -267,7 +273,8 @@ TEST_F(AgendaTest, SelectionDialogsHandOverTheirEntriesAndRefuseBlanks) {
     prompts.clear();
     auto* monthly = new TfrmSelRelAgendaMensal(51);
     EXPECT_EQ(monthly->cbbAno->itemText(0), "2005");
-    EXPECT_EQ(monthly->cbbAno->itemText(monthly->cbbAno->count() - 1), QString::number(db::serverTime().date().year() + 1));
+    EXPECT_EQ(monthly->cbbAno->itemText(monthly->cbbAno->count() - 1),
+              QString::number(db::serverTime().date().year() + 1));
     monthly->BitBtn2->click();
     EXPECT_EQ(prompts.texts(), QStringList({kRelatorioNaoConstruido}));
     auto* other = new TfrmSelRelAgendaMensal(7);
@@ -289,11 +296,15 @@ TEST_F(AgendaTest, SelectionDialogsHandOverTheirEntriesAndRefuseBlanks) {
 }
 
 TEST_F(AgendaTest, DailyReportTakesWholeDaysPerUnitWithPhonesAndTheBookingUser) {
-    const int maria = db::toInt(db::run(db::kMain, "insert into usuario (Nome, Login) values ('MARIA', 'maria') "
-                                                   "returning Id_Usuario", {}).row(0)[0]);
+    const int maria = db::toInt(db::run(db::kMain,
+                                        "insert into usuario (Nome, Login) values ('MARIA', 'maria') "
+                                        "returning Id_Usuario",
+                                        {})
+                                    .row(0)[0]);
     exec("update proprietario set Telefone_Celular = '(31) 9876-5432' where Id_Proprietario = 10");
-    exec("update proprietario set Telefone_Residencial = '(31) 3333-4444', Telefone_Celular = '(31) 9876-5432' "
-         "where Id_Proprietario = 12");
+    exec(
+        "update proprietario set Telefone_Residencial = '(31) 3333-4444', Telefone_Celular = '(31) 9876-5432' "
+        "where Id_Proprietario = 12");
     const int late = addAttendance(kAna, kRex, at(5, 3, 2012, 23, 59));
     addAttendance(kAna, kRex, at(6, 3, 2012, 0, 0));
     addAttendance(kCarlos, kBidu, at(5, 3, 2012, 10), 1, 1);
@@ -321,13 +332,16 @@ TEST_F(AgendaTest, DailyReportTakesWholeDaysPerUnitWithPhonesAndTheBookingUser) 
 
 TEST_F(AgendaTest, MonthlyAnnualAndProfessionalReports) {
     exec("insert into profissional (Id_Profissional, Nome) values (1, 'DRA. LIA'), (2, 'DR. JOSE')");
-    exec("insert into tipo_procedimento (Id_Tipo_Procedimento, Nome) values (1, 'CONSULTA'), (2, 'VACINA'), (3, 'EXAME')");
+    exec(
+        "insert into tipo_procedimento (Id_Tipo_Procedimento, Nome) values (1, 'CONSULTA'), (2, 'VACINA'), (3, "
+        "'EXAME')");
     const int a = addAttendance(kAna, kRex, at(5, 3, 2012, 23, 30));
     const int b = addAttendance(kAna, kMimi, at(7, 3, 2012), 2, 1);
     addAttendance(kAna, kRex, at(6, 4, 2012));
     exec("insert into atendimento_profissional (Id_Profissional, Id_Atendimento) values (1, :a), (2, :a), (2, :b)",
          {{"a", a}, {"b", b}});
-    exec("insert into procedimento (Id_Tipo_Procedimento, Id_Atendimento) values (1, :a), (2, :a), (3, :a)", {{"a", a}});
+    exec("insert into procedimento (Id_Tipo_Procedimento, Id_Atendimento) values (1, :a), (2, :a), (3, :a)",
+         {{"a", a}});
 
     AnoRel = "2012";
     MesRel = "03";
@@ -335,7 +349,8 @@ TEST_F(AgendaTest, MonthlyAnnualAndProfessionalReports) {
     auto monthly = TfrmRelAgendaRelatorioMensal::create();
     ASSERT_TRUE(monthly);
     const QStringList lines = printedLines(*monthly);
-    EXPECT_EQ(lines.filter(QRegularExpression("^\\d - (CONSULTA|VACINA|EXAME) 1$")).size(), 6) << printedText(*monthly).toStdString();
+    EXPECT_EQ(lines.filter(QRegularExpression("^\\d - (CONSULTA|VACINA|EXAME) 1$")).size(), 6)
+        << printedText(*monthly).toStdString();
     EXPECT_TRUE(lines.contains("total unidade: 6"));
     EXPECT_TRUE(lines.contains("Total o profissional: 3"));
     EXPECT_TRUE(lines.contains("Total geral: 6")) << "an attendance without procedure is left out";
@@ -363,10 +378,12 @@ TEST_F(AgendaTest, MonthlyAnnualAndProfessionalReports) {
 
 TEST_F(AgendaTest, LocatorFindsByDocumentsMicrochipAndNamePrefixesAndShowsTheChoice) {
     exec("update proprietario set Num_CPF_CNPJ = '12345678901', Num_CI = '4455' where Id_Proprietario = 10");
-    exec("insert into proprietario (Id_Proprietario, Nome, Status_Registro, Num_CPF_CNPJ) values "
-         "(13, 'MÁRCIO', 'ATIVO', '12ABC34501DE35'), (14, 'D''ÁVILA', 'ATIVO', null)");
-    exec("insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip) values (130, 13, 'LUA', '982000123'), "
-         "(140, 14, 'SOL', '982 000 777')");
+    exec(
+        "insert into proprietario (Id_Proprietario, Nome, Status_Registro, Num_CPF_CNPJ) values "
+        "(13, 'MÁRCIO', 'ATIVO', '12ABC34501DE35'), (14, 'D''ÁVILA', 'ATIVO', null)");
+    exec(
+        "insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip) values (130, 13, 'LUA', '982000123'), "
+        "(140, 14, 'SOL', '982 000 777')");
     const int rex = addAttendance(kAna, kRex, at(5, 3, 2012));
     const int lua = addAttendance(13, 130, at(5, 3, 2012));
     const int sol = addAttendance(14, 140, at(5, 3, 2012));

@@ -5,8 +5,8 @@
 #include "SchedulingFixture.h"
 #include "UserInput.h"
 
-#include "scheduling/booking/AtendimentoRules.h"
 #include "scheduling/SchedulingForms.h"
+#include "scheduling/booking/AtendimentoRules.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

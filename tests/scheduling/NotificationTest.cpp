@@ -30,9 +30,11 @@ TEST_F(NotificationTest, ANewBookingMailsItsDataAndAChangeMailsNothing) {
     SmtpSink sink;
     ASSERT_TRUE(sink.running());
     configure(QStringLiteral("[mail]\nhost = 127.0.0.1\nport = %1\nhelo = nurv.test\nfrom = zoonoses@cidade.test\n"
-                             "subject = Centro de Controle de Zoonoses - Prefeitura de São Bento\n").arg(sink.port()));
-    exec("insert into orientacao_padrao_atend (Id_Orientacao_Padrao_Atend, Texto_padrao_orientacao) "
-         "values (2, 'Jejum de 12 horas.<br>\r\nLevar documento.'), (1, 'Trazer coleira.<br>\nChegar cedo.')");
+                             "subject = Centro de Controle de Zoonoses - Prefeitura de São Bento\n")
+                  .arg(sink.port()));
+    exec(
+        "insert into orientacao_padrao_atend (Id_Orientacao_Padrao_Atend, Texto_padrao_orientacao) "
+        "values (2, 'Jejum de 12 horas.<br>\r\nLevar documento.'), (1, 'Trazer coleira.<br>\nChegar cedo.')");
     TfrmAgendaNovoAtendimento* form = newBooking("09:30");
     trigger(form, "actPost");
     EXPECT_EQ(prompts.texts(), QStringList({"Operação realizada com sucesso!"}));

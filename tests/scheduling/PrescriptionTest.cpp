@@ -38,7 +38,9 @@ TEST_F(SchedulingTest, PrescriptionsAreWrittenFromTextsKeyedAndDeleted) {
     unsaved->qryPrincipal->cancel();
 
     const int key = addAttendance(kAna, kRex, QDateTime(day, QTime(9, 0)));
-    exec("insert into receituario (Id_Receituario, Id_Atendimento, Descricao) values (1, 0, 'a'), (2, 0, 'b'), (5, 0, 'c')");
+    exec(
+        "insert into receituario (Id_Receituario, Id_Atendimento, Descricao) values (1, 0, 'a'), (2, 0, 'b'), (5, 0, "
+        "'c')");
     auto* form = TfrmAgendaNovoAtendimento::openFromAgenda(day, key);
     ReceituarioPage* page = form->tbsReceituario;
     auto* memo = page->findChild<QPlainTextEdit*>("dbmReceituario");
@@ -71,7 +73,8 @@ TEST_F(SchedulingTest, PrescriptionsAreWrittenFromTextsKeyedAndDeleted) {
     EXPECT_EQ(db::toInt(scalar("select Modificado_Por from receituario where Id_Receituario = 6")), 1);
 
     // The sheet keeps what it was made with, though another booking form opens and this one closes.
-    auto* other = TfrmAgendaNovoAtendimento::openFromAgenda(day, addAttendance(kBruno, kToto, QDateTime(day, QTime(10, 0))));
+    auto* other =
+        TfrmAgendaNovoAtendimento::openFromAgenda(day, addAttendance(kBruno, kToto, QDateTime(day, QTime(10, 0))));
     form->btnReceituario->click();
     trigger(other->tbsReceituario, "actImprimeReceituario");
     ASSERT_EQ(prompts.previews.size(), 2);
@@ -108,7 +111,8 @@ TEST_F(SchedulingTest, StandardTextIsWrittenAsTypedToRowOne) {
     memo->setPlainText("D'ÁGUA 5 ML");
     click(form, "bmpGravar");
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
-    EXPECT_EQ(db::toText(scalar("select descricao from receituario_padrao where Id_Receituario_padrao = 1")), "D'ÁGUA 5 ML");
+    EXPECT_EQ(db::toText(scalar("select descricao from receituario_padrao where Id_Receituario_padrao = 1")),
+              "D'ÁGUA 5 ML");
     EXPECT_EQ(db::toInt(scalar("select Modificado_Por from receituario_padrao")), 1);
 
     click(form, "bmpImprimir");
@@ -134,11 +138,13 @@ TEST_F(SchedulingTest, StandardTextIsWrittenAsTypedToRowOne) {
     EXPECT_FALSE(db::inTransaction());
     form->close();
 
-    exec("create table receituario_padrao (Id_Receituario_padrao integer primary key, descricao text, "
-         "Inserido_Por integer, Inserido_Em timestamp, Modificado_Por integer, Modificado_Em timestamp)");
+    exec(
+        "create table receituario_padrao (Id_Receituario_padrao integer primary key, descricao text, "
+        "Inserido_Por integer, Inserido_Em timestamp, Modificado_Por integer, Modificado_Em timestamp)");
     exec("delete from perfil_form where Id_Perfil = 1000 and Id_Form = 20");
-    exec("insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-         "values (1000, 20, 'S', 'S', 'N', 'S', 'N')");
+    exec(
+        "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
+        "values (1000, 20, 'S', 'S', 'N', 'S', 'N')");
     form = TfrmReceituarioPadrao::open();
     for (const char* name : {"bmpAlterar", "bmpGravar", "bmpImprimir"})
         EXPECT_TRUE(form->findChild<QPushButton*>(name)->isHidden()) << name;

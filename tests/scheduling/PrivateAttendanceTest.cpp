@@ -24,7 +24,9 @@ protected:
     }
     QDate stored(int key) {
         return db::toDateTime(scalar("select dt_Atendimento from atendimento_particular where "
-                                     "Id_Atendimento_Particular = :k", {{"k", key}})).date();
+                                     "Id_Atendimento_Particular = :k",
+                                     {{"k", key}}))
+            .date();
     }
 
     TfrmAtendimentoParticular* form = nullptr;
@@ -80,8 +82,9 @@ TEST_F(PrivateAttendance, InsertsCheckTheirChoicesAndDateAndDeletesAsk) {
     form->close();
 
     exec("delete from perfil_form where Id_Perfil = 1000 and Id_Form = 5");
-    exec("insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-         "values (1000, 5, 'S', 'N', 'S', 'N', 'S')");
+    exec(
+        "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
+        "values (1000, 5, 'S', 'N', 'S', 'N', 'S')");
     form = TfrmAtendimentoParticular::open();
     EXPECT_TRUE(form->findChild<QPushButton*>("bmpIncluir")->isHidden());
     EXPECT_TRUE(form->findChild<QPushButton*>("bmpExcluir")->isHidden());

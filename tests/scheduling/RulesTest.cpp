@@ -5,8 +5,8 @@
 #include "scheduling/booking/AtendimentoRules.h"
 #include "scheduling/booking/NotificationMail.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 using namespace scheduling;
 
@@ -16,8 +16,8 @@ TEST(BookingRulesTest, TimeBoxAcceptsOnlyWholeHoursAndMinutesOfTheDay) {
     const struct {
         const char* text;
         bool ok;
-    } cases[] = {{"00:00", true}, {"23:59", true}, {" 09:30 ", true}, {"24:00", false}, {"12:60", false},
-                 {"__:__", false}, {" 9:30", false}, {":", false}, {"", false}, {"1a:00", false}};
+    } cases[] = {{"00:00", true},  {"23:59", true},  {" 09:30 ", true}, {"24:00", false}, {"12:60", false},
+                 {"__:__", false}, {" 9:30", false}, {":", false},      {"", false},      {"1a:00", false}};
     for (const auto& c : cases)
         EXPECT_EQ(parseHour(c.text).has_value(), c.ok) << c.text;
     EXPECT_EQ(*parseHour("07:05"), QTime(7, 5));
@@ -50,12 +50,14 @@ TEST(NotificationTextTest, SenderBodyAndOrientationLines) {
     const struct {
         const char* in;
         const char* out;
-    } marks[] = {{"A<br>\r\nB", "A - B"}, {"A<br>\nB", "A - B"}, {"A<br>\rB", "A - B"}, {"A<br>B", "A - B"},
-                 {"A<br>", "A - "},      {"A<br> B", "A -  B"},  {"sem marcas", "sem marcas"}};
+    } marks[] = {{"A<br>\r\nB", "A - B"}, {"A<br>\nB", "A - B"}, {"A<br>\rB", "A - B"},       {"A<br>B", "A - B"},
+                 {"A<br>", "A - "},       {"A<br> B", "A -  B"}, {"sem marcas", "sem marcas"}};
     for (const auto& m : marks)
         EXPECT_EQ(orientationLine(m.in), m.out) << m.in;
 
-    NotificationData d{"João", "REX", "AGENDADO", " ", "CANINA", QDateTime(QDate(2026, 3, 10), QTime(9, 5)),
+    NotificationData d{"João",           "REX",
+                       "AGENDADO",       " ",
+                       "CANINA",         QDateTime(QDate(2026, 3, 10), QTime(9, 5)),
                        "Av. Norte, 200", "Jejum<br>\nDocumento"};
     const QStringList lines = notificationLines(d);
     ASSERT_EQ(lines.size(), 10);

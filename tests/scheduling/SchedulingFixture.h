@@ -29,15 +29,18 @@ protected:
         qputenv("NURV_CONFIG", "/nonexistent/nurv.conf");
         m_area = new QMdiArea;
         setWorkspace(m_area);
-        exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Descricao, Ind_Status) values "
-             "(1, 'CENTRAL', 'Rua Um, 1', 'ATIVO'), (2, 'NORTE', 'Av. Norte, 200', null), "
-             "(3, 'VELHA', 'Rua Velha', 'Inativo ')");
+        exec(
+            "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Descricao, Ind_Status) values "
+            "(1, 'CENTRAL', 'Rua Um, 1', 'ATIVO'), (2, 'NORTE', 'Av. Norte, 200', null), "
+            "(3, 'VELHA', 'Rua Velha', 'Inativo ')");
         exec("insert into atendimento_status (Id_Atendimento_Status, Nome) values (1, 'AGENDADO '), (2, 'CANCELADO')");
         exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA')");
-        exec("insert into proprietario (Id_Proprietario, Nome, id_Unidade_Trabalho, Status_Registro) values "
-             "(10, 'ANA', 2, 'ATIVO'), (11, 'BRUNO', 3, 'ATIVO')");
-        exec("insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome, Esterilizado) values "
-             "(100, 10, 1, 'REX', 'NAO'), (101, 10, 1, 'MIMI', null), (110, 11, 1, 'TOTO', 'NAO')");
+        exec(
+            "insert into proprietario (Id_Proprietario, Nome, id_Unidade_Trabalho, Status_Registro) values "
+            "(10, 'ANA', 2, 'ATIVO'), (11, 'BRUNO', 3, 'ATIVO')");
+        exec(
+            "insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome, Esterilizado) values "
+            "(100, 10, 1, 'REX', 'NAO'), (101, 10, 1, 'MIMI', null), (110, 11, 1, 'TOTO', 'NAO')");
     }
 
     void TearDown() override {

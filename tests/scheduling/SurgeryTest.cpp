@@ -73,8 +73,9 @@ TEST(SurgeryLines, EachLineWithItsFallbacks) {
     for (const auto& c : cases)
         EXPECT_EQ(c.line(c.row), c.expected);
 
-    const QString d = "Declaro que todas as informações prestadas acima são verdadeiras e autorizo a internação por 3 "
-                      "horas do animal identificado para que seja realizada a cirurgia de:";
+    const QString d =
+        "Declaro que todas as informações prestadas acima são verdadeiras e autorizo a internação por 3 "
+        "horas do animal identificado para que seja realizada a cirurgia de:";
     EXPECT_EQ(declarationText(5, {{"OSH", "Castração fêmea"}}), d + "OSH.Castração fêmea");
     EXPECT_EQ(declarationText(5, {{"A", "a1"}, {"B", "b1"}}), d + ",( A.a1),( B.b1)");
     EXPECT_EQ(declarationText(5, {}), "Procedimento não expecificado!");
@@ -84,7 +85,8 @@ TEST(SurgeryLines, EachLineWithItsFallbacks) {
 TEST_F(SchedulingTest, SurgeryAuthorisationPrintsASavedAttendanceOnly) {
     exec("insert into tipo_procedimento (Id_Tipo_Procedimento, Nome, Descricao) values (1, 'B', 'b1'), (2, 'A', 'a1')");
     const int key = addAttendance(kAna, kRex, QDateTime(day, QTime(0, 0)));
-    exec("update atendimento set Ind_Autoriza_Cirurgia = 'NAO', Inserido_Por = 999 where Id_Atendimento = :k", {{"k", key}});
+    exec("update atendimento set Ind_Autoriza_Cirurgia = 'NAO', Inserido_Por = 999 where Id_Atendimento = :k",
+         {{"k", key}});
     exec("insert into procedimento (Id_Tipo_Procedimento, Id_Atendimento) values (2, :k), (1, :k)", {{"k", key}});
     auto* form = TfrmAgendaNovoAtendimento::openFromAgenda(day, key);
 

@@ -29,10 +29,11 @@ protected:
 
     // The profile's rows as stored: form and the five rights, in key order.
     QStringList storedRights(int perfil) {
-        const db::RowSet rows = db::run(db::kMain,
-                                        "select Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir from perfil_form"
-                                        " where Id_Perfil = :p order by Id_Form",
-                                        {{"p", perfil}});
+        const db::RowSet rows =
+            db::run(db::kMain,
+                    "select Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir from perfil_form"
+                    " where Id_Perfil = :p order by Id_Form",
+                    {{"p", perfil}});
         QStringList out;
         for (int r = 0; r < rows.count(); ++r) {
             QString line;
@@ -50,8 +51,9 @@ protected:
 TEST_F(GrupoTest, InsertNeedsAListRefusesAFormTwiceAndWritesProfileAndRights) {
     EXPECT_EQ(form->pgcPrincipal->tabText(1), "Formulário / Relatório");
     include("Formulário", "TFRMUNIDADE");
-    EXPECT_EQ(prompts.last(), "É necessário que o arquivo esteja no modo de inserção ou edição para incluir ou "
-                              "excluir um novo formulário ou relatório.");
+    EXPECT_EQ(prompts.last(),
+              "É necessário que o arquivo esteja no modo de inserção ou edição para incluir ou "
+              "excluir um novo formulário ou relatório.");
     trigger(form, "actAppend");
     type(form, "dbeNome", "recepcao");
     trigger(form, "actPost");

@@ -3,11 +3,11 @@
 
 #include "common/access/FormOpening.h"
 #include "common/access/Session.h"
-#include "shell/menu/MenuModel.h"
 #include "shell/ShellForms.h"
+#include "shell/menu/MenuModel.h"
 #include "shell/menu/UMenuPrincipal.h"
-#include "shell/units/UUnidade.h"
 #include "shell/menu/WindowArrangement.h"
+#include "shell/units/UUnidade.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -31,9 +31,16 @@ protected:
     }
     void grant(int form, const QString& visualizar = "S", const QString& incluir = "S", const QString& alterar = "S",
                const QString& excluir = "S", const QString& imprimir = "S", int perfil = 10) {
-        exec("insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-             "values (:p, :f, :v, :i, :a, :e, :m)",
-             {{"p", perfil}, {"f", form}, {"v", visualizar}, {"i", incluir}, {"a", alterar}, {"e", excluir}, {"m", imprimir}});
+        exec(
+            "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
+            "values (:p, :f, :v, :i, :a, :e, :m)",
+            {{"p", perfil},
+             {"f", form},
+             {"v", visualizar},
+             {"i", incluir},
+             {"a", alterar},
+             {"e", excluir},
+             {"m", imprimir}});
     }
     QStringList enabled() {
         QStringList out;
@@ -65,8 +72,9 @@ TEST_F(Menu, RowsGrantTheirTagsAndTagZeroGrantsEveryUnnumberedItem) {
     grant(1);
     grant(241);
     main->configuraMenu();
-    QStringList expected{"actExportaTabelaAgendamento", "actManual", "actRelAgendaAnual", "actRelAgendaDiaria",
-                         "actRelAgendaMensal", "actRelImprimeCarteirinha", "actRelProprietarioAnimal", "actUnidade"};
+    QStringList expected{"actExportaTabelaAgendamento", "actManual",          "actRelAgendaAnual",
+                         "actRelAgendaDiaria",          "actRelAgendaMensal", "actRelImprimeCarteirinha",
+                         "actRelProprietarioAnimal",    "actUnidade"};
     expected.sort();
     EXPECT_EQ(enabled(), expected);
     EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");

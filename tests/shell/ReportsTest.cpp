@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShellFixture.h"
 
-#include "common/access/FormOpening.h"
-#include "common/ReportParts.h"
 #include "ReportText.h"
+#include "common/ReportParts.h"
+#include "common/access/FormOpening.h"
 #include "platform/report/Output.h"
 #include "shell/ShellForms.h"
+#include "shell/profiles/URel_Perfil.h"
 #include "shell/units/URelUnidade.h"
 #include "shell/users/URelUsuario.h"
-#include "shell/profiles/URel_Perfil.h"
-
 
 class ShellReports : public ShellTest {};
 
@@ -72,9 +71,10 @@ TEST_F(ShellReports, ProfilesGroupRightsAndMarkMissingForms) {
     exec("insert into form (Id_Form, Nome, Tipo_Form, tag) values (1, 'Cadastro de unidade', 'F', 1)");
     exec("insert into form (Id_Form, Nome, Tipo_Form, tag) values (25, 'Relatorio de unidades', 'R', 25)");
     for (int form : {1, 25, 999})
-        exec("insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-             "values (10, :f, 'S', 'N', 'S', 'N', 'S')",
-             {{"f", form}});
+        exec(
+            "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
+            "values (10, :f, 'S', 'N', 'S', 'N', 'S')",
+            {{"f", form}});
     TfrmRel_Perfil profiles;
     const QString t = printedText(profiles);
     EXPECT_TRUE(t.contains("Operador")) << t.toStdString();

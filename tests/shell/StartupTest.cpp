@@ -3,15 +3,17 @@
 #include "TestDatabase.h"
 
 #include "common/Process.h"
-#include "common/schema/SchemaScripts.h"
 #include "common/access/Session.h"
+#include "common/schema/SchemaScripts.h"
 #include "platform/db/Query.h"
 #include "platform/db/Schema.h"
 #include "shell/NurvApp.h"
+#include "shell/UdtmPrincipal.h"
 #include "shell/login/ULogin.h"
 #include "shell/menu/UMenuPrincipal.h"
-#include "shell/UdtmPrincipal.h"
 
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
@@ -27,9 +29,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
-#include <gtest/gtest.h>
 #include <random>
-#include <sys/stat.h>
 
 namespace {
 
@@ -78,7 +78,8 @@ protected:
     // Every name under the temporary folder, to see that nothing was written.
     QStringList listing() const {
         QStringList out;
-        QDirIterator it(dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+        QDirIterator it(dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
         while (it.hasNext())
             out << it.next();
         out.sort();
@@ -131,9 +132,10 @@ TEST_F(Startup, EmbeddedDefaultIsCreatedOnFirstStartAndReusedOnTheSecond) {
     {
         TdtmPrincipal dtm;
         EXPECT_TRUE(QFile::exists(data("nurv.db")));
-        EXPECT_EQ(db::toText(db::run(db::kMain, "select Login from usuario where Id_Usuario = 1", {}).row(0)[0]), "ADMIN");
-        const db::RowSet weeks = db::run(db::kMain,
-                                         "select count(*), min(nrideano), max(nrideano) from semana_epidemiologica", {});
+        EXPECT_EQ(db::toText(db::run(db::kMain, "select Login from usuario where Id_Usuario = 1", {}).row(0)[0]),
+                  "ADMIN");
+        const db::RowSet weeks =
+            db::run(db::kMain, "select count(*), min(nrideano), max(nrideano) from semana_epidemiologica", {});
         EXPECT_GT(db::toInt(weeks.row(0)[0]), 41 * 52);
         EXPECT_EQ(db::toInt(weeks.row(0)[1]), 2000);
         EXPECT_EQ(db::toInt(weeks.row(0)[2]), 2040);
@@ -354,8 +356,9 @@ TEST_F(Startup, APostgresDatabaseNotInUtf8IsRefusedBeforeAnythingIsMadeInIt) {
 
 TEST_F(Startup, ValuesWithCommasAreReadAsWritten) {
     // Qt's reader splits an unquoted value at its commas: a password or a subject keeps them all the same.
-    writeConfig("[database]\nengine=postgresql\nhost=db.example\nuser=nurv\npassword=a,b c,\n"
-                "[mail]\nsubject=Centro de Zoonoses, Prefeitura\n");
+    writeConfig(
+        "[database]\nengine=postgresql\nhost=db.example\nuser=nurv\npassword=a,b c,\n"
+        "[mail]\nsubject=Centro de Zoonoses, Prefeitura\n");
     const db::Settings s = readSettings(config);
     EXPECT_EQ(s.password, "a,b c,");
     EXPECT_EQ(s.host, "db.example");
@@ -367,14 +370,16 @@ TEST_F(Startup, ValuesWithCommasAreReadAsWritten) {
 TEST_F(Startup, FolderNameWithUriCharactersAttachesTheOtherDatabasesReadOnly) {
     db::Settings s;
     s.directory = dir.filePath("a#b?c%d e");
-    db::installSchema(s, schemaScripts(false) << db::Script{db::Target::Padrao,
-                                                           "insert into bairro (num_bair, nom_bair) values (7, 'CENTRO');"});
+    db::installSchema(s, schemaScripts(false) << db::Script{
+                             db::Target::Padrao, "insert into bairro (num_bair, nom_bair) values (7, 'CENTRO');"});
     writeConfig("[database]\nengine=sqlite\ndirectory=a#b?c%d e\n");
     TdtmPrincipal dtm;
-    EXPECT_EQ(db::toText(db::run(db::kMain, "select nom_bair from padrao.bairro where num_bair = :n", {{"n", 7}}).row(0)[0]),
-              "CENTRO");
+    EXPECT_EQ(
+        db::toText(db::run(db::kMain, "select nom_bair from padrao.bairro where num_bair = :n", {{"n", 7}}).row(0)[0]),
+        "CENTRO");
     EXPECT_EQ(count("select count(*) from zzoo01.sa001041"), 0);
-    EXPECT_THROW(db::run(db::kMain, "insert into padrao.bairro (num_bair, nom_bair) values (8, 'NOVO')", {}), db::Error);
+    EXPECT_THROW(db::run(db::kMain, "insert into padrao.bairro (num_bair, nom_bair) values (8, 'NOVO')", {}),
+                 db::Error);
     EXPECT_THROW(db::run(db::kMain, "delete from zzoo01.sa001041", {}), db::Error);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               (QStringList{"a#b?c%d e", "nurv.conf"}));

@@ -8,9 +8,9 @@
 #include "common/access/Session.h"
 #include "platform/report/PreviewWindow.h"
 #include "shell/ShellForms.h"
-#include "shell/profiles/UGrupo.h"
 #include "shell/login/ULogin.h"
 #include "shell/menu/UMenuPrincipal.h"
+#include "shell/profiles/UGrupo.h"
 #include "shell/profiles/UPerfilUsuarioPesquisa.h"
 #include "shell/units/URelUnidade.h"
 #include "shell/units/UUnidade.h"
@@ -33,8 +33,9 @@ protected:
         exec("insert into form (Id_Form, Nome, Tipo_Form, tag) values (1, 'TfrmUnidade', 'F', 1)");
         exec("insert into form (Id_Form, Nome, Tipo_Form, tag) values (2, 'TfrmGrupo', 'F', 2)");
         exec("insert into form (Id_Form, Nome, Tipo_Form, tag) values (3, 'TfrmUsuario', 'F', 3)");
-        exec("insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-             "values (10, 1, 'S', 'S', 'S', 'S', 'S')");
+        exec(
+            "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
+            "values (10, 1, 'S', 'S', 'S', 'S', 'S')");
         loginAsAdmin();
         NomeUnidadeLogada = "Central";
         main = std::make_unique<TfrmMenuPrincipal>();

@@ -5,8 +5,8 @@
 
 #include "common/access/Session.h"
 #include "shell/forms/UFrmSistema.h"
-#include "shell/menu/UInformacaoSistema.h"
 #include "shell/login/UTracaSenha.h"
+#include "shell/menu/UInformacaoSistema.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -90,8 +90,8 @@ TEST_F(AccessTest, FormsRegistryKeysStatusAndTheDeleteOfAGrantedForm) {
     prompts.confirmations = {false, true};
     trigger(form, "actDelete");
     trigger(form, "actDelete");
-    EXPECT_EQ(prompts.texts(),
-              QStringList({question, question, "O formulário está sendo usado por um perfil e não pode ser excluído."}));
+    EXPECT_EQ(prompts.texts(), QStringList({question, question,
+                                            "O formulário está sendo usado por um perfil e não pode ser excluído."}));
     EXPECT_EQ(count("form"), 2);
     form->qryPrincipal->first();
     prompts.clear();
@@ -108,7 +108,8 @@ TEST_F(AccessTest, AboutBoxNamesTheDatabaseItWorksOn) {
     const QString line = about->findChild<QLabel*>("lblServidor")->text();
     const db::Settings s = db::settings();
     if (testingPostgres())
-        EXPECT_TRUE(line.startsWith("Servidor NURV: " + s.host) && line.endsWith("/" + s.database)) << line.toStdString();
+        EXPECT_TRUE(line.startsWith("Servidor NURV: " + s.host) && line.endsWith("/" + s.database))
+            << line.toStdString();
     else
         EXPECT_TRUE(QFile::exists(line.mid(QString("Servidor NURV: ").size()))) << line.toStdString();
     db::Settings remote{db::Engine::PostgreSQL, {}, "srv", 5433, "nurv", "u", "p"};

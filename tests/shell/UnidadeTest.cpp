@@ -14,14 +14,15 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QSqlDatabase>
-#include <QTableView>
 #include <QTabWidget>
+#include <QTableView>
 
 namespace {
 
 QString status(const QVariant& key) {
-    return db::toText(db::run(db::kMain, "select Ind_Status from unidade_trabalho where Id_Unidade_Trabalho = :k",
-                              {{"k", key}}).row(0)[0]);
+    return db::toText(
+        db::run(db::kMain, "select Ind_Status from unidade_trabalho where Id_Unidade_Trabalho = :k", {{"k", key}})
+            .row(0)[0]);
 }
 
 TEST_F(UnidadeTest, MenuAction001OpensAnEmptyRegisterOfItsOwnShape) {
@@ -96,9 +97,10 @@ TEST_F(UnidadeTest, NameOfBlanksIsRefusedAndTheRowStaysBeingTyped) {
 }
 
 TEST_F(UnidadeTest, AlterarRecordsOnlyTheModificationAudit) {
-    exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status, Inserido_Por, Inserido_Em) "
-         "values (3, 'SUL', 'ATIVO', 9, :em)",
-         {{"em", QDateTime(QDate(2020, 5, 4), QTime(10, 11, 12))}});
+    exec(
+        "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status, Inserido_Por, Inserido_Em) "
+        "values (3, 'SUL', 'ATIVO', 9, :em)",
+        {{"em", QDateTime(QDate(2020, 5, 4), QTime(10, 11, 12))}});
     TfrmUnidade* form = openUnidade();
     trigger(form, "actRefresh");
     QTest::keyClick(form->dbcAtivo, Qt::Key_Space);  // browsing: the check box does not change
@@ -130,13 +132,15 @@ TEST_F(UnidadeTest, AlterarRecordsOnlyTheModificationAudit) {
 
 // A row of each table that refers to a unit, in the order the delete checks them.
 const QList<QPair<QString, QString>> kReferences{
-    {"unidade_trabalho_profissional", "insert into unidade_trabalho_profissional (Id_Unidade_Trabalho, Id_Profissional) values (:u, 1)"},
+    {"unidade_trabalho_profissional",
+     "insert into unidade_trabalho_profissional (Id_Unidade_Trabalho, Id_Profissional) values (:u, 1)"},
     {"atendimento", "insert into atendimento (Id_Unidade_Trabalho) values (:u)"},
     {"jornada_trabalho", "insert into jornada_trabalho (Id_Jornada_Trabalho, Id_Unidade_Trabalho) values (1, :u)"},
     {"impedimento", "insert into impedimento (Id_Impedimento, Id_Unidade_Trabalho) values (1, :u)"},
     {"profissional", "insert into profissional (Id_Profissional, Id_Unidade_Trabalho) values (1, :u)"},
     {"usuario", "insert into usuario (Id_Unidade_Trabalho, Nome) values (:u, 'ANA')"},
-    {"jornada_trabalho_execao", "insert into jornada_trabalho_execao (Id_Jornada_Trabalho_Execao, Id_Unidade_Trabalho) values (1, :u)"},
+    {"jornada_trabalho_execao",
+     "insert into jornada_trabalho_execao (Id_Jornada_Trabalho_Execao, Id_Unidade_Trabalho) values (1, :u)"},
 };
 const QString kEmUso = "A unidade de trabalho não pode ser excluída, ela esta sendo usado pelo sistema.";
 
@@ -202,9 +206,11 @@ TEST_F(UnidadeTest, DeleteTheServerRefusesIsRolledBackWithTheRegistersMessage) {
     if (testingPostgres()) {
         ddl("create function recusa_exclusao() returns trigger language plpgsql as "
             "$$ begin raise exception 'unidade protegida'; end $$");
-        ddl("create trigger recusa_exclusao before delete on unidade_trabalho for each row execute function recusa_exclusao()");
+        ddl("create trigger recusa_exclusao before delete on unidade_trabalho for each row execute function "
+            "recusa_exclusao()");
     } else {
-        ddl("create trigger recusa_exclusao before delete on unidade_trabalho begin select raise(abort, 'unidade protegida'); end");
+        ddl("create trigger recusa_exclusao before delete on unidade_trabalho begin select raise(abort, 'unidade "
+            "protegida'); end");
     }
     Undo drop{[] {
         ddl(testingPostgres() ? "drop trigger recusa_exclusao on unidade_trabalho" : "drop trigger recusa_exclusao");
@@ -297,7 +303,8 @@ TEST_F(UnidadeTest, SearchOpensCentredAndWholeAndNeitherItNorTheWindowsCloseBoxL
     const QRect dialog = qobject_cast<QMdiSubWindow*>(search->parentWidget())->geometry();
     EXPECT_LE((dialog.center() - area->viewport()->rect().center()).manhattanLength(), 2);
     EXPECT_GE(search->dbgPrincipal->viewport()->width(),
-              search->dbgPrincipal->columnWidth(0) + search->dbgPrincipal->columnWidth(1)) << "no column is cut";
+              search->dbgPrincipal->columnWidth(0) + search->dbgPrincipal->columnWidth(1))
+        << "no column is cut";
 
     trigger(form, "actEdit");
     EXPECT_EQ(form->focusWidget(), form->dbeNome) << "Alterar";
@@ -344,7 +351,8 @@ TEST_F(UnidadeTest, ANewKeyTakenMeanwhileIsTriedOnceMoreWithTheNext) {
     form->show();
     form->otherWorkstation = [](int key) {
         OtherWorkstation station;
-        EXPECT_TRUE(station.exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (?, 'DE LA')", {key}));
+        EXPECT_TRUE(
+            station.exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (?, 'DE LA')", {key}));
     };
     trigger(form, "actAppend");
     QTest::keyClicks(form->dbeNome, "daqui");
@@ -357,8 +365,9 @@ TEST_F(UnidadeTest, ANewKeyTakenMeanwhileIsTriedOnceMoreWithTheNext) {
 
 TEST_F(UnidadeTest, RightsOfForm1HideTheFourActionsOfANewRegisterOnly) {
     TfrmUnidade* earlier = openUnidade();
-    exec("insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-         "values (1000, 1, 'S', 'N', 'N', 'N', 'N')");
+    exec(
+        "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
+        "values (1000, 1, 'S', 'N', 'N', 'N', 'N')");
     TfrmUnidade* later = openUnidade();
     for (const char* name : {"actAppend", "actEdit", "actDelete", "actPrint"}) {
         EXPECT_FALSE(later->findChild<QAction*>(name)->isVisible()) << name;
@@ -382,7 +391,8 @@ TEST_F(UnidadeTest, ClickOnAGridTitleSortsAndMarksTheColumn) {
     EXPECT_EQ(form->qryPrincipal->text().count("order by"), 1);
     const QPalette palette = QApplication::palette();
     const QAbstractItemModel* model = form->dbgPrincipal->model();
-    EXPECT_EQ(model->index(0, 2).data(Qt::BackgroundRole).value<QBrush>().color(), palette.color(QPalette::ToolTipBase));
+    EXPECT_EQ(model->index(0, 2).data(Qt::BackgroundRole).value<QBrush>().color(),
+              palette.color(QPalette::ToolTipBase));
     EXPECT_EQ(model->index(0, 0).data(Qt::BackgroundRole).value<QBrush>().color(), palette.color(QPalette::Base))
         << "the grey code column takes the window colour too";
     EXPECT_TRUE(prompts.asked.isEmpty());

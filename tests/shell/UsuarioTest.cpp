@@ -110,10 +110,11 @@ TEST_F(UsuarioTest, OwnersWebAccountsAreListedButNotDeleted) {
     form->openUser(plain);
     prompts.clear();
     trigger(form, "actDelete");
-    EXPECT_EQ(prompts.texts(),
-              QStringList({QString("Você esta preste a deletar a definitivamento o usuário nº: %1\n deseje continuar?")
-                               .arg(plain),
-                           "Operação realizada com sucesso!"}));
+    EXPECT_EQ(
+        prompts.texts(),
+        QStringList(
+            {QString("Você esta preste a deletar a definitivamento o usuário nº: %1\n deseje continuar?").arg(plain),
+             "Operação realizada com sucesso!"}));
     EXPECT_EQ(count("usuario"), 2);
 }
 

@@ -3,13 +3,13 @@
 // Reads a dBase file back through an independent reader (Debian's python3-dbf, run as a subprocess): its
 // field names and types and every row's values, texts stripped, dates as yyyy-MM-dd, nulls as null.
 
+#include <gtest/gtest.h>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QStringList>
 #include <QVariantList>
-#include <gtest/gtest.h>
 
 struct DbfContents {
     QStringList names;  // lower case, as the reader gives them

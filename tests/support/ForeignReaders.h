@@ -4,6 +4,8 @@
 // GIS programs, which also reads the ".cpg" side file) and python3's dbfread (which trusts the language
 // driver alone). Each gives the code page it decided on and the rows' texts; texts are compared whole.
 
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -12,8 +14,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QStringList>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
 
 // A name with characters that Windows-1252 holds and Latin-1 does not, characters it does not hold (a
 // Czech letter, a CJK one, an emoji beyond UTF-16's first plane) and an accent typed apart from its letter.
@@ -22,8 +22,8 @@ inline const QString kNameBeyondLatin1 = QString::fromUtf8("ŠÁRKA “ŒIL” �
 inline const QString kNameBeyondLatin1Written = QString::fromUtf8("ŠÁRKA “ŒIL” – ™ € ? ? ? é");
 
 struct ForeignTable {
-    QString encoding;                         // the code page the reader decided on
-    QList<QHash<QString, QString>> rows;      // field name in lower case -> text, trimmed
+    QString encoding;                     // the code page the reader decided on
+    QList<QHash<QString, QString>> rows;  // field name in lower case -> text, trimmed
     QStringList column(const QString& field) const {
         QStringList values;
         for (const auto& row : rows)

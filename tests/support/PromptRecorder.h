@@ -29,7 +29,7 @@ struct RecordedPreview {
 
 class PromptRecorder : public Prompts::Handler {
 public:
-    PromptRecorder();   // installs itself
+    PromptRecorder();  // installs itself
     ~PromptRecorder() override;
 
     QList<RecordedPrompt> asked;
@@ -37,19 +37,25 @@ public:
     QStringList fileNames;      // answers to the next file-name prompts, in order
     QList<RecordedPreview> previews;
     QList<RecordedFileDialog> fileDialogs;
-    QStringList progresses;     // the texts of the long work shown, in order
-    int cancelAfterSteps = -1;  // the user presses "Cancelar" at that step of the next cancellable work
+    QStringList progresses;            // the texts of the long work shown, in order
+    int cancelAfterSteps = -1;         // the user presses "Cancelar" at that step of the next cancellable work
     std::function<void()> duringWork;  // run at each step of long work (what a user might click meanwhile)
     bool cursorDuringPrompt = false;   // whether any prompt was asked under the wait cursor
 
     QStringList texts() const;
     QString last() const { return asked.isEmpty() ? QString() : asked.last().text; }
     bool saw(const QString& text) const { return texts().contains(text); }
-    void clear() { asked.clear(); previews.clear(); fileDialogs.clear(); progresses.clear(); }
+    void clear() {
+        asked.clear();
+        previews.clear();
+        fileDialogs.clear();
+        progresses.clear();
+    }
 
     void message(Prompts::Kind kind, const QString& title, const QString& text) override;
     bool confirm(const QString& title, const QString& text) override;
-    QString fileName(Prompts::Kind kind, const QString& caption, const QString& filter, const QString& suggested) override;
+    QString fileName(Prompts::Kind kind, const QString& caption, const QString& filter,
+                     const QString& suggested) override;
     void preview(const std::shared_ptr<report::Report>& report, bool modal) override;
     std::unique_ptr<Prompts::Progress> progress(const QString& text, bool cancellable) override;
 };

@@ -39,7 +39,9 @@ inline QStringList widthFaults(const report::Report& report, const report::Docum
                 const Ink ink{QRectF(x, e.rect.top() + n * e.lineHeight, width, e.lineHeight), lines[n], i};
                 if (width > e.rect.width() + eps)
                     faults << page + QStringLiteral("\"%1\" is %2 pt wide in a box of %3 pt")
-                                         .arg(ink.text).arg(width, 0, 'f', 1).arg(e.rect.width(), 0, 'f', 1);
+                                         .arg(ink.text)
+                                         .arg(width, 0, 'f', 1)
+                                         .arg(e.rect.width(), 0, 'f', 1);
                 if (ink.box.right() > margin + eps)
                     faults << page + QStringLiteral("\"%1\" passes the right margin").arg(ink.text);
                 inks.push_back(ink);

@@ -2,17 +2,17 @@
 // The tests' SMTP sink: an aiosmtpd process and the folder its handler writes the messages into.
 #include "SmtpSink.h"
 
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QThread>
-#include <arpa/inet.h>
-#include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
@@ -50,9 +50,14 @@ SmtpSink::SmtpSink(Answers mode) {
     env.insert(QStringLiteral("PYTHONPATH"), QFileInfo(QStringLiteral(NURV_SMTP_SINK_SCRIPT)).absolutePath());
     m_process.setProcessEnvironment(env);
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QStringList arguments{QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"), QStringLiteral("-l"),
-                          QStringLiteral("127.0.0.1:%1").arg(m_port), QStringLiteral("-c"),
-                          QStringLiteral("smtp_sink.Sink"), m_folder.path()};
+    QStringList arguments{QStringLiteral("-m"),
+                          QStringLiteral("aiosmtpd"),
+                          QStringLiteral("-n"),
+                          QStringLiteral("-l"),
+                          QStringLiteral("127.0.0.1:%1").arg(m_port),
+                          QStringLiteral("-c"),
+                          QStringLiteral("smtp_sink.Sink"),
+                          m_folder.path()};
     if (mode == Answers::NotTheMessage)
         arguments << QStringLiteral("stall");
     m_process.start(QStringLiteral("/usr/bin/python3"), arguments);

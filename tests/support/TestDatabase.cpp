@@ -2,19 +2,19 @@
 #include "TestDatabase.h"
 
 #include "common/Process.h"
-#include "common/schema/SchemaScripts.h"
 #include "common/access/Session.h"
+#include "common/schema/SchemaScripts.h"
 #include "platform/db/Schema.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <atomic>
 #include <QFile>
 #include <QPointer>
-#include <QWidget>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QWidget>
+#include <atomic>
 
 namespace {
 
@@ -144,18 +144,14 @@ void DbTest::loginAsAdmin() {
     NomePerfilLogado = QStringLiteral("ADMINISTRADOR");
 }
 
-void DbTest::exec(const QString& sql, const QVariantHash& params) {
-    db::run(db::kMain, sql, params);
-}
+void DbTest::exec(const QString& sql, const QVariantHash& params) { db::run(db::kMain, sql, params); }
 
 QVariant DbTest::scalar(const QString& sql, const QVariantHash& params) {
     const db::RowSet rows = db::run(db::kMain, sql, params);
     return rows.count() > 0 ? rows.row(0)[0] : QVariant();
 }
 
-int DbTest::count(const QString& table) {
-    return db::toInt(scalar(QStringLiteral("select count(*) from ") + table));
-}
+int DbTest::count(const QString& table) { return db::toInt(scalar(QStringLiteral("select count(*) from ") + table)); }
 
 OtherWorkstation::OtherWorkstation(int waitMs) {
     static std::atomic<int> made{0};
@@ -220,7 +216,8 @@ void DbTest::writePadrao(const QStringList& statements) {
         ASSERT_TRUE(padrao.open());
         for (const QString& s : statements) {
             QSqlQuery q(padrao);
-            ASSERT_TRUE(q.exec(QString(s).replace(QStringLiteral("{p}"), QString()))) << q.lastError().text().toStdString();
+            ASSERT_TRUE(q.exec(QString(s).replace(QStringLiteral("{p}"), QString())))
+                << q.lastError().text().toStdString();
         }
         padrao.close();
     }

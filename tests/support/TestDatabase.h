@@ -6,9 +6,9 @@
 #include "PromptRecorder.h"
 #include "platform/db/Query.h"
 
+#include <gtest/gtest.h>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
 
 // The settings of the engine under test; each call for PostgreSQL names the same per-process database.
@@ -58,4 +58,3 @@ public:
 private:
     QString m_name;
 };
-

@@ -121,7 +121,8 @@ void chooseItem(QComboBox* combo, int index) {
     }
     activate(combo);
     // A click on an editable combo's text only places the cursor: its list opens on the arrow, at the right.
-    const QPoint opener = combo->isEditable() ? QPoint(combo->width() - 6, combo->height() / 2) : combo->rect().center();
+    const QPoint opener =
+        combo->isEditable() ? QPoint(combo->width() - 6, combo->height() / 2) : combo->rect().center();
     QTest::mouseClick(combo, Qt::LeftButton, Qt::NoModifier, opener);
     settle();
     QAbstractItemView* view = combo->view();

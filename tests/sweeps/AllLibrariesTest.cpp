@@ -5,8 +5,8 @@
 #include "SweepTest.h"
 #include "UserInput.h"
 
-#include "common/rules/EpiWeeks.h"
 #include "common/access/FormOpening.h"
+#include "common/rules/EpiWeeks.h"
 #include "shell/menu/UMenuPrincipal.h"
 
 #include <QAbstractButton>
@@ -17,10 +17,10 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
-#include <QStandardPaths>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <functional>
 
@@ -40,8 +40,13 @@ protected:
         db::Transaction weeks;  // one commit: quicker on SQLite
         for (int y : {year - 1, year, year + 1})
             for (const EpiWeek& w : epiWeeksOfYear(y))
-                exec("insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep) values (:a, :n, :i, :f)",
-                     {{"a", y}, {"n", w.week}, {"i", QDateTime(w.first, QTime(0, 0))}, {"f", QDateTime(w.last, QTime(0, 0))}});
+                exec(
+                    "insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep) values (:a, :n, :i, "
+                    ":f)",
+                    {{"a", y},
+                     {"n", w.week},
+                     {"i", QDateTime(w.first, QTime(0, 0))},
+                     {"f", QDateTime(w.last, QTime(0, 0))}});
         weeks.commit();
     }
 
@@ -107,12 +112,21 @@ TEST_F(AllLibraries, EverySubsystemRefusesWithItsOwnTexts) {
     } cases[] = {
         // 1 - the shell
         {"actTrocaSenha", [](QWidget* f) { press(f, "bmpOK"); }, "Falta digitar a senha atual."},
-        {"actFormSistema", [](QWidget* f) { tool(f, "actAppend"); tool(f, "actPost"); },
+        {"actFormSistema",
+         [](QWidget* f) {
+             tool(f, "actAppend");
+             tool(f, "actPost");
+         },
          "Falta preencher o nome do formulário!"},
         // 2 - owners and animals
-        {"actProprietario_Animal", [](QWidget* f) { tool(f, "actAppend"); tool(f, "actPost"); },
+        {"actProprietario_Animal",
+         [](QWidget* f) {
+             tool(f, "actAppend");
+             tool(f, "actPost");
+         },
          "Falta preencher campo unidade."},
-        {"actTransferir_Animal", [](QWidget* f) { press(f, "bmpTransferir"); }, "Falta selecionar o primeiro proprietário!"},
+        {"actTransferir_Animal", [](QWidget* f) { press(f, "bmpTransferir"); },
+         "Falta selecionar o primeiro proprietário!"},
         // 3 - the agenda and the booking
         {"actAgenda", [](QWidget* f) { press(f, "BitBtn3"); }, "Nenhum registro encontrado."},
         {"actAgenda",
@@ -130,20 +144,30 @@ TEST_F(AllLibraries, EverySubsystemRefusesWithItsOwnTexts) {
          },
          "Falta selecionar a unidade de trabalho."},
         // 4 - the professionals
-        {"actProfissional", [](QWidget* f) { tool(f, "actAppend"); press(f, "btnIncluirAtendimento"); },
+        {"actProfissional",
+         [](QWidget* f) {
+             tool(f, "actAppend");
+             press(f, "btnIncluirAtendimento");
+         },
          "Falta selecionar um dia da semana."},
         // 5 - the availability map
-        {"actMapaDisponibilidade", [](QWidget* f) { press(f, "bmpNovaVaga"); press(f, "bmpGravar"); },
+        {"actMapaDisponibilidade",
+         [](QWidget* f) {
+             press(f, "bmpNovaVaga");
+             press(f, "bmpGravar");
+         },
          "O preenchimento do campo \"Unidade\" é obrigatório."},
         // 6 - the exports
-        {"actExtratorTabelasSistema", [](QWidget* f) { press(f, "BitBtn1"); }, "Falta selecionar uma tabela para pesquisa."},
+        {"actExtratorTabelasSistema", [](QWidget* f) { press(f, "BitBtn1"); },
+         "Falta selecionar uma tabela para pesquisa."},
     };
     for (const auto& c : cases) {
         prompts.clear();
         QWidget* form = menu(c.item);
         ASSERT_NE(form, nullptr) << c.item;
         c.drive(form);
-        EXPECT_EQ(prompts.texts(), QStringList{c.refusal}) << c.item << ": " << prompts.texts().join(" | ").toStdString();
+        EXPECT_EQ(prompts.texts(), QStringList{c.refusal})
+            << c.item << ": " << prompts.texts().join(" | ").toStdString();
         closeForms();
     }
 }
@@ -158,7 +182,12 @@ TEST_F(AllLibraries, EverySaveDialogOffersItsFilesFromTheDocumentsFolder) {
         {"actEndereco_Animal", [](QWidget* f) { tool(f, "actExportacao"); }, dbf},
         {"actRegistroOcorrencia", [](QWidget* f) { tool(f, "actExportarIntercorrencia"); }, dbf},
         {"actPesquisaAvancado", [](QWidget* f) { press(f, "BitBtn1"); }, dbf + ";;Texto (*.txt)"},
-        {"actExportaDados", [](QWidget* f) { press(f, "ccbSeleciona_tuto"); press(f, "BitBtn2"); }, dbf},
+        {"actExportaDados",
+         [](QWidget* f) {
+             press(f, "ccbSeleciona_tuto");
+             press(f, "BitBtn2");
+         },
+         dbf},
         {"actExtratorTabelasSistema",
          [](QWidget* f) {
              input::chooseItem(child<QComboBox>(f, "cbbTabela"), "Animal e atendimento");
@@ -173,7 +202,7 @@ TEST_F(AllLibraries, EverySaveDialogOffersItsFilesFromTheDocumentsFolder) {
         documents = QDir::homePath();
     for (const auto& c : cases) {
         prompts.clear();
-        prompts.confirmations << true;  // the advanced search's question on an empty result
+        prompts.confirmations << true;   // the advanced search's question on an empty result
         prompts.fileNames << QString();  // the clerk cancels the dialog
         c.drive(menu(c.item));
         ASSERT_EQ(prompts.fileDialogs.size(), 1) << c.item;
@@ -236,9 +265,10 @@ TEST_F(AllLibraries, TheAgendaReportDialogsHaveTheirWindowButtonsAndThePeriodGro
     QWidget* agenda = menu("actAgenda");
     EXPECT_EQ(opened([agenda] { press(agenda, "bmpLocalizar"); })->objectName(), "frmAgendaLocalizarProp");
     press(agenda, "BitBtn3");
-    exec("insert into atendimento (Id_Proprietario, Id_Animal, Id_Unidade_Trabalho, Id_Unidade_Agendada, "
-         "Data_Hora_Atendimento, Id_Atendimento_Status) values (1, 1, 1, 2, :w, 1)",
-         {{"w", QDateTime(db::serverTime().date(), QTime(9, 0))}});
+    exec(
+        "insert into atendimento (Id_Proprietario, Id_Animal, Id_Unidade_Trabalho, Id_Unidade_Agendada, "
+        "Data_Hora_Atendimento, Id_Atendimento_Status) values (1, 1, 1, 2, :w, 1)",
+        {{"w", QDateTime(db::serverTime().date(), QTime(9, 0))}});
     press(agenda, "BitBtn3");
     EXPECT_EQ(opened([agenda] { press(agenda, "bmpInformacao"); })->objectName(), "frmInformacaoAgenda");
 }

@@ -43,7 +43,8 @@ protected:
         input::chooseItem(combo, index);
         if (!guard)
             return {};
-        EXPECT_EQ(combo->currentText().toStdString(), text.toStdString()) << where.toStdString() << ": the list lost the click";
+        EXPECT_EQ(combo->currentText().toStdString(), text.toStdString())
+            << where.toStdString() << ": the list lost the click";
         ui::FieldLink* link = ui::linkOf(combo);
         if (link && link->writable()) {
             const QVariant stored = link->dataSet()->field(link->field());
@@ -96,7 +97,8 @@ protected:
             if (!data || !first)
                 continue;
             input::turnToPage(first);
-            if (!sweep::triggerNearest(first, {"Alterar", "Edit", "Novo", "Insert"}, [&] { return data && data->isEditing(); }))
+            if (!sweep::triggerNearest(first, {"Alterar", "Edit", "Novo", "Insert"},
+                                       [&] { return data && data->isEditing(); }))
                 continue;
             pass(data);
             if (data && data->isEditing())
@@ -104,11 +106,12 @@ protected:
             if (data && data->isEditing())
                 data->cancel();
         }
-        pass(nullptr);  // the free lists a typed row kept closed
+        pass(nullptr);                                     // the free lists a typed row kept closed
         for (const QPointer<QComboBox>& combo : combos) {  // free lists open only while a row is typed
             if (!combo || boundTo(combo) || left.value(combo) != QLatin1String("disabled"))
                 continue;
-            if (sweep::triggerNearest(combo, {"Alterar", "Edit", "Novo", "Insert"}, [&] { return !combo || combo->isEnabled(); })) {
+            if (sweep::triggerNearest(combo, {"Alterar", "Edit", "Novo", "Insert"},
+                                      [&] { return !combo || combo->isEnabled(); })) {
                 pass(nullptr);
                 if (combo)
                     sweep::triggerNearest(combo, {"Cancelar", "Cancel"}, [&] { return !combo || !combo->isEnabled(); });

@@ -16,22 +16,36 @@ const QSet<QString> kUnreachable{QStringLiteral("TfrmMapaDisponibilidade/dtpData
                                  QStringLiteral("TfrmMapaDisponibilidade/dtpDataFinal")};
 
 // The date entries known today, so that a form that stops opening is noticed.
-const QSet<QString> kKnown{
-    "TfrmPropAnimal/dbeDt_Nascimento", "TfrmPropAnimal/dtpData", "TfrmEndereco_Animal/dbeDataInicial",
-    "TfrmRegistroOcorrencia/mkeDataOcorrencia", "TfrmTransferir_Animal/dtpDataTransferencia",
-    "TfrmPesquisaAvancado/dtpDataInicio", "TfrmPesquisaAvancado/dtpDataFim",
-    "TfrmSelRelDataUnidade/dtpDataInicial", "TfrmSelRelDataUnidade/dtpDataFinal", "TfrmSelAgendaProfissional/dtpInicial",
-    "TfrmSelAgendaProfissional/dtpFinal", "TfrmAgendaNovoAtendimento/dtpData",
-    "TfrmAtendimentoParticular/mkeDt_Atendimento", "TfrmProfissional/dtpDataInicialAtendimento",
-    "TfrmProfissional/dtpDataFinalAtendimento", "TfrmProfissional/dtpDataInicialImpedimento",
-    "TfrmProfissional/dtpDataFinalImpedimento", "TfrmProfissional/dtpDataInicialHoras_Extra",
-    "TfrmProfissional/dtpDataFinalHoras_Extra", "TfrmMapaDisponibilidadeRascunho/mkeData",
-    "TfrmExportaTabelas/dtpInicial", "TfrmExportaTabelas/dtpFinal", "TfrmExportaTabelaAgendamento/dtpDataInicio",
-    "TfrmExportaTabelaAgendamento/dtpDataFim"};
+const QSet<QString> kKnown{"TfrmPropAnimal/dbeDt_Nascimento",
+                           "TfrmPropAnimal/dtpData",
+                           "TfrmEndereco_Animal/dbeDataInicial",
+                           "TfrmRegistroOcorrencia/mkeDataOcorrencia",
+                           "TfrmTransferir_Animal/dtpDataTransferencia",
+                           "TfrmPesquisaAvancado/dtpDataInicio",
+                           "TfrmPesquisaAvancado/dtpDataFim",
+                           "TfrmSelRelDataUnidade/dtpDataInicial",
+                           "TfrmSelRelDataUnidade/dtpDataFinal",
+                           "TfrmSelAgendaProfissional/dtpInicial",
+                           "TfrmSelAgendaProfissional/dtpFinal",
+                           "TfrmAgendaNovoAtendimento/dtpData",
+                           "TfrmAtendimentoParticular/mkeDt_Atendimento",
+                           "TfrmProfissional/dtpDataInicialAtendimento",
+                           "TfrmProfissional/dtpDataFinalAtendimento",
+                           "TfrmProfissional/dtpDataInicialImpedimento",
+                           "TfrmProfissional/dtpDataFinalImpedimento",
+                           "TfrmProfissional/dtpDataInicialHoras_Extra",
+                           "TfrmProfissional/dtpDataFinalHoras_Extra",
+                           "TfrmMapaDisponibilidadeRascunho/mkeData",
+                           "TfrmExportaTabelas/dtpInicial",
+                           "TfrmExportaTabelas/dtpFinal",
+                           "TfrmExportaTabelaAgendamento/dtpDataInicio",
+                           "TfrmExportaTabelaAgendamento/dtpDataFim"};
 
 QString formOf(const QWidget* window) { return QString::fromLatin1(window->metaObject()->className()); }
 
-void trigger(QWidget* window, const char* action) { window->findChild<QAction*>(QString::fromLatin1(action))->trigger(); }
+void trigger(QWidget* window, const char* action) {
+    window->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+}
 
 }  // namespace
 
@@ -85,7 +99,8 @@ protected:
         prepare(window, false);
         for (QLineEdit* edit : window->findChildren<QLineEdit*>())
             EXPECT_TRUE(qobject_cast<ui::DateEdit*>(edit) || !edit->inputMask().contains('/'))
-                << form.toStdString() << ": the date box " << edit->objectName().toStdString() << " is not the date entry";
+                << form.toStdString() << ": the date box " << edit->objectName().toStdString()
+                << " is not the date entry";
         for (QDateTimeEdit* edit : window->findChildren<QDateTimeEdit*>())
             EXPECT_FALSE(edit->displayedSections() & QDateTimeEdit::DateSections_Mask)
                 << form.toStdString() << ": the date picker " << edit->objectName().toStdString()

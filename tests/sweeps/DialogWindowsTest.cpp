@@ -2,13 +2,13 @@
 // The searches a form opens, driven with the clerk's keys at a 1366x768 screen: each opens over the window that
 // opened it, Enter in its text box runs it, and once it closes its opener is in front again with the focus
 // where it was; Enter on a focused button presses it.
-#include "WindowsFixture.h"
 #include "UserInput.h"
+#include "WindowsFixture.h"
 
 #include "../registry/RegistryFixture.h"
-#include "registry/owner/UConsultaProprietario.h"
 #include "registry/events/UProprietarioPesquisa.h"
 #include "registry/events/UTransferir_Animal.h"
+#include "registry/owner/UConsultaProprietario.h"
 #include "shell/login/UTracaSenha.h"
 
 #include <QAbstractItemModel>
@@ -32,11 +32,13 @@ class DialogWindows : public WindowsTest {
 protected:
     void SetUp() override {
         WindowsTest::SetUp();
-        exec("insert into proprietario (Id_Proprietario, Nome, Status_Registro) values "
-             "(1, 'ANA SILVA', 'ATIVO'), (2, 'ANTONIO SOUZA', 'ATIVO'), (3, 'BIA', 'ATIVO')");
+        exec(
+            "insert into proprietario (Id_Proprietario, Nome, Status_Registro) values "
+            "(1, 'ANA SILVA', 'ATIVO'), (2, 'ANTONIO SOUZA', 'ATIVO'), (3, 'BIA', 'ATIVO')");
         exec("insert into animal (Id_Animal, Id_Proprietario, Nome) values (10, 1, 'REX'), (12, 2, 'LOLA')");
         StreetRegister::writePadrao(
-            {"insert into {p}pesquisaLograd (num_logr, num_sequ_logr, tip_logr, nom_logr, tip_bair, num_bair, nom_bair, "
+            {"insert into {p}pesquisaLograd (num_logr, num_sequ_logr, tip_logr, nom_logr, tip_bair, num_bair, "
+             "nom_bair, "
              "tip_clss_bair, ind_bair_cord) values (10, 1, 'R', 'DAS FLORES', 'B', 1, 'CENTRO', 'P', 'N'), "
              "(20, 1, 'AV', 'SETE', 'B', 2, 'JARDIM', 'P', 'N')"});
     }

@@ -9,8 +9,8 @@
 
 #include "availability/UMapaDisponibilidade.h"
 #include "common/access/FormOpening.h"
-#include "registry/address/UEndereco_Animal.h"
 #include "registry/UPropAnimal.h"
+#include "registry/address/UEndereco_Animal.h"
 #include "shell/menu/MenuModel.h"
 
 #include <QAbstractButton>
@@ -70,7 +70,8 @@ inline const QHash<QString, QStringList>& furtherWindows() {
         {QStringLiteral("actTransferir_Animal"), {"btnLocalizarAtual"}},
         {QStringLiteral("actAgenda"), {"bmpLocalizar", "actChamaAgendador"}},
         // The areas of new slots; then, back to the day's slots, the clone of one.
-        {QStringLiteral("actMapaDisponibilidade"), {"bmpAreas", "bmpCancelar", "BitBtn5", "BitBtn7", "BitBtn6", "btnPesquisar"}},
+        {QStringLiteral("actMapaDisponibilidade"),
+         {"bmpAreas", "bmpCancelar", "BitBtn5", "BitBtn7", "BitBtn6", "btnPesquisar"}},
     };
     return windows;
 }
@@ -133,11 +134,13 @@ protected:
                 auto* button = qobject_cast<QAbstractButton*>(trigger);
                 if (button)
                     input::turnToPage(button);
-                if ((act && act->isEnabled() && act->isVisible()) || (button && button->isEnabled() && button->isVisible())) {
+                if ((act && act->isEnabled() && act->isVisible()) ||
+                    (button && button->isEnabled() && button->isVisible())) {
                     const auto windows = opening([&] { act ? act->trigger() : input::clickButton(button); });
                     for (const QPointer<QWidget>& window : windows)
                         if (window)
-                            visit(window, action + QLatin1Char('>') + control + QLatin1Char('/') + window->objectName());
+                            visit(window,
+                                  action + QLatin1Char('>') + control + QLatin1Char('/') + window->objectName());
                     for (const QPointer<QWidget>& window : windows)
                         close(window);
                 } else if (control != QLatin1String("actPesquisar")) {  // a form without a look-up hides it

@@ -8,15 +8,15 @@
 
 #include "availability/UMapaDisponibilidadeRascunho.h"
 #include "common/access/FormOpening.h"
-#include "common/schema/SchemaScripts.h"
 #include "common/access/Session.h"
+#include "common/schema/SchemaScripts.h"
 #include "platform/db/Schema.h"
 #include "platform/report/Output.h"
 #include "registers/ReferenceForm.h"
 #include "registers/ReferenceForms.h"
 #include "registry/cards/URelCarteirinha_Verdical.h"
-#include "registry/owner/URelProprietarioGeral.h"
 #include "registry/events/URelRegistroOcorrencia.h"
+#include "registry/owner/URelProprietarioGeral.h"
 #include "scheduling/agenda/AgendaReports.h"
 #include "scheduling/booking/UAutorizaCirurgia.h"
 #include "scheduling/prescriptions/UReceituarioPadraoImp.h"
@@ -46,8 +46,8 @@ QString longText(int n) {
 }
 
 // Columns that steer which rows a report reads or how it prints them, kept as the seed sets them.
-const QSet<QString> kSteering{QStringLiteral("proprietario.status_registro"), QStringLiteral("mapa_rascunho.status_registro"),
-                              QStringLiteral("form.tipo_form")};
+const QSet<QString> kSteering{QStringLiteral("proprietario.status_registro"),
+                              QStringLiteral("mapa_rascunho.status_registro"), QStringLiteral("form.tipo_form")};
 
 // Every text column of every table of the main database, with the characters it holds (250 for text).
 std::map<QString, std::vector<std::pair<QString, int>>> textColumns() {
@@ -78,9 +78,11 @@ QString classOf(const report::Report& report) {
 std::map<QString, QString> reportClasses() {
     std::map<QString, QString> bases;
     const QRegularExpression derived(QStringLiteral("class\\s+(\\w+)\\s*(?:final\\s*)?:\\s*public\\s+([\\w:]+)"));
-    const QRegularExpression reference(QStringLiteral("^NURV_REFERENCE_REPORT\\((\\w+),"), QRegularExpression::MultilineOption);
+    const QRegularExpression reference(QStringLiteral("^NURV_REFERENCE_REPORT\\((\\w+),"),
+                                       QRegularExpression::MultilineOption);
     std::map<QString, QString> all;
-    for (QDirIterator it(QStringLiteral(NURV_SOURCE_DIR), {QStringLiteral("*.h")}, QDir::Files, QDirIterator::Subdirectories);
+    for (QDirIterator it(QStringLiteral(NURV_SOURCE_DIR), {QStringLiteral("*.h")}, QDir::Files,
+                         QDirIterator::Subdirectories);
          it.hasNext();) {
         QFile file(it.next());
         if (!file.open(QIODevice::ReadOnly))
@@ -123,48 +125,62 @@ protected:
         exec("insert into form (Id_Form, Tipo_Form) values (1, 'F'), (2, 'R')");
         exec("insert into perfil_form (Id_Perfil, Id_Form) values (1000, 1), (1000, 2)");
         exec("insert into endereco (Id_Endereco, NUM_IMOV_LOGR) values (1, 99999)");
-        exec("insert into proprietario (Id_Proprietario, Id_Endereco, id_Unidade_Trabalho, Status_Registro) values "
-             "(:a, 1, 1, 'ATIVO'), (:b, 1, 2, 'ATIVO')",
-             {{"a", kOwner}, {"b", kFormerOwner}});
+        exec(
+            "insert into proprietario (Id_Proprietario, Id_Endereco, id_Unidade_Trabalho, Status_Registro) values "
+            "(:a, 1, 1, 'ATIVO'), (:b, 1, 2, 'ATIVO')",
+            {{"a", kOwner}, {"b", kFormerOwner}});
         exec("insert into especie (Id_Especie) values (1)");
         exec("insert into pelo (Id_pelo) values (1)");
         exec("insert into porte (Id_porte) values (1)");
         exec("insert into raca (Id_Raca, Id_Especie, Id_Porte, Id_Pelo) values (1, 1, 1, 1)");
         exec("insert into grupo_animal (Id_Grupo_Animal) values (1)");
-        exec("insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Id_Raca, Id_Pelo, Id_Porte, Id_Grupo_Animal, "
-             "Data_Nascimento, Inserido_Em) values (:id, :owner, 1, 1, 1, 1, 1, :born, :in), "
-             "(:id2, :owner, 1, 1, 1, 1, 1, :born, :in)",
-             {{"id", kAnimal}, {"id2", kAnimal + 1}, {"owner", kOwner}, {"born", QDateTime(QDate(2019, 12, 28), QTime())},
-              {"in", QDateTime(kDay, QTime(23, 58, 59))}});
-        exec("insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Anterior_Proprietario, "
-             "Id_Proprietario, Dt_Muda_Proprietario) values (1, :animal, :former, :owner, :at)",
-             {{"animal", kAnimal}, {"former", kFormerOwner}, {"owner", kOwner}, {"at", QDateTime(kDay, QTime(9, 0))}});
+        exec(
+            "insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Id_Raca, Id_Pelo, Id_Porte, Id_Grupo_Animal, "
+            "Data_Nascimento, Inserido_Em) values (:id, :owner, 1, 1, 1, 1, 1, :born, :in), "
+            "(:id2, :owner, 1, 1, 1, 1, 1, :born, :in)",
+            {{"id", kAnimal},
+             {"id2", kAnimal + 1},
+             {"owner", kOwner},
+             {"born", QDateTime(QDate(2019, 12, 28), QTime())},
+             {"in", QDateTime(kDay, QTime(23, 58, 59))}});
+        exec(
+            "insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Anterior_Proprietario, "
+            "Id_Proprietario, Dt_Muda_Proprietario) values (1, :animal, :former, :owner, :at)",
+            {{"animal", kAnimal}, {"former", kFormerOwner}, {"owner", kOwner}, {"at", QDateTime(kDay, QTime(9, 0))}});
         exec("insert into tipo_ocorrencia (Id_Tipo_Ocorrencia) values (1)");
-        exec("insert into ocorrencia (Id_Ocorrencia, Id_Animal, Id_Tipo_Ocorrencia, Dt_Ocorrencia) values (1, :a, 1, :at)",
-             {{"a", kAnimal}, {"at", QDateTime(kDay, QTime(10, 0))}});
+        exec(
+            "insert into ocorrencia (Id_Ocorrencia, Id_Animal, Id_Tipo_Ocorrencia, Dt_Ocorrencia) values (1, :a, 1, "
+            ":at)",
+            {{"a", kAnimal}, {"at", QDateTime(kDay, QTime(10, 0))}});
         exec("insert into atendimento_status (Id_Atendimento_Status) values (1)");
         exec("insert into profissional (Id_Profissional, Id_Unidade_Trabalho) values (1, 1)");
         exec("insert into tipo_procedimento (Id_Tipo_Procedimento) values (1)");
         // Enough attendances over two days to fill more than a page of the agenda's lists.
         for (int i = 0; i < 45; ++i) {
             const int id = kFirstAttendance + i;
-            const QVariantHash p{{"id", id}, {"owner", kOwner}, {"animal", kAnimal},
+            const QVariantHash p{{"id", id},
+                                 {"owner", kOwner},
+                                 {"animal", kAnimal},
                                  {"at", QDateTime(kDay.addDays(i % 2), QTime(8 + i / 4, (i % 4) * 15))}};
-            exec("insert into atendimento (Id_Atendimento, Id_Proprietario, Id_Animal, Id_Unidade_Trabalho, "
-                 "Id_Unidade_Agendada, Data_Hora_Atendimento, Id_Atendimento_Status, Inserido_Por) "
-                 "values (:id, :owner, :animal, 1, 1, :at, 1, 1)",
-                 p);
+            exec(
+                "insert into atendimento (Id_Atendimento, Id_Proprietario, Id_Animal, Id_Unidade_Trabalho, "
+                "Id_Unidade_Agendada, Data_Hora_Atendimento, Id_Atendimento_Status, Inserido_Por) "
+                "values (:id, :owner, :animal, 1, 1, :at, 1, 1)",
+                p);
             exec("insert into atendimento_profissional (Id_Profissional, Id_Atendimento) values (1, :id)", p);
-            exec("insert into procedimento (Id_Procedimento, Id_Tipo_Procedimento, Id_Atendimento) values (:id, 1, :id)", p);
+            exec(
+                "insert into procedimento (Id_Procedimento, Id_Tipo_Procedimento, Id_Atendimento) values (:id, 1, :id)",
+                p);
         }
         exec("insert into unidade_medida (Id_Unidade_Medida) values (1)");
         exec("insert into medicamento (Id_Medicamento, Id_Unidade_Medida) values (1, 1)");
         exec("insert into receituario_texto_peso (Id_Receituario_texto_Peso, Peso) values (1, 12345.5)");
         exec("insert into receituario_padrao (Id_Receituario_padrao) values (1)");
-        exec("insert into mapa_rascunho (Id_Mapa_rascunho, Id_unidade_trabalho, Id_tipo_procedimento, Id_Especie, "
-             "Data_hora_disponibilidade, Qt_vaga_disponivel_geral, Qt_vaga_disp_f_grande_porte, Status_Registro) "
-             "values (1, 1, 1, 1, :at, 99999, 99999, 'ATIVO')",
-             {{"at", QDateTime(kDay, QTime(7, 30))}});
+        exec(
+            "insert into mapa_rascunho (Id_Mapa_rascunho, Id_unidade_trabalho, Id_tipo_procedimento, Id_Especie, "
+            "Data_hora_disponibilidade, Qt_vaga_disponivel_geral, Qt_vaga_disp_f_grande_porte, Status_Registro) "
+            "values (1, 1, 1, 1, :at, 99999, 99999, 'ATIVO')",
+            {{"at", QDateTime(kDay, QTime(7, 30))}});
         // Then every text of every row as long as its column holds.
         for (const auto& [table, columns] : textColumns()) {
             QStringList sets;
@@ -189,9 +205,9 @@ protected:
 
 TEST_F(ReportSweepTest, EveryReportKeepsLongValuesWithinTheirColumnsAndMargins) {
     // The reports of the menu.
-    for (const char* action : {"actRelUnidadeTrabalho", "actRelPerfil", "actRelUsuario", "actRelProfissional",
-                               "actRelAgendaAnual", "actRelAnimaisTransferedos", "actRelProprietarioAnimal",
-                               "actRelAnimaisCadastradosCompleto"}) {
+    for (const char* action :
+         {"actRelUnidadeTrabalho", "actRelPerfil", "actRelUsuario", "actRelProfissional", "actRelAgendaAnual",
+          "actRelAnimaisTransferedos", "actRelProprietarioAnimal", "actRelAnimaisCadastradosCompleto"}) {
         const FormOpener open = openerFor(QString::fromLatin1(action));
         ASSERT_TRUE(open) << action;
         open();

@@ -38,14 +38,16 @@ namespace sweep {
 // with animals.
 const char* const kRows[] = {
     "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (2, 'UNIDADE NORTE', 'ATIVO')",
-    "insert into perfil (Id_Perfil, Nome, Ind_Status) values (1000, 'ADMINISTRADOR', 'ATIVO'), (10, 'ATENDENTE', 'ATIVO')",
+    "insert into perfil (Id_Perfil, Nome, Ind_Status) values (1000, 'ADMINISTRADOR', 'ATIVO'), (10, 'ATENDENTE', "
+    "'ATIVO')",
     "insert into usuario (Id_Usuario, Id_Unidade_Trabalho, Id_Perfil, Nome, Login, Bloqueado, Inativo) values "
     "(1, 1, 1000, 'ADMINISTRADOR', 'ADMIN', 'NAO', 'NAO'), (2, 1, 10, 'ANA', 'ANA', 'NAO', 'NAO')",
     "insert into form (Id_Form, Nome, Descricao, Tipo_Form, Tag, Ind_Status) values "
     "(1, 'TfrmUnidade', '001 - Unidade de trabalho', 'F', 1, 'ATIVO'), "
     "(125, 'TfrmRelUnidade', '025 - Unidade de trabalho', 'R', 25, 'ATIVO')",
     "insert into distrito (Id_Distrito, Nome, Ind_Status) values (1, 'DS1', 'ATIVO'), (2, 'DS2', 'ATIVO')",
-    "insert into grupo_animal (Id_Grupo_Animal, Nome, Ind_Status) values (1, 'DOMICILIADO', 'ATIVO'), (2, 'ERRANTE', 'ATIVO')",
+    "insert into grupo_animal (Id_Grupo_Animal, Nome, Ind_Status) values (1, 'DOMICILIADO', 'ATIVO'), (2, 'ERRANTE', "
+    "'ATIVO')",
     "insert into especie (Id_Especie, Nome, Ind_Status) values (1, 'CANINA', 'ATIVO'), (2, 'FELINA', 'ATIVO')",
     "insert into porte (Id_porte, Descricao, Ind_Status) values (1, 'PEQUENO', 'ATIVO'), (2, 'GRANDE', 'ATIVO')",
     "insert into pelo (Id_pelo, Descricao, Ind_Status) values (1, 'CURTO', 'ATIVO'), (2, 'LONGO', 'ATIVO')",
@@ -56,7 +58,8 @@ const char* const kRows[] = {
     "(13, 'VACINACAO', 'ATIVO')",
     "insert into atendimento_status (Id_Atendimento_Status, Nome, Ind_Status) values (1, 'AGENDADO', 'ATIVO'), "
     "(2, 'REALIZADO', 'ATIVO'), (7, 'CANCELADO', 'ATIVO')",
-    "insert into unidade_medida (Id_Unidade_Medida, Nome, Ind_Status) values (1, 'UNIDADE', 'ATIVO'), (2, 'ML', 'ATIVO')",
+    "insert into unidade_medida (Id_Unidade_Medida, Nome, Ind_Status) values (1, 'UNIDADE', 'ATIVO'), (2, 'ML', "
+    "'ATIVO')",
     "insert into medicamento (Id_Medicamento, Nome, Id_Unidade_Medida, Ind_Status) values (1, 'DIPIRONA', 1, 'ATIVO'), "
     "(2, 'VACINA V10', 2, 'ATIVO')",
     "insert into tipo_ocorrencia (Id_Tipo_Ocorrencia, Nome, Ind_Finaliza_Caso, Ind_Status) values "
@@ -112,7 +115,9 @@ protected:
 
     // The unit the session logs into.
     void seedUnit() {
-        exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (1, 'UNIDADE CENTRAL', 'ATIVO')");
+        exec(
+            "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (1, 'UNIDADE CENTRAL', "
+            "'ATIVO')");
     }
 
     // The unit, sweep::kRows, a slot of today on the availability map and the streets.
@@ -121,11 +126,12 @@ protected:
         seedUnit();
         for (const char* row : sweep::kRows)
             exec(QString::fromUtf8(row));
-        exec("insert into mapa_disponibilidade_agenda (Id_Mapa_disponibilidade_agenda, Id_unidade_trabalho, "
-             "Id_tipo_procedimento, Id_Especie, Data_hora_disponibilidade, Qt_vaga_disponivel_geral, "
-             "Qt_vaga_disp_f_grande_porte, Qt_vaga_usada_geral, Qt_vaga_usada_f_grande_porte) "
-             "values (1, 1, 12, 1, :at, 10, 0, 0, 0)",
-             {{"at", QDateTime(QDate::currentDate(), QTime(8, 0))}});
+        exec(
+            "insert into mapa_disponibilidade_agenda (Id_Mapa_disponibilidade_agenda, Id_unidade_trabalho, "
+            "Id_tipo_procedimento, Id_Especie, Data_hora_disponibilidade, Qt_vaga_disponivel_geral, "
+            "Qt_vaga_disp_f_grande_porte, Qt_vaga_usada_geral, Qt_vaga_usada_f_grande_porte) "
+            "values (1, 1, 12, 1, :at, 10, 0, 0, 0)",
+            {{"at", QDateTime(QDate::currentDate(), QTime(8, 0))}});
         rows.commit();
         QStringList streets;
         for (const char* row : sweep::kStreets)
@@ -147,7 +153,8 @@ protected:
             if (!before.contains(s->widget()))
                 opened << s->widget();
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (!before.contains(w) && w->isVisible() && !qobject_cast<QMenu*>(w) && !w->inherits("QComboBoxPrivateContainer"))
+            if (!before.contains(w) && w->isVisible() && !qobject_cast<QMenu*>(w) &&
+                !w->inherits("QComboBoxPrivateContainer"))
                 opened << w;
         return opened;
     }

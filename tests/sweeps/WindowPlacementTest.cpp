@@ -23,13 +23,13 @@ TEST(WindowPlacement, CentresOverTheOpenerAndStaysInsideTheArea) {
         QRect over;
         QPoint expected;
     } cases[] = {
-        {{400, 300}, area, {483, 240}},                      // centred over the work area
-        {{200, 100}, QRect(100, 100, 400, 300), {200, 200}},  // centred over the window that opened it
-        {{400, 300}, QRect(0, 40, 200, 100), {0, 40}},        // an opener in the corner: pushed inside
-        {{400, 300}, QRect(1200, 600, 166, 140), {966, 440}}, // an opener at the far corner: pulled inside
-        {{1500, 800}, area, {0, 40}},                         // bigger than the area: its top-left corner shows
+        {{400, 300}, area, {483, 240}},                        // centred over the work area
+        {{200, 100}, QRect(100, 100, 400, 300), {200, 200}},   // centred over the window that opened it
+        {{400, 300}, QRect(0, 40, 200, 100), {0, 40}},         // an opener in the corner: pushed inside
+        {{400, 300}, QRect(1200, 600, 166, 140), {966, 440}},  // an opener at the far corner: pulled inside
+        {{1500, 800}, area, {0, 40}},                          // bigger than the area: its top-left corner shows
     };
     for (const Case& c : cases)
-        EXPECT_EQ(centredWithin(c.frame, c.over, area), QRect(c.expected, c.frame)) << c.frame.width() << " over "
-                                                                                    << c.over.x() << "," << c.over.y();
+        EXPECT_EQ(centredWithin(c.frame, c.over, area), QRect(c.expected, c.frame))
+            << c.frame.width() << " over " << c.over.x() << "," << c.over.y();
 }

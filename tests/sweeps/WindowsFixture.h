@@ -56,9 +56,10 @@ inline std::string text(const QRect& r) {
 inline void expectPlaced(const QRect& frame, const QRect& area, const QRect& over, const QString& what) {
     SCOPED_TRACE(what.toStdString() + ": " + text(frame) + " in the work area " + text(area));
     EXPECT_TRUE(area.contains(frame)) << "the window passes the work area";
-    const QRect centred(QPoint(std::clamp(over.center().x() - frame.width() / 2, area.left(), area.right() - frame.width() + 1),
-                               std::clamp(over.center().y() - frame.height() / 2, area.top(), area.bottom() - frame.height() + 1)),
-                        frame.size());
+    const QRect centred(
+        QPoint(std::clamp(over.center().x() - frame.width() / 2, area.left(), area.right() - frame.width() + 1),
+               std::clamp(over.center().y() - frame.height() / 2, area.top(), area.bottom() - frame.height() + 1)),
+        frame.size());
     EXPECT_LE(std::abs(frame.left() - centred.left()), 3) << "not centred across, over " << text(over);
     EXPECT_LE(std::abs(frame.top() - centred.top()), 3) << "not centred down, over " << text(over);
 }

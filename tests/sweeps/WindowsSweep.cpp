@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every window the menu opens, at a 1366x768 screen: inside the work area, centred, and gone with nothing left
 // behind once closed by its own button; the same for the report selections once they have started their report.
-#include "WindowsFixture.h"
 #include "UserInput.h"
+#include "WindowsFixture.h"
 
 #include "common/access/Session.h"
 #include "shell/menu/MenuModel.h"
@@ -16,8 +16,14 @@
 namespace {
 
 // Menu items that open no form: the end of the program, the window arrangement, the manual.
-const QSet<QString> kNoForm{"actSair",          "WindowCascade1",     "WindowTileHorizontal1", "WindowTileVertical1",
-                            "WindowMinimizeAll1", "WindowArrange1",   "WindowClose1",          "actManual"};
+const QSet<QString> kNoForm{"actSair",
+                            "WindowCascade1",
+                            "WindowTileHorizontal1",
+                            "WindowTileVertical1",
+                            "WindowMinimizeAll1",
+                            "WindowArrange1",
+                            "WindowClose1",
+                            "actManual"};
 // The login of the user switch closes only by a login (its own tests show it).
 const QString kLogin = QStringLiteral("actTrocaUsuario");
 

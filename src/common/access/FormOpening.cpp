@@ -4,9 +4,9 @@
 #include "common/access/FormOpening.h"
 
 #include "common/Guard.h"
+#include "common/WindowPlacement.h"
 #include "common/access/RightsSql.h"
 #include "common/access/Session.h"
-#include "common/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -258,10 +258,14 @@ bool applyFormRights(QWidget* form, int formId, const RightsHiding& hiding) {
     auto refused = [&](const char* right) {
         return rights->value(QString::fromLatin1(right)).trimmed() == QLatin1String("N");
     };
-    if (refused("incluir")) hide(form, hiding.incluir);
-    if (refused("alterar")) hide(form, hiding.alterar);
-    if (refused("excluir")) hide(form, hiding.excluir);
-    if (refused("imprimir")) hide(form, hiding.imprimir);
+    if (refused("incluir"))
+        hide(form, hiding.incluir);
+    if (refused("alterar"))
+        hide(form, hiding.alterar);
+    if (refused("excluir"))
+        hide(form, hiding.excluir);
+    if (refused("imprimir"))
+        hide(form, hiding.imprimir);
     hide(form, hiding.shownWithRow, true);
     return true;
 }

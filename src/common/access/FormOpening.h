@@ -19,9 +19,9 @@ enum class ShowAs { MdiChild, Window };
 
 // Shows a new form as an MDI child of the main window or as a window of its own; it is freed on close, and
 // closing it (its own button, close() or the frame's close box) removes its MDI window too. It is fitted into
-// the work area and centred over it (an MDI window takes the frame hints the form has set); a dialog that a form opens names that form as its `opener` and opens
-// centred over the opener's window, and once the dialog has closed the opener's window comes back to the
-// front with the focus where it was.
+// the work area and centred over it (an MDI window takes the frame hints the form has set); a dialog that a
+// form opens names that form as its `opener` and opens centred over the opener's window, and once the dialog
+// has closed the opener's window comes back to the front with the focus where it was.
 void showForm(QWidget* form, ShowAs how, QWidget* opener = nullptr);
 
 // The window buttons of a shown form besides its title: Qt::WindowSystemMenuHint gives the system menu and

@@ -33,9 +33,9 @@ inline QDateTime DataInicialRel;
 inline QDateTime DataFinalRel;
 inline int UnidadeRel = 0;
 
-inline QString AnoRel;            // four digits
-inline QString MesRel;            // two digits
-inline QString UnidadeRelMensal;  // a unit id; starting with "0": every unit
+inline QString AnoRel;             // four digits
+inline QString MesRel;             // two digits
+inline QString UnidadeRelMensal;   // a unit id; starting with "0": every unit
 inline QDateTime DataInicialProf;  // at 00:00
 inline QDateTime DataFinalProf;    // at 00:00
 inline QString ProfissionalRel;    // a professional id; "0": every professional

@@ -34,7 +34,8 @@ QAction* makeDataAction(QWidget* owner, DataAction which, const char* objectName
         case DataAction::Delete: return {QStringLiteral("Excluir"), {K(Qt::CTRL | Qt::Key_Delete)}};
         case DataAction::Refresh: return {QStringLiteral("Atualizar"), {K(Qt::CTRL | Qt::Key_F5)}};
         case DataAction::Post:
-            return {QStringLiteral("Gravar"), {K(Qt::CTRL | Qt::ALT | Qt::Key_Return), K(Qt::CTRL | Qt::ALT | Qt::Key_Enter)}};
+            return {QStringLiteral("Gravar"),
+                    {K(Qt::CTRL | Qt::ALT | Qt::Key_Return), K(Qt::CTRL | Qt::ALT | Qt::Key_Enter)}};
         case DataAction::Cancel: return {QStringLiteral("Cancelar"), {K(Qt::CTRL | Qt::Key_Backspace)}};
         case DataAction::First: return {QStringLiteral("Primeiro"), {K(Qt::CTRL | Qt::Key_Home)}};
         case DataAction::Prior: return {QStringLiteral("Anterior"), {K(Qt::CTRL | Qt::Key_Left)}};

@@ -15,7 +15,22 @@ namespace db {
 class DataSet;
 }
 
-enum class DataAction { Append, Edit, Delete, Refresh, Post, Cancel, First, Prior, Next, Last, Print, Search, Exit, Information };
+enum class DataAction {
+    Append,
+    Edit,
+    Delete,
+    Refresh,
+    Post,
+    Cancel,
+    First,
+    Prior,
+    Next,
+    Last,
+    Print,
+    Search,
+    Exit,
+    Information
+};
 
 // An action of `owner` that answers its keys only while the focus is inside `owner`: several registers in
 // the main window, or two pages of one form, carry the same keys.
@@ -70,7 +85,7 @@ struct RegisterActions {
     void moveThrough(db::DataSet* data) const;
     // Those that follow the data set's state.
     DataActionSet dataActions() const {
-        return {actAppend, actEdit, actDelete, actRefresh, actPost, actCancel, actFirst, actPrior, actNext, actLast,
-                actPesquisar};
+        return {actAppend, actEdit,  actDelete, actRefresh, actPost,     actCancel,
+                actFirst,  actPrior, actNext,   actLast,    actPesquisar};
     }
 };

@@ -2,12 +2,12 @@
 // The register form's tool bar, states and save: the checks, the audit stamps, the post in one transaction.
 #include "common/register/RegisterForm.h"
 
-#include "common/register/DataActions.h"
-#include "common/access/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/register/RegisterSql.h"
+#include "common/access/FormOpening.h"
 #include "common/access/Session.h"
+#include "common/register/DataActions.h"
+#include "common/register/RegisterSql.h"
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
 #include "platform/ui/FieldLink.h"
@@ -114,9 +114,7 @@ void RegisterForm::setUpdateSql(const QString& insertSql, const QString& modifyS
     qryPrincipal->setUpdateSql(insertSql, modifySql);
 }
 
-void RegisterForm::setGridColumns(QList<ui::GridColumn> columns) {
-    gridModel->setColumns(std::move(columns));
-}
+void RegisterForm::setGridColumns(QList<ui::GridColumn> columns) { gridModel->setColumns(std::move(columns)); }
 
 void RegisterForm::setNewRowDefaults(const QVariantHash& values) { m_defaults = values; }
 
@@ -130,9 +128,7 @@ void RegisterForm::setDeleteTexts(const QString& confirmation, const QString& se
     m_deleteRefused = serverRefusal;
 }
 
-void RegisterForm::updateActions() {
-    updateDataActions(dataActions(), *qryPrincipal);
-}
+void RegisterForm::updateActions() { updateDataActions(dataActions(), *qryPrincipal); }
 
 void RegisterForm::focusFirstEditable() {
     if (!qryPrincipal->isEditing())
@@ -166,11 +162,8 @@ void RegisterForm::opening() {
         qryPrincipal->setSql(emptySelectSql());
         qryPrincipal->open();
         break;
-    case OpenOnShow::AllRows:
-        refresh();
-        break;
-    case OpenOnShow::Nothing:
-        break;
+    case OpenOnShow::AllRows: refresh(); break;
+    case OpenOnShow::Nothing: break;
     }
 }
 
@@ -279,10 +272,12 @@ void RegisterForm::save() {
         };
         if (inserting && m_keyMaker == KeyMaker::Client) {
             // A key another system took meanwhile is tried once more with the next one.
-            db::insertWithNewKey(m_keyField, [this] { return db::toInt(newKey()); }, [&](int key) {
-                setIfPresent(m_keyField, key);
-                post();
-            });
+            db::insertWithNewKey(
+                m_keyField, [this] { return db::toInt(newKey()); },
+                [&](int key) {
+                    setIfPresent(m_keyField, key);
+                    post();
+                });
         } else {
             post();
         }

@@ -8,8 +8,8 @@
 // the defaults of a new row, the references that block a delete and its texts, and whichever hooks it
 // overrides (validation, new key, reference checks, delete, print, search...).
 
-#include "common/register/DataActions.h"
 #include "common/access/Session.h"
+#include "common/register/DataActions.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/DataGrid.h"
 
@@ -72,17 +72,17 @@ public:
 
     // What the actions do; also called by the search dialogs. A register whose action differs altogether
     // replaces it (a cancel that reloads, a delete without a question); most only override the hooks below.
-    virtual void refresh();               // Atualizar: every row
-    virtual void append();                // Novo: an empty select, a new row with its defaults
-    virtual void edit();                  // Alterar
-    virtual void cancel();                // Cancelar
-    virtual void save();                  // Gravar: validate, server time, transaction, key, audit, post, commit
-    virtual void remove();                // Excluir: references and confirmation (setDeleteOrder), delete in a
-                                          // transaction, reload
+    virtual void refresh();  // Atualizar: every row
+    virtual void append();   // Novo: an empty select, a new row with its defaults
+    virtual void edit();     // Alterar
+    virtual void cancel();   // Cancelar
+    virtual void save();     // Gravar: validate, server time, transaction, key, audit, post, commit
+    virtual void remove();   // Excluir: references and confirmation (setDeleteOrder), delete in a
+                             // transaction, reload
     // While a row is being typed, neither a sort nor a search moves the register: the row would be lost.
-    void sortBy(int column);              // a click on the grid title of `column`
-    void openKey(const QVariant& key);    // the register holds exactly the row of that key
-    void closeForm();                     // Sair: closes the form, or its MDI window, if mayClose() allows
+    void sortBy(int column);            // a click on the grid title of `column`
+    void openKey(const QVariant& key);  // the register holds exactly the row of that key
+    void closeForm();                   // Sair: closes the form, or its MDI window, if mayClose() allows
 
 protected:
     // Set by a register's constructor.
@@ -100,19 +100,19 @@ protected:
     void setFirstFocus(QWidget* control) { m_firstFocus = control; }
 
     // Hooks.
-    virtual QString selectAllSql() const;               // "select * from <table> "
-    virtual QString emptySelectSql() const;             // the same " where 1=2 "
-    virtual void opening();                             // on the first show, by setOpenOnShow
-    virtual void newRecord(db::DataSet& data);          // a new row, after the defaults
-    virtual bool validate();                            // false stops the save (see refuse())
-    virtual QVariant newKey();                          // KeyMaker::Client: the highest key plus one
-    virtual void beforePost(bool inserting);            // inside the transaction, audit columns set
-    virtual void afterCommit(bool inserting);           // before the message of savedMessage()
-    virtual QString savedMessage(bool inserting) const; // "Operação realizada com sucesso!"
-    virtual bool checkReferences(const QVariant& key);  // false stops the delete; it has said why
-    virtual void deleteRow(const QVariant& key);        // inside the delete's transaction; a delete of
-                                                        // its own checks its count with db::requireAffected()
-    virtual QString sortField(int column) const;        // the grid column's field; empty: cannot sort
+    virtual QString selectAllSql() const;                // "select * from <table> "
+    virtual QString emptySelectSql() const;              // the same " where 1=2 "
+    virtual void opening();                              // on the first show, by setOpenOnShow
+    virtual void newRecord(db::DataSet& data);           // a new row, after the defaults
+    virtual bool validate();                             // false stops the save (see refuse())
+    virtual QVariant newKey();                           // KeyMaker::Client: the highest key plus one
+    virtual void beforePost(bool inserting);             // inside the transaction, audit columns set
+    virtual void afterCommit(bool inserting);            // before the message of savedMessage()
+    virtual QString savedMessage(bool inserting) const;  // "Operação realizada com sucesso!"
+    virtual bool checkReferences(const QVariant& key);   // false stops the delete; it has said why
+    virtual void deleteRow(const QVariant& key);         // inside the delete's transaction; a delete of
+                                                         // its own checks its count with db::requireAffected()
+    virtual QString sortField(int column) const;         // the grid column's field; empty: cannot sort
     virtual void print();
     virtual void search();
     // Whether the form may close now, whichever way it is closed (Sair, its key, the window's close box, the

@@ -14,8 +14,8 @@ namespace registersql {
 // "order by <field>" appended. The field comes from the code (a grid's column list), never from typing.
 QString withOrderBy(const QString& sql, const QString& field);
 
-QString selectAll(const QString& table);    // "select * from <table> "
-QString selectNone(const QString& table);   // the same " where 1=2 "
+QString selectAll(const QString& table);   // "select * from <table> "
+QString selectNone(const QString& table);  // the same " where 1=2 "
 // Opens `data` on exactly the row of `key`.
 void selectKey(db::DataSet& data, const QString& table, const QString& keyField, const QVariant& key);
 

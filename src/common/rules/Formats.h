@@ -10,10 +10,10 @@ namespace fmt {
 
 void installLocale();  // the process-wide settings of the start-up
 
-QString date(const QDate& d);              // dd/mm/yyyy, empty for a null date
+QString date(const QDate& d);  // dd/mm/yyyy, empty for a null date
 QString date(const QDateTime& d);
-QString dateTime(const QDateTime& d);      // dd/mm/yyyy hh:nn:ss
-QDate parseDate(const QString& text);      // invalid date when the text is not dd/mm/yyyy
+QString dateTime(const QDateTime& d);  // dd/mm/yyyy hh:nn:ss
+QDate parseDate(const QString& text);  // invalid date when the text is not dd/mm/yyyy
 QString decimal(double value, int decimals);
 bool parseDecimal(const QString& text, double* value);  // "12,5"; false when it is no number
 

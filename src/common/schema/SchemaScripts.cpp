@@ -21,11 +21,13 @@ QString epidemiologicalWeeksScript(int firstYear, int lastYear) {
     QString sql;
     for (int year = firstYear; year <= lastYear; ++year) {
         for (const EpiWeek& w : epiWeeksOfYear(year)) {
-            sql += QStringLiteral("insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep, dsidesep) "
-                                  "values (%1, %2, '%3 00:00:00', '%4 00:00:00', 'SEMANA %2/%1');\n")
-                       .arg(year)
-                       .arg(w.week)
-                       .arg(w.first.toString(QStringLiteral("yyyy-MM-dd")), w.last.toString(QStringLiteral("yyyy-MM-dd")));
+            sql +=
+                QStringLiteral(
+                    "insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep, dsidesep) "
+                    "values (%1, %2, '%3 00:00:00', '%4 00:00:00', 'SEMANA %2/%1');\n")
+                    .arg(year)
+                    .arg(w.week)
+                    .arg(w.first.toString(QStringLiteral("yyyy-MM-dd")), w.last.toString(QStringLiteral("yyyy-MM-dd")));
         }
     }
     return sql;

@@ -5,8 +5,8 @@
 #include "platform/db/EditedRow.h"
 
 #include <QPointer>
-#include <set>
 #include <QRegularExpression>
+#include <set>
 #include <utility>
 
 namespace db {

@@ -26,7 +26,10 @@ public:
 
     // The select, in lines, with its parameters.
     Query& query() { return m_query; }
-    void setSql(const QString& text) { m_query.clear(); m_query.add(text); }
+    void setSql(const QString& text) {
+        m_query.clear();
+        m_query.add(text);
+    }
     QString text() const { return m_query.text(); }
 
     // Statements that post a row: parameters :Field take the row's values, :OLD_Field the values it had
@@ -75,7 +78,7 @@ public:
     QVariant cell(int row, const QString& name) const;
     QVariant cell(int row, int column) const;
     void setField(const QString& name, const QVariant& value);  // only while inserting or editing
-    const RowSet& rows() const;  // every row, read first
+    const RowSet& rows() const;                                 // every row, read first
 
     void append();  // a new blank row at the end, state Insert
     void edit();
@@ -89,10 +92,10 @@ public:
 
 signals:
     void stateChanged();
-    void currentChanged();                 // the cursor moved or the rows were replaced
+    void currentChanged();  // the cursor moved or the rows were replaced
     void fieldChanged(const QString& name);
-    void rowsChanged();                    // rows read, posted or cancelled
-    void rowsFetched();                    // more of the select's rows were read, after those there were
+    void rowsChanged();  // rows read, posted or cancelled
+    void rowsFetched();  // more of the select's rows were read, after those there were
 
 private:
     void setState(State s);

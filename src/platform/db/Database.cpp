@@ -4,6 +4,7 @@
 
 #include "platform/db/Query.h"
 
+#include <sqlite3.h>
 #include <QDebug>
 #include <QDir>
 #include <QSqlDriver>
@@ -11,7 +12,6 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
-#include <sqlite3.h>
 #include <utility>
 
 #include <algorithm>
@@ -94,7 +94,6 @@ void sqliteFold(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     folded[size] = 0;
     sqlite3_result_text(ctx, folded, nul ? size : -1, SQLITE_TRANSIENT);
 }
-
 
 void execOrThrow(QSqlDatabase& database, const QString& sql) {
     QSqlQuery q(database);
@@ -190,8 +189,7 @@ void registerSqliteFunctions(QSqlDatabase& database) {
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
         throw Error(QStringLiteral("O driver SQLite não expõe a conexão."));
     sqlite3* raw = *static_cast<sqlite3* const*>(handle.data());
-    sqlite3_create_function(raw, "fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqliteFold, nullptr,
-                            nullptr);
+    sqlite3_create_function(raw, "fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqliteFold, nullptr, nullptr);
 }
 
 QSqlDatabase addPostgres(const Settings& s, const QString& name) {
@@ -264,7 +262,7 @@ namespace {
 Error::Kind kindOf(const QSqlError& error) {
     static const QStringList conflicts{QStringLiteral("19"), QStringLiteral("1555"), QStringLiteral("2067"),
                                        QStringLiteral("23505")};
-    static const QStringList busy{QStringLiteral("5"), QStringLiteral("261"), QStringLiteral("517"),
+    static const QStringList busy{QStringLiteral("5"), QStringLiteral("261"),   QStringLiteral("517"),
                                   QStringLiteral("6"), QStringLiteral("55P03"), QStringLiteral("40P01")};
     const QString code = error.nativeErrorCode().trimmed();
     if (busy.contains(code))
@@ -310,9 +308,8 @@ QString knownCause(const QString& nativeCode, const QString& databaseText) {
 
 Error failure(const QSqlError& error) {
     const Error::Kind kind = kindOf(error);
-    const QString known = kind == Error::Kind::KeyConflict
-                              ? QString()
-                              : knownCause(error.nativeErrorCode(), error.databaseText());
+    const QString known =
+        kind == Error::Kind::KeyConflict ? QString() : knownCause(error.nativeErrorCode(), error.databaseText());
     if (known.isEmpty())
         return Error(error.text(), kind);
     qWarning().noquote() << error.text();
@@ -413,7 +410,7 @@ void rollback() {
         forgetPreparedStatements();
         QSqlQuery q(main);
         q.exec(QStringLiteral("deallocate all"));
-    newEpoch();
+        newEpoch();
     }
 }
 
@@ -445,11 +442,20 @@ constexpr char16_t kFoldTableEnd = 0x250;
 // Characters with a stroke or bar have no decomposition; they fold to the letter they are drawn on.
 char16_t plainLetter(char16_t c) {
     switch (c) {
-    case u'Ø': case u'ø': return u'o';
-    case u'Ð': case u'ð': case u'Đ': case u'đ': return u'd';
-    case u'Ł': case u'ł': case u'Ŀ': case u'ŀ': return u'l';
-    case u'Ħ': case u'ħ': return u'h';
-    case u'Ŧ': case u'ŧ': return u't';
+    case u'Ø':
+    case u'ø': return u'o';
+    case u'Ð':
+    case u'ð':
+    case u'Đ':
+    case u'đ': return u'd';
+    case u'Ł':
+    case u'ł':
+    case u'Ŀ':
+    case u'ŀ': return u'l';
+    case u'Ħ':
+    case u'ħ': return u'h';
+    case u'Ŧ':
+    case u'ŧ': return u't';
     case u'ı': return u'i';
     case u'ſ': return u's';
     case u'ƒ': return u'f';
@@ -627,7 +633,8 @@ Condition foldedContains(const QString& column, const QString& param, const QStr
                     .arg(index.key, index.table, index.column, words) +
                 foldedLike(column, param),
             {{param, likeContains(typed)},
-             {words, QLatin1Char('"') + QString(folded).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"')}}};
+             {words, QLatin1Char('"') + QString(folded).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+                         QLatin1Char('"')}}};
 }
 
 Condition foldedPattern(const QString& column, const QString& param, const QString& typed, bool anywhere,
@@ -658,9 +665,7 @@ QString foldedLike(const QString& column, const QString& param) {
     return QStringLiteral("fold(%1) like :%2 escape '\\'").arg(column, param);
 }
 
-QString storedDateTime(const QDateTime& value) {
-    return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
+QString storedDateTime(const QDateTime& value) { return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
 
 QDateTime parseStoredDateTimeText(QStringView t) {
     if (t.size() != 19 || t[4] != u'-' || t[7] != u'-' || t[10] != u' ' || t[13] != u':' || t[16] != u':')
@@ -693,8 +698,8 @@ QDateTime parseStoredDateTime(const QString& text) {
     const QDateTime direct = parseStoredDateTimeText(t);
     if (direct.isValid())
         return direct;
-    static const char* formats[] = {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz",
-                                    "yyyy-MM-ddTHH:mm:ss.zzz", "yyyy-MM-dd HH:mm", "yyyy-MM-dd"};
+    static const char* formats[] = {"yyyy-MM-dd HH:mm:ss",     "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz",
+                                    "yyyy-MM-ddTHH:mm:ss.zzz", "yyyy-MM-dd HH:mm",    "yyyy-MM-dd"};
     for (const char* f : formats) {
         QDateTime d = QDateTime::fromString(t, QLatin1String(f));
         if (d.isValid())

@@ -26,14 +26,14 @@ enum class Engine { SQLite, PostgreSQL };
 // padrao and zzoo01 beside public.
 struct Settings {
     Engine engine = Engine::SQLite;
-    QString directory;                 // SQLite
-    QString host;                      // PostgreSQL: host name or socket folder
+    QString directory;  // SQLite
+    QString host;       // PostgreSQL: host name or socket folder
     int port = 5432;
     QString database;
     QString user;
     QString password;
-    int busyTimeoutMs = 5000;          // how long a statement waits for another workstation's lock (SQLite's
-                                       // busy timeout, PostgreSQL's lock_timeout on the main connection)
+    int busyTimeoutMs = 5000;  // how long a statement waits for another workstation's lock (SQLite's
+                               // busy timeout, PostgreSQL's lock_timeout on the main connection)
 };
 
 // File names of the three SQLite databases inside Settings::directory.
@@ -63,8 +63,8 @@ inline const QString kBancoEmUso = QStringLiteral(
 inline const QString kBancoSomenteLeitura = QStringLiteral(
     "O banco de dados está somente para leitura e não aceita gravações. Peça ao administrador a permissão de "
     "gravação nos arquivos do banco de dados ou no servidor.");
-inline const QString kBancoDiscoCheio = QStringLiteral(
-    "O disco do banco de dados está cheio. Libere espaço no disco e tente novamente.");
+inline const QString kBancoDiscoCheio =
+    QStringLiteral("O disco do banco de dados está cheio. Libere espaço no disco e tente novamente.");
 
 class Error : public std::runtime_error {
 public:
@@ -135,14 +135,23 @@ void beforeEachTransaction(std::function<void()> hook);
 // Rolls back on destruction unless committed: a failed save never leaves a transaction open.
 class Transaction {
 public:
-    Transaction() { startTransaction(); m_open = true; }
+    Transaction() {
+        startTransaction();
+        m_open = true;
+    }
     ~Transaction() {
         if (m_open) {
             // A destructor may not throw; a rollback that fails has ended the transaction all the same.
-            try { rollback(); } catch (...) {}
+            try {
+                rollback();
+            } catch (...) {
+            }
         }
     }
-    void commit() { db::commit(); m_open = false; }
+    void commit() {
+        db::commit();
+        m_open = false;
+    }
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
 

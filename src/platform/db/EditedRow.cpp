@@ -105,7 +105,8 @@ QString modifySql(const QString& table, const QStringList& columns, const QStrin
     QStringList sets;
     for (const QString& c : columns)
         sets << QStringLiteral("%1 = :%1").arg(c);
-    return QStringLiteral(" update %1 set %2 where %3 = :OLD_%3 ").arg(table, sets.join(QStringLiteral(", ")), keyColumn);
+    return QStringLiteral(" update %1 set %2 where %3 = :OLD_%3 ")
+        .arg(table, sets.join(QStringLiteral(", ")), keyColumn);
 }
 
 QList<Assignment> assignments(const QString& updateSql) {
@@ -116,8 +117,8 @@ QList<Assignment> assignments(const QString& updateSql) {
     int end = topLevelWord(updateSql, QStringLiteral("where"), set);
     if (end < 0)
         end = int(updateSql.size());
-    static const QRegularExpression item(
-        QRegularExpression::anchoredPattern(QStringLiteral("\\s*([A-Za-z_][A-Za-z0-9_.]*)\\s*=\\s*:([A-Za-z_][A-Za-z0-9_]*)\\s*")));
+    static const QRegularExpression item(QRegularExpression::anchoredPattern(
+        QStringLiteral("\\s*([A-Za-z_][A-Za-z0-9_.]*)\\s*=\\s*:([A-Za-z_][A-Za-z0-9_]*)\\s*")));
     for (const QString& text : topLevelItems(updateSql, set + 3, end)) {
         const QRegularExpressionMatch m = item.match(text);
         if (m.hasMatch())
@@ -134,7 +135,8 @@ QString guarded(const QString& sql, QVariantHash& params, const QStringList& als
     QStringList conditions;
     QStringList seen;
     for (const Assignment& a : std::as_const(compared)) {
-        if (seen.contains(a.column, Qt::CaseInsensitive) || !params.contains(QStringLiteral("old_") + a.param.toLower()))
+        if (seen.contains(a.column, Qt::CaseInsensitive) ||
+            !params.contains(QStringLiteral("old_") + a.param.toLower()))
             continue;
         seen << a.column;
         conditions << unchanged(a.column, a.param, params);

@@ -36,7 +36,8 @@ int nextKey(const QString& table, const QString& column, const QString& conditio
 }
 
 int insertWithNewKey(const QString& table, const QString& column, const std::function<void(int key)>& insert) {
-    return insertWithNewKey(column, [&] { return nextKey(table, column); }, insert);
+    return insertWithNewKey(
+        column, [&] { return nextKey(table, column); }, insert);
 }
 
 int insertWithNewKey(const QString& column, const std::function<int()>& newKey,

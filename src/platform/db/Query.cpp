@@ -3,9 +3,9 @@
 #include "platform/db/Query.h"
 
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlDriver>
 #include <QSqlRecord>
 #include <QSqlResult>
 
@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace db {
@@ -102,7 +102,10 @@ QString positional(const QString& sql, const QVariantHash& params, QVariantList&
             int j = i + 1;
             while (j < n) {
                 if (sql[j] == c) {
-                    if (j + 1 < n && sql[j + 1] == c) { j += 2; continue; }
+                    if (j + 1 < n && sql[j + 1] == c) {
+                        j += 2;
+                        continue;
+                    }
                     break;
                 }
                 ++j;
@@ -113,7 +116,8 @@ QString positional(const QString& sql, const QVariantHash& params, QVariantList&
         }
         if (c == QLatin1Char('-') && i + 1 < n && sql[i + 1] == QLatin1Char('-')) {
             int j = sql.indexOf(QLatin1Char('\n'), i);
-            if (j < 0) j = n - 1;
+            if (j < 0)
+                j = n - 1;
             out += sql.mid(i, j - i + 1);
             i = j;
             continue;
@@ -145,12 +149,9 @@ QVariant bindable(const QVariant& v) {
     case QMetaType::QDateTime:
         return v.isNull() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(storedDateTime(v.toDateTime()));
     case QMetaType::QDate:
-        return v.isNull() ? QVariant(QMetaType(QMetaType::QString))
-                          : QVariant(storedDateTime(v.toDate().startOfDay()));
-    case QMetaType::Bool:
-        return v.toBool() ? 1 : 0;
-    default:
-        return v;
+        return v.isNull() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(storedDateTime(v.toDate().startOfDay()));
+    case QMetaType::Bool: return v.toBool() ? 1 : 0;
+    default: return v;
     }
 }
 
@@ -178,9 +179,12 @@ struct PendingRows {
 
     static std::optional<Kind> kindOf(Oid type) {
         switch (type) {
-        case 21: case 23: return Kind::Integer;             // int2, int4
-        case 25: case 1042: case 1043: return Kind::Text;   // text, char, varchar
-        case 1114: return Kind::DateTime;                   // timestamp
+        case 21:
+        case 23: return Kind::Integer;  // int2, int4
+        case 25:
+        case 1042:
+        case 1043: return Kind::Text;      // text, char, varchar
+        case 1114: return Kind::DateTime;  // timestamp
         default: return std::nullopt;
         }
     }
@@ -190,11 +194,13 @@ struct PendingRows {
         if (const auto plain = kindOf(type))
             return *plain;
         switch (type) {
-        case 20: return Kind::LongLong;                    // int8
-        case 700: case 701: case 1700: return Kind::Double; // float4, float8, numeric
+        case 20: return Kind::LongLong;  // int8
+        case 700:
+        case 701:
+        case 1700: return Kind::Double;  // float4, float8, numeric
         case 16: return Kind::Bool;
         case 1082: return Kind::Date;
-        case 1184: return Kind::DateTime;                  // timestamptz
+        case 1184: return Kind::DateTime;  // timestamptz
         default: return Kind::Text;
         }
     }
@@ -509,8 +515,8 @@ void readWhole(QSqlDatabase database, const QString& text, const QVariantList& v
         const QVariant v = bindable(values[i]);
         if (v.isNull())
             continue;
-        texts[size_t(i)] = v.typeId() == QMetaType::Double ? QByteArray::number(v.toDouble(), 'g', 17)
-                                                           : v.toString().toUtf8();
+        texts[size_t(i)] =
+            v.typeId() == QMetaType::Double ? QByteArray::number(v.toDouble(), 'g', 17) : v.toString().toUtf8();
         pointers[size_t(i)] = texts[size_t(i)].constData();
     }
     // Positional markers as the server writes them.
@@ -600,9 +606,7 @@ void Query::clear() {
     close();
 }
 
-void Query::setSql(const QString& text) {
-    m_lines = QStringList{text};
-}
+void Query::setSql(const QString& text) { m_lines = QStringList{text}; }
 
 Query& Query::bind(const QString& name, const QVariant& value) {
     QString key = name.trimmed().toLower();

@@ -33,8 +33,7 @@ public:
     int count() const { return int(m_rows.size()); }
     const QVector<QVariant>& row(int i) const { return ready(i); }
     QVector<QVariant>& row(int i) { return ready(i); }
-    void append(QVector<QVariant> values)
-    {
+    void append(QVector<QVariant> values) {
         if (!m_raw.empty())
             m_raw.push_back(false);
         m_rows.push_back(std::move(values));
@@ -51,8 +50,7 @@ public:
     void setPending(std::shared_ptr<const PendingRows> pending, int rows);
 
 private:
-    QVector<QVariant>& ready(int i) const
-    {
+    QVector<QVariant>& ready(int i) const {
         QVector<QVariant>& r = m_rows[size_t(i)];
         if (m_pending && r.isEmpty())
             read(i);
@@ -70,7 +68,7 @@ private:
     mutable std::vector<QVector<QVariant>> m_rows;
     std::shared_ptr<const PendingRows> m_pending;
     int m_pendingRows = 0;
-    std::vector<int> m_origin;  // pending row of each row once rows were inserted or removed; -1 for new ones
+    std::vector<int> m_origin;        // pending row of each row once rows were inserted or removed; -1 for new ones
     mutable std::vector<bool> m_raw;  // of each row once one was appended as read: still as read
 };
 
@@ -119,7 +117,7 @@ public:
     // SQL text, built line by line.
     Query& add(const QString& line);
     Query& operator<<(const QString& line) { return add(line); }
-    void clear();                          // text, parameters and rows
+    void clear();  // text, parameters and rows
     void setSql(const QString& text);
     QString text() const { return m_lines.join(QLatin1Char('\n')); }
     const QStringList& lines() const { return m_lines; }
@@ -131,8 +129,8 @@ public:
     Query& andWhere(const Condition& condition);
     const QVariantHash& params() const { return m_params; }
 
-    void open();   // runs the text, keeps the rows, cursor on the first
-    int exec();    // runs the text; returns rows affected (a RETURNING clause fills the rows)
+    void open();  // runs the text, keeps the rows, cursor on the first
+    int exec();   // runs the text; returns rows affected (a RETURNING clause fills the rows)
     void close();
     bool isActive() const { return m_active; }
 
@@ -141,12 +139,15 @@ public:
     int row() const { return m_row; }
     bool eof() const { return m_row >= m_rows.count(); }
     void first() { m_row = 0; }
-    void next() { if (m_row < m_rows.count()) ++m_row; }
+    void next() {
+        if (m_row < m_rows.count())
+            ++m_row;
+    }
     void moveTo(int row) { m_row = row; }
 
     bool hasField(const QString& name) const { return m_rows.fieldIndex(name) >= 0; }
     QStringList fieldNames() const { return m_rows.fields(); }
-    QVariant value(const QString& field) const;            // null when past the end or no rows
+    QVariant value(const QString& field) const;  // null when past the end or no rows
     QVariant value(int row, const QString& field) const;
     QString str(const QString& field) const;
     int integer(const QString& field) const;

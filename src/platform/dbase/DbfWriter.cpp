@@ -6,11 +6,11 @@
 #include "platform/db/Query.h"
 #include "platform/files/Replacement.h"
 
+#include <shapefil.h>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <shapefil.h>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -165,8 +165,8 @@ QString codePageFileName(const QString& tableFile) {
     const QFileInfo info(tableFile);
     const QString suffix = info.suffix();
     const QString base = suffix.isEmpty() ? tableFile : tableFile.left(tableFile.size() - suffix.size() - 1);
-    return base + (suffix == suffix.toUpper() && suffix != suffix.toLower() ? QStringLiteral(".CPG")
-                                                                             : QStringLiteral(".cpg"));
+    return base +
+           (suffix == suffix.toUpper() && suffix != suffix.toLower() ? QStringLiteral(".CPG") : QStringLiteral(".cpg"));
 }
 
 Writer::Writer(const QString& fileName, const QList<Field>& fields) : m_fields(fields), m_fileName(fileName) {
@@ -201,8 +201,8 @@ Writer::Writer(const QString& fileName, const QList<Field>& fields) : m_fields(f
         }
         const int decimals = f.type == Type::Number ? f.decimals : 0;
         Watch watch(&m_error);
-        if (DBFAddNativeFieldType(handle(m_handle), exportBytes(dbfNames[i]).constData(), kind, widthOf(f),
-                                  decimals) < 0) {
+        if (DBFAddNativeFieldType(handle(m_handle), exportBytes(dbfNames[i]).constData(), kind, widthOf(f), decimals) <
+            0) {
             discard();
             throw Error(QStringLiteral("Não foi possível criar o campo %1 em %2.").arg(dbfNames[i], fileName));
         }
@@ -223,7 +223,8 @@ void Writer::discard() {
 void Writer::check() {
     if (m_error != 0) {
         discard();
-        qWarning().noquote() << QStringLiteral("%1: %2").arg(m_fileName, QString::fromLocal8Bit(std::strerror(m_error)));
+        qWarning().noquote() << QStringLiteral("%1: %2").arg(m_fileName,
+                                                             QString::fromLocal8Bit(std::strerror(m_error)));
         throw Error(files::writeFailure(m_fileName, m_error));
     }
 }
@@ -322,9 +323,8 @@ void writeTable(const QString& fileName, const QList<Field>& fields, const db::R
     writer.close();
 }
 
-void writeSelect(const QString& fileName, const QList<Field>& fields, const QString& connectionName,
-                 const QString& sql, const QVariantHash& params, const RowAdjustment& adjust,
-                 const Progress& progress) {
+void writeSelect(const QString& fileName, const QList<Field>& fields, const QString& connectionName, const QString& sql,
+                 const QVariantHash& params, const RowAdjustment& adjust, const Progress& progress) {
     Writer writer(fileName, fields);
     QList<int> columns;
     QVector<QVariant> values(fields.size());

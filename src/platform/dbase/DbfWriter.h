@@ -93,7 +93,7 @@ private:
     QList<Field> m_fields;
     QString m_fileName;
     std::unique_ptr<files::Replacement> m_part;  // where the library writes until close()
-    int m_error = 0;                            // why the library could not write (errno)
+    int m_error = 0;                             // why the library could not write (errno)
     int m_rows = 0;
 };
 
@@ -109,8 +109,7 @@ void writeTable(const QString& fileName, const QList<Field>& fields, const db::R
 
 // The same for the rows of a select, written as they are read (see db::forEachRow); a field whose column the
 // result lacks is left to `adjust`.
-void writeSelect(const QString& fileName, const QList<Field>& fields, const QString& connectionName,
-                 const QString& sql, const QVariantHash& params, const RowAdjustment& adjust = {},
-                 const Progress& progress = {});
+void writeSelect(const QString& fileName, const QList<Field>& fields, const QString& connectionName, const QString& sql,
+                 const QVariantHash& params, const RowAdjustment& adjust = {}, const Progress& progress = {});
 
 }  // namespace dbase

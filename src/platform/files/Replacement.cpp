@@ -10,12 +10,12 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace files {
 
@@ -35,7 +35,8 @@ QString randomTag() {
 
 // Whether `path` still names the file open as `fd` (a leftover cleared meanwhile does not).
 bool namesFile(int fd, const QString& path) {
-    struct stat open {}, named {};
+    struct stat open {
+    }, named{};
     return ::fstat(fd, &open) == 0 && ::lstat(native(path).constData(), &named) == 0 && open.st_dev == named.st_dev &&
            open.st_ino == named.st_ino;
 }
@@ -52,20 +53,20 @@ QString writeFailure(const QString& fileName, int error) {
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return QStringLiteral("Não há espaço para gravar o arquivo %1. Libere espaço no disco ou escolha outra pasta "
-                              "e tente novamente.")
+        return QStringLiteral(
+                   "Não há espaço para gravar o arquivo %1. Libere espaço no disco ou escolha outra pasta "
+                   "e tente novamente.")
             .arg(fileName);
     case EACCES:
     case EPERM:
     case EROFS:
-        return QStringLiteral("Sem permissão para gravar o arquivo %1. Escolha outra pasta ou peça ao administrador "
-                              "a permissão de gravação.")
+        return QStringLiteral(
+                   "Sem permissão para gravar o arquivo %1. Escolha outra pasta ou peça ao administrador "
+                   "a permissão de gravação.")
             .arg(fileName);
     case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("A pasta do arquivo %1 não existe. Escolha outra pasta.").arg(fileName);
-    default:
-        return QStringLiteral("Não foi possível gravar o arquivo %1.").arg(fileName);
+    case ENOTDIR: return QStringLiteral("A pasta do arquivo %1 não existe. Escolha outra pasta.").arg(fileName);
+    default: return QStringLiteral("Não foi possível gravar o arquivo %1.").arg(fileName);
     }
 }
 

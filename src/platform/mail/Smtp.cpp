@@ -2,12 +2,12 @@
 // The SMTP client over libcurl: the message is built as a MIME tree and sent in one dialogue.
 #include "platform/mail/Smtp.h"
 
+#include <curl/curl.h>
 #include <QDateTime>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QUuid>
-#include <curl/curl.h>
 
 #include <algorithm>
 #include <memory>
@@ -28,8 +28,8 @@ void initialiseOnce() {
         throw Error(QStringLiteral("libcurl não pôde ser iniciada."));
 }
 
-constexpr qsizetype kFoldAt = 78;       // the length a folded line stays below where the text allows
-constexpr qsizetype kWordBytes = 45;    // UTF-8 bytes of one encoded word: 60 Base64 characters, 72 in all
+constexpr qsizetype kFoldAt = 78;     // the length a folded line stays below where the text allows
+constexpr qsizetype kWordBytes = 45;  // UTF-8 bytes of one encoded word: 60 Base64 characters, 72 in all
 
 bool printable(QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; }
 // What a display name cannot hold outside quotes (RFC 5322's specials).
@@ -150,14 +150,10 @@ QString relayFailure(int curlCode, const QString& reply, bool connected) {
     const QString last = reply.trimmed();
     switch (curlCode) {
     case CURLE_COULDNT_CONNECT:
-    case CURLE_COULDNT_RESOLVE_HOST:
-        return kErroConexao;
-    case CURLE_OPERATION_TIMEDOUT:
-        return connected ? kServidorNaoRespondeu : kErroConexao;
-    case CURLE_WEIRD_SERVER_REPLY:
-        return kRespostaInesperada;
-    default:
-        break;
+    case CURLE_COULDNT_RESOLVE_HOST: return kErroConexao;
+    case CURLE_OPERATION_TIMEDOUT: return connected ? kServidorNaoRespondeu : kErroConexao;
+    case CURLE_WEIRD_SERVER_REPLY: return kRespostaInesperada;
+    default: break;
     }
     if (last.startsWith(QLatin1String("RCPT failed"), Qt::CaseInsensitive))
         return kDestinatarioRecusado;

@@ -34,8 +34,8 @@ inline const QString kServidorNaoRespondeu = QStringLiteral(
 inline const QString kRespostaInesperada = QStringLiteral(
     "O servidor de e-mail respondeu de forma inesperada. Peça ao administrador que confira \"host\" e \"port\" "
     "da seção [mail] do arquivo de configuração.");
-inline const QString kConexaoInterrompida = QStringLiteral(
-    "A conexão com o servidor de e-mail caiu durante o envio. Tente novamente mais tarde.");
+inline const QString kConexaoInterrompida =
+    QStringLiteral("A conexão com o servidor de e-mail caiu durante o envio. Tente novamente mais tarde.");
 
 struct Relay {
     QString host;

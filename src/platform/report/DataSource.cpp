@@ -15,23 +15,22 @@ namespace {
 
 // The kind of a packed value, its first byte.
 enum Tag : char {
-    Invalid,    // QVariant()
-    Null,       // a null value of a type: the type id follows
-    Integer,    // a signed number of up to 64 bits, zigzag varint
-    Unsigned,   // varint
-    Real,       // 8 bytes
-    Text,       // varint length, UTF-8
-    Date,       // julian day, zigzag varint
-    Time,       // milliseconds of the day, varint
+    Invalid,      // QVariant()
+    Null,         // a null value of a type: the type id follows
+    Integer,      // a signed number of up to 64 bits, zigzag varint
+    Unsigned,     // varint
+    Real,         // 8 bytes
+    Text,         // varint length, UTF-8
+    Date,         // julian day, zigzag varint
+    Time,         // milliseconds of the day, varint
     LocalMoment,  // milliseconds since the epoch, zigzag varint
     UtcMoment,
     True,
     False,
-    Other,      // varint length, QDataStream bytes of the QVariant
+    Other,  // varint length, QDataStream bytes of the QVariant
 };
 
-void putVarint(std::vector<char>& out, quint64 v)
-{
+void putVarint(std::vector<char>& out, quint64 v) {
     while (v >= 0x80) {
         out.push_back(char(v | 0x80));
         v >>= 7;
@@ -39,8 +38,7 @@ void putVarint(std::vector<char>& out, quint64 v)
     out.push_back(char(v));
 }
 
-quint64 getVarint(const char*& p)
-{
+quint64 getVarint(const char*& p) {
     quint64 v = 0;
     for (int shift = 0;; shift += 7) {
         const auto byte = quint8(*p++);
@@ -53,15 +51,13 @@ quint64 getVarint(const char*& p)
 quint64 zigzag(qint64 v) { return (quint64(v) << 1) ^ quint64(v >> 63); }
 qint64 unzigzag(quint64 v) { return qint64(v >> 1) ^ -qint64(v & 1); }
 
-void putBytes(std::vector<char>& out, Tag tag, const QByteArray& bytes)
-{
+void putBytes(std::vector<char>& out, Tag tag, const QByteArray& bytes) {
     out.push_back(tag);
     putVarint(out, quint64(bytes.size()));
     out.insert(out.end(), bytes.begin(), bytes.end());
 }
 
-void pack(std::vector<char>& out, const QVariant& v)
-{
+void pack(std::vector<char>& out, const QVariant& v) {
     if (!v.isValid()) {
         out.push_back(Invalid);
         return;
@@ -91,9 +87,7 @@ void pack(std::vector<char>& out, const QVariant& v)
         out.insert(out.end(), bytes, bytes + sizeof d);
         return;
     }
-    case QMetaType::QString:
-        putBytes(out, Text, static_cast<const QString*>(v.constData())->toUtf8());
-        return;
+    case QMetaType::QString: putBytes(out, Text, static_cast<const QString*>(v.constData())->toUtf8()); return;
     case QMetaType::QDate:
         out.push_back(Date);
         putVarint(out, zigzag(v.toDate().toJulianDay()));
@@ -111,11 +105,8 @@ void pack(std::vector<char>& out, const QVariant& v)
         }
         break;
     }
-    case QMetaType::Bool:
-        out.push_back(v.toBool() ? True : False);
-        return;
-    default:
-        break;
+    case QMetaType::Bool: out.push_back(v.toBool() ? True : False); return;
+    default: break;
     }
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
@@ -124,39 +115,28 @@ void pack(std::vector<char>& out, const QVariant& v)
 }
 
 // Moves past one packed value.
-void skip(const char*& p)
-{
+void skip(const char*& p) {
     switch (Tag(*p++)) {
     case Invalid:
     case True:
-    case False:
-        return;
+    case False: return;
     case Null:
     case Integer:
     case Unsigned:
     case Date:
     case Time:
     case LocalMoment:
-    case UtcMoment:
-        getVarint(p);
-        return;
-    case Real:
-        p += sizeof(double);
-        return;
+    case UtcMoment: getVarint(p); return;
+    case Real: p += sizeof(double); return;
     case Text:
-    case Other:
-        p += getVarint(p);
-        return;
+    case Other: p += getVarint(p); return;
     }
 }
 
-QVariant unpack(const char* p)
-{
+QVariant unpack(const char* p) {
     switch (Tag(*p++)) {
-    case Invalid:
-        return {};
-    case Null:
-        return QVariant(QMetaType(int(getVarint(p))));
+    case Invalid: return {};
+    case Null: return QVariant(QMetaType(int(getVarint(p))));
     case Integer: {
         const qint64 n = unzigzag(getVarint(p));
         return n >= INT_MIN && n <= INT_MAX ? QVariant(int(n)) : QVariant(n);
@@ -174,18 +154,12 @@ QVariant unpack(const char* p)
         const qsizetype size = qsizetype(getVarint(p));
         return QString::fromUtf8(p, size);
     }
-    case Date:
-        return QDate::fromJulianDay(unzigzag(getVarint(p)));
-    case Time:
-        return QTime::fromMSecsSinceStartOfDay(int(getVarint(p)));
-    case LocalMoment:
-        return QDateTime::fromMSecsSinceEpoch(unzigzag(getVarint(p)));
-    case UtcMoment:
-        return QDateTime::fromMSecsSinceEpoch(unzigzag(getVarint(p)), Qt::UTC);
-    case True:
-        return true;
-    case False:
-        return false;
+    case Date: return QDate::fromJulianDay(unzigzag(getVarint(p)));
+    case Time: return QTime::fromMSecsSinceStartOfDay(int(getVarint(p)));
+    case LocalMoment: return QDateTime::fromMSecsSinceEpoch(unzigzag(getVarint(p)));
+    case UtcMoment: return QDateTime::fromMSecsSinceEpoch(unzigzag(getVarint(p)), Qt::UTC);
+    case True: return true;
+    case False: return false;
     case Other: {
         const qsizetype size = qsizetype(getVarint(p));
         QDataStream stream(QByteArray::fromRawData(p, size));
@@ -201,8 +175,7 @@ QVariant unpack(const char* p)
 
 TableData::TableData(QStringList columns) : columns_(std::move(columns)) {}
 
-void TableData::addRow(const QVariantList& values)
-{
+void TableData::addRow(const QVariantList& values) {
     rowStarts_.push_back(packed_.size());
     const qsizetype width = columns_.size();
     for (qsizetype c = 0; c < width; ++c)
@@ -210,13 +183,9 @@ void TableData::addRow(const QVariantList& values)
     ++rows_;
 }
 
-void TableData::reserve(int rows)
-{
-    rowStarts_.reserve(size_t(rows));
-}
+void TableData::reserve(int rows) { rowStarts_.reserve(size_t(rows)); }
 
-int TableData::columnIndex(const QString& field) const
-{
+int TableData::columnIndex(const QString& field) const {
     const int last = lastColumn_;
     if (last >= 0 && last < columns_.size() && columns_.at(last).compare(field, Qt::CaseInsensitive) == 0)
         return last;
@@ -229,13 +198,9 @@ int TableData::columnIndex(const QString& field) const
     return -1;
 }
 
-QVariant TableData::value(int row, const QString& field) const
-{
-    return valueAt(row, columnIndex(field));
-}
+QVariant TableData::value(int row, const QString& field) const { return valueAt(row, columnIndex(field)); }
 
-const char* TableData::cell(int row, int column) const
-{
+const char* TableData::cell(int row, int column) const {
     const char* start = packed_.data() + rowStarts_[size_t(row)];
     if (row != cachedRow_) {
         cachedOffsets_.resize(size_t(columns_.size()));
@@ -249,8 +214,7 @@ const char* TableData::cell(int row, int column) const
     return start + cachedOffsets_[size_t(column)];
 }
 
-QVariant TableData::valueAt(int row, int column) const
-{
+QVariant TableData::valueAt(int row, int column) const {
     if (column < 0 || column >= columns_.size() || row < 0 || row >= rows_)
         return {};
     return unpack(cell(row, column));

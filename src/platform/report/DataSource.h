@@ -20,8 +20,15 @@ public:
     virtual QVariant value(int row, const QString& field) const = 0;
     // The column of a field, so that a field read for many rows is looked up once; -1 when the source has
     // no columns (it is then read by name) or no such field.
-    virtual int columnOf(const QString& field) const { Q_UNUSED(field); return -1; }
-    virtual QVariant valueAt(int row, int column) const { Q_UNUSED(row); Q_UNUSED(column); return {}; }
+    virtual int columnOf(const QString& field) const {
+        Q_UNUSED(field);
+        return -1;
+    }
+    virtual QVariant valueAt(int row, int column) const {
+        Q_UNUSED(row);
+        Q_UNUSED(column);
+        return {};
+    }
 };
 
 // In-memory table: column names and rows of values. The values are kept packed (texts as UTF-8, numbers and
@@ -48,7 +55,7 @@ private:
     const char* cell(int row, int column) const;
 
     QStringList columns_;
-    std::vector<char> packed_;       // the rows' values one after the other, row-major
+    std::vector<char> packed_;        // the rows' values one after the other, row-major
     std::vector<quint64> rowStarts_;  // where each row begins in packed_
     int rows_ = 0;
     mutable int lastColumn_ = -1;  // the column asked for last, tried first

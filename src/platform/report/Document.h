@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
-#include <QColor>
 
 #include <functional>
 #include <memory>
@@ -48,8 +48,7 @@ public:
 };
 
 // The font of a text element without one of its own.
-inline const QFont& elementDefaultFont()
-{
+inline const QFont& elementDefaultFont() {
     static const QFont font;
     return font;
 }
@@ -65,20 +64,20 @@ struct Element {
     // What lines, rectangles, images and drawings carry besides their box. Text elements, most of a
     // document, carry none, which keeps them small.
     struct Figure {
-        qreal penWidth = 0.5;  // Line, Rectangle
-        QColor fill;           // Rectangle: filled when valid
-        QImage image;          // Image: drawn into rect
+        qreal penWidth = 0.5;                            // Line, Rectangle
+        QColor fill;                                     // Rectangle: filled when valid
+        QImage image;                                    // Image: drawn into rect
         std::shared_ptr<const report::Drawing> drawing;  // Drawing
     };
 
     Element() {}  // member by member: a page holds thousands, made in place
 
     QRectF rect;
-    QString text;            // Text: the printed lines, separated by '\n'
+    QString text;  // Text: the printed lines, separated by '\n'
     // Text: one of the document's fonts (a page holds thousands of elements); null for the default
     const QFont* font = nullptr;
-    qreal lineHeight = 0;    // Text: distance between two lines
-    Frame frame;             // drawn around rect (all kinds)
+    qreal lineHeight = 0;                  // Text: distance between two lines
+    Frame frame;                           // drawn around rect (all kinds)
     std::shared_ptr<const Figure> figure;  // Line, Rectangle, Image, Drawing
     Qt::Alignment alignment = Qt::AlignLeft;
     Kind kind = Kind::Text;
@@ -119,8 +118,7 @@ public:
     public:
         Iterator(const PageList* list, size_t index) : list_(list), index_(index) {}
         const Page& operator*() const { return (*list_)[index_]; }
-        Iterator& operator++()
-        {
+        Iterator& operator++() {
             ++index_;
             return *this;
         }
@@ -135,8 +133,7 @@ public:
 
     // The layout's side.
     std::vector<Page>& kept() { return kept_; }
-    void makeWith(std::shared_ptr<const PageSource> source, size_t count)
-    {
+    void makeWith(std::shared_ptr<const PageSource> source, size_t count) {
         kept_.clear();
         source_ = std::move(source);
         count_ = count;
@@ -149,8 +146,7 @@ private:
     size_t count_ = 0;
 };
 
-inline void PageList::forEach(const std::function<void(size_t index, const Page& page)>& each) const
-{
+inline void PageList::forEach(const std::function<void(size_t index, const Page& page)>& each) const {
     if (source_) {
         source_->walk(each);
         return;

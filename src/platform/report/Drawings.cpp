@@ -18,8 +18,7 @@
 
 namespace report::detail {
 
-const QPaintDevice* measureDevice()
-{
+const QPaintDevice* measureDevice() {
     static const QImage device = [] {
         QImage image(1, 1, QImage::Format_ARGB32);
         const int dotsPerMeter = qRound(72.0 * kMeasureScale / 0.0254);
@@ -32,16 +31,15 @@ const QPaintDevice* measureDevice()
 
 namespace {
 
-constexpr qreal kBoundScale = 256;            // units of the bound per point
-constexpr qint32 kUnbounded = 1 << 30;        // control characters: shaped, never bounded
-constexpr qreal kKerningRoom = 0.01;          // share of a width left for fonts that kern apart
+constexpr qreal kBoundScale = 256;      // units of the bound per point
+constexpr qint32 kUnbounded = 1 << 30;  // control characters: shaped, never bounded
+constexpr qreal kKerningRoom = 0.01;    // share of a width left for fonts that kern apart
 
 using Advances = std::array<qint32, 256>;
 
 // The advances of the Latin-1 characters of a font: measuring them one by one costs more than laying out
 // a long list, so they are measured once per font for the whole program.
-std::shared_ptr<const Advances> advancesOf(const QFont& font, const QFontMetricsF& metrics)
-{
+std::shared_ptr<const Advances> advancesOf(const QFont& font, const QFontMetricsF& metrics) {
     static QMutex mutex;
     static std::vector<std::pair<QFont, std::shared_ptr<const Advances>>> known;
     const QMutexLocker lock(&mutex);
@@ -52,8 +50,8 @@ std::shared_ptr<const Advances> advancesOf(const QFont& font, const QFontMetrics
     auto advances = std::make_shared<Advances>();
     for (int c = 0; c < 256; ++c) {
         const bool control = c < 0x20 || (c >= 0x7F && c < 0xA0);
-        (*advances)[size_t(c)] = control ? kUnbounded
-                                         : qint32(std::ceil(metrics.horizontalAdvance(QChar(c)) / kMeasureScale * kBoundScale));
+        (*advances)[size_t(c)] =
+            control ? kUnbounded : qint32(std::ceil(metrics.horizontalAdvance(QChar(c)) / kMeasureScale * kBoundScale));
     }
     known.emplace_back(font, advances);
     return advances;
@@ -62,23 +60,18 @@ std::shared_ptr<const Advances> advancesOf(const QFont& font, const QFontMetrics
 }  // namespace
 
 TextMeasure::TextMeasure(const QFont& font)
-    : font_(font), metrics_(font, measureDevice()), lineHeight_(metrics_.lineSpacing() / kMeasureScale),
-      advances_(*advancesOf(font, metrics_))
-{
-}
+    : font_(font),
+      metrics_(font, measureDevice()),
+      lineHeight_(metrics_.lineSpacing() / kMeasureScale),
+      advances_(*advancesOf(font, metrics_)) {}
 
-qreal TextMeasure::width(QStringView text) const
-{
-    return metrics_.horizontalAdvance(text.toString()) / kMeasureScale;
-}
+qreal TextMeasure::width(QStringView text) const { return metrics_.horizontalAdvance(text.toString()) / kMeasureScale; }
 
-qint64 TextMeasure::boundOf(qreal widthPt)
-{
+qint64 TextMeasure::boundOf(qreal widthPt) {
     return widthPt > 0 ? qint64(widthPt * (1 - kKerningRoom) * kBoundScale) : -1;
 }
 
-qint64 TextMeasure::leadingBound(QStringView line, qint64 limit, qsizetype* count) const
-{
+qint64 TextMeasure::leadingBound(QStringView line, qint64 limit, qsizetype* count) const {
     qint64 sum = 0;
     qsizetype i = 0;
     for (; i < line.size(); ++i) {
@@ -91,8 +84,7 @@ qint64 TextMeasure::leadingBound(QStringView line, qint64 limit, qsizetype* coun
     return sum;
 }
 
-QString TextMeasure::cut(const QString& line, qreal widthPt, qint64 bound) const
-{
+QString TextMeasure::cut(const QString& line, qreal widthPt, qint64 bound) const {
     // Whole characters end where graphemes do: after each character of a Latin-1 text.
     const bool latin1 = std::all_of(line.cbegin(), line.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
     std::vector<qsizetype> ends;
@@ -129,8 +121,7 @@ QString TextMeasure::cut(const QString& line, qreal widthPt, qint64 bound) const
     return kept.toString();
 }
 
-void TextMeasure::cutLines(QString& text, qreal widthPt, qint64 bound) const
-{
+void TextMeasure::cutLines(QString& text, qreal widthPt, qint64 bound) const {
     QStringList lines = text.split(QLatin1Char('\n'));
     bool cutAny = false;
     for (QString& line : lines) {
@@ -143,8 +134,7 @@ void TextMeasure::cutLines(QString& text, qreal widthPt, qint64 bound) const
         text = lines.join(QLatin1Char('\n'));
 }
 
-const TextMeasure& MetricsCache::measure(const QFont& font)
-{
+const TextMeasure& MetricsCache::measure(const QFont& font) {
     for (const TextMeasure& entry : entries_) {
         if (entry.font() == font)
             return entry;
@@ -152,8 +142,7 @@ const TextMeasure& MetricsCache::measure(const QFont& font)
     return entries_.emplace_back(font);
 }
 
-QString wrapText(const QString& text, const QFont& font, qreal widthPt, int* lineCount)
-{
+QString wrapText(const QString& text, const QFont& font, qreal widthPt, int* lineCount) {
     QString source = text;
     source.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     source.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -192,8 +181,7 @@ QString wrapText(const QString& text, const QFont& font, qreal widthPt, int* lin
 // ---- rich text
 
 RichTextDrawing::RichTextDrawing(const QString& html, const QFont& font, qreal widthPt)
-    : document_(std::make_unique<QTextDocument>())
-{
+    : document_(std::make_unique<QTextDocument>()) {
     document_->documentLayout()->setPaintDevice(const_cast<QPaintDevice*>(measureDevice()));
     document_->setDefaultFont(font);
     document_->setDocumentMargin(0);
@@ -203,13 +191,9 @@ RichTextDrawing::RichTextDrawing(const QString& html, const QFont& font, qreal w
 
 RichTextDrawing::~RichTextDrawing() = default;
 
-qreal RichTextDrawing::height() const
-{
-    return document_->size().height() / kMeasureScale;
-}
+qreal RichTextDrawing::height() const { return document_->size().height() / kMeasureScale; }
 
-void RichTextDrawing::paint(QPainter& painter, const QRectF& box) const
-{
+void RichTextDrawing::paint(QPainter& painter, const QRectF& box) const {
     painter.save();
     painter.translate(box.topLeft());
     painter.scale(1.0 / kMeasureScale, 1.0 / kMeasureScale);
@@ -221,8 +205,7 @@ void RichTextDrawing::paint(QPainter& painter, const QRectF& box) const
     painter.restore();
 }
 
-std::vector<DrawingLine> RichTextDrawing::lines() const
-{
+std::vector<DrawingLine> RichTextDrawing::lines() const {
     std::vector<DrawingLine> lines;
     for (QTextBlock block = document_->begin(); block.isValid(); block = block.next()) {
         const QTextLayout* layout = block.layout();
@@ -244,11 +227,10 @@ std::vector<DrawingLine> RichTextDrawing::lines() const
 namespace {
 // Charts are laid out as on a 96 dpi screen and scaled into their box.
 constexpr qreal kChartPixelsPerPoint = 96.0 / 72.0;
-}
+}  // namespace
 
 ChartDrawing::ChartDrawing(QChart* chart, const QSizeF& sizePt)
-    : scene_(std::make_unique<QGraphicsScene>()), chart_(chart), size_(sizePt)
-{
+    : scene_(std::make_unique<QGraphicsScene>()), chart_(chart), size_(sizePt) {
     chart_->setAnimationOptions(QChart::NoAnimation);
     scene_->addItem(chart_);
     chart_->setGeometry(QRectF(QPointF(0, 0), sizePt * kChartPixelsPerPoint));
@@ -257,13 +239,11 @@ ChartDrawing::ChartDrawing(QChart* chart, const QSizeF& sizePt)
 
 ChartDrawing::~ChartDrawing() = default;  // the scene deletes the chart
 
-void ChartDrawing::paint(QPainter& painter, const QRectF& box) const
-{
+void ChartDrawing::paint(QPainter& painter, const QRectF& box) const {
     scene_->render(&painter, box, scene_->sceneRect(), Qt::IgnoreAspectRatio);
 }
 
-std::vector<DrawingLine> ChartDrawing::lines() const
-{
+std::vector<DrawingLine> ChartDrawing::lines() const {
     if (chart_->title().isEmpty())
         return {};
     return {DrawingLine{0, 0, chart_->title()}};
@@ -273,8 +253,7 @@ std::vector<DrawingLine> ChartDrawing::lines() const
 
 namespace report {
 
-qreal textWidth(const QString& line, const QFont& font)
-{
+qreal textWidth(const QString& line, const QFont& font) {
     return QFontMetricsF(font, detail::measureDevice()).horizontalAdvance(line) / detail::kMeasureScale;
 }
 

@@ -40,8 +40,7 @@ public:
     // A width in the units of the bound, with a little room for fonts that kern apart.
     static qint64 boundOf(qreal widthPt);
     // Whether the line is no wider than widthPt; `bound` is boundOf(widthPt).
-    bool fits(QStringView line, qreal widthPt, qint64 bound) const
-    {
+    bool fits(QStringView line, qreal widthPt, qint64 bound) const {
         return isSurelyWithin(line, bound) || width(line) <= widthPt;
     }
     // The longest beginning of a line that does not fit, of whole characters and without trailing blanks,
@@ -53,8 +52,7 @@ public:
     // Whether the sum of the advances of the line's characters is known and within the bound, which
     // tells that it fits and holds no control character such as a line break. Four characters a step, read
     // as one word, every one looked up: most lines of a list end here.
-    bool isSurelyWithin(QStringView line, qint64 bound) const
-    {
+    bool isSurelyWithin(QStringView line, qint64 bound) const {
         const char16_t* p = line.utf16();
         const qsizetype n = line.size();
         qint64 a = 0, b = 0;

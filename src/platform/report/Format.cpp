@@ -11,8 +11,7 @@ namespace report {
 
 namespace {
 
-const QLocale& brazil()
-{
+const QLocale& brazil() {
     static const QLocale locale = [] {
         QLocale l(QLocale::Portuguese, QLocale::Brazil);
         l.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -21,8 +20,7 @@ const QLocale& brazil()
     return locale;
 }
 
-bool isNumberMask(const QString& format)
-{
+bool isNumberMask(const QString& format) {
     for (QChar c : format) {
         if (c != QLatin1Char('#') && c != QLatin1Char('0') && c != QLatin1Char(',') && c != QLatin1Char('.'))
             return false;
@@ -30,8 +28,7 @@ bool isNumberMask(const QString& format)
     return !format.isEmpty();
 }
 
-QString formatNumber(double value, const QString& mask)
-{
+QString formatNumber(double value, const QString& mask) {
     const qsizetype point = mask.indexOf(QLatin1Char('.'));
     const int decimals = point < 0 ? 0 : int(mask.size() - point - 1);
     QLocale locale(QLocale::Portuguese, QLocale::Brazil);
@@ -42,8 +39,7 @@ QString formatNumber(double value, const QString& mask)
 
 }  // namespace
 
-QString formatValue(const QVariant& value, const QString& format)
-{
+QString formatValue(const QVariant& value, const QString& format) {
     if (value.isNull() || !value.isValid())
         return {};
     switch (value.typeId()) {
@@ -55,10 +51,8 @@ QString formatValue(const QVariant& value, const QString& format)
                 return formatNumber(number, format);
         }
         return value.toString();
-    case QMetaType::QDate:
-        return value.toDate().toString(format.isEmpty() ? QStringLiteral("dd/MM/yyyy") : format);
-    case QMetaType::QTime:
-        return value.toTime().toString(format.isEmpty() ? QStringLiteral("HH:mm:ss") : format);
+    case QMetaType::QDate: return value.toDate().toString(format.isEmpty() ? QStringLiteral("dd/MM/yyyy") : format);
+    case QMetaType::QTime: return value.toTime().toString(format.isEmpty() ? QStringLiteral("HH:mm:ss") : format);
     case QMetaType::QDateTime: {
         const QDateTime dt = value.toDateTime();
         if (!format.isEmpty())
@@ -83,10 +77,8 @@ QString formatValue(const QVariant& value, const QString& format)
         if (isNumberMask(format))
             return formatNumber(value.toDouble(), format);
         return value.toString();
-    case QMetaType::Bool:
-        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    default:
-        return value.toString();
+    case QMetaType::Bool: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    default: return value.toString();
     }
 }
 

@@ -21,8 +21,7 @@ struct ErrorManager {
     char message[JMSG_LENGTH_MAX];
 };
 
-void exitOnError(j_common_ptr info)
-{
+void exitOnError(j_common_ptr info) {
     auto* manager = reinterpret_cast<ErrorManager*>(info->err);
     (*info->err->format_message)(info, manager->message);
     std::longjmp(manager->jump, 1);
@@ -35,8 +34,7 @@ const JOCTET kEndOfImage[2] = {0xFF, JPEG_EOI};
 
 void initSource(j_decompress_ptr) {}
 
-boolean fillInputBuffer(j_decompress_ptr info)
-{
+boolean fillInputBuffer(j_decompress_ptr info) {
     // The data ran out before the end marker: hand the decoder a fake end marker, as the stdio source does.
     WARNMS(info, JWRN_JPEG_EOF);
     info->src->next_input_byte = kEndOfImage;
@@ -44,8 +42,7 @@ boolean fillInputBuffer(j_decompress_ptr info)
     return TRUE;
 }
 
-void skipInputData(j_decompress_ptr info, long count)
-{
+void skipInputData(j_decompress_ptr info, long count) {
     if (count <= 0)
         return;
     jpeg_source_mgr* source = info->src;
@@ -67,8 +64,7 @@ struct Decoding {
     QImage image;
 };
 
-QRgb cmykToRgb(const JSAMPLE* p, bool inverted)
-{
+QRgb cmykToRgb(const JSAMPLE* p, bool inverted) {
     int c = p[0], m = p[1], y = p[2], k = p[3];
     if (!inverted) {
         c = 255 - c;
@@ -79,8 +75,7 @@ QRgb cmykToRgb(const JSAMPLE* p, bool inverted)
     return qRgb(c * k / 255, m * k / 255, y * k / 255);
 }
 
-bool decode(Decoding& d, const QByteArray& bytes)
-{
+bool decode(Decoding& d, const QByteArray& bytes) {
     d.info.err = jpeg_std_error(&d.error.pub);
     d.error.pub.error_exit = exitOnError;
     d.error.pub.output_message = ignoreMessage;
@@ -112,9 +107,7 @@ bool decode(Decoding& d, const QByteArray& bytes)
         d.info.out_color_space = JCS_CMYK;
         format = QImage::Format_RGB32;
         break;
-    default:
-        d.info.out_color_space = JCS_RGB;
-        break;
+    default: d.info.out_color_space = JCS_RGB; break;
     }
     jpeg_start_decompress(&d.info);
 
@@ -127,7 +120,7 @@ bool decode(Decoding& d, const QByteArray& bytes)
     }
     const bool cmyk = d.info.out_color_space == JCS_CMYK;
     JSAMPARRAY buffer = cmyk ? (*d.info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&d.info), JPOOL_IMAGE,
-                                                            JDIMENSION(width * 4), 1)
+                                                           JDIMENSION(width * 4), 1)
                              : nullptr;
     while (d.info.output_scanline < d.info.output_height) {
         uchar* line = d.image.scanLine(int(d.info.output_scanline));
@@ -147,8 +140,7 @@ bool decode(Decoding& d, const QByteArray& bytes)
 
 }  // namespace
 
-QImage decodeJpeg(const QByteArray& bytes, QString* error)
-{
+QImage decodeJpeg(const QByteArray& bytes, QString* error) {
     if (bytes.isEmpty()) {
         if (error)
             *error = QStringLiteral("empty JPEG data");

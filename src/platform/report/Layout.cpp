@@ -17,8 +17,7 @@ namespace {
 constexpr qreal kEps = 0.01;  // points
 
 // One pass over the text, most of whose characters are past the control ones.
-bool hasLineBreak(const QString& text)
-{
+bool hasLineBreak(const QString& text) {
     for (const QChar c : text) {
         if (c.unicode() <= u'\r' && (c == QLatin1Char('\n') || c == QLatin1Char('\r')))
             return true;
@@ -26,16 +25,14 @@ bool hasLineBreak(const QString& text)
     return false;
 }
 
-QRectF toPoints(const QRectF& mm)
-{
+QRectF toPoints(const QRectF& mm) {
     return QRectF(mmToPt(mm.x()), mmToPt(mm.y()), mmToPt(mm.width()), mmToPt(mm.height()));
 }
 
 // How wide the text of a band's item may print, in points: its own width or, when it has none, up to the
 // nearest item that starts right of it on its line (its height overlapping the item's); never past the
 // right margin, bodyWidth from the left one.
-qreal textWidthOf(const Band& band, size_t index, qreal bodyWidth)
-{
+qreal textWidthOf(const Band& band, size_t index, qreal bodyWidth) {
     constexpr qreal eps = 1e-6;  // millimetres
     const QRectF box = band.items()[index]->geometry();
     qreal right = box.width() > 0 ? box.right() : ptToMm(bodyWidth);
@@ -57,7 +54,7 @@ struct Block {
         // Made member by member: a defaulted constructor would clear the whole piece first, every time.
         Piece() {}
         Element element;
-        qreal definedTop = 0;     // where the item was defined, before growing
+        qreal definedTop = 0;  // where the item was defined, before growing
         qreal definedBottom = 0;
         const Item* pageCount = nullptr;  // filled in once the number of pages is known
     };
@@ -65,8 +62,7 @@ struct Block {
     qreal height = 0;
     bool splittable = false;  // holds text of several lines
 
-    void clear()
-    {
+    void clear() {
         pieces.clear();
         height = 0;
         splittable = false;
@@ -94,19 +90,18 @@ public:
     // The sum of a field over the master rows printed from `from` on, carried on from the last call with
     // the same start, so that a running total stays linear in the rows.
     double printedSum(size_t from, const QString& field) const;
-    bool isPrinted(const std::vector<int>* scope, const DataSource* data) const
-    {
+    bool isPrinted(const std::vector<int>* scope, const DataSource* data) const {
         return scope == &printed_ && data == data_;
     }
 
 private:
-    struct Plan {  // per band: what every item prints with
+    struct Plan {                         // per band: what every item prints with
         std::vector<const QFont*> fonts;  // kept by the document
         std::vector<const TextMeasure*> measures;
-        std::vector<QRectF> boxes;    // of each item, in points
-        std::vector<qreal> widths;    // of the text of each item (textWidthOf)
-        std::vector<qint64> bounds;   // TextMeasure::boundOf(width)
-        std::vector<int> columns;  // of each field item in the data below
+        std::vector<QRectF> boxes;   // of each item, in points
+        std::vector<qreal> widths;   // of the text of each item (textWidthOf)
+        std::vector<qint64> bounds;  // TextMeasure::boundOf(width)
+        std::vector<int> columns;    // of each field item in the data below
         const DataSource* columnsOf = nullptr;
     };
     struct Running {
@@ -182,10 +177,10 @@ private:
     int pageNumber_ = 0;
     qreal y_ = 0;
     bool pageFresh_ = true;  // nothing but page headers and title on the current page yet
-    int row_ = -1;       // master row being printed
+    int row_ = -1;           // master row being printed
 
-    std::vector<int> printed_;  // master rows whose detail printed, in order
-    size_t pageStart_ = 0;      // first of printed_ on the current page
+    std::vector<int> printed_;    // master rows whose detail printed, in order
+    size_t pageStart_ = 0;        // first of printed_ on the current page
     std::vector<QVariant> keys_;  // of the groups in force
     std::vector<size_t> groupStart_;
     std::vector<PageCountSlot> pageCountSlots_;
@@ -199,19 +194,18 @@ private:
     size_t lastPageSize_ = 0;  // elements of the page finished last
     bool keepingPage_ = true;
     std::function<void(Page& page)> pageDone_;
-    int wanted_ = 0;     // the one page made again; 0: every page
-    bool stop_ = false;  // the page wanted is made
-    Checkpoint turnStart_;                  // of the turn under way
-    std::vector<Checkpoint> pageOrigins_;   // of each page, the turn in which it began
-    std::vector<int> allPrinted_;           // printed_ at the end of the first layout
-    int pageTotal_ = 0;                     // known once the first layout is over
-    bool keptNone_ = false;                 // the first layout left its pages to be made again
+    int wanted_ = 0;                       // the one page made again; 0: every page
+    bool stop_ = false;                    // the page wanted is made
+    Checkpoint turnStart_;                 // of the turn under way
+    std::vector<Checkpoint> pageOrigins_;  // of each page, the turn in which it began
+    std::vector<int> allPrinted_;          // printed_ at the end of the first layout
+    int pageTotal_ = 0;                    // known once the first layout is over
+    bool keptNone_ = false;                // the first layout left its pages to be made again
 };
 
 // ---- planning
 
-QFont Engine::fontOf(const Item& item) const
-{
+QFont Engine::fontOf(const Item& item) const {
     QFont font = item.font_ ? *item.font_ : report_.defaultFont_;
     if (item.fontSize_)
         font.setPointSizeF(*item.fontSize_);
@@ -223,8 +217,7 @@ QFont Engine::fontOf(const Item& item) const
     return font;
 }
 
-void Engine::planBands(const std::vector<std::unique_ptr<Band>>& bands)
-{
+void Engine::planBands(const std::vector<std::unique_ptr<Band>>& bands) {
     for (const auto& band : bands) {
         Plan& plan = plans_[band.get()];
         for (size_t i = 0; i < band->items_.size(); ++i) {
@@ -239,8 +232,7 @@ void Engine::planBands(const std::vector<std::unique_ptr<Band>>& bands)
 }
 
 Context Engine::makeContext(const DataSource* data, int row, const std::vector<int>* scope, size_t from,
-                            const Context* master) const
-{
+                            const Context* master) const {
     Context context;
     context.engine_ = this;
     context.data_ = data;
@@ -253,8 +245,7 @@ Context Engine::makeContext(const DataSource* data, int row, const std::vector<i
 
 // ---- bands
 
-void Engine::resolveColumns(Plan& plan, const Band& band, const DataSource* data) const
-{
+void Engine::resolveColumns(Plan& plan, const Band& band, const DataSource* data) const {
     plan.columns.assign(band.items_.size(), -1);
     for (size_t i = 0; data && i < band.items_.size(); ++i) {
         if (band.items_[i]->kind_ == Item::Kind::Field)
@@ -263,11 +254,9 @@ void Engine::resolveColumns(Plan& plan, const Band& band, const DataSource* data
     plan.columnsOf = data;
 }
 
-QString Engine::textOf(const Item& item, const Context& context, int column) const
-{
+QString Engine::textOf(const Item& item, const Context& context, int column) const {
     switch (item.kind_) {
-    case Item::Kind::Label:
-        return item.text_;
+    case Item::Kind::Label: return item.text_;
     case Item::Kind::Field:
         if (column >= 0)
             return report_.format(context.row() >= 0 ? context.data()->valueAt(context.row(), column) : QVariant(),
@@ -288,30 +277,25 @@ QString Engine::textOf(const Item& item, const Context& context, int column) con
                 else if (item.system_ == SystemField::Time)
                     text = report_.format(now_.time(), item.format_);
                 else
-                    text = report_.format(now_, item.format_.isEmpty() ? QStringLiteral("dd/MM/yyyy HH:mm:ss") : item.format_);
+                    text = report_.format(
+                        now_, item.format_.isEmpty() ? QStringLiteral("dd/MM/yyyy HH:mm:ss") : item.format_);
                 if (text.isNull())
                     text = QLatin1String("");
             }
             return text;
         }
-        case SystemField::PageNumber:
-            return QString::number(pageNumber_);
-        case SystemField::PageCount:
-            return {};
-        case SystemField::RowNumber:
-            return QString::number(context.row() + 1);
-        case SystemField::ReportTitle:
-            return report_.title_;
+        case SystemField::PageNumber: return QString::number(pageNumber_);
+        case SystemField::PageCount: return {};
+        case SystemField::RowNumber: return QString::number(context.row() + 1);
+        case SystemField::ReportTitle: return report_.title_;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return {};
 }
 
-bool Engine::evaluate(const Band& band, const Context& context, Block& block, Page* onto)
-{
+bool Engine::evaluate(const Band& band, const Context& context, Block& block, Page* onto) {
     block.clear();
     if (band.beforePrint_ && !band.beforePrint_(context))
         return false;
@@ -479,8 +463,7 @@ bool Engine::evaluate(const Band& band, const Context& context, Block& block, Pa
 }
 
 // Items below a grown item move down by its growth; the band grows by the largest move of an item's bottom.
-void Engine::growItems(Block& block, qreal definedHeight)
-{
+void Engine::growItems(Block& block, qreal definedHeight) {
     auto& pieces = block.pieces;
     std::vector<size_t> order(pieces.size());
     for (size_t i = 0; i < order.size(); ++i)
@@ -506,8 +489,7 @@ void Engine::growItems(Block& block, qreal definedHeight)
 
 // ---- pages
 
-void Engine::put(Block& block, qreal y)
-{
+void Engine::put(Block& block, qreal y) {
     if (!keepingPage_) {
         block.pieces.clear();
         return;
@@ -521,8 +503,7 @@ void Engine::put(Block& block, qreal y)
     block.pieces.clear();
 }
 
-void Engine::startPage()
-{
+void Engine::startPage() {
     ++pageNumber_;
     if (pageTotal_ == 0)
         pageOrigins_.push_back(turnStart_);
@@ -550,8 +531,7 @@ void Engine::startPage()
     pageFresh_ = true;
 }
 
-void Engine::finishPage()
-{
+void Engine::finishPage() {
     qreal y = footerTop_;
     const Context context = pageContext();
     for (const Band* band : pageFooters_) {
@@ -568,14 +548,12 @@ void Engine::finishPage()
         stop_ = true;
 }
 
-void Engine::newPage()
-{
+void Engine::newPage() {
     finishPage();
     startPage();
 }
 
-bool Engine::print(const Band& band, const Context& context)
-{
+bool Engine::print(const Band& band, const Context& context) {
     // A band of its defined height that fits below the cursor goes straight onto the page, as most rows
     // of a list do; what may grow, split or move on is placed once made.
     const qreal height = mmToPt(band.height_);
@@ -592,8 +570,7 @@ bool Engine::print(const Band& band, const Context& context)
     return true;
 }
 
-void Engine::place(Block& block, const Band& band)
-{
+void Engine::place(Block& block, const Band& band) {
     bool moved = false;
     for (;;) {
         const qreal room = bottom_ - y_;
@@ -630,8 +607,7 @@ void Engine::place(Block& block, const Band& band)
 
 // Cuts a block at a line boundary at or above `room`: the block keeps what lies above the cut, `rest` gets
 // the remainder moved up to its top. False when no line fits above the cut.
-bool Engine::split(Block& block, qreal room, Block& rest)
-{
+bool Engine::split(Block& block, qreal room, Block& rest) {
     qreal cut = room;
     for (bool lowered = true; lowered;) {
         lowered = false;
@@ -694,8 +670,7 @@ bool Engine::split(Block& block, qreal room, Block& rest)
 
 // ---- rows
 
-void Engine::printRow(int row)
-{
+void Engine::printRow(int row) {
     row_ = row;
     const Context context = makeContext(data_, row, &printed_, 0);
     bool printed = details_.empty();
@@ -710,8 +685,7 @@ void Engine::printRow(int row)
         printSubDetail(*sub, context);
 }
 
-void Engine::printSubDetail(const SubDetail& sub, const Context& master)
-{
+void Engine::printSubDetail(const SubDetail& sub, const Context& master) {
     const std::shared_ptr<const DataSource> child = sub.prepare_ ? sub.prepare_(master) : nullptr;
     if (!child)
         return;
@@ -743,8 +717,7 @@ void Engine::printSubDetail(const SubDetail& sub, const Context& master)
 }
 
 // The page geometry, the bands by type and their plans; false when the report prints nothing.
-bool Engine::prepare()
-{
+bool Engine::prepare() {
     if (report_.beforeLayout_)
         report_.beforeLayout_();
     now_ = report_.now_.value_or(QDateTime::currentDateTime());
@@ -772,12 +745,21 @@ bool Engine::prepare()
     qreal footerHeight = 0, headerHeight = 0;
     for (const auto& band : report_.bands_) {
         switch (band->type_) {
-        case BandType::PageHeader: pageHeaders_.push_back(band.get()); headerHeight += mmToPt(band->height_); break;
+        case BandType::PageHeader:
+            pageHeaders_.push_back(band.get());
+            headerHeight += mmToPt(band->height_);
+            break;
         case BandType::Title: titles_.push_back(band.get()); break;
-        case BandType::ColumnHeader: columnHeaders_.push_back(band.get()); headerHeight += mmToPt(band->height_); break;
+        case BandType::ColumnHeader:
+            columnHeaders_.push_back(band.get());
+            headerHeight += mmToPt(band->height_);
+            break;
         case BandType::Detail: details_.push_back(band.get()); break;
         case BandType::Summary: summaries_.push_back(band.get()); break;
-        case BandType::PageFooter: pageFooters_.push_back(band.get()); footerHeight += mmToPt(band->height_); break;
+        case BandType::PageFooter:
+            pageFooters_.push_back(band.get());
+            footerHeight += mmToPt(band->height_);
+            break;
         default: break;
         }
     }
@@ -791,8 +773,7 @@ bool Engine::prepare()
 }
 
 // Notes where the layout stands as the turn of `row` begins, in place: a turn begins every row.
-void Engine::markTurn(int row)
-{
+void Engine::markTurn(int row) {
     Checkpoint& t = turnStart_;
     t.row = row;
     t.pageNumber = pageNumber_;
@@ -807,8 +788,7 @@ void Engine::markTurn(int row)
 }
 
 // Goes on from a checkpoint to the end, or until the page wanted is made.
-void Engine::walkFrom(const Checkpoint& from)
-{
+void Engine::walkFrom(const Checkpoint& from) {
     pageNumber_ = from.pageNumber;
     y_ = from.y;
     pageFresh_ = from.pageFresh;
@@ -832,8 +812,7 @@ void Engine::walkFrom(const Checkpoint& from)
 }
 
 // A master row: the footers of the groups it ends, the headers of those it begins, its detail.
-void Engine::turn(int row)
-{
+void Engine::turn(int row) {
     markTurn(row);
     if (progress_)
         progress_(row, rows_);
@@ -868,8 +847,7 @@ void Engine::turn(int row)
 }
 
 // After the last row: the last groups' footers, the summary and the last page's footer.
-void Engine::finish()
-{
+void Engine::finish() {
     markTurn(rows_);
     if (rows_ > 0 && data_) {
         for (size_t level = report_.groups_.size(); level-- > 0;) {
@@ -884,8 +862,7 @@ void Engine::finish()
     finishPage();
 }
 
-Document Engine::run(std::shared_ptr<const Report> owner)
-{
+Document Engine::run(std::shared_ptr<const Report> owner) {
     if (!prepare())
         return std::move(doc_);
     const size_t levels = report_.groups_.size();
@@ -933,8 +910,7 @@ Document Engine::run(std::shared_ptr<const Report> owner)
     return std::move(doc_);
 }
 
-Page Engine::makePage(int number)
-{
+Page Engine::makePage(int number) {
     Page made;
     if (number < 1 || number > int(pageOrigins_.size()))
         return made;
@@ -946,8 +922,7 @@ Page Engine::makePage(int number)
     return made;
 }
 
-void Engine::walkPages(const std::function<void(size_t index, const Page& page)>& each)
-{
+void Engine::walkPages(const std::function<void(size_t index, const Page& page)>& each) {
     pageDone_ = [&](Page& page) { each(size_t(pageNumber_ - 1), page); };
     walkFrom(pageOrigins_.front());
     pageDone_ = nullptr;
@@ -968,8 +943,7 @@ public:
     Remade(std::shared_ptr<const Report> report, std::unique_ptr<Engine> engine)
         : report_(std::move(report)), engine_(std::move(engine)) {}
 
-    const Page& page(size_t index) const override
-    {
+    const Page& page(size_t index) const override {
         static const Page nothing;
         if (busy_)  // asked while every page is being made (a repaint meanwhile): nothing to show
             return nothing;
@@ -981,8 +955,7 @@ public:
         return last_;
     }
 
-    void walk(const std::function<void(size_t index, const Page& page)>& each) const override
-    {
+    void walk(const std::function<void(size_t index, const Page& page)>& each) const override {
         if (busy_)
             return;
         const Busy busy(busy_);
@@ -1004,29 +977,21 @@ private:
 
 // ---- Context
 
-QVariant Context::value(const QString& field) const
-{
+QVariant Context::value(const QString& field) const {
     return data_ && row_ >= 0 ? data_->value(row_, field) : QVariant();
 }
 
-QString Context::text(const QString& field) const
-{
-    return engine_->report().format(value(field));
-}
+QString Context::text(const QString& field) const { return engine_->report().format(value(field)); }
 
 int Context::pageNumber() const { return engine_->pageNumber(); }
 
 QDateTime Context::now() const { return engine_->now(); }
 
-int Context::count() const
-{
-    return scopeRows_ ? int(scopeRows_->size() - scopeFrom_) : 0;
-}
+int Context::count() const { return scopeRows_ ? int(scopeRows_->size() - scopeFrom_) : 0; }
 
 namespace {
 
-double sumOf(const DataSource& data, const std::vector<int>& rows, size_t from, const QString& field, double total)
-{
+double sumOf(const DataSource& data, const std::vector<int>& rows, size_t from, const QString& field, double total) {
     const int column = data.columnOf(field);
     for (size_t i = from; i < rows.size(); ++i)
         total += (column >= 0 ? data.valueAt(rows[i], column) : data.value(rows[i], field)).toDouble();
@@ -1035,8 +1000,7 @@ double sumOf(const DataSource& data, const std::vector<int>& rows, size_t from, 
 
 }  // namespace
 
-double detail::Engine::printedSum(size_t from, const QString& field) const
-{
+double detail::Engine::printedSum(size_t from, const QString& field) const {
     Running& running = printedSums_[{from, field}];
     if (running.upTo < from || running.upTo > printed_.size())
         running = Running{from, 0};
@@ -1045,8 +1009,7 @@ double detail::Engine::printedSum(size_t from, const QString& field) const
     return running.total;
 }
 
-double Context::sum(const QString& field) const
-{
+double Context::sum(const QString& field) const {
     if (!scopeRows_ || !data_)
         return 0;
     if (engine_ && engine_->isPrinted(scopeRows_, data_))
@@ -1054,8 +1017,7 @@ double Context::sum(const QString& field) const
     return sumOf(*data_, *scopeRows_, scopeFrom_, field, 0);
 }
 
-Document Report::layout(const Progress& progress) const
-{
+Document Report::layout(const Progress& progress) const {
     std::shared_ptr<const Report> owner = weak_from_this().lock();
     auto engine = std::make_unique<detail::Engine>(*this, progress);
     Document document = engine->run(owner);

@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include <deque>
 #include <QPrinter>
+#include <deque>
 
 #include <algorithm>
 
@@ -23,8 +23,7 @@ class PagePainter {
 public:
     explicit PagePainter(QPainter& painter) : painter_(painter), dpi_(painter.device()->logicalDpiY()) {}
 
-    void paint(const Page& page)
-    {
+    void paint(const Page& page) {
         for (const Element& e : page.elements)
             paint(e);
     }
@@ -37,8 +36,7 @@ private:
     };
 
     // One point of the font is one unit of the painter's (point) coordinates, whatever the device's dpi.
-    const FontEntry& fontFor(const QFont& font)
-    {
+    const FontEntry& fontFor(const QFont& font) {
         if (last_ && last_->font == font)
             return *last_;
         for (const FontEntry& entry : fonts_) {
@@ -52,8 +50,7 @@ private:
         return *(last_ = &fonts_.back());
     }
 
-    void setPen(qreal width)
-    {
+    void setPen(qreal width) {
         blackText_ = false;
         if (width <= 0) {
             painter_.setPen(Qt::NoPen);
@@ -64,8 +61,7 @@ private:
         }
     }
 
-    void paintText(const Element& e)
-    {
+    void paintText(const Element& e) {
         const FontEntry& entry = fontFor(e.textFont());
         if (&entry != painted_) {
             painter_.setFont(entry.deviceFont);
@@ -101,8 +97,7 @@ private:
         }
     }
 
-    void paintFrame(const Element& e)
-    {
+    void paintFrame(const Element& e) {
         setPen(e.frame.width);
         const QRectF& r = e.rect;
         if (e.frame.edges & Qt::TopEdge)
@@ -115,12 +110,9 @@ private:
             painter_.drawLine(r.topRight(), r.bottomRight());
     }
 
-    void paint(const Element& e)
-    {
+    void paint(const Element& e) {
         switch (e.kind) {
-        case Element::Kind::Text:
-            paintText(e);
-            break;
+        case Element::Kind::Text: paintText(e); break;
         case Element::Kind::Line:
             setPen(e.figure->penWidth);
             painter_.drawLine(e.rect.topLeft(), e.rect.bottomRight());
@@ -131,9 +123,7 @@ private:
             painter_.drawRect(e.rect);
             painter_.setBrush(Qt::NoBrush);
             break;
-        case Element::Kind::Image:
-            painter_.drawImage(e.rect, e.figure->image);
-            break;
+        case Element::Kind::Image: painter_.drawImage(e.rect, e.figure->image); break;
         case Element::Kind::Drawing:
             if (e.figure && e.figure->drawing)
                 e.figure->drawing->paint(painter_, e.rect);
@@ -155,8 +145,7 @@ private:
 
 }  // namespace
 
-void paintPage(QPainter& painter, const Page& page)
-{
+void paintPage(QPainter& painter, const Page& page) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -164,11 +153,11 @@ void paintPage(QPainter& painter, const Page& page)
     painter.restore();
 }
 
-bool paintDocument(const Document& document, QPagedPaintDevice& device, const Progress& progress)
-{
+bool paintDocument(const Document& document, QPagedPaintDevice& device, const Progress& progress) {
     const QSizeF portrait(qMin(document.pageSize.width(), document.pageSize.height()),
                           qMax(document.pageSize.width(), document.pageSize.height()));
-    const QPageLayout layout(QPageSize(portrait, QPageSize::Point), document.isLandscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
+    const QPageLayout layout(QPageSize(portrait, QPageSize::Point),
+                             document.isLandscape() ? QPageLayout::Landscape : QPageLayout::Portrait,
                              QMarginsF(0, 0, 0, 0));
     device.setPageLayout(layout);
     QPainter painter;
@@ -192,8 +181,7 @@ bool paintDocument(const Document& document, QPagedPaintDevice& device, const Pr
     return painter.end() && paged;
 }
 
-bool printDocument(const Document& document, QPrinter& printer, const Progress& progress)
-{
+bool printDocument(const Document& document, QPrinter& printer, const Progress& progress) {
     printer.setFullPage(true);
     if (!document.title.isEmpty())
         printer.setDocName(document.title);
@@ -210,8 +198,7 @@ bool printDocument(const Document& document, QPrinter& printer, const Progress& 
     });
 }
 
-bool writePdf(const Document& document, const QString& path, const Progress& progress)
-{
+bool writePdf(const Document& document, const QString& path, const Progress& progress) {
     QPdfWriter writer(path);
     writer.setTitle(document.title);
     writer.setCreator(QStringLiteral("NURV"));
@@ -237,8 +224,7 @@ struct Fragment {
 };
 
 // Every line of text on a page, gathered into rows of the same line.
-std::vector<Row> rowsOf(const Page& page)
-{
+std::vector<Row> rowsOf(const Page& page) {
     std::vector<Fragment> fragments;
     for (const Element& e : page.elements) {
         if (e.kind == Element::Kind::Text) {
@@ -250,9 +236,8 @@ std::vector<Row> rowsOf(const Page& page)
                 fragments.push_back({e.rect.top() + line.y, line.height, e.rect.left(), line.text});
         }
     }
-    std::stable_sort(fragments.begin(), fragments.end(), [](const Fragment& a, const Fragment& b) {
-        return a.y < b.y || (a.y == b.y && a.x < b.x);
-    });
+    std::stable_sort(fragments.begin(), fragments.end(),
+                     [](const Fragment& a, const Fragment& b) { return a.y < b.y || (a.y == b.y && a.x < b.x); });
     std::vector<Row> rows;
     qreal rowEnd = -1;
     for (Fragment& f : fragments) {
@@ -287,8 +272,7 @@ public:
 // Columns of about one character per 6 points, so the text keeps the page's arrangement.
 class PlainWriter : public RowWriter {
 public:
-    void row(const Row& row) override
-    {
+    void row(const Row& row) override {
         QString line;
         for (const Cell& cell : row) {
             const int column = qRound(cell.x / 6.0);
@@ -303,8 +287,7 @@ public:
         out += line;
         out += QLatin1Char('\n');
     }
-    void endPage(bool last) override
-    {
+    void endPage(bool last) override {
         if (!last)
             out += QLatin1Char('\f');
     }
@@ -312,20 +295,18 @@ public:
 
 class HtmlWriter : public RowWriter {
 public:
-    void begin(const Document& document) override
-    {
+    void begin(const Document& document) override {
         out += QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>");
         out += document.title.toHtmlEscaped();
-        out += QStringLiteral("</title>\n<style>\ntable.page { border-collapse: collapse; margin-bottom: 2em; "
-                              "page-break-after: always; }\ntd { padding: 0 0.6em; white-space: pre; }\n"
-                              "</style>\n</head>\n<body>\n");
+        out += QStringLiteral(
+            "</title>\n<style>\ntable.page { border-collapse: collapse; margin-bottom: 2em; "
+            "page-break-after: always; }\ntd { padding: 0 0.6em; white-space: pre; }\n"
+            "</style>\n</head>\n<body>\n");
     }
-    void beginPage(int number) override
-    {
+    void beginPage(int number) override {
         out += QStringLiteral("<table class=\"page\" id=\"page-%1\">\n").arg(number);
     }
-    void row(const Row& row) override
-    {
+    void row(const Row& row) override {
         out += QStringLiteral("<tr>");
         for (const Cell& cell : row) {
             out += QStringLiteral("<td>");
@@ -340,16 +321,15 @@ public:
 
 class CsvWriter : public RowWriter {
 public:
-    void row(const Row& row) override
-    {
+    void row(const Row& row) override {
         bool first = true;
         for (const Cell& cell : row) {
             if (!first)
                 out += QLatin1Char(',');
             first = false;
             const QString& text = cell.text;
-            if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n'))
-                || text.contains(QLatin1Char('\r'))) {
+            if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
+                text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
                 QString quoted = text;
                 quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
                 out += QLatin1Char('"') + quoted + QLatin1Char('"');
@@ -361,8 +341,7 @@ public:
     }
 };
 
-std::unique_ptr<RowWriter> writerFor(Format format)
-{
+std::unique_ptr<RowWriter> writerFor(Format format) {
     switch (format) {
     case Format::Text: return std::make_unique<PlainWriter>();
     case Format::Html: return std::make_unique<HtmlWriter>();
@@ -375,8 +354,7 @@ std::unique_ptr<RowWriter> writerFor(Format format)
 }  // namespace
 
 void writeText(const Document& document, Format format, const std::function<void(const QString& part)>& out,
-               const Progress& progress)
-{
+               const Progress& progress) {
     const std::unique_ptr<RowWriter> writer = writerFor(format);
     if (!writer)
         return;
@@ -395,15 +373,14 @@ void writeText(const Document& document, Format format, const std::function<void
     out(writer->out);
 }
 
-QString exportText(const Document& document, Format format, const Progress& progress)
-{
+QString exportText(const Document& document, Format format, const Progress& progress) {
     QString text;
-    writeText(document, format, [&](const QString& part) { text += part; }, progress);
+    writeText(
+        document, format, [&](const QString& part) { text += part; }, progress);
     return text;
 }
 
-bool save(const Document& document, const QString& path, Format format, QString* error, const Progress& progress)
-{
+bool save(const Document& document, const QString& path, Format format, QString* error, const Progress& progress) {
     // Every format is written aside and replaces the earlier file only once whole: a failure or a stop
     // midway leaves the earlier file.
     try {
@@ -415,7 +392,8 @@ bool save(const Document& document, const QString& path, Format format, QString*
                 return false;
             }
         } else {
-            writeText(document, format, [&](const QString& part) { file.write(part.toUtf8()); }, progress);
+            writeText(
+                document, format, [&](const QString& part) { file.write(part.toUtf8()); }, progress);
         }
         file.commit();
     } catch (const files::Error& e) {

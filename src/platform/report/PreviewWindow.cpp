@@ -25,26 +25,22 @@ namespace report {
 
 namespace {
 
-SaveDialog& saveDialog()
-{
+SaveDialog& saveDialog() {
     static SaveDialog dialog;
     return dialog;
 }
 
-PrintDialog& printDialog()
-{
+PrintDialog& printDialog() {
     static PrintDialog dialog;
     return dialog;
 }
 
-LongWork& longWork()
-{
+LongWork& longWork() {
     static LongWork run;
     return run;
 }
 
-bool runLong(const QString& text, const std::function<void(const Progress&)>& work)
-{
+bool runLong(const QString& text, const std::function<void(const Progress&)>& work) {
     if (const LongWork& run = longWork())
         return run(text, work);
     work({});
@@ -64,8 +60,7 @@ const FileType kFileTypes[] = {
     {Format::Csv, "Texto separado por vírgulas (*.csv)", "csv"},
 };
 
-std::optional<SaveChoice> askSaveFile(QWidget* parent, const QString& suggestedName, bool textExports)
-{
+std::optional<SaveChoice> askSaveFile(QWidget* parent, const QString& suggestedName, bool textExports) {
     QStringList filters;
     for (const FileType& type : kFileTypes)
         if (textExports || type.format == Format::Pdf)
@@ -85,8 +80,7 @@ std::optional<SaveChoice> askSaveFile(QWidget* parent, const QString& suggestedN
     return SaveChoice{path, type->format};
 }
 
-bool askPrinter(QPrinter& printer, QWidget* parent)
-{
+bool askPrinter(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
@@ -117,8 +111,7 @@ class PageView : public QWidget {
 public:
     explicit PageView(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
-    void show(const Page* page, QSizeF pageSize, qreal zoom)
-    {
+    void show(const Page* page, QSizeF pageSize, qreal zoom) {
         page_ = page;
         pageSize_ = pageSize;
         scale_ = zoom * logicalDpiX() / 72.0;
@@ -127,8 +120,7 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
-    {
+    void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), QColor(0x80, 0x80, 0x80));
         if (!page_)
@@ -151,23 +143,20 @@ private:
 }  // namespace detail
 
 PreviewWindow::PreviewWindow(std::shared_ptr<const Report> report, QWidget* parent, const Progress& progress)
-    : QMainWindow(parent), report_(std::move(report))
-{
+    : QMainWindow(parent), report_(std::move(report)) {
     if (report_)
         document_ = report_->layout(progress);
     build();
 }
 
-PreviewWindow::PreviewWindow(Document document, QWidget* parent) : QMainWindow(parent), document_(std::move(document))
-{
+PreviewWindow::PreviewWindow(Document document, QWidget* parent) : QMainWindow(parent), document_(std::move(document)) {
     build();
 }
 
 PreviewWindow::~PreviewWindow() = default;
 
 QAction* PreviewWindow::makeAction(const char* name, const QString& text, const QKeySequence& key,
-                                  void (PreviewWindow::*slot)())
-{
+                                   void (PreviewWindow::*slot)()) {
     auto* action = new QAction(text, this);
     action->setObjectName(QLatin1String(name));
     if (!key.isEmpty())
@@ -177,8 +166,7 @@ QAction* PreviewWindow::makeAction(const char* name, const QString& text, const 
     return action;
 }
 
-void PreviewWindow::build()
-{
+void PreviewWindow::build() {
     setWindowTitle(document_.title.isEmpty() ? QStringLiteral("Visualização do relatório")
                                              : QStringLiteral("Visualização - %1").arg(document_.title));
     resize(900, 700);
@@ -186,8 +174,10 @@ void PreviewWindow::build()
     auto* tools = addToolBar(QStringLiteral("Relatório"));
     tools->setObjectName(QStringLiteral("tbPreview"));
     tools->setMovable(false);
-    tools->addAction(makeAction("actFirst", QStringLiteral("Primeira"), QKeySequence(Qt::CTRL | Qt::Key_Home), &PreviewWindow::firstPage));
-    tools->addAction(makeAction("actPrior", QStringLiteral("Anterior"), QKeySequence(Qt::Key_PageUp), &PreviewWindow::priorPage));
+    tools->addAction(makeAction("actFirst", QStringLiteral("Primeira"), QKeySequence(Qt::CTRL | Qt::Key_Home),
+                                &PreviewWindow::firstPage));
+    tools->addAction(
+        makeAction("actPrior", QStringLiteral("Anterior"), QKeySequence(Qt::Key_PageUp), &PreviewWindow::priorPage));
     pageBox_ = new QSpinBox(this);
     pageBox_->setObjectName(QStringLiteral("spnPage"));
     pageBox_->setMinimum(document_.pageCount() > 0 ? 1 : 0);
@@ -195,10 +185,13 @@ void PreviewWindow::build()
     tools->addWidget(pageBox_);
     pageTotal_ = new QLabel(QStringLiteral(" de %1 ").arg(document_.pageCount()), this);
     tools->addWidget(pageTotal_);
-    tools->addAction(makeAction("actNext", QStringLiteral("Próxima"), QKeySequence(Qt::Key_PageDown), &PreviewWindow::nextPage));
-    tools->addAction(makeAction("actLast", QStringLiteral("Última"), QKeySequence(Qt::CTRL | Qt::Key_End), &PreviewWindow::lastPage));
+    tools->addAction(
+        makeAction("actNext", QStringLiteral("Próxima"), QKeySequence(Qt::Key_PageDown), &PreviewWindow::nextPage));
+    tools->addAction(makeAction("actLast", QStringLiteral("Última"), QKeySequence(Qt::CTRL | Qt::Key_End),
+                                &PreviewWindow::lastPage));
     tools->addSeparator();
-    tools->addAction(makeAction("actZoomOut", QStringLiteral("Reduzir"), QKeySequence::ZoomOut, &PreviewWindow::zoomOut));
+    tools->addAction(
+        makeAction("actZoomOut", QStringLiteral("Reduzir"), QKeySequence::ZoomOut, &PreviewWindow::zoomOut));
     tools->addAction(makeAction("actZoomIn", QStringLiteral("Ampliar"), QKeySequence::ZoomIn, &PreviewWindow::zoomIn));
     tools->addAction(makeAction("actFitWidth", QStringLiteral("Largura da página"), {}, &PreviewWindow::fitWidth));
     tools->addAction(makeAction("actActualSize", QStringLiteral("100%"), {}, &PreviewWindow::actualSize));
@@ -206,7 +199,8 @@ void PreviewWindow::build()
     tools->addAction(makeAction("actPrint", QStringLiteral("Imprimir..."), QKeySequence::Print, &PreviewWindow::print));
     tools->addAction(makeAction("actSave", QStringLiteral("Salvar..."), QKeySequence::Save, &PreviewWindow::save));
     tools->addSeparator();
-    tools->addAction(makeAction("actClose", QStringLiteral("Fechar"), QKeySequence(Qt::Key_Escape), &PreviewWindow::closePreview));
+    tools->addAction(
+        makeAction("actClose", QStringLiteral("Fechar"), QKeySequence(Qt::Key_Escape), &PreviewWindow::closePreview));
 
     scroll_ = new QScrollArea(this);
     scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -220,8 +214,7 @@ void PreviewWindow::build()
     refresh();
 }
 
-void PreviewWindow::refresh()
-{
+void PreviewWindow::refresh() {
     if (page_ != shownPage_) {  // a page made again when it is not kept
         current_ = page_ > 0 ? document_.pages[size_t(page_ - 1)] : Page();
         shownPage_ = page_;
@@ -241,8 +234,7 @@ void PreviewWindow::refresh()
     findChild<QAction*>(QStringLiteral("actSave"))->setEnabled(hasPages);
 }
 
-void PreviewWindow::showPage(int number)
-{
+void PreviewWindow::showPage(int number) {
     if (document_.pageCount() == 0)
         return;
     page_ = qBound(1, number, document_.pageCount());
@@ -255,8 +247,7 @@ void PreviewWindow::priorPage() { showPage(page_ - 1); }
 void PreviewWindow::nextPage() { showPage(page_ + 1); }
 void PreviewWindow::lastPage() { showPage(document_.pageCount()); }
 
-void PreviewWindow::setZoom(qreal zoom)
-{
+void PreviewWindow::setZoom(qreal zoom) {
     zoom_ = qBound(kMinZoom, zoom, kMaxZoom);
     refresh();
 }
@@ -265,21 +256,18 @@ void PreviewWindow::zoomIn() { setZoom(zoom_ * 1.25); }
 void PreviewWindow::zoomOut() { setZoom(zoom_ / 1.25); }
 void PreviewWindow::actualSize() { setZoom(1.0); }
 
-void PreviewWindow::fitWidth()
-{
+void PreviewWindow::fitWidth() {
     const qreal available = scroll_->viewport()->width() - 2 * kPageGap;
     const qreal pageWidth = document_.pageSize.width() * view_->logicalDpiX() / 72.0;
     if (pageWidth > 0 && available > 0)
         setZoom(available / pageWidth);
 }
 
-bool PreviewWindow::saveAs(const QString& path, Format format, QString* error, const Progress& progress)
-{
+bool PreviewWindow::saveAs(const QString& path, Format format, QString* error, const Progress& progress) {
     return report::save(document_, path, format, error, progress);
 }
 
-void PreviewWindow::print()
-{
+void PreviewWindow::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(document_.title);
     const PrintDialog& ask = printDialog();
@@ -293,8 +281,7 @@ void PreviewWindow::print()
         QMessageBox::warning(this, QStringLiteral("Aviso"), QStringLiteral("Não foi possível imprimir o relatório."));
 }
 
-void PreviewWindow::save()
-{
+void PreviewWindow::save() {
     const SaveDialog& ask = saveDialog();
     const bool textExports = !report_ || report_->textExports();
     const std::optional<SaveChoice> choice =
@@ -310,24 +297,21 @@ void PreviewWindow::save()
         QMessageBox::warning(this, QStringLiteral("Aviso"), error);
 }
 
-PreviewWindow* showPreview(std::shared_ptr<const Report> report, bool modal, QWidget* parent, const Placement& place)
-{
+PreviewWindow* showPreview(std::shared_ptr<const Report> report, bool modal, QWidget* parent, const Placement& place) {
     PreviewWindow* window = makePreview(std::move(report), parent);
     if (place)
         place(window);
     return showPreview(window, modal);
 }
 
-PreviewWindow* makePreview(std::shared_ptr<const Report> report, QWidget* parent, const Progress& progress)
-{
+PreviewWindow* makePreview(std::shared_ptr<const Report> report, QWidget* parent, const Progress& progress) {
     auto* window = new PreviewWindow(std::move(report), parent ? parent->window() : nullptr, progress);
     window->setWindowFlag(Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     return window;
 }
 
-PreviewWindow* showPreview(PreviewWindow* window, bool modal)
-{
+PreviewWindow* showPreview(PreviewWindow* window, bool modal) {
     if (!modal) {
         window->show();
         return window;

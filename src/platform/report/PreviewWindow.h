@@ -20,7 +20,9 @@ namespace report {
 
 class Report;
 
-namespace detail { class PageView; }
+namespace detail {
+class PageView;
+}
 
 struct SaveChoice {
     QString path;
@@ -55,9 +57,9 @@ public:
     ~PreviewWindow() override;
 
     const Document& document() const { return document_; }
-    int currentPage() const { return page_; }   // 1-based; 0 when the report has no page
+    int currentPage() const { return page_; }  // 1-based; 0 when the report has no page
     int pageCount() const { return document_.pageCount(); }
-    qreal zoom() const { return zoom_; }        // 1.0 shows the page at its real size
+    qreal zoom() const { return zoom_; }  // 1.0 shows the page at its real size
 
     bool saveAs(const QString& path, Format format, QString* error = nullptr, const Progress& progress = {});
 

@@ -22,13 +22,15 @@ class QChart;
 
 namespace report {
 
-namespace detail { class Engine; }
+namespace detail {
+class Engine;
+}
 
 class Context;
 
 using Expression = std::function<QVariant(const Context&)>;
 using PrintHook = std::function<void(QString& text)>;
-using BandHook = std::function<bool(const Context&)>;  // false: the band is not printed for this row
+using BandHook = std::function<bool(const Context&)>;         // false: the band is not printed for this row
 using ChartFactory = std::function<QChart*(const Context&)>;  // the engine takes ownership of the chart
 using ChildData = std::function<std::shared_ptr<const DataSource>(const Context& master)>;
 using Formatter = std::function<QString(const QVariant& value, const QString& format)>;
@@ -36,17 +38,17 @@ using Formatter = std::function<QString(const QVariant& value, const QString& fo
 enum class Orientation { Portrait, Landscape };
 
 enum class BandType {
-    Title,          // once, on the first page, below the page header
-    PageHeader,     // top of every page
-    ColumnHeader,   // below the page header (and title) on every page
-    GroupHeader,    // when a group's value changes
-    GroupFooter,    // after the last row of a group
-    Detail,         // once per master row
+    Title,         // once, on the first page, below the page header
+    PageHeader,    // top of every page
+    ColumnHeader,  // below the page header (and title) on every page
+    GroupHeader,   // when a group's value changes
+    GroupFooter,   // after the last row of a group
+    Detail,        // once per master row
     SubDetailHeader,
-    SubDetail,      // once per row of a sub-detail's child data
+    SubDetail,  // once per row of a sub-detail's child data
     SubDetailFooter,
-    Summary,        // once, after the last row
-    PageFooter      // bottom of every page
+    Summary,    // once, after the last row
+    PageFooter  // bottom of every page
 };
 
 enum class SystemField { Date, Time, DateTime, PageNumber, PageCount, RowNumber, ReportTitle };
@@ -59,14 +61,14 @@ enum class Shape { HorizontalLine, VerticalLine, Rectangle };
 class Context {
 public:
     const DataSource* data() const { return data_; }
-    int row() const { return row_; }                     // -1 without data
-    QVariant value(const QString& field) const;          // of the current row
-    QString text(const QString& field) const;            // the value as the report prints it
-    const Context* master() const { return master_; }    // for sub-detail bands: the master row
+    int row() const { return row_; }                   // -1 without data
+    QVariant value(const QString& field) const;        // of the current row
+    QString text(const QString& field) const;          // the value as the report prints it
+    const Context* master() const { return master_; }  // for sub-detail bands: the master row
     int pageNumber() const;
     QDateTime now() const;
-    int count() const;                                    // detail rows printed in scope
-    double sum(const QString& field) const;               // sum of a field over those rows
+    int count() const;                       // detail rows printed in scope
+    double sum(const QString& field) const;  // sum of a field over those rows
 
 private:
     friend class detail::Engine;
@@ -87,14 +89,14 @@ public:
     Item& setFontSize(qreal points);
     Item& setBold(bool bold = true);
     Item& setItalic(bool italic = true);
-    Item& setAlignment(Qt::Alignment horizontal);   // Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight
+    Item& setAlignment(Qt::Alignment horizontal);  // Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight
     Item& setFrame(Qt::Edges edges, qreal widthPt = 0.5);
-    Item& setFormat(const QString& format);         // date pattern (Qt syntax) or number mask such as "#,##0.00"
-    Item& setWordWrap(bool wrap = true);            // several lines within the width; grows a growing band
-    Item& setRichText(bool rich = true);            // the text is HTML
-    Item& setOnPrint(PrintHook hook);               // rewrites the text just before it prints
-    Item& setFill(const QColor& color);             // shapes
-    Item& setStretch(bool stretch = true);          // images: fill the box instead of keeping proportions
+    Item& setFormat(const QString& format);  // date pattern (Qt syntax) or number mask such as "#,##0.00"
+    Item& setWordWrap(bool wrap = true);     // several lines within the width; grows a growing band
+    Item& setRichText(bool rich = true);     // the text is HTML
+    Item& setOnPrint(PrintHook hook);        // rewrites the text just before it prints
+    Item& setFill(const QColor& color);      // shapes
+    Item& setStretch(bool stretch = true);   // images: fill the box instead of keeping proportions
 
     Kind kind() const { return kind_; }
     QRectF geometry() const { return geometry_; }
@@ -132,19 +134,19 @@ public:
     qreal height() const { return height_; }
 
     Band& setHeight(qreal mm);
-    Band& setGrows(bool grows = true);          // stretches to its tallest wrapped item; items below it move down
-    Band& setKeepTogether(bool keep = true);    // moves whole to the next page instead of splitting its text
+    Band& setGrows(bool grows = true);        // stretches to its tallest wrapped item; items below it move down
+    Band& setKeepTogether(bool keep = true);  // moves whole to the next page instead of splitting its text
     Band& setBeforePrint(BandHook hook);
 
     Item& addLabel(const QRectF& mm, const QString& text);
     Item& addField(const QRectF& mm, const QString& field);
     Item& addSystem(const QRectF& mm, SystemField field);
     Item& addExpression(const QRectF& mm, Expression expression);
-    Item& addMemo(const QRectF& mm, const QString& text);        // word-wrapped label
-    Item& addRichText(const QRectF& mm, const QString& html);    // HTML label, word-wrapped
+    Item& addMemo(const QRectF& mm, const QString& text);      // word-wrapped label
+    Item& addRichText(const QRectF& mm, const QString& html);  // HTML label, word-wrapped
     Item& addShape(const QRectF& mm, Shape shape);
     Item& addImage(const QRectF& mm, const QImage& image);
-    Item& addImage(const QRectF& mm, const QByteArray& jpeg);    // decoded with decodeJpeg()
+    Item& addImage(const QRectF& mm, const QByteArray& jpeg);  // decoded with decodeJpeg()
     Item& addChart(const QRectF& mm, ChartFactory factory);
 
     const std::vector<std::unique_ptr<Item>>& items() const { return items_; }
@@ -186,7 +188,7 @@ public:
     Band& addHeader(qreal heightMm);
     Band& addDetail(qreal heightMm);
     Band& addFooter(qreal heightMm);
-    SubDetail& setPrintIfEmpty(bool print = true);   // header and footer even without child rows
+    SubDetail& setPrintIfEmpty(bool print = true);  // header and footer even without child rows
 
 private:
     friend class Report;
@@ -215,8 +217,8 @@ public:
     void setMargins(qreal mm) { margins_ = QMarginsF(mm, mm, mm, mm); }
     QMarginsF margins() const { return margins_; }
     void setPaperSize(const QSizeF& portraitMm) { paper_ = portraitMm; }
-    QSizeF pageSizeMm() const;     // in the report's orientation
-    QRectF bodyRectMm() const;     // the page inside the margins
+    QSizeF pageSizeMm() const;  // in the report's orientation
+    QRectF bodyRectMm() const;  // the page inside the margins
 
     void setTitle(const QString& title) { title_ = title; }
     QString title() const { return title_; }
@@ -224,7 +226,7 @@ public:
     // Master rows; without data the detail bands print once.
     void setData(std::shared_ptr<const DataSource> data) { data_ = std::move(data); }
     std::shared_ptr<const DataSource> data() const { return data_; }
-    void setPrintIfEmpty(bool print) { printIfEmpty_ = print; }   // default true
+    void setPrintIfEmpty(bool print) { printIfEmpty_ = print; }  // default true
     // Whether its preview saves text, HTML and CSV besides PDF (default true).
     void setTextExports(bool on) { textExports_ = on; }
     bool textExports() const { return textExports_; }
@@ -232,11 +234,11 @@ public:
     void setDefaultFont(const QFont& font) { defaultFont_ = font; }
     void setFormatter(Formatter formatter) { formatter_ = std::move(formatter); }
     QString format(const QVariant& value, const QString& format = {}) const;
-    void setNow(const QDateTime& now) { now_ = now; }   // fixes the printing time; default: when laid out
+    void setNow(const QDateTime& now) { now_ = now; }  // fixes the printing time; default: when laid out
     void setBeforeLayout(std::function<void()> hook) { beforeLayout_ = std::move(hook); }
 
-    Band& addBand(BandType type, qreal heightMm);   // title, page/column header, detail, summary, page footer
-    Group& addGroup(const QString& field);          // each call nests a level inside the previous ones
+    Band& addBand(BandType type, qreal heightMm);  // title, page/column header, detail, summary, page footer
+    Group& addGroup(const QString& field);         // each call nests a level inside the previous ones
     Group& addGroup(Expression key);
     SubDetail& addSubDetail(ChildData prepare);
 

@@ -87,9 +87,7 @@ int DataGridModel::rowCount(const QModelIndex& parent) const {
     return m_rows;
 }
 
-int DataGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_columns.size());
-}
+int DataGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_columns.size()); }
 
 QVariant DataGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !m_data || index.column() >= m_columns.size())
@@ -102,8 +100,7 @@ QVariant DataGridModel::data(const QModelIndex& index, int role) const {
         if (c.format)
             return c.format(m_data->cell(index.row(), m_fieldIndex[index.column()]));
         return db::toText(m_data->cell(index.row(), m_fieldIndex[index.column()]));
-    case Qt::BackgroundRole:
-        return c.color.isValid() ? QVariant(QBrush(c.color)) : QVariant();
+    case Qt::BackgroundRole: return c.color.isValid() ? QVariant(QBrush(c.color)) : QVariant();
     case Qt::ForegroundRole:
         if (m_foreground) {
             const QColor colour = m_foreground(*m_data, index.row());
@@ -118,8 +115,7 @@ QVariant DataGridModel::data(const QModelIndex& index, int role) const {
             return f;
         }
         return {};
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -203,15 +199,14 @@ DataGridModel* bindGrid(QTableView* view, db::DataSet* data, QList<GridColumn> c
     return model;
 }
 
-DataGridModel* gridModelOf(QTableView* view) {
-    return view ? qobject_cast<DataGridModel*>(view->model()) : nullptr;
-}
+DataGridModel* gridModelOf(QTableView* view) { return view ? qobject_cast<DataGridModel*>(view->model()) : nullptr; }
 
 void onTitleClick(QTableView* view, std::function<void(int column)> sort) {
-    QObject::connect(view->horizontalHeader(), &QHeaderView::sectionClicked, view, [sort = std::move(sort)](int column) {
-        const WaitCursor wait;
-        sort(column);
-    });
+    QObject::connect(view->horizontalHeader(), &QHeaderView::sectionClicked, view,
+                     [sort = std::move(sort)](int column) {
+                         const WaitCursor wait;
+                         sort(column);
+                     });
 }
 
 }  // namespace ui

@@ -28,9 +28,9 @@ struct GridColumn {
     }
 
     QString title;
-    QString field;      // the data set's field shown; empty for a calculated column
+    QString field;  // the data set's field shown; empty for a calculated column
     int width = 64;
-    QColor color;       // background; invalid: the window colour
+    QColor color;  // background; invalid: the window colour
     bool bold = false;
     // A calculated column: the text of a row, read from the data set by the caller.
     std::function<QString(const db::DataSet& data, int row)> text;

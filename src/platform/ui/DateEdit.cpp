@@ -147,15 +147,14 @@ void DateEdit::setCalendarPopup(bool on) {
 QSize DateEdit::sizeHint() const {
     QSize size = QLineEdit::sizeHint();
     const QFontMetrics metrics = fontMetrics();
-    size.rwidth() += metrics.horizontalAdvance(QStringLiteral("00/00/00000")) - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    size.rwidth() +=
+        metrics.horizontalAdvance(QStringLiteral("00/00/00000")) - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
     return size;
 }
 
 QSize DateEdit::minimumSizeHint() const { return sizeHint(); }
 
-DateRules DateEdit::rules() const {
-    return {m_minimum, m_maximum, m_twoDigitYears ? QDate::currentDate().year() : 0};
-}
+DateRules DateEdit::rules() const { return {m_minimum, m_maximum, m_twoDigitYears ? QDate::currentDate().year() : 0}; }
 
 // What the clerk typed: a complete date is taken at once, an impossible one refused at once; anything else
 // waits for the clerk to go on or to leave.
@@ -252,7 +251,9 @@ void DateEdit::step(int by) {
     const bool whole = hasSelectedText() && selectedText().size() == text().size();
     const int cursor = cursorPosition();
     const Section section = whole ? Section(m_clickedSection) : sectionAt(cursor);
-    const QDate to = section == Day ? m_date.addDays(by) : section == Month ? m_date.addMonths(by) : m_date.addYears(by);
+    const QDate to = section == Day     ? m_date.addDays(by)
+                     : section == Month ? m_date.addMonths(by)
+                                        : m_date.addYears(by);
     if ((m_minimum.isValid() && to < m_minimum) || (m_maximum.isValid() && to > m_maximum))
         return;
     write(to);
@@ -352,15 +353,12 @@ void DateEdit::keyPressEvent(QKeyEvent* event) {
         }
         break;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        settle();
-        break;
+    case Qt::Key_Enter: settle(); break;
     case Qt::Key_Slash:
         if (padSection())
             return;
         break;
-    default:
-        break;
+    default: break;
     }
     QLineEdit::keyPressEvent(event);
 }

@@ -49,7 +49,7 @@ public:
     QDate date() const { return m_date; }
     // Shows `date`; a null date empties a box that may stay empty and is ignored by a picker.
     void setDate(const QDate& date);
-    bool isBlank() const;    // nothing typed, only the separators
+    bool isBlank() const;  // nothing typed, only the separators
     bool isRefused() const { return m_refused; }
     bool emptyAllowed() const { return m_emptyAllowed; }
 
@@ -96,8 +96,8 @@ private:
     bool m_emptyAllowed = true;
     bool m_twoDigitYears = false;
     bool m_refused = false;
-    bool m_writing = false;  // the box writes its own text
-    bool m_edited = false;   // the text change under way is the clerk's
+    bool m_writing = false;       // the box writes its own text
+    bool m_edited = false;        // the text change under way is the clerk's
     bool m_swallowPress = false;  // the click that made a picker go back does nothing else
     int m_clickedSection = 0;
     QAction* m_calendarAction = nullptr;

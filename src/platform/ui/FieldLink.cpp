@@ -40,8 +40,7 @@ QVariant fromText(const QString& text, ValueKind kind) {
         const double d = s.toDouble(&ok);
         return ok ? QVariant(d) : QVariant(text);
     }
-    case ValueKind::Text:
-        break;
+    case ValueKind::Text: break;
     }
     return text;
 }
@@ -125,9 +124,7 @@ void FieldLink::onFieldChanged(const QString& name) {
         refresh();
 }
 
-void FieldLink::blockInputWhileReadOnly() {
-    m_control->installEventFilter(this);
-}
+void FieldLink::blockInputWhileReadOnly() { m_control->installEventFilter(this); }
 
 void FieldLink::writeOnActivated(QComboBox* combo, std::function<QVariant(int)> valueOf) {
     connect(combo, &QComboBox::activated, this, [this, valueOf = std::move(valueOf)](int index) {
@@ -147,8 +144,7 @@ bool FieldLink::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-            return true;
+        case QEvent::Wheel: return true;
         case QEvent::KeyPress:
         case QEvent::KeyRelease: {
             switch (static_cast<QKeyEvent*>(event)->key()) {
@@ -156,14 +152,11 @@ bool FieldLink::eventFilter(QObject* watched, QEvent* event) {
             case Qt::Key_Backtab:
             case Qt::Key_Return:
             case Qt::Key_Enter:
-            case Qt::Key_Escape:
-                return false;
-            default:
-                return true;
+            case Qt::Key_Escape: return false;
+            default: return true;
             }
         }
-        default:
-            break;
+        default: break;
         }
     }
     return QObject::eventFilter(watched, event);
@@ -235,7 +228,10 @@ void MemoLink::setWritable(bool on) { m_memo->setReadOnly(!on); }
 
 CheckBoxLink::CheckBoxLink(QCheckBox* box, db::DataSet* data, const QString& field, QString checkedValue,
                            QString uncheckedValue)
-    : FieldLink(box, data, field), m_box(box), m_checked(std::move(checkedValue)), m_unchecked(std::move(uncheckedValue)) {
+    : FieldLink(box, data, field),
+      m_box(box),
+      m_checked(std::move(checkedValue)),
+      m_unchecked(std::move(uncheckedValue)) {
     blockInputWhileReadOnly();
     connect(box, &QCheckBox::toggled, this, [this](bool on) {
         if (showing())
@@ -289,7 +285,9 @@ void ComboBoxLink::setWritable(bool on) {
 
 LookupComboLink::LookupComboLink(QComboBox* combo, db::DataSet* data, const QString& field, QString listKeyField,
                                  QString listShownField)
-    : FieldLink(combo, data, field), m_combo(combo), m_listKey(std::move(listKeyField)),
+    : FieldLink(combo, data, field),
+      m_combo(combo),
+      m_listKey(std::move(listKeyField)),
       m_listShown(std::move(listShownField)) {
     blockInputWhileReadOnly();
     writeOnActivated(combo, [this](int index) { return m_combo->itemData(index); });
@@ -367,8 +365,8 @@ ComboBoxLink* bindComboBox(QComboBox* combo, db::DataSet* data, const QString& f
     return shown(new ComboBoxLink(combo, data, field));
 }
 
-LookupComboLink* bindLookupCombo(QComboBox* combo, db::DataSet* data, const QString& field,
-                                 const QString& listKeyField, const QString& listShownField) {
+LookupComboLink* bindLookupCombo(QComboBox* combo, db::DataSet* data, const QString& field, const QString& listKeyField,
+                                 const QString& listShownField) {
     return shown(new LookupComboLink(combo, data, field, listKeyField, listShownField));
 }
 

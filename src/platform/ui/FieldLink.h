@@ -170,14 +170,13 @@ private:
     QPointer<db::DataSet> m_listData;
 };
 
-LineEditLink* bindLineEdit(QLineEdit* edit, db::DataSet* data, const QString& field,
-                           ValueKind kind = ValueKind::Text);
+LineEditLink* bindLineEdit(QLineEdit* edit, db::DataSet* data, const QString& field, ValueKind kind = ValueKind::Text);
 MemoLink* bindMemo(QPlainTextEdit* memo, db::DataSet* data, const QString& field, int maxLength = 0);
 CheckBoxLink* bindCheckBox(QCheckBox* box, db::DataSet* data, const QString& field, const QString& checkedValue,
                            const QString& uncheckedValue);
 ComboBoxLink* bindComboBox(QComboBox* combo, db::DataSet* data, const QString& field);
-LookupComboLink* bindLookupCombo(QComboBox* combo, db::DataSet* data, const QString& field,
-                                 const QString& listKeyField, const QString& listShownField);
+LookupComboLink* bindLookupCombo(QComboBox* combo, db::DataSet* data, const QString& field, const QString& listKeyField,
+                                 const QString& listShownField);
 
 // The link a control was bound with, or null.
 FieldLink* linkOf(QWidget* control);

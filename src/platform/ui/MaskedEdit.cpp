@@ -38,7 +38,8 @@ protected:
 int typingPosition(const QString& inputMask, const QString& shown) {
     const qsizetype separator = inputMask.lastIndexOf(QLatin1Char(';'));
     const QString mask = separator >= 0 ? inputMask.left(separator) : inputMask;
-    const QChar blank = separator >= 0 && separator + 1 < inputMask.size() ? inputMask[separator + 1] : QLatin1Char(' ');
+    const QChar blank =
+        separator >= 0 && separator + 1 < inputMask.size() ? inputMask[separator + 1] : QLatin1Char(' ');
     std::vector<bool> places;  // per shown position: a place the clerk types into, or a fixed character
     for (qsizetype i = 0; i < mask.size(); ++i) {
         if (mask[i] == QLatin1Char('\\') && i + 1 < mask.size()) {

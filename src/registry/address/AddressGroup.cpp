@@ -34,10 +34,9 @@ struct Names {
 
 const Names kOwnerNames{"dblTipo_Lograd", "dbeCodLograd", "dbeSeq",      "dbeLograd",  "dbeNumImovel", "dbeComplemento",
                         "dblBairro",      "dbeCEP",       "dblDistrito", "dbeCodArea", "dblDescArea",  "BitBtn1"};
-const Names kAnimalNames{"dblAnimalTipoLograd", "dbeAnimalCodLograd",   "dbeAnimalSeqLograd",
-                         "dbeAnimalLograd",     "dbeAnimalNumEndereco", "dbeAnimalComplementoLograd",
-                         "dblAnimalBairro",     "dbeAnimalCep",         "dblAnimalDistrito",
-                         "dbeAnimalCodArea",    "dblAnimalArea",        "BitBtn4"};
+const Names kAnimalNames{"dblAnimalTipoLograd",  "dbeAnimalCodLograd",         "dbeAnimalSeqLograd", "dbeAnimalLograd",
+                         "dbeAnimalNumEndereco", "dbeAnimalComplementoLograd", "dblAnimalBairro",    "dbeAnimalCep",
+                         "dblAnimalDistrito",    "dbeAnimalCodArea",           "dblAnimalArea",      "BitBtn4"};
 
 void digitsOnly(QLineEdit* edit, int maxLength) {
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
@@ -97,8 +96,8 @@ AddressGroup::AddressGroup(Mode mode, db::DataSet* address, QWidget* parent)
     edtCep = edit(n.cep, "NUM_CEP", K::Text);
     digitsOnly(edtCep, 8);
     cbbDistrito = combo(n.district);
-    m_districts = ui::bindLookupCombo(cbbDistrito, m_address, QStringLiteral("Id_Distrito"), QStringLiteral("Id_Distrito"),
-                                      QStringLiteral("Nome"));
+    m_districts = ui::bindLookupCombo(cbbDistrito, m_address, QStringLiteral("Id_Distrito"),
+                                      QStringLiteral("Id_Distrito"), QStringLiteral("Nome"));
     edtCodArea = edit(n.areaCode, "COD_AREA_ABRN", K::Integer);
     digitsOnly(edtCodArea, 9);
     cbbArea = combo(n.area);

@@ -8,10 +8,12 @@ namespace addresssql {
 
 namespace {
 
-const QStringList kAddressColumns{
-    "Id_Distrito", "COD_AREA_ABRN", "NUM_LOGR", "NUM_SEQU_LOGR", "TIP_LOGR", "NOM_LOGR", "NUM_IMOV_LOGR",
-    "DES_CMPL_ENDR", "NUM_BAIR", "NOM_BAIR", "NUM_CEP", "num_locl", "nom_locl", "End_X", "End_Y",
-    "Ind_Endereco_Informado", "data_inicial_end", "Inserido_Por", "Inserido_Em", "Modificado_Por", "Modificado_Em"};
+const QStringList kAddressColumns{"Id_Distrito",      "COD_AREA_ABRN", "NUM_LOGR",      "NUM_SEQU_LOGR",
+                                  "TIP_LOGR",         "NOM_LOGR",      "NUM_IMOV_LOGR", "DES_CMPL_ENDR",
+                                  "NUM_BAIR",         "NOM_BAIR",      "NUM_CEP",       "num_locl",
+                                  "nom_locl",         "End_X",         "End_Y",         "Ind_Endereco_Informado",
+                                  "data_inicial_end", "Inserido_Por",  "Inserido_Em",   "Modificado_Por",
+                                  "Modificado_Em"};
 
 // Parameter names are matched in lower case.
 QVariantHash valuesOf(const db::RowValues& row) {
@@ -48,13 +50,13 @@ int insertAddress(const db::RowValues& address) {
 }
 
 void updateAddress(const db::RowValues& typed, const db::RowValues& read, int addressId) {
-    db::updateRow({QStringLiteral("endereco"), QStringLiteral("Id_Endereco"), addressId, kAddressColumns,
-                   valuesOf(typed), read});
+    db::updateRow(
+        {QStringLiteral("endereco"), QStringLiteral("Id_Endereco"), addressId, kAddressColumns, valuesOf(typed), read});
 }
 
 void deleteAddress(const QVariant& addressId, const db::RowValues& read) {
-    db::deleteRow({QStringLiteral("endereco"), QStringLiteral("Id_Endereco"), db::toInt(addressId), kAddressColumns, {},
-                   read});
+    db::deleteRow(
+        {QStringLiteral("endereco"), QStringLiteral("Id_Endereco"), db::toInt(addressId), kAddressColumns, {}, read});
 }
 
 db::RowSet districts() {
@@ -80,19 +82,19 @@ void linkAnimal(int animalId, int addressId) {
 
 void selectAnimalHistory(db::DataSet& history, int animalId, const QString& orderBy) {
     // The order is a column of the history grid's own list, never what is typed.
-    history.setSql(QStringLiteral(" select a.id_animal, b.* from endereco_animal a "
-                                  " left join endereco b on (a.id_endereco = b.id_endereco) "
-                                  " where a.id_animal = :animal ") +
-                   (orderBy.isEmpty() ? QStringLiteral("order by a.id_endereco desc ")
-                                      : QStringLiteral("order by b.") + orderBy));
+    history.setSql(
+        QStringLiteral(" select a.id_animal, b.* from endereco_animal a "
+                       " left join endereco b on (a.id_endereco = b.id_endereco) "
+                       " where a.id_animal = :animal ") +
+        (orderBy.isEmpty() ? QStringLiteral("order by a.id_endereco desc ") : QStringLiteral("order by b.") + orderBy));
     history.query().bind(QStringLiteral("animal"), animalId);
     history.open();
 }
 
 int animalAddressCount(int animalId) {
-    const db::RowSet rows = db::run(
-        db::kMain, QStringLiteral(" select count(*) as valor from endereco_animal where id_animal = :animal "),
-        byAnimal(animalId));
+    const db::RowSet rows =
+        db::run(db::kMain, QStringLiteral(" select count(*) as valor from endereco_animal where id_animal = :animal "),
+                byAnimal(animalId));
     return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
 }
 

@@ -33,11 +33,11 @@ Street streetOf(const db::RowSet& rows, int i) {
     return s;
 }
 
-const QString kStreetColumns =
-    QStringLiteral(" select distinct tip_bair, num_bair, nom_bair, NUM_LOGR, NUM_SEQU_LOGR, tip_logr, nom_logr "
-                   " from pesquisaLograd "
-                   " where fold(tip_clss_bair) in ('o','p') "
-                   " and ind_bair_cord = 'N' ");
+const QString kStreetColumns = QStringLiteral(
+    " select distinct tip_bair, num_bair, nom_bair, NUM_LOGR, NUM_SEQU_LOGR, tip_logr, nom_logr "
+    " from pesquisaLograd "
+    " where fold(tip_clss_bair) in ('o','p') "
+    " and ind_bair_cord = 'N' ");
 
 }  // namespace
 
@@ -57,7 +57,8 @@ int countByName(const QString& name) {
 std::optional<Street> uniqueByName(const QString& name) {
     if (countByName(name) != 1)
         return std::nullopt;
-    const db::RowSet code = read(QStringLiteral(" select num_logr from Logradouro where nom_logr = :name "), {{"name", name}});
+    const db::RowSet code =
+        read(QStringLiteral(" select num_logr from Logradouro where nom_logr = :name "), {{"name", name}});
     const db::RowSet rows = read(kStreetColumns + QStringLiteral(" and NUM_LOGR = :code and NOM_LOGR = :name limit 1 "),
                                  {{"code", code.row(0)[0]}, {"name", name}});
     if (rows.count() == 0)
@@ -68,18 +69,20 @@ std::optional<Street> uniqueByName(const QString& name) {
 QString postalDigits(const QString& typed) { return QString(typed).remove(QLatin1Char('-')).trimmed(); }
 
 std::optional<int> streetOfPostalCode(const QString& digits) {
-    const db::RowSet rows = read(QStringLiteral(" select num_logr, num_cep, ind_lado_logr, num_imov_inic, num_imov_fina "
-                                                " from cepLogradouro where num_cep = :cep limit 1 "),
-                                 {{"cep", digits}});
+    const db::RowSet rows =
+        read(QStringLiteral(" select num_logr, num_cep, ind_lado_logr, num_imov_inic, num_imov_fina "
+                            " from cepLogradouro where num_cep = :cep limit 1 "),
+             {{"cep", digits}});
     if (rows.count() == 0)
         return std::nullopt;
     return db::toInt(rows.row(0)[0]);
 }
 
 std::optional<Street> currentName(int streetCode) {
-    const db::RowSet rows = read(QStringLiteral(" select num_logr, num_sequ_logr, tip_logr, nom_logr from logradouroNome "
-                                                " where num_logr = :code order by num_sequ_logr limit 1 "),
-                                 {{"code", streetCode}});
+    const db::RowSet rows =
+        read(QStringLiteral(" select num_logr, num_sequ_logr, tip_logr, nom_logr from logradouroNome "
+                            " where num_logr = :code order by num_sequ_logr limit 1 "),
+             {{"code", streetCode}});
     if (rows.count() == 0)
         return std::nullopt;
     return streetOf(rows, 0);
@@ -123,18 +126,20 @@ db::RowSet neighbourhoods(const QString& streetCode) {
 }
 
 db::RowSet neighbourhoodsByName() {
-    return read(QStringLiteral(" select min(num_bair) as num_bair, nom_bair, tip_bair from bairro "
-                               " where fold(tip_clss_bair) in ('o','p') "
-                               " group by nom_bair, tip_bair order by nom_bair, tip_bair "));
+    return read(
+        QStringLiteral(" select min(num_bair) as num_bair, nom_bair, tip_bair from bairro "
+                       " where fold(tip_clss_bair) in ('o','p') "
+                       " group by nom_bair, tip_bair order by nom_bair, tip_bair "));
 }
 
 db::RowSet areas(const QVariant& district, bool activeOnly) {
     if (district.isNull() || db::toText(district).trimmed().isEmpty())
         return read(QStringLiteral(" select cod_area_abrn, des_area_abrn from areaAbrang order by des_area_abrn "));
-    return read(QStringLiteral(" select cod_area_abrn, des_area_abrn from areaAbrang where cod_ditr_sani = :district ") +
-                    (activeOnly ? QStringLiteral(" and sit_regt = 'A' ") : QString()) +
-                    QStringLiteral(" order by des_area_abrn "),
-                {{"district", db::toInt(district)}});
+    return read(
+        QStringLiteral(" select cod_area_abrn, des_area_abrn from areaAbrang where cod_ditr_sani = :district ") +
+            (activeOnly ? QStringLiteral(" and sit_regt = 'A' ") : QString()) +
+            QStringLiteral(" order by des_area_abrn "),
+        {{"district", db::toInt(district)}});
 }
 
 db::RowSet streetTypes() {

@@ -14,10 +14,10 @@ namespace streetsql {
 
 // A street of the register as an address takes it.
 struct Street {
-    QVariant code;          // NUM_LOGR
-    QVariant sequence;      // NUM_SEQU_LOGR
-    QString type;           // TIP_LOGR
-    QString name;           // NOM_LOGR
+    QVariant code;           // NUM_LOGR
+    QVariant sequence;       // NUM_SEQU_LOGR
+    QString type;            // TIP_LOGR
+    QString name;            // NOM_LOGR
     QVariant neighbourhood;  // NUM_BAIR, null when the row has none
     QString neighbourhoodName;
 };

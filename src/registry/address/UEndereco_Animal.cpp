@@ -3,25 +3,25 @@
 // in one transaction, the delete of the most recent address, the history and the export.
 #include "registry/address/UEndereco_Animal.h"
 
-#include "common/register/DataActions.h"
 #include "common/access/FormOpening.h"
+#include "common/register/DataActions.h"
 
-#include "common/rules/Formats.h"
 #include "common/Guard.h"
-#include "platform/db/EditedRow.h"
 #include "common/Prompts.h"
 #include "common/register/RegisterForm.h"
+#include "common/rules/Formats.h"
+#include "platform/db/EditedRow.h"
 #include "platform/dbase/DbfWriter.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "registry/FieldMarks.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
-#include "registry/animal/AnimalSql.h"
-#include "registry/FieldMarks.h"
-#include "registry/owner/OwnerSql.h"
 #include "registry/address/UPesquisaNovoEndAnimal.h"
+#include "registry/animal/AnimalSql.h"
+#include "registry/owner/OwnerSql.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -43,15 +43,22 @@ namespace {
 bool blank(const QVariant& v) { return db::toText(v).trimmed().isEmpty(); }
 
 // The export's columns: every animal with its owner and breed.
-const QList<dbase::Field> kExportFields{
-    dbase::integerField(QStringLiteral("Id_Animal")),          dbase::textField(QStringLiteral("nome_raca"), 60),
-    dbase::textField(QStringLiteral("Nome"), 100),             dbase::textField(QStringLiteral("Sexo"), 1),
-    dbase::textField(QStringLiteral("Esterilizado"), 10),      dbase::textField(QStringLiteral("Num_Microchip"), 20),
-    dbase::textField(QStringLiteral("Cor"), 100),              dbase::textField(QStringLiteral("Sinais"), 250),
-    dbase::textField(QStringLiteral("Num_Pedigree"), 50),      dbase::integerField(QStringLiteral("Id_Proprietario")),
-    dbase::textField(QStringLiteral("nome_Proprietario"), 50), dbase::textField(QStringLiteral("Telefone_Residencial"), 15),
-    dbase::textField(QStringLiteral("Telefone_Celular"), 15),  dbase::textField(QStringLiteral("Telefone_Recado"), 15),
-    dbase::textField(QStringLiteral("Num_CPF_CNPJ"), 15),      dbase::textField(QStringLiteral("Num_CI"), 15)};
+const QList<dbase::Field> kExportFields{dbase::integerField(QStringLiteral("Id_Animal")),
+                                        dbase::textField(QStringLiteral("nome_raca"), 60),
+                                        dbase::textField(QStringLiteral("Nome"), 100),
+                                        dbase::textField(QStringLiteral("Sexo"), 1),
+                                        dbase::textField(QStringLiteral("Esterilizado"), 10),
+                                        dbase::textField(QStringLiteral("Num_Microchip"), 20),
+                                        dbase::textField(QStringLiteral("Cor"), 100),
+                                        dbase::textField(QStringLiteral("Sinais"), 250),
+                                        dbase::textField(QStringLiteral("Num_Pedigree"), 50),
+                                        dbase::integerField(QStringLiteral("Id_Proprietario")),
+                                        dbase::textField(QStringLiteral("nome_Proprietario"), 50),
+                                        dbase::textField(QStringLiteral("Telefone_Residencial"), 15),
+                                        dbase::textField(QStringLiteral("Telefone_Celular"), 15),
+                                        dbase::textField(QStringLiteral("Telefone_Recado"), 15),
+                                        dbase::textField(QStringLiteral("Num_CPF_CNPJ"), 15),
+                                        dbase::textField(QStringLiteral("Num_CI"), 15)};
 
 }  // namespace
 
@@ -155,23 +162,23 @@ void TfrmEndereco_Animal::createPages() {
 void TfrmEndereco_Animal::createHistoryGrid(QWidget* page) {
     dbgTodosEnd = new QTableView(page);
     dbgTodosEnd->setObjectName(QStringLiteral("dbgTodosEnd"));
-    ui::bindGrid(
-        dbgTodosEnd, qryTodosEnd,
-        {ui::GridColumn::calculated(QStringLiteral("Data inicial do endereço"), 110,
-                                    [](const db::DataSet& data, int row) {
-                                        return fmt::date(db::toDateTime(data.cell(row, QStringLiteral("data_inicial_end"))));
-                                    }),
-         {QStringLiteral("Código"), QStringLiteral("Id_Endereco"), 60},
-         {QStringLiteral("Cód. área"), QStringLiteral("COD_AREA_ABRN"), 60},
-         {QStringLiteral("Nº Lograd."), QStringLiteral("NUM_LOGR"), 70},
-         {QStringLiteral("Seg."), QStringLiteral("NUM_SEQU_LOGR"), 40},
-         {QStringLiteral("Tipo lograd."), QStringLiteral("TIP_LOGR"), 70},
-         {QStringLiteral("Logradouro"), QStringLiteral("NOM_LOGR"), 200},
-         {QStringLiteral("Nº Imóvel"), QStringLiteral("NUM_IMOV_LOGR"), 60},
-         {QStringLiteral("Complemento"), QStringLiteral("DES_CMPL_ENDR"), 120},
-         {QStringLiteral("Bairro"), QStringLiteral("NOM_BAIR"), 120},
-         {QStringLiteral("CEP"), QStringLiteral("NUM_CEP"), 70},
-         {QStringLiteral("Localidade"), QStringLiteral("nom_locl"), 100}});
+    ui::bindGrid(dbgTodosEnd, qryTodosEnd,
+                 {ui::GridColumn::calculated(QStringLiteral("Data inicial do endereço"), 110,
+                                             [](const db::DataSet& data, int row) {
+                                                 return fmt::date(db::toDateTime(
+                                                     data.cell(row, QStringLiteral("data_inicial_end"))));
+                                             }),
+                  {QStringLiteral("Código"), QStringLiteral("Id_Endereco"), 60},
+                  {QStringLiteral("Cód. área"), QStringLiteral("COD_AREA_ABRN"), 60},
+                  {QStringLiteral("Nº Lograd."), QStringLiteral("NUM_LOGR"), 70},
+                  {QStringLiteral("Seg."), QStringLiteral("NUM_SEQU_LOGR"), 40},
+                  {QStringLiteral("Tipo lograd."), QStringLiteral("TIP_LOGR"), 70},
+                  {QStringLiteral("Logradouro"), QStringLiteral("NOM_LOGR"), 200},
+                  {QStringLiteral("Nº Imóvel"), QStringLiteral("NUM_IMOV_LOGR"), 60},
+                  {QStringLiteral("Complemento"), QStringLiteral("DES_CMPL_ENDR"), 120},
+                  {QStringLiteral("Bairro"), QStringLiteral("NOM_BAIR"), 120},
+                  {QStringLiteral("CEP"), QStringLiteral("NUM_CEP"), 70},
+                  {QStringLiteral("Localidade"), QStringLiteral("nom_locl"), 100}});
     ui::onTitleClick(dbgTodosEnd, [this](int column) { guarded([this, column] { sortHistory(column); }); });
 }
 
@@ -218,13 +225,16 @@ void TfrmEndereco_Animal::updateActions() {
     dbeDataInicial->setReadOnly(!editing);
 }
 
-int TfrmEndereco_Animal::animalId() const { return cbbAnimal->currentIndex() >= 0 ? cbbAnimal->currentData().toInt() : 0; }
+int TfrmEndereco_Animal::animalId() const {
+    return cbbAnimal->currentIndex() >= 0 ? cbbAnimal->currentData().toInt() : 0;
+}
 
 QString TfrmEndereco_Animal::animalName() const { return cbbAnimal->currentText(); }
 
 void TfrmEndereco_Animal::search() {
     frmPesquisaNovoEndAnimal = new TfrmPesquisaNovoEndAnimal;
-    connect(frmPesquisaNovoEndAnimal, &TfrmPesquisaNovoEndAnimal::animalChosen, this, &TfrmEndereco_Animal::chooseAnimal);
+    connect(frmPesquisaNovoEndAnimal, &TfrmPesquisaNovoEndAnimal::animalChosen, this,
+            &TfrmEndereco_Animal::chooseAnimal);
     showForm(frmPesquisaNovoEndAnimal, ShowAs::Window, this);
 }
 
@@ -253,7 +263,8 @@ void TfrmEndereco_Animal::animalChosen() {
     } else {
         addresssql::selectAddress(*qryEndereco, {});
     }
-    const QVariant start = qryEndereco->recNo() >= 0 ? qryEndereco->field(QStringLiteral("data_inicial_end")) : QVariant();
+    const QVariant start =
+        qryEndereco->recNo() >= 0 ? qryEndereco->field(QStringLiteral("data_inicial_end")) : QVariant();
     dbeDataInicial->setDate(blank(start) ? QDate() : db::toDateTime(start).date());
     updateActions();
 }
@@ -297,7 +308,8 @@ void TfrmEndereco_Animal::save() {
     qryEndereco->setField(QString::fromLatin1(inserting ? "Inserido_Por" : "Modificado_Por"), auditUser());
     qryEndereco->setField(QStringLiteral("End_X"), found.x);
     qryEndereco->setField(QStringLiteral("End_Y"), found.y);
-    qryEndereco->setField(QStringLiteral("data_inicial_end"), start.blank ? QVariant() : QVariant(QDateTime(start.date, QTime(0, 0))));
+    qryEndereco->setField(QStringLiteral("data_inicial_end"),
+                          start.blank ? QVariant() : QVariant(QDateTime(start.date, QTime(0, 0))));
     if (!address->neighbourhoodText().trimmed().isEmpty())
         qryEndereco->setField(QStringLiteral("NOM_BAIR"), address->neighbourhoodText());
     {
@@ -306,7 +318,7 @@ void TfrmEndereco_Animal::save() {
             addresssql::linkAnimal(animalId(), addresssql::insertAddress(db::typedValues(*qryEndereco)));
         else
             addresssql::updateAddress(db::typedValues(*qryEndereco), db::readValues(*qryEndereco),
-                                    db::toInt(qryEndereco->field(QStringLiteral("Id_Endereco"))));
+                                      db::toInt(qryEndereco->field(QStringLiteral("Id_Endereco"))));
         transaction.commit();
     }
     animalChosen();
@@ -330,7 +342,7 @@ void TfrmEndereco_Animal::remove() {
     {
         db::Transaction transaction;
         addresssql::deleteAnimalAddress(id, db::toInt(qryEndereco->field(QStringLiteral("Id_Endereco"))),
-                                       db::readValues(*qryEndereco));
+                                        db::readValues(*qryEndereco));
         transaction.commit();
     }
     animalChosen();
@@ -361,7 +373,8 @@ void TfrmEndereco_Animal::sortHistory(int column) {
 }
 
 void TfrmEndereco_Animal::exportAnimals() {
-    const QString chosen = Prompts::saveFileName(QStringLiteral("Exportação do endereço do animal."), Prompts::kFiltroDbase);
+    const QString chosen =
+        Prompts::saveFileName(QStringLiteral("Exportação do endereço do animal."), Prompts::kFiltroDbase);
     if (chosen.trimmed().isEmpty())
         return;
     try {

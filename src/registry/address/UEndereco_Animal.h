@@ -32,13 +32,13 @@ public:
     void chooseAnimal(int ownerId, int animalId);
     int animalId() const;
 
-    void search();   // actPesquisa
-    void append();   // actAppend
-    void edit();     // actEdit
-    void save();     // actPost
-    void cancel();   // actCancel
-    void remove();   // actDelete
-    void refresh();  // actRefresh
+    void search();         // actPesquisa
+    void append();         // actAppend
+    void edit();           // actEdit
+    void save();           // actPost
+    void cancel();         // actCancel
+    void remove();         // actDelete
+    void refresh();        // actRefresh
     void exportAnimals();  // actExportacao
 
     db::DataSet* qryProprietario;
@@ -89,7 +89,6 @@ inline const QString kNaoHaEndereco = QStringLiteral("Não há registro de ender
 inline const QString kUnicoEndereco = QStringLiteral("O animal só tem um endereço e este não pode ser excluído!");
 inline const QString kDataInicialInvalida = QStringLiteral("Data inicial do endereço inválida.");
 inline const QString kExportacaoConcluida = QStringLiteral("Exportação concluída.");
-inline const QString kErroExportar =
-    QStringLiteral("Erro ao exportar dados, entre em contato com o a VELMORAN.");
+inline const QString kErroExportar = QStringLiteral("Erro ao exportar dados, entre em contato com o a VELMORAN.");
 inline const QString kNaoOrdenar = QStringLiteral("Não foi possível ordenar por este campo.");
 }  // namespace registry

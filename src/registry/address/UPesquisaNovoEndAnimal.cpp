@@ -21,13 +21,22 @@ PickDialogShape searchShape() {
                       animalsql::kBuscaCodigoProprietario, animalsql::kBuscaMicrochip};
     shape.textName = QStringLiteral("mkeTexto");
     shape.searchCaption = QStringLiteral("&Pesquisar");
-    shape.columns = {col("Cód. Animal", "Id_Animal", 70), col("Animal", "nome_animal", 150),
-                     col("Cód. Prop.", "Id_Proprietario", 70), col("Proprietário", "nome_Proprietario", 180),
-                     col("Microchip", "Num_Microchip", 110), col("Raça", "nome_raca", 120), col("Sexo", "Sexo", 40),
-                     col("Esterilizado", "Esterilizado", 70), col("Cor", "Cor", 80), col("Sinais", "Sinais", 100),
-                     col("Pedigree", "Num_Pedigree", 80), col("CPF / CNPJ", "Num_CPF_CNPJ", 100),
-                     col("RG", "Num_CI", 80), col("Tel. Residencial", "Telefone_Residencial", 100),
-                     col("Tel. Celular", "Telefone_Celular", 100), col("Tel. Recado", "Telefone_Recado", 100)};
+    shape.columns = {col("Cód. Animal", "Id_Animal", 70),
+                     col("Animal", "nome_animal", 150),
+                     col("Cód. Prop.", "Id_Proprietario", 70),
+                     col("Proprietário", "nome_Proprietario", 180),
+                     col("Microchip", "Num_Microchip", 110),
+                     col("Raça", "nome_raca", 120),
+                     col("Sexo", "Sexo", 40),
+                     col("Esterilizado", "Esterilizado", 70),
+                     col("Cor", "Cor", 80),
+                     col("Sinais", "Sinais", 100),
+                     col("Pedigree", "Num_Pedigree", 80),
+                     col("CPF / CNPJ", "Num_CPF_CNPJ", 100),
+                     col("RG", "Num_CI", 80),
+                     col("Tel. Residencial", "Telefone_Residencial", 100),
+                     col("Tel. Celular", "Telefone_Celular", 100),
+                     col("Tel. Recado", "Telefone_Recado", 100)};
     shape.countText = QStringLiteral("Registro(os) encontrados: %1");
     shape.size = {760, 420};
     return shape;
@@ -35,8 +44,7 @@ PickDialogShape searchShape() {
 
 }  // namespace
 
-TfrmPesquisaNovoEndAnimal::TfrmPesquisaNovoEndAnimal(QWidget* parent)
-    : PickDialog(searchShape(), parent, Qt::Window) {
+TfrmPesquisaNovoEndAnimal::TfrmPesquisaNovoEndAnimal(QWidget* parent) : PickDialog(searchShape(), parent, Qt::Window) {
     setWindowModality(Qt::ApplicationModal);
     animalsql::prepareNoAnimal(qryPrincipal->query());
     qryPrincipal->open();
@@ -61,6 +69,6 @@ void TfrmPesquisaNovoEndAnimal::sortBy(int column) {
 void TfrmPesquisaNovoEndAnimal::choose() {
     if (qryPrincipal->recNo() >= 0 && !db::toText(qryPrincipal->field(QStringLiteral("Id_Animal"))).isEmpty())
         emit animalChosen(db::toInt(qryPrincipal->field(QStringLiteral("Id_Proprietario"))),
-                               db::toInt(qryPrincipal->field(QStringLiteral("Id_Animal"))));
+                          db::toInt(qryPrincipal->field(QStringLiteral("Id_Animal"))));
     close();
 }

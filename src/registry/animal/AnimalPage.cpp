@@ -5,20 +5,20 @@
 
 #include "common/register/RegisterControls.h"
 
-#include "common/register/DataActions.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/register/RegisterForm.h"
 #include "common/access/Session.h"
+#include "common/register/DataActions.h"
+#include "common/register/RegisterForm.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "registry/FieldMarks.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
 #include "registry/animal/AnimalSql.h"
-#include "registry/FieldMarks.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -40,9 +40,9 @@ namespace {
 bool blank(const QVariant& v) { return db::toText(v).trimmed().isEmpty(); }
 
 // The owner's address fields an animal living with the owner takes.
-const char* const kCopiedFields[] = {"Id_Distrito", "COD_AREA_ABRN", "NUM_LOGR", "NUM_SEQU_LOGR", "TIP_LOGR",
-                                     "NOM_LOGR",    "NUM_IMOV_LOGR", "DES_CMPL_ENDR", "NUM_BAIR", "NOM_BAIR",
-                                     "NUM_CEP",     "num_locl",      "nom_locl",      "End_X",    "End_Y"};
+const char* const kCopiedFields[] = {"Id_Distrito", "COD_AREA_ABRN", "NUM_LOGR",      "NUM_SEQU_LOGR", "TIP_LOGR",
+                                     "NOM_LOGR",    "NUM_IMOV_LOGR", "DES_CMPL_ENDR", "NUM_BAIR",      "NOM_BAIR",
+                                     "NUM_CEP",     "num_locl",      "nom_locl",      "End_X",         "End_Y"};
 
 }  // namespace
 
@@ -237,13 +237,15 @@ void AnimalPage::updateActions() {
 void AnimalPage::showBirthDate() {
     if (busy())
         return;  // what is being typed stays
-    const QVariant birth = m_animal->isActive() && m_animal->recNo() >= 0 ? m_animal->field(QStringLiteral("Data_Nascimento"))
-                                                                          : QVariant();
+    const QVariant birth = m_animal->isActive() && m_animal->recNo() >= 0
+                               ? m_animal->field(QStringLiteral("Data_Nascimento"))
+                               : QVariant();
     m_birthDate->setDate(blank(birth) ? QDate() : db::toDateTime(birth).date());
 }
 
 int AnimalPage::animalId() const {
-    const QVariant id = m_animal->isActive() && m_animal->recNo() >= 0 ? m_animal->field(QStringLiteral("Id_Animal")) : QVariant();
+    const QVariant id =
+        m_animal->isActive() && m_animal->recNo() >= 0 ? m_animal->field(QStringLiteral("Id_Animal")) : QVariant();
     return blank(id) ? 0 : db::toInt(id);
 }
 

@@ -26,7 +26,7 @@ class DataSet;
 namespace ui {
 class DateEdit;
 class LookupComboLink;
-}
+}  // namespace ui
 
 class AnimalPage : public QWidget {
     Q_OBJECT
@@ -36,7 +36,7 @@ public:
     db::DataSet* animalData() const { return m_animal; }
     db::DataSet* addressData() const { return m_address; }
 
-    bool busy() const;  // the animal is being inserted or edited
+    bool busy() const;     // the animal is being inserted or edited
     int animalId() const;  // the animal on show, 0 for none or a new one
     int animalCount() const;
 
@@ -110,8 +110,8 @@ private:
 
     db::DataSet* m_animal = nullptr;
     db::DataSet* m_address = nullptr;
-    OwnerShown m_owner;   // the owner on show
-    int m_typedFor = 0;   // the owner a new animal is being typed for
+    OwnerShown m_owner;  // the owner on show
+    int m_typedFor = 0;  // the owner a new animal is being typed for
     QToolBar* m_tools = nullptr;
     QLabel* m_ownerName = nullptr;
     QLineEdit* m_code = nullptr;
@@ -149,11 +149,14 @@ inline const QString kErroGravarAnimal =
 inline const QString kAlteracaoAnimal = QStringLiteral(
     "Esta alteração não vale para mudança de endereço e/ou novo grupo do animal.\nVoce deve ir em \"Mudar o endereço "
     "do animal\" ou \"\"\nDeseja continuar assim mesmo?");
-inline const QString kDonoAnterior = QStringLiteral("Animal com histórico de dono anterior.\nRegistro não pode ser excluído!");
+inline const QString kDonoAnterior =
+    QStringLiteral("Animal com histórico de dono anterior.\nRegistro não pode ser excluído!");
 inline const QString kAtendimentoParticular =
     QStringLiteral("Animal com registro de atendimento particular.\nRegistro não pode ser excluído!");
-inline const QString kAtendimento = QStringLiteral("Animal com registro de atendimento.\nRegistro não pode ser excluído!");
-inline const QString kVacinaRegistrada = QStringLiteral("Animal com registro de vacina.\nRegistro não pode ser excluído!");
+inline const QString kAtendimento =
+    QStringLiteral("Animal com registro de atendimento.\nRegistro não pode ser excluído!");
+inline const QString kVacinaRegistrada =
+    QStringLiteral("Animal com registro de vacina.\nRegistro não pode ser excluído!");
 inline const QString kOcorrenciaRegistrada =
     QStringLiteral("Animal com registro de ocorrência.\nRegistro não pode ser excluído!");
 inline const QString kAnimalNaoCadastrado = QStringLiteral("É preciso que o animal esteja cadastrado.");

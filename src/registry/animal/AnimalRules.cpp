@@ -75,7 +75,8 @@ Coordinates geocode(int number, const QList<Building>& buildings) {
                 continue;
             list.append({*h, &b});
         }
-        std::stable_sort(list.begin(), list.end(), [](const Candidate& l, const Candidate& r) { return l.house < r.house; });
+        std::stable_sort(list.begin(), list.end(),
+                         [](const Candidate& l, const Candidate& r) { return l.house < r.house; });
         return list;
     };
     QList<Candidate> list = candidates(true);

@@ -12,15 +12,15 @@
 
 // An animal as typed, for the owner it was typed for.
 struct AnimalSave {
-    AnimalValues checked;        // what the checks read
+    AnimalValues checked;  // what the checks read
     bool inserting = false;
-    int ownerId = 0;             // the owner of a new animal
-    int animalId = 0;            // the animal changed; 0 for a new one
-    QDate birthDate;             // as typed in the birth-date box
-    db::RowValues animal;        // the animal's row as typed, by column (db::typedValues())
-    db::RowValues animalRead;    // and as read; empty for a new animal
-    db::RowValues address;       // the animal's address as typed
-    db::RowValues addressRead;   // and as read; empty when the address is new
+    int ownerId = 0;            // the owner of a new animal
+    int animalId = 0;           // the animal changed; 0 for a new one
+    QDate birthDate;            // as typed in the birth-date box
+    db::RowValues animal;       // the animal's row as typed, by column (db::typedValues())
+    db::RowValues animalRead;   // and as read; empty for a new animal
+    db::RowValues address;      // the animal's address as typed
+    db::RowValues addressRead;  // and as read; empty when the address is new
 };
 
 struct AnimalSaved {

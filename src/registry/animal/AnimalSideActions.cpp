@@ -3,10 +3,10 @@
 // occurrence register on the current animal, and who inserted and changed the animal.
 #include "registry/animal/AnimalPage.h"
 
-#include "common/access/FormOpening.h"
-#include "common/rules/Formats.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "common/access/Session.h"
+#include "common/rules/Formats.h"
 #include "platform/db/DataSet.h"
 #include "registry/animal/AnimalSql.h"
 #include "registry/events/URegistroOcorrencia.h"
@@ -51,7 +51,8 @@ void AnimalPage::showInformation() {
     const int by = rows.fieldIndex(QStringLiteral("Nome_inseriu"));
     QString text = QStringLiteral("Usuário que inseriu o registro:") + db::toText(r[by]).trimmed() +
                    QStringLiteral("Data da inserção:") +
-                   fmt::dateTime(db::toDateTime(r[rows.fieldIndex(QStringLiteral("inserido_em"))])) + QStringLiteral("\n");
+                   fmt::dateTime(db::toDateTime(r[rows.fieldIndex(QStringLiteral("inserido_em"))])) +
+                   QStringLiteral("\n");
     if (!db::toText(r[changed]).trimmed().isEmpty())
         text += QStringLiteral("Usuário que Modificou o registro:") +
                 db::toText(r[rows.fieldIndex(QStringLiteral("Nome_alterou"))]).trimmed() +

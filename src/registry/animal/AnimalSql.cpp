@@ -5,8 +5,8 @@
 #include "platform/db/Database.h"
 
 #include "common/access/Session.h"
-#include "platform/db/Keys.h"
 #include "common/schema/TextIndexes.h"
+#include "platform/db/Keys.h"
 #include "registry/animal/AnimalRules.h"
 
 #include <QStringList>
@@ -15,10 +15,11 @@ namespace animalsql {
 
 namespace {
 
-const QStringList kAnimalColumns{"Id_Especie", "Id_Raca", "Id_Grupo_Animal", "Nome", "Id_Pelo", "Sexo",
-                                 "Data_Nascimento", "Esterilizado", "Id_Porte", "Num_Microchip", "Cor", "Sinais",
-                                 "Num_Pedigree", "OBS", "Ind_End_Animal_Prop", "Inserido_Por", "Inserido_Em",
-                                 "Modificado_por", "Modificado_Em"};
+const QStringList kAnimalColumns{
+    "Id_Especie",   "Id_Raca",         "Id_Grupo_Animal", "Nome",         "Id_Pelo",
+    "Sexo",         "Data_Nascimento", "Esterilizado",    "Id_Porte",     "Num_Microchip",
+    "Cor",          "Sinais",          "Num_Pedigree",    "OBS",          "Ind_End_Animal_Prop",
+    "Inserido_Por", "Inserido_Em",     "Modificado_por",  "Modificado_Em"};
 
 QVariantHash valuesOf(const db::RowValues& row, const QStringList& columns) {
     QVariantHash values;
@@ -39,10 +40,11 @@ int count(const QString& sql, int animalId) {
 // The key of the row of a reference table whose shown column equals the name, case and accents aside.
 QVariant keyNamed(const QString& table, const QString& key, const QString& column, const QString& name) {
     // Table and column names come from this unit's own code, never from what is typed.
-    const db::RowSet rows = db::run(db::kMain,
-                                    QStringLiteral(" select %1 from %2 where fold(trim(%3)) = fold(:name) order by %1 limit 1 ")
-                                        .arg(key, table, column),
-                                    {{QStringLiteral("name"), name}});
+    const db::RowSet rows =
+        db::run(db::kMain,
+                QStringLiteral(" select %1 from %2 where fold(trim(%3)) = fold(:name) order by %1 limit 1 ")
+                    .arg(key, table, column),
+                {{QStringLiteral("name"), name}});
     return rows.count() ? rows.row(0)[0] : QVariant();
 }
 
@@ -59,7 +61,8 @@ void selectAnimals(db::DataSet& animals, int ownerId) {
 }
 
 db::RowSet groups() {
-    return db::run(db::kMain, QStringLiteral(" select id_grupo_Animal, nome, descricao from grupo_Animal order by nome "), {});
+    return db::run(db::kMain,
+                   QStringLiteral(" select id_grupo_Animal, nome, descricao from grupo_Animal order by nome "), {});
 }
 
 db::RowSet species() {
@@ -75,9 +78,13 @@ db::RowSet breeds(const QVariant& speciesId) {
                    {{QStringLiteral("species"), speciesId}});
 }
 
-db::RowSet sizes() { return db::run(db::kMain, QStringLiteral(" select id_porte, descricao from porte order by descricao "), {}); }
+db::RowSet sizes() {
+    return db::run(db::kMain, QStringLiteral(" select id_porte, descricao from porte order by descricao "), {});
+}
 
-db::RowSet coats() { return db::run(db::kMain, QStringLiteral(" select id_pelo, descricao from pelo order by descricao "), {}); }
+db::RowSet coats() {
+    return db::run(db::kMain, QStringLiteral(" select id_pelo, descricao from pelo order by descricao "), {});
+}
 
 QList<std::pair<QString, QVariant>> newAnimalKeys() {
     const struct {
@@ -92,8 +99,8 @@ QList<std::pair<QString, QVariant>> newAnimalKeys() {
     };
     QList<std::pair<QString, QVariant>> keys;
     for (const auto& d : defaults) {
-        const QVariant key = keyNamed(QString::fromLatin1(d.table), QString::fromLatin1(d.key),
-                                      QString::fromLatin1(d.column), d.name);
+        const QVariant key =
+            keyNamed(QString::fromLatin1(d.table), QString::fromLatin1(d.key), QString::fromLatin1(d.column), d.name);
         if (!db::toText(key).trimmed().isEmpty())
             keys.append({QString::fromLatin1(d.field), key});
     }
@@ -101,8 +108,9 @@ QList<std::pair<QString, QVariant>> newAnimalKeys() {
 }
 
 std::pair<QVariant, QVariant> breedDefaults(const QVariant& breedId) {
-    const db::RowSet rows = db::run(db::kMain, QStringLiteral(" select id_porte, id_pelo from raca where id_raca = :breed "),
-                                    {{QStringLiteral("breed"), breedId}});
+    const db::RowSet rows =
+        db::run(db::kMain, QStringLiteral(" select id_porte, id_pelo from raca where id_raca = :breed "),
+                {{QStringLiteral("breed"), breedId}});
     if (!rows.count())
         return {};
     return {rows.row(0)[0], rows.row(0)[1]};
@@ -114,12 +122,13 @@ int insertAnimal(const db::RowValues& animal, int ownerId) {
         params << QLatin1Char(':') + c;
     QVariantHash values = valuesOf(animal, kAnimalColumns);
     values.insert(QStringLiteral("id_proprietario"), ownerId);
-    const db::RowSet rows = db::run(
-        db::kMain,
-        QStringLiteral(" insert into animal (Id_Proprietario, Id_faixa_peso_animal, %1) values (:Id_Proprietario, 1, %2) "
-                       " returning Id_Animal ")
-            .arg(kAnimalColumns.join(QStringLiteral(", ")), params.join(QStringLiteral(", "))),
-        values);
+    const db::RowSet rows =
+        db::run(db::kMain,
+                QStringLiteral(
+                    " insert into animal (Id_Proprietario, Id_faixa_peso_animal, %1) values (:Id_Proprietario, 1, %2) "
+                    " returning Id_Animal ")
+                    .arg(kAnimalColumns.join(QStringLiteral(", ")), params.join(QStringLiteral(", "))),
+                values);
     return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
 }
 
@@ -129,10 +138,11 @@ void updateAnimal(const db::RowValues& typed, const db::RowValues& read, int ani
 }
 
 void insertGroup(const QVariant& groupId, int animalId, const QDateTime& when) {
-    db::run(db::kMain,
-            QStringLiteral(" insert into Grupo_Animal_Animal (Id_Grupo_Animal, Id_Animal, Dt_Entrada_Grupo) "
-                           " values (:grupo, :animal, :quando) "),
-            {{QStringLiteral("grupo"), groupId}, {QStringLiteral("animal"), animalId}, {QStringLiteral("quando"), when}});
+    db::run(
+        db::kMain,
+        QStringLiteral(" insert into Grupo_Animal_Animal (Id_Grupo_Animal, Id_Animal, Dt_Entrada_Grupo) "
+                       " values (:grupo, :animal, :quando) "),
+        {{QStringLiteral("grupo"), groupId}, {QStringLiteral("animal"), animalId}, {QStringLiteral("quando"), when}});
 }
 
 void insertFirstOwner(int animalId, int ownerId, const QDateTime& when) {
@@ -141,21 +151,21 @@ void insertFirstOwner(int animalId, int ownerId, const QDateTime& when) {
 
 void insertOwnerChange(int animalId, const QVariant& previousOwner, int ownerId, const QDateTime& date,
                        const QDateTime& now) {
-    db::insertWithNewKey(QStringLiteral("Histo_Muda_Proprietario"), QStringLiteral("Id_Histo_Muda_Proprietario"),
-                         [&](int key) {
-                             db::run(db::kMain,
-                                     QStringLiteral(" insert into Histo_Muda_Proprietario (Id_Histo_Muda_Proprietario, "
-                                                    " Id_Animal, Id_Anterior_Proprietario, Id_Proprietario, "
-                                                    " Dt_Muda_Proprietario, Inserido_Por, Inserido_Em) "
-                                                    " values (:id, :animal, :previous, :owner, :quando, :por, :agora) "),
-                                     {{QStringLiteral("id"), key},
-                                      {QStringLiteral("animal"), animalId},
-                                      {QStringLiteral("previous"), previousOwner},
-                                      {QStringLiteral("owner"), ownerId},
-                                      {QStringLiteral("quando"), date},
-                                      {QStringLiteral("por"), auditUser()},
-                                      {QStringLiteral("agora"), now}});
-                         });
+    db::insertWithNewKey(
+        QStringLiteral("Histo_Muda_Proprietario"), QStringLiteral("Id_Histo_Muda_Proprietario"), [&](int key) {
+            db::run(db::kMain,
+                    QStringLiteral(" insert into Histo_Muda_Proprietario (Id_Histo_Muda_Proprietario, "
+                                   " Id_Animal, Id_Anterior_Proprietario, Id_Proprietario, "
+                                   " Dt_Muda_Proprietario, Inserido_Por, Inserido_Em) "
+                                   " values (:id, :animal, :previous, :owner, :quando, :por, :agora) "),
+                    {{QStringLiteral("id"), key},
+                     {QStringLiteral("animal"), animalId},
+                     {QStringLiteral("previous"), previousOwner},
+                     {QStringLiteral("owner"), ownerId},
+                     {QStringLiteral("quando"), date},
+                     {QStringLiteral("por"), auditUser()},
+                     {QStringLiteral("agora"), now}});
+        });
 }
 
 int historyCount(int animalId) {
@@ -165,7 +175,8 @@ int historyCount(int animalId) {
 }
 
 bool hasPrivateAttendance(int animalId) {
-    return any(QStringLiteral(" select id_animal from Atendimento_Particular where id_animal = :animal limit 1 "), animalId);
+    return any(QStringLiteral(" select id_animal from Atendimento_Particular where id_animal = :animal limit 1 "),
+               animalId);
 }
 
 bool hasAttendance(int animalId) {
@@ -195,14 +206,15 @@ void deleteAnimal(int animalId, const db::RowValues& read) {
 }
 
 db::RowSet insertedAndChanged(int animalId) {
-    return db::run(db::kMain,
-                   QStringLiteral("select b.nome as Nome_inseriu, c.nome as Nome_alterou, a.inserido_em, a.Modificado_Em, "
-                                  " a.Modificado_por "
-                                  " from animal a"
-                                  " left join usuario b on (a.inserido_Por = b.id_usuario) "
-                                  " left join usuario c on (a.Modificado_por = c.id_usuario) "
-                                  " where b.nome is not null and a.Id_Animal = :animal "),
-                   byAnimal(animalId));
+    return db::run(
+        db::kMain,
+        QStringLiteral("select b.nome as Nome_inseriu, c.nome as Nome_alterou, a.inserido_em, a.Modificado_Em, "
+                       " a.Modificado_por "
+                       " from animal a"
+                       " left join usuario b on (a.inserido_Por = b.id_usuario) "
+                       " left join usuario c on (a.Modificado_por = c.id_usuario) "
+                       " where b.nome is not null and a.Id_Animal = :animal "),
+        byAnimal(animalId));
 }
 
 db::RowSet animalsOf(int ownerId) {

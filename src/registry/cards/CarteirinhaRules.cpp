@@ -36,6 +36,4 @@ QString cardPhones(const QString& residential, const QString& mobile, const QStr
     return phones.join(QStringLiteral(" / "));
 }
 
-QString dashedWhenBlank(const QString& value) {
-    return value.trimmed().isEmpty() ? QStringLiteral("---") : value;
-}
+QString dashedWhenBlank(const QString& value) { return value.trimmed().isEmpty() ? QStringLiteral("---") : value; }

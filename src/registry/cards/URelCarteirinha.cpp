@@ -95,8 +95,8 @@ TfrmRelCarteirinha::TfrmRelCarteirinha(int animalId, bool portrait) {
           {QString(), [](const report::Context&) { return QVariant(); }},
           {QStringLiteral("Telefone"),
            [](const report::Context& c) {
-               return QVariant(cardPhones(c.text("Telefone_Residencial"), c.text("Telefone_Celular"),
-                                          c.text("Telefone_Recado")));
+               return QVariant(
+                   cardPhones(c.text("Telefone_Residencial"), c.text("Telefone_Celular"), c.text("Telefone_Recado")));
            }},
           {QStringLiteral("Emitido por:"),
            [](const report::Context&) { return QVariant(UsuarioLogado + QStringLiteral("-") + NomeUsuarioLogado); }},

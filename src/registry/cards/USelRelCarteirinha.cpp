@@ -52,10 +52,16 @@ TfrmSelRelCarteirinha::TfrmSelRelCarteirinha(QWidget* parent) : QWidget(parent) 
     dbgPrincipal = new QTableView(this);
     dbgPrincipal->setObjectName(QStringLiteral("dbgPrincipal"));
     ui::bindGrid(dbgPrincipal, qryPrincipal,
-                 {{"Proprietário", "Nome_Prop", 200}, {"CPF / CNPJ", "Num_CPF_CNPJ", 100},
-                  {"Identidade", "Num_CI", 80}, {"Animal", "Nome_animal", 150}, {"Tipo", "TIP_LOGR", 40},
-                  {"Logradouro", "NOM_LOGR", 180}, {"Nº", "NUM_IMOV_LOGR", 50}, {"Complemento", "DES_CMPL_ENDR", 120},
-                  {"Bairro", "NOM_BAIR", 120}, {"CEP", "NUM_CEP", 70}});
+                 {{"Proprietário", "Nome_Prop", 200},
+                  {"CPF / CNPJ", "Num_CPF_CNPJ", 100},
+                  {"Identidade", "Num_CI", 80},
+                  {"Animal", "Nome_animal", 150},
+                  {"Tipo", "TIP_LOGR", 40},
+                  {"Logradouro", "NOM_LOGR", 180},
+                  {"Nº", "NUM_IMOV_LOGR", 50},
+                  {"Complemento", "DES_CMPL_ENDR", 120},
+                  {"Bairro", "NOM_BAIR", 120},
+                  {"CEP", "NUM_CEP", 70}});
 
     auto* criteria = new QHBoxLayout;
     criteria->addWidget(new QLabel(QStringLiteral("Consultar por:"), this));

@@ -30,7 +30,7 @@ public:
     QTableView* dbgPrincipal;
     db::DataSet* qryPrincipal;
 
-    void search();                 // "&Localizar"
+    void search();  // "&Localizar"
     void previewCard(bool portrait);
 };
 

@@ -9,16 +9,18 @@ namespace occurrencesql {
 
 db::RowSet owners(int ownerId) {
     if (ownerId > 0)
-        return db::run(db::kMain, QStringLiteral(" select id_proprietario, nome from proprietario "
-                                                 " where id_proprietario = :owner "),
+        return db::run(db::kMain,
+                       QStringLiteral(" select id_proprietario, nome from proprietario "
+                                      " where id_proprietario = :owner "),
                        {{QStringLiteral("owner"), ownerId}});
     return db::run(db::kMain, QStringLiteral("select id_proprietario, nome from proprietario order by nome"), {});
 }
 
 db::RowSet animalsOf(int ownerId) {
-    return db::run(db::kMain,
-                   QStringLiteral(" select id_animal, nome from animal where id_proprietario = :owner order by id_animal "),
-                   {{QStringLiteral("owner"), ownerId}});
+    return db::run(
+        db::kMain,
+        QStringLiteral(" select id_animal, nome from animal where id_proprietario = :owner order by id_animal "),
+        {{QStringLiteral("owner"), ownerId}});
 }
 
 db::RowSet types() {
@@ -29,9 +31,10 @@ db::RowSet types() {
 }
 
 void selectOccurrences(db::DataSet& occurrences, int animalId) {
-    occurrences.setSql(QStringLiteral(" select a.*, b.nome as NomeOcorrencia from ocorrencia a "
-                                      " left join tipo_ocorrencia b on (a.id_tipo_ocorrencia = b.id_tipo_ocorrencia) "
-                                      " where a.id_animal = :animal order by a.dt_ocorrencia, a.id_ocorrencia "));
+    occurrences.setSql(
+        QStringLiteral(" select a.*, b.nome as NomeOcorrencia from ocorrencia a "
+                       " left join tipo_ocorrencia b on (a.id_tipo_ocorrencia = b.id_tipo_ocorrencia) "
+                       " where a.id_animal = :animal order by a.dt_ocorrencia, a.id_ocorrencia "));
     occurrences.query().bind(QStringLiteral("animal"), animalId);
     occurrences.open();
 }
@@ -45,14 +48,13 @@ bool sameTypeRecorded(int animalId, int typeId) {
 }
 
 QString closingOccurrence(int animalId) {
-    const db::RowSet rows =
-        db::run(db::kMain,
-                QStringLiteral(" select a.id_ocorrencia, b.nome, b.ind_finaliza_caso "
-                               " from ocorrencia a left outer join tipo_ocorrencia b "
-                               " on (a.id_Tipo_ocorrencia = b.id_Tipo_ocorrencia ) "
-                               " where trim(b.ind_finaliza_caso) = 'SIM' "
-                               " and id_animal = :animal order by a.dt_ocorrencia limit 1 "),
-                {{QStringLiteral("animal"), animalId}});
+    const db::RowSet rows = db::run(db::kMain,
+                                    QStringLiteral(" select a.id_ocorrencia, b.nome, b.ind_finaliza_caso "
+                                                   " from ocorrencia a left outer join tipo_ocorrencia b "
+                                                   " on (a.id_Tipo_ocorrencia = b.id_Tipo_ocorrencia ) "
+                                                   " where trim(b.ind_finaliza_caso) = 'SIM' "
+                                                   " and id_animal = :animal order by a.dt_ocorrencia limit 1 "),
+                                    {{QStringLiteral("animal"), animalId}});
     return rows.count() ? db::toText(rows.row(0)[1]).trimmed() : QString();
 }
 

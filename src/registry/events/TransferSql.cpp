@@ -26,16 +26,12 @@ void prepareOwnerSearch(db::Query& query, PickBy by, const QString& text) {
         query << QStringLiteral(" and a.id_proprietario = :codigo ");
         query.bind(QStringLiteral("codigo"), wholeNumber(t));
         break;
-    case PickBy::Name:
-        prefix("a.nome");
-        break;
+    case PickBy::Name: prefix("a.nome"); break;
     case PickBy::Document:
         query << QStringLiteral(" and a.Num_CPF_CNPJ = :documento ");
         query.bind(QStringLiteral("documento"), documentKey(t));
         break;
-    case PickBy::Street:
-        prefix("b.NOM_LOGR");
-        break;
+    case PickBy::Street: prefix("b.NOM_LOGR"); break;
     }
     query << QStringLiteral(" order by a.nome ");
 }
@@ -59,8 +55,11 @@ int moveAnimals(const QList<int>& animals, int ownerId, const QDate& date, const
         const QVariant previous = current.row(0)[0];
         if (!db::toText(previous).trimmed().isEmpty() && db::toInt(previous) == ownerId)
             continue;
-        db::updateRow({QStringLiteral("animal"), QStringLiteral("Id_Animal"), animal,
-                       {QStringLiteral("Id_Proprietario")}, {{QStringLiteral("id_proprietario"), ownerId}},
+        db::updateRow({QStringLiteral("animal"),
+                       QStringLiteral("Id_Animal"),
+                       animal,
+                       {QStringLiteral("Id_Proprietario")},
+                       {{QStringLiteral("id_proprietario"), ownerId}},
                        {{QStringLiteral("id_proprietario"), previous}}});
         animalsql::insertOwnerChange(animal, previous, ownerId, QDateTime(date, QTime(0, 0)), now);
         ++moved;
@@ -73,7 +72,8 @@ void prepareHistory(db::Query& query) {
     query << "select a.Id_Animal, a.Id_Anterior_Proprietario, a.Id_Proprietario, a.Dt_Muda_Proprietario,"
           << "b.Nome as NomeAnimal, b.Sexo, b.Data_Nascimento, b.Esterilizado, b.Num_Microchip,"
           << "c.Nome as nomeproprietarioAtu, c.Telefone_Residencial as TelResAtu, c.Telefone_Celular as TelCelAtu,"
-          << "c.Telefone_Recado as TelRecAtu, c.Num_CPF_CNPJ as CpfAtu, c.Tipo_Pessoa as TipPessoaAtu, c.Id_Endereco as EnderecoAtu,"
+          << "c.Telefone_Recado as TelRecAtu, c.Num_CPF_CNPJ as CpfAtu, c.Tipo_Pessoa as TipPessoaAtu, c.Id_Endereco "
+             "as EnderecoAtu,"
           << "d.Nome as nomeproprietarioAnt1,"
           << "e.Nome as nomeproprietarioAnt2,"
           << "f.TIP_LOGR,  f.NOM_LOGR, f.NUM_IMOV_LOGR, f.NOM_BAIR, f.NUM_CEP,"

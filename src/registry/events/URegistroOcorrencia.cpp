@@ -5,17 +5,17 @@
 
 #include "common/register/RegisterControls.h"
 
-#include "common/access/FormOpening.h"
-#include "common/rules/Formats.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
+#include "common/rules/Formats.h"
 #include "platform/dbase/DbfWriter.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
+#include "registry/address/UEndereco_Animal.h"
 #include "registry/events/AnimalEventRules.h"
 #include "registry/events/OccurrenceSql.h"
-#include "registry/address/UEndereco_Animal.h"
 #include "registry/events/URelRegistroOcorrencia.h"
 
 #include <QAction>
@@ -37,18 +37,27 @@ using namespace registry;
 namespace {
 
 // The export's columns: every occurrence with its animal, owner and owner's address.
-const QList<dbase::Field> kExportFields{
-    dbase::dateField(QStringLiteral("Dt_Ocorrencia")),        dbase::integerField(QStringLiteral("Id_Animal")),
-    dbase::textField(QStringLiteral("NomeAnimal"), 100),      dbase::integerField(QStringLiteral("Id_Proprietario")),
-    dbase::textField(QStringLiteral("nomeProprietario"), 50), dbase::textField(QStringLiteral("Sexo"), 1),
-    dbase::dateField(QStringLiteral("Data_Nascimento")),      dbase::textField(QStringLiteral("Esterilizado"), 10),
-    dbase::textField(QStringLiteral("Num_Microchip"), 20),    dbase::textField(QStringLiteral("nomeRaca"), 60),
-    dbase::textField(QStringLiteral("nomeEspecie"), 100),     dbase::textField(QStringLiteral("nomePelo"), 50),
-    dbase::textField(QStringLiteral("nomePorte"), 50),        dbase::textField(QStringLiteral("nomeTipo_ocorrencia"), 100),
-    dbase::integerField(QStringLiteral("NUM_LOGR")),          dbase::textField(QStringLiteral("TIP_LOGR"), 10),
-    dbase::textField(QStringLiteral("NOM_LOGR"), 80),         dbase::integerField(QStringLiteral("NUM_IMOV_LOGR")),
-    dbase::textField(QStringLiteral("DES_CMPL_ENDR"), 80),    dbase::textField(QStringLiteral("NOM_BAIR"), 50),
-    dbase::textField(QStringLiteral("NUM_CEP"), 10)};
+const QList<dbase::Field> kExportFields{dbase::dateField(QStringLiteral("Dt_Ocorrencia")),
+                                        dbase::integerField(QStringLiteral("Id_Animal")),
+                                        dbase::textField(QStringLiteral("NomeAnimal"), 100),
+                                        dbase::integerField(QStringLiteral("Id_Proprietario")),
+                                        dbase::textField(QStringLiteral("nomeProprietario"), 50),
+                                        dbase::textField(QStringLiteral("Sexo"), 1),
+                                        dbase::dateField(QStringLiteral("Data_Nascimento")),
+                                        dbase::textField(QStringLiteral("Esterilizado"), 10),
+                                        dbase::textField(QStringLiteral("Num_Microchip"), 20),
+                                        dbase::textField(QStringLiteral("nomeRaca"), 60),
+                                        dbase::textField(QStringLiteral("nomeEspecie"), 100),
+                                        dbase::textField(QStringLiteral("nomePelo"), 50),
+                                        dbase::textField(QStringLiteral("nomePorte"), 50),
+                                        dbase::textField(QStringLiteral("nomeTipo_ocorrencia"), 100),
+                                        dbase::integerField(QStringLiteral("NUM_LOGR")),
+                                        dbase::textField(QStringLiteral("TIP_LOGR"), 10),
+                                        dbase::textField(QStringLiteral("NOM_LOGR"), 80),
+                                        dbase::integerField(QStringLiteral("NUM_IMOV_LOGR")),
+                                        dbase::textField(QStringLiteral("DES_CMPL_ENDR"), 80),
+                                        dbase::textField(QStringLiteral("NOM_BAIR"), 50),
+                                        dbase::textField(QStringLiteral("NUM_CEP"), 10)};
 
 void fillCombo(QComboBox* combo, const db::RowSet& rows, int keyColumn = 0, int nameColumn = 1) {
     const QSignalBlocker quiet(combo);
@@ -79,7 +88,8 @@ TfrmRegistroOcorrencia::TfrmRegistroOcorrencia(QWidget* parent) : QWidget(parent
 
 void TfrmRegistroOcorrencia::createActions() {
     actPrint = makeAction("actPrint", QStringLiteral("Imprimir..."));
-    actExportarIntercorrencia = makeAction("actExportarIntercorrencia", QStringLiteral("&Exportar dados da intercorrência..."));
+    actExportarIntercorrencia =
+        makeAction("actExportarIntercorrencia", QStringLiteral("&Exportar dados da intercorrência..."));
     actSair = makeAction("actSair", QStringLiteral("Sair"));
     m_tools = new QToolBar(this);
     m_tools->setObjectName(QStringLiteral("ToolBar1"));
@@ -96,7 +106,8 @@ void TfrmRegistroOcorrencia::createPopupMenu() {
         return action;
     };
     QAction* tipos = popupAction("actTipoOcorrencia", QStringLiteral("018 - &Tipo de ocorrência..."));
-    QAction* registro = popupAction("actProprietario_Animal", QStringLiteral("006 - &Cadastrar Proprietário/Animal..."));
+    QAction* registro =
+        popupAction("actProprietario_Animal", QStringLiteral("006 - &Cadastrar Proprietário/Animal..."));
     QAction* sair = popupAction("actSairMenu", QStringLiteral("&Sair"));
     for (QAction* menuAction : {tipos, registro})
         bindToMenuAction(menuAction, menuAction->objectName());
@@ -141,7 +152,8 @@ void TfrmRegistroOcorrencia::createControls() {
     ui::bindGrid(dbgOcorrencia, qryOcorrencia,
                  {ui::GridColumn::calculated(QStringLiteral("Data ocorrência"), 110,
                                              [](const db::DataSet& data, int row) {
-                                                 return fmt::date(db::toDateTime(data.cell(row, QStringLiteral("Dt_Ocorrencia"))));
+                                                 return fmt::date(
+                                                     db::toDateTime(data.cell(row, QStringLiteral("Dt_Ocorrencia"))));
                                              }),
                   {QStringLiteral("Ocorrência"), QStringLiteral("NomeOcorrencia"), 300}});
 }
@@ -304,7 +316,8 @@ void TfrmRegistroOcorrencia::add() {
 }
 
 void TfrmRegistroOcorrencia::remove() {
-    const QVariant id = qryOcorrencia->recNo() >= 0 ? qryOcorrencia->field(QStringLiteral("Id_Ocorrencia")) : QVariant();
+    const QVariant id =
+        qryOcorrencia->recNo() >= 0 ? qryOcorrencia->field(QStringLiteral("Id_Ocorrencia")) : QVariant();
     if (db::toText(id).trimmed().isEmpty()) {
         Prompts::information(kOcorrenciaNaoEncontrada);
         return;
@@ -336,7 +349,8 @@ void TfrmRegistroOcorrencia::print() {
 }
 
 void TfrmRegistroOcorrencia::exportAll() {
-    const QString chosen = Prompts::saveFileName(QStringLiteral("Exportar dados da intercorrência."), Prompts::kFiltroDbase);
+    const QString chosen =
+        Prompts::saveFileName(QStringLiteral("Exportar dados da intercorrência."), Prompts::kFiltroDbase);
     if (chosen.trimmed().isEmpty())
         return;
     try {

@@ -31,11 +31,11 @@ public:
     // The owner list reduced to that owner, on that animal.
     void showFor(int ownerId, int animalId);
 
-    void add();            // &Incluir
-    void remove();         // &Excluir
-    void reloadLists();    // &Atualizar
-    void print();          // actPrint
-    void exportAll();      // actExportarIntercorrencia
+    void add();          // &Incluir
+    void remove();       // &Excluir
+    void reloadLists();  // &Atualizar
+    void print();        // actPrint
+    void exportAll();    // actExportarIntercorrencia
 
     int ownerId() const;
     int animalId() const;
@@ -85,11 +85,13 @@ inline const QString kFaltaAnimalOcorrencia = QStringLiteral("Falta selecionar o
 inline const QString kFaltaDataOcorrencia = QStringLiteral("Falta informar da data da ocorrência.");
 inline const QString kOcorrenciaIdentica =
     QStringLiteral("Uma ocorrência identica a esta já foi inserida\nDeseja gravar assim mesmo?");
-inline const QString kOcorrenciaImpede = QStringLiteral("A ocorreência '%1' impede que outras ocorrências possam ser inserida!");
+inline const QString kOcorrenciaImpede =
+    QStringLiteral("A ocorreência '%1' impede que outras ocorrências possam ser inserida!");
 inline const QString kOcorrenciaRealizada = QStringLiteral("operação realizada com sucesso!");
 inline const QString kErroGravarOcorrencia = QStringLiteral("Erro ao gravar!\nOperação cancelada.");
 inline const QString kOcorrenciaNaoEncontrada = QStringLiteral("Registro não encontrado para exclusão.");
-inline const QString kExcluirOcorrencia = QStringLiteral("O registro será excluido definitivamente.\nDeseja continuar?");
+inline const QString kExcluirOcorrencia =
+    QStringLiteral("O registro será excluido definitivamente.\nDeseja continuar?");
 inline const QString kSemIntercorrencia = QStringLiteral("Não há intercorrência para este animal.");
 inline const QString kRegistroNaoLocalizado = QStringLiteral("Registro não localizado.");
 }  // namespace registry

@@ -3,8 +3,8 @@
 // of owner; nothing at all without history rows.
 #include "registry/events/URelAnimaisTransferidos.h"
 
-#include "common/rules/Formats.h"
 #include "common/ReportParts.h"
+#include "common/rules/Formats.h"
 #include "registry/events/TransferSql.h"
 
 #include <QPalette>
@@ -69,15 +69,19 @@ TfrmRelAnimaisTransferidos::TfrmRelAnimaisTransferidos() {
         if (p.captionWidth > 0)
             header.addLabel(QRectF(p.x, p.y, p.captionWidth, 5), QString::fromUtf8(p.caption)).setBold();
         auto value = p.value;
-        header.addExpression(QRectF(p.x + p.captionWidth, p.y, p.valueWidth, 5),
-                             [value](const report::Context& c) { return QVariant(value(c)); })
+        header
+            .addExpression(QRectF(p.x + p.captionWidth, p.y, p.valueWidth, 5),
+                           [value](const report::Context& c) { return QVariant(value(c)); })
             .setAlignment(p.right ? Qt::AlignRight : Qt::AlignLeft);
     }
 
     report::Band& detail = addBand(report::BandType::Detail, 6);
-    detail.addExpression(QRectF(0, 0, w, 6), [](const report::Context& c) {
-              return QVariant(dateText(c, "Dt_Muda_Proprietario") + QStringLiteral(" - Transferido de ") +
-                              text(c, "nomeproprietarioAnt2") + QStringLiteral(" para ") + text(c, "nomeproprietarioAnt1"));
-          })
+    detail
+        .addExpression(QRectF(0, 0, w, 6),
+                       [](const report::Context& c) {
+                           return QVariant(dateText(c, "Dt_Muda_Proprietario") + QStringLiteral(" - Transferido de ") +
+                                           text(c, "nomeproprietarioAnt2") + QStringLiteral(" para ") +
+                                           text(c, "nomeproprietarioAnt1"));
+                       })
         .setFrame(Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
 }

@@ -2,8 +2,8 @@
 // REL037: a heading naming the animal, the animal and owner once, then one line per occurrence by date.
 #include "registry/events/URelRegistroOcorrencia.h"
 
-#include "common/rules/Formats.h"
 #include "common/ReportParts.h"
+#include "common/rules/Formats.h"
 #include "registry/events/OccurrenceSql.h"
 
 namespace {
@@ -36,7 +36,8 @@ TfrmRelRegistroOcorrencia::TfrmRelRegistroOcorrencia(int animalId, int ownerId) 
     occurrencesql::prepareReport(qryPrincipal, animalId, ownerId);
     const std::shared_ptr<RowSetData> all = reportData(qryPrincipal);
     setData(std::make_shared<FirstRow>(all));
-    const QString animal = qryPrincipal.isEmpty() ? QString() : qryPrincipal.str(QStringLiteral("NomeAnimal")).trimmed();
+    const QString animal =
+        qryPrincipal.isEmpty() ? QString() : qryPrincipal.str(QStringLiteral("NomeAnimal")).trimmed();
 
     addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL037"),
                      QStringLiteral("OCORRÊNCIA ATRIBUÍDA À ") + animal, w);
@@ -48,13 +49,15 @@ TfrmRelRegistroOcorrencia::TfrmRelRegistroOcorrencia(int animalId, int ownerId) 
                         QStringLiteral(" - ") + text(c, "NomeAnimal"));
     });
     detail.addExpression(QRectF(0, 6, w, 5), [](const report::Context& c) {
-        return QVariant(QStringLiteral("ESPECIE:") + text(c, "nomeEspecie") + QStringLiteral(", RAÇA:") + text(c, "nomeRaca") +
-                        QStringLiteral(", PORTE:") + text(c, "nomePorte") + QStringLiteral(", PELO:") + text(c, "nomePelo") +
-                        QStringLiteral(", DT NASC.:") + dateText(c, "Data_Nascimento"));
+        return QVariant(QStringLiteral("ESPECIE:") + text(c, "nomeEspecie") + QStringLiteral(", RAÇA:") +
+                        text(c, "nomeRaca") + QStringLiteral(", PORTE:") + text(c, "nomePorte") +
+                        QStringLiteral(", PELO:") + text(c, "nomePelo") + QStringLiteral(", DT NASC.:") +
+                        dateText(c, "Data_Nascimento"));
     });
     detail.addExpression(QRectF(0, 11, w, 5), [](const report::Context& c) {
-        QString line = QStringLiteral("ENDEREÇO PROPRIET.:") + text(c, "TIP_LOGR") + QStringLiteral(": ") + text(c, "NOM_LOGR") +
-                       QStringLiteral(" ") + text(c, "NUM_IMOV_LOGR") + QStringLiteral(", ") + text(c, "DES_CMPL_ENDR");
+        QString line = QStringLiteral("ENDEREÇO PROPRIET.:") + text(c, "TIP_LOGR") + QStringLiteral(": ") +
+                       text(c, "NOM_LOGR") + QStringLiteral(" ") + text(c, "NUM_IMOV_LOGR") + QStringLiteral(", ") +
+                       text(c, "DES_CMPL_ENDR");
         if (!text(c, "NOM_BAIR").isEmpty())
             line += QStringLiteral(" BAIRRO: ") + text(c, "NOM_BAIR");
         return QVariant(line);
@@ -62,7 +65,8 @@ TfrmRelRegistroOcorrencia::TfrmRelRegistroOcorrencia(int animalId, int ownerId) 
 
     report::Band& line = addSubDetail([all](const report::Context&) { return all; }).addDetail(6);
     line.addLabel(QRectF(0, 0, 12, 5), QStringLiteral("Data:")).setBold();
-    line.addExpression(QRectF(12, 0, 30, 5), [](const report::Context& c) { return QVariant(dateText(c, "Dt_Ocorrencia")); });
+    line.addExpression(QRectF(12, 0, 30, 5),
+                       [](const report::Context& c) { return QVariant(dateText(c, "Dt_Ocorrencia")); });
     line.addLabel(QRectF(44, 0, 28, 5), QStringLiteral("Intercorrência")).setBold();
     line.addExpression(QRectF(72, 0, w - 72, 5),
                        [](const report::Context& c) { return QVariant(text(c, "nomeTipo_ocorrencia")); });

@@ -66,9 +66,9 @@ void TfrmTransferir_Animal::createSides() {
         int tag;
     };
     const Side sides[] = {
-        {&ediCodigo_atual, &ediNome_atual, &ediEndereco_atual, &ltvAnimal_Prop_atual, "ediCodigo_atual", "ediNome_atual",
-         "ediEndereco_atual", "ltvAnimal_Prop_atual", "btnLocalizarAtual", QStringLiteral("Proprietário atual:"),
-         QStringLiteral("Localizar proprietário atual..."), 1},
+        {&ediCodigo_atual, &ediNome_atual, &ediEndereco_atual, &ltvAnimal_Prop_atual, "ediCodigo_atual",
+         "ediNome_atual", "ediEndereco_atual", "ltvAnimal_Prop_atual", "btnLocalizarAtual",
+         QStringLiteral("Proprietário atual:"), QStringLiteral("Localizar proprietário atual..."), 1},
         {&edicodigo_Destino, &ediNome_destino, &ediEndereco_destino, &ltvAnimal_Prop_destino, "edicodigo_Destino",
          "ediNome_destino", "ediEndereco_destino", "ltvAnimal_Prop_destino", "btnLocalizarDestino",
          QStringLiteral("Próximo proprietário:"), QStringLiteral("Localizar próximo proprietário..."), 2},
@@ -88,12 +88,14 @@ void TfrmTransferir_Animal::createSides() {
         *s.address = edit(s.addressName);
         *s.animals = new QTreeWidget(box);
         (*s.animals)->setObjectName(QString::fromLatin1(s.listName));
-        (*s.animals)->setHeaderLabels({QStringLiteral("Animal"), QStringLiteral("Microchipe"), QStringLiteral("Pedigree")});
+        (*s.animals)
+            ->setHeaderLabels({QStringLiteral("Animal"), QStringLiteral("Microchipe"), QStringLiteral("Pedigree")});
         (*s.animals)->setRootIsDecorated(false);
         auto* search = new QPushButton(s.search, box);
         search->setObjectName(QString::fromLatin1(s.searchName));
         const int tag = s.tag;
-        connect(search, &QPushButton::clicked, this, [this, tag] { guarded([this, tag] { TfrmProprietarioPesquisa::open(this, tag); }); });
+        connect(search, &QPushButton::clicked, this,
+                [this, tag] { guarded([this, tag] { TfrmProprietarioPesquisa::open(this, tag); }); });
         auto* grid = new QGridLayout(box);
         grid->addWidget(search, 0, 0, 1, 2);
         grid->addWidget(new QLabel(QStringLiteral("Código:"), box), 1, 0);
@@ -218,8 +220,8 @@ void TfrmTransferir_Animal::showEvent(QShowEvent* event) {
 }
 
 void TfrmTransferir_Animal::clearSides() {
-    for (QLineEdit* e : {ediCodigo_atual, ediNome_atual, ediEndereco_atual, edicodigo_Destino, ediNome_destino,
-                         ediEndereco_destino})
+    for (QLineEdit* e :
+         {ediCodigo_atual, ediNome_atual, ediEndereco_atual, edicodigo_Destino, ediNome_destino, ediEndereco_destino})
         e->clear();
     ltvAnimal_Prop_atual->clear();
     ltvAnimal_Prop_destino->clear();

@@ -3,10 +3,10 @@
 // question, the delete and the history grid of the current animal.
 #include "registry/events/VaccinationPage.h"
 
-#include "common/rules/Formats.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/register/RegisterForm.h"
+#include "common/rules/Formats.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
@@ -58,7 +58,8 @@ VaccinationPage::VaccinationPage(QWidget* parent) : QWidget(parent) {
                  {{QStringLiteral("Nome animal"), QStringLiteral("nomeAnimal"), 160},
                   ui::GridColumn::calculated(QStringLiteral("Data da atividade"), 110,
                                              [](const db::DataSet& data, int row) {
-                                                 return fmt::date(db::toDateTime(data.cell(row, QStringLiteral("Data_atividade"))));
+                                                 return fmt::date(
+                                                     db::toDateTime(data.cell(row, QStringLiteral("Data_atividade"))));
                                              }),
                   {QStringLiteral("Vacina"), QStringLiteral("nomeTipoVacina"), 160},
                   {QStringLiteral("Ocorrência"), QStringLiteral("NomeOcorrencia"), 160},

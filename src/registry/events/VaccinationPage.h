@@ -23,8 +23,8 @@ public:
     explicit VaccinationPage(QWidget* parent = nullptr);
 
     void showVaccinations(int animalId);  // the animal's rows (none for 0), after a move of the animal set
-    void insert();            // BitBtn3
-    void remove();            // BitBtn5
+    void insert();                        // BitBtn3
+    void remove();                        // BitBtn5
 
     QComboBox* dblTipoVacina;
     QComboBox* dblMotivoNaoVacina;
@@ -46,10 +46,10 @@ private:
 namespace registry {
 inline const QString kFaltaSelecionarAnimal = QStringLiteral("Falta selecionar o animal.");
 inline const QString kFaltaVacina = QStringLiteral("Falta selecionar a vacina.");
-inline const QString kFaltaMotivo = QStringLiteral(
-    "Falta selecionar o motivo de não vacinar.\nCaso não tenho motivo selecione \"Não se aplica.\".");
-inline const QString kFaltaIntercorrencia = QStringLiteral(
-    "Falta selecionar a intercorrência\nCaso não tenho intercorrência selecione \"Não se aplica.\".");
+inline const QString kFaltaMotivo =
+    QStringLiteral("Falta selecionar o motivo de não vacinar.\nCaso não tenho motivo selecione \"Não se aplica.\".");
+inline const QString kFaltaIntercorrencia =
+    QStringLiteral("Falta selecionar a intercorrência\nCaso não tenho intercorrência selecione \"Não se aplica.\".");
 inline const QString kInconsistencia = QStringLiteral("Inconsistência nas opções selecionadas.");
 inline const QString kVacinaIdentica =
     QStringLiteral("Um registro idêntico já foi encontrado, deseja gravar um segundo registro?");

@@ -5,18 +5,18 @@
 
 #include "common/register/RegisterControls.h"
 
-#include "common/register/DataActions.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/register/RegisterForm.h"
 #include "common/access/Session.h"
+#include "common/register/DataActions.h"
+#include "common/register/RegisterForm.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "registry/FieldMarks.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
-#include "registry/FieldMarks.h"
 #include "registry/owner/OwnerSql.h"
 #include "registry/owner/URelProprietarioGeral.h"
 #include "registry/owner/WebAccountSql.h"
@@ -29,9 +29,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QValidator>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include <algorithm>
 using namespace common;
@@ -96,12 +96,13 @@ void OwnerPage::createControls() {
     };
     m_code = new QLineEdit(this);
     m_code->setObjectName(QStringLiteral("dbeCodigo"));
-    ui::bindLineEdit(m_code, m_owner, QStringLiteral("Id_Proprietario"), ui::ValueKind::Integer)->setAlwaysReadOnly(true);
+    ui::bindLineEdit(m_code, m_owner, QStringLiteral("Id_Proprietario"), ui::ValueKind::Integer)
+        ->setAlwaysReadOnly(true);
     ui::setReadOnlyLook(m_code);
     m_unit = new QComboBox(this);
     m_unit->setObjectName(QStringLiteral("cbbUnidadeProprietario"));
     m_unitLink = ui::bindLookupCombo(m_unit, m_owner, QStringLiteral("id_Unidade_Trabalho"),
-                                        QStringLiteral("id_Unidade_Trabalho"), QStringLiteral("nome"));
+                                     QStringLiteral("id_Unidade_Trabalho"), QStringLiteral("nome"));
     ui::EnterAsTab::install(m_unit);
     resetColourOnLeave(m_unit);
     m_name = lineEdit("dbeNomeProp", "Nome", 50, true);
@@ -192,15 +193,13 @@ void OwnerPage::connectControls() {
     }
 }
 
-void OwnerPage::updateActions() {
-    updateDataActions(dataActions(), *m_owner);
-}
+void OwnerPage::updateActions() { updateDataActions(dataActions(), *m_owner); }
 
 bool OwnerPage::busy() const { return m_owner->isEditing(); }
 
 int OwnerPage::ownerId() const {
-    const QVariant id = m_owner->isActive() && m_owner->recNo() >= 0 ? m_owner->field(QStringLiteral("Id_Proprietario"))
-                                                                      : QVariant();
+    const QVariant id =
+        m_owner->isActive() && m_owner->recNo() >= 0 ? m_owner->field(QStringLiteral("Id_Proprietario")) : QVariant();
     return blank(id) ? 0 : db::toInt(id);
 }
 
@@ -260,7 +259,8 @@ void OwnerPage::showOwnerFields() {
         showBlockState(webaccountsql::blockOf(webUser));
     if (!busy()) {
         // An owner without an address shows an empty one, never the previous owner's.
-        addresssql::selectAddress(*m_address, m_owner->isActive() ? m_owner->field(QStringLiteral("Id_Endereco")) : QVariant());
+        addresssql::selectAddress(*m_address,
+                                  m_owner->isActive() ? m_owner->field(QStringLiteral("Id_Endereco")) : QVariant());
     }
     address->reloadNeighbourhoods();
     const int id = ownerId();
@@ -277,9 +277,7 @@ void OwnerPage::showOwnerFields() {
     }
 }
 
-void OwnerPage::personTypeChanged() {
-    m_document->setMaxLength(documentBoxLength(m_personType->currentText()));
-}
+void OwnerPage::personTypeChanged() { m_document->setMaxLength(documentBoxLength(m_personType->currentText())); }
 
 // --- look-ups of a new owner ---
 
@@ -301,8 +299,9 @@ void OwnerPage::nameLeft() {
     if (!m)
         return;
     const QString question =
-        QStringLiteral("Um Proprietário com o mesmo nome foi localizado. Click em \"SIM\" se o proprietário for o mesmo "
-                       "ou \"NÂO\" caso não seja.\nNome: ") +
+        QStringLiteral(
+            "Um Proprietário com o mesmo nome foi localizado. Click em \"SIM\" se o proprietário for o mesmo "
+            "ou \"NÂO\" caso não seja.\nNome: ") +
         m->name + QStringLiteral("\nTelefones: ") + m->residential + QStringLiteral(" / ") + m->mobile +
         QStringLiteral(" / ") + m->message + QStringLiteral("\nEndereço: ") + m->streetType + QStringLiteral(":") +
         m->streetName + QStringLiteral(",") + m->houseNumber + QStringLiteral(" ") + m->complement;
@@ -353,8 +352,8 @@ void OwnerPage::edit() {
 }
 
 bool OwnerPage::blockedByWeb() const {
-    const QVariant webUser = m_owner->isActive() && m_owner->recNo() >= 0 ? m_owner->field(QStringLiteral("id_usu_web"))
-                                                                          : QVariant();
+    const QVariant webUser =
+        m_owner->isActive() && m_owner->recNo() >= 0 ? m_owner->field(QStringLiteral("id_usu_web")) : QVariant();
     return !blank(webUser) && ::blockedByWeb(webaccountsql::blockOf(webUser));
 }
 

@@ -37,7 +37,7 @@ public:
     OwnerShown shown() const;
 
     // The actions' work that stays on the page.
-    void opening();  // the look-up lists, an empty owner set
+    void opening();                                  // the look-up lists, an empty owner set
     void open(int ownerId, bool anyStatus = false);  // the active owner of that id (any owner with anyStatus)
     void append();
     void edit();

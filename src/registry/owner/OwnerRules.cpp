@@ -9,7 +9,8 @@
 
 using namespace registry;
 
-std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& o, const OwnerLookups& lookups, int firstCheck) {
+std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& o, const OwnerLookups& lookups,
+                                                     int firstCheck) {
     const QString name = o.name.trimmed();
     const QString email = o.email.trimmed();
     const QString password = o.password.trimmed();

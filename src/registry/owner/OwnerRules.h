@@ -39,7 +39,7 @@ inline const QString kJuridica = QStringLiteral("JURÍDICA");
 struct OwnerValues {
     bool inserting = false;
     bool editing = false;
-    QString unit;              // the unit list's text
+    QString unit;  // the unit list's text
     QString name;
     QString residentialPhone;  // as the masked edit shows it
     QString personType;

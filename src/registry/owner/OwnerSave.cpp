@@ -14,14 +14,17 @@ QVariant sessionNumber(const QString& value) {
     return ok ? QVariant(n) : QVariant();
 }
 
-QString text(const db::RowValues& row, const char* column) { return db::toText(row.value(QString::fromLatin1(column))); }
+QString text(const db::RowValues& row, const char* column) {
+    return db::toText(row.value(QString::fromLatin1(column)));
+}
 
 void stamp(db::RowValues& row, const char* when, const char* who, const QDateTime& now) {
     row.insert(QString::fromLatin1(when), now);
     row.insert(QString::fromLatin1(who), auditUser());
 }
 
-webaccountsql::NewAccount newAccount(const OwnerSave& s, const db::RowValues& owner, int ownerId, const QDateTime& now) {
+webaccountsql::NewAccount newAccount(const OwnerSave& s, const db::RowValues& owner, int ownerId,
+                                     const QDateTime& now) {
     webaccountsql::NewAccount account;
     account.unit = sessionNumber(UnidadeLogada);
     account.profile = sessionNumber(PerfilLogado);
@@ -30,8 +33,8 @@ webaccountsql::NewAccount newAccount(const OwnerSave& s, const db::RowValues& ow
     account.password = s.checked.password;
     account.blocked = s.blocked;
     account.ownerId = ownerId;
-    account.phone = webPhone(text(owner, "telefone_celular"), text(owner, "telefone_residencial"),
-                             text(owner, "telefone_recado"));
+    account.phone =
+        webPhone(text(owner, "telefone_celular"), text(owner, "telefone_residencial"), text(owner, "telefone_recado"));
     account.document = text(owner, "num_cpf_cnpj");
     account.email = text(owner, "email_proprietario");
     account.insertedBy = auditUser();

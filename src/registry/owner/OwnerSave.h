@@ -13,14 +13,14 @@
 // An owner as typed. `checked.inserting` or `checked.editing` says which save; the web login is the document
 // and the password is `checked.password`, written only while `checked.passwordOpen`.
 struct OwnerSave {
-    OwnerValues checked;         // what the checks read
-    int ownerId = 0;             // the owner edited; 0 for a new one
-    db::RowValues owner;         // the owner's row as typed, by column (db::typedValues())
-    db::RowValues ownerRead;     // and as it was read; empty for a new owner
-    db::RowValues address;       // the address as typed
-    db::RowValues addressRead;   // and as read; empty when the address is new
-    bool blocked = false;        // "Bloquear acesso." ticked
-    bool keepBlock = false;      // an edit leaves Bloqueado as stored (the web system's block is kept)
+    OwnerValues checked;               // what the checks read
+    int ownerId = 0;                   // the owner edited; 0 for a new one
+    db::RowValues owner;               // the owner's row as typed, by column (db::typedValues())
+    db::RowValues ownerRead;           // and as it was read; empty for a new owner
+    db::RowValues address;             // the address as typed
+    db::RowValues addressRead;         // and as read; empty when the address is new
+    bool blocked = false;              // "Bloquear acesso." ticked
+    bool keepBlock = false;            // an edit leaves Bloqueado as stored (the web system's block is kept)
     webaccountsql::Accounts accounts;  // the owner's web accounts as read
 };
 

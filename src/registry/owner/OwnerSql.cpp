@@ -16,9 +16,19 @@ namespace ownersql {
 
 namespace {
 
-const QStringList kOwnerColumns{"Nome", "Telefone_Residencial", "Telefone_Celular", "Telefone_Recado",
-                                "Num_CPF_CNPJ", "Tipo_Pessoa", "Num_CI", "Inserido_Por", "Inserido_Em",
-                                "Modificado_Por", "Modificado_Em", "id_Unidade_Trabalho", "Email_Proprietario"};
+const QStringList kOwnerColumns{"Nome",
+                                "Telefone_Residencial",
+                                "Telefone_Celular",
+                                "Telefone_Recado",
+                                "Num_CPF_CNPJ",
+                                "Tipo_Pessoa",
+                                "Num_CI",
+                                "Inserido_Por",
+                                "Inserido_Em",
+                                "Modificado_Por",
+                                "Modificado_Em",
+                                "id_Unidade_Trabalho",
+                                "Email_Proprietario"};
 
 // Parameter names are matched in lower case.
 QVariantHash valuesOf(const db::RowValues& row, const QStringList& columns) {
@@ -34,7 +44,8 @@ QString insertSql(const QString& table, QStringList columns, const QString& extr
     for (const QString& c : columns)
         params << QLatin1Char(':') + c;
     return QStringLiteral(" insert into %1 (%2%3) values (%4%5) returning %6 ")
-        .arg(table, columns.join(QStringLiteral(", ")), extraColumns, params.join(QStringLiteral(", ")), extraValues, key);
+        .arg(table, columns.join(QStringLiteral(", ")), extraColumns, params.join(QStringLiteral(", ")), extraValues,
+             key);
 }
 
 int returnedKey(const db::RowSet& rows) { return rows.count() ? db::toInt(rows.row(0)[0]) : 0; }
@@ -71,13 +82,15 @@ void selectNone(db::DataSet& owner) {
 }
 
 void selectActive(db::DataSet& owner) {
-    owner.setSql(QStringLiteral(" select * from proprietario where status_registro = :status order by id_proprietario "));
+    owner.setSql(
+        QStringLiteral(" select * from proprietario where status_registro = :status order by id_proprietario "));
     owner.query().bind(QStringLiteral("status"), QStringLiteral("ATIVO"));
     owner.open();
 }
 
 void selectOwner(db::DataSet& owner, int ownerId) {
-    owner.setSql(QStringLiteral(" select * from proprietario where id_proprietario = :id and Status_Registro = 'ATIVO' "));
+    owner.setSql(
+        QStringLiteral(" select * from proprietario where id_proprietario = :id and Status_Registro = 'ATIVO' "));
     owner.query().bind(QStringLiteral("id"), ownerId);
     owner.open();
 }
@@ -123,7 +136,8 @@ std::optional<int> ownerByDocumentPrefix(const QString& document) {
         return std::nullopt;
     const int length = d.size() == 11 ? 9 : 12;
     // The folded prefix finds the owners through its index; the plain comparison keeps the match exact.
-    const db::Condition folded = db::foldedPrefix(QStringLiteral("Num_CPF_CNPJ"), QStringLiteral("folded"), d.left(length));
+    const db::Condition folded =
+        db::foldedPrefix(QStringLiteral("Num_CPF_CNPJ"), QStringLiteral("folded"), d.left(length));
     QVariantHash values = folded.values;
     values.insert({{QStringLiteral("length"), length},
                    {QStringLiteral("prefix"), d.left(length)},
@@ -132,7 +146,8 @@ std::optional<int> ownerByDocumentPrefix(const QString& document) {
                                     QStringLiteral(" select id_proprietario from proprietario "
                                                    " where %1 and substr(Num_CPF_CNPJ, 1, :length) = :prefix "
                                                    " and length(trim(Num_CPF_CNPJ)) = :size "
-                                                   " and Status_Registro = 'ATIVO' limit 1 ").arg(folded.sql),
+                                                   " and Status_Registro = 'ATIVO' limit 1 ")
+                                        .arg(folded.sql),
                                     values);
     if (rows.count() == 0)
         return std::nullopt;
@@ -140,14 +155,15 @@ std::optional<int> ownerByDocumentPrefix(const QString& document) {
 }
 
 std::optional<NameMatch> ownerNamed(const QString& name) {
-    const db::RowSet rows = db::run(
-        db::kMain,
-        QStringLiteral(" select a.id_proprietario, a.Nome, a.Telefone_Residencial, a.Telefone_Celular, a.Telefone_Recado, "
-                       " b.TIP_LOGR, b.NOM_LOGR, b.NUM_IMOV_LOGR, b.DES_CMPL_ENDR "
-                       " from proprietario a left join endereco b on (a.id_endereco = b.id_endereco) "
-                       " where fold(trim(a.nome)) = fold(:name) and a.Status_Registro = 'ATIVO' "
-                       " order by a.id_proprietario limit 1 "),
-        {{QStringLiteral("name"), name.trimmed()}});
+    const db::RowSet rows =
+        db::run(db::kMain,
+                QStringLiteral(
+                    " select a.id_proprietario, a.Nome, a.Telefone_Residencial, a.Telefone_Celular, a.Telefone_Recado, "
+                    " b.TIP_LOGR, b.NOM_LOGR, b.NUM_IMOV_LOGR, b.DES_CMPL_ENDR "
+                    " from proprietario a left join endereco b on (a.id_endereco = b.id_endereco) "
+                    " where fold(trim(a.nome)) = fold(:name) and a.Status_Registro = 'ATIVO' "
+                    " order by a.id_proprietario limit 1 "),
+                {{QStringLiteral("name"), name.trimmed()}});
     if (rows.count() == 0)
         return std::nullopt;
     const auto& r = rows.row(0);
@@ -168,7 +184,9 @@ OwnerLookups lookups(const OwnerValues& owner, int ownerId) {
     return {
         [=] { return documentTaken(owner.document, ownerId); },
         [=] { return ownerEmailCount(owner.email, ownerId); },
-        [=] { return webaccountsql::emailCount(owner.email, owner.inserting ? std::nullopt : std::optional<int>(ownerId)); },
+        [=] {
+            return webaccountsql::emailCount(owner.email, owner.inserting ? std::nullopt : std::optional<int>(ownerId));
+        },
         [=] { return webaccountsql::loginTaken(owner.document, ownerId); },
     };
 }
@@ -192,8 +210,12 @@ bool hasAnimals(int ownerId) {
 }
 
 void deleteOwner(int ownerId, const db::RowValues& read) {
-    db::deleteRow({QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), ownerId,
-                   kOwnerColumns + QStringList{QStringLiteral("Id_Endereco")}, {}, read});
+    db::deleteRow({QStringLiteral("proprietario"),
+                   QStringLiteral("Id_Proprietario"),
+                   ownerId,
+                   kOwnerColumns + QStringList{QStringLiteral("Id_Endereco")},
+                   {},
+                   read});
 }
 
 ConsultFilter consultFilter(const QString& criterion, const QString& text) {
@@ -220,8 +242,8 @@ ConsultFilter consultFilter(const QString& criterion, const QString& text) {
         f.fromOwner = true;
         f.shownText = documentKey(text);
         // The folded prefix finds the owners through its index; the plain comparison keeps the match exact.
-        const db::Condition condition = db::foldedPrefix(QStringLiteral("b.Num_CPF_CNPJ"), QStringLiteral("digitos"),
-                                                         f.shownText);
+        const db::Condition condition =
+            db::foldedPrefix(QStringLiteral("b.Num_CPF_CNPJ"), QStringLiteral("digitos"), f.shownText);
         f.clause = QStringLiteral(" and %1 and substr(b.Num_CPF_CNPJ, 1, length(:valor)) = :valor ").arg(condition.sql);
         f.params.insert(condition.values);
         f.params.insert(QStringLiteral("valor"), f.shownText);
@@ -234,9 +256,9 @@ ConsultFilter consultFilter(const QString& criterion, const QString& text) {
     } else if (c == kConsultaNomeAnimal) {
         prefix(QStringLiteral("a.nome"));
     } else if (c == kConsultaMicrochip) {
-        const db::Condition condition =
-            db::foldedContains(QStringLiteral("replace(a.Num_Microchip, ' ', '')"), QStringLiteral("valor"),
-                               QString(text).remove(QLatin1Char(' ')), textindex::microchip(QStringLiteral("a.Id_Animal")));
+        const db::Condition condition = db::foldedContains(
+            QStringLiteral("replace(a.Num_Microchip, ' ', '')"), QStringLiteral("valor"),
+            QString(text).remove(QLatin1Char(' ')), textindex::microchip(QStringLiteral("a.Id_Animal")));
         f.clause = QStringLiteral(" and ") + condition.sql;
         f.params.insert(condition.values);
     } else {
@@ -251,7 +273,8 @@ void prepareOwnersReport(db::Query& query, std::optional<int> ownerId) {
           << " a.Num_CPF_CNPJ, a.Tipo_Pessoa, a.Num_CI, a.Id_Endereco,"
           << " e.Id_Distrito, e.COD_AREA_ABRN, e.NUM_LOGR, e.NUM_SEQU_LOGR, e.TIP_LOGR, e.NOM_LOGR, e.NUM_IMOV_LOGR,"
           << " e.DES_CMPL_ENDR, e.NUM_BAIR, e.NOM_BAIR, e.NUM_CEP, e.num_locl, e.nom_locl,"
-          << " h.Id_Histo_Muda_Proprietario, h.id_animal, h.dt_muda_proprietario, h.Id_Proprietario as idProprietarioAtual,"
+          << " h.Id_Histo_Muda_Proprietario, h.id_animal, h.dt_muda_proprietario, h.Id_Proprietario as "
+             "idProprietarioAtual,"
           << " n.Id_Animal as Animal, n.Id_Especie, n.Id_Raca, n.Id_Grupo_Animal, n.Nome as NomeAnimal, n.Sexo,"
           << " n.Data_Nascimento, n.Esterilizado, n.Num_Microchip,"
           << " s.Nome as nome_especie, r.Nome as nome_raca, g.Nome as nome_grupo_animal"

@@ -17,9 +17,9 @@ namespace ownersql {
 db::RowSet units();
 
 // Selects of the owner data set.
-void selectNone(db::DataSet& owner);              // an empty result, as before a new owner
-void selectActive(db::DataSet& owner);            // every active owner
-void selectOwner(db::DataSet& owner, int ownerId);  // the active owner of that id
+void selectNone(db::DataSet& owner);                         // an empty result, as before a new owner
+void selectActive(db::DataSet& owner);                       // every active owner
+void selectOwner(db::DataSet& owner, int ownerId);           // the active owner of that id
 void selectOwnerAnyStatus(db::DataSet& owner, int ownerId);  // the owner of that id, active or not
 
 // Writes an owner from its values by column (db::typedValues() of a data set): the insert answers the key the

@@ -2,8 +2,8 @@
 // The owner consult and its hand-over of the chosen owner to the register.
 #include "registry/owner/UConsultaProprietario.h"
 
-#include "common/access/FormOpening.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "registry/owner/OwnerSql.h"
 
 #include <QComboBox>
@@ -24,16 +24,21 @@ PickDialogShape consultShape() {
     PickDialogShape shape;
     shape.objectName = QStringLiteral("frmConsultaProprietario");
     shape.caption = QStringLiteral("Consulta proprietário.");
-    shape.criteria = {kConsultaCodigoProp, kConsultaNomeProp,   kConsultaDocumento,  kConsultaIdentidade,
+    shape.criteria = {kConsultaCodigoProp, kConsultaNomeProp,  kConsultaDocumento,  kConsultaIdentidade,
                       kConsultaLogradouro, kConsultaCodAnimal, kConsultaNomeAnimal, kConsultaMicrochip};
     shape.blankCriterion = true;
     shape.textName = QStringLiteral("edtTexto");
     shape.searchCaption = QStringLiteral("&Localizar");
-    shape.columns = {col("Cód. Prop.", "Id_Proprietario", 70), col("Proprietario", "nome", 180),
-                     col("Cód. Animal", "Id_Animal", 70), col("Animal", "nome_animal", 140),
-                     col("Microchip", "num_microchip", 110), col("Tel. Residencial", "Telefone_Residencial", 100),
-                     col("Tel. Celular", "Telefone_Celular", 100), col("Tel. Recado", "Telefone_Recado", 100),
-                     col("CPF/CNPJ", "Num_CPF_CNPJ", 100), col("Carteira IdentidadeI.", "Num_CI", 100),
+    shape.columns = {col("Cód. Prop.", "Id_Proprietario", 70),
+                     col("Proprietario", "nome", 180),
+                     col("Cód. Animal", "Id_Animal", 70),
+                     col("Animal", "nome_animal", 140),
+                     col("Microchip", "num_microchip", 110),
+                     col("Tel. Residencial", "Telefone_Residencial", 100),
+                     col("Tel. Celular", "Telefone_Celular", 100),
+                     col("Tel. Recado", "Telefone_Recado", 100),
+                     col("CPF/CNPJ", "Num_CPF_CNPJ", 100),
+                     col("Carteira IdentidadeI.", "Num_CI", 100),
                      ui::GridColumn::calculated(QStringLiteral("Endereco prop.:"), 250, ownerAddress)};
     shape.countText = QStringLiteral("%1 registros encontrado.");
     shape.size = {820, 420};

@@ -33,8 +33,9 @@ TfrmRelProprietarioGeral::TfrmRelProprietarioGeral(std::optional<int> ownerId) {
         return QVariant(QStringLiteral("Pessoa ") + c.text(QStringLiteral("Tipo_Pessoa")));
     });
     header.addExpression(QRectF(0, 7, w, 5), [](const report::Context& c) {
-        return QVariant(QStringLiteral("Telefones : ") +
-                        joined(c, {"Telefone_Residencial", "Telefone_Celular", "Telefone_Recado"}, QStringLiteral(" / ")));
+        return QVariant(
+            QStringLiteral("Telefones : ") +
+            joined(c, {"Telefone_Residencial", "Telefone_Celular", "Telefone_Recado"}, QStringLiteral(" / ")));
     });
     header.addExpression(QRectF(0, 13, w * 0.5 - 1, 5), [](const report::Context& c) {
         return QVariant(QStringLiteral("RG : ") + c.text(QStringLiteral("Num_CI")));
@@ -54,7 +55,8 @@ TfrmRelProprietarioGeral::TfrmRelProprietarioGeral(std::optional<int> ownerId) {
 
     report::Band& detail = addBand(report::BandType::Detail, 18);
     // A caption and its values from x up to a millimetre before the next column at `right`.
-    auto line = [&detail](qreal x, qreal right, qreal y, const QString& caption, std::initializer_list<const char*> fields) {
+    auto line = [&detail](qreal x, qreal right, qreal y, const QString& caption,
+                          std::initializer_list<const char*> fields) {
         QStringList names;
         for (const char* f : fields)
             names << QString::fromLatin1(f);

@@ -9,20 +9,24 @@ namespace webaccountsql {
 
 int insert(const NewAccount& a) {
     db::Query q;
-    q << QStringLiteral(" insert into usuario (Id_Unidade_Trabalho, Id_Perfil, Nome, Login, senha_crip, Bloqueado, "
-                        " Inativo, Id_proprietario, ");
+    q << QStringLiteral(
+        " insert into usuario (Id_Unidade_Trabalho, Id_Perfil, Nome, Login, senha_crip, Bloqueado, "
+        " Inativo, Id_proprietario, ");
     if (a.phone.present)
         q << QStringLiteral(" DDD_TEL_USU, Telefone_usu, ");
-    q << QStringLiteral(" Num_CPF_CNPJ, Ind_solicitacao_nova_senha, Email_usu, Inserido_Por, Inserido_Em, Status_Registro ")
-      << QStringLiteral(" ) values (:pId_Unidade_Trabalho, :pId_Perfil, :pNome, :pLogin, :pSenha_crip, "
-                        " :pBloqueado, :pInativo, :pId_proprietario ");
+    q << QStringLiteral(
+             " Num_CPF_CNPJ, Ind_solicitacao_nova_senha, Email_usu, Inserido_Por, Inserido_Em, Status_Registro ")
+      << QStringLiteral(
+             " ) values (:pId_Unidade_Trabalho, :pId_Perfil, :pNome, :pLogin, :pSenha_crip, "
+             " :pBloqueado, :pInativo, :pId_proprietario ");
     if (a.phone.present) {
         q << QStringLiteral(" ,:pDDD_TEL_USU, :pTelefone_usu ");
         q.bind(QStringLiteral("pDDD_TEL_USU"), a.phone.areaCode);
         q.bind(QStringLiteral("pTelefone_usu"), a.phone.number);
     }
-    q << QStringLiteral(" , :pNum_CPF_CNPJ, :pInd_solicitacao_nova_senha, :pEmail_usu, :pInserido_Por, :pInserido_Em, "
-                        " 'ATIVO' ) returning Id_Usuario ");
+    q << QStringLiteral(
+        " , :pNum_CPF_CNPJ, :pInd_solicitacao_nova_senha, :pEmail_usu, :pInserido_Por, :pInserido_Em, "
+        " 'ATIVO' ) returning Id_Usuario ");
     q.bind(QStringLiteral("pId_Unidade_Trabalho"), a.unit);
     q.bind(QStringLiteral("pId_Perfil"), a.profile);
     q.bind(QStringLiteral("pNome"), a.name);
@@ -119,9 +123,10 @@ bool hasDigest(int ownerId) {
 }
 
 int emailCount(const QString& email, std::optional<int> ownerId) {
-    QString sql = QStringLiteral(" select count(*) as valor from usuario usu "
-                                 " where fold(trim(Email_usu)) = fold(:email) "
-                                 " and Status_Registro = 'ATIVO' ");
+    QString sql = QStringLiteral(
+        " select count(*) as valor from usuario usu "
+        " where fold(trim(Email_usu)) = fold(:email) "
+        " and Status_Registro = 'ATIVO' ");
     QVariantHash params{{QStringLiteral("email"), email.trimmed()}};
     if (ownerId) {
         sql += QStringLiteral(" and coalesce(Id_proprietario, 0) <> :owner ");

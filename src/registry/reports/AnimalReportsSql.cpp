@@ -3,7 +3,6 @@
 
 #include "registry/reports/AnimalReportsSql.h"
 
-
 namespace animalreportssql {
 
 namespace {
@@ -73,10 +72,10 @@ QList<ChartData> consolidatedCharts(const QDate& first, const QDate& last) {
                                     p);
     for (int i = 0; i < rows.count(); ++i) {
         const QVariant day = rows.row(i)[1];
-        counts << UnitDayCount{db::toInt(rows.row(i)[0]),
-                               day.typeId() == QMetaType::QDate ? day.toDate()
-                                                                : QDate::fromString(db::toText(day), Qt::ISODate),
-                               db::toInt(rows.row(i)[2])};
+        counts << UnitDayCount{
+            db::toInt(rows.row(i)[0]),
+            day.typeId() == QMetaType::QDate ? day.toDate() : QDate::fromString(db::toText(day), Qt::ISODate),
+            db::toInt(rows.row(i)[2])};
     }
     ChartData lines{QStringLiteral("Quantitativo de Atendimentos por Unidade"), ChartData::Kind::Lines, {}, {}};
     lines.series = attendancesPerDay(units, names, counts);

@@ -11,12 +11,17 @@ namespace {
 
 // The two figures of a level: chipped and sterilised, each with its share of the level's animals.
 void addShares(report::Band& band, qreal width, const QString& chipped, const QString& sterilised) {
-    band.addExpression(QRectF(0, 1, width / 2, 5), [chipped](const report::Context& c) {
-        return QVariant(chipped + shareText(int(c.sum(QStringLiteral("chipado"))), c.count()));
-    }).setBold();
-    band.addExpression(QRectF(width / 2, 1, width / 2, 5), [sterilised](const report::Context& c) {
-        return QVariant(sterilised + shareText(int(c.sum(QStringLiteral("esterilizado_sim"))), c.count()));
-    }).setBold();
+    band.addExpression(QRectF(0, 1, width / 2, 5),
+                       [chipped](const report::Context& c) {
+                           return QVariant(chipped + shareText(int(c.sum(QStringLiteral("chipado"))), c.count()));
+                       })
+        .setBold();
+    band.addExpression(
+            QRectF(width / 2, 1, width / 2, 5),
+            [sterilised](const report::Context& c) {
+                return QVariant(sterilised + shareText(int(c.sum(QStringLiteral("esterilizado_sim"))), c.count()));
+            })
+        .setBold();
 }
 
 }  // namespace
@@ -35,12 +40,16 @@ TfrmAnimaisCadastradoCompleto::TfrmAnimaisCadastradoCompleto() {
     report::Group& species = addGroup(QStringLiteral("Id_Especie"));
     species.addHeader(8).addField(QRectF(0, 1, w, 6), QStringLiteral("nome_especie")).setBold().setFontSize(11);
     report::Group& group = addGroup([](const report::Context& c) {
-        return QVariant(c.text(QStringLiteral("Id_Especie")) + QLatin1Char('/') + c.text(QStringLiteral("Id_Grupo_Animal")));
+        return QVariant(c.text(QStringLiteral("Id_Especie")) + QLatin1Char('/') +
+                        c.text(QStringLiteral("Id_Grupo_Animal")));
     });
-    group.addHeader(7).addExpression(QRectF(4, 1, w - 4, 5), [](const report::Context& c) {
-        return QVariant(c.text(QStringLiteral("Id_Grupo_Animal")) + QStringLiteral(" - ") +
-                        c.text(QStringLiteral("nome_grupo")));
-    }).setBold();
+    group.addHeader(7)
+        .addExpression(QRectF(4, 1, w - 4, 5),
+                       [](const report::Context& c) {
+                           return QVariant(c.text(QStringLiteral("Id_Grupo_Animal")) + QStringLiteral(" - ") +
+                                           c.text(QStringLiteral("nome_grupo")));
+                       })
+        .setBold();
 
     report::Band& detail = addBand(report::BandType::Detail, 22);
     // A caption and its value from x up to a millimetre before the next column at `right`.

@@ -79,9 +79,9 @@ TfrmAnimaisCadastradoConsolidado::TfrmAnimaisCadastradoConsolidado(const QDate& 
 
     report::Band& title = addBand(report::BandType::Title, 22);
     addReportHeading(title, QStringLiteral("REL038"), QStringLiteral("Animais Cadastrados Consolidado"), w);
-    title.addLabel(QRectF(0, 16, w, 5), QStringLiteral("Período de %1 a %2")
-                                            .arg(first.toString(QStringLiteral("dd/MM/yyyy")),
-                                                 last.toString(QStringLiteral("dd/MM/yyyy"))));
+    title.addLabel(QRectF(0, 16, w, 5),
+                   QStringLiteral("Período de %1 a %2")
+                       .arg(first.toString(QStringLiteral("dd/MM/yyyy")), last.toString(QStringLiteral("dd/MM/yyyy"))));
     const qreal chartW = w / 3;
     const qreal chartH = 75;
     report::Band& body = addBand(report::BandType::Summary, 2 * chartH + 4);

@@ -24,14 +24,16 @@ TfrmAnimaisMicrochipados::TfrmAnimaisMicrochipados(const QDate& first, const QDa
                                                   last.toString(QStringLiteral("dd/MM/yyyy"))));
 
     const QList<std::pair<QString, qreal>> columns{
-        {QStringLiteral("Animal:"), 0.2},     {QStringLiteral("Raça:"), 0.13},  {QStringLiteral("Especie:"), 0.1},
-        {QStringLiteral("Grupo:"), 0.1},      {QStringLiteral("Sexo:"), 0.05},  {QStringLiteral("Esterilizado:"), 0.08},
+        {QStringLiteral("Animal:"), 0.2},     {QStringLiteral("Raça:"), 0.13},
+        {QStringLiteral("Especie:"), 0.1},    {QStringLiteral("Grupo:"), 0.1},
+        {QStringLiteral("Sexo:"), 0.05},      {QStringLiteral("Esterilizado:"), 0.08},
         {QStringLiteral("Microchip:"), 0.12}, {QStringLiteral("Proprietário:"), 0.22}};
     report::Band& titles = addBand(report::BandType::ColumnHeader, 6);
     report::Band& detail = addBand(report::BandType::Detail, 5);
     const QList<report::Expression> values{
         [](const report::Context& c) {
-            return QVariant(c.text(QStringLiteral("Id_Animal")) + QStringLiteral(" - ") + c.text(QStringLiteral("nome_animal")));
+            return QVariant(c.text(QStringLiteral("Id_Animal")) + QStringLiteral(" - ") +
+                            c.text(QStringLiteral("nome_animal")));
         },
         [](const report::Context& c) { return c.value(QStringLiteral("nome_Raca")); },
         [](const report::Context& c) { return c.value(QStringLiteral("nome_Especie")); },
@@ -54,12 +56,16 @@ TfrmAnimaisMicrochipados::TfrmAnimaisMicrochipados(const QDate& first, const QDa
 
     report::Group& unitGroup = addGroup(QStringLiteral("id_unidade_trabalho"));
     unitGroup.addHeader(7).addField(QRectF(0, 1, w, 5), QStringLiteral("nome_Unidade_Trabalho")).setBold();
-    unitGroup.addFooter(7).addExpression(QRectF(0, 1, w, 5), [](const report::Context& c) {
-        return QVariant(QStringLiteral("Todos da regional: %1").arg(c.count()));
-    }).setBold();
-    addBand(report::BandType::Summary, 8).addExpression(QRectF(0, 2, w, 5), [](const report::Context& c) {
-        return QVariant(QStringLiteral("Total geral: %1").arg(c.count()));
-    }).setBold();
+    unitGroup.addFooter(7)
+        .addExpression(
+            QRectF(0, 1, w, 5),
+            [](const report::Context& c) { return QVariant(QStringLiteral("Todos da regional: %1").arg(c.count())); })
+        .setBold();
+    addBand(report::BandType::Summary, 8)
+        .addExpression(
+            QRectF(0, 2, w, 5),
+            [](const report::Context& c) { return QVariant(QStringLiteral("Total geral: %1").arg(c.count())); })
+        .setBold();
     addPageNumber(addBand(report::BandType::PageFooter, 7), w);
 }
 

@@ -19,8 +19,8 @@ SearchFilter lvcFilter(const LvcCriteria& c) {
         add(QStringLiteral(" and ") + db::foldedLike(QStringLiteral("b.nomecao"), QStringLiteral("nomecao")), "nomecao",
             db::likePrefix(c.animal.trimmed()));
     if (!c.street.trimmed().isEmpty())
-        add(QStringLiteral(" and ") + db::foldedLike(QStringLiteral("b.desclograd"), QStringLiteral("lograd")), "lograd",
-            db::likeContains(c.street.trimmed()));
+        add(QStringLiteral(" and ") + db::foldedLike(QStringLiteral("b.desclograd"), QStringLiteral("lograd")),
+            "lograd", db::likeContains(c.street.trimmed()));
     if (!c.number.trimmed().isEmpty()) {
         bool number = false;
         const int value = c.number.trimmed().toInt(&number);

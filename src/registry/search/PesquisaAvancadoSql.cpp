@@ -36,7 +36,9 @@ QStringList areaItems() {
 QStringList neighbourhoodItems() {
     return items(db::kPadrao, QStringLiteral(" select num_bair, nom_bair from bairro "));
 }
-QStringList groupItems() { return items(db::kMain, QStringLiteral(" select id_grupo_Animal, nome from grupo_Animal ")); }
+QStringList groupItems() {
+    return items(db::kMain, QStringLiteral(" select id_grupo_Animal, nome from grupo_Animal "));
+}
 QStringList speciesItems() { return items(db::kMain, QStringLiteral(" select id_especie, nome from especie ")); }
 QStringList breedItems() { return items(db::kMain, QStringLiteral(" select id_raca, nome from raca ")); }
 QStringList sizeItems() { return items(db::kMain, QStringLiteral(" select id_porte,descricao from porte ")); }
@@ -102,19 +104,19 @@ SearchFilter searchFilter(const AdvancedCriteria& criteria) {
         case Match::Contains:
         case Match::Microchip: {
             const db::Condition condition =
-                c.match == Match::Contains
-                    ? db::foldedPattern(c.column, c.control, text, true)
-                    : db::foldedPattern(QStringLiteral("replace(%1, ' ', '')").arg(c.column), c.control,
-                                        QString(text).remove(QLatin1Char(' ')), true,
-                                        textindex::microchip(QStringLiteral("a.Id_Animal")));
+                c.match == Match::Contains ? db::foldedPattern(c.column, c.control, text, true)
+                                           : db::foldedPattern(QStringLiteral("replace(%1, ' ', '')").arg(c.column),
+                                                               c.control, QString(text).remove(QLatin1Char(' ')), true,
+                                                               textindex::microchip(QStringLiteral("a.Id_Animal")));
             f.lines << QStringLiteral(" and ") + condition.sql;
             f.params.insert(condition.values);
             f.folds = true;
             break;
         }
         case Match::Document:
-            f.lines << QStringLiteral(" and (%1 || '') >= '' and "
-                                      "replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), ' ', '') = %2")
+            f.lines << QStringLiteral(
+                           " and (%1 || '') >= '' and "
+                           "replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), ' ', '') = %2")
                            .arg(c.column, param);
             f.params.insert(c.control, documentKey(text));
             break;
@@ -150,7 +152,8 @@ SearchFilter searchFilter(const AdvancedCriteria& criteria) {
 const QStringList& selectLines() {
     static const QStringList lines{
         " select b.Status_Registro  as stRegist, ",
-        "  a.Id_Animal, a.Id_Proprietario, a.Id_Especie, a.Id_Raca, a.Id_Grupo_Animal, a.Nome as nome_animal, a.Id_Pelo, ",
+        "  a.Id_Animal, a.Id_Proprietario, a.Id_Especie, a.Id_Raca, a.Id_Grupo_Animal, a.Nome as nome_animal, "
+        "a.Id_Pelo, ",
         "  a.Sexo, a.Data_Nascimento, a.Esterilizado, a.Id_Porte, a.Num_Microchip, a.Cor, a.Sinais, ",
         "  a.Num_Pedigree, a.OBS as Obs_animal, a.Ind_End_Animal_Prop, ",
         "  b.Id_Proprietario,b.nome as nome_Prop,  b.Telefone_Residencial, b.Telefone_Celular, b.Telefone_Recado, ",

@@ -4,16 +4,16 @@
 #include "registry/search/UPesquisaAvancado.h"
 
 #include "common/ExportStatus.h"
-#include "common/access/FormOpening.h"
-#include "common/rules/Formats.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
+#include "common/rules/Formats.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
-#include "registry/search/PesquisaAvancadoSql.h"
 #include "registry/UPropAnimal.h"
+#include "registry/search/PesquisaAvancadoSql.h"
 
 #include <QAction>
 #include <QApplication>
@@ -316,8 +316,8 @@ void TfrmPesquisaAvancado::sortBy(int column) {
 
 void TfrmPesquisaAvancado::statusChosen() {
     QPalette palette = dbgPrincipal->palette();
-    palette.setColor(QPalette::Base, QApplication::palette().color(
-                                         rdbRegistroInativo->isChecked() ? QPalette::Button : QPalette::Base));
+    palette.setColor(QPalette::Base, QApplication::palette().color(rdbRegistroInativo->isChecked() ? QPalette::Button
+                                                                                                   : QPalette::Base));
     dbgPrincipal->setPalette(palette);
     qryPrincipal->close();
     for (int panel = 0; panel < 3; ++panel)
@@ -329,7 +329,8 @@ void TfrmPesquisaAvancado::exportRows() {
                       !qryPrincipal->field(QStringLiteral("Id_Proprietario")).isNull();
     if (!rows && !Prompts::confirm(kNaoHaRegistroExportar))
         return;
-    const QString chosen = Prompts::saveFileName(windowTitle(), Prompts::kFiltroDbase + QStringLiteral(";;Texto (*.txt)"));
+    const QString chosen =
+        Prompts::saveFileName(windowTitle(), Prompts::kFiltroDbase + QStringLiteral(";;Texto (*.txt)"));
     if (chosen.trimmed().isEmpty())
         return;
     const QString table = dbase::tableFileName(chosen);

@@ -35,8 +35,9 @@ inline const QString kTotalRegistro = QStringLiteral("Total de registro: ");
 inline const QString kErroOrdenar = QStringLiteral("Erro ao ordenar registros!");
 inline const QString kNaoHaRegistroExportar =
     QStringLiteral("Não há registro para ser exportado.\nDeseja continuar a operação? ");
-inline const QString kErroExportarPara = QStringLiteral("Erro ao exportar dados para %1.\nEntre em contato com o "
-                                                        "administrador do sistema.");
+inline const QString kErroExportarPara = QStringLiteral(
+    "Erro ao exportar dados para %1.\nEntre em contato com o "
+    "administrador do sistema.");
 }  // namespace registry
 
 class TfrmPesquisaAvancado : public QWidget {
@@ -53,11 +54,11 @@ public:
     QRadioButton* rdbRegistroAtivo;
     QRadioButton* rdbRegistroInativo;
 
-    void fillLists();            // actAtualizar
-    void search();               // "&Pesquisar"
-    void sortBy(int column);     // a click on a column title
-    void exportRows();           // "&Exportar..."
-    void openRegister();         // "Ir para cadastro..."
+    void fillLists();         // actAtualizar
+    void search();            // "&Pesquisar"
+    void sortBy(int column);  // a click on a column title
+    void exportRows();        // "&Exportar..."
+    void openRegister();      // "Ir para cadastro..."
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -2,9 +2,9 @@
 // The report selection dialogs of the agenda.
 #include "scheduling/agenda/AgendaDialogs.h"
 
-#include "common/access/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "common/access/Session.h"
 #include "platform/ui/DateEdit.h"
 #include "scheduling/agenda/AgendaReports.h"
@@ -97,7 +97,8 @@ TfrmSelRelDataUnidade::TfrmSelRelDataUnidade(int tag, QWidget* parent) : QWidget
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Unidade :"), cbbUnidade);
     fields->addRow(periodo);
-    layOut(this, fields, BitBtn2, QStringLiteral("&Visualizar impr."), BitBtn1, QStringLiteral("&Sair"), [this] { preview(); });
+    layOut(this, fields, BitBtn2, QStringLiteral("&Visualizar impr."), BitBtn1, QStringLiteral("&Sair"),
+           [this] { preview(); });
 }
 
 void TfrmSelRelDataUnidade::preview() {
@@ -120,9 +121,9 @@ TfrmSelRelAgendaMensal::TfrmSelRelAgendaMensal(int tag, QWidget* parent) : QWidg
     QStringList years;
     for (int y = 2005; y <= db::serverTime().date().year() + 1; ++y)
         years << QString::number(y);
-    const QStringList months{"01 - Janeiro", "02 - Fevereiro", "03 - Março",    "04 - Abril",
-                             "05 - Maio",    "06 - Junho",     "07 - Julho",    "08 - Agosto",
-                             "09 - Setembro", "10 - Outubro",  "11 - Novembro", "12 - Dezembro"};
+    const QStringList months{"01 - Janeiro",  "02 - Fevereiro", "03 - Março",    "04 - Abril",
+                             "05 - Maio",     "06 - Junho",     "07 - Julho",    "08 - Agosto",
+                             "09 - Setembro", "10 - Outubro",   "11 - Novembro", "12 - Dezembro"};
     cbbAno = combo(this, "cbbAno", years, true);
     cbbMes = combo(this, "cbbMes", months, true);
     cbbUnidade = combo(this, "cbbUnidade", entriesOf(agendasql::unitsAsStored()), true);
@@ -130,7 +131,8 @@ TfrmSelRelAgendaMensal::TfrmSelRelAgendaMensal(int tag, QWidget* parent) : QWidg
     fields->addRow(QStringLiteral("Ano:"), cbbAno);
     fields->addRow(QStringLiteral("Mês:"), cbbMes);
     fields->addRow(QStringLiteral("Unidade:"), cbbUnidade);
-    layOut(this, fields, BitBtn2, QStringLiteral("Gerar relatório..."), BitBtn1, QStringLiteral("&Sair"), [this] { preview(); });
+    layOut(this, fields, BitBtn2, QStringLiteral("Gerar relatório..."), BitBtn1, QStringLiteral("&Sair"),
+           [this] { preview(); });
     cbbUnidade->setFocus();
 }
 
@@ -158,7 +160,8 @@ TfrmSelAgendaProfissional::TfrmSelAgendaProfissional(QWidget* parent) : QWidget(
     fields->addRow(QStringLiteral("Profissional:"), cbbProfissional);
     fields->addRow(QStringLiteral("Inicial:"), dtpInicial);
     fields->addRow(QStringLiteral("Final:"), dtpFinal);
-    layOut(this, fields, BitBtn2, QStringLiteral("&Visualizar..."), BitBtn1, QStringLiteral("&Cancelar"), [this] { preview(); });
+    layOut(this, fields, BitBtn2, QStringLiteral("&Visualizar..."), BitBtn1, QStringLiteral("&Cancelar"),
+           [this] { preview(); });
 }
 
 void TfrmSelAgendaProfissional::preview() {

@@ -2,9 +2,9 @@
 // The agenda's daily and weekly pages.
 #include "scheduling/agenda/AgendaPages.h"
 
-#include "common/register/RegisterSql.h"
 #include "common/Prompts.h"
 #include "common/register/RegisterForm.h"
+#include "common/register/RegisterSql.h"
 #include "platform/ui/DataGrid.h"
 #include "scheduling/booking/AtendimentoPages.h"
 
@@ -193,7 +193,8 @@ void AgendaDailyPage::sortBy(int column) {
 }
 
 QVariant AgendaDailyPage::currentAttendance() const {
-    if (!qryAtendimento->isActive() || qryAtendimento->recNo() < 0 || !qryAtendimento->hasField(QStringLiteral("Id_Atendimento")))
+    if (!qryAtendimento->isActive() || qryAtendimento->recNo() < 0 ||
+        !qryAtendimento->hasField(QStringLiteral("Id_Atendimento")))
         return {};
     const QVariant id = qryAtendimento->field(QStringLiteral("Id_Atendimento"));
     return db::toText(id).trimmed().isEmpty() ? QVariant() : id;

@@ -58,11 +58,11 @@ public:
     AgendaPeriod period() const;
     agendasql::Filter filter() const;
 
-    int load();                                 // the list of the filter; its row count
-    void showAttendance(const QVariant& id);    // the list of that one attendance
-    void clear();                               // blank boxes, an empty list
-    void sortBy(int column);                    // nothing while the list is cleared
-    QVariant currentAttendance() const;         // null without a row
+    int load();                               // the list of the filter; its row count
+    void showAttendance(const QVariant& id);  // the list of that one attendance
+    void clear();                             // blank boxes, an empty list
+    void sortBy(int column);                  // nothing while the list is cleared
+    QVariant currentAttendance() const;       // null without a row
 
 private:
     ui::DataGridModel* m_model;

@@ -26,7 +26,8 @@ report::Expression fixed(const QString& text) {
 
 report::Expression joined(const char* id, const char* name) {
     return [id, name](const report::Context& c) {
-        return QVariant(c.text(QLatin1String(id)).trimmed() + QStringLiteral(" - ") + c.text(QLatin1String(name)).trimmed());
+        return QVariant(c.text(QLatin1String(id)).trimmed() + QStringLiteral(" - ") +
+                        c.text(QLatin1String(name)).trimmed());
     };
 }
 
@@ -88,7 +89,7 @@ TfrmRelAgendaDiaria::TfrmRelAgendaDiaria() {
     // Each column holds its title and, but for the names, what it usually prints in full.
     const QList<qreal> at{0, 0.146, 0.27, 0.374, 0.47, 0.559, 0.669, 0.726, 0.794, 0.833, 0.918};
     const QStringList titles{"Proprietário:", "Animal:", "Hora:", "Autor. cirurgia:", "Status atend.:", "Prof. marcou:",
-                             "Espécie:", "Porte:", "Sexo:", "Tel. Contato:", "Status prop.:"};
+                             "Espécie:",      "Porte:",  "Sexo:", "Tel. Contato:",    "Status prop.:"};
     QList<Cell> headings;
     for (int i = 0; i < at.size(); ++i)
         headings << Cell{at[i], fixed(titles[i])};
@@ -107,14 +108,16 @@ TfrmRelAgendaDiaria::TfrmRelAgendaDiaria() {
             {at[2], dateTime("Data_Hora_Atendimento", QStringLiteral("dd/MM/yyyy HH:mm"))},
             {at[3], trimmedField("Ind_Autoriza_Cirurgia")},
             {at[4], trimmedField("nome_Status")},
-            {at[5], [](const report::Context& c) {
+            {at[5],
+             [](const report::Context& c) {
                  const QVariant name = c.value(QStringLiteral("nome_usuario"));
                  return QVariant(name.isNull() ? QStringLiteral("----") : db::toText(name));
              }},
             {at[6], trimmedField("especie")},
             {at[7], trimmedField("porte")},
             {at[8], trimmedField("sexo")},
-            {at[9], [](const report::Context& c) {
+            {at[9],
+             [](const report::Context& c) {
                  return QVariant(contactPhone(c.text(QStringLiteral("Telefone_Residencial")),
                                               c.text(QStringLiteral("Telefone_Celular")),
                                               c.text(QStringLiteral("Telefone_Recado"))));
@@ -135,7 +138,8 @@ std::shared_ptr<TfrmRelAgendaRelatorioMensal> TfrmRelAgendaRelatorioMensal::crea
         Prompts::information(kRelatorioNaoConstruido);
         return nullptr;
     }
-    return std::make_shared<TfrmRelAgendaRelatorioMensal>(year, month, UnidadeRelMensal.trimmed().startsWith('0') ? 0 : unit);
+    return std::make_shared<TfrmRelAgendaRelatorioMensal>(year, month,
+                                                          UnidadeRelMensal.trimmed().startsWith('0') ? 0 : unit);
 }
 
 TfrmRelAgendaRelatorioMensal::TfrmRelAgendaRelatorioMensal(int year, int month, int unit) {
@@ -149,7 +153,8 @@ TfrmRelAgendaRelatorioMensal::TfrmRelAgendaRelatorioMensal(int year, int month, 
     const qreal w = bodyRectMm().width();
     report::Band& header = addBand(report::BandType::PageHeader, 34);
     addReportHeading(header, QStringLiteral("REL051"), QStringLiteral("Relatório Mensal"), w);
-    header.addLabel(QRectF(0, 15, w, 5), QStringLiteral("Mês/Ano agenda : %1/%2").arg(month, 2, 10, QLatin1Char('0')).arg(year));
+    header.addLabel(QRectF(0, 15, w, 5),
+                    QStringLiteral("Mês/Ano agenda : %1/%2").arg(month, 2, 10, QLatin1Char('0')).arg(year));
     addRow(header, 21, w, {{0, trimmedField("nome_Unidade_Agendada")}}, true);
     addRow(header, 28, w,
            {{0, fixed(QStringLiteral("Profissional:"))},

@@ -11,8 +11,8 @@
 #include <memory>
 
 namespace scheduling {
-inline const QString kRelatorioNaoConstruido = QStringLiteral(
-    "O relatório não pode ser construído, entre em contato com o administrador do sistema.");
+inline const QString kRelatorioNaoConstruido =
+    QStringLiteral("O relatório não pode ser construído, entre em contato com o administrador do sistema.");
 }  // namespace scheduling
 
 // From DataInicialRel, DataFinalRel and UnidadeRel (above 0: that unit only).

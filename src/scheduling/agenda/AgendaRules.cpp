@@ -24,17 +24,17 @@ QString weekStatusText(AgendaPeriod period, int dayCount, int weekCount) {
     const QString unit = period == AgendaPeriod::Dia   ? QStringLiteral("dia")
                          : period == AgendaPeriod::Mes ? QStringLiteral("mês")
                                                        : QStringLiteral("ano");
-    return QStringLiteral("Total registro do %1 :%2 Total de registro na semana: %3").arg(unit).arg(dayCount).arg(weekCount);
+    return QStringLiteral("Total registro do %1 :%2 Total de registro na semana: %3")
+        .arg(unit)
+        .arg(dayCount)
+        .arg(weekCount);
 }
 
 QString statisticsHeading(const QDate& day, AgendaPeriod period) {
     switch (period) {
-    case AgendaPeriod::Dia:
-        return QStringLiteral("Dados dos dia ") + day.toString(QStringLiteral("dd/MM/yyyy"));
-    case AgendaPeriod::Mes:
-        return QStringLiteral("Dados do mês ") + day.toString(QStringLiteral("MM/yyyy"));
-    case AgendaPeriod::Ano:
-        break;
+    case AgendaPeriod::Dia: return QStringLiteral("Dados dos dia ") + day.toString(QStringLiteral("dd/MM/yyyy"));
+    case AgendaPeriod::Mes: return QStringLiteral("Dados do mês ") + day.toString(QStringLiteral("MM/yyyy"));
+    case AgendaPeriod::Ano: break;
     }
     return QStringLiteral("Dados anual :") + day.toString(QStringLiteral("yyyy"));
 }
@@ -58,8 +58,8 @@ QString contactPhone(const QString& home, const QString& mobile, const QString& 
                 return true;
         return false;
     };
-    const QList<std::pair<QString, QString>> phones{{home, QString()}, {mobile, QStringLiteral(";")},
-                                                    {message, QStringLiteral(";")}};
+    const QList<std::pair<QString, QString>> phones{
+        {home, QString()}, {mobile, QStringLiteral(";")}, {message, QStringLiteral(";")}};
     for (const auto& [phone, prefix] : phones)
         if (hasDigit(phone)) {
             const QString taken = prefix + phone.mid(4, 10);

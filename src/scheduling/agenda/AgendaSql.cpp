@@ -50,17 +50,21 @@ QVariantHash weekParams(const QDate& day) {
 
 }  // namespace
 
-db::RowSet units() { return rows(QStringLiteral("select id_unidade_trabalho,upper(nome) as nome from unidade_trabalho")); }
+db::RowSet units() {
+    return rows(QStringLiteral("select id_unidade_trabalho,upper(nome) as nome from unidade_trabalho"));
+}
 
 db::RowSet activeUnits() {
-    return rows(QStringLiteral(" select id_unidade_trabalho, nome from unidade_trabalho  where fold(trim(ind_status)) = 'ativo'"));
+    return rows(QStringLiteral(
+        " select id_unidade_trabalho, nome from unidade_trabalho  where fold(trim(ind_status)) = 'ativo'"));
 }
 
 db::RowSet unitsAsStored() { return rows(QStringLiteral(" select id_unidade_trabalho, nome from unidade_trabalho ")); }
 
 db::RowSet statuses() {
-    return rows(QStringLiteral("select  id_atendimento_status, nome, descricao, ind_status from Atendimento_status "
-                               "where fold(trim(coalesce(ind_status, ''))) <> 'inativo'"));
+    return rows(
+        QStringLiteral("select  id_atendimento_status, nome, descricao, ind_status from Atendimento_status "
+                       "where fold(trim(coalesce(ind_status, ''))) <> 'inativo'"));
 }
 
 db::RowSet professionals() { return rows(QStringLiteral(" select id_profissional, nome from profissional  ")); }
@@ -85,7 +89,8 @@ void selectDailyListOf(db::DataSet& data, const QVariant& attendanceId) {
 
 void selectCleared(db::DataSet& data) {
     data.close();
-    data.setSql(QStringLiteral(" select  id_atendimento_status, nome, descricao, ind_status  from Atendimento_status where 1=2"));
+    data.setSql(QStringLiteral(
+        " select  id_atendimento_status, nome, descricao, ind_status  from Atendimento_status where 1=2"));
 }
 
 int weekRowCount(const QDate& day) {
@@ -144,12 +149,12 @@ db::RowSet statusCounts(const Filter& filter, const QVariant& unitId) {
       << " left join animal c on (a.id_animal = c.id_animal) "
       << " left join unidade_trabalho d on (a.id_unidade_trabalho = d.id_unidade_trabalho) "
       << " left join unidade_trabalho e on (a.id_unidade_agendada = e.id_unidade_trabalho) "
-      << " left join atendimento_status f on (a.id_atendimento_status = f.id_atendimento_status) "
-      << kActiveOwner;
+      << " left join atendimento_status f on (a.id_atendimento_status = f.id_atendimento_status) " << kActiveOwner;
     Filter ofUnit = filter;
     ofUnit.unit = unitId;
     addFilter(q, ofUnit);
-    q << " group by f.nome " << " order by f.nome ";
+    q << " group by f.nome "
+      << " order by f.nome ";
     q.open();
     return q.rows();
 }
@@ -169,21 +174,11 @@ void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value) {
     case LocateBy::AnimalName:
         q.andWhere(db::foldedPrefix(QStringLiteral("c.nome"), QStringLiteral("texto"), db::toText(value)));
         break;
-    case LocateBy::Attendance:
-        q << " and a.id_atendimento = :texto ";
-        break;
-    case LocateBy::Owner:
-        q << " and a.id_proprietario = :texto ";
-        break;
-    case LocateBy::Animal:
-        q << " and a.id_animal = :texto ";
-        break;
-    case LocateBy::Cpf:
-        q << " and b.Num_CPF_CNPJ = :texto ";
-        break;
-    case LocateBy::Identity:
-        q << " and b.Num_CI = :texto ";
-        break;
+    case LocateBy::Attendance: q << " and a.id_atendimento = :texto "; break;
+    case LocateBy::Owner: q << " and a.id_proprietario = :texto "; break;
+    case LocateBy::Animal: q << " and a.id_animal = :texto "; break;
+    case LocateBy::Cpf: q << " and b.Num_CPF_CNPJ = :texto "; break;
+    case LocateBy::Identity: q << " and b.Num_CI = :texto "; break;
     case LocateBy::Microchip:
         q.andWhere(db::foldedContains(QStringLiteral("replace(c.Num_Microchip, ' ', '')"), QStringLiteral("texto"),
                                       db::toText(value), textindex::microchip(QStringLiteral("c.Id_Animal"))));

@@ -20,11 +20,11 @@ struct Filter {
     AgendaPeriod period = AgendaPeriod::Dia;
 };
 
-db::RowSet units();              // id_unidade_trabalho, nome in capitals; every unit
-db::RowSet activeUnits();        // id_unidade_trabalho, nome; units whose ind_status is "ATIVO" in any case
-db::RowSet unitsAsStored();      // id_unidade_trabalho, nome; every unit
-db::RowSet statuses();           // id_atendimento_status, nome, descricao, ind_status; not 'INATIVO'
-db::RowSet professionals();      // id_profissional, nome; every professional
+db::RowSet units();          // id_unidade_trabalho, nome in capitals; every unit
+db::RowSet activeUnits();    // id_unidade_trabalho, nome; units whose ind_status is "ATIVO" in any case
+db::RowSet unitsAsStored();  // id_unidade_trabalho, nome; every unit
+db::RowSet statuses();       // id_atendimento_status, nome, descricao, ind_status; not 'INATIVO'
+db::RowSet professionals();  // id_profissional, nome; every professional
 
 // The daily list of active owners' attendances, of the filter or of one attendance.
 void selectDailyList(db::DataSet& data, const Filter& filter);

@@ -3,16 +3,16 @@
 // reports and the statistics.
 #include "scheduling/agenda/UAgenda.h"
 
-#include "common/access/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "common/access/Session.h"
 #include "platform/ui/WaitCursor.h"
 #include "scheduling/agenda/AgendaDialogs.h"
 #include "scheduling/agenda/AgendaReports.h"
 #include "scheduling/agenda/UAgendaLocalizarProp.h"
-#include "scheduling/booking/UAgendaNovoAtendimento.h"
 #include "scheduling/agenda/UInformacaoAgenda.h"
+#include "scheduling/booking/UAgendaNovoAtendimento.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -126,10 +126,9 @@ void TfrmAgenda::buildPopup() {
     QAction* novo = ppmPrincipal->addAction(QStringLiteral("&Novo atendimento..."));
     novo->setObjectName(QStringLiteral("Novoatendimento1"));
     connect(novo, &QAction::triggered, actChamaAgendador, &QAction::trigger);
-    const QList<QStringList> groups{
-        {"actUnidade", "actStatusAtendimento", "actProfissional"},
-        {"actProprietario_Animal", "actProcedimento", "actAtendimentoParticular", "actCarteiraIdentificacao",
-         "actConsultaLVC", "actRegistroOcorrencia"}};
+    const QList<QStringList> groups{{"actUnidade", "actStatusAtendimento", "actProfissional"},
+                                    {"actProprietario_Animal", "actProcedimento", "actAtendimentoParticular",
+                                     "actCarteiraIdentificacao", "actConsultaLVC", "actRegistroOcorrencia"}};
     QWidget* main = workspace() ? workspace()->window() : nullptr;
     for (const QStringList& group : groups) {
         ppmPrincipal->addSeparator();
@@ -210,7 +209,8 @@ void TfrmAgenda::enterWeekPage(const QDate& today) {
 }
 
 void TfrmAgenda::openBooking() {
-    TfrmAgendaNovoAtendimento::openFromAgenda(tbsPrincipal->mcdPrincipal->selectedDate(), tbsPrincipal->currentAttendance());
+    TfrmAgendaNovoAtendimento::openFromAgenda(tbsPrincipal->mcdPrincipal->selectedDate(),
+                                              tbsPrincipal->currentAttendance());
 }
 
 void TfrmAgenda::generateReport() {

@@ -18,8 +18,8 @@ class QTabWidget;
 namespace scheduling {
 inline const QString kSemanaNaoCadastrada =
     QStringLiteral("Semana epidemiológica não cadastrada, entre em contato com o administrador do sistema!");
-inline const QString kErroPesquisarSemana = QStringLiteral(
-    " Erro ao pesquisar semana epidemiológica, entre em contato com o administrador do sistema!");
+inline const QString kErroPesquisarSemana =
+    QStringLiteral(" Erro ao pesquisar semana epidemiológica, entre em contato com o administrador do sistema!");
 inline const QString kErroPreencherAgenda = QStringLiteral(
     "Erro ao tentar preencher a agenda. Talvez a tabela de semana epidemiológica não contempla esta data!");
 inline const QString kNenhumRegistro = QStringLiteral("Nenhum registro encontrado.");

@@ -2,10 +2,10 @@
 // The agenda's attendance locator.
 #include "scheduling/agenda/UAgendaLocalizarProp.h"
 
-#include "common/rules/Documents.h"
-#include "common/access/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
+#include "common/rules/Documents.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/EnterAsTab.h"
@@ -30,11 +30,14 @@ namespace {
 using agendasql::LocateBy;
 
 const QList<QPair<QString, LocateBy>>& choices() {
-    static const QList<QPair<QString, LocateBy>> list{
-        {QStringLiteral("Nome Propriet."), LocateBy::OwnerName}, {QStringLiteral("Nome animal"), LocateBy::AnimalName},
-        {QStringLiteral("Código atendimento"), LocateBy::Attendance}, {QStringLiteral("CPF/CNPJ"), LocateBy::Cpf},
-        {QStringLiteral("Identidade"), LocateBy::Identity}, {QStringLiteral("Microchip"), LocateBy::Microchip},
-        {QStringLiteral("Cód. Proprietário"), LocateBy::Owner}, {QStringLiteral("Cód. Animal"), LocateBy::Animal}};
+    static const QList<QPair<QString, LocateBy>> list{{QStringLiteral("Nome Propriet."), LocateBy::OwnerName},
+                                                      {QStringLiteral("Nome animal"), LocateBy::AnimalName},
+                                                      {QStringLiteral("Código atendimento"), LocateBy::Attendance},
+                                                      {QStringLiteral("CPF/CNPJ"), LocateBy::Cpf},
+                                                      {QStringLiteral("Identidade"), LocateBy::Identity},
+                                                      {QStringLiteral("Microchip"), LocateBy::Microchip},
+                                                      {QStringLiteral("Cód. Proprietário"), LocateBy::Owner},
+                                                      {QStringLiteral("Cód. Animal"), LocateBy::Animal}};
     return list;
 }
 
@@ -54,7 +57,8 @@ QString withoutBlanks(const QString& text) {
 
 }  // namespace
 
-TfrmAgendaLocalizarProp::TfrmAgendaLocalizarProp(TfrmAgenda* agenda, QWidget* parent) : QWidget(parent), m_agenda(agenda) {
+TfrmAgendaLocalizarProp::TfrmAgendaLocalizarProp(TfrmAgenda* agenda, QWidget* parent)
+    : QWidget(parent), m_agenda(agenda) {
     setObjectName(QStringLiteral("frmAgendaLocalizarProp"));
     setWindowTitle(QStringLiteral("Localizar"));
     cbbSelecao = new QComboBox(this);
@@ -141,11 +145,8 @@ void TfrmAgendaLocalizarProp::search() {
             return;
         }
         break;
-    case LocateBy::Microchip:
-        value = withoutBlanks(text);
-        break;
-    default:
-        break;
+    case LocateBy::Microchip: value = withoutBlanks(text); break;
+    default: break;
     }
     try {
         agendasql::selectLocated(*qryPrincipal, found->second, value);

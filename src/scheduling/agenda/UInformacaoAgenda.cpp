@@ -26,9 +26,10 @@ QStringList agendaStatistics(const agendasql::Filter& filter) {
             lines << QStringLiteral("Detalhes:");
         }
         const QDateTime when = db::toDateTime(rows.row(r)[rows.indexOrThrow(QStringLiteral("Data_Hora_Atendimento"))]);
-        lines << when.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) + QLatin1Char(' ') + text(r, "nome_atendimento_status") +
-                     QStringLiteral(", ") + text(r, "especie") + QStringLiteral(", ") + text(r, "Sexo") +
-                     QStringLiteral(", ") + text(r, "porte") + QStringLiteral(" : ") + text(r, "qt");
+        lines << when.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) + QLatin1Char(' ') +
+                     text(r, "nome_atendimento_status") + QStringLiteral(", ") + text(r, "especie") +
+                     QStringLiteral(", ") + text(r, "Sexo") + QStringLiteral(", ") + text(r, "porte") +
+                     QStringLiteral(" : ") + text(r, "qt");
     }
     return lines;
 }

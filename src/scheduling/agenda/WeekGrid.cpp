@@ -18,8 +18,8 @@ const QStringList& slotLabels() {
 }
 
 const QStringList& plainTitles() {
-    static const QStringList titles{QStringLiteral("Segunda"), QStringLiteral("Terça"),  QStringLiteral("Quarta"),
-                                    QStringLiteral("Quinta"),  QStringLiteral("Sexta"),  QStringLiteral("Sabado"),
+    static const QStringList titles{QStringLiteral("Segunda"), QStringLiteral("Terça"), QStringLiteral("Quarta"),
+                                    QStringLiteral("Quinta"),  QStringLiteral("Sexta"), QStringLiteral("Sabado"),
                                     QStringLiteral("Domingo")};
     return titles;
 }

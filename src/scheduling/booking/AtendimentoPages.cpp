@@ -2,13 +2,13 @@
 // The detail pages of the attendance booking form and the statements of the attendance's members.
 #include "scheduling/booking/AtendimentoPages.h"
 
-#include "common/register/RegisterSql.h"
-#include "common/rules/Formats.h"
 #include "common/Guard.h"
-#include "platform/db/EditedRow.h"
-#include "platform/db/Keys.h"
 #include "common/Prompts.h"
 #include "common/register/RegisterForm.h"
+#include "common/register/RegisterSql.h"
+#include "common/rules/Formats.h"
+#include "platform/db/EditedRow.h"
+#include "platform/db/Keys.h"
 #include "scheduling/booking/AtendimentoSql.h"
 
 #include <QComboBox>
@@ -212,7 +212,8 @@ MedicinePage::MedicinePage(std::function<QVariant()> attendanceId, QWidget* pare
     connect(m_list, &QComboBox::currentIndexChanged, this, [this](int index) {
         const int measure = m_listRows.fieldIndex(QStringLiteral("nome_Medida"));
         DBText1->setText(index >= 0 && measure >= 0 && index < m_listRows.count()
-                             ? db::toText(m_listRows.row(index)[measure]) : QString());
+                             ? db::toText(m_listRows.row(index)[measure])
+                             : QString());
     });
     connect(mkeQuandidade, &QLineEdit::editingFinished, this, [this] {
         const QString text = mkeQuandidade->text();
@@ -228,7 +229,7 @@ bool MedicinePage::checks(const QVariant& item) {
         return false;
     }
     const QString text = mkeQuandidade->text();
-    const QString refusal = text.trimmed().isEmpty()              ? kInformeQuantidade
+    const QString refusal = text.trimmed().isEmpty()            ? kInformeQuantidade
                             : !fmt::parseDecimal(text, nullptr) ? kQuantidadeInvalida
                                                                 : QString();
     if (refusal.isEmpty())

@@ -4,11 +4,11 @@
 // procedures and used medicines), each added and removed at once, and the day summary of a unit.
 
 #include "platform/db/DataSet.h"
-#include "scheduling/booking/AtendimentoSql.h"
 #include "platform/ui/DataGrid.h"
+#include "scheduling/booking/AtendimentoSql.h"
 
-#include <QHash>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QWidget>
 #include <functional>
 
@@ -30,14 +30,14 @@ inline const QString kNaoPodeOrdenar = QStringLiteral("Não pode ser ordenado po
 
 // How one kind of member is offered, listed, checked, added and removed.
 struct MemberKind {
-    QString name;                 // the controls' names: dbl<name>, dbg<name>, btnIncluir<name>, btnExcluir<name>
+    QString name;  // the controls' names: dbl<name>, dbg<name>, btnIncluir<name>, btnExcluir<name>
     atendimentosql::MemberStatements statements;
-    QString itemField;            // the chosen item's column
-    QString listKey, listShown;   // the columns of the choices: the item's key and the text shown
+    QString itemField;           // the chosen item's column
+    QString listKey, listShown;  // the columns of the choices: the item's key and the text shown
     QList<ui::GridColumn> columns;
     QString duplicateMessage;
     QString noChoiceMessage;
-    QStringList deleteFields;     // fields of the grid row the delete binds, by the same names
+    QStringList deleteFields;  // fields of the grid row the delete binds, by the same names
 };
 
 class MemberPage : public QWidget {
@@ -45,10 +45,10 @@ class MemberPage : public QWidget {
 public:
     MemberPage(MemberKind kind, std::function<QVariant()> attendanceId, QWidget* parent = nullptr);
 
-    void loadList();                        // the choices offered
+    void loadList();                          // the choices offered
     void load(const QVariant& attendanceId);  // the attendance's members
-    void add();                             // Incluir
-    void remove();                          // Excluir
+    void add();                               // Incluir
+    void remove();                            // Excluir
 
     QComboBox* list() const { return m_list; }
     db::DataSet* members() const { return m_members; }
@@ -95,8 +95,8 @@ class SummaryPage : public QWidget {
 public:
     SummaryPage(std::function<QVariant()> unitId, std::function<QDate()> day, QWidget* parent = nullptr);
 
-    void refresh();            // Atualizar
-    void sortBy(int column);   // a click on a column title
+    void refresh();           // Atualizar
+    void sortBy(int column);  // a click on a column title
     void closeSummary() { m_rows->close(); }
 
     db::DataSet* rows() const { return m_rows; }

@@ -52,8 +52,9 @@ void selectAll(db::DataSet& data) { select(data, {}); }
 void selectNone(db::DataSet& data) { select(data, QStringLiteral(" where 1=2 ")); }
 
 db::RowSet activeOwners() {
-    return run(QStringLiteral("select b.id_Proprietario, b.nome from proprietario b "
-                              "where fold(trim(b.status_registro)) = 'ativo' order by b.nome"));
+    return run(
+        QStringLiteral("select b.id_Proprietario, b.nome from proprietario b "
+                       "where fold(trim(b.status_registro)) = 'ativo' order by b.nome"));
 }
 
 db::RowSet owner(const QVariant& ownerId) {
@@ -68,8 +69,9 @@ db::RowSet animalsOf(const QVariant& ownerId) {
 }
 
 db::RowSet activeUnits() {
-    return run(QStringLiteral("select id_unidade_trabalho, nome from unidade_trabalho "
-                              "where fold(trim(coalesce(ind_status, ''))) <> 'inativo' order by nome"));
+    return run(
+        QStringLiteral("select id_unidade_trabalho, nome from unidade_trabalho "
+                       "where fold(trim(coalesce(ind_status, ''))) <> 'inativo' order by nome"));
 }
 
 db::RowSet statuses() {
@@ -77,11 +79,11 @@ db::RowSet statuses() {
 }
 
 QVariant ownerUnit(const QVariant& ownerId) {
-    const db::RowSet rows = run(
-        QStringLiteral("select p.id_Unidade_Trabalho from proprietario p "
-                       "join unidade_trabalho u on (u.id_unidade_trabalho = p.id_unidade_trabalho) "
-                       "where p.id_proprietario = :id and fold(trim(coalesce(u.ind_status, ''))) <> 'inativo'"),
-        {{QStringLiteral("id"), ownerId}});
+    const db::RowSet rows =
+        run(QStringLiteral("select p.id_Unidade_Trabalho from proprietario p "
+                           "join unidade_trabalho u on (u.id_unidade_trabalho = p.id_unidade_trabalho) "
+                           "where p.id_proprietario = :id and fold(trim(coalesce(u.ind_status, ''))) <> 'inativo'"),
+            {{QStringLiteral("id"), ownerId}});
     return rows.count() > 0 ? rows.row(0)[0] : QVariant();
 }
 
@@ -94,8 +96,12 @@ QVariant sterilised(const QVariant& animalId) {
 }
 
 void writeSterilised(const QVariant& animalId, const QString& flag, const QVariant& read) {
-    db::updateRow({QStringLiteral("animal"), QStringLiteral("Id_Animal"), animalId, {QStringLiteral("Esterilizado")},
-                   {{QStringLiteral("esterilizado"), flag}}, {{QStringLiteral("esterilizado"), read}}});
+    db::updateRow({QStringLiteral("animal"),
+                   QStringLiteral("Id_Animal"),
+                   animalId,
+                   {QStringLiteral("Esterilizado")},
+                   {{QStringLiteral("esterilizado"), flag}},
+                   {{QStringLiteral("esterilizado"), read}}});
 }
 
 QString daySummarySql() {
@@ -137,25 +143,27 @@ QHash<int, QString> procedureNames(const QList<int>& ids) {
 }
 
 db::RowSet notificationRow(const QVariant& attendanceId) {
-    return run(QStringLiteral(
-                   "select t_proce.nome as procedimento, st_aten.nome as status_atendimento, ani.sexo, "
-                   "ani.nome as animal, esp.nome as nome_especie, prop.nome as nome_proprietario, "
-                   "unid.descricao as end_local_atendimento, aten.Data_Hora_Atendimento "
-                   "from atendimento aten "
-                   "left join animal ani on (aten.id_animal = ani.id_animal) "
-                   "left join especie esp on (ani.id_especie = esp.id_especie) "
-                   "left join proprietario prop on (aten.id_proprietario = prop.id_proprietario) "
-                   "left join unidade_trabalho unid on (aten.Id_Unidade_Agendada = unid.id_Unidade_Trabalho) "
-                   "left join atendimento_status st_aten on (aten.Id_Atendimento_Status = st_aten.Id_Atendimento_Status) "
-                   "left join procedimento proce on (aten.id_atendimento = proce.id_atendimento) "
-                   "left join tipo_procedimento t_proce on (proce.Id_Tipo_Procedimento = t_proce.Id_Tipo_Procedimento) "
-                   "where aten.id_atendimento = :id order by proce.id_procedimento limit 1"),
-               {{QStringLiteral("id"), attendanceId}});
+    return run(
+        QStringLiteral(
+            "select t_proce.nome as procedimento, st_aten.nome as status_atendimento, ani.sexo, "
+            "ani.nome as animal, esp.nome as nome_especie, prop.nome as nome_proprietario, "
+            "unid.descricao as end_local_atendimento, aten.Data_Hora_Atendimento "
+            "from atendimento aten "
+            "left join animal ani on (aten.id_animal = ani.id_animal) "
+            "left join especie esp on (ani.id_especie = esp.id_especie) "
+            "left join proprietario prop on (aten.id_proprietario = prop.id_proprietario) "
+            "left join unidade_trabalho unid on (aten.Id_Unidade_Agendada = unid.id_Unidade_Trabalho) "
+            "left join atendimento_status st_aten on (aten.Id_Atendimento_Status = st_aten.Id_Atendimento_Status) "
+            "left join procedimento proce on (aten.id_atendimento = proce.id_atendimento) "
+            "left join tipo_procedimento t_proce on (proce.Id_Tipo_Procedimento = t_proce.Id_Tipo_Procedimento) "
+            "where aten.id_atendimento = :id order by proce.id_procedimento limit 1"),
+        {{QStringLiteral("id"), attendanceId}});
 }
 
 QString standardOrientation() {
-    const db::RowSet rows = run(QStringLiteral("select Texto_padrao_orientacao from orientacao_padrao_atend "
-                                               "order by Id_Orientacao_Padrao_Atend limit 1"));
+    const db::RowSet rows =
+        run(QStringLiteral("select Texto_padrao_orientacao from orientacao_padrao_atend "
+                           "order by Id_Orientacao_Padrao_Atend limit 1"));
     return rows.count() > 0 ? db::toText(rows.row(0)[0]).left(4000) : QString();
 }
 

@@ -3,8 +3,8 @@
 #include "scheduling/booking/NotificationMail.h"
 
 #include "common/Configuration.h"
-#include "common/rules/Formats.h"
 #include "common/Prompts.h"
+#include "common/rules/Formats.h"
 #include "scheduling/booking/AtendimentoSql.h"
 
 #include <QDir>
@@ -15,9 +15,7 @@
 
 using namespace scheduling;
 
-MailSettings readMailSettings() {
-    return readMailSettings(configurationPath());
-}
+MailSettings readMailSettings() { return readMailSettings(configurationPath()); }
 
 MailSettings readMailSettings(const QString& path) {
     MailSettings s;
@@ -89,7 +87,9 @@ void EnviaEmailAgendamento(const QVariant& attendanceId) {
     NotificationData data;
     const db::RowSet rows = atendimentosql::notificationRow(attendanceId);
     if (rows.count() > 0) {
-        const auto text = [&](const char* field) { return db::toText(rows.row(0)[rows.indexOrThrow(QLatin1String(field))]); };
+        const auto text = [&](const char* field) {
+            return db::toText(rows.row(0)[rows.indexOrThrow(QLatin1String(field))]);
+        };
         data.owner = text("nome_proprietario");
         data.animal = text("animal");
         data.status = text("status_atendimento");
@@ -100,6 +100,7 @@ void EnviaEmailAgendamento(const QVariant& attendanceId) {
     }
     data.orientation = atendimentosql::standardOrientation();
     const mail::Message message = notificationMessage(data, settings);
-    Prompts::runAside(scheduling::kEnviandoEmail,
-                      [&] { mail::send({settings.host, settings.port, settings.helo, settings.timeout}, message); });
+    Prompts::runAside(scheduling::kEnviandoEmail, [&] {
+        mail::send({settings.host, settings.port, settings.helo, settings.timeout}, message);
+    });
 }

@@ -3,9 +3,9 @@
 // the owner and animal register or by the agenda.
 #include "scheduling/booking/UAgendaNovoAtendimento.h"
 
-#include "common/access/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "common/access/Session.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/FieldLink.h"
@@ -13,9 +13,9 @@
 #include "scheduling/booking/AtendimentoRules.h"
 #include "scheduling/booking/AtendimentoSql.h"
 #include "scheduling/booking/NotificationMail.h"
+#include "scheduling/booking/UAutorizaCirurgia.h"
 #include "scheduling/prescriptions/ReceituarioPage.h"
 #include "scheduling/prescriptions/ReceituarioSql.h"
-#include "scheduling/booking/UAutorizaCirurgia.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -129,8 +129,8 @@ void TfrmAgendaNovoAtendimento::describeRegister() {
 void TfrmAgendaNovoAtendimento::createIdentification() {
     QWidget* page = tbsPrincipal;
     dbeCodAnimal = readOnlyEdit("dbeCodAnimal", page, qryPrincipal, QStringLiteral("Id_Animal"));
-    m_animal = lookup(cbbAnimal, "cbbAnimal", page, qryPrincipal, QStringLiteral("Id_Animal"), QStringLiteral("id_animal"),
-                      QStringLiteral("nome"));
+    m_animal = lookup(cbbAnimal, "cbbAnimal", page, qryPrincipal, QStringLiteral("Id_Animal"),
+                      QStringLiteral("id_animal"), QStringLiteral("nome"));
     dbeCodProp = readOnlyEdit("dbeCodProp", page, qryPrincipal, QStringLiteral("Id_Proprietario"));
     m_owner = lookup(dblNomeProp, "dblNomeProp", page, qryPrincipal, QStringLiteral("Id_Proprietario"),
                      QStringLiteral("id_Proprietario"), QStringLiteral("nome"));
@@ -143,7 +143,8 @@ void TfrmAgendaNovoAtendimento::createIdentification() {
     mkeHora->setMaximumWidth(60);
     dbeId_Atendimento = readOnlyEdit("dbeId_Atendimento", page, qryPrincipal, QStringLiteral("Id_Atendimento"));
     m_status = lookup(dblStatusAtendimento, "dblStatusAtendimento", page, qryPrincipal,
-                      QStringLiteral("Id_Atendimento_Status"), QStringLiteral("Id_Atendimento_status"), QStringLiteral("nome"));
+                      QStringLiteral("Id_Atendimento_Status"), QStringLiteral("Id_Atendimento_status"),
+                      QStringLiteral("nome"));
     m_unit = lookup(dblUnidadeTrabalho, "dblUnidadeTrabalho", page, qryPrincipal, QStringLiteral("Id_Unidade_Agendada"),
                     QStringLiteral("id_unidade_trabalho"), QStringLiteral("nome"));
     dbcEsterilizado = new QComboBox(page);
@@ -154,7 +155,8 @@ void TfrmAgendaNovoAtendimento::createIdentification() {
 
     btnAutorCirurgia = pushButton("btnAutorCirurgia", QStringLiteral("&Autor. cirurgia..."), page);
     btnReceituario = pushButton("btnReceituario", QStringLiteral("&Receituário..."), page);
-    connect(btnAutorCirurgia, &QPushButton::clicked, this, [this] { guarded([this] { printSurgeryAuthorisation(); }); });
+    connect(btnAutorCirurgia, &QPushButton::clicked, this,
+            [this] { guarded([this] { printSurgeryAuthorisation(); }); });
 }
 
 void TfrmAgendaNovoAtendimento::createSurgeryAuthorisation() {
@@ -212,7 +214,8 @@ void TfrmAgendaNovoAtendimento::createPages() {
     tbsProcedimentos->setObjectName(QStringLiteral("tbsProcedimentos"));
     tbsMedicamentoGasto = new MedicinePage(attendance, pgcPrincipal);
     tbsMedicamentoGasto->setObjectName(QStringLiteral("tbsMedicamentoGasto"));
-    tbsResumo = new SummaryPage([this] { return m_unit->currentKey(); }, [this] { return dtpData->date(); }, pgcPrincipal);
+    tbsResumo =
+        new SummaryPage([this] { return m_unit->currentKey(); }, [this] { return dtpData->date(); }, pgcPrincipal);
     tbsResumo->setObjectName(QStringLiteral("tbsResumo"));
     pgcPrincipal->addTab(tbsProfissionais, QStringLiteral("Profissionais"));
     pgcPrincipal->addTab(tbsProcedimentos, QStringLiteral("Procedimentos"));

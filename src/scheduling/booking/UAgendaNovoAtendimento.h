@@ -24,7 +24,7 @@ struct ReceituarioSheet;
 namespace ui {
 class DateEdit;
 class LookupComboLink;
-}
+}  // namespace ui
 
 namespace scheduling {
 inline const QString kEmailNaoEnviado =
@@ -83,9 +83,9 @@ private:
     void createIdentification();  // the controls of "Identificação"
     void createSurgeryAuthorisation();
     void layoutIdentification();
-    void createPages();           // professionals, procedures, used medicines, day summary, prescriptions
-    void loadLists();             // the owners, units and statuses offered, the procedures and medicines
-    void connectRow();            // a move or a changed owner or animal shows what goes with the row
+    void createPages();  // professionals, procedures, used medicines, day summary, prescriptions
+    void loadLists();    // the owners, units and statuses offered, the procedures and medicines
+    void connectRow();   // a move or a changed owner or animal shows what goes with the row
 
     void startPreset(const QVariant& ownerId, const QVariant& animalId);
     void loadRow();

@@ -19,19 +19,27 @@ private:
 };
 
 const QStringList kConsent = {
-    QStringLiteral("Declaro ainda que o animal está em jejum hídrico e alimentar, de acordo com as orientações recebidas."),
+    QStringLiteral(
+        "Declaro ainda que o animal está em jejum hídrico e alimentar, de acordo com as orientações recebidas."),
     QString(),
-    QStringLiteral("Estou ciente de que, por se tratar de um programa de castração em massa, não são oferecidas consultas nem exames "),
-    QStringLiteral("pré-operatórios, mas apenas uma triagem clínica de alcance diagnóstico limitado, e que problemas de saúde não "),
+    QStringLiteral("Estou ciente de que, por se tratar de um programa de castração em massa, não são oferecidas "
+                   "consultas nem exames "),
+    QStringLiteral("pré-operatórios, mas apenas uma triagem clínica de alcance diagnóstico limitado, e que problemas "
+                   "de saúde não "),
     QStringLiteral("diagnosticados e/ou não relatados podem representar risco adicional ao procedimento cirúrgico."),
     QString(),
-    QStringLiteral("Estou ciente de que meu animal será submetido a anestesia geral e dos riscos inerentes a esta, assim como ao próprio "),
-    QStringLiteral("procedimento cirúrgico. Portanto, autorizo o(a) veterinário(a) a adotar todos os procedimentos necessários caso haja "),
+    QStringLiteral("Estou ciente de que meu animal será submetido a anestesia geral e dos riscos inerentes a esta, "
+                   "assim como ao próprio "),
+    QStringLiteral("procedimento cirúrgico. Portanto, autorizo o(a) veterinário(a) a adotar todos os procedimentos "
+                   "necessários caso haja "),
     QStringLiteral("alguma emergência."),
     QString(),
-    QStringLiteral("Estou ciente da obrigatoriedade da retirada do animal após alta médica e dos cuidados pós-operatórios (medicação, uso "),
-    QStringLiteral("do colar elizabetano, limpeza da ferida), que serão de minha inteira responsabilidade. Caso não siga corretamente as "),
-    QStringLiteral("determinações médico-veterinárias, serei unicamente o responsável pelas intercorrências que porventura vierem a "),
+    QStringLiteral("Estou ciente da obrigatoriedade da retirada do animal após alta médica e dos cuidados "
+                   "pós-operatórios (medicação, uso "),
+    QStringLiteral("do colar elizabetano, limpeza da ferida), que serão de minha inteira responsabilidade. Caso não "
+                   "siga corretamente as "),
+    QStringLiteral("determinações médico-veterinárias, serei unicamente o responsável pelas intercorrências que "
+                   "porventura vierem a "),
     QStringLiteral("acontecer.")};
 
 struct Question {
@@ -43,7 +51,8 @@ const QList<Question> kQuestions = {
     {QStringLiteral("O animal está sob algum tratamento?"), true},
     {QStringLiteral("O animal possui alguma doença crônica?"), true},
     {QStringLiteral("O animal tomou algum medicamento nos últimos 15 dias?"), true},
-    {QStringLiteral("Se fêmea, data último cio: ____________data último parto_____________, presença de corrimento? "), false},
+    {QStringLiteral("Se fêmea, data último cio: ____________data último parto_____________, presença de corrimento? "),
+     false},
     {QStringLiteral("O animal esteve ou está com infestação de pulgas e/ou carrapatos?"), false},
     {QStringLiteral("O animal está apático?"), false},
     {QStringLiteral("Está com apetite normal?"), false},
@@ -55,7 +64,8 @@ bool blank(const QVariant& v) { return db::toText(v).trimmed().isEmpty(); }
 
 }  // namespace
 
-TfrmAutorizaCirurgia::TfrmAutorizaCirurgia(const QVariant& ownerId, const QVariant& animalId, const QVariant& attendanceId) {
+TfrmAutorizaCirurgia::TfrmAutorizaCirurgia(const QVariant& ownerId, const QVariant& animalId,
+                                           const QVariant& attendanceId) {
     setTitle(QStringLiteral("CADASTRO E TERMO DE AUTORIZAÇÃO DE CASTRAÇÃO DE ANIMAIS"));
     setMargins(2.6);
     setNow(db::serverTime());
@@ -79,9 +89,11 @@ TfrmAutorizaCirurgia::TfrmAutorizaCirurgia(const QVariant& ownerId, const QVaria
     report::Band& detail = addBand(report::BandType::Detail, 262);
     qreal y = 1;
     const auto line = [&](QString (*text)(const CirurgiaRow&), const QString& label = {}) {
-        detail.addExpression(QRectF(0, y, w, 5), [this, text, label](const report::Context& c) {
-            return QVariant(label + text(m_rows.at(c.row())));
-        }).setFontSize(9);
+        detail
+            .addExpression(
+                QRectF(0, y, w, 5),
+                [this, text, label](const report::Context& c) { return QVariant(label + text(m_rows.at(c.row()))); })
+            .setFontSize(9);
         y += 5.5;
     };
     line(attendanceLine, QStringLiteral("Atendimento: "));
@@ -119,8 +131,12 @@ TfrmAutorizaCirurgia::TfrmAutorizaCirurgia(const QVariant& ownerId, const QVaria
     y += 16;
     detail.addRichText(QRectF(0, y, w, 64), kConsent.join(QStringLiteral("<br>"))).setFontSize(8);
     y += 66;
-    const QStringList signature = {QStringLiteral("Morvana,_____de_____________________________de_________"), QString(),
-                                   QString(), QString(), QString(60, QLatin1Char('_')), QString(),
+    const QStringList signature = {QStringLiteral("Morvana,_____de_____________________________de_________"),
+                                   QString(),
+                                   QString(),
+                                   QString(),
+                                   QString(60, QLatin1Char('_')),
+                                   QString(),
                                    QStringLiteral("Assinatura do proprietário ou responsável pelo animal")};
     for (const QString& s : signature) {
         if (!s.isEmpty())

@@ -2,9 +2,9 @@
 // The prescriptions page of the booking form.
 #include "scheduling/prescriptions/ReceituarioPage.h"
 
-#include "common/access/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "common/register/RegisterForm.h"
 #include "platform/ui/FieldLink.h"
 #include "scheduling/prescriptions/ReceituarioSql.h"
@@ -79,10 +79,10 @@ ReceituarioPage::ReceituarioPage(std::function<ReceituarioSheet()> sheet, QWidge
         connect(b, &QPushButton::clicked, this, [run] { guarded(run); });
         return b;
     };
-    QPushButton* byWeight = button("btnInserirTextoPeso", QStringLiteral("Inserir texto por peso."),
-                                   [this] { insertWeightText(); });
-    QPushButton* standard = button("btnInserirTextoPadrao", QStringLiteral("&Inserir texto padrão."),
-                                   [this] { insertStandardText(); });
+    QPushButton* byWeight =
+        button("btnInserirTextoPeso", QStringLiteral("Inserir texto por peso."), [this] { insertWeightText(); });
+    QPushButton* standard =
+        button("btnInserirTextoPadrao", QStringLiteral("&Inserir texto padrão."), [this] { insertStandardText(); });
     QPushButton* editor = button("btnTextoPadrao", QStringLiteral("&Texto padrão..."), [] {
         if (FormOpener open = openerFor(QStringLiteral("actReceituarioPadrao")))
             open();
@@ -183,7 +183,8 @@ void ReceituarioPage::loadWeights() {
     const QSignalBlocker block(dblTexto_Peso);
     dblTexto_Peso->clear();
     for (int i = 0; i < rows.count(); ++i) {
-        const QString weight = QString::number(db::toNumber(rows.row(i)[1])).replace(QLatin1Char('.'), QLatin1Char(','));
+        const QString weight =
+            QString::number(db::toNumber(rows.row(i)[1])).replace(QLatin1Char('.'), QLatin1Char(','));
         dblTexto_Peso->addItem(weight, db::toText(rows.row(i)[2]));
     }
     dblTexto_Peso->setCurrentIndex(-1);
@@ -191,8 +192,8 @@ void ReceituarioPage::loadWeights() {
 }
 
 void ReceituarioPage::insertText(const std::optional<QString>& inserted, QWidget* focusOnRefusal) {
-    const TextInsertion result =
-        ::insertText(m_rows->isEditing(), inserted, m_rows->isActive() ? m_rows->str(QStringLiteral("Descricao")) : QString());
+    const TextInsertion result = ::insertText(
+        m_rows->isEditing(), inserted, m_rows->isActive() ? m_rows->str(QStringLiteral("Descricao")) : QString());
     if (!result.refusal.isEmpty()) {
         Prompts::information(result.refusal);
         if (focusOnRefusal && result.refusal == kFaltaPeso)

@@ -35,7 +35,7 @@ public:
     void loadWeights();  // the texts by weight, read when "Peso:" is first entered
     void insertWeightText();
     void insertStandardText();
-    void print();        // the sheet of the current prescription, not modal
+    void print();  // the sheet of the current prescription, not modal
 
     db::DataSet* prescriptions() const { return m_rows; }
 

@@ -19,6 +19,5 @@ QStringList sheetLines(const ReceituarioSheet& s) {
     return {QStringLiteral("Proprietário : ") + text(s.ownerId) + QStringLiteral(" - ") + s.ownerName,
             QStringLiteral("Atendimento nº: ") + text(s.attendanceId) + QStringLiteral("     Data/Hora atend.:") +
                 fmt::dateTime(s.attendanceAt),
-            s.text,
-            QStringLiteral("Animal: ") + text(s.animalId) + QStringLiteral(" - ") + s.animalName};
+            s.text, QStringLiteral("Animal: ") + text(s.animalId) + QStringLiteral(" - ") + s.animalName};
 }

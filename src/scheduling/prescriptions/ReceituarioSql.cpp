@@ -41,8 +41,8 @@ void selectOf(db::DataSet& data, const QVariant& attendanceId) {
 int nextKey() { return db::nextKey(QStringLiteral("Receituario"), QStringLiteral("Id_Receituario")); }
 
 void remove(const QVariant& key, const db::RowValues& read) {
-    db::runGuarded(QStringLiteral("delete from receituario where Id_Receituario = :key"), {{QStringLiteral("key"), key}},
-                   read);
+    db::runGuarded(QStringLiteral("delete from receituario where Id_Receituario = :key"),
+                   {{QStringLiteral("key"), key}}, read);
 }
 
 db::RowSet weightTexts() {
@@ -62,14 +62,14 @@ void selectNoStandard(db::DataSet& data) {
 }
 
 QString standardText() {
-    const db::RowSet r = run(QStringLiteral(" select descricao from receituario_padrao where Id_Receituario_padrao = 1"));
+    const db::RowSet r =
+        run(QStringLiteral(" select descricao from receituario_padrao where Id_Receituario_padrao = 1"));
     return r.count() == 0 ? QString() : db::toText(r.row(0)[0]);
 }
 
 void writeStandard(const QString& text, const db::RowValues& read) {
-    const QVariantHash params{{QStringLiteral("text"), text},
-                              {QStringLiteral("por"), auditUser()},
-                              {QStringLiteral("em"), db::serverTime()}};
+    const QVariantHash params{
+        {QStringLiteral("text"), text}, {QStringLiteral("por"), auditUser()}, {QStringLiteral("em"), db::serverTime()}};
     if (!read.isEmpty()) {
         // The text as read is compared too: a change saved meanwhile by another workstation is not overwritten.
         db::runGuarded(QStringLiteral(" update receituario_Padrao set descricao = :text, Modificado_Por = :por, "
@@ -82,8 +82,9 @@ void writeStandard(const QString& text, const db::RowValues& read) {
                        "Inserido_Em = :em where Id_Receituario_padrao = 1"),
         params, &affected);
     if (affected == 0)
-        run(QStringLiteral("insert into receituario_Padrao (Id_Receituario_padrao, descricao, Inserido_Por, Inserido_Em) "
-                           "values (1, :text, :por, :em)"),
+        run(QStringLiteral(
+                "insert into receituario_Padrao (Id_Receituario_padrao, descricao, Inserido_Por, Inserido_Em) "
+                "values (1, :text, :por, :em)"),
             params);
 }
 

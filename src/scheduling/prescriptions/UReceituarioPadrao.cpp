@@ -2,9 +2,9 @@
 // The standard prescription editor.
 #include "scheduling/prescriptions/UReceituarioPadrao.h"
 
-#include "common/access/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "common/register/RegisterForm.h"
 #include "platform/ui/FieldLink.h"
 #include "scheduling/prescriptions/ReceituarioSql.h"

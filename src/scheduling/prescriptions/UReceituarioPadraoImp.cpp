@@ -11,7 +11,8 @@ TfrmreceituarioPadraoImp::TfrmreceituarioPadraoImp() {
     const qreal w = bodyRectMm().width();
     receituariosql::prepareStandardReport(qryPrincipal);
     setData(reportData(qryPrincipal));
-    addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL001"), QStringLiteral("Texto do receituário"), w);
+    addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL001"),
+                     QStringLiteral("Texto do receituário"), w);
     report::Band& detail = addBand(report::BandType::Detail, 7);
     detail.setGrows();
     detail.addField(QRectF(0, 1, w, 5), QStringLiteral("descricao")).setWordWrap();

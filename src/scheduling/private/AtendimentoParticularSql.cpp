@@ -13,21 +13,23 @@ db::RowSet owners() {
 }
 
 db::RowSet animalsOf(const QVariant& ownerId) {
-    return db::run(db::kMain,
-                   QStringLiteral(" select id_animal, nome from animal \n where id_proprietario = :id \n order by nome "),
-                   {{QStringLiteral("id"), ownerId}});
+    return db::run(
+        db::kMain,
+        QStringLiteral(" select id_animal, nome from animal \n where id_proprietario = :id \n order by nome "),
+        {{QStringLiteral("id"), ownerId}});
 }
 
 db::RowSet procedureTypes() {
-    return db::run(db::kMain, QStringLiteral("select Id_Tipo_Procedimento, Nome, descricao from tipo_procedimento"), {});
+    return db::run(db::kMain, QStringLiteral("select Id_Tipo_Procedimento, Nome, descricao from tipo_procedimento"),
+                   {});
 }
 
 void selectOfAnimal(db::DataSet& data, const QVariant& animalId) {
     data.close();
-    data.setSql(QStringLiteral(
-        " select a.*, b.nome as Cal_Tipo_Atendimento from atendimento_particular a \n"
-        " left join tipo_procedimento b on (a.id_tipo_procedimento = b.id_tipo_procedimento) \n"
-        " where a.id_animal = :id \n order by a.Id_Atendimento_Particular"));
+    data.setSql(
+        QStringLiteral(" select a.*, b.nome as Cal_Tipo_Atendimento from atendimento_particular a \n"
+                       " left join tipo_procedimento b on (a.id_tipo_procedimento = b.id_tipo_procedimento) \n"
+                       " where a.id_animal = :id \n order by a.Id_Atendimento_Particular"));
     data.query().bind(QStringLiteral("id"), animalId);
     data.open();
 }

@@ -10,9 +10,9 @@
 
 namespace atendimentoparticularsql {
 
-db::RowSet owners();                           // id_proprietario, nome; every owner, whatever its status
+db::RowSet owners();                            // id_proprietario, nome; every owner, whatever its status
 db::RowSet animalsOf(const QVariant& ownerId);  // id_animal, nome
-db::RowSet procedureTypes();                   // Id_Tipo_Procedimento, Nome, descricao
+db::RowSet procedureTypes();                    // Id_Tipo_Procedimento, Nome, descricao
 
 // The animal's private attendances with the type's name as Cal_Tipo_Atendimento; none for a null animal.
 void selectOfAnimal(db::DataSet& data, const QVariant& animalId);

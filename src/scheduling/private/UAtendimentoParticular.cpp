@@ -2,16 +2,16 @@
 // The private attendances form.
 #include "scheduling/private/UAtendimentoParticular.h"
 
-#include "common/access/FormOpening.h"
-#include "common/rules/Formats.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
+#include "common/rules/Formats.h"
 #include "platform/db/Database.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
-#include "scheduling/private/AtendimentoParticularSql.h"
 #include "scheduling/booking/AtendimentoRules.h"
+#include "scheduling/private/AtendimentoParticularSql.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -163,7 +163,8 @@ void TfrmAtendimentoParticular::createPopup() {
 }
 
 void TfrmAtendimentoParticular::loadLists() {
-    fill(dblProprietario, atendimentoparticularsql::owners(), QStringLiteral("id_proprietario"), QStringLiteral("nome"));
+    fill(dblProprietario, atendimentoparticularsql::owners(), QStringLiteral("id_proprietario"),
+         QStringLiteral("nome"));
     fill(DBLookupComboBox1, atendimentoparticularsql::procedureTypes(), QStringLiteral("Id_Tipo_Procedimento"),
          QStringLiteral("Nome"));
     atendimentoparticularsql::selectOfAnimal(*m_rows, {});

@@ -22,7 +22,8 @@ QString nameBy(const QStringList& lines, const char* param, int key) {
 
 QList<Unit> activeUnits() {
     db::Query q;
-    q << "select id_unidade_Trabalho, cast(id_unidade_Trabalho as varchar(10)) || ' - ' || upper(nome) as nome  from unidade_trabalho"
+    q << "select id_unidade_Trabalho, cast(id_unidade_Trabalho as varchar(10)) || ' - ' || upper(nome) as nome  from "
+         "unidade_trabalho"
       << "where ind_status = 'ATIVO'";
     q.open();
     QList<Unit> units;
@@ -55,7 +56,8 @@ QList<Operator> operatorsOf(int unit) {
 
 std::optional<QString> profileCaption(int profile) {
     db::Query q;
-    q << " select upper(nome)as nome from perfil " << " where id_perfil = :perfil";
+    q << " select upper(nome)as nome from perfil "
+      << " where id_perfil = :perfil";
     q.bind("perfil", profile);
     q.open();
     if (q.isEmpty())

@@ -3,9 +3,9 @@
 #include "shell/login/ULogin.h"
 
 #include "common/Guard.h"
-#include "common/access/PasswordDigest.h"
 #include "common/Process.h"
 #include "common/Prompts.h"
+#include "common/access/PasswordDigest.h"
 #include "common/access/Session.h"
 #include "platform/ui/EnterAsTab.h"
 #include "shell/login/LoginSql.h"

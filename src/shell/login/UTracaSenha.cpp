@@ -3,10 +3,10 @@
 #include "shell/login/UTracaSenha.h"
 
 #include "common/Guard.h"
-#include "common/access/PasswordDigest.h"
 #include "common/Prompts.h"
-#include "common/register/RegisterForm.h"
+#include "common/access/PasswordDigest.h"
 #include "common/access/Session.h"
+#include "common/register/RegisterForm.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "shell/users/UsuarioSql.h"
@@ -45,7 +45,8 @@ QString passwordEntryRefusal(const QString& current, const QString& chosen, cons
 QString changePassword(const QString& userId, const QString& current, const QString& chosen) {
     bool known = false;
     const int id = userId.trimmed().toInt(&known);
-    if (!known || !usuariosql::replacePasswordDigest(id, GeraHashSenha(current.trimmed()), GeraHashSenha(chosen.trimmed())))
+    if (!known ||
+        !usuariosql::replacePasswordDigest(id, GeraHashSenha(current.trimmed()), GeraHashSenha(chosen.trimmed())))
         return kAtualNaoConfere;
     return kOperacaoRealizada;
 }

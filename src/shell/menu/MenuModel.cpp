@@ -121,4 +121,6 @@ QSet<int> grantedTags(const QList<ProfileFormRow>& rows) {
 
 QString statusPanelUnit(const QString& unitName) { return QStringLiteral("Unidade logada: ") + unitName; }
 
-QString statusPanelUser(const QString& userName, const QString& profileName) { return userName + QStringLiteral(" - ") + profileName; }
+QString statusPanelUser(const QString& userName, const QString& profileName) {
+    return userName + QStringLiteral(" - ") + profileName;
+}

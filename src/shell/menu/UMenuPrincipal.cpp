@@ -2,14 +2,14 @@
 // The main window: its menu built for the logged-in profile, its status panels and its work area.
 #include "shell/menu/UMenuPrincipal.h"
 
-#include "common/access/FormOpening.h"
 #include "common/Guard.h"
 #include "common/Process.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "common/access/Session.h"
 #include "shell/menu/MenuModel.h"
-#include "shell/profiles/PerfilSql.h"
 #include "shell/menu/WindowArrangement.h"
+#include "shell/profiles/PerfilSql.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,9 +68,7 @@ void TfrmMenuPrincipal::buildMenu() {
             current = top->addMenu(e.caption);
             current->menuAction()->setProperty(kTag, -1);
             break;
-        case MenuEntry::SubmenuEnd:
-            current = top;
-            break;
+        case MenuEntry::SubmenuEnd: current = top; break;
         case MenuEntry::Separator: {
             QAction* separator = current->addSeparator();
             separator->setProperty(kTag, e.tag);
@@ -93,8 +91,7 @@ void TfrmMenuPrincipal::buildMenu() {
             endProcess(0);
     });
     connect(action(QStringLiteral("WindowCascade1")), &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
-    connect(action(QStringLiteral("WindowTileHorizontal1")), &QAction::triggered, this,
-            [this] { tile(stackedRects); });
+    connect(action(QStringLiteral("WindowTileHorizontal1")), &QAction::triggered, this, [this] { tile(stackedRects); });
     connect(action(QStringLiteral("WindowTileVertical1")), &QAction::triggered, this,
             [this] { tile(sideBySideRects); });
     connect(action(QStringLiteral("WindowMinimizeAll1")), &QAction::triggered, m_mdi, [this] {
@@ -104,10 +101,14 @@ void TfrmMenuPrincipal::buildMenu() {
     connect(action(QStringLiteral("WindowArrange1")), &QAction::triggered, this, &TfrmMenuPrincipal::arrangeIcons);
     connect(action(QStringLiteral("WindowClose1")), &QAction::triggered, m_mdi, &QMdiArea::closeActiveSubWindow);
 
-    static const QSet<QString> notForms{QStringLiteral("actSair"), QStringLiteral("WindowCascade1"),
-                                        QStringLiteral("WindowTileHorizontal1"), QStringLiteral("WindowTileVertical1"),
-                                        QStringLiteral("WindowMinimizeAll1"), QStringLiteral("WindowArrange1"),
-                                        QStringLiteral("WindowClose1"), QStringLiteral("actManual")};
+    static const QSet<QString> notForms{QStringLiteral("actSair"),
+                                        QStringLiteral("WindowCascade1"),
+                                        QStringLiteral("WindowTileHorizontal1"),
+                                        QStringLiteral("WindowTileVertical1"),
+                                        QStringLiteral("WindowMinimizeAll1"),
+                                        QStringLiteral("WindowArrange1"),
+                                        QStringLiteral("WindowClose1"),
+                                        QStringLiteral("actManual")};
     for (auto* a : std::as_const(m_menuItems)) {
         if (!a->isSeparator() && !notForms.contains(a->objectName())) {
             const QString name = a->objectName();
@@ -191,7 +192,8 @@ void TfrmMenuPrincipal::configuraMenu() {
         for (auto* a : std::as_const(m_menuItems))
             a->setEnabled(true);
     } else {
-        for (const QString* v : {&UsuarioLogado, &PerfilLogado, &UnidadeLogada, &NomeUsuarioLogado, &LoginUsuarioLogado}) {
+        for (const QString* v :
+             {&UsuarioLogado, &PerfilLogado, &UnidadeLogada, &NomeUsuarioLogado, &LoginUsuarioLogado}) {
             if (v->trimmed().isEmpty())
                 fail();
         }

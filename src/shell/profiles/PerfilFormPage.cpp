@@ -111,7 +111,7 @@ PerfilFormPage::PerfilFormPage(db::DataSet* profile, QWidget* parent) : QWidget(
 
 void PerfilFormPage::showName() {
     lblNomePerfil->setText(m_profile->isActive() && m_profile->recNo() >= 0 ? m_profile->str(QStringLiteral("Nome"))
-                                                                           : QString());
+                                                                            : QString());
 }
 
 void PerfilFormPage::load() {
@@ -125,9 +125,9 @@ void PerfilFormPage::load() {
 
 void PerfilFormPage::chooseType() {
     dblFormulario->clear();
-    const QString type = cbbForm_Rel->currentText().contains(kRelatorio)     ? QStringLiteral("R")
+    const QString type = cbbForm_Rel->currentText().contains(kRelatorio)    ? QStringLiteral("R")
                          : cbbForm_Rel->currentText().contains(kFormulario) ? QStringLiteral("F")
-                                                                             : QString();
+                                                                            : QString();
     if (type.isEmpty())
         return;
     const db::RowSet forms = perfilsql::formsOfType(type);
@@ -145,8 +145,11 @@ QList<perfilsql::FormRight> PerfilFormPage::rights() const {
     QList<perfilsql::FormRight> out;
     for (int i = 0; i < lvwFormulario->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = lvwFormulario->topLevelItem(i);
-        perfilsql::FormRight right{item->data(Codigo, Qt::UserRole), item->data(Tipo, Qt::UserRole).toString(),
-                        item->text(Nome), item->text(Descricao), {}};
+        perfilsql::FormRight right{item->data(Codigo, Qt::UserRole),
+                                   item->data(Tipo, Qt::UserRole).toString(),
+                                   item->text(Nome),
+                                   item->text(Descricao),
+                                   {}};
         for (int r = 0; r < 5; ++r)
             right.rights[r] = item->text(FirstRight + r);
         out << right;
@@ -168,9 +171,11 @@ void PerfilFormPage::bmpIncluirClick() {
         if (db::toText(listed.formId) == db::toText(id))
             return Prompts::information(kJaNaLista);
     }
-    perfilsql::FormRight right{id, cbbForm_Rel->currentIndex() == 1 ? QStringLiteral("R") : QStringLiteral("F"),
-                    dblFormulario->currentText(),
-                    dblFormulario->itemData(dblFormulario->currentIndex(), Qt::ToolTipRole).toString(), {}};
+    perfilsql::FormRight right{id,
+                               cbbForm_Rel->currentIndex() == 1 ? QStringLiteral("R") : QStringLiteral("F"),
+                               dblFormulario->currentText(),
+                               dblFormulario->itemData(dblFormulario->currentIndex(), Qt::ToolTipRole).toString(),
+                               {}};
     for (int r = 0; r < 5; ++r)
         right.rights[r] = m_rights[r]->isChecked() ? QStringLiteral("S") : QStringLiteral("N");
     lvwFormulario->addTopLevelItem(makeItem(right));

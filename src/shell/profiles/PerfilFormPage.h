@@ -23,7 +23,7 @@ public:
     // `perfil` is the profile data set the page follows: its list reloads at every move of the cursor.
     PerfilFormPage(db::DataSet* profile, QWidget* parent = nullptr);
 
-    void load();                        // actCarregaLista: the current profile's rows
+    void load();                                 // actCarregaLista: the current profile's rows
     QList<perfilsql::FormRight> rights() const;  // the list as shown
     bool isEmpty() const;
 

@@ -9,17 +9,19 @@ const std::array<const char*, 5> kRightColumns{"Visualizar", "Incluir", "Alterar
 namespace perfilsql {
 
 QString insertSql() {
-    return QStringLiteral("insert into perfil (Id_Perfil, Nome, Descricao, Ind_Status, Inserido_Por, "
-                          "Inserido_Em, Modificado_Por, Modificado_Em) "
-                          "values (:Id_Perfil, :Nome, :Descricao, :Ind_Status, :Inserido_Por, "
-                          ":Inserido_Em, :Modificado_Por, :Modificado_Em)");
+    return QStringLiteral(
+        "insert into perfil (Id_Perfil, Nome, Descricao, Ind_Status, Inserido_Por, "
+        "Inserido_Em, Modificado_Por, Modificado_Em) "
+        "values (:Id_Perfil, :Nome, :Descricao, :Ind_Status, :Inserido_Por, "
+        ":Inserido_Em, :Modificado_Por, :Modificado_Em)");
 }
 
 QString modifySql() {
-    return QStringLiteral("update perfil set Nome = :Nome, Descricao = :Descricao, Ind_Status = :Ind_Status, "
-                          "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
-                          "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
-                          "where Id_Perfil = :OLD_Id_Perfil");
+    return QStringLiteral(
+        "update perfil set Nome = :Nome, Descricao = :Descricao, Ind_Status = :Ind_Status, "
+        "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
+        "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
+        "where Id_Perfil = :OLD_Id_Perfil");
 }
 
 QString searchSql() { return QStringLiteral(" select id_perfil, nome, descricao from perfil  "); }
@@ -40,8 +42,10 @@ QList<FormRight> rights(const QVariant& profileId) {
         return out;
     db::Query q;
     q << " select a.Id_Perfil,a.Id_Form,a.Visualizar,a.Incluir, "
-      << " a.Alterar,a.Excluir,a.Imprimir,b.Tipo_Form,b.Nome " << " from perfil_form a "
-      << " left join form b on (a.id_form = b.id_form) " << " where id_perfil = :perfil ";
+      << " a.Alterar,a.Excluir,a.Imprimir,b.Tipo_Form,b.Nome "
+      << " from perfil_form a "
+      << " left join form b on (a.id_form = b.id_form) "
+      << " where id_perfil = :perfil ";
     q.bind("perfil", profileId);
     q.open();
     for (q.first(); !q.eof(); q.next()) {
@@ -55,7 +59,8 @@ QList<FormRight> rights(const QVariant& profileId) {
 
 void writeRights(const QVariant& profileId, const QList<FormRight>& rights) {
     db::Query q;
-    q << " delete from perfil_form " << " where id_perfil = :perfil ";
+    q << " delete from perfil_form "
+      << " where id_perfil = :perfil ";
     q.bind("perfil", profileId);
     q.exec();
     for (const FormRight& right : rights) {
@@ -71,7 +76,9 @@ void writeRights(const QVariant& profileId, const QList<FormRight>& rights) {
 
 bool nameTaken(const QString& name) {
     db::Query q;
-    q << " select nome from perfil " << " where fold(trim(nome)) = fold(:nome) " << " limit 1 ";
+    q << " select nome from perfil "
+      << " where fold(trim(nome)) = fold(:nome) "
+      << " limit 1 ";
     q.bind("nome", name.trimmed());
     q.open();
     return !q.isEmpty();
@@ -79,7 +86,9 @@ bool nameTaken(const QString& name) {
 
 std::optional<QString> userOf(const QVariant& profileId) {
     db::Query q;
-    q << " select nome from usuario " << " where id_perfil = :perfil " << " limit 1 ";
+    q << " select nome from usuario "
+      << " where id_perfil = :perfil "
+      << " limit 1 ";
     q.bind("perfil", profileId);
     q.open();
     if (q.isEmpty())

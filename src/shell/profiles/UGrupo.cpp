@@ -2,8 +2,8 @@
 // The profiles register: the profile and its rights rows are saved, and deleted, in one transaction.
 #include "shell/profiles/UGrupo.h"
 
-#include "common/access/FormOpening.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "common/register/RegisterControls.h"
 #include "shell/profiles/PerfilFormPage.h"
 #include "shell/profiles/PerfilSql.h"
@@ -21,8 +21,7 @@ const QString kFaltaFormularios = QStringLiteral("Falta selecionar os formulári
 const QString kNomeExiste = QStringLiteral("Já existe um perfil com este nome.");
 const QString kEmUso = QStringLiteral("Você não pode excluir este perfil.\nEle esta sendo usado pelo usuário.");
 const QString kConfirmaExclusao = QStringLiteral("Você esta preste a deletar o registro nº: %1\n deseje continuar?");
-const QString kErroExclusao =
-    QStringLiteral("Erro ao tentar excluir registro, entre em contato com administrador! ");
+const QString kErroExclusao = QStringLiteral("Erro ao tentar excluir registro, entre em contato com administrador! ");
 }  // namespace
 
 TfrmGrupo::TfrmGrupo(QWidget* parent) : RegisterForm(parent) {

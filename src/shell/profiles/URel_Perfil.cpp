@@ -34,9 +34,12 @@ TfrmRel_Perfil::TfrmRel_Perfil() {
     report::Group& group = addGroup(QStringLiteral("nome_perfil"));
     report::Band& groupHeader = group.addHeader(13).setGrows();
     groupHeader.addField(QRectF(0, 1, w, 5), QStringLiteral("nome_perfil")).setBold();
-    groupHeader.addExpression(QRectF(0, 7, w, 5), [](const report::Context& c) {
-        return QVariant(QStringLiteral("Descrição: ") + c.text(QStringLiteral("desc_perfil")));
-    }).setWordWrap();
+    groupHeader
+        .addExpression(QRectF(0, 7, w, 5),
+                       [](const report::Context& c) {
+                           return QVariant(QStringLiteral("Descrição: ") + c.text(QStringLiteral("desc_perfil")));
+                       })
+        .setWordWrap();
 
     report::Band& detail = addBand(report::BandType::Detail, 6);
     detail.addExpression(QRectF(4, 0.5, first - 6, 5), [](const report::Context& c) {

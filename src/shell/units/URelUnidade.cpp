@@ -12,15 +12,23 @@ TfrmRelUnidade::TfrmRelUnidade() {
     unidadesql::prepareReport(qryUnidade);
     setData(reportData(qryUnidade));
 
-    addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL025"), QStringLiteral("Unidade de Trabalho"), w);
+    addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL025"),
+                     QStringLiteral("Unidade de Trabalho"), w);
 
     report::Band& detail = addBand(report::BandType::Detail, 16).setGrows();
-    detail.addExpression(QRectF(0, 1, w * 0.7 - 1, 5), [](const report::Context& c) {
-        return QVariant(c.text(QStringLiteral("id_unidade_trabalho")) + QStringLiteral(" - ") + c.text(QStringLiteral("nome")));
-    }).setBold();
-    detail.addExpression(QRectF(w * 0.7, 1, w * 0.3, 5), [](const report::Context& c) {
-        return QVariant(QStringLiteral(" Registro: ") + c.text(QStringLiteral("ind_status")));
-    }).setAlignment(Qt::AlignRight);
+    detail
+        .addExpression(QRectF(0, 1, w * 0.7 - 1, 5),
+                       [](const report::Context& c) {
+                           return QVariant(c.text(QStringLiteral("id_unidade_trabalho")) + QStringLiteral(" - ") +
+                                           c.text(QStringLiteral("nome")));
+                       })
+        .setBold();
+    detail
+        .addExpression(QRectF(w * 0.7, 1, w * 0.3, 5),
+                       [](const report::Context& c) {
+                           return QVariant(QStringLiteral(" Registro: ") + c.text(QStringLiteral("ind_status")));
+                       })
+        .setAlignment(Qt::AlignRight);
     detail.addField(QRectF(4, 7, w - 4, 5), QStringLiteral("descricao")).setWordWrap();
 
     report::Band& summary = addBand(report::BandType::Summary, 8);

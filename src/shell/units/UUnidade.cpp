@@ -22,14 +22,15 @@ TfrmUnidade::TfrmUnidade(QWidget* parent) : RegisterForm(parent) {
     setUpdateSql(unidadesql::insertSql(), unidadesql::modifySql());
     setNewRowDefaults({{QStringLiteral("Ind_Status"), QStringLiteral("ATIVO")}});
     const QString column = QStringLiteral("id_unidade_trabalho");
-    setReferenceChecks({{QStringLiteral("unidade_trabalho_profissional"), column},
-                        {QStringLiteral("atendimento"), column},
-                        {QStringLiteral("jornada_trabalho"), column},
-                        {QStringLiteral("impedimento"), column},
-                        {QStringLiteral("profissional"), column},
-                        {QStringLiteral("usuario"), column},
-                        {QStringLiteral("jornada_trabalho_execao"), column}},
-                       QStringLiteral("A unidade de trabalho não pode ser excluída, ela esta sendo usado pelo sistema."));
+    setReferenceChecks(
+        {{QStringLiteral("unidade_trabalho_profissional"), column},
+         {QStringLiteral("atendimento"), column},
+         {QStringLiteral("jornada_trabalho"), column},
+         {QStringLiteral("impedimento"), column},
+         {QStringLiteral("profissional"), column},
+         {QStringLiteral("usuario"), column},
+         {QStringLiteral("jornada_trabalho_execao"), column}},
+        QStringLiteral("A unidade de trabalho não pode ser excluída, ela esta sendo usado pelo sistema."));
     setDeleteTexts(QStringLiteral("Você esta preste a deletar a unidade nº: %1\n deseje continuar?"),
                    QStringLiteral("O registro esta sendo usado pelo sistema e não pode ser excluído!"));
     setGridColumns({{QStringLiteral("Código"), QStringLiteral("Id_Unidade_Trabalho"), 60, ui::readOnlyColour(), true},

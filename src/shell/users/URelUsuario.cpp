@@ -12,7 +12,8 @@ TfrmRelUsuario::TfrmRelUsuario() {
     usuariosql::prepareReport(qryUsuario);
     setData(reportData(qryUsuario));
 
-    addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL027"), QStringLiteral("Usuários cadastrados"), w);
+    addReportHeading(addBand(report::BandType::Title, 16), QStringLiteral("REL027"),
+                     QStringLiteral("Usuários cadastrados"), w);
 
     const qreal cols[5] = {0, 0.40, 0.50, 0.60, 0.78};
     report::Band& headings = addBand(report::BandType::ColumnHeader, 7);
@@ -28,12 +29,11 @@ TfrmRelUsuario::TfrmRelUsuario() {
     detail.addExpression(column(0, 0.5), [](const report::Context& c) {
         return QVariant(c.text(QStringLiteral("id_usuario")) + QStringLiteral(" - ") + c.text(QStringLiteral("nome")));
     });
-    detail.addField(column(1, 0.5), QStringLiteral("Bloqueado"))
-        .setOnPrint([](QString& text) { text = yesNo(text); });
-    detail.addField(column(2, 0.5), QStringLiteral("Inativo"))
-        .setOnPrint([](QString& text) { text = yesNo(text); });
+    detail.addField(column(1, 0.5), QStringLiteral("Bloqueado")).setOnPrint([](QString& text) { text = yesNo(text); });
+    detail.addField(column(2, 0.5), QStringLiteral("Inativo")).setOnPrint([](QString& text) { text = yesNo(text); });
     detail.addExpression(column(3, 0.5), [this](const report::Context& c) {
-        return QVariant(lookup(QStringLiteral("perfil"), QStringLiteral("id_perfil"), c.value(QStringLiteral("id_perfil"))));
+        return QVariant(
+            lookup(QStringLiteral("perfil"), QStringLiteral("id_perfil"), c.value(QStringLiteral("id_perfil"))));
     });
     detail.addExpression(column(4, 0.5), [this](const report::Context& c) {
         return QVariant(lookup(QStringLiteral("Unidade_Trabalho"), QStringLiteral("Id_Unidade_Trabalho"),
@@ -43,7 +43,8 @@ TfrmRelUsuario::TfrmRelUsuario() {
 
     report::Band& summary = addBand(report::BandType::Summary, 8);
     summary.addLabel(QRectF(0, 2, 40, 5), QStringLiteral("Total de usuário:")).setBold();
-    summary.addExpression(QRectF(40, 2, 30, 5), [](const report::Context&) { return QVariant(usuariosql::userCount()); });
+    summary.addExpression(QRectF(40, 2, 30, 5),
+                          [](const report::Context&) { return QVariant(usuariosql::userCount()); });
 
     addPageNumber(addBand(report::BandType::PageFooter, 7), w);
 }

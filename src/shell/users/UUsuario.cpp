@@ -2,15 +2,15 @@
 // The users register: the password is typed, never shown, and stored only as its digest.
 #include "shell/users/UUsuario.h"
 
+#include "common/Prompts.h"
 #include "common/access/FormOpening.h"
 #include "common/access/PasswordDigest.h"
-#include "common/Prompts.h"
 #include "common/register/RegisterControls.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
-#include "shell/users/UUsuarioConsultar.h"
 #include "shell/users/URelUsuario.h"
+#include "shell/users/UUsuarioConsultar.h"
 #include "shell/users/UsuarioSql.h"
 
 #include <QCheckBox>
@@ -47,9 +47,9 @@ TfrmUsuario::TfrmUsuario(QWidget* parent) : RegisterForm(parent) {
     createFields();
     QWidget* access = createAccess();
     QWidget* flags = createFlags();
-    for (QWidget* w : {static_cast<QWidget*>(dblUnidade), static_cast<QWidget*>(dblPerfil),
-                       static_cast<QWidget*>(dbeSenha), static_cast<QWidget*>(dbcBloqueado),
-                       static_cast<QWidget*>(dbcInativo)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(dblUnidade), static_cast<QWidget*>(dblPerfil), static_cast<QWidget*>(dbeSenha),
+          static_cast<QWidget*>(dbcBloqueado), static_cast<QWidget*>(dbcInativo)})
         ui::EnterAsTab::install(w);
     layoutPrincipal(access, flags);
     setFirstFocus(dblUnidade);
@@ -143,9 +143,7 @@ void TfrmUsuario::layoutPrincipal(QWidget* access, QWidget* flags) {
 
 QString TfrmUsuario::selectAllSql() const { return usuariosql::selectSql(); }
 
-void TfrmUsuario::openUser(const QVariant& id) {
-    usuariosql::selectUser(*qryPrincipal, id);
-}
+void TfrmUsuario::openUser(const QVariant& id) { usuariosql::selectUser(*qryPrincipal, id); }
 
 void TfrmUsuario::opening() {
     db::Query units;

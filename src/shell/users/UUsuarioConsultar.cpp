@@ -20,5 +20,4 @@ const LocateDialogShape kShape{
 };
 }  // namespace
 
-TfrmUsuarioConsultar::TfrmUsuarioConsultar(TfrmUsuario* form, QWidget* parent)
-    : LocateDialog(kShape, form, parent) {}
+TfrmUsuarioConsultar::TfrmUsuarioConsultar(TfrmUsuario* form, QWidget* parent) : LocateDialog(kShape, form, parent) {}

@@ -8,9 +8,10 @@
 namespace usuariosql {
 
 QString selectSql() {
-    return QStringLiteral(" select u.*, p.nome as nome_perfil, t.nome as nome_unidade from usuario u "
-                          " left join perfil p on (p.id_perfil = u.id_perfil) "
-                          " left join unidade_trabalho t on (t.id_unidade_trabalho = u.id_unidade_trabalho) ");
+    return QStringLiteral(
+        " select u.*, p.nome as nome_perfil, t.nome as nome_unidade from usuario u "
+        " left join perfil p on (p.id_perfil = u.id_perfil) "
+        " left join unidade_trabalho t on (t.id_unidade_trabalho = u.id_unidade_trabalho) ");
 }
 
 void selectUser(db::DataSet& data, const QVariant& userId) {
@@ -20,19 +21,21 @@ void selectUser(db::DataSet& data, const QVariant& userId) {
 }
 
 QString insertSql() {
-    return QStringLiteral("insert into usuario (Id_Unidade_Trabalho, Id_Perfil, Nome, Login, Bloqueado, Inativo, "
-                          "Status_Registro, Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em, senha_crip) "
-                          "values (:Id_Unidade_Trabalho, :Id_Perfil, :Nome, :Login, :Bloqueado, :Inativo, "
-                          ":Status_Registro, :Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em, :senha_crip) "
-                          "returning Id_Usuario");
+    return QStringLiteral(
+        "insert into usuario (Id_Unidade_Trabalho, Id_Perfil, Nome, Login, Bloqueado, Inativo, "
+        "Status_Registro, Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em, senha_crip) "
+        "values (:Id_Unidade_Trabalho, :Id_Perfil, :Nome, :Login, :Bloqueado, :Inativo, "
+        ":Status_Registro, :Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em, :senha_crip) "
+        "returning Id_Usuario");
 }
 
 QString modifySql() {
-    return QStringLiteral("update usuario set Id_Unidade_Trabalho = :Id_Unidade_Trabalho, Id_Perfil = :Id_Perfil, "
-                          "Nome = :Nome, Login = :Login, Bloqueado = :Bloqueado, Inativo = :Inativo, "
-                          "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
-                          "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em, senha_crip = :senha_crip "
-                          "where Id_Usuario = :OLD_Id_Usuario");
+    return QStringLiteral(
+        "update usuario set Id_Unidade_Trabalho = :Id_Unidade_Trabalho, Id_Perfil = :Id_Perfil, "
+        "Nome = :Nome, Login = :Login, Bloqueado = :Bloqueado, Inativo = :Inativo, "
+        "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
+        "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em, senha_crip = :senha_crip "
+        "where Id_Usuario = :OLD_Id_Usuario");
 }
 
 void openUnits(db::Query& q) {
@@ -71,7 +74,9 @@ QString nameIn(const QString& table, const QString& keyColumn, int id) {
 
 bool nameTaken(const QString& name) {
     db::Query q;
-    q << " select nome from usuario " << " where fold(trim(nome)) = fold(:nome) " << " limit 1 ";
+    q << " select nome from usuario "
+      << " where fold(trim(nome)) = fold(:nome) "
+      << " limit 1 ";
     q.bind("nome", name.trimmed());
     q.open();
     return !q.isEmpty();

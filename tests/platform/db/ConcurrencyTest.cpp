@@ -20,13 +20,20 @@ TEST(Guard, AddsTheReadValueOfModifiedAndOfEveryColumnTheStatementSets) {
          {},
          "update t set A = :A, B = :x, C = 'K', D = coalesce(:d, 0) where (K = :OLD_K) and (Modificado_Em is not "
          "distinct from :old_modificado_em and A is not distinct from :old_a and B is not distinct from :old_x)"},
-        {"update t set Nome = :Nome where K = :k", {{"old_nome", "A"}, {"old_modificado_em", read}}, {},
+        {"update t set Nome = :Nome where K = :k",
+         {{"old_nome", "A"}, {"old_modificado_em", read}},
+         {},
          "update t set Nome = :Nome where (K = :k) and (Modificado_Em >= :old_modificado_em_from and Modificado_Em < "
          ":old_modificado_em_to and Nome is not distinct from :old_nome)"},
         {"update t set Nome = :Nome where K = :k", {}, {}, "update t set Nome = :Nome where K = :k"},
-        {"delete from t where K = :k", {{"old_nome", "A"}, {"old_cor", QVariant()}}, {"Nome", "Cor", "Peso"},
-         "delete from t where (K = :k) and (Nome is not distinct from :old_nome and Cor is not distinct from :old_cor)"},
-        {"update t set a = f(:x, :y), b = :b where k = :k returning k", {{"old_b", 1}}, {},
+        {"delete from t where K = :k",
+         {{"old_nome", "A"}, {"old_cor", QVariant()}},
+         {"Nome", "Cor", "Peso"},
+         "delete from t where (K = :k) and (Nome is not distinct from :old_nome and Cor is not distinct from "
+         ":old_cor)"},
+        {"update t set a = f(:x, :y), b = :b where k = :k returning k",
+         {{"old_b", 1}},
+         {},
          "update t set a = f(:x, :y), b = :b where (k = :k) and (b is not distinct from :old_b) returning k"},
     };
     for (const Case& c : cases) {
@@ -76,8 +83,9 @@ TEST_F(ConcurrencyTest, AnEditNeverRevertsAnotherWorkstationsChange) {
              {{"id", i + 1}, {"em", stamp}});
     db::DataSet profiles;
     profiles.setSql("select * from perfil order by Id_Perfil");
-    profiles.setUpdateSql({}, "update perfil set Nome = :Nome, Descricao = :Descricao, Modificado_Em = :Modificado_Em "
-                              "where Id_Perfil = :OLD_Id_Perfil");
+    profiles.setUpdateSql({},
+                          "update perfil set Nome = :Nome, Descricao = :Descricao, Modificado_Em = :Modificado_Em "
+                          "where Id_Perfil = :OLD_Id_Perfil");
     profiles.open();
     for (int i = 0; i < cases.size(); ++i) {
         const Case& c = cases[i];
@@ -120,15 +128,16 @@ TEST_F(ConcurrencyTest, AnEditNeverRevertsAnotherWorkstationsChange) {
 
 // Values of every kind the forms read and write back compare equal to what is stored, on both engines.
 TEST_F(ConcurrencyTest, RowsWrittenByValuesCompareEveryKindOfValue) {
-    exec("insert into endereco (Id_Distrito, NOM_LOGR, NUM_IMOV_LOGR, End_X, End_Y, data_inicial_end, Modificado_Em) "
-         "values (1, 'RUA', 10, -46.12345678, 2.5, :d, :em)",
-         {{"d", QDateTime(QDate(2020, 1, 2), QTime(0, 0))}, {"em", stamp}});
+    exec(
+        "insert into endereco (Id_Distrito, NOM_LOGR, NUM_IMOV_LOGR, End_X, End_Y, data_inicial_end, Modificado_Em) "
+        "values (1, 'RUA', 10, -46.12345678, 2.5, :d, :em)",
+        {{"d", QDateTime(QDate(2020, 1, 2), QTime(0, 0))}, {"em", stamp}});
     const db::RowSet rows = db::run(db::kMain, "select * from endereco", {});
     db::RowValues read;
     for (int c = 0; c < rows.fields().size(); ++c)
         read.insert(rows.fields()[c].toLower(), rows.row(0)[c]);
-    const QStringList columns{"Id_Distrito", "NOM_LOGR", "NUM_IMOV_LOGR", "End_X", "End_Y", "data_inicial_end",
-                              "Modificado_Em", "DES_CMPL_ENDR"};
+    const QStringList columns{"Id_Distrito", "NOM_LOGR",         "NUM_IMOV_LOGR", "End_X",
+                              "End_Y",       "data_inicial_end", "Modificado_Em", "DES_CMPL_ENDR"};
     db::RowValues typed = read;
     typed.insert("des_cmpl_endr", "CASA");
     const QVariant key = read.value("id_endereco");
@@ -197,14 +206,18 @@ TEST_F(ConcurrencyTest, AKeyConflictIsRetriedOnce) {
     };
     db::Transaction transaction;
     QList<int> tried;
-    const int stale = db::insertWithNewKey("Id_Especie", [&] {
-        tried << (tried.isEmpty() ? 1 : db::nextKey("especie", "Id_Especie"));
-        return tried.last();
-    }, insert);
+    const int stale = db::insertWithNewKey(
+        "Id_Especie",
+        [&] {
+            tried << (tried.isEmpty() ? 1 : db::nextKey("especie", "Id_Especie"));
+            return tried.last();
+        },
+        insert);
     EXPECT_EQ(stale, 2);
     EXPECT_EQ(tried, QList<int>({1, 2}));
     try {
-        db::insertWithNewKey("Id_Especie", [] { return 1; }, insert);
+        db::insertWithNewKey(
+            "Id_Especie", [] { return 1; }, insert);
         ADD_FAILURE() << "a key that stays taken";
     } catch (const db::Error& e) {
         EXPECT_EQ(e.kind(), db::Error::Kind::RowChanged);
@@ -212,11 +225,12 @@ TEST_F(ConcurrencyTest, AKeyConflictIsRetriedOnce) {
     }
     if (testingPostgres()) {
         // The outside system inserts the very key without the lock, and commits first.
-        EXPECT_EQ(db::insertWithNewKey("especie", "Id_Especie", [&](int key) {
-                      if (key == 3)
-                          other("insert into especie (Id_Especie, Nome) values (3, 'FORA')");
-                      insert(key);
-                  }),
+        EXPECT_EQ(db::insertWithNewKey("especie", "Id_Especie",
+                                       [&](int key) {
+                                           if (key == 3)
+                                               other("insert into especie (Id_Especie, Nome) values (3, 'FORA')");
+                                           insert(key);
+                                       }),
                   4);
     }
     exec("create unique index ux_especie_nome_test on especie (Nome)");

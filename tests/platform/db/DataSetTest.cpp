@@ -122,7 +122,8 @@ TEST(WithCondition, JoinsTheStatementsOwnWhereClause) {
     EXPECT_EQ(db::withCondition("update t set a = :a where k = :old_k ", "m = 1"),
               "update t set a = :a where (k = :old_k) and m = 1");
     EXPECT_EQ(db::withCondition("update t set a = (select b from u where u.k = t.k), c = 'where' WHERE k = 1 or k = 2 "
-                                "returning a", "m = 1"),
+                                "returning a",
+                                "m = 1"),
               "update t set a = (select b from u where u.k = t.k), c = 'where' where (k = 1 or k = 2) and m = 1 "
               "returning a");
 }
@@ -158,14 +159,16 @@ TEST_F(DataSetTest, ReadsAsItIsAskedWhatAPlainQueryReads) {
     {
         db::Transaction t;
         for (int i = 1; i <= kRows; ++i) {
-            exec("insert into endereco (Id_Endereco, Id_Distrito, NOM_LOGR, End_X, data_endereco) "
-                 "values (:id, :d, :n, :x, :t)",
-                 {{"id", i},
-                  {"d", i % 3 ? QVariant(i % 50) : QVariant(QMetaType(QMetaType::Int))},
-                  {"n", i % 7 ? QVariant(QStringLiteral("RUA Ç %1").arg(i % 97)) : QVariant(QMetaType(QMetaType::QString))},
-                  {"x", i % 5 ? QVariant(i * 0.25) : QVariant(QMetaType(QMetaType::Double))},
-                  {"t", i % 11 ? QVariant(QDateTime(QDate(2020, 1, 1), QTime(8, 0)).addSecs(i * 3671))
-                               : QVariant(QMetaType(QMetaType::QDateTime))}});
+            exec(
+                "insert into endereco (Id_Endereco, Id_Distrito, NOM_LOGR, End_X, data_endereco) "
+                "values (:id, :d, :n, :x, :t)",
+                {{"id", i},
+                 {"d", i % 3 ? QVariant(i % 50) : QVariant(QMetaType(QMetaType::Int))},
+                 {"n",
+                  i % 7 ? QVariant(QStringLiteral("RUA Ç %1").arg(i % 97)) : QVariant(QMetaType(QMetaType::QString))},
+                 {"x", i % 5 ? QVariant(i * 0.25) : QVariant(QMetaType(QMetaType::Double))},
+                 {"t", i % 11 ? QVariant(QDateTime(QDate(2020, 1, 1), QTime(8, 0)).addSecs(i * 3671))
+                              : QVariant(QMetaType(QMetaType::QDateTime))}});
         }
         t.commit();
     }

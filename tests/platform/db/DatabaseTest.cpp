@@ -47,8 +47,9 @@ TEST_F(Database, RowsReadAsTheDriverGivesThem) {
     exec("insert into tipo_procedimento (Id_Tipo_Procedimento, Nome, Inserido_Por, Inserido_Em) values (1, :n, 5, :w)",
          {{"n", QString::fromUtf8("MARIA D'ÁVILA")}, {"w", when}});
     exec("insert into tipo_procedimento (Id_Tipo_Procedimento) values (2)", {});
-    const QString sql = "select Id_Tipo_Procedimento, Nome, Inserido_Por, Inserido_Em, Modificado_Em "
-                        "from tipo_procedimento order by Id_Tipo_Procedimento";
+    const QString sql =
+        "select Id_Tipo_Procedimento, Nome, Inserido_Por, Inserido_Em, Modificado_Em "
+        "from tipo_procedimento order by Id_Tipo_Procedimento";
     db::RowSet rows = db::run(db::kMain, sql, {});
     rows.append(QVector<QVariant>(5, QVariant(9)));
     QSqlQuery plain(db::connection(db::kMain));
@@ -82,16 +83,17 @@ TEST_F(Database, RowsReadAsTheDriverGivesThem) {
 }
 
 TEST_F(Database, DecimalsAndDatesCompareOnTheServer) {
-    exec("insert into receituario_texto_peso (Id_Receituario_Texto_Peso, Peso, Texto) values (1, :p, 'A')", {{"p", 12.5}});
+    exec("insert into receituario_texto_peso (Id_Receituario_Texto_Peso, Peso, Texto) values (1, :p, 'A')",
+         {{"p", 12.5}});
     EXPECT_DOUBLE_EQ(db::toNumber(scalar("select Peso from receituario_texto_peso")), 12.5);
     EXPECT_EQ(db::toText(scalar("select Peso from receituario_texto_peso")).left(4), "12,5");
 
     for (int day = 1; day <= 3; ++day)
         exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Inserido_Em) values (:id, 'U', :em)",
              {{"id", day}, {"em", QDateTime(QDate(2024, 1, day), QTime(10, 0))}});
-    EXPECT_EQ(db::toInt(scalar("select count(*) from unidade_trabalho where Inserido_Em >= :d",
-                               {{"d", QDate(2024, 1, 2)}})),
-              2);
+    EXPECT_EQ(
+        db::toInt(scalar("select count(*) from unidade_trabalho where Inserido_Em >= :d", {{"d", QDate(2024, 1, 2)}})),
+        2);
     EXPECT_EQ(db::toInt(scalar("select max(Id_Unidade_Trabalho) from unidade_trabalho where Inserido_Em < :d",
                                {{"d", QDateTime(QDate(2024, 1, 2), QTime(10, 0))}})),
               1);
@@ -108,14 +110,17 @@ TEST_F(Database, HostileTextIsStoredAndFoundAsPlainText) {
 TEST_F(Database, FoldIgnoresCaseAndAccentsOnBothEngines) {
     EXPECT_EQ(db::fold("JOSÉ Ção"), "jose cao");
     exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (1, 'SÃO JOSÉ')");
-    EXPECT_EQ(db::toInt(scalar("select count(*) from unidade_trabalho where fold(Nome) = fold(:n)", {{"n", "sao jose"}})), 1);
-    EXPECT_EQ(db::toInt(scalar("select count(*) from unidade_trabalho where fold(Nome) like fold(:n)", {{"n", "São%"}})), 1);
+    EXPECT_EQ(
+        db::toInt(scalar("select count(*) from unidade_trabalho where fold(Nome) = fold(:n)", {{"n", "sao jose"}})), 1);
+    EXPECT_EQ(
+        db::toInt(scalar("select count(*) from unidade_trabalho where fold(Nome) like fold(:n)", {{"n", "São%"}})), 1);
 }
 
 TEST_F(Database, PrefixAndContainsSearchesFindExactlyWhatWasTyped) {
     const QStringList names{"JOSÉ MARIA", "JOSE", "JOSF", "JOS", "JO%É", "JO_X", "JOAO", "ÿÿ", "ÿ", "zé"};
     for (int i = 0; i < names.size(); ++i)
-        exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (:id, :n)", {{"id", i + 1}, {"n", names[i]}});
+        exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (:id, :n)",
+             {{"id", i + 1}, {"n", names[i]}});
     exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (99, null)");
     auto found = [&](const db::Condition& c) {
         db::Query q;
@@ -177,7 +182,8 @@ TEST_F(Database, ServerMadeKeysComeBackThroughReturning) {
     q.bind("n", "B").bind("l", "b");
     q.exec();
     EXPECT_EQ(q.integer("ID_USUARIO"), first + 1);
-    EXPECT_EQ(db::toText(scalar("select Status_Registro from usuario where Id_Usuario = :id", {{"id", first}})), "ATIVO");
+    EXPECT_EQ(db::toText(scalar("select Status_Registro from usuario where Id_Usuario = :id", {{"id", first}})),
+              "ATIVO");
 }
 
 TEST_F(Database, ServerTimeIsWholeSecondsOfNow) {
@@ -197,7 +203,8 @@ TEST_F(Database, ReadOnlyConnectionsAndCrossDatabaseNames) {
 }
 
 TEST(Schema, StatementsSplitAndKeyTokenPerEngine) {
-    const QString sql = "-- comment\ncreate table a (\n  id @AUTOKEY@,\n  t varchar(5)\n);\n\ninsert into a (t) values ('x;y');\n";
+    const QString sql =
+        "-- comment\ncreate table a (\n  id @AUTOKEY@,\n  t varchar(5)\n);\n\ninsert into a (t) values ('x;y');\n";
     const QStringList sqlite = db::splitStatements(sql, db::Engine::SQLite);
     ASSERT_EQ(sqlite.size(), 2);
     EXPECT_TRUE(sqlite[0].contains("integer primary key autoincrement"));
@@ -227,8 +234,8 @@ private:
 
 TEST_F(Database, StoredDateTimesReadAsQtReadsThemAndMalformedTextStaysText) {
     const QStringList texts = {
-        "2024-02-29 00:00:00", "2023-12-31 23:59:59", "2000-01-01 00:00:00",
-        "2018-11-04 00:30:00", "2019-02-16 23:30:00",  // São Paulo: the hour skipped, the hour twice
+        "2024-02-29 00:00:00", "2023-12-31 23:59:59", "2000-01-01 00:00:00", "2018-11-04 00:30:00",
+        "2019-02-16 23:30:00",                         // São Paulo: the hour skipped, the hour twice
         "2021-03-28 02:30:00", "2021-10-31 02:30:00",  // Berlin: the same
         "2023-02-29 10:00:00", "2023-13-01 00:00:00", "2023-01-01 24:00:00", "2023-01-01 12:60:00",
         "2023-01-0a 00:00:00", "2023/01/01 00:00:00", "2023-01-01T00:00:00"};
@@ -276,21 +283,24 @@ TEST_F(Database, FoldIsTheSameOnBothEnginesForEveryCharacterItChanges) {
             columns << QStringLiteral("fold(:c%1)").arg(i - from);
             values.insert(QStringLiteral("c%1").arg(i - from), QString(QChar(changed[i].character)));
         }
-        const db::RowSet row = db::run(db::kMain, QStringLiteral("select ") + columns.join(QStringLiteral(", ")), values);
+        const db::RowSet row =
+            db::run(db::kMain, QStringLiteral("select ") + columns.join(QStringLiteral(", ")), values);
         for (size_t i = from; i < to; ++i) {
             EXPECT_EQ(db::toText(row.row(0)[int(i - from)]), changed[i].folded)
                 << "U+" << QString::number(changed[i].character, 16).toStdString();
         }
     }
-    for (const QString& text : {QStringLiteral("JOSÉ DA CONCEIÇÃO"), QStringLiteral("Ǿle ØRSTED Ærø"),
-                               QStringLiteral("ΟΔΥΣΣΕΑΣ Ἀθῆναι"), QStringLiteral("ЙОРК ёлка"), QStringLiteral("Nguyễn Thị Hương"),
-                               QStringLiteral("한국 Ｆｕｌｌ e\u0301"), QStringLiteral("plain ascii 123")}) {
+    for (const QString& text :
+         {QStringLiteral("JOSÉ DA CONCEIÇÃO"), QStringLiteral("Ǿle ØRSTED Ærø"), QStringLiteral("ΟΔΥΣΣΕΑΣ Ἀθῆναι"),
+          QStringLiteral("ЙОРК ёлка"), QStringLiteral("Nguyễn Thị Hương"), QStringLiteral("한국 Ｆｕｌｌ e\u0301"),
+          QStringLiteral("plain ascii 123")}) {
         EXPECT_EQ(db::toText(scalar("select fold(:t)", {{"t", text}})), db::fold(text)) << text.toStdString();
     }
     EXPECT_EQ(db::fold("ȘTEFAN ØRSTED ŁÓDŹ ĐURO Ðór Straße ÆON ŒUF"), "stefan orsted lodz duro dor straße æon œuf");
     exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (1, :n)", {{"n", "ȘTEFAN"}});
     EXPECT_EQ(db::toInt(scalar("select count(*) from unidade_trabalho where fold(Nome) like :p escape '\\'",
-                               {{"p", db::likePrefix("stef")}})), 1);
+                               {{"p", db::likePrefix("stef")}})),
+              1);
 }
 
 TEST(DatabaseErrors, KnownCausesAreToldAsWhatTheUserCanDo) {
@@ -315,9 +325,9 @@ TEST(DatabaseErrors, KnownCausesAreToldAsWhatTheUserCanDo) {
     for (const auto& c : cases)
         EXPECT_EQ(db::knownCause(c.code, c.text), c.told) << c.code << " " << c.text;
     // Everything else keeps the server's own text.
-    for (const auto& [code, text] : {std::pair{"19", "UNIQUE constraint failed: perfil.Id_Perfil"},
-                                     std::pair{"1", "no such table: x"}, std::pair{"23505", "duplicate key value"},
-                                     std::pair{"", "syntax error"}})
+    for (const auto& [code, text] :
+         {std::pair{"19", "UNIQUE constraint failed: perfil.Id_Perfil"}, std::pair{"1", "no such table: x"},
+          std::pair{"23505", "duplicate key value"}, std::pair{"", "syntax error"}})
         EXPECT_EQ(db::knownCause(code, text), QString()) << code;
 }
 

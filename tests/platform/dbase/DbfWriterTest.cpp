@@ -13,24 +13,24 @@
 #include <QTemporaryDir>
 
 TEST(DbfWriter, NamesAndFileNames) {
-    EXPECT_EQ(dbase::fieldNames({"Id_Atendimento", "Id_Atendimento_Status", "NomeUnidadeTrabalho",
-                                 "NomeUnidadeAgendada", "sexo", "SEXO", "Telefone_Residencial",
-                                 "Telefone_Recado", "Telefone_R"}),
-              QStringList({"Id_Atendim", "Id_Atend_2", "NomeUnidad", "NomeUnid_2", "sexo", "SEXO_2", "Telefone_R",
-                           "Telefone_2", "Telefone_3"}));
+    EXPECT_EQ(
+        dbase::fieldNames({"Id_Atendimento", "Id_Atendimento_Status", "NomeUnidadeTrabalho", "NomeUnidadeAgendada",
+                           "sexo", "SEXO", "Telefone_Residencial", "Telefone_Recado", "Telefone_R"}),
+        QStringList({"Id_Atendim", "Id_Atend_2", "NomeUnidad", "NomeUnid_2", "sexo", "SEXO_2", "Telefone_R",
+                     "Telefone_2", "Telefone_3"}));
     const QList<std::pair<QString, QString>> files{{"/tmp/saida", "/tmp/saida.dbf"},
                                                    {"/tmp/saida.dbf", "/tmp/saida.dbf"},
                                                    {"/tmp/SAIDA.DBF", "/tmp/SAIDA.DBF"},
                                                    {"/tmp/saida.txt", "/tmp/saida.txt.dbf"}};
     for (const auto& [chosen, expected] : files)
         EXPECT_EQ(dbase::tableFileName(chosen), expected);
-    EXPECT_EQ(dbase::toWindows1252(QStringLiteral("Ação €1 ✓")), QByteArray("A\xE7\xE3o \x80" "1 ?"));
+    EXPECT_EQ(dbase::toWindows1252(QStringLiteral("Ação €1 ✓")), QByteArray("A\xE7\xE3o \x80"
+                                                                            "1 ?"));
     // One "?" per character, whatever its size in UTF-16; exports join an accent typed apart to its letter.
     EXPECT_EQ(dbase::toWindows1252(QString::fromUtf8("🐶x")), QByteArray("?x"));
     EXPECT_EQ(dbase::exportBytes(QString::fromUtf8("e\u0301 🐶 日")), QByteArray("\xE9 ? ?"));
-    const QList<std::pair<QString, QString>> sides{{"/tmp/a.dbf", "/tmp/a.cpg"},
-                                                   {"/tmp/A.DBF", "/tmp/A.CPG"},
-                                                   {"/tmp/v1.2/a.txt.dbf", "/tmp/v1.2/a.txt.cpg"}};
+    const QList<std::pair<QString, QString>> sides{
+        {"/tmp/a.dbf", "/tmp/a.cpg"}, {"/tmp/A.DBF", "/tmp/A.CPG"}, {"/tmp/v1.2/a.txt.dbf", "/tmp/v1.2/a.txt.cpg"}};
     for (const auto& [table, side] : sides)
         EXPECT_EQ(dbase::codePageFileName(table), side);
 }

@@ -42,7 +42,8 @@ ChildRun runWriter(const QString& kind, const QString& file, qint64 limit, bool 
         args << QStringLiteral("killed");
     child.start(QStringLiteral(NURV_WRITER_CHILD), args);
     EXPECT_TRUE(child.waitForFinished(60000));
-    return {child.exitCode(), child.exitStatus() == QProcess::CrashExit, QString::fromUtf8(child.readAllStandardOutput())};
+    return {child.exitCode(), child.exitStatus() == QProcess::CrashExit,
+            QString::fromUtf8(child.readAllStandardOutput())};
 }
 
 }  // namespace
@@ -79,16 +80,21 @@ TEST(Replacement, WriteFailuresSayWhatToDo) {
         int error;
         const char* told;
     } cases[] = {
-        {ENOSPC, "Não há espaço para gravar o arquivo /m/a.txt. Libere espaço no disco ou escolha outra pasta e tente "
-                 "novamente."},
-        {EDQUOT, "Não há espaço para gravar o arquivo /m/a.txt. Libere espaço no disco ou escolha outra pasta e tente "
-                 "novamente."},
-        {EFBIG, "Não há espaço para gravar o arquivo /m/a.txt. Libere espaço no disco ou escolha outra pasta e tente "
-                "novamente."},
-        {EACCES, "Sem permissão para gravar o arquivo /m/a.txt. Escolha outra pasta ou peça ao administrador a "
-                 "permissão de gravação."},
-        {EROFS, "Sem permissão para gravar o arquivo /m/a.txt. Escolha outra pasta ou peça ao administrador a "
-                "permissão de gravação."},
+        {ENOSPC,
+         "Não há espaço para gravar o arquivo /m/a.txt. Libere espaço no disco ou escolha outra pasta e tente "
+         "novamente."},
+        {EDQUOT,
+         "Não há espaço para gravar o arquivo /m/a.txt. Libere espaço no disco ou escolha outra pasta e tente "
+         "novamente."},
+        {EFBIG,
+         "Não há espaço para gravar o arquivo /m/a.txt. Libere espaço no disco ou escolha outra pasta e tente "
+         "novamente."},
+        {EACCES,
+         "Sem permissão para gravar o arquivo /m/a.txt. Escolha outra pasta ou peça ao administrador a "
+         "permissão de gravação."},
+        {EROFS,
+         "Sem permissão para gravar o arquivo /m/a.txt. Escolha outra pasta ou peça ao administrador a "
+         "permissão de gravação."},
         {ENOTDIR, "A pasta do arquivo /m/a.txt não existe. Escolha outra pasta."},
         {EIO, "Não foi possível gravar o arquivo /m/a.txt."},
     };
@@ -96,7 +102,8 @@ TEST(Replacement, WriteFailuresSayWhatToDo) {
         EXPECT_EQ(files::writeFailure("/m/a.txt", c.error), QString::fromUtf8(c.told)) << c.error;
     for (const char* name : {"~nurv-parcial-aB3dE9.tmp", "~nurv-parcial-000000.dbf"})
         EXPECT_TRUE(files::isPartName(name)) << name;
-    for (const char* name : {"~nurv-parcial-notas.txt", "~nurv-parcial-aB3dE9", "nurvaB3dE9.dbf", "x~nurv-parcial-aB3dE9.tmp"})
+    for (const char* name :
+         {"~nurv-parcial-notas.txt", "~nurv-parcial-aB3dE9", "nurvaB3dE9.dbf", "x~nurv-parcial-aB3dE9.tmp"})
         EXPECT_FALSE(files::isPartName(name)) << name;
 }
 

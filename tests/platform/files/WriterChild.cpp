@@ -13,8 +13,8 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 
 namespace {
 
@@ -43,7 +43,8 @@ void write(const QString& kind, const QString& file, bool killed) {
     } else if (kind == QLatin1String("lines")) {
         writeTextLines(file, QStringList(4000, kLine));
     } else if (kind == QLatin1String("dbase")) {
-        dbase::Writer writer(file, {dbase::textField(QStringLiteral("linha"), 200), dbase::integerField(QStringLiteral("n"))});
+        dbase::Writer writer(
+            file, {dbase::textField(QStringLiteral("linha"), 200), dbase::integerField(QStringLiteral("n"))});
         for (int i = 0; i < 4000; ++i) {
             writer.addRow({kLine, i});
             if (killed && i == 2000)

@@ -6,11 +6,11 @@
 #include "TestDatabase.h"
 #include "platform/mail/Smtp.h"
 
-#include <QProcess>
 #include <curl/curl.h>
-#include <QJsonArray>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QJsonArray>
+#include <QProcess>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -42,7 +42,8 @@ TEST(SmtpTest, HeadersAreFoldedAtBlanksAndEncodedOnlyWhereTheyMustBe) {
         {mail::mailboxHeader("From", "Ana", "a@b.test"), "From: Ana <a@b.test>"},
         {mail::mailboxHeader("From", "", "a@b.test"), "From: <a@b.test>"},
         // A name with a special is quoted; one with an accent has its specials encoded with it.
-        {mail::mailboxHeader("From", "Procedimento agendado.", "a@b.test"), "From: \"Procedimento agendado.\" <a@b.test>"},
+        {mail::mailboxHeader("From", "Procedimento agendado.", "a@b.test"),
+         "From: \"Procedimento agendado.\" <a@b.test>"},
         {mail::mailboxHeader("From", "Zé \"da\" Silva", "a@b.test"), "From: =?UTF-8?B?WsOpICJkYSI=?= Silva <a@b.test>"},
         {mail::attachmentDisposition("brasao.jpg"), "attachment; filename=\"brasao.jpg\""},
         {mail::attachmentDisposition("brasão.jpg"), "attachment; filename*=UTF-8''bras%C3%A3o.jpg"},
@@ -50,7 +51,8 @@ TEST(SmtpTest, HeadersAreFoldedAtBlanksAndEncodedOnlyWhereTheyMustBe) {
     for (const auto& c : cases)
         EXPECT_EQ(c.line, c.expected);
     // A long accented text: words cut after a blank, lines under 78.
-    const QByteArray longLine = mail::textHeader("Subject", QString("Alteração no procedimento agendado ").repeated(40));
+    const QByteArray longLine =
+        mail::textHeader("Subject", QString("Alteração no procedimento agendado ").repeated(40));
     for (const QByteArray& line : longLine.split('\n'))
         EXPECT_LT(line.trimmed().size(), 78) << line.toStdString();
     EXPECT_TRUE(mail::attachmentDisposition(QString("ç").repeated(40) + ".jpg").contains(";\r\n filename*1*="));
@@ -118,10 +120,11 @@ TEST(SmtpTest, RelayFailuresAreToldAsWhatToDo) {
     EXPECT_TRUE(sink.messages().isEmpty());
 
     QProcess web;
-    web.start("/usr/bin/python3", {"-c", "import socket\n"
-                                         "s = socket.socket(); s.bind(('127.0.0.1', 0)); s.listen()\n"
-                                         "print(s.getsockname()[1], flush=True)\n"
-                                         "c, _ = s.accept(); c.sendall(b'400 Bad Request\\r\\n'); c.recv(1024)\n"});
+    web.start("/usr/bin/python3", {"-c",
+                                   "import socket\n"
+                                   "s = socket.socket(); s.bind(('127.0.0.1', 0)); s.listen()\n"
+                                   "print(s.getsockname()[1], flush=True)\n"
+                                   "c, _ = s.accept(); c.sendall(b'400 Bad Request\\r\\n'); c.recv(1024)\n"});
     ASSERT_TRUE(web.waitForReadyRead(10000));
     EXPECT_EQ(failureOf(web.readLine().trimmed().toInt(), "c@d.test"), mail::kRespostaInesperada);
     ASSERT_EQ(g_logged.size(), 1);

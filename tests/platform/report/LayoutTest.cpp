@@ -17,16 +17,14 @@ using namespace report::testing;
 
 namespace {
 
-void addSummary(Report& report)
-{
+void addSummary(Report& report) {
     Band& summary = report.addBand(BandType::Summary, 8);
     summary.addLabel({0, 2, 40, 5}, QStringLiteral("Total de registro:"));
     summary.addExpression({45, 2, 20, 5}, [](const Context& c) { return c.count(); });
     summary.addExpression({70, 2, 30, 5}, [](const Context& c) { return c.sum(QStringLiteral("valor")); });
 }
 
-QStringList linesOf(const Document& document, const QString& prefix)
-{
+QStringList linesOf(const Document& document, const QString& prefix) {
     QStringList lines;
     for (const Page& page : document.pages) {
         for (const Element& e : page.elements) {
@@ -41,8 +39,7 @@ QStringList linesOf(const Document& document, const QString& prefix)
 
 // ---- pages
 
-TEST(ReportPages, FiftyLinesFillOnePageAndTheFiftyFirstOpensTheSecond)
-{
+TEST(ReportPages, FiftyLinesFillOnePageAndTheFiftyFirstOpensTheSecond) {
     Report report;
     defineList(report);
     report.setData(numberedRows(50));
@@ -64,8 +61,7 @@ TEST(ReportPages, FiftyLinesFillOnePageAndTheFiftyFirstOpensTheSecond)
     }
 }
 
-TEST(ReportPages, TenThousandRowsNumberEveryPageAndSummariseOnTheLastOnly)
-{
+TEST(ReportPages, TenThousandRowsNumberEveryPageAndSummariseOnTheLastOnly) {
     Report report;
     defineList(report);
     addSummary(report);
@@ -96,8 +92,7 @@ TEST(ReportPages, TenThousandRowsNumberEveryPageAndSummariseOnTheLastOnly)
     EXPECT_EQ(besideLabel(document.pages.back(), "10000"), "75007500");  // 1.5 * (1 + ... + 10000)
 }
 
-TEST(ReportPages, SystemFieldsPrintTheFixedTimeAndTheNumberOfPages)
-{
+TEST(ReportPages, SystemFieldsPrintTheFixedTimeAndTheNumberOfPages) {
     Report report;
     defineList(report);
     report.setNow(QDateTime(QDate(2012, 3, 5), QTime(14, 7, 9)));
@@ -121,8 +116,7 @@ TEST(ReportPages, SystemFieldsPrintTheFixedTimeAndTheNumberOfPages)
 
 // A row may print the number of pages, known only once the last is laid out, and leaves out an empty label
 // unless it is framed; the same whether the pages are kept or made again.
-TEST(ReportPages, RowsPrintTheNumberOfPagesAndLeaveOutUnframedEmptyLabels)
-{
+TEST(ReportPages, RowsPrintTheNumberOfPagesAndLeaveOutUnframedEmptyLabels) {
     const auto report = std::make_shared<Report>();
     report->setMargins(10);
     report->addBand(BandType::PageHeader, 17).addLabel({0, 0, 80, 6}, QStringLiteral("Nurvalia - NURV"));
@@ -155,8 +149,7 @@ TEST(ReportPages, RowsPrintTheNumberOfPagesAndLeaveOutUnframedEmptyLabels)
     }
 }
 
-TEST(ReportPages, PageBandsSeeTheRowBeingPrintedAndCountTheRowsOfTheirPage)
-{
+TEST(ReportPages, PageBandsSeeTheRowBeingPrintedAndCountTheRowsOfTheirPage) {
     Report report;
     report.setMargins(10);
     Band& header = report.addBand(BandType::PageHeader, 17);
@@ -180,8 +173,7 @@ TEST(ReportPages, PageBandsSeeTheRowBeingPrintedAndCountTheRowsOfTheirPage)
     EXPECT_EQ(besideLabel(document.pages[1], "Soma:"), "210");  // 1.5 * (26 + ... + 30)
 }
 
-TEST(ReportPages, EmptyDataStillPrintsTitleHeadingsSummaryAndFooterUnlessTold)
-{
+TEST(ReportPages, EmptyDataStillPrintsTitleHeadingsSummaryAndFooterUnlessTold) {
     Report report;
     defineList(report);
     report.addBand(BandType::Title, 10).addLabel({0, 0, 80, 6}, "Unidade de Trabalho");
@@ -203,8 +195,7 @@ TEST(ReportPages, EmptyDataStillPrintsTitleHeadingsSummaryAndFooterUnlessTold)
     EXPECT_EQ(report.layout().pageCount(), 0);
 }
 
-TEST(ReportPages, WithoutDataTheDetailPrintsOnce)
-{
+TEST(ReportPages, WithoutDataTheDetailPrintsOnce) {
     Report report;
     report.addBand(BandType::Detail, 10).addLabel({0, 0, 50, 5}, "Receituário");
     const Document document = report.layout();
@@ -212,8 +203,7 @@ TEST(ReportPages, WithoutDataTheDetailPrintsOnce)
     EXPECT_EQ(textsOf(document.pages[0]), QStringList{"Receituário"});
 }
 
-TEST(ReportPages, LandscapePagesAreWiderThanTall)
-{
+TEST(ReportPages, LandscapePagesAreWiderThanTall) {
     Report report;
     report.setOrientation(Orientation::Landscape);
     report.addBand(BandType::Detail, 10).addLabel({0, 0, 50, 5}, "x");
@@ -225,8 +215,7 @@ TEST(ReportPages, LandscapePagesAreWiderThanTall)
 
 // ---- groups and sub-details
 
-TEST(ReportGroups, NestedGroupsBreakOnValueChangesAndCountTheirOwnRows)
-{
+TEST(ReportGroups, NestedGroupsBreakOnValueChangesAndCountTheirOwnRows) {
     auto data = std::make_shared<TableData>(QStringList{"Unidade", "Dia", "Qt"});
     data->addRow({"A", 1, 2});
     data->addRow({"A", 1, 3});
@@ -253,15 +242,26 @@ TEST(ReportGroups, NestedGroupsBreakOnValueChangesAndCountTheirOwnRows)
 
     const Document document = report.layout();
     ASSERT_EQ(document.pageCount(), 1);
-    const QStringList expected = {
-        "A", "1", "2", "1", "3", "Total dia:", "2", "2", "1", "Total dia:", "1", "Total unidade:", "3", "6",
-        "B", "1", "5", "Total dia:", "1", "Total unidade:", "1", "5",
-        "C", "3", "1", "3", "1", "Total dia:", "2", "Total unidade:", "2", "2"};
+    const QStringList expected = {"A", "1",
+                                  "2", "1",
+                                  "3", "Total dia:",
+                                  "2", "2",
+                                  "1", "Total dia:",
+                                  "1", "Total unidade:",
+                                  "3", "6",
+                                  "B", "1",
+                                  "5", "Total dia:",
+                                  "1", "Total unidade:",
+                                  "1", "5",
+                                  "C", "3",
+                                  "1", "3",
+                                  "1", "Total dia:",
+                                  "2", "Total unidade:",
+                                  "2", "2"};
     EXPECT_EQ(textsOf(document.pages[0]), expected);
 }
 
-TEST(ReportGroups, SubDetailPrintsTheChildRowsOfEachMasterRow)
-{
+TEST(ReportGroups, SubDetailPrintsTheChildRowsOfEachMasterRow) {
     auto owners = std::make_shared<TableData>(QStringList{"id", "nome"});
     owners->addRow({1, "Dono 1"});
     owners->addRow({2, "Dono 2"});
@@ -284,9 +284,8 @@ TEST(ReportGroups, SubDetailPrintsTheChildRowsOfEachMasterRow)
         }
         return rows;
     });
-    sub.addDetail(5).addExpression({10, 0, 60, 5}, [](const Context& c) {
-        return c.master()->text("nome") + ": " + c.text("animal");
-    });
+    sub.addDetail(5).addExpression({10, 0, 60, 5},
+                                   [](const Context& c) { return c.master()->text("nome") + ": " + c.text("animal"); });
     Band& footer = sub.addFooter(5);
     footer.addLabel({10, 0, 20, 5}, "Animais:");
     footer.addExpression({35, 0, 10, 5}, [](const Context& c) { return c.count(); });
@@ -294,14 +293,13 @@ TEST(ReportGroups, SubDetailPrintsTheChildRowsOfEachMasterRow)
     const Document document = report.layout();
     EXPECT_EQ(prepared, 3);
     const QStringList expected = {"Dono 1", "Dono 1: Rex", "Dono 1: Toto", "Animais:", "2",
-                                  "Dono 2", "Dono 3", "Dono 3: Mia", "Animais:", "1"};
+                                  "Dono 2", "Dono 3",      "Dono 3: Mia",  "Animais:", "1"};
     EXPECT_EQ(textsOf(document.pages[0]), expected);
 }
 
 // ---- hooks
 
-TEST(ReportHooks, PrintHookRewritesTheTextJustBeforeItPrints)
-{
+TEST(ReportHooks, PrintHookRewritesTheTextJustBeforeItPrints) {
     auto data = std::make_shared<TableData>(QStringList{"Bloqueado"});
     for (const char* flag : {"S", "N", "SIM", "NAO", ""})
         data->addRow({QString::fromUtf8(flag)});
@@ -317,8 +315,7 @@ TEST(ReportHooks, PrintHookRewritesTheTextJustBeforeItPrints)
     EXPECT_EQ(textsOf(document.pages[0]), (QStringList{"Sim", "Não", "SIM", "NAO", ""}));
 }
 
-TEST(ReportHooks, RowCountsWhenAnyOfItsDetailBandsPrints)
-{
+TEST(ReportHooks, RowCountsWhenAnyOfItsDetailBandsPrints) {
     Report report;
     defineList(report);
     addSummary(report);
@@ -334,8 +331,7 @@ TEST(ReportHooks, RowCountsWhenAnyOfItsDetailBandsPrints)
     EXPECT_EQ(besideLabel(document.pages[0], "Total de registro:"), "10");
 }
 
-TEST(ReportHooks, HiddenDetailRowsAreLeftOutOfCountsAndSums)
-{
+TEST(ReportHooks, HiddenDetailRowsAreLeftOutOfCountsAndSums) {
     Report report;
     report.setData(numberedRows(10));
     report.addBand(BandType::Detail, 5)
@@ -352,8 +348,7 @@ TEST(ReportHooks, HiddenDetailRowsAreLeftOutOfCountsAndSums)
 
 // ---- growing bands and memos
 
-TEST(ReportGrowth, MemoRunsOverThePageAndTheRestOfItsBandFollows)
-{
+TEST(ReportGrowth, MemoRunsOverThePageAndTheRestOfItsBandFollows) {
     QStringList text;
     for (int i = 1; i <= 120; ++i)
         text << QStringLiteral("Linha %1").arg(i);
@@ -402,10 +397,10 @@ TEST(ReportGrowth, MemoRunsOverThePageAndTheRestOfItsBandFollows)
     EXPECT_NEAR(animal->rect.top() - lastLines->rect.bottom(), mmToPt(2), 0.01);
 }
 
-TEST(ReportGrowth, WrappedTextKeepsItsWordsAndPushesItemsBelowDown)
-{
-    const QString sentence = "Declaro que todas as informações prestadas acima são verdadeiras e autorizo a "
-                             "internação por 3 horas do animal identificado para que seja realizada a cirurgia";
+TEST(ReportGrowth, WrappedTextKeepsItsWordsAndPushesItemsBelowDown) {
+    const QString sentence =
+        "Declaro que todas as informações prestadas acima são verdadeiras e autorizo a "
+        "internação por 3 horas do animal identificado para que seja realizada a cirurgia";
     Report report;
     Band& band = report.addBand(BandType::Detail, 20).setGrows();
     band.addMemo({0, 0, 60, 5}, sentence);
@@ -424,16 +419,14 @@ TEST(ReportGrowth, WrappedTextKeepsItsWordsAndPushesItemsBelowDown)
     EXPECT_NEAR(page.elements[3].rect.top(), mmToPt(10 + 18.5) + growth, 0.01);
 }
 
-TEST(ReportGrowth, BandThatDoesNotGrowShowsWhatFitsItsItem)
-{
+TEST(ReportGrowth, BandThatDoesNotGrowShowsWhatFitsItsItem) {
     Report report;
     report.addBand(BandType::Detail, 10).addMemo({0, 0, 100, 9}, "um\ndois\ntrês\nquatro");
     const Document document = report.layout();
     EXPECT_EQ(document.pages[0].elements[0].text, "um\ndois");
 }
 
-TEST(ReportGrowth, TextSplitsAtThePageEndUnlessTheBandIsKeptTogether)
-{
+TEST(ReportGrowth, TextSplitsAtThePageEndUnlessTheBandIsKeptTogether) {
     Report probe;
     probe.addBand(BandType::Detail, 5).addLabel({0, 0, 10, 5}, "L1");
     const qreal line = ptToMm(probe.layout().pages[0].elements[0].lineHeight);
@@ -441,7 +434,10 @@ TEST(ReportGrowth, TextSplitsAtThePageEndUnlessTheBandIsKeptTogether)
         report.setMargins(10);
         report.addBand(BandType::PageFooter, 10);
         report.addBand(BandType::Title, 267 - 2.5 * line);  // leaves room for two and a half lines
-        report.addBand(BandType::Detail, 5).setGrows().setKeepTogether(keep).addMemo({0, 0, 100, 5}, "L1\nL2\nL3\nL4\nL5");
+        report.addBand(BandType::Detail, 5)
+            .setGrows()
+            .setKeepTogether(keep)
+            .addMemo({0, 0, 100, 5}, "L1\nL2\nL3\nL4\nL5");
     };
     Report split;
     define(split, false);
@@ -458,8 +454,7 @@ TEST(ReportGrowth, TextSplitsAtThePageEndUnlessTheBandIsKeptTogether)
     EXPECT_EQ(textsOf(b.pages[1]), QStringList{"L1\nL2\nL3\nL4\nL5"});
 }
 
-TEST(ReportGrowth, RichTextGrowsItsBandAndExportsItsWords)
-{
+TEST(ReportGrowth, RichTextGrowsItsBandAndExportsItsWords) {
     Report report;
     Band& band = report.addBand(BandType::Detail, 12).setGrows();
     QString html;
@@ -480,8 +475,7 @@ TEST(ReportGrowth, RichTextGrowsItsBandAndExportsItsWords)
 
 // ---- items
 
-TEST(ReportItems, ImagesKeepTheirProportionsUnlessStretched)
-{
+TEST(ReportItems, ImagesKeepTheirProportionsUnlessStretched) {
     QImage picture(200, 100, QImage::Format_RGB32);
     picture.fill(Qt::red);
     Report report;
@@ -499,8 +493,7 @@ TEST(ReportItems, ImagesKeepTheirProportionsUnlessStretched)
     EXPECT_NEAR(elements[1].rect.height(), mmToPt(50), 0.01);
 }
 
-TEST(ReportItems, ChartIsMadeForItsRowAndPaintedIntoItsBox)
-{
+TEST(ReportItems, ChartIsMadeForItsRowAndPaintedIntoItsBox) {
     auto data = std::make_shared<TableData>(QStringList{"especie", "total"});
     data->addRow({"Canina", 30});
     data->addRow({"Felina", 12});
@@ -537,8 +530,7 @@ TEST(ReportItems, ChartIsMadeForItsRowAndPaintedIntoItsBox)
 
 // ---- values
 
-TEST(ReportFormat, ValuesPrintWithTheSystemsDateAndDecimalFormats)
-{
+TEST(ReportFormat, ValuesPrintWithTheSystemsDateAndDecimalFormats) {
     const QDateTime afternoon(QDate(2012, 3, 5), QTime(14, 7, 9));
     EXPECT_EQ(formatValue(QDate(2012, 3, 5)), "05/03/2012");
     EXPECT_EQ(formatValue(afternoon), "05/03/2012 14:07:09");
@@ -554,8 +546,7 @@ TEST(ReportFormat, ValuesPrintWithTheSystemsDateAndDecimalFormats)
     EXPECT_EQ(formatValue(QStringLiteral("Sim")), "Sim");
 }
 
-TEST(ReportFormat, ReportFormatterAndFieldFormatApplyToFields)
-{
+TEST(ReportFormat, ReportFormatterAndFieldFormatApplyToFields) {
     auto data = std::make_shared<TableData>(QStringList{"quando", "peso"});
     data->addRow({QDateTime(QDate(2012, 3, 5), QTime(23, 59)), 4.25});
     Report report;
@@ -570,8 +561,7 @@ TEST(ReportFormat, ReportFormatterAndFieldFormatApplyToFields)
     EXPECT_EQ(textsOf(report.layout().pages[0])[1], "<4.25>");
 }
 
-TEST(ReportSums, RunningTotalsOfRowsGroupsAndPagesStayExactAndLinear)
-{
+TEST(ReportSums, RunningTotalsOfRowsGroupsAndPagesStayExactAndLinear) {
     auto data = std::make_shared<TableData>(QStringList{"grupo", "valor"});
     for (int i = 1; i <= 16000; ++i)
         data->addRow({(i - 1) / 4000, i * 0.5});
@@ -602,7 +592,8 @@ TEST(ReportSums, RunningTotalsOfRowsGroupsAndPagesStayExactAndLinear)
     EXPECT_EQ(first.value(0), "0.0");
     EXPECT_EQ(first.value(rowsOnPage - 1), upTo(rowsOnPage - 1.0));
     EXPECT_EQ(first.back(), upTo(double(rowsOnPage)));
-    EXPECT_EQ(second.back(), QString::number(upTo(2.0 * rowsOnPage).toDouble() - upTo(double(rowsOnPage)).toDouble(), 'f', 1));
+    EXPECT_EQ(second.back(),
+              QString::number(upTo(2.0 * rowsOnPage).toDouble() - upTo(double(rowsOnPage)).toDouble(), 'f', 1));
     EXPECT_TRUE(texts.contains(upTo(15999)));
     const qsizetype firstGroup = texts.indexOf("Grupo:");
     ASSERT_GE(firstGroup, 0);
@@ -617,16 +608,18 @@ TEST(ReportSums, RunningTotalsOfRowsGroupsAndPagesStayExactAndLinear)
 namespace {
 
 // Everything a page shows, as text: kind, box, text, font, alignment, frame and what a figure draws.
-QStringList dump(const Page& page)
-{
+QStringList dump(const Page& page) {
     QStringList out;
     for (const Element& e : page.elements) {
         QString line = QStringLiteral("%1 %2,%3 %4x%5 [%6] %7 %8 %9")
                            .arg(int(e.kind))
-                           .arg(e.rect.x(), 0, 'f', 2).arg(e.rect.y(), 0, 'f', 2)
-                           .arg(e.rect.width(), 0, 'f', 2).arg(e.rect.height(), 0, 'f', 2)
+                           .arg(e.rect.x(), 0, 'f', 2)
+                           .arg(e.rect.y(), 0, 'f', 2)
+                           .arg(e.rect.width(), 0, 'f', 2)
+                           .arg(e.rect.height(), 0, 'f', 2)
                            .arg(e.text, e.textFont().toString())
-                           .arg(int(e.alignment)).arg(int(e.frame.edges));
+                           .arg(int(e.alignment))
+                           .arg(int(e.frame.edges));
         if (e.figure) {
             line += QStringLiteral(" pen %1 fill %2").arg(e.figure->penWidth).arg(e.figure->fill.name());
             if (e.figure->drawing)
@@ -640,8 +633,7 @@ QStringList dump(const Page& page)
 
 // Owners in groups of three per district, each with a long note and a few animals: groups with sums,
 // sub-details, text split across pages, "Pag. n de N", a summary.
-std::shared_ptr<Report> busyReport()
-{
+std::shared_ptr<Report> busyReport() {
     auto owners = std::make_shared<TableData>(QStringList{"distrito", "id", "nome", "nota", "valor"});
     for (int i = 1; i <= 90; ++i) {
         QStringList note;
@@ -687,8 +679,7 @@ std::shared_ptr<Report> busyReport()
 
 // A document too large to keep makes each page again when asked for: the same pages, in any order, as the
 // document that keeps them, and the same text export.
-TEST(ReportLongDocuments, PagesMadeAgainAreThePagesKept)
-{
+TEST(ReportLongDocuments, PagesMadeAgainAreThePagesKept) {
     const auto report = busyReport();
     const Document kept = report->layout();
     ASSERT_FALSE(kept.pages.isMade());
@@ -721,16 +712,27 @@ TEST(ReportLongDocuments, PagesMadeAgainAreThePagesKept)
     EXPECT_FALSE(local.layout().pages.isMade());
 }
 
-TEST(ReportLongDocuments, APackedTableGivesBackWhatItWasGiven)
-{
+TEST(ReportLongDocuments, APackedTableGivesBackWhatItWasGiven) {
     const QVariantList values = {QVariant(),
                                  QVariant(QMetaType(QMetaType::QString)),
                                  QVariant(QMetaType(QMetaType::Int)),
-                                 0, -1, 2147483647, qint64(-5000000000), 1.25, -0.0, true, false,
-                                 QString(), QStringLiteral("Ação, \"aspas\" e 日本"), QString(300, QChar(u'é')),
-                                 QDate(2026, 3, 10), QTime(23, 59, 58, 7),
-                                 QDateTime(QDate(2024, 2, 29), QTime(9, 30)), QDateTime(QDate(1999, 12, 31), QTime(23, 0), Qt::UTC),
-                                 QByteArray("\x00\x01", 2), QVariant(QStringList{"a", "b"})};
+                                 0,
+                                 -1,
+                                 2147483647,
+                                 qint64(-5000000000),
+                                 1.25,
+                                 -0.0,
+                                 true,
+                                 false,
+                                 QString(),
+                                 QStringLiteral("Ação, \"aspas\" e 日本"),
+                                 QString(300, QChar(u'é')),
+                                 QDate(2026, 3, 10),
+                                 QTime(23, 59, 58, 7),
+                                 QDateTime(QDate(2024, 2, 29), QTime(9, 30)),
+                                 QDateTime(QDate(1999, 12, 31), QTime(23, 0), Qt::UTC),
+                                 QByteArray("\x00\x01", 2),
+                                 QVariant(QStringList{"a", "b"})};
     TableData table(QStringList{"v"} + QStringList(int(values.size()) - 1, QString()));
     for (int r = 0; r < 3; ++r)
         table.addRow(values);

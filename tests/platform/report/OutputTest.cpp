@@ -19,8 +19,7 @@ using namespace report::testing;
 
 namespace {
 
-std::shared_ptr<TableData> awkwardNames()
-{
+std::shared_ptr<TableData> awkwardNames() {
     auto data = std::make_shared<TableData>(QStringList{"id", "nome", "valor"});
     data->addRow({1, "Silva, João", 1.5});
     data->addRow({2, "O \"Rex\"", 3.0});
@@ -28,8 +27,7 @@ std::shared_ptr<TableData> awkwardNames()
     return data;
 }
 
-QString run(const QString& program, const QStringList& arguments)
-{
+QString run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
@@ -37,8 +35,7 @@ QString run(const QString& program, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QByteArray jpegOf(const QImage& image)
-{
+QByteArray jpegOf(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -50,8 +47,7 @@ QByteArray jpegOf(const QImage& image)
 
 // ---- text exports
 
-TEST(ReportExport, TextKeepsEachLineInColumnOrderAndSeparatesPages)
-{
+TEST(ReportExport, TextKeepsEachLineInColumnOrderAndSeparatesPages) {
     Report report;
     defineList(report);
     report.setData(numberedRows(51));
@@ -60,16 +56,17 @@ TEST(ReportExport, TextKeepsEachLineInColumnOrderAndSeparatesPages)
     const QStringList pages = text.split('\f');
     ASSERT_EQ(pages.size(), 2);
     EXPECT_TRUE(pages[0].contains(QRegularExpression("^\\s*1\\s+Nome 1\\s+1,5$", QRegularExpression::MultilineOption)));
-    EXPECT_TRUE(pages[0].contains(QRegularExpression("^\\s*Cód - Nome\\s+Valor$", QRegularExpression::MultilineOption)));
+    EXPECT_TRUE(
+        pages[0].contains(QRegularExpression("^\\s*Cód - Nome\\s+Valor$", QRegularExpression::MultilineOption)));
     EXPECT_TRUE(pages[0].contains(QRegularExpression("^\\s*Pag.: 1$", QRegularExpression::MultilineOption)));
     EXPECT_FALSE(pages[0].contains("Nome 51"));
-    EXPECT_TRUE(pages[1].contains(QRegularExpression("^\\s*51\\s+Nome 51\\s+76,5$", QRegularExpression::MultilineOption)));
+    EXPECT_TRUE(
+        pages[1].contains(QRegularExpression("^\\s*51\\s+Nome 51\\s+76,5$", QRegularExpression::MultilineOption)));
     // Header, fifty lines and the footer.
     EXPECT_EQ(pages[0].trimmed().split('\n').size(), 2 + 50 + 1);
 }
 
-TEST(ReportExport, CsvQuotesFieldsWithCommasOrQuotes)
-{
+TEST(ReportExport, CsvQuotesFieldsWithCommasOrQuotes) {
     Report report;
     defineList(report);
     report.setData(awkwardNames());
@@ -83,8 +80,7 @@ TEST(ReportExport, CsvQuotesFieldsWithCommasOrQuotes)
     EXPECT_EQ(lines[5], "Pag.:,1");
 }
 
-TEST(ReportExport, HtmlWritesATablePerPageWithEscapedCells)
-{
+TEST(ReportExport, HtmlWritesATablePerPageWithEscapedCells) {
     Report report;
     defineList(report);
     auto data = awkwardNames();
@@ -102,8 +98,7 @@ TEST(ReportExport, HtmlWritesATablePerPageWithEscapedCells)
 
 // The cells of a saved CSV (Python's csv module) or HTML file (its html.parser, with the declared charset
 // last), as whoever receives the file reads them.
-QStringList cellsReadByPython(const QString& kind, const QString& path)
-{
+QStringList cellsReadByPython(const QString& kind, const QString& path) {
     static const char* script = R"(
 import csv, html.parser, json, sys
 kind, path = sys.argv[1], sys.argv[2]
@@ -141,8 +136,7 @@ print(json.dumps(cells))
     return cells;
 }
 
-TEST(ReportExport, SavesEveryFormatWholeInTheUmasksModeForOtherReadersAndReportsFailures)
-{
+TEST(ReportExport, SavesEveryFormatWholeInTheUmasksModeForOtherReadersAndReportsFailures) {
     Report report;
     defineList(report);
     auto data = awkwardNames();
@@ -151,8 +145,10 @@ TEST(ReportExport, SavesEveryFormatWholeInTheUmasksModeForOtherReadersAndReports
     const Document document = report.layout();
     QTemporaryDir dir;
     const mode_t before = ::umask(027);
-    const std::pair<Format, QString> saves[] = {
-        {Format::Csv, "lista.csv"}, {Format::Html, "lista.html"}, {Format::Text, "lista.txt"}, {Format::Pdf, "lista.pdf"}};
+    const std::pair<Format, QString> saves[] = {{Format::Csv, "lista.csv"},
+                                                {Format::Html, "lista.html"},
+                                                {Format::Text, "lista.txt"},
+                                                {Format::Pdf, "lista.pdf"}};
     for (const auto& [format, name] : saves) {
         ASSERT_TRUE(save(document, dir.filePath(name), format)) << name.toStdString();
         EXPECT_EQ(fileMode(dir.filePath(name)), 0640) << name.toStdString();
@@ -177,15 +173,15 @@ TEST(ReportExport, SavesEveryFormatWholeInTheUmasksModeForOtherReadersAndReports
     EXPECT_EQ(error, "A pasta do arquivo " + dir.filePath("missing/lista.txt") + " não existe. Escolha outra pasta.");
 }
 
-TEST(ReportExport, PdfReadsBackWithEveryPage)
-{
+TEST(ReportExport, PdfReadsBackWithEveryPage) {
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     if (pdftotext.isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
     Report report;
     defineList(report);
     report.setOrientation(Orientation::Landscape);
-    report.addBand(BandType::Summary, 20).addRichText({0, 0, 150, 20}, "<p>Declaro <b>ainda</b> que o animal está em jejum</p>");
+    report.addBand(BandType::Summary, 20)
+        .addRichText({0, 0, 150, 20}, "<p>Declaro <b>ainda</b> que o animal está em jejum</p>");
     report.setData(numberedRows(40));  // 30 lines a landscape page
     const Document document = report.layout();
     ASSERT_EQ(document.pageCount(), 2);
@@ -204,14 +200,14 @@ TEST(ReportExport, PdfReadsBackWithEveryPage)
 
     const QString info = run(QStandardPaths::findExecutable("pdfinfo"), {path});
     if (!info.isEmpty()) {
-        EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+84[12](\\.\\d+)? x 595(\\.\\d+)? pts"))) << info.toStdString();
+        EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+84[12](\\.\\d+)? x 595(\\.\\d+)? pts")))
+            << info.toStdString();
     }
 }
 
 // ---- JPEG pictures
 
-TEST(ReportJpeg, DecodesColourAndGreyPicturesThroughLibjpeg)
-{
+TEST(ReportJpeg, DecodesColourAndGreyPicturesThroughLibjpeg) {
     QImage colour(40, 20, QImage::Format_RGB32);
     colour.fill(QColor(200, 40, 30));
     for (int x = 20; x < 40; ++x)
@@ -236,8 +232,7 @@ TEST(ReportJpeg, DecodesColourAndGreyPicturesThroughLibjpeg)
     EXPECT_NEAR(qGray(decodedGrey.pixel(8, 8)), 128, 3);
 }
 
-TEST(ReportJpeg, RejectsWhatIsNotAJpegAndSurvivesATruncatedOne)
-{
+TEST(ReportJpeg, RejectsWhatIsNotAJpegAndSurvivesATruncatedOne) {
     QString error;
     EXPECT_TRUE(decodeJpeg(QByteArray("not a picture at all"), &error).isNull());
     EXPECT_FALSE(error.isEmpty());
@@ -253,8 +248,7 @@ TEST(ReportJpeg, RejectsWhatIsNotAJpegAndSurvivesATruncatedOne)
     EXPECT_NEAR(qRed(partial.pixel(200, 10)), 200, 12);
 }
 
-TEST(ReportJpeg, ImageItemTakesJpegBytes)
-{
+TEST(ReportJpeg, ImageItemTakesJpegBytes) {
     QImage picture(30, 10, QImage::Format_RGB32);
     picture.fill(Qt::blue);
     Report report;

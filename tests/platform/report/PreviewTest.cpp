@@ -20,16 +20,14 @@ using namespace report::testing;
 
 namespace {
 
-std::shared_ptr<Report> listOf(int rows)
-{
+std::shared_ptr<Report> listOf(int rows) {
     auto report = std::make_shared<Report>();
     defineList(*report);
     report->setData(numberedRows(rows));
     return report;
 }
 
-void trigger(QWidget& window, const char* action)
-{
+void trigger(QWidget& window, const char* action) {
     auto* found = window.findChild<QAction*>(QLatin1String(action));
     ASSERT_NE(found, nullptr) << action;
     found->trigger();
@@ -37,8 +35,7 @@ void trigger(QWidget& window, const char* action)
 
 }  // namespace
 
-TEST(ReportPreview, NavigatesPagesAndZooms)
-{
+TEST(ReportPreview, NavigatesPagesAndZooms) {
     PreviewWindow window(listOf(160));  // 4 pages
     ASSERT_EQ(window.pageCount(), 4);
     EXPECT_EQ(window.currentPage(), 1);
@@ -71,8 +68,7 @@ TEST(ReportPreview, NavigatesPagesAndZooms)
     EXPECT_LT(window.zoom(), 1.0);  // A4 is wider than 700 pixels at 100%
 }
 
-TEST(ReportPreview, SavesAndPrintsThroughTheInstalledDialogs)
-{
+TEST(ReportPreview, SavesAndPrintsThroughTheInstalledDialogs) {
     QTemporaryDir dir;
     PreviewWindow window(listOf(3));
 
@@ -116,8 +112,7 @@ TEST(ReportPreview, SavesAndPrintsThroughTheInstalledDialogs)
 
 // Saving runs as the system's long work, a step a page; a save the user cancels leaves the earlier file as
 // it was, in every text format.
-TEST(ReportPreview, ACancelledSaveKeepsTheEarlierFile)
-{
+TEST(ReportPreview, ACancelledSaveKeepsTheEarlierFile) {
     QTemporaryDir dir;
     PreviewWindow window(listOf(120));
     ASSERT_GE(window.pageCount(), 3);
@@ -139,7 +134,7 @@ TEST(ReportPreview, ACancelledSaveKeepsTheEarlierFile)
         return true;
     });
     for (const auto& [name, format] : {std::pair{"lista.txt", Format::Text}, std::pair{"lista.html", Format::Html},
-                                      std::pair{"lista.csv", Format::Csv}}) {
+                                       std::pair{"lista.csv", Format::Csv}}) {
         SCOPED_TRACE(name);
         const QString path = dir.filePath(QLatin1String(name));
         {
@@ -168,8 +163,7 @@ TEST(ReportPreview, ACancelledSaveKeepsTheEarlierFile)
     EXPECT_EQ(works.value(0), "Salvando o relatório...");
 }
 
-TEST(ReportPreview, NonModalPreviewKeepsItsReportUntilItCloses)
-{
+TEST(ReportPreview, NonModalPreviewKeepsItsReportUntilItCloses) {
     std::weak_ptr<Report> watch;
     QPointer<PreviewWindow> window;
     {

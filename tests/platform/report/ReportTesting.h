@@ -10,8 +10,7 @@
 namespace report::testing {
 
 // Rows "id, nome, valor": 1..n, "Nome n", n * 1.5.
-inline std::shared_ptr<TableData> numberedRows(int count)
-{
+inline std::shared_ptr<TableData> numberedRows(int count) {
     auto table = std::make_shared<TableData>(QStringList{"id", "nome", "valor"});
     table->reserve(count);
     for (int i = 1; i <= count; ++i)
@@ -20,8 +19,7 @@ inline std::shared_ptr<TableData> numberedRows(int count)
 }
 
 // The texts of a page, in the order they were placed.
-inline QStringList textsOf(const Page& page)
-{
+inline QStringList textsOf(const Page& page) {
     QStringList texts;
     for (const Element& e : page.elements) {
         if (e.kind == Element::Kind::Text)
@@ -30,8 +28,7 @@ inline QStringList textsOf(const Page& page)
     return texts;
 }
 
-inline const Element* findText(const Page& page, const QString& text)
-{
+inline const Element* findText(const Page& page, const QString& text) {
     for (const Element& e : page.elements) {
         if (e.kind == Element::Kind::Text && e.text == text)
             return &e;
@@ -40,15 +37,14 @@ inline const Element* findText(const Page& page, const QString& text)
 }
 
 // The text printed right of a label on the same line (e.g. the number beside "Pag.:").
-inline QString besideLabel(const Page& page, const QString& label)
-{
+inline QString besideLabel(const Page& page, const QString& label) {
     const Element* found = findText(page, label);
     if (!found)
         return QStringLiteral("<no label>");
     const Element* best = nullptr;
     for (const Element& e : page.elements) {
-        if (e.kind != Element::Kind::Text || &e == found || qAbs(e.rect.top() - found->rect.top()) > 0.5
-            || e.rect.left() <= found->rect.left())
+        if (e.kind != Element::Kind::Text || &e == found || qAbs(e.rect.top() - found->rect.top()) > 0.5 ||
+            e.rect.left() <= found->rect.left())
             continue;
         if (!best || e.rect.left() < best->rect.left())
             best = &e;
@@ -58,8 +54,7 @@ inline QString besideLabel(const Page& page, const QString& label)
 
 // A list in the shape of the system's reports: page header of 17 mm, detail lines of 5 mm and a page
 // footer of 10 mm on A4 with 10 mm margins leave room for exactly 50 lines a page.
-inline void defineList(Report& report)
-{
+inline void defineList(Report& report) {
     report.setTitle(QStringLiteral("Lista"));
     report.setMargins(10);
     Band& header = report.addBand(BandType::PageHeader, 17);

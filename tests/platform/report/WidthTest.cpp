@@ -19,8 +19,7 @@ namespace {
 
 const QString kLongName = QStringLiteral("MARIA CONCEIÇÃO DOS SANTOS WANDERLEY DE ALBUQUERQUE MAGALHÃES");  // 60
 
-std::shared_ptr<TableData> oneRow(const QStringList& fields, const QVariantList& values)
-{
+std::shared_ptr<TableData> oneRow(const QStringList& fields, const QVariantList& values) {
     auto data = std::make_shared<TableData>(fields);
     data->addRow(values);
     return data;
@@ -28,8 +27,7 @@ std::shared_ptr<TableData> oneRow(const QStringList& fields, const QVariantList&
 
 // The text printed is the longest beginning of the value that fits its box: whole characters, and the
 // next one past any blanks would not fit.
-void expectCutToFit(const Element& e, const QString& value)
-{
+void expectCutToFit(const Element& e, const QString& value) {
     ASSERT_FALSE(e.text.isEmpty());
     EXPECT_TRUE(value.startsWith(e.text)) << e.text.toStdString();
     EXPECT_FALSE(e.text.endsWith(' '));
@@ -42,10 +40,10 @@ void expectCutToFit(const Element& e, const QString& value)
     }
 }
 
-const Element& textAt(const Page& page, qreal xMm, qreal yMm)
-{
+const Element& textAt(const Page& page, qreal xMm, qreal yMm) {
     for (const Element& e : page.elements) {
-        if (e.kind == Element::Kind::Text && qAbs(e.rect.left() - mmToPt(xMm)) < 0.01 && qAbs(e.rect.top() - mmToPt(yMm)) < 0.01)
+        if (e.kind == Element::Kind::Text && qAbs(e.rect.left() - mmToPt(xMm)) < 0.01 &&
+            qAbs(e.rect.top() - mmToPt(yMm)) < 0.01)
             return e;
     }
     static const Element none;
@@ -55,8 +53,7 @@ const Element& textAt(const Page& page, qreal xMm, qreal yMm)
 
 }  // namespace
 
-TEST(ReportWidths, ItemWithoutWidthEndsAtTheNextItemOfItsLineOrAtTheRightMargin)
-{
+TEST(ReportWidths, ItemWithoutWidthEndsAtTheNextItemOfItsLineOrAtTheRightMargin) {
     const QString memo = QString(kLongName + QLatin1Char(' ')).repeated(4).trimmed();
     Report report;
     report.setMargins(10);  // 190 mm of body
@@ -65,7 +62,7 @@ TEST(ReportWidths, ItemWithoutWidthEndsAtTheNextItemOfItsLineOrAtTheRightMargin)
     band.addField({0, 0, 0, 5}, "nome");
     band.addLabel({50, 1, 30, 5}, "Status atend.:");  // a little lower, still on the line
     band.addLabel({120, 0, 30, 5}, "Sexo:");
-    band.addField({20, 6, 0, 5}, "obs");              // the labels above are on another line
+    band.addField({20, 6, 0, 5}, "obs");  // the labels above are on another line
 
     const Document document = report.layout();
     const Page& page = document.pages[0];
@@ -78,8 +75,7 @@ TEST(ReportWidths, ItemWithoutWidthEndsAtTheNextItemOfItsLineOrAtTheRightMargin)
     EXPECT_EQ(widthFaults(report, document).join('\n').toStdString(), "");
 }
 
-TEST(ReportWidths, AlignedTextsStayInsideTheirBoxesAndNoBoxPassesTheMargin)
-{
+TEST(ReportWidths, AlignedTextsStayInsideTheirBoxesAndNoBoxPassesTheMargin) {
     Report report;
     report.setMargins(10);
     // Accents typed as marks of their own stay with their letters.
@@ -89,7 +85,7 @@ TEST(ReportWidths, AlignedTextsStayInsideTheirBoxesAndNoBoxPassesTheMargin)
     band.addField({100, 0, 30, 5}, "nome").setAlignment(Qt::AlignRight);
     band.addField({0, 18, 33, 5}, "marcado");
     band.addField({0, 6, 40, 5}, "nome").setAlignment(Qt::AlignHCenter);
-    band.addField({150, 12, 60, 5}, "nome");  // drawn past the right margin
+    band.addField({150, 12, 60, 5}, "nome");                             // drawn past the right margin
     band.addLabel({0, 12, 40, 5}, "1,50").setAlignment(Qt::AlignRight);  // short texts stay whole
 
     const Document document = report.layout();
@@ -108,8 +104,7 @@ TEST(ReportWidths, AlignedTextsStayInsideTheirBoxesAndNoBoxPassesTheMargin)
     EXPECT_EQ(widthFaults(report, document).join('\n').toStdString(), "");
 }
 
-TEST(ReportWidths, MemosWrapWithinTheirWidthEvenThroughALongWord)
-{
+TEST(ReportWidths, MemosWrapWithinTheirWidthEvenThroughALongWord) {
     // 250 characters, one "word" of them longer than the box is wide.
     const QString code = QStringLiteral("REF:") + QString(76, QLatin1Char('W'));
     QString memo = QStringLiteral("Observações do atendimento: ") + code + QStringLiteral(" animal dócil, ");
@@ -149,8 +144,7 @@ TEST(ReportWidths, MemosWrapWithinTheirWidthEvenThroughALongWord)
     EXPECT_GE(holdingCode, 2);
 }
 
-TEST(ReportWidths, ExportsAndThePdfShowTheTextAsThePageCutsIt)
-{
+TEST(ReportWidths, ExportsAndThePdfShowTheTextAsThePageCutsIt) {
     Report report;
     report.setMargins(10);
     report.setData(oneRow({"id", "nome", "status"}, {1, kLongName, "AGENDADO"}));

@@ -17,8 +17,9 @@ class DataGridTest : public DbTest {
 protected:
     void SetUp() override {
         DbTest::SetUp();
-        exec("insert into especie (Id_Especie, Nome, Ind_Status) values "
-             "(1, 'CANINA', 'ATIVO'), (2, 'FELINA', 'INATIVO'), (3, 'AVE', 'ATIVO')");
+        exec(
+            "insert into especie (Id_Especie, Nome, Ind_Status) values "
+            "(1, 'CANINA', 'ATIVO'), (2, 'FELINA', 'INATIVO'), (3, 'AVE', 'ATIVO')");
         data = std::make_unique<db::DataSet>();
         data->setSql("select * from especie order by Id_Especie");
         data->setUpdateSql("insert into especie (Id_Especie, Nome) values (:Id_Especie, :Nome)",

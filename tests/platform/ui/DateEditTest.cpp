@@ -8,8 +8,8 @@
 #include <QCalendarWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QSignalSpy>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWidget>

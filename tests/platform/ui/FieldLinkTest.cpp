@@ -10,8 +10,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QClipboard>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -48,9 +48,10 @@ protected:
     void SetUp() override {
         DbTest::SetUp();
         exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA'), (2, 'FELINA')");
-        exec("insert into raca (Id_Raca, Nome, Descricao, Id_Especie, Id_Porte, Ind_Status) values "
-             "(1, 'BEAGLE', 'ORELHAS LONGAS', 1, 2, 'ATIVO'), (2, 'SIAMES', NULL, 2, NULL, 'INATIVO'), "
-             "(3, 'VIRA-LATA', NULL, 9, NULL, 'talvez')");
+        exec(
+            "insert into raca (Id_Raca, Nome, Descricao, Id_Especie, Id_Porte, Ind_Status) values "
+            "(1, 'BEAGLE', 'ORELHAS LONGAS', 1, 2, 'ATIVO'), (2, 'SIAMES', NULL, 2, NULL, 'INATIVO'), "
+            "(3, 'VIRA-LATA', NULL, 9, NULL, 'talvez')");
         data = std::make_unique<db::DataSet>();
         data->setSql("select * from raca order by Id_Raca");
         data->setUpdateSql(
@@ -166,7 +167,9 @@ TEST_F(FieldLinkTest, NumberKindsStoreNumbersAndShowTheDecimalComma) {
     exec("insert into receituario_texto_peso (Id_Receituario_texto_Peso, Peso) values (1, 7.25)");
     db::DataSet weights;
     weights.setSql("select * from receituario_texto_peso");
-    weights.setUpdateSql("", "update receituario_texto_peso set Peso = :Peso where Id_Receituario_texto_Peso = :OLD_Id_Receituario_texto_Peso");
+    weights.setUpdateSql("",
+                         "update receituario_texto_peso set Peso = :Peso where Id_Receituario_texto_Peso = "
+                         ":OLD_Id_Receituario_texto_Peso");
     weights.open();
     QLineEdit peso;
     ui::bindLineEdit(&peso, &weights, "Peso", ui::ValueKind::Decimal);
@@ -209,7 +212,7 @@ TEST_F(FieldLinkTest, CheckBoxStoresItsTwoValuesAndIgnoresClicksWhileBrowsing) {
     ui::bindCheckBox(&box, data.get(), "Ind_Status", "INATIVO", "ATIVO");
     EXPECT_FALSE(box.isChecked());  // ATIVO
     data->next();
-    EXPECT_TRUE(box.isChecked());   // INATIVO
+    EXPECT_TRUE(box.isChecked());  // INATIVO
     data->next();
     EXPECT_FALSE(box.isChecked()) << "a value that is neither shows clear";
 

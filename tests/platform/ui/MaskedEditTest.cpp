@@ -11,10 +11,15 @@ TEST(MaskedEdit, TypingGoesOnAfterTheLastFilledSlot) {
         const char* shown;
         int at;
     } cases[] = {
-        {"99:99;_", "__:__", 0},   {"99:99;_", "09:__", 2},  {"99:99;_", "09:3_", 4},
-        {"99:99;_", "09:30", 5},   {"90:00; ", "  :  ", 0},  {"(00)0000##0000;_", "(__)________", 1},
-        {"(00)0000##0000;_", "(11)3333____", 8},            {"\\A99;_", "A__", 1},  // an escaped literal
-        {">AA;_", "__", 0},  // a case switch takes no place
+        {"99:99;_", "__:__", 0},
+        {"99:99;_", "09:__", 2},
+        {"99:99;_", "09:3_", 4},
+        {"99:99;_", "09:30", 5},
+        {"90:00; ", "  :  ", 0},
+        {"(00)0000##0000;_", "(__)________", 1},
+        {"(00)0000##0000;_", "(11)3333____", 8},
+        {"\\A99;_", "A__", 1},  // an escaped literal
+        {">AA;_", "__", 0},     // a case switch takes no place
     };
     for (const auto& c : cases)
         EXPECT_EQ(ui::typingPosition(c.mask, c.shown), c.at) << c.mask << " " << c.shown;

@@ -22,8 +22,8 @@ TEST_F(RegistryTest, StreetRegisterLookUps) {
         int number;
         bool sameSideOnly;
         QString cep;
-    } numbers[] = {{51, false, "12345678"}, {52, false, "12345680"}, {100, true, "12345680"},
-                   {150, false, "12345695"}, {150, true, ""},        {300, false, ""}};
+    } numbers[] = {{51, false, "12345678"},  {52, false, "12345680"}, {100, true, "12345680"},
+                   {150, false, "12345695"}, {150, true, ""},         {300, false, ""}};
     for (const auto& n : numbers)
         EXPECT_EQ(streetsql::postalCodeByNumber(10, n.number, n.sameSideOnly), n.cep) << n.number;
     // A street without a neighbourhood of class "P" offers every one of that class, whatever its letter case.

@@ -19,7 +19,6 @@
 using namespace common;
 using namespace registry;
 
-
 class AnimalAddressTest : public AnimalTest {
 protected:
     TfrmEndereco_Animal* openAddressForm() {
@@ -46,8 +45,9 @@ TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordina
     const int owner = saveNewOwner("JOSÉ D'ÁVILA", kCpf1, "jose@mail.com");
     saveNewAnimal("REX");
     const int rex = scalar("select max(id_animal) from animal").toInt();
-    writePadrao({"insert into {p}LogradouroImovel (num_logr, num_imov, val_cood_x, val_cood_y) values "
-                 "(10, '51', 1, 1), (10, '55', 5, 5), (10, '63', 3, 3), (10, '69', 9, 9)"});
+    writePadrao(
+        {"insert into {p}LogradouroImovel (num_logr, num_imov, val_cood_x, val_cood_y) values "
+         "(10, '51', 1, 1), (10, '55', 5, 5), (10, '63', 3, 3), (10, '69', 9, 9)"});
     EXPECT_EQ(CalculaCoordenadas(10, 57).x, 3);
 
     TfrmEndereco_Animal* form = openAddressForm();
@@ -84,10 +84,12 @@ TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordina
     EXPECT_EQ(addresssql::animalAddressCount(rex), 2);
     const QVariant newest = addresssql::currentAnimalAddress(rex);
     EXPECT_EQ(str("select NOM_LOGR || '/' || NUM_IMOV_LOGR || '/' || cast(End_X as integer) from endereco "
-                  "where id_endereco = :e", {{"e", newest}}),
+                  "where id_endereco = :e",
+                  {{"e", newest}}),
               "DAS FLORES/57/3");
-    EXPECT_EQ(db::toDateTime(scalar("select data_inicial_end from endereco where id_endereco = :e", {{"e", newest}})).date(),
-              QDate(2021, 3, 1));
+    EXPECT_EQ(
+        db::toDateTime(scalar("select data_inicial_end from endereco where id_endereco = :e", {{"e", newest}})).date(),
+        QDate(2021, 3, 1));
     EXPECT_EQ(form->qryTodosEnd->recordCount(), 2);
 
     // A change works on the most recent address and geocodes it again.
@@ -125,11 +127,12 @@ TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordina
 }
 
 TEST_F(AnimalAddressTest, TheAnimalAddressFormKeepsItsOwnStreetRules) {
-    writePadrao({"insert into {p}bairro (num_bair, nom_bair, tip_bair, tip_clss_bair) values (4, 'CENTRO', 'B', 'O'), "
-                 "(5, 'RURAL', 'B', 'R')",
-                 "insert into {p}logradouro (num_logr, nom_logr) values (50, 'DA FABRICA')",
-                 "insert into {p}pesquisaLograd (num_logr, num_sequ_logr, tip_logr, nom_logr, tip_bair, num_bair, nom_bair, "
-                 "tip_clss_bair, ind_bair_cord) values (50, 1, 'R', 'DA FABRICA', 'B', 3, 'INDUSTRIAL', 'O', 'N')"});
+    writePadrao(
+        {"insert into {p}bairro (num_bair, nom_bair, tip_bair, tip_clss_bair) values (4, 'CENTRO', 'B', 'O'), "
+         "(5, 'RURAL', 'B', 'R')",
+         "insert into {p}logradouro (num_logr, nom_logr) values (50, 'DA FABRICA')",
+         "insert into {p}pesquisaLograd (num_logr, num_sequ_logr, tip_logr, nom_logr, tip_bair, num_bair, nom_bair, "
+         "tip_clss_bair, ind_bair_cord) values (50, 1, 'R', 'DA FABRICA', 'B', 3, 'INDUSTRIAL', 'O', 'N')"});
     open();
     const int owner = saveNewOwner("JOSE SOUZA", kCpf1, "jose@mail.com");
     saveNewAnimal("REX");

@@ -18,10 +18,10 @@ TEST(AnimalRules, HouseCoordinatesFromTheStreetsBuildings) {
         {57, block, {3, 3, kGradeAproximado}},  // lower 55, higher 63: the last one read
         {57, {{"00057", 7, 7}}, {7, 7, kGradeExato}},
         {57, {}, {0, 0, kGradeAproximado}},
-        {57, {{"300", 30, 30}}, {0, 0, kGradeAproximado}},                 // beyond 100: no candidate
-        {57, {{"52", 2, 2}, {"60", 6, 6}}, {6, 6, kGradeAproximado}},     // no odd building: either side
-        {12, {{"12A", 1, 1}, {"14", 4, 4}}, {4, 4, kGradeAproximado}},    // a number that does not parse is skipped
-        {12, {{"11", 1, 1}, {"9", 9, 9}}, {1, 1, kGradeAproximado}},  // numeric order ("9" before "11")
+        {57, {{"300", 30, 30}}, {0, 0, kGradeAproximado}},              // beyond 100: no candidate
+        {57, {{"52", 2, 2}, {"60", 6, 6}}, {6, 6, kGradeAproximado}},   // no odd building: either side
+        {12, {{"12A", 1, 1}, {"14", 4, 4}}, {4, 4, kGradeAproximado}},  // a number that does not parse is skipped
+        {12, {{"11", 1, 1}, {"9", 9, 9}}, {1, 1, kGradeAproximado}},    // numeric order ("9" before "11")
     };
     for (const auto& c : cases) {
         const Coordinates got = geocode(c.number, c.buildings);
@@ -39,7 +39,7 @@ TEST(AgeCalculation, CountsBackCalendarMonthsToTheMonthsLastDay) {
         QDate born;
     };
     const Case cases[] = {
-        {QDate(2026, 5, 31), "2", "3", QDate(2024, 2, 29)},   // leap February
+        {QDate(2026, 5, 31), "2", "3", QDate(2024, 2, 29)},  // leap February
         {QDate(2027, 5, 31), "2", "3", QDate(2025, 2, 28)},
         {QDate(2026, 12, 7), "", "", QDate(2026, 12, 7)},
         {QDate(2026, 3, 31), "", "1", QDate(2026, 2, 28)},

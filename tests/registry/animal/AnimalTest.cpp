@@ -44,7 +44,8 @@ TEST_F(AnimalTest, NewAnimalTakesDefaultsOwnerAddressAndWritesItsRowsTogether) {
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
     const int toto = scalar("select max(id_animal) from animal").toInt();
     EXPECT_EQ(str("select Nome || '/' || Id_Proprietario || '/' || Id_faixa_peso_animal || '/' || Id_Grupo_Animal "
-                  "from animal where id_animal = :a", {{"a", toto}}),
+                  "from animal where id_animal = :a",
+                  {{"a", toto}}),
               QString("TOTO/%1/1/1").arg(owner));
     EXPECT_EQ(db::toDateTime(scalar("select Data_Nascimento from animal where id_animal = :a", {{"a", toto}})).date(),
               QDate(2020, 2, 1));
@@ -54,7 +55,8 @@ TEST_F(AnimalTest, NewAnimalTakesDefaultsOwnerAddressAndWritesItsRowsTogether) {
               "DAS FLORES/51/vazio");
     EXPECT_EQ(rows("grupo_animal_animal", toto), 1);
     EXPECT_EQ(str("select Id_Anterior_Proprietario || '/' || Id_Proprietario from histo_muda_proprietario "
-                  "where id_animal = :a", {{"a", toto}}),
+                  "where id_animal = :a",
+                  {{"a", toto}}),
               QString("0/%1").arg(owner));
     EXPECT_EQ(count("histo_muda_proprietario"), 2);
     // The list holds both animals, on the new one.
@@ -79,8 +81,9 @@ TEST_F(AnimalTest, NewAnimalTakesDefaultsOwnerAddressAndWritesItsRowsTogether) {
 // The fault as a clerk met it: a breed clicked in the list was lost when the list was read again as the
 // popup closed, and the save asked for a breed.
 TEST_F(AnimalTest, SpeciesAndBreedClickedInTheirListsAreStoredAndTheBreedsFollowTheSpecies) {
-    exec("insert into raca (Id_Raca, Nome, Id_Especie, Id_Porte, Id_Pelo, Ind_Status) values "
-         "(3, 'SIAMES', 2, 1, 1, 'ATIVO'), (4, 'PERSA', 2, 1, 2, 'ATIVO'), (5, 'ANGORA', 2, 1, 2, 'INATIVO')");
+    exec(
+        "insert into raca (Id_Raca, Nome, Id_Especie, Id_Porte, Id_Pelo, Ind_Status) values "
+        "(3, 'SIAMES', 2, 1, 1, 'ATIVO'), (4, 'PERSA', 2, 1, 2, 'ATIVO'), (5, 'ANGORA', 2, 1, 2, 'INATIVO')");
     open();
     const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
     frmPropAnimal->showAnimalPage();
@@ -170,8 +173,10 @@ TEST_F(AnimalTest, FailedSaveLeavesNothingAndMissingGroupIsRefused) {
     const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
     const int addresses = count("endereco");
     // The history row is the last write: its failure takes address, animal, link and group with it.
-    exec("insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Proprietario) values (7, 99, :o)",
-         {{"o", owner}});
+    exec(
+        "insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Proprietario) values (7, 99, "
+        ":o)",
+        {{"o", owner}});
     exec("create unique index ux_histo_test on histo_muda_proprietario (Id_Proprietario)");
     saveNewAnimal("REX");
     exec("drop index ux_histo_test");

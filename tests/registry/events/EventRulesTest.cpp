@@ -16,8 +16,8 @@ TEST(EventRules, OccurrenceHintsVaccinationChoicesAndTransferIds) {
         QString vaccine, reason, intercurrence;
         bool consistent;
     } choices[] = {
-        {"V10", nsa, nsa, true},        {nsa, "RECUSA", nsa + " ", true}, {nsa, nsa, "REACAO", true},
-        {"V10", "RECUSA", nsa, false},  {nsa, nsa, nsa, false},           {"V10", "RECUSA", "REACAO", false},
+        {"V10", nsa, nsa, true},       {nsa, "RECUSA", nsa + " ", true}, {nsa, nsa, "REACAO", true},
+        {"V10", "RECUSA", nsa, false}, {nsa, nsa, nsa, false},           {"V10", "RECUSA", "REACAO", false},
     };
     for (const auto& c : choices)
         EXPECT_EQ(vaccinationConsistent(c.vaccine, c.reason, c.intercurrence), c.consistent)

@@ -4,13 +4,13 @@
 #include "EventsFixture.h"
 
 #include "DbfReader.h"
-#include "UserInput.h"
 #include "ForeignReaders.h"
+#include "UserInput.h"
 
 #include "platform/ui/DateEdit.h"
-#include "registry/events/AnimalEventRules.h"
-#include "registry/animal/AnimalPage.h"
 #include "registry/address/UEndereco_Animal.h"
+#include "registry/animal/AnimalPage.h"
+#include "registry/events/AnimalEventRules.h"
 #include "registry/events/URegistroOcorrencia.h"
 #include "registry/events/VaccinationPage.h"
 
@@ -75,7 +75,8 @@ TEST_F(OccurrenceTest, AddChecksInOrderClosingTypeBlocksEveryLaterAddAndFailureR
     EXPECT_EQ(occurrences(10), 1);
     prompts.confirmations = {true};
     add(f, 1, "06/03/99");
-    EXPECT_EQ(storedDate("select max(Dt_Ocorrencia) from ocorrencia where Dt_Ocorrencia < :d", {{"d", QDateTime(QDate(2000, 1, 1), QTime(0, 0))}}),
+    EXPECT_EQ(storedDate("select max(Dt_Ocorrencia) from ocorrencia where Dt_Ocorrencia < :d",
+                         {{"d", QDateTime(QDate(2000, 1, 1), QTime(0, 0))}}),
               QDate(1999, 3, 6));
     // A closing occurrence, dated after the others, blocks every further add whatever its date.
     add(f, 2, "10/12/2026");
@@ -115,8 +116,9 @@ TEST_F(OccurrenceTest, AddChecksInOrderClosingTypeBlocksEveryLaterAddAndFailureR
 }
 
 TEST_F(OccurrenceTest, RightsHideButtonsPrintRefusesAndReportAndExportHoldTheRows) {
-    exec("insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-         "values (1000, 22, 'S', 'N', 'N', 'N', 'N')");
+    exec(
+        "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
+        "values (1000, 22, 'S', 'N', 'N', 'N', 'N')");
     TfrmRegistroOcorrencia* f = openRegister();
     EXPECT_TRUE(f->bmpIncluir->isHidden());
     EXPECT_TRUE(f->bmpExcluir->isHidden());
@@ -129,16 +131,16 @@ TEST_F(OccurrenceTest, RightsHideButtonsPrintRefusesAndReportAndExportHoldTheRow
     f->actPrint->trigger();
     EXPECT_EQ(prompts.last(), kSemIntercorrencia);
     EXPECT_TRUE(prompts.previews.isEmpty());
-    exec("insert into ocorrencia (Id_Ocorrencia, Id_Animal, Id_Tipo_Ocorrencia, Dt_Ocorrencia) values "
-         "(1, 10, 2, :late), (2, 10, 1, :early), (3, 12, 1, :early)",
-         {{"late", QDateTime(QDate(2024, 5, 1), QTime(0, 0))}, {"early", QDateTime(QDate(2024, 3, 5), QTime(0, 0))}});
+    exec(
+        "insert into ocorrencia (Id_Ocorrencia, Id_Animal, Id_Tipo_Ocorrencia, Dt_Ocorrencia) values "
+        "(1, 10, 2, :late), (2, 10, 1, :early), (3, 12, 1, :early)",
+        {{"late", QDateTime(QDate(2024, 5, 1), QTime(0, 0))}, {"early", QDateTime(QDate(2024, 3, 5), QTime(0, 0))}});
     f->actPrint->trigger();
     ASSERT_EQ(prompts.previews.size(), 1);
     EXPECT_FALSE(prompts.previews[0].modal);
     const QStringList lines = printedLines(*prompts.previews[0].report);
     for (const char* expected :
-         {"PROPRIETÁRIO: 1 - ANA ANIMAL: 10 - REX",
-          "ESPECIE:CANINA, RAÇA:POODLE, PORTE:, PELO:, DT NASC.:01/02/2020",
+         {"PROPRIETÁRIO: 1 - ANA ANIMAL: 10 - REX", "ESPECIE:CANINA, RAÇA:POODLE, PORTE:, PELO:, DT NASC.:01/02/2020",
           "ENDEREÇO PROPRIET.:R: DAS FLORES 51, CASA 2 BAIRRO: CENTRO", "Pag.: 1"})
         EXPECT_TRUE(lines.contains(expected)) << expected << "\n" << lines.join('\n').toStdString();
     EXPECT_TRUE(lines.contains("OCORRÊNCIA ATRIBUÍDA À REX REL037"));
@@ -154,10 +156,11 @@ TEST_F(OccurrenceTest, RightsHideButtonsPrintRefusesAndReportAndExportHoldTheRow
     f->actExportarIntercorrencia->trigger();
     EXPECT_EQ(prompts.last(), kExportacaoConcluida);
     const DbfContents dbf = readDbf(dir.filePath("ocorrencias.dbf"));
-    EXPECT_EQ(dbf.names, QStringList({"dt_ocorren", "id_animal", "nomeanimal", "id_proprie", "nomepropri", "sexo",
-                                      "data_nasci", "esteriliza", "num_microc", "nomeraca", "nomeespeci", "nomepelo",
-                                      "nomeporte", "nometipo_o", "num_logr", "tip_logr", "nom_logr", "num_imov_l",
-                                      "des_cmpl_e", "nom_bair", "num_cep"}));
+    EXPECT_EQ(
+        dbf.names,
+        QStringList({"dt_ocorren", "id_animal",  "nomeanimal", "id_proprie", "nomepropri", "sexo",      "data_nasci",
+                     "esteriliza", "num_microc", "nomeraca",   "nomeespeci", "nomepelo",   "nomeporte", "nometipo_o",
+                     "num_logr",   "tip_logr",   "nom_logr",   "num_imov_l", "des_cmpl_e", "nom_bair",  "num_cep"}));
     EXPECT_TRUE(dbf.specs.contains("dt_ocorren D"));
     EXPECT_TRUE(dbf.specs.contains("id_animal N(11,0)"));
     ASSERT_EQ(dbf.rows.size(), 3);
@@ -171,11 +174,13 @@ TEST_F(OccurrenceTest, RightsHideButtonsPrintRefusesAndReportAndExportHoldTheRow
 }
 
 TEST_F(OccurrenceTest, VaccinationPageRefusesInconsistentChoicesAsksOnDuplicatesAndDeletes) {
-    exec("insert into tipo_vacina (Id_tipo_vacina, Nome, Ind_registro_ativo) values (1, 'Não se aplica', 'ATIVO '), "
-         "(2, 'V10', 'ATIVO'), (3, 'ANTIGA', 'INATIVO')");
+    exec(
+        "insert into tipo_vacina (Id_tipo_vacina, Nome, Ind_registro_ativo) values (1, 'Não se aplica', 'ATIVO '), "
+        "(2, 'V10', 'ATIVO'), (3, 'ANTIGA', 'INATIVO')");
     for (const char* table : {"tipo_motivo_nao_vacina", "tipo_vacina_ocorrencia"})
         exec(QString("insert into %1 values (1, 'Não se aplica', null, 'ATIVO', null, null, null, null), "
-                     "(2, 'OUTRO', null, 'ATIVO', null, null, null, null)").arg(table));
+                     "(2, 'OUTRO', null, 'ATIVO', null, null, null, null)")
+                 .arg(table));
     open();
     frmPropAnimal->openOwner(1, 11);
     frmPropAnimal->PageControl1->setCurrentWidget(frmPropAnimal->TabSheet3);
@@ -264,7 +269,8 @@ TEST_F(OccurrenceTest, SideActionsHandOffSavedAnimalsOnlyOpenItsOccurrencesAndSh
     exec("update animal set Modificado_por = 2, Modificado_Em = :w where id_animal = 10",
          {{"w", QDateTime(QDate(2024, 2, 3), QTime(9, 0))}});
     trigger("actInformacao");
-    EXPECT_TRUE(prompts.last().endsWith("\nUsuário que Modificou o registro:OPERADORData de modificação:03/02/2024 09:00:00"));
+    EXPECT_TRUE(
+        prompts.last().endsWith("\nUsuário que Modificou o registro:OPERADORData de modificação:03/02/2024 09:00:00"));
     frmPropAnimal->openOwner(3);
     trigger("actInformacao");
     EXPECT_EQ(prompts.last(), kSemInformacao);

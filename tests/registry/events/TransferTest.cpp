@@ -5,8 +5,8 @@
 #include "UserInput.h"
 
 #include "platform/ui/DateEdit.h"
-#include "registry/events/URelAnimaisTransferidos.h"
 #include "registry/events/UProprietarioPesquisa.h"
+#include "registry/events/URelAnimaisTransferidos.h"
 #include "registry/events/UTransferir_Animal.h"
 
 #include "UserInput.h"
@@ -15,8 +15,8 @@
 #include <QDateEdit>
 #include <QListView>
 #include <QMenu>
-#include <QTest>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 using namespace common;
@@ -50,10 +50,12 @@ protected:
         QStringList rows;
         const db::RowSet r = db::run(db::kMain,
                                      "select Id_Histo_Muda_Proprietario, Id_Animal, Id_Anterior_Proprietario, "
-                                     "Id_Proprietario from histo_muda_proprietario order by 1", {});
+                                     "Id_Proprietario from histo_muda_proprietario order by 1",
+                                     {});
         for (int i = 0; i < r.count(); ++i)
-            rows << QString("%1:%2 %3>%4").arg(db::toText(r.row(i)[0]), db::toText(r.row(i)[1]), db::toText(r.row(i)[2]),
-                                               db::toText(r.row(i)[3]));
+            rows << QString("%1:%2 %3>%4")
+                        .arg(db::toText(r.row(i)[0]), db::toText(r.row(i)[1]), db::toText(r.row(i)[2]),
+                             db::toText(r.row(i)[3]));
         return rows.join(", ");
     }
 };
@@ -109,8 +111,9 @@ TEST_F(TransferTest, TheFirstListsPopUpMenuShowsItsAnimalsInEachViewAndTheyStill
 }
 
 TEST_F(TransferTest, RefusalsMovesAndOneTransactionWithThePreviousOwnerFromTheDatabase) {
-    exec("insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Anterior_Proprietario, "
-         "Id_Proprietario) values (1, 12, 0, 2)");
+    exec(
+        "insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Anterior_Proprietario, "
+        "Id_Proprietario) values (1, 12, 0, 2)");
     TfrmTransferir_Animal* form = openTransfer();
     ASSERT_TRUE(form);
     EXPECT_TRUE(form->isVisible());
@@ -144,7 +147,8 @@ TEST_F(TransferTest, RefusalsMovesAndOneTransactionWithThePreviousOwnerFromTheDa
 
     // ">>" takes the last first. A failure on the second animal leaves the first untouched too.
     form->moveAll(true);
-    EXPECT_EQ(captions(form->ltvAnimal_Prop_destino), QStringList({"12 - LOLA", "10 - REX", "11 - TOTO"}));  // REX came back last
+    EXPECT_EQ(captions(form->ltvAnimal_Prop_destino),
+              QStringList({"12 - LOLA", "10 - REX", "11 - TOTO"}));  // REX came back last
     EXPECT_TRUE(captions(form->ltvAnimal_Prop_atual).isEmpty());
     exec("create unique index ux_histo_test on histo_muda_proprietario (Dt_Muda_Proprietario)");
     transfer->click();
@@ -163,8 +167,9 @@ TEST_F(TransferTest, RefusalsMovesAndOneTransactionWithThePreviousOwnerFromTheDa
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
     EXPECT_EQ(prompts.asked.last().kind, Prompts::Kind::Information);
     EXPECT_EQ(history(), "1:12 0>2, 2:10 3>2, 3:11 1>2");
-    EXPECT_EQ(storedDate("select Dt_Muda_Proprietario from histo_muda_proprietario where Id_Histo_Muda_Proprietario = 3"),
-              QDate(2024, 4, 6));
+    EXPECT_EQ(
+        storedDate("select Dt_Muda_Proprietario from histo_muda_proprietario where Id_Histo_Muda_Proprietario = 3"),
+        QDate(2024, 4, 6));
     EXPECT_EQ(str("select Inserido_Por from histo_muda_proprietario where Id_Histo_Muda_Proprietario = 3"), "1");
     EXPECT_EQ(scalar("select count(*) from animal where id_proprietario = 2").toInt(), 3);
     // Mended: a second press found every animal with its list's owner, wrote nothing and still said it had
@@ -177,14 +182,16 @@ TEST_F(TransferTest, RefusalsMovesAndOneTransactionWithThePreviousOwnerFromTheDa
 }
 
 TEST_F(TransferTest, RightsHideTransferAndTheReportGroupsTheHistoryByAnimal) {
-    exec("insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-         "values (1000, 20, 'S', 'S', 'N', 'S', 'S')");
+    exec(
+        "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
+        "values (1000, 20, 'S', 'S', 'N', 'S', 'S')");
     EXPECT_TRUE(openTransfer()->bmpTransferir->isHidden());
 
     EXPECT_EQ(TfrmRelAnimaisTransferidos().layout().pageCount(), 0);  // not even the title
-    exec("insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Anterior_Proprietario, "
-         "Id_Proprietario, Dt_Muda_Proprietario) values (1, 10, 0, 2, null), (2, 11, 0, 1, null), (3, 10, 2, 1, :d)",
-         {{"d", QDateTime(QDate(2024, 3, 5), QTime(0, 0))}});
+    exec(
+        "insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Anterior_Proprietario, "
+        "Id_Proprietario, Dt_Muda_Proprietario) values (1, 10, 0, 2, null), (2, 11, 0, 1, null), (3, 10, 2, 1, :d)",
+        {{"d", QDateTime(QDate(2024, 3, 5), QTime(0, 0))}});
     openerFor("actRelAnimaisTransferedos")();
     ASSERT_EQ(prompts.previews.size(), 1);
     EXPECT_FALSE(prompts.previews[0].modal);

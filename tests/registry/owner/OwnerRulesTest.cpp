@@ -15,18 +15,18 @@ TEST(Documents, CheckDigitsAndEmailForm) {
         QString text;
         bool valid;
     } cases[] = {
-        {ValidaCPF, "52998224725", true},     {ValidaCPF, "12345678909", true},
-        {ValidaCPF, "52998224726", false},    {ValidaCPF, "52998224715", false},
-        {ValidaCPF, "11111111111", false},    {ValidaCPF, "00000000000", false},
-        {ValidaCPF, "5299822472A", false},    {ValidaCPF, "5299822472", false},
-        {ValidaCPF, "11222333000181", false}, {ValidaCNPJ, "11222333000181", true},
+        {ValidaCPF, "52998224725", true},       {ValidaCPF, "12345678909", true},
+        {ValidaCPF, "52998224726", false},      {ValidaCPF, "52998224715", false},
+        {ValidaCPF, "11111111111", false},      {ValidaCPF, "00000000000", false},
+        {ValidaCPF, "5299822472A", false},      {ValidaCPF, "5299822472", false},
+        {ValidaCPF, "11222333000181", false},   {ValidaCNPJ, "11222333000181", true},
         {ValidaCNPJ, " 45099719000160 ", true}, {ValidaCNPJ, "11222333000182", false},
-        {ValidaCNPJ, "11222333000171", false}, {ValidaCNPJ, "22222222222222", false},
-        {ValidaCNPJ, "1122233300018X", false}, {ValidaCNPJ, "52998224725", false},
-        {ValidaEmail, "a@bc.d", true},        {ValidaEmail, " joao.silva@mail.com ", true},
-        {ValidaEmail, "@x.com", false},       {ValidaEmail, "a@.bc", false},
-        {ValidaEmail, "a@b.cd", false},       {ValidaEmail, "a@", false},
-        {ValidaEmail, "abc.com", false},      {ValidaEmail, "a@bcd", false},
+        {ValidaCNPJ, "11222333000171", false},  {ValidaCNPJ, "22222222222222", false},
+        {ValidaCNPJ, "1122233300018X", false},  {ValidaCNPJ, "52998224725", false},
+        {ValidaEmail, "a@bc.d", true},          {ValidaEmail, " joao.silva@mail.com ", true},
+        {ValidaEmail, "@x.com", false},         {ValidaEmail, "a@.bc", false},
+        {ValidaEmail, "a@b.cd", false},         {ValidaEmail, "a@", false},
+        {ValidaEmail, "abc.com", false},        {ValidaEmail, "a@bcd", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.check(c.text), c.valid) << c.text.toStdString();
@@ -45,9 +45,9 @@ TEST(Documents, AlphanumericCnpjAndTheDocumentAsTypedAndStored) {
         {"00000000000A04", true},
         {"12ABC34501DE36", false},  // a check digit off
         {"12ABC34501DE45", false},
-        {"12ABD34501DE35", false},  // a letter changed
-        {"21ABC34501DE35", false},  // two characters swapped
-        {"12abc34501de35", false},  // letters are capitals: lower case is another number
+        {"12ABD34501DE35", false},      // a letter changed
+        {"21ABC34501DE35", false},      // two characters swapped
+        {"12abc34501de35", false},      // letters are capitals: lower case is another number
         {"12.ABC.345/01DE-35", false},  // the number is kept without its punctuation
         {"12ABC34501DE3", false},
         {"12ABC34501DE3A", false},  // the check digits are digits
@@ -92,11 +92,19 @@ TEST(OwnerRules, ChecksRunInOrderUntilTheFirstFailure) {
         {[] {}, 1},
         {[&] { o.unit = "UNIDADE CENTRAL"; }, 2},
         {[&] { o.name = "  MARIA  "; }, 3},
-        {[&] { o.name = "MARIA D'ÁVILA"; o.residentialPhone = "()-"; }, 4},
+        {[&] {
+             o.name = "MARIA D'ÁVILA";
+             o.residentialPhone = "()-";
+         },
+         4},
         {[&] { o.residentialPhone = "(61)3333-4444"; }, 5},
         {[&] { o.personType = kFisica; }, 6},
         {[&] { o.email = "maria@"; }, 7},
-        {[&] { o.email = "maria@mail.com"; o.passwordOpen = true; }, 8},
+        {[&] {
+             o.email = "maria@mail.com";
+             o.passwordOpen = true;
+         },
+         8},
         {[&] { o.password = "  abc  "; }, 9},
         {[&] { o.password = "abcdefghij"; }, 10},
         {[&] { o.district = "DS1"; }, 11},
@@ -105,7 +113,11 @@ TEST(OwnerRules, ChecksRunInOrderUntilTheFirstFailure) {
         {[&] { o.streetSequence = "0"; }, 14},
         {[&] { o.streetName = "DAS PALMEIRAS"; }, 15},
         {[&] { o.houseNumber = "10"; }, 16},
-        {[&] { o.neighbourhood = "CENTRO"; o.document = "11111111111"; }, 18},
+        {[&] {
+             o.neighbourhood = "CENTRO";
+             o.document = "11111111111";
+         },
+         18},
         {[&] { o.document = "52998224725"; }, 20},
         {[&] { documentTaken = false; }, 21},
         {[&] { owners = 0; }, 21},  // a new owner is refused by a web user's e-mail too

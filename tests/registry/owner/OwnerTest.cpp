@@ -25,13 +25,16 @@ TEST_F(RegistryTest, InsertWritesAddressOwnerAndAccountInOneTransaction) {
     EXPECT_EQ(str("select Tipo_Pessoa from proprietario where id_proprietario = :id", {{"id", id}}), kFisica);
     EXPECT_EQ(str("select e.NOM_LOGR || '/' || e.NUM_BAIR || '/' || e.NOM_BAIR || '/' || e.NUM_CEP || '/' || "
                   "e.Ind_Endereco_Informado from proprietario p join endereco e on (p.Id_Endereco = e.Id_Endereco) "
-                  "where p.id_proprietario = :id", {{"id", id}}),
+                  "where p.id_proprietario = :id",
+                  {{"id", id}}),
               "DAS FLORES/1/CENTRO/12345678/SIM");
     EXPECT_EQ(str("select u.Login || '/' || u.Bloqueado || '/' || u.DDD_TEL_USU || '/' || u.Telefone_usu || '/' || "
                   "u.Id_Unidade_Trabalho || '/' || u.Id_Perfil from usuario u join proprietario p "
-                  "on (p.id_usu_web = u.Id_Usuario) where p.id_proprietario = :id", {{"id", id}}),
+                  "on (p.id_usu_web = u.Id_Usuario) where p.id_proprietario = :id",
+                  {{"id", id}}),
               kCpf1 + "/NÃO/61/33334444/1/1000");
-    EXPECT_EQ(str("select senha_crip from usuario where Id_proprietario = :id", {{"id", id}}), GeraHashSenha("abcdefghij"));
+    EXPECT_EQ(str("select senha_crip from usuario where Id_proprietario = :id", {{"id", id}}),
+              GeraHashSenha("abcdefghij"));
     EXPECT_TRUE(child<QLineEdit>("mkeSenha")->text().isEmpty());
 
     // An account without any phone leaves the phone columns out.
@@ -71,8 +74,9 @@ TEST_F(RegistryTest, EditKeepsDigestsAndBlocksAndGivesMissingAddressAndAccount) 
     trigger("actPost");
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
     EXPECT_EQ(str("select senha_crip from usuario where Id_proprietario = :id", {{"id", first}}), digest);
-    EXPECT_EQ(str("select Nome || '/' || Id_Unidade_Trabalho from usuario where Id_proprietario = :id", {{"id", first}}),
-              "MARIA DA SILVA SOUZA/1");
+    EXPECT_EQ(
+        str("select Nome || '/' || Id_Unidade_Trabalho from usuario where Id_proprietario = :id", {{"id", first}}),
+        "MARIA DA SILVA SOUZA/1");
 
     // A web block is kept when the operator says so, else written from the box.
     exec("update usuario set Bloqueado = 'WEB' where Id_proprietario = :id", {{"id", first}});
@@ -83,14 +87,17 @@ TEST_F(RegistryTest, EditKeepsDigestsAndBlocksAndGivesMissingAddressAndAccount) 
         trigger("actEdit");
         child<QCheckBox>("ckbBloqueioWeb")->setChecked(false);
         trigger("actPost");
-        EXPECT_EQ(str("select Bloqueado from usuario where Id_proprietario = :id", {{"id", first}}), keep ? "WEB" : "NÃO");
+        EXPECT_EQ(str("select Bloqueado from usuario where Id_proprietario = :id", {{"id", first}}),
+                  keep ? "WEB" : "NÃO");
     }
 
     // An owner kept without address or account, shown after one with an address, shows an empty address; its
     // edit gives it both.
-    exec("insert into proprietario (Nome, Telefone_Residencial, Num_CPF_CNPJ, Tipo_Pessoa, id_Unidade_Trabalho, "
-         "Email_Proprietario, Status_Registro) values ('JOSE SOUZA', '(61)2222-3333', :d, 'FÍSICA', 1, 'jose@mail.com', 'ATIVO')",
-         {{"d", kCpf2}});
+    exec(
+        "insert into proprietario (Nome, Telefone_Residencial, Num_CPF_CNPJ, Tipo_Pessoa, id_Unidade_Trabalho, "
+        "Email_Proprietario, Status_Registro) values ('JOSE SOUZA', '(61)2222-3333', :d, 'FÍSICA', 1, 'jose@mail.com', "
+        "'ATIVO')",
+        {{"d", kCpf2}});
     const int second = db::toInt(scalar("select max(id_proprietario) from proprietario"));
     frmPropAnimal->openOwner(first);
     EXPECT_EQ(child<QLineEdit>("dbeLograd")->text(), "DAS FLORES");
@@ -102,9 +109,13 @@ TEST_F(RegistryTest, EditKeepsDigestsAndBlocksAndGivesMissingAddressAndAccount) 
     trigger("actPost");
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
     EXPECT_EQ(str("select e.NOM_LOGR from proprietario p join endereco e on (p.Id_Endereco = e.Id_Endereco) "
-                  "where p.id_proprietario = :id", {{"id", second}}), "DAS FLORES");
+                  "where p.id_proprietario = :id",
+                  {{"id", second}}),
+              "DAS FLORES");
     EXPECT_EQ(str("select u.senha_crip from proprietario p join usuario u on (p.id_usu_web = u.Id_Usuario) "
-                  "where p.id_proprietario = :id", {{"id", second}}), GeraHashSenha("0123456789"));
+                  "where p.id_proprietario = :id",
+                  {{"id", second}}),
+              GeraHashSenha("0123456789"));
 }
 
 TEST_F(RegistryTest, ALegalPersonIsSavedWithTheAlphanumericCnpjAsTypedWithoutPunctuation) {
@@ -128,10 +139,12 @@ TEST_F(RegistryTest, ALegalPersonIsSavedWithTheAlphanumericCnpjAsTypedWithoutPun
     trigger("actPost");
     EXPECT_EQ(prompts.texts(), QStringList{kProprietarioCadastrado});
     const int id = IdProprietarioAtual;
-    EXPECT_EQ(str("select Tipo_Pessoa || '/' || Num_CPF_CNPJ from proprietario where id_proprietario = :id", {{"id", id}}),
-              kJuridica + "/12ABC34501DE35");
+    EXPECT_EQ(
+        str("select Tipo_Pessoa || '/' || Num_CPF_CNPJ from proprietario where id_proprietario = :id", {{"id", id}}),
+        kJuridica + "/12ABC34501DE35");
     EXPECT_EQ(str("select Login || '/' || Num_CPF_CNPJ from usuario where Id_proprietario = :id", {{"id", id}}),
-              "12ABC34501DE35/12ABC34501DE35") << "the web login is the number as stored";
+              "12ABC34501DE35/12ABC34501DE35")
+        << "the web login is the number as stored";
 
     // A check digit off is refused; the same number typed as printed is the same company's, on saving and
     // on leaving the box.
@@ -221,7 +234,8 @@ TEST_F(RegistryTest, EmailOfAWebUserWithoutOwnerIsTakenAndAnEditIgnoresOnlyTheOw
     fillOwner("ANA LIMA", kCpf1, "WEB@mail.com");
     prompts.clear();
     trigger("actPost");
-    EXPECT_EQ(prompts.texts(), QStringList{"E-mail já cadastrado na base de dados."}) << "a new owner is checked against every web user";
+    EXPECT_EQ(prompts.texts(), QStringList{"E-mail já cadastrado na base de dados."})
+        << "a new owner is checked against every web user";
     type("dbeEmail", "ana@mail.com");
     trigger("actPost");
     const int ana = IdProprietarioAtual;
@@ -229,7 +243,9 @@ TEST_F(RegistryTest, EmailOfAWebUserWithoutOwnerIsTakenAndAnEditIgnoresOnlyTheOw
 
     // Another owner with the e-mail: the edit passes while only Ana's own account has it, not once a web
     // user without owner has it too.
-    exec("insert into proprietario (Nome, Email_Proprietario, Status_Registro) values ('OUTRA', 'ana@mail.com', 'ATIVO')");
+    exec(
+        "insert into proprietario (Nome, Email_Proprietario, Status_Registro) values ('OUTRA', 'ana@mail.com', "
+        "'ATIVO')");
     for (const bool webUserToo : {false, true}) {
         if (webUserToo)
             exec("update usuario set Email_usu = 'ana@mail.com' where Login = 'WEB'");
@@ -237,7 +253,8 @@ TEST_F(RegistryTest, EmailOfAWebUserWithoutOwnerIsTakenAndAnEditIgnoresOnlyTheOw
         trigger("actEdit");
         prompts.clear();
         trigger("actPost");
-        EXPECT_EQ(prompts.last(), webUserToo ? "E-mail já cadastrado na base de dados." : "Operação realizada com sucesso!");
+        EXPECT_EQ(prompts.last(),
+                  webUserToo ? "E-mail já cadastrado na base de dados." : "Operação realizada com sucesso!");
         trigger("actCancel");
     }
 }

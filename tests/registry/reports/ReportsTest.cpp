@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // REL037, REL038 and REL039 over seeded rows, read from what they print and from the charts' data.
 
-#include "ReportText.h"
 #include "RegistryFixture.h"
+#include "ReportText.h"
 #include "UserInput.h"
 
 #include "platform/ui/DateEdit.h"
 #include "registry/reports/UAnimaisCadastradoCompleto.h"
 #include "registry/reports/UAnimaisCadastradoConsolidado.h"
 #include "registry/reports/UAnimaisMicrochipados.h"
-#include "scheduling/agenda/AgendaDialogs.h"
 #include "scheduling/SchedulingForms.h"
+#include "scheduling/agenda/AgendaDialogs.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -21,18 +21,23 @@ class RegistryReportsTest : public RegistryTest {
 protected:
     void SetUp() override {
         RegistryTest::SetUp();
-        exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (2, 'NORTE', 'ATIVO'), "
-             "(3, 'SUL', 'ATIVO')");
+        exec(
+            "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (2, 'NORTE', 'ATIVO'), "
+            "(3, 'SUL', 'ATIVO')");
         exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA'), (2, 'FELINA')");
         exec("insert into grupo_animal (Id_Grupo_Animal, Nome) values (1, 'DOMICILIADO'), (2, 'ADOTADO')");
-        exec("insert into proprietario (Id_Proprietario, Nome, id_Unidade_Trabalho) values (1, 'ANA', 2), (2, 'BIA', 3)");
+        exec(
+            "insert into proprietario (Id_Proprietario, Nome, id_Unidade_Trabalho) values (1, 'ANA', 2), (2, 'BIA', "
+            "3)");
         // Dogs: three domiciled (two chipped, one sterilised " sim "), one adopted; one cat without either.
-        exec("insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Id_Grupo_Animal, Nome, Num_Microchip, "
-             "Esterilizado, Inserido_Em) values "
-             "(1, 1, 1, 1, 'A1', '111', ' sim ', :in), (2, 1, 1, 1, 'A2', '  ', 'NAO', :in), "
-             "(3, 2, 1, 1, 'A3', '333', 'NAO', :in), (4, 2, 1, 2, 'A4', null, 'SIM', :late), "
-             "(5, 1, 2, 1, 'G5', null, null, :in)",
-             {{"in", QDateTime(QDate(2026, 3, 31), QTime(23, 30))}, {"late", QDateTime(QDate(2026, 4, 1), QTime(0, 0))}});
+        exec(
+            "insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Id_Grupo_Animal, Nome, Num_Microchip, "
+            "Esterilizado, Inserido_Em) values "
+            "(1, 1, 1, 1, 'A1', '111', ' sim ', :in), (2, 1, 1, 1, 'A2', '  ', 'NAO', :in), "
+            "(3, 2, 1, 1, 'A3', '333', 'NAO', :in), (4, 2, 1, 2, 'A4', null, 'SIM', :late), "
+            "(5, 1, 2, 1, 'G5', null, null, :in)",
+            {{"in", QDateTime(QDate(2026, 3, 31), QTime(23, 30))},
+             {"late", QDateTime(QDate(2026, 4, 1), QTime(0, 0))}});
     }
 };
 
@@ -43,7 +48,8 @@ TEST_F(RegistryReportsTest, CompleteCountsChippedAndSterilisedPerGroupSpeciesAnd
     const QString text = lines.join('\n');
     EXPECT_TRUE(text.contains("Chipados : 2 - 66,67% Esterilizados : 1 - 33,33%")) << text.toStdString();
     EXPECT_TRUE(text.contains("Chipados : 0 - 0,00% Esterilizados : 1 - 100,00%"));
-    EXPECT_TRUE(text.contains("Total de Chipados da Espécie : 2 - 50,00% Total de Esterilizados da Espécie : 2 - 50,00%"));
+    EXPECT_TRUE(
+        text.contains("Total de Chipados da Espécie : 2 - 50,00% Total de Esterilizados da Espécie : 2 - 50,00%"));
     EXPECT_TRUE(text.contains("Chipados : 0 - 0,00% Esterilizados : 0 - 0,00%"));
     EXPECT_TRUE(text.contains("Total de Chipados : 2 - 40,00% Total de Esterilizados da Espécie : 2 - 40,00%"));
     EXPECT_LT(text.indexOf("1 - DOMICILIADO"), text.indexOf("2 - ADOTADO"));
@@ -90,11 +96,12 @@ TEST_F(RegistryReportsTest, MenuActionsTakeTheirPeriodAndUnitFromTheAgendasSelec
 
 TEST_F(RegistryReportsTest, ConsolidatedChartsCountThePeriodAndTheFourUnitsAttendances) {
     exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (5, 'LESTE', 'ATIVO')");
-    exec("insert into atendimento (Id_Atendimento, Id_Unidade_Trabalho, Data_Hora_Atendimento) values "
-         "(1, 2, :a), (2, 2, :b), (3, 5, :a), (4, 3, :a), (5, 2, :out)",
-         {{"a", QDateTime(QDate(2026, 3, 10), QTime(8, 0))},
-          {"b", QDateTime(QDate(2026, 3, 10), QTime(17, 0))},
-          {"out", QDateTime(QDate(2026, 4, 1), QTime(8, 0))}});
+    exec(
+        "insert into atendimento (Id_Atendimento, Id_Unidade_Trabalho, Data_Hora_Atendimento) values "
+        "(1, 2, :a), (2, 2, :b), (3, 5, :a), (4, 3, :a), (5, 2, :out)",
+        {{"a", QDateTime(QDate(2026, 3, 10), QTime(8, 0))},
+         {"b", QDateTime(QDate(2026, 3, 10), QTime(17, 0))},
+         {"out", QDateTime(QDate(2026, 4, 1), QTime(8, 0))}});
     TfrmAnimaisCadastradoConsolidado report(QDate(2026, 3, 1), QDate(2026, 3, 31));
     ASSERT_EQ(report.charts.size(), 6);
     QMap<QString, int> species;

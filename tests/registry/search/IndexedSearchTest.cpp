@@ -8,18 +8,18 @@
 #include "availability/EspecialSql.h"
 #include "common/schema/SchemaScripts.h"
 #include "common/schema/TextIndexes.h"
-#include "platform/db/Schema.h"
 #include "platform/db/Query.h"
-#include "registry/reports/AnimalReportsSql.h"
+#include "platform/db/Schema.h"
 #include "registry/animal/AnimalRules.h"
 #include "registry/animal/AnimalSql.h"
 #include "registry/cards/CarteirinhaSql.h"
+#include "registry/events/UProprietarioPesquisa.h"
 #include "registry/owner/OwnerSql.h"
+#include "registry/owner/UConsultaProprietario.h"
+#include "registry/owner/WebAccountSql.h"
+#include "registry/reports/AnimalReportsSql.h"
 #include "registry/search/PesquisaAvancadoRules.h"
 #include "registry/search/PesquisaAvancadoSql.h"
-#include "registry/owner/UConsultaProprietario.h"
-#include "registry/events/UProprietarioPesquisa.h"
-#include "registry/owner/WebAccountSql.h"
 #include "scheduling/agenda/AgendaSql.h"
 #include "shell/users/UsuarioSql.h"
 
@@ -87,8 +87,8 @@ QStringList wholeReads(const Recorded& r, const QStringList& tables) {
         std::function<void(const QJsonObject&)> walk = [&](const QJsonObject& node) {
             const QString type = node.value(QStringLiteral("Node Type")).toString();
             const QString table = node.value(QStringLiteral("Relation Name")).toString().toLower();
-            const bool whole = type == QLatin1String("Seq Scan") ||
-                               (type.startsWith(QLatin1String("Index")) && !node.contains(QStringLiteral("Index Cond")));
+            const bool whole = type == QLatin1String("Seq Scan") || (type.startsWith(QLatin1String("Index")) &&
+                                                                     !node.contains(QStringLiteral("Index Cond")));
             if (whole && tables.contains(table))
                 read << table;
             for (const QJsonValue& child : node.value(QStringLiteral("Plans")).toArray())
@@ -130,19 +130,20 @@ protected:
         if (testingPostgres()) {
             // The server plans by the tables' statistics: a few thousand rows that none of the searches finds
             // make it plan as for a large table, and it is told to read no table whole where an index can serve.
-            for (const char* fill : {
-                     "insert into endereco (Id_Endereco, NOM_LOGR) select i, 'RUA ' || i from generate_series(1, 5000) i",
-                     "insert into proprietario (Id_Proprietario, Nome, Num_CPF_CNPJ, Num_CI, Status_Registro, Id_Endereco, "
-                     "Email_Proprietario) select i, 'DONO ' || i, lpad(cast(i as text), 11, '0'), cast(i as text), "
-                     "'ATIVO', i, 'dono' || i || '@exemplo.org' from generate_series(1, 5000) i",
-                     "insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip, Num_Pedigree) select i, i, "
-                     "'ANIMAL ' || i, 'CHIP' || i, 'P' || i from generate_series(1, 5000) i",
-                     "insert into endereco_animal (Id_Animal, Id_Endereco) select i, i from generate_series(1, 5000) i",
-                     "insert into atendimento (Id_Atendimento, Id_Proprietario, Id_Animal) select i, i, i "
-                     "from generate_series(1, 5000) i",
-                     "insert into usuario (Id_Usuario, Nome, Email_usu, Id_Unidade_Trabalho) select 100 + i, "
-                     "'USUARIO ' || i, 'u' || i || '@exemplo.org', 1 from generate_series(1, 5000) i",
-                     "analyze", "set enable_seqscan = off"})
+            for (const char* fill :
+                 {"insert into endereco (Id_Endereco, NOM_LOGR) select i, 'RUA ' || i from generate_series(1, 5000) i",
+                  "insert into proprietario (Id_Proprietario, Nome, Num_CPF_CNPJ, Num_CI, Status_Registro, "
+                  "Id_Endereco, "
+                  "Email_Proprietario) select i, 'DONO ' || i, lpad(cast(i as text), 11, '0'), cast(i as text), "
+                  "'ATIVO', i, 'dono' || i || '@exemplo.org' from generate_series(1, 5000) i",
+                  "insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip, Num_Pedigree) select i, i, "
+                  "'ANIMAL ' || i, 'CHIP' || i, 'P' || i from generate_series(1, 5000) i",
+                  "insert into endereco_animal (Id_Animal, Id_Endereco) select i, i from generate_series(1, 5000) i",
+                  "insert into atendimento (Id_Atendimento, Id_Proprietario, Id_Animal) select i, i, i "
+                  "from generate_series(1, 5000) i",
+                  "insert into usuario (Id_Usuario, Nome, Email_usu, Id_Unidade_Trabalho) select 100 + i, "
+                  "'USUARIO ' || i, 'u' || i || '@exemplo.org', 1 from generate_series(1, 5000) i",
+                  "analyze", "set enable_seqscan = off"})
                 exec(QString::fromLatin1(fill));
         }
         db::setStatementObserver([this](const QString&, const QString& sql, const QVariantHash& params) {
@@ -171,7 +172,9 @@ protected:
         for (const Recorded& r : std::as_const(m_recorded)) {
             const QStringList read = wholeReads(r, tables);
             EXPECT_TRUE(read.isEmpty()) << what.toStdString() << " reads " << read.join(", ").toStdString()
-                                        << " whole:\n" << r.sql.toStdString() << "\n" << planText(r).toStdString();
+                                        << " whole:\n"
+                                        << r.sql.toStdString() << "\n"
+                                        << planText(r).toStdString();
         }
         m_explaining = false;
     }
@@ -185,9 +188,9 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
         TfrmConsultaProprietario consult(nullptr);
         consult.show();
         const QList<std::pair<QString, QString>> criteria{
-            {kConsultaCodigoProp, "12"},     {kConsultaNomeProp, "SILVA"},  {kConsultaDocumento, "529982"},
-            {kConsultaIdentidade, "1234"},   {kConsultaLogradouro, "FLOR"}, {kConsultaCodAnimal, "7"},
-            {kConsultaNomeAnimal, "REX"},    {kConsultaMicrochip, "98 76"}};
+            {kConsultaCodigoProp, "12"},   {kConsultaNomeProp, "SILVA"},  {kConsultaDocumento, "529982"},
+            {kConsultaIdentidade, "1234"}, {kConsultaLogradouro, "FLOR"}, {kConsultaCodAnimal, "7"},
+            {kConsultaNomeAnimal, "REX"},  {kConsultaMicrochip, "98 76"}};
         for (const auto& [criterion, text] : criteria) {
             expectIndexed("owner consult by " + criterion, [&] {
                 input::chooseItem(consult.cbbSelecao, criterion);
@@ -217,7 +220,8 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
         {agendasql::LocateBy::Animal, 5},          {agendasql::LocateBy::Cpf, "52998224725"},
         {agendasql::LocateBy::Identity, "1234"},   {agendasql::LocateBy::Microchip, "9876"}};
     for (const auto& [by, value] : locates)
-        expectIndexed("agenda locator " + QString::number(int(by)), [&] { agendasql::selectLocated(located, by, value); });
+        expectIndexed("agenda locator " + QString::number(int(by)),
+                      [&] { agendasql::selectLocated(located, by, value); });
     for (const QString& criterion : {animalsql::kBuscaNomeAnimal, animalsql::kBuscaCodigoAnimal}) {
         expectIndexed("animal search by " + criterion, [&] {
             db::DataSet animals;
@@ -229,19 +233,23 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
     expectIndexed("cards by owner", [&] { carteirinhasql::openOwners(located, 5, {}); });
     expectIndexed("special booking owners", [&] { especialsql::owners({}, "SILVA"); });
     expectIndexed("special booking search by name", [&] { especialsql::searchOwners(located, false, "SILVA"); });
-    expectIndexed("special booking search by document", [&] { especialsql::searchOwners(located, true, "52998224725"); });
+    expectIndexed("special booking search by document",
+                  [&] { especialsql::searchOwners(located, true, "52998224725"); });
     // The advanced search by each criterion that names one owner, animal or street.
     for (const char* control : {"mkeLogradouro", "mkeCodAnimal", "mkeNomeAnimal", "mkeMicrochip", "mkeCodProprietario",
                                 "edtNome", "mkeNumCPF_CNPJ", "mkeIdentidade", "mkePedigree"}) {
-        expectIndexed(QStringLiteral("advanced search by ") + control, [&] {
-            AdvancedCriteria criteria;
-            criteria.texts.insert(QString::fromLatin1(control), "1234");
-            const SearchFilter filter = pesquisaavancadosql::searchFilter(criteria);
-            db::Query search;
-            search << pesquisaavancadosql::selectLines().join('\n') << filter.lines.join('\n');
-            search.bind(filter.params);
-            search.open();
-        }, QByteArray(control) == "mkeLogradouro");
+        expectIndexed(
+            QStringLiteral("advanced search by ") + control,
+            [&] {
+                AdvancedCriteria criteria;
+                criteria.texts.insert(QString::fromLatin1(control), "1234");
+                const SearchFilter filter = pesquisaavancadosql::searchFilter(criteria);
+                db::Query search;
+                search << pesquisaavancadosql::selectLines().join('\n') << filter.lines.join('\n');
+                search.bind(filter.params);
+                search.open();
+            },
+            QByteArray(control) == "mkeLogradouro");
     }
     expectIndexed("owner save: document taken", [] { ownersql::documentTaken("52998224725", 1); });
     expectIndexed("owner save: company root", [] { ownersql::ownerByDocumentPrefix("11222333000181"); });
@@ -251,9 +259,9 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
     expectIndexed("user save: name", [] { usuariosql::nameTaken("ANA"); });
     expectIndexed("user: web account", [] { usuariosql::belongsToOwner(3); });
     // The consolidated statistics count their period's rows through the index of the moment they filter.
-    expectIndexed("consolidated statistics", [] {
-        animalreportssql::consolidatedCharts(QDate(2024, 3, 1), QDate(2024, 3, 31));
-    }, false, kCountedTables);
+    expectIndexed(
+        "consolidated statistics", [] { animalreportssql::consolidatedCharts(QDate(2024, 3, 1), QDate(2024, 3, 31)); },
+        false, kCountedTables);
 }
 
 // A text found anywhere in a name or microchip: the rows as they are after each insert, change and deletion
@@ -287,8 +295,9 @@ TEST_F(IndexedSearches, TextAnywhereFindsTheRowsAsTheyAreNow) {
         return names;
     };
     exec("insert into proprietario (Id_Proprietario, Nome) values (9001, 'JOÃO DA SILVA'), (9002, 'MARIA SILVEIRA')");
-    exec("insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip) values "
-         "(9001, 9001, 'TOTÓ', '982 000 123'), (9002, 9002, 'BOLOTA', '982000124'), (9003, 9002, 'TOTORO', null)");
+    exec(
+        "insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip) values "
+        "(9001, 9001, 'TOTÓ', '982 000 123'), (9002, 9002, 'BOLOTA', '982000124'), (9003, 9002, 'TOTORO', null)");
     EXPECT_EQ(animals("tot"), (QStringList{"TOTÓ", "TOTORO"}));
     EXPECT_EQ(animals("otó"), (QStringList{"TOTÓ", "TOTORO"}));
     EXPECT_EQ(chips("0 0012"), (QList<int>{9001, 9002}));
@@ -312,13 +321,14 @@ TEST_F(IndexedSearches, ADatabaseMadeBeforeGetsFoldAndItsIndexesAtStart) {
         exec("drop index " + index);
     if (testingPostgres()) {
         exec("drop index ix_proprietario_trgm_nome");
-        exec("create or replace function public.fold(text) returns text language sql immutable strict "
-             "as $$ select lower($1) $$");
+        exec(
+            "create or replace function public.fold(text) returns text language sql immutable strict "
+            "as $$ select lower($1) $$");
         exec("reindex index ix_proprietario_fold_nome");
     } else {
-        for (const char* made : {"index ix_proprietario_fold_nome", "table proprietario_fold",
-                                 "trigger tr_proprietario_fold_insert", "trigger tr_proprietario_fold_delete",
-                                 "trigger tr_proprietario_fold_update"})
+        for (const char* made :
+             {"index ix_proprietario_fold_nome", "table proprietario_fold", "trigger tr_proprietario_fold_insert",
+              "trigger tr_proprietario_fold_delete", "trigger tr_proprietario_fold_update"})
             exec(QStringLiteral("drop %1").arg(QLatin1String(made)));
     }
     exec("insert into proprietario (Id_Proprietario, Nome) values (9001, 'JOSÉ ÁVILA')");
@@ -336,12 +346,16 @@ TEST_F(IndexedSearches, ADatabaseMadeBeforeGetsFoldAndItsIndexesAtStart) {
     EXPECT_EQ(found(db::foldedContains("Nome", "p", "avil", textindex::ownerName("Id_Proprietario"))), "JOSÉ ÁVILA");
     const QString plan = testingPostgres()
                              ? db::toText(scalar("explain select Nome from proprietario where fold(Nome) like 'jose%'"))
-                             : db::toText(db::run(db::kMain, "explain query plan select Nome from proprietario where "
-                                                             "fold(Nome) >= 'jose' and fold(Nome) < 'josf'", {}).row(0)[3]);
+                             : db::toText(db::run(db::kMain,
+                                                  "explain query plan select Nome from proprietario where "
+                                                  "fold(Nome) >= 'jose' and fold(Nome) < 'josf'",
+                                                  {})
+                                              .row(0)[3]);
     EXPECT_TRUE(plan.contains("ix_proprietario_fold_nome")) << plan.toStdString();
     for (const QString& index : periods) {
-        const QString made = testingPostgres() ? "select count(*) from pg_indexes where indexname = :n"
-                                               : "select count(*) from sqlite_master where type = 'index' and name = :n";
+        const QString made = testingPostgres()
+                                 ? "select count(*) from pg_indexes where indexname = :n"
+                                 : "select count(*) from sqlite_master where type = 'index' and name = :n";
         EXPECT_EQ(db::toInt(scalar(made, {{"n", index}})), 1) << index.toStdString();
     }
 }

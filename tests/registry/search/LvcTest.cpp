@@ -75,7 +75,7 @@ TEST_F(LvcTest, FindsSamplesByEachCriterionSortsAndColoursConfirmedResults) {
     consult("", "", "", "");
     EXPECT_EQ(prompts.last(), kFaltaTextoPesquisa);
     EXPECT_FALSE(form->qryPrincipal->isActive());
-    EXPECT_EQ(consult("bo", "", "", ""), QStringList({"A1", "A3"}));  // from the start, accents ignored
+    EXPECT_EQ(consult("bo", "", "", ""), QStringList({"A1", "A3"}));    // from the start, accents ignored
     EXPECT_EQ(consult("", "FLOR", "", ""), QStringList({"A1", "A3"}));  // anywhere in the street
     EXPECT_EQ(consult("", "", "51", "A3"), QStringList({"A3"}));
     EXPECT_EQ(consult("", "d'a", "", ""), QStringList());
@@ -83,7 +83,7 @@ TEST_F(LvcTest, FindsSamplesByEachCriterionSortsAndColoursConfirmedResults) {
     QTest::keyClicks(form->edtNumero, "5x1");
     EXPECT_EQ(form->edtNumero->text(), "51");
 
-    EXPECT_EQ(consult("", "", "", "") , QStringList());  // blank again: the last result stays
+    EXPECT_EQ(consult("", "", "", ""), QStringList());  // blank again: the last result stays
     consult("", "", "", "a2");
     EXPECT_EQ(form->findChild<QLabel*>("StatusBar1Panel2")->text(), "1 registros encontrados.");
     consult("", "", "51", "");
@@ -94,7 +94,9 @@ TEST_F(LvcTest, FindsSamplesByEachCriterionSortsAndColoursConfirmedResults) {
     EXPECT_EQ(samples(), QStringList({"A3", "A1"}));
 
     QAbstractItemModel* model = form->dbgPrincipal->model();
-    const auto colour = [model](int row) { return model->index(row, 0).data(Qt::ForegroundRole).value<QBrush>().color(); };
+    const auto colour = [model](int row) {
+        return model->index(row, 0).data(Qt::ForegroundRole).value<QBrush>().color();
+    };
     EXPECT_EQ(colour(0), QColor(Qt::blue));
     EXPECT_EQ(colour(1), QColor(Qt::red));
     consult("REX", "", "", "");
