@@ -78,7 +78,7 @@ void checkSystemTables(const db::Settings& settings) {
         {db::kMain, "public", "usuario"}, {db::kPadrao, "padrao", "logradouro"}, {db::kKelvo, "zzoo01", "sa001041"}};
     for (const auto& p : probes) {
         try {
-            db::run(p.connection, QStringLiteral("select 1 from %1 where 1=2").arg(QLatin1String(p.table)), {});
+            db::probeTable(p.connection, QLatin1String(p.table));
         } catch (const db::Error& e) {
             const QString where = settings.engine == db::Engine::SQLite
                                       ? db::sqliteFile(settings, p.connection)

@@ -2,6 +2,8 @@
 // Installs a new database: SQLite files built aside and moved into place whole, PostgreSQL in one transaction.
 #include "platform/db/Schema.h"
 
+#include "platform/db/Query.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -234,6 +236,11 @@ QStringList splitStatements(const QString& sql, Engine engine) {
     if (!current.trimmed().isEmpty())
         out << current.trimmed();
     return out;
+}
+
+void probeTable(const QString& connection, const QString& table) {
+    // A name, never a value: the callers pass the tables they know.
+    run(connection, QStringLiteral("select 1 from %1 where 1=2").arg(table), {});
 }
 
 bool schemaInstalled(const Settings& s) {

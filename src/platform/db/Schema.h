@@ -25,6 +25,10 @@ QStringList splitStatements(const QString& sql, Engine engine);
 // True when the main database already holds a schema (SQLite: its file exists; PostgreSQL: a table in public).
 bool schemaInstalled(const Settings& settings);
 
+// Reads nothing from `table` on `connection`; throws the engine's error when the table is not there or the
+// file is no database at all.
+void probeTable(const QString& connection, const QString& table);
+
 // SQLite: builds each of the three files that is missing, and only those, under a temporary name beside it
 // (the file name plus ".part", private to the user): the scripts in order, each in one transaction, then the
 // completion mark (user_version 1) in a transaction of its own; only then is it moved to its name. A file
