@@ -31,6 +31,8 @@ using namespace registry;
 
 namespace {
 
+const QString kOpeningCaption = QStringLiteral("006 - Cadastro de proprietário e animal.");
+
 // A page laid out to fill its tab.
 template <class Page>
 Page* fill(QWidget* tab, Page* page) {
@@ -45,7 +47,7 @@ Page* fill(QWidget* tab, Page* page) {
 TfrmPropAnimal::TfrmPropAnimal(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose, true);
     setObjectName(QStringLiteral("frmPropAnimal"));
-    setWindowTitle(QStringLiteral("006 - Cadastro de proprietário e animal."));
+    setWindowTitle(kOpeningCaption);
     createPages();
     createStatusBar();
     connectPages();
@@ -214,6 +216,8 @@ void TfrmPropAnimal::showCaption() {
         setWindowTitle(QStringLiteral("Prop.: %1 ele tem \"%2\" animal(s) em seu nome.")
                            .arg(ownerPage->shown().name)
                            .arg(animalPage->animalCount()));
+    else  // no owner shown, as after a new owner is cancelled: the caption keeps no name that was never saved
+        setWindowTitle(kOpeningCaption);
 }
 
 void TfrmPropAnimal::showOwnerPanel(int ownerId, const QString& name) {

@@ -139,9 +139,9 @@ TEST_F(AnimalTest, SpeciesAndBreedClickedInTheirListsAreStoredAndTheBreedsFollow
 // before the animals just added.
 TEST_F(AnimalTest, CaptionAndPanelFollowTheOwnerTypedAndTheAnimalsAdded) {
     open();
-    const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
     auto title = [] { return frmPropAnimal->windowTitle().toStdString(); };
     auto panel = [] { return frmPropAnimal->StatusBar1Panel0->text().toStdString(); };
+    const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
     EXPECT_EQ(title(), "Prop.: MARIA DA SILVA ele tem \"0\" animal(s) em seu nome.");
     EXPECT_EQ(panel(), QString("Prop.:%1 - MARIA DA SILVA").arg(owner).toStdString());
     saveNewAnimal("REX");
@@ -166,6 +166,8 @@ TEST_F(AnimalTest, CaptionAndPanelFollowTheOwnerTypedAndTheAnimalsAdded) {
     EXPECT_EQ(title(), "JOSÉ");
     EXPECT_EQ(panel(), "Prop.: - JOSÉ");
     trigger("actCancel");
+    EXPECT_EQ(title(), "006 - Cadastro de proprietário e animal.")
+        << "no name that was never saved stays in the caption";
 }
 
 TEST_F(AnimalTest, FailedSaveLeavesNothingAndMissingGroupIsRefused) {
