@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The bench's method: timing a piece of work, medians of A/B pairs taken in turns, and peak memory.
 #include "BenchMethod.h"
 
 #include <QElapsedTimer>

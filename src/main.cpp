@@ -9,7 +9,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    registerReferenceForms();
+    registerRegistersForms();
     registerRegistryForms();
     registerSchedulingForms();
     registerAvailabilityForms();

@@ -8,7 +8,7 @@
 #include "registers/UProfissional.h"
 #include "registers/URelProfissional.h"
 
-void registerReferenceForms() {
+void registerRegistersForms() {
     for (const ReferenceTable* table : referenceTables()) {
         registerOpener(table->action, table->open);
         // Each use makes a new report, which lives until its preview closes.

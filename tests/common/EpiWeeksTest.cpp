@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The epidemiological weeks of a year, their first and last days and the week of a day.
 #include "common/rules/EpiWeeks.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The fixed formats of dates and numbers whatever the machine's locale.
 #include "common/rules/Formats.h"
 
 #include <gtest/gtest.h>

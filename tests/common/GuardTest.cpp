@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Guarded handlers: errors in the standard box, the confirmation's answers, the wait cursor and cancelled work.
 #include "PromptRecorder.h"
 
 #include "common/Guard.h"

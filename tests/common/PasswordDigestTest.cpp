@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The password digest over the Windows-1252 bytes of the text, as stored digests expect.
 #include "common/access/PasswordDigest.h"
 #include "platform/dbase/DbfWriter.h"
 

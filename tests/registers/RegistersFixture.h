@@ -47,7 +47,7 @@ protected:
     void SetUp() override {
         DbTest::SetUp();
         loginAsAdmin();
-        registerReferenceForms();
+        registerRegistersForms();
         area = new QMdiArea;
         area->resize(1000, 700);
         area->show();

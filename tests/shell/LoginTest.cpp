@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The login: units and users listed, the password checked, the session written, Enter, Sair and the user switch.
 #include "ShellFixture.h"
 #include "UserInput.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main menu: its captions, Tags and order, a profile's rights, the panels, the window arrangement and Sair.
 #include "ShellFixture.h"
 
 #include "common/access/FormOpening.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The work-unit, user and profile reports, and their menu actions.
 #include "ShellFixture.h"
 
 #include "ReportText.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The start-up: settings, databases made or refused, and the process's end on a failed connection.
 #include "PromptRecorder.h"
 #include "TestDatabase.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The prompts as a test answers them: messages recorded, questions answered from lists, long work counted.
 #include "PromptRecorder.h"
 
 #include <gtest/gtest.h>

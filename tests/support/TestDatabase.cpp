@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The test databases: SQLite files or a PostgreSQL database of the process's own, emptied between tests.
 #include "TestDatabase.h"
 
 #include "common/Process.h"

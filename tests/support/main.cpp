@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The test programs' entry point: an offscreen application unless a platform is set, then the tests.
 #include <gtest/gtest.h>
 #include <QApplication>
 

@@ -25,7 +25,7 @@
 // Every subsystem's menu openers and report starters, so that a sweep opens each form as its menu item does.
 inline void registerEveryOpener() {
     registerShellForms();
-    registerReferenceForms();
+    registerRegistersForms();
     registerRegistryForms();
     registerSchedulingForms();
     registerAvailabilityForms();

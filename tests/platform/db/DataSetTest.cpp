@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The data set: cursor moves, posts through its statements, cancels, failed selects and lazy fetching.
 #include "TestDatabase.h"
 
 #include "platform/db/DataSet.h"

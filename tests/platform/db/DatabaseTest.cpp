@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Bound values, transactions, server keys and time, fold() and the searches, and errors told in Portuguese.
 #include "TestDatabase.h"
 
 #include "platform/db/DataSet.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The report layout: pages, groups, hooks, growing bands, items, formats, sums and long documents.
 #include "ReportTesting.h"
 
 #include "platform/report/Format.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A report's outputs: text, HTML, CSV, pictures and PDF, read back as an outside tool reads them.
 #include "ForeignReaders.h"
 #include "ReportTesting.h"
 

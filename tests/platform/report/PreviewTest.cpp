@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The preview window: page moves, zoom, saves and prints through the installed dialogs.
 #include "ReportTesting.h"
 
 #include "platform/report/PreviewWindow.h"

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The date box: digits typed after a click, impossible dates refused, two-digit years, arrows and the calendar.
 #include "platform/ui/DateEdit.h"
 
 #include "UserInput.h"
