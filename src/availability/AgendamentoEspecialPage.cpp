@@ -48,23 +48,49 @@ const QString kFaltaDigitar = QStringLiteral("Falta digitar o %1.");
 
 AgendamentoEspecialPage::AgendamentoEspecialPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tbsAgendamentoEspecial"));
-    auto* group = new QGroupBox(QStringLiteral("Proprietário "), this);
-    edtCodigo = lineEdit(group, "edtCodigo");
-    edtNome = lineEdit(group, "edtNome");
-    edtDocumento = lineEdit(group, "edtDocumento");
-    edtQuantidade = lineEdit(group, "edtQuantidade");
-    edtTotal = lineEdit(group, "edtTotal");
+    auto* owner = new QGroupBox(QStringLiteral("Proprietário "), this);
+    createFields(owner);
+    createInformation();
+    QLayout* buttons = createButtons(owner);
+    createGrid();
+    layOut(owner, buttons);
+    connectGrid();
+    openList();
+}
+
+void AgendamentoEspecialPage::createFields(QGroupBox* owner) {
+    edtCodigo = lineEdit(owner, "edtCodigo");
+    edtNome = lineEdit(owner, "edtNome");
+    edtDocumento = lineEdit(owner, "edtDocumento");
+    edtQuantidade = lineEdit(owner, "edtQuantidade");
+    edtTotal = lineEdit(owner, "edtTotal");
     edtTotal->setReadOnly(true);
     for (QLineEdit* e : {edtCodigo, edtNome, edtDocumento, edtQuantidade})
         e->installEventFilter(this);
+}
+
+void AgendamentoEspecialPage::createInformation() {
     memInformacoes = new QPlainTextEdit(this);
     memInformacoes->setObjectName(QStringLiteral("memInformacoes"));
     memInformacoes->setReadOnly(true);
-    auto* searchB = button(group, "btnPesquisar", QStringLiteral("&Pesquisar proprietário"));
-    auto* addB = button(group, "btnIncluir", QStringLiteral("&Incluir"));
-    auto* deleteB = button(group, "btnExcluir", QStringLiteral("&Excluir"));
-    auto* clearB = button(group, "btnLimpar", QStringLiteral("&Limpar"));
+}
 
+QLayout* AgendamentoEspecialPage::createButtons(QGroupBox* owner) {
+    const auto onClick = [this, owner](const char* name, const QString& caption, void (AgendamentoEspecialPage::*f)()) {
+        QPushButton* b = button(owner, name, caption);
+        connect(b, &QPushButton::clicked, this, [this, f] { guarded([this, f] { (this->*f)(); }); });
+        return b;
+    };
+    auto* row = new QHBoxLayout;
+    row->addWidget(
+        onClick("btnPesquisar", QStringLiteral("&Pesquisar proprietário"), &AgendamentoEspecialPage::search));
+    row->addWidget(onClick("btnIncluir", QStringLiteral("&Incluir"), &AgendamentoEspecialPage::add));
+    row->addWidget(onClick("btnExcluir", QStringLiteral("&Excluir"), &AgendamentoEspecialPage::remove));
+    row->addWidget(onClick("btnLimpar", QStringLiteral("&Limpar"), &AgendamentoEspecialPage::clear));
+    return row;
+}
+
+void AgendamentoEspecialPage::createGrid() {
     qryEspecial = new db::DataSet(db::kMain, this);
     dbgEspecial = new QTableView(this);
     dbgEspecial->setObjectName(QStringLiteral("dbgEspecial"));
@@ -73,23 +99,22 @@ AgendamentoEspecialPage::AgendamentoEspecialPage(QWidget* parent) : QWidget(pare
                   {QStringLiteral("Proprietário"), QStringLiteral("nome"), 250},
                   {QStringLiteral("Qt. acrecido"), QStringLiteral("Qt_Agendamento_Reservado"), 90},
                   {QStringLiteral("Data da inserção"), QStringLiteral("Inserido_Em"), 140}});
+}
 
-    auto* g = new QGridLayout(group);
+void AgendamentoEspecialPage::layOut(QGroupBox* owner, QLayout* buttons) {
+    auto* g = new QGridLayout(owner);
     int row = 0;
     for (auto [caption, w] : std::initializer_list<std::pair<const char*, QLineEdit*>>{{"Código: ", edtCodigo},
                                                                                        {"Nome:", edtNome},
                                                                                        {"CPF/CNPJ:", edtDocumento},
                                                                                        {"Qt. agend.", edtQuantidade},
                                                                                        {"Total acrecido:", edtTotal}}) {
-        g->addWidget(new QLabel(QString::fromUtf8(caption), group), row, 0);
+        g->addWidget(new QLabel(QString::fromUtf8(caption), owner), row, 0);
         g->addWidget(w, row++, 1);
     }
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {searchB, addB, deleteB, clearB})
-        buttons->addWidget(b);
     g->addLayout(buttons, row, 0, 1, 2);
     auto* top = new QHBoxLayout;
-    top->addWidget(group);
+    top->addWidget(owner);
     auto* info = new QVBoxLayout;
     info->addWidget(new QLabel(QStringLiteral("Informações adicionais:"), this));
     info->addWidget(memInformacoes);
@@ -97,14 +122,9 @@ AgendamentoEspecialPage::AgendamentoEspecialPage(QWidget* parent) : QWidget(pare
     auto* col = new QVBoxLayout(this);
     col->addLayout(top);
     col->addWidget(dbgEspecial, 1);
+}
 
-    const auto onClick = [this](QPushButton* b, void (AgendamentoEspecialPage::*f)()) {
-        connect(b, &QPushButton::clicked, this, [this, f] { guarded([this, f] { (this->*f)(); }); });
-    };
-    onClick(searchB, &AgendamentoEspecialPage::search);
-    onClick(addB, &AgendamentoEspecialPage::add);
-    onClick(deleteB, &AgendamentoEspecialPage::remove);
-    onClick(clearB, &AgendamentoEspecialPage::clear);
+void AgendamentoEspecialPage::connectGrid() {
     connect(qryEspecial, &db::DataSet::currentChanged, this, [this] {
         if (qryEspecial->recNo() < 0 || qryEspecial->isEmpty() ||
             qryEspecial->field(QStringLiteral("Id_Proprietario")).isNull())
@@ -114,7 +134,6 @@ AgendamentoEspecialPage::AgendamentoEspecialPage(QWidget* parent) : QWidget(pare
             e->clear();
         guarded([this] { CarregaInformacoesProprietario(); });
     });
-    openList();
 }
 
 void AgendamentoEspecialPage::openList() {

@@ -10,6 +10,8 @@
 #include <QWidget>
 
 class QComboBox;
+class QGroupBox;
+class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QTableView;
@@ -40,6 +42,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The constructor's parts, in order.
+    void createFields(QGroupBox* owner);              // the owner's code, name, document, quantity and total
+    void createInformation();                         // what is known of the owner
+    QLayout* createButtons(QGroupBox* owner);         // search, add, withdraw, clear
+    void createGrid();                                // the grants
+    void layOut(QGroupBox* owner, QLayout* buttons);  // the owner beside the information, the grants below
+    void connectGrid();                               // a grant chosen shows its owner
+
     bool refuse(const QString& message, QLineEdit* field);
 };
 

@@ -52,20 +52,31 @@ QString decimalText(const QVariant& value) {
 ReferenceForm::ReferenceForm(const ReferenceTable& table, QWidget* parent) : RegisterForm(parent), m_table(table) {
     setObjectName(table.objectName);
     setWindowTitle(table.caption);
+    describeRegister();
+    describeGrid();
+    createFields();
+    keepControlsAtTop();
+    if (!table.search)
+        actPesquisar->setVisible(false);
+    setFirstFocus(dbeCodigo);
+}
 
-    setTable(table.table, table.key);
-    setUpdateSql(referencesql::insertSql(table.table, table.key, table.columns),
-                 referencesql::modifySql(table.table, table.key, table.columns));
-    QVariantHash defaults = table.defaults;
+void ReferenceForm::describeRegister() {
+    setTable(m_table.table, m_table.key);
+    setUpdateSql(referencesql::insertSql(m_table.table, m_table.key, m_table.columns),
+                 referencesql::modifySql(m_table.table, m_table.key, m_table.columns));
+    QVariantHash defaults = m_table.defaults;
     defaults.insert(QStringLiteral("Ind_Status"), kAtivo);
     setNewRowDefaults(defaults);
-    setReferenceChecks(table.references, table.refusal);
-    setDeleteTexts(table.confirmation, table.deleteFailure);
+    setReferenceChecks(m_table.references, m_table.refusal);
+    setDeleteTexts(m_table.confirmation, m_table.deleteFailure);
     setOpenOnShow(OpenOnShow::AllRows);
     setEmptyCheck(EmptyCheck::BeforeReferences);
+}
 
-    QList<ui::GridColumn> columns{{QStringLiteral("Código"), table.key, 60, ui::readOnlyColour(), true}};
-    for (const ReferenceGridColumn& c : table.grid) {
+void ReferenceForm::describeGrid() {
+    QList<ui::GridColumn> columns{{QStringLiteral("Código"), m_table.key, 60, ui::readOnlyColour(), true}};
+    for (const ReferenceGridColumn& c : m_table.grid) {
         ui::GridColumn column{c.title, c.field, c.width};
         if (c.shows == ReferenceGridColumn::Shows::Decimal) {
             column.format = [](const QVariant& value) { return decimalText(value); };
@@ -79,26 +90,31 @@ ReferenceForm::ReferenceForm(const ReferenceTable& table, QWidget* parent) : Reg
     setGridColumns(columns);
     // Names looked up for the grid are read again with the rows.
     connect(qryPrincipal, &db::DataSet::rowsChanged, this, [this] { m_lookedUp.clear(); });
+}
 
+void ReferenceForm::createFields() {
     m_pages.insert(QString(), tbsPrincipal);
     auto* principal = new QGridLayout(tbsPrincipal);
     dbeCodigo = new QLineEdit(tbsPrincipal);
     dbeCodigo->setObjectName(QStringLiteral("dbeCodigo"));
     dbeCodigo->setMaximumWidth(90);
     ui::setReadOnlyLook(dbeCodigo);
-    ui::bindLineEdit(dbeCodigo, qryPrincipal, table.key, ui::ValueKind::Integer)->setAlwaysReadOnly(true);
+    ui::bindLineEdit(dbeCodigo, qryPrincipal, m_table.key, ui::ValueKind::Integer)->setAlwaysReadOnly(true);
     ui::EnterAsTab::install(dbeCodigo);
     principal->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 0, 0);
     principal->addWidget(dbeCodigo, 0, 1, Qt::AlignLeft);
 
-    for (const ReferenceControl& control : table.controls)
+    for (const ReferenceControl& control : m_table.controls)
         m_controls.insert(control.name, makeControl(control, page(control.page)));
 
     dbcAtivo = new QCheckBox(QStringLiteral("Registro inativo."), tbsPrincipal);
     dbcAtivo->setObjectName(QStringLiteral("dbcAtivo"));
     ui::bindCheckBox(dbcAtivo, qryPrincipal, QStringLiteral("Ind_Status"), kInativo, kAtivo);
     principal->addWidget(dbcAtivo, principal->rowCount(), 1);
-    // A page without a memo to take the height keeps its controls at the top.
+}
+
+// A page without a memo to take the height keeps its controls at the top.
+void ReferenceForm::keepControlsAtTop() {
     for (QWidget* p : std::as_const(m_pages)) {
         auto* grid = static_cast<QGridLayout*>(p->layout());
         bool stretches = false;
@@ -107,10 +123,6 @@ ReferenceForm::ReferenceForm(const ReferenceTable& table, QWidget* parent) : Reg
         if (!stretches)
             grid->setRowStretch(grid->rowCount(), 1);
     }
-
-    if (!table.search)
-        actPesquisar->setVisible(false);
-    setFirstFocus(dbeCodigo);
 }
 
 QWidget* ReferenceForm::page(const QString& caption) {

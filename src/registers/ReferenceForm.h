@@ -116,6 +116,12 @@ protected:
     void search() override;
 
 private:
+    // The constructor's parts, in order.
+    void describeRegister();   // table, statements, defaults, references and delete texts of the description
+    void describeGrid();       // "Código" and the described columns of "Geral"
+    void createFields();       // the code, the described controls on their pages, and "Registro inativo."
+    void keepControlsAtTop();  // on each page whose rows do not stretch
+
     QWidget* page(const QString& caption);
     QWidget* makeControl(const ReferenceControl& control, QWidget* page);
     bool isBlank(const ReferenceControl& control) const;

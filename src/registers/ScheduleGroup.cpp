@@ -54,6 +54,9 @@ QString captionOf(ScheduleGroup::Kind kind) {
                                                      : QStringLiteral(" Impedimento: ");
 }
 
+// A control of the group takes its name with the group's suffix.
+void named(QWidget* w, const QString& name, const QString& suffix) { w->setObjectName(name + suffix); }
+
 QTime toSecond(const QTime& t) { return QTime(t.hour(), t.minute(), t.second()); }
 
 }  // namespace
@@ -62,37 +65,59 @@ ScheduleGroup::ScheduleGroup(Kind kind, const QString& listName, const QString& 
                              QWidget* parent)
     : QGroupBox(captionOf(kind), parent), m_kind(kind), m_editable(std::move(editable)) {
     setObjectName(QStringLiteral("grb") + suffix);
-    auto named = [&suffix](QWidget* w, const QString& name) {
-        w->setObjectName(name + suffix);
-        return w;
-    };
+    createFields(suffix);
+    createList(listName);
+    QBoxLayout* buttons = createButtons(suffix);
+    QGridLayout* fields = layOutFields();
+    if (kind == Kind::WorkingHours) {
+        fields->addLayout(createWeekdays(), 3, 0, 1, 4);
+        buttons->addWidget(createCancel(suffix));
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+    layout->addWidget(m_list, 1);
+}
+
+void ScheduleGroup::createFields(const QString& suffix) {
     m_unit = new QComboBox(this);
-    named(m_unit, QStringLiteral("cbbUnidade"));
+    named(m_unit, QStringLiteral("cbbUnidade"), suffix);
     m_firstDay = new ui::DateEdit(QDate::currentDate(), this);
     m_lastDay = new ui::DateEdit(QDate::currentDate(), this);
-    named(m_firstDay, QStringLiteral("dtpDataInicial"));
-    named(m_lastDay, QStringLiteral("dtpDataFinal"));
+    named(m_firstDay, QStringLiteral("dtpDataInicial"), suffix);
+    named(m_lastDay, QStringLiteral("dtpDataFinal"), suffix);
     m_start = new QTimeEdit(this);
     m_end = new QTimeEdit(this);
     for (QTimeEdit* t : {m_start, m_end})
         t->setDisplayFormat(kTimeFormat);
-    named(m_start, QStringLiteral("dtpHoraInicial"));
-    named(m_end, QStringLiteral("dtpHoraFinal"));
+    named(m_start, QStringLiteral("dtpHoraInicial"), suffix);
+    named(m_end, QStringLiteral("dtpHoraFinal"), suffix);
+}
 
+void ScheduleGroup::createList(const QString& listName) {
     m_list = new QTreeWidget(this);
     m_list->setObjectName(listName);
     m_list->setRootIsDecorated(false);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setHeaderLabels(columnsOf(kind));
+    m_list->setHeaderLabels(columnsOf(m_kind));
     m_list->setColumnWidth(0, 40);
+}
 
+QBoxLayout* ScheduleGroup::createButtons(const QString& suffix) {
     auto* incluir = new QPushButton(QStringLiteral("&Incluir"), this);
-    named(incluir, QStringLiteral("btnIncluir"));
+    named(incluir, QStringLiteral("btnIncluir"), suffix);
     auto* excluir = new QPushButton(QStringLiteral("&Excluir"), this);
-    named(excluir, QStringLiteral("btnExcluir"));
+    named(excluir, QStringLiteral("btnExcluir"), suffix);
     connect(incluir, &QPushButton::clicked, this, [this] { guarded([this] { include(); }); });
     connect(excluir, &QPushButton::clicked, this, [this] { guarded([this] { exclude(); }); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(incluir);
+    buttons->addWidget(excluir);
+    return buttons;
+}
 
+QGridLayout* ScheduleGroup::layOutFields() {
     auto* fields = new QGridLayout;
     fields->addWidget(new QLabel(QStringLiteral("Unidade de atendimento:"), this), 0, 0);
     fields->addWidget(m_unit, 0, 1, 1, 3);
@@ -104,33 +129,26 @@ ScheduleGroup::ScheduleGroup(Kind kind, const QString& listName, const QString& 
     fields->addWidget(m_start, 2, 1);
     fields->addWidget(new QLabel(QStringLiteral("Hora final:"), this), 2, 2);
     fields->addWidget(m_end, 2, 3);
+    return fields;
+}
 
-    auto* buttons = new QHBoxLayout;
-    if (kind == Kind::WorkingHours) {
-        auto* days = new QHBoxLayout;
-        for (const QString& name : weekdayNames()) {
-            auto* box = new QCheckBox(name, this);
-            box->setObjectName(QStringLiteral("chk") + QString(name).replace(QStringLiteral("ç"), QStringLiteral("c")));
-            days->addWidget(box);
-            m_days << box;
-        }
-        days->addStretch(1);
-        fields->addLayout(days, 3, 0, 1, 4);
+QLayout* ScheduleGroup::createWeekdays() {
+    auto* days = new QHBoxLayout;
+    for (const QString& name : weekdayNames()) {
+        auto* box = new QCheckBox(name, this);
+        box->setObjectName(QStringLiteral("chk") + QString(name).replace(QStringLiteral("ç"), QStringLiteral("c")));
+        days->addWidget(box);
+        m_days << box;
     }
-    buttons->addStretch(1);
-    buttons->addWidget(incluir);
-    buttons->addWidget(excluir);
-    if (kind == Kind::WorkingHours) {
-        // The group's "&Cancelar" does nothing.
-        auto* cancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
-        named(cancelar, QStringLiteral("btnCancelar"));
-        buttons->addWidget(cancelar);
-    }
+    days->addStretch(1);
+    return days;
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(buttons);
-    layout->addWidget(m_list, 1);
+// The group's "&Cancelar" does nothing.
+QPushButton* ScheduleGroup::createCancel(const QString& suffix) {
+    auto* cancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
+    named(cancelar, QStringLiteral("btnCancelar"), suffix);
+    return cancelar;
 }
 
 void ScheduleGroup::setUnits(const db::RowSet& units) {

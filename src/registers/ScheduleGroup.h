@@ -10,8 +10,11 @@
 #include <QGroupBox>
 #include <functional>
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QLayout;
 class QPushButton;
 class QTimeEdit;
 class QTreeWidget;
@@ -55,6 +58,14 @@ public:
     void exclude();  // "&Excluir"
 
 private:
+    // The constructor's parts, in order.
+    void createFields(const QString& suffix);          // unit, first and last day, start and end time
+    void createList(const QString& listName);          // the entries
+    QBoxLayout* createButtons(const QString& suffix);  // "&Incluir" and "&Excluir"
+    QGridLayout* layOutFields();                       // the fields beside their captions
+    QLayout* createWeekdays();                         // working hours only
+    QPushButton* createCancel(const QString& suffix);  // working hours only
+
     void addRow(const ScheduleEntry& entry);
     QList<QCheckBox*> tickedDays() const;
 

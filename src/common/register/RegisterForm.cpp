@@ -29,6 +29,18 @@ using namespace common;
 
 RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose, true);
+    createDataSet();
+    createToolBar();
+    createTabs();
+    createGrid();
+    createStatusBar();
+    layOut();
+    connectActions();
+    updateActions();
+    resize(640, 420);
+}
+
+void RegisterForm::createDataSet() {
     qryPrincipal = new db::DataSet(db::kMain, this);
     qryPrincipal->setObjectName(QStringLiteral("qryPrincipal"));
     qryPrincipal->onNewRecord = [this](db::DataSet& data) {
@@ -36,13 +48,16 @@ RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
             setIfPresent(it.key(), it.value());
         newRecord(data);
     };
+}
 
+void RegisterForm::createToolBar() {
     using K = QKeySequence;
     createRegisterActions(this);
     actAjuda = makeScopedAction(this, "actAjuda", QStringLiteral("Ajuda"), {K(Qt::Key_F1)});
-
     tlbPrincipal = makeToolBar(this, QStringLiteral("tlbPrincipal"));
+}
 
+void RegisterForm::createTabs() {
     pgcPrincipal = new QTabWidget(this);
     pgcPrincipal->setObjectName(QStringLiteral("pgcPrincipal"));
     pgcPrincipal->setDocumentMode(true);
@@ -52,7 +67,9 @@ RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
     tbsGeral->setObjectName(QStringLiteral("tbsGeral"));
     pgcPrincipal->addTab(tbsPrincipal, QStringLiteral("Principal"));
     pgcPrincipal->addTab(tbsGeral, QStringLiteral("Geral"));
+}
 
+void RegisterForm::createGrid() {
     dbgPrincipal = new QTableView(tbsGeral);
     dbgPrincipal->setObjectName(QStringLiteral("dbgPrincipal"));
     auto* gridPage = new QVBoxLayout(tbsGeral);
@@ -60,7 +77,9 @@ RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
     gridPage->addWidget(dbgPrincipal);
     gridModel = ui::bindGrid(dbgPrincipal, qryPrincipal, {});
     ui::onTitleClick(dbgPrincipal, [this](int column) { guarded([this, column] { sortBy(column); }); });
+}
 
+void RegisterForm::createStatusBar() {
     stbPrincipal = new QStatusBar(this);
     stbPrincipal->setObjectName(QStringLiteral("StatusBar1"));
     stbPrincipal->setSizeGripEnabled(false);
@@ -70,14 +89,18 @@ RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
         panel->setMinimumWidth(150);
         stbPrincipal->addWidget(panel, i == 2 ? 1 : 0);
     }
+}
 
+void RegisterForm::layOut() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(tlbPrincipal);
     layout->addWidget(pgcPrincipal, 1);
     layout->addWidget(stbPrincipal);
+}
 
+void RegisterForm::connectActions() {
     onTriggered(actAppend, [this] {
         append();
         focusFirstEditable();
@@ -98,8 +121,6 @@ RegisterForm::RegisterForm(QWidget* parent) : QWidget(parent) {
     connect(qryPrincipal, &db::DataSet::stateChanged, this, &RegisterForm::updateActions);
     connect(qryPrincipal, &db::DataSet::currentChanged, this, &RegisterForm::updateActions);
     connect(qryPrincipal, &db::DataSet::rowsChanged, this, &RegisterForm::updateActions);
-    updateActions();
-    resize(640, 420);
 }
 
 RegisterForm::~RegisterForm() = default;

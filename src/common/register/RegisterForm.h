@@ -127,6 +127,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The constructor's parts, in order.
+    void createDataSet();    // qryPrincipal, whose new row takes the defaults and then newRecord()
+    void createToolBar();    // the data-set actions, Ajuda, and tlbPrincipal
+    void createTabs();       // "Principal" and "Geral"
+    void createGrid();       // the rows on "Geral", ordered by a click on a title
+    void createStatusBar();  // three panels, the last one stretching
+    void layOut();           // the tool bar, the pages and the status bar, without margins
+    void connectActions();   // the actions run the virtual steps; their enabled states follow qryPrincipal
+
     void updateActions();
     void setIfPresent(const QString& field, const QVariant& value);
     void focusFirstEditable();  // after Novo and Alterar: the first control of "Principal" that edits now

@@ -38,6 +38,9 @@ const Names kAnimalNames{"dblAnimalTipoLograd",  "dbeAnimalCodLograd",         "
                          "dbeAnimalNumEndereco", "dbeAnimalComplementoLograd", "dblAnimalBairro",    "dbeAnimalCep",
                          "dblAnimalDistrito",    "dbeAnimalCodArea",           "dblAnimalArea",      "BitBtn4"};
 
+// Both animal modes name their controls alike.
+const Names& namesOf(AddressGroup::Mode mode) { return mode == AddressGroup::Mode::Owner ? kOwnerNames : kAnimalNames; }
+
 void digitsOnly(QLineEdit* edit, int maxLength) {
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     edit->setMaxLength(maxLength);
@@ -54,62 +57,82 @@ bool isEnter(QEvent* event) {
 
 AddressGroup::AddressGroup(Mode mode, db::DataSet* address, QWidget* parent)
     : QGroupBox(QStringLiteral("Endereço"), parent), m_mode(mode), m_address(address) {
-    const Names& n = mode == Mode::Owner ? kOwnerNames : kAnimalNames;
     setObjectName(mode == Mode::Owner ? QStringLiteral("grpEndereco") : QStringLiteral("grpEnderecoAnimal"));
-    auto combo = [this](const char* name) {
-        auto* c = new QComboBox(this);
-        c->setObjectName(QString::fromLatin1(name));
-        ui::EnterAsTab::install(c);
-        resetColourOnLeave(c);
-        c->installEventFilter(this);
-        return c;
-    };
-    auto edit = [this](const char* name, const char* field, ui::ValueKind kind) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QString::fromLatin1(name));
-        ui::bindLineEdit(e, m_address, QString::fromLatin1(field), kind);
-        resetColourOnLeave(e);
-        ui::EnterAsTab::install(e);
-        e->installEventFilter(this);  // installed last, so a look-up runs before Enter moves the focus
-        return e;
-    };
+    createStreetFields();
+    createLocalityFields();
+    createStreetButton();
+    layOut();
+    connectFields();
+}
+
+QComboBox* AddressGroup::makeCombo(const char* name) {
+    auto* c = new QComboBox(this);
+    c->setObjectName(QString::fromLatin1(name));
+    ui::EnterAsTab::install(c);
+    resetColourOnLeave(c);
+    c->installEventFilter(this);
+    return c;
+}
+
+QLineEdit* AddressGroup::makeEdit(const char* name, const char* field, ui::ValueKind kind) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(QString::fromLatin1(name));
+    ui::bindLineEdit(e, m_address, QString::fromLatin1(field), kind);
+    resetColourOnLeave(e);
+    ui::EnterAsTab::install(e);
+    e->installEventFilter(this);  // installed last, so a look-up runs before Enter moves the focus
+    return e;
+}
+
+void AddressGroup::createStreetFields() {
+    const Names& n = namesOf(m_mode);
     using K = ui::ValueKind;
-    cbbTipoLograd = combo(n.type);
+    cbbTipoLograd = makeCombo(n.type);
     m_types = ui::bindLookupCombo(cbbTipoLograd, m_address, QStringLiteral("TIP_LOGR"), QStringLiteral("Tip_Logr"),
                                   QStringLiteral("Des_Tip_Logr"));
-    edtCodLograd = edit(n.code, "NUM_LOGR", K::Integer);
+    edtCodLograd = makeEdit(n.code, "NUM_LOGR", K::Integer);
     digitsOnly(edtCodLograd, 9);
-    edtSeq = edit(n.seq, "NUM_SEQU_LOGR", K::Integer);
+    edtSeq = makeEdit(n.seq, "NUM_SEQU_LOGR", K::Integer);
     ui::linkOf(edtSeq)->setAlwaysReadOnly(true);
     ui::setReadOnlyLook(edtSeq);
-    edtLograd = edit(n.name, "NOM_LOGR", K::Text);
+    edtLograd = makeEdit(n.name, "NOM_LOGR", K::Text);
     edtLograd->setMaxLength(80);
     ui::Capitals::install(edtLograd);
-    edtNumImovel = edit(n.number, "NUM_IMOV_LOGR", K::Integer);
+    edtNumImovel = makeEdit(n.number, "NUM_IMOV_LOGR", K::Integer);
     digitsOnly(edtNumImovel, 9);
-    edtComplemento = edit(n.complement, "DES_CMPL_ENDR", K::Text);
+    edtComplemento = makeEdit(n.complement, "DES_CMPL_ENDR", K::Text);
     edtComplemento->setMaxLength(80);
     ui::Capitals::install(edtComplemento);
-    cbbBairro = combo(n.neighbourhood);
+}
+
+void AddressGroup::createLocalityFields() {
+    const Names& n = namesOf(m_mode);
+    using K = ui::ValueKind;
+    cbbBairro = makeCombo(n.neighbourhood);
     m_neighbourhoods = ui::bindLookupCombo(cbbBairro, m_address, QStringLiteral("NUM_BAIR"), QStringLiteral("num_bair"),
                                            QStringLiteral("nom_bair"));
-    edtCep = edit(n.cep, "NUM_CEP", K::Text);
+    edtCep = makeEdit(n.cep, "NUM_CEP", K::Text);
     digitsOnly(edtCep, 8);
-    cbbDistrito = combo(n.district);
+    cbbDistrito = makeCombo(n.district);
     m_districts = ui::bindLookupCombo(cbbDistrito, m_address, QStringLiteral("Id_Distrito"),
                                       QStringLiteral("Id_Distrito"), QStringLiteral("Nome"));
-    edtCodArea = edit(n.areaCode, "COD_AREA_ABRN", K::Integer);
+    edtCodArea = makeEdit(n.areaCode, "COD_AREA_ABRN", K::Integer);
     digitsOnly(edtCodArea, 9);
-    cbbArea = combo(n.area);
+    cbbArea = makeCombo(n.area);
     m_areas = ui::bindLookupCombo(cbbArea, m_address, QStringLiteral("COD_AREA_ABRN"), QStringLiteral("cod_area_abrn"),
                                   QStringLiteral("des_area_abrn"));
+}
+
+void AddressGroup::createStreetButton() {
     btnLograd = new QPushButton(QStringLiteral("..."), this);
-    btnLograd->setObjectName(QString::fromLatin1(n.button));
+    btnLograd->setObjectName(QString::fromLatin1(namesOf(m_mode).button));
     btnLograd->setToolTip(QStringLiteral("Localizar logradouro."));
     btnLograd->setMaximumWidth(30);
     connect(btnLograd, &QPushButton::clicked, this,
             [this] { guarded([this] { openStreetSearch(streetsql::kCriterionName, edtLograd->text(), false); }); });
+}
 
+void AddressGroup::layOut() {
     auto* grid = new QGridLayout(this);
     addLabelled(grid, QStringLiteral("Distrito:"), cbbDistrito, 0, 0, 3);
     addLabelled(grid, QStringLiteral("Área:"), edtCodArea, 0, 4);
@@ -123,14 +146,20 @@ AddressGroup::AddressGroup(Mode mode, db::DataSet* address, QWidget* parent)
     addLabelled(grid, QStringLiteral("Complemento:"), edtComplemento, 3, 2, 5);
     addLabelled(grid, QStringLiteral("Bairro:"), cbbBairro, 4, 0, 3);
     addLabelled(grid, QStringLiteral("CEP:"), edtCep, 4, 4);
-    if (mode == Mode::Owner) {
-        chkEndOficial = new QCheckBox(QStringLiteral("Endereço oficial."), this);
-        chkEndOficial->setObjectName(QStringLiteral("dbcEndOficial"));
-        ui::bindCheckBox(chkEndOficial, m_address, QStringLiteral("Ind_Endereco_Informado"), QStringLiteral("SIM"),
-                         QStringLiteral("NAO"));
-        grid->addWidget(chkEndOficial, 4, 6, 1, 2);
-    }
-    if (mode != Mode::Animal) {
+    if (m_mode == Mode::Owner)
+        grid->addWidget(createOfficialAddress(), 4, 6, 1, 2);
+}
+
+QCheckBox* AddressGroup::createOfficialAddress() {
+    chkEndOficial = new QCheckBox(QStringLiteral("Endereço oficial."), this);
+    chkEndOficial->setObjectName(QStringLiteral("dbcEndOficial"));
+    ui::bindCheckBox(chkEndOficial, m_address, QStringLiteral("Ind_Endereco_Informado"), QStringLiteral("SIM"),
+                     QStringLiteral("NAO"));
+    return chkEndOficial;
+}
+
+void AddressGroup::connectFields() {
+    if (m_mode != Mode::Animal) {
         // A typed name has no code until it is resolved.
         connect(edtLograd, &QLineEdit::textEdited, this, [this] {
             if (m_address->isEditing()) {

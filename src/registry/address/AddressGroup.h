@@ -16,7 +16,8 @@ class QPushButton;
 
 namespace ui {
 class LookupComboLink;
-}
+enum class ValueKind;
+}  // namespace ui
 
 // What the street search writes a chosen street into.
 class StreetTarget {
@@ -86,6 +87,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The constructor's parts, in order.
+    void createStreetFields();           // street type, code, sequence, name, house number, complement
+    void createLocalityFields();         // neighbourhood, postal code, district, area code and area
+    void createStreetButton();           // "...": the street search by the name typed
+    void layOut();                       // with the official-address box in owner mode
+    QCheckBox* createOfficialAddress();  // owner mode only
+    void connectFields();                // what a typed street name, a street or a district changes
+    // A control of the group: Enter moves on, leaving takes its colour back, its events reach eventFilter();
+    // the edit is bound to `field` of the address.
+    QComboBox* makeCombo(const char* name);
+    QLineEdit* makeEdit(const char* name, const char* field, ui::ValueKind kind);
+
     void set(const char* field, const QVariant& value);
     QString str(const char* field) const;
 

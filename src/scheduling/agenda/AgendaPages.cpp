@@ -89,6 +89,14 @@ QVariant lookupKey(const QComboBox* box) {
 }
 
 AgendaDailyPage::AgendaDailyPage(QWidget* parent) : QWidget(parent) {
+    createFilters();
+    createButtons();
+    QGroupBox* reports = createReports();
+    createGrid();
+    layOut(reports);
+}
+
+void AgendaDailyPage::createFilters() {
     dblUnidadeTrabalho = lookupBox(this, "dblUnidadeTrabalho");
     dblStatus = lookupBox(this, "dblStatus");
     connect(dblStatus, &QComboBox::activated, this,
@@ -103,11 +111,16 @@ AgendaDailyPage::AgendaDailyPage(QWidget* parent) : QWidget(parent) {
     filterRow->addWidget(rdbMes);
     filterRow->addWidget(rdbAno);
     mcdPrincipal = calendar(this, "mcdPrincipal");
+}
+
+void AgendaDailyPage::createButtons() {
     BitBtn3 = named(new QPushButton(QStringLiteral("Atualizar"), this), "BitBtn3");
     BitBtn4 = named(new QPushButton(QStringLiteral("Limpar"), this), "BitBtn4");
     BitBtn1 = named(new QPushButton(QStringLiteral("&Agendar novo atendimento..."), this), "BitBtn1");
     bmpLocalizar = named(new QPushButton(QStringLiteral("&Localizar..."), this), "bmpLocalizar");
+}
 
+QGroupBox* AgendaDailyPage::createReports() {
     auto* reports = named(new QGroupBox(QStringLiteral(" Relatório "), this), "grbRelatorio");
     rdbRelDiario = named(new QRadioButton(QStringLiteral("Diário"), reports), "rdbRelDiario");
     rdbRelMensal = named(new QRadioButton(QStringLiteral("Mensal"), reports), "rdbRelMensal");
@@ -124,10 +137,12 @@ AgendaDailyPage::AgendaDailyPage(QWidget* parent) : QWidget(parent) {
     reportGrid->addWidget(rdbRelProfissional, 1, 1);
     reportGrid->addWidget(bmpGeraRelatorio, 2, 0);
     reportGrid->addWidget(bmpInformacao, 2, 1);
+    return reports;
+}
 
+void AgendaDailyPage::createGrid() {
     qryAtendimento = new db::DataSet(db::kMain, this);
     dbgPrincipal = named(new QTableView(this), "dbgPrincipal");
-    const QColor none;
     m_model = ui::bindGrid(dbgPrincipal, qryAtendimento,
                            {{QStringLiteral("Status do atendimento"), QStringLiteral("nome_atendimento_status"), 110},
                             {QStringLiteral("Cód. agendamento"), QStringLiteral("Id_Atendimento")},
@@ -140,7 +155,9 @@ AgendaDailyPage::AgendaDailyPage(QWidget* parent) : QWidget(parent) {
                             {QStringLiteral("Unidade que agendou."), QStringLiteral("nome_unidade_trabalho"), 150},
                             {QStringLiteral("Unida agendada."), QStringLiteral("nome_unidade_agendada"), 150}});
     ui::onTitleClick(dbgPrincipal, [this](int column) { sortBy(column); });
+}
 
+void AgendaDailyPage::layOut(QGroupBox* reports) {
     auto* filters = new QVBoxLayout;
     filters->addLayout(labelled(QStringLiteral("Unidade de Trabalho:"), dblUnidadeTrabalho));
     filters->addLayout(labelled(QStringLiteral("Status do atendimento:"), dblStatus));

@@ -65,6 +65,13 @@ public:
     QVariant currentAttendance() const;       // null without a row
 
 private:
+    // The constructor's parts, in order.
+    void createFilters();        // unit, status, day, month or year, and the calendar
+    void createButtons();        // Atualizar, Limpar, the booking and the locator
+    QGroupBox* createReports();  // the report's kind and its buttons
+    void createGrid();           // the list, ordered by a click on a title
+    void layOut(QGroupBox* reports);
+
     ui::DataGridModel* m_model;
     bool m_listed = false;
 };

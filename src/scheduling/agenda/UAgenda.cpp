@@ -39,6 +39,19 @@ void onClick(QPushButton* button, QObject* context, const std::function<void()>&
 TfrmAgenda::TfrmAgenda(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmAgenda"));
     setWindowTitle(QStringLiteral("023 - Agenda"));
+    createPages();
+    createStatusBar();
+    layOut();
+    createActions();
+    fillFilters();
+    connectCalendars();
+    connectButtons();
+    connectPages();
+    buildPopup();
+    resize(980, 680);
+}
+
+void TfrmAgenda::createPages() {
     pgcPrincipal = new QTabWidget(this);
     pgcPrincipal->setObjectName(QStringLiteral("pgcPrincipal"));
     pgcPrincipal->setDocumentMode(true);
@@ -46,17 +59,27 @@ TfrmAgenda::TfrmAgenda(QWidget* parent) : QWidget(parent) {
     tbsSemanal = new AgendaWeekPage(pgcPrincipal);
     pgcPrincipal->addTab(tbsPrincipal, QStringLiteral("Principal"));
     pgcPrincipal->addTab(tbsSemanal, QStringLiteral("Agenda semanal"));
+}
+
+void TfrmAgenda::createStatusBar() {
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
+}
+
+void TfrmAgenda::layOut() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pgcPrincipal, 1);
     layout->addWidget(StatusBar1);
+}
 
+void TfrmAgenda::createActions() {
     actChamaAgendador = new QAction(QStringLiteral("Agendar"), this);
     actChamaAgendador->setObjectName(QStringLiteral("actChamaAgendador"));
     onTriggered(actChamaAgendador, [this] { openBooking(); });
+}
 
+void TfrmAgenda::fillFilters() {
     AgendaDailyPage* daily = tbsPrincipal;
     AgendaWeekPage* weekly = tbsSemanal;
     fillLookup(daily->dblUnidadeTrabalho, agendasql::units());
@@ -65,6 +88,11 @@ TfrmAgenda::TfrmAgenda(QWidget* parent) : QWidget(parent) {
     fillLookup(weekly->dblStatusSemanal, agendasql::statuses());
     mirror(daily->dblUnidadeTrabalho, weekly->dblUnidadeSemanal);
     mirror(daily->dblStatus, weekly->dblStatusSemanal);
+}
+
+void TfrmAgenda::connectCalendars() {
+    AgendaDailyPage* daily = tbsPrincipal;
+    AgendaWeekPage* weekly = tbsSemanal;
     connect(daily->mcdPrincipal, &QCalendarWidget::selectionChanged, this,
             [daily, weekly] { weekly->mclAgendaSemanal->setSelectedDate(daily->mcdPrincipal->selectedDate()); });
     connect(weekly->mclAgendaSemanal, &QCalendarWidget::selectionChanged, this,
@@ -79,7 +107,11 @@ TfrmAgenda::TfrmAgenda(QWidget* parent) : QWidget(parent) {
         }
     });
     connect(weekly->mclAgendaSemanal, &QCalendarWidget::clicked, this, [this] { guarded([this] { refresh(); }); });
+}
 
+void TfrmAgenda::connectButtons() {
+    AgendaDailyPage* daily = tbsPrincipal;
+    AgendaWeekPage* weekly = tbsSemanal;
     onClick(daily->BitBtn3, this, [this] { refresh(); });
     onClick(weekly->bmpAtualizar, this, [this] { refresh(); });
     onClick(daily->BitBtn4, this, [daily] { daily->clear(); });
@@ -97,14 +129,15 @@ TfrmAgenda::TfrmAgenda(QWidget* parent) : QWidget(parent) {
     onClick(daily->bmpLocalizar, this, [this] { TfrmAgendaLocalizarProp::open(this); });
     onClick(daily->bmpGeraRelatorio, this, [this] { generateReport(); });
     onClick(daily->bmpInformacao, this, [this] { showStatistics(); });
-    connect(daily->dbgPrincipal, &QTableView::doubleClicked, actChamaAgendador, &QAction::trigger);
-    connect(weekly->stgAgenda, &QTableWidget::cellDoubleClicked, actChamaAgendador, &QAction::trigger);
+}
+
+void TfrmAgenda::connectPages() {
+    connect(tbsPrincipal->dbgPrincipal, &QTableView::doubleClicked, actChamaAgendador, &QAction::trigger);
+    connect(tbsSemanal->stgAgenda, &QTableWidget::cellDoubleClicked, actChamaAgendador, &QAction::trigger);
     connect(pgcPrincipal, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == 1)
             guarded([this] { enterWeekPage(db::serverTime().date()); });
     });
-    buildPopup();
-    resize(980, 680);
 }
 
 TfrmAgenda* TfrmAgenda::open() {

@@ -61,6 +61,16 @@ public:
     void enterWeekPage(const QDate& today);
 
 private:
+    // The constructor's parts, in order.
+    void createPages();       // the daily and the weekly page
+    void createStatusBar();   // the refresh's failures and the counts
+    void layOut();            // the pages above the status bar
+    void createActions();     // actChamaAgendador: the booking form on the day and attendance chosen
+    void fillFilters();       // the units and statuses offered, the same on both pages
+    void connectCalendars();  // one day on both calendars; a click refreshes
+    void connectButtons();    // the pages' buttons
+    void connectPages();      // a double click books; the weekly page entered takes its week
+
     bool loadList();
     void countWeek();
     void openBooking();

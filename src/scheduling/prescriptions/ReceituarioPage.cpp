@@ -32,10 +32,22 @@ bool blank(const QVariant& v) { return db::toText(v).trimmed().isEmpty(); }
 
 ReceituarioPage::ReceituarioPage(std::function<ReceituarioSheet()> sheet, QWidget* parent)
     : QWidget(parent), m_sheet(std::move(sheet)) {
+    createDataSet();
+    QToolBar* tools = createToolBar();
+    createEditor();
+    QLayout* buttons = createButtons();
+    QStatusBar* status = createStatusBar();
+    layOut(tools, buttons, status);
+    load({});
+}
+
+void ReceituarioPage::createDataSet() {
     m_rows = new db::DataSet(db::kMain, this);
     m_rows->setObjectName(QStringLiteral("qryReceituario"));
     m_rows->setUpdateSql(receituariosql::kInsert, receituariosql::kModify);
+}
 
+QToolBar* ReceituarioPage::createToolBar() {
     auto* tools = new QToolBar(this);
     tools->setObjectName(QStringLiteral("ToolBar1"));
     const auto action = [&](const char* name, const QString& caption, std::function<void()> run) {
@@ -64,7 +76,10 @@ ReceituarioPage::ReceituarioPage(std::function<ReceituarioSheet()> sheet, QWidge
     action("DataSetLast1", QStringLiteral("&Last"), [this] { m_rows->last(); });
     tools->addSeparator();
     action("actImprimeReceituario", QStringLiteral("Imprimir"), [this] { print(); });
+    return tools;
+}
 
+void ReceituarioPage::createEditor() {
     dbmReceituario = new QPlainTextEdit(this);
     dbmReceituario->setObjectName(QStringLiteral("dbmReceituario"));
     ui::bindMemo(dbmReceituario, m_rows, QStringLiteral("Descricao"));
@@ -72,7 +87,9 @@ ReceituarioPage::ReceituarioPage(std::function<ReceituarioSheet()> sheet, QWidge
     dblTexto_Peso->setObjectName(QStringLiteral("dblTexto_Peso"));
     dblTexto_Peso->setMinimumWidth(120);
     dblTexto_Peso->installEventFilter(this);
+}
 
+QLayout* ReceituarioPage::createButtons() {
     const auto button = [this](const char* name, const QString& caption, std::function<void()> run) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QLatin1String(name));
@@ -88,7 +105,14 @@ ReceituarioPage::ReceituarioPage(std::function<ReceituarioSheet()> sheet, QWidge
             open();
     });
     editor->setVisible(false);
+    auto* row = new QHBoxLayout;
+    row->addWidget(byWeight);
+    row->addWidget(standard);
+    row->addWidget(editor);
+    return row;
+}
 
+QStatusBar* ReceituarioPage::createStatusBar() {
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("stbReceituario"));
     status->setSizeGripEnabled(false);
@@ -96,20 +120,20 @@ ReceituarioPage::ReceituarioPage(std::function<ReceituarioSheet()> sheet, QWidge
     m_total->setObjectName(QStringLiteral("lblTotalReceituario"));
     m_total->setAlignment(Qt::AlignCenter);
     status->addWidget(m_total, 1);
+    return status;
+}
 
+void ReceituarioPage::layOut(QToolBar* tools, QLayout* buttons, QStatusBar* status) {
     auto* choices = new QHBoxLayout;
     choices->addWidget(new QLabel(QStringLiteral("Peso:"), this));
     choices->addWidget(dblTexto_Peso);
-    choices->addWidget(byWeight);
-    choices->addWidget(standard);
-    choices->addWidget(editor);
+    choices->addLayout(buttons);
     choices->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tools);
     layout->addWidget(dbmReceituario, 1);
     layout->addLayout(choices);
     layout->addWidget(status);
-    load({});
 }
 
 bool ReceituarioPage::eventFilter(QObject* watched, QEvent* event) {

@@ -11,8 +11,11 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QPlainTextEdit;
 class QPushButton;
+class QStatusBar;
+class QToolBar;
 
 namespace scheduling {
 inline const QString kReceituarioNaoCriado =
@@ -43,6 +46,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The constructor's parts, in order.
+    void createDataSet();
+    QToolBar* createToolBar();  // the data-set actions and the print
+    void createEditor();        // the prescription's text and the texts by weight
+    QLayout* createButtons();   // the inserts of a text by weight and of the standard text
+    QStatusBar* createStatusBar();
+    void layOut(QToolBar* tools, QLayout* buttons, QStatusBar* status);
+
     void insertText(const std::optional<QString>& inserted, QWidget* focusOnRefusal);
 
     std::function<ReceituarioSheet()> m_sheet;
