@@ -6,6 +6,7 @@
 
 #include "platform/db/DataSet.h"
 #include "registry/address/StreetSql.h"
+#include "registry/address/StreetTarget.h"
 
 #include <QGroupBox>
 
@@ -18,14 +19,6 @@ namespace ui {
 class LookupComboLink;
 enum class ValueKind;
 }  // namespace ui
-
-// What the street search writes a chosen street into.
-class StreetTarget {
-public:
-    virtual ~StreetTarget() = default;
-    virtual bool takesStreet() const = 0;  // the address is being inserted or edited
-    virtual void applyStreet(const streetsql::Street& chosen) = 0;
-};
 
 class AddressGroup : public QGroupBox, public StreetTarget {
     Q_OBJECT

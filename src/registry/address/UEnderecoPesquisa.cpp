@@ -4,7 +4,7 @@
 
 #include "common/access/FormOpening.h"
 #include "platform/ui/Capitals.h"
-#include "registry/address/AddressGroup.h"
+#include "registry/address/StreetTarget.h"
 
 #include <QComboBox>
 #include <QLabel>
