@@ -26,8 +26,8 @@ const QString kNenhumRegistro = QStringLiteral("Nenhum registro localizado!");
 const QString kEncontrados = QStringLiteral("%1 registros encontrado.");
 }  // namespace
 
-LocateDialog::LocateDialog(const LocateDialogShape& shape, RegisterForm* form, QWidget* parent)
-    : SearchDialog(form, shape.key, QStringLiteral("Selecione:"), parent), m_shape(shape) {
+LocateDialog::LocateDialog(const LocateDialogShape& shape, QWidget* parent)
+    : SearchDialog(nullptr, shape.key, QStringLiteral("Selecione:"), parent), m_shape(shape) {
     setObjectName(shape.objectName);
     setWindowTitle(shape.caption);
     cbbSelecao->setCurrentIndex(-1);
@@ -73,15 +73,10 @@ void LocateDialog::locate() {
 }
 
 void LocateDialog::ok() {
-    if (!qryPrincipal->isActive() || qryPrincipal->recNo() < 0) {
+    if (!qryPrincipal->isActive() || qryPrincipal->recNo() < 0)
         Prompts::information(kNenhumRegistro);
-    } else if (RegisterForm* form = target()) {
-        const QVariant key = qryPrincipal->field(m_shape.key);
-        if (m_shape.open)
-            m_shape.open(form, key);
-        else
-            form->openKey(key);
-    }
+    else
+        emit chosen(qryPrincipal->field(m_shape.key));
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
         sub->close();
     else

@@ -2,12 +2,10 @@
 #pragma once
 // The search style of the user and profile registers: "Selecione:" code or name, the text, "&Localizar"
 // to list the matching rows with their count in the status bar, and "&OK" (or a double click, or Enter in
-// the grid) to put the register on the chosen row and close.
+// the grid) to hand the chosen row's code to the register that opened it, by chosen(), and close.
 
 #include "common/register/SearchDialog.h"
 #include "platform/ui/DataGrid.h"
-
-#include <functional>
 
 class QPushButton;
 class QStatusBar;
@@ -18,15 +16,13 @@ struct LocateDialogShape {
     QString select;  // the rows' select, before the filter of the choice
     QString key;     // the code column
     QList<ui::GridColumn> columns;
-    // How the register shows the chosen key; empty: RegisterForm::openKey.
-    std::function<void(RegisterForm* form, const QVariant& key)> open;
 };
 
 class LocateDialog : public SearchDialog {
     Q_OBJECT
 public:
-    // Works on `form` for as long as that register stays open.
-    LocateDialog(const LocateDialogShape& shape, RegisterForm* form, QWidget* parent = nullptr);
+    // The register that opens it connects to chosen() and puts itself on the row.
+    explicit LocateDialog(const LocateDialogShape& shape, QWidget* parent = nullptr);
 
     QPushButton* bmpLocalizar;
     QPushButton* bmpOK;
@@ -34,6 +30,10 @@ public:
 
     void locate();
     void ok();
+
+signals:
+    // "&OK" on a row: its code, in the key column.
+    void chosen(const QVariant& key);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -24,7 +24,8 @@ inline const QString kSearchByName = QStringLiteral("Nome");
 class SearchDialog : public QWidget {
     Q_OBJECT
 public:
-    // `key` is the code column of the dialog's rows; `selectionLabel` the caption of the choice.
+    // `key` is the code column of the dialog's rows; `selectionLabel` the caption of the choice; `target` the
+    // register that showInRegister() moves, none for a dialog that hands its row back by a signal of its own.
     SearchDialog(RegisterForm* target, const QString& key, const QString& selectionLabel, QWidget* parent = nullptr);
 
     RegisterForm* target() const { return m_target; }

@@ -5,6 +5,7 @@
 // reports and the statistics. It reads only.
 
 #include "scheduling/agenda/AgendaPages.h"
+#include "scheduling/agenda/AttendanceTarget.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -25,7 +26,7 @@ inline const QString kErroPreencherAgenda = QStringLiteral(
 inline const QString kNenhumRegistro = QStringLiteral("Nenhum registro encontrado.");
 }  // namespace scheduling
 
-class TfrmAgenda : public QWidget {
+class TfrmAgenda : public QWidget, public AttendanceTarget {
     Q_OBJECT
 public:
     explicit TfrmAgenda(QWidget* parent = nullptr);
@@ -56,7 +57,7 @@ public:
     // Loads the list, draws the week's titles and counts it; "Atualizar" and the calendars' clicks.
     void refresh();
     // The locator's choice: the list of that attendance alone.
-    void showAttendance(const QVariant& id);
+    void showAttendance(const QVariant& id) override;
     // Enters the weekly page: with no week drawn yet, the week of `today`.
     void enterWeekPage(const QDate& today);
 

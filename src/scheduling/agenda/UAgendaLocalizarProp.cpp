@@ -11,7 +11,7 @@
 #include "platform/ui/EnterAsTab.h"
 #include "scheduling/agenda/AgendaPages.h"
 #include "scheduling/agenda/AgendaSql.h"
-#include "scheduling/agenda/UAgenda.h"
+#include "scheduling/agenda/AttendanceTarget.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -57,8 +57,7 @@ QString withoutBlanks(const QString& text) {
 
 }  // namespace
 
-TfrmAgendaLocalizarProp::TfrmAgendaLocalizarProp(TfrmAgenda* agenda, QWidget* parent)
-    : QWidget(parent), m_agenda(agenda) {
+TfrmAgendaLocalizarProp::TfrmAgendaLocalizarProp(QWidget* agenda, QWidget* parent) : QWidget(parent), m_agenda(agenda) {
     setObjectName(QStringLiteral("frmAgendaLocalizarProp"));
     setWindowTitle(QStringLiteral("Localizar"));
     cbbSelecao = new QComboBox(this);
@@ -106,7 +105,7 @@ TfrmAgendaLocalizarProp::TfrmAgendaLocalizarProp(TfrmAgenda* agenda, QWidget* pa
     resize(760, 380);
 }
 
-TfrmAgendaLocalizarProp* TfrmAgendaLocalizarProp::open(TfrmAgenda* agenda) {
+TfrmAgendaLocalizarProp* TfrmAgendaLocalizarProp::open(QWidget* agenda) {
     auto* form = new TfrmAgendaLocalizarProp(agenda);
     frmAgendaLocalizarProp = form;
     showForm(form, ShowAs::MdiChild, agenda);
@@ -158,9 +157,12 @@ void TfrmAgendaLocalizarProp::search() {
         Prompts::information(kNenhumAtendimento + cbbSelecao->currentText() + QStringLiteral(" = ") + edtTexto->text());
 }
 
+AttendanceTarget* TfrmAgendaLocalizarProp::agenda() const { return dynamic_cast<AttendanceTarget*>(m_agenda.data()); }
+
 void TfrmAgendaLocalizarProp::confirm() {
-    if (m_agenda && qryPrincipal->isActive() && !qryPrincipal->isEmpty() && qryPrincipal->recNo() >= 0)
-        m_agenda->showAttendance(qryPrincipal->field(QStringLiteral("id_atendimento")));
+    AttendanceTarget* into = agenda();
+    if (into && qryPrincipal->isActive() && !qryPrincipal->isEmpty() && qryPrincipal->recNo() >= 0)
+        into->showAttendance(qryPrincipal->field(QStringLiteral("id_atendimento")));
     close();
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Localizar": finds the attendances of active owners by owner or animal name, codes, CPF/CNPJ, identity
-// or microchip; its "&OK" shows the chosen one in the agenda that opened it.
+// or microchip; its "&OK" shows the chosen one in the agenda that opened it, which it knows only as an
+// AttendanceTarget.
 
 #include "platform/db/DataSet.h"
 
@@ -12,7 +13,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTableView;
-class TfrmAgenda;
+class AttendanceTarget;
 
 namespace ui {
 class DataGridModel;
@@ -29,8 +30,11 @@ inline const QString kNenhumAtendimento = QStringLiteral("Nenhum atendimento enc
 class TfrmAgendaLocalizarProp : public QWidget {
     Q_OBJECT
 public:
-    explicit TfrmAgendaLocalizarProp(TfrmAgenda* agenda, QWidget* parent = nullptr);
-    static TfrmAgendaLocalizarProp* open(TfrmAgenda* agenda);
+    // `agenda` is the window that shows the chosen attendance (an AttendanceTarget), left alone once it is
+    // gone.
+    explicit TfrmAgendaLocalizarProp(QWidget* agenda, QWidget* parent = nullptr);
+    // Creates the locator into frmAgendaLocalizarProp and shows it in the work area, over `agenda`.
+    static TfrmAgendaLocalizarProp* open(QWidget* agenda);
 
     QComboBox* cbbSelecao;
     QLineEdit* edtTexto;
@@ -47,8 +51,9 @@ protected:
 
 private:
     void sortBy(int column);
+    AttendanceTarget* agenda() const;
 
-    QPointer<TfrmAgenda> m_agenda;
+    QPointer<QWidget> m_agenda;
     ui::DataGridModel* m_model;
 };
 

@@ -85,6 +85,7 @@ void TfrmGrupo::deleteRow(const QVariant& key) {
 void TfrmGrupo::print() { Prompts::preview(std::make_shared<TfrmRel_Perfil>(), true); }
 
 void TfrmGrupo::search() {
-    frmPerfilUsuarioPesquisa = new TfrmPerfilUsuarioPesquisa(this);
+    frmPerfilUsuarioPesquisa = new TfrmPerfilUsuarioPesquisa;
+    connect(frmPerfilUsuarioPesquisa, &LocateDialog::chosen, this, &TfrmGrupo::openKey);
     showForm(frmPerfilUsuarioPesquisa, ShowAs::Window, this);
 }

@@ -3,7 +3,6 @@
 #include "shell/profiles/UPerfilUsuarioPesquisa.h"
 
 #include "shell/profiles/PerfilSql.h"
-#include "shell/profiles/UGrupo.h"
 
 namespace {
 const LocateDialogShape kShape{
@@ -14,9 +13,7 @@ const LocateDialogShape kShape{
     {{QStringLiteral("Códico"), QStringLiteral("id_perfil"), 60},
      {QStringLiteral("Nome"), QStringLiteral("nome"), 200},
      {QStringLiteral("Descrição"), QStringLiteral("descricao"), 260}},
-    {},
 };
 }  // namespace
 
-TfrmPerfilUsuarioPesquisa::TfrmPerfilUsuarioPesquisa(TfrmGrupo* form, QWidget* parent)
-    : LocateDialog(kShape, form, parent) {}
+TfrmPerfilUsuarioPesquisa::TfrmPerfilUsuarioPesquisa(QWidget* parent) : LocateDialog(kShape, parent) {}

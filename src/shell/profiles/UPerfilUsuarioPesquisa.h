@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The profiles search: by code or by the beginning of the name; OK puts the profiles register on the
-// profile, which reloads its rights list.
+// The profiles search: by code or by the beginning of the name; OK hands the profile's code back by
+// chosen(), on which the profiles register shows the profile and reloads its rights list.
 
 #include "shell/LocateDialog.h"
-
-class TfrmGrupo;
 
 class TfrmPerfilUsuarioPesquisa : public LocateDialog {
     Q_OBJECT
 public:
-    explicit TfrmPerfilUsuarioPesquisa(TfrmGrupo* form, QWidget* parent = nullptr);
+    explicit TfrmPerfilUsuarioPesquisa(QWidget* parent = nullptr);
 };
 
 inline QPointer<TfrmPerfilUsuarioPesquisa> frmPerfilUsuarioPesquisa;

@@ -6,7 +6,6 @@
 #include "common/register/RegisterForm.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/FieldLink.h"
-#include "shell/units/UUnidade.h"
 #include "shell/units/UnidadeSql.h"
 
 #include <QComboBox>
@@ -23,7 +22,7 @@ namespace {
 const QString kKey = QStringLiteral("id_unidade_trabalho");
 }  // namespace
 
-TfrmUnidadeConsultar::TfrmUnidadeConsultar(TfrmUnidade* unit, QWidget* parent)
+TfrmUnidadeConsultar::TfrmUnidadeConsultar(RegisterForm* unit, QWidget* parent)
     : SearchDialog(unit, kKey, QStringLiteral("Selecione:"), parent) {
     setObjectName(QStringLiteral("frmUnidadeConsultar"));
     setWindowTitle(QStringLiteral("Consultar"));
@@ -31,8 +30,6 @@ TfrmUnidadeConsultar::TfrmUnidadeConsultar(TfrmUnidade* unit, QWidget* parent)
     edtTexto->installEventFilter(this);
     connect(qryPrincipal, &db::DataSet::currentChanged, this, &TfrmUnidadeConsultar::showInRegister);
 }
-
-TfrmUnidade* TfrmUnidadeConsultar::unit() const { return static_cast<TfrmUnidade*>(target()); }
 
 void TfrmUnidadeConsultar::showEvent(QShowEvent* event) {
     SearchDialog::showEvent(event);

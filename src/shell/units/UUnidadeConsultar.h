@@ -5,15 +5,14 @@
 
 #include "common/register/SearchDialog.h"
 
-class TfrmUnidade;
-
 class TfrmUnidadeConsultar : public SearchDialog {
     Q_OBJECT
 public:
-    // Works on `unidade` for as long as that register stays open.
-    explicit TfrmUnidadeConsultar(TfrmUnidade* unit, QWidget* parent = nullptr);
+    // Works on `unit`, the work-unit register, for as long as that register stays open: it knows the
+    // register only as a register form.
+    explicit TfrmUnidadeConsultar(RegisterForm* unit, QWidget* parent = nullptr);
 
-    TfrmUnidade* unit() const;
+    RegisterForm* unit() const { return target(); }  // null once the register has closed
 
 protected:
     void showEvent(QShowEvent* event) override;

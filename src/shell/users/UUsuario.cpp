@@ -209,6 +209,7 @@ QString TfrmUsuario::sortField(int column) const {
 void TfrmUsuario::print() { Prompts::preview(std::make_shared<TfrmRelUsuario>(), true); }
 
 void TfrmUsuario::search() {
-    frmUsuarioConsultar = new TfrmUsuarioConsultar(this);
+    frmUsuarioConsultar = new TfrmUsuarioConsultar;
+    connect(frmUsuarioConsultar, &LocateDialog::chosen, this, &TfrmUsuario::openUser);
     showForm(frmUsuarioConsultar, ShowAs::MdiChild, this);
 }

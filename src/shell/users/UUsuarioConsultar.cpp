@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The users search dialog: its select, columns and how the register shows the chosen user.
+// The users search dialog: its select and columns.
 #include "shell/users/UUsuarioConsultar.h"
 
-#include "shell/users/UUsuario.h"
 #include "shell/users/UsuarioSql.h"
 
 namespace {
@@ -16,8 +15,7 @@ const LocateDialogShape kShape{
      {QStringLiteral("Login"), QStringLiteral("login"), 120},
      {QStringLiteral("Bloqueado"), QStringLiteral("bloqueado"), 70},
      {QStringLiteral("Inativo"), QStringLiteral("inativo"), 70}},
-    [](RegisterForm* form, const QVariant& key) { static_cast<TfrmUsuario*>(form)->openUser(key); },
 };
 }  // namespace
 
-TfrmUsuarioConsultar::TfrmUsuarioConsultar(TfrmUsuario* form, QWidget* parent) : LocateDialog(kShape, form, parent) {}
+TfrmUsuarioConsultar::TfrmUsuarioConsultar(QWidget* parent) : LocateDialog(kShape, parent) {}

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The users search: by code or by the beginning of the name; OK puts the users register on the user.
+// The users search: by code or by the beginning of the name; OK hands the user's code back by chosen(), on
+// which the users register shows the user.
 
 #include "shell/LocateDialog.h"
-
-class TfrmUsuario;
 
 class TfrmUsuarioConsultar : public LocateDialog {
     Q_OBJECT
 public:
-    explicit TfrmUsuarioConsultar(TfrmUsuario* form, QWidget* parent = nullptr);
+    explicit TfrmUsuarioConsultar(QWidget* parent = nullptr);
 };
 
 inline QPointer<TfrmUsuarioConsultar> frmUsuarioConsultar;
