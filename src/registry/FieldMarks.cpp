@@ -2,10 +2,8 @@
 // The yellow of a refused field and its reset when the operator leaves the field.
 #include "registry/FieldMarks.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QPalette>
 #include <QVariant>
 
@@ -46,18 +44,4 @@ void markRefused(QWidget* control) {
 void resetColourOnLeave(QWidget* control) {
     static ColourReset* filter = new ColourReset(qApp);
     control->installEventFilter(filter);
-}
-
-bool pageKeyFirst(const QWidget* page, QEvent* event) {
-    if (event->type() != QEvent::ShortcutOverride)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
-    for (QAction* action : page->actions()) {
-        if (action->isEnabled() && action->isVisible() && action->shortcuts().contains(pressed)) {
-            event->ignore();
-            return true;
-        }
-    }
-    return false;
 }

@@ -8,8 +8,3 @@
 void markRefused(QWidget* control);
 // Makes leaving the control give it back the colour it had before it was refused.
 void resetColourOnLeave(QWidget* control);
-
-class QEvent;
-// A page's own action keys come before the keys a focused control would keep for itself (Ctrl+A,
-// Ctrl+Home...): true when `event` is a key one of the page's enabled actions answers.
-bool pageKeyFirst(const QWidget* page, QEvent* event);

@@ -59,7 +59,8 @@ QGridLayout* layoutKeyNameDescription(QWidget* page, QWidget* key, QWidget* name
     return grid;
 }
 
-void addLabelled(QGridLayout* grid, const QString& caption, QWidget* control, int row, int column, int span) {
+void addLabelled(QGridLayout* grid, const QString& caption, QWidget* control, int row, int column, int span,
+                 Qt::Alignment align) {
     grid->addWidget(new QLabel(caption, grid->parentWidget()), row, column);
-    grid->addWidget(control, row, column + 1, 1, span);
+    grid->addWidget(control, row, column + 1, 1, span, align);
 }

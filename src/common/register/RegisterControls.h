@@ -28,5 +28,7 @@ QCheckBox* makeInactiveBox(QWidget* page, db::DataSet* data, const QString& fiel
 // the description growing with the page. A register adds its own rows below.
 QGridLayout* layoutKeyNameDescription(QWidget* page, QWidget* key, QWidget* name, QWidget* description);
 
-// A caption at (row, column) of `grid` and its control beside it, over `span` columns.
-void addLabelled(QGridLayout* grid, const QString& caption, QWidget* control, int row, int column, int span = 1);
+// A caption at (row, column) of `grid` and its control beside it, over `span` columns; `align` Qt::AlignLeft keeps
+// the control at its own width.
+void addLabelled(QGridLayout* grid, const QString& caption, QWidget* control, int row, int column, int span = 1,
+                 Qt::Alignment align = {});

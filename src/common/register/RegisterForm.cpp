@@ -10,6 +10,7 @@
 #include "common/register/RegisterSql.h"
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
+#include "platform/ui/ActionKeys.h"
 #include "platform/ui/FieldLink.h"
 
 #include <QAction>
@@ -403,15 +404,7 @@ void RegisterForm::closeEvent(QCloseEvent* event) {
 }
 
 bool RegisterForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
-        for (QAction* action : actions()) {
-            if (action->isEnabled() && action->isVisible() && action->shortcuts().contains(pressed)) {
-                event->ignore();
-                return true;
-            }
-        }
-    }
+    if (ui::actionKeyFirst(this, event))
+        return true;
     return QWidget::eventFilter(watched, event);
 }

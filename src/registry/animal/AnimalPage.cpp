@@ -11,6 +11,7 @@
 #include "common/register/DataActions.h"
 #include "common/register/RegisterForm.h"
 #include "platform/db/DataSet.h"
+#include "platform/ui/ActionKeys.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
@@ -477,7 +478,7 @@ void AnimalPage::showEvent(QShowEvent* event) {
 }
 
 bool AnimalPage::eventFilter(QObject* watched, QEvent* event) {
-    if (pageKeyFirst(this, event))
+    if (ui::actionKeyFirst(this, event))
         return true;
     return QWidget::eventFilter(watched, event);
 }

@@ -11,6 +11,7 @@
 #include "common/register/DataActions.h"
 #include "common/register/RegisterForm.h"
 #include "platform/db/DataSet.h"
+#include "platform/ui/ActionKeys.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
@@ -471,7 +472,7 @@ void OwnerPage::showEvent(QShowEvent* event) {
 }
 
 bool OwnerPage::eventFilter(QObject* watched, QEvent* event) {
-    if (pageKeyFirst(this, event))
+    if (ui::actionKeyFirst(this, event))
         return true;
     if (event->type() == QEvent::FocusOut) {
         if (watched == m_name)

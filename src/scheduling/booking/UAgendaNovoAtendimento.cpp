@@ -7,6 +7,7 @@
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"
 #include "common/access/Session.h"
+#include "common/register/RegisterControls.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/FieldLink.h"
 #include "scheduling/booking/AtendimentoPages.h"
@@ -21,7 +22,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -177,8 +177,7 @@ void TfrmAgendaNovoAtendimento::layoutIdentification() {
     auto* grid = new QGridLayout(page);
     int row = 0;
     const auto line = [&](const QString& caption, QWidget* a) {
-        grid->addWidget(new QLabel(caption, page), row, 0);
-        grid->addWidget(a, row++, 1, Qt::AlignLeft);
+        addLabelled(grid, caption, a, row++, 0, 1, Qt::AlignLeft);
     };
     line(QStringLiteral("Cód. atend.:"), dbeId_Atendimento);
     line(QStringLiteral("Cód. prop.:"), dbeCodProp);

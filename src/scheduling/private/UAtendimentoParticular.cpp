@@ -5,6 +5,7 @@
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"
+#include "common/register/RegisterControls.h"
 #include "common/rules/Formats.h"
 #include "platform/db/Database.h"
 #include "platform/ui/DataGrid.h"
@@ -94,11 +95,12 @@ QWidget* TfrmAtendimentoParticular::createPage(QWidget* tabs) {
     connect(dblProprietario, &QComboBox::currentIndexChanged, this, [this] { guarded([this] { ownerChosen(); }); });
     connect(DBLookupComboBox3, &QComboBox::currentIndexChanged, this, [this] { guarded([this] { animalChosen(); }); });
 
+    auto* pageLayout = new QVBoxLayout(page);
     auto* grid = new QGridLayout;
+    pageLayout->addLayout(grid);
     int row = 0;
     const auto line = [&](const QString& caption, QWidget* w) {
-        grid->addWidget(new QLabel(caption, page), row, 0);
-        grid->addWidget(w, row++, 1, Qt::AlignLeft);
+        addLabelled(grid, caption, w, row++, 0, 1, Qt::AlignLeft);
     };
     line(QStringLiteral("Cód. prop.:"), dbeCodico);
     line(QStringLiteral("Proprietário:"), dblProprietario);
@@ -106,8 +108,6 @@ QWidget* TfrmAtendimentoParticular::createPage(QWidget* tabs) {
     line(QStringLiteral("Animal:"), DBLookupComboBox3);
     line(QStringLiteral("Procedimento:"), DBLookupComboBox1);
     line(QStringLiteral("Data  realização:"), mkeDt_Atendimento);
-    auto* pageLayout = new QVBoxLayout(page);
-    pageLayout->addLayout(grid);
     pageLayout->addWidget(createGrid(page), 1);
     return page;
 }
