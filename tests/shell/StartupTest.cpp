@@ -20,6 +20,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QHash>
+#include <QIcon>
 #include <QLineEdit>
 #include <QLocale>
 #include <QProcess>
@@ -336,4 +337,10 @@ TEST(Translations, QtOwnDialogsSpeakPortuguese) {
     EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), "Imprimir");
     QCoreApplication::removeTranslator(qtbase);
     delete qtbase;
+}
+
+TEST(ProgramIcon, HoldsEverySizeTheMenuEntryShips) {
+    const QList<QSize> sizes = programIcon().availableSizes();
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
 }
