@@ -2,17 +2,42 @@
 // Where the settings file is, and its values read as the installer wrote them.
 #include "common/Configuration.h"
 
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cerrno>
 
-QString configurationPath() {
+QStringList settingsFileCandidates() {
     const QString env = qEnvironmentVariable("NURV_CONFIG");
     if (!env.isEmpty())
-        return env;
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
-        .filePath(QStringLiteral("nurv.conf"));
+        return {env};
+    // The user's folder first, then the system's in the order $XDG_CONFIG_DIRS gives them.
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QStringList folders = QStandardPaths::standardLocations(QStandardPaths::AppConfigLocation);
+    folders.removeAll(user);
+    folders.prepend(user);
+    QStringList files;
+    for (const QString& folder : folders)
+        files << QDir(folder).filePath(QStringLiteral("nurv.conf"));
+    return files;
+}
+
+bool settingsFilePresent(const QString& path) {
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) == 0)
+        return true;
+    return errno != ENOENT && errno != ENOTDIR;
+}
+
+QString configurationPath() {
+    const QStringList candidates = settingsFileCandidates();
+    for (const QString& path : candidates) {
+        if (settingsFilePresent(path))
+            return path;
+    }
+    return candidates.first();
 }
 
 namespace {

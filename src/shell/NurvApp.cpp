@@ -8,6 +8,8 @@
 #include "shell/menu/UMenuPrincipal.h"
 
 #include <QDebug>
+#include <QDirIterator>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
@@ -26,8 +28,20 @@ QTranslator* installQtTranslations(QCoreApplication& app) {
     return translator.release();
 }
 
+QIcon programIcon() {
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icons/hicolor"), {QStringLiteral("nurv.png")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    return icon;
+}
+
 int runNurv(QApplication& app) {
     app.setApplicationName(QStringLiteral("nurv"));
+    // The desktop finds the menu entry (nurv.desktop) and its icon for the program's windows by this name.
+    app.setDesktopFileName(QStringLiteral("nurv"));
+    app.setWindowIcon(programIcon());
     installQtTranslations(app);
     TdtmPrincipal dtmPrincipal;
     registerShellForms();

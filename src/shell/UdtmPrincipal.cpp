@@ -57,7 +57,7 @@ db::Settings readSettings(const QString& path) {
 void ensureEmbeddedDefault(const db::Settings& settings) { db::installSchema(settings, schemaScripts(true)); }
 
 db::Settings prepareDatabases(const QString& path) {
-    if (!QFileInfo::exists(path)) {
+    if (!settingsFilePresent(path)) {
         const db::Settings s = embeddedDefaultSettings();
         ensureEmbeddedDefault(s);
         return s;

@@ -15,7 +15,7 @@ db::Settings embeddedDefaultSettings();
 // naming the file and the key.
 db::Settings readSettings(const QString& path);
 
-// Without a settings file at `path`, the embedded default with its missing files made; else what the file
+// Without a settings file at `path` (nothing there, settingsFilePresent()), the embedded default with its missing files made; else what the file
 // selects, never created (a new PostgreSQL database only gets the schema).
 db::Settings prepareDatabases(const QString& path);
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up: settings, databases made or refused, and the process's end on a failed connection.
-#include "PromptRecorder.h"
+#include "StartupFixture.h"
 #include "TestDatabase.h"
 
 #include "common/Process.h"
@@ -20,6 +20,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QHash>
+#include <QIcon>
 #include <QLineEdit>
 #include <QLocale>
 #include <QProcess>
@@ -45,64 +46,6 @@ int mode(const QString& path) {
     struct stat st {};
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
 }
-
-QStringList g_warnings;
-void keepWarning(QtMsgType, const QMessageLogContext&, const QString& text) { g_warnings << text; }
-
-// The start-up with its settings file and the user's data folder inside a temporary folder.
-class Startup : public ::testing::Test {
-protected:
-    void SetUp() override {
-        setProcessEndHandler([](int code) { throw ProcessEnded{code}; });
-        config = dir.filePath("nurv.conf");
-        qputenv("NURV_CONFIG", config.toUtf8());
-        qputenv("XDG_DATA_HOME", dir.filePath("share").toUtf8());
-        appName = QCoreApplication::applicationName();
-        QCoreApplication::setApplicationName(QStringLiteral("nurv"));
-    }
-    void TearDown() override {
-        db::disconnectAll();
-        qunsetenv("NURV_CONFIG");
-        qunsetenv("XDG_DATA_HOME");
-        QCoreApplication::setApplicationName(appName);
-        setProcessEndHandler({});
-    }
-    void writeConfig(const QString& text) {
-        QFile f(config);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text.toUtf8());
-    }
-    // The embedded default's folder.
-    QString data(const QString& file = {}) const {
-        return QDir(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/nurv")).filePath(file);
-    }
-    // Every name under the temporary folder, to see that nothing was written.
-    QStringList listing() const {
-        QStringList out;
-        QDirIterator it(dir.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext())
-            out << it.next();
-        out.sort();
-        return out;
-    }
-    int count(const QString& sql) { return db::toInt(db::run(db::kMain, sql, {}).row(0)[0]); }
-    // A start that must end with the connection warning and nothing else; what it wrote to the standard
-    // error stream.
-    QStringList refusedStart() {
-        prompts.clear();
-        g_warnings.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
-        EXPECT_THROW({ TdtmPrincipal dtm; }, ProcessEnded);
-        qInstallMessageHandler(previous);
-        EXPECT_EQ(prompts.texts(), QStringList{"Falha na conexão com o banco de dados!"});
-        return g_warnings;
-    }
-    QTemporaryDir dir;
-    QString config;
-    QString appName;
-    PromptRecorder prompts;
-};
 
 }  // namespace
 
@@ -394,4 +337,10 @@ TEST(Translations, QtOwnDialogsSpeakPortuguese) {
     EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), "Imprimir");
     QCoreApplication::removeTranslator(qtbase);
     delete qtbase;
+}
+
+TEST(ProgramIcon, HoldsEverySizeTheMenuEntryShips) {
+    const QList<QSize> sizes = programIcon().availableSizes();
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
 }

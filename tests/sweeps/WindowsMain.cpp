@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window sweeps run on a screen of 1366 by 768 without window frames, the smallest screen the program
-// is used on.
+// is used on, with the program's icon.
+#include "shell/NurvApp.h"
+
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 #include <QTemporaryDir>
 
 int main(int argc, char** argv) {
@@ -17,6 +20,7 @@ int main(int argc, char** argv) {
     file.close();
     qputenv("QT_QPA_PLATFORM", QStringLiteral("offscreen:configfile=%1").arg(config).toLocal8Bit());
     QApplication app(argc, argv);
+    app.setWindowIcon(programIcon());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

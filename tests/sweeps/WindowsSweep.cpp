@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every window the menu opens, at a 1366x768 screen: inside the work area, centred, and gone with nothing left
-// behind once closed by its own button; the same for the report selections once they have started their report.
+// Every window the menu opens, at a 1366x768 screen: inside the work area, centred, showing the program's icon,
+// and gone with nothing left behind once closed by its own button; the same for the report selections once they
+// have started their report.
 #include "UserInput.h"
 #include "WindowsFixture.h"
 
@@ -88,6 +89,7 @@ TEST_F(WindowsSweep, EveryMenuWindowOpensInsideTheWorkAreaCentredAndLeavesNothin
         }
         ++opened;
         for (QWidget* form : forms) {
+            EXPECT_EQ(form->windowIcon().cacheKey(), qApp->windowIcon().cacheKey()) << "not the program's icon";
             if (entry.actionName == kLogin)
                 delete form;
             else

@@ -33,8 +33,8 @@ struct MailSettings {
     QString attachment = scheduling::kBundledAttachment;
 };
 
-// Reads the [mail] section of the settings file: $NURV_CONFIG when set, else nurv.conf in the user's
-// configuration folder.
+// Reads the [mail] section of the settings file (configurationPath(): $NURV_CONFIG, the user's or the
+// machine's).
 MailSettings readMailSettings();
 MailSettings readMailSettings(const QString& path);
 

@@ -8,6 +8,7 @@
 #include "common/access/PasswordDigest.h"
 #include "common/access/Session.h"
 #include "platform/ui/EnterAsTab.h"
+#include "shell/Version.h"
 #include "shell/login/LoginSql.h"
 #include "shell/menu/UMenuPrincipal.h"
 
@@ -28,7 +29,7 @@ TfrmLogin_2::TfrmLogin_2(QWidget* parent) : QDialog(parent) {
     auto* welcome = new QGroupBox(QStringLiteral(" Bem vindo ao sistema : "), this);
     auto* wl = new QVBoxLayout(welcome);
     wl->addWidget(new QLabel(QStringLiteral("Nurvalia - NURV"), welcome));
-    wl->addWidget(new QLabel(QStringLiteral("Ver.: 14.07.01 (27/05/2024) Homologação"), welcome));
+    wl->addWidget(new QLabel(shell::kVersaoAtual, welcome));
     layout->addWidget(welcome);
 
     auto* ident = new QGroupBox(QStringLiteral(" Identificação "), this);

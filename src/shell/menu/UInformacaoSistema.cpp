@@ -2,6 +2,8 @@
 // The about box.
 #include "shell/menu/UInformacaoSistema.h"
 
+#include "shell/Version.h"
+
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -34,7 +36,7 @@ TfrmInformacaoSistema::TfrmInformacaoSistema(QWidget* parent) : QWidget(parent) 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(memInformacao, 1);
     layout->addWidget(new QLabel(QStringLiteral("Ver.: 14.07.00 (16/04/2024) Homologação"), this));
-    layout->addWidget(new QLabel(QStringLiteral("Ver.: 14.07.01 (27/05/2024) Homologação"), this));
+    layout->addWidget(new QLabel(shell::kVersaoAtual, this));
     layout->addWidget(lblServidor);
     resize(420, 260);
 }
