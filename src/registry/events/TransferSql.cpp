@@ -28,7 +28,7 @@ void prepareOwnerSearch(db::Query& query, PickBy by, const QString& text) {
         break;
     case PickBy::Name: prefix("a.nome"); break;
     case PickBy::Document:
-        query << QStringLiteral(" and a.Num_CPF_CNPJ = :documento ");
+        query << QStringLiteral(" and %1 = :documento ").arg(documentKeySql(QStringLiteral("a.Num_CPF_CNPJ")));
         query.bind(QStringLiteral("documento"), documentKey(t));
         break;
     case PickBy::Street: prefix("b.NOM_LOGR"); break;
