@@ -61,7 +61,7 @@ void deleteAddress(const QVariant& addressId, const db::RowValues& read) {
 
 db::RowSet districts() {
     return db::run(db::kMain,
-                   QStringLiteral(" select Id_Distrito, Nome from distrito where ind_status = 'ATIVO' "
+                   QStringLiteral(" select Id_Distrito, Nome from distrito where fold(trim(ind_status)) = 'ativo' "
                                   " order by Id_Distrito "),
                    {});
 }

@@ -74,7 +74,7 @@ db::RowSet breeds(const QVariant& speciesId) {
         return db::run(db::kMain, QStringLiteral(" select id_raca, nome, descricao from raca order by nome "), {});
     return db::run(db::kMain,
                    QStringLiteral(" select id_raca, nome, descricao from raca where 1=1 and id_especie = :species "
-                                  " and trim(Ind_Status) = 'ATIVO' order by nome "),
+                                  " and fold(trim(Ind_Status)) = 'ativo' order by nome "),
                    {{QStringLiteral("species"), speciesId}});
 }
 

@@ -10,7 +10,8 @@ namespace vaccinationsql {
 namespace {
 
 db::RowSet active(const QString& select) {
-    return db::run(db::kMain, select + QStringLiteral(" where trim(Ind_registro_ativo) = 'ATIVO' order by Nome "), {});
+    return db::run(db::kMain, select + QStringLiteral(" where fold(trim(Ind_registro_ativo)) = 'ativo' order by Nome "),
+                   {});
 }
 
 QVariantHash params(const Vaccination& v) {

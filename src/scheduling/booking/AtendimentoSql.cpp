@@ -186,7 +186,7 @@ MemberStatements medicineStatements() {
 MemberStatements professionalStatements() {
     return {QStringLiteral("atendimento_profissional"),
             QStringLiteral("select id_profissional, nome from profissional "
-                           "where trim(coalesce(Inativo, '')) <> 'SIM' order by nome"),
+                           "where fold(trim(coalesce(Inativo, ''))) <> 'sim' order by nome"),
             QStringLiteral("select ap.*, p.nome as ProfissionalNome from atendimento_profissional ap "
                            "left join profissional p on (ap.Id_Profissional = p.Id_Profissional) "
                            "where ap.id_atendimento = :id order by p.nome"),

@@ -122,7 +122,7 @@ QList<ProfileFormRow> menuRows(int profileId) {
 
 db::RowSet formsOfType(const QString& formType) {
     db::Query q;
-    q << " select * from form where tipo_form = :tipo ";
+    q << " select * from form where fold(trim(tipo_form)) = fold(:tipo) ";
     q.bind("tipo", formType);
     q.open();
     return q.rows();
