@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The owner and animal register over rows the outside web system wrote through a connection of its own, in its
 // own spellings (statuses in lower case or padded, the person type without its accent or not at all, documents
-// punctuated or padded, a postal code with its dash).
+// punctuated or padded, a postal code with its dash), and deleting rows while a clerk saves them.
 #include "AnimalFixture.h"
 #include "UserInput.h"
 
@@ -134,4 +134,46 @@ TEST_F(WebRowsTest, ANewOwnerMeetsTheWebSystemsRowsInTheChecks) {
     leave("dbeCPF_CNPJ");
     EXPECT_EQ(prompts.texts(), QStringList({kUsuarioCadastrado, kAlteracoesNaoGravadas}));
     EXPECT_EQ(IdProprietarioAtual, ana);
+}
+
+// An owner that another program deletes while the clerk's save ends is told as changed or deleted, never as
+// saved with an empty code; an animal typed for an owner deleted meanwhile is refused the same way and not stored.
+TEST_F(WebRowsTest, AnOwnerDeletedWhileTheClerkSavesIsToldAsSuch) {
+    open();
+    bool deleteAfterCommit = false;
+    db::setStatementObserver([&](const QString&, const QString& sql, const QVariantHash&) {
+        if (!deleteAfterCommit || !sql.contains("set id_usu_web = :user"))
+            return;
+        deleteAfterCommit = false;
+        db::whenTransactionEnds([](bool committed) {
+            OtherWorkstation web;
+            if (committed)
+                web.exec("delete from proprietario where Nome = 'ANA LIMA'");
+        });
+    });
+    const auto noObserver = qScopeGuard([] { db::setStatementObserver({}); });
+    trigger("actAppend");
+    fillOwner("ANA LIMA", kCpf1, "ana@mail.com");
+    deleteAfterCommit = true;
+    prompts.clear();
+    trigger("actPost");
+    EXPECT_EQ(prompts.texts(), QStringList{db::kRegistroAlterado});
+    EXPECT_EQ(prompts.asked.last().kind, Prompts::Kind::Error);
+    EXPECT_EQ(count("proprietario"), 0);
+
+    const int bia = saveNewOwner("BIA LIMA", kCpf2, "bia@mail.com");
+    trigger("actAnimalNovo");
+    type("dbeNomeAnimal", "REX");
+    type("dbeDt_Nascimento", "01022020");
+    pick("dbcSexo", "M");
+    pick("dbcEsterilizado", "NAO");
+    {
+        OtherWorkstation web;
+        ASSERT_TRUE(web.exec("delete from proprietario where Id_Proprietario = ?", {bia}));
+    }
+    prompts.clear();
+    trigger("actAnimalGravar");
+    EXPECT_EQ(prompts.texts(), QStringList{db::kRegistroAlterado});
+    EXPECT_EQ(count("animal"), 0);
+    EXPECT_EQ(frmPropAnimal->qryAnimal->state(), db::DataSet::State::Insert) << "the typed animal stays";
 }

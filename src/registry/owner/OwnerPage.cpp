@@ -311,11 +311,12 @@ void OwnerPage::nameLeft() {
         emit existingOwnerFound(m->id);
 }
 
-void OwnerPage::showStored(int id) {
+bool OwnerPage::showStored(int id) {
     m_address->cancel();
     m_owner->cancel();
     setWebFieldsOpen(false);
     ownersql::selectOwner(*m_owner, id);
+    return ownerId() == id;
 }
 
 // --- actions ---
