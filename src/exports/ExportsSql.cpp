@@ -35,7 +35,7 @@ void stagingWhere(db::Query& q, const StagingFilter& filter) {
     q.bind("dataInicia", filter.period.from).bind("dataFim", filter.period.before);
     if (!filter.status.isEmpty()) {
         q << " and fold(trim(st_atend)) = fold(:status) ";
-        q.bind("status", filter.status);
+        q.bind("status", filter.status.trimmed());
     }
 }
 

@@ -95,7 +95,7 @@ QVariant weekdayKey(const QString& name) {
     db::Query q;
     q << QStringLiteral(" select id_Dia_Semana from dia_semana ")
       << QStringLiteral(" where fold(trim(nome)) = fold(:name) ");
-    q.bind(QStringLiteral("name"), name);
+    q.bind(QStringLiteral("name"), name.trimmed());
     q.open();
     return q.isEmpty() ? QVariant() : q.value(QStringLiteral("id_Dia_Semana"));
 }

@@ -123,7 +123,7 @@ QList<ProfileFormRow> menuRows(int profileId) {
 db::RowSet formsOfType(const QString& formType) {
     db::Query q;
     q << " select * from form where fold(trim(tipo_form)) = fold(:tipo) ";
-    q.bind("tipo", formType);
+    q.bind("tipo", formType.trimmed());
     q.open();
     return q.rows();
 }
