@@ -106,6 +106,7 @@ Balance balance(int owner) {
 }
 
 void grant(int owner, int quantity) {
+    db::holdRow(QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), owner);
     db::run(db::kMain,
             " insert into Agendamento_especial (Id_Agendamento_Especial, Id_Proprietario, Qt_Agendamento_Reservado,"
             " Ind_Registro_Excluido, Inserido_Por, Inserido_Em) values (:id, :proprietario, :quantidade, 'FALSE',"

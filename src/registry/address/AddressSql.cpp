@@ -2,6 +2,8 @@
 // Statements on endereco and endereco_animal for the owner's and the animals' addresses.
 #include "registry/address/AddressSql.h"
 
+#include "platform/db/Keys.h"
+
 #include <QStringList>
 
 namespace addresssql {
@@ -75,6 +77,7 @@ QVariant currentAnimalAddress(int animalId) {
 }
 
 void linkAnimal(int animalId, int addressId) {
+    db::holdRow(QStringLiteral("animal"), QStringLiteral("Id_Animal"), animalId);
     db::run(db::kMain,
             QStringLiteral(" insert into endereco_animal (id_animal, id_endereco) values (:animal, :address) "),
             {{QStringLiteral("animal"), animalId}, {QStringLiteral("address"), addressId}});

@@ -5,7 +5,6 @@
 #include "common/access/Session.h"
 #include "registry/address/AddressSql.h"
 #include "registry/animal/AnimalSql.h"
-#include "registry/owner/OwnerSql.h"
 
 namespace {
 
@@ -30,7 +29,6 @@ AnimalSaved saveAnimal(const AnimalSave& s) {
     db::Transaction transaction;
     int id = s.animalId;
     if (s.inserting) {
-        ownersql::holdOwner(s.ownerId);
         // A new animal's address has no coordinates, also when it was copied from the owner's.
         address.insert(QStringLiteral("end_x"), QVariant());
         address.insert(QStringLiteral("end_y"), QVariant());

@@ -117,6 +117,7 @@ std::pair<QVariant, QVariant> breedDefaults(const QVariant& breedId) {
 }
 
 int insertAnimal(const db::RowValues& animal, int ownerId) {
+    db::holdRow(QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), ownerId);
     QStringList params;
     for (const QString& c : kAnimalColumns)
         params << QLatin1Char(':') + c;

@@ -59,6 +59,7 @@ QString closingOccurrence(int animalId) {
 }
 
 int insertOccurrence(int animalId, int typeId, const QDate& date, const QDateTime& now) {
+    db::holdRow(QStringLiteral("animal"), QStringLiteral("Id_Animal"), animalId);
     return db::insertWithNewKey(QStringLiteral("ocorrencia"), QStringLiteral("Id_Ocorrencia"), [&](int id) {
         db::run(db::kMain,
                 QStringLiteral(" insert into ocorrencia (Id_Ocorrencia, Id_Animal, Id_Tipo_Ocorrencia, Dt_Ocorrencia, "

@@ -5,6 +5,7 @@
 
 #include "common/rules/Documents.h"
 #include "platform/db/EditedRow.h"
+#include "platform/db/Keys.h"
 #include "registry/animal/AnimalRules.h"
 #include "registry/animal/AnimalSql.h"
 
@@ -44,6 +45,8 @@ db::RowSet animalsOf(const QVariant& ownerId) {
 }
 
 int moveAnimals(const QList<int>& animals, int ownerId, const QDate& date, const QDateTime& now) {
+    if (!animals.isEmpty())
+        db::holdRow(QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), ownerId);
     int moved = 0;
     for (const int animal : animals) {
         const db::RowSet current = db::run(db::kMain,

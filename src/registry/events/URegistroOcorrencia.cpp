@@ -307,8 +307,8 @@ void TfrmRegistroOcorrencia::add() {
         db::Transaction transaction;
         occurrencesql::insertOccurrence(animal, type, date, db::serverTime());
         transaction.commit();
-    } catch (const std::exception&) {
-        Prompts::error(kErroGravarOcorrencia);
+    } catch (const std::exception& e) {
+        Prompts::error(failureText(e, kErroGravarOcorrencia));
         return;
     }
     animalChosen();

@@ -61,6 +61,7 @@ bool recordedOnDay(const Vaccination& v) {
 }
 
 int insertVaccination(const Vaccination& v, const QDateTime& now) {
+    db::holdRow(QStringLiteral("animal"), QStringLiteral("Id_Animal"), v.animal);
     QVariantHash p = params(v);
     p.insert(QStringLiteral("date"), QDateTime(v.date, QTime(0, 0)));
     p.insert(QStringLiteral("user"), auditUser());

@@ -121,14 +121,6 @@ void setWebUser(int ownerId, int userId) {
             {{QStringLiteral("user"), userId}, {QStringLiteral("owner"), ownerId}});
 }
 
-void holdOwner(int ownerId) {
-    int affected = 0;
-    db::run(db::kMain,
-            QStringLiteral(" update proprietario set id_usu_web = id_usu_web where id_proprietario = :owner "),
-            {{QStringLiteral("owner"), ownerId}}, &affected);
-    db::requireAffected(affected);
-}
-
 bool documentTaken(const QString& document, int ownerId) {
     return db::run(db::kMain,
                    QStringLiteral(" select id_Proprietario from Proprietario where %1 = :doc "

@@ -28,9 +28,6 @@ void selectOwnerAnyStatus(db::DataSet& owner, int ownerId);  // the owner of tha
 int insertOwner(const db::RowValues& owner, const QVariant& addressId);
 void updateOwner(const db::RowValues& typed, const db::RowValues& read, int ownerId, const QVariant& addressId);
 void setWebUser(int ownerId, int userId);
-// Inside a save's transaction: the owner is still there, and stays so until the transaction ends (a row lock on
-// PostgreSQL, SQLite's write lock). Throws kRegistroAlterado when another program deleted it meanwhile.
-void holdOwner(int ownerId);
 
 // Another active owner with the document (ownerId aside; 0 for a new owner).
 bool documentTaken(const QString& document, int ownerId);

@@ -3,6 +3,7 @@
 #include "scheduling/booking/AtendimentoSql.h"
 
 #include "platform/db/EditedRow.h"
+#include "platform/db/Keys.h"
 
 #include <QStringList>
 
@@ -221,6 +222,8 @@ bool isMember(const MemberStatements& member, const QVariant& item, const QVaria
 }
 
 void insertMember(const MemberStatements& member, const QVariantHash& values) {
+    db::holdRow(QStringLiteral("atendimento"), QStringLiteral("Id_Atendimento"),
+                values.value(QStringLiteral("Id_Atendimento")));
     const QStringList columns = values.keys();
     QStringList params;
     QVariantHash bound;  // parameters go by their lower-case names
