@@ -23,14 +23,17 @@ create index if not exists ix_proprietario_fold_num_ci on proprietario (fold(Num
 create index if not exists ix_proprietario_fold_trim_num_ci on proprietario (fold(trim(Num_CI)));
 create index if not exists ix_proprietario_num_ci on proprietario (Num_CI);
 create index if not exists ix_proprietario_fold_num_cpf_cnpj on proprietario (fold(Num_CPF_CNPJ) @PATTERN@);
-create index if not exists ix_proprietario_digits_cpf_cnpj on proprietario
-    (replace(replace(replace(replace(Num_CPF_CNPJ, '.', ''), '-', ''), '/', ''), ' ', ''));
+-- A document by its key (documentKeySql()): whole, or by its beginning, however another program stored it.
+create index if not exists ix_proprietario_key_cpf_cnpj on proprietario
+    (upper(replace(replace(replace(replace(Num_CPF_CNPJ, '.', ''), '-', ''), '/', ''), ' ', '')) @PATTERN@);
+drop index if exists ix_proprietario_digits_cpf_cnpj;
 create index if not exists ix_proprietario_id_endereco on proprietario (Id_Endereco);
 create index if not exists ix_proprietario_id_usu_web on proprietario (id_usu_web);
 create index if not exists ix_proprietario_trgm_nome on proprietario using gin (fold(Nome) gin_trgm_ops) @POSTGRESQL@;
--- Most owners are active: without this the server takes "trim(Status_Registro) = 'ATIVO'" for a rare value
--- and starts the searches from the owners instead of from the index of what was typed.
-create statistics if not exists st_proprietario_status on (trim(Status_Registro)) from proprietario @POSTGRESQL@;
+-- Most owners are active: without this the server takes "fold(trim(Status_Registro)) = 'ativo'" for a rare
+-- value and starts the searches from the owners instead of from the index of what was typed.
+create statistics if not exists st_proprietario_fold_status on (fold(trim(Status_Registro))) from proprietario @POSTGRESQL@;
+drop statistics if exists st_proprietario_status @POSTGRESQL@;
 
 -- Addresses by street; the animals that live there.
 create index if not exists ix_endereco_fold_nom_logr on endereco (fold(NOM_LOGR) @PATTERN@);
@@ -55,10 +58,14 @@ create trigger if not exists tr_animal_fold_insert after insert on animal begin 
 create trigger if not exists tr_animal_fold_delete after delete on animal begin insert into animal_fold (animal_fold, rowid, nome, microchip) values ('delete', old.Id_Animal, fold(old.Nome), fold(replace(old.Num_Microchip, ' ', ''))); end @SQLITE@;
 create trigger if not exists tr_animal_fold_update after update of Id_Animal, Nome, Num_Microchip on animal begin insert into animal_fold (animal_fold, rowid, nome, microchip) values ('delete', old.Id_Animal, fold(old.Nome), fold(replace(old.Num_Microchip, ' ', ''))); insert into animal_fold (rowid, nome, microchip) values (new.Id_Animal, fold(new.Nome), fold(replace(new.Num_Microchip, ' ', ''))); end @SQLITE@;
 
--- Users and web accounts: name and e-mail whole; the operators of a work unit.
+-- Users and web accounts: name, e-mail and login whole; the operators of a work unit.
 create index if not exists ix_usuario_fold_trim_nome on usuario (fold(trim(Nome)));
+create index if not exists ix_usuario_fold_trim_login on usuario (fold(trim(Login)));
 create index if not exists ix_usuario_fold_trim_email on usuario (fold(trim(Email_usu)));
 create index if not exists ix_usuario_unidade on usuario (Id_Unidade_Trabalho);
+
+-- The street register's streets by name (on SQLite its file is another program's, and stays as it is given).
+create index if not exists ix_logradouro_fold_trim_nom_logr on padrao.logradouro (fold(trim(nom_logr))) @POSTGRESQL@;
 
 -- Periods the consolidated statistics count: animals and procedures by their insertion, occurrences by their
 -- date (attendances by their moment: ix_atendimento_data_hora, made with the table).

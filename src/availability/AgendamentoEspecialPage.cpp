@@ -156,10 +156,10 @@ void AgendamentoEspecialPage::CarregaInformacoesProprietario() {
             edtDocumento->setText(f("Num_CPF_CNPJ"));
             memInformacoes->clear();
             memInformacoes->appendPlainText(QStringLiteral("Proprietário:") + f("Nome"));
-            const QString personType = f("Tipo_Pessoa").trimmed();
-            const QString label = personType == QStringLiteral("FÍSICA")     ? QStringLiteral("CPF:")
-                                  : personType == QStringLiteral("JURÍDICA") ? QStringLiteral("CNPJ:")
-                                                                             : QStringLiteral("CNPJ/CPF:");
+            const QString personType = f("Tipo_Pessoa");
+            const QString label = db::sameText(personType, QStringLiteral("FÍSICA"))     ? QStringLiteral("CPF:")
+                                  : db::sameText(personType, QStringLiteral("JURÍDICA")) ? QStringLiteral("CNPJ:")
+                                                                                         : QStringLiteral("CNPJ/CPF:");
             memInformacoes->appendPlainText(label + f("Num_CPF_CNPJ"));
             const QString email = f("Email_Proprietario").trimmed();
             memInformacoes->appendPlainText(email.isEmpty()

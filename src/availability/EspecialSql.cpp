@@ -8,6 +8,7 @@
 
 #include "availability/MapaSql.h"
 #include "common/access/Session.h"
+#include "common/rules/Documents.h"
 #include "common/schema/TextIndexes.h"
 
 namespace especialsql {
@@ -23,7 +24,7 @@ void openGrants(db::DataSet& data) {
     data.setSql(
         QStringLiteral("select agen.*, nome from agendamento_especial agen"
                        " left join proprietario prop on (prop.Id_proprietario = agen.Id_proprietario)"
-                       " where Ind_Registro_Excluido = 'FALSE'"
+                       " where fold(trim(Ind_Registro_Excluido)) = 'false'"
                        " order by agen.id_proprietario, agen.inserido_em desc"));
     data.open();
 }
@@ -54,8 +55,8 @@ void searchOwners(db::DataSet& data, bool byDocument, const QString& text) {
              " select Nome, Num_CPF_CNPJ, Tipo_Pessoa, Email_Proprietario, Id_Proprietario from proprietario ")
       << QStringLiteral(" where 1=1 ");
     if (byDocument) {
-        q << QStringLiteral(" and Num_CPF_CNPJ = :dado");
-        q.bind(QStringLiteral("dado"), text);
+        q << QStringLiteral(" and %1 = :dado").arg(documentKeySql(QStringLiteral("Num_CPF_CNPJ")));
+        q.bind(QStringLiteral("dado"), documentKey(text));
     } else {
         q.andWhere(db::foldedContains(QStringLiteral("nome"), QStringLiteral("dado"), text,
                                       textindex::ownerName(QStringLiteral("Id_Proprietario"))));
@@ -92,7 +93,7 @@ db::RowSet attendances(int owner) {
 int SomaReservadoProprietario(int owner) {
     return mapasql::intValue(
         QStringLiteral(" select sum(Qt_Agendamento_Reservado) as valor from Agendamento_especial "
-                       " where Ind_Registro_Excluido = 'FALSE' and Id_Proprietario = :proprietario"),
+                       " where fold(trim(Ind_Registro_Excluido)) = 'false' and Id_Proprietario = :proprietario"),
         {{"proprietario", owner}});
 }
 
@@ -105,6 +106,7 @@ Balance balance(int owner) {
 }
 
 void grant(int owner, int quantity) {
+    db::holdRow(QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), owner);
     db::run(db::kMain,
             " insert into Agendamento_especial (Id_Agendamento_Especial, Id_Proprietario, Qt_Agendamento_Reservado,"
             " Ind_Registro_Excluido, Inserido_Por, Inserido_Em) values (:id, :proprietario, :quantidade, 'FALSE',"

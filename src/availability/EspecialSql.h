@@ -24,7 +24,8 @@ struct Balance {
     int granted = 0, used = 0;
 };
 Balance balance(int owner);
-void grant(int owner, int quantity);  // reads its key: call inside a transaction
+// Reads its key: call inside a transaction (kRegistroAlterado when another program deleted the owner meanwhile).
+void grant(int owner, int quantity);
 // Marks the grant as read (`read`) removed; kRegistroAlterado when another workstation changed it meanwhile.
 void withdraw(int grantId, const db::RowValues& read);
 

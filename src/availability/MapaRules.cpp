@@ -4,6 +4,7 @@
 #include "availability/MapaRules.h"
 
 #include "availability/MapaTexts.h"
+#include "platform/db/Database.h"
 
 namespace availability {
 
@@ -58,9 +59,7 @@ bool nothingTyped(const QString& text, QChar separator) {
 
 bool isZero(const QString& text) { return wholeNumber(text) == 0; }
 
-bool isCanine(const QString& species) {
-    return species.trimmed().compare(QStringLiteral("CANINA"), Qt::CaseInsensitive) == 0;
-}
+bool isCanine(const QString& species) { return db::sameText(species, QStringLiteral("CANINA")); }
 
 int quantityOf(const QString& text) { return wholeNumber(text).value_or(0); }
 

@@ -44,23 +44,24 @@ int intValue(const QString& sql, const QVariantHash& params) {
 }
 
 db::RowSet activeUnits() {
-    return db::run(
-        db::kMain,
-        "select Id_Unidade_Trabalho, Nome as nome, descricao from Unidade_Trabalho where Ind_Status = 'ATIVO'"
-        " order by nome",
-        {});
+    return db::run(db::kMain,
+                   "select Id_Unidade_Trabalho, Nome as nome, descricao from Unidade_Trabalho"
+                   " where fold(trim(Ind_Status)) = 'ativo'"
+                   " order by nome",
+                   {});
 }
 
 db::RowSet surgeryProcedures() {
     return db::run(db::kMain,
                    "select Id_Tipo_Procedimento, Nome as nome, descricao from Tipo_Procedimento"
-                   " where Ind_Status = 'ATIVO' and Id_Tipo_Procedimento = 12",
+                   " where fold(trim(Ind_Status)) = 'ativo' and Id_Tipo_Procedimento = 12",
                    {});
 }
 
 db::RowSet speciesList(bool activeOnly) {
     if (activeOnly)
-        return db::run(db::kMain, "select Id_Especie, Nome as nome, Descricao from Especie where Ind_Status = 'ATIVO'",
+        return db::run(db::kMain,
+                       "select Id_Especie, Nome as nome, Descricao from Especie where fold(trim(Ind_Status)) = 'ativo'",
                        {});
     return db::run(db::kMain, "select Id_Especie, Nome as nome, Descricao from especie", {});
 }
@@ -172,12 +173,12 @@ SlotUse readSlot(int id) {
 db::RowSet areas(int district) {
     if (district == 0)
         return db::run(db::kMain,
-                       "select COD_AREA_ABRN, DES_AREA_ABRN, COD_DITR_SANI from padrao.AreaAbrang where SIT_REGT = 'A'"
-                       " order by COD_DITR_SANI, COD_AREA_ABRN",
+                       "select COD_AREA_ABRN, DES_AREA_ABRN, COD_DITR_SANI from padrao.AreaAbrang"
+                       " where fold(trim(SIT_REGT)) = 'a' order by COD_DITR_SANI, COD_AREA_ABRN",
                        {});
     return db::run(db::kMain,
-                   "select COD_AREA_ABRN, DES_AREA_ABRN, COD_DITR_SANI from padrao.AreaAbrang where SIT_REGT = 'A'"
-                   " and COD_DITR_SANI = :distrito order by COD_AREA_ABRN",
+                   "select COD_AREA_ABRN, DES_AREA_ABRN, COD_DITR_SANI from padrao.AreaAbrang"
+                   " where fold(trim(SIT_REGT)) = 'a' and COD_DITR_SANI = :distrito order by COD_AREA_ABRN",
                    {{"distrito", district}});
 }
 
@@ -208,20 +209,21 @@ QList<availability::SummaryLine> summaryLines(const QDate& monthStart) {
 
 db::RowSet cloneUnits() {
     return db::run(db::kMain,
-                   " select Id_Unidade_Trabalho, Nome from Unidade_Trabalho where Ind_Status = 'ATIVO'"
-                   " and nome <> :central order by Id_Unidade_Trabalho",
+                   " select Id_Unidade_Trabalho, Nome from Unidade_Trabalho where fold(trim(Ind_Status)) = 'ativo'"
+                   " and fold(trim(nome)) <> fold(:central) order by Id_Unidade_Trabalho",
                    {{"central", QStringLiteral("NÍVEL CENTRAL")}});
 }
 
 QString provisionalSelect() {
-    return QStringLiteral(" select * from Mapa_rascunho where Status_Registro <> 'INATIVO' order by Id_Mapa_rascunho");
+    return QStringLiteral(
+        " select * from Mapa_rascunho where fold(trim(Status_Registro)) <> 'inativo' order by Id_Mapa_rascunho");
 }
 
 QString provisionalNone() { return QStringLiteral(" select * from Mapa_rascunho  where 1=2 "); }
 
 int countSameProvisional(const Slot& v, const QVariant& other) {
     QString sql = QStringLiteral("select count(*) as valor from Mapa_rascunho ") + kSameSlot +
-                  QStringLiteral(" and Status_Registro <> 'INATIVO'");
+                  QStringLiteral(" and fold(trim(Status_Registro)) <> 'inativo'");
     QVariantHash p = slotValues(v);
     if (!other.isNull()) {
         sql += QStringLiteral(" and id_Mapa_rascunho <> :exceto");
@@ -264,7 +266,8 @@ void deactivateProvisional(int id, const db::RowValues& read) {
 }
 
 db::RowSet activeProvisionals() {
-    return db::run(db::kMain, "select * from Mapa_rascunho where Status_Registro = 'ATIVO' order by Id_Mapa_rascunho",
+    return db::run(db::kMain,
+                   "select * from Mapa_rascunho where fold(trim(Status_Registro)) = 'ativo' order by Id_Mapa_rascunho",
                    {});
 }
 
@@ -283,7 +286,7 @@ db::Query provisionalReport() {
       << " from Mapa_rascunho mr left join Unidade_Trabalho ut on (mr.id_unidade_trabalho = ut.Id_Unidade_Trabalho)"
       << " left join Tipo_Procedimento tp on (mr.id_tipo_procedimento = tp.Id_Tipo_Procedimento)"
       << " left join Especie ep on (mr.id_especie = ep.Id_Especie)"
-      << " where Status_Registro = 'ATIVO' order by Data_hora_disponibilidade, mr.Id_Mapa_rascunho";
+      << " where fold(trim(Status_Registro)) = 'ativo' order by Data_hora_disponibilidade, mr.Id_Mapa_rascunho";
     return q;
 }
 

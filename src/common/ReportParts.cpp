@@ -3,6 +3,7 @@
 #include "common/ReportParts.h"
 
 #include "common/Prompts.h"
+#include "platform/db/Database.h"
 
 QVariant RowSetData::value(int row, const QString& field) const { return valueAt(row, m_rows.fieldIndex(field)); }
 
@@ -46,9 +47,9 @@ void addPageNumber(report::Band& band, qreal widthMm) {
 }
 
 QString yesNo(const QString& stored) {
-    if (stored == QLatin1String("N"))
+    if (db::sameText(stored, QStringLiteral("N")))
         return QStringLiteral("Não");
-    if (stored == QLatin1String("S"))
+    if (db::sameText(stored, QStringLiteral("S")))
         return QStringLiteral("Sim");
     return stored;
 }

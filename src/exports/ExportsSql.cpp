@@ -34,8 +34,8 @@ void stagingWhere(db::Query& q, const StagingFilter& filter) {
         q << "and (dt_inse >= :dataInicia and dt_inse < :dataFim) ";
     q.bind("dataInicia", filter.period.from).bind("dataFim", filter.period.before);
     if (!filter.status.isEmpty()) {
-        q << " and st_atend = :status ";
-        q.bind("status", filter.status);
+        q << " and fold(trim(st_atend)) = fold(:status) ";
+        q.bind("status", filter.status.trimmed());
     }
 }
 

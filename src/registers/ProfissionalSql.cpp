@@ -93,8 +93,9 @@ void deleteRows(const ListTable& t, const QVariant& professional) {
 // The key of the weekday of that name; null for a name `dia_semana` does not hold.
 QVariant weekdayKey(const QString& name) {
     db::Query q;
-    q << QStringLiteral(" select id_Dia_Semana from dia_semana ") << QStringLiteral(" where fold(nome) = fold(:name) ");
-    q.bind(QStringLiteral("name"), name);
+    q << QStringLiteral(" select id_Dia_Semana from dia_semana ")
+      << QStringLiteral(" where fold(trim(nome)) = fold(:name) ");
+    q.bind(QStringLiteral("name"), name.trimmed());
     q.open();
     return q.isEmpty() ? QVariant() : q.value(QStringLiteral("id_Dia_Semana"));
 }

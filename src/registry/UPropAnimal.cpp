@@ -251,7 +251,10 @@ void TfrmPropAnimal::postOwner() {
         ownerPage->refuse(*saved.refusal);
         return;
     }
-    ownerPage->showStored(saved.ownerId);
+    if (!ownerPage->showStored(saved.ownerId)) {
+        Prompts::error(db::kRegistroAlterado);
+        return;
+    }
     if (inserting) {
         Prompts::information(kProprietarioCadastrado);
         showAnimalPage();
@@ -284,8 +287,7 @@ void TfrmPropAnimal::postAnimal() {
         animalPage->refuse(*saved.refusal);
         return;
     }
-    animalPage->showStored(saved.animalId, animal.inserting);
-    Prompts::information(kOperacaoRealizada);
+    Prompts::information(animalPage->showStored(saved.animalId) ? kOperacaoRealizada : db::kRegistroAlterado);
 }
 
 QString TfrmPropAnimal::busy(Leaving leaving) const {

@@ -1,19 +1,107 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One workstation saving a new owner in a process of its own through the register's save, saveOwner(), after
 // the duplicate checks made before the save, step by step as the test says: two of them race for one document.
+// Or, given "web" for the document, the outside web system registering people beside them, in its own spellings.
 #include "common/access/Session.h"
 #include "platform/db/Database.h"
+#include "platform/db/Query.h"
 #include "registry/owner/OwnerSave.h"
 #include "registry/owner/OwnerSql.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <cstdio>
 #include <iostream>
 #include <string>
 
+namespace {
+
+// Saves a new owner with the document as a workstation does. Prints "ready" and waits for a line, checks and
+// prints "checked" and waits for a line, then saves and prints "saved", "refused" or the error.
+void workstation(const QString& document) {
+    UsuarioLogado = QStringLiteral("1");
+    std::cout << "ready" << std::endl;
+    std::string go;
+    std::getline(std::cin, go);
+
+    OwnerSave owner;
+    OwnerValues& typed = owner.checked;
+    typed.inserting = true;
+    typed.unit = QStringLiteral("UNIDADE CENTRAL");
+    typed.name = QStringLiteral("CORRIDA DE TESTE");
+    typed.residentialPhone = QStringLiteral("(61)3333-4444");
+    typed.personType = registry::kFisica;
+    typed.email = document + QStringLiteral("@mail.com");
+    typed.passwordOpen = true;
+    typed.password = QStringLiteral("abcdefghij");
+    typed.district = QStringLiteral("DS1");
+    typed.streetType = QStringLiteral("RUA");
+    typed.streetCode = QStringLiteral("10");
+    typed.streetSequence = QStringLiteral("1");
+    typed.streetName = QStringLiteral("DAS FLORES");
+    typed.houseNumber = QStringLiteral("51");
+    typed.neighbourhood = QStringLiteral("CENTRO");
+    typed.document = document;
+    owner.owner = {{QStringLiteral("nome"), typed.name},
+                   {QStringLiteral("telefone_residencial"), typed.residentialPhone},
+                   {QStringLiteral("num_cpf_cnpj"), document},
+                   {QStringLiteral("email_proprietario"), typed.email}};
+    owner.address = {{QStringLiteral("nom_logr"), typed.streetName}, {QStringLiteral("num_imov_logr"), 51}};
+    if (ValidaCamposProprietario(typed, ownersql::lookups(typed, 0), kFirstDuplicateCheck)) {
+        std::cout << "refused" << std::endl;
+        return;
+    }
+    // Both workstations have passed the checks before either saves: the worst moment.
+    std::cout << "checked" << std::endl;
+    std::getline(std::cin, go);
+    const OwnerSaved saved = saveOwner(owner);
+    std::cout << (saved.refusal ? "refused" : "saved") << std::endl;
+}
+
+// For each line "<document> <e-mail>" registers a person as the web system does, without the program's checks:
+// the owner with the document punctuated or padded, the e-mail in capitals, statuses in lower case or padded,
+// and the owner's account logging in with the document. Prints "ready", then "written" after each.
+void webSystem() {
+    const QStringList statuses{QStringLiteral("ativo"), QStringLiteral(" Ativo "), QStringLiteral("ATIVO  ")};
+    std::cout << "ready" << std::endl;
+    for (int person = 0;; ++person) {
+        std::string line;
+        if (!std::getline(std::cin, line))
+            return;
+        const QStringList words = QString::fromStdString(line).split(QLatin1Char(' '));
+        const QString d = words.value(0);
+        const QString document =
+            person % 2 ? QStringLiteral(" ") + d
+                       : QStringLiteral("%1.%2.%3-%4").arg(d.mid(0, 3), d.mid(3, 3), d.mid(6, 3), d.mid(9));
+        const QString email = words.value(1).toUpper() + QStringLiteral(" ");
+        const QString status = statuses[person % statuses.size()];
+        db::Transaction transaction;
+        const int owner = db::toInt(
+            db::run(db::kMain,
+                    QStringLiteral("insert into proprietario (Nome, Num_CPF_CNPJ, Tipo_Pessoa, Email_Proprietario, "
+                                   "Status_Registro) values ('PESSOA DA WEB', :doc, 'fisica', :email, :status) "
+                                   "returning Id_Proprietario"),
+                    {{QStringLiteral("doc"), document},
+                     {QStringLiteral("email"), email},
+                     {QStringLiteral("status"), status}})
+                .row(0)[0]);
+        db::run(
+            db::kMain,
+            QStringLiteral("insert into usuario (Nome, Login, Email_usu, Id_proprietario, Bloqueado, Inativo, "
+                           "Status_Registro) values ('PESSOA DA WEB', :login, :email, :owner, 'nao', 'nao', :status)"),
+            {{QStringLiteral("login"), d},
+             {QStringLiteral("email"), email},
+             {QStringLiteral("owner"), owner},
+             {QStringLiteral("status"), status}});
+        transaction.commit();
+        std::cout << "written" << std::endl;
+    }
+}
+
+}  // namespace
+
 // Arguments: the SQLite folder or the PostgreSQL database (host, port and user from the test's environment),
-// and the document. Prints "ready" and waits for a line, checks and prints "checked" and waits for a line, then
-// saves and prints "saved", "refused" or the error.
+// and the document, or "web".
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc < 3)
@@ -31,43 +119,10 @@ int main(int argc, char** argv) {
     const QString document = QString::fromLocal8Bit(argv[2]);
     try {
         db::connectAll(settings);
-        UsuarioLogado = QStringLiteral("1");
-        std::cout << "ready" << std::endl;
-        std::string go;
-        std::getline(std::cin, go);
-
-        OwnerSave owner;
-        OwnerValues& typed = owner.checked;
-        typed.inserting = true;
-        typed.unit = QStringLiteral("UNIDADE CENTRAL");
-        typed.name = QStringLiteral("CORRIDA DE TESTE");
-        typed.residentialPhone = QStringLiteral("(61)3333-4444");
-        typed.personType = registry::kFisica;
-        typed.email = document + QStringLiteral("@mail.com");
-        typed.passwordOpen = true;
-        typed.password = QStringLiteral("abcdefghij");
-        typed.district = QStringLiteral("DS1");
-        typed.streetType = QStringLiteral("RUA");
-        typed.streetCode = QStringLiteral("10");
-        typed.streetSequence = QStringLiteral("1");
-        typed.streetName = QStringLiteral("DAS FLORES");
-        typed.houseNumber = QStringLiteral("51");
-        typed.neighbourhood = QStringLiteral("CENTRO");
-        typed.document = document;
-        owner.owner = {{QStringLiteral("nome"), typed.name},
-                       {QStringLiteral("telefone_residencial"), typed.residentialPhone},
-                       {QStringLiteral("num_cpf_cnpj"), document},
-                       {QStringLiteral("email_proprietario"), typed.email}};
-        owner.address = {{QStringLiteral("nom_logr"), typed.streetName}, {QStringLiteral("num_imov_logr"), 51}};
-        if (ValidaCamposProprietario(typed, ownersql::lookups(typed, 0), kFirstDuplicateCheck)) {
-            std::cout << "refused" << std::endl;
-            return 0;
-        }
-        // Both workstations have passed the checks before either saves: the worst moment.
-        std::cout << "checked" << std::endl;
-        std::getline(std::cin, go);
-        const OwnerSaved saved = saveOwner(owner);
-        std::cout << (saved.refusal ? "refused" : "saved") << std::endl;
+        if (document == QLatin1String("web"))
+            webSystem();
+        else
+            workstation(document);
     } catch (const std::exception& e) {
         std::cout << e.what() << std::endl;
     }

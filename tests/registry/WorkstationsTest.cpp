@@ -169,7 +169,8 @@ private:
 }  // namespace
 
 // The other workstation's owner is not yet stored when this one's checks run, and is stored while this
-// one's save waits for it: the save finds it, refuses with the check's own message and keeps the typed owner.
+// one's save waits for it: the save finds it, refuses with the check's own message and keeps the typed owner;
+// also when it was written in the web system's spellings.
 TEST_F(RegistryTest, AnOwnerSavedMeanwhileWithTheSameDocumentEmailOrLoginIsRefused) {
     open();
     struct Case {
@@ -180,16 +181,26 @@ TEST_F(RegistryTest, AnOwnerSavedMeanwhileWithTheSameDocumentEmailOrLoginIsRefus
     };
     const QString insertOwner =
         "insert into proprietario (Nome, Num_CPF_CNPJ, Email_Proprietario, Status_Registro) "
-        "values ('OUTRO DONO', ?, ?, 'ATIVO')";
+        "values ('OUTRO DONO', ?, ?, ?)";
+    const QString insertUser = "insert into usuario (Login, Nome, Status_Registro) values (?, 'OPERADOR', ?)";
     const QList<Case> cases{
-        {"document", insertOwner, {kCpf1, "outro@mail.com"}, kCpf1, "ana@mail.com", kDocumentoCadastrado},
-        {"e-mail", insertOwner, {"11144477735", "ana@mail.com"}, kCpf1, "ana@mail.com", kEmailCadastrado},
-        {"login",
-         "insert into usuario (Login, Nome, Status_Registro) values (?, 'OPERADOR', 'ATIVO')",
-         {kCpf1},
+        {"document", insertOwner, {kCpf1, "outro@mail.com", "ATIVO"}, kCpf1, "ana@mail.com", kDocumentoCadastrado},
+        {"e-mail", insertOwner, {"11144477735", "ana@mail.com", "ATIVO"}, kCpf1, "ana@mail.com", kEmailCadastrado},
+        {"login", insertUser, {kCpf1, "ATIVO"}, kCpf1, "ana@mail.com", kUsuarioCadastrado},
+        // As the web system writes them.
+        {"document punctuated",
+         insertOwner,
+         {"529.982.247-25", "outro@mail.com", " ativo"},
          kCpf1,
          "ana@mail.com",
-         kUsuarioCadastrado},
+         kDocumentoCadastrado},
+        {"e-mail in capitals",
+         insertOwner,
+         {"11144477735", " ANA@Mail.com", "Ativo "},
+         kCpf1,
+         "ana@mail.com",
+         kEmailCadastrado},
+        {"login of a lower-case status", insertUser, {kCpf1, "ativo"}, kCpf1, "ana@mail.com", kUsuarioCadastrado},
     };
     for (const Case& c : cases) {
         trigger("actAppend");
@@ -210,37 +221,82 @@ TEST_F(RegistryTest, AnOwnerSavedMeanwhileWithTheSameDocumentEmailOrLoginIsRefus
     }
 }
 
+namespace {
+
+// A child process of the race, answering one line per step.
+class RaceChild {
+public:
+    RaceChild(const QString& database, const QString& document) {
+        m_process.start(NURV_OWNER_RACE_CHILD, {database, document});
+        EXPECT_TRUE(m_process.waitForStarted());
+    }
+    ~RaceChild() {
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(60000))
+            m_process.kill();
+    }
+    QString line() {
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(30000)) {
+        }
+        return QString::fromUtf8(m_process.readLine()).trimmed();
+    }
+    void say(const QString& line) { m_process.write((line + QLatin1Char('\n')).toUtf8()); }
+    QString errors() { return QString::fromUtf8(m_process.readAllStandardError()); }
+
+private:
+    QProcess m_process;
+};
+
+}  // namespace
+
 // Two processes save a new owner with one document at the same moment, twenty times, each having passed the
-// checks before either saves: each time one owner and one web login are stored and the other save is refused.
+// checks before either saves, while the web system registers people in its own spellings (the document
+// punctuated or padded, the e-mail in capitals, statuses in lower case or padded) beside them. Each time one owner
+// and one web login are stored and the other save is refused; when the web system registered, after both checks,
+// a person of the same document or e-mail, both saves are refused. No document, login or e-mail is left twice among
+// the active rows.
 TEST_F(RegistryTest, TwoProcessesSavingOneDocumentStoreOneOwner) {
     const QString where = testingPostgres() ? db::settings().database : db::settings().directory;
-    for (int round = 0; round < 20; ++round) {
+    RaceChild web(where, "web");
+    ASSERT_EQ(web.line(), "ready") << web.errors().toStdString();
+    for (int round = 0; round < 21; ++round) {
         QString document;
         for (int digits = 0; !ValidaCPF(document); ++digits)
             document = QString("9%1%2").arg(round, 8, 10, QChar('0')).arg(digits, 2, 10, QChar('0'));
-        QProcess first, second;
-        QStringList outputs;
-        for (QProcess* child : {&first, &second}) {
-            child->start(NURV_OWNER_RACE_CHILD, {where, document});
-            ASSERT_TRUE(child->waitForStarted());
-        }
+        const QString email = document + "@mail.com";
+        const QString other = QString("8%1").arg(round, 10, 10, QChar('0'));
+        // The web system registers this document, or this e-mail, or someone else.
+        const QString person = QStringList{document + " web" + other + "@mail.com", other + " " + email,
+                                           other + " web" + other + "@mail.com"}[round % 3];
+        const QStringList expected =
+            round % 3 == 2 ? QStringList{"refused", "saved"} : QStringList{"refused", "refused"};
+        RaceChild first(where, document), second(where, document);
         // Both connected, then both past the checks made before the save's transaction, then both saving.
         for (const char* step : {"ready", "checked"}) {
-            for (QProcess* child : {&first, &second}) {
-                while (!child->canReadLine() && child->waitForReadyRead(30000)) {
-                }
-                ASSERT_EQ(child->readLine().trimmed(), step) << child->readAllStandardError().toStdString();
+            for (RaceChild* child : {&first, &second})
+                ASSERT_EQ(child->line(), step) << child->errors().toStdString();
+            if (QByteArray(step) == "checked") {
+                web.say(person);
+                ASSERT_EQ(web.line(), "written") << web.errors().toStdString();
             }
-            for (QProcess* child : {&first, &second})
-                child->write("go\n");
+            for (RaceChild* child : {&first, &second})
+                child->say("go");
         }
-        for (QProcess* child : {&first, &second}) {
-            ASSERT_TRUE(child->waitForFinished(60000));
-            outputs << QString::fromUtf8(child->readAllStandardOutput()).trimmed();
-        }
+        QStringList outputs{first.line(), second.line()};
         outputs.sort();
-        EXPECT_EQ(outputs, QStringList({"refused", "saved"})) << "round " << round;
-        EXPECT_EQ(count(QString("proprietario where Num_CPF_CNPJ = '%1'").arg(document)), 1) << "round " << round;
-        EXPECT_EQ(count(QString("usuario where Login = '%1'").arg(document)), 1) << "round " << round;
+        EXPECT_EQ(outputs, expected) << "round " << round;
     }
+    const QString key = documentKeySql("Num_CPF_CNPJ");
+    for (const auto& [what, sql] :
+         {std::pair{"document", QString("select %1 from proprietario where fold(trim(Status_Registro)) = 'ativo' "
+                                        "group by %1 having count(*) > 1")
+                                    .arg(key)},
+          std::pair{"e-mail", QString("select fold(trim(Email_Proprietario)) from proprietario where "
+                                      "fold(trim(Status_Registro)) = 'ativo' group by fold(trim(Email_Proprietario)) "
+                                      "having count(*) > 1")},
+          std::pair{"login", QString("select fold(trim(Login)) from usuario where fold(trim(Status_Registro)) = "
+                                     "'ativo' group by fold(trim(Login)) having count(*) > 1")}})
+        EXPECT_EQ(db::run(db::kMain, sql, {}).count(), 0) << what;
+    EXPECT_EQ(count(QString("proprietario where %1 like '9%'").arg(key)), 14);  // saved, and registered on the web
+    EXPECT_EQ(count("usuario"), 28);
 }

@@ -7,6 +7,7 @@
 #include "common/WindowPlacement.h"
 #include "common/access/RightsSql.h"
 #include "common/access/Session.h"
+#include "platform/db/Database.h"
 
 #include <QAction>
 #include <QApplication>
@@ -256,7 +257,7 @@ bool applyFormRights(QWidget* form, int formId, const RightsHiding& hiding) {
     if (!rights)
         return false;
     auto refused = [&](const char* right) {
-        return rights->value(QString::fromLatin1(right)).trimmed() == QLatin1String("N");
+        return db::sameText(rights->value(QString::fromLatin1(right)), QStringLiteral("N"));
     };
     if (refused("incluir"))
         hide(form, hiding.incluir);

@@ -70,6 +70,11 @@ QString documentKey(const QString& text) {
     return key;
 }
 
+QString documentKeySql(const QString& column) {
+    return QStringLiteral("upper(replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), ' ', ''))")
+        .arg(column);
+}
+
 bool ValidaEmail(const QString& text) {
     const QString address = text.trimmed().toUpper();
     const int at = address.indexOf(QLatin1Char('@'));

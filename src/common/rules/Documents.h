@@ -17,3 +17,7 @@ bool ValidaEmail(const QString& text);
 // A CPF or CNPJ as it is stored and compared: its digits and letters, in capitals, without punctuation or
 // blanks. A number of digits only is its digits.
 QString documentKey(const QString& text);
+// The same key of a stored document in SQL, as another program may have written it ("123.456.789-09",
+// " 12345678909"): `column` without its dots, dashes, slashes and blanks, in capitals. The index on
+// proprietario's (db/search.sql) serves this expression as written.
+QString documentKeySql(const QString& column);

@@ -572,22 +572,23 @@ QStringList postgresFoldFunctions() {
                 .arg(latin)};
 }
 
+bool sameText(const QString& a, const QString& b) { return fold(a.trimmed()) == fold(b.trimmed()); }
+
 namespace {
-// The folded text with the pattern characters escaped.
-QString likeLiteral(const QString& typed) {
+// The text with the pattern characters escaped.
+QString escapedLike(const QString& text) {
     QString pattern;
-    const QString folded = fold(typed);
-    pattern.reserve(folded.size() + 2);
-    for (QChar c : folded) {
+    pattern.reserve(text.size() + 2);
+    for (QChar c : text) {
         if (c == QLatin1Char('\\') || c == QLatin1Char('%') || c == QLatin1Char('_'))
             pattern.append(QLatin1Char('\\'));
         pattern.append(c);
     }
     return pattern;
 }
-}  // namespace
+// The folded text with the pattern characters escaped.
+QString likeLiteral(const QString& typed) { return escapedLike(fold(typed)); }
 
-namespace {
 // The first text after every text that begins with `text`, in code point order (SQLite's order of UTF-8 texts);
 // empty when there is none.
 QString successor(const QString& text) {
@@ -602,29 +603,41 @@ QString successor(const QString& text) {
     }
     return {};
 }
+
+// "(column || '') >= ''" holds for every text and never for null, and no index serves it: it tells both
+// planners that a row missing from an outer join cannot match, so that the search may start from the index of
+// the searched table.
+Condition notNullFirst(const QString& column, Condition condition) {
+    condition.sql = QStringLiteral("(%1 || '') >= '' and ").arg(column) + condition.sql;
+    return condition;
+}
 }  // namespace
 
-Condition foldedPrefix(const QString& column, const QString& param, const QString& typed) {
-    // "(column || '') >= ''" holds for every text and never for null, and no index serves it: it tells both
-    // planners that a row missing from an outer join cannot match, so that the search may start from the
-    // index of the searched table.
+Condition prefixOf(const QString& expression, const QString& param, const QString& text) {
     if (engine() == Engine::PostgreSQL)
-        return {QStringLiteral("(%1 || '') >= '' and ").arg(column) + foldedLike(column, param),
-                {{param, likePrefix(typed)}}};
-    const QString folded = fold(typed);
-    const QString end = successor(folded);
+        return {QStringLiteral("%1 like :%2 escape '\\'").arg(expression, param),
+                {{param, escapedLike(text) + QLatin1Char('%')}}};
+    const QString end = successor(text);
     if (end.isEmpty())
-        return {QStringLiteral("(%1 || '') >= '' and fold(%1) >= :%2").arg(column, param), {{param, folded}}};
+        return {QStringLiteral("%1 >= :%2").arg(expression, param), {{param, text}}};
     const QString endParam = param + QStringLiteral("_end");
-    return {QStringLiteral("(%1 || '') >= '' and fold(%1) >= :%2 and fold(%1) < :%3").arg(column, param, endParam),
-            {{param, folded}, {endParam, end}}};
+    return {QStringLiteral("%1 >= :%2 and %1 < :%3").arg(expression, param, endParam),
+            {{param, text}, {endParam, end}}};
+}
+
+Condition foldedPrefix(const QString& column, const QString& param, const QString& typed) {
+    return notNullFirst(column, prefixOf(QStringLiteral("fold(%1)").arg(column), param, fold(typed)));
+}
+
+Condition foldedEqual(const QString& column, const QString& param, const QString& value) {
+    return notNullFirst(column,
+                        {QStringLiteral("fold(trim(%1)) = fold(:%2)").arg(column, param), {{param, value.trimmed()}}});
 }
 
 Condition foldedContains(const QString& column, const QString& param, const QString& typed, const TextIndex& index) {
     const QString folded = fold(typed);
     if (engine() == Engine::PostgreSQL || index.table.isEmpty() || folded.toUcs4().size() < 3)
-        return {QStringLiteral("(%1 || '') >= '' and ").arg(column) + foldedLike(column, param),
-                {{param, likeContains(typed)}}};
+        return notNullFirst(column, {foldedLike(column, param), {{param, likeContains(typed)}}});
     // The full-text table finds the rows whose text holds every three characters in a row; the like keeps the
     // match exact. "key = key" (true but for null) lets the planner start from the full-text table when the
     // searched table is outer-joined.
@@ -648,7 +661,7 @@ Condition foldedPattern(const QString& column, const QString& param, const QStri
         return anywhere ? foldedContains(column, param, typed, index) : foldedPrefix(column, param, typed);
     const QString pattern = (anywhere ? QStringLiteral("%") : QString()) +
                             QString(folded).replace(QLatin1Char('\\'), QStringLiteral("\\\\")) + QLatin1Char('%');
-    Condition c{QStringLiteral("(%1 || '') >= '' and ").arg(column) + foldedLike(column, param), {{param, pattern}}};
+    Condition c = notNullFirst(column, {foldedLike(column, param), {{param, pattern}}});
     if (!anywhere && wild > 0 && engine() == Engine::SQLite) {
         const Condition head = foldedPrefix(column, param + QStringLiteral("_head"), folded.left(wild));
         c.sql = head.sql + QStringLiteral(" and ") + foldedLike(column, param);

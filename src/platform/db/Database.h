@@ -168,6 +168,12 @@ QDateTime serverTime();
 // decomposition and the rest lowered.
 QString fold(const QString& text);
 
+// Whether two texts are the same text to the program, as the old server's collation compared every text: blanks
+// at either end, case and accents aside. The statements compare so through fold(trim(column)) = fold(:value) or
+// a folded constant ("fold(trim(Status_Registro)) = 'ativo'"), because other programs write the same tables with
+// their own habits (lower case, padding, accents or none).
+bool sameText(const QString& a, const QString& b);
+
 // Every character below U+10000 whose folded form differs from itself, with that form (empty for the marks
 // that fold drops, several characters for a Hangul syllable): what writes the server's function.
 struct FoldedCharacter {
@@ -190,6 +196,15 @@ struct Condition {
 // no index serves, and a `like` on PostgreSQL, whose pattern index turns it into a range. Binds `param` and
 // `param`_end.
 Condition foldedPrefix(const QString& column, const QString& param, const QString& typed);
+
+// The rows whose `expression` begins with `text` exactly, in the shape an index on the expression serves: a range
+// on SQLite, a `like` on PostgreSQL, whose index must then be of the pattern operator class. Binds `param` (and
+// `param`_end).
+Condition prefixOf(const QString& expression, const QString& param, const QString& text);
+
+// The texts of `column` equal to `value`, blanks at either end, case and accents aside: "fold(trim(column)) =
+// fold(:param)", which the index on fold(trim(column)) serves, also from an outer-joined table.
+Condition foldedEqual(const QString& column, const QString& param, const QString& value);
 
 // The trigram index that SQLite keeps of a searched text: a full-text table (FTS5, trigram tokenizer) whose
 // rowid is the row's key and whose `column` holds fold() of the text, kept by triggers.

@@ -70,4 +70,13 @@ void holdValue(const QString& kind, const QString& value) {
         advisoryLock(kind, value);
 }
 
+void holdRow(const QString& table, const QString& keyColumn, const QVariant& key) {
+    requireTransaction();
+    int affected = 0;
+    // Table and column come from the caller's code, never from what is typed.
+    run(kMain, QStringLiteral("update %1 set %2 = %2 where %2 = :key").arg(table, keyColumn),
+        {{QStringLiteral("key"), key}}, &affected);
+    requireAffected(affected);
+}
+
 }  // namespace db

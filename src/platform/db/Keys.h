@@ -32,4 +32,10 @@ int insertWithNewKey(const QString& column, const std::function<int()>& newKey,
 // on the kind and the value; SQLite: the transaction already is the only writer. Blank values hold nothing.
 void holdValue(const QString& kind, const QString& value);
 
+// Inside the saving transaction: the row of `table` whose `keyColumn` is `key` (the owner of a new animal, the
+// animal of a new vaccination) is still there, and stays so until the transaction ends: its key is written onto
+// itself, which takes the row's lock on PostgreSQL (SQLite's transaction already is the only writer). Throws
+// kRegistroAlterado when another workstation or program deleted the row since it was read.
+void holdRow(const QString& table, const QString& keyColumn, const QVariant& key);
+
 }  // namespace db

@@ -40,9 +40,26 @@ QVariant fromText(const QString& text, ValueKind kind) {
         const double d = s.toDouble(&ok);
         return ok ? QVariant(d) : QVariant(text);
     }
-    case ValueKind::Text: break;
+    case ValueKind::Text:
+    case ValueKind::Digits: break;
     }
     return text;
+}
+
+QString shownText(const QVariant& value, ValueKind kind) {
+    switch (kind) {
+    case ValueKind::Decimal: return decimalText(value);
+    case ValueKind::Digits: {
+        QString digits;
+        for (const QChar c : db::toText(value))
+            if (c.isDigit())
+                digits += c;
+        return digits;
+    }
+    case ValueKind::Text:
+    case ValueKind::Integer: break;
+    }
+    return db::toText(value);
 }
 
 // Writes what the user typed into a line edit without its control characters, the cursor kept in place.
@@ -56,8 +73,13 @@ QString typedLine(QLineEdit* edit, const QString& text) {
     return clean;
 }
 
-bool sameValue(const QVariant& a, const QVariant& b) {
-    return !a.isNull() && !b.isNull() && db::toText(a).trimmed() == db::toText(b).trimmed();
+// A key as db::sameText() compares it; a number needs no folding, which spares a long list the work.
+QString comparedKey(const QVariant& key) {
+    switch (key.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong: return QString::number(key.toLongLong());
+    default: return db::fold(db::toText(key).trimmed());
+    }
 }
 
 }  // namespace
@@ -171,7 +193,7 @@ LineEditLink::LineEditLink(QLineEdit* edit, db::DataSet* data, const QString& fi
 }
 
 void LineEditLink::display(const QVariant& value) {
-    const QString text = m_kind == ValueKind::Decimal ? decimalText(value) : db::toText(value);
+    const QString text = shownText(value, m_kind);
     if (m_edit->text() != text)
         m_edit->setText(text);
 }
@@ -244,9 +266,7 @@ CheckBoxLink::CheckBoxLink(QCheckBox* box, db::DataSet* data, const QString& fie
     });
 }
 
-void CheckBoxLink::display(const QVariant& value) {
-    m_box->setChecked(db::toText(value).trimmed().compare(m_checked, Qt::CaseInsensitive) == 0);
-}
+void CheckBoxLink::display(const QVariant& value) { m_box->setChecked(db::sameText(db::toText(value), m_checked)); }
 
 void CheckBoxLink::setWritable(bool) {}
 
@@ -265,7 +285,7 @@ ComboBoxLink::ComboBoxLink(QComboBox* combo, db::DataSet* data, const QString& f
 
 void ComboBoxLink::display(const QVariant& value) {
     const QString text = db::toText(value).trimmed();
-    const int index = text.isEmpty() ? -1 : m_combo->findText(text);
+    const int index = itemMatching(m_combo, text);
     if (m_combo->isEditable()) {
         if (index >= 0)
             m_combo->setCurrentIndex(index);
@@ -327,11 +347,11 @@ QVariant LookupComboLink::currentKey() const {
 
 void LookupComboLink::display(const QVariant& value) {
     int found = -1;
-    for (int i = 0; i < m_combo->count(); ++i) {
-        if (sameValue(m_combo->itemData(i), value)) {
+    const QString wanted = value.isNull() ? QString() : comparedKey(value);
+    for (int i = 0; i < m_combo->count() && found < 0 && !value.isNull(); ++i) {
+        const QVariant key = m_combo->itemData(i);
+        if (!key.isNull() && comparedKey(key) == wanted)
             found = i;
-            break;
-        }
     }
     m_combo->setCurrentIndex(found);
 }
@@ -368,6 +388,15 @@ ComboBoxLink* bindComboBox(QComboBox* combo, db::DataSet* data, const QString& f
 LookupComboLink* bindLookupCombo(QComboBox* combo, db::DataSet* data, const QString& field, const QString& listKeyField,
                                  const QString& listShownField) {
     return shown(new LookupComboLink(combo, data, field, listKeyField, listShownField));
+}
+
+int itemMatching(const QComboBox* combo, const QString& text) {
+    if (text.trimmed().isEmpty())
+        return -1;
+    for (int i = 0; i < combo->count(); ++i)
+        if (db::sameText(combo->itemText(i), text))
+            return i;
+    return -1;
 }
 
 FieldLink* linkOf(QWidget* control) {

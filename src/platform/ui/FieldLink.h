@@ -27,6 +27,8 @@ enum class ValueKind {
     Text,
     Integer,  // a text that is no whole number is kept as typed and left to the server to refuse
     Decimal,  // decimal comma ("12,5"), shown with the comma
+    Digits,   // a text of digits (a postal code): a value stored in another layout ("70000-000", " 70000000 ")
+              // shows its digits, every one of them; the field keeps it so until the user types
 };
 
 class FieldLink : public QObject {
@@ -115,7 +117,8 @@ private:
     bool m_mending = false;
 };
 
-// A check box storing one text when ticked and another when clear; a value that is neither shows clear.
+// A check box storing one text when ticked and another when clear; a value that is neither shows clear. A stored
+// value is matched as db::sameText() compares ("inativo ", "Inativo" tick a box storing "INATIVO").
 class CheckBoxLink : public FieldLink {
     Q_OBJECT
 public:
@@ -130,7 +133,9 @@ private:
     QString m_checked, m_unchecked;
 };
 
-// A combo box whose item texts are the stored values; an editable one also stores what is typed.
+// A combo box whose item texts are the stored values; an editable one also stores what is typed. A stored value
+// shows the item that is the same text to db::sameText() ("fisica" shows "FÍSICA"); the field keeps the stored
+// value until the user chooses an item.
 class ComboBoxLink : public FieldLink {
     Q_OBJECT
 public:
@@ -177,6 +182,9 @@ CheckBoxLink* bindCheckBox(QCheckBox* box, db::DataSet* data, const QString& fie
 ComboBoxLink* bindComboBox(QComboBox* combo, db::DataSet* data, const QString& field);
 LookupComboLink* bindLookupCombo(QComboBox* combo, db::DataSet* data, const QString& field, const QString& listKeyField,
                                  const QString& listShownField);
+
+// The index of the combo box's item that is the same text as `text` to db::sameText(); -1 for none or a blank text.
+int itemMatching(const QComboBox* combo, const QString& text);
 
 // The link a control was bound with, or null.
 FieldLink* linkOf(QWidget* control);

@@ -111,7 +111,7 @@ void AddressGroup::createLocalityFields() {
     cbbBairro = makeCombo(n.neighbourhood);
     m_neighbourhoods = ui::bindLookupCombo(cbbBairro, m_address, QStringLiteral("NUM_BAIR"), QStringLiteral("num_bair"),
                                            QStringLiteral("nom_bair"));
-    edtCep = makeEdit(n.cep, "NUM_CEP", K::Text);
+    edtCep = makeEdit(n.cep, "NUM_CEP", K::Digits);
     digitsOnly(edtCep, 8);
     cbbDistrito = makeCombo(n.district);
     m_districts = ui::bindLookupCombo(cbbDistrito, m_address, QStringLiteral("Id_Distrito"),

@@ -2,6 +2,8 @@
 // Statements on endereco and endereco_animal for the owner's and the animals' addresses.
 #include "registry/address/AddressSql.h"
 
+#include "platform/db/Keys.h"
+
 #include <QStringList>
 
 namespace addresssql {
@@ -61,7 +63,7 @@ void deleteAddress(const QVariant& addressId, const db::RowValues& read) {
 
 db::RowSet districts() {
     return db::run(db::kMain,
-                   QStringLiteral(" select Id_Distrito, Nome from distrito where ind_status = 'ATIVO' "
+                   QStringLiteral(" select Id_Distrito, Nome from distrito where fold(trim(ind_status)) = 'ativo' "
                                   " order by Id_Distrito "),
                    {});
 }
@@ -75,6 +77,7 @@ QVariant currentAnimalAddress(int animalId) {
 }
 
 void linkAnimal(int animalId, int addressId) {
+    db::holdRow(QStringLiteral("animal"), QStringLiteral("Id_Animal"), animalId);
     db::run(db::kMain,
             QStringLiteral(" insert into endereco_animal (id_animal, id_endereco) values (:animal, :address) "),
             {{QStringLiteral("animal"), animalId}, {QStringLiteral("address"), addressId}});

@@ -29,7 +29,8 @@ db::RowSet districts();
 
 // The most recent address of an animal (its link with the highest Id_Endereco), null when none.
 QVariant currentAnimalAddress(int animalId);
-// Links a new address to the animal.
+// Links a new address to the animal, inside the caller's transaction (kRegistroAlterado when another program
+// deleted the animal meanwhile).
 void linkAnimal(int animalId, int addressId);
 // The animal's addresses (id_animal and every column of endereco), most recent first, or by the address
 // column `orderBy` when one is given.

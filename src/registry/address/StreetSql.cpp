@@ -36,8 +36,8 @@ Street streetOf(const db::RowSet& rows, int i) {
 const QString kStreetColumns = QStringLiteral(
     " select distinct tip_bair, num_bair, nom_bair, NUM_LOGR, NUM_SEQU_LOGR, tip_logr, nom_logr "
     " from pesquisaLograd "
-    " where fold(tip_clss_bair) in ('o','p') "
-    " and ind_bair_cord = 'N' ");
+    " where fold(trim(tip_clss_bair)) in ('o','p') "
+    " and fold(trim(ind_bair_cord)) = 'n' ");
 
 }  // namespace
 
@@ -50,7 +50,8 @@ db::RowSet byCode(const QString& code) {
 
 int countByName(const QString& name) {
     const db::RowSet rows =
-        read(QStringLiteral(" select count(*) as valor from Logradouro where nom_logr = :name "), {{"name", name}});
+        read(QStringLiteral(" select count(*) as valor from Logradouro where fold(trim(nom_logr)) = fold(:name) "),
+             {{"name", name.trimmed()}});
     return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
 }
 
@@ -58,9 +59,11 @@ std::optional<Street> uniqueByName(const QString& name) {
     if (countByName(name) != 1)
         return std::nullopt;
     const db::RowSet code =
-        read(QStringLiteral(" select num_logr from Logradouro where nom_logr = :name "), {{"name", name}});
-    const db::RowSet rows = read(kStreetColumns + QStringLiteral(" and NUM_LOGR = :code and NOM_LOGR = :name limit 1 "),
-                                 {{"code", code.row(0)[0]}, {"name", name}});
+        read(QStringLiteral(" select num_logr from Logradouro where fold(trim(nom_logr)) = fold(:name) "),
+             {{"name", name.trimmed()}});
+    const db::RowSet rows =
+        read(kStreetColumns + QStringLiteral(" and NUM_LOGR = :code and fold(trim(NOM_LOGR)) = fold(:name) limit 1 "),
+             {{"code", code.row(0)[0]}, {"name", name.trimmed()}});
     if (rows.count() == 0)
         return std::nullopt;
     return streetOf(rows, 0);
@@ -103,7 +106,7 @@ QString postalCodeByNumber(int streetCode, int number, bool sameSideOnly) {
         if (!okFrom || !okTo || number < from || number > to)
             continue;
         const QString cep = db::toText(rows.row(i)[0]).trimmed();
-        if (db::toText(rows.row(i)[1]).trimmed().toUpper() == side)
+        if (db::sameText(db::toText(rows.row(i)[1]), side))
             return cep;
         if (anySide.isEmpty())
             anySide = cep;
@@ -114,7 +117,7 @@ QString postalCodeByNumber(int streetCode, int number, bool sameSideOnly) {
 db::RowSet neighbourhoods(const QString& streetCode) {
     const QString head = QStringLiteral(
         " select distinct BairroLogradouro.NUM_BAIR, NOM_BAIR, TIP_BAIR from BairroLogradouro "
-        " join Bairro on (BairroLogradouro.NUM_BAIR = Bairro.NUM_BAIR and fold(Bairro.TIP_CLSS_BAIR) = 'p') ");
+        " join Bairro on (BairroLogradouro.NUM_BAIR = Bairro.NUM_BAIR and fold(trim(Bairro.TIP_CLSS_BAIR)) = 'p') ");
     const QString order = QStringLiteral(" order by NOM_BAIR ");
     if (!streetCode.trimmed().isEmpty()) {
         db::RowSet rows = read(head + QStringLiteral(" where BairroLogradouro.NUM_LOGR = :code ") + order,
@@ -128,7 +131,7 @@ db::RowSet neighbourhoods(const QString& streetCode) {
 db::RowSet neighbourhoodsByName() {
     return read(
         QStringLiteral(" select min(num_bair) as num_bair, nom_bair, tip_bair from bairro "
-                       " where fold(tip_clss_bair) in ('o','p') "
+                       " where fold(trim(tip_clss_bair)) in ('o','p') "
                        " group by nom_bair, tip_bair order by nom_bair, tip_bair "));
 }
 
@@ -137,7 +140,7 @@ db::RowSet areas(const QVariant& district, bool activeOnly) {
         return read(QStringLiteral(" select cod_area_abrn, des_area_abrn from areaAbrang order by des_area_abrn "));
     return read(
         QStringLiteral(" select cod_area_abrn, des_area_abrn from areaAbrang where cod_ditr_sani = :district ") +
-            (activeOnly ? QStringLiteral(" and sit_regt = 'A' ") : QString()) +
+            (activeOnly ? QStringLiteral(" and fold(trim(sit_regt)) = 'a' ") : QString()) +
             QStringLiteral(" order by des_area_abrn "),
         {{"district", db::toInt(district)}});
 }

@@ -412,12 +412,11 @@ void AnimalPage::refuse(const FieldRefusal& refusal) {
     Prompts::information(refusal.message);
 }
 
-void AnimalPage::showStored(int id, bool inserted) {
+bool AnimalPage::showStored(int id) {
     m_address->cancel();
     m_animal->cancel();
-    reloadAnimals(inserted ? 0 : id);
-    if (inserted)
-        m_animal->last();
+    reloadAnimals(id);
+    return animalId() == id;
 }
 
 void AnimalPage::setBirthDate(const QDate& date) {

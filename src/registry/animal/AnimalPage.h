@@ -60,8 +60,9 @@ public:
     AnimalSave typedAnimal() const;
     // A check that failed: its control coloured and focused, its message shown.
     void refuse(const FieldRefusal& refusal);
-    // The animal saved: the typing closes and the owner's animals are listed on it.
-    void showStored(int animalId, bool inserted);
+    // The animal saved: the typing closes and the owner's animals are listed on it. False when it is no longer
+    // there (another program deleted it right after the save).
+    bool showStored(int animalId);
 
     AnimalValues values() const;
 

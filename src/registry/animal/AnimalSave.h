@@ -29,5 +29,5 @@ struct AnimalSaved {
 };
 
 // A failure of the database rolls everything back and is thrown (kRegistroAlterado when another workstation
-// changed the animal or its address since they were read).
+// changed the animal or its address since they were read, or deleted the owner a new animal is typed for).
 AnimalSaved saveAnimal(const AnimalSave& animal);

@@ -74,7 +74,7 @@ db::RowSet breeds(const QVariant& speciesId) {
         return db::run(db::kMain, QStringLiteral(" select id_raca, nome, descricao from raca order by nome "), {});
     return db::run(db::kMain,
                    QStringLiteral(" select id_raca, nome, descricao from raca where 1=1 and id_especie = :species "
-                                  " and trim(Ind_Status) = 'ATIVO' order by nome "),
+                                  " and fold(trim(Ind_Status)) = 'ativo' order by nome "),
                    {{QStringLiteral("species"), speciesId}});
 }
 
@@ -117,6 +117,7 @@ std::pair<QVariant, QVariant> breedDefaults(const QVariant& breedId) {
 }
 
 int insertAnimal(const db::RowValues& animal, int ownerId) {
+    db::holdRow(QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), ownerId);
     QStringList params;
     for (const QString& c : kAnimalColumns)
         params << QLatin1Char(':') + c;

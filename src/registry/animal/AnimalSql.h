@@ -29,8 +29,8 @@ QList<std::pair<QString, QVariant>> newAnimalKeys();
 std::pair<QVariant, QVariant> breedDefaults(const QVariant& breedId);
 
 // Writes an animal from its values by column (db::typedValues() of a data set) for the owner: answers the key
-// the server made. The update writes the row only while it still holds the values read, else throws
-// kRegistroAlterado.
+// the server made (kRegistroAlterado when another program deleted the owner meanwhile). The update writes the
+// row only while it still holds the values read, else throws kRegistroAlterado.
 int insertAnimal(const db::RowValues& animal, int ownerId);
 void updateAnimal(const db::RowValues& typed, const db::RowValues& read, int animalId);
 void insertGroup(const QVariant& groupId, int animalId, const QDateTime& when);

@@ -2,6 +2,8 @@
 // Occurrence hints, the vaccination's consistency and the transfer list's animal ids.
 #include "registry/events/AnimalEventRules.h"
 
+#include "platform/db/Database.h"
+
 #include <QStringList>
 
 using namespace registry;
@@ -14,7 +16,7 @@ QString occurrenceTypeHint(bool closesCase, const QString& name, const QString& 
 bool vaccinationConsistent(const QString& vaccine, const QString& reason, const QString& intercurrence) {
     int chosen = 0;
     for (const QString& name : {vaccine, reason, intercurrence})
-        chosen += name.trimmed() != kNaoSeAplica ? 1 : 0;
+        chosen += db::sameText(name, kNaoSeAplica) ? 0 : 1;
     return chosen == 1;
 }
 

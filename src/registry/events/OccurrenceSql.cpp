@@ -52,13 +52,14 @@ QString closingOccurrence(int animalId) {
                                     QStringLiteral(" select a.id_ocorrencia, b.nome, b.ind_finaliza_caso "
                                                    " from ocorrencia a left outer join tipo_ocorrencia b "
                                                    " on (a.id_Tipo_ocorrencia = b.id_Tipo_ocorrencia ) "
-                                                   " where trim(b.ind_finaliza_caso) = 'SIM' "
+                                                   " where fold(trim(b.ind_finaliza_caso)) = 'sim' "
                                                    " and id_animal = :animal order by a.dt_ocorrencia limit 1 "),
                                     {{QStringLiteral("animal"), animalId}});
     return rows.count() ? db::toText(rows.row(0)[1]).trimmed() : QString();
 }
 
 int insertOccurrence(int animalId, int typeId, const QDate& date, const QDateTime& now) {
+    db::holdRow(QStringLiteral("animal"), QStringLiteral("Id_Animal"), animalId);
     return db::insertWithNewKey(QStringLiteral("ocorrencia"), QStringLiteral("Id_Ocorrencia"), [&](int id) {
         db::run(db::kMain,
                 QStringLiteral(" insert into ocorrencia (Id_Ocorrencia, Id_Animal, Id_Tipo_Ocorrencia, Dt_Ocorrencia, "

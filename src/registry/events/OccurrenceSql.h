@@ -24,7 +24,8 @@ bool sameTypeRecorded(int animalId, int typeId);
 // The name of an occurrence type that closed the animal's case, whatever its date; empty when none.
 QString closingOccurrence(int animalId);
 
-// Inside the caller's transaction: the new occurrence with the next key; answers the key.
+// Inside the caller's transaction: the new occurrence with the next key; answers the key (kRegistroAlterado when
+// another program deleted the animal meanwhile).
 int insertOccurrence(int animalId, int typeId, const QDate& date, const QDateTime& now);
 // The occurrence as read (kRegistroAlterado when another workstation changed it meanwhile).
 void deleteOccurrence(int occurrenceId, const db::RowValues& read);

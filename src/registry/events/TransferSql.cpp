@@ -5,6 +5,7 @@
 
 #include "common/rules/Documents.h"
 #include "platform/db/EditedRow.h"
+#include "platform/db/Keys.h"
 #include "registry/animal/AnimalRules.h"
 #include "registry/animal/AnimalSql.h"
 
@@ -28,7 +29,7 @@ void prepareOwnerSearch(db::Query& query, PickBy by, const QString& text) {
         break;
     case PickBy::Name: prefix("a.nome"); break;
     case PickBy::Document:
-        query << QStringLiteral(" and a.Num_CPF_CNPJ = :documento ");
+        query << QStringLiteral(" and %1 = :documento ").arg(documentKeySql(QStringLiteral("a.Num_CPF_CNPJ")));
         query.bind(QStringLiteral("documento"), documentKey(t));
         break;
     case PickBy::Street: prefix("b.NOM_LOGR"); break;
@@ -44,6 +45,8 @@ db::RowSet animalsOf(const QVariant& ownerId) {
 }
 
 int moveAnimals(const QList<int>& animals, int ownerId, const QDate& date, const QDateTime& now) {
+    if (!animals.isEmpty())
+        db::holdRow(QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), ownerId);
     int moved = 0;
     for (const int animal : animals) {
         const db::RowSet current = db::run(db::kMain,

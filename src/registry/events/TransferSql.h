@@ -21,7 +21,7 @@ db::RowSet animalsOf(const QVariant& ownerId);
 
 // Inside the caller's transaction: each listed animal that is not the owner's yet gets the owner and a
 // history row (previous owner as the database holds it, the date at 00:00); an animal that no longer exists
-// is skipped. Answers how many animals changed owner.
+// is skipped, an owner that no longer exists throws kRegistroAlterado. Answers how many animals changed owner.
 int moveAnimals(const QList<int>& animals, int ownerId, const QDate& date, const QDateTime& now);
 
 // Every row of the ownership history with the animal, its current owner and address, and the owners

@@ -271,7 +271,7 @@ void TfrmRegistroOcorrencia::typeChosen() {
     for (int i = 0; i < m_types.count(); ++i) {
         const auto& r = m_types.row(i);
         if (db::toInt(r[0]) == cbbTipoOcorrencia->currentData().toInt())
-            cbbTipoOcorrencia->setToolTip(occurrenceTypeHint(db::toText(r[2]).trimmed() == QLatin1String("SIM"),
+            cbbTipoOcorrencia->setToolTip(occurrenceTypeHint(db::sameText(db::toText(r[2]), QStringLiteral("SIM")),
                                                              db::toText(r[1]).trimmed(), db::toText(r[3]).trimmed()));
     }
 }
@@ -307,8 +307,8 @@ void TfrmRegistroOcorrencia::add() {
         db::Transaction transaction;
         occurrencesql::insertOccurrence(animal, type, date, db::serverTime());
         transaction.commit();
-    } catch (const std::exception&) {
-        Prompts::error(kErroGravarOcorrencia);
+    } catch (const std::exception& e) {
+        Prompts::error(failureText(e, kErroGravarOcorrencia));
         return;
     }
     animalChosen();

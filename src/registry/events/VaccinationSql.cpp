@@ -10,7 +10,8 @@ namespace vaccinationsql {
 namespace {
 
 db::RowSet active(const QString& select) {
-    return db::run(db::kMain, select + QStringLiteral(" where trim(Ind_registro_ativo) = 'ATIVO' order by Nome "), {});
+    return db::run(db::kMain, select + QStringLiteral(" where fold(trim(Ind_registro_ativo)) = 'ativo' order by Nome "),
+                   {});
 }
 
 QVariantHash params(const Vaccination& v) {
@@ -60,6 +61,7 @@ bool recordedOnDay(const Vaccination& v) {
 }
 
 int insertVaccination(const Vaccination& v, const QDateTime& now) {
+    db::holdRow(QStringLiteral("animal"), QStringLiteral("Id_Animal"), v.animal);
     QVariantHash p = params(v);
     p.insert(QStringLiteral("date"), QDateTime(v.date, QTime(0, 0)));
     p.insert(QStringLiteral("user"), auditUser());

@@ -29,7 +29,8 @@ struct Vaccination {
 
 // The same vaccination of the animal on the same day.
 bool recordedOnDay(const Vaccination& v);
-// Inside the caller's transaction: the new row with the next key; answers the key.
+// Inside the caller's transaction: the new row with the next key; answers the key (kRegistroAlterado when
+// another program deleted the animal meanwhile).
 int insertVaccination(const Vaccination& v, const QDateTime& now);
 // The vaccination as read (kRegistroAlterado when another workstation changed it meanwhile).
 void deleteVaccination(int vaccinationId, const db::RowValues& read);

@@ -10,6 +10,7 @@
 #include "common/access/Session.h"
 #include "common/register/DataActions.h"
 #include "common/register/RegisterForm.h"
+#include "common/rules/Documents.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/ActionKeys.h"
 #include "platform/ui/Capitals.h"
@@ -310,11 +311,12 @@ void OwnerPage::nameLeft() {
         emit existingOwnerFound(m->id);
 }
 
-void OwnerPage::showStored(int id) {
+bool OwnerPage::showStored(int id) {
     m_address->cancel();
     m_owner->cancel();
     setWebFieldsOpen(false);
     ownersql::selectOwner(*m_owner, id);
+    return ownerId() == id;
 }
 
 // --- actions ---
@@ -344,6 +346,11 @@ void OwnerPage::edit() {
         return;
     setWebFieldsOpen(true);
     m_owner->edit();
+    // An owner stored without a person type (by another program) takes the one its document implies, as a new
+    // owner starts as FÍSICA; with a document of neither length the save asks for it.
+    if (const QString type = personTypeOf(m_owner->str(QStringLiteral("Num_CPF_CNPJ")));
+        blank(m_owner->field(QStringLiteral("Tipo_Pessoa"))) && !type.isEmpty())
+        m_owner->setField(QStringLiteral("Tipo_Pessoa"), type);
     if (m_address->recNo() >= 0)
         m_address->edit();
     else
@@ -376,7 +383,7 @@ OwnerValues OwnerPage::values() const {
     v.streetName = address->edtLograd->text();
     v.houseNumber = address->edtNumImovel->text();
     v.neighbourhood = address->neighbourhoodText();
-    v.document = m_document->text().trimmed();
+    v.document = documentKey(m_document->text());
     return v;
 }
 

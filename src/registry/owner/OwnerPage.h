@@ -52,8 +52,9 @@ public:
     bool blockedByWeb() const;
     // A check that failed: its control coloured and focused, its message shown.
     void refuse(const FieldRefusal& refusal);
-    // The owner saved: the typing closes and the stored owner is shown.
-    void showStored(int ownerId);
+    // The owner saved: the typing closes and the stored owner is shown. False when it is no longer there (another
+    // program deleted it right after the save).
+    bool showStored(int ownerId);
 
     // The owner's values as the save checks them.
     OwnerValues values() const;

@@ -3,6 +3,7 @@
 #include "registry/owner/OwnerRules.h"
 
 #include "common/rules/Documents.h"
+#include "platform/db/Database.h"
 
 #include <algorithm>
 #include <vector>
@@ -14,6 +15,7 @@ std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& o, const
     const QString name = o.name.trimmed();
     const QString email = o.email.trimmed();
     const QString password = o.password.trimmed();
+    const QString document = documentKey(o.document);
     struct Check {
         std::function<bool()> fails;
         QString control;
@@ -38,8 +40,9 @@ std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& o, const
         {[&] { return o.houseNumber.trimmed().isEmpty(); }, "dbeNumImovel", kFaltaNumImovel},
         {[&] { return o.neighbourhood.trimmed().isEmpty(); }, "dblBairro", kFaltaBairro},
         {[&] { return !email.isEmpty() && !ValidaEmail(email); }, "dbeEmail", kEmailInvalido},
-        {[&] { return o.personType == kFisica && !ValidaCPF(o.document); }, "dbeCPF_CNPJ", kCpfInvalido},
-        {[&] { return o.personType == kJuridica && !ValidaCNPJ(o.document); }, "dbeCPF_CNPJ", kCnpjInvalido, false},
+        {[&] { return db::sameText(o.personType, kFisica) && !ValidaCPF(document); }, "dbeCPF_CNPJ", kCpfInvalido},
+        {[&] { return db::sameText(o.personType, kJuridica) && !ValidaCNPJ(document); }, "dbeCPF_CNPJ", kCnpjInvalido,
+         false},
         {[&] { return (o.inserting || o.editing) && lookups.documentTaken && lookups.documentTaken(); }, "dbeCPF_CNPJ",
          kDocumentoCadastrado, false},
         {[&] {
@@ -62,7 +65,7 @@ std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& o, const
 }
 
 QString documentTyped(const QString& personType, const QString& text) {
-    const bool company = personType == kJuridica;
+    const bool company = db::sameText(personType, kJuridica);
     const QString key = documentKey(text);
     QString kept;
     for (const QChar c : key)
@@ -71,7 +74,12 @@ QString documentTyped(const QString& personType, const QString& text) {
     return kept.left(company ? 14 : 11);
 }
 
-int documentBoxLength(const QString& personType) { return personType == kJuridica ? 18 : 14; }
+QString personTypeOf(const QString& document) {
+    const qsizetype length = documentKey(document).size();
+    return length == 11 ? kFisica : length == 14 ? kJuridica : QString();
+}
+
+int documentBoxLength(const QString& personType) { return db::sameText(personType, kJuridica) ? 18 : 14; }
 
 bool phoneBlank(const QString& phone) {
     for (QChar c : phone)
@@ -95,21 +103,21 @@ WebPhone webPhone(const QString& mobile, const QString& residential, const QStri
 }
 
 std::optional<bool> blockedBy(const QString& stored) {
-    const QString v = stored.trimmed().toUpper();
-    if (v == QLatin1String("SIM") || v == QLatin1String("WEB"))
+    const QString v = db::fold(stored.trimmed());
+    if (v == QLatin1String("sim") || v == QLatin1String("web"))
         return true;
-    if (v.isEmpty() || v == QStringLiteral("NÃO") || v == QLatin1String("NAO"))
+    if (v.isEmpty() || v == QLatin1String("nao"))
         return false;
     return std::nullopt;
 }
 
-bool blockedByWeb(const QString& stored) { return stored.trimmed().toUpper() == QLatin1String("WEB"); }
+bool blockedByWeb(const QString& stored) { return db::sameText(stored, QStringLiteral("WEB")); }
 
 BlockLook blockLook(const QString& stored) {
-    const QString v = stored.trimmed().toUpper();
-    if (v == QLatin1String("WEB"))
+    const QString v = db::fold(stored.trimmed());
+    if (v == QLatin1String("web"))
         return {kBloquearAcesso + QStringLiteral("(Esta bloqueado pela WEB)"), true};
-    if (v == QLatin1String("SIM"))
+    if (v == QLatin1String("sim"))
         return {kBloquearAcesso + QStringLiteral("(Esta bloqueado pelo legado)"), true};
     if (v.isEmpty())
         return {kBloquearAcesso, false};

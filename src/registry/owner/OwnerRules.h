@@ -89,6 +89,9 @@ inline constexpr int kFirstDuplicateCheck = 20;
 // digits of the alphanumeric CNPJ, letters in capitals, at most 14; for anyone else the digits of a CPF, at
 // most 11. Punctuation and blanks are dropped, so the document is stored and compared without them.
 QString documentTyped(const QString& personType, const QString& text);
+// The person type a document implies: FÍSICA for the 11 characters of a CPF, JURÍDICA for the 14 of a CNPJ
+// (punctuation and blanks aside); empty for any other.
+QString personTypeOf(const QString& document);
 // How many characters the box lets in at once: a number pasted with its punctuation fits.
 int documentBoxLength(const QString& personType);
 
@@ -105,8 +108,8 @@ struct WebPhone {
 WebPhone webPhone(const QString& mobile, const QString& residential, const QString& message);
 WebPhone splitPhone(const QString& phone);
 
-// Reading of usuario.Bloqueado: "SIM" and "WEB" (any case) block, "NÃO", "NAO" and blank free; anything
-// else says nothing.
+// Reading of usuario.Bloqueado, blanks, case and accents aside: "SIM" and "WEB" block, "NÃO" ("NAO") and blank
+// free; anything else says nothing.
 std::optional<bool> blockedBy(const QString& stored);
 bool blockedByWeb(const QString& stored);
 

@@ -76,7 +76,9 @@ OwnerSaved saveOwner(const OwnerSave& s) {
     db::RowValues address = s.address;
     if (!s.checked.neighbourhood.trimmed().isEmpty())
         address.insert(QStringLiteral("nom_bair"), s.checked.neighbourhood);
-    owner.insert(QStringLiteral("tipo_pessoa"), s.checked.personType);
+    // The type shown is written, but a type stored in another spelling ("FISICA", "fisica") stays as it is.
+    if (!db::sameText(text(owner, "tipo_pessoa"), s.checked.personType))
+        owner.insert(QStringLiteral("tipo_pessoa"), s.checked.personType);
     for (const char* phone : {"telefone_residencial", "telefone_celular", "telefone_recado"})
         if (phoneBlank(text(owner, phone)))
             owner.insert(QString::fromLatin1(phone), QVariant());

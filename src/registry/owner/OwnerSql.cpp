@@ -72,7 +72,7 @@ bool any(const QString& sql, int ownerId) {
 db::RowSet units() {
     return db::run(db::kMain,
                    QStringLiteral(" select id_Unidade_Trabalho, nome from unidade_Trabalho "
-                                  " where ind_status = 'ATIVO' order by nome "),
+                                  " where fold(trim(ind_status)) = 'ativo' order by nome "),
                    {});
 }
 
@@ -82,15 +82,14 @@ void selectNone(db::DataSet& owner) {
 }
 
 void selectActive(db::DataSet& owner) {
-    owner.setSql(
-        QStringLiteral(" select * from proprietario where status_registro = :status order by id_proprietario "));
-    owner.query().bind(QStringLiteral("status"), QStringLiteral("ATIVO"));
+    owner.setSql(QStringLiteral(
+        " select * from proprietario where fold(trim(status_registro)) = 'ativo' order by id_proprietario "));
     owner.open();
 }
 
 void selectOwner(db::DataSet& owner, int ownerId) {
-    owner.setSql(
-        QStringLiteral(" select * from proprietario where id_proprietario = :id and Status_Registro = 'ATIVO' "));
+    owner.setSql(QStringLiteral(
+        " select * from proprietario where id_proprietario = :id and fold(trim(Status_Registro)) = 'ativo' "));
     owner.query().bind(QStringLiteral("id"), ownerId);
     owner.open();
 }
@@ -124,30 +123,26 @@ void setWebUser(int ownerId, int userId) {
 
 bool documentTaken(const QString& document, int ownerId) {
     return db::run(db::kMain,
-                   QStringLiteral(" select id_Proprietario from Proprietario where Num_CPF_CNPJ = :doc "
-                                  " and Status_Registro = 'ATIVO' and id_proprietario <> :owner limit 1 "),
-                   {{QStringLiteral("doc"), document.trimmed()}, {QStringLiteral("owner"), ownerId}})
+                   QStringLiteral(" select id_Proprietario from Proprietario where %1 = :doc "
+                                  " and fold(trim(Status_Registro)) = 'ativo' and id_proprietario <> :owner limit 1 ")
+                       .arg(documentKeySql(QStringLiteral("Num_CPF_CNPJ"))),
+                   {{QStringLiteral("doc"), documentKey(document)}, {QStringLiteral("owner"), ownerId}})
                .count() > 0;
 }
 
 std::optional<int> ownerByDocumentPrefix(const QString& document) {
-    const QString d = document.trimmed();
+    const QString d = documentKey(document);
     if (d.size() != 11 && d.size() != 14)
         return std::nullopt;
-    const int length = d.size() == 11 ? 9 : 12;
-    // The folded prefix finds the owners through its index; the plain comparison keeps the match exact.
-    const db::Condition folded =
-        db::foldedPrefix(QStringLiteral("Num_CPF_CNPJ"), QStringLiteral("folded"), d.left(length));
-    QVariantHash values = folded.values;
-    values.insert({{QStringLiteral("length"), length},
-                   {QStringLiteral("prefix"), d.left(length)},
-                   {QStringLiteral("size"), int(d.size())}});
+    const QString key = documentKeySql(QStringLiteral("Num_CPF_CNPJ"));
+    const db::Condition prefix = db::prefixOf(key, QStringLiteral("prefix"), d.left(d.size() == 11 ? 9 : 12));
+    QVariantHash values = prefix.values;
+    values.insert(QStringLiteral("size"), int(d.size()));
     const db::RowSet rows = db::run(db::kMain,
-                                    QStringLiteral(" select id_proprietario from proprietario "
-                                                   " where %1 and substr(Num_CPF_CNPJ, 1, :length) = :prefix "
-                                                   " and length(trim(Num_CPF_CNPJ)) = :size "
-                                                   " and Status_Registro = 'ATIVO' limit 1 ")
-                                        .arg(folded.sql),
+                                    QStringLiteral(" select id_proprietario from proprietario where %1 "
+                                                   " and length(%2) = :size "
+                                                   " and fold(trim(Status_Registro)) = 'ativo' limit 1 ")
+                                        .arg(prefix.sql, key),
                                     values);
     if (rows.count() == 0)
         return std::nullopt;
@@ -161,7 +156,7 @@ std::optional<NameMatch> ownerNamed(const QString& name) {
                     " select a.id_proprietario, a.Nome, a.Telefone_Residencial, a.Telefone_Celular, a.Telefone_Recado, "
                     " b.TIP_LOGR, b.NOM_LOGR, b.NUM_IMOV_LOGR, b.DES_CMPL_ENDR "
                     " from proprietario a left join endereco b on (a.id_endereco = b.id_endereco) "
-                    " where fold(trim(a.nome)) = fold(:name) and a.Status_Registro = 'ATIVO' "
+                    " where fold(trim(a.nome)) = fold(:name) and fold(trim(a.Status_Registro)) = 'ativo' "
                     " order by a.id_proprietario limit 1 "),
                 {{QStringLiteral("name"), name.trimmed()}});
     if (rows.count() == 0)
@@ -175,7 +170,8 @@ int ownerEmailCount(const QString& email, int ownerId) {
     const db::RowSet rows = db::run(db::kMain,
                                     QStringLiteral(" select count(*) as valor from proprietario pr "
                                                    " where fold(trim(Email_Proprietario)) = fold(:email) "
-                                                   " and Status_Registro = 'ATIVO' and id_proprietario <> :owner "),
+                                                   " and fold(trim(Status_Registro)) = 'ativo' "
+                                                   " and id_proprietario <> :owner "),
                                     {{QStringLiteral("email"), email.trimmed()}, {QStringLiteral("owner"), ownerId}});
     return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
 }
@@ -193,7 +189,7 @@ OwnerLookups lookups(const OwnerValues& owner, int ownerId) {
 
 std::optional<FieldRefusal> holdAndCheckDuplicates(const OwnerValues& owner, int ownerId) {
     // Always in this order, so that two saves never wait for each other's next value.
-    db::holdValue(QStringLiteral("Num_CPF_CNPJ"), owner.document.trimmed());
+    db::holdValue(QStringLiteral("Num_CPF_CNPJ"), documentKey(owner.document));
     db::holdValue(QStringLiteral("Email"), db::fold(owner.email.trimmed()));
     db::holdValue(QStringLiteral("Login"), db::fold(owner.document.trimmed()));
     return ValidaCamposProprietario(owner, lookups(owner, ownerId), kFirstDuplicateCheck);
@@ -241,12 +237,10 @@ ConsultFilter consultFilter(const QString& criterion, const QString& text) {
     } else if (c == kConsultaDocumento) {
         f.fromOwner = true;
         f.shownText = documentKey(text);
-        // The folded prefix finds the owners through its index; the plain comparison keeps the match exact.
         const db::Condition condition =
-            db::foldedPrefix(QStringLiteral("b.Num_CPF_CNPJ"), QStringLiteral("digitos"), f.shownText);
-        f.clause = QStringLiteral(" and %1 and substr(b.Num_CPF_CNPJ, 1, length(:valor)) = :valor ").arg(condition.sql);
+            db::prefixOf(documentKeySql(QStringLiteral("b.Num_CPF_CNPJ")), QStringLiteral("valor"), f.shownText);
+        f.clause = QStringLiteral(" and ") + condition.sql;
         f.params.insert(condition.values);
-        f.params.insert(QStringLiteral("valor"), f.shownText);
     } else if (c == kConsultaIdentidade) {
         prefix(QStringLiteral("b.Num_CI"));
     } else if (c == kConsultaLogradouro) {
@@ -297,8 +291,11 @@ void prepareConsult(db::Query& query, const ConsultFilter& filter, const QString
     query.clear();
     query << kConsultColumns;
     if (filter.matched) {
+        // "(column || '') >= ''" tells both planners that the owner cannot be missing from the outer join, so that
+        // the search may start from the index of an address.
         query << (filter.fromOwner ? kConsultFromOwner : kConsultFromAnimal)
-              << QStringLiteral(" where b.status_registro = 'ATIVO' ") << filter.clause;
+              << QStringLiteral(" where (b.status_registro || '') >= '' and fold(trim(b.status_registro)) = 'ativo' ")
+              << filter.clause;
         query.bind(filter.params);
     } else {
         query << kConsultFromAnimal << QStringLiteral(" where 1=2 ");

@@ -114,7 +114,7 @@ Login loginOf(const Accounts& accounts) {
 bool hasDigest(int ownerId) {
     const db::RowSet rows = db::run(db::kMain,
                                     QStringLiteral(" select senha_crip from usuario where id_proprietario = :owner "
-                                                   " and Status_Registro = 'ATIVO' "),
+                                                   " and fold(trim(Status_Registro)) = 'ativo' "),
                                     {{QStringLiteral("owner"), ownerId}});
     for (int i = 0; i < rows.count(); ++i)
         if (!db::toText(rows.row(i)[0]).trimmed().isEmpty())
@@ -126,7 +126,7 @@ int emailCount(const QString& email, std::optional<int> ownerId) {
     QString sql = QStringLiteral(
         " select count(*) as valor from usuario usu "
         " where fold(trim(Email_usu)) = fold(:email) "
-        " and Status_Registro = 'ATIVO' ");
+        " and fold(trim(Status_Registro)) = 'ativo' ");
     QVariantHash params{{QStringLiteral("email"), email.trimmed()}};
     if (ownerId) {
         sql += QStringLiteral(" and coalesce(Id_proprietario, 0) <> :owner ");
@@ -139,7 +139,7 @@ int emailCount(const QString& email, std::optional<int> ownerId) {
 bool loginTaken(const QString& login, int ownerId) {
     return db::run(db::kMain,
                    QStringLiteral(" select id_usuario from usuario where fold(trim(Login)) = fold(:login) "
-                                  " and Status_Registro = 'ATIVO' "
+                                  " and fold(trim(Status_Registro)) = 'ativo' "
                                   " and (:owner = 0 or coalesce(Id_proprietario, 0) <> :owner) limit 1 "),
                    {{QStringLiteral("login"), login.trimmed()}, {QStringLiteral("owner"), ownerId}})
                .count() > 0;

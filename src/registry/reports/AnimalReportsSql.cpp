@@ -113,7 +113,7 @@ void prepareComplete(db::Query& q) {
       << " a.Num_Microchip, a.Cor, a.Sinais, a.Num_Pedigree, a.OBS, "
       << " e.nome as nome_especie, g.nome as nome_grupo, r.nome as nome_raca, p.nome as nome_proprietario, "
       << " case when trim(coalesce(a.Num_Microchip, '')) <> '' then 1 else 0 end as chipado, "
-      << " case when upper(trim(coalesce(a.Esterilizado, ''))) = 'SIM' then 1 else 0 end as esterilizado_sim "
+      << " case when fold(trim(coalesce(a.Esterilizado, ''))) = 'sim' then 1 else 0 end as esterilizado_sim "
       << " from animal a "
       << " left join especie e on (a.id_especie = e.id_especie) "
       << " left join grupo_animal g on (a.id_grupo_animal = g.id_grupo_animal) "

@@ -3,20 +3,22 @@
 
 #include "registry/search/LeishmanioseRules.h"
 
+#include "platform/db/Database.h"
+
 bool LvcCriteria::blank() const {
     return animal.trimmed().isEmpty() && street.trimmed().isEmpty() && number.trimmed().isEmpty() &&
            sample.trimmed().isEmpty();
 }
 
 QColor lvcColour(const QString& result, const QString& confirmation) {
-    if (confirmation.trimmed() != QLatin1String("OK"))
+    if (!db::sameText(confirmation, QStringLiteral("OK")))
         return {};
-    const QString r = result.trimmed();
-    if (r == QLatin1String("PO") || r == QLatin1String("RE"))
+    const QString r = db::fold(result.trimmed());
+    if (r == QLatin1String("po") || r == QLatin1String("re"))
         return Qt::red;
-    if (r == QLatin1String("NR"))
+    if (r == QLatin1String("nr"))
         return Qt::blue;
-    if (r == QLatin1String("IN") || r == QLatin1String("MO"))
+    if (r == QLatin1String("in") || r == QLatin1String("mo"))
         return Qt::darkGreen;
     return {};
 }

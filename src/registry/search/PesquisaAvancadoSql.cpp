@@ -76,48 +76,32 @@ const QList<Criterion>& advancedCriteria() {
 
 SearchFilter searchFilter(const AdvancedCriteria& criteria) {
     SearchFilter f;
-    f.lines << (criteria.inactiveOwners ? QStringLiteral(" where trim(b.Status_Registro) = 'INATIVO'")
-                                        : QStringLiteral(" where trim(b.Status_Registro) = 'ATIVO'"));
+    f.lines << (criteria.inactiveOwners ? QStringLiteral(" where fold(trim(b.Status_Registro)) = 'inativo'")
+                                        : QStringLiteral(" where fold(trim(b.Status_Registro)) = 'ativo'"));
     for (const Criterion& c : advancedCriteria()) {
         const QString text = criteria.texts.value(c.control);
         if (text.trimmed().isEmpty())
             continue;
         const QString param = QLatin1Char(':') + c.control;
-        auto folded = [&](const QString& comparison, const QString& value) {
-            f.lines << QStringLiteral(" and %1").arg(comparison.arg(c.column, param));
-            f.params.insert(c.control, value);
+        auto folded = [&](const db::Condition& condition) {
+            f.lines << QStringLiteral(" and ") + condition.sql;
+            f.params.insert(condition.values);
             f.folds = true;
         };
         switch (c.match) {
+        case Match::Equal: folded(db::foldedEqual(c.column, c.control, text)); break;
+        case Match::Prefix: folded(db::foldedPattern(c.column, c.control, text, false)); break;
+        case Match::Contains: folded(db::foldedPattern(c.column, c.control, text, true)); break;
+        case Match::Microchip:
+            folded(db::foldedPattern(QStringLiteral("replace(%1, ' ', '')").arg(c.column), c.control,
+                                     QString(text).remove(QLatin1Char(' ')), true,
+                                     textindex::microchip(QStringLiteral("a.Id_Animal"))));
+            break;
         // "(column || '') >= ''" (true for every text, never for null, served by no index) lets the planners
         // start from the index of an outer-joined table.
-        case Match::Equal:
-            folded(QStringLiteral("(%1 || '') >= '' and fold(trim(%1)) = fold(%2)"), text.trimmed());
-            break;
-        case Match::Prefix: {
-            const db::Condition condition = db::foldedPattern(c.column, c.control, text, false);
-            f.lines << QStringLiteral(" and ") + condition.sql;
-            f.params.insert(condition.values);
-            f.folds = true;
-            break;
-        }
-        case Match::Contains:
-        case Match::Microchip: {
-            const db::Condition condition =
-                c.match == Match::Contains ? db::foldedPattern(c.column, c.control, text, true)
-                                           : db::foldedPattern(QStringLiteral("replace(%1, ' ', '')").arg(c.column),
-                                                               c.control, QString(text).remove(QLatin1Char(' ')), true,
-                                                               textindex::microchip(QStringLiteral("a.Id_Animal")));
-            f.lines << QStringLiteral(" and ") + condition.sql;
-            f.params.insert(condition.values);
-            f.folds = true;
-            break;
-        }
         case Match::Document:
-            f.lines << QStringLiteral(
-                           " and (%1 || '') >= '' and "
-                           "replace(replace(replace(replace(%1, '.', ''), '-', ''), '/', ''), ' ', '') = %2")
-                           .arg(c.column, param);
+            f.lines
+                << QStringLiteral(" and (%1 || '') >= '' and %2 = %3").arg(c.column, documentKeySql(c.column), param);
             f.params.insert(c.control, documentKey(text));
             break;
         case Match::Number:

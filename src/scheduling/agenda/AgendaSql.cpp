@@ -2,6 +2,7 @@
 // The agenda's statements, every value bound.
 #include "scheduling/agenda/AgendaSql.h"
 
+#include "common/rules/Documents.h"
 #include "common/schema/TextIndexes.h"
 #include "platform/db/Database.h"
 
@@ -177,14 +178,19 @@ void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value) {
     case LocateBy::Attendance: q << " and a.id_atendimento = :texto "; break;
     case LocateBy::Owner: q << " and a.id_proprietario = :texto "; break;
     case LocateBy::Animal: q << " and a.id_animal = :texto "; break;
-    case LocateBy::Cpf: q << " and b.Num_CPF_CNPJ = :texto "; break;
-    case LocateBy::Identity: q << " and b.Num_CI = :texto "; break;
+    case LocateBy::Cpf:
+        q << QStringLiteral(" and (b.Num_CPF_CNPJ || '') >= '' and %1 = :texto ")
+                 .arg(documentKeySql(QStringLiteral("b.Num_CPF_CNPJ")));
+        break;
+    case LocateBy::Identity:
+        q.andWhere(db::foldedEqual(QStringLiteral("b.Num_CI"), QStringLiteral("texto"), db::toText(value)));
+        break;
     case LocateBy::Microchip:
         q.andWhere(db::foldedContains(QStringLiteral("replace(c.Num_Microchip, ' ', '')"), QStringLiteral("texto"),
                                       db::toText(value), textindex::microchip(QStringLiteral("c.Id_Animal"))));
         break;
     }
-    if (by != LocateBy::OwnerName && by != LocateBy::AnimalName && by != LocateBy::Microchip)
+    if (by == LocateBy::Attendance || by == LocateBy::Owner || by == LocateBy::Animal || by == LocateBy::Cpf)
         q.bind(QStringLiteral("texto"), value);
     data.open();
 }

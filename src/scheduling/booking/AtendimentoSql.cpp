@@ -3,6 +3,7 @@
 #include "scheduling/booking/AtendimentoSql.h"
 
 #include "platform/db/EditedRow.h"
+#include "platform/db/Keys.h"
 
 #include <QStringList>
 
@@ -186,7 +187,7 @@ MemberStatements medicineStatements() {
 MemberStatements professionalStatements() {
     return {QStringLiteral("atendimento_profissional"),
             QStringLiteral("select id_profissional, nome from profissional "
-                           "where trim(coalesce(Inativo, '')) <> 'SIM' order by nome"),
+                           "where fold(trim(coalesce(Inativo, ''))) <> 'sim' order by nome"),
             QStringLiteral("select ap.*, p.nome as ProfissionalNome from atendimento_profissional ap "
                            "left join profissional p on (ap.Id_Profissional = p.Id_Profissional) "
                            "where ap.id_atendimento = :id order by p.nome"),
@@ -221,6 +222,8 @@ bool isMember(const MemberStatements& member, const QVariant& item, const QVaria
 }
 
 void insertMember(const MemberStatements& member, const QVariantHash& values) {
+    db::holdRow(QStringLiteral("atendimento"), QStringLiteral("Id_Atendimento"),
+                values.value(QStringLiteral("Id_Atendimento")));
     const QStringList columns = values.keys();
     QStringList params;
     QVariantHash bound;  // parameters go by their lower-case names

@@ -55,7 +55,8 @@ MemberStatements procedureStatements();
 db::RowSet memberChoices(const MemberStatements& member);
 void selectMembers(db::DataSet& data, const MemberStatements& member, const QVariant& attendanceId);
 bool isMember(const MemberStatements& member, const QVariant& item, const QVariant& attendanceId);
-// Inserts a member row of `values` by column. The caller holds the transaction.
+// Inserts a member row of `values` by column (kRegistroAlterado when another program deleted the attendance
+// meanwhile). The caller holds the transaction.
 void insertMember(const MemberStatements& member, const QVariantHash& values);
 // Deletes the member of `keys` while it still holds what was read (`read`), else kRegistroAlterado. The
 // caller holds the transaction.

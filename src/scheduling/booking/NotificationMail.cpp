@@ -5,6 +5,7 @@
 #include "common/Configuration.h"
 #include "common/Prompts.h"
 #include "common/rules/Formats.h"
+#include "platform/db/Database.h"
 #include "scheduling/booking/AtendimentoSql.h"
 
 #include <QDir>
@@ -43,7 +44,7 @@ MailSettings readMailSettings(const QString& path) {
 }
 
 QString senderName(const QString& status) {
-    return status.trimmed() == QLatin1String("AGENDADO") ? kAgendadoRemetente : kAlteracaoRemetente;
+    return db::sameText(status, QStringLiteral("AGENDADO")) ? kAgendadoRemetente : kAlteracaoRemetente;
 }
 
 QString orientationLine(const QString& text) {

@@ -50,8 +50,8 @@ protected:
         const QString text = db::toText(value).trimmed();
         m_yes->setAutoExclusive(false);
         m_no->setAutoExclusive(false);
-        m_yes->setChecked(text == kSim);
-        m_no->setChecked(text == kNao);
+        m_yes->setChecked(db::sameText(text, kSim));
+        m_no->setChecked(db::sameText(text, kNao));
         m_yes->setAutoExclusive(true);
         m_no->setAutoExclusive(true);
     }
@@ -348,7 +348,7 @@ void TfrmAgendaNovoAtendimento::loadSterilised() {
     m_sterilisedRead = atendimentosql::sterilised(m_sterilisedAnimal);
     const QString flag = db::toText(m_sterilisedRead).trimmed();
     const QSignalBlocker block(dbcEsterilizado);
-    dbcEsterilizado->setCurrentIndex(dbcEsterilizado->findText(flag));
+    dbcEsterilizado->setCurrentIndex(ui::itemMatching(dbcEsterilizado, flag));
 }
 
 QWidget* TfrmAgendaNovoAtendimento::controlFor(int which) const {
@@ -395,7 +395,7 @@ void TfrmAgendaNovoAtendimento::beforePost(bool inserting) {
     if (!flag.isEmpty()) {
         // The flag of another animal than the one shown is read now; an unchanged flag is not written.
         const QVariant read = animal == m_sterilisedAnimal ? m_sterilisedRead : atendimentosql::sterilised(animal);
-        if (flag != db::toText(read).trimmed())
+        if (!db::sameText(flag, db::toText(read)))
             atendimentosql::writeSterilised(animal, flag, read);
     }
 }

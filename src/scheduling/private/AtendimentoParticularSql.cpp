@@ -35,6 +35,7 @@ void selectOfAnimal(db::DataSet& data, const QVariant& animalId) {
 }
 
 int insert(const QVariant& animalId, const QVariant& typeId, const QDate& done) {
+    db::holdRow(QStringLiteral("animal"), QStringLiteral("Id_Animal"), animalId);
     const QDateTime now = db::serverTime();
     return db::insertWithNewKey(
         QStringLiteral("atendimento_particular"), QStringLiteral("Id_Atendimento_Particular"), [&](int key) {

@@ -17,7 +17,8 @@ db::RowSet procedureTypes();                    // Id_Tipo_Procedimento, Nome, d
 // The animal's private attendances with the type's name as Cal_Tipo_Atendimento; none for a null animal.
 void selectOfAnimal(db::DataSet& data, const QVariant& animalId);
 
-// Inside the caller's transaction, with the key db::nextKey() gives; returns it.
+// Inside the caller's transaction, with the key db::nextKey() gives; returns it (kRegistroAlterado when another
+// program deleted the animal meanwhile).
 int insert(const QVariant& animalId, const QVariant& typeId, const QDate& done);
 // The row as read (kRegistroAlterado when another workstation changed it meanwhile).
 void remove(const QVariant& key, const db::RowValues& read);

@@ -228,8 +228,8 @@ void TfrmAtendimentoParticular::add() {
         db::Transaction transaction;
         atendimentoparticularsql::insert(animal, type, done);
         transaction.commit();
-    } catch (const std::exception&) {
-        Prompts::error(kErroGravarCancelada);
+    } catch (const std::exception& e) {
+        Prompts::error(failureText(e, kErroGravarCancelada));
         return;
     }
     atendimentoparticularsql::selectOfAnimal(*m_rows, animal);

@@ -24,7 +24,7 @@ QList<Unit> activeUnits() {
     db::Query q;
     q << "select id_unidade_Trabalho, cast(id_unidade_Trabalho as varchar(10)) || ' - ' || upper(nome) as nome  from "
          "unidade_trabalho"
-      << "where ind_status = 'ATIVO'";
+      << "where fold(trim(ind_status)) = 'ativo'";
     q.open();
     QList<Unit> units;
     for (q.first(); !q.eof(); q.next())
@@ -37,12 +37,12 @@ QList<Operator> operatorsOf(int unit) {
     q << " select Id_Usuario, id_perfil, "
       << " upper(Nome) as nome, Senha, senha_crip from usuario"
       << " where  Id_Unidade_Trabalho = :unidade "
-      << " and trim(Bloqueado) = 'NAO' "
-      << " and trim(inativo) = 'NAO' "
+      << " and fold(trim(Bloqueado)) = 'nao' "
+      << " and fold(trim(inativo)) = 'nao' "
       << " and (login is not null) and (trim(login) <> '') "
       << " and (nome is not null) and (trim(nome) <> '') "
       << " and Id_Unidade_Trabalho <> 15 "
-      << " and trim(Status_Registro) = 'ATIVO'"
+      << " and fold(trim(Status_Registro)) = 'ativo'"
       << " and id_proprietario is null "
       << " and not exists (select 1 from proprietario p where p.id_usu_web = usuario.Id_Usuario) "
       << " order by nome ";
@@ -70,11 +70,11 @@ std::optional<LoggedUser> check(int user, const QString& digest, int unit) {
     q << " select Id_Usuario, Id_Unidade_Trabalho, Id_Perfil, upper(Nome) as nome, Login, Senha, senha_crip  "
       << " from usuario "
       << " where Id_Usuario = :usuario "
-      << " and senha_crip = :digest "
+      << " and fold(trim(senha_crip)) = fold(:digest) "
       << " and id_unidade_trabalho = :unidade "
-      << " and trim(Bloqueado) = 'NAO' "
-      << " and trim(inativo) = 'NAO' "
-      << " and trim(Status_Registro) = 'ATIVO' "
+      << " and fold(trim(Bloqueado)) = 'nao' "
+      << " and fold(trim(inativo)) = 'nao' "
+      << " and fold(trim(Status_Registro)) = 'ativo' "
       << " and id_proprietario is null "
       << " and not exists (select 1 from proprietario p where p.id_usu_web = usuario.Id_Usuario) ";
     q.bind("usuario", user).bind("digest", digest).bind("unidade", unit);

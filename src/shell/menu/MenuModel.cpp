@@ -2,6 +2,8 @@
 // The main menu's items and the rule of what a profile may use.
 #include "shell/menu/MenuModel.h"
 
+#include "platform/db/Database.h"
+
 namespace {
 
 MenuEntry menu(const char* caption) { return {MenuEntry::MenuBegin, QString::fromUtf8(caption), {}, -1}; }
@@ -113,7 +115,7 @@ const QList<MenuEntry>& mainMenuEntries() {
 QSet<int> grantedTags(const QList<ProfileFormRow>& rows) {
     QSet<int> tags;
     for (const ProfileFormRow& row : rows) {
-        if (row.tag != -1 && row.visualizar.trimmed() != QLatin1String("N"))
+        if (row.tag != -1 && !db::sameText(row.visualizar, QStringLiteral("N")))
             tags.insert(row.tag);
     }
     return tags;

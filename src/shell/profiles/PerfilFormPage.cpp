@@ -5,6 +5,7 @@
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "platform/db/DataSet.h"
+#include "platform/db/Database.h"
 #include "platform/ui/EnterAsTab.h"
 
 #include <QCheckBox>
@@ -43,9 +44,9 @@ QTreeWidgetItem* makeItem(const perfilsql::FormRight& right) {
 }  // namespace
 
 QString formTypeText(const QString& formType) {
-    if (formType == QLatin1String("F"))
+    if (db::sameText(formType, QStringLiteral("F")))
         return kFormulario;
-    if (formType == QLatin1String("R"))
+    if (db::sameText(formType, QStringLiteral("R")))
         return kRelatorio;
     return {};
 }

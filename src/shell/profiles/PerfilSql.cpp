@@ -122,8 +122,8 @@ QList<ProfileFormRow> menuRows(int profileId) {
 
 db::RowSet formsOfType(const QString& formType) {
     db::Query q;
-    q << " select * from form where tipo_form = :tipo ";
-    q.bind("tipo", formType);
+    q << " select * from form where fold(trim(tipo_form)) = fold(:tipo) ";
+    q.bind("tipo", formType.trimmed());
     q.open();
     return q.rows();
 }

@@ -3,13 +3,13 @@
 #include "shell/profiles/URel_Perfil.h"
 
 #include "common/ReportParts.h"
+#include "platform/db/Database.h"
 #include "shell/profiles/PerfilSql.h"
 
 QString rightsFormName(const QString& formType, const QString& formName) {
-    const QString type = formType.trimmed();
-    if (type == QLatin1String("F"))
+    if (db::sameText(formType, QStringLiteral("F")))
         return QStringLiteral("Formulário :") + formName;
-    if (type == QLatin1String("R"))
+    if (db::sameText(formType, QStringLiteral("R")))
         return QStringLiteral("Relatório :") + formName;
     return QStringLiteral("-----------------");
 }

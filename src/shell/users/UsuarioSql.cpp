@@ -41,7 +41,7 @@ QString modifySql() {
 void openUnits(db::Query& q) {
     q.clear();
     q << " select id_unidade_trabalho, upper(nome) as nome, descricao  from unidade_trabalho "
-      << " where ind_status = 'ATIVO' order by nome";
+      << " where fold(trim(ind_status)) = 'ativo' order by nome";
     q.open();
 }
 
@@ -96,7 +96,7 @@ bool belongsToOwner(const QVariant& userId) {
 bool replacePasswordDigest(int userId, const QString& currentDigest, const QString& newDigest) {
     db::Query q;
     q << " update usuario set senha_crip = :nova, Modificado_Por = :por, Modificado_Em = :em "
-      << " where id_usuario = :id and senha_crip = :atual ";
+      << " where id_usuario = :id and fold(trim(senha_crip)) = fold(:atual) ";
     q.bind("nova", newDigest).bind("por", auditUser()).bind("em", db::serverTime());
     q.bind("id", userId).bind("atual", currentDigest);
     return q.exec() > 0;

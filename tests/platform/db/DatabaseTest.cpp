@@ -143,6 +143,14 @@ TEST_F(Database, PrefixAndContainsSearchesFindExactlyWhatWasTyped) {
     EXPECT_EQ(prefix("").size(), names.size());
     EXPECT_EQ(found(db::foldedContains("Nome", "p", "%é")), (QStringList{"JO%É"}));
     EXPECT_EQ(found(db::foldedContains("Nome", "p", "Sé")), (QStringList{"JOSÉ MARIA", "JOSE"}));
+    // A beginning as it is, case and accents kept; a text whole, blanks at either end, case and accents aside.
+    EXPECT_EQ(found(db::prefixOf("Nome", "p", "JOS")), (QStringList{"JOSÉ MARIA", "JOSE", "JOSF", "JOS"}));
+    EXPECT_EQ(found(db::prefixOf("Nome", "p", "JO%")), (QStringList{"JO%É"}));
+    EXPECT_EQ(found(db::prefixOf("Nome", "p", "jos")), QStringList{});
+    EXPECT_EQ(found(db::foldedEqual("Nome", "p", " josé ")), (QStringList{"JOSE"}));
+    EXPECT_EQ(found(db::foldedEqual("Nome", "p", "ZE")), (QStringList{"zé"}));
+    EXPECT_TRUE(db::sameText(" Não ", "NAO"));
+    EXPECT_FALSE(db::sameText("NAO", "NA O"));
 }
 
 TEST_F(Database, TransactionsCommitRollBackAndNeverDangle) {

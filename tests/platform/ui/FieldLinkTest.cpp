@@ -259,6 +259,46 @@ TEST_F(FieldLinkTest, ComboBoxStoresTheChosenItemText) {
     EXPECT_EQ(data->str("Nome"), "X");
 }
 
+// What another program stored in its own spelling (blanks, case, accents) shows the item it is and stays as it
+// was stored until the user chooses; a postal code stored in another layout shows every digit.
+TEST_F(FieldLinkTest, AValueStoredInAnotherSpellingShowsItsItem) {
+    exec("update raca set Ind_Status = ' inativo' where Id_Raca = 1");
+    exec("update raca set Ind_Status = 'Ativo ', Descricao = ' 70000-000 ' where Id_Raca = 2");
+    data->refresh();
+    QCheckBox box("Registro inativo.");
+    ui::bindCheckBox(&box, data.get(), "Ind_Status", "INATIVO", "ATIVO");
+    QComboBox fixed;
+    fixed.addItems({"ATIVO", "INATIVO"});
+    ui::bindComboBox(&fixed, data.get(), "Ind_Status");
+    QComboBox lookup;
+    ui::bindLookupCombo(&lookup, data.get(), "Ind_Status", "chave", "nome")
+        ->setList(
+            db::run(db::kMain, "select 'ATIVO' as chave, 'Em uso' as nome union all select 'INATIVO', 'Fora'", {}));
+    QLineEdit cep;
+    cep.setMaxLength(8);
+    ui::bindLineEdit(&cep, data.get(), "Descricao", ui::ValueKind::Digits);
+    EXPECT_TRUE(box.isChecked());
+    EXPECT_EQ(fixed.currentText(), "INATIVO");
+    EXPECT_EQ(lookup.currentText(), "Fora");
+    data->next();
+    EXPECT_FALSE(box.isChecked());
+    EXPECT_EQ(fixed.currentText(), "ATIVO");
+    EXPECT_EQ(lookup.currentText(), "Em uso");
+    EXPECT_EQ(cep.text(), "70000000");
+
+    data->edit();
+    data->post();
+    EXPECT_EQ(db::toText(scalar("select Ind_Status || '|' || Descricao from raca where Id_Raca = 2")),
+              "Ativo | 70000-000 ");
+    data->edit();
+    cep.show();
+    input::clickAndType(&cep, "1");
+    EXPECT_EQ(cep.text(), "70000000") << "a full box takes no more";
+    QTest::keyClick(&cep, Qt::Key_A, Qt::ControlModifier);
+    input::type(&cep, "70000101");
+    EXPECT_EQ(data->str("Descricao"), "70000101");
+}
+
 TEST_F(FieldLinkTest, LookupComboShowsTheListRowOfTheKeyAndStoresTheChosenKey) {
     db::DataSet species;
     species.setSql("select Id_Especie, Nome from especie order by Nome");

@@ -231,6 +231,34 @@ TEST_F(OccurrenceTest, VaccinationPageRefusesInconsistentChoicesAsksOnDuplicates
     EXPECT_EQ(page->qryVacinaGrid->recordCount(), 1);
 }
 
+// An occurrence or a vaccination added for an animal that another program deleted after the form read it is told
+// as changed or deleted, and nothing is stored.
+TEST_F(OccurrenceTest, RowsAddedForAnAnimalDeletedMeanwhileAreToldAsChangedOrDeleted) {
+    exec("insert into tipo_vacina (Id_tipo_vacina, Nome, Ind_registro_ativo) values (2, 'V10', 'ativo')");
+    for (const char* table : {"tipo_motivo_nao_vacina", "tipo_vacina_ocorrencia"})
+        exec(QString("insert into %1 values (1, 'Não se aplica', null, 'ATIVO', null, null, null, null)").arg(table));
+    TfrmRegistroOcorrencia* f = openRegister();
+    choose(f->dblProprietario, 1);
+    EXPECT_EQ(f->edtCodAnimal->text(), "10");
+    open();
+    frmPropAnimal->openOwner(1, 11);
+    frmPropAnimal->PageControl1->setCurrentWidget(frmPropAnimal->TabSheet3);
+    VaccinationPage* page = frmPropAnimal->vaccinationPage;
+    input::chooseItem(page->dblTipoVacina, "V10");
+    input::chooseItem(page->dblMotivoNaoVacina, kNaoSeAplica);
+    input::chooseItem(page->dblIntercorrenciaVacina, kNaoSeAplica);
+    input::clickAndType(page->dtpData, "05032024");
+    {
+        OtherWorkstation web;
+        ASSERT_TRUE(web.exec("delete from animal where Id_Animal in (10, 11)"));
+    }
+    prompts.clear();
+    add(f, 1, "07122026");
+    input::clickButton(page->BitBtn3);
+    EXPECT_EQ(prompts.texts(), QStringList({db::kRegistroAlterado, db::kRegistroAlterado}));
+    EXPECT_EQ(count("ocorrencia") + count("vacina"), 0);
+}
+
 TEST_F(OccurrenceTest, SideActionsHandOffSavedAnimalsOnlyOpenItsOccurrencesAndShowWhoWroteIt) {
     int booked = 0;
     registerOpener("actMarcaAtendimento", [&] { ++booked; });

@@ -74,6 +74,9 @@ TEST(Documents, AlphanumericCnpjAndTheDocumentAsTypedAndStored) {
         EXPECT_EQ(documentTyped(b.personType, b.typed), b.kept) << b.typed.toStdString();
     EXPECT_EQ(documentKey(" 12.abc.345/01de-35 "), "12ABC34501DE35");
     EXPECT_EQ(documentKey("529.982.247-25"), "52998224725");
+    EXPECT_EQ(personTypeOf(" 529.982.247-25"), kFisica);
+    EXPECT_EQ(personTypeOf("11.222.333/0001-81"), kJuridica);
+    EXPECT_EQ(personTypeOf("5299822472"), "");
 }
 
 TEST(OwnerRules, ChecksRunInOrderUntilTheFirstFailure) {
@@ -119,6 +122,7 @@ TEST(OwnerRules, ChecksRunInOrderUntilTheFirstFailure) {
          },
          18},
         {[&] { o.document = "52998224725"; }, 20},
+        {[&] { o.document = " 529.982.247-25"; }, 20},  // stored so by another program: the same document
         {[&] { documentTaken = false; }, 21},
         {[&] { owners = 0; }, 21},  // a new owner is refused by a web user's e-mail too
         {[&] { users = 0; }, 0},
@@ -139,7 +143,7 @@ TEST(OwnerRules, ChecksRunInOrderUntilTheFirstFailure) {
     // A closed password box asks for no password; a company is checked as a CNPJ, refused without colour.
     o.passwordOpen = false;
     o.password.clear();
-    o.personType = kJuridica;
+    o.personType = " juridica";
     const auto cnpj = ValidaCamposProprietario(o, lookups);
     ASSERT_TRUE(cnpj);
     EXPECT_EQ(cnpj->check, 19);
@@ -160,6 +164,8 @@ TEST(OwnerRules, WebPhoneAndBlockReadings) {
     EXPECT_EQ(blockedBy(" web "), true);
     EXPECT_EQ(blockedBy("NÃO"), false);
     EXPECT_EQ(blockedBy("NAO"), false);
+    EXPECT_EQ(blockedBy(" não "), false);
+    EXPECT_EQ(blockedBy("Sim"), true);
     EXPECT_EQ(blockedBy(""), false);
     EXPECT_EQ(blockedBy("TALVEZ"), std::nullopt);
     EXPECT_EQ(blockLook("Web").caption, "Bloquear acesso.(Esta bloqueado pela WEB)");

@@ -20,7 +20,7 @@ SearchFilter filterOf(std::initializer_list<std::pair<const char*, const char*>>
 
 TEST(SearchCriteria, EachKindBindsItsValueAndNoTextReachesTheStatement) {
     const SearchFilter none = filterOf({{"mkeNomeAnimal", "   "}});
-    EXPECT_EQ(none.lines, QStringList{" where trim(b.Status_Registro) = 'ATIVO'"});
+    EXPECT_EQ(none.lines, QStringList{" where fold(trim(b.Status_Registro)) = 'ativo'"});
     EXPECT_TRUE(none.params.isEmpty());
     EXPECT_FALSE(none.folds);
 
@@ -53,9 +53,8 @@ TEST(SearchCriteria, EachKindBindsItsValueAndNoTextReachesTheStatement) {
         {"mkePedigree", " P-1 ",
          " and (a.Num_Pedigree || '') >= '' and fold(trim(a.Num_Pedigree)) = fold(:mkePedigree)", "P-1"},
         {"mkeNumCPF_CNPJ", "529.982.247-25",
-         " and (b.Num_CPF_CNPJ || '') >= '' and replace(replace(replace(replace(b.Num_CPF_CNPJ, '.', ''), '-', ''), "
-         "'/', ''), "
-         "' ', '') = :mkeNumCPF_CNPJ",
+         " and (b.Num_CPF_CNPJ || '') >= '' and upper(replace(replace(replace(replace(b.Num_CPF_CNPJ, '.', ''), "
+         "'-', ''), '/', ''), ' ', '')) = :mkeNumCPF_CNPJ",
          "52998224725"},
         {"cbbDistrito", "12 - NORTE", " and j.Id_Distrito = :cbbDistrito", 12},
         {"cbbEspecie", " 3 -CAO", " and a.Id_Especie = :cbbEspecie", 3},
@@ -78,7 +77,7 @@ TEST(SearchCriteria, StatusMicrochipPresenceAndInclusiveBirthRange) {
     c.bornFrom = QDate(2020, 1, 1);
     c.bornTo = QDate(2020, 12, 31);
     SearchFilter f = pesquisaavancadosql::searchFilter(c);
-    EXPECT_EQ(f.lines.value(0), " where trim(b.Status_Registro) = 'INATIVO'");
+    EXPECT_EQ(f.lines.value(0), " where fold(trim(b.Status_Registro)) = 'inativo'");
     EXPECT_EQ(f.lines.value(1), " and ((a.num_microchip is null) or (trim(a.num_microchip) = ''))");
     EXPECT_EQ(f.params.value("dataInicia").toDateTime(), QDateTime(QDate(2020, 1, 1), QTime(0, 0)));
     EXPECT_EQ(f.params.value("dataFim").toDateTime(), QDateTime(QDate(2021, 1, 1), QTime(0, 0)));
