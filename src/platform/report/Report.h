@@ -23,8 +23,9 @@ class QChart;
 namespace report {
 
 namespace detail {
+class BandMeasure;
 class Engine;
-}
+}  // namespace detail
 
 class Context;
 
@@ -103,7 +104,7 @@ public:
 
 private:
     friend class Band;
-    friend class detail::Engine;
+    friend class detail::BandMeasure;
     Item(Kind kind, const QRectF& geometryMm) : kind_(kind), geometry_(geometryMm) {}
 
     Kind kind_;
@@ -155,6 +156,7 @@ private:
     friend class Report;
     friend class Group;
     friend class SubDetail;
+    friend class detail::BandMeasure;
     friend class detail::Engine;
     Band(BandType type, qreal heightMm) : type_(type), height_(heightMm) {}
     Item& add(Item* item);
