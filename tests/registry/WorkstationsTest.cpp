@@ -93,6 +93,40 @@ TEST_F(AnimalTest, AnotherWorkstationsChangeIsNeverReverted) {
     EXPECT_EQ(str("select Email_usu from usuario where id_proprietario = :o", {{"o", owner}}), "maria@mail.com");
 }
 
+// Stamps that another system wrote with a fraction of a second of any precision on the owner, its address and its
+// web account: the owner stays editable through the form, the fraction read never rounded into the next second
+// where the guard of the edit would never find the row again.
+TEST_F(RegistryTest, StampsWithAFractionOfAnyPrecisionStayEditable) {
+    open();
+    const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
+    const QVariant address = scalar("select id_endereco from proprietario where id_proprietario = :o", {{"o", owner}});
+    const QStringList fractions{".4", ".5", ".999", ".9995", ".999999"};
+    for (int i = 0; i < fractions.size(); ++i) {
+        const QString stamp = "2026-03-04 23:59:59" + fractions[i];
+        {
+            OtherWorkstation station;
+            QString error;
+            for (const auto& [sql, id] :
+                 {std::pair{QString("update proprietario set Modificado_Em = ? where id_proprietario = ?"),
+                            QVariant(owner)},
+                  std::pair{QString("update endereco set Modificado_Em = ? where id_endereco = ?"), address},
+                  std::pair{QString("update usuario set Modificado_Em = ? where id_proprietario = ?"),
+                            QVariant(owner)}})
+                ASSERT_TRUE(station.exec(sql, {stamp, id}, &error)) << error.toStdString();
+        }
+        frmPropAnimal->openOwner(owner);
+        trigger("actEdit");
+        const QString name = "MARIA DA SILVA " + QString(QChar('A' + i));
+        type("dbeNomeProp", name);
+        prompts.clear();
+        trigger("actPost");
+        EXPECT_EQ(prompts.texts(), QStringList{kOperacaoRealizada}) << qPrintable(stamp);
+        EXPECT_EQ(str("select Nome from proprietario"), name) << qPrintable(stamp);
+        EXPECT_EQ(str("select Nome from usuario where id_proprietario = :o", {{"o", owner}}), name)
+            << qPrintable(stamp);
+    }
+}
+
 namespace {
 
 // Another workstation saving an owner on a thread of its own: it holds what its save holds (SQLite's write

@@ -667,6 +667,10 @@ QString foldedLike(const QString& column, const QString& param) {
 
 QString storedDateTime(const QDateTime& value) { return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
 
+QString boundDateTime(const QDateTime& value) {
+    return value.time().msec() == 0 ? storedDateTime(value) : value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+}
+
 QDateTime parseStoredDateTimeText(QStringView t) {
     if (t.size() != 19 || t[4] != u'-' || t[7] != u'-' || t[10] != u' ' || t[13] != u':' || t[16] != u':')
         return {};

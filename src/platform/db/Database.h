@@ -223,6 +223,10 @@ QString foldedLike(const QString& column, const QString& param);
 
 // Text a date-time is stored as on SQLite ("yyyy-MM-dd HH:mm:ss"), and its reading back.
 QString storedDateTime(const QDateTime& value);
+// Text a date-time is bound as: as stored, and with its milliseconds when it has some (a stamp another system
+// stored with a fraction, read on PostgreSQL), so that a value read is written back as it was read. SQLite's
+// text of a whole second sorts before the texts of its fractions.
+QString boundDateTime(const QDateTime& value);
 QDateTime parseStoredDateTime(const QString& text);
 // The reading of exactly "yyyy-MM-dd HH:mm:ss" in local time; invalid for any other text.
 QDateTime parseStoredDateTimeText(QStringView text);

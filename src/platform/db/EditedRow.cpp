@@ -62,17 +62,17 @@ bool isDateTime(const QVariant& v) {
     return !v.isNull() && (v.typeId() == QMetaType::QDateTime || v.typeId() == QMetaType::QDate);
 }
 
-// The condition that `column` still holds the old value of `param`.
+// The condition that `column` still holds the old value of `param`. A date-time was read to the millisecond,
+// a finer fraction stored by another system cut, never rounded: the column holds it still while it reads
+// the same, whatever finer fraction it has.
 QString unchanged(const QString& column, const QString& param, QVariantHash& params) {
     const QString old = QStringLiteral("old_") + param.toLower();
     const QVariant value = params.value(old);
     if (!isDateTime(value))
         return QStringLiteral("%1 is not distinct from :%2").arg(column, old);
-    // Stored to the second by this system; a fraction stored by another still reads as the same second.
-    const QDateTime second = toDateTime(value);
-    const QDateTime from = second.addMSecs(-second.time().msec());
-    params.insert(old + QStringLiteral("_from"), from);
-    params.insert(old + QStringLiteral("_to"), from.addSecs(1));
+    const QDateTime read = toDateTime(value);
+    params.insert(old + QStringLiteral("_from"), read);
+    params.insert(old + QStringLiteral("_to"), read.addMSecs(1));
     return QStringLiteral("%1 >= :%2_from and %1 < :%2_to").arg(column, old);
 }
 

@@ -54,8 +54,8 @@ QList<Assignment> assignments(const QString& updateSql);
 // An update or delete of one row with the guard added to its where clause: Modificado_Em, each column it sets
 // from a parameter and each of `alsoCompared` must still hold the value read, given in `params` as
 // old_<parameter> (a column without an old value is not compared). Values are compared as "is not distinct
-// from"; a date-time read to the second also matches the fractions another system may have stored. The guard's
-// own values are added to `params`.
+// from"; a date-time read to the millisecond matches the finer fractions another system may have stored, which
+// the reading cut. The guard's own values are added to `params`.
 QString guarded(const QString& sql, QVariantHash& params, const QStringList& alsoCompared = {});
 
 }  // namespace db
