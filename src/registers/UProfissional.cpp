@@ -198,12 +198,14 @@ void TfrmProfissional::loadLists() {
     if (m_saving || qryPrincipal->state() != db::DataSet::State::Browse)
         return;
     const QVariant key = qryPrincipal->recNo() < 0 ? QVariant() : qryPrincipal->field(keyField());
+    m_storedLists = {};
     if (db::toText(key).trimmed().isEmpty()) {
         // No professional shown (the last one deleted): no lists of another one stay on screen.
         for (ScheduleGroup* g : std::as_const(m_groups))
             g->clearEntries();
         return;
     }
+    m_storedLists = profissionalsql::stored(key);
     const profissionalsql::Schedule schedule = profissionalsql::load(key);
     m_groups[0]->setEntries(schedule.workingHours);
     m_groups[1]->setEntries(schedule.impediments);
@@ -268,7 +270,13 @@ bool TfrmProfissional::validate() {
 void TfrmProfissional::beforePost(bool inserting) {
     // Inside the save's transaction: the lists go with the professional or not at all.
     profissionalsql::save(qryPrincipal->field(keyField()),
-                          {m_groups[0]->entries(), m_groups[1]->entries(), m_groups[2]->entries()}, !inserting);
+                          {m_groups[0]->entries(), m_groups[1]->entries(), m_groups[2]->entries()},
+                          inserting ? profissionalsql::StoredSchedule{} : m_storedLists);
+}
+
+void TfrmProfissional::afterCommit(bool) {
+    // The lists as this save stored them are what the next save replaces.
+    m_storedLists = profissionalsql::stored(qryPrincipal->field(keyField()));
 }
 
 void TfrmProfissional::remove() {

@@ -92,6 +92,13 @@ RowValues typedValues(const DataSet& data) {
     return values;
 }
 
+RowValues rowValues(const RowSet& rows, int row) {
+    RowValues values;
+    for (int c = 0; c < rows.fields().size(); ++c)
+        values.insert(rows.fields()[c].toLower(), rows.row(row)[c]);
+    return values;
+}
+
 RowValues readValues(const DataSet& data) {
     RowValues values;
     if (data.state() == DataSet::State::Insert)
@@ -168,6 +175,34 @@ void runRow(const QString& sql, const EditedRow& row, const QStringList& alsoCom
 }
 
 }  // namespace
+
+QList<RowValues> readRows(const QString& table, const QString& condition, const QVariantHash& params,
+                          const QString& connection) {
+    // Table and condition come from the caller's code, never from typing.
+    const RowSet rows = run(connection, QStringLiteral(" select * from %1 where %2 ").arg(table, condition), params);
+    QList<RowValues> out;
+    for (int r = 0; r < rows.count(); ++r)
+        out.append(rowValues(rows, r));
+    return out;
+}
+
+void deleteRowsAsRead(const QString& table, const QStringList& keyColumns, const QString& condition,
+                      const QVariantHash& params, const QList<RowValues>& read, const QString& connection) {
+    QStringList byKey;
+    for (const QString& k : keyColumns)
+        byKey << QStringLiteral("%1 = :key_%2").arg(k, k.toLower());
+    const QString remove = QStringLiteral(" delete from %1 where %2 ").arg(table, byKey.join(QStringLiteral(" and ")));
+    for (const RowValues& row : read) {
+        QVariantHash keys;
+        for (const QString& k : keyColumns)
+            keys.insert(QStringLiteral("key_") + k.toLower(), row.value(k.toLower()));
+        runGuarded(remove, keys, row, row.keys(), connection);
+    }
+    const RowSet left =
+        run(connection, QStringLiteral(" select count(*) from %1 where %2 ").arg(table, condition), params);
+    if (left.count() && toInt(left.row(0)[0]) > 0)
+        throw Error(kRegistroAlterado, Error::Kind::RowChanged);
+}
 
 void updateRow(const EditedRow& row, const QString& connection) {
     runRow(modifySql(row.table, row.columns, row.keyColumn), row, {}, connection);

@@ -50,12 +50,8 @@ Accounts accountsOf(int ownerId) {
                                                    " order by id_usuario "),
                                     {{QStringLiteral("owner"), ownerId}});
     Accounts accounts;
-    for (int r = 0; r < rows.count(); ++r) {
-        db::RowValues values;
-        for (int c = 0; c < rows.fields().size(); ++c)
-            values.insert(rows.fields()[c].toLower(), rows.row(r)[c]);
-        accounts.append(values);
-    }
+    for (int r = 0; r < rows.count(); ++r)
+        accounts.append(db::rowValues(rows, r));
     return accounts;
 }
 

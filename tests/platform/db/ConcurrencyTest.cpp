@@ -151,9 +151,7 @@ TEST_F(ConcurrencyTest, RowsWrittenByValuesCompareEveryKindOfValue) {
         "values (1, 'RUA', 10, -46.12345678, 2.5, :d, :em)",
         {{"d", QDateTime(QDate(2020, 1, 2), QTime(0, 0))}, {"em", stamp}});
     const db::RowSet rows = db::run(db::kMain, "select * from endereco", {});
-    db::RowValues read;
-    for (int c = 0; c < rows.fields().size(); ++c)
-        read.insert(rows.fields()[c].toLower(), rows.row(0)[c]);
+    db::RowValues read = db::rowValues(rows, 0);
     const QStringList columns{"Id_Distrito", "NOM_LOGR",         "NUM_IMOV_LOGR", "End_X",
                               "End_Y",       "data_inicial_end", "Modificado_Em", "DES_CMPL_ENDR"};
     db::RowValues typed = read;
