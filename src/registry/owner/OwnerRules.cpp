@@ -55,9 +55,17 @@ std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& o, const
         {[&] { return (o.inserting || o.editing) && lookups.loginTaken && lookups.loginTaken(); }, "dbeCPF_CNPJ",
          kUsuarioCadastrado, false},
     };
-    for (size_t i = size_t(std::max(firstCheck, 1)) - 1; i < checks.size(); ++i)
-        if (checks[i].fails())
-            return FieldRefusal{int(i) + 1, checks[i].control, checks[i].message, checks[i].colour};
+    const size_t first = size_t(std::max(firstCheck, 1)) - 1;
+    const size_t document = size_t(kFirstDuplicateCheck) - 1;
+    for (size_t i = first; i < checks.size(); ++i) {
+        if (!checks[i].fails())
+            continue;
+        // The look-ups after the document's read the database later: an owner saved meanwhile with the same
+        // document is told as such, whichever of them first saw it.
+        if (i > document && first <= document && checks[document].fails())
+            i = document;
+        return FieldRefusal{int(i) + 1, checks[i].control, checks[i].message, checks[i].colour};
+    }
     return std::nullopt;
 }
 

@@ -255,7 +255,8 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
     expectIndexed("owner save: company root", [] { ownersql::ownerByDocumentPrefix("11222333000181"); });
     expectIndexed("owner save: same name", [] { ownersql::ownerNamed("JOSÉ DA SILVA"); });
     expectIndexed("owner save: e-mail", [] { ownersql::ownerEmailCount("Ana@Exemplo.com", 1); });
-    expectIndexed("web account: e-mail", [] { webaccountsql::emailCount("Ana@Exemplo.com", 1); });
+    expectIndexed("web account: e-mail", [] { webaccountsql::emailCount("Ana@Exemplo.com", 1, "52998224725"); });
+    expectIndexed("web account: login", [] { webaccountsql::loginTaken("52998224725", 1); });
     expectIndexed("user save: name", [] { usuariosql::nameTaken("ANA"); });
     expectIndexed("user: web account", [] { usuariosql::belongsToOwner(3); });
     // The consolidated statistics count their period's rows through the index of the moment they filter.
