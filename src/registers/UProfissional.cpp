@@ -37,17 +37,6 @@ const QString kNao = QStringLiteral("NAO");
 const QString kPhoneMask = QStringLiteral("(99)99999-9999;_");
 
 // The e-mail is typed in lower case.
-class LowerCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        const QString lower = input.toLower();
-        if (lower.size() == input.size())
-            input = lower;
-        return Acceptable;
-    }
-};
-
 }  // namespace
 
 TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
@@ -104,7 +93,7 @@ QLayout* TfrmProfissional::createFields() {
 
     m_name = new QLineEdit(tbsPrincipal);
     m_name->setObjectName(QStringLiteral("dbeNome"));
-    m_name->setMaxLength(100);
+    ui::setColumnLength(m_name, 100);
     ui::Capitals::install(m_name);
     ui::bindLineEdit(m_name, qryPrincipal, QStringLiteral("Nome"));
 
@@ -121,8 +110,8 @@ QLayout* TfrmProfissional::createFields() {
 
     auto* email = new QLineEdit(tbsPrincipal);
     email->setObjectName(QStringLiteral("dbeEmail"));
-    email->setMaxLength(60);
-    email->setValidator(new LowerCaseValidator(email));
+    ui::setColumnLength(email, 60);
+    ui::lowerCaseAsTyped(email);
     ui::bindLineEdit(email, qryPrincipal, QStringLiteral("Email"));
 
     auto* inactive = new QCheckBox(QStringLiteral("Inativo"), tbsPrincipal);

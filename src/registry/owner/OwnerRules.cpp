@@ -3,6 +3,7 @@
 #include "registry/owner/OwnerRules.h"
 
 #include "common/rules/Documents.h"
+#include "platform/db/ColumnText.h"
 
 #include <algorithm>
 #include <vector>
@@ -29,7 +30,7 @@ std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& o, const
         {[&] { return email.isEmpty(); }, "dbeEmail", kFaltaEmail},
         {[&] { return !ValidaEmail(email); }, "dbeEmail", kEmailInvalido},
         {[&] { return o.passwordOpen && password.isEmpty(); }, "mkeSenha", kFaltaSenha},
-        {[&] { return o.passwordOpen && password.size() != 10; }, "mkeSenha", kSenhaDezCaracteres},
+        {[&] { return o.passwordOpen && db::columnLength(password) != 10; }, "mkeSenha", kSenhaDezCaracteres},
         {[&] { return o.district.trimmed().isEmpty(); }, "dblDistrito", kFaltaDistrito},
         {[&] { return o.streetType.trimmed().isEmpty(); }, "dblTipo_Lograd", kFaltaTipoLograd},
         {[&] { return o.streetCode.trimmed().isEmpty(); }, "dbeCodLograd", kFaltaCodLograd},
