@@ -499,15 +499,10 @@ public:
     bool fetch(RowSet&, int) override { return true; }
 };
 
-PGconn* postgresConnection(const QSqlDatabase& database) {
-    const QVariant handle = database.driver()->handle();
-    if (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0)
-        throw Error(QStringLiteral("O driver PostgreSQL não expõe a conexão."));
-    return *static_cast<PGconn* const*>(handle.constData());
-}
-
 void readWhole(QSqlDatabase database, const QString& text, const QVariantList& values, RowSet& rows) {
     PGconn* connection = postgresConnection(database);
+    if (!connection)
+        throw Error(QStringLiteral("O driver PostgreSQL não expõe a conexão."));
     std::vector<QByteArray> texts(size_t(values.size()));
     std::vector<const char*> pointers(size_t(values.size()), nullptr);
     for (int i = 0; i < values.size(); ++i) {
@@ -532,9 +527,9 @@ void readWhole(QSqlDatabase database, const QString& text, const QVariantList& v
     PGresult* result = pending->result.get();
     if (!result || PQresultStatus(result) != PGRES_TUPLES_OK) {
         const QString message = QString::fromUtf8(result ? PQresultErrorMessage(result) : PQerrorMessage(connection));
-        if (PQstatus(connection) != CONNECTION_OK)
-            database.close();
-        throwFailure(database, QSqlError(QString(), message.trimmed(), QSqlError::StatementError));
+        const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+        throwFailure(database, QSqlError(QString(), message.trimmed(), QSqlError::StatementError,
+                                         QString::fromLatin1(state ? state : "")));
     }
     QStringList names;
     for (int c = 0; c < PQnfields(result); ++c) {
