@@ -358,10 +358,13 @@ bool MapaPrincipalPage::saveChange(const mapasql::Slot& slot) {
     }
     if (!Prompts::confirm(kConfirmaAlterar))
         return true;
-    if (!mapasql::updateSlot(id.toInt(), slot)) {
-        // The web system booked the slot meanwhile, or it is gone.
-        const mapasql::SlotUse now = mapasql::readSlot(id.toInt());
-        Prompts::information(now.exists ? refusalOf(now).value_or(kUsadaGeral) : kErroGravar);
+    try {
+        mapasql::updateSlot(id.toInt(), slot, db::readValues(*qryMapa));
+    } catch (const db::Error& e) {
+        if (e.kind() != db::Error::Kind::RowChanged)
+            throw;
+        // The web system booked the slot meanwhile, or another workstation changed or deleted it.
+        Prompts::information(refusalOf(mapasql::readSlot(id.toInt())).value_or(db::kRegistroAlterado));
         return false;
     }
     Prompts::information(kSucesso);
@@ -390,9 +393,21 @@ void MapaPrincipalPage::remove() {
         return;
     if (Prompts::confirm(kConfirmaExcluir)) {
         const int id = db::toInt(qryMapa->field(QStringLiteral("Id_Mapa_disponibilidade_agenda")));
-        const mapasql::SlotUse u = mapasql::readSlot(id);
-        if (u.general >= 1 || u.female >= 1 || (!mapasql::deleteSlot(id) && mapasql::readSlot(id).exists)) {
+        const auto used = [id] {
+            const mapasql::SlotUse u = mapasql::readSlot(id);
+            return u.general >= 1 || u.female >= 1;
+        };
+        if (used()) {
             Prompts::information(kUsadoNaoExclui);
+            return;
+        }
+        try {
+            mapasql::deleteSlot(id, db::readValues(*qryMapa));
+        } catch (const db::Error& e) {
+            if (e.kind() != db::Error::Kind::RowChanged)
+                throw;
+            // Booked by the web system meanwhile, or changed or deleted by another workstation.
+            Prompts::information(used() ? kUsadoNaoExclui : db::kRegistroAlterado);
             return;
         }
         Prompts::information(kExcluido);

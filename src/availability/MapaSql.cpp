@@ -118,12 +118,20 @@ void insertSlot(int id, const Slot& v) {
             p);
 }
 
-bool updateSlot(int id, const Slot& v) {
+// What the editor writes of a slot: another workstation's change to any of them is never overwritten. The used
+// counts are the web system's, which the statements' own conditions weigh.
+const QStringList kSlotColumns{"Id_unidade_trabalho",
+                               "Id_tipo_procedimento",
+                               "Data_hora_disponibilidade",
+                               "Qt_vaga_disponivel_geral",
+                               "Qt_vaga_disp_f_grande_porte",
+                               "Id_Especie",
+                               "COD_AREA_ABRN"};
+
+void updateSlot(int id, const Slot& v, const db::RowValues& read) {
     QVariantHash p = slotValues(v);
     p.insert(QStringLiteral("id"), id);
-    int affected = 0;
-    db::run(
-        db::kMain,
+    db::runGuarded(
         "update Mapa_disponibilidade_agenda set Id_unidade_trabalho = :unidade, Id_tipo_procedimento = :procedimento,"
         " Data_hora_disponibilidade = :pdataHora, Qt_vaga_disponivel_geral = :geral,"
         " Qt_vaga_disp_f_grande_porte = :femea, Modificado_por = :usuario, Modificado_em = :agora,"
@@ -133,17 +141,14 @@ bool updateSlot(int id, const Slot& v) {
         " and ((coalesce(Qt_vaga_usada_geral,0) = 0 and coalesce(Qt_vaga_usada_f_grande_porte,0) = 0)"
         "  or (Id_unidade_trabalho = :unidade and Id_tipo_procedimento = :procedimento"
         "      and Id_especie = :especie and Data_hora_disponibilidade = :pdataHora))",
-        p, &affected);
-    return affected > 0;
+        p, read, kSlotColumns);
 }
 
-bool deleteSlot(int id) {
-    int affected = 0;
-    db::run(db::kMain,
-            "delete from Mapa_disponibilidade_agenda where id_Mapa_disponibilidade_agenda = :id"
-            " and coalesce(Qt_vaga_usada_geral,0) = 0 and coalesce(Qt_vaga_usada_f_grande_porte,0) = 0",
-            {{"id", id}}, &affected);
-    return affected > 0;
+void deleteSlot(int id, const db::RowValues& read) {
+    db::runGuarded(
+        "delete from Mapa_disponibilidade_agenda where id_Mapa_disponibilidade_agenda = :id"
+        " and coalesce(Qt_vaga_usada_geral,0) = 0 and coalesce(Qt_vaga_usada_f_grande_porte,0) = 0",
+        {{"id", id}}, read, kSlotColumns);
 }
 
 SlotUse readSlot(int id) {
@@ -271,11 +276,11 @@ db::RowSet activeProvisionals() {
                    {});
 }
 
-void markTransferred(int provisionalId, int publishedId) {
-    db::run(db::kMain,
-            " update Mapa_rascunho set status_registro = 'INATIVO', ID_Mapa_disponibilidade_agenda = :publicado"
-            " where id_mapa_rascunho = :id",
-            {{"publicado", publishedId}, {"id", provisionalId}});
+void markTransferred(int provisionalId, int publishedId, const db::RowValues& read) {
+    db::runGuarded(
+        " update Mapa_rascunho set status_registro = 'INATIVO', ID_Mapa_disponibilidade_agenda = :publicado"
+        " where id_mapa_rascunho = :id",
+        {{"publicado", publishedId}, {"id", provisionalId}}, read, kProvisionalColumns);
 }
 
 db::Query provisionalReport() {

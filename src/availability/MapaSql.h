@@ -40,10 +40,11 @@ void openDay(db::DataSet& data, const QDate& day);
 // Slots with the same unit, species, date-hour and procedure (any area), leaving out the key `other`.
 int countSame(const Slot& v, const QVariant& other = {});
 void insertSlot(int id, const Slot& v);
-// The update leaves a slot whose used counts exceed the new quantities, or a used slot that would move.
-bool updateSlot(int id, const Slot& v);
-// The delete leaves a used slot.
-bool deleteSlot(int id);
+// Change and delete a slot as read (`read`). Either throws kRegistroAlterado and leaves the slot when another
+// workstation changed it meanwhile, or when the web system's bookings refuse: the update leaves a slot whose
+// used counts exceed the new quantities, or a used slot that would move; the delete leaves a used slot.
+void updateSlot(int id, const Slot& v, const db::RowValues& read);
+void deleteSlot(int id, const db::RowValues& read);
 struct SlotUse {
     bool exists = false;
     int general = 0, female = 0;
@@ -70,7 +71,8 @@ void insertProvisional(int id, const Slot& v);
 void updateProvisional(int id, const Slot& v, const db::RowValues& read);
 void deactivateProvisional(int id, const db::RowValues& read);
 db::RowSet activeProvisionals();
-void markTransferred(int provisionalId, int publishedId);
+// Marks the provisional slot as read (`read`, a row of activeProvisionals()) transferred into the published one.
+void markTransferred(int provisionalId, int publishedId, const db::RowValues& read);
 db::Query provisionalReport();
 
 }  // namespace mapasql

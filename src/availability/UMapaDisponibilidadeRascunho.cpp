@@ -259,7 +259,12 @@ void TfrmMapaDisponibilidadeRascunho::transfer() {
         const auto f = [&rows](int i, const char* name) {
             return rows.row(i)[rows.indexOrThrow(QString::fromLatin1(name))];
         };
-        QList<std::pair<int, mapasql::Slot>> toPublish;
+        struct Transfer {
+            int provisionalId;
+            mapasql::Slot slot;
+            db::RowValues read;
+        };
+        QList<Transfer> toPublish;
         QStringList clashes;
         const QHash<int, QString> units = mapasql::readNames().units;
         for (int i = 0; i < rows.count(); ++i) {
@@ -276,17 +281,18 @@ void TfrmMapaDisponibilidadeRascunho::transfer() {
             if (mapasql::countSame(v) > 0)
                 clashes << units.value(v.unit) + QStringLiteral(", ") +
                                v.dateTime.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
-            toPublish.append({db::toInt(f(i, "Id_Mapa_rascunho")), v});
+            toPublish.append({db::toInt(f(i, "Id_Mapa_rascunho")), v, db::rowValues(rows, i)});
         }
         if (!clashes.isEmpty()) {
             Prompts::warning(kDuplicadoProducao + QLatin1Char('\n') + clashes.join(QLatin1Char('\n')));
             return;
         }
-        for (const auto& [provisionalId, v] : toPublish) {
+        for (const Transfer& each : std::as_const(toPublish)) {
             const int key = db::nextKey(QStringLiteral("Mapa_disponibilidade_agenda"),
                                         QStringLiteral("Id_Mapa_disponibilidade_agenda"));
-            mapasql::insertSlot(key, v);
-            mapasql::markTransferred(provisionalId, key);
+            mapasql::insertSlot(key, each.slot);
+            // A provisional slot changed or transferred by another workstation since it was read stops it all.
+            mapasql::markTransferred(each.provisionalId, key, each.read);
         }
         t.commit();
     } catch (const db::Error& e) {

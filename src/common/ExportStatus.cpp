@@ -4,6 +4,7 @@
 #include "common/ExportStatus.h"
 
 #include "common/Prompts.h"
+#include "platform/db/Database.h"
 #include "platform/dbase/DbfWriter.h"
 #include "platform/files/Replacement.h"
 
@@ -64,4 +65,15 @@ void writeWithNotice(QStatusBar* bar, int panel,
         throw;
     }
     noticeDone(bar, panel);
+}
+
+QString exportFailure(const QString& formText, const std::exception& error) {
+    QString cause;
+    if (const auto* file = dynamic_cast<const files::Error*>(&error))
+        cause = file->text();
+    else if (const auto* table = dynamic_cast<const dbase::Error*>(&error))
+        cause = QString::fromUtf8(table->what());
+    else if (const auto* database = dynamic_cast<const db::Error*>(&error))
+        cause = database->text();
+    return cause.isEmpty() ? formText : formText + QLatin1Char('\n') + cause;
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <exception>
 #include <functional>
 
 class QStatusBar;
@@ -45,3 +46,8 @@ inline const QString kExportandoDados = QStringLiteral("Exportando os dados...")
 // on to the caller. `write` gets the progress to step after each row.
 void writeWithNotice(QStatusBar* bar, int panel,
                      const std::function<void(const std::function<void(qint64, qint64)>& progress)>& write);
+
+// What an export that failed tells the operator: the form's own text, then on a line of its own the cause the
+// system knows, in the words a report saved from its preview uses (a full disk, a folder that takes no writing,
+// the database's own sentence); the form's text alone for any other failure.
+QString exportFailure(const QString& formText, const std::exception& error);

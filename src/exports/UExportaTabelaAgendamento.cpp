@@ -91,8 +91,8 @@ void TfrmExportaTabelaAgendamento::exportAttendances() {
         });
     } catch (const db::Error&) {
         throw;  // the database's own error, in the standard error box
-    } catch (const std::exception&) {
-        Prompts::error(kErroExportarVelmoran);
+    } catch (const std::exception& e) {
+        Prompts::error(exportFailure(kErroExportarVelmoran, e));
         return;
     }
     Prompts::information(kExportacaoConcluida);

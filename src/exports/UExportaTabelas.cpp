@@ -156,14 +156,14 @@ void TfrmExportaTabelas::exportRows() {
         writeWithNotice(StatusBar1, 1, [&](const dbase::Progress& progress) {
             dbase::writeTable(table, stagingFields(), qryPrincipal->rows(), progress);
         });
-    } catch (const std::exception&) {
-        Prompts::error(kErroBatchMove);
+    } catch (const std::exception& e) {
+        Prompts::error(exportFailure(kErroBatchMove, e));
         return;
     }
     try {
         writeTextLines(dictionaryFileName(table), stagingDictionary());
-    } catch (const std::exception&) {
-        Prompts::error(kErroExportarVelmoran);
+    } catch (const std::exception& e) {
+        Prompts::error(exportFailure(kErroExportarVelmoran, e));
         return;
     }
     Prompts::information(kExportacaoConcluidaModelo + dictionaryFileName(table));

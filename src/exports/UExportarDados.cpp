@@ -95,7 +95,7 @@ void TfrmExportarDados::exportData() {
             dbase::writeSelect(dbase::tableFileName(chosen), animalFields(ticked), select.connectionName(),
                                select.text(), select.params(), {}, progress);
         });
-    } catch (const std::exception&) {
-        Prompts::error(kErroExportacao);
+    } catch (const std::exception& e) {
+        Prompts::error(exportFailure(kErroExportacao, e));
     }
 }

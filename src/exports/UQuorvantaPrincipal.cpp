@@ -4,6 +4,7 @@
 #include "exports/UQuorvantaPrincipal.h"
 
 #include "exports/ExportsSql.h"
+#include "platform/ui/Capitals.h"
 #include "platform/ui/FieldLink.h"
 
 #include <QComboBox>
@@ -70,7 +71,7 @@ TfrmQuorvantaPrincipal::TfrmQuorvantaPrincipal(QWidget* parent) : RegisterForm(p
     dbeId->setMaximumWidth(90);
     dbeNome = new QLineEdit(tbsPrincipal);
     dbeNome->setObjectName(QStringLiteral("dbeNome"));
-    dbeNome->setMaxLength(100);
+    ui::setColumnLength(dbeNome, 100);
     dbcAtiviInativo = new QComboBox(tbsPrincipal);
     dbcAtiviInativo->setObjectName(QStringLiteral("dbcAtiviInativo"));
     dbcAtiviInativo->addItems({QStringLiteral("ATIVO"), QStringLiteral("INATIVO")});

@@ -83,12 +83,8 @@ QList<ScheduleEntry> read(const ListTable& t, const QVariant& professional) {
 
 int highestKey(const ListTable& t) { return db::nextKey(t.table, t.key) - 1; }
 
-void deleteRows(const ListTable& t, const QVariant& professional) {
-    db::Query q;
-    q << QStringLiteral(" delete from %1 ").arg(t.table) << QStringLiteral(" where id_Profissional = :id ");
-    q.bind(QStringLiteral("id"), professional);
-    q.exec();
-}
+const QString kOfProfessional = QStringLiteral("id_Profissional = :id");
+const std::array<const ListTable*, 3> kLists{&kJornada, &kImpedimento, &kHoraExtra};
 
 // The key of the weekday of that name; null for a name `dia_semana` does not hold.
 QVariant weekdayKey(const QString& name) {
@@ -116,7 +112,14 @@ Schedule load(const QVariant& professional) {
     return {read(kJornada, professional), read(kImpedimento, professional), read(kHoraExtra, professional)};
 }
 
-void save(const QVariant& professional, const Schedule& schedule, bool replacing) {
+StoredSchedule stored(const QVariant& professional) {
+    StoredSchedule out;
+    for (size_t i = 0; i < kLists.size(); ++i)
+        out[i] = db::readRows(kLists[i]->table, kOfProfessional, {{QStringLiteral("id"), professional}});
+    return out;
+}
+
+void save(const QVariant& professional, const Schedule& schedule, const StoredSchedule& asRead) {
     const QVariantHash id{{QStringLiteral("id"), professional}};
     const int controle = db::nextKey(QStringLiteral("jornada_trabalho"), QStringLiteral("controle"),
                                      QStringLiteral("id_profissional = :id"), id);
@@ -124,10 +127,8 @@ void save(const QVariant& professional, const Schedule& schedule, bool replacing
     int jornadaKey = highestKey(kJornada);
     int impedimentoKey = highestKey(kImpedimento);
     int horaExtraKey = highestKey(kHoraExtra);
-    if (replacing) {
-        for (const ListTable* t : {&kJornada, &kImpedimento, &kHoraExtra})
-            deleteRows(*t, professional);
-    }
+    for (size_t i = 0; i < kLists.size(); ++i)
+        db::deleteRowsAsRead(kLists[i]->table, {kLists[i]->key}, kOfProfessional, id, asRead[i]);
 
     for (const ScheduleEntry& e : schedule.workingHours) {
         db::Query q;
@@ -173,8 +174,12 @@ bool hasAttendance(const QVariant& professional) {
 void remove(const QVariant& professional, const db::RowValues& read) {
     db::runGuarded(QStringLiteral(" delete from profissional where id_profissional = :id "),
                    {{QStringLiteral("id"), professional}}, read);
-    for (const ListTable* t : {&kJornada, &kImpedimento, &kHoraExtra})
-        deleteRows(*t, professional);
+    for (const ListTable* t : kLists) {
+        db::Query q;
+        q << QStringLiteral(" delete from %1 ").arg(t->table) << QStringLiteral(" where ") + kOfProfessional;
+        q.bind(QStringLiteral("id"), professional);
+        q.exec();
+    }
 }
 
 }  // namespace profissionalsql

@@ -7,6 +7,8 @@
 #include "platform/db/Query.h"
 #include "registers/ScheduleConflict.h"
 
+#include <array>
+
 namespace profissionalsql {
 
 // The schedule lists of one professional, in list order.
@@ -15,6 +17,10 @@ struct Schedule {
     QList<ScheduleEntry> impediments;
     QList<ScheduleEntry> extraHours;
 };
+
+// The rows of the three lists' tables as stored when the lists were read, every one the save replaces (the
+// working hours' inactive rows too): working hours, impediments, extra hours.
+using StoredSchedule = std::array<QList<db::RowValues>, 3>;
 
 // The register's update statements, over the fields of its data set (":OLD_" the key as read).
 QString insertSql();
@@ -27,10 +33,12 @@ void prepareReport(db::Query& q);
 db::RowSet activeUnits();
 
 Schedule load(const QVariant& professional);
+StoredSchedule stored(const QVariant& professional);
 
-// Replaces the professional's stored lists by `schedule`: every row is written again with new keys, the
-// working hours with the next save number. `replacing`: the professional had rows to delete.
-void save(const QVariant& professional, const Schedule& schedule, bool replacing);
+// Replaces the professional's lists as read (`read`; none for a new professional) by `schedule`: every row is
+// written again with new keys, the working hours with the next save number. A row another workstation changed,
+// added or deleted since they were read throws kRegistroAlterado.
+void save(const QVariant& professional, const Schedule& schedule, const StoredSchedule& read);
 
 // Whether the professional took part in an attendance.
 bool hasAttendance(const QVariant& professional);

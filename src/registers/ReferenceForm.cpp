@@ -145,13 +145,15 @@ QWidget* ReferenceForm::makeControl(const ReferenceControl& c, QWidget* on) {
     case ReferenceControl::Kind::Name:
     case ReferenceControl::Kind::Decimal: {
         auto* edit = new QLineEdit(on);
-        if (c.maxLength > 0)
-            edit->setMaxLength(c.maxLength);
         if (c.kind == ReferenceControl::Kind::Name) {
+            if (c.maxLength > 0)
+                ui::setColumnLength(edit, c.maxLength);
             ui::Capitals::install(edit);
             link = ui::bindLineEdit(edit, qryPrincipal, c.field);
         } else {
             edit->setValidator(new WeightValidator(edit));
+            if (c.maxLength > 0)
+                edit->setMaxLength(c.maxLength);  // digits and a comma
             edit->setMaximumWidth(120);
             link = ui::bindLineEdit(edit, qryPrincipal, c.field, ui::ValueKind::Decimal);
         }

@@ -37,17 +37,6 @@ const QString kNao = QStringLiteral("NAO");
 const QString kPhoneMask = QStringLiteral("(99)99999-9999;_");
 
 // The e-mail is typed in lower case.
-class LowerCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        const QString lower = input.toLower();
-        if (lower.size() == input.size())
-            input = lower;
-        return Acceptable;
-    }
-};
-
 }  // namespace
 
 TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
@@ -104,7 +93,7 @@ QLayout* TfrmProfissional::createFields() {
 
     m_name = new QLineEdit(tbsPrincipal);
     m_name->setObjectName(QStringLiteral("dbeNome"));
-    m_name->setMaxLength(100);
+    ui::setColumnLength(m_name, 100);
     ui::Capitals::install(m_name);
     ui::bindLineEdit(m_name, qryPrincipal, QStringLiteral("Nome"));
 
@@ -121,8 +110,8 @@ QLayout* TfrmProfissional::createFields() {
 
     auto* email = new QLineEdit(tbsPrincipal);
     email->setObjectName(QStringLiteral("dbeEmail"));
-    email->setMaxLength(60);
-    email->setValidator(new LowerCaseValidator(email));
+    ui::setColumnLength(email, 60);
+    ui::lowerCaseAsTyped(email);
     ui::bindLineEdit(email, qryPrincipal, QStringLiteral("Email"));
 
     auto* inactive = new QCheckBox(QStringLiteral("Inativo"), tbsPrincipal);
@@ -198,12 +187,14 @@ void TfrmProfissional::loadLists() {
     if (m_saving || qryPrincipal->state() != db::DataSet::State::Browse)
         return;
     const QVariant key = qryPrincipal->recNo() < 0 ? QVariant() : qryPrincipal->field(keyField());
+    m_storedLists = {};
     if (db::toText(key).trimmed().isEmpty()) {
         // No professional shown (the last one deleted): no lists of another one stay on screen.
         for (ScheduleGroup* g : std::as_const(m_groups))
             g->clearEntries();
         return;
     }
+    m_storedLists = profissionalsql::stored(key);
     const profissionalsql::Schedule schedule = profissionalsql::load(key);
     m_groups[0]->setEntries(schedule.workingHours);
     m_groups[1]->setEntries(schedule.impediments);
@@ -268,7 +259,13 @@ bool TfrmProfissional::validate() {
 void TfrmProfissional::beforePost(bool inserting) {
     // Inside the save's transaction: the lists go with the professional or not at all.
     profissionalsql::save(qryPrincipal->field(keyField()),
-                          {m_groups[0]->entries(), m_groups[1]->entries(), m_groups[2]->entries()}, !inserting);
+                          {m_groups[0]->entries(), m_groups[1]->entries(), m_groups[2]->entries()},
+                          inserting ? profissionalsql::StoredSchedule{} : m_storedLists);
+}
+
+void TfrmProfissional::afterCommit(bool) {
+    // The lists as this save stored them are what the next save replaces.
+    m_storedLists = profissionalsql::stored(qryPrincipal->field(keyField()));
 }
 
 void TfrmProfissional::remove() {

@@ -4,6 +4,7 @@
 // weekly working hours, impediments and extra hours edited on the same form and saved together.
 
 #include "common/register/RegisterForm.h"
+#include "registers/ProfissionalSql.h"
 
 #include <QPointer>
 
@@ -36,6 +37,7 @@ protected:
     void cancel() override;
     void save() override;
     bool validate() override;
+    void afterCommit(bool inserting) override;
     void beforePost(bool inserting) override;
     void remove() override;
     void print() override;
@@ -58,7 +60,8 @@ private:
     QComboBox* m_homeUnit;
     ui::LookupComboLink* m_homeUnitList;
     QLineEdit* m_name;
-    QList<ScheduleGroup*> m_groups;  // working hours, impediments, extra hours
+    QList<ScheduleGroup*> m_groups;                 // working hours, impediments, extra hours
+    profissionalsql::StoredSchedule m_storedLists;  // the lists' rows as read, which a save replaces
     bool m_saving = false;
 };
 

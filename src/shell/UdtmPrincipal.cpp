@@ -83,7 +83,8 @@ void checkSystemTables(const db::Settings& settings) {
             const QString where = settings.engine == db::Engine::SQLite
                                       ? db::sqliteFile(settings, p.connection)
                                       : QStringLiteral("%1 (%2)").arg(settings.database, QLatin1String(p.schema));
-            throw db::Error(QStringLiteral("%1: não é um banco de dados do NURV: %2").arg(where, e.text()));
+            throw db::Error(QStringLiteral("%1: não é um banco de dados do NURV: %2")
+                                .arg(where, e.detail().isEmpty() ? e.text() : e.detail()));
         }
     }
 }

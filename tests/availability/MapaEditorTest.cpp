@@ -3,6 +3,7 @@
 // then reads them.
 
 #include "MapaFixture.h"
+#include "UserInput.h"
 
 #include "availability/MapaSql.h"
 #include "availability/MapaTexts.h"
@@ -199,15 +200,18 @@ TEST_F(MapaTest, UsedSlotsKeepTheirPlaceAndCannotShrinkBelowTheirUseNorBeDeleted
 
     // The statements themselves refuse too, for a booking that lands after the checks.
     mapasql::Slot v = mapasql::readSlot(2).slot;
+    const db::RowValues read = db::rowValues(
+        db::run(db::kMain, "select * from Mapa_disponibilidade_agenda where Id_Mapa_disponibilidade_agenda = 2", {}),
+        0);
     v.general = 1;
-    EXPECT_FALSE(mapasql::updateSlot(2, v));
+    EXPECT_THROW(mapasql::updateSlot(2, v, read), db::Error);
     v.general = 5;
     v.dateTime = v.dateTime.addSecs(3600);
-    EXPECT_FALSE(mapasql::updateSlot(2, v)) << "a booked slot does not move";
-    EXPECT_FALSE(mapasql::deleteSlot(2));
+    EXPECT_THROW(mapasql::updateSlot(2, v, read), db::Error) << "a booked slot does not move";
+    EXPECT_THROW(mapasql::deleteSlot(2, read), db::Error);
     EXPECT_EQ(published()[1], "2 1 1 10/03/2026 09:00 5 0 2 0 null");
     exec("update Mapa_disponibilidade_agenda set Qt_vaga_usada_geral = 0 where Id_Mapa_disponibilidade_agenda = 2");
-    EXPECT_TRUE(mapasql::deleteSlot(2));
+    EXPECT_NO_THROW(mapasql::deleteSlot(2, read)) << "the web system's counts are not the editor's";
 }
 
 TEST_F(MapaTest, TheMonthSummaryReadsTheServersMonth) {
@@ -220,4 +224,64 @@ TEST_F(MapaTest, TheMonthSummaryReadsTheServersMonth) {
     EXPECT_EQ(rows[0].unit, "CENTRO");
     EXPECT_EQ(rows[1].usedGeneral, 1);
     EXPECT_TRUE(rows[0].area.isNull());
+}
+
+// Another workstation changes or deletes the slot being changed, between "Alterar" and "Gravar", or the slot
+// being deleted, even within the same second: the save or the delete is refused and the other's slot stays.
+// The web system's bookings are not such a change: they are weighed by the used counts alone.
+TEST_F(MapaTest, ASlotChangedMeanwhileByAnotherWorkstationIsNeverOverwritten) {
+    TfrmMapaDisponibilidade* f = openMapa();
+    MapaPrincipalPage* page = f->mainPage;
+    const auto button = [f](const char* name) { return f->findChild<QPushButton*>(name); };
+    const auto other = [](const QString& sql) {
+        OtherWorkstation station;
+        QString error;
+        ASSERT_TRUE(station.exec(sql, {}, &error)) << error.toStdString();
+    };
+    struct Case {
+        const char* what;
+        QString change;
+        bool saved;
+        QString stored;  // the slot after the save, as the web system reads it
+    };
+    const QList<Case> cases{
+        {"the quantity", "update Mapa_disponibilidade_agenda set Qt_vaga_disponivel_geral = 7", false,
+         "1 1 1 10/03/2026 08:00 7 0 0 0 null"},
+        {"the species", "update Mapa_disponibilidade_agenda set Id_Especie = 2", false,
+         "1 1 2 10/03/2026 08:00 5 0 0 0 null"},
+        {"deleted", "delete from Mapa_disponibilidade_agenda", false, {}},
+        {"a booking of the web system", "update Mapa_disponibilidade_agenda set Qt_vaga_usada_geral = 1", true,
+         "1 1 1 10/03/2026 08:00 6 0 1 0 null"},
+    };
+    for (const Case& c : cases) {
+        exec("delete from Mapa_disponibilidade_agenda");
+        addSlot(1, 1, 1, QDateTime(day, QTime(8, 0)), 5, 0);
+        chooseDay(f, day);
+        input::clickButton(button("bmpAlterar"));
+        input::click(page->mkeVagaGeral);
+        input::pressKey(page->mkeVagaGeral, Qt::Key_A, Qt::ControlModifier);
+        input::type(page->mkeVagaGeral, "6");
+        other(c.change);
+        prompts.clear();
+        prompts.confirmations << true;
+        input::clickButton(button("bmpGravar"));
+        EXPECT_EQ(prompts.last(), c.saved ? kSucesso : db::kRegistroAlterado) << c.what;
+        EXPECT_EQ(published(), c.stored.isEmpty() ? QStringList() : QStringList{c.stored}) << c.what;
+        if (!c.saved) {
+            EXPECT_EQ(page->EstadoMapa, MapState::Changing) << c.what;
+            input::clickButton(button("bmpCancelar"));
+        }
+    }
+
+    for (const Case& c : cases.mid(0, 3)) {
+        exec("delete from Mapa_disponibilidade_agenda");
+        addSlot(1, 1, 1, QDateTime(day, QTime(8, 0)), 5, 0);
+        chooseDay(f, day);
+        other(c.change);
+        prompts.clear();
+        prompts.confirmations << true;
+        input::clickButton(button("bmpExcluir"));
+        EXPECT_EQ(prompts.last(), db::kRegistroAlterado) << c.what;
+        EXPECT_EQ(published(), c.stored.isEmpty() ? QStringList() : QStringList{c.stored}) << c.what;
+    }
 }

@@ -146,3 +146,43 @@ TEST_F(MapaTest, CloneCopiesTheSlotOverMarkedDaysAndUnitsSkippingExistingOnes) {
     EXPECT_EQ(DeslocamentoMes, -today.month());
     DeslocamentoMes = 0;
 }
+
+// Another workstation changes a provisional slot while the transfer runs, after the transfer read it. On
+// PostgreSQL the change commits and the whole transfer is refused with nothing published; on SQLite the
+// transfer holds the database and the other's write cannot come in. Either way no change is lost.
+TEST_F(MapaTest, ATransferNeverPublishesAProvisionalSlotAsItWasBeforeAnotherWorkstationsChange) {
+    for (int id : {1, 2})
+        exec(
+            "insert into Mapa_rascunho (Id_Mapa_rascunho, Id_unidade_trabalho, Id_tipo_procedimento, Id_Especie,"
+            " Data_hora_disponibilidade, Qt_vaga_disponivel_geral, Qt_vaga_disp_f_grande_porte, Status_Registro)"
+            " values (:id, :id, 12, 1, :d, 5, 0, 'ATIVO')",
+            {{"id", id}, {"d", QDateTime(day, QTime(8, 0))}});
+    TfrmMapaDisponibilidade* f = openMapa();
+    input::clickButton(f->findChild<QPushButton*>("BitBtn7"));
+    TfrmMapaDisponibilidadeRascunho* r = frmMapaDisponibilidadeRascunho;
+    ASSERT_NE(r, nullptr);
+    bool otherWrote = false, tried = false;
+    db::setStatementObserver([&](const QString&, const QString& sql, const QVariantHash&) {
+        if (tried || !sql.contains("insert into Mapa_disponibilidade_agenda"))
+            return;
+        tried = true;
+        OtherWorkstation station;
+        otherWrote = station.exec("update Mapa_rascunho set Qt_vaga_disponivel_geral = 7 where Id_Mapa_rascunho = 2");
+    });
+    prompts.confirmations << true;
+    input::clickButton(r->btnTransferir);
+    db::setStatementObserver({});
+    ASSERT_TRUE(tried);
+    EXPECT_EQ(otherWrote, testingPostgres());
+    if (otherWrote) {
+        EXPECT_EQ(prompts.last(), db::kRegistroAlterado);
+        EXPECT_EQ(published(), QStringList());
+        EXPECT_EQ(str("select count(*) from Mapa_rascunho where Status_Registro = 'ATIVO'"), "2");
+    } else {
+        EXPECT_EQ(prompts.last(), kSucesso);
+        EXPECT_EQ(published(),
+                  QStringList({"1 1 1 10/03/2026 08:00 5 0 0 0 null", "2 2 1 10/03/2026 08:00 5 0 0 0 null"}));
+    }
+    EXPECT_EQ(str("select Qt_vaga_disponivel_geral from Mapa_rascunho where Id_Mapa_rascunho = 2"),
+              otherWrote ? "7" : "5");
+}

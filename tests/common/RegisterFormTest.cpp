@@ -14,11 +14,15 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QToolBar>
+
+#include <libpq-fe.h>
+#include <sys/socket.h>
 
 using namespace common;
 
@@ -340,32 +344,44 @@ TEST_F(RegisterFormTest, AnotherWorkstationsChangeOrDeleteIsNeverOverwritten) {
     EXPECT_EQ(prompts.asked.last().kind, Prompts::Kind::Error);
 }
 
-// The server ends the session in the middle of a save: a clear message, the typed values kept, no
-// transaction left open, and the next actions work on new sessions.
+// The server ends the session in the middle of a save, by an administrator's command or by dying (a crash: the
+// socket closes without a word, and libpq says "server closed the connection unexpectedly"): the system's own
+// sentence only, the typed values kept, no transaction left open, and the next actions work on new sessions.
 TEST_F(RegisterFormTest, LostServerConnectionIsReportedAndReopenedOnTheNextAction) {
     if (!testingPostgres())
         GTEST_SKIP() << "an embedded database has no server to lose";
-    form->append();
-    QTest::keyClicks(form->dbeNome, "AVE");
-    form->duringSave = [] {
-        asAnotherWorkstation([](QSqlDatabase& admin) {
-            QSqlQuery(admin).exec(
-                "select pg_terminate_backend(pid, 5000) from pg_stat_activity "
-                "where datname = current_database() and pid <> pg_backend_pid()");
-        });
+    const QList<std::function<void()>> endings{
+        [] {
+            asAnotherWorkstation([](QSqlDatabase& admin) {
+                QSqlQuery(admin).exec(
+                    "select pg_terminate_backend(pid, 5000) from pg_stat_activity "
+                    "where datname = current_database() and pid <> pg_backend_pid()");
+            });
+        },
+        [] {
+            const QVariant handle = db::connection().driver()->handle();
+            ::shutdown(PQsocket(*static_cast<PGconn* const*>(handle.constData())), SHUT_RDWR);
+        },
     };
-    act("actPost")->trigger();
-    EXPECT_EQ(prompts.texts(), QStringList({db::kConexaoPerdida}));
-    EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Insert);
-    EXPECT_EQ(form->dbeNome->text(), "AVE");
-    EXPECT_FALSE(db::inTransaction());
+    for (int i = 0; i < endings.size(); ++i) {
+        prompts.clear();
+        form->append();
+        QTest::keyClicks(form->dbeNome, i == 0 ? "AVE" : "PEIXE");
+        form->duringSave = endings[i];
+        act("actPost")->trigger();
+        EXPECT_EQ(prompts.texts(), QStringList({db::kConexaoPerdida})) << i;
+        EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Insert) << i;
+        EXPECT_EQ(form->dbeNome->text(), i == 0 ? "AVE" : "PEIXE") << i;
+        EXPECT_FALSE(db::inTransaction()) << i;
 
-    form->duringSave = nullptr;
-    act("actPost")->trigger();
-    act("actRefresh")->trigger();
-    EXPECT_EQ(prompts.last(), "Operação realizada com sucesso!");
-    EXPECT_EQ(form->qryPrincipal->recordCount(), 1);
-    EXPECT_NO_THROW(db::run(db::kPadrao, "select count(*) from logradouro", {})) << "the read-only ones come back too";
+        form->duringSave = nullptr;
+        act("actPost")->trigger();
+        act("actRefresh")->trigger();
+        EXPECT_EQ(prompts.last(), "Operação realizada com sucesso!") << i;
+        EXPECT_EQ(form->qryPrincipal->recordCount(), i + 1) << i;
+        EXPECT_NO_THROW(db::run(db::kPadrao, "select count(*) from logradouro", {}))
+            << "the read-only ones come back too";
+    }
 }
 
 TEST_F(RegisterFormTest, DeleteChecksReferencesAsksAndRunsInATransaction) {
@@ -379,7 +395,7 @@ TEST_F(RegisterFormTest, DeleteChecksReferencesAsksAndRunsInATransaction) {
     form->qryPrincipal->next();
     prompts.confirmations = {true};
     form->failDelete = true;  // the server refuses a later statement of the delete
-    EXPECT_THROW(form->remove(), db::Error) << "without a message of its own the server's text reaches the user";
+    EXPECT_THROW(form->remove(), db::Error) << "without a message of its own the database's refusal reaches the user";
     EXPECT_FALSE(db::inTransaction());
     EXPECT_EQ(count("especie"), 2) << "the delete was rolled back";
     EXPECT_EQ(prompts.asked.first().text, "Excluir a especie 2?");

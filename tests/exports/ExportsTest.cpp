@@ -11,10 +11,16 @@
 
 #include "exports/ExportsRules.h"
 
+#include "platform/files/Replacement.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTableView>
 #include <QTreeWidget>
+
+#include <sys/resource.h>
+#include <cerrno>
+#include <csignal>
 
 using namespace common;
 using namespace exports;
@@ -308,4 +314,69 @@ TEST_F(ExportsTest, CancelledExportsKeepTheEarlierFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
               QStringList({"agenda.cpg", "agenda.dbf", "dados.cpg", "dados.dbf", "extrator.cpg", "extrator.dbf",
                            "extrator.dbf.txt"}));
+}
+
+namespace {
+
+// Writes in this process fail as on a full disk once a file passes `bytes` (EFBIG, the signal ignored), until
+// the object goes.
+class FullDisk {
+public:
+    explicit FullDisk(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_kept);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_kept;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk() {
+        setrlimit(RLIMIT_FSIZE, &m_kept);
+        std::signal(SIGXFSZ, m_signal);
+    }
+
+private:
+    rlimit m_kept{};
+    void (*m_signal)(int) = nullptr;
+};
+
+}  // namespace
+
+// An export that cannot write its table, on a full disk or into a folder that is not there, gives the form's own
+// text and then the cause, in the words of a report saved from its preview; no file is left.
+TEST_F(ExportsTest, AnExportThatCannotWriteGivesItsTextAndTheCause) {
+    exec(
+        "insert into animal (Id_Animal, Nome) with recursive n(i) as (select 1 union all select i + 1 from n where "
+        "i < 200) select i, 'ANIMAL DE NOME COMPRIDO PARA ENCHER O DISCO ' || i from n");
+    for (int i = 1; i <= 200; ++i)
+        addStaging(i, "AGENDADO", "2024-05-10 08:00:00", "2024-05-10 08:00:00");
+    auto* data = open("actExportaDados", frmExportarDados);
+    child<QTreeWidget>(data, "ltvCampos")->topLevelItem(26)->setCheckState(0, Qt::Checked);
+    auto* extractor = open("actExtratorTabelasSistema", frmExportaTabelas);
+    child<QComboBox>(extractor, "cbbTabela")->setCurrentIndex(0);
+    input::clickAndType(child<ui::DateEdit>(extractor, "dtpInicial"), "10052024");
+    input::clickAndType(child<ui::DateEdit>(extractor, "dtpFinal"), "10052024");
+    click(extractor, "BitBtn1");
+    ASSERT_TRUE(child<QPushButton>(extractor, "bpmExportacao")->isEnabled());
+
+    struct Case {
+        QWidget* form;
+        const char* button;
+        QString told;
+    };
+    for (const Case& c : {Case{data, "BitBtn2", kErroExportacao}, Case{extractor, "bpmExportacao", kErroBatchMove}}) {
+        const QString table = answerSave("cheio") + ".dbf";
+        prompts.clear();
+        {
+            const FullDisk full(4096);
+            click(c.form, c.button);
+        }
+        EXPECT_EQ(prompts.last().toStdString(), (c.told + "\n" + files::writeFailure(table, ENOSPC)).toStdString());
+        EXPECT_FALSE(QFile::exists(table));
+
+        const QString elsewhere = answerSave("sem-pasta/tabela") + ".dbf";
+        prompts.clear();
+        click(c.form, c.button);
+        EXPECT_EQ(prompts.last().toStdString(), (c.told + "\n" + files::writeFailure(elsewhere, ENOENT)).toStdString());
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
 }

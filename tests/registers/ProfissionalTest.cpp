@@ -289,6 +289,58 @@ TEST_F(Profissionais, SaveWritesTheProfessionalAndItsListsTogether) {
     EXPECT_EQ(stored("select Id_Jornada_Trabalho_Execao from jornada_trabalho_execao"), QStringList{"2"});
 }
 
+// Another workstation changes the lists of the professional being edited within the same second (the
+// professional's own row untouched): the save, which rewrites the lists whole, is refused with the edit kept
+// and the other's rows stay; read again, the same edit saves.
+TEST_F(Profissionais, ListsChangedMeanwhileByAnotherWorkstationAreNeverOverwritten) {
+    TfrmProfissional* f = saveNew("ANA");
+    const QStringList changes{
+        "update impedimento set Data_Hora_Final = ? where Id_Profissional = 1",
+        "insert into jornada_trabalho_execao (Id_Jornada_Trabalho_Execao, Id_Profissional, Id_Unidade_Trabalho, "
+        "Data_Hora_Inicial, Data_Hora_Final) values (90, 1, 1, ?, ?)",
+        "delete from jornada_trabalho where Id_Jornada_Trabalho = (select min(Id_Jornada_Trabalho) from "
+        "jornada_trabalho)",
+        // The same lists written again by another save: new keys, the same values.
+        "update jornada_trabalho set Id_Jornada_Trabalho = Id_Jornada_Trabalho + 100",
+        // A working-hours row the list does not show (inactive) is replaced too, so it is compared too.
+        "update jornada_trabalho set Status_Registro = 'INATIVO' where Id_Jornada_Trabalho = (select "
+        "max(Id_Jornada_Trabalho) from jornada_trabalho)",
+    };
+    const QDateTime when(day(3, 3), at("09:00"));
+    const auto lists = [this] {
+        return stored("select * from jornada_trabalho order by 1") + stored("select * from impedimento order by 1") +
+               stored("select * from jornada_trabalho_execao order by 1");
+    };
+    for (const QString& change : changes) {
+        trigger(f, "actRefresh");
+        trigger(f, "actEdit");
+        type(f, "dbeNome", "ANA MARIA");
+        const QStringList before = lists();
+        {
+            OtherWorkstation station;
+            QString error;
+            const int marks = int(change.count('?'));
+            ASSERT_TRUE(station.exec(change, QVariantList(marks, when), &error)) << error.toStdString();
+        }
+        const QStringList others = lists();
+        ASSERT_NE(others, before) << qPrintable(change);
+        prompts.clear();
+        trigger(f, "actPost");
+        EXPECT_EQ(prompts.texts(), QStringList{db::kRegistroAlterado}) << qPrintable(change);
+        EXPECT_EQ(f->qryPrincipal->state(), db::DataSet::State::Edit) << qPrintable(change);
+        EXPECT_EQ(lists(), others) << qPrintable(change);
+        EXPECT_EQ(str("select Nome from profissional"), "ANA");
+        trigger(f, "actCancel");
+    }
+    trigger(f, "actRefresh");
+    trigger(f, "actEdit");
+    type(f, "dbeNome", "ANA MARIA");
+    trigger(f, "actPost");
+    EXPECT_EQ(prompts.last(), kOperacaoRealizada);
+    EXPECT_EQ(str("select Nome from profissional"), "ANA MARIA");
+    EXPECT_EQ(count("jornada_trabalho_execao"), 2) << "the other's row, read again, is kept";
+}
+
 TEST_F(Profissionais, DeleteIsRefusedAfterAnAttendanceAndOtherwiseEmptiesAllFourTables) {
     saveNew("ANA");
     TfrmProfissional* f = saveNew("BRUNO");

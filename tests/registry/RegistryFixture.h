@@ -27,6 +27,9 @@
 #include <QTabWidget>
 #include <QTest>
 
+// Texts in failure messages as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 class RegistryTest : public DbTest {
 protected:
     void SetUp() override {

@@ -4,6 +4,7 @@
 // waits is refused with the typed owner kept.
 #include "AnimalFixture.h"
 
+#include "common/access/PasswordDigest.h"
 #include "common/rules/Documents.h"
 #include "registry/animal/AnimalPage.h"
 #include "registry/owner/OwnerRules.h"
@@ -91,6 +92,40 @@ TEST_F(AnimalTest, AnotherWorkstationsChangeIsNeverReverted) {
     EXPECT_EQ(str("select Nome || '/' || Num_CI from proprietario"), "MARIA DE SOUZA/OUTRO");
     EXPECT_EQ(str("select Nome || '/' || Cor from animal"), "REX II/OUTRO");
     EXPECT_EQ(str("select Email_usu from usuario where id_proprietario = :o", {{"o", owner}}), "maria@mail.com");
+}
+
+// Stamps that another system wrote with a fraction of a second of any precision on the owner, its address and its
+// web account: the owner stays editable through the form, the fraction read never rounded into the next second
+// where the guard of the edit would never find the row again.
+TEST_F(RegistryTest, StampsWithAFractionOfAnyPrecisionStayEditable) {
+    open();
+    const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
+    const QVariant address = scalar("select id_endereco from proprietario where id_proprietario = :o", {{"o", owner}});
+    const QStringList fractions{".4", ".5", ".999", ".9995", ".999999"};
+    for (int i = 0; i < fractions.size(); ++i) {
+        const QString stamp = "2026-03-04 23:59:59" + fractions[i];
+        {
+            OtherWorkstation station;
+            QString error;
+            for (const auto& [sql, id] :
+                 {std::pair{QString("update proprietario set Modificado_Em = ? where id_proprietario = ?"),
+                            QVariant(owner)},
+                  std::pair{QString("update endereco set Modificado_Em = ? where id_endereco = ?"), address},
+                  std::pair{QString("update usuario set Modificado_Em = ? where id_proprietario = ?"),
+                            QVariant(owner)}})
+                ASSERT_TRUE(station.exec(sql, {stamp, id}, &error)) << error.toStdString();
+        }
+        frmPropAnimal->openOwner(owner);
+        trigger("actEdit");
+        const QString name = "MARIA DA SILVA " + QString(QChar('A' + i));
+        type("dbeNomeProp", name);
+        prompts.clear();
+        trigger("actPost");
+        EXPECT_EQ(prompts.texts(), QStringList{kOperacaoRealizada}) << qPrintable(stamp);
+        EXPECT_EQ(str("select Nome from proprietario"), name) << qPrintable(stamp);
+        EXPECT_EQ(str("select Nome from usuario where id_proprietario = :o", {{"o", owner}}), name)
+            << qPrintable(stamp);
+    }
 }
 
 namespace {
@@ -219,6 +254,66 @@ TEST_F(RegistryTest, AnOwnerSavedMeanwhileWithTheSameDocumentEmailOrLoginIsRefus
         exec("delete from proprietario");
         exec("delete from usuario");
     }
+}
+
+// Active web accounts that the web system left with a document's login, one of an owner it deleted and one of an
+// owner now inactive, never block that person: the new owner's save takes the first over (its owner link and
+// password replaced) and makes the other inactive, so that one active account of the login remains, and the
+// e-mail that account holds is no other person's. An edit of the owner retires such an account that appears
+// later. The login of another active owner's account still refuses.
+TEST_F(RegistryTest, AccountsLeftByOwnersGoneAreTakenOverByTheOwnerOfTheirDocument) {
+    open();
+    exec("insert into proprietario (Nome, Num_CPF_CNPJ, Status_Registro) values ('ANTIGA', :d, 'inativo')",
+         {{"d", kCpf1}});
+    const int inactive = scalar("select max(Id_Proprietario) from proprietario").toInt();
+    const auto webAccount = [](const QString& login, const QString& status, const QVariant& owner) {
+        OtherWorkstation station;
+        QString error;
+        EXPECT_TRUE(
+            station.exec("insert into usuario (Login, Nome, Status_Registro, Id_proprietario, Email_usu, "
+                         "senha_crip) values (?, 'ANA WEB', ?, ?, 'ana@mail.com', 'antiga')",
+                         {login, status, owner}, &error))
+            << error.toStdString();
+        return station.scalar("select max(Id_Usuario) from usuario").toInt();
+    };
+    const int gone = webAccount(kCpf1, "ATIVO", 9999);
+    const int ofInactive = webAccount(" " + kCpf1, "ativo ", inactive);
+
+    trigger("actAppend");
+    fillOwner("ANA LIMA", kCpf1, "ana@mail.com");
+    prompts.clear();
+    trigger("actPost");
+    EXPECT_EQ(prompts.texts(), QStringList{kProprietarioCadastrado});
+    const int owner = IdProprietarioAtual;
+    EXPECT_EQ(str("select Id_proprietario || '/' || senha_crip from usuario where Id_Usuario = :u", {{"u", gone}}),
+              QString::number(owner) + "/" + GeraHashSenha("abcdefghij"));
+    EXPECT_EQ(str("select id_usu_web from proprietario where id_proprietario = :o", {{"o", owner}}),
+              QString::number(gone));
+    EXPECT_EQ(str("select Status_Registro from usuario where Id_Usuario = :u", {{"u", ofInactive}}), "INATIVO");
+    EXPECT_EQ(count("usuario where trim(Login) = '" + kCpf1 + "'"), 2) << "no account made beside them";
+
+    // Another such account that appears later is retired by the owner's next save.
+    const int later = webAccount(kCpf1, "ATIVO", 9998);
+    frmPropAnimal->openOwner(owner);
+    trigger("actEdit");
+    type("dbeNomeProp", "ANA LIMA SOUZA");
+    prompts.clear();
+    trigger("actPost");
+    EXPECT_EQ(prompts.texts(), QStringList{kOperacaoRealizada});
+    EXPECT_EQ(str("select Status_Registro from usuario where Id_Usuario = :u", {{"u", later}}), "INATIVO");
+    EXPECT_EQ(
+        str("select upper(trim(Status_Registro)) || '/' || Nome from usuario where Id_Usuario = :u", {{"u", gone}}),
+        "ATIVO/ANA LIMA SOUZA");
+
+    // An account of another active owner keeps its login.
+    exec("insert into proprietario (Nome, Num_CPF_CNPJ, Status_Registro) values ('OUTRA', '11144477735', 'ATIVO')");
+    webAccount(kCpf2, "ATIVO", scalar("select max(Id_Proprietario) from proprietario"));
+    trigger("actAppend");
+    fillOwner("BIA LIMA", kCpf2, "bia@mail.com");
+    prompts.clear();
+    trigger("actPost");
+    EXPECT_EQ(prompts.texts(), QStringList{kUsuarioCadastrado});
+    EXPECT_EQ(count("proprietario where Nome = 'BIA LIMA'"), 0);
 }
 
 namespace {

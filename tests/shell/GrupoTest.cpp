@@ -108,6 +108,45 @@ TEST_F(GrupoTest, AnEditReplacesTheRightsExactlyAndAFailedRowRollsEverythingBack
     EXPECT_EQ(scalar("select Nome from perfil where Id_Perfil = 10").toString(), "OPERADOR");
 }
 
+// Another workstation changes the rights of the profile being edited within the same second (the profile's
+// own row untouched): the save, which rewrites the rights whole, is refused and the other's rights stay.
+TEST_F(GrupoTest, RightsChangedMeanwhileByAnotherWorkstationAreNeverOverwritten) {
+    exec("insert into perfil_form values (10, 1, 'S', 'S', 'S', 'S', 'S')");
+    exec("insert into perfil_form values (10, 3, 'S', 'N', 'N', 'N', 'N')");
+    const QList<std::pair<QString, QStringList>> cases{
+        {"update perfil_form set Excluir = 'N' where Id_Form = 1", {"1SSSNS", "3SNNNN"}},
+        {"insert into perfil_form values (10, 27, 'S', 'S', 'S', 'S', 'S')", {"1SSSSS", "3SNNNN", "27SSSSS"}},
+        {"delete from perfil_form where Id_Form = 3", {"1SSSSS"}},
+    };
+    for (const auto& [change, others] : cases) {
+        trigger(form, "actRefresh");
+        trigger(form, "actEdit");
+        type(form, "dbeNome", "CAIXA");
+        {
+            OtherWorkstation station;
+            QString error;
+            ASSERT_TRUE(station.exec(change, {}, &error)) << error.toStdString();
+        }
+        prompts.clear();
+        trigger(form, "actPost");
+        EXPECT_EQ(prompts.texts(), QStringList{db::kRegistroAlterado}) << qPrintable(change);
+        EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Edit) << qPrintable(change);
+        EXPECT_EQ(storedRights(10), others) << qPrintable(change);
+        EXPECT_EQ(scalar("select Nome from perfil where Id_Perfil = 10").toString(), "OPERADOR");
+        trigger(form, "actCancel");
+        exec("delete from perfil_form");
+        exec("insert into perfil_form values (10, 1, 'S', 'S', 'S', 'S', 'S')");
+        exec("insert into perfil_form values (10, 3, 'S', 'N', 'N', 'N', 'N')");
+    }
+    trigger(form, "actRefresh");
+    trigger(form, "actEdit");
+    type(form, "dbeNome", "CAIXA");
+    trigger(form, "actPost");
+    EXPECT_EQ(prompts.last(), "Operação realizada com sucesso!");
+    EXPECT_EQ(storedRights(10), QStringList({"1SSSSS", "3SNNNN"}));
+    EXPECT_EQ(scalar("select Nome from perfil where Id_Perfil = 10").toString(), "CAIXA");
+}
+
 TEST_F(GrupoTest, DeleteIsRefusedWhileAUserHoldsTheProfileThenTakesItsRights) {
     exec("insert into perfil_form values (10, 1, 'S', 'S', 'S', 'S', 'S')");
     const int ana = addUser("ANA");

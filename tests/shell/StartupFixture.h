@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -38,12 +39,17 @@ protected:
         setProcessEndHandler({});
     }
     void writeConfig(const QString& text) { writeFile(config, text); }
-    // A file with its folders made.
+    // A file with its folders made. Each file written gets a time of its own: Qt's settings reader keeps a file
+    // it parsed while its size and time stay the same, and two files written within the file system's tick
+    // share a time.
     static void writeFile(const QString& path, const QString& text) {
+        static int written = 0;
         ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(text.toUtf8());
+        f.flush();
+        f.setFileTime(QDateTime::currentDateTime().addSecs(-3600 + ++written), QFileDevice::FileModificationTime);
     }
     // The embedded default's folder.
     QString data(const QString& file = {}) const {

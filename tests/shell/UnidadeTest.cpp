@@ -4,6 +4,7 @@
 #include "UnidadeFixture.h"
 
 #include "common/access/Session.h"
+#include "platform/ui/Capitals.h"
 #include "platform/ui/DataGrid.h"
 
 #include <QCheckBox>
@@ -33,7 +34,7 @@ TEST_F(UnidadeTest, MenuAction001OpensAnEmptyRegisterOfItsOwnShape) {
     EXPECT_EQ(form->qryPrincipal->state(), db::DataSet::State::Browse);
     EXPECT_EQ(form->qryPrincipal->recordCount(), 0) << "the user fills it with Atualizar or the search";
     EXPECT_TRUE(form->findChild<QLineEdit*>("dbeCodigo")->isReadOnly());
-    EXPECT_EQ(form->findChild<QLineEdit*>("dbeNome")->maxLength(), 100);
+    EXPECT_EQ(ui::columnLengthOf(form->findChild<QLineEdit*>("dbeNome")), 100);
     EXPECT_NE(form->findChild<QPlainTextEdit*>("dbmDescricao"), nullptr);
     EXPECT_EQ(form->findChild<QCheckBox*>("dbcAtivo")->text(), "Registro inativo.");
     auto* grid = form->findChild<QTableView*>("dbgPrincipal");

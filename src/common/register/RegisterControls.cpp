@@ -26,7 +26,7 @@ QLineEdit* makeNameEdit(const QString& objectName, QWidget* page, db::DataSet* d
                         int maxLength) {
     auto* edit = new QLineEdit(page);
     edit->setObjectName(objectName);
-    edit->setMaxLength(maxLength);
+    ui::setColumnLength(edit, maxLength);
     ui::Capitals::install(edit);
     ui::bindLineEdit(edit, data, field);
     ui::EnterAsTab::install(edit);

@@ -4,6 +4,7 @@
 
 #include "platform/db/Query.h"
 
+#include <libpq-fe.h>
 #include <sqlite3.h>
 #include <QDebug>
 #include <QDir>
@@ -121,7 +122,7 @@ void startSession(QSqlDatabase& database, const Settings& s, const QString& name
                 q.prepare(QStringLiteral("attach database ? as ") + schema);
                 q.addBindValue(uri);
                 if (!q.exec())
-                    throw Error(QStringLiteral("%1: %2").arg(sqliteFile(s, other), failure(q.lastError()).text()));
+                    throw Error(QStringLiteral("%1: %2").arg(sqliteFile(s, other), failure(q.lastError()).detail()));
             }
         }
     } else {
@@ -165,7 +166,7 @@ QSqlDatabase openOne(const Settings& s, const QString& name) {
         const bool named = std::any_of(connectionNames().cbegin(), connectionNames().cend(),
                                        [&](const QString& c) { return e.text().contains(sqliteFile(s, c)); });
         if (s.engine == Engine::SQLite && !named)
-            throw Error(QStringLiteral("%1: %2").arg(database.databaseName(), e.text()), e.kind());
+            throw Error(QStringLiteral("%1: %2").arg(database.databaseName(), e.detail()), e.kind());
         throw;
     }
     return database;
@@ -310,15 +311,39 @@ Error failure(const QSqlError& error) {
     const Error::Kind kind = kindOf(error);
     const QString known =
         kind == Error::Kind::KeyConflict ? QString() : knownCause(error.nativeErrorCode(), error.databaseText());
-    if (known.isEmpty())
-        return Error(error.text(), kind);
     qWarning().noquote() << error.text();
-    return Error(known, known == kBancoEmUso ? Error::Kind::Busy : Error::Kind::Unavailable);
+    if (known.isEmpty())
+        return Error(kErroBanco, kind, error.text());
+    return Error(known, known == kBancoEmUso ? Error::Kind::Busy : Error::Kind::Unavailable, error.text());
 }
 
+pg_conn* postgresConnection(const QSqlDatabase& database) {
+    const QVariant handle = database.driver()->handle();
+    if (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0)
+        return nullptr;
+    return *static_cast<PGconn* const*>(handle.constData());
+}
+
+namespace {
+
+// Whether the session under `database` ended: closed by the driver, or ended by the server (a crash, a restart,
+// an administrator's command), which Qt's PostgreSQL driver leaves open.
+bool sessionEnded(const QSqlDatabase& database, const QSqlError& error) {
+    if (!database.isOpen())
+        return true;
+    const QString code = error.nativeErrorCode().trimmed();
+    if (code.size() == 5 && (code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P"))))
+        return true;
+    PGconn* session = postgresConnection(database);
+    return session && PQstatus(session) == CONNECTION_BAD;
+}
+
+}  // namespace
+
 void throwFailure(const QSqlDatabase& database, const QSqlError& error) {
-    if (database.isOpen())
+    if (!sessionEnded(database, error))
         throw failure(error);
+    qWarning().noquote() << error.text();
     // The server is gone for this session, and most likely for the others too (a restart ends them all):
     // each is opened again on its next use. The main connection stays as it is while a transaction waits
     // for its rollback.
@@ -400,8 +425,12 @@ void rollback() {
     if (!main.isOpen())
         return;
     if (!main.rollback()) {
-        if (!main.isOpen())
+        // A session the server ended has nothing left to roll back: it is opened again on its next use.
+        if (sessionEnded(main, main.lastError())) {
+            main.close();
+            newEpoch();
             return;
+        }
         throw failure(main.lastError());
     }
     if (g_settings.engine == Engine::PostgreSQL) {
@@ -679,6 +708,10 @@ QString foldedLike(const QString& column, const QString& param) {
 }
 
 QString storedDateTime(const QDateTime& value) { return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
+
+QString boundDateTime(const QDateTime& value) {
+    return value.time().msec() == 0 ? storedDateTime(value) : value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+}
 
 QDateTime parseStoredDateTimeText(QStringView t) {
     if (t.size() != 19 || t[4] != u'-' || t[7] != u'-' || t[10] != u' ' || t[13] != u':' || t[16] != u':')

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QSqlError;
+struct pg_conn;
 
 namespace db {
 
@@ -65,6 +66,10 @@ inline const QString kBancoSomenteLeitura = QStringLiteral(
     "gravação nos arquivos do banco de dados ou no servidor.");
 inline const QString kBancoDiscoCheio =
     QStringLiteral("O disco do banco de dados está cheio. Libere espaço no disco e tente novamente.");
+// What the user is told when the database refused a statement for any other cause: the driver's own text goes to
+// the standard error stream only.
+inline const QString kErroBanco = QStringLiteral(
+    "O banco de dados não aceitou a operação. Tente novamente; se persistir, avise o administrador do sistema.");
 
 class Error : public std::runtime_error {
 public:
@@ -72,31 +77,38 @@ public:
         Refused,         // the server refused the statement
         RowChanged,      // an update or delete found no row: kRegistroAlterado
         ConnectionLost,  // kConexaoPerdida; the connection is reopened on its next use
-        KeyConflict,     // a row with the same key exists (the server's text)
+        KeyConflict,     // a row with the same key exists (the server names its column in detail())
         Busy,            // kBancoEmUso: another workstation held a lock for longer than the statement waits
         Unavailable,     // the database could not take the statement: kBancoSomenteLeitura, kBancoDiscoCheio
     };
-    explicit Error(const QString& text, Kind kind = Kind::Refused)
-        : std::runtime_error(text.toStdString()), m_text(text), m_kind(kind) {}
+    explicit Error(const QString& text, Kind kind = Kind::Refused, QString detail = {})
+        : std::runtime_error(text.toStdString()), m_text(text), m_kind(kind), m_detail(std::move(detail)) {}
+    // What the user is told, in Portuguese.
     const QString& text() const { return m_text; }
     Kind kind() const { return m_kind; }
+    // What the driver said, for the program and the standard error stream; empty for the system's own errors.
+    const QString& detail() const { return m_detail; }
 
 private:
     QString m_text;
     Kind m_kind;
+    QString m_detail;
 };
 
 // The user's sentence for a failure of a known cause, from the driver's error code (SQLite's result code,
 // PostgreSQL's SQLSTATE) or its text; empty for any other failure.
 QString knownCause(const QString& nativeCode, const QString& databaseText);
 
-// The error of a statement that failed on `database`: a connection the driver found broken gives
-// kConexaoPerdida (never the driver's empty text) and every connection is then reopened on its next use;
-// a known cause gives its sentence (Kind::Unavailable), the driver's text going to the standard error
-// stream; any other failure keeps the driver's text.
+// The error of a statement that failed on `database`: a session that ended under it (a connection the driver
+// found broken, a server that crashed, restarted or was told to end it) gives kConexaoPerdida and every
+// connection is then reopened on its next use; a known cause gives its sentence (Kind::Unavailable); any other
+// failure gives kErroBanco. The driver's text goes to the standard error stream and into Error::detail().
 [[noreturn]] void throwFailure(const QSqlDatabase& database, const QSqlError& error);
 // The same error for a failure outside a statement (a commit, a rollback, opening a session).
 Error failure(const QSqlError& error);
+
+// libpq's connection under a PostgreSQL connection; null for another driver.
+pg_conn* postgresConnection(const QSqlDatabase& database);
 
 // Opens BANCO_NURV, DB_Padrao and DB_KELVO in that order; the first that fails throws and the rest are not
 // tried. The two last are read only. A PostgreSQL database not in UTF8 is refused (requireUtf8).
@@ -238,6 +250,10 @@ QString foldedLike(const QString& column, const QString& param);
 
 // Text a date-time is stored as on SQLite ("yyyy-MM-dd HH:mm:ss"), and its reading back.
 QString storedDateTime(const QDateTime& value);
+// Text a date-time is bound as: as stored, and with its milliseconds when it has some (a stamp another system
+// stored with a fraction, read on PostgreSQL), so that a value read is written back as it was read. SQLite's
+// text of a whole second sorts before the texts of its fractions.
+QString boundDateTime(const QDateTime& value);
 QDateTime parseStoredDateTime(const QString& text);
 // The reading of exactly "yyyy-MM-dd HH:mm:ss" in local time; invalid for any other text.
 QDateTime parseStoredDateTimeText(QStringView text);

@@ -62,17 +62,17 @@ bool isDateTime(const QVariant& v) {
     return !v.isNull() && (v.typeId() == QMetaType::QDateTime || v.typeId() == QMetaType::QDate);
 }
 
-// The condition that `column` still holds the old value of `param`.
+// The condition that `column` still holds the old value of `param`. A date-time was read to the millisecond,
+// a finer fraction stored by another system cut, never rounded: the column holds it still while it reads
+// the same, whatever finer fraction it has.
 QString unchanged(const QString& column, const QString& param, QVariantHash& params) {
     const QString old = QStringLiteral("old_") + param.toLower();
     const QVariant value = params.value(old);
     if (!isDateTime(value))
         return QStringLiteral("%1 is not distinct from :%2").arg(column, old);
-    // Stored to the second by this system; a fraction stored by another still reads as the same second.
-    const QDateTime second = toDateTime(value);
-    const QDateTime from = second.addMSecs(-second.time().msec());
-    params.insert(old + QStringLiteral("_from"), from);
-    params.insert(old + QStringLiteral("_to"), from.addSecs(1));
+    const QDateTime read = toDateTime(value);
+    params.insert(old + QStringLiteral("_from"), read);
+    params.insert(old + QStringLiteral("_to"), read.addMSecs(1));
     return QStringLiteral("%1 >= :%2_from and %1 < :%2_to").arg(column, old);
 }
 
@@ -89,6 +89,13 @@ RowValues typedValues(const DataSet& data) {
     RowValues values;
     for (const QString& name : data.fieldNames())
         values.insert(name.toLower(), data.field(name));
+    return values;
+}
+
+RowValues rowValues(const RowSet& rows, int row) {
+    RowValues values;
+    for (int c = 0; c < rows.fields().size(); ++c)
+        values.insert(rows.fields()[c].toLower(), rows.row(row)[c]);
     return values;
 }
 
@@ -168,6 +175,34 @@ void runRow(const QString& sql, const EditedRow& row, const QStringList& alsoCom
 }
 
 }  // namespace
+
+QList<RowValues> readRows(const QString& table, const QString& condition, const QVariantHash& params,
+                          const QString& connection) {
+    // Table and condition come from the caller's code, never from typing.
+    const RowSet rows = run(connection, QStringLiteral(" select * from %1 where %2 ").arg(table, condition), params);
+    QList<RowValues> out;
+    for (int r = 0; r < rows.count(); ++r)
+        out.append(rowValues(rows, r));
+    return out;
+}
+
+void deleteRowsAsRead(const QString& table, const QStringList& keyColumns, const QString& condition,
+                      const QVariantHash& params, const QList<RowValues>& read, const QString& connection) {
+    QStringList byKey;
+    for (const QString& k : keyColumns)
+        byKey << QStringLiteral("%1 = :key_%2").arg(k, k.toLower());
+    const QString remove = QStringLiteral(" delete from %1 where %2 ").arg(table, byKey.join(QStringLiteral(" and ")));
+    for (const RowValues& row : read) {
+        QVariantHash keys;
+        for (const QString& k : keyColumns)
+            keys.insert(QStringLiteral("key_") + k.toLower(), row.value(k.toLower()));
+        runGuarded(remove, keys, row, row.keys(), connection);
+    }
+    const RowSet left =
+        run(connection, QStringLiteral(" select count(*) from %1 where %2 ").arg(table, condition), params);
+    if (left.count() && toInt(left.row(0)[0]) > 0)
+        throw Error(kRegistroAlterado, Error::Kind::RowChanged);
+}
 
 void updateRow(const EditedRow& row, const QString& connection) {
     runRow(modifySql(row.table, row.columns, row.keyColumn), row, {}, connection);

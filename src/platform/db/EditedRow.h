@@ -13,6 +13,7 @@
 namespace db {
 
 class DataSet;
+class RowSet;
 
 // Values of a row by column; names are matched in lower case, as statement parameters are.
 using RowValues = QVariantHash;
@@ -20,6 +21,8 @@ using RowValues = QVariantHash;
 // A data set's current row with what is being typed, and the same row as it was read (empty for a new row).
 RowValues typedValues(const DataSet& data);
 RowValues readValues(const DataSet& data);
+// A row of a result by column.
+RowValues rowValues(const RowSet& rows, int row);
 
 // A row a user edited: the table and key, the columns a write sets, their values typed and as read.
 struct EditedRow {
@@ -42,6 +45,16 @@ void deleteRow(const EditedRow& row, const QString& connection = kMain);
 void runGuarded(const QString& sql, QVariantHash params, const RowValues& read, const QStringList& alsoCompared = {},
                 const QString& connection = kMain);
 
+// The rows of a list that a form shows and rewrites whole (a professional's working hours, a profile's rights):
+// every row of `table` that `condition` selects, every column, as stored now.
+QList<RowValues> readRows(const QString& table, const QString& condition, const QVariantHash& params,
+                          const QString& connection = kMain);
+// Deletes those rows as they were read (`read`, from readRows()), each found by its `keyColumns`: every row must
+// still hold every value read, and no other row may meet the condition (one added meanwhile); else
+// kRegistroAlterado, and the caller's transaction takes back what was deleted.
+void deleteRowsAsRead(const QString& table, const QStringList& keyColumns, const QString& condition,
+                      const QVariantHash& params, const QList<RowValues>& read, const QString& connection = kMain);
+
 // "update <table> set c = :c, ... where <key> = :OLD_<key>": the modify statement of a data set's row.
 QString modifySql(const QString& table, const QStringList& columns, const QString& keyColumn);
 
@@ -54,8 +67,8 @@ QList<Assignment> assignments(const QString& updateSql);
 // An update or delete of one row with the guard added to its where clause: Modificado_Em, each column it sets
 // from a parameter and each of `alsoCompared` must still hold the value read, given in `params` as
 // old_<parameter> (a column without an old value is not compared). Values are compared as "is not distinct
-// from"; a date-time read to the second also matches the fractions another system may have stored. The guard's
-// own values are added to `params`.
+// from"; a date-time read to the millisecond matches the finer fractions another system may have stored, which
+// the reading cut. The guard's own values are added to `params`.
 QString guarded(const QString& sql, QVariantHash& params, const QStringList& alsoCompared = {});
 
 }  // namespace db

@@ -53,7 +53,7 @@ int insertWithNewKey(const QString& column, const std::function<int()>& newKey,
             if (e.kind() != Error::Kind::ConnectionLost)
                 run(kMain, QStringLiteral("rollback to savepoint nurv_new_key"), {});
             // Both engines name the column of a repeated key in their text.
-            if (e.kind() != Error::Kind::KeyConflict || !e.text().contains(column, Qt::CaseInsensitive))
+            if (e.kind() != Error::Kind::KeyConflict || !e.detail().contains(column, Qt::CaseInsensitive))
                 throw;
             if (attempt > 0)
                 throw Error(kRegistroAlterado, Error::Kind::RowChanged);

@@ -15,7 +15,6 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace db {
@@ -147,7 +146,7 @@ QString positional(const QString& sql, const QVariantHash& params, QVariantList&
 QVariant bindable(const QVariant& v) {
     switch (v.typeId()) {
     case QMetaType::QDateTime:
-        return v.isNull() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(storedDateTime(v.toDateTime()));
+        return v.isNull() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(boundDateTime(v.toDateTime()));
     case QMetaType::QDate:
         return v.isNull() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(storedDateTime(v.toDate().startOfDay()));
     case QMetaType::Bool: return v.toBool() ? 1 : 0;
@@ -170,37 +169,27 @@ QVariant readable(const QVariant& v) {
 
 }  // namespace
 
-// A PostgreSQL result kept whole, its rows read into values as they are asked for. Only results whose
-// columns are all of the plain types below are kept so; the values are those the Qt driver gives.
+// A PostgreSQL result kept whole, its rows read into values as they are asked for. The values are those the
+// Qt driver gives, but for the fraction of a date-time, cut where the driver rounds.
 struct PendingRows {
     enum class Kind : quint8 { Integer, Text, DateTime, LongLong, Double, Bool, Date };
     std::unique_ptr<PGresult, decltype(&PQclear)> result{nullptr, &PQclear};
     std::vector<Kind> kinds;
 
-    static std::optional<Kind> kindOf(Oid type) {
-        switch (type) {
-        case 21:
-        case 23: return Kind::Integer;  // int2, int4
-        case 25:
-        case 1042:
-        case 1043: return Kind::Text;      // text, char, varchar
-        case 1114: return Kind::DateTime;  // timestamp
-        default: return std::nullopt;
-        }
-    }
     // Every type, read as the Qt driver reads it (numbers with its default precision, as doubles); a type it
     // does not know is text.
-    static Kind anyKindOf(Oid type) {
-        if (const auto plain = kindOf(type))
-            return *plain;
+    static Kind kindOf(Oid type) {
         switch (type) {
+        case 21:
+        case 23: return Kind::Integer;   // int2, int4
         case 20: return Kind::LongLong;  // int8
         case 700:
         case 701:
         case 1700: return Kind::Double;  // float4, float8, numeric
         case 16: return Kind::Bool;
         case 1082: return Kind::Date;
-        case 1184: return Kind::DateTime;  // timestamptz
+        case 1114:
+        case 1184: return Kind::DateTime;  // timestamp, timestamptz
         default: return Kind::Text;
         }
     }
@@ -232,7 +221,21 @@ struct PendingRows {
         const QChar sign = t[t.size() - 3];
         if (sign == QLatin1Char('-') || sign == QLatin1Char('+'))
             t += QLatin1String(":00");
-        return QDateTime::fromString(t, Qt::ISODate).toLocalTime();
+        return QDateTime::fromString(withinMilliseconds(t), Qt::ISODate).toLocalTime();
+    }
+
+    // The stored fraction of a second cut to the milliseconds a date-time holds, never rounded: a stamp
+    // of .9995 s stays in its second, as the guard of an edited row compares it (Qt would round it up).
+    static QString withinMilliseconds(QString t) {
+        const qsizetype dot = t.indexOf(QLatin1Char('.'), 19);
+        if (dot < 0)
+            return t;
+        qsizetype end = dot + 1;
+        while (end < t.size() && t[end].isDigit())
+            ++end;
+        if (end - dot > 4)
+            t.remove(dot + 4, end - dot - 4);
+        return t;
     }
 
     QVector<QVariant> read(int row) const {
@@ -341,7 +344,7 @@ StatementCache& statements() {
     return *cache;
 }
 
-// A PostgreSQL result of plain columns, copied whole to be read row by row as asked for; null otherwise.
+// A PostgreSQL result, copied whole to be read row by row as asked for; null for any other result.
 std::shared_ptr<const PendingRows> pendingRows(const QSqlQuery& q) {
     if (q.isForwardOnly())
         return nullptr;
@@ -353,12 +356,8 @@ std::shared_ptr<const PendingRows> pendingRows(const QSqlQuery& q) {
     if (!result || PQresultStatus(result) != PGRES_TUPLES_OK)
         return nullptr;
     auto pending = std::make_shared<PendingRows>();
-    for (int c = 0; c < PQnfields(result); ++c) {
-        const auto kind = PendingRows::kindOf(PQftype(result, c));
-        if (!kind)
-            return nullptr;
-        pending->kinds.push_back(*kind);
-    }
+    for (int c = 0; c < PQnfields(result); ++c)
+        pending->kinds.push_back(PendingRows::kindOf(PQftype(result, c)));
     pending->result.reset(PQcopyResult(result, PG_COPYRES_ATTRS | PG_COPYRES_TUPLES));
     return pending->result ? pending : nullptr;
 }
@@ -500,15 +499,10 @@ public:
     bool fetch(RowSet&, int) override { return true; }
 };
 
-PGconn* postgresConnection(const QSqlDatabase& database) {
-    const QVariant handle = database.driver()->handle();
-    if (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0)
-        throw Error(QStringLiteral("O driver PostgreSQL não expõe a conexão."));
-    return *static_cast<PGconn* const*>(handle.constData());
-}
-
 void readWhole(QSqlDatabase database, const QString& text, const QVariantList& values, RowSet& rows) {
     PGconn* connection = postgresConnection(database);
+    if (!connection)
+        throw Error(QStringLiteral("O driver PostgreSQL não expõe a conexão."));
     std::vector<QByteArray> texts(size_t(values.size()));
     std::vector<const char*> pointers(size_t(values.size()), nullptr);
     for (int i = 0; i < values.size(); ++i) {
@@ -533,14 +527,14 @@ void readWhole(QSqlDatabase database, const QString& text, const QVariantList& v
     PGresult* result = pending->result.get();
     if (!result || PQresultStatus(result) != PGRES_TUPLES_OK) {
         const QString message = QString::fromUtf8(result ? PQresultErrorMessage(result) : PQerrorMessage(connection));
-        if (PQstatus(connection) != CONNECTION_OK)
-            database.close();
-        throwFailure(database, QSqlError(QString(), message.trimmed(), QSqlError::StatementError));
+        const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+        throwFailure(database, QSqlError(QString(), message.trimmed(), QSqlError::StatementError,
+                                         QString::fromLatin1(state ? state : "")));
     }
     QStringList names;
     for (int c = 0; c < PQnfields(result); ++c) {
         names << QString::fromUtf8(PQfname(result, c));
-        pending->kinds.push_back(PendingRows::anyKindOf(PQftype(result, c)));
+        pending->kinds.push_back(PendingRows::kindOf(PQftype(result, c)));
     }
     rows.setFields(names);
     rows.setPending(std::move(pending), PQntuples(result));

@@ -73,7 +73,7 @@ private:
 };
 
 // Runs `sql` on a connection with the values bound by name and returns the rows (statements without a
-// result return an empty RowSet). Throws db::Error with the server's text.
+// result return an empty RowSet). Throws db::Error, the server's text in its detail().
 // A statement with values is prepared once per connection and kept for its next run.
 RowSet run(const QString& connectionName, const QString& sql, const QVariantHash& params, int* affected = nullptr);
 

@@ -161,7 +161,7 @@ QString relayFailure(int curlCode, const QString& reply, bool connected) {
         return kRemetenteRecusado;
     if (curlCode == CURLE_SEND_ERROR || curlCode == CURLE_RECV_ERROR || curlCode == CURLE_GOT_NOTHING)
         return kConexaoInterrompida;
-    return technicalText(curlCode, reply);
+    return kEnvioFalhou;
 }
 
 QByteArray textHeader(const QByteArray& name, const QString& text) { return folded(name, tokens(text, false)); }

@@ -36,6 +36,10 @@ inline const QString kRespostaInesperada = QStringLiteral(
     "da seção [mail] do arquivo de configuração.");
 inline const QString kConexaoInterrompida =
     QStringLiteral("A conexão com o servidor de e-mail caiu durante o envio. Tente novamente mais tarde.");
+// Any other failure: the library's own words go to the standard error stream only.
+inline const QString kEnvioFalhou = QStringLiteral(
+    "O servidor de e-mail não aceitou a mensagem. Peça ao administrador que confira a seção [mail] do arquivo de "
+    "configuração.");
 
 struct Relay {
     QString host;
@@ -67,7 +71,7 @@ QByteArray attachmentDisposition(const QString& fileName);
 
 // What the user is told for a failed dialogue: the library's result code, its text of the relay's last
 // reply, and whether the connection had been made. A relay that cannot be reached is kErroConexao; the
-// other known causes have their sentence above; any other failure is the library's own text.
+// other known causes have their sentence above; any other failure is kEnvioFalhou.
 QString relayFailure(int curlCode, const QString& reply, bool connected);
 
 // Sends the message. Failures throw relayFailure()'s text, the library's own text then going to the

@@ -2,6 +2,8 @@
 // The links between controls and fields: each control shows its field and writes it back while editing.
 #include "platform/ui/FieldLink.h"
 
+#include "platform/db/ColumnText.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -90,8 +92,9 @@ QString withoutControls(const QString& text, bool keepTabsAndLineBreaks) {
     for (const QChar c : text) {
         const char16_t u = c.unicode();
         const bool direction = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+        const bool invisible = u == 0x00AD || (u >= 0x200B && u <= 0x200F) || u == 0xFEFF;
         const bool kept = keepTabsAndLineBreaks && (c == QLatin1Char('\t') || c == QLatin1Char('\n'));
-        if (kept || (c.category() != QChar::Other_Control && !direction))
+        if (kept || (c.category() != QChar::Other_Control && !direction && !invisible))
             out += c;
     }
     return out;
@@ -226,8 +229,10 @@ void MemoLink::mendTyped() {
     const QString text = m_memo->toPlainText();
     const QString inserted = text.mid(m_typedAt, added);
     QString kept = withoutControls(inserted, true);
-    if (m_maxLength > 0)
-        kept.truncate(std::max<qsizetype>(0, m_maxLength - (text.size() - inserted.size())));
+    if (m_maxLength > 0) {
+        const QString whole = text.left(m_typedAt) + kept + text.mid(m_typedAt + inserted.size());
+        kept.truncate(db::fitInsertion(whole, m_typedAt, m_typedAt + kept.size(), m_maxLength) - m_typedAt);
+    }
     if (kept == inserted)
         return;
     m_mending = true;

@@ -78,8 +78,9 @@ private:
 };
 
 // `text` without NUL and the other control characters a paste can bring into a text control, nor the
-// direction embeddings, overrides and isolates (U+202A to U+202E, U+2066 to U+2069) that make a name read
-// otherwise than it is stored; a memo keeps its tabs and line breaks.
+// direction embeddings, overrides and isolates (U+202A to U+202E, U+2066 to U+2069) and the invisible marks
+// (zero-width spaces and joiners, direction marks U+200B to U+200F, the byte order mark U+FEFF, the soft
+// hyphen U+00AD) that make a name read otherwise than it is stored; a memo keeps its tabs and line breaks.
 QString withoutControls(const QString& text, bool keepTabsAndLineBreaks = false);
 
 class LineEditLink : public FieldLink {
@@ -99,7 +100,7 @@ private:
 class MemoLink : public FieldLink {
     Q_OBJECT
 public:
-    // `maxLength` caps the text as a line edit's does (the column's width); 0: no cap.
+    // `maxLength` caps the text at the column's width in characters (db::columnLength); 0: no cap.
     MemoLink(QPlainTextEdit* memo, db::DataSet* data, const QString& field, int maxLength = 0);
 
     int maxLength() const { return m_maxLength; }

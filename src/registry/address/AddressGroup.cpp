@@ -96,12 +96,12 @@ void AddressGroup::createStreetFields() {
     ui::linkOf(edtSeq)->setAlwaysReadOnly(true);
     ui::setReadOnlyLook(edtSeq);
     edtLograd = makeEdit(n.name, "NOM_LOGR", K::Text);
-    edtLograd->setMaxLength(80);
+    ui::setColumnLength(edtLograd, 80);
     ui::Capitals::install(edtLograd);
     edtNumImovel = makeEdit(n.number, "NUM_IMOV_LOGR", K::Integer);
     digitsOnly(edtNumImovel, 9);
     edtComplemento = makeEdit(n.complement, "DES_CMPL_ENDR", K::Text);
-    edtComplemento->setMaxLength(80);
+    ui::setColumnLength(edtComplemento, 80);
     ui::Capitals::install(edtComplemento);
 }
 

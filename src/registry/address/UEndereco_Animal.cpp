@@ -6,6 +6,7 @@
 #include "common/access/FormOpening.h"
 #include "common/register/DataActions.h"
 
+#include "common/ExportStatus.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/register/RegisterForm.h"
@@ -379,8 +380,8 @@ void TfrmEndereco_Animal::exportAnimals() {
         return;
     try {
         dbase::writeTable(dbase::tableFileName(chosen), kExportFields, animalsql::exportRows());
-    } catch (const std::exception&) {
-        Prompts::information(kErroExportar);
+    } catch (const std::exception& e) {
+        Prompts::information(exportFailure(kErroExportar, e));
         return;
     }
     Prompts::information(kExportacaoConcluida);

@@ -104,7 +104,7 @@ void AnimalPage::createFields() {
     auto lineEdit = [this](const char* name, const char* field, int maxLength, bool capitals) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QString::fromLatin1(name));
-        e->setMaxLength(maxLength);
+        ui::setColumnLength(e, maxLength);
         if (capitals)
             ui::Capitals::install(e);
         ui::bindLineEdit(e, m_animal, QString::fromLatin1(field));

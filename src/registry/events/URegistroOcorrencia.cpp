@@ -5,6 +5,7 @@
 
 #include "common/register/RegisterControls.h"
 
+#include "common/ExportStatus.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"
@@ -355,8 +356,8 @@ void TfrmRegistroOcorrencia::exportAll() {
         return;
     try {
         dbase::writeTable(dbase::tableFileName(chosen), kExportFields, occurrencesql::allOccurrences());
-    } catch (const std::exception&) {
-        Prompts::information(kErroExportar);
+    } catch (const std::exception& e) {
+        Prompts::information(exportFailure(kErroExportar, e));
         return;
     }
     Prompts::information(kExportacaoConcluida);

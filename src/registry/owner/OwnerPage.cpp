@@ -88,7 +88,8 @@ void OwnerPage::createControls() {
     auto lineEdit = [this](const char* name, const char* field, int maxLength, bool capitals) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QString::fromLatin1(name));
-        e->setMaxLength(maxLength);
+        if (maxLength > 0)
+            ui::setColumnLength(e, maxLength);
         if (capitals)
             ui::Capitals::install(e);
         ui::bindLineEdit(e, m_owner, QString::fromLatin1(field));
@@ -108,7 +109,7 @@ void OwnerPage::createControls() {
     ui::EnterAsTab::install(m_unit);
     resetColourOnLeave(m_unit);
     m_name = lineEdit("dbeNomeProp", "Nome", 50, true);
-    m_phone = lineEdit("dbeTelResidencial", "Telefone_Residencial", 15, false);
+    m_phone = lineEdit("dbeTelResidencial", "Telefone_Residencial", 0, false);  // as long as its mask
     m_phone->setInputMask(QStringLiteral("(00)0000##0000;_"));
     m_personType = new QComboBox(this);
     m_personType->setObjectName(QStringLiteral("dbcTipo_Pessoa"));
@@ -116,8 +117,9 @@ void OwnerPage::createControls() {
     ui::bindComboBox(m_personType, m_owner, QStringLiteral("Tipo_Pessoa"));
     ui::EnterAsTab::install(m_personType);
     resetColourOnLeave(m_personType);
-    m_document = lineEdit("dbeCPF_CNPJ", "Num_CPF_CNPJ", documentBoxLength(kFisica), false);
+    m_document = lineEdit("dbeCPF_CNPJ", "Num_CPF_CNPJ", 0, false);
     m_document->setValidator(new DocumentValidator(m_personType, m_document));
+    m_document->setMaxLength(documentBoxLength(kFisica));  // letters and digits only
     m_identity = lineEdit("dbeCI", "Num_CI", 15, true);
     m_email = lineEdit("dbeEmail", "Email_Proprietario", 100, false);
     m_login = new QLineEdit(this);
@@ -127,7 +129,7 @@ void OwnerPage::createControls() {
     m_password = new QLineEdit(this);
     m_password->setObjectName(QStringLiteral("mkeSenha"));
     m_password->setEchoMode(QLineEdit::Password);
-    m_password->setMaxLength(10);
+    ui::setColumnLength(m_password, 10);
     m_password->setReadOnly(true);
     ui::EnterAsTab::install(m_password);
     resetColourOnLeave(m_password);

@@ -3,6 +3,7 @@
 #include "registry/owner/OwnerRules.h"
 
 #include "common/rules/Documents.h"
+#include "platform/db/ColumnText.h"
 #include "platform/db/Database.h"
 
 #include <algorithm>
@@ -31,7 +32,7 @@ std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& o, const
         {[&] { return email.isEmpty(); }, "dbeEmail", kFaltaEmail},
         {[&] { return !ValidaEmail(email); }, "dbeEmail", kEmailInvalido},
         {[&] { return o.passwordOpen && password.isEmpty(); }, "mkeSenha", kFaltaSenha},
-        {[&] { return o.passwordOpen && password.size() != 10; }, "mkeSenha", kSenhaDezCaracteres},
+        {[&] { return o.passwordOpen && db::columnLength(password) != 10; }, "mkeSenha", kSenhaDezCaracteres},
         {[&] { return o.district.trimmed().isEmpty(); }, "dblDistrito", kFaltaDistrito},
         {[&] { return o.streetType.trimmed().isEmpty(); }, "dblTipo_Lograd", kFaltaTipoLograd},
         {[&] { return o.streetCode.trimmed().isEmpty(); }, "dbeCodLograd", kFaltaCodLograd},
@@ -58,9 +59,17 @@ std::optional<FieldRefusal> ValidaCamposProprietario(const OwnerValues& o, const
         {[&] { return (o.inserting || o.editing) && lookups.loginTaken && lookups.loginTaken(); }, "dbeCPF_CNPJ",
          kUsuarioCadastrado, false},
     };
-    for (size_t i = size_t(std::max(firstCheck, 1)) - 1; i < checks.size(); ++i)
-        if (checks[i].fails())
-            return FieldRefusal{int(i) + 1, checks[i].control, checks[i].message, checks[i].colour};
+    const size_t first = size_t(std::max(firstCheck, 1)) - 1;
+    const size_t documentCheck = size_t(kFirstDuplicateCheck) - 1;
+    for (size_t i = first; i < checks.size(); ++i) {
+        if (!checks[i].fails())
+            continue;
+        // The look-ups after the document's read the database later: an owner saved meanwhile with the same
+        // document is told as such, whichever of them first saw it.
+        if (i > documentCheck && first <= documentCheck && checks[documentCheck].fails())
+            i = documentCheck;
+        return FieldRefusal{int(i) + 1, checks[i].control, checks[i].message, checks[i].colour};
+    }
     return std::nullopt;
 }
 

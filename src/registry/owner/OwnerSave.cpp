@@ -59,6 +59,16 @@ webaccountsql::AccountChange accountChange(const OwnerSave& s, const db::RowValu
     return change;
 }
 
+// The owner's web account where it has none: an account left with the owner's login by an owner gone is taken
+// over, else a new one is made. Every other such account is made inactive, so that one active account of the
+// login remains.
+int webAccountFor(const OwnerSave& s, const db::RowValues& owner, int ownerId, const QDateTime& now) {
+    if (const auto taken =
+            webaccountsql::claimOrphans(s.checked.document, ownerId, true, s.checked.password, auditUser(), now))
+        return *taken;
+    return webaccountsql::insert(newAccount(s, owner, ownerId, now));
+}
+
 }  // namespace
 
 std::optional<FieldRefusal> checkOwner(const OwnerSave& s) {
@@ -95,7 +105,7 @@ OwnerSaved saveOwner(const OwnerSave& s) {
         stamp(address, "inserido_em", "inserido_por", now);
         stamp(owner, "inserido_em", "inserido_por", now);
         id = ownersql::insertOwner(owner, addresssql::insertAddress(address));
-        ownersql::setWebUser(id, webaccountsql::insert(newAccount(s, owner, id, now)));
+        ownersql::setWebUser(id, webAccountFor(s, owner, id, now));
     } else {
         stamp(address, "modificado_em", "modificado_por", now);
         stamp(owner, "modificado_em", "modificado_por", now);
@@ -108,7 +118,9 @@ OwnerSaved saveOwner(const OwnerSave& s) {
         ownersql::updateOwner(owner, s.ownerRead, id, addressId);
         // An owner without an account gets one now.
         if (webaccountsql::update(accountChange(s, owner, now), s.accounts) == 0)
-            ownersql::setWebUser(id, webaccountsql::insert(newAccount(s, owner, id, now)));
+            ownersql::setWebUser(id, webAccountFor(s, owner, id, now));
+        else
+            webaccountsql::claimOrphans(s.checked.document, id, false, {}, auditUser(), now);
     }
     transaction.commit();
     return {{}, id};

@@ -181,7 +181,8 @@ OwnerLookups lookups(const OwnerValues& owner, int ownerId) {
         [=] { return documentTaken(owner.document, ownerId); },
         [=] { return ownerEmailCount(owner.email, ownerId); },
         [=] {
-            return webaccountsql::emailCount(owner.email, owner.inserting ? std::nullopt : std::optional<int>(ownerId));
+            return webaccountsql::emailCount(owner.email, owner.inserting ? std::nullopt : std::optional<int>(ownerId),
+                                             owner.document);
         },
         [=] { return webaccountsql::loginTaken(owner.document, ownerId); },
     };

@@ -50,12 +50,8 @@ Accounts accountsOf(int ownerId) {
                                                    " order by id_usuario "),
                                     {{QStringLiteral("owner"), ownerId}});
     Accounts accounts;
-    for (int r = 0; r < rows.count(); ++r) {
-        db::RowValues values;
-        for (int c = 0; c < rows.fields().size(); ++c)
-            values.insert(rows.fields()[c].toLower(), rows.row(r)[c]);
-        accounts.append(values);
-    }
+    for (int r = 0; r < rows.count(); ++r)
+        accounts.append(db::rowValues(rows, r));
     return accounts;
 }
 
@@ -122,12 +118,25 @@ bool hasDigest(int ownerId) {
     return false;
 }
 
-int emailCount(const QString& email, std::optional<int> ownerId) {
+namespace {
+
+// An active account (of alias u) whose owner no longer exists or is inactive; a user of the system has no owner.
+const QString kOrphan = QStringLiteral(
+    " fold(trim(u.Status_Registro)) = 'ativo' and u.Id_proprietario is not null "
+    " and not exists (select 1 from proprietario p where p.id_proprietario = u.Id_proprietario "
+    "                 and fold(trim(p.Status_Registro)) = 'ativo') ");
+
+const QString kSameLogin = QStringLiteral(" fold(trim(u.Login)) = fold(:login) ");
+
+}  // namespace
+
+int emailCount(const QString& email, std::optional<int> ownerId, const QString& login) {
     QString sql = QStringLiteral(
-        " select count(*) as valor from usuario usu "
-        " where fold(trim(Email_usu)) = fold(:email) "
-        " and fold(trim(Status_Registro)) = 'ativo' ");
-    QVariantHash params{{QStringLiteral("email"), email.trimmed()}};
+                      " select count(*) as valor from usuario u "
+                      " where fold(trim(Email_usu)) = fold(:email) "
+                      " and fold(trim(Status_Registro)) = 'ativo' and not (%1 and %2) ")
+                      .arg(kSameLogin, kOrphan);
+    QVariantHash params{{QStringLiteral("email"), email.trimmed()}, {QStringLiteral("login"), login.trimmed()}};
     if (ownerId) {
         sql += QStringLiteral(" and coalesce(Id_proprietario, 0) <> :owner ");
         params.insert(QStringLiteral("owner"), *ownerId);
@@ -138,11 +147,47 @@ int emailCount(const QString& email, std::optional<int> ownerId) {
 
 bool loginTaken(const QString& login, int ownerId) {
     return db::run(db::kMain,
-                   QStringLiteral(" select id_usuario from usuario where fold(trim(Login)) = fold(:login) "
-                                  " and fold(trim(Status_Registro)) = 'ativo' "
-                                  " and (:owner = 0 or coalesce(Id_proprietario, 0) <> :owner) limit 1 "),
+                   QStringLiteral(" select id_usuario from usuario u where %1 "
+                                  " and fold(trim(u.Status_Registro)) = 'ativo' "
+                                  " and (:owner = 0 or coalesce(u.Id_proprietario, 0) <> :owner) "
+                                  " and not (%2) limit 1 ")
+                       .arg(kSameLogin, kOrphan),
                    {{QStringLiteral("login"), login.trimmed()}, {QStringLiteral("owner"), ownerId}})
                .count() > 0;
+}
+
+std::optional<int> claimOrphans(const QString& login, int ownerId, bool takeOne, const QString& password,
+                                const QVariant& by, const QDateTime& at) {
+    const db::RowSet rows = db::run(
+        db::kMain,
+        QStringLiteral(" select * from usuario u where %1 and %2 order by u.id_usuario ").arg(kSameLogin, kOrphan),
+        {{QStringLiteral("login"), login.trimmed()}});
+    std::optional<int> taken;
+    for (int r = 0; r < rows.count(); ++r) {
+        const db::RowValues read = db::rowValues(rows, r);
+        const int id = db::toInt(read.value(QStringLiteral("id_usuario")));
+        // Parameters are named in lower case.
+        QVariantHash values{
+            {QStringLiteral("id"), id}, {QStringLiteral("modificado_por"), by}, {QStringLiteral("modificado_em"), at}};
+        // Still the same orphan of the same login when written: another workstation's change stops the save.
+        const QStringList same{QStringLiteral("Login"), QStringLiteral("Status_Registro"),
+                               QStringLiteral("Id_proprietario")};
+        if (takeOne && !taken) {
+            values.insert(QStringLiteral("id_proprietario"), ownerId);
+            values.insert(QStringLiteral("senha_crip"), GeraHashSenha(password.trimmed()));
+            db::runGuarded(QStringLiteral(" update usuario set Id_proprietario = :Id_proprietario, "
+                                          " senha_crip = :senha_crip, Modificado_Por = :Modificado_Por, "
+                                          " Modificado_Em = :Modificado_Em where Id_Usuario = :id "),
+                           values, read, same);
+            taken = id;
+        } else {
+            db::runGuarded(QStringLiteral(" update usuario set Inativo = 'SIM', Status_Registro = 'INATIVO', "
+                                          " Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
+                                          " where Id_Usuario = :id "),
+                           values, read, same);
+        }
+    }
+    return taken;
 }
 
 void deactivate(int ownerId, const QVariant& by, const QDateTime& at) {

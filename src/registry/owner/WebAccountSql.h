@@ -68,12 +68,21 @@ Login loginOf(const Accounts& accounts);
 bool hasDigest(int ownerId);
 
 // Active web users with the e-mail (trimmed, case and accents aside): every one for a new owner
-// (`ownerId` none), else those other than the owner's own account.
-int emailCount(const QString& email, std::optional<int> ownerId);
+// (`ownerId` none), else those other than the owner's own account. The accounts left behind by owners gone
+// that log in with the owner's `login` are not counted: the save takes them over.
+int emailCount(const QString& email, std::optional<int> ownerId, const QString& login);
 
-// An active user, other than the owner's own accounts (every user for owner 0), logs in with `login` (trimmed,
-// case and accents aside).
+// `login` (trimmed, case and accents aside) is taken by an active account of another active owner, or by an
+// active user of the system (no owner). An account whose owner no longer exists or is inactive takes nothing:
+// the owner's save takes it over (claimOrphans()).
 bool loginTaken(const QString& login, int ownerId);
+
+// Inside the owner's save: the active accounts that log in with `login` and whose owner no longer exists or is
+// inactive are taken over, each as it is read now, so that one active account of that login remains. With
+// `takeOne` the first becomes the owner's own (its owner link and password digest replaced) and its id is
+// answered; every other one is made inactive.
+std::optional<int> claimOrphans(const QString& login, int ownerId, bool takeOne, const QString& password,
+                                const QVariant& by, const QDateTime& at);
 
 // Marks the owner's accounts inactive ("Inativo" SIM, Status_Registro INATIVO).
 void deactivate(int ownerId, const QVariant& by, const QDateTime& at);

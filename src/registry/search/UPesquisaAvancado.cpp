@@ -344,16 +344,17 @@ void TfrmPesquisaAvancado::exportRows() {
             }
             writer.close();
         });
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         const QFileInfo file(table);
-        Prompts::error(kErroExportarPara.arg(file.absolutePath() + QLatin1Char('/') + file.fileName()));
+        Prompts::error(
+            exportFailure(kErroExportarPara.arg(file.absolutePath() + QLatin1Char('/') + file.fileName()), e));
         return;
     }
     const QString dictionary = chosen + QStringLiteral(".txt");
     try {
         writeTextLines(dictionary, advancedDictionary());
-    } catch (const std::exception&) {
-        Prompts::error(kErroExportarVelmoran);
+    } catch (const std::exception& e) {
+        Prompts::error(exportFailure(kErroExportarVelmoran, e));
         return;
     }
     Prompts::information(kExportacaoConcluidaModelo + dictionary);

@@ -2,6 +2,7 @@
 // The attendance booking's statements.
 #include "scheduling/booking/AtendimentoSql.h"
 
+#include "platform/db/ColumnText.h"
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
 
@@ -165,7 +166,7 @@ QString standardOrientation() {
     const db::RowSet rows =
         run(QStringLiteral("select Texto_padrao_orientacao from orientacao_padrao_atend "
                            "order by Id_Orientacao_Padrao_Atend limit 1"));
-    return rows.count() > 0 ? db::toText(rows.row(0)[0]).left(4000) : QString();
+    return rows.count() > 0 ? db::fitColumn(db::toText(rows.row(0)[0]), 4000) : QString();
 }
 
 // --- members ---

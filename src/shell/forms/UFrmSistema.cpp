@@ -58,7 +58,7 @@ TfrmFrmSistema::TfrmFrmSistema(QWidget* parent) : RegisterForm(parent) {
     dbcTipoForm->setObjectName(QStringLiteral("dbcTipoForm"));
     dbcTipoForm->setEditable(true);
     dbcTipoForm->addItems({QStringLiteral("F"), QStringLiteral("R")});
-    dbcTipoForm->lineEdit()->setMaxLength(1);
+    ui::setColumnLength(dbcTipoForm->lineEdit(), 1);
     ui::Capitals::install(dbcTipoForm->lineEdit());
     ui::bindComboBox(dbcTipoForm, qryPrincipal, QStringLiteral("Tipo_Form"));
     dbcAtivo = makeInactiveBox(tbsPrincipal, qryPrincipal, QStringLiteral("Ind_Status"));

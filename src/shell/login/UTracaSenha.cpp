@@ -60,7 +60,7 @@ TfrmTracaSenha::TfrmTracaSenha(QWidget* parent) : QWidget(parent) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(name));
         edit->setEchoMode(QLineEdit::Password);
-        edit->setMaxLength(50);
+        ui::setColumnLength(edit, 50);
         ui::Capitals::install(edit);
         ui::EnterAsTab::install(edit);
         return edit;

@@ -117,10 +117,13 @@ void PerfilFormPage::showName() {
 
 void PerfilFormPage::load() {
     lvwFormulario->clear();
+    m_stored.clear();
     showName();
     if (!m_profile->isActive() || m_profile->recNo() < 0)
         return;
-    for (const perfilsql::FormRight& right : perfilsql::rights(m_profile->field(QStringLiteral("Id_Perfil"))))
+    const QVariant profile = m_profile->field(QStringLiteral("Id_Perfil"));
+    m_stored = perfilsql::storedRights(profile);
+    for (const perfilsql::FormRight& right : perfilsql::rights(profile))
         lvwFormulario->addTopLevelItem(makeItem(right));
 }
 

@@ -25,6 +25,8 @@ public:
 
     void load();                                 // actCarregaLista: the current profile's rows
     QList<perfilsql::FormRight> rights() const;  // the list as shown
+    // The profile's rows of perfil_form as read with the list, which a save replaces.
+    const QList<db::RowValues>& storedRights() const { return m_stored; }
     bool isEmpty() const;
 
     void bmpIncluirClick();
@@ -35,6 +37,7 @@ private:
     void showName();
 
     db::DataSet* m_profile;
+    QList<db::RowValues> m_stored;
     QLabel* lblNomePerfil;
     QComboBox* cbbForm_Rel;
     QComboBox* dblFormulario;

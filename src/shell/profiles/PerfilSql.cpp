@@ -57,12 +57,17 @@ QList<FormRight> rights(const QVariant& profileId) {
     return out;
 }
 
-void writeRights(const QVariant& profileId, const QList<FormRight>& rights) {
-    db::Query q;
-    q << " delete from perfil_form "
-      << " where id_perfil = :perfil ";
-    q.bind("perfil", profileId);
-    q.exec();
+namespace {
+const QString kOfProfile = QStringLiteral("id_perfil = :perfil");
+}
+
+QList<db::RowValues> storedRights(const QVariant& profileId) {
+    return db::readRows(QStringLiteral("perfil_form"), kOfProfile, {{QStringLiteral("perfil"), profileId}});
+}
+
+void writeRights(const QVariant& profileId, const QList<FormRight>& rights, const QList<db::RowValues>& read) {
+    db::deleteRowsAsRead(QStringLiteral("perfil_form"), {QStringLiteral("Id_Perfil"), QStringLiteral("Id_Form")},
+                         kOfProfile, {{QStringLiteral("perfil"), profileId}}, read);
     for (const FormRight& right : rights) {
         db::Query insert;
         insert << "insert into Perfil_Form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "

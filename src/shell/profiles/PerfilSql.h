@@ -2,6 +2,7 @@
 #pragma once
 // The statements of the profiles and their rights on the system's forms and reports.
 
+#include "platform/db/EditedRow.h"
 #include "platform/db/Query.h"
 #include "shell/menu/MenuModel.h"
 
@@ -36,9 +37,13 @@ struct FormRight {
 // The profile's rows of perfil_form, with the form's type and name (none when the form is gone).
 QList<FormRight> rights(const QVariant& profileId);
 
-// Replaces the profile's rows of perfil_form by `rights`, in the order given. The caller holds the
-// transaction.
-void writeRights(const QVariant& profileId, const QList<FormRight>& rights);
+// The profile's rows of perfil_form as stored, every column.
+QList<db::RowValues> storedRights(const QVariant& profileId);
+
+// Replaces the profile's rows of perfil_form as read (`read`, from storedRights(); none for a new profile) by
+// `rights`, in the order given; a row another workstation changed, added or deleted meanwhile throws
+// kRegistroAlterado. The caller holds the transaction.
+void writeRights(const QVariant& profileId, const QList<FormRight>& rights, const QList<db::RowValues>& read);
 
 // Whether a profile bears the name, trimmed and compared ignoring case and accents.
 bool nameTaken(const QString& name);

@@ -57,14 +57,17 @@ bool TfrmGrupo::validate() {
     return true;
 }
 
-void TfrmGrupo::beforePost(bool) {
+void TfrmGrupo::beforePost(bool inserting) {
     // Inside the save's transaction, the key already set: the rights go or stay with the profile.
-    perfilsql::writeRights(qryPrincipal->field(keyField()), tbsFormulario->rights());
+    perfilsql::writeRights(qryPrincipal->field(keyField()), tbsFormulario->rights(),
+                           inserting ? QList<db::RowValues>{} : tbsFormulario->storedRights());
 }
 
 void TfrmGrupo::afterCommit(bool inserting) {
     if (!inserting)
         refresh();
+    else
+        tbsFormulario->load();  // the rights as stored, which the next save replaces
 }
 
 bool TfrmGrupo::checkReferences(const QVariant& key) {

@@ -102,7 +102,7 @@ QWidget* TfrmUsuario::createAccess() {
     dbeSenha = new QLineEdit(access);
     dbeSenha->setObjectName(QStringLiteral("dbeSenha"));
     dbeSenha->setEchoMode(QLineEdit::Password);
-    dbeSenha->setMaxLength(50);
+    ui::setColumnLength(dbeSenha, 50);
     ui::Capitals::install(dbeSenha);
     auto* layout = new QGridLayout(access);
     layout->addWidget(new QLabel(QStringLiteral("Login:"), access), 0, 0);

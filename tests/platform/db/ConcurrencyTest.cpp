@@ -40,10 +40,18 @@ TEST(Guard, AddsTheReadValueOfModifiedAndOfEveryColumnTheStatementSets) {
         QVariantHash params = c.params;
         EXPECT_EQ(db::guarded(c.sql, params, c.alsoCompared), c.expected) << c.sql.toStdString();
     }
-    QVariantHash params{{"old_modificado_em", read}};
-    db::guarded("update t set x = :x where k = :k", params);
-    EXPECT_EQ(params.value("old_modificado_em_from").toDateTime(), QDateTime(read.date(), QTime(10, 20, 30)));
-    EXPECT_EQ(params.value("old_modificado_em_to").toDateTime(), QDateTime(read.date(), QTime(10, 20, 31)));
+    // The window holds what reads as the value read: its millisecond, the whole second written as stored.
+    const QList<std::pair<QTime, std::pair<QString, QString>>> windows{
+        {QTime(10, 20, 30, 500), {"2026-03-04 10:20:30.500", "2026-03-04 10:20:30.501"}},
+        {QTime(10, 20, 30, 999), {"2026-03-04 10:20:30.999", "2026-03-04 10:20:31"}},
+        {QTime(10, 20, 30), {"2026-03-04 10:20:30", "2026-03-04 10:20:30.001"}},
+    };
+    for (const auto& [time, bounds] : windows) {
+        QVariantHash params{{"old_modificado_em", QDateTime(read.date(), time)}};
+        db::guarded("update t set x = :x where k = :k", params);
+        EXPECT_EQ(db::boundDateTime(params.value("old_modificado_em_from").toDateTime()), bounds.first);
+        EXPECT_EQ(db::boundDateTime(params.value("old_modificado_em_to").toDateTime()), bounds.second);
+    }
 }
 
 class ConcurrencyTest : public DbTest {
@@ -113,17 +121,27 @@ TEST_F(ConcurrencyTest, AnEditNeverRevertsAnotherWorkstationsChange) {
         EXPECT_EQ(stored == "MINHA", !c.refused) << c.what;
     }
 
-    // A date-time stored by another system with a fraction of a second still matches the second read.
-    if (testingPostgres())
-        other("update perfil set Modificado_Em = ? where Id_Perfil = 1", {"2026-03-04 10:20:30.250"});
-    else
-        other("update perfil set Modificado_Em = '2026-03-04 10:20:30.250' where Id_Perfil = ?", {1});
-    profiles.refresh();
-    profiles.moveTo(0);
-    profiles.edit();
-    profiles.setField("Descricao", "FRACAO");
-    EXPECT_NO_THROW(profiles.post());
-    EXPECT_EQ(db::toText(scalar("select Descricao from perfil where Id_Perfil = 1")), "FRACAO");
+    // A stamp stored by another system with a fraction of any precision reads in its own second, never
+    // rounded into the next one, and the row stays editable; a stamp moved meanwhile is still seen.
+    for (const QString fraction : {".4", ".5", ".999", ".9995", ".999999", ".250"}) {
+        const QString stored = "2026-03-04 23:59:59" + fraction;
+        other("update perfil set Modificado_Em = ? where Id_Perfil = 1", {stored});
+        profiles.refresh();
+        profiles.moveTo(0);
+        EXPECT_EQ(db::toDateTime(profiles.field("Modificado_Em")).toString("yyyy-MM-dd HH:mm:ss"),
+                  "2026-03-04 23:59:59")
+            << qPrintable(stored);
+        profiles.edit();
+        profiles.setField("Descricao", "FRACAO" + fraction);
+        EXPECT_NO_THROW(profiles.post()) << qPrintable(stored);
+        EXPECT_EQ(db::toText(scalar("select Descricao from perfil where Id_Perfil = 1")), "FRACAO" + fraction);
+
+        profiles.edit();
+        profiles.setField("Descricao", "OUTRA");
+        other("update perfil set Modificado_Em = ? where Id_Perfil = 1", {"2026-03-04 23:59:58" + fraction});
+        EXPECT_THROW(profiles.post(), db::Error) << qPrintable(stored);
+        profiles.cancel();
+    }
 }
 
 // Values of every kind the forms read and write back compare equal to what is stored, on both engines.
@@ -133,9 +151,7 @@ TEST_F(ConcurrencyTest, RowsWrittenByValuesCompareEveryKindOfValue) {
         "values (1, 'RUA', 10, -46.12345678, 2.5, :d, :em)",
         {{"d", QDateTime(QDate(2020, 1, 2), QTime(0, 0))}, {"em", stamp}});
     const db::RowSet rows = db::run(db::kMain, "select * from endereco", {});
-    db::RowValues read;
-    for (int c = 0; c < rows.fields().size(); ++c)
-        read.insert(rows.fields()[c].toLower(), rows.row(0)[c]);
+    db::RowValues read = db::rowValues(rows, 0);
     const QStringList columns{"Id_Distrito", "NOM_LOGR",         "NUM_IMOV_LOGR", "End_X",
                               "End_Y",       "data_inicial_end", "Modificado_Em", "DES_CMPL_ENDR"};
     db::RowValues typed = read;

@@ -5,9 +5,13 @@
 #include "platform/db/DataSet.h"
 #include "platform/db/Schema.h"
 
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <functional>
+#include <optional>
 
+#include <libpq-fe.h>
+#include <sys/socket.h>
 #include <ctime>
 
 using db::Query;
@@ -431,4 +435,58 @@ TEST_F(Database, AnotherWorkstationsLockAndAReadOnlyDatabaseAreToldInPortuguese)
     EXPECT_FALSE(db::inTransaction());
     if (testingPostgres())
         exec("set default_transaction_read_only = off");
+}
+
+// A server that dies (its sessions' sockets close without a word) or refuses a statement for a cause of its own:
+// the user reads the system's Portuguese only, whatever the driver says; the driver's text goes to the standard
+// error stream. A session that died is reopened on the next use.
+TEST_F(Database, DriversTextsNeverReachTheUser) {
+    exec("insert into especie (Id_Especie, Nome) values (1, 'A')");
+    const auto failureOf = [](const std::function<void()>& work) -> std::optional<db::Error> {
+        try {
+            work();
+        } catch (const db::Error& e) {
+            return e;
+        }
+        return std::nullopt;
+    };
+    const auto refused =
+        failureOf([] { db::run(db::kMain, "insert into especie (Id_Especie, Nome) values (1, 'B')", {}); });
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->kind(), db::Error::Kind::KeyConflict);
+    EXPECT_EQ(refused->text(), db::kErroBanco);
+    const auto unknown = failureOf([] { db::run(db::kMain, "select no_such_column from especie", {}); });
+    ASSERT_TRUE(unknown);
+    EXPECT_EQ(unknown->text(), db::kErroBanco);
+    EXPECT_TRUE(unknown->detail().contains("no_such_column")) << unknown->detail().toStdString();
+
+    if (!testingPostgres())
+        return;
+    const auto dies = [] {
+        const QVariant handle = db::connection().driver()->handle();
+        ::shutdown(PQsocket(*static_cast<PGconn* const*>(handle.constData())), SHUT_RDWR);
+    };
+    // Within a statement, at the commit, and at a rollback.
+    for (int when = 0; when < 3; ++when) {
+        const auto lost = failureOf([&] {
+            db::Transaction t;
+            db::run(db::kMain, "update especie set Nome = 'C' where Id_Especie = 1", {});
+            dies();
+            if (when == 0)
+                db::run(db::kMain, "update especie set Nome = 'D' where Id_Especie = 1", {});
+            else if (when == 1)
+                t.commit();
+            else
+                db::rollback();
+        });
+        if (when < 2) {
+            ASSERT_TRUE(lost) << when;
+            EXPECT_EQ(lost->kind(), db::Error::Kind::ConnectionLost) << when;
+            EXPECT_EQ(lost->text(), db::kConexaoPerdida) << when;
+        } else {
+            EXPECT_FALSE(lost) << "a rollback on a dead session has nothing left to undo";
+        }
+        EXPECT_FALSE(db::inTransaction()) << when;
+        EXPECT_EQ(db::toText(scalar("select Nome from especie")), "A") << when;
+    }
 }

@@ -4,6 +4,7 @@
 
 #include "TestDatabase.h"
 #include "UserInput.h"
+#include "platform/db/ColumnText.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/FieldLink.h"
@@ -137,8 +138,10 @@ TEST_F(FieldLinkTest, PastedControlAndDirectionCharactersReachNeitherTheFieldNor
         // Embeddings, overrides and isolates make a name read otherwise than it is stored.
         {QString::fromUtf8("\u202EXER\u202C"), "XER", "XER"},
         {QString::fromUtf8("a\u202Ab\u202Bc\u202Dd\u2066e\u2067f\u2068g\u2069"), "abcdefg", "abcdefg"},
-        // A mark that only sets the direction of its neighbours stays, as letters of any script do.
-        {QString::fromUtf8("ANA\u200F שלום"), QString::fromUtf8("ANA\u200F שלום"), QString::fromUtf8("ANA\u200F שלום")},
+        // Invisible marks make two names that read alike differ: zero-width spaces and joiners, direction marks,
+        // the byte order mark and the soft hyphen go; letters of any script stay.
+        {QString::fromUtf8("ANA\u200F שלום"), QString::fromUtf8("ANA שלום"), QString::fromUtf8("ANA שלום")},
+        {QString::fromUtf8("\uFEFFMA\u200BRI\u200CA\u200D \u200ESIL\u00ADVA"), "MARIA SILVA", "MARIA SILVA"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ui::withoutControls(c.pasted), c.kept);
@@ -161,6 +164,60 @@ TEST_F(FieldLinkTest, PastedControlAndDirectionCharactersReachNeitherTheFieldNor
         EXPECT_EQ(box->cursorPosition(), 3) << "after what was pasted";
     }
     EXPECT_EQ(data->str("Nome"), "axyb");
+}
+
+// A box or memo as wide as its column takes what the column holds, counted in characters (an emoji is one, as
+// PostgreSQL's varchar counts it), and cuts what is pasted or typed beyond it between whole characters: never
+// half an emoji, never a letter without the accent typed with it. What is stored is what is shown.
+TEST_F(FieldLinkTest, ColumnWidthsCountWholeCharactersAndNeverCutOneInTwo) {
+    const QString smile = QString::fromUtf8("\U0001F600");  // two UTF-16 units
+    const QString accent = QString::fromUtf8("e\u0301");    // e and its combining acute accent
+    struct Case {
+        QString shown, pasted, kept;
+    };
+    const QList<Case> cases{
+        {"ABC", "D" + smile + "E", "ABCD" + smile},
+        {"ABCD", smile + smile + smile, "ABCD" + smile},
+        {"ABCD", accent, "ABCD"},
+        {"ABC", accent + "X", "ABC" + accent},
+        {"ABCD" + smile, "X", "ABCD" + smile},
+        {"", smile + smile + smile + smile + smile + smile, smile + smile + smile + smile + smile},
+    };
+    QLineEdit bound;
+    QPlainTextEdit memo;
+    ui::setColumnLength(&bound, 5);
+    ui::bindLineEdit(&bound, data.get(), "Nome");
+    ui::bindMemo(&memo, data.get(), "Descricao", 5);
+    data->edit();
+    for (const Case& c : cases) {
+        for (QWidget* box : {static_cast<QWidget*>(&bound), static_cast<QWidget*>(&memo)}) {
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_Delete);
+            QApplication::clipboard()->setText(c.shown);
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            QApplication::clipboard()->setText(c.pasted);
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            const QString shown = box == &bound ? bound.text() : memo.toPlainText();
+            EXPECT_EQ(shown, c.kept) << qPrintable(c.shown + " + " + c.pasted);
+            EXPECT_EQ(data->str(box == &bound ? "Nome" : "Descricao"), c.kept);
+        }
+    }
+    // A key typed into a full box does nothing.
+    QTest::keyClick(&bound, Qt::Key_End);
+    QTest::keyClicks(&bound, "Z");
+    EXPECT_EQ(bound.text(), smile + smile + smile + smile + smile);
+    data->post();
+    EXPECT_EQ(db::toText(scalar("select Nome || '|' || Descricao from raca where Id_Raca = 1")),
+              QString(smile + smile + smile + smile + smile) + "|" + smile + smile + smile + smile + smile);
+
+    // Stored as wide as the column, a text is shown whole.
+    data->refresh();
+    EXPECT_EQ(bound.text(), smile + smile + smile + smile + smile);
+
+    EXPECT_EQ(db::columnLength(QString("a") + smile + accent), 4);
+    EXPECT_EQ(db::fitColumn("AB" + accent + smile, 3), "AB");
+    EXPECT_EQ(db::fitColumn("AB" + accent + smile, 4), "AB" + accent);
+    EXPECT_EQ(db::fitColumn("AB" + accent + smile, 5), "AB" + accent + smile);
 }
 
 TEST_F(FieldLinkTest, NumberKindsStoreNumbersAndShowTheDecimalComma) {

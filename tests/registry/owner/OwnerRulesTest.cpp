@@ -79,6 +79,37 @@ TEST(Documents, AlphanumericCnpjAndTheDocumentAsTypedAndStored) {
     EXPECT_EQ(personTypeOf("5299822472"), "");
 }
 
+// The duplicate look-ups read the database one after the other: an owner saved meanwhile with the same document
+// (and its e-mail and login) may be seen first by a later look-up. Whichever saw it, the document's refusal is
+// the one told, as long as the document is taken by the time the later look-up refuses.
+TEST(OwnerRules, AnOwnerSavedDuringTheLookUpsIsToldByItsDocument) {
+    OwnerValues o;  // the checks before the duplicates are not run here
+    o.inserting = true;
+    struct Case {
+        const char* what;
+        int savedAtLookUp;  // the look-up (1 document, 2 owners' e-mail, 3 users' e-mail, 4 login) from which on
+                            // the other owner is seen; 0: never
+        bool sameEmail;     // the other owner has the typed e-mail too
+        QString told;
+    };
+    const QList<Case> cases{
+        {"seen by the document's look-up", 1, true, kDocumentoCadastrado},
+        {"seen first by the owners' e-mail", 2, true, kDocumentoCadastrado},
+        {"seen first by the users' e-mail", 3, true, kDocumentoCadastrado},
+        {"seen first by the login", 4, false, kDocumentoCadastrado},
+        {"an e-mail of another person", 0, true, kEmailCadastrado},
+    };
+    for (const Case& c : cases) {
+        int asked = 0;
+        const auto seen = [&] { return c.savedAtLookUp > 0 && ++asked >= c.savedAtLookUp; };
+        const OwnerLookups lookups{seen, [&] { return (seen() || c.savedAtLookUp == 0) && c.sameEmail ? 1 : 0; },
+                                   [&] { return seen() && c.sameEmail ? 1 : 0; }, seen};
+        const auto refusal = ValidaCamposProprietario(o, lookups, kFirstDuplicateCheck);
+        ASSERT_TRUE(refusal) << c.what;
+        EXPECT_EQ(refusal->message, c.told) << c.what;
+    }
+}
+
 TEST(OwnerRules, ChecksRunInOrderUntilTheFirstFailure) {
     OwnerValues o;
     o.inserting = true;

@@ -4,6 +4,8 @@
 #include "ReportText.h"
 #include "UserInput.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QTabBar>
 
 #include "common/access/PasswordDigest.h"
@@ -116,6 +118,44 @@ TEST_F(RegistryTest, EditKeepsDigestsAndBlocksAndGivesMissingAddressAndAccount) 
                   "where p.id_proprietario = :id",
                   {{"id", second}}),
               GeraHashSenha("0123456789"));
+}
+
+// Texts pasted into the owner's boxes: the identity box takes what its column holds in whole characters, an
+// emoji never cut in two, and the name loses the invisible marks that would make it differ from the same name
+// typed. What is stored is what is shown, and the owner stays editable (half an emoji stored would never match
+// the value read back).
+TEST_F(RegistryTest, PastedTextsAreStoredAsShownInWholeCharacters) {
+    open();
+    const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
+    const QString smile = QString::fromUtf8("\U0001F600");
+    const auto paste = [this](const char* box, const QString& text) {
+        auto* edit = child<QLineEdit>(box);
+        input::turnToPage(edit);
+        input::click(edit);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        return edit->text();
+    };
+    frmPropAnimal->openOwner(owner);
+    trigger("actEdit");
+    EXPECT_EQ(paste("dbeCI", "rg" + smile.repeated(14)), "RG" + smile.repeated(13));
+    EXPECT_EQ(paste("dbeNomeProp", QString::fromUtf8("\uFEFFMARIA\u200B DA\u00AD SILVA\u200D")), "MARIA DA SILVA");
+    prompts.clear();
+    trigger("actPost");
+    EXPECT_EQ(prompts.texts(), QStringList{kOperacaoRealizada});
+    EXPECT_EQ(str("select Num_CI from proprietario"), "RG" + smile.repeated(13));
+    EXPECT_EQ(str("select Nome from proprietario"), "MARIA DA SILVA");
+    EXPECT_EQ(count("proprietario where Nome = 'MARIA DA SILVA'"), 1) << "found as typed";
+
+    frmPropAnimal->openOwner(owner);
+    EXPECT_EQ(child<QLineEdit>("dbeCI")->text(), "RG" + smile.repeated(13));
+    trigger("actEdit");
+    type("dbeNomeProp", "MARIA SOUZA");
+    prompts.clear();
+    trigger("actPost");
+    EXPECT_EQ(prompts.texts(), QStringList{kOperacaoRealizada});
+    EXPECT_EQ(str("select Nome || '/' || Num_CI from proprietario"), "MARIA SOUZA/RG" + smile.repeated(13));
 }
 
 TEST_F(RegistryTest, ALegalPersonIsSavedWithTheAlphanumericCnpjAsTypedWithoutPunctuation) {
