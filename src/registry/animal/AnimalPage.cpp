@@ -396,7 +396,6 @@ AnimalSave AnimalPage::typedAnimal() const {
     animal.inserting = m_animal->state() == db::DataSet::State::Insert;
     animal.ownerId = m_typedFor;
     animal.animalId = animal.inserting ? 0 : animalId();
-    animal.birthDate = m_birthDate->date();
     animal.animal = db::typedValues(*m_animal);
     animal.animalRead = db::readValues(*m_animal);
     animal.address = db::typedValues(*m_address);

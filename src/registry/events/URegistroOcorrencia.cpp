@@ -142,7 +142,6 @@ void TfrmRegistroOcorrencia::createControls() {
     // dd/mm/yyyy, or a two-digit year: the latest such year up to the current one.
     mkeDataOcorrencia = new ui::DateEdit(this);
     mkeDataOcorrencia->setObjectName(QStringLiteral("mkeDataOcorrencia"));
-    mkeDataOcorrencia->setTwoDigitYears(true);
     ui::EnterAsTab::install(mkeDataOcorrencia);
     bmpIncluir = button("bmpIncluir", QStringLiteral("&Incluir"));
     bmpExcluir = button("bmpExcluir", QStringLiteral("&Excluir"));

@@ -78,6 +78,33 @@ TEST_F(AnimalTest, NewAnimalTakesDefaultsOwnerAddressAndWritesItsRowsTogether) {
     EXPECT_EQ(child<QLineEdit>("dbeNomeAnimal")->text(), "TOTO II");
 }
 
+// The birth date as the box's own dd/mm/yy ("010220") or d/m/yy, the year the latest such up to this one, is
+// stored whole whether Gravar is clicked with the focus still in the box or after leaving it.
+TEST_F(AnimalTest, ABirthDateTypedWithATwoDigitYearIsStored) {
+    open();
+    const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
+    frmPropAnimal->showAnimalPage();
+    for (const char* typed : {"010220", "1/2/20"}) {
+        SCOPED_TRACE(typed);
+        press("ToolBar2", "actAnimalNovo");
+        input::clickAndType(child("dbeNomeAnimal"), typed);
+        input::chooseItem(child<QComboBox>("dbcSexo"), "M");
+        input::chooseItem(child<QComboBox>("dbcEsterilizado"), "NAO");
+        input::clickAndType(child("dbeDt_Nascimento"), typed);
+        if (QString(typed).contains('/')) {
+            input::pressKey(child("dbeDt_Nascimento"), Qt::Key_Tab);
+            EXPECT_EQ(child<QLineEdit>("dbeDt_Nascimento")->text(), "01/02/2020");
+        }
+        prompts.clear();
+        press("ToolBar2", "actAnimalGravar");
+        EXPECT_EQ(prompts.texts(), QStringList{kOperacaoRealizada});
+        EXPECT_EQ(db::toDateTime(scalar("select Data_Nascimento from animal where Id_Proprietario = :o and Nome = :n",
+                                        {{"o", owner}, {"n", typed}}))
+                      .date(),
+                  QDate(2020, 2, 1));
+    }
+}
+
 // The fault as a clerk met it: a breed clicked in the list was lost when the list was read again as the
 // popup closed, and the save asked for a breed.
 TEST_F(AnimalTest, SpeciesAndBreedClickedInTheirListsAreStoredAndTheBreedsFollowTheSpecies) {
