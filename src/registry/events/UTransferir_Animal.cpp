@@ -265,9 +265,9 @@ void TfrmTransferir_Animal::transfer() {
     const QDateTime now = db::serverTime();
     const QDate date = dtpDataTransferencia->date();
     db::Transaction transaction;
-    const int moved = transfersql::moveAnimals(animalsOf(ltvAnimal_Prop_atual), first.toInt(), date, now) +
-                      transfersql::moveAnimals(animalsOf(ltvAnimal_Prop_destino), second.toInt(), date, now);
+    transfersql::moveAnimals(animalsOf(ltvAnimal_Prop_atual), first.toInt(), date, now);
+    transfersql::moveAnimals(animalsOf(ltvAnimal_Prop_destino), second.toInt(), date, now);
     transaction.commit();
-    // Pressed again, every animal already has its list's owner: nothing was written.
-    Prompts::information(moved > 0 ? kOperacaoRealizada : kNenhumAnimalTransferido);
+    // Pressed again, every animal already has its list's owner: nothing is written, and the same words say so.
+    Prompts::warning(kOperacaoRealizada);
 }
