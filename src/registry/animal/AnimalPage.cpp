@@ -331,12 +331,18 @@ void AnimalPage::copyOwnerAddress() {
 }
 
 // The breeds of the species shown, read when the species changes or the typing of an animal starts; never
-// on entering the list, where reading it again would drop the breed being clicked.
+// on entering the list, where reading it again would drop the breed being clicked. A changed animal keeps the
+// breed it was stored with among those of its stored species, also one since made inactive or of another
+// species: a change of its colour does not ask for another breed.
 void AnimalPage::reloadBreeds() {
     if (!busy())
         return;
+    const QString species = QStringLiteral("Id_Especie");
+    const bool storedSpecies = m_animal->state() == db::DataSet::State::Edit &&
+                               db::toText(m_animal->field(species)) == db::toText(m_animal->oldField(species));
     try {
-        m_breeds->setList(animalsql::breeds(m_animal->field(QStringLiteral("Id_Especie"))));
+        m_breeds->setList(animalsql::breeds(
+            m_animal->field(species), storedSpecies ? m_animal->oldField(QStringLiteral("Id_Raca")) : QVariant()));
     } catch (const std::exception&) {
         Prompts::information(kErroListaRaca);
     }

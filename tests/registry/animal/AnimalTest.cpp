@@ -270,3 +270,45 @@ TEST_F(AnimalTest, DeleteRefusesAnimalsWithHistoryAndRemovesEveryRowOtherwise) {
     EXPECT_EQ(count("endereco_animal") + count("grupo_animal_animal") + count("histo_muda_proprietario"), 0);
     EXPECT_EQ(frmPropAnimal->qryAnimal->recordCount(), 0);
 }
+
+// An animal stored with a breed since made inactive, or with a breed of another species (as the web system
+// may write it), keeps that breed while it is changed: a change of its colour is saved without asking for
+// another breed.
+TEST_F(AnimalTest, AChangedAnimalKeepsItsStoredBreedWhenInactiveOrOfAnotherSpecies) {
+    exec(
+        "insert into raca (Id_Raca, Nome, Id_Especie, Id_Porte, Id_Pelo, Ind_Status) values "
+        "(3, 'SIAMES', 2, 1, 1, 'ATIVO'), (5, 'ANGORA', 2, 1, 2, 'ATIVO')");
+    open();
+    saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
+    frmPropAnimal->showAnimalPage();
+    saveNewAnimal("REX");
+    saveNewAnimal("MIMI");
+    exec("update animal set Id_Raca = 3 where Nome = 'REX'");
+    exec("update animal set Id_Especie = 2, Id_Raca = 5 where Nome = 'MIMI'");
+    exec("update raca set Ind_Status = 'INATIVO' where Id_Raca = 5");
+    press("ToolBar2", "actAnimalAtualizar");
+    auto* raca = child<QComboBox>("dblRaca");
+    for (const char* animal : {"REX", "MIMI"}) {
+        SCOPED_TRACE(animal);
+        ASSERT_EQ(child<QLineEdit>("dbeNomeAnimal")->text(), animal);
+        const QString breed = animal == QString("REX") ? "SIAMES" : "ANGORA";
+        press("ToolBar2", "actAnimalAlterar");
+        EXPECT_EQ(raca->currentText(), breed);
+        input::clickAndType(child("dbeCor"), "PRETO");
+        prompts.clear();
+        prompts.confirmations = {true};
+        press("ToolBar2", "actAnimalGravar");
+        EXPECT_EQ(prompts.texts(), QStringList({kAlteracaoAnimal, kOperacaoRealizada}));
+        EXPECT_EQ(str("select r.Nome || '/' || a.Cor from animal a join raca r on (r.Id_Raca = a.Id_Raca) "
+                      "where a.Nome = :n",
+                      {{"n", animal}}),
+                  breed + "/PRETO");
+        if (breed == "SIAMES")
+            press("ToolBar2", "DataSetNext1");
+    }
+    // Another species chosen offers that species' active breeds only.
+    press("ToolBar2", "actAnimalAlterar");
+    input::chooseItem(child<QComboBox>("dblEspecie"), "CANINA");
+    EXPECT_EQ(raca->findText("ANGORA"), -1);
+    EXPECT_EQ(raca->currentIndex(), -1);
+}
