@@ -94,25 +94,13 @@ SearchFilter searchFilter(const AdvancedCriteria& criteria) {
         case Match::Equal:
             folded(QStringLiteral("(%1 || '') >= '' and fold(trim(%1)) = fold(%2)"), text.trimmed());
             break;
-        case Match::Prefix: {
-            const db::Condition condition = db::foldedPattern(c.column, c.control, text, false);
-            f.lines << QStringLiteral(" and ") + condition.sql;
-            f.params.insert(condition.values);
-            f.folds = true;
+        case Match::Prefix: f.andFolded(db::foldedPattern(c.column, c.control, text, false)); break;
+        case Match::Contains: f.andFolded(db::foldedPattern(c.column, c.control, text, true)); break;
+        case Match::Microchip:
+            f.andFolded(db::foldedPattern(QStringLiteral("replace(%1, ' ', '')").arg(c.column), c.control,
+                                          QString(text).remove(QLatin1Char(' ')), true,
+                                          textindex::microchip(QStringLiteral("a.Id_Animal"))));
             break;
-        }
-        case Match::Contains:
-        case Match::Microchip: {
-            const db::Condition condition =
-                c.match == Match::Contains ? db::foldedPattern(c.column, c.control, text, true)
-                                           : db::foldedPattern(QStringLiteral("replace(%1, ' ', '')").arg(c.column),
-                                                               c.control, QString(text).remove(QLatin1Char(' ')), true,
-                                                               textindex::microchip(QStringLiteral("a.Id_Animal")));
-            f.lines << QStringLiteral(" and ") + condition.sql;
-            f.params.insert(condition.values);
-            f.folds = true;
-            break;
-        }
         case Match::Document:
             f.lines << QStringLiteral(
                            " and (%1 || '') >= '' and "
