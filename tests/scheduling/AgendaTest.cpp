@@ -402,6 +402,8 @@ TEST_F(AgendaTest, LocatorFindsByDocumentsMicrochipAndNamePrefixesAndShowsTheCho
     };
     EXPECT_EQ(find("CPF/CNPJ", "123.456.789-01"), QList<int>{rex});
     EXPECT_EQ(find("CPF/CNPJ", "12.abc.345/01de-35"), QList<int>{lua}) << "an alphanumeric CNPJ, typed as printed";
+    EXPECT_EQ(find("CPF/CNPJ", "CPF 123.456.789-01 (Ana)"), QList<int>{rex}) << "the digits, whatever is around them";
+    EXPECT_EQ(find("CPF/CNPJ", "cnpj: 12.ABC.345/01DE-35"), QList<int>{lua});
     EXPECT_EQ(find("Identidade", "44.55"), QList<int>{rex});
     EXPECT_EQ(find("Microchip", "982 000 1"), QList<int>{lua});
     EXPECT_EQ(find("Microchip", "982000777"), QList<int>{sol});

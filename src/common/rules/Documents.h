@@ -4,6 +4,7 @@
 // an e-mail address.
 
 #include <QString>
+#include <QStringList>
 
 // Eleven digits whose two last are the check digits of the nine first; eleven equal digits are refused.
 bool ValidaCPF(const QString& text);
@@ -17,3 +18,8 @@ bool ValidaEmail(const QString& text);
 // A CPF or CNPJ as it is stored and compared: its digits and letters, in capitals, without punctuation or
 // blanks. A number of digits only is its digits.
 QString documentKey(const QString& text);
+
+// What a CPF or CNPJ typed among other characters may be stored as: its digits; and, for an alphanumeric CNPJ,
+// its digits and letters whole (documentKey()) or, with letters typed around it, each fourteen of them in a row
+// that make a valid CNPJ. Without repeats; none when no digit was typed.
+QStringList typedDocuments(const QString& text);

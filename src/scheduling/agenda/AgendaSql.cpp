@@ -177,14 +177,23 @@ void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value) {
     case LocateBy::Attendance: q << " and a.id_atendimento = :texto "; break;
     case LocateBy::Owner: q << " and a.id_proprietario = :texto "; break;
     case LocateBy::Animal: q << " and a.id_animal = :texto "; break;
-    case LocateBy::Cpf: q << " and b.Num_CPF_CNPJ = :texto "; break;
+    case LocateBy::Cpf: {
+        const QStringList documents = value.toStringList();
+        QStringList params;
+        for (qsizetype i = 0; i < documents.size(); ++i) {
+            params << QStringLiteral(":documento%1").arg(i);
+            q.bind(params.last(), documents[i]);
+        }
+        q << QStringLiteral(" and b.Num_CPF_CNPJ in (%1) ").arg(params.join(QStringLiteral(", ")));
+        break;
+    }
     case LocateBy::Identity: q << " and b.Num_CI = :texto "; break;
     case LocateBy::Microchip:
         q.andWhere(db::foldedContains(QStringLiteral("replace(c.Num_Microchip, ' ', '')"), QStringLiteral("texto"),
                                       db::toText(value), textindex::microchip(QStringLiteral("c.Id_Animal"))));
         break;
     }
-    if (by != LocateBy::OwnerName && by != LocateBy::AnimalName && by != LocateBy::Microchip)
+    if (by != LocateBy::OwnerName && by != LocateBy::AnimalName && by != LocateBy::Microchip && by != LocateBy::Cpf)
         q.bind(QStringLiteral("texto"), value);
     data.open();
 }

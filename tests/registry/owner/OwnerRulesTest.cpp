@@ -74,6 +74,21 @@ TEST(Documents, AlphanumericCnpjAndTheDocumentAsTypedAndStored) {
         EXPECT_EQ(documentTyped(b.personType, b.typed), b.kept) << b.typed.toStdString();
     EXPECT_EQ(documentKey(" 12.abc.345/01de-35 "), "12ABC34501DE35");
     EXPECT_EQ(documentKey("529.982.247-25"), "52998224725");
+
+    // A document typed into a search among other characters: the digits first, then what an alphanumeric CNPJ
+    // may be stored as.
+    const struct {
+        const char* typed;
+        QStringList documents;
+    } searched[] = {
+        {"529.982.247-25", {"52998224725"}},
+        {"CPF: 529.982.247-25", {"52998224725", "CPF52998224725"}},
+        {"12.abc.345/01de-35", {"123450135", "12ABC34501DE35"}},
+        {"CNPJ 12.ABC.345/01DE-35 (loja)", {"123450135", "12ABC34501DE35"}},
+        {"./- abc", {}},
+    };
+    for (const auto& s : searched)
+        EXPECT_EQ(typedDocuments(s.typed), s.documents) << s.typed;
 }
 
 TEST(OwnerRules, ChecksRunInOrderUntilTheFirstFailure) {
