@@ -112,6 +112,8 @@ TEST_F(AgendaTest, DailyListFiltersByPeriodUnitAndActiveOwnerSortsAndClears) {
 
     click(form, "BitBtn3");
     QHeaderView* header = page->dbgPrincipal->horizontalHeader();
+    for (const auto& [column, width] : {std::pair{0, 110}, {2, 100}, {3, 100}, {6, 50}, {7, 50}, {8, 150}, {9, 150}})
+        EXPECT_EQ(header->sectionSize(column), width) << "as the agenda's description sets it: " << column;
     emit header->sectionClicked(4);  // "Data e hora"
     emit header->sectionClicked(1);  // "Cód. agendamento"
     EXPECT_EQ(page->qryAtendimento->text().count("order by"), 1) << "a second title replaces the first order";
@@ -435,3 +437,31 @@ TEST_F(AgendaTest, LocatorFindsByDocumentsMicrochipAndNamePrefixesAndShowsTheCho
 }
 
 }  // namespace
+
+// The weekly grid takes the width it is given: its day columns share what is left after the widths they are
+// given, and no dated title is cut.
+TEST_F(AgendaTest, TheWeeklyGridUsesItsWidthAndCutsNoTitle) {
+    TfrmAgenda* form = agendaOn(QDate(2012, 12, 31));
+    QWidget* window = form->window();
+    window->resize(1300, 760);
+    window->show();
+    QTableWidget* grid = form->tbsSemanal->stgAgenda;
+    input::turnToPage(grid);
+    input::clickButton(form->tbsSemanal->bmpAtualizar);
+    ASSERT_EQ(gridCell(form, 0, 1), "Segunda 31/12/2012");
+    const auto check = [grid](const char* when) {
+        SCOPED_TRACE(when);
+        int total = 0;
+        for (int c = 0; c < grid->columnCount(); ++c) {
+            total += grid->columnWidth(c);
+            EXPECT_GE(grid->columnWidth(c), grid->sizeHintForIndex(grid->model()->index(0, c)).width())
+                << grid->item(0, c)->text().toStdString();
+        }
+        EXPECT_GE(total, grid->viewport()->width() - 1);
+        EXPECT_LE(total, std::max(grid->viewport()->width(), 808));
+    };
+    check("wide");
+    window->resize(900, 760);
+    QCoreApplication::processEvents();
+    check("narrower");
+}

@@ -7,6 +7,7 @@
 #include "common/Prompts.h"
 #include "common/register/RegisterForm.h"
 #include "platform/db/Database.h"
+#include "platform/ui/ColumnWidths.h"
 #include "platform/ui/DateEdit.h"
 #include "registry/events/AnimalEventRules.h"
 #include "registry/events/TransferSql.h"
@@ -91,6 +92,7 @@ void TfrmTransferir_Animal::createSides() {
         (*s.animals)
             ->setHeaderLabels({QStringLiteral("Animal"), QStringLiteral("Microchipe"), QStringLiteral("Pedigree")});
         (*s.animals)->setRootIsDecorated(false);
+        ui::ColumnFitter::fitList(*s.animals);
         auto* search = new QPushButton(s.search, box);
         search->setObjectName(QString::fromLatin1(s.searchName));
         const int tag = s.tag;

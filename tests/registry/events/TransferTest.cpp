@@ -211,3 +211,16 @@ TEST_F(TransferTest, RightsHideTransferAndTheReportGroupsTheHistoryByAnimal) {
     EXPECT_EQ(lines.value(first + 1), "05/03/2024 - Transferido de BIA para ANA");
     EXPECT_EQ(lines.value(first + 2), "Nome do Animal : TOTO Sexo : F Data Nasc. :");
 }
+
+// An animal's caption, code and name, shows whole in its list when the list has room for it.
+TEST_F(TransferTest, TheListsShowTheAnimalsCaptionsWhole) {
+    exec("update animal set Id_Animal = 20001, Nome = 'ANIMAL DE NOME BEM COMPRIDO' where Id_Animal = 10");
+    TfrmTransferir_Animal* form = openTransfer();
+    pickOwner(form, 1, 1);
+    QTreeWidget* list = form->ltvAnimal_Prop_atual;
+    input::turnToPage(list);
+    const int row = int(captions(list).indexOf("20001 - ANIMAL DE NOME BEM COMPRIDO"));
+    ASSERT_GE(row, 0);
+    EXPECT_GE(list->columnWidth(0), list->sizeHintForIndex(list->model()->index(row, 0)).width());
+    EXPECT_LE(list->columnWidth(0), list->viewport()->width());
+}
