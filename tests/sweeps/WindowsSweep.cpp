@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every window the menu opens, at a 1366x768 screen: inside the work area, centred, and gone with nothing left
-// behind once closed by its own button; the same for the report selections once they have started their report.
+// Every window the menu opens, at a 1366x768 screen: inside the work area, centred, every action of its tool
+// bars in sight, and gone with nothing left behind once closed by its own button; the same for the report selections once they have started their report.
 #include "UserInput.h"
 #include "WindowsFixture.h"
 
@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QSet>
+#include <QToolBar>
 
 namespace {
 
@@ -48,6 +49,21 @@ void closeAsAClerk(QWidget* form) {
         return;
     }
     form->close();
+}
+
+// Every action of every tool bar of `form` shows as a button of its own, none behind the bar's "»".
+void expectToolBarsWhole(QWidget* form) {
+    for (QToolBar* bar : form->findChildren<QToolBar*>()) {
+        input::turnToPage(bar);
+        QStringList hidden;
+        for (QAction* action : bar->actions()) {
+            const QWidget* button = bar->widgetForAction(action);
+            if (!action->isSeparator() && action->isVisible() && !(button && button->isVisible()))
+                hidden << action->text().remove(QLatin1Char('&'));
+        }
+        EXPECT_TRUE(hidden.isEmpty()) << bar->objectName().toStdString() << " hides " << hidden.join(", ").toStdString()
+                                      << " at " << bar->width() << " wide";
+    }
 }
 
 QString titles(const QList<QMdiSubWindow*>& windows) {
@@ -87,6 +103,8 @@ TEST_F(WindowsSweep, EveryMenuWindowOpensInsideTheWorkAreaCentredAndLeavesNothin
             continue;
         }
         ++opened;
+        for (QWidget* form : forms)
+            expectToolBarsWhole(form);
         for (QWidget* form : forms) {
             if (entry.actionName == kLogin)
                 delete form;

@@ -16,6 +16,7 @@
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/ToolBars.h"
 #include "registry/FieldMarks.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
@@ -84,9 +85,7 @@ void AnimalPage::createActions() {
 }
 
 void AnimalPage::createToolBar() {
-    m_tools = new QToolBar(this);
-    m_tools->setObjectName(QStringLiteral("ToolBar2"));
-    m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_tools = ui::makeToolBar(this, QStringLiteral("ToolBar2"));
     m_tools->addActions({actAnimalNovo, actAnimalAlterar, actAnimalExcluir, actAnimalAtualizar});
     m_tools->addSeparator();
     m_tools->addActions({actAnimalGravar, actAnimalCancelar});
@@ -97,6 +96,7 @@ void AnimalPage::createToolBar() {
     m_tools->addSeparator();
     m_ownerName = new QLabel(m_tools);
     m_ownerName->setObjectName(QStringLiteral("lblNomeProprietario"));
+    m_ownerName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // the width the buttons leave
     m_tools->addWidget(m_ownerName);
 }
 

@@ -13,6 +13,7 @@
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
+#include "platform/ui/ToolBars.h"
 #include "registry/address/UEndereco_Animal.h"
 #include "registry/events/AnimalEventRules.h"
 #include "registry/events/OccurrenceSql.h"
@@ -91,9 +92,7 @@ void TfrmRegistroOcorrencia::createActions() {
     actExportarIntercorrencia =
         makeAction("actExportarIntercorrencia", QStringLiteral("&Exportar dados da intercorrência..."));
     actSair = makeAction("actSair", QStringLiteral("Sair"));
-    m_tools = new QToolBar(this);
-    m_tools->setObjectName(QStringLiteral("ToolBar1"));
-    m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_tools = ui::makeToolBar(this, QStringLiteral("ToolBar1"));
     m_tools->addActions({actPrint, actExportarIntercorrencia, actSair});
 }
 

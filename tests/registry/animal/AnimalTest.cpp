@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QTabBar>
+#include <QToolBar>
 
 using namespace common;
 using namespace registry;
@@ -311,4 +312,19 @@ TEST_F(AnimalTest, AChangedAnimalKeepsItsStoredBreedWhenInactiveOrOfAnotherSpeci
     input::chooseItem(child<QComboBox>("dblEspecie"), "CANINA");
     EXPECT_EQ(raca->findText("ANGORA"), -1);
     EXPECT_EQ(raca->currentIndex(), -1);
+}
+
+// The animal page's tool bar keeps every action in sight beside an owner's long name.
+TEST_F(AnimalTest, TheToolBarShowsEveryActionBesideALongOwnersName) {
+    open();
+    saveNewOwner("MARIA CONCEICAO DOS SANTOS WANDERLEY DE ALBUQUERQU", kCpf1, "maria@mail.com");
+    frmPropAnimal->showAnimalPage();
+    auto* bar = child<QToolBar>("ToolBar2");
+    input::turnToPage(bar);
+    QStringList hidden;
+    for (QAction* action : bar->actions())
+        if (!action->isSeparator() && !(bar->widgetForAction(action) && bar->widgetForAction(action)->isVisible()))
+            hidden << action->text();
+    EXPECT_TRUE(hidden.isEmpty()) << hidden.join(", ").toStdString();
+    EXPECT_TRUE(child("lblNomeProprietario")->isVisible()) << "the name in what width the buttons leave";
 }
