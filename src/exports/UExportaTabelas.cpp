@@ -137,7 +137,7 @@ void TfrmExportaTabelas::search() {
     QList<ui::GridColumn> columns;
     for (const StagingColumn& c : stagingColumns())
         if (!c.title.isEmpty())
-            columns << ui::GridColumn(c.title, c.field.name, c.width);
+            columns << ui::GridColumn::fixedAt(c.title, c.field.name, c.width);
     ui::gridModelOf(dbgDados)->setColumns(columns);
     noticeDone(StatusBar1, 0, QStringLiteral("Pesquisa realizada com sucesso. %1 registros").arg(found));
     bpmExportacao->setEnabled(true);

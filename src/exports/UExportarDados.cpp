@@ -7,6 +7,7 @@
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "exports/ExportsSql.h"
+#include "platform/ui/ColumnWidths.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -30,6 +31,7 @@ TfrmExportarDados::TfrmExportarDados(QWidget* parent) : QWidget(parent) {
     ltvCampos->setHeaderLabels({QStringLiteral("Campo"), QStringLiteral("Descrição")});
     ltvCampos->setRootIsDecorated(false);
     ltvCampos->setColumnWidth(0, 180);
+    ui::ColumnFitter::fitList(ltvCampos);
     ccbSeleciona_tuto = new QCheckBox(QStringLiteral("Selecionar todos."), this);
     ccbSeleciona_tuto->setObjectName(QStringLiteral("ccbSeleciona_tuto"));
     BitBtn2 = new QPushButton(QStringLiteral("&Exportar dados..."), this);

@@ -117,7 +117,7 @@ void TfrmQuorvantaPrincipal::choose(int index) {
     ui::bindLineEdit(dbeId, qryPrincipal, t.key, ui::ValueKind::Integer)->setAlwaysReadOnly(true);
     setGridColumns({{QStringLiteral("Código"), t.key, 60, ui::readOnlyColour(), true},
                     {QStringLiteral("Ativo/Inativo:"), QStringLiteral("Ind_registro_ativo"), 90},
-                    {QStringLiteral("Nome:"), QStringLiteral("Nome"), 447},
+                    ui::GridColumn::fixedAt(QStringLiteral("Nome:"), QStringLiteral("Nome"), 447),
                     {QStringLiteral("Descição:"), QStringLiteral("Descricao"), 300}});
     RegisterForm::refresh();
 }

@@ -5,6 +5,7 @@
 
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "platform/ui/ColumnWidths.h"
 #include "platform/ui/DateEdit.h"
 
 #include <QCheckBox>
@@ -101,6 +102,7 @@ void ScheduleGroup::createList(const QString& listName) {
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setHeaderLabels(columnsOf(m_kind));
     m_list->setColumnWidth(0, 40);
+    ui::ColumnFitter::fitList(m_list);
 }
 
 QBoxLayout* ScheduleGroup::createButtons(const QString& suffix) {

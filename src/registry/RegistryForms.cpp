@@ -79,8 +79,7 @@ void registerRegistryForms() {
                    [] { previewOfAll<TfrmAnimaisCadastradoCompleto>(); });
     // The period-and-unit report selection starts these once it has set the report parameters.
     registerReportStarter(38, [] {
-        Prompts::preview(std::make_shared<TfrmAnimaisCadastradoConsolidado>(DataInicialRel.date(), DataFinalRel.date()),
-                         true);
+        Prompts::preview(TfrmAnimaisCadastradoConsolidado::create(DataInicialRel.date(), DataFinalRel.date()), true);
     });
     registerReportStarter(
         39, [] { TfrmAnimaisMicrochipados::preview(DataInicialRel.date(), DataFinalRel.date(), UnidadeRel); });

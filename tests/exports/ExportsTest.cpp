@@ -144,6 +144,9 @@ TEST_F(ExportsTest, ExtractorPeriodStatusDictionary) {
     EXPECT_EQ(form->qryPrincipal->recordCount(), 1);
     EXPECT_EQ(form->dbgDados->model()->columnCount(), 57);
     EXPECT_EQ(form->dbgDados->model()->headerData(0, Qt::Horizontal).toString(), "Identificador do proprietário");
+    // Each column as wide as the form's description sets it, whatever its title or text.
+    for (int c = 0; c < 57; ++c)
+        EXPECT_EQ(form->dbgDados->columnWidth(c), c < 55 ? 150 : 250) << c;
 
     // The export: saida.dbf with every column and saida.dbf.txt with the dictionary.
     const QString written = answerSave("saida");

@@ -55,6 +55,7 @@ TEST_F(QuorvantaTest, KeysNamesAndInUseDeletes) {
         SCOPED_TRACE(c.table.toStdString());
         child<QComboBox>(form, "cbbTabela")->setCurrentIndex(c.item);
         EXPECT_EQ(form->windowTitle(), auxiliaryTables()[c.item].item);
+        EXPECT_EQ(form->dbgPrincipal->columnWidth(2), 447) << "\"Nome:\" as the form's description sets it";
         trigger("actAppend");
         EXPECT_EQ(form->qryPrincipal->str("Ind_registro_ativo"), "ATIVO");
         typeName("   ");

@@ -34,14 +34,6 @@ protected:
         input::click(tabs, tabs->tabRect(page).center());
     }
 
-    // Clicks the tool button of a page's action.
-    void press(const char* toolBar, const char* action) {
-        QAction* a = child<QAction>(action);
-        auto* button = qobject_cast<QToolButton*>(child<QToolBar>(toolBar)->widgetForAction(a));
-        ASSERT_TRUE(button) << action;
-        input::clickButton(button);
-    }
-
     bool enabled(const char* action) { return child<QAction>(action)->isEnabled(); }
 
     void typeAnimal(const QString& name) {

@@ -4,6 +4,7 @@
 // and drives it as an operator would.
 
 #include "TestDatabase.h"
+#include "UserInput.h"
 
 #include "common/access/FormOpening.h"
 #include "common/access/Session.h"
@@ -26,6 +27,8 @@
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 // Texts in failure messages as text.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -92,6 +95,14 @@ protected:
     }
 
     void trigger(const char* action) { child<QAction>(action)->trigger(); }
+
+    // Clicks the tool button of a page's action.
+    void press(const char* toolBar, const char* action) {
+        QAction* a = child<QAction>(action);
+        auto* button = qobject_cast<QToolButton*>(child<QToolBar>(toolBar)->widgetForAction(a));
+        ASSERT_TRUE(button) << action;
+        input::clickButton(button);
+    }
 
     void type(const QString& control, const QString& text) {
         auto* edit = child<QLineEdit>(control);

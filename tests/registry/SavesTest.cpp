@@ -72,7 +72,6 @@ AnimalSave newAnimal(int ownerId) {
                  "M",   "NAO",         "DS1",    "CENTRO", "RUA",     "DAS FLORES", "51"};
     a.inserting = true;
     a.ownerId = ownerId;
-    a.birthDate = QDate(2020, 2, 1);
     a.animal = {{"nome", "REX"}, {"id_grupo_animal", 1}, {"sexo", "M"}, {"esterilizado", "NAO"}};
     a.address = {{"nom_logr", "DAS FLORES"}, {"num_imov_logr", 51}, {"end_x", 5.5}, {"end_y", 6.5}};
     return a;

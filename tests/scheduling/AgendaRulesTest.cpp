@@ -47,6 +47,23 @@ TEST(WeekGridTest, TitlesRunMondayToSundayAfterTheSundayOfTheWeeksFirstDay) {
                            "Sexta 04/01/2013", "Sabado 05/01/2013", "Domingo 06/01/2013"}));
 }
 
+TEST(WeekGridTest, ColumnsKeepTheirWidthsOrTheirTextsAndShareTheRoomLeft) {
+    const struct {
+        QList<int> need;
+        int room;
+        QList<int> widths;
+    } cases[] = {
+        {{}, 0, {64, 115, 106, 101, 107, 99, 99, 117}},
+        {{}, 808, {64, 115, 106, 101, 107, 99, 99, 117}},              // just the room they are given
+        {{}, 815, {64, 116, 107, 102, 108, 100, 100, 118}},            // seven pixels more: one each
+        {{}, 818, {64, 116, 107, 102, 108, 101, 101, 119}},            // ten: the odd three to the last ones
+        {{40, 130, 130}, 700, {64, 130, 130, 101, 107, 99, 99, 117}},  // a title wider than given
+        {{70, 130, 130, 130, 130, 130, 130, 130}, 1000, {70, 132, 133, 133, 133, 133, 133, 133}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WeekGrid::spreadWidths(c.need, c.room), c.widths) << c.room;
+}
+
 TEST(WeekGridTest, CountsAcrossNewYearAndLeavesSundaysAndOffHoursToTheTotal) {
     const WeekGrid::Counts newYear =
         WeekGrid::count({at(29, 12, 2012, 10, 0), at(30, 12, 2012, 10, 0), at(31, 12, 2012, 9, 10),

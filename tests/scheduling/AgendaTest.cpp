@@ -112,6 +112,8 @@ TEST_F(AgendaTest, DailyListFiltersByPeriodUnitAndActiveOwnerSortsAndClears) {
 
     click(form, "BitBtn3");
     QHeaderView* header = page->dbgPrincipal->horizontalHeader();
+    for (const auto& [column, width] : {std::pair{0, 110}, {2, 100}, {3, 100}, {6, 50}, {7, 50}, {8, 150}, {9, 150}})
+        EXPECT_EQ(header->sectionSize(column), width) << "as the agenda's description sets it: " << column;
     emit header->sectionClicked(4);  // "Data e hora"
     emit header->sectionClicked(1);  // "Cód. agendamento"
     EXPECT_EQ(page->qryAtendimento->text().count("order by"), 1) << "a second title replaces the first order";
@@ -296,11 +298,12 @@ TEST_F(AgendaTest, SelectionDialogsHandOverTheirEntriesAndRefuseBlanks) {
 }
 
 TEST_F(AgendaTest, DailyReportTakesWholeDaysPerUnitWithPhonesAndTheBookingUser) {
-    const int maria = db::toInt(db::run(db::kMain,
-                                        "insert into usuario (Nome, Login) values ('MARIA', 'maria') "
-                                        "returning Id_Usuario",
-                                        {})
-                                    .row(0)[0]);
+    const int maria =
+        db::toInt(db::run(db::kMain,
+                          "insert into usuario (Nome, Login) values ('MARIA CONCEICAO DOS SANTOS', 'maria') "
+                          "returning Id_Usuario",
+                          {})
+                      .row(0)[0]);
     exec("update proprietario set Telefone_Celular = '(31) 9876-5432' where Id_Proprietario = 10");
     exec(
         "update proprietario set Telefone_Residencial = '(31) 3333-4444', Telefone_Celular = '(31) 9876-5432' "
@@ -322,7 +325,7 @@ TEST_F(AgendaTest, DailyReportTakesWholeDaysPerUnitWithPhonesAndTheBookingUser) 
     EXPECT_TRUE(text.contains("05/03/2012 a 05/03/2012"));
     EXPECT_TRUE(text.contains("; 9876-5432...")) << "ANA has no home phone";
     EXPECT_TRUE(text.contains(" 3333-4444..."));
-    EXPECT_TRUE(text.contains("MARIA"));
+    EXPECT_TRUE(printedItems(*report).contains("MARIA CONCEICAO DOS SANTOS")) << "the booker's name whole";
     EXPECT_TRUE(text.contains("----")) << "a booking user no longer there";
     EXPECT_TRUE(text.contains("INATIVO")) << "owners of any state";
 
@@ -401,6 +404,8 @@ TEST_F(AgendaTest, LocatorFindsByDocumentsMicrochipAndNamePrefixesAndShowsTheCho
     };
     EXPECT_EQ(find("CPF/CNPJ", "123.456.789-01"), QList<int>{rex});
     EXPECT_EQ(find("CPF/CNPJ", "12.abc.345/01de-35"), QList<int>{lua}) << "an alphanumeric CNPJ, typed as printed";
+    EXPECT_EQ(find("CPF/CNPJ", "CPF 123.456.789-01 (Ana)"), QList<int>{rex}) << "the digits, whatever is around them";
+    EXPECT_EQ(find("CPF/CNPJ", "cnpj: 12.ABC.345/01DE-35"), QList<int>{lua});
     EXPECT_EQ(find("Identidade", "44.55"), QList<int>{rex});
     EXPECT_EQ(find("Microchip", "982 000 1"), QList<int>{lua});
     EXPECT_EQ(find("Microchip", "982000777"), QList<int>{sol});
@@ -432,3 +437,31 @@ TEST_F(AgendaTest, LocatorFindsByDocumentsMicrochipAndNamePrefixesAndShowsTheCho
 }
 
 }  // namespace
+
+// The weekly grid takes the width it is given: its day columns share what is left after the widths they are
+// given, and no dated title is cut.
+TEST_F(AgendaTest, TheWeeklyGridUsesItsWidthAndCutsNoTitle) {
+    TfrmAgenda* form = agendaOn(QDate(2012, 12, 31));
+    QWidget* window = form->window();
+    window->resize(1300, 760);
+    window->show();
+    QTableWidget* grid = form->tbsSemanal->stgAgenda;
+    input::turnToPage(grid);
+    input::clickButton(form->tbsSemanal->bmpAtualizar);
+    ASSERT_EQ(gridCell(form, 0, 1), "Segunda 31/12/2012");
+    const auto check = [grid](const char* when) {
+        SCOPED_TRACE(when);
+        int total = 0;
+        for (int c = 0; c < grid->columnCount(); ++c) {
+            total += grid->columnWidth(c);
+            EXPECT_GE(grid->columnWidth(c), grid->sizeHintForIndex(grid->model()->index(0, c)).width())
+                << grid->item(0, c)->text().toStdString();
+        }
+        EXPECT_GE(total, grid->viewport()->width() - 1);
+        EXPECT_LE(total, std::max(grid->viewport()->width(), 808));
+    };
+    check("wide");
+    window->resize(900, 760);
+    QCoreApplication::processEvents();
+    check("narrower");
+}

@@ -46,8 +46,10 @@ TEST_F(ShellReports, WorkUnitsPrintIdNameStatusAndCount) {
 }
 
 TEST_F(ShellReports, UsersRewriteFlagsAndLookUpNames) {
-    // Narrow letters, so that the column has room for all forty.
-    exec("update unidade_trabalho set Nome = :n where Id_Unidade_Trabalho = 2", {{"n", QString(45, 'i') + "FIM"}});
+    // Wide letters: the unit's first forty characters and a long user's name go on over further lines.
+    exec("update unidade_trabalho set Nome = :n where Id_Unidade_Trabalho = 2",
+         {{"n", "UNIDADE DE SAUDE WANDERLEY ALBUQUERQUE MAG FIM"}});
+    const int maria = addUser("MARIA CONCEICAO DOS SANTOS WANDERLEY ALBUQUERQUE", "maria", 2, "S", "S", "N");
     addUser("Ana", "ana", 1, "S", "S", "N");
     addUser("Beto", "beto", 2, "S", "NAO", "SIM", "ATIVO", 999);  // profile that does not exist
     TfrmRelUsuario users;
@@ -58,10 +60,12 @@ TEST_F(ShellReports, UsersRewriteFlagsAndLookUpNames) {
     EXPECT_TRUE(t.contains("NAO"));
     EXPECT_TRUE(t.contains("SIM"));
     EXPECT_TRUE(t.contains("Operador"));
-    EXPECT_TRUE(t.contains(QString(40, 'i')));
-    EXPECT_FALSE(t.contains(QString(41, 'i')));
+    const QStringList items = printedItems(users);
+    EXPECT_TRUE(items.contains("UNIDADE DE SAUDE WANDERLEY ALBUQUERQUE M")) << items.join('|').toStdString();
     EXPECT_FALSE(t.contains("FIM"));
-    EXPECT_TRUE(printedLines(users).contains("Total de usuário: 2"));
+    EXPECT_TRUE(items.contains(QString("%1 - MARIA CONCEICAO DOS SANTOS WANDERLEY ALBUQUERQUE").arg(maria)))
+        << items.join('|').toStdString();
+    EXPECT_TRUE(printedLines(users).contains("Total de usuário: 3"));
     EXPECT_EQ(yesNo("S"), "Sim");
     EXPECT_EQ(yesNo("N"), "Não");
     EXPECT_EQ(yesNo("NAO"), "NAO");

@@ -22,7 +22,7 @@ public:
 
     // The messages received so far, in order: mailFrom, rcptTos, fromName, fromAddress, to, subject, date,
     // messageId, body (the decoded text), attachments (name, type, size, head: the first bytes in hex) and
-    // headerLines (the message's header lines as they arrived, folded).
+    // headerLines (the message's header lines as they arrived, folded) and partHeaderLines (those of its parts).
     QList<QJsonObject> messages() const;
 
     // A loopback port nothing listens on when it returns.

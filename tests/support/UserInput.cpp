@@ -102,6 +102,13 @@ void clickAndType(QWidget* box, const QString& text) {
     type(box, text);
 }
 
+void retype(QWidget* box, const QString& text) {
+    clickAndType(box, QString());
+    pressKey(box, Qt::Key_A, Qt::ControlModifier);
+    pressKey(box, Qt::Key_Delete);
+    type(box, text);
+}
+
 void pressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QWidget* target = QApplication::focusWidget() && QApplication::focusWidget()->window() == widget->window()
                           ? QApplication::focusWidget()

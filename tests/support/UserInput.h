@@ -28,6 +28,8 @@ void clickButton(QAbstractButton* button);
 // Clicks into `box` (which gives it the focus, as a mouse does) and types `text` into whatever holds the
 // focus then; accented and other non-ASCII characters are typed as the keyboard would send them.
 void clickAndType(QWidget* box, const QString& text);
+// Clicks into `box`, selects all it holds (Ctrl+A) and types `text` in its place.
+void retype(QWidget* box, const QString& text);
 // Types into the widget that holds the focus now, or into `box` when none does.
 void type(QWidget* box, const QString& text);
 

@@ -3,9 +3,34 @@
 # "stall" the relay takes the envelope and the message, then never answers it.
 import asyncio
 import email
+import email.header
 import email.policy
 import json
 import os
+import re
+
+
+def display_name(raw):
+    """The display name of the From header as a mail reader reads it by RFC 2047: adjacent encoded words are
+    joined without the blanks between them (the library's address parser keeps those blanks)."""
+    value = email.message_from_bytes(raw).get("From", "")
+    value = re.sub(r"\r?\n(?=[ \t])", "", value)
+    name = value[:value.rfind("<")].strip() if "<" in value else ""
+    name = re.sub(r'"((?:[^"\\]|\\.)*)"', lambda m: re.sub(r"\\(.)", r"\1", m.group(1)), name)
+    return str(email.header.make_header(email.header.decode_header(name)))
+
+
+def part_header_lines(raw, msg):
+    """The header lines of every part of a multipart message as they arrived, folded."""
+    boundary = msg.get_boundary()
+    if not boundary:
+        return []
+    lines = []
+    for piece in raw.split(b"--" + boundary.encode("latin-1"))[1:]:
+        if piece.startswith(b"--"):
+            break
+        lines += piece.lstrip(b"\r\n").split(b"\r\n\r\n", 1)[0].decode("latin-1").split("\r\n")
+    return lines
 
 
 class Sink:
@@ -47,7 +72,7 @@ class Sink:
         decoded = {
             "mailFrom": envelope.mail_from,
             "rcptTos": envelope.rcpt_tos,
-            "fromName": sender.addresses[0].display_name if sender and sender.addresses else "",
+            "fromName": display_name(raw),
             "fromAddress": sender.addresses[0].addr_spec if sender and sender.addresses else "",
             "to": str(msg["To"] or ""),
             "subject": str(msg["Subject"] or ""),
@@ -56,6 +81,7 @@ class Sink:
             "body": body,
             "attachments": attachments,
             "headerLines": raw.split(b"\r\n\r\n", 1)[0].decode("latin-1").split("\r\n"),
+            "partHeaderLines": part_header_lines(raw, msg),
         }
         self.count += 1
         path = os.path.join(self.folder, "%04d.json" % self.count)

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every date box and picker of the program, reached as a clerk reaches it: each form opened by its menu
-// opener and each window it leads to, each date entry found by its class, clicked and typed into.
+// opener and each window it leads to, each date entry found by its class, clicked and typed into in every
+// form a date is typed.
 #include "FormSweep.h"
 
 #include "platform/ui/DateEdit.h"
 
 #include <QDateTimeEdit>
+#include <QLabel>
 
 namespace {
 
@@ -71,7 +73,8 @@ protected:
         }
     }
 
-    // Types a date, an impossible date and a half-typed one; each refusal leaves no other date behind.
+    // Types a date in each of its forms, an impossible date and a half-typed one; each refusal says why at the
+    // box and leaves no other date behind.
     static void sweep(const QString& label, ui::DateEdit* box) {
         SCOPED_TRACE(label.toStdString());
         const QDate date(2026, 12, 21);
@@ -79,9 +82,14 @@ protected:
         EXPECT_EQ(box->date(), date);
         EXPECT_EQ(box->text(), "21/12/2026");
         EXPECT_FALSE(box->isRefused());
+        auto reasonShown = [box] {
+            const auto* note = box->findChild<QLabel*>("lblRecusa");
+            return note && note->isVisible() && !note->text().isEmpty() && note->text() == box->refusal();
+        };
         for (const char* refused : {"31022026", "99999999"}) {
             input::clickAndType(box, refused);
             EXPECT_TRUE(box->isRefused()) << refused;
+            EXPECT_TRUE(reasonShown()) << refused;
             // A picker keeps its date; a box that may stay empty keeps the text for its form to name.
             EXPECT_EQ(box->date(), box->emptyAllowed() ? QDate() : date) << refused;
             EXPECT_EQ(box->text(), box->emptyAllowed() ? QString(refused).insert(4, '/').insert(2, '/') : "21/12/2026");
@@ -90,7 +98,17 @@ protected:
         input::clickAndType(box, "2112");
         input::pressKey(box, Qt::Key_Tab);
         EXPECT_TRUE(box->isRefused());
+        EXPECT_EQ(box->refusal(), ui::kDataIncompleta);
         EXPECT_EQ(box->date(), box->emptyAllowed() ? QDate() : date);
+        // ddmmyy, d/m/yy and d/m/yyyy, the two-digit year the latest such year up to this one, taken on leaving.
+        const int year = QDate::currentDate().year();
+        const QString yy = QString::number(year).right(2);
+        for (const QString& typed : {"0712" + yy, "7/12/" + yy, "7/1/" + QString::number(year)}) {
+            input::clickAndType(box, typed);
+            input::pressKey(box, Qt::Key_Tab);
+            EXPECT_EQ(box->date(), QDate(year, typed.contains("/1/") ? 1 : 12, 7)) << typed.toStdString();
+            EXPECT_FALSE(box->isRefused()) << typed.toStdString();
+        }
     }
 
     // Every date entry of `window` is the program's date entry, and each a clerk can use takes a typed date.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every window the menu opens, at a 1366x768 screen: inside the work area, centred, showing the program's icon,
-// and gone with nothing left behind once closed by its own button; the same for the report selections once they
-// have started their report.
+// every action of its tool bars in sight, and gone with nothing left behind once closed by its own button; the same
+// for the report selections once they have started their report.
 #include "UserInput.h"
 #include "WindowsFixture.h"
 
@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QSet>
+#include <QToolBar>
 
 namespace {
 
@@ -49,6 +50,21 @@ void closeAsAClerk(QWidget* form) {
         return;
     }
     form->close();
+}
+
+// Every action of every tool bar of `form` shows as a button of its own, none behind the bar's "»".
+void expectToolBarsWhole(QWidget* form) {
+    for (QToolBar* bar : form->findChildren<QToolBar*>()) {
+        input::turnToPage(bar);
+        QStringList hidden;
+        for (QAction* action : bar->actions()) {
+            const QWidget* button = bar->widgetForAction(action);
+            if (!action->isSeparator() && action->isVisible() && !(button && button->isVisible()))
+                hidden << action->text().remove(QLatin1Char('&'));
+        }
+        EXPECT_TRUE(hidden.isEmpty()) << bar->objectName().toStdString() << " hides " << hidden.join(", ").toStdString()
+                                      << " at " << bar->width() << " wide";
+    }
 }
 
 QString titles(const QList<QMdiSubWindow*>& windows) {
@@ -88,6 +104,8 @@ TEST_F(WindowsSweep, EveryMenuWindowOpensInsideTheWorkAreaCentredAndLeavesNothin
             continue;
         }
         ++opened;
+        for (QWidget* form : forms)
+            expectToolBarsWhole(form);
         for (QWidget* form : forms) {
             EXPECT_EQ(form->windowIcon().cacheKey(), qApp->windowIcon().cacheKey()) << "not the program's icon";
             if (entry.actionName == kLogin)

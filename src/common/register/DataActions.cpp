@@ -4,6 +4,7 @@
 
 #include "common/Guard.h"
 #include "platform/db/DataSet.h"
+#include "platform/ui/ToolBars.h"
 
 #include <QAction>
 #include <QToolBar>
@@ -98,9 +99,7 @@ void RegisterActions::moveThrough(db::DataSet* data) const {
 
 QToolBar* RegisterActions::makeToolBar(QWidget* parent, const QString& objectName,
                                        const QList<QAction*>& besideSearch) const {
-    auto* bar = new QToolBar(parent);
-    bar->setObjectName(objectName);
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QToolBar* bar = ui::makeToolBar(parent, objectName);
     bar->addActions({actAppend, actEdit, actDelete, actRefresh});
     bar->addSeparator();
     bar->addActions({actPost, actCancel});

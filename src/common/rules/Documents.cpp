@@ -75,6 +75,24 @@ QString documentKeySql(const QString& column) {
         .arg(column);
 }
 
+QStringList typedDocuments(const QString& text) {
+    QString digits;
+    for (const QChar c : text)
+        if (isDigit(c))
+            digits += c;
+    if (digits.isEmpty())
+        return {};
+    QStringList documents{digits};
+    const QString key = documentKey(text);
+    if (key.size() <= 15)  // as long as the column holds
+        documents << key;
+    for (qsizetype at = 0; at + 14 <= key.size(); ++at)
+        if (ValidaCNPJ(key.mid(at, 14)))
+            documents << key.mid(at, 14);
+    documents.removeDuplicates();
+    return documents;
+}
+
 bool ValidaEmail(const QString& text) {
     const QString address = text.trimmed().toUpper();
     const int at = address.indexOf(QLatin1Char('@'));

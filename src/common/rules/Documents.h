@@ -4,6 +4,7 @@
 // an e-mail address.
 
 #include <QString>
+#include <QStringList>
 
 // Eleven digits whose two last are the check digits of the nine first; eleven equal digits are refused.
 bool ValidaCPF(const QString& text);
@@ -21,3 +22,8 @@ QString documentKey(const QString& text);
 // " 12345678909"): `column` without its dots, dashes, slashes and blanks, in capitals. The index on
 // proprietario's (db/search.sql) serves this expression as written.
 QString documentKeySql(const QString& column);
+
+// What a CPF or CNPJ typed among other characters may be stored as: its digits; and, for an alphanumeric CNPJ,
+// its digits and letters whole (documentKey()) or, with letters typed around it, each fourteen of them in a row
+// that make a valid CNPJ. Without repeats; none when no digit was typed.
+QStringList typedDocuments(const QString& text);

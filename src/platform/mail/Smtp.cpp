@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The SMTP client over libcurl: the message is built as a MIME tree and sent in one dialogue.
+// The SMTP client over libcurl: the message is composed here, headers folded and parts encoded, and sent in
+// one dialogue.
 #include "platform/mail/Smtp.h"
 
 #include <curl/curl.h>
@@ -10,6 +11,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 namespace mail {
@@ -18,7 +20,6 @@ namespace {
 
 struct CurlDeleter {
     void operator()(CURL* c) const { curl_easy_cleanup(c); }
-    void operator()(curl_mime* m) const { curl_mime_free(m); }
     void operator()(curl_slist* l) const { curl_slist_free_all(l); }
 };
 
@@ -28,25 +29,36 @@ void initialiseOnce() {
         throw Error(QStringLiteral("libcurl não pôde ser iniciada."));
 }
 
-constexpr qsizetype kFoldAt = 78;     // the length a folded line stays below where the text allows
-constexpr qsizetype kWordBytes = 45;  // UTF-8 bytes of one encoded word: 60 Base64 characters, 72 in all
+constexpr qsizetype kFoldAt = 78;       // every header line stays below this length
+constexpr qsizetype kLineRoom = 76;     // what a folded line holds after its leading blank
+constexpr qsizetype kEncodedWord = 75;  // the longest encoded word (RFC 2047)
+constexpr qsizetype kBodyLine = 76;     // the longest line of a Base64 or quoted-printable body
+constexpr const char* kDispositionName = "Content-Disposition";
 
 bool printable(QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; }
 // What a display name cannot hold outside quotes (RFC 5322's specials).
 bool special(QChar c) { return QStringLiteral("()<>[]:;@\\,.\"").contains(c); }
 
+// What the first token of a header may take so that "Name: token" stays below kFoldAt.
+qsizetype firstRoom(const QByteArray& name) { return kFoldAt - 1 - (name.size() + 2); }
+
 QByteArray encodedWord(const QByteArray& utf8) { return "=?UTF-8?B?" + utf8.toBase64() + "?="; }
 
-// Text as encoded words of whole characters, each cut after its last blank when the next character does
-// not fit: a reader that keeps the space between encoded words and one that drops it read the same text.
-QList<QByteArray> encodedWords(const QString& text) {
+// The UTF-8 bytes an encoded word of at most `room` characters holds: 12 characters around the Base64, four of
+// it for every three bytes; never less than one character of four bytes.
+qsizetype wordBytes(qsizetype room) { return std::max<qsizetype>(4, 3 * ((std::min(room, kEncodedWord) - 12) / 4)); }
+
+// Text as encoded words of whole characters, the first within `room` characters, each cut after its last blank
+// when the next character does not fit: a reader that keeps the space between encoded words and one that
+// drops it read the same text.
+QList<QByteArray> encodedWords(const QString& text, qsizetype room) {
     QList<QByteArray> words;
     QByteArray chunk;
     qsizetype afterBlank = 0;
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype len = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         const QByteArray bytes = text.mid(i, len).toUtf8();
-        if (chunk.size() + bytes.size() > kWordBytes) {
+        while (chunk.size() + bytes.size() > wordBytes(words.isEmpty() ? room : kEncodedWord)) {
             const qsizetype cut = afterBlank > 0 ? afterBlank : chunk.size();
             words << encodedWord(chunk.left(cut));
             chunk = chunk.mid(cut);
@@ -63,25 +75,29 @@ QList<QByteArray> encodedWords(const QString& text) {
 }
 
 // The text as tokens that blanks join: plain words as they are, each run of words that need encoding (and
-// the blanks between them) as encoded words.
-QList<QByteArray> tokens(const QString& text, bool phrase) {
-    const auto needsEncoding = [phrase](const QString& word) {
-        if (word.size() > kFoldAt - 2 || word.contains(QLatin1String("=?")))
+// the blanks between them) as encoded words. A word too long for the line it would start is encoded too,
+// the first token's line being the one that holds the header's name (`room` left on it).
+QList<QByteArray> tokens(const QString& text, bool phrase, qsizetype room) {
+    QList<QByteArray> out;
+    QStringList run;
+    bool runFirst = false;
+    const auto needsEncoding = [&](const QString& word) {
+        if (word.size() > (out.isEmpty() && run.isEmpty() ? room : kLineRoom) || word.contains(QLatin1String("=?")))
             return true;
         for (QChar c : word)
             if (!printable(c) || (phrase && special(c)))
                 return true;
         return false;
     };
-    QList<QByteArray> out;
-    QStringList run;
     const auto endRun = [&] {
         if (!run.isEmpty())
-            out << encodedWords(run.join(QLatin1Char(' ')));
+            out << encodedWords(run.join(QLatin1Char(' ')), runFirst ? room : kEncodedWord);
         run.clear();
+        runFirst = false;
     };
     for (const QString& word : text.split(QLatin1Char(' '))) {
         if (needsEncoding(word) || (word.isEmpty() && !run.isEmpty())) {
+            runFirst = runFirst || (out.isEmpty() && run.isEmpty());
             run << word;
         } else {
             endRun();
@@ -110,17 +126,81 @@ QByteArray folded(const QByteArray& name, const QList<QByteArray>& tokens) {
     return out;
 }
 
-// The library copies what these setters receive, so the buffers may go once each call returns.
-void addPart(curl_mime* mime, const QByteArray& data, const char* type, const char* encoder,
-             const QByteArray& disposition = {}) {
-    curl_mimepart* part = curl_mime_addpart(mime);
-    curl_mime_data(part, data.constData(), size_t(data.size()));
-    curl_mime_type(part, type);
-    curl_mime_encoder(part, encoder);
-    if (!disposition.isEmpty()) {
-        curl_slist* headers = curl_slist_append(nullptr, ("Content-Disposition: " + disposition).constData());
-        curl_mime_headers(part, headers, 1);  // the part frees the list
+// The file name as Content-Disposition parameters that each fit a folded line with the ";" after it: a plain
+// ASCII name quoted; any other name, and one too long for a line, in RFC 2231's encoded form, continued over
+// numbered parameters when long.
+QList<QByteArray> fileNameParameters(const QString& fileName) {
+    const QByteArray quoted = "filename=\"" + fileName.toLatin1() + '"';
+    if (quoted.size() < kLineRoom && std::all_of(fileName.begin(), fileName.end(), [](QChar c) {
+            return printable(c) && c != QLatin1Char('"') && c != QLatin1Char('\\');
+        }))
+        return {quoted};
+    const QByteArray value = fileName.toUtf8().toPercentEncoding("!#$&+^`{}|~");
+    const QByteArray whole = "filename*=UTF-8''" + value;
+    if (whole.size() < kLineRoom)
+        return {whole};
+    // Pieces that never cut a "%XX".
+    QList<QByteArray> parameters;
+    for (qsizetype at = 0; at < value.size();) {
+        const QByteArray prefix =
+            "filename*" + QByteArray::number(parameters.size()) + "*=" + (parameters.isEmpty() ? "UTF-8''" : "");
+        qsizetype end = std::min(at + kLineRoom - 1 - prefix.size(), value.size());
+        if (end < value.size() && value[end - 1] == '%')
+            end -= 1;
+        else if (end < value.size() && end - 2 >= at && value[end - 2] == '%')
+            end -= 2;
+        parameters << prefix + value.mid(at, end - at);
+        at = end;
     }
+    return parameters;
+}
+
+// Text of LF-separated lines in quoted-printable, lines kept as CRLF, longer ones broken softly.
+QByteArray quotedPrintable(const QByteArray& text) {
+    QByteArray out;
+    const QList<QByteArray> lines = text.split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray& line = lines[i];
+        qsizetype column = 0;
+        for (qsizetype j = 0; j < line.size(); ++j) {
+            const auto c = uchar(line[j]);
+            const bool blank = c == ' ' || c == '\t';
+            const QByteArray piece = (c > 32 && c < 127 && c != '=') || (blank && j + 1 < line.size())
+                                         ? QByteArray(1, char(c))
+                                         : '=' + QByteArray::number(c, 16).rightJustified(2, '0').toUpper();
+            if (column + piece.size() > kBodyLine - 1) {  // a soft break: "=" at the end of the line
+                out += "=\r\n";
+                column = 0;
+            }
+            out += piece;
+            column += piece.size();
+        }
+        if (i + 1 < lines.size())
+            out += "\r\n";
+    }
+    return out;
+}
+
+QByteArray base64Lines(const QByteArray& data) {
+    const QByteArray encoded = data.toBase64();
+    QByteArray out;
+    for (qsizetype at = 0; at < encoded.size(); at += kBodyLine)
+        out += encoded.mid(at, kBodyLine) + "\r\n";
+    return out;
+}
+
+// The message as the relay takes it after DATA.
+struct Upload {
+    QByteArray data;
+    qsizetype at = 0;
+};
+
+size_t readUpload(char* buffer, size_t size, size_t count, void* user) {
+    auto* upload = static_cast<Upload*>(user);
+    const size_t n = std::min(size * count, size_t(upload->data.size() - upload->at));
+    std::memcpy(buffer, upload->data.constData() + upload->at, n);
+    upload->at += qsizetype(n);
+    return n;
 }
 
 const char* typeOf(const QString& path) {
@@ -134,6 +214,42 @@ const char* typeOf(const QString& path) {
     if (suffix == QLatin1String("txt"))
         return "text/plain";
     return "application/octet-stream";
+}
+
+// The whole message: its header lines, then the text and the attachments as the parts of a multipart body.
+// The boundary is one that neither Base64 nor quoted-printable text can hold ("=_").
+QByteArray composed(const Message& message, const QString& helo) {
+    const QString domain = helo.isEmpty() ? QStringLiteral("localhost") : helo;
+    QList<QByteArray> recipients;
+    for (const QString& to : message.to)
+        recipients << to.trimmed().toUtf8() + (&to == &message.to.last() ? "" : ",");
+    const QByteArray boundary = "=_" + QUuid::createUuid().toString(QUuid::Id128).toLatin1();
+    QByteArray out;
+    for (const QByteArray& header : {
+             "Date: " + QDateTime::currentDateTime().toString(Qt::RFC2822Date).toLatin1(),
+             "Message-ID: <" + QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() + '@' + domain.toUtf8() +
+                 '>',
+             mailboxHeader("From", message.fromName, message.fromAddress),
+             folded("To", recipients),
+             textHeader("Subject", message.subject),
+             QByteArray("MIME-Version: 1.0"),
+             "Content-Type: multipart/mixed;\r\n boundary=\"" + boundary + '"',
+         })
+        out += header + "\r\n";
+    QString body = message.body;
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out += "\r\n--" + boundary +
+           "\r\nContent-Type: text/plain; charset=UTF-8\r\nContent-Transfer-Encoding: quoted-printable\r\n\r\n" +
+           quotedPrintable(body.toUtf8()) + "\r\n";
+    for (const QString& path : message.attachments) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw Error(kAnexoNaoEncontrado + path);
+        out += "--" + boundary + "\r\nContent-Type: " + typeOf(path) + "\r\n" + kDispositionName + ": " +
+               attachmentDisposition(QFileInfo(path).fileName()) + "\r\nContent-Transfer-Encoding: base64\r\n\r\n" +
+               base64Lines(file.readAll());
+    }
+    return out + "--" + boundary + "--\r\n";
 }
 
 // The library's own words for a failure, with the relay's last reply.
@@ -164,7 +280,9 @@ QString relayFailure(int curlCode, const QString& reply, bool connected) {
     return kEnvioFalhou;
 }
 
-QByteArray textHeader(const QByteArray& name, const QString& text) { return folded(name, tokens(text, false)); }
+QByteArray textHeader(const QByteArray& name, const QString& text) {
+    return folded(name, tokens(text, false, firstRoom(name)));
+}
 
 QByteArray mailboxHeader(const QByteArray& name, const QString& displayName, const QString& address) {
     QList<QByteArray> words;
@@ -177,34 +295,31 @@ QByteArray mailboxHeader(const QByteArray& name, const QString& displayName, con
         quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
         for (const QString& word : (QLatin1Char('"') + quoted + QLatin1Char('"')).split(QLatin1Char(' ')))
             words << word.toLatin1();
-    } else if (!display.isEmpty()) {
-        words = tokens(display, true);
     }
+    // A quoted name folds only at its blanks: one with a word longer than its line is encoded instead.
+    const bool fits = std::all_of(words.begin(), words.end(), [&](const QByteArray& word) {
+        return word.size() <= (&word == &words.first() ? firstRoom(name) : kLineRoom);
+    });
+    if (!display.isEmpty() && (words.isEmpty() || !fits))
+        words = tokens(display, true, firstRoom(name));
     words << '<' + address.trimmed().toUtf8() + '>';
     return folded(name, words);
 }
 
 QByteArray attachmentDisposition(const QString& fileName) {
-    if (std::all_of(fileName.begin(), fileName.end(),
-                    [](QChar c) { return printable(c) && c != QLatin1Char('"') && c != QLatin1Char('\\'); }))
-        return "attachment; filename=\"" + fileName.toLatin1() + '"';
-    const QByteArray value = fileName.toUtf8().toPercentEncoding("!#$&+^`{}|~");
-    // Pieces of at most 60 characters that never cut a "%XX".
-    QList<QByteArray> pieces;
-    for (qsizetype at = 0; at < value.size();) {
-        qsizetype end = std::min(at + 60, value.size());
-        if (end < value.size() && value[end - 1] == '%')
-            end -= 1;
-        else if (end < value.size() && end - 2 >= at && value[end - 2] == '%')
-            end -= 2;
-        pieces << value.mid(at, end - at);
-        at = end;
-    }
-    if (pieces.size() == 1)
-        return "attachment; filename*=UTF-8''" + pieces[0];
     QByteArray out = "attachment";
-    for (qsizetype i = 0; i < pieces.size(); ++i)
-        out += ";\r\n filename*" + QByteArray::number(i) + "*=" + (i == 0 ? "UTF-8''" : "") + pieces[i];
+    qsizetype line = qsizetype(std::strlen(kDispositionName)) + 2 + out.size();
+    const QList<QByteArray> parameters = fileNameParameters(fileName);
+    for (const QByteArray& parameter : parameters) {
+        out += ';';
+        const qsizetype needs = 1 + parameter.size() + (&parameter == &parameters.last() ? 0 : 1);
+        if (line + 1 + needs >= kFoldAt) {
+            out += "\r\n";
+            line = 0;
+        }
+        out += ' ' + parameter;
+        line += 1 + needs - 1;
+    }
     return out;
 }
 
@@ -229,37 +344,14 @@ void send(const Relay& relay, const Message& message) {
     curl_easy_setopt(c, CURLOPT_USE_SSL, long(CURLUSESSL_NONE));
 
     std::unique_ptr<curl_slist, CurlDeleter> recipients;
-    QStringList toHeader;
-    for (const QString& to : message.to) {
+    for (const QString& to : message.to)
         recipients.reset(curl_slist_append(recipients.release(), ('<' + to.trimmed().toUtf8() + '>').constData()));
-        toHeader << to.trimmed();
-    }
     curl_easy_setopt(c, CURLOPT_MAIL_RCPT, recipients.get());
 
-    const QString domain = relay.helo.trimmed().isEmpty() ? QStringLiteral("localhost") : relay.helo.trimmed();
-    const QList<QByteArray> headers = {
-        "Date: " + QDateTime::currentDateTime().toString(Qt::RFC2822Date).toLatin1(),
-        "Message-ID: <" + QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() + '@' + domain.toUtf8() + '>',
-        mailboxHeader("From", message.fromName, message.fromAddress),
-        textHeader("To", toHeader.join(QStringLiteral(", "))),
-        textHeader("Subject", message.subject),
-    };
-    std::unique_ptr<curl_slist, CurlDeleter> headerList;
-    for (const QByteArray& h : headers)
-        headerList.reset(curl_slist_append(headerList.release(), h.constData()));
-    curl_easy_setopt(c, CURLOPT_HTTPHEADER, headerList.get());
-
-    std::unique_ptr<curl_mime, CurlDeleter> mime(curl_mime_init(c));
-    QString body = message.body;
-    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    addPart(mime.get(), body.toUtf8(), "text/plain; charset=UTF-8", "quoted-printable");
-    for (const QString& path : message.attachments) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw Error(kAnexoNaoEncontrado + path);
-        addPart(mime.get(), file.readAll(), typeOf(path), "base64", attachmentDisposition(QFileInfo(path).fileName()));
-    }
-    curl_easy_setopt(c, CURLOPT_MIMEPOST, mime.get());
+    Upload upload{composed(message, relay.helo.trimmed()), 0};
+    curl_easy_setopt(c, CURLOPT_READFUNCTION, readUpload);
+    curl_easy_setopt(c, CURLOPT_READDATA, &upload);
+    curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
 
     char reply[CURL_ERROR_SIZE] = {};
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, reply);

@@ -60,13 +60,14 @@ struct Message {
 };
 
 // Header lines as sent, without their CRLF: folded before a blank wherever a line would reach 78
-// characters, so never beyond 998; the words that are not plain ASCII (in a display name also those with
-// specials) as RFC 2047 encoded words, cut at blanks, with the plain words around them as they are; a plain
-// ASCII display name with specials quoted.
+// characters; the words that are not plain ASCII (in a display name also those with specials) and those too
+// long for a line as RFC 2047 encoded words of at most 75 characters, cut at blanks, with the plain words
+// around them as they are; a plain ASCII display name with specials quoted when its words fit their lines.
 QByteArray textHeader(const QByteArray& name, const QString& text);
 QByteArray mailboxHeader(const QByteArray& name, const QString& displayName, const QString& address);
-// An attachment's Content-Disposition value: a plain ASCII name quoted, any other name in RFC 2231's
-// encoded form, continued over several parameters when long.
+// An attachment's Content-Disposition value, folded for a line that starts "Content-Disposition: ": a plain
+// ASCII name quoted, any other name and one too long for a line in RFC 2231's encoded form, continued over
+// several parameters when long.
 QByteArray attachmentDisposition(const QString& fileName);
 
 // What the user is told for a failed dialogue: the library's result code, its text of the relay's last

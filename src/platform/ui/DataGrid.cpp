@@ -2,6 +2,7 @@
 // The read-only grid over a data set: its model, its columns, its sort by a title click and the row it follows.
 #include "platform/ui/DataGrid.h"
 
+#include "platform/ui/ColumnWidths.h"
 #include "platform/ui/WaitCursor.h"
 
 #include <QApplication>
@@ -174,14 +175,6 @@ private:
     bool m_syncing = false;
 };
 
-// The given widths, widened to the titles, the grid back on its first column.
-void applyWidths(QTableView* view, const DataGridModel* model) {
-    QHeaderView* header = view->horizontalHeader();
-    for (int i = 0; i < model->columns().size(); ++i)
-        view->setColumnWidth(i, std::max(model->columns()[i].width, header->sectionSizeHint(i)));
-    view->horizontalScrollBar()->setValue(0);
-}
-
 }  // namespace
 
 DataGridModel* bindGrid(QTableView* view, db::DataSet* data, QList<GridColumn> columns) {
@@ -193,8 +186,11 @@ DataGridModel* bindGrid(QTableView* view, db::DataSet* data, QList<GridColumn> c
     view->verticalHeader()->hide();
     view->horizontalHeader()->setSectionsClickable(true);
     view->horizontalHeader()->setHighlightSections(false);
-    applyWidths(view, model);
-    QObject::connect(model, &DataGridModel::columnsReplaced, view, [view, model] { applyWidths(view, model); });
+    auto* fitter = new ColumnFitter(view, [model](int column) {
+        const GridColumn c = model->columns().value(column);
+        return ColumnWidth{c.width, c.fixed};
+    });
+    QObject::connect(model, &DataGridModel::columnsReplaced, fitter, &ColumnFitter::refit);
     new CursorFollower(view, data);
     return model;
 }

@@ -26,11 +26,18 @@ struct GridColumn {
         c.text = std::move(text);
         return c;
     }
+    // A column whose width a form's description sets: it stays as given.
+    static GridColumn fixedAt(QString title, QString field, int width) {
+        GridColumn c(std::move(title), std::move(field), width);
+        c.fixed = true;
+        return c;
+    }
 
     QString title;
     QString field;  // the data set's field shown; empty for a calculated column
     int width = 64;
-    QColor color;  // background; invalid: the window colour
+    bool fixed = false;  // the width stands as given; otherwise the column fits its title and content
+    QColor color;        // background; invalid: the window colour
     bool bold = false;
     // A calculated column: the text of a row, read from the data set by the caller.
     std::function<QString(const db::DataSet& data, int row)> text;
@@ -85,9 +92,11 @@ private:
 };
 
 // Puts a model of `columns` over `data` into `view` (read only, whole-row selection, titles clickable) and
-// keeps the view's row and the data set's cursor together. Each column is as wide as given, and at least as
-// wide as its title, now and whenever the columns are replaced; the grid shows its first column. While the
-// data set is inserting or editing, the grid stays on the row being edited.
+// keeps the view's row and the data set's cursor together. A fixed column is as wide as given; any other at
+// least as wide as given, as its title and as the texts of the rows its first screen shows (up to the grid's
+// width): when the grid is first shown and whenever the columns are replaced, and wider when rows read again
+// need it. The grid then shows its first column. While the data set is inserting or editing, the grid stays on
+// the row being edited.
 DataGridModel* bindGrid(QTableView* view, db::DataSet* data, QList<GridColumn> columns);
 
 // The grid model a view was bound with, or null.

@@ -3,6 +3,8 @@
 // arrow keys and the calendar.
 #include "platform/ui/DateEdit.h"
 
+#include "platform/ui/FieldNote.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
@@ -79,9 +81,11 @@ DateReading readDate(const QString& text, const DateRules& rules, bool finished)
         return {};
     if (parts[0].size() > 2 || parts[1].size() > 2 || parts[2].size() > 4)
         return {DateReading::Impossible, {}};
-    const bool twoDigitYear = parts[2].size() == 2 && rules.twoDigitYearsUpTo > 0;
-    if (unfinished || parts[0].size() < 2 || parts[1].size() < 2 || (parts[2].size() < 4 && !twoDigitYear) ||
-        (twoDigitYear && !finished))
+    // A day or month of one digit and a year of two are whole only once typing is over.
+    const int shortest = finished ? 1 : 2;
+    const bool twoDigitYear = parts[2].size() == 2;
+    if (unfinished || parts[0].size() < shortest || parts[1].size() < shortest ||
+        (parts[2].size() < 4 && !twoDigitYear) || (twoDigitYear && !finished))
         return {DateReading::Unfinished, {}};
     int year = parts[2].toInt();
     if (twoDigitYear)
@@ -91,6 +95,24 @@ DateReading readDate(const QString& text, const DateRules& rules, bool finished)
         (rules.maximum.isValid() && date > rules.maximum))
         return {DateReading::Impossible, {}};
     return {DateReading::Complete, date};
+}
+
+QString refusalReason(const QString& text, const DateRules& rules) {
+    const DateReading read = readDate(text, rules, true);
+    if (read.kind == DateReading::Unfinished)
+        return kDataIncompleta;
+    if (read.kind != DateReading::Impossible)
+        return {};
+    DateRules unbounded;
+    unbounded.twoDigitYearsUpTo = rules.twoDigitYearsUpTo;
+    if (readDate(text, unbounded, true).kind != DateReading::Complete) {
+        QString typed = text;
+        return kDataInexistente.arg(typed.remove(QLatin1Char('_')).trimmed());
+    }
+    const QString from = rules.minimum.toString(kFormat), to = rules.maximum.toString(kFormat);
+    return !rules.maximum.isValid()   ? kDataAntesDoPeriodo.arg(from)
+           : !rules.minimum.isValid() ? kDataDepoisDoPeriodo.arg(to)
+                                      : kDataForaDoPeriodo.arg(from, to);
 }
 
 DateEdit::DateEdit(QWidget* parent) : QLineEdit(parent) {
@@ -127,8 +149,6 @@ void DateEdit::setDateRange(const QDate& minimum, const QDate& maximum) {
     m_maximum = maximum;
 }
 
-void DateEdit::setTwoDigitYears(bool on) { m_twoDigitYears = on; }
-
 void DateEdit::setCalendarPopup(bool on) {
     if (on == calendarPopup())
         return;
@@ -154,7 +174,12 @@ QSize DateEdit::sizeHint() const {
 
 QSize DateEdit::minimumSizeHint() const { return sizeHint(); }
 
-DateRules DateEdit::rules() const { return {m_minimum, m_maximum, m_twoDigitYears ? QDate::currentDate().year() : 0}; }
+DateRules DateEdit::rules() const {
+    DateRules rules;
+    rules.minimum = m_minimum;
+    rules.maximum = m_maximum;
+    return rules;
+}
 
 // What the clerk typed: a complete date is taken at once, an impossible one refused at once; anything else
 // waits for the clerk to go on or to leave.
@@ -164,7 +189,7 @@ void DateEdit::edited() {
     if (typed.kind == DateReading::Complete)
         take(typed.date, true);
     else if (typed.kind == DateReading::Impossible)
-        refuse();
+        refuse(displayText());
     else if (m_emptyAllowed)
         take({}, true);  // a box that may stay empty holds no date while its text is none
 }
@@ -187,7 +212,7 @@ bool DateEdit::settle() {
         take(typed.date, true);
     } else if (typed.kind != DateReading::Empty || !m_emptyAllowed) {
         if (m_emptyAllowed ? !m_refused : displayText() != m_date.toString(kFormat)) {
-            refuse();
+            refuse(displayText());
             return !m_emptyAllowed;
         }
     }
@@ -204,8 +229,9 @@ void DateEdit::take(const QDate& date, bool byClerk) {
 }
 
 // A picker goes back to the date it held; a box that may stay empty keeps the text, holding no date, so that
-// its form names the fault when it is saved. Either shows the refusal until the next change.
-void DateEdit::refuse() {
+// its form names the fault when it is saved. Either shows the refusal and why until the next change.
+void DateEdit::refuse(const QString& typed) {
+    m_reason = refusalReason(typed, rules());
     if (m_emptyAllowed) {
         take({}, true);
     } else {
@@ -230,6 +256,19 @@ void DateEdit::setRefused(bool on) {
     if (m_refused == on)
         return;
     m_refused = on;
+    if (on) {
+        m_ownToolTip = toolTip();
+        setToolTip(m_reason);  // a look at the box later tells it again
+        if (!m_note) {
+            m_note = new FieldNote(this);
+            m_note->setObjectName(QStringLiteral("lblRecusa"));
+        }
+        m_note->showAt(m_reason);
+    } else {
+        setToolTip(m_ownToolTip);
+        if (m_note)
+            m_note->hide();
+    }
     update();
 }
 

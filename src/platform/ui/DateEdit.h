@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The one date entry of the program, for date boxes and date pickers alike: dd/mm/yyyy typed from the day
-// on wherever the click lands ("/" typed or skipped), a date taken only once it is complete and possible and
-// never moved to another date, arrow keys that step the day, month or year, and, for pickers, a calendar.
+// The one date entry of the program, for date boxes and date pickers alike: a date typed from the day on
+// wherever the click lands, as ddmmyyyy, ddmmyy, d/m/yy or d/m/yyyy, taken only once it is complete and
+// possible and never moved to another date; a refusal that says why at the box; arrow keys that step the day,
+// month or year, and, for pickers, a calendar.
 
 #include <QDate>
 #include <QLineEdit>
@@ -14,11 +15,21 @@ class QCalendarWidget;
 
 namespace ui {
 
+class FieldNote;
+
+// Why a date box refused what was typed, in the clerk's words.
+inline const QString kDataIncompleta =
+    QStringLiteral("Data incompleta: digite dia, mês e ano (ddmmaaaa, ddmmaa, d/m/aa ou d/m/aaaa).");
+inline const QString kDataInexistente = QStringLiteral("Data inexistente: %1.");
+inline const QString kDataForaDoPeriodo = QStringLiteral("Data fora do período aceito: de %1 a %2.");
+inline const QString kDataAntesDoPeriodo = QStringLiteral("Data fora do período aceito: a partir de %1.");
+inline const QString kDataDepoisDoPeriodo = QStringLiteral("Data fora do período aceito: até %1.");
+
 // What a typed date must keep to.
 struct DateRules {
-    QDate minimum, maximum;     // null: no bound
-    int twoDigitYearsUpTo = 0;  // a two-digit year is the latest year with those last digits not after this
-                                // one; 0: only four-digit years
+    QDate minimum, maximum;  // null: no bound
+    // A two-digit year is the latest year with those last digits not after this one.
+    int twoDigitYearsUpTo = QDate::currentDate().year();
 };
 
 struct DateReading {
@@ -28,10 +39,15 @@ struct DateReading {
 };
 
 // What the text of a date box holds: "dd/mm/yyyy" with blanks ("_" or " ") where nothing was typed, or the
-// digits alone ("ddmmyyyy"). A section with a digit missing is unfinished; a date that does not exist or lies
-// outside the bounds is impossible. While the clerk may still be typing (`finished` false), a two-digit year
-// is unfinished, as two more digits may follow.
+// digits alone ("ddmmyyyy", "ddmmyy"). The year has four digits or two; a section with a digit missing is
+// unfinished; a date that does not exist or lies outside the bounds is impossible. While the clerk may still
+// be typing (`finished` false), a one-digit day or month and a two-digit year are unfinished, as more digits
+// may follow; once typing is over they are taken ("7/1/26").
 DateReading readDate(const QString& text, const DateRules& rules, bool finished);
+
+// Why `text`, once typing is over, is refused (kDataIncompleta, kDataInexistente, kDataForaDoPeriodo...);
+// empty for a date that is taken and for no date at all.
+QString refusalReason(const QString& text, const DateRules& rules);
 
 // The year that a two-digit year stands for: the latest year ending in those digits not after `upTo`.
 int fullYear(int twoDigits, int upTo);
@@ -51,12 +67,12 @@ public:
     void setDate(const QDate& date);
     bool isBlank() const;  // nothing typed, only the separators
     bool isRefused() const { return m_refused; }
+    // Why the box refused what was typed, shown at the box until the clerk goes on; empty when not refused.
+    QString refusal() const { return m_refused ? m_reason : QString(); }
     bool emptyAllowed() const { return m_emptyAllowed; }
 
     // Dates outside the range are refused when typed.
     void setDateRange(const QDate& minimum, const QDate& maximum);
-    // Takes a year typed with two digits when the clerk leaves the box (see DateRules), and shows it whole.
-    void setTwoDigitYears(bool on);
     void setCalendarPopup(bool on);
     bool calendarPopup() const { return m_calendarAction != nullptr; }
 
@@ -83,7 +99,7 @@ private:
     void changedByCode();
     bool settle();
     void take(const QDate& date, bool byClerk);
-    void refuse();
+    void refuse(const QString& typed);
     void write(const QDate& date);
     void setRefused(bool on);
     bool padSection();
@@ -94,14 +110,16 @@ private:
     QDate m_date;
     QDate m_minimum, m_maximum;
     bool m_emptyAllowed = true;
-    bool m_twoDigitYears = false;
     bool m_refused = false;
+    QString m_reason;
+    QString m_ownToolTip;         // the box's tool tip when it refuses nothing
     bool m_writing = false;       // the box writes its own text
     bool m_edited = false;        // the text change under way is the clerk's
     bool m_swallowPress = false;  // the click that made a picker go back does nothing else
     int m_clickedSection = 0;
     QAction* m_calendarAction = nullptr;
     QPointer<QCalendarWidget> m_calendar;
+    QPointer<FieldNote> m_note;
 };
 
 }  // namespace ui

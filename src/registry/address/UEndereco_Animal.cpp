@@ -17,6 +17,7 @@
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/ToolBars.h"
 #include "registry/FieldMarks.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
@@ -102,9 +103,7 @@ void TfrmEndereco_Animal::createActions() {
     actPesquisa = makeScopedAction(this, "actPesquisa", QStringLiteral("&Pesquisar..."));
     actPrint = makeDataAction(this, DataAction::Print, "actPrint");
     actInformation = makeDataAction(this, DataAction::Information, "actInformation");
-    m_tools = new QToolBar(this);
-    m_tools->setObjectName(QStringLiteral("ToolBar1"));
-    m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_tools = ui::makeToolBar(this, QStringLiteral("ToolBar1"));
     m_tools->addActions({actAppend, actEdit, actDelete});
     m_tools->addSeparator();
     m_tools->addActions({actPost, actCancel});

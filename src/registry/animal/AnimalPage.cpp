@@ -16,6 +16,7 @@
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/ToolBars.h"
 #include "registry/FieldMarks.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
@@ -84,9 +85,7 @@ void AnimalPage::createActions() {
 }
 
 void AnimalPage::createToolBar() {
-    m_tools = new QToolBar(this);
-    m_tools->setObjectName(QStringLiteral("ToolBar2"));
-    m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_tools = ui::makeToolBar(this, QStringLiteral("ToolBar2"));
     m_tools->addActions({actAnimalNovo, actAnimalAlterar, actAnimalExcluir, actAnimalAtualizar});
     m_tools->addSeparator();
     m_tools->addActions({actAnimalGravar, actAnimalCancelar});
@@ -97,6 +96,7 @@ void AnimalPage::createToolBar() {
     m_tools->addSeparator();
     m_ownerName = new QLabel(m_tools);
     m_ownerName->setObjectName(QStringLiteral("lblNomeProprietario"));
+    m_ownerName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // the width the buttons leave
     m_tools->addWidget(m_ownerName);
 }
 
@@ -331,12 +331,18 @@ void AnimalPage::copyOwnerAddress() {
 }
 
 // The breeds of the species shown, read when the species changes or the typing of an animal starts; never
-// on entering the list, where reading it again would drop the breed being clicked.
+// on entering the list, where reading it again would drop the breed being clicked. A changed animal keeps the
+// breed it was stored with among those of its stored species, also one since made inactive or of another
+// species: a change of its colour does not ask for another breed.
 void AnimalPage::reloadBreeds() {
     if (!busy())
         return;
+    const QString species = QStringLiteral("Id_Especie");
+    const bool storedSpecies = m_animal->state() == db::DataSet::State::Edit &&
+                               db::toText(m_animal->field(species)) == db::toText(m_animal->oldField(species));
     try {
-        m_breeds->setList(animalsql::breeds(m_animal->field(QStringLiteral("Id_Especie"))));
+        m_breeds->setList(animalsql::breeds(
+            m_animal->field(species), storedSpecies ? m_animal->oldField(QStringLiteral("Id_Raca")) : QVariant()));
     } catch (const std::exception&) {
         Prompts::information(kErroListaRaca);
     }
@@ -396,7 +402,6 @@ AnimalSave AnimalPage::typedAnimal() const {
     animal.inserting = m_animal->state() == db::DataSet::State::Insert;
     animal.ownerId = m_typedFor;
     animal.animalId = animal.inserting ? 0 : animalId();
-    animal.birthDate = m_birthDate->date();
     animal.animal = db::typedValues(*m_animal);
     animal.animalRead = db::readValues(*m_animal);
     animal.address = db::typedValues(*m_address);

@@ -34,11 +34,12 @@ struct AnimalValues {
     QString district, neighbourhood, streetType, streetName, houseNumber;
 };
 
-// The first of the fourteen checks that fails. A birth date that is no complete, possible dd/mm/yyyy date
-// counts as missing.
+// The first of the fourteen checks that fails. A birth date that is no complete, possible date counts as
+// missing.
 std::optional<FieldRefusal> checkAnimal(const AnimalValues& animal);
 
-// A date typed dd/mm/yyyy (four-digit year): null when blank, invalid when incomplete or impossible.
+// A date typed in a date box (ui::readDate(), once typing is over): null when blank, invalid when incomplete or
+// impossible.
 struct TypedDate {
     bool blank = true;
     QDate date;

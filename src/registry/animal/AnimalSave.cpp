@@ -20,7 +20,7 @@ AnimalSaved saveAnimal(const AnimalSave& s) {
         return {refusal, 0};
     db::RowValues animal = s.animal;
     db::RowValues address = s.address;
-    animal.insert(QStringLiteral("data_nascimento"), QDateTime(s.birthDate, QTime(0, 0)));
+    animal.insert(QStringLiteral("data_nascimento"), QDateTime(typedDate(s.checked.birthDate).date, QTime(0, 0)));
     if (!s.checked.neighbourhood.trimmed().isEmpty())
         address.insert(QStringLiteral("nom_bair"), s.checked.neighbourhood);
     const QDateTime now = db::serverTime();

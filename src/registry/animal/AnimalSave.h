@@ -7,7 +7,6 @@
 #include "platform/db/EditedRow.h"
 #include "registry/animal/AnimalRules.h"
 
-#include <QDate>
 #include <optional>
 
 // An animal as typed, for the owner it was typed for.
@@ -16,7 +15,6 @@ struct AnimalSave {
     bool inserting = false;
     int ownerId = 0;            // the owner of a new animal
     int animalId = 0;           // the animal changed; 0 for a new one
-    QDate birthDate;            // as typed in the birth-date box
     db::RowValues animal;       // the animal's row as typed, by column (db::typedValues())
     db::RowValues animalRead;   // and as read; empty for a new animal
     db::RowValues address;      // the animal's address as typed

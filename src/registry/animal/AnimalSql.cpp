@@ -69,13 +69,20 @@ db::RowSet species() {
     return db::run(db::kMain, QStringLiteral(" select id_especie, nome, descricao from especie order by nome "), {});
 }
 
-db::RowSet breeds(const QVariant& speciesId) {
+db::RowSet breeds(const QVariant& speciesId, const QVariant& kept) {
     if (db::toText(speciesId).trimmed().isEmpty())
         return db::run(db::kMain, QStringLiteral(" select id_raca, nome, descricao from raca order by nome "), {});
+    QVariantHash params{{QStringLiteral("species"), speciesId}};
+    QString keptBreed;
+    if (!db::toText(kept).trimmed().isEmpty()) {
+        keptBreed = QStringLiteral(" or id_raca = :kept");
+        params.insert(QStringLiteral("kept"), kept);
+    }
     return db::run(db::kMain,
-                   QStringLiteral(" select id_raca, nome, descricao from raca where 1=1 and id_especie = :species "
-                                  " and fold(trim(Ind_Status)) = 'ativo' order by nome "),
-                   {{QStringLiteral("species"), speciesId}});
+                   QStringLiteral(" select id_raca, nome, descricao from raca where 1=1 and (id_especie = :species "
+                                  " and fold(trim(Ind_Status)) = 'ativo'") +
+                       keptBreed + QStringLiteral(") order by nome "),
+                   params);
 }
 
 db::RowSet sizes() {

@@ -18,7 +18,8 @@ void selectAnimals(db::DataSet& animals, int ownerId);
 // Reference lists: (key, nome) or (key, descricao) rows.
 db::RowSet groups();
 db::RowSet species();
-db::RowSet breeds(const QVariant& speciesId);  // active breeds of the species (every breed without one)
+// The active breeds of the species (every breed without one), and `kept` whatever its status and species.
+db::RowSet breeds(const QVariant& speciesId, const QVariant& kept = {});
 db::RowSet sizes();
 db::RowSet coats();
 // The keys a new animal starts with, by field of animal (Id_Grupo_Animal, Id_Especie, Id_Raca, Id_Porte,

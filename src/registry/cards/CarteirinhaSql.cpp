@@ -21,7 +21,7 @@ void openOwners(db::DataSet& data, std::optional<int> code, const QString& name)
         q << " and a.id_proprietario = :codigo ";
         q.bind(QStringLiteral("codigo"), *code);
     } else {
-        q.andWhere(db::foldedPrefix(QStringLiteral("a.nome"), QStringLiteral("nome"), name));
+        q.andWhere(db::foldedPattern(QStringLiteral("a.nome"), QStringLiteral("nome"), name, false));
     }
     data.open();
 }

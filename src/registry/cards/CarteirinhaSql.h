@@ -9,7 +9,8 @@
 
 namespace carteirinhasql {
 
-// Opens `data` on the owners whose code is `code` (when set) or whose name begins with `name`.
+// Opens `data` on the owners whose code is `code` (when set) or whose name begins with `name`, a % or _ in it
+// standing for any text or character.
 void openOwners(db::DataSet& data, std::optional<int> code, const QString& name);
 
 // Fills `query` with the animal's card: the animal with its species, breed, group and coat, its owner and

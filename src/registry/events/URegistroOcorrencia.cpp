@@ -14,6 +14,7 @@
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
+#include "platform/ui/ToolBars.h"
 #include "registry/address/UEndereco_Animal.h"
 #include "registry/events/AnimalEventRules.h"
 #include "registry/events/OccurrenceSql.h"
@@ -92,9 +93,7 @@ void TfrmRegistroOcorrencia::createActions() {
     actExportarIntercorrencia =
         makeAction("actExportarIntercorrencia", QStringLiteral("&Exportar dados da intercorrência..."));
     actSair = makeAction("actSair", QStringLiteral("Sair"));
-    m_tools = new QToolBar(this);
-    m_tools->setObjectName(QStringLiteral("ToolBar1"));
-    m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_tools = ui::makeToolBar(this, QStringLiteral("ToolBar1"));
     m_tools->addActions({actPrint, actExportarIntercorrencia, actSair});
 }
 
@@ -143,7 +142,6 @@ void TfrmRegistroOcorrencia::createControls() {
     // dd/mm/yyyy, or a two-digit year: the latest such year up to the current one.
     mkeDataOcorrencia = new ui::DateEdit(this);
     mkeDataOcorrencia->setObjectName(QStringLiteral("mkeDataOcorrencia"));
-    mkeDataOcorrencia->setTwoDigitYears(true);
     ui::EnterAsTab::install(mkeDataOcorrencia);
     bmpIncluir = button("bmpIncluir", QStringLiteral("&Incluir"));
     bmpExcluir = button("bmpExcluir", QStringLiteral("&Excluir"));

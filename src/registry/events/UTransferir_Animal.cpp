@@ -7,6 +7,7 @@
 #include "common/Prompts.h"
 #include "common/register/RegisterForm.h"
 #include "platform/db/Database.h"
+#include "platform/ui/ColumnWidths.h"
 #include "platform/ui/DateEdit.h"
 #include "registry/events/AnimalEventRules.h"
 #include "registry/events/TransferSql.h"
@@ -91,6 +92,7 @@ void TfrmTransferir_Animal::createSides() {
         (*s.animals)
             ->setHeaderLabels({QStringLiteral("Animal"), QStringLiteral("Microchipe"), QStringLiteral("Pedigree")});
         (*s.animals)->setRootIsDecorated(false);
+        ui::ColumnFitter::fitList(*s.animals);
         auto* search = new QPushButton(s.search, box);
         search->setObjectName(QString::fromLatin1(s.searchName));
         const int tag = s.tag;
@@ -265,9 +267,9 @@ void TfrmTransferir_Animal::transfer() {
     const QDateTime now = db::serverTime();
     const QDate date = dtpDataTransferencia->date();
     db::Transaction transaction;
-    const int moved = transfersql::moveAnimals(animalsOf(ltvAnimal_Prop_atual), first.toInt(), date, now) +
-                      transfersql::moveAnimals(animalsOf(ltvAnimal_Prop_destino), second.toInt(), date, now);
+    transfersql::moveAnimals(animalsOf(ltvAnimal_Prop_atual), first.toInt(), date, now);
+    transfersql::moveAnimals(animalsOf(ltvAnimal_Prop_destino), second.toInt(), date, now);
     transaction.commit();
-    // Pressed again, every animal already has its list's owner: nothing was written.
-    Prompts::information(moved > 0 ? kOperacaoRealizada : kNenhumAnimalTransferido);
+    // Pressed again, every animal already has its list's owner: nothing is written, and the same words say so.
+    Prompts::warning(kOperacaoRealizada);
 }

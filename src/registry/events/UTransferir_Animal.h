@@ -76,5 +76,4 @@ inline const QString kMesmosProprietarios =
 inline const QString kFaltaPrimeiroProprietario = QStringLiteral("Falta selecionar o primeiro proprietário!");
 inline const QString kFaltaSegundoProprietario = QStringLiteral("Falta selecionar o segundo proprietário!");
 inline const QString kErroTransferir = QStringLiteral("Erro ao tentar transferir.");
-inline const QString kNenhumAnimalTransferido = QStringLiteral("Nenhum animal foi transferido.");
 }  // namespace registry

@@ -22,36 +22,49 @@ ChartData counted(const QString& title, ChartData::Kind kind, const QString& sql
 
 }  // namespace
 
-QList<ChartData> consolidatedCharts(const QDate& first, const QDate& last) {
+QList<ChartData> consolidatedCharts(const QDate& first, const QDate& last, bool& failed) {
     const QVariantHash p = period(first, last);
-    QList<ChartData> charts{
-        counted(QStringLiteral("Quant. Animais Cadastrados por Espécie"), ChartData::Kind::Pie,
-                " Select count(a.Id_Especie) as total_especie, b.nome as nome_especie from animal a "
-                " left join especie b on (a.id_especie=b.id_especie) "
-                " where a.Inserido_Em >= :pDataInicial and a.Inserido_Em < :pDataFinal group by b.nome",
-                p),
-        counted(QStringLiteral("Quantitativo de Animais Cadastrados por Raça"), ChartData::Kind::Bar,
-                " Select count(a.Id_Raca) as total_raca, b.nome as nome_raca from animal a "
-                " left join raca b on (a.id_raca=b.id_raca) "
-                " where a.Inserido_Em >= :pDataInicial and a.Inserido_Em < :pDataFinal group by b.nome",
-                p),
-        counted(QStringLiteral("Quantitativo de Animais Cadastrados por Grupo"), ChartData::Kind::Pie,
-                " Select count(a.Id_Grupo_Animal) as total_grupo, b.nome as nome_grupo from animal a "
-                " left join grupo_animal b on (a.id_grupo_animal=b.id_grupo_animal) "
-                " where a.Inserido_Em >= :pDataInicial and a.Inserido_Em < :pDataFinal group by b.nome",
-                p),
-        counted(QStringLiteral("Quantitativo de Ocorrências Por Tipo"), ChartData::Kind::Pie,
-                " Select count(a.Id_Tipo_Ocorrencia) as total_ocorrencia, b.nome as nome_ocorrencia from ocorrencia a "
-                " left join tipo_ocorrencia b on (a.id_tipo_ocorrencia=b.id_tipo_ocorrencia) "
-                " where a.Dt_Ocorrencia >= :pDataInicial and a.Dt_Ocorrencia < :pDataFinal group by b.nome",
-                p),
-        counted(QStringLiteral("Quantitativo de Procedimentos Por Tipo"), ChartData::Kind::Pie,
-                " Select count(a.Id_Tipo_Procedimento) as total_procedimento, b.nome as nome_procedimento "
-                " from procedimento a "
-                " left join tipo_procedimento b on (a.id_tipo_procedimento=b.id_tipo_procedimento) "
-                " where a.Inserido_Em >= :pDataInicial and a.Inserido_Em < :pDataFinal group by b.nome",
-                p),
+    const struct {
+        QString title;
+        ChartData::Kind kind;
+        const char* sql;
+    } countedCharts[] = {
+        {QStringLiteral("Quant. Animais Cadastrados por Espécie"), ChartData::Kind::Pie,
+         " Select count(a.Id_Especie) as total_especie, b.nome as nome_especie from animal a "
+         " left join especie b on (a.id_especie=b.id_especie) "
+         " where a.Inserido_Em >= :pDataInicial and a.Inserido_Em < :pDataFinal group by b.nome"},
+        {QStringLiteral("Quantitativo de Animais Cadastrados por Raça"), ChartData::Kind::Bar,
+         " Select count(a.Id_Raca) as total_raca, b.nome as nome_raca from animal a "
+         " left join raca b on (a.id_raca=b.id_raca) "
+         " where a.Inserido_Em >= :pDataInicial and a.Inserido_Em < :pDataFinal group by b.nome"},
+        {QStringLiteral("Quantitativo de Animais Cadastrados por Grupo"), ChartData::Kind::Pie,
+         " Select count(a.Id_Grupo_Animal) as total_grupo, b.nome as nome_grupo from animal a "
+         " left join grupo_animal b on (a.id_grupo_animal=b.id_grupo_animal) "
+         " where a.Inserido_Em >= :pDataInicial and a.Inserido_Em < :pDataFinal group by b.nome"},
+        {QStringLiteral("Quantitativo de Ocorrências Por Tipo"), ChartData::Kind::Pie,
+         " Select count(a.Id_Tipo_Ocorrencia) as total_ocorrencia, b.nome as nome_ocorrencia from ocorrencia a "
+         " left join tipo_ocorrencia b on (a.id_tipo_ocorrencia=b.id_tipo_ocorrencia) "
+         " where a.Dt_Ocorrencia >= :pDataInicial and a.Dt_Ocorrencia < :pDataFinal group by b.nome"},
+        {QStringLiteral("Quantitativo de Procedimentos Por Tipo"), ChartData::Kind::Pie,
+         " Select count(a.Id_Tipo_Procedimento) as total_procedimento, b.nome as nome_procedimento "
+         " from procedimento a "
+         " left join tipo_procedimento b on (a.id_tipo_procedimento=b.id_tipo_procedimento) "
+         " where a.Inserido_Em >= :pDataInicial and a.Inserido_Em < :pDataFinal group by b.nome"},
     };
+    // Read in order; the first that fails stops the reading, and it and those after it stay empty.
+    QList<ChartData> charts;
+    failed = false;
+    for (const auto& c : countedCharts) {
+        if (!failed) {
+            try {
+                charts << counted(c.title, c.kind, QString::fromUtf8(c.sql), p);
+                continue;
+            } catch (const std::exception&) {
+                failed = true;
+            }
+        }
+        charts << ChartData{c.title, c.kind, {}, {}};
+    }
     const QList<int> units{2, 5, 6, 7};
     QMap<int, QString> names;
     const db::RowSet named = db::run(db::kMain,

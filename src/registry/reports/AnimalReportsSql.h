@@ -7,8 +7,10 @@
 
 namespace animalreportssql {
 
-// The six charts of the consolidated report over the days from `first` to `last`, both included.
-QList<ChartData> consolidatedCharts(const QDate& first, const QDate& last);
+// The six charts of the consolidated report over the days from `first` to `last`, both included. The five
+// counted charts are read in order: the first that fails sets `failed` and leaves itself and those after it
+// empty; a failure of the sixth throws.
+QList<ChartData> consolidatedCharts(const QDate& first, const QDate& last, bool& failed);
 
 // The microchipped animals registered from `first` to `last` (both included), of the owners of `unit`
 // when it is above 0, by unit and animal group.

@@ -3,6 +3,7 @@
 
 #include "registry/reports/UAnimaisCadastradoConsolidado.h"
 
+#include "common/Prompts.h"
 #include "common/ReportParts.h"
 #include "registry/reports/AnimalReportsSql.h"
 
@@ -75,7 +76,7 @@ TfrmAnimaisCadastradoConsolidado::TfrmAnimaisCadastradoConsolidado(const QDate& 
     setOrientation(report::Orientation::Landscape);
     setMargins(10);
     const qreal w = bodyRectMm().width();
-    charts = animalreportssql::consolidatedCharts(first, last);
+    charts = animalreportssql::consolidatedCharts(first, last, readFailed);
 
     report::Band& title = addBand(report::BandType::Title, 22);
     addReportHeading(title, QStringLiteral("REL038"), QStringLiteral("Animais Cadastrados Consolidado"), w);
@@ -91,4 +92,12 @@ TfrmAnimaisCadastradoConsolidado::TfrmAnimaisCadastradoConsolidado(const QDate& 
                       [data](const report::Context&) { return drawn(data); });
     }
     addPageNumber(addBand(report::BandType::PageFooter, 7), w);
+}
+
+std::shared_ptr<TfrmAnimaisCadastradoConsolidado> TfrmAnimaisCadastradoConsolidado::create(const QDate& first,
+                                                                                           const QDate& last) {
+    auto report = std::make_shared<TfrmAnimaisCadastradoConsolidado>(first, last);
+    if (report->readFailed)
+        Prompts::error(registry::kErroAbrirRelatorio);
+    return report;
 }

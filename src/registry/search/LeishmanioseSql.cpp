@@ -15,12 +15,13 @@ SearchFilter lvcFilter(const LvcCriteria& c) {
     };
     if (!c.sample.trimmed().isEmpty())
         add(QStringLiteral(" and fold(trim(b.codAmostra)) = fold(:amostra)"), "amostra", c.sample.trimmed());
+    // The name at the beginning, the street anywhere; a % or _ typed stands for any text or character.
     if (!c.animal.trimmed().isEmpty())
-        add(QStringLiteral(" and ") + db::foldedLike(QStringLiteral("b.nomecao"), QStringLiteral("nomecao")), "nomecao",
-            db::likePrefix(c.animal.trimmed()));
+        f.andFolded(
+            db::foldedPattern(QStringLiteral("b.nomecao"), QStringLiteral("nomecao"), c.animal.trimmed(), false));
     if (!c.street.trimmed().isEmpty())
-        add(QStringLiteral(" and ") + db::foldedLike(QStringLiteral("b.desclograd"), QStringLiteral("lograd")),
-            "lograd", db::likeContains(c.street.trimmed()));
+        f.andFolded(
+            db::foldedPattern(QStringLiteral("b.desclograd"), QStringLiteral("lograd"), c.street.trimmed(), true));
     if (!c.number.trimmed().isEmpty()) {
         bool number = false;
         const int value = c.number.trimmed().toInt(&number);

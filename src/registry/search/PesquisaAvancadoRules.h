@@ -46,7 +46,7 @@ QString districtItem(int id, const QString& name);
 struct AdvancedGridColumn {
     QString field;
     QString title;
-    int width;
+    int width = 0;      // as the form's description sets it; 0: none set, the column fits what it shows
     bool date = false;  // a date shown dd/mm/yyyy, without its time
 };
 const QList<AdvancedGridColumn>& advancedGridColumns();

@@ -83,19 +83,14 @@ SearchFilter searchFilter(const AdvancedCriteria& criteria) {
         if (text.trimmed().isEmpty())
             continue;
         const QString param = QLatin1Char(':') + c.control;
-        auto folded = [&](const db::Condition& condition) {
-            f.lines << QStringLiteral(" and ") + condition.sql;
-            f.params.insert(condition.values);
-            f.folds = true;
-        };
         switch (c.match) {
-        case Match::Equal: folded(db::foldedEqual(c.column, c.control, text)); break;
-        case Match::Prefix: folded(db::foldedPattern(c.column, c.control, text, false)); break;
-        case Match::Contains: folded(db::foldedPattern(c.column, c.control, text, true)); break;
+        case Match::Equal: f.andFolded(db::foldedEqual(c.column, c.control, text)); break;
+        case Match::Prefix: f.andFolded(db::foldedPattern(c.column, c.control, text, false)); break;
+        case Match::Contains: f.andFolded(db::foldedPattern(c.column, c.control, text, true)); break;
         case Match::Microchip:
-            folded(db::foldedPattern(QStringLiteral("replace(%1, ' ', '')").arg(c.column), c.control,
-                                     QString(text).remove(QLatin1Char(' ')), true,
-                                     textindex::microchip(QStringLiteral("a.Id_Animal"))));
+            f.andFolded(db::foldedPattern(QStringLiteral("replace(%1, ' ', '')").arg(c.column), c.control,
+                                          QString(text).remove(QLatin1Char(' ')), true,
+                                          textindex::microchip(QStringLiteral("a.Id_Animal"))));
             break;
         // "(column || '') >= ''" (true for every text, never for null, served by no index) lets the planners
         // start from the index of an outer-joined table.

@@ -4,6 +4,7 @@
 // values, the search itself and the expression each column of its grid sorts by.
 
 #include "platform/db/DataSet.h"
+#include "platform/db/Database.h"
 #include "registry/search/PesquisaAvancadoRules.h"
 
 #include <QStringList>
@@ -14,6 +15,13 @@ struct SearchFilter {
     QStringList lines;
     QVariantHash params;
     bool folds = false;  // some condition compares folded texts
+
+    // Adds a condition over folded texts (db::foldedPattern() and its kin) after " and ".
+    void andFolded(const db::Condition& condition) {
+        lines << QStringLiteral(" and ") + condition.sql;
+        params.insert(condition.values);
+        folds = true;
+    }
 };
 
 namespace pesquisaavancadosql {

@@ -181,12 +181,10 @@ void TfrmPesquisaAvancado::createGrid() {
     dbgPrincipal->setObjectName(QStringLiteral("dbgPrincipal"));
     QList<ui::GridColumn> columns;
     for (const AdvancedGridColumn& c : advancedGridColumns()) {
-        columns << ui::GridColumn(c.title, c.field, c.width);
-        if (c.date) {  // the whole date shows
+        columns << (c.width > 0 ? ui::GridColumn::fixedAt(c.title, c.field, c.width)
+                                : ui::GridColumn(c.title, c.field));
+        if (c.date)
             columns.last().format = [](const QVariant& value) { return fmt::date(db::toDateTime(value)); };
-            columns.last().width =
-                std::max(c.width, dbgPrincipal->fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) + 12);
-        }
     }
     ui::bindGrid(dbgPrincipal, qryPrincipal, columns);
     StatusBar1 = makeExportStatusBar(this, 3);

@@ -10,6 +10,7 @@
 
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -143,17 +144,20 @@ QGroupBox* AgendaDailyPage::createReports() {
 void AgendaDailyPage::createGrid() {
     qryAtendimento = new db::DataSet(db::kMain, this);
     dbgPrincipal = named(new QTableView(this), "dbgPrincipal");
-    m_model = ui::bindGrid(dbgPrincipal, qryAtendimento,
-                           {{QStringLiteral("Status do atendimento"), QStringLiteral("nome_atendimento_status"), 110},
-                            {QStringLiteral("Cód. agendamento"), QStringLiteral("Id_Atendimento")},
-                            {QStringLiteral("Proprietário"), QStringLiteral("nome_proprietario"), 100},
-                            {QStringLiteral("Animal"), QStringLiteral("nome_animal"), 100},
-                            dateTimeColumn(QStringLiteral("Data e hora"), QStringLiteral("Data_Hora_Atendimento"), 120),
-                            {QStringLiteral("Sexo"), QStringLiteral("sexo")},
-                            {QStringLiteral("Espécie"), QStringLiteral("especie"), 50},
-                            {QStringLiteral("Porte"), QStringLiteral("porte"), 50},
-                            {QStringLiteral("Unidade que agendou."), QStringLiteral("nome_unidade_trabalho"), 150},
-                            {QStringLiteral("Unida agendada."), QStringLiteral("nome_unidade_agendada"), 150}});
+    // The widths the agenda's description gives stand; the columns it leaves at their default fit what they show.
+    using Column = ui::GridColumn;
+    m_model = ui::bindGrid(
+        dbgPrincipal, qryAtendimento,
+        {Column::fixedAt(QStringLiteral("Status do atendimento"), QStringLiteral("nome_atendimento_status"), 110),
+         {QStringLiteral("Cód. agendamento"), QStringLiteral("Id_Atendimento")},
+         Column::fixedAt(QStringLiteral("Proprietário"), QStringLiteral("nome_proprietario"), 100),
+         Column::fixedAt(QStringLiteral("Animal"), QStringLiteral("nome_animal"), 100),
+         dateTimeColumn(QStringLiteral("Data e hora"), QStringLiteral("Data_Hora_Atendimento"), 120),
+         {QStringLiteral("Sexo"), QStringLiteral("sexo")},
+         Column::fixedAt(QStringLiteral("Espécie"), QStringLiteral("especie"), 50),
+         Column::fixedAt(QStringLiteral("Porte"), QStringLiteral("porte"), 50),
+         Column::fixedAt(QStringLiteral("Unidade que agendou."), QStringLiteral("nome_unidade_trabalho"), 150),
+         Column::fixedAt(QStringLiteral("Unida agendada."), QStringLiteral("nome_unidade_agendada"), 150)});
     ui::onTitleClick(dbgPrincipal, [this](int column) { sortBy(column); });
 }
 
@@ -229,9 +233,7 @@ AgendaWeekPage::AgendaWeekPage(QWidget* parent) : QWidget(parent) {
     stgAgenda->horizontalHeader()->hide();
     stgAgenda->verticalHeader()->hide();
     stgAgenda->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const int widths[WeekGrid::kDays + 1] = {64, 115, 106, 101, 107, 99, 99, 117};
-    for (int c = 0; c <= WeekGrid::kDays; ++c)
-        stgAgenda->setColumnWidth(c, widths[c]);
+    stgAgenda->viewport()->installEventFilter(this);
     for (int r = 0; r <= WeekGrid::kSlots; ++r)
         stgAgenda->setRowHeight(r, 24);
 
@@ -269,6 +271,7 @@ void AgendaWeekPage::writePlainTitles() {
         setCell(stgAgenda, 0, k, WeekGrid::plainTitles()[k - 1]);
     for (int i = 1; i <= WeekGrid::kSlots; ++i)
         setCell(stgAgenda, i, 0, WeekGrid::slotLabels()[i - 1]);
+    spreadColumns();
 }
 
 void AgendaWeekPage::writeDatedTitles(const QDate& sunday) {
@@ -278,10 +281,31 @@ void AgendaWeekPage::writeDatedTitles(const QDate& sunday) {
         for (int i = 1; i <= WeekGrid::kSlots; ++i)
             setCell(stgAgenda, i, k, QString());
     }
+    spreadColumns();
 }
 
 void AgendaWeekPage::writeCounts(const WeekGrid::Counts& counts) {
     for (int d = 0; d < WeekGrid::kDays - 1; ++d)
         for (int i = 0; i < WeekGrid::kSlots; ++i)
             setCell(stgAgenda, i + 1, d + 1, counts.cell[d][i] ? QString::number(counts.cell[d][i]) : QString());
+}
+
+void AgendaWeekPage::spreadColumns() {
+    QList<int> need;
+    for (int c = 0; c <= WeekGrid::kDays; ++c) {
+        int widest = 0;
+        for (int r = 0; r <= WeekGrid::kSlots; ++r)
+            if (stgAgenda->item(r, c))
+                widest = std::max(widest, stgAgenda->sizeHintForIndex(stgAgenda->model()->index(r, c)).width() + 1);
+        need << widest;
+    }
+    const QList<int> widths = WeekGrid::spreadWidths(need, stgAgenda->viewport()->width());
+    for (int c = 0; c <= WeekGrid::kDays; ++c)
+        stgAgenda->setColumnWidth(c, widths[c]);
+}
+
+bool AgendaWeekPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == stgAgenda->viewport() && event->type() == QEvent::Resize)
+        spreadColumns();
+    return QWidget::eventFilter(watched, event);
 }

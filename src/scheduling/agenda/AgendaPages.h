@@ -91,4 +91,10 @@ public:
     void writePlainTitles();  // clears every count
     void writeDatedTitles(const QDate& sunday);
     void writeCounts(const WeekGrid::Counts& counts);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void spreadColumns();  // the grid's width shared among its day columns, no title cut
 };

@@ -41,14 +41,21 @@ report::Expression trimmedField(const char* field) {
     return [field](const report::Context& c) { return QVariant(c.text(QLatin1String(field)).trimmed()); };
 }
 
-// A row of cells across the band at height y, each up to the next one's start.
-void addRow(report::Band& band, qreal y, qreal width, const QList<Cell>& cells, bool bold = false) {
+enum class RowStyle { Plain, Bold, Wrapped };
+
+// A row of cells across the band at height y, each up to the next one's start. Wrapped: a text longer than its
+// cell goes on over further lines, the band growing with it.
+void addRow(report::Band& band, qreal y, qreal width, const QList<Cell>& cells, RowStyle style = RowStyle::Plain) {
+    if (style == RowStyle::Wrapped)
+        band.setGrows();
     for (int i = 0; i < cells.size(); ++i) {
         const qreal left = cells[i].from * width;
         const qreal right = i + 1 < cells.size() ? cells[i + 1].from * width : width;
         report::Item& item = band.addExpression(QRectF(left, y, right - left - 1, 5), cells[i].text);
-        if (bold)
+        if (style == RowStyle::Bold)
             item.setBold();
+        else if (style == RowStyle::Wrapped)
+            item.setWordWrap();
     }
 }
 
@@ -93,10 +100,10 @@ TfrmRelAgendaDiaria::TfrmRelAgendaDiaria() {
     QList<Cell> headings;
     for (int i = 0; i < at.size(); ++i)
         headings << Cell{at[i], fixed(titles[i])};
-    addRow(header, 21, w, headings, true);
+    addRow(header, 21, w, headings, RowStyle::Bold);
 
     report::Group& units = addGroup(QStringLiteral("Id_Unidade_Agendada"));
-    addRow(units.addHeader(7), 1, w, {{0, trimmedField("nome_Unidade_Agendada")}}, true);
+    addRow(units.addHeader(7), 1, w, {{0, trimmedField("nome_Unidade_Agendada")}}, RowStyle::Bold);
     report::Group& days = addGroup([](const report::Context& c) {
         return QVariant(db::toDateTime(c.value(QStringLiteral("Data_Hora_Atendimento"))).date());
     });
@@ -122,7 +129,8 @@ TfrmRelAgendaDiaria::TfrmRelAgendaDiaria() {
                                               c.text(QStringLiteral("Telefone_Celular")),
                                               c.text(QStringLiteral("Telefone_Recado"))));
              }},
-            {at[10], trimmedField("Status_Registro_prop")}});
+            {at[10], trimmedField("Status_Registro_prop")}},
+           RowStyle::Wrapped);
 
     addTotal(days.addFooter(7), QStringLiteral("Total dia:"), countOf());
     addTotal(units.addFooter(8), QStringLiteral("Total unidade:"), countOf());
@@ -155,16 +163,16 @@ TfrmRelAgendaRelatorioMensal::TfrmRelAgendaRelatorioMensal(int year, int month, 
     addReportHeading(header, QStringLiteral("REL051"), QStringLiteral("Relatório Mensal"), w);
     header.addLabel(QRectF(0, 15, w, 5),
                     QStringLiteral("Mês/Ano agenda : %1/%2").arg(month, 2, 10, QLatin1Char('0')).arg(year));
-    addRow(header, 21, w, {{0, trimmedField("nome_Unidade_Agendada")}}, true);
+    addRow(header, 21, w, {{0, trimmedField("nome_Unidade_Agendada")}}, RowStyle::Bold);
     addRow(header, 28, w,
            {{0, fixed(QStringLiteral("Profissional:"))},
             {0.3, fixed(QStringLiteral("Procedimento:"))},
             {0.85, fixed(QStringLiteral("Quant.:"))}},
-           true);
+           RowStyle::Bold);
 
     report::Group& units = addGroup(QStringLiteral("id_unidade_Agendada"));
     report::Group& professionals = addGroup(QStringLiteral("id_profissional"));
-    addRow(professionals.addHeader(7), 1, w, {{0, trimmedField("nome")}}, true);
+    addRow(professionals.addHeader(7), 1, w, {{0, trimmedField("nome")}}, RowStyle::Bold);
     addRow(addBand(report::BandType::Detail, 6), 0.5, w,
            {{0.3, joined("id_tipo_procedimento", "nomeTipoProc")}, {0.85, trimmedField("qt")}});
     addTotal(professionals.addFooter(7), QStringLiteral("Total o profissional:"), sumOf("qt"));
@@ -185,18 +193,18 @@ TfrmRelAgendaMensal::TfrmRelAgendaMensal() {
     const QList<qreal> at{0, 0.18, 0.45, 0.72, 0.86};
     report::Band& header = addBand(report::BandType::PageHeader, 28);
     addReportHeading(header, QStringLiteral("REL052"), QStringLiteral("Agenda Anual das Unidades"), w);
-    addRow(header, 15, w, {{0, trimmedField("nome_unidade_agendada")}}, true);
+    addRow(header, 15, w, {{0, trimmedField("nome_unidade_agendada")}}, RowStyle::Bold);
     addRow(header, 21, w,
            {{at[0], fixed(QStringLiteral("Data/hora"))},
             {at[1], fixed(QStringLiteral("Animal:"))},
             {at[2], fixed(QStringLiteral("Propriétario:"))},
             {at[3], fixed(QStringLiteral("Aut. cirurgia:"))},
             {at[4], fixed(QStringLiteral("Cód. Atendimento:"))}},
-           true);
+           RowStyle::Bold);
 
     report::Group& units = addGroup(QStringLiteral("Id_Unidade_Agendada"));
     report::Group& statuses = addGroup(QStringLiteral("Id_Atendimento_Status"));
-    addRow(statuses.addHeader(7), 1, w, {{0, trimmedField("nome_status_atendimento")}}, true);
+    addRow(statuses.addHeader(7), 1, w, {{0, trimmedField("nome_status_atendimento")}}, RowStyle::Bold);
     addRow(addBand(report::BandType::Detail, 6), 0.5, w,
            {{at[0], dateTime("Data_Hora_Atendimento", QStringLiteral("dd/MM/yyyy HH:mm:ss"))},
             {at[1], joined("Id_Animal", "nome_animal")},
@@ -226,13 +234,13 @@ TfrmRelAgendaProfissional::TfrmRelAgendaProfissional() {
     const QList<qreal> at{0, 0.2, 0.45, 0.75};
     report::Group& professionals = addGroup(QStringLiteral("id_profissional"));
     report::Band& groupHeader = professionals.addHeader(14);
-    addRow(groupHeader, 1, w, {{0, trimmedField("Nome_Prof")}}, true);
+    addRow(groupHeader, 1, w, {{0, trimmedField("Nome_Prof")}}, RowStyle::Bold);
     addRow(groupHeader, 8, w,
            {{at[0], fixed(QStringLiteral("Data/Hora:"))},
             {at[1], fixed(QStringLiteral("Proprietário / Animal:"))},
             {at[2], fixed(QStringLiteral("Unidade agendada:"))},
             {at[3], fixed(QStringLiteral("Status do atend.:"))}},
-           true);
+           RowStyle::Bold);
     addRow(addBand(report::BandType::Detail, 6), 0.5, w,
            {{at[0], dateTime("Data_Hora_Atendimento", QStringLiteral("dd/MM/yyyy HH:mm:ss"))},
             {at[1], trimmedField("Id_Proprietario")},

@@ -178,10 +178,18 @@ void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value) {
     case LocateBy::Attendance: q << " and a.id_atendimento = :texto "; break;
     case LocateBy::Owner: q << " and a.id_proprietario = :texto "; break;
     case LocateBy::Animal: q << " and a.id_animal = :texto "; break;
-    case LocateBy::Cpf:
-        q << QStringLiteral(" and (b.Num_CPF_CNPJ || '') >= '' and %1 = :texto ")
-                 .arg(documentKeySql(QStringLiteral("b.Num_CPF_CNPJ")));
+    case LocateBy::Cpf: {
+        // Each form the typed text may be stored as, compared with the stored document's key.
+        const QStringList documents = value.toStringList();
+        QStringList params;
+        for (qsizetype i = 0; i < documents.size(); ++i) {
+            params << QStringLiteral(":documento%1").arg(i);
+            q.bind(params.last(), documents[i]);
+        }
+        q << QStringLiteral(" and (b.Num_CPF_CNPJ || '') >= '' and %1 in (%2) ")
+                 .arg(documentKeySql(QStringLiteral("b.Num_CPF_CNPJ")), params.join(QStringLiteral(", ")));
         break;
+    }
     case LocateBy::Identity:
         q.andWhere(db::foldedEqual(QStringLiteral("b.Num_CI"), QStringLiteral("texto"), db::toText(value)));
         break;
@@ -190,7 +198,7 @@ void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value) {
                                       db::toText(value), textindex::microchip(QStringLiteral("c.Id_Animal"))));
         break;
     }
-    if (by == LocateBy::Attendance || by == LocateBy::Owner || by == LocateBy::Animal || by == LocateBy::Cpf)
+    if (by == LocateBy::Attendance || by == LocateBy::Owner || by == LocateBy::Animal)
         q.bind(QStringLiteral("texto"), value);
     data.open();
 }

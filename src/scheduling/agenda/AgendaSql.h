@@ -43,7 +43,8 @@ QList<QDateTime> weekTimes(const Filter& filter, const QDate& sunday);
 db::RowSet statisticsRows(const Filter& filter);
 db::RowSet statusCounts(const Filter& filter, const QVariant& unitId);
 
-// The locator's search, by one of its choices; `value` is already cut to what the choice compares.
+// The locator's search, by one of its choices; `value` is already cut to what the choice compares (for Cpf, the
+// list of texts the document may be stored as).
 enum class LocateBy { OwnerName, AnimalName, Attendance, Owner, Animal, Cpf, Identity, Microchip };
 void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value);
 

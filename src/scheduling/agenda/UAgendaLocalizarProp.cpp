@@ -137,13 +137,17 @@ void TfrmAgendaLocalizarProp::search() {
         break;
     }
     case LocateBy::Cpf:
-    case LocateBy::Identity:
-        value = found->second == LocateBy::Cpf ? documentKey(text) : digitsOf(text);
-        if (value.toString().isEmpty()) {
+    case LocateBy::Identity: {
+        // The digits, whatever is typed around them; an alphanumeric CNPJ also with its letters.
+        const bool document = found->second == LocateBy::Cpf;
+        const QStringList compared = document ? typedDocuments(text) : QStringList{digitsOf(text)};
+        if (compared.isEmpty() || compared.constFirst().isEmpty()) {
             Prompts::information(kFaltaCampoPesquisa);
             return;
         }
+        value = document ? QVariant(compared) : QVariant(compared.constFirst());
         break;
+    }
     case LocateBy::Microchip: value = withoutBlanks(text); break;
     default: break;
     }

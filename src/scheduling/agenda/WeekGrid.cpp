@@ -37,6 +37,20 @@ int slotOf(const QTime& time) {
 
 QDate weekSunday(const QDate& firstDay) { return firstDay.addDays(-(firstDay.dayOfWeek() % 7)); }
 
+QList<int> spreadWidths(const QList<int>& need, int room) {
+    static const int given[kDays + 1] = {64, 115, 106, 101, 107, 99, 99, 117};
+    QList<int> widths;
+    int used = 0;
+    for (int c = 0; c <= kDays; ++c) {
+        widths << std::max(given[c], need.value(c));
+        used += widths.last();
+    }
+    const int left = std::max(0, room - used);
+    for (int k = 1; k <= kDays; ++k)
+        widths[k] += left / kDays + (k > kDays - left % kDays ? 1 : 0);
+    return widths;
+}
+
 QStringList datedTitles(const QDate& sunday) {
     QStringList titles;
     for (int k = 1; k <= kDays; ++k)

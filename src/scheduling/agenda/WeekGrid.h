@@ -18,6 +18,11 @@ constexpr int kDays = 7;  // columns 1 "Segunda" .. 7 "Domingo"
 const QStringList& slotLabels();   // "07:00" .. "19:00"; no 14:30, 15:00 nor 16:00
 const QStringList& plainTitles();  // "Segunda" .. "Domingo"
 
+// The columns' widths in a grid whose viewport is `room` wide: each column as wide as given (64 for the
+// slots, then 115, 106, 101, 107, 99, 99, 117 for Segunda .. Domingo) or as its texts `need`, and the room
+// left over shared among the day columns, the odd pixels to the last ones.
+QList<int> spreadWidths(const QList<int>& need, int room);
+
 // The slot (1 .. 22) whose label is at or before `time` and whose next label (19:30 after the last) is
 // after it; 0 before 07:00 and from 19:30 on.
 int slotOf(const QTime& time);

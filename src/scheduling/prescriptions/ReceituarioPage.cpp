@@ -7,6 +7,7 @@
 #include "common/access/FormOpening.h"
 #include "common/register/RegisterForm.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/ToolBars.h"
 #include "scheduling/prescriptions/ReceituarioSql.h"
 #include "scheduling/prescriptions/URelReceituario.h"
 
@@ -48,8 +49,7 @@ void ReceituarioPage::createDataSet() {
 }
 
 QToolBar* ReceituarioPage::createToolBar() {
-    auto* tools = new QToolBar(this);
-    tools->setObjectName(QStringLiteral("ToolBar1"));
+    QToolBar* tools = ui::makeToolBar(this, QStringLiteral("ToolBar1"));
     const auto action = [&](const char* name, const QString& caption, std::function<void()> run) {
         auto* a = new QAction(caption, this);
         a->setObjectName(QLatin1String(name));

@@ -87,7 +87,6 @@ QWidget* TfrmAtendimentoParticular::createPage(QWidget* tabs) {
     DBLookupComboBox1 = combo("DBLookupComboBox1");
     mkeDt_Atendimento = new ui::DateEdit(page);
     mkeDt_Atendimento->setObjectName(QStringLiteral("mkeDt_Atendimento"));
-    mkeDt_Atendimento->setTwoDigitYears(true);
     for (QWidget* w : {static_cast<QWidget*>(dbeCodico), static_cast<QWidget*>(dblProprietario),
                        static_cast<QWidget*>(DBEdit2), static_cast<QWidget*>(DBLookupComboBox3),
                        static_cast<QWidget*>(DBLookupComboBox1), static_cast<QWidget*>(mkeDt_Atendimento)})

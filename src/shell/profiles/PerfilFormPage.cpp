@@ -6,6 +6,7 @@
 #include "common/Prompts.h"
 #include "platform/db/DataSet.h"
 #include "platform/db/Database.h"
+#include "platform/ui/ColumnWidths.h"
 #include "platform/ui/EnterAsTab.h"
 
 #include <QCheckBox>
@@ -92,6 +93,7 @@ PerfilFormPage::PerfilFormPage(db::DataSet* profile, QWidget* parent) : QWidget(
     lvwFormulario->header()->setMinimumSectionSize(1);
     lvwFormulario->setColumnWidth(Codigo, 1);
     lvwFormulario->setColumnWidth(Nome, 200);
+    ui::ColumnFitter::fitList(lvwFormulario, {Codigo});
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblNomePerfil, 0, 0, 1, 2);

@@ -25,21 +25,34 @@ TfrmRelUsuario::TfrmRelUsuario() {
     for (int i = 0; i < 5; ++i)
         headings.addLabel(column(i, 1), QString::fromUtf8(titles[i])).setBold();
 
-    report::Band& detail = addBand(report::BandType::Detail, 6);
-    detail.addExpression(column(0, 0.5), [](const report::Context& c) {
-        return QVariant(c.text(QStringLiteral("id_usuario")) + QStringLiteral(" - ") + c.text(QStringLiteral("nome")));
-    });
+    // The names go on over further lines where their column ends: the unit's first forty characters, and the
+    // user's and profile's names, print whole.
+    report::Band& detail = addBand(report::BandType::Detail, 6).setGrows();
+    detail
+        .addExpression(column(0, 0.5),
+                       [](const report::Context& c) {
+                           return QVariant(c.text(QStringLiteral("id_usuario")) + QStringLiteral(" - ") +
+                                           c.text(QStringLiteral("nome")));
+                       })
+        .setWordWrap();
     detail.addField(column(1, 0.5), QStringLiteral("Bloqueado")).setOnPrint([](QString& text) { text = yesNo(text); });
     detail.addField(column(2, 0.5), QStringLiteral("Inativo")).setOnPrint([](QString& text) { text = yesNo(text); });
-    detail.addExpression(column(3, 0.5), [this](const report::Context& c) {
-        return QVariant(
-            lookup(QStringLiteral("perfil"), QStringLiteral("id_perfil"), c.value(QStringLiteral("id_perfil"))));
-    });
-    detail.addExpression(column(4, 0.5), [this](const report::Context& c) {
-        return QVariant(lookup(QStringLiteral("Unidade_Trabalho"), QStringLiteral("Id_Unidade_Trabalho"),
-                               c.value(QStringLiteral("Id_Unidade_Trabalho")))
-                            .left(40));
-    });
+    detail
+        .addExpression(column(3, 0.5),
+                       [this](const report::Context& c) {
+                           return QVariant(lookup(QStringLiteral("perfil"), QStringLiteral("id_perfil"),
+                                                  c.value(QStringLiteral("id_perfil"))));
+                       })
+        .setWordWrap();
+    detail
+        .addExpression(
+            column(4, 0.5),
+            [this](const report::Context& c) {
+                return QVariant(lookup(QStringLiteral("Unidade_Trabalho"), QStringLiteral("Id_Unidade_Trabalho"),
+                                       c.value(QStringLiteral("Id_Unidade_Trabalho")))
+                                    .left(40));
+            })
+        .setWordWrap();
 
     report::Band& summary = addBand(report::BandType::Summary, 8);
     summary.addLabel(QRectF(0, 2, 40, 5), QStringLiteral("Total de usuário:")).setBold();

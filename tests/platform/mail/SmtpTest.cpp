@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <QJsonArray>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -47,6 +48,9 @@ TEST(SmtpTest, HeadersAreFoldedAtBlanksAndEncodedOnlyWhereTheyMustBe) {
         {mail::mailboxHeader("From", "Zé \"da\" Silva", "a@b.test"), "From: =?UTF-8?B?WsOpICJkYSI=?= Silva <a@b.test>"},
         {mail::attachmentDisposition("brasao.jpg"), "attachment; filename=\"brasao.jpg\""},
         {mail::attachmentDisposition("brasão.jpg"), "attachment; filename*=UTF-8''bras%C3%A3o.jpg"},
+        // A name that does not fit after "Content-Disposition: attachment;" goes to a line of its own.
+        {mail::attachmentDisposition(QString(40, 'a') + ".jpg"),
+         "attachment;\r\n filename=\"" + QByteArray(40, 'a') + ".jpg\""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.line, c.expected);
@@ -74,10 +78,8 @@ TEST(SmtpTest, ReadersDecodeWhatWasWrittenAndAMissingAttachmentSendsNothing) {
     EXPECT_EQ(got["fromName"].toString(), sender) << "no blank inside a word";
     EXPECT_EQ(got["subject"].toString(), subject);
     EXPECT_EQ(got["attachments"].toArray().at(0).toObject()["name"].toString(), "brasão da cidade.jpg");
-    // Every line the client writes stays under 78; libcurl's own multipart type line under 998.
     for (const QJsonValue& line : got["headerLines"].toArray())
-        EXPECT_LT(line.toString().size(), line.toString().startsWith("Content-Type:") ? 998 : 78)
-            << line.toString().toStdString();
+        EXPECT_LT(line.toString().size(), 78) << line.toString().toStdString();
 
     m.attachments = {"/no/such/brasao.jpg"};
     try {
@@ -87,6 +89,50 @@ TEST(SmtpTest, ReadersDecodeWhatWasWrittenAndAMissingAttachmentSendsNothing) {
         EXPECT_EQ(e.text(), "Anexo não encontrado: /no/such/brasao.jpg");
     }
     EXPECT_EQ(sink.messages().size(), 1);
+}
+
+// Every header line of the message and of its parts stays under 78 characters and every encoded word within 75,
+// whatever the subject, display name and attachment name hold: words longer than a line, a long run of
+// accented words at the start, specials, and names of a file long in plain letters or in accented ones.
+TEST(SmtpTest, EveryHeaderLineAndEncodedWordStaysWithinTheRecommendedLength) {
+    SmtpSink sink;
+    QTemporaryDir dir;
+    const QString word76 = QString("x").repeated(76);
+    const QString accented = QString("ã").repeated(120);
+    const struct {
+        QString subject, sender, file;
+    } cases[] = {
+        {word76 + " fim", "Ana", "brasao.jpg"},
+        {accented + " fim", accented, QString("a").repeated(70) + ".jpg"},
+        {" " + QString("é ").repeated(60), "Centro; " + QString("y").repeated(300), QString("ç").repeated(80) + ".jpg"},
+        {QString("Prefeitura de São Bento - ").repeated(20), QString("Zé \"da\" Silva, ").repeated(20),
+         QString("brasão da cidade ").repeated(6) + ".jpg"},
+    };
+    for (const auto& c : cases) {
+        const QString picture = dir.filePath(c.file);
+        writeFile(picture, "\xff\xd8\xff\xe0");
+        // The text's lines as long, with "=", a leading "." and blanks at their ends.
+        const QString body = c.subject + "\n.ponto = igual \n\n fim\t";
+        mail::send({"127.0.0.1", sink.port(), {}}, {"a@b.test", c.sender, {"c@d.test"}, c.subject, body, {picture}});
+        const QJsonObject got = sink.messages().last();
+        SCOPED_TRACE(c.file.toStdString());
+        EXPECT_EQ(got["body"].toString().replace("\r\n", "\n"), body);
+        EXPECT_EQ(got["subject"].toString(), c.subject);
+        EXPECT_EQ(got["fromName"].toString(), c.sender.trimmed());
+        EXPECT_EQ(got["attachments"].toArray().at(0).toObject()["name"].toString(), c.file);
+        QStringList lines;
+        for (const char* block : {"headerLines", "partHeaderLines"})
+            for (const QJsonValue& line : got[block].toArray())
+                lines << line.toString();
+        EXPECT_GT(lines.size(), 12);
+        EXPECT_TRUE(got["headerLines"].toArray().contains("MIME-Version: 1.0"));
+        static const QRegularExpression encodedWord("=\\?[^?]+\\?[BQbq]\\?[^?]*\\?=");
+        for (const QString& line : lines) {
+            EXPECT_LT(line.size(), 78) << line.toStdString();
+            for (const QRegularExpressionMatch& m : encodedWord.globalMatch(line))
+                EXPECT_LE(m.capturedLength(), 75) << m.captured().toStdString();
+        }
+    }
 }
 
 TEST(SmtpTest, RelayFailuresAreToldAsWhatToDo) {

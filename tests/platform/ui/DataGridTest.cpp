@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
 
 namespace {
@@ -113,6 +114,53 @@ TEST_F(DataGridTest, MarkingTheSortColumnRecoloursEveryColumn) {
               palette.color(QPalette::ToolTipBase));
     EXPECT_EQ(model->index(0, 2).data(Qt::BackgroundRole).value<QBrush>().color(), palette.color(QPalette::Base));
     EXPECT_EQ(ui::gridModelOf(view.get()), model);
+}
+
+}  // namespace
+
+namespace {
+
+// A grid over 60 species shown at 400 by 200 pixels: a column that is not fixed fits its title and the rows
+// of its first screen (not those below it), within the grid's width, and widens when the rows are read again.
+class DataGridWidthsTest : public DbTest {};
+
+TEST_F(DataGridWidthsTest, ColumnsFitTheFirstScreenWithinTheGridAndFixedOnesStandAsGiven) {
+    db::Transaction rows;
+    for (int i = 1; i <= 60; ++i)
+        exec("insert into especie (Id_Especie, Nome, Descricao, Ind_Status) values (:i, :n, :d, 'ATIVO')",
+             {{"i", i},
+              {"n", i == 2    ? "CÃO DE PORTE GRANDE"
+                    : i == 50 ? QString(60, 'W')
+                              : "GATO"},
+              {"d", i == 3 ? QString(80, 'M') : "X"}});
+    rows.commit();
+    db::DataSet data;
+    data.setSql("select * from especie order by Id_Especie");
+    data.open();
+    QTableView view;
+    view.resize(400, 200);
+    ui::bindGrid(&view, &data,
+                 {ui::GridColumn::fixedAt("Código da espécie", "Id_Especie", 50),
+                  {"Nome", "Nome", 30},
+                  {"Descrição", "Descricao", 30},
+                  {"Situação do registro", "Ind_Status", 30}});
+    view.show();
+    QCoreApplication::processEvents();
+    const QFontMetrics metrics = view.fontMetrics();
+    EXPECT_EQ(view.columnWidth(0), 50) << "fixed: as given, though its title is wider";
+    EXPECT_GT(view.columnWidth(1), metrics.horizontalAdvance("CÃO DE PORTE GRANDE"));
+    EXPECT_LT(view.columnWidth(1), metrics.horizontalAdvance(QString(60, 'W'))) << "row 50 is below the first screen";
+    EXPECT_EQ(view.columnWidth(2), view.viewport()->width()) << "no wider than the grid";
+    EXPECT_GE(view.columnWidth(3), view.horizontalHeader()->sectionSizeHint(3)) << "the title";
+    EXPECT_EQ(view.horizontalScrollBar()->value(), 0);
+
+    // Read again with the long name first: the column widens; a user's wider column is not narrowed.
+    view.setColumnWidth(3, 300);
+    data.setSql("select * from especie order by Nome desc");
+    data.open();
+    QCoreApplication::processEvents();
+    EXPECT_GT(view.columnWidth(1), metrics.horizontalAdvance("WWWWWWWWWWWWWWWWWWWW"));
+    EXPECT_EQ(view.columnWidth(3), 300);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCalendarWidget>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -22,9 +23,11 @@ using ui::DateRules;
 using ui::readDate;
 
 TEST(ReadDate, TakesOnlyCompletePossibleDatesAsTyped) {
-    const DateRules plain;
-    const DateRules twoDigits{{}, {}, 2026};
-    const DateRules range{QDate(2000, 1, 1), QDate(2050, 1, 1), 0};
+    DateRules plain;
+    plain.twoDigitYearsUpTo = 2026;
+    DateRules range = plain;
+    range.minimum = QDate(2000, 1, 1);
+    range.maximum = QDate(2050, 1, 1);
     const struct {
         const char* text;
         const DateRules& rules;
@@ -38,10 +41,10 @@ TEST(ReadDate, TakesOnlyCompletePossibleDatesAsTyped) {
         {"__/__/____", plain, true, DateReading::Empty, {}},
         {"", plain, true, DateReading::Empty, {}},
         {"21/12/202_", plain, true, DateReading::Unfinished, {}},
-        {"2_/12/2026", plain, true, DateReading::Unfinished, {}},  // a digit of the day left out
-        {"_1/12/2026", plain, true, DateReading::Unfinished, {}},
+        {"2_/12/202_", plain, true, DateReading::Unfinished, {}},
+        {"_1/12/2026", plain, true, DateReading::Unfinished, {}},  // a digit of the day left out
+        {"21/1", plain, false, DateReading::Unfinished, {}},
         {"21/1", plain, true, DateReading::Unfinished, {}},
-        {"211220", plain, true, DateReading::Unfinished, {}},
         {"31/02/2026", plain, false, DateReading::Impossible, {}},  // never the 28th or the 3rd of March
         {"29/02/2024", plain, false, DateReading::Complete, QDate(2024, 2, 29)},
         {"29/02/2025", plain, false, DateReading::Impossible, {}},
@@ -54,17 +57,24 @@ TEST(ReadDate, TakesOnlyCompletePossibleDatesAsTyped) {
         {"31/12/1999", range, false, DateReading::Impossible, {}},
         {"02/01/2050", range, false, DateReading::Impossible, {}},
         {"01/01/2050", range, false, DateReading::Complete, QDate(2050, 1, 1)},
-        // a two-digit year only where allowed, only once typing is over, the latest such year up to this one
-        {"07/12/26__", plain, true, DateReading::Unfinished, {}},
-        {"07/12/26__", twoDigits, false, DateReading::Unfinished, {}},
-        {"07/12/26__", twoDigits, true, DateReading::Complete, QDate(2026, 12, 7)},
-        {"071226", twoDigits, true, DateReading::Complete, QDate(2026, 12, 7)},
-        {"07/12/27", twoDigits, true, DateReading::Complete, QDate(1927, 12, 7)},
-        {"07/12/00", twoDigits, true, DateReading::Complete, QDate(2000, 12, 7)},
-        {"07/12/99", twoDigits, true, DateReading::Complete, QDate(1999, 12, 7)},
-        {"07/12/2026", twoDigits, true, DateReading::Complete, QDate(2026, 12, 7)},
-        {"07/12/202_", twoDigits, true, DateReading::Unfinished, {}},
-        {"31/02/24", twoDigits, true, DateReading::Impossible, {}},
+        {"01/01/99", range, true, DateReading::Impossible, {}},
+        // ddmmyy, d/m/yy and d/m/yyyy: whole only once typing is over; a two-digit year is the latest such year
+        // up to this one
+        {"07/12/26__", plain, false, DateReading::Unfinished, {}},
+        {"07/12/26__", plain, true, DateReading::Complete, QDate(2026, 12, 7)},
+        {"071226", plain, true, DateReading::Complete, QDate(2026, 12, 7)},
+        {"010220", plain, true, DateReading::Complete, QDate(2020, 2, 1)},
+        {"211220", plain, true, DateReading::Complete, QDate(2020, 12, 21)},
+        {"7/12/26", plain, false, DateReading::Unfinished, {}},
+        {"7/12/26", plain, true, DateReading::Complete, QDate(2026, 12, 7)},
+        {"7/1/2026", plain, true, DateReading::Complete, QDate(2026, 1, 7)},
+        {"7_/1_/26__", plain, true, DateReading::Complete, QDate(2026, 1, 7)},
+        {"1_/__/____", plain, true, DateReading::Unfinished, {}},
+        {"07/12/27", plain, true, DateReading::Complete, QDate(1927, 12, 7)},
+        {"07/12/00", plain, true, DateReading::Complete, QDate(2000, 12, 7)},
+        {"07/12/99", plain, true, DateReading::Complete, QDate(1999, 12, 7)},
+        {"07/12/2___", plain, true, DateReading::Unfinished, {}},
+        {"31/02/24", plain, true, DateReading::Impossible, {}},
     };
     for (const auto& c : cases) {
         const DateReading read = readDate(QString::fromLatin1(c.text), c.rules, c.finished);
@@ -73,6 +83,32 @@ TEST(ReadDate, TakesOnlyCompletePossibleDatesAsTyped) {
     }
     EXPECT_EQ(ui::fullYear(26, 2026), 2026);
     EXPECT_EQ(ui::fullYear(27, 2026), 1927);
+    EXPECT_EQ(DateRules().twoDigitYearsUpTo, QDate::currentDate().year()) << "by default, up to this year";
+}
+
+TEST(ReadDate, ARefusalSaysWhy) {
+    DateRules plain;
+    DateRules from = plain, upTo = plain, range = plain;
+    from.minimum = range.minimum = QDate(2000, 1, 1);
+    upTo.maximum = range.maximum = QDate(2050, 1, 1);
+    const struct {
+        const char* text;
+        const DateRules& rules;
+        QString reason;
+    } cases[] = {
+        {"21/12/2026", range, {}},
+        {"__/__/____", range, {}},
+        {"21/12/20__", range, {}},  // 2020
+        {"21/1_/____", plain, ui::kDataIncompleta},
+        {"21/12/202_", plain, ui::kDataIncompleta},
+        {"31/02/2026", plain, "Data inexistente: 31/02/2026."},
+        {"99/99/9999", range, "Data inexistente: 99/99/9999."},
+        {"02/01/2050", range, "Data fora do período aceito: de 01/01/2000 a 01/01/2050."},
+        {"31/12/99__", from, "Data fora do período aceito: a partir de 01/01/2000."},
+        {"02/01/2050", upTo, "Data fora do período aceito: até 01/01/2050."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ui::refusalReason(QString::fromLatin1(c.text), c.rules), c.reason) << c.text;
 }
 
 // A form in a work area with a picker, a box that may stay empty, and controls to click away to.
@@ -186,20 +222,83 @@ TEST_F(DateEditTest, AnImpossibleDateIsRefusedNeverMovedToAnother) {
     EXPECT_FALSE(box->isRefused());
 }
 
-TEST_F(DateEditTest, ATwoDigitYearIsTakenOnLeavingWhereAllowed) {
-    box->setTwoDigitYears(true);
-    const int yy = QDate::currentDate().year() % 100;
-    input::clickAndType(box, QStringLiteral("0712%1").arg(yy, 2, 10, QLatin1Char('0')));
-    EXPECT_EQ(box->date(), QDate()) << "two more digits may follow";
-    input::pressEnter(box);
-    EXPECT_EQ(box->date(), QDate(QDate::currentDate().year(), 12, 7));
-    EXPECT_EQ(box->text(), QDate(QDate::currentDate().year(), 12, 7).toString("dd/MM/yyyy"));
-    input::clickAndType(box, "07121999");
-    EXPECT_EQ(box->date(), QDate(1999, 12, 7));
-    input::clickAndType(picker, "071226");  // four digits only
+TEST_F(DateEditTest, EveryFormOfADateIsTakenByPickersAndBoxesAlike) {
+    const int year = QDate::currentDate().year();
+    const QString yy = QStringLiteral("%1").arg(year % 100, 2, 10, QLatin1Char('0'));
+    const QDate date(year, 12, 7);
+    const QStringList forms{"0712" + yy, "7/12/" + yy, "07122026", "7/12/2026"};
+    for (ui::DateEdit* edit : {picker, box}) {
+        SCOPED_TRACE(edit == picker ? "picker" : "box");
+        // ddmmyyyy and d/m/yyyy are taken as typed, ddmmyy and d/m/yy once the clerk leaves the box (by Enter,
+        // Tab or a click elsewhere): until then two more digits of the year may follow.
+        for (const QString& typed : forms.mid(0, 2)) {
+            input::clickAndType(edit, "01012001");
+            input::clickAndType(edit, typed);
+            EXPECT_EQ(edit->date(), edit->emptyAllowed() ? QDate() : QDate(2001, 1, 1)) << typed.toStdString();
+        }
+        for (int leave = 0; leave < 3; ++leave) {
+            for (const QString& typed : forms) {
+                input::clickAndType(edit, typed);
+                if (leave == 0)
+                    input::pressEnter(edit);
+                else if (leave == 1)
+                    input::pressKey(edit, Qt::Key_Tab);
+                else
+                    input::click(other);
+                const QDate expected = typed.size() > 8 ? QDate(2026, 12, 7) : date;
+                EXPECT_EQ(edit->date(), expected) << typed.toStdString() << " " << leave;
+                EXPECT_EQ(edit->text(), expected.toString("dd/MM/yyyy")) << "shown whole";
+                EXPECT_FALSE(edit->isRefused()) << typed.toStdString();
+            }
+        }
+        input::clickAndType(edit, "7/1/" + yy);
+        input::click(other);
+        EXPECT_EQ(edit->date(), QDate(year, 1, 7));
+    }
+}
+
+TEST_F(DateEditTest, TheRefusalSaysWhyAtTheBoxUntilTheClerkGoesOn) {
+    auto note = [](ui::DateEdit* edit) { return edit->findChild<QLabel*>("lblRecusa"); };
+    // Refused while typing: the note stays while the focus does, and goes as the clerk types again.
+    input::clickAndType(picker, "31022026");
+    ASSERT_NE(note(picker), nullptr);
+    EXPECT_TRUE(note(picker)->isVisible());
+    EXPECT_EQ(note(picker)->text(), "Data inexistente: 31/02/2026.");
+    EXPECT_EQ(picker->refusal(), "Data inexistente: 31/02/2026.");
+    EXPECT_EQ(picker->toolTip(), "Data inexistente: 31/02/2026.") << "told again under the mouse";
+    EXPECT_GE(note(picker)->geometry().top(), picker->mapToGlobal(QPoint(0, picker->height())).y()) << "under it";
+    input::pressKey(picker, Qt::Key_Right);
+    EXPECT_TRUE(note(picker)->isVisible());
+    input::clickAndType(picker, "2");
+    EXPECT_FALSE(note(picker)->isVisible());
+    EXPECT_TRUE(picker->toolTip().isEmpty());
+    EXPECT_TRUE(picker->refusal().isEmpty());
+
+    // Refused on leaving by Tab: the note stays while the clerk types in the next box, and goes at the next
+    // click or move of the focus.
+    input::clickAndType(picker, "0201");
+    input::pressKey(picker, Qt::Key_Tab);
+    EXPECT_EQ(input::focused(), box);
+    EXPECT_TRUE(note(picker)->isVisible());
+    EXPECT_EQ(note(picker)->text(), ui::kDataIncompleta);
+    input::type(box, "0101");
+    EXPECT_TRUE(note(picker)->isVisible());
+    input::pressKey(box, Qt::Key_Tab);
+    EXPECT_FALSE(note(picker)->isVisible());
+    EXPECT_EQ(picker->toolTip(), ui::kDataIncompleta) << "the refusal stays shown by the frame and the tool tip";
+
+    // Out of the range, refused by a click elsewhere: the click's release leaves the note; the next click not.
+    input::clickAndType(picker, "01011999");
+    EXPECT_EQ(note(picker)->text(), "Data fora do período aceito: de 01/01/2000 a 01/01/2050.");
+    input::clickAndType(box, "31/04/2026");
+    EXPECT_EQ(note(box)->text(), "Data inexistente: 31/04/2026.");
+    EXPECT_FALSE(note(picker)->isVisible());
+    input::clickAndType(box, "3104");
     input::click(other);
-    EXPECT_EQ(picker->date(), QDate(2026, 12, 7));
-    EXPECT_TRUE(picker->isRefused());
+    EXPECT_TRUE(note(box)->isVisible());
+    EXPECT_EQ(note(box)->text(), ui::kDataIncompleta);
+    input::click(other);
+    EXPECT_FALSE(note(box)->isVisible());
 }
 
 TEST_F(DateEditTest, ArrowKeysStepTheSectionClickedWithinTheRange) {

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QTabBar>
+#include <QToolBar>
 
 using namespace common;
 using namespace registry;
@@ -76,6 +77,33 @@ TEST_F(AnimalTest, NewAnimalTakesDefaultsOwnerAddressAndWritesItsRowsTogether) {
     trigger("actAnimalGravar");
     EXPECT_EQ(str("select Nome from animal where id_animal = :a", {{"a", toto}}), "TOTO II");
     EXPECT_EQ(child<QLineEdit>("dbeNomeAnimal")->text(), "TOTO II");
+}
+
+// The birth date as the box's own dd/mm/yy ("010220") or d/m/yy, the year the latest such up to this one, is
+// stored whole whether Gravar is clicked with the focus still in the box or after leaving it.
+TEST_F(AnimalTest, ABirthDateTypedWithATwoDigitYearIsStored) {
+    open();
+    const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
+    frmPropAnimal->showAnimalPage();
+    for (const char* typed : {"010220", "1/2/20"}) {
+        SCOPED_TRACE(typed);
+        press("ToolBar2", "actAnimalNovo");
+        input::clickAndType(child("dbeNomeAnimal"), typed);
+        input::chooseItem(child<QComboBox>("dbcSexo"), "M");
+        input::chooseItem(child<QComboBox>("dbcEsterilizado"), "NAO");
+        input::clickAndType(child("dbeDt_Nascimento"), typed);
+        if (QString(typed).contains('/')) {
+            input::pressKey(child("dbeDt_Nascimento"), Qt::Key_Tab);
+            EXPECT_EQ(child<QLineEdit>("dbeDt_Nascimento")->text(), "01/02/2020");
+        }
+        prompts.clear();
+        press("ToolBar2", "actAnimalGravar");
+        EXPECT_EQ(prompts.texts(), QStringList{kOperacaoRealizada});
+        EXPECT_EQ(db::toDateTime(scalar("select Data_Nascimento from animal where Id_Proprietario = :o and Nome = :n",
+                                        {{"o", owner}, {"n", typed}}))
+                      .date(),
+                  QDate(2020, 2, 1));
+    }
 }
 
 // The fault as a clerk met it: a breed clicked in the list was lost when the list was read again as the
@@ -242,4 +270,61 @@ TEST_F(AnimalTest, DeleteRefusesAnimalsWithHistoryAndRemovesEveryRowOtherwise) {
     EXPECT_EQ(count("endereco"), addresses - 2);
     EXPECT_EQ(count("endereco_animal") + count("grupo_animal_animal") + count("histo_muda_proprietario"), 0);
     EXPECT_EQ(frmPropAnimal->qryAnimal->recordCount(), 0);
+}
+
+// An animal stored with a breed since made inactive, or with a breed of another species (as the web system
+// may write it), keeps that breed while it is changed: a change of its colour is saved without asking for
+// another breed.
+TEST_F(AnimalTest, AChangedAnimalKeepsItsStoredBreedWhenInactiveOrOfAnotherSpecies) {
+    exec(
+        "insert into raca (Id_Raca, Nome, Id_Especie, Id_Porte, Id_Pelo, Ind_Status) values "
+        "(3, 'SIAMES', 2, 1, 1, 'ATIVO'), (5, 'ANGORA', 2, 1, 2, 'ATIVO')");
+    open();
+    saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
+    frmPropAnimal->showAnimalPage();
+    saveNewAnimal("REX");
+    saveNewAnimal("MIMI");
+    exec("update animal set Id_Raca = 3 where Nome = 'REX'");
+    exec("update animal set Id_Especie = 2, Id_Raca = 5 where Nome = 'MIMI'");
+    exec("update raca set Ind_Status = 'INATIVO' where Id_Raca = 5");
+    press("ToolBar2", "actAnimalAtualizar");
+    auto* raca = child<QComboBox>("dblRaca");
+    for (const char* animal : {"REX", "MIMI"}) {
+        SCOPED_TRACE(animal);
+        ASSERT_EQ(child<QLineEdit>("dbeNomeAnimal")->text(), animal);
+        const QString breed = animal == QString("REX") ? "SIAMES" : "ANGORA";
+        press("ToolBar2", "actAnimalAlterar");
+        EXPECT_EQ(raca->currentText(), breed);
+        input::clickAndType(child("dbeCor"), "PRETO");
+        prompts.clear();
+        prompts.confirmations = {true};
+        press("ToolBar2", "actAnimalGravar");
+        EXPECT_EQ(prompts.texts(), QStringList({kAlteracaoAnimal, kOperacaoRealizada}));
+        EXPECT_EQ(str("select r.Nome || '/' || a.Cor from animal a join raca r on (r.Id_Raca = a.Id_Raca) "
+                      "where a.Nome = :n",
+                      {{"n", animal}}),
+                  breed + "/PRETO");
+        if (breed == "SIAMES")
+            press("ToolBar2", "DataSetNext1");
+    }
+    // Another species chosen offers that species' active breeds only.
+    press("ToolBar2", "actAnimalAlterar");
+    input::chooseItem(child<QComboBox>("dblEspecie"), "CANINA");
+    EXPECT_EQ(raca->findText("ANGORA"), -1);
+    EXPECT_EQ(raca->currentIndex(), -1);
+}
+
+// The animal page's tool bar keeps every action in sight beside an owner's long name.
+TEST_F(AnimalTest, TheToolBarShowsEveryActionBesideALongOwnersName) {
+    open();
+    saveNewOwner("MARIA CONCEICAO DOS SANTOS WANDERLEY DE ALBUQUERQU", kCpf1, "maria@mail.com");
+    frmPropAnimal->showAnimalPage();
+    auto* bar = child<QToolBar>("ToolBar2");
+    input::turnToPage(bar);
+    QStringList hidden;
+    for (QAction* action : bar->actions())
+        if (!action->isSeparator() && !(bar->widgetForAction(action) && bar->widgetForAction(action)->isVisible()))
+            hidden << action->text();
+    EXPECT_TRUE(hidden.isEmpty()) << hidden.join(", ").toStdString();
+    EXPECT_TRUE(child("lblNomeProprietario")->isVisible()) << "the name in what width the buttons leave";
 }

@@ -96,3 +96,27 @@ TEST_F(CardsTest, OwnersReportListsEveryOwnerByNameWithEachAnimalReceived) {
     EXPECT_EQ(text.count("Animal : 57 REX"), 2);  // once for each owner that received it
     EXPECT_EQ(text.count("Animal : 58 MIA"), 1);
 }
+
+// The owner's name typed is the beginning of a pattern, as the search's like reads it: % stands for any text, _
+// for any one character; case and accents are ignored and an apostrophe is a letter like any other.
+TEST_F(CardsTest, APercentOrUnderscoreTypedInTheNameStandsForAnyText) {
+    exec("insert into proprietario (Id_Proprietario, Nome) values (3, 'JOANA D''ARC'), (4, 'ZE_LIA')");
+    TfrmSelRelCarteirinha* form = openCards();
+    ASSERT_TRUE(form);
+    input::chooseItem(form->cbbSelecao, "Nome proprietário");
+    const auto found = [form](const QString& typed) {
+        input::retype(form->edtTexto, typed);
+        input::clickButton(form->findChild<QPushButton*>("btnLocalizar"));
+        QStringList owners;
+        for (int r = 0; r < form->qryPrincipal->recordCount(); ++r)
+            owners << db::toText(form->qryPrincipal->cell(r, "Nome_Prop"));
+        owners.removeDuplicates();
+        owners.sort();
+        return owners.join('|').toStdString();
+    };
+    EXPECT_EQ(found("z_lia"), "ZÉLIA");
+    EXPECT_EQ(found("%LIA"), "ZE_LIA|ZÉLIA");
+    EXPECT_EQ(found("%A%A"), "ANA|JOANA D'ARC");
+    EXPECT_EQ(found("joana d'"), "JOANA D'ARC");
+    EXPECT_EQ(found("ZE_L"), "ZE_LIA");
+}

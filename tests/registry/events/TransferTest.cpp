@@ -165,18 +165,18 @@ TEST_F(TransferTest, RefusalsMovesAndOneTransactionWithThePreviousOwnerFromTheDa
     input::clickAndType(form->dtpDataTransferencia, "06042024");
     transfer->click();
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
-    EXPECT_EQ(prompts.asked.last().kind, Prompts::Kind::Information);
+    EXPECT_EQ(prompts.asked.last().kind, Prompts::Kind::Warning);
     EXPECT_EQ(history(), "1:12 0>2, 2:10 3>2, 3:11 1>2");
     EXPECT_EQ(
         storedDate("select Dt_Muda_Proprietario from histo_muda_proprietario where Id_Histo_Muda_Proprietario = 3"),
         QDate(2024, 4, 6));
     EXPECT_EQ(str("select Inserido_Por from histo_muda_proprietario where Id_Histo_Muda_Proprietario = 3"), "1");
     EXPECT_EQ(scalar("select count(*) from animal where id_proprietario = 2").toInt(), 3);
-    // Mended: a second press found every animal with its list's owner, wrote nothing and still said it had
-    // transferred them.
+    // A second press finds every animal with its list's owner: it writes nothing, in the same warning box.
     prompts.clear();
     input::clickButton(transfer);
-    EXPECT_EQ(prompts.texts(), QStringList{"Nenhum animal foi transferido."});
+    EXPECT_EQ(prompts.texts(), QStringList{kOperacaoRealizada});
+    EXPECT_EQ(prompts.asked.last().kind, Prompts::Kind::Warning);
     EXPECT_EQ(count("histo_muda_proprietario"), 3);
     EXPECT_EQ(scalar("select count(*) from animal where id_proprietario = 2").toInt(), 3);
 }
@@ -210,4 +210,17 @@ TEST_F(TransferTest, RightsHideTransferAndTheReportGroupsTheHistoryByAnimal) {
     EXPECT_GT(first, rex);
     EXPECT_EQ(lines.value(first + 1), "05/03/2024 - Transferido de BIA para ANA");
     EXPECT_EQ(lines.value(first + 2), "Nome do Animal : TOTO Sexo : F Data Nasc. :");
+}
+
+// An animal's caption, code and name, shows whole in its list when the list has room for it.
+TEST_F(TransferTest, TheListsShowTheAnimalsCaptionsWhole) {
+    exec("update animal set Id_Animal = 20001, Nome = 'ANIMAL DE NOME BEM COMPRIDO' where Id_Animal = 10");
+    TfrmTransferir_Animal* form = openTransfer();
+    pickOwner(form, 1, 1);
+    QTreeWidget* list = form->ltvAnimal_Prop_atual;
+    input::turnToPage(list);
+    const int row = int(captions(list).indexOf("20001 - ANIMAL DE NOME BEM COMPRIDO"));
+    ASSERT_GE(row, 0);
+    EXPECT_GE(list->columnWidth(0), list->sizeHintForIndex(list->model()->index(row, 0)).width());
+    EXPECT_LE(list->columnWidth(0), list->viewport()->width());
 }

@@ -77,6 +77,21 @@ TEST(Documents, AlphanumericCnpjAndTheDocumentAsTypedAndStored) {
     EXPECT_EQ(personTypeOf(" 529.982.247-25"), kFisica);
     EXPECT_EQ(personTypeOf("11.222.333/0001-81"), kJuridica);
     EXPECT_EQ(personTypeOf("5299822472"), "");
+
+    // A document typed into a search among other characters: the digits first, then what an alphanumeric CNPJ
+    // may be stored as.
+    const struct {
+        const char* typed;
+        QStringList documents;
+    } searched[] = {
+        {"529.982.247-25", {"52998224725"}},
+        {"CPF: 529.982.247-25", {"52998224725", "CPF52998224725"}},
+        {"12.abc.345/01de-35", {"123450135", "12ABC34501DE35"}},
+        {"CNPJ 12.ABC.345/01DE-35 (loja)", {"123450135", "12ABC34501DE35"}},
+        {"./- abc", {}},
+    };
+    for (const auto& s : searched)
+        EXPECT_EQ(typedDocuments(s.typed), s.documents) << s.typed;
 }
 
 // The duplicate look-ups read the database one after the other: an owner saved meanwhile with the same document

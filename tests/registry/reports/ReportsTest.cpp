@@ -117,3 +117,28 @@ TEST_F(RegistryReportsTest, ConsolidatedChartsCountThePeriodAndTheFourUnitsAtten
     EXPECT_TRUE(lines.series[2].days.isEmpty());
     EXPECT_FALSE(report.layout().pages.empty());
 }
+
+// A chart that cannot be read says "Erro ao tentar abrir o relatório." in an error box; the report still shows,
+// with the charts read before it, and it and the counted charts after it empty.
+TEST_F(RegistryReportsTest, AConsolidatedChartThatCannotBeReadIsToldAndTheReportStillShows) {
+    registerSchedulingForms();
+    exec("alter table tipo_ocorrencia rename to tipo_ocorrencia_fora");
+    openerFor("actRelAnimaisCadastradosConsolidado")();
+    ASSERT_TRUE(frmSelRelDataUnidade);
+    input::chooseItem(frmSelRelDataUnidade->cbbUnidade, kTodos);
+    input::clickAndType(frmSelRelDataUnidade->dtpDataInicial, "01032026");
+    input::clickAndType(frmSelRelDataUnidade->dtpDataFinal, "31032026");
+    input::clickButton(frmSelRelDataUnidade->BitBtn2);
+    ASSERT_EQ(prompts.asked.size(), 2);
+    EXPECT_EQ(prompts.asked[0].kind, Prompts::Kind::Error);
+    EXPECT_EQ(prompts.asked[0].text, registry::kErroAbrirRelatorio);
+    EXPECT_EQ(prompts.asked[1].kind, Prompts::Kind::Preview) << "the preview follows the error";
+    ASSERT_EQ(prompts.previews.size(), 1);
+    const auto* report = dynamic_cast<TfrmAnimaisCadastradoConsolidado*>(prompts.previews[0].report.get());
+    ASSERT_NE(report, nullptr);
+    ASSERT_EQ(report->charts.size(), 6);
+    EXPECT_FALSE(report->charts[0].values.isEmpty()) << "read before the failure";
+    EXPECT_TRUE(report->charts[3].values.isEmpty());
+    EXPECT_TRUE(report->charts[4].values.isEmpty()) << "not read after it";
+    EXPECT_EQ(report->charts[4].title, "Quantitativo de Procedimentos Por Tipo");
+}

@@ -106,3 +106,21 @@ TEST_F(LvcTest, FindsSamplesByEachCriterionSortsAndColoursConfirmedResults) {
     EXPECT_EQ(lvcColour("MO ", "OK "), QColor(Qt::darkGreen));
     EXPECT_FALSE(lvcColour("XX", "OK").isValid());
 }
+
+// The animal's name and the street typed are patterns, as the query's like reads them: % stands for any text,
+// _ for any one character; the name from its beginning, the street anywhere.
+TEST_F(LvcTest, APercentOrUnderscoreTypedStandsForAnyText) {
+    const auto found = [this](const char* box, const QString& typed) {
+        for (QLineEdit* edit : {form->edtNomeAnimal, form->edtLogradouro})
+            input::retype(edit, QString());
+        input::retype(form->findChild<QLineEdit*>(box), typed);
+        input::clickButton(form->findChild<QPushButton*>("btnConsultar"));
+        return samples();
+    };
+    EXPECT_EQ(found("edtNomeAnimal", "B_B"), QStringList({"A3"}));
+    EXPECT_EQ(found("edtNomeAnimal", "%X"), QStringList({"A2"}));
+    EXPECT_EQ(found("edtNomeAnimal", "_O"), QStringList({"A1", "A3"}));
+    EXPECT_EQ(found("edtLogradouro", "FLOR%A"), QStringList({"A3"}));
+    EXPECT_EQ(found("edtLogradouro", "S_T"), QStringList({"A2"}));
+    EXPECT_EQ(found("edtLogradouro", "DAS FLOR"), QStringList({"A1"}));
+}

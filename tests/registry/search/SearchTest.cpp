@@ -103,6 +103,11 @@ TEST_F(SearchTest, FindsAnimalsWithCurrentAddressAndGroupByEachCriterion) {
     while (born < grid->columnCount() && grid->headerData(born, Qt::Horizontal).toString() != "Dt. nasc.")
         ++born;
     EXPECT_EQ(grid->index(0, born).data().toString(), "31/12/2020");
+    // The widths the form's description sets stand, whatever the titles and texts; the others fit them.
+    const QTableView* view = form->dbgPrincipal;
+    for (const auto& [column, width] : {std::pair{0, 85}, {1, 108}, {2, 92}, {3, 102}, {born, 68}, {10, 87}})
+        EXPECT_EQ(view->columnWidth(column), width) << column;
+    EXPECT_GE(view->columnWidth(4), view->horizontalHeader()->sectionSizeHint(4)) << "\"Cód. prop.\": its title";
 
     EXPECT_EQ(found({{"mkeNomeAnimal", "rex"}}), QStringList{"RÉX"});  // case and accents ignored
     EXPECT_EQ(found({{"mkeMicrochip", "12 34"}}), QStringList{"RÉX"});
