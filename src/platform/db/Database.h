@@ -3,6 +3,8 @@
 // The three named connections, transactions on the main one, the server time and the one SQL dialect
 // that both engines run.
 
+#include "platform/db/Fold.h"
+
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
@@ -161,20 +163,6 @@ private:
 
 // The server's local time in whole seconds.
 QDateTime serverTime();
-
-// Case- and accent-free form of a text, as the SQL function fold() computes it on both engines. Below U+0250
-// every character folds through one table; letters with a stroke or bar fold to their plain letter (Ø to o,
-// Ł to l, Đ and Ð to d), ligatures and ß only to lower case. Above it, accents are dropped from the canonical
-// decomposition and the rest lowered.
-QString fold(const QString& text);
-
-// Every character below U+10000 whose folded form differs from itself, with that form (empty for the marks
-// that fold drops, several characters for a Hangul syllable): what writes the server's function.
-struct FoldedCharacter {
-    char16_t character;
-    QString folded;
-};
-const std::vector<FoldedCharacter>& foldedCharacters();
 
 // The statements that (re)define fold() on PostgreSQL, equal to fold() for every character it changes.
 QStringList postgresFoldFunctions();
