@@ -133,7 +133,7 @@ public:
         db::installSchema(settings_, schemaScripts(false));
         db::connectAll(settings_);
         fill();
-        db::upgradeSchema(searchIndexScript());
+        db::upgradeSchema(upgradeSteps());
         exec(engine == db::Engine::SQLite ? QStringLiteral("analyze main") : QStringLiteral("analyze"));
     }
     ~BenchDatabase() {

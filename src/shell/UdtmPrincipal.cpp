@@ -94,7 +94,7 @@ TdtmPrincipal::TdtmPrincipal() {
         const db::Settings settings = prepareDatabases(configurationPath());
         db::connectAll(settings);
         checkSystemTables(settings);
-        db::upgradeSchema(searchIndexScript());
+        db::upgradeSchema(upgradeSteps());
     } catch (const std::exception& e) {
         qWarning().noquote() << QString::fromUtf8(e.what());
         db::disconnectAll();

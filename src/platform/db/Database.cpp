@@ -4,6 +4,7 @@
 
 #include "platform/db/Query.h"
 #include "platform/db/SqliteFold.h"
+#include "platform/db/Upgrade.h"
 
 #include <sqlite3.h>
 #include <QDebug>
@@ -502,7 +503,8 @@ Condition foldedPrefix(const QString& column, const QString& param, const QStrin
 
 Condition foldedContains(const QString& column, const QString& param, const QString& typed, const TextIndex& index) {
     const QString folded = fold(typed);
-    if (engine() == Engine::PostgreSQL || index.table.isEmpty() || folded.toUcs4().size() < 3)
+    if (engine() == Engine::PostgreSQL || index.table.isEmpty() || folded.toUcs4().size() < 3 ||
+        !textIndexReady(index.table))
         return {QStringLiteral("(%1 || '') >= '' and ").arg(column) + foldedLike(column, param),
                 {{param, likeContains(typed)}}};
     // The full-text table finds the rows whose text holds every three characters in a row; the like keeps the

@@ -188,8 +188,8 @@ struct TextIndex {
 };
 
 // The texts of `column` (a column or an expression over one) that contain `typed`, ignoring case and accents:
-// on PostgreSQL the trigram index on fold(column) serves it, on SQLite `index` where one is given and three
-// characters or more are typed. Binds `param` (and `param`_words).
+// on PostgreSQL the trigram index on fold(column) serves it, on SQLite `index` where one is given, whole
+// (textIndexReady()) and three characters or more are typed. Binds `param` (and `param`_words).
 Condition foldedContains(const QString& column, const QString& param, const QString& typed,
                          const TextIndex& index = {});
 
