@@ -8,6 +8,7 @@
 #include "common/schema/SchemaScripts.h"
 #include "platform/db/Query.h"
 #include "platform/db/Schema.h"
+#include "shell/DatabaseUpgrade.h"
 
 #include <QDebug>
 #include <QDir>
@@ -94,7 +95,7 @@ TdtmPrincipal::TdtmPrincipal() {
         const db::Settings settings = prepareDatabases(configurationPath());
         db::connectAll(settings);
         checkSystemTables(settings);
-        db::upgradeSchema(upgradeSteps());
+        upgradeAtStart();
     } catch (const std::exception& e) {
         qWarning().noquote() << QString::fromUtf8(e.what());
         db::disconnectAll();

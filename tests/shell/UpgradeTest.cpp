@@ -1,22 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The upgrade of a database made by an earlier version: from any earlier step to what a new database gets, a fill
 // failed half-way on a full disk and finished by the next start, beside a workstation that holds a write and one
-// that saves, ten starts at once, fold() of another version, and the sqlite3 shell with the fold() extension.
+// that saves, ten starts at once, fold() of another version, the progress before the login, a refused step told
+// to the administrator, and the sqlite3 shell with the fold() extension.
 #include "PromptRecorder.h"
 #include "TestDatabase.h"
+#include "UserInput.h"
 
+#include "common/access/PasswordDigest.h"
+#include "common/access/Session.h"
 #include "common/schema/SchemaScripts.h"
 #include "common/schema/TextIndexes.h"
 #include "platform/db/Query.h"
 #include "platform/db/Upgrade.h"
+#include "shell/DatabaseUpgrade.h"
+#include "shell/UdtmPrincipal.h"
+#include "shell/login/ULogin.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QLockFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -494,4 +505,168 @@ TEST_F(Upgrade, TheSqliteShellWithTheExtensionWritesVacuumsChecksDumpsAndRestore
     const Counted silva = namesHolding(restored, "silva");
     EXPECT_EQ(silva.searched, 10);
     EXPECT_TRUE(silva.textIndex);
+}
+
+namespace {
+
+// The start-up on a database of its own: its settings file names it.
+class StartUpgrade : public Upgrade {
+protected:
+    void SetUp() override {
+        Upgrade::SetUp();
+        qputenv("NURV_CONFIG", dir.filePath("nurv.conf").toUtf8());
+        appName = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName(QStringLiteral("nurv"));
+    }
+    void TearDown() override {
+        db::disconnectAll();
+        qunsetenv("NURV_CONFIG");
+        QCoreApplication::setApplicationName(appName);
+        Upgrade::TearDown();
+    }
+    void configure(const db::Settings& s, const QString& user = {}) {
+        QFile f(dir.filePath("nurv.conf"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        if (testingPostgres())
+            f.write(QStringLiteral("[database]\nengine=postgresql\nhost=%1\nport=%2\nname=%3\nuser=%4\n")
+                        .arg(s.host, QString::number(s.port), s.database, user.isEmpty() ? s.user : user)
+                        .toUtf8());
+        else
+            f.write(QStringLiteral("[database]\nengine=sqlite\ndirectory=%1\n").arg(s.directory).toUtf8());
+    }
+    // The central unit, the administrator's profile and an operator's, a user of each.
+    static void addLoginRows(const db::Settings& s) {
+        execOn(s,
+               "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (1, 'CENTRAL', 'ATIVO')");
+        execOn(s,
+               "insert into perfil (Id_Perfil, Nome, Ind_Status) values (1000, 'ADMINISTRADOR', 'ATIVO'), (10, "
+               "'OPERADOR', 'ATIVO')");
+        for (const auto& [id, name, profile] : {std::tuple{1, "ADMINISTRADOR", 1000}, {2, "ANA", 10}})
+            execOn(s, QStringLiteral("insert into usuario (Id_Usuario, Id_Unidade_Trabalho, Id_Perfil, Nome, Login, "
+                                     "senha_crip, Bloqueado, Inativo, Status_Registro) values (%1, 1, %2, '%3', '%3', "
+                                     "'%4', 'NAO', 'NAO', 'ATIVO')")
+                          .arg(id)
+                          .arg(profile)
+                          .arg(QLatin1String(name), GeraHashSenha("SENHA")));
+    }
+    // The start-up's login as `user`, typed as a clerk types it.
+    void logIn(const QString& user) {
+        TfrmLogin_2 login;
+        login.setModal(true);
+        login.show();
+        input::chooseItem(login.findChild<QComboBox*>("dblUnidade"), "1 - CENTRAL");
+        input::chooseItem(login.findChild<QComboBox*>("dblUsuario"), user);
+        input::clickAndType(login.findChild<QLineEdit*>("edtSenha"), "SENHA");
+        input::clickButton(login.findChild<QPushButton*>("bmpOK"));
+        EXPECT_TRUE(login.succeeded()) << prompts.last().toStdString();
+    }
+    QTemporaryDir dir;
+    QString appName;
+};
+
+}  // namespace
+
+TEST_F(StartUpgrade, TheProgressShowsBeforeTheLoginOnlyWhenSomethingIsMissing) {
+    const auto database = madeBefore(3);
+    addLoginRows(database->settings());
+    configure(database->settings());
+    {
+        TdtmPrincipal dtm;
+        EXPECT_EQ(prompts.progresses, QStringList{shell::kAtualizandoBanco});
+        EXPECT_TRUE(db::pendingUpgrade(steps()).empty());
+        logIn("ADMINISTRADOR");
+    }
+    EXPECT_TRUE(prompts.asked.isEmpty()) << prompts.last().toStdString();
+    prompts.clear();
+    { TdtmPrincipal dtm; }
+    EXPECT_TRUE(prompts.progresses.isEmpty());
+}
+
+TEST_F(StartUpgrade, ARefusedStepIsToldToTheAdministratorAfterTheLoginUntilAStartDoesIt) {
+    const auto database = madeBefore(2);
+    const db::Settings& s = database->settings();
+    addLoginRows(s);
+    QString clerk;
+    if (testingPostgres()) {
+        // A login that may read and write the rows but owns no table: the server refuses it the indexes.
+        clerk = QStringLiteral("nurv_balcao_%1").arg(QCoreApplication::applicationPid());
+        execOn(s, "create role " + clerk + " login");
+        execOn(s, "grant usage on schema padrao, zzoo01 to " + clerk);
+        execOn(s, "grant select, insert, update, delete on all tables in schema public, padrao, zzoo01 to " + clerk);
+        configure(s, clerk);
+    } else {
+        // Something that stands where a step's index goes.
+        execOn(s, "create table ix_proprietario_fold_nome (x integer)");
+        configure(s);
+    }
+    for (const char* user : {"ANA", "ADMINISTRADOR"}) {
+        SCOPED_TRACE(user);
+        prompts.clear();
+        TdtmPrincipal dtm;
+        logIn(user);
+        if (QLatin1String(user) == QLatin1String("ANA")) {
+            EXPECT_TRUE(prompts.asked.isEmpty()) << "only the administrator is told";
+            continue;
+        }
+        ASSERT_EQ(prompts.asked.size(), 1);
+        EXPECT_EQ(prompts.asked[0].kind, Prompts::Kind::Warning);
+        const QString told = prompts.asked[0].text;
+        EXPECT_TRUE(told.startsWith(shell::kAtualizacaoIncompleta + "\nFalta: os passos 003 a 009 (db/upgrade).\n"))
+            << told.toStdString();
+        EXPECT_TRUE(told.contains(testingPostgres() ? "must be owner of table proprietario"
+                                                    : "already a table named ix_proprietario_fold_nome"))
+            << told.toStdString();
+        EXPECT_TRUE(told.endsWith((testingPostgres() ? shell::kComoDonoDasTabelas : shell::kInicieNovamente) + " " +
+                                  shell::kAteLa))
+            << told.toStdString();
+    }
+    db::disconnectAll();
+    if (testingPostgres()) {
+        configure(s);
+    } else {
+        execOn(s, "drop table ix_proprietario_fold_nome");
+    }
+    prompts.clear();
+    {
+        TdtmPrincipal dtm;
+        logIn("ADMINISTRADOR");
+        EXPECT_TRUE(db::pendingUpgrade(steps()).empty());
+    }
+    EXPECT_TRUE(prompts.asked.isEmpty()) << prompts.last().toStdString();
+    if (testingPostgres()) {
+        execOn(s, "drop owned by " + clerk);
+        execOn(s, "drop role " + clerk);
+    }
+}
+
+TEST(UpgradeNotice, WhatIsMissingWhyAndWhatToDo) {
+    const db::UpgradeStep three{3, "003-owners", {}}, nine{9, "009-periods", {}};
+    const auto outcome = [&](QList<db::UpgradeStep> missing, bool fold, db::UpgradeRefusal why) {
+        db::UpgradeOutcome o;
+        o.missing = missing;
+        o.foldMissing = fold;
+        o.refusal = why;
+        o.reason = "motivo";
+        return o;
+    };
+    const QString head = shell::kAtualizacaoIncompleta + "\nFalta: ";
+    const struct {
+        db::UpgradeOutcome outcome;
+        QString told;
+    } cases[] = {
+        {outcome({}, false, db::UpgradeRefusal::None), ""},
+        {outcome({three, nine}, false, db::UpgradeRefusal::Privilege),
+         head + "os passos 003 a 009 (db/upgrade).\nMotivo: motivo\n" + shell::kComoDonoDasTabelas + " " +
+             shell::kAteLa},
+        {outcome({nine}, true, db::UpgradeRefusal::ReadOnly),
+         head + "o passo 009 (db/upgrade) e a reconstrução dos índices sobre fold().\nMotivo: motivo\n" +
+             shell::kComGravacao + " " + shell::kAteLa},
+        {outcome({}, true, db::UpgradeRefusal::DiskFull),
+         head + "a reconstrução dos índices sobre fold().\nMotivo: motivo\n" + shell::kLibereEspaco + " " +
+             shell::kAteLa},
+        {outcome({three}, false, db::UpgradeRefusal::Busy),
+         head + "o passo 003 (db/upgrade).\nMotivo: motivo\n" + shell::kInicieNovamente + " " + shell::kAteLa},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(upgradeNotice(c.outcome), c.told);
 }
