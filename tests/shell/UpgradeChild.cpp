@@ -3,6 +3,7 @@
 // or start ten together. Prints how it ended: "complete", or the refusal, the steps left and the reason.
 //   upgrade_child <SQLite folder | PostgreSQL database (NURV_TEST_ENGINE=postgres)> <size limit in bytes, 0: none>
 
+#include "FullDisk.h"
 #include "TestDatabase.h"
 
 #include "common/schema/SchemaScripts.h"
@@ -10,19 +11,10 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <sys/resource.h>
-#include <csignal>
-
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const rlim_t limit = args.value(2).toULongLong();
-    if (limit > 0) {
-        // Past the limit a write fails with EFBIG, as on a full disk, instead of ending the process.
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit size{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &size);
-    }
+    limitFileSize(args.value(2).toULongLong());
     db::Settings settings;
     if (testingPostgres())
         settings = postgresTestSettings(args.value(1));
