@@ -68,7 +68,7 @@ QWidget* workWindow() {
 // it would be appended to every window's caption.)
 QString appTitle() { return QStringLiteral("Nurvalia "); }
 
-constexpr int kShowProgressAfterMs = 400;  // shorter work shows the wait cursor alone
+constexpr int kShowProgressAfterMs = 250;  // shorter work shows the wait cursor alone
 constexpr int kEventsEveryMs = 40;         // how often a shown progress lets the window repaint
 
 // A progress dialog that, without "Cancelar", neither Esc nor the window's close box ends: only its work does.
