@@ -258,10 +258,13 @@ public:
         }
     }
 
-    // Statistics for the planner of every table that got an index and holds rows.
+    // Statistics for the planner of every table that got an index and holds rows. SQLite reads a sample of each
+    // index rather than all of it, as its own "pragma optimize" does: its analyze holds the write lock meanwhile.
     void analyze() {
         QStringList tables(m_indexed.cbegin(), m_indexed.cend());
         tables.sort();
+        if (m_c.engine == Engine::SQLite && !tables.isEmpty())
+            run(m_c.database, QStringLiteral("pragma analysis_limit = 1000"));
         for (const QString& table : tables) {
             if (firstValue(m_c.database, QStringLiteral("select 1 from %1 limit 1").arg(table)))
                 run(m_c.database, QStringLiteral("analyze ") + table);
