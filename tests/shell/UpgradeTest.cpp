@@ -290,12 +290,14 @@ private:
     bool m_finished = false;
 };
 
-// Whether the PostgreSQL session of the upgrade waits for a lock (its concurrent build for another's transaction).
-bool upgradeWaitsForALock(const db::Settings& s) {
+// Whether the PostgreSQL session of the upgrade waits for a lock in a statement that begins with `statement` (a
+// concurrent build or drop waiting for another's transaction).
+bool upgradeWaitsForALock(const db::Settings& s,
+                          const QString& statement = QStringLiteral("create index concurrently")) {
     for (int tries = 0; tries < 400; ++tries) {
-        if (!rowsOf(s,
-                    "select 1 from pg_stat_activity where wait_event_type = 'Lock' and query like 'create index "
-                    "concurrently%'")
+        if (!rowsOf(s, QStringLiteral("select 1 from pg_stat_activity where wait_event_type = 'Lock' and query like "
+                                      "'%1%'")
+                           .arg(statement))
                  .isEmpty())
             return true;
         QThread::msleep(25);
@@ -353,6 +355,38 @@ TEST_F(Upgrade, OtherWorkstationsKeepSavingDuringAnUpgrade) {
         EXPECT_GT(c.read, 0);
         EXPECT_EQ(c.textIndex, !testingPostgres());
     }
+}
+
+// A later step may index a table of another schema and drop an index it replaces: on PostgreSQL the drop, as
+// the build, waits for another workstation's open transaction without stopping a third one's saves.
+TEST_F(Upgrade, AStepIndexesAnotherSchemaAndDropsAnIndexWithoutStoppingSaves) {
+    const auto database = madeBefore(steps().size());
+    const db::Settings& s = database->settings();
+    const QList<db::UpgradeStep> later =
+        QList<db::UpgradeStep>(steps()) << db::UpgradeStep{
+            steps().last().number + 1, "010-later",
+            "drop index if exists ix_proprietario_num_ci;\n"
+            "create index if not exists ix_later_bairro on padrao.bairro (nom_bair) @POSTGRESQL@;\n"};
+    OtherWorkstation writer(s, 5000), saver(s, 1000);
+    ASSERT_TRUE(writer.exec(testingPostgres() ? "begin" : "begin immediate"));
+    ASSERT_TRUE(writer.exec("update proprietario set Num_CI = '7' where Id_Proprietario = 1"));
+    auto upgrade = std::async(std::launch::async, [&] { return db::upgradeSchema(s, later); });
+    if (testingPostgres()) {
+        EXPECT_TRUE(upgradeWaitsForALock(s, QStringLiteral("drop index concurrently")));
+        QString error;
+        EXPECT_TRUE(
+            saver.exec("insert into proprietario (Id_Proprietario, Nome, Num_CI) values (5, 'ANA', '9')", {}, &error))
+            << error.toStdString();
+    }
+    ASSERT_TRUE(writer.exec("commit"));
+    const db::UpgradeOutcome outcome = upgrade.get();
+    EXPECT_TRUE(outcome.complete()) << outcome.reason.toStdString();
+    const QString made = testingPostgres()
+                             ? "select schemaname, indexname from pg_indexes where indexname like 'ix_later%' or "
+                               "indexname = 'ix_proprietario_num_ci'"
+                             : "select 'main', name from sqlite_master where name = 'ix_proprietario_num_ci'";
+    EXPECT_EQ(rowsOf(s, made), testingPostgres() ? QStringList{"padrao | ix_later_bairro"} : QStringList{});
+    EXPECT_EQ(rowsOf(s, "select Passo from nurv_versao"), QStringList{QString::number(later.last().number)});
 }
 
 TEST_F(Upgrade, TenStartsAtOnceUpgradeTheDatabaseOnce) {

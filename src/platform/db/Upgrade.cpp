@@ -187,12 +187,14 @@ private:
     std::optional<QLockFile> m_file;
 };
 
-// "create index if not exists <name> on <table> ...": its name and table.
+// "create index if not exists <name> on [<schema>.]<table> ...": its name, schema and table.
 const QRegularExpression& indexStatement() {
-    static const QRegularExpression re(QStringLiteral("^create index if not exists (\\w+) on (\\w+)"),
+    static const QRegularExpression re(QStringLiteral("^create index if not exists (\\w+) on (?:(\\w+)\\.)?(\\w+)"),
                                        QRegularExpression::CaseInsensitiveOption);
     return re;
 }
+
+const QString kDropIndex = QStringLiteral("drop index if exists ");
 
 // The work of one upgrade on its connection, and the tables it indexed.
 class Upgrader {
@@ -209,7 +211,10 @@ public:
             if (statement.contains(kParts))
                 fillInParts(QString(statement).remove(kParts).trimmed());
             else if (index.hasMatch())
-                buildIndex(statement, index.captured(1), index.captured(2));
+                buildIndex(statement, index.captured(1), index.captured(2), index.captured(3));
+            else if (m_c.engine == Engine::PostgreSQL && statement.startsWith(kDropIndex, Qt::CaseInsensitive))
+                run(m_c.database,
+                    QStringLiteral("drop index concurrently if exists ") + statement.mid(kDropIndex.size()));
             else
                 run(m_c.database, statement);
             advance();
@@ -287,33 +292,37 @@ private:
             m_progress(std::min(m_done, m_total), m_total);
     }
 
-    bool indexExists(const QString& name, bool* valid) {
-        const QString sql =
+    bool indexExists(const QString& schema, const QString& name, bool* valid) {
+        const std::optional<QVariant> found =
             m_c.engine == Engine::SQLite
-                ? QStringLiteral("select 1 from sqlite_master where type = 'index' and name = :n")
-                : QStringLiteral(
-                      "select i.indisvalid from pg_index i join pg_class c on c.oid = i.indexrelid join "
-                      "pg_namespace n on n.oid = c.relnamespace where n.nspname = 'public' and "
-                      "c.relname = lower(:n)");
-        const std::optional<QVariant> found = firstValue(m_c.database, sql, {{QStringLiteral("n"), name}});
+                ? firstValue(m_c.database,
+                             QStringLiteral("select 1 from sqlite_master where type = 'index' and name = :n"),
+                             {{QStringLiteral("n"), name}})
+                : firstValue(m_c.database,
+                             QStringLiteral("select i.indisvalid from pg_index i join pg_class c on c.oid = "
+                                            "i.indexrelid join pg_namespace n on n.oid = c.relnamespace where "
+                                            "n.nspname = lower(:s) and c.relname = lower(:n)"),
+                             {{QStringLiteral("s"), schema}, {QStringLiteral("n"), name}});
         *valid = found && (m_c.engine == Engine::SQLite || found->toBool());
         return found.has_value();
     }
 
     // On PostgreSQL concurrently, outside any transaction: other workstations keep writing the table meanwhile.
-    void buildIndex(const QString& statement, const QString& name, const QString& table) {
+    void buildIndex(const QString& statement, const QString& name, QString schema, const QString& table) {
+        if (schema.isEmpty())
+            schema = m_c.engine == Engine::SQLite ? QStringLiteral("main") : QStringLiteral("public");
         bool valid = false;
-        const bool exists = indexExists(name, &valid);
+        const bool exists = indexExists(schema, name, &valid);
         if (valid)
             return;
         QString sql = statement;
         if (m_c.engine == Engine::PostgreSQL) {
             if (exists)  // an interrupted build
-                run(m_c.database, QStringLiteral("drop index concurrently if exists ") + name);
+                run(m_c.database, QStringLiteral("drop index concurrently if exists %1.%2").arg(schema, name));
             sql.replace(0, QStringLiteral("create index").size(), QStringLiteral("create index concurrently"));
         }
         run(m_c.database, sql);
-        m_indexed.insert(table.toLower());
+        m_indexed.insert(QStringLiteral("%1.%2").arg(schema, table).toLower());
     }
 
     // A statement marked @PARTS@, a transaction per part (see UpgradeStep).
@@ -379,13 +388,14 @@ private:
         const QString sql =
             m_c.engine == Engine::SQLite
                 ? QStringLiteral(
-                      "select name, tbl_name from sqlite_master where type = 'index' and sql like "
-                      "'%fold(%' order by name")
+                      "select 'main.' || name, 'main.' || tbl_name from sqlite_master where type = 'index' "
+                      "and sql like '%fold(%' order by name")
                 : QStringLiteral(
-                      "select c.relname, t.relname from pg_index i join pg_class c on c.oid = "
-                      "i.indexrelid join pg_class t on t.oid = i.indrelid join pg_namespace n on n.oid = "
-                      "c.relnamespace where n.nspname = 'public' and i.indisvalid = :v and "
-                      "pg_get_indexdef(i.indexrelid) like '%fold(%' order by c.relname");
+                      "select n.nspname || '.' || c.relname, n.nspname || '.' || t.relname from pg_index i "
+                      "join pg_class c on c.oid = i.indexrelid join pg_class t on t.oid = i.indrelid join "
+                      "pg_namespace n on n.oid = c.relnamespace where n.nspname in ('public', 'padrao', "
+                      "'zzoo01') and i.indisvalid = :v and pg_get_indexdef(i.indexrelid) like '%fold(%' "
+                      "order by 1");
         QSqlQuery q = run(m_c.database, sql,
                           m_c.engine == Engine::SQLite ? QVariantHash{} : QVariantHash{{QStringLiteral("v"), valid}});
         QList<QPair<QString, QString>> out;

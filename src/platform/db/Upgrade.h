@@ -16,8 +16,8 @@ namespace db {
 
 // One numbered step: statements in the notation of splitStatements() (@POSTGRESQL@, @SQLITE@, @PATTERN@).
 // On PostgreSQL a "create index if not exists" is built concurrently, outside any transaction (an invalid
-// index that an interrupted build left is dropped and built again); every other statement is a transaction
-// of its own. A statement marked @PARTS@ (SQLite) fills a table in parts, a transaction each: "insert into
+// index that an interrupted build left is dropped and built again), and a "drop index if exists" dropped so;
+// every other statement is a transaction of its own. The table of an index may be named with its schema. A statement marked @PARTS@ (SQLite) fills a table in parts, a transaction each: "insert into
 // <table> ... where <key> > :ate order by <key> limit <n>", run again from where the row of nurv_preenchimento
 // named after <table> says the fill has reached, until a part fills fewer than <n> rows; then that row goes.
 struct UpgradeStep {
