@@ -39,18 +39,24 @@ qint64 statusKb(const char* key) {
 
 }  // namespace
 
-Pairs pairsOf(int pairs, const std::function<void()>& a, const std::function<void()>& b) {
-    a();
-    b();
+Pairs pairsOf(int pairs, const std::function<void()>& a, const std::function<void()>& b,
+              const std::function<void()>& prepare) {
+    const auto timed = [&](const std::function<void()>& work) {
+        if (prepare)
+            prepare();
+        return millisecondsOf(work);
+    };
+    timed(a);
+    timed(b);
     std::vector<double> as, bs, ratios;
     for (int i = 0; i < pairs; ++i) {
         double ta, tb;
         if (i % 2) {
-            tb = millisecondsOf(b);
-            ta = millisecondsOf(a);
+            tb = timed(b);
+            ta = timed(a);
         } else {
-            ta = millisecondsOf(a);
-            tb = millisecondsOf(b);
+            ta = timed(a);
+            tb = timed(b);
         }
         as.push_back(ta);
         bs.push_back(tb);

@@ -13,8 +13,9 @@ struct Pairs {
 };
 
 // One warm-up of each, then `pairs` pairs, B first in every second pair so that a drifting machine weighs on
-// both alike.
-Pairs pairsOf(int pairs, const std::function<void()>& a, const std::function<void()>& b);
+// both alike. `prepare`, untimed, runs before each run of A and of B (a fresh copy of what the work consumes).
+Pairs pairsOf(int pairs, const std::function<void()>& a, const std::function<void()>& b,
+              const std::function<void()>& prepare = {});
 
 // The process's memory high-water mark over `work`, above what it held before, in kB (the kernel's own
 // accounting, reset before the work).

@@ -88,7 +88,7 @@ bool advancedSearchScenario() {
     QElapsedTimer timer;
     timer.start();
     generate();
-    db::upgradeSchema(searchIndexScript());
+    db::upgradeSchema(upgradeSteps());
     db::run(db::kMain, "analyze main", {});
     const double generated = double(timer.elapsed());
 

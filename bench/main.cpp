@@ -13,7 +13,9 @@
 // read "<scenario>: peak <x> of the floor's (goal <= <y>)" or "<scenario>: peak <x> MB (goal <= <y>)".
 
 #include "BenchMethod.h"
+#include "BenchServer.h"
 #include "RegistryBench.h"
+#include "UpgradeBench.h"
 
 #include "common/Prompts.h"
 #include "common/schema/SchemaScripts.h"
@@ -84,38 +86,6 @@ void drawn(QAbstractItemView* view) {
 
 // ---- databases
 
-// libpq's "key=value" words of NURV_BENCH_PG (host, port, user, password); the bench makes its own database.
-db::Settings postgresSettings(const QString& database) {
-    db::Settings s;
-    s.engine = db::Engine::PostgreSQL;
-    s.host = QStringLiteral("/var/run/postgresql");
-    s.user = QStringLiteral("postgres");
-    s.database = database;
-    for (const QString& word : qEnvironmentVariable("NURV_BENCH_PG").split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString key = word.section(QLatin1Char('='), 0, 0), value = word.section(QLatin1Char('='), 1);
-        if (key == QLatin1String("host"))
-            s.host = value;
-        else if (key == QLatin1String("port"))
-            s.port = value.toInt();
-        else if (key == QLatin1String("user"))
-            s.user = value;
-        else if (key == QLatin1String("password"))
-            s.password = value;
-    }
-    return s;
-}
-
-void adminExec(const QString& sql) {
-    const QString name = QStringLiteral("nurv_bench_admin");
-    {
-        QSqlDatabase admin = db::addPostgres(postgresSettings(QStringLiteral("postgres")), name);
-        if (!admin.open() || !QSqlQuery(admin).exec(sql))
-            throw db::Error(admin.lastError().text());
-        admin.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-}
-
 void exec(const QString& sql) { db::run(db::kMain, sql, {}); }
 
 // A fresh database of the engine, filled by `fill` before the search indexes are made (as an upgrade at the
@@ -133,7 +103,7 @@ public:
         db::installSchema(settings_, schemaScripts(false));
         db::connectAll(settings_);
         fill();
-        db::upgradeSchema(searchIndexScript());
+        db::upgradeSchema(upgradeSteps());
         exec(engine == db::Engine::SQLite ? QStringLiteral("analyze main") : QStringLiteral("analyze"));
     }
     ~BenchDatabase() {
@@ -141,7 +111,7 @@ public:
         if (engine_ == db::Engine::PostgreSQL)
             adminExec(QStringLiteral("drop database if exists %1").arg(settings_.database));
     }
-    const char* name() const { return engine_ == db::Engine::SQLite ? "SQLite" : "PostgreSQL"; }
+    const char* name() const { return engineName(engine_); }
 
 private:
     db::Engine engine_;
@@ -152,9 +122,7 @@ private:
 // Runs `scenario` on SQLite, then on PostgreSQL where NURV_BENCH_PG names a server.
 bool onEachEngine(const std::function<void()>& fill, const std::function<bool(const BenchDatabase&)>& scenario) {
     bool ok = true;
-    for (db::Engine engine : {db::Engine::SQLite, db::Engine::PostgreSQL}) {
-        if (engine == db::Engine::PostgreSQL && qEnvironmentVariableIsEmpty("NURV_BENCH_PG"))
-            continue;
+    for (db::Engine engine : benchEngines()) {
         const BenchDatabase database(engine, fill);
         std::printf("  %s\n", database.name());
         std::fflush(stdout);
@@ -580,6 +548,11 @@ const std::vector<Scenario>& scenarios() {
         {"dbase-export", "100,000 rows of the 046 result written to dBase, against a plain shapelib loop",
          dbaseExportScenario},
         {"rel049-all", "REL049 for every one of 200,000 owners: its peak memory", rel049Scenario},
+        {"first-start-upgrade",
+         "the login shown by the first start after an update that indexes 200,000 owners, and when its progress showed",
+         firstStartUpgradeScenario},
+        {"start-beside-a-writer", "the login shown by a start while another workstation holds a write transaction",
+         startBesideAWriterScenario},
     };
     return all;
 }

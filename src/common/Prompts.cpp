@@ -9,6 +9,7 @@
 #include "platform/ui/WaitCursor.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
@@ -66,8 +68,29 @@ QWidget* workWindow() {
 // it would be appended to every window's caption.)
 QString appTitle() { return QStringLiteral("Nurvalia "); }
 
-constexpr int kShowProgressAfterMs = 400;  // shorter work shows the wait cursor alone
+constexpr int kShowProgressAfterMs = 250;  // shorter work shows the wait cursor alone
 constexpr int kEventsEveryMs = 40;         // how often a shown progress lets the window repaint
+
+// A progress dialog that, without "Cancelar", neither Esc nor the window's close box ends: only its work does.
+class ProgressDialog : public QProgressDialog {
+public:
+    ProgressDialog(QWidget* parent, bool cancellable) : QProgressDialog(parent), m_cancellable(cancellable) {}
+    void reject() override {
+        if (m_cancellable)
+            QProgressDialog::reject();
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        if (m_cancellable)
+            QProgressDialog::closeEvent(event);
+        else
+            event->ignore();
+    }
+
+private:
+    bool m_cancellable;
+};
 
 // The progress dialog: application-modal, so that the windows take no input while the work processes the
 // events that repaint them and bring the click on "Cancelar".
@@ -93,7 +116,7 @@ public:
             QCoreApplication::processEvents();
             m_events.restart();
         }
-        if (m_dialog->wasCanceled())
+        if (m_cancellable && m_dialog->wasCanceled())
             throw Cancelled{};
     }
 
@@ -105,7 +128,7 @@ public:
 
 private:
     void show() {
-        m_dialog = std::make_unique<QProgressDialog>(workWindow());
+        m_dialog = std::make_unique<ProgressDialog>(workWindow(), m_cancellable);
         m_dialog->setWindowTitle(appTitle());
         m_dialog->setLabelText(m_text);
         m_dialog->setWindowModality(Qt::ApplicationModal);
@@ -127,7 +150,7 @@ private:
     bool m_cancellable;
     QElapsedTimer m_since;
     QElapsedTimer m_events;
-    std::unique_ptr<QProgressDialog> m_dialog;
+    std::unique_ptr<ProgressDialog> m_dialog;
     std::optional<ui::WaitCursor> m_busy;
 };
 
@@ -281,14 +304,23 @@ std::function<void(qint64, qint64)> stepsOf(Progress& progress) {
 }
 
 void runAside(const QString& text, const std::function<void()>& work) {
+    runAside(text, [&](const AsideProgress&) { work(); });
+}
+
+void runAside(const QString& text, const std::function<void(const AsideProgress& progress)>& work) {
     const std::unique_ptr<Progress> waiting = progress(text, false);
     std::mutex mutex;
     std::condition_variable finished;
     bool done = false;
+    std::atomic<qint64> reached{0}, total{0};
+    const AsideProgress told = [&](qint64 d, qint64 t) {
+        total = t;
+        reached = d;
+    };
     std::exception_ptr failure;
     std::thread worker([&] {
         try {
-            work();
+            work(told);
         } catch (...) {
             failure = std::current_exception();
         }
@@ -306,7 +338,7 @@ void runAside(const QString& text, const std::function<void()>& work) {
             if (finished.wait_for(lock, std::chrono::milliseconds(kEventsEveryMs / 2), [&] { return done; }))
                 break;
         }
-        waiting->step(0, 0);
+        waiting->step(reached, total);
     }
     if (failure)
         std::rethrow_exception(failure);

@@ -72,9 +72,12 @@ bool working();
 // A progress as the platform's pieces take it: a call per step, which may throw Cancelled.
 std::function<void(qint64 done, qint64 total)> stepsOf(Progress& progress);
 
-// Runs `work` on a thread of its own (work that touches no database and no widget: the e-mail) and waits
-// for it as for long work without "Cancelar", the window painted meanwhile; what the work throws is thrown
-// here.
+// Runs `work` on a thread of its own (work that touches no widget and no connection of another thread: the
+// e-mail, the upgrade of the database on a connection it opens) and waits for it as for long work without
+// "Cancelar", the window painted meanwhile; what the work throws is thrown here. The second form hands the
+// work a function through which it tells, from its thread, how far it has gone.
+using AsideProgress = std::function<void(qint64 done, qint64 total)>;
 void runAside(const QString& text, const std::function<void()>& work);
+void runAside(const QString& text, const std::function<void(const AsideProgress& progress)>& work);
 
 }  // namespace Prompts

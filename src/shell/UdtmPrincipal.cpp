@@ -8,6 +8,7 @@
 #include "common/schema/SchemaScripts.h"
 #include "platform/db/Query.h"
 #include "platform/db/Schema.h"
+#include "shell/DatabaseUpgrade.h"
 
 #include <QDebug>
 #include <QDir>
@@ -95,7 +96,7 @@ TdtmPrincipal::TdtmPrincipal() {
         const db::Settings settings = prepareDatabases(configurationPath());
         db::connectAll(settings);
         checkSystemTables(settings);
-        db::upgradeSchema(searchIndexScript());
+        upgradeAtStart();
     } catch (const std::exception& e) {
         qWarning().noquote() << QString::fromUtf8(e.what());
         db::disconnectAll();

@@ -25,9 +25,10 @@ void checkSystemTables(const db::Settings& settings);
 
 class TdtmPrincipal {
 public:
-    // DataModuleCreate: formats, then the connections in order. A connection that fails, a database that is
-    // not the system's, or settings that cannot be used, show the warning and end the process (the reason
-    // goes to the standard error stream); nothing is written.
+    // DataModuleCreate: formats, then the connections in order, then the upgrade of the database to this
+    // version (upgradeAtStart()). A connection that fails, a database that is not the system's, or settings
+    // that cannot be used, show the warning and end the process (the reason goes to the standard error
+    // stream); nothing is written.
     TdtmPrincipal();
     ~TdtmPrincipal();
 };

@@ -22,7 +22,9 @@ namespace {
 bool g_pgReady = false;
 QStringList g_pgTables;
 
-db::Settings pgSettings(const QString& database) {
+}  // namespace
+
+db::Settings postgresTestSettings(const QString& database) {
     db::Settings s;
     s.engine = db::Engine::PostgreSQL;
     s.host = qEnvironmentVariable("NURV_TEST_PGHOST", QStringLiteral("/tmp"));
@@ -34,12 +36,14 @@ db::Settings pgSettings(const QString& database) {
     return s;
 }
 
+namespace {
+
 QString pgDatabaseName() { return QStringLiteral("nurv_test_%1").arg(QCoreApplication::applicationPid()); }
 
 void adminExec(const QString& sql) {
     const QString name = QStringLiteral("nurv_test_admin");
     {
-        QSqlDatabase admin = db::addPostgres(pgSettings(QStringLiteral("postgres")), name);
+        QSqlDatabase admin = db::addPostgres(postgresTestSettings(QStringLiteral("postgres")), name);
         if (!admin.open())
             throw db::Error(admin.lastError().text());
         QSqlQuery q(admin);
@@ -71,10 +75,11 @@ void preparePg() {
         std::atexit(dropPgDatabase);
         db::installSchema(testSettings(), schemaScripts(false));
         db::connectAll(testSettings());
-        db::upgradeSchema(searchIndexScript());
+        db::upgradeSchema(upgradeSteps());
         db::Query q;
         q << "select table_schema || '.' || table_name as name from information_schema.tables"
-          << "where table_schema in ('public', 'padrao', 'zzoo01') and table_type = 'BASE TABLE'";
+          << "where table_schema in ('public', 'padrao', 'zzoo01') and table_type = 'BASE TABLE'"
+          << "and table_name not like 'nurv\\_%'";  // the version row stays: the steps stay applied
         q.open();
         for (q.first(); !q.eof(); q.next())
             g_pgTables << q.str("name");
@@ -92,7 +97,7 @@ bool testingPostgres() { return qEnvironmentVariable("NURV_TEST_ENGINE") == QLat
 
 db::Settings testSettings() {
     if (testingPostgres())
-        return pgSettings(pgDatabaseName());
+        return postgresTestSettings(pgDatabaseName());
     return {};
 }
 
@@ -106,7 +111,7 @@ void DbTest::SetUp() {
         s.directory = m_dir->path();
         db::installSchema(s, schemaScripts(false));
         db::connectAll(s);
-        db::upgradeSchema(searchIndexScript());
+        db::upgradeSchema(upgradeSteps());
     }
     for (QString* v : {&UsuarioLogado, &PerfilLogado, &UnidadeLogada, &NomeUsuarioLogado, &LoginUsuarioLogado,
                        &NomeUnidadeLogada, &NomePerfilLogado})
@@ -154,15 +159,18 @@ QVariant DbTest::scalar(const QString& sql, const QVariantHash& params) {
 
 int DbTest::count(const QString& table) { return db::toInt(scalar(QStringLiteral("select count(*) from ") + table)); }
 
-OtherWorkstation::OtherWorkstation(int waitMs) {
+OtherWorkstation::OtherWorkstation(int waitMs)
+    : OtherWorkstation(testingPostgres() ? testSettings() : db::settings(), waitMs) {}
+
+OtherWorkstation::OtherWorkstation(const db::Settings& settings, int waitMs) {
     static std::atomic<int> made{0};
     m_name = QStringLiteral("outra_estacao_%1").arg(++made);
     QSqlDatabase other;
     if (testingPostgres()) {
-        other = db::addPostgres(testSettings(), m_name);
+        other = db::addPostgres(settings, m_name);
     } else {
         other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        other.setDatabaseName(db::sqliteFile(db::settings(), db::kMain));
+        other.setDatabaseName(db::sqliteFile(settings, db::kMain));
         other.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(waitMs));
     }
     if (!other.open())
@@ -223,4 +231,29 @@ void DbTest::writePadrao(const QStringList& statements) {
         padrao.close();
     }
     QSqlDatabase::removeDatabase(name);
+}
+
+ScratchDatabase::ScratchDatabase() {
+    if (testingPostgres()) {
+        static int made = 0;
+        m_settings = postgresTestSettings(QStringLiteral("%1_%2").arg(pgDatabaseName()).arg(++made));
+        adminExec(QStringLiteral("create database %1 encoding 'UTF8' template template0").arg(m_settings.database));
+    } else {
+        m_settings.directory = m_dir.path();
+    }
+    db::installSchema(m_settings, schemaScripts(false));
+}
+
+ScratchDatabase::~ScratchDatabase() {
+    const db::Settings& open = db::settings();
+    if (db::isConnected() && open.engine == m_settings.engine && open.database == m_settings.database &&
+        open.directory == m_settings.directory)
+        db::disconnectAll();
+    if (!testingPostgres())
+        return;
+    try {
+        adminExec(QStringLiteral("drop database if exists %1 with (force)").arg(m_settings.database));
+    } catch (...) {
+        // Tidying only: the database goes with the throwaway cluster.
+    }
 }

@@ -14,6 +14,8 @@
 // The settings of the engine under test; each call for PostgreSQL names the same per-process database.
 db::Settings testSettings();
 bool testingPostgres();
+// The settings of `database` on the server of the tests (NURV_TEST_PGHOST, NURV_TEST_PGPORT, NURV_TEST_PGUSER).
+db::Settings postgresTestSettings(const QString& database);
 
 // Deletes every window a test left (popups and dialogs go with the window they belong to).
 void deleteTopLevelWindows();
@@ -46,6 +48,8 @@ private:
 class OtherWorkstation {
 public:
     explicit OtherWorkstation(int waitMs = 50);
+    // The same on the database of `settings`.
+    OtherWorkstation(const db::Settings& settings, int waitMs);
     ~OtherWorkstation();
     OtherWorkstation(const OtherWorkstation&) = delete;
     OtherWorkstation& operator=(const OtherWorkstation&) = delete;
@@ -57,4 +61,19 @@ public:
 
 private:
     QString m_name;
+};
+
+// A database of its own beside the one under test, on the same engine (a SQLite folder, a PostgreSQL database of
+// the same server) with the schema of a new one and none of the upgrade's steps; gone with the object.
+class ScratchDatabase {
+public:
+    ScratchDatabase();
+    ~ScratchDatabase();
+    ScratchDatabase(const ScratchDatabase&) = delete;
+    ScratchDatabase& operator=(const ScratchDatabase&) = delete;
+    const db::Settings& settings() const { return m_settings; }
+
+private:
+    QTemporaryDir m_dir;
+    db::Settings m_settings;
 };

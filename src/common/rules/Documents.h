@@ -20,7 +20,7 @@ bool ValidaEmail(const QString& text);
 QString documentKey(const QString& text);
 // The same key of a stored document in SQL, as another program may have written it ("123.456.789-09",
 // " 12345678909"): `column` without its dots, dashes, slashes and blanks, in capitals. The index on
-// proprietario's (db/search.sql) serves this expression as written.
+// proprietario's (db/upgrade) serves this expression as written.
 QString documentKeySql(const QString& column);
 
 // What a CPF or CNPJ typed among other characters may be stored as: its digits; and, for an alphanumeric CNPJ,

@@ -4,6 +4,7 @@
 
 #include "common/rules/EpiWeeks.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -33,7 +34,16 @@ QString epidemiologicalWeeksScript(int firstYear, int lastYear) {
     return sql;
 }
 
-QString searchIndexScript() { return resource(QStringLiteral("search.sql")); }
+QList<db::UpgradeStep> upgradeSteps() {
+    QList<db::UpgradeStep> steps;
+    const QString folder = QStringLiteral("upgrade");
+    for (const QString& file :
+         QDir(QStringLiteral(":/db/") + folder).entryList({QStringLiteral("*.sql")}, QDir::Files, QDir::Name)) {
+        const QString name = file.chopped(4);
+        steps.append({name.section(QLatin1Char('-'), 0, 0).toInt(), name, resource(folder + QLatin1Char('/') + file)});
+    }
+    return steps;
+}
 
 QList<db::Script> schemaScripts(bool seed) {
     QList<db::Script> scripts{{db::Target::Main, resource(QStringLiteral("main.sql"))},

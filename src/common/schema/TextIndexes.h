@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The full-text tables that SQLite keeps of the owners' and animals' searched texts (db/search.sql), for the
+// The full-text tables that SQLite keeps of the owners' and animals' searched texts (db/upgrade), for the
 // searches of a text anywhere in them; `key` is the searched row's key as the statement names it.
 
 #include "platform/db/Database.h"

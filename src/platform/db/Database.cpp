@@ -3,6 +3,8 @@
 #include "platform/db/Database.h"
 
 #include "platform/db/Query.h"
+#include "platform/db/SqliteFold.h"
+#include "platform/db/Upgrade.h"
 
 #include <libpq-fe.h>
 #include <sqlite3.h>
@@ -62,38 +64,6 @@ void pinLocalZone() {
 const QStringList& connectionNames() {
     static const QStringList names{kMain, kPadrao, kKelvo};
     return names;
-}
-
-void sqliteFold(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-    if (argc != 1 || sqlite3_value_type(argv[0]) == SQLITE_NULL) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
-    const int size = sqlite3_value_bytes(argv[0]);
-    // Plain ASCII, most names, folds byte by byte; SQLite copies the result into a register it reuses.
-    // The result goes with its terminating NUL (length -1): a text without one is copied again by the
-    // `like` that reads it, on every row.
-    char small[256];
-    std::unique_ptr<char[]> large;
-    char* folded = small;
-    if (size >= int(sizeof small)) {
-        large.reset(new char[size_t(size) + 1]);
-        folded = large.get();
-    }
-    bool nul = false;
-    for (int i = 0; i < size; ++i) {
-        const char c = text[i];
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            const QByteArray utf8 = fold(QString::fromUtf8(text, size)).toUtf8();
-            sqlite3_result_text(ctx, utf8.constData(), utf8.contains('\0') ? int(utf8.size()) : -1, SQLITE_TRANSIENT);
-            return;
-        }
-        nul = nul || c == 0;
-        folded[i] = c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
-    }
-    folded[size] = 0;
-    sqlite3_result_text(ctx, folded, nul ? size : -1, SQLITE_TRANSIENT);
 }
 
 void execOrThrow(QSqlDatabase& database, const QString& sql) {
@@ -190,7 +160,8 @@ void registerSqliteFunctions(QSqlDatabase& database) {
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
         throw Error(QStringLiteral("O driver SQLite não expõe a conexão."));
     sqlite3* raw = *static_cast<sqlite3* const*>(handle.data());
-    sqlite3_create_function(raw, "fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqliteFold, nullptr, nullptr);
+    if (defineSqliteFold(raw) != SQLITE_OK)
+        throw Error(QStringLiteral("fold() não pôde ser definida: %1").arg(QString::fromUtf8(sqlite3_errmsg(raw))));
 }
 
 QSqlDatabase addPostgres(const Settings& s, const QString& name) {
@@ -464,96 +435,6 @@ QDateTime serverTime() {
     return parseStoredDateTime(q.value(0).toString());
 }
 
-namespace {
-
-constexpr char16_t kFoldTableEnd = 0x250;
-
-// Characters with a stroke or bar have no decomposition; they fold to the letter they are drawn on.
-char16_t plainLetter(char16_t c) {
-    switch (c) {
-    case u'Ø':
-    case u'ø': return u'o';
-    case u'Ð':
-    case u'ð':
-    case u'Đ':
-    case u'đ': return u'd';
-    case u'Ł':
-    case u'ł':
-    case u'Ŀ':
-    case u'ŀ': return u'l';
-    case u'Ħ':
-    case u'ħ': return u'h';
-    case u'Ŧ':
-    case u'ŧ': return u't';
-    case u'ı': return u'i';
-    case u'ſ': return u's';
-    case u'ƒ': return u'f';
-    default: return 0;
-    }
-}
-
-// The accents dropped and the case lowered, for text the table does not cover.
-void foldGeneral(QStringView text, QString& out) {
-    const QString decomposed = text.toString().normalized(QString::NormalizationForm_D);
-    for (QChar c : decomposed) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            out.append(c.toLower());
-    }
-}
-
-const std::array<char16_t, kFoldTableEnd>& foldChars() {
-    static const std::array<char16_t, kFoldTableEnd> table = [] {
-        std::array<char16_t, kFoldTableEnd> t{};
-        for (char16_t c = 0; c < kFoldTableEnd; ++c) {
-            QString folded;
-            foldGeneral(QStringView(&c, 1), folded);
-            const char16_t plain = plainLetter(c);
-            t[c] = plain ? plain : folded.size() == 1 ? folded[0].unicode() : QChar(c).toLower().unicode();
-        }
-        return t;
-    }();
-    return table;
-}
-
-}  // namespace
-
-QString fold(const QString& text) {
-    const auto& table = foldChars();
-    QString out;
-    out.reserve(text.size());
-    qsizetype runStart = -1;  // text the table does not cover, folded as a whole
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        const bool covered = i < text.size() && text[i].unicode() < kFoldTableEnd;
-        if (covered || i == text.size()) {
-            if (runStart >= 0) {
-                foldGeneral(QStringView(text).mid(runStart, i - runStart), out);
-                runStart = -1;
-            }
-            if (covered)
-                out.append(QChar(table[text[i].unicode()]));
-        } else if (runStart < 0) {
-            runStart = i;
-        }
-    }
-    return out;
-}
-
-const std::vector<FoldedCharacter>& foldedCharacters() {
-    static const std::vector<FoldedCharacter> all = [] {
-        std::vector<FoldedCharacter> changed;
-        for (char32_t c = 1; c < 0x10000; ++c) {
-            if (QChar::isSurrogate(c))
-                continue;
-            const QString one{QChar(char16_t(c))};
-            QString folded = fold(one);
-            if (folded != one)
-                changed.push_back({char16_t(c), std::move(folded)});
-        }
-        return changed;
-    }();
-    return all;
-}
-
 QStringList postgresFoldFunctions() {
     // Three ways, the cheapest that gives fold()'s result: plain ASCII is lowered; ASCII with Latin letters
     // whose decomposition is an ASCII letter and accents (the names of this country) drops the accents of
@@ -665,7 +546,8 @@ Condition foldedEqual(const QString& column, const QString& param, const QString
 
 Condition foldedContains(const QString& column, const QString& param, const QString& typed, const TextIndex& index) {
     const QString folded = fold(typed);
-    if (engine() == Engine::PostgreSQL || index.table.isEmpty() || folded.toUcs4().size() < 3)
+    if (engine() == Engine::PostgreSQL || index.table.isEmpty() || folded.toUcs4().size() < 3 ||
+        !textIndexReady(index.table))
         return notNullFirst(column, {foldedLike(column, param), {{param, likeContains(typed)}}});
     // The full-text table finds the rows whose text holds every three characters in a row; the like keeps the
     // match exact. "key = key" (true but for null) lets the planner start from the full-text table when the

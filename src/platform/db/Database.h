@@ -3,6 +3,8 @@
 // The three named connections, transactions on the main one, the server time and the one SQL dialect
 // that both engines run.
 
+#include "platform/db/Fold.h"
+
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
@@ -174,25 +176,11 @@ private:
 // The server's local time in whole seconds.
 QDateTime serverTime();
 
-// Case- and accent-free form of a text, as the SQL function fold() computes it on both engines. Below U+0250
-// every character folds through one table; letters with a stroke or bar fold to their plain letter (Ø to o,
-// Ł to l, Đ and Ð to d), ligatures and ß only to lower case. Above it, accents are dropped from the canonical
-// decomposition and the rest lowered.
-QString fold(const QString& text);
-
 // Whether two texts are the same text to the program, as the old server's collation compared every text: blanks
 // at either end, case and accents aside. The statements compare so through fold(trim(column)) = fold(:value) or
 // a folded constant ("fold(trim(Status_Registro)) = 'ativo'"), because other programs write the same tables with
 // their own habits (lower case, padding, accents or none).
 bool sameText(const QString& a, const QString& b);
-
-// Every character below U+10000 whose folded form differs from itself, with that form (empty for the marks
-// that fold drops, several characters for a Hangul syllable): what writes the server's function.
-struct FoldedCharacter {
-    char16_t character;
-    QString folded;
-};
-const std::vector<FoldedCharacter>& foldedCharacters();
 
 // The statements that (re)define fold() on PostgreSQL, equal to fold() for every character it changes.
 QStringList postgresFoldFunctions();
@@ -227,8 +215,8 @@ struct TextIndex {
 };
 
 // The texts of `column` (a column or an expression over one) that contain `typed`, ignoring case and accents:
-// on PostgreSQL the trigram index on fold(column) serves it, on SQLite `index` where one is given and three
-// characters or more are typed. Binds `param` (and `param`_words).
+// on PostgreSQL the trigram index on fold(column) serves it, on SQLite `index` where one is given, whole
+// (textIndexReady()) and three characters or more are typed. Binds `param` (and `param`_words).
 Condition foldedContains(const QString& column, const QString& param, const QString& typed,
                          const TextIndex& index = {});
 

@@ -12,8 +12,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <functional>
-
 namespace db {
 
 namespace {
@@ -260,98 +258,6 @@ bool schemaInstalled(const Settings& s) {
         database.close();
     }
     return installed;
-}
-
-namespace {
-
-// A step of the upgrade that the server may refuse; the refusal goes to the log and the start goes on.
-void tryStep(const QString& what, const std::function<void()>& step) {
-    try {
-        step();
-    } catch (const Error& e) {
-        qWarning().noquote() << QStringLiteral("Atualização do banco de dados não feita (%1): %2").arg(what, e.text());
-    }
-}
-
-void execOne(QSqlDatabase& database, const QString& sql) {
-    QSqlQuery q(database);
-    if (!q.exec(sql))
-        throw Error(QStringLiteral("%1\n%2").arg(q.lastError().text(), sql.left(200)));
-}
-
-// fold() as this version defines it; where it was another, the indexes over it are built again.
-void upgradeFold(QSqlDatabase& database) {
-    const QStringList definitions = postgresFoldFunctions();
-    QString bodies;
-    for (const QString& definition : definitions) {
-        const qsizetype open = definition.indexOf(QStringLiteral("$$")) + 2;
-        bodies += definition.mid(open, definition.lastIndexOf(QStringLiteral("$$")) - open);
-    }
-    QSqlQuery q(database);
-    if (!q.exec(QStringLiteral("select coalesce((select prosrc from pg_proc where oid = "
-                               "to_regprocedure('public.fold_table(text)')), '') || (select prosrc from pg_proc "
-                               "where oid = to_regprocedure('public.fold(text)'))")))
-        throw Error(q.lastError().text());
-    if (q.next() && q.value(0).toString() == bodies)
-        return;
-    execAll(database, definitions);
-    if (!q.exec(QStringLiteral("select cast(indexrelid as regclass) from pg_index where pg_get_indexdef(indexrelid) "
-                               "like '%fold(%'")))
-        throw Error(q.lastError().text());
-    QStringList rebuilt;
-    while (q.next())
-        rebuilt << QStringLiteral("reindex index ") + q.value(0).toString();
-    execAll(database, rebuilt);
-}
-
-}  // namespace
-
-void upgradeSchema(const QString& indexes) {
-    QSqlDatabase database = connection(kMain);
-    const Engine e = engine();
-    if (e == Engine::PostgreSQL) {
-        execOne(database, QStringLiteral("set client_min_messages to warning"));
-        // Two workstations starting at once take turns; the lock ends with the session's transaction. The
-        // indexes are built again by a session of its own: one that has used them keeps their expressions
-        // with the fold() it read then, and would build them with it.
-        tryStep(QStringLiteral("fold"), [&] {
-            const QString name = QString::fromLatin1(kInstallConnection) + QStringLiteral("_fold");
-            {
-                QSqlDatabase own = addPostgres(settings(), name);
-                try {
-                    if (!own.open())
-                        throw Error(own.lastError().text());
-                    inTransaction(own, [&] {
-                        execOne(own, QStringLiteral("select pg_advisory_xact_lock(7305001)"));
-                        upgradeFold(own);
-                    });
-                } catch (...) {
-                    own.close();
-                    own = QSqlDatabase();
-                    QSqlDatabase::removeDatabase(name);
-                    throw;
-                }
-                own.close();
-            }
-            QSqlDatabase::removeDatabase(name);
-        });
-        tryStep(QStringLiteral("pg_trgm"),
-                [&] { execOne(database, QStringLiteral("create extension if not exists pg_trgm")); });
-    }
-    for (const QString& statement : splitStatements(indexes, e)) {
-        tryStep(statement.section(QLatin1Char(' '), 5, 5), [&] {
-            if (e == Engine::SQLite) {
-                execOne(database, statement);
-                return;
-            }
-            inTransaction(database, [&] {
-                execOne(database, QStringLiteral("select pg_advisory_xact_lock(7305001)"));
-                execOne(database, statement);
-            });
-        });
-    }
-    if (e == Engine::PostgreSQL)
-        execOne(database, QStringLiteral("reset client_min_messages"));
 }
 
 void installSchema(const Settings& settings, const QList<Script>& scripts) {

@@ -39,11 +39,4 @@ void probeTable(const QString& connection, const QString& table);
 // seeded keys.
 void installSchema(const Settings& settings, const QList<Script>& scripts);
 
-// Brings the connected main database up to this version, at every start: on PostgreSQL fold() as
-// postgresFoldFunctions() define it (the indexes over it rebuilt when it changed) and the trigram extension;
-// then every statement of `indexes` (idempotent: "create index if not exists"), each on its own. One start
-// does it at a time. A server that refuses a step (a user without the rights) leaves it undone: the program
-// works without it, only slower, and the refusal is written to the log.
-void upgradeSchema(const QString& indexes);
-
 }  // namespace db

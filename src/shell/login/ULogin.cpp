@@ -8,6 +8,7 @@
 #include "common/access/PasswordDigest.h"
 #include "common/access/Session.h"
 #include "platform/ui/EnterAsTab.h"
+#include "shell/DatabaseUpgrade.h"
 #include "shell/Version.h"
 #include "shell/login/LoginSql.h"
 #include "shell/menu/UMenuPrincipal.h"
@@ -163,10 +164,12 @@ void TfrmLogin_2::bmpOKClick() {
     if (frmMenuPrincipal)
         frmMenuPrincipal->configuraMenu();
     edtSenha->clear();
-    if (isModal())
+    if (isModal()) {
+        tellAdministratorOfUpgrade();
         accept();
-    else
+    } else {
         hide();
+    }
 }
 
 void TfrmLogin_2::bmpSairClick() { endProcess(0); }

@@ -4,6 +4,8 @@
 // writer refused; exits 3 when it wrote.
 //   writer_child <whole|lines|text|csv|html|dbase> <file> <size limit in bytes, 0: none> [killed]
 
+#include "FullDisk.h"
+
 #include "common/ExportStatus.h"
 #include "platform/db/Query.h"
 #include "platform/dbase/DbfWriter.h"
@@ -13,7 +15,6 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-#include <sys/resource.h>
 #include <csignal>
 
 namespace {
@@ -66,13 +67,7 @@ void write(const QString& kind, const QString& file, bool killed) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const rlim_t limit = args.value(3).toULongLong();
-    if (limit > 0) {
-        // Past the limit a write fails with EFBIG, as on a full disk, instead of ending the process.
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit size{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &size);
-    }
+    limitFileSize(args.value(3).toULongLong());
     QTextStream out(stdout);
     try {
         write(args.value(1), args.value(2), args.value(4) == QLatin1String("killed"));
