@@ -7,14 +7,17 @@
 #include "common/WindowPlacement.h"
 #include "common/access/RightsSql.h"
 #include "common/access/Session.h"
+#include "platform/ui/TabChain.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QHash>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QTabBar>
 
 namespace {
 
@@ -178,6 +181,20 @@ private:
 
 FormFrame* frameOf(const QWidget* form) { return helperOf<FormFrame>(form); }
 
+// A form just shown takes the focus on its first control, unless it has put the focus on one itself: its keys
+// work at once, before any click or Tab. A page control's tabs are no such control.
+void focusFirstControl(QWidget* form) {
+    const QWidget* focus = form->window()->focusWidget();
+    if (focus && form->isAncestorOf(focus) && !qobject_cast<const QTabBar*>(focus))
+        return;
+    for (QWidget* control : ui::layoutTabOrder(form)) {
+        if (control->isVisible() && control->isEnabled() && !qobject_cast<QTabBar*>(control)) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
 QHash<QString, FormOpener>& openers() {
     static QHash<QString, FormOpener> map;
     return map;
@@ -200,6 +217,7 @@ QMdiArea* workspace() { return g_workspace; }
 void showForm(QWidget* form, ShowAs how, QWidget* opener) {
     form->setAttribute(Qt::WA_DeleteOnClose, true);
     new FormFrame(form, opener);
+    ui::chainTabsByLayout(form);
     if (how == ShowAs::MdiChild && g_workspace) {
         // The MDI window takes the size the form asks for; it would take only what its contents need.
         const QSize asked = form->testAttribute(Qt::WA_Resized) ? form->size() : QSize();
@@ -220,6 +238,13 @@ void showForm(QWidget* form, ShowAs how, QWidget* opener) {
         placeWindow(form, opener);
         form->show();
     }
+    focusFirstControl(form);
+}
+
+void openDialog(QDialog* dialog) {
+    ui::chainTabsByLayout(dialog);
+    dialog->open();
+    focusFirstControl(dialog);
 }
 
 void setWindowButtons(QWidget* form, Qt::WindowFlags buttons) {

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QAction;
+class QDialog;
 
 // The main window's MDI area, where MDI children are shown.
 void setWorkspace(QMdiArea* area);
@@ -23,6 +24,10 @@ enum class ShowAs { MdiChild, Window };
 // form opens names that form as its `opener` and opens centred over the opener's window, and once the dialog
 // has closed the opener's window comes back to the front with the focus where it was.
 void showForm(QWidget* form, ShowAs how, QWidget* opener = nullptr);
+
+// Opens a dialog that keeps its opener waiting until it closes (QDialog::open()): its Tab chain follows its
+// layout and its first control takes the focus, as showForm() does for a form.
+void openDialog(QDialog* dialog);
 
 // The window buttons of a shown form besides its title: Qt::WindowSystemMenuHint gives the system menu and
 // the close button, Qt::WindowMinimizeButtonHint and Qt::WindowMaximizeButtonHint their buttons; none: a
