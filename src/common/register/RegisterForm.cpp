@@ -385,8 +385,7 @@ void RegisterForm::showEvent(QShowEvent* event) {
         return;
     m_shown = true;
     // The register's keys come before the keys a focused control would keep for itself (Ctrl+A, Ctrl+Home...).
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    ui::putActionKeysFirst(this);
     centreOverWorkspace(this);
     guarded([this] { opening(); });
     if (m_firstFocus)
@@ -403,8 +402,3 @@ void RegisterForm::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-bool RegisterForm::eventFilter(QObject* watched, QEvent* event) {
-    if (ui::actionKeyFirst(this, event))
-        return true;
-    return QWidget::eventFilter(watched, event);
-}

@@ -12,6 +12,7 @@
 #include "common/rules/Formats.h"
 #include "platform/db/EditedRow.h"
 #include "platform/dbase/DbfWriter.h"
+#include "platform/ui/ActionKeys.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
@@ -72,6 +73,7 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     createPages();
     layOut();
     connectControls();
+    ui::putActionKeysFirst(this);
     guarded([this] {
         address->reloadLists();
         ownersql::selectNone(*qryProprietario);
@@ -101,9 +103,7 @@ void TfrmEndereco_Animal::createActions() {
     actPesquisa = makeScopedAction(this, "actPesquisa", QStringLiteral("&Pesquisar..."));
     actPrint = makeDataAction(this, DataAction::Print, "actPrint");
     actInformation = makeDataAction(this, DataAction::Information, "actInformation");
-    m_tools = new QToolBar(this);
-    m_tools->setObjectName(QStringLiteral("ToolBar1"));
-    m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_tools = ui::makeToolBar(this, QStringLiteral("ToolBar1"));
     m_tools->addActions({actAppend, actEdit, actDelete});
     m_tools->addSeparator();
     m_tools->addActions({actPost, actCancel});

@@ -90,7 +90,6 @@ signals:
     void animalsListed();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
