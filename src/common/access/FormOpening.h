@@ -22,8 +22,14 @@ enum class ShowAs { MdiChild, Window };
 // closing it (its own button, close() or the frame's close box) removes its MDI window too. It is fitted into
 // the work area and centred over it (an MDI window takes the frame hints the form has set); a dialog that a
 // form opens names that form as its `opener` and opens centred over the opener's window, and once the dialog
-// has closed the opener's window comes back to the front with the focus where it was.
+// has closed the opener's window comes back to the front with the focus where it was; a form opened without one
+// gives the focus back so to the form in work when it opened (a form opened from another form's pop-up menu
+// to that form), whatever else is open.
 void showForm(QWidget* form, ShowAs how, QWidget* opener = nullptr);
+
+// Once `window` (a report preview, a window that platform code shows) has closed, the form in work when this
+// was called comes back to the front with the focus where it was.
+void returnFocusOnClose(QWidget* window);
 
 // Opens a dialog that keeps its opener waiting until it closes (QDialog::open()): its Tab chain follows its
 // layout and its first control takes the focus, as showForm() does for a form.
