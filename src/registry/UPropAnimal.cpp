@@ -315,13 +315,18 @@ void TfrmPropAnimal::closeForm() {
         close();
 }
 
-void TfrmPropAnimal::closeEvent(QCloseEvent* event) {
+bool TfrmPropAnimal::askBeforeClosing() {
     const QString why = busy(Leaving::Form);
-    if (why.isEmpty()) {
-        QWidget::closeEvent(event);
-        return;
-    }
+    if (why.isEmpty())
+        return true;
     Prompts::information(why);
     PageControl1->setCurrentIndex(0);
-    event->ignore();
+    return false;
+}
+
+void TfrmPropAnimal::closeEvent(QCloseEvent* event) {
+    if (askBeforeClosing())
+        QWidget::closeEvent(event);
+    else
+        event->ignore();
 }

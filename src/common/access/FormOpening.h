@@ -35,6 +35,32 @@ void returnFocusOnClose(QWidget* window);
 // layout and its first control takes the focus, as showForm() does for a form.
 void openDialog(QDialog* dialog);
 
+// A form that asks before it closes while something is being typed in it. The question can be put to it before
+// anything closes, so that closing many windows at once (a switch of user, the main menu's Sair) closes none
+// when the clerk keeps one.
+class AsksBeforeClosing {
+public:
+    // Asks now what closing would ask, without closing: true when the form may close.
+    virtual bool askBeforeClosing() = 0;
+
+protected:
+    ~AsksBeforeClosing() = default;
+};
+
+// While one lives, a form that asks before closing closes without asking again, giving up what is being typed:
+// the clerk has already answered askBeforeClosing().
+class ClosingAnswered {
+public:
+    ClosingAnswered() { ++s_depth; }
+    ~ClosingAnswered() { --s_depth; }
+    ClosingAnswered(const ClosingAnswered&) = delete;
+    ClosingAnswered& operator=(const ClosingAnswered&) = delete;
+    static bool active() { return s_depth > 0; }
+
+private:
+    static inline int s_depth = 0;
+};
+
 // The window buttons of a shown form besides its title: Qt::WindowSystemMenuHint gives the system menu and
 // the close button, Qt::WindowMinimizeButtonHint and Qt::WindowMaximizeButtonHint their buttons; none: a
 // window that closes by its own buttons only.

@@ -228,10 +228,12 @@ void RegisterForm::print() {}
 
 void RegisterForm::search() {}
 
+bool RegisterForm::askBeforeClosing() { return !qryPrincipal->isEditing() || Prompts::confirm(kAlteracoesNaoGravadas); }
+
 bool RegisterForm::mayClose() {
     if (!qryPrincipal->isEditing())
         return true;
-    if (!Prompts::confirm(kAlteracoesNaoGravadas))
+    if (!ClosingAnswered::active() && !askBeforeClosing())
         return false;
     qryPrincipal->cancel();
     return true;
@@ -401,4 +403,3 @@ void RegisterForm::closeEvent(QCloseEvent* event) {
     }
     QWidget::closeEvent(event);
 }
-
