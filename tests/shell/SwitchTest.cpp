@@ -105,7 +105,7 @@ protected:
     std::unique_ptr<TfrmMenuPrincipal> main;
 };
 
-TEST_F(UserSwitch, ClosesEveryWindowOfThePreviousUserAndKeepsTheStartUpPanels) {
+TEST_F(UserSwitch, ClosesEveryWindowOfThePreviousUserAndShowsTheNewSessionInThePanels) {
     EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
     main->action("actUsuario")->trigger();
     QPointer<TfrmUsuario> users = frmUsuario;
@@ -136,9 +136,9 @@ TEST_F(UserSwitch, ClosesEveryWindowOfThePreviousUserAndKeepsTheStartUpPanels) {
     EXPECT_FALSE(main->action("actUsuario")->isEnabled());
     EXPECT_FALSE(main->action("actPerfil")->isEnabled());
     EXPECT_TRUE(main->action("actUnidade")->isEnabled());
-    // The panels keep the start-up format.
-    EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
-    EXPECT_EQ(main->panel(1)->text(), "CLARA - Operador");
+    // Only the login configures the menu now: the panels show the session as the configuration writes it.
+    EXPECT_EQ(main->panel(0)->text(), QString("Usuário logado: %1 - CLARA(Operador)").arg(clara));
+    EXPECT_EQ(main->panel(1)->text(), "Unidade: 1 - Central");
 }
 
 TEST_F(UserSwitch, AWrongPasswordClosesNothingAndOneKeptRowOfSeveralKeepsEveryWindow) {

@@ -214,8 +214,8 @@ void TfrmMenuPrincipal::configuraMenu() {
             a->setEnabled(tag == -1 || granted.contains(tag));
         }
     }
-    m_panels[0]->setText(statusPanelUnit(NomeUnidadeLogada));
-    m_panels[1]->setText(statusPanelUser(NomeUsuarioLogado, NomePerfilLogado));
+    m_panels[0]->setText(sessionPanelUser(UsuarioLogado, NomeUsuarioLogado, NomePerfilLogado));
+    m_panels[1]->setText(sessionPanelUnit(UnidadeLogada, NomeUnidadeLogada));
 }
 
 void TfrmMenuPrincipal::showEvent(QShowEvent* event) {
@@ -224,4 +224,7 @@ void TfrmMenuPrincipal::showEvent(QShowEvent* event) {
         return;
     m_shown = true;
     guarded([this] { configuraMenu(); });
+    // The first showing writes the panels its own way; a later login leaves them as the configuration wrote.
+    m_panels[0]->setText(statusPanelUnit(NomeUnidadeLogada));
+    m_panels[1]->setText(statusPanelUser(NomeUsuarioLogado, NomePerfilLogado));
 }
