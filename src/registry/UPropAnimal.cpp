@@ -9,6 +9,7 @@
 #include "common/access/Session.h"
 #include "common/register/RegisterForm.h"
 #include "platform/db/DataSet.h"
+#include "platform/ui/TabChain.h"
 #include "registry/animal/AnimalPage.h"
 #include "registry/animal/UCalcula_Idade.h"
 #include "registry/events/VaccinationPage.h"
@@ -285,6 +286,7 @@ void TfrmPropAnimal::postAnimal() {
         return;
     }
     animalPage->showStored(saved.animalId, animal.inserting);
+    ui::focusFirstControl(animalPage);  // the control typed last may take no focus now
     Prompts::information(kOperacaoRealizada);
 }
 
@@ -306,7 +308,10 @@ void TfrmPropAnimal::pageChanging(int index) {
     PageControl1->setCurrentIndex(0);
 }
 
-void TfrmPropAnimal::showAnimalPage() { PageControl1->setCurrentWidget(TabSheet2); }
+void TfrmPropAnimal::showAnimalPage() {
+    PageControl1->setCurrentWidget(TabSheet2);
+    ui::focusFirstControl(animalPage);  // the page's keys work at once
+}
 
 void TfrmPropAnimal::closeForm() {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))

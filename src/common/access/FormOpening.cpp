@@ -17,7 +17,6 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QScreen>
-#include <QTabBar>
 
 #include <utility>
 
@@ -218,20 +217,6 @@ private:
 
 FormFrame* frameOf(const QWidget* form) { return helperOf<FormFrame>(form); }
 
-// A form just shown takes the focus on its first control, unless it has put the focus on one itself: its keys
-// work at once, before any click or Tab. A page control's tabs are no such control.
-void focusFirstControl(QWidget* form) {
-    const QWidget* focus = form->window()->focusWidget();
-    if (focus && form->isAncestorOf(focus) && !qobject_cast<const QTabBar*>(focus))
-        return;
-    for (QWidget* control : ui::layoutTabOrder(form)) {
-        if (control->isVisible() && control->isEnabled() && !qobject_cast<QTabBar*>(control)) {
-            control->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-}
-
 QHash<QString, FormOpener>& openers() {
     static QHash<QString, FormOpener> map;
     return map;
@@ -275,7 +260,8 @@ void showForm(QWidget* form, ShowAs how, QWidget* opener) {
         placeWindow(form, opener);
         form->show();
     }
-    focusFirstControl(form);
+    // Its keys work at once, before any click or Tab.
+    ui::focusFirstControl(form);
 }
 
 void returnFocusOnClose(QWidget* window) {
@@ -286,7 +272,7 @@ void returnFocusOnClose(QWidget* window) {
 void openDialog(QDialog* dialog) {
     ui::chainTabsByLayout(dialog);
     dialog->open();
-    focusFirstControl(dialog);
+    ui::focusFirstControl(dialog);
 }
 
 void setWindowButtons(QWidget* form, Qt::WindowFlags buttons) {

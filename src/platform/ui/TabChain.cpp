@@ -136,6 +136,18 @@ QList<QWidget*> layoutTabOrder(QWidget* root) {
     return reader.stops;
 }
 
+void focusFirstControl(QWidget* root) {
+    const QWidget* focus = root->window()->focusWidget();
+    if (focus && root->isAncestorOf(focus) && focus->isEnabled() && !qobject_cast<const QTabBar*>(focus))
+        return;
+    for (QWidget* control : layoutTabOrder(root)) {
+        if (control->isVisible() && control->isEnabled() && !qobject_cast<QTabBar*>(control)) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
 void chainTabsByLayout(QWidget* root) {
     // A page control whose tabs are hidden would hold Tab for a tab bar that cannot take the focus.
     for (QTabWidget* tabs : root->findChildren<QTabWidget*>())

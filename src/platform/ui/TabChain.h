@@ -15,6 +15,10 @@ namespace ui {
 // pages; controls placed by hand, by their position.
 QList<QWidget*> layoutTabOrder(QWidget* root);
 
+// Gives the focus to the first control of layoutTabOrder(`root`) that can take it now, a page control's tabs
+// aside, unless the focus is on a control under `root` already.
+void focusFirstControl(QWidget* root);
+
 // Makes layoutTabOrder() `root`'s Tab chain, and lets the grids and memos under it pass Tab on, and a page
 // control whose tabs are hidden too.
 void chainTabsByLayout(QWidget* root);
