@@ -122,8 +122,13 @@ protected:
 
     // The unit, sweep::kRows, a slot of today on the availability map and the streets.
     void seedEveryList() {
-        db::Transaction rows;  // one commit: quicker on SQLite
         seedUnit();
+        seedLists();
+    }
+
+    // The same besides the unit.
+    void seedLists() {
+        db::Transaction rows;  // one commit: quicker on SQLite
         for (const char* row : sweep::kRows)
             exec(QString::fromUtf8(row));
         exec(
