@@ -22,7 +22,7 @@ class KeyboardClerk : public WindowsTest {
 protected:
     void SetUp() override {
         WindowsTest::SetUp();
-        seedLists();
+        seedLists(false);
         input::activate(main.get());
     }
 
