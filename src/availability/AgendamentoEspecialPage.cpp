@@ -8,6 +8,7 @@
 #include "availability/MapaWidgets.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/access/FormOpening.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/EnterAsTab.h"
 
@@ -197,7 +198,7 @@ void AgendamentoEspecialPage::search() {
     IdProprietarioPesquisa = 0;
     MapaDisponibilidadePesquisa = new TMapaDisponibilidadePesquisa(this);
     connect(MapaDisponibilidadePesquisa, &QDialog::finished, this, [this] { guarded([this] { searched(); }); });
-    MapaDisponibilidadePesquisa->open();
+    openDialog(MapaDisponibilidadePesquisa);
 }
 
 void AgendamentoEspecialPage::searched() {

@@ -439,7 +439,7 @@ void MapaPrincipalPage::openAreas() {
                 lblResumo->setText(QStringLiteral("Resumo:") + summary);
                 lblResumo->setEnabled(true);
             });
-    frmVagasAreaAbrangencia->open();
+    openDialog(frmVagasAreaAbrangencia);
 }
 
 void MapaPrincipalPage::clone() {
@@ -460,7 +460,7 @@ void MapaPrincipalPage::clone() {
     source.procedure = m_names.procedures.value(source.slot.procedure);
     frmMapaDisponibilidadeClone = new TfrmMapaDisponibilidadeClone(this, source);
     connect(frmMapaDisponibilidadeClone, &TfrmMapaDisponibilidadeClone::slotsGenerated, this, [this] { loadDay(); });
-    frmMapaDisponibilidadeClone->open();
+    openDialog(frmMapaDisponibilidadeClone);
 }
 
 void MapaPrincipalPage::hourExit() {

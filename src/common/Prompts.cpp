@@ -187,24 +187,7 @@ public:
     }
 
     void preview(const std::shared_ptr<report::Report>& report, bool modal) override {
-        // Saving and printing from the preview show their progress as the system's other long work does.
-        report::setLongWork([](const QString& text, const std::function<void(const report::Progress&)>& work) {
-            try {
-                const std::unique_ptr<Progress> going = Prompts::progress(text);
-                work(stepsOf(*going));
-                return true;
-            } catch (const Cancelled&) {
-                return false;
-            }
-        });
-        report::PreviewWindow* window = nullptr;
-        {
-            const std::unique_ptr<Progress> laying = Prompts::progress(kMontandoRelatorio);
-            window = report::makePreview(report, workWindow(), stepsOf(*laying));
-        }
-        placeOverWorkspace(window);
-        const ui::CursorPause pause;  // the user reads the preview
-        report::showPreview(window, modal);
+        showPreviewWindow(report, modal);
     }
 
     std::unique_ptr<Progress> progress(const QString& text, bool cancellable) override {
@@ -288,6 +271,28 @@ QString saveFileName(const QString& caption, const QString& filter, const QStrin
 void preview(const std::shared_ptr<report::Report>& report, bool modal) {
     const ui::WaitCursor wait;  // the layout
     handler()->preview(report, modal);
+}
+
+void showPreviewWindow(const std::shared_ptr<report::Report>& report, bool modal) {
+    // Saving and printing from the preview show their progress as the system's other long work does.
+    report::setLongWork([](const QString& text, const std::function<void(const report::Progress&)>& work) {
+        try {
+            const std::unique_ptr<Progress> going = Prompts::progress(text);
+            work(stepsOf(*going));
+            return true;
+        } catch (const Cancelled&) {
+            return false;
+        }
+    });
+    report::PreviewWindow* window = nullptr;
+    {
+        const std::unique_ptr<Progress> laying = Prompts::progress(kMontandoRelatorio);
+        window = report::makePreview(report, workWindow(), stepsOf(*laying));
+    }
+    placeOverWorkspace(window);
+    returnFocusOnClose(window);
+    const ui::CursorPause pause;  // the user reads the preview
+    report::showPreview(window, modal);
 }
 
 std::unique_ptr<Progress> progress(const QString& text, bool cancellable) {

@@ -62,6 +62,9 @@ QString saveFileName(const QString& caption, const QString& filter, const QStrin
 // when the preview closes. Non-modal: the other windows stay usable; the preview keeps the report alive
 // until it closes. Throws Cancelled when the user cancels the layout: no preview then.
 void preview(const std::shared_ptr<report::Report>& report, bool modal);
+// The program's own preview window, as preview() shows it when no other handler answers: placed over the work
+// area, and giving the focus back to the form in work when it closes.
+void showPreviewWindow(const std::shared_ptr<report::Report>& report, bool modal);
 
 // The progress of long work, from now until the object goes: the wait cursor at once, and a dialog with a
 // bar (and "Cancelar" when `cancellable`) once the work has taken a moment. Meanwhile no other action runs

@@ -9,6 +9,7 @@
 #include "common/access/Session.h"
 #include "common/register/RegisterForm.h"
 #include "platform/db/DataSet.h"
+#include "platform/ui/TabChain.h"
 #include "registry/animal/AnimalPage.h"
 #include "registry/animal/UCalcula_Idade.h"
 #include "registry/events/VaccinationPage.h"
@@ -287,7 +288,9 @@ void TfrmPropAnimal::postAnimal() {
         animalPage->refuse(*saved.refusal);
         return;
     }
-    Prompts::information(animalPage->showStored(saved.animalId) ? kOperacaoRealizada : db::kRegistroAlterado);
+    const bool shown = animalPage->showStored(saved.animalId);
+    ui::focusFirstControl(animalPage);  // the control typed last may take no focus now
+    Prompts::information(shown ? kOperacaoRealizada : db::kRegistroAlterado);
 }
 
 QString TfrmPropAnimal::busy(Leaving leaving) const {
@@ -308,7 +311,10 @@ void TfrmPropAnimal::pageChanging(int index) {
     PageControl1->setCurrentIndex(0);
 }
 
-void TfrmPropAnimal::showAnimalPage() { PageControl1->setCurrentWidget(TabSheet2); }
+void TfrmPropAnimal::showAnimalPage() {
+    PageControl1->setCurrentWidget(TabSheet2);
+    ui::focusFirstControl(animalPage);  // the page's keys work at once
+}
 
 void TfrmPropAnimal::closeForm() {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
@@ -317,13 +323,18 @@ void TfrmPropAnimal::closeForm() {
         close();
 }
 
-void TfrmPropAnimal::closeEvent(QCloseEvent* event) {
+bool TfrmPropAnimal::askBeforeClosing() {
     const QString why = busy(Leaving::Form);
-    if (why.isEmpty()) {
-        QWidget::closeEvent(event);
-        return;
-    }
+    if (why.isEmpty())
+        return true;
     Prompts::information(why);
     PageControl1->setCurrentIndex(0);
-    event->ignore();
+    return false;
+}
+
+void TfrmPropAnimal::closeEvent(QCloseEvent* event) {
+    if (askBeforeClosing())
+        QWidget::closeEvent(event);
+    else
+        event->ignore();
 }

@@ -5,6 +5,8 @@
 // The form is a shell over its pages: it hands each page the values it shows, decides every move of the
 // register (a row being typed asks before it is left) and runs the saves over the values the pages type.
 
+#include "common/access/FormOpening.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -21,7 +23,7 @@ namespace db {
 class DataSet;
 }
 
-class TfrmPropAnimal : public QWidget {
+class TfrmPropAnimal : public QWidget, public AsksBeforeClosing {
     Q_OBJECT
 public:
     explicit TfrmPropAnimal(QWidget* parent = nullptr);
@@ -59,6 +61,8 @@ public:
 
     void showAnimalPage();
     void closeForm();
+    // An owner or animal being typed refuses the close and says so.
+    bool askBeforeClosing() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -142,7 +142,7 @@ TEST(WithOrderBy, ReplacesTheOrderClauseOrAppendsOne) {
         << "only the word order";
 }
 
-TEST_F(RegisterFormTest, ToolBarCarriesEveryActionWithItsCaptionAndKey) {
+TEST_F(RegisterFormTest, ToolBarCarriesEveryActionWithItsCaptionAndKeyShownInItsHint) {
     struct Expected {
         const char* name;
         QString caption;
@@ -159,7 +159,7 @@ TEST_F(RegisterFormTest, ToolBarCarriesEveryActionWithItsCaptionAndKey) {
         {"actPrior", "Anterior", QKeySequence(Qt::CTRL | Qt::Key_Left)},
         {"actNext", "Próximo", QKeySequence(Qt::CTRL | Qt::Key_Right)},
         {"actLast", "Último", QKeySequence(Qt::CTRL | Qt::Key_End)},
-        {"actPrint", "Imprimir...", QKeySequence()},
+        {"actPrint", "Imprimir...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},  // Ctrl+P is the search's
         {"actPesquisar", "Pesquisar", QKeySequence(Qt::CTRL | Qt::Key_P)},
         {"actSair", "Sair", QKeySequence(Qt::CTRL | Qt::Key_S)},
     };
@@ -174,7 +174,8 @@ TEST_F(RegisterFormTest, ToolBarCarriesEveryActionWithItsCaptionAndKey) {
         QAction* a = act(e.name);
         ASSERT_NE(a, nullptr) << e.name;
         EXPECT_EQ(a->text(), e.caption);
-        EXPECT_EQ(a->toolTip(), e.caption) << "the hint is the caption";
+        EXPECT_EQ(a->toolTip(), e.caption + " (" + e.key.toString(QKeySequence::NativeText) + ")")
+            << "the hint is the caption with its key";
         EXPECT_EQ(a->shortcut(), e.key) << e.name;
     }
     EXPECT_EQ(order, names);

@@ -119,8 +119,8 @@ TEST_F(Login, SuccessFillsTheSessionAndConfiguresTheMenu) {
     EXPECT_EQ(NomePerfilLogado, "Operador");
     EXPECT_TRUE(main->action("actUnidade")->isEnabled());
     EXPECT_FALSE(main->action("actUsuario")->isEnabled());
-    EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
-    EXPECT_EQ(main->panel(1)->text(), "ANA - Operador");
+    EXPECT_EQ(main->panel(0)->text(), QString("Usuário logado: %1 - ANA(Operador)").arg(ana));
+    EXPECT_EQ(main->panel(1)->text(), "Unidade: 1 - Central");
 }
 
 TEST_F(Login, SameUserAndPasswordRefusedUnderAnotherUnit) {

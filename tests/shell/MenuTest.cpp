@@ -78,8 +78,24 @@ TEST_F(Menu, RowsGrantTheirTagsAndTagZeroGrantsEveryUnnumberedItem) {
                          "actRelProprietarioAnimal",    "actUnidade"};
     expected.sort();
     EXPECT_EQ(enabled(), expected);
+}
+
+TEST_F(Menu, TheFirstShowingWritesItsOwnPanelsAndEveryLaterConfigurationTheSession) {
+    grant(1);
+    main->show();  // the start-up: the configuration, then the window's own texts
     EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
     EXPECT_EQ(main->panel(1)->text(), "ANA - Operador");
+    main->configuraMenu();  // as a login does after a switch of user
+    EXPECT_EQ(main->panel(0)->text(), "Usuário logado: 5 - ANA(Operador)");
+    EXPECT_EQ(main->panel(1)->text(), "Unidade: 1 - Central");
+    main->hide();
+    main->show();  // showing the window again writes nothing
+    EXPECT_EQ(main->panel(0)->text(), "Usuário logado: 5 - ANA(Operador)");
+    PerfilLogado = "1000";  // every item, and the same panels
+    NomePerfilLogado = "Administrador";
+    main->configuraMenu();
+    EXPECT_EQ(main->panel(0)->text(), "Usuário logado: 5 - ANA(Administrador)");
+    EXPECT_EQ(main->panel(1)->text(), "Unidade: 1 - Central");
 }
 
 TEST_F(Menu, VisualizarNWithholdsTheItem) {

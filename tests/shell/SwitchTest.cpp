@@ -105,7 +105,7 @@ protected:
     std::unique_ptr<TfrmMenuPrincipal> main;
 };
 
-TEST_F(UserSwitch, ClosesEveryWindowOfThePreviousUserAndKeepsTheStartUpPanels) {
+TEST_F(UserSwitch, ClosesEveryWindowOfThePreviousUserAndShowsTheNewSessionInThePanels) {
     EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
     main->action("actUsuario")->trigger();
     QPointer<TfrmUsuario> users = frmUsuario;
@@ -136,19 +136,24 @@ TEST_F(UserSwitch, ClosesEveryWindowOfThePreviousUserAndKeepsTheStartUpPanels) {
     EXPECT_FALSE(main->action("actUsuario")->isEnabled());
     EXPECT_FALSE(main->action("actPerfil")->isEnabled());
     EXPECT_TRUE(main->action("actUnidade")->isEnabled());
-    // The panels keep the start-up format.
-    EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
-    EXPECT_EQ(main->panel(1)->text(), "CLARA - Operador");
+    // Only the login configures the menu now: the panels show the session as the configuration writes it.
+    EXPECT_EQ(main->panel(0)->text(), QString("Usuário logado: %1 - CLARA(Operador)").arg(clara));
+    EXPECT_EQ(main->panel(1)->text(), "Unidade: 1 - Central");
 }
 
-TEST_F(UserSwitch, AWrongPasswordClosesNothingAndAKeptRowCancelsTheSwitch) {
+TEST_F(UserSwitch, AWrongPasswordClosesNothingAndOneKeptRowOfSeveralKeepsEveryWindow) {
+    // Two registers with a row being typed, each in an MDI window, and a window of its own with nothing typed.
+    main->action("actUnidade")->trigger();
+    QPointer<TfrmUnidade> units = frmUnidade;
+    input::clickButton(toolButton(units, units->actAppend));
+    input::clickAndType(units->findChild<QLineEdit*>("dbeNome"), "NOVA UNIDADE");
     main->action("actUsuario")->trigger();
     QPointer<TfrmUsuario> users = frmUsuario;
     input::clickButton(toolButton(users, users->actAppend));
     input::clickAndType(users->findChild<QLineEdit*>("dbeNome"), "NOVO OPERADOR");
     main->action("actPerfil")->trigger();
     const QStringList before = openWindows();
-    ASSERT_EQ(before.size(), 2);
+    ASSERT_EQ(before.size(), 3);
 
     TfrmLogin_2* login = switchTo("CLARA", "ERRADA");
     EXPECT_EQ(prompts.texts(), QStringList({"Senha invalida!"})) << "nothing was asked of the open windows";
@@ -156,25 +161,32 @@ TEST_F(UserSwitch, AWrongPasswordClosesNothingAndAKeptRowCancelsTheSwitch) {
     EXPECT_TRUE(login->isVisible()) << "the dialog stays for another try";
     expectAdminSession();
 
+    // Sim for the first row, Não for the second: both are asked before anything closes, and nothing closes.
+    const QString question = "Existem alterações não gravadas. Deseja sair sem gravar?";
     prompts.clear();
-    prompts.confirmations = {false};  // Não: the row being typed stays
+    prompts.confirmations = {true, false};
     typePasswordAndOk(login, "SENHA");
-    EXPECT_EQ(prompts.texts(), QStringList({"Existem alterações não gravadas. Deseja sair sem gravar?"}));
+    EXPECT_EQ(prompts.texts(), QStringList({question, question}));
+    ASSERT_FALSE(units.isNull()) << "closed before the second question was answered";
     ASSERT_FALSE(users.isNull());
+    EXPECT_TRUE(units->qryPrincipal->isEditing()) << "the first row was given up on its Sim alone";
+    EXPECT_EQ(units->findChild<QLineEdit*>("dbeNome")->text(), "NOVA UNIDADE");
     EXPECT_TRUE(users->qryPrincipal->isEditing());
-    EXPECT_EQ(users->findChild<QLineEdit*>("dbeNome")->text(), "NOVO OPERADOR");
     EXPECT_EQ(openWindows(), before);
     EXPECT_FALSE(login->isVisible()) << "the switch was cancelled";
     expectAdminSession();
     EXPECT_EQ(main->panel(0)->text(), "Unidade logada: Central");
 
+    // Sim for both: the rows are given up without a second question and the switch goes on.
     prompts.clear();
-    prompts.confirmations = {true};  // Sim: the row is discarded and the switch goes on
+    prompts.confirmations = {true, true};
     switchTo("CLARA", "SENHA");
-    EXPECT_EQ(prompts.texts(), QStringList({"Existem alterações não gravadas. Deseja sair sem gravar?"}));
+    EXPECT_EQ(prompts.texts(), QStringList({question, question}));
+    EXPECT_TRUE(units.isNull());
     EXPECT_TRUE(users.isNull());
     EXPECT_TRUE(openWindows().isEmpty()) << openWindows().join(" | ").toStdString();
     EXPECT_EQ(UsuarioLogado, QString::number(clara));
+    EXPECT_EQ(scalar("select count(*) from unidade_trabalho where Nome = 'NOVA UNIDADE'").toInt(), 0);
 }
 
 TEST_F(UserSwitch, FormItemsBoundToAMenuActionFollowTheLoggedInProfile) {

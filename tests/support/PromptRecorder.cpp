@@ -69,6 +69,8 @@ QString PromptRecorder::fileName(Prompts::Kind kind, const QString& caption, con
 void PromptRecorder::preview(const std::shared_ptr<report::Report>& report, bool modal) {
     asked.append({Prompts::Kind::Preview, {}, {}});
     previews.append({report, modal});
+    if (showPreviews && !modal)
+        Prompts::showPreviewWindow(report, false);
 }
 
 std::unique_ptr<Prompts::Progress> PromptRecorder::progress(const QString& text, bool cancellable) {

@@ -41,6 +41,7 @@ public:
     int cancelAfterSteps = -1;         // the user presses "Cancelar" at that step of the next cancellable work
     std::function<void()> duringWork;  // run at each step of long work (what a user might click meanwhile)
     bool cursorDuringPrompt = false;   // whether any prompt was asked under the wait cursor
+    bool showPreviews = false;         // non-modal previews are recorded and shown in the program's own window
 
     QStringList texts() const;
     QString last() const { return asked.isEmpty() ? QString() : asked.last().text; }

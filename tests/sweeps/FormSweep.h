@@ -106,6 +106,7 @@ protected:
         else
             form->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();  // what the close leaves to do, as the focus given back
     }
 
     // Every form the menu opens, each window it leads to, in turn: `visit` sees each window as it opens,

@@ -34,14 +34,11 @@ inline void registerEveryOpener() {
 
 namespace sweep {
 
-// Besides the unit the session logs into: reference rows enough for every list to offer a choice, and owners
-// with animals.
+// Besides the unit the session logs into: reference rows enough for every list to offer a choice.
 const char* const kRows[] = {
     "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (2, 'UNIDADE NORTE', 'ATIVO')",
     "insert into perfil (Id_Perfil, Nome, Ind_Status) values (1000, 'ADMINISTRADOR', 'ATIVO'), (10, 'ATENDENTE', "
     "'ATIVO')",
-    "insert into usuario (Id_Usuario, Id_Unidade_Trabalho, Id_Perfil, Nome, Login, Bloqueado, Inativo) values "
-    "(1, 1, 1000, 'ADMINISTRADOR', 'ADMIN', 'NAO', 'NAO'), (2, 1, 10, 'ANA', 'ANA', 'NAO', 'NAO')",
     "insert into form (Id_Form, Nome, Descricao, Tipo_Form, Tag, Ind_Status) values "
     "(1, 'TfrmUnidade', '001 - Unidade de trabalho', 'F', 1, 'ATIVO'), "
     "(125, 'TfrmRelUnidade', '025 - Unidade de trabalho', 'R', 25, 'ATIVO')",
@@ -66,8 +63,6 @@ const char* const kRows[] = {
     "(1, 'MORDEDURA', 'NAO', 'ATIVO'), (2, 'OBITO', 'SIM', 'ATIVO')",
     "insert into receituario_texto_peso (Id_Receituario_texto_Peso, Peso, Texto, Ind_Status) values "
     "(1, 5, 'ATE 5 KG', 'ATIVO'), (2, 10, 'ATE 10 KG', 'ATIVO')",
-    "insert into tipo_vacina (Id_tipo_vacina, Nome, Ind_registro_ativo) values (1, 'Não se aplica', 'ATIVO'), "
-    "(2, 'ANTIRRÁBICA', 'ATIVO')",
     "insert into tipo_motivo_nao_vacina (Id_tipo_motivo_nao_vacina, Nome, Ind_registro_ativo) values "
     "(1, 'Não se aplica', 'ATIVO'), (2, 'ANIMAL DOENTE', 'ATIVO')",
     "insert into tipo_vacina_ocorrencia (Id_tipo_vacina_ocorrencia, Nome, Ind_registro_ativo) values "
@@ -75,6 +70,15 @@ const char* const kRows[] = {
     "insert into profissional (Id_Profissional, Id_Unidade_Trabalho, Nome, Inativo, Bloqueado, Ind_Status) values "
     "(1, 1, 'DRA. LUCIA', 'NAO', 'NAO', 'ATIVO'), (2, 1, 'DR. PAULO', 'NAO', 'NAO', 'ATIVO')",
     "insert into unidade_trabalho_profissional (Id_Unidade_Trabalho, Id_Profissional) values (1, 1), (1, 2), (2, 1)",
+};
+
+// Rows whose keys the server makes, written with their keys (users, owners with animals at their addresses, a
+// vaccine type): a row saved after them on PostgreSQL would take a key already used.
+const char* const kKeyedRows[] = {
+    "insert into usuario (Id_Usuario, Id_Unidade_Trabalho, Id_Perfil, Nome, Login, Bloqueado, Inativo) values "
+    "(1, 1, 1000, 'ADMINISTRADOR', 'ADMIN', 'NAO', 'NAO'), (2, 1, 10, 'ANA', 'ANA', 'NAO', 'NAO')",
+    "insert into tipo_vacina (Id_tipo_vacina, Nome, Ind_registro_ativo) values (1, 'Não se aplica', 'ATIVO'), "
+    "(2, 'ANTIRRÁBICA', 'ATIVO')",
     "insert into endereco (Id_Endereco, Id_Distrito, NUM_LOGR, NUM_SEQU_LOGR, TIP_LOGR, NOM_LOGR, NUM_IMOV_LOGR, "
     "NUM_BAIR, NOM_BAIR) values (1, 1, 101, 1, 'R', 'DAS PALMEIRAS', 51, 1, 'CENTRO'), "
     "(2, 1, 101, 1, 'R', 'DAS PALMEIRAS', 51, 1, 'CENTRO'), (3, 2, 102, 1, 'AV', 'SETE DE SETEMBRO', 10, 2, 'JARDIM')",
@@ -120,12 +124,21 @@ protected:
             "'ATIVO')");
     }
 
-    // The unit, sweep::kRows, a slot of today on the availability map and the streets.
+    // The unit, sweep::kRows and kKeyedRows, a slot of today on the availability map and the streets.
     void seedEveryList() {
-        db::Transaction rows;  // one commit: quicker on SQLite
         seedUnit();
+        seedLists(true);
+    }
+
+    // The same besides the unit, and without sweep::kKeyedRows unless `keyed`: the keys the server makes then
+    // start from the first on both engines.
+    void seedLists(bool keyed) {
+        db::Transaction rows;  // one commit: quicker on SQLite
         for (const char* row : sweep::kRows)
             exec(QString::fromUtf8(row));
+        if (keyed)
+            for (const char* row : sweep::kKeyedRows)
+                exec(QString::fromUtf8(row));
         exec(
             "insert into mapa_disponibilidade_agenda (Id_Mapa_disponibilidade_agenda, Id_unidade_trabalho, "
             "Id_tipo_procedimento, Id_Especie, Data_hora_disponibilidade, Qt_vaga_disponivel_geral, "

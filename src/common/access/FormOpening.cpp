@@ -8,14 +8,18 @@
 #include "common/access/RightsSql.h"
 #include "common/access/Session.h"
 #include "platform/db/Database.h"
+#include "platform/ui/TabChain.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QHash>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QScreen>
+
+#include <utility>
 
 namespace {
 
@@ -122,14 +126,53 @@ void placeWindow(QWidget* window, QWidget* opener) {
         new PlaceWhenFramed(window, opener);
 }
 
-// Kept by every form that showForm shows: closes the form's MDI window once the form has closed, and gives
-// the focus back to the window that opened a dialog.
+// The form the clerk works in now: the form of the work area's current MDI window, or the window of its own
+// that is active; none while the main window alone is.
+QWidget* formInWork() {
+    QWidget* active = QApplication::activeWindow();
+    if (g_workspace && (!active || active == g_workspace->window())) {
+        QMdiSubWindow* sub = g_workspace->currentSubWindow();
+        return sub && sub->isVisible() ? sub->widget() : nullptr;
+    }
+    return active;
+}
+
+void giveBackFocus(QWidget* to, QWidget* focus) {
+    if (!to || !to->isVisible())
+        return;
+    if (QMdiSubWindow* sub = mdiWindowOf(to); sub && sub->mdiArea())
+        sub->mdiArea()->setActiveSubWindow(sub);
+    QWidget* window = to->window();
+    window->raise();
+    window->activateWindow();
+    if (focus && focus->isVisible() && focus->isEnabled())
+        focus->setFocus(Qt::OtherFocusReason);
+}
+
+// The focus a closed form gives back, once the work area and the window system have done their own activating
+// of what is left. A window opened before that (the report that a selection dialog starts as it closes) takes
+// it over, and gives it back when it closes in turn.
+struct FocusToGiveBack {
+    QPointer<QWidget> to;
+    QPointer<QWidget> focus;
+};
+FocusToGiveBack g_pendingFocus;
+
+// Kept by every form that showForm shows and every window that returnFocusOnClose() names: closes the form's
+// MDI window once the form has closed, and gives the focus back to the window the form was opened from (its
+// opener, or the form in work when it opened), whatever else has been opened or closed meanwhile.
 class FormFrame : public QObject {
 public:
     FormFrame(QWidget* form, QWidget* opener) : QObject(form), m_form(form), m_opener(opener) {
-        QWidget* focus = QApplication::focusWidget();
-        if (opener && focus && focus->window() == opener->window() && mdiWindowOf(focus) == mdiWindowOf(opener))
-            m_focus = focus;
+        if (!opener && g_pendingFocus.to) {
+            m_return = std::exchange(g_pendingFocus, {});
+        } else {
+            m_return.to = opener ? opener : formInWork();
+            QWidget* focus = QApplication::focusWidget();
+            if (m_return.to && focus && focus->window() == m_return.to->window() &&
+                mdiWindowOf(focus) == mdiWindowOf(m_return.to))
+                m_return.focus = focus;
+        }
         form->installEventFilter(this);
     }
 
@@ -152,28 +195,24 @@ private:
     void closed() {
         if (QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(m_form->parentWidget()))
             sub->close();
-        if (!m_opener)
+        if (!m_return.to || m_return.to == m_form)
             return;
-        // Once the work area has done its own activating of what is left.
+        // The work area shows the form to come back to at once, not the one it would pick itself.
+        if (QMdiSubWindow* back = mdiWindowOf(m_return.to); back && back->mdiArea() && back->isVisible())
+            back->mdiArea()->setActiveSubWindow(back);
+        g_pendingFocus = m_return;
         QMetaObject::invokeMethod(
-            m_opener, [opener = m_opener, focus = m_focus] { giveBackFocus(opener, focus); }, Qt::QueuedConnection);
-    }
-
-    static void giveBackFocus(QWidget* opener, QWidget* focus) {
-        if (!opener->isVisible())
-            return;
-        if (QMdiSubWindow* sub = mdiWindowOf(opener); sub && sub->mdiArea())
-            sub->mdiArea()->setActiveSubWindow(sub);
-        QWidget* window = opener->window();
-        window->raise();
-        window->activateWindow();
-        if (focus && focus->isVisible() && focus->isEnabled())
-            focus->setFocus(Qt::OtherFocusReason);
+            qApp,
+            [] {
+                const FocusToGiveBack pending = std::exchange(g_pendingFocus, {});
+                giveBackFocus(pending.to, pending.focus);
+            },
+            Qt::QueuedConnection);
     }
 
     QWidget* m_form;
     QPointer<QWidget> m_opener;
-    QPointer<QWidget> m_focus;
+    FocusToGiveBack m_return;
     bool m_asking = false;
 };
 
@@ -201,6 +240,7 @@ QMdiArea* workspace() { return g_workspace; }
 void showForm(QWidget* form, ShowAs how, QWidget* opener) {
     form->setAttribute(Qt::WA_DeleteOnClose, true);
     new FormFrame(form, opener);
+    ui::chainTabsByLayout(form);
     if (how == ShowAs::MdiChild && g_workspace) {
         // The MDI window takes the size the form asks for; it would take only what its contents need.
         const QSize asked = form->testAttribute(Qt::WA_Resized) ? form->size() : QSize();
@@ -221,6 +261,19 @@ void showForm(QWidget* form, ShowAs how, QWidget* opener) {
         placeWindow(form, opener);
         form->show();
     }
+    // Its keys work at once, before any click or Tab.
+    ui::focusFirstControl(form);
+}
+
+void returnFocusOnClose(QWidget* window) {
+    if (!frameOf(window))
+        new FormFrame(window, nullptr);
+}
+
+void openDialog(QDialog* dialog) {
+    ui::chainTabsByLayout(dialog);
+    dialog->open();
+    ui::focusFirstControl(dialog);
 }
 
 void setWindowButtons(QWidget* form, Qt::WindowFlags buttons) {

@@ -4,6 +4,7 @@
 
 #include "common/Guard.h"
 #include "platform/db/DataSet.h"
+#include "platform/ui/ActionKeys.h"
 #include "platform/ui/ToolBars.h"
 
 #include <QAction>
@@ -42,8 +43,8 @@ QAction* makeDataAction(QWidget* owner, DataAction which, const char* objectName
         case DataAction::Prior: return {QStringLiteral("Anterior"), {K(Qt::CTRL | Qt::Key_Left)}};
         case DataAction::Next: return {QStringLiteral("Próximo"), {K(Qt::CTRL | Qt::Key_Right)}};
         case DataAction::Last: return {QStringLiteral("Último"), {K(Qt::CTRL | Qt::Key_End)}};
-        // Ctrl+P opens the search: one key on two actions would fire neither.
-        case DataAction::Print: return {QStringLiteral("Imprimir..."), {}};
+        // Ctrl+P opens the search (one key on two actions would fire neither): printing takes Ctrl+Shift+P.
+        case DataAction::Print: return {QStringLiteral("Imprimir..."), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}};
         case DataAction::Search: return {QStringLiteral("Pesquisar"), {K(Qt::CTRL | Qt::Key_P)}};
         case DataAction::Exit: return {QStringLiteral("Sair"), {K(Qt::CTRL | Qt::Key_S)}};
         case DataAction::Information: return {QStringLiteral("Informações..."), {K(Qt::CTRL | Qt::Key_I)}};

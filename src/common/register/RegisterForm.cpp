@@ -228,10 +228,12 @@ void RegisterForm::print() {}
 
 void RegisterForm::search() {}
 
+bool RegisterForm::askBeforeClosing() { return !qryPrincipal->isEditing() || Prompts::confirm(kAlteracoesNaoGravadas); }
+
 bool RegisterForm::mayClose() {
     if (!qryPrincipal->isEditing())
         return true;
-    if (!Prompts::confirm(kAlteracoesNaoGravadas))
+    if (!ClosingAnswered::active() && !askBeforeClosing())
         return false;
     qryPrincipal->cancel();
     return true;
@@ -385,8 +387,7 @@ void RegisterForm::showEvent(QShowEvent* event) {
         return;
     m_shown = true;
     // The register's keys come before the keys a focused control would keep for itself (Ctrl+A, Ctrl+Home...).
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    ui::putActionKeysFirst(this);
     centreOverWorkspace(this);
     guarded([this] { opening(); });
     if (m_firstFocus)
@@ -401,10 +402,4 @@ void RegisterForm::closeEvent(QCloseEvent* event) {
         return;
     }
     QWidget::closeEvent(event);
-}
-
-bool RegisterForm::eventFilter(QObject* watched, QEvent* event) {
-    if (ui::actionKeyFirst(this, event))
-        return true;
-    return QWidget::eventFilter(watched, event);
 }

@@ -8,6 +8,7 @@
 // the defaults of a new row, the references that block a delete and its texts, and whichever hooks it
 // overrides (validation, new key, reference checks, delete, print, search...).
 
+#include "common/access/FormOpening.h"
 #include "common/access/Session.h"
 #include "common/register/DataActions.h"
 #include "platform/db/DataSet.h"
@@ -37,7 +38,7 @@ inline const QString kAlteracoesNaoGravadas =
     QStringLiteral("Existem alterações não gravadas. Deseja sair sem gravar?");
 }  // namespace common
 
-class RegisterForm : public QWidget, public RegisterActions {
+class RegisterForm : public QWidget, public RegisterActions, public AsksBeforeClosing {
     Q_OBJECT
 public:
     enum class KeyMaker {
@@ -83,6 +84,8 @@ public:
     void sortBy(int column);            // a click on the grid title of `column`
     void openKey(const QVariant& key);  // the register holds exactly the row of that key
     void closeForm();                   // Sair: closes the form, or its MDI window, if mayClose() allows
+    // A row being typed asks whether to leave without saving.
+    bool askBeforeClosing() override;
 
 protected:
     // Set by a register's constructor.
@@ -116,7 +119,7 @@ protected:
     virtual void print();
     virtual void search();
     // Whether the form may close now, whichever way it is closed (Sair, its key, the window's close box, the
-    // main menu's Sair). By default a row being typed asks first, and Sim discards it.
+    // main menu's Sair). By default a row being typed asks first (unless ClosingAnswered), and Sim discards it.
     virtual bool mayClose();
 
     // Shows `message`, focuses `focus` and returns false: a validation's refusal.
@@ -124,7 +127,6 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The constructor's parts, in order.

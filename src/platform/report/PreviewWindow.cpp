@@ -3,6 +3,7 @@
 #include "platform/report/PreviewWindow.h"
 
 #include "platform/report/Report.h"
+#include "platform/ui/ActionKeys.h"
 
 #include <QAction>
 #include <QDir>
@@ -174,6 +175,7 @@ void PreviewWindow::build() {
     auto* tools = addToolBar(QStringLiteral("Relatório"));
     tools->setObjectName(QStringLiteral("tbPreview"));
     tools->setMovable(false);
+    ui::showActionKeys(tools);
     tools->addAction(makeAction("actFirst", QStringLiteral("Primeira"), QKeySequence(Qt::CTRL | Qt::Key_Home),
                                 &PreviewWindow::firstPage));
     tools->addAction(
@@ -193,8 +195,10 @@ void PreviewWindow::build() {
     tools->addAction(
         makeAction("actZoomOut", QStringLiteral("Reduzir"), QKeySequence::ZoomOut, &PreviewWindow::zoomOut));
     tools->addAction(makeAction("actZoomIn", QStringLiteral("Ampliar"), QKeySequence::ZoomIn, &PreviewWindow::zoomIn));
-    tools->addAction(makeAction("actFitWidth", QStringLiteral("Largura da página"), {}, &PreviewWindow::fitWidth));
-    tools->addAction(makeAction("actActualSize", QStringLiteral("100%"), {}, &PreviewWindow::actualSize));
+    tools->addAction(makeAction("actFitWidth", QStringLiteral("Largura da página"), QKeySequence(Qt::CTRL | Qt::Key_L),
+                                &PreviewWindow::fitWidth));
+    tools->addAction(makeAction("actActualSize", QStringLiteral("100%"), QKeySequence(Qt::CTRL | Qt::Key_0),
+                                &PreviewWindow::actualSize));
     tools->addSeparator();
     tools->addAction(makeAction("actPrint", QStringLiteral("Imprimir..."), QKeySequence::Print, &PreviewWindow::print));
     tools->addAction(makeAction("actSave", QStringLiteral("Salvar..."), QKeySequence::Save, &PreviewWindow::save));

@@ -2,6 +2,8 @@
 // The tool bar held as wide as its buttons.
 #include "platform/ui/ToolBars.h"
 
+#include "platform/ui/ActionKeys.h"
+
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
@@ -47,6 +49,7 @@ QToolBar* makeToolBar(QWidget* parent, const QString& objectName) {
     bar->setObjectName(objectName);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     new ActionsInSight(bar);
+    showActionKeys(bar);
     return bar;
 }
 

@@ -12,7 +12,8 @@ class QWidget;
 namespace ui {
 
 // A tool bar named `objectName` whose buttons show their captions and stay in sight however its actions
-// change; a label it holds (a name shown beside the buttons) takes what width is left.
+// change, each action answering its key as showActionKeys() gives it; a label it holds (a name shown beside the
+// buttons) takes what width is left.
 QToolBar* makeToolBar(QWidget* parent, const QString& objectName);
 
 }  // namespace ui

@@ -13,6 +13,7 @@
 #include "common/rules/Formats.h"
 #include "platform/db/EditedRow.h"
 #include "platform/dbase/DbfWriter.h"
+#include "platform/ui/ActionKeys.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
@@ -74,6 +75,7 @@ TfrmEndereco_Animal::TfrmEndereco_Animal(QWidget* parent) : QWidget(parent) {
     createPages();
     layOut();
     connectControls();
+    ui::putActionKeysFirst(this);
     guarded([this] {
         address->reloadLists();
         ownersql::selectNone(*qryProprietario);

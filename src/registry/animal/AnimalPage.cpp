@@ -80,7 +80,9 @@ void AnimalPage::createActions() {
     DataSetLast1 = makeDataAction(this, DataAction::Last, "DataSetLast1");
     actInformacao = makeScopedAction(this, "actInformacao", QStringLiteral("&Informação..."));
     actMarcaAtendimento = makeScopedAction(this, "actMarcaAtendimento", QStringLiteral("&Marca atendimento..."));
-    actOcorrencia = makeScopedAction(this, "actOcorrencia", QStringLiteral("Ocorrencias..."));
+    // Its caption marks no key: Ctrl+O, said in its tool tip.
+    actOcorrencia =
+        makeScopedAction(this, "actOcorrencia", QStringLiteral("Ocorrencias..."), {QKeySequence(Qt::CTRL | Qt::Key_O)});
     actPreencheEndAnimal = makeScopedAction(this, "actPreencheEndAnimal", QStringLiteral("Preencher endereço"));
 }
 
@@ -477,12 +479,6 @@ void AnimalPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (std::exchange(m_shown, true))
         return;
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
-}
-
-bool AnimalPage::eventFilter(QObject* watched, QEvent* event) {
-    if (ui::actionKeyFirst(this, event))
-        return true;
-    return QWidget::eventFilter(watched, event);
+    // The page's keys come before the keys a focused control would keep for itself (Ctrl+A, Ctrl+Home...).
+    ui::putActionKeysFirst(this);
 }

@@ -91,7 +91,6 @@ signals:
     void animalsListed();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

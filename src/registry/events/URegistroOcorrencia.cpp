@@ -9,8 +9,10 @@
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"
+#include "common/register/DataActions.h"
 #include "common/rules/Formats.h"
 #include "platform/dbase/DbfWriter.h"
+#include "platform/ui/ActionKeys.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
@@ -84,15 +86,18 @@ TfrmRegistroOcorrencia::TfrmRegistroOcorrencia(QWidget* parent) : QWidget(parent
     createControls();
     layOut();
     connectControls();
+    ui::putActionKeysFirst(this);
     guarded([this] { reloadLists(); });
     resize(640, 480);
 }
 
 void TfrmRegistroOcorrencia::createActions() {
-    actPrint = makeAction("actPrint", QStringLiteral("Imprimir..."));
+    actPrint = makeDataAction(this, DataAction::Print, "actPrint");
+    // Alt+E is "&Excluir"'s: the export answers Ctrl+E.
     actExportarIntercorrencia =
-        makeAction("actExportarIntercorrencia", QStringLiteral("&Exportar dados da intercorrência..."));
-    actSair = makeAction("actSair", QStringLiteral("Sair"));
+        makeScopedAction(this, "actExportarIntercorrencia", QStringLiteral("&Exportar dados da intercorrência..."),
+                         {QKeySequence(Qt::CTRL | Qt::Key_E)});
+    actSair = makeDataAction(this, DataAction::Exit, "actSair");
     m_tools = ui::makeToolBar(this, QStringLiteral("ToolBar1"));
     m_tools->addActions({actPrint, actExportarIntercorrencia, actSair});
 }
@@ -207,13 +212,6 @@ TfrmRegistroOcorrencia* TfrmRegistroOcorrencia::create() {
     hiding.imprimir = {};
     applyFormRights(frmRegistroOcorrencia, 22, hiding);
     return frmRegistroOcorrencia;
-}
-
-QAction* TfrmRegistroOcorrencia::makeAction(const char* name, const QString& caption) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(QString::fromLatin1(name));
-    addAction(action);
-    return action;
 }
 
 void TfrmRegistroOcorrencia::contextMenuEvent(QContextMenuEvent* event) {

@@ -64,7 +64,6 @@ private:
     void createControls();
     void layOut();
     void connectControls();
-    QAction* makeAction(const char* name, const QString& caption);
     void fillOwners(int ownerId);
     void ownerChosen();
     void animalChosen();

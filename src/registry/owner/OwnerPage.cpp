@@ -476,13 +476,10 @@ void OwnerPage::showEvent(QShowEvent* event) {
         return;
     m_shown = true;
     // The page's keys come before the keys a focused control would keep for itself (Ctrl+A, Ctrl+Home...).
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
+    ui::putActionKeysFirst(this);
 }
 
 bool OwnerPage::eventFilter(QObject* watched, QEvent* event) {
-    if (ui::actionKeyFirst(this, event))
-        return true;
     if (event->type() == QEvent::FocusOut) {
         if (watched == m_name)
             guarded([this] { nameLeft(); });

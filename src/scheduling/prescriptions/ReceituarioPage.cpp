@@ -5,7 +5,9 @@
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"
+#include "common/register/DataActions.h"
 #include "common/register/RegisterForm.h"
+#include "platform/ui/ActionKeys.h"
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/ToolBars.h"
 #include "scheduling/prescriptions/ReceituarioSql.h"
@@ -50,13 +52,15 @@ void ReceituarioPage::createDataSet() {
 
 QToolBar* ReceituarioPage::createToolBar() {
     QToolBar* tools = ui::makeToolBar(this, QStringLiteral("ToolBar1"));
-    const auto action = [&](const char* name, const QString& caption, std::function<void()> run) {
-        auto* a = new QAction(caption, this);
-        a->setObjectName(QLatin1String(name));
+    // The page's keys, answered while the focus is on the page: the captions' mnemonics, but Alt+Ins for
+    // "&Insert" (Alt+I is "&Inserir texto padrão."'s) and Ctrl+Shift+P for printing, as in the registers.
+    const auto action = [&](const char* name, const QString& caption, std::function<void()> run,
+                            const QList<QKeySequence>& keys = {}) {
+        QAction* a = makeScopedAction(this, name, caption, keys);
         onTriggered(a, std::move(run));
         tools->addAction(a);
     };
-    action("DataSetInsert1", QStringLiteral("&Insert"), [this] { insert(); });
+    action("DataSetInsert1", QStringLiteral("&Insert"), [this] { insert(); }, {QKeySequence(Qt::ALT | Qt::Key_Insert)});
     action("DataSetEdit1", QStringLiteral("&Edit"), [this] {
         if (m_rows->isActive() && m_rows->recNo() >= 0 && !m_rows->isEditing())
             m_rows->edit();
@@ -75,7 +79,8 @@ QToolBar* ReceituarioPage::createToolBar() {
     action("DataSetNext1", QStringLiteral("&Next"), [this] { m_rows->next(); });
     action("DataSetLast1", QStringLiteral("&Last"), [this] { m_rows->last(); });
     tools->addSeparator();
-    action("actImprimeReceituario", QStringLiteral("Imprimir"), [this] { print(); });
+    action("actImprimeReceituario", QStringLiteral("Imprimir"), [this] { print(); },
+           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)});
     return tools;
 }
 

@@ -85,15 +85,13 @@ TfrmTracaSenha::TfrmTracaSenha(QWidget* parent) : QWidget(parent) {
     fields->addRow(QStringLiteral("Senha nova:"), mkeSenhaNova);
     fields->addRow(QStringLiteral("Confirma senha nova:"), mkeConfirmaSenhaNova);
     auto* buttons = new QHBoxLayout;
+    // OK first, as in the program's other dialogs: Tab and Enter in the last box move on to it, not to Cancelar.
     buttons->addStretch(1);
-    buttons->addWidget(bmpCancelar);
     buttons->addWidget(bmpOK);
+    buttons->addWidget(bmpCancelar);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);
-    // Enter in the last box moves on to OK, not to Cancelar.
-    setTabOrder(mkeConfirmaSenhaNova, bmpOK);
-    setTabOrder(bmpOK, bmpCancelar);
     resize(340, 150);
 }
 

@@ -126,3 +126,11 @@ QString statusPanelUnit(const QString& unitName) { return QStringLiteral("Unidad
 QString statusPanelUser(const QString& userName, const QString& profileName) {
     return userName + QStringLiteral(" - ") + profileName;
 }
+
+QString sessionPanelUser(const QString& userId, const QString& userName, const QString& profileName) {
+    return QStringLiteral("Usuário logado: %1 - %2(%3)").arg(userId, userName, profileName);
+}
+
+QString sessionPanelUnit(const QString& unitId, const QString& unitName) {
+    return QStringLiteral("Unidade: %1 - %2").arg(unitId, unitName);
+}

@@ -28,7 +28,11 @@ struct ProfileFormRow {
 // the form, so its item stays withheld).
 QSet<int> grantedTags(const QList<ProfileFormRow>& rows);
 
-// The status bar's two panels, written alike at start-up and after every login (a switch of user included):
-// "Unidade logada: " and the unit's name; the user's name, " - " and the profile's name.
+// The status bar's two panels as the main window's first showing writes them: "Unidade logada: " and the unit's
+// name; the user's name, " - " and the profile's name.
 QString statusPanelUnit(const QString& unitName);
 QString statusPanelUser(const QString& userName, const QString& profileName);
+// The same panels as the menu's configuration writes them, which alone runs after a switch of user:
+// "Usuário logado: 1 - ANA MARIA(Operador)" and "Unidade: 2 - Norte".
+QString sessionPanelUser(const QString& userId, const QString& userName, const QString& profileName);
+QString sessionPanelUnit(const QString& unitId, const QString& unitName);

@@ -142,23 +142,28 @@ void TfrmMenuPrincipal::arrangeIcons() {
 }
 
 bool TfrmMenuPrincipal::closeForms(const QWidget* keep) {
-    for (QMdiSubWindow* w : m_mdi->subWindowList())
-        if (w->isVisible() && !w->close())
-            return false;
-    // Windows of their own: forms, search dialogs, previews. Closing one may free others (its own dialogs),
-    // so each is looked at again when its turn comes.
+    // The MDI windows, then the windows of their own: forms, search dialogs, previews.
     QList<QPointer<QWidget>> windows;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        windows << w;
-    for (const QPointer<QWidget>& w : std::as_const(windows)) {
-        if (!w || w == this || w == keep || !w->isVisible())
-            continue;
+    for (QMdiSubWindow* w : m_mdi->subWindowList())
+        if (w->isVisible())
+            windows << w;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
         const Qt::WindowType type = w->windowType();
-        if (type != Qt::Window && type != Qt::Dialog && type != Qt::Tool)
-            continue;  // tool tips and pop-up lists come and go by themselves
-        if (!w->close())
+        if (w != this && w != keep && w->isVisible() && (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool))
+            windows << w;  // tool tips and pop-up lists come and go by themselves
+    }
+    // Every form with a row being typed is asked first: one the clerk keeps keeps every window open.
+    for (const QPointer<QWidget>& w : std::as_const(windows)) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(w.data());
+        if (auto* asks = dynamic_cast<AsksBeforeClosing*>(sub ? sub->widget() : w.data());
+            asks && !asks->askBeforeClosing())
             return false;
     }
+    // Closing one may free others (its own dialogs), so each is looked at again when its turn comes.
+    const ClosingAnswered answered;
+    for (const QPointer<QWidget>& w : std::as_const(windows))
+        if (w && w->isVisible() && !w->close())
+            return false;
     return true;
 }
 
@@ -209,8 +214,8 @@ void TfrmMenuPrincipal::configuraMenu() {
             a->setEnabled(tag == -1 || granted.contains(tag));
         }
     }
-    m_panels[0]->setText(statusPanelUnit(NomeUnidadeLogada));
-    m_panels[1]->setText(statusPanelUser(NomeUsuarioLogado, NomePerfilLogado));
+    m_panels[0]->setText(sessionPanelUser(UsuarioLogado, NomeUsuarioLogado, NomePerfilLogado));
+    m_panels[1]->setText(sessionPanelUnit(UnidadeLogada, NomeUnidadeLogada));
 }
 
 void TfrmMenuPrincipal::showEvent(QShowEvent* event) {
@@ -219,4 +224,7 @@ void TfrmMenuPrincipal::showEvent(QShowEvent* event) {
         return;
     m_shown = true;
     guarded([this] { configuraMenu(); });
+    // The first showing writes the panels its own way; a later login leaves them as the configuration wrote.
+    m_panels[0]->setText(statusPanelUnit(NomeUnidadeLogada));
+    m_panels[1]->setText(statusPanelUser(NomeUsuarioLogado, NomePerfilLogado));
 }

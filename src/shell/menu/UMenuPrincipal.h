@@ -24,7 +24,8 @@ public:
     void configuraMenu();
 
     // Closes every MDI window and every window of its own but this one and `keep`, each as its own close
-    // does (asking about a row being typed); false as soon as one stays open.
+    // does; a form with a row being typed is asked before any window closes, and one the clerk keeps leaves
+    // every window open. False when one stays open.
     bool closeForms(const QWidget* keep = nullptr);
 
 protected:

@@ -5,6 +5,7 @@
 #include "platform/report/PreviewWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -13,6 +14,9 @@
 #include <QPrinter>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QWidgetAction>
 
 #include <gtest/gtest.h>
 
@@ -67,6 +71,27 @@ TEST(ReportPreview, NavigatesPagesAndZooms) {
     trigger(window, "actFitWidth");
     EXPECT_GT(window.zoom(), 0.5);
     EXPECT_LT(window.zoom(), 1.0);  // A4 is wider than 700 pixels at 100%
+}
+
+TEST(ReportPreview, EveryToolBarActionHasAKeyItsToolTipSaysAndTheZoomsAnswerTheirs) {
+    PreviewWindow window(listOf(160));
+    for (const QToolBar* bar : window.findChildren<QToolBar*>()) {
+        for (const QAction* action : bar->actions()) {
+            if (action->isSeparator() || qobject_cast<const QWidgetAction*>(action))
+                continue;
+            ASSERT_FALSE(action->shortcuts().isEmpty()) << action->objectName().toStdString();
+            EXPECT_EQ(action->toolTip(),
+                      action->text() + " (" + action->shortcut().toString(QKeySequence::NativeText) + ")");
+        }
+    }
+    window.resize(700, 600);
+    window.show();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);  // Largura da página
+    EXPECT_LT(window.zoom(), 1.0);
+    QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);  // 100%
+    EXPECT_DOUBLE_EQ(window.zoom(), 1.0);
 }
 
 TEST(ReportPreview, SavesAndPrintsThroughTheInstalledDialogs) {
