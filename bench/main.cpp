@@ -70,7 +70,9 @@ public:
         failed = true;
     }
     bool confirm(const QString&, const QString&) override { return false; }
-    QString fileName(Prompts::Kind, const QString&, const QString&, const QString&) override { return {}; }
+    QString fileName(Prompts::Kind, const QString&, const QList<Prompts::FileType>&, const QString&) override {
+        return {};
+    }
     void preview(const std::shared_ptr<report::Report>&, bool) override {}
     bool failed = false;
 };

@@ -68,7 +68,8 @@ void TfrmExportaTabelaAgendamento::showEvent(QShowEvent* event) {
 }
 
 void TfrmExportaTabelaAgendamento::exportAttendances() {
-    const QString chosen = Prompts::saveFileName(windowTitle(), QString());
+    // No filter: any file is offered, and the table it names is written with ".dbf" all the same.
+    const QString chosen = Prompts::saveFileName(windowTitle(), {{QString(), Prompts::kArquivoDbase.suffix}});
     if (chosen.trimmed().isEmpty())
         return;
     db::Query select;

@@ -148,7 +148,7 @@ void TfrmExportaTabelas::search() {
 }
 
 void TfrmExportaTabelas::exportRows() {
-    const QString chosen = Prompts::saveFileName(windowTitle(), Prompts::kFiltroDbase);
+    const QString chosen = Prompts::saveFileName(windowTitle(), {Prompts::kArquivoDbase});
     if (chosen.trimmed().isEmpty())
         return;
     const QString table = dbase::tableFileName(chosen);

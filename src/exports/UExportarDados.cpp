@@ -85,7 +85,7 @@ void TfrmExportarDados::exportData() {
         Prompts::information(kErroExportacao);
         return;
     }
-    const QString chosen = Prompts::saveFileName(windowTitle(), Prompts::kFiltroDbase);
+    const QString chosen = Prompts::saveFileName(windowTitle(), {Prompts::kArquivoDbase});
     if (chosen.trimmed().isEmpty())
         return;
     db::Query select;

@@ -118,11 +118,7 @@ const QByteArray kCodePageName = QByteArrayLiteral("1252");
 
 }  // namespace
 
-QString tableFileName(const QString& chosen) {
-    if (chosen.endsWith(QStringLiteral(".dbf"), Qt::CaseInsensitive))
-        return chosen;
-    return chosen + QStringLiteral(".dbf");
-}
+QString tableFileName(const QString& chosen) { return files::withSuffix(chosen, QStringLiteral("dbf")); }
 
 QStringList fieldNames(const QStringList& names) {
     QStringList out;

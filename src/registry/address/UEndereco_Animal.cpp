@@ -374,7 +374,7 @@ void TfrmEndereco_Animal::sortHistory(int column) {
 
 void TfrmEndereco_Animal::exportAnimals() {
     const QString chosen =
-        Prompts::saveFileName(QStringLiteral("Exportação do endereço do animal."), Prompts::kFiltroDbase);
+        Prompts::saveFileName(QStringLiteral("Exportação do endereço do animal."), {Prompts::kArquivoDbase});
     if (chosen.trimmed().isEmpty())
         return;
     try {

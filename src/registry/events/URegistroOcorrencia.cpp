@@ -350,7 +350,7 @@ void TfrmRegistroOcorrencia::print() {
 
 void TfrmRegistroOcorrencia::exportAll() {
     const QString chosen =
-        Prompts::saveFileName(QStringLiteral("Exportar dados da intercorrência."), Prompts::kFiltroDbase);
+        Prompts::saveFileName(QStringLiteral("Exportar dados da intercorrência."), {Prompts::kArquivoDbase});
     if (chosen.trimmed().isEmpty())
         return;
     try {

@@ -329,8 +329,9 @@ void TfrmPesquisaAvancado::exportRows() {
                       !qryPrincipal->field(QStringLiteral("Id_Proprietario")).isNull();
     if (!rows && !Prompts::confirm(kNaoHaRegistroExportar))
         return;
-    const QString chosen =
-        Prompts::saveFileName(windowTitle(), Prompts::kFiltroDbase + QStringLiteral(";;Texto (*.txt)"));
+    // Under either filter the table is written with ".dbf" (and the dictionary beside it ends in ".txt").
+    const QString chosen = Prompts::saveFileName(
+        windowTitle(), {Prompts::kArquivoDbase, {QStringLiteral("Texto (*.txt)"), Prompts::kArquivoDbase.suffix}});
     if (chosen.trimmed().isEmpty())
         return;
     const QString table = dbase::tableFileName(chosen);

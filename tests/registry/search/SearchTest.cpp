@@ -177,12 +177,13 @@ TEST_F(SearchTest, SortsTheLastSearchByTheClickedColumnWhateverTheControlsSayNow
 
 TEST_F(SearchTest, ExportWritesTheTableAndItsDictionaryEvenBeforeAnySearch) {
     QTemporaryDir dir;
-    const QString empty = dir.filePath("vazia");
+    // "vazia" typed: the dialog names the table vazia.dbf, and the dictionary is that name and ".txt".
+    const QString empty = dir.filePath("vazia.dbf");
     prompts.confirmations = {true};
-    prompts.fileNames = {empty};
+    prompts.fileNames = {dir.filePath("vazia")};
     press("BitBtn1");
     EXPECT_EQ(prompts.asked.value(0).text, kNaoHaRegistroExportar);
-    DbfContents table = readDbf(empty + ".dbf");
+    DbfContents table = readDbf(empty);
     EXPECT_EQ(table.names.size(), 50);
     EXPECT_TRUE(table.rows.isEmpty());
     QFile dictionary(empty + ".txt");
