@@ -87,8 +87,7 @@ void TfrmExportaTabelaAgendamento::exportAttendances() {
                 values[fields.size() - 2] = at.isValid() ? QVariant(at.date().year()) : QVariant();
                 values[fields.size() - 1] = at.isValid() ? QVariant(at.date().month()) : QVariant();
             };
-            dbase::writeSelect(dbase::tableFileName(chosen), fields, select.connectionName(), select.text(),
-                               select.params(), yearAndMonth, progress);
+            dbase::writeSelect(dbase::tableFileName(chosen), fields, select, yearAndMonth, progress);
         });
     } catch (const db::Error&) {
         throw;  // the database's own error, in the standard error box

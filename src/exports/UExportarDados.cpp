@@ -92,8 +92,7 @@ void TfrmExportarDados::exportData() {
     exportssql::prepareAnimals(select, animalSelectList(ticked));
     try {
         writeWithNotice(StatusBar1, 0, [&](const dbase::Progress& progress) {
-            dbase::writeSelect(dbase::tableFileName(chosen), animalFields(ticked), select.connectionName(),
-                               select.text(), select.params(), {}, progress);
+            dbase::writeSelect(dbase::tableFileName(chosen), animalFields(ticked), select, {}, progress);
         });
     } catch (const std::exception&) {
         Prompts::error(kErroExportacao);

@@ -284,13 +284,14 @@ void Writer::addRow(const QVector<QVariant>& values) {
 
 namespace {
 
-// The result column of each field by its name, -1 for one the result lacks.
+// The result column of each field by its name, -1 for one the result lacks; the second field of a name
+// takes the second column of that name (a select of two tables' "Id_Proprietario"), and so on.
 QList<int> columnsOf(const QList<Field>& fields, const QStringList& names) {
     QList<int> columns;
     for (const Field& f : fields) {
         int found = -1;
         for (int c = 0; c < names.size() && found < 0; ++c)
-            if (names[c].compare(f.name, Qt::CaseInsensitive) == 0)
+            if (names[c].compare(f.name, Qt::CaseInsensitive) == 0 && !columns.contains(c))
                 found = c;
         columns << found;
     }
@@ -335,6 +336,11 @@ void writeSelect(const QString& fileName, const QList<Field>& fields, const QStr
             progress(writer.rowCount(), 0);
     });
     writer.close();
+}
+
+void writeSelect(const QString& fileName, const QList<Field>& fields, const db::Query& select,
+                 const RowAdjustment& adjust, const Progress& progress) {
+    writeSelect(fileName, fields, select.connectionName(), select.text(), select.params(), adjust, progress);
 }
 
 }  // namespace dbase

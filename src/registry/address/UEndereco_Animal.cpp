@@ -378,7 +378,9 @@ void TfrmEndereco_Animal::exportAnimals() {
     if (chosen.trimmed().isEmpty())
         return;
     try {
-        dbase::writeTable(dbase::tableFileName(chosen), kExportFields, animalsql::exportRows());
+        db::Query select;
+        animalsql::prepareExport(select);
+        dbase::writeSelect(dbase::tableFileName(chosen), kExportFields, select);
     } catch (const std::exception&) {
         Prompts::information(kErroExportar);
         return;

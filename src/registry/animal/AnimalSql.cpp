@@ -260,15 +260,15 @@ void prepareNoAnimal(db::Query& query) {
     query << QStringLiteral(" and 1=2 ");
 }
 
-db::RowSet exportRows() {
-    return db::run(db::kMain,
-                   QStringLiteral(" select a.Id_Animal, c.nome as nome_raca, a.Nome, a.Sexo, a.Esterilizado, "
-                                  " a.Num_Microchip, a.Cor, a.Sinais, a.Num_Pedigree, b.Id_Proprietario, "
-                                  " b.Nome as nome_Proprietario, b.Telefone_Residencial, b.Telefone_Celular, "
-                                  " b.Telefone_Recado, b.Num_CPF_CNPJ, b.Num_CI from animal a "
-                                  " inner join proprietario b on (a.id_proprietario = b.id_proprietario) "
-                                  " left join raca c on (a.id_raca = c.id_raca) order by a.Id_Animal "),
-                   {});
+void prepareExport(db::Query& query) {
+    query.clear();
+    query << QStringLiteral(
+        " select a.Id_Animal, c.nome as nome_raca, a.Nome, a.Sexo, a.Esterilizado, "
+        " a.Num_Microchip, a.Cor, a.Sinais, a.Num_Pedigree, b.Id_Proprietario, "
+        " b.Nome as nome_Proprietario, b.Telefone_Residencial, b.Telefone_Celular, "
+        " b.Telefone_Recado, b.Num_CPF_CNPJ, b.Num_CI from animal a "
+        " inner join proprietario b on (a.id_proprietario = b.id_proprietario) "
+        " left join raca c on (a.id_raca = c.id_raca) order by a.Id_Animal ");
 }
 
 }  // namespace animalsql

@@ -354,7 +354,9 @@ void TfrmRegistroOcorrencia::exportAll() {
     if (chosen.trimmed().isEmpty())
         return;
     try {
-        dbase::writeTable(dbase::tableFileName(chosen), kExportFields, occurrencesql::allOccurrences());
+        db::Query select;
+        occurrencesql::prepareExport(select);
+        dbase::writeSelect(dbase::tableFileName(chosen), kExportFields, select);
     } catch (const std::exception&) {
         Prompts::information(kErroExportar);
         return;

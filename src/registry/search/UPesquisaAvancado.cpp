@@ -282,10 +282,12 @@ void TfrmPesquisaAvancado::search() {
     showNotice(StatusBar1, 0, kPesquisaAguarde, Qt::yellow);
     bool found = false;
     try {
+        // The count by a statement of its own, then the rows, read as the grid shows them.
+        m_found = pesquisaavancadosql::count(filter);
+        showNotice(StatusBar1, 2, kTotalRegistro + QString::number(m_found), Qt::yellow);
         pesquisaavancadosql::open(*qryPrincipal, filter);
         m_last = filter;
         ui::gridModelOf(dbgPrincipal)->markSortColumn(-1);
-        showNotice(StatusBar1, 2, kTotalRegistro + QString::number(qryPrincipal->recordCount()), Qt::yellow);
         found = !qryPrincipal->isEmpty();
     } catch (const std::exception&) {
         qryPrincipal->close();
@@ -336,15 +338,19 @@ void TfrmPesquisaAvancado::exportRows() {
         return;
     const QString table = dbase::tableFileName(chosen);
     try {
-        writeWithNotice(StatusBar1, 0, [&](const dbase::Progress& progress) {
-            dbase::Writer writer(table, advancedResultFields());
-            const int count = qryPrincipal->isActive() ? qryPrincipal->rows().count() : 0;
-            for (int r = 0; r < count; ++r) {
-                writer.addRow(qryPrincipal->rows().row(r));
-                progress(r + 1, count);
-            }
-            writer.close();
-        });
+        // The rows the grid shows, in its order, read again from the server as they are written; with no
+        // result, the columns alone.
+        writeWithNotice(
+            StatusBar1, 0,
+            [&](const dbase::Progress& progress) {
+                if (qryPrincipal->isActive()) {
+                    dbase::writeSelect(table, advancedResultFields(), qryPrincipal->query(), {}, progress);
+                } else {
+                    dbase::Writer writer(table, advancedResultFields());
+                    writer.close();
+                }
+            },
+            m_found);
     } catch (const std::exception&) {
         const QFileInfo file(table);
         Prompts::error(kErroExportarPara.arg(file.absolutePath() + QLatin1Char('/') + file.fileName()));
