@@ -85,7 +85,7 @@ public:
     void close();
 
 private:
-    void put(int field, QByteArray bytes);
+    void put(int field, const char* bytes);  // a text ended by a null byte
     void discard();
 
     void check();
