@@ -55,9 +55,10 @@ create trigger if not exists tr_animal_fold_insert after insert on animal begin 
 create trigger if not exists tr_animal_fold_delete after delete on animal begin insert into animal_fold (animal_fold, rowid, nome, microchip) values ('delete', old.Id_Animal, fold(old.Nome), fold(replace(old.Num_Microchip, ' ', ''))); end @SQLITE@;
 create trigger if not exists tr_animal_fold_update after update of Id_Animal, Nome, Num_Microchip on animal begin insert into animal_fold (animal_fold, rowid, nome, microchip) values ('delete', old.Id_Animal, fold(old.Nome), fold(replace(old.Num_Microchip, ' ', ''))); insert into animal_fold (rowid, nome, microchip) values (new.Id_Animal, fold(new.Nome), fold(replace(new.Num_Microchip, ' ', ''))); end @SQLITE@;
 
--- Users and web accounts: name and e-mail whole; the operators of a work unit.
+-- Users and web accounts: name, e-mail and login whole; the operators of a work unit.
 create index if not exists ix_usuario_fold_trim_nome on usuario (fold(trim(Nome)));
 create index if not exists ix_usuario_fold_trim_email on usuario (fold(trim(Email_usu)));
+create index if not exists ix_usuario_fold_trim_login on usuario (fold(trim(Login)));
 create index if not exists ix_usuario_unidade on usuario (Id_Unidade_Trabalho);
 
 -- Periods the consolidated statistics count: animals and procedures by their insertion, occurrences by their
