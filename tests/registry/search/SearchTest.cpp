@@ -221,9 +221,10 @@ TEST_F(SearchTest, ManyRowsAreCountedApartAndExportedAsTheServerSendsThem) {
              .arg(kMany));
     press("bmpLocalizar");
     EXPECT_EQ(at<QLabel>("StatusBar1Panel2")->text(), QString("Total de registro: %1").arg(kMany + 2));
-    if (!testingPostgres())
-        EXPECT_LT(form->qryPrincipal->fetchedCount(), kMany);   // a screen or so, not every row
-    form->dbgPrincipal->horizontalHeader()->sectionClicked(3);  // "Animal": by name, descending ids last
+    if (!testingPostgres()) {
+        EXPECT_LT(form->qryPrincipal->fetchedCount(), kMany);  // a screen or so, not every row
+    }
+    form->dbgPrincipal->horizontalHeader()->sectionClicked(3);  // "Animal": by name
     QTemporaryDir dir;
     prompts.fileNames = {dir.filePath("muitos")};
     prompts.clear();
