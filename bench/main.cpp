@@ -12,8 +12,12 @@
 // Each scenario ends, on each engine (SQLite first), with "<scenario>: ratio <x> (goal <= <y>)"; memory lines
 // read "<scenario>: peak <x> of the floor's (goal <= <y>)" or "<scenario>: peak <x> MB (goal <= <y>)".
 
+#include "AgendaBench.h"
 #include "BenchMethod.h"
 #include "BenchServer.h"
+#include "BenchSetup.h"
+#include "OwnerBench.h"
+#include "RealisticData.h"
 #include "RegistryBench.h"
 #include "UpgradeBench.h"
 
@@ -64,78 +68,6 @@ struct Scenario {
     std::function<bool()> run;
 };
 
-// Messages a form would show go to the standard error stream: the bench never waits on a dialog.
-class PrintedPrompts : public Prompts::Handler {
-public:
-    void message(Prompts::Kind, const QString&, const QString& text) override {
-        std::fprintf(stderr, "  message: %s\n", qPrintable(text));
-        failed = true;
-    }
-    bool confirm(const QString&, const QString&) override { return false; }
-    QString fileName(Prompts::Kind, const QString&, const QString&, const QString&) override { return {}; }
-    void preview(const std::shared_ptr<report::Report>&, bool) override {}
-    bool failed = false;
-};
-
-// ---- the method: pairs in turns, medians, peaks
-
-void drawn(QAbstractItemView* view) {
-    QCoreApplication::processEvents();
-    view->viewport()->repaint();
-}
-
-// ---- databases
-
-void exec(const QString& sql) { db::run(db::kMain, sql, {}); }
-
-// A fresh database of the engine, filled by `fill` before the search indexes are made (as an upgrade at the
-// start makes them on a database that has its rows), then analysed; dropped on destruction.
-class BenchDatabase {
-public:
-    BenchDatabase(db::Engine engine, const std::function<void()>& fill) : engine_(engine) {
-        if (engine == db::Engine::SQLite) {
-            settings_.directory = dir_.path();
-        } else {
-            settings_ = postgresSettings(QStringLiteral("nurv_bench_%1").arg(QCoreApplication::applicationPid()));
-            adminExec(QStringLiteral("drop database if exists %1").arg(settings_.database));
-            adminExec(QStringLiteral("create database %1 encoding 'UTF8' template template0").arg(settings_.database));
-        }
-        db::installSchema(settings_, schemaScripts(false));
-        db::connectAll(settings_);
-        fill();
-        db::upgradeSchema(upgradeSteps());
-        exec(engine == db::Engine::SQLite ? QStringLiteral("analyze main") : QStringLiteral("analyze"));
-    }
-    ~BenchDatabase() {
-        db::disconnectAll();
-        if (engine_ == db::Engine::PostgreSQL)
-            adminExec(QStringLiteral("drop database if exists %1").arg(settings_.database));
-    }
-    const char* name() const { return engineName(engine_); }
-
-private:
-    db::Engine engine_;
-    QTemporaryDir dir_;
-    db::Settings settings_;
-};
-
-// Runs `scenario` on SQLite, then on PostgreSQL where NURV_BENCH_PG names a server.
-bool onEachEngine(const std::function<void()>& fill, const std::function<bool(const BenchDatabase&)>& scenario) {
-    bool ok = true;
-    for (db::Engine engine : benchEngines()) {
-        const BenchDatabase database(engine, fill);
-        std::printf("  %s\n", database.name());
-        std::fflush(stdout);
-        ok = scenario(database) && ok;
-    }
-    return ok;
-}
-
-// n(i) for i = 1..count, on both engines.
-QString numbers(int count) {
-    return QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) ").arg(count);
-}
-
 const QString kAlphabet = QStringLiteral("'ABCDEFGHIJKLMNOPQRSTUVWXYZ'");
 
 // 100,000 procedure types: names of two varied letters and a number, both audit columns filled.
@@ -153,71 +85,7 @@ void fillProcedures() {
     t.commit();
 }
 
-// 200,000 owners (a third with an accented name, one in ten inactive), each with an address; 300,000 animals;
-// 500,000 attendances.
-constexpr int kOwners = 200000, kAnimals = 300000, kAttendances = 500000;
-void fillRegistry() {
-    db::Transaction t;
-    exec(QStringLiteral("insert into especie (Id_Especie, Nome) values (1, 'CANINA'), (2, 'FELINA')"));
-    exec(numbers(kOwners) +
-         QStringLiteral("insert into endereco (Id_Endereco, TIP_LOGR, NOM_LOGR, NUM_IMOV_LOGR, NOM_BAIR) "
-                        "select i, 'R', 'RUA ' || (i % 700), i % 900, 'CENTRO' from n"));
-    exec(numbers(kOwners) +
-         QStringLiteral("insert into proprietario (Id_Proprietario, Nome, Num_CPF_CNPJ, Num_CI, Status_Registro, "
-                        "Id_Endereco, Telefone_Residencial) select i, substr(%1, 1 + (i * 7) %% 26, 1) || "
-                        "substr(%1, 1 + (i * 11 / 26) %% 26, 1) || case when i %% 3 = 0 then 'É' else 'E' end || "
-                        "' DA SILVA ' || i, '1' || (10000000000 + i), '' || i, case when i %% 10 = 0 then 'INATIVO' "
-                        "else 'ATIVO' end, i, '6133334444' from n")
-             .arg(kAlphabet)
-             .replace(QStringLiteral("%%"), QStringLiteral("%")));
-    exec(numbers(kAnimals) + QStringLiteral("insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome, Sexo, "
-                                            "Num_Microchip) select i, 1 + i % %1, 1 + i % 2, 'ANIMAL ' || i, 'M', "
-                                            "'CHIP' || i from n")
-                                 .arg(kOwners));
-    exec(numbers(kAttendances) + QStringLiteral("insert into atendimento (Id_Atendimento, Id_Proprietario, Id_Animal) "
-                                                "select i, 1 + i % %1, 1 + i % %2 from n")
-                                     .arg(kOwners)
-                                     .arg(kAnimals));
-    t.commit();
-}
-
 // ---- registers over 100,000 rows
-
-constexpr int kPairs = 7;
-
-// Qt's own model and view over the same select: lazy (its first screen) or every row fetched.
-class ModelFloor {
-public:
-    ModelFloor() {
-        view_.setModel(&model_);
-        view_.resize(900, 560);
-        view_.show();
-    }
-    void run(const QString& sql, bool everyRow) {
-        model_.setQuery(sql, db::connection(db::kMain));
-        while (everyRow && model_.canFetchMore())
-            model_.fetchMore();
-        drawn(&view_);
-    }
-    // Runs a statement with its values bound.
-    void run(const QString& sql, const QVariantHash& values, bool everyRow) {
-        QSqlQuery q(db::connection(db::kMain));
-        q.prepare(sql);
-        for (auto it = values.begin(); it != values.end(); ++it)
-            q.bindValue(QLatin1Char(':') + it.key(), it.value());
-        q.exec();
-        model_.setQuery(std::move(q));
-        while (everyRow && model_.canFetchMore())
-            model_.fetchMore();
-        drawn(&view_);
-    }
-    void clear() { model_.clear(); }
-    int rows() const { return model_.rowCount(); }
-
-private:
-    QSqlQueryModel model_;
-    QTableView view_;
-};
 
 // The procedure-type register: Atualizar (or a title click) to its first screen painted, against Qt's lazy model;
 // then with every row read (the register's count), against the model fetching every row, and the peak memory
@@ -311,37 +179,16 @@ bool nameSearchScenario() {
 
 const QString kOwnerPrefix = QStringLiteral("MA");
 
-// A look-up dialog, shown with its criterion and text chosen, searched and painted, against the floor's
-// statement in Qt's own model and view.
-bool timeSearch(const QString& name, QWidget& dialog, const std::function<void()>& search, QTableView* grid,
-                const db::DataSet& found, const QString& floorSql) {
-    PrintedPrompts prompts;
-    Prompts::setHandler(&prompts);
-    dialog.resize(900, 560);
-    dialog.show();
-    ModelFloor floor;
-    const Pairs p = pairsOf(
-        kPairs,
-        [&] {
-            search();
-            drawn(grid);
-        },
-        [&] { floor.run(floorSql, false); });
-    const int rows = found.recordCount();
-    Prompts::setHandler(nullptr);
-    printTimes(QStringLiteral("%1 rows found (the floor's first screen %2)").arg(rows).arg(floor.rows()), p, kPairs);
-    return printRatio(name, p.ratio, 2) && !prompts.failed && rows > 0;
-}
-
 // The owner consult (the picker of 006 and of the bookings) by the beginning of the name.
 bool ownerSearchScenario() {
-    return onEachEngine(fillRegistry, [](const BenchDatabase&) {
+    return onEachEngine(benchdata::fillRegistry, [](const BenchDatabase&) {
         TfrmProprietarioPesquisa picker(nullptr, 1);
         picker.cbbSelecao->setCurrentIndex(1);
         picker.edtTexto->setText(kOwnerPrefix);
         // What a developer would write without folding: the name's own index, searched as a range.
         return timeSearch(
-            QStringLiteral("owner-search"), picker, [&] { picker.search(); }, picker.dbgPrincipal, *picker.qryPrincipal,
+            QStringLiteral("owner-search"), picker, [&] { picker.search(); }, picker.dbgPrincipal,
+            [&] { return picker.qryPrincipal->recordCount(); },
             " select a.id_proprietario, a.nome, a.num_CPF_CNPJ, b.NOM_LOGR, b.TIP_LOGR, b.NUM_IMOV_LOGR, "
             " b.DES_CMPL_ENDR, b.nom_bair, a.num_ci, a.id_endereco from proprietario a "
             " left join endereco b on (a.id_endereco = b.id_endereco) "
@@ -351,13 +198,13 @@ bool ownerSearchScenario() {
 
 // The agenda's locator by the beginning of the owner's name.
 bool agendaLocateScenario() {
-    return onEachEngine(fillRegistry, [](const BenchDatabase&) {
+    return onEachEngine(benchdata::fillRegistry, [](const BenchDatabase&) {
         TfrmAgendaLocalizarProp locator(nullptr);
         locator.cbbSelecao->setCurrentIndex(0);
         locator.edtTexto->setText(kOwnerPrefix);
         return timeSearch(
             QStringLiteral("agenda-locate"), locator, [&] { locator.search(); }, locator.dbgPesquisa,
-            *locator.qryPrincipal,
+            [&] { return locator.qryPrincipal->recordCount(); },
             "select b.nome as nome_proprietario, c.nome as nome_animal, a.id_proprietario, a.id_animal, "
             " a.id_atendimento, b.Num_CPF_CNPJ, b.Num_CI, c.Num_Microchip from atendimento a "
             " left join proprietario b on (a.id_proprietario = b.id_proprietario) "
@@ -368,18 +215,17 @@ bool agendaLocateScenario() {
 
 // REL049 for every owner: the laid-out report's peak memory.
 bool rel049Scenario() {
-    bool ok = true;
-    const BenchDatabase database(db::Engine::SQLite, fillRegistry);
-    int pages = 0;
-    const qint64 peak = peakKbOf([&] {
-        // As the program holds it: a report the preview shares, whose pages are made again when shown.
-        const auto report = std::make_shared<TfrmRelProprietarioGeral>();
-        pages = report->layout().pageCount();
+    return onEachEngine(benchdata::fillRegistry, [](const BenchDatabase&) {
+        int pages = 0;
+        const qint64 peak = peakKbOf([&] {
+            // As the program holds it: a report the preview shares, whose pages are made again when shown.
+            const auto report = std::make_shared<TfrmRelProprietarioGeral>();
+            pages = report->layout().pageCount();
+        });
+        std::printf("    %d owners, %d pages\n", benchdata::kOwners, pages);
+        std::printf("rel049-all: peak %.0f MB (goal <= 300)\n", double(peak) / 1024.0);
+        return peak <= 300 * 1024;
     });
-    std::printf("  SQLite: %d owners, %d pages\n", kOwners, pages);
-    std::printf("rel049-all: peak %.0f MB (goal <= 300)\n", double(peak) / 1024.0);
-    ok = peak <= 300 * 1024 && ok;
-    return ok;
 }
 // ---- list of 10,000 rows
 
@@ -540,13 +386,22 @@ const std::vector<Scenario>& scenarios() {
          [] { return registerScenario(QStringLiteral("register-sort"), true); }},
         {"name-search", "the register's search dialog by the beginning of the name", nameSearchScenario},
         {"owner-search", "the owner consult by the beginning of the name over 200,000 owners", ownerSearchScenario},
+        {"owner-common-prefix", "006's owner consult by \"MARIA\", every row counted as the consult counts them",
+         ownerCommonPrefixScenario},
+        {"owner-contains", "the animal search by a text inside the owners' names, every row counted",
+         ownerContainsScenario},
+        {"owner-save", "a new owner with address and web account saved with every check", ownerSaveScenario},
         {"agenda-locate", "the agenda's locator by the owner's name over 500,000 attendances", agendaLocateScenario},
+        {"agenda-day", "the agenda's Atualizar for a day of a year of 500,000 attendances", agendaDayScenario},
+        {"agenda-year", "the agenda's Atualizar for the whole year of 500,000 attendances", agendaYearScenario},
         {"list10k", "10,000-row list with page header, page numbers and summary, laid out and written to PDF",
          listScenario},
         {"advanced-search", "046 search of one species born in five years among 300,000 animals",
          advancedSearchScenario},
         {"dbase-export", "100,000 rows of the 046 result written to dBase, against a plain shapelib loop",
          dbaseExportScenario},
+        {"export-all-animals", "046's export of every animal read from the database: its peak memory and time",
+         exportAllAnimalsScenario},
         {"rel049-all", "REL049 for every one of 200,000 owners: its peak memory", rel049Scenario},
         {"first-start-upgrade",
          "the login shown by the first start after an update that indexes 200,000 owners, and when its progress showed",
@@ -568,7 +423,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--list") == 0) {
             for (const Scenario& s : scenarios())
-                std::printf("%-16s %s\n", s.name, s.description);
+                std::printf("%-20s %s\n", s.name, s.description);
             return 0;
         }
         const auto found = std::find_if(scenarios().begin(), scenarios().end(),

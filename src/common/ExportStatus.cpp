@@ -55,11 +55,12 @@ void writeTextLines(const QString& fileName, const QStringList& lines) {
 }
 
 void writeWithNotice(QStatusBar* bar, int panel,
-                     const std::function<void(const std::function<void(qint64, qint64)>& progress)>& write) {
+                     const std::function<void(const std::function<void(qint64, qint64)>& progress)>& write,
+                     qint64 total) {
     noticeWaiting(bar, panel);
     try {
         const std::unique_ptr<Prompts::Progress> progress = Prompts::progress(common::kExportandoDados);
-        write(Prompts::stepsOf(*progress));
+        write([&](qint64 done, qint64 known) { progress->step(done, known > 0 ? known : total); });
     } catch (...) {
         clearNotice(bar, panel);
         throw;

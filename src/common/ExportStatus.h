@@ -43,9 +43,11 @@ inline const QString kExportandoDados = QStringLiteral("Exportando os dados...")
 
 // Runs an export's writing under its progress ("Cancelar" included), the panel waiting meanwhile and done
 // after; a writing that fails or is cancelled clears the panel, and its failure (or Prompts::Cancelled) goes
-// on to the caller. `write` gets the progress to step after each row.
+// on to the caller. `write` gets the progress to step after each row; `total`, when known (the count a search
+// showed), is the rows in all of a writing that does not know it.
 void writeWithNotice(QStatusBar* bar, int panel,
-                     const std::function<void(const std::function<void(qint64, qint64)>& progress)>& write);
+                     const std::function<void(const std::function<void(qint64, qint64)>& progress)>& write,
+                     qint64 total = 0);
 
 // What an export that failed tells the operator: the form's own text, then on a line of its own the cause the
 // system knows, in the words a report saved from its preview uses (a full disk, a folder that takes no writing,

@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressDialog>
@@ -182,8 +181,8 @@ public:
         return box.clickedButton() == yes;
     }
 
-    QString fileName(Kind, const QString& caption, const QString& filter, const QString& suggested) override {
-        return QFileDialog::getSaveFileName(activeWindow(), caption, suggested, filter);
+    QString fileName(Kind, const QString& caption, const QList<FileType>& types, const QString& suggested) override {
+        return report::askSaveFileName(activeWindow(), caption, suggested, types);
     }
 
     void preview(const std::shared_ptr<report::Report>& report, bool modal) override {
@@ -263,9 +262,9 @@ void error(const QString& text) {
     handler()->message(Kind::Error, QStringLiteral("Erro"), text);
 }
 
-QString saveFileName(const QString& caption, const QString& filter, const QString& suggested) {
+QString saveFileName(const QString& caption, const QList<FileType>& types, const QString& suggested) {
     const ui::CursorPause pause;
-    return handler()->fileName(Kind::SaveFile, caption, filter, report::savePathFor(suggested));
+    return handler()->fileName(Kind::SaveFile, caption, types, report::savePathFor(suggested));
 }
 
 void preview(const std::shared_ptr<report::Report>& report, bool modal) {

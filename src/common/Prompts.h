@@ -4,6 +4,9 @@
 // progress of long work. Production shows Qt dialogs; tests install a handler that answers from a script and
 // keeps what was asked.
 
+#include "platform/report/FileDialog.h"
+
+#include <QList>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -18,8 +21,10 @@ inline const QString kMontandoRelatorio = QStringLiteral("Montando o relatório.
 
 enum class Kind { Information, Confirmation, Warning, Error, SaveFile, Preview };
 
-// The file filter of the dBase tables the exports write.
-inline const QString kFiltroDbase = QStringLiteral("Arquivos dBase (*.dbf)");
+// A kind of file a save dialog offers: its filter and the suffix that a file saved under it gets.
+using FileType = report::FileType;
+// The dBase tables the exports write.
+inline const FileType kArquivoDbase{QStringLiteral("Arquivos dBase (*.dbf)"), QStringLiteral("dbf")};
 
 // What Progress::step throws once the user has pressed "Cancelar": the work stops where it is and leaves
 // nothing half-written (a file being written keeps its earlier content), and guarded() ends the action
@@ -41,7 +46,10 @@ public:
     virtual ~Handler() = default;
     virtual void message(Kind kind, const QString& title, const QString& text) = 0;
     virtual bool confirm(const QString& title, const QString& text) = 0;
-    virtual QString fileName(Kind kind, const QString& caption, const QString& filter, const QString& suggested) = 0;
+    // The name of a file to save as one of `types`, with that type's suffix (files::withSuffix); empty when
+    // cancelled.
+    virtual QString fileName(Kind kind, const QString& caption, const QList<FileType>& types,
+                             const QString& suggested) = 0;
     virtual void preview(const std::shared_ptr<report::Report>& report, bool modal) = 0;
     // The progress of long work; without "Cancelar" when not `cancellable`. By default nothing shows.
     virtual std::unique_ptr<Progress> progress(const QString& text, bool cancellable);
@@ -55,8 +63,10 @@ void information(const QString& text);  // one OK button, titled with the applic
 bool confirm(const QString& text);      // "Confirmação", buttons "&Sim" and "&Não"; true for Sim
 void warning(const QString& text);      // "Aviso"
 void error(const QString& text);        // "Erro"
-// A save dialog opens in the user's documents folder (see report::savePathFor).
-QString saveFileName(const QString& caption, const QString& filter, const QString& suggested = {});
+// A save dialog opens in the user's documents folder (see report::savePathFor). The name it gives back ends
+// in the suffix of the type chosen, so that the dialog's question about replacing a file is about the file
+// the caller writes.
+QString saveFileName(const QString& caption, const QList<FileType>& types, const QString& suggested = {});
 
 // The report's preview, laid out under the wait cursor and with the progress of long work. Modal: returns
 // when the preview closes. Non-modal: the other windows stay usable; the preview keeps the report alive

@@ -41,6 +41,14 @@ void stagingWhere(db::Query& q, const StagingFilter& filter) {
 
 }  // namespace
 
+int countStaging(const StagingFilter& filter) {
+    db::Query q;
+    q << " select count(*) as valor from Exportacao2 ";
+    stagingWhere(q, filter);
+    q.open();
+    return q.integer(QStringLiteral("valor"));
+}
+
 void openStaging(db::DataSet& data, const StagingFilter& filter) {
     db::Query& q = data.query();
     q.clear();

@@ -13,12 +13,13 @@ namespace exportssql {
 void prepareAnimals(db::Query& query, const QString& selectList);
 
 // The staging table's rows of a period on the attendance date or on the row's insertion date, of one
-// status or (empty) of any; the search counts these rows.
+// status or (empty) of any: their count, by a statement of its own, and the rows.
 struct StagingFilter {
     Period period;
     bool byAttendanceDate = false;
     QString status;
 };
+int countStaging(const StagingFilter& filter);
 void openStaging(db::DataSet& data, const StagingFilter& filter);
 
 // The names of the attendance statuses, in the order the server returns them.

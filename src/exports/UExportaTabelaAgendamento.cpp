@@ -68,7 +68,8 @@ void TfrmExportaTabelaAgendamento::showEvent(QShowEvent* event) {
 }
 
 void TfrmExportaTabelaAgendamento::exportAttendances() {
-    const QString chosen = Prompts::saveFileName(windowTitle(), QString());
+    // No filter: any file is offered, and the table it names is written with ".dbf" all the same.
+    const QString chosen = Prompts::saveFileName(windowTitle(), {{QString(), Prompts::kArquivoDbase.suffix}});
     if (chosen.trimmed().isEmpty())
         return;
     db::Query select;
@@ -86,8 +87,7 @@ void TfrmExportaTabelaAgendamento::exportAttendances() {
                 values[fields.size() - 2] = at.isValid() ? QVariant(at.date().year()) : QVariant();
                 values[fields.size() - 1] = at.isValid() ? QVariant(at.date().month()) : QVariant();
             };
-            dbase::writeSelect(dbase::tableFileName(chosen), fields, select.connectionName(), select.text(),
-                               select.params(), yearAndMonth, progress);
+            dbase::writeSelect(dbase::tableFileName(chosen), fields, select, yearAndMonth, progress);
         });
     } catch (const db::Error&) {
         throw;  // the database's own error, in the standard error box

@@ -124,8 +124,8 @@ void TfrmExportaTabelas::search() {
         filter.period = wholeDays(dtpInicial->date(), dtpFinal->date());
         filter.byAttendanceDate = rdbDtAtendimento->isChecked();
         filter.status = cbbStatusAtendimento->currentText();
+        found = exportssql::countStaging(filter);
         exportssql::openStaging(*qryPrincipal, filter);
-        found = qryPrincipal->recordCount();  // the rows the export writes, so that the limit holds for them
     } catch (const std::exception&) {
         // A failed search leaves nothing to export.
         qryPrincipal->close();
@@ -140,6 +140,7 @@ void TfrmExportaTabelas::search() {
             columns << ui::GridColumn::fixedAt(c.title, c.field.name, c.width);
     ui::gridModelOf(dbgDados)->setColumns(columns);
     noticeDone(StatusBar1, 0, QStringLiteral("Pesquisa realizada com sucesso. %1 registros").arg(found));
+    m_found = found;
     bpmExportacao->setEnabled(true);
     if (found > kExportLimit) {
         Prompts::warning(limitWarning(found));
@@ -148,14 +149,18 @@ void TfrmExportaTabelas::search() {
 }
 
 void TfrmExportaTabelas::exportRows() {
-    const QString chosen = Prompts::saveFileName(windowTitle(), Prompts::kFiltroDbase);
+    const QString chosen = Prompts::saveFileName(windowTitle(), {Prompts::kArquivoDbase});
     if (chosen.trimmed().isEmpty())
         return;
     const QString table = dbase::tableFileName(chosen);
     try {
-        writeWithNotice(StatusBar1, 1, [&](const dbase::Progress& progress) {
-            dbase::writeTable(table, stagingFields(), qryPrincipal->rows(), progress);
-        });
+        // The last search's rows, read again from the server as they are written.
+        writeWithNotice(
+            StatusBar1, 1,
+            [&](const dbase::Progress& progress) {
+                dbase::writeSelect(table, stagingFields(), qryPrincipal->query(), {}, progress);
+            },
+            m_found);
     } catch (const std::exception& e) {
         Prompts::error(exportFailure(kErroBatchMove, e));
         return;

@@ -49,6 +49,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    int m_found = 0;  // the rows the last search counted
 };
 
 inline QPointer<TfrmExportaTabelas> frmExportaTabelas;

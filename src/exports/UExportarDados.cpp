@@ -87,15 +87,14 @@ void TfrmExportarDados::exportData() {
         Prompts::information(kErroExportacao);
         return;
     }
-    const QString chosen = Prompts::saveFileName(windowTitle(), Prompts::kFiltroDbase);
+    const QString chosen = Prompts::saveFileName(windowTitle(), {Prompts::kArquivoDbase});
     if (chosen.trimmed().isEmpty())
         return;
     db::Query select;
     exportssql::prepareAnimals(select, animalSelectList(ticked));
     try {
         writeWithNotice(StatusBar1, 0, [&](const dbase::Progress& progress) {
-            dbase::writeSelect(dbase::tableFileName(chosen), animalFields(ticked), select.connectionName(),
-                               select.text(), select.params(), {}, progress);
+            dbase::writeSelect(dbase::tableFileName(chosen), animalFields(ticked), select, {}, progress);
         });
     } catch (const std::exception& e) {
         Prompts::error(exportFailure(kErroExportacao, e));

@@ -136,16 +136,18 @@ TEST_F(AgendaTest, DailyListFiltersByPeriodUnitAndActiveOwnerSortsAndClears) {
 }
 
 TEST_F(AgendaTest, SaturdayWeekCountsAndTheMissingOrDoubleWeek) {
-    for (const QDateTime& t : {at(4, 3, 2012, 10), at(6, 3, 2012, 14, 45), at(6, 3, 2012, 16, 10),
-                               at(6, 3, 2012, 16, 29), at(6, 3, 2012, 16, 30), at(6, 3, 2012, 19, 29),
-                               at(6, 3, 2012, 19, 30), at(7, 3, 2012, 6, 45), at(10, 3, 2012, 7)})
+    for (const QDateTime& t :
+         {at(4, 3, 2012, 10), at(6, 3, 2012, 14, 45), at(6, 3, 2012, 14, 45), at(6, 3, 2012, 14, 45),
+          at(6, 3, 2012, 16, 10), at(6, 3, 2012, 16, 29), at(6, 3, 2012, 16, 30), at(6, 3, 2012, 19, 29),
+          at(6, 3, 2012, 19, 30), at(7, 3, 2012, 6, 45), at(10, 3, 2012, 7)})
         addAttendance(kAna, kRex, t);
     TfrmAgenda* form = agendaOn(QDate(2012, 3, 10));
     form->enterWeekPage(QDate(2012, 3, 10));
     EXPECT_EQ(form->week().number, 10) << "the week on entering the page";
     EXPECT_EQ(form->week().first, QDate(2012, 3, 4));
     click(form, "bmpAtualizar");
-    EXPECT_EQ(status(form), "Total registro do dia :1 Total de registro na semana: 9");
+    EXPECT_EQ(status(form), "Total registro do dia :1 Total de registro na semana: 11");
+    EXPECT_EQ(gridCell(form, slotRow("14:00"), 2), "3") << "three booked at one moment";
     EXPECT_EQ(gridCell(form, slotRow("15:30"), 2), "2");
     EXPECT_EQ(gridCell(form, slotRow("16:30"), 2), "1");
     EXPECT_EQ(gridCell(form, slotRow("07:00"), 6), "1");
@@ -172,6 +174,23 @@ TEST_F(AgendaTest, SaturdayWeekCountsAndTheMissingOrDoubleWeek) {
     emit form->tbsPrincipal->mcdPrincipal->clicked(QDate(2012, 3, 10));
     EXPECT_EQ(prompts.texts(), QStringList({kSemanaNaoCadastrada})) << "two weeks hold that day";
     EXPECT_EQ(status(form), kErroPreencherAgenda);
+}
+
+// A busy day: the status bar counts every attendance by a statement of its own while the list reads what it
+// shows.
+TEST_F(AgendaTest, ABusyDayIsCountedWhileTheListReadsAScreen) {
+    constexpr int kBusy = 400;
+    db::Transaction t;
+    for (int i = 0; i < kBusy; ++i)
+        addAttendance(kAna, kRex, at(5, 3, 2012, 7 + i % 10));
+    t.commit();
+    TfrmAgenda* form = agendaOn(QDate(2012, 3, 5));
+    click(form, "BitBtn3");
+    EXPECT_EQ(status(form), QString("Total registro do dia :%1 Total de registro na semana: %1").arg(kBusy));
+    if (!testingPostgres()) {
+        EXPECT_LT(form->tbsPrincipal->qryAtendimento->fetchedCount(), kBusy);
+    }
+    EXPECT_EQ(gridCell(form, slotRow("07:00"), 1), QString::number(kBusy / 10));
 }
 
 TEST_F(AgendaTest, OpenersOfTheBookingFormAndOnlyTheNewBookingButtonResetsTheHandOff) {

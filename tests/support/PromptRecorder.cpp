@@ -2,6 +2,8 @@
 // The prompts as a test answers them: messages recorded, questions answered from lists, long work counted.
 #include "PromptRecorder.h"
 
+#include "platform/files/Replacement.h"
+
 #include <gtest/gtest.h>
 #include <QGuiApplication>
 
@@ -55,15 +57,16 @@ bool PromptRecorder::confirm(const QString& title, const QString& text) {
     return confirmations.takeFirst();
 }
 
-QString PromptRecorder::fileName(Prompts::Kind kind, const QString& caption, const QString& filter,
+QString PromptRecorder::fileName(Prompts::Kind kind, const QString& caption, const QList<Prompts::FileType>& types,
                                  const QString& suggested) {
     asked.append({kind, caption, caption});
-    fileDialogs.append({caption, filter, suggested});
+    fileDialogs.append({caption, types, suggested});
     if (fileNames.isEmpty()) {
         ADD_FAILURE() << "unscripted file name: " << caption.toStdString();
         return {};
     }
-    return fileNames.takeFirst();
+    const QString typed = fileNames.takeFirst();
+    return typed.isEmpty() || types.isEmpty() ? typed : files::withSuffix(typed, types.first().suffix);
 }
 
 void PromptRecorder::preview(const std::shared_ptr<report::Report>& report, bool modal) {

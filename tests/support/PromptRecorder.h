@@ -18,8 +18,8 @@ struct RecordedPrompt {
 
 struct RecordedFileDialog {
     QString caption;
-    QString filter;
-    QString suggested;  // the name and folder the dialog opens on
+    QList<Prompts::FileType> types;  // the filters offered, each with the suffix it gives a file
+    QString suggested;               // the name and folder the dialog opens on
 };
 
 struct RecordedPreview {
@@ -34,7 +34,8 @@ public:
 
     QList<RecordedPrompt> asked;
     QList<bool> confirmations;  // answers to the next confirmations, in order
-    QStringList fileNames;      // answers to the next file-name prompts, in order
+    QStringList fileNames;      // names typed into the next file dialogs, in order; as the dialog does, the first
+                                // type's suffix is put on a name that lacks it
     QList<RecordedPreview> previews;
     QList<RecordedFileDialog> fileDialogs;
     QStringList progresses;            // the texts of the long work shown, in order
@@ -55,7 +56,7 @@ public:
 
     void message(Prompts::Kind kind, const QString& title, const QString& text) override;
     bool confirm(const QString& title, const QString& text) override;
-    QString fileName(Prompts::Kind kind, const QString& caption, const QString& filter,
+    QString fileName(Prompts::Kind kind, const QString& caption, const QList<Prompts::FileType>& types,
                      const QString& suggested) override;
     void preview(const std::shared_ptr<report::Report>& report, bool modal) override;
     std::unique_ptr<Prompts::Progress> progress(const QString& text, bool cancellable) override;

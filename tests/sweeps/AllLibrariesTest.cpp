@@ -172,30 +172,32 @@ TEST_F(AllLibraries, EverySubsystemRefusesWithItsOwnTexts) {
     }
 }
 
-TEST_F(AllLibraries, EverySaveDialogOffersItsFilesFromTheDocumentsFolder) {
-    const QString dbf = "Arquivos dBase (*.dbf)";
+// Every save dialog opens in the documents folder and offers its files each with the suffix the program
+// writes it under, so that the dialog's question about replacing a file is about the file written.
+TEST_F(AllLibraries, EverySaveDialogOffersItsFilesFromTheDocumentsFolderWithTheirSuffixes) {
+    const QString dbf = "Arquivos dBase (*.dbf)=dbf";
     const struct {
         const char* item;
         std::function<void(QWidget*)> drive;
-        QString filter;
+        QStringList types;  // filter=suffix
     } cases[] = {
-        {"actEndereco_Animal", [](QWidget* f) { tool(f, "actExportacao"); }, dbf},
-        {"actRegistroOcorrencia", [](QWidget* f) { tool(f, "actExportarIntercorrencia"); }, dbf},
-        {"actPesquisaAvancado", [](QWidget* f) { press(f, "BitBtn1"); }, dbf + ";;Texto (*.txt)"},
+        {"actEndereco_Animal", [](QWidget* f) { tool(f, "actExportacao"); }, {dbf}},
+        {"actRegistroOcorrencia", [](QWidget* f) { tool(f, "actExportarIntercorrencia"); }, {dbf}},
+        {"actPesquisaAvancado", [](QWidget* f) { press(f, "BitBtn1"); }, {dbf, "Texto (*.txt)=dbf"}},
         {"actExportaDados",
          [](QWidget* f) {
              press(f, "ccbSeleciona_tuto");
              press(f, "BitBtn2");
          },
-         dbf},
+         {dbf}},
         {"actExtratorTabelasSistema",
          [](QWidget* f) {
              input::chooseItem(child<QComboBox>(f, "cbbTabela"), "Animal e atendimento");
              press(f, "BitBtn1");
              press(f, "bpmExportacao");
          },
-         dbf},
-        {"actExportaTabelaAgendamento", [](QWidget* f) { press(f, "bmpGeral"); }, QString()},
+         {dbf}},
+        {"actExportaTabelaAgendamento", [](QWidget* f) { press(f, "bmpGeral"); }, {"=dbf"}},
     };
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty() || !QDir(documents).exists())
@@ -206,7 +208,10 @@ TEST_F(AllLibraries, EverySaveDialogOffersItsFilesFromTheDocumentsFolder) {
         prompts.fileNames << QString();  // the clerk cancels the dialog
         c.drive(menu(c.item));
         ASSERT_EQ(prompts.fileDialogs.size(), 1) << c.item;
-        EXPECT_EQ(prompts.fileDialogs[0].filter, c.filter) << c.item;
+        QStringList types;
+        for (const Prompts::FileType& type : prompts.fileDialogs[0].types)
+            types << type.filter + "=" + type.suffix;
+        EXPECT_EQ(types, c.types) << c.item;
         EXPECT_EQ(QFileInfo(prompts.fileDialogs[0].suggested).absoluteFilePath(), QDir(documents).absolutePath())
             << c.item << ": " << prompts.fileDialogs[0].suggested.toStdString();
         prompts.confirmations.clear();

@@ -499,45 +499,130 @@ public:
     bool fetch(RowSet&, int) override { return true; }
 };
 
-void readWhole(QSqlDatabase database, const QString& text, const QVariantList& values, RowSet& rows) {
+// A statement for libpq: its positional markers as the server writes them ($1, $2...) and its values as text.
+struct PostgresStatement {
+    QByteArray text;
+    std::vector<QByteArray> values;
+    std::vector<const char*> pointers;  // null for a null value
+
+    PostgresStatement(const QString& sql, const QVariantList& bound)
+        : values(size_t(bound.size())), pointers(size_t(bound.size()), nullptr) {
+        for (int i = 0; i < bound.size(); ++i) {
+            const QVariant v = bindable(bound[i]);
+            if (v.isNull())
+                continue;
+            values[size_t(i)] =
+                v.typeId() == QMetaType::Double ? QByteArray::number(v.toDouble(), 'g', 17) : v.toString().toUtf8();
+            pointers[size_t(i)] = values[size_t(i)].constData();
+        }
+        QString numbered;
+        int n = 0;
+        bool quoted = false;
+        for (QChar c : sql) {
+            quoted = quoted != (c == QLatin1Char('\''));
+            numbered += !quoted && c == QLatin1Char('?') ? QStringLiteral("$%1").arg(++n) : QString(c);
+        }
+        text = numbered.toUtf8();
+    }
+    int count() const { return int(pointers.size()); }
+};
+
+// The server's refusal of a statement (or the connection's failure), as our error.
+[[noreturn]] void throwPostgresFailure(QSqlDatabase database, PGconn* connection, const PGresult* result) {
+    const QString message = QString::fromUtf8(result ? PQresultErrorMessage(result) : PQerrorMessage(connection));
+    const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+    throwFailure(database, QSqlError(QString(), message.trimmed(), QSqlError::StatementError,
+                                     QString::fromLatin1(state ? state : "")));
+}
+
+// The libpq connection under `database`; our error where the driver does not give it.
+PGconn* libpqConnection(const QSqlDatabase& database) {
     PGconn* connection = postgresConnection(database);
     if (!connection)
         throw Error(QStringLiteral("O driver PostgreSQL não expõe a conexão."));
-    std::vector<QByteArray> texts(size_t(values.size()));
-    std::vector<const char*> pointers(size_t(values.size()), nullptr);
-    for (int i = 0; i < values.size(); ++i) {
-        const QVariant v = bindable(values[i]);
-        if (v.isNull())
-            continue;
-        texts[size_t(i)] =
-            v.typeId() == QMetaType::Double ? QByteArray::number(v.toDouble(), 'g', 17) : v.toString().toUtf8();
-        pointers[size_t(i)] = texts[size_t(i)].constData();
-    }
-    // Positional markers as the server writes them.
-    QString numbered;
-    int n = 0;
-    bool quoted = false;
-    for (QChar c : text) {
-        quoted = quoted != (c == QLatin1Char('\''));
-        numbered += !quoted && c == QLatin1Char('?') ? QStringLiteral("$%1").arg(++n) : QString(c);
-    }
-    auto pending = std::make_shared<PendingRows>();
-    pending->result.reset(PQexecParams(connection, numbered.toUtf8().constData(), int(values.size()), nullptr,
-                                       pointers.data(), nullptr, nullptr, 0));
-    PGresult* result = pending->result.get();
-    if (!result || PQresultStatus(result) != PGRES_TUPLES_OK) {
-        const QString message = QString::fromUtf8(result ? PQresultErrorMessage(result) : PQerrorMessage(connection));
-        const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
-        throwFailure(database, QSqlError(QString(), message.trimmed(), QSqlError::StatementError,
-                                         QString::fromLatin1(state ? state : "")));
-    }
+    return connection;
+}
+
+// The names and kinds of a result's columns.
+QStringList takeColumns(const PGresult* result, PendingRows& rows) {
     QStringList names;
+    rows.kinds.clear();
     for (int c = 0; c < PQnfields(result); ++c) {
         names << QString::fromUtf8(PQfname(result, c));
-        pending->kinds.push_back(PendingRows::kindOf(PQftype(result, c)));
+        rows.kinds.push_back(PendingRows::kindOf(PQftype(result, c)));
     }
-    rows.setFields(names);
+    return names;
+}
+
+void readWhole(QSqlDatabase database, const QString& text, const QVariantList& values, RowSet& rows) {
+    PGconn* connection = libpqConnection(database);
+    const PostgresStatement statement(text, values);
+    auto pending = std::make_shared<PendingRows>();
+    pending->result.reset(PQexecParams(connection, statement.text.constData(), statement.count(), nullptr,
+                                       statement.pointers.data(), nullptr, nullptr, 0));
+    PGresult* result = pending->result.get();
+    if (!result || PQresultStatus(result) != PGRES_TUPLES_OK)
+        throwPostgresFailure(database, connection, result);
+    rows.setFields(takeColumns(result, *pending));
     rows.setPending(std::move(pending), PQntuples(result));
+}
+
+// Throws away what the server still sends of the statement under way, asking it first to stop computing it;
+// inside a transaction, whose work a cancelled statement would spoil, the rest is read and dropped instead.
+void endEarly(PGconn* connection, bool inTransaction) {
+    if (!inTransaction) {
+        if (PGcancel* cancel = PQgetCancel(connection)) {
+            char error[256];
+            PQcancel(cancel, error, sizeof error);
+            PQfreeCancel(cancel);
+        }
+    }
+    while (PGresult* rest = PQgetResult(connection))
+        PQclear(rest);
+}
+
+// PostgreSQL: the rows one at a time as the server sends them (libpq's single-row mode), never the whole result
+// in the client. The connection runs nothing else meanwhile: a statement run on it from `each` would take the
+// rest of the rows with it, and the reading fails rather than end short.
+void streamRows(QSqlDatabase database, const QString& text, const QVariantList& values,
+                const std::function<void(const QStringList&, const QVector<QVariant>&)>& each) {
+    PGconn* connection = libpqConnection(database);
+    const PostgresStatement statement(text, values);
+    const bool inTransaction = PQtransactionStatus(connection) == PQTRANS_INTRANS;
+    if (!PQsendQueryParams(connection, statement.text.constData(), statement.count(), nullptr,
+                           statement.pointers.data(), nullptr, nullptr, 0))
+        throwPostgresFailure(database, connection, nullptr);
+    PQsetSingleRowMode(connection);
+    PendingRows row;
+    QStringList fields;
+    bool ended = false;
+    try {
+        while (PGresult* result = PQgetResult(connection)) {
+            row.result.reset(result);
+            const ExecStatusType status = PQresultStatus(result);
+            if (status != PGRES_SINGLE_TUPLE && status != PGRES_TUPLES_OK) {
+                const PendingRows refused = std::move(row);
+                while (PGresult* rest = PQgetResult(connection))
+                    PQclear(rest);
+                throwPostgresFailure(database, connection, refused.result.get());
+            }
+            if (fields.isEmpty())
+                fields = takeColumns(result, row);
+            if (status == PGRES_TUPLES_OK)
+                ended = true;  // the end of the rows, which none follow
+            else
+                each(fields, row.read(0));
+        }
+    } catch (...) {
+        row.result.reset();
+        endEarly(connection, inTransaction);
+        throw;
+    }
+    if (!ended) {
+        if (PQstatus(connection) != CONNECTION_OK)
+            throwPostgresFailure(database, connection, nullptr);
+        throw Error(QStringLiteral("A leitura das linhas foi interrompida por outra instrução na mesma conexão."));
+    }
 }
 
 }  // namespace
@@ -564,7 +649,11 @@ void forEachRow(const QString& connectionName, const QString& sql, const QVarian
     QSqlDatabase database = connection(connectionName);
     QVariantList values;
     const QString text = positional(sql, params, values);
-    // Forward only: SQLite steps its rows and PostgreSQL sends them one by one (its single-row mode).
+    if (database.driver()->dbmsType() == QSqlDriver::PostgreSQL) {
+        streamRows(database, text, values, each);
+        return;
+    }
+    // SQLite steps the statement a row at a time.
     QSqlQuery q(database);
     q.setForwardOnly(true);
     if (!q.prepare(text))

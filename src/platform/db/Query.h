@@ -93,8 +93,11 @@ std::unique_ptr<Cursor> openCursor(const QString& connectionName, const QString&
                                    RowSet& rows);
 
 // Runs a select as run() does and hands its rows to `each` one at a time, in order, each as the values of
-// `fields` (the result's field names), never holding more than the row at hand: a result of any size is read
-// in little memory. What `each` throws stops the reading and is thrown here.
+// `fields` (the result's field names), as the statement yields them and never holding more than the row at
+// hand: a result of any size is read in little memory (SQLite steps the statement, PostgreSQL sends a row at a
+// time). What `each` throws stops the reading, and the server stops the statement (on PostgreSQL it is
+// cancelled, unless a transaction is open), before it is thrown here. Until then `each` runs no statement on
+// the same PostgreSQL connection: that would end the reading with an error.
 void forEachRow(const QString& connectionName, const QString& sql, const QVariantHash& params,
                 const std::function<void(const QStringList& fields, const QVector<QVariant>& row)>& each);
 

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -42,6 +43,17 @@ int widthOf(const Field& f) {
 }
 
 DBFHandle handle(void* h) { return static_cast<DBFHandle>(h); }
+
+// A whole number's value, read without a detour through text where the driver gave a number.
+qlonglong wholeNumber(const QVariant& v) {
+    switch (v.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong: return v.toLongLong();
+    default: return qlonglong(db::toNumber(v));
+    }
+}
 
 // The library's own file calls, wrapped so that a failed write (a full disk) is seen: the library itself
 // goes on as if it had been written. The writer whose call is under way is told the system's error.
@@ -118,11 +130,7 @@ const QByteArray kCodePageName = QByteArrayLiteral("1252");
 
 }  // namespace
 
-QString tableFileName(const QString& chosen) {
-    if (chosen.endsWith(QStringLiteral(".dbf"), Qt::CaseInsensitive))
-        return chosen;
-    return chosen + QStringLiteral(".dbf");
-}
+QString tableFileName(const QString& chosen) { return files::withSuffix(chosen, QStringLiteral("dbf")); }
 
 QStringList fieldNames(const QStringList& names) {
     QStringList out;
@@ -139,7 +147,24 @@ QStringList fieldNames(const QStringList& names) {
     return out;
 }
 
+namespace {
+
+// Whether every character of the text is one that Windows-1252 and Latin-1 write alike (all but U+0080..U+009F):
+// such a text is already composed, and its bytes are its Latin-1 ones.
+bool plainLatin1(QStringView text) {
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u > 0xFF || (u >= 0x80 && u < 0xA0))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 QByteArray toWindows1252(const QString& text) {
+    if (plainLatin1(text))
+        return text.toLatin1();
     QByteArray out;
     out.reserve(text.size());
     for (const char32_t u : text.toUcs4()) {
@@ -159,7 +184,9 @@ QByteArray toWindows1252(const QString& text) {
     return out;
 }
 
-QByteArray exportBytes(const QString& text) { return toWindows1252(text.normalized(QString::NormalizationForm_C)); }
+QByteArray exportBytes(const QString& text) {
+    return plainLatin1(text) ? text.toLatin1() : toWindows1252(text.normalized(QString::NormalizationForm_C));
+}
 
 QString codePageFileName(const QString& tableFile) {
     const QFileInfo info(tableFile);
@@ -248,39 +275,50 @@ void Writer::close() {
     m_part.reset();
 }
 
-void Writer::put(int field, QByteArray bytes) {
+void Writer::put(int field, const char* bytes) {
     Watch watch(&m_error);
-    if (!DBFWriteAttributeDirectly(handle(m_handle), m_rows, field, bytes.data()) && m_error == 0)
+    if (!DBFWriteAttributeDirectly(handle(m_handle), m_rows, field, const_cast<char*>(bytes)) && m_error == 0)
         m_error = EIO;
 }
 
 void Writer::addRow(const QVector<QVariant>& values) {
     if (!m_handle)
         throw Error(QStringLiteral("O arquivo %1 já foi fechado.").arg(m_fileName));
+    static const QVariant kNull;
     for (int i = 0; i < m_fields.size(); ++i) {
         const Field& f = m_fields[i];
         const int width = widthOf(f);
-        const QVariant v = i < values.size() ? values[i] : QVariant();
-        QByteArray bytes;
-        const bool blank = v.isNull() || (f.type != Type::Text && v.typeId() == QMetaType::QString &&
-                                          v.toString().trimmed().isEmpty());
+        const QVariant& v = i < values.size() ? values[i] : kNull;
+        const bool text = v.typeId() == QMetaType::QString;
+        const bool blank = v.isNull() || (f.type != Type::Text && text &&
+                                          static_cast<const QString*>(v.constData())->trimmed().isEmpty());
         // What is shorter than the field is padded with blanks by the library.
         if (blank) {
+            put(i, "");
         } else if (f.type == Type::Text) {
-            bytes = exportBytes(db::toText(v)).left(width);
+            QByteArray bytes = exportBytes(text ? *static_cast<const QString*>(v.constData()) : db::toText(v));
+            bytes.truncate(width);
+            put(i, bytes.constData());
         } else if (f.type == Type::Date) {
-            const QDateTime d = db::toDateTime(v);
-            if (d.isValid())
-                bytes = d.date().toString(QStringLiteral("yyyyMMdd")).toLatin1();
+            const QDate d = v.typeId() == QMetaType::QDateTime ? static_cast<const QDateTime*>(v.constData())->date()
+                                                               : db::toDateTime(v).date();
+            char date[9] = {};
+            if (d.isValid() && d.year() >= 0 && d.year() <= 9999)
+                std::snprintf(date, sizeof date, "%04d%02d%02d", d.year(), d.month(), d.day());
+            put(i, date);
         } else {
             const int decimals = f.type == Type::Number ? f.decimals : 0;
-            bytes = f.type == Type::Integer ? QByteArray::number(qlonglong(db::toNumber(v)))
-                                            : QByteArray::number(db::toNumber(v), 'f', decimals);
-            if (bytes.size() > width)
-                throw Error(QStringLiteral("O valor %1 não cabe no campo %2.").arg(QString::fromLatin1(bytes), f.name));
-            bytes = QByteArray(width - bytes.size(), ' ') + bytes;
+            const QByteArray number = f.type == Type::Integer ? QByteArray::number(wholeNumber(v))
+                                                              : QByteArray::number(db::toNumber(v), 'f', decimals);
+            if (number.size() > width)
+                throw Error(
+                    QStringLiteral("O valor %1 não cabe no campo %2.").arg(QString::fromLatin1(number), f.name));
+            char padded[256];
+            std::memset(padded, ' ', size_t(width - number.size()));
+            std::memcpy(padded + width - number.size(), number.constData(), size_t(number.size()));
+            padded[width] = '\0';
+            put(i, padded);
         }
-        put(i, bytes);
     }
     check();
     ++m_rows;
@@ -288,13 +326,14 @@ void Writer::addRow(const QVector<QVariant>& values) {
 
 namespace {
 
-// The result column of each field by its name, -1 for one the result lacks.
+// The result column of each field by its name, -1 for one the result lacks; the second field of a name
+// takes the second column of that name (a select of two tables' "Id_Proprietario"), and so on.
 QList<int> columnsOf(const QList<Field>& fields, const QStringList& names) {
     QList<int> columns;
     for (const Field& f : fields) {
         int found = -1;
         for (int c = 0; c < names.size() && found < 0; ++c)
-            if (names[c].compare(f.name, Qt::CaseInsensitive) == 0)
+            if (names[c].compare(f.name, Qt::CaseInsensitive) == 0 && !columns.contains(c))
                 found = c;
         columns << found;
     }
@@ -339,6 +378,11 @@ void writeSelect(const QString& fileName, const QList<Field>& fields, const QStr
             progress(writer.rowCount(), 0);
     });
     writer.close();
+}
+
+void writeSelect(const QString& fileName, const QList<Field>& fields, const db::Query& select,
+                 const RowAdjustment& adjust, const Progress& progress) {
+    writeSelect(fileName, fields, select.connectionName(), select.text(), select.params(), adjust, progress);
 }
 
 }  // namespace dbase

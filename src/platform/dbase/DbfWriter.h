@@ -19,8 +19,9 @@
 #include <stdexcept>
 
 namespace db {
+class Query;
 class RowSet;
-}
+}  // namespace db
 
 namespace files {
 class Replacement;
@@ -84,7 +85,7 @@ public:
     void close();
 
 private:
-    void put(int field, QByteArray bytes);
+    void put(int field, const char* bytes);  // a text ended by a null byte
     void discard();
 
     void check();
@@ -107,9 +108,12 @@ using RowAdjustment = std::function<void(QVector<QVariant>& values)>;
 void writeTable(const QString& fileName, const QList<Field>& fields, const db::RowSet& rows,
                 const Progress& progress = {});
 
-// The same for the rows of a select, written as they are read (see db::forEachRow); a field whose column the
-// result lacks is left to `adjust`.
+// The same for the rows of a select, written as they are read (see db::forEachRow): a result of any size goes
+// to the file in little memory. A field whose column the result lacks is left to `adjust`.
 void writeSelect(const QString& fileName, const QList<Field>& fields, const QString& connectionName, const QString& sql,
                  const QVariantHash& params, const RowAdjustment& adjust = {}, const Progress& progress = {});
+// The same for the statement and values of a query (not run before).
+void writeSelect(const QString& fileName, const QList<Field>& fields, const db::Query& select,
+                 const RowAdjustment& adjust = {}, const Progress& progress = {});
 
 }  // namespace dbase

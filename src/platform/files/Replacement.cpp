@@ -70,6 +70,13 @@ QString writeFailure(const QString& fileName, int error) {
     }
 }
 
+QString withSuffix(const QString& name, const QString& suffix) {
+    const QString ending = QLatin1Char('.') + suffix;
+    if (suffix.isEmpty() || name.endsWith(ending, Qt::CaseInsensitive))
+        return name;
+    return name + ending;
+}
+
 bool isPartName(const QString& name) {
     static const QRegularExpression pattern(QStringLiteral("^~nurv-parcial-[A-Za-z0-9]{6}\\.[A-Za-z0-9]+$"));
     return pattern.match(name).hasMatch();

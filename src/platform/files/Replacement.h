@@ -28,6 +28,10 @@ private:
 // What the user is told when `fileName` could not be written for the system error `error` (an errno).
 QString writeFailure(const QString& fileName, int error);
 
+// The file a name chosen for a kind of file stands for: the name itself when it ends in "." + `suffix`
+// (any case), else the name with it appended ("saida" and "saida.txt" are "saida.dbf" and "saida.txt.dbf").
+QString withSuffix(const QString& name, const QString& suffix);
+
 // Whether a name is one of the temporary files' names.
 bool isPartName(const QString& name);
 

@@ -392,6 +392,10 @@ bool save(const Document& document, const QString& path, Format format, QString*
                 return false;
             }
         } else {
+            // Spreadsheets take a text without a mark for their own code page: the byte-order mark tells
+            // them the comma-separated text is UTF-8.
+            if (format == Format::Csv)
+                file.write(QByteArrayLiteral("\xEF\xBB\xBF"));
             writeText(
                 document, format, [&](const QString& part) { file.write(part.toUtf8()); }, progress);
         }

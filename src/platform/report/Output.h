@@ -31,7 +31,8 @@ QString exportText(const Document& document, Format format, const Progress& prog
 void writeText(const Document& document, Format format, const std::function<void(const QString& part)>& out,
                const Progress& progress = {});
 
-// Writes the document in a format, replacing the file whole (files::Replacement): false and the user's
+// Writes the document in a format, replacing the file whole (files::Replacement), text in UTF-8 (a CSV file
+// starting with the byte-order mark, which spreadsheets need to read it so): false and the user's
 // message in *error when it cannot be written, the earlier file then left as it was. What `progress` throws
 // stops the writing before the file is touched.
 bool save(const Document& document, const QString& path, Format format, QString* error = nullptr,

@@ -8,8 +8,6 @@
 #include <QAction>
 #include <QDir>
 #include <QEventLoop>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -48,37 +46,38 @@ bool runLong(const QString& text, const std::function<void(const Progress&)>& wo
     return true;
 }
 
-struct FileType {
+struct SavedFormat {
     Format format;
     const char* filter;
     const char* suffix;
 };
 
-const FileType kFileTypes[] = {
+const SavedFormat kFileTypes[] = {
     {Format::Pdf, "Arquivo PDF (*.pdf)", "pdf"},
     {Format::Text, "Texto (*.txt)", "txt"},
     {Format::Html, "HTML (*.html *.htm)", "html"},
     {Format::Csv, "Texto separado por vírgulas (*.csv)", "csv"},
 };
 
-std::optional<SaveChoice> askSaveFile(QWidget* parent, const QString& suggestedName, bool textExports) {
-    QStringList filters;
-    for (const FileType& type : kFileTypes)
+// The kinds of file the preview saves, the text ones only where the report allows them.
+QList<FileType> saveTypes(bool textExports) {
+    QList<FileType> types;
+    for (const SavedFormat& type : kFileTypes)
         if (textExports || type.format == Format::Pdf)
-            filters << QString::fromUtf8(type.filter);
-    QString selected = filters.first();
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Salvar relatório"), savePathFor(suggestedName),
-                                                filters.join(QStringLiteral(";;")), &selected);
+            types.append({QString::fromUtf8(type.filter), QString::fromLatin1(type.suffix)});
+    return types;
+}
+
+std::optional<SaveChoice> askSaveFile(QWidget* parent, const QString& suggestedName, const QList<FileType>& types) {
+    int chosen = 0;
+    const QString path =
+        askSaveFileName(parent, QStringLiteral("Salvar relatório"), savePathFor(suggestedName), types, &chosen);
     if (path.isEmpty())
         return std::nullopt;
-    const FileType* type = &kFileTypes[0];
-    for (const FileType& candidate : kFileTypes) {
-        if (selected == QString::fromUtf8(candidate.filter))
-            type = &candidate;
-    }
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + QLatin1String(type->suffix);
-    return SaveChoice{path, type->format};
+    for (const SavedFormat& type : kFileTypes)
+        if (types.value(chosen).suffix == QLatin1String(type.suffix))
+            return SaveChoice{path, type.format};
+    return std::nullopt;
 }
 
 bool askPrinter(QPrinter& printer, QWidget* parent) {
@@ -288,8 +287,9 @@ void PreviewWindow::print() {
 void PreviewWindow::save() {
     const SaveDialog& ask = saveDialog();
     const bool textExports = !report_ || report_->textExports();
+    const QList<FileType> types = saveTypes(textExports);
     const std::optional<SaveChoice> choice =
-        ask ? ask(this, document_.title) : askSaveFile(this, document_.title, textExports);
+        ask ? ask(this, document_.title, types) : askSaveFile(this, document_.title, types);
     if (!choice || (!textExports && choice->format != Format::Pdf))
         return;
     QString error;

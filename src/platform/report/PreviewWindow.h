@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/report/Document.h"
+#include "platform/report/FileDialog.h"
 #include "platform/report/Output.h"
 
 #include <QMainWindow>
@@ -28,9 +29,10 @@ struct SaveChoice {
     QString path;
     Format format;
 };
-// The dialogs the preview asks through; the system routes them through its own prompts (and tests
-// through a recorder). Passing an empty function restores the standard Qt dialog.
-using SaveDialog = std::function<std::optional<SaveChoice>(QWidget* parent, const QString& suggestedName)>;
+// The dialogs the preview asks through (tests answer them so). The save dialog is given the kinds of file it
+// offers, each with the suffix the file gets; passing an empty function restores the standard dialogs.
+using SaveDialog = std::function<std::optional<SaveChoice>(QWidget* parent, const QString& suggestedName,
+                                                           const QList<FileType>& offered)>;
 using PrintDialog = std::function<bool(QPrinter& printer, QWidget* parent)>;
 void setSaveDialog(SaveDialog dialog);
 void setPrintDialog(PrintDialog dialog);

@@ -376,11 +376,13 @@ void TfrmEndereco_Animal::sortHistory(int column) {
 
 void TfrmEndereco_Animal::exportAnimals() {
     const QString chosen =
-        Prompts::saveFileName(QStringLiteral("Exportação do endereço do animal."), Prompts::kFiltroDbase);
+        Prompts::saveFileName(QStringLiteral("Exportação do endereço do animal."), {Prompts::kArquivoDbase});
     if (chosen.trimmed().isEmpty())
         return;
     try {
-        dbase::writeTable(dbase::tableFileName(chosen), kExportFields, animalsql::exportRows());
+        db::Query select;
+        animalsql::prepareExport(select);
+        dbase::writeSelect(dbase::tableFileName(chosen), kExportFields, select);
     } catch (const std::exception& e) {
         Prompts::information(exportFailure(kErroExportar, e));
         return;

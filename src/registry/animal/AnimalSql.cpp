@@ -241,24 +241,25 @@ void prepareAnimalSearch(db::Query& query, const QString& criterion, const QStri
           << QStringLiteral(" left join proprietario b on (a.id_proprietario = b.id_proprietario) ")
           << QStringLiteral(" left join raca c on (a.id_raca = c.id_raca) ") << QStringLiteral(" where 1=1 ");
     const QString c = criterion.trimmed(), t = text.trimmed();
-    auto contains = [&](const QString& column, const QString& value) {
-        query.andWhere(db::foldedContains(column, QStringLiteral("texto"), value,
-                                          textindex::animalName(QStringLiteral("a.Id_Animal"))));
+    // Each text through the index of its own table: the owner's name is not the animal's.
+    auto contains = [&](const QString& column, const QString& value, const db::TextIndex& index) {
+        query.andWhere(db::foldedContains(column, QStringLiteral("texto"), value, index));
     };
     auto equals = [&](const QString& column) {
         query << QStringLiteral(" and %1 = :codigo ").arg(column);
         query.bind(QStringLiteral("codigo"), wholeNumber(t));
     };
     if (c == kBuscaNomeAnimal)
-        contains(QStringLiteral("a.Nome"), t);
+        contains(QStringLiteral("a.Nome"), t, textindex::animalName(QStringLiteral("a.Id_Animal")));
     else if (c == kBuscaCodigoAnimal)
         equals(QStringLiteral("a.id_animal"));
     else if (c == kBuscaNomeProprietario)
-        contains(QStringLiteral("b.Nome"), t);
+        contains(QStringLiteral("b.Nome"), t, textindex::ownerName(QStringLiteral("b.Id_Proprietario")));
     else if (c == kBuscaCodigoProprietario)
         equals(QStringLiteral("a.id_proprietario"));
     else if (c == kBuscaMicrochip)
-        contains(QStringLiteral("replace(a.num_microchip, ' ', '')"), QString(t).remove(QLatin1Char(' ')));
+        contains(QStringLiteral("replace(a.num_microchip, ' ', '')"), QString(t).remove(QLatin1Char(' ')),
+                 textindex::microchip(QStringLiteral("a.Id_Animal")));
     if (!orderBy.isEmpty())
         query << QStringLiteral(" order by ") + orderBy;  // a column of the search's grid, never what is typed
 }
@@ -268,15 +269,15 @@ void prepareNoAnimal(db::Query& query) {
     query << QStringLiteral(" and 1=2 ");
 }
 
-db::RowSet exportRows() {
-    return db::run(db::kMain,
-                   QStringLiteral(" select a.Id_Animal, c.nome as nome_raca, a.Nome, a.Sexo, a.Esterilizado, "
-                                  " a.Num_Microchip, a.Cor, a.Sinais, a.Num_Pedigree, b.Id_Proprietario, "
-                                  " b.Nome as nome_Proprietario, b.Telefone_Residencial, b.Telefone_Celular, "
-                                  " b.Telefone_Recado, b.Num_CPF_CNPJ, b.Num_CI from animal a "
-                                  " inner join proprietario b on (a.id_proprietario = b.id_proprietario) "
-                                  " left join raca c on (a.id_raca = c.id_raca) order by a.Id_Animal "),
-                   {});
+void prepareExport(db::Query& query) {
+    query.clear();
+    query << QStringLiteral(
+        " select a.Id_Animal, c.nome as nome_raca, a.Nome, a.Sexo, a.Esterilizado, "
+        " a.Num_Microchip, a.Cor, a.Sinais, a.Num_Pedigree, b.Id_Proprietario, "
+        " b.Nome as nome_Proprietario, b.Telefone_Residencial, b.Telefone_Celular, "
+        " b.Telefone_Recado, b.Num_CPF_CNPJ, b.Num_CI from animal a "
+        " inner join proprietario b on (a.id_proprietario = b.id_proprietario) "
+        " left join raca c on (a.id_raca = c.id_raca) order by a.Id_Animal ");
 }
 
 }  // namespace animalsql

@@ -71,7 +71,7 @@ void prepareAnimalSearch(db::Query& query, const QString& criterion, const QStri
 // The search's columns without a row, as the search shows before its first run.
 void prepareNoAnimal(db::Query& query);
 
-// Every animal with its owner and breed, for the export.
-db::RowSet exportRows();
+// Every animal with its owner and breed, for the export to read as it comes.
+void prepareExport(db::Query& query);
 
 }  // namespace animalsql

@@ -103,11 +103,6 @@ void prepareReport(db::Query& query, int animalId, int ownerId) {
     }
 }
 
-db::RowSet allOccurrences() {
-    db::Query rows;
-    prepareReport(rows, 0, 0);
-    rows.open();
-    return rows.rows();
-}
+void prepareExport(db::Query& query) { prepareReport(query, 0, 0); }
 
 }  // namespace occurrencesql

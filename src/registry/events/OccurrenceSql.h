@@ -32,7 +32,7 @@ void deleteOccurrence(int occurrenceId, const db::RowValues& read);
 
 // The report's statement for one animal of one owner, by date; without animal (0), every occurrence.
 void prepareReport(db::Query& query, int animalId, int ownerId);
-// Every occurrence as the report reads them, by occurrence, for the export.
-db::RowSet allOccurrences();
+// Every occurrence as the report reads them, by occurrence, for the export to read as it comes.
+void prepareExport(db::Query& query);
 
 }  // namespace occurrencesql

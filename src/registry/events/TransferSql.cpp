@@ -34,7 +34,10 @@ void prepareOwnerSearch(db::Query& query, PickBy by, const QString& text) {
         break;
     case PickBy::Street: prefix("b.NOM_LOGR"); break;
     }
-    query << QStringLiteral(" order by a.nome ");
+    // In name order as the old server's collation had it (case and accents aside), which the index of the
+    // folded name gives as it finds the names: a common beginning shows its first screen without a sort of
+    // every owner it finds.
+    query << QStringLiteral(" order by fold(a.nome), a.id_proprietario ");
 }
 
 db::RowSet animalsOf(const QVariant& ownerId) {

@@ -347,11 +347,13 @@ void TfrmRegistroOcorrencia::print() {
 
 void TfrmRegistroOcorrencia::exportAll() {
     const QString chosen =
-        Prompts::saveFileName(QStringLiteral("Exportar dados da intercorrência."), Prompts::kFiltroDbase);
+        Prompts::saveFileName(QStringLiteral("Exportar dados da intercorrência."), {Prompts::kArquivoDbase});
     if (chosen.trimmed().isEmpty())
         return;
     try {
-        dbase::writeTable(dbase::tableFileName(chosen), kExportFields, occurrencesql::allOccurrences());
+        db::Query select;
+        occurrencesql::prepareExport(select);
+        dbase::writeSelect(dbase::tableFileName(chosen), kExportFields, select);
     } catch (const std::exception& e) {
         Prompts::information(exportFailure(kErroExportar, e));
         return;

@@ -6,6 +6,8 @@
 #include "common/rules/Documents.h"
 #include "common/schema/TextIndexes.h"
 
+#include <algorithm>
+
 using namespace registry;
 
 namespace pesquisaavancadosql {
@@ -203,6 +205,21 @@ QString sortExpression(const QString& field) {
     return expressions.value(field);
 }
 
+int count(const SearchFilter& filter) {
+    db::Query q;
+    q << QStringLiteral(" select count(*) as valor from animal a ");
+    const QStringList& select = selectLines();
+    auto joins = std::find_if(select.begin(), select.end(),
+                              [](const QString& line) { return line.startsWith(QLatin1String("left")); });
+    for (; joins != select.end(); ++joins)
+        q << *joins;
+    for (const QString& line : filter.lines)
+        q << line;
+    q.bind(filter.params);
+    q.open();
+    return q.integer(QStringLiteral("valor"));
+}
+
 void open(db::DataSet& data, const SearchFilter& filter, const QString& sortField) {
     db::Query& q = data.query();
     q.clear();
@@ -212,8 +229,7 @@ void open(db::DataSet& data, const SearchFilter& filter, const QString& sortFiel
         q << line;
     const QString sorted = sortExpression(sortField);
     q << QStringLiteral(" order by ") + (sorted.isEmpty() ? QStringLiteral("a.Id_Proprietario, a.Id_Animal") : sorted);
-    for (auto it = filter.params.begin(); it != filter.params.end(); ++it)
-        q.bind(it.key(), it.value());
+    q.bind(filter.params);
     data.open();
 }
 

@@ -57,6 +57,9 @@ const QStringList& selectLines();
 // The expression of the search statement that the grid column showing `field` sorts by; empty for none.
 QString sortExpression(const QString& field);
 
+// The rows the search with `filter` finds, counted by a statement of its own over the same joins.
+int count(const SearchFilter& filter);
+
 // Opens `data` on the search with `filter`, ordered by the grid column showing `sortField`, else by owner
 // and animal.
 void open(db::DataSet& data, const SearchFilter& filter, const QString& sortField = {});

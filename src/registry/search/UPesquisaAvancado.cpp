@@ -280,10 +280,12 @@ void TfrmPesquisaAvancado::search() {
     showNotice(StatusBar1, 0, kPesquisaAguarde, Qt::yellow);
     bool found = false;
     try {
+        // The count by a statement of its own, then the rows, read as the grid shows them.
+        m_found = pesquisaavancadosql::count(filter);
+        showNotice(StatusBar1, 2, kTotalRegistro + QString::number(m_found), Qt::yellow);
         pesquisaavancadosql::open(*qryPrincipal, filter);
         m_last = filter;
         ui::gridModelOf(dbgPrincipal)->markSortColumn(-1);
-        showNotice(StatusBar1, 2, kTotalRegistro + QString::number(qryPrincipal->recordCount()), Qt::yellow);
         found = !qryPrincipal->isEmpty();
     } catch (const std::exception&) {
         qryPrincipal->close();
@@ -327,21 +329,26 @@ void TfrmPesquisaAvancado::exportRows() {
                       !qryPrincipal->field(QStringLiteral("Id_Proprietario")).isNull();
     if (!rows && !Prompts::confirm(kNaoHaRegistroExportar))
         return;
-    const QString chosen =
-        Prompts::saveFileName(windowTitle(), Prompts::kFiltroDbase + QStringLiteral(";;Texto (*.txt)"));
+    // Under either filter the table is written with ".dbf" (and the dictionary beside it ends in ".txt").
+    const QString chosen = Prompts::saveFileName(
+        windowTitle(), {Prompts::kArquivoDbase, {QStringLiteral("Texto (*.txt)"), Prompts::kArquivoDbase.suffix}});
     if (chosen.trimmed().isEmpty())
         return;
     const QString table = dbase::tableFileName(chosen);
     try {
-        writeWithNotice(StatusBar1, 0, [&](const dbase::Progress& progress) {
-            dbase::Writer writer(table, advancedResultFields());
-            const int count = qryPrincipal->isActive() ? qryPrincipal->rows().count() : 0;
-            for (int r = 0; r < count; ++r) {
-                writer.addRow(qryPrincipal->rows().row(r));
-                progress(r + 1, count);
-            }
-            writer.close();
-        });
+        // The rows the grid shows, in its order, read again from the server as they are written; with no
+        // result, the columns alone.
+        writeWithNotice(
+            StatusBar1, 0,
+            [&](const dbase::Progress& progress) {
+                if (qryPrincipal->isActive()) {
+                    dbase::writeSelect(table, advancedResultFields(), qryPrincipal->query(), {}, progress);
+                } else {
+                    dbase::Writer writer(table, advancedResultFields());
+                    writer.close();
+                }
+            },
+            m_found);
     } catch (const std::exception& e) {
         const QFileInfo file(table);
         Prompts::error(

@@ -76,6 +76,7 @@ private:
     void statusChosen();
 
     std::optional<SearchFilter> m_last;  // the criteria of the last search
+    int m_found = 0;                     // the rows it found
     bool m_filled = false;
     QGroupBox* m_animalBox = nullptr;
     QGroupBox* m_addressBox = nullptr;

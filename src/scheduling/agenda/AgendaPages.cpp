@@ -192,7 +192,7 @@ int AgendaDailyPage::load() {
     m_listed = false;
     agendasql::selectDailyList(*qryAtendimento, filter());
     m_listed = true;
-    return qryAtendimento->recordCount();
+    return agendasql::dailyCount(filter());
 }
 
 void AgendaDailyPage::showAttendance(const QVariant& id) {

@@ -58,7 +58,7 @@ public:
     AgendaPeriod period() const;
     agendasql::Filter filter() const;
 
-    int load();                               // the list of the filter; its row count
+    int load();                               // the list of the filter, read as shown; its row count
     void showAttendance(const QVariant& id);  // the list of that one attendance
     void clear();                             // blank boxes, an empty list
     void sortBy(int column);                  // nothing while the list is cleared

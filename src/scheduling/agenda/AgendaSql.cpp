@@ -79,6 +79,16 @@ void selectDailyList(db::DataSet& data, const Filter& filter) {
     data.open();
 }
 
+int dailyCount(const Filter& filter) {
+    // The other joins of the list are on their tables' keys: they add no row.
+    db::Query q;
+    q << " select count(*) as valor from atendimento a "
+      << " left join proprietario b on (a.id_proprietario = b.id_proprietario) " << kActiveOwner;
+    addFilter(q, filter);
+    q.open();
+    return q.integer(QStringLiteral("valor"));
+}
+
 void selectDailyListOf(db::DataSet& data, const QVariant& attendanceId) {
     db::Query& q = data.query();
     q.clear();
@@ -94,33 +104,28 @@ void selectCleared(db::DataSet& data) {
         " select  id_atendimento_status, nome, descricao, ind_status  from Atendimento_status where 1=2"));
 }
 
-int weekRowCount(const QDate& day) {
-    return db::toInt(rows(QStringLiteral("select count(nrideano) as valor from Semana_Epidemiologica "
-                                         "where dtinisep < :seguinte and dtfimsep >= :dia"),
-                          weekParams(day))
-                         .row(0)[0]);
-}
-
 db::RowSet weekRows(const QDate& day) {
     return rows(QStringLiteral("select nrideano, nridesep, dtinisep, dtfimsep, dsidesep from semana_epidemiologica "
                                " where dtinisep < :seguinte and dtfimsep >= :dia order by dtinisep"),
                 weekParams(day));
 }
 
-QList<QDateTime> weekTimes(const Filter& filter, const QDate& sunday) {
+QList<WeekGrid::Moment> weekMoments(const Filter& filter, const QDate& sunday) {
+    // Attendances are booked at the slots' times: a week of thousands comes as a few hundred moments.
     db::Query q;
-    q << " select a.Data_Hora_Atendimento from atendimento a "
+    q << " select a.Data_Hora_Atendimento, count(*) as qt from atendimento a "
       << " where  1=1 ";
     addFilter(q, filter, false);
     q << " and a.data_hora_atendimento >= :inicio and a.data_hora_atendimento < :fim "
-      << " order by a.Data_Hora_Atendimento ";
+      << " group by a.Data_Hora_Atendimento order by a.Data_Hora_Atendimento ";
     q.bind(QStringLiteral("inicio"), QDateTime(sunday, QTime(0, 0)));
     q.bind(QStringLiteral("fim"), QDateTime(sunday.addDays(7), QTime(0, 0)));
     q.open();
-    QList<QDateTime> times;
+    QList<WeekGrid::Moment> moments;
+    moments.reserve(q.rowCount());
     for (int r = 0; r < q.rowCount(); ++r)
-        times << db::toDateTime(q.value(r, QStringLiteral("Data_Hora_Atendimento")));
-    return times;
+        moments.append({db::toDateTime(q.rows().row(r)[0]), db::toInt(q.rows().row(r)[1])});
+    return moments;
 }
 
 db::RowSet statisticsRows(const Filter& filter) {

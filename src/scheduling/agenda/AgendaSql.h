@@ -5,6 +5,7 @@
 
 #include "platform/db/DataSet.h"
 #include "scheduling/agenda/AgendaRules.h"
+#include "scheduling/agenda/WeekGrid.h"
 
 #include <QDate>
 #include <QList>
@@ -26,18 +27,20 @@ db::RowSet unitsAsStored();  // id_unidade_trabalho, nome; every unit
 db::RowSet statuses();       // id_atendimento_status, nome, descricao, ind_status; not 'INATIVO'
 db::RowSet professionals();  // id_profissional, nome; every professional
 
-// The daily list of active owners' attendances, of the filter or of one attendance.
+// The daily list of active owners' attendances, of the filter or of one attendance; the count of the
+// filter's, by a statement of its own.
 void selectDailyList(db::DataSet& data, const Filter& filter);
+int dailyCount(const Filter& filter);
 void selectDailyListOf(db::DataSet& data, const QVariant& attendanceId);
 // The empty list "Limpar" leaves.
 void selectCleared(db::DataSet& data);
 
 // The epidemiological weeks holding `day`: dtinisep < day + 1 and dtfimsep >= day.
-int weekRowCount(const QDate& day);
 db::RowSet weekRows(const QDate& day);  // nrideano, nridesep, dtinisep, dtfimsep, dsidesep
 
-// The attendance times of [sunday, sunday + 7) at the filter's unit and status, any owner, in order.
-QList<QDateTime> weekTimes(const Filter& filter, const QDate& sunday);
+// The moments of [sunday, sunday + 7) with attendances at the filter's unit and status, any owner, in order,
+// each with how many.
+QList<WeekGrid::Moment> weekMoments(const Filter& filter, const QDate& sunday);
 
 // The statistics' rows, grouped per unit and attendance, and one unit's counts per status (active owners).
 db::RowSet statisticsRows(const Filter& filter);

@@ -186,29 +186,29 @@ void TfrmAgenda::setDay(const QDate& day) {
     tbsSemanal->mclAgendaSemanal->setSelectedDate(day);
 }
 
-bool TfrmAgenda::loadList() {
+std::optional<db::RowSet> TfrmAgenda::loadList() {
     m_dayCount = 0;
-    int weeks = 1;
+    // The weeks of the day, read once: their count is the check, their row the header.
+    std::optional<db::RowSet> weeks;
     try {
-        weeks = agendasql::weekRowCount(tbsSemanal->mclAgendaSemanal->selectedDate());
+        weeks = agendasql::weekRows(tbsSemanal->mclAgendaSemanal->selectedDate());
     } catch (const std::exception&) {
         Prompts::information(kErroPesquisarSemana);
     }
-    if (weeks != 1) {
+    if (weeks && weeks->count() != 1) {
         Prompts::information(kSemanaNaoCadastrada);
-        return false;
+        throw db::Error(kErroPreencherAgenda);
     }
     m_dayCount = tbsPrincipal->load();
-    return true;
+    return weeks;
 }
 
 void TfrmAgenda::refresh() {
     try {
-        if (!loadList())
+        const std::optional<db::RowSet> weeks = loadList();
+        if (!weeks)
             throw db::Error(kErroPreencherAgenda);
-        const db::RowSet rows = agendasql::weekRows(tbsSemanal->mclAgendaSemanal->selectedDate());
-        if (rows.count() == 0)
-            throw db::Error(kErroPreencherAgenda);
+        const db::RowSet& rows = *weeks;
         m_week = {db::toInt(rows.row(0)[0]), db::toInt(rows.row(0)[1]), db::toDateTime(rows.row(0)[2]).date(),
                   db::toDateTime(rows.row(0)[3]).date()};
         m_weekDrawn = true;
@@ -224,7 +224,7 @@ void TfrmAgenda::refresh() {
 
 void TfrmAgenda::countWeek() {
     const QDate sunday = WeekGrid::weekSunday(m_week.first);
-    const WeekGrid::Counts counts = WeekGrid::count(agendasql::weekTimes(tbsPrincipal->filter(), sunday), sunday);
+    const WeekGrid::Counts counts = WeekGrid::count(agendasql::weekMoments(tbsPrincipal->filter(), sunday), sunday);
     m_weekCount = counts.total;
     tbsSemanal->writeCounts(counts);
     StatusBar1->showMessage(weekStatusText(tbsPrincipal->period(), m_dayCount, m_weekCount));

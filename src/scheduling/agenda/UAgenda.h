@@ -9,6 +9,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -72,7 +73,9 @@ private:
     void connectButtons();    // the pages' buttons
     void connectPages();      // a double click books; the weekly page entered takes its week
 
-    bool loadList();
+    // Checks the week and loads the list; the week's rows, none when they could not be read. Throws
+    // kErroPreencherAgenda when the week is not registered.
+    std::optional<db::RowSet> loadList();
     void countWeek();
     void openBooking();
     void generateReport();

@@ -58,17 +58,17 @@ QStringList datedTitles(const QDate& sunday) {
     return titles;
 }
 
-Counts count(const QList<QDateTime>& times, const QDate& sunday) {
+Counts count(const QList<Moment>& moments, const QDate& sunday) {
     Counts c;
     const QDateTime from(sunday, QTime(0, 0)), to(sunday.addDays(7), QTime(0, 0));
-    for (const QDateTime& t : times) {
-        if (t < from || t >= to)
+    for (const Moment& m : moments) {
+        if (m.at < from || m.at >= to)
             continue;
-        ++c.total;
-        const int day = t.date().dayOfWeek();  // Monday 1 .. Sunday 7
-        const int slot = slotOf(t.time());
+        c.total += m.attendances;
+        const int day = m.at.date().dayOfWeek();  // Monday 1 .. Sunday 7
+        const int slot = slotOf(m.at.time());
         if (day <= 6 && slot > 0)
-            ++c.cell[day - 1][slot - 1];
+            c.cell[day - 1][slot - 1] += m.attendances;
     }
     return c;
 }

@@ -39,7 +39,15 @@ struct Counts {
     int total = 0;                 // every time of the week, those in no cell included
 };
 
-// Counts the times in [sunday, sunday + 7): Monday to Saturday in their slot, every one in the total.
-Counts count(const QList<QDateTime>& times, const QDate& sunday);
+// A moment of the week and the attendances booked at it.
+struct Moment {
+    Moment(const QDateTime& at, int attendances = 1) : at(at), attendances(attendances) {}
+    QDateTime at;
+    int attendances;
+};
+
+// Counts the attendances of the moments in [sunday, sunday + 7): Monday to Saturday in their slot, every one
+// in the total.
+Counts count(const QList<Moment>& moments, const QDate& sunday);
 
 }  // namespace WeekGrid

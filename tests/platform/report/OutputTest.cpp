@@ -104,7 +104,7 @@ QStringList cellsReadByPython(const QString& kind, const QString& path) {
 import csv, html.parser, json, sys
 kind, path = sys.argv[1], sys.argv[2]
 if kind == 'csv':
-    with open(path, encoding='utf-8', newline='') as f:
+    with open(path, encoding='utf-8-sig', newline='') as f:
         cells = [c for row in csv.reader(f) for c in row]
 else:
     class Cells(html.parser.HTMLParser):
@@ -160,7 +160,11 @@ TEST(ReportExport, SavesEveryFormatWholeInTheUmasksModeForOtherReadersAndReports
     QFile text(dir.filePath("lista.txt"));
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(text.readAll()), exportText(document, Format::Text));
-    // The text exports are UTF-8 and say so: every character reaches the reader as it was.
+    // The text exports are UTF-8 and say so, the CSV file by its byte-order mark (a spreadsheet reads a file
+    // without one in its own code page): every character reaches the reader as it was.
+    QFile csvFile(dir.filePath("lista.csv"));
+    ASSERT_TRUE(csvFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csvFile.readAll(), "\xEF\xBB\xBF" + exportText(document, Format::Csv).toUtf8());
     const QStringList csv = cellsReadByPython("csv", dir.filePath("lista.csv"));
     EXPECT_TRUE(csv.contains("Silva, João"));
     EXPECT_TRUE(csv.contains(kNameBeyondLatin1)) << csv.join('|').toStdString();

@@ -101,14 +101,23 @@ TEST(ReportPreview, SavesAndPrintsThroughTheInstalledDialogs) {
     ASSERT_TRUE(window.saveAs(dir.filePath("direto.txt"), Format::Text));
     EXPECT_TRUE(QFile::exists(dir.filePath("direto.txt")));
 
+    // The dialog offers each kind of file with the suffix its file gets.
     QString suggested;
-    setSaveDialog([&](QWidget*, const QString& name) {
+    QStringList suffixes;
+    const auto offeredSuffixes = [&](const QList<FileType>& offered) {
+        suffixes.clear();
+        for (const FileType& type : offered)
+            suffixes << type.filter.section('.', -1).chopped(1) + "=" + type.suffix;
+    };
+    setSaveDialog([&](QWidget*, const QString& name, const QList<FileType>& offered) {
         suggested = name;
+        offeredSuffixes(offered);
         return std::optional<SaveChoice>(SaveChoice{dir.filePath("escolhido.html"), Format::Html});
     });
     trigger(window, "actSave");
     setSaveDialog({});
     EXPECT_EQ(suggested, "Lista");
+    EXPECT_EQ(suffixes, QStringList({"pdf=pdf", "txt=txt", "htm=html", "csv=csv"}));
     QFile html(dir.filePath("escolhido.html"));
     ASSERT_TRUE(html.open(QIODevice::ReadOnly));
     EXPECT_TRUE(html.readAll().contains("<td>Nome 3</td>"));
@@ -116,11 +125,13 @@ TEST(ReportPreview, SavesAndPrintsThroughTheInstalledDialogs) {
     auto pdfOnly = listOf(3);
     pdfOnly->setTextExports(false);
     PreviewWindow restricted(pdfOnly);
-    setSaveDialog([&](QWidget*, const QString&) {
+    setSaveDialog([&](QWidget*, const QString&, const QList<FileType>& offered) {
+        offeredSuffixes(offered);
         return std::optional<SaveChoice>(SaveChoice{dir.filePath("recusado.csv"), Format::Csv});
     });
     trigger(restricted, "actSave");
     setSaveDialog({});
+    EXPECT_EQ(suffixes, QStringList{"pdf=pdf"});
     EXPECT_FALSE(QFile::exists(dir.filePath("recusado.csv"))) << "a report without text exports saves PDF only";
 
     bool asked = false;
@@ -168,7 +179,9 @@ TEST(ReportPreview, ACancelledSaveKeepsTheEarlierFile) {
             ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
             earlier.write("anterior");
         }
-        setSaveDialog([&](QWidget*, const QString&) { return std::optional<SaveChoice>(SaveChoice{path, format}); });
+        setSaveDialog([&](QWidget*, const QString&, const QList<FileType>&) {
+            return std::optional<SaveChoice>(SaveChoice{path, format});
+        });
         steps = 0;
         cancelAt = 2;
         trigger(window, "actSave");

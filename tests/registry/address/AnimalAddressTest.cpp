@@ -63,6 +63,17 @@ TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordina
     frmPesquisaNovoEndAnimal->mkeTexto->setText("ex");
     frmPesquisaNovoEndAnimal->search();
     EXPECT_EQ(frmPesquisaNovoEndAnimal->qryPrincipal->recordCount(), 1);
+    // By part of the owner's name, whatever the animal is called (on SQLite through the owners' own text
+    // index, not the animals').
+    input::activate(frmPesquisaNovoEndAnimal);
+    input::chooseItem(frmPesquisaNovoEndAnimal->cbbSelecao, animalsql::kBuscaNomeProprietario);
+    for (const char* typed : {"ávila", "osé"}) {
+        input::click(frmPesquisaNovoEndAnimal->mkeTexto);
+        input::pressKey(frmPesquisaNovoEndAnimal->mkeTexto, Qt::Key_A, Qt::ControlModifier);
+        input::type(frmPesquisaNovoEndAnimal->mkeTexto, QString::fromUtf8(typed));
+        input::pressEnter(frmPesquisaNovoEndAnimal->mkeTexto);
+        EXPECT_EQ(frmPesquisaNovoEndAnimal->qryPrincipal->recordCount(), 1) << typed;
+    }
     frmPesquisaNovoEndAnimal->choose();
     EXPECT_EQ(form->animalId(), rex);
     EXPECT_EQ(in<QLineEdit>(form, "dbeCodProprietario")->text(), QString::number(owner));

@@ -222,7 +222,8 @@ TEST_F(IndexedSearches, NoSearchOrSaveCheckOfTheFormsReadsALargeTableWhole) {
     for (const auto& [by, value] : locates)
         expectIndexed("agenda locator " + QString::number(int(by)),
                       [&] { agendasql::selectLocated(located, by, value); });
-    for (const QString& criterion : {animalsql::kBuscaNomeAnimal, animalsql::kBuscaCodigoAnimal}) {
+    for (const QString& criterion : {animalsql::kBuscaNomeAnimal, animalsql::kBuscaCodigoAnimal,
+                                     animalsql::kBuscaNomeProprietario, animalsql::kBuscaMicrochip}) {
         expectIndexed("animal search by " + criterion, [&] {
             db::DataSet animals;
             animalsql::prepareAnimalSearch(animals.query(), criterion, "REX");
