@@ -142,8 +142,9 @@ TEST(ReportPages, RowsPrintTheNumberOfPagesAndLeaveOutUnframedEmptyLabels) {
             EXPECT_EQ(texts.count("de 3"), rows) << "page " << p + 1;
             EXPECT_EQ(texts.count(QString()), rows) << "page " << p + 1;  // the framed label only
             for (const Element& e : page.elements) {
-                if (e.text == "de 3")
+                if (e.text == "de 3") {
                     EXPECT_NEAR(e.rect.left(), mmToPt(10 + 60), 0.01);
+                }
             }
             EXPECT_EQ(int(page.elements.size()), 1 + 3 * rows + 1);
         }
