@@ -101,16 +101,8 @@ void TfrmMenuPrincipal::buildMenu() {
     connect(action(QStringLiteral("WindowArrange1")), &QAction::triggered, this, &TfrmMenuPrincipal::arrangeIcons);
     connect(action(QStringLiteral("WindowClose1")), &QAction::triggered, m_mdi, &QMdiArea::closeActiveSubWindow);
 
-    static const QSet<QString> notForms{QStringLiteral("actSair"),
-                                        QStringLiteral("WindowCascade1"),
-                                        QStringLiteral("WindowTileHorizontal1"),
-                                        QStringLiteral("WindowTileVertical1"),
-                                        QStringLiteral("WindowMinimizeAll1"),
-                                        QStringLiteral("WindowArrange1"),
-                                        QStringLiteral("WindowClose1"),
-                                        QStringLiteral("actManual")};
     for (auto* a : std::as_const(m_menuItems)) {
-        if (!a->isSeparator() && !notForms.contains(a->objectName())) {
+        if (!a->isSeparator() && opensForm(a->objectName())) {
             const QString name = a->objectName();
             onTriggered(a, [this, name] { open(name); });
         }

@@ -9,8 +9,6 @@
 #include "shell/units/UnidadeSql.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -44,8 +42,7 @@ TfrmUnidade::TfrmUnidade(QWidget* parent) : RegisterForm(parent) {
 
     dbcAtivo = makeInactiveBox(tbsPrincipal, qryPrincipal, QStringLiteral("Ind_Status"));
 
-    QGridLayout* grid = layoutKeyNameDescription(tbsPrincipal, dbeCodigo, dbeNome, dbmDescricao);
-    grid->addWidget(dbcAtivo, 3, 1);
+    layoutKeyNameDescription(tbsPrincipal, dbeCodigo, dbeNome, dbmDescricao).row().skip().add(dbcAtivo);
     setFirstFocus(dbeCodigo);
 }
 
