@@ -2,6 +2,7 @@
 // Openers of the owner and animal registry's menu actions.
 #include "registry/RegistryForms.h"
 
+#include "common/FormWindows.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"
 #include "common/access/Session.h"

@@ -6,6 +6,7 @@
 #include "TestDatabase.h"
 #include "UserInput.h"
 
+#include "common/FormWindows.h"
 #include "common/access/FormOpening.h"
 #include "common/access/Session.h"
 #include "common/register/RegisterForm.h"

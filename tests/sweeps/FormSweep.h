@@ -8,6 +8,7 @@
 #include "UserInput.h"
 
 #include "availability/UMapaDisponibilidade.h"
+#include "common/FormWindows.h"
 #include "common/access/FormOpening.h"
 #include "registry/UPropAnimal.h"
 #include "registry/address/UEndereco_Animal.h"

@@ -3,7 +3,7 @@
 // in one transaction, the delete of the most recent address, the history and the export.
 #include "registry/address/UEndereco_Animal.h"
 
-#include "common/access/FormOpening.h"
+#include "common/FormWindows.h"
 #include "common/register/DataActions.h"
 
 #include "common/ExportStatus.h"

@@ -3,6 +3,7 @@
 // occurrence register on the current animal, and who inserted and changed the animal.
 #include "registry/animal/AnimalPage.h"
 
+#include "common/FormWindows.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"
 #include "common/access/Session.h"

@@ -2,6 +2,7 @@
 // The main window: its menu built for the logged-in profile, its status panels and its work area.
 #include "shell/menu/UMenuPrincipal.h"
 
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Process.h"
 #include "common/Prompts.h"
