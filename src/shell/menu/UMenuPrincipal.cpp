@@ -9,8 +9,8 @@
 #include "common/access/FormOpening.h"
 #include "common/access/Session.h"
 #include "shell/menu/MenuModel.h"
+#include "shell/menu/MenuSql.h"
 #include "shell/menu/WindowArrangement.h"
-#include "shell/profiles/PerfilSql.h"
 
 #include <QAction>
 #include <QApplication>
@@ -205,7 +205,7 @@ void TfrmMenuPrincipal::configuraMenu() {
         }
         QList<ProfileFormRow> rows;
         try {
-            rows = perfilsql::menuRows(PerfilLogado.trimmed().toInt());
+            rows = menusql::menuRows(PerfilLogado.trimmed().toInt());
         } catch (const std::exception&) {
             fail();
         }
