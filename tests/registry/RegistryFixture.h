@@ -12,10 +12,10 @@
 #include "common/register/RegisterForm.h"
 #include "platform/db/Database.h"
 #include "registry/RegistryForms.h"
-#include "registry/UPropAnimal.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/UEnderecoPesquisa.h"
 #include "registry/owner/OwnerPage.h"
+#include "registry/register/UPropAnimal.h"
 
 #include <QAction>
 #include <QApplication>

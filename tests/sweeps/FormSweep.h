@@ -10,8 +10,8 @@
 #include "availability/UMapaDisponibilidade.h"
 #include "common/FormWindows.h"
 #include "common/access/FormOpening.h"
-#include "registry/UPropAnimal.h"
 #include "registry/address/UEndereco_Animal.h"
+#include "registry/register/UPropAnimal.h"
 #include "shell/menu/MenuModel.h"
 
 #include <QAbstractButton>

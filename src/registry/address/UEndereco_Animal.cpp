@@ -19,12 +19,12 @@
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/ToolBars.h"
-#include "registry/FieldMarks.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
 #include "registry/address/UPesquisaNovoEndAnimal.h"
 #include "registry/animal/AnimalSql.h"
 #include "registry/owner/OwnerSql.h"
+#include "registry/shared/FieldMarks.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -17,10 +17,10 @@
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/ToolBars.h"
-#include "registry/FieldMarks.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
 #include "registry/animal/AnimalSql.h"
+#include "registry/shared/FieldMarks.h"
 
 #include <QAction>
 #include <QCheckBox>

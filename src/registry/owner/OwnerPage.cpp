@@ -16,12 +16,12 @@
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
-#include "registry/FieldMarks.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
 #include "registry/owner/OwnerSql.h"
 #include "registry/owner/URelProprietarioGeral.h"
 #include "registry/owner/WebAccountSql.h"
+#include "registry/shared/FieldMarks.h"
 
 #include <QAction>
 #include <QCheckBox>

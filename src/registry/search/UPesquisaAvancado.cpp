@@ -12,7 +12,7 @@
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
-#include "registry/UPropAnimal.h"
+#include "registry/register/UPropAnimal.h"
 #include "registry/search/PesquisaAvancadoSql.h"
 
 #include <QAction>

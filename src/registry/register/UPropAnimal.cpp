@@ -2,7 +2,7 @@
 // The owner and animal register's shell: its pages, the values it hands between them, every move of the
 // register behind one question while something is typed, the saves over the pages' values, and the vetoes on
 // leaving a pending insert or edit.
-#include "registry/UPropAnimal.h"
+#include "registry/register/UPropAnimal.h"
 
 #include "common/Guard.h"
 #include "common/Prompts.h"
