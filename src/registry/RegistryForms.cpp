@@ -6,7 +6,7 @@
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"
 #include "common/access/Session.h"
-#include "registry/address/UEndereco_Animal.h"
+#include "registry/animal/UEndereco_Animal.h"
 #include "registry/cards/USelRelCarteirinha.h"
 #include "registry/events/URegistroOcorrencia.h"
 #include "registry/events/URelAnimaisTransferidos.h"

@@ -10,7 +10,7 @@
 #include "availability/UMapaDisponibilidade.h"
 #include "common/FormWindows.h"
 #include "common/access/FormOpening.h"
-#include "registry/address/UEndereco_Animal.h"
+#include "registry/animal/UEndereco_Animal.h"
 #include "registry/register/UPropAnimal.h"
 #include "shell/menu/MenuModel.h"
 

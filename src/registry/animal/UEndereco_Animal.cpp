@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The animal-address form: choosing the animal, a new or changed address geocoded and saved with its link
 // in one transaction, the delete of the most recent address, the history and the export.
-#include "registry/address/UEndereco_Animal.h"
+#include "registry/animal/UEndereco_Animal.h"
 
 #include "common/FormWindows.h"
 #include "common/register/DataActions.h"
@@ -21,8 +21,8 @@
 #include "platform/ui/ToolBars.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
-#include "registry/address/UPesquisaNovoEndAnimal.h"
 #include "registry/animal/AnimalSql.h"
+#include "registry/animal/UPesquisaNovoEndAnimal.h"
 #include "registry/owner/OwnerSql.h"
 #include "registry/shared/FieldMarks.h"
 
