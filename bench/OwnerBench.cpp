@@ -12,8 +12,8 @@
 #include "platform/db/Query.h"
 #include "registry/animal/AnimalSql.h"
 #include "registry/animal/UPesquisaNovoEndAnimal.h"
-#include "registry/owner/OwnerSave.h"
 #include "registry/owner/OwnerSql.h"
+#include "registry/owner/TypedOwner.h"
 #include "registry/owner/UConsultaProprietario.h"
 
 #include <QComboBox>

@@ -7,10 +7,10 @@
 #include "common/access/PasswordDigest.h"
 #include "platform/db/EditedRow.h"
 #include "registry/address/AddressSql.h"
-#include "registry/animal/AnimalSave.h"
 #include "registry/animal/AnimalSql.h"
-#include "registry/owner/OwnerSave.h"
+#include "registry/animal/TypedAnimal.h"
 #include "registry/owner/OwnerSql.h"
+#include "registry/owner/TypedOwner.h"
 
 using namespace common;
 using namespace registry;

@@ -5,7 +5,7 @@
 // delete of an animal. It hands the typed animal back as values (typedAnimal()) for the owner it was typed
 // for, and says by signals what it shows; the form that holds it decides the moves and runs the save.
 
-#include "registry/animal/AnimalSave.h"
+#include "registry/animal/TypedAnimal.h"
 #include "registry/owner/OwnerRules.h"
 
 #include <QWidget>

@@ -7,7 +7,7 @@
 // runs the save.
 
 #include "common/register/DataActions.h"
-#include "registry/owner/OwnerSave.h"
+#include "registry/owner/TypedOwner.h"
 
 #include <QWidget>
 

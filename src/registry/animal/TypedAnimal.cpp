@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The animal's save over values: checks, then the animal and its companion rows in one transaction.
-#include "registry/animal/AnimalSave.h"
+#include "registry/animal/TypedAnimal.h"
 
 #include "common/access/Session.h"
 #include "registry/address/AddressSql.h"

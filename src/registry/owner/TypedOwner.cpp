@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The owner's save over values: checks, then address, owner and web account in one transaction.
-#include "registry/owner/OwnerSave.h"
+#include "registry/owner/TypedOwner.h"
 
 #include "common/access/Session.h"
 #include "registry/address/AddressSql.h"
