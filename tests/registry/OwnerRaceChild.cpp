@@ -24,7 +24,7 @@ void workstation(const QString& document) {
     std::string go;
     std::getline(std::cin, go);
 
-    OwnerSave owner;
+    TypedOwner owner;
     OwnerValues& typed = owner.checked;
     typed.inserting = true;
     typed.unit = QStringLiteral("UNIDADE CENTRAL");

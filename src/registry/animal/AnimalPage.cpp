@@ -398,8 +398,8 @@ AnimalValues AnimalPage::values() const {
     return v;
 }
 
-AnimalSave AnimalPage::typedAnimal() const {
-    AnimalSave animal;
+TypedAnimal AnimalPage::typedAnimal() const {
+    TypedAnimal animal;
     animal.checked = values();
     animal.inserting = m_animal->state() == db::DataSet::State::Insert;
     animal.ownerId = m_typedFor;

@@ -57,7 +57,7 @@ public:
     void setBirthDate(const QDate& date);
 
     // The animal as typed, for saveAnimal(): a new one for the owner shown when its typing began.
-    AnimalSave typedAnimal() const;
+    TypedAnimal typedAnimal() const;
     // A check that failed: its control coloured and focused, its message shown.
     void refuse(const FieldRefusal& refusal);
     // The animal saved: the typing closes and the owner's animals are listed on it. False when it is no longer

@@ -15,7 +15,7 @@ void stamp(db::RowValues& row, const char* when, const char* who, const QDateTim
 
 }  // namespace
 
-AnimalSaved saveAnimal(const AnimalSave& s) {
+AnimalSaved saveAnimal(const TypedAnimal& s) {
     if (std::optional<FieldRefusal> refusal = checkAnimal(s.checked))
         return {refusal, 0};
     db::RowValues animal = s.animal;

@@ -389,8 +389,8 @@ OwnerValues OwnerPage::values() const {
     return v;
 }
 
-OwnerSave OwnerPage::typedOwner() const {
-    OwnerSave owner;
+TypedOwner OwnerPage::typedOwner() const {
+    TypedOwner owner;
     owner.checked = values();
     owner.ownerId = owner.checked.inserting ? 0 : ownerId();
     owner.owner = db::typedValues(*m_owner);

@@ -229,7 +229,7 @@ void TfrmPropAnimal::showOwnerPanel(int ownerId, const QString& name) {
 void TfrmPropAnimal::postOwner() {
     if (!ownerPage->busy())
         return;
-    OwnerSave owner = ownerPage->typedOwner();
+    TypedOwner owner = ownerPage->typedOwner();
     const bool inserting = owner.checked.inserting;
     if (!inserting && ownerPage->blockedByWeb()) {
         // The checks come first, as on every save; then whether the web system's block stays.
@@ -267,7 +267,7 @@ void TfrmPropAnimal::postOwner() {
 void TfrmPropAnimal::postAnimal() {
     if (!animalPage->busy())
         return;
-    const AnimalSave animal = animalPage->typedAnimal();
+    const TypedAnimal animal = animalPage->typedAnimal();
     if (!animal.inserting) {
         // The checks come first, as on every save; then the question of a change.
         if (const std::optional<FieldRefusal> refusal = checkAnimal(animal.checked)) {
