@@ -21,6 +21,7 @@
 #include "platform/ui/ToolBars.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
+#include "registry/animal/AnimalRules.h"
 #include "registry/animal/AnimalSql.h"
 #include "registry/animal/UPesquisaNovoEndAnimal.h"
 #include "registry/owner/OwnerSql.h"

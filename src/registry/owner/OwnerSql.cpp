@@ -5,8 +5,8 @@
 #include "common/rules/Documents.h"
 #include "common/schema/TextIndexes.h"
 #include "platform/db/Keys.h"
-#include "registry/animal/AnimalRules.h"
 #include "registry/owner/WebAccountSql.h"
+#include "registry/shared/TypedNumber.h"
 
 #include <QStringList>
 

@@ -10,6 +10,7 @@
 #include "registry/address/AddressSql.h"
 #include "registry/address/StreetSql.h"
 #include "registry/address/UEnderecoPesquisa.h"
+#include "registry/animal/AnimalRules.h"
 #include "registry/animal/AnimalSql.h"
 #include "registry/animal/UEndereco_Animal.h"
 #include "registry/animal/UPesquisaNovoEndAnimal.h"
