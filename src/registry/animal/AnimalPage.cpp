@@ -193,7 +193,7 @@ void AnimalPage::layOut() {
     layout->addStretch(1);
 }
 
-// The page's own actions and controls; Atualizar, the moves and the save are the form's.
+// The page's own actions and controls; Atualizar, the moves, the save and the occurrences are the form's.
 void AnimalPage::connectControls() {
     onTriggered(actAnimalNovo, [this] { append(); });
     onTriggered(actAnimalAlterar, [this] { edit(); });
@@ -201,7 +201,6 @@ void AnimalPage::connectControls() {
     onTriggered(actAnimalCancelar, [this] { cancel(); });
     onTriggered(actPreencheEndAnimal, [this] { copyOwnerAddress(); });
     onTriggered(actMarcaAtendimento, [this] { markAttendance(); });
-    onTriggered(actOcorrencia, [this] { openOccurrences(); });
     onTriggered(actInformacao, [this] { showInformation(); });
     connect(m_sameAddress, &QCheckBox::clicked, this, [this] { actPreencheEndAnimal->trigger(); });
     connect(m_animal, &db::DataSet::fieldChanged, this, [this](const QString& field) {

@@ -12,6 +12,7 @@
 #include "platform/ui/TabChain.h"
 #include "registry/animal/AnimalPage.h"
 #include "registry/animal/UCalcula_Idade.h"
+#include "registry/events/URegistroOcorrencia.h"
 #include "registry/events/VaccinationPage.h"
 #include "registry/owner/OwnerPage.h"
 #include "registry/owner/OwnerSql.h"
@@ -121,6 +122,7 @@ void TfrmPropAnimal::connectPages() {
     connect(PageControl1, &QTabWidget::currentChanged, this, &TfrmPropAnimal::pageChanging);
     onTriggered(ownerPage->actPost, [this] { postOwner(); });
     onTriggered(animalPage->actAnimalGravar, [this] { postAnimal(); });
+    onTriggered(animalPage->actOcorrencia, [this] { openOccurrences(); });
     onTriggered(ownerPage->actSair, [this] { closeForm(); });
 }
 
@@ -202,6 +204,13 @@ void TfrmPropAnimal::openConsult() {
     TfrmConsultaProprietario::open(this, [form = QPointer<TfrmPropAnimal>(this)](int owner, int animal) {
         return !form || form->openOwner(owner, animal);
     });
+}
+
+void TfrmPropAnimal::openOccurrences() {
+    TfrmRegistroOcorrencia* form = TfrmRegistroOcorrencia::create();
+    if (animalPage->ownerId() > 0)
+        form->showFor(animalPage->ownerId(), animalPage->animalId());
+    showForm(form, ShowAs::MdiChild);
 }
 
 void TfrmPropAnimal::ownerShown(const OwnerShown& owner) {

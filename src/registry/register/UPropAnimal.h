@@ -79,6 +79,7 @@ private:
     bool mayMove();
     bool moveToOwner(int ownerId, int animalToLocate, bool anyStatus);
     void openConsult();
+    void openOccurrences();  // on the owner and the animal the animal page shows
     void postOwner();
     void postAnimal();
     void ownerShown(const OwnerShown& owner);
