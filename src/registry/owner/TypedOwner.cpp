@@ -98,7 +98,10 @@ OwnerSaved saveOwner(const TypedOwner& s) {
 
     // Address, owner and account stand or fall together; a refusal or failure leaves nothing behind.
     db::Transaction transaction;
-    if (std::optional<FieldRefusal> refusal = ownersql::holdAndCheckDuplicates(s.checked, self))
+    // The duplicate checks again, now that no other workstation can store the same until this one ends.
+    ownersql::holdDuplicates(s.checked);
+    if (std::optional<FieldRefusal> refusal =
+            ValidaCamposProprietario(s.checked, ownersql::lookups(s.checked, self), kFirstDuplicateCheck))
         return {refusal, 0};
     int id = s.ownerId;
     if (inserting) {
