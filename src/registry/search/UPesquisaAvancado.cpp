@@ -13,6 +13,7 @@
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "registry/register/UPropAnimal.h"
+#include "registry/search/PesquisaAvancadoExport.h"
 #include "registry/search/PesquisaAvancadoSql.h"
 
 #include <QAction>
