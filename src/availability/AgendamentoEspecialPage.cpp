@@ -6,9 +6,9 @@
 
 #include "availability/EspecialSql.h"
 #include "availability/MapaWidgets.h"
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/access/FormOpening.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/GridRows.h"

@@ -5,7 +5,6 @@
 
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/access/FormOpening.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"

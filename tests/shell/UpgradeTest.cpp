@@ -13,7 +13,7 @@
 #include "common/schema/TextIndexes.h"
 #include "platform/db/Query.h"
 #include "platform/db/Upgrade.h"
-#include "shell/DatabaseUpgrade.h"
+#include "shell/shared/DatabaseUpgrade.h"
 #include "shell/UdtmPrincipal.h"
 #include "shell/login/ULogin.h"
 

@@ -8,9 +8,10 @@
 #include "UserInput.h"
 
 #include "availability/UMapaDisponibilidade.h"
+#include "common/FormWindows.h"
 #include "common/access/FormOpening.h"
-#include "registry/UPropAnimal.h"
-#include "registry/address/UEndereco_Animal.h"
+#include "registry/animal/UEndereco_Animal.h"
+#include "registry/register/UPropAnimal.h"
 #include "shell/menu/MenuModel.h"
 
 #include <QAbstractButton>

@@ -8,9 +8,9 @@
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/GridRows.h"
-#include "registry/FieldMarks.h"
 #include "registry/address/AddressSql.h"
 #include "registry/address/UEnderecoPesquisa.h"
+#include "registry/shared/FieldMarks.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -16,10 +16,10 @@
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/GridRows.h"
 #include "platform/ui/ToolBars.h"
-#include "registry/FieldMarks.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
 #include "registry/animal/AnimalSql.h"
+#include "registry/shared/FieldMarks.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -196,7 +196,7 @@ void AnimalPage::layOut() {
     layout->addStretch(1);
 }
 
-// The page's own actions and controls; Atualizar, the moves and the save are the form's.
+// The page's own actions and controls; Atualizar, the moves, the save and the occurrences are the form's.
 void AnimalPage::connectControls() {
     onTriggered(actAnimalNovo, [this] { append(); });
     onTriggered(actAnimalAlterar, [this] { edit(); });
@@ -204,7 +204,6 @@ void AnimalPage::connectControls() {
     onTriggered(actAnimalCancelar, [this] { cancel(); });
     onTriggered(actPreencheEndAnimal, [this] { copyOwnerAddress(); });
     onTriggered(actMarcaAtendimento, [this] { markAttendance(); });
-    onTriggered(actOcorrencia, [this] { openOccurrences(); });
     onTriggered(actInformacao, [this] { showInformation(); });
     connect(m_sameAddress, &QCheckBox::clicked, this, [this] { actPreencheEndAnimal->trigger(); });
     connect(m_animal, &db::DataSet::fieldChanged, this, [this](const QString& field) {
@@ -401,8 +400,8 @@ AnimalValues AnimalPage::values() const {
     return v;
 }
 
-AnimalSave AnimalPage::typedAnimal() const {
-    AnimalSave animal;
+TypedAnimal AnimalPage::typedAnimal() const {
+    TypedAnimal animal;
     animal.checked = values();
     animal.inserting = m_animal->state() == db::DataSet::State::Insert;
     animal.ownerId = m_typedFor;

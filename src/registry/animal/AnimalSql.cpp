@@ -7,7 +7,7 @@
 #include "common/access/Session.h"
 #include "common/schema/TextIndexes.h"
 #include "platform/db/Keys.h"
-#include "registry/animal/AnimalRules.h"
+#include "registry/shared/TypedNumber.h"
 
 #include <QStringList>
 

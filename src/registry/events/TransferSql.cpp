@@ -6,8 +6,8 @@
 #include "common/rules/Documents.h"
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
-#include "registry/animal/AnimalRules.h"
 #include "registry/animal/AnimalSql.h"
+#include "registry/shared/TypedNumber.h"
 
 namespace transfersql {
 

@@ -16,7 +16,7 @@
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/GridRows.h"
 #include "platform/ui/ToolBars.h"
-#include "registry/address/UEndereco_Animal.h"
+#include "registry/animal/UEndereco_Animal.h"
 #include "registry/events/AnimalEventRules.h"
 #include "registry/events/OccurrenceSql.h"
 #include "registry/events/URelRegistroOcorrencia.h"

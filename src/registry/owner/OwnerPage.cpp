@@ -15,12 +15,12 @@
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/GridRows.h"
-#include "registry/FieldMarks.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
 #include "registry/owner/OwnerSql.h"
 #include "registry/owner/URelProprietarioGeral.h"
 #include "registry/owner/WebAccountSql.h"
+#include "registry/shared/FieldMarks.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -385,8 +385,8 @@ OwnerValues OwnerPage::values() const {
     return v;
 }
 
-OwnerSave OwnerPage::typedOwner() const {
-    OwnerSave owner;
+TypedOwner OwnerPage::typedOwner() const {
+    TypedOwner owner;
     owner.checked = values();
     owner.ownerId = owner.checked.inserting ? 0 : ownerId();
     owner.owner = db::typedValues(*m_owner);

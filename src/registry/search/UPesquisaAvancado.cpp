@@ -13,7 +13,8 @@
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/GridRows.h"
-#include "registry/UPropAnimal.h"
+#include "registry/register/UPropAnimal.h"
+#include "registry/search/PesquisaAvancadoExport.h"
 #include "registry/search/PesquisaAvancadoSql.h"
 
 #include <QAction>

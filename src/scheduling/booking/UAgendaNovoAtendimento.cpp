@@ -3,6 +3,7 @@
 // the owner and animal register or by the agenda.
 #include "scheduling/booking/UAgendaNovoAtendimento.h"
 
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"

@@ -2,6 +2,7 @@
 // The private attendances form.
 #include "scheduling/private/UAtendimentoParticular.h"
 
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"

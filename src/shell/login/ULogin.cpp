@@ -8,8 +8,8 @@
 #include "common/access/PasswordDigest.h"
 #include "common/access/Session.h"
 #include "platform/ui/EnterAsTab.h"
-#include "shell/DatabaseUpgrade.h"
-#include "shell/Version.h"
+#include "shell/shared/DatabaseUpgrade.h"
+#include "shell/shared/Version.h"
 #include "shell/login/LoginSql.h"
 #include "shell/menu/UMenuPrincipal.h"
 

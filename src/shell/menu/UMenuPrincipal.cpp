@@ -2,14 +2,15 @@
 // The main window: its menu built for the logged-in profile, its status panels and its work area.
 #include "shell/menu/UMenuPrincipal.h"
 
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Process.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"
 #include "common/access/Session.h"
 #include "shell/menu/MenuModel.h"
+#include "shell/menu/MenuSql.h"
 #include "shell/menu/WindowArrangement.h"
-#include "shell/profiles/PerfilSql.h"
 
 #include <QAction>
 #include <QApplication>
@@ -196,7 +197,7 @@ void TfrmMenuPrincipal::configuraMenu() {
         }
         QList<ProfileFormRow> rows;
         try {
-            rows = perfilsql::menuRows(PerfilLogado.trimmed().toInt());
+            rows = menusql::menuRows(PerfilLogado.trimmed().toInt());
         } catch (const std::exception&) {
             fail();
         }

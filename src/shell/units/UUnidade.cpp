@@ -2,6 +2,7 @@
 // The work-unit register's pages, checks and search.
 #include "shell/units/UUnidade.h"
 
+#include "common/FormWindows.h"
 #include "common/access/FormOpening.h"
 #include "common/register/RegisterControls.h"
 #include "platform/ui/FieldLink.h"

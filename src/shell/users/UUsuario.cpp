@@ -2,8 +2,8 @@
 // The users register: the password is typed, never shown, and stored only as its digest.
 #include "shell/users/UUsuario.h"
 
+#include "common/FormWindows.h"
 #include "common/Prompts.h"
-#include "common/access/FormOpening.h"
 #include "common/access/PasswordDigest.h"
 #include "common/register/RegisterControls.h"
 #include "platform/ui/Capitals.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The animal-address form: choosing the animal, a new or changed address geocoded and saved with its link
 // in one transaction, the delete of the most recent address, the history and the export.
-#include "registry/address/UEndereco_Animal.h"
+#include "registry/animal/UEndereco_Animal.h"
 
-#include "common/access/FormOpening.h"
+#include "common/FormWindows.h"
 #include "common/register/DataActions.h"
 
 #include "common/ExportStatus.h"
@@ -20,12 +20,13 @@
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/GridRows.h"
 #include "platform/ui/ToolBars.h"
-#include "registry/FieldMarks.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
-#include "registry/address/UPesquisaNovoEndAnimal.h"
+#include "registry/animal/AnimalRules.h"
 #include "registry/animal/AnimalSql.h"
+#include "registry/animal/UPesquisaNovoEndAnimal.h"
 #include "registry/owner/OwnerSql.h"
+#include "registry/shared/FieldMarks.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The animal's save over values: checks, then the animal and its companion rows in one transaction.
-#include "registry/animal/AnimalSave.h"
+#include "registry/animal/TypedAnimal.h"
 
 #include "common/access/Session.h"
 #include "registry/address/AddressSql.h"
@@ -15,7 +15,7 @@ void stamp(db::RowValues& row, const char* when, const char* who, const QDateTim
 
 }  // namespace
 
-AnimalSaved saveAnimal(const AnimalSave& s) {
+AnimalSaved saveAnimal(const TypedAnimal& s) {
     if (std::optional<FieldRefusal> refusal = checkAnimal(s.checked))
         return {refusal, 0};
     db::RowValues animal = s.animal;
