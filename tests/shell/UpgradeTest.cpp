@@ -13,9 +13,9 @@
 #include "common/schema/TextIndexes.h"
 #include "platform/db/Query.h"
 #include "platform/db/Upgrade.h"
-#include "shell/shared/DatabaseUpgrade.h"
 #include "shell/UdtmPrincipal.h"
 #include "shell/login/ULogin.h"
+#include "shell/shared/DatabaseUpgrade.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
