@@ -5,6 +5,7 @@
 
 #include "platform/db/Database.h"
 #include "platform/db/Keys.h"
+#include "platform/db/Search.h"
 
 #include "availability/MapaSql.h"
 #include "common/access/Session.h"

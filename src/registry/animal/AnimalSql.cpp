@@ -7,6 +7,7 @@
 #include "common/access/Session.h"
 #include "common/schema/TextIndexes.h"
 #include "platform/db/Keys.h"
+#include "platform/db/Search.h"
 #include "registry/animal/AnimalRules.h"
 
 #include <QStringList>

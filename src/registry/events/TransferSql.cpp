@@ -6,6 +6,7 @@
 #include "common/rules/Documents.h"
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
+#include "platform/db/Search.h"
 #include "registry/animal/AnimalRules.h"
 #include "registry/animal/AnimalSql.h"
 

@@ -5,6 +5,7 @@
 #include "common/rules/Documents.h"
 #include "common/schema/TextIndexes.h"
 #include "platform/db/Keys.h"
+#include "platform/db/Search.h"
 #include "registry/animal/AnimalRules.h"
 #include "registry/owner/WebAccountSql.h"
 
