@@ -8,6 +8,7 @@
 #include "common/access/FormOpening.h"
 #include "common/access/Session.h"
 #include "common/register/RegisterControls.h"
+#include "common/schema/Tables.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/FieldLink.h"
 #include "scheduling/booking/AtendimentoPages.h"
@@ -108,8 +109,7 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
 }
 
 void TfrmAgendaNovoAtendimento::describeRegister() {
-    setTable(QStringLiteral("atendimento"), QStringLiteral("Id_Atendimento"), KeyMaker::Server);
-    setUpdateSql(atendimentosql::kInsert, atendimentosql::kModify);
+    setTable(tables::atendimento());
     setNewRowDefaults({{QStringLiteral("Ind_Autoriza_Cirurgia"), kSim}});
     setOpenOnShow(OpenOnShow::Nothing);
 
