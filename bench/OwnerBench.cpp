@@ -10,10 +10,10 @@
 #include "common/access/PasswordDigest.h"
 #include "common/access/Session.h"
 #include "platform/db/Query.h"
-#include "registry/address/UPesquisaNovoEndAnimal.h"
 #include "registry/animal/AnimalSql.h"
-#include "registry/owner/OwnerSave.h"
+#include "registry/animal/UPesquisaNovoEndAnimal.h"
 #include "registry/owner/OwnerSql.h"
+#include "registry/owner/TypedOwner.h"
 #include "registry/owner/UConsultaProprietario.h"
 
 #include <QComboBox>
@@ -79,8 +79,8 @@ bool ownerContainsScenario() {
 namespace {
 
 // A new owner as the owner page hands it over: the n-th of the run.
-OwnerSave newOwner(int n) {
-    OwnerSave s;
+TypedOwner newOwner(int n) {
+    TypedOwner s;
     const QString document = newCpf(900000000 + n);
     const QString email = QStringLiteral("novo%1@exemplo.com.br").arg(n);
     const QString name = QStringLiteral("JOÃO DA SILVA NOVO %1").arg(n);
@@ -119,7 +119,7 @@ OwnerSave newOwner(int n) {
 
 // The same owner saved as a developer would write it: the four duplicate look-ups on the columns' own indexes,
 // then the address, the owner, the account and the owner's link to it, in one transaction.
-void plainSave(const OwnerSave& s) {
+void plainSave(const TypedOwner& s) {
     QSqlDatabase database = db::connection(db::kMain);
     auto run = [&](const QString& sql, const QVariantList& values) {
         QSqlQuery q(database);

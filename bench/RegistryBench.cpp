@@ -12,7 +12,7 @@
 #include "platform/db/Query.h"
 #include "platform/dbase/DbfWriter.h"
 #include "platform/ui/DateEdit.h"
-#include "registry/search/PesquisaAvancadoRules.h"
+#include "registry/search/PesquisaAvancadoExport.h"
 #include "registry/search/PesquisaAvancadoSql.h"
 #include "registry/search/UPesquisaAvancado.h"
 

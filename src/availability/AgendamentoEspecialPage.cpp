@@ -6,11 +6,12 @@
 
 #include "availability/EspecialSql.h"
 #include "availability/MapaWidgets.h"
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/access/FormOpening.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/EnterAsTab.h"
+#include "platform/ui/GridRows.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -103,17 +104,14 @@ void AgendamentoEspecialPage::createGrid() {
 }
 
 void AgendamentoEspecialPage::layOut(QGroupBox* owner, QLayout* buttons) {
-    auto* g = new QGridLayout(owner);
-    int row = 0;
+    ui::GridRows rows(new QGridLayout(owner));
     for (auto [caption, w] : std::initializer_list<std::pair<const char*, QLineEdit*>>{{"Código: ", edtCodigo},
                                                                                        {"Nome:", edtNome},
                                                                                        {"CPF/CNPJ:", edtDocumento},
                                                                                        {"Qt. agend.", edtQuantidade},
-                                                                                       {"Total acrecido:", edtTotal}}) {
-        g->addWidget(new QLabel(QString::fromUtf8(caption), owner), row, 0);
-        g->addWidget(w, row++, 1);
-    }
-    g->addLayout(buttons, row, 0, 1, 2);
+                                                                                       {"Total acrecido:", edtTotal}})
+        rows.row().labelled(QString::fromUtf8(caption), w);
+    rows.row().add(buttons, 2);
     auto* top = new QHBoxLayout;
     top->addWidget(owner);
     auto* info = new QVBoxLayout;

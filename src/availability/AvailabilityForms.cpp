@@ -4,6 +4,7 @@
 #include "availability/AvailabilityForms.h"
 
 #include "availability/UMapaDisponibilidade.h"
+#include "common/FormWindows.h"
 #include "common/access/FormOpening.h"
 
 void registerAvailabilityForms() {

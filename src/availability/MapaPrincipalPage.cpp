@@ -10,13 +10,14 @@
 #include "availability/UMapaDisponibilidadeInformacao.h"
 #include "availability/UMapaDisponibilidadeRascunho.h"
 #include "availability/UVagasAreaAbrangencia.h"
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/access/FormOpening.h"
 #include "platform/db/Keys.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/GridRows.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -128,17 +129,15 @@ void MapaPrincipalPage::createDayList() {
 
 void MapaPrincipalPage::layoutPage(QLayout* buttons) {
     auto* editor = new QGridLayout;
-    int row = 0;
+    ui::GridRows rows(editor);
     for (auto [caption, control] :
          std::initializer_list<std::pair<const char*, QWidget*>>{{"Unidade:", dblUnidade_trabalho},
                                                                  {"Procedimento:", dblProcedimento},
                                                                  {"Hora:", mkeHora},
                                                                  {"Qt. vagas geral:", mkeVagaGeral},
                                                                  {"Qt.vaga fêmea grande:", mkeVagaFemea},
-                                                                 {"Espécie:", dblEspecie}}) {
-        editor->addWidget(new QLabel(QString::fromUtf8(caption), this), row, 0);
-        editor->addWidget(control, row++, 1);
-    }
+                                                                 {"Espécie:", dblEspecie}})
+        rows.row().labelled(QString::fromUtf8(caption), control);
     auto* top = new QHBoxLayout;
     top->addWidget(calData);
     top->addLayout(editor, 1);

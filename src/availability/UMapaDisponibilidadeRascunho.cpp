@@ -14,13 +14,13 @@
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/GridRows.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -58,9 +58,8 @@ TfrmMapaDisponibilidadeRascunho::TfrmMapaDisponibilidadeRascunho(QWidget* parent
                                                       edtVagaGeral, edtVagaFemea})
         w->installEventFilter(this);
 
-    auto* grid = new QGridLayout(tbsPrincipal);
-    int row = 0;
-    grid->addWidget(new QLabel(QStringLiteral("Vagas:"), tbsPrincipal), row++, 0);
+    ui::GridRows rows(new QGridLayout(tbsPrincipal));
+    rows.row().label(QStringLiteral("Vagas:"));
     for (auto [caption, w] :
          std::initializer_list<std::pair<const char*, QWidget*>>{{"Unidade:", dblUnidade},
                                                                  {"Procedimento:", dblProcedimento},
@@ -68,12 +67,10 @@ TfrmMapaDisponibilidadeRascunho::TfrmMapaDisponibilidadeRascunho(QWidget* parent
                                                                  {"Data:", mkeData},
                                                                  {"Hora:", mkeHora},
                                                                  {"Qt. vaga geral:", edtVagaGeral},
-                                                                 {"Qt.vaga fêmea grande:", edtVagaFemea}}) {
-        grid->addWidget(new QLabel(QString::fromUtf8(caption), tbsPrincipal), row, 0);
-        grid->addWidget(w, row++, 1);
-    }
-    grid->addWidget(btnTransferir, row++, 1, Qt::AlignLeft);
-    grid->setRowStretch(row, 1);
+                                                                 {"Qt.vaga fêmea grande:", edtVagaFemea}})
+        rows.row().labelled(QString::fromUtf8(caption), w);
+    rows.row().skip().add(btnTransferir, 1, Qt::AlignLeft);
+    rows.row().stretch();
 
     connect(qryPrincipal, &db::DataSet::currentChanged, this, [this] { showRow(); });
     connect(btnTransferir, &QPushButton::clicked, this, [this] { guarded([this] { transfer(); }); });

@@ -3,7 +3,7 @@
 // progress of long work.
 #include "common/Prompts.h"
 
-#include "common/access/FormOpening.h"
+#include "common/FormWindows.h"
 #include "platform/report/PreviewWindow.h"
 #include "platform/report/Report.h"
 #include "platform/ui/WaitCursor.h"

@@ -3,6 +3,7 @@
 
 #include "exports/ExportsForms.h"
 
+#include "common/FormWindows.h"
 #include "common/access/FormOpening.h"
 #include "exports/UExportaTabelaAgendamento.h"
 #include "exports/UExportaTabelas.h"

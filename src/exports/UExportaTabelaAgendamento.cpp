@@ -8,10 +8,10 @@
 #include "common/Prompts.h"
 #include "exports/ExportsSql.h"
 #include "platform/ui/DateEdit.h"
+#include "platform/ui/GridRows.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -37,16 +37,11 @@ TfrmExportaTabelaAgendamento::TfrmExportaTabelaAgendamento(QWidget* parent) : QW
     bmpCancelar->setObjectName(QStringLiteral("bmpCancelar"));
     StatusBar1 = makeExportStatusBar(this, 1);
 
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Inico:"), this), 0, 0);
-    layout->addWidget(dtpDataInicio, 0, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Fim:"), this), 0, 2);
-    layout->addWidget(dtpDataFim, 0, 3);
-    layout->addWidget(new QLabel(QStringLiteral("Unidade:"), this), 1, 0);
-    layout->addWidget(dbcUnidade, 1, 1, 1, 3);
-    layout->addWidget(bmpGeral, 2, 2);
-    layout->addWidget(bmpCancelar, 2, 3);
-    layout->addWidget(StatusBar1, 3, 0, 1, 4);
+    ui::GridRows rows(new QGridLayout(this));
+    rows.row().labelled(QStringLiteral("Inico:"), dtpDataInicio).labelled(QStringLiteral("Fim:"), dtpDataFim);
+    rows.row().labelled(QStringLiteral("Unidade:"), dbcUnidade, 3);
+    rows.row().skip(2).add(bmpGeral).add(bmpCancelar);
+    rows.row().add(StatusBar1, 4);
 
     connect(bmpGeral, &QPushButton::clicked, this, [this] { guarded([this] { exportAttendances(); }); });
     connect(bmpCancelar, &QPushButton::clicked, this, &QWidget::close);

@@ -9,11 +9,11 @@
 #include "exports/ExportsSql.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
+#include "platform/ui/GridRows.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -72,18 +72,21 @@ TfrmExportaTabelas::TfrmExportaTabelas(QWidget* parent) : QWidget(parent) {
     StatusBar1 = makeExportStatusBar(this, 2);
 
     auto* criteria = new QGridLayout;
-    criteria->addWidget(new QLabel(QStringLiteral("Selecionar tabela:"), this), 0, 0);
-    criteria->addWidget(cbbTabela, 1, 0);
-    criteria->addWidget(new QLabel(QStringLiteral("Dt inicial:"), this), 0, 1);
-    criteria->addWidget(dtpInicial, 1, 1);
-    criteria->addWidget(new QLabel(QStringLiteral("Dt final:"), this), 0, 2);
-    criteria->addWidget(dtpFinal, 1, 2);
-    criteria->addWidget(new QLabel(QStringLiteral("Status do atendimento:"), this), 0, 3);
-    criteria->addWidget(cbbStatusAtendimento, 1, 3);
-    criteria->addWidget(rdbDtAtendimento, 0, 4);
-    criteria->addWidget(rdbCriacaoRegistro, 1, 4);
-    criteria->addWidget(BitBtn1, 1, 5);
-    criteria->addWidget(bpmExportacao, 1, 6);
+    ui::GridRows rows(criteria);
+    rows.row()
+        .label(QStringLiteral("Selecionar tabela:"))
+        .label(QStringLiteral("Dt inicial:"))
+        .label(QStringLiteral("Dt final:"))
+        .label(QStringLiteral("Status do atendimento:"))
+        .add(rdbDtAtendimento);
+    rows.row()
+        .add(cbbTabela)
+        .add(dtpInicial)
+        .add(dtpFinal)
+        .add(cbbStatusAtendimento)
+        .add(rdbCriacaoRegistro)
+        .add(BitBtn1)
+        .add(bpmExportacao);
     criteria->setColumnStretch(7, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(criteria);

@@ -5,6 +5,7 @@
 
 #include "platform/ui/Capitals.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/GridRows.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -94,18 +95,13 @@ TfrmQuorvantaPrincipal::TfrmQuorvantaPrincipal(QWidget* parent) : RegisterForm(p
     ui::bindMemo(dbmDescricao, qryPrincipal, QStringLiteral("Descricao"));
 
     // One page: the fields above the grid of the table's rows.
-    auto* page = new QGridLayout(tbsPrincipal);
-    page->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 0, 0);
-    page->addWidget(dbeId, 0, 1, Qt::AlignLeft);
-    page->addWidget(new QLabel(QStringLiteral("Nome:"), tbsPrincipal), 1, 0);
-    page->addWidget(dbeNome, 1, 1);
-    page->addWidget(new QLabel(QStringLiteral("Ativo/Inativo:"), tbsPrincipal), 2, 0);
-    page->addWidget(dbcAtiviInativo, 2, 1, Qt::AlignLeft);
-    page->addWidget(new QLabel(QStringLiteral("Descrição:"), tbsPrincipal), 3, 0, Qt::AlignTop);
-    page->addWidget(dbmDescricao, 3, 1);
-    page->addWidget(new QLabel(QStringLiteral("Histórico:"), tbsPrincipal), 4, 0, 1, 2);
-    page->addWidget(dbgPrincipal, 5, 0, 1, 2);
-    page->setRowStretch(5, 1);
+    ui::GridRows page(new QGridLayout(tbsPrincipal));
+    page.row().labelled(QStringLiteral("Código:"), dbeId, 1, Qt::AlignLeft);
+    page.row().labelled(QStringLiteral("Nome:"), dbeNome);
+    page.row().labelled(QStringLiteral("Ativo/Inativo:"), dbcAtiviInativo, 1, Qt::AlignLeft);
+    page.row().label(QStringLiteral("Descrição:"), 1, Qt::AlignTop).add(dbmDescricao);
+    page.row().label(QStringLiteral("Histórico:"), 2);
+    page.row().add(dbgPrincipal, 2).stretch();
     pgcPrincipal->removeTab(pgcPrincipal->indexOf(tbsGeral));
     pgcPrincipal->tabBar()->hide();
     resize(760, 520);

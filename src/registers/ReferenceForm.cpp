@@ -7,12 +7,12 @@
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/GridRows.h"
 #include "registers/ReferenceSql.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -92,15 +92,14 @@ void ReferenceForm::describeGrid() {
 
 void ReferenceForm::createFields() {
     m_pages.insert(QString(), tbsPrincipal);
-    auto* principal = new QGridLayout(tbsPrincipal);
+    ui::GridRows principal(new QGridLayout(tbsPrincipal));
     dbeCodigo = new QLineEdit(tbsPrincipal);
     dbeCodigo->setObjectName(QStringLiteral("dbeCodigo"));
     dbeCodigo->setMaximumWidth(90);
     ui::setReadOnlyLook(dbeCodigo);
     ui::bindLineEdit(dbeCodigo, qryPrincipal, m_table.key, ui::ValueKind::Integer)->setAlwaysReadOnly(true);
     ui::EnterAsTab::install(dbeCodigo);
-    principal->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 0, 0);
-    principal->addWidget(dbeCodigo, 0, 1, Qt::AlignLeft);
+    principal.row().labelled(QStringLiteral("Código:"), dbeCodigo, 1, Qt::AlignLeft);
 
     for (const ReferenceControl& control : m_table.controls)
         m_controls.insert(control.name, makeControl(control, page(control.page)));
@@ -108,7 +107,7 @@ void ReferenceForm::createFields() {
     dbcAtivo = new QCheckBox(QStringLiteral("Registro inativo."), tbsPrincipal);
     dbcAtivo->setObjectName(QStringLiteral("dbcAtivo"));
     ui::bindCheckBox(dbcAtivo, qryPrincipal, QStringLiteral("Ind_Status"), kInativo, kAtivo);
-    principal->addWidget(dbcAtivo, principal->rowCount(), 1);
+    principal.row().skip().add(dbcAtivo);
 }
 
 // A page without a memo to take the height keeps its controls at the top.
@@ -119,7 +118,7 @@ void ReferenceForm::keepControlsAtTop() {
         for (int r = 0; r < grid->rowCount(); ++r)
             stretches = stretches || grid->rowStretch(r) > 0;
         if (!stretches)
-            grid->setRowStretch(grid->rowCount(), 1);
+            ui::GridRows(grid).row().stretch();
     }
 }
 
@@ -135,8 +134,6 @@ QWidget* ReferenceForm::page(const QString& caption) {
 }
 
 QWidget* ReferenceForm::makeControl(const ReferenceControl& c, QWidget* on) {
-    auto* layout = static_cast<QGridLayout*>(on->layout());
-    const int row = layout->rowCount();
     QWidget* widget = nullptr;
     ui::FieldLink* link = nullptr;
     switch (c.kind) {
@@ -163,7 +160,6 @@ QWidget* ReferenceForm::makeControl(const ReferenceControl& c, QWidget* on) {
         auto* memo = new QPlainTextEdit(on);
         link = ui::bindMemo(memo, qryPrincipal, c.field, c.maxLength);
         widget = memo;
-        layout->setRowStretch(row, 1);
         break;
     }
     case ReferenceControl::Kind::Lookup: {
@@ -185,13 +181,13 @@ QWidget* ReferenceForm::makeControl(const ReferenceControl& c, QWidget* on) {
     widget->setObjectName(c.name);
     if (c.readOnly)
         link->setAlwaysReadOnly(true);
-    if (c.kind == ReferenceControl::Kind::Flag) {
-        layout->addWidget(widget, row, 1);
-    } else {
-        layout->addWidget(new QLabel(c.label, on), row, 0,
-                          c.kind == ReferenceControl::Kind::Memo ? Qt::AlignTop : Qt::Alignment());
-        layout->addWidget(widget, row, 1);
-    }
+    ui::GridRows rows(static_cast<QGridLayout*>(on->layout()));
+    if (c.kind == ReferenceControl::Kind::Flag)
+        rows.row().skip().add(widget);
+    else if (c.kind == ReferenceControl::Kind::Memo)
+        rows.row().label(c.label, 1, Qt::AlignTop).add(widget).stretch();
+    else
+        rows.row().labelled(c.label, widget);
     return widget;
 }
 

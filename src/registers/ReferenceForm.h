@@ -5,6 +5,7 @@
 // prescription texts by weight are each a description (ReferenceTables.cpp) and a thin class
 // (ReferenceForms.h); what one of them does differently is a line of its description.
 
+#include "common/FormWindows.h"
 #include "common/access/FormOpening.h"
 #include "common/register/RegisterForm.h"
 

@@ -4,7 +4,7 @@
 // that opened it on the chosen row. Procedure types, statuses, medicines (ReferenceSearches.h) and
 // professionals (UProfissionalPesquisa.h) each describe theirs.
 
-#include "common/access/FormOpening.h"
+#include "common/FormWindows.h"
 #include "common/register/SearchDialog.h"
 
 class QPushButton;

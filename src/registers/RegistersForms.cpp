@@ -2,6 +2,7 @@
 // The reference registers' menu openers, each a description of its table handed to the one register.
 #include "registers/RegistersForms.h"
 
+#include "common/FormWindows.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"
 #include "registers/ReferenceForms.h"

@@ -7,13 +7,13 @@
 #include "common/Prompts.h"
 #include "platform/ui/ColumnWidths.h"
 #include "platform/ui/DateEdit.h"
+#include "platform/ui/GridRows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QTreeWidget>
@@ -69,11 +69,9 @@ ScheduleGroup::ScheduleGroup(Kind kind, const QString& listName, const QString& 
     createFields(suffix);
     createList(listName);
     QBoxLayout* buttons = createButtons(suffix);
-    QGridLayout* fields = layOutFields();
-    if (kind == Kind::WorkingHours) {
-        fields->addLayout(createWeekdays(), 3, 0, 1, 4);
+    QLayout* fields = layOutFields();
+    if (kind == Kind::WorkingHours)
         buttons->addWidget(createCancel(suffix));
-    }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);
@@ -119,18 +117,14 @@ QBoxLayout* ScheduleGroup::createButtons(const QString& suffix) {
     return buttons;
 }
 
-QGridLayout* ScheduleGroup::layOutFields() {
+QLayout* ScheduleGroup::layOutFields() {
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(QStringLiteral("Unidade de atendimento:"), this), 0, 0);
-    fields->addWidget(m_unit, 0, 1, 1, 3);
-    fields->addWidget(new QLabel(QStringLiteral("Data inicial:"), this), 1, 0);
-    fields->addWidget(m_firstDay, 1, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Data final:"), this), 1, 2);
-    fields->addWidget(m_lastDay, 1, 3);
-    fields->addWidget(new QLabel(QStringLiteral("Hora inicial:"), this), 2, 0);
-    fields->addWidget(m_start, 2, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Hora final:"), this), 2, 2);
-    fields->addWidget(m_end, 2, 3);
+    ui::GridRows rows(fields);
+    rows.row().labelled(QStringLiteral("Unidade de atendimento:"), m_unit, 3);
+    rows.row().labelled(QStringLiteral("Data inicial:"), m_firstDay).labelled(QStringLiteral("Data final:"), m_lastDay);
+    rows.row().labelled(QStringLiteral("Hora inicial:"), m_start).labelled(QStringLiteral("Hora final:"), m_end);
+    if (m_kind == Kind::WorkingHours)
+        rows.row().add(createWeekdays(), 4);
     return fields;
 }
 

@@ -13,7 +13,6 @@
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
-class QGridLayout;
 class QLayout;
 class QPushButton;
 class QTimeEdit;
@@ -62,7 +61,7 @@ private:
     void createFields(const QString& suffix);          // unit, first and last day, start and end time
     void createList(const QString& listName);          // the entries
     QBoxLayout* createButtons(const QString& suffix);  // "&Incluir" and "&Excluir"
-    QGridLayout* layOutFields();                       // the fields beside their captions
+    QLayout* layOutFields();                           // the fields beside their captions, the weekdays below
     QLayout* createWeekdays();                         // working hours only
     QPushButton* createCancel(const QString& suffix);  // working hours only
 

@@ -5,11 +5,11 @@
 
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/access/FormOpening.h"
 #include "common/schema/Tables.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/GridRows.h"
 #include "registers/ProfissionalSql.h"
 #include "registers/ReferenceSearch.h"
 #include "registers/ScheduleGroup.h"
@@ -125,19 +125,14 @@ QLayout* TfrmProfissional::createFields() {
         ui::EnterAsTab::install(w);
 
     auto* fields = new QGridLayout;
-    auto row = [&](int r, int c, const QString& label, QWidget* w, int span = 1) {
-        fields->addWidget(new QLabel(label, tbsPrincipal), r, c);
-        fields->addWidget(w, r, c + 1, 1, span);
-    };
-    row(0, 0, QStringLiteral("Código:"), code);
-    row(0, 2, QStringLiteral("Unidade de origem:"), m_homeUnit, 3);
-    row(1, 0, QStringLiteral("Nome do profissional:"), m_name, 5);
-    row(2, 0, QStringLiteral("Tel.residencial:"), homePhone);
-    row(2, 2, QStringLiteral("Tel. celular:"), mobilePhone);
-    row(2, 4, QStringLiteral("Tel. recado:"), messagePhone);
-    row(3, 0, QStringLiteral("E-mail:"), email, 3);
-    fields->addWidget(inactive, 3, 4);
-    fields->addWidget(blocked, 3, 5);
+    ui::GridRows rows(fields);
+    rows.row().labelled(QStringLiteral("Código:"), code).labelled(QStringLiteral("Unidade de origem:"), m_homeUnit, 3);
+    rows.row().labelled(QStringLiteral("Nome do profissional:"), m_name, 5);
+    rows.row()
+        .labelled(QStringLiteral("Tel.residencial:"), homePhone)
+        .labelled(QStringLiteral("Tel. celular:"), mobilePhone)
+        .labelled(QStringLiteral("Tel. recado:"), messagePhone);
+    rows.row().labelled(QStringLiteral("E-mail:"), email, 3).add(inactive).add(blocked);
     return fields;
 }
 

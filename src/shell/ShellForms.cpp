@@ -2,6 +2,7 @@
 // The openers of the shell's menu actions: access control, work units, password, forms registry, about.
 #include "shell/ShellForms.h"
 
+#include "common/FormWindows.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"
 #include "shell/forms/UFrmSistema.h"

@@ -8,7 +8,7 @@
 #include "common/schema/SchemaScripts.h"
 #include "platform/db/Query.h"
 #include "platform/db/Schema.h"
-#include "shell/DatabaseUpgrade.h"
+#include "shell/shared/DatabaseUpgrade.h"
 
 #include <QDebug>
 #include <QDir>

@@ -7,8 +7,8 @@
 
 #include "registry/address/StreetSql.h"
 #include "registry/address/UEnderecoPesquisa.h"
-#include "registry/address/UPesquisaNovoEndAnimal.h"
 #include "registry/animal/AnimalSql.h"
+#include "registry/animal/UPesquisaNovoEndAnimal.h"
 #include "registry/events/UProprietarioPesquisa.h"
 #include "registry/owner/UConsultaProprietario.h"
 

@@ -5,8 +5,8 @@
 #include "common/access/Session.h"
 #include "platform/db/Database.h"
 #include "platform/db/Query.h"
-#include "registry/owner/OwnerSave.h"
 #include "registry/owner/OwnerSql.h"
+#include "registry/owner/TypedOwner.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -24,7 +24,7 @@ void workstation(const QString& document) {
     std::string go;
     std::getline(std::cin, go);
 
-    OwnerSave owner;
+    TypedOwner owner;
     OwnerValues& typed = owner.checked;
     typed.inserting = true;
     typed.unit = QStringLiteral("UNIDADE CENTRAL");

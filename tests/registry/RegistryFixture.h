@@ -6,15 +6,16 @@
 #include "TestDatabase.h"
 #include "UserInput.h"
 
+#include "common/FormWindows.h"
 #include "common/access/FormOpening.h"
 #include "common/access/Session.h"
 #include "common/register/RegisterForm.h"
 #include "platform/db/Database.h"
 #include "registry/RegistryForms.h"
-#include "registry/UPropAnimal.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/UEnderecoPesquisa.h"
 #include "registry/owner/OwnerPage.h"
+#include "registry/register/UPropAnimal.h"
 
 #include <QAction>
 #include <QApplication>

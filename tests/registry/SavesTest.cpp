@@ -7,10 +7,10 @@
 #include "common/access/PasswordDigest.h"
 #include "platform/db/EditedRow.h"
 #include "registry/address/AddressSql.h"
-#include "registry/animal/AnimalSave.h"
 #include "registry/animal/AnimalSql.h"
-#include "registry/owner/OwnerSave.h"
+#include "registry/animal/TypedAnimal.h"
 #include "registry/owner/OwnerSql.h"
+#include "registry/owner/TypedOwner.h"
 
 using namespace common;
 using namespace registry;
@@ -18,8 +18,8 @@ using namespace registry;
 namespace {
 
 // A complete new owner as the owner page would hand it over: the checks' texts and the rows typed.
-OwnerSave newOwner(const QString& name, const QString& document) {
-    OwnerSave s;
+TypedOwner newOwner(const QString& name, const QString& document) {
+    TypedOwner s;
     OwnerValues& v = s.checked;
     v.inserting = true;
     v.unit = "UNIDADE CENTRAL";
@@ -49,11 +49,11 @@ OwnerSave newOwner(const QString& name, const QString& document) {
 }
 
 // A stored owner as read, ready to be changed.
-OwnerSave storedOwner(int id, const QString& document) {
+TypedOwner storedOwner(int id, const QString& document) {
     db::DataSet owner, address;
     ownersql::selectOwner(owner, id);
     addresssql::selectAddress(address, owner.field("Id_Endereco"));
-    OwnerSave s = newOwner(owner.str("Nome"), document);
+    TypedOwner s = newOwner(owner.str("Nome"), document);
     s.checked.inserting = false;
     s.checked.editing = true;
     s.checked.passwordOpen = false;
@@ -66,8 +66,8 @@ OwnerSave storedOwner(int id, const QString& document) {
     return s;
 }
 
-AnimalSave newAnimal(int ownerId) {
-    AnimalSave a;
+TypedAnimal newAnimal(int ownerId) {
+    TypedAnimal a;
     a.checked = {"REX", "DOMICILIADO", "CANINA", "SRD",    "PEQUENO", "CURTO",      "01/02/2020",
                  "M",   "NAO",         "DS1",    "CENTRO", "RUA",     "DAS FLORES", "51"};
     a.inserting = true;
@@ -77,12 +77,12 @@ AnimalSave newAnimal(int ownerId) {
     return a;
 }
 
-AnimalSave storedAnimal(int ownerId, int animalId) {
+TypedAnimal storedAnimal(int ownerId, int animalId) {
     db::DataSet animals, address;
     animalsql::selectAnimals(animals, ownerId);
     animals.locate("Id_Animal", animalId);
     addresssql::selectAddress(address, addresssql::currentAnimalAddress(animalId));
-    AnimalSave a = newAnimal(ownerId);
+    TypedAnimal a = newAnimal(ownerId);
     a.inserting = false;
     a.animalId = animalId;
     a.animal = db::typedValues(animals);
@@ -106,7 +106,7 @@ QString failure(const std::function<void()>& save) {
 TEST_F(RegistryTest, SaveOwnerOnValuesRefusesInsertsAndEditsInOneTransactionWithoutWidgets) {
     const int users = count("usuario");
     // A refusal writes nothing.
-    OwnerSave lone = newOwner("MARIA", kCpf1);
+    TypedOwner lone = newOwner("MARIA", kCpf1);
     OwnerSaved saved = saveOwner(lone);
     ASSERT_TRUE(saved.refusal);
     EXPECT_EQ(saved.refusal->message, kFaltaSobrenome);
@@ -136,7 +136,7 @@ TEST_F(RegistryTest, SaveOwnerOnValuesRefusesInsertsAndEditsInOneTransactionWith
     EXPECT_EQ(count("usuario"), users + 1);
 
     // A change of owner, address and account, the digest kept while the password box is closed.
-    OwnerSave change = storedOwner(id, kCpf1);
+    TypedOwner change = storedOwner(id, kCpf1);
     change.owner["nome"] = change.checked.name = "MARIA DE SOUZA";
     change.address["des_cmpl_endr"] = "CASA 2";
     saved = saveOwner(change);
@@ -182,7 +182,7 @@ TEST_F(RegistryTest, SaveAnimalOnValuesRefusesInsertsForItsOwnerAndChangesInOneT
     ASSERT_GT(other, owner);
     const int addresses = count("endereco");
 
-    AnimalSave unnamed = newAnimal(owner);
+    TypedAnimal unnamed = newAnimal(owner);
     unnamed.checked.name.clear();
     AnimalSaved saved = saveAnimal(unnamed);
     ASSERT_TRUE(saved.refusal);
@@ -208,7 +208,7 @@ TEST_F(RegistryTest, SaveAnimalOnValuesRefusesInsertsForItsOwnerAndChangesInOneT
               QDate(2020, 2, 1));
 
     // A change of the animal and its address.
-    AnimalSave change = storedAnimal(owner, rex);
+    TypedAnimal change = storedAnimal(owner, rex);
     change.animal["cor"] = "PRETO";
     change.address["des_cmpl_endr"] = "FUNDOS";
     ASSERT_FALSE(saveAnimal(change).refusal);

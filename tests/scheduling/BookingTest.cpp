@@ -5,6 +5,7 @@
 #include "SchedulingFixture.h"
 #include "UserInput.h"
 
+#include "common/access/FormOpening.h"
 #include "scheduling/SchedulingForms.h"
 #include "scheduling/booking/AtendimentoRules.h"
 

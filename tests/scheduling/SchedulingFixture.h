@@ -6,7 +6,7 @@
 #include "TestDatabase.h"
 #include "UserInput.h"
 
-#include "common/access/FormOpening.h"
+#include "common/FormWindows.h"
 #include "common/access/Session.h"
 #include "platform/ui/DateEdit.h"
 #include "scheduling/booking/UAgendaNovoAtendimento.h"

@@ -12,6 +12,9 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QTest>
 
 class Menu : public ShellTest {
@@ -129,20 +132,64 @@ TEST_F(Menu, ShowHandlerWritesItsOwnPanels) {
     EXPECT_EQ(main->windowTitle(), "Nurvalia - NURV");
 }
 
+// The items of `menu` as lines in the order shown: submenus between "sub" and "end", each item with its Tag.
+static void shownItems(const QMenu* menu, QStringList& out) {
+    for (const QAction* a : menu->actions()) {
+        const QString tag = a->property("Tag").toString();
+        if (a->isSeparator()) {
+            out << "sep " + tag;
+        } else if (a->menu()) {
+            out << "sub " + a->text();
+            shownItems(a->menu(), out);
+            out << "end";
+        } else {
+            out << QStringList{"act", a->text(), a->objectName(), tag}.join(' ');
+        }
+    }
+}
+
 TEST_F(Menu, CaptionsTagsAndOrder) {
     EXPECT_EQ(main->action("actUnidade")->text(), "001 - &Unidade de trabalho...");
     EXPECT_EQ(main->action("actRelTipoStatusAtendimento")->text(), "033 - Tipo de &status para o atendimento... ");
     EXPECT_EQ(main->action("actCarteiraIdentificacao")->text(), "041 - &Carteira de Identificação...");
     EXPECT_EQ(main->action("actMapaDisponibilidade")->property("Tag").toInt(), 48);
     EXPECT_EQ(main->action("actRelImprimeCarteirinha")->property("Tag").toInt(), 0);
-    int actions = 0;
-    int separatorsOfTagZero = 0;
-    for (const MenuEntry& e : mainMenuEntries()) {
-        actions += e.kind == MenuEntry::Action;
-        separatorsOfTagZero += e.kind == MenuEntry::Separator && e.tag == 0;
+
+    // The window shows every item of the menu's model, in its menu and its place.
+    QStringList shown, model, menus;
+    for (const QAction* top : main->menuBar()->actions()) {
+        menus << top->text();
+        shown << "menu " + top->text();
+        shownItems(top->menu(), shown);
     }
-    EXPECT_EQ(actions, 63);
-    EXPECT_EQ(separatorsOfTagZero, 4);
+    EXPECT_EQ(menus, QStringList({"&Sistema", "&Cadastros", "&Operacional", "&Relatórios", "&Utilitário", "&Janelas",
+                                  "&Ajuda"}));
+    int separatorsOfTagZero = 0;
+    QSet<QString> names;
+    const QRegularExpression number("^\\d+");
+    for (const MenuEntry& e : mainMenuEntries()) {
+        const QString tag = QString::number(e.tag);
+        switch (e.kind) {
+        case MenuEntry::MenuBegin: model << "menu " + e.caption; break;
+        case MenuEntry::SubmenuBegin: model << "sub " + e.caption; break;
+        case MenuEntry::SubmenuEnd: model << "end"; break;
+        case MenuEntry::Separator:
+            model << "sep " + tag;
+            separatorsOfTagZero += e.tag == 0;
+            break;
+        case MenuEntry::Action:
+            model << QStringList{"act", e.caption, e.actionName, tag}.join(' ');
+            EXPECT_FALSE(names.contains(e.actionName)) << "two items named " << e.actionName.toStdString();
+            names.insert(e.actionName);
+            // A Tag above zero is the number that the caption starts with.
+            if (e.tag > 0) {
+                EXPECT_EQ(number.match(e.caption).captured().toInt(), e.tag) << e.caption.toStdString();
+            }
+            break;
+        }
+    }
+    EXPECT_EQ(shown, model);
+    EXPECT_EQ(separatorsOfTagZero, 4) << "the four separators of Tag 0";
 }
 
 // A form with the four standard actions, as register forms have them.

@@ -5,6 +5,7 @@
 
 #include "TestDatabase.h"
 
+#include "common/FormWindows.h"
 #include "common/access/FormOpening.h"
 #include "shell/ShellForms.h"
 #include "shell/units/UUnidade.h"

@@ -14,9 +14,9 @@
 #include "platform/db/Query.h"
 #include "platform/db/Search.h"
 #include "platform/db/Upgrade.h"
-#include "shell/DatabaseUpgrade.h"
 #include "shell/UdtmPrincipal.h"
 #include "shell/login/ULogin.h"
+#include "shell/shared/DatabaseUpgrade.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>

@@ -5,6 +5,7 @@
 #include "SweepTest.h"
 #include "UserInput.h"
 
+#include "common/FormWindows.h"
 #include "common/access/FormOpening.h"
 #include "common/rules/EpiWeeks.h"
 #include "shell/menu/UMenuPrincipal.h"

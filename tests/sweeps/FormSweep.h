@@ -8,9 +8,10 @@
 #include "UserInput.h"
 
 #include "availability/UMapaDisponibilidade.h"
+#include "common/FormWindows.h"
 #include "common/access/FormOpening.h"
-#include "registry/UPropAnimal.h"
-#include "registry/address/UEndereco_Animal.h"
+#include "registry/animal/UEndereco_Animal.h"
+#include "registry/register/UPropAnimal.h"
 #include "shell/menu/MenuModel.h"
 
 #include <QAbstractButton>
@@ -110,19 +111,28 @@ protected:
     }
 
     // Every form the menu opens, each window it leads to, in turn: `visit` sees each window as it opens,
-    // named by the menu action (">" the control that opened it) and its object name.
+    // named by the menu action (">" the control that opened it) and its object name. A menu item meant to open
+    // a form that has no opener, or opens neither a window nor a report, fails the sweep: none is passed over.
     void visitEveryWindow(const std::function<void(QWidget* window, const QString& name)>& visit) {
         QStringList actions;
-        for (const MenuEntry& entry : mainMenuEntries())
-            if (entry.kind == MenuEntry::Action && openerFor(entry.actionName))
+        for (const MenuEntry& entry : mainMenuEntries()) {
+            if (entry.kind != MenuEntry::Action || !opensForm(entry.actionName))
+                continue;
+            if (openerFor(entry.actionName))
                 actions << entry.actionName;
+            else
+                ADD_FAILURE() << entry.actionName.toStdString() << " has no opener";
+        }
         for (const QString& action : actions) {
             prompts.confirmations = QList<bool>(200, false);
+            const qsizetype previewed = prompts.previews.size();
             const auto forms = opening([&] {
                 openerFor(action)();
                 if (sweep::firstSteps().contains(action))
                     sweep::firstSteps()[action]();
             });
+            if (forms.isEmpty() && prompts.previews.size() == previewed)
+                ADD_FAILURE() << action.toStdString() << " opens neither a window nor a report";
             for (const QPointer<QWidget>& form : forms)
                 if (form)
                     visit(form, action + QLatin1Char('/') + form->objectName());

@@ -6,9 +6,9 @@
 #include "WindowsFixture.h"
 
 #include "common/register/RegisterForm.h"
-#include "registry/UPropAnimal.h"
 #include "registry/address/UEnderecoPesquisa.h"
 #include "registry/owner/OwnerPage.h"
+#include "registry/register/UPropAnimal.h"
 #include "scheduling/booking/UAgendaNovoAtendimento.h"
 
 #include <QCheckBox>

@@ -272,8 +272,10 @@ TEST_F(ReportSweepTest, EveryReportKeepsLongValuesWithinTheirColumnsAndMargins) 
     }
 
     // Every report class of the sources was laid out here (or a class derived from it).
+    // The scan of the sources finds every report laid out above, so it reads the headers they are declared in.
     const std::map<QString, QString> classes = reportClasses();
-    ASSERT_GT(classes.size(), 20u);
+    for (const QString& c : printed)
+        EXPECT_TRUE(classes.count(c)) << c.toStdString() << " was laid out but not found in the sources";
     for (const auto& [name, base] : classes) {
         bool covered = false;
         for (QString c : printed) {

@@ -6,7 +6,7 @@
 #include "TestDatabase.h"
 
 #include "availability/AvailabilityForms.h"
-#include "common/access/FormOpening.h"
+#include "common/FormWindows.h"
 #include "exports/ExportsForms.h"
 #include "registers/RegistersForms.h"
 #include "registry/RegistryForms.h"

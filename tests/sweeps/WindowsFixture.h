@@ -5,7 +5,7 @@
 
 #include "SweepTest.h"
 
-#include "common/access/FormOpening.h"
+#include "common/FormWindows.h"
 #include "shell/menu/UMenuPrincipal.h"
 
 #include <QApplication>

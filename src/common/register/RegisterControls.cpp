@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -47,20 +46,10 @@ QCheckBox* makeInactiveBox(QWidget* page, db::DataSet* data, const QString& fiel
     return box;
 }
 
-QGridLayout* layoutKeyNameDescription(QWidget* page, QWidget* key, QWidget* name, QWidget* description) {
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(new QLabel(QStringLiteral("Código:"), page), 0, 0);
-    grid->addWidget(key, 0, 1, Qt::AlignLeft);
-    grid->addWidget(new QLabel(QStringLiteral("Nome:"), page), 1, 0);
-    grid->addWidget(name, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Descrição:"), page), 2, 0, Qt::AlignTop);
-    grid->addWidget(description, 2, 1);
-    grid->setRowStretch(2, 1);
-    return grid;
-}
-
-void addLabelled(QGridLayout* grid, const QString& caption, QWidget* control, int row, int column, int span,
-                 Qt::Alignment align) {
-    grid->addWidget(new QLabel(caption, grid->parentWidget()), row, column);
-    grid->addWidget(control, row, column + 1, 1, span, align);
+ui::GridRows layoutKeyNameDescription(QWidget* page, QWidget* key, QWidget* name, QWidget* description) {
+    ui::GridRows rows(new QGridLayout(page));
+    rows.row().labelled(QStringLiteral("Código:"), key, 1, Qt::AlignLeft);
+    rows.row().labelled(QStringLiteral("Nome:"), name);
+    rows.row().label(QStringLiteral("Descrição:"), 1, Qt::AlignTop).add(description).stretch();
+    return rows;
 }

@@ -4,9 +4,9 @@
 // capitals and the free-text description, each bound to its field.
 
 #include "platform/db/DataSet.h"
+#include "platform/ui/GridRows.h"
 
 class QCheckBox;
-class QGridLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
@@ -26,9 +26,4 @@ QCheckBox* makeInactiveBox(QWidget* page, db::DataSet* data, const QString& fiel
 
 // The detail page's grid: "Código:", "Nome:" and "Descrição:" with their controls in its first three rows,
 // the description growing with the page. A register adds its own rows below.
-QGridLayout* layoutKeyNameDescription(QWidget* page, QWidget* key, QWidget* name, QWidget* description);
-
-// A caption at (row, column) of `grid` and its control beside it, over `span` columns; `align` Qt::AlignLeft keeps
-// the control at its own width.
-void addLabelled(QGridLayout* grid, const QString& caption, QWidget* control, int row, int column, int span = 1,
-                 Qt::Alignment align = {});
+ui::GridRows layoutKeyNameDescription(QWidget* page, QWidget* key, QWidget* name, QWidget* description);

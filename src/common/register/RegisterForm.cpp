@@ -2,9 +2,9 @@
 // The register form's tool bar, states and save: the checks, the audit stamps, the post in one transaction.
 #include "common/register/RegisterForm.h"
 
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/access/FormOpening.h"
 #include "common/access/Session.h"
 #include "common/register/DataActions.h"
 #include "common/register/RegisterSql.h"

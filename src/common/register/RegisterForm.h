@@ -8,7 +8,7 @@
 // the defaults of a new row, the references that block a delete and its texts, and whichever hooks it
 // overrides (validation, new key, reference checks, delete, print, search...).
 
-#include "common/access/FormOpening.h"
+#include "common/FormWindows.h"
 #include "common/access/Session.h"
 #include "common/register/DataActions.h"
 #include "platform/db/DataSet.h"

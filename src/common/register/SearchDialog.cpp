@@ -2,8 +2,8 @@
 // The register's search dialog: its controls, the search as the user types and the hand-back of the row.
 #include "common/register/SearchDialog.h"
 
+#include "common/FormWindows.h"
 #include "common/Guard.h"
-#include "common/access/FormOpening.h"
 #include "common/register/RegisterSql.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/DataGrid.h"

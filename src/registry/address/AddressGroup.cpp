@@ -2,23 +2,21 @@
 // The address group of the owner and animal pages and its look-ups in the street register.
 #include "registry/address/AddressGroup.h"
 
-#include "common/register/RegisterControls.h"
-
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
-#include "registry/FieldMarks.h"
+#include "platform/ui/GridRows.h"
 #include "registry/address/AddressSql.h"
 #include "registry/address/UEnderecoPesquisa.h"
+#include "registry/shared/FieldMarks.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -133,21 +131,22 @@ void AddressGroup::createStreetButton() {
 }
 
 void AddressGroup::layOut() {
-    auto* grid = new QGridLayout(this);
-    addLabelled(grid, QStringLiteral("Distrito:"), cbbDistrito, 0, 0, 3);
-    addLabelled(grid, QStringLiteral("Área:"), edtCodArea, 0, 4);
-    grid->addWidget(cbbArea, 0, 6, 1, 2);
-    addLabelled(grid, QStringLiteral("Tipo:"), cbbTipoLograd, 1, 0);
-    addLabelled(grid, QStringLiteral("Cód.:"), edtCodLograd, 1, 2);
-    addLabelled(grid, QStringLiteral("Seq.:"), edtSeq, 1, 4);
-    addLabelled(grid, QStringLiteral("Logradouro:"), edtLograd, 2, 0, 6);
-    grid->addWidget(btnLograd, 2, 7);
-    addLabelled(grid, QStringLiteral("Número:"), edtNumImovel, 3, 0);
-    addLabelled(grid, QStringLiteral("Complemento:"), edtComplemento, 3, 2, 5);
-    addLabelled(grid, QStringLiteral("Bairro:"), cbbBairro, 4, 0, 3);
-    addLabelled(grid, QStringLiteral("CEP:"), edtCep, 4, 4);
+    ui::GridRows rows(new QGridLayout(this));
+    rows.row()
+        .labelled(QStringLiteral("Distrito:"), cbbDistrito, 3)
+        .labelled(QStringLiteral("Área:"), edtCodArea)
+        .add(cbbArea, 2);
+    rows.row()
+        .labelled(QStringLiteral("Tipo:"), cbbTipoLograd)
+        .labelled(QStringLiteral("Cód.:"), edtCodLograd)
+        .labelled(QStringLiteral("Seq.:"), edtSeq);
+    rows.row().labelled(QStringLiteral("Logradouro:"), edtLograd, 6).add(btnLograd);
+    rows.row()
+        .labelled(QStringLiteral("Número:"), edtNumImovel)
+        .labelled(QStringLiteral("Complemento:"), edtComplemento, 5);
+    rows.row().labelled(QStringLiteral("Bairro:"), cbbBairro, 3).labelled(QStringLiteral("CEP:"), edtCep);
     if (m_mode == Mode::Owner)
-        grid->addWidget(createOfficialAddress(), 4, 6, 1, 2);
+        rows.add(createOfficialAddress(), 2);
 }
 
 QCheckBox* AddressGroup::createOfficialAddress() {

@@ -3,6 +3,7 @@
 #include "registry/address/StreetSql.h"
 
 #include "platform/db/Search.h"
+#include "registry/shared/TypedNumber.h"
 
 using namespace registry;
 
@@ -11,13 +12,6 @@ namespace streetsql {
 namespace {
 
 db::RowSet read(const QString& sql, const QVariantHash& params = {}) { return db::run(db::kPadrao, sql, params); }
-
-// A number typed in a code edit; null when it is none, so that a comparison finds nothing.
-QVariant whole(const QString& text) {
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    return ok ? QVariant(n) : QVariant();
-}
 
 Street streetOf(const db::RowSet& rows, int i) {
     auto at = [&](const char* f) { return rows.row(i)[rows.indexOrThrow(QString::fromLatin1(f))]; };
@@ -45,7 +39,7 @@ db::RowSet byCode(const QString& code) {
     return read(QStringLiteral(" select distinct num_logr, nom_logr from pesquisaLograd "
                                " where num_logr = :code and num_sequ_logr = 1 "
                                " order by num_logr, nom_logr "),
-                {{QStringLiteral("code"), whole(code)}});
+                {{QStringLiteral("code"), wholeNumber(code)}});
 }
 
 int countByName(const QString& name) {
@@ -121,7 +115,7 @@ db::RowSet neighbourhoods(const QString& streetCode) {
     const QString order = QStringLiteral(" order by NOM_BAIR ");
     if (!streetCode.trimmed().isEmpty()) {
         db::RowSet rows = read(head + QStringLiteral(" where BairroLogradouro.NUM_LOGR = :code ") + order,
-                               {{"code", whole(streetCode)}});
+                               {{"code", wholeNumber(streetCode)}});
         if (rows.count() > 0 && !db::toText(rows.row(0)[1]).trimmed().isEmpty())
             return rows;
     }
@@ -166,13 +160,13 @@ void prepareSearch(db::Query& query, const QString& criterion, const QString& te
     const QString t = text.trimmed();
     if (c == kCriterionCode) {
         query << QStringLiteral(" and num_logr = :texto ");
-        query.bind(QStringLiteral("texto"), whole(t));
+        query.bind(QStringLiteral("texto"), wholeNumber(t));
     } else if (c == kCriterionName) {
         query << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("nom_logr"), QStringLiteral("texto"));
         query.bind(QStringLiteral("texto"), db::likePrefix(t));
     } else if (c == kCriterionNeighbourhoodCode) {
         query << QStringLiteral(" and num_bair = :texto ");
-        query.bind(QStringLiteral("texto"), whole(t));
+        query.bind(QStringLiteral("texto"), wholeNumber(t));
     } else if (c == kCriterionNeighbourhood) {
         query << QStringLiteral(" and ") + db::foldedLike(QStringLiteral("nom_bair"), QStringLiteral("texto"));
         query.bind(QStringLiteral("texto"), db::likePrefix(t));

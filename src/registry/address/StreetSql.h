@@ -5,7 +5,7 @@
 // district, the buildings of a street with the coordinates of a house, and the street search.
 
 #include "platform/db/Query.h"
-#include "registry/animal/AnimalRules.h"
+#include "registry/address/AddressRules.h"
 
 #include <QString>
 #include <optional>

@@ -2,7 +2,7 @@
 // The street search dialog and its hand-back into the address that opened it.
 #include "registry/address/UEnderecoPesquisa.h"
 
-#include "common/access/FormOpening.h"
+#include "common/FormWindows.h"
 #include "platform/ui/Capitals.h"
 #include "registry/address/StreetTarget.h"
 

@@ -3,7 +3,7 @@
 // The street search of the street register: by street code or name, neighbourhood code or name. A chosen
 // street is written into the address that opened the search, while that address is inserted or edited.
 
-#include "registry/PickDialog.h"
+#include "registry/shared/PickDialog.h"
 
 #include <QPointer>
 

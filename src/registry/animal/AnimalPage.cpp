@@ -3,8 +3,6 @@
 // address, the cancel, refresh and delete of an animal, and the animal as typed handed back as values.
 #include "registry/animal/AnimalPage.h"
 
-#include "common/register/RegisterControls.h"
-
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/access/Session.h"
@@ -16,11 +14,12 @@
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/GridRows.h"
 #include "platform/ui/ToolBars.h"
-#include "registry/FieldMarks.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
 #include "registry/animal/AnimalSql.h"
+#include "registry/shared/FieldMarks.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -167,23 +166,27 @@ void AnimalPage::createFields() {
 
 void AnimalPage::layOut() {
     auto* grid = new QGridLayout;
-    addLabelled(grid, QStringLiteral("Código:"), m_code, 0, 0);
-    addLabelled(grid, QStringLiteral("Nome:"), m_name, 0, 2, 5);
-    addLabelled(grid, QStringLiteral("Grupo:"), m_groupBox, 1, 0);
-    addLabelled(grid, QStringLiteral("Espécie:"), m_speciesBox, 1, 2);
-    addLabelled(grid, QStringLiteral("Raça:"), m_breedBox, 1, 4, 3);
-    addLabelled(grid, QStringLiteral("Porte:"), m_sizeBox, 2, 0);
-    addLabelled(grid, QStringLiteral("Pelo:"), m_coatBox, 2, 2);
-    addLabelled(grid, QStringLiteral("Cor:"), m_colour, 2, 4, 3);
-    addLabelled(grid, QStringLiteral("Sexo:"), m_sex, 3, 0);
-    addLabelled(grid, QStringLiteral("Esterilizado:"), m_sterilised, 3, 2);
-    addLabelled(grid, QStringLiteral("Nascimento:"), m_birthDate, 3, 4);
-    grid->addWidget(BitBtn2, 3, 6);
-    addLabelled(grid, QStringLiteral("Microchip:"), m_microchip, 4, 0);
-    addLabelled(grid, QStringLiteral("Pedigree:"), m_pedigree, 4, 2);
-    addLabelled(grid, QStringLiteral("Sinais:"), m_marks, 4, 4, 3);
-    addLabelled(grid, QStringLiteral("Obs.:"), m_notes, 5, 0, 7);
-    grid->addWidget(m_sameAddress, 6, 0, 1, 4);
+    ui::GridRows rows(grid);
+    rows.row().labelled(QStringLiteral("Código:"), m_code).labelled(QStringLiteral("Nome:"), m_name, 5);
+    rows.row()
+        .labelled(QStringLiteral("Grupo:"), m_groupBox)
+        .labelled(QStringLiteral("Espécie:"), m_speciesBox)
+        .labelled(QStringLiteral("Raça:"), m_breedBox, 3);
+    rows.row()
+        .labelled(QStringLiteral("Porte:"), m_sizeBox)
+        .labelled(QStringLiteral("Pelo:"), m_coatBox)
+        .labelled(QStringLiteral("Cor:"), m_colour, 3);
+    rows.row()
+        .labelled(QStringLiteral("Sexo:"), m_sex)
+        .labelled(QStringLiteral("Esterilizado:"), m_sterilised)
+        .labelled(QStringLiteral("Nascimento:"), m_birthDate)
+        .add(BitBtn2);
+    rows.row()
+        .labelled(QStringLiteral("Microchip:"), m_microchip)
+        .labelled(QStringLiteral("Pedigree:"), m_pedigree)
+        .labelled(QStringLiteral("Sinais:"), m_marks, 3);
+    rows.row().labelled(QStringLiteral("Obs.:"), m_notes, 7);
+    rows.row().add(m_sameAddress, 4);
     m_notes->setMaximumHeight(60);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -193,7 +196,7 @@ void AnimalPage::layOut() {
     layout->addStretch(1);
 }
 
-// The page's own actions and controls; Atualizar, the moves and the save are the form's.
+// The page's own actions and controls; Atualizar, the moves, the save and the occurrences are the form's.
 void AnimalPage::connectControls() {
     onTriggered(actAnimalNovo, [this] { append(); });
     onTriggered(actAnimalAlterar, [this] { edit(); });
@@ -201,7 +204,6 @@ void AnimalPage::connectControls() {
     onTriggered(actAnimalCancelar, [this] { cancel(); });
     onTriggered(actPreencheEndAnimal, [this] { copyOwnerAddress(); });
     onTriggered(actMarcaAtendimento, [this] { markAttendance(); });
-    onTriggered(actOcorrencia, [this] { openOccurrences(); });
     onTriggered(actInformacao, [this] { showInformation(); });
     connect(m_sameAddress, &QCheckBox::clicked, this, [this] { actPreencheEndAnimal->trigger(); });
     connect(m_animal, &db::DataSet::fieldChanged, this, [this](const QString& field) {
@@ -398,8 +400,8 @@ AnimalValues AnimalPage::values() const {
     return v;
 }
 
-AnimalSave AnimalPage::typedAnimal() const {
-    AnimalSave animal;
+TypedAnimal AnimalPage::typedAnimal() const {
+    TypedAnimal animal;
     animal.checked = values();
     animal.inserting = m_animal->state() == db::DataSet::State::Insert;
     animal.ownerId = m_typedFor;

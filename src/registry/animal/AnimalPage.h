@@ -3,9 +3,10 @@
 // The animal page of the owner and animal register: the animals of the owner it is given, one at a time with the
 // current animal's address, in data sets of its own; its action list, and the new, edit, cancel, refresh and
 // delete of an animal. It hands the typed animal back as values (typedAnimal()) for the owner it was typed
-// for, and says by signals what it shows; the form that holds it decides the moves and runs the save.
+// for, and says by signals what it shows; the form that holds it decides the moves, runs the save and opens
+// the occurrences (actOcorrencia) on what the page shows.
 
-#include "registry/animal/AnimalSave.h"
+#include "registry/animal/TypedAnimal.h"
 #include "registry/owner/OwnerRules.h"
 
 #include <QWidget>
@@ -36,8 +37,9 @@ public:
     db::DataSet* animalData() const { return m_animal; }
     db::DataSet* addressData() const { return m_address; }
 
-    bool busy() const;     // the animal is being inserted or edited
-    int animalId() const;  // the animal on show, 0 for none or a new one
+    bool busy() const;                          // the animal is being inserted or edited
+    int animalId() const;                       // the animal on show, 0 for none or a new one
+    int ownerId() const { return m_owner.id; }  // the owner on show, 0 for none
     int animalCount() const;
 
     void opening();  // the reference lists
@@ -51,13 +53,12 @@ public:
     void remove();
     void copyOwnerAddress();  // actPreencheEndAnimal
     void markAttendance();    // actMarcaAtendimento: the hand-off to the booking form
-    void openOccurrences();   // actOcorrencia
     void showInformation();   // actInformacao
     // A birth date from the age calculation, taken only while an animal is typed.
     void setBirthDate(const QDate& date);
 
     // The animal as typed, for saveAnimal(): a new one for the owner shown when its typing began.
-    AnimalSave typedAnimal() const;
+    TypedAnimal typedAnimal() const;
     // A check that failed: its control coloured and focused, its message shown.
     void refuse(const FieldRefusal& refusal);
     // The animal saved: the typing closes and the owner's animals are listed on it. False when it is no longer

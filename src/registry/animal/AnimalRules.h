@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Rules of an animal's record without a database: the checks before a save in their fixed order, a typed
-// date, the coordinates of a house from the buildings of its street, and a whole number typed in a search.
+// Rules of an animal's record without a database: the checks before a save in their fixed order and a typed
+// date.
 
 #include "registry/owner/OwnerRules.h"
 
 #include <QDate>
-#include <QList>
 #include <QString>
-#include <QVariant>
 #include <optional>
 
 namespace registry {
@@ -45,30 +43,3 @@ struct TypedDate {
     QDate date;
 };
 TypedDate typedDate(const QString& text);
-
-// --- coordinates of a house ---
-
-// A building of the street register: its number as stored (the first five characters are the number).
-struct Building {
-    QString number;
-    double x = 0, y = 0;
-};
-
-namespace registry {
-inline const QString kGradeExato = QStringLiteral("EXATO");
-inline const QString kGradeAproximado = QStringLiteral("APROXIMADO");
-inline const QString kGradeDistancia = QStringLiteral("DISTANCIA EXCESSIVA");
-inline const QString kGradeNaoEncontrado = QStringLiteral("NÃO ENCONTRADO");
-}  // namespace registry
-
-struct Coordinates {
-    double x = 0, y = 0;
-    QString grade;
-};
-
-// Where house `number` lies among the street's buildings: the building of that number, else the nearest
-// buildings below and above within 100 numbers (of the number's side when there are any).
-Coordinates geocode(int number, const QList<Building>& buildings);
-
-// A whole number typed, or null (a criterion that is no whole number finds nothing).
-QVariant wholeNumber(const QString& text);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The animal page's actions that reach beyond the register: the hand-off to the booking form, the
-// occurrence register on the current animal, and who inserted and changed the animal.
+// The animal page's actions that reach beyond the register: the hand-off to the booking form, and who
+// inserted and changed the animal.
 #include "registry/animal/AnimalPage.h"
 
 #include "common/Prompts.h"
@@ -9,7 +9,6 @@
 #include "common/rules/Formats.h"
 #include "platform/db/DataSet.h"
 #include "registry/animal/AnimalSql.h"
-#include "registry/events/URegistroOcorrencia.h"
 
 using namespace registry;
 
@@ -30,13 +29,6 @@ void AnimalPage::markAttendance() {
     // The booking form belongs to the scheduling, which registers how it opens preset.
     if (const FormOpener open = openerFor(QStringLiteral("actMarcaAtendimento")))
         open();
-}
-
-void AnimalPage::openOccurrences() {
-    TfrmRegistroOcorrencia* form = TfrmRegistroOcorrencia::create();
-    if (m_owner.id > 0)
-        form->showFor(m_owner.id, animalId());
-    showForm(form, ShowAs::MdiChild);
 }
 
 void AnimalPage::showInformation() {

@@ -6,7 +6,7 @@
 #include "common/schema/TextIndexes.h"
 #include "platform/db/Keys.h"
 #include "platform/db/Search.h"
-#include "registry/animal/AnimalRules.h"
+#include "registry/shared/TypedNumber.h"
 
 #include <QStringList>
 

@@ -3,8 +3,8 @@
 
 #include "registry/animal/UCalcula_Idade.h"
 
+#include "common/FormWindows.h"
 #include "common/Guard.h"
-#include "common/access/FormOpening.h"
 #include "platform/db/Database.h"
 #include "platform/ui/EnterAsTab.h"
 #include "registry/animal/IdadeRules.h"

@@ -8,8 +8,8 @@
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
 #include "platform/db/Search.h"
-#include "registry/animal/AnimalRules.h"
 #include "registry/animal/AnimalSql.h"
+#include "registry/shared/TypedNumber.h"
 
 namespace transfersql {
 

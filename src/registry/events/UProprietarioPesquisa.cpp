@@ -2,9 +2,9 @@
 // The owner picker and what it writes into the side of the transfer form it serves.
 #include "registry/events/UProprietarioPesquisa.h"
 
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/access/FormOpening.h"
 #include "registry/events/TransferSql.h"
 
 #include <QAction>

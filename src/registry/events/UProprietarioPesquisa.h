@@ -4,7 +4,7 @@
 // current one, with the owner's animals, into one side of the form that opened it, by the object names of
 // that side's boxes and list, for as long as that form is open.
 
-#include "registry/PickDialog.h"
+#include "registry/shared/PickDialog.h"
 
 #include <QPointer>
 

@@ -3,8 +3,6 @@
 // checks in one transaction, the delete, REL037 and the export of every occurrence.
 #include "registry/events/URegistroOcorrencia.h"
 
-#include "common/register/RegisterControls.h"
-
 #include "common/ExportStatus.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
@@ -16,8 +14,9 @@
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
+#include "platform/ui/GridRows.h"
 #include "platform/ui/ToolBars.h"
-#include "registry/address/UEndereco_Animal.h"
+#include "registry/animal/UEndereco_Animal.h"
 #include "registry/events/AnimalEventRules.h"
 #include "registry/events/OccurrenceSql.h"
 #include "registry/events/URelRegistroOcorrencia.h"
@@ -27,7 +26,6 @@
 #include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -164,12 +162,12 @@ void TfrmRegistroOcorrencia::createControls() {
 
 void TfrmRegistroOcorrencia::layOut() {
     auto* grid = new QGridLayout;
-    addLabelled(grid, QStringLiteral("Proprietário:"), edtCodProprietario, 0, 0);
-    grid->addWidget(dblProprietario, 0, 2, 1, 3);
-    addLabelled(grid, QStringLiteral("Animal:"), edtCodAnimal, 1, 0);
-    grid->addWidget(dblNomeAnimal, 1, 2, 1, 3);
-    addLabelled(grid, QStringLiteral("Ocorrência:"), cbbTipoOcorrencia, 2, 0, 2);
-    addLabelled(grid, QStringLiteral("Data:"), mkeDataOcorrencia, 2, 3);
+    ui::GridRows rows(grid);
+    rows.row().labelled(QStringLiteral("Proprietário:"), edtCodProprietario).add(dblProprietario, 3);
+    rows.row().labelled(QStringLiteral("Animal:"), edtCodAnimal).add(dblNomeAnimal, 3);
+    rows.row()
+        .labelled(QStringLiteral("Ocorrência:"), cbbTipoOcorrencia, 2)
+        .labelled(QStringLiteral("Data:"), mkeDataOcorrencia);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(bmpIncluir);
     buttons->addWidget(bmpExcluir);

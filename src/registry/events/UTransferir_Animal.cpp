@@ -9,6 +9,7 @@
 #include "platform/db/Database.h"
 #include "platform/ui/ColumnWidths.h"
 #include "platform/ui/DateEdit.h"
+#include "platform/ui/GridRows.h"
 #include "registry/events/AnimalEventRules.h"
 #include "registry/events/TransferSql.h"
 #include "registry/events/UProprietarioPesquisa.h"
@@ -98,15 +99,12 @@ void TfrmTransferir_Animal::createSides() {
         const int tag = s.tag;
         connect(search, &QPushButton::clicked, this,
                 [this, tag] { guarded([this, tag] { TfrmProprietarioPesquisa::open(this, tag); }); });
-        auto* grid = new QGridLayout(box);
-        grid->addWidget(search, 0, 0, 1, 2);
-        grid->addWidget(new QLabel(QStringLiteral("Código:"), box), 1, 0);
-        grid->addWidget(*s.code, 1, 1);
-        grid->addWidget(new QLabel(QStringLiteral("Nome:"), box), 2, 0);
-        grid->addWidget(*s.name, 2, 1);
-        grid->addWidget(new QLabel(QStringLiteral("Endereço:"), box), 3, 0);
-        grid->addWidget(*s.address, 3, 1);
-        grid->addWidget(i == 0 ? static_cast<QWidget*>(buildFirstListViews(box)) : *s.animals, 4, 0, 1, 2);
+        ui::GridRows rows(new QGridLayout(box));
+        rows.row().add(search, 2);
+        rows.row().labelled(QStringLiteral("Código:"), *s.code);
+        rows.row().labelled(QStringLiteral("Nome:"), *s.name);
+        rows.row().labelled(QStringLiteral("Endereço:"), *s.address);
+        rows.row().add(i == 0 ? static_cast<QWidget*>(buildFirstListViews(box)) : *s.animals, 2);
     }
 }
 

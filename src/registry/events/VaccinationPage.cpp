@@ -10,12 +10,12 @@
 #include "platform/db/DataSet.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
+#include "platform/ui/GridRows.h"
 #include "registry/events/AnimalEventRules.h"
 #include "registry/events/VaccinationSql.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 
@@ -66,20 +66,14 @@ VaccinationPage::VaccinationPage(QWidget* parent) : QWidget(parent) {
                   {QStringLiteral("Motivo da não vacinação"), QStringLiteral("NomeMotivoNaoVacina"), 180}});
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Vacina:"), this), 0, 0);
-    grid->addWidget(dblTipoVacina, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Motivo de não vacinar:"), this), 1, 0);
-    grid->addWidget(dblMotivoNaoVacina, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Intercorrências vacinais:"), this), 2, 0);
-    grid->addWidget(dblIntercorrenciaVacina, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Data:"), this), 3, 0);
-    grid->addWidget(dtpData, 3, 1);
-    grid->addWidget(BitBtn3, 0, 2);
-    grid->addWidget(BitBtn5, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Histórico:"), this), 4, 0);
-    grid->addWidget(dbgVacinaGrid, 5, 0, 1, 4);
+    ui::GridRows rows(grid);
+    rows.row().labelled(QStringLiteral("Vacina:"), dblTipoVacina).add(BitBtn3);
+    rows.row().labelled(QStringLiteral("Motivo de não vacinar:"), dblMotivoNaoVacina).add(BitBtn5);
+    rows.row().labelled(QStringLiteral("Intercorrências vacinais:"), dblIntercorrenciaVacina);
+    rows.row().labelled(QStringLiteral("Data:"), dtpData);
+    rows.row().label(QStringLiteral("Histórico:"));
+    rows.row().add(dbgVacinaGrid, 4).stretch();
     grid->setColumnStretch(3, 1);
-    grid->setRowStretch(5, 1);
 
     connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded([this] { insert(); }); });
     connect(BitBtn5, &QPushButton::clicked, this, [this] { guarded([this] { remove(); }); });

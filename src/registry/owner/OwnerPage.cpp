@@ -3,8 +3,6 @@
 // print of an owner with the owner's address and web account; the owner as typed handed back as values.
 #include "registry/owner/OwnerPage.h"
 
-#include "common/register/RegisterControls.h"
-
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/access/Session.h"
@@ -17,12 +15,13 @@
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
-#include "registry/FieldMarks.h"
+#include "platform/ui/GridRows.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
 #include "registry/owner/OwnerSql.h"
 #include "registry/owner/URelProprietarioGeral.h"
 #include "registry/owner/WebAccountSql.h"
+#include "registry/shared/FieldMarks.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,7 +29,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -142,17 +140,15 @@ void OwnerPage::createControls() {
 
 void OwnerPage::layOut() {
     auto* grid = new QGridLayout;
-    addLabelled(grid, QStringLiteral("Código:"), m_code, 0, 0);
-    addLabelled(grid, QStringLiteral("Unidade:"), m_unit, 0, 2, 3);
-    addLabelled(grid, QStringLiteral("Nome:"), m_name, 1, 0, 5);
-    addLabelled(grid, QStringLiteral("Tel. residencial:"), m_phone, 2, 0);
-    addLabelled(grid, QStringLiteral("Pessoa:"), m_personType, 2, 2);
-    addLabelled(grid, QStringLiteral("CPF/CNPJ:"), m_document, 2, 4);
-    addLabelled(grid, QStringLiteral("RG:"), m_identity, 3, 0);
-    addLabelled(grid, QStringLiteral("E-mail:"), m_email, 3, 2, 3);
-    addLabelled(grid, QStringLiteral("Senha:"), m_password, 4, 0);
-    grid->addWidget(m_login, 4, 2);
-    grid->addWidget(m_block, 4, 3, 1, 3);
+    ui::GridRows rows(grid);
+    rows.row().labelled(QStringLiteral("Código:"), m_code).labelled(QStringLiteral("Unidade:"), m_unit, 3);
+    rows.row().labelled(QStringLiteral("Nome:"), m_name, 5);
+    rows.row()
+        .labelled(QStringLiteral("Tel. residencial:"), m_phone)
+        .labelled(QStringLiteral("Pessoa:"), m_personType)
+        .labelled(QStringLiteral("CPF/CNPJ:"), m_document);
+    rows.row().labelled(QStringLiteral("RG:"), m_identity).labelled(QStringLiteral("E-mail:"), m_email, 3);
+    rows.row().labelled(QStringLiteral("Senha:"), m_password).add(m_login).add(m_block, 3);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tools);
@@ -390,8 +386,8 @@ OwnerValues OwnerPage::values() const {
     return v;
 }
 
-OwnerSave OwnerPage::typedOwner() const {
-    OwnerSave owner;
+TypedOwner OwnerPage::typedOwner() const {
+    TypedOwner owner;
     owner.checked = values();
     owner.ownerId = owner.checked.inserting ? 0 : ownerId();
     owner.owner = db::typedValues(*m_owner);

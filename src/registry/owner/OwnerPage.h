@@ -7,7 +7,7 @@
 // runs the save.
 
 #include "common/register/DataActions.h"
-#include "registry/owner/OwnerSave.h"
+#include "registry/owner/TypedOwner.h"
 
 #include <QWidget>
 
@@ -47,7 +47,7 @@ public:
     void print();
 
     // The owner as typed, for saveOwner().
-    OwnerSave typedOwner() const;
+    TypedOwner typedOwner() const;
     // The stored block of the owner's web account is the web system's ("WEB").
     bool blockedByWeb() const;
     // A check that failed: its control coloured and focused, its message shown.

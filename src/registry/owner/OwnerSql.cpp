@@ -7,8 +7,8 @@
 #include "common/schema/TextIndexes.h"
 #include "platform/db/Keys.h"
 #include "platform/db/Search.h"
-#include "registry/animal/AnimalRules.h"
 #include "registry/owner/WebAccountSql.h"
+#include "registry/shared/TypedNumber.h"
 
 #include <QStringList>
 
@@ -157,12 +157,11 @@ OwnerLookups lookups(const OwnerValues& owner, int ownerId) {
     };
 }
 
-std::optional<FieldRefusal> holdAndCheckDuplicates(const OwnerValues& owner, int ownerId) {
+void holdDuplicates(const OwnerValues& owner) {
     // Always in this order, so that two saves never wait for each other's next value.
     db::holdValue(QStringLiteral("Num_CPF_CNPJ"), documentKey(owner.document));
     db::holdValue(QStringLiteral("Email"), db::fold(owner.email.trimmed()));
     db::holdValue(QStringLiteral("Login"), db::fold(owner.document.trimmed()));
-    return ValidaCamposProprietario(owner, lookups(owner, ownerId), kFirstDuplicateCheck);
 }
 
 bool hasHistory(int ownerId) {

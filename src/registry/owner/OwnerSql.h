@@ -49,9 +49,9 @@ int ownerEmailCount(const QString& email, int ownerId);
 // The duplicate look-ups of the owner's checks, for the owner of that id (0 for a new owner).
 OwnerLookups lookups(const OwnerValues& owner, int ownerId);
 // Inside the owner save's transaction, before anything is written: holds the owner's document, e-mail and
-// web login until the transaction ends, so that no other workstation saves the same meanwhile, and runs the
-// duplicate checks again with what every earlier save stored. Answers the first that fails.
-std::optional<FieldRefusal> holdAndCheckDuplicates(const OwnerValues& owner, int ownerId);
+// web login until the transaction ends, so that no other workstation saves the same meanwhile and the
+// duplicate look-ups read what every earlier save stored.
+void holdDuplicates(const OwnerValues& owner);
 
 // Rows that keep an owner from being deleted.
 bool hasHistory(int ownerId);

@@ -2,8 +2,8 @@
 // The owner consult and its hand-over of the chosen owner to the register.
 #include "registry/owner/UConsultaProprietario.h"
 
+#include "common/FormWindows.h"
 #include "common/Prompts.h"
-#include "common/access/FormOpening.h"
 #include "registry/owner/OwnerSql.h"
 
 #include <QComboBox>

@@ -3,7 +3,7 @@
 // The owner consult of the owner and animal register: active owners by owner, document, identity, street or
 // animal data; the chosen owner (and animal) is handed to the register that opened it.
 
-#include "registry/PickDialog.h"
+#include "registry/shared/PickDialog.h"
 
 #include <QPointer>
 #include <functional>

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the advanced search decides without a database: the criteria as typed, the refusal of a number that
-// is none, the 50 columns of its result as dBase fields, its grid's columns, the district items of its list
-// and the data dictionary written beside an export.
-
-#include "platform/dbase/DbfWriter.h"
+// is none, its grid's columns and the district items of its list.
 
 #include <QDate>
 #include <QHash>
@@ -50,9 +47,3 @@ struct AdvancedGridColumn {
     bool date = false;  // a date shown dd/mm/yyyy, without its time
 };
 const QList<AdvancedGridColumn>& advancedGridColumns();
-
-// The result's 50 columns in order, as the fields of the exported table.
-const QList<dbase::Field>& advancedResultFields();
-
-// The 46 lines of the data dictionary.
-QStringList advancedDictionary();

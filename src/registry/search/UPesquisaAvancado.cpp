@@ -12,7 +12,9 @@
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
-#include "registry/UPropAnimal.h"
+#include "platform/ui/GridRows.h"
+#include "registry/register/UPropAnimal.h"
+#include "registry/search/PesquisaAvancadoExport.h"
 #include "registry/search/PesquisaAvancadoSql.h"
 
 #include <QAction>
@@ -42,7 +44,7 @@ namespace {
 // A labelled control in a group's grid, four per row.
 class Boxes {
 public:
-    explicit Boxes(QGroupBox* box) : m_box(box), m_grid(new QGridLayout(box)) {}
+    explicit Boxes(QGroupBox* box) : m_box(box), m_rows(new QGridLayout(box)) {}
 
     QLineEdit* text(const char* name, const QString& label) {
         auto* edit = new QLineEdit(m_box);
@@ -65,15 +67,15 @@ public:
         return combo;
     }
     void place(const QString& label, QWidget* control) {
-        m_grid->addWidget(new QLabel(label, m_box), 2 * (m_at / 4), m_at % 4);
-        m_grid->addWidget(control, 2 * (m_at / 4) + 1, m_at % 4);
-        ++m_at;
+        if (m_placed++ % 4 == 0)
+            m_rows.row();
+        m_rows.over(label, control);
     }
 
 private:
     QGroupBox* m_box;
-    QGridLayout* m_grid;
-    int m_at = 0;
+    ui::GridRows m_rows;
+    int m_placed = 0;
 };
 
 ui::DateEdit* datePicker(QWidget* parent, const char* name, const QDate& date) {

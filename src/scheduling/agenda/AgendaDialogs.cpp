@@ -2,6 +2,7 @@
 // The report selection dialogs of the agenda.
 #include "scheduling/agenda/AgendaDialogs.h"
 
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"

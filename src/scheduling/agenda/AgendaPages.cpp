@@ -6,6 +6,7 @@
 #include "common/register/RegisterForm.h"
 #include "common/register/RegisterSql.h"
 #include "platform/ui/DataGrid.h"
+#include "platform/ui/GridRows.h"
 #include "scheduling/booking/AtendimentoPages.h"
 
 #include <QCalendarWidget>
@@ -131,13 +132,10 @@ QGroupBox* AgendaDailyPage::createReports() {
     bmpGeraRelatorio = named(new QPushButton(QStringLiteral("&Gerar relatório..."), reports), "bmpGeraRelatorio");
     bmpInformacao = named(new QPushButton(QStringLiteral("?"), reports), "bmpInformacao");
     bmpInformacao->setToolTip(QStringLiteral("Informações..."));
-    auto* reportGrid = new QGridLayout(reports);
-    reportGrid->addWidget(rdbRelDiario, 0, 0);
-    reportGrid->addWidget(rdbRelMensal, 0, 1);
-    reportGrid->addWidget(rdbRelAnual, 1, 0);
-    reportGrid->addWidget(rdbRelProfissional, 1, 1);
-    reportGrid->addWidget(bmpGeraRelatorio, 2, 0);
-    reportGrid->addWidget(bmpInformacao, 2, 1);
+    ui::GridRows rows(new QGridLayout(reports));
+    rows.row().add(rdbRelDiario).add(rdbRelMensal);
+    rows.row().add(rdbRelAnual).add(rdbRelProfissional);
+    rows.row().add(bmpGeraRelatorio).add(bmpInformacao);
     return reports;
 }
 

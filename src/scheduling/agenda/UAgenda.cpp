@@ -3,9 +3,9 @@
 // reports and the statistics.
 #include "scheduling/agenda/UAgenda.h"
 
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/access/FormOpening.h"
 #include "common/access/Session.h"
 #include "platform/ui/WaitCursor.h"
 #include "scheduling/agenda/AgendaDialogs.h"

@@ -2,9 +2,9 @@
 // The agenda's attendance locator.
 #include "scheduling/agenda/UAgendaLocalizarProp.h"
 
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
-#include "common/access/FormOpening.h"
 #include "common/rules/Documents.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/DataGrid.h"

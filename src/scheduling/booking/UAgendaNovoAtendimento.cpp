@@ -3,14 +3,15 @@
 // the owner and animal register or by the agenda.
 #include "scheduling/booking/UAgendaNovoAtendimento.h"
 
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"
 #include "common/access/Session.h"
-#include "common/register/RegisterControls.h"
 #include "common/schema/Tables.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/GridRows.h"
 #include "scheduling/booking/AtendimentoPages.h"
 #include "scheduling/booking/AtendimentoRules.h"
 #include "scheduling/booking/AtendimentoSql.h"
@@ -175,10 +176,8 @@ void TfrmAgendaNovoAtendimento::createSurgeryAuthorisation() {
 void TfrmAgendaNovoAtendimento::layoutIdentification() {
     QWidget* page = tbsPrincipal;
     auto* grid = new QGridLayout(page);
-    int row = 0;
-    const auto line = [&](const QString& caption, QWidget* a) {
-        addLabelled(grid, caption, a, row++, 0, 1, Qt::AlignLeft);
-    };
+    ui::GridRows rows(grid);
+    const auto line = [&](const QString& caption, QWidget* a) { rows.row().labelled(caption, a, 1, Qt::AlignLeft); };
     line(QStringLiteral("Cód. atend.:"), dbeId_Atendimento);
     line(QStringLiteral("Cód. prop.:"), dbeCodProp);
     line(QStringLiteral("Proprietário:"), dblNomeProp);
@@ -189,13 +188,13 @@ void TfrmAgendaNovoAtendimento::layoutIdentification() {
     line(QStringLiteral("Status atendimento:"), dblStatusAtendimento);
     line(QStringLiteral("Unidade de Trabalho:"), dblUnidadeTrabalho);
     line(QStringLiteral("Esterilizado:"), dbcEsterilizado);
-    grid->addWidget(dbrAutorCirurgia, row++, 1, Qt::AlignLeft);
+    rows.row().skip().add(dbrAutorCirurgia, 1, Qt::AlignLeft);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnAutorCirurgia);
     buttons->addWidget(btnReceituario);
     buttons->addStretch(1);
-    grid->addLayout(buttons, row++, 0, 1, 3);
-    grid->setRowStretch(row, 1);
+    rows.row().add(buttons, 3);
+    rows.row().stretch();
     grid->setColumnStretch(2, 1);
 }
 

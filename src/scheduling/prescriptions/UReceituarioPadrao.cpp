@@ -2,6 +2,7 @@
 // The standard prescription editor.
 #include "scheduling/prescriptions/UReceituarioPadrao.h"
 
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"

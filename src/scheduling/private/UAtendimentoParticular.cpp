@@ -2,15 +2,16 @@
 // The private attendances form.
 #include "scheduling/private/UAtendimentoParticular.h"
 
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"
-#include "common/register/RegisterControls.h"
 #include "common/rules/Formats.h"
 #include "platform/db/Database.h"
 #include "platform/ui/DataGrid.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
+#include "platform/ui/GridRows.h"
 #include "scheduling/booking/AtendimentoRules.h"
 #include "scheduling/private/AtendimentoParticularSql.h"
 
@@ -97,10 +98,8 @@ QWidget* TfrmAtendimentoParticular::createPage(QWidget* tabs) {
     auto* pageLayout = new QVBoxLayout(page);
     auto* grid = new QGridLayout;
     pageLayout->addLayout(grid);
-    int row = 0;
-    const auto line = [&](const QString& caption, QWidget* w) {
-        addLabelled(grid, caption, w, row++, 0, 1, Qt::AlignLeft);
-    };
+    ui::GridRows rows(grid);
+    const auto line = [&](const QString& caption, QWidget* w) { rows.row().labelled(caption, w, 1, Qt::AlignLeft); };
     line(QStringLiteral("Cód. prop.:"), dbeCodico);
     line(QStringLiteral("Proprietário:"), dblProprietario);
     line(QStringLiteral("Cód. animal.:"), DBEdit2);

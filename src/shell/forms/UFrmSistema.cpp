@@ -12,9 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QIntValidator>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolBar>
@@ -64,12 +62,10 @@ TfrmFrmSistema::TfrmFrmSistema(QWidget* parent) : RegisterForm(parent) {
     ui::EnterAsTab::install(dbeTag);
     ui::EnterAsTab::install(dbcTipoForm);
 
-    QGridLayout* grid = layoutKeyNameDescription(tbsPrincipal, dbeCodigo, dbeNome, dbmDescricao);
-    grid->addWidget(new QLabel(QStringLiteral("Tag:"), tbsPrincipal), 3, 0);
-    grid->addWidget(dbeTag, 3, 1, Qt::AlignLeft);
-    grid->addWidget(new QLabel(QStringLiteral("Tipo formul.:"), tbsPrincipal), 4, 0);
-    grid->addWidget(dbcTipoForm, 4, 1, Qt::AlignLeft);
-    grid->addWidget(dbcAtivo, 5, 1);
+    ui::GridRows rows = layoutKeyNameDescription(tbsPrincipal, dbeCodigo, dbeNome, dbmDescricao);
+    rows.row().labelled(QStringLiteral("Tag:"), dbeTag, 1, Qt::AlignLeft);
+    rows.row().labelled(QStringLiteral("Tipo formul.:"), dbcTipoForm, 1, Qt::AlignLeft);
+    rows.row().skip().add(dbcAtivo);
     setFirstFocus(dbeNome);
 }
 

@@ -8,10 +8,10 @@
 #include "common/access/PasswordDigest.h"
 #include "common/access/Session.h"
 #include "platform/ui/EnterAsTab.h"
-#include "shell/DatabaseUpgrade.h"
-#include "shell/Version.h"
 #include "shell/login/LoginSql.h"
 #include "shell/menu/UMenuPrincipal.h"
+#include "shell/shared/DatabaseUpgrade.h"
+#include "shell/shared/Version.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>

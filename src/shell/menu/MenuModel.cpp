@@ -112,6 +112,18 @@ const QList<MenuEntry>& mainMenuEntries() {
     return entries;
 }
 
+bool opensForm(const QString& actionName) {
+    static const QSet<QString> notForms{QStringLiteral("actSair"),
+                                        QStringLiteral("WindowCascade1"),
+                                        QStringLiteral("WindowTileHorizontal1"),
+                                        QStringLiteral("WindowTileVertical1"),
+                                        QStringLiteral("WindowMinimizeAll1"),
+                                        QStringLiteral("WindowArrange1"),
+                                        QStringLiteral("WindowClose1"),
+                                        QStringLiteral("actManual")};
+    return !notForms.contains(actionName);
+}
+
 QSet<int> grantedTags(const QList<ProfileFormRow>& rows) {
     QSet<int> tags;
     for (const ProfileFormRow& row : rows) {

@@ -18,6 +18,10 @@ struct MenuEntry {
 // The whole menu tree, top to bottom.
 const QList<MenuEntry>& mainMenuEntries();
 
+// Whether the menu item `actionName` opens a form or a report through its opener; the end of the program, the
+// window arrangement and the manual do not.
+bool opensForm(const QString& actionName);
+
 // One row of the profile's rights joined to its form: the form's tag and the Visualizar right.
 struct ProfileFormRow {
     int tag;

@@ -2,7 +2,7 @@
 // The about box.
 #include "shell/menu/UInformacaoSistema.h"
 
-#include "shell/Version.h"
+#include "shell/shared/Version.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -2,14 +2,15 @@
 // The main window: its menu built for the logged-in profile, its status panels and its work area.
 #include "shell/menu/UMenuPrincipal.h"
 
+#include "common/FormWindows.h"
 #include "common/Guard.h"
 #include "common/Process.h"
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"
 #include "common/access/Session.h"
 #include "shell/menu/MenuModel.h"
+#include "shell/menu/MenuSql.h"
 #include "shell/menu/WindowArrangement.h"
-#include "shell/profiles/PerfilSql.h"
 
 #include <QAction>
 #include <QApplication>
@@ -101,16 +102,8 @@ void TfrmMenuPrincipal::buildMenu() {
     connect(action(QStringLiteral("WindowArrange1")), &QAction::triggered, this, &TfrmMenuPrincipal::arrangeIcons);
     connect(action(QStringLiteral("WindowClose1")), &QAction::triggered, m_mdi, &QMdiArea::closeActiveSubWindow);
 
-    static const QSet<QString> notForms{QStringLiteral("actSair"),
-                                        QStringLiteral("WindowCascade1"),
-                                        QStringLiteral("WindowTileHorizontal1"),
-                                        QStringLiteral("WindowTileVertical1"),
-                                        QStringLiteral("WindowMinimizeAll1"),
-                                        QStringLiteral("WindowArrange1"),
-                                        QStringLiteral("WindowClose1"),
-                                        QStringLiteral("actManual")};
     for (auto* a : std::as_const(m_menuItems)) {
-        if (!a->isSeparator() && !notForms.contains(a->objectName())) {
+        if (!a->isSeparator() && opensForm(a->objectName())) {
             const QString name = a->objectName();
             onTriggered(a, [this, name] { open(name); });
         }
@@ -204,7 +197,7 @@ void TfrmMenuPrincipal::configuraMenu() {
         }
         QList<ProfileFormRow> rows;
         try {
-            rows = perfilsql::menuRows(PerfilLogado.trimmed().toInt());
+            rows = menusql::menuRows(PerfilLogado.trimmed().toInt());
         } catch (const std::exception&) {
             fail();
         }

@@ -8,6 +8,7 @@
 #include "platform/db/Database.h"
 #include "platform/ui/ColumnWidths.h"
 #include "platform/ui/EnterAsTab.h"
+#include "platform/ui/GridRows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -95,15 +96,12 @@ PerfilFormPage::PerfilFormPage(db::DataSet* profile, QWidget* parent) : QWidget(
     lvwFormulario->setColumnWidth(Nome, 200);
     ui::ColumnFitter::fitList(lvwFormulario, {Codigo});
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(lblNomePerfil, 0, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Seleção:"), this), 1, 0);
-    grid->addWidget(cbbForm_Rel, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Formulário / Relatório:"), this), 2, 0);
-    grid->addWidget(dblFormulario, 2, 1);
-    grid->addLayout(boxes, 3, 0, 1, 2);
-    grid->addWidget(lvwFormulario, 4, 0, 1, 2);
-    grid->setRowStretch(4, 1);
+    ui::GridRows rows(new QGridLayout(this));
+    rows.row().add(lblNomePerfil, 2);
+    rows.row().labelled(QStringLiteral("Seleção:"), cbbForm_Rel);
+    rows.row().labelled(QStringLiteral("Formulário / Relatório:"), dblFormulario);
+    rows.row().add(boxes, 2);
+    rows.row().add(lvwFormulario, 2).stretch();
 
     connect(cbbForm_Rel, &QComboBox::currentIndexChanged, this, [this] { guarded([this] { chooseType(); }); });
     connect(bmpIncluir, &QPushButton::clicked, this, [this] { guarded([this] { bmpIncluirClick(); }); });

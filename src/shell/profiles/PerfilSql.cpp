@@ -90,19 +90,6 @@ void deleteRights(const QVariant& profileId) {
     q.exec();
 }
 
-QList<ProfileFormRow> menuRows(int profileId) {
-    db::Query q;
-    q << " select perfil_form.*, form.tag from form, perfil_form "
-      << " where form.id_form = perfil_form.id_form "
-      << " and id_perfil = :perfil ";
-    q.bind("perfil", profileId);
-    q.open();
-    QList<ProfileFormRow> rows;
-    for (q.first(); !q.eof(); q.next())
-        rows.append({q.value("tag").isNull() ? -1 : q.integer("tag"), q.str("visualizar")});
-    return rows;
-}
-
 db::RowSet formsOfType(const QString& formType) {
     db::Query q;
     q << " select * from form where fold(trim(tipo_form)) = fold(:tipo) ";

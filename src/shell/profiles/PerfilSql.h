@@ -4,7 +4,6 @@
 
 #include "platform/db/EditedRow.h"
 #include "platform/db/Query.h"
-#include "shell/menu/MenuModel.h"
 
 #include <QList>
 #include <QString>
@@ -49,9 +48,6 @@ std::optional<QString> userOf(const QVariant& profileId);
 
 // Deletes the rights of a profile deleted. The caller holds the transaction.
 void deleteRights(const QVariant& profileId);
-
-// The profile's rows of perfil_form with their forms' tags (-1 for a form without one), for the menu.
-QList<ProfileFormRow> menuRows(int profileId);
 
 // The forms ("F") or reports ("R") of the registry, with their key, name and description.
 db::RowSet formsOfType(const QString& formType);

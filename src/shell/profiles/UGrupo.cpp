@@ -2,8 +2,8 @@
 // The profiles register: the profile and its rights rows are saved, and deleted, in one transaction.
 #include "shell/profiles/UGrupo.h"
 
+#include "common/FormWindows.h"
 #include "common/Prompts.h"
-#include "common/access/FormOpening.h"
 #include "common/register/RegisterControls.h"
 #include "common/schema/Tables.h"
 #include "shell/profiles/PerfilFormPage.h"

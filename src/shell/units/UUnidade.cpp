@@ -2,6 +2,7 @@
 // The work-unit register's pages, checks and search.
 #include "shell/units/UUnidade.h"
 
+#include "common/FormWindows.h"
 #include "common/access/FormOpening.h"
 #include "common/register/RegisterControls.h"
 #include "common/schema/Tables.h"
@@ -10,8 +11,6 @@
 #include "shell/units/UnidadeSql.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -44,8 +43,7 @@ TfrmUnidade::TfrmUnidade(QWidget* parent) : RegisterForm(parent) {
 
     dbcAtivo = makeInactiveBox(tbsPrincipal, qryPrincipal, QStringLiteral("Ind_Status"));
 
-    QGridLayout* grid = layoutKeyNameDescription(tbsPrincipal, dbeCodigo, dbeNome, dbmDescricao);
-    grid->addWidget(dbcAtivo, 3, 1);
+    layoutKeyNameDescription(tbsPrincipal, dbeCodigo, dbeNome, dbmDescricao).row().skip().add(dbcAtivo);
     setFirstFocus(dbeCodigo);
 }
 

@@ -2,14 +2,15 @@
 // The users register: the password is typed, never shown, and stored only as its digest.
 #include "shell/users/UUsuario.h"
 
+#include "common/FormWindows.h"
 #include "common/Prompts.h"
-#include "common/access/FormOpening.h"
 #include "common/access/PasswordDigest.h"
 #include "common/register/RegisterControls.h"
 #include "common/schema/Tables.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/GridRows.h"
 #include "shell/users/URelUsuario.h"
 #include "shell/users/UUsuarioConsultar.h"
 #include "shell/users/UsuarioSql.h"
@@ -18,7 +19,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <functional>
@@ -104,11 +104,9 @@ QWidget* TfrmUsuario::createAccess() {
     dbeSenha->setEchoMode(QLineEdit::Password);
     ui::setColumnLength(dbeSenha, 50);
     ui::Capitals::install(dbeSenha);
-    auto* layout = new QGridLayout(access);
-    layout->addWidget(new QLabel(QStringLiteral("Login:"), access), 0, 0);
-    layout->addWidget(dbeUsuario, 0, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Senha:"), access), 1, 0);
-    layout->addWidget(dbeSenha, 1, 1);
+    ui::GridRows rows(new QGridLayout(access));
+    rows.row().labelled(QStringLiteral("Login:"), dbeUsuario);
+    rows.row().labelled(QStringLiteral("Senha:"), dbeSenha);
     return access;
 }
 
@@ -127,18 +125,14 @@ QWidget* TfrmUsuario::createFlags() {
 }
 
 void TfrmUsuario::layoutPrincipal(QWidget* access, QWidget* flags) {
-    auto* grid = new QGridLayout(tbsPrincipal);
-    grid->addWidget(new QLabel(QStringLiteral("Unidade de trabalho:"), tbsPrincipal), 0, 0);
-    grid->addWidget(dblUnidade, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Código:"), tbsPrincipal), 1, 0);
-    grid->addWidget(dbeCodigo, 1, 1, Qt::AlignLeft);
-    grid->addWidget(new QLabel(QStringLiteral("Nome:"), tbsPrincipal), 2, 0);
-    grid->addWidget(dbeNome, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Perfil:"), tbsPrincipal), 3, 0);
-    grid->addWidget(dblPerfil, 3, 1);
-    grid->addWidget(access, 4, 0, 1, 2);
-    grid->addWidget(flags, 5, 0, 1, 2);
-    grid->setRowStretch(6, 1);
+    ui::GridRows rows(new QGridLayout(tbsPrincipal));
+    rows.row().labelled(QStringLiteral("Unidade de trabalho:"), dblUnidade);
+    rows.row().labelled(QStringLiteral("Código:"), dbeCodigo, 1, Qt::AlignLeft);
+    rows.row().labelled(QStringLiteral("Nome:"), dbeNome);
+    rows.row().labelled(QStringLiteral("Perfil:"), dblPerfil);
+    rows.row().add(access, 2);
+    rows.row().add(flags, 2);
+    rows.row().stretch();
 }
 
 QString TfrmUsuario::selectAllSql() const { return usuariosql::selectSql(); }

@@ -3,7 +3,7 @@
 // The users search: by code or by the beginning of the name; OK hands the user's code back by chosen(), on
 // which the users register shows the user.
 
-#include "shell/LocateDialog.h"
+#include "shell/shared/LocateDialog.h"
 
 class TfrmUsuarioConsultar : public LocateDialog {
     Q_OBJECT

@@ -8,8 +8,8 @@
 #include "UserInput.h"
 
 #include "platform/ui/DateEdit.h"
-#include "registry/address/UEndereco_Animal.h"
 #include "registry/animal/AnimalPage.h"
+#include "registry/animal/UEndereco_Animal.h"
 #include "registry/events/AnimalEventRules.h"
 #include "registry/events/URegistroOcorrencia.h"
 #include "registry/events/VaccinationPage.h"

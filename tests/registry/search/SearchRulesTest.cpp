@@ -2,6 +2,7 @@
 // The advanced search's criteria as conditions with bound values, and its result's columns, their sort
 // expressions and its dictionary.
 
+#include "registry/search/PesquisaAvancadoExport.h"
 #include "registry/search/PesquisaAvancadoRules.h"
 #include "registry/search/PesquisaAvancadoSql.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The save of an animal as a plain function over the values the animal page hands back: the checks in their
+// An animal as the animal page hands it back, typed, and its save, a plain function over it: the checks in their
 // fixed order, then, in one transaction, a new animal with its address, address link, group and first owner, or
 // a change of the animal and its address.
 
@@ -10,7 +10,7 @@
 #include <optional>
 
 // An animal as typed, for the owner it was typed for.
-struct AnimalSave {
+struct TypedAnimal {
     AnimalValues checked;  // what the checks read
     bool inserting = false;
     int ownerId = 0;            // the owner of a new animal
@@ -28,4 +28,4 @@ struct AnimalSaved {
 
 // A failure of the database rolls everything back and is thrown (kRegistroAlterado when another workstation
 // changed the animal or its address since they were read, or deleted the owner a new animal is typed for).
-AnimalSaved saveAnimal(const AnimalSave& animal);
+AnimalSaved saveAnimal(const TypedAnimal& animal);

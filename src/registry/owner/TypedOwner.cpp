@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The owner's save over values: checks, then address, owner and web account in one transaction.
-#include "registry/owner/OwnerSave.h"
+#include "registry/owner/TypedOwner.h"
 
 #include "common/access/Session.h"
 #include "common/schema/Tables.h"
@@ -19,7 +19,7 @@ QString text(const db::RowValues& row, const char* column) {
     return db::toText(row.value(QString::fromLatin1(column)));
 }
 
-webaccountsql::NewAccount newAccount(const OwnerSave& s, const db::RowValues& owner, int ownerId,
+webaccountsql::NewAccount newAccount(const TypedOwner& s, const db::RowValues& owner, int ownerId,
                                      const db::Stamp& stamp) {
     webaccountsql::NewAccount account;
     account.unit = sessionNumber(UnidadeLogada);
@@ -37,7 +37,7 @@ webaccountsql::NewAccount newAccount(const OwnerSave& s, const db::RowValues& ow
     return account;
 }
 
-webaccountsql::AccountChange accountChange(const OwnerSave& s, const db::RowValues& owner, const db::Stamp& stamp) {
+webaccountsql::AccountChange accountChange(const TypedOwner& s, const db::RowValues& owner, const db::Stamp& stamp) {
     webaccountsql::AccountChange change;
     change.ownerId = s.ownerId;
     change.unit = owner.value(QStringLiteral("id_unidade_trabalho"));
@@ -56,7 +56,7 @@ webaccountsql::AccountChange accountChange(const OwnerSave& s, const db::RowValu
 // The owner's web account where it has none: an account left with the owner's login by an owner gone is taken
 // over, else a new one is made. Every other such account is made inactive, so that one active account of the
 // login remains.
-int webAccountFor(const OwnerSave& s, const db::RowValues& owner, int ownerId, const db::Stamp& stamp) {
+int webAccountFor(const TypedOwner& s, const db::RowValues& owner, int ownerId, const db::Stamp& stamp) {
     if (const auto taken = webaccountsql::claimOrphans(s.checked.document, ownerId, true, s.checked.password, stamp))
         return *taken;
     return webaccountsql::insert(newAccount(s, owner, ownerId, stamp));
@@ -64,11 +64,11 @@ int webAccountFor(const OwnerSave& s, const db::RowValues& owner, int ownerId, c
 
 }  // namespace
 
-std::optional<FieldRefusal> checkOwner(const OwnerSave& s) {
+std::optional<FieldRefusal> checkOwner(const TypedOwner& s) {
     return ValidaCamposProprietario(s.checked, ownersql::lookups(s.checked, s.checked.inserting ? 0 : s.ownerId));
 }
 
-OwnerSaved saveOwner(const OwnerSave& s) {
+OwnerSaved saveOwner(const TypedOwner& s) {
     const bool inserting = s.checked.inserting;
     const int self = inserting ? 0 : s.ownerId;
     if (std::optional<FieldRefusal> refusal = checkOwner(s))
@@ -91,7 +91,10 @@ OwnerSaved saveOwner(const OwnerSave& s) {
 
     // Address, owner and account stand or fall together; a refusal or failure leaves nothing behind.
     db::Transaction transaction;
-    if (std::optional<FieldRefusal> refusal = ownersql::holdAndCheckDuplicates(s.checked, self))
+    // The duplicate checks again, now that no other workstation can store the same until this one ends.
+    ownersql::holdDuplicates(s.checked);
+    if (std::optional<FieldRefusal> refusal =
+            ValidaCamposProprietario(s.checked, ownersql::lookups(s.checked, self), kFirstDuplicateCheck))
         return {refusal, 0};
     int id = s.ownerId;
     if (inserting) {

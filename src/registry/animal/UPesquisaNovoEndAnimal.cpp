@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The animal search of the animal-address form.
-#include "registry/address/UPesquisaNovoEndAnimal.h"
+#include "registry/animal/UPesquisaNovoEndAnimal.h"
 
 #include "common/Prompts.h"
 #include "registry/animal/AnimalSql.h"

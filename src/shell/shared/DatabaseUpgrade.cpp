@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The upgrade of the database at start, its progress window and the administrator's notice of a refused step.
-#include "shell/DatabaseUpgrade.h"
+#include "shell/shared/DatabaseUpgrade.h"
 
 #include "common/Prompts.h"
 #include "common/access/Session.h"

@@ -10,9 +10,10 @@
 #include "registry/address/AddressSql.h"
 #include "registry/address/StreetSql.h"
 #include "registry/address/UEnderecoPesquisa.h"
-#include "registry/address/UEndereco_Animal.h"
-#include "registry/address/UPesquisaNovoEndAnimal.h"
+#include "registry/animal/AnimalRules.h"
 #include "registry/animal/AnimalSql.h"
+#include "registry/animal/UEndereco_Animal.h"
+#include "registry/animal/UPesquisaNovoEndAnimal.h"
 
 #include <QTemporaryDir>
 

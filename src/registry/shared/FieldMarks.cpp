@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The yellow of a refused field and its reset when the operator leaves the field.
-#include "registry/FieldMarks.h"
+#include "registry/shared/FieldMarks.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The save of an owner as a plain function over the values the owner page hands back: the checks in their
+// An owner as the owner page hands it back, typed, and its save, a plain function over it: the checks in their
 // fixed order, then the address, the owner and the web account in one transaction, where the duplicate checks
 // run again while the document, e-mail and login are held against every other workstation's save.
 
@@ -12,7 +12,7 @@
 
 // An owner as typed. `checked.inserting` or `checked.editing` says which save; the web login is the document
 // and the password is `checked.password`, written only while `checked.passwordOpen`.
-struct OwnerSave {
+struct TypedOwner {
     OwnerValues checked;               // what the checks read
     int ownerId = 0;                   // the owner edited; 0 for a new one
     db::RowValues owner;               // the owner's row as typed, by column (db::typedValues())
@@ -30,8 +30,8 @@ struct OwnerSaved {
 };
 
 // The checks of the owner's fields in their order, the duplicates looked up as the database holds them now.
-std::optional<FieldRefusal> checkOwner(const OwnerSave& owner);
+std::optional<FieldRefusal> checkOwner(const TypedOwner& owner);
 
 // A failure of the database rolls everything back and is thrown (kRegistroAlterado when another workstation
 // changed the owner, its address or its account since they were read).
-OwnerSaved saveOwner(const OwnerSave& owner);
+OwnerSaved saveOwner(const TypedOwner& owner);

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The animal's save over values: checks, then the animal and its companion rows in one transaction.
-#include "registry/animal/AnimalSave.h"
+#include "registry/animal/TypedAnimal.h"
 
 #include "common/schema/Tables.h"
 #include "registry/address/AddressSql.h"
 #include "registry/animal/AnimalSql.h"
 
-AnimalSaved saveAnimal(const AnimalSave& s) {
+AnimalSaved saveAnimal(const TypedAnimal& s) {
     if (std::optional<FieldRefusal> refusal = checkAnimal(s.checked))
         return {refusal, 0};
     db::RowValues animal = s.animal;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The code-or-name search dialog of the user and profile registers.
-#include "shell/LocateDialog.h"
+#include "shell/shared/LocateDialog.h"
 
 #include "common/Guard.h"
 #include "common/Prompts.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The animal-address form: choosing the animal, a new or changed address geocoded and saved with its link
 // in one transaction, the delete of the most recent address, the history and the export.
-#include "registry/address/UEndereco_Animal.h"
+#include "registry/animal/UEndereco_Animal.h"
 
-#include "common/access/FormOpening.h"
+#include "common/FormWindows.h"
 #include "common/register/DataActions.h"
 
 #include "common/ExportStatus.h"
@@ -18,13 +18,15 @@
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
+#include "platform/ui/GridRows.h"
 #include "platform/ui/ToolBars.h"
-#include "registry/FieldMarks.h"
 #include "registry/address/AddressGroup.h"
 #include "registry/address/AddressSql.h"
-#include "registry/address/UPesquisaNovoEndAnimal.h"
+#include "registry/animal/AnimalRules.h"
 #include "registry/animal/AnimalSql.h"
+#include "registry/animal/UPesquisaNovoEndAnimal.h"
 #include "registry/owner/OwnerSql.h"
+#include "registry/shared/FieldMarks.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -141,17 +143,13 @@ void TfrmEndereco_Animal::createPages() {
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     auto* page1 = new QWidget(PageControl1);
     page1->setObjectName(QStringLiteral("TabSheet1"));
-    auto* grid = new QGridLayout(page1);
-    grid->addWidget(new QLabel(QStringLiteral("Proprietário:"), page1), 0, 0);
-    grid->addWidget(m_ownerCode, 0, 1);
-    grid->addWidget(m_ownerName, 0, 2, 1, 3);
-    grid->addWidget(m_searchButton, 0, 5);
-    grid->addWidget(new QLabel(QStringLiteral("Animal:"), page1), 1, 0);
-    grid->addWidget(cbbAnimal, 1, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Data inicial do endereço:"), page1), 1, 3);
-    grid->addWidget(dbeDataInicial, 1, 4);
-    grid->addWidget(address, 2, 0, 1, 6);
-    grid->setRowStretch(3, 1);
+    ui::GridRows rows(new QGridLayout(page1));
+    rows.row().labelled(QStringLiteral("Proprietário:"), m_ownerCode).add(m_ownerName, 3).add(m_searchButton);
+    rows.row()
+        .labelled(QStringLiteral("Animal:"), cbbAnimal, 2)
+        .labelled(QStringLiteral("Data inicial do endereço:"), dbeDataInicial);
+    rows.row().add(address, 6);
+    rows.row().stretch();
     auto* page2 = new QWidget(PageControl1);
     page2->setObjectName(QStringLiteral("TabSheet2"));
     createHistoryGrid(page2);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The look-up dialogs' common construction, title-click order and choosing keys.
-#include "registry/PickDialog.h"
+#include "registry/shared/PickDialog.h"
 
 #include "common/Guard.h"
 #include "platform/ui/Capitals.h"

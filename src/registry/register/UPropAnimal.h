@@ -5,7 +5,7 @@
 // The form is a shell over its pages: it hands each page the values it shows, decides every move of the
 // register (a row being typed asks before it is left) and runs the saves over the values the pages type.
 
-#include "common/access/FormOpening.h"
+#include "common/FormWindows.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -79,6 +79,7 @@ private:
     bool mayMove();
     bool moveToOwner(int ownerId, int animalToLocate, bool anyStatus);
     void openConsult();
+    void openOccurrences();  // on the owner and the animal the animal page shows
     void postOwner();
     void postAnimal();
     void ownerShown(const OwnerShown& owner);

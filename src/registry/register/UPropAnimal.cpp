@@ -2,7 +2,7 @@
 // The owner and animal register's shell: its pages, the values it hands between them, every move of the
 // register behind one question while something is typed, the saves over the pages' values, and the vetoes on
 // leaving a pending insert or edit.
-#include "registry/UPropAnimal.h"
+#include "registry/register/UPropAnimal.h"
 
 #include "common/Guard.h"
 #include "common/Prompts.h"
@@ -12,6 +12,7 @@
 #include "platform/ui/TabChain.h"
 #include "registry/animal/AnimalPage.h"
 #include "registry/animal/UCalcula_Idade.h"
+#include "registry/events/URegistroOcorrencia.h"
 #include "registry/events/VaccinationPage.h"
 #include "registry/owner/OwnerPage.h"
 #include "registry/owner/OwnerSql.h"
@@ -121,6 +122,7 @@ void TfrmPropAnimal::connectPages() {
     connect(PageControl1, &QTabWidget::currentChanged, this, &TfrmPropAnimal::pageChanging);
     onTriggered(ownerPage->actPost, [this] { postOwner(); });
     onTriggered(animalPage->actAnimalGravar, [this] { postAnimal(); });
+    onTriggered(animalPage->actOcorrencia, [this] { openOccurrences(); });
     onTriggered(ownerPage->actSair, [this] { closeForm(); });
 }
 
@@ -204,6 +206,13 @@ void TfrmPropAnimal::openConsult() {
     });
 }
 
+void TfrmPropAnimal::openOccurrences() {
+    TfrmRegistroOcorrencia* form = TfrmRegistroOcorrencia::create();
+    if (animalPage->ownerId() > 0)
+        form->showFor(animalPage->ownerId(), animalPage->animalId());
+    showForm(form, ShowAs::MdiChild);
+}
+
 void TfrmPropAnimal::ownerShown(const OwnerShown& owner) {
     IdProprietarioAtual = owner.id;
     if (!animalPage->busy())
@@ -229,7 +238,7 @@ void TfrmPropAnimal::showOwnerPanel(int ownerId, const QString& name) {
 void TfrmPropAnimal::postOwner() {
     if (!ownerPage->busy())
         return;
-    OwnerSave owner = ownerPage->typedOwner();
+    TypedOwner owner = ownerPage->typedOwner();
     const bool inserting = owner.checked.inserting;
     if (!inserting && ownerPage->blockedByWeb()) {
         // The checks come first, as on every save; then whether the web system's block stays.
@@ -267,7 +276,7 @@ void TfrmPropAnimal::postOwner() {
 void TfrmPropAnimal::postAnimal() {
     if (!animalPage->busy())
         return;
-    const AnimalSave animal = animalPage->typedAnimal();
+    const TypedAnimal animal = animalPage->typedAnimal();
     if (!animal.inserting) {
         // The checks come first, as on every save; then the question of a change.
         if (const std::optional<FieldRefusal> refusal = checkAnimal(animal.checked)) {

@@ -3,7 +3,7 @@
 // The animal search of the animal-address form: by animal or owner name or code, or by microchip; OK puts
 // the chosen animal to the form that opened it.
 
-#include "registry/PickDialog.h"
+#include "registry/shared/PickDialog.h"
 
 #include <QPointer>
 
