@@ -3,21 +3,14 @@
 
 #include "availability/EspecialSql.h"
 
-#include "platform/db/Database.h"
-#include "platform/db/Keys.h"
-
 #include "availability/MapaSql.h"
-#include "common/access/Session.h"
 #include "common/rules/Documents.h"
+#include "common/schema/Tables.h"
 #include "common/schema/TextIndexes.h"
+#include "platform/db/Keys.h"
+#include "platform/db/Search.h"
 
 namespace especialsql {
-
-namespace {
-
-QVariant auditor() { return auditUser().isNull() ? QVariant(QMetaType(QMetaType::Int)) : auditUser(); }
-
-}  // namespace
 
 void openGrants(db::DataSet& data) {
     data.close();
@@ -107,23 +100,21 @@ Balance balance(int owner) {
 
 void grant(int owner, int quantity) {
     db::holdRow(QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), owner);
-    db::run(db::kMain,
-            " insert into Agendamento_especial (Id_Agendamento_Especial, Id_Proprietario, Qt_Agendamento_Reservado,"
-            " Ind_Registro_Excluido, Inserido_Por, Inserido_Em) values (:id, :proprietario, :quantidade, 'FALSE',"
-            " :usuario, :agora)",
-            {{"id", db::nextKey(QStringLiteral("Agendamento_especial"), QStringLiteral("Id_Agendamento_Especial"))},
-             {"proprietario", owner},
-             {"quantidade", quantity},
-             {"usuario", auditor()},
-             {"agora", db::serverTime()}});
+    db::insertRow(
+        tables::agendamentoEspecial(),
+        {{"Id_Proprietario", owner}, {"Qt_Agendamento_Reservado", quantity}, {"Ind_Registro_Excluido", "FALSE"}},
+        tables::byUser());
 }
 
 void withdraw(int grantId, const db::RowValues& read) {
-    db::runGuarded(
-        "update Agendamento_especial set Ind_Registro_Excluido = 'TRUE', Excluido_Em = :agora,"
-        " Excluido_Por = :usuario where id_agendamento_especial = :id",
-        {{"agora", db::serverTime()}, {"usuario", auditor()}, {"id", grantId}}, read,
-        {QStringLiteral("Ind_Registro_Excluido"), QStringLiteral("Qt_Agendamento_Reservado")});
+    db::updateRow({.table = tables::agendamentoEspecial(),
+                   .key = grantId,
+                   .columns = {"Ind_Registro_Excluido", "Excluido_Em", "Excluido_Por"},
+                   .typed = {{"Ind_Registro_Excluido", "TRUE"},
+                             {"Excluido_Em", db::serverTime()},
+                             {"Excluido_Por", tables::byUser().by}},
+                   .read = read,
+                   .alsoCompared = {"Ind_Registro_Excluido", "Qt_Agendamento_Reservado"}});
 }
 
 }  // namespace especialsql

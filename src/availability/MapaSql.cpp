@@ -3,33 +3,39 @@
 
 #include "availability/MapaSql.h"
 
-#include "common/access/Session.h"
+#include "common/schema/Tables.h"
 #include "platform/db/EditedRow.h"
-#include "platform/db/Keys.h"
 
 namespace mapasql {
 
 namespace {
 
-QVariant noValue() { return QVariant(QMetaType(QMetaType::Int)); }
-
-QVariant keyOrNull(const QVariant& area) { return area.isNull() ? noValue() : QVariant(area.toInt()); }
-
-// The values that every slot statement binds.
-QVariantHash slotValues(const Slot& v) {
-    return {{"unidade", v.unit},
-            {"procedimento", v.procedure},
-            {"especie", v.species},
-            {"pdatahora", v.dateTime},
-            {"geral", v.general},
-            {"femea", v.female},
-            {"usadageral", v.usedGeneral},
-            {"usadafemea", v.usedFemale},
-            {"area", keyOrNull(v.area)},
-            {"usuario", auditUser().isNull() ? noValue() : auditUser()},
-            {"agora", db::serverTime()},
-            {"autor", v.author.isNull() ? (auditUser().isNull() ? noValue() : auditUser()) : v.author}};
+QVariant keyOrNull(const QVariant& area) {
+    return area.isNull() ? QVariant(QMetaType(QMetaType::Int)) : QVariant(area.toInt());
 }
+
+// The values that the slot conditions bind.
+QVariantHash slotValues(const Slot& v) {
+    return {{"unidade", v.unit},       {"procedimento", v.procedure}, {"especie", v.species},
+            {"pdatahora", v.dateTime}, {"geral", v.general},          {"femea", v.female}};
+}
+
+// A slot's columns as the map writes them, with its key.
+db::RowValues slotRow(const db::Table& table, int id, const Slot& v) {
+    return {{table.keyColumn(), id},
+            {"Id_unidade_trabalho", v.unit},
+            {"Id_tipo_procedimento", v.procedure},
+            {"Data_hora_disponibilidade", v.dateTime},
+            {"Qt_vaga_disponivel_geral", v.general},
+            {"Qt_vaga_disp_f_grande_porte", v.female},
+            {"Id_Especie", v.species},
+            {"Qt_vaga_usada_geral", v.usedGeneral},
+            {"Qt_vaga_usada_f_grande_porte", v.usedFemale}};
+}
+
+// What the editor changes of a slot; the area and the used counts stay.
+const QStringList kEditedColumns{"Id_unidade_trabalho",      "Id_tipo_procedimento",        "Data_hora_disponibilidade",
+                                 "Qt_vaga_disponivel_geral", "Qt_vaga_disp_f_grande_porte", "Id_Especie"};
 
 // The four values that make two slots the same, in a where clause.
 const QString kSameSlot = QStringLiteral(
@@ -107,48 +113,37 @@ int countSame(const Slot& v, const QVariant& other) {
 }
 
 void insertSlot(int id, const Slot& v) {
-    QVariantHash p = slotValues(v);
-    p.insert(QStringLiteral("id"), id);
-    db::run(db::kMain,
-            "insert into Mapa_disponibilidade_agenda (Id_Mapa_disponibilidade_agenda,Id_unidade_trabalho,"
-            "Id_tipo_procedimento, Data_hora_disponibilidade,Qt_vaga_disponivel_geral,Qt_vaga_disp_f_grande_porte,"
-            "Qt_vaga_usada_geral,Qt_vaga_usada_f_grande_porte, Inserido_por,Inserido_em,Id_especie,COD_AREA_ABRN)"
-            " values (:id, :unidade, :procedimento, :pdataHora, :geral, :femea, :usadaGeral, :usadaFemea,"
-            " :autor, :agora, :especie, :area)",
-            p);
+    db::RowValues row = slotRow(tables::mapaDisponibilidadeAgenda(), id, v);
+    row.insert("cod_area_abrn", keyOrNull(v.area));
+    db::insertRow(tables::mapaDisponibilidadeAgenda(), row,
+                  db::Stamp{v.author.isNull() ? tables::byUser().by : v.author});
 }
 
-// What the editor writes of a slot: another workstation's change to any of them is never overwritten. The used
-// counts are the web system's, which the statements' own conditions weigh.
-const QStringList kSlotColumns{"Id_unidade_trabalho",
-                               "Id_tipo_procedimento",
-                               "Data_hora_disponibilidade",
-                               "Qt_vaga_disponivel_geral",
-                               "Qt_vaga_disp_f_grande_porte",
-                               "Id_Especie",
-                               "COD_AREA_ABRN"};
-
+// Another workstation's change to any column of a slot is never overwritten. The used counts are the web
+// system's, which the statements' own conditions weigh.
 void updateSlot(int id, const Slot& v, const db::RowValues& read) {
-    QVariantHash p = slotValues(v);
-    p.insert(QStringLiteral("id"), id);
-    db::runGuarded(
-        "update Mapa_disponibilidade_agenda set Id_unidade_trabalho = :unidade, Id_tipo_procedimento = :procedimento,"
-        " Data_hora_disponibilidade = :pdataHora, Qt_vaga_disponivel_geral = :geral,"
-        " Qt_vaga_disp_f_grande_porte = :femea, Modificado_por = :usuario, Modificado_em = :agora,"
-        " Id_especie = :especie\n"
-        "where id_Mapa_disponibilidade_agenda = :id"
-        " and coalesce(Qt_vaga_usada_geral,0) <= :geral and coalesce(Qt_vaga_usada_f_grande_porte,0) <= :femea"
-        " and ((coalesce(Qt_vaga_usada_geral,0) = 0 and coalesce(Qt_vaga_usada_f_grande_porte,0) = 0)"
-        "  or (Id_unidade_trabalho = :unidade and Id_tipo_procedimento = :procedimento"
-        "      and Id_especie = :especie and Data_hora_disponibilidade = :pdataHora))",
-        p, read, kSlotColumns);
+    db::updateRow(
+        {.table = tables::mapaDisponibilidadeAgenda(),
+         .key = id,
+         .columns = kEditedColumns,
+         .typed = slotRow(tables::mapaDisponibilidadeAgenda(), id, v),
+         .read = read,
+         .stamp = tables::byUser(),
+         .alsoCompared = {"COD_AREA_ABRN"},
+         .condition = {
+             "coalesce(Qt_vaga_usada_geral,0) <= :geral and coalesce(Qt_vaga_usada_f_grande_porte,0) <= :femea"
+             " and ((coalesce(Qt_vaga_usada_geral,0) = 0 and coalesce(Qt_vaga_usada_f_grande_porte,0) = 0)"
+             "  or (Id_unidade_trabalho = :unidade and Id_tipo_procedimento = :procedimento"
+             "      and Id_especie = :especie and Data_hora_disponibilidade = :pdataHora))",
+             slotValues(v)}});
 }
 
 void deleteSlot(int id, const db::RowValues& read) {
-    db::runGuarded(
-        "delete from Mapa_disponibilidade_agenda where id_Mapa_disponibilidade_agenda = :id"
-        " and coalesce(Qt_vaga_usada_geral,0) = 0 and coalesce(Qt_vaga_usada_f_grande_porte,0) = 0",
-        {{"id", id}}, read, kSlotColumns);
+    db::deleteRow(
+        {.table = tables::mapaDisponibilidadeAgenda(),
+         .key = id,
+         .read = read,
+         .condition = {"coalesce(Qt_vaga_usada_geral,0) = 0 and coalesce(Qt_vaga_usada_f_grande_porte,0) = 0", {}}});
 }
 
 SlotUse readSlot(int id) {
@@ -238,37 +233,44 @@ int countSameProvisional(const Slot& v, const QVariant& other) {
 }
 
 void insertProvisional(int id, const Slot& v) {
-    QVariantHash p = slotValues(v);
-    p.insert(QStringLiteral("id"), id);
-    db::run(db::kMain,
-            " insert into Mapa_rascunho (Id_Mapa_rascunho, Id_unidade_trabalho, Id_tipo_procedimento,"
-            " Data_hora_disponibilidade, Qt_vaga_disponivel_geral, Qt_vaga_disp_f_grande_porte, Inserido_por,"
-            " Id_Especie, Status_Registro, inserido_em, Qt_vaga_usada_geral, Qt_vaga_usada_f_grande_porte)"
-            " values (:id, :unidade, :procedimento, :pdataHora, :geral, :femea, :usuario, :especie, 'ATIVO',"
-            " :agora, 0, 0)",
-            p);
+    db::RowValues row = slotRow(tables::mapaRascunho(), id, v);
+    row.insert("status_registro", QStringLiteral("ATIVO"));
+    row.insert("qt_vaga_usada_geral", 0);
+    row.insert("qt_vaga_usada_f_grande_porte", 0);
+    db::insertRow(tables::mapaRascunho(), row, tables::byUser());
 }
-
-const QStringList kProvisionalColumns{
-    "Id_unidade_trabalho",      "Id_tipo_procedimento",        "Data_hora_disponibilidade",
-    "Qt_vaga_disponivel_geral", "Qt_vaga_disp_f_grande_porte", "Id_Especie",
-    "Status_Registro"};
 
 void updateProvisional(int id, const Slot& v, const db::RowValues& read) {
-    QVariantHash p = slotValues(v);
-    p.insert(QStringLiteral("id"), id);
-    db::runGuarded(
-        " update Mapa_rascunho set Id_unidade_trabalho = :unidade, Id_tipo_procedimento = :procedimento,"
-        " Data_hora_disponibilidade = :pdataHora, Qt_vaga_disponivel_geral = :geral,"
-        " Qt_vaga_disp_f_grande_porte = :femea, Id_Especie = :especie, modificado_por = :usuario,"
-        " modificado_em = :agora where id_mapa_rascunho = :id",
-        p, read, kProvisionalColumns);
+    db::updateRow({.table = tables::mapaRascunho(),
+                   .key = id,
+                   .columns = kEditedColumns,
+                   .typed = slotRow(tables::mapaRascunho(), id, v),
+                   .read = read,
+                   .stamp = tables::byUser(),
+                   .alsoCompared = {"Status_Registro"}});
 }
 
-void deactivateProvisional(int id, const db::RowValues& read) {
-    db::runGuarded(" update Mapa_rascunho set Status_Registro = 'INATIVO' where id_mapa_rascunho = :id", {{"id", id}},
-                   read, kProvisionalColumns);
+namespace {
+
+// A provisional slot made inactive, with the published slot it became when it did, while it holds every column
+// as read.
+void closeProvisional(int id, const db::RowValues& read, const QVariant& published = {}) {
+    db::EditedRow row{.table = tables::mapaRascunho(),
+                      .key = id,
+                      .columns = {"Status_Registro"},
+                      .typed = {{"status_registro", QStringLiteral("INATIVO")}},
+                      .read = read,
+                      .alsoCompared = tables::mapaRascunho().columns};
+    if (published.isValid()) {
+        row.columns << "ID_Mapa_disponibilidade_agenda";
+        row.typed.insert("id_mapa_disponibilidade_agenda", published);
+    }
+    db::updateRow(row);
 }
+
+}  // namespace
+
+void deactivateProvisional(int id, const db::RowValues& read) { closeProvisional(id, read); }
 
 db::RowSet activeProvisionals() {
     return db::run(db::kMain,
@@ -277,10 +279,7 @@ db::RowSet activeProvisionals() {
 }
 
 void markTransferred(int provisionalId, int publishedId, const db::RowValues& read) {
-    db::runGuarded(
-        " update Mapa_rascunho set status_registro = 'INATIVO', ID_Mapa_disponibilidade_agenda = :publicado"
-        " where id_mapa_rascunho = :id",
-        {{"publicado", publishedId}, {"id", provisionalId}}, read, kProvisionalColumns);
+    closeProvisional(provisionalId, read, publishedId);
 }
 
 db::Query provisionalReport() {

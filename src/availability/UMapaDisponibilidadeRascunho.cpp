@@ -9,6 +9,7 @@
 #include "common/Guard.h"
 #include "common/Prompts.h"
 #include "common/ReportParts.h"
+#include "common/schema/Tables.h"
 #include "platform/db/Keys.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/EnterAsTab.h"
@@ -30,7 +31,7 @@ using namespace availability;
 TfrmMapaDisponibilidadeRascunho::TfrmMapaDisponibilidadeRascunho(QWidget* parent) : RegisterForm(parent) {
     setObjectName(QStringLiteral("frmMapaDisponibilidadeRascunho"));
     setWindowTitle(QStringLiteral("Mapa de disponibilidade (Temporário)"));
-    setTable(QStringLiteral("Mapa_rascunho"), QStringLiteral("Id_Mapa_rascunho"));
+    setTable(tables::mapaRascunho());
     setNewRowDefaults({{QStringLiteral("Status_Registro"), QStringLiteral("ATIVO")}});
     setGridColumns({nameColumn(QStringLiteral("Unidade"), 160, m_names.units, "Id_unidade_trabalho"),
                     nameColumn(QStringLiteral("Procedimento"), 120, m_names.procedures, "Id_tipo_procedimento"),

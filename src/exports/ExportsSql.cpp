@@ -3,8 +3,6 @@
 
 #include "exports/ExportsSql.h"
 
-#include "platform/db/EditedRow.h"
-
 namespace exportssql {
 
 void prepareAnimals(db::Query& q, const QString& selectList) {
@@ -114,29 +112,6 @@ void prepareAttendances(db::Query& q, const Period& period, const QVariant& book
         q << " and a.id_unidade_Agendada = :unidade ";
         q.bind("unidade", bookingUnit);
     }
-}
-
-namespace {
-
-const QStringList kAuxiliaryStored{
-    QStringLiteral("Nome"),         QStringLiteral("Descricao"),   QStringLiteral("Ind_registro_ativo"),
-    QStringLiteral("Inserido_por"), QStringLiteral("Inserido_em"), QStringLiteral("Modificado_por"),
-    QStringLiteral("Modificado_em")};
-
-}  // namespace
-
-QString auxiliaryInsertSql(const QString& table, const QString& key, bool serverKey) {
-    const QStringList columns = serverKey ? kAuxiliaryStored : QStringList{key} + kAuxiliaryStored;
-    QStringList values;
-    for (const QString& c : columns)
-        values << QLatin1Char(':') + c;
-    return QStringLiteral("insert into %1 (%2) values (%3)%4")
-        .arg(table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")),
-             serverKey ? QStringLiteral(" returning %1").arg(key) : QString());
-}
-
-QString auxiliaryModifySql(const QString& table, const QString& key) {
-    return db::modifySql(table, kAuxiliaryStored, key);
 }
 
 }  // namespace exportssql

@@ -32,10 +32,4 @@ db::RowSet workUnits();
 // 30 first columns of schedulingFields(). To be read as it comes.
 void prepareAttendances(db::Query& query, const Period& period, const QVariant& bookingUnit);
 
-// The update statements of an auxiliary vaccination table (table and key come from the code): the insert
-// carries the key only when the client makes it, and returns the key the server made; the modify finds the
-// row by its key and writes it only while it holds what was read (db::guarded()).
-QString auxiliaryInsertSql(const QString& table, const QString& key, bool serverKey);
-QString auxiliaryModifySql(const QString& table, const QString& key);
-
 }  // namespace exportssql

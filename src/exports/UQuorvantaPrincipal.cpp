@@ -3,7 +3,6 @@
 
 #include "exports/UQuorvantaPrincipal.h"
 
-#include "exports/ExportsSql.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/GridRows.h"
@@ -24,19 +23,31 @@ using namespace exports;
 namespace {
 
 const QString kVacinaSemNome = QStringLiteral("Falta digitar o nome da vacina!");
+
+// An auxiliary table: a name, a description and whether the row is active.
+db::Table auxiliary(const QString& name, const QString& key, db::NewKey newKey) {
+    return {.name = name,
+            .key = {key},
+            .newKey = newKey,
+            .columns = {QStringLiteral("Nome"), QStringLiteral("Descricao"), QStringLiteral("Ind_registro_ativo")}};
+}
+
 }  // namespace
 
 const QList<AuxiliaryTable>& auxiliaryTables() {
     static const QList<AuxiliaryTable> tables{
-        {QStringLiteral("Tipo de Vacina."), QStringLiteral("tipo_vacina"), QStringLiteral("Id_tipo_vacina"),
-         RegisterForm::KeyMaker::Server, kVacinaSemNome, QStringLiteral("Id_tipo_vacina")},
-        {QStringLiteral("Motivo da não vacinação."), QStringLiteral("tipo_motivo_nao_vacina"),
-         QStringLiteral("Id_tipo_motivo_nao_vacina"), RegisterForm::KeyMaker::Client,
+        {QStringLiteral("Tipo de Vacina."),
+         auxiliary(QStringLiteral("tipo_vacina"), QStringLiteral("Id_tipo_vacina"), db::NewKey::Server), kVacinaSemNome,
+         QStringLiteral("Id_tipo_vacina")},
+        {QStringLiteral("Motivo da não vacinação."),
+         auxiliary(QStringLiteral("tipo_motivo_nao_vacina"), QStringLiteral("Id_tipo_motivo_nao_vacina"),
+                   db::NewKey::Client),
          QStringLiteral("Falta digitar o nome do motivo da não vacinação!"),
          QStringLiteral("Id_tipo_motivo_nao_vacina")},
-        {QStringLiteral("Intercorrência vacinal."), QStringLiteral("tipo_vacina_ocorrencia"),
-         QStringLiteral("Id_tipo_vacina_ocorrencia"), RegisterForm::KeyMaker::Client, kVacinaSemNome,
-         QStringLiteral("Id_tipo_vacina_ocorrencia")},
+        {QStringLiteral("Intercorrência vacinal."),
+         auxiliary(QStringLiteral("tipo_vacina_ocorrencia"), QStringLiteral("Id_tipo_vacina_ocorrencia"),
+                   db::NewKey::Client),
+         kVacinaSemNome, QStringLiteral("Id_tipo_vacina_ocorrencia")},
     };
     return tables;
 }
@@ -105,13 +116,11 @@ void TfrmQuorvantaPrincipal::choose(int index) {
     const AuxiliaryTable& t = *m_chosen;
     setWindowTitle(t.item);
     qryPrincipal->close();
-    setTable(t.table, t.key, t.keys);
-    setUpdateSql(exportssql::auxiliaryInsertSql(t.table, t.key, t.keys == RegisterForm::KeyMaker::Server),
-                 exportssql::auxiliaryModifySql(t.table, t.key));
+    setTable(t.table);
     setReferenceChecks({{QStringLiteral("vacina"), t.usedBy}}, kRegistroEmUso);
     delete ui::linkOf(dbeId);
-    ui::bindLineEdit(dbeId, qryPrincipal, t.key, ui::ValueKind::Integer)->setAlwaysReadOnly(true);
-    setGridColumns({{QStringLiteral("Código"), t.key, 60, ui::readOnlyColour(), true},
+    ui::bindLineEdit(dbeId, qryPrincipal, t.table.keyColumn(), ui::ValueKind::Integer)->setAlwaysReadOnly(true);
+    setGridColumns({{QStringLiteral("Código"), t.table.keyColumn(), 60, ui::readOnlyColour(), true},
                     {QStringLiteral("Ativo/Inativo:"), QStringLiteral("Ind_registro_ativo"), 90},
                     ui::GridColumn::fixedAt(QStringLiteral("Nome:"), QStringLiteral("Nome"), 447),
                     {QStringLiteral("Descição:"), QStringLiteral("Descricao"), 300}});

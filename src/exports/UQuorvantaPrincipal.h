@@ -11,13 +11,11 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 
-// A table of the form: what the list shows, the table and its key, who makes new keys, the message of a
-// blank name and the column of `vacina` that refers to the table.
+// A table of the form: what the list shows, the table written (its key, who makes new keys, its name,
+// description and status), the message of a blank name and the column of `vacina` that refers to the table.
 struct AuxiliaryTable {
     QString item;
-    QString table;
-    QString key;
-    RegisterForm::KeyMaker keys;
+    db::Table table;
     QString blankName;
     QString usedBy;
 };

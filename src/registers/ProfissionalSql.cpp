@@ -3,29 +3,10 @@
 
 #include "registers/ProfissionalSql.h"
 
+#include "common/schema/Tables.h"
 #include "platform/db/Keys.h"
 
 namespace profissionalsql {
-
-QString insertSql() {
-    return QStringLiteral(
-        "insert into profissional (Id_Profissional, Id_Unidade_Trabalho, Nome, Telefone_residencial, "
-        "Telefone_celular, Telefone_Recado, Email, Inativo, Bloqueado, Ind_Status, "
-        "Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em) "
-        "values (:Id_Profissional, :Id_Unidade_Trabalho, :Nome, :Telefone_residencial, "
-        ":Telefone_celular, :Telefone_Recado, :Email, :Inativo, :Bloqueado, :Ind_Status, "
-        ":Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em)");
-}
-
-QString modifySql() {
-    return QStringLiteral(
-        "update profissional set Id_Unidade_Trabalho = :Id_Unidade_Trabalho, Nome = :Nome, "
-        "Telefone_residencial = :Telefone_residencial, Telefone_celular = :Telefone_celular, "
-        "Telefone_Recado = :Telefone_Recado, Email = :Email, Inativo = :Inativo, "
-        "Bloqueado = :Bloqueado, Ind_Status = :Ind_Status, Inserido_Por = :Inserido_Por, "
-        "Inserido_Em = :Inserido_Em, Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
-        "where Id_Profissional = :OLD_Id_Profissional");
-}
 
 void prepareReport(db::Query& q) {
     // The professionals without a unit come first on both engines.
@@ -40,30 +21,20 @@ void prepareReport(db::Query& q) {
 
 namespace {
 
-// One of the three list tables.
-struct ListTable {
-    QString table;
-    QString key;
-};
-
-const ListTable kJornada{QStringLiteral("jornada_trabalho"), QStringLiteral("Id_Jornada_Trabalho")};
-const ListTable kImpedimento{QStringLiteral("impedimento"), QStringLiteral("Id_Impedimento")};
-const ListTable kHoraExtra{QStringLiteral("jornada_trabalho_execao"), QStringLiteral("Id_Jornada_Trabalho_Execao")};
-
-QList<ScheduleEntry> read(const ListTable& t, const QVariant& professional) {
-    const bool working = t.table == kJornada.table;
+QList<ScheduleEntry> read(const db::Table& t, const QVariant& professional) {
+    const bool working = &t == &tables::jornadaTrabalho();
     db::Query q;
     q << QStringLiteral(
              " select a.Id_Unidade_Trabalho, b.nome as nome_unidade, a.Data_Hora_Inicial, a.Data_Hora_Final, ")
       << (working ? QStringLiteral(" c.nome as nome_dia ") : QStringLiteral(" null as nome_dia "))
-      << QStringLiteral(" from %1 a ").arg(t.table)
+      << QStringLiteral(" from %1 a ").arg(t.name)
       << QStringLiteral(" left join unidade_trabalho b on (b.id_Unidade_Trabalho = a.id_Unidade_Trabalho) ");
     if (working)
         q << QStringLiteral(" left join dia_semana c on (c.id_dia_semana = a.id_dia_semana) ");
     q << QStringLiteral(" where a.id_Profissional = :id ");
     if (working)
         q << QStringLiteral(" and fold(trim(a.status_registro)) = 'ativo' ");
-    q << QStringLiteral(" order by a.%1 ").arg(t.key);
+    q << QStringLiteral(" order by a.%1 ").arg(t.keyColumn());
     q.bind(QStringLiteral("id"), professional);
     q.open();
     QList<ScheduleEntry> out;
@@ -81,10 +52,12 @@ QList<ScheduleEntry> read(const ListTable& t, const QVariant& professional) {
     return out;
 }
 
-int highestKey(const ListTable& t) { return db::nextKey(t.table, t.key) - 1; }
-
 const QString kOfProfessional = QStringLiteral("id_Profissional = :id");
-const std::array<const ListTable*, 3> kLists{&kJornada, &kImpedimento, &kHoraExtra};
+
+// The three lists' tables, in list order.
+std::array<const db::Table*, 3> lists() {
+    return {&tables::jornadaTrabalho(), &tables::impedimento(), &tables::jornadaTrabalhoExecao()};
+}
 
 // The key of the weekday of that name; null for a name `dia_semana` does not hold.
 QVariant weekdayKey(const QString& name) {
@@ -109,13 +82,14 @@ db::RowSet activeUnits() {
 }
 
 Schedule load(const QVariant& professional) {
-    return {read(kJornada, professional), read(kImpedimento, professional), read(kHoraExtra, professional)};
+    return {read(tables::jornadaTrabalho(), professional), read(tables::impedimento(), professional),
+            read(tables::jornadaTrabalhoExecao(), professional)};
 }
 
 StoredSchedule stored(const QVariant& professional) {
     StoredSchedule out;
-    for (size_t i = 0; i < kLists.size(); ++i)
-        out[i] = db::readRows(kLists[i]->table, kOfProfessional, {{QStringLiteral("id"), professional}});
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] = db::readRows(*lists()[i], kOfProfessional, {{QStringLiteral("id"), professional}});
     return out;
 }
 
@@ -124,42 +98,30 @@ void save(const QVariant& professional, const Schedule& schedule, const StoredSc
     const int controle = db::nextKey(QStringLiteral("jornada_trabalho"), QStringLiteral("controle"),
                                      QStringLiteral("id_profissional = :id"), id);
     // Keys read before the deletes: a rewritten row never takes back the key it had.
-    int jornadaKey = highestKey(kJornada);
-    int impedimentoKey = highestKey(kImpedimento);
-    int horaExtraKey = highestKey(kHoraExtra);
-    for (size_t i = 0; i < kLists.size(); ++i)
-        db::deleteRowsAsRead(kLists[i]->table, {kLists[i]->key}, kOfProfessional, id, asRead[i]);
+    std::array<int, 3> highest{};
+    for (size_t i = 0; i < highest.size(); ++i)
+        highest[i] = db::nextKey(lists()[i]->name, lists()[i]->keyColumn()) - 1;
+    for (size_t i = 0; i < highest.size(); ++i)
+        db::deleteRowsAsRead(*lists()[i], kOfProfessional, id, asRead[i]);
 
-    for (const ScheduleEntry& e : schedule.workingHours) {
-        db::Query q;
-        q << QStringLiteral(
-                 " insert into jornada_trabalho (Id_Jornada_Trabalho, Id_Profissional, Id_Unidade_Trabalho, ")
-          << QStringLiteral(" Data_Hora_Inicial, Data_Hora_Final, Id_Dia_Semana, Status_Registro, Controle) ")
-          << QStringLiteral(" values (:key, :id, :unit, :from, :to, :day, 'ATIVO', :controle) ");
-        q.bind(QStringLiteral("key"), ++jornadaKey)
-            .bind(QStringLiteral("id"), professional)
-            .bind(QStringLiteral("unit"), e.unit)
-            .bind(QStringLiteral("from"), moment(e.firstDay, e.start))
-            .bind(QStringLiteral("to"), moment(e.lastDay, e.end))
-            .bind(QStringLiteral("day"), weekdayKey(e.weekday))
-            .bind(QStringLiteral("controle"), controle);
-        q.exec();
-    }
-    const auto writePlain = [&professional](const ListTable& t, const QList<ScheduleEntry>& rows, int key) {
-        for (const ScheduleEntry& e : rows) {
-            db::Query q;
-            q << QStringLiteral(" insert into %1 (%2, Id_Profissional, Id_Unidade_Trabalho, ").arg(t.table, t.key)
-              << QStringLiteral(" Data_Hora_Inicial, Data_Hora_Final) values (:key, :id, :unit, :from, :to) ");
-            q.bind(QStringLiteral("key"), ++key)
-                .bind(QStringLiteral("id"), professional)
-                .bind(QStringLiteral("unit"), e.unit)
-                .bind(QStringLiteral("from"), moment(e.firstDay, e.start))
-                .bind(QStringLiteral("to"), moment(e.lastDay, e.end));
-            q.exec();
+    const std::array<const QList<ScheduleEntry>*, 3> entries{&schedule.workingHours, &schedule.impediments,
+                                                             &schedule.extraHours};
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const db::Table& t = *lists()[i];
+        for (const ScheduleEntry& e : *entries[i]) {
+            db::RowValues row{{t.keyColumn(), ++highest[i]},
+                              {QStringLiteral("Id_Profissional"), professional},
+                              {QStringLiteral("Id_Unidade_Trabalho"), e.unit},
+                              {QStringLiteral("Data_Hora_Inicial"), moment(e.firstDay, e.start)},
+                              {QStringLiteral("Data_Hora_Final"), moment(e.lastDay, e.end)}};
+            if (&t == &tables::jornadaTrabalho()) {
+                row.insert(QStringLiteral("Id_Dia_Semana"), weekdayKey(e.weekday));
+                row.insert(QStringLiteral("Status_Registro"), QStringLiteral("ATIVO"));
+                row.insert(QStringLiteral("Controle"), controle);
+            }
+            db::insertRow(t, row);
         }
-    };
-    writePlain(kImpedimento, schedule.impediments, impedimentoKey);
-    writePlain(kHoraExtra, schedule.extraHours, horaExtraKey);
+    }
 }
 
 bool hasAttendance(const QVariant& professional) {
@@ -172,11 +134,11 @@ bool hasAttendance(const QVariant& professional) {
 }
 
 void remove(const QVariant& professional, const db::RowValues& read) {
-    db::runGuarded(QStringLiteral(" delete from profissional where id_profissional = :id "),
-                   {{QStringLiteral("id"), professional}}, read);
-    for (const ListTable* t : kLists) {
+    db::deleteRow({.table = tables::profissional(), .key = professional, .read = read});
+    // The lists go with the professional, whatever they hold now.
+    for (const db::Table* t : lists()) {
         db::Query q;
-        q << QStringLiteral(" delete from %1 ").arg(t->table) << QStringLiteral(" where ") + kOfProfessional;
+        q << QStringLiteral(" delete from %1 ").arg(t->name) << QStringLiteral(" where ") + kOfProfessional;
         q.bind(QStringLiteral("id"), professional);
         q.exec();
     }

@@ -22,10 +22,6 @@ struct Schedule {
 // working hours' inactive rows too): working hours, impediments, extra hours.
 using StoredSchedule = std::array<QList<db::RowValues>, 3>;
 
-// The register's update statements, over the fields of its data set (":OLD_" the key as read).
-QString insertSql();
-QString modifySql();
-
 // The professionals report: every professional with the name of her unit, those without a unit first.
 void prepareReport(db::Query& q);
 

@@ -62,9 +62,7 @@ ReferenceForm::ReferenceForm(const ReferenceTable& table, QWidget* parent) : Reg
 }
 
 void ReferenceForm::describeRegister() {
-    setTable(m_table.table, m_table.key);
-    setUpdateSql(referencesql::insertSql(m_table.table, m_table.key, m_table.columns),
-                 referencesql::modifySql(m_table.table, m_table.key, m_table.columns));
+    setTable({.name = m_table.table, .key = {m_table.key}, .newKey = db::NewKey::Client, .columns = m_table.columns});
     QVariantHash defaults = m_table.defaults;
     defaults.insert(QStringLiteral("Ind_Status"), kAtivo);
     setNewRowDefaults(defaults);

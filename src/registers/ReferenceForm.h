@@ -77,9 +77,10 @@ struct ReferenceTable {
     ShowAs window = ShowAs::MdiChild;
     std::function<void()> open;  // what the action does: a new instance into the class's global variable
 
-    QString table;  // as the update statements spell it
+    // The table written: its key, made by the client, and its columns besides the key and the audit columns.
+    QString table;  // as the statements spell it
     QString key;
-    QStringList columns;  // stored besides the key and the audit columns
+    QStringList columns;
 
     QList<ReferenceControl> controls;  // in the order the save checks them
     QList<ReferenceGridColumn> grid;

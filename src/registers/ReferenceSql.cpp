@@ -2,31 +2,13 @@
 // The reference tables' statements; every value travels as a parameter.
 #include "registers/ReferenceSql.h"
 
-#include "platform/db/EditedRow.h"
-
 namespace referencesql {
 
 namespace {
 
-const QStringList kAudit{QStringLiteral("Inserido_Por"), QStringLiteral("Inserido_Em"),
-                         QStringLiteral("Modificado_Por"), QStringLiteral("Modificado_Em")};
-
 QString lines(const QStringList& statement) { return statement.join(QLatin1Char('\n')); }
 
 }  // namespace
-
-QString insertSql(const QString& table, const QString& key, const QStringList& columns) {
-    const QStringList all = QStringList{key} + columns + kAudit;
-    QStringList values;
-    for (const QString& c : all)
-        values << QLatin1Char(':') + c;
-    return QStringLiteral("insert into %1 (%2) values (%3)")
-        .arg(table, all.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
-}
-
-QString modifySql(const QString& table, const QString& key, const QStringList& columns) {
-    return db::modifySql(table, columns + kAudit, key);
-}
 
 QString searchSql(const QString& key, const QString& table) {
     return QStringLiteral(" select %1, upper(Nome) as nome  from %2 ").arg(key, table);

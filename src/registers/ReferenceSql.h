@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The reference tables' statements: the update statements and the search select built from a table's
-// description, the look-up lists and names of the registers, and the selects of the list reports.
+// The reference tables' statements: the search select built from a table's description, the look-up lists and
+// names of the registers, and the selects of the list reports.
 
 #include "platform/db/Query.h"
 
@@ -10,11 +10,6 @@
 #include <QVariant>
 
 namespace referencesql {
-
-// The register's update statements over `columns` besides the key and the audit columns (table, key and
-// columns come from the descriptions, never from typing); the modify finds the row by its key as read.
-QString insertSql(const QString& table, const QString& key, const QStringList& columns);
-QString modifySql(const QString& table, const QString& key, const QStringList& columns);
 
 // The search dialog's rows: the key and the name in capitals.
 QString searchSql(const QString& key, const QString& table);

@@ -5,6 +5,7 @@
 
 #include "common/Guard.h"
 #include "common/Prompts.h"
+#include "common/schema/Tables.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
@@ -60,8 +61,7 @@ TfrmProfissional::TfrmProfissional(QWidget* parent) : RegisterForm(parent) {
 }
 
 void TfrmProfissional::describeRegister() {
-    setTable(QStringLiteral("profissional"), QStringLiteral("Id_Profissional"), KeyMaker::Client);
-    setUpdateSql(profissionalsql::insertSql(), profissionalsql::modifySql());
+    setTable(tables::profissional());
     setNewRowDefaults({{QStringLiteral("Inativo"), kNao}, {QStringLiteral("Bloqueado"), kNao}});
 
     // No grid page: the navigation actions move through the professionals.

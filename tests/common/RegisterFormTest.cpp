@@ -31,13 +31,10 @@ namespace {
 class SpeciesRegister : public RegisterForm {
 public:
     SpeciesRegister() {
-        setTable("especie", "Id_Especie");
-        setUpdateSql(
-            "insert into especie (Id_Especie, Nome, Ind_Status, Inserido_Por, Inserido_Em, Modificado_Por, "
-            "Modificado_Em) values (:Id_Especie, :Nome, :Ind_Status, :Inserido_Por, :Inserido_Em, "
-            ":Modificado_Por, :Modificado_Em)",
-            "update especie set Nome = :Nome, Ind_Status = :Ind_Status, Modificado_Por = :Modificado_Por, "
-            "Modificado_Em = :Modificado_Em where Id_Especie = :OLD_Id_Especie");
+        setTable({.name = "especie",
+                  .key = {"Id_Especie"},
+                  .newKey = db::NewKey::Client,
+                  .columns = {"Nome", "Ind_Status"}});
         setNewRowDefaults({{"Ind_Status", "ATIVO"}});
         setReferenceChecks({{"animal", "id_especie"}, {"raca", "id_especie"}}, "Existe animal desta especie.");
         setDeleteTexts("Excluir a especie %1?", "");
@@ -263,11 +260,11 @@ TEST_F(RegisterFormTest, KeyMadeByTheServerIsReadBack) {
     class Users : public RegisterForm {
     public:
         Users() {
-            setTable("usuario", "Id_Usuario", KeyMaker::Server);
-            setUpdateSql(
-                "insert into usuario (Nome, Inserido_Por, Inserido_Em) values (:Nome, :Inserido_Por, "
-                ":Inserido_Em) returning Id_Usuario",
-                "");
+            setTable({.name = "usuario",
+                      .key = {"Id_Usuario"},
+                      .newKey = db::NewKey::Server,
+                      .columns = {"Nome"},
+                      .audit = db::Audit::Inserted});
         }
     } users;
     users.show();

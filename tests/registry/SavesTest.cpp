@@ -163,6 +163,17 @@ TEST_F(RegistryTest, SaveOwnerOnValuesRefusesInsertsAndEditsInOneTransactionWith
                   "on (e.Id_Endereco = p.Id_Endereco) where p.Id_Proprietario = :id",
                   {{"id", id}}),
               "MARIA DE SOUZA/CASA 2");
+
+    // An owner the web system left without an address gets one made by the edit, stamped as made and modified.
+    exec("update proprietario set Id_Endereco = null where Id_Proprietario = :id", {{"id", id}});
+    change = storedOwner(id, kCpf1);
+    saved = saveOwner(change);
+    ASSERT_FALSE(saved.refusal) << saved.refusal->message.toStdString();
+    EXPECT_EQ(str("select e.Inserido_Por || '/' || e.Modificado_Por || '/' || "
+                  "case when e.Modificado_Em = e.Inserido_Em then 'same' else 'other' end from proprietario p "
+                  "join endereco e on (e.Id_Endereco = p.Id_Endereco) where p.Id_Proprietario = :id",
+                  {{"id", id}}),
+              "1/1/same");
 }
 
 TEST_F(RegistryTest, SaveAnimalOnValuesRefusesInsertsForItsOwnerAndChangesInOneTransactionWithoutWidgets) {

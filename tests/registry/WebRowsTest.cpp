@@ -142,7 +142,7 @@ TEST_F(WebRowsTest, AnOwnerDeletedWhileTheClerkSavesIsToldAsSuch) {
     open();
     bool deleteAfterCommit = false;
     db::setStatementObserver([&](const QString&, const QString& sql, const QVariantHash&) {
-        if (!deleteAfterCommit || !sql.contains("set id_usu_web = :user"))
+        if (!deleteAfterCommit || !sql.contains("set id_usu_web = :id_usu_web"))
             return;
         deleteAfterCommit = false;
         db::whenTransactionEnds([](bool committed) {

@@ -12,6 +12,7 @@
 #include "common/schema/SchemaScripts.h"
 #include "common/schema/TextIndexes.h"
 #include "platform/db/Query.h"
+#include "platform/db/Search.h"
 #include "platform/db/Upgrade.h"
 #include "shell/UdtmPrincipal.h"
 #include "shell/login/ULogin.h"

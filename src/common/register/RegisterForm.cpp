@@ -8,6 +8,7 @@
 #include "common/access/Session.h"
 #include "common/register/DataActions.h"
 #include "common/register/RegisterSql.h"
+#include "common/schema/Tables.h"
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
 #include "platform/ui/ActionKeys.h"
@@ -126,14 +127,9 @@ void RegisterForm::connectActions() {
 
 RegisterForm::~RegisterForm() = default;
 
-void RegisterForm::setTable(const QString& table, const QString& keyField, KeyMaker keys) {
+void RegisterForm::setTable(const db::Table& table) {
     m_table = table;
-    m_keyField = keyField;
-    m_keyMaker = keys;
-}
-
-void RegisterForm::setUpdateSql(const QString& insertSql, const QString& modifySql) {
-    qryPrincipal->setUpdateSql(insertSql, modifySql);
+    qryPrincipal->setTable(table);
 }
 
 void RegisterForm::setGridColumns(QList<ui::GridColumn> columns) { gridModel->setColumns(std::move(columns)); }
@@ -174,9 +170,9 @@ void RegisterForm::setIfPresent(const QString& field, const QVariant& value) {
 
 // --- hooks ---
 
-QString RegisterForm::selectAllSql() const { return registersql::selectAll(m_table); }
+QString RegisterForm::selectAllSql() const { return registersql::selectAll(table()); }
 
-QString RegisterForm::emptySelectSql() const { return registersql::selectNone(m_table); }
+QString RegisterForm::emptySelectSql() const { return registersql::selectNone(table()); }
 
 void RegisterForm::opening() {
     switch (m_openOnShow) {
@@ -193,7 +189,7 @@ void RegisterForm::newRecord(db::DataSet&) {}
 
 bool RegisterForm::validate() { return true; }
 
-QVariant RegisterForm::newKey() { return db::nextKey(m_table, m_keyField); }
+QVariant RegisterForm::newKey() { return db::nextKey(table(), keyField()); }
 
 void RegisterForm::beforePost(bool) {}
 
@@ -212,11 +208,8 @@ bool RegisterForm::checkReferences(const QVariant& key) {
 }
 
 void RegisterForm::deleteRow(const QVariant& key) {
-    // The row goes only as it was read: the columns its modify statement writes and Modificado_Em.
-    QStringList compared;
-    for (const db::Assignment& a : db::assignments(qryPrincipal->modifySql()))
-        compared << a.column;
-    db::deleteRow({m_table, m_keyField, key, compared, {}, db::readValues(*qryPrincipal)});
+    // The row goes only as it was read: its columns, its audit columns and Modificado_Em.
+    db::deleteRow({.table = m_table, .key = key, .read = db::readValues(*qryPrincipal)});
 }
 
 QString RegisterForm::sortField(int column) const {
@@ -269,37 +262,25 @@ void RegisterForm::save() {
     if (!validate())
         return;
     const bool inserting = qryPrincipal->state() == db::DataSet::State::Insert;
-    const QDateTime now = db::serverTime();
-    // What the save itself writes into the row; a failed save takes it back.
-    QStringList own{QStringLiteral("Modificado_Em"), QStringLiteral("Modificado_Por")};
-    if (inserting)
-        own = QStringList{QStringLiteral("Inserido_Em"), QStringLiteral("Inserido_Por")} +
-              (m_keyMaker == KeyMaker::Client ? QStringList{m_keyField} : QStringList{});
-    QVariantHash before;
-    for (const QString& field : std::as_const(own))
-        if (qryPrincipal->hasField(field))
-            before.insert(field, qryPrincipal->field(field));
+    const db::Stamp stamp = tables::byUser(db::serverTime());
+    // The key a save makes goes into the row; a failed save takes it back.
+    const bool clientKey = inserting && m_table.newKey == db::NewKey::Client;
+    const QVariant keyBefore =
+        clientKey && qryPrincipal->hasField(keyField()) ? qryPrincipal->field(keyField()) : QVariant();
     try {
         // A post or a commit the server refuses rolls the transaction back here and leaves the row as
         // typed, still inserting or editing, for another try.
         db::Transaction transaction;
-        if (inserting) {
-            setIfPresent(QStringLiteral("Inserido_Em"), now);
-            setIfPresent(QStringLiteral("Inserido_Por"), auditUser());
-        } else {
-            setIfPresent(QStringLiteral("Modificado_Em"), now);
-            setIfPresent(QStringLiteral("Modificado_Por"), auditUser());
-        }
         auto post = [&] {
             beforePost(inserting);
-            qryPrincipal->post();
+            qryPrincipal->post(stamp);
         };
-        if (inserting && m_keyMaker == KeyMaker::Client) {
+        if (clientKey) {
             // A key another system took meanwhile is tried once more with the next one.
             db::insertWithNewKey(
-                m_keyField, [this] { return db::toInt(newKey()); },
+                keyField(), [this] { return db::toInt(newKey()); },
                 [&](int key) {
-                    setIfPresent(m_keyField, key);
+                    setIfPresent(keyField(), key);
                     post();
                 });
         } else {
@@ -307,9 +288,8 @@ void RegisterForm::save() {
         }
         transaction.commit();
     } catch (...) {
-        if (qryPrincipal->isEditing())
-            for (auto it = before.cbegin(); it != before.cend(); ++it)
-                qryPrincipal->setField(it.key(), it.value());
+        if (clientKey && qryPrincipal->isEditing())
+            setIfPresent(keyField(), keyBefore);
         throw;
     }
     afterCommit(inserting);
@@ -322,7 +302,7 @@ void RegisterForm::remove() {
         Prompts::information(kNaoHaRegistro);
         return;
     }
-    const QVariant key = empty ? QVariant() : qryPrincipal->field(m_keyField);
+    const QVariant key = empty ? QVariant() : qryPrincipal->field(keyField());
     const bool questionFirst = m_deleteOrder == DeleteOrder::QuestionFirst;
     if (!questionFirst && !checkReferences(key))
         return;
@@ -369,7 +349,7 @@ void RegisterForm::sortBy(int column) {
 void RegisterForm::openKey(const QVariant& key) {
     if (qryPrincipal->isEditing())
         return;
-    registersql::selectKey(*qryPrincipal, m_table, m_keyField, key);
+    registersql::selectKey(*qryPrincipal, table(), keyField(), key);
 }
 
 void RegisterForm::closeForm() {

@@ -4,7 +4,7 @@
 // its insert and modify statements (qryPrincipal), a scratch query (qryAuxiliar), a tool bar of data-set
 // actions with search, print and exit, a detail page "Principal" and a grid page "Geral".
 //
-// A register states only its differences: its table and key, its update statements, its grid columns,
+// A register states only its differences: its table's description, its grid columns,
 // the defaults of a new row, the references that block a delete and its texts, and whichever hooks it
 // overrides (validation, new key, reference checks, delete, print, search...).
 
@@ -41,10 +41,6 @@ inline const QString kAlteracoesNaoGravadas =
 class RegisterForm : public QWidget, public RegisterActions, public AsksBeforeClosing {
     Q_OBJECT
 public:
-    enum class KeyMaker {
-        Client,  // the highest key plus one, read inside the saving transaction
-        Server,  // the insert statement leaves the key out and returns it ("returning <key>")
-    };
     enum class OpenOnShow { Empty, AllRows, Nothing };
     // Where a delete on an empty register says "Não há registro!": after the reference checks and the
     // confirmation (the work-unit register), or before anything is asked.
@@ -68,8 +64,8 @@ public:
     ui::DataGridModel* gridModel;
     QStatusBar* stbPrincipal;
 
-    const QString& table() const { return m_table; }
-    const QString& keyField() const { return m_keyField; }
+    const QString& table() const { return m_table.name; }
+    const QString& keyField() const { return m_table.keyColumn(); }
 
     // What the actions do; also called by the search dialogs. A register whose action differs altogether
     // replaces it (a cancel that reloads, a delete without a question); most only override the hooks below.
@@ -77,7 +73,7 @@ public:
     virtual void append();   // Novo: an empty select, a new row with its defaults
     virtual void edit();     // Alterar
     virtual void cancel();   // Cancelar
-    virtual void save();     // Gravar: validate, server time, transaction, key, audit, post, commit
+    virtual void save();     // Gravar: validate, server time, transaction, key, post with the audit stamp, commit
     virtual void remove();   // Excluir: references and confirmation (setDeleteOrder), delete in a
                              // transaction, reload
     // While a row is being typed, neither a sort nor a search moves the register: the row would be lost.
@@ -88,9 +84,8 @@ public:
     bool askBeforeClosing() override;
 
 protected:
-    // Set by a register's constructor.
-    void setTable(const QString& table, const QString& keyField, KeyMaker keys = KeyMaker::Client);
-    void setUpdateSql(const QString& insertSql, const QString& modifySql);
+    // Set by a register's constructor: the table its rows are written to, and how their keys are made.
+    void setTable(const db::Table& table);
     void setGridColumns(QList<ui::GridColumn> columns);
     void setNewRowDefaults(const QVariantHash& values);
     void setReferenceChecks(QList<ReferenceCheck> checks, const QString& refusal);
@@ -108,8 +103,8 @@ protected:
     virtual void opening();                              // on the first show, by setOpenOnShow
     virtual void newRecord(db::DataSet& data);           // a new row, after the defaults
     virtual bool validate();                             // false stops the save (see refuse())
-    virtual QVariant newKey();                           // KeyMaker::Client: the highest key plus one
-    virtual void beforePost(bool inserting);             // inside the transaction, audit columns set
+    virtual QVariant newKey();                           // a key made by the client: the highest plus one
+    virtual void beforePost(bool inserting);             // inside the transaction, the key set
     virtual void afterCommit(bool inserting);            // before the message of savedMessage()
     virtual QString savedMessage(bool inserting) const;  // "Operação realizada com sucesso!"
     virtual bool checkReferences(const QVariant& key);   // false stops the delete; it has said why
@@ -142,8 +137,7 @@ private:
     void setIfPresent(const QString& field, const QVariant& value);
     void focusFirstEditable();  // after Novo and Alterar: the first control of "Principal" that edits now
 
-    QString m_table, m_keyField;
-    KeyMaker m_keyMaker = KeyMaker::Client;
+    db::Table m_table{.key = {QString()}};
     QVariantHash m_defaults;
     QList<ReferenceCheck> m_references;
     QString m_referenced;

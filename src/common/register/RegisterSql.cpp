@@ -3,6 +3,7 @@
 #include "common/register/RegisterSql.h"
 
 #include "platform/db/Query.h"
+#include "platform/db/Search.h"
 
 #include <QRegularExpression>
 

@@ -3,7 +3,7 @@
 // The full-text tables that SQLite keeps of the owners' and animals' searched texts (db/upgrade), for the
 // searches of a text anywhere in them; `key` is the searched row's key as the statement names it.
 
-#include "platform/db/Database.h"
+#include "platform/db/Search.h"
 
 namespace textindex {
 

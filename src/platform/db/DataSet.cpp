@@ -5,58 +5,10 @@
 #include "platform/db/EditedRow.h"
 
 #include <QPointer>
-#include <QRegularExpression>
 #include <set>
 #include <utility>
 
 namespace db {
-
-namespace {
-
-// A parameter's colon counts as part of its name: ":where" is no keyword.
-bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char(':'); }
-
-bool wordAt(const QString& sql, int at, QLatin1StringView word) {
-    const int end = at + int(word.size());
-    return QStringView(sql).mid(at, word.size()).compare(word, Qt::CaseInsensitive) == 0 &&
-           (at == 0 || !isWordChar(sql[at - 1])) && (end >= sql.size() || !isWordChar(sql[end]));
-}
-
-}  // namespace
-
-QString withCondition(const QString& sql, const QString& condition) {
-    // The statement's own clause: outside quoted text and parentheses (a sub-select has a where of its own).
-    const int n = int(sql.size());
-    int where = -1;
-    int end = n;
-    int depth = 0;
-    for (int i = 0; i < n && end == n; ++i) {
-        const QChar c = sql[i];
-        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
-            for (++i; i < n; ++i) {
-                if (sql[i] != c)
-                    continue;
-                if (i + 1 < n && sql[i + 1] == c)
-                    ++i;  // a doubled quote inside the text
-                else
-                    break;
-            }
-        } else if (c == QLatin1Char('(')) {
-            ++depth;
-        } else if (c == QLatin1Char(')')) {
-            --depth;
-        } else if (depth == 0 && where < 0 && wordAt(sql, i, QLatin1StringView("where"))) {
-            where = i;
-        } else if (depth == 0 && wordAt(sql, i, QLatin1StringView("returning"))) {
-            end = i;
-        }
-    }
-    const QString tail = end < n ? QLatin1Char(' ') + sql.mid(end) : QString();
-    if (where < 0)
-        return sql.left(end).trimmed() + QStringLiteral(" where ") + condition + tail;
-    return sql.left(where) + QStringLiteral("where (") + sql.mid(where + 5, end - where - 5).trimmed() +
-           QStringLiteral(") and ") + condition + tail;
-}
 
 namespace {
 
@@ -117,11 +69,6 @@ bool DataSet::eof() const {
 const RowSet& DataSet::rows() const {
     fetchAll();
     return m_rows;
-}
-
-void DataSet::setUpdateSql(const QString& insertSql, const QString& modifySql) {
-    m_insertSql = insertSql;
-    m_modifySql = modifySql;
 }
 
 void DataSet::setState(State s) {
@@ -332,35 +279,29 @@ void DataSet::cancel() {
     }
 }
 
-QVariantHash DataSet::postParams() const {
-    QVariantHash params;
-    const QStringList& names = m_rows.fields();
-    for (int i = 0; i < names.size(); ++i) {
-        params.insert(names[i].toLower(), m_buffer[i]);
-        QVariant old;
-        if (m_state == State::Edit && m_editRow >= 0)
-            old = m_rows.row(m_editRow)[i];
-        params.insert(QStringLiteral("old_") + names[i].toLower(), old);
-    }
-    return params;
-}
-
-void DataSet::post() {
+void DataSet::post(const std::optional<Stamp>& stamp) {
     if (!isEditing())
         return;
-    const bool inserting = m_state == State::Insert;
-    QString sql = inserting ? m_insertSql : m_modifySql;
-    if (sql.isEmpty())
+    if (!m_table)
         throw Error(QStringLiteral("A consulta não pode ser gravada."));
+    const bool inserting = m_state == State::Insert;
     fetchAll();  // a statement still reading must not see the rows change under it
-    QVariantHash params = postParams();
-    if (!inserting)
-        sql = guarded(sql, params);
+    const RowValues typed = typedValues(*this);
+    const Statement s =
+        inserting ? insertStatement(*m_table, stamp ? stamped(*m_table, typed, Write::Insert, *stamp) : typed)
+                  : updateStatement({.table = *m_table, .typed = typed, .read = readValues(*this), .stamp = stamp});
     int affected = -1;
-    const RowSet returned = run(m_query.connectionName(), sql, params, &affected);
+    const RowSet returned = run(m_query.connectionName(), s.sql, s.params, &affected);
     if (!inserting)
         requireAffected(affected);
     const Posted before{m_state, m_current, m_editRow, m_buffer, m_rows.row(m_current)};
+    // The row holds what was written, the stamp with it, and the key the server returned.
+    const QStringList& names = m_rows.fields();
+    for (int i = 0; i < names.size(); ++i) {
+        const auto written = s.params.constFind(names[i].toLower());
+        if (written != s.params.cend())
+            m_buffer[i] = *written;
+    }
     if (inserting && returned.count() > 0) {
         for (int i = 0; i < returned.fields().size(); ++i) {
             const int col = m_rows.fieldIndex(returned.fields()[i]);
@@ -403,6 +344,22 @@ void DataSet::transactionEnded(bool committed) {
         emit stateChanged();
     emit rowsChanged();
     emit currentChanged();
+}
+
+RowValues typedValues(const DataSet& data) {
+    RowValues values;
+    for (const QString& name : data.fieldNames())
+        values.insert(name.toLower(), data.field(name));
+    return values;
+}
+
+RowValues readValues(const DataSet& data) {
+    RowValues values;
+    if (data.state() == DataSet::State::Insert)
+        return values;
+    for (const QString& name : data.fieldNames())
+        values.insert(name.toLower(), data.oldField(name));
+    return values;
 }
 
 }  // namespace db

@@ -4,17 +4,15 @@
 // what register forms, grids and data-aware controls sit on.
 
 #include "platform/db/Query.h"
+#include "platform/db/Table.h"
 
 #include <QObject>
 #include <functional>
 #include <limits>
 #include <memory>
+#include <optional>
 
 namespace db {
-
-// `sql` with `condition` added to the statement's own where clause ("where (<clause>) and <condition>"),
-// whatever follows the clause (a returning list) kept after it; without a where clause, "where <condition>".
-QString withCondition(const QString& sql, const QString& condition);
 
 class DataSet : public QObject {
     Q_OBJECT
@@ -32,13 +30,11 @@ public:
     }
     QString text() const { return m_query.text(); }
 
-    // Statements that post a row: parameters :Field take the row's values, :OLD_Field the values it had
-    // when it was read. An insert with a RETURNING clause writes what it returns into the row. A modify is
-    // guarded (db::guarded()): it touches the row only while its Modificado_Em and every column it sets still
-    // hold the values read, so an edit never overwrites another workstation's; touching no row fails with
-    // kRegistroAlterado.
-    void setUpdateSql(const QString& insertSql, const QString& modifySql);
-    const QString& modifySql() const { return m_modifySql; }
+    // The table a row is posted to: its insert (the key the server makes written into the row) and its
+    // guarded update (db::updateStatement()), which touches the row only while its Modificado_Em and every
+    // column it sets still hold the values read, so an edit never overwrites another workstation's; touching no
+    // row fails with kRegistroAlterado.
+    void setTable(const Table& table) { m_table = table; }
 
     // Runs the select and reads its first rows (kFirstRows); the rest are read as they are asked for: a grid
     // scrolling, a move, a count. A select that fails leaves the rows of the one before, read again.
@@ -83,10 +79,11 @@ public:
     void append();  // a new blank row at the end, state Insert
     void edit();
     void cancel();
-    // Throws db::Error and stays inserting or editing when the server refuses. Inside a transaction the
-    // post stands only if the transaction commits: a rollback (a refused commit included) puts the data
-    // set back as it was before the transaction's first post, inserting or editing the values as typed.
-    void post();
+    // Writes the row being inserted or edited, with `stamp` in its audit columns (db::stamped()); the row then
+    // holds what was written. Throws db::Error and stays inserting or editing when the server refuses. Inside a
+    // transaction the post stands only if the transaction commits: a rollback (a refused commit included) puts
+    // the data set back as it was before the transaction's first post, inserting or editing the values as typed.
+    void post(const std::optional<Stamp>& stamp = std::nullopt);
 
     std::function<void(DataSet&)> onNewRecord;  // defaults of a new row
 
@@ -103,7 +100,6 @@ private:
     bool fetchTo(int row) const;
     void fetchAll() const { fetchTo(std::numeric_limits<int>::max() - 1); }
     void endCursor() const;
-    QVariantHash postParams() const;
     void transactionEnded(bool committed);
 
     // A post inside the open transaction, with what it replaced.
@@ -118,7 +114,7 @@ private:
     Query m_query;
     QString m_shownSql;  // what the rows were read with
     QVariantHash m_shownParams;
-    QString m_insertSql, m_modifySql;
+    std::optional<Table> m_table;
     mutable RowSet m_rows;
     mutable std::unique_ptr<Cursor> m_cursor;  // while the select has rows not read yet
     int m_current = -1;
@@ -127,5 +123,9 @@ private:
     int m_editRow = -1;
     QList<Posted> m_posted;
 };
+
+// A data set's current row with what is being typed, and the same row as it was read (empty for a new row).
+RowValues typedValues(const DataSet& data);
+RowValues readValues(const DataSet& data);
 
 }  // namespace db

@@ -2,9 +2,7 @@
 // The named connections, their transactions, the server's time and the translation of drivers' errors.
 #include "platform/db/Database.h"
 
-#include "platform/db/Query.h"
 #include "platform/db/SqliteFold.h"
-#include "platform/db/Upgrade.h"
 
 #include <libpq-fe.h>
 #include <sqlite3.h>
@@ -32,10 +30,17 @@ bool g_connected = false;
 int g_transactionDepth = 0;
 quint64 g_epoch = 1;
 QList<std::function<void(bool)>> g_transactionEnded;
+QList<std::function<void()>> g_beforeNewEpoch;
+
+// What is kept per connection goes before the connection it belongs to closes or is dropped.
+void forgetKept() {
+    for (const auto& forget : std::as_const(g_beforeNewEpoch))
+        forget();
+}
 
 // A new epoch: what was prepared on the connections before is gone.
 void newEpoch() {
-    forgetPreparedStatements();
+    forgetKept();
     ++g_epoch;
 }
 
@@ -224,6 +229,8 @@ void disconnectAll() {
 
 quint64 connectionEpoch() { return g_epoch; }
 
+void beforeEachNewEpoch(std::function<void()> forget) { g_beforeNewEpoch.append(std::move(forget)); }
+
 bool isConnected() { return g_connected; }
 Engine engine() { return g_settings.engine; }
 const Settings& settings() { return g_settings; }
@@ -407,7 +414,7 @@ void rollback() {
     if (g_settings.engine == Engine::PostgreSQL) {
         // A statement that failed inside the transaction could not free its prepared form. The kept
         // statements go first, while the server still knows them, then whatever is left.
-        forgetPreparedStatements();
+        forgetKept();
         QSqlQuery q(main);
         q.exec(QStringLiteral("deallocate all"));
         newEpoch();
@@ -483,111 +490,6 @@ QStringList postgresFoldFunctions() {
 }
 
 bool sameText(const QString& a, const QString& b) { return fold(a.trimmed()) == fold(b.trimmed()); }
-
-namespace {
-// The text with the pattern characters escaped.
-QString escapedLike(const QString& text) {
-    QString pattern;
-    pattern.reserve(text.size() + 2);
-    for (QChar c : text) {
-        if (c == QLatin1Char('\\') || c == QLatin1Char('%') || c == QLatin1Char('_'))
-            pattern.append(QLatin1Char('\\'));
-        pattern.append(c);
-    }
-    return pattern;
-}
-// The folded text with the pattern characters escaped.
-QString likeLiteral(const QString& typed) { return escapedLike(fold(typed)); }
-
-// The first text after every text that begins with `text`, in code point order (SQLite's order of UTF-8 texts);
-// empty when there is none.
-QString successor(const QString& text) {
-    QList<uint> points = text.toUcs4();
-    while (!points.isEmpty()) {
-        uint& last = points.last();
-        if (last < 0x10FFFF) {
-            last = last == 0xD7FF ? 0xE000 : last + 1;
-            return QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), points.size());
-        }
-        points.removeLast();
-    }
-    return {};
-}
-
-// "(column || '') >= ''" holds for every text and never for null, and no index serves it: it tells both
-// planners that a row missing from an outer join cannot match, so that the search may start from the index of
-// the searched table.
-Condition notNullFirst(const QString& column, Condition condition) {
-    condition.sql = QStringLiteral("(%1 || '') >= '' and ").arg(column) + condition.sql;
-    return condition;
-}
-}  // namespace
-
-Condition prefixOf(const QString& expression, const QString& param, const QString& text) {
-    if (engine() == Engine::PostgreSQL)
-        return {QStringLiteral("%1 like :%2 escape '\\'").arg(expression, param),
-                {{param, escapedLike(text) + QLatin1Char('%')}}};
-    const QString end = successor(text);
-    if (end.isEmpty())
-        return {QStringLiteral("%1 >= :%2").arg(expression, param), {{param, text}}};
-    const QString endParam = param + QStringLiteral("_end");
-    return {QStringLiteral("%1 >= :%2 and %1 < :%3").arg(expression, param, endParam),
-            {{param, text}, {endParam, end}}};
-}
-
-Condition foldedPrefix(const QString& column, const QString& param, const QString& typed) {
-    return notNullFirst(column, prefixOf(QStringLiteral("fold(%1)").arg(column), param, fold(typed)));
-}
-
-Condition foldedEqual(const QString& column, const QString& param, const QString& value) {
-    return notNullFirst(column,
-                        {QStringLiteral("fold(trim(%1)) = fold(:%2)").arg(column, param), {{param, value.trimmed()}}});
-}
-
-Condition foldedContains(const QString& column, const QString& param, const QString& typed, const TextIndex& index) {
-    const QString folded = fold(typed);
-    if (engine() == Engine::PostgreSQL || index.table.isEmpty() || folded.toUcs4().size() < 3 ||
-        !textIndexReady(index.table))
-        return notNullFirst(column, {foldedLike(column, param), {{param, likeContains(typed)}}});
-    // The full-text table finds the rows whose text holds every three characters in a row; the like keeps the
-    // match exact. "key = key" (true but for null) lets the planner start from the full-text table when the
-    // searched table is outer-joined.
-    const QString words = param + QStringLiteral("_words");
-    return {QStringLiteral("%1 = %1 and %1 in (select rowid from %2 where %3 match :%4) and ")
-                    .arg(index.key, index.table, index.column, words) +
-                foldedLike(column, param),
-            {{param, likeContains(typed)},
-             {words, QLatin1Char('"') + QString(folded).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-                         QLatin1Char('"')}}};
-}
-
-Condition foldedPattern(const QString& column, const QString& param, const QString& typed, bool anywhere,
-                        const TextIndex& index) {
-    const QString folded = fold(typed);
-    qsizetype wild = -1;
-    for (qsizetype i = 0; i < folded.size() && wild < 0; ++i)
-        if (folded[i] == QLatin1Char('%') || folded[i] == QLatin1Char('_'))
-            wild = i;
-    if (wild < 0)
-        return anywhere ? foldedContains(column, param, typed, index) : foldedPrefix(column, param, typed);
-    const QString pattern = (anywhere ? QStringLiteral("%") : QString()) +
-                            QString(folded).replace(QLatin1Char('\\'), QStringLiteral("\\\\")) + QLatin1Char('%');
-    Condition c = notNullFirst(column, {foldedLike(column, param), {{param, pattern}}});
-    if (!anywhere && wild > 0 && engine() == Engine::SQLite) {
-        const Condition head = foldedPrefix(column, param + QStringLiteral("_head"), folded.left(wild));
-        c.sql = head.sql + QStringLiteral(" and ") + foldedLike(column, param);
-        c.values.insert(head.values);
-    }
-    return c;
-}
-
-QString likePrefix(const QString& typed) { return likeLiteral(typed) + QLatin1Char('%'); }
-
-QString likeContains(const QString& typed) { return QLatin1Char('%') + likeLiteral(typed) + QLatin1Char('%'); }
-
-QString foldedLike(const QString& column, const QString& param) {
-    return QStringLiteral("fold(%1) like :%2 escape '\\'").arg(column, param);
-}
 
 QString storedDateTime(const QDateTime& value) { return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
 

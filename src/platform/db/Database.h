@@ -129,6 +129,9 @@ QSqlDatabase connection(const QString& name = kMain);
 // Changes whenever a connection is opened, reopened or closed, or its prepared statements are freed:
 // whatever is kept per connection is stale once it moves.
 quint64 connectionEpoch();
+// Runs `forget` whenever the epoch is about to change, from now on, so that what is kept per connection (the
+// prepared statements) is let go while its connection is still there.
+void beforeEachNewEpoch(std::function<void()> forget);
 
 // Explicit transactions on the main connection; outside them every statement commits at once. On SQLite a
 // transaction takes the write lock as it starts ("begin immediate"): the checks and keys read inside it
@@ -184,57 +187,6 @@ bool sameText(const QString& a, const QString& b);
 
 // The statements that (re)define fold() on PostgreSQL, equal to fold() for every character it changes.
 QStringList postgresFoldFunctions();
-
-// A condition of a search and the values it binds.
-struct Condition {
-    QString sql;
-    QVariantHash values;
-};
-
-// The texts of `column` that begin with `typed`, ignoring case and accents (%, _ and \ typed are themselves),
-// in the shape the index on fold(column) serves on the engine: a range of fold(column) on SQLite, whose `like`
-// no index serves, and a `like` on PostgreSQL, whose pattern index turns it into a range. Binds `param` and
-// `param`_end.
-Condition foldedPrefix(const QString& column, const QString& param, const QString& typed);
-
-// The rows whose `expression` begins with `text` exactly, in the shape an index on the expression serves: a range
-// on SQLite, a `like` on PostgreSQL, whose index must then be of the pattern operator class. Binds `param` (and
-// `param`_end).
-Condition prefixOf(const QString& expression, const QString& param, const QString& text);
-
-// The texts of `column` equal to `value`, blanks at either end, case and accents aside: "fold(trim(column)) =
-// fold(:param)", which the index on fold(trim(column)) serves, also from an outer-joined table.
-Condition foldedEqual(const QString& column, const QString& param, const QString& value);
-
-// The trigram index that SQLite keeps of a searched text: a full-text table (FTS5, trigram tokenizer) whose
-// rowid is the row's key and whose `column` holds fold() of the text, kept by triggers.
-struct TextIndex {
-    QString table;
-    QString column;
-    QString key;  // the searched row's key, as the statement names it
-};
-
-// The texts of `column` (a column or an expression over one) that contain `typed`, ignoring case and accents:
-// on PostgreSQL the trigram index on fold(column) serves it, on SQLite `index` where one is given, whole
-// (textIndexReady()) and three characters or more are typed. Binds `param` (and `param`_words).
-Condition foldedContains(const QString& column, const QString& param, const QString& typed,
-                         const TextIndex& index = {});
-
-// A search that the clerk may write as a pattern: `typed` folded, its % and _ kept as wildcards (a backslash
-// typed matches itself), at the beginning of the text or `anywhere` in it. Without a wildcard it is foldedPrefix or
-// foldedContains; with one, the like of the pattern, and on SQLite a range of the literal beginning before
-// the first wildcard, so that the index on fold(column) still serves a prefix. Binds `param` and others
-// beginning with it.
-Condition foldedPattern(const QString& column, const QString& param, const QString& typed, bool anywhere,
-                        const TextIndex& index = {});
-
-// The pattern of a prefix search: `fold(column) like :prefix escape '\'` finds the texts that begin with `typed`,
-// ignoring case and accents; %, _ and \ typed are matched as themselves.
-QString likePrefix(const QString& typed);
-// The same for the texts that contain `typed`.
-QString likeContains(const QString& typed);
-// The condition of such a search on `column` with the parameter `param` (without its colon).
-QString foldedLike(const QString& column, const QString& param);
 
 // Text a date-time is stored as on SQLite ("yyyy-MM-dd HH:mm:ss"), and its reading back.
 QString storedDateTime(const QDateTime& value);

@@ -1,74 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The one guarded way to write a row a user edited: the update or delete of the row by its key stands only
-// while the row still holds what was read, its Modificado_Em and every column the write sets, so that another
-// workstation's change, even one made within the same second, is never overwritten. A write that finds no
-// such row throws kRegistroAlterado.
+// The writes of a described table's rows. A new row is inserted with its key made as the description says and
+// its audit columns stamped. The update or delete of a row a user read stands only while the row still holds
+// what was read, its Modificado_Em and every column the write sets, so that another workstation's change, even
+// one made within the same second, is never overwritten: a write that finds no such row throws kRegistroAlterado.
 
-#include "platform/db/Database.h"
+#include "platform/db/Table.h"
 
-#include <QStringList>
-#include <QVariantHash>
+#include <QList>
+#include <optional>
 
 namespace db {
 
-class DataSet;
-class RowSet;
-
-// Values of a row by column; names are matched in lower case, as statement parameters are.
-using RowValues = QVariantHash;
-
-// A data set's current row with what is being typed, and the same row as it was read (empty for a new row).
-RowValues typedValues(const DataSet& data);
-RowValues readValues(const DataSet& data);
 // A row of a result by column.
 RowValues rowValues(const RowSet& rows, int row);
 
-// A row a user edited: the table and key, the columns a write sets, their values typed and as read.
+// A row a user read and now writes back or deletes.
 struct EditedRow {
-    QString table;
-    QString keyColumn;
-    QVariant key;
-    QStringList columns;  // set by an update, in this order
-    RowValues typed;      // the values written, by column
-    RowValues read;       // the row as read, by column: Modificado_Em and each written column found here is compared
+    Table table{};
+    QVariant key{};                // the key as read; a key of several columns is taken from `read`
+    QStringList columns{};         // what an update sets; none: the table's columns and its audit columns
+    RowValues typed{};             // the values written, by column
+    RowValues read{};              // the row as read, by column
+    std::optional<Stamp> stamp{};  // an update's Modificado_Por and Modificado_Em; none: as typed
+    QStringList alsoCompared{};    // compared besides Modificado_Em and the columns the update sets
+    Condition condition{};         // the statement's own condition, beside the key and the guard
 };
 
-// Writes the row back: "update <table> set <columns> where <key> = ..." with the guard.
-void updateRow(const EditedRow& row, const QString& connection = kMain);
-// Deletes the row by its key with the guard over Modificado_Em and the columns (typed values unused).
-void deleteRow(const EditedRow& row, const QString& connection = kMain);
+// "update <table> set <column> = :<column>, ... where <key> = :old_<key> and (<condition>) and (<guard>)". The
+// guard: Modificado_Em, each column set and each of `alsoCompared` still hold the value `read` has for them
+// ("is not distinct from"; a column `read` lacks is not compared). A date-time read to the millisecond matches
+// the finer fractions another system may have stored, which the reading cut. Without a time the stamp takes the
+// server's.
+Statement updateStatement(const EditedRow& row);
+// "delete from <table> where <key> = :old_<key> and (<condition>) and (<guard>)", the guard over Modificado_Em,
+// the table's columns, its audit columns and `alsoCompared` (typed values and stamp unused).
+Statement deleteStatement(const EditedRow& row);
 
-// Runs a hand-written update or delete of one edited row (found by its own where clause) with the guard over
-// `read`, the row as read by column: Modificado_Em, the columns the statement sets from a parameter and each
-// of `alsoCompared`. Throws kRegistroAlterado when it touches no row.
-void runGuarded(const QString& sql, QVariantHash params, const RowValues& read, const QStringList& alsoCompared = {},
-                const QString& connection = kMain);
+// Inside the saving transaction: inserts the row of `values` by column, stamped when a stamp is given, and
+// answers its key (the first column of a key of several). The server's key is read back; a client's key is the
+// next one (db::insertWithNewKey()) unless `values` hold one already; a given key is taken from `values`.
+int insertRow(const Table& table, const RowValues& values, const std::optional<Stamp>& stamp = std::nullopt);
+// The update and the delete of updateStatement() and deleteStatement(); kRegistroAlterado when they touch no row.
+void updateRow(const EditedRow& row);
+void deleteRow(const EditedRow& row);
 
 // The rows of a list that a form shows and rewrites whole (a professional's working hours, a profile's rights):
 // every row of `table` that `condition` selects, every column, as stored now.
-QList<RowValues> readRows(const QString& table, const QString& condition, const QVariantHash& params,
-                          const QString& connection = kMain);
-// Deletes those rows as they were read (`read`, from readRows()), each found by its `keyColumns`: every row must
+QList<RowValues> readRows(const Table& table, const QString& condition, const QVariantHash& params);
+// Deletes those rows as they were read (`read`, from readRows()), each found by the table's key: every row must
 // still hold every value read, and no other row may meet the condition (one added meanwhile); else
 // kRegistroAlterado, and the caller's transaction takes back what was deleted.
-void deleteRowsAsRead(const QString& table, const QStringList& keyColumns, const QString& condition,
-                      const QVariantHash& params, const QList<RowValues>& read, const QString& connection = kMain);
-
-// "update <table> set c = :c, ... where <key> = :OLD_<key>": the modify statement of a data set's row.
-QString modifySql(const QString& table, const QStringList& columns, const QString& keyColumn);
-
-// The columns an update statement sets from a parameter ("c = :p"), with the parameter's name.
-struct Assignment {
-    QString column, param;
-};
-QList<Assignment> assignments(const QString& updateSql);
-
-// An update or delete of one row with the guard added to its where clause: Modificado_Em, each column it sets
-// from a parameter and each of `alsoCompared` must still hold the value read, given in `params` as
-// old_<parameter> (a column without an old value is not compared). Values are compared as "is not distinct
-// from"; a date-time read to the millisecond matches the finer fractions another system may have stored, which
-// the reading cut. The guard's own values are added to `params`.
-QString guarded(const QString& sql, QVariantHash& params, const QStringList& alsoCompared = {});
+void deleteRowsAsRead(const Table& table, const QString& condition, const QVariantHash& params,
+                      const QList<RowValues>& read);
 
 }  // namespace db

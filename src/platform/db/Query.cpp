@@ -340,7 +340,11 @@ struct StatementCache {
 };
 
 StatementCache& statements() {
-    static auto* cache = new StatementCache;  // never destroyed after the connections are gone
+    static auto* cache = [] {
+        auto* made = new StatementCache;  // never destroyed after the connections are gone
+        beforeEachNewEpoch([made] { made->kept.clear(); });
+        return made;
+    }();
     return *cache;
 }
 
@@ -393,8 +397,6 @@ RowSet readRows(QSqlQuery& q, int* affected) {
 }
 
 }  // namespace
-
-void forgetPreparedStatements() { statements().kept.clear(); }
 
 namespace {
 std::function<void(const QString&, const QString&, const QVariantHash&)> g_observer;

@@ -22,6 +22,12 @@ namespace db {
 
 struct PendingRows;
 
+// A condition of a where clause and the values it binds.
+struct Condition {
+    QString sql;
+    QVariantHash values;
+};
+
 // Rows of a result, shared by Query and DataSet. Rows of a large result may be kept as the server sent them
 // and read into values the first time they are asked for: every caller sees the same values either way.
 class RowSet {
@@ -109,9 +115,6 @@ void requireAffected(int affected);
 // what the forms run); an empty function stops it.
 void setStatementObserver(
     std::function<void(const QString& connection, const QString& sql, const QVariantHash& params)> observer);
-
-// Throws away the statements run() keeps (before their connection closes or the server drops them).
-void forgetPreparedStatements();
 
 class Query {
 public:

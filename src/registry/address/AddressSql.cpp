@@ -2,28 +2,12 @@
 // Statements on endereco and endereco_animal for the owner's and the animals' addresses.
 #include "registry/address/AddressSql.h"
 
+#include "common/schema/Tables.h"
 #include "platform/db/Keys.h"
-
-#include <QStringList>
 
 namespace addresssql {
 
 namespace {
-
-const QStringList kAddressColumns{"Id_Distrito",      "COD_AREA_ABRN", "NUM_LOGR",      "NUM_SEQU_LOGR",
-                                  "TIP_LOGR",         "NOM_LOGR",      "NUM_IMOV_LOGR", "DES_CMPL_ENDR",
-                                  "NUM_BAIR",         "NOM_BAIR",      "NUM_CEP",       "num_locl",
-                                  "nom_locl",         "End_X",         "End_Y",         "Ind_Endereco_Informado",
-                                  "data_inicial_end", "Inserido_Por",  "Inserido_Em",   "Modificado_Por",
-                                  "Modificado_Em"};
-
-// Parameter names are matched in lower case.
-QVariantHash valuesOf(const db::RowValues& row) {
-    QVariantHash values;
-    for (const QString& c : kAddressColumns)
-        values.insert(c.toLower(), row.value(c.toLower()));
-    return values;
-}
 
 QVariantHash byAnimal(int animalId) { return {{QStringLiteral("animal"), animalId}}; }
 
@@ -39,26 +23,17 @@ void selectAddress(db::DataSet& address, const QVariant& addressId) {
     address.open();
 }
 
-int insertAddress(const db::RowValues& address) {
-    QStringList params;
-    for (const QString& c : kAddressColumns)
-        params << QLatin1Char(':') + c;
-    const db::RowSet rows =
-        db::run(db::kMain,
-                QStringLiteral(" insert into endereco (%1) values (%2) returning Id_Endereco ")
-                    .arg(kAddressColumns.join(QStringLiteral(", ")), params.join(QStringLiteral(", "))),
-                valuesOf(address));
-    return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
+int insertAddress(const db::RowValues& address, const db::Stamp& stamp, bool edit) {
+    return db::insertRow(tables::endereco(),
+                         edit ? db::stamped(tables::endereco(), address, db::Write::Update, stamp) : address, stamp);
 }
 
-void updateAddress(const db::RowValues& typed, const db::RowValues& read, int addressId) {
-    db::updateRow(
-        {QStringLiteral("endereco"), QStringLiteral("Id_Endereco"), addressId, kAddressColumns, valuesOf(typed), read});
+void updateAddress(const db::RowValues& typed, const db::RowValues& read, int addressId, const db::Stamp& stamp) {
+    db::updateRow({.table = tables::endereco(), .key = addressId, .typed = typed, .read = read, .stamp = stamp});
 }
 
 void deleteAddress(const QVariant& addressId, const db::RowValues& read) {
-    db::deleteRow(
-        {QStringLiteral("endereco"), QStringLiteral("Id_Endereco"), db::toInt(addressId), kAddressColumns, {}, read});
+    db::deleteRow({.table = tables::endereco(), .key = db::toInt(addressId), .read = read});
 }
 
 db::RowSet districts() {
@@ -78,9 +53,8 @@ QVariant currentAnimalAddress(int animalId) {
 
 void linkAnimal(int animalId, int addressId) {
     db::holdRow(QStringLiteral("animal"), QStringLiteral("Id_Animal"), animalId);
-    db::run(db::kMain,
-            QStringLiteral(" insert into endereco_animal (id_animal, id_endereco) values (:animal, :address) "),
-            {{QStringLiteral("animal"), animalId}, {QStringLiteral("address"), addressId}});
+    db::insertRow(tables::enderecoAnimal(),
+                  {{QStringLiteral("id_animal"), animalId}, {QStringLiteral("id_endereco"), addressId}});
 }
 
 void selectAnimalHistory(db::DataSet& history, int animalId, const QString& orderBy) {
@@ -102,12 +76,8 @@ int animalAddressCount(int animalId) {
 }
 
 void deleteAnimalAddress(int animalId, int addressId, const db::RowValues& read) {
-    const QVariantHash both{{QStringLiteral("animal"), animalId}, {QStringLiteral("address"), addressId}};
-    int affected = 0;
-    db::run(db::kMain,
-            QStringLiteral(" delete from endereco_animal where id_endereco = :address and id_animal = :animal "), both,
-            &affected);
-    db::requireAffected(affected);
+    db::deleteRow({.table = tables::enderecoAnimal(),
+                   .read = {{QStringLiteral("id_animal"), animalId}, {QStringLiteral("id_endereco"), addressId}}});
     deleteAddress(addressId, read);
 }
 

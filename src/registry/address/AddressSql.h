@@ -15,11 +15,12 @@ namespace addresssql {
 // Selects of an address data set: the row of the key, or an empty result for a null key.
 void selectAddress(db::DataSet& address, const QVariant& addressId);
 
-// Writes an address from its values by column (db::typedValues() of a data set): the insert answers the key
-// the server made; the update and the delete touch the row only while it still holds the values read
-// (`read`), else throw kRegistroAlterado.
-int insertAddress(const db::RowValues& address);
-void updateAddress(const db::RowValues& typed, const db::RowValues& read, int addressId);
+// Writes an address from its values by column (db::typedValues() of a data set), the insert and the update
+// stamped: the insert answers the key the server made; the update and the delete touch the row only while it
+// still holds the values read (`read`), else throw kRegistroAlterado.
+// An address made while its owner or animal is edited is stamped as modified by the edit too (`edit`).
+int insertAddress(const db::RowValues& address, const db::Stamp& stamp, bool edit = false);
+void updateAddress(const db::RowValues& typed, const db::RowValues& read, int addressId, const db::Stamp& stamp);
 void deleteAddress(const QVariant& addressId, const db::RowValues& read);
 
 // The active districts (Id_Distrito, Nome) by id.

@@ -2,7 +2,7 @@
 // Statements on the street register: the look-ups of the address entry and the street search.
 #include "registry/address/StreetSql.h"
 
-#include "platform/db/Database.h"
+#include "platform/db/Search.h"
 #include "registry/shared/TypedNumber.h"
 
 using namespace registry;

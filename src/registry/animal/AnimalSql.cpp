@@ -2,11 +2,10 @@
 // Statements on animal and its companion tables for the animal page and the animal-address form.
 #include "registry/animal/AnimalSql.h"
 
-#include "platform/db/Database.h"
-
-#include "common/access/Session.h"
+#include "common/schema/Tables.h"
 #include "common/schema/TextIndexes.h"
 #include "platform/db/Keys.h"
+#include "platform/db/Search.h"
 #include "registry/shared/TypedNumber.h"
 
 #include <QStringList>
@@ -14,19 +13,6 @@
 namespace animalsql {
 
 namespace {
-
-const QStringList kAnimalColumns{
-    "Id_Especie",   "Id_Raca",         "Id_Grupo_Animal", "Nome",         "Id_Pelo",
-    "Sexo",         "Data_Nascimento", "Esterilizado",    "Id_Porte",     "Num_Microchip",
-    "Cor",          "Sinais",          "Num_Pedigree",    "OBS",          "Ind_End_Animal_Prop",
-    "Inserido_Por", "Inserido_Em",     "Modificado_por",  "Modificado_Em"};
-
-QVariantHash valuesOf(const db::RowValues& row, const QStringList& columns) {
-    QVariantHash values;
-    for (const QString& c : columns)
-        values.insert(c.toLower(), row.value(c.toLower()));
-    return values;
-}
 
 QVariantHash byAnimal(int animalId) { return {{QStringLiteral("animal"), animalId}}; }
 
@@ -123,34 +109,22 @@ std::pair<QVariant, QVariant> breedDefaults(const QVariant& breedId) {
     return {rows.row(0)[0], rows.row(0)[1]};
 }
 
-int insertAnimal(const db::RowValues& animal, int ownerId) {
+int insertAnimal(const db::RowValues& animal, int ownerId, const db::Stamp& stamp) {
     db::holdRow(QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), ownerId);
-    QStringList params;
-    for (const QString& c : kAnimalColumns)
-        params << QLatin1Char(':') + c;
-    QVariantHash values = valuesOf(animal, kAnimalColumns);
+    db::RowValues values = db::lowered(animal);
     values.insert(QStringLiteral("id_proprietario"), ownerId);
-    const db::RowSet rows =
-        db::run(db::kMain,
-                QStringLiteral(
-                    " insert into animal (Id_Proprietario, Id_faixa_peso_animal, %1) values (:Id_Proprietario, 1, %2) "
-                    " returning Id_Animal ")
-                    .arg(kAnimalColumns.join(QStringLiteral(", ")), params.join(QStringLiteral(", "))),
-                values);
-    return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
+    values.insert(QStringLiteral("id_faixa_peso_animal"), 1);
+    return db::insertRow(tables::animal(), values, stamp);
 }
 
-void updateAnimal(const db::RowValues& typed, const db::RowValues& read, int animalId) {
-    db::updateRow({QStringLiteral("animal"), QStringLiteral("Id_Animal"), animalId, kAnimalColumns,
-                   valuesOf(typed, kAnimalColumns), read});
+void updateAnimal(const db::RowValues& typed, const db::RowValues& read, int animalId, const db::Stamp& stamp) {
+    db::updateRow({.table = tables::animal(), .key = animalId, .typed = typed, .read = read, .stamp = stamp});
 }
 
 void insertGroup(const QVariant& groupId, int animalId, const QDateTime& when) {
-    db::run(
-        db::kMain,
-        QStringLiteral(" insert into Grupo_Animal_Animal (Id_Grupo_Animal, Id_Animal, Dt_Entrada_Grupo) "
-                       " values (:grupo, :animal, :quando) "),
-        {{QStringLiteral("grupo"), groupId}, {QStringLiteral("animal"), animalId}, {QStringLiteral("quando"), when}});
+    db::insertRow(tables::grupoAnimalAnimal(), {{QStringLiteral("id_grupo_animal"), groupId},
+                                                {QStringLiteral("id_animal"), animalId},
+                                                {QStringLiteral("dt_entrada_grupo"), when}});
 }
 
 void insertFirstOwner(int animalId, int ownerId, const QDateTime& when) {
@@ -159,21 +133,12 @@ void insertFirstOwner(int animalId, int ownerId, const QDateTime& when) {
 
 void insertOwnerChange(int animalId, const QVariant& previousOwner, int ownerId, const QDateTime& date,
                        const QDateTime& now) {
-    db::insertWithNewKey(
-        QStringLiteral("Histo_Muda_Proprietario"), QStringLiteral("Id_Histo_Muda_Proprietario"), [&](int key) {
-            db::run(db::kMain,
-                    QStringLiteral(" insert into Histo_Muda_Proprietario (Id_Histo_Muda_Proprietario, "
-                                   " Id_Animal, Id_Anterior_Proprietario, Id_Proprietario, "
-                                   " Dt_Muda_Proprietario, Inserido_Por, Inserido_Em) "
-                                   " values (:id, :animal, :previous, :owner, :quando, :por, :agora) "),
-                    {{QStringLiteral("id"), key},
-                     {QStringLiteral("animal"), animalId},
-                     {QStringLiteral("previous"), previousOwner},
-                     {QStringLiteral("owner"), ownerId},
-                     {QStringLiteral("quando"), date},
-                     {QStringLiteral("por"), auditUser()},
-                     {QStringLiteral("agora"), now}});
-        });
+    db::insertRow(tables::histoMudaProprietario(),
+                  {{QStringLiteral("id_animal"), animalId},
+                   {QStringLiteral("id_anterior_proprietario"), previousOwner},
+                   {QStringLiteral("id_proprietario"), ownerId},
+                   {QStringLiteral("dt_muda_proprietario"), date}},
+                  tables::byUser(now));
 }
 
 int historyCount(int animalId) {
@@ -200,7 +165,8 @@ bool hasOccurrence(int animalId) {
 }
 
 void deleteAnimal(int animalId, const db::RowValues& read) {
-    db::deleteRow({QStringLiteral("animal"), QStringLiteral("Id_Animal"), animalId, kAnimalColumns, {}, read});
+    db::deleteRow({.table = tables::animal(), .key = animalId, .read = read});
+    // Its links go with it, whatever they hold now.
     const db::RowSet addresses =
         db::run(db::kMain, QStringLiteral(" select id_endereco from endereco_animal where id_animal = :animal "),
                 byAnimal(animalId));

@@ -29,11 +29,11 @@ QList<std::pair<QString, QVariant>> newAnimalKeys();
 // A breed's standard size and coat (Id_Porte, Id_Pelo), either null.
 std::pair<QVariant, QVariant> breedDefaults(const QVariant& breedId);
 
-// Writes an animal from its values by column (db::typedValues() of a data set) for the owner: answers the key
-// the server made (kRegistroAlterado when another program deleted the owner meanwhile). The update writes the
-// row only while it still holds the values read, else throws kRegistroAlterado.
-int insertAnimal(const db::RowValues& animal, int ownerId);
-void updateAnimal(const db::RowValues& typed, const db::RowValues& read, int animalId);
+// Writes an animal from its values by column (db::typedValues() of a data set) for the owner, stamped: answers
+// the key the server made (kRegistroAlterado when another program deleted the owner meanwhile). The update writes
+// the row only while it still holds the values read, else throws kRegistroAlterado.
+int insertAnimal(const db::RowValues& animal, int ownerId, const db::Stamp& stamp);
+void updateAnimal(const db::RowValues& typed, const db::RowValues& read, int animalId, const db::Stamp& stamp);
 void insertGroup(const QVariant& groupId, int animalId, const QDateTime& when);
 // The first row of the animal's ownership history (no previous owner).
 void insertFirstOwner(int animalId, int ownerId, const QDateTime& when);

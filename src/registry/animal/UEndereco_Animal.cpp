@@ -11,7 +11,7 @@
 #include "common/Prompts.h"
 #include "common/register/RegisterForm.h"
 #include "common/rules/Formats.h"
-#include "platform/db/EditedRow.h"
+#include "common/schema/Tables.h"
 #include "platform/dbase/DbfWriter.h"
 #include "platform/ui/ActionKeys.h"
 #include "platform/ui/DataGrid.h"
@@ -303,9 +303,7 @@ void TfrmEndereco_Animal::save() {
     const int streetCode = address->edtCodLograd->text().trimmed().toInt();  // blank: 0
     const Coordinates found = CalculaCoordenadas(streetCode, address->edtNumImovel->text().trimmed().toInt());
     const bool inserting = qryEndereco->state() == db::DataSet::State::Insert;
-    const QDateTime now = db::serverTime();
-    qryEndereco->setField(QString::fromLatin1(inserting ? "Inserido_Em" : "Modificado_Em"), now);
-    qryEndereco->setField(QString::fromLatin1(inserting ? "Inserido_Por" : "Modificado_Por"), auditUser());
+    const db::Stamp stamp = tables::byUser(db::serverTime());
     qryEndereco->setField(QStringLiteral("End_X"), found.x);
     qryEndereco->setField(QStringLiteral("End_Y"), found.y);
     qryEndereco->setField(QStringLiteral("data_inicial_end"),
@@ -315,10 +313,10 @@ void TfrmEndereco_Animal::save() {
     {
         db::Transaction transaction;
         if (inserting)
-            addresssql::linkAnimal(animalId(), addresssql::insertAddress(db::typedValues(*qryEndereco)));
+            addresssql::linkAnimal(animalId(), addresssql::insertAddress(db::typedValues(*qryEndereco), stamp));
         else
             addresssql::updateAddress(db::typedValues(*qryEndereco), db::readValues(*qryEndereco),
-                                      db::toInt(qryEndereco->field(QStringLiteral("Id_Endereco"))));
+                                      db::toInt(qryEndereco->field(QStringLiteral("Id_Endereco"))), stamp);
         transaction.commit();
     }
     animalChosen();

@@ -3,7 +3,7 @@
 
 #include "registry/cards/CarteirinhaSql.h"
 
-#include "platform/db/Database.h"
+#include "platform/db/Search.h"
 
 namespace carteirinhasql {
 

@@ -2,7 +2,7 @@
 // Statements on ocorrencia and its lists, for the occurrence register and its report and export.
 #include "registry/events/OccurrenceSql.h"
 
-#include "common/access/Session.h"
+#include "common/schema/Tables.h"
 #include "platform/db/Keys.h"
 
 namespace occurrencesql {
@@ -60,22 +60,15 @@ QString closingOccurrence(int animalId) {
 
 int insertOccurrence(int animalId, int typeId, const QDate& date, const QDateTime& now) {
     db::holdRow(QStringLiteral("animal"), QStringLiteral("Id_Animal"), animalId);
-    return db::insertWithNewKey(QStringLiteral("ocorrencia"), QStringLiteral("Id_Ocorrencia"), [&](int id) {
-        db::run(db::kMain,
-                QStringLiteral(" insert into ocorrencia (Id_Ocorrencia, Id_Animal, Id_Tipo_Ocorrencia, Dt_Ocorrencia, "
-                               " Inserido_Por, Inserido_Em) values (:id, :animal, :type, :date, :user, :now) "),
-                {{QStringLiteral("id"), id},
-                 {QStringLiteral("animal"), animalId},
-                 {QStringLiteral("type"), typeId},
-                 {QStringLiteral("date"), QDateTime(date, QTime(0, 0))},
-                 {QStringLiteral("user"), auditUser()},
-                 {QStringLiteral("now"), now}});
-    });
+    return db::insertRow(tables::ocorrencia(),
+                         {{QStringLiteral("id_animal"), animalId},
+                          {QStringLiteral("id_tipo_ocorrencia"), typeId},
+                          {QStringLiteral("dt_ocorrencia"), QDateTime(date, QTime(0, 0))}},
+                         tables::byUser(now));
 }
 
 void deleteOccurrence(int occurrenceId, const db::RowValues& read) {
-    db::runGuarded(QStringLiteral(" delete from ocorrencia where Id_Ocorrencia = :id "),
-                   {{QStringLiteral("id"), occurrenceId}}, read);
+    db::deleteRow({.table = tables::ocorrencia(), .key = occurrenceId, .read = read});
 }
 
 void prepareReport(db::Query& query, int animalId, int ownerId) {

@@ -4,8 +4,10 @@
 #include "registry/events/TransferSql.h"
 
 #include "common/rules/Documents.h"
+#include "common/schema/Tables.h"
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
+#include "platform/db/Search.h"
 #include "registry/animal/AnimalSql.h"
 #include "registry/shared/TypedNumber.h"
 
@@ -61,12 +63,11 @@ int moveAnimals(const QList<int>& animals, int ownerId, const QDate& date, const
         const QVariant previous = current.row(0)[0];
         if (!db::toText(previous).trimmed().isEmpty() && db::toInt(previous) == ownerId)
             continue;
-        db::updateRow({QStringLiteral("animal"),
-                       QStringLiteral("Id_Animal"),
-                       animal,
-                       {QStringLiteral("Id_Proprietario")},
-                       {{QStringLiteral("id_proprietario"), ownerId}},
-                       {{QStringLiteral("id_proprietario"), previous}}});
+        db::updateRow({.table = tables::animal(),
+                       .key = animal,
+                       .columns = {QStringLiteral("Id_Proprietario")},
+                       .typed = {{QStringLiteral("id_proprietario"), ownerId}},
+                       .read = {{QStringLiteral("id_proprietario"), previous}}});
         animalsql::insertOwnerChange(animal, previous, ownerId, QDateTime(date, QTime(0, 0)), now);
         ++moved;
     }

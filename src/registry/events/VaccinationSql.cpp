@@ -2,7 +2,7 @@
 // Statements on vacina and its three auxiliary tables.
 #include "registry/events/VaccinationSql.h"
 
-#include "common/access/Session.h"
+#include "common/schema/Tables.h"
 #include "platform/db/Keys.h"
 
 namespace vaccinationsql {
@@ -62,24 +62,17 @@ bool recordedOnDay(const Vaccination& v) {
 
 int insertVaccination(const Vaccination& v, const QDateTime& now) {
     db::holdRow(QStringLiteral("animal"), QStringLiteral("Id_Animal"), v.animal);
-    QVariantHash p = params(v);
-    p.insert(QStringLiteral("date"), QDateTime(v.date, QTime(0, 0)));
-    p.insert(QStringLiteral("user"), auditUser());
-    p.insert(QStringLiteral("now"), now);
-    return db::insertWithNewKey(QStringLiteral("vacina"), QStringLiteral("Id_vacina"), [&](int id) {
-        p.insert(QStringLiteral("id"), id);
-        db::run(db::kMain,
-                QStringLiteral(" insert into vacina (Id_vacina, Id_Animal, Id_tipo_vacina, Id_tipo_vacina_ocorrencia, "
-                               " Id_tipo_motivo_nao_vacina, Data_atividade, Inserido_por, Inserido_em, Modificado_por, "
-                               " Modificado_em) values (:id, :animal, :vaccine, :intercurrence, :reason, :date, :user, "
-                               " :now, null, null) "),
-                p);
-    });
+    return db::insertRow(tables::vacina(),
+                         {{QStringLiteral("id_animal"), v.animal},
+                          {QStringLiteral("id_tipo_vacina"), v.vaccine},
+                          {QStringLiteral("id_tipo_vacina_ocorrencia"), v.intercurrence},
+                          {QStringLiteral("id_tipo_motivo_nao_vacina"), v.reason},
+                          {QStringLiteral("data_atividade"), QDateTime(v.date, QTime(0, 0))}},
+                         tables::byUser(now));
 }
 
 void deleteVaccination(int vaccinationId, const db::RowValues& read) {
-    db::runGuarded(QStringLiteral("delete from vacina where id_vacina = :id"), {{QStringLiteral("id"), vaccinationId}},
-                   read);
+    db::deleteRow({.table = tables::vacina(), .key = vaccinationId, .read = read});
 }
 
 }  // namespace vaccinationsql

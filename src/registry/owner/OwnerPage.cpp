@@ -9,6 +9,7 @@
 #include "common/register/DataActions.h"
 #include "common/register/RegisterForm.h"
 #include "common/rules/Documents.h"
+#include "common/schema/Tables.h"
 #include "platform/db/DataSet.h"
 #include "platform/ui/ActionKeys.h"
 #include "platform/ui/Capitals.h"
@@ -450,7 +451,7 @@ void OwnerPage::remove() {
         ownersql::deleteOwner(id, db::readValues(*m_owner));
         if (!blank(addressId))
             addresssql::deleteAddress(addressId, db::readValues(*m_address));
-        webaccountsql::deactivate(id, auditUser(), now);
+        webaccountsql::deactivate(id, tables::byUser(now));
         transaction.commit();
     }
     ownersql::selectNone(*m_owner);

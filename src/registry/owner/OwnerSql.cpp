@@ -3,8 +3,10 @@
 #include "registry/owner/OwnerSql.h"
 
 #include "common/rules/Documents.h"
+#include "common/schema/Tables.h"
 #include "common/schema/TextIndexes.h"
 #include "platform/db/Keys.h"
+#include "platform/db/Search.h"
 #include "registry/owner/WebAccountSql.h"
 #include "registry/shared/TypedNumber.h"
 
@@ -15,40 +17,6 @@ using namespace registry;
 namespace ownersql {
 
 namespace {
-
-const QStringList kOwnerColumns{"Nome",
-                                "Telefone_Residencial",
-                                "Telefone_Celular",
-                                "Telefone_Recado",
-                                "Num_CPF_CNPJ",
-                                "Tipo_Pessoa",
-                                "Num_CI",
-                                "Inserido_Por",
-                                "Inserido_Em",
-                                "Modificado_Por",
-                                "Modificado_Em",
-                                "id_Unidade_Trabalho",
-                                "Email_Proprietario"};
-
-// Parameter names are matched in lower case.
-QVariantHash valuesOf(const db::RowValues& row, const QStringList& columns) {
-    QVariantHash values;
-    for (const QString& c : columns)
-        values.insert(c.toLower(), row.value(c.toLower()));
-    return values;
-}
-
-QString insertSql(const QString& table, QStringList columns, const QString& extraColumns, const QString& extraValues,
-                  const QString& key) {
-    QStringList params;
-    for (const QString& c : columns)
-        params << QLatin1Char(':') + c;
-    return QStringLiteral(" insert into %1 (%2%3) values (%4%5) returning %6 ")
-        .arg(table, columns.join(QStringLiteral(", ")), extraColumns, params.join(QStringLiteral(", ")), extraValues,
-             key);
-}
-
-int returnedKey(const db::RowSet& rows) { return rows.count() ? db::toInt(rows.row(0)[0]) : 0; }
 
 // The consult's owner id and name are named as the grid's titles order them: both tables have such columns.
 const QString kConsultColumns = QStringLiteral(
@@ -100,25 +68,26 @@ void selectOwnerAnyStatus(db::DataSet& owner, int ownerId) {
     owner.open();
 }
 
-int insertOwner(const db::RowValues& owner, const QVariant& addressId) {
-    QVariantHash values = valuesOf(owner, kOwnerColumns);
+int insertOwner(const db::RowValues& owner, const QVariant& addressId, const db::Stamp& stamp) {
+    db::RowValues values = db::lowered(owner);
     values.insert(QStringLiteral("id_endereco"), addressId);
-    return returnedKey(db::run(db::kMain,
-                               insertSql("proprietario", kOwnerColumns, ", Id_Endereco, Status_Registro",
-                                         ", :Id_Endereco, 'ATIVO'", "Id_Proprietario"),
-                               values));
+    values.insert(QStringLiteral("status_registro"), QStringLiteral("ATIVO"));
+    return db::insertRow(tables::proprietario(), values, stamp);
 }
 
-void updateOwner(const db::RowValues& typed, const db::RowValues& read, int ownerId, const QVariant& addressId) {
-    QVariantHash values = valuesOf(typed, kOwnerColumns);
+void updateOwner(const db::RowValues& typed, const db::RowValues& read, int ownerId, const QVariant& addressId,
+                 const db::Stamp& stamp) {
+    db::RowValues values = db::lowered(typed);
     values.insert(QStringLiteral("id_endereco"), addressId);
-    db::updateRow({QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), ownerId,
-                   kOwnerColumns + QStringList{QStringLiteral("Id_Endereco")}, values, read});
+    db::updateRow({.table = tables::proprietario(), .key = ownerId, .typed = values, .read = read, .stamp = stamp});
 }
 
 void setWebUser(int ownerId, int userId) {
-    db::run(db::kMain, QStringLiteral(" update proprietario set id_usu_web = :user where id_proprietario = :owner "),
-            {{QStringLiteral("user"), userId}, {QStringLiteral("owner"), ownerId}});
+    // The owner this save has just written.
+    db::updateRow({.table = tables::proprietario(),
+                   .key = ownerId,
+                   .columns = {QStringLiteral("id_usu_web")},
+                   .typed = {{QStringLiteral("id_usu_web"), userId}}});
 }
 
 bool documentTaken(const QString& document, int ownerId) {
@@ -206,12 +175,7 @@ bool hasAnimals(int ownerId) {
 }
 
 void deleteOwner(int ownerId, const db::RowValues& read) {
-    db::deleteRow({QStringLiteral("proprietario"),
-                   QStringLiteral("Id_Proprietario"),
-                   ownerId,
-                   kOwnerColumns + QStringList{QStringLiteral("Id_Endereco")},
-                   {},
-                   read});
+    db::deleteRow({.table = tables::proprietario(), .key = ownerId, .read = read});
 }
 
 ConsultFilter consultFilter(const QString& criterion, const QString& text) {

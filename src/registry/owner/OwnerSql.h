@@ -22,11 +22,13 @@ void selectActive(db::DataSet& owner);                       // every active own
 void selectOwner(db::DataSet& owner, int ownerId);           // the active owner of that id
 void selectOwnerAnyStatus(db::DataSet& owner, int ownerId);  // the owner of that id, active or not
 
-// Writes an owner from its values by column (db::typedValues() of a data set): the insert answers the key the
-// server made; the update writes the row only while it still holds the values read (`read`), else throws
-// kRegistroAlterado.
-int insertOwner(const db::RowValues& owner, const QVariant& addressId);
-void updateOwner(const db::RowValues& typed, const db::RowValues& read, int ownerId, const QVariant& addressId);
+// Writes an owner from its values by column (db::typedValues() of a data set), stamped: the insert (an active
+// owner) answers the key the server made; the update writes the row only while it still holds the values read
+// (`read`), else throws kRegistroAlterado.
+int insertOwner(const db::RowValues& owner, const QVariant& addressId, const db::Stamp& stamp);
+void updateOwner(const db::RowValues& typed, const db::RowValues& read, int ownerId, const QVariant& addressId,
+                 const db::Stamp& stamp);
+// The owner's web account, on the owner the save has just written.
 void setWebUser(int ownerId, int userId);
 
 // Another active owner with the document (ownerId aside; 0 for a new owner).

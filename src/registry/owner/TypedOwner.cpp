@@ -3,6 +3,7 @@
 #include "registry/owner/TypedOwner.h"
 
 #include "common/access/Session.h"
+#include "common/schema/Tables.h"
 #include "registry/address/AddressSql.h"
 #include "registry/owner/OwnerSql.h"
 
@@ -18,13 +19,8 @@ QString text(const db::RowValues& row, const char* column) {
     return db::toText(row.value(QString::fromLatin1(column)));
 }
 
-void stamp(db::RowValues& row, const char* when, const char* who, const QDateTime& now) {
-    row.insert(QString::fromLatin1(when), now);
-    row.insert(QString::fromLatin1(who), auditUser());
-}
-
 webaccountsql::NewAccount newAccount(const TypedOwner& s, const db::RowValues& owner, int ownerId,
-                                     const QDateTime& now) {
+                                     const db::Stamp& stamp) {
     webaccountsql::NewAccount account;
     account.unit = sessionNumber(UnidadeLogada);
     account.profile = sessionNumber(PerfilLogado);
@@ -37,12 +33,11 @@ webaccountsql::NewAccount newAccount(const TypedOwner& s, const db::RowValues& o
         webPhone(text(owner, "telefone_celular"), text(owner, "telefone_residencial"), text(owner, "telefone_recado"));
     account.document = text(owner, "num_cpf_cnpj");
     account.email = text(owner, "email_proprietario");
-    account.insertedBy = auditUser();
-    account.insertedAt = now;
+    account.stamp = stamp;
     return account;
 }
 
-webaccountsql::AccountChange accountChange(const TypedOwner& s, const db::RowValues& owner, const QDateTime& now) {
+webaccountsql::AccountChange accountChange(const TypedOwner& s, const db::RowValues& owner, const db::Stamp& stamp) {
     webaccountsql::AccountChange change;
     change.ownerId = s.ownerId;
     change.unit = owner.value(QStringLiteral("id_unidade_trabalho"));
@@ -52,8 +47,7 @@ webaccountsql::AccountChange accountChange(const TypedOwner& s, const db::RowVal
         change.password = s.checked.password;
     if (!s.keepBlock)
         change.blocked = s.blocked;
-    change.modifiedBy = auditUser();
-    change.modifiedAt = now;
+    change.stamp = stamp;
     change.email = text(owner, "email_proprietario");
     change.phone = splitPhone(text(owner, "telefone_residencial"));
     return change;
@@ -62,11 +56,10 @@ webaccountsql::AccountChange accountChange(const TypedOwner& s, const db::RowVal
 // The owner's web account where it has none: an account left with the owner's login by an owner gone is taken
 // over, else a new one is made. Every other such account is made inactive, so that one active account of the
 // login remains.
-int webAccountFor(const TypedOwner& s, const db::RowValues& owner, int ownerId, const QDateTime& now) {
-    if (const auto taken =
-            webaccountsql::claimOrphans(s.checked.document, ownerId, true, s.checked.password, auditUser(), now))
+int webAccountFor(const TypedOwner& s, const db::RowValues& owner, int ownerId, const db::Stamp& stamp) {
+    if (const auto taken = webaccountsql::claimOrphans(s.checked.document, ownerId, true, s.checked.password, stamp))
         return *taken;
-    return webaccountsql::insert(newAccount(s, owner, ownerId, now));
+    return webaccountsql::insert(newAccount(s, owner, ownerId, stamp));
 }
 
 }  // namespace
@@ -92,7 +85,7 @@ OwnerSaved saveOwner(const TypedOwner& s) {
     for (const char* phone : {"telefone_residencial", "telefone_celular", "telefone_recado"})
         if (phoneBlank(text(owner, phone)))
             owner.insert(QString::fromLatin1(phone), QVariant());
-    const QDateTime now = db::serverTime();
+    const db::Stamp stamp = tables::byUser(db::serverTime());
     QVariant addressId = s.ownerRead.value(QStringLiteral("id_endereco"));
     const bool newAddress = s.addressRead.isEmpty() || db::toText(addressId).trimmed().isEmpty();
 
@@ -105,25 +98,19 @@ OwnerSaved saveOwner(const TypedOwner& s) {
         return {refusal, 0};
     int id = s.ownerId;
     if (inserting) {
-        stamp(address, "inserido_em", "inserido_por", now);
-        stamp(owner, "inserido_em", "inserido_por", now);
-        id = ownersql::insertOwner(owner, addresssql::insertAddress(address));
-        ownersql::setWebUser(id, webAccountFor(s, owner, id, now));
+        id = ownersql::insertOwner(owner, addresssql::insertAddress(address, stamp), stamp);
+        ownersql::setWebUser(id, webAccountFor(s, owner, id, stamp));
     } else {
-        stamp(address, "modificado_em", "modificado_por", now);
-        stamp(owner, "modificado_em", "modificado_por", now);
-        if (newAddress) {
-            stamp(address, "inserido_em", "inserido_por", now);
-            addressId = addresssql::insertAddress(address);
-        } else {
-            addresssql::updateAddress(address, s.addressRead, db::toInt(addressId));
-        }
-        ownersql::updateOwner(owner, s.ownerRead, id, addressId);
-        // An owner without an account gets one now.
-        if (webaccountsql::update(accountChange(s, owner, now), s.accounts) == 0)
-            ownersql::setWebUser(id, webAccountFor(s, owner, id, now));
+        if (newAddress)
+            addressId = addresssql::insertAddress(address, stamp, true);
         else
-            webaccountsql::claimOrphans(s.checked.document, id, false, {}, auditUser(), now);
+            addresssql::updateAddress(address, s.addressRead, db::toInt(addressId), stamp);
+        ownersql::updateOwner(owner, s.ownerRead, id, addressId, stamp);
+        // An owner without an account gets one now.
+        if (webaccountsql::update(accountChange(s, owner, stamp), s.accounts) == 0)
+            ownersql::setWebUser(id, webAccountFor(s, owner, id, stamp));
+        else
+            webaccountsql::claimOrphans(s.checked.document, id, false, {}, stamp);
     }
     transaction.commit();
     return {{}, id};

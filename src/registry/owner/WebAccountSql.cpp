@@ -3,45 +3,28 @@
 #include "registry/owner/WebAccountSql.h"
 
 #include "common/access/PasswordDigest.h"
-#include "platform/db/Query.h"
+#include "common/schema/Tables.h"
 
 namespace webaccountsql {
 
 int insert(const NewAccount& a) {
-    db::Query q;
-    q << QStringLiteral(
-        " insert into usuario (Id_Unidade_Trabalho, Id_Perfil, Nome, Login, senha_crip, Bloqueado, "
-        " Inativo, Id_proprietario, ");
-    if (a.phone.present)
-        q << QStringLiteral(" DDD_TEL_USU, Telefone_usu, ");
-    q << QStringLiteral(
-             " Num_CPF_CNPJ, Ind_solicitacao_nova_senha, Email_usu, Inserido_Por, Inserido_Em, Status_Registro ")
-      << QStringLiteral(
-             " ) values (:pId_Unidade_Trabalho, :pId_Perfil, :pNome, :pLogin, :pSenha_crip, "
-             " :pBloqueado, :pInativo, :pId_proprietario ");
+    db::RowValues account{{QStringLiteral("id_unidade_trabalho"), a.unit},
+                          {QStringLiteral("id_perfil"), a.profile},
+                          {QStringLiteral("nome"), a.name},
+                          {QStringLiteral("login"), a.login.trimmed()},
+                          {QStringLiteral("senha_crip"), GeraHashSenha(a.password.trimmed())},
+                          {QStringLiteral("bloqueado"), a.blocked ? kBloqueadoSim : kBloqueadoNao},
+                          {QStringLiteral("inativo"), QStringLiteral("NAO")},
+                          {QStringLiteral("id_proprietario"), a.ownerId},
+                          {QStringLiteral("num_cpf_cnpj"), a.document},
+                          {QStringLiteral("ind_solicitacao_nova_senha"), QStringLiteral("N")},
+                          {QStringLiteral("email_usu"), a.email},
+                          {QStringLiteral("status_registro"), QStringLiteral("ATIVO")}};
     if (a.phone.present) {
-        q << QStringLiteral(" ,:pDDD_TEL_USU, :pTelefone_usu ");
-        q.bind(QStringLiteral("pDDD_TEL_USU"), a.phone.areaCode);
-        q.bind(QStringLiteral("pTelefone_usu"), a.phone.number);
+        account.insert(QStringLiteral("ddd_tel_usu"), a.phone.areaCode);
+        account.insert(QStringLiteral("telefone_usu"), a.phone.number);
     }
-    q << QStringLiteral(
-        " , :pNum_CPF_CNPJ, :pInd_solicitacao_nova_senha, :pEmail_usu, :pInserido_Por, :pInserido_Em, "
-        " 'ATIVO' ) returning Id_Usuario ");
-    q.bind(QStringLiteral("pId_Unidade_Trabalho"), a.unit);
-    q.bind(QStringLiteral("pId_Perfil"), a.profile);
-    q.bind(QStringLiteral("pNome"), a.name);
-    q.bind(QStringLiteral("pLogin"), a.login.trimmed());
-    q.bind(QStringLiteral("pSenha_crip"), GeraHashSenha(a.password.trimmed()));
-    q.bind(QStringLiteral("pBloqueado"), a.blocked ? kBloqueadoSim : kBloqueadoNao);
-    q.bind(QStringLiteral("pInativo"), QStringLiteral("NAO"));
-    q.bind(QStringLiteral("pId_proprietario"), a.ownerId);
-    q.bind(QStringLiteral("pNum_CPF_CNPJ"), a.document);
-    q.bind(QStringLiteral("pInd_solicitacao_nova_senha"), QStringLiteral("N"));
-    q.bind(QStringLiteral("pEmail_usu"), a.email);
-    q.bind(QStringLiteral("pInserido_Por"), a.insertedBy);
-    q.bind(QStringLiteral("pInserido_Em"), a.insertedAt);
-    q.exec();
-    return q.integer(QStringLiteral("Id_Usuario"));
+    return db::insertRow(tables::usuario(), account, a.stamp);
 }
 
 Accounts accountsOf(int ownerId) {
@@ -65,7 +48,7 @@ int update(const AccountChange& c, const Accounts& read) {
     if (ids != readIds)
         throw db::Error(db::kRegistroAlterado, db::Error::Kind::RowChanged);
 
-    db::EditedRow row{QStringLiteral("usuario"), QStringLiteral("Id_Usuario"), {}, {}, {}, {}};
+    db::EditedRow row{.table = tables::usuario(), .stamp = c.stamp};
     auto set = [&row](const QString& column, const QVariant& value) {
         row.columns << column;
         row.typed.insert(column.toLower(), value);
@@ -77,8 +60,6 @@ int update(const AccountChange& c, const Accounts& read) {
         set(QStringLiteral("senha_crip"), GeraHashSenha(c.password->trimmed()));
     if (c.blocked)
         set(QStringLiteral("Bloqueado"), *c.blocked ? kBloqueadoSim : kBloqueadoNao);
-    set(QStringLiteral("Modificado_Por"), c.modifiedBy);
-    set(QStringLiteral("Modificado_Em"), c.modifiedAt);
     set(QStringLiteral("Email_usu"), c.email);
     if (c.phone.present && !c.phone.areaCode.trimmed().isEmpty())
         set(QStringLiteral("DDD_TEL_USU"), c.phone.areaCode);
@@ -157,44 +138,44 @@ bool loginTaken(const QString& login, int ownerId) {
 }
 
 std::optional<int> claimOrphans(const QString& login, int ownerId, bool takeOne, const QString& password,
-                                const QVariant& by, const QDateTime& at) {
+                                const db::Stamp& stamp) {
     const db::RowSet rows = db::run(
         db::kMain,
         QStringLiteral(" select * from usuario u where %1 and %2 order by u.id_usuario ").arg(kSameLogin, kOrphan),
         {{QStringLiteral("login"), login.trimmed()}});
     std::optional<int> taken;
     for (int r = 0; r < rows.count(); ++r) {
-        const db::RowValues read = db::rowValues(rows, r);
-        const int id = db::toInt(read.value(QStringLiteral("id_usuario")));
-        // Parameters are named in lower case.
-        QVariantHash values{
-            {QStringLiteral("id"), id}, {QStringLiteral("modificado_por"), by}, {QStringLiteral("modificado_em"), at}};
-        // Still the same orphan of the same login when written: another workstation's change stops the save.
-        const QStringList same{QStringLiteral("Login"), QStringLiteral("Status_Registro"),
-                               QStringLiteral("Id_proprietario")};
+        db::EditedRow account{.table = tables::usuario(),
+                              .read = db::rowValues(rows, r),
+                              .stamp = stamp,
+                              // Still the same orphan of the same login when written: another workstation's
+                              // change stops the save.
+                              .alsoCompared = {QStringLiteral("Login"), QStringLiteral("Status_Registro"),
+                                               QStringLiteral("Id_proprietario")}};
+        account.key = account.read.value(QStringLiteral("id_usuario"));
         if (takeOne && !taken) {
-            values.insert(QStringLiteral("id_proprietario"), ownerId);
-            values.insert(QStringLiteral("senha_crip"), GeraHashSenha(password.trimmed()));
-            db::runGuarded(QStringLiteral(" update usuario set Id_proprietario = :Id_proprietario, "
-                                          " senha_crip = :senha_crip, Modificado_Por = :Modificado_Por, "
-                                          " Modificado_Em = :Modificado_Em where Id_Usuario = :id "),
-                           values, read, same);
-            taken = id;
+            account.columns = {QStringLiteral("Id_proprietario"), QStringLiteral("senha_crip")};
+            account.typed = {{QStringLiteral("id_proprietario"), ownerId},
+                             {QStringLiteral("senha_crip"), GeraHashSenha(password.trimmed())}};
+            taken = db::toInt(account.key);
         } else {
-            db::runGuarded(QStringLiteral(" update usuario set Inativo = 'SIM', Status_Registro = 'INATIVO', "
-                                          " Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
-                                          " where Id_Usuario = :id "),
-                           values, read, same);
+            account.columns = {QStringLiteral("Inativo"), QStringLiteral("Status_Registro")};
+            account.typed = {{QStringLiteral("inativo"), QStringLiteral("SIM")},
+                             {QStringLiteral("status_registro"), QStringLiteral("INATIVO")}};
         }
+        db::updateRow(account);
     }
     return taken;
 }
 
-void deactivate(int ownerId, const QVariant& by, const QDateTime& at) {
-    db::run(db::kMain,
-            QStringLiteral(" update usuario set Inativo = 'SIM', Status_Registro = 'INATIVO', "
-                           " Modificado_Por = :por, Modificado_Em = :em where Id_proprietario = :owner "),
-            {{QStringLiteral("por"), by}, {QStringLiteral("em"), at}, {QStringLiteral("owner"), ownerId}});
+void deactivate(int ownerId, const db::Stamp& stamp) {
+    for (const db::RowValues& account : accountsOf(ownerId))
+        db::updateRow({.table = tables::usuario(),
+                       .key = account.value(QStringLiteral("id_usuario")),
+                       .columns = {QStringLiteral("Inativo"), QStringLiteral("Status_Registro")},
+                       .typed = {{QStringLiteral("inativo"), QStringLiteral("SIM")},
+                                 {QStringLiteral("status_registro"), QStringLiteral("INATIVO")}},
+                       .stamp = stamp});
 }
 
 }  // namespace webaccountsql

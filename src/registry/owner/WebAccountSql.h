@@ -24,11 +24,10 @@ struct NewAccount {
     WebPhone phone;
     QString document;
     QString email;
-    QVariant insertedBy;
-    QDateTime insertedAt;
+    db::Stamp stamp;
 };
 
-// Inserts the account and answers its Id_Usuario.
+// Inserts the account, active, and answers its Id_Usuario.
 int insert(const NewAccount& account);
 
 struct AccountChange {
@@ -38,8 +37,7 @@ struct AccountChange {
     QString login;
     std::optional<QString> password;  // a new plain password; none keeps the digest
     std::optional<bool> blocked;      // none keeps Bloqueado as stored
-    QVariant modifiedBy;
-    QDateTime modifiedAt;
+    db::Stamp stamp;
     QString email;
     WebPhone phone;  // written only when present
 };
@@ -82,10 +80,10 @@ bool loginTaken(const QString& login, int ownerId);
 // `takeOne` the first becomes the owner's own (its owner link and password digest replaced) and its id is
 // answered; every other one is made inactive.
 std::optional<int> claimOrphans(const QString& login, int ownerId, bool takeOne, const QString& password,
-                                const QVariant& by, const QDateTime& at);
+                                const db::Stamp& stamp);
 
-// Marks the owner's accounts inactive ("Inativo" SIM, Status_Registro INATIVO).
-void deactivate(int ownerId, const QVariant& by, const QDateTime& at);
+// Marks the owner's accounts inactive ("Inativo" SIM, Status_Registro INATIVO), as they are now.
+void deactivate(int ownerId, const db::Stamp& stamp);
 
 inline const QString kBloqueadoSim = QStringLiteral("SIM");
 inline const QString kBloqueadoNao = QStringLiteral("NÃO");

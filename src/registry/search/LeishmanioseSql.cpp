@@ -3,6 +3,8 @@
 
 #include "registry/search/LeishmanioseSql.h"
 
+#include "platform/db/Search.h"
+
 using namespace registry;
 
 namespace leishmaniosesql {

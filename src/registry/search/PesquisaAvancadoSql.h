@@ -4,7 +4,7 @@
 // values, the search itself and the expression each column of its grid sorts by.
 
 #include "platform/db/DataSet.h"
-#include "platform/db/Database.h"
+#include "platform/db/Search.h"
 #include "registry/search/PesquisaAvancadoRules.h"
 
 #include <QStringList>

@@ -4,7 +4,7 @@
 
 #include "common/rules/Documents.h"
 #include "common/schema/TextIndexes.h"
-#include "platform/db/Database.h"
+#include "platform/db/Search.h"
 
 namespace agendasql {
 

@@ -7,8 +7,7 @@
 #include "common/register/RegisterForm.h"
 #include "common/register/RegisterSql.h"
 #include "common/rules/Formats.h"
-#include "platform/db/EditedRow.h"
-#include "platform/db/Keys.h"
+#include "common/schema/Tables.h"
 #include "scheduling/booking/AtendimentoSql.h"
 
 #include <QComboBox>
@@ -61,7 +60,6 @@ MemberKind medicineKind() {
                  {QStringLiteral("Medida"), QStringLiteral("UnidadeMedida"), 150}};
     k.duplicateMessage = kProcedimentoIncluido;
     k.noChoiceMessage = kFaltaMedicamento;
-    k.deleteFields = {QStringLiteral("Id_Medicamento_Gasto")};
     return k;
 }
 
@@ -77,7 +75,6 @@ MemberKind professionalKind() {
     k.columns = {{QStringLiteral("Profissional"), QStringLiteral("ProfissionalNome"), 400}};
     k.duplicateMessage = QStringLiteral("Este profissional já foi incluído.");
     k.noChoiceMessage = kFaltaProfissional;
-    k.deleteFields = {QStringLiteral("Id_Profissional"), QStringLiteral("Id_Atendimento")};
     return k;
 }
 
@@ -91,7 +88,6 @@ MemberKind procedureKind() {
     k.columns = {{QStringLiteral("Procedimento"), QStringLiteral("NomeProcedimento"), 400}};
     k.duplicateMessage = kProcedimentoIncluido;
     k.noChoiceMessage = kFaltaProcedimento;
-    k.deleteFields = {QStringLiteral("Id_Atendimento"), QStringLiteral("Id_Tipo_Procedimento")};
     return k;
 }
 
@@ -162,15 +158,13 @@ void MemberPage::add() {
         Prompts::information(m_kind.duplicateMessage);
         return;
     }
-    const QDateTime now = db::serverTime();
+    const db::Stamp stamp = tables::byUser(db::serverTime());
     {
         db::Transaction transaction;
         QVariantHash values = extraColumns();
         values.insert(m_kind.itemField, item);
         values.insert(QStringLiteral("Id_Atendimento"), id);
-        values.insert(QStringLiteral("Inserido_Por"), auditUser());
-        values.insert(QStringLiteral("Inserido_Em"), now);
-        atendimentosql::insertMember(m_kind.statements, values);
+        atendimentosql::insertMember(m_kind.statements, values, stamp);
         transaction.commit();
     }
     load(id);
@@ -181,16 +175,12 @@ void MemberPage::remove() {
         return;
     if (m_members->recNo() < 0)
         return;
-    QVariantHash keys;
-    for (const QString& f : std::as_const(m_kind.deleteFields)) {
-        const QVariant v = m_members->field(f);
-        if (blank(v))
+    for (const QString& key : std::as_const(m_kind.statements.table.key))
+        if (blank(m_members->field(key)))
             return;
-        keys.insert(f.toLower(), v);
-    }
     {
         db::Transaction transaction;
-        atendimentosql::deleteMember(m_kind.statements, keys, db::readValues(*m_members));
+        atendimentosql::deleteMember(m_kind.statements, db::readValues(*m_members));
         transaction.commit();
     }
     m_members->open();
@@ -242,9 +232,7 @@ bool MedicinePage::checks(const QVariant& item) {
 QVariantHash MedicinePage::extraColumns() {
     double quantity = 0;
     fmt::parseDecimal(mkeQuandidade->text(), &quantity);
-    return {{QStringLiteral("Id_Medicamento_Gasto"),
-             db::nextKey(QStringLiteral("Medicamento_Gasto"), QStringLiteral("Id_Medicamento_Gasto"))},
-            {QStringLiteral("Quantidade"), quantity}};
+    return {{QStringLiteral("Quantidade"), quantity}};
 }
 
 // --- day summary ---

@@ -37,7 +37,6 @@ struct MemberKind {
     QList<ui::GridColumn> columns;
     QString duplicateMessage;
     QString noChoiceMessage;
-    QStringList deleteFields;  // fields of the grid row the delete binds, by the same names
 };
 
 class MemberPage : public QWidget {
@@ -57,7 +56,7 @@ public:
 protected:
     // Refusals before the duplicate check; false when one was shown.
     virtual bool checks(const QVariant& item);
-    // The columns written beside the item, the attendance and the audit, inside the add's transaction.
+    // The columns written beside the item, the attendance and the audit stamp, inside the add's transaction.
     virtual QVariantHash extraColumns() { return {}; }
     QVariant chosen() const;
 

@@ -2,6 +2,7 @@
 // The attendance booking's statements.
 #include "scheduling/booking/AtendimentoSql.h"
 
+#include "common/schema/Tables.h"
 #include "platform/db/ColumnText.h"
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
@@ -24,22 +25,6 @@ void select(db::DataSet& data, const QString& where, const QVariantHash& params 
 }
 
 }  // namespace
-
-const QString kInsert = QStringLiteral(
-    "insert into atendimento (Id_Proprietario, Id_Animal, Id_Unidade_Trabalho, Id_Unidade_Agendada, "
-    "Data_Hora_Atendimento, Id_Atendimento_Status, Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em, "
-    "Ind_Autoriza_Cirurgia) "
-    "values (:Id_Proprietario, :Id_Animal, :Id_Unidade_Trabalho, :Id_Unidade_Agendada, :Data_Hora_Atendimento, "
-    ":Id_Atendimento_Status, :Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em, :Ind_Autoriza_Cirurgia) "
-    "returning Id_Atendimento");
-
-const QString kModify = QStringLiteral(
-    "update atendimento set Id_Proprietario = :Id_Proprietario, Id_Animal = :Id_Animal, "
-    "Id_Unidade_Trabalho = :Id_Unidade_Trabalho, Id_Unidade_Agendada = :Id_Unidade_Agendada, "
-    "Data_Hora_Atendimento = :Data_Hora_Atendimento, Id_Atendimento_Status = :Id_Atendimento_Status, "
-    "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, Modificado_Por = :Modificado_Por, "
-    "Modificado_Em = :Modificado_Em, Ind_Autoriza_Cirurgia = :Ind_Autoriza_Cirurgia "
-    "where Id_Atendimento = :OLD_Id_Atendimento");
 
 void selectOne(db::DataSet& data, const QVariant& attendanceId) {
     select(data, QStringLiteral(" where id_atendimento = :id "), {{QStringLiteral("id"), attendanceId}});
@@ -98,12 +83,11 @@ QVariant sterilised(const QVariant& animalId) {
 }
 
 void writeSterilised(const QVariant& animalId, const QString& flag, const QVariant& read) {
-    db::updateRow({QStringLiteral("animal"),
-                   QStringLiteral("Id_Animal"),
-                   animalId,
-                   {QStringLiteral("Esterilizado")},
-                   {{QStringLiteral("esterilizado"), flag}},
-                   {{QStringLiteral("esterilizado"), read}}});
+    db::updateRow({.table = tables::animal(),
+                   .key = animalId,
+                   .columns = {QStringLiteral("Esterilizado")},
+                   .typed = {{QStringLiteral("esterilizado"), flag}},
+                   .read = {{QStringLiteral("esterilizado"), read}}});
 }
 
 QString daySummarySql() {
@@ -172,7 +156,7 @@ QString standardOrientation() {
 // --- members ---
 
 MemberStatements medicineStatements() {
-    return {QStringLiteral("medicamento_gasto"),
+    return {tables::medicamentoGasto(),
             QStringLiteral("select a.Id_Medicamento, a.Nome as nome_medicamento, a.Descricao, a.Id_Unidade_Medida, "
                            "b.nome as nome_Medida from medicamento a left outer join Unidade_Medida b "
                            "on (a.Id_Unidade_Medida = b.Id_Unidade_Medida) order by a.Nome"),
@@ -181,33 +165,28 @@ MemberStatements medicineStatements() {
                            "left join Unidade_Medida u on (m.Id_Unidade_Medida = u.Id_Unidade_Medida) "
                            "where g.id_atendimento = :id order by g.Id_Medicamento_Gasto"),
             QStringLiteral("select id_Medicamento_Gasto from Medicamento_Gasto "
-                           "where id_Atendimento = :id and id_Medicamento = :item"),
-            QStringLiteral("delete from Medicamento_Gasto where Id_Medicamento_Gasto = :Id_Medicamento_Gasto")};
+                           "where id_Atendimento = :id and id_Medicamento = :item")};
 }
 
 MemberStatements professionalStatements() {
-    return {QStringLiteral("atendimento_profissional"),
+    return {tables::atendimentoProfissional(),
             QStringLiteral("select id_profissional, nome from profissional "
                            "where fold(trim(coalesce(Inativo, ''))) <> 'sim' order by nome"),
             QStringLiteral("select ap.*, p.nome as ProfissionalNome from atendimento_profissional ap "
                            "left join profissional p on (ap.Id_Profissional = p.Id_Profissional) "
                            "where ap.id_atendimento = :id order by p.nome"),
             QStringLiteral("select id_profissional from Atendimento_Profissional "
-                           "where id_profissional = :item and id_atendimento = :id"),
-            QStringLiteral("delete from Atendimento_Profissional "
-                           "where Id_Profissional = :Id_Profissional and Id_Atendimento = :Id_Atendimento")};
+                           "where id_profissional = :item and id_atendimento = :id")};
 }
 
 MemberStatements procedureStatements() {
-    return {QStringLiteral("procedimento"),
+    return {tables::procedimento(),
             QStringLiteral("select id_tipo_procedimento, nome, descricao from tipo_procedimento order by nome"),
             QStringLiteral("select p.*, t.nome as NomeProcedimento from procedimento p "
                            "left join tipo_procedimento t on (p.id_tipo_procedimento = t.id_tipo_procedimento) "
                            "where p.id_atendimento = :id order by p.id_procedimento"),
             QStringLiteral("select id_procedimento from procedimento "
-                           "where id_tipo_Procedimento = :item and id_atendimento = :id"),
-            QStringLiteral("delete from procedimento "
-                           "where Id_Atendimento = :Id_Atendimento and Id_Tipo_Procedimento = :Id_Tipo_Procedimento")};
+                           "where id_tipo_Procedimento = :item and id_atendimento = :id")};
 }
 
 db::RowSet memberChoices(const MemberStatements& member) { return run(member.listSql); }
@@ -222,23 +201,14 @@ bool isMember(const MemberStatements& member, const QVariant& item, const QVaria
     return run(member.duplicateSql, {{QStringLiteral("item"), item}, {QStringLiteral("id"), attendanceId}}).count() > 0;
 }
 
-void insertMember(const MemberStatements& member, const QVariantHash& values) {
+void insertMember(const MemberStatements& member, const db::RowValues& values, const db::Stamp& stamp) {
     db::holdRow(QStringLiteral("atendimento"), QStringLiteral("Id_Atendimento"),
-                values.value(QStringLiteral("Id_Atendimento")));
-    const QStringList columns = values.keys();
-    QStringList params;
-    QVariantHash bound;  // parameters go by their lower-case names
-    for (const QString& c : columns) {
-        params << QLatin1Char(':') + c;
-        bound.insert(c.toLower(), values.value(c));
-    }
-    run(QStringLiteral("insert into %1 (%2) values (%3)")
-            .arg(member.table, columns.join(QStringLiteral(", ")), params.join(QStringLiteral(", "))),
-        bound);
+                db::lowered(values).value(QStringLiteral("id_atendimento")));
+    db::insertRow(member.table, values, stamp);
 }
 
-void deleteMember(const MemberStatements& member, const QVariantHash& keys, const db::RowValues& read) {
-    db::runGuarded(member.deleteSql, keys, read);
+void deleteMember(const MemberStatements& member, const db::RowValues& read) {
+    db::deleteRow({.table = member.table, .read = read});
 }
 
 }  // namespace atendimentosql

@@ -4,15 +4,12 @@
 // sterilised flag, the day summary and what the notification e-mail reads.
 
 #include "platform/db/DataSet.h"
-#include "platform/db/EditedRow.h"
+#include "platform/db/Table.h"
 
 #include <QDate>
 #include <QVariant>
 
 namespace atendimentosql {
-
-extern const QString kInsert;  // returns the new Id_Atendimento
-extern const QString kModify;
 
 // The main data set holding one attendance, the attendances of one animal, all of them or none.
 void selectOne(db::DataSet& data, const QVariant& attendanceId);
@@ -42,11 +39,10 @@ QHash<int, QString> procedureNames(const QList<int>& ids);
 
 // The statements of one kind of an attendance's members: its professionals, procedures or used medicines.
 struct MemberStatements {
-    QString table;         // the member table
+    db::Table table;       // the member table
     QString listSql;       // the choices offered
     QString companionSql;  // the attendance's members, :id
     QString duplicateSql;  // :item and :id; any row found is a duplicate
-    QString deleteSql;     // bound by fields of the member's row, by their lower-case names
 };
 MemberStatements medicineStatements();
 MemberStatements professionalStatements();
@@ -55,12 +51,12 @@ MemberStatements procedureStatements();
 db::RowSet memberChoices(const MemberStatements& member);
 void selectMembers(db::DataSet& data, const MemberStatements& member, const QVariant& attendanceId);
 bool isMember(const MemberStatements& member, const QVariant& item, const QVariant& attendanceId);
-// Inserts a member row of `values` by column (kRegistroAlterado when another program deleted the attendance
-// meanwhile). The caller holds the transaction.
-void insertMember(const MemberStatements& member, const QVariantHash& values);
-// Deletes the member of `keys` while it still holds what was read (`read`), else kRegistroAlterado. The
-// caller holds the transaction.
-void deleteMember(const MemberStatements& member, const QVariantHash& keys, const db::RowValues& read);
+// Inserts a member row of `values` by column, stamped, its key made as its table's is (kRegistroAlterado when
+// another program deleted the attendance meanwhile). The caller holds the transaction.
+void insertMember(const MemberStatements& member, const db::RowValues& values, const db::Stamp& stamp);
+// Deletes the member as read (`read`, found by its table's key) while it still holds what was read, else
+// kRegistroAlterado. The caller holds the transaction.
+void deleteMember(const MemberStatements& member, const db::RowValues& read);
 
 // The first row of the notification e-mail's data for one attendance, and the standard orientation text.
 db::RowSet notificationRow(const QVariant& attendanceId);

@@ -8,6 +8,7 @@
 #include "common/Prompts.h"
 #include "common/access/FormOpening.h"
 #include "common/access/Session.h"
+#include "common/schema/Tables.h"
 #include "platform/ui/DateEdit.h"
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/GridRows.h"
@@ -109,8 +110,7 @@ TfrmAgendaNovoAtendimento::TfrmAgendaNovoAtendimento(QWidget* parent) : Register
 }
 
 void TfrmAgendaNovoAtendimento::describeRegister() {
-    setTable(QStringLiteral("atendimento"), QStringLiteral("Id_Atendimento"), KeyMaker::Server);
-    setUpdateSql(atendimentosql::kInsert, atendimentosql::kModify);
+    setTable(tables::atendimento());
     setNewRowDefaults({{QStringLiteral("Ind_Autoriza_Cirurgia"), kSim}});
     setOpenOnShow(OpenOnShow::Nothing);
 

@@ -7,6 +7,7 @@
 #include "common/access/FormOpening.h"
 #include "common/register/DataActions.h"
 #include "common/register/RegisterForm.h"
+#include "common/schema/Tables.h"
 #include "platform/ui/ActionKeys.h"
 #include "platform/ui/FieldLink.h"
 #include "platform/ui/ToolBars.h"
@@ -47,7 +48,7 @@ ReceituarioPage::ReceituarioPage(std::function<ReceituarioSheet()> sheet, QWidge
 void ReceituarioPage::createDataSet() {
     m_rows = new db::DataSet(db::kMain, this);
     m_rows->setObjectName(QStringLiteral("qryReceituario"));
-    m_rows->setUpdateSql(receituariosql::kInsert, receituariosql::kModify);
+    m_rows->setTable(tables::receituario());
 }
 
 QToolBar* ReceituarioPage::createToolBar() {
@@ -176,13 +177,8 @@ void ReceituarioPage::post() {
         if (m_rows->state() == db::DataSet::State::Insert) {
             m_rows->setField(QStringLiteral("Id_Receituario"), receituariosql::nextKey());
             m_rows->setField(QStringLiteral("Id_Atendimento"), m_attendance);
-            m_rows->setField(QStringLiteral("Inserido_Em"), db::serverTime());
-            m_rows->setField(QStringLiteral("Inserido_Por"), auditUser());
-        } else {
-            m_rows->setField(QStringLiteral("Modificado_Em"), db::serverTime());
-            m_rows->setField(QStringLiteral("Modificado_Por"), auditUser());
         }
-        m_rows->post();
+        m_rows->post(tables::byUser(db::serverTime()));
         transaction.commit();
     }
     m_total->setText(QStringLiteral("Total de receituário: %1").arg(m_rows->recordCount()));

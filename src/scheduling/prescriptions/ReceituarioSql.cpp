@@ -2,7 +2,7 @@
 // The prescriptions' statements.
 #include "scheduling/prescriptions/ReceituarioSql.h"
 
-#include "common/access/Session.h"
+#include "common/schema/Tables.h"
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
 
@@ -15,16 +15,6 @@ db::RowSet run(const QString& sql, const QVariantHash& params = {}, int* affecte
 }
 
 }  // namespace
-
-const QString kInsert = QStringLiteral(
-    "insert into receituario (Id_Receituario, Id_Atendimento, Descricao, OBS, Inserido_Por, Inserido_Em, "
-    "Modificado_Por, Modificado_Em) values (:Id_Receituario, :Id_Atendimento, :Descricao, :OBS, :Inserido_Por, "
-    ":Inserido_Em, :Modificado_Por, :Modificado_Em)");
-
-const QString kModify = QStringLiteral(
-    "update receituario set Id_Atendimento = :Id_Atendimento, Descricao = :Descricao, OBS = :OBS, "
-    "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, Modificado_Por = :Modificado_Por, "
-    "Modificado_Em = :Modificado_Em where Id_Receituario = :OLD_Id_Receituario");
 
 void selectOf(db::DataSet& data, const QVariant& attendanceId) {
     data.close();
@@ -41,8 +31,7 @@ void selectOf(db::DataSet& data, const QVariant& attendanceId) {
 int nextKey() { return db::nextKey(QStringLiteral("Receituario"), QStringLiteral("Id_Receituario")); }
 
 void remove(const QVariant& key, const db::RowValues& read) {
-    db::runGuarded(QStringLiteral("delete from receituario where Id_Receituario = :key"),
-                   {{QStringLiteral("key"), key}}, read);
+    db::deleteRow({.table = tables::receituario(), .key = key, .read = read});
 }
 
 db::RowSet weightTexts() {
@@ -68,24 +57,29 @@ QString standardText() {
 }
 
 void writeStandard(const QString& text, const db::RowValues& read) {
-    const QVariantHash params{
-        {QStringLiteral("text"), text}, {QStringLiteral("por"), auditUser()}, {QStringLiteral("em"), db::serverTime()}};
+    const db::Table& standard = tables::receituarioPadrao();
+    const db::Stamp stamp = tables::byUser(db::serverTime());
+    const db::RowValues typed{{QStringLiteral("descricao"), text}};
     if (!read.isEmpty()) {
         // The text as read is compared too: a change saved meanwhile by another workstation is not overwritten.
-        db::runGuarded(QStringLiteral(" update receituario_Padrao set descricao = :text, Modificado_Por = :por, "
-                                      "Modificado_Em = :em where Id_Receituario_padrao = 1"),
-                       params, read, {QStringLiteral("descricao")});
+        db::updateRow(
+            {.table = standard, .key = 1, .columns = standard.columns, .typed = typed, .read = read, .stamp = stamp});
         return;
     }
+    // Row 1 that another workstation inserted meanwhile is taken as this one's insert.
+    const db::RowValues inserted = db::stamped(standard, typed, db::Write::Insert, stamp);
+    const db::Statement takeOver =
+        db::updateStatement({.table = standard,
+                             .key = 1,
+                             .columns = standard.columns + QStringList{db::kInseridoPor, db::kInseridoEm},
+                             .typed = inserted});
     int affected = 0;
-    run(QStringLiteral(" update receituario_Padrao set descricao = :text, Inserido_Por = :por, "
-                       "Inserido_Em = :em where Id_Receituario_padrao = 1"),
-        params, &affected);
-    if (affected == 0)
-        run(QStringLiteral(
-                "insert into receituario_Padrao (Id_Receituario_padrao, descricao, Inserido_Por, Inserido_Em) "
-                "values (1, :text, :por, :em)"),
-            params);
+    run(takeOver.sql, takeOver.params, &affected);
+    if (affected == 0) {
+        db::RowValues row = inserted;
+        row.insert(QStringLiteral("id_receituario_padrao"), 1);
+        db::insertRow(standard, row);
+    }
 }
 
 QString unitName(const QVariant& unitId) {

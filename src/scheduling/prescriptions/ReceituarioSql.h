@@ -4,12 +4,8 @@
 // of receituario_padrao).
 
 #include "platform/db/DataSet.h"
-#include "platform/db/EditedRow.h"
 
 namespace receituariosql {
-
-extern const QString kInsert;
-extern const QString kModify;
 
 // The attendance's prescriptions; none for a blank id.
 void selectOf(db::DataSet& data, const QVariant& attendanceId);

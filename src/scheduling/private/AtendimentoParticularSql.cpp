@@ -2,7 +2,7 @@
 // The private attendances' statements.
 #include "scheduling/private/AtendimentoParticularSql.h"
 
-#include "common/access/Session.h"
+#include "common/schema/Tables.h"
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
 
@@ -36,25 +36,15 @@ void selectOfAnimal(db::DataSet& data, const QVariant& animalId) {
 
 int insert(const QVariant& animalId, const QVariant& typeId, const QDate& done) {
     db::holdRow(QStringLiteral("animal"), QStringLiteral("Id_Animal"), animalId);
-    const QDateTime now = db::serverTime();
-    return db::insertWithNewKey(
-        QStringLiteral("atendimento_particular"), QStringLiteral("Id_Atendimento_Particular"), [&](int key) {
-            db::run(db::kMain,
-                    QStringLiteral("insert into atendimento_particular (Id_Atendimento_Particular, Id_Animal, "
-                                   "Id_Tipo_Procedimento, dt_Atendimento, Inserido_Por, Inserido_Em) "
-                                   "values (:key, :animal, :type, :done, :por, :em)"),
-                    {{QStringLiteral("key"), key},
-                     {QStringLiteral("animal"), animalId},
-                     {QStringLiteral("type"), typeId},
-                     {QStringLiteral("done"), QDateTime(done, QTime(0, 0))},
-                     {QStringLiteral("por"), auditUser()},
-                     {QStringLiteral("em"), now}});
-        });
+    return db::insertRow(tables::atendimentoParticular(),
+                         {{QStringLiteral("id_animal"), animalId},
+                          {QStringLiteral("id_tipo_procedimento"), typeId},
+                          {QStringLiteral("dt_atendimento"), QDateTime(done, QTime(0, 0))}},
+                         tables::byUser(db::serverTime()));
 }
 
 void remove(const QVariant& key, const db::RowValues& read) {
-    db::runGuarded(QStringLiteral("delete from atendimento_particular where Id_Atendimento_Particular = :key"),
-                   {{QStringLiteral("key"), key}}, read);
+    db::deleteRow({.table = tables::atendimentoParticular(), .key = key, .read = read});
 }
 
 }  // namespace atendimentoparticularsql

@@ -4,10 +4,10 @@
 #include "shell/forms/UFrmSistema.h"
 
 #include "common/register/RegisterControls.h"
+#include "common/schema/Tables.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
-#include "shell/forms/FormRegistrySql.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,8 +27,7 @@ TfrmFrmSistema::TfrmFrmSistema(QWidget* parent) : RegisterForm(parent) {
     setObjectName(QStringLiteral("frmFrmSistema"));
     setWindowTitle(QStringLiteral("047 - Formulário do sistema "));
 
-    setTable(QStringLiteral("form"), QStringLiteral("Id_Form"));
-    setUpdateSql(formregistrysql::insertSql(), formregistrysql::modifySql());
+    setTable(tables::form());
     setOpenOnShow(OpenOnShow::Nothing);
     setDeleteOrder(DeleteOrder::QuestionFirst);
     setNewRowDefaults({{QStringLiteral("Ind_Status"), QStringLiteral("ATIVO")}});

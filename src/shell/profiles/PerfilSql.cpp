@@ -2,27 +2,13 @@
 // The profiles' statements; every value travels as a parameter.
 #include "shell/profiles/PerfilSql.h"
 
+#include "common/schema/Tables.h"
+
 namespace {
 const std::array<const char*, 5> kRightColumns{"Visualizar", "Incluir", "Alterar", "Excluir", "Imprimir"};
 }  // namespace
 
 namespace perfilsql {
-
-QString insertSql() {
-    return QStringLiteral(
-        "insert into perfil (Id_Perfil, Nome, Descricao, Ind_Status, Inserido_Por, "
-        "Inserido_Em, Modificado_Por, Modificado_Em) "
-        "values (:Id_Perfil, :Nome, :Descricao, :Ind_Status, :Inserido_Por, "
-        ":Inserido_Em, :Modificado_Por, :Modificado_Em)");
-}
-
-QString modifySql() {
-    return QStringLiteral(
-        "update perfil set Nome = :Nome, Descricao = :Descricao, Ind_Status = :Ind_Status, "
-        "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
-        "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em "
-        "where Id_Perfil = :OLD_Id_Perfil");
-}
 
 QString searchSql() { return QStringLiteral(" select id_perfil, nome, descricao from perfil  "); }
 
@@ -62,20 +48,16 @@ const QString kOfProfile = QStringLiteral("id_perfil = :perfil");
 }
 
 QList<db::RowValues> storedRights(const QVariant& profileId) {
-    return db::readRows(QStringLiteral("perfil_form"), kOfProfile, {{QStringLiteral("perfil"), profileId}});
+    return db::readRows(tables::perfilForm(), kOfProfile, {{QStringLiteral("perfil"), profileId}});
 }
 
 void writeRights(const QVariant& profileId, const QList<FormRight>& rights, const QList<db::RowValues>& read) {
-    db::deleteRowsAsRead(QStringLiteral("perfil_form"), {QStringLiteral("Id_Perfil"), QStringLiteral("Id_Form")},
-                         kOfProfile, {{QStringLiteral("perfil"), profileId}}, read);
+    db::deleteRowsAsRead(tables::perfilForm(), kOfProfile, {{QStringLiteral("perfil"), profileId}}, read);
     for (const FormRight& right : rights) {
-        db::Query insert;
-        insert << "insert into Perfil_Form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-               << "values (:perfil, :form, :v0, :v1, :v2, :v3, :v4)";
-        insert.bind("perfil", profileId).bind("form", right.formId);
+        db::RowValues row{{QStringLiteral("id_perfil"), profileId}, {QStringLiteral("id_form"), right.formId}};
         for (size_t i = 0; i < right.rights.size(); ++i)
-            insert.bind(QStringLiteral("v%1").arg(i), right.rights[i]);
-        insert.exec();
+            row.insert(QString::fromLatin1(kRightColumns[i]), right.rights[i]);
+        db::insertRow(tables::perfilForm(), row);
     }
 }
 
@@ -101,13 +83,9 @@ std::optional<QString> userOf(const QVariant& profileId) {
     return q.str("nome");
 }
 
-void deleteProfile(const QVariant& profileId) {
+void deleteRights(const QVariant& profileId) {
     db::Query q;
     q << " delete from perfil_form where id_perfil = :perfil ";
-    q.bind("perfil", profileId);
-    q.exec();
-    q.clear();
-    q << "delete from Perfil where id_Perfil = :perfil ";
     q.bind("perfil", profileId);
     q.exec();
 }

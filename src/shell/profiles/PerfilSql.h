@@ -13,10 +13,6 @@
 
 namespace perfilsql {
 
-// The register's update statements, over the fields of its data set (":OLD_" the key as read).
-QString insertSql();
-QString modifySql();
-
 // Every profile's code, name and description, for the search dialog.
 QString searchSql();
 
@@ -50,8 +46,8 @@ bool nameTaken(const QString& name);
 // The name of a user (any row of usuario) holding the profile; nothing when none does.
 std::optional<QString> userOf(const QVariant& profileId);
 
-// Deletes the profile's rights, then the profile. The caller holds the transaction.
-void deleteProfile(const QVariant& profileId);
+// Deletes the rights of a profile deleted. The caller holds the transaction.
+void deleteRights(const QVariant& profileId);
 
 // The forms ("F") or reports ("R") of the registry, with their key, name and description.
 db::RowSet formsOfType(const QString& formType);

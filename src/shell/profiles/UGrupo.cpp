@@ -5,6 +5,7 @@
 #include "common/FormWindows.h"
 #include "common/Prompts.h"
 #include "common/register/RegisterControls.h"
+#include "common/schema/Tables.h"
 #include "shell/profiles/PerfilFormPage.h"
 #include "shell/profiles/PerfilSql.h"
 #include "shell/profiles/UPerfilUsuarioPesquisa.h"
@@ -28,8 +29,7 @@ TfrmGrupo::TfrmGrupo(QWidget* parent) : RegisterForm(parent) {
     setObjectName(QStringLiteral("frmGrupo"));
     setWindowTitle(QStringLiteral("002 - Perfil de usuário"));
 
-    setTable(QStringLiteral("perfil"), QStringLiteral("Id_Perfil"));
-    setUpdateSql(perfilsql::insertSql(), perfilsql::modifySql());
+    setTable(tables::perfil());
     setNewRowDefaults({{QStringLiteral("Ind_Status"), QStringLiteral("ATIVO")}});
     setDeleteTexts(kConfirmaExclusao, kErroExclusao);
     setGridColumns({{QStringLiteral("Nome"), QStringLiteral("Nome"), 200},
@@ -82,7 +82,7 @@ bool TfrmGrupo::checkReferences(const QVariant& key) {
 
 void TfrmGrupo::deleteRow(const QVariant& key) {
     RegisterForm::deleteRow(key);  // the profile as read, then its rights
-    perfilsql::deleteProfile(key);
+    perfilsql::deleteRights(key);
 }
 
 void TfrmGrupo::print() { Prompts::preview(std::make_shared<TfrmRel_Perfil>(), true); }

@@ -5,6 +5,7 @@
 #include "common/FormWindows.h"
 #include "common/access/FormOpening.h"
 #include "common/register/RegisterControls.h"
+#include "common/schema/Tables.h"
 #include "platform/ui/FieldLink.h"
 #include "shell/units/UUnidadeConsultar.h"
 #include "shell/units/UnidadeSql.h"
@@ -17,8 +18,7 @@ TfrmUnidade::TfrmUnidade(QWidget* parent) : RegisterForm(parent) {
     setObjectName(QStringLiteral("frmUnidade"));
     setWindowTitle(QStringLiteral("001 - Cadastro de unidade de trabalho."));
 
-    setTable(QStringLiteral("unidade_trabalho"), QStringLiteral("Id_Unidade_Trabalho"));
-    setUpdateSql(unidadesql::insertSql(), unidadesql::modifySql());
+    setTable(tables::unidadeTrabalho());
     setNewRowDefaults({{QStringLiteral("Ind_Status"), QStringLiteral("ATIVO")}});
     const QString column = QStringLiteral("id_unidade_trabalho");
     setReferenceChecks(

@@ -6,6 +6,7 @@
 #include "common/Prompts.h"
 #include "common/access/PasswordDigest.h"
 #include "common/register/RegisterControls.h"
+#include "common/schema/Tables.h"
 #include "platform/ui/Capitals.h"
 #include "platform/ui/EnterAsTab.h"
 #include "platform/ui/FieldLink.h"
@@ -65,8 +66,7 @@ TfrmUsuario::TfrmUsuario(QWidget* parent) : RegisterForm(parent) {
 }
 
 void TfrmUsuario::describeRegister() {
-    setTable(QStringLiteral("usuario"), QStringLiteral("Id_Usuario"), KeyMaker::Server);
-    setUpdateSql(usuariosql::insertSql(), usuariosql::modifySql());
+    setTable(tables::usuario());
     setNewRowDefaults({{QStringLiteral("Inativo"), kNao},
                        {QStringLiteral("Bloqueado"), kNao},
                        {QStringLiteral("Status_Registro"), QStringLiteral("ATIVO")}});

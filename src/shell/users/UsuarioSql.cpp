@@ -2,8 +2,8 @@
 // The users' statements; every value travels as a parameter.
 #include "shell/users/UsuarioSql.h"
 
-#include "common/access/Session.h"
-#include "platform/db/Query.h"
+#include "common/schema/Tables.h"
+#include "platform/db/EditedRow.h"
 
 namespace usuariosql {
 
@@ -18,24 +18,6 @@ void selectUser(db::DataSet& data, const QVariant& userId) {
     data.setSql(selectSql() + QStringLiteral(" where u.id_usuario = :key "));
     data.query().bind(QStringLiteral("key"), userId);
     data.open();
-}
-
-QString insertSql() {
-    return QStringLiteral(
-        "insert into usuario (Id_Unidade_Trabalho, Id_Perfil, Nome, Login, Bloqueado, Inativo, "
-        "Status_Registro, Inserido_Por, Inserido_Em, Modificado_Por, Modificado_Em, senha_crip) "
-        "values (:Id_Unidade_Trabalho, :Id_Perfil, :Nome, :Login, :Bloqueado, :Inativo, "
-        ":Status_Registro, :Inserido_Por, :Inserido_Em, :Modificado_Por, :Modificado_Em, :senha_crip) "
-        "returning Id_Usuario");
-}
-
-QString modifySql() {
-    return QStringLiteral(
-        "update usuario set Id_Unidade_Trabalho = :Id_Unidade_Trabalho, Id_Perfil = :Id_Perfil, "
-        "Nome = :Nome, Login = :Login, Bloqueado = :Bloqueado, Inativo = :Inativo, "
-        "Inserido_Por = :Inserido_Por, Inserido_Em = :Inserido_Em, "
-        "Modificado_Por = :Modificado_Por, Modificado_Em = :Modificado_Em, senha_crip = :senha_crip "
-        "where Id_Usuario = :OLD_Id_Usuario");
 }
 
 void openUnits(db::Query& q) {
@@ -94,12 +76,16 @@ bool belongsToOwner(const QVariant& userId) {
 }
 
 bool replacePasswordDigest(int userId, const QString& currentDigest, const QString& newDigest) {
-    db::Query q;
-    q << " update usuario set senha_crip = :nova, Modificado_Por = :por, Modificado_Em = :em "
-      << " where id_usuario = :id and fold(trim(senha_crip)) = fold(:atual) ";
-    q.bind("nova", newDigest).bind("por", auditUser()).bind("em", db::serverTime());
-    q.bind("id", userId).bind("atual", currentDigest);
-    return q.exec() > 0;
+    const db::Statement s = db::updateStatement({.table = tables::usuario(),
+                                                 .key = userId,
+                                                 .columns = {QStringLiteral("senha_crip")},
+                                                 .typed = {{QStringLiteral("senha_crip"), newDigest}},
+                                                 .stamp = tables::byUser(db::serverTime()),
+                                                 .condition = {QStringLiteral("fold(trim(senha_crip)) = fold(:atual)"),
+                                                               {{QStringLiteral("atual"), currentDigest}}}});
+    int affected = 0;
+    db::run(db::kMain, s.sql, s.params, &affected);
+    return affected > 0;
 }
 
 }  // namespace usuariosql

@@ -15,11 +15,6 @@ QString selectSql();
 // The same select, opened on the one user of that key.
 void selectUser(db::DataSet& data, const QVariant& userId);
 
-// The register's update statements, over the fields of its data set (":OLD_" the key as read); the insert
-// returns the key the server made.
-QString insertSql();
-QString modifySql();
-
 // The look-up lists of the register, opened into `q`: the active units (key, name in capitals,
 // description) and every profile (key, name in capitals, description), by name.
 void openUnits(db::Query& q);

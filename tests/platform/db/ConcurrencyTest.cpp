@@ -6,40 +6,55 @@
 #include "platform/db/EditedRow.h"
 #include "platform/db/Keys.h"
 
-TEST(Guard, AddsTheReadValueOfModifiedAndOfEveryColumnTheStatementSets) {
+TEST(Guard, ComparesModifiedAndEveryColumnTheWriteSetsAsRead) {
     const QDateTime read(QDate(2026, 3, 4), QTime(10, 20, 30, 500));
+    const db::Table t{.name = "t", .key = {"K"}, .columns = {"A", "B"}};
+    const db::Table pair{.name = "p", .key = {"K1", "K2"}, .columns = {"A"}, .audit = db::Audit::None};
+    const db::Stamp stamp{9, read};
     struct Case {
-        QString sql;
-        QVariantHash params;
-        QStringList alsoCompared;
-        QString expected;
+        const char* what;
+        db::EditedRow row;
+        QString update, remove;
     };
     const QList<Case> cases{
-        {"update t set A = :A, B = :x, C = 'K', D = coalesce(:d, 0) where K = :OLD_K",
-         {{"old_a", 1}, {"old_x", "s"}, {"old_d", 2}, {"old_modificado_em", QVariant()}},
-         {},
-         "update t set A = :A, B = :x, C = 'K', D = coalesce(:d, 0) where (K = :OLD_K) and (Modificado_Em is not "
-         "distinct from :old_modificado_em and A is not distinct from :old_a and B is not distinct from :old_x)"},
-        {"update t set Nome = :Nome where K = :k",
-         {{"old_nome", "A"}, {"old_modificado_em", read}},
-         {},
-         "update t set Nome = :Nome where (K = :k) and (Modificado_Em >= :old_modificado_em_from and Modificado_Em < "
-         ":old_modificado_em_to and Nome is not distinct from :old_nome)"},
-        {"update t set Nome = :Nome where K = :k", {}, {}, "update t set Nome = :Nome where K = :k"},
-        {"delete from t where K = :k",
-         {{"old_nome", "A"}, {"old_cor", QVariant()}},
-         {"Nome", "Cor", "Peso"},
-         "delete from t where (K = :k) and (Nome is not distinct from :old_nome and Cor is not distinct from "
-         ":old_cor)"},
-        {"update t set a = f(:x, :y), b = :b where k = :k returning k",
-         {{"old_b", 1}},
-         {},
-         "update t set a = f(:x, :y), b = :b where (k = :k) and (b is not distinct from :old_b) returning k"},
+        {"the whole row, each column read compared",
+         {.table = t, .key = 7, .typed = {{"A", 1}}, .read = {{"a", 0}, {"b", "s"}, {"modificado_em", QVariant()}}},
+         "update t set A = :a, B = :b, Inserido_Por = :inserido_por, Inserido_Em = :inserido_em, Modificado_Por = "
+         ":modificado_por, Modificado_Em = :modificado_em where K = :old_k and (Modificado_Em is not distinct from "
+         ":old_modificado_em and A is not distinct from :old_a and B is not distinct from :old_b)",
+         "delete from t where K = :old_k and (Modificado_Em is not distinct from :old_modificado_em and A is not "
+         "distinct from :old_a and B is not distinct from :old_b)"},
+        {"the columns named and the stamp, a stamp read to the millisecond, a column also compared",
+         {.table = t,
+          .key = 7,
+          .columns = {"B"},
+          .read = {{"modificado_em", read}, {"a", 1}, {"b", 2}},
+          .stamp = stamp,
+          .alsoCompared = {"A"}},
+         "update t set B = :b, Modificado_Por = :modificado_por, Modificado_Em = :modificado_em where K = :old_k and "
+         "(Modificado_Em >= :old_modificado_em_from and Modificado_Em < :old_modificado_em_to and B is not distinct "
+         "from :old_b and A is not distinct from :old_a)",
+         "delete from t where K = :old_k and (Modificado_Em >= :old_modificado_em_from and Modificado_Em < "
+         ":old_modificado_em_to and A is not distinct from :old_a and B is not distinct from :old_b)"},
+        {"nothing read: the key alone, with a condition of the statement's own",
+         {.table = t, .key = 7, .columns = {"A"}, .condition = {"A < :most", {{"most", 5}}}},
+         "update t set A = :a where K = :old_k and (A < :most)",
+         "delete from t where K = :old_k and (A < :most)"},
+        {"a key of two columns, from the row read",
+         {.table = pair, .read = {{"k1", 1}, {"k2", 2}, {"a", 3}}},
+         "update p set A = :a where K1 = :old_k1 and K2 = :old_k2 and (A is not distinct from :old_a)",
+         "delete from p where K1 = :old_k1 and K2 = :old_k2 and (A is not distinct from :old_a)"},
     };
     for (const Case& c : cases) {
-        QVariantHash params = c.params;
-        EXPECT_EQ(db::guarded(c.sql, params, c.alsoCompared), c.expected) << c.sql.toStdString();
+        EXPECT_EQ(db::updateStatement(c.row).sql, c.update) << c.what;
+        EXPECT_EQ(db::deleteStatement(c.row).sql, c.remove) << c.what;
     }
+    const db::Statement stamped = db::updateStatement(cases[1].row);
+    EXPECT_EQ(stamped.params.value("modificado_por"), 9);
+    EXPECT_EQ(stamped.params.value("old_k"), 7);
+    EXPECT_EQ(db::updateStatement(cases[3].row).params.value("old_k2"), 2);
+    EXPECT_EQ(db::updateStatement(cases[2].row).params.value("most"), 5);
+
     // The window holds what reads as the value read: its millisecond, the whole second written as stored.
     const QList<std::pair<QTime, std::pair<QString, QString>>> windows{
         {QTime(10, 20, 30, 500), {"2026-03-04 10:20:30.500", "2026-03-04 10:20:30.501"}},
@@ -47,10 +62,10 @@ TEST(Guard, AddsTheReadValueOfModifiedAndOfEveryColumnTheStatementSets) {
         {QTime(10, 20, 30), {"2026-03-04 10:20:30", "2026-03-04 10:20:30.001"}},
     };
     for (const auto& [time, bounds] : windows) {
-        QVariantHash params{{"old_modificado_em", QDateTime(read.date(), time)}};
-        db::guarded("update t set x = :x where k = :k", params);
-        EXPECT_EQ(db::boundDateTime(params.value("old_modificado_em_from").toDateTime()), bounds.first);
-        EXPECT_EQ(db::boundDateTime(params.value("old_modificado_em_to").toDateTime()), bounds.second);
+        const db::Statement s =
+            db::deleteStatement({.table = t, .key = 1, .read = {{"modificado_em", QDateTime(read.date(), time)}}});
+        EXPECT_EQ(db::boundDateTime(s.params.value("old_modificado_em_from").toDateTime()), bounds.first);
+        EXPECT_EQ(db::boundDateTime(s.params.value("old_modificado_em_to").toDateTime()), bounds.second);
     }
 }
 
@@ -91,9 +106,7 @@ TEST_F(ConcurrencyTest, AnEditNeverRevertsAnotherWorkstationsChange) {
              {{"id", i + 1}, {"em", stamp}});
     db::DataSet profiles;
     profiles.setSql("select * from perfil order by Id_Perfil");
-    profiles.setUpdateSql({},
-                          "update perfil set Nome = :Nome, Descricao = :Descricao, Modificado_Em = :Modificado_Em "
-                          "where Id_Perfil = :OLD_Id_Perfil");
+    profiles.setTable({.name = "perfil", .key = {"Id_Perfil"}, .columns = {"Nome", "Descricao"}});
     profiles.open();
     for (int i = 0; i < cases.size(); ++i) {
         const Case& c = cases[i];
@@ -152,18 +165,21 @@ TEST_F(ConcurrencyTest, RowsWrittenByValuesCompareEveryKindOfValue) {
         {{"d", QDateTime(QDate(2020, 1, 2), QTime(0, 0))}, {"em", stamp}});
     const db::RowSet rows = db::run(db::kMain, "select * from endereco", {});
     db::RowValues read = db::rowValues(rows, 0);
-    const QStringList columns{"Id_Distrito", "NOM_LOGR",         "NUM_IMOV_LOGR", "End_X",
-                              "End_Y",       "data_inicial_end", "Modificado_Em", "DES_CMPL_ENDR"};
+    const db::Table address{.name = "endereco",
+                            .key = {"Id_Endereco"},
+                            .columns = {"Id_Distrito", "NOM_LOGR", "NUM_IMOV_LOGR", "End_X", "End_Y",
+                                        "data_inicial_end", "Modificado_Em", "DES_CMPL_ENDR"},
+                            .audit = db::Audit::None};
     db::RowValues typed = read;
     typed.insert("des_cmpl_endr", "CASA");
     const QVariant key = read.value("id_endereco");
-    EXPECT_NO_THROW(db::updateRow({"endereco", "Id_Endereco", key, columns, typed, read}));
+    EXPECT_NO_THROW(db::updateRow({.table = address, .key = key, .typed = typed, .read = read}));
     EXPECT_EQ(db::toText(scalar("select DES_CMPL_ENDR from endereco")), "CASA");
     // The row now holds "CASA": the same values read before are stale.
-    EXPECT_THROW(db::updateRow({"endereco", "Id_Endereco", key, columns, typed, read}), db::Error);
-    EXPECT_THROW(db::deleteRow({"endereco", "Id_Endereco", key, columns, {}, read}), db::Error);
+    EXPECT_THROW(db::updateRow({.table = address, .key = key, .typed = typed, .read = read}), db::Error);
+    EXPECT_THROW(db::deleteRow({.table = address, .key = key, .read = read}), db::Error);
     read.insert("des_cmpl_endr", "CASA");
-    EXPECT_NO_THROW(db::deleteRow({"endereco", "Id_Endereco", key, columns, {}, read}));
+    EXPECT_NO_THROW(db::deleteRow({.table = address, .key = key, .read = read}));
     EXPECT_EQ(count("endereco"), 0);
 }
 

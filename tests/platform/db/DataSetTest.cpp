@@ -17,8 +17,11 @@ protected:
             exec("insert into perfil (Id_Perfil, Nome, Ind_Status) values (:id, :n, 'ATIVO')",
                  {{"id", i}, {"n", QString("PERFIL %1").arg(i)}});
         ds.setSql("select * from perfil order by Id_Perfil");
-        ds.setUpdateSql("insert into perfil (Id_Perfil, Nome, Ind_Status) values (:Id_Perfil, :Nome, :Ind_Status)",
-                        "update perfil set Id_Perfil = :Id_Perfil, Nome = :Nome where Id_Perfil = :OLD_Id_Perfil");
+        ds.setTable({.name = "perfil",
+                     .key = {"Id_Perfil"},
+                     .columns = {"Nome", "Ind_Status"},
+                     .audit = db::Audit::None,
+                     .updatesKey = true});
     }
     DataSet ds;
 };
@@ -119,22 +122,16 @@ TEST_F(DataSetTest, EmptyResultStillKnowsItsFields) {
     EXPECT_EQ(count("perfil"), 4);
 }
 
-TEST(WithCondition, JoinsTheStatementsOwnWhereClause) {
-    EXPECT_EQ(db::withCondition("update t set a = :a where k = :old_k ", "m = 1"),
-              "update t set a = :a where (k = :old_k) and m = 1");
-    EXPECT_EQ(db::withCondition("update t set a = (select b from u where u.k = t.k), c = 'where' WHERE k = 1 or k = 2 "
-                                "returning a",
-                                "m = 1"),
-              "update t set a = (select b from u where u.k = t.k), c = 'where' where (k = 1 or k = 2) and m = 1 "
-              "returning a");
-}
-
 // A rollback takes back the posts of its transaction: the row is inserted again as typed, without the key
 // the server returned, so that another try inserts it once.
 TEST_F(DataSetTest, PostsStandOnlyWhenTheirTransactionCommits) {
     DataSet users;
     users.setSql("select * from usuario where 1=2");
-    users.setUpdateSql("insert into usuario (Nome) values (:Nome) returning Id_Usuario", "");
+    users.setTable({.name = "usuario",
+                    .key = {"Id_Usuario"},
+                    .newKey = db::NewKey::Server,
+                    .columns = {"Nome"},
+                    .audit = db::Audit::None});
     users.open();
     users.append();
     users.setField("Nome", "MARIA");

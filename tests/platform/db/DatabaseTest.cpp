@@ -4,6 +4,7 @@
 
 #include "platform/db/DataSet.h"
 #include "platform/db/Schema.h"
+#include "platform/db/Search.h"
 
 #include <QSqlDriver>
 #include <QSqlQuery>

@@ -23,8 +23,7 @@ protected:
             "(1, 'CANINA', 'ATIVO'), (2, 'FELINA', 'INATIVO'), (3, 'AVE', 'ATIVO')");
         data = std::make_unique<db::DataSet>();
         data->setSql("select * from especie order by Id_Especie");
-        data->setUpdateSql("insert into especie (Id_Especie, Nome) values (:Id_Especie, :Nome)",
-                           "update especie set Nome = :Nome where Id_Especie = :OLD_Id_Especie");
+        data->setTable({.name = "especie", .key = {"Id_Especie"}, .columns = {"Nome"}, .audit = db::Audit::None});
         data->open();
         view = std::make_unique<QTableView>();
         model = ui::bindGrid(view.get(), data.get(),

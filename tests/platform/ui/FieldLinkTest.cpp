@@ -55,11 +55,10 @@ protected:
             "(3, 'VIRA-LATA', NULL, 9, NULL, 'talvez')");
         data = std::make_unique<db::DataSet>();
         data->setSql("select * from raca order by Id_Raca");
-        data->setUpdateSql(
-            "insert into raca (Id_Raca, Nome, Descricao, Id_Especie, Id_Porte, Ind_Status) "
-            "values (:Id_Raca, :Nome, :Descricao, :Id_Especie, :Id_Porte, :Ind_Status)",
-            "update raca set Nome = :Nome, Descricao = :Descricao, Id_Especie = :Id_Especie, Id_Porte = :Id_Porte, "
-            "Ind_Status = :Ind_Status where Id_Raca = :OLD_Id_Raca");
+        data->setTable({.name = "raca",
+                        .key = {"Id_Raca"},
+                        .columns = {"Nome", "Descricao", "Id_Especie", "Id_Porte", "Ind_Status"},
+                        .audit = db::Audit::None});
         data->open();
     }
     void TearDown() override {
@@ -224,9 +223,10 @@ TEST_F(FieldLinkTest, NumberKindsStoreNumbersAndShowTheDecimalComma) {
     exec("insert into receituario_texto_peso (Id_Receituario_texto_Peso, Peso) values (1, 7.25)");
     db::DataSet weights;
     weights.setSql("select * from receituario_texto_peso");
-    weights.setUpdateSql("",
-                         "update receituario_texto_peso set Peso = :Peso where Id_Receituario_texto_Peso = "
-                         ":OLD_Id_Receituario_texto_Peso");
+    weights.setTable({.name = "receituario_texto_peso",
+                      .key = {"Id_Receituario_texto_Peso"},
+                      .columns = {"Peso"},
+                      .audit = db::Audit::None});
     weights.open();
     QLineEdit peso;
     ui::bindLineEdit(&peso, &weights, "Peso", ui::ValueKind::Decimal);

@@ -10,6 +10,7 @@
 #include "common/schema/TextIndexes.h"
 #include "platform/db/Query.h"
 #include "platform/db/Schema.h"
+#include "platform/db/Search.h"
 #include "registry/animal/AnimalRules.h"
 #include "registry/animal/AnimalSql.h"
 #include "registry/cards/CarteirinhaSql.h"
