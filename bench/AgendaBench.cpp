@@ -36,25 +36,34 @@ bool agendaScenario(const QString& name, bool wholeYear) {
             {QStringLiteral("inicio"), (wholeYear ? QDate(day.year(), 1, 1) : day).startOfDay()},
             {QStringLiteral("fim"), (wholeYear ? QDate(day.year() + 1, 1, 1) : day.addDays(1)).startOfDay()}};
         const QString where = QStringLiteral(
-            " where b.status_registro = 'ATIVO' "
-            " and a.data_hora_atendimento >= :inicio and a.data_hora_atendimento < :fim ");
+            R"(
+                where b.status_registro = 'ATIVO'
+                  and a.data_hora_atendimento >= :inicio
+                  and a.data_hora_atendimento < :fim
+            )");
         const QString list = QStringLiteral(
-                                 " select b.nome as nome_proprietario, c.nome as nome_animal, "
-                                 " d.nome nome_unidade_trabalho, e.nome nome_unidade_agendada, "
-                                 " f.nome nome_atendimento_status, a.*, g.descricao as porte, h.nome as especie, "
-                                 " c.sexo from atendimento a "
-                                 " left join proprietario b on (a.id_proprietario = b.id_proprietario) "
-                                 " left join animal c on (a.id_animal = c.id_animal) "
-                                 " left join unidade_trabalho d on (a.id_unidade_trabalho = d.id_unidade_trabalho) "
-                                 " left join unidade_trabalho e on (a.id_unidade_agendada = e.id_unidade_trabalho) "
-                                 " left join atendimento_status f on "
-                                 " (a.id_atendimento_status = f.id_atendimento_status) "
-                                 " left join porte g on (c.id_porte = g.id_porte) "
-                                 " left join especie h on (c.id_especie = h.id_especie) ") +
+                                 R"(
+                                     select b.nome as nome_proprietario, c.nome as nome_animal,
+                                         d.nome nome_unidade_trabalho, e.nome nome_unidade_agendada,
+                                         f.nome nome_atendimento_status, a.*, g.descricao as porte,
+                                         h.nome as especie, c.sexo
+                                     from atendimento a
+                                     left join proprietario b on (a.id_proprietario = b.id_proprietario)
+                                     left join animal c on (a.id_animal = c.id_animal)
+                                     left join unidade_trabalho d on (a.id_unidade_trabalho = d.id_unidade_trabalho)
+                                     left join unidade_trabalho e on (a.id_unidade_agendada = e.id_unidade_trabalho)
+                                     left join atendimento_status f
+                                         on (a.id_atendimento_status = f.id_atendimento_status)
+                                     left join porte g on (c.id_porte = g.id_porte)
+                                     left join especie h on (c.id_especie = h.id_especie)
+                                 )") +
                              where;
         const QString counted = QStringLiteral(
-                                    " select count(*) from atendimento a "
-                                    " left join proprietario b on (a.id_proprietario = b.id_proprietario) ") +
+                                    R"(
+                                        select count(*)
+                                        from atendimento a
+                                        left join proprietario b on (a.id_proprietario = b.id_proprietario)
+                                    )") +
                                 where;
         ModelFloor floor;
         int floorCount = 0;

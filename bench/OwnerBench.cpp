@@ -36,12 +36,17 @@ bool ownerCommonPrefixScenario() {
         return timeSearch(
             QStringLiteral("owner-common-prefix"), consult, [&] { consult.search(); }, consult.dbgPrincipal,
             [&] { return consult.qryPrincipal->recordCount(); },
-            " select b.Id_Proprietario, b.nome, b.Telefone_Residencial, b.Telefone_Celular, b.Telefone_Recado, "
-            " b.Num_CPF_CNPJ, b.Num_CI, a.Id_Animal, a.nome as nome_animal, a.num_microchip, c.Id_Endereco, "
-            " c.TIP_LOGR, c.NOM_LOGR, c.NUM_IMOV_LOGR, c.DES_CMPL_ENDR, c.NOM_BAIR from proprietario b "
-            " left join animal a on (a.id_proprietario = b.id_proprietario) "
-            " left join endereco c on (b.id_endereco = c.id_endereco) "
-            " where b.status_registro = 'ATIVO' and b.nome >= 'MARIA' and b.nome < 'MARIB' ",
+            R"(
+                select b.Id_Proprietario, b.nome, b.Telefone_Residencial, b.Telefone_Celular, b.Telefone_Recado,
+                    b.Num_CPF_CNPJ, b.Num_CI, a.Id_Animal, a.nome as nome_animal, a.num_microchip,
+                    c.Id_Endereco, c.TIP_LOGR, c.NOM_LOGR, c.NUM_IMOV_LOGR, c.DES_CMPL_ENDR, c.NOM_BAIR
+                from proprietario b
+                left join animal a on (a.id_proprietario = b.id_proprietario)
+                left join endereco c on (b.id_endereco = c.id_endereco)
+                where b.status_registro = 'ATIVO'
+                  and b.nome >= 'MARIA'
+                  and b.nome < 'MARIB'
+            )",
             true, 1.5);
     });
 }
@@ -66,12 +71,16 @@ bool ownerContainsScenario() {
             return timeSearch(
                 QStringLiteral("owner-contains"), search, [&] { search.search(); }, search.dbgPrincipal,
                 [&] { return search.qryPrincipal->recordCount(); },
-                " select a.Id_Animal, c.nome as nome_raca, a.Nome as nome_animal, a.Sexo, a.Esterilizado, "
-                " a.Num_Microchip, a.Cor, a.Sinais, a.Num_Pedigree, b.Id_Proprietario as Id_Proprietario, "
-                " b.Nome as nome_Proprietario, b.Telefone_Residencial, b.Telefone_Celular, "
-                " b.Telefone_Recado, b.Num_CPF_CNPJ, b.Num_CI from animal a "
-                " left join proprietario b on (a.id_proprietario = b.id_proprietario) "
-                " left join raca c on (a.id_raca = c.id_raca) where b.Nome like '%OLIVEIRA%' ",
+                R"(
+                    select a.Id_Animal, c.nome as nome_raca, a.Nome as nome_animal, a.Sexo, a.Esterilizado,
+                        a.Num_Microchip, a.Cor, a.Sinais, a.Num_Pedigree, b.Id_Proprietario as Id_Proprietario,
+                        b.Nome as nome_Proprietario, b.Telefone_Residencial, b.Telefone_Celular, b.Telefone_Recado,
+                        b.Num_CPF_CNPJ, b.Num_CI
+                    from animal a
+                    left join proprietario b on (a.id_proprietario = b.id_proprietario)
+                    left join raca c on (a.id_raca = c.id_raca)
+                    where b.Nome like '%OLIVEIRA%'
+                )",
                 true, 1.5);
         });
 }
@@ -142,21 +151,30 @@ void plainSave(const TypedOwner& s) {
         run("select count(*) from usuario where Login = ? and Status_Registro = 'ATIVO'", {document}).toInt() > 0;
     if (taken)
         throw db::Error(QStringLiteral("duplicate"));
-    const QVariant address =
-        run("insert into endereco (Id_Distrito, NUM_LOGR, NUM_SEQU_LOGR, TIP_LOGR, NOM_LOGR, NUM_IMOV_LOGR, "
-            "NUM_BAIR, NOM_BAIR, Inserido_Por, Inserido_Em) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-            "returning Id_Endereco",
-            {1, 10, 1, "R", "DAS FLORES", 51, 1, "CENTRO", 1, now});
+    const QVariant address = run(R"(
+        insert into endereco (Id_Distrito, NUM_LOGR, NUM_SEQU_LOGR, TIP_LOGR, NOM_LOGR, NUM_IMOV_LOGR,
+            NUM_BAIR, NOM_BAIR, Inserido_Por, Inserido_Em)
+        values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)
+        returning Id_Endereco
+    )",
+                                 {1, 10, 1, "R", "DAS FLORES", 51, 1, "CENTRO", 1, now});
     const QVariant owner =
-        run("insert into proprietario (Nome, Telefone_Residencial, Num_CPF_CNPJ, Tipo_Pessoa, Num_CI, "
-            "id_Unidade_Trabalho, Email_Proprietario, Id_Endereco, Status_Registro, Inserido_Por, Inserido_Em) "
-            "values (?, ?, ?, ?, ?, ?, ?, ?, 'ATIVO', ?, ?) returning Id_Proprietario",
+        run(R"(
+            insert into proprietario (Nome, Telefone_Residencial, Num_CPF_CNPJ, Tipo_Pessoa, Num_CI,
+                id_Unidade_Trabalho, Email_Proprietario, Id_Endereco, Status_Registro, Inserido_Por,
+                Inserido_Em)
+            values (?, ?, ?, ?, ?, ?, ?, ?, 'ATIVO', ?, ?)
+            returning Id_Proprietario
+        )",
             {s.checked.name, "6133334444", document, registry::kFisica, "123456", 1, email, address, 1, now});
     const QVariant user =
-        run("insert into usuario (Id_Unidade_Trabalho, Id_Perfil, Nome, Login, senha_crip, Bloqueado, Inativo, "
-            "Id_proprietario, DDD_TEL_USU, Telefone_usu, Num_CPF_CNPJ, Ind_solicitacao_nova_senha, Email_usu, "
-            "Inserido_Por, Inserido_Em, Status_Registro) values (?, ?, ?, ?, ?, 'NAO', 'NAO', ?, '61', '33334444', "
-            "?, 'N', ?, ?, ?, 'ATIVO') returning Id_Usuario",
+        run(R"(
+            insert into usuario (Id_Unidade_Trabalho, Id_Perfil, Nome, Login, senha_crip, Bloqueado,
+                Inativo, Id_proprietario, DDD_TEL_USU, Telefone_usu, Num_CPF_CNPJ,
+                Ind_solicitacao_nova_senha, Email_usu, Inserido_Por, Inserido_Em, Status_Registro)
+            values (?, ?, ?, ?, ?, 'NAO', 'NAO', ?, '61', '33334444', ?, 'N', ?, ?, ?, 'ATIVO')
+            returning Id_Usuario
+        )",
             {1, 1, s.checked.name, document, GeraHashSenha(s.checked.password), owner, document, email, 1, now});
     run("update proprietario set id_usu_web = ? where id_proprietario = ?", {user, owner});
     if (!database.commit())

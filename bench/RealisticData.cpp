@@ -108,26 +108,30 @@ QString newCpf(int n) {
 void fillRegistry() {
     db::Transaction t;
     exec(QStringLiteral("insert into especie (Id_Especie, Nome) values (1, 'CANINA'), (2, 'FELINA'), (3, 'AVE')"));
-    exec(
-        QStringLiteral("insert into raca (Id_Raca, Nome) values (1, 'SRD'), (2, 'POODLE'), (3, 'PINSCHER'), "
-                       "(4, 'SIAMÊS'), (5, 'PERSA'), (6, 'CALOPSITA')"));
+    exec(QStringLiteral(R"(
+        insert into raca (Id_Raca, Nome)
+        values (1, 'SRD'), (2, 'POODLE'), (3, 'PINSCHER'), (4, 'SIAMÊS'), (5, 'PERSA'), (6, 'CALOPSITA')
+    )"));
     exec(QStringLiteral("insert into pelo (Id_Pelo, Descricao) values (1, 'CURTO'), (2, 'MÉDIO'), (3, 'LONGO')"));
     exec(QStringLiteral("insert into porte (Id_Porte, Descricao) values (1, 'PEQUENO'), (2, 'MÉDIO'), (3, 'GRANDE')"));
     exec(QStringLiteral("insert into grupo_animal (Id_Grupo_Animal, Nome) values (1, 'DOMICILIADO'), (2, 'ADOTADO')"));
     exec(QStringLiteral("insert into distrito (Id_Distrito, Nome) values (1, 'DS1 NORTE'), (2, 'DS2 SUL')"));
-    exec(
-        QStringLiteral("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values "
-                       "(1, 'CENTRAL', 'ATIVO'), (2, 'NORTE', 'ATIVO'), (3, 'SUL', 'ATIVO'), (4, 'LESTE', 'ATIVO'), "
-                       "(5, 'OESTE', 'ATIVO')"));
-    exec(
-        QStringLiteral("insert into atendimento_status (Id_Atendimento_Status, Nome, Descricao, Ind_Status) values "
-                       "(1, 'AGENDADO', 'Agendado', 'ATIVO'), (2, 'REALIZADO', 'Realizado', 'ATIVO'), "
-                       "(3, 'CANCELADO', 'Cancelado', 'ATIVO'), (4, 'FALTOU', 'O animal não veio', 'ATIVO')"));
+    exec(QStringLiteral(R"(
+        insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status)
+        values (1, 'CENTRAL', 'ATIVO'), (2, 'NORTE', 'ATIVO'), (3, 'SUL', 'ATIVO'),
+            (4, 'LESTE', 'ATIVO'), (5, 'OESTE', 'ATIVO')
+    )"));
+    exec(QStringLiteral(R"(
+        insert into atendimento_status (Id_Atendimento_Status, Nome, Descricao, Ind_Status)
+        values (1, 'AGENDADO', 'Agendado', 'ATIVO'), (2, 'REALIZADO', 'Realizado', 'ATIVO'),
+            (3, 'CANCELADO', 'Cancelado', 'ATIVO'), (4, 'FALTOU', 'O animal não veio', 'ATIVO')
+    )"));
     for (int year = kAttendanceYear - 1; year <= kAttendanceYear + 1; ++year)
         for (const EpiWeek& w : epiWeeksOfYear(year))
-            db::run(db::kMain,
-                    QStringLiteral("insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep, "
-                                   "dsidesep) values (:a, :n, :i, :f, :d)"),
+            db::run(db::kMain, QStringLiteral(R"(
+                insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep, dsidesep)
+                values (:a, :n, :i, :f, :d)
+            )"),
                     {{QStringLiteral("a"), year},
                      {QStringLiteral("n"), w.week},
                      {QStringLiteral("i"), w.first.startOfDay()},
@@ -153,62 +157,90 @@ void fillRegistry() {
 
     // Owners' addresses 1..kOwners; the animals' later ones above them.
     exec(numbers(kOwners + kAnimals / 3) +
-         QStringLiteral("insert into endereco (Id_Endereco, Id_Distrito, COD_AREA_ABRN, NUM_LOGR, NUM_SEQU_LOGR, "
-                        "TIP_LOGR, NOM_LOGR, NUM_IMOV_LOGR, NUM_BAIR, NOM_BAIR, NUM_CEP) select n.i, 1 + n.i % 2, "
-                        "1 + n.i % 40, 1 + n.i % 700, 1, 'R', 'RUA ' || s.nome || ' ' || (n.i % 50), "
-                        "1 + n.i % 900, 1 + n.i % 60, 'BAIRRO ' || (n.i % 60), '7' || (1000000 + n.i % 9000000) "
-                        "from n join bench_sobrenome s on s.i = %1")
+         QStringLiteral(R"(insert into endereco (Id_Endereco, Id_Distrito, COD_AREA_ABRN, NUM_LOGR, NUM_SEQU_LOGR,
+                 TIP_LOGR, NOM_LOGR, NUM_IMOV_LOGR, NUM_BAIR, NOM_BAIR, NUM_CEP)
+             select n.i, 1 + n.i % 2, 1 + n.i % 40, 1 + n.i % 700, 1, 'R',
+                 'RUA ' || s.nome || ' ' || (n.i % 50), 1 + n.i % 900, 1 + n.i % 60, 'BAIRRO ' || (n.i % 60),
+                 '7' || (1000000 + n.i % 9000000)
+             from n
+             join bench_sobrenome s on s.i = %1
+         )")
              .arg(pick(surnames, 3)));
-    exec(numbers(kOwners) +
-         QStringLiteral(
-             "insert into proprietario (Id_Proprietario, Nome, Num_CPF_CNPJ, Tipo_Pessoa, Num_CI, Status_Registro, "
-             "Id_Endereco, Telefone_Residencial, Telefone_Celular, Email_Proprietario, id_Unidade_Trabalho, "
-             "id_usu_web, Inserido_Por) select n.i, f.nome || ' ' || s1.nome || ' ' || s2.nome, "
-             "cast(10000000000 + n.i as varchar(15)), 'FÍSICA', cast(n.i as varchar(10)) || 'SSP', "
-             "case when n.i % 10 = 0 then 'INATIVO' else 'ATIVO' end, n.i, '6133334444', '61999990000', "
-             "case when n.i % 2 = 0 then 'dono' || n.i || '@exemplo.com.br' end, 1 + n.i % 5, "
-             "case when n.i % 4 = 0 then n.i / 4 end, 1 from n "
-             "join bench_nome f on f.i = %1 join bench_sobrenome s1 on s1.i = %2 join bench_sobrenome s2 on s2.i = %3")
-             .arg(pick(firstNames, 0), pick(surnames, 11), pick(surnames, 29)));
+    exec(numbers(kOwners) + QStringLiteral(
+                                R"(insert into proprietario (Id_Proprietario, Nome, Num_CPF_CNPJ, Tipo_Pessoa, Num_CI,
+                     Status_Registro, Id_Endereco, Telefone_Residencial, Telefone_Celular, Email_Proprietario,
+                     id_Unidade_Trabalho, id_usu_web, Inserido_Por)
+                 select n.i, f.nome || ' ' || s1.nome || ' ' || s2.nome, cast(10000000000 + n.i as varchar(15)),
+                     'FÍSICA', cast(n.i as varchar(10)) || 'SSP',
+                     case when n.i % 10 = 0 then 'INATIVO' else 'ATIVO' end, n.i, '6133334444', '61999990000',
+                     case when n.i % 2 = 0 then 'dono' || n.i || '@exemplo.com.br' end, 1 + n.i % 5,
+                     case when n.i % 4 = 0 then n.i / 4 end, 1
+                 from n
+                 join bench_nome f on f.i = %1
+                 join bench_sobrenome s1 on s1.i = %2
+                 join bench_sobrenome s2 on s2.i = %3
+             )")
+                                .arg(pick(firstNames, 0), pick(surnames, 11), pick(surnames, 29)));
     // A web account for every fourth owner, under the owner's document and e-mail.
-    exec(
-        QStringLiteral("insert into usuario (Id_Usuario, Id_Unidade_Trabalho, Id_Perfil, Nome, Login, Bloqueado, "
-                       "Inativo, Status_Registro, Id_proprietario, Num_CPF_CNPJ, Email_usu) select "
-                       "Id_Proprietario / 4, id_Unidade_Trabalho, 2, substr(Nome, 1, 50), Num_CPF_CNPJ, 'NAO', 'NAO', "
-                       "'ATIVO', Id_Proprietario, Num_CPF_CNPJ, Email_Proprietario from proprietario "
-                       "where id_usu_web is not null"));
+    exec(QStringLiteral(R"(
+        insert into usuario (Id_Usuario, Id_Unidade_Trabalho, Id_Perfil, Nome, Login, Bloqueado,
+            Inativo, Status_Registro, Id_proprietario, Num_CPF_CNPJ, Email_usu)
+        select Id_Proprietario / 4, id_Unidade_Trabalho, 2, substr(Nome, 1, 50), Num_CPF_CNPJ, 'NAO',
+            'NAO', 'ATIVO', Id_Proprietario, Num_CPF_CNPJ, Email_Proprietario
+        from proprietario
+        where id_usu_web is not null
+    )"));
     exec(numbers(kAnimals) +
-         QStringLiteral("insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Id_Raca, Id_Pelo, Id_Porte, "
-                        "Id_Grupo_Animal, Nome, Sexo, Data_Nascimento, Esterilizado, Num_Microchip, Cor, Sinais, "
-                        "Ind_End_Animal_Prop) select n.i, 1 + n.i % %1, 1 + n.i % 3, 1 + n.i % 6, 1 + n.i % 3, "
-                        "1 + n.i % 3, 1 + n.i % 2, a.nome, case when n.i % 2 = 0 then 'M' else 'F' end, b.momento, "
-                        "case when n.i % 3 = 0 then 'SIM' else 'NAO' end, "
-                        "case when n.i % 4 <> 0 then '9820' || (10000000 + n.i) end, "
-                        "case when n.i % 5 = 0 then 'CARAMELO' else 'PRETO E BRANCO' end, "
-                        "case when n.i % 7 = 0 then 'MANCHA NA ORELHA' end, 'S' from n "
-                        "join bench_nome_animal a on a.i = %2 join bench_nascimento b on b.i = %3")
+         QStringLiteral(R"(insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Id_Raca, Id_Pelo, Id_Porte,
+                 Id_Grupo_Animal, Nome, Sexo, Data_Nascimento, Esterilizado, Num_Microchip, Cor, Sinais,
+                 Ind_End_Animal_Prop)
+             select n.i, 1 + n.i % %1, 1 + n.i % 3, 1 + n.i % 6, 1 + n.i % 3, 1 + n.i % 3, 1 + n.i % 2,
+                 a.nome, case when n.i % 2 = 0 then 'M' else 'F' end, b.momento,
+                 case when n.i % 3 = 0 then 'SIM' else 'NAO' end,
+                 case when n.i % 4 <> 0 then '9820' || (10000000 + n.i) end,
+                 case when n.i % 5 = 0 then 'CARAMELO' else 'PRETO E BRANCO' end,
+                 case when n.i % 7 = 0 then 'MANCHA NA ORELHA' end, 'S'
+             from n
+             join bench_nome_animal a on a.i = %2
+             join bench_nascimento b on b.i = %3
+         )")
              .arg(kOwners)
              .arg(pick(animalNames, 5), pick(births.size(), 17)));
     // Each animal at its owner's address; a third of them moved since to an address of their own.
+    exec(numbers(kAnimals) + QStringLiteral(R"(insert into endereco_animal (Id_Animal, Id_Endereco)
+             select i, 1 + i % %1
+             from n
+             union all
+             select i, %1 + i / 3
+             from n
+             where i % 3 = 0
+         )")
+                                 .arg(kOwners));
     exec(numbers(kAnimals) +
-         QStringLiteral("insert into endereco_animal (Id_Animal, Id_Endereco) select i, 1 + i % %1 from n union all "
-                        "select i, %1 + i / 3 from n where i % 3 = 0")
-             .arg(kOwners));
-    exec(numbers(kAnimals) +
-         QStringLiteral("insert into grupo_animal_animal (Id_Grupo_Animal_Animal, Id_Grupo_Animal, Id_Animal, "
-                        "Dt_Entrada_Grupo) select n.i, 1, n.i, b.momento from n join bench_nascimento b on b.i = %1 "
-                        "union all select %2 + n.i, 2, n.i, b.momento from n join bench_nascimento b on b.i = %1 "
-                        "where n.i % 2 = 0")
+         QStringLiteral(R"(insert into grupo_animal_animal (Id_Grupo_Animal_Animal, Id_Grupo_Animal, Id_Animal,
+                 Dt_Entrada_Grupo)
+             select n.i, 1, n.i, b.momento
+             from n
+             join bench_nascimento b on b.i = %1
+             union all
+             select %2 + n.i, 2, n.i, b.momento
+             from n
+             join bench_nascimento b on b.i = %1
+             where n.i % 2 = 0
+         )")
              .arg(pick(births.size(), 23))
              .arg(kAnimals));
     // A year of attendances at the slots' times: the animal's owner, the unit that booked and the one that
     // performs, four statuses.
     exec(numbers(kAttendances) +
-         QStringLiteral("insert into atendimento (Id_Atendimento, Id_Proprietario, Id_Animal, Id_Unidade_Trabalho, "
-                        "Id_Unidade_Agendada, Data_Hora_Atendimento, Id_Atendimento_Status, Ind_Autoriza_Cirurgia, "
-                        "Inserido_Por, Inserido_Em) select n.i, 1 + (1 + n.i % %1) % %2, 1 + n.i % %1, 1 + n.i % 5, "
-                        "1 + (n.i / 5) % 5, m.momento, 1 + n.i % 4, case when n.i % 2 = 0 then 'SIM' else 'NAO' end, "
-                        "1, m.momento from n join bench_momento m on m.i = %3")
+         QStringLiteral(R"(insert into atendimento (Id_Atendimento, Id_Proprietario, Id_Animal, Id_Unidade_Trabalho,
+                 Id_Unidade_Agendada, Data_Hora_Atendimento, Id_Atendimento_Status, Ind_Autoriza_Cirurgia,
+                 Inserido_Por, Inserido_Em)
+             select n.i, 1 + (1 + n.i % %1) % %2, 1 + n.i % %1, 1 + n.i % 5, 1 + (n.i / 5) % 5, m.momento,
+                 1 + n.i % 4, case when n.i % 2 = 0 then 'SIM' else 'NAO' end, 1, m.momento
+             from n
+             join bench_momento m on m.i = %3
+         )")
              .arg(kAnimals)
              .arg(kOwners)
              .arg(pick(moments.size(), 31)));

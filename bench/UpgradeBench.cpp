@@ -39,14 +39,19 @@ void fillOwners() {
         QStringLiteral("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) ").arg(kOwners);
     db::Transaction t;
     db::run(db::kMain,
-            upTo + QStringLiteral("insert into proprietario (Id_Proprietario, Nome, Num_CPF_CNPJ, Num_CI, "
-                                  "Email_Proprietario, Status_Registro) select i, case when i % 3 = 0 then 'JOSÉ' else "
-                                  "'MARIA' end || ' DA SILVA ' || i, '1' || (10000000000 + i), '' || i, 'p' || i || "
-                                  "'@example.com', 'ATIVO' from n"),
+            upTo + QStringLiteral(
+                       R"(insert into proprietario (Id_Proprietario, Nome, Num_CPF_CNPJ, Num_CI, Email_Proprietario,
+                    Status_Registro)
+                select i, case when i % 3 = 0 then 'JOSÉ' else 'MARIA' end || ' DA SILVA ' || i,
+                    '1' || (10000000000 + i), '' || i, 'p' || i || '@example.com', 'ATIVO'
+                from n
+            )"),
             {});
     db::run(db::kMain,
-            upTo + QStringLiteral("insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip, Inserido_Em) "
-                                  "select i, i, 'TOTÓ ' || i, 'CHIP ' || i, '2020-01-01 08:00:00' from n"),
+            upTo + QStringLiteral(R"(insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip, Inserido_Em)
+                select i, i, 'TOTÓ ' || i, 'CHIP ' || i, '2020-01-01 08:00:00'
+                from n
+            )"),
             {});
     t.commit();
 }
@@ -248,8 +253,11 @@ bool startBesideAWriterScenario() {
             const auto besideAWriter = [&] {
                 ok = q.exec(engine == db::Engine::PostgreSQL ? QStringLiteral("begin")
                                                              : QStringLiteral("begin immediate")) &&
-                     q.exec(QStringLiteral("update proprietario set Telefone_Residencial = '6133334444' where "
-                                           "Id_Proprietario = 7")) &&
+                     q.exec(QStringLiteral(R"(
+                         update proprietario
+                         set Telefone_Residencial = '6133334444'
+                         where Id_Proprietario = 7
+                     )")) &&
                      ok;
                 startToLogin();
                 q.exec(QStringLiteral("rollback"));

@@ -76,10 +76,13 @@ void fillProcedures() {
     db::Transaction t;
     exec(numbers(kRegisterRows) +
          QStringLiteral(
-             "insert into tipo_procedimento (Id_Tipo_Procedimento, Nome, Descricao, Ind_Status, Inserido_Por, "
-             "Inserido_Em, Modificado_Por, Modificado_Em) select i, substr(%1, 1 + (i * 7) %% 26, 1) || "
-             "substr(%1, 1 + (i * 11 / 26) %% 26, 1) || ' PROCEDIMENTO ' || i, 'Descrição do procedimento ' || i, "
-             "'ATIVO', 1, '2019-01-01 08:00:00', 1, '2020-02-02 09:30:00' from n")
+             R"(insert into tipo_procedimento (Id_Tipo_Procedimento, Nome, Descricao, Ind_Status, Inserido_Por,
+                     Inserido_Em, Modificado_Por, Modificado_Em)
+                 select i, substr(%1, 1 + (i * 7) %% 26, 1) || substr(%1, 1 + (i * 11 / 26) %% 26,
+                     1) || ' PROCEDIMENTO ' || i, 'Descrição do procedimento ' || i, 'ATIVO', 1,
+                     '2019-01-01 08:00:00', 1, '2020-02-02 09:30:00'
+                 from n
+             )")
              .arg(kAlphabet)
              .replace(QStringLiteral("%%"), QStringLiteral("%")));
     t.commit();
@@ -159,8 +162,13 @@ bool nameSearchScenario() {
             search.edtTexto->setText(QStringLiteral("MA"));
             ModelFloor floor;
             const QString sql = QStringLiteral(
-                "select Id_Tipo_Procedimento, Nome, Descricao, Ind_Status from tipo_procedimento "
-                "where Nome >= 'MA' and Nome < 'MB' order by Id_Tipo_Procedimento");
+                R"(
+                    select Id_Tipo_Procedimento, Nome, Descricao, Ind_Status
+                    from tipo_procedimento
+                    where Nome >= 'MA'
+                      and Nome < 'MB'
+                    order by Id_Tipo_Procedimento
+                )");
             const Pairs p = pairsOf(
                 9,
                 [&] {
@@ -189,10 +197,16 @@ bool ownerSearchScenario() {
         return timeSearch(
             QStringLiteral("owner-search"), picker, [&] { picker.search(); }, picker.dbgPrincipal,
             [&] { return picker.qryPrincipal->recordCount(); },
-            " select a.id_proprietario, a.nome, a.num_CPF_CNPJ, b.NOM_LOGR, b.TIP_LOGR, b.NUM_IMOV_LOGR, "
-            " b.DES_CMPL_ENDR, b.nom_bair, a.num_ci, a.id_endereco from proprietario a "
-            " left join endereco b on (a.id_endereco = b.id_endereco) "
-            " where 1=1 and a.nome >= 'MA' and a.nome < 'MB' order by a.nome ");
+            R"(
+                select a.id_proprietario, a.nome, a.num_CPF_CNPJ, b.NOM_LOGR, b.TIP_LOGR, b.NUM_IMOV_LOGR,
+                    b.DES_CMPL_ENDR, b.nom_bair, a.num_ci, a.id_endereco
+                from proprietario a
+                left join endereco b on (a.id_endereco = b.id_endereco)
+                where 1=1
+                  and a.nome >= 'MA'
+                  and a.nome < 'MB'
+                order by a.nome
+            )");
     });
 }
 
@@ -205,11 +219,16 @@ bool agendaLocateScenario() {
         return timeSearch(
             QStringLiteral("agenda-locate"), locator, [&] { locator.search(); }, locator.dbgPesquisa,
             [&] { return locator.qryPrincipal->recordCount(); },
-            "select b.nome as nome_proprietario, c.nome as nome_animal, a.id_proprietario, a.id_animal, "
-            " a.id_atendimento, b.Num_CPF_CNPJ, b.Num_CI, c.Num_Microchip from atendimento a "
-            " left join proprietario b on (a.id_proprietario = b.id_proprietario) "
-            " left join animal c on (a.id_animal = c.id_animal) "
-            " where b.status_registro = 'ATIVO' and b.nome >= 'MA' and b.nome < 'MB' ");
+            R"(
+                select b.nome as nome_proprietario, c.nome as nome_animal, a.id_proprietario, a.id_animal,
+                    a.id_atendimento, b.Num_CPF_CNPJ, b.Num_CI, c.Num_Microchip
+                from atendimento a
+                left join proprietario b on (a.id_proprietario = b.id_proprietario)
+                left join animal c on (a.id_animal = c.id_animal)
+                where b.status_registro = 'ATIVO'
+                  and b.nome >= 'MA'
+                  and b.nome < 'MB'
+            )");
     });
 }
 

@@ -14,18 +14,24 @@ namespace especialsql {
 
 void openGrants(db::DataSet& data) {
     data.close();
-    data.setSql(
-        QStringLiteral("select agen.*, nome from agendamento_especial agen"
-                       " left join proprietario prop on (prop.Id_proprietario = agen.Id_proprietario)"
-                       " where fold(trim(Ind_Registro_Excluido)) = 'false'"
-                       " order by agen.id_proprietario, agen.inserido_em desc"));
+    data.setSql(QStringLiteral(R"(
+        select agen.*, nome
+        from agendamento_especial agen
+        left join proprietario prop on (prop.Id_proprietario = agen.Id_proprietario)
+        where fold(trim(Ind_Registro_Excluido)) = 'false'
+        order by agen.id_proprietario, agen.inserido_em desc
+    )"));
     data.open();
 }
 
 db::RowSet owners(const QString& code, const QString& name) {
     QString sql = QStringLiteral(
-        "select id_proprietario, Nome, Telefone_Residencial, Tipo_Pessoa, Num_CPF_CNPJ, Num_CI, Email_Proprietario,"
-        " Inserido_Em from Proprietario where 1 = 1 ");
+        R"(
+            select id_proprietario, Nome, Telefone_Residencial, Tipo_Pessoa, Num_CPF_CNPJ, Num_CI,
+                Email_Proprietario, Inserido_Em
+            from Proprietario
+            where 1 = 1
+        )");
     QVariantHash p;
     if (!code.trimmed().isEmpty()) {
         sql += QStringLiteral(" and Id_Proprietario = :codigo");
@@ -65,37 +71,50 @@ bool ownerExists(int id) {
 
 db::RowSet attendancesByStatus(int owner) {
     return db::run(db::kMain,
-                   " select ats.Nome, count(*) as valor from Atendimento ate"
-                   " left join Atendimento_Status ats on (ate.Id_Atendimento_Status = ats.Id_Atendimento_Status)"
-                   " where ats.id_Atendimento_Status <> 7 and ate.Id_Proprietario = :proprietario"
-                   " group by ats.nome order by ats.nome ",
+                   R"(
+                       select ats.Nome, count(*) as valor
+                       from Atendimento ate
+                       left join Atendimento_Status ats on (ate.Id_Atendimento_Status = ats.Id_Atendimento_Status)
+                       where ats.id_Atendimento_Status <> 7
+                         and ate.Id_Proprietario = :proprietario
+                       group by ats.nome
+                       order by ats.nome
+                   )",
                    {{"proprietario", owner}});
 }
 
 db::RowSet attendances(int owner) {
     return db::run(db::kMain,
-                   " select ani.nome as animal, ats.Nome as status, Data_Hora_Atendimento, utra.Nome as unidade"
-                   " from Atendimento ate"
-                   " left join Atendimento_Status ats on (ate.Id_Atendimento_Status = ats.Id_Atendimento_Status)"
-                   " left join animal ani on (ate.Id_Animal = ani.Id_Animal)"
-                   " left join Unidade_Trabalho utra on (ate.Id_Unidade_agendada = utra.Id_Unidade_Trabalho)"
-                   " where ate.Id_Proprietario = :proprietario order by Data_Hora_Atendimento, ate.Id_Atendimento",
+                   R"(
+                       select ani.nome as animal, ats.Nome as status, Data_Hora_Atendimento, utra.Nome as unidade
+                       from Atendimento ate
+                       left join Atendimento_Status ats on (ate.Id_Atendimento_Status = ats.Id_Atendimento_Status)
+                       left join animal ani on (ate.Id_Animal = ani.Id_Animal)
+                       left join Unidade_Trabalho utra on (ate.Id_Unidade_agendada = utra.Id_Unidade_Trabalho)
+                       where ate.Id_Proprietario = :proprietario
+                       order by Data_Hora_Atendimento, ate.Id_Atendimento
+                   )",
                    {{"proprietario", owner}});
 }
 
 int SomaReservadoProprietario(int owner) {
-    return mapasql::intValue(
-        QStringLiteral(" select sum(Qt_Agendamento_Reservado) as valor from Agendamento_especial "
-                       " where fold(trim(Ind_Registro_Excluido)) = 'false' and Id_Proprietario = :proprietario"),
-        {{"proprietario", owner}});
+    return mapasql::intValue(QStringLiteral(R"(
+        select sum(Qt_Agendamento_Reservado) as valor
+        from Agendamento_especial
+        where fold(trim(Ind_Registro_Excluido)) = 'false'
+          and Id_Proprietario = :proprietario
+    )"),
+                             {{"proprietario", owner}});
 }
 
 Balance balance(int owner) {
-    return Balance{
-        SomaReservadoProprietario(owner),
-        mapasql::intValue(QStringLiteral(" select count(*) as qt_usado from Atendimento "
-                                         " where Id_Atendimento_Status <> 7 and Id_Proprietario = :proprietario"),
-                          {{"proprietario", owner}})};
+    return Balance{SomaReservadoProprietario(owner), mapasql::intValue(QStringLiteral(R"(
+        select count(*) as qt_usado
+        from Atendimento
+        where Id_Atendimento_Status <> 7
+          and Id_Proprietario = :proprietario
+    )"),
+                                                                       {{"proprietario", owner}})};
 }
 
 void grant(int owner, int quantity) {

@@ -39,8 +39,12 @@ const QStringList kEditedColumns{"Id_unidade_trabalho",      "Id_tipo_procedimen
 
 // The four values that make two slots the same, in a where clause.
 const QString kSameSlot = QStringLiteral(
-    " where Id_unidade_trabalho = :unidade and Id_especie = :especie and Data_hora_disponibilidade = :pdataHora "
-    " and id_Tipo_Procedimento = :procedimento");
+    R"(
+        where Id_unidade_trabalho = :unidade
+          and Id_especie = :especie
+          and Data_hora_disponibilidade = :pdataHora
+          and id_Tipo_Procedimento = :procedimento
+    )");
 
 }  // namespace
 
@@ -51,16 +55,23 @@ int intValue(const QString& sql, const QVariantHash& params) {
 
 db::RowSet activeUnits() {
     return db::run(db::kMain,
-                   "select Id_Unidade_Trabalho, Nome as nome, descricao from Unidade_Trabalho"
-                   " where fold(trim(Ind_Status)) = 'ativo'"
-                   " order by nome",
+                   R"(
+                       select Id_Unidade_Trabalho, Nome as nome, descricao
+                       from Unidade_Trabalho
+                       where fold(trim(Ind_Status)) = 'ativo'
+                       order by nome
+                   )",
                    {});
 }
 
 db::RowSet surgeryProcedures() {
     return db::run(db::kMain,
-                   "select Id_Tipo_Procedimento, Nome as nome, descricao from Tipo_Procedimento"
-                   " where fold(trim(Ind_Status)) = 'ativo' and Id_Tipo_Procedimento = 12",
+                   R"(
+                       select Id_Tipo_Procedimento, Nome as nome, descricao
+                       from Tipo_Procedimento
+                       where fold(trim(Ind_Status)) = 'ativo'
+                         and Id_Tipo_Procedimento = 12
+                   )",
                    {});
 }
 
@@ -173,30 +184,43 @@ SlotUse readSlot(int id) {
 db::RowSet areas(int district) {
     if (district == 0)
         return db::run(db::kMain,
-                       "select COD_AREA_ABRN, DES_AREA_ABRN, COD_DITR_SANI from padrao.AreaAbrang"
-                       " where fold(trim(SIT_REGT)) = 'a' order by COD_DITR_SANI, COD_AREA_ABRN",
+                       R"(
+                           select COD_AREA_ABRN, DES_AREA_ABRN, COD_DITR_SANI
+                           from padrao.AreaAbrang
+                           where fold(trim(SIT_REGT)) = 'a'
+                           order by COD_DITR_SANI, COD_AREA_ABRN
+                       )",
                        {});
     return db::run(db::kMain,
-                   "select COD_AREA_ABRN, DES_AREA_ABRN, COD_DITR_SANI from padrao.AreaAbrang"
-                   " where fold(trim(SIT_REGT)) = 'a' and COD_DITR_SANI = :distrito order by COD_AREA_ABRN",
+                   R"(
+                       select COD_AREA_ABRN, DES_AREA_ABRN, COD_DITR_SANI
+                       from padrao.AreaAbrang
+                       where fold(trim(SIT_REGT)) = 'a'
+                         and COD_DITR_SANI = :distrito
+                       order by COD_AREA_ABRN
+                   )",
                    {{"distrito", district}});
 }
 
 QList<availability::SummaryLine> summaryLines(const QDate& monthStart) {
-    const db::RowSet rows = db::run(
-        db::kMain,
-        " select ut.Nome, md.Id_unidade_trabalho, md.Data_hora_disponibilidade, md.COD_AREA_ABRN, aa.DES_AREA_ABRN,"
-        " coalesce(sum(md.Qt_vaga_disponivel_geral),0) as geral, coalesce(sum(md.Qt_vaga_disp_f_grande_porte),0) as "
-        "femea,"
-        " coalesce(sum(md.Qt_vaga_usada_geral),0) as usada_geral,"
-        " coalesce(sum(md.Qt_vaga_usada_f_grande_porte),0) as usada_femea"
-        " from Mapa_disponibilidade_agenda md"
-        " left join Unidade_Trabalho ut on (ut.Id_Unidade_Trabalho = md.Id_unidade_trabalho)"
-        " left join padrao.AreaAbrang aa on (md.COD_AREA_ABRN = aa.COD_AREA_ABRN)"
-        " where md.Data_hora_disponibilidade >= :inicio and md.Data_hora_disponibilidade < :fim"
-        " group by ut.Nome, md.Id_unidade_trabalho, md.Data_hora_disponibilidade, md.COD_AREA_ABRN, aa.DES_AREA_ABRN"
-        " order by ut.Nome, md.Id_unidade_trabalho, md.Data_hora_disponibilidade, md.COD_AREA_ABRN",
-        {{"inicio", monthStart.startOfDay()}, {"fim", monthStart.addMonths(1).startOfDay()}});
+    const db::RowSet rows =
+        db::run(db::kMain,
+                R"(
+                    select ut.Nome, md.Id_unidade_trabalho, md.Data_hora_disponibilidade, md.COD_AREA_ABRN,
+                        aa.DES_AREA_ABRN, coalesce(sum(md.Qt_vaga_disponivel_geral),0) as geral,
+                        coalesce(sum(md.Qt_vaga_disp_f_grande_porte),0) as femea,
+                        coalesce(sum(md.Qt_vaga_usada_geral),0) as usada_geral,
+                        coalesce(sum(md.Qt_vaga_usada_f_grande_porte),0) as usada_femea
+                    from Mapa_disponibilidade_agenda md
+                    left join Unidade_Trabalho ut on (ut.Id_Unidade_Trabalho = md.Id_unidade_trabalho)
+                    left join padrao.AreaAbrang aa on (md.COD_AREA_ABRN = aa.COD_AREA_ABRN)
+                    where md.Data_hora_disponibilidade >= :inicio
+                      and md.Data_hora_disponibilidade < :fim
+                    group by ut.Nome, md.Id_unidade_trabalho, md.Data_hora_disponibilidade, md.COD_AREA_ABRN,
+                        aa.DES_AREA_ABRN
+                    order by ut.Nome, md.Id_unidade_trabalho, md.Data_hora_disponibilidade, md.COD_AREA_ABRN
+                )",
+                {{"inicio", monthStart.startOfDay()}, {"fim", monthStart.addMonths(1).startOfDay()}});
     QList<availability::SummaryLine> out;
     for (int i = 0; i < rows.count(); ++i) {
         const auto& r = rows.row(i);
@@ -209,8 +233,13 @@ QList<availability::SummaryLine> summaryLines(const QDate& monthStart) {
 
 db::RowSet cloneUnits() {
     return db::run(db::kMain,
-                   " select Id_Unidade_Trabalho, Nome from Unidade_Trabalho where fold(trim(Ind_Status)) = 'ativo'"
-                   " and fold(trim(nome)) <> fold(:central) order by Id_Unidade_Trabalho",
+                   R"(
+                       select Id_Unidade_Trabalho, Nome
+                       from Unidade_Trabalho
+                       where fold(trim(Ind_Status)) = 'ativo'
+                         and fold(trim(nome)) <> fold(:central)
+                       order by Id_Unidade_Trabalho
+                   )",
                    {{"central", QStringLiteral("NÍVEL CENTRAL")}});
 }
 
@@ -284,9 +313,11 @@ void markTransferred(int provisionalId, int publishedId, const db::RowValues& re
 
 db::Query provisionalReport() {
     db::Query q;
-    q << " select mr.Id_unidade_trabalho, ut.Nome as unidade_trabalho, mr.Id_tipo_procedimento,"
-         " tp.Nome as tipo_procedimento, Data_hora_disponibilidade, Qt_vaga_disponivel_geral,"
-         " Qt_vaga_disp_f_grande_porte, mr.Id_Especie, ep.Nome as especie"
+    q << R"(
+        select mr.Id_unidade_trabalho, ut.Nome as unidade_trabalho, mr.Id_tipo_procedimento,
+            tp.Nome as tipo_procedimento, Data_hora_disponibilidade, Qt_vaga_disponivel_geral,
+            Qt_vaga_disp_f_grande_porte, mr.Id_Especie, ep.Nome as especie
+    )"
       << " from Mapa_rascunho mr left join Unidade_Trabalho ut on (mr.id_unidade_trabalho = ut.Id_Unidade_Trabalho)"
       << " left join Tipo_Procedimento tp on (mr.id_tipo_procedimento = tp.Id_Tipo_Procedimento)"
       << " left join Especie ep on (mr.id_especie = ep.Id_Especie)"

@@ -15,8 +15,10 @@ void prepareReport(db::Query& q) {
          "a.email, a.ind_status "
       << "from profissional a"
       << "left join unidade_trabalho b on (a.id_unidade_trabalho = b.id_unidade_trabalho )"
-      << "order by case when a.id_unidade_trabalho is null then 0 else 1 end, a.id_unidade_trabalho, "
-         "a.id_profissional";
+      << R"(
+          order by case when a.id_unidade_trabalho is null then 0 else 1 end, a.id_unidade_trabalho,
+              a.id_profissional
+      )";
 }
 
 namespace {

@@ -20,15 +20,20 @@ protected:
 
     void addOwner(int id, const QString& name, const QString& kind, const QString& doc) {
         exec(
-            "insert into proprietario (Id_Proprietario, Nome, Tipo_Pessoa, Num_CPF_CNPJ, Inserido_Em)"
-            " values (:id, :n, :k, :d, :t)",
+            R"(
+                insert into proprietario (Id_Proprietario, Nome, Tipo_Pessoa, Num_CPF_CNPJ, Inserido_Em)
+                values (:id, :n, :k, :d, :t)
+            )",
             {{"id", id}, {"n", name}, {"k", kind}, {"d", doc}, {"t", QDateTime(QDate(2026, 1, 5), QTime(10, 0))}});
     }
 
     void addGrant(int id, int owner, int quantity, const QString& withdrawn = "FALSE") {
         exec(
-            "insert into agendamento_especial (Id_Agendamento_Especial, Id_Proprietario, Qt_Agendamento_Reservado,"
-            " Ind_Registro_Excluido, Inserido_Em) values (:id, :o, :q, :w, :t)",
+            R"(
+                insert into agendamento_especial (Id_Agendamento_Especial, Id_Proprietario,
+                    Qt_Agendamento_Reservado, Ind_Registro_Excluido, Inserido_Em)
+                values (:id, :o, :q, :w, :t)
+            )",
             {{"id", id},
              {"o", owner},
              {"q", quantity},
@@ -41,8 +46,10 @@ protected:
              {{"s", status}, {"n", QStringLiteral("STATUS %1").arg(status)}});
         for (int i = 0; i < count; ++i)
             exec(
-                "insert into atendimento (Id_Proprietario, Id_Atendimento_Status, Data_Hora_Atendimento)"
-                " values (:o, :s, :d)",
+                R"(
+                    insert into atendimento (Id_Proprietario, Id_Atendimento_Status, Data_Hora_Atendimento)
+                    values (:o, :s, :d)
+                )",
                 {{"o", owner}, {"s", status}, {"d", QDateTime(QDate(2026, 1, 10 + i), QTime(8, 0))}});
     }
 };

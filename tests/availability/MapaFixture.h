@@ -37,8 +37,10 @@ protected:
             exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (:id, :n, 'ATIVO')",
                  {{"id", id}, {"n", name}});
         exec(
-            "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (9, 'NÍVEL CENTRAL', "
-            "'ATIVO')");
+            R"(
+                insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status)
+                values (9, 'NÍVEL CENTRAL', 'ATIVO')
+            )");
         exec(
             "insert into tipo_procedimento (Id_Tipo_Procedimento, Nome, Ind_Status) values (12, 'Castração', 'ATIVO')");
         exec("insert into especie (Id_Especie, Nome, Ind_Status) values (1, 'Canina', 'ATIVO')");
@@ -89,10 +91,12 @@ protected:
     void addSlot(int id, int unit, int species, const QDateTime& when, int general, int female, int usedGeneral = 0,
                  int usedFemale = 0) {
         exec(
-            "insert into Mapa_disponibilidade_agenda (Id_Mapa_disponibilidade_agenda, Id_unidade_trabalho,"
-            " Id_tipo_procedimento, Id_Especie, Data_hora_disponibilidade, Qt_vaga_disponivel_geral,"
-            " Qt_vaga_disp_f_grande_porte, Qt_vaga_usada_geral, Qt_vaga_usada_f_grande_porte)"
-            " values (:id, :u, 12, :e, :d, :g, :f, :ug, :uf)",
+            R"(
+                insert into Mapa_disponibilidade_agenda (Id_Mapa_disponibilidade_agenda, Id_unidade_trabalho,
+                    Id_tipo_procedimento, Id_Especie, Data_hora_disponibilidade, Qt_vaga_disponivel_geral,
+                    Qt_vaga_disp_f_grande_porte, Qt_vaga_usada_geral, Qt_vaga_usada_f_grande_porte)
+                values (:id, :u, 12, :e, :d, :g, :f, :ug, :uf)
+            )",
             {{"id", id},
              {"u", unit},
              {"e", species},
@@ -105,13 +109,16 @@ protected:
 
     // Published slots as the web system reads them: key, unit, species, date-hour, offered and used counts, area.
     QStringList published() {
-        const db::RowSet rows =
-            db::run(db::kMain,
-                    "select Id_Mapa_disponibilidade_agenda, Id_unidade_trabalho, Id_Especie, Data_hora_disponibilidade,"
-                    " Qt_vaga_disponivel_geral, Qt_vaga_disp_f_grande_porte, Qt_vaga_usada_geral,"
-                    " Qt_vaga_usada_f_grande_porte, COD_AREA_ABRN, Id_tipo_procedimento"
-                    " from Mapa_disponibilidade_agenda order by Id_Mapa_disponibilidade_agenda",
-                    {});
+        const db::RowSet rows = db::run(db::kMain,
+                                        R"(
+                                            select Id_Mapa_disponibilidade_agenda, Id_unidade_trabalho, Id_Especie,
+                                                Data_hora_disponibilidade, Qt_vaga_disponivel_geral,
+                                                Qt_vaga_disp_f_grande_porte, Qt_vaga_usada_geral,
+                                                Qt_vaga_usada_f_grande_porte, COD_AREA_ABRN, Id_tipo_procedimento
+                                            from Mapa_disponibilidade_agenda
+                                            order by Id_Mapa_disponibilidade_agenda
+                                        )",
+                                        {});
         QStringList out;
         for (int i = 0; i < rows.count(); ++i) {
             QStringList cells;
@@ -129,8 +136,10 @@ protected:
     // A coverage area in the street register (read only for the system, so written here through a side door).
     void addArea(int code, const QString& name, int district) {
         const QString sql =
-            "insert into %1AreaAbrang (COD_AREA_ABRN, DES_AREA_ABRN, COD_DITR_SANI, SIT_REGT)"
-            " values (%2, '%3', %4, 'A')";
+            R"(
+                insert into %1AreaAbrang (COD_AREA_ABRN, DES_AREA_ABRN, COD_DITR_SANI, SIT_REGT)
+                values (%2, '%3', %4, 'A')
+            )";
         if (testingPostgres()) {
             exec(sql.arg("padrao.").arg(code).arg(name).arg(district));
             return;

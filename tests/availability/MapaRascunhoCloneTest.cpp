@@ -153,9 +153,12 @@ TEST_F(MapaTest, CloneCopiesTheSlotOverMarkedDaysAndUnitsSkippingExistingOnes) {
 TEST_F(MapaTest, ATransferNeverPublishesAProvisionalSlotAsItWasBeforeAnotherWorkstationsChange) {
     for (int id : {1, 2})
         exec(
-            "insert into Mapa_rascunho (Id_Mapa_rascunho, Id_unidade_trabalho, Id_tipo_procedimento, Id_Especie,"
-            " Data_hora_disponibilidade, Qt_vaga_disponivel_geral, Qt_vaga_disp_f_grande_porte, Status_Registro)"
-            " values (:id, :id, 12, 1, :d, 5, 0, 'ATIVO')",
+            R"(
+                insert into Mapa_rascunho (Id_Mapa_rascunho, Id_unidade_trabalho, Id_tipo_procedimento,
+                    Id_Especie, Data_hora_disponibilidade, Qt_vaga_disponivel_geral,
+                    Qt_vaga_disp_f_grande_porte, Status_Registro)
+                values (:id, :id, 12, 1, :d, 5, 0, 'ATIVO')
+            )",
             {{"id", id}, {"d", QDateTime(day, QTime(8, 0))}});
     TfrmMapaDisponibilidade* f = openMapa();
     input::clickButton(f->findChild<QPushButton*>("BitBtn7"));

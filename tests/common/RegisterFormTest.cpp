@@ -352,8 +352,12 @@ TEST_F(RegisterFormTest, LostServerConnectionIsReportedAndReopenedOnTheNextActio
         [] {
             asAnotherWorkstation([](QSqlDatabase& admin) {
                 QSqlQuery(admin).exec(
-                    "select pg_terminate_backend(pid, 5000) from pg_stat_activity "
-                    "where datname = current_database() and pid <> pg_backend_pid()");
+                    R"(
+                        select pg_terminate_backend(pid, 5000)
+                        from pg_stat_activity
+                        where datname = current_database()
+                          and pid <> pg_backend_pid()
+                    )");
             });
         },
         [] {

@@ -77,8 +77,10 @@ protected:
     // A row of the export staging table.
     void addStaging(int id, const QString& status, const QString& attended, const QString& inserted) {
         exec(
-            "insert into Exportacao2 (id_atend, st_atend, td_atend, Dt_inse, prop, P_cooX, Dt_nasc) "
-            "values (:id, :st, :td, :dt, 'JOSÉ', 1.25, '2015-06-07 08:00:00')",
+            R"(
+                insert into Exportacao2 (id_atend, st_atend, td_atend, Dt_inse, prop, P_cooX, Dt_nasc)
+                values (:id, :st, :td, :dt, 'JOSÉ', 1.25, '2015-06-07 08:00:00')
+            )",
             {{"id", id}, {"st", status}, {"td", attended}, {"dt", inserted}});
     }
 

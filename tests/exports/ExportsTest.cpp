@@ -39,19 +39,25 @@ QVariantList column(const DbfContents& dbf, const QString& name) {
 
 TEST_F(ExportsTest, AnimalExportOfTickedColumns) {
     exec(
-        "insert into proprietario (Id_Proprietario, Nome, Telefone_Residencial, Telefone_Recado) "
-        "values (1, 'MARIA', '3333', '4444')");
+        R"(
+            insert into proprietario (Id_Proprietario, Nome, Telefone_Residencial, Telefone_Recado)
+            values (1, 'MARIA', '3333', '4444')
+        )");
     exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA')");
     exec("insert into grupo_animal (Id_Grupo_Animal, Nome) values (1, 'ANTIGO'), (2, 'ATUAL')");
     exec("insert into endereco (Id_Endereco, NOM_LOGR, End_X) values (1, 'RUA VELHA', 1.5), (2, 'RUA NOVA', 2.25)");
     exec(
-        "insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome, Data_Nascimento) "
-        "values (1, 1, 1, 'REX', '2019-03-04 10:20:30'), (2, null, null, :miau, null)",
+        R"(
+            insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome, Data_Nascimento)
+            values (1, 1, 1, 'REX', '2019-03-04 10:20:30'), (2, null, null, :miau, null)
+        )",
         {{"miau", kNameBeyondLatin1}});
     exec("insert into endereco_animal (Id_Animal, Id_Endereco) values (1, 2), (1, 1)");
     exec(
-        "insert into grupo_animal_animal (Id_Grupo_Animal_Animal, Id_Grupo_Animal, Id_Animal) "
-        "values (1, 1, 1), (2, 2, 1)");
+        R"(
+            insert into grupo_animal_animal (Id_Grupo_Animal_Animal, Id_Grupo_Animal, Id_Animal)
+            values (1, 1, 1), (2, 2, 1)
+        )");
     auto* form = open("actExportaDados", frmExportarDados);
     auto* list = child<QTreeWidget>(form, "ltvCampos");
     ASSERT_EQ(list->topLevelItemCount(), 39);
@@ -183,9 +189,12 @@ TEST_F(ExportsTest, ExtractorPeriodStatusDictionary) {
 
 TEST_F(ExportsTest, ExtractorLimit) {
     exec(
-        "insert into Exportacao2 (id_atend, Dt_inse) "
-        "with recursive n(i) as (select 1 union all select i + 1 from n where i < 120000) "
-        "select i, '2024-01-01 10:00:00' from n");
+        R"(
+            insert into Exportacao2 (id_atend,
+                Dt_inse) with recursive n(i) as (select 1 union all select i + 1 from n where i < 120000)
+            select i, '2024-01-01 10:00:00'
+            from n
+        )");
     auto* form = open("actExtratorTabelasSistema", frmExportaTabelas);
     child<QComboBox>(form, "cbbTabela")->setCurrentIndex(0);
     click(form, "BitBtn1");
@@ -216,11 +225,12 @@ TEST_F(ExportsTest, SchedulingExport) {
     exec("insert into atendimento_status (Id_Atendimento_Status, Nome) values (1, 'AGENDADO')");
     exec("insert into animal (Id_Animal, Nome, Sexo) values (1, :rex, 'M')", {{"rex", kNameBeyondLatin1}});
     exec(
-        "insert into atendimento (Id_Atendimento, Id_Animal, Id_Unidade_Trabalho, Id_Unidade_Agendada, "
-        "Data_Hora_Atendimento, Id_Atendimento_Status, Inserido_Por) values "
-        "(1, 1, 2, 1, '2024-03-31 15:00:00', 1, 1), "
-        "(2, 99, 98, 2, '2024-03-01 00:00:00', 97, 96), "
-        "(3, 1, 1, 1, '2024-04-01 00:00:00', 1, 1)");
+        R"(
+            insert into atendimento (Id_Atendimento, Id_Animal, Id_Unidade_Trabalho, Id_Unidade_Agendada,
+                Data_Hora_Atendimento, Id_Atendimento_Status, Inserido_Por)
+            values (1, 1, 2, 1, '2024-03-31 15:00:00', 1, 1), (2, 99, 98, 2, '2024-03-01 00:00:00', 97, 96),
+                (3, 1, 1, 1, '2024-04-01 00:00:00', 1, 1)
+        )");
     auto* form = open("actExportaTabelaAgendamento", frmExportaTabelaAgendamento);
     EXPECT_FALSE(form->windowFlags() & Qt::WindowCloseButtonHint);
     input::clickAndType(child<ui::DateEdit>(form, "dtpDataInicio"), "01032024");
@@ -267,8 +277,10 @@ TEST_F(ExportsTest, SchedulingExport) {
 TEST_F(ExportsTest, CancelledExportsKeepTheEarlierFile) {
     exec("insert into animal (Id_Animal, Nome, Data_Nascimento) values (1, 'REX', '2019-03-04 00:00:00')");
     exec(
-        "insert into atendimento (Id_Atendimento, Id_Animal, Data_Hora_Atendimento) values "
-        "(1, 1, '2024-03-10 09:00:00')");
+        R"(
+            insert into atendimento (Id_Atendimento, Id_Animal, Data_Hora_Atendimento)
+            values (1, 1, '2024-03-10 09:00:00')
+        )");
     addStaging(1, "AGENDADO", "2024-03-10 09:00:00", "2024-03-10 09:00:00");
     auto* data = open("actExportaDados", frmExportarDados);
     QTest::mouseClick(child<QCheckBox>(data, "ccbSeleciona_tuto"), Qt::LeftButton);
@@ -295,8 +307,10 @@ TEST_F(ExportsTest, CancelledExportsKeepTheEarlierFile) {
     const auto addRows = [&] {
         exec("insert into animal (Id_Animal, Nome) values (2, 'MIAU')");
         exec(
-            "insert into atendimento (Id_Atendimento, Id_Animal, Data_Hora_Atendimento) values "
-            "(2, 2, '2024-03-11 09:00:00')");
+            R"(
+                insert into atendimento (Id_Atendimento, Id_Animal, Data_Hora_Atendimento)
+                values (2, 2, '2024-03-11 09:00:00')
+            )");
         addStaging(2, "AGENDADO", "2024-03-11 09:00:00", "2024-03-11 09:00:00");
     };
     for (int round = 0; round < 3; ++round) {
@@ -361,8 +375,12 @@ private:
 // text and then the cause, in the words of a report saved from its preview; no file is left.
 TEST_F(ExportsTest, AnExportThatCannotWriteGivesItsTextAndTheCause) {
     exec(
-        "insert into animal (Id_Animal, Nome) with recursive n(i) as (select 1 union all select i + 1 from n where "
-        "i < 200) select i, 'ANIMAL DE NOME COMPRIDO PARA ENCHER O DISCO ' || i from n");
+        R"(
+            insert into animal (Id_Animal,
+                Nome) with recursive n(i) as (select 1 union all select i + 1 from n where i < 200)
+            select i, 'ANIMAL DE NOME COMPRIDO PARA ENCHER O DISCO ' || i
+            from n
+        )");
     for (int i = 1; i <= 200; ++i)
         addStaging(i, "AGENDADO", "2024-05-10 08:00:00", "2024-05-10 08:00:00");
     auto* data = open("actExportaDados", frmExportarDados);

@@ -98,8 +98,10 @@ TEST_F(QuorvantaTest, KeysNamesAndInUseDeletes) {
 
 TEST_F(QuorvantaTest, RefusedPostAndNeverEditedRow) {
     exec(
-        "insert into tipo_motivo_nao_vacina (Id_tipo_motivo_nao_vacina, Nome, Ind_registro_ativo) "
-        "values (7, 'CHUVA', 'ATIVO')");
+        R"(
+            insert into tipo_motivo_nao_vacina (Id_tipo_motivo_nao_vacina, Nome, Ind_registro_ativo)
+            values (7, 'CHUVA', 'ATIVO')
+        )");
     exec("create unique index ux_motivo_nome on tipo_motivo_nao_vacina (Nome)");
     child<QComboBox>(form, "cbbTabela")->setCurrentIndex(1);
     ASSERT_EQ(form->qryPrincipal->recordCount(), 1);

@@ -97,8 +97,10 @@ TEST_F(Members, BreedLooksUpSpeciesSizeAndCoatInThatOrderOnTwoPages) {
 
 TEST_F(Members, MedicineAsksForTheNameBeforeTheUnitAndShowsTheUnitsName) {
     exec(
-        "insert into unidade_medida (Id_Unidade_Medida, Nome, Descricao, Ind_Status) values "
-        "(1, 'ML', 'Mililitro', 'ATIVO'), (2, 'MG', 'Miligrama', 'INATIVO')");
+        R"(
+            insert into unidade_medida (Id_Unidade_Medida, Nome, Descricao, Ind_Status)
+            values (1, 'ML', 'Mililitro', 'ATIVO'), (2, 'MG', 'Miligrama', 'INATIVO')
+        )");
     ReferenceForm* form = open("actMedicamento");
     EXPECT_EQ(items(form, "dblUnidadeMedida"), (QStringList{"ML", "MG"}));
     area->activateWindow();

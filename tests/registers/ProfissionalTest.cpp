@@ -83,8 +83,10 @@ protected:
     void SetUp() override {
         RegistersTest::SetUp();
         exec(
-            "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values "
-            "(1, 'CENTRAL', 'ATIVO'), (2, 'Norte', 'ATIVO'), (3, 'VELHA', 'INATIVO')");
+            R"(
+                insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status)
+                values (1, 'CENTRAL', 'ATIVO'), (2, 'Norte', 'ATIVO'), (3, 'VELHA', 'INATIVO')
+            )");
         for (int i = 0; i < weekdayNames().size(); ++i)
             exec("insert into dia_semana (id_Dia_Semana, nome) values (:i, :n)",
                  {{"i", i + 1}, {"n", weekdayNames()[i]}});
@@ -212,8 +214,11 @@ TEST_F(Profissionais, StoredWeekdaysAndStatusesInAnotherCaseStillCount) {
     exec("update unidade_trabalho set Ind_Status = ' ativo' where Id_Unidade_Trabalho = 2");
     exec("insert into profissional (Id_Profissional, Id_Unidade_Trabalho, Nome) values (1, 1, 'ANA')");
     exec(
-        "insert into jornada_trabalho (Id_Jornada_Trabalho, Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial, "
-        "Data_Hora_Final, Id_Dia_Semana, Status_Registro, Controle) values (1, 1, 2, :a, :b, 2, 'Ativo ', 1)",
+        R"(
+            insert into jornada_trabalho (Id_Jornada_Trabalho, Id_Profissional, Id_Unidade_Trabalho,
+                Data_Hora_Inicial, Data_Hora_Final, Id_Dia_Semana, Status_Registro, Controle)
+            values (1, 1, 2, :a, :b, 2, 'Ativo ', 1)
+        )",
         {{"a", QDateTime(day(1, 1), at("08:00"))}, {"b", QDateTime(day(31, 1), at("12:00"))}});
     TfrmProfissional* f = openForm();
     trigger(f, "actRefresh");
@@ -243,19 +248,31 @@ TEST_F(Profissionais, SaveWritesTheProfessionalAndItsListsTogether) {
 
     f = saveNew("ana");
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
-    EXPECT_EQ(stored("select Id_Profissional, Id_Unidade_Trabalho, Nome, Inativo, Bloqueado, Inserido_Por from "
-                     "profissional"),
+    EXPECT_EQ(stored(R"(
+        select Id_Profissional, Id_Unidade_Trabalho, Nome, Inativo, Bloqueado, Inserido_Por
+        from profissional
+    )"),
               QStringList{"1|1|ANA|NAO|NAO|1"});
     const char* workingHours =
-        "select Id_Jornada_Trabalho, Id_Unidade_Trabalho, Data_Hora_Inicial, Data_Hora_Final, "
-        "Id_Dia_Semana, Status_Registro, Controle from jornada_trabalho order by 1";
+        R"(
+            select Id_Jornada_Trabalho, Id_Unidade_Trabalho, Data_Hora_Inicial, Data_Hora_Final,
+                Id_Dia_Semana, Status_Registro, Controle
+            from jornada_trabalho
+            order by 1
+        )";
     EXPECT_EQ(stored(workingHours), (QStringList{"1|2|01/01/2027 08:00|31/01/2027 12:00|2|ATIVO|1",
                                                  "2|2|01/01/2027 08:00|31/01/2027 12:00|4|ATIVO|1"}));
     const char* others =
-        "select 'I', Id_Impedimento, Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial, "
-        "Data_Hora_Final from impedimento union all select 'E', Id_Jornada_Trabalho_Execao, "
-        "Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial, Data_Hora_Final from "
-        "jornada_trabalho_execao order by 1 desc";
+        R"(
+            select 'I', Id_Impedimento, Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial,
+                Data_Hora_Final
+            from impedimento
+            union all
+            select 'E', Id_Jornada_Trabalho_Execao, Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial,
+                Data_Hora_Final
+            from jornada_trabalho_execao
+            order by 1 desc
+        )";
     EXPECT_EQ(stored(others),
               (QStringList{"I|1|1|1|15/01/2027 09:00|20/01/2027 10:00", "E|1|1|2|01/02/2027 18:00|01/02/2027 20:00"}));
 
@@ -296,15 +313,23 @@ TEST_F(Profissionais, ListsChangedMeanwhileByAnotherWorkstationAreNeverOverwritt
     TfrmProfissional* f = saveNew("ANA");
     const QStringList changes{
         "update impedimento set Data_Hora_Final = ? where Id_Profissional = 1",
-        "insert into jornada_trabalho_execao (Id_Jornada_Trabalho_Execao, Id_Profissional, Id_Unidade_Trabalho, "
-        "Data_Hora_Inicial, Data_Hora_Final) values (90, 1, 1, ?, ?)",
-        "delete from jornada_trabalho where Id_Jornada_Trabalho = (select min(Id_Jornada_Trabalho) from "
-        "jornada_trabalho)",
+        R"(
+            insert into jornada_trabalho_execao (Id_Jornada_Trabalho_Execao, Id_Profissional,
+                Id_Unidade_Trabalho, Data_Hora_Inicial, Data_Hora_Final)
+            values (90, 1, 1, ?, ?)
+        )",
+        R"(
+            delete from jornada_trabalho
+            where Id_Jornada_Trabalho = (select min(Id_Jornada_Trabalho) from jornada_trabalho)
+        )",
         // The same lists written again by another save: new keys, the same values.
         "update jornada_trabalho set Id_Jornada_Trabalho = Id_Jornada_Trabalho + 100",
         // A working-hours row the list does not show (inactive) is replaced too, so it is compared too.
-        "update jornada_trabalho set Status_Registro = 'INATIVO' where Id_Jornada_Trabalho = (select "
-        "max(Id_Jornada_Trabalho) from jornada_trabalho)",
+        R"(
+            update jornada_trabalho
+            set Status_Registro = 'INATIVO'
+            where Id_Jornada_Trabalho = (select max(Id_Jornada_Trabalho) from jornada_trabalho)
+        )",
     };
     const QDateTime when(day(3, 3), at("09:00"));
     const auto lists = [this] {
@@ -356,9 +381,19 @@ TEST_F(Profissionais, DeleteIsRefusedAfterAnAttendanceAndOtherwiseEmptiesAllFour
     prompts.clear();
     remove(f, true);
     EXPECT_EQ(prompts.asked.size(), 1);  // the question, no success message
-    EXPECT_EQ(stored("select Id_Profissional from profissional union all select Id_Profissional from "
-                     "jornada_trabalho union all select Id_Profissional from impedimento union all select "
-                     "Id_Profissional from jornada_trabalho_execao"),
+    EXPECT_EQ(stored(R"(
+        select Id_Profissional
+        from profissional
+        union all
+        select Id_Profissional
+        from jornada_trabalho
+        union all
+        select Id_Profissional
+        from impedimento
+        union all
+        select Id_Profissional
+        from jornada_trabalho_execao
+    )"),
               (QStringList{"1", "1", "1", "1", "1"}));
     EXPECT_EQ(f->qryPrincipal->recordCount(), 1);
 
@@ -373,8 +408,11 @@ TEST_F(Profissionais, SearchPutsTheOpeningFormOnTheChosenProfessional) {
     for (const auto& [id, nome] : QList<std::pair<int, QString>>{{1, "JOÃO"}, {2, "JOSE"}, {3, "MARIA"}})
         exec("insert into profissional (Id_Profissional, Nome) values (:i, :n)", {{"i", id}, {"n", nome}});
     exec(
-        "insert into impedimento (Id_Impedimento, Id_Profissional, Id_Unidade_Trabalho, Data_Hora_Inicial, "
-        "Data_Hora_Final) values (1, 2, 1, :a, :b)",
+        R"(
+            insert into impedimento (Id_Impedimento, Id_Profissional, Id_Unidade_Trabalho,
+                Data_Hora_Inicial, Data_Hora_Final)
+            values (1, 2, 1, :a, :b)
+        )",
         {{"a", QDateTime(day(1, 3), at("08:00"))}, {"b", QDateTime(day(2, 3), at("09:30"))}});
     TfrmProfissional* f = openForm();
     trigger(f, "actPesquisar");
@@ -407,10 +445,13 @@ TEST_F(Profissionais, SearchPutsTheOpeningFormOnTheChosenProfessional) {
 
 TEST_F(Profissionais, ReportGroupsByUnitWithTotals) {
     exec(
-        "insert into profissional (Id_Profissional, Id_Unidade_Trabalho, Nome, Telefone_residencial, "
-        "Telefone_celular, Telefone_Recado, Email) values "
-        "(1, 2, 'ANA', '(11)1111-1111', '(11)92222-2222', '', 'ana@x.br'), (2, 1, 'BRUNO', null, null, null, null), "
-        "(3, 2, 'CARLA', null, null, null, null), (4, null, 'DIEGO', null, null, null, null)");
+        R"(
+            insert into profissional (Id_Profissional, Id_Unidade_Trabalho, Nome, Telefone_residencial,
+                Telefone_celular, Telefone_Recado, Email)
+            values (1, 2, 'ANA', '(11)1111-1111', '(11)92222-2222', '', 'ana@x.br'),
+                (2, 1, 'BRUNO', null, null, null, null), (3, 2, 'CARLA', null, null, null, null),
+                (4, null, 'DIEGO', null, null, null, null)
+        )");
     TfrmProfissional* f = openForm();
     trigger(f, "actPrint");
     ASSERT_EQ(prompts.previews.size(), 1);

@@ -266,8 +266,10 @@ TEST_P(EveryRegister, OpensFromItsMenuActionWithItsCaptionWindowAndRights) {
 
     // A second instance becomes the newest; a profile refusing every right hides the four actions on it only.
     exec(
-        "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-        "values (1000, :f, 'S', 'N', 'N', 'N', 'N')",
+        R"(
+            insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir)
+            values (1000, :f, 'S', 'N', 'N', 'N', 'N')
+        )",
         {{"f", table().formId}});
     ReferenceForm* second = open(m.action);
     EXPECT_NE(second, form);

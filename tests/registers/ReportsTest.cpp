@@ -59,17 +59,27 @@ TEST_F(ListReports, EmptyTablesPrintHeadingSummaryAndFooter) {
 
 TEST_F(ListReports, EachRowPrintsKeyNameDescriptionAndStatusAndIsCounted) {
     for (const char* sql :
-         {"insert into grupo_animal (Id_Grupo_Animal, Nome, Descricao, Ind_Status) values (1, 'DOMICILIADO', 'Com "
-          "dono', 'ATIVO'), (2, 'ERRANTE', 'Sem dono', 'INATIVO')",
+         {R"(
+             insert into grupo_animal (Id_Grupo_Animal, Nome, Descricao, Ind_Status)
+             values (1, 'DOMICILIADO', 'Com dono', 'ATIVO'), (2, 'ERRANTE', 'Sem dono', 'INATIVO')
+         )",
           "insert into especie (Id_Especie, Nome, Descricao, Ind_Status) values (1, 'CANINA', 'Cães', 'ATIVO')",
-          "insert into atendimento_status (Id_Atendimento_Status, Nome, Descricao, Ind_Status) values (7, 'CANCELADO', "
-          "'Não conta', 'ATIVO')",
-          "insert into unidade_medida (Id_Unidade_Medida, Nome, Descricao, Ind_Status) values (2, 'ML', 'Mililitro', "
-          "'ATIVO')",
-          "insert into medicamento (Id_Medicamento, Nome, Descricao, Ind_Status) values (4, 'DIPIRONA', 'Analgésico', "
-          "'ATIVO')",
-          "insert into tipo_procedimento (Id_Tipo_Procedimento, Nome, Descricao, Ind_Status) values (12, 'CASTRACAO', "
-          "'Cirurgia', 'ATIVO')"})
+          R"(
+              insert into atendimento_status (Id_Atendimento_Status, Nome, Descricao, Ind_Status)
+              values (7, 'CANCELADO', 'Não conta', 'ATIVO')
+          )",
+          R"(
+              insert into unidade_medida (Id_Unidade_Medida, Nome, Descricao, Ind_Status)
+              values (2, 'ML', 'Mililitro', 'ATIVO')
+          )",
+          R"(
+              insert into medicamento (Id_Medicamento, Nome, Descricao, Ind_Status)
+              values (4, 'DIPIRONA', 'Analgésico', 'ATIVO')
+          )",
+          R"(
+              insert into tipo_procedimento (Id_Tipo_Procedimento, Nome, Descricao, Ind_Status)
+              values (12, 'CASTRACAO', 'Cirurgia', 'ATIVO')
+          )"})
         exec(sql);
     const QList<std::tuple<int, QStringList>> expected{
         {0, {"1 - DOMICILIADO", "Com dono", "2 - ERRANTE", "Sem dono", "INATIVO", "Total de grupos: 2"}},
@@ -101,8 +111,10 @@ TEST_F(ListReports, BreedsPrintTheirStandardCoatAndSize) {
     exec("insert into porte (Id_porte, Descricao, Ind_Status) values (1, 'PEQUENO', 'ATIVO')");
     exec("insert into pelo (Id_pelo, Descricao, Ind_Status) values (2, 'CURTO', 'INATIVO')");
     exec(
-        "insert into raca (Id_Raca, Nome, Descricao, Id_Porte, Id_Pelo, Ind_Status) values (5, 'poodle', 'Toy', 1, 2, "
-        "'ATIVO')");
+        R"(
+            insert into raca (Id_Raca, Nome, Descricao, Id_Porte, Id_Pelo, Ind_Status)
+            values (5, 'poodle', 'Toy', 1, 2, 'ATIVO')
+        )");
     exec("insert into raca (Id_Raca, Nome, Ind_Status) values (6, 'SEM PADRAO', 'ATIVO')");
     const QString t = printedText(TfrmRelRaca());
     EXPECT_TRUE(t.contains("5 - POODLE")) << t.toStdString();
@@ -120,8 +132,10 @@ TEST_F(ListReports, BreedsPrintTheirStandardCoatAndSize) {
 
 TEST_F(ListReports, OccurrenceTypesAndWeightTextsPrintTheirOwnFields) {
     exec(
-        "insert into tipo_ocorrencia (Id_Tipo_Ocorrencia, Nome, Descricao, Ind_Finaliza_Caso, Ind_Status) "
-        "values (1, 'OBITO', 'Morte do animal', 'SIM', 'ATIVO'), (2, 'FUGA', '', 'NAO', 'INATIVO')");
+        R"(
+            insert into tipo_ocorrencia (Id_Tipo_Ocorrencia, Nome, Descricao, Ind_Finaliza_Caso, Ind_Status)
+            values (1, 'OBITO', 'Morte do animal', 'SIM', 'ATIVO'), (2, 'FUGA', '', 'NAO', 'INATIVO')
+        )");
     const QString types = printedText(TfrmRelTipoOcorrencia());
     EXPECT_TRUE(types.contains("1 - OBITO")) << types.toStdString();
     EXPECT_TRUE(types.contains("Finaliza caso: SIM"));
@@ -130,8 +144,11 @@ TEST_F(ListReports, OccurrenceTypesAndWeightTextsPrintTheirOwnFields) {
     EXPECT_TRUE(printedLines(TfrmRelTipoOcorrencia()).contains("Total de registro: 2"));
 
     exec(
-        "insert into receituario_texto_peso (Id_Receituario_texto_Peso, Peso, Texto, Ind_Status) "
-        "values (1, 12.5, 'Meio comprimido a cada 12 horas.', 'ATIVO'), (2, 30, 'Um comprimido.', 'ATIVO')");
+        R"(
+            insert into receituario_texto_peso (Id_Receituario_texto_Peso, Peso, Texto, Ind_Status)
+            values (1, 12.5, 'Meio comprimido a cada 12 horas.', 'ATIVO'),
+                (2, 30, 'Um comprimido.', 'ATIVO')
+        )");
     const QString weights = printedText(TfrmRelTextoPeso());
     EXPECT_TRUE(weights.contains("1 - Peso: 12,5 kilo(s)")) << weights.toStdString();
     EXPECT_TRUE(weights.contains("2 - Peso: 30 kilo(s)"));

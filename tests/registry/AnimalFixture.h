@@ -13,8 +13,10 @@ protected:
         exec("insert into porte (Id_porte, Descricao) values (1, 'PEQUENO'), (2, 'GRANDE')");
         exec("insert into pelo (Id_pelo, Descricao) values (1, 'CURTO'), (2, 'LONGO'), (3, 'CRESPO')");
         exec(
-            "insert into raca (Id_Raca, Nome, Id_Especie, Id_Porte, Id_Pelo, Ind_Status) values "
-            "(1, 'SEM RACA DEFINIDA - SRD', 1, 2, 2, 'ATIVO'), (2, 'POODLE', 1, null, 3, 'ATIVO')");
+            R"(
+                insert into raca (Id_Raca, Nome, Id_Especie, Id_Porte, Id_Pelo, Ind_Status)
+                values (1, 'SEM RACA DEFINIDA - SRD', 1, 2, 2, 'ATIVO'), (2, 'POODLE', 1, null, 3, 'ATIVO')
+            )");
     }
 
     // A new animal of the owner on show, typed and saved.

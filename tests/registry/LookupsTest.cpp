@@ -35,9 +35,10 @@ protected:
         exec("update proprietario set Num_CI = 'MG123' where id_proprietario = :o", {{"o", jose}});
         saveNewOwner("MARIA SEM BICHO", kCpf1, "maria@mail.com");
         exec(
-            "insert into proprietario (Nome, Num_CPF_CNPJ, Status_Registro) values ('CARLOS SEM CASA', '11144477735', "
-            "'ATIVO'), "
-            "('JOSE INATIVO', '22233344405', 'INATIVO')");
+            R"(
+                insert into proprietario (Nome, Num_CPF_CNPJ, Status_Registro)
+                values ('CARLOS SEM CASA', '11144477735', 'ATIVO'), ('JOSE INATIVO', '22233344405', 'INATIVO')
+            )");
     }
 
     QStringList owners(const db::DataSet* rows) {

@@ -111,8 +111,12 @@ TEST_F(MovesTest, EveryMoveAsksWhileAnAnimalIsTypedAndTheAnimalStaysWithItsOwner
     prompts.clear();
     press("ToolBar2", "actAnimalGravar");
     EXPECT_EQ(prompts.texts(), QStringList{kOperacaoRealizada});
-    EXPECT_EQ(str("select a.Id_Proprietario || '/' || h.Id_Proprietario from animal a "
-                  "join histo_muda_proprietario h on (h.Id_Animal = a.Id_Animal) where a.Nome = 'REX'"),
+    EXPECT_EQ(str(R"(
+        select a.Id_Proprietario || '/' || h.Id_Proprietario
+        from animal a
+        join histo_muda_proprietario h on (h.Id_Animal = a.Id_Animal)
+        where a.Nome = 'REX'
+    )"),
               QString("%1/%1").arg(maria));
 
     // Sim drops the typed animal and moves: the consult's OK puts the register on JOSE.

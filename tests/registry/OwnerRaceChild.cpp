@@ -76,23 +76,24 @@ void webSystem() {
         const QString email = words.value(1).toUpper() + QStringLiteral(" ");
         const QString status = statuses[person % statuses.size()];
         db::Transaction transaction;
-        const int owner = db::toInt(
-            db::run(db::kMain,
-                    QStringLiteral("insert into proprietario (Nome, Num_CPF_CNPJ, Tipo_Pessoa, Email_Proprietario, "
-                                   "Status_Registro) values ('PESSOA DA WEB', :doc, 'fisica', :email, :status) "
-                                   "returning Id_Proprietario"),
-                    {{QStringLiteral("doc"), document},
-                     {QStringLiteral("email"), email},
-                     {QStringLiteral("status"), status}})
-                .row(0)[0]);
-        db::run(
-            db::kMain,
-            QStringLiteral("insert into usuario (Nome, Login, Email_usu, Id_proprietario, Bloqueado, Inativo, "
-                           "Status_Registro) values ('PESSOA DA WEB', :login, :email, :owner, 'nao', 'nao', :status)"),
-            {{QStringLiteral("login"), d},
-             {QStringLiteral("email"), email},
-             {QStringLiteral("owner"), owner},
-             {QStringLiteral("status"), status}});
+        const int owner = db::toInt(db::run(db::kMain, QStringLiteral(R"(
+            insert into proprietario (Nome, Num_CPF_CNPJ, Tipo_Pessoa, Email_Proprietario, Status_Registro)
+            values ('PESSOA DA WEB', :doc, 'fisica', :email, :status)
+            returning Id_Proprietario
+        )"),
+                                            {{QStringLiteral("doc"), document},
+                                             {QStringLiteral("email"), email},
+                                             {QStringLiteral("status"), status}})
+                                        .row(0)[0]);
+        db::run(db::kMain, QStringLiteral(R"(
+            insert into usuario (Nome, Login, Email_usu, Id_proprietario, Bloqueado, Inativo,
+                Status_Registro)
+            values ('PESSOA DA WEB', :login, :email, :owner, 'nao', 'nao', :status)
+        )"),
+                {{QStringLiteral("login"), d},
+                 {QStringLiteral("email"), email},
+                 {QStringLiteral("owner"), owner},
+                 {QStringLiteral("status"), status}});
         transaction.commit();
         std::cout << "written" << std::endl;
     }

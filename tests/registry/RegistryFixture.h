@@ -41,28 +41,45 @@ protected:
         loginAsAdmin();
         registerRegistryForms();
         exec(
-            "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (1, 'UNIDADE CENTRAL', "
-            "'ATIVO')");
+            R"(
+                insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status)
+                values (1, 'UNIDADE CENTRAL', 'ATIVO')
+            )");
         exec("insert into distrito (Id_Distrito, Nome, Ind_Status) values (1, 'DS1', 'ATIVO'), (2, 'DS2', 'ATIVO')");
         writePadrao({
             "insert into {p}TipoLogradouro (Tip_Logr, Des_Tip_Logr) values ('R', 'RUA'), ('AV', 'AVENIDA')",
-            "insert into {p}bairro (num_bair, nom_bair, tip_bair, tip_clss_bair) values (1, 'CENTRO', 'B', 'P'), "
-            "(2, 'JARDIM', 'B', 'p'), (3, 'INDUSTRIAL', 'B', 'O')",
-            "insert into {p}logradouro (num_logr, nom_logr) values (10, 'DAS FLORES'), (20, 'SETE'), (21, 'SETE'), "
-            "(30, 'SEM BAIRRO')",
-            "insert into {p}logradouroNome (num_logr, num_sequ_logr, tip_logr, nom_logr) values (10, 1, 'R', 'DAS "
-            "FLORES'), "
-            "(20, 1, 'AV', 'SETE'), (21, 1, 'R', 'SETE'), (30, 1, 'R', 'SEM BAIRRO')",
-            "insert into {p}pesquisaLograd (num_logr, num_sequ_logr, tip_logr, nom_logr, tip_bair, num_bair, nom_bair, "
-            "tip_clss_bair, ind_bair_cord) values (10, 1, 'R', 'DAS FLORES', 'B', 1, 'CENTRO', 'P', 'N'), "
-            "(20, 1, 'AV', 'SETE', 'B', 2, 'JARDIM', 'p', 'N'), (21, 1, 'R', 'SETE', 'B', 1, 'CENTRO', 'P', 'N'), "
-            "(40, 1, 'R', 'DUPLO A', 'B', 1, 'CENTRO', 'P', 'N'), (40, 1, 'R', 'DUPLO B', 'B', 1, 'CENTRO', 'P', 'N')",
+            R"(
+                insert into {p}bairro (num_bair, nom_bair, tip_bair, tip_clss_bair)
+                values (1, 'CENTRO', 'B', 'P'), (2, 'JARDIM', 'B', 'p'), (3, 'INDUSTRIAL', 'B', 'O')
+            )",
+            R"(
+                insert into {p}logradouro (num_logr, nom_logr)
+                values (10, 'DAS FLORES'), (20, 'SETE'), (21, 'SETE'), (30, 'SEM BAIRRO')
+            )",
+            R"(
+                insert into {p}logradouroNome (num_logr, num_sequ_logr, tip_logr, nom_logr)
+                values (10, 1, 'R', 'DAS FLORES'), (20, 1, 'AV', 'SETE'), (21, 1, 'R', 'SETE'),
+                    (30, 1, 'R', 'SEM BAIRRO')
+            )",
+            R"(
+                insert into {p}pesquisaLograd (num_logr, num_sequ_logr, tip_logr, nom_logr, tip_bair, num_bair,
+                    nom_bair, tip_clss_bair, ind_bair_cord)
+                values (10, 1, 'R', 'DAS FLORES', 'B', 1, 'CENTRO', 'P', 'N'),
+                    (20, 1, 'AV', 'SETE', 'B', 2, 'JARDIM', 'p', 'N'),
+                    (21, 1, 'R', 'SETE', 'B', 1, 'CENTRO', 'P', 'N'),
+                    (40, 1, 'R', 'DUPLO A', 'B', 1, 'CENTRO', 'P', 'N'),
+                    (40, 1, 'R', 'DUPLO B', 'B', 1, 'CENTRO', 'P', 'N')
+            )",
             "insert into {p}BairroLogradouro (num_logr, num_bair) values (10, 1), (20, 2), (21, 1), (30, 3)",
-            "insert into {p}cepLogradouro (num_logr, num_cep, ind_lado_logr, num_imov_inic, num_imov_fina) values "
-            "(10, '12345678', 'I', '  1', '  99'), (10, '12345680', 'P', '  2', ' 100'), "
-            "(10, '12345690', 'I', ' 101', 'abc'), (10, '12345695', 'I', ' 100', ' 200')",
-            "insert into {p}AreaAbrang (cod_area_abrn, des_area_abrn, cod_ditr_sani, sit_regt) values "
-            "(11, 'AREA 11', 1, 'A'), (12, 'AREA 12', 1, 'I'), (21, 'AREA 21', 2, 'A')",
+            R"(
+                insert into {p}cepLogradouro (num_logr, num_cep, ind_lado_logr, num_imov_inic, num_imov_fina)
+                values (10, '12345678', 'I', '  1', '  99'), (10, '12345680', 'P', '  2', ' 100'),
+                    (10, '12345690', 'I', ' 101', 'abc'), (10, '12345695', 'I', ' 100', ' 200')
+            )",
+            R"(
+                insert into {p}AreaAbrang (cod_area_abrn, des_area_abrn, cod_ditr_sani, sit_regt)
+                values (11, 'AREA 11', 1, 'A'), (12, 'AREA 12', 1, 'I'), (21, 'AREA 21', 2, 'A')
+            )",
         });
         area = new QMdiArea;
         area->resize(1100, 800);

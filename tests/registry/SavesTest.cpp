@@ -117,17 +117,23 @@ TEST_F(RegistryTest, SaveOwnerOnValuesRefusesInsertsAndEditsInOneTransactionWith
     saved = saveOwner(newOwner("MARIA DA SILVA", kCpf1));
     ASSERT_FALSE(saved.refusal) << saved.refusal->message.toStdString();
     const int id = saved.ownerId;
-    EXPECT_EQ(str("select p.Nome || '/' || p.Tipo_Pessoa || '/' || coalesce(p.Telefone_Celular, 'nenhum') || '/' || "
-                  "e.NOM_BAIR || '/' || p.Inserido_Por from proprietario p join endereco e on (e.Id_Endereco = "
-                  "p.Id_Endereco) "
-                  "where p.Id_Proprietario = :id",
+    EXPECT_EQ(str(R"(
+        select p.Nome || '/' || p.Tipo_Pessoa || '/' || coalesce(p.Telefone_Celular,
+            'nenhum') || '/' || e.NOM_BAIR || '/' || p.Inserido_Por
+        from proprietario p
+        join endereco e on (e.Id_Endereco = p.Id_Endereco)
+        where p.Id_Proprietario = :id
+    )",
                   {{"id", id}}),
               "MARIA DA SILVA/" + kFisica + "/nenhum/CENTRO/1");
-    EXPECT_EQ(
-        str("select u.Login || '/' || u.senha_crip from usuario u join proprietario p on (p.id_usu_web = u.Id_Usuario) "
-            "where p.Id_Proprietario = :id",
-            {{"id", id}}),
-        kCpf1 + "/" + GeraHashSenha("abcdefghij"));
+    EXPECT_EQ(str(R"(
+        select u.Login || '/' || u.senha_crip
+        from usuario u
+        join proprietario p on (p.id_usu_web = u.Id_Usuario)
+        where p.Id_Proprietario = :id
+    )",
+                  {{"id", id}}),
+              kCpf1 + "/" + GeraHashSenha("abcdefghij"));
     // The same document again is refused.
     saved = saveOwner(newOwner("ANA LIMA", kCpf1));
     ASSERT_TRUE(saved.refusal);
@@ -142,10 +148,13 @@ TEST_F(RegistryTest, SaveOwnerOnValuesRefusesInsertsAndEditsInOneTransactionWith
     saved = saveOwner(change);
     ASSERT_FALSE(saved.refusal) << saved.refusal->message.toStdString();
     EXPECT_EQ(saved.ownerId, id);
-    EXPECT_EQ(str("select p.Nome || '/' || e.DES_CMPL_ENDR || '/' || u.Nome || '/' || u.senha_crip from proprietario p "
-                  "join endereco e on (e.Id_Endereco = p.Id_Endereco) join usuario u on (u.Id_Proprietario = "
-                  "p.Id_Proprietario) "
-                  "where p.Id_Proprietario = :id",
+    EXPECT_EQ(str(R"(
+        select p.Nome || '/' || e.DES_CMPL_ENDR || '/' || u.Nome || '/' || u.senha_crip
+        from proprietario p
+        join endereco e on (e.Id_Endereco = p.Id_Endereco)
+        join usuario u on (u.Id_Proprietario = p.Id_Proprietario)
+        where p.Id_Proprietario = :id
+    )",
                   {{"id", id}}),
               "MARIA DE SOUZA/CASA 2/MARIA DE SOUZA/" + GeraHashSenha("abcdefghij"));
 
@@ -159,8 +168,12 @@ TEST_F(RegistryTest, SaveOwnerOnValuesRefusesInsertsAndEditsInOneTransactionWith
     }
     EXPECT_EQ(failure([&] { saveOwner(change); }), db::kRegistroAlterado);
     EXPECT_FALSE(db::inTransaction());
-    EXPECT_EQ(str("select p.Nome || '/' || e.DES_CMPL_ENDR from proprietario p join endereco e "
-                  "on (e.Id_Endereco = p.Id_Endereco) where p.Id_Proprietario = :id",
+    EXPECT_EQ(str(R"(
+        select p.Nome || '/' || e.DES_CMPL_ENDR
+        from proprietario p
+        join endereco e on (e.Id_Endereco = p.Id_Endereco)
+        where p.Id_Proprietario = :id
+    )",
                   {{"id", id}}),
               "MARIA DE SOUZA/CASA 2");
 
@@ -169,9 +182,13 @@ TEST_F(RegistryTest, SaveOwnerOnValuesRefusesInsertsAndEditsInOneTransactionWith
     change = storedOwner(id, kCpf1);
     saved = saveOwner(change);
     ASSERT_FALSE(saved.refusal) << saved.refusal->message.toStdString();
-    EXPECT_EQ(str("select e.Inserido_Por || '/' || e.Modificado_Por || '/' || "
-                  "case when e.Modificado_Em = e.Inserido_Em then 'same' else 'other' end from proprietario p "
-                  "join endereco e on (e.Id_Endereco = p.Id_Endereco) where p.Id_Proprietario = :id",
+    EXPECT_EQ(str(R"(
+        select e.Inserido_Por || '/' || e.Modificado_Por || '/'
+            || case when e.Modificado_Em = e.Inserido_Em then 'same' else 'other' end
+        from proprietario p
+        join endereco e on (e.Id_Endereco = p.Id_Endereco)
+        where p.Id_Proprietario = :id
+    )",
                   {{"id", id}}),
               "1/1/same");
 }
@@ -194,16 +211,19 @@ TEST_F(RegistryTest, SaveAnimalOnValuesRefusesInsertsForItsOwnerAndChangesInOneT
     saved = saveAnimal(newAnimal(owner));
     ASSERT_FALSE(saved.refusal);
     const int rex = saved.animalId;
-    EXPECT_EQ(
-        str("select a.Id_Proprietario || '/' || a.Id_faixa_peso_animal || '/' || g.Id_Grupo_Animal || '/' || "
-            "h.Id_Anterior_Proprietario || '>' || h.Id_Proprietario || '/' || e.NOM_BAIR || '/' || "
-            "coalesce(cast(e.End_X as text), 'sem X') from animal a "
-            "join grupo_animal_animal g on (g.Id_Animal = a.Id_Animal) "
-            "join histo_muda_proprietario h on (h.Id_Animal = a.Id_Animal) "
-            "join endereco_animal l on (l.Id_Animal = a.Id_Animal) join endereco e on (e.Id_Endereco = l.Id_Endereco) "
-            "where a.Id_Animal = :a",
-            {{"a", rex}}),
-        QString("%1/1/1/0>%1/CENTRO/sem X").arg(owner));
+    EXPECT_EQ(str(R"(
+        select a.Id_Proprietario || '/' || a.Id_faixa_peso_animal || '/' || g.Id_Grupo_Animal || '/'
+            || h.Id_Anterior_Proprietario || '>' || h.Id_Proprietario || '/' || e.NOM_BAIR || '/'
+            || coalesce(cast(e.End_X as text), 'sem X')
+        from animal a
+        join grupo_animal_animal g on (g.Id_Animal = a.Id_Animal)
+        join histo_muda_proprietario h on (h.Id_Animal = a.Id_Animal)
+        join endereco_animal l on (l.Id_Animal = a.Id_Animal)
+        join endereco e on (e.Id_Endereco = l.Id_Endereco)
+        where a.Id_Animal = :a
+    )",
+                  {{"a", rex}}),
+              QString("%1/1/1/0>%1/CENTRO/sem X").arg(owner));
     EXPECT_EQ(db::toDateTime(scalar("select Data_Nascimento from animal where Id_Animal = :a", {{"a", rex}})).date(),
               QDate(2020, 2, 1));
 
@@ -212,8 +232,12 @@ TEST_F(RegistryTest, SaveAnimalOnValuesRefusesInsertsForItsOwnerAndChangesInOneT
     change.animal["cor"] = "PRETO";
     change.address["des_cmpl_endr"] = "FUNDOS";
     ASSERT_FALSE(saveAnimal(change).refusal);
-    EXPECT_EQ(str("select a.Cor || '/' || e.DES_CMPL_ENDR || '/' || a.Modificado_por from animal a "
-                  "join endereco e on (e.Id_Endereco = :e) where a.Id_Animal = :a",
+    EXPECT_EQ(str(R"(
+        select a.Cor || '/' || e.DES_CMPL_ENDR || '/' || a.Modificado_por
+        from animal a
+        join endereco e on (e.Id_Endereco = :e)
+        where a.Id_Animal = :a
+    )",
                   {{"a", rex}, {"e", addresssql::currentAnimalAddress(rex)}}),
               "PRETO/FUNDOS/1");
 
@@ -227,8 +251,12 @@ TEST_F(RegistryTest, SaveAnimalOnValuesRefusesInsertsForItsOwnerAndChangesInOneT
     }
     EXPECT_EQ(failure([&] { saveAnimal(change); }), db::kRegistroAlterado);
     EXPECT_FALSE(db::inTransaction());
-    EXPECT_EQ(str("select a.Cor || '/' || e.DES_CMPL_ENDR from animal a join endereco e on (e.Id_Endereco = :e) "
-                  "where a.Id_Animal = :a",
+    EXPECT_EQ(str(R"(
+        select a.Cor || '/' || e.DES_CMPL_ENDR
+        from animal a
+        join endereco e on (e.Id_Endereco = :e)
+        where a.Id_Animal = :a
+    )",
                   {{"a", rex}, {"e", addresssql::currentAnimalAddress(rex)}}),
               "PRETO/FUNDOS");
     EXPECT_EQ(count("animal"), 1);

@@ -20,15 +20,17 @@ protected:
     // An owner as the web system writes it, with a complete address of the street register; answers its id.
     int webOwner(const QString& name, const QVariant& document, const QVariant& personType, const QString& status) {
         OtherWorkstation web;
-        EXPECT_TRUE(
-            web.exec("insert into endereco (Id_Distrito, TIP_LOGR, NUM_LOGR, NUM_SEQU_LOGR, NOM_LOGR, "
-                     "NUM_IMOV_LOGR, NUM_BAIR, NOM_BAIR, NUM_CEP) values (1, 'R', 10, 1, 'DAS FLORES', 51, 1, "
-                     "'CENTRO', '70000-000')"));
-        EXPECT_TRUE(
-            web.exec("insert into proprietario (Nome, Telefone_Residencial, Num_CPF_CNPJ, Tipo_Pessoa, "
-                     "Email_Proprietario, Id_Endereco, id_Unidade_Trabalho, Status_Registro) values (?, "
-                     "'(61)3333-4444', ?, ?, ?, (select max(Id_Endereco) from endereco), 1, ?)",
-                     {name, document, personType, name.section(' ', 0, 0).toLower() + "@MAIL.COM ", status}));
+        EXPECT_TRUE(web.exec(R"(
+            insert into endereco (Id_Distrito, TIP_LOGR, NUM_LOGR, NUM_SEQU_LOGR, NOM_LOGR, NUM_IMOV_LOGR,
+                NUM_BAIR, NOM_BAIR, NUM_CEP)
+            values (1, 'R', 10, 1, 'DAS FLORES', 51, 1, 'CENTRO', '70000-000')
+        )"));
+        EXPECT_TRUE(web.exec(R"(
+            insert into proprietario (Nome, Telefone_Residencial, Num_CPF_CNPJ, Tipo_Pessoa,
+                Email_Proprietario, Id_Endereco, id_Unidade_Trabalho, Status_Registro)
+            values (?, '(61)3333-4444', ?, ?, ?, (select max(Id_Endereco) from endereco), 1, ?)
+        )",
+                             {name, document, personType, name.section(' ', 0, 0).toLower() + "@MAIL.COM ", status}));
         return web.scalar("select max(Id_Proprietario) from proprietario").toInt();
     }
 
@@ -73,12 +75,19 @@ TEST_F(WebRowsTest, AnOwnerInTheWebSystemsSpellingsIsListedFoundShownAndSavedAsS
     EXPECT_EQ(child<QLineEdit>("dbeCEP")->text(), "70000000");
     saveEdited("ANA DE SOUZA");
     EXPECT_EQ(prompts.texts(), QStringList{kOperacaoRealizada});
-    EXPECT_EQ(str("select Nome || '|' || Tipo_Pessoa || '|' || Num_CPF_CNPJ from proprietario where "
-                  "Id_Proprietario = :id",
+    EXPECT_EQ(str(R"(
+        select Nome || '|' || Tipo_Pessoa || '|' || Num_CPF_CNPJ
+        from proprietario
+        where Id_Proprietario = :id
+    )",
                   {{"id", ana}}),
               "ANA DE SOUZA|fisica|529.982.247-25");
-    EXPECT_EQ(str("select NUM_CEP from endereco e join proprietario p on (p.Id_Endereco = e.Id_Endereco) where "
-                  "p.Id_Proprietario = :id",
+    EXPECT_EQ(str(R"(
+        select NUM_CEP
+        from endereco e
+        join proprietario p on (p.Id_Endereco = e.Id_Endereco)
+        where p.Id_Proprietario = :id
+    )",
                   {{"id", ana}}),
               "70000-000");
     EXPECT_EQ(str("select Login from usuario where Id_proprietario = :id", {{"id", ana}}), "52998224725");
@@ -101,10 +110,11 @@ TEST_F(WebRowsTest, ANewOwnerMeetsTheWebSystemsRowsInTheChecks) {
     const int caio = webOwner("CAIO DA WEB", "222.333.444-05", "fisica", "Ativo ");
     {
         OtherWorkstation web;
-        ASSERT_TRUE(
-            web.exec("insert into usuario (Nome, Login, Id_proprietario, Status_Registro) values ('CAIO', "
-                     "'11144477735', ?, ' ativo')",
-                     {caio}));
+        ASSERT_TRUE(web.exec(R"(
+            insert into usuario (Nome, Login, Id_proprietario, Status_Registro)
+            values ('CAIO', '11144477735', ?, ' ativo')
+        )",
+                             {caio}));
     }
     open();
     const struct {

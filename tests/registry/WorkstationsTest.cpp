@@ -215,8 +215,10 @@ TEST_F(RegistryTest, AnOwnerSavedMeanwhileWithTheSameDocumentEmailOrLoginIsRefus
         QString document, email, message;
     };
     const QString insertOwner =
-        "insert into proprietario (Nome, Num_CPF_CNPJ, Email_Proprietario, Status_Registro) "
-        "values ('OUTRO DONO', ?, ?, ?)";
+        R"(
+            insert into proprietario (Nome, Num_CPF_CNPJ, Email_Proprietario, Status_Registro)
+            values ('OUTRO DONO', ?, ?, ?)
+        )";
     const QString insertUser = "insert into usuario (Login, Nome, Status_Registro) values (?, 'OPERADOR', ?)";
     const QList<Case> cases{
         {"document", insertOwner, {kCpf1, "outro@mail.com", "ATIVO"}, kCpf1, "ana@mail.com", kDocumentoCadastrado},
@@ -269,10 +271,11 @@ TEST_F(RegistryTest, AccountsLeftByOwnersGoneAreTakenOverByTheOwnerOfTheirDocume
     const auto webAccount = [](const QString& login, const QString& status, const QVariant& owner) {
         OtherWorkstation station;
         QString error;
-        EXPECT_TRUE(
-            station.exec("insert into usuario (Login, Nome, Status_Registro, Id_proprietario, Email_usu, "
-                         "senha_crip) values (?, 'ANA WEB', ?, ?, 'ana@mail.com', 'antiga')",
-                         {login, status, owner}, &error))
+        EXPECT_TRUE(station.exec(R"(
+            insert into usuario (Login, Nome, Status_Registro, Id_proprietario, Email_usu, senha_crip)
+            values (?, 'ANA WEB', ?, ?, 'ana@mail.com', 'antiga')
+        )",
+                                 {login, status, owner}, &error))
             << error.toStdString();
         return station.scalar("select max(Id_Usuario) from usuario").toInt();
     };
@@ -382,15 +385,28 @@ TEST_F(RegistryTest, TwoProcessesSavingOneDocumentStoreOneOwner) {
         EXPECT_EQ(outputs, expected) << "round " << round;
     }
     const QString key = documentKeySql("Num_CPF_CNPJ");
-    for (const auto& [what, sql] :
-         {std::pair{"document", QString("select %1 from proprietario where fold(trim(Status_Registro)) = 'ativo' "
-                                        "group by %1 having count(*) > 1")
-                                    .arg(key)},
-          std::pair{"e-mail", QString("select fold(trim(Email_Proprietario)) from proprietario where "
-                                      "fold(trim(Status_Registro)) = 'ativo' group by fold(trim(Email_Proprietario)) "
-                                      "having count(*) > 1")},
-          std::pair{"login", QString("select fold(trim(Login)) from usuario where fold(trim(Status_Registro)) = "
-                                     "'ativo' group by fold(trim(Login)) having count(*) > 1")}})
+    for (const auto& [what, sql] : {std::pair{"document", QString(R"(
+        select %1
+        from proprietario
+        where fold(trim(Status_Registro)) = 'ativo'
+        group by %1
+        having count(*) > 1
+    )")
+                                                              .arg(key)},
+                                    std::pair{"e-mail", QString(R"(
+                                        select fold(trim(Email_Proprietario))
+                                        from proprietario
+                                        where fold(trim(Status_Registro)) = 'ativo'
+                                        group by fold(trim(Email_Proprietario))
+                                        having count(*) > 1
+                                    )")},
+                                    std::pair{"login", QString(R"(
+                                        select fold(trim(Login))
+                                        from usuario
+                                        where fold(trim(Status_Registro)) = 'ativo'
+                                        group by fold(trim(Login))
+                                        having count(*) > 1
+                                    )")}})
         EXPECT_EQ(db::run(db::kMain, sql, {}).count(), 0) << what;
     EXPECT_EQ(count(QString("proprietario where %1 like '9%'").arg(key)), 14);  // saved, and registered on the web
     EXPECT_EQ(count("usuario"), 28);

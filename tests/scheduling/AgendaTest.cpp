@@ -39,8 +39,10 @@ protected:
         for (int year : {2011, 2012, 2013})
             for (const EpiWeek& w : epiWeeksOfYear(year))
                 exec(
-                    "insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep, dsidesep) "
-                    "values (:a, :n, :i, :f, :d)",
+                    R"(
+                        insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep, dsidesep)
+                        values (:a, :n, :i, :f, :d)
+                    )",
                     {{"a", year},
                      {"n", w.week},
                      {"i", QDateTime(w.first, QTime(0, 0))},
@@ -317,16 +319,21 @@ TEST_F(AgendaTest, SelectionDialogsHandOverTheirEntriesAndRefuseBlanks) {
 }
 
 TEST_F(AgendaTest, DailyReportTakesWholeDaysPerUnitWithPhonesAndTheBookingUser) {
-    const int maria =
-        db::toInt(db::run(db::kMain,
-                          "insert into usuario (Nome, Login) values ('MARIA CONCEICAO DOS SANTOS', 'maria') "
-                          "returning Id_Usuario",
-                          {})
-                      .row(0)[0]);
+    const int maria = db::toInt(db::run(db::kMain,
+                                        R"(
+                                            insert into usuario (Nome, Login)
+                                            values ('MARIA CONCEICAO DOS SANTOS', 'maria')
+                                            returning Id_Usuario
+                                        )",
+                                        {})
+                                    .row(0)[0]);
     exec("update proprietario set Telefone_Celular = '(31) 9876-5432' where Id_Proprietario = 10");
     exec(
-        "update proprietario set Telefone_Residencial = '(31) 3333-4444', Telefone_Celular = '(31) 9876-5432' "
-        "where Id_Proprietario = 12");
+        R"(
+            update proprietario
+            set Telefone_Residencial = '(31) 3333-4444', Telefone_Celular = '(31) 9876-5432'
+            where Id_Proprietario = 12
+        )");
     const int late = addAttendance(kAna, kRex, at(5, 3, 2012, 23, 59));
     addAttendance(kAna, kRex, at(6, 3, 2012, 0, 0));
     addAttendance(kCarlos, kBidu, at(5, 3, 2012, 10), 1, 1);
@@ -355,8 +362,10 @@ TEST_F(AgendaTest, DailyReportTakesWholeDaysPerUnitWithPhonesAndTheBookingUser) 
 TEST_F(AgendaTest, MonthlyAnnualAndProfessionalReports) {
     exec("insert into profissional (Id_Profissional, Nome) values (1, 'DRA. LIA'), (2, 'DR. JOSE')");
     exec(
-        "insert into tipo_procedimento (Id_Tipo_Procedimento, Nome) values (1, 'CONSULTA'), (2, 'VACINA'), (3, "
-        "'EXAME')");
+        R"(
+            insert into tipo_procedimento (Id_Tipo_Procedimento, Nome)
+            values (1, 'CONSULTA'), (2, 'VACINA'), (3, 'EXAME')
+        )");
     const int a = addAttendance(kAna, kRex, at(5, 3, 2012, 23, 30));
     const int b = addAttendance(kAna, kMimi, at(7, 3, 2012), 2, 1);
     addAttendance(kAna, kRex, at(6, 4, 2012));
@@ -401,11 +410,15 @@ TEST_F(AgendaTest, MonthlyAnnualAndProfessionalReports) {
 TEST_F(AgendaTest, LocatorFindsByDocumentsMicrochipAndNamePrefixesAndShowsTheChoice) {
     exec("update proprietario set Num_CPF_CNPJ = '12345678901', Num_CI = '4455' where Id_Proprietario = 10");
     exec(
-        "insert into proprietario (Id_Proprietario, Nome, Status_Registro, Num_CPF_CNPJ) values "
-        "(13, 'MÁRCIO', 'ATIVO', '12ABC34501DE35'), (14, 'D''ÁVILA', 'ATIVO', null)");
+        R"(
+            insert into proprietario (Id_Proprietario, Nome, Status_Registro, Num_CPF_CNPJ)
+            values (13, 'MÁRCIO', 'ATIVO', '12ABC34501DE35'), (14, 'D''ÁVILA', 'ATIVO', null)
+        )");
     exec(
-        "insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip) values (130, 13, 'LUA', '982000123'), "
-        "(140, 14, 'SOL', '982 000 777')");
+        R"(
+            insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip)
+            values (130, 13, 'LUA', '982000123'), (140, 14, 'SOL', '982 000 777')
+        )");
     const int rex = addAttendance(kAna, kRex, at(5, 3, 2012));
     const int lua = addAttendance(13, 130, at(5, 3, 2012));
     const int sol = addAttendance(14, 140, at(5, 3, 2012));

@@ -39,8 +39,10 @@ TEST_F(SchedulingTest, PrescriptionsAreWrittenFromTextsKeyedAndDeleted) {
 
     const int key = addAttendance(kAna, kRex, QDateTime(day, QTime(9, 0)));
     exec(
-        "insert into receituario (Id_Receituario, Id_Atendimento, Descricao) values (1, 0, 'a'), (2, 0, 'b'), (5, 0, "
-        "'c')");
+        R"(
+            insert into receituario (Id_Receituario, Id_Atendimento, Descricao)
+            values (1, 0, 'a'), (2, 0, 'b'), (5, 0, 'c')
+        )");
     auto* form = TfrmAgendaNovoAtendimento::openFromAgenda(day, key);
     ReceituarioPage* page = form->tbsReceituario;
     auto* memo = page->findChild<QPlainTextEdit*>("dbmReceituario");
@@ -143,8 +145,10 @@ TEST_F(SchedulingTest, StandardTextIsWrittenAsTypedToRowOne) {
         "Inserido_Por integer, Inserido_Em timestamp, Modificado_Por integer, Modificado_Em timestamp)");
     exec("delete from perfil_form where Id_Perfil = 1000 and Id_Form = 20");
     exec(
-        "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-        "values (1000, 20, 'S', 'S', 'N', 'S', 'N')");
+        R"(
+            insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir)
+            values (1000, 20, 'S', 'S', 'N', 'S', 'N')
+        )");
     form = TfrmReceituarioPadrao::open();
     for (const char* name : {"bmpAlterar", "bmpGravar", "bmpImprimir"})
         EXPECT_TRUE(form->findChild<QPushButton*>(name)->isHidden()) << name;

@@ -23,8 +23,11 @@ protected:
         input::type(box, text);
     }
     QDate stored(int key) {
-        return db::toDateTime(scalar("select dt_Atendimento from atendimento_particular where "
-                                     "Id_Atendimento_Particular = :k",
+        return db::toDateTime(scalar(R"(
+            select dt_Atendimento
+            from atendimento_particular
+            where Id_Atendimento_Particular = :k
+        )",
                                      {{"k", key}}))
             .date();
     }
@@ -83,8 +86,10 @@ TEST_F(PrivateAttendance, InsertsCheckTheirChoicesAndDateAndDeletesAsk) {
 
     exec("delete from perfil_form where Id_Perfil = 1000 and Id_Form = 5");
     exec(
-        "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-        "values (1000, 5, 'S', 'N', 'S', 'N', 'S')");
+        R"(
+            insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir)
+            values (1000, 5, 'S', 'N', 'S', 'N', 'S')
+        )");
     form = TfrmAtendimentoParticular::open();
     EXPECT_TRUE(form->findChild<QPushButton*>("bmpIncluir")->isHidden());
     EXPECT_TRUE(form->findChild<QPushButton*>("bmpExcluir")->isHidden());

@@ -30,17 +30,23 @@ protected:
         m_area = new QMdiArea;
         setWorkspace(m_area);
         exec(
-            "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Descricao, Ind_Status) values "
-            "(1, 'CENTRAL', 'Rua Um, 1', 'ATIVO'), (2, 'NORTE', 'Av. Norte, 200', null), "
-            "(3, 'VELHA', 'Rua Velha', 'Inativo ')");
+            R"(
+                insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Descricao, Ind_Status)
+                values (1, 'CENTRAL', 'Rua Um, 1', 'ATIVO'), (2, 'NORTE', 'Av. Norte, 200', null),
+                    (3, 'VELHA', 'Rua Velha', 'Inativo ')
+            )");
         exec("insert into atendimento_status (Id_Atendimento_Status, Nome) values (1, 'AGENDADO '), (2, 'CANCELADO')");
         exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA')");
         exec(
-            "insert into proprietario (Id_Proprietario, Nome, id_Unidade_Trabalho, Status_Registro) values "
-            "(10, 'ANA', 2, 'ATIVO'), (11, 'BRUNO', 3, 'ATIVO')");
+            R"(
+                insert into proprietario (Id_Proprietario, Nome, id_Unidade_Trabalho, Status_Registro)
+                values (10, 'ANA', 2, 'ATIVO'), (11, 'BRUNO', 3, 'ATIVO')
+            )");
         exec(
-            "insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome, Esterilizado) values "
-            "(100, 10, 1, 'REX', 'NAO'), (101, 10, 1, 'MIMI', null), (110, 11, 1, 'TOTO', 'NAO')");
+            R"(
+                insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome, Esterilizado)
+                values (100, 10, 1, 'REX', 'NAO'), (101, 10, 1, 'MIMI', null), (110, 11, 1, 'TOTO', 'NAO')
+            )");
     }
 
     void TearDown() override {
@@ -73,10 +79,13 @@ protected:
     // An attendance already stored, as the agenda would find it.
     int addAttendance(int owner, int animal, const QDateTime& when, int status = 1, int unit = 2) {
         const db::RowSet r = db::run(db::kMain,
-                                     "insert into atendimento (Id_Proprietario, Id_Animal, Id_Unidade_Trabalho, "
-                                     "Id_Unidade_Agendada, Data_Hora_Atendimento, Id_Atendimento_Status, "
-                                     "Ind_Autoriza_Cirurgia) values (:o, :a, 1, :u, :w, :s, 'SIM') "
-                                     "returning Id_Atendimento",
+                                     R"(
+                                         insert into atendimento (Id_Proprietario, Id_Animal, Id_Unidade_Trabalho,
+                                             Id_Unidade_Agendada, Data_Hora_Atendimento, Id_Atendimento_Status,
+                                             Ind_Autoriza_Cirurgia)
+                                         values (:o, :a, 1, :u, :w, :s, 'SIM')
+                                         returning Id_Atendimento
+                                     )",
                                      {{"o", owner}, {"a", animal}, {"u", unit}, {"w", when}, {"s", status}});
         return db::toInt(r.row(0)[0]);
     }

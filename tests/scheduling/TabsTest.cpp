@@ -25,13 +25,17 @@ void click(QWidget* page, const QString& name) {
 
 TEST_F(SchedulingTest, MembersAreAddedOnceAndRemovedAtOnce) {
     exec(
-        "insert into profissional (Id_Profissional, Nome, Inativo) values "
-        "(1, 'DRA ALICE', null), (2, 'DR BENTO', 'SIM '), (3, 'DR CAIO', 'NAO')");
+        R"(
+            insert into profissional (Id_Profissional, Nome, Inativo)
+            values (1, 'DRA ALICE', null), (2, 'DR BENTO', 'SIM '), (3, 'DR CAIO', 'NAO')
+        )");
     exec("insert into tipo_procedimento (Id_Tipo_Procedimento, Nome) values (1, 'CASTRACAO'), (2, 'CONSULTA')");
     exec("insert into unidade_medida (Id_Unidade_Medida, Nome) values (1, 'ml')");
     exec(
-        "insert into medicamento (Id_Medicamento, Id_Unidade_Medida, Nome) values (1, 1, 'ANESTESICO'), (2, 1, "
-        "'SORO')");
+        R"(
+            insert into medicamento (Id_Medicamento, Id_Unidade_Medida, Nome)
+            values (1, 1, 'ANESTESICO'), (2, 1, 'SORO')
+        )");
     const int key = addAttendance(kAna, kRex, QDateTime(day, QTime(9, 0)));
     auto* form = TfrmAgendaNovoAtendimento::openFromAgenda(day, key);
 

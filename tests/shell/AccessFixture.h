@@ -19,14 +19,20 @@ protected:
         addUnit(1, "CENTRAL");
         exec("insert into perfil (Id_Perfil, Nome, Descricao, Ind_Status) values (10, 'OPERADOR', 'Atende', 'ATIVO')");
         exec(
-            "insert into form (Id_Form, Nome, Descricao, Tipo_Form, Tag) values (1, 'TFRMUNIDADE', 'Unidades', 'F', "
-            "1)");
+            R"(
+                insert into form (Id_Form, Nome, Descricao, Tipo_Form, Tag)
+                values (1, 'TFRMUNIDADE', 'Unidades', 'F', 1)
+            )");
         exec(
-            "insert into form (Id_Form, Nome, Descricao, Tipo_Form, Tag) values (3, 'TFRMUSUARIO', 'Usuários', 'F', "
-            "3)");
+            R"(
+                insert into form (Id_Form, Nome, Descricao, Tipo_Form, Tag)
+                values (3, 'TFRMUSUARIO', 'Usuários', 'F', 3)
+            )");
         exec(
-            "insert into form (Id_Form, Nome, Descricao, Tipo_Form, Tag) values (27, 'TFRMRELUSUARIO', 'Relatório', "
-            "'R', 27)");
+            R"(
+                insert into form (Id_Form, Nome, Descricao, Tipo_Form, Tag)
+                values (27, 'TFRMRELUSUARIO', 'Relatório', 'R', 27)
+            )");
     }
 
     int addUser(const QString& nome, const QString& password = "SENHA", int perfil = 10) {

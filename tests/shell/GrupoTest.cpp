@@ -29,11 +29,14 @@ protected:
 
     // The profile's rows as stored: form and the five rights, in key order.
     QStringList storedRights(int perfil) {
-        const db::RowSet rows =
-            db::run(db::kMain,
-                    "select Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir from perfil_form"
-                    " where Id_Perfil = :p order by Id_Form",
-                    {{"p", perfil}});
+        const db::RowSet rows = db::run(db::kMain,
+                                        R"(
+                                            select Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir
+                                            from perfil_form
+                                            where Id_Perfil = :p
+                                            order by Id_Form
+                                        )",
+                                        {{"p", perfil}});
         QStringList out;
         for (int r = 0; r < rows.count(); ++r) {
             QString line;

@@ -102,8 +102,10 @@ TEST_F(Login, MessagesInOrderAndInvalidPasswords) {
 TEST_F(Login, SuccessFillsTheSessionAndConfiguresTheMenu) {
     exec("insert into form (Id_Form, Nome, Tipo_Form, tag) values (1, 'TfrmUnidade', 'F', 1)");
     exec(
-        "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-        "values (10, 1, 'S', 'S', 'S', 'S', 'S')");
+        R"(
+            insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir)
+            values (10, 1, 'S', 'S', 'S', 'S', 'S')
+        )");
     pick(unidade, "1 - CENTRAL");
     pick(usuario, "ANA");
     QTest::keyClicks(senha, "  SENHA ");  // blanks around are ignored

@@ -36,8 +36,10 @@ protected:
     void grant(int form, const QString& visualizar = "S", const QString& incluir = "S", const QString& alterar = "S",
                const QString& excluir = "S", const QString& imprimir = "S", int perfil = 10) {
         exec(
-            "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-            "values (:p, :f, :v, :i, :a, :e, :m)",
+            R"(
+                insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir)
+                values (:p, :f, :v, :i, :a, :e, :m)
+            )",
             {{"p", perfil},
              {"f", form},
              {"v", visualizar},

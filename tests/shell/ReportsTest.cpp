@@ -77,8 +77,10 @@ TEST_F(ShellReports, ProfilesGroupRightsAndMarkMissingForms) {
     exec("insert into form (Id_Form, Nome, Tipo_Form, tag) values (25, 'Relatorio de unidades', 'R', 25)");
     for (int form : {1, 25, 999})
         exec(
-            "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-            "values (10, :f, 'S', 'N', 'S', 'N', 'S')",
+            R"(
+                insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir)
+                values (10, :f, 'S', 'N', 'S', 'N', 'S')
+            )",
             {{"f", form}});
     TfrmRel_Perfil profiles;
     const QString t = printedText(profiles);

@@ -28,8 +28,10 @@ protected:
                 const QString& bloqueado = "NAO", const QString& inativo = "NAO", const QString& status = "ATIVO",
                 int perfil = 10) {
         db::Query q;
-        q << "insert into usuario (Id_Unidade_Trabalho, Id_Perfil, Nome, Login, senha_crip, Bloqueado, Inativo, "
-             "Status_Registro)"
+        q << R"(
+            insert into usuario (Id_Unidade_Trabalho, Id_Perfil, Nome, Login, senha_crip, Bloqueado,
+                Inativo, Status_Registro)
+        )"
           << "values (:u, :p, :n, :l, :d, :b, :i, :s) returning Id_Usuario";
         q.bind("u", unit).bind("p", perfil).bind("n", nome).bind("l", login).bind("d", GeraHashSenha(password));
         q.bind("b", bloqueado).bind("i", inativo).bind("s", status);

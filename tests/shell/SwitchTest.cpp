@@ -34,8 +34,10 @@ protected:
         exec("insert into form (Id_Form, Nome, Tipo_Form, tag) values (2, 'TfrmGrupo', 'F', 2)");
         exec("insert into form (Id_Form, Nome, Tipo_Form, tag) values (3, 'TfrmUsuario', 'F', 3)");
         exec(
-            "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-            "values (10, 1, 'S', 'S', 'S', 'S', 'S')");
+            R"(
+                insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir)
+                values (10, 1, 'S', 'S', 'S', 'S', 'S')
+            )");
         loginAsAdmin();
         NomeUnidadeLogada = "Central";
         main = std::make_unique<TfrmMenuPrincipal>();

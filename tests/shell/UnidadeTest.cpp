@@ -99,8 +99,10 @@ TEST_F(UnidadeTest, NameOfBlanksIsRefusedAndTheRowStaysBeingTyped) {
 
 TEST_F(UnidadeTest, AlterarRecordsOnlyTheModificationAudit) {
     exec(
-        "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status, Inserido_Por, Inserido_Em) "
-        "values (3, 'SUL', 'ATIVO', 9, :em)",
+        R"(
+            insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status, Inserido_Por, Inserido_Em)
+            values (3, 'SUL', 'ATIVO', 9, :em)
+        )",
         {{"em", QDateTime(QDate(2020, 5, 4), QTime(10, 11, 12))}});
     TfrmUnidade* form = openUnidade();
     trigger(form, "actRefresh");
@@ -367,8 +369,10 @@ TEST_F(UnidadeTest, ANewKeyTakenMeanwhileIsTriedOnceMoreWithTheNext) {
 TEST_F(UnidadeTest, RightsOfForm1HideTheFourActionsOfANewRegisterOnly) {
     TfrmUnidade* earlier = openUnidade();
     exec(
-        "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-        "values (1000, 1, 'S', 'N', 'N', 'N', 'N')");
+        R"(
+            insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir)
+            values (1000, 1, 'S', 'N', 'N', 'N', 'N')
+        )");
     TfrmUnidade* later = openUnidade();
     for (const char* name : {"actAppend", "actEdit", "actDelete", "actPrint"}) {
         EXPECT_FALSE(later->findChild<QAction*>(name)->isVisible()) << name;

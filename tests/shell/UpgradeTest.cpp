@@ -75,10 +75,16 @@ QStringList schemaOf(const db::Settings& s) {
     QStringList out = rowsOf(s, "select Passo, Versao_Fold from nurv_versao");
     if (testingPostgres()) {
         out += rowsOf(s,
-                      "select i.schemaname, i.indexname, i.indexdef, x.indisvalid from pg_indexes i join pg_class c on "
-                      "c.relname = i.indexname join pg_namespace n on n.oid = c.relnamespace and n.nspname = "
-                      "i.schemaname join pg_index x on x.indexrelid = c.oid where i.schemaname in ('public', 'padrao', "
-                      "'zzoo01') order by 1, 2");
+                      R"(
+                          select i.schemaname, i.indexname, i.indexdef, x.indisvalid
+                          from pg_indexes i
+                          join pg_class c on c.relname = i.indexname
+                          join pg_namespace n on n.oid = c.relnamespace
+                            and n.nspname = i.schemaname
+                          join pg_index x on x.indexrelid = c.oid
+                          where i.schemaname in ('public', 'padrao', 'zzoo01')
+                          order by 1, 2
+                      )");
         out += rowsOf(s, "select stxname from pg_statistic_ext order by 1");
         out += rowsOf(s, "select extname from pg_extension order by 1");
         out += rowsOf(s, "select proname, prosrc from pg_proc where proname in ('fold', 'fold_table') order by 1");
@@ -106,11 +112,15 @@ void addOwners(const db::Settings& s, int first, int last) {
             .arg(first)
             .arg(last);
     execOn(s, numbers +
-                  "insert into proprietario (Id_Proprietario, Nome, Status_Registro) select i, case when i % 3 = "
-                  "0 then 'JOÃO DA SILVA ' || i else 'MARIA SOUZA ' || i end, 'ATIVO' from n");
+                  R"(insert into proprietario (Id_Proprietario, Nome, Status_Registro)
+                      select i, case when i % 3 = 0 then 'JOÃO DA SILVA ' || i else 'MARIA SOUZA ' || i end, 'ATIVO'
+                      from n
+                  )");
     execOn(s, numbers +
-                  "insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip) select i, i, 'TOTÓ ' || "
-                  "i, '98 ' || i from n");
+                  R"(insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip)
+                      select i, i, 'TOTÓ ' || i, '98 ' || i
+                      from n
+                  )");
 }
 
 // The owners (or animals) whose name holds `typed`, as the program's search counts them (through the full-text
@@ -234,8 +244,11 @@ TEST_F(Upgrade, AStepFailedHalfWayIsToldAndFinishedByTheNextStart) {
         EXPECT_FALSE(
             owner.exec("create unique index concurrently ix_proprietario_fold_nome on proprietario (fold(Nome))"));
         EXPECT_EQ(rowsOf(earlier->settings(),
-                         "select indisvalid from pg_index where indexrelid = "
-                         "'ix_proprietario_fold_nome'::regclass"),
+                         R"(
+                             select indisvalid
+                             from pg_index
+                             where indexrelid = 'ix_proprietario_fold_nome'::regclass
+                         )"),
                   QStringList{"false"});
     } else {
         // The disk fills while the owners' full-text table is being filled.
@@ -299,8 +312,12 @@ private:
 bool upgradeWaitsForALock(const db::Settings& s,
                           const QString& statement = QStringLiteral("create index concurrently")) {
     for (int tries = 0; tries < 400; ++tries) {
-        if (!rowsOf(s, QStringLiteral("select 1 from pg_stat_activity where wait_event_type = 'Lock' and query like "
-                                      "'%1%'")
+        if (!rowsOf(s, QStringLiteral(R"(
+            select 1
+            from pg_stat_activity
+            where wait_event_type = 'Lock'
+              and query like '%1%'
+        )")
                            .arg(statement))
                  .isEmpty())
             return true;
@@ -386,8 +403,12 @@ TEST_F(Upgrade, AStepIndexesAnotherSchemaAndDropsAnIndexWithoutStoppingSaves) {
     const db::UpgradeOutcome outcome = upgrade.get();
     EXPECT_TRUE(outcome.complete()) << outcome.reason.toStdString();
     const QString made = testingPostgres()
-                             ? "select schemaname, indexname from pg_indexes where indexname like 'ix_later%' or "
-                               "indexname = 'ix_proprietario_num_ci'"
+                             ? R"(
+                                 select schemaname, indexname
+                                 from pg_indexes
+                                 where indexname like 'ix_later%'
+                                   or indexname = 'ix_proprietario_num_ci'
+                             )"
                              : "select 'main', name from sqlite_master where name = 'ix_proprietario_num_ci'";
     EXPECT_EQ(rowsOf(s, made), testingPostgres() ? QStringList{"padrao | ix_later_bairro"} : QStringList{});
     EXPECT_EQ(rowsOf(s, "select Passo from nurv_versao"), QStringList{QString::number(later.last().number)});
@@ -499,15 +520,16 @@ TEST_F(Upgrade, TheSqliteShellWithTheExtensionWritesVacuumsChecksDumpsAndRestore
     EXPECT_NE(refused.exit, 0);
     EXPECT_TRUE(refused.out.contains("fold")) << refused.out.toStdString();
 
-    const Shell wrote =
-        shell(file,
-              "insert into proprietario (Id_Proprietario, Nome, Email_Proprietario) values (901, "
-              "'JOÃO DAS NEVES', ' Joao@Neves.Example ');\n"
-              "update proprietario set Nome = 'ANA CONCEIÇÃO' where Id_Proprietario = 4;\n"
-              "update proprietario set Email_Proprietario = 'MARIA@SOUZA.EXAMPLE' where Id_Proprietario = 5;\n"
-              "delete from proprietario where Id_Proprietario = 7;\n"
-              "vacuum;\n"
-              "pragma integrity_check;\n");
+    const Shell wrote = shell(file,
+                              R"(
+                                  insert into proprietario (Id_Proprietario, Nome, Email_Proprietario)
+                                  values (901, 'JOÃO DAS NEVES', ' Joao@Neves.Example '); update proprietario
+                                  set Nome = 'ANA CONCEIÇÃO'
+                                  where Id_Proprietario = 4; update proprietario
+                                  set Email_Proprietario = 'MARIA@SOUZA.EXAMPLE'
+                                  where Id_Proprietario = 5; delete from proprietario
+                                  where Id_Proprietario = 7; vacuum; pragma integrity_check;
+                              )");
     EXPECT_EQ(wrote.exit, 0) << wrote.out.toStdString();
     EXPECT_EQ(wrote.out.trimmed(), "ok");
     for (const auto& [typed, owners] : {std::pair{"joao das", 1}, {"conceicao", 1}, {"souza 7", 0}, {"silva", 10}}) {
@@ -518,8 +540,11 @@ TEST_F(Upgrade, TheSqliteShellWithTheExtensionWritesVacuumsChecksDumpsAndRestore
         EXPECT_EQ(c.read, owners);
     }
     EXPECT_EQ(rowsOf(s,
-                     "select Id_Proprietario from proprietario where fold(trim(Email_Proprietario)) = "
-                     "'maria@souza.example'"),
+                     R"(
+                         select Id_Proprietario
+                         from proprietario
+                         where fold(trim(Email_Proprietario)) = 'maria@souza.example'
+                     )"),
               QStringList{"5"});
 
     // A dump restored beside the street register and the sibling system's database: the same objects, whole.
@@ -574,12 +599,16 @@ protected:
         execOn(s,
                "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (1, 'CENTRAL', 'ATIVO')");
         execOn(s,
-               "insert into perfil (Id_Perfil, Nome, Ind_Status) values (1000, 'ADMINISTRADOR', 'ATIVO'), (10, "
-               "'OPERADOR', 'ATIVO')");
+               R"(
+                   insert into perfil (Id_Perfil, Nome, Ind_Status)
+                   values (1000, 'ADMINISTRADOR', 'ATIVO'), (10, 'OPERADOR', 'ATIVO')
+               )");
         for (const auto& [id, name, profile] : {std::tuple{1, "ADMINISTRADOR", 1000}, {2, "ANA", 10}})
-            execOn(s, QStringLiteral("insert into usuario (Id_Usuario, Id_Unidade_Trabalho, Id_Perfil, Nome, Login, "
-                                     "senha_crip, Bloqueado, Inativo, Status_Registro) values (%1, 1, %2, '%3', '%3', "
-                                     "'%4', 'NAO', 'NAO', 'ATIVO')")
+            execOn(s, QStringLiteral(R"(
+                insert into usuario (Id_Usuario, Id_Unidade_Trabalho, Id_Perfil, Nome, Login, senha_crip,
+                    Bloqueado, Inativo, Status_Registro)
+                values (%1, 1, %2, '%3', '%3', '%4', 'NAO', 'NAO', 'ATIVO')
+            )")
                           .arg(id)
                           .arg(profile)
                           .arg(QLatin1String(name), GeraHashSenha("SENHA")));

@@ -42,8 +42,10 @@ protected:
         for (int y : {year - 1, year, year + 1})
             for (const EpiWeek& w : epiWeeksOfYear(y))
                 exec(
-                    "insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep) values (:a, :n, :i, "
-                    ":f)",
+                    R"(
+                        insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep)
+                        values (:a, :n, :i, :f)
+                    )",
                     {{"a", y},
                      {"n", w.week},
                      {"i", QDateTime(w.first, QTime(0, 0))},
@@ -272,8 +274,11 @@ TEST_F(AllLibraries, TheAgendaReportDialogsHaveTheirWindowButtonsAndThePeriodGro
     EXPECT_EQ(opened([agenda] { press(agenda, "bmpLocalizar"); })->objectName(), "frmAgendaLocalizarProp");
     press(agenda, "BitBtn3");
     exec(
-        "insert into atendimento (Id_Proprietario, Id_Animal, Id_Unidade_Trabalho, Id_Unidade_Agendada, "
-        "Data_Hora_Atendimento, Id_Atendimento_Status) values (1, 1, 1, 2, :w, 1)",
+        R"(
+            insert into atendimento (Id_Proprietario, Id_Animal, Id_Unidade_Trabalho, Id_Unidade_Agendada,
+                Data_Hora_Atendimento, Id_Atendimento_Status)
+            values (1, 1, 1, 2, :w, 1)
+        )",
         {{"w", QDateTime(db::serverTime().date(), QTime(9, 0))}});
     press(agenda, "BitBtn3");
     EXPECT_EQ(opened([agenda] { press(agenda, "bmpInformacao"); })->objectName(), "frmInformacaoAgenda");

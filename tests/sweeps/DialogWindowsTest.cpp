@@ -33,14 +33,17 @@ protected:
     void SetUp() override {
         WindowsTest::SetUp();
         exec(
-            "insert into proprietario (Id_Proprietario, Nome, Status_Registro) values "
-            "(1, 'ANA SILVA', 'ATIVO'), (2, 'ANTONIO SOUZA', 'ATIVO'), (3, 'BIA', 'ATIVO')");
+            R"(
+                insert into proprietario (Id_Proprietario, Nome, Status_Registro)
+                values (1, 'ANA SILVA', 'ATIVO'), (2, 'ANTONIO SOUZA', 'ATIVO'), (3, 'BIA', 'ATIVO')
+            )");
         exec("insert into animal (Id_Animal, Id_Proprietario, Nome) values (10, 1, 'REX'), (12, 2, 'LOLA')");
-        StreetRegister::writePadrao(
-            {"insert into {p}pesquisaLograd (num_logr, num_sequ_logr, tip_logr, nom_logr, tip_bair, num_bair, "
-             "nom_bair, "
-             "tip_clss_bair, ind_bair_cord) values (10, 1, 'R', 'DAS FLORES', 'B', 1, 'CENTRO', 'P', 'N'), "
-             "(20, 1, 'AV', 'SETE', 'B', 2, 'JARDIM', 'P', 'N')"});
+        StreetRegister::writePadrao({R"(
+            insert into {p}pesquisaLograd (num_logr, num_sequ_logr, tip_logr, nom_logr, tip_bair, num_bair,
+                nom_bair, tip_clss_bair, ind_bair_cord)
+            values (10, 1, 'R', 'DAS FLORES', 'B', 1, 'CENTRO', 'P', 'N'),
+                (20, 1, 'AV', 'SETE', 'B', 2, 'JARDIM', 'P', 'N')
+        )"});
     }
 
     QMdiSubWindow* open(const char* action) {

@@ -107,9 +107,12 @@ TEST_F(KeyboardClerk, OwnerAnimalAndBookingWithoutTheMouse) {
     const QString owner = text("select max(Id_Proprietario) from proprietario");
     EXPECT_EQ(text("select Nome from proprietario where Id_Proprietario = " + owner), "MARIA DE SOUZA");
     EXPECT_EQ(text("select Num_CPF_CNPJ from proprietario where Id_Proprietario = " + owner), "11144477735");
-    EXPECT_EQ(text("select e.NOM_BAIR from proprietario p join endereco e on e.Id_Endereco = p.Id_Endereco "
-                   "where p.Id_Proprietario = " +
-                   owner),
+    EXPECT_EQ(text(R"(
+        select e.NOM_BAIR
+        from proprietario p
+        join endereco e on e.Id_Endereco = p.Id_Endereco
+        where p.Id_Proprietario =
+    )" + owner),
               "JARDIM");
 
     // The animal page, which the save turned to: a new animal living with the owner.

@@ -126,8 +126,10 @@ protected:
         exec("insert into perfil_form (Id_Perfil, Id_Form) values (1000, 1), (1000, 2)");
         exec("insert into endereco (Id_Endereco, NUM_IMOV_LOGR) values (1, 99999)");
         exec(
-            "insert into proprietario (Id_Proprietario, Id_Endereco, id_Unidade_Trabalho, Status_Registro) values "
-            "(:a, 1, 1, 'ATIVO'), (:b, 1, 2, 'ATIVO')",
+            R"(
+                insert into proprietario (Id_Proprietario, Id_Endereco, id_Unidade_Trabalho, Status_Registro)
+                values (:a, 1, 1, 'ATIVO'), (:b, 1, 2, 'ATIVO')
+            )",
             {{"a", kOwner}, {"b", kFormerOwner}});
         exec("insert into especie (Id_Especie) values (1)");
         exec("insert into pelo (Id_pelo) values (1)");
@@ -135,22 +137,29 @@ protected:
         exec("insert into raca (Id_Raca, Id_Especie, Id_Porte, Id_Pelo) values (1, 1, 1, 1)");
         exec("insert into grupo_animal (Id_Grupo_Animal) values (1)");
         exec(
-            "insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Id_Raca, Id_Pelo, Id_Porte, Id_Grupo_Animal, "
-            "Data_Nascimento, Inserido_Em) values (:id, :owner, 1, 1, 1, 1, 1, :born, :in), "
-            "(:id2, :owner, 1, 1, 1, 1, 1, :born, :in)",
+            R"(
+                insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Id_Raca, Id_Pelo, Id_Porte,
+                    Id_Grupo_Animal, Data_Nascimento, Inserido_Em)
+                values (:id, :owner, 1, 1, 1, 1, 1, :born, :in), (:id2, :owner, 1, 1, 1, 1, 1, :born, :in)
+            )",
             {{"id", kAnimal},
              {"id2", kAnimal + 1},
              {"owner", kOwner},
              {"born", QDateTime(QDate(2019, 12, 28), QTime())},
              {"in", QDateTime(kDay, QTime(23, 58, 59))}});
         exec(
-            "insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Anterior_Proprietario, "
-            "Id_Proprietario, Dt_Muda_Proprietario) values (1, :animal, :former, :owner, :at)",
+            R"(
+                insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal,
+                    Id_Anterior_Proprietario, Id_Proprietario, Dt_Muda_Proprietario)
+                values (1, :animal, :former, :owner, :at)
+            )",
             {{"animal", kAnimal}, {"former", kFormerOwner}, {"owner", kOwner}, {"at", QDateTime(kDay, QTime(9, 0))}});
         exec("insert into tipo_ocorrencia (Id_Tipo_Ocorrencia) values (1)");
         exec(
-            "insert into ocorrencia (Id_Ocorrencia, Id_Animal, Id_Tipo_Ocorrencia, Dt_Ocorrencia) values (1, :a, 1, "
-            ":at)",
+            R"(
+                insert into ocorrencia (Id_Ocorrencia, Id_Animal, Id_Tipo_Ocorrencia, Dt_Ocorrencia)
+                values (1, :a, 1, :at)
+            )",
             {{"a", kAnimal}, {"at", QDateTime(kDay, QTime(10, 0))}});
         exec("insert into atendimento_status (Id_Atendimento_Status) values (1)");
         exec("insert into profissional (Id_Profissional, Id_Unidade_Trabalho) values (1, 1)");
@@ -163,9 +172,11 @@ protected:
                                  {"animal", kAnimal},
                                  {"at", QDateTime(kDay.addDays(i % 2), QTime(8 + i / 4, (i % 4) * 15))}};
             exec(
-                "insert into atendimento (Id_Atendimento, Id_Proprietario, Id_Animal, Id_Unidade_Trabalho, "
-                "Id_Unidade_Agendada, Data_Hora_Atendimento, Id_Atendimento_Status, Inserido_Por) "
-                "values (:id, :owner, :animal, 1, 1, :at, 1, 1)",
+                R"(
+                    insert into atendimento (Id_Atendimento, Id_Proprietario, Id_Animal, Id_Unidade_Trabalho,
+                        Id_Unidade_Agendada, Data_Hora_Atendimento, Id_Atendimento_Status, Inserido_Por)
+                    values (:id, :owner, :animal, 1, 1, :at, 1, 1)
+                )",
                 p);
             exec("insert into atendimento_profissional (Id_Profissional, Id_Atendimento) values (1, :id)", p);
             exec(
@@ -177,9 +188,12 @@ protected:
         exec("insert into receituario_texto_peso (Id_Receituario_texto_Peso, Peso) values (1, 12345.5)");
         exec("insert into receituario_padrao (Id_Receituario_padrao) values (1)");
         exec(
-            "insert into mapa_rascunho (Id_Mapa_rascunho, Id_unidade_trabalho, Id_tipo_procedimento, Id_Especie, "
-            "Data_hora_disponibilidade, Qt_vaga_disponivel_geral, Qt_vaga_disp_f_grande_porte, Status_Registro) "
-            "values (1, 1, 1, 1, :at, 99999, 99999, 'ATIVO')",
+            R"(
+                insert into mapa_rascunho (Id_Mapa_rascunho, Id_unidade_trabalho, Id_tipo_procedimento,
+                    Id_Especie, Data_hora_disponibilidade, Qt_vaga_disponivel_geral,
+                    Qt_vaga_disp_f_grande_porte, Status_Registro)
+                values (1, 1, 1, 1, :at, 99999, 99999, 'ATIVO')
+            )",
             {{"at", QDateTime(kDay, QTime(7, 30))}});
         // Then every text of every row as long as its column holds.
         for (const auto& [table, columns] : textColumns()) {

@@ -30,31 +30,47 @@ class StoredSpellings : public DbTest {};
 
 TEST_F(StoredSpellings, ListsAndFlagsOfEverySubsystemReadStatusesInAnySpelling) {
     for (const char* row : {
-             "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (1, 'CENTRAL', ' ativo'), "
-             "(2, 'NORTE', 'Inativo '), (3, 'nivel central', 'Ativo')",
+             R"(
+                 insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status)
+                 values (1, 'CENTRAL', ' ativo'), (2, 'NORTE', 'Inativo '), (3, 'nivel central', 'Ativo')
+             )",
              "insert into distrito (Id_Distrito, Nome, Ind_Status) values (1, 'DS1', 'ativo '), (2, 'DS2', 'inativo')",
-             "insert into especie (Id_Especie, Nome, Ind_Status) values (1, 'CANINA', 'Ativo'), (2, 'FELINA', "
-             "' INATIVO')",
-             "insert into raca (Id_Raca, Nome, Id_Especie, Ind_Status) values (1, 'SRD', 1, 'ativo'), (2, 'POODLE', 1, "
-             "'inativo')",
-             "insert into tipo_procedimento (Id_Tipo_Procedimento, Nome, Ind_Status) values (12, 'CASTRACAO', ' ativo "
-             "')",
+             R"(
+                 insert into especie (Id_Especie, Nome, Ind_Status)
+                 values (1, 'CANINA', 'Ativo'), (2, 'FELINA', ' INATIVO')
+             )",
+             R"(
+                 insert into raca (Id_Raca, Nome, Id_Especie, Ind_Status)
+                 values (1, 'SRD', 1, 'ativo'), (2, 'POODLE', 1, 'inativo')
+             )",
+             R"(
+                 insert into tipo_procedimento (Id_Tipo_Procedimento, Nome, Ind_Status)
+                 values (12, 'CASTRACAO', ' ativo ')
+             )",
              "insert into tipo_vacina (Nome, Ind_registro_ativo) values ('RAIVA', 'ativo'), ('V8', 'Inativo')",
-             "insert into usuario (Id_Unidade_Trabalho, Nome, Login, Bloqueado, Inativo, Status_Registro) values "
-             "(1, 'ANA', 'ANA', ' nao', 'Não', 'ativo'), (1, 'BIA', 'BIA', 'sim', 'nao', 'ativo'), "
-             "(1, 'CAIO', 'CAIO', 'nao', 'nao', 'inativo ')",
-             "insert into profissional (Id_Profissional, Nome, Inativo) values (1, 'DRA. ANA', ' nao'), "
-             "(2, 'DR. BIA', 'Sim ')",
+             R"(
+                 insert into usuario (Id_Unidade_Trabalho, Nome, Login, Bloqueado, Inativo, Status_Registro)
+                 values (1, 'ANA', 'ANA', ' nao', 'Não', 'ativo'), (1, 'BIA', 'BIA', 'sim', 'nao', 'ativo'),
+                     (1, 'CAIO', 'CAIO', 'nao', 'nao', 'inativo ')
+             )",
+             R"(
+                 insert into profissional (Id_Profissional, Nome, Inativo)
+                 values (1, 'DRA. ANA', ' nao'), (2, 'DR. BIA', 'Sim ')
+             )",
              "insert into tipo_ocorrencia (Id_Tipo_Ocorrencia, Nome, Ind_Finaliza_Caso) values (1, 'OBITO', ' sim')",
              "insert into ocorrencia (Id_Ocorrencia, Id_Animal, Id_Tipo_Ocorrencia) values (1, 5, 1)",
              "insert into mapa_rascunho (Id_Mapa_rascunho, Status_Registro) values (1, 'ativo'), (2, 'inativo ')",
-             "insert into agendamento_especial (Id_Agendamento_Especial, Id_Proprietario, Qt_Agendamento_Reservado, "
-             "Ind_Registro_Excluido) values (1, 7, 3, ' false'), (2, 7, 5, 'True')",
+             R"(
+                 insert into agendamento_especial (Id_Agendamento_Especial, Id_Proprietario,
+                     Qt_Agendamento_Reservado, Ind_Registro_Excluido)
+                 values (1, 7, 3, ' false'), (2, 7, 5, 'True')
+             )",
          })
         exec(QString::fromUtf8(row));
-    writePadrao(
-        {"insert into {p}AreaAbrang (cod_area_abrn, des_area_abrn, cod_ditr_sani, sit_regt) values "
-         "(11, 'A11', 1, 'a'), (12, 'A12', 1, 'i')"});
+    writePadrao({R"(
+        insert into {p}AreaAbrang (cod_area_abrn, des_area_abrn, cod_ditr_sani, sit_regt)
+        values (11, 'A11', 1, 'a'), (12, 'A12', 1, 'i')
+    )"});
 
     QStringList units, operators;
     for (const loginsql::Unit& u : loginsql::activeUnits())

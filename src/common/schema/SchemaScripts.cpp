@@ -24,8 +24,10 @@ QString epidemiologicalWeeksScript(int firstYear, int lastYear) {
         for (const EpiWeek& w : epiWeeksOfYear(year)) {
             sql +=
                 QStringLiteral(
-                    "insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep, dsidesep) "
-                    "values (%1, %2, '%3 00:00:00', '%4 00:00:00', 'SEMANA %2/%1');\n")
+                    R"(
+                        insert into semana_epidemiologica (nrideano, nridesep, dtinisep, dtfimsep, dsidesep)
+                        values (%1, %2, '%3 00:00:00', '%4 00:00:00', 'SEMANA %2/%1');
+                    )")
                     .arg(year)
                     .arg(w.week)
                     .arg(w.first.toString(QStringLiteral("yyyy-MM-dd")), w.last.toString(QStringLiteral("yyyy-MM-dd")));

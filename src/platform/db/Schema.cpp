@@ -181,16 +181,22 @@ void installPostgres(const Settings& s, const QList<Script>& scripts) {
             execAll(database, statements);
             // Keys that the server makes continue after the highest key written by the scripts.
             QSqlQuery q(database);
-            if (!q.exec(QStringLiteral("select table_schema, table_name, column_name from information_schema.columns "
-                                       "where is_identity = 'YES' and table_schema in ('public', 'padrao', 'zzoo01')")))
+            if (!q.exec(QStringLiteral(R"(
+                select table_schema, table_name, column_name
+                from information_schema.columns
+                where is_identity = 'YES'
+                  and table_schema in ('public', 'padrao', 'zzoo01')
+            )")))
                 throw Error(q.lastError().text());
             QStringList resets;
             while (q.next()) {
                 const QString table = q.value(0).toString() + QLatin1Char('.') + q.value(1).toString();
                 const QString column = q.value(2).toString();
                 resets << QStringLiteral(
-                              "select setval(pg_get_serial_sequence('%1', '%2'), coalesce(max(%2), 0) + 1, "
-                              "false) from %1")
+                              R"(
+                                  select setval(pg_get_serial_sequence('%1', '%2'), coalesce(max(%2), 0) + 1, false)
+                                  from %1
+                              )")
                               .arg(table, column);
             }
             execAll(database, resets);

@@ -298,10 +298,14 @@ private:
                 ? firstValue(m_c.database,
                              QStringLiteral("select 1 from sqlite_master where type = 'index' and name = :n"),
                              {{QStringLiteral("n"), name}})
-                : firstValue(m_c.database,
-                             QStringLiteral("select i.indisvalid from pg_index i join pg_class c on c.oid = "
-                                            "i.indexrelid join pg_namespace n on n.oid = c.relnamespace where "
-                                            "n.nspname = lower(:s) and c.relname = lower(:n)"),
+                : firstValue(m_c.database, QStringLiteral(R"(
+                    select i.indisvalid
+                    from pg_index i
+                    join pg_class c on c.oid = i.indexrelid
+                    join pg_namespace n on n.oid = c.relnamespace
+                    where n.nspname = lower(:s)
+                      and c.relname = lower(:n)
+                )"),
                              {{QStringLiteral("s"), schema}, {QStringLiteral("n"), name}});
         *valid = found && (m_c.engine == Engine::SQLite || found->toBool());
         return found.has_value();
@@ -374,28 +378,39 @@ private:
             const qsizetype open = definition.indexOf(QStringLiteral("$$")) + 2;
             bodies += definition.mid(open, definition.lastIndexOf(QStringLiteral("$$")) - open);
         }
-        const QVariant found =
-            firstValue(m_c.database,
-                       QStringLiteral("select coalesce((select prosrc from pg_proc where oid = "
-                                      "to_regprocedure('public.fold_table(text)')), '') || coalesce((select prosrc "
-                                      "from pg_proc where oid = to_regprocedure('public.fold(text)')), '')"))
-                .value_or(QVariant());
+        const QVariant found = firstValue(m_c.database, QStringLiteral(R"(
+            select coalesce((select prosrc from pg_proc where oid = to_regprocedure('public.fold_table(text)')),
+                '')
+                || coalesce((select prosrc from pg_proc where oid = to_regprocedure('public.fold(text)')),
+                '')
+        )"))
+                                   .value_or(QVariant());
         return found.toString() == bodies;
     }
 
     // The indexes over fold() with their tables, the valid ones or the invalid ones.
     QList<QPair<QString, QString>> foldIndexes(bool valid) {
-        const QString sql =
-            m_c.engine == Engine::SQLite
-                ? QStringLiteral(
-                      "select 'main.' || name, 'main.' || tbl_name from sqlite_master where type = 'index' "
-                      "and sql like '%fold(%' order by name")
-                : QStringLiteral(
-                      "select n.nspname || '.' || c.relname, n.nspname || '.' || t.relname from pg_index i "
-                      "join pg_class c on c.oid = i.indexrelid join pg_class t on t.oid = i.indrelid join "
-                      "pg_namespace n on n.oid = c.relnamespace where n.nspname in ('public', 'padrao', "
-                      "'zzoo01') and i.indisvalid = :v and pg_get_indexdef(i.indexrelid) like '%fold(%' "
-                      "order by 1");
+        const QString sql = m_c.engine == Engine::SQLite ? QStringLiteral(
+                                                               R"(
+                                                                   select 'main.' || name, 'main.' || tbl_name
+                                                                   from sqlite_master
+                                                                   where type = 'index'
+                                                                     and sql like '%fold(%'
+                                                                   order by name
+                                                               )")
+                                                         : QStringLiteral(
+                                                               R"(
+                                                                   select n.nspname || '.' || c.relname,
+                                                                       n.nspname || '.' || t.relname
+                                                                   from pg_index i
+                                                                   join pg_class c on c.oid = i.indexrelid
+                                                                   join pg_class t on t.oid = i.indrelid
+                                                                   join pg_namespace n on n.oid = c.relnamespace
+                                                                   where n.nspname in ('public', 'padrao', 'zzoo01')
+                                                                     and i.indisvalid = :v
+                                                                     and pg_get_indexdef(i.indexrelid) like '%fold(%'
+                                                                   order by 1
+                                                               )");
         QSqlQuery q = run(m_c.database, sql,
                           m_c.engine == Engine::SQLite ? QVariantHash{} : QVariantHash{{QStringLiteral("v"), valid}});
         QList<QPair<QString, QString>> out;

@@ -37,16 +37,23 @@ void deleteAddress(const QVariant& addressId, const db::RowValues& read) {
 }
 
 db::RowSet districts() {
-    return db::run(db::kMain,
-                   QStringLiteral(" select Id_Distrito, Nome from distrito where fold(trim(ind_status)) = 'ativo' "
-                                  " order by Id_Distrito "),
+    return db::run(db::kMain, QStringLiteral(R"(
+        select Id_Distrito, Nome
+        from distrito
+        where fold(trim(ind_status)) = 'ativo'
+        order by Id_Distrito
+    )"),
                    {});
 }
 
 QVariant currentAnimalAddress(int animalId) {
-    const db::RowSet rows = db::run(db::kMain,
-                                    QStringLiteral(" select id_endereco from endereco_animal where id_animal = :animal "
-                                                   " order by id_endereco desc limit 1 "),
+    const db::RowSet rows = db::run(db::kMain, QStringLiteral(R"(
+        select id_endereco
+        from endereco_animal
+        where id_animal = :animal
+        order by id_endereco desc
+        limit 1
+    )"),
                                     byAnimal(animalId));
     return rows.count() ? rows.row(0)[0] : QVariant();
 }
@@ -59,11 +66,13 @@ void linkAnimal(int animalId, int addressId) {
 
 void selectAnimalHistory(db::DataSet& history, int animalId, const QString& orderBy) {
     // The order is a column of the history grid's own list, never what is typed.
-    history.setSql(
-        QStringLiteral(" select a.id_animal, b.* from endereco_animal a "
-                       " left join endereco b on (a.id_endereco = b.id_endereco) "
-                       " where a.id_animal = :animal ") +
-        (orderBy.isEmpty() ? QStringLiteral("order by a.id_endereco desc ") : QStringLiteral("order by b.") + orderBy));
+    history.setSql(QStringLiteral(R"(
+        select a.id_animal, b.*
+        from endereco_animal a
+        left join endereco b on (a.id_endereco = b.id_endereco)
+        where a.id_animal = :animal
+    )") + (orderBy.isEmpty() ? QStringLiteral("order by a.id_endereco desc ")
+                             : QStringLiteral("order by b.") + orderBy));
     history.query().bind(QStringLiteral("animal"), animalId);
     history.open();
 }

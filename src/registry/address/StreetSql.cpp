@@ -28,17 +28,23 @@ Street streetOf(const db::RowSet& rows, int i) {
 }
 
 const QString kStreetColumns = QStringLiteral(
-    " select distinct tip_bair, num_bair, nom_bair, NUM_LOGR, NUM_SEQU_LOGR, tip_logr, nom_logr "
-    " from pesquisaLograd "
-    " where fold(trim(tip_clss_bair)) in ('o','p') "
-    " and fold(trim(ind_bair_cord)) = 'n' ");
+    R"(
+        select distinct tip_bair, num_bair, nom_bair, NUM_LOGR, NUM_SEQU_LOGR, tip_logr, nom_logr
+        from pesquisaLograd
+        where fold(trim(tip_clss_bair)) in ('o','p')
+          and fold(trim(ind_bair_cord)) = 'n'
+    )");
 
 }  // namespace
 
 db::RowSet byCode(const QString& code) {
-    return read(QStringLiteral(" select distinct num_logr, nom_logr from pesquisaLograd "
-                               " where num_logr = :code and num_sequ_logr = 1 "
-                               " order by num_logr, nom_logr "),
+    return read(QStringLiteral(R"(
+        select distinct num_logr, nom_logr
+        from pesquisaLograd
+        where num_logr = :code
+          and num_sequ_logr = 1
+        order by num_logr, nom_logr
+    )"),
                 {{QStringLiteral("code"), wholeNumber(code)}});
 }
 
@@ -66,30 +72,39 @@ std::optional<Street> uniqueByName(const QString& name) {
 QString postalDigits(const QString& typed) { return QString(typed).remove(QLatin1Char('-')).trimmed(); }
 
 std::optional<int> streetOfPostalCode(const QString& digits) {
-    const db::RowSet rows =
-        read(QStringLiteral(" select num_logr, num_cep, ind_lado_logr, num_imov_inic, num_imov_fina "
-                            " from cepLogradouro where num_cep = :cep limit 1 "),
-             {{"cep", digits}});
+    const db::RowSet rows = read(QStringLiteral(R"(
+        select num_logr, num_cep, ind_lado_logr, num_imov_inic, num_imov_fina
+        from cepLogradouro
+        where num_cep = :cep
+        limit 1
+    )"),
+                                 {{"cep", digits}});
     if (rows.count() == 0)
         return std::nullopt;
     return db::toInt(rows.row(0)[0]);
 }
 
 std::optional<Street> currentName(int streetCode) {
-    const db::RowSet rows =
-        read(QStringLiteral(" select num_logr, num_sequ_logr, tip_logr, nom_logr from logradouroNome "
-                            " where num_logr = :code order by num_sequ_logr limit 1 "),
-             {{"code", streetCode}});
+    const db::RowSet rows = read(QStringLiteral(R"(
+        select num_logr, num_sequ_logr, tip_logr, nom_logr
+        from logradouroNome
+        where num_logr = :code
+        order by num_sequ_logr
+        limit 1
+    )"),
+                                 {{"code", streetCode}});
     if (rows.count() == 0)
         return std::nullopt;
     return streetOf(rows, 0);
 }
 
 QString postalCodeByNumber(int streetCode, int number, bool sameSideOnly) {
-    const db::RowSet rows = read(QStringLiteral(" select a.num_cep, a.ind_lado_logr, a.num_imov_inic, a.num_imov_fina "
-                                                " from cepLogradouro a "
-                                                " left join logradouro b on (a.num_logr = b.num_logr) "
-                                                " where a.num_logr = :code "),
+    const db::RowSet rows = read(QStringLiteral(R"(
+        select a.num_cep, a.ind_lado_logr, a.num_imov_inic, a.num_imov_fina
+        from cepLogradouro a
+        left join logradouro b on (a.num_logr = b.num_logr)
+        where a.num_logr = :code
+    )"),
                                  {{"code", streetCode}});
     const QString side = number % 2 ? QStringLiteral("I") : QStringLiteral("P");
     QString anySide;
@@ -110,8 +125,12 @@ QString postalCodeByNumber(int streetCode, int number, bool sameSideOnly) {
 
 db::RowSet neighbourhoods(const QString& streetCode) {
     const QString head = QStringLiteral(
-        " select distinct BairroLogradouro.NUM_BAIR, NOM_BAIR, TIP_BAIR from BairroLogradouro "
-        " join Bairro on (BairroLogradouro.NUM_BAIR = Bairro.NUM_BAIR and fold(trim(Bairro.TIP_CLSS_BAIR)) = 'p') ");
+        R"(
+            select distinct BairroLogradouro.NUM_BAIR, NOM_BAIR, TIP_BAIR
+            from BairroLogradouro
+            join Bairro on (BairroLogradouro.NUM_BAIR = Bairro.NUM_BAIR
+                and fold(trim(Bairro.TIP_CLSS_BAIR)) = 'p')
+        )");
     const QString order = QStringLiteral(" order by NOM_BAIR ");
     if (!streetCode.trimmed().isEmpty()) {
         db::RowSet rows = read(head + QStringLiteral(" where BairroLogradouro.NUM_LOGR = :code ") + order,
@@ -123,10 +142,13 @@ db::RowSet neighbourhoods(const QString& streetCode) {
 }
 
 db::RowSet neighbourhoodsByName() {
-    return read(
-        QStringLiteral(" select min(num_bair) as num_bair, nom_bair, tip_bair from bairro "
-                       " where fold(trim(tip_clss_bair)) in ('o','p') "
-                       " group by nom_bair, tip_bair order by nom_bair, tip_bair "));
+    return read(QStringLiteral(R"(
+        select min(num_bair) as num_bair, nom_bair, tip_bair
+        from bairro
+        where fold(trim(tip_clss_bair)) in ('o','p')
+        group by nom_bair, tip_bair
+        order by nom_bair, tip_bair
+    )"));
 }
 
 db::RowSet areas(const QVariant& district, bool activeOnly) {
@@ -144,8 +166,11 @@ db::RowSet streetTypes() {
 }
 
 QList<Building> buildings(int streetCode) {
-    const db::RowSet rows = read(QStringLiteral(" select num_imov, val_cood_x, val_cood_y from LogradouroImovel "
-                                                " where num_logr = :street "),
+    const db::RowSet rows = read(QStringLiteral(R"(
+        select num_imov, val_cood_x, val_cood_y
+        from LogradouroImovel
+        where num_logr = :street
+    )"),
                                  {{"street", streetCode}});
     QList<Building> found;
     for (int i = 0; i < rows.count(); ++i)

@@ -65,8 +65,11 @@ db::RowSet breeds(const QVariant& speciesId, const QVariant& kept) {
         params.insert(QStringLiteral("kept"), kept);
     }
     return db::run(db::kMain,
-                   QStringLiteral(" select id_raca, nome, descricao from raca where 1=1 and (id_especie = :species "
-                                  " and fold(trim(Ind_Status)) = 'ativo'") +
+                   QStringLiteral(R"(
+                       select id_raca, nome, descricao
+                       from raca
+                       where 1=1
+                         and (id_especie = :species and fold(trim(Ind_Status)) = 'ativo')") +
                        keptBreed + QStringLiteral(") order by nome "),
                    params);
 }
@@ -142,8 +145,11 @@ void insertOwnerChange(int animalId, const QVariant& previousOwner, int ownerId,
 }
 
 int historyCount(int animalId) {
-    return count(QStringLiteral(" select count(id_histo_muda_proprietario) as valor from histo_muda_proprietario "
-                                " where id_animal = :animal "),
+    return count(QStringLiteral(R"(
+        select count(id_histo_muda_proprietario) as valor
+        from histo_muda_proprietario
+        where id_animal = :animal
+    )"),
                  animalId);
 }
 
@@ -180,21 +186,25 @@ void deleteAnimal(int animalId, const db::RowValues& read) {
 }
 
 db::RowSet insertedAndChanged(int animalId) {
-    return db::run(
-        db::kMain,
-        QStringLiteral("select b.nome as Nome_inseriu, c.nome as Nome_alterou, a.inserido_em, a.Modificado_Em, "
-                       " a.Modificado_por "
-                       " from animal a"
-                       " left join usuario b on (a.inserido_Por = b.id_usuario) "
-                       " left join usuario c on (a.Modificado_por = c.id_usuario) "
-                       " where b.nome is not null and a.Id_Animal = :animal "),
-        byAnimal(animalId));
+    return db::run(db::kMain, QStringLiteral(R"(
+        select b.nome as Nome_inseriu, c.nome as Nome_alterou, a.inserido_em, a.Modificado_Em,
+            a.Modificado_por
+        from animal a
+        left join usuario b on (a.inserido_Por = b.id_usuario)
+        left join usuario c on (a.Modificado_por = c.id_usuario)
+        where b.nome is not null
+          and a.Id_Animal = :animal
+    )"),
+                   byAnimal(animalId));
 }
 
 db::RowSet animalsOf(int ownerId) {
-    return db::run(db::kMain,
-                   QStringLiteral(" select id_animal, id_proprietario, nome from animal where id_proprietario = :owner "
-                                  " order by id_animal "),
+    return db::run(db::kMain, QStringLiteral(R"(
+        select id_animal, id_proprietario, nome
+        from animal
+        where id_proprietario = :owner
+        order by id_animal
+    )"),
                    {{QStringLiteral("owner"), ownerId}});
 }
 
@@ -238,12 +248,15 @@ void prepareNoAnimal(db::Query& query) {
 void prepareExport(db::Query& query) {
     query.clear();
     query << QStringLiteral(
-        " select a.Id_Animal, c.nome as nome_raca, a.Nome, a.Sexo, a.Esterilizado, "
-        " a.Num_Microchip, a.Cor, a.Sinais, a.Num_Pedigree, b.Id_Proprietario, "
-        " b.Nome as nome_Proprietario, b.Telefone_Residencial, b.Telefone_Celular, "
-        " b.Telefone_Recado, b.Num_CPF_CNPJ, b.Num_CI from animal a "
-        " inner join proprietario b on (a.id_proprietario = b.id_proprietario) "
-        " left join raca c on (a.id_raca = c.id_raca) order by a.Id_Animal ");
+        R"(
+            select a.Id_Animal, c.nome as nome_raca, a.Nome, a.Sexo, a.Esterilizado, a.Num_Microchip, a.Cor,
+                a.Sinais, a.Num_Pedigree, b.Id_Proprietario, b.Nome as nome_Proprietario,
+                b.Telefone_Residencial, b.Telefone_Celular, b.Telefone_Recado, b.Num_CPF_CNPJ, b.Num_CI
+            from animal a
+            inner join proprietario b on (a.id_proprietario = b.id_proprietario)
+            left join raca c on (a.id_raca = c.id_raca)
+            order by a.Id_Animal
+        )");
 }
 
 }  // namespace animalsql

@@ -9,9 +9,11 @@ namespace occurrencesql {
 
 db::RowSet owners(int ownerId) {
     if (ownerId > 0)
-        return db::run(db::kMain,
-                       QStringLiteral(" select id_proprietario, nome from proprietario "
-                                      " where id_proprietario = :owner "),
+        return db::run(db::kMain, QStringLiteral(R"(
+            select id_proprietario, nome
+            from proprietario
+            where id_proprietario = :owner
+        )"),
                        {{QStringLiteral("owner"), ownerId}});
     return db::run(db::kMain, QStringLiteral("select id_proprietario, nome from proprietario order by nome"), {});
 }
@@ -24,36 +26,47 @@ db::RowSet animalsOf(int ownerId) {
 }
 
 db::RowSet types() {
-    return db::run(db::kMain,
-                   QStringLiteral("select id_Tipo_Ocorrencia, nome, ind_finaliza_caso, descricao from Tipo_Ocorrencia"
-                                  " order by id_Tipo_Ocorrencia"),
+    return db::run(db::kMain, QStringLiteral(R"(
+        select id_Tipo_Ocorrencia, nome, ind_finaliza_caso, descricao
+        from Tipo_Ocorrencia
+        order by id_Tipo_Ocorrencia
+    )"),
                    {});
 }
 
 void selectOccurrences(db::DataSet& occurrences, int animalId) {
-    occurrences.setSql(
-        QStringLiteral(" select a.*, b.nome as NomeOcorrencia from ocorrencia a "
-                       " left join tipo_ocorrencia b on (a.id_tipo_ocorrencia = b.id_tipo_ocorrencia) "
-                       " where a.id_animal = :animal order by a.dt_ocorrencia, a.id_ocorrencia "));
+    occurrences.setSql(QStringLiteral(R"(
+        select a.*, b.nome as NomeOcorrencia
+        from ocorrencia a
+        left join tipo_ocorrencia b on (a.id_tipo_ocorrencia = b.id_tipo_ocorrencia)
+        where a.id_animal = :animal
+        order by a.dt_ocorrencia, a.id_ocorrencia
+    )"));
     occurrences.query().bind(QStringLiteral("animal"), animalId);
     occurrences.open();
 }
 
 bool sameTypeRecorded(int animalId, int typeId) {
-    return db::run(db::kMain,
-                   QStringLiteral(" select id_ocorrencia from ocorrencia "
-                                  " where id_animal = :animal and id_tipo_ocorrencia = :type "),
+    return db::run(db::kMain, QStringLiteral(R"(
+        select id_ocorrencia
+        from ocorrencia
+        where id_animal = :animal
+          and id_tipo_ocorrencia = :type
+    )"),
                    {{QStringLiteral("animal"), animalId}, {QStringLiteral("type"), typeId}})
                .count() > 0;
 }
 
 QString closingOccurrence(int animalId) {
-    const db::RowSet rows = db::run(db::kMain,
-                                    QStringLiteral(" select a.id_ocorrencia, b.nome, b.ind_finaliza_caso "
-                                                   " from ocorrencia a left outer join tipo_ocorrencia b "
-                                                   " on (a.id_Tipo_ocorrencia = b.id_Tipo_ocorrencia ) "
-                                                   " where fold(trim(b.ind_finaliza_caso)) = 'sim' "
-                                                   " and id_animal = :animal order by a.dt_ocorrencia limit 1 "),
+    const db::RowSet rows = db::run(db::kMain, QStringLiteral(R"(
+        select a.id_ocorrencia, b.nome, b.ind_finaliza_caso
+        from ocorrencia a
+        left outer join tipo_ocorrencia b on (a.id_Tipo_ocorrencia = b.id_Tipo_ocorrencia )
+        where fold(trim(b.ind_finaliza_caso)) = 'sim'
+          and id_animal = :animal
+        order by a.dt_ocorrencia
+        limit 1
+    )"),
                                     {{QStringLiteral("animal"), animalId}});
     return rows.count() ? db::toText(rows.row(0)[1]).trimmed() : QString();
 }

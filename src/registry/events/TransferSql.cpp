@@ -43,9 +43,12 @@ void prepareOwnerSearch(db::Query& query, PickBy by, const QString& text) {
 }
 
 db::RowSet animalsOf(const QVariant& ownerId) {
-    return db::run(db::kMain,
-                   QStringLiteral(" select id_animal, nome, num_microchip, num_pedigree from animal "
-                                  " where id_proprietario = :owner order by id_animal "),
+    return db::run(db::kMain, QStringLiteral(R"(
+        select id_animal, nome, num_microchip, num_pedigree
+        from animal
+        where id_proprietario = :owner
+        order by id_animal
+    )"),
                    {{QStringLiteral("owner"), ownerId}});
 }
 
@@ -54,9 +57,11 @@ int moveAnimals(const QList<int>& animals, int ownerId, const QDate& date, const
         db::holdRow(QStringLiteral("proprietario"), QStringLiteral("Id_Proprietario"), ownerId);
     int moved = 0;
     for (const int animal : animals) {
-        const db::RowSet current = db::run(db::kMain,
-                                           QStringLiteral(" select id_proprietario, id_animal from animal "
-                                                          " where id_animal = :animal "),
+        const db::RowSet current = db::run(db::kMain, QStringLiteral(R"(
+            select id_proprietario, id_animal
+            from animal
+            where id_animal = :animal
+        )"),
                                            {{QStringLiteral("animal"), animal}});
         if (current.count() == 0)
             continue;

@@ -35,14 +35,20 @@ db::RowSet intercurrences() {
 
 void selectVaccinations(db::DataSet& grid, int animalId) {
     grid.setSql(QStringLiteral(
-        "select vac.Id_vacina, ani.Nome as nomeAnimal, vac.Data_atividade, upper(tv.nome) as nomeTipoVacina, "
-        " upper(tvo.Nome) as NomeOcorrencia, upper(mnv.Nome) as NomeMotivoNaoVacina "
-        " from vacina  vac "
-        " left join Tipo_vacina tv on (vac.Id_tipo_vacina = tv.Id_tipo_vacina) "
-        " left join Tipo_vacina_ocorrencia tvo on (vac.Id_tipo_vacina_ocorrencia = tvo.Id_tipo_vacina_ocorrencia) "
-        " left join Tipo_motivo_nao_vacina mnv on (vac.Id_tipo_motivo_nao_vacina = mnv.Id_tipo_motivo_nao_vacina) "
-        " left join animal ani on (vac.Id_Animal = ani.Id_Animal)"
-        " where vac.Id_animal = :animal order by vac.Data_atividade, vac.Id_vacina "));
+        R"(
+            select vac.Id_vacina, ani.Nome as nomeAnimal, vac.Data_atividade,
+                upper(tv.nome) as nomeTipoVacina, upper(tvo.Nome) as NomeOcorrencia,
+                upper(mnv.Nome) as NomeMotivoNaoVacina
+            from vacina vac
+            left join Tipo_vacina tv on (vac.Id_tipo_vacina = tv.Id_tipo_vacina)
+            left join Tipo_vacina_ocorrencia tvo
+                on (vac.Id_tipo_vacina_ocorrencia = tvo.Id_tipo_vacina_ocorrencia)
+            left join Tipo_motivo_nao_vacina mnv
+                on (vac.Id_tipo_motivo_nao_vacina = mnv.Id_tipo_motivo_nao_vacina)
+            left join animal ani on (vac.Id_Animal = ani.Id_Animal)
+            where vac.Id_animal = :animal
+            order by vac.Data_atividade, vac.Id_vacina
+        )"));
     grid.query().bind(QStringLiteral("animal"), animalId);
     grid.open();
 }
@@ -51,11 +57,17 @@ bool recordedOnDay(const Vaccination& v) {
     QVariantHash p = params(v);
     p.insert(QStringLiteral("from"), QDateTime(v.date, QTime(0, 0)));
     p.insert(QStringLiteral("to"), QDateTime(v.date.addDays(1), QTime(0, 0)));
-    return db::run(db::kMain,
-                   QStringLiteral(" select Id_Animal from vacina where Id_Animal = :animal "
-                                  " and Id_tipo_vacina = :vaccine and Id_tipo_vacina_ocorrencia = :intercurrence "
-                                  " and Id_tipo_motivo_nao_vacina = :reason "
-                                  " and Data_atividade >= :from and Data_atividade < :to limit 1 "),
+    return db::run(db::kMain, QStringLiteral(R"(
+        select Id_Animal
+        from vacina
+        where Id_Animal = :animal
+          and Id_tipo_vacina = :vaccine
+          and Id_tipo_vacina_ocorrencia = :intercurrence
+          and Id_tipo_motivo_nao_vacina = :reason
+          and Data_atividade >= :from
+          and Data_atividade < :to
+        limit 1
+    )"),
                    p)
                .count() > 0;
 }

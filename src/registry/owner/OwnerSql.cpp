@@ -20,16 +20,24 @@ namespace {
 
 // The consult's owner id and name are named as the grid's titles order them: both tables have such columns.
 const QString kConsultColumns = QStringLiteral(
-    " select b.Id_Proprietario as Id_Proprietario, b.nome as nome, b.Telefone_Residencial, b.Telefone_Celular, "
-    " b.Telefone_Recado, b.Num_CPF_CNPJ, b.Num_CI, a.Id_Animal, a.nome as nome_animal, "
-    " a.num_microchip, c.Id_Endereco, c.TIP_LOGR, c.NOM_LOGR, c.NUM_IMOV_LOGR, "
-    " c.DES_CMPL_ENDR, c.NOM_BAIR ");
+    R"(
+        select b.Id_Proprietario as Id_Proprietario, b.nome as nome, b.Telefone_Residencial,
+            b.Telefone_Celular, b.Telefone_Recado, b.Num_CPF_CNPJ, b.Num_CI, a.Id_Animal,
+            a.nome as nome_animal, a.num_microchip, c.Id_Endereco, c.TIP_LOGR, c.NOM_LOGR,
+            c.NUM_IMOV_LOGR, c.DES_CMPL_ENDR, c.NOM_BAIR
+    )");
 const QString kConsultFromOwner = QStringLiteral(
-    " from proprietario b left join animal a on (a.id_proprietario = b.id_proprietario) "
-    " left join endereco c on (b.id_endereco = c.id_endereco) ");
+    R"(
+        from proprietario b
+        left join animal a on (a.id_proprietario = b.id_proprietario)
+        left join endereco c on (b.id_endereco = c.id_endereco)
+    )");
 const QString kConsultFromAnimal = QStringLiteral(
-    " from animal a left join proprietario b on (a.id_proprietario = b.id_proprietario) "
-    " left join endereco c on (b.id_endereco = c.id_endereco) ");
+    R"(
+        from animal a
+        left join proprietario b on (a.id_proprietario = b.id_proprietario)
+        left join endereco c on (b.id_endereco = c.id_endereco)
+    )");
 
 bool any(const QString& sql, int ownerId) {
     return db::run(db::kMain, sql, {{QStringLiteral("owner"), ownerId}}).count() > 0;
@@ -38,9 +46,12 @@ bool any(const QString& sql, int ownerId) {
 }  // namespace
 
 db::RowSet units() {
-    return db::run(db::kMain,
-                   QStringLiteral(" select id_Unidade_Trabalho, nome from unidade_Trabalho "
-                                  " where fold(trim(ind_status)) = 'ativo' order by nome "),
+    return db::run(db::kMain, QStringLiteral(R"(
+        select id_Unidade_Trabalho, nome
+        from unidade_Trabalho
+        where fold(trim(ind_status)) = 'ativo'
+        order by nome
+    )"),
                    {});
 }
 
@@ -92,8 +103,14 @@ void setWebUser(int ownerId, int userId) {
 
 bool documentTaken(const QString& document, int ownerId) {
     return db::run(db::kMain,
-                   QStringLiteral(" select id_Proprietario from Proprietario where %1 = :doc "
-                                  " and fold(trim(Status_Registro)) = 'ativo' and id_proprietario <> :owner limit 1 ")
+                   QStringLiteral(R"(
+                       select id_Proprietario
+                       from Proprietario
+                       where %1 = :doc
+                         and fold(trim(Status_Registro)) = 'ativo'
+                         and id_proprietario <> :owner
+                       limit 1
+                   )")
                        .arg(documentKeySql(QStringLiteral("Num_CPF_CNPJ"))),
                    {{QStringLiteral("doc"), documentKey(document)}, {QStringLiteral("owner"), ownerId}})
                .count() > 0;
@@ -108,9 +125,14 @@ std::optional<int> ownerByDocumentPrefix(const QString& document) {
     QVariantHash values = prefix.values;
     values.insert(QStringLiteral("size"), int(d.size()));
     const db::RowSet rows = db::run(db::kMain,
-                                    QStringLiteral(" select id_proprietario from proprietario where %1 "
-                                                   " and length(%2) = :size "
-                                                   " and fold(trim(Status_Registro)) = 'ativo' limit 1 ")
+                                    QStringLiteral(R"(
+                                        select id_proprietario
+                                        from proprietario
+                                        where %1
+                                          and length(%2) = :size
+                                          and fold(trim(Status_Registro)) = 'ativo'
+                                        limit 1
+                                    )")
                                         .arg(prefix.sql, key),
                                     values);
     if (rows.count() == 0)
@@ -119,15 +141,20 @@ std::optional<int> ownerByDocumentPrefix(const QString& document) {
 }
 
 std::optional<NameMatch> ownerNamed(const QString& name) {
-    const db::RowSet rows =
-        db::run(db::kMain,
-                QStringLiteral(
-                    " select a.id_proprietario, a.Nome, a.Telefone_Residencial, a.Telefone_Celular, a.Telefone_Recado, "
-                    " b.TIP_LOGR, b.NOM_LOGR, b.NUM_IMOV_LOGR, b.DES_CMPL_ENDR "
-                    " from proprietario a left join endereco b on (a.id_endereco = b.id_endereco) "
-                    " where fold(trim(a.nome)) = fold(:name) and fold(trim(a.Status_Registro)) = 'ativo' "
-                    " order by a.id_proprietario limit 1 "),
-                {{QStringLiteral("name"), name.trimmed()}});
+    const db::RowSet rows = db::run(db::kMain,
+                                    QStringLiteral(
+                                        R"(
+                                            select a.id_proprietario, a.Nome, a.Telefone_Residencial,
+                                                a.Telefone_Celular, a.Telefone_Recado, b.TIP_LOGR, b.NOM_LOGR,
+                                                b.NUM_IMOV_LOGR, b.DES_CMPL_ENDR
+                                            from proprietario a
+                                            left join endereco b on (a.id_endereco = b.id_endereco)
+                                            where fold(trim(a.nome)) = fold(:name)
+                                              and fold(trim(a.Status_Registro)) = 'ativo'
+                                            order by a.id_proprietario
+                                            limit 1
+                                        )"),
+                                    {{QStringLiteral("name"), name.trimmed()}});
     if (rows.count() == 0)
         return std::nullopt;
     const auto& r = rows.row(0);
@@ -136,11 +163,13 @@ std::optional<NameMatch> ownerNamed(const QString& name) {
 }
 
 int ownerEmailCount(const QString& email, int ownerId) {
-    const db::RowSet rows = db::run(db::kMain,
-                                    QStringLiteral(" select count(*) as valor from proprietario pr "
-                                                   " where fold(trim(Email_Proprietario)) = fold(:email) "
-                                                   " and fold(trim(Status_Registro)) = 'ativo' "
-                                                   " and id_proprietario <> :owner "),
+    const db::RowSet rows = db::run(db::kMain, QStringLiteral(R"(
+        select count(*) as valor
+        from proprietario pr
+        where fold(trim(Email_Proprietario)) = fold(:email)
+          and fold(trim(Status_Registro)) = 'ativo'
+          and id_proprietario <> :owner
+    )"),
                                     {{QStringLiteral("email"), email.trimmed()}, {QStringLiteral("owner"), ownerId}});
     return rows.count() ? db::toInt(rows.row(0)[0]) : 0;
 }

@@ -28,9 +28,12 @@ int insert(const NewAccount& a) {
 }
 
 Accounts accountsOf(int ownerId) {
-    const db::RowSet rows = db::run(db::kMain,
-                                    QStringLiteral(" select * from usuario where id_proprietario = :owner "
-                                                   " order by id_usuario "),
+    const db::RowSet rows = db::run(db::kMain, QStringLiteral(R"(
+        select *
+        from usuario
+        where id_proprietario = :owner
+        order by id_usuario
+    )"),
                                     {{QStringLiteral("owner"), ownerId}});
     Accounts accounts;
     for (int r = 0; r < rows.count(); ++r)
@@ -89,9 +92,12 @@ Login loginOf(const Accounts& accounts) {
 }
 
 bool hasDigest(int ownerId) {
-    const db::RowSet rows = db::run(db::kMain,
-                                    QStringLiteral(" select senha_crip from usuario where id_proprietario = :owner "
-                                                   " and fold(trim(Status_Registro)) = 'ativo' "),
+    const db::RowSet rows = db::run(db::kMain, QStringLiteral(R"(
+        select senha_crip
+        from usuario
+        where id_proprietario = :owner
+          and fold(trim(Status_Registro)) = 'ativo'
+    )"),
                                     {{QStringLiteral("owner"), ownerId}});
     for (int i = 0; i < rows.count(); ++i)
         if (!db::toText(rows.row(i)[0]).trimmed().isEmpty())
@@ -103,9 +109,12 @@ namespace {
 
 // An active account (of alias u) whose owner no longer exists or is inactive; a user of the system has no owner.
 const QString kOrphan = QStringLiteral(
-    " fold(trim(u.Status_Registro)) = 'ativo' and u.Id_proprietario is not null "
-    " and not exists (select 1 from proprietario p where p.id_proprietario = u.Id_proprietario "
-    "                 and fold(trim(p.Status_Registro)) = 'ativo') ");
+    R"(
+        fold(trim(u.Status_Registro)) = 'ativo'
+          and u.Id_proprietario is not null
+          and not exists (select 1 from proprietario p where p.id_proprietario = u.Id_proprietario
+              and fold(trim(p.Status_Registro)) = 'ativo')
+    )");
 
 const QString kSameLogin = QStringLiteral(" fold(trim(u.Login)) = fold(:login) ");
 
@@ -113,9 +122,13 @@ const QString kSameLogin = QStringLiteral(" fold(trim(u.Login)) = fold(:login) "
 
 int emailCount(const QString& email, std::optional<int> ownerId, const QString& login) {
     QString sql = QStringLiteral(
-                      " select count(*) as valor from usuario u "
-                      " where fold(trim(Email_usu)) = fold(:email) "
-                      " and fold(trim(Status_Registro)) = 'ativo' and not (%1 and %2) ")
+                      R"(
+                          select count(*) as valor
+                          from usuario u
+                          where fold(trim(Email_usu)) = fold(:email)
+                            and fold(trim(Status_Registro)) = 'ativo'
+                            and not (%1 and %2)
+                      )")
                       .arg(kSameLogin, kOrphan);
     QVariantHash params{{QStringLiteral("email"), email.trimmed()}, {QStringLiteral("login"), login.trimmed()}};
     if (ownerId) {
@@ -128,10 +141,15 @@ int emailCount(const QString& email, std::optional<int> ownerId, const QString& 
 
 bool loginTaken(const QString& login, int ownerId) {
     return db::run(db::kMain,
-                   QStringLiteral(" select id_usuario from usuario u where %1 "
-                                  " and fold(trim(u.Status_Registro)) = 'ativo' "
-                                  " and (:owner = 0 or coalesce(u.Id_proprietario, 0) <> :owner) "
-                                  " and not (%2) limit 1 ")
+                   QStringLiteral(R"(
+                       select id_usuario
+                       from usuario u
+                       where %1
+                         and fold(trim(u.Status_Registro)) = 'ativo'
+                         and (:owner = 0 or coalesce(u.Id_proprietario, 0) <> :owner)
+                         and not (%2)
+                       limit 1
+                   )")
                        .arg(kSameLogin, kOrphan),
                    {{QStringLiteral("login"), login.trimmed()}, {QStringLiteral("owner"), ownerId}})
                .count() > 0;

@@ -30,26 +30,50 @@ QList<ChartData> consolidatedCharts(const QDate& first, const QDate& last, bool&
         const char* sql;
     } countedCharts[] = {
         {QStringLiteral("Quant. Animais Cadastrados por Espécie"), ChartData::Kind::Pie,
-         " Select count(a.Id_Especie) as total_especie, b.nome as nome_especie from animal a "
-         " left join especie b on (a.id_especie=b.id_especie) "
-         " where a.Inserido_Em >= :pDataInicial and a.Inserido_Em < :pDataFinal group by b.nome"},
+         R"(
+             Select count(a.Id_Especie) as total_especie, b.nome as nome_especie
+             from animal a
+             left join especie b on (a.id_especie=b.id_especie)
+             where a.Inserido_Em >= :pDataInicial
+               and a.Inserido_Em < :pDataFinal
+             group by b.nome
+         )"},
         {QStringLiteral("Quantitativo de Animais Cadastrados por Raça"), ChartData::Kind::Bar,
-         " Select count(a.Id_Raca) as total_raca, b.nome as nome_raca from animal a "
-         " left join raca b on (a.id_raca=b.id_raca) "
-         " where a.Inserido_Em >= :pDataInicial and a.Inserido_Em < :pDataFinal group by b.nome"},
+         R"(
+             Select count(a.Id_Raca) as total_raca, b.nome as nome_raca
+             from animal a
+             left join raca b on (a.id_raca=b.id_raca)
+             where a.Inserido_Em >= :pDataInicial
+               and a.Inserido_Em < :pDataFinal
+             group by b.nome
+         )"},
         {QStringLiteral("Quantitativo de Animais Cadastrados por Grupo"), ChartData::Kind::Pie,
-         " Select count(a.Id_Grupo_Animal) as total_grupo, b.nome as nome_grupo from animal a "
-         " left join grupo_animal b on (a.id_grupo_animal=b.id_grupo_animal) "
-         " where a.Inserido_Em >= :pDataInicial and a.Inserido_Em < :pDataFinal group by b.nome"},
+         R"(
+             Select count(a.Id_Grupo_Animal) as total_grupo, b.nome as nome_grupo
+             from animal a
+             left join grupo_animal b on (a.id_grupo_animal=b.id_grupo_animal)
+             where a.Inserido_Em >= :pDataInicial
+               and a.Inserido_Em < :pDataFinal
+             group by b.nome
+         )"},
         {QStringLiteral("Quantitativo de Ocorrências Por Tipo"), ChartData::Kind::Pie,
-         " Select count(a.Id_Tipo_Ocorrencia) as total_ocorrencia, b.nome as nome_ocorrencia from ocorrencia a "
-         " left join tipo_ocorrencia b on (a.id_tipo_ocorrencia=b.id_tipo_ocorrencia) "
-         " where a.Dt_Ocorrencia >= :pDataInicial and a.Dt_Ocorrencia < :pDataFinal group by b.nome"},
+         R"(
+             Select count(a.Id_Tipo_Ocorrencia) as total_ocorrencia, b.nome as nome_ocorrencia
+             from ocorrencia a
+             left join tipo_ocorrencia b on (a.id_tipo_ocorrencia=b.id_tipo_ocorrencia)
+             where a.Dt_Ocorrencia >= :pDataInicial
+               and a.Dt_Ocorrencia < :pDataFinal
+             group by b.nome
+         )"},
         {QStringLiteral("Quantitativo de Procedimentos Por Tipo"), ChartData::Kind::Pie,
-         " Select count(a.Id_Tipo_Procedimento) as total_procedimento, b.nome as nome_procedimento "
-         " from procedimento a "
-         " left join tipo_procedimento b on (a.id_tipo_procedimento=b.id_tipo_procedimento) "
-         " where a.Inserido_Em >= :pDataInicial and a.Inserido_Em < :pDataFinal group by b.nome"},
+         R"(
+             Select count(a.Id_Tipo_Procedimento) as total_procedimento, b.nome as nome_procedimento
+             from procedimento a
+             left join tipo_procedimento b on (a.id_tipo_procedimento=b.id_tipo_procedimento)
+             where a.Inserido_Em >= :pDataInicial
+               and a.Inserido_Em < :pDataFinal
+             group by b.nome
+         )"},
     };
     // Read in order; the first that fails stops the reading, and it and those after it stay empty.
     QList<ChartData> charts;
@@ -68,20 +92,26 @@ QList<ChartData> consolidatedCharts(const QDate& first, const QDate& last, bool&
     const QList<int> units{2, 5, 6, 7};
     QMap<int, QString> names;
     const db::RowSet named = db::run(db::kMain,
-                                     " select Id_Unidade_Trabalho, Nome from unidade_trabalho "
-                                     " where Id_Unidade_Trabalho in (2, 5, 6, 7) ",
+                                     R"(
+                                         select Id_Unidade_Trabalho, Nome
+                                         from unidade_trabalho
+                                         where Id_Unidade_Trabalho in (2, 5, 6, 7)
+                                     )",
                                      {});
     for (int i = 0; i < named.count(); ++i)
         names.insert(db::toInt(named.row(i)[0]), db::toText(named.row(i)[1]));
     // Counted by the server, day by day; the period is a range on the stored moment, which its index serves.
     QList<UnitDayCount> counts;
     const db::RowSet rows = db::run(db::kMain,
-                                    " select a.Id_Unidade_Trabalho, date(a.Data_Hora_Atendimento) as dia, "
-                                    " count(*) as total from atendimento a "
-                                    " where a.Data_Hora_Atendimento >= :pDataInicial "
-                                    " and a.Data_Hora_Atendimento < :pDataFinal "
-                                    " and a.Id_Unidade_Trabalho in (2, 5, 6, 7) "
-                                    " group by a.Id_Unidade_Trabalho, date(a.Data_Hora_Atendimento) ",
+                                    R"(
+                                        select a.Id_Unidade_Trabalho, date(a.Data_Hora_Atendimento) as dia,
+                                            count(*) as total
+                                        from atendimento a
+                                        where a.Data_Hora_Atendimento >= :pDataInicial
+                                          and a.Data_Hora_Atendimento < :pDataFinal
+                                          and a.Id_Unidade_Trabalho in (2, 5, 6, 7)
+                                        group by a.Id_Unidade_Trabalho, date(a.Data_Hora_Atendimento)
+                                    )",
                                     p);
     for (int i = 0; i < rows.count(); ++i) {
         const QVariant day = rows.row(i)[1];

@@ -63,9 +63,11 @@ db::RowSet activeUnits() {
 db::RowSet unitsAsStored() { return rows(QStringLiteral(" select id_unidade_trabalho, nome from unidade_trabalho ")); }
 
 db::RowSet statuses() {
-    return rows(
-        QStringLiteral("select  id_atendimento_status, nome, descricao, ind_status from Atendimento_status "
-                       "where fold(trim(coalesce(ind_status, ''))) <> 'inativo'"));
+    return rows(QStringLiteral(R"(
+        select id_atendimento_status, nome, descricao, ind_status
+        from Atendimento_status
+        where fold(trim(coalesce(ind_status, ''))) <> 'inativo'
+    )"));
 }
 
 db::RowSet professionals() { return rows(QStringLiteral(" select id_profissional, nome from profissional  ")); }
@@ -105,8 +107,13 @@ void selectCleared(db::DataSet& data) {
 }
 
 db::RowSet weekRows(const QDate& day) {
-    return rows(QStringLiteral("select nrideano, nridesep, dtinisep, dtfimsep, dsidesep from semana_epidemiologica "
-                               " where dtinisep < :seguinte and dtfimsep >= :dia order by dtinisep"),
+    return rows(QStringLiteral(R"(
+        select nrideano, nridesep, dtinisep, dtfimsep, dsidesep
+        from semana_epidemiologica
+        where dtinisep < :seguinte
+          and dtfimsep >= :dia
+        order by dtinisep
+    )"),
                 weekParams(day));
 }
 
@@ -168,11 +175,13 @@ db::RowSet statusCounts(const Filter& filter, const QVariant& unitId) {
 void selectLocated(db::DataSet& data, LocateBy by, const QVariant& value) {
     db::Query& q = data.query();
     q.clear();
-    q << "select b.nome as nome_proprietario, c.nome as nome_animal, a.id_proprietario, a.id_animal, "
-         "a.id_atendimento,  b.Num_CPF_CNPJ, b.Num_CI, c.Num_Microchip  from atendimento a  "
-         "left join proprietario b on (a.id_proprietario = b.id_proprietario)  "
-         "left join animal c on (a.id_animal = c.id_animal) "
-      << kActiveOwner;
+    q << R"(
+        select b.nome as nome_proprietario, c.nome as nome_animal, a.id_proprietario, a.id_animal,
+            a.id_atendimento, b.Num_CPF_CNPJ, b.Num_CI, c.Num_Microchip
+        from atendimento a
+        left join proprietario b on (a.id_proprietario = b.id_proprietario)
+        left join animal c on (a.id_animal = c.id_animal)
+    )" << kActiveOwner;
     switch (by) {
     case LocateBy::OwnerName:
         q.andWhere(db::foldedPrefix(QStringLiteral("b.nome"), QStringLiteral("texto"), db::toText(value)));

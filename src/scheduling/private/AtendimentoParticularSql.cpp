@@ -26,10 +26,13 @@ db::RowSet procedureTypes() {
 
 void selectOfAnimal(db::DataSet& data, const QVariant& animalId) {
     data.close();
-    data.setSql(
-        QStringLiteral(" select a.*, b.nome as Cal_Tipo_Atendimento from atendimento_particular a \n"
-                       " left join tipo_procedimento b on (a.id_tipo_procedimento = b.id_tipo_procedimento) \n"
-                       " where a.id_animal = :id \n order by a.Id_Atendimento_Particular"));
+    data.setSql(QStringLiteral(R"(
+        select a.*, b.nome as Cal_Tipo_Atendimento
+        from atendimento_particular a
+        left join tipo_procedimento b on (a.id_tipo_procedimento = b.id_tipo_procedimento)
+        where a.id_animal = :id
+        order by a.Id_Atendimento_Particular
+    )"));
     data.query().bind(QStringLiteral("id"), animalId);
     data.open();
 }

@@ -22,8 +22,11 @@ QString nameBy(const QStringList& lines, const char* param, int key) {
 
 QList<Unit> activeUnits() {
     db::Query q;
-    q << "select id_unidade_Trabalho, cast(id_unidade_Trabalho as varchar(10)) || ' - ' || upper(nome) as nome  from "
-         "unidade_trabalho"
+    q << R"(
+        select id_unidade_Trabalho,
+            cast(id_unidade_Trabalho as varchar(10)) || ' - ' || upper(nome) as nome
+        from unidade_trabalho
+    )"
       << "where fold(trim(ind_status)) = 'ativo'";
     q.open();
     QList<Unit> units;

@@ -9,9 +9,12 @@ namespace usuariosql {
 
 QString selectSql() {
     return QStringLiteral(
-        " select u.*, p.nome as nome_perfil, t.nome as nome_unidade from usuario u "
-        " left join perfil p on (p.id_perfil = u.id_perfil) "
-        " left join unidade_trabalho t on (t.id_unidade_trabalho = u.id_unidade_trabalho) ");
+        R"(
+            select u.*, p.nome as nome_perfil, t.nome as nome_unidade
+            from usuario u
+            left join perfil p on (p.id_perfil = u.id_perfil)
+            left join unidade_trabalho t on (t.id_unidade_trabalho = u.id_unidade_trabalho)
+        )");
 }
 
 void selectUser(db::DataSet& data, const QVariant& userId) {

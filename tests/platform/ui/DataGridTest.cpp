@@ -19,8 +19,10 @@ protected:
     void SetUp() override {
         DbTest::SetUp();
         exec(
-            "insert into especie (Id_Especie, Nome, Ind_Status) values "
-            "(1, 'CANINA', 'ATIVO'), (2, 'FELINA', 'INATIVO'), (3, 'AVE', 'ATIVO')");
+            R"(
+                insert into especie (Id_Especie, Nome, Ind_Status)
+                values (1, 'CANINA', 'ATIVO'), (2, 'FELINA', 'INATIVO'), (3, 'AVE', 'ATIVO')
+            )");
         data = std::make_unique<db::DataSet>();
         data->setSql("select * from especie order by Id_Especie");
         data->setTable({.name = "especie", .key = {"Id_Especie"}, .columns = {"Nome"}, .audit = db::Audit::None});

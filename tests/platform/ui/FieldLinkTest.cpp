@@ -50,9 +50,11 @@ protected:
         DbTest::SetUp();
         exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA'), (2, 'FELINA')");
         exec(
-            "insert into raca (Id_Raca, Nome, Descricao, Id_Especie, Id_Porte, Ind_Status) values "
-            "(1, 'BEAGLE', 'ORELHAS LONGAS', 1, 2, 'ATIVO'), (2, 'SIAMES', NULL, 2, NULL, 'INATIVO'), "
-            "(3, 'VIRA-LATA', NULL, 9, NULL, 'talvez')");
+            R"(
+                insert into raca (Id_Raca, Nome, Descricao, Id_Especie, Id_Porte, Ind_Status)
+                values (1, 'BEAGLE', 'ORELHAS LONGAS', 1, 2, 'ATIVO'), (2, 'SIAMES', NULL, 2, NULL, 'INATIVO'),
+                    (3, 'VIRA-LATA', NULL, 9, NULL, 'talvez')
+            )");
         data = std::make_unique<db::DataSet>();
         data->setSql("select * from raca order by Id_Raca");
         data->setTable({.name = "raca",

@@ -46,9 +46,10 @@ TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordina
     const int owner = saveNewOwner("JOSÉ D'ÁVILA", kCpf1, "jose@mail.com");
     saveNewAnimal("REX");
     const int rex = scalar("select max(id_animal) from animal").toInt();
-    writePadrao(
-        {"insert into {p}LogradouroImovel (num_logr, num_imov, val_cood_x, val_cood_y) values "
-         "(10, '51', 1, 1), (10, '55', 5, 5), (10, '63', 3, 3), (10, '69', 9, 9)"});
+    writePadrao({R"(
+        insert into {p}LogradouroImovel (num_logr, num_imov, val_cood_x, val_cood_y)
+        values (10, '51', 1, 1), (10, '55', 5, 5), (10, '63', 3, 3), (10, '69', 9, 9)
+    )"});
     EXPECT_EQ(CalculaCoordenadas(10, 57).x, 3);
 
     TfrmEndereco_Animal* form = openAddressForm();
@@ -95,8 +96,11 @@ TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordina
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
     EXPECT_EQ(addresssql::animalAddressCount(rex), 2);
     const QVariant newest = addresssql::currentAnimalAddress(rex);
-    EXPECT_EQ(str("select NOM_LOGR || '/' || NUM_IMOV_LOGR || '/' || cast(End_X as integer) from endereco "
-                  "where id_endereco = :e",
+    EXPECT_EQ(str(R"(
+        select NOM_LOGR || '/' || NUM_IMOV_LOGR || '/' || cast(End_X as integer)
+        from endereco
+        where id_endereco = :e
+    )",
                   {{"e", newest}}),
               "DAS FLORES/57/3");
     EXPECT_EQ(
@@ -139,12 +143,16 @@ TEST_F(AnimalAddressTest, NewChangedAndDeletedAddressesKeepTheirLinksAndCoordina
 }
 
 TEST_F(AnimalAddressTest, TheAnimalAddressFormKeepsItsOwnStreetRules) {
-    writePadrao(
-        {"insert into {p}bairro (num_bair, nom_bair, tip_bair, tip_clss_bair) values (4, 'CENTRO', 'B', 'O'), "
-         "(5, 'RURAL', 'B', 'R')",
-         "insert into {p}logradouro (num_logr, nom_logr) values (50, 'DA FABRICA')",
-         "insert into {p}pesquisaLograd (num_logr, num_sequ_logr, tip_logr, nom_logr, tip_bair, num_bair, nom_bair, "
-         "tip_clss_bair, ind_bair_cord) values (50, 1, 'R', 'DA FABRICA', 'B', 3, 'INDUSTRIAL', 'O', 'N')"});
+    writePadrao({R"(
+        insert into {p}bairro (num_bair, nom_bair, tip_bair, tip_clss_bair)
+        values (4, 'CENTRO', 'B', 'O'), (5, 'RURAL', 'B', 'R')
+    )",
+                 "insert into {p}logradouro (num_logr, nom_logr) values (50, 'DA FABRICA')",
+                 R"(
+                     insert into {p}pesquisaLograd (num_logr, num_sequ_logr, tip_logr, nom_logr, tip_bair, num_bair,
+                         nom_bair, tip_clss_bair, ind_bair_cord)
+                     values (50, 1, 'R', 'DA FABRICA', 'B', 3, 'INDUSTRIAL', 'O', 'N')
+                 )"});
     open();
     const int owner = saveNewOwner("JOSE SOUZA", kCpf1, "jose@mail.com");
     saveNewAnimal("REX");

@@ -44,19 +44,29 @@ TEST_F(AnimalTest, NewAnimalTakesDefaultsOwnerAddressAndWritesItsRowsTogether) {
     saveNewAnimal("TOTO");
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
     const int toto = scalar("select max(id_animal) from animal").toInt();
-    EXPECT_EQ(str("select Nome || '/' || Id_Proprietario || '/' || Id_faixa_peso_animal || '/' || Id_Grupo_Animal "
-                  "from animal where id_animal = :a",
+    EXPECT_EQ(str(R"(
+        select Nome || '/' || Id_Proprietario || '/' || Id_faixa_peso_animal || '/' || Id_Grupo_Animal
+        from animal
+        where id_animal = :a
+    )",
                   {{"a", toto}}),
               QString("TOTO/%1/1/1").arg(owner));
     EXPECT_EQ(db::toDateTime(scalar("select Data_Nascimento from animal where id_animal = :a", {{"a", toto}})).date(),
               QDate(2020, 2, 1));
-    EXPECT_EQ(str("select e.NOM_LOGR || '/' || e.NUM_IMOV_LOGR || '/' || coalesce(cast(e.End_X as text), 'vazio') "
-                  "from endereco_animal l join endereco e on (e.id_endereco = l.id_endereco) where l.id_animal = :a",
+    EXPECT_EQ(str(R"(
+        select e.NOM_LOGR || '/' || e.NUM_IMOV_LOGR || '/' || coalesce(cast(e.End_X as text), 'vazio')
+        from endereco_animal l
+        join endereco e on (e.id_endereco = l.id_endereco)
+        where l.id_animal = :a
+    )",
                   {{"a", toto}}),
               "DAS FLORES/51/vazio");
     EXPECT_EQ(rows("grupo_animal_animal", toto), 1);
-    EXPECT_EQ(str("select Id_Anterior_Proprietario || '/' || Id_Proprietario from histo_muda_proprietario "
-                  "where id_animal = :a",
+    EXPECT_EQ(str(R"(
+        select Id_Anterior_Proprietario || '/' || Id_Proprietario
+        from histo_muda_proprietario
+        where id_animal = :a
+    )",
                   {{"a", toto}}),
               QString("0/%1").arg(owner));
     EXPECT_EQ(count("histo_muda_proprietario"), 2);
@@ -110,8 +120,11 @@ TEST_F(AnimalTest, ABirthDateTypedWithATwoDigitYearIsStored) {
 // popup closed, and the save asked for a breed.
 TEST_F(AnimalTest, SpeciesAndBreedClickedInTheirListsAreStoredAndTheBreedsFollowTheSpecies) {
     exec(
-        "insert into raca (Id_Raca, Nome, Id_Especie, Id_Porte, Id_Pelo, Ind_Status) values "
-        "(3, 'SIAMES', 2, 1, 1, 'ATIVO'), (4, 'PERSA', 2, 1, 2, 'ATIVO'), (5, 'ANGORA', 2, 1, 2, 'INATIVO')");
+        R"(
+            insert into raca (Id_Raca, Nome, Id_Especie, Id_Porte, Id_Pelo, Ind_Status)
+            values (3, 'SIAMES', 2, 1, 1, 'ATIVO'), (4, 'PERSA', 2, 1, 2, 'ATIVO'),
+                (5, 'ANGORA', 2, 1, 2, 'INATIVO')
+        )");
     open();
     const int owner = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
     frmPropAnimal->showAnimalPage();
@@ -204,8 +217,10 @@ TEST_F(AnimalTest, FailedSaveLeavesNothingAndMissingGroupIsRefused) {
     const int addresses = count("endereco");
     // The history row is the last write: its failure takes address, animal, link and group with it.
     exec(
-        "insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Proprietario) values (7, 99, "
-        ":o)",
+        R"(
+            insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Proprietario)
+            values (7, 99, :o)
+        )",
         {{"o", owner}});
     exec("create unique index ux_histo_test on histo_muda_proprietario (Id_Proprietario)");
     saveNewAnimal("REX");
@@ -277,8 +292,10 @@ TEST_F(AnimalTest, DeleteRefusesAnimalsWithHistoryAndRemovesEveryRowOtherwise) {
 // another breed.
 TEST_F(AnimalTest, AChangedAnimalKeepsItsStoredBreedWhenInactiveOrOfAnotherSpecies) {
     exec(
-        "insert into raca (Id_Raca, Nome, Id_Especie, Id_Porte, Id_Pelo, Ind_Status) values "
-        "(3, 'SIAMES', 2, 1, 1, 'ATIVO'), (5, 'ANGORA', 2, 1, 2, 'ATIVO')");
+        R"(
+            insert into raca (Id_Raca, Nome, Id_Especie, Id_Porte, Id_Pelo, Ind_Status)
+            values (3, 'SIAMES', 2, 1, 1, 'ATIVO'), (5, 'ANGORA', 2, 1, 2, 'ATIVO')
+        )");
     open();
     saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
     frmPropAnimal->showAnimalPage();
@@ -300,8 +317,12 @@ TEST_F(AnimalTest, AChangedAnimalKeepsItsStoredBreedWhenInactiveOrOfAnotherSpeci
         prompts.confirmations = {true};
         press("ToolBar2", "actAnimalGravar");
         EXPECT_EQ(prompts.texts(), QStringList({kAlteracaoAnimal, kOperacaoRealizada}));
-        EXPECT_EQ(str("select r.Nome || '/' || a.Cor from animal a join raca r on (r.Id_Raca = a.Id_Raca) "
-                      "where a.Nome = :n",
+        EXPECT_EQ(str(R"(
+            select r.Nome || '/' || a.Cor
+            from animal a
+            join raca r on (r.Id_Raca = a.Id_Raca)
+            where a.Nome = :n
+        )",
                       {{"n", animal}}),
                   breed + "/PRETO");
         if (breed == "SIAMES")

@@ -18,18 +18,27 @@ protected:
         RegistryTest::SetUp();
         exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA')");
         exec(
-            "insert into endereco (Id_Endereco, TIP_LOGR, NOM_LOGR, NUM_IMOV_LOGR, DES_CMPL_ENDR, NOM_BAIR) values "
-            "(100, 'R', 'DAS FLORES', 51, 'CASA 2', 'CENTRO')");
+            R"(
+                insert into endereco (Id_Endereco, TIP_LOGR, NOM_LOGR, NUM_IMOV_LOGR, DES_CMPL_ENDR, NOM_BAIR)
+                values (100, 'R', 'DAS FLORES', 51, 'CASA 2', 'CENTRO')
+            )");
         exec(
-            "insert into proprietario (Id_Proprietario, Nome, Id_Endereco, Telefone_Residencial, Telefone_Celular, "
-            "Telefone_Recado, Num_CI) values (1, 'ZÉLIA', 100, '(  )    -    ', '61999990000', '6133330000', '123'), "
-            "(2, 'ANA', null, null, null, null, null)");
+            R"(
+                insert into proprietario (Id_Proprietario, Nome, Id_Endereco, Telefone_Residencial,
+                    Telefone_Celular, Telefone_Recado, Num_CI)
+                values (1, 'ZÉLIA', 100, '(  )    -    ', '61999990000', '6133330000', '123'),
+                    (2, 'ANA', null, null, null, null, null)
+            )");
         exec(
-            "insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome, Num_Microchip, Esterilizado) values "
-            "(57, 1, 1, 'REX', null, 'SIM'), (58, 1, null, 'MIA', '999', null)");
+            R"(
+                insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome, Num_Microchip, Esterilizado)
+                values (57, 1, 1, 'REX', null, 'SIM'), (58, 1, null, 'MIA', '999', null)
+            )");
         exec(
-            "insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Proprietario) values "
-            "(1, 57, 1), (2, 58, 1), (3, 57, 2)");
+            R"(
+                insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Proprietario)
+                values (1, 57, 1), (2, 58, 1), (3, 57, 2)
+            )");
     }
 
     TfrmSelRelCarteirinha* openCards() {

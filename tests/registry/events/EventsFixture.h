@@ -15,8 +15,11 @@ protected:
         exec("insert into usuario (Nome, Login) values ('ADMINISTRADOR', 'ADMIN')");
         exec("insert into usuario (Nome, Login) values ('OPERADOR', 'OPER')");
         exec(
-            "insert into endereco (Id_Endereco, TIP_LOGR, NOM_LOGR, NUM_IMOV_LOGR, DES_CMPL_ENDR, NOM_BAIR, NUM_CEP) "
-            "values (501, 'R', 'DAS FLORES', 51, 'CASA 2', 'CENTRO', '12345678')");
+            R"(
+                insert into endereco (Id_Endereco, TIP_LOGR, NOM_LOGR, NUM_IMOV_LOGR, DES_CMPL_ENDR, NOM_BAIR,
+                    NUM_CEP)
+                values (501, 'R', 'DAS FLORES', 51, 'CASA 2', 'CENTRO', '12345678')
+            )");
         for (const char* owner : {"'ANA', 501, '52998224725'", "'BIA', null, null", "'CAIO', null, null"})
             exec(QString(
                      "insert into proprietario (Nome, Id_Endereco, Num_CPF_CNPJ, Status_Registro) values (%1, 'ATIVO')")
@@ -24,14 +27,19 @@ protected:
         exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA')");
         exec("insert into raca (Id_Raca, Nome, Id_Especie) values (1, 'POODLE', 1)");
         exec(
-            "insert into animal (Id_Animal, Id_Proprietario, Nome, Sexo, Id_Especie, Id_Raca, Data_Nascimento, "
-            "Inserido_Por, Inserido_Em) values (10, 1, 'REX', 'M', 1, 1, :birth, 1, :when), "
-            "(11, 1, 'TOTO', 'F', 1, 1, null, 1, :when), (12, 2, 'LOLA', 'F', 1, 1, null, null, null)",
+            R"(
+                insert into animal (Id_Animal, Id_Proprietario, Nome, Sexo, Id_Especie, Id_Raca,
+                    Data_Nascimento, Inserido_Por, Inserido_Em)
+                values (10, 1, 'REX', 'M', 1, 1, :birth, 1, :when), (11, 1, 'TOTO', 'F', 1, 1, null, 1, :when),
+                    (12, 2, 'LOLA', 'F', 1, 1, null, null, null)
+            )",
             {{"birth", QDateTime(QDate(2020, 2, 1), QTime(0, 0))},
              {"when", QDateTime(QDate(2024, 1, 2), QTime(8, 30))}});
         exec(
-            "insert into tipo_ocorrencia (Id_Tipo_Ocorrencia, Nome, Descricao, Ind_Finaliza_Caso) values "
-            "(1, 'CONSULTA', 'de rotina', 'NAO'), (2, 'OBITO', 'morte', 'SIM ')");
+            R"(
+                insert into tipo_ocorrencia (Id_Tipo_Ocorrencia, Nome, Descricao, Ind_Finaliza_Caso)
+                values (1, 'CONSULTA', 'de rotina', 'NAO'), (2, 'OBITO', 'morte', 'SIM ')
+            )");
     }
 
     QDate storedDate(const QString& sql, const QVariantHash& params = {}) {

@@ -117,8 +117,10 @@ TEST_F(OccurrenceTest, AddChecksInOrderClosingTypeBlocksEveryLaterAddAndFailureR
 
 TEST_F(OccurrenceTest, RightsHideButtonsPrintRefusesAndReportAndExportHoldTheRows) {
     exec(
-        "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-        "values (1000, 22, 'S', 'N', 'N', 'N', 'N')");
+        R"(
+            insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir)
+            values (1000, 22, 'S', 'N', 'N', 'N', 'N')
+        )");
     TfrmRegistroOcorrencia* f = openRegister();
     EXPECT_TRUE(f->bmpIncluir->isHidden());
     EXPECT_TRUE(f->bmpExcluir->isHidden());
@@ -132,8 +134,10 @@ TEST_F(OccurrenceTest, RightsHideButtonsPrintRefusesAndReportAndExportHoldTheRow
     EXPECT_EQ(prompts.last(), kSemIntercorrencia);
     EXPECT_TRUE(prompts.previews.isEmpty());
     exec(
-        "insert into ocorrencia (Id_Ocorrencia, Id_Animal, Id_Tipo_Ocorrencia, Dt_Ocorrencia) values "
-        "(1, 10, 2, :late), (2, 10, 1, :early), (3, 12, 1, :early)",
+        R"(
+            insert into ocorrencia (Id_Ocorrencia, Id_Animal, Id_Tipo_Ocorrencia, Dt_Ocorrencia)
+            values (1, 10, 2, :late), (2, 10, 1, :early), (3, 12, 1, :early)
+        )",
         {{"late", QDateTime(QDate(2024, 5, 1), QTime(0, 0))}, {"early", QDateTime(QDate(2024, 3, 5), QTime(0, 0))}});
     f->actPrint->trigger();
     ASSERT_EQ(prompts.previews.size(), 1);
@@ -175,11 +179,16 @@ TEST_F(OccurrenceTest, RightsHideButtonsPrintRefusesAndReportAndExportHoldTheRow
 
 TEST_F(OccurrenceTest, VaccinationPageRefusesInconsistentChoicesAsksOnDuplicatesAndDeletes) {
     exec(
-        "insert into tipo_vacina (Id_tipo_vacina, Nome, Ind_registro_ativo) values (1, 'Não se aplica', 'ATIVO '), "
-        "(2, 'V10', 'ATIVO'), (3, 'ANTIGA', 'INATIVO')");
+        R"(
+            insert into tipo_vacina (Id_tipo_vacina, Nome, Ind_registro_ativo)
+            values (1, 'Não se aplica', 'ATIVO '), (2, 'V10', 'ATIVO'), (3, 'ANTIGA', 'INATIVO')
+        )");
     for (const char* table : {"tipo_motivo_nao_vacina", "tipo_vacina_ocorrencia"})
-        exec(QString("insert into %1 values (1, 'Não se aplica', null, 'ATIVO', null, null, null, null), "
-                     "(2, 'OUTRO', null, 'ATIVO', null, null, null, null)")
+        exec(QString(R"(
+            insert into %1
+            values (1, 'Não se aplica', null, 'ATIVO', null, null, null, null),
+                (2, 'OUTRO', null, 'ATIVO', null, null, null, null)
+        )")
                  .arg(table));
     open();
     frmPropAnimal->openOwner(1, 11);
@@ -205,8 +214,11 @@ TEST_F(OccurrenceTest, VaccinationPageRefusesInconsistentChoicesAsksOnDuplicates
     input::clickAndType(page->dtpData, "05032024");
     page->BitBtn3->click();
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
-    EXPECT_EQ(str("select Id_Animal || '/' || Id_tipo_vacina || '/' || Id_tipo_motivo_nao_vacina || '/' || "
-                  "Id_tipo_vacina_ocorrencia || '/' || Inserido_por from vacina"),
+    EXPECT_EQ(str(R"(
+        select Id_Animal || '/' || Id_tipo_vacina || '/' || Id_tipo_motivo_nao_vacina || '/'
+            || Id_tipo_vacina_ocorrencia || '/' || Inserido_por
+        from vacina
+    )"),
               "11/2/1/1/1");
     ASSERT_EQ(page->qryVacinaGrid->recordCount(), 1);
     EXPECT_EQ(page->qryVacinaGrid->str("nomeTipoVacina"), "V10");

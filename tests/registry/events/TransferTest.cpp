@@ -49,8 +49,12 @@ protected:
     QString history() {
         QStringList rows;
         const db::RowSet r = db::run(db::kMain,
-                                     "select Id_Histo_Muda_Proprietario, Id_Animal, Id_Anterior_Proprietario, "
-                                     "Id_Proprietario from histo_muda_proprietario order by 1",
+                                     R"(
+                                         select Id_Histo_Muda_Proprietario, Id_Animal, Id_Anterior_Proprietario,
+                                             Id_Proprietario
+                                         from histo_muda_proprietario
+                                         order by 1
+                                     )",
                                      {});
         for (int i = 0; i < r.count(); ++i)
             rows << QString("%1:%2 %3>%4")
@@ -112,8 +116,11 @@ TEST_F(TransferTest, TheFirstListsPopUpMenuShowsItsAnimalsInEachViewAndTheyStill
 
 TEST_F(TransferTest, RefusalsMovesAndOneTransactionWithThePreviousOwnerFromTheDatabase) {
     exec(
-        "insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Anterior_Proprietario, "
-        "Id_Proprietario) values (1, 12, 0, 2)");
+        R"(
+            insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal,
+                Id_Anterior_Proprietario, Id_Proprietario)
+            values (1, 12, 0, 2)
+        )");
     TfrmTransferir_Animal* form = openTransfer();
     ASSERT_TRUE(form);
     EXPECT_TRUE(form->isVisible());
@@ -183,14 +190,19 @@ TEST_F(TransferTest, RefusalsMovesAndOneTransactionWithThePreviousOwnerFromTheDa
 
 TEST_F(TransferTest, RightsHideTransferAndTheReportGroupsTheHistoryByAnimal) {
     exec(
-        "insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir) "
-        "values (1000, 20, 'S', 'S', 'N', 'S', 'S')");
+        R"(
+            insert into perfil_form (Id_Perfil, Id_Form, Visualizar, Incluir, Alterar, Excluir, Imprimir)
+            values (1000, 20, 'S', 'S', 'N', 'S', 'S')
+        )");
     EXPECT_TRUE(openTransfer()->bmpTransferir->isHidden());
 
     EXPECT_EQ(TfrmRelAnimaisTransferidos().layout().pageCount(), 0);  // not even the title
     exec(
-        "insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, Id_Anterior_Proprietario, "
-        "Id_Proprietario, Dt_Muda_Proprietario) values (1, 10, 0, 2, null), (2, 11, 0, 1, null), (3, 10, 2, 1, :d)",
+        R"(
+            insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal,
+                Id_Anterior_Proprietario, Id_Proprietario, Dt_Muda_Proprietario)
+            values (1, 10, 0, 2, null), (2, 11, 0, 1, null), (3, 10, 2, 1, :d)
+        )",
         {{"d", QDateTime(QDate(2024, 3, 5), QTime(0, 0))}});
     openerFor("actRelAnimaisTransferedos")();
     ASSERT_EQ(prompts.previews.size(), 1);

@@ -25,14 +25,22 @@ TEST_F(RegistryTest, InsertWritesAddressOwnerAndAccountInOneTransaction) {
     ASSERT_GT(id, 0);
     EXPECT_EQ(str("select Status_Registro from proprietario where id_proprietario = :id", {{"id", id}}), "ATIVO");
     EXPECT_EQ(str("select Tipo_Pessoa from proprietario where id_proprietario = :id", {{"id", id}}), kFisica);
-    EXPECT_EQ(str("select e.NOM_LOGR || '/' || e.NUM_BAIR || '/' || e.NOM_BAIR || '/' || e.NUM_CEP || '/' || "
-                  "e.Ind_Endereco_Informado from proprietario p join endereco e on (p.Id_Endereco = e.Id_Endereco) "
-                  "where p.id_proprietario = :id",
+    EXPECT_EQ(str(R"(
+        select e.NOM_LOGR || '/' || e.NUM_BAIR || '/' || e.NOM_BAIR || '/' || e.NUM_CEP || '/'
+            || e.Ind_Endereco_Informado
+        from proprietario p
+        join endereco e on (p.Id_Endereco = e.Id_Endereco)
+        where p.id_proprietario = :id
+    )",
                   {{"id", id}}),
               "DAS FLORES/1/CENTRO/12345678/SIM");
-    EXPECT_EQ(str("select u.Login || '/' || u.Bloqueado || '/' || u.DDD_TEL_USU || '/' || u.Telefone_usu || '/' || "
-                  "u.Id_Unidade_Trabalho || '/' || u.Id_Perfil from usuario u join proprietario p "
-                  "on (p.id_usu_web = u.Id_Usuario) where p.id_proprietario = :id",
+    EXPECT_EQ(str(R"(
+        select u.Login || '/' || u.Bloqueado || '/' || u.DDD_TEL_USU || '/' || u.Telefone_usu || '/'
+            || u.Id_Unidade_Trabalho || '/' || u.Id_Perfil
+        from usuario u
+        join proprietario p on (p.id_usu_web = u.Id_Usuario)
+        where p.id_proprietario = :id
+    )",
                   {{"id", id}}),
               kCpf1 + "/NÃO/61/33334444/1/1000");
     EXPECT_EQ(str("select senha_crip from usuario where Id_proprietario = :id", {{"id", id}}),
@@ -96,9 +104,11 @@ TEST_F(RegistryTest, EditKeepsDigestsAndBlocksAndGivesMissingAddressAndAccount) 
     // An owner kept without address or account, shown after one with an address, shows an empty address; its
     // edit gives it both.
     exec(
-        "insert into proprietario (Nome, Telefone_Residencial, Num_CPF_CNPJ, Tipo_Pessoa, id_Unidade_Trabalho, "
-        "Email_Proprietario, Status_Registro) values ('JOSE SOUZA', '(61)2222-3333', :d, 'FÍSICA', 1, 'jose@mail.com', "
-        "'ATIVO')",
+        R"(
+            insert into proprietario (Nome, Telefone_Residencial, Num_CPF_CNPJ, Tipo_Pessoa,
+                id_Unidade_Trabalho, Email_Proprietario, Status_Registro)
+            values ('JOSE SOUZA', '(61)2222-3333', :d, 'FÍSICA', 1, 'jose@mail.com', 'ATIVO')
+        )",
         {{"d", kCpf2}});
     const int second = db::toInt(scalar("select max(id_proprietario) from proprietario"));
     frmPropAnimal->openOwner(first);
@@ -110,12 +120,20 @@ TEST_F(RegistryTest, EditKeepsDigestsAndBlocksAndGivesMissingAddressAndAccount) 
     fillOwner("JOSE SOUZA", kCpf2, "jose@mail.com", "0123456789");
     trigger("actPost");
     EXPECT_EQ(prompts.last(), kOperacaoRealizada);
-    EXPECT_EQ(str("select e.NOM_LOGR from proprietario p join endereco e on (p.Id_Endereco = e.Id_Endereco) "
-                  "where p.id_proprietario = :id",
+    EXPECT_EQ(str(R"(
+        select e.NOM_LOGR
+        from proprietario p
+        join endereco e on (p.Id_Endereco = e.Id_Endereco)
+        where p.id_proprietario = :id
+    )",
                   {{"id", second}}),
               "DAS FLORES");
-    EXPECT_EQ(str("select u.senha_crip from proprietario p join usuario u on (p.id_usu_web = u.Id_Usuario) "
-                  "where p.id_proprietario = :id",
+    EXPECT_EQ(str(R"(
+        select u.senha_crip
+        from proprietario p
+        join usuario u on (p.id_usu_web = u.Id_Usuario)
+        where p.id_proprietario = :id
+    )",
                   {{"id", second}}),
               GeraHashSenha("0123456789"));
 }
@@ -284,8 +302,10 @@ TEST_F(RegistryTest, EmailOfAWebUserWithoutOwnerIsTakenAndAnEditIgnoresOnlyTheOw
     // Another owner with the e-mail: the edit passes while only Ana's own account has it, not once a web
     // user without owner has it too.
     exec(
-        "insert into proprietario (Nome, Email_Proprietario, Status_Registro) values ('OUTRA', 'ana@mail.com', "
-        "'ATIVO')");
+        R"(
+            insert into proprietario (Nome, Email_Proprietario, Status_Registro)
+            values ('OUTRA', 'ana@mail.com', 'ATIVO')
+        )");
     for (const bool webUserToo : {false, true}) {
         if (webUserToo)
             exec("update usuario set Email_usu = 'ana@mail.com' where Login = 'WEB'");
@@ -304,8 +324,11 @@ TEST_F(RegistryTest, DeleteRefusalsAndSuccess) {
     const int id = saveNewOwner("MARIA DA SILVA", kCpf1, "maria@mail.com");
     const QString addressId = str("select Id_Endereco from proprietario where id_proprietario = :id", {{"id", id}});
     for (const char* blocker : {"insert into animal (Id_Proprietario, Nome) values (:id, 'REX')",
-                                "insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal, "
-                                "Id_Proprietario) values (1, 5, :id)"}) {
+                                R"(
+                                    insert into histo_muda_proprietario (Id_Histo_Muda_Proprietario, Id_Animal,
+                                        Id_Proprietario)
+                                    values (1, 5, :id)
+                                )"}) {
         exec(blocker, {{"id", id}});
         frmPropAnimal->openOwner(id);
         trigger("actDelete");

@@ -22,20 +22,26 @@ protected:
     void SetUp() override {
         RegistryTest::SetUp();
         exec(
-            "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (2, 'NORTE', 'ATIVO'), "
-            "(3, 'SUL', 'ATIVO')");
+            R"(
+                insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status)
+                values (2, 'NORTE', 'ATIVO'), (3, 'SUL', 'ATIVO')
+            )");
         exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA'), (2, 'FELINA')");
         exec("insert into grupo_animal (Id_Grupo_Animal, Nome) values (1, 'DOMICILIADO'), (2, 'ADOTADO')");
         exec(
-            "insert into proprietario (Id_Proprietario, Nome, id_Unidade_Trabalho) values (1, 'ANA', 2), (2, 'BIA', "
-            "3)");
+            R"(
+                insert into proprietario (Id_Proprietario, Nome, id_Unidade_Trabalho)
+                values (1, 'ANA', 2), (2, 'BIA', 3)
+            )");
         // Dogs: three domiciled (two chipped, one sterilised " sim "), one adopted; one cat without either.
         exec(
-            "insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Id_Grupo_Animal, Nome, Num_Microchip, "
-            "Esterilizado, Inserido_Em) values "
-            "(1, 1, 1, 1, 'A1', '111', ' sim ', :in), (2, 1, 1, 1, 'A2', '  ', 'NAO', :in), "
-            "(3, 2, 1, 1, 'A3', '333', 'NAO', :in), (4, 2, 1, 2, 'A4', null, 'SIM', :late), "
-            "(5, 1, 2, 1, 'G5', null, null, :in)",
+            R"(
+                insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Id_Grupo_Animal, Nome,
+                    Num_Microchip, Esterilizado, Inserido_Em)
+                values (1, 1, 1, 1, 'A1', '111', ' sim ', :in), (2, 1, 1, 1, 'A2', '  ', 'NAO', :in),
+                    (3, 2, 1, 1, 'A3', '333', 'NAO', :in), (4, 2, 1, 2, 'A4', null, 'SIM', :late),
+                    (5, 1, 2, 1, 'G5', null, null, :in)
+            )",
             {{"in", QDateTime(QDate(2026, 3, 31), QTime(23, 30))},
              {"late", QDateTime(QDate(2026, 4, 1), QTime(0, 0))}});
     }
@@ -97,8 +103,10 @@ TEST_F(RegistryReportsTest, MenuActionsTakeTheirPeriodAndUnitFromTheAgendasSelec
 TEST_F(RegistryReportsTest, ConsolidatedChartsCountThePeriodAndTheFourUnitsAttendances) {
     exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status) values (5, 'LESTE', 'ATIVO')");
     exec(
-        "insert into atendimento (Id_Atendimento, Id_Unidade_Trabalho, Data_Hora_Atendimento) values "
-        "(1, 2, :a), (2, 2, :b), (3, 5, :a), (4, 3, :a), (5, 2, :out)",
+        R"(
+            insert into atendimento (Id_Atendimento, Id_Unidade_Trabalho, Data_Hora_Atendimento)
+            values (1, 2, :a), (2, 2, :b), (3, 5, :a), (4, 3, :a), (5, 2, :out)
+        )",
         {{"a", QDateTime(QDate(2026, 3, 10), QTime(8, 0))},
          {"b", QDateTime(QDate(2026, 3, 10), QTime(17, 0))},
          {"out", QDateTime(QDate(2026, 4, 1), QTime(8, 0))}});

@@ -133,17 +133,29 @@ protected:
             // make it plan as for a large table, and it is told to read no table whole where an index can serve.
             for (const char* fill :
                  {"insert into endereco (Id_Endereco, NOM_LOGR) select i, 'RUA ' || i from generate_series(1, 5000) i",
-                  "insert into proprietario (Id_Proprietario, Nome, Num_CPF_CNPJ, Num_CI, Status_Registro, "
-                  "Id_Endereco, "
-                  "Email_Proprietario) select i, 'DONO ' || i, lpad(cast(i as text), 11, '0'), cast(i as text), "
-                  "'ATIVO', i, 'dono' || i || '@exemplo.org' from generate_series(1, 5000) i",
-                  "insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip, Num_Pedigree) select i, i, "
-                  "'ANIMAL ' || i, 'CHIP' || i, 'P' || i from generate_series(1, 5000) i",
+                  R"(
+                      insert into proprietario (Id_Proprietario, Nome, Num_CPF_CNPJ, Num_CI, Status_Registro,
+                          Id_Endereco, Email_Proprietario)
+                      select i, 'DONO ' || i, lpad(cast(i as text), 11, '0'), cast(i as text), 'ATIVO', i,
+                          'dono' || i || '@exemplo.org'
+                      from generate_series(1, 5000) i
+                  )",
+                  R"(
+                      insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip, Num_Pedigree)
+                      select i, i, 'ANIMAL ' || i, 'CHIP' || i, 'P' || i
+                      from generate_series(1, 5000) i
+                  )",
                   "insert into endereco_animal (Id_Animal, Id_Endereco) select i, i from generate_series(1, 5000) i",
-                  "insert into atendimento (Id_Atendimento, Id_Proprietario, Id_Animal) select i, i, i "
-                  "from generate_series(1, 5000) i",
-                  "insert into usuario (Id_Usuario, Nome, Email_usu, Id_Unidade_Trabalho) select 100 + i, "
-                  "'USUARIO ' || i, 'u' || i || '@exemplo.org', 1 from generate_series(1, 5000) i",
+                  R"(
+                      insert into atendimento (Id_Atendimento, Id_Proprietario, Id_Animal)
+                      select i, i, i
+                      from generate_series(1, 5000) i
+                  )",
+                  R"(
+                      insert into usuario (Id_Usuario, Nome, Email_usu, Id_Unidade_Trabalho)
+                      select 100 + i, 'USUARIO ' || i, 'u' || i || '@exemplo.org', 1
+                      from generate_series(1, 5000) i
+                  )",
                   "analyze", "set enable_seqscan = off"})
                 exec(QString::fromLatin1(fill));
         }
@@ -303,8 +315,11 @@ TEST_F(IndexedSearches, TextAnywhereFindsTheRowsAsTheyAreNow) {
     };
     exec("insert into proprietario (Id_Proprietario, Nome) values (9001, 'JOÃO DA SILVA'), (9002, 'MARIA SILVEIRA')");
     exec(
-        "insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip) values "
-        "(9001, 9001, 'TOTÓ', '982 000 123'), (9002, 9002, 'BOLOTA', '982000124'), (9003, 9002, 'TOTORO', null)");
+        R"(
+            insert into animal (Id_Animal, Id_Proprietario, Nome, Num_Microchip)
+            values (9001, 9001, 'TOTÓ', '982 000 123'), (9002, 9002, 'BOLOTA', '982000124'),
+                (9003, 9002, 'TOTORO', null)
+        )");
     EXPECT_EQ(animals("tot"), (QStringList{"TOTÓ", "TOTORO"}));
     EXPECT_EQ(animals("otó"), (QStringList{"TOTÓ", "TOTORO"}));
     EXPECT_EQ(chips("0 0012"), (QList<int>{9001, 9002}));
@@ -361,8 +376,13 @@ TEST_F(IndexedSearches, ADatabaseMadeBeforeGetsFoldAndItsIndexesAtStart) {
     const QString plan = testingPostgres()
                              ? db::toText(scalar("explain select Nome from proprietario where fold(Nome) like 'jose%'"))
                              : db::toText(db::run(db::kMain,
-                                                  "explain query plan select Nome from proprietario where "
-                                                  "fold(Nome) >= 'jose' and fold(Nome) < 'josf'",
+                                                  R"(
+                                                      explain query plan
+                                                      select Nome
+                                                      from proprietario
+                                                      where fold(Nome) >= 'jose'
+                                                        and fold(Nome) < 'josf'
+                                                  )",
                                                   {})
                                               .row(0)[3]);
     EXPECT_TRUE(plan.contains("ix_proprietario_fold_nome")) << plan.toStdString();

@@ -18,13 +18,17 @@ protected:
     void SetUp() override {
         RegistryTest::SetUp();
         writeKelvo({
-            "insert into {k}sa001041 (numinca, numdistrito, numboletim, codlab) values (1, 3, 10, 'LAB1'), "
-            "(2, 3, 11, 'LAB2')",
-            "insert into {k}sa001042 (numinca, numdistrito, numboletim, codAmostra, nomecao, desclograd, numendprop, "
-            "resultamostra, confamostra, numquart, tpocorlaudo) values "
-            "(1, 3, 10, 'A1', 'BOLÍNHA', 'RUA DAS FLORES', 51, 'PO', 'OK', 'Q9', 'T1'), "
-            "(1, 3, 10, 'A2', 'REX', 'AV SETE', 7, 'PO', 'NA', 'Q1', 'T2'), "
-            "(2, 3, 11, 'A3', 'BOB', 'FLORESTA', 51, 'NR', 'OK', 'Q5', 'T3')",
+            R"(
+                insert into {k}sa001041 (numinca, numdistrito, numboletim, codlab)
+                values (1, 3, 10, 'LAB1'), (2, 3, 11, 'LAB2')
+            )",
+            R"(
+                insert into {k}sa001042 (numinca, numdistrito, numboletim, codAmostra, nomecao, desclograd,
+                    numendprop, resultamostra, confamostra, numquart, tpocorlaudo)
+                values (1, 3, 10, 'A1', 'BOLÍNHA', 'RUA DAS FLORES', 51, 'PO', 'OK', 'Q9', 'T1'),
+                    (1, 3, 10, 'A2', 'REX', 'AV SETE', 7, 'PO', 'NA', 'Q1', 'T2'),
+                    (2, 3, 11, 'A3', 'BOB', 'FLORESTA', 51, 'NR', 'OK', 'Q5', 'T3')
+            )",
         });
         openerFor("actConsultaLVC")();
         form = frmConsultaLeishmaniose;

@@ -30,21 +30,31 @@ protected:
         exec("insert into especie (Id_Especie, Nome) values (1, 'CANINA'), (2, 'FELINA')");
         exec("insert into grupo_animal (Id_Grupo_Animal, Nome) values (1, 'DOMICILIADO'), (2, 'ADOTADO')");
         exec(
-            "insert into proprietario (Id_Proprietario, Nome, Num_CPF_CNPJ, Status_Registro) values "
-            "(1, 'ANA', '529.982.247-25', 'ATIVO'), (2, 'BRUNO', '12345678909', 'INATIVO')");
+            R"(
+                insert into proprietario (Id_Proprietario, Nome, Num_CPF_CNPJ, Status_Registro)
+                values (1, 'ANA', '529.982.247-25', 'ATIVO'), (2, 'BRUNO', '12345678909', 'INATIVO')
+            )");
         exec(
-            "insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Id_Grupo_Animal, Nome, Num_Microchip, "
-            "Data_Nascimento) values (10, 1, 1, 2, 'RÉX', '001234-9', :d10), (11, 1, 2, 1, 'MIA', null, :d11), "
-            "(12, 2, 1, 1, 'TOM', '  ', :d11), (13, null, 1, 1, 'SEM DONO', null, :d11)",
+            R"(
+                insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Id_Grupo_Animal, Nome,
+                    Num_Microchip, Data_Nascimento)
+                values (10, 1, 1, 2, 'RÉX', '001234-9', :d10), (11, 1, 2, 1, 'MIA', null, :d11),
+                    (12, 2, 1, 1, 'TOM', '  ', :d11), (13, null, 1, 1, 'SEM DONO', null, :d11)
+            )",
             {{"d10", QDateTime(QDate(2020, 12, 31), QTime(10, 0))},
              {"d11", QDateTime(QDate(2019, 5, 1), QTime(0, 0))}});
         exec(
-            "insert into endereco (Id_Endereco, Id_Distrito, NOM_LOGR) values (100, 1, 'DAS FLORES'), (101, 2, "
-            "'SETE')");
+            R"(
+                insert into endereco (Id_Endereco, Id_Distrito, NOM_LOGR)
+                values (100, 1, 'DAS FLORES'), (101, 2, 'SETE')
+            )");
         exec("insert into endereco_animal (Id_Animal, Id_Endereco) values (10, 101), (10, 100)");
         exec(
-            "insert into grupo_animal_animal (Id_Grupo_Animal_Animal, Id_Grupo_Animal, Id_Animal, Dt_Entrada_Grupo) "
-            "values (1, 1, 10, :a), (2, 2, 10, :b)",
+            R"(
+                insert into grupo_animal_animal (Id_Grupo_Animal_Animal, Id_Grupo_Animal, Id_Animal,
+                    Dt_Entrada_Grupo)
+                values (1, 1, 10, :a), (2, 2, 10, :b)
+            )",
             {{"a", QDateTime(QDate(2021, 1, 1), QTime(0, 0))}, {"b", QDateTime(QDate(2022, 2, 2), QTime(0, 0))}});
         openerFor("actPesquisaAvancado")();
         QCoreApplication::processEvents();
@@ -220,9 +230,12 @@ TEST_F(SearchTest, ExportWritesTheTableAndItsDictionaryEvenBeforeAnySearch) {
 // from its own table (a species gone from its table leaves the second "id_especie" blank).
 TEST_F(SearchTest, ManyRowsAreCountedApartAndExportedAsTheServerSendsThem) {
     constexpr int kMany = 700;
-    exec(QString("with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) "
-                 "insert into animal (Id_Animal, Id_Proprietario, Id_Especie, Nome) select 1000 + i, 1, "
-                 "case when i % 7 = 0 then 9 else 1 end, 'CÃO ' || i from n")
+    exec(QString(R"(
+        with recursive n(i) as (select 1 union all select i + 1 from n where i < %1) insert into animal (Id_Animal,
+            Id_Proprietario, Id_Especie, Nome)
+        select 1000 + i, 1, case when i % 7 = 0 then 9 else 1 end, 'CÃO ' || i
+        from n
+    )")
              .arg(kMany));
     press("bmpLocalizar");
     EXPECT_EQ(at<QLabel>("StatusBar1Panel2")->text(), QString("Total de registro: %1").arg(kMany + 2));
