@@ -2,6 +2,8 @@
 // One workstation saving a new owner in a process of its own through the register's save, saveOwner(), after
 // the duplicate checks made before the save, step by step as the test says: two of them race for one document.
 // Or, given "web" for the document, the outside web system registering people beside them, in its own spellings.
+#include "NewOwner.h"
+
 #include "common/access/Session.h"
 #include "platform/db/Database.h"
 #include "platform/db/Query.h"
@@ -24,29 +26,8 @@ void workstation(const QString& document) {
     std::string go;
     std::getline(std::cin, go);
 
-    TypedOwner owner;
-    OwnerValues& typed = owner.checked;
-    typed.inserting = true;
-    typed.unit = QStringLiteral("UNIDADE CENTRAL");
-    typed.name = QStringLiteral("CORRIDA DE TESTE");
-    typed.residentialPhone = QStringLiteral("(61)3333-4444");
-    typed.personType = registry::kFisica;
-    typed.email = document + QStringLiteral("@mail.com");
-    typed.passwordOpen = true;
-    typed.password = QStringLiteral("abcdefghij");
-    typed.district = QStringLiteral("DS1");
-    typed.streetType = QStringLiteral("RUA");
-    typed.streetCode = QStringLiteral("10");
-    typed.streetSequence = QStringLiteral("1");
-    typed.streetName = QStringLiteral("DAS FLORES");
-    typed.houseNumber = QStringLiteral("51");
-    typed.neighbourhood = QStringLiteral("CENTRO");
-    typed.document = document;
-    owner.owner = {{QStringLiteral("nome"), typed.name},
-                   {QStringLiteral("telefone_residencial"), typed.residentialPhone},
-                   {QStringLiteral("num_cpf_cnpj"), document},
-                   {QStringLiteral("email_proprietario"), typed.email}};
-    owner.address = {{QStringLiteral("nom_logr"), typed.streetName}, {QStringLiteral("num_imov_logr"), 51}};
+    TypedOwner owner = newTypedOwner(QStringLiteral("CORRIDA DE TESTE"), document);
+    const OwnerValues& typed = owner.checked;
     if (ValidaCamposProprietario(typed, ownersql::lookups(typed, 0), kFirstDuplicateCheck)) {
         std::cout << "refused" << std::endl;
         return;

@@ -2,6 +2,7 @@
 // The register's saves as plain functions over values, without a widget: saveOwner() and saveAnimal() check,
 // write every row of a new or changed owner or animal in one transaction, and leave nothing behind when they
 // refuse or fail.
+#include "NewOwner.h"
 #include "RegistryFixture.h"
 
 #include "common/access/PasswordDigest.h"
@@ -17,43 +18,12 @@ using namespace registry;
 
 namespace {
 
-// A complete new owner as the owner page would hand it over: the checks' texts and the rows typed.
-TypedOwner newOwner(const QString& name, const QString& document) {
-    TypedOwner s;
-    OwnerValues& v = s.checked;
-    v.inserting = true;
-    v.unit = "UNIDADE CENTRAL";
-    v.name = name;
-    v.residentialPhone = "(61)3333-4444";
-    v.personType = kFisica;
-    v.email = document + "@mail.com";
-    v.passwordOpen = true;
-    v.password = "abcdefghij";
-    v.district = "DS1";
-    v.streetType = "RUA";
-    v.streetCode = "10";
-    v.streetSequence = "1";
-    v.streetName = "DAS FLORES";
-    v.houseNumber = "51";
-    v.neighbourhood = "CENTRO";
-    v.document = document;
-    s.owner = {{"nome", name},
-               {"telefone_residencial", v.residentialPhone},
-               {"telefone_celular", "(__)_____-____"},
-               {"num_cpf_cnpj", document},
-               {"email_proprietario", v.email},
-               {"id_unidade_trabalho", 1}};
-    s.address = {{"id_distrito", 1},         {"num_logr", 10},      {"num_sequ_logr", 1}, {"tip_logr", "R"},
-                 {"nom_logr", "DAS FLORES"}, {"num_imov_logr", 51}, {"num_bair", 1}};
-    return s;
-}
-
 // A stored owner as read, ready to be changed.
 TypedOwner storedOwner(int id, const QString& document) {
     db::DataSet owner, address;
     ownersql::selectOwner(owner, id);
     addresssql::selectAddress(address, owner.field("Id_Endereco"));
-    TypedOwner s = newOwner(owner.str("Nome"), document);
+    TypedOwner s = newTypedOwner(owner.str("Nome"), document);
     s.checked.inserting = false;
     s.checked.editing = true;
     s.checked.passwordOpen = false;
@@ -106,7 +76,7 @@ QString failure(const std::function<void()>& save) {
 TEST_F(RegistryTest, SaveOwnerOnValuesRefusesInsertsAndEditsInOneTransactionWithoutWidgets) {
     const int users = count("usuario");
     // A refusal writes nothing.
-    TypedOwner lone = newOwner("MARIA", kCpf1);
+    TypedOwner lone = newTypedOwner("MARIA", kCpf1);
     OwnerSaved saved = saveOwner(lone);
     ASSERT_TRUE(saved.refusal);
     EXPECT_EQ(saved.refusal->message, kFaltaSobrenome);
@@ -114,7 +84,7 @@ TEST_F(RegistryTest, SaveOwnerOnValuesRefusesInsertsAndEditsInOneTransactionWith
     EXPECT_EQ(count("proprietario") + count("endereco"), 0);
 
     // A new owner: address, owner and web account, linked; a blank masked phone stored as none.
-    saved = saveOwner(newOwner("MARIA DA SILVA", kCpf1));
+    saved = saveOwner(newTypedOwner("MARIA DA SILVA", kCpf1));
     ASSERT_FALSE(saved.refusal) << saved.refusal->message.toStdString();
     const int id = saved.ownerId;
     EXPECT_EQ(str(R"(
@@ -135,7 +105,7 @@ TEST_F(RegistryTest, SaveOwnerOnValuesRefusesInsertsAndEditsInOneTransactionWith
                   {{"id", id}}),
               kCpf1 + "/" + GeraHashSenha("abcdefghij"));
     // The same document again is refused.
-    saved = saveOwner(newOwner("ANA LIMA", kCpf1));
+    saved = saveOwner(newTypedOwner("ANA LIMA", kCpf1));
     ASSERT_TRUE(saved.refusal);
     EXPECT_EQ(saved.refusal->message, kDocumentoCadastrado);
     EXPECT_EQ(count("proprietario"), 1);
@@ -194,8 +164,8 @@ TEST_F(RegistryTest, SaveOwnerOnValuesRefusesInsertsAndEditsInOneTransactionWith
 }
 
 TEST_F(RegistryTest, SaveAnimalOnValuesRefusesInsertsForItsOwnerAndChangesInOneTransactionWithoutWidgets) {
-    const int owner = saveOwner(newOwner("MARIA DA SILVA", kCpf1)).ownerId;
-    const int other = saveOwner(newOwner("JOSE SOUZA", kCpf2)).ownerId;
+    const int owner = saveOwner(newTypedOwner("MARIA DA SILVA", kCpf1)).ownerId;
+    const int other = saveOwner(newTypedOwner("JOSE SOUZA", kCpf2)).ownerId;
     ASSERT_GT(other, owner);
     const int addresses = count("endereco");
 
